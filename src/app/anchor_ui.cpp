@@ -1,0 +1,1 @@
+// Keeps the user-interface library non-empty while it has no files of its own.

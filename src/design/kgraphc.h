@@ -1,0 +1,127 @@
+// TKGraphicControl: the common base of every object that stands on a card, and the interface to its panel.
+#pragma once
+
+#include "files/kprops.h"
+#include "design/ktypes.h"
+
+#include <QRect>
+#include <QString>
+
+namespace qm {
+
+class TKFont;
+class TKGraphicControl;
+
+// GridValues: a grid step of the selection frame, 1..32.
+using GridValues = int;
+
+// What a card object needs of the design panel it stands on. A card object without a host (or whose host is
+// not a design panel) skips every panel-related step.
+class TKObjectHost
+{
+public:
+    virtual ~TKObjectHost() = default;
+    virtual bool IsDesignPanel() const { return true; }
+    virtual bool IsPrinting() const { return false; }
+    virtual int PanelWidth() const = 0;
+    virtual int PanelHeight() const = 0;
+    // Raise the panel's change event (the panel itself keeps quiet while zooming).
+    virtual void LabelChanged(TKGraphicControl* sender) = 0;
+    virtual void InvalidateObject(TKGraphicControl* /*object*/) {}
+    // Recompute the selection frame around the selection once the current event has been handled.
+    virtual void PostFrameRecompute() {}
+    virtual bool IsSelected(const TKGraphicControl* /*object*/) const { return false; }
+    virtual void Deselect(TKGraphicControl* /*object*/) {}
+};
+
+// Component state flags.
+enum TComponentStateFlag { csLoading = 1, csReading = 2, csDesigning = 4 };
+
+class TKGraphicControl : public TPersistent
+{
+public:
+    TKGraphicControl();
+    ~TKGraphicControl() override;
+    TKGraphicControl(const TKGraphicControl&) = delete;
+    TKGraphicControl& operator=(const TKGraphicControl&) = delete;
+
+    // The registered class name written into card files ("TKLineShape").
+    virtual const char* ClassName() const = 0;
+    const PropTable& Properties() const override;
+    static const PropTable& BaseProperties();
+
+    QString Name() const { return mName; }
+    void SetName(const QString& name) { mName = name; }
+
+    int Tag() const { return mTag; }
+    void SetTag(int v) { mTag = v; }
+    int Left() const { return mBounds.left(); }
+    int Top() const { return mBounds.top(); }
+    int Width() const { return mBounds.width(); }
+    int Height() const { return mBounds.height(); }
+    QRect BoundsRect() const { return mBounds; }
+    void SetLeft(int v) { SetBounds(v, Top(), Width(), Height()); }
+    void SetTop(int v) { SetBounds(Left(), v, Width(), Height()); }
+    void SetWidth(int v) { SetBounds(Left(), Top(), v, Height()); }
+    void SetHeight(int v) { SetBounds(Left(), Top(), Width(), v); }
+    // Moves and resizes; runs BoundsChanged unless the object is loading or being read.
+    void SetBounds(int left, int top, int width, int height);
+    TCursor Cursor() const { return mCursor; }
+    void SetCursor(int v) { mCursor = TCursor(v); }
+    QString Hint() const { return mHint; }
+    void SetHint(const QString& v) { mHint = v; }
+    bool Locked() const { return mLocked; }
+    void SetLocked(bool value);
+    bool Unselectable() const { return mUnselectable; }
+    void SetUnselectable(bool value);
+
+    // Component state (csLoading, csReading, csDesigning).
+    int ComponentState() const { return mState; }
+    void SetComponentState(int flags) { mState = flags; }
+    bool IsLoadingOrReading() const { return mState & (csLoading | csReading); }
+
+    // The design panel (or other parent) the object stands on.
+    TKObjectHost* Host() const { return mHost; }
+    void SetHost(TKObjectHost* host) { mHost = host; }
+    TKObjectHost* DesignPanel() const { return mHost && mHost->IsDesignPanel() ? mHost : nullptr; }
+
+    float Scale() const { return mScale; }
+    // Rescales the bounds from the current scale to Factor (rounding to nearest, ties to even).
+    void SetScale(float factor);
+
+    // Called once the whole object list has been read, and by the panel after creating an object.
+    virtual void Loaded();
+    // The bounds check: reports a move or resize to the panel once per change.
+    virtual void BoundsChanged();
+    // Text classes take face, size, style and colour from the given font.
+    virtual void ApplyFont(const TKFont& /*font*/) {}
+    virtual void PrepareForSave() {}
+
+    // Tells the design panel that the card was modified.
+    void NotifyChanged();
+    void Invalidate();
+
+    void CenterVertically();
+    void CenterHorizontally();
+
+    // Blank-trimming helpers of the text classes (blank means the space character only).
+    static QString TrimLeftBlanks(const QString& s);
+    static QString TrimRightBlanks(const QString& s);
+    static QString TrimBlanks(const QString& s);
+
+private:
+    QString mName;
+    int mTag = 0;
+    QRect mBounds{0, 0, 0, 0};
+    TCursor mCursor = 0;
+    QString mHint;
+    bool mLocked = false;
+    bool mUnselectable = false;
+    int mState = 0;
+    TKObjectHost* mHost = nullptr;
+    float mScale = 1.0f;
+    QRect mLastBounds; // null until the first bounds check
+    bool mInBoundsCheck = false;
+};
+
+} // namespace qm

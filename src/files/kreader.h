@@ -1,0 +1,37 @@
+// Reading a card object stream into a panel's object list.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+namespace qm {
+
+class ClassRegistry;
+class TKCardObjects;
+class TKGraphicControl;
+
+struct ReadResult
+{
+    bool ok = true;
+    QString error; // the reader's message when !ok ("Invalid stream format", "Class TFoo not found", ...)
+    std::vector<TKGraphicControl*> objects; // the objects read and added to the panel, in read order
+};
+
+// Reads a whole stream. On success the objects are on the panel (on top, in read order), named "Component"
+// plus the first free number, and have been Loaded. On a fault nothing is added and the message says why.
+// pasteOffset moves every object right and down by that many pixels.
+ReadResult ReadObjectsFromBytes(TKCardObjects& panel, const QByteArray& data, int pasteOffset = 0);
+ReadResult ReadObjectsFromBytes(TKCardObjects& panel, const QByteArray& data, int pasteOffset,
+                                const ClassRegistry& classes);
+
+// Both do nothing when the file does not exist.
+ReadResult ReadAll(TKCardObjects& panel, const QString& fileName);
+// Every object 15 pixels right and 15 down of where it was copied.
+ReadResult ReadPasted(TKCardObjects& panel, const QString& fileName);
+
+// Writes the object into memory and reads it straight back onto the panel: the new object, or nullptr.
+TKGraphicControl* Duplicate(const TKGraphicControl& object, TKCardObjects& panel);
+
+} // namespace qm

@@ -1,0 +1,28 @@
+// Writing card objects as a card object stream: to memory, or atomically to a file.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+namespace qm {
+
+class TKGraphicControl;
+class TKCardObjects;
+class TPersistent;
+
+// List begin, a record per object in the given order, list end.
+QByteArray WriteObjectsToBytes(const std::vector<const TKGraphicControl*>& objects);
+// One component record (signature, class, name, properties, end markers).
+void WriteComponent(QByteArray& out, const TKGraphicControl& object);
+
+// Files are written beside the target and renamed over it; false with a message when the write failed, the old
+// file left as it was.
+bool WriteAll(const TKCardObjects& panel, const QString& fileName, QString* error = nullptr);
+// Nothing at all is written into the file when the selection is empty.
+bool WriteSelection(const std::vector<TKGraphicControl*>& selection, const QString& fileName,
+                    QString* error = nullptr);
+bool WriteOne(const TKGraphicControl& object, const QString& fileName, QString* error = nullptr);
+
+} // namespace qm

@@ -1,0 +1,7 @@
+// Program entry: the design window, or one of the command-line subcommands.
+#include "app/cli.h"
+
+int main(int argc, char** argv)
+{
+    return qm::RunQuillmark(argc, argv);
+}
