@@ -3,9 +3,34 @@
 #include <QByteArray>
 #include <QString>
 
+#include <vector>
+
 namespace qmtest {
 // "01 54 50" -> bytes; whitespace ignored.
 QByteArray fromHex(const char* hex);
 // bytes -> "01 54 50 ..." for readable failure messages.
 QString toHex(const QByteArray& bytes);
+} // namespace qmtest
+
+#include "design/kgraphc.h"
+
+namespace qmtest {
+// A design panel stand-in that counts what card objects tell it.
+class TestHost : public qm::TKObjectHost
+{
+public:
+    int width = 336;
+    int height = 192;
+    int changes = 0;
+    int invalidations = 0;
+    int frameRecomputes = 0;
+    std::vector<qm::TKGraphicControl*> deselected;
+
+    int PanelWidth() const override { return width; }
+    int PanelHeight() const override { return height; }
+    void LabelChanged(qm::TKGraphicControl*) override { ++changes; }
+    void InvalidateObject(qm::TKGraphicControl*) override { ++invalidations; }
+    void PostFrameRecompute() override { ++frameRecomputes; }
+    void Deselect(qm::TKGraphicControl* o) override { deselected.push_back(o); }
+};
 } // namespace qmtest

@@ -2,6 +2,8 @@
 #include "files/kregistry.h"
 
 #include "objects/shapes/klines.h"
+// [shape includes]
+// [text includes]
 
 namespace qm {
 
@@ -18,6 +20,17 @@ const ClassRegistry& CardClasses()
     static const ClassRegistry registry = [] {
         ClassRegistry r;
         Add<TKLineShape>(r);
+        // [TKImage]
+        // [TKLabelShapes]
+        // [TBCShapes]
+        // [TKPLabel]
+        // [TKBusinessCardLabel]
+        // [TKSymbolLabel]
+        // [TKMultiLineLabel]
+        // [TSuperShape]
+        // [TKPRichBaseLabel]
+        // [TKSuperText]
+        // [TKPCircleText]
         return r;
     }();
     return registry;

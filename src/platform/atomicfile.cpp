@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace qm {
 
 namespace {
@@ -18,6 +20,16 @@ bool fail(QString* error, const QString& path, const QString& reason)
     return false;
 }
 
+// Qt reports some failures (a rename or link refused by the system) only as "Unknown error"; the system's
+// own reason is then more use to the reader.
+QString reasonFor(const QSaveFile& file, int systemError)
+{
+    const QString reason = file.errorString();
+    if (systemError != 0 && (reason.isEmpty() || reason == QIODevice::tr("Unknown error")))
+        return qt_error_string(systemError);
+    return reason;
+}
+
 } // namespace
 
 bool WriteFileAtomic(const QString& path, const QByteArray& data, QString* error)
@@ -28,15 +40,18 @@ bool WriteFileAtomic(const QString& path, const QByteArray& data, QString* error
     QSaveFile file(path);
     // Writing in place when no temporary file can be made would lose the old contents on a failed write.
     file.setDirectWriteFallback(false);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return fail(error, path, file.errorString());
+        return fail(error, path, reasonFor(file, errno));
+    errno = 0;
     if (file.write(data) != data.size()) {
-        const QString reason = file.errorString();
+        const QString reason = reasonFor(file, errno);
         file.cancelWriting();
         return fail(error, path, reason);
     }
+    errno = 0;
     if (!file.commit())
-        return fail(error, path, file.errorString());
+        return fail(error, path, reasonFor(file, errno));
     return true;
 }
 
