@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <iterator>
+
 namespace {
 
 class Profile : public ::testing::Test
@@ -57,29 +60,13 @@ TEST_F(Profile, LookupIgnoresCaseAndFirstMatchWins)
 
 TEST_F(Profile, IntegersFollowDelphiRules)
 {
-    const struct
-    {
-        const char* text;
-        int expected;
-    } cases[] = {{"42", 42},
-                 {" -7 ", -7},
-                 {"+7", 7},
-                 {"$1F", 31},
-                 {"0x1f", 31},
-                 {"-$1F", -31},
-                 {"$FFFFFFFF", -1},
-                 {"2147483647", 2147483647},
-                 {"-2147483648", INT_MIN},
-                 {"2147483648", 99},
-                 {"$100000000", 99},
-                 {"12abc", 99},
-                 {"abc", 99},
-                 {"", 99},
-                 {"1 2", 99},
-                 {"$", 99},
-                 {"0x", 99},
-                 {"1.5", 99},
-                 {"\"12\"", 12}};
+    // clang-format off
+    const struct { const char* text; int expected; } cases[] = {
+        {"42", 42}, {" -7 ", -7}, {"+7", 7}, {"$1F", 31}, {"0x1f", 31}, {"-$1F", -31}, {"$FFFFFFFF", -1},
+        {"2147483647", 2147483647}, {"-2147483648", INT_MIN}, {"\"12\"", 12},
+        {"2147483648", 99}, {"$100000000", 99}, {"12abc", 99}, {"abc", 99}, {"", 99}, {"1 2", 99},
+        {"$", 99}, {"0x", 99}, {"1.5", 99}};
+    // clang-format on
     QByteArray file("[N]\n");
     for (size_t i = 0; i < std::size(cases); ++i)
         file += "k" + QByteArray::number(int(i)) + "=" + cases[i].text + "\n";
@@ -171,25 +158,21 @@ TEST_F(Profile, AwkwardValuesAndNamesSurviveSaving)
 
 TEST_F(Profile, EncodingsOnReadAndSave)
 {
-    const QString cafe = QString::fromUtf8("Caf\u00E9 \u20AC5");
-    EXPECT_EQ(qm::ProfileFile(write("[T]\nt=Caf\xE9 \x80"
-                                    "5\n"))
-                  .ReadString(QStringLiteral("T"), QStringLiteral("t")),
-              cafe);
-    qm::ProfileFile ini(write("[T]\nt=Caf\xC3\xA9 \xE2\x82\xAC"
-                              "5\n"));
-    EXPECT_EQ(ini.ReadString(QStringLiteral("T"), QStringLiteral("t")), cafe);
+    const QString cafe = QString::fromUtf8("Caf\u00E9 \u20AC!");
+    const QString t = QStringLiteral("T");
+    EXPECT_EQ(qm::ProfileFile(write("[T]\nt=Caf\xE9 \x80!\n")).ReadString(t, t), cafe);
+    qm::ProfileFile ini(write("[T]\nt=Caf\xC3\xA9 \xE2\x82\xAC!\n"));
+    EXPECT_EQ(ini.ReadString(t, t), cafe);
     ASSERT_TRUE(ini.Save());
-    EXPECT_EQ(read(ini.Path()), QByteArray("[T]\r\nt=Caf\xE9 \x80"
-                                           "5\r\n")); // back to Windows-1252
+    EXPECT_EQ(read(ini.Path()), QByteArray("[T]\r\nt=Caf\xE9 \x80!\r\n")); // back to Windows-1252
 
     // Text outside Windows-1252, and Windows-1252 bytes that would read as UTF-8, are saved as UTF-8.
     for (const QString& text :
          {QString::fromUtf8("\u0100 \u4E2D \U0001F600 \u00E9"), QString::fromUtf8("\u00C3\u00A9")}) {
-        ini.WriteString(QStringLiteral("T"), QStringLiteral("t"), text);
+        ini.WriteString(t, t, text);
         ASSERT_TRUE(ini.Save());
         EXPECT_EQ(read(ini.Path()), "[T]\r\nt=" + text.toUtf8() + "\r\n");
-        EXPECT_EQ(qm::ProfileFile(ini.Path()).ReadString(QStringLiteral("T"), QStringLiteral("t")), text);
+        EXPECT_EQ(qm::ProfileFile(ini.Path()).ReadString(t, t), text);
     }
 }
 
