@@ -1,0 +1,30 @@
+// libFuzzer entry: any bytes given to the card reader must give objects or a message, never a crash.
+#include "design/kobjects.h"
+#include "files/kdump.h"
+#include "files/kreader.h"
+#include "files/kwriter.h"
+
+#include <cstdlib>
+
+using namespace qm;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    TKCardObjects objects;
+    const ReadResult r = ReadObjectsFromBytes(objects, bytes);
+    QString listing, error;
+    DumpStream(bytes, &listing, &error);
+    if (r.ok) {
+        // Whatever was read writes out again and reads back the same.
+        const std::vector<TKGraphicControl*> list = objects.Objects();
+        const QByteArray again = WriteObjectsToBytes({list.begin(), list.end()});
+        TKCardObjects reread;
+        if (!ReadObjectsFromBytes(reread, again).ok)
+            std::abort();
+        const std::vector<TKGraphicControl*> list2 = reread.Objects();
+        if (WriteObjectsToBytes({list2.begin(), list2.end()}) != again)
+            std::abort();
+    }
+    return 0;
+}
