@@ -1,6 +1,14 @@
 // TKGraphicControl: the common base of every card object.
 #include "design/kgraphc.h"
 
+#include "design/kcolor.h"
+#include "design/kmenu.h"
+#include "design/kobjects.h"
+#include "files/kreader.h"
+
+#include <QAction>
+#include <QPainter>
+
 #include <cmath>
 
 namespace qm {
@@ -54,8 +62,11 @@ void TKGraphicControl::SetLocked(bool value)
     if (value == mLocked)
         return;
     mLocked = value;
-    if (!IsLoadingOrReading())
-        NotifyChanged();
+    if (IsLoadingOrReading())
+        return;
+    if (mLockedItem)
+        mLockedItem->setChecked(value);
+    NotifyChanged();
 }
 
 void TKGraphicControl::SetUnselectable(bool value)
@@ -82,7 +93,112 @@ void TKGraphicControl::SetScale(float factor)
     BoundsChanged();
 }
 
-void TKGraphicControl::Loaded() { mState &= ~csLoading; }
+void TKGraphicControl::Loaded()
+{
+    mState &= ~csLoading;
+    if (!(mState & csDesigning))
+        BuildBaseMenu();
+}
+
+void TKGraphicControl::BuildBaseMenu()
+{
+    mMenu = std::make_unique<TKMenu>();
+    TKMenu& m = *mMenu;
+    m.AddItem(QStringLiteral("Bring To Front"), [this] {
+        NotifyChanged();
+        if (mHost && mHost->Objects())
+            mHost->Objects()->BringToFront(this);
+    });
+    m.AddItem(QStringLiteral("Send To Back"), [this] {
+        NotifyChanged();
+        if (mHost && mHost->Objects())
+            mHost->Objects()->SendToBack(this);
+        if (mHost)
+            mHost->ClearSelection();
+    });
+    m.AddItem(QStringLiteral("Cut"), [this] {
+        if (TKObjectHost* panel = DesignPanel()) {
+            NotifyChanged();
+            panel->ClipboardCut(this); // may delete this object: nothing may follow
+        }
+    });
+    m.AddItem(QStringLiteral("Copy"), [this] {
+        if (TKObjectHost* panel = DesignPanel())
+            panel->ClipboardCopy(this);
+    });
+    m.AddItem(QStringLiteral("Delete"), [this] {
+        if (TKObjectHost* panel = DesignPanel()) {
+            NotifyChanged();
+            panel->ClipboardDelete(this);
+        }
+    });
+    m.AddItem(QStringLiteral("Clone"), [this] { Clone(); });
+    m.AddSeparator();
+    mLockedItem = m.AddCheckItem(QStringLiteral("Locked"), [this] {
+        SetLocked(!mLocked);
+        mLockedItem->setChecked(mLocked);
+        NotifyChanged();
+    });
+    mLockedItem->setChecked(mLocked);
+    m.AddItem(QStringLiteral("Unselectable"), [this] { SetUnselectable(true); });
+    m.AddSeparator();
+    m.AddItem(QStringLiteral("Center Vertically"), [this] { CenterVertically(); });
+    m.AddItem(QStringLiteral("Center Horizontally"), [this] { CenterHorizontally(); });
+    m.OnPopup = [this] {
+        mLockedItem->setChecked(mLocked);
+        UpdatePopupMenu();
+    };
+}
+
+void TKGraphicControl::PaintTo(QPainter& painter, int x, int y)
+{
+    painter.save();
+    painter.translate(x, y);
+    Paint(painter);
+    painter.restore();
+}
+
+void TKGraphicControl::PaintSelectionMarkers(QPainter& p, bool single, TColor color) const
+{
+    const QColor c = ToQColor(color);
+    const int l = Left() - 2, t = Top() - 2, r = Left() + Width() + 2, b = Top() + Height() + 2;
+    // Right and bottom edges exclusive.
+    auto square = [&](int x1, int y1, int x2, int y2) { p.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), c); };
+    square(l, t, l + 5, t + 5);
+    square(r - 5, t, r, t + 5);
+    square(r - 5, b - 5, r, b);
+    square(l, b - 5, l + 5, b);
+    if (!single)
+        return;
+    const int halfW = int((r - l) * 0.5), halfH = int((b - t) * 0.5);
+    square(l + halfW - 2, t, l + halfW + 3, t + 5);
+    square(l + halfW - 2, b - 5, l + halfW + 3, b);
+    square(l, t + halfH - 2, l + 5, t + halfH + 3);
+    square(r - 5, t + halfH - 2, r, t + halfH + 3);
+}
+
+TKGraphicControl* TKGraphicControl::Clone()
+{
+    TKObjectHost* host = mHost;
+    TKCardObjects* objects = host ? host->Objects() : nullptr;
+    if (!objects)
+        return nullptr;
+    TKGraphicControl* copy = Duplicate(*this, *objects);
+    if (!copy)
+        return nullptr;
+    host->ProcessEvents();
+    copy->SetTop(Top() + 25);
+    objects->BringToFront(copy);
+    if (TKObjectHost* panel = DesignPanel()) {
+        if (panel->IsSelected(this)) {
+            panel->Deselect(this);
+            panel->Select(copy);
+        }
+        panel->HookObjects();
+    }
+    NotifyChanged();
+    return copy;
+}
 
 void TKGraphicControl::BoundsChanged()
 {

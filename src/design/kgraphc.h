@@ -7,10 +7,19 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+#include <memory>
+
+class QAction;
+class QPainter;
+
 namespace qm {
 
+class TKCardObjects;
+class TKDialogs;
 class TKFont;
 class TKGraphicControl;
+class TKMenu;
 
 // GridValues: a grid step of the selection frame, 1..32.
 using GridValues = int;
@@ -32,6 +41,19 @@ public:
     virtual void PostFrameRecompute() {}
     virtual bool IsSelected(const TKGraphicControl* /*object*/) const { return false; }
     virtual void Deselect(TKGraphicControl* /*object*/) {}
+
+    // What the objects' own right-click commands ask of the panel.
+    virtual TKCardObjects* Objects() { return nullptr; }
+    virtual TKDialogs* Dialogs() { return nullptr; }
+    virtual void Select(TKGraphicControl* /*object*/) {}
+    virtual void ClearSelection() {}
+    virtual void ClipboardCut(TKGraphicControl* /*object*/) {}
+    virtual void ClipboardCopy(TKGraphicControl* /*object*/) {}
+    virtual void ClipboardDelete(TKGraphicControl* /*object*/) {}
+    // Rewires the objects' mouse events and gives them the panel's zoom.
+    virtual void HookObjects() {}
+    // Lets pending events run (repaints, Cancel buttons) in the middle of a command.
+    virtual void ProcessEvents() {}
 };
 
 // Component state flags.
@@ -96,6 +118,23 @@ public:
     // Text classes take face, size, style and colour from the given font.
     virtual void ApplyFont(const TKFont& /*font*/) {}
     virtual void PrepareForSave() {}
+    // Refreshes check marks and enabled states of the items the class added to its menu.
+    virtual void UpdatePopupMenu() {}
+
+    // Draws the object with its top-left corner at the painter's origin. Callers clip to the object's box.
+    virtual void Paint(QPainter& /*painter*/) {}
+    // Draws the object onto any painter with its top-left at (x, y) of that painter.
+    void PaintTo(QPainter& painter, int x, int y);
+    // The selection markers around the object's box, in the panel's coordinates.
+    void PaintSelectionMarkers(QPainter& panelPainter, bool singleSelection, TColor color) const;
+
+    // The right-click menu (built by Loaded; null before).
+    TKMenu* PopupMenu() const { return mMenu.get(); }
+    // When set, a double-click runs it instead of showing the menu.
+    std::function<void()> OnEdit;
+
+    // Copies the object onto the panel 25 pixels lower; the copy takes its place in the selection.
+    TKGraphicControl* Clone();
 
     // Tells the design panel that the card was modified.
     void NotifyChanged();
@@ -122,6 +161,10 @@ private:
     float mScale = 1.0f;
     QRect mLastBounds; // null until the first bounds check
     bool mInBoundsCheck = false;
+    std::unique_ptr<TKMenu> mMenu;
+    QAction* mLockedItem = nullptr;
+
+    void BuildBaseMenu();
 };
 
 } // namespace qm
