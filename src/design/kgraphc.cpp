@@ -96,14 +96,25 @@ void TKGraphicControl::SetScale(float factor)
 void TKGraphicControl::Loaded()
 {
     mState &= ~csLoading;
-    if (!(mState & csDesigning))
-        BuildBaseMenu();
+    // The first bounds check after loading only remembers the bounds read.
+    mLastBounds = QRect();
+    // The menu is built when it is first shown: reading a card creates no menus.
+    mMenu.reset();
+    mLockedItem = nullptr;
+    mMenuWanted = !(mState & csDesigning);
 }
 
-void TKGraphicControl::BuildBaseMenu()
+TKMenu* TKGraphicControl::PopupMenu()
 {
-    mMenu = std::make_unique<TKMenu>();
-    TKMenu& m = *mMenu;
+    if (!mMenu && mMenuWanted) {
+        mMenu = std::make_unique<TKMenu>();
+        BuildPopupMenu(*mMenu);
+    }
+    return mMenu.get();
+}
+
+void TKGraphicControl::BuildPopupMenu(TKMenu& m)
+{
     m.AddItem(QStringLiteral("Bring To Front"), [this] {
         NotifyChanged();
         if (mHost && mHost->Objects())

@@ -128,8 +128,10 @@ public:
     // The selection markers around the object's box, in the panel's coordinates.
     void PaintSelectionMarkers(QPainter& panelPainter, bool singleSelection, TColor color) const;
 
-    // The right-click menu (built by Loaded; null before).
-    TKMenu* PopupMenu() const { return mMenu.get(); }
+    // The right-click menu, built on first use once the object is loaded; null before.
+    TKMenu* PopupMenu();
+    // Fills the right-click menu: the base items; classes append their own after calling this.
+    virtual void BuildPopupMenu(TKMenu& menu);
     // When set, a double-click runs it instead of showing the menu.
     std::function<void()> OnEdit;
 
@@ -162,9 +164,8 @@ private:
     QRect mLastBounds; // null until the first bounds check
     bool mInBoundsCheck = false;
     std::unique_ptr<TKMenu> mMenu;
+    bool mMenuWanted = false;
     QAction* mLockedItem = nullptr;
-
-    void BuildBaseMenu();
 };
 
 } // namespace qm

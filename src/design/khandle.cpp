@@ -239,6 +239,18 @@ QRect TKHandle::DragBounds(int zone, QPoint current, QPoint start) const
     return QRect(l, t, std::max(w, 5), std::max(h, 5));
 }
 
+QRect TKHandle::DragTo(QPoint p) const
+{
+    const QPoint clamped = Clamp(p);
+    QRect r = DragBounds(mZone, clamped, mStart);
+    // A move pushed past the left or top edge stops with the frame at the edge.
+    if (mZone == 0 && mBounds.left() + p.x() < 0 && r.left() < 0)
+        r.moveLeft(0);
+    if (mZone == 0 && mBounds.top() + p.y() < 0 && r.top() < 0)
+        r.moveTop(0);
+    return r;
+}
+
 QPoint TKHandle::Clamp(QPoint p) const
 {
     const int x = std::clamp(mBounds.left() + p.x(), 0, std::max(0, mHost.PanelWidth())) - mBounds.left();
@@ -299,7 +311,7 @@ void TKHandle::MouseMove(QPoint p, Qt::MouseButtons buttons, qint64 nowMs)
     if (mLocked)
         mHost.SetCursorShape(TKCursorShape::NoDrop);
     if (mDragging) {
-        mFeedback = DragBounds(mZone, Clamp(p), mStart);
+        mFeedback = DragTo(p);
         mHost.InvalidatePanel();
     } else {
         mZone = zone;
@@ -313,9 +325,8 @@ void TKHandle::MouseRelease(QPoint p, Qt::MouseButton button, Qt::KeyboardModifi
         p = mStart;
     mMouseDownTime = 0;
     if (mDragging && button == Qt::LeftButton) {
-        const QPoint end = Clamp(p);
-        if (end != mStart) {
-            const QRect r = DragBounds(mZone, end, mStart);
+        if (Clamp(p) != mStart) {
+            const QRect r = DragTo(p);
             SetBounds(r.left(), r.top(), r.width(), r.height());
         }
         mFeedback = QRect();

@@ -115,6 +115,7 @@ private:
     QRect UnionBox() const;
     void SetFrameFromUnion(int extra);
     QPoint Clamp(QPoint framePoint) const;
+    QRect DragTo(QPoint framePoint) const;
 
     TKHandleHost& mHost;
     TColor mColor = clBlack;

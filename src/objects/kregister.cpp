@@ -2,8 +2,17 @@
 #include "files/kregistry.h"
 
 #include "objects/shapes/klines.h"
-// [shape includes]
-// [text includes]
+#include "objects/shapes/kbcshape.h"
+#include "objects/shapes/kimage.h"
+#include "objects/shapes/klshapes.h"
+#include "objects/shapes/ksshape.h"
+#include "objects/text/kbclabel32.h"
+#include "objects/text/kpcirct.h"
+#include "objects/text/kplabel.h"
+#include "objects/text/kpmlabel.h"
+#include "objects/text/kprichl.h"
+#include "objects/text/kpslabel.h"
+#include "objects/text/ksstext.h"
 
 namespace qm {
 
@@ -20,17 +29,17 @@ const ClassRegistry& CardClasses()
     static const ClassRegistry registry = [] {
         ClassRegistry r;
         Add<TKLineShape>(r);
-        // [TKImage]
-        // [TKLabelShapes]
-        // [TBCShapes]
-        // [TKPLabel]
-        // [TKBusinessCardLabel]
-        // [TKSymbolLabel]
-        // [TKMultiLineLabel]
-        // [TSuperShape]
-        // [TKPRichBaseLabel]
-        // [TKSuperText]
-        // [TKPCircleText]
+        Add<TKImage>(r);
+        Add<TKLabelShapes>(r);
+        Add<TBCShapes>(r);
+        Add<TKPLabel>(r);
+        Add<TKBusinessCardLabel>(r);
+        Add<TKSymbolLabel>(r);
+        Add<TKMultiLineLabel>(r);
+        Add<TSuperShape>(r);
+        Add<TKPRichBaseLabel>(r);
+        Add<TKSuperText>(r);
+        Add<TKPCircleText>(r);
         return r;
     }();
     return registry;

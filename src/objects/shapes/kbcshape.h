@@ -1,0 +1,15 @@
+// TBCShapes: the basic shape the business card panel draws; same data and behaviour as TKLabelShapes.
+#pragma once
+
+#include "objects/shapes/klshapes.h"
+
+namespace qm {
+
+class TBCShapes : public TKLabelShapes
+{
+public:
+    TBCShapes();
+    const char* ClassName() const override { return "TBCShapes"; }
+};
+
+} // namespace qm

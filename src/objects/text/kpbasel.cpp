@@ -1,0 +1,227 @@
+// TKBaseLabel: the single-line text object with 3D effects.
+#include "objects/text/kpbasel.h"
+
+#include <algorithm>
+
+namespace qm {
+
+const IdentList kHighlightDirectionIdents = {"hdNone", "hdright", "hdLeft", "hdUpRight", "hdUpLeft", "hdUp"};
+
+QPoint ShadowOffsetFor(TShadowDirection direction, int depth)
+{
+    switch (direction) {
+    case sdNone:
+        return {0, 0};
+    case sdRight:
+        return {depth, 0};
+    case sdLeft:
+        return {-depth, 0};
+    case sdDownRight:
+        return {depth, depth};
+    case sdDownLeft:
+        return {-depth, depth};
+    case sdDown:
+        return {0, depth};
+    }
+    return {0, 0};
+}
+
+QPoint HighlightOffsetFor(THighlightDirection direction, int depth)
+{
+    switch (direction) {
+    case hdNone:
+        return {0, 0};
+    case hdright:
+        return {depth, 0};
+    case hdLeft:
+        return {-depth, 0};
+    case hdUpRight:
+        return {depth, -depth};
+    case hdUpLeft:
+        return {-depth, -depth};
+    case hdUp:
+        return {0, -depth};
+    }
+    return {0, 0};
+}
+
+TKBaseLabel::TKBaseLabel()
+{
+    mCaption = QStringLiteral("Text");
+    mFont.SetName(QStringLiteral("Arial"));
+    mFont.SetSize(10);
+    mFont.SetColor(clBlack);
+    mFont.OnChange = [this] {
+        mLayoutNeeded = true;
+        Invalidate();
+        NotifyChanged();
+    };
+    mShadowOffset = ShadowOffsetFor(mDirectionShadow, mDepthShadow);
+    mHighlightOffset = HighlightOffsetFor(mDirectionHighlight, mDepthHighlight);
+    SetBounds(0, 0, 142, 33);
+}
+
+const PropTable& TKBaseLabel::Properties() const
+{
+    using L = TKBaseLabel;
+    static const PropTable table(
+        {&BaseProperties()},
+        {
+            prop::Enum("Alignment", &L::Alignment, &L::SetAlignment, kAlignmentIdents, taLeftJustify),
+            prop::Int("DepthHighlight", &L::DepthHighlight, &L::SetDepthHighlight, 0),
+            prop::Int("DepthShadow", &L::DepthShadow, &L::SetDepthShadow, 0),
+            prop::Enum("DirectionHighlight", &L::DirectionHighlight, &L::SetDirectionHighlight,
+                       kHighlightDirectionIdents, hdUpLeft),
+            prop::Enum("DirectionShadow", &L::DirectionShadow, &L::SetDirectionShadow, kShadowDirectionIdents,
+                       sdDownRight),
+            prop::Colour("colorHighlight", &L::ColorHighlight, &L::SetColorHighlight, clAqua),
+            prop::Colour("colorShadow", &L::ColorShadow, &L::SetColorShadow, clGray),
+            prop::Int("Angle", &L::Angle, &L::SetAngle, 0),
+            prop::String("Caption", &L::Caption, &L::SetCaption, /*writeEmpty=*/true),
+            prop::Object("Font", static_cast<TKFont& (L::*)()>(&L::Font)),
+            prop::Bool("Transparent", &L::Transparent, &L::SetTransparent),
+            prop::Colour("BackColor", &L::BackColor, &L::SetBackColor),
+            prop::Enum("BorderStyle", &L::BorderStyle, &L::SetBorderStyle, kBorderStyleIdents),
+        });
+    return table;
+}
+
+void TKBaseLabel::SetAlignment(TAlignment v)
+{
+    if (v == mAlignment)
+        return;
+    mAlignment = v;
+    mLayoutNeeded = true;
+    Invalidate();
+    NotifyChanged();
+}
+
+void TKBaseLabel::SetDepthHighlight(int v)
+{
+    if (v == mDepthHighlight)
+        return;
+    mDepthHighlight = v;
+    mHighlightOffset = HighlightOffsetFor(mDirectionHighlight, mDepthHighlight);
+    mLayoutNeeded = true;
+    Invalidate();
+}
+
+void TKBaseLabel::SetDepthShadow(int v)
+{
+    if (v == mDepthShadow)
+        return;
+    mDepthShadow = v;
+    mShadowOffset = ShadowOffsetFor(mDirectionShadow, mDepthShadow);
+    mLayoutNeeded = true;
+    Invalidate();
+}
+
+void TKBaseLabel::SetDirectionHighlight(THighlightDirection v)
+{
+    if (v == mDirectionHighlight)
+        return;
+    mDirectionHighlight = v;
+    mHighlightOffset = HighlightOffsetFor(mDirectionHighlight, mDepthHighlight);
+    mLayoutNeeded = true;
+    Invalidate();
+}
+
+void TKBaseLabel::SetDirectionShadow(TShadowDirection v)
+{
+    if (v == mDirectionShadow)
+        return;
+    mDirectionShadow = v;
+    mShadowOffset = ShadowOffsetFor(mDirectionShadow, mDepthShadow);
+    mLayoutNeeded = true;
+    Invalidate();
+}
+
+void TKBaseLabel::SetColorHighlight(TColor v)
+{
+    if (v == mColorHighlight)
+        return;
+    mColorHighlight = v;
+    Invalidate();
+}
+
+void TKBaseLabel::SetColorShadow(TColor v)
+{
+    if (v == mColorShadow)
+        return;
+    mColorShadow = v;
+    Invalidate();
+}
+
+void TKBaseLabel::SetAngle(int v)
+{
+    if (v != 0 && v != 90 && v != 180 && v != 270)
+        return;
+    if (v == mAngle)
+        return;
+    mAngle = v;
+    mLayoutNeeded = true;
+    Invalidate();
+    // A card being read keeps the alignment and box it was saved with.
+    if (IsLoadingOrReading())
+        return;
+    if (v != 0)
+        SetAlignment(taLeftJustify);
+    // Turn the box with the text when it is the wrong way round for the new orientation.
+    const bool horizontal = v == 0 || v == 180;
+    if ((horizontal && Width() < Height()) || (!horizontal && Height() < Width()))
+        SetBounds(Left(), Top(), Height(), Width());
+    Invalidate();
+}
+
+void TKBaseLabel::SetCaption(const QString& v)
+{
+    if (v == mCaption)
+        return;
+    mCaption = v;
+    mLayoutNeeded = true;
+    Invalidate();
+    NotifyChanged();
+}
+
+void TKBaseLabel::SetTransparent(bool v)
+{
+    if (v == mTransparent)
+        return;
+    mTransparent = v;
+    NotifyChanged();
+    Invalidate();
+}
+
+void TKBaseLabel::SetBackColor(TColor v)
+{
+    if (v == mBackColor)
+        return;
+    mBackColor = v;
+    NotifyChanged();
+    Invalidate();
+}
+
+void TKBaseLabel::SetBorderStyle(TBorderStyle v)
+{
+    if (v == mBorderStyle)
+        return;
+    mBorderStyle = v;
+    Invalidate();
+    NotifyChanged();
+}
+
+void TKBaseLabel::BoundsChanged()
+{
+    TKGraphicControl::BoundsChanged();
+    mLayoutNeeded = true;
+    if (Width() < 1 || Height() < 1)
+        SetBounds(Left(), Top(), std::max(Width(), 1), std::max(Height(), 1));
+}
+
+void TKBaseLabel::ApplyFont(const TKFont& font)
+{
+    mFont.Assign(font);
+    mLayoutNeeded = true;
+}
+
+} // namespace qm
