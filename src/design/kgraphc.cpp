@@ -13,6 +13,8 @@
 
 namespace qm {
 
+QStringList TKObjectHost::PersonalStrings() const { return {}; }
+
 TKGraphicControl::TKGraphicControl() = default;
 TKGraphicControl::~TKGraphicControl() = default;
 

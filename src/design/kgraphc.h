@@ -6,6 +6,7 @@
 
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -54,6 +55,9 @@ public:
     virtual void HookObjects() {}
     // Lets pending events run (repaints, Cancel buttons) in the middle of a command.
     virtual void ProcessEvents() {}
+    // The user's ten personal-information strings (name, company, title, three address lines, two phones,
+    // e-mail, fax); empty when the panel has none.
+    virtual QStringList PersonalStrings() const;
 };
 
 // Component state flags.
