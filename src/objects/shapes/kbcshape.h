@@ -10,6 +10,8 @@ class TBCShapes : public TKLabelShapes
 public:
     TBCShapes();
     const char* ClassName() const override { return "TBCShapes"; }
+    // The inherited menu with any "Background Pattern" item hidden.
+    void BuildPopupMenu(TKMenu& menu) override;
 };
 
 } // namespace qm

@@ -1,6 +1,12 @@
 // TKLineShape: a straight line across its bounding rectangle.
 #include "objects/shapes/klines.h"
 
+#include "design/kmenu.h"
+#include "objects/shapes/klshapes.h"
+
+#include <QAction>
+#include <QPainter>
+
 namespace qm {
 
 const IdentList kLineStyleIdents = {"stHorizontal", "stVertical", "stAngleSlopingUp", "stAngleSlopingDown"};
@@ -13,12 +19,13 @@ TKLineShape::TKLineShape()
 
 const PropTable& TKLineShape::Properties() const
 {
-    static const PropTable table({&BaseProperties()},
-                                 {
-                                     prop::Enum("LineStyle", &TKLineShape::LineStyle, &TKLineShape::SetLineStyle,
-                                                kLineStyleIdents, stHorizontal),
-                                     prop::Object("Pen", static_cast<TKPen& (TKLineShape::*)()>(&TKLineShape::Pen)),
-                                 });
+    static const PropTable table(
+        {&BaseProperties()},
+        {
+            prop::Enum("LineStyle", &TKLineShape::LineStyle, &TKLineShape::SetLineStyle, kLineStyleIdents,
+                       stHorizontal),
+            prop::Object("Pen", static_cast<TKPen& (TKLineShape::*)()>(&TKLineShape::Pen)),
+        });
     return table;
 }
 
@@ -28,6 +35,106 @@ void TKLineShape::SetLineStyle(TLineStyle v)
         return;
     mLineStyle = v;
     Invalidate();
+}
+
+// No minimum: a one-pixel pen scaled below a half draws with width 0, which is still one pixel.
+int TKLineShape::ScreenPenWidth() const
+{
+    return ScaledPenWidth(mPen.Width(), Scale(), false);
+}
+
+void TKLineShape::StretchToEdges()
+{
+    TKObjectHost* panel = DesignPanel();
+    if (!panel)
+        return;
+    // The bounds check reports the change.
+    if (mLineStyle == stHorizontal)
+        SetBounds(0, Top(), panel->PanelWidth(), Height());
+    else if (mLineStyle == stVertical)
+        SetBounds(Left(), 0, Width(), panel->PanelHeight());
+    Invalidate();
+}
+
+void TKLineShape::Loaded()
+{
+    TKGraphicControl::Loaded(); // drops the menu: it is rebuilt on first use
+    mStyleItems.fill(nullptr);
+    mThicknessItems.fill(nullptr);
+}
+
+void TKLineShape::Paint(QPainter& painter)
+{
+    const int w = ScreenPenWidth();
+    const int h = w / 2;
+    // GDI end points: straight lines are moved in by the pen so that they stay inside the bounds (the end
+    // point itself is not drawn by a one-pixel pen); diagonals run corner to corner.
+    QPointF from(h, h), to;
+    switch (mLineStyle) {
+    case stHorizontal:
+        to = QPointF(double(Width()) - w + 1 + h, h);
+        break;
+    case stVertical:
+        to = QPointF(h, h + double(Height()) - w + 1);
+        break;
+    case stAngleSlopingUp:
+        from = QPointF(Width(), 0);
+        to = QPointF(0, Height());
+        break;
+    case stAngleSlopingDown:
+        from = QPointF(0, 0);
+        to = QPointF(Width(), Height());
+        break;
+    }
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (SelectPenAndBrush(painter, mPen, w, true, nullptr)) {
+        const double o = PenCentreOffset(w);
+        painter.translate(o, o);
+        painter.drawLine(from, to);
+    }
+    painter.restore();
+    BoundsChanged();
+}
+
+void TKLineShape::BuildPopupMenu(TKMenu& m)
+{
+    TKGraphicControl::BuildPopupMenu(m);
+    m.AddSeparator();
+    TKMenu* styles = m.AddSubmenu(QStringLiteral("Style"));
+    const char* const captions[] = {"Horizontal", "Vertical", "Angled Sloping Up", "Angled Sloping Down"};
+    for (int s = stHorizontal; s <= stAngleSlopingDown; ++s) {
+        mStyleItems[size_t(s)] = styles->AddCheckItem(QString::fromLatin1(captions[s]), [this, s] {
+            NotifyChanged();
+            SetLineStyle(TLineStyle(s));
+            UpdatePopupMenu();
+        });
+    }
+    m.AddItem(QStringLiteral("Color"), [this] {
+        TColor color = mPen.Color();
+        if (!ChooseObjectColor(*this, color))
+            return;
+        NotifyChanged();
+        mPen.SetColor(color);
+        Invalidate();
+    });
+    AddThicknessMenu(m, mThicknessItems, [this](int n) {
+        mPen.SetWidth(n);
+        NotifyChanged();
+        UpdatePopupMenu();
+    });
+    m.AddSeparator();
+    m.AddItem(QStringLiteral("Stretch To Edges"), [this] { StretchToEdges(); });
+}
+
+void TKLineShape::UpdatePopupMenu()
+{
+    CheckThickness(mThicknessItems, mPen.Width());
+    for (size_t s = 0; s < mStyleItems.size(); ++s) {
+        if (mStyleItems[s])
+            mStyleItems[s]->setChecked(int(s) == int(mLineStyle));
+    }
 }
 
 } // namespace qm

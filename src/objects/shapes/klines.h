@@ -4,9 +4,17 @@
 #include "design/kgraphc.h"
 #include "design/ksubobj.h"
 
+#include <array>
+
 namespace qm {
 
-enum TLineStyle { stHorizontal, stVertical, stAngleSlopingUp, stAngleSlopingDown };
+enum TLineStyle
+{
+    stHorizontal,
+    stVertical,
+    stAngleSlopingUp,
+    stAngleSlopingDown
+};
 extern const IdentList kLineStyleIdents;
 
 class TKLineShape : public TKGraphicControl
@@ -22,9 +30,21 @@ public:
     const TKPen& Pen() const { return mPen; }
     void SetPen(const TKPen& pen) { mPen.Assign(pen); }
 
+    // The width the line is drawn with at the current scale (0 still draws one pixel).
+    int ScreenPenWidth() const;
+    // A horizontal line spans the panel's width, a vertical one its height; diagonals stay. Needs a panel.
+    void StretchToEdges();
+
+    void Loaded() override;
+    void Paint(QPainter& painter) override;
+    void BuildPopupMenu(TKMenu& menu) override;
+    void UpdatePopupMenu() override;
+
 private:
     TLineStyle mLineStyle = stHorizontal;
     TKPen mPen;
+    std::array<QAction*, 4> mStyleItems{};
+    std::array<QAction*, 10> mThicknessItems{};
 };
 
 } // namespace qm
