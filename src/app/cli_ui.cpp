@@ -1,6 +1,8 @@
 // The program's entry: the design window, or a command-line subcommand.
 #include "app/cli.h"
 
+#include "app/designwindow_ui.h"
+
 #include "design/kobjects.h"
 #include "files/kdump.h"
 #include "files/kreader.h"
@@ -10,9 +12,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QMainWindow>
-#include <QPlainTextEdit>
+#include <QMessageBox>
 #include <QStringList>
 
 #include <cstdio>
@@ -88,25 +88,14 @@ int RunWindow(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Quillmark"));
-    auto* view = new QPlainTextEdit(&window);
-    view->setReadOnly(true);
+    TDesignWindow window;
+    window.show();
     const QStringList args = QApplication::arguments();
     if (args.size() > 1) {
-        QByteArray data;
-        QString error, listing;
-        if (ReadCardFile(args[1], &data, &error) && DumpStream(data, &listing, &error))
-            view->setPlainText(listing);
-        else
-            view->setPlainText(error);
-    } else {
-        view->setPlainText(QStringLiteral("Quillmark: the design surface arrives in the next version.\n"
-                                          "Open a card file by giving its path on the command line."));
+        QString error;
+        if (!window.OpenCard(args[1], &error))
+            QMessageBox::warning(&window, QStringLiteral("Quillmark"), error);
     }
-    window.setCentralWidget(view);
-    window.resize(640, 480);
-    window.show();
     return app.exec();
 }
 

@@ -98,7 +98,8 @@ void TKGraphicControl::SetScale(float factor)
 void TKGraphicControl::Loaded()
 {
     mState &= ~csLoading;
-    // The first bounds check after loading only remembers the bounds read.
+    // The first bounds check after loading (the panel runs one after painting the object, once its text has
+    // settled its box) only remembers the bounds.
     mLastBounds = QRect();
     // The menu is built when it is first shown: reading a card creates no menus.
     mMenu.reset();
@@ -213,7 +214,9 @@ TKGraphicControl* TKGraphicControl::Clone()
     return copy;
 }
 
-void TKGraphicControl::BoundsChanged()
+void TKGraphicControl::BoundsChanged() { CheckBounds(); }
+
+void TKGraphicControl::CheckBounds()
 {
     if (mInBoundsCheck)
         return;

@@ -114,11 +114,19 @@ public:
     float Scale() const { return mScale; }
     // Rescales the bounds from the current scale to Factor (rounding to nearest, ties to even).
     void SetScale(float factor);
+    // Records the zoom at which the bounds are already expressed, without rescaling them.
+    void AssignScale(float factor)
+    {
+        if (factor > 0)
+            mScale = factor;
+    }
 
     // Called once the whole object list has been read, and by the panel after creating an object.
     virtual void Loaded();
-    // The bounds check: reports a move or resize to the panel once per change.
+    // Runs when the bounds changed; the base runs the bounds check.
     virtual void BoundsChanged();
+    // The bounds check: reports a move or resize to the panel once per change.
+    void CheckBounds();
     // Text classes take face, size, style and colour from the given font.
     virtual void ApplyFont(const TKFont& /*font*/) {}
     virtual void PrepareForSave() {}

@@ -35,6 +35,22 @@ public:
     static QString PersonalFieldItemCaption(int field, const QString& value);
     // The text a menu item puts into Caption: everything after the first tab, at most 255 characters.
     static QString PersonalFieldItemValue(const QString& itemCaption);
+
+    // The caption of the submenu of personal-information items.
+    static QString PersonalMenuCaption() { return QStringLiteral("Personal Information"); }
+
+    // The personal-information text dialog instead of the plain one.
+    void EditText() override;
+    // Takes the value of a personal-information item as the caption, grows to fit it and reports the change.
+    void PickPersonalItem(const QString& itemCaption);
+
+    // On a design panel the menu starts with the personal-information submenu and a separator.
+    void BuildPopupMenu(TKMenu& menu) override;
+    // Refreshes the check marks, then refills the personal-information submenu with the panel's values.
+    void UpdatePopupMenu() override;
+
+private:
+    void FillPersonalMenu(TKMenu& submenu);
 };
 
 } // namespace qm

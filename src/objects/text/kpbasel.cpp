@@ -1,6 +1,15 @@
 // TKBaseLabel: the single-line text object with 3D effects.
 #include "objects/text/kpbasel.h"
 
+#include "design/kcolor.h"
+#include "design/kdialogs.h"
+#include "design/kmenu.h"
+
+#include <QAction>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
 #include <algorithm>
 
 namespace qm {
@@ -222,6 +231,146 @@ void TKBaseLabel::ApplyFont(const TKFont& font)
 {
     mFont.Assign(font);
     mLayoutNeeded = true;
+}
+
+QFont TKBaseLabel::DrawingFont() const
+{
+    return LabelDrawingFont(mFont, Scale());
+}
+
+void TKBaseLabel::LayOut()
+{
+    TLabelLayoutInput in;
+    in.box = QSize(Width(), Height());
+    in.angle = mAngle;
+    in.alignment = mAlignment;
+    in.shadowOffset = mShadowOffset;
+    in.highlightOffset = mHighlightOffset;
+    in.metrics = MeasureLabel(DrawingFont(), mCaption);
+    mLayout = LayOutLabel(in);
+    if (mLayout.box != in.box)
+        SetBounds(Left(), Top(), mLayout.box.width(), mLayout.box.height());
+    mLayoutNeeded = false;
+}
+
+void TKBaseLabel::DrawLabel(QPainter& p)
+{
+    if (mLayoutNeeded)
+        LayOut();
+
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (!mTransparent)
+        p.fillRect(QRect(0, 0, Width(), Height()), ToQColor(mBackColor));
+
+    const QFont font = DrawingFont();
+    const int ascent = QFontMetrics(font).ascent();
+    // Each copy starts at its origin, turned about it, and is cut off at its own rectangle. The space the
+    // layout measured after the caption is not drawn.
+    auto drawCopy = [&](QPoint origin, const TTextRect& clip, TColor color) {
+        p.save();
+        p.setClipRect(clip.ToQRect(), Qt::IntersectClip);
+        p.translate(origin);
+        if (mAngle != 0)
+            p.rotate(-mAngle);
+        p.setFont(font);
+        p.setPen(ToQColor(color));
+        p.setBrush(Qt::NoBrush);
+        p.drawText(QPoint(0, ascent), mCaption);
+        p.restore();
+    };
+    if (mDepthShadow > 0 && mDirectionShadow != sdNone)
+        drawCopy(mLayout.shadowOrigin, mLayout.shadowRect, mColorShadow);
+    if (mDepthHighlight > 0 && mDirectionHighlight != hdNone)
+        drawCopy(mLayout.highlightOrigin, mLayout.highlightRect, mColorHighlight);
+    drawCopy(mLayout.mainOrigin, mLayout.mainRect, mFont.Color());
+
+    if (mBorderStyle == bsSingle) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::NoBrush);
+        // A one-pixel outline on the box's outermost pixels.
+        p.drawRect(QRect(0, 0, Width() - 1, Height() - 1));
+    }
+    p.restore();
+}
+
+void TKBaseLabel::Paint(QPainter& painter)
+{
+    // Half-read objects of a card being opened are not drawn.
+    if (ComponentState() & csLoading)
+        return;
+    if (Width() < 5 || Height() < 5)
+        mLayoutNeeded = true;
+    DrawLabel(painter);
+}
+
+bool TKBaseLabel::ChooseFont()
+{
+    TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
+    if (!dialogs)
+        return false;
+    TKFont chosen;
+    chosen.Assign(mFont);
+    if (!dialogs->ChooseFont(chosen))
+        return false;
+    mFont.Assign(chosen);
+    mLayoutNeeded = true;
+    return true;
+}
+
+void TKBaseLabel::BuildPopupMenu(TKMenu& m)
+{
+    TKGraphicControl::BuildPopupMenu(m);
+    m.AddSeparator();
+    m.AddItem(QStringLiteral("Font"), [this] { ChooseFont(); });
+    m.AddItem(QStringLiteral("3D Effects"), [this] {
+        TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
+        if (dialogs && dialogs->Edit3DEffects(*this))
+            NotifyChanged();
+    });
+    TKMenu* align = m.AddSubmenu(QStringLiteral("Alignment"));
+    const std::pair<const char*, TAlignment> alignments[] = {
+        {"Left", taLeftJustify}, {"Center", taCenter}, {"Right", taRightJustify}};
+    for (const auto& [caption, value] : alignments) {
+        const TAlignment a = value;
+        align
+            ->AddCheckItem(QLatin1String(caption),
+                           [this, a] {
+                               SetAlignment(a);
+                               NotifyChanged();
+                           })
+            ->setChecked(mAlignment == a);
+    }
+    m.AddCheckItem(QStringLiteral("Transparent"), [this] {
+         SetTransparent(!mTransparent);
+     })->setChecked(mTransparent);
+    m.AddItem(QStringLiteral("Background Color"), [this] {
+        TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
+        TColor color = mBackColor;
+        if (!dialogs || !dialogs->ChooseColor(color))
+            return;
+        SetBackColor(color);
+        SetTransparent(false);
+    });
+    m.AddCheckItem(QStringLiteral("Border"), [this] {
+         SetBorderStyle(mBorderStyle == bsSingle ? bsNone : bsSingle);
+     })->setChecked(mBorderStyle == bsSingle);
+}
+
+void TKBaseLabel::UpdatePopupMenu()
+{
+    TKMenu* m = PopupMenu();
+    if (!m)
+        return;
+    auto check = [m](const char* path, bool on) {
+        if (QAction* a = m->Find(QLatin1String(path)))
+            a->setChecked(on);
+    };
+    check("Border", mBorderStyle == bsSingle);
+    check("Alignment/Left", mAlignment == taLeftJustify);
+    check("Alignment/Center", mAlignment == taCenter);
+    check("Alignment/Right", mAlignment == taRightJustify);
+    check("Transparent", mTransparent);
 }
 
 } // namespace qm

@@ -3,8 +3,11 @@
 
 #include "design/kgraphc.h"
 #include "design/ksubobj.h"
+#include "objects/text/klabellayout.h"
 
 #include <QPoint>
+
+class QFont;
 
 namespace qm {
 
@@ -65,12 +68,26 @@ public:
     QPoint HighlightOffset() const { return mHighlightOffset; }
     // Set by every change that moves the text within the box; the layout clears it.
     bool LayoutNeeded() const { return mLayoutNeeded; }
+    void SetLayoutNeeded(bool v) { mLayoutNeeded = v; }
 
+    // The font the label draws with: the stored font at the current zoom, upright.
+    QFont DrawingFont() const;
+    // Measures the caption, fits the box to it and places the text copies; clears the layout-needed flag.
+    void LayOut();
+    // The placement found by the last layout, in the label's own coordinates at the current zoom.
+    const TLabelLayout& LastLayout() const { return mLayout; }
+    // Draws background, shadow, highlight, text and border with the label's top-left at the painter's
+    // origin, laying out first when needed.
+    void DrawLabel(QPainter& painter);
+
+    void Paint(QPainter& painter) override;
     void BoundsChanged() override;
     void ApplyFont(const TKFont& font) override;
+    void BuildPopupMenu(TKMenu& menu) override;
+    void UpdatePopupMenu() override;
 
-protected:
-    void SetLayoutNeeded(bool v) { mLayoutNeeded = v; }
+    // The font dialog, started at Font; true when the user chose a font.
+    virtual bool ChooseFont();
 
 private:
     TAlignment mAlignment = taLeftJustify;
@@ -90,6 +107,7 @@ private:
     QPoint mShadowOffset;
     QPoint mHighlightOffset;
     bool mLayoutNeeded = true;
+    TLabelLayout mLayout;
 };
 
 } // namespace qm

@@ -1,0 +1,131 @@
+// Design panel: a full repaint of 300 shapes at zoom 1.5, and one step of a drag over them.
+#include "design/kbasepnl.h"
+#include "objects/shapes/kbcshape.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+
+using namespace qm;
+
+namespace {
+
+// Collects what the panel asks to repaint, as the widget's backing store would.
+class BenchView : public TKPanelView
+{
+public:
+    QRegion dirty;
+    void InvalidateRect(const QRect& rect) override { dirty += rect; }
+    void SetCursorShape(TKCursorShape) override {}
+    void ShowMenu(TKMenu&, QPoint) override {}
+    void ProcessEvents() override {}
+    void PanelResized(QSize) override {}
+    void PostFrameRecompute() override {}
+};
+
+// 300 shapes of all three figures spread over the card, the grid and outline on, zoom 1.5.
+void FillPanel(TKBasePanel& panel, int count = 300)
+{
+    panel.SetDrawOutline(true);
+    panel.SetShowGrid(true);
+    const TShapeType figures[] = {stRectangle, stRoundRect, stEllipse};
+    for (int i = 0; i < count; ++i) {
+        auto shape = std::make_unique<TBCShapes>();
+        shape->SetShape(figures[i % 3]);
+        shape->Loaded();
+        panel.PlaceObject(std::move(shape), QRect((i * 37) % 300, (i * 23) % 170, 20 + i % 40, 15 + i % 25));
+    }
+    panel.SetZoom(1.5f);
+}
+
+// state.range(0) shapes; 0 measures the card alone (white, outline, grid).
+void BM_RepaintPanelAtZoom150(benchmark::State& state)
+{
+    TKBasePanel panel;
+    FillPanel(panel, int(state.range(0)));
+    QImage image(panel.Size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        panel.Paint(painter);
+    }
+    state.counters["objects"] = panel.CardObjects().Count();
+}
+BENCHMARK(BM_RepaintPanelAtZoom150)->Arg(0)->Arg(300)->Unit(benchmark::kMicrosecond);
+
+// One mouse move of a drag (state.range(0) objects selected) followed by the repaint it asks for.
+void BM_DragStep300(benchmark::State& state)
+{
+    TKBasePanel panel;
+    FillPanel(panel);
+    BenchView view;
+    panel.SetView(&view);
+    QImage image(panel.Size(), QImage::Format_ARGB32_Premultiplied);
+    if (state.range(0) == 1)
+        panel.Select(panel.CardObjects().At(150));
+    else
+        panel.SelectAll();
+    const QRect frame = panel.Frame().Bounds();
+    const QPoint start = frame.center();
+    qint64 now = 1000;
+    panel.MouseDown(start, Qt::LeftButton, Qt::NoModifier, start, now);
+    int step = 0;
+    double area = 0;
+    for (auto _ : state) {
+        now += 16;
+        ++step;
+        view.dirty = QRegion();
+        panel.MouseMove(start + QPoint(step % 40, step % 25), Qt::LeftButton, now);
+        QPainter painter(&image);
+        painter.setClipRegion(view.dirty);
+        panel.Paint(painter, view.dirty);
+        for (const QRect& r : view.dirty)
+            area += double(r.width()) * r.height();
+    }
+    state.counters["repainted px"] = area / std::max(step, 1);
+    panel.MouseUp(start, Qt::LeftButton, Qt::NoModifier, now + 200);
+    panel.SetView(nullptr);
+}
+BENCHMARK(BM_DragStep300)->Arg(1)->Arg(300)->Unit(benchmark::kMicrosecond);
+
+// Releasing a drag of the whole card: every object takes its new bounds.
+void BM_DropAll300(benchmark::State& state)
+{
+    TKBasePanel panel;
+    FillPanel(panel);
+    panel.SelectAll();
+    qint64 now = 1000;
+    int step = 0, moved = 0;
+    for (auto _ : state) {
+        const int left = panel.CardObjects().At(0)->Left();
+        const QPoint start = panel.Frame().Bounds().topLeft() + QPoint(20, 20);
+        const QPoint delta = (++step % 2) ? QPoint(3, 2) : QPoint(-3, -2);
+        panel.MouseDown(start, Qt::LeftButton, Qt::NoModifier, start, now);
+        panel.MouseMove(start + delta, Qt::LeftButton, now + 20);
+        panel.MouseUp(start + delta, Qt::LeftButton, Qt::NoModifier, now + 300);
+        now += 1000;
+        moved += panel.CardObjects().At(0)->Left() != left;
+    }
+    if (moved != step)
+        state.SkipWithError("the selection did not move");
+}
+BENCHMARK(BM_DropAll300)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The panel deletes its clipboard file when it goes: keep away from the user's data folder.
+    QTemporaryDir home;
+    qputenv("QUILLMARK_HOME", home.path().toUtf8());
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

@@ -1,0 +1,64 @@
+// TKFont3DEffects: the dialog that sets a label's shadow, highlight and font colour on a live sample.
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+
+class QComboBox;
+
+namespace qm {
+
+class TColorCombo;
+class TKBaseLabel;
+class TKPLabel;
+
+class TKFont3DEffects : public QDialog
+{
+public:
+    static constexpr int kHelpContext = 40008;
+    static constexpr int kMaxDepth = 10;
+
+    // The sample takes the label's font, depths, directions and colours, and every drop-down shows the
+    // label's value (a depth beyond the list shows no selection). The label is changed only by "Ok".
+    explicit TKFont3DEffects(TKBaseLabel& label, QWidget* parent = nullptr);
+    ~TKFont3DEffects() override;
+
+    QComboBox* ShadowDirection() const { return mShadowDirection; }
+    TColorCombo* ShadowColorCombo() const { return mShadowColorCombo; }
+    QComboBox* ShadowDepth() const { return mShadowDepth; }
+    QComboBox* HighlightDirection() const { return mHighlightDirection; }
+    TColorCombo* HighLightColorCombo() const { return mHighLightColorCombo; }
+    QComboBox* HighLightDepth() const { return mHighLightDepth; }
+    TColorCombo* FontColorCombo() const { return mFontColorCombo; }
+    // The preview label, changed at once by every drop-down.
+    const TKPLabel& Sample() const { return *mSample; }
+
+    // "Ok": the label takes the sample's font (with the chosen font colour) and its six effect settings
+    // through its property setters, and the dialog closes with OK.
+    void OKButtonClick();
+
+    // Opens a numbered help page; "Help" does nothing while it is unset.
+    std::function<void(int)> OnHelp;
+
+private:
+    void ApplyToSample();
+
+    TKBaseLabel& mLabel;
+    std::unique_ptr<TKPLabel> mSample;
+    QWidget* mSampleView = nullptr;
+    QComboBox* mShadowDirection = nullptr;
+    TColorCombo* mShadowColorCombo = nullptr;
+    QComboBox* mShadowDepth = nullptr;
+    QComboBox* mHighlightDirection = nullptr;
+    TColorCombo* mHighLightColorCombo = nullptr;
+    QComboBox* mHighLightDepth = nullptr;
+    TColorCombo* mFontColorCombo = nullptr;
+    bool mFilling = false;
+};
+
+// Shows the dialog modally over parent; true when the user chose "Ok" and the label took the settings.
+bool ShowFont3DEffects(QWidget* parent, TKBaseLabel& label, const std::function<void(int)>& showHelp = {});
+
+} // namespace qm

@@ -1,0 +1,37 @@
+// TGetLabelText: the text entry dialog of a plain text label.
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QLineEdit;
+
+namespace qm {
+
+class TKPLabel;
+
+class TGetLabelText : public QDialog
+{
+public:
+    static constexpr int kHelpContext = 40004;
+
+    // Fills the edit box with the label's caption; the label is changed only by "Ok".
+    explicit TGetLabelText(TKPLabel& label, QWidget* parent = nullptr);
+
+    QLineEdit* LabelText() const { return mLabelText; }
+    // "Ok": the label takes the edited text as its caption, grows to fit it, and the dialog closes with OK.
+    void OKButtonClick();
+
+    // Opens a numbered help page; "Help" does nothing while it is unset.
+    std::function<void(int)> OnHelp;
+
+private:
+    TKPLabel& mLabel;
+    QLineEdit* mLabelText = nullptr;
+};
+
+// Shows the dialog modally over parent; true when the user chose "Ok" and the label took the text.
+bool ShowGetLabelText(QWidget* parent, TKPLabel& label, const std::function<void(int)>& showHelp = {});
+
+} // namespace qm
