@@ -1,4 +1,4 @@
-// TDesignWindow: a plain window hosting a design panel with a small tool bar, for trying the panel by hand.
+// TDesignWindow: a plain window hosting the business card panel with a small tool bar, for trying it by hand.
 #pragma once
 
 #include <QMainWindow>
@@ -8,9 +8,8 @@ class QComboBox;
 
 namespace qm {
 
-class TKBasePanel;
 class TKBasePanelWidget;
-class TDesignPanel;
+class TKBusinessCardPanel32;
 
 class TDesignWindow : public QMainWindow
 {
@@ -20,6 +19,7 @@ public:
     enum class Tool
     {
         Pointer,
+        Text,
         Rectangle,
         RoundRect,
         Ellipse,
@@ -29,17 +29,25 @@ public:
     explicit TDesignWindow(QWidget* parent = nullptr);
     ~TDesignWindow() override;
 
-    TKBasePanel& Panel();
+    TKBusinessCardPanel32& Panel();
     TKBasePanelWidget& PanelWidget() { return *mPanelWidget; }
 
     // Replaces the card by the objects of a card file; false with a message when it could not be read.
     bool OpenCard(const QString& fileName, QString* error);
+    // Replaces the card by the one a description file (a template) describes, with its background art.
+    void OpenTemplate(const QString& fileName);
     void SetTool(Tool tool);
 
 private:
+    void BuildMenus();
     void BuildToolBar();
+    void ChooseTemplate();
+    void SaveTemplate();
+    void EditPersonalInfo();
+    void SetZoomPercent(int percent);
 
-    TDesignPanel* mPanel = nullptr;
+    TKBusinessCardPanel32* mPanel = nullptr;
+    QString mBackgroundName;
     TKBasePanelWidget* mPanelWidget = nullptr;
     QActionGroup* mTools = nullptr;
     QComboBox* mZoom = nullptr;
