@@ -1,7 +1,9 @@
 // The program's entry: the design window, or a command-line subcommand.
 #include "app/cli.h"
 
-#include "app/designwindow_ui.h"
+#include "app/export.h"
+#include "app/main_ui.h"
+#include "app/singleinstance.h"
 
 #include "design/kobjects.h"
 #include "files/kdump.h"
@@ -12,7 +14,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
+#include <QGuiApplication>
 #include <QStringList>
 
 #include <cstdio>
@@ -22,7 +24,8 @@ namespace {
 
 const char kUsage[] = "usage: quillmark [CARD.qmk]\n"
                       "       quillmark dump CARD.qmk\n"
-                      "       quillmark resave IN.qmk OUT.qmk\n";
+                      "       quillmark resave IN.qmk OUT.qmk\n"
+                      "       quillmark export CARD.qmk OUT.png|bmp|jpg [--border]\n";
 
 int Fail(const QString& message)
 {
@@ -84,18 +87,63 @@ int Resave(const QString& in, const QString& out)
     return 0;
 }
 
+int Export(const QStringList& args)
+{
+    // quillmark export CARD OUT [--border], the option anywhere after the word.
+    QStringList files;
+    bool border = false;
+    for (qsizetype i = 2; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--border"))
+            border = true;
+        else if (args[i].startsWith(QLatin1String("--")))
+            return Usage();
+        else
+            files.append(args[i]);
+    }
+    if (files.size() != 2)
+        return Usage();
+    PictureFormat format;
+    if (!PictureFormatFromName(files[1], &format)) {
+        std::fprintf(stderr, "quillmark: %s: the picture must end in .png, .bmp or .jpg\n",
+                     qPrintable(files[1]));
+        return 2;
+    }
+    QString error;
+    if (!ExportCardFile(files[0], files[1], format, border, &error))
+        return Fail(error);
+    return 0;
+}
+
+// Drawing the card needs fonts and painting but no screen: the offscreen platform unless one was chosen.
+int RunExport(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The toolkit's notes about its surroundings (run-time folders, fonts) would muddle the one-line message.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "quillmark: %s\n", qPrintable(message));
+    });
+    QGuiApplication app(argc, argv);
+    return Export(QCoreApplication::arguments());
+}
+
 int RunWindow(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
-    TDesignWindow window;
-    window.show();
     const QStringList args = QApplication::arguments();
-    if (args.size() > 1) {
-        QString error;
-        if (!window.OpenCard(args[1], &error))
-            QMessageBox::warning(&window, QStringLiteral("Quillmark"), error);
-    }
+    const QString card = args.size() > 1 ? args[1] : QString();
+
+    // A copy already running is brought forward (and given the card) instead.
+    TSingleInstance instance;
+    if (!instance.Start(card))
+        return 0;
+
+    TMainScreen window;
+    QObject::connect(&instance, &TSingleInstance::ActivationRequested, &window,
+                     &TMainScreen::ActivateFromOtherStart);
+    window.Start(card);
     return app.exec();
 }
 
@@ -113,6 +161,8 @@ int RunQuillmark(int argc, char** argv)
             return Resave(args[2], args[3]);
         return Usage();
     }
+    if (command == QLatin1String("export"))
+        return RunExport(argc, argv);
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
         std::fputs(kUsage, stdout);
         return 0;

@@ -1,7 +1,8 @@
-// The command line: dump and resave, their exit status and messages.
+// The command line: dump, resave and export, their exit status, messages and output files.
 #include "testutil.h"
 
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -92,4 +93,75 @@ TEST(CommandLine, ResaveIntoAMissingFolderFails)
     const ProgramRun resave = Quillmark({QStringLiteral("resave"), card, dir.filePath(QStringLiteral("no/such/out.qmk"))});
     EXPECT_EQ(resave.status, 1);
     EXPECT_FALSE(resave.err.isEmpty());
+}
+
+// ---- export ----
+
+TEST(CommandLine, ExportWritesTheCardAtItsOwnSizeInEachFormat)
+{
+    QTemporaryDir dir;
+    const QString card = dir.filePath(QStringLiteral("line.qmk"));
+    WriteBytes(card, qmtest::fromHex(kLineCard));
+
+    for (const char* name : {"card.png", "card.bmp", "card.JPG"}) {
+        const QString out = dir.filePath(QString::fromLatin1(name));
+        const ProgramRun run = Quillmark({QStringLiteral("export"), card, out});
+        EXPECT_EQ(run.status, 0) << name << qPrintable(run.err);
+        const QImage picture(out);
+        EXPECT_EQ(picture.size(), QSize(336, 192)) << name;
+    }
+    // The line stands at x = 40 from y = 30 for 60 pixels; the corner stays white without a border.
+    const QImage png(dir.filePath(QStringLiteral("card.png")));
+    EXPECT_EQ(png.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_LT(qGray(png.pixel(40, 60)), 128);
+
+    const QString framed = dir.filePath(QStringLiteral("framed.png"));
+    ASSERT_EQ(Quillmark({QStringLiteral("export"), card, framed, QStringLiteral("--border")}).status, 0);
+    const QImage border(framed);
+    for (QPoint p :
+         {QPoint(0, 0), QPoint(335, 0), QPoint(0, 191), QPoint(335, 191), QPoint(170, 0), QPoint(0, 96)})
+        EXPECT_EQ(border.pixel(p), qRgb(0, 0, 0)) << p.x() << "," << p.y();
+}
+
+TEST(CommandLine, ExportTakesTheLayoutFromTheCompanionFile)
+{
+    QTemporaryDir dir;
+    const QString card = dir.filePath(QStringLiteral("tall.qmk"));
+    WriteBytes(card, qmtest::fromHex(kLineCard));
+    WriteBytes(
+        dir.filePath(QStringLiteral("tall.qme")),
+        "[Ini Data]\r\nISINI=1\r\nVersion=2\r\n[Layout]\r\nHeight=2000\r\nWidth=3500\r\nUsePortrait=1\r\n");
+    const QString out = dir.filePath(QStringLiteral("tall.png"));
+    ASSERT_EQ(Quillmark({QStringLiteral("export"), QStringLiteral("--border"), card, out}).status, 0);
+    EXPECT_EQ(QImage(out).size(), QSize(192, 336));
+}
+
+TEST(CommandLine, ExportFailuresLeaveTheTargetAlone)
+{
+    QTemporaryDir dir;
+    const QString bad = dir.filePath(QStringLiteral("bad.qmk"));
+    WriteBytes(bad, qmtest::fromHex("01 54 50 46 30 03 54 58 59 00 00 00 00"));
+    const QString target = dir.filePath(QStringLiteral("keep.png"));
+    WriteBytes(target, QByteArray("precious"));
+
+    const ProgramRun run = Quillmark({QStringLiteral("export"), bad, target});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Class TXY not found"))) << qPrintable(run.err);
+    EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << qPrintable(run.err);
+    QFile f(target);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("precious"));
+
+    const QString card = dir.filePath(QStringLiteral("line.qmk"));
+    WriteBytes(card, qmtest::fromHex(kLineCard));
+    EXPECT_EQ(
+        Quillmark({QStringLiteral("export"), dir.filePath(QStringLiteral("missing.qmk")), target}).status, 1);
+    EXPECT_EQ(
+        Quillmark({QStringLiteral("export"), card, dir.filePath(QStringLiteral("no/such/out.png"))}).status,
+        1);
+
+    // Bad usage: a file missing, a picture format it cannot write, an unknown option.
+    EXPECT_EQ(Quillmark({QStringLiteral("export"), card}).status, 2);
+    EXPECT_EQ(Quillmark({QStringLiteral("export"), card, dir.filePath(QStringLiteral("out.gif"))}).status, 2);
+    EXPECT_EQ(Quillmark({QStringLiteral("export"), card, target, QStringLiteral("--frame")}).status, 2);
 }

@@ -1,0 +1,109 @@
+// Card export: rendering the card at 100 %, encoding it and writing the picture file in one step.
+#include "app/export.h"
+
+#include "app/document.h"
+#include "design/kbcpanel32.h"
+#include "platform/atomicfile.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+
+namespace qm {
+
+bool PictureFormatFromName(const QString& fileName, PictureFormat* format)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    PictureFormat found;
+    if (suffix == QLatin1String("bmp"))
+        found = PictureFormat::Bmp;
+    else if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg") ||
+             suffix == QLatin1String("jif"))
+        found = PictureFormat::Jpg;
+    else if (suffix == QLatin1String("png"))
+        found = PictureFormat::Png;
+    else
+        return false;
+    if (format)
+        *format = found;
+    return true;
+}
+
+QString PictureFormatName(PictureFormat format)
+{
+    switch (format) {
+    case PictureFormat::Bmp:
+        return QStringLiteral("BMP");
+    case PictureFormat::Jpg:
+        return QStringLiteral("JPG");
+    case PictureFormat::Png:
+        break;
+    }
+    return QStringLiteral("PNG");
+}
+
+QImage CardPicture(TKBusinessCardPanel32& panel, bool border)
+{
+    // The panel renders at zoom 1.0 and puts the zoom back afterwards, so the view is left as it was.
+    return panel.RenderToBitmap(border);
+}
+
+bool WritePicture(const QImage& image, const QString& path, PictureFormat format, QString* error)
+{
+    if (image.isNull() || image.width() < 1 || image.height() < 1) {
+        if (error)
+            *error = QStringLiteral("%1: the card has no size").arg(path);
+        return false;
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const char* codec = format == PictureFormat::Bmp ? "bmp" : format == PictureFormat::Jpg ? "jpeg" : "png";
+    QImageWriter writer(&buffer, codec);
+    if (format == PictureFormat::Jpg)
+        writer.setQuality(kJpgQuality);
+    // No transparency anywhere: a card is drawn on white, and BMP readers expect 24-bit pictures.
+    if (!writer.write(image.convertToFormat(QImage::Format_RGB32))) {
+        if (error)
+            *error = QStringLiteral("%1: cannot write a %2 picture (%3)")
+                         .arg(path, PictureFormatName(format), writer.errorString());
+        return false;
+    }
+    buffer.close();
+    return WriteFileAtomic(path, bytes, error);
+}
+
+bool ExportCard(TKBusinessCardPanel32& panel, const QString& path, PictureFormat format, bool border,
+                QString* error)
+{
+    return WritePicture(CardPicture(panel, border), path, format, error);
+}
+
+bool ExportCardFile(const QString& cardPath, const QString& outPath, PictureFormat format, bool border,
+                    QString* error)
+{
+    if (!QFileInfo(cardPath).isFile()) {
+        if (error)
+            *error = QStringLiteral("%1: no such card file").arg(cardPath);
+        return false;
+    }
+    TKBusinessCardPanel32 panel;
+    QString readError;
+    if (!ReadCardObjects(panel, cardPath, &readError)) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(cardPath, readError);
+        return false;
+    }
+    const CompanionFile companion = ReadCompanionFile(cardPath);
+    const bool rotated = companion.HasLayout && companion.Layout.UsePortrait;
+    panel.SetPortraitMode(rotated);
+    const QSize size = CardPanelSize(companion.Layout, rotated);
+    panel.SetSize(size.width(), size.height());
+    const QString background = ResolveBackgroundFile(companion.Background);
+    if (!background.isEmpty())
+        LoadCardBackground(panel, background);
+    return ExportCard(panel, outPath, format, border, error);
+}
+
+} // namespace qm

@@ -1,0 +1,43 @@
+// Card export: the card as a BMP, JPG or PNG picture at 100 %, from the window or the command line.
+#pragma once
+
+#include <QString>
+
+class QImage;
+
+namespace qm {
+
+class TKBusinessCardPanel32;
+
+enum class PictureFormat
+{
+    Bmp,
+    Jpg,
+    Png
+};
+
+constexpr int kJpgQuality = 80;
+
+// The format a file name's extension names: .bmp, .jpg / .jpeg / .jif, .png in any case. False for any other.
+bool PictureFormatFromName(const QString& fileName, PictureFormat* format);
+// "BMP", "JPG", "PNG".
+QString PictureFormatName(PictureFormat format);
+
+// The card as it looks at zoom 1.0 whatever the panel's zoom: the panel's width and height at 100 %, with a
+// one-pixel black frame on the outermost rows and columns when border is set.
+QImage CardPicture(TKBusinessCardPanel32& panel, bool border);
+
+// Encodes the picture (JPG at quality 80) and writes it at once: an existing file is replaced only by a
+// complete picture. False with a message naming the file on failure.
+bool WritePicture(const QImage& image, const QString& path, PictureFormat format, QString* error = nullptr);
+
+// CardPicture and WritePicture together.
+bool ExportCard(TKBusinessCardPanel32& panel, const QString& path, PictureFormat format, bool border,
+                QString* error = nullptr);
+
+// The command line: reads a card file with its companion file (layout, orientation, background art) into a
+// panel of its own and exports it. False with a one-line message on failure.
+bool ExportCardFile(const QString& cardPath, const QString& outPath, PictureFormat format, bool border,
+                    QString* error = nullptr);
+
+} // namespace qm

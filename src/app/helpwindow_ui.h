@@ -1,0 +1,33 @@
+// THelpWindow: the help pages bundled with the program, shown by context number or page name.
+#pragma once
+
+#include <QUrl>
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace qm {
+
+class THelpWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit THelpWindow(QWidget* parent = nullptr);
+
+    // The page of a numbered help context; the contents page for a number without one.
+    static QUrl PageForContext(int context);
+    static QUrl ContentsPage();
+    // A named page ("layout" for layout.html); the contents page when there is none of that name.
+    static QUrl PageNamed(const QString& name);
+
+    // Shows the window (brought forward when already open) at a page.
+    void ShowPage(const QUrl& page);
+    void ShowContext(int context) { ShowPage(PageForContext(context)); }
+
+    QTextBrowser* Browser() const { return mBrowser; }
+
+private:
+    QTextBrowser* mBrowser = nullptr;
+};
+
+} // namespace qm

@@ -1,0 +1,168 @@
+// TMainScreen: the main window: tool palette, design panel, command bar, menus, keys and window placement.
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QDialog;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScrollArea;
+class QToolButton;
+class QWidget;
+
+namespace qm {
+
+class TCardDocument;
+class TDocumentPrompts;
+class THelpWindow;
+class TKBasePanelWidget;
+class TKBusinessCardPanel32;
+
+class TMainScreen : public QMainWindow
+{
+    Q_OBJECT
+public:
+    static const char* const kVersion;
+    // Help contexts of the window's own pages.
+    static constexpr int kHelpContext = 2016;
+    static constexpr int kTechnicalSupportContext = 1041;
+    static constexpr int kFaqContext = 911;
+
+    // prompts answers the document's questions and file dialogs; null for the window's own message boxes and
+    // dialogs. prefsPath is the preferences file (empty: qmk.ini of the data folder).
+    explicit TMainScreen(TDocumentPrompts* prompts = nullptr, const QString& prefsPath = QString(),
+                         QWidget* parent = nullptr);
+    ~TMainScreen() override;
+
+    TCardDocument& Document() { return *mDocument; }
+    TKBusinessCardPanel32& Panel();
+    TKBasePanelWidget& PanelWidget() { return *mPanelWidget; }
+    QScrollArea* ScrollArea() const { return mScroll; }
+
+    // Places the window where it was last time, shows it and runs the first activation: opens cardToOpen, or
+    // the most recent card when it still exists.
+    void Start(const QString& cardToOpen = QString());
+    // Another start of the program asked for this window, with its card (empty for none).
+    void ActivateFromOtherStart(const QString& cardPath);
+
+    // Marks the card changed or unchanged; the Save and Cancel buttons follow.
+    void SetChangesMade(bool changed);
+    // Brings captions, visibility and enabling in line with the document.
+    void Setbuttons();
+    void SetDefaultFontCaption();
+    bool PrinterAvailable() const { return mPrinterAvailable; }
+    void SetPrinterAvailable(bool available);
+
+    // The drawing mode (a TLPanelState) and the tool button that shows it.
+    void SetTool(int state);
+    QAction* ToolAction(int state) const;
+
+    void ShowHelpContext(int context);
+    void ShowHelpPage(const QString& name);
+    THelpWindow* HelpWindow() const { return mHelp; }
+
+    // Runs a modal dialog; tests replace it to answer dialogs without showing them.
+    std::function<int(QDialog&)> RunDialog;
+
+    void RestoreWindowPlacement();
+    void SaveWindowPlacement();
+
+    // ---- Tool bar ----
+    QActionGroup* ToolGroup = nullptr;
+    QAction* ShowGridAction = nullptr;
+    QAction* SnapToGridAction = nullptr;
+    QAction* QuickTipsAction = nullptr;
+    QAction* BackgroundArtAction = nullptr;
+
+    // ---- Command bar ----
+    QWidget* ZoomSpinner = nullptr;
+    QToolButton* ZoomUpButton = nullptr;
+    QToolButton* ZoomDownButton = nullptr;
+    QLabel* ZoomCaption = nullptr;
+    QPushButton* SaveAsButton = nullptr;
+    QPushButton* CancelButton = nullptr;
+    QPushButton* PrintButton = nullptr;
+    QPushButton* PreviewButton = nullptr;
+    QPushButton* HelpButton = nullptr;
+    QToolButton* MouseHelpButton = nullptr;
+
+    // ---- Menus ----
+    QMenu* FileMenu = nullptr;
+    QMenu* EditMenu = nullptr;
+    QMenu* HelpMenu = nullptr;
+    QAction* mnuNew = nullptr;
+    QAction* mnuNewFromTemplate = nullptr;
+    QAction* mnuOpen = nullptr;
+    QAction* mnuDelete = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* mnuSaveAs = nullptr;
+    QAction* mnuSaveAsBitmap = nullptr;
+    QAction* mnuSaveAsJPG = nullptr;
+    QAction* mnuSaveAsPNG = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuPreview = nullptr;
+    QAction* mnuPrinterSetup = nullptr;
+    QAction* mnuFineTuning = nullptr;
+    QAction* mnuOutlineTest = nullptr;
+    QAction* mnuWriteIni = nullptr;
+    QAction* mnuExit = nullptr;
+    QAction* mnuDefaultFont = nullptr;
+    QAction* mnuChangeAllFonts = nullptr;
+    QAction* mnuPersonalInformation = nullptr;
+    QAction* mnuBackgroundArt = nullptr;
+    QAction* mnuSaveLayoutAsDefault = nullptr;
+    QAction* mnuChangeLayout = nullptr;
+    QAction* mnuContents = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* mnuConfiguration = nullptr;
+    QAction* mnuTechnicalSupport = nullptr;
+    QAction* mnuFaq = nullptr;
+    QAction* mnuBonusArtwork = nullptr;
+    QAction* mnuWebsite = nullptr;
+    const QList<QAction*>& RecentFileActions() const { return mRecentActions; }
+
+    // ---- Commands ----
+    void NewFromTemplate1Click();
+    void SaveButtonClick();
+    void ChangeCardLayout1Click();
+    void Changeallfontsto1Click();
+    void About1Click();
+    void ConfigurationInformationClick();
+    void QuickTipsClick();
+    void ZoomIn();
+    void ZoomOut();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void BuildToolBar();
+    void BuildCommandBar(QWidget* bar);
+    void BuildMenus();
+    void UpdateRecentFiles();
+    bool HandleKey(QEvent* event);
+
+    std::unique_ptr<TDocumentPrompts> mOwnPrompts;
+    TKBasePanelWidget* mPanelWidget = nullptr;
+    std::unique_ptr<TCardDocument> mDocument;
+    QScrollArea* mScroll = nullptr;
+    QWidget* mPanelHolder = nullptr;
+    THelpWindow* mHelp = nullptr;
+    QWidget* mTips = nullptr;
+    QList<QAction*> mRecentActions;
+    bool mPrinterAvailable = false;
+    // The key that went down as plus or minus, until it comes up.
+    quint32 mZoomScanCode = 0;
+    int mZoomDirection = 0;
+};
+
+} // namespace qm

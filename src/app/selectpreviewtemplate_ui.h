@@ -1,0 +1,65 @@
+// TSelectPreviewTemplate: the template chooser with a font list and a live sample of the chosen template.
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+#include <functional>
+
+class QListWidget;
+class QPushButton;
+class QTimer;
+class QToolButton;
+
+namespace qm {
+
+class TKBasePanelWidget;
+class TKBusinessCardPanel32;
+
+class TSelectPreviewTemplate : public QDialog
+{
+    Q_OBJECT
+public:
+    // The card's size in inches (from the sheet layout) and the personal information the templates fill in.
+    TSelectPreviewTemplate(float cardWidth, float cardHeight, const QStringList& personal,
+                           QWidget* parent = nullptr);
+    ~TSelectPreviewTemplate() override;
+
+    // The *.qmkt files of a folder (any case of the extension), sorted by name without regard to case.
+    static QStringList TemplateFiles(const QString& folder);
+
+    // The chosen template's full path; empty when there is none.
+    QString SelectedTemplate() const;
+    // The face put on the template's text; "Times New Roman" until another is picked.
+    QString SelectedFont() const { return mFont; }
+
+    // Loads the chosen template into the sample with the chosen font. Never re-entered.
+    void Preview();
+    TKBusinessCardPanel32& PreviewPanel();
+
+    // "&Help"; nothing happens while it is unset.
+    std::function<void()> OnHelp;
+
+    QListWidget* TemplateList = nullptr; // "Select Template"
+    QListWidget* FontList = nullptr;     // "Select Font"
+    QPushButton* OkButton = nullptr;
+    QPushButton* CancelButton = nullptr;
+    QPushButton* HelpButton = nullptr;
+    QToolButton* MouseHelpButton = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void SchedulePreview();
+
+    float mCardWidth;
+    float mCardHeight;
+    QStringList mFiles;
+    QString mFont = QStringLiteral("Times New Roman");
+    TKBasePanelWidget* mSample = nullptr;
+    QTimer* mPreviewTimer = nullptr;
+    bool mPreviewing = false;
+};
+
+} // namespace qm

@@ -1,0 +1,394 @@
+// The main window offscreen: menus, command bar, tools, keys, closing, placement, start, help; single
+// instance.
+#include "app/main_ui.h"
+
+#include "app/document.h"
+#include "app/helpwindow_ui.h"
+#include "app/singleinstance.h"
+#include "design/kbasepnl_ui.h"
+#include "design/kbcpanel32.h"
+#include "objects/shapes/kbcshape.h"
+#include "print/editlo_ui.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QThread>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <thread>
+
+using namespace qm;
+
+namespace {
+
+class ScriptedPrompts : public TDocumentPrompts
+{
+public:
+    std::deque<bool> answers;
+    std::deque<QString> files;
+    QStringList questions;
+    QStringList information;
+
+    bool Ask(const QString& text, const QString&) override
+    {
+        questions << text;
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << qPrintable(text);
+            return false;
+        }
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void Inform(const QString& message) override { information << message; }
+    void ShowError(const QString& message) override { ADD_FAILURE() << "error box: " << qPrintable(message); }
+    QString ChooseFile(const FileRequest&) override
+    {
+        if (files.empty())
+            return QString();
+        const QString f = files.front();
+        files.pop_front();
+        return f;
+    }
+    bool ChooseFont(TKFont&) override { return false; }
+};
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(home.isValid());
+        oldHome = qgetenv("QUILLMARK_HOME");
+        qputenv("QUILLMARK_HOME", home.path().toUtf8());
+    }
+    void TearDown() override
+    {
+        window.reset();
+        qputenv("QUILLMARK_HOME", oldHome);
+    }
+    TMainScreen& Open()
+    {
+        window = std::make_unique<TMainScreen>(&prompts);
+        return *window;
+    }
+    TMainScreen& Started()
+    {
+        Open().Start();
+        return *window;
+    }
+    void AddShape()
+    {
+        auto shape = std::make_unique<TBCShapes>();
+        shape->Loaded();
+        window->Panel().PlaceObject(std::move(shape), QRect(30, 30, 40, 30));
+    }
+    static QStringList Captions(const QMenu* menu)
+    {
+        QStringList captions;
+        for (const QAction* action : menu->actions())
+            captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        return captions;
+    }
+
+    QTemporaryDir home;
+    QByteArray oldHome;
+    ScriptedPrompts prompts;
+    std::unique_ptr<TMainScreen> window;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, MenusCarryTheirCaptionsSeparatorsAndShortcut)
+{
+    TMainScreen& w = Open();
+    EXPECT_EQ(Captions(w.FileMenu), QStringList({"&New - Blank",
+                                                 "New - Select From Templates",
+                                                 "&Open",
+                                                 "&Delete",
+                                                 "-",
+                                                 "Save",
+                                                 "Save &As...",
+                                                 "Save As Bitmap",
+                                                 "Save As JPG",
+                                                 "Save As PNG",
+                                                 "-",
+                                                 "&Print",
+                                                 "Pre&view",
+                                                 "-",
+                                                 "Printer S&etup",
+                                                 "Printer Fine &Tuning",
+                                                 "Print O&utline Test Page",
+                                                 "--------Write Ini------",
+                                                 "-",
+                                                 "E&xit"}));
+    EXPECT_EQ(Captions(w.EditMenu),
+              QStringList({"&Default Font: Arial, 10 pt ", "Change all fonts to...", "&Personal Information",
+                           "&Set or Change Background Art", "-", "Save Current Layout as Default",
+                           "Change Business Card Layout"}));
+    EXPECT_EQ(Captions(w.HelpMenu),
+              QStringList({"&Contents", "&About", "Configuration Information", "Technical Support",
+                           "Frequently Asked Questions", "Visit the Bonus Artwork Web Page",
+                           "Visit Our Internet Website"}));
+    EXPECT_EQ(w.mnuSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_FALSE(w.mnuWriteIni->isVisible());
+    // Without a printer every printing command waits.
+    for (QAction* a : {w.mnuPrint, w.mnuPreview, w.mnuPrinterSetup, w.mnuFineTuning, w.mnuOutlineTest})
+        EXPECT_FALSE(a->isEnabled()) << qPrintable(a->text());
+    EXPECT_FALSE(w.PrintButton->isEnabled());
+    EXPECT_FALSE(w.PreviewButton->isEnabled());
+}
+
+TEST_F(MainWindowTest, TheTemplateWriterShowsOnlyForDevelopers)
+{
+    QFile marker(home.filePath(QStringLiteral("IAmDeveloping.dat")));
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.close();
+    EXPECT_TRUE(Open().mnuWriteIni->isVisible());
+}
+
+TEST_F(MainWindowTest, FirstStartMakesTheFoldersAndAnUntitledCardInTheCentre)
+{
+    TMainScreen& w = Started();
+    for (const char* folder : {"saved", "qmkt", "bg", "bmbrush"})
+        EXPECT_TRUE(QFileInfo(home.filePath(QString::fromLatin1(folder))).isDir()) << folder;
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Quillmark"));
+    EXPECT_EQ(w.PanelWidget().size(), QSize(336, 192));
+    EXPECT_EQ(w.Panel().Shape(), lsRectangle);
+    EXPECT_FALSE(w.SaveAsButton->isVisible());
+    EXPECT_FALSE(w.CancelButton->isVisible());
+    EXPECT_EQ(w.ZoomCaption->text(), QStringLiteral("100%"));
+    // The panel keeps the keyboard: no button takes it away.
+    EXPECT_EQ(w.SaveAsButton->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(w.ZoomUpButton->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(MainWindowTest, DrawingWithAToolMarksChangesAndReturnsToThePointer)
+{
+    TMainScreen& w = Started();
+    QAction* rectangle = w.ToolAction(psRectangle);
+    ASSERT_NE(rectangle, nullptr);
+    EXPECT_EQ(rectangle->objectName(), QStringLiteral("DrawRectanglebutton"));
+    EXPECT_EQ(w.ToolGroup->actions().size(), 13);
+    rectangle->trigger();
+    EXPECT_EQ(w.Panel().PanelState(), psRectangle);
+
+    TKBasePanelWidget& panel = w.PanelWidget();
+    QTest::mousePress(&panel, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    QTest::mouseMove(&panel, QPoint(60, 40));
+    QTest::mouseMove(&panel, QPoint(100, 70));
+    QTest::mouseRelease(&panel, Qt::LeftButton, Qt::NoModifier, QPoint(100, 70));
+    ASSERT_EQ(w.Panel().CardObjects().Count(), 1);
+    EXPECT_EQ(w.Panel().PanelState(), psPointing);
+    EXPECT_TRUE(w.ToolAction(psPointing)->isChecked());
+    EXPECT_TRUE(w.SaveAsButton->isVisible());
+    EXPECT_TRUE(w.CancelButton->isVisible());
+    EXPECT_EQ(w.SaveAsButton->text(), QStringLiteral("Save As"));
+    EXPECT_FALSE(w.mnuSave->isEnabled());
+
+    w.ShowGridAction->trigger();
+    w.SnapToGridAction->trigger();
+    EXPECT_TRUE(w.Panel().ShowGrid());
+    EXPECT_TRUE(w.Panel().SnapToGrid());
+}
+
+TEST_F(MainWindowTest, PlusAndMinusZoomOnReleaseWithoutMarkingChanges)
+{
+    TMainScreen& w = Started();
+    QStringList captions;
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyPress(&w.PanelWidget(), Qt::Key_Plus, Qt::KeypadModifier);
+        EXPECT_EQ(w.ZoomCaption->text(), i == 0 ? QStringLiteral("100%") : captions.last());
+        QTest::keyRelease(&w.PanelWidget(), Qt::Key_Plus, Qt::KeypadModifier);
+        captions << w.ZoomCaption->text();
+    }
+    EXPECT_EQ(captions, QStringList({"110%", "120%", "130%", "140%", "150%", "150%", "150%"}));
+    EXPECT_EQ(w.PanelWidget().size(), QSize(504, 288));
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(&w.PanelWidget(), Qt::Key_Minus, Qt::KeypadModifier);
+    EXPECT_EQ(w.ZoomCaption->text(), QStringLiteral("100%"));
+    w.ZoomUpButton->click();
+    EXPECT_EQ(w.ZoomCaption->text(), QStringLiteral("110%"));
+    EXPECT_FALSE(w.SaveAsButton->isVisible());
+    EXPECT_FALSE(w.Document().ChangesMade());
+}
+
+TEST_F(MainWindowTest, PageKeysScrollTheCard)
+{
+    TMainScreen& w = Started();
+    w.resize(400, 250);
+    for (int i = 0; i < 5; ++i)
+        w.ZoomIn();
+    QCoreApplication::processEvents();
+    QScrollBar* bar = w.ScrollArea()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    QTest::keyClick(&w.PanelWidget(), Qt::Key_End);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    QTest::keyClick(&w.PanelWidget(), Qt::Key_PageUp);
+    EXPECT_EQ(bar->value(), bar->maximum() - bar->singleStep());
+    QTest::keyClick(&w.PanelWidget(), Qt::Key_Home);
+    EXPECT_EQ(bar->value(), 0);
+    QTest::keyClick(&w.PanelWidget(), Qt::Key_PageDown);
+    EXPECT_EQ(bar->value(), bar->singleStep());
+}
+
+TEST_F(MainWindowTest, ClosingAfterYesAndACancelledSaveKeepsTheWindowAndTheChanges)
+{
+    TMainScreen& w = Started();
+    AddShape();
+    prompts.answers = {true};
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.Document().ChangesMade());
+    EXPECT_EQ(w.Panel().CardObjects().Count(), 1);
+
+    prompts.answers = {false};
+    EXPECT_TRUE(w.close());
+}
+
+TEST_F(MainWindowTest, ASecondStartReopensTheLastCardWhereTheWindowWas)
+{
+    {
+        TMainScreen& w = Started();
+        AddShape();
+        prompts.files = {home.filePath(QStringLiteral("saved/mine.qmk"))};
+        w.SaveButtonClick();
+        ASSERT_EQ(w.windowTitle(), QStringLiteral("Quillmark - mine.qmk"));
+        w.setGeometry(QRect(40, 50, 640, 420));
+        ASSERT_TRUE(w.close());
+    }
+    TMainScreen& again = Started();
+    EXPECT_EQ(again.windowTitle(), QStringLiteral("Quillmark - mine.qmk"));
+    EXPECT_EQ(again.Panel().CardObjects().Count(), 1);
+    EXPECT_FALSE(again.SaveAsButton->isVisible());
+    EXPECT_EQ(again.geometry(), QRect(40, 50, 640, 420));
+    ASSERT_EQ(again.RecentFileActions().size(), 1);
+    EXPECT_EQ(again.RecentFileActions()[0]->text(),
+              QStringLiteral("&1 ") + home.filePath(QStringLiteral("saved/mine.qmk")));
+}
+
+TEST_F(MainWindowTest, AWindowStoredOffTheLeftEdgeComesBackOnScreen)
+{
+    ASSERT_TRUE(Preferences().SaveWindowPlacement(
+        QStringLiteral("TMainScreen"), 96, WindowPlacement::FromBounds(QRect(-50, 20, 500, 300), false)));
+    TMainScreen& w = Started();
+    EXPECT_EQ(w.geometry().width(), 500);
+    // Pulled just inside the left edge; the platform may move it on by its frame's width.
+    const QRect screen = w.screen()->availableGeometry();
+    EXPECT_GE(w.frameGeometry().left(), screen.left());
+    EXPECT_LT(w.geometry().left(), screen.left() + 10);
+}
+
+TEST_F(MainWindowTest, TheLayoutCommandTurnsTheCard)
+{
+    TMainScreen& w = Started();
+    w.RunDialog = [](QDialog& dialog) {
+        auto& layout = dynamic_cast<TEditCardLayout&>(dialog);
+        layout.ePortrait->setChecked(true);
+        layout.OKButtonClick();
+        return layout.result();
+    };
+    w.ChangeCardLayout1Click();
+    EXPECT_EQ(w.PanelWidget().size(), QSize(192, 336));
+    EXPECT_TRUE(w.SaveAsButton->isVisible());
+    EXPECT_TRUE(w.Document().Layout().UsePortrait);
+}
+
+TEST_F(MainWindowTest, AboutShowsTheVersion)
+{
+    TMainScreen& w = Open();
+    QStringList texts;
+    w.RunDialog = [&texts](QDialog& dialog) {
+        texts << dialog.windowTitle();
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            texts << label->text();
+        return int(QDialog::Accepted);
+    };
+    w.About1Click();
+    EXPECT_TRUE(texts.contains(QStringLiteral("About Quillmark")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Version 3.3a")));
+}
+
+TEST_F(MainWindowTest, HelpOpensTheNumberedPage)
+{
+    TMainScreen& w = Open();
+    w.HelpButton->click();
+    ASSERT_NE(w.HelpWindow(), nullptr);
+    EXPECT_TRUE(w.HelpWindow()->isVisible());
+    EXPECT_EQ(w.HelpWindow()->Browser()->source(), QUrl(QStringLiteral("qrc:/help/2016.html")));
+    EXPECT_TRUE(w.HelpWindow()->Browser()->toPlainText().contains(QStringLiteral("tool palette")));
+    w.mnuFaq->trigger();
+    EXPECT_EQ(w.HelpWindow()->Browser()->source(), QUrl(QStringLiteral("qrc:/help/911.html")));
+    // Every numbered page the dialogs ask for is there.
+    for (int context :
+         {1041, 2101, 2102, 40001, 40003, 40004, 40005, 40008, 40011, 40012, 40013, 40014, 40017})
+        EXPECT_NE(THelpWindow::PageForContext(context), THelpWindow::ContentsPage()) << context;
+    EXPECT_EQ(THelpWindow::PageForContext(12345), THelpWindow::ContentsPage());
+}
+
+// ---- Single instance ----
+
+TEST(SingleInstance, ALaterStartHandsItsCardToTheFirstAndEnds)
+{
+    const QString name = QStringLiteral("quillmark-test-%1").arg(QCoreApplication::applicationPid());
+    TSingleInstance first(name);
+    ASSERT_TRUE(first.Start());
+    ASSERT_TRUE(first.Listening());
+    QStringList requests;
+    QObject::connect(&first, &TSingleInstance::ActivationRequested,
+                     [&requests](const QString& card) { requests << card; });
+
+    // The later start blocks while it waits for the answer, so it runs on a thread of its own.
+    bool secondIsFirst = true;
+    std::thread later([&] {
+        TSingleInstance second(name);
+        secondIsFirst = second.Start(QStringLiteral("relative/card one.qmk"));
+    });
+    // Serves the later start; the deadline only keeps a broken build from hanging.
+    QElapsedTimer waited;
+    waited.start();
+    while (requests.isEmpty() && waited.elapsed() < 20000) {
+        QCoreApplication::processEvents();
+        QThread::msleep(2);
+    }
+    later.join();
+    ASSERT_EQ(requests.size(), 1);
+    EXPECT_FALSE(secondIsFirst);
+    EXPECT_EQ(requests[0], QFileInfo(QStringLiteral("relative/card one.qmk")).absoluteFilePath());
+}
+
+TEST(SingleInstance, ASocketLeftByACrashedCopyIsTakenOver)
+{
+    const QString name = QStringLiteral("quillmark-stale-%1").arg(QCoreApplication::applicationPid());
+    {
+        // A listener that vanishes without closing leaves its socket file behind; removeServer is what a
+        // clean end would do, so the file is recreated by hand.
+        QLocalServer stale;
+        ASSERT_TRUE(stale.listen(name));
+        const QString path = stale.fullServerName();
+        stale.close();
+        QFile leftover(path);
+        ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+    }
+    TSingleInstance first(name);
+    EXPECT_TRUE(first.Start());
+    EXPECT_TRUE(first.Listening());
+    QLocalServer::removeServer(name);
+}
