@@ -17,6 +17,8 @@
 #include <QGuiApplication>
 #include <QStringList>
 
+#include "print/printcli.h"
+
 #include <cstdio>
 
 namespace qm {
@@ -25,7 +27,9 @@ namespace {
 const char kUsage[] = "usage: quillmark [CARD.qmk]\n"
                       "       quillmark dump CARD.qmk\n"
                       "       quillmark resave IN.qmk OUT.qmk\n"
-                      "       quillmark export CARD.qmk OUT.png|bmp|jpg [--border]\n";
+                      "       quillmark export CARD.qmk OUT.png|bmp|jpg [--border]\n"
+                      "       quillmark print CARD.qmk --pdf OUT.pdf [--copies N] [--positions LIST] [--outline] "
+                      "[--preview]\n";
 
 int Fail(const QString& message)
 {
@@ -161,6 +165,8 @@ int RunQuillmark(int argc, char** argv)
             return Resave(args[2], args[3]);
         return Usage();
     }
+    if (command == QLatin1String("print"))
+        return RunPrintProgram(argc, argv);
     if (command == QLatin1String("export"))
         return RunExport(argc, argv);
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {

@@ -10,6 +10,8 @@
 #include "design/persinfo_ui.h"
 #include "platform/paths.h"
 #include "print/editlo_ui.h"
+#include "print/printcmds_ui.h"
+#include "print/printers_ui.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -484,6 +486,7 @@ TMainScreen::TMainScreen(TDocumentPrompts* prompts, const QString& prefsPath, QW
         mOwnPrompts = std::make_unique<TWindowPrompts>(this);
         prompts = mOwnPrompts.get();
     }
+    mPrompts = prompts;
 
     auto panel = std::make_unique<TKBusinessCardPanel32>();
     panel->SetDrawOutline(true);
@@ -496,6 +499,7 @@ TMainScreen::TMainScreen(TDocumentPrompts* prompts, const QString& prefsPath, QW
                        "place an object; click an object with the right mouse button for its "
                        "commands."));
     mDocument = std::make_unique<TCardDocument>(Panel(), *prompts, prefsPath);
+    mPrint = std::make_unique<TPrintCommands>(this, Panel());
 
     // The card sits near the top-left corner of a scrolling area of its own colour.
     mPanelHolder = new QWidget;
@@ -670,6 +674,8 @@ void TMainScreen::BuildCommandBar(QWidget* bar)
     connect(SaveAsButton, &QPushButton::clicked, this, &TMainScreen::SaveButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, [this] { mDocument->CancelChanges(); });
     connect(HelpButton, &QPushButton::clicked, this, [this] { ShowHelpContext(kHelpContext); });
+    connect(PrintButton, &QPushButton::clicked, this, [this] { PrintClick(); });
+    connect(PreviewButton, &QPushButton::clicked, this, [this] { mPrint->Preview(PrintSettings()); });
 
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(8, 4, 8, 4);
@@ -711,13 +717,13 @@ void TMainScreen::BuildMenus()
     mnuSaveAsPNG =
         item(FileMenu, QStringLiteral("Save As PNG"), [doc] { doc->ExportPicture(PictureFormat::Png); });
     FileMenu->addSeparator();
-    // Printing is not there yet: its commands stay disabled (see Setbuttons).
-    mnuPrint = FileMenu->addAction(QStringLiteral("&Print"));
-    mnuPreview = FileMenu->addAction(QStringLiteral("Pre&view"));
+    mnuPrint = item(FileMenu, QStringLiteral("&Print"), [this] { PrintClick(); });
+    mnuPreview = item(FileMenu, QStringLiteral("Pre&view"), [this] { mPrint->Preview(PrintSettings()); });
     FileMenu->addSeparator();
-    mnuPrinterSetup = FileMenu->addAction(QStringLiteral("Printer S&etup"));
-    mnuFineTuning = FileMenu->addAction(QStringLiteral("Printer Fine &Tuning"));
-    mnuOutlineTest = FileMenu->addAction(QStringLiteral("Print O&utline Test Page"));
+    mnuPrinterSetup = item(FileMenu, QStringLiteral("Printer S&etup"), [this] { mPrint->PrinterSetup(); });
+    mnuFineTuning = item(FileMenu, QStringLiteral("Printer Fine &Tuning"), [this] { FineTuneClick(); });
+    mnuOutlineTest = item(FileMenu, QStringLiteral("Print O&utline Test Page"),
+                          [this] { mPrint->PrintOutlineTestPage(PrintSettings()); });
     mnuWriteIni = item(FileMenu, QStringLiteral("--------Write Ini------"), [doc] { doc->WriteTemplate(); });
     FileMenu->addSeparator();
     mnuExit = item(FileMenu, QStringLiteral("E&xit"), [this] { close(); });
@@ -767,10 +773,11 @@ void TMainScreen::Setbuttons()
     SaveAsButton->setVisible(doc.SaveButtonsVisible());
     CancelButton->setVisible(doc.SaveButtonsVisible());
     mnuSave->setEnabled(doc.SaveEnabled());
+    // A PDF file is always a target: printing and preview work without an installed printer.
     for (QWidget* button : {static_cast<QWidget*>(PrintButton), static_cast<QWidget*>(PreviewButton)})
-        button->setEnabled(mPrinterAvailable);
+        button->setEnabled(true);
     for (QAction* action : {mnuPrint, mnuPreview, mnuPrinterSetup, mnuFineTuning, mnuOutlineTest})
-        action->setEnabled(mPrinterAvailable);
+        action->setEnabled(true);
     ZoomCaption->setText(doc.ZoomCaption());
 }
 
@@ -876,7 +883,46 @@ void TMainScreen::Start(const QString& cardToOpen)
     show();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     mDocument->FirstActivate(cardToOpen);
-    Setbuttons();
+    // Said once a run when no printer is installed; printing to a PDF file and preview still work.
+    const TPrinterCheck printers = CheckPrinters();
+    if (!printers.Ok)
+        mPrompts->Inform(printers.Message);
+    SetPrinterAvailable(mPrint->CheckPrinters(false));
+}
+
+TPrintSettings TMainScreen::PrintSettings() const
+{
+    const PrinterPreferences p = mDocument->Prefs().LoadPrinter();
+    return {mDocument->Layout(),
+            {p.TopMarginNudge, p.LeftMarginNudge, p.VerticalSpacing, p.HorizontalSpacing},
+            mDocument->BackgroundFile(),
+            p.ShowBottomMarginWarning};
+}
+
+void TMainScreen::PrintClick()
+{
+    bool warningSwitchedOff = false;
+    mPrint->Print(PrintSettings(), &warningSwitchedOff);
+    if (!warningSwitchedOff)
+        return;
+    PrinterPreferences p = mDocument->Prefs().LoadPrinter();
+    p.ShowBottomMarginWarning = false;
+    mDocument->Prefs().SavePreferences(p, Panel().Font());
+}
+
+void TMainScreen::FineTuneClick()
+{
+    PrinterPreferences p = mDocument->Prefs().LoadPrinter();
+    TPrintNudges nudges{p.TopMarginNudge, p.LeftMarginNudge, p.VerticalSpacing, p.HorizontalSpacing};
+    if (!mPrint->FineTune(nudges))
+        return;
+    p.TopMarginNudge = nudges.TopMargin;
+    p.LeftMarginNudge = nudges.LeftMargin;
+    p.VerticalSpacing = nudges.VerticalSpacing;
+    p.HorizontalSpacing = nudges.HorizontalSpacing;
+    QString error;
+    if (!mDocument->Prefs().SavePreferences(p, Panel().Font(), &error))
+        QMessageBox::information(this, QStringLiteral("Information"), error);
 }
 
 void TMainScreen::ActivateFromOtherStart(const QString& cardPath)

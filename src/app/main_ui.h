@@ -19,6 +19,9 @@ class QWidget;
 
 namespace qm {
 
+class TPrintCommands;
+struct TPrintSettings;
+
 class TCardDocument;
 class TDocumentPrompts;
 class THelpWindow;
@@ -150,8 +153,13 @@ private:
     void BuildMenus();
     void UpdateRecentFiles();
     bool HandleKey(QEvent* event);
+    // What a print job needs: the layout, the printer nudges, the background art, the warning switch.
+    TPrintSettings PrintSettings() const;
+    void PrintClick();
+    void FineTuneClick();
 
     std::unique_ptr<TDocumentPrompts> mOwnPrompts;
+    TDocumentPrompts* mPrompts = nullptr;
     TKBasePanelWidget* mPanelWidget = nullptr;
     std::unique_ptr<TCardDocument> mDocument;
     QScrollArea* mScroll = nullptr;
@@ -160,6 +168,7 @@ private:
     QWidget* mTips = nullptr;
     QList<QAction*> mRecentActions;
     bool mPrinterAvailable = false;
+    std::unique_ptr<TPrintCommands> mPrint;
     // The key that went down as plus or minus, until it comes up.
     quint32 mZoomScanCode = 0;
     int mZoomDirection = 0;

@@ -216,6 +216,12 @@ QPainterPath TKBasePanel::CardClipPath() const
     return path;
 }
 
+void TKBasePanel::PrintObjects(TKReport& report, double x, double y)
+{
+    for (TKGraphicControl* object : mObjects.Objects())
+        object->PrintTo(report, x, y);
+}
+
 void TKBasePanel::PaintPicture(QPainter& painter, const TKPicture& picture, PictureCache& cache)
 {
     if (!cache.valid) {

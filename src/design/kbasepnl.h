@@ -23,6 +23,7 @@ class QRegion;
 namespace qm {
 
 class TKMenu;
+class TKReport;
 
 // The outline of the card.
 enum TLabelShapeType
@@ -123,6 +124,9 @@ public:
     void Paint(QPainter& painter, const QRegion& exposed);
     // The card's outline shape for clipping: (0, 0)-(W + 1, H + 1).
     QPainterPath CardClipPath() const;
+    // Every card object prints itself, back to front, with the card's top-left corner at (x, y) inches on the
+    // report's page. The objects' bounds are taken as they stand: printing sets the zoom to 1.0 first.
+    void PrintObjects(TKReport& report, double x, double y);
 
     // ---- Mouse and keys (panel points, times in milliseconds of a steady clock) ----
     // A press keeps its target (selection frame, object or the bare panel) until the release.

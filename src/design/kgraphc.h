@@ -21,6 +21,7 @@ class TKDialogs;
 class TKFont;
 class TKGraphicControl;
 class TKMenu;
+class TKReport;
 
 // GridValues: a grid step of the selection frame, 1..32.
 using GridValues = int;
@@ -137,6 +138,9 @@ public:
     virtual void Paint(QPainter& /*painter*/) {}
     // Draws the object onto any painter with its top-left at (x, y) of that painter.
     void PaintTo(QPainter& painter, int x, int y);
+    // Draws the object onto a report page whose card top-left corner lies at (x, y) inches from the paper's
+    // corner. Objects that have nothing to print keep this empty default.
+    virtual void PrintTo(TKReport& /*report*/, double /*x*/, double /*y*/) {}
     // The selection markers around the object's box, in the panel's coordinates.
     void PaintSelectionMarkers(QPainter& panelPainter, bool singleSelection, TColor color) const;
 

@@ -29,6 +29,8 @@
 #include <QThread>
 #include <QToolButton>
 
+#include <QPrinterInfo>
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -149,11 +151,11 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsSeparatorsAndShortcut)
                            "Visit Our Internet Website"}));
     EXPECT_EQ(w.mnuSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_FALSE(w.mnuWriteIni->isVisible());
-    // Without a printer every printing command waits.
+    // A PDF file is always a target: the printing commands work without an installed printer.
     for (QAction* a : {w.mnuPrint, w.mnuPreview, w.mnuPrinterSetup, w.mnuFineTuning, w.mnuOutlineTest})
-        EXPECT_FALSE(a->isEnabled()) << qPrintable(a->text());
-    EXPECT_FALSE(w.PrintButton->isEnabled());
-    EXPECT_FALSE(w.PreviewButton->isEnabled());
+        EXPECT_TRUE(a->isEnabled()) << qPrintable(a->text());
+    EXPECT_TRUE(w.PrintButton->isEnabled());
+    EXPECT_TRUE(w.PreviewButton->isEnabled());
 }
 
 TEST_F(MainWindowTest, TheTemplateWriterShowsOnlyForDevelopers)
@@ -391,4 +393,15 @@ TEST(SingleInstance, ASocketLeftByACrashedCopyIsTakenOver)
     EXPECT_TRUE(first.Start());
     EXPECT_TRUE(first.Listening());
     QLocalServer::removeServer(name);
+}
+
+TEST_F(MainWindowTest, WithoutPrintersTheStartSaysSoOnceAndPrintingStillWorks)
+{
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "this machine has printers";
+    TMainScreen& w = Started();
+    ASSERT_EQ(prompts.information.size(), 1);
+    EXPECT_FALSE(w.PrinterAvailable());
+    EXPECT_TRUE(w.mnuPreview->isEnabled());
+    EXPECT_TRUE(w.PrintButton->isEnabled());
 }

@@ -3,6 +3,8 @@
 
 #include "design/kmenu.h"
 #include "objects/shapes/klshapes.h"
+#include "print/editlo.h"
+#include "print/report.h"
 
 #include <QAction>
 #include <QPainter>
@@ -96,6 +98,34 @@ void TKLineShape::Paint(QPainter& painter)
     }
     painter.restore();
     BoundsChanged();
+}
+
+void TKLineShape::PrintTo(TKReport& report, double x, double y)
+{
+    const double p = kUnitsPerInch;
+    const int w = mPen.Width();
+    // The pixel width is handed over as hundredths of an inch: a 3-pixel line prints 3/100 inch thick.
+    report.SetPen(TReportPen{mPen.Color(), mPen.Style(), -w, pmCopy});
+    const double xl = Left() / p + x, xr = (Left() + Width()) / p + x;
+    const double yt = (Top() + w / 2) / p + y, yb = (Top() + w / 2 + Height()) / p + y;
+    switch (mLineStyle) {
+    case stHorizontal:
+        report.MoveTo(xl, yt);
+        report.LineTo(xr, yt);
+        break;
+    case stVertical:
+        report.MoveTo(xl, yt);
+        report.LineTo(xl, yb);
+        break;
+    case stAngleSlopingUp:
+        report.MoveTo(xl, yb);
+        report.LineTo(xr, yt);
+        break;
+    case stAngleSlopingDown:
+        report.MoveTo(xl, yt);
+        report.LineTo(xr, yb);
+        break;
+    }
 }
 
 void TKLineShape::BuildPopupMenu(TKMenu& m)

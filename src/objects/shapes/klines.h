@@ -37,6 +37,8 @@ public:
 
     void Loaded() override;
     void Paint(QPainter& painter) override;
+    // The line in inches, its pen width taken as hundredths of an inch.
+    void PrintTo(TKReport& report, double x, double y) override;
     void BuildPopupMenu(TKMenu& menu) override;
     void UpdatePopupMenu() override;
 

@@ -4,6 +4,8 @@
 #include "design/kcolor.h"
 #include "design/kdialogs.h"
 #include "design/kmenu.h"
+#include "print/editlo.h"
+#include "print/report.h"
 
 #include <QAction>
 #include <QPainter>
@@ -266,6 +268,26 @@ void TKLabelShapes::Paint(QPainter& painter)
     }
     painter.restore();
     BoundsChanged();
+}
+
+void TKLabelShapes::PrintTo(TKReport& report, double x, double y)
+{
+    const double p = kUnitsPerInch;
+    report.SetPen(
+        TReportPen{mPen.Color(), mPen.Style(), -int(std::trunc(mPen.Width() / p * 100)), mPen.Mode()});
+    report.SetBrush(TReportBrush{mBrush.Color(), mBrush.Style(), QImage()});
+    // No inset for the pen: on paper the outline runs along the box's edges.
+    const double x1 = Left() / p + x, y1 = Top() / p + y;
+    const double x2 = (Left() + Width()) / p + x, y2 = (Top() + Height()) / p + y;
+    if (IsRoundRectFigure()) {
+        // The corner ellipse is a share of the larger side, as on screen.
+        const double c = mRoundPerc * 0.01 * (Height() < Width() ? x2 - x1 : y2 - y1);
+        report.RoundRect(x1, y1, x2, y2, c, c);
+    } else if (IsEllipseFigure()) {
+        report.Ellipse(x1, y1, x2, y2);
+    } else {
+        report.Rectangle(x1, y1, x2, y2);
+    }
 }
 
 void TKLabelShapes::BuildPopupMenu(TKMenu& m)

@@ -56,6 +56,8 @@ public:
     void Loaded() override;
     // Solid outline (a stored dash style shows on paper only), the pen kept inside the bounds.
     void Paint(QPainter& painter) override;
+    // The figure over the object's box in inches, the pen in hundredths of an inch, styled as stored.
+    void PrintTo(TKReport& report, double x, double y) override;
     void BuildPopupMenu(TKMenu& menu) override;
     void UpdatePopupMenu() override;
 

@@ -4,6 +4,8 @@
 #include "design/kcolor.h"
 #include "design/kdialogs.h"
 #include "design/kmenu.h"
+#include "print/editlo.h"
+#include "print/report.h"
 
 #include <QAction>
 #include <QFont>
@@ -302,6 +304,18 @@ void TKBaseLabel::Paint(QPainter& painter)
     if (Width() < 5 || Height() < 5)
         mLayoutNeeded = true;
     DrawLabel(painter);
+}
+
+void TKBaseLabel::PrintTo(TKReport& report, double x, double y)
+{
+    // The box may still change when the label was never laid out (a card printed without being shown).
+    if (mLayoutNeeded)
+        LayOut();
+    if (Width() <= 0 || Height() <= 0)
+        return;
+    const double ppi = kUnitsPerInch;
+    const QRectF box(x + Left() / ppi, y + Top() / ppi, Width() / ppi, Height() / ppi);
+    report.StretchDraw(box, QSizeF(Width(), Height()), [this](QPainter& painter) { DrawLabel(painter); });
 }
 
 bool TKBaseLabel::ChooseFont()

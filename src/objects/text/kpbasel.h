@@ -81,6 +81,9 @@ public:
     void DrawLabel(QPainter& painter);
 
     void Paint(QPainter& painter) override;
+    // The label as drawn on the card, stretched over its box on the page: text stays text, so the printer
+    // renders it at its own resolution.
+    void PrintTo(TKReport& report, double x, double y) override;
     void BoundsChanged() override;
     void ApplyFont(const TKFont& font) override;
     void BuildPopupMenu(TKMenu& menu) override;

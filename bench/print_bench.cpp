@@ -1,0 +1,89 @@
+// Printing: a full Letter sheet of ten cards of 30 objects each to a PDF document, and the preview's record
+// and replay.
+#include "design/kbcpanel32.h"
+#include "objects/shapes/kbcshape.h"
+#include "objects/shapes/klines.h"
+#include "objects/text/kbclabel32.h"
+#include "print/printlbl.h"
+#include "print/report.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace qm;
+
+namespace {
+
+// Ten labels, ten shapes of the three figures and ten lines spread over the card.
+void FillCard(TKBusinessCardPanel32& panel)
+{
+    const TShapeType figures[] = {stRectangle, stRoundRect, stEllipse};
+    for (int i = 0; i < 10; ++i) {
+        auto* label = static_cast<TKBusinessCardLabel*>(
+            panel.CardObjects().Add(std::make_unique<TKBusinessCardLabel>()));
+        label->SetBounds(8 + (i % 2) * 160, 8 + (i / 2) * 36, 150, 20);
+        label->SetCaption(QStringLiteral("Line of text number %1").arg(i + 1));
+        label->SetDepthShadow(i % 3);
+        auto* shape = static_cast<TBCShapes*>(panel.CardObjects().Add(std::make_unique<TBCShapes>()));
+        shape->SetShape(figures[i % 3]);
+        shape->SetBounds(10 + i * 31, 150, 28, 28);
+        shape->Pen().SetWidth(1 + i % 3);
+        auto* line = static_cast<TKLineShape*>(panel.CardObjects().Add(std::make_unique<TKLineShape>()));
+        line->SetLineStyle(TLineStyle(i % 4));
+        line->SetBounds(10 + i * 31, 182, 28, 8);
+    }
+}
+
+void BM_SheetToPdf(benchmark::State& state)
+{
+    TKBusinessCardPanel32 panel;
+    FillCard(panel);
+    TLabelJob job;
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        TKPdfReport pdf(QString(), int(state.range(0)));
+        TLabelPrinter printer(panel, job);
+        if (printer.Run(pdf) != joFinished)
+            state.SkipWithError("the job failed");
+        bytes = pdf.Document().size();
+    }
+    state.counters["pdf_kB"] = double(bytes) / 1024;
+}
+BENCHMARK(BM_SheetToPdf)->Arg(1200)->Arg(600)->Unit(benchmark::kMillisecond);
+
+void BM_PreviewRecordAndShow(benchmark::State& state)
+{
+    TKBusinessCardPanel32 panel;
+    FillCard(panel);
+    TLabelJob job;
+    job.PrintMode = false;
+    QImage screen(861, 1113, QImage::Format_RGB32);
+    for (auto _ : state) {
+        TKRecordingReport recording;
+        TLabelPrinter printer(panel, job);
+        printer.Run(recording);
+        screen.fill(Qt::white);
+        QPainter painter(&screen);
+        TKScreenReport report(painter, 96);
+        ReplayPage(recording.Pages()[0], report);
+    }
+}
+BENCHMARK(BM_PreviewRecordAndShow)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    qputenv("QUILLMARK_HOME", home.path().toUtf8());
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,38 @@
+// The "print" subcommand: a card's sheet, its preview or the outline test page written to a PDF file.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace qm {
+
+// quillmark print CARD.qmk --pdf OUT.pdf [--copies N] [--positions 1,2,...] [--outline] [--preview]
+struct TPrintOptions
+{
+    QString Card;
+    QString Pdf;
+    int Copies = 1;             // sheets, 1..99
+    std::vector<int> Positions; // sheet positions counted from 1; empty for every position
+    bool Outline = false;       // the outline test page
+    bool Preview = false;       // the pages the preview window would show
+};
+
+// Reads the words after "print" (args as QCoreApplication::arguments() gives them: program, "print", ...).
+// False with the reason when the command line is wrong.
+bool ParsePrintOptions(const QStringList& args, TPrintOptions* options, QString* error);
+
+// Reads the card with its companion layout (the preferences' default layout when the card has none) and
+// background, and prints it into the PDF file. The printer's fine-tuning nudges are not applied: a PDF file
+// has no feed to correct. False with a one-line message; usageError tells a wrong position list (a bad
+// command line for this card) from a bad card or an unwritable file.
+bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageError = nullptr);
+
+// The whole subcommand with an application object already made: exit status 0 success, 1 a bad or unreadable
+// card or an unwritable PDF file (one line on stderr), 2 bad usage.
+int RunPrintCommand(const QStringList& args);
+// The same as a program of its own: makes the offscreen application first.
+int RunPrintProgram(int argc, char** argv);
+
+} // namespace qm

@@ -1,0 +1,126 @@
+// The printer check and the report printer over QPrinter, with its set-up and print dialogs.
+#include "print/printers_ui.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace qm {
+
+TPrinterCheck CheckPrinterList(const QStringList& installed, const QString& defaultPrinter)
+{
+    if (installed.isEmpty())
+        return {false, QStringLiteral(
+                           "There are no installed printers.\nUnable to perform printer related operations")};
+    if (defaultPrinter.isEmpty())
+        return {false,
+                QStringLiteral(
+                    "There is no default printer selected.\nUnable to perform printer related operations")};
+    return {true, QString()};
+}
+
+TPrinterCheck CheckPrinters()
+{
+    return CheckPrinterList(QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName());
+}
+
+TKPrinterReport::TKPrinterReport() : mPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    if (!CheckPrinters().Ok)
+        mPrinter->setOutputFormat(QPrinter::PdfFormat);
+    mPrinter->setFullPage(true);
+}
+
+TKPrinterReport::~TKPrinterReport() = default;
+
+bool TKPrinterReport::IsPdf() const
+{
+    return mPrinter->outputFormat() == QPrinter::PdfFormat;
+}
+
+QString TKPrinterReport::TargetName() const
+{
+    if (!IsPdf())
+        return mPrinter->printerName();
+    const QString file = QFileInfo(mPrinter->outputFileName()).fileName();
+    return file.isEmpty() ? QStringLiteral("PDF file") : QStringLiteral("PDF file %1").arg(file);
+}
+
+int TKPrinterReport::MaxCopies() const
+{
+    return mPrinter->supportsMultipleCopies() ? 999 : 1;
+}
+
+double TKPrinterReport::UnprintableBottomMargin() const
+{
+    if (IsPdf())
+        return 0;
+    QPageLayout layout = mPrinter->pageLayout();
+    layout.setUnits(QPageLayout::Inch);
+    return layout.minimumMargins().bottom();
+}
+
+bool TKPrinterReport::SetupDialog(QWidget* parent)
+{
+    QPrintDialog dialog(mPrinter.get(), parent);
+    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    mPrinter->setFullPage(true);
+    return ok;
+}
+
+bool TKPrinterReport::PrintDialog(QWidget* parent)
+{
+    mPrinter->setCopyCount(Copies());
+    QPrintDialog dialog(mPrinter.get(), parent);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    mPrinter->setFullPage(true);
+    if (ok)
+        SetCopies(mPrinter->copyCount());
+    return ok;
+}
+
+bool TKPrinterReport::EnsureOutputFile(QWidget* parent)
+{
+    if (!IsPdf() || !mPrinter->outputFileName().isEmpty())
+        return true;
+    QString file =
+        QFileDialog::getSaveFileName(parent, QStringLiteral("Print to PDF File"), QStringLiteral("cards.pdf"),
+                                     QStringLiteral("PDF File (*.pdf)"));
+    if (file.isEmpty())
+        return false;
+    if (QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".pdf");
+    mPrinter->setOutputFileName(file);
+    return true;
+}
+
+QPagedPaintDevice* TKPrinterReport::OpenDevice()
+{
+    if (IsPdf() && mPrinter->outputFileName().isEmpty()) {
+        SetError(QStringLiteral("no PDF file was chosen"));
+        return nullptr;
+    }
+    mPrinter->setFullPage(true);
+    mPrinter->setCopyCount(Copies());
+    mPrinter->setDocName(Title());
+    return mPrinter.get();
+}
+
+bool TKPrinterReport::CloseDevice(bool ok)
+{
+    return ok;
+}
+
+void TKPrinterReport::AbortDevice()
+{
+    mPrinter->abort();
+}
+
+} // namespace qm

@@ -1,0 +1,96 @@
+// Helpers of the printing tests: PDF pages rendered by poppler, PDF facts, ink boxes of pictures.
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QImage>
+#include <QList>
+
+#include <QProcess>
+#include <QRect>
+#include <QStandardPaths>
+#include <QString>
+#include <QTemporaryDir>
+#include <cstring>
+
+namespace qmtest {
+
+inline bool HavePoppler()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty() &&
+           !QStandardPaths::findExecutable(QStringLiteral("pdffonts")).isEmpty() &&
+           !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty();
+}
+
+inline QString RunTool(const QString& tool, const QStringList& args)
+{
+    QProcess p;
+    p.start(tool, args);
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+inline bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// One page of a PDF file as a grey picture at the given resolution; null when poppler failed.
+inline QImage RenderPdfPage(const QString& pdf, int dpi, int page = 1)
+{
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath(QStringLiteral("page"));
+    RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
+                                         QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                         QString::number(page), QStringLiteral("-singlefile"), pdf, prefix});
+    // A binary grey map: "P5", width, height, 255, then one byte per pixel.
+    QFile file(prefix + QStringLiteral(".pgm"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QImage();
+    const QByteArray data = file.readAll();
+    qsizetype pos = 0;
+    QList<QByteArray> header;
+    while (header.size() < 4 && pos < data.size()) {
+        while (pos < data.size() && QChar(data[pos]).isSpace())
+            ++pos;
+        const qsizetype start = pos;
+        while (pos < data.size() && !QChar(data[pos]).isSpace())
+            ++pos;
+        header.append(data.mid(start, pos - start));
+    }
+    ++pos;
+    if (header.size() < 4 || header[0] != "P5")
+        return QImage();
+    const int w = header[1].toInt(), h = header[2].toInt();
+    if (w <= 0 || h <= 0 || data.size() - pos < qsizetype(w) * h)
+        return QImage();
+    QImage image(w, h, QImage::Format_Grayscale8);
+    for (int y = 0; y < h; ++y)
+        memcpy(image.scanLine(y), data.constData() + pos + qsizetype(y) * w, size_t(w));
+    return image;
+}
+
+// The bounding box of the pixels darker than the threshold within `area` (the whole picture when empty).
+inline QRect InkBox(const QImage& image, QRect area = QRect(), int threshold = 160)
+{
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    if (area.isEmpty())
+        area = grey.rect();
+    area &= grey.rect();
+    int l = INT_MAX, t = INT_MAX, r = -1, b = -1;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const uchar* line = grey.constScanLine(y);
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (line[x] < threshold) {
+                l = std::min(l, x);
+                t = std::min(t, y);
+                r = std::max(r, x);
+                b = std::max(b, y);
+            }
+        }
+    }
+    return r < 0 ? QRect() : QRect(QPoint(l, t), QPoint(r, b));
+}
+
+} // namespace qmtest
