@@ -30,4 +30,27 @@ TColor FromQColor(const QColor& color)
     return TColor(quint32(color.red()) | (quint32(color.green()) << 8) | (quint32(color.blue()) << 16));
 }
 
+Qt::BrushStyle ToQtBrushStyle(TBrushStyle style)
+{
+    switch (style) {
+    case bsSolid:
+        return Qt::SolidPattern;
+    case bsHorizontal:
+        return Qt::HorPattern;
+    case bsVertical:
+        return Qt::VerPattern;
+    case bsFDiagonal:
+        return Qt::FDiagPattern;
+    case bsBDiagonal:
+        return Qt::BDiagPattern;
+    case bsCross:
+        return Qt::CrossPattern;
+    case bsDiagCross:
+        return Qt::DiagCrossPattern;
+    case bsClear:
+        break;
+    }
+    return Qt::NoBrush;
+}
+
 } // namespace qm

@@ -59,29 +59,6 @@ Qt::PenStyle ToQtPenStyle(TPenStyle style)
     return Qt::SolidLine;
 }
 
-Qt::BrushStyle ToQtBrushStyle(TBrushStyle style)
-{
-    switch (style) {
-    case bsSolid:
-        return Qt::SolidPattern;
-    case bsClear:
-        return Qt::NoBrush;
-    case bsHorizontal:
-        return Qt::HorPattern;
-    case bsVertical:
-        return Qt::VerPattern;
-    case bsFDiagonal:
-        return Qt::FDiagPattern;
-    case bsBDiagonal:
-        return Qt::BDiagPattern;
-    case bsCross:
-        return Qt::CrossPattern;
-    case bsDiagCross:
-        return Qt::DiagCrossPattern;
-    }
-    return Qt::SolidPattern;
-}
-
 // Paper does not mix colours with what lies beneath: the mix modes that name a fixed result keep it, the
 // rest draw the pen's colour.
 QColor PenModeColor(TPenMode mode, TColor color)

@@ -37,29 +37,6 @@ QVector<qreal> DashPattern(TPenStyle style)
     }
 }
 
-Qt::BrushStyle HatchStyle(TBrushStyle style)
-{
-    switch (style) {
-    case bsSolid:
-        return Qt::SolidPattern;
-    case bsHorizontal:
-        return Qt::HorPattern;
-    case bsVertical:
-        return Qt::VerPattern;
-    case bsFDiagonal:
-        return Qt::FDiagPattern;
-    case bsBDiagonal:
-        return Qt::BDiagPattern;
-    case bsCross:
-        return Qt::CrossPattern;
-    case bsDiagCross:
-        return Qt::DiagCrossPattern;
-    case bsClear:
-        break;
-    }
-    return Qt::NoBrush;
-}
-
 // The raster operation of a mix mode; pmCopy, pmBlack and pmWhite paint normally (with a fixed colour for the
 // last two).
 QPainter::CompositionMode MixMode(TPenMode mode)
@@ -140,7 +117,7 @@ bool SelectPenAndBrush(QPainter& painter, const TKPen& pen, int width, bool with
         painter.setPen(qpen);
     }
     if (brush) {
-        const Qt::BrushStyle bs = HatchStyle(brush->Style());
+        const Qt::BrushStyle bs = ToQtBrushStyle(brush->Style());
         painter.setBrush(bs == Qt::NoBrush ? QBrush() : QBrush(brushColor, bs));
     } else {
         painter.setBrush(Qt::NoBrush);
