@@ -68,7 +68,8 @@ TEST(ShapePrint, FiguresFillTheBoxInInchesWithPensInHundredths)
         // No inset for the pen.
         ExpectRect(rect->Rect, 1.5, 2.25, 2.5, 2.75);
     }
-    const TReportRecord* brush = Find(PrintOne(shape), TReportRecord::rkBrush);
+    const std::vector<TReportRecord> filled = PrintOne(shape);
+    const TReportRecord* brush = Find(filled, TReportRecord::rkBrush);
     ASSERT_TRUE(brush);
     EXPECT_EQ(brush->Brush.Color, clBlue);
     EXPECT_EQ(brush->Brush.Style, bsSolid);
@@ -87,7 +88,8 @@ TEST(ShapePrint, RoundedCornersAreAShareOfTheLargerSide)
     shape.SetRoundPerc(25);
     for (const QSize size : {QSize(200, 100), QSize(100, 200)}) {
         shape.SetBounds(0, 0, size.width(), size.height());
-        const TReportRecord* round = Find(PrintOne(shape), TReportRecord::rkRoundRect);
+        const std::vector<TReportRecord> drawn = PrintOne(shape);
+        const TReportRecord* round = Find(drawn, TReportRecord::rkRoundRect);
         ASSERT_TRUE(round);
         EXPECT_NEAR(round->Size.width(), 0.25 * 200 / 96.0, 1e-9);
         EXPECT_NEAR(round->Size.height(), 0.25 * 200 / 96.0, 1e-9);
