@@ -9,6 +9,8 @@
 #include "files/kdump.h"
 #include "files/kreader.h"
 #include "files/kwriter.h"
+#include "platform/headless.h"
+#include "print/printcli.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -16,8 +18,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
-
-#include "print/printcli.h"
 
 #include <cstdio>
 
@@ -121,13 +121,7 @@ int Export(const QStringList& args)
 // Drawing the card needs fonts and painting but no screen: the offscreen platform unless one was chosen.
 int RunExport(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The toolkit's notes about its surroundings (run-time folders, fonts) would muddle the one-line message.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::fprintf(stderr, "quillmark: %s\n", qPrintable(message));
-    });
+    PrepareHeadlessRun();
     QGuiApplication app(argc, argv);
     return Export(QCoreApplication::arguments());
 }

@@ -4,6 +4,7 @@
 #include "app/document.h"
 #include "app/prefs.h"
 #include "design/kbcpanel32.h"
+#include "platform/headless.h"
 #include "print/printlbl.h"
 #include "print/report.h"
 
@@ -178,14 +179,7 @@ int RunPrintCommand(const QStringList& args)
 
 int RunPrintProgram(int argc, char** argv)
 {
-    // Fonts and painting, but no screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The toolkit's notes about its surroundings would muddle the one-line message.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::fprintf(stderr, "quillmark: %s\n", qPrintable(message));
-    });
+    PrepareHeadlessRun();
     QGuiApplication app(argc, argv);
     return RunPrintCommand(QCoreApplication::arguments());
 }
