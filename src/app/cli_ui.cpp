@@ -43,26 +43,11 @@ int Usage()
     return 2;
 }
 
-bool ReadCardFile(const QString& path, QByteArray* data, QString* error)
-{
-    QFile file(path);
-    if (!QFileInfo(path).isFile()) {
-        *error = QStringLiteral("%1: no such card file").arg(path);
-        return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
-    }
-    *data = file.readAll();
-    return true;
-}
-
 int Dump(const QString& path)
 {
     QByteArray data;
     QString error;
-    if (!ReadCardFile(path, &data, &error))
+    if (!ReadCardFileBytes(path, &data, &error))
         return Fail(error);
     // The reader decides whether the file is good; the listing shows it as stored.
     TKCardObjects objects;
@@ -80,7 +65,7 @@ int Resave(const QString& in, const QString& out)
 {
     QByteArray data;
     QString error;
-    if (!ReadCardFile(in, &data, &error))
+    if (!ReadCardFileBytes(in, &data, &error))
         return Fail(error);
     TKCardObjects objects;
     const ReadResult read = ReadObjectsFromBytes(objects, data);

@@ -149,13 +149,13 @@ bool WriteCompanionFile(const QString& cardPath, const QString& background, cons
 
 bool ReadCardObjects(TKBusinessCardPanel32& panel, const QString& path, QString* error)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+    QByteArray data;
+    QString readError;
+    if (!ReadCardFileBytes(path, &data, &readError)) {
         if (error)
-            *error = QFileInfo::exists(path) ? file.errorString() : QStringLiteral("No such file");
+            *error = readError;
         return false;
     }
-    const QByteArray data = file.readAll();
     {
         // A trial read first: a faulty file must not cost the design on the panel.
         TKCardObjects trial;

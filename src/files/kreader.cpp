@@ -337,19 +337,41 @@ ReadResult ReadObjectsFromBytes(TKCardObjects& panel, const QByteArray& data, in
     return result;
 }
 
+bool ReadCardFileBytes(const QString& fileName, QByteArray* data, QString* error)
+{
+    QFile file(fileName);
+    if (!QFileInfo(fileName).isFile()) {
+        *error = QStringLiteral("%1: no such card file").arg(fileName);
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("Cannot open %1: %2").arg(fileName, file.errorString());
+        return false;
+    }
+    if (file.size() > kMaxCardFileBytes) {
+        *error = QStringLiteral("%1 is too large to be a card file").arg(fileName);
+        return false;
+    }
+    *data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *error = QStringLiteral("Cannot read %1: %2").arg(fileName, file.errorString());
+        return false;
+    }
+    return true;
+}
+
 namespace {
 ReadResult ReadFile(TKCardObjects& panel, const QString& fileName, int pasteOffset)
 {
     if (!QFileInfo::exists(fileName))
         return {};
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ReadResult failed;
-        failed.ok = false;
-        failed.error = QStringLiteral("Cannot open %1: %2").arg(fileName, file.errorString());
-        return failed;
+    ReadResult result;
+    QByteArray data;
+    if (!ReadCardFileBytes(fileName, &data, &result.error)) {
+        result.ok = false;
+        return result;
     }
-    return ReadObjectsFromBytes(panel, file.readAll(), pasteOffset);
+    return ReadObjectsFromBytes(panel, data, pasteOffset);
 }
 } // namespace
 

@@ -26,6 +26,12 @@ ReadResult ReadObjectsFromBytes(TKCardObjects& panel, const QByteArray& data, in
 ReadResult ReadObjectsFromBytes(TKCardObjects& panel, const QByteArray& data, int pasteOffset,
                                 const ClassRegistry& classes);
 
+// Card files beyond this size are refused before anything is read (a card with a thousand objects is a
+// fraction of a megabyte; pictures add a few).
+constexpr qint64 kMaxCardFileBytes = 256LL * 1024 * 1024;
+// The bytes of a card file; false with a message for a missing, unreadable or absurdly large file.
+bool ReadCardFileBytes(const QString& fileName, QByteArray* data, QString* error);
+
 // Both do nothing when the file does not exist.
 ReadResult ReadAll(TKCardObjects& panel, const QString& fileName);
 // Every object 15 pixels right and 15 down of where it was copied.

@@ -159,3 +159,18 @@ TEST(RoundTrip, FilesAreReadOnlyWhenTheyExistAndWrittenWhole)
     ASSERT_TRUE(WriteSelection({}, path, &error));
     EXPECT_EQ(QFileInfo(path).size(), 0);
 }
+
+TEST(RoundTrip, AnAbsurdlyLargeFileIsRefusedBeforeItIsRead)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("huge.qmk"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(f.resize(kMaxCardFileBytes + 1)); // sparse: no disk space used
+    f.close();
+    TKCardObjects objects;
+    const ReadResult r = ReadAll(objects, path);
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.error.contains(QStringLiteral("too large"))) << qPrintable(r.error);
+    EXPECT_EQ(objects.Count(), 0);
+}
