@@ -53,7 +53,8 @@ const PropTable& TKFont::Properties() const
             charset,
             prop::Colour("Color", &TKFont::Color, &TKFont::SetColor),
             prop::Int("Height", &TKFont::Height, &TKFont::SetHeight),
-            prop::String("Name", &TKFont::Name, &TKFont::SetName),
+            // Written even when empty: a new font is "Arial", so an empty name must survive a round trip.
+            prop::String("Name", &TKFont::Name, &TKFont::SetName, true),
             prop::Enum("Pitch", &TKFont::Pitch, &TKFont::SetPitch, kFontPitchIdents, fpDefault),
             style,
         };

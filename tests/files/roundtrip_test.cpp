@@ -174,3 +174,21 @@ TEST(RoundTrip, AnAbsurdlyLargeFileIsRefusedBeforeItIsRead)
     EXPECT_TRUE(r.error.contains(QStringLiteral("too large"))) << qPrintable(r.error);
     EXPECT_EQ(objects.Count(), 0);
 }
+
+TEST(RoundTrip, AnEmptyFontNameStaysEmpty)
+{
+    // A new font is "Arial": an empty name must be written, or it would come back as "Arial".
+    std::unique_ptr<TKGraphicControl> label = CardClasses().Create("TKPLabel");
+    TKCardObjects source;
+    TKGraphicControl* object = source.Add(std::move(label));
+    PropValue empty;
+    const PropInfo* font = object->Properties().Find("Font");
+    ASSERT_TRUE(font);
+    TPersistent* sub = font->object(*object);
+    sub->Properties().Find("Name")->set(*sub, empty);
+    const QByteArray first = Write(source);
+    TKCardObjects copy;
+    ASSERT_TRUE(ReadObjectsFromBytes(copy, first).ok);
+    copy.At(0)->SetName(object->Name());
+    EXPECT_EQ(qmtest::toHex(Write(copy)), qmtest::toHex(first));
+}
