@@ -15,8 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const ReadResult r = ReadObjectsFromBytes(objects, bytes);
     QString listing, error;
     DumpStream(bytes, &listing, &error);
-    if (r.ok) {
-        // Whatever was read writes out again and reads back the same.
+    // CI asks for crashes and sanitizer reports only (QM_FUZZ_CRASHES_ONLY); a longer run also checks that
+    // whatever was read writes out again and reads back the same.
+    static const bool strict = qEnvironmentVariableIsEmpty("QM_FUZZ_CRASHES_ONLY");
+    if (r.ok && strict) {
         const std::vector<TKGraphicControl*> list = objects.Objects();
         const QByteArray again = WriteObjectsToBytes({list.begin(), list.end()});
         TKCardObjects reread;
