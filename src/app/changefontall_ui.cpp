@@ -1,6 +1,8 @@
 // TChangeFontAll: installed typefaces, four sample lines in the picked face, Ok, Cancel, Help.
 #include "app/changefontall_ui.h"
 
+#include "design/kdialogbar_ui.h"
+
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,7 +11,6 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QWhatsThis>
 
 namespace qm {
 
@@ -39,29 +40,20 @@ TChangeFontAll::TChangeFontAll(QWidget* parent) : QDialog(parent)
     }
     sampleLayout->addStretch();
 
-    OkButton = new QPushButton(QStringLiteral("Ok"), this);
-    OkButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    HelpButton = new QPushButton(QStringLiteral("Help"), this);
-    MouseHelpButton = new QToolButton(this);
-    MouseHelpButton->setDefaultAction(QWhatsThis::createAction(MouseHelpButton));
+    const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    OkButton = bar.ok;
+    CancelButton = bar.cancel;
+    HelpButton = bar.help;
+    MouseHelpButton = bar.whatsThis;
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpButton, &QPushButton::clicked, this, [this] {
         if (OnHelp)
             OnHelp();
     });
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OkButton);
-    buttons->addWidget(CancelButton);
-    buttons->addWidget(HelpButton);
-    buttons->addWidget(MouseHelpButton);
     auto* grid = new QGridLayout(this);
     grid->addWidget(FontList, 0, 0);
     grid->addWidget(samples, 0, 1);
-    grid->addLayout(buttons, 1, 0, 1, 2);
+    grid->addLayout(bar.layout, 1, 0, 1, 2);
     resize(520, 320);
 }
 

@@ -4,6 +4,7 @@
 #include "app/document.h"
 #include "design/kbasepnl_ui.h"
 #include "design/kbcpanel32.h"
+#include "design/kdialogbar_ui.h"
 #include "platform/paths.h"
 #include "print/editlo.h"
 
@@ -21,7 +22,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QWhatsThis>
 
 #include <algorithm>
 
@@ -74,35 +74,27 @@ TSelectPreviewTemplate::TSelectPreviewTemplate(float cardWidth, float cardHeight
     auto* sampleBox = new QGroupBox(QStringLiteral("Sample"), this);
     (new QVBoxLayout(sampleBox))->addWidget(scroll);
 
-    OkButton = new QPushButton(QStringLiteral("Ok"), this);
-    OkButton->setDefault(true);
+    const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    OkButton = bar.ok;
     OkButton->setEnabled(!mFiles.isEmpty());
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    HelpButton = new QPushButton(QStringLiteral("&Help"), this);
-    MouseHelpButton = new QToolButton(this);
-    MouseHelpButton->setDefaultAction(QWhatsThis::createAction(MouseHelpButton));
+    CancelButton = bar.cancel;
+    HelpButton = bar.help;
+    HelpButton->setText(QStringLiteral("&Help"));
+    MouseHelpButton = bar.whatsThis;
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpButton, &QPushButton::clicked, this, [this] {
         if (OnHelp)
             OnHelp();
     });
-
-    auto* buttons = new QHBoxLayout;
     if (mFiles.isEmpty())
-        buttons->addWidget(
-            new QLabel(QStringLiteral("No templates in ") + ProgramFile(QStringLiteral("qmkt")), this));
-    buttons->addStretch();
-    buttons->addWidget(OkButton);
-    buttons->addWidget(CancelButton);
-    buttons->addWidget(HelpButton);
-    buttons->addWidget(MouseHelpButton);
+        bar.layout->insertWidget(
+            0, new QLabel(QStringLiteral("No templates in ") + ProgramFile(QStringLiteral("qmkt")), this));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(templateBox, 0, 0);
     grid->addWidget(fontBox, 1, 0);
     grid->addWidget(sampleBox, 0, 1, 2, 1);
-    grid->addLayout(buttons, 2, 0, 1, 2);
+    grid->addLayout(bar.layout, 2, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     resize(620, 424);
 

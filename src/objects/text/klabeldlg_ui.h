@@ -1,28 +1,12 @@
-// Pieces the label dialogs share: the button bar, the named-colour drop-down and what's-this help.
+// Pieces the label dialogs share: the named-colour drop-down and what's-this help (and the button bar).
 #pragma once
 
+#include "design/kdialogbar_ui.h"
 #include "design/ktypes.h"
 
 #include <QComboBox>
 
-class QDialog;
-class QHBoxLayout;
-class QPushButton;
-class QToolButton;
-
 namespace qm {
-
-// The bar at the foot of a label dialog: "Ok" (the default button), "Cancel", "Help" and a what's-this
-// button. "Cancel" rejects the dialog; the dialog wires "Ok" and "Help" itself.
-struct TDialogButtonBar
-{
-    QHBoxLayout* layout = nullptr;
-    QPushButton* ok = nullptr;
-    QPushButton* cancel = nullptr;
-    QPushButton* help = nullptr;
-    QToolButton* whatsThis = nullptr;
-};
-TDialogButtonBar MakeDialogButtonBar(QDialog* dialog);
 
 // Gives a control a right-click menu with "What's this?", which shows the control's what's-this text
 // (an edit box keeps its own editing items above it).
