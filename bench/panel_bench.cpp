@@ -1,6 +1,6 @@
 // Design panel: a full repaint of 300 shapes at zoom 1.5, and one step of a drag over them.
-#include "design/kbasepnl.h"
-#include "objects/shapes/kbcshape.h"
+#include "design/designpanel.h"
+#include "objects/shapes/cardshape.h"
 
 #include <QApplication>
 #include <QImage>

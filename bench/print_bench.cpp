@@ -1,10 +1,10 @@
 // Printing: a full Letter sheet of ten cards of 30 objects each to a PDF document, and the preview's record
 // and replay.
-#include "design/kbcpanel32.h"
-#include "objects/shapes/kbcshape.h"
-#include "objects/shapes/klines.h"
-#include "objects/text/kbclabel32.h"
-#include "print/printlbl.h"
+#include "design/cardpanel.h"
+#include "objects/shapes/cardshape.h"
+#include "objects/shapes/line.h"
+#include "objects/text/personallabel.h"
+#include "print/sheetprinter.h"
 #include "print/report.h"
 
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 // Start-up: from creating the main window to its first paint, with the last card (40 objects) reopened.
-#include "app/document.h"
-#include "app/main_ui.h"
-#include "design/kbasepnl_ui.h"
-#include "design/kbcpanel32.h"
-#include "objects/shapes/kbcshape.h"
-#include "objects/shapes/klines.h"
+#include "app/carddocument.h"
+#include "app/mainwindow_ui.h"
+#include "design/designpanel_ui.h"
+#include "design/cardpanel.h"
+#include "objects/shapes/cardshape.h"
+#include "objects/shapes/line.h"
 #include "platform/paths.h"
 
 #include <QApplication>

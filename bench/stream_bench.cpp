@@ -1,8 +1,8 @@
 // Reading and writing a card of 1,000 objects of every registered class.
-#include "design/kobjects.h"
-#include "files/kreader.h"
-#include "files/kregistry.h"
-#include "files/kwriter.h"
+#include "model/cardobjects.h"
+#include "files/streamreader.h"
+#include "model/classregistry.h"
+#include "files/streamwriter.h"
 
 #include <QGuiApplication>
 

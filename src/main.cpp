@@ -1,5 +1,5 @@
 // Program entry: the design window, or one of the command-line subcommands.
-#include "app/cli.h"
+#include "app/commandline.h"
 
 int main(int argc, char** argv)
 {

@@ -12,7 +12,7 @@ QByteArray fromHex(const char* hex);
 QString toHex(const QByteArray& bytes);
 } // namespace qmtest
 
-#include "design/kgraphc.h"
+#include "model/cardobject.h"
 
 namespace qmtest {
 // A design panel stand-in that counts what card objects tell it.

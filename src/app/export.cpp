@@ -1,8 +1,8 @@
 // Card export: rendering the card at 100 %, encoding it and writing the picture file in one step.
 #include "app/export.h"
 
-#include "app/document.h"
-#include "design/kbcpanel32.h"
+#include "app/carddocument.h"
+#include "design/cardpanel.h"
 #include "platform/atomicfile.h"
 
 #include <QBuffer>

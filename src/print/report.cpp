@@ -2,10 +2,10 @@
 // replay.
 #include "print/report.h"
 
-#include "design/kcolor.h"
+#include "model/colors.h"
 #include "platform/atomicfile.h"
-#include "print/editlo.h"
-#include "print/kmetafile.h"
+#include "model/sheetlayout.h"
+#include "print/recording.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>

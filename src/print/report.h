@@ -2,7 +2,7 @@
 // recording targets.
 #pragma once
 
-#include "design/ktypes.h"
+#include "model/cardtypes.h"
 
 #include <QImage>
 #include <QPointF>

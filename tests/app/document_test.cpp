@@ -1,10 +1,10 @@
 // The card document: states and captions, save prompts, card and companion files, recent files, zoom, export.
-#include "app/document.h"
+#include "app/carddocument.h"
 
 #include "app/export.h"
-#include "design/kbcpanel32.h"
-#include "design/ksubobj.h"
-#include "objects/shapes/kbcshape.h"
+#include "design/cardpanel.h"
+#include "model/subobjects.h"
+#include "objects/shapes/cardshape.h"
 #include "platform/profile.h"
 
 #include <QDir>

@@ -1,14 +1,14 @@
 // The main window offscreen: menus, command bar, tools, keys, closing, placement, start, help; single
 // instance.
-#include "app/main_ui.h"
+#include "app/mainwindow_ui.h"
 
-#include "app/document.h"
+#include "app/carddocument.h"
 #include "app/helpwindow_ui.h"
 #include "app/singleinstance.h"
-#include "design/kbasepnl_ui.h"
-#include "design/kbcpanel32.h"
-#include "objects/shapes/kbcshape.h"
-#include "print/editlo_ui.h"
+#include "design/designpanel_ui.h"
+#include "design/cardpanel.h"
+#include "objects/shapes/cardshape.h"
+#include "print/layoutdialog_ui.h"
 
 #include <QAction>
 #include <QActionGroup>

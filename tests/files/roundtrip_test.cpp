@@ -1,9 +1,9 @@
 // Every registered card class survives writing and reading, at its constructor values and with every property
 // changed, and reading calls Loaded once the whole list is on the panel.
-#include "design/kobjects.h"
-#include "files/kregistry.h"
-#include "files/kreader.h"
-#include "files/kwriter.h"
+#include "model/cardobjects.h"
+#include "model/classregistry.h"
+#include "files/streamreader.h"
+#include "files/streamwriter.h"
 #include "testutil.h"
 
 #include <QFile>

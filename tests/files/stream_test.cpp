@@ -1,9 +1,9 @@
 // Card object stream: exact bytes of known cards, failure messages, and never crashing on damaged input.
-#include "design/kobjects.h"
-#include "files/kreader.h"
-#include "files/kvalues.h"
-#include "files/kwriter.h"
-#include "objects/shapes/klines.h"
+#include "model/cardobjects.h"
+#include "files/streamreader.h"
+#include "files/streamvalues.h"
+#include "files/streamwriter.h"
+#include "objects/shapes/line.h"
 #include "testutil.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // libFuzzer entry: any bytes given to the card reader must give objects or a message, never a crash.
-#include "design/kobjects.h"
-#include "files/kdump.h"
-#include "files/kreader.h"
-#include "files/kwriter.h"
+#include "model/cardobjects.h"
+#include "files/streamdump.h"
+#include "files/streamreader.h"
+#include "files/streamwriter.h"
 
 #include <cstdlib>
 

@@ -1,10 +1,10 @@
 // The label dialogs: what they show on opening and what "Ok" writes back into the label.
-#include "objects/text/font3deffects_ui.h"
-#include "objects/text/getbclabeltext_ui.h"
-#include "objects/text/getlabeltext_ui.h"
-#include "objects/text/kbclabel32.h"
-#include "objects/text/klabeldlg_ui.h"
-#include "objects/text/kplabel.h"
+#include "objects/text/effectsdialog_ui.h"
+#include "objects/text/personaltextdialog_ui.h"
+#include "objects/text/textdialog_ui.h"
+#include "objects/text/personallabel.h"
+#include "objects/text/labeldialogparts_ui.h"
+#include "objects/text/textlabel.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 // Text label layout from given metrics, measuring at 96 units per inch, auto-grow, and where ink lands.
-#include "design/kcolor.h"
-#include "objects/text/klabellayout.h"
-#include "objects/text/kplabel.h"
+#include "model/colors.h"
+#include "objects/text/labellayout.h"
+#include "objects/text/textlabel.h"
 
 #include <QFont>
 #include <QFontMetrics>

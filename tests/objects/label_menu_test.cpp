@@ -1,8 +1,8 @@
 // Right-click menus of the text labels: items, check marks, effects and the personal-information submenu.
-#include "design/kdialogs.h"
-#include "design/kmenu.h"
-#include "objects/text/kbclabel32.h"
-#include "objects/text/kplabel.h"
+#include "model/objectdialogs.h"
+#include "model/objectmenu.h"
+#include "objects/text/personallabel.h"
+#include "objects/text/textlabel.h"
 #include "testutil.h"
 
 #include <QAction>

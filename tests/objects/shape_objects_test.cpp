@@ -1,11 +1,11 @@
 // Shape and picture objects: what they write, what survives a card file, and their setter rules.
-#include "design/kobjects.h"
-#include "files/kreader.h"
-#include "files/kwriter.h"
-#include "objects/shapes/kbcshape.h"
-#include "objects/shapes/kimage.h"
-#include "objects/shapes/klshapes.h"
-#include "objects/shapes/ksshape.h"
+#include "model/cardobjects.h"
+#include "files/streamreader.h"
+#include "files/streamwriter.h"
+#include "objects/shapes/cardshape.h"
+#include "objects/shapes/picture.h"
+#include "objects/shapes/basicshape.h"
+#include "objects/shapes/supershape.h"
 #include "testutil.h"
 
 #include <QBuffer>

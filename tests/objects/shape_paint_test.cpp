@@ -1,9 +1,9 @@
 // Basic shapes and lines: where their pixels land, and what their right-click menus do.
-#include "design/kdialogs.h"
-#include "design/kmenu.h"
-#include "design/kobjects.h"
-#include "objects/shapes/kbcshape.h"
-#include "objects/shapes/klines.h"
+#include "model/objectdialogs.h"
+#include "model/objectmenu.h"
+#include "model/cardobjects.h"
+#include "objects/shapes/cardshape.h"
+#include "objects/shapes/line.h"
 #include "testutil.h"
 
 #include <QAction>

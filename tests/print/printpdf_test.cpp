@@ -2,12 +2,12 @@
 // place, replay equal to the live job.
 #include "pdfutil.h"
 
-#include "design/kbcpanel32.h"
-#include "objects/shapes/kbcshape.h"
-#include "objects/shapes/klines.h"
-#include "objects/text/kbclabel32.h"
+#include "design/cardpanel.h"
+#include "objects/shapes/cardshape.h"
+#include "objects/shapes/line.h"
+#include "objects/text/personallabel.h"
 #include "print/printers_ui.h"
-#include "print/printlbl.h"
+#include "print/sheetprinter.h"
 #include "print/report.h"
 
 #include <QPrinter>

@@ -1,10 +1,10 @@
 // Tests for how card objects print themselves: shapes and lines in inches with pens in hundredths, labels as
 // their own drawing.
-#include "design/kbcpanel32.h"
-#include "objects/shapes/kbcshape.h"
-#include "objects/shapes/klines.h"
-#include "objects/text/kplabel.h"
-#include "print/kmetafile.h"
+#include "design/cardpanel.h"
+#include "objects/shapes/cardshape.h"
+#include "objects/shapes/line.h"
+#include "objects/text/textlabel.h"
+#include "print/recording.h"
 #include "print/report.h"
 
 #include <gtest/gtest.h>

@@ -2,19 +2,19 @@
 // status window, the preview.
 #include "pdfutil.h"
 
-#include "design/kbcpanel32.h"
-#include "objects/shapes/kbcshape.h"
-#include "print/prevue_ui.h"
-#include "print/prevzoom.h"
-#include "print/printcmds_ui.h"
+#include "design/cardpanel.h"
+#include "objects/shapes/cardshape.h"
+#include "print/previewwindow_ui.h"
+#include "print/previewzoom.h"
+#include "print/printcommands_ui.h"
 #include "print/printers_ui.h"
-#include "print/printft.h"
-#include "print/printft_ui.h"
-#include "print/printlbl.h"
-#include "print/printlbl_ui.h"
-#include "print/selectsl.h"
-#include "print/selectsl_ui.h"
-#include "print/warnbm_ui.h"
+#include "print/finetuning.h"
+#include "print/finetuningdialog_ui.h"
+#include "print/sheetprinter.h"
+#include "print/printstatus_ui.h"
+#include "print/positionpicker.h"
+#include "print/positiondialog_ui.h"
+#include "print/bottomwarning_ui.h"
 
 #include <QApplication>
 #include <QCheckBox>

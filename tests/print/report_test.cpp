@@ -2,8 +2,8 @@
 // and replay, metafiles.
 #include "pdfutil.h"
 
-#include "objects/text/kplabel.h"
-#include "print/kmetafile.h"
+#include "objects/text/textlabel.h"
+#include "print/recording.h"
 #include "print/report.h"
 
 #include <QPainter>

@@ -1,0 +1,731 @@
+// TCardDocument: the open card's files, changes, layout, recent files and zoom, and the commands on them.
+#include "app/carddocument.h"
+
+#include "design/cardpanel.h"
+#include "model/cardobjects.h"
+#include "model/subobjects.h"
+#include "files/streamreader.h"
+#include "platform/atomicfile.h"
+#include "platform/codepage.h"
+#include "platform/paths.h"
+#include "platform/profile.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QStandardPaths>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+
+namespace qm {
+
+namespace {
+
+const QString kIniData = QStringLiteral("Ini Data");
+const QString kBackground = QStringLiteral("Background");
+const QString kCardFilter = QStringLiteral("QMK File (*.qmk *.QMK)");
+
+// The largest background picture kept, in pixels a side: enough for printing a card at 400 dpi.
+constexpr int kMaxBackgroundSide = 1400;
+
+// A file in folder whose name equals name without regard to case; the exact name is preferred.
+QString FindIgnoringCase(const QString& folder, const QString& name)
+{
+    const QDir dir(folder);
+    if (QFileInfo(dir.filePath(name)).isFile())
+        return dir.filePath(name);
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden)) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    }
+    return QString();
+}
+
+// The companion file that is there for a card, in whatever case it was written; empty when none.
+QString ExistingCompanion(const QString& cardPath)
+{
+    const QFileInfo companion(CompanionPath(cardPath));
+    return FindIgnoringCase(companion.absolutePath(), companion.fileName());
+}
+
+// The first line of a text file: UTF-8 when it is valid UTF-8, else the Windows code page.
+QString FirstLine(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QByteArray line = file.readLine(64 * 1024);
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(line);
+    return utf8.hasError() ? FromWindows1252(line) : decoded;
+}
+
+QString AbsolutePath(const QString& path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
+bool HasCardExtension(const QString& path)
+{
+    return QFileInfo(path).suffix().toUpper() == QLatin1String("QMK");
+}
+
+float ZoomFactor(int percent)
+{
+    return float(percent) / 100.0f;
+}
+
+} // namespace
+
+// ---- Companion file ----
+
+QString CompanionPath(const QString& cardPath)
+{
+    const QFileInfo info(cardPath);
+    const QString suffix = info.suffix();
+    const QString base = suffix.isEmpty() ? cardPath : cardPath.left(cardPath.size() - suffix.size() - 1);
+    const bool lowerCase = !suffix.isEmpty() && suffix == suffix.toLower();
+    return base + (lowerCase ? QStringLiteral(".qme") : QStringLiteral(".QME"));
+}
+
+CompanionFile ReadCompanionFile(const QString& cardPath)
+{
+    CompanionFile companion;
+    const QString path = ExistingCompanion(cardPath);
+    if (path.isEmpty())
+        return companion;
+    const ProfileFile ini(path);
+    if (ini.ReadBool(kIniData, QStringLiteral("ISINI"), false)) {
+        companion.HasLayout = true;
+        companion.Background = ini.ReadString(kBackground, QStringLiteral("File"));
+        companion.Layout = ReadLayout(ini, kCompanionPortraitKey, false);
+        return companion;
+    }
+    // The older form: nothing but the background file's name on the first line.
+    companion.Background = FirstLine(path).trimmed();
+    return companion;
+}
+
+bool WriteCompanionFile(const QString& cardPath, const QString& background, const CardSheetLayout& layout,
+                        QString* error)
+{
+    QString target = ExistingCompanion(cardPath);
+    if (target.isEmpty())
+        target = CompanionPath(cardPath);
+    // Built in a scratch folder, so that nothing of an older file survives in it, then put in place whole.
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        if (error)
+            *error = QStringLiteral("%1: no room for a temporary file").arg(target);
+        return false;
+    }
+    const QString scratchFile = scratch.filePath(QStringLiteral("companion.qme"));
+    ProfileFile ini(scratchFile);
+    ini.WriteInteger(kIniData, QStringLiteral("ISINI"), 1);
+    ini.WriteInteger(kIniData, QStringLiteral("Version"), 2);
+    ini.WriteString(kBackground, QStringLiteral("File"), background);
+    WriteLayout(ini, layout, kCompanionPortraitKey);
+    if (!ini.Save(error))
+        return false;
+    QFile written(scratchFile);
+    if (!written.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(scratchFile, written.errorString());
+        return false;
+    }
+    return WriteFileAtomic(target, written.readAll(), error);
+}
+
+// ---- Card objects and background ----
+
+bool ReadCardObjects(TKBusinessCardPanel32& panel, const QString& path, QString* error)
+{
+    QByteArray data;
+    QString readError;
+    if (!ReadCardFileBytes(path, &data, &readError)) {
+        if (error)
+            *error = readError;
+        return false;
+    }
+    {
+        // A trial read first: a faulty file must not cost the design on the panel.
+        TKCardObjects trial;
+        const ReadResult read = ReadObjectsFromBytes(trial, data);
+        if (!read.ok) {
+            if (error)
+                *error = read.error;
+            return false;
+        }
+    }
+    // Card files hold coordinates at zoom 1.0.
+    const float zoom = panel.Zoom();
+    panel.SetZoom(1.0f);
+    panel.ClearAll();
+    const ReadResult read = ReadObjectsFromBytes(panel.CardObjects(), data);
+    panel.HookObjects();
+    panel.SetZoom(zoom);
+    panel.InvalidatePanel();
+    if (!read.ok && error)
+        *error = read.error;
+    return read.ok;
+}
+
+QString ResolveBackgroundFile(const QString& stored)
+{
+    const QString trimmed = stored.trimmed();
+    if (trimmed.isEmpty())
+        return QString();
+    if (QFileInfo(trimmed).isFile())
+        return AbsolutePath(trimmed);
+    const QString name = FileNameOnly(trimmed);
+    if (name.isEmpty())
+        return QString();
+    return FindIgnoringCase(ProgramFile(QStringLiteral("bg")), name);
+}
+
+void LoadCardBackground(TKBusinessCardPanel32& panel, const QString& file)
+{
+    panel.ClearBackground();
+    QImageReader reader(file);
+    reader.setAutoTransform(true);
+    QImage image = reader.read();
+    if (image.isNull())
+        return;
+    if (image.width() > kMaxBackgroundSide || image.height() > kMaxBackgroundSide)
+        image = image.scaled(kMaxBackgroundSide, kMaxBackgroundSide, Qt::KeepAspectRatio,
+                             Qt::SmoothTransformation);
+    if (panel.PortraitMode()) {
+        // Background art is made for a card lying down; a Rotated card gets it turned a quarter.
+        const QSize lying(kUnitsPerInch * 7 / 2, kUnitsPerInch * 2);
+        image = image.scaled(lying, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .transformed(QTransform().rotate(90));
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
+        return;
+    panel.ColorPicture().SetGraphic(QByteArrayLiteral("TBitmap"), bytes);
+    panel.InvalidatePanel();
+}
+
+QString ProposedCardName(const QString& folder)
+{
+    QStringList taken;
+    for (const QString& entry : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        taken.append(entry.toUpper());
+    for (int n = 10001; n <= 99999; ++n) {
+        const QString name = QStringLiteral("BC") + QString::number(n).mid(1, 4) + QStringLiteral(".QMK");
+        if (!taken.contains(name))
+            return name;
+    }
+    return QStringLiteral("BC0001.QMK");
+}
+
+QString DefaultFontCaption(const TKFont& font)
+{
+    QString caption = QStringLiteral("Default Font: %1, %2 pt ").arg(font.Name()).arg(font.Size());
+    if (font.HasStyle(fsBold))
+        caption += QStringLiteral(", bold");
+    if (font.HasStyle(fsItalic))
+        caption += QStringLiteral(", italic");
+    if (font.HasStyle(fsUnderline))
+        caption += QStringLiteral(", underline");
+    return caption;
+}
+
+// ---- The document ----
+
+TCardDocument::TCardDocument(TKBusinessCardPanel32& panel, TDocumentPrompts& prompts,
+                             const QString& prefsPath)
+    : mPanel(panel), mPrompts(prompts), mPrefs(prefsPath)
+{
+    mZoomPercent = std::clamp(int(std::lround(panel.Zoom() * 100)), kMinZoom, kMaxZoom);
+    mPanel.LabelChangedEvent = [this] { PanelChanged(); };
+}
+
+QString TCardDocument::WindowTitle() const
+{
+    if (mFileName.isEmpty())
+        return QStringLiteral("Quillmark");
+    return QStringLiteral("Quillmark - ") + QFileInfo(mFileName).fileName();
+}
+
+QString TCardDocument::SaveButtonCaption() const
+{
+    return mFileName.isEmpty() ? QStringLiteral("Save As") : QStringLiteral("Save");
+}
+
+void TCardDocument::Notify()
+{
+    if (StateChanged)
+        StateChanged();
+}
+
+bool TCardDocument::DeveloperMode()
+{
+    return QFileInfo::exists(ProgramFile(QStringLiteral("IAmDeveloping.dat")));
+}
+
+void TCardDocument::CreateFolders()
+{
+    for (const char* folder : {"bmbrush", "saved", "bg", "qmkt"})
+        QDir().mkpath(ProgramFile(QString::fromLatin1(folder)));
+}
+
+QString TCardDocument::SavedFolder() const
+{
+    return ProgramFile(QStringLiteral("saved"));
+}
+
+void TCardDocument::Load()
+{
+    mPrefs.LoadDefaultFont(mPanel.Font());
+    mPrefs.LoadLayoutPreferences(mLayout);
+    mPanel.SetPersonalStrings(mPrefs.LoadPersonalInfo());
+    mRecent = qm::RecentFiles(mPrefs.LoadRecentFiles());
+    // A stored Rotated default applies from the next new card; until then the layout says what the card
+    // shows, so that saving it records the orientation it really has.
+    SetCardOrientation(mPanel.PortraitMode());
+    SetChangesMade(false);
+    if (RecentFilesChanged)
+        RecentFilesChanged();
+}
+
+void TCardDocument::FirstActivate(const QString& cardToOpen)
+{
+    mFirstActivation = true;
+    mPanel.SetShape(lsRectangle);
+    SetCardSizeFromInches();
+    if (!cardToOpen.isEmpty()) {
+        OpenBCFile(cardToOpen);
+    } else if (!mRecent.Files().isEmpty() && QFileInfo(mRecent.Files().first()).isFile()) {
+        OpenBCFile(mRecent.Files().first());
+    }
+    mFirstActivation = false;
+    SetChangesMade(false);
+}
+
+void TCardDocument::PanelChanged()
+{
+    if (!mFirstActivation)
+        SetChangesMade(true);
+}
+
+void TCardDocument::SetChangesMade(bool changed)
+{
+    mChangesMade = changed;
+    Notify();
+}
+
+void TCardDocument::SetBackgroundFile(const QString& file)
+{
+    mBackgroundFile = file;
+    if (file.isEmpty())
+        mPanel.ClearBackground();
+    else
+        LoadCardBackground(mPanel, file);
+    mPanel.InvalidatePanel();
+    SetChangesMade(true);
+}
+
+void TCardDocument::AddRecent(const QString& path)
+{
+    mRecent.Add(path);
+    // A recent-files list that cannot be stored is not worth a message.
+    mPrefs.StoreRecentFiles(mRecent.Files());
+    if (RecentFilesChanged)
+        RecentFilesChanged();
+}
+
+void TCardDocument::ClearDesign()
+{
+    mPanel.ClearAll();
+    mBackgroundFile.clear();
+    mPanel.ClearBackground();
+    mPanel.InvalidatePanel();
+}
+
+// ---- Commands ----
+
+bool TCardDocument::CheckSaveNeeded()
+{
+    if (!mChangesMade)
+        return true;
+    if (!mPrompts.Ask(QStringLiteral("Save changes?"), QStringLiteral("Save"))) {
+        SetChangesMade(false);
+        return true;
+    }
+    // Saving was wanted: when it does not happen the command that asked must not throw the changes away.
+    return mFileName.isEmpty() ? SaveAs() : Save();
+}
+
+void TCardDocument::NewBlank()
+{
+    mFirstActivation = true;
+    ClearDesign();
+    mPrefs.LoadLayoutPreferences(mLayout);
+    SetCardOrientation(mLayout.UsePortrait);
+    mFileName.clear();
+    mFirstActivation = false;
+    SetChangesMade(false);
+}
+
+bool TCardDocument::New()
+{
+    if (!CheckSaveNeeded())
+        return false;
+    NewBlank();
+    return true;
+}
+
+bool TCardDocument::NewFromTemplate(const QString& templatePath, const QString& fontFace)
+{
+    NewBlank();
+    mFirstActivation = true;
+    // Description files hold coordinates at zoom 1.0.
+    mPanel.SetZoom(1.0f);
+    const QString background = mPanel.ReadDescription(templatePath).trimmed();
+    if (!fontFace.isEmpty())
+        mPanel.SetTextFontName(fontFace);
+    if (!background.isEmpty())
+        mBackgroundFile = TKBusinessCardPanel32::BackgroundArtPath(background);
+    // The template says how the card stands; SetCardOrientation also puts the zoom back.
+    SetCardOrientation(mPanel.PortraitMode());
+    mFirstActivation = false;
+    SetChangesMade(true);
+    return true;
+}
+
+bool TCardDocument::Open()
+{
+    if (!CheckSaveNeeded())
+        return false;
+    FileRequest request;
+    request.kind = FileRequest::Open;
+    request.title = QStringLiteral("Open Business Card");
+    request.folder = SavedFolder();
+    request.filter = kCardFilter;
+    request.defaultSuffix = QStringLiteral("qmk");
+    const QString path = mPrompts.ChooseFile(request);
+    if (path.isEmpty())
+        return false;
+    if (!HasCardExtension(path)) {
+        mPrompts.Inform(QStringLiteral("Must be a QMK (Quillmark) file"));
+        return false;
+    }
+    return OpenBCFile(path);
+}
+
+bool TCardDocument::OpenBCFile(const QString& path)
+{
+    const bool wasFirst = mFirstActivation;
+    mFirstActivation = true;
+    QString error;
+    if (!ReadCardObjects(mPanel, path, &error)) {
+        mFirstActivation = wasFirst;
+        mPrompts.ShowError(
+            QStringLiteral("Unable to open %1. Possibly corrupted, possibly not a QMK file\n\n%2")
+                .arg(path, error));
+        Notify();
+        return false;
+    }
+    mFileName = AbsolutePath(path);
+    AddRecent(mFileName);
+
+    const CompanionFile companion = ReadCompanionFile(mFileName);
+    mLayout = companion.Layout;
+    // A background that is not on this machine is kept by name, so that saving does not forget it.
+    const QString background = ResolveBackgroundFile(companion.Background);
+    mBackgroundFile = background.isEmpty() ? companion.Background.trimmed() : background;
+    mPanel.ClearBackground();
+    SetCardOrientation(companion.HasLayout && companion.Layout.UsePortrait);
+
+    mPrompts.ProcessEvents();
+    mFirstActivation = false;
+    SetChangesMade(false);
+    return true;
+}
+
+bool TCardDocument::OpenRecent(const QString& path)
+{
+    if (!CheckSaveNeeded())
+        return false;
+    if (QFileInfo(path).isFile())
+        return OpenBCFile(path);
+    mRecent.Remove(path);
+    mPrefs.StoreRecentFiles(mRecent.Files());
+    if (RecentFilesChanged)
+        RecentFilesChanged();
+    mPrompts.Inform(path + QStringLiteral(" no longer exists"));
+    return false;
+}
+
+bool TCardDocument::SaveBCFile(const QString& path, QString* error)
+{
+    if (!mPanel.SaveToFile(path, error))
+        return false;
+    return WriteCompanionFile(path, mBackgroundFile, mLayout, error);
+}
+
+bool TCardDocument::Save()
+{
+    mPanel.RemoveOffCardObjects();
+    if (mFileName.isEmpty()) {
+        mPrompts.Beep();
+        return false;
+    }
+    QString error;
+    if (!SaveBCFile(mFileName, &error)) {
+        mPrompts.ShowError(QStringLiteral("The card was not saved.\n\n") + error);
+        Notify();
+        return false;
+    }
+    SetChangesMade(false);
+    return true;
+}
+
+bool TCardDocument::SaveAs()
+{
+    mPanel.RemoveOffCardObjects();
+    FileRequest request;
+    request.kind = FileRequest::Save;
+    request.title = QStringLiteral("Save Business Card As");
+    request.folder = SavedFolder();
+    request.proposedName =
+        mFileName.isEmpty() ? ProposedCardName(request.folder) : QFileInfo(mFileName).fileName();
+    request.filter = kCardFilter;
+    request.defaultSuffix = QStringLiteral("QMK");
+    const QString chosen = mPrompts.ChooseFile(request);
+    if (chosen.isEmpty()) {
+        Notify();
+        return false;
+    }
+    const QString path = AbsolutePath(chosen);
+    QString error;
+    if (!SaveBCFile(path, &error)) {
+        mPrompts.ShowError(QStringLiteral("The card was not saved.\n\n") + error);
+        Notify();
+        return false;
+    }
+    mFileName = path;
+    SetChangesMade(false);
+    AddRecent(path);
+    return true;
+}
+
+void TCardDocument::Delete()
+{
+    FileRequest request;
+    request.kind = FileRequest::Open;
+    request.title = QStringLiteral("Delete Business Card");
+    request.folder = SavedFolder();
+    request.filter = kCardFilter;
+    request.defaultSuffix = QStringLiteral("qmk");
+    const QString path = mPrompts.ChooseFile(request);
+    if (path.isEmpty())
+        return;
+    if (!HasCardExtension(path)) {
+        mPrompts.Inform(QStringLiteral("Must be a QMK (Quillmark) file"));
+        return;
+    }
+    if (!mPrompts.Ask(QStringLiteral("Delete ") + path + QLatin1Char('?'), QStringLiteral("CONFIRM")))
+        return;
+    const QString companion = ExistingCompanion(path);
+    QFile card(path);
+    if (!card.remove()) {
+        mPrompts.ShowError(QStringLiteral("Unable to delete %1: %2").arg(path, card.errorString()));
+        return;
+    }
+    if (!companion.isEmpty())
+        QFile::remove(companion);
+    // The open design stays as it is, even when it came from this file.
+    if (mRecent.Files().contains(AbsolutePath(path))) {
+        mRecent.Remove(AbsolutePath(path));
+        mPrefs.StoreRecentFiles(mRecent.Files());
+        if (RecentFilesChanged)
+            RecentFilesChanged();
+    }
+}
+
+bool TCardDocument::CancelChanges()
+{
+    if (!mPrompts.Ask(QStringLiteral("Cancel all changes?"), QStringLiteral("CANCEL")))
+        return false;
+    mFirstActivation = true;
+    ClearDesign();
+    if (!mFileName.isEmpty())
+        OpenBCFile(mFileName);
+    mFirstActivation = false;
+    SetChangesMade(false);
+    mPanel.InvalidatePanel();
+    return true;
+}
+
+bool TCardDocument::WriteTemplate()
+{
+    FileRequest request;
+    request.kind = FileRequest::Save;
+    request.title = QStringLiteral("Save As Template");
+    request.folder = ProgramFile(QStringLiteral("qmkt"));
+    request.proposedName = mFileName.trimmed().isEmpty()
+                               ? QStringLiteral("Template.QMKT")
+                               : QFileInfo(mFileName).completeBaseName() + QStringLiteral(".QMKT");
+    request.filter = QStringLiteral("QMKT File (*.qmkt *.QMKT)");
+    request.defaultSuffix = QStringLiteral("QMKT");
+    const QString path = mPrompts.ChooseFile(request);
+    if (path.isEmpty())
+        return false;
+    QString error;
+    if (!mPanel.WriteDescription(path, mBackgroundFile.trimmed(), &error)) {
+        mPrompts.ShowError(QStringLiteral("The template was not saved.\n\n") + error);
+        return false;
+    }
+    mPrompts.Inform(QStringLiteral("Saved as ") + path);
+    return true;
+}
+
+void TCardDocument::SaveLayoutAsDefault()
+{
+    if (!mPrompts.Ask(QStringLiteral("Save the current card layout as your default layout?"),
+                      QStringLiteral("Card Layout")))
+        return;
+    QString error;
+    if (!mPrefs.SaveLayoutPreferences(mLayout, &error))
+        mPrompts.ShowError(QStringLiteral("The layout was not saved.\n\n") + error);
+}
+
+void TCardDocument::ChangeDefaultFont()
+{
+    TKFont font;
+    font.Assign(mPanel.Font());
+    if (mPrompts.ChooseFont(font))
+        mPanel.Font().Assign(font);
+    Notify();
+    // The nudges are read afresh: the fine-tuning dialog may have stored new ones meanwhile.
+    QString error;
+    if (!mPrefs.SavePreferences(mPrefs.LoadPrinter(), mPanel.Font(), &error))
+        mPrompts.ShowError(QStringLiteral("The default font was not stored.\n\n") + error);
+    mPrompts.Inform(
+        QStringLiteral("Note: the default font is used for NEW objects only.\nTo change the font of an "
+                       "existing object, click it\nwith the RIGHT MOUSE BUTTON and select FONT"));
+}
+
+void TCardDocument::ChangeAllFonts(const QString& face)
+{
+    if (face.isEmpty())
+        return;
+    mPanel.SetTextFontName(face);
+    mPanel.InvalidatePanel();
+    if (mPanel.CardObjects().Count() > 0)
+        SetChangesMade(true);
+}
+
+void TCardDocument::ApplyLayout(const CardSheetLayout& layout)
+{
+    mLayout = layout;
+    SetCardOrientation(layout.UsePortrait);
+    SetChangesMade(true);
+}
+
+bool TCardDocument::ExportPicture(PictureFormat format)
+{
+    static const char* const kTitles[] = {"Save Card As Bitmap", "Save Card As JPG", "Save Card As PNG"};
+    static const char* const kFilters[] = {"Bitmap File (*.bmp *.BMP)", "JPG File (*.jpg *.JPG *.jpeg)",
+                                           "PNG File (*.png *.PNG)"};
+    static const char* const kSuffixes[] = {"bmp", "jpg", "png"};
+    const int kind = int(format);
+    FileRequest request;
+    request.kind = FileRequest::Save;
+    request.title = QString::fromLatin1(kTitles[kind]);
+    // Pictures are for using elsewhere: they start out in the user's pictures folder, not the data folder.
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    request.folder = !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+    const QString suffix = QString::fromLatin1(kSuffixes[kind]);
+    request.proposedName =
+        (mFileName.isEmpty() ? QStringLiteral("BusinessCard") : QFileInfo(mFileName).completeBaseName()) +
+        QLatin1Char('.') + suffix;
+    request.filter = QString::fromLatin1(kFilters[kind]);
+    request.defaultSuffix = suffix;
+    const QString path = mPrompts.ChooseFile(request);
+    if (path.isEmpty())
+        return false;
+    // A name that says what picture it is gets that picture, whichever command chose it.
+    PictureFormatFromName(path, &format);
+    const bool border = mPrompts.Ask(QStringLiteral("Would you like to draw a border around the card?"),
+                                     QStringLiteral("Save"));
+    mPrompts.ProcessEvents();
+    QString error;
+    if (!ExportCard(mPanel, path, format, border, &error)) {
+        mPrompts.ShowError(QStringLiteral("The picture was not saved.\n\n") + error);
+        return false;
+    }
+    mPrompts.Inform(QStringLiteral("Saved as ") + path);
+    Notify();
+    return true;
+}
+
+// ---- Card size, orientation and zoom ----
+
+void TCardDocument::SetCardSizeFromInches()
+{
+    if (mPanel.Zoom() != 1.0f)
+        mPanel.SetZoom(1.0f);
+    const QSize size = CardPanelSize(mLayout, mPanel.PortraitMode());
+    mPanel.SetSize(size.width(), size.height());
+    mPanel.SetZoom(ZoomFactor(mZoomPercent));
+    mPanel.InvalidatePanel();
+    Notify();
+}
+
+void TCardDocument::SetCardOrientation(bool rotated)
+{
+    mPanel.SetPortraitMode(rotated);
+    mLayout.UsePortrait = rotated;
+    SetCardSizeFromInches();
+    // The art is turned with the card.
+    if (!mBackgroundFile.isEmpty() && QFileInfo(mBackgroundFile).isFile())
+        LoadCardBackground(mPanel, mBackgroundFile);
+    mPanel.InvalidatePanel();
+}
+
+bool TCardDocument::SetZoomPercent(int percent)
+{
+    const bool wasFirst = mFirstActivation;
+    mFirstActivation = true;
+    mPanel.ClearSelection();
+    const bool step = percent >= kMinZoom && percent <= kMaxZoom && percent != mZoomPercent;
+    if (step) {
+        // Every step goes through 100 %: rescaling from one zoom straight to the next would let rounding walk
+        // the objects and the card a pixel at a time, while a trip out from 100 % and back is exact.
+        if (mPanel.Zoom() != 1.0f)
+            mPanel.SetZoom(1.0f);
+        mPanel.SetZoom(ZoomFactor(percent));
+        mZoomPercent = percent;
+        mPrompts.ProcessEvents();
+    }
+    mFirstActivation = wasFirst;
+    Notify();
+    return step;
+}
+
+bool TCardDocument::ZoomIn()
+{
+    return SetZoomPercent(mZoomPercent + kZoomStep);
+}
+
+bool TCardDocument::ZoomOut()
+{
+    return SetZoomPercent(mZoomPercent - kZoomStep);
+}
+
+} // namespace qm

@@ -1,0 +1,209 @@
+// TCardDocument: the open card's state (file, background, changes, layout, recent files, zoom) and its
+// commands.
+#pragma once
+
+#include "app/export.h"
+#include "files/preferences.h"
+#include "model/sheetlayout.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace qm {
+
+class TKBusinessCardPanel32;
+class TKFont;
+
+// A file dialog the document asks for.
+struct FileRequest
+{
+    enum Kind
+    {
+        Open,
+        Save
+    };
+    Kind kind = Open;
+    QString title;
+    QString folder;       // where the dialog starts
+    QString proposedName; // the name offered in a save dialog, without folder
+    QString filter;       // as QFileDialog takes it: "QMK File (*.qmk *.QMK)"
+    QString defaultSuffix;
+};
+
+// What the document commands ask of the user. The main window answers with message boxes and file dialogs;
+// tests answer from a script.
+class TDocumentPrompts
+{
+public:
+    virtual ~TDocumentPrompts() = default;
+    // The question box (Yes/No); true for Yes.
+    virtual bool Ask(const QString& text, const QString& caption) = 0;
+    // The information box.
+    virtual void Inform(const QString& message) = 0;
+    // Something failed: the warning box.
+    virtual void ShowError(const QString& message) = 0;
+    // The chosen file's full path; empty when the dialog was cancelled.
+    virtual QString ChooseFile(const FileRequest& request) = 0;
+    // The font dialog starting from font; true with font changed when confirmed.
+    virtual bool ChooseFont(TKFont& font) = 0;
+    virtual void Beep() {}
+    // Lets repaints run in the middle of a command.
+    virtual void ProcessEvents() {}
+};
+
+// The companion layout file (.qme) beside a card file.
+struct CompanionFile
+{
+    QString Background;     // the background art file as stored; empty for none
+    CardSheetLayout Layout; // the built-in default when the file has no layout
+    bool HasLayout = false; // the file is of the current form (section "Ini Data", ISINI=1)
+};
+
+// The card path with its extension replaced by ".QME" (".qme" when the card's own extension is lower case).
+QString CompanionPath(const QString& cardPath);
+// The current form gives the background and the layout; the older form (a plain text file) gives its first
+// line as the background; a missing file gives neither.
+CompanionFile ReadCompanionFile(const QString& cardPath);
+// Writes the current form in its fixed order, replacing any existing companion file at once.
+bool WriteCompanionFile(const QString& cardPath, const QString& background, const CardSheetLayout& layout,
+                        QString* error = nullptr);
+
+// Replaces the objects on the panel by those of a card file. A file that cannot be read leaves the panel as
+// it was: false with the reader's message in *error. The panel's zoom is 1.0 while reading.
+bool ReadCardObjects(TKBusinessCardPanel32& panel, const QString& path, QString* error = nullptr);
+
+// Where a stored background file lies on this machine: the stored path when it exists, else a file of the
+// same name in bg/ of the data folder (cards made on Windows store "C:\...\BG\name.bmp"); empty when neither.
+QString ResolveBackgroundFile(const QString& stored);
+// Loads background art into the panel, turned a quarter for a Rotated card; a file that cannot be read
+// leaves no background.
+void LoadCardBackground(TKBusinessCardPanel32& panel, const QString& file);
+
+// The name "Save &As..." proposes for an untitled card: "BC" + four digits + ".QMK", the first not yet in
+// folder (compared without regard to case).
+QString ProposedCardName(const QString& folder);
+
+// "Default Font: Arial, 10 pt , bold, italic, underline" for the styles the font has.
+QString DefaultFontCaption(const TKFont& font);
+
+// The card on the panel as a document: its file, background, changes-made flag, sheet layout, recent files
+// and zoom, and the File and Edit commands that act on them. Every message and file dialog goes through
+// prompts.
+class TCardDocument
+{
+public:
+    static constexpr int kMinZoom = 100;
+    static constexpr int kMaxZoom = 150;
+    static constexpr int kZoomStep = 10;
+
+    // prefs is the preferences file; an empty path means qmk.ini of the data folder.
+    TCardDocument(TKBusinessCardPanel32& panel, TDocumentPrompts& prompts, const QString& prefsPath = {});
+
+    TKBusinessCardPanel32& Panel() { return mPanel; }
+    const Preferences& Prefs() const { return mPrefs; }
+
+    // ---- State ----
+    const QString& FileName() const { return mFileName; }
+    const QString& BackgroundFile() const { return mBackgroundFile; }
+    bool ChangesMade() const { return mChangesMade; }
+    const CardSheetLayout& Layout() const { return mLayout; }
+    const QStringList& RecentFiles() const { return mRecent.Files(); }
+    // Set from creation until the first activation ran, and while a zoom step, an open or a new card is in
+    // progress: the panel's change reports are not taken as changes then.
+    bool FirstActivation() const { return mFirstActivation; }
+
+    // What the window shows for the state.
+    QString WindowTitle() const;       // "Quillmark", or "Quillmark - " and the file name without folder
+    QString SaveButtonCaption() const; // "Save As" for an untitled card, else "Save"
+    bool SaveButtonsVisible() const { return mChangesMade; }
+    bool SaveEnabled() const { return !mFileName.isEmpty(); }
+
+    // Called after every change of the state above, the zoom or the card size.
+    std::function<void()> StateChanged;
+    // Called when the recent-files list changed.
+    std::function<void()> RecentFilesChanged;
+
+    // ---- Start ----
+    // Reads the preferences (default font, default layout, personal information, recent files) and sizes the
+    // card; the card starts in Normal orientation whatever the stored default says.
+    void Load();
+    // Creates bmbrush/, saved/, bg/ and qmkt/ in the data folder; failures are ignored.
+    static void CreateFolders();
+    // IAmDeveloping.dat in the data folder shows the template-writing command.
+    static bool DeveloperMode();
+    // The first activation: opens the most recent card when it still exists (or the given card when not
+    // empty), then starts taking the panel's change reports.
+    void FirstActivate(const QString& cardToOpen = {});
+    // The panel reported a change.
+    void PanelChanged();
+    void SetChangesMade(bool changed);
+    // The background art command chose a file (empty for none): shown on the card and marked as a change.
+    void SetBackgroundFile(const QString& file);
+
+    // ---- Commands; each returns false when it was abandoned or failed ----
+    // Asks "Save changes?" when there are changes. False when the pending command must stop: the user chose
+    // to save and then cancelled the file dialog, or the save failed.
+    bool CheckSaveNeeded();
+    bool New();
+    // The second half of "New - Select From Templates", after the chooser: a new card from the template with
+    // fontFace on its text objects.
+    bool NewFromTemplate(const QString& templatePath, const QString& fontFace);
+    bool Open();
+    bool OpenBCFile(const QString& path);
+    // A recent-files entry was picked.
+    bool OpenRecent(const QString& path);
+    bool Save();
+    bool SaveAs();
+    // Writes the card file and its companion file; false with the message in *error.
+    bool SaveBCFile(const QString& path, QString* error = nullptr);
+    void Delete();
+    // "Cancel": back to the saved card (or an empty one) after a question.
+    bool CancelChanges();
+    // Writes the design as a template (card description file).
+    bool WriteTemplate();
+    void SaveLayoutAsDefault();
+    // "&Default Font - ": the font dialog, then the preferences and a note.
+    void ChangeDefaultFont();
+    // Sets one face on every text object.
+    void ChangeAllFonts(const QString& face);
+    // "Change Business Card Layout" confirmed with this layout.
+    void ApplyLayout(const CardSheetLayout& layout);
+    // "Save As Bitmap", "Save As JPG", "Save As PNG": the file dialog, the border question, the picture.
+    bool ExportPicture(PictureFormat format);
+
+    // ---- Card size and orientation ----
+    void SetCardSizeFromInches();
+    void SetCardOrientation(bool rotated);
+
+    // ---- Zoom: 100 % to 150 % in steps of 10 ----
+    int ZoomPercent() const { return mZoomPercent; }
+    QString ZoomCaption() const { return QString::number(mZoomPercent) + QLatin1Char('%'); }
+    bool ZoomIn();
+    bool ZoomOut();
+
+private:
+    void Notify();
+    // "&New - Blank" after the save question.
+    void NewBlank();
+    bool SetZoomPercent(int percent);
+    void AddRecent(const QString& path);
+    QString SavedFolder() const;
+    void ClearDesign();
+
+    TKBusinessCardPanel32& mPanel;
+    TDocumentPrompts& mPrompts;
+    Preferences mPrefs;
+    PrinterPreferences mPrinter;
+
+    QString mFileName;
+    QString mBackgroundFile;
+    bool mChangesMade = false;
+    bool mFirstActivation = true;
+    CardSheetLayout mLayout;
+    qm::RecentFiles mRecent;
+    int mZoomPercent = kMinZoom;
+};
+
+} // namespace qm

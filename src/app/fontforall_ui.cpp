@@ -1,0 +1,88 @@
+// TChangeFontAll: installed typefaces, four sample lines in the picked face, Ok, Cancel, Help.
+#include "app/fontforall_ui.h"
+
+#include "design/dialogbar_ui.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace qm {
+
+TChangeFontAll::TChangeFontAll(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Select A Font - All text items will be changed to this font"));
+
+    FontList = new QListWidget(this);
+    FontList->addItems(QFontDatabase::families());
+    FontList->setWhatsThis(
+        QStringLiteral("Click a typeface to see it in the samples. Ok puts it on every text "
+                       "object of the card; sizes, styles and colours stay."));
+    connect(FontList, &QListWidget::currentRowChanged, this, [this] { FontListClick(); });
+
+    auto* samples = new QGroupBox(QStringLiteral("Sample"), this);
+    auto* sampleLayout = new QVBoxLayout(samples);
+    const char* const captions[4] = {"Sample", "Sample Bold", "Sample Italic", "Sample Bold Italic"};
+    for (int i = 0; i < 4; ++i) {
+        Samples[i] = new QLabel(QString::fromLatin1(captions[i]), samples);
+        QFont font = Samples[i]->font();
+        font.setPointSize(14);
+        font.setBold(i == 1 || i == 3);
+        font.setItalic(i >= 2);
+        Samples[i]->setFont(font);
+        Samples[i]->setMinimumWidth(220);
+        sampleLayout->addWidget(Samples[i]);
+    }
+    sampleLayout->addStretch();
+
+    const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    OkButton = bar.ok;
+    CancelButton = bar.cancel;
+    HelpButton = bar.help;
+    MouseHelpButton = bar.whatsThis;
+    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(HelpButton, &QPushButton::clicked, this, [this] {
+        if (OnHelp)
+            OnHelp();
+    });
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(FontList, 0, 0);
+    grid->addWidget(samples, 0, 1);
+    grid->addLayout(bar.layout, 1, 0, 1, 2);
+    resize(520, 320);
+}
+
+QString TChangeFontAll::SelectedFont() const
+{
+    const QListWidgetItem* item = FontList->currentItem();
+    return item && item->isSelected() ? item->text() : QString();
+}
+
+bool TChangeFontAll::SelectFont(const QString& face)
+{
+    const QList<QListWidgetItem*> found = FontList->findItems(face, Qt::MatchFixedString);
+    if (found.isEmpty())
+        return false;
+    FontList->setCurrentItem(found.first());
+    found.first()->setSelected(true);
+    return true;
+}
+
+void TChangeFontAll::FontListClick()
+{
+    const QString face = SelectedFont();
+    if (face.isEmpty())
+        return;
+    for (QLabel* sample : Samples) {
+        QFont font = sample->font();
+        font.setFamily(face);
+        sample->setFont(font);
+    }
+}
+
+} // namespace qm

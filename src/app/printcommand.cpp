@@ -1,0 +1,187 @@
+// The "print" subcommand: options, reading the card and its layout, and the job into a PDF file.
+#include "app/printcommand.h"
+
+#include "app/carddocument.h"
+#include "files/preferences.h"
+#include "design/cardpanel.h"
+#include "platform/headless.h"
+#include "print/sheetprinter.h"
+#include "print/report.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace qm {
+
+namespace {
+
+const char kPrintUsage[] = "usage: quillmark print CARD.qmk --pdf OUT.pdf [--copies N] [--positions 1,2,...] "
+                           "[--outline] [--preview]\n";
+
+bool ParsePositions(const QString& text, std::vector<int>* positions)
+{
+    positions->clear();
+    for (const QString& part : text.split(QLatin1Char(','))) {
+        bool ok = false;
+        const int n = part.trimmed().toInt(&ok);
+        if (!ok || n < 1)
+            return false;
+        positions->push_back(n);
+    }
+    return !positions->empty();
+}
+
+} // namespace
+
+bool ParsePrintOptions(const QStringList& args, TPrintOptions* options, QString* error)
+{
+    TPrintOptions o;
+    QStringList files;
+    bool havePdf = false;
+    for (qsizetype i = 2; i < args.size(); ++i) {
+        const QString& a = args[i];
+        auto value = [&](QString* out) {
+            if (i + 1 >= args.size())
+                return false;
+            *out = args[++i];
+            return true;
+        };
+        QString v;
+        if (a == QLatin1String("--pdf")) {
+            if (!value(&o.Pdf) || o.Pdf.isEmpty()) {
+                *error = QStringLiteral("--pdf needs a file name");
+                return false;
+            }
+            havePdf = true;
+        } else if (a == QLatin1String("--copies")) {
+            bool ok = false;
+            o.Copies = value(&v) ? v.toInt(&ok) : 0;
+            if (!ok || o.Copies < 1 || o.Copies > 99) {
+                *error = QStringLiteral("--copies needs a number from 1 to 99");
+                return false;
+            }
+        } else if (a == QLatin1String("--positions")) {
+            if (!value(&v) || !ParsePositions(v, &o.Positions)) {
+                *error = QStringLiteral("--positions needs a list of sheet positions such as 1,2,9");
+                return false;
+            }
+        } else if (a == QLatin1String("--outline")) {
+            o.Outline = true;
+        } else if (a == QLatin1String("--preview")) {
+            o.Preview = true;
+        } else if (a.startsWith(QLatin1String("--"))) {
+            *error = QStringLiteral("unknown option %1").arg(a);
+            return false;
+        } else {
+            files.append(a);
+        }
+    }
+    if (files.size() != 1) {
+        *error = QStringLiteral("one card file is needed");
+        return false;
+    }
+    if (!havePdf) {
+        *error = QStringLiteral("--pdf OUT.pdf is needed");
+        return false;
+    }
+    if (o.Outline && o.Preview) {
+        *error = QStringLiteral("--outline and --preview do not go together");
+        return false;
+    }
+    o.Card = files.front();
+    *options = o;
+    return true;
+}
+
+bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageError)
+{
+    if (usageError)
+        *usageError = false;
+    if (!QFileInfo(options.Card).isFile()) {
+        *error = QStringLiteral("%1: no such card file").arg(options.Card);
+        return false;
+    }
+    TKBusinessCardPanel32 panel;
+    QString readError;
+    if (!ReadCardObjects(panel, options.Card, &readError)) {
+        *error = QStringLiteral("%1: %2").arg(options.Card, readError);
+        return false;
+    }
+    const CompanionFile companion = ReadCompanionFile(options.Card);
+    CardSheetLayout layout = companion.Layout;
+    if (!companion.HasLayout)
+        Preferences().LoadLayoutPreferences(layout);
+    const bool rotated = layout.UsePortrait;
+    panel.SetPortraitMode(rotated);
+    const QSize size = CardPanelSize(layout, rotated);
+    panel.SetSize(size.width(), size.height());
+
+    TLabelJob job;
+    job.PrintMode = !options.Preview;
+    job.OutlineTest = options.Outline;
+    job.Layout = layout;
+    job.BackgroundFile = ResolveBackgroundFile(companion.Background);
+    if (!options.Positions.empty()) {
+        const int count = layout.Across * layout.Down;
+        job.Positions = TSheetPositions::None();
+        for (int p : options.Positions) {
+            if (p > count) {
+                *error = QStringLiteral("position %1 is not on the sheet (1 to %2)").arg(p).arg(count);
+                if (usageError)
+                    *usageError = true;
+                return false;
+            }
+            job.Positions.SetSelected(p - 1, true);
+        }
+    }
+
+    TKPdfReport pdf(options.Pdf);
+    pdf.SetPaperSize(layout.Papersize);
+    TLabelPrinter printer(panel, job);
+    TJobOutcome outcome;
+    if (options.Preview) {
+        // The preview's own pages, recorded as the window would show them, then written out.
+        TKRecordingReport recording;
+        recording.SetPaperSize(layout.Papersize);
+        outcome = printer.Run(recording);
+        if (outcome == joFinished && !ReplayPages(recording.Pages(), pdf))
+            outcome = joFailed;
+    } else {
+        pdf.SetCopies(options.Copies);
+        outcome = printer.Run(pdf);
+    }
+    if (outcome != joFinished) {
+        const QString reason =
+            pdf.ErrorString().isEmpty() ? printer.FinalStatus(outcome, pdf) : pdf.ErrorString();
+        *error = QStringLiteral("%1: %2").arg(options.Pdf, reason);
+        return false;
+    }
+    return true;
+}
+
+int RunPrintCommand(const QStringList& args)
+{
+    TPrintOptions options;
+    QString error;
+    if (!ParsePrintOptions(args, &options, &error)) {
+        std::fprintf(stderr, "quillmark: %s\n%s", qPrintable(error), kPrintUsage);
+        return 2;
+    }
+    bool usageError = false;
+    if (!PrintCardFile(options, &error, &usageError)) {
+        std::fprintf(stderr, "quillmark: %s\n", qPrintable(error));
+        return usageError ? 2 : 1;
+    }
+    return 0;
+}
+
+int RunPrintProgram(int argc, char** argv)
+{
+    PrepareHeadlessRun();
+    QGuiApplication app(argc, argv);
+    return RunPrintCommand(QCoreApplication::arguments());
+}
+
+} // namespace qm

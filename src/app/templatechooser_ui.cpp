@@ -1,0 +1,188 @@
+// TSelectPreviewTemplate: template and font lists beside a sample card that shows the chosen template.
+#include "app/templatechooser_ui.h"
+
+#include "app/carddocument.h"
+#include "design/designpanel_ui.h"
+#include "design/cardpanel.h"
+#include "design/dialogbar_ui.h"
+#include "platform/paths.h"
+#include "model/sheetlayout.h"
+
+#include <QApplication>
+#include <QCollator>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace qm {
+
+namespace {
+// Holding an arrow key down in a list runs through many rows; the sample follows once the list rests.
+constexpr int kPreviewDelayMs = 120;
+} // namespace
+
+TSelectPreviewTemplate::TSelectPreviewTemplate(float cardWidth, float cardHeight, const QStringList& personal,
+                                               QWidget* parent)
+    : QDialog(parent), mCardWidth(cardWidth), mCardHeight(cardHeight)
+{
+    setWindowTitle(QStringLiteral("Select Template"));
+
+    auto panel = std::make_unique<TKBusinessCardPanel32>();
+    panel->SetDrawOutline(true);
+    panel->SetShape(lsRectangle);
+    panel->SetPersonalStrings(personal);
+    mSample = new TKBasePanelWidget(std::move(panel));
+    // A sample to look at: nothing on it can be picked or moved.
+    mSample->setAttribute(Qt::WA_TransparentForMouseEvents);
+    mSample->setFocusPolicy(Qt::NoFocus);
+
+    TemplateList = new QListWidget(this);
+    mFiles = TemplateFiles(ProgramFile(QStringLiteral("qmkt")));
+    for (const QString& file : mFiles)
+        TemplateList->addItem(QFileInfo(file).completeBaseName());
+    TemplateList->setWhatsThis(QStringLiteral("The templates of the qmkt folder. Click one to see it in the "
+                                              "sample; Ok starts a new card from it."));
+    FontList = new QListWidget(this);
+    FontList->addItems(QFontDatabase::families());
+    FontList->setWhatsThis(QStringLiteral("The typeface put on the template's text."));
+
+    // The lists keep to a narrow column; the sample takes the rest.
+    TemplateList->setFixedWidth(190);
+    FontList->setFixedWidth(190);
+    auto* templateBox = new QGroupBox(QStringLiteral("Select Template"), this);
+    (new QVBoxLayout(templateBox))->addWidget(TemplateList);
+    auto* fontBox = new QGroupBox(QStringLiteral("Select Font"), this);
+    (new QVBoxLayout(fontBox))->addWidget(FontList);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(mSample);
+    scroll->setAlignment(Qt::AlignCenter);
+    scroll->setWhatsThis(
+        QStringLiteral("How the chosen template looks with the chosen font and your personal "
+                       "information."));
+    auto* sampleBox = new QGroupBox(QStringLiteral("Sample"), this);
+    (new QVBoxLayout(sampleBox))->addWidget(scroll);
+
+    const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    OkButton = bar.ok;
+    OkButton->setEnabled(!mFiles.isEmpty());
+    CancelButton = bar.cancel;
+    HelpButton = bar.help;
+    HelpButton->setText(QStringLiteral("&Help"));
+    MouseHelpButton = bar.whatsThis;
+    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(HelpButton, &QPushButton::clicked, this, [this] {
+        if (OnHelp)
+            OnHelp();
+    });
+    if (mFiles.isEmpty())
+        bar.layout->insertWidget(
+            0, new QLabel(QStringLiteral("No templates in ") + ProgramFile(QStringLiteral("qmkt")), this));
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(templateBox, 0, 0);
+    grid->addWidget(fontBox, 1, 0);
+    grid->addWidget(sampleBox, 0, 1, 2, 1);
+    grid->addLayout(bar.layout, 2, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    resize(620, 424);
+
+    mPreviewTimer = new QTimer(this);
+    mPreviewTimer->setSingleShot(true);
+    mPreviewTimer->setInterval(kPreviewDelayMs);
+    connect(mPreviewTimer, &QTimer::timeout, this, &TSelectPreviewTemplate::Preview);
+
+    if (!mFiles.isEmpty())
+        TemplateList->setCurrentRow(0);
+    const QList<QListWidgetItem*> times = FontList->findItems(mFont, Qt::MatchFixedString);
+    if (!times.isEmpty())
+        FontList->setCurrentItem(times.first());
+    connect(TemplateList, &QListWidget::currentRowChanged, this, &TSelectPreviewTemplate::SchedulePreview);
+    connect(FontList, &QListWidget::currentTextChanged, this, [this](const QString& face) {
+        if (!face.isEmpty())
+            mFont = face;
+        SchedulePreview();
+    });
+}
+
+TSelectPreviewTemplate::~TSelectPreviewTemplate() = default;
+
+QStringList TSelectPreviewTemplate::TemplateFiles(const QString& folder)
+{
+    const QDir dir(folder);
+    QStringList files;
+    for (const QFileInfo& info : dir.entryInfoList(QDir::Files)) {
+        if (info.suffix().compare(QLatin1String("qmkt"), Qt::CaseInsensitive) == 0)
+            files.append(info.absoluteFilePath());
+    }
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(files.begin(), files.end(), [&collator](const QString& a, const QString& b) {
+        return collator.compare(QFileInfo(a).fileName(), QFileInfo(b).fileName()) < 0;
+    });
+    return files;
+}
+
+QString TSelectPreviewTemplate::SelectedTemplate() const
+{
+    const int row = TemplateList->currentRow();
+    return row >= 0 && row < mFiles.size() ? mFiles[row] : QString();
+}
+
+TKBusinessCardPanel32& TSelectPreviewTemplate::PreviewPanel()
+{
+    return static_cast<TKBusinessCardPanel32&>(mSample->Panel());
+}
+
+void TSelectPreviewTemplate::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    SchedulePreview();
+}
+
+void TSelectPreviewTemplate::SchedulePreview()
+{
+    mPreviewTimer->start();
+}
+
+void TSelectPreviewTemplate::Preview()
+{
+    if (mPreviewing)
+        return;
+    mPreviewing = true;
+    mPreviewTimer->stop();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    TKBusinessCardPanel32& panel = PreviewPanel();
+    panel.ClearAll();
+    panel.ClearBackground();
+    panel.SetPortraitMode(false);
+    const QString file = SelectedTemplate();
+    if (!file.isEmpty()) {
+        const QString background = panel.ReadDescription(file).trimmed();
+        panel.SetTextFontName(mFont);
+        const QString art = TKBusinessCardPanel32::BackgroundArtPath(background);
+        if (!art.isEmpty() && QFileInfo(art).isFile())
+            LoadCardBackground(panel, art);
+    }
+    CardSheetLayout layout;
+    layout.Width = mCardWidth;
+    layout.Height = mCardHeight;
+    const QSize size = CardPanelSize(layout, panel.PortraitMode());
+    panel.SetSize(size.width(), size.height());
+    panel.InvalidatePanel();
+    QApplication::restoreOverrideCursor();
+    mPreviewing = false;
+}
+
+} // namespace qm

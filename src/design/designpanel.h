@@ -1,0 +1,342 @@
+// TKBasePanel: the card-shaped design surface: background, grid, objects, selection, mouse, menu and
+// clipboard.
+#pragma once
+
+#include "model/cardobject.h"
+#include "design/selectionframe.h"
+#include "model/cardobjects.h"
+#include "model/subobjects.h"
+#include "files/streamreader.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QPainter;
+class QPainterPath;
+class QRegion;
+
+namespace qm {
+
+class TKMenu;
+class TKReport;
+
+// The outline of the card.
+enum TLabelShapeType
+{
+    lsRectangle,
+    lsRoundRect,
+    lsEllipse
+};
+// Grid spacing: 4 or 8 pixels.
+enum TGridSize
+{
+    gs4x4,
+    gs8x8
+};
+
+// What the panel needs of the window that shows it. Rectangles and points are panel pixels unless named
+// otherwise.
+class TKPanelView
+{
+public:
+    virtual ~TKPanelView() = default;
+    // Repaint this part of the panel soon.
+    virtual void InvalidateRect(const QRect& rect) = 0;
+    virtual void SetCursorShape(TKCursorShape shape) = 0;
+    // Shows the menu at a screen position and runs the item the user picks. Runs TKMenu::AboutToShow first.
+    virtual void ShowMenu(TKMenu& menu, QPoint screenPos) = 0;
+    // Lets pending repaints run in the middle of a command (never user input).
+    virtual void ProcessEvents() = 0;
+    // The panel took a new size (zooming).
+    virtual void PanelResized(QSize size) = 0;
+    // Asks for TKBasePanel::RunPendingFrameRecompute once the current event has been handled.
+    virtual void PostFrameRecompute() = 0;
+};
+
+class TKBasePanel : public TKObjectHost
+{
+public:
+    TKBasePanel();
+    ~TKBasePanel() override;
+    TKBasePanel(const TKBasePanel&) = delete;
+    TKBasePanel& operator=(const TKBasePanel&) = delete;
+
+    // The window showing the panel and the dialogs; both may be null (nothing shown, nothing asked).
+    void SetView(TKPanelView* view) { mView = view; }
+    TKPanelView* View() const { return mView; }
+    void SetDialogs(TKDialogs* dialogs) { mDialogs = dialogs; }
+
+    // ---- Properties ----
+    // Pointer mode (select and move) when true, drawing mode when false.
+    bool Pointing() const { return mPointing; }
+    void SetPointing(bool value) { mPointing = value; }
+    bool DrawOutline() const { return mDrawOutline; }
+    void SetDrawOutline(bool value);
+    // Background picture stretched over the card, and the background art drawn over it.
+    TKPicture& Picture() { return mPicture; }
+    TKPicture& ColorPicture() { return mColorPicture; }
+    void ClearBackground() { mColorPicture.Clear(); }
+    // Set while the card is drawn for printing; change notifications keep quiet meanwhile.
+    bool Printing() const { return mPrinting; }
+    void SetPrinting(bool value) { mPrinting = value; }
+    TLabelShapeType Shape() const { return mShape; }
+    void SetShape(TLabelShapeType value);
+    TGridSize GridSize() const { return mGridSize; }
+    void SetGridSize(TGridSize value);
+    int GridStep() const { return mGridSize == gs8x8 ? 8 : 4; }
+    bool ShowGrid() const { return mShowGrid; }
+    void SetShowGrid(bool value);
+    bool SnapToGrid() const { return mSnapToGrid; }
+    void SetSnapToGrid(bool value);
+    // The font the "Font" command starts from.
+    TKFont& Font() { return mFont; }
+
+    // Raised whenever the design changed (not while zooming or printing).
+    std::function<void()> LabelChangedEvent;
+    // Raised after an object was drawn in drawing mode, with the drawn rectangle.
+    std::function<void(const QRect&)> DroppedObjectEvent;
+
+    // ---- Size and zoom ----
+    int Width() const { return mWidth; }
+    int Height() const { return mHeight; }
+    QSize Size() const { return QSize(mWidth, mHeight); }
+    void SetSize(int width, int height);
+    float Zoom() const { return mZoom; }
+    // Rescales the panel and every object from the current zoom to factor.
+    void SetZoom(float factor);
+    bool Zooming() const { return mZooming; }
+
+    TKCardObjects& CardObjects() { return mObjects; }
+    const TKCardObjects& CardObjects() const { return mObjects; }
+    TKHandle& Frame() { return mHandle; }
+    const TKHandle& Frame() const { return mHandle; }
+    TKMenu& PopupMenu() { return *mMenu; }
+
+    // ---- Painting ----
+    // The whole panel: card, pictures, outline, grid, objects, selection markers and bands. Objects outside
+    // `exposed` (when not empty) are skipped; the caller clips to it.
+    void Paint(QPainter& painter);
+    void Paint(QPainter& painter, const QRegion& exposed);
+    // The card's outline shape for clipping: (0, 0)-(W + 1, H + 1).
+    QPainterPath CardClipPath() const;
+    // Every card object prints itself, back to front, with the card's top-left corner at (x, y) inches on the
+    // report's page. The objects' bounds are taken as they stand: printing sets the zoom to 1.0 first.
+    void PrintObjects(TKReport& report, double x, double y);
+
+    // ---- Mouse and keys (panel points, times in milliseconds of a steady clock) ----
+    // A press keeps its target (selection frame, object or the bare panel) until the release.
+    void MouseDown(QPoint point, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint screenPos,
+                   qint64 nowMs);
+    void MouseMove(QPoint point, Qt::MouseButtons buttons, qint64 nowMs);
+    void MouseUp(QPoint point, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, qint64 nowMs);
+    // Comes after the second press of a double-click.
+    void DoubleClick(QPoint point, QPoint screenPos, qint64 nowMs);
+    void MouseLeave();
+    void KeyDown(int key, Qt::KeyboardModifiers modifiers, qint64 nowMs);
+    void KeyUp(int key, qint64 nowMs);
+
+    // The rubber band on the bare panel: start and current point (null when none).
+    bool RubberBandActive() const { return mBandActive; }
+    QRect RubberBand() const;
+
+    // ---- Commands ----
+    void BringSelectionToFront();
+    void SendSelectionToBack();
+    // With object null or selected they act on the selection, otherwise on that object alone.
+    void Copy(TKGraphicControl* object = nullptr);
+    void Cut(TKGraphicControl* object = nullptr);
+    void Delete(TKGraphicControl* object = nullptr);
+    // Ignored less than 1000 ms after the previous paste; false when nothing was pasted.
+    bool Paste(qint64 nowMs);
+    bool CanPaste() const;
+    void AlignLefts();
+    void AlignRights();
+    void AlignTops();
+    void AlignBottoms();
+    void CenterSelectionVertically();
+    void CenterSelectionHorizontally();
+    void LockAll();
+    void UnlockAll();
+    void MarkAllSelectable();
+    void MarkAllUnselectable();
+    void SelectAll();
+    // The font dialog; the chosen font goes to every selected object.
+    void ChooseFont();
+    // Selects every object touching rect (exclusive right and bottom); with shift, toggles them in the
+    // selection.
+    void SelectByRect(const QRect& rect, bool shift);
+
+    // ---- Card files ----
+    // Writes the objects at zoom 1.0; the zoom is restored afterwards. False with the message on failure.
+    bool SaveToFile(const QString& fileName, QString* error = nullptr);
+    // Adds the objects of a card file (objects already on the panel stay); the reader's result.
+    ReadResult LoadFromFile(const QString& fileName);
+    void ClearAll();
+    // Pulls objects that lie beyond the right or bottom edge back onto the card.
+    void KeepObjectsOnCard();
+    // Frees objects that lie beyond the right or bottom edge or have no area.
+    void RemoveOffCardObjects();
+    // Puts a new object on the panel at rect, named "Special" plus a free number, at least 10 x 15.
+    TKGraphicControl* PlaceObject(std::unique_ptr<TKGraphicControl> object, const QRect& rect);
+
+    QString ClipboardFile() const { return mClipboardFile; }
+    QString TempFile() const { return mTempFile; }
+
+    // Runs a frame rebuild that objects asked for (see TKPanelView::PostFrameRecompute).
+    void RunPendingFrameRecompute();
+    void InvalidatePanel();
+
+    // ---- TKObjectHost ----
+    bool IsPrinting() const override { return mPrinting; }
+    int PanelWidth() const override { return mWidth; }
+    int PanelHeight() const override { return mHeight; }
+    void LabelChanged(TKGraphicControl* sender) override;
+    void InvalidateObject(TKGraphicControl* object) override;
+    void PostFrameRecompute() override;
+    bool IsSelected(const TKGraphicControl* object) const override;
+    void Deselect(TKGraphicControl* object) override;
+    TKCardObjects* Objects() override { return &mObjects; }
+    TKDialogs* Dialogs() override { return mDialogs; }
+    void Select(TKGraphicControl* object) override;
+    void ClearSelection() override;
+    void ClipboardCut(TKGraphicControl* object) override { Cut(object); }
+    void ClipboardCopy(TKGraphicControl* object) override { Copy(object); }
+    void ClipboardDelete(TKGraphicControl* object) override { Delete(object); }
+    // Rewires every object to the panel and records the zoom as its scale (no rescaling).
+    void HookObjects() override;
+    void ProcessEvents() override;
+
+    // Raises LabelChangedEvent unless zooming or printing.
+    void NotifyChanged();
+
+protected:
+    // Drawing mode: a rubber band ended; the subclass creates the object for the rectangle.
+    virtual void CreateObject(const QRect& /*rect*/) {}
+
+private:
+    // The selection frame's view of the panel.
+    class FrameHost final : public TKHandleHost
+    {
+    public:
+        explicit FrameHost(TKBasePanel& panel) : mPanel(panel) {}
+        int PanelWidth() const override { return mPanel.mWidth; }
+        int PanelHeight() const override { return mPanel.mHeight; }
+        bool Pointing() const override { return mPanel.mPointing; }
+        TKCardObjects& Objects() override { return mPanel.mObjects; }
+        void SetCursorShape(TKCursorShape shape) override { mPanel.SetCursorShape(shape); }
+        void InvalidatePanel() override { mPanel.InvalidateFrame(); }
+        void PopupObjectMenu(TKGraphicControl* object, QPoint screenPos) override;
+        void PopupPanelMenu(QPoint screenPos) override { mPanel.PopupPanelMenu(screenPos); }
+        void FrameMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                            QPoint framePoint) override;
+        void FrameMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                          QPoint framePoint) override;
+        void FrameDoubleClick(QPoint screenPos) override;
+        void FrameKeyDown(int key, Qt::KeyboardModifiers modifiers) override;
+        void ForwardPress(QPoint panelPoint, Qt::MouseButton button, QPoint screenPos) override;
+        void ForwardRelease(QPoint panelPoint, Qt::MouseButton button) override;
+
+    private:
+        TKBasePanel& mPanel;
+    };
+
+    // Who receives a mouse event.
+    enum class Target
+    {
+        None,
+        Frame,
+        Object,
+        Panel
+    };
+    struct Hit
+    {
+        Target target = Target::None;
+        TKGraphicControl* object = nullptr;
+    };
+    struct PictureCache;
+
+    Hit HitTest(QPoint point, bool includeFrame) const;
+    TKGraphicControl* ObjectAt(QPoint point) const;
+    bool Alive(const TKGraphicControl* object) const;
+    void BeginEvent(qint64 nowMs);
+    void EndEvent();
+    void SetCursorShape(TKCursorShape shape);
+    void PopupPanelMenu(QPoint screenPos);
+    void PopupObjectMenu(TKGraphicControl* object, QPoint screenPos);
+    void BuildMenu();
+    void UpdateMenu();
+    void InvalidateBand();
+    void InvalidateFrame();
+    void InvalidateOutline(const QRect& drawn);
+
+    void PanelMouseDown(QPoint point, Qt::MouseButton button, QPoint screenPos);
+    void PanelMouseMove(QPoint point);
+    void PanelMouseUp(QPoint point, Qt::KeyboardModifiers modifiers);
+    void PanelKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void ObjectMouseDown(TKGraphicControl* object, QPoint point, Qt::MouseButton button,
+                         Qt::KeyboardModifiers modifiers, QPoint screenPos);
+    void ObjectMouseMove(TKGraphicControl* object, QPoint point);
+    void ObjectDoubleClick(TKGraphicControl* object, QPoint screenPos);
+    void MoveTo(const Hit& hit, QPoint point, Qt::MouseButtons buttons);
+    void Leave(const Hit& hit);
+    void PaintPicture(QPainter& painter, const TKPicture& picture, PictureCache& cache);
+    void PaintGrid(QPainter& painter);
+
+    FrameHost mFrameHost{*this};
+    TKCardObjects mObjects{this};
+    TKHandle mHandle{mFrameHost};
+    std::unique_ptr<TKMenu> mMenu;
+    TKPanelView* mView = nullptr;
+    TKDialogs* mDialogs = nullptr;
+
+    bool mPointing = true;
+    bool mDrawOutline = false;
+    TKPicture mPicture;
+    TKPicture mColorPicture;
+    std::unique_ptr<PictureCache> mPictureCache;
+    std::unique_ptr<PictureCache> mColorPictureCache;
+    bool mPrinting = false;
+    TLabelShapeType mShape = lsRoundRect;
+    TGridSize mGridSize = gs4x4;
+    bool mShowGrid = false;
+    bool mSnapToGrid = false;
+    TKFont mFont;
+
+    int mWidth = 336; // 3.5 x 2 inches at 96 units per inch
+    int mHeight = 192;
+    float mZoom = 1.0f;
+    bool mZooming = false;
+    bool mFramePending = false;
+
+    // Mouse routing: the target of the press in progress, and the target under a hovering mouse.
+    Hit mGrab;
+    Hit mHover;
+    QPoint mLastPoint;
+    qint64 mNowMs = 0;
+    bool mInObjectDoubleClick = false;
+
+    // What the selection frame looked like when it last asked for a repaint.
+    struct FrameState
+    {
+        bool visible = false;
+        QRect bounds;
+        QRect band;
+        std::vector<TKGraphicControl*> selection;
+    };
+    FrameState mPaintedFrame;
+
+    bool mBandActive = false;
+    QPoint mBandStart, mBandEnd;
+
+    bool mPasted = false;
+    qint64 mLastPasteMs = 0;
+    QString mClipboardFile;
+    QString mTempFile;
+};
+
+} // namespace qm

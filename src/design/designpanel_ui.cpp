@@ -1,0 +1,358 @@
+// TKBasePanelWidget: the design panel widget, its menus, cursors and standard dialogs.
+#include "design/designpanel_ui.h"
+
+#include "objects/text/effectsdialog_ui.h"
+#include "objects/text/personaltextdialog_ui.h"
+#include "objects/text/textdialog_ui.h"
+
+#include "model/colors.h"
+#include "model/objectmenu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QColorDialog>
+#include <QCursor>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPointer>
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace qm {
+
+// ---- Standard dialogs ----
+
+bool TKStandardDialogs::EditLabelText(TKPLabel& label) { return ShowGetLabelText(mParent, label); }
+
+bool TKStandardDialogs::EditBusinessCardLabelText(TKBusinessCardLabel& label)
+{
+    return ShowGetBCLabelText(mParent, label);
+}
+
+bool TKStandardDialogs::Edit3DEffects(TKBaseLabel& label) { return ShowFont3DEffects(mParent, label); }
+
+bool TKStandardDialogs::ChooseFont(TKFont& font)
+{
+    QFont initial(font.Name());
+    initial.setPointSize(std::max(1, font.Size()));
+    initial.setBold(font.HasStyle(fsBold));
+    initial.setItalic(font.HasStyle(fsItalic));
+    initial.setUnderline(font.HasStyle(fsUnderline));
+    initial.setStrikeOut(font.HasStyle(fsStrikeOut));
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, mParent);
+    if (!ok)
+        return false;
+    font.SetName(chosen.family());
+    font.SetSize(chosen.pointSize() > 0 ? chosen.pointSize() : int(std::lround(chosen.pointSizeF())));
+    TFontStyles style = 0;
+    if (chosen.bold())
+        style |= 1u << fsBold;
+    if (chosen.italic())
+        style |= 1u << fsItalic;
+    if (chosen.underline())
+        style |= 1u << fsUnderline;
+    if (chosen.strikeOut())
+        style |= 1u << fsStrikeOut;
+    font.SetStyle(style);
+    return true;
+}
+
+bool TKStandardDialogs::ChooseColor(TColor& color)
+{
+    const QColor chosen = QColorDialog::getColor(ToQColor(color), mParent);
+    if (!chosen.isValid())
+        return false;
+    color = FromQColor(chosen);
+    return true;
+}
+
+bool TKStandardDialogs::AskInteger(const QString& caption, const QString& prompt, int& value, int min,
+                                   int max)
+{
+    bool ok = false;
+    const int chosen = QInputDialog::getInt(mParent, caption, prompt, value, min, max, 1, &ok);
+    if (ok)
+        value = chosen;
+    return ok;
+}
+
+void TKStandardDialogs::ShowInformation(const QString& message)
+{
+    QMessageBox::information(mParent, QStringLiteral("Information"), message);
+}
+
+// ---- Cursors ----
+
+namespace {
+
+QPainterPath RoundedBar(qreal x, qreal y, qreal w, qreal h)
+{
+    QPainterPath path;
+    path.addRoundedRect(QRectF(x, y, w, h), w / 2, w / 2);
+    return path;
+}
+
+// A white hand with a black outline on a 32 x 32 cursor.
+QCursor HandCursor(bool pointing)
+{
+    QPainterPath hand;
+    if (pointing) {
+        // The index finger raised, the others folded into the palm.
+        hand = RoundedBar(11, 1, 5, 17);
+        hand = hand.united(RoundedBar(15.5, 10, 4.5, 9));
+        hand = hand.united(RoundedBar(19.5, 11, 4.5, 9));
+        hand = hand.united(RoundedBar(23.5, 12.5, 4, 9));
+        QPainterPath palm;
+        palm.addRoundedRect(QRectF(11, 14, 17, 15), 5, 5);
+        hand = hand.united(palm);
+        QPainterPath thumb;
+        thumb.moveTo(12, 24);
+        thumb.lineTo(5, 17);
+        thumb.quadTo(3, 15, 5, 13.5);
+        thumb.quadTo(7, 12.5, 9, 14.5);
+        thumb.lineTo(13, 18);
+        thumb.closeSubpath();
+        hand = hand.united(thumb);
+    } else {
+        // An open hand, ready to take hold of the selection.
+        hand = RoundedBar(8, 6, 4.5, 14);
+        hand = hand.united(RoundedBar(12, 3, 4.5, 16));
+        hand = hand.united(RoundedBar(16, 3.5, 4.5, 16));
+        hand = hand.united(RoundedBar(20, 6, 4.5, 14));
+        QPainterPath palm;
+        palm.addRoundedRect(QRectF(8, 13, 16.5, 15), 5, 5);
+        hand = hand.united(palm);
+        QPainterPath thumb;
+        thumb.moveTo(9, 25);
+        thumb.lineTo(3, 17);
+        thumb.quadTo(2, 14.5, 4, 14);
+        thumb.quadTo(6, 13.5, 7.5, 15.5);
+        thumb.lineTo(11, 19);
+        thumb.closeSubpath();
+        hand = hand.united(thumb);
+    }
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1.2));
+    p.setBrush(Qt::white);
+    p.drawPath(hand.simplified());
+    p.end();
+    return pointing ? QCursor(pixmap, 13, 1) : QCursor(pixmap, 16, 16);
+}
+
+// The picked item of a menu shown with proxies, so that an item may free its own menu when it runs.
+struct MenuProxy
+{
+    QAction* proxy;
+    QPointer<QAction> original;
+};
+
+void FillMenu(QMenu& target, TKMenu& menu, std::vector<MenuProxy>& proxies)
+{
+    menu.AboutToShow();
+    for (int i = 0; i < menu.Count(); ++i) {
+        const TKMenu::Entry& entry = menu.At(i);
+        QAction* action = entry.action;
+        if (!action->isVisible())
+            continue;
+        if (action->isSeparator()) {
+            target.addSeparator();
+        } else if (entry.submenu) {
+            QMenu* sub = target.addMenu(action->text());
+            sub->setEnabled(action->isEnabled());
+            FillMenu(*sub, *entry.submenu, proxies);
+        } else {
+            QAction* proxy = target.addAction(action->text());
+            proxy->setEnabled(action->isEnabled());
+            proxy->setCheckable(action->isCheckable());
+            proxy->setChecked(action->isChecked());
+            proxies.push_back({proxy, action});
+        }
+    }
+}
+
+} // namespace
+
+QCursor TKBasePanelWidget::CursorFor(TKCursorShape shape)
+{
+    switch (shape) {
+    case TKCursorShape::HandGrab: {
+        static const QCursor grab = HandCursor(false);
+        return grab;
+    }
+    case TKCursorShape::HandPoint: {
+        static const QCursor point = HandCursor(true);
+        return point;
+    }
+    case TKCursorShape::SizeNWSE:
+        return Qt::SizeFDiagCursor;
+    case TKCursorShape::SizeNESW:
+        return Qt::SizeBDiagCursor;
+    case TKCursorShape::SizeNS:
+        return Qt::SizeVerCursor;
+    case TKCursorShape::SizeWE:
+        return Qt::SizeHorCursor;
+    case TKCursorShape::NoDrop:
+        return Qt::ForbiddenCursor;
+    case TKCursorShape::Drag:
+        // The drawing modes: a cross hair is what a Linux drawing program shows.
+        return Qt::CrossCursor;
+    case TKCursorShape::Default:
+        break;
+    }
+    return Qt::ArrowCursor;
+}
+
+// ---- The widget ----
+
+TKBasePanelWidget::TKBasePanelWidget(std::unique_ptr<TKBasePanel> panel, QWidget* parent)
+    : QWidget(parent), mPanel(panel ? std::move(panel) : std::make_unique<TKBasePanel>())
+{
+    mTimer.start();
+    mPanel->SetView(this);
+    mPanel->SetDialogs(&mDialogs);
+    setFixedSize(mPanel->Size());
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+TKBasePanelWidget::~TKBasePanelWidget()
+{
+    mPanel->SetView(nullptr);
+    mPanel->SetDialogs(nullptr);
+}
+
+qint64 TKBasePanelWidget::Now() const
+{
+    // Never 0: the selection frame reads 0 as "no press".
+    return mClock ? mClock() : mTimer.elapsed() + 1;
+}
+
+void TKBasePanelWidget::InvalidateRect(const QRect& rect)
+{
+    update(rect);
+}
+
+void TKBasePanelWidget::SetCursorShape(TKCursorShape shape)
+{
+    setCursor(CursorFor(shape));
+}
+
+void TKBasePanelWidget::ShowMenu(TKMenu& menu, QPoint screenPos)
+{
+    QMenu popup(this);
+    std::vector<MenuProxy> proxies;
+    FillMenu(popup, menu, proxies);
+    QAction* picked = popup.exec(screenPos);
+    if (!picked)
+        return;
+    for (const MenuProxy& p : proxies) {
+        if (p.proxy == picked && p.original && p.original->isEnabled()) {
+            p.original->trigger();
+            return;
+        }
+    }
+}
+
+void TKBasePanelWidget::ProcessEvents()
+{
+    // Repaints only: user input must not reach the panel in the middle of a command.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TKBasePanelWidget::PanelResized(QSize size)
+{
+    setFixedSize(size);
+    update();
+}
+
+void TKBasePanelWidget::PostFrameRecompute()
+{
+    if (mRecomputeQueued)
+        return;
+    mRecomputeQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            mRecomputeQueued = false;
+            mPanel->RunPendingFrameRecompute();
+        },
+        Qt::QueuedConnection);
+}
+
+void TKBasePanelWidget::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    mPanel->Paint(painter, event->region());
+}
+
+void TKBasePanelWidget::mousePressEvent(QMouseEvent* event)
+{
+    mPanel->MouseDown(event->position().toPoint(), event->button(), event->modifiers(),
+                      event->globalPosition().toPoint(), Now());
+}
+
+void TKBasePanelWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    mPanel->MouseMove(event->position().toPoint(), event->buttons(), Now());
+}
+
+void TKBasePanelWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    mPanel->MouseUp(event->position().toPoint(), event->button(), event->modifiers(), Now());
+}
+
+void TKBasePanelWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // Qt has already delivered the second press.
+    mPanel->DoubleClick(event->position().toPoint(), event->globalPosition().toPoint(), Now());
+}
+
+void TKBasePanelWidget::leaveEvent(QEvent* event)
+{
+    mPanel->MouseLeave();
+    QWidget::leaveEvent(event);
+}
+
+namespace {
+bool PanelKey(const QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down ||
+        key == Qt::Key_Delete)
+        return true;
+    return (event->modifiers() & Qt::ControlModifier) &&
+           (key == Qt::Key_C || key == Qt::Key_V || key == Qt::Key_X);
+}
+} // namespace
+
+void TKBasePanelWidget::keyPressEvent(QKeyEvent* event)
+{
+    if (!PanelKey(event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    mPanel->KeyDown(event->key(), event->modifiers(), Now());
+    event->accept();
+}
+
+void TKBasePanelWidget::keyReleaseEvent(QKeyEvent* event)
+{
+    mPanel->KeyUp(event->key(), Now());
+    QWidget::keyReleaseEvent(event);
+}
+
+} // namespace qm

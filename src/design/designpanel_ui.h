@@ -1,0 +1,77 @@
+// TKBasePanelWidget: the design panel on screen, turning Qt's paint, mouse and key events into panel calls.
+#pragma once
+
+#include "design/designpanel.h"
+#include "model/objectdialogs.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QCursor;
+
+namespace qm {
+
+// The standard font, colour, number and message dialogs.
+class TKStandardDialogs : public TKDialogs
+{
+public:
+    explicit TKStandardDialogs(QWidget* parent) : mParent(parent) {}
+    bool ChooseFont(TKFont& font) override;
+    bool ChooseColor(TColor& color) override;
+    bool AskInteger(const QString& caption, const QString& prompt, int& value, int min, int max) override;
+    void ShowInformation(const QString& message) override;
+    bool EditLabelText(TKPLabel& label) override;
+    bool EditBusinessCardLabelText(TKBusinessCardLabel& label) override;
+    bool Edit3DEffects(TKBaseLabel& label) override;
+
+private:
+    QWidget* mParent;
+};
+
+class TKBasePanelWidget : public QWidget, public TKPanelView
+{
+    Q_OBJECT
+public:
+    // Shows the given panel, or a plain TKBasePanel when none is given; the widget owns it.
+    explicit TKBasePanelWidget(std::unique_ptr<TKBasePanel> panel = nullptr, QWidget* parent = nullptr);
+    ~TKBasePanelWidget() override;
+
+    TKBasePanel& Panel() { return *mPanel; }
+
+    // Where the panel's millisecond times come from; tests give their own clock.
+    void SetClock(std::function<qint64()> clock) { mClock = std::move(clock); }
+    qint64 Now() const;
+
+    // The mouse cursor for a shape the panel asks for; the hands are drawn here.
+    static QCursor CursorFor(TKCursorShape shape);
+
+    // TKPanelView
+    void InvalidateRect(const QRect& rect) override;
+    void SetCursorShape(TKCursorShape shape) override;
+    void ShowMenu(TKMenu& menu, QPoint screenPos) override;
+    void ProcessEvents() override;
+    void PanelResized(QSize size) override;
+    void PostFrameRecompute() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    std::unique_ptr<TKBasePanel> mPanel;
+    TKStandardDialogs mDialogs{this};
+    QElapsedTimer mTimer;
+    std::function<qint64()> mClock;
+    bool mRecomputeQueued = false;
+};
+
+} // namespace qm

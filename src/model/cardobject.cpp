@@ -1,0 +1,285 @@
+// TKGraphicControl: the common base of every card object.
+#include "model/cardobject.h"
+
+#include "model/colors.h"
+#include "model/objectmenu.h"
+#include "model/cardobjects.h"
+#include "files/streamreader.h"
+
+#include <QAction>
+#include <QPainter>
+
+#include <cmath>
+
+namespace qm {
+
+QStringList TKObjectHost::PersonalStrings() const { return {}; }
+
+TKGraphicControl::TKGraphicControl() = default;
+TKGraphicControl::~TKGraphicControl() = default;
+
+const PropTable& TKGraphicControl::BaseProperties()
+{
+    static const PropTable table({}, [] {
+        PropInfo cursor = prop::Int("Cursor", &TKGraphicControl::Cursor, &TKGraphicControl::SetCursor, 0);
+        cursor.type = PropType::Cursor;
+        return std::vector<PropInfo>{
+            prop::Int("Tag", &TKGraphicControl::Tag, &TKGraphicControl::SetTag, 0),
+            prop::Int("Left", &TKGraphicControl::Left, &TKGraphicControl::SetLeft),
+            prop::Int("Top", &TKGraphicControl::Top, &TKGraphicControl::SetTop),
+            prop::Int("Width", &TKGraphicControl::Width, &TKGraphicControl::SetWidth),
+            prop::Int("Height", &TKGraphicControl::Height, &TKGraphicControl::SetHeight),
+            cursor,
+            prop::String("Hint", &TKGraphicControl::Hint, &TKGraphicControl::SetHint),
+            prop::Bool("Locked", &TKGraphicControl::Locked, &TKGraphicControl::SetLocked),
+            prop::Bool("Unselectable", &TKGraphicControl::Unselectable, &TKGraphicControl::SetUnselectable),
+            // The panel hooks the mouse events of every object; handler names that other writers stored are
+            // accepted and skipped.
+            prop::Event("OnClick"),
+            prop::Event("OnDblClick"),
+            prop::Event("OnMouseDown"),
+            prop::Event("OnMouseMove"),
+            prop::Event("OnMouseUp"),
+        };
+    }());
+    return table;
+}
+
+const PropTable& TKGraphicControl::Properties() const { return BaseProperties(); }
+
+void TKGraphicControl::SetBounds(int left, int top, int width, int height)
+{
+    const QRect bounds(left, top, width, height);
+    if (bounds == mBounds)
+        return;
+    Invalidate();
+    mBounds = bounds;
+    if (!IsLoadingOrReading())
+        BoundsChanged();
+    Invalidate();
+}
+
+void TKGraphicControl::SetLocked(bool value)
+{
+    if (value == mLocked)
+        return;
+    mLocked = value;
+    if (IsLoadingOrReading())
+        return;
+    if (mLockedItem)
+        mLockedItem->setChecked(value);
+    NotifyChanged();
+}
+
+void TKGraphicControl::SetUnselectable(bool value)
+{
+    if (value == mUnselectable)
+        return;
+    mUnselectable = value;
+    if (IsLoadingOrReading())
+        return;
+    NotifyChanged();
+    if (value && DesignPanel())
+        DesignPanel()->Deselect(this);
+}
+
+void TKGraphicControl::SetScale(float factor)
+{
+    if (factor == mScale || factor <= 0 || mScale <= 0)
+        return;
+    const double f = double(factor) / double(mScale);
+    // std::nearbyint rounds to nearest with ties to even under the default rounding mode.
+    auto scaled = [f](int v) { return int(std::nearbyint(v * f)); };
+    SetBounds(scaled(Left()), scaled(Top()), scaled(Width()), scaled(Height()));
+    mScale = factor;
+    BoundsChanged();
+}
+
+void TKGraphicControl::Loaded()
+{
+    mState &= ~csLoading;
+    // The first bounds check after loading (the panel runs one after painting the object, once its text has
+    // settled its box) only remembers the bounds.
+    mLastBounds = QRect();
+    // The menu is built when it is first shown: reading a card creates no menus.
+    mMenu.reset();
+    mLockedItem = nullptr;
+    mMenuWanted = !(mState & csDesigning);
+}
+
+TKMenu* TKGraphicControl::PopupMenu()
+{
+    if (!mMenu && mMenuWanted) {
+        mMenu = std::make_unique<TKMenu>();
+        BuildPopupMenu(*mMenu);
+    }
+    return mMenu.get();
+}
+
+void TKGraphicControl::BuildPopupMenu(TKMenu& m)
+{
+    m.AddItem(QStringLiteral("Bring To Front"), [this] {
+        NotifyChanged();
+        if (mHost && mHost->Objects())
+            mHost->Objects()->BringToFront(this);
+    });
+    m.AddItem(QStringLiteral("Send To Back"), [this] {
+        NotifyChanged();
+        if (mHost && mHost->Objects())
+            mHost->Objects()->SendToBack(this);
+        if (mHost)
+            mHost->ClearSelection();
+    });
+    m.AddItem(QStringLiteral("Cut"), [this] {
+        if (TKObjectHost* panel = DesignPanel()) {
+            NotifyChanged();
+            panel->ClipboardCut(this); // may delete this object: nothing may follow
+        }
+    });
+    m.AddItem(QStringLiteral("Copy"), [this] {
+        if (TKObjectHost* panel = DesignPanel())
+            panel->ClipboardCopy(this);
+    });
+    m.AddItem(QStringLiteral("Delete"), [this] {
+        if (TKObjectHost* panel = DesignPanel()) {
+            NotifyChanged();
+            panel->ClipboardDelete(this);
+        }
+    });
+    m.AddItem(QStringLiteral("Clone"), [this] { Clone(); });
+    m.AddSeparator();
+    mLockedItem = m.AddCheckItem(QStringLiteral("Locked"), [this] {
+        SetLocked(!mLocked);
+        mLockedItem->setChecked(mLocked);
+        NotifyChanged();
+    });
+    mLockedItem->setChecked(mLocked);
+    m.AddItem(QStringLiteral("Unselectable"), [this] { SetUnselectable(true); });
+    m.AddSeparator();
+    m.AddItem(QStringLiteral("Center Vertically"), [this] { CenterVertically(); });
+    m.AddItem(QStringLiteral("Center Horizontally"), [this] { CenterHorizontally(); });
+    m.OnPopup = [this] {
+        mLockedItem->setChecked(mLocked);
+        UpdatePopupMenu();
+    };
+}
+
+void TKGraphicControl::PaintTo(QPainter& painter, int x, int y)
+{
+    painter.save();
+    painter.translate(x, y);
+    Paint(painter);
+    painter.restore();
+}
+
+void TKGraphicControl::PaintSelectionMarkers(QPainter& p, bool single, TColor color) const
+{
+    const QColor c = ToQColor(color);
+    const int l = Left() - 2, t = Top() - 2, r = Left() + Width() + 2, b = Top() + Height() + 2;
+    // Right and bottom edges exclusive.
+    auto square = [&](int x1, int y1, int x2, int y2) { p.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), c); };
+    square(l, t, l + 5, t + 5);
+    square(r - 5, t, r, t + 5);
+    square(r - 5, b - 5, r, b);
+    square(l, b - 5, l + 5, b);
+    if (!single)
+        return;
+    const int halfW = int((r - l) * 0.5), halfH = int((b - t) * 0.5);
+    square(l + halfW - 2, t, l + halfW + 3, t + 5);
+    square(l + halfW - 2, b - 5, l + halfW + 3, b);
+    square(l, t + halfH - 2, l + 5, t + halfH + 3);
+    square(r - 5, t + halfH - 2, r, t + halfH + 3);
+}
+
+TKGraphicControl* TKGraphicControl::Clone()
+{
+    TKObjectHost* host = mHost;
+    TKCardObjects* objects = host ? host->Objects() : nullptr;
+    if (!objects)
+        return nullptr;
+    TKGraphicControl* copy = Duplicate(*this, *objects);
+    if (!copy)
+        return nullptr;
+    host->ProcessEvents();
+    copy->SetTop(Top() + 25);
+    objects->BringToFront(copy);
+    if (TKObjectHost* panel = DesignPanel()) {
+        if (panel->IsSelected(this)) {
+            panel->Deselect(this);
+            panel->Select(copy);
+        }
+        panel->HookObjects();
+    }
+    NotifyChanged();
+    return copy;
+}
+
+void TKGraphicControl::BoundsChanged() { CheckBounds(); }
+
+void TKGraphicControl::CheckBounds()
+{
+    if (mInBoundsCheck)
+        return;
+    mInBoundsCheck = true;
+    if (mLastBounds.isNull() || mLastBounds.isEmpty()) {
+        mLastBounds = mBounds;
+    } else if (mBounds != mLastBounds) {
+        NotifyChanged();
+        mLastBounds = mBounds;
+        if (DesignPanel())
+            DesignPanel()->PostFrameRecompute();
+    }
+    mInBoundsCheck = false;
+}
+
+void TKGraphicControl::NotifyChanged()
+{
+    if (IsLoadingOrReading())
+        return;
+    if (TKObjectHost* panel = DesignPanel(); panel && !panel->IsPrinting())
+        panel->LabelChanged(this);
+}
+
+void TKGraphicControl::Invalidate()
+{
+    if (mHost)
+        mHost->InvalidateObject(this);
+}
+
+void TKGraphicControl::CenterVertically()
+{
+    TKObjectHost* panel = DesignPanel();
+    if (!panel)
+        return;
+    SetTop(panel->PanelHeight() / 2 - Height() / 2);
+    NotifyChanged();
+}
+
+void TKGraphicControl::CenterHorizontally()
+{
+    TKObjectHost* panel = DesignPanel();
+    if (!panel)
+        return;
+    SetLeft(panel->PanelWidth() / 2 - Width() / 2);
+    NotifyChanged();
+}
+
+QString TKGraphicControl::TrimLeftBlanks(const QString& s)
+{
+    int i = 0;
+    while (i < s.size() && s[i] == QLatin1Char(' '))
+        ++i;
+    return s.mid(i);
+}
+
+QString TKGraphicControl::TrimRightBlanks(const QString& s)
+{
+    int n = int(s.size());
+    while (n > 0 && s[n - 1] == QLatin1Char(' '))
+        --n;
+    return s.left(n);
+}
+
+QString TKGraphicControl::TrimBlanks(const QString& s) { return TrimRightBlanks(TrimLeftBlanks(s)); }
+
+} // namespace qm

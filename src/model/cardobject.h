@@ -1,0 +1,187 @@
+// TKGraphicControl: the common base of every object that stands on a card, and the interface to its panel.
+#pragma once
+
+#include "model/properties.h"
+#include "model/cardtypes.h"
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QPainter;
+
+namespace qm {
+
+class TKCardObjects;
+class TKDialogs;
+class TKFont;
+class TKGraphicControl;
+class TKMenu;
+class TKReport;
+
+// GridValues: a grid step of the selection frame, 1..32.
+using GridValues = int;
+
+// What a card object needs of the design panel it stands on. A card object without a host (or whose host is
+// not a design panel) skips every panel-related step.
+class TKObjectHost
+{
+public:
+    virtual ~TKObjectHost() = default;
+    virtual bool IsDesignPanel() const { return true; }
+    virtual bool IsPrinting() const { return false; }
+    virtual int PanelWidth() const = 0;
+    virtual int PanelHeight() const = 0;
+    // Raise the panel's change event (the panel itself keeps quiet while zooming).
+    virtual void LabelChanged(TKGraphicControl* sender) = 0;
+    virtual void InvalidateObject(TKGraphicControl* /*object*/) {}
+    // Recompute the selection frame around the selection once the current event has been handled.
+    virtual void PostFrameRecompute() {}
+    virtual bool IsSelected(const TKGraphicControl* /*object*/) const { return false; }
+    virtual void Deselect(TKGraphicControl* /*object*/) {}
+
+    // What the objects' own right-click commands ask of the panel.
+    virtual TKCardObjects* Objects() { return nullptr; }
+    virtual TKDialogs* Dialogs() { return nullptr; }
+    virtual void Select(TKGraphicControl* /*object*/) {}
+    virtual void ClearSelection() {}
+    virtual void ClipboardCut(TKGraphicControl* /*object*/) {}
+    virtual void ClipboardCopy(TKGraphicControl* /*object*/) {}
+    virtual void ClipboardDelete(TKGraphicControl* /*object*/) {}
+    // Rewires the objects' mouse events and gives them the panel's zoom.
+    virtual void HookObjects() {}
+    // Lets pending events run (repaints, Cancel buttons) in the middle of a command.
+    virtual void ProcessEvents() {}
+    // The user's ten personal-information strings (name, company, title, three address lines, two phones,
+    // e-mail, fax); empty when the panel has none.
+    virtual QStringList PersonalStrings() const;
+};
+
+// Component state flags.
+enum TComponentStateFlag { csLoading = 1, csReading = 2, csDesigning = 4 };
+
+class TKGraphicControl : public TPersistent
+{
+public:
+    TKGraphicControl();
+    ~TKGraphicControl() override;
+    TKGraphicControl(const TKGraphicControl&) = delete;
+    TKGraphicControl& operator=(const TKGraphicControl&) = delete;
+
+    // The registered class name written into card files ("TKLineShape").
+    virtual const char* ClassName() const = 0;
+    const PropTable& Properties() const override;
+    static const PropTable& BaseProperties();
+
+    QString Name() const { return mName; }
+    void SetName(const QString& name) { mName = name; }
+
+    int Tag() const { return mTag; }
+    void SetTag(int v) { mTag = v; }
+    int Left() const { return mBounds.left(); }
+    int Top() const { return mBounds.top(); }
+    int Width() const { return mBounds.width(); }
+    int Height() const { return mBounds.height(); }
+    QRect BoundsRect() const { return mBounds; }
+    void SetLeft(int v) { SetBounds(v, Top(), Width(), Height()); }
+    void SetTop(int v) { SetBounds(Left(), v, Width(), Height()); }
+    void SetWidth(int v) { SetBounds(Left(), Top(), v, Height()); }
+    void SetHeight(int v) { SetBounds(Left(), Top(), Width(), v); }
+    // Moves and resizes; runs BoundsChanged unless the object is loading or being read.
+    void SetBounds(int left, int top, int width, int height);
+    TCursor Cursor() const { return mCursor; }
+    void SetCursor(int v) { mCursor = TCursor(v); }
+    QString Hint() const { return mHint; }
+    void SetHint(const QString& v) { mHint = v; }
+    bool Locked() const { return mLocked; }
+    void SetLocked(bool value);
+    bool Unselectable() const { return mUnselectable; }
+    void SetUnselectable(bool value);
+
+    // Component state (csLoading, csReading, csDesigning).
+    int ComponentState() const { return mState; }
+    void SetComponentState(int flags) { mState = flags; }
+    bool IsLoadingOrReading() const { return mState & (csLoading | csReading); }
+
+    // The design panel (or other parent) the object stands on.
+    TKObjectHost* Host() const { return mHost; }
+    void SetHost(TKObjectHost* host) { mHost = host; }
+    TKObjectHost* DesignPanel() const { return mHost && mHost->IsDesignPanel() ? mHost : nullptr; }
+
+    float Scale() const { return mScale; }
+    // Rescales the bounds from the current scale to Factor (rounding to nearest, ties to even).
+    void SetScale(float factor);
+    // Records the zoom at which the bounds are already expressed, without rescaling them.
+    void AssignScale(float factor)
+    {
+        if (factor > 0)
+            mScale = factor;
+    }
+
+    // Called once the whole object list has been read, and by the panel after creating an object.
+    virtual void Loaded();
+    // Runs when the bounds changed; the base runs the bounds check.
+    virtual void BoundsChanged();
+    // The bounds check: reports a move or resize to the panel once per change.
+    void CheckBounds();
+    // Text classes take face, size, style and colour from the given font.
+    virtual void ApplyFont(const TKFont& /*font*/) {}
+    virtual void PrepareForSave() {}
+    // Refreshes check marks and enabled states of the items the class added to its menu.
+    virtual void UpdatePopupMenu() {}
+
+    // Draws the object with its top-left corner at the painter's origin. Callers clip to the object's box.
+    virtual void Paint(QPainter& /*painter*/) {}
+    // Draws the object onto any painter with its top-left at (x, y) of that painter.
+    void PaintTo(QPainter& painter, int x, int y);
+    // Draws the object onto a report page whose card top-left corner lies at (x, y) inches from the paper's
+    // corner. Objects that have nothing to print keep this empty default.
+    virtual void PrintTo(TKReport& /*report*/, double /*x*/, double /*y*/) {}
+    // The selection markers around the object's box, in the panel's coordinates.
+    void PaintSelectionMarkers(QPainter& panelPainter, bool singleSelection, TColor color) const;
+
+    // The right-click menu, built on first use once the object is loaded; null before.
+    TKMenu* PopupMenu();
+    // Fills the right-click menu: the base items; classes append their own after calling this.
+    virtual void BuildPopupMenu(TKMenu& menu);
+    // When set, a double-click runs it instead of showing the menu.
+    std::function<void()> OnEdit;
+
+    // Copies the object onto the panel 25 pixels lower; the copy takes its place in the selection.
+    TKGraphicControl* Clone();
+
+    // Tells the design panel that the card was modified.
+    void NotifyChanged();
+    void Invalidate();
+
+    void CenterVertically();
+    void CenterHorizontally();
+
+    // Blank-trimming helpers of the text classes (blank means the space character only).
+    static QString TrimLeftBlanks(const QString& s);
+    static QString TrimRightBlanks(const QString& s);
+    static QString TrimBlanks(const QString& s);
+
+private:
+    QString mName;
+    int mTag = 0;
+    QRect mBounds{0, 0, 0, 0};
+    TCursor mCursor = 0;
+    QString mHint;
+    bool mLocked = false;
+    bool mUnselectable = false;
+    int mState = 0;
+    TKObjectHost* mHost = nullptr;
+    float mScale = 1.0f;
+    QRect mLastBounds; // null until the first bounds check
+    bool mInBoundsCheck = false;
+    std::unique_ptr<TKMenu> mMenu;
+    bool mMenuWanted = false;
+    QAction* mLockedItem = nullptr;
+};
+
+} // namespace qm

@@ -1,0 +1,38 @@
+// TKDialogs: the standard dialogs that card objects and panels ask for, behind an interface tests can fake.
+#pragma once
+
+#include "model/cardtypes.h"
+
+#include <QString>
+
+namespace qm {
+
+class TKBaseLabel;
+class TKBusinessCardLabel;
+class TKFont;
+class TKPLabel;
+
+class TKDialogs
+{
+public:
+    virtual ~TKDialogs() = default;
+    // Each shows its dialog initialised with the value given; true (and the value changed) when the user chose OK.
+    virtual bool ChooseFont(TKFont& font) = 0;
+    virtual bool ChooseColor(TColor& color) = 0;
+
+    // A whole number between min and max; true with the value when the user chose OK.
+    virtual bool AskInteger(const QString& /*caption*/, const QString& /*prompt*/, int& /*value*/, int /*min*/,
+                            int /*max*/)
+    {
+        return false;
+    }
+    // The information box: caption "Information", an OK button.
+    virtual void ShowInformation(const QString& /*message*/) {}
+
+    // The dialogs of the text objects; true when the user chose OK and the object was changed.
+    virtual bool EditLabelText(TKPLabel& /*label*/) { return false; }
+    virtual bool EditBusinessCardLabelText(TKBusinessCardLabel& /*label*/) { return false; }
+    virtual bool Edit3DEffects(TKBaseLabel& /*label*/) { return false; }
+};
+
+} // namespace qm

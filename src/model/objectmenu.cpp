@@ -1,0 +1,108 @@
+// TKMenu: a right-click menu declared as actions.
+#include "model/objectmenu.h"
+
+#include <QAction>
+#include <QStringList>
+
+namespace qm {
+
+TKMenu::TKMenu() = default;
+
+TKMenu::~TKMenu() { Clear(); }
+
+void TKMenu::Clear()
+{
+    for (Entry& e : mEntries)
+        delete e.action;
+    mEntries.clear();
+}
+
+QAction* TKMenu::AddItem(const QString& caption, std::function<void()> onClick)
+{
+    if (caption == QLatin1String("-")) {
+        AddSeparator();
+        return mEntries.back().action;
+    }
+    auto* action = new QAction(caption);
+    if (onClick)
+        QObject::connect(action, &QAction::triggered, action, [onClick] { onClick(); });
+    mEntries.push_back({action, nullptr});
+    return action;
+}
+
+QAction* TKMenu::AddCheckItem(const QString& caption, std::function<void()> onClick)
+{
+    QAction* action = AddItem(caption, std::move(onClick));
+    action->setCheckable(true);
+    return action;
+}
+
+void TKMenu::AddSeparator()
+{
+    auto* action = new QAction();
+    action->setSeparator(true);
+    mEntries.push_back({action, nullptr});
+}
+
+TKMenu* TKMenu::AddSubmenu(const QString& caption)
+{
+    auto* action = new QAction(caption);
+    mEntries.push_back({action, std::make_unique<TKMenu>()});
+    return mEntries.back().submenu.get();
+}
+
+QStringList TKMenu::Captions() const
+{
+    QStringList out;
+    for (const Entry& e : mEntries)
+        out << (e.action->isSeparator() ? QStringLiteral("-") : e.action->text());
+    return out;
+}
+
+QAction* TKMenu::Find(const QString& path) const
+{
+    const int slash = int(path.indexOf(QLatin1Char('/')));
+    const QString head = slash < 0 ? path : path.left(slash);
+    for (const Entry& e : mEntries) {
+        if (e.action->isSeparator() || e.action->text() != head)
+            continue;
+        if (slash < 0)
+            return e.action;
+        if (e.submenu)
+            return e.submenu->Find(path.mid(slash + 1));
+    }
+    return nullptr;
+}
+
+TKMenu* TKMenu::Submenu(const QString& caption) const
+{
+    for (const Entry& e : mEntries) {
+        if (e.submenu && e.action->text() == caption)
+            return e.submenu.get();
+    }
+    return nullptr;
+}
+
+void TKMenu::AboutToShow()
+{
+    if (OnPopup)
+        OnPopup();
+}
+
+bool TKMenu::Trigger(const QString& path)
+{
+    AboutToShow();
+    const int slash = int(path.indexOf(QLatin1Char('/')));
+    if (slash >= 0) {
+        if (TKMenu* sub = Submenu(path.left(slash)))
+            return sub->Trigger(path.mid(slash + 1));
+        return false;
+    }
+    QAction* action = Find(path);
+    if (!action || !action->isEnabled() || !action->isVisible())
+        return false;
+    action->trigger();
+    return true;
+}
+
+} // namespace qm

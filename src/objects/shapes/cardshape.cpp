@@ -1,0 +1,25 @@
+// TBCShapes: the business card panel's basic shape.
+#include "objects/shapes/cardshape.h"
+
+#include "model/objectmenu.h"
+
+#include <QAction>
+
+namespace qm {
+
+// Same properties as the base class: its table serves both.
+TBCShapes::TBCShapes() = default;
+
+void TBCShapes::BuildPopupMenu(TKMenu& menu)
+{
+    TKLabelShapes::BuildPopupMenu(menu);
+    // Card shapes offer no fill patterns. The shared menu builds no such item today; the rule stays so that
+    // one added to the shared menu never reaches card shapes.
+    for (int i = 0; i < menu.Count(); ++i) {
+        QAction* item = menu.At(i).action;
+        if (item->text() == QLatin1String("Background Pattern"))
+            item->setVisible(false);
+    }
+}
+
+} // namespace qm

@@ -1,0 +1,170 @@
+// TKLineShape: a straight line across its bounding rectangle.
+#include "objects/shapes/line.h"
+
+#include "model/objectmenu.h"
+#include "objects/shapes/basicshape.h"
+#include "model/sheetlayout.h"
+#include "print/report.h"
+
+#include <QAction>
+#include <QPainter>
+
+namespace qm {
+
+const IdentList kLineStyleIdents = {"stHorizontal", "stVertical", "stAngleSlopingUp", "stAngleSlopingDown"};
+
+TKLineShape::TKLineShape()
+{
+    SetBounds(0, 0, 10, 10);
+    mPen.OnChange = [this] { Invalidate(); };
+}
+
+const PropTable& TKLineShape::Properties() const
+{
+    static const PropTable table(
+        {&BaseProperties()},
+        {
+            prop::Enum("LineStyle", &TKLineShape::LineStyle, &TKLineShape::SetLineStyle, kLineStyleIdents,
+                       stHorizontal),
+            prop::Object("Pen", static_cast<TKPen& (TKLineShape::*)()>(&TKLineShape::Pen)),
+        });
+    return table;
+}
+
+void TKLineShape::SetLineStyle(TLineStyle v)
+{
+    if (v == mLineStyle)
+        return;
+    mLineStyle = v;
+    Invalidate();
+}
+
+// No minimum: a one-pixel pen scaled below a half draws with width 0, which is still one pixel.
+int TKLineShape::ScreenPenWidth() const
+{
+    return ScaledPenWidth(mPen.Width(), Scale(), false);
+}
+
+void TKLineShape::StretchToEdges()
+{
+    TKObjectHost* panel = DesignPanel();
+    if (!panel)
+        return;
+    // The bounds check reports the change.
+    if (mLineStyle == stHorizontal)
+        SetBounds(0, Top(), panel->PanelWidth(), Height());
+    else if (mLineStyle == stVertical)
+        SetBounds(Left(), 0, Width(), panel->PanelHeight());
+    Invalidate();
+}
+
+void TKLineShape::Loaded()
+{
+    TKGraphicControl::Loaded(); // drops the menu: it is rebuilt on first use
+    mStyleItems.fill(nullptr);
+    mThicknessItems.fill(nullptr);
+}
+
+void TKLineShape::Paint(QPainter& painter)
+{
+    const int w = ScreenPenWidth();
+    const int h = w / 2;
+    // GDI end points: straight lines are moved in by the pen so that they stay inside the bounds (the end
+    // point itself is not drawn by a one-pixel pen); diagonals run corner to corner.
+    QPointF from(h, h), to;
+    switch (mLineStyle) {
+    case stHorizontal:
+        to = QPointF(double(Width()) - w + 1 + h, h);
+        break;
+    case stVertical:
+        to = QPointF(h, h + double(Height()) - w + 1);
+        break;
+    case stAngleSlopingUp:
+        from = QPointF(Width(), 0);
+        to = QPointF(0, Height());
+        break;
+    case stAngleSlopingDown:
+        from = QPointF(0, 0);
+        to = QPointF(Width(), Height());
+        break;
+    }
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (SelectPenAndBrush(painter, mPen, w, true, nullptr)) {
+        const double o = PenCentreOffset(w);
+        painter.translate(o, o);
+        painter.drawLine(from, to);
+    }
+    painter.restore();
+    BoundsChanged();
+}
+
+void TKLineShape::PrintTo(TKReport& report, double x, double y)
+{
+    const double p = kUnitsPerInch;
+    const int w = mPen.Width();
+    // The pixel width is handed over as hundredths of an inch: a 3-pixel line prints 3/100 inch thick.
+    report.SetPen(TReportPen{mPen.Color(), mPen.Style(), -w, pmCopy});
+    const double xl = Left() / p + x, xr = (Left() + Width()) / p + x;
+    const double yt = (Top() + w / 2) / p + y, yb = (Top() + w / 2 + Height()) / p + y;
+    switch (mLineStyle) {
+    case stHorizontal:
+        report.MoveTo(xl, yt);
+        report.LineTo(xr, yt);
+        break;
+    case stVertical:
+        report.MoveTo(xl, yt);
+        report.LineTo(xl, yb);
+        break;
+    case stAngleSlopingUp:
+        report.MoveTo(xl, yb);
+        report.LineTo(xr, yt);
+        break;
+    case stAngleSlopingDown:
+        report.MoveTo(xl, yt);
+        report.LineTo(xr, yb);
+        break;
+    }
+}
+
+void TKLineShape::BuildPopupMenu(TKMenu& m)
+{
+    TKGraphicControl::BuildPopupMenu(m);
+    m.AddSeparator();
+    TKMenu* styles = m.AddSubmenu(QStringLiteral("Style"));
+    const char* const captions[] = {"Horizontal", "Vertical", "Angled Sloping Up", "Angled Sloping Down"};
+    for (int s = stHorizontal; s <= stAngleSlopingDown; ++s) {
+        mStyleItems[size_t(s)] = styles->AddCheckItem(QString::fromLatin1(captions[s]), [this, s] {
+            NotifyChanged();
+            SetLineStyle(TLineStyle(s));
+            UpdatePopupMenu();
+        });
+    }
+    m.AddItem(QStringLiteral("Color"), [this] {
+        TColor color = mPen.Color();
+        if (!ChooseObjectColor(*this, color))
+            return;
+        NotifyChanged();
+        mPen.SetColor(color);
+        Invalidate();
+    });
+    AddThicknessMenu(m, mThicknessItems, [this](int n) {
+        mPen.SetWidth(n);
+        NotifyChanged();
+        UpdatePopupMenu();
+    });
+    m.AddSeparator();
+    m.AddItem(QStringLiteral("Stretch To Edges"), [this] { StretchToEdges(); });
+}
+
+void TKLineShape::UpdatePopupMenu()
+{
+    CheckThickness(mThicknessItems, mPen.Width());
+    for (size_t s = 0; s < mStyleItems.size(); ++s) {
+        if (mStyleItems[s])
+            mStyleItems[s]->setChecked(int(s) == int(mLineStyle));
+    }
+}
+
+} // namespace qm

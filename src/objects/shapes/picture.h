@@ -1,0 +1,56 @@
+// TKImage: a picture (bitmap, icon or metafile) on the card, stretched to its bounds or sized to the picture.
+#pragma once
+
+#include "model/cardobject.h"
+#include "model/subobjects.h"
+
+#include <QSize>
+
+namespace qm {
+
+class TKImage : public TKGraphicControl
+{
+public:
+    TKImage();
+    const char* ClassName() const override { return "TKImage"; }
+    const PropTable& Properties() const override;
+
+    // AutoSize and Stretch are kept opposite: setting one sets the other to its negation.
+    bool AutoSize() const { return mAutoSize; }
+    void SetAutoSize(bool value);
+    TBorderStyle BorderStyle() const { return mBorderStyle; }
+    void SetBorderStyle(TBorderStyle value);
+    TKPicture& Picture() { return mPicture; }
+    const TKPicture& Picture() const { return mPicture; }
+    void SetPicture(const TKPicture& picture) { mPicture.Assign(picture); }
+    bool Stretch() const { return mStretch; }
+    void SetStretch(bool value);
+    // Mirror left-right / top-bottom; bitmaps only.
+    bool Reverse() const { return mReverse; }
+    void SetReverse(bool value);
+    bool Flip() const { return mFlip; }
+    void SetFlip(bool value);
+
+    bool IsBitmap() const { return mPicture.GraphicClass() == "TBitmap"; }
+    bool IsMetafile() const { return mPicture.GraphicClass() == "TMetafile"; }
+    // The graphic's own size in pixels, from its header; empty when there is none or it cannot be read.
+    QSize PictureSize() const { return GraphicSize(mPicture); }
+    static QSize GraphicSize(const TKPicture& picture);
+    // True when the picture covers the whole object: a bitmap of exactly the object's size.
+    bool Opaque() const { return mOpaque; }
+
+    // Size to the picture when AutoSize is on, recompute opacity, repaint.
+    void PictureChanged();
+    void BoundsChanged() override;
+
+private:
+    bool mAutoSize = false;
+    TBorderStyle mBorderStyle = bsNone;
+    TKPicture mPicture;
+    bool mStretch = true;
+    bool mReverse = false;
+    bool mFlip = false;
+    bool mOpaque = false;
+};
+
+} // namespace qm

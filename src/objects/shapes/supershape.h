@@ -1,0 +1,143 @@
+// TSuperShape: the multi-purpose shape (star, polygon, triangles...) with shadow, outline and surface.
+#pragma once
+
+#include "model/cardobject.h"
+#include "model/subobjects.h"
+
+namespace qm {
+
+enum TKPShapeType
+{
+    kstRectangle,
+    kstRoundRect,
+    kstEllipse,
+    kstDiamond,
+    kstStar,
+    kstTriangleLeft,
+    kstTriangleRight,
+    kstTriangleUp,
+    kstTriangleDown,
+    kstPolyGon
+};
+enum TShadowOrient
+{
+    soNone,
+    soLowerRight,
+    soUpperRight,
+    soUpperLeft,
+    soLowerLeft
+};
+
+extern const IdentList kKPShapeTypeIdents;
+extern const IdentList kShadowOrientIdents;
+// Identifiers of TSuperShape::TSurfaceType.
+extern const IdentList kSuperSurfaceTypeIdents;
+
+// A working copy of the surface, rebuilt from the shape's values: its size and, for the solid surface, the
+// colour it is filled with.
+struct TSurfaceBitmap
+{
+    int width = 0;
+    int height = 0;
+    TColor color = clBlack;
+};
+
+class TSuperShape : public TKGraphicControl
+{
+public:
+    // Declared here: the special-effect text has a surface type of its own with some of the same identifiers.
+    enum TSurfaceType
+    {
+        stBrushTransparent,
+        stBrushPattern,
+        stBrushImage,
+        stGradientFill
+    };
+
+    TSuperShape();
+    const char* ClassName() const override { return "TSuperShape"; }
+    const PropTable& Properties() const override;
+
+    TColor BackColor() const { return mBackColor; }
+    void SetBackColor(TColor value);
+    TFillDirection FillDirection() const { return mFillDirection; }
+    void SetFillDirection(TFillDirection value);
+    TColor ForeColor() const { return mForeColor; }
+    void SetForeColor(TColor value);
+    TColor GradientToColor() const { return mGradientToColor; }
+    void SetGradientToColor(TColor value);
+    // The texture; an empty bitmap is no texture.
+    TKBitmap& Image() { return mImage; }
+    const TKBitmap& Image() const { return mImage; }
+    void SetImage(const TKBitmap& bitmap) { mImage.Assign(bitmap); }
+    int InVectorPercent() const { return mInVectorPercent; }
+    void SetInVectorPercent(int value);
+    TColor OutlineColor() const { return mOutlineColor; }
+    void SetOutlineColor(TColor value);
+    TPenStyle OutlineStyle() const { return mOutlineStyle; }
+    void SetOutlineStyle(TPenStyle value);
+    int OutlineWidth() const { return mOutlineWidth; }
+    void SetOutlineWidth(int value);
+    TBrushStyle Pattern() const { return mPattern; }
+    void SetPattern(TBrushStyle value);
+    int RoundPerc() const { return mRoundPerc; }
+    void SetRoundPerc(int value);
+    TColor ShadowColor() const { return mShadowColor; }
+    void SetShadowColor(TColor value);
+    int ShadowDepth() const { return mShadowDepth; }
+    void SetShadowDepth(int value);
+    TShadowOrient ShadowOrient() const { return mShadowOrient; }
+    void SetShadowOrient(TShadowOrient value);
+    TKPShapeType Shape() const { return mShape; }
+    void SetShape(TKPShapeType value);
+    int StartingAngle() const { return mStartingAngle; }
+    void SetStartingAngle(int value);
+    TSurfaceType SurfaceType() const { return mSurfaceType; }
+    void SetSurfaceType(TSurfaceType value);
+    int Vectors() const { return mVectors; }
+    void SetVectors(int value);
+    QString LastBitmapFileNameandPath() const { return mLastBitmapFileNameandPath; }
+    void SetLastBitmapFileNameandPath(const QString& value) { mLastBitmapFileNameandPath = value; }
+
+    // Takes every setting of another shape through the setters, then its size (the dialogs' sample shape).
+    void CopyFrom(const TSuperShape& other);
+
+    // The working surfaces: the solid-colour bitmap and the gradient bitmap.
+    const TSurfaceBitmap& SolidBitmap() const { return mSolid; }
+    const TSurfaceBitmap& GradientBitmap() const { return mGradient; }
+    void RebuildSolid();
+    void RebuildGradient();
+
+    void Loaded() override;
+    void BoundsChanged() override;
+
+private:
+    bool IsGradient() const { return mSurfaceType == stGradientFill; }
+    bool IsSolid() const { return mSurfaceType == stBrushPattern; }
+    void GradientChanged();
+
+    TColor mBackColor = clRed;
+    TFillDirection mFillDirection = gdUp;
+    TColor mForeColor = clBlack;
+    TColor mGradientToColor = clBlue;
+    TKBitmap mImage;
+    int mInVectorPercent = 50;
+    TColor mOutlineColor = clBlack;
+    TPenStyle mOutlineStyle = psSolid;
+    int mOutlineWidth = 1;
+    TBrushStyle mPattern = bsClear;
+    int mRoundPerc = 25;
+    TColor mShadowColor = clBlack;
+    int mShadowDepth = 5;
+    TShadowOrient mShadowOrient = soNone;
+    TKPShapeType mShape = kstStar;
+    int mStartingAngle = 90;
+    TSurfaceType mSurfaceType = stGradientFill;
+    int mVectors = 10;
+    QString mLastBitmapFileNameandPath;
+
+    TSurfaceBitmap mSolid;
+    TSurfaceBitmap mGradient;
+};
+
+} // namespace qm

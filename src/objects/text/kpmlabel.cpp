@@ -1,8 +1,0 @@
-// TKMultiLineLabel: the multi-line text object of the card.
-#include "objects/text/kpmlabel.h"
-
-namespace qm {
-
-TKMultiLineLabel::TKMultiLineLabel() = default;
-
-} // namespace qm

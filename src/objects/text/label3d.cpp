@@ -1,0 +1,390 @@
+// TKBaseLabel: the single-line text object with 3D effects.
+#include "objects/text/label3d.h"
+
+#include "model/colors.h"
+#include "model/objectdialogs.h"
+#include "model/objectmenu.h"
+#include "model/sheetlayout.h"
+#include "print/report.h"
+
+#include <QAction>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace qm {
+
+const IdentList kHighlightDirectionIdents = {"hdNone", "hdright", "hdLeft", "hdUpRight", "hdUpLeft", "hdUp"};
+
+QPoint ShadowOffsetFor(TShadowDirection direction, int depth)
+{
+    switch (direction) {
+    case sdNone:
+        return {0, 0};
+    case sdRight:
+        return {depth, 0};
+    case sdLeft:
+        return {-depth, 0};
+    case sdDownRight:
+        return {depth, depth};
+    case sdDownLeft:
+        return {-depth, depth};
+    case sdDown:
+        return {0, depth};
+    }
+    return {0, 0};
+}
+
+QPoint HighlightOffsetFor(THighlightDirection direction, int depth)
+{
+    switch (direction) {
+    case hdNone:
+        return {0, 0};
+    case hdright:
+        return {depth, 0};
+    case hdLeft:
+        return {-depth, 0};
+    case hdUpRight:
+        return {depth, -depth};
+    case hdUpLeft:
+        return {-depth, -depth};
+    case hdUp:
+        return {0, -depth};
+    }
+    return {0, 0};
+}
+
+TKBaseLabel::TKBaseLabel()
+{
+    mCaption = QStringLiteral("Text");
+    mFont.SetName(QStringLiteral("Arial"));
+    mFont.SetSize(10);
+    mFont.SetColor(clBlack);
+    mFont.OnChange = [this] {
+        mLayoutNeeded = true;
+        Invalidate();
+        NotifyChanged();
+    };
+    mShadowOffset = ShadowOffsetFor(mDirectionShadow, mDepthShadow);
+    mHighlightOffset = HighlightOffsetFor(mDirectionHighlight, mDepthHighlight);
+    SetBounds(0, 0, 142, 33);
+}
+
+const PropTable& TKBaseLabel::Properties() const
+{
+    using L = TKBaseLabel;
+    static const PropTable table(
+        {&BaseProperties()},
+        {
+            prop::Enum("Alignment", &L::Alignment, &L::SetAlignment, kAlignmentIdents, taLeftJustify),
+            prop::Int("DepthHighlight", &L::DepthHighlight, &L::SetDepthHighlight, 0),
+            prop::Int("DepthShadow", &L::DepthShadow, &L::SetDepthShadow, 0),
+            prop::Enum("DirectionHighlight", &L::DirectionHighlight, &L::SetDirectionHighlight,
+                       kHighlightDirectionIdents, hdUpLeft),
+            prop::Enum("DirectionShadow", &L::DirectionShadow, &L::SetDirectionShadow, kShadowDirectionIdents,
+                       sdDownRight),
+            prop::Colour("colorHighlight", &L::ColorHighlight, &L::SetColorHighlight, clAqua),
+            prop::Colour("colorShadow", &L::ColorShadow, &L::SetColorShadow, clGray),
+            prop::Int("Angle", &L::Angle, &L::SetAngle, 0),
+            prop::String("Caption", &L::Caption, &L::SetCaption, /*writeEmpty=*/true),
+            prop::Object("Font", static_cast<TKFont& (L::*)()>(&L::Font)),
+            prop::Bool("Transparent", &L::Transparent, &L::SetTransparent),
+            prop::Colour("BackColor", &L::BackColor, &L::SetBackColor),
+            prop::Enum("BorderStyle", &L::BorderStyle, &L::SetBorderStyle, kBorderStyleIdents),
+        });
+    return table;
+}
+
+void TKBaseLabel::SetAlignment(TAlignment v)
+{
+    if (v == mAlignment)
+        return;
+    mAlignment = v;
+    mLayoutNeeded = true;
+    Invalidate();
+    NotifyChanged();
+}
+
+void TKBaseLabel::SetDepthHighlight(int v)
+{
+    if (v == mDepthHighlight)
+        return;
+    mDepthHighlight = v;
+    mHighlightOffset = HighlightOffsetFor(mDirectionHighlight, mDepthHighlight);
+    mLayoutNeeded = true;
+    Invalidate();
+}
+
+void TKBaseLabel::SetDepthShadow(int v)
+{
+    if (v == mDepthShadow)
+        return;
+    mDepthShadow = v;
+    mShadowOffset = ShadowOffsetFor(mDirectionShadow, mDepthShadow);
+    mLayoutNeeded = true;
+    Invalidate();
+}
+
+void TKBaseLabel::SetDirectionHighlight(THighlightDirection v)
+{
+    if (v == mDirectionHighlight)
+        return;
+    mDirectionHighlight = v;
+    mHighlightOffset = HighlightOffsetFor(mDirectionHighlight, mDepthHighlight);
+    mLayoutNeeded = true;
+    Invalidate();
+}
+
+void TKBaseLabel::SetDirectionShadow(TShadowDirection v)
+{
+    if (v == mDirectionShadow)
+        return;
+    mDirectionShadow = v;
+    mShadowOffset = ShadowOffsetFor(mDirectionShadow, mDepthShadow);
+    mLayoutNeeded = true;
+    Invalidate();
+}
+
+void TKBaseLabel::SetColorHighlight(TColor v)
+{
+    if (v == mColorHighlight)
+        return;
+    mColorHighlight = v;
+    Invalidate();
+}
+
+void TKBaseLabel::SetColorShadow(TColor v)
+{
+    if (v == mColorShadow)
+        return;
+    mColorShadow = v;
+    Invalidate();
+}
+
+void TKBaseLabel::SetAngle(int v)
+{
+    if (v != 0 && v != 90 && v != 180 && v != 270)
+        return;
+    if (v == mAngle)
+        return;
+    mAngle = v;
+    mLayoutNeeded = true;
+    Invalidate();
+    // A card being read keeps the alignment and box it was saved with.
+    if (IsLoadingOrReading())
+        return;
+    if (v != 0)
+        SetAlignment(taLeftJustify);
+    // Turn the box with the text when it is the wrong way round for the new orientation.
+    const bool horizontal = v == 0 || v == 180;
+    if ((horizontal && Width() < Height()) || (!horizontal && Height() < Width()))
+        SetBounds(Left(), Top(), Height(), Width());
+    Invalidate();
+}
+
+void TKBaseLabel::SetCaption(const QString& v)
+{
+    if (v == mCaption)
+        return;
+    mCaption = v;
+    mLayoutNeeded = true;
+    Invalidate();
+    NotifyChanged();
+}
+
+void TKBaseLabel::SetTransparent(bool v)
+{
+    if (v == mTransparent)
+        return;
+    mTransparent = v;
+    NotifyChanged();
+    Invalidate();
+}
+
+void TKBaseLabel::SetBackColor(TColor v)
+{
+    if (v == mBackColor)
+        return;
+    mBackColor = v;
+    NotifyChanged();
+    Invalidate();
+}
+
+void TKBaseLabel::SetBorderStyle(TBorderStyle v)
+{
+    if (v == mBorderStyle)
+        return;
+    mBorderStyle = v;
+    Invalidate();
+    NotifyChanged();
+}
+
+void TKBaseLabel::BoundsChanged()
+{
+    TKGraphicControl::BoundsChanged();
+    mLayoutNeeded = true;
+    if (Width() < 1 || Height() < 1)
+        SetBounds(Left(), Top(), std::max(Width(), 1), std::max(Height(), 1));
+}
+
+void TKBaseLabel::ApplyFont(const TKFont& font)
+{
+    mFont.Assign(font);
+    mLayoutNeeded = true;
+}
+
+QFont TKBaseLabel::DrawingFont() const
+{
+    return LabelDrawingFont(mFont, Scale());
+}
+
+void TKBaseLabel::LayOut()
+{
+    TLabelLayoutInput in;
+    in.box = QSize(Width(), Height());
+    in.angle = mAngle;
+    in.alignment = mAlignment;
+    in.shadowOffset = mShadowOffset;
+    in.highlightOffset = mHighlightOffset;
+    in.metrics = MeasureLabel(DrawingFont(), mCaption);
+    mLayout = LayOutLabel(in);
+    if (mLayout.box != in.box)
+        SetBounds(Left(), Top(), mLayout.box.width(), mLayout.box.height());
+    mLayoutNeeded = false;
+}
+
+void TKBaseLabel::DrawLabel(QPainter& p)
+{
+    if (mLayoutNeeded)
+        LayOut();
+
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (!mTransparent)
+        p.fillRect(QRect(0, 0, Width(), Height()), ToQColor(mBackColor));
+
+    const QFont font = DrawingFont();
+    const int ascent = QFontMetrics(font).ascent();
+    // Each copy starts at its origin, turned about it, and is cut off at its own rectangle. The space the
+    // layout measured after the caption is not drawn.
+    auto drawCopy = [&](QPoint origin, const TTextRect& clip, TColor color) {
+        p.save();
+        p.setClipRect(clip.ToQRect(), Qt::IntersectClip);
+        p.translate(origin);
+        if (mAngle != 0)
+            p.rotate(-mAngle);
+        p.setFont(font);
+        p.setPen(ToQColor(color));
+        p.setBrush(Qt::NoBrush);
+        p.drawText(QPoint(0, ascent), mCaption);
+        p.restore();
+    };
+    if (mDepthShadow > 0 && mDirectionShadow != sdNone)
+        drawCopy(mLayout.shadowOrigin, mLayout.shadowRect, mColorShadow);
+    if (mDepthHighlight > 0 && mDirectionHighlight != hdNone)
+        drawCopy(mLayout.highlightOrigin, mLayout.highlightRect, mColorHighlight);
+    drawCopy(mLayout.mainOrigin, mLayout.mainRect, mFont.Color());
+
+    if (mBorderStyle == bsSingle) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::NoBrush);
+        // A one-pixel outline on the box's outermost pixels.
+        p.drawRect(QRect(0, 0, Width() - 1, Height() - 1));
+    }
+    p.restore();
+}
+
+void TKBaseLabel::Paint(QPainter& painter)
+{
+    // Half-read objects of a card being opened are not drawn.
+    if (ComponentState() & csLoading)
+        return;
+    if (Width() < 5 || Height() < 5)
+        mLayoutNeeded = true;
+    DrawLabel(painter);
+}
+
+void TKBaseLabel::PrintTo(TKReport& report, double x, double y)
+{
+    // The box may still change when the label was never laid out (a card printed without being shown).
+    if (mLayoutNeeded)
+        LayOut();
+    if (Width() <= 0 || Height() <= 0)
+        return;
+    const double ppi = kUnitsPerInch;
+    const QRectF box(x + Left() / ppi, y + Top() / ppi, Width() / ppi, Height() / ppi);
+    report.StretchDraw(box, QSizeF(Width(), Height()), [this](QPainter& painter) { DrawLabel(painter); });
+}
+
+bool TKBaseLabel::ChooseFont()
+{
+    TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
+    if (!dialogs)
+        return false;
+    TKFont chosen;
+    chosen.Assign(mFont);
+    if (!dialogs->ChooseFont(chosen))
+        return false;
+    mFont.Assign(chosen);
+    mLayoutNeeded = true;
+    return true;
+}
+
+void TKBaseLabel::BuildPopupMenu(TKMenu& m)
+{
+    TKGraphicControl::BuildPopupMenu(m);
+    m.AddSeparator();
+    m.AddItem(QStringLiteral("Font"), [this] { ChooseFont(); });
+    m.AddItem(QStringLiteral("3D Effects"), [this] {
+        TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
+        if (dialogs && dialogs->Edit3DEffects(*this))
+            NotifyChanged();
+    });
+    TKMenu* align = m.AddSubmenu(QStringLiteral("Alignment"));
+    const std::pair<const char*, TAlignment> alignments[] = {
+        {"Left", taLeftJustify}, {"Center", taCenter}, {"Right", taRightJustify}};
+    for (const auto& [caption, value] : alignments) {
+        const TAlignment a = value;
+        align
+            ->AddCheckItem(QLatin1String(caption),
+                           [this, a] {
+                               SetAlignment(a);
+                               NotifyChanged();
+                           })
+            ->setChecked(mAlignment == a);
+    }
+    m.AddCheckItem(QStringLiteral("Transparent"), [this] {
+         SetTransparent(!mTransparent);
+     })->setChecked(mTransparent);
+    m.AddItem(QStringLiteral("Background Color"), [this] {
+        TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
+        TColor color = mBackColor;
+        if (!dialogs || !dialogs->ChooseColor(color))
+            return;
+        SetBackColor(color);
+        SetTransparent(false);
+    });
+    m.AddCheckItem(QStringLiteral("Border"), [this] {
+         SetBorderStyle(mBorderStyle == bsSingle ? bsNone : bsSingle);
+     })->setChecked(mBorderStyle == bsSingle);
+}
+
+void TKBaseLabel::UpdatePopupMenu()
+{
+    TKMenu* m = PopupMenu();
+    if (!m)
+        return;
+    auto check = [m](const char* path, bool on) {
+        if (QAction* a = m->Find(QLatin1String(path)))
+            a->setChecked(on);
+    };
+    check("Border", mBorderStyle == bsSingle);
+    check("Alignment/Left", mAlignment == taLeftJustify);
+    check("Alignment/Center", mAlignment == taCenter);
+    check("Alignment/Right", mAlignment == taRightJustify);
+    check("Transparent", mTransparent);
+}
+
+} // namespace qm

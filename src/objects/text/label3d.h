@@ -1,0 +1,116 @@
+// TKBaseLabel: one line of text in one font with optional shadow and highlight copies, background and border.
+#pragma once
+
+#include "model/cardobject.h"
+#include "model/subobjects.h"
+#include "objects/text/labellayout.h"
+
+#include <QPoint>
+
+class QFont;
+
+namespace qm {
+
+// Where the highlight copy of a label's text lies from the text ("hdright" is spelled so in card files).
+enum THighlightDirection
+{
+    hdNone,
+    hdright,
+    hdLeft,
+    hdUpRight,
+    hdUpLeft,
+    hdUp
+};
+extern const IdentList kHighlightDirectionIdents;
+
+// The offset of a shadow or highlight copy of the given depth in the given direction (screen y grows
+// downwards).
+QPoint ShadowOffsetFor(TShadowDirection direction, int depth);
+QPoint HighlightOffsetFor(THighlightDirection direction, int depth);
+
+class TKBaseLabel : public TKGraphicControl
+{
+public:
+    TKBaseLabel();
+    const PropTable& Properties() const override;
+
+    TAlignment Alignment() const { return mAlignment; }
+    void SetAlignment(TAlignment v);
+    int DepthHighlight() const { return mDepthHighlight; }
+    void SetDepthHighlight(int v);
+    int DepthShadow() const { return mDepthShadow; }
+    void SetDepthShadow(int v);
+    THighlightDirection DirectionHighlight() const { return mDirectionHighlight; }
+    void SetDirectionHighlight(THighlightDirection v);
+    TShadowDirection DirectionShadow() const { return mDirectionShadow; }
+    void SetDirectionShadow(TShadowDirection v);
+    TColor ColorHighlight() const { return mColorHighlight; }
+    void SetColorHighlight(TColor v);
+    TColor ColorShadow() const { return mColorShadow; }
+    void SetColorShadow(TColor v);
+    // 0, 90, 180 or 270 degrees; any other value is ignored.
+    int Angle() const { return mAngle; }
+    void SetAngle(int v);
+    QString Caption() const { return mCaption; }
+    void SetCaption(const QString& v);
+    TKFont& Font() { return mFont; }
+    const TKFont& Font() const { return mFont; }
+    void SetFont(const TKFont& font) { mFont.Assign(font); }
+    bool Transparent() const { return mTransparent; }
+    void SetTransparent(bool v);
+    TColor BackColor() const { return mBackColor; }
+    void SetBackColor(TColor v);
+    TBorderStyle BorderStyle() const { return mBorderStyle; }
+    void SetBorderStyle(TBorderStyle v);
+
+    // Offsets of the shadow and highlight copies, kept in step with the depths and directions.
+    QPoint ShadowOffset() const { return mShadowOffset; }
+    QPoint HighlightOffset() const { return mHighlightOffset; }
+    // Set by every change that moves the text within the box; the layout clears it.
+    bool LayoutNeeded() const { return mLayoutNeeded; }
+    void SetLayoutNeeded(bool v) { mLayoutNeeded = v; }
+
+    // The font the label draws with: the stored font at the current zoom, upright.
+    QFont DrawingFont() const;
+    // Measures the caption, fits the box to it and places the text copies; clears the layout-needed flag.
+    void LayOut();
+    // The placement found by the last layout, in the label's own coordinates at the current zoom.
+    const TLabelLayout& LastLayout() const { return mLayout; }
+    // Draws background, shadow, highlight, text and border with the label's top-left at the painter's
+    // origin, laying out first when needed.
+    void DrawLabel(QPainter& painter);
+
+    void Paint(QPainter& painter) override;
+    // The label as drawn on the card, stretched over its box on the page: text stays text, so the printer
+    // renders it at its own resolution.
+    void PrintTo(TKReport& report, double x, double y) override;
+    void BoundsChanged() override;
+    void ApplyFont(const TKFont& font) override;
+    void BuildPopupMenu(TKMenu& menu) override;
+    void UpdatePopupMenu() override;
+
+    // The font dialog, started at Font; true when the user chose a font.
+    virtual bool ChooseFont();
+
+private:
+    TAlignment mAlignment = taLeftJustify;
+    int mDepthHighlight = 0;
+    int mDepthShadow = 0;
+    THighlightDirection mDirectionHighlight = hdUpLeft;
+    TShadowDirection mDirectionShadow = sdDownRight;
+    TColor mColorHighlight = clAqua;
+    TColor mColorShadow = clGray;
+    int mAngle = 0;
+    QString mCaption;
+    TKFont mFont;
+    bool mTransparent = true;
+    TColor mBackColor = clWhite;
+    TBorderStyle mBorderStyle = bsNone;
+
+    QPoint mShadowOffset;
+    QPoint mHighlightOffset;
+    bool mLayoutNeeded = true;
+    TLabelLayout mLayout;
+};
+
+} // namespace qm

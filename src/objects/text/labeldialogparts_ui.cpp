@@ -1,0 +1,93 @@
+// Pieces the label dialogs share: the named-colour drop-down and what's-this help.
+#include "objects/text/labeldialogparts_ui.h"
+
+#include "model/colors.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QToolButton>
+#include <QWhatsThis>
+
+#include <memory>
+
+namespace qm {
+
+namespace {
+const struct
+{
+    const char* name;
+    TColor value;
+} kNamedColors[TColorCombo::kColorCount] = {
+    {"Black", 0x000000},     {"Maroon", 0x000080},  {"Green", 0x008000}, {"Olive", 0x008080},
+    {"Navy", 0x800000},      {"Purple", 0x800080},  {"Teal", 0x808000},  {"Gray", 0x808080},
+    {"Silver", 0xC0C0C0},    {"Red", 0x0000FF},     {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
+    {"Blue", 0xFF0000},      {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},  {"Light Gray", 0xC0C0C0},
+    {"Dark Gray", 0x808080}, {"White", 0xFFFFFF},
+};
+} // namespace
+
+void AddWhatsThisMenu(QWidget* control)
+{
+    control->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(control, &QWidget::customContextMenuRequested, control, [control](const QPoint& at) {
+        std::unique_ptr<QMenu> menu;
+        if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            menu.reset(edit->createStandardContextMenu());
+            menu->addSeparator();
+        } else {
+            menu = std::make_unique<QMenu>();
+        }
+        QAction* whatsThis = menu->addAction(QStringLiteral("What's this?"));
+        if (menu->exec(control->mapToGlobal(at)) == whatsThis)
+            QWhatsThis::showText(control->mapToGlobal(QPoint(0, control->height())), control->whatsThis(),
+                                 control);
+    });
+}
+
+const char* TColorCombo::ColorName(int row)
+{
+    return row >= 0 && row < kColorCount ? kNamedColors[row].name : "";
+}
+
+TColor TColorCombo::ColorValue(int row)
+{
+    return row >= 0 && row < kColorCount ? kNamedColors[row].value : clNone;
+}
+
+TColorCombo::TColorCombo(QWidget* parent) : QComboBox(parent)
+{
+    setMaxVisibleItems(kColorCount);
+    for (const auto& c : kNamedColors) {
+        QPixmap swatch(24, 12);
+        swatch.fill(ToQColor(c.value));
+        QPainter outline(&swatch);
+        outline.setPen(Qt::black);
+        outline.drawRect(0, 0, swatch.width() - 1, swatch.height() - 1);
+        outline.end();
+        addItem(QIcon(swatch), QLatin1String(c.name), QVariant(int(c.value)));
+    }
+    setCurrentIndex(-1);
+}
+
+void TColorCombo::SetColor(TColor color)
+{
+    for (int row = 0; row < kColorCount; ++row) {
+        if (kNamedColors[row].value == color) {
+            setCurrentIndex(row);
+            return;
+        }
+    }
+}
+
+TColor TColorCombo::Color() const
+{
+    return ColorValue(currentIndex());
+}
+
+} // namespace qm

@@ -1,0 +1,183 @@
+// Label layout: the box fitting and text placement of single-line labels, and the font they draw with.
+#include "objects/text/labellayout.h"
+
+#include "model/subobjects.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QString>
+
+#include <algorithm>
+
+namespace qm {
+
+namespace {
+
+// Trunc(1.2 x v), exactly.
+int TruncSixFifths(int v)
+{
+    return int(qint64(v) * 12 / 10);
+}
+
+// 1.2 x v < limit, exactly.
+bool SixFifthsBelow(int v, int limit)
+{
+    return qint64(v) * 12 < qint64(limit) * 10;
+}
+
+// An offset given in the text's own directions, turned with the text onto the card.
+QPoint Turned(QPoint d, int angle)
+{
+    switch (angle) {
+    case 90:
+        return {d.y(), -d.x()};
+    case 180:
+        return {-d.x(), -d.y()};
+    case 270:
+        return {-d.y(), d.x()};
+    default:
+        return d;
+    }
+}
+
+// The corner of a rectangle at which turned text starts.
+QPoint OriginOf(const TTextRect& r, int angle)
+{
+    switch (angle) {
+    case 90:
+        return {r.left, r.bottom};
+    case 180:
+        return {r.right, r.bottom};
+    case 270:
+        return {r.right, r.top};
+    default:
+        return {r.left, r.top};
+    }
+}
+
+} // namespace
+
+TLabelLayout LayOutLabel(const TLabelLayoutInput& in)
+{
+    const QPoint s = in.shadowOffset;
+    const QPoint h = in.highlightOffset;
+    const int textWidth = in.metrics.textWidth;
+    const int textHeight = in.metrics.textHeight;
+    const int angle = in.angle;
+    const bool horizontal = angle != 90 && angle != 270;
+
+    TLabelLayout out;
+    out.textWidth = textWidth;
+    out.margin = QPoint(std::max({0, -s.x(), -h.x()}), std::max({0, -s.y(), -h.y()}));
+    const int row = textHeight + s.y() - h.y();
+    out.rowExtent = row;
+
+    // The height of horizontal text (the width of vertical text) ends between the row extent and 1.2 times
+    // it.
+    int width = in.box.width();
+    int height = in.box.height();
+    if (horizontal) {
+        if (angle == 180 && 2 * textWidth < width)
+            width = 2 * textWidth;
+        if (width <= 5)
+            width = textWidth;
+        if (SixFifthsBelow(row, height))
+            height = TruncSixFifths(row);
+        if (row > height)
+            height = row;
+    } else {
+        if (SixFifthsBelow(textWidth, height))
+            height = TruncSixFifths(textWidth);
+        if (height < 5)
+            height = textWidth;
+        if (SixFifthsBelow(row, width))
+            width = TruncSixFifths(row);
+        if (row > width)
+            width = row;
+    }
+    out.box = QSize(width, height);
+
+    const int mx = out.margin.x();
+    const int my = out.margin.y();
+    TTextRect main = horizontal ? TTextRect{mx, my, width, my + textHeight}
+                                : TTextRect{my, mx, my + textHeight, height - my};
+    if (angle == 90)
+        main = main.Moved({0, height - (main.bottom - main.top + 1) + h.x()});
+    else if (angle == 180)
+        main = main.Moved({width - (main.right - main.left + 1) - s.y(), 0});
+    out.mainRect = main;
+    out.shadowRect = main.Moved(Turned(s, angle));
+    out.highlightRect = main.Moved(Turned(h, angle));
+
+    out.mainOrigin = OriginOf(out.mainRect, angle);
+    out.shadowOrigin = OriginOf(out.shadowRect, angle);
+    out.highlightOrigin = OriginOf(out.highlightRect, angle);
+
+    if (angle == 0) {
+        int x = main.left;
+        if (in.alignment == taRightJustify)
+            x = main.right - textWidth;
+        else if (in.alignment == taCenter)
+            x = (main.right - main.left) / 2 - textWidth / 2;
+        out.mainOrigin.setX(x);
+        out.highlightOrigin.setX(x + h.x());
+        out.shadowOrigin.setX(x + s.x());
+    }
+    return out;
+}
+
+QSize GrownLabelBox(const TLabelLayout& last, QSize box, int captionWidth, int captionHeight)
+{
+    const int left = std::max({last.mainRect.left, last.shadowRect.left, last.highlightRect.left});
+    const int top = std::max({last.mainRect.top, last.shadowRect.top, last.highlightRect.top});
+    return QSize(std::max(box.width(), left + captionWidth), std::max(box.height(), top + captionHeight));
+}
+
+QFont LabelDrawingFont(const TKFont& font, float scale)
+{
+    int height = font.Height();
+    if (scale != 1.0f) {
+        const int points = int(double(font.Size()) * double(scale));
+        height = -MulDiv(points, 96, 72);
+    }
+
+    QFont f(font.Name());
+    f.setBold(font.HasStyle(fsBold));
+    f.setItalic(font.HasStyle(fsItalic));
+    f.setUnderline(font.HasStyle(fsUnderline));
+    f.setStrikeOut(font.HasStyle(fsStrikeOut));
+    if (font.Pitch() == fpFixed) {
+        f.setFixedPitch(true);
+        f.setStyleHint(QFont::TypeWriter);
+    }
+    // Text on a card is spaced glyph by glyph, without pair kerning, so it keeps its width everywhere.
+    f.setKerning(false);
+
+    int pixels = 13;
+    if (height < 0) {
+        pixels = -height; // a character height: the em size
+    } else if (height > 0) {
+        // A cell height: find the em size whose ascent plus descent gives it.
+        QFont probe(f);
+        probe.setPixelSize(1000);
+        const QFontMetricsF m(probe);
+        const qreal cell = m.ascent() + m.descent();
+        pixels = cell > 0 ? qRound(height * 1000.0 / cell) : height;
+    }
+    f.setPixelSize(std::max(1, pixels));
+    return f;
+}
+
+TLabelMetrics MeasureLabel(const QFont& font, const QString& caption)
+{
+    const QFontMetrics m(font);
+    const int cell = m.ascent() + m.descent();
+    const int internalLeading = std::max(0, cell - font.pixelSize());
+    TLabelMetrics out;
+    out.textWidth = m.horizontalAdvance(caption + QLatin1Char(' '));
+    out.textHeight = cell + internalLeading + std::max(0, m.leading());
+    return out;
+}
+
+} // namespace qm

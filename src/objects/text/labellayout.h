@@ -1,0 +1,83 @@
+// Label layout: where a single-line label puts its text, shadow and highlight, from font metrics.
+#pragma once
+
+#include "model/cardtypes.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QFont;
+class QString;
+
+namespace qm {
+
+class TKFont;
+
+// A rectangle given by its edges, right and bottom exclusive.
+struct TTextRect
+{
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    TTextRect Moved(QPoint by) const
+    {
+        return {left + by.x(), top + by.y(), right + by.x(), bottom + by.y()};
+    }
+    QRect ToQRect() const { return QRect(left, top, right - left, bottom - top); }
+    bool operator==(const TTextRect& o) const
+    {
+        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
+    }
+    bool operator!=(const TTextRect& o) const { return !(*this == o); }
+};
+
+// What the layout needs to know of the drawing font and the caption.
+struct TLabelMetrics
+{
+    int textWidth = 0;  // the caption followed by one space
+    int textHeight = 0; // cell height plus internal and external leading
+};
+
+struct TLabelLayoutInput
+{
+    QSize box;     // the label's width and height before fitting
+    int angle = 0; // 0, 90, 180 or 270
+    TAlignment alignment = taLeftJustify;
+    QPoint shadowOffset;
+    QPoint highlightOffset;
+    TLabelMetrics metrics;
+};
+
+struct TLabelLayout
+{
+    QSize box;         // the label's width and height after fitting
+    QPoint margin;     // room kept at the left and top for copies offset left or up
+    int rowExtent = 0; // the text height with the vertical spread of shadow and highlight
+    int textWidth = 0;
+    TTextRect mainRect;
+    TTextRect shadowRect;
+    TTextRect highlightRect;
+    // Where each copy's text starts: the top-left corner of the (possibly turned) text cell.
+    QPoint mainOrigin;
+    QPoint shadowOrigin;
+    QPoint highlightOrigin;
+};
+
+// Fits the box to the text and places the three copies.
+TLabelLayout LayOutLabel(const TLabelLayoutInput& in);
+
+// The box a label grows to so that its caption fits: captionWidth is the width of the caption followed by
+// five spaces, captionHeight the height of its cell. Never smaller than box.
+QSize GrownLabelBox(const TLabelLayout& last, QSize box, int captionWidth, int captionHeight);
+
+// The font a label draws with at the given zoom: sized in pixels of the card's 96 units per inch, so the
+// screen never changes it. Zoomed sizes are whole points, as the label has always drawn them.
+QFont LabelDrawingFont(const TKFont& font, float scale);
+
+// Measures the caption in the drawing font as the layout wants it.
+TLabelMetrics MeasureLabel(const QFont& font, const QString& caption);
+
+} // namespace qm

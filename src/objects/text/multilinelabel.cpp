@@ -1,0 +1,8 @@
+// TKMultiLineLabel: the multi-line text object of the card.
+#include "objects/text/multilinelabel.h"
+
+namespace qm {
+
+TKMultiLineLabel::TKMultiLineLabel() = default;
+
+} // namespace qm

@@ -1,0 +1,16 @@
+// TKMultiLineLabel: the multi-line text object of the card, edited in its own text editor.
+#pragma once
+
+#include "objects/text/multilinebase.h"
+
+namespace qm {
+
+// Publishes exactly the properties of TKMultiLineBaseLabel.
+class TKMultiLineLabel : public TKMultiLineBaseLabel
+{
+public:
+    TKMultiLineLabel();
+    const char* ClassName() const override { return "TKMultiLineLabel"; }
+};
+
+} // namespace qm

@@ -1,0 +1,74 @@
+// TKBusinessCardLabel: the text object whose caption may be picked from the user's personal information.
+#include "objects/text/personallabel.h"
+
+#include "model/objectdialogs.h"
+#include "model/objectmenu.h"
+
+#include <QAction>
+
+namespace qm {
+
+const char* const TKBusinessCardLabel::kPersonalFieldPrefixes[kPersonalFieldCount] = {
+    "Name\t",      "Company\t", "Title\t",   "Address 1\t", "Address 2\t",
+    "Address 3\t", "Phone 1\t", "Phone 2\t", "EMail\t",     "Fax\t",
+};
+
+TKBusinessCardLabel::TKBusinessCardLabel() = default;
+
+QString TKBusinessCardLabel::PersonalFieldItemCaption(int field, const QString& value)
+{
+    if (field < 0 || field >= kPersonalFieldCount)
+        return value;
+    return QString::fromLatin1(kPersonalFieldPrefixes[field]) + value;
+}
+
+QString TKBusinessCardLabel::PersonalFieldItemValue(const QString& itemCaption)
+{
+    const qsizetype tab = itemCaption.indexOf(QLatin1Char('\t'));
+    return itemCaption.mid(tab + 1, 255);
+}
+
+void TKBusinessCardLabel::EditText()
+{
+    if (TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr)
+        dialogs->EditBusinessCardLabelText(*this);
+}
+
+void TKBusinessCardLabel::PickPersonalItem(const QString& itemCaption)
+{
+    SetCaption(PersonalFieldItemValue(itemCaption));
+    AutoGrow();
+    NotifyChanged();
+    Invalidate();
+}
+
+void TKBusinessCardLabel::BuildPopupMenu(TKMenu& m)
+{
+    // The submenu goes first: it is added before the inherited items rather than inserted ahead of them.
+    if (DesignPanel()) {
+        FillPersonalMenu(*m.AddSubmenu(PersonalMenuCaption()));
+        m.AddSeparator();
+    }
+    TKPLabel::BuildPopupMenu(m);
+}
+
+void TKBusinessCardLabel::UpdatePopupMenu()
+{
+    TKPLabel::UpdatePopupMenu();
+    if (TKMenu* m = PopupMenu()) {
+        if (TKMenu* personal = m->Submenu(PersonalMenuCaption()))
+            FillPersonalMenu(*personal);
+    }
+}
+
+void TKBusinessCardLabel::FillPersonalMenu(TKMenu& submenu)
+{
+    submenu.Clear();
+    const QStringList values = Host() ? Host()->PersonalStrings() : QStringList();
+    for (int field = 0; field < kPersonalFieldCount; ++field) {
+        const QString caption = PersonalFieldItemCaption(field, values.value(field));
+        submenu.AddItem(caption, [this, caption] { PickPersonalItem(caption); });
+    }
+}
+
+} // namespace qm

@@ -1,0 +1,216 @@
+// TKSuperText: special-effect text.
+#include "objects/text/supertext.h"
+
+#include "objects/text/label3d.h"
+
+#include <algorithm>
+
+namespace qm {
+
+const IdentList TKSuperText::kSurfaceTypeIdents = {"stNormal", "stBrushTransparent", "stBrushImage",
+                                                   "stGradientFill"};
+
+TKSuperText::TKSuperText()
+{
+    mCaption = QStringLiteral("Text");
+    mFont.SetName(QStringLiteral("Arial"));
+    mFont.SetSize(48);
+    mFont.SetStyle(1 << fsBold);
+    mFont.SetColor(clBlack);
+    mFont.OnChange = [this] {
+        mLayoutNeeded = true;
+        Invalidate();
+        NotifyChanged();
+    };
+    mImage.OnChange = [this] { Invalidate(); };
+    mShadowOffset = ShadowOffsetFor(mShadowOrientation, mShadowDepth);
+    SetBounds(0, 0, 142, 33);
+}
+
+const PropTable& TKSuperText::Properties() const
+{
+    using T = TKSuperText;
+    static const PropTable table(
+        {&BaseProperties()},
+        {
+            prop::Int("ShadowDepth", &T::ShadowDepth, &T::SetShadowDepth, 0),
+            prop::Enum("ShadowOrientation", &T::ShadowOrientation, &T::SetShadowOrientation,
+                       kShadowDirectionIdents, sdDownRight),
+            prop::Colour("Shadowcolor", &T::Shadowcolor, &T::SetShadowcolor, clGray),
+            prop::Enum("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, kBorderStyleIdents),
+            prop::Bool("ControlTransparent", &T::ControlTransparent, &T::SetControlTransparent),
+            prop::Colour("BGColor", &T::BGColor, &T::SetBGColor),
+            prop::String("Caption", &T::Caption, &T::SetCaption, /*writeEmpty=*/true),
+            prop::Object("Font", static_cast<TKFont& (T::*)()>(&T::Font)),
+            prop::Enum("FillDirection", &T::FillDirection, &T::SetFillDirection, kFillDirectionIdents),
+            prop::Colour("GradientToColor", &T::GradientToColor, &T::SetGradientToColor),
+            prop::Colour("GradientFromColor", &T::GradientFromColor, &T::SetGradientFromColor),
+            prop::Object("Image", static_cast<TKBitmap& (T::*)()>(&T::Image)),
+            prop::Colour("OutlineColor", &T::OutlineColor, &T::SetOutlineColor),
+            prop::Enum("OutlineStyle", &T::OutlineStyle, &T::SetOutlineStyle, kPenStyleIdents),
+            prop::Int("OutlineWidth", &T::OutlineWidth, &T::SetOutlineWidth),
+            prop::Enum("SurfaceType", &T::SurfaceType, &T::SetSurfaceType, kSurfaceTypeIdents),
+            prop::String("LastBitmapFileNameandPath", &T::LastBitmapFileNameandPath,
+                         &T::SetLastBitmapFileNameandPath),
+        });
+    return table;
+}
+
+void TKSuperText::SetShadowDepth(int v)
+{
+    if (v == mShadowDepth)
+        return;
+    mShadowDepth = v;
+    mShadowOffset = ShadowOffsetFor(mShadowOrientation, mShadowDepth);
+    mLayoutNeeded = true;
+    Invalidate();
+}
+
+void TKSuperText::SetShadowOrientation(TShadowOrientation v)
+{
+    if (v == mShadowOrientation)
+        return;
+    mShadowOrientation = v;
+    mShadowOffset = ShadowOffsetFor(mShadowOrientation, mShadowDepth);
+    mLayoutNeeded = true;
+    Invalidate();
+}
+
+void TKSuperText::SetShadowcolor(TColor v)
+{
+    if (v == mShadowcolor)
+        return;
+    mShadowcolor = v;
+    Invalidate();
+}
+
+void TKSuperText::SetBorderStyle(TBorderStyle v)
+{
+    if (v == mBorderStyle)
+        return;
+    mBorderStyle = v;
+    Invalidate();
+    NotifyChanged();
+}
+
+void TKSuperText::SetControlTransparent(bool v)
+{
+    if (v == mControlTransparent)
+        return;
+    mControlTransparent = v;
+    Invalidate();
+}
+
+void TKSuperText::SetBGColor(TColor v)
+{
+    if (v == mBGColor)
+        return;
+    mBGColor = v;
+    Invalidate();
+    NotifyChanged();
+}
+
+void TKSuperText::SetCaption(const QString& v)
+{
+    if (v == mCaption)
+        return;
+    mCaption = v;
+    mLayoutNeeded = true;
+    Invalidate();
+    NotifyChanged();
+}
+
+void TKSuperText::SetFillDirection(TFillDirection v)
+{
+    if (v == mFillDirection)
+        return;
+    mFillDirection = v;
+    GradientChanged();
+    Invalidate();
+}
+
+void TKSuperText::SetGradientToColor(TColor v)
+{
+    if (v == mGradientToColor)
+        return;
+    mGradientToColor = v;
+    GradientChanged();
+    Invalidate();
+}
+
+void TKSuperText::SetGradientFromColor(TColor v)
+{
+    if (v == mGradientFromColor)
+        return;
+    mGradientFromColor = v;
+    NotifyChanged();
+    GradientChanged();
+    Invalidate();
+}
+
+void TKSuperText::SetOutlineColor(TColor v)
+{
+    if (v == mOutlineColor)
+        return;
+    mOutlineColor = v;
+    Invalidate();
+}
+
+void TKSuperText::SetOutlineStyle(TPenStyle v)
+{
+    if (v == mOutlineStyle)
+        return;
+    mOutlineStyle = v;
+    Invalidate();
+}
+
+void TKSuperText::SetOutlineWidth(int v)
+{
+    if (v == mOutlineWidth)
+        return;
+    mOutlineWidth = v;
+    Invalidate();
+}
+
+void TKSuperText::SetSurfaceType(TSurfaceType v)
+{
+    if (v == mSurfaceType)
+        return;
+    mSurfaceType = v;
+    Invalidate();
+    if (v != stBrushImage)
+        mImage.Clear();
+    GradientChanged();
+    // Empty letters always show their outline.
+    if (v == stBrushTransparent && mOutlineStyle == psClear)
+        SetOutlineStyle(psSolid);
+}
+
+void TKSuperText::GradientChanged()
+{
+    if (mSurfaceType == stGradientFill)
+        mGradientNeeded = true;
+}
+
+void TKSuperText::Loaded()
+{
+    TKGraphicControl::Loaded();
+    GradientChanged();
+}
+
+void TKSuperText::BoundsChanged()
+{
+    TKGraphicControl::BoundsChanged();
+    mLayoutNeeded = true;
+    if (Width() < 1 || Height() < 1)
+        SetBounds(Left(), Top(), std::max(Width(), 1), std::max(Height(), 1));
+    GradientChanged();
+}
+
+void TKSuperText::ApplyFont(const TKFont& font)
+{
+    mFont.Assign(font);
+    mLayoutNeeded = true;
+}
+
+} // namespace qm

@@ -1,0 +1,62 @@
+// TGetLabelText: the text entry dialog of a plain text label.
+#include "objects/text/textdialog_ui.h"
+
+#include "objects/text/labeldialogparts_ui.h"
+#include "objects/text/textlabel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qm {
+
+TGetLabelText::TGetLabelText(TKPLabel& label, QWidget* parent) : QDialog(parent), mLabel(label)
+{
+    setObjectName(QStringLiteral("GetLabelText"));
+    setWindowTitle(QStringLiteral("Text"));
+
+    auto* prompt = new QLabel(QStringLiteral("Enter Text"), this);
+    mLabelText = new QLineEdit(label.Caption(), this);
+    mLabelText->setObjectName(QStringLiteral("LabelText"));
+    mLabelText->setFixedWidth(321);
+    mLabelText->setWhatsThis(QStringLiteral("Type the text of the label. It is drawn on one line in the "
+                                            "label's font, with its shadow and highlight."));
+    prompt->setBuddy(mLabelText);
+    AddWhatsThisMenu(mLabelText);
+
+    const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    connect(bar.ok, &QPushButton::clicked, this, [this] { OKButtonClick(); });
+    connect(bar.help, &QPushButton::clicked, this, [this] {
+        if (OnHelp)
+            OnHelp(kHelpContext);
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addWidget(mLabelText);
+    layout->addStretch(1);
+    layout->addLayout(bar.layout);
+
+    resize(356, 133);
+    mLabelText->selectAll();
+    mLabelText->setFocus();
+}
+
+void TGetLabelText::OKButtonClick()
+{
+    mLabel.SetCaption(mLabelText->text());
+    mLabel.AutoGrow();
+    mLabel.Invalidate();
+    accept();
+}
+
+bool ShowGetLabelText(QWidget* parent, TKPLabel& label, const std::function<void(int)>& showHelp)
+{
+    TGetLabelText dialog(label, parent);
+    dialog.OnHelp = showHelp;
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace qm

@@ -1,0 +1,86 @@
+// TKPLabel: the plain single-line text object of the card.
+#include "objects/text/textlabel.h"
+
+#include "model/objectdialogs.h"
+#include "model/objectmenu.h"
+
+#include <QAction>
+#include <QFont>
+#include <QFontMetrics>
+
+namespace qm {
+
+namespace {
+const struct
+{
+    const char* caption;
+    int angle;
+} kRotations[] = {{"No Rotation", 0}, {"90 Degrees", 90}, {"180 Degrees", 180}, {"270 Degrees", 270}};
+} // namespace
+
+TKPLabel::TKPLabel() = default;
+
+bool TKPLabel::ChooseFont()
+{
+    if (!TKBaseLabel::ChooseFont())
+        return false;
+    AutoGrow();
+    return true;
+}
+
+void TKPLabel::EditText()
+{
+    if (TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr)
+        dialogs->EditLabelText(*this);
+}
+
+void TKPLabel::AutoGrow()
+{
+    if (Angle() != 0)
+        return;
+    const QFontMetrics metrics(DrawingFont());
+    const int captionWidth = metrics.horizontalAdvance(Caption() + QStringLiteral("     "));
+    const int captionHeight = metrics.ascent() + metrics.descent();
+    const QSize grown = GrownLabelBox(LastLayout(), QSize(Width(), Height()), captionWidth, captionHeight);
+    if (grown != QSize(Width(), Height()))
+        SetBounds(Left(), Top(), grown.width(), grown.height());
+    SetLayoutNeeded(true);
+    Invalidate();
+}
+
+void TKPLabel::BuildPopupMenu(TKMenu& m)
+{
+    TKBaseLabel::BuildPopupMenu(m);
+    m.AddSeparator();
+    m.AddItem(QStringLiteral("Text"), [this] { EditText(); })->setData(kTextItemTag);
+    m.AddSeparator();
+    TKMenu* rotation = m.AddSubmenu(QStringLiteral("Rotation"));
+    for (const auto& r : kRotations) {
+        const int angle = r.angle;
+        rotation
+            ->AddCheckItem(QLatin1String(r.caption),
+                           [this, angle] {
+                               const int before = Angle();
+                               SetAngle(angle);
+                               // A turned label is a change of the card even when its box already suited the
+                               // turn.
+                               if (Angle() != before)
+                                   NotifyChanged();
+                           })
+            ->setChecked(Angle() == angle);
+    }
+}
+
+void TKPLabel::UpdatePopupMenu()
+{
+    TKBaseLabel::UpdatePopupMenu();
+    TKMenu* m = PopupMenu();
+    if (!m)
+        return;
+    for (const auto& r : kRotations) {
+        if (QAction* a = m->Find(QStringLiteral("Rotation/") + QLatin1String(r.caption)))
+            a->setChecked(Angle() == r.angle);
+    }
+}
+
+} // namespace qm

@@ -1,0 +1,31 @@
+// TKPLabel: the plain single-line text object of the card.
+#pragma once
+
+#include "objects/text/label3d.h"
+
+namespace qm {
+
+// Publishes exactly the properties of TKBaseLabel; grows to fit its text and can be turned by quarter turns.
+class TKPLabel : public TKBaseLabel
+{
+public:
+    // The tag of the "Text" item of the right-click menu (the QAction's data).
+    static constexpr int kTextItemTag = 1000;
+
+    TKPLabel();
+    const char* ClassName() const override { return "TKPLabel"; }
+
+    bool ChooseFont() override;
+    // The text entry dialog.
+    virtual void EditText();
+    virtual void EditProperties() { EditText(); }
+
+    // Raises Width and Height (never lowers them) so that the upright caption fits, measured in the drawing
+    // font from the rectangles of the last layout. Turned labels are left alone.
+    void AutoGrow();
+
+    void BuildPopupMenu(TKMenu& menu) override;
+    void UpdatePopupMenu() override;
+};
+
+} // namespace qm

@@ -1,0 +1,127 @@
+// Printer fine tuning: nudge captions and steps, and the bottom-margin warning's rule and texts.
+#include "print/finetuning.h"
+
+#include "print/sheetpositions.h"
+
+#include <cstdlib>
+
+namespace qm {
+
+QString NudgeCaption(int nudge)
+{
+    if (nudge == 0)
+        return QStringLiteral("None");
+    return QStringLiteral("%1 by %2/32\"")
+        .arg(nudge > 0 ? QStringLiteral("Increase") : QStringLiteral("Decrease"))
+        .arg(std::abs(nudge));
+}
+
+int& TFineTuneNudges::Ref(TNudge which)
+{
+    switch (which) {
+    case nTopMargin:
+        return mNudges.TopMargin;
+    case nVerticalSpacing:
+        return mNudges.VerticalSpacing;
+    case nLeftMargin:
+        return mNudges.LeftMargin;
+    case nHorizontalSpacing:
+        break;
+    }
+    return mNudges.HorizontalSpacing;
+}
+
+int TFineTuneNudges::Value(TNudge which) const
+{
+    return const_cast<TFineTuneNudges*>(this)->Ref(which);
+}
+
+void TFineTuneNudges::LowerArrow(TNudge which)
+{
+    int& v = Ref(which);
+    if (v < kMaxNudge)
+        ++v;
+}
+
+void TFineTuneNudges::UpperArrow(TNudge which)
+{
+    int& v = Ref(which);
+    if (v > kMinNudge)
+        --v;
+}
+
+QString TFineTuneNudges::Name(TNudge which)
+{
+    switch (which) {
+    case nTopMargin:
+        return QStringLiteral("Top Margin nudge");
+    case nVerticalSpacing:
+        return QStringLiteral("Vertical Spacing");
+    case nLeftMargin:
+        return QStringLiteral("Left Margin nudge");
+    case nHorizontalSpacing:
+        break;
+    }
+    return QStringLiteral("Horizontal Spacing");
+}
+
+QString TFineTuneNudges::Explanation(TNudge which)
+{
+    switch (which) {
+    case nTopMargin:
+        return QStringLiteral("Increase or decrease to adjust where vertical printing starts. ");
+    case nVerticalSpacing:
+        return QStringLiteral(
+            "Increase or decrease to adjust vertical spacing between cards.( You may need to "
+            "adjust this if printing \"creeps\" between the top and bottom cards.)");
+    case nLeftMargin:
+        return QStringLiteral("Increase or decrease to adjust where horizontal printing starts. ");
+    case nHorizontalSpacing:
+        break;
+    }
+    return QStringLiteral("Increase or decrease to adjust horizontal spacing between cards ");
+}
+
+bool BottomMarginWarningDue(double bottomMargin, const CardSheetLayout& layout,
+                            const TSheetPositions& positions, bool warningOn)
+{
+    if (!warningOn || !(bottomMargin > 0.5) || layout.Across < 1 || layout.Down < 1)
+        return false;
+    const int firstOfLastRow = (layout.Down - 1) * layout.Across;
+    for (int c = 0; c < layout.Across; ++c) {
+        if (positions.Selected(firstOfLastRow + c))
+            return true;
+    }
+    return false;
+}
+
+QString BottomMarginText(double bottomMargin)
+{
+    return QStringLiteral("Business Cards need to print to within 0.5 inches of the bottom, but the current "
+                          "printer has a bottom margin setting of : %1 inches")
+        .arg(bottomMargin, 0, 'f', 3);
+}
+
+QString BottomMarginDifferenceText(double bottomMargin)
+{
+    return QStringLiteral("This could result in the bottom of the last two business cards being cut off by "
+                          "approximately: %1 inches")
+        .arg(bottomMargin - 0.5, 0, 'f', 3);
+}
+
+QString BottomMarginAdvice()
+{
+    return QStringLiteral(
+        "If your printer driver supports it, you could change the bottom margin to 0.5 inches. "
+        "Otherwise, you should design your cards so that the bottom portion of the cards is "
+        "not used.");
+}
+
+QString BottomMarginNote()
+{
+    return QStringLiteral(
+        "(Note: some printers, including some of the HP Deskjet series, cannot print beyond a "
+        "0.66 inch bottom margin)");
+}
+
+} // namespace qm

@@ -1,0 +1,82 @@
+// Printer fine tuning: the four nudges in 1/32 inch with their captions, and the bottom-margin warning's rule
+// and texts.
+#pragma once
+
+#include "model/sheetlayout.h"
+
+#include <QString>
+
+namespace qm {
+
+class TSheetPositions;
+
+// Whole steps of 1/32 inch by which the current printer's sheet is moved; they belong to the installation,
+// not to a card.
+struct TPrintNudges
+{
+    int TopMargin = 0;
+    int LeftMargin = 0;
+    int VerticalSpacing = 0;
+    int HorizontalSpacing = 0;
+
+    bool operator==(const TPrintNudges& o) const
+    {
+        return TopMargin == o.TopMargin && LeftMargin == o.LeftMargin &&
+               VerticalSpacing == o.VerticalSpacing && HorizontalSpacing == o.HorizontalSpacing;
+    }
+    bool operator!=(const TPrintNudges& o) const { return !(*this == o); }
+};
+
+constexpr double kNudgeStep = 0.03125; // inches
+constexpr int kMinNudge = -8;
+constexpr int kMaxNudge = 8;
+
+// "None", "Increase by 3/32"" or "Decrease by 3/32"" (the last character is the inch mark).
+QString NudgeCaption(int nudge);
+
+// What the fine-tuning dialog does with the four nudges; the dialog shows it.
+class TFineTuneNudges
+{
+public:
+    // In the order the dialog's panels stand.
+    enum TNudge
+    {
+        nTopMargin,
+        nVerticalSpacing,
+        nLeftMargin,
+        nHorizontalSpacing
+    };
+    static constexpr int kNudgeCount = 4;
+
+    explicit TFineTuneNudges(const TPrintNudges& start = TPrintNudges()) : mNudges(start) {}
+
+    const TPrintNudges& Nudges() const { return mNudges; }
+    int Value(TNudge which) const;
+    QString Caption(TNudge which) const { return NudgeCaption(Value(which)); }
+
+    // The spin button's lower arrow adds one step (up to +8), its upper arrow takes one away (down to -8).
+    void LowerArrow(TNudge which);
+    void UpperArrow(TNudge which);
+    // "Default": every nudge back to 0.
+    void Default() { mNudges = TPrintNudges(); }
+
+    static QString Name(TNudge which);
+    static QString Explanation(TNudge which);
+
+private:
+    int& Ref(TNudge which);
+    TPrintNudges mNudges;
+};
+
+// The bottom-margin warning is due when the printer cannot print within half an inch of the paper's bottom
+// edge, the warning is switched on, and a card of the sheet's bottom row is to be printed (on a 2 x 5 sheet:
+// the ninth or the tenth position). bottomMargin is the printer's unprintable band in inches.
+bool BottomMarginWarningDue(double bottomMargin, const CardSheetLayout& layout,
+                            const TSheetPositions& positions, bool warningOn);
+// The warning's two measured lines: the printer's margin and the part of the cards that may be cut off.
+QString BottomMarginText(double bottomMargin);
+QString BottomMarginDifferenceText(double bottomMargin);
+QString BottomMarginAdvice();
+QString BottomMarginNote();
+
+} // namespace qm

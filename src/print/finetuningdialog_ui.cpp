@@ -1,0 +1,89 @@
+// TPrintFineTune: four panels of explanation, name, value and arrows; Default, Ok and Cancel.
+#include "print/finetuningdialog_ui.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace qm {
+
+TPrintFineTune::TPrintFineTune(const TPrintNudges& nudges, QWidget* parent) : QDialog(parent), mLogic(nudges)
+{
+    setWindowTitle(QStringLiteral("Printer Fine-Tuning"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    auto* layout = new QVBoxLayout(this);
+    for (int i = 0; i < TFineTuneNudges::kNudgeCount; ++i) {
+        const auto which = TFineTuneNudges::TNudge(i);
+        auto* panel = new QGroupBox(this);
+        auto* grid = new QGridLayout(panel);
+        auto* explanation = new QLabel(TFineTuneNudges::Explanation(which), panel);
+        explanation->setWordWrap(true);
+        auto* name = new QLabel(TFineTuneNudges::Name(which), panel);
+        QFont bold = name->font();
+        bold.setBold(true);
+        name->setFont(bold);
+        auto* value = new QLabel(panel);
+        value->setMinimumWidth(150);
+        auto* up = new QToolButton(panel);
+        up->setArrowType(Qt::UpArrow);
+        up->setToolTip(QStringLiteral("Decrease by 1/32\""));
+        auto* down = new QToolButton(panel);
+        down->setArrowType(Qt::DownArrow);
+        down->setToolTip(QStringLiteral("Increase by 1/32\""));
+        connect(up, &QToolButton::clicked, this, [this, which] {
+            mLogic.UpperArrow(which);
+            Refresh();
+        });
+        connect(down, &QToolButton::clicked, this, [this, which] {
+            mLogic.LowerArrow(which);
+            Refresh();
+        });
+        grid->addWidget(explanation, 0, 0, 1, 3);
+        grid->addWidget(name, 1, 0);
+        grid->addWidget(value, 1, 1);
+        auto* arrows = new QVBoxLayout;
+        arrows->setSpacing(0);
+        arrows->addWidget(up);
+        arrows->addWidget(down);
+        grid->addLayout(arrows, 1, 2);
+        grid->setColumnStretch(1, 1);
+        layout->addWidget(panel);
+        mValues[size_t(i)] = value;
+        mUp[size_t(i)] = up;
+        mDown[size_t(i)] = down;
+    }
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* defaults = buttons->addButton(QStringLiteral("Default"), QDialogButtonBox::ResetRole);
+    defaults->setObjectName(QStringLiteral("DefaultButton"));
+    QPushButton* ok = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true);
+    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("Cancelbutton"));
+    connect(defaults, &QPushButton::clicked, this, [this] {
+        mLogic.Default();
+        Refresh();
+    });
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    setMinimumWidth(460);
+    Refresh();
+}
+
+QString TPrintFineTune::ValueText(TFineTuneNudges::TNudge which) const
+{
+    return mValues[size_t(which)]->text();
+}
+
+void TPrintFineTune::Refresh()
+{
+    for (int i = 0; i < TFineTuneNudges::kNudgeCount; ++i)
+        mValues[size_t(i)]->setText(mLogic.Caption(TFineTuneNudges::TNudge(i)));
+}
+
+} // namespace qm

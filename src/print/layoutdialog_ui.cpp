@@ -1,0 +1,320 @@
+// TEditCardLayout: the "Business Card Layout" dialog: its controls, unit switching and the check on "Ok".
+#include "print/layoutdialog_ui.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+
+namespace qm {
+
+namespace {
+
+constexpr double kMaxInches = 999.999;
+constexpr double kMaxMM = 25400.0;
+
+// A length entry. Inches show as "#0.###" (no trailing zeros: 2 rather than 2.000), millimetres with their
+// two decimals.
+class LengthEdit : public QDoubleSpinBox
+{
+public:
+    explicit LengthEdit(QWidget* parent) : QDoubleSpinBox(parent)
+    {
+        setButtonSymbols(QAbstractSpinBox::NoButtons);
+        setAlignment(Qt::AlignRight);
+        setKeyboardTracking(false);
+    }
+
+protected:
+    QString textFromValue(double value) const override
+    {
+        QString text = locale().toString(value, 'f', decimals());
+        if (!isGroupSeparatorShown())
+            text.remove(locale().groupSeparator());
+        if (decimals() == 3) {
+            const QChar point = locale().decimalPoint().at(0);
+            if (text.contains(point)) {
+                while (text.endsWith(QLatin1Char('0')))
+                    text.chop(1);
+                if (text.endsWith(point))
+                    text.chop(1);
+            }
+        }
+        return text;
+    }
+};
+
+QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// The small pictures beside the orientation buttons: a wide and a tall card.
+QFrame* cardPicture(int width, int height, QWidget* parent)
+{
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::Box);
+    frame->setFixedSize(width, height);
+    return frame;
+}
+
+} // namespace
+
+TEditCardLayout::TEditCardLayout(const CardSheetLayout& layout, QWidget* parent)
+    : QDialog(parent), mLayout(layout)
+{
+    ShowInformation = [this](const QString& message) {
+        QMessageBox::information(this, QStringLiteral("Information"), message);
+    };
+    BuildControls();
+
+    // Changes of the predefined list made while setting up are not the user's choice.
+    mSettingUp = true;
+    MMButton->setChecked(mLayout.UseMM);
+    Inchesbutton->setChecked(!mLayout.UseMM);
+    ePortrait->setChecked(mLayout.UsePortrait);
+    eLandscape->setChecked(!mLayout.UsePortrait);
+    const bool known = mLayout.PredefLayout >= 0 && mLayout.PredefLayout < kPredefinedLayoutCount;
+    PredefinedLayouts->setCurrentIndex(known ? mLayout.PredefLayout : -1);
+    FillControls();
+    mSettingUp = false;
+}
+
+TEditCardLayout::~TEditCardLayout() = default;
+
+void TEditCardLayout::BuildControls()
+{
+    setWindowTitle(QStringLiteral("Business Card Layout"));
+    setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
+    resize(435, 362);
+
+    PredefinedLayouts = new QComboBox(this);
+    PredefinedLayouts->setMaxVisibleItems(21);
+    for (const PredefinedLayout& p : kPredefinedLayouts)
+        PredefinedLayouts->addItem(QString::fromLatin1(p.Caption));
+    PredefinedLayouts->setWhatsThis(
+        QStringLiteral("Choose the card stock you print on; its sizes fill the boxes."));
+
+    auto* units = new QWidget(this);
+    Inchesbutton = new QRadioButton(QStringLiteral("Use &Inches"), units);
+    MMButton = new QRadioButton(QStringLiteral("Use &Millimeters"), units);
+    auto* unitRow = new QHBoxLayout(units);
+    unitRow->setContentsMargins(0, 0, 0, 0);
+    unitRow->addWidget(Inchesbutton);
+    unitRow->addWidget(MMButton);
+    unitRow->addStretch();
+
+    const auto lengthEdit = [this](const QString& help) {
+        auto* edit = new LengthEdit(this);
+        edit->setWhatsThis(help);
+        return edit;
+    };
+    eCardwidth = lengthEdit(QStringLiteral("The width of one card."));
+    eCardHeight = lengthEdit(QStringLiteral("The height of one card."));
+    eHorizPitch = lengthEdit(QStringLiteral("From the left edge of one card to the left edge of the next."));
+    eVertPitch =
+        lengthEdit(QStringLiteral("From the top edge of one card to the top edge of the card below."));
+    eleftmarg = lengthEdit(QStringLiteral("From the left edge of the paper to the first card."));
+    etopmarg = lengthEdit(QStringLiteral("From the top edge of the paper to the first card."));
+
+    enbracross = new QSpinBox(this);
+    enbracross->setRange(1, kMaxAcross);
+    enbracross->setWhatsThis(QStringLiteral("How many cards stand side by side."));
+    enbrdown = new QSpinBox(this);
+    enbrdown->setRange(1, kMaxDown);
+    enbrdown->setWhatsThis(QStringLiteral("How many rows of cards the sheet has."));
+
+    epapersize = new QComboBox(this);
+    epapersize->addItem(QStringLiteral("Letter (8.5 x 11\")"));
+    epapersize->addItem(QStringLiteral("A4 (210 x 297mm)"));
+
+    auto* orientation = new QGroupBox(QStringLiteral("Orientation"), this);
+    eLandscape = new QRadioButton(QStringLiteral("Normal"), orientation);
+    ePortrait = new QRadioButton(QStringLiteral("Rotated"), orientation);
+    auto* orientationGrid = new QGridLayout(orientation);
+    orientationGrid->addWidget(eLandscape, 0, 0);
+    orientationGrid->addWidget(cardPicture(24, 14, orientation), 0, 1, Qt::AlignCenter);
+    orientationGrid->addWidget(ePortrait, 1, 0);
+    orientationGrid->addWidget(cardPicture(14, 24, orientation), 1, 1, Qt::AlignCenter);
+
+    auto* sizes = new QGridLayout;
+    sizes->addWidget(caption(QStringLiteral("Card Width"), eCardwidth, this), 0, 0);
+    sizes->addWidget(eCardwidth, 0, 1);
+    sizes->addWidget(caption(QStringLiteral("Card Height"), eCardHeight, this), 1, 0);
+    sizes->addWidget(eCardHeight, 1, 1);
+    sizes->addWidget(caption(QStringLiteral("Horizontal Pitch"), eHorizPitch, this), 2, 0);
+    sizes->addWidget(eHorizPitch, 2, 1);
+    sizes->addWidget(caption(QStringLiteral("Vertical Pitch"), eVertPitch, this), 3, 0);
+    sizes->addWidget(eVertPitch, 3, 1);
+    sizes->addWidget(caption(QStringLiteral("# across"), enbracross, this), 0, 2);
+    sizes->addWidget(enbracross, 0, 3);
+    sizes->addWidget(caption(QStringLiteral("# down"), enbrdown, this), 1, 2);
+    sizes->addWidget(enbrdown, 1, 3);
+    sizes->addWidget(caption(QStringLiteral("Left Margin"), eleftmarg, this), 2, 2);
+    sizes->addWidget(eleftmarg, 2, 3);
+    sizes->addWidget(caption(QStringLiteral("Top Margin"), etopmarg, this), 3, 2);
+    sizes->addWidget(etopmarg, 3, 3);
+    sizes->addWidget(caption(QStringLiteral("Paper size"), epapersize, this), 4, 0);
+    sizes->addWidget(epapersize, 4, 1, 1, 3);
+
+    OKButton = new QPushButton(QStringLiteral("Ok"), this);
+    OKButton->setDefault(true);
+    Cancelbutton = new QPushButton(QStringLiteral("Cancel"), this);
+    Helpbutton = new QPushButton(QStringLiteral("Help"), this);
+    MouseHelpButton = new QToolButton(this);
+    MouseHelpButton->setText(QStringLiteral("?"));
+    MouseHelpButton->setToolTip(QStringLiteral("What's this?"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OKButton);
+    buttons->addWidget(Cancelbutton);
+    buttons->addWidget(Helpbutton);
+    buttons->addWidget(MouseHelpButton);
+
+    auto* lower = new QHBoxLayout;
+    lower->addLayout(sizes, 1);
+    lower->addWidget(orientation, 0, Qt::AlignTop);
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(new QLabel(QStringLiteral("Predefined Layouts"), this));
+    page->addWidget(PredefinedLayouts);
+    page->addWidget(units);
+    page->addLayout(lower);
+    page->addStretch();
+    page->addLayout(buttons);
+
+    connect(PredefinedLayouts, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &TEditCardLayout::PredefinedLayoutsChange);
+    connect(MMButton, &QRadioButton::clicked, this, &TEditCardLayout::MMButtonClick);
+    connect(Inchesbutton, &QRadioButton::clicked, this, &TEditCardLayout::InchesbuttonClick);
+    connect(eCardwidth, &QDoubleSpinBox::editingFinished, this, &TEditCardLayout::eCardwidthExit);
+    connect(eCardHeight, &QDoubleSpinBox::editingFinished, this, &TEditCardLayout::eCardHeightExit);
+    connect(OKButton, &QPushButton::clicked, this, &TEditCardLayout::OKButtonClick);
+    connect(Cancelbutton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Helpbutton, &QPushButton::clicked, this, [this] {
+        if (OnHelp)
+            OnHelp();
+    });
+    connect(MouseHelpButton, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
+}
+
+void TEditCardLayout::ShowLengthsIn(bool millimetres)
+{
+    const bool convert = millimetres != mShowingMM;
+    for (QDoubleSpinBox* edit : {eCardwidth, eCardHeight, eHorizPitch, eVertPitch, eleftmarg, etopmarg}) {
+        const double shown = edit->value();
+        edit->setDecimals(millimetres ? 2 : 3);
+        edit->setRange(0.0, millimetres ? kMaxMM : kMaxInches);
+        if (convert)
+            edit->setValue(millimetres ? InchesToMM(shown) : MMToInches(shown));
+    }
+    mShowingMM = millimetres;
+}
+
+void TEditCardLayout::FillControls()
+{
+    // The held values are inches: show them so, then switch when millimetres are chosen.
+    mShowingMM = false;
+    ShowLengthsIn(false);
+    eCardwidth->setValue(mLayout.Width);
+    eCardHeight->setValue(mLayout.Height);
+    eHorizPitch->setValue(mLayout.HPitch);
+    eVertPitch->setValue(mLayout.VPitch);
+    eleftmarg->setValue(mLayout.LeftMargin);
+    etopmarg->setValue(mLayout.TopMargin);
+    enbracross->setValue(mLayout.Across);
+    enbrdown->setValue(mLayout.Down);
+    if (mLayout.Papersize == kPaperLetter)
+        epapersize->setCurrentIndex(0);
+    else if (mLayout.Papersize == kPaperA4)
+        epapersize->setCurrentIndex(1);
+    else if (mSettingUp)
+        epapersize->setCurrentIndex(-1); // a code the list does not know is kept unless the user picks one
+    if (MMButton->isChecked())
+        ShowLengthsIn(true);
+}
+
+void TEditCardLayout::PredefinedLayoutsChange(int index)
+{
+    if (mSettingUp || index < 0 || index >= kPredefinedLayoutCount)
+        return;
+    ApplyPredefinedLayout(mLayout, index);
+    FillControls();
+}
+
+void TEditCardLayout::MMButtonClick()
+{
+    if (!mShowingMM)
+        ShowLengthsIn(true);
+}
+
+void TEditCardLayout::InchesbuttonClick()
+{
+    if (mShowingMM)
+        ShowLengthsIn(false);
+}
+
+void TEditCardLayout::eCardwidthExit()
+{
+    if (eCardwidth->value() > eHorizPitch->value())
+        eHorizPitch->setValue(eCardwidth->value());
+}
+
+void TEditCardLayout::eCardHeightExit()
+{
+    if (eCardHeight->value() > eVertPitch->value())
+        eVertPitch->setValue(eCardHeight->value());
+}
+
+CardSheetLayout TEditCardLayout::EnteredLayout() const
+{
+    CardSheetLayout l = mLayout;
+    l.Down = enbrdown->value();
+    l.Across = enbracross->value();
+    if (PredefinedLayouts->currentIndex() >= 0)
+        l.PredefLayout = PredefinedLayouts->currentIndex();
+    l.UsePortrait = ePortrait->isChecked();
+    l.UseMM = MMButton->isChecked();
+    const auto inches = [this](const QDoubleSpinBox* edit) {
+        return float(mShowingMM ? MMToStoredInches(edit->value()) : edit->value());
+    };
+    l.Height = inches(eCardHeight);
+    l.Width = inches(eCardwidth);
+    l.HPitch = inches(eHorizPitch);
+    l.VPitch = inches(eVertPitch);
+    l.LeftMargin = inches(eleftmarg);
+    l.TopMargin = inches(etopmarg);
+    if (epapersize->currentIndex() == 0)
+        l.Papersize = kPaperLetter;
+    else if (epapersize->currentIndex() == 1)
+        l.Papersize = kPaperA4;
+    return l;
+}
+
+void TEditCardLayout::OKButtonClick()
+{
+    const CardSheetLayout entered = EnteredLayout();
+    try {
+        ValidCard(entered);
+    } catch (const EValid& e) {
+        if (ShowInformation)
+            ShowInformation(e.Message());
+        return;
+    }
+    mLayout = entered;
+    accept();
+}
+
+} // namespace qm

@@ -1,0 +1,185 @@
+// TSelectSpecificLabels: paints the sheet picture, toggles positions, All, None, Print Setup, pages and Ok.
+#include "print/positiondialog_ui.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace qm {
+
+class TSelectSpecificLabels::SheetBox : public QWidget
+{
+public:
+    explicit SheetBox(TSelectSpecificLabels& dialog) : QWidget(&dialog), mDialog(dialog)
+    {
+        setObjectName(QStringLiteral("PaintBox1"));
+        const QRect paper = dialog.mSelection.PaperRect();
+        setMinimumSize(paper.right() + TSheetSelection::kPictureOffset + 2,
+                       paper.bottom() + TSheetSelection::kPictureOffset + 2);
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const TSheetSelection& s = mDialog.mSelection;
+        QPainter p(this);
+        p.setPen(QPen(Qt::black, 0));
+        // Rectangles cover their left and top edges up to one short of the right and bottom ones.
+        auto box = [&p](const QRect& r, const QColor& fill) {
+            p.setBrush(fill);
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+        };
+        box(s.PaperRect(), Qt::white);
+        for (int i = 0; i < s.PositionCount(); ++i)
+            box(s.PositionRect(i), s.Selected(i) ? QColor(Qt::red) : QColor(Qt::white));
+    }
+
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        const int index = mDialog.mSelection.Click(event->position().toPoint());
+        if (index >= 0)
+            update(mDialog.mSelection.PositionRect(index));
+    }
+
+private:
+    TSelectSpecificLabels& mDialog;
+};
+
+TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, const TSheetPositions& positions,
+                                             QWidget* parent)
+    : QDialog(parent), mSelection(layout, positions, 96)
+{
+    setWindowTitle(QStringLiteral("Print Cards"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    auto* heading = new QLabel(QStringLiteral(" Select Cards To Print"), this);
+    mBox = new SheetBox(*this);
+    auto* left = new QVBoxLayout;
+    left->addWidget(heading);
+    left->addWidget(mBox, 1);
+
+    auto* all = new QPushButton(QStringLiteral("&All"), this);
+    all->setObjectName(QStringLiteral("AllButton"));
+    all->setAutoDefault(false);
+    auto* none = new QPushButton(QStringLiteral("&None"), this);
+    none->setObjectName(QStringLiteral("NoneButton"));
+    none->setAutoDefault(false);
+    connect(all, &QPushButton::clicked, this, &TSelectSpecificLabels::SelectAll);
+    connect(none, &QPushButton::clicked, this, &TSelectSpecificLabels::SelectNone);
+
+    auto* printerBox = new QGroupBox(QStringLiteral("Printer"), this);
+    mPrinter = new QLabel(printerBox);
+    mPrinter->setObjectName(QStringLiteral("PrinterLabel"));
+    mPrinter->setWordWrap(true);
+    auto* setup = new QPushButton(QStringLiteral("Print &Setup"), printerBox);
+    setup->setObjectName(QStringLiteral("PrintSetupButton"));
+    setup->setAutoDefault(false);
+    connect(setup, &QPushButton::clicked, this, [this] {
+        if (PrintSetup)
+            PrintSetup();
+        ShowPrinterName();
+    });
+    auto* printerLayout = new QVBoxLayout(printerBox);
+    printerLayout->addWidget(mPrinter);
+    printerLayout->addWidget(setup);
+
+    auto* pagesBox = new QGroupBox(QStringLiteral("Pages"), this);
+    auto* pagesLabel = new QLabel(QStringLiteral("Number of &pages:"), pagesBox);
+    mPages = new QSpinBox(pagesBox);
+    mPages->setObjectName(QStringLiteral("PagesEdit"));
+    mPages->setRange(TSheetSelection::kMinPages, TSheetSelection::kMaxPages);
+    mPages->setValue(1);
+    pagesLabel->setBuddy(mPages);
+    auto* pagesLayout = new QHBoxLayout(pagesBox);
+    pagesLayout->addWidget(pagesLabel);
+    pagesLayout->addWidget(mPages);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(all);
+    right->addWidget(none);
+    right->addSpacing(12);
+    right->addWidget(printerBox);
+    right->addWidget(pagesBox);
+    right->addStretch();
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(left, 1);
+    top->addLayout(right);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &TSelectSpecificLabels::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layoutAll = new QVBoxLayout(this);
+    layoutAll->addLayout(top, 1);
+    layoutAll->addWidget(buttons);
+    resize(442, 361);
+
+    Inform = [this](const QString& message) { QMessageBox::information(this, windowTitle(), message); };
+}
+
+QWidget* TSelectSpecificLabels::PaintBox() const
+{
+    return mBox;
+}
+
+int TSelectSpecificLabels::Pages() const
+{
+    return mPages->value();
+}
+
+void TSelectSpecificLabels::SetPages(int pages)
+{
+    mPages->setValue(pages);
+}
+
+QString TSelectSpecificLabels::PrinterLabel() const
+{
+    return mPrinter->text();
+}
+
+void TSelectSpecificLabels::SelectAll()
+{
+    mSelection.SelectAll();
+    mBox->update();
+}
+
+void TSelectSpecificLabels::SelectNone()
+{
+    mSelection.SelectNone();
+    mBox->update();
+}
+
+void TSelectSpecificLabels::ShowPrinterName()
+{
+    mPrinter->setText(PrinterName ? PrinterName() : QString());
+}
+
+void TSelectSpecificLabels::accept()
+{
+    mSelection.SetPages(Pages());
+    if (ApplyToPrinter)
+        ApplyToPrinter(mSelection.Pages());
+    const QString problem = mSelection.AcceptProblem();
+    if (!problem.isEmpty()) {
+        if (Inform)
+            Inform(problem);
+        return;
+    }
+    QDialog::accept();
+}
+
+} // namespace qm

@@ -1,0 +1,282 @@
+// TPreviewForm: the page with its shadow, zoom buttons and clicks, page buttons, scrolling keys and
+// placement.
+#include "print/previewwindow_ui.h"
+
+#include "files/preferences.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace qm {
+
+namespace {
+
+// The magnifying glass over the page.
+QCursor MagnifyCursor()
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::white, 4));
+    p.drawEllipse(QRectF(3, 3, 16, 16));
+    p.drawLine(QPointF(17, 17), QPointF(28, 28));
+    p.setPen(QPen(Qt::black, 2));
+    p.setBrush(QColor(255, 255, 255, 160));
+    p.drawEllipse(QRectF(3, 3, 16, 16));
+    p.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(17, 17), QPointF(27, 27));
+    p.end();
+    return QCursor(pixmap, 11, 11);
+}
+
+} // namespace
+
+class TPreviewForm::PageWidget : public QWidget
+{
+public:
+    explicit PageWidget(TPreviewForm& form) : QWidget(nullptr), mForm(form)
+    {
+        setCursor(MagnifyCursor());
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    void Resize()
+    {
+        const TReportPage* page = mForm.Page();
+        resize(page ? mForm.mZoom.CanvasSize(page->Size) : QSize(1, 1));
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Dark));
+        const TReportPage* page = mForm.Page();
+        if (!page)
+            return;
+        const QRect paper = mForm.mZoom.PageRect(page->Size);
+        const int s = TPreviewZoom::kShadow;
+        painter.fillRect(paper.translated(s, s), Qt::black);
+        painter.fillRect(paper, Qt::white);
+        painter.save();
+        painter.translate(paper.topLeft());
+        painter.setClipRect(QRect(QPoint(0, 0), paper.size()));
+        TKScreenReport report(painter, mForm.mZoom.PageDpi());
+        ReplayPage(*page, report);
+        painter.restore();
+    }
+
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton)
+            mForm.ZoomIn();
+        else
+            mForm.ZoomOut();
+    }
+
+private:
+    TPreviewForm& mForm;
+};
+
+TPreviewForm::TPreviewForm(std::vector<TReportPage> pages, QWidget* parent)
+    : QDialog(parent), mPages(std::move(pages)), mZoom(logicalDpiX())
+{
+    setWindowTitle(QStringLiteral("Label Preview"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+
+    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    ok->setObjectName(QStringLiteral("OkButton"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto button = [this](const QString& name, const QString& text, const QString& tip,
+                         void (TPreviewForm::*slot)()) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(name);
+        b->setToolTip(tip);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, slot);
+        return b;
+    };
+    QPushButton* zoomIn = button(QStringLiteral("ZoomInButton"), QStringLiteral("Zoom &In"),
+                                 QStringLiteral("Show the page larger"), &TPreviewForm::ZoomIn);
+    QPushButton* zoomOut = button(QStringLiteral("ZoomOutButton"), QStringLiteral("Zoom &Out"),
+                                  QStringLiteral("Show the page smaller"), &TPreviewForm::ZoomOut);
+    QPushButton* width =
+        button(QStringLiteral("PageWidthButton"), QStringLiteral("Page &Width"),
+               QStringLiteral("Fit the page's width into the window"), &TPreviewForm::ZoomToPageWidth);
+    QPushButton* whole = button(QStringLiteral("WholePageButton"), QStringLiteral("W&hole Page"),
+                                QStringLiteral("Show the whole page"), &TPreviewForm::ZoomToWholePage);
+    mPrevious = button(QStringLiteral("PreviousPageButton"), QStringLiteral("<"),
+                       QStringLiteral("Previous page"), &TPreviewForm::PreviousPage);
+    mNext = button(QStringLiteral("NextPageButton"), QStringLiteral(">"), QStringLiteral("Next page"),
+                   &TPreviewForm::NextPage);
+    mZoomLabel = new QLabel(this);
+
+    auto* bar = new QHBoxLayout;
+    bar->setContentsMargins(6, 4, 6, 4);
+    bar->addWidget(ok);
+    bar->addSpacing(12);
+    for (QPushButton* b : {zoomIn, zoomOut, width, whole})
+        bar->addWidget(b);
+    bar->addWidget(mZoomLabel);
+    bar->addStretch();
+    bar->addWidget(mPrevious);
+    bar->addWidget(mNext);
+    auto* barWidget = new QWidget(this);
+    barWidget->setLayout(bar);
+    barWidget->setFixedHeight(41);
+
+    mView = new PageWidget(*this);
+    mScroll = new QScrollArea(this);
+    mScroll->setObjectName(QStringLiteral("ScrollBox1"));
+    mScroll->setWidget(mView);
+    mScroll->setAlignment(Qt::AlignCenter);
+    mScroll->setBackgroundRole(QPalette::Dark);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(barWidget);
+    layout->addWidget(mScroll, 1);
+    resize(608, 424);
+
+    Rezoom();
+    PageChanged();
+}
+
+TPreviewForm::~TPreviewForm() = default;
+
+const TReportPage* TPreviewForm::Page() const
+{
+    return mPage >= 0 && mPage < PageCount() ? &mPages[size_t(mPage)] : nullptr;
+}
+
+QWidget* TPreviewForm::PageView() const
+{
+    return mView;
+}
+
+void TPreviewForm::SetPage(int page)
+{
+    if (page < 0 || page >= PageCount() || page == mPage)
+        return;
+    mPage = page;
+    PageChanged();
+    Rezoom();
+}
+
+void TPreviewForm::PageChanged()
+{
+    setWindowTitle(QStringLiteral("Preview Page %1 of %2").arg(mPage + 1).arg(PageCount()));
+    mPrevious->setEnabled(mPage > 0);
+    mNext->setEnabled(mPage + 1 < PageCount());
+    mPrevious->setVisible(PageCount() > 1);
+    mNext->setVisible(PageCount() > 1);
+}
+
+void TPreviewForm::Rezoom()
+{
+    mZoomLabel->setText(QStringLiteral("%1 %").arg(mZoom.Percent()));
+    mView->Resize();
+}
+
+void TPreviewForm::SetZoomPercent(int percent)
+{
+    mZoom.SetPercent(percent);
+    Rezoom();
+}
+
+void TPreviewForm::ZoomIn()
+{
+    mZoom.ZoomIn();
+    Rezoom();
+}
+
+void TPreviewForm::ZoomOut()
+{
+    mZoom.ZoomOut();
+    Rezoom();
+}
+
+void TPreviewForm::ZoomToPageWidth()
+{
+    if (const TReportPage* page = Page())
+        SetZoomPercent(mZoom.PageWidthPercent(page->Size, mScroll->viewport()->size()));
+}
+
+void TPreviewForm::ZoomToWholePage()
+{
+    if (const TReportPage* page = Page())
+        SetZoomPercent(mZoom.WholePagePercent(page->Size, mScroll->viewport()->size()));
+}
+
+void TPreviewForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (mFirstActivation) {
+        mFirstActivation = false;
+        RestorePlacement();
+        mZoom.SetPercent(100);
+        Rezoom();
+        PageChanged();
+    }
+}
+
+void TPreviewForm::keyPressEvent(QKeyEvent* event)
+{
+    QScrollBar* bar = mScroll->verticalScrollBar();
+    if (event->key() == Qt::Key_Up) {
+        bar->setValue(std::max(0, bar->value() - bar->singleStep()));
+        return;
+    }
+    if (event->key() == Qt::Key_Down) {
+        bar->setValue(std::min(std::max(0, bar->maximum() - 1), bar->value() + bar->singleStep()));
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TPreviewForm::done(int result)
+{
+    SavePlacement();
+    QDialog::done(result);
+}
+
+void TPreviewForm::RestorePlacement()
+{
+    const int ppi = logicalDpiX();
+    const WindowPlacement stored = Preferences().LoadWindowPlacement(PlacementName(), ppi, false);
+    if (!stored.Stored())
+        return;
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
+    QRect centred(QPoint(), size());
+    centred.moveCenter(available.center());
+    const RestoredPlacement placed = qm::RestorePlacement(stored, centred, available);
+    setGeometry(placed.Bounds);
+    if (placed.Maximize)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TPreviewForm::SavePlacement()
+{
+    if (mFirstActivation)
+        return; // never shown
+    const QRect bounds = isMaximized() ? normalGeometry() : geometry();
+    Preferences().SaveWindowPlacement(PlacementName(), logicalDpiX(),
+                                      WindowPlacement::FromBounds(bounds, isMaximized()));
+}
+
+} // namespace qm

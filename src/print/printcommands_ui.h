@@ -1,0 +1,79 @@
+// TPrintCommands: the main window's printing commands: print, preview, outline test page, printer set-up,
+// fine tuning.
+#pragma once
+
+#include "model/sheetlayout.h"
+#include "print/finetuning.h"
+#include "print/sheetprinter.h"
+#include "print/sheetpositions.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+namespace qm {
+
+class TKBusinessCardPanel32;
+class TKPrinterReport;
+struct TReportPage;
+
+// What the open card and the preferences hand to a printing command.
+struct TPrintSettings
+{
+    CardSheetLayout Layout;
+    TPrintNudges Nudges;
+    QString BackgroundFile;
+    bool ShowBottomMarginWarning = true;
+};
+
+// Holds the report printer and the sheet positions chosen for the rest of the program's run. A PDF file is
+// always a target: with no printer installed the commands still print (to a PDF file) and preview.
+class TPrintCommands
+{
+public:
+    TPrintCommands(QWidget* window, TKBusinessCardPanel32& panel);
+    ~TPrintCommands();
+    TPrintCommands(const TPrintCommands&) = delete;
+    TPrintCommands& operator=(const TPrintCommands&) = delete;
+
+    // The printer check of the first activation; with showMessages its information box is shown (call once).
+    // True when a printer is installed and one is the default.
+    bool CheckPrinters(bool showMessages);
+    bool PrinterAvailable() const { return mPrinterAvailable; }
+
+    // The report printer, made on first use.
+    TKPrinterReport& ReportPrinter();
+    TSheetPositions& Positions() { return mPositions; }
+
+    // "&Print": the position dialog, the bottom-margin warning, the job. False when abandoned or failed.
+    // *warningSwitchedOff is set when the user ticked "Don't show this warning again": the window stores
+    // that in the preferences.
+    bool Print(const TPrintSettings& settings, bool* warningSwitchedOff = nullptr);
+    // "Pre&view": the job recorded, then the preview window.
+    bool Preview(const TPrintSettings& settings);
+    // "Print O&utline Test Page": the print dialog, then card outlines only.
+    bool PrintOutlineTestPage(const TPrintSettings& settings);
+    // "Printer S&etup".
+    bool PrinterSetup();
+    // "Printer Fine &Tuning": true with nudges changed when the dialog ended with Ok (then save them).
+    bool FineTune(TPrintNudges& nudges);
+
+    // Shows the recorded pages; the preview window by default (tests look at the pages instead).
+    std::function<void(std::vector<TReportPage>&)> ShowPreview;
+
+private:
+    // Runs one job with the status window; the recorded pages for a preview.
+    TJobOutcome DoPrint(const TPrintSettings& settings, bool printMode, bool outlineTest);
+
+    QWidget* mWindow;
+    TKBusinessCardPanel32& mPanel;
+    std::unique_ptr<TKPrinterReport> mPrinter;
+    TSheetPositions mPositions;
+    bool mPrinterAvailable = false;
+};
+
+} // namespace qm

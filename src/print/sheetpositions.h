@@ -1,0 +1,55 @@
+// TSheetPositions: which positions of the sheet receive a card, one flag for every position a layout can
+// have.
+#pragma once
+
+#include "model/sheetlayout.h"
+
+#include <bitset>
+#include <initializer_list>
+
+namespace qm {
+
+// Positions are numbered row by row from 0: index = row x across + column. Every position starts selected.
+class TSheetPositions
+{
+public:
+    static constexpr int kCount = kMaxAcross * kMaxDown;
+
+    TSheetPositions() { mFlags.set(); }
+    static TSheetPositions None() { return TSheetPositions(std::bitset<kCount>()); }
+    static TSheetPositions Only(std::initializer_list<int> indexes)
+    {
+        TSheetPositions p = None();
+        for (int i : indexes)
+            p.SetSelected(i, true);
+        return p;
+    }
+
+    bool Selected(int index) const { return index >= 0 && index < kCount && mFlags.test(size_t(index)); }
+    void SetSelected(int index, bool selected)
+    {
+        if (index >= 0 && index < kCount)
+            mFlags.set(size_t(index), selected);
+    }
+    void Toggle(int index) { SetSelected(index, !Selected(index)); }
+    void SelectAll() { mFlags.set(); }
+    void Clear() { mFlags.reset(); }
+    // True when one of the first `positions` positions is selected.
+    bool AnySelected(int positions) const
+    {
+        for (int i = 0; i < positions && i < kCount; ++i) {
+            if (mFlags.test(size_t(i)))
+                return true;
+        }
+        return false;
+    }
+
+    bool operator==(const TSheetPositions& o) const { return mFlags == o.mFlags; }
+    bool operator!=(const TSheetPositions& o) const { return mFlags != o.mFlags; }
+
+private:
+    explicit TSheetPositions(const std::bitset<kCount>& flags) : mFlags(flags) {}
+    std::bitset<kCount> mFlags;
+};
+
+} // namespace qm

@@ -1,0 +1,241 @@
+// TLabelPrinter: the sheet page loop, card origins, background art and the job's status texts.
+#include "print/sheetprinter.h"
+
+#include "design/cardpanel.h"
+#include "print/report.h"
+
+#include <QImageReader>
+#include <QTransform>
+
+#include <algorithm>
+
+namespace qm {
+
+namespace {
+
+// Background art is stretched over a card a few inches wide: more pixels than this add nothing on paper.
+constexpr int kMaxBackgroundSide = 6000;
+
+// Puts the panel back at its zoom and out of printing mode when the job ends, however it ends.
+class PanelGuard
+{
+public:
+    explicit PanelGuard(TKBusinessCardPanel32& panel) : mPanel(panel), mZoom(panel.Zoom()) {}
+    ~PanelGuard()
+    {
+        mPanel.SetPrinting(false);
+        if (mPanel.Zoom() != mZoom)
+            mPanel.SetZoom(mZoom);
+    }
+    PanelGuard(const PanelGuard&) = delete;
+    PanelGuard& operator=(const PanelGuard&) = delete;
+
+private:
+    TKBusinessCardPanel32& mPanel;
+    float mZoom;
+};
+
+} // namespace
+
+// ---- TSheetGeometry ----
+
+TSheetGeometry::TSheetGeometry(const CardSheetLayout& layout, const TPrintNudges& nudges)
+    : CardHeight(layout.Height), CardWidth(layout.Width), Across(layout.Across), Down(layout.Down),
+      TopMargin(layout.TopMargin + nudges.TopMargin * kNudgeStep),
+      LeftMargin(layout.LeftMargin + nudges.LeftMargin * kNudgeStep),
+      HPitch(layout.HPitch + nudges.HorizontalSpacing * kNudgeStep),
+      VPitch(layout.VPitch + nudges.VerticalSpacing * kNudgeStep)
+{}
+
+QRectF TSheetGeometry::CardRect(int row, int column, bool rotated, double landscapePageHeight) const
+{
+    if (!rotated)
+        return QRectF(column * HPitch + LeftMargin, row * VPitch + TopMargin, CardWidth, CardHeight);
+    // The upright sheet's left edge is the landscape page's bottom edge: a card's right edge on the sheet
+    // becomes its top edge on the page.
+    const double x = row * VPitch + TopMargin;
+    const double y = landscapePageHeight - (LeftMargin + column * HPitch + CardWidth);
+    return QRectF(x, y, CardHeight, CardWidth);
+}
+
+// ---- TLabelPrinter ----
+
+TLabelPrinter::TLabelPrinter(TKBusinessCardPanel32& panel, const TLabelJob& job)
+    : mPanel(panel), mJob(job), mGeometry(job.Layout, job.Nudges)
+{}
+
+bool TLabelPrinter::Rotated() const
+{
+    return mPanel.PortraitMode();
+}
+
+QString TLabelPrinter::StatusFormat(bool printMode)
+{
+    return printMode ? QStringLiteral("Printing Page %p\n%0\n%1")
+                     : QStringLiteral("Preparing Preview Page %p\n%0\n%1");
+}
+
+QString TLabelPrinter::FinalStatus(TJobOutcome outcome, const TKReport& report) const
+{
+    switch (outcome) {
+    case joCanceled:
+        return mJob.PrintMode ? QStringLiteral("Business Card Print Canceled!")
+                              : QStringLiteral("Business Card Preview Canceled!");
+    case joStopped:
+        return QStringLiteral("Preview Stopped at page %1!").arg(report.CurrentPage());
+    case joFailed:
+        return QStringLiteral("Business Card Print Failed: %1").arg(report.ErrorString());
+    case joFinished:
+        break;
+    }
+    return QString();
+}
+
+void TLabelPrinter::Pump()
+{
+    if (ProcessEvents)
+        ProcessEvents();
+}
+
+TJobOutcome TLabelPrinter::Run(TKReport& report)
+{
+    PanelGuard guard(mPanel);
+    if (mPanel.Zoom() != 1.0f)
+        mPanel.SetZoom(1.0f);
+    Pump();
+
+    mCopies = report.Copies();
+    report.SetCopies(1);
+    mCancelRequested = false;
+    report.SetOrientation(roDefault);
+    report.SetMargins(0, 0, 0.5, 0.5);
+    report.SetTitle(QStringLiteral("Quillmark"));
+
+    LoadBackGround();
+    const bool done = report.Execute([this](TKReport& r) { BeforePrintLabels(r); },
+                                     [this](TKReport& r) { PrintLabels(r); });
+    Pump();
+    if (report.Aborted()) {
+        // A job the engine could not start or finish failed; one the user ended was cancelled.
+        if (!report.ErrorString().isEmpty() && !mCancelRequested)
+            return joFailed;
+        return joCanceled;
+    }
+    if (!done)
+        return joFailed;
+    if (mCancelRequested)
+        return joStopped;
+    return joFinished;
+}
+
+void TLabelPrinter::BeforePrintLabels(TKReport& report)
+{
+    if (Rotated())
+        report.SetOrientation(roLandscape);
+    if (mJob.PrintMode && mCopies > 1 && report.MaxCopies() > 1) {
+        // The printer makes the copies itself.
+        report.SetCopies(mCopies);
+        mCopies = 1;
+    }
+    report.SetStatusFormat(StatusFormat(mJob.PrintMode));
+    report.StatusLines() = QStringList{QString(), QString()};
+    if (!mJob.PrintMode) {
+        // A preview shows one card.
+        mJob.Positions.Clear();
+        mJob.Positions.SetSelected(Rotated() ? 1 : 0, true);
+    }
+}
+
+void TLabelPrinter::PrintLabels(TKReport& report)
+{
+    const TSheetGeometry& g = mGeometry;
+    if (g.Across < 1 || g.Down < 1)
+        return;
+    mPanel.SetPrinting(true);
+    report.SetLeftMargin(0);
+    report.SetTopMargin(0);
+    report.SetPen(TReportPen());
+    report.SetBrush(TReportBrush{clWhite, bsClear, QImage()});
+    const bool rotated = Rotated();
+    const double pageHeight = report.PageHeight();
+    const int copies = std::max(1, mCopies);
+
+    int c = -1;
+    int r = 0;
+    while (!mCancelRequested && !report.Aborted()) {
+        ++c;
+        if (c + 1 > g.Across) {
+            c = 0;
+            ++r;
+        }
+        if (r + 1 > g.Down) {
+            r = 0;
+            c = 0;
+            if (report.CurrentPage() >= copies)
+                break;
+            report.NewPage();
+            if (report.Aborted())
+                break;
+        }
+        const int index = r * g.Across + c;
+        if (!mJob.Positions.Selected(index))
+            continue;
+
+        const QRectF card = g.CardRect(r, c, rotated, pageHeight);
+        if (CardChanged)
+            CardChanged(CardCaption(index));
+        Pump();
+        if (mCancelRequested || report.Aborted())
+            break;
+
+        if (mJob.OutlineTest) {
+            report.Rectangle(card.left(), card.top(), card.right(), card.bottom());
+        } else {
+            PrintBackGround(report, card);
+            if (!mJob.PrintMode) {
+                report.SetBrush(TReportBrush{clWhite, bsClear, QImage()});
+                report.SetPen(TReportPen{clSilver, psSolid, 0, pmCopy});
+                report.Rectangle(card.left(), card.top(), card.right(), card.bottom());
+            }
+            mPanel.PrintObjects(report, card.left(), card.top());
+        }
+        Pump();
+    }
+    mPanel.SetPrinting(false);
+}
+
+void TLabelPrinter::RequestCancel(TKReport& report)
+{
+    mCancelRequested = true;
+    report.Abort();
+}
+
+void TLabelPrinter::LoadBackGround()
+{
+    mBackgroundKind = bkNone;
+    mBackground = QImage();
+    if (mJob.BackgroundFile.isEmpty())
+        return;
+    QImageReader reader(mJob.BackgroundFile);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (size.width() > kMaxBackgroundSide || size.height() > kMaxBackgroundSide)
+        reader.setScaledSize(size.scaled(kMaxBackgroundSide, kMaxBackgroundSide, Qt::KeepAspectRatio));
+    QImage image = reader.read();
+    if (image.isNull())
+        return;
+    if (Rotated()) {
+        // The same quarter turn the design panel gives the art of a Rotated card.
+        image = image.transformed(QTransform().rotate(90));
+    }
+    mBackground = image;
+    mBackgroundKind = bkBitmap;
+}
+
+void TLabelPrinter::PrintBackGround(TKReport& report, const QRectF& card)
+{
+    if (mBackgroundKind == bkBitmap)
+        report.StretchBitmap(mBackground, card);
+}
+
+} // namespace qm

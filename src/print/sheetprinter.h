@@ -1,0 +1,124 @@
+// TLabelPrinter: one print or preview job: the card repeated over the chosen sheet positions, page after
+// page.
+#pragma once
+
+#include "model/sheetlayout.h"
+#include "print/finetuning.h"
+#include "print/sheetpositions.h"
+
+#include <QImage>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+
+#include <functional>
+
+namespace qm {
+
+class TKBusinessCardPanel32;
+class TKReport;
+
+// The sheet as a job prints it: the layout's card size, counts, margins and pitches in inches with the
+// printer's nudges added.
+struct TSheetGeometry
+{
+    TSheetGeometry() = default;
+    TSheetGeometry(const CardSheetLayout& layout, const TPrintNudges& nudges = TPrintNudges());
+
+    double CardHeight = 2.0;
+    double CardWidth = 3.5;
+    int Across = 2;
+    int Down = 5;
+    double TopMargin = 0.5;
+    double LeftMargin = 0.75;
+    double HPitch = 3.5;
+    double VPitch = 2.0;
+
+    int PositionCount() const { return Across * Down; }
+    // The card at row, column on the page: its top-left corner (the card origin) and its size. A Rotated card
+    // is printed on a landscape page of the given height, the sheet turned a quarter to the left, so that
+    // each card lands on the same place of the sheet as in Normal orientation.
+    QRectF CardRect(int row, int column, bool rotated, double landscapePageHeight = 0) const;
+};
+
+// What the main window hands to one job.
+struct TLabelJob
+{
+    bool PrintMode = true;    // false: a preview run
+    bool OutlineTest = false; // card outlines only
+    TSheetPositions Positions;
+    CardSheetLayout Layout;
+    TPrintNudges Nudges;
+    QString BackgroundFile; // the card's background art; empty for none
+};
+
+enum TJobOutcome
+{
+    joFinished,
+    joCanceled, // the engine aborted the job
+    joStopped,  // the user stopped a preview
+    joFailed    // the document could not be started or written
+};
+
+class TLabelPrinter
+{
+public:
+    // Kinds of background art.
+    enum TBackgroundKind
+    {
+        bkNone,
+        bkMetafile,
+        bkBitmap
+    };
+
+    TLabelPrinter(TKBusinessCardPanel32& panel, const TLabelJob& job);
+
+    // The whole job on report: the copies are taken from the report's setting (which becomes 1), the panel
+    // is at zoom 1.0 meanwhile, the background is loaded and the engine runs BeforePrintLabels and
+    // PrintLabels. The zoom is set back whatever happens.
+    TJobOutcome Run(TKReport& report);
+
+    // The engine's callbacks.
+    void BeforePrintLabels(TKReport& report);
+    void PrintLabels(TKReport& report);
+
+    // The Cancel (or Stop) button: the job ends after the current card and the engine throws the document
+    // away.
+    void RequestCancel(TKReport& report);
+    bool CancelRequested() const { return mCancelRequested; }
+
+    // Loads the background file (turned a quarter for a Rotated card); any failure leaves no background.
+    void LoadBackGround();
+    TBackgroundKind BackgroundKind() const { return mBackgroundKind; }
+    // The background over the card's own size, its top-left at the card origin.
+    void PrintBackGround(TKReport& report, const QRectF& card);
+
+    const TLabelJob& Job() const { return mJob; }
+    const TSheetGeometry& Geometry() const { return mGeometry; }
+    int Copies() const { return mCopies; }
+    bool Rotated() const;
+
+    // The status window's texts.
+    static QString StatusFormat(bool printMode);
+    static QString CardCaption(int index) { return QStringLiteral("Card %1").arg(index + 1); }
+    // What the status window says once the job ended; empty when it simply closes.
+    QString FinalStatus(TJobOutcome outcome, const TKReport& report) const;
+
+    // "Card 3": the card being printed.
+    std::function<void(const QString&)> CardChanged;
+    // Lets pending events run (the Cancel button) after every card.
+    std::function<void()> ProcessEvents;
+
+private:
+    void Pump();
+
+    TKBusinessCardPanel32& mPanel;
+    TLabelJob mJob;
+    TSheetGeometry mGeometry;
+    int mCopies = 1;
+    bool mCancelRequested = false;
+    TBackgroundKind mBackgroundKind = bkNone;
+    QImage mBackground;
+};
+
+} // namespace qm

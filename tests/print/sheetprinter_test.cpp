@@ -1,0 +1,416 @@
+// Tests for the sheet page loop on the recording engine: positions, copies, orientations, nudges, outlines,
+// background, cancel.
+#include "design/cardpanel.h"
+#include "objects/shapes/cardshape.h"
+#include "print/sheetprinter.h"
+#include "print/report.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using namespace qm;
+
+// A card object that notes the card origins it is printed at, and whether the panel was in printing mode.
+class Probe : public TKGraphicControl
+{
+public:
+    const char* ClassName() const override { return "Probe"; }
+    void PrintTo(TKReport&, double x, double y) override
+    {
+        origins.emplace_back(x, y);
+        printingSeen = Host() && Host()->IsPrinting();
+        NotifyChanged(); // must not reach the window while printing
+    }
+    std::vector<QPointF> origins;
+    bool printingSeen = false;
+};
+
+// A target that makes copies itself.
+class CopyingRecorder : public TKRecordingReport
+{
+public:
+    int MaxCopies() const override { return 99; }
+};
+
+struct Fixture
+{
+    TKBusinessCardPanel32 panel;
+    Probe* probe = nullptr;
+    int changes = 0;
+
+    Fixture()
+    {
+        probe = static_cast<Probe*>(panel.CardObjects().Add(std::make_unique<Probe>()));
+        probe->SetBounds(0, 0, 10, 10);
+        panel.LabelChangedEvent = [this] { ++changes; };
+    }
+
+    TJobOutcome Run(TKReport& report, const TLabelJob& job, QStringList* cards = nullptr)
+    {
+        TLabelPrinter printer(panel, job);
+        printer.CardChanged = [cards](const QString& c) {
+            if (cards)
+                cards->append(c);
+        };
+        return printer.Run(report);
+    }
+};
+
+std::vector<QPointF> DefaultSheetOrigins()
+{
+    std::vector<QPointF> o;
+    for (int r = 0; r < 5; ++r)
+        for (int c = 0; c < 2; ++c)
+            o.emplace_back(0.75 + 3.5 * c, 0.5 + 2.0 * r);
+    return o;
+}
+
+std::vector<QRectF> Rectangles(const TReportPage& page)
+{
+    std::vector<QRectF> rects;
+    for (const TReportRecord& r : page.Records)
+        if (r.Kind == TReportRecord::rkRectangle)
+            rects.push_back(r.Rect);
+    return rects;
+}
+
+void ExpectNear(const QPointF& a, const QPointF& b, const char* what, int i)
+{
+    EXPECT_NEAR(a.x(), b.x(), 1e-6) << what << " " << i;
+    EXPECT_NEAR(a.y(), b.y(), 1e-6) << what << " " << i;
+}
+
+// ---- Positions and pages ----
+
+TEST(PageLoop, FullSheetGivesTenCardsInReadingOrderOnOnePage)
+{
+    Fixture f;
+    TKRecordingReport report;
+    TLabelJob job;
+    QStringList cards;
+    EXPECT_EQ(f.Run(report, job, &cards), joFinished);
+
+    ASSERT_EQ(report.Pages().size(), 1u);
+    EXPECT_EQ(report.Pages()[0].Orientation, roDefault);
+    const std::vector<QPointF> expected = DefaultSheetOrigins();
+    ASSERT_EQ(f.probe->origins.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i)
+        ExpectNear(f.probe->origins[i], expected[i], "origin", int(i));
+    EXPECT_EQ(cards.first(), QStringLiteral("Card 1"));
+    EXPECT_EQ(cards.last(), QStringLiteral("Card 10"));
+    EXPECT_EQ(cards.size(), 10);
+    // The objects printed while the panel was printing, and that kept their notifications quiet.
+    EXPECT_TRUE(f.probe->printingSeen);
+    EXPECT_FALSE(f.panel.Printing());
+    EXPECT_EQ(f.changes, 0);
+}
+
+TEST(PageLoop, OnlyTheChosenPositionsPrintAndTheRestStayBlank)
+{
+    Fixture f;
+    TKRecordingReport report;
+    TLabelJob job;
+    job.Positions = TSheetPositions::Only({8, 9});
+    QStringList cards;
+    f.Run(report, job, &cards);
+    ASSERT_EQ(report.Pages().size(), 1u);
+    ASSERT_EQ(f.probe->origins.size(), 2u);
+    ExpectNear(f.probe->origins[0], QPointF(0.75, 8.5), "bottom left", 0);
+    ExpectNear(f.probe->origins[1], QPointF(4.25, 8.5), "bottom right", 1);
+    EXPECT_EQ(cards, (QStringList{QStringLiteral("Card 9"), QStringLiteral("Card 10")}));
+}
+
+TEST(PageLoop, EveryPositionOfALargeSheetHasItsOwnFlag)
+{
+    Fixture f;
+    TLabelJob job;
+    job.Layout.Across = 3;
+    job.Layout.Down = 8;
+    job.Layout.Height = 1.0f;
+    job.Layout.VPitch = 1.25f;
+    job.Layout.HPitch = 2.5f;
+    job.Layout.Width = 2.5f;
+    TKRecordingReport all;
+    f.Run(all, job);
+    EXPECT_EQ(f.probe->origins.size(), 24u);
+
+    f.probe->origins.clear();
+    job.Positions = TSheetPositions::Only({14, 23});
+    TKRecordingReport some;
+    f.Run(some, job);
+    ASSERT_EQ(f.probe->origins.size(), 2u);
+    ExpectNear(f.probe->origins[0], QPointF(0.75 + 2 * 2.5, 0.5 + 4 * 1.25), "fifteenth", 0);
+    ExpectNear(f.probe->origins[1], QPointF(0.75 + 2 * 2.5, 0.5 + 7 * 1.25), "last", 1);
+}
+
+TEST(PageLoop, CopiesArePagesUnlessThePrinterMakesThem)
+{
+    Fixture f;
+    TLabelJob job;
+    TKRecordingReport plain;
+    plain.SetCopies(3);
+    f.Run(plain, job);
+    ASSERT_EQ(plain.Pages().size(), 3u);
+    EXPECT_EQ(f.probe->origins.size(), 30u);
+    EXPECT_EQ(plain.Copies(), 1);
+    // Three identical sheets.
+    const std::vector<QPointF> sheet = DefaultSheetOrigins();
+    for (size_t i = 0; i < f.probe->origins.size(); ++i)
+        ExpectNear(f.probe->origins[i], sheet[i % 10], "copy", int(i));
+
+    // A printer that makes copies gets the count and prints the sheet once.
+    f.probe->origins.clear();
+    CopyingRecorder copying;
+    copying.SetCopies(3);
+    f.Run(copying, job);
+    EXPECT_EQ(copying.Pages().size(), 1u);
+    EXPECT_EQ(copying.Copies(), 3);
+    EXPECT_EQ(f.probe->origins.size(), 10u);
+}
+
+// ---- Orientation and preview ----
+
+TEST(PageLoop, RotatedCardsPrintOnALandscapePageWhereTheSheetHasThem)
+{
+    Fixture f;
+    f.panel.SetPortraitMode(true);
+    TKRecordingReport report;
+    TLabelJob job;
+    job.OutlineTest = true;
+    f.Run(report, job);
+    ASSERT_EQ(report.Pages().size(), 1u);
+    const TReportPage& page = report.Pages()[0];
+    EXPECT_EQ(page.Orientation, roLandscape);
+    EXPECT_EQ(page.Size, QSizeF(11, 8.5));
+    const std::vector<QRectF> rects = Rectangles(page);
+    ASSERT_EQ(rects.size(), 10u);
+    // Card (row r, column c) of the upright sheet, turned a quarter to the left with the paper.
+    for (int i = 0; i < 10; ++i) {
+        const int r = i / 2, c = i % 2;
+        const QRectF upright(0.75 + 3.5 * c, 0.5 + 2.0 * r, 3.5, 2.0);
+        const QRectF turned(upright.top(), 8.5 - upright.right(), upright.height(), upright.width());
+        ExpectNear(rects[size_t(i)].topLeft(), turned.topLeft(), "top-left", i);
+        ExpectNear(rects[size_t(i)].bottomRight(), turned.bottomRight(), "bottom-right", i);
+    }
+}
+
+TEST(PageLoop, RotatedCardsKeepTheirSheetPlaceWhenThePitchExceedsTheWidth)
+{
+    TSheetGeometry g;
+    g.CardWidth = 3.5;
+    g.HPitch = 4.0;
+    g.LeftMargin = 0.55;
+    const QRectF upright = g.CardRect(0, 1, false);
+    const QRectF turned = g.CardRect(0, 1, true, 8.5);
+    EXPECT_DOUBLE_EQ(turned.top(), 8.5 - upright.right());
+    EXPECT_DOUBLE_EQ(turned.bottom(), 8.5 - upright.left());
+}
+
+TEST(PageLoop, PreviewShowsOneCardWithASilverOutline)
+{
+    for (bool rotated : {false, true}) {
+        Fixture f;
+        f.panel.SetPortraitMode(rotated);
+        TKRecordingReport report;
+        TLabelJob job;
+        job.PrintMode = false;
+        f.Run(report, job);
+        ASSERT_EQ(report.Pages().size(), 1u);
+        const TReportPage& page = report.Pages()[0];
+        EXPECT_EQ(page.Orientation, rotated ? roLandscape : roDefault);
+        ASSERT_EQ(f.probe->origins.size(), 1u) << rotated;
+        // Position 1 (the second card) of a Rotated sheet, else position 0.
+        const QPointF origin = rotated ? QPointF(0.5, 8.5 - 0.75 - 3.5 - 3.5) : QPointF(0.75, 0.5);
+        ExpectNear(f.probe->origins[0], origin, "preview origin", rotated);
+
+        const TReportPen* outlinePen = nullptr;
+        const TReportPen* pen = nullptr;
+        for (const TReportRecord& r : page.Records) {
+            if (r.Kind == TReportRecord::rkPen)
+                pen = &r.Pen;
+            if (r.Kind == TReportRecord::rkRectangle) {
+                ExpectNear(r.Rect.topLeft(), origin, "outline", rotated);
+                EXPECT_NEAR(r.Rect.width(), rotated ? 2.0 : 3.5, 1e-6);
+                outlinePen = pen;
+            }
+        }
+        ASSERT_TRUE(outlinePen);
+        EXPECT_EQ(outlinePen->Color, clSilver);
+        EXPECT_EQ(outlinePen->Width, 0); // the thinnest the device draws
+        EXPECT_EQ(outlinePen->Style, psSolid);
+    }
+}
+
+// ---- Nudges, zoom, outline test, background ----
+
+TEST(PageLoop, NudgesMoveTheCardsBySteps)
+{
+    Fixture f;
+    TKRecordingReport report;
+    TLabelJob job;
+    job.Nudges.TopMargin = 8;
+    job.Nudges.LeftMargin = -3;
+    job.Nudges.VerticalSpacing = 2;
+    job.Nudges.HorizontalSpacing = 1;
+    f.Run(report, job);
+    ASSERT_EQ(f.probe->origins.size(), 10u);
+    for (int i = 0; i < 10; ++i) {
+        const int r = i / 2, c = i % 2;
+        const QPointF expected(0.75 - 3 / 32.0 + c * (3.5 + 1 / 32.0), 0.5 + 0.25 + r * (2.0 + 2 / 32.0));
+        ExpectNear(f.probe->origins[size_t(i)], expected, "nudged", i);
+    }
+}
+
+TEST(PageLoop, AZoomedCardPrintsAtFullSizeAndKeepsItsZoom)
+{
+    Fixture f;
+    auto* shape = static_cast<TBCShapes*>(f.panel.CardObjects().Add(std::make_unique<TBCShapes>()));
+    shape->SetBounds(96, 48, 96, 48);
+    f.panel.SetZoom(1.5f);
+    TKRecordingReport report;
+    TLabelJob job;
+    job.Positions = TSheetPositions::Only({0});
+    f.Run(report, job);
+    EXPECT_EQ(f.panel.Zoom(), 1.5f);
+    EXPECT_EQ(shape->BoundsRect(), QRect(144, 72, 144, 72));
+    const std::vector<QRectF> rects = Rectangles(report.Pages()[0]);
+    ASSERT_EQ(rects.size(), 1u);
+    ExpectNear(rects[0].topLeft(), QPointF(1.75, 1.0), "shape", 0);
+    ExpectNear(rects[0].bottomRight(), QPointF(2.75, 1.5), "shape", 0);
+}
+
+TEST(PageLoop, OutlineTestDrawsEveryCardRectangleAndNothingElse)
+{
+    QTemporaryDir dir;
+    const QString art = dir.filePath(QStringLiteral("art.png"));
+    QImage(35, 20, QImage::Format_RGB32).save(art);
+    Fixture f;
+    TKRecordingReport report;
+    TLabelJob job;
+    job.OutlineTest = true;
+    job.BackgroundFile = art;
+    f.Run(report, job);
+    EXPECT_TRUE(f.probe->origins.empty());
+    ASSERT_EQ(report.Pages().size(), 1u);
+    const std::vector<QRectF> rects = Rectangles(report.Pages()[0]);
+    const std::vector<QPointF> origins = DefaultSheetOrigins();
+    ASSERT_EQ(rects.size(), 10u);
+    for (size_t i = 0; i < rects.size(); ++i) {
+        ExpectNear(rects[i].topLeft(), origins[i], "outline", int(i));
+        ExpectNear(rects[i].bottomRight(), origins[i] + QPointF(3.5, 2.0), "outline", int(i));
+    }
+    for (const TReportRecord& r : report.Pages()[0].Records) {
+        EXPECT_TRUE(r.Kind == TReportRecord::rkRectangle || r.Kind == TReportRecord::rkPen ||
+                    r.Kind == TReportRecord::rkBrush || r.Kind == TReportRecord::rkFont)
+            << r.Kind;
+        if (r.Kind == TReportRecord::rkPen) {
+            EXPECT_EQ(r.Pen.Color, clBlack);
+            EXPECT_EQ(r.Pen.Width, 1);
+        }
+    }
+}
+
+TEST(PageLoop, BackgroundArtFillsTheCardsOwnSizeTurnedWithARotatedCard)
+{
+    QTemporaryDir dir;
+    const QString art = dir.filePath(QStringLiteral("art.png"));
+    QImage(70, 40, QImage::Format_RGB32).save(art);
+
+    for (bool rotated : {false, true}) {
+        Fixture f;
+        f.panel.SetPortraitMode(rotated);
+        TKRecordingReport report;
+        TLabelJob job;
+        ApplyPredefinedLayout(job.Layout, 20); // Herma 8840: 3.3 x 2 inch cards
+        job.BackgroundFile = art;
+        job.Positions = TSheetPositions::Only({0});
+        TLabelPrinter printer(f.panel, job);
+        printer.Run(report);
+        EXPECT_EQ(printer.BackgroundKind(), TLabelPrinter::bkBitmap);
+        const TReportRecord* bitmap = nullptr;
+        for (const TReportRecord& r : report.Pages()[0].Records)
+            if (r.Kind == TReportRecord::rkBitmap)
+                bitmap = &r;
+        ASSERT_TRUE(bitmap) << rotated;
+        EXPECT_NEAR(bitmap->Rect.width(), rotated ? 2.0 : 3.3, 1e-6);
+        EXPECT_NEAR(bitmap->Rect.height(), rotated ? 3.3 : 2.0, 1e-6);
+        EXPECT_EQ(bitmap->Image.size(), rotated ? QSize(40, 70) : QSize(70, 40));
+        ASSERT_EQ(f.probe->origins.size(), 1u);
+        ExpectNear(bitmap->Rect.topLeft(), f.probe->origins[0], "art at the card origin", rotated);
+    }
+}
+
+TEST(PageLoop, BackgroundThatCannotBeReadIsLeftOut)
+{
+    QTemporaryDir dir;
+    const QString junk = dir.filePath(QStringLiteral("junk.bmp"));
+    QFile file(junk);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("BM not a bitmap");
+    file.close();
+    for (const QString& name : {junk, dir.filePath(QStringLiteral("missing.bmp"))}) {
+        Fixture f;
+        TKRecordingReport report;
+        TLabelJob job;
+        job.BackgroundFile = name;
+        TLabelPrinter printer(f.panel, job);
+        EXPECT_EQ(printer.Run(report), joFinished);
+        EXPECT_EQ(printer.BackgroundKind(), TLabelPrinter::bkNone);
+        EXPECT_EQ(f.probe->origins.size(), 10u);
+    }
+}
+
+// ---- Status and cancel ----
+
+TEST(PageLoop, StatusTextsFollowTheJob)
+{
+    Fixture f;
+    TKRecordingReport report;
+    QStringList statuses;
+    report.StatusChanged = [&](const QString& s) { statuses.append(s); };
+    report.SetCopies(2);
+    TLabelJob job;
+    f.Run(report, job);
+    EXPECT_EQ(statuses,
+              (QStringList{QStringLiteral("Printing Page 1\n\n"), QStringLiteral("Printing Page 2\n\n")}));
+
+    statuses.clear();
+    job.PrintMode = false;
+    TKRecordingReport preview;
+    preview.StatusChanged = [&](const QString& s) { statuses.append(s); };
+    f.Run(preview, job);
+    EXPECT_EQ(statuses, QStringList{QStringLiteral("Preparing Preview Page 1\n\n")});
+}
+
+TEST(PageLoop, CancelEndsTheJobAndPutsThePanelBack)
+{
+    for (bool printMode : {true, false}) {
+        Fixture f;
+        f.panel.SetZoom(1.2f);
+        TKRecordingReport report;
+        report.SetCopies(5);
+        TLabelJob job;
+        job.PrintMode = printMode;
+        TLabelPrinter printer(f.panel, job);
+        printer.CardChanged = [&](const QString& card) {
+            if (card == QLatin1String("Card 3") || !printMode)
+                printer.RequestCancel(report);
+        };
+        const TJobOutcome outcome = printer.Run(report);
+        EXPECT_EQ(outcome, joCanceled);
+        EXPECT_TRUE(report.Aborted());
+        EXPECT_EQ(f.probe->origins.size(), printMode ? 2u : 0u);
+        EXPECT_EQ(printer.FinalStatus(outcome, report),
+                  printMode ? QStringLiteral("Business Card Print Canceled!")
+                            : QStringLiteral("Business Card Preview Canceled!"));
+        EXPECT_EQ(f.panel.Zoom(), 1.2f);
+        EXPECT_FALSE(f.panel.Printing());
+    }
+}
+
+} // namespace
