@@ -1,0 +1,76 @@
+// The about box and the configuration report.
+#include "app/aboutbox_ui.h"
+
+#include "app/mainwindow_ui.h"
+#include "app/toolicons_ui.h"
+#include "platform/paths.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringList>
+#include <QSysInfo>
+#include <QVBoxLayout>
+
+namespace qm {
+
+TSplashform::TSplashform(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("About Quillmark"));
+    setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
+    auto* picture = new QLabel(this);
+    picture->setPixmap(ProgramPicture(96));
+    auto* name = new QLabel(QStringLiteral("<h2>Quillmark</h2>"), this);
+    auto* version = new QLabel(QStringLiteral("Version ") + QLatin1String(TMainScreen::kVersion), this);
+    version->setObjectName(QStringLiteral("Version"));
+    auto* bits = new QLabel(QStringLiteral("%1-bit version").arg(QSysInfo::WordSize), this);
+    auto* about = new QLabel(QStringLiteral("Business cards, designed and printed."), this);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* text = new QVBoxLayout;
+    text->addWidget(name);
+    text->addWidget(version);
+    text->addWidget(bits);
+    text->addWidget(about);
+    text->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addWidget(picture, 0, Qt::AlignTop);
+    top->addSpacing(16);
+    top->addLayout(text, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    setFixedSize(434, 236);
+}
+
+QString ConfigurationReport()
+{
+    QStringList lines;
+    lines << QStringLiteral("Quillmark version %1 (%2-bit)")
+                 .arg(QLatin1String(TMainScreen::kVersion))
+                 .arg(QSysInfo::WordSize);
+    lines << QStringLiteral("Qt %1, %2").arg(QLatin1String(qVersion()), QSysInfo::prettyProductName());
+    lines << QStringLiteral("Display platform: %1").arg(QGuiApplication::platformName());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        lines << QStringLiteral("Screen: %1 x %2 pixels, %3 pixels per inch, device pixel ratio %4")
+                     .arg(screen->size().width())
+                     .arg(screen->size().height())
+                     .arg(qRound(screen->logicalDotsPerInch()))
+                     .arg(screen->devicePixelRatio());
+    }
+    lines << QStringLiteral("Data folder: %1").arg(ProgramFolder());
+    lines << QString();
+    const QStringList printers = QPrinterInfo::availablePrinterNames();
+    lines << QStringLiteral("Installed printers: %1")
+                 .arg(printers.isEmpty() ? QStringLiteral("none") : printers.join(QStringLiteral(", ")));
+    const QString defaultPrinter = QPrinterInfo::defaultPrinterName();
+    lines << QStringLiteral("Default printer: %1")
+                 .arg(defaultPrinter.isEmpty() ? QStringLiteral("none") : defaultPrinter);
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace qm

@@ -1,0 +1,20 @@
+// TSplashform, the about box, and the report of the Configuration Information command.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+namespace qm {
+
+// The about box: the program's picture, name and version.
+class TSplashform : public QDialog
+{
+public:
+    explicit TSplashform(QWidget* parent);
+};
+
+// The program's version, the Qt version and system, the screen, the data folder and the printers, one to a
+// line.
+QString ConfigurationReport();
+
+} // namespace qm

@@ -1,0 +1,260 @@
+// TMainScreen: building the tool bar, the command bar beneath the card and the menus.
+#include "app/mainwindow_ui.h"
+
+#include "app/carddocument.h"
+#include "app/personalinfo_ui.h"
+#include "app/toolicons_ui.h"
+#include "design/cardpanel.h"
+#include "print/printcommands_ui.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+
+namespace qm {
+
+namespace {
+
+// The two web pages of the Help menu.
+const char kBonusArtworkUrl[] = "https://quillmark.example.org/bonus-artwork";
+const char kWebsiteUrl[] = "https://quillmark.example.org/";
+
+struct ToolButtonInfo
+{
+    int state;
+    const char* name;
+    const char* hint;
+};
+
+const ToolButtonInfo kTools[] = {
+    {psPointing, "Pointerbutton", "Selection tool"},
+    {psLabel, "DrawLabelButton", "Text tool"},
+    {psMultiLineLabel, "DrawMLTextButton", "Multi-line text tool"},
+    {psSymbolLabel, "DrawSymbolButton", "Symbol tool"},
+    {psRectangle, "DrawRectanglebutton", "Rectangle tool"},
+    {psEllipse, "DrawEllipseButton", "Ellipse tool"},
+    {psRoundRectangle, "DrawRoundrectbutton", "Round Rectangle tool"},
+    {psLine, "DrawLinebutton", "Line Tool"},
+    {psImage, "DrawImageButton", "Clip Art Tool"},
+    {psSuperShape, "DrawSupershape", "Supershape tool \nMulti-purpose shapes and surfaces"},
+    {psRichLabel, "DrawRichText", "Rich Text tool \nMixed fonts, colors and styles"},
+    {psSuperText, "DrawSuperTextButton",
+     "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps"},
+    {psCircleText, "DrawCircleTextbutton", "CircleText Tool \nCircular or semi-circular text using any font"},
+};
+
+} // namespace
+
+void TMainScreen::BuildToolBar()
+{
+    QToolBar* bar = addToolBar(QStringLiteral("Tools"));
+    bar->setObjectName(QStringLiteral("ToolBar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    bar->setIconSize(QSize(24, 24));
+    ToolGroup = new QActionGroup(this);
+    ToolGroup->setExclusive(true);
+    for (const ToolButtonInfo& tool : kTools) {
+        QAction* action = bar->addAction(
+            ToolIcon(tool.state), QString::fromLatin1(tool.hint).section(QLatin1Char('\n'), 0, 0).trimmed());
+        action->setObjectName(QString::fromLatin1(tool.name));
+        action->setToolTip(QString::fromLatin1(tool.hint));
+        action->setWhatsThis(
+            QString::fromLatin1(tool.hint).replace(QLatin1Char('\n'), QLatin1Char(' ')) +
+            QStringLiteral(": pick it, then drag a rectangle on the card to place the object."));
+        action->setCheckable(true);
+        action->setData(tool.state);
+        action->setChecked(tool.state == psPointing);
+        ToolGroup->addAction(action);
+        const int state = tool.state;
+        connect(action, &QAction::triggered, this, [this, state] { SetTool(state); });
+    }
+    bar->addSeparator();
+    QuickTipsAction = bar->addAction(ToolIcon(kTipsPicture), QStringLiteral("Quick Tips"));
+    QuickTipsAction->setToolTip(QStringLiteral("Show the Designer Assistant"));
+    QuickTipsAction->setWhatsThis(QStringLiteral("Short tips on designing a card."));
+    connect(QuickTipsAction, &QAction::triggered, this, &TMainScreen::QuickTipsClick);
+    bar->addSeparator();
+    ShowGridAction = bar->addAction(ToolIcon(kGridPicture), QStringLiteral("Show grid"));
+    ShowGridAction->setCheckable(true);
+    ShowGridAction->setWhatsThis(
+        QStringLiteral("Shows a grid of dots on the card to line objects up by eye."));
+    connect(ShowGridAction, &QAction::toggled, this, [this](bool on) { Panel().SetShowGrid(on); });
+    SnapToGridAction = bar->addAction(ToolIcon(kSnapPicture), QStringLiteral("Snap to Grid"));
+    SnapToGridAction->setCheckable(true);
+    SnapToGridAction->setWhatsThis(QStringLiteral("Objects you move or size jump to the grid."));
+    connect(SnapToGridAction, &QAction::toggled, this, [this](bool on) { Panel().SetSnapToGrid(on); });
+    bar->addSeparator();
+    BackgroundArtAction = bar->addAction(ToolIcon(kBackgroundPicture), QStringLiteral("Background art"));
+    BackgroundArtAction->setToolTip(QStringLiteral("Set or change background art"));
+    BackgroundArtAction->setWhatsThis(QStringLiteral("A picture behind the whole card."));
+    // Background art has no chooser yet.
+    BackgroundArtAction->setEnabled(false);
+    for (QToolButton* button : bar->findChildren<QToolButton*>())
+        button->setFocusPolicy(Qt::NoFocus);
+}
+
+void TMainScreen::BuildCommandBar(QWidget* bar)
+{
+    const QString zoomHint =
+        QStringLiteral("Press plus (+) or minus (-) to \nincrease or decrease the zoom percentage");
+    ZoomSpinner = new QWidget(bar);
+    ZoomSpinner->setObjectName(QStringLiteral("ZoomSpinner"));
+    ZoomSpinner->setToolTip(zoomHint);
+    ZoomSpinner->setWhatsThis(QStringLiteral("Zooms the card from 100% to 150% in steps of 10%."));
+    auto* spin = new QVBoxLayout(ZoomSpinner);
+    spin->setContentsMargins(0, 0, 0, 0);
+    spin->setSpacing(0);
+    ZoomUpButton = new QToolButton(ZoomSpinner);
+    ZoomUpButton->setArrowType(Qt::UpArrow);
+    ZoomDownButton = new QToolButton(ZoomSpinner);
+    ZoomDownButton->setArrowType(Qt::DownArrow);
+    for (QToolButton* button : {ZoomUpButton, ZoomDownButton}) {
+        button->setFixedSize(22, 15);
+        button->setToolTip(zoomHint);
+        button->setFocusPolicy(Qt::NoFocus);
+        spin->addWidget(button);
+    }
+    connect(ZoomUpButton, &QToolButton::clicked, this, &TMainScreen::ZoomIn);
+    connect(ZoomDownButton, &QToolButton::clicked, this, &TMainScreen::ZoomOut);
+
+    auto* zoomBox = new QFrame(bar);
+    zoomBox->setFrameShape(QFrame::Panel);
+    zoomBox->setFrameShadow(QFrame::Sunken);
+    zoomBox->setWhatsThis(ZoomSpinner->whatsThis());
+    auto* zoomLayout = new QHBoxLayout(zoomBox);
+    zoomLayout->setContentsMargins(6, 2, 6, 2);
+    zoomLayout->addWidget(new QLabel(QStringLiteral("Zoom:"), zoomBox));
+    ZoomCaption = new QLabel(QStringLiteral("100%"), zoomBox);
+    ZoomCaption->setObjectName(QStringLiteral("ZoomCaption"));
+    ZoomCaption->setStyleSheet(QStringLiteral("color: navy; font-weight: bold"));
+    ZoomCaption->setMinimumWidth(ZoomCaption->fontMetrics().horizontalAdvance(QStringLiteral("150%")) + 4);
+    zoomLayout->addWidget(ZoomCaption);
+
+    SaveAsButton = new QPushButton(QStringLiteral("Save as"), bar);
+    SaveAsButton->setObjectName(QStringLiteral("SaveAsButton"));
+    SaveAsButton->setDefault(true);
+    SaveAsButton->setWhatsThis(QStringLiteral("Saves the card. It shows once the card has changes."));
+    CancelButton = new QPushButton(QStringLiteral("Cancel"), bar);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    CancelButton->setWhatsThis(QStringLiteral("Throws the changes away and goes back to the saved card."));
+    PrintButton = new QPushButton(QStringLiteral("&Print"), bar);
+    PrintButton->setWhatsThis(QStringLiteral("Prints sheets of your card."));
+    PreviewButton = new QPushButton(QStringLiteral("Pre&view"), bar);
+    PreviewButton->setWhatsThis(QStringLiteral("Shows a sheet of your card as it will print."));
+    HelpButton = new QPushButton(QStringLiteral("&Help"), bar);
+    HelpButton->setWhatsThis(QStringLiteral("Help on the design window."));
+    MouseHelpButton = new QToolButton(bar);
+    MouseHelpButton->setDefaultAction(QWhatsThis::createAction(MouseHelpButton));
+    MouseHelpButton->setWhatsThis(
+        QStringLiteral("Click this, then any part of the window, to learn what it does."));
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+             SaveAsButton, CancelButton, PrintButton, PreviewButton, HelpButton, MouseHelpButton})
+        button->setFocusPolicy(Qt::NoFocus);
+    // As narrow as their captions allow, so that the bar fits the window's first width.
+    for (QPushButton* button : {SaveAsButton, CancelButton, PrintButton, PreviewButton, HelpButton})
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("Save As")) + 20);
+    connect(SaveAsButton, &QPushButton::clicked, this, &TMainScreen::SaveButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, [this] { mDocument->CancelChanges(); });
+    connect(HelpButton, &QPushButton::clicked, this, [this] { ShowHelpContext(kHelpContext); });
+    connect(PrintButton, &QPushButton::clicked, this, [this] { PrintClick(); });
+    connect(PreviewButton, &QPushButton::clicked, this, [this] { mPrint->Preview(PrintSettings()); });
+
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->addWidget(ZoomSpinner);
+    layout->addWidget(zoomBox);
+    layout->addStretch();
+    layout->addWidget(SaveAsButton);
+    layout->addWidget(CancelButton);
+    layout->addSpacing(6);
+    layout->addWidget(PrintButton);
+    layout->addWidget(PreviewButton);
+    layout->addWidget(HelpButton);
+    layout->addWidget(MouseHelpButton);
+}
+
+void TMainScreen::BuildMenus()
+{
+    const auto item = [this](QMenu* menu, const QString& caption, auto handler) {
+        QAction* action = menu->addAction(caption);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    TCardDocument* doc = mDocument.get();
+
+    FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuNew = item(FileMenu, QStringLiteral("&New - Blank"), [doc] { doc->New(); });
+    mnuNewFromTemplate =
+        item(FileMenu, QStringLiteral("New - Select From Templates"), [this] { NewFromTemplate1Click(); });
+    mnuOpen = item(FileMenu, QStringLiteral("&Open"), [doc] { doc->Open(); });
+    mnuDelete = item(FileMenu, QStringLiteral("&Delete"), [doc] { doc->Delete(); });
+    FileMenu->addSeparator();
+    mnuSave = item(FileMenu, QStringLiteral("Save"), [doc] { doc->Save(); });
+    mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuSaveAs = item(FileMenu, QStringLiteral("Save &As..."), [doc] { doc->SaveAs(); });
+    mnuSaveAsBitmap =
+        item(FileMenu, QStringLiteral("Save As Bitmap"), [doc] { doc->ExportPicture(PictureFormat::Bmp); });
+    mnuSaveAsJPG =
+        item(FileMenu, QStringLiteral("Save As JPG"), [doc] { doc->ExportPicture(PictureFormat::Jpg); });
+    mnuSaveAsPNG =
+        item(FileMenu, QStringLiteral("Save As PNG"), [doc] { doc->ExportPicture(PictureFormat::Png); });
+    FileMenu->addSeparator();
+    mnuPrint = item(FileMenu, QStringLiteral("&Print"), [this] { PrintClick(); });
+    mnuPreview = item(FileMenu, QStringLiteral("Pre&view"), [this] { mPrint->Preview(PrintSettings()); });
+    FileMenu->addSeparator();
+    mnuPrinterSetup = item(FileMenu, QStringLiteral("Printer S&etup"), [this] { mPrint->PrinterSetup(); });
+    mnuFineTuning = item(FileMenu, QStringLiteral("Printer Fine &Tuning"), [this] { FineTuneClick(); });
+    mnuOutlineTest = item(FileMenu, QStringLiteral("Print O&utline Test Page"),
+                          [this] { mPrint->PrintOutlineTestPage(PrintSettings()); });
+    mnuWriteIni = item(FileMenu, QStringLiteral("--------Write Ini------"), [doc] { doc->WriteTemplate(); });
+    FileMenu->addSeparator();
+    mnuExit = item(FileMenu, QStringLiteral("E&xit"), [this] { close(); });
+
+    EditMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuDefaultFont = item(EditMenu, QStringLiteral("&Default Font - "), [this, doc] {
+        doc->ChangeDefaultFont();
+        SetDefaultFontCaption();
+    });
+    mnuChangeAllFonts =
+        item(EditMenu, QStringLiteral("Change all fonts to..."), [this] { Changeallfontsto1Click(); });
+    mnuPersonalInformation = item(EditMenu, QStringLiteral("&Personal Information"), [this] {
+        EditPersonalInformation(this, mDocument->Prefs(), Panel(),
+                                [this](int context) { ShowHelpContext(context); });
+    });
+    mnuBackgroundArt = EditMenu->addAction(QStringLiteral("&Set or Change Background Art"));
+    mnuBackgroundArt->setEnabled(false);
+    EditMenu->addSeparator();
+    mnuSaveLayoutAsDefault = item(EditMenu, QStringLiteral("Save Current Layout as Default"),
+                                  [doc] { doc->SaveLayoutAsDefault(); });
+    mnuChangeLayout =
+        item(EditMenu, QStringLiteral("Change Business Card Layout"), [this] { ChangeCardLayout1Click(); });
+
+    HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuContents =
+        item(HelpMenu, QStringLiteral("&Contents"), [this] { ShowHelpPage(QStringLiteral("index")); });
+    mnuAbout = item(HelpMenu, QStringLiteral("&About"), [this] { About1Click(); });
+    mnuConfiguration = item(HelpMenu, QStringLiteral("Configuration Information"),
+                            [this] { ConfigurationInformationClick(); });
+    mnuTechnicalSupport = item(HelpMenu, QStringLiteral("Technical Support"),
+                               [this] { ShowHelpContext(kTechnicalSupportContext); });
+    mnuFaq = item(HelpMenu, QStringLiteral("Frequently Asked Questions"),
+                  [this] { ShowHelpContext(kFaqContext); });
+    mnuBonusArtwork = item(HelpMenu, QStringLiteral("Visit the Bonus Artwork Web Page"),
+                           [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kBonusArtworkUrl))); });
+    mnuWebsite = item(HelpMenu, QStringLiteral("Visit Our Internet Website"),
+                      [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebsiteUrl))); });
+}
+
+} // namespace qm
