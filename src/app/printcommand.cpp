@@ -6,7 +6,8 @@
 #include "design/cardpanel.h"
 #include "platform/headless.h"
 #include "print/sheetprinter.h"
-#include "print/report.h"
+#include "print/pagedreport.h"
+#include "print/recordingreport.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

@@ -3,6 +3,7 @@
 #include "print/previewwindow_ui.h"
 
 #include "files/preferences.h"
+#include "print/painterreport.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>

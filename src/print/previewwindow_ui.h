@@ -2,7 +2,7 @@
 #pragma once
 
 #include "print/previewzoom.h"
-#include "print/report.h"
+#include "print/recordingreport.h"
 
 #include <QDialog>
 

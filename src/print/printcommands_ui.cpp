@@ -6,7 +6,7 @@
 #include "print/printers_ui.h"
 #include "print/finetuningdialog_ui.h"
 #include "print/printstatus_ui.h"
-#include "print/report.h"
+#include "print/recordingreport.h"
 #include "print/positiondialog_ui.h"
 #include "print/bottomwarning_ui.h"
 

@@ -1,7 +1,7 @@
 // The installed printers and the report printer: a QPrinter page target that falls back to a PDF file.
 #pragma once
 
-#include "print/report.h"
+#include "print/pagedreport.h"
 
 #include <QString>
 #include <QStringList>

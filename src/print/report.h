@@ -1,6 +1,8 @@
-// TKReport: the report engine printing draws through, in inches from the paper's corner; its painter and
-// recording targets.
-#pragma once
+// TKReport: the report engine printing draws through, in inches from the paper's corner; pens and fonts.
+// Guarded by hand rather than by #pragma once, so that the print targets at the end come along with every
+// inclusion except a target header's own.
+#ifndef QM_PRINT_REPORT_H
+#define QM_PRINT_REPORT_H
 
 #include "model/cardtypes.h"
 
@@ -13,18 +15,11 @@
 #include <QStringList>
 
 #include <functional>
-#include <memory>
-#include <vector>
 
-class QIODevice;
-class QPagedPaintDevice;
+class QFont;
 class QPainter;
-class QPainterPath;
-class QPdfWriter;
 
 namespace qm {
-
-class TKMetafile;
 
 enum TReportOrientation
 {
@@ -253,222 +248,26 @@ private:
     QPointF mCurrent;
 };
 
-// ---- Painting onto a device ----
-
-// Draws the calls onto a QPainter whose device has the given pixels per inch, the paper's corner at the
-// painter's origin.
-class TKPainterReport : public TKReport
-{
-public:
-    TKPainterReport();
-    ~TKPainterReport() override;
-    double DpiX() const override { return mDpiX; }
-    double DpiY() const override { return mDpiY; }
-
-protected:
-    void Attach(QPainter* painter, double dpiX, double dpiY);
-    QPainter* Painter() const { return mPainter; }
-
-    void DoRectangle(const QRectF& rect) override;
-    void DoRoundRect(const QRectF& rect, const QSizeF& corner) override;
-    void DoEllipse(const QRectF& rect) override;
-    void DoLine(const QPointF& from, const QPointF& to) override;
-    void DoPolygon(const QPolygonF& points) override;
-    void DoFillRect(const QRectF& rect) override;
-    void DoClip(TClipFigure figure, const QRectF& rect, const QSizeF& corner,
-                const QPolygonF& points) override;
-    void DoReleaseClip() override;
-    void DoText(const QPointF& topLeft, const QString& text) override;
-    void DoBeginPath() override;
-    void DoEndPath() override;
-    void DoClipToPath() override;
-    void DoStrokePath() override;
-    void DoBitmap(const QImage& image, const QRectF& rect) override;
-    void DoDraw(const QRectF& rect, const QSizeF& source, const TDrawCallback& draw) override;
-    void PenChanged() override;
-    void BrushChanged() override;
-    void FontChanged() override;
-
-private:
-    struct State;
-    QPointF ToDevice(const QPointF& inches) const;
-    QRectF ToDevice(const QRectF& inches) const;
-    QPolygonF ToDevice(const QPolygonF& inches) const;
-    // The figure's outline as a path in device pixels.
-    QPainterPath FigurePath(TClipFigure figure, const QRectF& rect, const QSizeF& corner,
-                            const QPolygonF& points) const;
-    // Draws a figure, or adds it to the path while one is being built.
-    void Figure(TClipFigure figure, const QRectF& rect, const QSizeF& corner, const QPolygonF& points);
-    void ApplyPenAndBrush(bool fill);
-
-    QPainter* mPainter = nullptr;
-    double mDpiX = 96;
-    double mDpiY = 96;
-    std::unique_ptr<State> mState;
-};
-
-// One page drawn onto a painter someone else looks after (the preview's page on screen): nothing to open or
-// close, and no further pages.
-class TKScreenReport : public TKPainterReport
-{
-public:
-    TKScreenReport(QPainter& painter, double dpi);
-
-protected:
-    bool BeginDocument() override { return true; }
-    bool BeginNextPage() override { return false; }
-    bool EndDocument() override { return true; }
-};
-
-// Pages of a paged device (a PDF writer, a printer): the paper size and orientation of the job, no margins,
-// so the painter's origin is the paper's corner.
-class TKPagedReport : public TKPainterReport
-{
-public:
-    TKPagedReport();
-    ~TKPagedReport() override;
-
-protected:
-    // The device for a new document, set up for the job's copies and title; null with an error when there
-    // is none.
-    virtual QPagedPaintDevice* OpenDevice() = 0;
-    // After the painter finished: ok is false for an aborted job.
-    virtual bool CloseDevice(bool ok) = 0;
-    // Stops the device's job at once (before the painter ends).
-    virtual void AbortDevice() {}
-
-    bool BeginDocument() override;
-    bool BeginNextPage() override;
-    bool EndDocument() override;
-    void AbortDocument() override;
-
-private:
-    QPagedPaintDevice* mDevice = nullptr;
-    std::unique_ptr<QPainter> mPainter;
-};
-
-// A PDF file. The file is written whole when the job ends; an aborted or failed job leaves any existing
-// file as it was.
-class TKPdfReport : public TKPagedReport
-{
-public:
-    static constexpr int kDefaultResolution = 1200;
-    explicit TKPdfReport(const QString& fileName, int resolution = kDefaultResolution);
-    ~TKPdfReport() override;
-    QString FileName() const { return mFileName; }
-    // The document of the last finished job.
-    QByteArray Document() const { return mDocument; }
-
-protected:
-    QPagedPaintDevice* OpenDevice() override;
-    bool CloseDevice(bool ok) override;
-
-private:
-    QString mFileName;
-    int mResolution;
-    QByteArray mDocument;
-    std::unique_ptr<QIODevice> mBuffer;
-    std::unique_ptr<QPdfWriter> mWriter;
-};
-
-// ---- Recording ----
-
-// One drawing call as recorded. Lengths are inches from the paper's corner, margins included.
-struct TReportRecord
-{
-    enum TKind
-    {
-        rkPen,
-        rkBrush,
-        rkFont,
-        rkRectangle,
-        rkRoundRect,
-        rkEllipse,
-        rkLine,
-        rkPolygon,
-        rkFillRect,
-        rkClip,
-        rkReleaseClip,
-        rkText,
-        rkBeginPath,
-        rkEndPath,
-        rkClipToPath,
-        rkStrokePath,
-        rkBitmap,
-        rkDrawing
-    };
-    TKind Kind = rkRectangle;
-    QRectF Rect; // figures, fills, clips, bitmaps, drawings; a line runs from Rect's top-left to bottom-right
-    QSizeF Size; // corner ellipse of rounded figures; source size of a drawing
-    QPolygonF Points;
-    TClipFigure Figure = cfRect; // the clip's figure
-    QString Text;
-    TReportPen Pen;
-    TReportBrush Brush;
-    TReportFont Font;
-    QImage Image;
-    std::shared_ptr<const TKMetafile> Drawing;
-};
-
-struct TReportPage
-{
-    QSizeF Size; // inches, as the paper stands
-    TReportOrientation Orientation = roDefault;
-    std::vector<TReportRecord> Records;
-};
-
-// Records the pages of a job, for the preview to show and the tests to read.
-class TKRecordingReport : public TKReport
-{
-public:
-    // dpi: the resolution device-pixel rectangles are converted with.
-    explicit TKRecordingReport(double dpi = 600);
-    double DpiX() const override { return mDpi; }
-    double DpiY() const override { return mDpi; }
-    const std::vector<TReportPage>& Pages() const { return mPages; }
-    std::vector<TReportPage> TakePages() { return std::move(mPages); }
-
-protected:
-    bool BeginDocument() override;
-    bool BeginNextPage() override;
-    bool EndDocument() override { return true; }
-
-    void DoRectangle(const QRectF& rect) override;
-    void DoRoundRect(const QRectF& rect, const QSizeF& corner) override;
-    void DoEllipse(const QRectF& rect) override;
-    void DoLine(const QPointF& from, const QPointF& to) override;
-    void DoPolygon(const QPolygonF& points) override;
-    void DoFillRect(const QRectF& rect) override;
-    void DoClip(TClipFigure figure, const QRectF& rect, const QSizeF& corner,
-                const QPolygonF& points) override;
-    void DoReleaseClip() override;
-    void DoText(const QPointF& topLeft, const QString& text) override;
-    void DoBeginPath() override;
-    void DoEndPath() override;
-    void DoClipToPath() override;
-    void DoStrokePath() override;
-    void DoBitmap(const QImage& image, const QRectF& rect) override;
-    void DoDraw(const QRectF& rect, const QSizeF& source, const TDrawCallback& draw) override;
-    void PenChanged() override;
-    void BrushChanged() override;
-    void FontChanged() override;
-
-private:
-    TReportRecord& Add(TReportRecord::TKind kind);
-
-    double mDpi;
-    std::vector<TReportPage> mPages;
-};
-
-// Makes the same calls on target that made the page. Target's margins should be 0: recorded positions
-// already include the recording job's margins.
-void ReplayPage(const TReportPage& page, TKReport& target);
-// Runs a job on target that replays every page, in the first page's paper orientation. The target's paper
-// size is left to the caller. False as Execute.
-bool ReplayPages(const std::vector<TReportPage>& pages, TKReport& target);
-
 // The paper of a paper code in inches, standing upright, as PDF files and printer drivers size it: 8.5 x 11
 // for Letter, 595 x 842 points for A4.
 QSizeF PaperSizeInches(int paperCode);
 
+// The face and styles of a report font, its size left to the caller. Text of every kind is spaced glyph by
+// glyph, as the card objects draw it on screen.
+QFont ToQFont(const TReportFont& font);
+
+// A size to measure outlines and metrics with, scaled afterwards: large enough that hinting and rounding do
+// not matter.
+constexpr int kReportMeasurePixels = 1000;
+
 } // namespace qm
+
+#endif // QM_PRINT_REPORT_H
+
+// Every print target comes with this header. A target's header defines QM_REPORT_ENGINE_ONLY around its
+// inclusion of this one to take the engine alone.
+#ifndef QM_REPORT_ENGINE_ONLY
+#include "print/pagedreport.h"
+#include "print/painterreport.h"
+#include "print/recordingreport.h"
+#endif

@@ -8,6 +8,8 @@
 #include "objects/text/personallabel.h"
 #include "print/printers_ui.h"
 #include "print/sheetprinter.h"
+#include "print/pagedreport.h"
+#include "print/recordingreport.h"
 #include "print/report.h"
 
 #include <QPrinter>

@@ -5,6 +5,7 @@
 #include "objects/shapes/line.h"
 #include "objects/text/textlabel.h"
 #include "print/recording.h"
+#include "print/recordingreport.h"
 #include "print/report.h"
 
 #include <gtest/gtest.h>

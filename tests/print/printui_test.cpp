@@ -12,6 +12,7 @@
 #include "print/finetuningdialog_ui.h"
 #include "print/sheetprinter.h"
 #include "print/printstatus_ui.h"
+#include "print/recordingreport.h"
 #include "print/positionpicker.h"
 #include "print/positiondialog_ui.h"
 #include "print/bottomwarning_ui.h"

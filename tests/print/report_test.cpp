@@ -4,6 +4,9 @@
 
 #include "objects/text/textlabel.h"
 #include "print/recording.h"
+#include "print/pagedreport.h"
+#include "print/painterreport.h"
+#include "print/recordingreport.h"
 #include "print/report.h"
 
 #include <QPainter>
