@@ -5,21 +5,12 @@
 #include "model/cardobjects.h"
 #include "model/subobjects.h"
 #include "files/streamreader.h"
-#include "platform/atomicfile.h"
-#include "platform/codepage.h"
 #include "platform/paths.h"
-#include "platform/profile.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
-#include <QImageReader>
 #include <QStandardPaths>
-#include <QStringDecoder>
-#include <QTemporaryDir>
-#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -28,46 +19,7 @@ namespace qm {
 
 namespace {
 
-const QString kIniData = QStringLiteral("Ini Data");
-const QString kBackground = QStringLiteral("Background");
 const QString kCardFilter = QStringLiteral("QMK File (*.qmk *.QMK)");
-
-// The largest background picture kept, in pixels a side: enough for printing a card at 400 dpi.
-constexpr int kMaxBackgroundSide = 1400;
-
-// A file in folder whose name equals name without regard to case; the exact name is preferred.
-QString FindIgnoringCase(const QString& folder, const QString& name)
-{
-    const QDir dir(folder);
-    if (QFileInfo(dir.filePath(name)).isFile())
-        return dir.filePath(name);
-    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden)) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return dir.filePath(entry);
-    }
-    return QString();
-}
-
-// The companion file that is there for a card, in whatever case it was written; empty when none.
-QString ExistingCompanion(const QString& cardPath)
-{
-    const QFileInfo companion(CompanionPath(cardPath));
-    return FindIgnoringCase(companion.absolutePath(), companion.fileName());
-}
-
-// The first line of a text file: UTF-8 when it is valid UTF-8, else the Windows code page.
-QString FirstLine(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    QByteArray line = file.readLine(64 * 1024);
-    while (line.endsWith('\n') || line.endsWith('\r'))
-        line.chop(1);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = utf8.decode(line);
-    return utf8.hasError() ? FromWindows1252(line) : decoded;
-}
 
 QString AbsolutePath(const QString& path)
 {
@@ -86,66 +38,7 @@ float ZoomFactor(int percent)
 
 } // namespace
 
-// ---- Companion file ----
-
-QString CompanionPath(const QString& cardPath)
-{
-    const QFileInfo info(cardPath);
-    const QString suffix = info.suffix();
-    const QString base = suffix.isEmpty() ? cardPath : cardPath.left(cardPath.size() - suffix.size() - 1);
-    const bool lowerCase = !suffix.isEmpty() && suffix == suffix.toLower();
-    return base + (lowerCase ? QStringLiteral(".qme") : QStringLiteral(".QME"));
-}
-
-CompanionFile ReadCompanionFile(const QString& cardPath)
-{
-    CompanionFile companion;
-    const QString path = ExistingCompanion(cardPath);
-    if (path.isEmpty())
-        return companion;
-    const ProfileFile ini(path);
-    if (ini.ReadBool(kIniData, QStringLiteral("ISINI"), false)) {
-        companion.HasLayout = true;
-        companion.Background = ini.ReadString(kBackground, QStringLiteral("File"));
-        companion.Layout = ReadLayout(ini, kCompanionPortraitKey, false);
-        return companion;
-    }
-    // The older form: nothing but the background file's name on the first line.
-    companion.Background = FirstLine(path).trimmed();
-    return companion;
-}
-
-bool WriteCompanionFile(const QString& cardPath, const QString& background, const CardSheetLayout& layout,
-                        QString* error)
-{
-    QString target = ExistingCompanion(cardPath);
-    if (target.isEmpty())
-        target = CompanionPath(cardPath);
-    // Built in a scratch folder, so that nothing of an older file survives in it, then put in place whole.
-    QTemporaryDir scratch;
-    if (!scratch.isValid()) {
-        if (error)
-            *error = QStringLiteral("%1: no room for a temporary file").arg(target);
-        return false;
-    }
-    const QString scratchFile = scratch.filePath(QStringLiteral("companion.qme"));
-    ProfileFile ini(scratchFile);
-    ini.WriteInteger(kIniData, QStringLiteral("ISINI"), 1);
-    ini.WriteInteger(kIniData, QStringLiteral("Version"), 2);
-    ini.WriteString(kBackground, QStringLiteral("File"), background);
-    WriteLayout(ini, layout, kCompanionPortraitKey);
-    if (!ini.Save(error))
-        return false;
-    QFile written(scratchFile);
-    if (!written.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(scratchFile, written.errorString());
-        return false;
-    }
-    return WriteFileAtomic(target, written.readAll(), error);
-}
-
-// ---- Card objects and background ----
+// ---- Card objects, names and captions ----
 
 bool ReadCardObjects(TKBusinessCardPanel32& panel, const QString& path, QString* error)
 {
@@ -177,45 +70,6 @@ bool ReadCardObjects(TKBusinessCardPanel32& panel, const QString& path, QString*
     if (!read.ok && error)
         *error = read.error;
     return read.ok;
-}
-
-QString ResolveBackgroundFile(const QString& stored)
-{
-    const QString trimmed = stored.trimmed();
-    if (trimmed.isEmpty())
-        return QString();
-    if (QFileInfo(trimmed).isFile())
-        return AbsolutePath(trimmed);
-    const QString name = FileNameOnly(trimmed);
-    if (name.isEmpty())
-        return QString();
-    return FindIgnoringCase(ProgramFile(QStringLiteral("bg")), name);
-}
-
-void LoadCardBackground(TKBusinessCardPanel32& panel, const QString& file)
-{
-    panel.ClearBackground();
-    QImageReader reader(file);
-    reader.setAutoTransform(true);
-    QImage image = reader.read();
-    if (image.isNull())
-        return;
-    if (image.width() > kMaxBackgroundSide || image.height() > kMaxBackgroundSide)
-        image = image.scaled(kMaxBackgroundSide, kMaxBackgroundSide, Qt::KeepAspectRatio,
-                             Qt::SmoothTransformation);
-    if (panel.PortraitMode()) {
-        // Background art is made for a card lying down; a Rotated card gets it turned a quarter.
-        const QSize lying(kUnitsPerInch * 7 / 2, kUnitsPerInch * 2);
-        image = image.scaled(lying, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                    .transformed(QTransform().rotate(90));
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
-        return;
-    panel.ColorPicture().SetGraphic(QByteArrayLiteral("TBitmap"), bytes);
-    panel.InvalidatePanel();
 }
 
 QString ProposedCardName(const QString& folder)
@@ -540,7 +394,7 @@ void TCardDocument::Delete()
     }
     if (!mPrompts.Ask(QStringLiteral("Delete ") + path + QLatin1Char('?'), QStringLiteral("CONFIRM")))
         return;
-    const QString companion = ExistingCompanion(path);
+    const QString companion = ExistingCompanionPath(path);
     QFile card(path);
     if (!card.remove()) {
         mPrompts.ShowError(QStringLiteral("Unable to delete %1: %2").arg(path, card.errorString()));

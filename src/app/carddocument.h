@@ -5,6 +5,9 @@
 #include "app/export.h"
 #include "files/preferences.h"
 #include "model/sheetlayout.h"
+// The companion file and the background art come along for whoever opens cards through this header.
+#include "app/cardbackground.h"
+#include "files/companionfile.h"
 
 #include <QString>
 #include <QStringList>
@@ -53,33 +56,9 @@ public:
     virtual void ProcessEvents() {}
 };
 
-// The companion layout file (.qme) beside a card file.
-struct CompanionFile
-{
-    QString Background;     // the background art file as stored; empty for none
-    CardSheetLayout Layout; // the built-in default when the file has no layout
-    bool HasLayout = false; // the file is of the current form (section "Ini Data", ISINI=1)
-};
-
-// The card path with its extension replaced by ".QME" (".qme" when the card's own extension is lower case).
-QString CompanionPath(const QString& cardPath);
-// The current form gives the background and the layout; the older form (a plain text file) gives its first
-// line as the background; a missing file gives neither.
-CompanionFile ReadCompanionFile(const QString& cardPath);
-// Writes the current form in its fixed order, replacing any existing companion file at once.
-bool WriteCompanionFile(const QString& cardPath, const QString& background, const CardSheetLayout& layout,
-                        QString* error = nullptr);
-
 // Replaces the objects on the panel by those of a card file. A file that cannot be read leaves the panel as
 // it was: false with the reader's message in *error. The panel's zoom is 1.0 while reading.
 bool ReadCardObjects(TKBusinessCardPanel32& panel, const QString& path, QString* error = nullptr);
-
-// Where a stored background file lies on this machine: the stored path when it exists, else a file of the
-// same name in bg/ of the data folder (cards made on Windows store "C:\...\BG\name.bmp"); empty when neither.
-QString ResolveBackgroundFile(const QString& stored);
-// Loads background art into the panel, turned a quarter for a Rotated card; a file that cannot be read
-// leaves no background.
-void LoadCardBackground(TKBusinessCardPanel32& panel, const QString& file);
 
 // The name "Save &As..." proposes for an untitled card: "BC" + four digits + ".QMK", the first not yet in
 // folder (compared without regard to case).

@@ -1,7 +1,9 @@
 // The "print" subcommand: options, reading the card and its layout, and the job into a PDF file.
 #include "app/printcommand.h"
 
+#include "app/cardbackground.h"
 #include "app/carddocument.h"
+#include "files/companionfile.h"
 #include "files/preferences.h"
 #include "design/cardpanel.h"
 #include "platform/headless.h"

@@ -1,7 +1,7 @@
 // TSelectPreviewTemplate: template and font lists beside a sample card that shows the chosen template.
 #include "app/templatechooser_ui.h"
 
-#include "app/carddocument.h"
+#include "app/cardbackground.h"
 #include "design/designpanel_ui.h"
 #include "design/cardpanel.h"
 #include "design/dialogbar_ui.h"

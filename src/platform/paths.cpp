@@ -46,4 +46,16 @@ QString FileNameOnly(const QString& path)
     return path.mid(start);
 }
 
+QString FindFileIgnoringCase(const QString& folder, const QString& name)
+{
+    const QDir dir(folder);
+    if (QFileInfo(dir.filePath(name)).isFile())
+        return dir.filePath(name);
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden)) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    }
+    return QString();
+}
+
 } // namespace qm

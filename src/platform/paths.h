@@ -15,4 +15,8 @@ QString ProgramFile(const QString& relativeName);
 // "C:\Art\x.bmp" -> "x.bmp". A path ending in a separator gives "".
 QString FileNameOnly(const QString& path);
 
+// A file in folder whose name equals name without regard to case, the exact name preferred; empty when there
+// is none.
+QString FindFileIgnoringCase(const QString& folder, const QString& name);
+
 } // namespace qm

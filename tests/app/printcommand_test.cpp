@@ -2,6 +2,7 @@
 #include "print/pdfutil.h"
 
 #include "app/carddocument.h"
+#include "files/companionfile.h"
 #include "files/preferences.h"
 #include "design/cardpanel.h"
 #include "objects/shapes/cardshape.h"

@@ -1,0 +1,29 @@
+// The companion layout file (.qme) beside a card file: its background art and sheet layout.
+#pragma once
+
+#include "model/sheetlayout.h"
+
+#include <QString>
+
+namespace qm {
+
+// The companion layout file (.qme) beside a card file.
+struct CompanionFile
+{
+    QString Background;     // the background art file as stored; empty for none
+    CardSheetLayout Layout; // the built-in default when the file has no layout
+    bool HasLayout = false; // the file is of the current form (section "Ini Data", ISINI=1)
+};
+
+// The card path with its extension replaced by ".QME" (".qme" when the card's own extension is lower case).
+QString CompanionPath(const QString& cardPath);
+// The current form gives the background and the layout; the older form (a plain text file) gives its first
+// line as the background; a missing file gives neither.
+CompanionFile ReadCompanionFile(const QString& cardPath);
+// Writes the current form in its fixed order, replacing any existing companion file at once.
+bool WriteCompanionFile(const QString& cardPath, const QString& background, const CardSheetLayout& layout,
+                        QString* error = nullptr);
+// The companion file that is there for a card, in whatever case it was written; empty when none.
+QString ExistingCompanionPath(const QString& cardPath);
+
+} // namespace qm
