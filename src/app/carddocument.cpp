@@ -1,5 +1,6 @@
 // TCardDocument: the open card's files, changes, layout, recent files and zoom, and the commands on them.
 #include "app/carddocument.h"
+#include "objects/templatefile.h"
 
 #include "design/cardpanel.h"
 #include "model/cardobjects.h"
@@ -248,11 +249,11 @@ bool TCardDocument::NewFromTemplate(const QString& templatePath, const QString& 
     mFirstActivation = true;
     // Description files hold coordinates at zoom 1.0.
     mPanel.SetZoom(1.0f);
-    const QString background = mPanel.ReadDescription(templatePath).trimmed();
+    const QString background = TCardTemplate::Read(mPanel, templatePath).trimmed();
     if (!fontFace.isEmpty())
         mPanel.SetTextFontName(fontFace);
     if (!background.isEmpty())
-        mBackgroundFile = TKBusinessCardPanel32::BackgroundArtPath(background);
+        mBackgroundFile = TCardTemplate::BackgroundArtPath(background);
     // The template says how the card stands; SetCardOrientation also puts the zoom back.
     SetCardOrientation(mPanel.PortraitMode());
     mFirstActivation = false;
@@ -440,7 +441,7 @@ bool TCardDocument::WriteTemplate()
     if (path.isEmpty())
         return false;
     QString error;
-    if (!mPanel.WriteDescription(path, mBackgroundFile.trimmed(), &error)) {
+    if (!TCardTemplate::Write(mPanel, path, mBackgroundFile.trimmed(), &error)) {
         mPrompts.ShowError(QStringLiteral("The template was not saved.\n\n") + error);
         return false;
     }

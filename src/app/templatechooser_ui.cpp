@@ -1,5 +1,6 @@
 // TSelectPreviewTemplate: template and font lists beside a sample card that shows the chosen template.
 #include "app/templatechooser_ui.h"
+#include "objects/templatefile.h"
 
 #include "app/cardbackground.h"
 #include "design/designpanel_ui.h"
@@ -169,9 +170,9 @@ void TSelectPreviewTemplate::Preview()
     panel.SetPortraitMode(false);
     const QString file = SelectedTemplate();
     if (!file.isEmpty()) {
-        const QString background = panel.ReadDescription(file).trimmed();
+        const QString background = TCardTemplate::Read(panel, file).trimmed();
         panel.SetTextFontName(mFont);
-        const QString art = TKBusinessCardPanel32::BackgroundArtPath(background);
+        const QString art = TCardTemplate::BackgroundArtPath(background);
         if (!art.isEmpty() && QFileInfo(art).isFile())
             LoadCardBackground(panel, art);
     }

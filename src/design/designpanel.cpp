@@ -1,6 +1,8 @@
 // TKBasePanel: the design surface's logic: painting, mouse routing, the panel menu, clipboard and card files.
 #include "design/designpanel.h"
 
+#include "model/cardrender.h"
+
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"
 #include "files/streamwriter.h"
@@ -21,12 +23,6 @@
 namespace qm {
 
 // A background picture decoded once per change of its data.
-struct TKBasePanel::PictureCache
-{
-    bool valid = false;
-    QImage image;
-};
-
 namespace {
 
 const QColor kGridGreen(0x00, 0x80, 0x00);
@@ -96,8 +92,7 @@ int RoundEven(double v)
 } // namespace
 
 TKBasePanel::TKBasePanel()
-    : mMenu(std::make_unique<TKMenu>()), mPictureCache(std::make_unique<PictureCache>()),
-      mColorPictureCache(std::make_unique<PictureCache>())
+    : mMenu(std::make_unique<TKMenu>())
 {
     // Snapping starts off with the steps of the grid size.
     mHandle.SetGridX(GridStep());
@@ -105,13 +100,13 @@ TKBasePanel::TKBasePanel()
     mHandle.SetSnapToGrid(false);
     mClipboardFile = ProgramFile(QStringLiteral("Clipbrd.tmp"));
     mTempFile = ProgramFile(QStringLiteral("TempFile.tmp"));
-    mPicture.OnChange = [this] {
-        mPictureCache->valid = false;
-        InvalidatePanel();
-    };
-    mColorPicture.OnChange = [this] {
-        mColorPictureCache->valid = false;
-        InvalidatePanel();
+    mCard.Picture().OnChange = [this] { InvalidatePanel(); };
+    mCard.ColorPicture().OnChange = [this] { InvalidatePanel(); };
+    // The card's one change signal: a step for undo, then whoever shows the card's state.
+    mCard.Changed = [this] {
+        mHistory.Touch();
+        if (LabelChangedEvent)
+            LabelChangedEvent();
     };
     BuildMenu();
 }
@@ -120,7 +115,7 @@ TKBasePanel::~TKBasePanel()
 {
     mView = nullptr;
     mHandle.ClearSelection();
-    mObjects.Clear();
+    mCard.Objects().Clear();
     // Failures are of no interest: the files may not exist.
     QFile::remove(mClipboardFile);
     QFile::remove(mTempFile);
@@ -136,7 +131,7 @@ void TKBasePanel::SetDrawOutline(bool value)
 
 void TKBasePanel::SetShape(TLabelShapeType value)
 {
-    mShape = value;
+    mCard.SetShape(value);
     InvalidatePanel();
 }
 
@@ -170,10 +165,9 @@ void TKBasePanel::SetSnapToGrid(bool value)
 
 void TKBasePanel::SetSize(int width, int height)
 {
-    if (width == mWidth && height == mHeight)
+    if (QSize(width, height) == mCard.Size())
         return;
-    mWidth = width;
-    mHeight = height;
+    mCard.SetSize(QSize(width, height));
     if (mView)
         mView->PanelResized(Size());
     InvalidatePanel();
@@ -181,14 +175,14 @@ void TKBasePanel::SetSize(int width, int height)
 
 void TKBasePanel::SetZoom(float factor)
 {
-    if (factor == mZoom || !(factor > 0))
+    if (factor == Zoom() || !(factor > 0))
         return;
     mZooming = true;
-    const float zoom = int(mZoom * 10) == 0 ? 1.0f : mZoom;
+    const float zoom = int(Zoom() * 10) == 0 ? 1.0f : Zoom();
     const double f = double(factor) / double(zoom);
-    SetSize(RoundEven(mWidth * f), RoundEven(mHeight * f));
-    mZoom = factor;
-    for (TKGraphicControl* object : mObjects.Objects())
+    SetSize(RoundEven(Width() * f), RoundEven(Height() * f));
+    mCard.SetScaleValue(factor);
+    for (TKGraphicControl* object : CardObjects().Objects())
         object->SetScale(factor);
     ProcessEvents();
     mZooming = false;
@@ -200,41 +194,7 @@ void TKBasePanel::SetZoom(float factor)
 
 QPainterPath TKBasePanel::CardClipPath() const
 {
-    QPainterPath path;
-    const QRectF card(0, 0, mWidth + 1, mHeight + 1);
-    switch (mShape) {
-    case lsRectangle:
-        path.addRect(card);
-        break;
-    case lsRoundRect:
-        path.addRoundedRect(card, 12, 12);
-        break;
-    case lsEllipse:
-        path.addEllipse(card);
-        break;
-    }
-    return path;
-}
-
-void TKBasePanel::PrintObjects(TKReport& report, double x, double y)
-{
-    for (TKGraphicControl* object : mObjects.Objects())
-        object->PrintTo(report, x, y);
-}
-
-void TKBasePanel::PaintPicture(QPainter& painter, const TKPicture& picture, PictureCache& cache)
-{
-    if (!cache.valid) {
-        // Bitmaps and icons decode here; a picture Qt cannot read is left out.
-        cache.image = QImage::fromData(picture.GraphicBytes());
-        cache.valid = true;
-    }
-    if (cache.image.isNull())
-        return;
-    painter.save();
-    painter.setClipPath(CardClipPath(), Qt::IntersectClip);
-    painter.drawImage(QRect(0, 0, mWidth, mHeight), cache.image);
-    painter.restore();
+    return CardOutlinePath(mCard);
 }
 
 void TKBasePanel::PaintGrid(QPainter& painter)
@@ -246,7 +206,7 @@ void TKBasePanel::PaintGrid(QPainter& painter)
     // Destination AND pattern: the dots darken what lies beneath, white leaves it alone.
     if (rasterOp)
         painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    painter.fillRect(QRect(0, 0, mWidth + 1, mHeight + 1), QBrush(GridPattern(GridStep(), rasterOp)));
+    painter.fillRect(QRect(0, 0, Width() + 1, Height() + 1), QBrush(GridPattern(GridStep(), rasterOp)));
     painter.restore();
 }
 
@@ -257,46 +217,37 @@ void TKBasePanel::Paint(QPainter& painter)
 
 void TKBasePanel::Paint(QPainter& painter, const QRegion& exposed)
 {
-    const int w = mWidth, h = mHeight;
+    const int w = Width(), h = Height();
+    // The explicit layout step: labels settle their boxes before anything is drawn.
+    LayOutObjects();
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(QRect(0, 0, w, h), Qt::white);
-    if (mPicture.HasGraphic())
-        PaintPicture(painter, mPicture, *mPictureCache);
-    if (mColorPicture.HasGraphic())
-        PaintPicture(painter, mColorPicture, *mColorPictureCache);
-    if (mDrawOutline) {
-        painter.setPen(QPen(Qt::black, 0, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        switch (mShape) {
-        case lsRectangle:
-            painter.drawRect(0, 0, w - 1, h - 1);
-            break;
-        case lsRoundRect:
-            painter.drawRoundedRect(QRect(0, 0, w - 1, h - 1), 12, 12);
-            break;
-        case lsEllipse:
-            painter.drawEllipse(QRect(0, 0, w - 1, h - 1));
-            break;
+    TRenderContext context;
+    context.exposed = exposed;
+    context.underObjects = [this, w, h](QPainter& p) {
+        if (mDrawOutline) {
+            p.setPen(QPen(Qt::black, 0, Qt::DotLine));
+            p.setBrush(Qt::NoBrush);
+            switch (mCard.Shape()) {
+            case lsRectangle:
+                p.drawRect(0, 0, w - 1, h - 1);
+                break;
+            case lsRoundRect:
+                p.drawRoundedRect(QRect(0, 0, w - 1, h - 1), 12, 12);
+                break;
+            case lsEllipse:
+                p.drawEllipse(QRect(0, 0, w - 1, h - 1));
+                break;
+            }
         }
-    }
-    if (mShowGrid)
-        PaintGrid(painter);
-
-    // Back to front, each object in its own box.
-    for (TKGraphicControl* object : mObjects.Objects()) {
-        const QRect box = object->BoundsRect();
-        if (box.isEmpty() || (!exposed.isEmpty() && !exposed.intersects(box)))
-            continue;
-        painter.save();
-        painter.translate(box.topLeft());
-        painter.setClipRect(QRect(0, 0, box.width(), box.height()), Qt::IntersectClip);
-        object->Paint(painter);
-        painter.restore();
-        // Once painted (and its text laid out) the object's box has settled: the first check after loading
-        // remembers it, so that the user's next move or resize counts as a change.
+        if (mShowGrid)
+            PaintGrid(p);
+    };
+    DrawCard(painter, mCard, context);
+    // Once shown (and its text laid out) an object's box has settled: the first check after loading
+    // remembers it, so that the user's next move or resize counts as a change.
+    for (TKGraphicControl* object : CardObjects().Objects())
         object->CheckBounds();
-    }
+
     if (mHandle.HasSelection())
         mHandle.Paint(painter);
 
@@ -313,8 +264,8 @@ void TKBasePanel::Paint(QPainter& painter, const QRegion& exposed)
 
 TKGraphicControl* TKBasePanel::ObjectAt(QPoint point) const
 {
-    for (int i = mObjects.Count() - 1; i >= 0; --i) {
-        TKGraphicControl* object = mObjects.At(i);
+    for (int i = CardObjects().Count() - 1; i >= 0; --i) {
+        TKGraphicControl* object = CardObjects().At(i);
         if (object->BoundsRect().contains(point))
             return object;
     }
@@ -332,7 +283,7 @@ TKBasePanel::Hit TKBasePanel::HitTest(QPoint point, bool includeFrame) const
 
 bool TKBasePanel::Alive(const TKGraphicControl* object) const
 {
-    return object && mObjects.IndexOf(object) >= 0;
+    return object && CardObjects().IndexOf(object) >= 0;
 }
 
 // A frame rebuild asked for before this event is due now, like a message posted before it; one asked for
@@ -340,12 +291,27 @@ bool TKBasePanel::Alive(const TKGraphicControl* object) const
 void TKBasePanel::BeginEvent(qint64 nowMs)
 {
     mNowMs = nowMs;
+    ++mEventDepth;
     RunPendingFrameRecompute();
 }
 
 void TKBasePanel::EndEvent()
 {
     RunPendingFrameRecompute();
+    if (mEventDepth == 0 || --mEventDepth > 0)
+        return;
+    // The user action is over: what it changed becomes one undo step, named after the menu item chosen or
+    // the selection's move; a run of arrow-key nudges stays one step.
+    const QString item = TKMenu::TakeTriggered();
+    const QString change = mHandle.TakeChange();
+    const bool nudged = mHandle.TakeNudged();
+    mHistory.Commit(item.isEmpty() ? change : item, nudged && item.isEmpty() ? QStringLiteral("nudge") : QString());
+}
+
+void TKBasePanel::LayOutObjects()
+{
+    for (TKGraphicControl* object : CardObjects().Objects())
+        object->PrepareLayout();
 }
 
 void TKBasePanel::MouseDown(QPoint point, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
@@ -587,8 +553,8 @@ void TKBasePanel::SelectByRect(const QRect& rect, bool shift)
         list = mHandle.Selection();
     mHandle.ClearSelection();
     const int l = rect.left(), t = rect.top(), r = rect.left() + rect.width(), b = rect.top() + rect.height();
-    for (int i = mObjects.Count() - 1; i >= 0; --i) {
-        TKGraphicControl* object = mObjects.At(i);
+    for (int i = CardObjects().Count() - 1; i >= 0; --i) {
+        TKGraphicControl* object = CardObjects().At(i);
         // Touching counts: the band's edges may meet the object's edges.
         const bool touches = l <= object->Left() + object->Width() && r >= object->Left() &&
                              t <= object->Top() + object->Height() && b >= object->Top();
@@ -757,7 +723,7 @@ void TKBasePanel::BuildMenu()
 void TKBasePanel::UpdateMenu()
 {
     const bool selection = mHandle.HasSelection();
-    const bool objects = mObjects.Count() > 0;
+    const bool objects = CardObjects().Count() > 0;
     for (const char* caption :
          {"Bring To Front", "Send To Back", "Cut", "Copy", "Delete", "Align Left", "Align Right",
           "Align Tops", "Align Bottoms", "Center Vertically", "Center Horizontally", "Font"}) {
@@ -805,7 +771,7 @@ void TKBasePanel::Delete(TKGraphicControl* object)
 {
     if (object && !IsSelected(object)) {
         if (Alive(object)) {
-            mObjects.Delete(object);
+            CardObjects().Delete(object);
             NotifyChanged();
         }
         return;
@@ -813,7 +779,7 @@ void TKBasePanel::Delete(TKGraphicControl* object)
     const std::vector<TKGraphicControl*> selection = mHandle.Selection();
     for (auto it = selection.rbegin(); it != selection.rend(); ++it) {
         mHandle.Deselect(*it);
-        mObjects.Delete(*it);
+        CardObjects().Delete(*it);
         NotifyChanged();
     }
     InvalidatePanel();
@@ -831,7 +797,7 @@ bool TKBasePanel::Paste(qint64 nowMs)
         return false;
     if (!CanPaste())
         return false;
-    const ReadResult read = ReadPasted(mObjects, mClipboardFile);
+    const ReadResult read = ReadPasted(CardObjects(), mClipboardFile);
     HookObjects();
     NotifyChanged();
     ProcessEvents();
@@ -846,7 +812,7 @@ void TKBasePanel::AlignLefts()
     if (!mHandle.HasSelection())
         return;
     NotifyChanged();
-    int m = mWidth;
+    int m = Width();
     for (const TKGraphicControl* object : mHandle.Selection())
         m = std::min(m, object->Left());
     for (TKGraphicControl* object : mHandle.Selection())
@@ -874,7 +840,7 @@ void TKBasePanel::AlignTops()
     if (!mHandle.HasSelection())
         return;
     NotifyChanged();
-    int m = mHeight;
+    int m = Height();
     for (const TKGraphicControl* object : mHandle.Selection())
         m = std::min(m, object->Top());
     for (TKGraphicControl* object : mHandle.Selection())
@@ -915,7 +881,7 @@ void TKBasePanel::CenterSelectionHorizontally()
 
 void TKBasePanel::LockAll()
 {
-    for (TKGraphicControl* object : mObjects.Objects()) {
+    for (TKGraphicControl* object : CardObjects().Objects()) {
         if (!object->Locked())
             object->SetLocked(true);
     }
@@ -923,7 +889,7 @@ void TKBasePanel::LockAll()
 
 void TKBasePanel::UnlockAll()
 {
-    for (TKGraphicControl* object : mObjects.Objects()) {
+    for (TKGraphicControl* object : CardObjects().Objects()) {
         if (object->Locked())
             object->SetLocked(false);
     }
@@ -931,20 +897,20 @@ void TKBasePanel::UnlockAll()
 
 void TKBasePanel::MarkAllSelectable()
 {
-    for (TKGraphicControl* object : mObjects.Objects())
+    for (TKGraphicControl* object : CardObjects().Objects())
         object->SetUnselectable(false);
 }
 
 void TKBasePanel::MarkAllUnselectable()
 {
-    for (TKGraphicControl* object : mObjects.Objects())
+    for (TKGraphicControl* object : CardObjects().Objects())
         object->SetUnselectable(true); // leaves the selection too
 }
 
 void TKBasePanel::SelectAll()
 {
     ClearSelection();
-    for (TKGraphicControl* object : mObjects.Objects())
+    for (TKGraphicControl* object : CardObjects().Objects())
         Select(object);
 }
 
@@ -967,12 +933,12 @@ void TKBasePanel::ChooseFont()
 
 bool TKBasePanel::SaveToFile(const QString& fileName, QString* error)
 {
-    const float zoom = mZoom;
+    const float zoom = Zoom();
     if (zoom != 1.0f)
         SetZoom(1.0f);
-    for (TKGraphicControl* object : mObjects.Objects())
+    for (TKGraphicControl* object : CardObjects().Objects())
         object->PrepareForSave();
-    const bool ok = WriteAll(mObjects, fileName, error);
+    const bool ok = WriteAll(CardObjects(), fileName, error);
     SetZoom(zoom);
     return ok;
 }
@@ -982,7 +948,7 @@ ReadResult TKBasePanel::LoadFromFile(const QString& fileName)
     if (!QFileInfo::exists(fileName))
         return {};
     // A faulty file adds nothing: the reader drops what it read before the fault.
-    ReadResult result = ReadAll(mObjects, fileName);
+    ReadResult result = ReadAll(CardObjects(), fileName);
     HookObjects();
     InvalidatePanel();
     return result;
@@ -991,7 +957,7 @@ ReadResult TKBasePanel::LoadFromFile(const QString& fileName)
 void TKBasePanel::ClearAll()
 {
     ClearSelection();
-    mObjects.Clear();
+    CardObjects().Clear();
     mGrab = mHover = {};
     InvalidatePanel();
 }
@@ -999,11 +965,11 @@ void TKBasePanel::ClearAll()
 void TKBasePanel::KeepObjectsOnCard()
 {
     ClearSelection();
-    for (TKGraphicControl* object : mObjects.Objects()) {
-        if (object->Top() > mHeight - 10)
-            object->SetTop(mHeight - 10);
-        if (object->Left() > mWidth - 20)
-            object->SetLeft(mWidth - 20);
+    for (TKGraphicControl* object : CardObjects().Objects()) {
+        if (object->Top() > Height() - 10)
+            object->SetTop(Height() - 10);
+        if (object->Left() > Width() - 20)
+            object->SetLeft(Width() - 20);
     }
     EndEvent();
 }
@@ -1011,10 +977,10 @@ void TKBasePanel::KeepObjectsOnCard()
 void TKBasePanel::RemoveOffCardObjects()
 {
     ClearSelection();
-    for (TKGraphicControl* object : mObjects.Objects()) {
-        if (object->Top() > mHeight - 10 || object->Left() > mWidth - 10 || object->Width() < 1 ||
+    for (TKGraphicControl* object : CardObjects().Objects()) {
+        if (object->Top() > Height() - 10 || object->Left() > Width() - 10 || object->Width() < 1 ||
             object->Height() < 1)
-            mObjects.Delete(object);
+            CardObjects().Delete(object);
     }
     InvalidatePanel();
 }
@@ -1024,24 +990,29 @@ TKGraphicControl* TKBasePanel::PlaceObject(std::unique_ptr<TKGraphicControl> obj
     if (!object)
         return nullptr;
     // Left unnamed when Special1 to Special1000 are all taken.
-    const QString name = mObjects.FirstFreeName(QStringLiteral("Special"), 1);
-    TKGraphicControl* placed = mObjects.Add(std::move(object));
+    const QString name = CardObjects().FirstFreeName(QStringLiteral("Special"), 1);
+    TKGraphicControl* placed = CardObjects().Add(std::move(object));
     placed->SetName(name);
     placed->SetBounds(rect.left(), rect.top(), std::max(rect.width(), 10), std::max(rect.height(), 15));
     // The drawn rectangle is already in zoomed pixels.
-    placed->AssignScale(mZoom);
+    placed->AssignScale(Zoom());
     placed->Invalidate();
     NotifyChanged();
     ProcessEvents();
     return placed;
 }
 
+TKGraphicControl* TKBasePanel::Duplicate(const TKGraphicControl& object)
+{
+    return qm::Duplicate(object, CardObjects());
+}
+
 void TKBasePanel::HookObjects()
 {
-    for (int i = mObjects.Count() - 1; i >= 0; --i) {
-        TKGraphicControl* object = mObjects.At(i);
+    for (int i = CardObjects().Count() - 1; i >= 0; --i) {
+        TKGraphicControl* object = CardObjects().At(i);
         object->SetHost(this);
-        object->AssignScale(mZoom);
+        object->AssignScale(Zoom());
     }
 }
 
@@ -1049,9 +1020,9 @@ void TKBasePanel::HookObjects()
 
 void TKBasePanel::NotifyChanged()
 {
-    if (mZooming || mPrinting || !LabelChangedEvent)
+    if (mZooming)
         return;
-    LabelChangedEvent();
+    mCard.NotifyChanged();
 }
 
 void TKBasePanel::LabelChanged(TKGraphicControl* /*sender*/)
@@ -1068,7 +1039,7 @@ void TKBasePanel::InvalidateObject(TKGraphicControl* object)
 void TKBasePanel::InvalidatePanel()
 {
     if (mView)
-        mView->InvalidateRect(QRect(0, 0, mWidth, mHeight));
+        mView->InvalidateRect(QRect(0, 0, Width(), Height()));
 }
 
 void TKBasePanel::PostFrameRecompute()

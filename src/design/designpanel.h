@@ -2,7 +2,9 @@
 // clipboard.
 #pragma once
 
+#include "model/cardmodel.h"
 #include "model/cardobject.h"
+#include "design/cardhistory.h"
 #include "design/selectionframe.h"
 #include "model/cardobjects.h"
 #include "model/subobjects.h"
@@ -25,13 +27,6 @@ namespace qm {
 class TKMenu;
 class TKReport;
 
-// The outline of the card.
-enum TLabelShapeType
-{
-    lsRectangle,
-    lsRoundRect,
-    lsEllipse
-};
 // Grid spacing: 4 or 8 pixels.
 enum TGridSize
 {
@@ -77,14 +72,16 @@ public:
     void SetPointing(bool value) { mPointing = value; }
     bool DrawOutline() const { return mDrawOutline; }
     void SetDrawOutline(bool value);
+    // The card the panel shows and edits.
+    TCardModel& Card() { return mCard; }
+    const TCardModel& Card() const { return mCard; }
     // Background picture stretched over the card, and the background art drawn over it.
-    TKPicture& Picture() { return mPicture; }
-    TKPicture& ColorPicture() { return mColorPicture; }
-    void ClearBackground() { mColorPicture.Clear(); }
-    // Set while the card is drawn for printing; change notifications keep quiet meanwhile.
-    bool Printing() const { return mPrinting; }
-    void SetPrinting(bool value) { mPrinting = value; }
-    TLabelShapeType Shape() const { return mShape; }
+    TKPicture& Picture() { return mCard.Picture(); }
+    TKPicture& ColorPicture() { return mCard.ColorPicture(); }
+    void ClearBackground() { mCard.ColorPicture().Clear(); }
+    // Printing draws a copy of the card: the panel itself never prints.
+    bool Printing() const { return false; }
+    TLabelShapeType Shape() const { return mCard.Shape(); }
     void SetShape(TLabelShapeType value);
     TGridSize GridSize() const { return mGridSize; }
     void SetGridSize(TGridSize value);
@@ -102,20 +99,28 @@ public:
     std::function<void(const QRect&)> DroppedObjectEvent;
 
     // ---- Size and zoom ----
-    int Width() const { return mWidth; }
-    int Height() const { return mHeight; }
-    QSize Size() const { return QSize(mWidth, mHeight); }
+    int Width() const { return mCard.Width(); }
+    int Height() const { return mCard.Height(); }
+    QSize Size() const { return mCard.Size(); }
     void SetSize(int width, int height);
-    float Zoom() const { return mZoom; }
+    float Zoom() const { return mCard.Scale(); }
     // Rescales the panel and every object from the current zoom to factor.
     void SetZoom(float factor);
     bool Zooming() const { return mZooming; }
 
-    TKCardObjects& CardObjects() { return mObjects; }
-    const TKCardObjects& CardObjects() const { return mObjects; }
+    TKCardObjects& CardObjects() { return mCard.Objects(); }
+    const TKCardObjects& CardObjects() const { return mCard.Objects(); }
     TKHandle& Frame() { return mHandle; }
     const TKHandle& Frame() const { return mHandle; }
     TKMenu& PopupMenu() { return *mMenu; }
+    // Undo and redo of the card's changes; every user action on the panel ends in one step.
+    TCardHistory& History() { return mHistory; }
+    const TCardHistory& History() const { return mHistory; }
+    // True while the panel handles a mouse or key event (its end commits the step).
+    bool InEvent() const { return mEventDepth > 0; }
+    // The explicit layout step before painting, printing, saving and snapshots: text objects whose box
+    // follows their text settle it now.
+    void LayOutObjects();
 
     // ---- Painting ----
     // The whole panel: card, pictures, outline, grid, objects, selection markers and bands. Objects outside
@@ -124,9 +129,6 @@ public:
     void Paint(QPainter& painter, const QRegion& exposed);
     // The card's outline shape for clipping: (0, 0)-(W + 1, H + 1).
     QPainterPath CardClipPath() const;
-    // Every card object prints itself, back to front, with the card's top-left corner at (x, y) inches on the
-    // report's page. The objects' bounds are taken as they stand: printing sets the zoom to 1.0 first.
-    void PrintObjects(TKReport& report, double x, double y);
 
     // ---- Mouse and keys (panel points, times in milliseconds of a steady clock) ----
     // A press keeps its target (selection frame, object or the bare panel) until the release.
@@ -192,26 +194,26 @@ public:
     void InvalidatePanel();
 
     // ---- TKObjectHost ----
-    bool IsPrinting() const override { return mPrinting; }
-    int PanelWidth() const override { return mWidth; }
-    int PanelHeight() const override { return mHeight; }
+    int PanelWidth() const override { return mCard.Width(); }
+    int PanelHeight() const override { return mCard.Height(); }
     void LabelChanged(TKGraphicControl* sender) override;
     void InvalidateObject(TKGraphicControl* object) override;
     void PostFrameRecompute() override;
     bool IsSelected(const TKGraphicControl* object) const override;
     void Deselect(TKGraphicControl* object) override;
-    TKCardObjects* Objects() override { return &mObjects; }
+    TKCardObjects* Objects() override { return &mCard.Objects(); }
     TKDialogs* Dialogs() override { return mDialogs; }
     void Select(TKGraphicControl* object) override;
     void ClearSelection() override;
     void ClipboardCut(TKGraphicControl* object) override { Cut(object); }
     void ClipboardCopy(TKGraphicControl* object) override { Copy(object); }
     void ClipboardDelete(TKGraphicControl* object) override { Delete(object); }
+    TKGraphicControl* Duplicate(const TKGraphicControl& object) override;
     // Rewires every object to the panel and records the zoom as its scale (no rescaling).
     void HookObjects() override;
     void ProcessEvents() override;
 
-    // Raises LabelChangedEvent unless zooming or printing.
+    // Raises the card's change signal (an undo step, then LabelChangedEvent) unless zooming.
     void NotifyChanged();
 
 protected:
@@ -224,10 +226,10 @@ private:
     {
     public:
         explicit FrameHost(TKBasePanel& panel) : mPanel(panel) {}
-        int PanelWidth() const override { return mPanel.mWidth; }
-        int PanelHeight() const override { return mPanel.mHeight; }
+        int PanelWidth() const override { return mPanel.Width(); }
+        int PanelHeight() const override { return mPanel.Height(); }
         bool Pointing() const override { return mPanel.mPointing; }
-        TKCardObjects& Objects() override { return mPanel.mObjects; }
+        TKCardObjects& Objects() override { return mPanel.CardObjects(); }
         void SetCursorShape(TKCursorShape shape) override { mPanel.SetCursorShape(shape); }
         void InvalidatePanel() override { mPanel.InvalidateFrame(); }
         void PopupObjectMenu(TKGraphicControl* object, QPoint screenPos) override;
@@ -258,7 +260,6 @@ private:
         Target target = Target::None;
         TKGraphicControl* object = nullptr;
     };
-    struct PictureCache;
 
     Hit HitTest(QPoint point, bool includeFrame) const;
     TKGraphicControl* ObjectAt(QPoint point) const;
@@ -284,11 +285,12 @@ private:
     void ObjectDoubleClick(TKGraphicControl* object, QPoint screenPos);
     void MoveTo(const Hit& hit, QPoint point, Qt::MouseButtons buttons);
     void Leave(const Hit& hit);
-    void PaintPicture(QPainter& painter, const TKPicture& picture, PictureCache& cache);
     void PaintGrid(QPainter& painter);
 
     FrameHost mFrameHost{*this};
-    TKCardObjects mObjects{this};
+    TCardHistory mHistory{*this};
+    int mEventDepth = 0;
+    TCardModel mCard{this};
     TKHandle mHandle{mFrameHost};
     std::unique_ptr<TKMenu> mMenu;
     TKPanelView* mView = nullptr;
@@ -296,20 +298,11 @@ private:
 
     bool mPointing = true;
     bool mDrawOutline = false;
-    TKPicture mPicture;
-    TKPicture mColorPicture;
-    std::unique_ptr<PictureCache> mPictureCache;
-    std::unique_ptr<PictureCache> mColorPictureCache;
-    bool mPrinting = false;
-    TLabelShapeType mShape = lsRoundRect;
     TGridSize mGridSize = gs4x4;
     bool mShowGrid = false;
     bool mSnapToGrid = false;
     TKFont mFont;
 
-    int mWidth = 336; // 3.5 x 2 inches at 96 units per inch
-    int mHeight = 192;
-    float mZoom = 1.0f;
     bool mZooming = false;
     bool mFramePending = false;
 

@@ -150,6 +150,7 @@ void TKHandle::RecomputeFrame()
 void TKHandle::SetBounds(int left, int top, int width, int height)
 {
     const QRect old = mBounds;
+    mChange = width != old.width() || height != old.height() ? QStringLiteral("Resize") : QStringLiteral("Move");
     // Copy: an object's move can make the panel rebuild the frame around the selection.
     const std::vector<TKGraphicControl*> selection = mSelection;
     for (TKGraphicControl* o : selection) {
@@ -408,6 +409,7 @@ void TKHandle::KeyUp()
     if (!mNudging)
         return;
     mNudging = false;
+    mNudged = true;
     const QRect r = mNudge;
     SetBounds(r.left() - 2, r.top() - 2, r.right() - r.left() + 5, r.bottom() - r.top() + 5);
     mHost.InvalidatePanel();

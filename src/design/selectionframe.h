@@ -103,6 +103,20 @@ public:
     void KeyDown(int key, Qt::KeyboardModifiers modifiers);
     void KeyUp();
 
+    // What the selection's last change of bounds was ("Move", "Resize"; empty when none since asked) and
+    // whether the arrow keys made it; asking forgets both.
+    QString TakeChange()
+    {
+        QString change = mChange;
+        mChange.clear();
+        return change;
+    }
+    bool TakeNudged()
+    {
+        const bool nudged = mNudged;
+        mNudged = false;
+        return nudged;
+    }
     bool Dragging() const { return mDragging; }
     int Zone() const { return mZone; }
     // The rubber band to draw while dragging or nudging (panel pixels, the objects' own box); null when none.
@@ -133,6 +147,9 @@ private:
     int mZone = 0;
     QRect mFeedback;         // candidate frame shown as a band while dragging (null = none)
     bool mNudging = false;
+    // What the last change of the selection's bounds was ("Move" or "Resize"), and whether arrow keys made it.
+    QString mChange;
+    bool mNudged = false;
     QRect mNudge;            // the objects' box while nudging (inclusive right/bottom as in the arrow rules)
     bool mDoubleClicked = false;
 };

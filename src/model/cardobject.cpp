@@ -1,10 +1,10 @@
 // TKGraphicControl: the common base of every card object.
 #include "model/cardobject.h"
 
+#include "model/cardrender.h"
 #include "model/colors.h"
 #include "model/objectmenu.h"
 #include "model/cardobjects.h"
-#include "files/streamreader.h"
 
 #include <QAction>
 #include <QPainter>
@@ -164,6 +164,12 @@ void TKGraphicControl::BuildPopupMenu(TKMenu& m)
     };
 }
 
+void TKGraphicControl::Paint(QPainter& painter)
+{
+    PrepareLayout();
+    Draw(painter, TRenderContext());
+}
+
 void TKGraphicControl::PaintTo(QPainter& painter, int x, int y)
 {
     painter.save();
@@ -197,7 +203,7 @@ TKGraphicControl* TKGraphicControl::Clone()
     TKCardObjects* objects = host ? host->Objects() : nullptr;
     if (!objects)
         return nullptr;
-    TKGraphicControl* copy = Duplicate(*this, *objects);
+    TKGraphicControl* copy = host->Duplicate(*this);
     if (!copy)
         return nullptr;
     host->ProcessEvents();

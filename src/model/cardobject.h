@@ -21,7 +21,7 @@ class TKDialogs;
 class TKFont;
 class TKGraphicControl;
 class TKMenu;
-class TKReport;
+struct TRenderContext;
 
 // GridValues: a grid step of the selection frame, 1..32.
 using GridValues = int;
@@ -54,6 +54,9 @@ public:
     virtual void ClipboardDelete(TKGraphicControl* /*object*/) {}
     // Rewires the objects' mouse events and gives them the panel's zoom.
     virtual void HookObjects() {}
+    // A copy of the object on top of the host's objects (written and read back through the card object
+    // stream); null when the host keeps no objects or the copy failed.
+    virtual TKGraphicControl* Duplicate(const TKGraphicControl& /*object*/) { return nullptr; }
     // Lets pending events run (repaints, Cancel buttons) in the middle of a command.
     virtual void ProcessEvents() {}
     // The user's ten personal-information strings (name, company, title, three address lines, two phones,
@@ -130,17 +133,25 @@ public:
     void CheckBounds();
     // Text classes take face, size, style and colour from the given font.
     virtual void ApplyFont(const TKFont& /*font*/) {}
+    // The typeface the user picked for the whole card ("Change all fonts", a template's font); only the
+    // personal-information labels and multi-line texts take it.
+    virtual void SetCardFace(const QString& /*face*/) {}
     virtual void PrepareForSave() {}
+    // Settles a box that follows the object's content (a label's text) before it is painted, printed,
+    // saved or kept for undo.
+    virtual void PrepareLayout() {}
     // Refreshes check marks and enabled states of the items the class added to its menu.
     virtual void UpdatePopupMenu() {}
 
-    // Draws the object with its top-left corner at the painter's origin. Callers clip to the object's box.
-    virtual void Paint(QPainter& /*painter*/) {}
-    // Draws the object onto any painter with its top-left at (x, y) of that painter.
+    // The one way an object draws, on screen, in pictures and on paper: its box's top-left corner at the
+    // painter's origin, in the card's units at the object's scale. The context says where it goes (on paper
+    // outlines run along the box, on screen they follow pixel placement). The card routine clips to the box
+    // on screen and in pictures. The box must have been laid out (PrepareLayout).
+    virtual void Draw(QPainter& /*painter*/, const TRenderContext& /*context*/) const {}
+    // Lays out and draws for the screen with the top-left at the painter's origin.
+    void Paint(QPainter& painter);
+    // The same with the top-left at (x, y) of that painter.
     void PaintTo(QPainter& painter, int x, int y);
-    // Draws the object onto a report page whose card top-left corner lies at (x, y) inches from the paper's
-    // corner. Objects that have nothing to print keep this empty default.
-    virtual void PrintTo(TKReport& /*report*/, double /*x*/, double /*y*/) {}
     // The selection markers around the object's box, in the panel's coordinates.
     void PaintSelectionMarkers(QPainter& panelPainter, bool singleSelection, TColor color) const;
 

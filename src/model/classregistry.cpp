@@ -27,6 +27,20 @@ std::unique_ptr<TKGraphicControl> ClassRegistry::Create(const QByteArray& classN
 
 bool ClassRegistry::Has(const QByteArray& className) const { return Find(className) != nullptr; }
 
+void ClassRegistry::AddTool(TDrawingTool tool)
+{
+    mTools.push_back(std::move(tool));
+}
+
+const TDrawingTool* ClassRegistry::Tool(int mode) const
+{
+    for (const TDrawingTool& tool : mTools) {
+        if (tool.mode == mode)
+            return &tool;
+    }
+    return nullptr;
+}
+
 std::vector<QByteArray> ClassRegistry::ClassNames() const
 {
     std::vector<QByteArray> out;

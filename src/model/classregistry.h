@@ -1,7 +1,9 @@
-// The classes a card object stream may name, and how to create each.
+// Every kind of card object, registered once: the class a card file stores and how to create it, and the
+// drawing tools that place it on the card.
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <functional>
 #include <memory>
@@ -9,7 +11,21 @@
 
 namespace qm {
 
+class TKFont;
 class TKGraphicControl;
+
+// A drawing tool of the palette: the drawing mode that arms it and what it places.
+struct TDrawingTool
+{
+    int mode = 0;          // the design panel's drawing mode (TLPanelState)
+    QByteArray className;  // the class it places
+    QString caption;       // "Rectangle": names the undo step ("Draw Rectangle")
+    bool oneShot = false;  // back to the pointer once placed (the kind opens its own dialog)
+    // Sets up a new object before it is placed: its figure, caption or the panel's font.
+    std::function<void(TKGraphicControl& object, const TKFont& panelFont)> prepare;
+    // Runs once the object stands on the card (a first dialog).
+    std::function<void(TKGraphicControl& object)> placed;
+};
 
 class ClassRegistry
 {
@@ -22,6 +38,11 @@ public:
     bool Has(const QByteArray& className) const;
     std::vector<QByteArray> ClassNames() const;
 
+    void AddTool(TDrawingTool tool);
+    // The tool of a drawing mode; null for the pointer or a mode without a tool.
+    const TDrawingTool* Tool(int mode) const;
+    const std::vector<TDrawingTool>& Tools() const { return mTools; }
+
 private:
     struct Entry
     {
@@ -30,9 +51,10 @@ private:
     };
     const Entry* Find(const QByteArray& className) const;
     std::vector<Entry> mEntries;
+    std::vector<TDrawingTool> mTools;
 };
 
-// The card object classes: every class a card file may hold.
+// The card object kinds: every class a card file may hold and every drawing tool (objects/objectkinds.cpp).
 const ClassRegistry& CardClasses();
 
 } // namespace qm

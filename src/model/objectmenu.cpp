@@ -6,6 +6,29 @@
 
 namespace qm {
 
+namespace {
+
+QString gTriggered;
+
+// A caption as a step name: no accelerator marks, nothing after a tab, no trailing dots.
+QString StepName(const QString& caption)
+{
+    QString s = caption.section(QLatin1Char('\t'), 0, 0);
+    s.remove(QLatin1Char('&'));
+    while (s.endsWith(QLatin1Char('.')))
+        s.chop(1);
+    return s.trimmed();
+}
+
+} // namespace
+
+QString TKMenu::TakeTriggered()
+{
+    QString caption;
+    caption.swap(gTriggered);
+    return caption;
+}
+
 TKMenu::TKMenu() = default;
 
 TKMenu::~TKMenu() { Clear(); }
@@ -25,7 +48,11 @@ QAction* TKMenu::AddItem(const QString& caption, std::function<void()> onClick)
     }
     auto* action = new QAction(caption);
     if (onClick)
-        QObject::connect(action, &QAction::triggered, action, [onClick] { onClick(); });
+        QObject::connect(action, &QAction::triggered, action, [this, caption, onClick] {
+            // An item of a submenu names its step after the submenu ("Line Thickness", not "3 Point").
+            gTriggered = mCaption.isEmpty() ? StepName(caption) : mCaption;
+            onClick();
+        });
     mEntries.push_back({action, nullptr});
     return action;
 }
@@ -48,7 +75,9 @@ TKMenu* TKMenu::AddSubmenu(const QString& caption)
 {
     auto* action = new QAction(caption);
     mEntries.push_back({action, std::make_unique<TKMenu>()});
-    return mEntries.back().submenu.get();
+    TKMenu* sub = mEntries.back().submenu.get();
+    sub->mCaption = mCaption.isEmpty() ? StepName(caption) : mCaption;
+    return sub;
 }
 
 QStringList TKMenu::Captions() const

@@ -46,8 +46,13 @@ public:
     std::function<void()> OnPopup;
     void AboutToShow();
 
+    // The name of the last item the user chose, for the undo step it makes ("Line Color"; items of a
+    // submenu give the submenu's caption); empty once taken.
+    static QString TakeTriggered();
+
 private:
     std::vector<Entry> mEntries;
+    QString mCaption; // a submenu's own caption
 };
 
 } // namespace qm

@@ -1,5 +1,7 @@
 // The card sheet layout: card size, counts, margins and pitches, the predefined sheets and the checks.
 #pragma once
+
+#include "platform/units.h"
 #include <QSize>
 #include <QString>
 
@@ -12,9 +14,6 @@ class ProfileFile;
 // Paper codes as the printing system numbers them.
 constexpr int kPaperLetter = 1; // 8.5 x 11 inches
 constexpr int kPaperA4 = 9;     // 210 x 297 mm
-
-// The card's coordinate unit: design panels and card files use 96 units per inch.
-constexpr int kUnitsPerInch = 96;
 
 constexpr double kMMPerInch = 25.4;
 constexpr double kInchesPerMM = 0.039370078740157480314;

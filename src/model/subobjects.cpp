@@ -159,6 +159,7 @@ void TKPicture::Assign(const TKPicture& other)
     if (mData == other.mData)
         return;
     mData = other.mData;
+    mDecodedValid = false;
     Changed();
 }
 
@@ -182,6 +183,7 @@ bool TKPicture::SetData(const QByteArray& data)
     if (mData == data)
         return true;
     mData = data;
+    mDecodedValid = false;
     Changed();
     return true;
 }
@@ -191,6 +193,7 @@ void TKPicture::Clear()
     if (mData.isEmpty())
         return;
     mData.clear();
+    mDecodedValid = false;
     Changed();
 }
 
@@ -210,6 +213,16 @@ QByteArray TKPicture::GraphicBytes() const
     if (cls == "TBitmap" || cls == "TMetafile")
         return mData.mid(start + 4, int(ReadUInt32(mData, start)));
     return mData.mid(start);
+}
+
+const QImage& TKPicture::Decoded() const
+{
+    if (!mDecodedValid) {
+        // Bitmaps and icons decode here; a picture Qt cannot read stays a null image.
+        mDecoded = HasGraphic() ? QImage::fromData(GraphicBytes()) : QImage();
+        mDecodedValid = true;
+    }
+    return mDecoded;
 }
 
 void TKPicture::SetGraphic(const QByteArray& graphicClass, const QByteArray& fileBytes)

@@ -3,6 +3,9 @@
 
 #include "model/cardtypes.h"
 
+#include <QByteArray>
+#include <QImage>
+
 #include <functional>
 
 namespace qm {
@@ -113,9 +116,13 @@ public:
     QByteArray GraphicBytes() const;
     // Sets a graphic from its class name and file image.
     void SetGraphic(const QByteArray& graphicClass, const QByteArray& fileBytes);
+    // The graphic decoded once for drawing; null when there is none or it cannot be read.
+    const QImage& Decoded() const;
 
 private:
     QByteArray mData;
+    mutable QImage mDecoded;
+    mutable bool mDecodedValid = false;
 };
 
 // A bitmap sub-object (textures). Data is the streamed form: a 4-byte byte count, then a bitmap file image.

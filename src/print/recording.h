@@ -2,6 +2,8 @@
 // painter.
 #pragma once
 
+#include "platform/units.h"
+
 #include <QPaintDevice>
 #include <QStringList>
 
@@ -18,8 +20,6 @@ namespace qm {
 class TKMetafile : public QPaintDevice
 {
 public:
-    static constexpr int kUnitsPerInch = 96;
-
     TKMetafile();
     ~TKMetafile() override;
     TKMetafile(const TKMetafile&) = delete;

@@ -1,10 +1,13 @@
 // TLabelPrinter: the sheet page loop, card origins, background art and the job's status texts.
 #include "print/sheetprinter.h"
 
-#include "design/cardpanel.h"
+#include "design/designpanel.h"
+#include "files/cardcopy.h"
+#include "model/cardrender.h"
 #include "print/report.h"
 
 #include <QImageReader>
+#include <QPainter>
 #include <QTransform>
 
 #include <algorithm>
@@ -15,25 +18,6 @@ namespace {
 
 // Background art is stretched over a card a few inches wide: more pixels than this add nothing on paper.
 constexpr int kMaxBackgroundSide = 6000;
-
-// Puts the panel back at its zoom and out of printing mode when the job ends, however it ends.
-class PanelGuard
-{
-public:
-    explicit PanelGuard(TKBusinessCardPanel32& panel) : mPanel(panel), mZoom(panel.Zoom()) {}
-    ~PanelGuard()
-    {
-        mPanel.SetPrinting(false);
-        if (mPanel.Zoom() != mZoom)
-            mPanel.SetZoom(mZoom);
-    }
-    PanelGuard(const PanelGuard&) = delete;
-    PanelGuard& operator=(const PanelGuard&) = delete;
-
-private:
-    TKBusinessCardPanel32& mPanel;
-    float mZoom;
-};
 
 } // namespace
 
@@ -60,13 +44,21 @@ QRectF TSheetGeometry::CardRect(int row, int column, bool rotated, double landsc
 
 // ---- TLabelPrinter ----
 
-TLabelPrinter::TLabelPrinter(TKBusinessCardPanel32& panel, const TLabelJob& job)
-    : mPanel(panel), mJob(job), mGeometry(job.Layout, job.Nudges)
+TLabelPrinter::TLabelPrinter(const TCardModel& card, const TLabelJob& job)
+    : mCard(card), mJob(job), mGeometry(job.Layout, job.Nudges)
 {}
+
+TLabelPrinter::TLabelPrinter(TKBasePanel& panel, const TLabelJob& job) : TLabelPrinter(panel.Card(), job)
+{
+    // The explicit layout step before printing what the panel shows.
+    panel.LayOutObjects();
+}
+
+TLabelPrinter::~TLabelPrinter() = default;
 
 bool TLabelPrinter::Rotated() const
 {
-    return mPanel.PortraitMode();
+    return mCard.Portrait();
 }
 
 QString TLabelPrinter::StatusFormat(bool printMode)
@@ -99,9 +91,10 @@ void TLabelPrinter::Pump()
 
 TJobOutcome TLabelPrinter::Run(TKReport& report)
 {
-    PanelGuard guard(mPanel);
-    if (mPanel.Zoom() != 1.0f)
-        mPanel.SetZoom(1.0f);
+    // A card shown zoomed prints from a copy at 100 %: the card and its view stay as they are.
+    mUnitCopy.reset();
+    if (mCard.Scale() != 1.0f)
+        mUnitCopy = CopyCardAtUnitScale(mCard);
     Pump();
 
     mCopies = report.Copies();
@@ -151,7 +144,6 @@ void TLabelPrinter::PrintLabels(TKReport& report)
     const TSheetGeometry& g = mGeometry;
     if (g.Across < 1 || g.Down < 1)
         return;
-    mPanel.SetPrinting(true);
     report.SetLeftMargin(0);
     report.SetTopMargin(0);
     report.SetPen(TReportPen());
@@ -197,11 +189,31 @@ void TLabelPrinter::PrintLabels(TKReport& report)
                 report.SetPen(TReportPen{clSilver, psSolid, 0, pmCopy});
                 report.Rectangle(card.left(), card.top(), card.right(), card.bottom());
             }
-            mPanel.PrintObjects(report, card.left(), card.top());
+            PrintCard(report, card.topLeft());
         }
         Pump();
     }
-    mPanel.SetPrinting(false);
+}
+
+void TLabelPrinter::PrintCard(TKReport& report, QPointF origin)
+{
+    const TCardModel& card = mUnitCopy ? *mUnitCopy : mCard;
+    // Only a card holding a class no file may hold cannot be copied: it is drawn scaled instead.
+    const double scale = mUnitCopy ? 1.0 : double(card.Scale());
+    // The card's drawing in card units over its place on the page. A margin around it keeps outlines that
+    // run along the card's edges whole.
+    const double margin = kCardBleed / double(kUnitsPerInch);
+    const QSizeF inches(card.Width() / scale / kUnitsPerInch + 2 * margin,
+                        card.Height() / scale / kUnitsPerInch + 2 * margin);
+    const QRectF place(origin - QPointF(margin, margin), inches);
+    const QSizeF units(inches.width() * kUnitsPerInch * scale, inches.height() * kUnitsPerInch * scale);
+    TRenderContext context;
+    context.target = TRenderContext::Paper;
+    context.background = false; // printed by the page loop, over the card's own size
+    report.StretchDraw(place, units, [&card, &context, scale](QPainter& painter) {
+        painter.translate(kCardBleed * scale, kCardBleed * scale);
+        DrawCard(painter, card, context);
+    });
 }
 
 void TLabelPrinter::RequestCancel(TKReport& report)

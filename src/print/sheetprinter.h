@@ -12,10 +12,12 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 namespace qm {
 
-class TKBusinessCardPanel32;
+class TCardModel;
+class TKBasePanel;
 class TKReport;
 
 // The sheet as a job prints it: the layout's card size, counts, margins and pitches in inches with the
@@ -71,11 +73,15 @@ public:
         bkBitmap
     };
 
-    TLabelPrinter(TKBusinessCardPanel32& panel, const TLabelJob& job);
+    // The card is drawn as it stands: its boxes must have been laid out (the panel form does that).
+    TLabelPrinter(const TCardModel& card, const TLabelJob& job);
+    // Prints what the panel shows, laid out first; the panel and its zoom are left as they are.
+    TLabelPrinter(TKBasePanel& panel, const TLabelJob& job);
+    ~TLabelPrinter();
 
-    // The whole job on report: the copies are taken from the report's setting (which becomes 1), the panel
-    // is at zoom 1.0 meanwhile, the background is loaded and the engine runs BeforePrintLabels and
-    // PrintLabels. The zoom is set back whatever happens.
+    // The whole job on report: the copies are taken from the report's setting (which becomes 1), the
+    // background is loaded and the engine runs BeforePrintLabels and PrintLabels. A zoomed card prints from a
+    // copy at 100 %.
     TJobOutcome Run(TKReport& report);
 
     // The engine's callbacks.
@@ -110,9 +116,15 @@ public:
     std::function<void()> ProcessEvents;
 
 private:
-    void Pump();
+    // How far outside the card (in card units) its drawing may reach on paper.
+    static constexpr int kCardBleed = 24;
 
-    TKBusinessCardPanel32& mPanel;
+    void Pump();
+    // The card's objects with its top-left corner at origin, in inches from the paper's corner.
+    void PrintCard(TKReport& report, QPointF origin);
+
+    const TCardModel& mCard;
+    std::unique_ptr<TCardModel> mUnitCopy;
     TLabelJob mJob;
     TSheetGeometry mGeometry;
     int mCopies = 1;

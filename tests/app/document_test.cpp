@@ -1,5 +1,6 @@
 // The card document: states and captions, save prompts, card and companion files, recent files, zoom, export.
 #include "app/carddocument.h"
+#include "objects/templatefile.h"
 
 #include "app/export.h"
 #include "design/cardpanel.h"
@@ -494,7 +495,7 @@ TEST_F(DocumentTest, ANewCardFromATemplateIsUntitledAndChanged)
         shape->Loaded();
         source.PlaceObject(std::move(shape), QRect(30, 30, 50, 50));
         source.SetPortraitMode(true);
-        ASSERT_TRUE(source.WriteDescription(path, QString()));
+        ASSERT_TRUE(TCardTemplate::Write(source, path, QString()));
     }
     ASSERT_TRUE(doc->OpenBCFile(MakeCard(QStringLiteral("before.qmk"), 2)));
     ASSERT_TRUE(doc->NewFromTemplate(path, QStringLiteral("Courier New")));

@@ -1,5 +1,6 @@
 // Business card panel: drawing modes, description files, the export picture, fonts, personal information.
 #include "files/preferences.h"
+#include "objects/templatefile.h"
 #include "design/cardpanel.h"
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"
@@ -214,7 +215,7 @@ TEST(BusinessCardPanel, ADescriptionWrittenReadsBackWithEveryKind)
     f.panel.SetZoom(1.5f); // coordinates are written at 1.0 all the same
 
     const QString file = f.File("card.qmkt");
-    ASSERT_TRUE(f.panel.WriteDescription(file, QStringLiteral("C:\\Art\\waves.bmp")));
+    ASSERT_TRUE(TCardTemplate::Write(f.panel, file, QStringLiteral("C:\\Art\\waves.bmp")));
     const ProfileFile ini(file);
     EXPECT_EQ(ini.ReadSections(),
               QStringList({"Label1", "Label2", "Name", "Logo", "Shape1", "Shape2", "Line1", "Card Data"}));
@@ -226,7 +227,7 @@ TEST(BusinessCardPanel, ADescriptionWrittenReadsBackWithEveryKind)
     EXPECT_EQ(f.panel.Zoom(), 1.5f);
 
     TKBusinessCardPanel32 read;
-    EXPECT_EQ(read.ReadDescription(file), QStringLiteral("waves.bmp"));
+    EXPECT_EQ(TCardTemplate::Read(read, file), QStringLiteral("waves.bmp"));
     EXPECT_TRUE(read.PortraitMode());
     std::vector<QString> classes;
     for (TKGraphicControl* object : read.CardObjects().Objects())
@@ -268,7 +269,7 @@ TEST(BusinessCardPanel, PersonalSectionsTakeTheUsersValueThenTheCaptionThenThePl
     const auto captions = [&](const QStringList& personal) {
         TKBusinessCardPanel32 panel;
         panel.SetPersonalStrings(personal);
-        panel.ReadDescription(file);
+        TCardTemplate::Read(panel, file);
         QStringList result;
         for (TKGraphicControl* object : panel.CardObjects().Objects())
             result << static_cast<TKBusinessCardLabel*>(object)->Caption();
@@ -285,7 +286,7 @@ TEST(BusinessCardPanel, NumberedSectionsRunFromOneToFifteenWithGaps)
     const QString file = f.WriteText("n.qmkt", "[Shape3]\r\nWidth=30\r\nHeight=20\r\nShape=4\r\n"
                                                "[Shape16]\r\nWidth=30\r\n[Line15]\r\nWidth=40\r\n"
                                                "[Line16]\r\nWidth=40\r\n[Label16]\r\nWidth=40\r\n");
-    f.panel.ReadDescription(file);
+    TCardTemplate::Read(f.panel, file);
     ASSERT_EQ(f.panel.CardObjects().Count(), 2);
     auto* shape = f.All<TBCShapes>().at(0);
     EXPECT_EQ(shape->Shape(), stEllipse);
@@ -298,18 +299,18 @@ TEST(BusinessCardPanel, NumberedSectionsRunFromOneToFifteenWithGaps)
 
 TEST(BusinessCardPanel, ColoursAreNamesOrDollarHex)
 {
-    EXPECT_EQ(TKBusinessCardPanel32::ColorToString(clRed), QStringLiteral("clRed"));
-    EXPECT_EQ(TKBusinessCardPanel32::ColorToString(0x00123456), QStringLiteral("$00123456"));
-    EXPECT_EQ(TKBusinessCardPanel32::ColorToString(TColor(0x8000000F)), QStringLiteral("clBtnFace"));
+    EXPECT_EQ(TCardTemplate::ColorToString(clRed), QStringLiteral("clRed"));
+    EXPECT_EQ(TCardTemplate::ColorToString(0x00123456), QStringLiteral("$00123456"));
+    EXPECT_EQ(TCardTemplate::ColorToString(TColor(0x8000000F)), QStringLiteral("clBtnFace"));
     TColor c = 0;
-    EXPECT_TRUE(TKBusinessCardPanel32::StringToColor(QStringLiteral("clred"), &c));
+    EXPECT_TRUE(TCardTemplate::StringToColor(QStringLiteral("clred"), &c));
     EXPECT_EQ(c, clRed);
-    EXPECT_TRUE(TKBusinessCardPanel32::StringToColor(QStringLiteral("$00ff8040"), &c));
+    EXPECT_TRUE(TCardTemplate::StringToColor(QStringLiteral("$00ff8040"), &c));
     EXPECT_EQ(c, 0x00FF8040);
-    EXPECT_TRUE(TKBusinessCardPanel32::StringToColor(QStringLiteral("255"), &c));
+    EXPECT_TRUE(TCardTemplate::StringToColor(QStringLiteral("255"), &c));
     EXPECT_EQ(c, clRed);
     for (const char* bad : {"", "$", "banana", "$123456789", "clPlaid", "12abc"})
-        EXPECT_FALSE(TKBusinessCardPanel32::StringToColor(QLatin1String(bad), &c)) << bad;
+        EXPECT_FALSE(TCardTemplate::StringToColor(QLatin1String(bad), &c)) << bad;
 }
 
 TEST(BusinessCardPanel, BackgroundNamesLoseTheirFolders)
@@ -317,18 +318,18 @@ TEST(BusinessCardPanel, BackgroundNamesLoseTheirFolders)
     Fixture f;
     const QString file =
         f.WriteText("b.qmkt", "[Card Data]\r\nBackground File=..\\..\\secret\\waves.bmp\r\n");
-    EXPECT_EQ(f.panel.ReadDescription(file), QStringLiteral("waves.bmp"));
-    EXPECT_TRUE(TKBusinessCardPanel32::BackgroundArtPath(QStringLiteral("/etc/waves.bmp"))
+    EXPECT_EQ(TCardTemplate::Read(f.panel, file), QStringLiteral("waves.bmp"));
+    EXPECT_TRUE(TCardTemplate::BackgroundArtPath(QStringLiteral("/etc/waves.bmp"))
                     .endsWith(QStringLiteral("/bg/waves.bmp")));
-    EXPECT_TRUE(TKBusinessCardPanel32::BackgroundArtPath(QStringLiteral("  ")).isEmpty());
-    EXPECT_TRUE(TKBusinessCardPanel32::BackgroundArtPath(QStringLiteral("C:\\..")).isEmpty());
+    EXPECT_TRUE(TCardTemplate::BackgroundArtPath(QStringLiteral("  ")).isEmpty());
+    EXPECT_TRUE(TCardTemplate::BackgroundArtPath(QStringLiteral("C:\\..")).isEmpty());
 }
 
 TEST(BusinessCardPanel, BrokenOrMissingDescriptionsGiveDefaults)
 {
     Fixture f;
     f.panel.SetPortraitMode(true);
-    EXPECT_TRUE(f.panel.ReadDescription(f.File("missing.qmkt")).isEmpty());
+    EXPECT_TRUE(TCardTemplate::Read(f.panel, f.File("missing.qmkt")).isEmpty());
     EXPECT_FALSE(f.panel.PortraitMode());
     EXPECT_EQ(f.panel.CardObjects().Count(), 0);
 
@@ -339,7 +340,7 @@ TEST(BusinessCardPanel, BrokenOrMissingDescriptionsGiveDefaults)
         "[Name]\r\nWidth=80\r\nFont Size=-5\r\nFont Name=\r\nAlignment=7\r\nShadow Direction=x\r\n"
         "Angle=45\r\nFont Style=[fsBold\r\n[Thing]\r\nType=psMystery\r\n[Logo]\r\nWidth=-3\r\n"
         "[Card Data]\r\nPortrait Mode=maybe\r\n");
-    EXPECT_TRUE(f.panel.ReadDescription(file).isEmpty());
+    EXPECT_TRUE(TCardTemplate::Read(f.panel, file).isEmpty());
     EXPECT_FALSE(f.panel.PortraitMode());
     ASSERT_EQ(f.All<TBCShapes>().size(), 1u);
     auto* shape = f.All<TBCShapes>()[0];
@@ -362,7 +363,7 @@ TEST(BusinessCardPanel, ReadingAtAZoomPlacesObjectsAtThatZoom)
 {
     Fixture f;
     f.panel.SetZoom(1.5f);
-    f.panel.ReadDescription(
+    TCardTemplate::Read(f.panel, 
         f.WriteText("z.qmkt", "[Shape1]\r\nLeft=20\r\nTop=10\r\nWidth=40\r\nHeight=20\r\n"));
     EXPECT_EQ(f.panel.Zoom(), 1.5f);
     EXPECT_EQ(f.panel.CardObjects().At(0)->BoundsRect(), QRect(30, 15, 60, 30));
@@ -373,10 +374,10 @@ TEST(BusinessCardPanel, AFailedWriteKeepsTheOldFileAndAWriteStartsAfresh)
     Fixture f;
     const QString file = f.WriteText("old.qmkt", "[Shape5]\r\nWidth=40\r\n");
     f.Add<TBCShapes>(QRect(0, 0, 20, 20));
-    ASSERT_TRUE(f.panel.WriteDescription(file, QString()));
+    ASSERT_TRUE(TCardTemplate::Write(f.panel, file, QString()));
     EXPECT_FALSE(ProfileFile(file).SectionExists("Shape5"));
     QString error;
-    EXPECT_FALSE(f.panel.WriteDescription(f.File("no/such/folder/x.qmkt"), QString(), &error));
+    EXPECT_FALSE(TCardTemplate::Write(f.panel, f.File("no/such/folder/x.qmkt"), QString(), &error));
     EXPECT_FALSE(error.isEmpty());
 }
 

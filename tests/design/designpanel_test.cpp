@@ -1,5 +1,6 @@
 // Design panel: mouse routing, rubber bands, drawing mode, clipboard, align, zoom, card files, menu and
 // painting.
+#include "model/cardrender.h"
 #include "design/designpanel.h"
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"
@@ -627,7 +628,7 @@ class Block : public TKLineShape
 {
 public:
     QColor color = Qt::blue;
-    void Paint(QPainter& p) override { p.fillRect(-50, -50, 500, 500, color); }
+    void Draw(QPainter& p, const TRenderContext&) const override { p.fillRect(-50, -50, 500, 500, color); }
 };
 
 QImage Render(TKBasePanel& panel)

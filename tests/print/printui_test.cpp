@@ -4,6 +4,7 @@
 
 #include "design/cardpanel.h"
 #include "objects/shapes/cardshape.h"
+#include "model/cardrender.h"
 #include "print/previewwindow_ui.h"
 #include "print/previewzoom.h"
 #include "print/printcommands_ui.h"
@@ -202,13 +203,13 @@ class Presser : public TKGraphicControl
 {
 public:
     const char* ClassName() const override { return "Presser"; }
-    void PrintTo(TKReport&, double, double) override
+    void Draw(QPainter&, const TRenderContext&) const override
     {
         if (++printed == pressAt && window)
             window->CancelClicked();
     }
     TPrintStatusWindow* window = nullptr;
-    int printed = 0;
+    mutable int printed = 0;
     int pressAt = 0;
 };
 
@@ -232,6 +233,7 @@ TEST(PrintStatusWindow, CancelAsksThenStopsThePrintAndStaysWithTheReason)
     for (bool answer : {false, true}) {
         TKBusinessCardPanel32 panel;
         auto* presser = static_cast<Presser*>(panel.CardObjects().Add(std::make_unique<Presser>()));
+        presser->SetBounds(0, 0, 10, 10); // an object without area is not drawn
         presser->pressAt = 3;
         TLabelJob job;
         TLabelPrinter printer(panel, job);

@@ -3,9 +3,13 @@
 #include "design/cardpanel.h"
 #include "objects/shapes/cardshape.h"
 #include "print/sheetprinter.h"
+#include "model/cardrender.h"
+#include "print/painterreport.h"
+#include "print/recordingreport.h"
 #include "print/report.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -15,20 +19,31 @@ namespace {
 
 using namespace qm;
 
-// A card object that notes the card origins it is printed at, and whether the panel was in printing mode.
+// A card object that counts how often it is drawn, and on what.
 class Probe : public TKGraphicControl
 {
 public:
     const char* ClassName() const override { return "Probe"; }
-    void PrintTo(TKReport&, double x, double y) override
+    void Draw(QPainter&, const TRenderContext& context) const override
     {
-        origins.emplace_back(x, y);
-        printingSeen = Host() && Host()->IsPrinting();
-        NotifyChanged(); // must not reach the window while printing
+        ++draws;
+        onPaper = context.OnPaper();
     }
-    std::vector<QPointF> origins;
-    bool printingSeen = false;
+    mutable int draws = 0;
+    mutable bool onPaper = false;
 };
+
+// Where the cards of the recorded pages lie: each card's drawing reaches a quarter inch beyond the card so
+// that outlines along its edges stay whole.
+std::vector<QPointF> CardOrigins(const TKRecordingReport& report)
+{
+    std::vector<QPointF> origins;
+    for (const TReportPage& page : report.Pages())
+        for (const TReportRecord& r : page.Records)
+            if (r.Kind == TReportRecord::rkDrawing)
+                origins.push_back(r.Rect.topLeft() + QPointF(0.25, 0.25));
+    return origins;
+}
 
 // A target that makes copies itself.
 class CopyingRecorder : public TKRecordingReport
@@ -42,6 +57,8 @@ struct Fixture
     TKBusinessCardPanel32 panel;
     Probe* probe = nullptr;
     int changes = 0;
+    // The card origins of every run so far.
+    std::vector<QPointF> origins;
 
     Fixture()
     {
@@ -57,7 +74,12 @@ struct Fixture
             if (cards)
                 cards->append(c);
         };
-        return printer.Run(report);
+        const TJobOutcome outcome = printer.Run(report);
+        if (auto* recording = dynamic_cast<TKRecordingReport*>(&report)) {
+            for (const QPointF& o : CardOrigins(*recording))
+                origins.push_back(o);
+        }
+        return outcome;
     }
 };
 
@@ -98,15 +120,15 @@ TEST(PageLoop, FullSheetGivesTenCardsInReadingOrderOnOnePage)
     ASSERT_EQ(report.Pages().size(), 1u);
     EXPECT_EQ(report.Pages()[0].Orientation, roDefault);
     const std::vector<QPointF> expected = DefaultSheetOrigins();
-    ASSERT_EQ(f.probe->origins.size(), expected.size());
+    ASSERT_EQ(f.origins.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i)
-        ExpectNear(f.probe->origins[i], expected[i], "origin", int(i));
+        ExpectNear(f.origins[i], expected[i], "origin", int(i));
     EXPECT_EQ(cards.first(), QStringLiteral("Card 1"));
     EXPECT_EQ(cards.last(), QStringLiteral("Card 10"));
     EXPECT_EQ(cards.size(), 10);
-    // The objects printed while the panel was printing, and that kept their notifications quiet.
-    EXPECT_TRUE(f.probe->printingSeen);
-    EXPECT_FALSE(f.panel.Printing());
+    // The objects were drawn for paper, once a card, and the card did not change.
+    EXPECT_TRUE(f.probe->onPaper);
+    EXPECT_EQ(f.probe->draws, 10);
     EXPECT_EQ(f.changes, 0);
 }
 
@@ -119,9 +141,9 @@ TEST(PageLoop, OnlyTheChosenPositionsPrintAndTheRestStayBlank)
     QStringList cards;
     f.Run(report, job, &cards);
     ASSERT_EQ(report.Pages().size(), 1u);
-    ASSERT_EQ(f.probe->origins.size(), 2u);
-    ExpectNear(f.probe->origins[0], QPointF(0.75, 8.5), "bottom left", 0);
-    ExpectNear(f.probe->origins[1], QPointF(4.25, 8.5), "bottom right", 1);
+    ASSERT_EQ(f.origins.size(), 2u);
+    ExpectNear(f.origins[0], QPointF(0.75, 8.5), "bottom left", 0);
+    ExpectNear(f.origins[1], QPointF(4.25, 8.5), "bottom right", 1);
     EXPECT_EQ(cards, (QStringList{QStringLiteral("Card 9"), QStringLiteral("Card 10")}));
 }
 
@@ -137,15 +159,15 @@ TEST(PageLoop, EveryPositionOfALargeSheetHasItsOwnFlag)
     job.Layout.Width = 2.5f;
     TKRecordingReport all;
     f.Run(all, job);
-    EXPECT_EQ(f.probe->origins.size(), 24u);
+    EXPECT_EQ(f.origins.size(), 24u);
 
-    f.probe->origins.clear();
+    f.origins.clear();
     job.Positions = TSheetPositions::Only({14, 23});
     TKRecordingReport some;
     f.Run(some, job);
-    ASSERT_EQ(f.probe->origins.size(), 2u);
-    ExpectNear(f.probe->origins[0], QPointF(0.75 + 2 * 2.5, 0.5 + 4 * 1.25), "fifteenth", 0);
-    ExpectNear(f.probe->origins[1], QPointF(0.75 + 2 * 2.5, 0.5 + 7 * 1.25), "last", 1);
+    ASSERT_EQ(f.origins.size(), 2u);
+    ExpectNear(f.origins[0], QPointF(0.75 + 2 * 2.5, 0.5 + 4 * 1.25), "fifteenth", 0);
+    ExpectNear(f.origins[1], QPointF(0.75 + 2 * 2.5, 0.5 + 7 * 1.25), "last", 1);
 }
 
 TEST(PageLoop, CopiesArePagesUnlessThePrinterMakesThem)
@@ -156,21 +178,21 @@ TEST(PageLoop, CopiesArePagesUnlessThePrinterMakesThem)
     plain.SetCopies(3);
     f.Run(plain, job);
     ASSERT_EQ(plain.Pages().size(), 3u);
-    EXPECT_EQ(f.probe->origins.size(), 30u);
+    EXPECT_EQ(f.origins.size(), 30u);
     EXPECT_EQ(plain.Copies(), 1);
     // Three identical sheets.
     const std::vector<QPointF> sheet = DefaultSheetOrigins();
-    for (size_t i = 0; i < f.probe->origins.size(); ++i)
-        ExpectNear(f.probe->origins[i], sheet[i % 10], "copy", int(i));
+    for (size_t i = 0; i < f.origins.size(); ++i)
+        ExpectNear(f.origins[i], sheet[i % 10], "copy", int(i));
 
     // A printer that makes copies gets the count and prints the sheet once.
-    f.probe->origins.clear();
+    f.origins.clear();
     CopyingRecorder copying;
     copying.SetCopies(3);
     f.Run(copying, job);
     EXPECT_EQ(copying.Pages().size(), 1u);
     EXPECT_EQ(copying.Copies(), 3);
-    EXPECT_EQ(f.probe->origins.size(), 10u);
+    EXPECT_EQ(f.origins.size(), 10u);
 }
 
 // ---- Orientation and preview ----
@@ -223,10 +245,10 @@ TEST(PageLoop, PreviewShowsOneCardWithASilverOutline)
         ASSERT_EQ(report.Pages().size(), 1u);
         const TReportPage& page = report.Pages()[0];
         EXPECT_EQ(page.Orientation, rotated ? roLandscape : roDefault);
-        ASSERT_EQ(f.probe->origins.size(), 1u) << rotated;
+        ASSERT_EQ(f.origins.size(), 1u) << rotated;
         // Position 1 (the second card) of a Rotated sheet, else position 0.
         const QPointF origin = rotated ? QPointF(0.5, 8.5 - 0.75 - 3.5 - 3.5) : QPointF(0.75, 0.5);
-        ExpectNear(f.probe->origins[0], origin, "preview origin", rotated);
+        ExpectNear(f.origins[0], origin, "preview origin", rotated);
 
         const TReportPen* outlinePen = nullptr;
         const TReportPen* pen = nullptr;
@@ -258,30 +280,48 @@ TEST(PageLoop, NudgesMoveTheCardsBySteps)
     job.Nudges.VerticalSpacing = 2;
     job.Nudges.HorizontalSpacing = 1;
     f.Run(report, job);
-    ASSERT_EQ(f.probe->origins.size(), 10u);
+    ASSERT_EQ(f.origins.size(), 10u);
     for (int i = 0; i < 10; ++i) {
         const int r = i / 2, c = i % 2;
         const QPointF expected(0.75 - 3 / 32.0 + c * (3.5 + 1 / 32.0), 0.5 + 0.25 + r * (2.0 + 2 / 32.0));
-        ExpectNear(f.probe->origins[size_t(i)], expected, "nudged", i);
+        ExpectNear(f.origins[size_t(i)], expected, "nudged", i);
     }
 }
 
 TEST(PageLoop, AZoomedCardPrintsAtFullSizeAndKeepsItsZoom)
 {
     Fixture f;
+    f.panel.CardObjects().Delete(f.probe);
     auto* shape = static_cast<TBCShapes*>(f.panel.CardObjects().Add(std::make_unique<TBCShapes>()));
     shape->SetBounds(96, 48, 96, 48);
+    shape->Brush().SetColor(clBlack);
+    shape->Pen().SetWidth(0);
     f.panel.SetZoom(1.5f);
+    f.changes = 0;
     TKRecordingReport report;
     TLabelJob job;
     job.Positions = TSheetPositions::Only({0});
     f.Run(report, job);
+    // The panel and its objects are as they were.
     EXPECT_EQ(f.panel.Zoom(), 1.5f);
     EXPECT_EQ(shape->BoundsRect(), QRect(144, 72, 144, 72));
-    const std::vector<QRectF> rects = Rectangles(report.Pages()[0]);
-    ASSERT_EQ(rects.size(), 1u);
-    ExpectNear(rects[0].topLeft(), QPointF(1.75, 1.0), "shape", 0);
-    ExpectNear(rects[0].bottomRight(), QPointF(2.75, 1.5), "shape", 0);
+    EXPECT_EQ(f.changes, 0);
+
+    // On the page (96 dots per inch) the shape covers (1.75, 1.0) - (2.75, 1.5) inches.
+    QImage page(816, 1056, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        TKScreenReport screen(painter, 96);
+        ReplayPage(report.Pages()[0], screen);
+    }
+    const auto dark = [&page](int x, int y) { return qGray(page.pixel(x, y)) < 128; };
+    EXPECT_TRUE(dark(168 + 2, 96 + 2));
+    EXPECT_TRUE(dark(264 - 2, 144 - 2));
+    EXPECT_FALSE(dark(168 - 2, 96 + 2));
+    EXPECT_FALSE(dark(264 + 2, 144 - 2));
+    EXPECT_FALSE(dark(168 + 2, 96 - 2));
+    EXPECT_FALSE(dark(264 - 2, 144 + 2));
 }
 
 TEST(PageLoop, OutlineTestDrawsEveryCardRectangleAndNothingElse)
@@ -295,7 +335,8 @@ TEST(PageLoop, OutlineTestDrawsEveryCardRectangleAndNothingElse)
     job.OutlineTest = true;
     job.BackgroundFile = art;
     f.Run(report, job);
-    EXPECT_TRUE(f.probe->origins.empty());
+    EXPECT_TRUE(f.origins.empty());
+    EXPECT_EQ(f.probe->draws, 0);
     ASSERT_EQ(report.Pages().size(), 1u);
     const std::vector<QRectF> rects = Rectangles(report.Pages()[0]);
     const std::vector<QPointF> origins = DefaultSheetOrigins();
@@ -340,8 +381,9 @@ TEST(PageLoop, BackgroundArtFillsTheCardsOwnSizeTurnedWithARotatedCard)
         EXPECT_NEAR(bitmap->Rect.width(), rotated ? 2.0 : 3.3, 1e-6);
         EXPECT_NEAR(bitmap->Rect.height(), rotated ? 3.3 : 2.0, 1e-6);
         EXPECT_EQ(bitmap->Image.size(), rotated ? QSize(40, 70) : QSize(70, 40));
-        ASSERT_EQ(f.probe->origins.size(), 1u);
-        ExpectNear(bitmap->Rect.topLeft(), f.probe->origins[0], "art at the card origin", rotated);
+        const std::vector<QPointF> origins = CardOrigins(report);
+        ASSERT_EQ(origins.size(), 1u);
+        ExpectNear(bitmap->Rect.topLeft(), origins[0], "art at the card origin", rotated);
     }
 }
 
@@ -361,7 +403,7 @@ TEST(PageLoop, BackgroundThatCannotBeReadIsLeftOut)
         TLabelPrinter printer(f.panel, job);
         EXPECT_EQ(printer.Run(report), joFinished);
         EXPECT_EQ(printer.BackgroundKind(), TLabelPrinter::bkNone);
-        EXPECT_EQ(f.probe->origins.size(), 10u);
+        EXPECT_EQ(f.probe->draws, 10);
     }
 }
 
@@ -404,7 +446,7 @@ TEST(PageLoop, CancelEndsTheJobAndPutsThePanelBack)
         const TJobOutcome outcome = printer.Run(report);
         EXPECT_EQ(outcome, joCanceled);
         EXPECT_TRUE(report.Aborted());
-        EXPECT_EQ(f.probe->origins.size(), printMode ? 2u : 0u);
+        EXPECT_EQ(f.probe->draws, printMode ? 2 : 0);
         EXPECT_EQ(printer.FinalStatus(outcome, report),
                   printMode ? QStringLiteral("Business Card Print Canceled!")
                             : QStringLiteral("Business Card Preview Canceled!"));

@@ -4,8 +4,8 @@
 #include "model/colors.h"
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"
-#include "model/sheetlayout.h"
-#include "print/report.h"
+#include "model/cardrender.h"
+#include "platform/units.h"
 
 #include <QAction>
 #include <QPainter>
@@ -71,6 +71,24 @@ QPainter::CompositionMode MixMode(TPenMode mode)
     }
 }
 
+Qt::PenStyle PaperPenStyle(TPenStyle style)
+{
+    switch (style) {
+    case psDash:
+        return Qt::DashLine;
+    case psDot:
+        return Qt::DotLine;
+    case psDashDot:
+        return Qt::DashDotLine;
+    case psDashDotDot:
+        return Qt::DashDotDotLine;
+    case psClear:
+        return Qt::NoPen;
+    default:
+        return Qt::SolidLine;
+    }
+}
+
 } // namespace
 
 int ScaledPenWidth(int penWidth, float scale, bool atLeastOne)
@@ -122,6 +140,36 @@ bool SelectPenAndBrush(QPainter& painter, const TKPen& pen, int width, bool with
     } else {
         painter.setBrush(Qt::NoBrush);
     }
+    return true;
+}
+
+bool SelectPaperPenAndBrush(QPainter& painter, const TKPen& pen, int hundredths, const TKBrush* brush)
+{
+    const TPenMode mode = pen.Mode();
+    if (mode == pmNop)
+        return false;
+    // Paper does not mix colours with what lies beneath: the mix modes that name a fixed result keep it,
+    // the rest draw the pen's colour.
+    QColor color = ToQColor(pen.Color());
+    if (mode == pmBlack || mode == pmWhite) {
+        color = mode == pmBlack ? QColor(Qt::black) : QColor(Qt::white);
+    } else if (mode == pmNotCopy) {
+        color = QColor(255 - color.red(), 255 - color.green(), 255 - color.blue());
+    }
+    if (pen.Style() == psClear) {
+        painter.setPen(Qt::NoPen);
+    } else {
+        // Hundredths of an inch in card units; width 0 is the device's thinnest line.
+        const double width = std::max(0, hundredths) * kUnitsPerInch * 0.01;
+        const bool wide = hundredths > 0;
+        QPen qpen(color, width, PaperPenStyle(pen.Style()), wide ? Qt::RoundCap : Qt::FlatCap,
+                  wide ? Qt::RoundJoin : Qt::MiterJoin);
+        painter.setPen(qpen);
+    }
+    if (brush && brush->Style() != bsClear)
+        painter.setBrush(QBrush(ToQColor(brush->Color()), ToQtBrushStyle(brush->Style())));
+    else
+        painter.setBrush(Qt::NoBrush);
     return true;
 }
 
@@ -218,8 +266,33 @@ void TKLabelShapes::Loaded()
     mThicknessItems.fill(nullptr);
 }
 
-void TKLabelShapes::Paint(QPainter& painter)
+void TKLabelShapes::Draw(QPainter& painter, const TRenderContext& context) const
 {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (context.OnPaper()) {
+        // No inset for the pen: on paper the outline runs along the box's edges.
+        const int hundredths = int(std::trunc(mPen.Width() / double(kUnitsPerInch) * 100));
+        if (SelectPaperPenAndBrush(painter, mPen, hundredths, &mBrush)) {
+            QRectF figure(0, 0, Width(), Height());
+            if (mPen.Style() == psInsideFrame) {
+                const double h = hundredths * kUnitsPerInch * 0.01 / 2;
+                figure.adjust(h, h, -h, -h);
+            }
+            if (IsRoundRectFigure()) {
+                // The corner ellipse is a share of the larger side, as on screen.
+                const double c = mRoundPerc * 0.01 * (Height() < Width() ? Width() : Height());
+                painter.drawRoundedRect(figure, c / 2, c / 2);
+            } else if (IsEllipseFigure()) {
+                painter.drawEllipse(figure);
+            } else {
+                painter.drawRect(figure);
+            }
+        }
+        painter.restore();
+        return;
+    }
+
     const int w = ScreenPenWidth();
     const int h = w / 2;
     // The figure as GDI takes it, (h, h) - (Width - w + 1 + h, Height - w + 1 + h) with the right and bottom
@@ -227,9 +300,6 @@ void TKLabelShapes::Paint(QPainter& painter)
     // positions, hence the last covered column and row.
     const double x2 = double(Width()) - w + 1 + h, y2 = double(Height()) - w + 1 + h;
     const QRectF figure = QRectF(QPointF(h, h), QPointF(x2 - 1, y2 - 1)).normalized();
-
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
     if (SelectPenAndBrush(painter, mPen, w, false, &mBrush)) {
         const double o = PenCentreOffset(w);
         painter.translate(o, o);
@@ -244,27 +314,6 @@ void TKLabelShapes::Paint(QPainter& painter)
         }
     }
     painter.restore();
-    BoundsChanged();
-}
-
-void TKLabelShapes::PrintTo(TKReport& report, double x, double y)
-{
-    const double p = kUnitsPerInch;
-    report.SetPen(
-        TReportPen{mPen.Color(), mPen.Style(), -int(std::trunc(mPen.Width() / p * 100)), mPen.Mode()});
-    report.SetBrush(TReportBrush{mBrush.Color(), mBrush.Style(), QImage()});
-    // No inset for the pen: on paper the outline runs along the box's edges.
-    const double x1 = Left() / p + x, y1 = Top() / p + y;
-    const double x2 = (Left() + Width()) / p + x, y2 = (Top() + Height()) / p + y;
-    if (IsRoundRectFigure()) {
-        // The corner ellipse is a share of the larger side, as on screen.
-        const double c = mRoundPerc * 0.01 * (Height() < Width() ? x2 - x1 : y2 - y1);
-        report.RoundRect(x1, y1, x2, y2, c, c);
-    } else if (IsEllipseFigure()) {
-        report.Ellipse(x1, y1, x2, y2);
-    } else {
-        report.Rectangle(x1, y1, x2, y2);
-    }
 }
 
 void TKLabelShapes::BuildPopupMenu(TKMenu& m)

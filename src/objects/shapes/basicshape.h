@@ -54,10 +54,10 @@ public:
     int CornerSize() const;
 
     void Loaded() override;
-    // Solid outline (a stored dash style shows on paper only), the pen kept inside the bounds.
-    void Paint(QPainter& painter) override;
-    // The figure over the object's box in inches, the pen in hundredths of an inch, styled as stored.
-    void PrintTo(TKReport& report, double x, double y) override;
+    // On screen: a solid outline (a stored dash style shows on paper only), the pen kept inside the bounds.
+    // On paper: the figure over the box with its outline along the edges, the pen in hundredths of an inch,
+    // styled as stored.
+    void Draw(QPainter& painter, const TRenderContext& context) const override;
     void BuildPopupMenu(TKMenu& menu) override;
     void UpdatePopupMenu() override;
 
@@ -81,6 +81,10 @@ int ScaledPenWidth(int penWidth, float scale, bool atLeastOne);
 // show on pens at most one pixel wide; `withStyle` false always draws solid. False when nothing would be
 // drawn.
 bool SelectPenAndBrush(QPainter& painter, const TKPen& pen, int width, bool withStyle, const TKBrush* brush);
+// The paper form of a pen: `hundredths` of an inch wide (0 for the thinnest line the device draws), in the
+// card's units, styled as stored; the mix modes that name a fixed colour keep it. False when nothing would be
+// drawn.
+bool SelectPaperPenAndBrush(QPainter& painter, const TKPen& pen, int hundredths, const TKBrush* brush);
 // How far a pen of this width is moved so that its pixels land where GDI puts them around a pixel position:
 // odd widths centre on the pixel, even widths cover one more pixel before it than after.
 double PenCentreOffset(int width);

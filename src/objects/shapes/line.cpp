@@ -3,8 +3,7 @@
 
 #include "model/objectmenu.h"
 #include "objects/shapes/basicshape.h"
-#include "model/sheetlayout.h"
-#include "print/report.h"
+#include "model/cardrender.h"
 
 #include <QAction>
 #include <QPainter>
@@ -65,8 +64,12 @@ void TKLineShape::Loaded()
     mThicknessItems.fill(nullptr);
 }
 
-void TKLineShape::Paint(QPainter& painter)
+void TKLineShape::Draw(QPainter& painter, const TRenderContext& context) const
 {
+    if (context.OnPaper()) {
+        DrawOnPaper(painter);
+        return;
+    }
     const int w = ScreenPenWidth();
     const int h = w / 2;
     // GDI end points: straight lines are moved in by the pen so that they stay inside the bounds (the end
@@ -97,35 +100,40 @@ void TKLineShape::Paint(QPainter& painter)
         painter.drawLine(from, to);
     }
     painter.restore();
-    BoundsChanged();
 }
 
-void TKLineShape::PrintTo(TKReport& report, double x, double y)
+void TKLineShape::DrawOnPaper(QPainter& painter) const
 {
-    const double p = kUnitsPerInch;
     const int w = mPen.Width();
-    // The pixel width is handed over as hundredths of an inch: a 3-pixel line prints 3/100 inch thick.
-    report.SetPen(TReportPen{mPen.Color(), mPen.Style(), -w, pmCopy});
-    const double xl = Left() / p + x, xr = (Left() + Width()) / p + x;
-    const double yt = (Top() + w / 2) / p + y, yb = (Top() + w / 2 + Height()) / p + y;
+    // The pixel width is taken as hundredths of an inch: a 3-pixel line prints 3/100 inch thick.
+    TKPen pen;
+    pen.Assign(mPen);
+    pen.SetMode(pmCopy);
+    const double xl = 0, xr = Width();
+    const double yt = w / 2, yb = w / 2 + Height();
+    QPointF from, to;
     switch (mLineStyle) {
     case stHorizontal:
-        report.MoveTo(xl, yt);
-        report.LineTo(xr, yt);
+        from = QPointF(xl, yt);
+        to = QPointF(xr, yt);
         break;
     case stVertical:
-        report.MoveTo(xl, yt);
-        report.LineTo(xl, yb);
+        from = QPointF(xl, yt);
+        to = QPointF(xl, yb);
         break;
     case stAngleSlopingUp:
-        report.MoveTo(xl, yb);
-        report.LineTo(xr, yt);
+        from = QPointF(xl, yb);
+        to = QPointF(xr, yt);
         break;
     case stAngleSlopingDown:
-        report.MoveTo(xl, yt);
-        report.LineTo(xr, yb);
+        from = QPointF(xl, yt);
+        to = QPointF(xr, yb);
         break;
     }
+    painter.save();
+    if (SelectPaperPenAndBrush(painter, pen, w, nullptr))
+        painter.drawLine(from, to);
+    painter.restore();
 }
 
 void TKLineShape::BuildPopupMenu(TKMenu& m)

@@ -36,13 +36,15 @@ public:
     void StretchToEdges();
 
     void Loaded() override;
-    void Paint(QPainter& painter) override;
-    // The line in inches, its pen width taken as hundredths of an inch.
-    void PrintTo(TKReport& report, double x, double y) override;
+    // On screen the pen stays inside the bounds as GDI places it; on paper the line runs along the box, its
+    // pen width taken as hundredths of an inch.
+    void Draw(QPainter& painter, const TRenderContext& context) const override;
     void BuildPopupMenu(TKMenu& menu) override;
     void UpdatePopupMenu() override;
 
 private:
+    void DrawOnPaper(QPainter& painter) const;
+
     TLineStyle mLineStyle = stHorizontal;
     TKPen mPen;
     std::array<QAction*, 4> mStyleItems{};

@@ -4,8 +4,6 @@
 #include "model/colors.h"
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"
-#include "model/sheetlayout.h"
-#include "print/report.h"
 
 #include <QAction>
 #include <QFont>
@@ -255,13 +253,25 @@ void TKBaseLabel::LayOut()
     mLayoutNeeded = false;
 }
 
-void TKBaseLabel::DrawLabel(QPainter& p)
+void TKBaseLabel::PrepareLayout()
 {
+    // Half-read objects of a card being opened are left alone.
+    if (ComponentState() & csLoading)
+        return;
+    if (Width() < 5 || Height() < 5)
+        mLayoutNeeded = true;
     if (mLayoutNeeded)
         LayOut();
+}
 
+void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
+{
+    if ((ComponentState() & csLoading) || Width() <= 0 || Height() <= 0)
+        return;
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
+    if (context.OnPaper())
+        p.setClipRect(QRect(0, 0, Width(), Height()), Qt::IntersectClip);
     if (!mTransparent)
         p.fillRect(QRect(0, 0, Width(), Height()), ToQColor(mBackColor));
 
@@ -294,28 +304,6 @@ void TKBaseLabel::DrawLabel(QPainter& p)
         p.drawRect(QRect(0, 0, Width() - 1, Height() - 1));
     }
     p.restore();
-}
-
-void TKBaseLabel::Paint(QPainter& painter)
-{
-    // Half-read objects of a card being opened are not drawn.
-    if (ComponentState() & csLoading)
-        return;
-    if (Width() < 5 || Height() < 5)
-        mLayoutNeeded = true;
-    DrawLabel(painter);
-}
-
-void TKBaseLabel::PrintTo(TKReport& report, double x, double y)
-{
-    // The box may still change when the label was never laid out (a card printed without being shown).
-    if (mLayoutNeeded)
-        LayOut();
-    if (Width() <= 0 || Height() <= 0)
-        return;
-    const double ppi = kUnitsPerInch;
-    const QRectF box(x + Left() / ppi, y + Top() / ppi, Width() / ppi, Height() / ppi);
-    report.StretchDraw(box, QSizeF(Width(), Height()), [this](QPainter& painter) { DrawLabel(painter); });
 }
 
 bool TKBaseLabel::ChooseFont()

@@ -1,6 +1,8 @@
 // TKBaseLabel: one line of text in one font with optional shadow and highlight copies, background and border.
 #pragma once
 
+#include "model/cardrender.h"
+
 #include "model/cardobject.h"
 #include "model/subobjects.h"
 #include "objects/text/labellayout.h"
@@ -78,13 +80,18 @@ public:
     const TLabelLayout& LastLayout() const { return mLayout; }
     // Draws background, shadow, highlight, text and border with the label's top-left at the painter's
     // origin, laying out first when needed.
-    void DrawLabel(QPainter& painter);
+    void DrawLabel(QPainter& painter)
+    {
+        PrepareLayout();
+        Draw(painter, TRenderContext());
+    }
 
-    void Paint(QPainter& painter) override;
-    // The label as drawn on the card, stretched over its box on the page: text stays text, so the printer
-    // renders it at its own resolution.
-    void PrintTo(TKReport& report, double x, double y) override;
+    // The same drawing on screen, in pictures and on paper (text stays text, so a printer renders it at its
+    // own resolution); on paper it is cut off at its box as on screen.
+    void Draw(QPainter& painter, const TRenderContext& context) const override;
     void BoundsChanged() override;
+    // A half-read label of a card being opened waits; a box too small to show anything is fitted again.
+    void PrepareLayout() override;
     void ApplyFont(const TKFont& font) override;
     void BuildPopupMenu(TKMenu& menu) override;
     void UpdatePopupMenu() override;

@@ -11,6 +11,7 @@ class TKMultiLineLabel : public TKMultiLineBaseLabel
 public:
     TKMultiLineLabel();
     const char* ClassName() const override { return "TKMultiLineLabel"; }
+    void SetCardFace(const QString& face) override { Font().SetName(face); }
 };
 
 } // namespace qm

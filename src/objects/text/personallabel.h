@@ -41,6 +41,7 @@ public:
 
     // The personal-information text dialog instead of the plain one.
     void EditText() override;
+    void SetCardFace(const QString& face) override { Font().SetName(face); }
     // Takes the value of a personal-information item as the caption, grows to fit it and reports the change.
     void PickPersonalItem(const QString& itemCaption);
 

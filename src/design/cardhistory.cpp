@@ -1,0 +1,165 @@
+// TCardHistory: undo and redo for the card on a design panel.
+#include "design/cardhistory.h"
+
+#include "design/designpanel.h"
+#include "files/streamreader.h"
+#include "files/streamwriter.h"
+
+namespace qm {
+
+TCardHistory::TCardHistory(TKBasePanel& panel) : mPanel(panel) {}
+
+TCardHistory::Step TCardHistory::Capture() const
+{
+    // A label whose text was never measured settles its box first, so that a step holds the card as it is
+    // shown and printed.
+    mPanel.LayOutObjects();
+    Step step;
+    std::vector<const TKGraphicControl*> objects;
+    for (const TKGraphicControl* object : mPanel.CardObjects().Objects())
+        objects.push_back(object);
+    step.objects = WriteObjectsToBytes(objects);
+    step.zoom = mPanel.Zoom();
+    if (CaptureCardState)
+        step.cardState = CaptureCardState();
+    return step;
+}
+
+void TCardHistory::Reset()
+{
+    mCapturing = true;
+    Step base = Capture();
+    mCapturing = false;
+    mSteps.clear();
+    mSteps.push_back(std::move(base));
+    mCurrent = mClean = 0;
+    mPending = false;
+    mPendingCaption.clear();
+    Emit();
+}
+
+void TCardHistory::Touch(const QString& caption)
+{
+    if (mRestoring || mCapturing)
+        return;
+    const bool wasPending = mPending;
+    mPending = true;
+    Describe(caption);
+    if (!wasPending && CommitSoon)
+        CommitSoon();
+}
+
+void TCardHistory::Describe(const QString& caption)
+{
+    if (mPendingCaption.isEmpty() && !caption.isEmpty())
+        mPendingCaption = caption;
+}
+
+bool TCardHistory::Commit(const QString& caption, const QString& mergeKey)
+{
+    if (!mPending || mRestoring || mCapturing)
+        return false;
+    Describe(caption);
+    mCapturing = true;
+    Step step = Capture();
+    mCapturing = false;
+    step.caption = mPendingCaption.isEmpty() ? QStringLiteral("Change") : mPendingCaption;
+    step.mergeKey = mergeKey;
+    mPending = false;
+    mPendingCaption.clear();
+    if (mCurrent < 0) {
+        // Never reset: the card before this change is unknown, so the change cannot be undone.
+        mSteps.push_back(std::move(step));
+        mCurrent = 0;
+        Emit();
+        return true;
+    }
+
+    const Step& top = mSteps[size_t(mCurrent)];
+    if (step.objects == top.objects && step.cardState == top.cardState && step.zoom == top.zoom)
+        return false;
+    mSteps.resize(size_t(mCurrent) + 1); // a new change drops what could have been redone
+    if (mClean > mCurrent)
+        mClean = -1;
+    if (!mergeKey.isEmpty() && mCurrent > 0 && mCurrent != mClean && top.mergeKey == mergeKey) {
+        mSteps[size_t(mCurrent)] = std::move(step);
+    } else {
+        mSteps.push_back(std::move(step));
+        ++mCurrent;
+    }
+    // The oldest steps go once there are more than the limit.
+    if (int(mSteps.size()) > kMaxSteps + 1) {
+        const int drop = int(mSteps.size()) - (kMaxSteps + 1);
+        mSteps.erase(mSteps.begin(), mSteps.begin() + drop);
+        mCurrent -= drop;
+        mClean = mClean >= drop ? mClean - drop : -1;
+    }
+    Emit();
+    return true;
+}
+
+QString TCardHistory::UndoText() const
+{
+    return CanUndo() ? QStringLiteral("Undo ") + mSteps[size_t(mCurrent)].caption : QStringLiteral("Undo");
+}
+
+QString TCardHistory::RedoText() const
+{
+    return CanRedo() ? QStringLiteral("Redo ") + mSteps[size_t(mCurrent) + 1].caption : QStringLiteral("Redo");
+}
+
+bool TCardHistory::Undo()
+{
+    // A change still waiting for its step becomes one first, so that undo takes back exactly that.
+    Commit();
+    if (!CanUndo())
+        return false;
+    --mCurrent;
+    Restore(mSteps[size_t(mCurrent)]);
+    Emit();
+    return true;
+}
+
+bool TCardHistory::Redo()
+{
+    Commit();
+    if (!CanRedo())
+        return false;
+    ++mCurrent;
+    Restore(mSteps[size_t(mCurrent)]);
+    Emit();
+    return true;
+}
+
+void TCardHistory::Restore(const Step& step)
+{
+    mRestoring = true;
+    if (RestoreCardState)
+        RestoreCardState(step.cardState);
+    mPanel.ClearAll();
+    const ReadResult read = ReadObjectsFromBytes(mPanel.CardObjects(), step.objects);
+    // The step may have been taken at another zoom: its bounds are brought to the panel's as zooming does.
+    for (TKGraphicControl* object : read.objects) {
+        object->AssignScale(step.zoom);
+        object->SetScale(mPanel.Zoom());
+    }
+    mPanel.HookObjects();
+    mPanel.LayOutObjects();
+    mPanel.InvalidatePanel();
+    mRestoring = false;
+}
+
+void TCardHistory::SetClean()
+{
+    Commit();
+    mClean = mCurrent;
+    Emit();
+}
+
+void TCardHistory::Emit()
+{
+    if (Changed)
+        Changed();
+}
+
+} // namespace qm

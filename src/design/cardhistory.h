@@ -1,0 +1,86 @@
+// TCardHistory: undo and redo for the card on a design panel, as whole-card snapshots taken after each change.
+#pragma once
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace qm {
+
+class TKBasePanel;
+
+// Every user action that changes the card ends in Commit: the card is written through the card object
+// stream (with the card-level state the owner adds) and becomes a step. Undo and redo put a step's card
+// back on the panel. A run of steps that share a merge key (arrow nudges) stays one step. The card is
+// "changed" when the current step is not the one last saved or opened.
+class TCardHistory
+{
+public:
+    // At least this many steps can be undone.
+    static constexpr int kMaxSteps = 200;
+
+    explicit TCardHistory(TKBasePanel& panel);
+
+    // Card-level state kept with each step (the owner's layout and background file, say): captured after a
+    // change, handed back on undo and redo.
+    std::function<QByteArray()> CaptureCardState;
+    std::function<void(const QByteArray&)> RestoreCardState;
+    // Raised when the captions, the undo and redo availability or the clean state changed.
+    std::function<void()> Changed;
+    // Asked for when a change arrived outside a panel event: the owner commits once the event loop is idle.
+    std::function<void()> CommitSoon;
+
+    // A fresh history whose only step is the card as it stands, which counts as saved (open, new, cancel).
+    void Reset();
+    // The card changed: the next Commit makes a step. The caption is kept when the step has none yet.
+    void Touch(const QString& caption = {});
+    bool Pending() const { return mPending; }
+    // Gives the pending step its caption unless it already has one.
+    void Describe(const QString& caption);
+    // Ends a user action: takes the card as a new step when it changed. mergeKey joins the step to the one
+    // before when both carry the same key (and the one before is not the saved state). False when the card
+    // was the same as before.
+    bool Commit(const QString& caption = {}, const QString& mergeKey = {});
+
+    bool CanUndo() const { return mCurrent > 0; }
+    bool CanRedo() const { return mCurrent + 1 < int(mSteps.size()); }
+    // "Undo Move", "Redo Line Color"; "Undo" and "Redo" alone when there is nothing to do.
+    QString UndoText() const;
+    QString RedoText() const;
+    bool Undo();
+    bool Redo();
+    int StepCount() const { return int(mSteps.size()); }
+
+    // The card as the current step holds it is what is on disk.
+    void SetClean();
+    bool IsClean() const { return mClean == mCurrent; }
+    // True while a step is being put back: change reports then are not the user's.
+    bool Restoring() const { return mRestoring; }
+
+private:
+    struct Step
+    {
+        QString caption;
+        QString mergeKey;
+        QByteArray objects;
+        QByteArray cardState;
+        float zoom = 1.0f;
+    };
+    Step Capture() const;
+    void Restore(const Step& step);
+    void Emit();
+
+    TKBasePanel& mPanel;
+    std::vector<Step> mSteps;
+    int mCurrent = -1;
+    int mClean = -1; // -1 when no step matches the saved card
+    bool mPending = false;
+    QString mPendingCaption;
+    bool mRestoring = false;
+    bool mCapturing = false;
+};
+
+} // namespace qm

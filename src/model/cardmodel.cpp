@@ -1,0 +1,19 @@
+// TCardModel: the card's objects and card-level state.
+#include "model/cardmodel.h"
+
+namespace qm {
+
+TCardModel::TCardModel(TKObjectHost* host) : mObjects(host)
+{
+    for (int i = 0; i < kPersonalCount; ++i)
+        mPersonal << QString();
+}
+
+void TCardModel::SetPersonalStrings(const QStringList& values)
+{
+    mPersonal.clear();
+    for (int i = 0; i < kPersonalCount; ++i)
+        mPersonal << (i < values.size() ? values[i] : QString());
+}
+
+} // namespace qm

@@ -1,0 +1,80 @@
+// TCardModel: the card itself: its objects in stacking order, size, outline, orientation, background pictures
+// and the personal strings its text may show. No widgets and no view state beyond the scale of its bounds.
+#pragma once
+
+#include "model/cardobjects.h"
+#include "model/subobjects.h"
+
+#include <QSize>
+#include <QStringList>
+
+#include <functional>
+
+namespace qm {
+
+// The outline of the card.
+enum TLabelShapeType
+{
+    lsRectangle,
+    lsRoundRect,
+    lsEllipse
+};
+
+class TCardModel
+{
+public:
+    static constexpr int kPersonalCount = 10;
+
+    // host receives the objects' requests (the design panel); null for a card nobody edits.
+    explicit TCardModel(TKObjectHost* host = nullptr);
+    TCardModel(const TCardModel&) = delete;
+    TCardModel& operator=(const TCardModel&) = delete;
+
+    TKCardObjects& Objects() { return mObjects; }
+    const TKCardObjects& Objects() const { return mObjects; }
+
+    // The card's size in the units its objects' bounds use: 96 per inch times Scale.
+    QSize Size() const { return mSize; }
+    int Width() const { return mSize.width(); }
+    int Height() const { return mSize.height(); }
+    void SetSize(QSize size) { mSize = size; }
+    // 1.0 in card files, prints and pictures; the design panel's zoom while the card is shown.
+    float Scale() const { return mScale; }
+    void SetScaleValue(float scale) { mScale = scale; }
+
+    TLabelShapeType Shape() const { return mShape; }
+    void SetShape(TLabelShapeType shape) { mShape = shape; }
+    // A picture stretched over the card, and the background art drawn over it.
+    TKPicture& Picture() { return mPicture; }
+    const TKPicture& Picture() const { return mPicture; }
+    TKPicture& ColorPicture() { return mColorPicture; }
+    const TKPicture& ColorPicture() const { return mColorPicture; }
+    // Printed, and its background drawn, turned by a quarter (a Rotated layout).
+    bool Portrait() const { return mPortrait; }
+    void SetPortrait(bool value) { mPortrait = value; }
+
+    // The user's ten personal-information strings: name, company, title, three address lines, two phones,
+    // e-mail, fax. Setting takes the first ten values; missing ones are empty.
+    QStringList PersonalStrings() const { return mPersonal; }
+    void SetPersonalStrings(const QStringList& values);
+
+    // The one change signal: raised once per user action, after the change.
+    std::function<void()> Changed;
+    void NotifyChanged()
+    {
+        if (Changed)
+            Changed();
+    }
+
+private:
+    TKCardObjects mObjects;
+    QSize mSize{336, 192}; // 3.5 x 2 inches at 96 units per inch
+    float mScale = 1.0f;
+    TLabelShapeType mShape = lsRoundRect;
+    TKPicture mPicture;
+    TKPicture mColorPicture;
+    bool mPortrait = false;
+    QStringList mPersonal;
+};
+
+} // namespace qm

@@ -1,0 +1,67 @@
+// Drawing a card onto any painter.
+#include "model/cardrender.h"
+
+#include "model/cardmodel.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace qm {
+
+QPainterPath CardOutlinePath(const TCardModel& card)
+{
+    QPainterPath path;
+    const QRectF outline(0, 0, card.Width() + 1, card.Height() + 1);
+    switch (card.Shape()) {
+    case lsRectangle:
+        path.addRect(outline);
+        break;
+    case lsRoundRect:
+        path.addRoundedRect(outline, 12, 12);
+        break;
+    case lsEllipse:
+        path.addEllipse(outline);
+        break;
+    }
+    return path;
+}
+
+void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& context)
+{
+    const QRect whole(0, 0, card.Width(), card.Height());
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (!context.OnPaper())
+        painter.fillRect(whole, Qt::white);
+    if (context.background) {
+        for (const TKPicture* picture : {&card.Picture(), &card.ColorPicture()}) {
+            // A picture the image readers cannot decode is left out.
+            const QImage& image = picture->Decoded();
+            if (image.isNull())
+                continue;
+            painter.save();
+            if (context.OnScreen())
+                painter.setClipPath(CardOutlinePath(card), Qt::IntersectClip);
+            painter.drawImage(whole, image);
+            painter.restore();
+        }
+    }
+    if (context.underObjects)
+        context.underObjects(painter);
+
+    const bool clipToBox = !context.OnPaper();
+    for (const TKGraphicControl* object : card.Objects().Objects()) {
+        const QRect box = object->BoundsRect();
+        if (box.isEmpty() || (!context.exposed.isEmpty() && !context.exposed.intersects(box)))
+            continue;
+        painter.save();
+        painter.translate(box.topLeft());
+        if (clipToBox)
+            painter.setClipRect(QRect(0, 0, box.width(), box.height()), Qt::IntersectClip);
+        object->Draw(painter, context);
+        painter.restore();
+    }
+    painter.restore();
+}
+
+} // namespace qm

@@ -1,0 +1,46 @@
+// Drawing a card: the one routine the design panel, picture export, printing and the preview all call.
+#pragma once
+
+#include <QRegion>
+
+#include <functional>
+
+class QPainter;
+class QPainterPath;
+
+namespace qm {
+
+class TCardModel;
+
+// Where a card is drawn and what goes with it. Screen and paper rightly differ in a few places (pixel
+// placement of outlines on screen; outlines along the box on paper): objects ask the context.
+struct TRenderContext
+{
+    enum Target
+    {
+        Screen,  // the design panel: pixels at the panel's zoom
+        Picture, // an exported picture: pixels at 96 per inch
+        Paper    // a print or preview page: card units mapped onto the page, text kept as text
+    };
+    Target target = Screen;
+    // The background pictures, stretched over the card (clipped to its outline on screen).
+    bool background = true;
+    // Objects that do not meet this region are skipped (screen repaints); empty for all.
+    QRegion exposed;
+    // Drawn over the background and under the objects: the design panel's outline and grid.
+    std::function<void(QPainter&)> underObjects;
+
+    bool OnPaper() const { return target == Paper; }
+    bool OnScreen() const { return target == Screen; }
+};
+
+// The card's outline for clipping: (0, 0)-(W + 1, H + 1) as a rectangle, rounded rectangle or ellipse.
+QPainterPath CardOutlinePath(const TCardModel& card);
+
+// White, the background pictures, whatever the context adds, then every object back to front with its box's
+// top-left at its place; on screen and in pictures each object is clipped to its box. The painter's origin is
+// the card's top-left corner, in the card model's units. Boxes must have been laid out (TKBasePanel
+// LayOutObjects, or the copy the print and export paths make).
+void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& context);
+
+} // namespace qm

@@ -1,0 +1,50 @@
+// TCardTemplate: card description files (templates): the labels, card shapes, lines, the logo and the card
+// data, written from and read onto a business card panel.
+#pragma once
+
+#include "model/cardtypes.h"
+
+#include <QImage>
+#include <QString>
+
+namespace qm {
+
+class ProfileFile;
+class TKBusinessCardPanel32;
+
+class TCardTemplate
+{
+public:
+    // How many numbered sections of each kind ("Shape1".."Shape15") a description file may hold.
+    static constexpr int kMaxNumberedSections = 15;
+
+    // Writes the card's labels, card shapes, lines and logo with coordinates at zoom 1.0. False with the
+    // message when the file could not be written (the old file stays).
+    static bool Write(TKBusinessCardPanel32& panel, const QString& fileName, const QString& backgroundFile,
+                      QString* error = nullptr);
+    // Adds the objects a description file describes and takes its portrait flag; returns the background art's
+    // file name (without folder; empty when none). A missing or broken file creates what it can and never
+    // fails.
+    static QString Read(TKBusinessCardPanel32& panel, const QString& fileName);
+
+    // Where the background art of a description file lies: the bg/ folder of the data folder and the name
+    // reduced to its file name; empty when the name is blank.
+    static QString BackgroundArtPath(const QString& backgroundName);
+    // Colours in a description file: a colour name ("clBlack") when there is one, else "$" and eight hex
+    // digits 00BBGGRR. Reading also takes decimal numbers; false on anything else.
+    static QString ColorToString(TColor color);
+    static bool StringToColor(const QString& text, TColor* color);
+    // The section a personal-information label's caption is written under ("Name" for "Your Own Name");
+    // empty for any other caption.
+    static QString PersonalSectionForCaption(const QString& caption);
+    // The stand-in picture of a described logo: an ellipse with "YOUR" and "LOGO", size x size pixels.
+    static QImage PlaceholderLogo(int size);
+
+private:
+    static void ReadShapes(TKBusinessCardPanel32& panel, const ProfileFile& ini);
+    static void ReadLines(TKBusinessCardPanel32& panel, const ProfileFile& ini);
+    static void ReadLabels(TKBusinessCardPanel32& panel, const ProfileFile& ini);
+    static void ReadLogo(TKBusinessCardPanel32& panel, const ProfileFile& ini);
+};
+
+} // namespace qm
