@@ -8,6 +8,7 @@
 #include "files/streamreader.h"
 #include "platform/paths.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -106,6 +107,86 @@ TCardDocument::TCardDocument(TKBusinessCardPanel32& panel, TDocumentPrompts& pro
 {
     mZoomPercent = std::clamp(int(std::lround(panel.Zoom() * 100)), kMinZoom, kMaxZoom);
     mPanel.LabelChangedEvent = [this] { PanelChanged(); };
+    // Undo steps keep the layout and the background art with the objects.
+    TCardHistory& history = mPanel.History();
+    history.CaptureCardState = [this] { return CardState(); };
+    history.RestoreCardState = [this](const QByteArray& state) { RestoreCardState(state); };
+    history.Changed = [this] { Notify(); };
+}
+
+QByteArray TCardDocument::CardState() const
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    const CardSheetLayout& l = mLayout;
+    out << l.Height << l.Width << qint32(l.Across) << qint32(l.Down) << l.TopMargin << l.LeftMargin << l.HPitch
+        << l.VPitch << qint32(l.PredefLayout) << qint32(l.Papersize) << l.UseMM << l.UsePortrait
+        << mBackgroundFile;
+    return bytes;
+}
+
+void TCardDocument::RestoreCardState(const QByteArray& state)
+{
+    QDataStream in(state);
+    CardSheetLayout l;
+    qint32 across = 0, down = 0, predef = 0, paper = 0;
+    QString background;
+    in >> l.Height >> l.Width >> across >> down >> l.TopMargin >> l.LeftMargin >> l.HPitch >> l.VPitch >> predef >>
+        paper >> l.UseMM >> l.UsePortrait >> background;
+    if (in.status() != QDataStream::Ok)
+        return;
+    l.Across = across;
+    l.Down = down;
+    l.PredefLayout = predef;
+    l.Papersize = paper;
+    const bool backgroundChanged = background != mBackgroundFile;
+    mBackgroundFile = background;
+    if (backgroundChanged && mBackgroundFile.isEmpty())
+        mPanel.ClearBackground();
+    if (l != mLayout || backgroundChanged) {
+        mLayout = l;
+        SetCardOrientation(l.UsePortrait);
+    }
+}
+
+void TCardDocument::CardChanged(const QString& caption)
+{
+    mPanel.History().Touch(caption);
+    mPanel.History().Commit();
+    Notify();
+}
+
+void TCardDocument::FreshHistory()
+{
+    mPanel.History().Reset();
+    Notify();
+}
+
+bool TCardDocument::ChangesMade() const
+{
+    const TCardHistory& history = mPanel.History();
+    return history.Pending() || !history.IsClean();
+}
+
+bool TCardDocument::CanUndo() const { return mPanel.History().CanUndo(); }
+bool TCardDocument::CanRedo() const { return mPanel.History().CanRedo(); }
+QString TCardDocument::UndoText() const { return mPanel.History().UndoText(); }
+QString TCardDocument::RedoText() const { return mPanel.History().RedoText(); }
+
+bool TCardDocument::Undo()
+{
+    mPanel.ClearSelection();
+    const bool done = mPanel.History().Undo();
+    Notify();
+    return done;
+}
+
+bool TCardDocument::Redo()
+{
+    mPanel.ClearSelection();
+    const bool done = mPanel.History().Redo();
+    Notify();
+    return done;
 }
 
 QString TCardDocument::WindowTitle() const
@@ -151,7 +232,7 @@ void TCardDocument::Load()
     // A stored Rotated default applies from the next new card; until then the layout says what the card
     // shows, so that saving it records the orientation it really has.
     SetCardOrientation(mPanel.PortraitMode());
-    SetChangesMade(false);
+    FreshHistory();
     if (RecentFilesChanged)
         RecentFilesChanged();
 }
@@ -167,18 +248,23 @@ void TCardDocument::FirstActivate(const QString& cardToOpen)
         OpenBCFile(mRecent.Files().first());
     }
     mFirstActivation = false;
-    SetChangesMade(false);
+    FreshHistory();
 }
 
 void TCardDocument::PanelChanged()
 {
+    // The history took the change already (the card's change signal); the window shows the new state.
     if (!mFirstActivation)
-        SetChangesMade(true);
+        Notify();
 }
 
 void TCardDocument::SetChangesMade(bool changed)
 {
-    mChangesMade = changed;
+    // Only the saved state can be declared: the card counts as changed until its history is at this point.
+    if (!changed)
+        mPanel.History().SetClean();
+    else
+        mPanel.History().Touch();
     Notify();
 }
 
@@ -190,7 +276,7 @@ void TCardDocument::SetBackgroundFile(const QString& file)
     else
         LoadCardBackground(mPanel, file);
     mPanel.InvalidatePanel();
-    SetChangesMade(true);
+    CardChanged(file.isEmpty() ? QStringLiteral("Clear Background") : QStringLiteral("Background Art"));
 }
 
 void TCardDocument::AddRecent(const QString& path)
@@ -214,10 +300,12 @@ void TCardDocument::ClearDesign()
 
 bool TCardDocument::CheckSaveNeeded()
 {
-    if (!mChangesMade)
+    if (!ChangesMade())
         return true;
     if (!mPrompts.Ask(QStringLiteral("Save changes?"), QStringLiteral("Save"))) {
-        SetChangesMade(false);
+        // The changes are given up: the command that asked goes on.
+        mPanel.History().SetClean();
+        Notify();
         return true;
     }
     // Saving was wanted: when it does not happen the command that asked must not throw the changes away.
@@ -232,7 +320,7 @@ void TCardDocument::NewBlank()
     SetCardOrientation(mLayout.UsePortrait);
     mFileName.clear();
     mFirstActivation = false;
-    SetChangesMade(false);
+    FreshHistory();
 }
 
 bool TCardDocument::New()
@@ -257,7 +345,8 @@ bool TCardDocument::NewFromTemplate(const QString& templatePath, const QString& 
     // The template says how the card stands; SetCardOrientation also puts the zoom back.
     SetCardOrientation(mPanel.PortraitMode());
     mFirstActivation = false;
-    SetChangesMade(true);
+    // A card from a template is new: it is a change from the blank card until it is saved.
+    CardChanged(QStringLiteral("New From Template"));
     return true;
 }
 
@@ -307,7 +396,7 @@ bool TCardDocument::OpenBCFile(const QString& path)
 
     mPrompts.ProcessEvents();
     mFirstActivation = false;
-    SetChangesMade(false);
+    FreshHistory();
     return true;
 }
 
@@ -345,7 +434,8 @@ bool TCardDocument::Save()
         Notify();
         return false;
     }
-    SetChangesMade(false);
+    mPanel.History().SetClean();
+    Notify();
     return true;
 }
 
@@ -373,7 +463,8 @@ bool TCardDocument::SaveAs()
         return false;
     }
     mFileName = path;
-    SetChangesMade(false);
+    mPanel.History().SetClean();
+    Notify();
     AddRecent(path);
     return true;
 }
@@ -421,7 +512,7 @@ bool TCardDocument::CancelChanges()
     if (!mFileName.isEmpty())
         OpenBCFile(mFileName);
     mFirstActivation = false;
-    SetChangesMade(false);
+    FreshHistory();
     mPanel.InvalidatePanel();
     return true;
 }
@@ -482,14 +573,14 @@ void TCardDocument::ChangeAllFonts(const QString& face)
     mPanel.SetTextFontName(face);
     mPanel.InvalidatePanel();
     if (mPanel.CardObjects().Count() > 0)
-        SetChangesMade(true);
+        CardChanged(QStringLiteral("Change All Fonts"));
 }
 
 void TCardDocument::ApplyLayout(const CardSheetLayout& layout)
 {
     mLayout = layout;
     SetCardOrientation(layout.UsePortrait);
-    SetChangesMade(true);
+    CardChanged(QStringLiteral("Card Layout"));
 }
 
 bool TCardDocument::ExportPicture(PictureFormat format)

@@ -86,7 +86,8 @@ public:
     // ---- State ----
     const QString& FileName() const { return mFileName; }
     const QString& BackgroundFile() const { return mBackgroundFile; }
-    bool ChangesMade() const { return mChangesMade; }
+    // The card differs from the one last saved or opened: its undo history is not at the clean point.
+    bool ChangesMade() const;
     const CardSheetLayout& Layout() const { return mLayout; }
     const QStringList& RecentFiles() const { return mRecent.Files(); }
     // Set from creation until the first activation ran, and while a zoom step, an open or a new card is in
@@ -96,7 +97,7 @@ public:
     // What the window shows for the state.
     QString WindowTitle() const;       // "Quillmark", or "Quillmark - " and the file name without folder
     QString SaveButtonCaption() const; // "Save As" for an untitled card, else "Save"
-    bool SaveButtonsVisible() const { return mChangesMade; }
+    bool SaveButtonsVisible() const { return ChangesMade(); }
     bool SaveEnabled() const { return !mFileName.isEmpty(); }
 
     // Called after every change of the state above, the zoom or the card size.
@@ -117,7 +118,17 @@ public:
     void FirstActivate(const QString& cardToOpen = {});
     // The panel reported a change.
     void PanelChanged();
+    // false marks the card as it stands as saved; true counts it as changed.
     void SetChangesMade(bool changed);
+
+    // ---- Undo and redo ----
+    bool CanUndo() const;
+    bool CanRedo() const;
+    // "Undo Move", "Redo Line Color": the Edit menu's captions.
+    QString UndoText() const;
+    QString RedoText() const;
+    bool Undo();
+    bool Redo();
     // The background art command chose a file (empty for none): shown on the card and marked as a change.
     void SetBackgroundFile(const QString& file);
 
@@ -164,6 +175,12 @@ public:
 
 private:
     void Notify();
+    // A change of the card-level state (layout, background) made by a command: one undo step.
+    void CardChanged(const QString& caption);
+    // Opening, New and Cancel: the card as it stands is the only step and counts as saved.
+    void FreshHistory();
+    QByteArray CardState() const;
+    void RestoreCardState(const QByteArray& state);
     // "&New - Blank" after the save question.
     void NewBlank();
     bool SetZoomPercent(int percent);
@@ -178,7 +195,6 @@ private:
 
     QString mFileName;
     QString mBackgroundFile;
-    bool mChangesMade = false;
     bool mFirstActivation = true;
     CardSheetLayout mLayout;
     qm::RecentFiles mRecent;

@@ -145,6 +145,14 @@ TMainScreen::TMainScreen(TDocumentPrompts* prompts, const QString& prefsPath, QW
     Panel().DroppedObjectEvent = [this](const QRect&) { SetTool(psPointing); };
     mDocument->StateChanged = [this] { Setbuttons(); };
     mDocument->RecentFilesChanged = [this] { UpdateRecentFiles(); };
+    // A change made outside a panel event (a command of the menus, a dialog) becomes its undo step once the
+    // command is over; panel events end in a step of their own.
+    Panel().History().CommitSoon = [this] {
+        QTimer::singleShot(0, this, [this] {
+            if (!Panel().InEvent())
+                Panel().History().Commit();
+        });
+    };
 
     // What the window is made with: the preferences, the card's size, the working folders.
     mDocument->Load();
@@ -164,6 +172,8 @@ TMainScreen::~TMainScreen()
     // The panel outlives the document by a moment; nothing may call back into either meanwhile.
     Panel().LabelChangedEvent = nullptr;
     Panel().DroppedObjectEvent = nullptr;
+    Panel().History().CommitSoon = nullptr;
+    Panel().History().Changed = nullptr;
     mDocument->StateChanged = nullptr;
     mDocument->RecentFilesChanged = nullptr;
 }
@@ -189,6 +199,10 @@ void TMainScreen::Setbuttons()
     for (QAction* action : {mnuPrint, mnuPreview, mnuPrinterSetup, mnuFineTuning, mnuOutlineTest})
         action->setEnabled(true);
     ZoomCaption->setText(doc.ZoomCaption());
+    mnuUndo->setText(doc.UndoText());
+    mnuUndo->setEnabled(doc.CanUndo());
+    mnuRedo->setText(doc.RedoText());
+    mnuRedo->setEnabled(doc.CanRedo());
 }
 
 void TMainScreen::SetChangesMade(bool changed)

@@ -116,6 +116,8 @@ public:
     QAction* mnuOutlineTest = nullptr;
     QAction* mnuWriteIni = nullptr;
     QAction* mnuExit = nullptr;
+    QAction* mnuUndo = nullptr;
+    QAction* mnuRedo = nullptr;
     QAction* mnuDefaultFont = nullptr;
     QAction* mnuChangeAllFonts = nullptr;
     QAction* mnuPersonalInformation = nullptr;

@@ -223,6 +223,17 @@ void TMainScreen::BuildMenus()
     mnuExit = item(FileMenu, QStringLiteral("E&xit"), [this] { close(); });
 
     EditMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuUndo = item(EditMenu, QStringLiteral("Undo"), [this, doc] {
+        doc->Undo();
+        SetTool(psPointing);
+    });
+    mnuUndo->setShortcut(QKeySequence::Undo);
+    mnuRedo = item(EditMenu, QStringLiteral("Redo"), [this, doc] {
+        doc->Redo();
+        SetTool(psPointing);
+    });
+    mnuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    EditMenu->addSeparator();
     mnuDefaultFont = item(EditMenu, QStringLiteral("&Default Font - "), [this, doc] {
         doc->ChangeDefaultFont();
         SetDefaultFontCaption();

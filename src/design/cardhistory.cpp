@@ -16,8 +16,10 @@ TCardHistory::Step TCardHistory::Capture() const
     mPanel.LayOutObjects();
     Step step;
     std::vector<const TKGraphicControl*> objects;
-    for (const TKGraphicControl* object : mPanel.CardObjects().Objects())
+    for (const TKGraphicControl* object : mPanel.CardObjects().Objects()) {
         objects.push_back(object);
+        step.names << object->Name();
+    }
     step.objects = WriteObjectsToBytes(objects);
     step.zoom = mPanel.Zoom();
     if (CaptureCardState)
@@ -76,8 +78,10 @@ bool TCardHistory::Commit(const QString& caption, const QString& mergeKey)
     }
 
     const Step& top = mSteps[size_t(mCurrent)];
-    if (step.objects == top.objects && step.cardState == top.cardState && step.zoom == top.zoom)
+    if (step.objects == top.objects && step.cardState == top.cardState && step.zoom == top.zoom) {
+        Emit(); // nothing to keep, but no change is waiting any more
         return false;
+    }
     mSteps.resize(size_t(mCurrent) + 1); // a new change drops what could have been redone
     if (mClean > mCurrent)
         mClean = -1;
@@ -139,12 +143,17 @@ void TCardHistory::Restore(const Step& step)
     mPanel.ClearAll();
     const ReadResult read = ReadObjectsFromBytes(mPanel.CardObjects(), step.objects);
     // The step may have been taken at another zoom: its bounds are brought to the panel's as zooming does.
-    for (TKGraphicControl* object : read.objects) {
+    for (size_t i = 0; i < read.objects.size(); ++i) {
+        TKGraphicControl* object = read.objects[i];
+        object->SetName(step.names.value(int(i)));
         object->AssignScale(step.zoom);
         object->SetScale(mPanel.Zoom());
     }
     mPanel.HookObjects();
     mPanel.LayOutObjects();
+    // The boxes put back are settled: the user's next move or resize of them is a change.
+    for (TKGraphicControl* object : read.objects)
+        object->CheckBounds();
     mPanel.InvalidatePanel();
     mRestoring = false;
 }

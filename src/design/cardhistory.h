@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -66,6 +67,7 @@ private:
         QString caption;
         QString mergeKey;
         QByteArray objects;
+        QStringList names; // the stream gives read objects new names: theirs are kept here
         QByteArray cardState;
         float zoom = 1.0f;
     };

@@ -142,7 +142,8 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsSeparatorsAndShortcut)
                                                  "-",
                                                  "E&xit"}));
     EXPECT_EQ(Captions(w.EditMenu),
-              QStringList({"&Default Font: Arial, 10 pt ", "Change all fonts to...", "&Personal Information",
+              QStringList({"Undo", "Redo", "-", "&Default Font: Arial, 10 pt ", "Change all fonts to...",
+                           "&Personal Information",
                            "&Set or Change Background Art", "-", "Save Current Layout as Default",
                            "Change Business Card Layout"}));
     EXPECT_EQ(Captions(w.HelpMenu),
