@@ -1,0 +1,357 @@
+// TKBasePanel: the panel menu and its commands (order, clipboard, align, centre, lock, select, font), card
+// files, placing, duplicating and hooking objects.
+#include "design/designpanel.h"
+
+#include "files/streamwriter.h"
+#include "model/objectdialogs.h"
+#include "model/objectmenu.h"
+
+#include <QAction>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace qm {
+
+// ---- Menus ----
+
+void TKBasePanel::PopupPanelMenu(QPoint screenPos)
+{
+    if (mView)
+        mView->ShowMenu(*mMenu, screenPos);
+}
+
+void TKBasePanel::PopupObjectMenu(TKGraphicControl* object, QPoint screenPos)
+{
+    if (mView && Alive(object) && object->PopupMenu())
+        mView->ShowMenu(*object->PopupMenu(), screenPos);
+}
+
+void TKBasePanel::BuildMenu()
+{
+    TKMenu& m = *mMenu;
+    m.AddItem(QStringLiteral("Bring To Front"), [this] { BringSelectionToFront(); });
+    m.AddItem(QStringLiteral("Send To Back"), [this] { SendSelectionToBack(); });
+    m.AddSeparator();
+    m.AddItem(QStringLiteral("Cut"), [this] { Cut(); });
+    m.AddItem(QStringLiteral("Copy"), [this] { Copy(); });
+    m.AddItem(QStringLiteral("Paste"), [this] { Paste(mNowMs); });
+    m.AddSeparator();
+    m.AddItem(QStringLiteral("Delete"), [this] { Delete(); });
+    m.AddSeparator();
+    m.AddItem(QStringLiteral("Align Left"), [this] { AlignLefts(); });
+    m.AddItem(QStringLiteral("Align Right"), [this] { AlignRights(); });
+    m.AddItem(QStringLiteral("Align Tops"), [this] { AlignTops(); });
+    m.AddItem(QStringLiteral("Align Bottoms"), [this] { AlignBottoms(); });
+    m.AddSeparator();
+    m.AddItem(QStringLiteral("Center Vertically"), [this] { CenterSelectionVertically(); });
+    m.AddItem(QStringLiteral("Center Horizontally"), [this] { CenterSelectionHorizontally(); });
+    m.AddSeparator();
+    m.AddItem(QStringLiteral("Lock All"), [this] { LockAll(); });
+    m.AddItem(QStringLiteral("Unlock All"), [this] { UnlockAll(); });
+    m.AddSeparator();
+    m.AddItem(QStringLiteral("Mark All Selectable"), [this] { MarkAllSelectable(); });
+    m.AddItem(QStringLiteral("Mark All Unselectable"), [this] { MarkAllUnselectable(); });
+    m.AddItem(QStringLiteral("Select All"), [this] { SelectAll(); });
+    m.AddSeparator();
+    m.AddItem(QStringLiteral("Font"), [this] { ChooseFont(); });
+    m.OnPopup = [this] { UpdateMenu(); };
+}
+
+void TKBasePanel::UpdateMenu()
+{
+    const bool selection = mHandle.HasSelection();
+    const bool objects = CardObjects().Count() > 0;
+    for (const char* caption :
+         {"Bring To Front", "Send To Back", "Cut", "Copy", "Delete", "Align Left", "Align Right",
+          "Align Tops", "Align Bottoms", "Center Vertically", "Center Horizontally", "Font"}) {
+        mMenu->Find(QLatin1String(caption))->setEnabled(selection);
+    }
+    mMenu->Find(QStringLiteral("Paste"))->setEnabled(CanPaste());
+    mMenu->Find(QStringLiteral("Lock All"))->setEnabled(objects);
+    mMenu->Find(QStringLiteral("Unlock All"))->setEnabled(objects);
+}
+
+// ---- Commands ----
+
+void TKBasePanel::BringSelectionToFront()
+{
+    mHandle.BringSelectionToFront();
+    NotifyChanged();
+}
+
+void TKBasePanel::SendSelectionToBack()
+{
+    mHandle.SendSelectionToBack();
+    ClearSelection();
+    NotifyChanged();
+}
+
+void TKBasePanel::Copy(TKGraphicControl* object)
+{
+    // Write failures leave the clipboard as it was; there is nobody to tell.
+    if (object && !IsSelected(object)) {
+        if (Alive(object))
+            WriteOne(*object, mClipboardFile);
+        return;
+    }
+    if (mHandle.HasSelection())
+        WriteSelection(mHandle.Selection(), mClipboardFile);
+}
+
+void TKBasePanel::Cut(TKGraphicControl* object)
+{
+    Copy(object);
+    Delete(object);
+}
+
+void TKBasePanel::Delete(TKGraphicControl* object)
+{
+    if (object && !IsSelected(object)) {
+        if (Alive(object)) {
+            CardObjects().Delete(object);
+            NotifyChanged();
+        }
+        return;
+    }
+    const std::vector<TKGraphicControl*> selection = mHandle.Selection();
+    for (auto it = selection.rbegin(); it != selection.rend(); ++it) {
+        mHandle.Deselect(*it);
+        CardObjects().Delete(*it);
+        NotifyChanged();
+    }
+    InvalidatePanel();
+}
+
+bool TKBasePanel::CanPaste() const
+{
+    return QFileInfo::exists(mClipboardFile);
+}
+
+bool TKBasePanel::Paste(qint64 nowMs)
+{
+    // One paste per second: a key held down or a double command gives one copy.
+    if (mPasted && nowMs - mLastPasteMs < 1000)
+        return false;
+    if (!CanPaste())
+        return false;
+    const ReadResult read = ReadPasted(CardObjects(), mClipboardFile);
+    HookObjects();
+    NotifyChanged();
+    ProcessEvents();
+    mPasted = true;
+    mLastPasteMs = nowMs;
+    InvalidatePanel();
+    return read.ok && !read.objects.empty();
+}
+
+void TKBasePanel::AlignLefts()
+{
+    if (!mHandle.HasSelection())
+        return;
+    NotifyChanged();
+    int m = Width();
+    for (const TKGraphicControl* object : mHandle.Selection())
+        m = std::min(m, object->Left());
+    for (TKGraphicControl* object : mHandle.Selection())
+        object->SetLeft(m);
+    InvalidatePanel();
+    EndEvent();
+}
+
+void TKBasePanel::AlignRights()
+{
+    if (!mHandle.HasSelection())
+        return;
+    NotifyChanged();
+    int m = 0;
+    for (const TKGraphicControl* object : mHandle.Selection())
+        m = std::max(m, object->Left() + object->Width());
+    for (TKGraphicControl* object : mHandle.Selection())
+        object->SetLeft(m - object->Width());
+    InvalidatePanel();
+    EndEvent();
+}
+
+void TKBasePanel::AlignTops()
+{
+    if (!mHandle.HasSelection())
+        return;
+    NotifyChanged();
+    int m = Height();
+    for (const TKGraphicControl* object : mHandle.Selection())
+        m = std::min(m, object->Top());
+    for (TKGraphicControl* object : mHandle.Selection())
+        object->SetTop(m);
+    InvalidatePanel();
+    EndEvent();
+}
+
+void TKBasePanel::AlignBottoms()
+{
+    if (!mHandle.HasSelection())
+        return;
+    NotifyChanged();
+    int m = 0;
+    for (const TKGraphicControl* object : mHandle.Selection())
+        m = std::max(m, object->Top() + object->Height());
+    for (TKGraphicControl* object : mHandle.Selection())
+        object->SetTop(m - object->Height());
+    InvalidatePanel();
+    EndEvent();
+}
+
+void TKBasePanel::CenterSelectionVertically()
+{
+    for (TKGraphicControl* object : mHandle.Selection())
+        object->CenterVertically();
+    InvalidatePanel();
+    EndEvent();
+}
+
+void TKBasePanel::CenterSelectionHorizontally()
+{
+    for (TKGraphicControl* object : mHandle.Selection())
+        object->CenterHorizontally();
+    InvalidatePanel();
+    EndEvent();
+}
+
+void TKBasePanel::LockAll()
+{
+    for (TKGraphicControl* object : CardObjects().Objects()) {
+        if (!object->Locked())
+            object->SetLocked(true);
+    }
+}
+
+void TKBasePanel::UnlockAll()
+{
+    for (TKGraphicControl* object : CardObjects().Objects()) {
+        if (object->Locked())
+            object->SetLocked(false);
+    }
+}
+
+void TKBasePanel::MarkAllSelectable()
+{
+    for (TKGraphicControl* object : CardObjects().Objects())
+        object->SetUnselectable(false);
+}
+
+void TKBasePanel::MarkAllUnselectable()
+{
+    for (TKGraphicControl* object : CardObjects().Objects())
+        object->SetUnselectable(true); // leaves the selection too
+}
+
+void TKBasePanel::SelectAll()
+{
+    ClearSelection();
+    for (TKGraphicControl* object : CardObjects().Objects())
+        Select(object);
+}
+
+void TKBasePanel::ChooseFont()
+{
+    if (!mHandle.HasSelection() || !mDialogs)
+        return;
+    TKFont font;
+    font.Assign(mFont);
+    if (!mDialogs->ChooseFont(font))
+        return;
+    const std::vector<TKGraphicControl*> selection = mHandle.Selection();
+    for (TKGraphicControl* object : selection)
+        object->ApplyFont(font);
+    InvalidatePanel();
+    EndEvent();
+}
+
+// ---- Card files ----
+
+bool TKBasePanel::SaveToFile(const QString& fileName, QString* error)
+{
+    const float zoom = Zoom();
+    if (zoom != 1.0f)
+        SetZoom(1.0f);
+    for (TKGraphicControl* object : CardObjects().Objects())
+        object->PrepareForSave();
+    const bool ok = WriteAll(CardObjects(), fileName, error);
+    SetZoom(zoom);
+    return ok;
+}
+
+ReadResult TKBasePanel::LoadFromFile(const QString& fileName)
+{
+    if (!QFileInfo::exists(fileName))
+        return {};
+    // A faulty file adds nothing: the reader drops what it read before the fault.
+    ReadResult result = ReadAll(CardObjects(), fileName);
+    HookObjects();
+    InvalidatePanel();
+    return result;
+}
+
+void TKBasePanel::ClearAll()
+{
+    ClearSelection();
+    CardObjects().Clear();
+    mGrab = mHover = {};
+    InvalidatePanel();
+}
+
+void TKBasePanel::KeepObjectsOnCard()
+{
+    ClearSelection();
+    for (TKGraphicControl* object : CardObjects().Objects()) {
+        if (object->Top() > Height() - 10)
+            object->SetTop(Height() - 10);
+        if (object->Left() > Width() - 20)
+            object->SetLeft(Width() - 20);
+    }
+    EndEvent();
+}
+
+void TKBasePanel::RemoveOffCardObjects()
+{
+    ClearSelection();
+    for (TKGraphicControl* object : CardObjects().Objects()) {
+        if (object->Top() > Height() - 10 || object->Left() > Width() - 10 || object->Width() < 1 ||
+            object->Height() < 1)
+            CardObjects().Delete(object);
+    }
+    InvalidatePanel();
+}
+
+TKGraphicControl* TKBasePanel::PlaceObject(std::unique_ptr<TKGraphicControl> object, const QRect& rect)
+{
+    if (!object)
+        return nullptr;
+    // Left unnamed when Special1 to Special1000 are all taken.
+    const QString name = CardObjects().FirstFreeName(QStringLiteral("Special"), 1);
+    TKGraphicControl* placed = CardObjects().Add(std::move(object));
+    placed->SetName(name);
+    placed->SetBounds(rect.left(), rect.top(), std::max(rect.width(), 10), std::max(rect.height(), 15));
+    // The drawn rectangle is already in zoomed pixels.
+    placed->AssignScale(Zoom());
+    placed->Invalidate();
+    NotifyChanged();
+    ProcessEvents();
+    return placed;
+}
+
+TKGraphicControl* TKBasePanel::Duplicate(const TKGraphicControl& object)
+{
+    return qm::Duplicate(object, CardObjects());
+}
+
+void TKBasePanel::HookObjects()
+{
+    for (int i = CardObjects().Count() - 1; i >= 0; --i) {
+        TKGraphicControl* object = CardObjects().At(i);
+        object->SetHost(this);
+        object->AssignScale(Zoom());
+    }
+}
+
+} // namespace qm
