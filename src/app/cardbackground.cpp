@@ -1,7 +1,7 @@
 // Finding background art by its stored name and loading it into the panel, sized and turned for the card.
 #include "app/cardbackground.h"
 
-#include "design/cardpanel.h"
+#include "model/cardmodel.h"
 #include "model/sheetlayout.h"
 #include "model/subobjects.h"
 #include "platform/paths.h"
@@ -34,9 +34,9 @@ QString ResolveBackgroundFile(const QString& stored)
     return FindFileIgnoringCase(ProgramFile(QStringLiteral("bg")), name);
 }
 
-void LoadCardBackground(TKBusinessCardPanel32& panel, const QString& file)
+void LoadCardBackground(TCardModel& card, const QString& file)
 {
-    panel.ClearBackground();
+    card.ColorPicture().Clear();
     QImageReader reader(file);
     reader.setAutoTransform(true);
     QImage image = reader.read();
@@ -45,7 +45,7 @@ void LoadCardBackground(TKBusinessCardPanel32& panel, const QString& file)
     if (image.width() > kMaxBackgroundSide || image.height() > kMaxBackgroundSide)
         image = image.scaled(kMaxBackgroundSide, kMaxBackgroundSide, Qt::KeepAspectRatio,
                              Qt::SmoothTransformation);
-    if (panel.PortraitMode()) {
+    if (card.Portrait()) {
         // Background art is made for a card lying down; a Rotated card gets it turned a quarter.
         const QSize lying(kUnitsPerInch * 7 / 2, kUnitsPerInch * 2);
         image = image.scaled(lying, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
@@ -56,8 +56,7 @@ void LoadCardBackground(TKBusinessCardPanel32& panel, const QString& file)
     buffer.open(QIODevice::WriteOnly);
     if (!image.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
         return;
-    panel.ColorPicture().SetGraphic(QByteArrayLiteral("TBitmap"), bytes);
-    panel.InvalidatePanel();
+    card.ColorPicture().SetGraphic(QByteArrayLiteral("TBitmap"), bytes);
 }
 
 } // namespace qm

@@ -5,13 +5,13 @@
 
 namespace qm {
 
-class TKBusinessCardPanel32;
+class TCardModel;
 
 // Where a stored background file lies on this machine: the stored path when it exists, else a file of the
 // same name in bg/ of the data folder (cards made on Windows store "C:\...\BG\name.bmp"); empty when neither.
 QString ResolveBackgroundFile(const QString& stored);
-// Loads background art into the panel, turned a quarter for a Rotated card; a file that cannot be read
+// Loads background art into the card, turned a quarter for a Rotated card; a file that cannot be read
 // leaves no background.
-void LoadCardBackground(TKBusinessCardPanel32& panel, const QString& file);
+void LoadCardBackground(TCardModel& card, const QString& file);
 
 } // namespace qm

@@ -274,7 +274,7 @@ void TCardDocument::SetBackgroundFile(const QString& file)
     if (file.isEmpty())
         mPanel.ClearBackground();
     else
-        LoadCardBackground(mPanel, file);
+        LoadCardBackground(mPanel.Card(), file);
     mPanel.InvalidatePanel();
     CardChanged(file.isEmpty() ? QStringLiteral("Clear Background") : QStringLiteral("Background Art"));
 }
@@ -611,7 +611,8 @@ bool TCardDocument::ExportPicture(PictureFormat format)
                                      QStringLiteral("Save"));
     mPrompts.ProcessEvents();
     QString error;
-    if (!ExportCard(mPanel, path, format, border, &error)) {
+    mPanel.LayOutObjects();
+    if (!ExportCard(mPanel.Card(), path, format, border, &error)) {
         mPrompts.ShowError(QStringLiteral("The picture was not saved.\n\n") + error);
         return false;
     }
@@ -640,7 +641,7 @@ void TCardDocument::SetCardOrientation(bool rotated)
     SetCardSizeFromInches();
     // The art is turned with the card.
     if (!mBackgroundFile.isEmpty() && QFileInfo(mBackgroundFile).isFile())
-        LoadCardBackground(mPanel, mBackgroundFile);
+        LoadCardBackground(mPanel.Card(), mBackgroundFile);
     mPanel.InvalidatePanel();
 }
 

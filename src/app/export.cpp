@@ -1,8 +1,10 @@
 // Card export: rendering the card at 100 %, encoding it and writing the picture file in one step.
 #include "app/export.h"
 
-#include "app/carddocument.h"
-#include "design/cardpanel.h"
+#include "app/cardbackground.h"
+#include "app/cardfile.h"
+#include "design/cardpicture.h"
+#include "model/cardmodel.h"
 #include "platform/atomicfile.h"
 
 #include <QBuffer>
@@ -43,10 +45,9 @@ QString PictureFormatName(PictureFormat format)
     return QStringLiteral("PNG");
 }
 
-QImage CardPicture(TKBusinessCardPanel32& panel, bool border)
+QImage CardPicture(const TCardModel& card, bool border)
 {
-    // The panel renders at zoom 1.0 and puts the zoom back afterwards, so the view is left as it was.
-    return panel.RenderToBitmap(border);
+    return RenderCardPicture(card, border);
 }
 
 bool WritePicture(const QImage& image, const QString& path, PictureFormat format, QString* error)
@@ -74,36 +75,23 @@ bool WritePicture(const QImage& image, const QString& path, PictureFormat format
     return WriteFileAtomic(path, bytes, error);
 }
 
-bool ExportCard(TKBusinessCardPanel32& panel, const QString& path, PictureFormat format, bool border,
+bool ExportCard(const TCardModel& card, const QString& path, PictureFormat format, bool border,
                 QString* error)
 {
-    return WritePicture(CardPicture(panel, border), path, format, error);
+    return WritePicture(CardPicture(card, border), path, format, error);
 }
 
 bool ExportCardFile(const QString& cardPath, const QString& outPath, PictureFormat format, bool border,
                     QString* error)
 {
-    if (!QFileInfo(cardPath).isFile()) {
-        if (error)
-            *error = QStringLiteral("%1: no such card file").arg(cardPath);
+    TCardModel card;
+    CompanionFile companion;
+    if (!ReadCardFile(cardPath, card, &companion, error))
         return false;
-    }
-    TKBusinessCardPanel32 panel;
-    QString readError;
-    if (!ReadCardObjects(panel, cardPath, &readError)) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(cardPath, readError);
-        return false;
-    }
-    const CompanionFile companion = ReadCompanionFile(cardPath);
-    const bool rotated = companion.HasLayout && companion.Layout.UsePortrait;
-    panel.SetPortraitMode(rotated);
-    const QSize size = CardPanelSize(companion.Layout, rotated);
-    panel.SetSize(size.width(), size.height());
-    const QString background = ResolveBackgroundFile(companion.Background);
-    if (!background.isEmpty())
-        LoadCardBackground(panel, background);
-    return ExportCard(panel, outPath, format, border, error);
+    CardSheetLayout layout = companion.Layout;
+    layout.UsePortrait = companion.HasLayout && companion.Layout.UsePortrait;
+    SetUpCard(card, layout, ResolveBackgroundFile(companion.Background));
+    return ExportCard(card, outPath, format, border, error);
 }
 
 } // namespace qm

@@ -7,7 +7,7 @@ class QImage;
 
 namespace qm {
 
-class TKBusinessCardPanel32;
+class TCardModel;
 
 enum class PictureFormat
 {
@@ -23,20 +23,20 @@ bool PictureFormatFromName(const QString& fileName, PictureFormat* format);
 // "BMP", "JPG", "PNG".
 QString PictureFormatName(PictureFormat format);
 
-// The card as it looks at zoom 1.0 whatever the panel's zoom: the panel's width and height at 100 %, with a
-// one-pixel black frame on the outermost rows and columns when border is set.
-QImage CardPicture(TKBusinessCardPanel32& panel, bool border);
+// The card as it looks at zoom 1.0 whatever zoom it is shown at: its width and height at 100 %, with a
+// one-pixel black frame on the outermost rows and columns when border is set. The card must be laid out.
+QImage CardPicture(const TCardModel& card, bool border);
 
 // Encodes the picture (JPG at quality 80) and writes it at once: an existing file is replaced only by a
 // complete picture. False with a message naming the file on failure.
 bool WritePicture(const QImage& image, const QString& path, PictureFormat format, QString* error = nullptr);
 
 // CardPicture and WritePicture together.
-bool ExportCard(TKBusinessCardPanel32& panel, const QString& path, PictureFormat format, bool border,
+bool ExportCard(const TCardModel& card, const QString& path, PictureFormat format, bool border,
                 QString* error = nullptr);
 
-// The command line: reads a card file with its companion file (layout, orientation, background art) into a
-// panel of its own and exports it. False with a one-line message on failure.
+// The command line: reads a card file with its companion file (layout, orientation, background art) and
+// exports it; no window or design panel is involved. False with a one-line message on failure.
 bool ExportCardFile(const QString& cardPath, const QString& outPath, PictureFormat format, bool border,
                     QString* error = nullptr);
 

@@ -5,7 +5,8 @@
 #include "app/carddocument.h"
 #include "files/companionfile.h"
 #include "files/preferences.h"
-#include "design/cardpanel.h"
+#include "app/cardfile.h"
+#include "model/cardmodel.h"
 #include "platform/headless.h"
 #include "print/sheetprinter.h"
 #include "print/pagedreport.h"
@@ -102,24 +103,15 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
 {
     if (usageError)
         *usageError = false;
-    if (!QFileInfo(options.Card).isFile()) {
-        *error = QStringLiteral("%1: no such card file").arg(options.Card);
+    TCardModel card;
+    CompanionFile companion;
+    if (!ReadCardFile(options.Card, card, &companion, error))
         return false;
-    }
-    TKBusinessCardPanel32 panel;
-    QString readError;
-    if (!ReadCardObjects(panel, options.Card, &readError)) {
-        *error = QStringLiteral("%1: %2").arg(options.Card, readError);
-        return false;
-    }
-    const CompanionFile companion = ReadCompanionFile(options.Card);
     CardSheetLayout layout = companion.Layout;
     if (!companion.HasLayout)
         Preferences().LoadLayoutPreferences(layout);
-    const bool rotated = layout.UsePortrait;
-    panel.SetPortraitMode(rotated);
-    const QSize size = CardPanelSize(layout, rotated);
-    panel.SetSize(size.width(), size.height());
+    // The background art prints from the job's file, over each card.
+    SetUpCard(card, layout, QString());
 
     TLabelJob job;
     job.PrintMode = !options.Preview;
@@ -142,7 +134,7 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
 
     TKPdfReport pdf(options.Pdf);
     pdf.SetPaperSize(layout.Papersize);
-    TLabelPrinter printer(panel, job);
+    TLabelPrinter printer(card, job);
     TJobOutcome outcome;
     if (options.Preview) {
         // The preview's own pages, recorded as the window would show them, then written out.

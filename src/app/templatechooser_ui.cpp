@@ -174,7 +174,7 @@ void TSelectPreviewTemplate::Preview()
         panel.SetTextFontName(mFont);
         const QString art = TCardTemplate::BackgroundArtPath(background);
         if (!art.isEmpty() && QFileInfo(art).isFile())
-            LoadCardBackground(panel, art);
+            LoadCardBackground(panel.Card(), art);
     }
     CardSheetLayout layout;
     layout.Width = mCardWidth;

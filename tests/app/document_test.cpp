@@ -578,6 +578,6 @@ TEST_F(DocumentTest, ARotatedCardExportsStandingUp)
     doc->ApplyLayout(layout);
     QString error;
     const QString out = home.filePath(QStringLiteral("up.bmp"));
-    ASSERT_TRUE(ExportCard(*panel, out, PictureFormat::Bmp, false, &error)) << qPrintable(error);
+    ASSERT_TRUE(ExportCard(panel->Card(), out, PictureFormat::Bmp, false, &error)) << qPrintable(error);
     EXPECT_EQ(QImage(out).size(), QSize(192, 336));
 }

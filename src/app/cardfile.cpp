@@ -1,0 +1,46 @@
+// A card file read without a window, for the command line.
+#include "app/cardfile.h"
+
+#include "app/cardbackground.h"
+#include "files/cardcopy.h"
+#include "files/streamreader.h"
+#include "model/cardmodel.h"
+
+#include <QFileInfo>
+
+namespace qm {
+
+bool ReadCardFile(const QString& cardPath, TCardModel& card, CompanionFile* companion, QString* error)
+{
+    if (!QFileInfo(cardPath).isFile()) {
+        if (error)
+            *error = QStringLiteral("%1: no such card file").arg(cardPath);
+        return false;
+    }
+    QByteArray data;
+    QString readError;
+    if (ReadCardFileBytes(cardPath, &data, &readError)) {
+        const ReadResult read = ReadObjectsFromBytes(card.Objects(), data);
+        if (!read.ok)
+            readError = read.error;
+    }
+    if (!readError.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(cardPath, readError);
+        return false;
+    }
+    if (companion)
+        *companion = ReadCompanionFile(cardPath);
+    return true;
+}
+
+void SetUpCard(TCardModel& card, const CardSheetLayout& layout, const QString& backgroundFile)
+{
+    card.SetPortrait(layout.UsePortrait);
+    card.SetSize(CardPanelSize(layout, layout.UsePortrait));
+    if (!backgroundFile.isEmpty())
+        LoadCardBackground(card, backgroundFile);
+    LayOutCard(card);
+}
+
+} // namespace qm

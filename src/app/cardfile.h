@@ -1,0 +1,20 @@
+// A card file read without a window, for the command line: its objects, companion layout and background art.
+#pragma once
+
+#include "files/companionfile.h"
+
+#include <QString>
+
+namespace qm {
+
+class TCardModel;
+
+// Reads the card file's objects into card (which must be empty) and its companion file; false with a one-line
+// message ("CARD: no such card file", "CARD: <the reader's message>") and nothing read on failure.
+bool ReadCardFile(const QString& cardPath, TCardModel& card, CompanionFile* companion, QString* error);
+
+// Makes the card stand as the layout says (size, orientation) with its background art, and lays it out:
+// ready to draw, print or save.
+void SetUpCard(TCardModel& card, const CardSheetLayout& layout, const QString& backgroundFile);
+
+} // namespace qm
