@@ -10,6 +10,7 @@
 #include "app/toolicons_ui.h"
 #include "design/cardpanel.h"
 #include "design/designpanel_ui.h"
+#include "objects/objectdialogs_ui.h"
 #include "print/layoutdialog_ui.h"
 #include "print/printcommands_ui.h"
 #include "print/printers_ui.h"

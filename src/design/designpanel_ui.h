@@ -14,22 +14,9 @@ class QCursor;
 
 namespace qm {
 
-// The standard font, colour, number and message dialogs.
-class TKStandardDialogs : public TKDialogs
-{
-public:
-    explicit TKStandardDialogs(QWidget* parent) : mParent(parent) {}
-    bool ChooseFont(TKFont& font) override;
-    bool ChooseColor(TColor& color) override;
-    bool AskInteger(const QString& caption, const QString& prompt, int& value, int min, int max) override;
-    void ShowInformation(const QString& message) override;
-    bool EditLabelText(TKPLabel& label) override;
-    bool EditBusinessCardLabelText(TKBusinessCardLabel& label) override;
-    bool Edit3DEffects(TKBaseLabel& label) override;
-
-private:
-    QWidget* mParent;
-};
+// The standard font, colour, number and message dialogs the widget gives its panel; they live with the text
+// objects whose dialogs they show (objects/objectdialogs_ui.cpp).
+std::unique_ptr<TKDialogs> StandardDialogs(QWidget* parent);
 
 class TKBasePanelWidget : public QWidget, public TKPanelView
 {
@@ -68,7 +55,7 @@ protected:
 
 private:
     std::unique_ptr<TKBasePanel> mPanel;
-    TKStandardDialogs mDialogs{this};
+    std::unique_ptr<TKDialogs> mDialogs;
     QElapsedTimer mTimer;
     std::function<qint64()> mClock;
     bool mRecomputeQueued = false;

@@ -1,0 +1,27 @@
+// TKStandardDialogs: the font, colour, number and message dialogs and the text objects' dialogs, on screen.
+#pragma once
+
+#include "model/objectdialogs.h"
+
+class QWidget;
+
+namespace qm {
+
+// The standard font, colour, number and message dialogs.
+class TKStandardDialogs : public TKDialogs
+{
+public:
+    explicit TKStandardDialogs(QWidget* parent) : mParent(parent) {}
+    bool ChooseFont(TKFont& font) override;
+    bool ChooseColor(TColor& color) override;
+    bool AskInteger(const QString& caption, const QString& prompt, int& value, int min, int max) override;
+    void ShowInformation(const QString& message) override;
+    bool EditLabelText(TKPLabel& label) override;
+    bool EditBusinessCardLabelText(TKBusinessCardLabel& label) override;
+    bool Edit3DEffects(TKBaseLabel& label) override;
+
+private:
+    QWidget* mParent;
+};
+
+} // namespace qm
