@@ -59,8 +59,13 @@ void TCardHistory::Describe(const QString& caption)
 
 bool TCardHistory::Commit(const QString& caption, const QString& mergeKey)
 {
-    if (!mPending || mRestoring || mCapturing)
+    if (mRestoring || mCapturing)
         return false;
+    if (!mPending) {
+        // The action changed nothing: a name it gave itself must not stick to the next change.
+        mPendingCaption.clear();
+        return false;
+    }
     Describe(caption);
     mCapturing = true;
     Step step = Capture();

@@ -39,7 +39,8 @@ public:
     // The card changed: the next Commit makes a step. The caption is kept when the step has none yet.
     void Touch(const QString& caption = {});
     bool Pending() const { return mPending; }
-    // Gives the pending step its caption unless it already has one.
+    // Names the step the current action makes, unless it already has a name; forgotten when the action ends
+    // without a change.
     void Describe(const QString& caption);
     // Ends a user action: takes the card as a new step when it changed. mergeKey joins the step to the one
     // before when both carry the same key (and the one before is not the saved state). False when the card

@@ -76,12 +76,14 @@ void TKBasePanel::UpdateMenu()
 
 void TKBasePanel::BringSelectionToFront()
 {
+    mHistory.Describe(QStringLiteral("Bring To Front"));
     mHandle.BringSelectionToFront();
     NotifyChanged();
 }
 
 void TKBasePanel::SendSelectionToBack()
 {
+    mHistory.Describe(QStringLiteral("Send To Back"));
     mHandle.SendSelectionToBack();
     ClearSelection();
     NotifyChanged();
@@ -101,12 +103,14 @@ void TKBasePanel::Copy(TKGraphicControl* object)
 
 void TKBasePanel::Cut(TKGraphicControl* object)
 {
+    mHistory.Describe(QStringLiteral("Cut"));
     Copy(object);
     Delete(object);
 }
 
 void TKBasePanel::Delete(TKGraphicControl* object)
 {
+    mHistory.Describe(QStringLiteral("Delete"));
     if (object && !IsSelected(object)) {
         if (Alive(object)) {
             CardObjects().Delete(object);
@@ -130,6 +134,7 @@ bool TKBasePanel::CanPaste() const
 
 bool TKBasePanel::Paste(qint64 nowMs)
 {
+    mHistory.Describe(QStringLiteral("Paste"));
     // One paste per second: a key held down or a double command gives one copy.
     if (mPasted && nowMs - mLastPasteMs < 1000)
         return false;
@@ -147,6 +152,7 @@ bool TKBasePanel::Paste(qint64 nowMs)
 
 void TKBasePanel::AlignLefts()
 {
+    mHistory.Describe(QStringLiteral("Align Lefts"));
     if (!mHandle.HasSelection())
         return;
     NotifyChanged();
@@ -161,6 +167,7 @@ void TKBasePanel::AlignLefts()
 
 void TKBasePanel::AlignRights()
 {
+    mHistory.Describe(QStringLiteral("Align Rights"));
     if (!mHandle.HasSelection())
         return;
     NotifyChanged();
@@ -175,6 +182,7 @@ void TKBasePanel::AlignRights()
 
 void TKBasePanel::AlignTops()
 {
+    mHistory.Describe(QStringLiteral("Align Tops"));
     if (!mHandle.HasSelection())
         return;
     NotifyChanged();
@@ -189,6 +197,7 @@ void TKBasePanel::AlignTops()
 
 void TKBasePanel::AlignBottoms()
 {
+    mHistory.Describe(QStringLiteral("Align Bottoms"));
     if (!mHandle.HasSelection())
         return;
     NotifyChanged();
@@ -203,6 +212,7 @@ void TKBasePanel::AlignBottoms()
 
 void TKBasePanel::CenterSelectionVertically()
 {
+    mHistory.Describe(QStringLiteral("Center Vertically"));
     for (TKGraphicControl* object : mHandle.Selection())
         object->CenterVertically();
     InvalidatePanel();
@@ -211,6 +221,7 @@ void TKBasePanel::CenterSelectionVertically()
 
 void TKBasePanel::CenterSelectionHorizontally()
 {
+    mHistory.Describe(QStringLiteral("Center Horizontally"));
     for (TKGraphicControl* object : mHandle.Selection())
         object->CenterHorizontally();
     InvalidatePanel();
@@ -219,6 +230,7 @@ void TKBasePanel::CenterSelectionHorizontally()
 
 void TKBasePanel::LockAll()
 {
+    mHistory.Describe(QStringLiteral("Lock All"));
     for (TKGraphicControl* object : CardObjects().Objects()) {
         if (!object->Locked())
             object->SetLocked(true);
@@ -227,6 +239,7 @@ void TKBasePanel::LockAll()
 
 void TKBasePanel::UnlockAll()
 {
+    mHistory.Describe(QStringLiteral("Unlock All"));
     for (TKGraphicControl* object : CardObjects().Objects()) {
         if (object->Locked())
             object->SetLocked(false);
@@ -235,12 +248,14 @@ void TKBasePanel::UnlockAll()
 
 void TKBasePanel::MarkAllSelectable()
 {
+    mHistory.Describe(QStringLiteral("Make All Selectable"));
     for (TKGraphicControl* object : CardObjects().Objects())
         object->SetUnselectable(false);
 }
 
 void TKBasePanel::MarkAllUnselectable()
 {
+    mHistory.Describe(QStringLiteral("Make All Unselectable"));
     for (TKGraphicControl* object : CardObjects().Objects())
         object->SetUnselectable(true); // leaves the selection too
 }
@@ -254,6 +269,7 @@ void TKBasePanel::SelectAll()
 
 void TKBasePanel::ChooseFont()
 {
+    mHistory.Describe(QStringLiteral("Font"));
     if (!mHandle.HasSelection() || !mDialogs)
         return;
     TKFont font;
