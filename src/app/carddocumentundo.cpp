@@ -4,6 +4,7 @@
 #include "design/cardpanel.h"
 
 #include <QDataStream>
+#include <QIODevice>
 
 namespace qm {
 
