@@ -53,4 +53,42 @@ Qt::BrushStyle ToQtBrushStyle(TBrushStyle style)
     return Qt::NoBrush;
 }
 
+Qt::PenStyle ToQtPenStyle(TPenStyle style)
+{
+    switch (style) {
+    case psDash:
+        return Qt::DashLine;
+    case psDot:
+        return Qt::DotLine;
+    case psDashDot:
+        return Qt::DashDotLine;
+    case psDashDotDot:
+        return Qt::DashDotDotLine;
+    case psClear:
+        return Qt::NoPen;
+    case psSolid:
+    case psInsideFrame:
+        break;
+    }
+    return Qt::SolidLine;
+}
+
+// Paper does not mix colours with what lies beneath: the mix modes that name a fixed result keep it, the
+// rest draw the pen's colour.
+QColor PenModeColor(TPenMode mode, TColor color)
+{
+    switch (mode) {
+    case pmBlack:
+        return Qt::black;
+    case pmWhite:
+        return Qt::white;
+    case pmNotCopy: {
+        const QColor c = ToQColor(color);
+        return QColor(255 - c.red(), 255 - c.green(), 255 - c.blue());
+    }
+    default:
+        return ToQColor(color);
+    }
+}
+
 } // namespace qm

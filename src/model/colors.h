@@ -1,4 +1,4 @@
-// Conversion of card colours (0x00BBGGRR, system colours) and brush styles to Qt's.
+// Conversion of card colours (0x00BBGGRR, system colours), brush and pen styles to Qt's.
 #pragma once
 
 #include "model/cardtypes.h"
@@ -12,5 +12,10 @@ QColor ToQColor(TColor color);
 TColor FromQColor(const QColor& color);
 // bsClear is no brush; the hatches are Qt's patterns of the same look.
 Qt::BrushStyle ToQtBrushStyle(TBrushStyle style);
+// psClear is no pen; psInsideFrame draws solid.
+Qt::PenStyle ToQtPenStyle(TPenStyle style);
+// The colour a pen's mix mode draws on paper, which does not mix with what lies beneath: the modes that name a
+// fixed result keep it, the rest draw the pen's colour.
+QColor PenModeColor(TPenMode mode, TColor color);
 
 } // namespace qm

@@ -71,24 +71,6 @@ QPainter::CompositionMode MixMode(TPenMode mode)
     }
 }
 
-Qt::PenStyle PaperPenStyle(TPenStyle style)
-{
-    switch (style) {
-    case psDash:
-        return Qt::DashLine;
-    case psDot:
-        return Qt::DotLine;
-    case psDashDot:
-        return Qt::DashDotLine;
-    case psDashDotDot:
-        return Qt::DashDotDotLine;
-    case psClear:
-        return Qt::NoPen;
-    default:
-        return Qt::SolidLine;
-    }
-}
-
 } // namespace
 
 int ScaledPenWidth(int penWidth, float scale, bool atLeastOne)
@@ -148,21 +130,14 @@ bool SelectPaperPenAndBrush(QPainter& painter, const TKPen& pen, int hundredths,
     const TPenMode mode = pen.Mode();
     if (mode == pmNop)
         return false;
-    // Paper does not mix colours with what lies beneath: the mix modes that name a fixed result keep it,
-    // the rest draw the pen's colour.
-    QColor color = ToQColor(pen.Color());
-    if (mode == pmBlack || mode == pmWhite) {
-        color = mode == pmBlack ? QColor(Qt::black) : QColor(Qt::white);
-    } else if (mode == pmNotCopy) {
-        color = QColor(255 - color.red(), 255 - color.green(), 255 - color.blue());
-    }
+    const QColor color = PenModeColor(mode, pen.Color());
     if (pen.Style() == psClear) {
         painter.setPen(Qt::NoPen);
     } else {
         // Hundredths of an inch in card units; width 0 is the device's thinnest line.
         const double width = std::max(0, hundredths) * kUnitsPerInch * 0.01;
         const bool wide = hundredths > 0;
-        QPen qpen(color, width, PaperPenStyle(pen.Style()), wide ? Qt::RoundCap : Qt::FlatCap,
+        QPen qpen(color, width, ToQtPenStyle(pen.Style()), wide ? Qt::RoundCap : Qt::FlatCap,
                   wide ? Qt::RoundJoin : Qt::MiterJoin);
         painter.setPen(qpen);
     }
