@@ -1,6 +1,8 @@
 // TMainScreen: building the tool bar, the command bar beneath the card and the menus.
 #include "app/mainwindow_ui.h"
 
+#include "model/classregistry.h"
+
 #include "app/carddocument.h"
 #include "app/personalinfo_ui.h"
 #include "app/toolicons_ui.h"
@@ -32,26 +34,19 @@ const char kWebsiteUrl[] = "https://quillmark.example.org/";
 struct ToolButtonInfo
 {
     int state;
-    const char* name;
-    const char* hint;
+    QString name;
+    QString hint;
 };
 
-const ToolButtonInfo kTools[] = {
-    {psPointing, "Pointerbutton", "Selection tool"},
-    {psLabel, "DrawLabelButton", "Text tool"},
-    {psMultiLineLabel, "DrawMLTextButton", "Multi-line text tool"},
-    {psSymbolLabel, "DrawSymbolButton", "Symbol tool"},
-    {psRectangle, "DrawRectanglebutton", "Rectangle tool"},
-    {psEllipse, "DrawEllipseButton", "Ellipse tool"},
-    {psRoundRectangle, "DrawRoundrectbutton", "Round Rectangle tool"},
-    {psLine, "DrawLinebutton", "Line Tool"},
-    {psImage, "DrawImageButton", "Clip Art Tool"},
-    {psSuperShape, "DrawSupershape", "Supershape tool \nMulti-purpose shapes and surfaces"},
-    {psRichLabel, "DrawRichText", "Rich Text tool \nMixed fonts, colors and styles"},
-    {psSuperText, "DrawSuperTextButton",
-     "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps"},
-    {psCircleText, "DrawCircleTextbutton", "CircleText Tool \nCircular or semi-circular text using any font"},
-};
+// The pointer, then every drawing tool in the order the object kinds register them.
+std::vector<ToolButtonInfo> PaletteTools()
+{
+    std::vector<ToolButtonInfo> tools{
+        {psPointing, QStringLiteral("Pointerbutton"), QStringLiteral("Selection tool")}};
+    for (const TDrawingTool& tool : CardClasses().Tools())
+        tools.push_back({tool.mode, tool.buttonName, tool.hint});
+    return tools;
+}
 
 } // namespace
 
@@ -65,13 +60,13 @@ void TMainScreen::BuildToolBar()
     bar->setIconSize(QSize(24, 24));
     ToolGroup = new QActionGroup(this);
     ToolGroup->setExclusive(true);
-    for (const ToolButtonInfo& tool : kTools) {
-        QAction* action = bar->addAction(
-            ToolIcon(tool.state), QString::fromLatin1(tool.hint).section(QLatin1Char('\n'), 0, 0).trimmed());
-        action->setObjectName(QString::fromLatin1(tool.name));
-        action->setToolTip(QString::fromLatin1(tool.hint));
+    for (const ToolButtonInfo& tool : PaletteTools()) {
+        QAction* action =
+            bar->addAction(ToolIcon(tool.state), tool.hint.section(QLatin1Char('\n'), 0, 0).trimmed());
+        action->setObjectName(tool.name);
+        action->setToolTip(tool.hint);
         action->setWhatsThis(
-            QString::fromLatin1(tool.hint).replace(QLatin1Char('\n'), QLatin1Char(' ')) +
+            QString(tool.hint).replace(QLatin1Char('\n'), QLatin1Char(' ')) +
             QStringLiteral(": pick it, then drag a rectangle on the card to place the object."));
         action->setCheckable(true);
         action->setData(tool.state);

@@ -20,6 +20,8 @@ struct TDrawingTool
     int mode = 0;          // the design panel's drawing mode (TLPanelState)
     QByteArray className;  // the class it places
     QString caption;       // "Rectangle": names the undo step ("Draw Rectangle")
+    QString buttonName;    // the palette button's object name ("DrawRectanglebutton")
+    QString hint;          // the palette button's tip: a first line, then what it is for
     bool oneShot = false;  // back to the pointer once placed (the kind opens its own dialog)
     // Sets up a new object before it is placed: its figure, caption or the panel's font.
     std::function<void(TKGraphicControl& object, const TKFont& panelFont)> prepare;

@@ -1,5 +1,6 @@
 // Every kind of card object, registered in one place: the class card files store and the drawing tools that
-// place it. Adding a kind is its own files plus its lines here.
+// place it, with their palette buttons. Adding a kind is its own files plus its lines here (and its picture
+// in the palette's drawings).
 #include "model/classregistry.h"
 
 #include "design/cardpanel.h"
@@ -26,14 +27,23 @@ void AddClass(ClassRegistry& registry)
     registry.Register(T().ClassName(), [] { return std::make_unique<T>(); });
 }
 
+// The palette button of a tool: its object name and its tip.
+struct Button
+{
+    const char* name;
+    const char* hint;
+};
+
 template <class T>
-void AddTool(ClassRegistry& registry, TLPanelState mode, const char* caption, bool oneShot = false,
+void AddTool(ClassRegistry& registry, TLPanelState mode, const char* caption, Button button, bool oneShot = false,
              std::function<void(T&, const TKFont&)> prepare = {}, std::function<void(T&)> placed = {})
 {
     TDrawingTool tool;
     tool.mode = mode;
     tool.className = T().ClassName();
     tool.caption = QString::fromLatin1(caption);
+    tool.buttonName = QString::fromLatin1(button.name);
+    tool.hint = QString::fromLatin1(button.hint);
     tool.oneShot = oneShot;
     if (prepare)
         tool.prepare = [prepare](TKGraphicControl& o, const TKFont& font) { prepare(static_cast<T&>(o), font); };
@@ -67,7 +77,7 @@ const ClassRegistry& CardClasses()
         AddClass<TKPCircleText>(r);
 
         AddTool<TKBusinessCardLabel>(
-            r, psLabel, "Text", false,
+            r, psLabel, "Text", {"DrawLabelButton", "Text tool"}, false,
             [](TKBusinessCardLabel& label, const TKFont& font) {
                 label.SetCaption(QStringLiteral("Text"));
                 label.SetFont(font);
@@ -78,20 +88,29 @@ const ClassRegistry& CardClasses()
                 if (label.Host() && label.Host()->Objects() && label.Host()->Objects()->IndexOf(&label) >= 0)
                     label.AutoGrow();
             });
-        AddTool<TKSymbolLabel>(r, psSymbolLabel, "Symbol");
-        AddTool<TKMultiLineLabel>(r, psMultiLineLabel, "Multi-Line Text", false,
+        AddTool<TKMultiLineLabel>(r, psMultiLineLabel, "Multi-Line Text",
+                                  {"DrawMLTextButton", "Multi-line text tool"}, false,
                                   [](TKMultiLineLabel& text, const TKFont& font) { text.SetFont(font); });
-        AddTool<TBCShapes>(r, psRectangle, "Rectangle", false, Figure(stRectangle));
-        AddTool<TBCShapes>(r, psEllipse, "Ellipse", false, Figure(stEllipse));
-        AddTool<TBCShapes>(r, psRoundRectangle, "Rounded Rectangle", false, Figure(stRoundRect));
-        AddTool<TKLineShape>(r, psLine, "Line", false,
+        AddTool<TKSymbolLabel>(r, psSymbolLabel, "Symbol", {"DrawSymbolButton", "Symbol tool"});
+        AddTool<TBCShapes>(r, psRectangle, "Rectangle", {"DrawRectanglebutton", "Rectangle tool"}, false,
+                           Figure(stRectangle));
+        AddTool<TBCShapes>(r, psEllipse, "Ellipse", {"DrawEllipseButton", "Ellipse tool"}, false, Figure(stEllipse));
+        AddTool<TBCShapes>(r, psRoundRectangle, "Rounded Rectangle", {"DrawRoundrectbutton", "Round Rectangle tool"},
+                           false, Figure(stRoundRect));
+        AddTool<TKLineShape>(r, psLine, "Line", {"DrawLinebutton", "Line Tool"}, false,
                              [](TKLineShape& line, const TKFont&) { line.SetLineStyle(stVertical); });
         // These kinds open their own dialog straight away, so the tool does not stay armed.
-        AddTool<TKImage>(r, psImage, "Clip Art", true);
-        AddTool<TSuperShape>(r, psSuperShape, "SuperShape", true);
-        AddTool<TKPRichBaseLabel>(r, psRichLabel, "Rich Text", true);
-        AddTool<TKSuperText>(r, psSuperText, "SuperText", true);
-        AddTool<TKPCircleText>(r, psCircleText, "CircleText", true);
+        AddTool<TKImage>(r, psImage, "Clip Art", {"DrawImageButton", "Clip Art Tool"}, true);
+        AddTool<TSuperShape>(r, psSuperShape, "SuperShape",
+                             {"DrawSupershape", "Supershape tool \nMulti-purpose shapes and surfaces"}, true);
+        AddTool<TKPRichBaseLabel>(r, psRichLabel, "Rich Text",
+                                  {"DrawRichText", "Rich Text tool \nMixed fonts, colors and styles"}, true);
+        AddTool<TKSuperText>(
+            r, psSuperText, "SuperText",
+            {"DrawSuperTextButton", "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps"}, true);
+        AddTool<TKPCircleText>(
+            r, psCircleText, "CircleText",
+            {"DrawCircleTextbutton", "CircleText Tool \nCircular or semi-circular text using any font"}, true);
         return r;
     }();
     return registry;
