@@ -2,6 +2,7 @@
 // files, placing, duplicating and hooking objects.
 #include "design/designpanel.h"
 
+#include "files/cardcopy.h"
 #include "files/streamwriter.h"
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"
@@ -287,14 +288,22 @@ void TKBasePanel::ChooseFont()
 
 bool TKBasePanel::SaveToFile(const QString& fileName, QString* error)
 {
-    const float zoom = Zoom();
-    if (zoom != 1.0f)
+    // The explicit layout step, then the card as files hold it: at 100 %, from a copy while it is shown
+    // zoomed, so that saving leaves the panel as it is.
+    LayOutObjects();
+    std::unique_ptr<TCardModel> copy = Zoom() != 1.0f ? CopyCardAtUnitScale(mCard) : nullptr;
+    if (Zoom() != 1.0f && !copy) {
+        // Only objects of a class no card file may hold cannot be copied; they are saved the old way.
+        const float zoom = Zoom();
         SetZoom(1.0f);
-    for (TKGraphicControl* object : CardObjects().Objects())
+        const bool ok = WriteAll(CardObjects(), fileName, error);
+        SetZoom(zoom);
+        return ok;
+    }
+    TCardModel& card = copy ? *copy : mCard;
+    for (TKGraphicControl* object : card.Objects().Objects())
         object->PrepareForSave();
-    const bool ok = WriteAll(CardObjects(), fileName, error);
-    SetZoom(zoom);
-    return ok;
+    return WriteAll(card.Objects(), fileName, error);
 }
 
 ReadResult TKBasePanel::LoadFromFile(const QString& fileName)

@@ -29,7 +29,9 @@ std::unique_ptr<TCardModel> CopyCardAtUnitScale(const TCardModel& card)
     const double f = 1.0 / double(scale);
     // Rounded to nearest, ties to even, as the design panel's zoom rounds its size.
     copy->SetSize(QSize(int(std::nearbyint(card.Width() * f)), int(std::nearbyint(card.Height() * f))));
-    for (TKGraphicControl* object : read.objects) {
+    for (size_t i = 0; i < read.objects.size(); ++i) {
+        TKGraphicControl* object = read.objects[i];
+        object->SetName(objects[i]->Name()); // reading names objects afresh
         object->AssignScale(scale);
         object->SetScale(1.0f);
     }
