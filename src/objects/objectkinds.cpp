@@ -17,6 +17,9 @@
 #include "objects/text/symbollabel.h"
 #include "objects/text/textlabel.h"
 
+#include <cstddef>
+#include <type_traits>
+
 namespace qm {
 
 namespace {
@@ -34,9 +37,10 @@ struct Button
     const char* hint;
 };
 
-template <class T>
+// A drawing tool that places a T; prepare (T&, const TKFont&) and placed (T&) are optional.
+template <class T, class Prepare = std::nullptr_t, class Placed = std::nullptr_t>
 void AddTool(ClassRegistry& registry, TLPanelState mode, const char* caption, Button button, bool oneShot = false,
-             std::function<void(T&, const TKFont&)> prepare = {}, std::function<void(T&)> placed = {})
+             Prepare prepare = nullptr, Placed placed = nullptr)
 {
     TDrawingTool tool;
     tool.mode = mode;
@@ -45,14 +49,14 @@ void AddTool(ClassRegistry& registry, TLPanelState mode, const char* caption, Bu
     tool.buttonName = QString::fromLatin1(button.name);
     tool.hint = QString::fromLatin1(button.hint);
     tool.oneShot = oneShot;
-    if (prepare)
+    if constexpr (!std::is_same_v<Prepare, std::nullptr_t>)
         tool.prepare = [prepare](TKGraphicControl& o, const TKFont& font) { prepare(static_cast<T&>(o), font); };
-    if (placed)
+    if constexpr (!std::is_same_v<Placed, std::nullptr_t>)
         tool.placed = [placed](TKGraphicControl& o) { placed(static_cast<T&>(o)); };
     registry.AddTool(std::move(tool));
 }
 
-std::function<void(TBCShapes&, const TKFont&)> Figure(TShapeType type)
+auto Figure(TShapeType type)
 {
     return [type](TBCShapes& shape, const TKFont&) { shape.SetShape(type); };
 }
