@@ -79,8 +79,6 @@ public:
     TKPicture& Picture() { return mCard.Picture(); }
     TKPicture& ColorPicture() { return mCard.ColorPicture(); }
     void ClearBackground() { mCard.ColorPicture().Clear(); }
-    // Printing draws a copy of the card: the panel itself never prints.
-    bool Printing() const { return false; }
     TLabelShapeType Shape() const { return mCard.Shape(); }
     void SetShape(TLabelShapeType value);
     TGridSize GridSize() const { return mGridSize; }

@@ -242,7 +242,7 @@ void TKGraphicControl::NotifyChanged()
 {
     if (IsLoadingOrReading())
         return;
-    if (TKObjectHost* panel = DesignPanel(); panel && !panel->IsPrinting())
+    if (TKObjectHost* panel = DesignPanel())
         panel->LabelChanged(this);
 }
 

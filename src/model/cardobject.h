@@ -33,7 +33,6 @@ class TKObjectHost
 public:
     virtual ~TKObjectHost() = default;
     virtual bool IsDesignPanel() const { return true; }
-    virtual bool IsPrinting() const { return false; }
     virtual int PanelWidth() const = 0;
     virtual int PanelHeight() const = 0;
     // Raise the panel's change event (the panel itself keeps quiet while zooming).
