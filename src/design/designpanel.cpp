@@ -326,6 +326,9 @@ void TKBasePanel::EndEvent()
     const QString item = TKMenu::TakeTriggered();
     const QString change = mHandle.TakeChange();
     const bool nudged = mHandle.TakeNudged();
+    // A menu command may change the card without reporting it: the card is compared with the last step.
+    if (!item.isEmpty())
+        mHistory.Touch(item);
     mHistory.Commit(item.isEmpty() ? change : item, nudged && item.isEmpty() ? QStringLiteral("nudge") : QString());
 }
 

@@ -323,8 +323,11 @@ void TKBasePanel::FrameHost::FrameDoubleClick(QPoint screenPos)
     for (TKGraphicControl* object : panel.mHandle.Selection()) {
         if (!object->BoundsRect().adjusted(-2, -2, 2, 2).contains(panel.mLastPoint))
             continue;
-        if (object->OnEdit)
+        if (object->OnEdit) {
+            // Whatever the editor changes is this action's step, whether or not it reported it.
+            panel.mHistory.Touch(QStringLiteral("Edit"));
             object->OnEdit();
+        }
         else
             panel.PopupObjectMenu(object, screenPos);
         return;
