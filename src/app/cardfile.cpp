@@ -2,7 +2,6 @@
 #include "app/cardfile.h"
 
 #include "app/cardbackground.h"
-#include "files/cardcopy.h"
 #include "files/streamreader.h"
 #include "model/cardmodel.h"
 
@@ -40,7 +39,7 @@ void SetUpCard(TCardModel& card, const CardSheetLayout& layout, const QString& b
     card.SetSize(CardPanelSize(layout, layout.UsePortrait));
     if (!backgroundFile.isEmpty())
         LoadCardBackground(card, backgroundFile);
-    LayOutCard(card);
+    card.LayOutObjects();
 }
 
 } // namespace qm

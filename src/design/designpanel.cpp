@@ -258,8 +258,7 @@ void TKBasePanel::Paint(QPainter& painter, const QRegion& exposed)
 
 void TKBasePanel::LayOutObjects()
 {
-    for (TKGraphicControl* object : CardObjects().Objects())
-        object->PrepareLayout();
+    mCard.LayOutObjects();
 }
 
 // ---- Repainting ----

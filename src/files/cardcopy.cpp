@@ -9,12 +9,6 @@
 
 namespace qm {
 
-void LayOutCard(TCardModel& card)
-{
-    for (TKGraphicControl* object : card.Objects().Objects())
-        object->PrepareLayout();
-}
-
 std::unique_ptr<TCardModel> CopyCardAtUnitScale(const TCardModel& card)
 {
     auto copy = std::make_unique<TCardModel>();
@@ -40,7 +34,7 @@ std::unique_ptr<TCardModel> CopyCardAtUnitScale(const TCardModel& card)
     copy->ColorPicture().Assign(card.ColorPicture());
     copy->SetPortrait(card.Portrait());
     copy->SetPersonalStrings(card.PersonalStrings());
-    LayOutCard(*copy);
+    copy->LayOutObjects();
     return copy;
 }
 

@@ -7,9 +7,6 @@ namespace qm {
 
 class TCardModel;
 
-// Settles every object's box before the card is drawn, printed, saved or kept for undo.
-void LayOutCard(TCardModel& card);
-
 // The card at scale 1.0 (what card files, prints and pictures use), laid out: its objects written and read
 // back under their own names, their bounds brought from the card's scale as zooming does, with the card's size, outline,
 // orientation, background and personal strings. The card itself is left as it is. Null when an object

@@ -9,6 +9,12 @@ TCardModel::TCardModel(TKObjectHost* host) : mObjects(host)
         mPersonal << QString();
 }
 
+void TCardModel::LayOutObjects()
+{
+    for (TKGraphicControl* object : mObjects.Objects())
+        object->PrepareLayout();
+}
+
 void TCardModel::SetPersonalStrings(const QStringList& values)
 {
     mPersonal.clear();

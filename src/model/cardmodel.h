@@ -58,6 +58,10 @@ public:
     QStringList PersonalStrings() const { return mPersonal; }
     void SetPersonalStrings(const QStringList& values);
 
+    // The explicit layout step before the card is drawn, printed, saved or kept for undo: objects whose box
+    // follows their content (a label's text) settle it.
+    void LayOutObjects();
+
     // The one change signal: raised once per user action, after the change.
     std::function<void()> Changed;
     void NotifyChanged()
