@@ -5,6 +5,8 @@
 #include "objects/shapes/line.h"
 #include "objects/text/personallabel.h"
 #include "print/sheetprinter.h"
+#include "print/pagedreport.h"
+#include "print/recordingreport.h"
 #include "print/report.h"
 
 #include <QGuiApplication>

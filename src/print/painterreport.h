@@ -1,9 +1,7 @@
 // TKPainterReport: the report drawn onto a QPainter; TKScreenReport, one page onto a painter of the screen.
 #pragma once
 
-#define QM_REPORT_ENGINE_ONLY
 #include "print/report.h"
-#undef QM_REPORT_ENGINE_ONLY
 
 #include <memory>
 

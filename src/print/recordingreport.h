@@ -1,9 +1,7 @@
 // TKRecordingReport: the report kept as recorded pages, for the preview to replay and the tests to read.
 #pragma once
 
-#define QM_REPORT_ENGINE_ONLY
 #include "print/report.h"
-#undef QM_REPORT_ENGINE_ONLY
 
 #include <memory>
 #include <vector>

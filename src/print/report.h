@@ -1,8 +1,7 @@
 // TKReport: the report engine printing draws through, in inches from the paper's corner; pens and fonts.
 // Guarded by hand rather than by #pragma once, so that the print targets at the end come along with every
 // inclusion except a target header's own.
-#ifndef QM_PRINT_REPORT_H
-#define QM_PRINT_REPORT_H
+#pragma once
 
 #include "model/cardtypes.h"
 
@@ -261,13 +260,3 @@ QFont ToQFont(const TReportFont& font);
 constexpr int kReportMeasurePixels = 1000;
 
 } // namespace qm
-
-#endif // QM_PRINT_REPORT_H
-
-// Every print target comes with this header. A target's header defines QM_REPORT_ENGINE_ONLY around its
-// inclusion of this one to take the engine alone.
-#ifndef QM_REPORT_ENGINE_ONLY
-#include "print/pagedreport.h"
-#include "print/painterreport.h"
-#include "print/recordingreport.h"
-#endif
