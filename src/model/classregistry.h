@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+class QPainter;
+
 namespace qm {
 
 class TKFont;
@@ -22,6 +24,7 @@ struct TDrawingTool
     QString caption;       // "Rectangle": names the undo step ("Draw Rectangle")
     QString buttonName;    // the palette button's object name ("DrawRectanglebutton")
     QString hint;          // the palette button's tip: a first line, then what it is for
+    void (*picture)(QPainter&) = nullptr; // the button's picture, drawn 24 units square
     bool oneShot = false;  // back to the pointer once placed (the kind opens its own dialog)
     // Sets up a new object before it is placed: its figure, caption or the panel's font.
     std::function<void(TKGraphicControl& object, const TKFont& panelFont)> prepare;

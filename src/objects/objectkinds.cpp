@@ -1,6 +1,5 @@
 // Every kind of card object, registered in one place: the class card files store and the drawing tools that
-// place it, with their palette buttons. Adding a kind is its own files plus its lines here (and its picture
-// in the palette's drawings).
+// place it, with their palette buttons and pictures. Adding a kind is its own files plus its lines here.
 #include "model/classregistry.h"
 
 #include "design/cardpanel.h"
@@ -16,6 +15,7 @@
 #include "objects/text/supertext.h"
 #include "objects/text/symbollabel.h"
 #include "objects/text/textlabel.h"
+#include "objects/toolpictures.h"
 
 #include <cstddef>
 #include <type_traits>
@@ -35,6 +35,7 @@ struct Button
 {
     const char* name;
     const char* hint;
+    void (*picture)(QPainter&);
 };
 
 // A drawing tool that places a T; prepare (T&, const TKFont&) and placed (T&) are optional.
@@ -48,6 +49,7 @@ void AddTool(ClassRegistry& registry, TLPanelState mode, const char* caption, Bu
     tool.caption = QString::fromLatin1(caption);
     tool.buttonName = QString::fromLatin1(button.name);
     tool.hint = QString::fromLatin1(button.hint);
+    tool.picture = button.picture;
     tool.oneShot = oneShot;
     if constexpr (!std::is_same_v<Prepare, std::nullptr_t>)
         tool.prepare = [prepare](TKGraphicControl& o, const TKFont& font) { prepare(static_cast<T&>(o), font); };
@@ -81,7 +83,7 @@ const ClassRegistry& CardClasses()
         AddClass<TKPCircleText>(r);
 
         AddTool<TKBusinessCardLabel>(
-            r, psLabel, "Text", {"DrawLabelButton", "Text tool"}, false,
+            r, psLabel, "Text", {"DrawLabelButton", "Text tool", DrawTextToolPicture}, false,
             [](TKBusinessCardLabel& label, const TKFont& font) {
                 label.SetCaption(QStringLiteral("Text"));
                 label.SetFont(font);
@@ -93,28 +95,30 @@ const ClassRegistry& CardClasses()
                     label.AutoGrow();
             });
         AddTool<TKMultiLineLabel>(r, psMultiLineLabel, "Multi-Line Text",
-                                  {"DrawMLTextButton", "Multi-line text tool"}, false,
+                                  {"DrawMLTextButton", "Multi-line text tool", DrawMultiLineTextToolPicture}, false,
                                   [](TKMultiLineLabel& text, const TKFont& font) { text.SetFont(font); });
-        AddTool<TKSymbolLabel>(r, psSymbolLabel, "Symbol", {"DrawSymbolButton", "Symbol tool"});
-        AddTool<TBCShapes>(r, psRectangle, "Rectangle", {"DrawRectanglebutton", "Rectangle tool"}, false,
+        AddTool<TKSymbolLabel>(r, psSymbolLabel, "Symbol", {"DrawSymbolButton", "Symbol tool", DrawSymbolToolPicture});
+        AddTool<TBCShapes>(r, psRectangle, "Rectangle", {"DrawRectanglebutton", "Rectangle tool", DrawRectangleToolPicture}, false,
                            Figure(stRectangle));
-        AddTool<TBCShapes>(r, psEllipse, "Ellipse", {"DrawEllipseButton", "Ellipse tool"}, false, Figure(stEllipse));
-        AddTool<TBCShapes>(r, psRoundRectangle, "Rounded Rectangle", {"DrawRoundrectbutton", "Round Rectangle tool"},
+        AddTool<TBCShapes>(r, psEllipse, "Ellipse", {"DrawEllipseButton", "Ellipse tool", DrawEllipseToolPicture}, false, Figure(stEllipse));
+        AddTool<TBCShapes>(r, psRoundRectangle, "Rounded Rectangle", {"DrawRoundrectbutton", "Round Rectangle tool", DrawRoundRectangleToolPicture},
                            false, Figure(stRoundRect));
-        AddTool<TKLineShape>(r, psLine, "Line", {"DrawLinebutton", "Line Tool"}, false,
+        AddTool<TKLineShape>(r, psLine, "Line", {"DrawLinebutton", "Line Tool", DrawLineToolPicture}, false,
                              [](TKLineShape& line, const TKFont&) { line.SetLineStyle(stVertical); });
         // These kinds open their own dialog straight away, so the tool does not stay armed.
-        AddTool<TKImage>(r, psImage, "Clip Art", {"DrawImageButton", "Clip Art Tool"}, true);
+        AddTool<TKImage>(r, psImage, "Clip Art", {"DrawImageButton", "Clip Art Tool", DrawClipArtToolPicture}, true);
         AddTool<TSuperShape>(r, psSuperShape, "SuperShape",
-                             {"DrawSupershape", "Supershape tool \nMulti-purpose shapes and surfaces"}, true);
+                             {"DrawSupershape", "Supershape tool \nMulti-purpose shapes and surfaces", DrawSuperShapeToolPicture}, true);
         AddTool<TKPRichBaseLabel>(r, psRichLabel, "Rich Text",
-                                  {"DrawRichText", "Rich Text tool \nMixed fonts, colors and styles"}, true);
+                                  {"DrawRichText", "Rich Text tool \nMixed fonts, colors and styles", DrawRichTextToolPicture}, true);
         AddTool<TKSuperText>(
             r, psSuperText, "SuperText",
-            {"DrawSuperTextButton", "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps"}, true);
+            {"DrawSuperTextButton", "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps",
+             DrawSuperTextToolPicture}, true);
         AddTool<TKPCircleText>(
             r, psCircleText, "CircleText",
-            {"DrawCircleTextbutton", "CircleText Tool \nCircular or semi-circular text using any font"}, true);
+            {"DrawCircleTextbutton", "CircleText Tool \nCircular or semi-circular text using any font",
+             DrawCircleTextToolPicture}, true);
         return r;
     }();
     return registry;

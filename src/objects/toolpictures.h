@@ -1,0 +1,21 @@
+// The pictures of the drawing tools in the palette: drawn on a painter 24 units square.
+#pragma once
+
+class QPainter;
+
+namespace qm {
+
+void DrawTextToolPicture(QPainter& p);
+void DrawMultiLineTextToolPicture(QPainter& p);
+void DrawSymbolToolPicture(QPainter& p);
+void DrawRectangleToolPicture(QPainter& p);
+void DrawEllipseToolPicture(QPainter& p);
+void DrawRoundRectangleToolPicture(QPainter& p);
+void DrawLineToolPicture(QPainter& p);
+void DrawClipArtToolPicture(QPainter& p);
+void DrawSuperShapeToolPicture(QPainter& p);
+void DrawRichTextToolPicture(QPainter& p);
+void DrawSuperTextToolPicture(QPainter& p);
+void DrawCircleTextToolPicture(QPainter& p);
+
+} // namespace qm
