@@ -274,23 +274,28 @@ bool TCardDocument::NewFromTemplate(const QString& templatePath, const QString& 
     return true;
 }
 
-bool TCardDocument::Open()
+QString TCardDocument::ChooseCardFile(const QString& title)
 {
-    if (!CheckSaveNeeded())
-        return false;
     FileRequest request;
     request.kind = FileRequest::Open;
-    request.title = QStringLiteral("Open Business Card");
+    request.title = title;
     request.folder = SavedFolder();
     request.filter = kCardFilter;
     request.defaultSuffix = QStringLiteral("qmk");
     const QString path = mPrompts.ChooseFile(request);
+    if (path.isEmpty() || HasCardExtension(path))
+        return path;
+    mPrompts.Inform(QStringLiteral("Must be a QMK (Quillmark) file"));
+    return QString();
+}
+
+bool TCardDocument::Open()
+{
+    if (!CheckSaveNeeded())
+        return false;
+    const QString path = ChooseCardFile(QStringLiteral("Open Business Card"));
     if (path.isEmpty())
         return false;
-    if (!HasCardExtension(path)) {
-        mPrompts.Inform(QStringLiteral("Must be a QMK (Quillmark) file"));
-        return false;
-    }
     return OpenBCFile(path);
 }
 
@@ -395,19 +400,9 @@ bool TCardDocument::SaveAs()
 
 void TCardDocument::Delete()
 {
-    FileRequest request;
-    request.kind = FileRequest::Open;
-    request.title = QStringLiteral("Delete Business Card");
-    request.folder = SavedFolder();
-    request.filter = kCardFilter;
-    request.defaultSuffix = QStringLiteral("qmk");
-    const QString path = mPrompts.ChooseFile(request);
+    const QString path = ChooseCardFile(QStringLiteral("Delete Business Card"));
     if (path.isEmpty())
         return;
-    if (!HasCardExtension(path)) {
-        mPrompts.Inform(QStringLiteral("Must be a QMK (Quillmark) file"));
-        return;
-    }
     if (!mPrompts.Ask(QStringLiteral("Delete ") + path + QLatin1Char('?'), QStringLiteral("CONFIRM")))
         return;
     const QString companion = ExistingCompanionPath(path);

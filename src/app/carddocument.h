@@ -186,6 +186,8 @@ private:
     bool SetZoomPercent(int percent);
     void AddRecent(const QString& path);
     QString SavedFolder() const;
+    // The open dialog over saved cards; empty when cancelled or the file is not a card file (said so).
+    QString ChooseCardFile(const QString& title);
     void ClearDesign();
 
     TKBusinessCardPanel32& mPanel;
