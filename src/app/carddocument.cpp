@@ -79,11 +79,11 @@ QString ProposedCardName(const QString& folder)
     for (const QString& entry : QDir(folder).entryList(QDir::Files | QDir::Hidden))
         taken.append(entry.toUpper());
     for (int n = 10001; n <= 99999; ++n) {
-        const QString name = QStringLiteral("BC") + QString::number(n).mid(1, 4) + QStringLiteral(".QMK");
-        if (!taken.contains(name))
+        const QString name = QStringLiteral("BC") + QString::number(n).mid(1, 4) + QStringLiteral(".qmk");
+        if (!taken.contains(name.toUpper()))
             return name;
     }
-    return QStringLiteral("BC0001.QMK");
+    return QStringLiteral("BC0001.qmk");
 }
 
 QString DefaultFontCaption(const TKFont& font)
@@ -226,11 +226,15 @@ bool TCardDocument::CheckSaveNeeded()
 {
     if (!ChangesMade())
         return true;
-    if (!mPrompts.Ask(QStringLiteral("Save changes?"), QStringLiteral("Save"))) {
-        // The changes are given up: the command that asked goes on.
-        mPanel.History().SetClean();
-        Notify();
+    switch (mPrompts.AskOrCancel(QStringLiteral("Save changes?"), QStringLiteral("Save"))) {
+    case TDocumentPrompts::Answer::Cancel:
+        return false;
+    case TDocumentPrompts::Answer::No:
+        // The command that asked goes on. The card still counts as changed: that command may yet be
+        // abandoned (a cancelled file dialog) and leave this card in the window.
         return true;
+    case TDocumentPrompts::Answer::Yes:
+        break;
     }
     // Saving was wanted: when it does not happen the command that asked must not throw the changes away.
     return mFileName.isEmpty() ? SaveAs() : Save();
@@ -350,11 +354,39 @@ bool TCardDocument::SaveBCFile(const QString& path, QString* error)
     return WriteCompanionFile(path, mBackgroundFile, mLayout, error);
 }
 
+bool TCardDocument::SettleOffCardObjects()
+{
+    const int count = mPanel.OffCardObjectCount();
+    if (count == 0)
+        return true;
+    const QString text =
+        (count == 1 ? QStringLiteral("1 object lies outside the card and does not show on it.")
+                    : QStringLiteral("%1 objects lie outside the card and do not show on it.").arg(count)) +
+        QStringLiteral("\n\nRemove them before saving? (Undo brings them back.)\n"
+                       "Yes removes them, No keeps them in the card file, Cancel does not save.");
+    switch (mPrompts.AskOrCancel(text, QStringLiteral("Objects Outside the Card"))) {
+    case TDocumentPrompts::Answer::Cancel:
+        return false;
+    case TDocumentPrompts::Answer::Yes:
+        // The removal is a step of its own, apart from the change before it.
+        mPanel.History().Commit();
+        mPanel.RemoveOffCardObjects();
+        mPanel.History().Commit();
+        break;
+    case TDocumentPrompts::Answer::No:
+        break;
+    }
+    return true;
+}
+
 bool TCardDocument::Save()
 {
-    mPanel.RemoveOffCardObjects();
     if (mFileName.isEmpty()) {
         mPrompts.Beep();
+        return false;
+    }
+    if (!SettleOffCardObjects()) {
+        Notify();
         return false;
     }
     QString error;
@@ -370,7 +402,10 @@ bool TCardDocument::Save()
 
 bool TCardDocument::SaveAs()
 {
-    mPanel.RemoveOffCardObjects();
+    if (!SettleOffCardObjects()) {
+        Notify();
+        return false;
+    }
     FileRequest request;
     request.kind = FileRequest::Save;
     request.title = QStringLiteral("Save Business Card As");
@@ -378,7 +413,7 @@ bool TCardDocument::SaveAs()
     request.proposedName =
         mFileName.isEmpty() ? ProposedCardName(request.folder) : QFileInfo(mFileName).fileName();
     request.filter = kCardFilter;
-    request.defaultSuffix = QStringLiteral("QMK");
+    request.defaultSuffix = QStringLiteral("qmk");
     const QString chosen = mPrompts.ChooseFile(request);
     if (chosen.isEmpty()) {
         Notify();
@@ -403,7 +438,7 @@ void TCardDocument::Delete()
     const QString path = ChooseCardFile(QStringLiteral("Delete Business Card"));
     if (path.isEmpty())
         return;
-    if (!mPrompts.Ask(QStringLiteral("Delete ") + path + QLatin1Char('?'), QStringLiteral("CONFIRM")))
+    if (!mPrompts.Confirm(QStringLiteral("Delete ") + path + QLatin1Char('?'), QStringLiteral("CONFIRM")))
         return;
     const QString companion = ExistingCompanionPath(path);
     QFile card(path);
@@ -443,10 +478,10 @@ bool TCardDocument::WriteTemplate()
     request.title = QStringLiteral("Save As Template");
     request.folder = ProgramFile(QStringLiteral("qmkt"));
     request.proposedName = mFileName.trimmed().isEmpty()
-                               ? QStringLiteral("Template.QMKT")
-                               : QFileInfo(mFileName).completeBaseName() + QStringLiteral(".QMKT");
+                               ? QStringLiteral("Template.qmkt")
+                               : QFileInfo(mFileName).completeBaseName() + QStringLiteral(".qmkt");
     request.filter = QStringLiteral("QMKT File (*.qmkt *.QMKT)");
-    request.defaultSuffix = QStringLiteral("QMKT");
+    request.defaultSuffix = QStringLiteral("qmkt");
     const QString path = mPrompts.ChooseFile(request);
     if (path.isEmpty())
         return false;

@@ -41,8 +41,23 @@ class TDocumentPrompts
 {
 public:
     virtual ~TDocumentPrompts() = default;
+    enum class Answer
+    {
+        Yes,
+        No,
+        Cancel
+    };
+
     // The question box (Yes/No); true for Yes.
     virtual bool Ask(const QString& text, const QString& caption) = 0;
+    // A question whose answer may abandon the command: Yes, No and Cancel. Escape and closing the box mean
+    // Cancel.
+    virtual Answer AskOrCancel(const QString& text, const QString& caption)
+    {
+        return Ask(text, caption) ? Answer::Yes : Answer::No;
+    }
+    // A question before something that cannot be taken back: No is the default button.
+    virtual bool Confirm(const QString& text, const QString& caption) { return Ask(text, caption); }
     // The information box.
     virtual void Inform(const QString& message) = 0;
     // Something failed: the warning box.
@@ -60,7 +75,7 @@ public:
 // it was: false with the reader's message in *error. The panel's zoom is 1.0 while reading.
 bool ReadCardObjects(TKBusinessCardPanel32& panel, const QString& path, QString* error = nullptr);
 
-// The name "Save &As..." proposes for an untitled card: "BC" + four digits + ".QMK", the first not yet in
+// The name "Save &As..." proposes for an untitled card: "BC" + four digits + ".qmk", the first not yet in
 // folder (compared without regard to case).
 QString ProposedCardName(const QString& folder);
 
@@ -133,8 +148,9 @@ public:
     void SetBackgroundFile(const QString& file);
 
     // ---- Commands; each returns false when it was abandoned or failed ----
-    // Asks "Save changes?" when there are changes. False when the pending command must stop: the user chose
-    // to save and then cancelled the file dialog, or the save failed.
+    // Asks "Save changes?" (Yes, No, Cancel) when there are changes. False when the pending command must
+    // stop: the user cancelled the question, or chose to save and then cancelled, or the save failed. No lets
+    // the command go on; the card still counts as changed until that command really replaces it.
     bool CheckSaveNeeded();
     bool New();
     // The second half of "New - Select From Templates", after the chooser: a new card from the template with
@@ -183,6 +199,9 @@ private:
     void RestoreCardState(const QByteArray& state);
     // "&New - Blank" after the save question.
     void NewBlank();
+    // Before a save: objects lying outside the card are removed (one undo step) or kept, or the save is
+    // cancelled, as the user answers. False when cancelled.
+    bool SettleOffCardObjects();
     bool SetZoomPercent(int percent);
     void AddRecent(const QString& path);
     QString SavedFolder() const;

@@ -143,6 +143,10 @@ public:
     // The rubber band on the bare panel: start and current point (null when none).
     bool RubberBandActive() const { return mBandActive; }
     QRect RubberBand() const;
+    // Where the last rubber band was pressed and where it ended, in the order the mouse went: which way an
+    // object was drawn.
+    QPoint BandStart() const { return mBandStart; }
+    QPoint BandEnd() const { return mBandEnd; }
 
     // ---- Commands ----
     void BringSelectionToFront();
@@ -179,7 +183,9 @@ public:
     void ClearAll();
     // Pulls objects that lie beyond the right or bottom edge back onto the card.
     void KeepObjectsOnCard();
-    // Frees objects that lie beyond the right or bottom edge or have no area.
+    // Objects that lie beyond the right or bottom edge or have no area: nothing of them shows on the card.
+    int OffCardObjectCount() const;
+    // Frees those objects, as one undo step.
     void RemoveOffCardObjects();
     // Puts a new object on the panel at rect, named "Special" plus a free number, at least 10 x 15.
     TKGraphicControl* PlaceObject(std::unique_ptr<TKGraphicControl> object, const QRect& rect);

@@ -337,14 +337,37 @@ void TKBasePanel::KeepObjectsOnCard()
     EndEvent();
 }
 
+namespace {
+
+bool OffCard(const TKGraphicControl& object, int width, int height)
+{
+    return object.Top() > height - 10 || object.Left() > width - 10 || object.Width() < 1 ||
+           object.Height() < 1;
+}
+
+} // namespace
+
+int TKBasePanel::OffCardObjectCount() const
+{
+    int count = 0;
+    for (const TKGraphicControl* object : CardObjects().Objects())
+        count += OffCard(*object, Width(), Height()) ? 1 : 0;
+    return count;
+}
+
 void TKBasePanel::RemoveOffCardObjects()
 {
     ClearSelection();
+    mHistory.Describe(QStringLiteral("Remove Objects Outside the Card"));
+    bool removed = false;
     for (TKGraphicControl* object : CardObjects().Objects()) {
-        if (object->Top() > Height() - 10 || object->Left() > Width() - 10 || object->Width() < 1 ||
-            object->Height() < 1)
+        if (OffCard(*object, Width(), Height())) {
             CardObjects().Delete(object);
+            removed = true;
+        }
     }
+    if (removed)
+        NotifyChanged();
     InvalidatePanel();
 }
 

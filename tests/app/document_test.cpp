@@ -57,6 +57,23 @@ public:
         files.pop_front();
         return file;
     }
+    // Three-way questions take these first, then fall back to the yes/no answers.
+    std::deque<Answer> choices;
+    Answer AskOrCancel(const QString& text, const QString& caption) override
+    {
+        if (choices.empty())
+            return TDocumentPrompts::AskOrCancel(text, caption);
+        questions << caption + QStringLiteral(": ") + text;
+        const Answer answer = choices.front();
+        choices.pop_front();
+        return answer;
+    }
+    int confirmations = 0;
+    bool Confirm(const QString& text, const QString& caption) override
+    {
+        ++confirmations;
+        return Ask(text, caption);
+    }
     bool ChooseFont(TKFont&) override { return false; }
     void Beep() override { ++beeps; }
 };
@@ -159,7 +176,7 @@ TEST_F(DocumentTest, CaptionsFollowTheFourDocumentStates)
     prompts.files = {Saved(QStringLiteral("BC0001.QMK"))};
     ASSERT_TRUE(doc->SaveAs());
     ASSERT_EQ(prompts.requests.size(), 1u);
-    EXPECT_EQ(prompts.requests[0].proposedName, QStringLiteral("BC0001.QMK"));
+    EXPECT_EQ(prompts.requests[0].proposedName, QStringLiteral("BC0001.qmk"));
     EXPECT_EQ(QDir(prompts.requests[0].folder), QDir(home.filePath(QStringLiteral("saved"))));
     EXPECT_EQ(doc->WindowTitle(), QStringLiteral("Quillmark - BC0001.QMK"));
     EXPECT_EQ(doc->SaveButtonCaption(), QStringLiteral("Save"));
@@ -188,8 +205,8 @@ TEST_F(DocumentTest, ProposedNamesSkipCardsThatAreThereInAnyCase)
 {
     WriteText(Saved(QStringLiteral("BC0001.QMK")), "x");
     WriteText(Saved(QStringLiteral("bc0002.qmk")), "x");
-    EXPECT_EQ(ProposedCardName(home.filePath(QStringLiteral("saved"))), QStringLiteral("BC0003.QMK"));
-    EXPECT_EQ(ProposedCardName(home.filePath(QStringLiteral("nowhere"))), QStringLiteral("BC0001.QMK"));
+    EXPECT_EQ(ProposedCardName(home.filePath(QStringLiteral("saved"))), QStringLiteral("BC0003.qmk"));
+    EXPECT_EQ(ProposedCardName(home.filePath(QStringLiteral("nowhere"))), QStringLiteral("BC0001.qmk"));
 }
 
 TEST_F(DocumentTest, SaveOnAnUntitledCardOnlyBeeps)
@@ -580,4 +597,98 @@ TEST_F(DocumentTest, ARotatedCardExportsStandingUp)
     const QString out = home.filePath(QStringLiteral("up.bmp"));
     ASSERT_TRUE(ExportCard(panel->Card(), out, PictureFormat::Bmp, false, &error)) << qPrintable(error);
     EXPECT_EQ(QImage(out).size(), QSize(192, 336));
+}
+
+// ---- Nothing lost at the save question ----
+
+TEST_F(DocumentTest, CancelAtTheSaveQuestionKeepsTheChangesAndStopsTheCommand)
+{
+    using Answer = TDocumentPrompts::Answer;
+    const QString card = MakeCard(QStringLiteral("kept.qmk"));
+    ASSERT_TRUE(doc->OpenBCFile(card));
+    AddShape(QRect(100, 40, 30, 30));
+    ASSERT_TRUE(doc->ChangesMade());
+
+    // Escape or closing the box: New, Open and the recent-file entry do nothing.
+    prompts.choices = {Answer::Cancel, Answer::Cancel, Answer::Cancel};
+    EXPECT_FALSE(doc->New());
+    EXPECT_FALSE(doc->Open());
+    EXPECT_FALSE(doc->OpenRecent(card));
+    EXPECT_EQ(Objects(), 2);
+    EXPECT_TRUE(doc->ChangesMade());
+    EXPECT_TRUE(prompts.requests.empty());
+
+    // No, then the Open dialog cancelled: the design stays and still counts as changed, so the next
+    // command asks again.
+    prompts.choices = {Answer::No};
+    prompts.files = {QString()};
+    EXPECT_FALSE(doc->Open());
+    EXPECT_EQ(Objects(), 2);
+    EXPECT_TRUE(doc->ChangesMade());
+    EXPECT_TRUE(doc->SaveButtonsVisible());
+    prompts.choices = {Answer::Cancel};
+    EXPECT_FALSE(doc->CheckSaveNeeded());
+    EXPECT_EQ(prompts.questions.size(), 5);
+}
+
+TEST_F(DocumentTest, ObjectsOutsideTheCardAreRemovedOnlyWhenTheUserSaysSo)
+{
+    using Answer = TDocumentPrompts::Answer;
+    AddShape(QRect(20, 20, 30, 30));
+    AddShape(QRect(20, 20, 30, 30))->SetLeft(400); // beyond the right edge of a 336-pixel card
+    AddShape(QRect(20, 20, 30, 30))->SetTop(300);
+    const QString path = Saved(QStringLiteral("outside.qmk"));
+
+    // Cancel: nothing is written and nothing removed.
+    prompts.choices = {Answer::Cancel};
+    prompts.files = {path};
+    EXPECT_FALSE(doc->SaveAs());
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(Objects(), 3);
+    EXPECT_TRUE(prompts.questions.last().contains(QLatin1String("2 objects lie outside the card")));
+
+    // No keeps them in the file.
+    prompts.choices = {Answer::No};
+    prompts.files = {path};
+    ASSERT_TRUE(doc->SaveAs());
+    {
+        TKBusinessCardPanel32 reread;
+        ASSERT_TRUE(ReadCardObjects(reread, path));
+        EXPECT_EQ(reread.CardObjects().Count(), 3);
+    }
+
+    // Yes removes them as one step that Undo takes back.
+    AddShape(QRect(60, 20, 30, 30));
+    prompts.choices = {Answer::Yes};
+    ASSERT_TRUE(doc->Save());
+    EXPECT_EQ(Objects(), 2);
+    EXPECT_FALSE(doc->ChangesMade());
+    EXPECT_EQ(doc->UndoText(), QStringLiteral("Undo Remove Objects Outside the Card"));
+    ASSERT_TRUE(doc->Undo());
+    EXPECT_EQ(Objects(), 4);
+    EXPECT_TRUE(doc->ChangesMade());
+}
+
+TEST_F(DocumentTest, DeletingACardAsksWithNoAsTheDefault)
+{
+    const QString card = MakeCard(QStringLiteral("victim.qmk"));
+    prompts.files = {card};
+    prompts.answers = {false};
+    doc->Delete();
+    EXPECT_EQ(prompts.confirmations, 1);
+    EXPECT_TRUE(QFile::exists(card));
+}
+
+TEST_F(DocumentTest, ASuccessfulSaveLeavesTheCardUnchangedWithNothingToAsk)
+{
+    prompts.files = {Saved(QStringLiteral("kept.qmk"))};
+    AddShape();
+    ASSERT_TRUE(doc->SaveAs());
+    AddShape(QRect(150, 50, 20, 20));
+    ASSERT_TRUE(doc->ChangesMade());
+    ASSERT_TRUE(doc->Save());
+    EXPECT_FALSE(doc->ChangesMade());
+    EXPECT_FALSE(doc->SaveButtonsVisible());
+    EXPECT_TRUE(doc->New());
+    EXPECT_TRUE(prompts.questions.isEmpty());
 }

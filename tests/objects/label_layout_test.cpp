@@ -86,27 +86,31 @@ TEST(LabelLayout, TurnedTextStartsAtTheCornerItsTopLeftTurnsTo)
     // 90: reads upwards from the bottom-left; the box is sized from the text's width.
     const TLabelLayout up = LayOutLabel(Input({33, 142}, 40, 17, 90));
     EXPECT_EQ(up.box, QSize(20, 48));
-    EXPECT_EQ(up.mainRect, (TTextRect{0, -1, 17, 47}));
-    EXPECT_EQ(up.mainOrigin, QPoint(0, 47));
+    EXPECT_EQ(up.mainRect, (TTextRect{0, 0, 17, 48}));
+    EXPECT_EQ(up.mainOrigin, QPoint(0, 48));
 
-    // With the highlight up-left of the text: screen left and down of it, moved down by the highlight dx.
+    // The highlight up-left of the text lies left of and below it on the card, and the text makes room for
+    // it there.
     const TLabelLayout upLit = LayOutLabel(Input({33, 142}, 40, 17, 90, {}, kHighlightUpLeft3));
     EXPECT_EQ(upLit.box, QSize(24, 48));
-    EXPECT_EQ(upLit.mainOrigin, QPoint(3, 47));
-    EXPECT_EQ(upLit.highlightOrigin, QPoint(0, 50));
+    EXPECT_EQ(upLit.mainOrigin, QPoint(3, 45));
+    EXPECT_EQ(upLit.highlightOrigin, QPoint(0, 48));
 
-    // 180: upside down from the bottom-right; a wide box is cut to twice the text.
+    // 180: upside down from the bottom-right; a wide box is cut to twice the text. The shadow below the
+    // text lies above it on the card, inside the box.
     const TLabelLayout down = LayOutLabel(Input({142, 33}, 40, 17, 180, kShadowDownRight2));
     EXPECT_EQ(down.box, QSize(80, 22));
-    EXPECT_EQ(down.mainRect, (TTextRect{-3, 0, 77, 17}));
-    EXPECT_EQ(down.mainOrigin, QPoint(77, 17));
-    EXPECT_EQ(down.shadowOrigin, QPoint(75, 15));
+    EXPECT_EQ(down.mainRect, (TTextRect{0, 5, 80, 22}));
+    EXPECT_EQ(down.mainOrigin, QPoint(80, 22));
+    EXPECT_EQ(down.shadowRect, (TTextRect{-2, 3, 78, 20}));
+    EXPECT_EQ(down.shadowOrigin, QPoint(78, 20));
 
-    // 270: reads downwards from the top-right of the cell.
+    // 270: reads downwards from the top-right of the cell; the shadow lies left of the text.
     const TLabelLayout side = LayOutLabel(Input({33, 142}, 40, 17, 270, kShadowDownRight2));
     EXPECT_EQ(side.box, QSize(22, 48));
-    EXPECT_EQ(side.mainOrigin, QPoint(17, 0));
-    EXPECT_EQ(side.shadowOrigin, QPoint(15, 2));
+    EXPECT_EQ(side.mainOrigin, QPoint(22, 0));
+    EXPECT_EQ(side.shadowOrigin, QPoint(20, 2));
+    EXPECT_EQ(side.shadowRect.left, 3);
 }
 
 TEST(LabelLayout, GrowingTakesTheFurthestCopyAndNeverShrinks)
@@ -321,4 +325,40 @@ TEST(LabelPaint, TurnedTextStandsUpInItsBox)
     // Reading upwards from the text origin: the ink of the first letter starts as far above the origin as
     // the upright ink starts right of it.
     EXPECT_EQ(ink.bottom(), 10 + turned.LastLayout().mainOrigin.y() - 1 - (flat.left() - 10));
+}
+
+TEST(LabelPaint, ShadowAndHighlightTurnWithTheTextAndStayWholeInTheBox)
+{
+    // The shadow lies below-right and the highlight above-left of the text in its own directions; on the
+    // card those directions turn with the text.
+    const struct
+    {
+        int angle;
+        QPoint shadow;    // 3 pixels down-right, turned
+        QPoint highlight; // 2 pixels up-left, turned
+    } turns[] = {{0, {3, 3}, {-2, -2}}, {90, {3, -3}, {-2, 2}}, {180, {-3, -3}, {2, 2}}, {270, {-3, 3}, {2, -2}}};
+    for (const auto& turn : turns) {
+        TKPLabel label;
+        BigText(label);
+        label.SetAngle(turn.angle);
+        label.SetDepthShadow(3);
+        label.SetColorShadow(clBlue);
+        label.SetDepthHighlight(2);
+        label.SetColorHighlight(clRed);
+        const QImage image = Render(label, 40, 40);
+        const QRect text = InkBox(image, Dark);
+        ASSERT_FALSE(text.isEmpty()) << turn.angle;
+        // Every copy whole: its far side shows at the turned offset from the text ...
+        EXPECT_EQ(InkBox(image, [](QColor c) { return Dark(c) || Bluish(c); }),
+                  text | text.translated(turn.shadow))
+            << turn.angle;
+        EXPECT_EQ(InkBox(image, [](QColor c) { return Dark(c) || Reddish(c); }),
+                  text | text.translated(turn.highlight))
+            << turn.angle;
+        // ... and nothing of any copy lies outside the label's box.
+        const QRect box(40, 40, label.Width(), label.Height());
+        const QRect ink = InkBox(image, AnyInk);
+        EXPECT_TRUE(box.contains(ink)) << turn.angle << ": ink from " << ink.left() << "," << ink.top() << " to "
+                                       << ink.right() << "," << ink.bottom();
+    }
 }

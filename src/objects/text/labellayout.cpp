@@ -26,18 +26,21 @@ bool SixFifthsBelow(int v, int limit)
     return qint64(v) * 12 < qint64(limit) * 10;
 }
 
-// An offset given in the text's own directions, turned with the text onto the card.
-QPoint Turned(QPoint d, int angle)
+// A rectangle of the text's own frame (x along the text, y across it, as for upright text) on the card box
+// of the given size, turned with the text.
+TTextRect OnCard(const TTextRect& r, int angle, QSize box)
 {
+    const int w = box.width();
+    const int h = box.height();
     switch (angle) {
-    case 90:
-        return {d.y(), -d.x()};
+    case 90: // along the text is up the card, across it is to the right
+        return {r.top, h - r.right, r.bottom, h - r.left};
     case 180:
-        return {-d.x(), -d.y()};
-    case 270:
-        return {-d.y(), d.x()};
+        return {w - r.right, h - r.bottom, w - r.left, h - r.top};
+    case 270: // along the text is down the card, across it is to the left
+        return {w - r.bottom, r.left, w - r.top, r.right};
     default:
-        return d;
+        return r;
     }
 }
 
@@ -98,17 +101,15 @@ TLabelLayout LayOutLabel(const TLabelLayoutInput& in)
     }
     out.box = QSize(width, height);
 
+    // The copies are placed in the text's own frame as for upright text, and that frame is turned onto the
+    // box: the room kept for a copy turns with it, so a shadow below text turned upside down lies above it
+    // and still inside the box.
     const int mx = out.margin.x();
     const int my = out.margin.y();
-    TTextRect main = horizontal ? TTextRect{mx, my, width, my + textHeight}
-                                : TTextRect{my, mx, my + textHeight, height - my};
-    if (angle == 90)
-        main = main.Moved({0, height - (main.bottom - main.top + 1) + h.x()});
-    else if (angle == 180)
-        main = main.Moved({width - (main.right - main.left + 1) - s.y(), 0});
-    out.mainRect = main;
-    out.shadowRect = main.Moved(Turned(s, angle));
-    out.highlightRect = main.Moved(Turned(h, angle));
+    const TTextRect main{mx, my, horizontal ? width : height, my + textHeight};
+    out.mainRect = OnCard(main, angle, out.box);
+    out.shadowRect = OnCard(main.Moved(s), angle, out.box);
+    out.highlightRect = OnCard(main.Moved(h), angle, out.box);
 
     out.mainOrigin = OriginOf(out.mainRect, angle);
     out.shadowOrigin = OriginOf(out.shadowRect, angle);

@@ -54,7 +54,7 @@ struct TLabelLayoutInput
 struct TLabelLayout
 {
     QSize box;         // the label's width and height after fitting
-    QPoint margin;     // room kept at the left and top for copies offset left or up
+    QPoint margin;     // room kept before and above the text, in its own directions, for copies offset so
     int rowExtent = 0; // the text height with the vertical spread of shadow and highlight
     int textWidth = 0;
     TTextRect mainRect;
