@@ -54,7 +54,8 @@ void BM_StartToFirstPaint(benchmark::State& state)
         return;
     }
     int reopened = 0;
-    // A machine without printers is told so in a box at every start: it is answered at once, as a user would.
+    // A machine without printers is told so in a box at the first start: it is answered at once, as a user
+    // would.
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [] {
         if (QWidget* box = QApplication::activeModalWidget())

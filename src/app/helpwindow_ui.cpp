@@ -1,6 +1,8 @@
 // THelpWindow: a browser over the bundled help pages with back, forward and contents buttons.
 #include "app/helpwindow_ui.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -73,12 +75,37 @@ QUrl THelpWindow::PageNamed(const QString& name)
 
 void THelpWindow::ShowPage(const QUrl& page)
 {
+    // A modal dialog blocks every window but its own and their children.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != this && parentWidget() != modal) {
+        if (!mOwner)
+            mOwner = parentWidget();
+        const QRect where = geometry();
+        const bool wasVisible = isVisible();
+        setParent(modal, Qt::Window);
+        if (wasVisible)
+            setGeometry(where);
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            connect(dialog, &QDialog::finished, this, &THelpWindow::ReturnToOwner, Qt::UniqueConnection);
+    }
     mBrowser->setSource(page);
     show();
     if (isMinimized())
         showNormal();
     raise();
     activateWindow();
+}
+
+void THelpWindow::ReturnToOwner()
+{
+    if (QDialog* dialog = qobject_cast<QDialog*>(parentWidget()))
+        disconnect(dialog, &QDialog::finished, this, &THelpWindow::ReturnToOwner);
+    const QRect where = geometry();
+    const bool wasVisible = isVisible();
+    setParent(mOwner, Qt::Window);
+    setGeometry(where);
+    if (wasVisible)
+        show();
 }
 
 } // namespace qm

@@ -1,6 +1,7 @@
 // THelpWindow: the help pages bundled with the program, shown by context number or page name.
 #pragma once
 
+#include <QPointer>
 #include <QUrl>
 #include <QWidget>
 
@@ -20,14 +21,19 @@ public:
     // A named page ("layout" for layout.html); the contents page when there is none of that name.
     static QUrl PageNamed(const QString& name);
 
-    // Shows the window (brought forward when already open) at a page.
+    // Shows the window (brought forward when already open) at a page. Opened while a modal dialog is up, the
+    // window belongs to that dialog until it closes, so that it can be used beside it.
     void ShowPage(const QUrl& page);
     void ShowContext(int context) { ShowPage(PageForContext(context)); }
 
     QTextBrowser* Browser() const { return mBrowser; }
 
 private:
+    // Back to the window that made it, where it was.
+    void ReturnToOwner();
+
     QTextBrowser* mBrowser = nullptr;
+    QPointer<QWidget> mOwner;
 };
 
 } // namespace qm

@@ -55,6 +55,25 @@ public:
         return QMessageBox::question(mParent, caption, text, QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::Yes) == QMessageBox::Yes;
     }
+    Answer AskOrCancel(const QString& text, const QString& caption) override
+    {
+        // Escape and the title bar's close button give the Cancel button's answer.
+        switch (QMessageBox::question(mParent, caption, text,
+                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                      QMessageBox::Yes)) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+        }
+    }
+    bool Confirm(const QString& text, const QString& caption) override
+    {
+        return QMessageBox::question(mParent, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    }
     void Inform(const QString& message) override
     {
         QMessageBox::information(mParent, QStringLiteral("Information"), message);
@@ -308,9 +327,10 @@ void TMainScreen::Start(const QString& cardToOpen)
     show();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     mDocument->FirstActivate(cardToOpen);
-    // Said once a run when no printer is installed; printing to a PDF file and preview still work.
+    // Said once when no printer is usable (printing to a PDF file and preview still work), and again only
+    // after printers were seen and have gone.
     const TPrinterCheck printers = CheckPrinters();
-    if (!printers.Ok)
+    if (mDocument->Prefs().PrinterNoticeDue(printers.Ok))
         mPrompts->Inform(printers.Message);
     SetPrinterAvailable(mPrint->CheckPrinters(false));
 }
@@ -321,7 +341,8 @@ TPrintSettings TMainScreen::PrintSettings() const
     return {mDocument->Layout(),
             {p.TopMarginNudge, p.LeftMarginNudge, p.VerticalSpacing, p.HorizontalSpacing},
             mDocument->BackgroundFile(),
-            p.ShowBottomMarginWarning};
+            p.ShowBottomMarginWarning,
+            mDocument->FileName()};
 }
 
 void TMainScreen::PrintClick()
@@ -379,7 +400,7 @@ void TMainScreen::changeEvent(QEvent* event)
 
 void TMainScreen::closeEvent(QCloseEvent* event)
 {
-    // Saving was wanted and did not happen: the window stays, with the changes.
+    // Cancelled, or saving was wanted and did not happen: the window stays, with the changes.
     if (!mDocument->CheckSaveNeeded()) {
         event->ignore();
         return;
@@ -531,6 +552,11 @@ void TMainScreen::QuickTipsClick()
     mTips->show();
     mTips->raise();
     mTips->activateWindow();
+}
+
+THelpWindow* TMainScreen::HelpWindow() const
+{
+    return mHelp;
 }
 
 void TMainScreen::ShowHelpContext(int context)

@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -60,6 +61,9 @@ public:
     // Brings captions, visibility and enabling in line with the document.
     void Setbuttons();
     void SetDefaultFontCaption();
+    // Cut, Copy, Paste, Delete and Select All: enabled by the selection while the Edit menu shows
+    // (forMenu), all enabled otherwise so that their keys always reach the panel.
+    void UpdateClipboardItems(bool forMenu);
     bool PrinterAvailable() const { return mPrinterAvailable; }
     void SetPrinterAvailable(bool available);
 
@@ -69,7 +73,7 @@ public:
 
     void ShowHelpContext(int context);
     void ShowHelpPage(const QString& name);
-    THelpWindow* HelpWindow() const { return mHelp; }
+    THelpWindow* HelpWindow() const;
 
     // Runs a modal dialog; tests replace it to answer dialogs without showing them.
     std::function<int(QDialog&)> RunDialog;
@@ -131,6 +135,12 @@ public:
     QAction* mnuFaq = nullptr;
     QAction* mnuBonusArtwork = nullptr;
     QAction* mnuWebsite = nullptr;
+    QAction* mnuCut = nullptr;
+    QAction* mnuCopy = nullptr;
+    QAction* mnuPaste = nullptr;
+    QAction* mnuDeleteObjects = nullptr;
+    QAction* mnuSelectAll = nullptr;
+    QAction* mnuReportProblem = nullptr;
     const QList<QAction*>& RecentFileActions() const { return mRecentActions; }
 
     // ---- Commands ----
@@ -166,7 +176,8 @@ private:
     std::unique_ptr<TCardDocument> mDocument;
     QScrollArea* mScroll = nullptr;
     QWidget* mPanelHolder = nullptr;
-    THelpWindow* mHelp = nullptr;
+    // Lent to a modal dialog while one is open; gone with it when the dialog took it along.
+    QPointer<THelpWindow> mHelp;
     QWidget* mTips = nullptr;
     QList<QAction*> mRecentActions;
     bool mPrinterAvailable = false;

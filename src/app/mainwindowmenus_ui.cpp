@@ -7,19 +7,19 @@
 #include "app/personalinfo_ui.h"
 #include "app/toolicons_ui.h"
 #include "design/cardpanel.h"
+#include "design/designpanel_ui.h"
 #include "print/printcommands_ui.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QDesktopServices>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
@@ -27,9 +27,6 @@ namespace qm {
 
 namespace {
 
-// The two web pages of the Help menu.
-const char kBonusArtworkUrl[] = "https://quillmark.example.org/bonus-artwork";
-const char kWebsiteUrl[] = "https://quillmark.example.org/";
 
 struct ToolButtonInfo
 {
@@ -229,6 +226,28 @@ void TMainScreen::BuildMenus()
     });
     mnuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     EditMenu->addSeparator();
+    // The clipboard commands of the object menu, for the selection, with the usual keys.
+    mnuCut = item(EditMenu, QStringLiteral("Cu&t"), [this] { Panel().Cut(); });
+    mnuCut->setShortcut(QKeySequence::Cut);
+    mnuCopy = item(EditMenu, QStringLiteral("&Copy"), [this] { Panel().Copy(); });
+    mnuCopy->setShortcut(QKeySequence::Copy);
+    mnuPaste = item(EditMenu, QStringLiteral("&Paste"), [this] {
+        SetTool(psPointing);
+        Panel().Paste(PanelWidget().Now());
+    });
+    mnuPaste->setShortcut(QKeySequence::Paste);
+    mnuDeleteObjects = item(EditMenu, QStringLiteral("De&lete"), [this] { Panel().Delete(); });
+    mnuDeleteObjects->setShortcut(QKeySequence::Delete);
+    mnuSelectAll = item(EditMenu, QStringLiteral("Select &All"), [this] {
+        SetTool(psPointing);
+        Panel().SelectAll();
+    });
+    mnuSelectAll->setShortcut(QKeySequence::SelectAll);
+    // Shown greyed out when there is nothing to act on; the keys stay live (they do nothing then), since
+    // the selection changes without the menu knowing.
+    connect(EditMenu, &QMenu::aboutToShow, this, [this] { UpdateClipboardItems(true); });
+    connect(EditMenu, &QMenu::aboutToHide, this, [this] { UpdateClipboardItems(false); });
+    EditMenu->addSeparator();
     mnuDefaultFont = item(EditMenu, QStringLiteral("&Default Font - "), [this, doc] {
         doc->ChangeDefaultFont();
         SetDefaultFontCaption();
@@ -257,10 +276,23 @@ void TMainScreen::BuildMenus()
                                [this] { ShowHelpContext(kTechnicalSupportContext); });
     mnuFaq = item(HelpMenu, QStringLiteral("Frequently Asked Questions"),
                   [this] { ShowHelpContext(kFaqContext); });
+    // The program's home and its artwork page travel with it: no web address that might not answer.
     mnuBonusArtwork = item(HelpMenu, QStringLiteral("Visit the Bonus Artwork Web Page"),
-                           [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kBonusArtworkUrl))); });
+                           [this] { ShowHelpPage(QStringLiteral("artwork")); });
     mnuWebsite = item(HelpMenu, QStringLiteral("Visit Our Internet Website"),
-                      [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebsiteUrl))); });
+                      [this] { ShowHelpPage(QStringLiteral("home")); });
+    mnuReportProblem =
+        item(HelpMenu, QStringLiteral("Report a Problem..."), [this] { ShowHelpPage(QStringLiteral("problem")); });
+}
+
+void TMainScreen::UpdateClipboardItems(bool forMenu)
+{
+    const bool selection = Panel().Frame().HasSelection();
+    mnuCut->setEnabled(!forMenu || selection);
+    mnuCopy->setEnabled(!forMenu || selection);
+    mnuDeleteObjects->setEnabled(!forMenu || selection);
+    mnuPaste->setEnabled(!forMenu || Panel().CanPaste());
+    mnuSelectAll->setEnabled(!forMenu || Panel().CardObjects().Count() > 0);
 }
 
 } // namespace qm

@@ -4,11 +4,17 @@
 #include "platform/paths.h"
 
 #include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
 
+#include <cerrno>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace qm {
@@ -22,9 +28,49 @@ constexpr qint64 kMaxRequest = 64 * 1024;
 
 } // namespace
 
-TSingleInstance::TSingleInstance(const QString& name, QObject* parent)
-    : QObject(parent), mName(name.isEmpty() ? ServerName() : name)
-{}
+namespace {
+
+// The other end of a connected local socket runs as this user.
+bool PeerIsThisUser(const QLocalSocket& socket)
+{
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    return getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 &&
+           credentials.uid == getuid();
+}
+
+// A real folder (not a link) of this user that no one else may enter.
+bool IsPrivateFolder(const QByteArray& path)
+{
+    struct stat info {};
+    return lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid() &&
+           (info.st_mode & 077) == 0;
+}
+
+} // namespace
+
+QString TSingleInstance::RuntimeFolder()
+{
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && IsPrivateFolder(runtime))
+        return QString::fromLocal8Bit(runtime);
+    const QByteArray own = QFile::encodeName(QDir::tempPath()) + "/quillmark-" + QByteArray::number(getuid());
+    if (mkdir(own.constData(), 0700) != 0 && errno != EEXIST)
+        return QString();
+    return IsPrivateFolder(own) ? QFile::decodeName(own) : QString();
+}
+
+TSingleInstance::TSingleInstance(const QString& name, QObject* parent) : QObject(parent)
+{
+    const QString bare = name.isEmpty() ? ServerName() : name;
+    if (QDir::isAbsolutePath(bare)) {
+        mName = bare;
+    } else {
+        const QString folder = RuntimeFolder();
+        if (!folder.isEmpty())
+            mName = QDir(folder).filePath(bare);
+    }
+}
 
 TSingleInstance::~TSingleInstance() = default;
 
@@ -42,6 +88,8 @@ bool TSingleInstance::Listening() const
 
 bool TSingleInstance::Start(const QString& cardPath)
 {
+    if (mName.isEmpty())
+        return true;
     const QString card = cardPath.isEmpty() ? QString() : QFileInfo(cardPath).absoluteFilePath();
     if (Send(card))
         return false;
@@ -55,6 +103,11 @@ bool TSingleInstance::Send(const QString& cardPath)
     socket.connectToServer(mName);
     if (!socket.waitForConnected(kTimeoutMs))
         return false;
+    // Someone else listening under our name hears nothing, not even which card is opened.
+    if (!PeerIsThisUser(socket)) {
+        socket.abort();
+        return false;
+    }
     socket.write(kRequest + ' ' + cardPath.toUtf8().toBase64() + '\n');
     if (!socket.waitForBytesWritten(kTimeoutMs))
         return false;
@@ -87,6 +140,11 @@ bool TSingleInstance::Listen()
 void TSingleInstance::Serve(QLocalSocket* socket)
 {
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    if (!PeerIsThisUser(*socket)) {
+        socket->abort();
+        socket->deleteLater();
+        return;
+    }
     QPointer<QLocalSocket> guard(socket);
     const auto handle = [this, guard] {
         if (!guard)

@@ -13,16 +13,22 @@ class TSingleInstance : public QObject
 {
     Q_OBJECT
 public:
-    // An empty name means ServerName().
+    // An empty name means ServerName(). A name without a folder is a socket in RuntimeFolder().
     explicit TSingleInstance(const QString& name = QString(), QObject* parent = nullptr);
     ~TSingleInstance() override;
 
     // The meeting point of this user's copies that share a data folder.
     static QString ServerName();
+    // Where this user's sockets live: $XDG_RUNTIME_DIR when it is a folder of ours that nobody else may
+    // enter, else a private folder of ours in the temporary folder; empty when neither can be had (another
+    // user holds the name), and the program then runs without meeting its other starts.
+    static QString RuntimeFolder();
+    // The socket's full path; empty without a runtime folder.
     const QString& Name() const { return mName; }
 
     // True when no other copy runs: this one now listens for later starts. False when another copy answered:
-    // it has been asked to come forward and to open cardPath (when not empty; made absolute here).
+    // it has been asked to come forward and to open cardPath (when not empty; made absolute here). Only a
+    // copy run by the same user is told anything, and only such a copy is listened to.
     bool Start(const QString& cardPath = QString());
     bool Listening() const;
 

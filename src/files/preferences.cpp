@@ -186,6 +186,19 @@ bool Preferences::SavePreferences(const PrinterPreferences& printer, const TKFon
     return ini.Save(error);
 }
 
+bool Preferences::PrinterNoticeDue(bool printersFound) const
+{
+    const QString noticeKey = key("NoPrinterNoticeShown");
+    ProfileFile ini(mPath);
+    const bool said = ini.ReadBool(printerSection(), noticeKey, false);
+    if (said == !printersFound)
+        return false;
+    ini.WriteBool(printerSection(), noticeKey, !printersFound);
+    // A notice that cannot be remembered is said again next time; not worth a message.
+    ini.Save();
+    return !printersFound;
+}
+
 void Preferences::LoadLayoutPreferences(CardSheetLayout& layout) const
 {
     const ProfileFile ini(mPath);

@@ -100,6 +100,10 @@ public:
     bool SavePreferences(const PrinterPreferences& printer, const TKFont& font,
                          QString* error = nullptr) const;
 
+    // Whether the start-up notice about having no printer is due: true the first time no printer is found,
+    // then not again until printers have been seen and are gone again. Remembered in "Printer".
+    bool PrinterNoticeDue(bool printersFound) const;
+
     // "Layout", into layout; the orientation keeps layout's own value when the file has none.
     void LoadLayoutPreferences(CardSheetLayout& layout) const;
     bool SaveLayoutPreferences(const CardSheetLayout& layout, QString* error = nullptr) const;

@@ -11,10 +11,23 @@
 #include "print/bottomwarning_ui.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QStandardPaths>
 #include <QWidget>
 
 namespace qm {
+
+QString ProposedPdfPath(const QString& folder, const QString& cardFile, bool outlineTest)
+{
+    QString name = cardFile.isEmpty() ? QStringLiteral("cards") : QFileInfo(cardFile).completeBaseName();
+    if (outlineTest)
+        name += QStringLiteral(" outline");
+    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+}
 
 TPrintCommands::TPrintCommands(QWidget* window, TKBusinessCardPanel32& panel) : mWindow(window), mPanel(panel)
 {
@@ -22,6 +35,15 @@ TPrintCommands::TPrintCommands(QWidget* window, TKBusinessCardPanel32& panel) : 
         TPreviewForm form(std::move(pages), mWindow);
         form.exec();
     };
+    ChoosePdfFile = [this](const QString& proposed) {
+        return QFileDialog::getSaveFileName(mWindow, QStringLiteral("Print to PDF File"), proposed,
+                                            QStringLiteral("PDF File (*.pdf)"));
+    };
+    Inform = [this](const QString& message) {
+        QMessageBox::information(mWindow, QStringLiteral("Quillmark"), message);
+    };
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    mPdfFolder = QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 TPrintCommands::~TPrintCommands() = default;
@@ -71,9 +93,38 @@ bool TPrintCommands::Print(const TPrintSettings& settings, bool* warningSwitched
         if (!go)
             return false;
     }
-    if (!printer.EnsureOutputFile(mWindow))
+    if (!ChooseJobPdf(settings, false))
         return false;
-    return DoPrint(settings, true, false) == joFinished;
+    if (DoPrint(settings, true, false) != joFinished)
+        return false;
+    TellWherePdfWent(false);
+    return true;
+}
+
+bool TPrintCommands::ChooseJobPdf(const TPrintSettings& settings, bool outlineTest)
+{
+    TKPrinterReport& printer = ReportPrinter();
+    if (!printer.IsPdf())
+        return true;
+    QString file = ChoosePdfFile(ProposedPdfPath(mPdfFolder, settings.CardFile, outlineTest));
+    if (file.isEmpty())
+        return false;
+    if (QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".pdf");
+    printer.Printer().setOutputFileName(file);
+    mPdfFolder = QFileInfo(file).absolutePath();
+    return true;
+}
+
+void TPrintCommands::TellWherePdfWent(bool outlineTest)
+{
+    TKPrinterReport& printer = ReportPrinter();
+    if (!printer.IsPdf() || !Inform)
+        return;
+    const QString file = QDir::toNativeSeparators(QFileInfo(printer.Printer().outputFileName()).absoluteFilePath());
+    Inform((outlineTest ? QStringLiteral("The outline test page was printed to the PDF file\n%1")
+                        : QStringLiteral("The cards were printed to the PDF file\n%1"))
+               .arg(file));
 }
 
 bool TPrintCommands::Preview(const TPrintSettings& settings)
@@ -85,11 +136,21 @@ bool TPrintCommands::PrintOutlineTestPage(const TPrintSettings& settings)
 {
     TKPrinterReport& printer = ReportPrinter();
     printer.SetPaperSize(settings.Layout.Papersize);
+    // The print dialog shows the file a PDF goes to: this job's name, not the last job's.
+    if (printer.IsPdf())
+        printer.Printer().setOutputFileName(ProposedPdfPath(mPdfFolder, settings.CardFile, true));
     if (!printer.PrintDialog(mWindow))
         return false;
-    if (!printer.EnsureOutputFile(mWindow))
+    if (printer.IsPdf()) {
+        const QFileInfo chosen(printer.Printer().outputFileName());
+        if (chosen.fileName().isEmpty() && !ChooseJobPdf(settings, true))
+            return false;
+        mPdfFolder = QFileInfo(printer.Printer().outputFileName()).absolutePath();
+    }
+    if (DoPrint(settings, true, true) != joFinished)
         return false;
-    return DoPrint(settings, true, true) == joFinished;
+    TellWherePdfWent(true);
+    return true;
 }
 
 bool TPrintCommands::PrinterSetup()

@@ -28,7 +28,13 @@ struct TPrintSettings
     TPrintNudges Nudges;
     QString BackgroundFile;
     bool ShowBottomMarginWarning = true;
+    // The card's file (empty for an untitled card): a PDF is named after it.
+    QString CardFile;
 };
+
+// The PDF file a job proposes in folder: the card's name ("cards" for an untitled card), with " outline" for
+// an outline test page.
+QString ProposedPdfPath(const QString& folder, const QString& cardFile, bool outlineTest);
 
 // Holds the report printer and the sheet positions chosen for the rest of the program's run. A PDF file is
 // always a target: with no printer installed the commands still print (to a PDF file) and preview.
@@ -64,16 +70,27 @@ public:
 
     // Shows the recorded pages; the preview window by default (tests look at the pages instead).
     std::function<void(std::vector<TReportPage>&)> ShowPreview;
+    // Asks where a PDF file goes, starting from the proposed path; empty when cancelled. A save dialog by
+    // default.
+    std::function<QString(const QString& proposed)> ChoosePdfFile;
+    // Tells the user something (where a PDF file went); an information box by default.
+    std::function<void(const QString&)> Inform;
 
 private:
     // Runs one job with the status window; the recorded pages for a preview.
     TJobOutcome DoPrint(const TPrintSettings& settings, bool printMode, bool outlineTest);
+    // When the printer writes a PDF file: asks for the file of this job (a name is never taken over from the
+    // job before). False when cancelled.
+    bool ChooseJobPdf(const TPrintSettings& settings, bool outlineTest);
+    // A finished job into a PDF file says where the file is.
+    void TellWherePdfWent(bool outlineTest);
 
     QWidget* mWindow;
     TKBusinessCardPanel32& mPanel;
     std::unique_ptr<TKPrinterReport> mPrinter;
     TSheetPositions mPositions;
     bool mPrinterAvailable = false;
+    QString mPdfFolder; // where the last PDF file went
 };
 
 } // namespace qm

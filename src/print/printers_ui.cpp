@@ -1,7 +1,6 @@
 // The printer check and the report printer over QPrinter, with its set-up and print dialogs.
 #include "print/printers_ui.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -13,12 +12,11 @@ namespace qm {
 TPrinterCheck CheckPrinterList(const QStringList& installed, const QString& defaultPrinter)
 {
     if (installed.isEmpty())
-        return {false, QStringLiteral(
-                           "There are no installed printers.\nUnable to perform printer related operations")};
+        return {false, QStringLiteral("No printer was found on this computer.\n\nCards can still be printed to "
+                                      "PDF files (File, Print), and the preview works.")};
     if (defaultPrinter.isEmpty())
-        return {false,
-                QStringLiteral(
-                    "There is no default printer selected.\nUnable to perform printer related operations")};
+        return {false, QStringLiteral("No default printer is chosen.\n\nCards are printed to PDF files until "
+                                      "you choose a printer (File, Printer Setup).")};
     return {true, QString()};
 }
 
@@ -84,21 +82,6 @@ bool TKPrinterReport::PrintDialog(QWidget* parent)
     if (ok)
         SetCopies(mPrinter->copyCount());
     return ok;
-}
-
-bool TKPrinterReport::EnsureOutputFile(QWidget* parent)
-{
-    if (!IsPdf() || !mPrinter->outputFileName().isEmpty())
-        return true;
-    QString file =
-        QFileDialog::getSaveFileName(parent, QStringLiteral("Print to PDF File"), QStringLiteral("cards.pdf"),
-                                     QStringLiteral("PDF File (*.pdf)"));
-    if (file.isEmpty())
-        return false;
-    if (QFileInfo(file).suffix().isEmpty())
-        file += QStringLiteral(".pdf");
-    mPrinter->setOutputFileName(file);
-    return true;
 }
 
 QPagedPaintDevice* TKPrinterReport::OpenDevice()

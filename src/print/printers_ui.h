@@ -47,8 +47,6 @@ public:
     // The print dialog of the outline test page: printer, copies and page range; the copies become the
     // report's. True when confirmed.
     bool PrintDialog(QWidget* parent);
-    // A PDF target without a file name asks for one. False when the user cancelled.
-    bool EnsureOutputFile(QWidget* parent);
 
 protected:
     QPagedPaintDevice* OpenDevice() override;

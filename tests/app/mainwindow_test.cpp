@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -27,6 +28,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QThread>
+#include <QTimer>
 #include <QToolButton>
 
 #include <QPrinterInfo>
@@ -34,6 +36,13 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+
+#include <grp.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <cstring>
 #include <thread>
 
 using namespace qm;
@@ -142,14 +151,15 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsSeparatorsAndShortcut)
                                                  "-",
                                                  "E&xit"}));
     EXPECT_EQ(Captions(w.EditMenu),
-              QStringList({"Undo", "Redo", "-", "&Default Font: Arial, 10 pt ", "Change all fonts to...",
+              QStringList({"Undo", "Redo", "-", "Cu&t", "&Copy", "&Paste", "De&lete", "Select &All", "-",
+                           "&Default Font: Arial, 10 pt ", "Change all fonts to...",
                            "&Personal Information",
                            "&Set or Change Background Art", "-", "Save Current Layout as Default",
                            "Change Business Card Layout"}));
     EXPECT_EQ(Captions(w.HelpMenu),
               QStringList({"&Contents", "&About", "Configuration Information", "Technical Support",
                            "Frequently Asked Questions", "Visit the Bonus Artwork Web Page",
-                           "Visit Our Internet Website"}));
+                           "Visit Our Internet Website", "Report a Problem..."}));
     EXPECT_EQ(w.mnuSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_FALSE(w.mnuWriteIni->isVisible());
     // A PDF file is always a target: the printing commands work without an installed printer.
@@ -339,11 +349,44 @@ TEST_F(MainWindowTest, HelpOpensTheNumberedPage)
     EXPECT_TRUE(w.HelpWindow()->Browser()->toPlainText().contains(QStringLiteral("tool palette")));
     w.mnuFaq->trigger();
     EXPECT_EQ(w.HelpWindow()->Browser()->source(), QUrl(QStringLiteral("qrc:/help/911.html")));
+    // The web items open pages that travel with the program.
+    w.mnuWebsite->trigger();
+    EXPECT_EQ(w.HelpWindow()->Browser()->source(), QUrl(QStringLiteral("qrc:/help/home.html")));
+    w.mnuBonusArtwork->trigger();
+    EXPECT_EQ(w.HelpWindow()->Browser()->source(), QUrl(QStringLiteral("qrc:/help/artwork.html")));
+    w.mnuReportProblem->trigger();
+    EXPECT_EQ(w.HelpWindow()->Browser()->source(), QUrl(QStringLiteral("qrc:/help/problem.html")));
     // Every numbered page the dialogs ask for is there.
     for (int context :
          {1041, 2101, 2102, 40001, 40003, 40004, 40005, 40008, 40011, 40012, 40013, 40014, 40017})
         EXPECT_NE(THelpWindow::PageForContext(context), THelpWindow::ContentsPage()) << context;
     EXPECT_EQ(THelpWindow::PageForContext(12345), THelpWindow::ContentsPage());
+}
+
+TEST_F(MainWindowTest, HelpOpenedFromAModalDialogCanBeUsedBesideIt)
+{
+    TMainScreen& w = Open();
+    QDialog dialog(&w);
+    bool closedWhileModal = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        w.ShowHelpContext(40004);
+        THelpWindow* help = w.HelpWindow();
+        QTest::qWaitForWindowExposed(help);
+        // The Close button, clicked as the window system delivers it: a blocked window ignores the click.
+        for (QPushButton* button : help->findChildren<QPushButton*>()) {
+            if (button->text() == QLatin1String("Close"))
+                QTest::mouseClick(button, Qt::LeftButton);
+        }
+        closedWhileModal = !help->isVisible();
+        w.ShowHelpContext(40004);
+        dialog.accept();
+    });
+    dialog.exec();
+    EXPECT_TRUE(closedWhileModal);
+    // The dialog has closed: the help window stays open, back with the main window.
+    ASSERT_NE(w.HelpWindow(), nullptr);
+    EXPECT_EQ(w.HelpWindow()->parentWidget(), &w);
+    EXPECT_TRUE(w.HelpWindow()->isVisible());
 }
 
 // ---- Single instance ----
@@ -379,7 +422,9 @@ TEST(SingleInstance, ALaterStartHandsItsCardToTheFirstAndEnds)
 
 TEST(SingleInstance, ASocketLeftByACrashedCopyIsTakenOver)
 {
-    const QString name = QStringLiteral("quillmark-stale-%1").arg(QCoreApplication::applicationPid());
+    const QString name =
+        TSingleInstance(QStringLiteral("quillmark-stale-%1").arg(QCoreApplication::applicationPid())).Name();
+    ASSERT_FALSE(name.isEmpty());
     {
         // A listener that vanishes without closing leaves its socket file behind; removeServer is what a
         // clean end would do, so the file is recreated by hand.
@@ -396,13 +441,119 @@ TEST(SingleInstance, ASocketLeftByACrashedCopyIsTakenOver)
     QLocalServer::removeServer(name);
 }
 
+TEST(SingleInstance, TheSocketLivesInAFolderNoOtherUserCanEnter)
+{
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    QTemporaryDir open;
+    ASSERT_TRUE(QFile::setPermissions(open.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                       QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                       QFileDevice::WriteOther | QFileDevice::ExeOther));
+    // A runtime folder others may enter is not used; the private folder in the temporary folder is.
+    qputenv("XDG_RUNTIME_DIR", open.path().toUtf8());
+    const QString folder = TSingleInstance::RuntimeFolder();
+    ASSERT_FALSE(folder.isEmpty());
+    EXPECT_NE(folder, open.path());
+    EXPECT_EQ(QFileInfo(folder).permissions() & (QFileDevice::ReadOther | QFileDevice::WriteOther |
+                                                 QFileDevice::ReadGroup | QFileDevice::WriteGroup),
+              QFileDevice::Permissions());
+    EXPECT_TRUE(TSingleInstance().Name().startsWith(folder + QLatin1Char('/')));
+    // A private one is.
+    QTemporaryDir own;
+    ASSERT_TRUE(QFile::setPermissions(own.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner));
+    qputenv("XDG_RUNTIME_DIR", own.path().toUtf8());
+    EXPECT_EQ(TSingleInstance::RuntimeFolder(), own.path());
+    qputenv("XDG_RUNTIME_DIR", oldRuntime);
+}
+
+TEST(SingleInstance, AnotherUsersRequestIsNotServed)
+{
+    if (getuid() != 0)
+        GTEST_SKIP() << "needs root to run a client as another user";
+    QTemporaryDir shared;
+    ASSERT_TRUE(QFile::setPermissions(shared.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                         QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                         QFileDevice::WriteOther | QFileDevice::ExeOther));
+    TSingleInstance first(shared.filePath(QStringLiteral("socket")));
+    ASSERT_TRUE(first.Start());
+    QFile::setPermissions(first.Name(), QFileDevice::Permissions(0x7777));
+    QStringList requests;
+    QObject::connect(&first, &TSingleInstance::ActivationRequested,
+                     [&requests](const QString& card) { requests << card; });
+
+    // A client running as nobody sends a well-formed request.
+    const QByteArray path = QFile::encodeName(first.Name());
+    const pid_t child = fork();
+    if (child == 0) {
+        if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)
+            _exit(2);
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
+        if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+            _exit(3);
+        const char request[] = "quillmark-activate \n";
+        (void)!write(fd, request, sizeof request - 1);
+        char answer[8];
+        _exit(read(fd, answer, sizeof answer) > 0 ? 1 : 0);
+    }
+    int status = 0;
+    QElapsedTimer waited;
+    waited.start();
+    while (waitpid(child, &status, WNOHANG) == 0 && waited.elapsed() < 20000) {
+        QCoreApplication::processEvents();
+        QThread::msleep(2);
+    }
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0); // connected, and no answer came
+    EXPECT_TRUE(requests.isEmpty());
+}
+
 TEST_F(MainWindowTest, WithoutPrintersTheStartSaysSoOnceAndPrintingStillWorks)
 {
     if (!QPrinterInfo::availablePrinterNames().isEmpty())
         GTEST_SKIP() << "this machine has printers";
     TMainScreen& w = Started();
     ASSERT_EQ(prompts.information.size(), 1);
+    EXPECT_TRUE(prompts.information[0].startsWith(QLatin1String("No printer was found")));
     EXPECT_FALSE(w.PrinterAvailable());
     EXPECT_TRUE(w.mnuPreview->isEnabled());
     EXPECT_TRUE(w.PrintButton->isEnabled());
+    // The next start does not say it again.
+    window.reset();
+    Started();
+    EXPECT_EQ(prompts.information.size(), 1);
+}
+
+TEST_F(MainWindowTest, TheEditMenuCutsCopiesPastesAndSelectsLikeTheObjectMenu)
+{
+    TMainScreen& w = Open();
+    AddShape();
+    TKBusinessCardPanel32& panel = w.Panel();
+    panel.ClearSelection();
+
+    // With nothing selected the menu shows the selection commands greyed out; its keys stay live.
+    emit w.EditMenu->aboutToShow();
+    EXPECT_FALSE(w.mnuCut->isEnabled());
+    EXPECT_FALSE(w.mnuCopy->isEnabled());
+    EXPECT_FALSE(w.mnuDeleteObjects->isEnabled());
+    EXPECT_TRUE(w.mnuSelectAll->isEnabled());
+    emit w.EditMenu->aboutToHide();
+    EXPECT_TRUE(w.mnuCut->isEnabled());
+
+    EXPECT_EQ(w.mnuSelectAll->shortcut(), QKeySequence(QKeySequence::SelectAll));
+    w.mnuSelectAll->trigger();
+    EXPECT_TRUE(panel.Frame().HasSelection());
+    w.mnuCopy->trigger();
+    w.mnuPaste->trigger();
+    EXPECT_EQ(panel.CardObjects().Count(), 2);
+    w.mnuSelectAll->trigger();
+    w.mnuCut->trigger();
+    EXPECT_EQ(panel.CardObjects().Count(), 0);
+    QCoreApplication::processEvents(); // the step of a menu command is taken once it is over
+    EXPECT_EQ(w.mnuUndo->text(), QStringLiteral("Undo Cut"));
+    w.mnuUndo->trigger();
+    EXPECT_EQ(panel.CardObjects().Count(), 2);
 }

@@ -2,6 +2,7 @@
 // status window, the preview.
 #include "pdfutil.h"
 
+#include "files/preferences.h"
 #include "design/cardpanel.h"
 #include "objects/shapes/cardshape.h"
 #include "model/cardrender.h"
@@ -21,6 +22,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -185,15 +187,24 @@ TEST(BottomMarginWarning, DueOnlyForAPrinterThatCannotReachTheBottomRow)
     EXPECT_TRUE(alert.DontShowAgain());
 }
 
-TEST(PrinterCheck, MessagesForNoPrinterAndNoDefault)
+TEST(PrinterCheck, NoPrinterIsSaidOnceAndTruthfully)
 {
-    EXPECT_EQ(
-        CheckPrinterList({}, QString()).Message,
-        QStringLiteral("There are no installed printers.\nUnable to perform printer related operations"));
-    EXPECT_EQ(CheckPrinterList({QStringLiteral("lp")}, QString()).Message,
-              QStringLiteral(
-                  "There is no default printer selected.\nUnable to perform printer related operations"));
+    // Both messages say what still works instead of refusing all printing.
+    for (const QStringList& installed : {QStringList(), QStringList({QStringLiteral("lp")})}) {
+        const TPrinterCheck check = CheckPrinterList(installed, QString());
+        EXPECT_FALSE(check.Ok);
+        EXPECT_TRUE(check.Message.contains(QLatin1String("PDF files"))) << qPrintable(check.Message);
+    }
     EXPECT_TRUE(CheckPrinterList({QStringLiteral("lp")}, QStringLiteral("lp")).Ok);
+
+    // Said at the first start without printers, not at the next, and again once printers came and went.
+    QTemporaryDir dir;
+    const Preferences prefs(dir.filePath(QStringLiteral("qmk.ini")));
+    EXPECT_TRUE(prefs.PrinterNoticeDue(false));
+    EXPECT_FALSE(prefs.PrinterNoticeDue(false));
+    EXPECT_FALSE(prefs.PrinterNoticeDue(true));
+    EXPECT_FALSE(prefs.PrinterNoticeDue(true));
+    EXPECT_TRUE(prefs.PrinterNoticeDue(false));
 }
 
 // ---- The status window ----
@@ -384,7 +395,15 @@ TEST(PrintCommands, PrintTakesThePositionsChosenAndKeepsThemForTheNextPrint)
     TKPrinterReport& printer = commands.ReportPrinter();
     printer.Printer().setOutputFormat(QPrinter::PdfFormat);
     const QString pdf = dir.filePath(QStringLiteral("cards.pdf"));
-    printer.Printer().setOutputFileName(pdf);
+    // The name of the job before is not taken over: each job asks, proposing the card's name.
+    printer.Printer().setOutputFileName(dir.filePath(QStringLiteral("outline.pdf")));
+    QString proposed;
+    commands.ChoosePdfFile = [&](const QString& offered) {
+        proposed = offered;
+        return pdf;
+    };
+    QStringList told;
+    commands.Inform = [&](const QString& message) { told << message; };
 
     // The position dialog: the first card off, two pages, Ok.
     bool driven = false;
@@ -401,6 +420,7 @@ TEST(PrintCommands, PrintTakesThePositionsChosenAndKeepsThemForTheNextPrint)
     });
     driver.start(5);
     TPrintSettings settings;
+    settings.CardFile = QStringLiteral("/somewhere/Smith & Sons.qmk");
     bool warningOff = true;
     EXPECT_TRUE(commands.Print(settings, &warningOff));
     driver.stop();
@@ -415,6 +435,9 @@ TEST(PrintCommands, PrintTakesThePositionsChosenAndKeepsThemForTheNextPrint)
             qmtest::RunTool(QStringLiteral("pdfinfo"), {pdf}).contains(QStringLiteral("Pages:           2")));
     }
     EXPECT_EQ(printer.Copies(), 1); // the two pages were printed as sheets: a PDF file makes no copies
+    EXPECT_EQ(QFileInfo(proposed).fileName(), QStringLiteral("Smith & Sons.pdf"));
+    EXPECT_EQ(told, QStringList({QStringLiteral("The cards were printed to the PDF file\n") + pdf}));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("outline.pdf"))));
 }
 
 } // namespace
