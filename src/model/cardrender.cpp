@@ -49,6 +49,10 @@ void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& c
     if (context.underObjects)
         context.underObjects(painter);
 
+    // The screen shows nothing beyond the card's outline; on paper an object overhanging the card must not
+    // print onto the card beside it.
+    if (context.OnPaper())
+        painter.setClipPath(CardOutlinePath(card), Qt::IntersectClip);
     const bool clipToBox = !context.OnPaper();
     for (const TKGraphicControl* object : card.Objects().Objects()) {
         const QRect box = object->BoundsRect();

@@ -38,7 +38,8 @@ struct TRenderContext
 QPainterPath CardOutlinePath(const TCardModel& card);
 
 // White, the background pictures, whatever the context adds, then every object back to front with its box's
-// top-left at its place; on screen and in pictures each object is clipped to its box. The painter's origin is
+// top-left at its place; on screen and in pictures each object is clipped to its box, on paper the objects
+// are clipped to the card's outline. The painter's origin is
 // the card's top-left corner, in the card model's units. Boxes must have been laid out (TKBasePanel
 // LayOutObjects, or the copy the print and export paths make).
 void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& context);

@@ -229,6 +229,27 @@ TEST(PrintedPaper, RecordedPagesReplayToTheSameDrawingAtHighResolution)
     EXPECT_TRUE(qmtest::InkBox(a, QRect(int(4.25 * 150), int(0.5 * 150), 3 * 150, 2 * 150)).isNull());
 }
 
+TEST(PrintedPaper, AnObjectOverhangingTheCardStopsAtItsEdge)
+{
+    if (!qmtest::HavePoppler())
+        GTEST_SKIP() << "poppler-utils not installed";
+    QTemporaryDir dir;
+    TKBusinessCardPanel32 panel;
+    auto* shape = static_cast<TBCShapes*>(panel.CardObjects().Add(std::make_unique<TBCShapes>()));
+    shape->SetBounds(300, 50, 100, 40); // 64 pixels beyond the right edge of a 336-pixel card
+    shape->Brush().SetColor(clBlack);
+    TLabelJob job;
+    job.Positions = TSheetPositions::Only({0});
+    const QString pdf = PrintToPdf(panel, job, dir, QStringLiteral("overhang.pdf"), kPaperLetter);
+
+    // The first card spans x = 72 to 408 on a 96-dpi page; the card beside it starts right there.
+    const QImage page = qmtest::RenderPdfPage(pdf, 96);
+    const QRect ink = qmtest::InkBox(page, QRect(300, 60, 300, 100));
+    ASSERT_FALSE(ink.isNull());
+    EXPECT_NEAR(ink.left(), 72 + 300, 1);
+    EXPECT_NEAR(ink.right(), 72 + 336, 1);
+}
+
 TEST(PrintedPaper, ThePrinterTargetPrintsTheSamePageAsAPdfFile)
 {
     if (!qmtest::HavePoppler())
