@@ -4,6 +4,7 @@
 #include "model/colors.h"
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"
+#include "objects/text/captionruns.h"
 
 #include <QAction>
 #include <QFont>
@@ -11,13 +12,18 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace qm {
 
 const IdentList kHighlightDirectionIdents = {"hdNone", "hdright", "hdLeft", "hdUpRight", "hdUpLeft", "hdUp"};
 
-QPoint ShadowOffsetFor(TShadowDirection direction, int depth)
+// Depths beyond this only come from damaged files; the offsets of deeper ones stay at it.
+constexpr int kMaxEffectDepth = 1 << 16;
+
+QPoint ShadowOffsetFor(TShadowDirection direction, int storedDepth)
 {
+    const int depth = std::clamp(storedDepth, -kMaxEffectDepth, kMaxEffectDepth);
     switch (direction) {
     case sdNone:
         return {0, 0};
@@ -35,8 +41,9 @@ QPoint ShadowOffsetFor(TShadowDirection direction, int depth)
     return {0, 0};
 }
 
-QPoint HighlightOffsetFor(THighlightDirection direction, int depth)
+QPoint HighlightOffsetFor(THighlightDirection direction, int storedDepth)
 {
+    const int depth = std::clamp(storedDepth, -kMaxEffectDepth, kMaxEffectDepth);
     switch (direction) {
     case hdNone:
         return {0, 0};
@@ -53,6 +60,8 @@ QPoint HighlightOffsetFor(THighlightDirection direction, int depth)
     }
     return {0, 0};
 }
+
+TKBaseLabel::~TKBaseLabel() = default;
 
 TKBaseLabel::TKBaseLabel()
 {
@@ -246,7 +255,17 @@ void TKBaseLabel::LayOut()
     in.alignment = mAlignment;
     in.shadowOffset = mShadowOffset;
     in.highlightOffset = mHighlightOffset;
-    in.metrics = MeasureLabel(DrawingFont(), mCaption);
+    const QFont font = DrawingFont();
+    const QString caption = DrawnCaption();
+    mRuns.reset();
+    if (TCaptionRuns::Needed(caption)) {
+        // Measured a run at a time; the space after the caption as always.
+        mRuns = std::make_unique<TCaptionRuns>(font, caption);
+        in.metrics = MeasureLabel(font, QString());
+        in.metrics.textWidth = int(std::min(std::round(mRuns->Width()) + in.metrics.textWidth, 1e9));
+    } else {
+        in.metrics = MeasureLabel(font, caption);
+    }
     mLayout = LayOutLabel(in);
     if (mLayout.box != in.box)
         SetBounds(Left(), Top(), mLayout.box.width(), mLayout.box.height());
@@ -276,7 +295,16 @@ void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
         p.fillRect(QRect(0, 0, Width(), Height()), ToQColor(mBackColor));
 
     const QFont font = DrawingFont();
+    const QString caption = DrawnCaption();
     const int ascent = QFontMetrics(font).ascent();
+    // A long caption draws only the runs that reach what can be seen of each copy.
+    std::unique_ptr<TCaptionRuns> measured;
+    const TCaptionRuns* runs = nullptr;
+    if (TCaptionRuns::Needed(caption)) {
+        if (!mRuns || !mRuns->Fits(font, caption))
+            measured = std::make_unique<TCaptionRuns>(font, caption);
+        runs = measured ? measured.get() : mRuns.get();
+    }
     // Each copy starts at its origin, turned about it, and is cut off at its own rectangle. The space the
     // layout measured after the caption is not drawn.
     auto drawCopy = [&](QPoint origin, const TTextRect& clip, TColor color) {
@@ -288,7 +316,19 @@ void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
         p.setFont(font);
         p.setPen(ToQColor(color));
         p.setBrush(Qt::NoBrush);
-        p.drawText(QPoint(0, ascent), mCaption);
+        if (runs) {
+            // What can be seen, along the text: the clip, within the device.
+            QRectF seen = p.clipBoundingRect();
+            if (const QPaintDevice* device = p.device()) {
+                const QRectF whole(0, 0, device->width(), device->height());
+                seen &= p.deviceTransform().inverted().mapRect(whole);
+            }
+            const TCaptionRuns::TPart part = runs->Visible(seen.left(), seen.right());
+            const QString shown = QString::fromRawData(caption.constData() + part.from, part.length);
+            p.drawText(QPointF(part.x, ascent), shown);
+        } else {
+            p.drawText(QPoint(0, ascent), caption);
+        }
         p.restore();
     };
     if (mDepthShadow > 0 && mDirectionShadow != sdNone)

@@ -9,9 +9,13 @@
 
 #include <QPoint>
 
+#include <memory>
+
 class QFont;
 
 namespace qm {
+
+class TCaptionRuns;
 
 // Where the highlight copy of a label's text lies from the text ("hdright" is spelled so in card files).
 enum THighlightDirection
@@ -34,6 +38,7 @@ class TKBaseLabel : public TKGraphicControl
 {
 public:
     TKBaseLabel();
+    ~TKBaseLabel() override;
     const PropTable& Properties() const override;
 
     TAlignment Alignment() const { return mAlignment; }
@@ -73,7 +78,9 @@ public:
     void SetLayoutNeeded(bool v) { mLayoutNeeded = v; }
 
     // The font the label draws with: the stored font at the current zoom, upright.
-    QFont DrawingFont() const;
+    virtual QFont DrawingFont() const;
+    // The text the label measures and draws: its caption (a symbol draws its code's character).
+    virtual QString DrawnCaption() const { return mCaption; }
     // Measures the caption, fits the box to it and places the text copies; clears the layout-needed flag.
     void LayOut();
     // The placement found by the last layout, in the label's own coordinates at the current zoom.
@@ -118,6 +125,8 @@ private:
     QPoint mHighlightOffset;
     bool mLayoutNeeded = true;
     TLabelLayout mLayout;
+    // A long caption's runs as the last layout measured them; null for a caption of one run.
+    std::unique_ptr<TCaptionRuns> mRuns;
 };
 
 } // namespace qm

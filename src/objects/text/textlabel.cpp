@@ -3,10 +3,14 @@
 
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"
+#include "objects/text/captionruns.h"
 
 #include <QAction>
 #include <QFont>
 #include <QFontMetrics>
+
+#include <algorithm>
+#include <cmath>
 
 namespace qm {
 
@@ -38,8 +42,18 @@ void TKPLabel::AutoGrow()
 {
     if (Angle() != 0)
         return;
-    const QFontMetrics metrics(DrawingFont());
-    const int captionWidth = metrics.horizontalAdvance(Caption() + QStringLiteral("     "));
+    const QFont font = DrawingFont();
+    const QFontMetrics metrics(font);
+    const QString caption = Caption();
+    int captionWidth = 0;
+    if (TCaptionRuns::Needed(caption)) {
+        // A long caption is measured a run at a time.
+        const double width =
+            TCaptionRuns(font, caption).Width() + metrics.horizontalAdvance(QStringLiteral("     "));
+        captionWidth = int(std::min(std::round(width), 1e9));
+    } else {
+        captionWidth = metrics.horizontalAdvance(caption + QStringLiteral("     "));
+    }
     const int captionHeight = metrics.ascent() + metrics.descent();
     const QSize grown = GrownLabelBox(LastLayout(), QSize(Width(), Height()), captionWidth, captionHeight);
     if (grown != QSize(Width(), Height()))
