@@ -8,7 +8,6 @@
 #include <QStringList>
 
 #include <memory>
-#include <vector>
 
 class QPainter;
 
@@ -36,9 +35,9 @@ protected:
     int metric(PaintDeviceMetric metric) const override;
 
 private:
-    struct Op;
+    struct Store;
     class Engine;
-    std::vector<Op> mOps;
+    std::unique_ptr<Store> mStore;
     std::unique_ptr<Engine> mEngine;
 };
 
