@@ -8,6 +8,7 @@
 #include "files/streamvalues.h"
 #include "files/streamwriter.h"
 #include "platform/codepage.h"
+#include "platform/paths.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -340,14 +341,8 @@ ReadResult ReadObjectsFromBytes(TKCardObjects& panel, const QByteArray& data, in
 bool ReadCardFileBytes(const QString& fileName, QByteArray* data, QString* error)
 {
     QFile file(fileName);
-    if (!QFileInfo(fileName).isFile()) {
-        *error = QStringLiteral("%1: no such card file").arg(fileName);
+    if (!OpenRegularFile(file, QStringLiteral("card file"), error))
         return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Cannot open %1: %2").arg(fileName, file.errorString());
-        return false;
-    }
     if (file.size() > kMaxCardFileBytes) {
         *error = QStringLiteral("%1 is too large to be a card file").arg(fileName);
         return false;

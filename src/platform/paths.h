@@ -2,6 +2,8 @@
 #pragma once
 #include <QString>
 
+class QFile;
+
 namespace qm {
 
 // The data folder, always ending in "/": $QUILLMARK_HOME when set and not empty, otherwise "quillmark" in
@@ -18,5 +20,14 @@ QString FileNameOnly(const QString& path);
 // A file in folder whose name equals name without regard to case, the exact name preferred; empty when there
 // is none.
 QString FindFileIgnoringCase(const QString& folder, const QString& name);
+
+// What is at path when something is there but it is not a regular file (links followed): "a folder",
+// "a named pipe", "a device", "a socket", "not a plain file"; empty for a regular file or when nothing is there.
+QString NonFileKind(const QString& path);
+
+// Opens file (its fileName()) for reading only when it is a regular file. A folder, named pipe, device or
+// socket is refused without waiting on it ("NAME is a named pipe, not a WHAT"), and so is a missing file
+// ("NAME: no such WHAT"); what names the kind of file expected ("card file", "settings file").
+bool OpenRegularFile(QFile& file, const QString& what, QString* error);
 
 } // namespace qm

@@ -3,6 +3,7 @@
 
 #include "atomicfile.h"
 #include "codepage.h"
+#include "paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <climits>
 #include <utility>
 #include <vector>
 
@@ -17,8 +19,10 @@ namespace qm {
 
 namespace {
 
-// Profile files are small; anything larger is not one and is refused rather than read into memory.
-constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+// Profile files are small (a card's layout, a template's few dozen objects, the preferences): a few kilobytes.
+// Anything near this size is not one and is refused rather than read; a file of short entries takes some fifty
+// times its size in memory, so this also bounds what reading one costs.
+constexpr qint64 kMaxFileSize = 2 * 1024 * 1024;
 
 inline bool isBlank(QChar c)
 {
@@ -175,12 +179,15 @@ QString encodeValue(const QString& value)
 
 struct Line
 {
-    QString text;          // exactly as written to the file, without the line end
-    QString key;           // entries only: the key as spelled in the file, trimmed
-    qsizetype equals = -1; // entries only: position of the "=" in text
+    QString text; // exactly as written to the file, without the line end
+    QString key;  // entries only: the key as spelled in the file, trimmed
+    int equals = -1; // entries only: position of the "=" in text
+    // Empty lines in a row are kept as one line that counts them, so a file of nothing but line ends costs
+    // no more than its count.
+    int emptyRun = 0;
 
     bool isEntry() const { return equals >= 0; }
-    bool isBlankLine() const { return trimBlanks(text).isEmpty(); }
+    bool isBlankLine() const { return emptyRun > 0 || trimBlanks(text).isEmpty(); }
 
     QStringView value() const
     {
@@ -201,7 +208,7 @@ Line parseLine(QString text)
             const QStringView key = trimBlanks(QStringView(text).left(equals));
             if (!key.isEmpty()) {
                 line.key = key.toString();
-                line.equals = equals;
+                line.equals = int(equals);
             }
         }
     }
@@ -265,9 +272,15 @@ void ProfileFile::Data::load()
     if (!QFileInfo::exists(path))
         return;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        loadError = QStringLiteral("Could not read \"%1\": %2")
-                        .arg(QDir::toNativeSeparators(path), file.errorString());
+    QString error;
+    // A named pipe or a device in place of a settings file must not hold up the program waiting on it.
+    if (!OpenRegularFile(file, QStringLiteral("settings file"), &error)) {
+        loadError = QStringLiteral("Could not read \"%1\": %2").arg(QDir::toNativeSeparators(path), error);
+        return;
+    }
+    if (file.size() > kMaxFileSize) {
+        loadError = QStringLiteral("Could not read \"%1\": the file is too large to be a settings file")
+                        .arg(QDir::toNativeSeparators(path));
         return;
     }
     const QByteArray bytes = file.read(kMaxFileSize + 1);
@@ -295,6 +308,18 @@ void ProfileFile::Data::parse(const QString& text)
             end = n;
         if (end > start && text.at(end - 1) == QLatin1Char('\r'))
             --end;
+        if (end == start) {
+            std::vector<Line>& target = sections.empty() ? preamble : sections.back().lines;
+            if (!target.empty() && target.back().emptyRun > 0 && target.back().emptyRun < INT_MAX) {
+                ++target.back().emptyRun;
+            } else {
+                Line empty;
+                empty.emptyRun = 1;
+                target.push_back(std::move(empty));
+            }
+            start = next;
+            continue;
+        }
         QString lineText = text.mid(start, end - start);
         start = next;
 
@@ -522,12 +547,18 @@ bool ProfileFile::Save(QString* error)
         text += line;
         text += QLatin1String("\r\n");
     };
+    const auto append = [&](const Line& line) {
+        if (line.emptyRun == 0)
+            appendLine(line.text);
+        for (int i = 0; i < line.emptyRun; ++i)
+            text += QLatin1String("\r\n");
+    };
     for (const Line& line : mData->preamble)
-        appendLine(line.text);
+        append(line);
     for (const Section& section : mData->sections) {
         appendLine(section.header);
         for (const Line& line : section.lines)
-            appendLine(line.text);
+            append(line);
     }
 
     bool fits = true;

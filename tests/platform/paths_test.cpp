@@ -2,9 +2,12 @@
 #include "platform/paths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -68,6 +71,46 @@ TEST(Paths, FileNameOnlyTakesLastComponentOfEitherSeparator)
     EXPECT_EQ(qm::FileNameOnly(QString()), QString());
     // A colon further in is part of a Linux name, not a drive.
     EXPECT_EQ(qm::FileNameOnly(QStringLiteral("/tmp/at 10:30.png")), QStringLiteral("at 10:30.png"));
+}
+
+TEST(Paths, OnlyRegularFilesAreOpenedAndTheRestSayWhatTheyAre)
+{
+    QTemporaryDir temp;
+    ASSERT_TRUE(temp.isValid());
+    const QString pipe = temp.filePath(QStringLiteral("pipe.qmk"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString plain = temp.filePath(QStringLiteral("plain.qmk"));
+    {
+        QFile f(plain);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("card");
+    }
+    ASSERT_TRUE(QFile::link(plain, temp.filePath(QStringLiteral("link.qmk"))));
+
+    const struct
+    {
+        QString path;
+        QString message; // empty: opened
+    } cases[] = {
+        {plain, QString()},
+        {temp.filePath(QStringLiteral("link.qmk")), QString()},
+        {pipe, pipe + QStringLiteral(" is a named pipe, not a card file")},
+        {temp.path(), temp.path() + QStringLiteral(" is a folder, not a card file")},
+        {QStringLiteral("/dev/null"), QStringLiteral("/dev/null is a device, not a card file")},
+        {temp.filePath(QStringLiteral("none.qmk")), temp.filePath(QStringLiteral("none.qmk: no such card file"))},
+    };
+    for (const auto& c : cases) {
+        QFile file(c.path);
+        QString error;
+        const bool opened = qm::OpenRegularFile(file, QStringLiteral("card file"), &error);
+        EXPECT_EQ(opened, c.message.isEmpty()) << qPrintable(c.path);
+        EXPECT_EQ(error, c.message);
+        EXPECT_EQ(file.isOpen(), opened);
+        if (opened)
+            EXPECT_EQ(file.readAll(), QByteArray("card"));
+    }
+    EXPECT_EQ(qm::NonFileKind(pipe), QStringLiteral("a named pipe"));
+    EXPECT_EQ(qm::NonFileKind(plain), QString());
 }
 
 } // namespace

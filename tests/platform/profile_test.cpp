@@ -9,7 +9,14 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <atomic>
 #include <iterator>
+#include <thread>
+
+#include <fcntl.h>
+#include <malloc.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -217,6 +224,52 @@ TEST_F(Profile, MissingUnreadableAndUnsavableFiles)
     EXPECT_FALSE(unsavable.Save(&error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(unsavable.Modified());
+}
+
+TEST_F(Profile, OnlyPlainFilesOfSettingsSizeAreRead)
+{
+    // A named pipe is refused without waiting for a writer. Should the reader wait anyway, a writer turns up
+    // after a few seconds and closes at once, so the test fails on an empty file instead of hanging.
+    const QString pipe = mTemp.filePath(QStringLiteral("qmk.ini"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    std::atomic<bool> read{false};
+    std::thread unblock([&read, pipe] {
+        for (int i = 0; i < 60 && !read; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+    });
+    qm::ProfileFile fromPipe(pipe);
+    read = true;
+    unblock.join();
+    EXPECT_TRUE(fromPipe.LoadError().contains(QStringLiteral("is a named pipe, not a settings file")))
+        << qPrintable(fromPipe.LoadError());
+    fromPipe.WriteString(QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("c"));
+    EXPECT_FALSE(fromPipe.Save());
+    struct stat st;
+    ASSERT_EQ(::stat(QFile::encodeName(pipe).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode)); // never replaced by a file
+
+    // No settings file comes near a few megabytes: a bigger one is refused whole, with a message.
+    const QString blank = write(QByteArray(5 * 1024 * 1024, '\n'), QStringLiteral("blank.qme"));
+    qm::ProfileFile tooLarge(blank);
+    EXPECT_TRUE(tooLarge.LoadError().contains(QStringLiteral("too large"))) << qPrintable(tooLarge.LoadError());
+    EXPECT_TRUE(tooLarge.ReadSections().isEmpty());
+
+    // Under the limit, one and a half million empty lines cost next to nothing to keep, and are written back.
+    const QByteArray lines = QByteArray(1500 * 1000, '\n') + "[A]\r\n\r\n\nk=v\n\n";
+    const QString path = write(lines, QStringLiteral("lines.qme"));
+    const size_t before = mallinfo2().uordblks;
+    auto ini = std::make_unique<qm::ProfileFile>(path);
+    const size_t kept = mallinfo2().uordblks - before;
+    EXPECT_TRUE(ini->LoadError().isEmpty()) << qPrintable(ini->LoadError());
+    EXPECT_EQ(ini->ReadString(QStringLiteral("a"), QStringLiteral("K")), QStringLiteral("v"));
+    EXPECT_LT(kept, 64u * 1024u) << "bytes held for a file of empty lines";
+    ini->WriteString(QStringLiteral("A"), QStringLiteral("k2"), QStringLiteral("w"));
+    ASSERT_TRUE(ini->Save());
+    const QByteArray expected = QByteArray("\r\n").repeated(1500 * 1000) + "[A]\r\n\r\n\r\nk=v\r\nk2=w\r\n\r\n";
+    EXPECT_TRUE(read(path) == expected);
 }
 
 } // namespace
