@@ -16,6 +16,15 @@ bool ReadCardFile(const QString& cardPath, TCardModel& card, CompanionFile* comp
             *error = QStringLiteral("%1: no such card file").arg(cardPath);
         return false;
     }
+    if (companion) {
+        *companion = ReadCompanionFile(cardPath);
+        // A layout file that cannot be read or holds a layout no sheet has: nothing is drawn from it.
+        if (!companion->Problem.isEmpty()) {
+            if (error)
+                *error = companion->Problem;
+            return false;
+        }
+    }
     QByteArray data;
     QString readError;
     if (ReadCardFileBytes(cardPath, &data, &readError)) {
@@ -28,8 +37,6 @@ bool ReadCardFile(const QString& cardPath, TCardModel& card, CompanionFile* comp
             *error = QStringLiteral("%1: %2").arg(cardPath, readError);
         return false;
     }
-    if (companion)
-        *companion = ReadCompanionFile(cardPath);
     return true;
 }
 

@@ -110,6 +110,13 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
     CardSheetLayout layout = companion.Layout;
     if (!companion.HasLayout)
         Preferences().LoadLayoutPreferences(layout);
+    // Nothing is printed on a sheet the layout dialog would refuse.
+    const QString layoutProblem = CardLayoutProblem(layout);
+    if (!layoutProblem.isEmpty()) {
+        const QString from = companion.HasLayout ? ExistingCompanionPath(options.Card) : Preferences().Path();
+        *error = QStringLiteral("%1: %2").arg(from, layoutProblem);
+        return false;
+    }
     // The background art prints from the job's file, over each card.
     SetUpCard(card, layout, QString());
 

@@ -22,7 +22,7 @@ const QString kBackground = QStringLiteral("Background");
 QString FirstLine(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!OpenRegularFile(file, QStringLiteral("layout file"), nullptr))
         return QString();
     QByteArray line = file.readLine(64 * 1024);
     while (line.endsWith('\n') || line.endsWith('\r'))
@@ -50,10 +50,18 @@ CompanionFile ReadCompanionFile(const QString& cardPath)
     if (path.isEmpty())
         return companion;
     const ProfileFile ini(path);
+    if (!ini.LoadError().isEmpty()) {
+        // Not taken for the older form either: its first line would be anything.
+        companion.Problem = ini.LoadError();
+        return companion;
+    }
     if (ini.ReadBool(kIniData, QStringLiteral("ISINI"), false)) {
         companion.HasLayout = true;
         companion.Background = ini.ReadString(kBackground, QStringLiteral("File"));
         companion.Layout = ReadLayout(ini, kCompanionPortraitKey, false);
+        const QString problem = CardLayoutProblem(companion.Layout);
+        if (!problem.isEmpty())
+            companion.Problem = QStringLiteral("%1: %2").arg(path, problem);
         return companion;
     }
     // The older form: nothing but the background file's name on the first line.

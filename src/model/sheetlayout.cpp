@@ -161,14 +161,34 @@ EValid::EValid(const QString& message) : std::runtime_error(message.toStdString(
 QString CardLayoutProblem(const CardSheetLayout& l)
 {
     // The limits are compared as doubles, so a stored 0.3f (a hair above 0.3) passes, as a typed .3 should.
-    if (double(l.Height) < 0.3)
+    // Every comparison is written so that a value that is not a number fails it.
+    const auto atMost = [](float v) { return double(v) <= kMaxSheetInches; };
+    const QString tooLarge = QStringLiteral("%1 must be at most 48 inches (or 1219mm)");
+    if (!(double(l.Height) >= 0.3))
         return QStringLiteral("Card Height must be at least .3 inches (or 7mm)");
-    if (double(l.Width) < 0.5)
+    if (!atMost(l.Height))
+        return tooLarge.arg(QStringLiteral("Card Height"));
+    if (!(double(l.Width) >= 0.5))
         return QStringLiteral("Card Width must be at least .5 inch (or 13mm)");
-    if (l.Across >= 2 && l.HPitch < l.Width)
+    if (!atMost(l.Width))
+        return tooLarge.arg(QStringLiteral("Card Width"));
+    if (l.Across >= 2 && !(l.HPitch >= l.Width))
         return QStringLiteral("Horizontal Pitch must be at least = Card Width");
-    if (l.Down >= 2 && l.VPitch < l.Height)
+    if (l.Across >= 2 && !atMost(l.HPitch))
+        return tooLarge.arg(QStringLiteral("Horizontal Pitch"));
+    if (l.Down >= 2 && !(l.VPitch >= l.Height))
         return QStringLiteral("Vertical Pitch must be at least = Card Height");
+    if (l.Down >= 2 && !atMost(l.VPitch))
+        return tooLarge.arg(QStringLiteral("Vertical Pitch"));
+    const QString margin = QStringLiteral("%1 must be between 0 and 48 inches (or 1219mm)");
+    if (!(l.TopMargin >= 0) || !atMost(l.TopMargin))
+        return margin.arg(QStringLiteral("Top Margin"));
+    if (!(l.LeftMargin >= 0) || !atMost(l.LeftMargin))
+        return margin.arg(QStringLiteral("Left Margin"));
+    if (l.Across < 1 || l.Across > kMaxAcross)
+        return QStringLiteral("Cards Across must be between 1 and %1").arg(kMaxAcross);
+    if (l.Down < 1 || l.Down > kMaxDown)
+        return QStringLiteral("Cards Down must be between 1 and %1").arg(kMaxDown);
     return {};
 }
 

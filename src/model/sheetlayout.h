@@ -42,6 +42,8 @@ struct CardSheetLayout
 // Limits of the counts, as the layout dialog offers them.
 constexpr int kMaxAcross = 10;
 constexpr int kMaxDown = 30;
+// No card stock is larger than this: card sizes, pitches and margins beyond it are refused.
+constexpr double kMaxSheetInches = 48.0;
 
 // One row of the predefined sheets list.
 struct PredefinedLayout
@@ -113,8 +115,10 @@ private:
 };
 
 // The first thing wrong with the layout's values, or an empty string when there is nothing. Checked in this
-// order: card height, card width, horizontal pitch (only with two or more across), vertical pitch (only with
-// two or more down). Whether the cards fit on the paper is not checked here.
+// order: card height (.3 to 48 inches), card width (.5 to 48), horizontal pitch (card width to 48, only with
+// two or more across), vertical pitch (card height to 48, only with two or more down), top and left margins
+// (0 to 48), cards across and down (the dialog's ranges). Whether the cards fit on the paper is not checked
+// here. The layout dialog and printing both apply it.
 QString CardLayoutProblem(const CardSheetLayout& layout);
 // Throws EValid with CardLayoutProblem's message when there is one.
 void ValidCard(const CardSheetLayout& layout);

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 using qm::CardSheetLayout;
@@ -153,6 +155,42 @@ TEST(ValidCard, LimitsAreInclusiveAndPitchesMatterOnlyWithTwoOrMore)
     l.HPitch = l.Width;
     l.VPitch = l.Height;
     EXPECT_EQ(qm::CardLayoutProblem(l), QString());
+}
+
+TEST(ValidCard, NothingLargerThanCardStockNorOutsideTheDialogsRanges)
+{
+    const auto problem = [](void (*change)(CardSheetLayout&)) {
+        CardSheetLayout l;
+        change(l);
+        return qm::CardLayoutProblem(l);
+    };
+    const QString tooLarge = QStringLiteral(" must be at most 48 inches (or 1219mm)");
+    const QString margin = QStringLiteral(" must be between 0 and 48 inches (or 1219mm)");
+    // 48 inches everywhere is still a sheet.
+    EXPECT_EQ(problem([](CardSheetLayout& l) {
+                  l.Height = l.Width = l.HPitch = l.VPitch = l.TopMargin = l.LeftMargin = 48;
+              }),
+              QString());
+    EXPECT_EQ(problem([](CardSheetLayout& l) { l.Height = l.VPitch = 48.001f; }),
+              QStringLiteral("Card Height") + tooLarge);
+    EXPECT_EQ(problem([](CardSheetLayout& l) { l.Width = l.HPitch = 2000000; }),
+              QStringLiteral("Card Width") + tooLarge);
+    EXPECT_EQ(problem([](CardSheetLayout& l) { l.HPitch = 49; }), QStringLiteral("Horizontal Pitch") + tooLarge);
+    EXPECT_EQ(problem([](CardSheetLayout& l) { l.VPitch = 49; }), QStringLiteral("Vertical Pitch") + tooLarge);
+    EXPECT_EQ(problem([](CardSheetLayout& l) { l.Across = 1, l.HPitch = 49; }), QString());
+    EXPECT_EQ(problem([](CardSheetLayout& l) { l.TopMargin = -0.001f; }), QStringLiteral("Top Margin") + margin);
+    EXPECT_EQ(problem([](CardSheetLayout& l) { l.LeftMargin = 48.5f; }), QStringLiteral("Left Margin") + margin);
+    EXPECT_EQ(problem([](CardSheetLayout& l) { l.Across = 0; }), QStringLiteral("Cards Across must be between 1 and 10"));
+    EXPECT_EQ(problem([](CardSheetLayout& l) { l.Down = 31; }), QStringLiteral("Cards Down must be between 1 and 30"));
+    // The empty and the negative card, and a value that is not a number.
+    EXPECT_EQ(problem([](CardSheetLayout& l) { l.Height = l.Width = l.HPitch = l.VPitch = 0; }),
+              QStringLiteral("Card Height must be at least .3 inches (or 7mm)"));
+    EXPECT_EQ(problem([](CardSheetLayout& l) { l.Width = -3.5f; }),
+              QStringLiteral("Card Width must be at least .5 inch (or 13mm)"));
+    EXPECT_EQ(problem([](CardSheetLayout& l) { l.Height = std::nanf(""); }),
+              QStringLiteral("Card Height must be at least .3 inches (or 7mm)"));
+    EXPECT_EQ(problem([](CardSheetLayout& l) { l.VPitch = std::nanf(""); }),
+              QStringLiteral("Vertical Pitch must be at least = Card Height"));
 }
 
 // ---- Layout sections in files ----
