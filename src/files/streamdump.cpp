@@ -121,13 +121,11 @@ private:
         case ValueTag::Null:
             return QStringLiteral("(end)");
         case ValueTag::List: {
-            if (++mDepth > 64)
-                throw DumpFault{QStringLiteral("Invalid stream format")};
+            const Nested nested(mDepth);
             QStringList items;
             while (Peek() != 0)
                 items << Value();
             Byte();
-            --mDepth;
             return QStringLiteral("(") + items.join(QStringLiteral(", ")) + QStringLiteral(")");
         }
         case ValueTag::Extended: {
@@ -175,6 +173,7 @@ private:
         case ValueTag::Nil:
             return QStringLiteral("nil");
         case ValueTag::Collection: {
+            const Nested nested(mDepth);
             QStringList items;
             while (Peek() != 0) {
                 if (Byte() != quint8(ValueTag::List))
@@ -194,6 +193,26 @@ private:
             throw DumpFault{QStringLiteral("Invalid property value")};
         }
     }
+
+    // Values nested in values (lists, collections of items): one level deeper for as long as it lives. No
+    // writer nests them more than a level or two; far deeper nesting is a damaged file and would otherwise
+    // exhaust the stack.
+    class Nested
+    {
+    public:
+        explicit Nested(int& depth) : mDepth(depth)
+        {
+            if (++mDepth > kMaxValueNesting)
+                throw DumpFault{QStringLiteral("Invalid stream format")};
+        }
+        ~Nested() { --mDepth; }
+        Nested(const Nested&) = delete;
+        Nested& operator=(const Nested&) = delete;
+
+    private:
+        int& mDepth;
+    };
+    static constexpr int kMaxValueNesting = 64;
 
     StreamReader mIn;
     QString mOut;

@@ -1,5 +1,6 @@
 // Card object stream: exact bytes of known cards, failure messages, and never crashing on damaged input.
 #include "model/cardobjects.h"
+#include "files/streamdump.h"
 #include "files/streamreader.h"
 #include "files/streamvalues.h"
 #include "files/streamwriter.h"
@@ -225,3 +226,30 @@ TEST(Stream, ExtendedRealsConvertExactly)
     EXPECT_EQ(toHex(QByteArray(DoubleToExtended(1.0).data(), 10)), "00 00 00 00 00 00 00 80 ff 3f");
     EXPECT_EQ(toHex(QByteArray(DoubleToExtended(0.0).data(), 10)), "00 00 00 00 00 00 00 00 00 00");
 }
+
+TEST(Stream, TheListerRefusesValuesNestedBeyondAnyWriterAndListsShallowOnes)
+{
+    // A line whose Tag holds collections (or lists) inside each other to the given depth.
+    const auto nested = [](int depth, bool lists) {
+        QByteArray value;
+        for (int i = 0; i < depth; ++i)
+            value += lists ? QByteArray("\x01", 1) : QByteArray("\x0e\x01\x01x", 4);
+        value += QByteArray("\x02\x07", 2);
+        for (int i = 0; i < depth; ++i)
+            value += lists ? QByteArray(1, '\0') : QByteArray(2, '\0');
+        return QByteArray("\x01TPF0\x0bTKLineShape\x01" "A\x03Tag", 23) + value + QByteArray(3, '\0');
+    };
+    QString listing, error;
+    ASSERT_TRUE(DumpStream(nested(3, false), &listing, &error)) << qPrintable(error);
+    EXPECT_TRUE(listing.contains(QStringLiteral("Tag = <item x = <item x = <item x = 7 end> end> end>")))
+        << qPrintable(listing);
+    ASSERT_TRUE(DumpStream(nested(3, true), &listing, &error)) << qPrintable(error);
+    EXPECT_TRUE(listing.contains(QStringLiteral("Tag = (((7)))"))) << qPrintable(listing);
+    // Far deeper than the stack holds: a message, not a crash.
+    for (const bool lists : {false, true}) {
+        error.clear();
+        EXPECT_FALSE(DumpStream(nested(200000, lists), &listing, &error));
+        EXPECT_EQ(error, QStringLiteral("Invalid stream format"));
+    }
+}
+
