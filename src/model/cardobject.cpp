@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace qm {
@@ -25,10 +26,10 @@ const PropTable& TKGraphicControl::BaseProperties()
         cursor.type = PropType::Cursor;
         return std::vector<PropInfo>{
             prop::Int("Tag", &TKGraphicControl::Tag, &TKGraphicControl::SetTag, 0),
-            prop::Int("Left", &TKGraphicControl::Left, &TKGraphicControl::SetLeft),
-            prop::Int("Top", &TKGraphicControl::Top, &TKGraphicControl::SetTop),
-            prop::Int("Width", &TKGraphicControl::Width, &TKGraphicControl::SetWidth),
-            prop::Int("Height", &TKGraphicControl::Height, &TKGraphicControl::SetHeight),
+            prop::Int("Left", &TKGraphicControl::StoredLeft, &TKGraphicControl::SetLeft),
+            prop::Int("Top", &TKGraphicControl::StoredTop, &TKGraphicControl::SetTop),
+            prop::Int("Width", &TKGraphicControl::StoredWidth, &TKGraphicControl::SetWidth),
+            prop::Int("Height", &TKGraphicControl::StoredHeight, &TKGraphicControl::SetHeight),
             cursor,
             prop::String("Hint", &TKGraphicControl::Hint, &TKGraphicControl::SetHint),
             prop::Bool("Locked", &TKGraphicControl::Locked, &TKGraphicControl::SetLocked),
@@ -49,11 +50,13 @@ const PropTable& TKGraphicControl::Properties() const { return BaseProperties();
 
 void TKGraphicControl::SetBounds(int left, int top, int width, int height)
 {
-    const QRect bounds(left, top, width, height);
-    if (bounds == mBounds)
+    if (left == mLeft && top == mTop && width == mWidth && height == mHeight)
         return;
     Invalidate();
-    mBounds = bounds;
+    mLeft = left;
+    mTop = top;
+    mWidth = width;
+    mHeight = height;
     if (!IsLoadingOrReading())
         BoundsChanged();
     Invalidate();
@@ -89,7 +92,9 @@ void TKGraphicControl::SetScale(float factor)
         return;
     const double f = double(factor) / double(mScale);
     // std::nearbyint rounds to nearest with ties to even under the default rounding mode.
-    auto scaled = [f](int v) { return int(std::nearbyint(v * f)); };
+    auto scaled = [f](int v) {
+        return int(std::clamp(std::nearbyint(v * f), double(-kMaxCoordinate), double(kMaxCoordinate)));
+    };
     SetBounds(scaled(Left()), scaled(Top()), scaled(Width()), scaled(Height()));
     mScale = factor;
     BoundsChanged();
@@ -227,11 +232,12 @@ void TKGraphicControl::CheckBounds()
     if (mInBoundsCheck)
         return;
     mInBoundsCheck = true;
+    const QRect bounds = BoundsRect();
     if (mLastBounds.isNull() || mLastBounds.isEmpty()) {
-        mLastBounds = mBounds;
-    } else if (mBounds != mLastBounds) {
+        mLastBounds = bounds;
+    } else if (bounds != mLastBounds) {
         NotifyChanged();
-        mLastBounds = mBounds;
+        mLastBounds = bounds;
         if (DesignPanel())
             DesignPanel()->PostFrameRecompute();
     }

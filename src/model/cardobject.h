@@ -84,15 +84,19 @@ public:
 
     int Tag() const { return mTag; }
     void SetTag(int v) { mTag = v; }
-    int Left() const { return mBounds.left(); }
-    int Top() const { return mBounds.top(); }
-    int Width() const { return mBounds.width(); }
-    int Height() const { return mBounds.height(); }
-    QRect BoundsRect() const { return mBounds; }
-    void SetLeft(int v) { SetBounds(v, Top(), Width(), Height()); }
-    void SetTop(int v) { SetBounds(Left(), v, Width(), Height()); }
-    void SetWidth(int v) { SetBounds(Left(), Top(), v, Height()); }
-    void SetHeight(int v) { SetBounds(Left(), Top(), Width(), v); }
+    // Positions and sizes far off any card, beyond +-kMaxCoordinate (only damaged files hold them), read back
+    // as that limit, so that sums and products of them stay well inside int. The values as set are kept and
+    // written to files unchanged.
+    static constexpr int kMaxCoordinate = 1 << 16;
+    int Left() const { return Clamped(mLeft); }
+    int Top() const { return Clamped(mTop); }
+    int Width() const { return Clamped(mWidth); }
+    int Height() const { return Clamped(mHeight); }
+    QRect BoundsRect() const { return QRect(Left(), Top(), Width(), Height()); }
+    void SetLeft(int v) { SetBounds(v, mTop, mWidth, mHeight); }
+    void SetTop(int v) { SetBounds(mLeft, v, mWidth, mHeight); }
+    void SetWidth(int v) { SetBounds(mLeft, mTop, v, mHeight); }
+    void SetHeight(int v) { SetBounds(mLeft, mTop, mWidth, v); }
     // Moves and resizes; runs BoundsChanged unless the object is loading or being read.
     void SetBounds(int left, int top, int width, int height);
     TCursor Cursor() const { return mCursor; }
@@ -179,7 +183,19 @@ public:
 private:
     QString mName;
     int mTag = 0;
-    QRect mBounds{0, 0, 0, 0};
+    static int Clamped(int v)
+    {
+        return v < -kMaxCoordinate ? -kMaxCoordinate : v > kMaxCoordinate ? kMaxCoordinate : v;
+    }
+    // As set and as stored in files.
+    int StoredLeft() const { return mLeft; }
+    int StoredTop() const { return mTop; }
+    int StoredWidth() const { return mWidth; }
+    int StoredHeight() const { return mHeight; }
+    int mLeft = 0;
+    int mTop = 0;
+    int mWidth = 0;
+    int mHeight = 0;
     TCursor mCursor = 0;
     QString mHint;
     bool mLocked = false;

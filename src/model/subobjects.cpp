@@ -3,6 +3,8 @@
 
 #include <QtEndian>
 
+#include <climits>
+
 namespace qm {
 
 namespace {
@@ -88,8 +90,16 @@ void TKFont::SetName(const QString& v) { QM_SET(mName, v); }
 void TKFont::SetPitch(TFontPitch v) { QM_SET(mPitch, v); }
 void TKFont::SetStyle(TFontStyles v) { QM_SET(mStyle, TFontStyles(v & 0x0F)); }
 
-int TKFont::Size() const { return -MulDiv(mHeight, 72, 96); }
-void TKFont::SetSize(int points) { SetHeight(-MulDiv(points, 96, 72)); }
+namespace {
+// -v; the one int that has no negative (a damaged size gives it) becomes the largest that has.
+int Negated(int v)
+{
+    return v == INT_MIN ? INT_MAX : -v;
+}
+} // namespace
+
+int TKFont::Size() const { return Negated(MulDiv(mHeight, 72, 96)); }
+void TKFont::SetSize(int points) { SetHeight(Negated(MulDiv(points, 96, 72))); }
 
 // ---- TKPen ----
 

@@ -1,9 +1,20 @@
 // Card object base: scaling, locking, selectability, centring and the bounds check.
+#include "model/cardmodel.h"
 #include "model/cardobjects.h"
+#include "model/cardrender.h"
+#include "files/streamreader.h"
+#include "files/streamwriter.h"
+#include "objects/shapes/basicshape.h"
 #include "objects/shapes/line.h"
+#include "objects/text/labellayout.h"
+#include "objects/text/textlabel.h"
 #include "testutil.h"
 
+#include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
+
+#include <climits>
 
 using namespace qm;
 
@@ -96,4 +107,76 @@ TEST(GraphicControl, BlankTrimmingTouchesSpacesOnly)
     EXPECT_EQ(TKGraphicControl::TrimBlanks(QStringLiteral("  a b\t ")), QStringLiteral("a b\t"));
     EXPECT_EQ(TKGraphicControl::TrimLeftBlanks(QStringLiteral("  x ")), QStringLiteral("x "));
     EXPECT_EQ(TKGraphicControl::TrimRightBlanks(QStringLiteral("   ")), QString());
+}
+
+// Damaged or hostile files hold values at the very ends of the int range. They are kept as stored, so a file
+// writes back unchanged, but everything that computes with them sees values no card comes near the limit
+// of, so nothing wraps round (the sanitizer build stops on the first overflow).
+TEST(GraphicControl, ValuesAtTheEndsOfTheIntRangeAreKeptButNeverOverflow)
+{
+    constexpr int kMax = TKGraphicControl::kMaxCoordinate;
+    TKLineShape far;
+    far.SetBounds(INT_MAX, INT_MIN, INT_MAX, INT_MIN);
+    far.Pen().SetWidth(INT_MAX);
+    EXPECT_EQ(far.BoundsRect(), QRect(kMax, -kMax, kMax, -kMax));
+    const QByteArray bytes = WriteObjectsToBytes({&far});
+    TKCardObjects read;
+    ASSERT_TRUE(ReadObjectsFromBytes(read, bytes).ok);
+    const std::vector<TKGraphicControl*> once = read.Objects();
+    const QByteArray again = WriteObjectsToBytes({once.begin(), once.end()});
+    // The object is renamed on reading; from its Left on it is written back byte for byte.
+    ASSERT_GT(bytes.indexOf("\x04Left\x04\xff\xff\xff\x7f"), 0);
+    EXPECT_EQ(again.mid(again.indexOf("\x04Left")), bytes.mid(bytes.indexOf("\x04Left")));
+    // Pasting moves by 15 from where the object is seen, not round to the other end.
+    TKCardObjects pasted;
+    ASSERT_TRUE(ReadObjectsFromBytes(pasted, bytes, 15).ok);
+    EXPECT_EQ(pasted.At(0)->Left(), kMax);
+    EXPECT_EQ(pasted.At(0)->Top(), -kMax + 15);
+
+    // Font sizes: -INT_MIN has no int.
+    TKFont font;
+    font.SetHeight(INT_MIN);
+    EXPECT_GT(font.Size(), 0);
+    font.SetSize(-1610612736); // 96/72 of it is INT_MIN
+    EXPECT_EQ(font.Height(), INT_MAX);
+
+    // Label layout: a 17-pixel text with the deepest shadow below and the deepest highlight to the left.
+    TLabelLayoutInput in;
+    in.box = QSize(100, 30);
+    in.metrics = {40, 17};
+    in.shadowOffset = QPoint(0, INT_MAX);
+    in.highlightOffset = QPoint(INT_MIN, 0);
+    const TLabelLayout out = LayOutLabel(in);
+    EXPECT_GT(out.rowExtent, 17);
+    EXPECT_GE(out.box.height(), out.rowExtent);
+    EXPECT_GT(out.margin.x(), 0);
+
+    // The whole card drawn as a picture and on paper: a label with the tallest font and deepest effects,
+    // a line and an outline with the widest pens either way.
+    TCardModel card;
+    card.SetSize(QSize(336, 192));
+    auto* label = static_cast<TKPLabel*>(card.Objects().Add(std::make_unique<TKPLabel>()));
+    label->SetBounds(INT_MAX, INT_MAX, INT_MAX, INT_MAX);
+    label->Font().SetHeight(INT_MIN);
+    label->SetDepthShadow(INT_MIN);
+    label->SetDirectionShadow(sdDownLeft);
+    label->SetDepthHighlight(INT_MAX);
+    card.Objects().Add(std::make_unique<TKLineShape>())->SetBounds(0, 0, 40, 40);
+    static_cast<TKLineShape*>(card.Objects().At(1))->Pen().SetWidth(INT_MAX);
+    auto* shape = static_cast<TKLabelShapes*>(card.Objects().Add(std::make_unique<TKLabelShapes>()));
+    shape->SetBounds(10, 10, 50, 50);
+    shape->Pen().SetWidth(INT_MIN);
+    card.LayOutObjects();
+    for (const auto target : {TRenderContext::Picture, TRenderContext::Paper}) {
+        QImage image(48, 32, QImage::Format_RGB32);
+        QPainter painter(&image);
+        TRenderContext context;
+        context.target = target;
+        DrawCard(painter, card, context);
+    }
+    const std::vector<TKGraphicControl*> all = card.Objects().Objects();
+    TKCardObjects back;
+    ASSERT_TRUE(ReadObjectsFromBytes(back, WriteObjectsToBytes({all.begin(), all.end()})).ok);
+    EXPECT_EQ(static_cast<TKPLabel*>(back.At(0))->DepthShadow(), INT_MIN);
+    EXPECT_EQ(static_cast<TKPLabel*>(back.At(0))->Font().Height(), INT_MIN);
 }

@@ -135,7 +135,7 @@ bool SelectPaperPenAndBrush(QPainter& painter, const TKPen& pen, int hundredths,
         painter.setPen(Qt::NoPen);
     } else {
         // Hundredths of an inch in card units; width 0 is the device's thinnest line.
-        const double width = std::max(0, hundredths) * kUnitsPerInch * 0.01;
+        const double width = std::clamp(hundredths, 0, kMaxPenWidth) * kUnitsPerInch * 0.01;
         const bool wide = hundredths > 0;
         QPen qpen(color, width, ToQtPenStyle(pen.Style()), wide ? Qt::RoundCap : Qt::FlatCap,
                   wide ? Qt::RoundJoin : Qt::MiterJoin);
@@ -247,7 +247,8 @@ void TKLabelShapes::Draw(QPainter& painter, const TRenderContext& context) const
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (context.OnPaper()) {
         // No inset for the pen: on paper the outline runs along the box's edges.
-        const int hundredths = int(std::trunc(mPen.Width() / double(kUnitsPerInch) * 100));
+        const int penWidth = std::clamp(mPen.Width(), -kMaxPenWidth, kMaxPenWidth);
+        const int hundredths = int(std::trunc(penWidth / double(kUnitsPerInch) * 100));
         if (SelectPaperPenAndBrush(painter, mPen, hundredths, &mBrush)) {
             QRectF figure(0, 0, Width(), Height());
             if (mPen.Style() == psInsideFrame) {

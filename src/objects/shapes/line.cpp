@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace qm {
 
 const IdentList kLineStyleIdents = {"stHorizontal", "stVertical", "stAngleSlopingUp", "stAngleSlopingDown"};
@@ -104,7 +106,9 @@ void TKLineShape::Draw(QPainter& painter, const TRenderContext& context) const
 
 void TKLineShape::DrawOnPaper(QPainter& painter) const
 {
-    const int w = mPen.Width();
+    // Wider pens only come from damaged files; they print at the widest a shape's outline prints.
+    constexpr int kMaxPenWidth = 4096;
+    const int w = std::clamp(mPen.Width(), -kMaxPenWidth, kMaxPenWidth);
     // The pixel width is taken as hundredths of an inch: a 3-pixel line prints 3/100 inch thick.
     TKPen pen;
     pen.Assign(mPen);

@@ -14,6 +14,20 @@ namespace qm {
 
 namespace {
 
+// Lengths the layout takes in: stored depths and sizes and the measures of any caption. Kept within this, no
+// sum or difference the layout forms can overflow; no card comes near it.
+constexpr int kMaxLength = 1 << 24;
+
+int Bounded(int v)
+{
+    return std::clamp(v, -kMaxLength, kMaxLength);
+}
+
+QPoint Bounded(QPoint p)
+{
+    return {Bounded(p.x()), Bounded(p.y())};
+}
+
 // Trunc(1.2 x v), exactly.
 int TruncSixFifths(int v)
 {
@@ -63,10 +77,10 @@ QPoint OriginOf(const TTextRect& r, int angle)
 
 TLabelLayout LayOutLabel(const TLabelLayoutInput& in)
 {
-    const QPoint s = in.shadowOffset;
-    const QPoint h = in.highlightOffset;
-    const int textWidth = in.metrics.textWidth;
-    const int textHeight = in.metrics.textHeight;
+    const QPoint s = Bounded(in.shadowOffset);
+    const QPoint h = Bounded(in.highlightOffset);
+    const int textWidth = Bounded(in.metrics.textWidth);
+    const int textHeight = Bounded(in.metrics.textHeight);
     const int angle = in.angle;
     const bool horizontal = angle != 90 && angle != 270;
 
@@ -78,8 +92,8 @@ TLabelLayout LayOutLabel(const TLabelLayoutInput& in)
 
     // The height of horizontal text (the width of vertical text) ends between the row extent and 1.2 times
     // it.
-    int width = in.box.width();
-    int height = in.box.height();
+    int width = Bounded(in.box.width());
+    int height = Bounded(in.box.height());
     if (horizontal) {
         if (angle == 180 && 2 * textWidth < width)
             width = 2 * textWidth;
@@ -132,14 +146,17 @@ QSize GrownLabelBox(const TLabelLayout& last, QSize box, int captionWidth, int c
 {
     const int left = std::max({last.mainRect.left, last.shadowRect.left, last.highlightRect.left});
     const int top = std::max({last.mainRect.top, last.shadowRect.top, last.highlightRect.top});
-    return QSize(std::max(box.width(), left + captionWidth), std::max(box.height(), top + captionHeight));
+    return QSize(std::max(box.width(), Bounded(left) + Bounded(captionWidth)),
+                 std::max(box.height(), Bounded(top) + Bounded(captionHeight)));
 }
 
 QFont LabelDrawingFont(const TKFont& font, float scale)
 {
-    int height = font.Height();
+    // A font taller than any card is drawn at that height.
+    constexpr int kMaxFontPixels = 1 << 14;
+    int height = std::clamp(font.Height(), -kMaxFontPixels, kMaxFontPixels);
     if (scale != 1.0f) {
-        const int points = int(double(font.Size()) * double(scale));
+        const int points = int(std::clamp(double(-MulDiv(height, 72, 96)) * double(scale), -1e6, 1e6));
         height = -MulDiv(points, 96, 72);
     }
 
