@@ -20,6 +20,20 @@ QString StepName(const QString& caption)
     return s.trimmed();
 }
 
+// Captions are shown as given, user text included ("Smith & Sons"): the action's text doubles every "&" so
+// that none becomes an accelerator mark.
+QString ShownText(const QString& caption)
+{
+    QString s = caption;
+    return s.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+QString CaptionOf(const QAction* action)
+{
+    QString s = action->text();
+    return s.replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
 } // namespace
 
 QString TKMenu::TakeTriggered()
@@ -46,7 +60,7 @@ QAction* TKMenu::AddItem(const QString& caption, std::function<void()> onClick)
         AddSeparator();
         return mEntries.back().action;
     }
-    auto* action = new QAction(caption);
+    auto* action = new QAction(ShownText(caption));
     if (onClick)
         QObject::connect(action, &QAction::triggered, action, [this, caption, onClick] {
             // An item of a submenu names its step after the submenu ("Line Thickness", not "3 Point").
@@ -73,7 +87,7 @@ void TKMenu::AddSeparator()
 
 TKMenu* TKMenu::AddSubmenu(const QString& caption)
 {
-    auto* action = new QAction(caption);
+    auto* action = new QAction(ShownText(caption));
     mEntries.push_back({action, std::make_unique<TKMenu>()});
     TKMenu* sub = mEntries.back().submenu.get();
     sub->mCaption = mCaption.isEmpty() ? StepName(caption) : mCaption;
@@ -84,7 +98,7 @@ QStringList TKMenu::Captions() const
 {
     QStringList out;
     for (const Entry& e : mEntries)
-        out << (e.action->isSeparator() ? QStringLiteral("-") : e.action->text());
+        out << (e.action->isSeparator() ? QStringLiteral("-") : CaptionOf(e.action));
     return out;
 }
 
@@ -93,7 +107,7 @@ QAction* TKMenu::Find(const QString& path) const
     const int slash = int(path.indexOf(QLatin1Char('/')));
     const QString head = slash < 0 ? path : path.left(slash);
     for (const Entry& e : mEntries) {
-        if (e.action->isSeparator() || e.action->text() != head)
+        if (e.action->isSeparator() || CaptionOf(e.action) != head)
             continue;
         if (slash < 0)
             return e.action;
@@ -106,7 +120,7 @@ QAction* TKMenu::Find(const QString& path) const
 TKMenu* TKMenu::Submenu(const QString& caption) const
 {
     for (const Entry& e : mEntries) {
-        if (e.submenu && e.action->text() == caption)
+        if (e.submenu && CaptionOf(e.action) == caption)
             return e.submenu.get();
     }
     return nullptr;

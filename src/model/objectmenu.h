@@ -25,7 +25,8 @@ public:
     TKMenu(const TKMenu&) = delete;
     TKMenu& operator=(const TKMenu&) = delete;
 
-    // Appends an item; "-" appends a separator.
+    // Appends an item; "-" appends a separator. Captions are plain text, shown as given: an "&" in one (a
+    // user's own text) is no accelerator mark. Captions(), Find() and Submenu() take them the same way.
     QAction* AddItem(const QString& caption, std::function<void()> onClick = {});
     QAction* AddCheckItem(const QString& caption, std::function<void()> onClick = {});
     void AddSeparator();

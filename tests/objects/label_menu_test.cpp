@@ -6,6 +6,7 @@
 #include "testutil.h"
 
 #include <QAction>
+#include <QKeySequence>
 
 #include <gtest/gtest.h>
 
@@ -194,6 +195,26 @@ TEST(PersonalLabelMenu, TenFieldsOfTheMomentComeFirstOnADesignPanel)
     // Its text command opens its own dialog.
     ASSERT_TRUE(o.Run(QStringLiteral("Text")));
     EXPECT_EQ(o.host.dialogs.asked, QStringList("bctext"));
+}
+
+TEST(PersonalLabelMenu, AmpersandsInTheValuesShowAsThemselvesAndArePickedWhole)
+{
+    OnPanel<TKBusinessCardLabel> o;
+    o.host.personal = QStringList(10, QString());
+    o.host.personal[1] = QStringLiteral("Smith & Sons");
+    o.host.personal[2] = QStringLiteral("R&D");
+    o.Menu().AboutToShow();
+    const TKMenu* fields = o.Menu().Submenu(QStringLiteral("Personal Information"));
+    ASSERT_NE(fields, nullptr);
+    EXPECT_EQ(fields->Captions().mid(1, 2), QStringList({"Company\tSmith & Sons", "Title\tR&D"}));
+    // What a menu shows of the item: no accelerator, every "&" as it is.
+    for (int row : {1, 2}) {
+        const QAction* item = fields->At(row).action;
+        EXPECT_TRUE(QKeySequence::mnemonic(item->text()).isEmpty()) << qPrintable(item->text());
+        EXPECT_EQ(item->iconText(), fields->Captions().at(row));
+    }
+    ASSERT_TRUE(o.Run(QStringLiteral("Personal Information/Title\tR&D")));
+    EXPECT_EQ(o.label.Caption(), QStringLiteral("R&D"));
 }
 
 TEST(PersonalLabelMenu, NoSubmenuAwayFromTheDesignPanel)
