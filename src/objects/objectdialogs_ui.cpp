@@ -3,6 +3,7 @@
 
 #include "design/designpanel_ui.h"
 #include "objects/text/effectsdialog_ui.h"
+#include "objects/text/fontchoice.h"
 #include "objects/text/personaltextdialog_ui.h"
 #include "objects/text/textdialog_ui.h"
 
@@ -13,9 +14,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-#include <algorithm>
 #include <memory>
-#include <cmath>
 
 namespace qm {
 
@@ -30,28 +29,13 @@ bool TKStandardDialogs::Edit3DEffects(TKBaseLabel& label) { return ShowFont3DEff
 
 bool TKStandardDialogs::ChooseFont(TKFont& font)
 {
-    QFont initial(font.Name());
-    initial.setPointSize(std::max(1, font.Size()));
-    initial.setBold(font.HasStyle(fsBold));
-    initial.setItalic(font.HasStyle(fsItalic));
-    initial.setUnderline(font.HasStyle(fsUnderline));
-    initial.setStrikeOut(font.HasStyle(fsStrikeOut));
+    // The dialog opens at the face that draws the text; what the user leaves alone stays as stored.
+    const QFont start = FontDialogStart(font);
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, mParent);
+    const QFont chosen = QFontDialog::getFont(&ok, start, mParent);
     if (!ok)
         return false;
-    font.SetName(chosen.family());
-    font.SetSize(chosen.pointSize() > 0 ? chosen.pointSize() : int(std::lround(chosen.pointSizeF())));
-    TFontStyles style = 0;
-    if (chosen.bold())
-        style |= 1u << fsBold;
-    if (chosen.italic())
-        style |= 1u << fsItalic;
-    if (chosen.underline())
-        style |= 1u << fsUnderline;
-    if (chosen.strikeOut())
-        style |= 1u << fsStrikeOut;
-    font.SetStyle(style);
+    TakeFontDialogAnswer(font, start, chosen);
     return true;
 }
 

@@ -1,14 +1,22 @@
 // The label dialogs: what they show on opening and what "Ok" writes back into the label.
+#include "model/objectdialogs.h"
+#include "objects/objectdialogs_ui.h"
 #include "objects/text/effectsdialog_ui.h"
+#include "objects/text/fontchoice.h"
+#include "objects/text/labellayout.h"
 #include "objects/text/personaltextdialog_ui.h"
 #include "objects/text/textdialog_ui.h"
 #include "objects/text/personallabel.h"
 #include "objects/text/labeldialogparts_ui.h"
 #include "objects/text/textlabel.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -138,3 +146,62 @@ TEST(Font3DEffectsDialog, SampleFollowsEveryChoiceAndOkCopiesItBack)
     EXPECT_EQ(label.Font().Size(), 14);
     EXPECT_EQ(label.Caption(), QStringLiteral("Mine"));
 }
+
+// ---- Font dialog ----
+
+TEST(FontDialog, OpensAtTheFaceThatDrawsTheTextAndOkWithoutAChangeKeepsTheFont)
+{
+    TKFont arial; // "Arial", 10 points
+    arial.SetStyle(1u << fsBold);
+    const QString drawnFace = QFontInfo(LabelDrawingFont(arial, 1.0f)).family();
+
+    // The real dialog, answered with OK as soon as it is up.
+    QFont shown;
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, &shown] {
+        auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        shown = dialog->currentFont();
+        dialog->accept();
+    });
+    timer->start(10);
+    TKFont font;
+    font.Assign(arial);
+    TKStandardDialogs dialogs(nullptr);
+    EXPECT_TRUE(dialogs.ChooseFont(font));
+    EXPECT_EQ(shown.family(), drawnFace);
+    EXPECT_EQ(shown.pointSize(), 10);
+    EXPECT_TRUE(shown.bold());
+    EXPECT_TRUE(font == arial) << qPrintable(font.Name()) << " " << font.Height() << " " << font.Style();
+
+    // Only what the user changed changes: the size and italic here, the face kept as stored ...
+    const QFont start = FontDialogStart(arial);
+    QFont answer(start);
+    answer.setPointSize(14);
+    answer.setItalic(true);
+    EXPECT_TRUE(TakeFontDialogAnswer(font, start, answer));
+    EXPECT_EQ(font.Name(), QStringLiteral("Arial"));
+    EXPECT_EQ(font.Size(), 14);
+    EXPECT_EQ(font.Style(), TFontStyles((1u << fsBold) | (1u << fsItalic)));
+    // ... another face and no bold here, the size kept.
+    font.Assign(arial);
+    answer = start;
+    answer.setFamily(QStringLiteral("DejaVu Serif"));
+    answer.setBold(false);
+    EXPECT_TRUE(TakeFontDialogAnswer(font, start, answer));
+    EXPECT_EQ(font.Name(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(font.Height(), arial.Height());
+    EXPECT_EQ(font.Style(), TFontStyles(0));
+
+    // A stored cell height opens at the size it draws with and stays a cell height.
+    TKFont cell;
+    cell.SetHeight(20);
+    const QFont cellStart = FontDialogStart(cell);
+    EXPECT_NEAR(cellStart.pointSize(), LabelDrawingFont(cell, 1.0f).pixelSize() * 0.75, 0.5);
+    EXPECT_FALSE(TakeFontDialogAnswer(cell, cellStart, cellStart));
+    EXPECT_EQ(cell.Height(), 20);
+}
+

@@ -1,0 +1,19 @@
+// The font dialog's start and answer: the face and size it shows for a stored font, and what OK changes.
+#pragma once
+
+class QFont;
+
+namespace qm {
+
+class TKFont;
+
+// The font a font dialog opens at for a stored font: the face that really draws it (a stored "Arial" opens
+// at the metric-compatible face the system gives for it), its size in points and its styles.
+QFont FontDialogStart(const TKFont& font);
+
+// Takes the dialog's answer into the stored font, changing only what the user changed from the start: a
+// face, size or style left as it opened stays exactly as stored, so OK without a change keeps "Arial" and a
+// cell height. True when anything changed.
+bool TakeFontDialogAnswer(TKFont& font, const QFont& start, const QFont& chosen);
+
+} // namespace qm
