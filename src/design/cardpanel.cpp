@@ -5,6 +5,8 @@
 
 #include "model/classregistry.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 namespace qm {
@@ -56,13 +58,6 @@ bool TKBusinessCardPanel32::HasSpecialEffects() const
 
 void TKBusinessCardPanel32::CreateObject(const QRect& drawn)
 {
-    // A click or a thin drag still gives an object one can see and take hold of.
-    QRect rect = drawn;
-    if (rect.width() < 25)
-        rect.setWidth(50);
-    if (rect.height() < 15)
-        rect.setHeight(15);
-
     const TDrawingTool* tool = CardClasses().Tool(mPanelState);
     std::unique_ptr<TKGraphicControl> object = tool ? CardClasses().Create(tool->className) : nullptr;
     if (!object)
@@ -72,6 +67,23 @@ void TKBusinessCardPanel32::CreateObject(const QRect& drawn)
     object->SetHost(this);
     if (tool->prepare)
         tool->prepare(*object, Font());
+
+    QRect rect = drawn;
+    if (tool->fit) {
+        // The way the mouse went when the rectangle is the last rubber band's; else down to the right.
+        const QPoint from = BandStart(), to = BandEnd();
+        const QRect band(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
+                         QSize(std::abs(to.x() - from.x()), std::abs(to.y() - from.y())));
+        rect = band == drawn ? tool->fit(*object, from, to)
+                             : tool->fit(*object, drawn.topLeft(), drawn.topLeft() + QPoint(drawn.width(), drawn.height()));
+    } else {
+        // A click or a thin drag still gives an object one can see and take hold of.
+        if (rect.width() < 25)
+            rect.setWidth(50);
+        if (rect.height() < 15)
+            rect.setHeight(15);
+    }
+
     object->Loaded();
     TKGraphicControl* placed = PlaceObject(std::move(object), rect);
     if (placed && tool->placed)

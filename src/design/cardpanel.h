@@ -68,7 +68,8 @@ public:
     void SetReadingDescription(bool value) { mReadingDescription = value; }
 
     // Creates the object of the current drawing mode for a drawn rectangle (also called by the panel when
-    // a rubber band ends in drawing mode). Raises small rectangles to 50 x 15 first.
+    // a rubber band ends in drawing mode). Raises small rectangles to 50 x 15 first, unless the kind fits
+    // itself to the drag (a line runs the way the mouse went).
     void CreateObject(const QRect& rect) override;
 
 private:

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -28,6 +29,10 @@ struct TDrawingTool
     bool oneShot = false;  // back to the pointer once placed (the kind opens its own dialog)
     // Sets up a new object before it is placed: its figure, caption or the panel's font.
     std::function<void(TKGraphicControl& object, const TKFont& panelFont)> prepare;
+    // Shapes a new object to the drag that drew it, from the press to the release point (panel pixels), and
+    // gives the box it takes (raised to 10 x 15 when placed); unset, the object takes the dragged rectangle,
+    // raised to 50 x 15.
+    std::function<QRect(TKGraphicControl& object, QPoint from, QPoint to)> fit;
     // Runs once the object stands on the card (a first dialog).
     std::function<void(TKGraphicControl& object)> placed;
 };

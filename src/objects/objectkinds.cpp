@@ -38,10 +38,11 @@ struct Button
     void (*picture)(QPainter&);
 };
 
-// A drawing tool that places a T; prepare (T&, const TKFont&) and placed (T&) are optional.
-template <class T, class Prepare = std::nullptr_t, class Placed = std::nullptr_t>
+// A drawing tool that places a T; prepare (T&, const TKFont&), placed (T&) and fit (T&, QPoint from, QPoint
+// to, giving the box) are optional.
+template <class T, class Prepare = std::nullptr_t, class Placed = std::nullptr_t, class Fit = std::nullptr_t>
 void AddTool(ClassRegistry& registry, TLPanelState mode, const char* caption, Button button, bool oneShot = false,
-             Prepare prepare = nullptr, Placed placed = nullptr)
+             Prepare prepare = nullptr, Placed placed = nullptr, Fit fit = nullptr)
 {
     TDrawingTool tool;
     tool.mode = mode;
@@ -55,6 +56,8 @@ void AddTool(ClassRegistry& registry, TLPanelState mode, const char* caption, Bu
         tool.prepare = [prepare](TKGraphicControl& o, const TKFont& font) { prepare(static_cast<T&>(o), font); };
     if constexpr (!std::is_same_v<Placed, std::nullptr_t>)
         tool.placed = [placed](TKGraphicControl& o) { placed(static_cast<T&>(o)); };
+    if constexpr (!std::is_same_v<Fit, std::nullptr_t>)
+        tool.fit = [fit](TKGraphicControl& o, QPoint from, QPoint to) { return fit(static_cast<T&>(o), from, to); };
     registry.AddTool(std::move(tool));
 }
 
@@ -103,8 +106,10 @@ const ClassRegistry& CardClasses()
         AddTool<TBCShapes>(r, psEllipse, "Ellipse", {"DrawEllipseButton", "Ellipse tool", DrawEllipseToolPicture}, false, Figure(stEllipse));
         AddTool<TBCShapes>(r, psRoundRectangle, "Rounded Rectangle", {"DrawRoundrectbutton", "Round Rectangle tool", DrawRoundRectangleToolPicture},
                            false, Figure(stRoundRect));
+        // A line runs the way it was dragged.
         AddTool<TKLineShape>(r, psLine, "Line", {"DrawLinebutton", "Line Tool", DrawLineToolPicture}, false,
-                             [](TKLineShape& line, const TKFont&) { line.SetLineStyle(stVertical); });
+                             nullptr, nullptr,
+                             [](TKLineShape& line, QPoint from, QPoint to) { return line.FitToDrag(from, to); });
         // These kinds open their own dialog straight away, so the tool does not stay armed.
         AddTool<TKImage>(r, psImage, "Clip Art", {"DrawImageButton", "Clip Art Tool", DrawClipArtToolPicture}, true);
         AddTool<TSuperShape>(r, psSuperShape, "SuperShape",

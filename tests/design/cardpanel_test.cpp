@@ -112,7 +112,7 @@ struct Fixture
 
 // ---- Drawing modes ----
 
-TEST(BusinessCardPanel, SmallRectanglesAreRaisedToFiftyByFifteenAndLinesAreVertical)
+TEST(BusinessCardPanel, SmallRectanglesAreRaisedToFiftyByFifteen)
 {
     Fixture f;
     f.panel.SetPanelState(psRectangle);
@@ -129,9 +129,58 @@ TEST(BusinessCardPanel, SmallRectanglesAreRaisedToFiftyByFifteenAndLinesAreVerti
 
     EXPECT_EQ(f.Draw(psRectangle, QRect(5, 5, 24, 14))->BoundsRect(), QRect(5, 5, 50, 15));
     EXPECT_EQ(f.Draw(psRectangle, QRect(5, 5, 25, 15))->BoundsRect(), QRect(5, 5, 25, 15));
+    // A line keeps the length it was drawn with.
     auto* line = static_cast<TKLineShape*>(f.Draw(psLine, QRect(20, 30, 30, 5)));
     EXPECT_EQ(line->BoundsRect(), QRect(20, 30, 30, 15));
-    EXPECT_EQ(line->LineStyle(), stVertical);
+    EXPECT_EQ(line->LineStyle(), stHorizontal);
+}
+
+TEST(BusinessCardPanel, TheLineToolDrawsTheLineTheMouseWent)
+{
+    const struct
+    {
+        QPoint from, to;
+        TLineStyle style;
+        QRect box;
+        QPoint ink[2]; // the ends of the line on the card's picture
+    } drags[] = {
+        {{30, 40}, {230, 44}, stHorizontal, {30, 40, 200, 15}, {{30, 40}, {229, 40}}},
+        {{230, 44}, {30, 40}, stHorizontal, {30, 44, 200, 15}, {{30, 44}, {229, 44}}},
+        {{100, 170}, {103, 20}, stVertical, {100, 20, 10, 150}, {{100, 20}, {100, 169}}},
+        {{40, 20}, {140, 80}, stAngleSlopingDown, {40, 20, 100, 60}, {{40, 20}, {139, 79}}},
+        {{140, 80}, {40, 20}, stAngleSlopingDown, {40, 20, 100, 60}, {{40, 20}, {139, 79}}},
+        // Corner to corner: the bottom-left corner's own pixel lies just outside the box.
+        {{40, 150}, {140, 90}, stAngleSlopingUp, {40, 90, 100, 60}, {{41, 149}, {139, 90}}},
+        {{140, 90}, {40, 150}, stAngleSlopingUp, {40, 90, 100, 60}, {{41, 149}, {139, 90}}},
+        {{60, 60}, {61, 60}, stVertical, {60, 60, 10, 15}, {{60, 60}, {60, 74}}}, // a click
+    };
+    for (const auto& d : drags) {
+        SCOPED_TRACE(testing::Message() << "drag from " << d.from.x() << "," << d.from.y() << " to " << d.to.x()
+                                        << "," << d.to.y());
+        Fixture f;
+        f.panel.SetPanelState(psLine);
+        f.panel.MouseDown(d.from, Qt::LeftButton, Qt::NoModifier, {}, 1000);
+        f.panel.MouseMove((d.from + d.to) / 2, Qt::LeftButton, 1020);
+        f.panel.MouseUp(d.to, Qt::LeftButton, Qt::NoModifier, 1100);
+        ASSERT_EQ(f.panel.CardObjects().Count(), 1);
+        auto* line = static_cast<TKLineShape*>(f.panel.CardObjects().At(0));
+        EXPECT_EQ(line->LineStyle(), d.style);
+        EXPECT_EQ(line->BoundsRect(), d.box);
+
+        // The card's picture: the line's pixels run between the ends and nowhere else.
+        const QImage picture = f.panel.RenderToBitmap();
+        QRect ink;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                if (qGray(picture.pixel(x, y)) < 100)
+                    ink |= QRect(x, y, 1, 1);
+            }
+        }
+        EXPECT_EQ(ink, QRect(QPoint(std::min(d.ink[0].x(), d.ink[1].x()), std::min(d.ink[0].y(), d.ink[1].y())),
+                             QPoint(std::max(d.ink[0].x(), d.ink[1].x()), std::max(d.ink[0].y(), d.ink[1].y()))));
+        EXPECT_LT(qGray(picture.pixel(d.ink[0])), 100);
+        EXPECT_LT(qGray(picture.pixel(d.ink[1])), 100);
+    }
 }
 
 TEST(BusinessCardPanel, EveryModeCreatesItsClassAndOnlyDialogKindsReturnToThePointer)

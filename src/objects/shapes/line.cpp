@@ -9,6 +9,9 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdlib>
+
+#include <algorithm>
 
 namespace qm {
 
@@ -57,6 +60,29 @@ void TKLineShape::StretchToEdges()
     else if (mLineStyle == stVertical)
         SetBounds(Left(), 0, Width(), panel->PanelHeight());
     Invalidate();
+}
+
+QRect TKLineShape::FitToDrag(QPoint from, QPoint to)
+{
+    const int dx = to.x() - from.x();
+    const int dy = to.y() - from.y();
+    const int w = std::abs(dx);
+    const int h = std::abs(dy);
+    const QPoint topLeft(std::min(from.x(), to.x()), std::min(from.y(), to.y()));
+    if (std::max(w, h) < 4) {
+        SetLineStyle(stVertical);
+        return QRect(from, QSize(0, 0));
+    }
+    if (2 * std::min(w, h) >= std::max(w, h)) {
+        SetLineStyle((dx > 0) == (dy > 0) ? stAngleSlopingDown : stAngleSlopingUp);
+        return QRect(topLeft, QSize(w, h));
+    }
+    if (w > h) {
+        SetLineStyle(stHorizontal);
+        return QRect(topLeft.x(), from.y(), w, 0);
+    }
+    SetLineStyle(stVertical);
+    return QRect(from.x(), topLeft.y(), 0, h);
 }
 
 void TKLineShape::Loaded()

@@ -34,6 +34,11 @@ public:
     int ScreenPenWidth() const;
     // A horizontal line spans the panel's width, a vertical one its height; diagonals stay. Needs a panel.
     void StretchToEdges();
+    // The line a drag from `from` to `to` draws: the style and the box (panel pixels). Wider than tall gives
+    // a horizontal line at the height the drag started, taller than wide a vertical one, its length the
+    // drag's; a drag nearer a diagonal (neither side under half the other) the sloping line corner to
+    // corner in its direction. A click gives a short vertical line.
+    QRect FitToDrag(QPoint from, QPoint to);
 
     void Loaded() override;
     // On screen the pen stays inside the bounds as GDI places it; on paper the line runs along the box, its
