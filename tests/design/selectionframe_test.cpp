@@ -148,6 +148,16 @@ TEST(SelectionFrame, GripDragsResizeButNeverBelowFivePixels)
     Drag(frame, {0, 0}, {200, 200});
     EXPECT_EQ(frame.Bounds().width(), 5);
     EXPECT_EQ(frame.Bounds().height(), 5);
+
+    // The top-right grip moves the top and the right edge; the left and the bottom stay.
+    TKGraphicControl* p = panel.Add(150, 100, 40, 30); // frame (148, 98, 45, 35)
+    frame.ClearSelection();
+    frame.Select(p, 2);
+    frame.MouseMove({45, 0}, Qt::NoButton, 3000);
+    EXPECT_EQ(frame.Zone(), 2);
+    EXPECT_EQ(panel.cursor, TKCursorShape::SizeNESW);
+    Drag(frame, {45, 0}, {55, -10});
+    EXPECT_EQ(p->BoundsRect(), QRect(150, 90, 49, 40));
 }
 
 TEST(SelectionFrame, LockedObjectsStayWhileTheOthersMove)
@@ -207,4 +217,15 @@ TEST(SelectionFrame, ArrowKeysNudgeOnKeyUp)
     frame.KeyDown(Qt::Key_Left, Qt::NoModifier);
     frame.KeyUp();
     EXPECT_EQ(edge->Left(), 0);
+
+    // At the right edge: one pixel short of it the object still moves, flush with it it stays.
+    TKGraphicControl* right = panel.Add(325, 50, 10, 10);
+    frame.ClearSelection();
+    frame.Select(right, 3);
+    frame.KeyDown(Qt::Key_Right, Qt::NoModifier);
+    frame.KeyUp();
+    EXPECT_EQ(right->Left(), 326);
+    frame.KeyDown(Qt::Key_Right, Qt::NoModifier);
+    frame.KeyUp();
+    EXPECT_EQ(right->BoundsRect(), QRect(326, 50, 10, 10));
 }

@@ -178,6 +178,37 @@ TEST(Stream, StringsKeepEveryCharacter)
     EXPECT_TRUE(WriteObjectsToBytes({&line}).contains(Prop("Hint", fromHex("12"))));
 }
 
+TEST(Stream, IntegersAndStringsTakeTheWiderFormExactlyPastTheirLimits)
+{
+    // One byte holds -128 to 127, two bytes -32768 to 32767; one beyond takes the wider form.
+    const struct
+    {
+        int value;
+        const char* hex;
+    } integers[] = {{127, "02 7f"},   {128, "03 80 00"},       {-128, "02 80"},
+                    {-129, "03 7f ff"}, {32767, "03 ff 7f"}, {-32769, "04 ff 7f ff ff"}};
+    for (const auto& i : integers) {
+        TKLineShape line;
+        line.SetLeft(i.value);
+        const QByteArray bytes = WriteObjectsToBytes({&line});
+        EXPECT_TRUE(bytes.contains(Prop("Left", fromHex(i.hex)))) << i.value << ": " << qPrintable(toHex(bytes));
+        TKCardObjects objects;
+        ASSERT_TRUE(ReadObjectsFromBytes(objects, bytes).ok);
+        EXPECT_EQ(objects.At(0)->Left(), i.value);
+    }
+    // A string of up to 255 bytes has a one-byte length; 256 bytes take a long string with four.
+    for (const int n : {255, 256}) {
+        TKLineShape line;
+        line.SetHint(QString(n, QLatin1Char('h')));
+        const QByteArray bytes = WriteObjectsToBytes({&line});
+        const QByteArray head = n == 255 ? fromHex("06 ff") : fromHex("0c 00 01 00 00");
+        EXPECT_TRUE(bytes.contains(Prop("Hint", head + QByteArray(n, 'h')))) << n;
+        TKCardObjects objects;
+        ASSERT_TRUE(ReadObjectsFromBytes(objects, bytes).ok);
+        EXPECT_EQ(objects.At(0)->Hint(), QString(n, QLatin1Char('h')));
+    }
+}
+
 TEST(Stream, ReadObjectsGetFreeComponentNamesAndPastedOnesMove)
 {
     qmtest::TestHost host;

@@ -76,6 +76,9 @@ TEST(LabelLayout, AlignmentMovesAllThreeCopiesOfUprightText)
     EXPECT_EQ(centre.mainOrigin, QPoint(49, 3));
     EXPECT_EQ(centre.highlightOrigin, QPoint(46, 0));
 
+    // Without copies the rectangle is the whole box: an odd text in an even box, 142 div 2 - 41 div 2 = 71 - 20.
+    EXPECT_EQ(LayOutLabel(Input({142, 33}, 41, 17, 0, {}, {}, taCenter)).mainOrigin, QPoint(51, 0));
+
     // Turned text ignores the alignment.
     const TLabelLayout turned = LayOutLabel(Input({142, 33}, 40, 17, 180, {}, {}, taRightJustify));
     EXPECT_EQ(turned.mainOrigin, LayOutLabel(Input({142, 33}, 40, 17, 180)).mainOrigin);
