@@ -25,7 +25,7 @@ bool TKStandardDialogs::EditBusinessCardLabelText(TKBusinessCardLabel& label)
     return ShowGetBCLabelText(mParent, label);
 }
 
-bool TKStandardDialogs::Edit3DEffects(TKBaseLabel& label) { return ShowFont3DEffects(mParent, label); }
+bool TKStandardDialogs::Edit3DEffects(TKBaseLabel& label) { return ShowFont3DEffects(mParent, label, this); }
 
 bool TKStandardDialogs::ChooseFont(TKFont& font)
 {

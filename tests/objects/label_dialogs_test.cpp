@@ -16,6 +16,7 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -145,6 +146,65 @@ TEST(Font3DEffectsDialog, SampleFollowsEveryChoiceAndOkCopiesItBack)
     EXPECT_EQ(label.Font().Color(), 0x008000);
     EXPECT_EQ(label.Font().Size(), 14);
     EXPECT_EQ(label.Caption(), QStringLiteral("Mine"));
+}
+
+namespace {
+
+// The colour dialog of the dialogs seam: answers with `color`, remembering the colour it started from.
+class ColourDialogs : public TKDialogs
+{
+public:
+    bool answer = true;
+    TColor color = clNone;
+    std::vector<TColor> started;
+    bool ChooseFont(TKFont&) override { return false; }
+    bool ChooseColor(TColor& c) override
+    {
+        started.push_back(c);
+        if (answer)
+            c = color;
+        return answer;
+    }
+};
+
+} // namespace
+
+TEST(Font3DEffectsDialog, CustomFontColourComesFromTheColourDialogAndShowsAsItsOwnEntry)
+{
+    ColourDialogs dialogs;
+    TKPLabel label;
+    TKFont3DEffects dialog(label, nullptr, &dialogs);
+    TColorCombo* combo = dialog.FontColorCombo();
+    ASSERT_EQ(combo->count(), 19);
+    EXPECT_EQ(combo->itemText(18), QStringLiteral("Custom..."));
+
+    // Cancelled: the colour shown stays, and so does the sample's.
+    dialogs.answer = false;
+    QTest::keyClick(combo, Qt::Key_End);
+    EXPECT_EQ(dialogs.started, std::vector<TColor>{clBlack});
+    EXPECT_EQ(combo->currentText(), QStringLiteral("Black"));
+    EXPECT_EQ(dialog.Sample().Font().Color(), clBlack);
+
+    // Chosen: an entry of its own, taken by the sample and by "Ok".
+    dialogs.answer = true;
+    dialogs.color = 0x123456; // blue 12, green 34, red 56
+    QTest::keyClick(combo, Qt::Key_End);
+    EXPECT_EQ(combo->currentText(), QStringLiteral("Custom #563412"));
+    EXPECT_EQ(combo->count(), 20);
+    EXPECT_EQ(dialog.Sample().Font().Color(), 0x123456);
+    dialog.OKButtonClick();
+    EXPECT_EQ(label.Font().Color(), 0x123456);
+
+    // Opened again it shows that colour; a named colour chosen instead drops the entry.
+    TKFont3DEffects again(label, nullptr, &dialogs);
+    TColorCombo* named = again.FontColorCombo();
+    EXPECT_EQ(named->currentText(), QStringLiteral("Custom #563412"));
+    QTest::keyClick(named, Qt::Key_End); // "Custom..." starts from the colour shown
+    EXPECT_EQ(dialogs.started.back(), 0x123456);
+    QTest::keyClick(named, Qt::Key_Home);
+    EXPECT_EQ(named->currentText(), QStringLiteral("Black"));
+    EXPECT_EQ(named->count(), 19);
+    EXPECT_EQ(again.Sample().Font().Color(), clBlack);
 }
 
 // ---- Font dialog ----

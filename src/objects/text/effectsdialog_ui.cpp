@@ -4,6 +4,8 @@
 #include "objects/text/labeldialogparts_ui.h"
 #include "objects/text/textlabel.h"
 
+#include "model/objectdialogs.h"
+
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -65,7 +67,7 @@ int DepthRow(int depth)
 
 } // namespace
 
-TKFont3DEffects::TKFont3DEffects(TKBaseLabel& label, QWidget* parent)
+TKFont3DEffects::TKFont3DEffects(TKBaseLabel& label, QWidget* parent, TKDialogs* dialogs)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), mLabel(label),
       mSample(std::make_unique<TKPLabel>())
 {
@@ -100,7 +102,9 @@ TKFont3DEffects::TKFont3DEffects(TKBaseLabel& label, QWidget* parent)
                        "no highlight."));
     mFontColorCombo = new TColorCombo(this);
     mFontColorCombo->setObjectName(QStringLiteral("FontColorCombo"));
-    mFontColorCombo->setWhatsThis(QStringLiteral("The colour of the text itself."));
+    mFontColorCombo->setWhatsThis(QStringLiteral("The colour of the text itself. \"Custom...\" picks any "
+                                                 "other colour."));
+    mFontColorCombo->AllowCustomColors([dialogs](TColor& color) { return dialogs && dialogs->ChooseColor(color); });
 
     // The sample starts as the label looks now, over the whole preview panel.
     mSample->SetCaption(QStringLiteral("Text"));
@@ -184,7 +188,7 @@ void TKFont3DEffects::ApplyToSample()
         mSample->SetDepthHighlight(mHighLightDepth->currentIndex());
     if (mHighLightColorCombo->currentIndex() >= 0)
         mSample->SetColorHighlight(mHighLightColorCombo->Color());
-    if (mFontColorCombo->currentIndex() >= 0)
+    if (mFontColorCombo->Color() != clNone)
         mSample->Font().SetColor(mFontColorCombo->Color());
     mSampleView->update();
 }
@@ -201,9 +205,10 @@ void TKFont3DEffects::OKButtonClick()
     accept();
 }
 
-bool ShowFont3DEffects(QWidget* parent, TKBaseLabel& label, const std::function<void(int)>& showHelp)
+bool ShowFont3DEffects(QWidget* parent, TKBaseLabel& label, TKDialogs* dialogs,
+                       const std::function<void(int)>& showHelp)
 {
-    TKFont3DEffects dialog(label, parent);
+    TKFont3DEffects dialog(label, parent, dialogs);
     dialog.OnHelp = showHelp;
     return dialog.exec() == QDialog::Accepted;
 }

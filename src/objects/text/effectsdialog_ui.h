@@ -12,6 +12,7 @@ namespace qm {
 
 class TColorCombo;
 class TKBaseLabel;
+class TKDialogs;
 class TKPLabel;
 
 class TKFont3DEffects : public QDialog
@@ -21,8 +22,9 @@ public:
     static constexpr int kMaxDepth = 10;
 
     // The sample takes the label's font, depths, directions and colours, and every drop-down shows the
-    // label's value (a depth beyond the list shows no selection). The label is changed only by "Ok".
-    explicit TKFont3DEffects(TKBaseLabel& label, QWidget* parent = nullptr);
+    // label's value (a depth beyond the list shows no selection). The label is changed only by "Ok". The font
+    // colour may also be any other colour, chosen with the colour dialog of `dialogs`.
+    explicit TKFont3DEffects(TKBaseLabel& label, QWidget* parent = nullptr, TKDialogs* dialogs = nullptr);
     ~TKFont3DEffects() override;
 
     QComboBox* ShadowDirection() const { return mShadowDirection; }
@@ -59,6 +61,7 @@ private:
 };
 
 // Shows the dialog modally over parent; true when the user chose "Ok" and the label took the settings.
-bool ShowFont3DEffects(QWidget* parent, TKBaseLabel& label, const std::function<void(int)>& showHelp = {});
+bool ShowFont3DEffects(QWidget* parent, TKBaseLabel& label, TKDialogs* dialogs = nullptr,
+                       const std::function<void(int)>& showHelp = {});
 
 } // namespace qm

@@ -30,6 +30,18 @@ const struct
     {"Blue", 0xFF0000},      {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},  {"Light Gray", 0xC0C0C0},
     {"Dark Gray", 0x808080}, {"White", 0xFFFFFF},
 };
+// A colour's row picture: a swatch with a black outline.
+QIcon Swatch(TColor color)
+{
+    QPixmap swatch(24, 12);
+    swatch.fill(ToQColor(color));
+    QPainter outline(&swatch);
+    outline.setPen(Qt::black);
+    outline.drawRect(0, 0, swatch.width() - 1, swatch.height() - 1);
+    outline.end();
+    return QIcon(swatch);
+}
+
 } // namespace
 
 void AddWhatsThisMenu(QWidget* control)
@@ -62,17 +74,27 @@ TColor TColorCombo::ColorValue(int row)
 
 TColorCombo::TColorCombo(QWidget* parent) : QComboBox(parent)
 {
-    setMaxVisibleItems(kColorCount);
-    for (const auto& c : kNamedColors) {
-        QPixmap swatch(24, 12);
-        swatch.fill(ToQColor(c.value));
-        QPainter outline(&swatch);
-        outline.setPen(Qt::black);
-        outline.drawRect(0, 0, swatch.width() - 1, swatch.height() - 1);
-        outline.end();
-        addItem(QIcon(swatch), QLatin1String(c.name), QVariant(int(c.value)));
-    }
+    setMaxVisibleItems(kColorCount + 2);
+    for (const auto& c : kNamedColors)
+        addItem(Swatch(c.value), QLatin1String(c.name), QVariant(int(c.value)));
     setCurrentIndex(-1);
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int row) {
+        if (itemData(row).isValid())
+            mLastColorRow = row;
+    });
+    connect(this, &QComboBox::activated, this, [this](int row) { Activated(row); });
+}
+
+void TColorCombo::AllowCustomColors(std::function<bool(TColor&)> choose)
+{
+    if (!mChooseCustom)
+        addItem(CustomCommandCaption());
+    mChooseCustom = std::move(choose);
+}
+
+int TColorCombo::CustomRow() const
+{
+    return mChooseCustom && count() == kColorCount + 2 ? kColorCount : -1;
 }
 
 void TColorCombo::SetColor(TColor color)
@@ -80,14 +102,51 @@ void TColorCombo::SetColor(TColor color)
     for (int row = 0; row < kColorCount; ++row) {
         if (kNamedColors[row].value == color) {
             setCurrentIndex(row);
+            DropCustomRow();
             return;
         }
     }
+    if (!mChooseCustom || color == clNone)
+        return;
+    const QString caption = QStringLiteral("Custom ") + ToQColor(color).name(QColor::HexRgb).toUpper();
+    if (CustomRow() < 0)
+        insertItem(kColorCount, Swatch(color), caption, QVariant(int(color)));
+    else {
+        setItemIcon(kColorCount, Swatch(color));
+        setItemText(kColorCount, caption);
+        setItemData(kColorCount, QVariant(int(color)));
+    }
+    setCurrentIndex(kColorCount);
 }
 
 TColor TColorCombo::Color() const
 {
-    return ColorValue(currentIndex());
+    const QVariant value = currentData();
+    return value.isValid() ? TColor(value.toInt()) : clNone;
+}
+
+void TColorCombo::Activated(int row)
+{
+    if (!mChooseCustom)
+        return;
+    if (row != count() - 1) {
+        // A named colour chosen: the custom one is no longer shown.
+        if (row < kColorCount)
+            DropCustomRow();
+        return;
+    }
+    const int previous = mLastColorRow;
+    TColor color = previous >= 0 ? TColor(itemData(previous).toInt()) : clBlack;
+    if (mChooseCustom(color))
+        SetColor(color);
+    else
+        setCurrentIndex(previous);
+}
+
+void TColorCombo::DropCustomRow()
+{
+    if (CustomRow() >= 0 && currentIndex() != kColorCount)
+        removeItem(kColorCount);
 }
 
 } // namespace qm

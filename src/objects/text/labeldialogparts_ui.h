@@ -6,6 +6,8 @@
 
 #include <QComboBox>
 
+#include <functional>
+
 namespace qm {
 
 // Gives a control a right-click menu with "What's this?", which shows the control's what's-this text
@@ -20,13 +22,28 @@ public:
     static constexpr int kColorCount = 18;
     static const char* ColorName(int row);
     static TColor ColorValue(int row);
+    // The last row's caption once other colours are allowed.
+    static QString CustomCommandCaption() { return QStringLiteral("Custom..."); }
 
     explicit TColorCombo(QWidget* parent = nullptr);
-    // Selects the first row with this value (so Gray and Silver, never Dark Gray and Light Gray); a colour
-    // that is not in the list leaves the selection as it was.
+    // Adds a last row, "Custom...", which asks `choose` for any colour (the full colour dialog), starting
+    // from the colour shown. A colour that is none of the named ones shows as a row of its own ("Custom
+    // #RRGGBB", after the named rows) for as long as it is the chosen one; cancelling keeps the colour shown.
+    void AllowCustomColors(std::function<bool(TColor&)> choose);
+    // Selects the first row with this value (so Gray and Silver, never Dark Gray and Light Gray). Another
+    // colour shows as the custom row when custom colours are allowed, else leaves the selection as it was.
     void SetColor(TColor color);
-    // The colour of the selected row, or clNone when no row is selected.
+    // The colour of the selected row, or clNone when no colour is selected.
     TColor Color() const;
+    // The row of the custom colour, or -1 when none is shown.
+    int CustomRow() const;
+
+private:
+    void Activated(int row);
+    void DropCustomRow();
+
+    std::function<bool(TColor&)> mChooseCustom;
+    int mLastColorRow = -1;
 };
 
 } // namespace qm
