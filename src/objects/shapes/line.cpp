@@ -11,8 +11,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include <algorithm>
-
 namespace qm {
 
 const IdentList kLineStyleIdents = {"stHorizontal", "stVertical", "stAngleSlopingUp", "stAngleSlopingDown"};
