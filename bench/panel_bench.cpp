@@ -1,6 +1,8 @@
-// Design panel: a full repaint of 300 shapes at zoom 1.5, and one step of a drag over them.
+// Design panel: a full repaint of 300 shapes (or 50 word-wrapped multi-line texts) at zoom 1.5, and one step of
+// a drag over them.
 #include "design/designpanel.h"
 #include "objects/shapes/cardshape.h"
+#include "objects/text/multilinelabel.h"
 
 #include <QApplication>
 #include <QImage>
@@ -115,6 +117,32 @@ void BM_DropAll300(benchmark::State& state)
         state.SkipWithError("the selection did not move");
 }
 BENCHMARK(BM_DropAll300)->Unit(benchmark::kMicrosecond);
+
+// 50 multi-line texts of ten lines each, word-wrapped, at zoom 1.5: the repaint after the lines were broken
+// (the wrapped lines are kept until the text, font or width changes).
+void BM_RepaintMultiLineTexts(benchmark::State& state)
+{
+    TKBasePanel panel;
+    for (int i = 0; i < 50; ++i) {
+        auto text = std::make_unique<TKMultiLineLabel>();
+        QStringList lines;
+        for (int l = 0; l < 10; ++l)
+            lines << QStringLiteral("Line %1 of text %2, long enough to wrap").arg(l).arg(i);
+        text->SetItems(lines);
+        text->Font().SetSize(6);
+        text->SetWordWrap(true);
+        text->Loaded();
+        panel.PlaceObject(std::move(text), QRect((i * 37) % 250, (i * 23) % 120, 90, 70));
+    }
+    panel.SetZoom(1.5f);
+    QImage image(panel.Size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        panel.Paint(painter);
+    }
+    state.counters["objects"] = panel.CardObjects().Count();
+}
+BENCHMARK(BM_RepaintMultiLineTexts)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

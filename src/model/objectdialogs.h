@@ -4,6 +4,7 @@
 #include "model/cardtypes.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace qm {
 
@@ -33,6 +34,11 @@ public:
     virtual bool EditLabelText(TKPLabel& /*label*/) { return false; }
     virtual bool EditBusinessCardLabelText(TKBusinessCardLabel& /*label*/) { return false; }
     virtual bool Edit3DEffects(TKBaseLabel& /*label*/) { return false; }
+    // The multi-line text editor, showing the lines in the font given; true with the edited lines on OK.
+    virtual bool EditMultiLineText(QStringList& /*lines*/, const TKFont& /*font*/) { return false; }
+    // The symbol selector, opened at a font and a code 32..255 (-1: none chosen yet); true with the chosen
+    // font and code on OK.
+    virtual bool ChooseSymbol(TKFont& /*font*/, int& /*code*/) { return false; }
 };
 
 } // namespace qm

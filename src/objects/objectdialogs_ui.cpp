@@ -4,7 +4,9 @@
 #include "design/designpanel_ui.h"
 #include "objects/text/effectsdialog_ui.h"
 #include "objects/text/fontchoice.h"
+#include "objects/text/multilineeditor_ui.h"
 #include "objects/text/personaltextdialog_ui.h"
+#include "objects/text/symbolselector_ui.h"
 #include "objects/text/textdialog_ui.h"
 
 #include "model/colors.h"
@@ -25,7 +27,17 @@ bool TKStandardDialogs::EditBusinessCardLabelText(TKBusinessCardLabel& label)
     return ShowGetBCLabelText(mParent, label);
 }
 
-bool TKStandardDialogs::Edit3DEffects(TKBaseLabel& label) { return ShowFont3DEffects(mParent, label, this); }
+bool TKStandardDialogs::Edit3DEffects(TKBaseLabel& label) { return ShowFont3DEffects(mParent, label); }
+
+bool TKStandardDialogs::EditMultiLineText(QStringList& lines, const TKFont& font)
+{
+    return ShowMultiLineTextEditor(mParent, lines, font);
+}
+
+bool TKStandardDialogs::ChooseSymbol(TKFont& font, int& code)
+{
+    return ShowGetSymbol(mParent, font, code, [this](TKFont& f) { return ChooseFont(f); });
+}
 
 bool TKStandardDialogs::ChooseFont(TKFont& font)
 {

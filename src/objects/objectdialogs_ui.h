@@ -19,6 +19,8 @@ public:
     bool EditLabelText(TKPLabel& label) override;
     bool EditBusinessCardLabelText(TKBusinessCardLabel& label) override;
     bool Edit3DEffects(TKBaseLabel& label) override;
+    bool EditMultiLineText(QStringList& lines, const TKFont& font) override;
+    bool ChooseSymbol(TKFont& font, int& code) override;
 
 private:
     QWidget* mParent;

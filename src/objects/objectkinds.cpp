@@ -61,6 +61,12 @@ void AddTool(ClassRegistry& registry, TLPanelState mode, const char* caption, Bu
     registry.AddTool(std::move(tool));
 }
 
+// A modal dialog has run: the object is still there unless something went badly wrong meanwhile.
+bool StillOnCard(TKGraphicControl& object)
+{
+    return object.Host() && object.Host()->Objects() && object.Host()->Objects()->IndexOf(&object) >= 0;
+}
+
 auto Figure(TShapeType type)
 {
     return [type](TBCShapes& shape, const TKFont&) { shape.SetShape(type); };
@@ -97,10 +103,21 @@ const ClassRegistry& CardClasses()
                 if (label.Host() && label.Host()->Objects() && label.Host()->Objects()->IndexOf(&label) >= 0)
                     label.AutoGrow();
             });
+        // The editor and the selector open at once; the object then fits what was chosen, also on Cancel.
         AddTool<TKMultiLineLabel>(r, psMultiLineLabel, "Multi-Line Text",
                                   {"DrawMLTextButton", "Multi-line text tool", DrawMultiLineTextToolPicture}, false,
-                                  [](TKMultiLineLabel& text, const TKFont& font) { text.SetFont(font); });
-        AddTool<TKSymbolLabel>(r, psSymbolLabel, "Symbol", {"DrawSymbolButton", "Symbol tool", DrawSymbolToolPicture});
+                                  [](TKMultiLineLabel& text, const TKFont& font) { text.SetFont(font); },
+                                  [](TKMultiLineLabel& text) {
+                                      text.EditText();
+                                      if (StillOnCard(text))
+                                          text.FitToText();
+                                  });
+        AddTool<TKSymbolLabel>(r, psSymbolLabel, "Symbol", {"DrawSymbolButton", "Symbol tool", DrawSymbolToolPicture},
+                               false, nullptr, [](TKSymbolLabel& symbol) {
+                                   symbol.ChooseSymbol();
+                                   if (StillOnCard(symbol))
+                                       symbol.PrepareLayout();
+                               });
         AddTool<TBCShapes>(r, psRectangle, "Rectangle", {"DrawRectanglebutton", "Rectangle tool", DrawRectangleToolPicture}, false,
                            Figure(stRectangle));
         AddTool<TBCShapes>(r, psEllipse, "Ellipse", {"DrawEllipseButton", "Ellipse tool", DrawEllipseToolPicture}, false, Figure(stEllipse));

@@ -1,7 +1,32 @@
 // TKMultiLineBaseLabel: a block of plain text lines in one font.
 #include "objects/text/multilinebase.h"
 
+#include "model/cardrender.h"
+#include "model/colors.h"
+#include "model/objectdialogs.h"
+#include "model/objectmenu.h"
+#include "objects/text/labellayout.h"
+#include "objects/text/multilinelayout.h"
+
+#include <QAction>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <climits>
+
 namespace qm {
+
+namespace {
+
+const struct
+{
+    const char* caption;
+    TAlignment alignment;
+} kAlignments[] = {{"Left", taLeftJustify}, {"Center", taCenter}, {"Right", taRightJustify}};
+
+} // namespace
 
 TKMultiLineBaseLabel::TKMultiLineBaseLabel()
 {
@@ -69,6 +94,70 @@ void TKMultiLineBaseLabel::Rewrap()
     Invalidate();
 }
 
+QFont TKMultiLineBaseLabel::DrawingFont() const
+{
+    return LabelDrawingFont(mFont, Scale());
+}
+
+QStringList TKMultiLineBaseLabel::DrawnLines(bool all) const
+{
+    if (!mWordWrap)
+        return mItems.Strings();
+    if (!mWrapNeeded && !all)
+        return mWrappedLines;
+    const QFont font = DrawingFont();
+    const int rows = all ? INT_MAX : MultiLineRowsFitting(Height(), MultiLineRowHeight(font)) + 1;
+    return WrapMultiLineText(mItems.Strings(), font, Width(), rows);
+}
+
+void TKMultiLineBaseLabel::FitToText()
+{
+    const QFont font = DrawingFont();
+    const QFontMetrics metrics(font);
+    const QStringList lines = DrawnLines(/*all=*/true);
+    int widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    // An empty text still shows its "<blank>" row.
+    const qint64 height = qint64(MultiLineRowHeight(font)) * std::max<qsizetype>(1, lines.size());
+    SetBounds(Left(), Top(), std::max(Width(), widest),
+              int(std::min<qint64>(height, TKGraphicControl::kMaxCoordinate)));
+    Invalidate();
+}
+
+void TKMultiLineBaseLabel::PrepareLayout()
+{
+    // Half-read objects of a card being opened wait.
+    if (ComponentState() & csLoading)
+        return;
+    if (mWordWrap && mWrapNeeded)
+        SetWrappedLines(DrawnLines());
+}
+
+void TKMultiLineBaseLabel::Draw(QPainter& p, const TRenderContext& /*context*/) const
+{
+    if ((ComponentState() & csLoading) || Width() <= 0 || Height() <= 0)
+        return;
+    const QFont font = DrawingFont();
+    const TMultiLineRows placed =
+        PlaceMultiLineRows(DrawnLines(), font, QSize(Width(), Height()), mAlignment);
+    const int ascent = QFontMetrics(font).ascent();
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setClipRect(QRect(0, 0, Width(), Height()), Qt::IntersectClip);
+    p.setFont(font);
+    p.setPen(ToQColor(mFont.Color()));
+    p.setBrush(Qt::NoBrush);
+    for (const TTextRow& row : placed.rows) {
+        // Each row is cut off at its own strip, the full width of the box.
+        p.save();
+        p.setClipRect(QRect(0, row.top, Width(), placed.rowHeight), Qt::IntersectClip);
+        p.drawText(QPoint(row.x, row.top + ascent), row.text);
+        p.restore();
+    }
+    p.restore();
+}
+
 void TKMultiLineBaseLabel::BoundsChanged()
 {
     Rewrap();
@@ -79,6 +168,49 @@ void TKMultiLineBaseLabel::ApplyFont(const TKFont& font)
 {
     mFont.Assign(font);
     Rewrap();
+}
+
+bool TKMultiLineBaseLabel::ChooseFont()
+{
+    TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
+    if (!dialogs)
+        return false;
+    TKFont chosen;
+    chosen.Assign(mFont);
+    if (!dialogs->ChooseFont(chosen))
+        return false;
+    mFont.Assign(chosen);
+    Rewrap();
+    return true;
+}
+
+void TKMultiLineBaseLabel::BuildPopupMenu(TKMenu& m)
+{
+    TKGraphicControl::BuildPopupMenu(m);
+    m.AddSeparator();
+    m.AddItem(QStringLiteral("Font"), [this] { ChooseFont(); });
+    TKMenu* align = m.AddSubmenu(QStringLiteral("Alignment"));
+    for (const auto& a : kAlignments) {
+        const TAlignment value = a.alignment;
+        align
+            ->AddCheckItem(QLatin1String(a.caption),
+                           [this, value] {
+                               SetAlignment(value);
+                               NotifyChanged();
+                           })
+            ->setChecked(mAlignment == value);
+    }
+}
+
+void TKMultiLineBaseLabel::UpdatePopupMenu()
+{
+    TKMenu* m = PopupMenu();
+    if (!m)
+        return;
+    for (const auto& a : kAlignments) {
+        if (QAction* item = m->Find(QStringLiteral("Alignment/") + QLatin1String(a.caption)))
+            item->setChecked(mAlignment == a.alignment);
+    }
 }
 
 } // namespace qm

@@ -4,6 +4,8 @@
 #include "model/cardobject.h"
 #include "model/subobjects.h"
 
+class QFont;
+
 namespace qm {
 
 class TKMultiLineBaseLabel : public TKGraphicControl
@@ -28,14 +30,31 @@ public:
     void SetWordWrap(bool v);
 
     // The lines as drawn while WordWrap is on. Rewrap empties them and marks them for rebuilding at the
-    // object's width; the wrapping code hands the new lines back through SetWrappedLines.
+    // object's width; the layout step (PrepareLayout) hands the new lines back through SetWrappedLines.
     QStringList WrappedLines() const { return mWrappedLines; }
     bool WrapNeeded() const { return mWrapNeeded; }
     void SetWrappedLines(const QStringList& lines);
     virtual void Rewrap();
 
+    // The font the text draws with: the stored font, its size in whole points at the current zoom.
+    QFont DrawingFont() const;
+    // The lines drawn: the wrapped lines while WordWrap is on, else the lines as typed. Wrapping stops once
+    // the rows fill the box, unless all is true.
+    QStringList DrawnLines(bool all = false) const;
+    // Sizes the box to the text: as many rows as there are lines (at least one), and at least as wide as
+    // the widest line. Left and Top stay.
+    void FitToText();
+
+    void PrepareLayout() override;
+    // Every row in its place, cut off at the box, on screen, in pictures and on paper (text stays text).
+    void Draw(QPainter& painter, const TRenderContext& context) const override;
     void BoundsChanged() override;
     void ApplyFont(const TKFont& font) override;
+    void BuildPopupMenu(TKMenu& menu) override;
+    void UpdatePopupMenu() override;
+
+    // The font dialog, started at Font; true when the user chose a font.
+    bool ChooseFont();
 
 private:
     TKStrings mItems;

@@ -12,6 +12,12 @@ public:
     TKMultiLineLabel();
     const char* ClassName() const override { return "TKMultiLineLabel"; }
     void SetCardFace(const QString& face) override { Font().SetName(face); }
+
+    // The text editor; on OK the object takes the edited lines. True when the user chose OK.
+    bool EditText();
+
+    void BuildPopupMenu(TKMenu& menu) override;
+    void UpdatePopupMenu() override;
 };
 
 } // namespace qm
