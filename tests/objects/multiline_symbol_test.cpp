@@ -332,6 +332,22 @@ TEST(SymbolLabel, AboveNinePointsTheBoxFollowsTheGlyphAtNineOrLessItKeepsItsSize
     card.panel.LayOutObjects();
     EXPECT_EQ(symbol->BoundsRect(), fitted.translated(20, 30));
 
+    // Grown to its glyph from a narrower box (a card saved with another glyph), it draws the whole glyph.
+    symbol->SetBounds(30, 40, 12, 60);
+    card.panel.LayOutObjects();
+    ASSERT_EQ(symbol->BoundsRect(), fitted.translated(20, 30));
+    const QImage drawn = Rendered(*symbol);
+    QImage whole(drawn.size(), QImage::Format_RGB32);
+    whole.fill(Qt::white);
+    QPainter p(&whole);
+    p.setFont(PixelFont("Symbola", 32));
+    p.setPen(QColor(0, 255, 255)); // the highlight copy, aqua
+    p.drawText(symbol->LastLayout().highlightOrigin + QPoint(0, m.ascent()), kTelephone);
+    p.setPen(Qt::black);
+    p.drawText(symbol->LastLayout().mainOrigin + QPoint(0, m.ascent()), kTelephone);
+    p.end();
+    EXPECT_EQ(drawn, whole);
+
     symbol->Font().SetSize(9);
     symbol->SetBounds(30, 40, 300, 20);
     card.panel.LayOutObjects();

@@ -115,9 +115,10 @@ const char32_t kSymbol[kSymbolCodes] = {
     0x023A0, 0x023A4, 0x023A5, 0x023A6, 0x023AB, 0x023AC, 0x023AD, 0x00000, // F8
 };
 
-// Codes whose glyph Unicode had before 7.0, below U+10000: these older characters are drawn instead, as PDF
-// files name only such characters (Qt's PDF writer leaves the rest unnamed), so a printed telephone or
-// envelope stays text a reader can find and copy.
+// Codes whose glyph Unicode had before 7.0, below U+10000, at the same size in Symbola: these older
+// characters are drawn instead, as PDF files name only such characters (Qt's PDF writer leaves the rest
+// unnamed), so a printed telephone stays text a reader can find and copy. (Symbola's older envelope, U+2709,
+// is half the size of the Wingdings one, so the envelope keeps U+1F582.)
 struct TOlderCharacter
 {
     TSymbolSet set;
@@ -126,7 +127,6 @@ struct TOlderCharacter
 };
 const TOlderCharacter kOlderCharacters[] = {
     {TSymbolSet::Wingdings, 0x28, 0x260E}, // black telephone
-    {TSymbolSet::Wingdings, 0x2A, 0x2709}, // envelope
     {TSymbolSet::Wingdings, 0x37, 0x2328}, // keyboard
 };
 

@@ -66,11 +66,26 @@ QSize TKSymbolLabel::GlyphBox() const
     const QFontMetrics metrics(DrawingFont());
     const QString caption = DrawnCaption();
     const TLabelLayout& last = LastLayout();
-    const int dx = std::max({last.mainOrigin.x(), last.shadowOrigin.x(), last.highlightOrigin.x()});
-    const int dy = std::max({last.mainOrigin.y(), last.shadowOrigin.y(), last.highlightOrigin.y()});
+    // (A stored right or centred alignment could put the copies left of the box: they count as 0.)
+    const int dx = std::max({0, last.mainOrigin.x(), last.shadowOrigin.x(), last.highlightOrigin.x()});
+    const int dy = std::max({0, last.mainOrigin.y(), last.shadowOrigin.y(), last.highlightOrigin.y()});
     const int width = int(1.1 * metrics.horizontalAdvance(caption)) + dx;
     const int height = int(1.1 * (metrics.ascent() + metrics.descent())) + dy;
     return QSize(std::max(width, 1), std::max(height, 1));
+}
+
+void TKSymbolLabel::LayOutInBox(bool keepBox)
+{
+    // The text label's layout places the copies; its own fitting of the box is no change of the card.
+    const QRect before = BoundsRect();
+    const int state = ComponentState();
+    SetComponentState(state | csReading);
+    LayOut();
+    if (keepBox)
+        SetBounds(before.left(), before.top(), before.width(), before.height());
+    SetComponentState(state);
+    if (BoundsRect() != before)
+        CheckBounds();
 }
 
 void TKSymbolLabel::PrepareLayout()
@@ -78,27 +93,19 @@ void TKSymbolLabel::PrepareLayout()
     // Half-read objects of a card being opened wait.
     if (ComponentState() & csLoading)
         return;
+    // The box stays as the user or the glyph made it (as saved, so paper and pictures show the box the panel
+    // showed); only a box too small to show anything takes the size the text asks for.
     const bool tiny = Width() < 5 || Height() < 5;
-    if (LayoutNeeded() || tiny) {
-        // The text label's layout places the copies; its own fitting of the box is no change of the card:
-        // the box stays as the user or the glyph made it (as saved, so paper and pictures show the box the
-        // panel showed). Only a box too small to show anything takes the size the text asks for.
-        const QRect before = BoundsRect();
-        const int state = ComponentState();
-        SetComponentState(state | csReading);
-        LayOut();
-        if (!tiny)
-            SetBounds(before.left(), before.top(), before.width(), before.height());
-        SetComponentState(state);
-        if (BoundsRect() != before)
-            CheckBounds();
-    }
+    if (LayoutNeeded() || tiny)
+        LayOutInBox(!tiny);
     if (FollowsGlyph()) {
         const QSize box = GlyphBox();
-        if (box != QSize(Width(), Height()))
+        if (box != QSize(Width(), Height())) {
             SetBounds(Left(), Top(), box.width(), box.height());
+            // The copies are cut off at the fitted box, not at the one before.
+            LayOutInBox(true);
+        }
     }
-    // The copies keep the places the layout gave them.
     SetLayoutNeeded(false);
 }
 

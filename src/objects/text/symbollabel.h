@@ -39,6 +39,10 @@ public:
 
     // The text label's menu without its font, alignment and text commands, and with the selector.
     void BuildPopupMenu(TKMenu& menu) override;
+
+private:
+    // The text label's layout; keepBox leaves the box as it was.
+    void LayOutInBox(bool keepBox);
 };
 
 } // namespace qm
