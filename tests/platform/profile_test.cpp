@@ -232,16 +232,16 @@ TEST_F(Profile, OnlyPlainFilesOfSettingsSizeAreRead)
     // after a few seconds and closes at once, so the test fails on an empty file instead of hanging.
     const QString pipe = mTemp.filePath(QStringLiteral("qmk.ini"));
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    std::atomic<bool> read{false};
-    std::thread unblock([&read, pipe] {
-        for (int i = 0; i < 60 && !read; ++i)
+    std::atomic<bool> done{false};
+    std::thread unblock([&done, pipe] {
+        for (int i = 0; i < 60 && !done; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
         if (fd >= 0)
             ::close(fd);
     });
     qm::ProfileFile fromPipe(pipe);
-    read = true;
+    done = true;
     unblock.join();
     EXPECT_TRUE(fromPipe.LoadError().contains(QStringLiteral("is a named pipe, not a settings file")))
         << qPrintable(fromPipe.LoadError());
