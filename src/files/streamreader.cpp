@@ -175,7 +175,7 @@ private:
                 return candidate;
             }
         }
-        mTakenNames.insert(storedName.toLower());
+        // Past Component1000 nothing looks at the taken names again: a big card keeps no set of them.
         return storedName;
     }
 
