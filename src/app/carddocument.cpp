@@ -319,7 +319,22 @@ bool TCardDocument::OpenBCFile(const QString& path)
     mFileName = AbsolutePath(path);
     AddRecent(mFileName);
 
-    const CompanionFile companion = ReadCompanionFile(mFileName);
+    CompanionFile companion = ReadCompanionFile(mFileName);
+    // A card size no card stock has, or a layout file that cannot be read, is not taken on. A sheet whose
+    // pitches or counts the layout dialog would refuse still opens: the card itself is sound, and the print
+    // commands check the sheet.
+    CardSheetLayout cardAlone = companion.Layout;
+    cardAlone.Across = cardAlone.Down = 1;
+    cardAlone.TopMargin = cardAlone.LeftMargin = 0;
+    const QString problem = companion.HasLayout ? CardLayoutProblem(cardAlone) : companion.Problem;
+    if (!problem.isEmpty()) {
+        mPrompts.ShowError(QStringLiteral("The layout of %1 cannot be used: %2\n\nThe card opens with your "
+                                          "default layout; saving it writes that layout.")
+                               .arg(QFileInfo(CompanionPath(mFileName)).fileName(), problem));
+        mPrefs.LoadLayoutPreferences(companion.Layout);
+        companion.Layout.UsePortrait = false;
+        companion.HasLayout = false;
+    }
     mLayout = companion.Layout;
     // A background that is not on this machine is kept by name, so that saving does not forget it.
     const QString background = ResolveBackgroundFile(companion.Background);

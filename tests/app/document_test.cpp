@@ -274,6 +274,8 @@ TEST_F(DocumentTest, SavingWritesTheCompanionInItsOrderWithThousandths)
     CardSheetLayout layout;
     layout.Height = 2.047f;
     layout.Width = 3.543f;
+    layout.HPitch = 3.543f;
+    layout.VPitch = 2.047f;
     layout.Papersize = kPaperA4;
     doc->ApplyLayout(layout);
     prompts.files = {Saved(QStringLiteral("a4.qmk"))};
@@ -281,7 +283,7 @@ TEST_F(DocumentTest, SavingWritesTheCompanionInItsOrderWithThousandths)
     EXPECT_EQ(
         NonBlankLines(Saved(QStringLiteral("a4.qme"))),
         QStringList({"[Ini Data]", "ISINI=1", "Version=2", "[Background]", "File=", "[Layout]", "Height=2047",
-                     "Width=3543", "TopMargin=500", "LeftMargin=750", "HPitch=3500", "VPitch=2000",
+                     "Width=3543", "TopMargin=500", "LeftMargin=750", "HPitch=3543", "VPitch=2047",
                      "PredefLayout=0", "Papersize=9", "Across=2", "Down=5", "UseMM=0", "UsePortrait=0"}));
 
     // Read back by a new start of the program.
@@ -691,4 +693,17 @@ TEST_F(DocumentTest, ASuccessfulSaveLeavesTheCardUnchangedWithNothingToAsk)
     EXPECT_FALSE(doc->SaveButtonsVisible());
     EXPECT_TRUE(doc->New());
     EXPECT_TRUE(prompts.questions.isEmpty());
+}
+
+TEST_F(DocumentTest, ALayoutNoCardStockHasIsReportedAndTheDefaultLayoutUsed)
+{
+    const QString card = MakeCard(QStringLiteral("huge.qmk"));
+    WriteText(Saved(QStringLiteral("huge.qme")), "[Ini Data]\nISINI=1\nVersion=2\n[Background]\nFile=\n[Layout]\n"
+                                                  "Height=2000\nWidth=300000\nTopMargin=500\nLeftMargin=750\n"
+                                                  "HPitch=300000\nVPitch=2000\nAcross=1\nDown=5\nUsePortrait=0\n");
+    ASSERT_TRUE(doc->OpenBCFile(card));
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_EQ(Objects(), 1);
+    EXPECT_EQ(panel->Size(), QSize(336, 192));
+    EXPECT_NEAR(doc->Layout().Width, 3.5, 1e-9);
 }
