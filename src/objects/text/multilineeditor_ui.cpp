@@ -13,6 +13,8 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qm {
 
 TMultiLineTextEditor::TMultiLineTextEditor(const QStringList& lines, const TKFont& font, QWidget* parent)
