@@ -27,7 +27,7 @@ bool TKStandardDialogs::EditBusinessCardLabelText(TKBusinessCardLabel& label)
     return ShowGetBCLabelText(mParent, label);
 }
 
-bool TKStandardDialogs::Edit3DEffects(TKBaseLabel& label) { return ShowFont3DEffects(mParent, label); }
+bool TKStandardDialogs::Edit3DEffects(TKBaseLabel& label) { return ShowFont3DEffects(mParent, label, this); }
 
 bool TKStandardDialogs::EditMultiLineText(QStringList& lines, const TKFont& font)
 {
