@@ -5,9 +5,29 @@
 
 namespace qm {
 
-// Writes data to a temporary file beside path and renames it over path. On failure returns false, puts a
-// message naming the file and the system's reason in *error (when given), leaves any existing file as it was
-// and removes the temporary file.
+// Writes data to a new file beside path (one without a name until it is complete, where the file system
+// allows), syncs it and renames it over path. Every write, the sync and
+// the close are checked: on failure returns false, puts a message naming the file and the system's reason in
+// *error (when given), leaves any existing file as it was and removes the temporary file. A symbolic link is
+// followed to the file it names.
+//
+// A target that exists and is not a regular file is never replaced: a character device (the null device, a
+// terminal) is written in place, and so is a named pipe that a program is reading from (one that nobody reads
+// is refused rather than waited on); a folder, a block device or a socket is refused with a message.
 bool WriteFileAtomic(const QString& path, const QByteArray& data, QString* error = nullptr);
+
+// True when both names exist and are the same file (the same device and file number, links followed).
+bool IsSameFile(const QString& a, const QString& b);
+
+// A failure made to happen for tests: the write stops with the given system error once failAfterBytes bytes
+// have been written (-1: never), or the sync before the rename fails with it. Applies to every later write
+// until cleared with the default value.
+struct TWriteFault
+{
+    qint64 FailAfterBytes = -1;
+    bool FailSync = false;
+    int Error = 0;
+};
+void SetWriteFaultForTesting(const TWriteFault& fault);
 
 } // namespace qm

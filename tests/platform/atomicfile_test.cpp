@@ -1,5 +1,6 @@
 // Tests for replacing files atomically.
 #include "platform/atomicfile.h"
+#include "smalldisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,9 +8,15 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
 #include <grp.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -140,6 +147,135 @@ TEST(AtomicWrite, ReadOnlyFolderKeepsOldFile)
     EXPECT_TRUE(attempt.error.contains(QStringLiteral("qmk.ini"))) << qPrintable(attempt.error);
     EXPECT_EQ(readAll(target), QByteArray("old"));
     EXPECT_EQ(left, QStringList{QStringLiteral("qmk.ini")});
+}
+
+struct stat StatOf(const QString& path)
+{
+    struct stat st {};
+    ::stat(QFile::encodeName(path).constData(), &st);
+    return st;
+}
+
+// A disk that fills up in the middle of a save: the old file stays whole and no temporary is left. A card
+// smaller than a write buffer is the case where only the final flush sees the full disk.
+TEST(AtomicWrite, FullDiskKeepsOldFileAndLeavesNoTemporary)
+{
+    qmtest::SmallDisk disk;
+    if (!disk.Available())
+        GTEST_SKIP() << qPrintable(disk.Why());
+    const QString target = disk.FilePath(QStringLiteral("card.qmk"));
+    ASSERT_TRUE(qm::WriteFileAtomic(target, QByteArray("old")));
+    disk.Fill();
+    for (int size : {12000, 200000}) {
+        QString error;
+        EXPECT_FALSE(qm::WriteFileAtomic(target, QByteArray(size, 'n'), &error)) << size;
+        EXPECT_TRUE(error.contains(qt_error_string(ENOSPC))) << qPrintable(error);
+        EXPECT_EQ(readAll(target), QByteArray("old"));
+        EXPECT_EQ(entries(disk.FilePath(QString())), (QStringList{QStringLiteral("card.qmk"), QStringLiteral("fill")}));
+    }
+    EXPECT_FALSE(qm::WriteFileAtomic(disk.FilePath(QStringLiteral("new.qmk")), QByteArray(100, 'n')));
+    EXPECT_FALSE(QFile::exists(disk.FilePath(QStringLiteral("new.qmk"))));
+}
+
+// The same for a failure at each step of the write, made to happen: at the first byte, in the middle, at the
+// last byte, and at the sync after everything was written.
+TEST(AtomicWrite, FailureAtAnyStepKeepsOldFile)
+{
+    QTemporaryDir temp;
+    const QString target = temp.filePath(QStringLiteral("card.qmk"));
+    ASSERT_TRUE(qm::WriteFileAtomic(target, QByteArray("old")));
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0604), 0);
+    const QByteArray data(3 << 20, 'n');
+    std::vector<qm::TWriteFault> faults = {{0, false, ENOSPC}, {1, false, EIO}, {2 << 20, false, ENOSPC},
+                                           {data.size() - 1, false, EDQUOT}, {-1, true, EIO}};
+    for (const qm::TWriteFault& fault : faults) {
+        qm::SetWriteFaultForTesting(fault);
+        QString error;
+        const bool written = qm::WriteFileAtomic(target, data, &error);
+        const bool created = qm::WriteFileAtomic(temp.filePath(QStringLiteral("new.qmk")), data);
+        qm::SetWriteFaultForTesting({});
+        EXPECT_FALSE(written) << fault.FailAfterBytes;
+        EXPECT_FALSE(created) << fault.FailAfterBytes;
+        EXPECT_TRUE(error.endsWith(qt_error_string(fault.Error))) << qPrintable(error);
+        EXPECT_EQ(readAll(target), QByteArray("old"));
+        EXPECT_EQ(entries(temp.path()), QStringList{QStringLiteral("card.qmk")});
+    }
+    // A replacement keeps the old file's permissions.
+    ASSERT_TRUE(qm::WriteFileAtomic(target, data));
+    EXPECT_EQ(readAll(target), data);
+    EXPECT_EQ(StatOf(target).st_mode & 0777, 0604u);
+}
+
+// Devices and named pipes are written into, never replaced by a regular file; a link is written through.
+TEST(AtomicWrite, DevicesPipesAndLinksAreWrittenThroughNeverReplaced)
+{
+    const struct stat null = StatOf(QStringLiteral("/dev/null"));
+    ASSERT_TRUE(S_ISCHR(null.st_mode));
+    QString error;
+    EXPECT_TRUE(qm::WriteFileAtomic(QStringLiteral("/dev/null"), QByteArray(100000, 'x'), &error))
+        << qPrintable(error);
+    EXPECT_TRUE(S_ISCHR(StatOf(QStringLiteral("/dev/null")).st_mode));
+    EXPECT_EQ(StatOf(QStringLiteral("/dev/null")).st_rdev, null.st_rdev);
+    if (S_ISCHR(StatOf(QStringLiteral("/dev/full")).st_mode)) {
+        EXPECT_FALSE(qm::WriteFileAtomic(QStringLiteral("/dev/full"), QByteArray("x"), &error));
+        EXPECT_TRUE(error.endsWith(qt_error_string(ENOSPC))) << qPrintable(error);
+        EXPECT_TRUE(S_ISCHR(StatOf(QStringLiteral("/dev/full")).st_mode));
+    }
+
+    QTemporaryDir temp;
+    const QString fifo = temp.filePath(QStringLiteral("pipe"));
+    const QByteArray fifoName = QFile::encodeName(fifo);
+    ASSERT_EQ(::mkfifo(fifoName.constData(), 0600), 0);
+    // Nobody reads: refused at once instead of waiting for ever.
+    EXPECT_FALSE(qm::WriteFileAtomic(fifo, QByteArray("card"), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("no program is reading"))) << qPrintable(error);
+    EXPECT_TRUE(S_ISFIFO(StatOf(fifo).st_mode));
+
+    // A reader gets every byte, more than the pipe holds at once.
+    const QByteArray data(1 << 20, 'p');
+    int reader = ::open(fifoName.constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    ::fcntl(reader, F_SETFL, 0);
+    QByteArray received;
+    std::thread drain([&] {
+        // Until the writer comes, and after it has gone, a read gives nothing.
+        char buffer[65536];
+        for (int idle = 0; received.size() < data.size() && idle < 5000;) {
+            const ssize_t n = ::read(reader, buffer, sizeof buffer);
+            if (n > 0)
+                received.append(buffer, n);
+            else
+                ++idle, ::usleep(1000);
+        }
+    });
+    EXPECT_TRUE(qm::WriteFileAtomic(fifo, data, &error)) << qPrintable(error);
+    drain.join();
+    ::close(reader);
+    EXPECT_EQ(received.size(), data.size());
+    EXPECT_TRUE(S_ISFIFO(StatOf(fifo).st_mode));
+
+    // A reader that goes away once the writing has begun fails the write; the program goes on.
+    reader = ::open(fifoName.constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    std::thread quit([&] {
+        int waiting = 0;
+        for (int idle = 0; waiting == 0 && idle < 5000; ++idle) {
+            ::usleep(1000);
+            ::ioctl(reader, FIONREAD, &waiting);
+        }
+        ::close(reader);
+    });
+    EXPECT_FALSE(qm::WriteFileAtomic(fifo, data, &error));
+    quit.join();
+    EXPECT_TRUE(error.endsWith(qt_error_string(EPIPE))) << qPrintable(error);
+
+    const QString real = temp.filePath(QStringLiteral("real.qmk"));
+    const QString link = temp.filePath(QStringLiteral("link.qmk"));
+    ASSERT_TRUE(qm::WriteFileAtomic(real, QByteArray("old")));
+    ASSERT_TRUE(QFile::link(real, link));
+    EXPECT_TRUE(qm::WriteFileAtomic(link, QByteArray("new")));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readAll(real), QByteArray("new"));
 }
 
 } // namespace
