@@ -4,6 +4,7 @@
 #include "model/cardobject.h"
 #include "model/cardobjects.h"
 #include "files/identifiers.h"
+#include "files/streamreader.h"
 #include "files/streamvalues.h"
 #include "platform/atomicfile.h"
 #include "platform/codepage.h"
@@ -12,6 +13,26 @@ namespace qm {
 namespace {
 
 constexpr char kSignature[] = "TPF0";
+
+qint64 gWriteLimit = 0;
+
+bool WriteCardFile(const QString& fileName, const QByteArray& bytes, QString* error)
+{
+    const qint64 limit = CardFileWriteLimit();
+    if (bytes.size() > limit) {
+        if (error) {
+            const auto size = [](qint64 n) {
+                return n < (1 << 20) ? QStringLiteral("%1 bytes").arg(n)
+                                     : QStringLiteral("%1 MB").arg((n + (1 << 20) - 1) >> 20);
+            };
+            *error = QStringLiteral("Could not save \"%1\": the card would take %2, more than the %3 a card file "
+                                    "can hold; remove some objects or pictures")
+                         .arg(fileName, size(bytes.size()), size(limit));
+        }
+        return false;
+    }
+    return WriteFileAtomic(fileName, bytes, error);
+}
 
 void WriteProperties(StreamWriter& w, const TPersistent& object, const QByteArray& path);
 
@@ -148,22 +169,26 @@ QByteArray WriteObjectsToBytes(const std::vector<const TKGraphicControl*>& objec
     return out;
 }
 
+qint64 CardFileWriteLimit() { return gWriteLimit > 0 ? gWriteLimit : kMaxCardFileBytes; }
+
+void SetCardFileWriteLimitForTesting(qint64 bytes) { gWriteLimit = bytes; }
+
 bool WriteAll(const TKCardObjects& panel, const QString& fileName, QString* error)
 {
     const std::vector<TKGraphicControl*> objects = panel.Objects();
-    return WriteFileAtomic(fileName, WriteObjectsToBytes({objects.begin(), objects.end()}), error);
+    return WriteCardFile(fileName, WriteObjectsToBytes({objects.begin(), objects.end()}), error);
 }
 
 bool WriteSelection(const std::vector<TKGraphicControl*>& selection, const QString& fileName, QString* error)
 {
     if (selection.empty())
         return WriteFileAtomic(fileName, QByteArray(), error);
-    return WriteFileAtomic(fileName, WriteObjectsToBytes({selection.begin(), selection.end()}), error);
+    return WriteCardFile(fileName, WriteObjectsToBytes({selection.begin(), selection.end()}), error);
 }
 
 bool WriteOne(const TKGraphicControl& object, const QString& fileName, QString* error)
 {
-    return WriteFileAtomic(fileName, WriteObjectsToBytes({&object}), error);
+    return WriteCardFile(fileName, WriteObjectsToBytes({&object}), error);
 }
 
 } // namespace qm
