@@ -4,6 +4,7 @@
 #include "app/cardbackground.h"
 #include "files/streamreader.h"
 #include "model/cardmodel.h"
+#include "platform/atomicfile.h"
 
 #include <QFileInfo>
 
@@ -36,6 +37,30 @@ bool ReadCardFile(const QString& cardPath, TCardModel& card, CompanionFile* comp
         if (error)
             *error = QStringLiteral("%1: %2").arg(cardPath, readError);
         return false;
+    }
+    return true;
+}
+
+QStringList CardInputFiles(const QString& cardPath, const CompanionFile& companion)
+{
+    QStringList files{cardPath};
+    for (const QString& file : {ExistingCompanionPath(cardPath), ResolveBackgroundFile(companion.Background)}) {
+        if (!file.isEmpty())
+            files.append(file);
+    }
+    return files;
+}
+
+bool CheckOutputIsNoInput(const QString& out, const QStringList& inputs, QString* error)
+{
+    for (const QString& input : inputs) {
+        if (IsSameFile(out, input)) {
+            if (error)
+                *error = QStringLiteral("%1: writing there would overwrite %2, which the card is read from; "
+                                        "give another file name")
+                             .arg(out, input);
+            return false;
+        }
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include "files/companionfile.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace qm {
 
@@ -12,6 +13,13 @@ class TCardModel;
 // Reads the card file's objects into card (which must be empty) and its companion file; false with a one-line
 // message ("CARD: no such card file", "CARD: <the reader's message>") and nothing read on failure.
 bool ReadCardFile(const QString& cardPath, TCardModel& card, CompanionFile* companion, QString* error);
+
+// The files a command reads for a card: the card file itself, its companion file and its background art (each
+// one that is there).
+QStringList CardInputFiles(const QString& cardPath, const CompanionFile& companion);
+// False with "OUT: writing there would overwrite IN ..." when out names one of inputs under any name (a link, another
+// spelling): writing it would destroy what is being read.
+bool CheckOutputIsNoInput(const QString& out, const QStringList& inputs, QString* error);
 
 // Makes the card stand as the layout says (size, orientation) with its background art, and lays it out:
 // ready to draw, print or save.

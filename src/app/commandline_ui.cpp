@@ -1,6 +1,7 @@
 // The program's entry: the design window, or a command-line subcommand.
 #include "app/commandline.h"
 
+#include "app/cardfile.h"
 #include "app/export.h"
 #include "app/mainwindow_ui.h"
 #include "app/singleinstance.h"
@@ -20,16 +21,31 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace qm {
 namespace {
 
-const char kUsage[] = "usage: quillmark [CARD.qmk]\n"
-                      "       quillmark dump CARD.qmk\n"
-                      "       quillmark resave IN.qmk OUT.qmk\n"
-                      "       quillmark export CARD.qmk OUT.png|bmp|jpg [--border]\n"
-                      "       quillmark print CARD.qmk --pdf OUT.pdf [--copies N] [--positions LIST] [--outline] "
-                      "[--preview]\n";
+const char kUsage[] =
+    "usage: quillmark [CARD.qmk]\n"
+    "       quillmark dump CARD.qmk\n"
+    "       quillmark resave IN.qmk OUT.qmk\n"
+    "       quillmark export CARD.qmk OUT.png|bmp|jpg [--border] [--force]\n"
+    "       quillmark print CARD.qmk --pdf OUT.pdf [--copies N] [--positions LIST] [--outline] [--preview]\n"
+    "                       [--no-nudges] [--force]\n"
+    "       quillmark --help | --version\n"
+    "\n"
+    "  --border      a one-pixel black frame around the exported picture\n"
+    "  --copies N    print N sheets (1 to 99)\n"
+    "  --positions   the sheet positions to print, such as 1,2,9 (across, then down)\n"
+    "  --outline     print only the card outlines, a test page for the card stock\n"
+    "  --preview     print what the preview shows\n"
+    "  --no-nudges   leave out the printer fine tuning of qmk.ini (applied by default)\n"
+    "  --force       write a picture or PDF file whose name lacks the usual extension\n"
+    "                (a picture then is PNG)\n"
+    "\n"
+    "The window needs a display; the other commands do not. Exit status: 0 success, 1 a bad or unreadable\n"
+    "input or a file that could not be written, 2 bad usage.\n";
 
 int Fail(const QString& message)
 {
@@ -41,6 +57,12 @@ int Usage()
 {
     std::fputs(kUsage, stderr);
     return 2;
+}
+
+int UnknownOption(const QString& option)
+{
+    std::fprintf(stderr, "quillmark: unknown option %s\n", qPrintable(option));
+    return Usage();
 }
 
 int Dump(const QString& path)
@@ -71,35 +93,47 @@ int Resave(const QString& in, const QString& out)
     const ReadResult read = ReadObjectsFromBytes(objects, data);
     if (!read.ok)
         return Fail(QStringLiteral("%1: %2").arg(in, read.error));
+    if (!CheckOutputIsNoInput(out, {in}, &error)) {
+        std::fprintf(stderr, "quillmark: %s\n", qPrintable(error));
+        return 2;
+    }
     if (!WriteAll(objects, out, &error))
-        return Fail(QStringLiteral("%1: %2").arg(out, error));
+        return Fail(error); // the message names the file
     return 0;
 }
 
 int Export(const QStringList& args)
 {
-    // quillmark export CARD OUT [--border], the option anywhere after the word.
+    // quillmark export CARD OUT [--border] [--force], the options anywhere after the word.
     QStringList files;
     bool border = false;
+    bool force = false;
     for (qsizetype i = 2; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--border"))
             border = true;
+        else if (args[i] == QLatin1String("--force"))
+            force = true;
         else if (args[i].startsWith(QLatin1String("--")))
-            return Usage();
+            return UnknownOption(args[i]);
         else
             files.append(args[i]);
     }
     if (files.size() != 2)
         return Usage();
-    PictureFormat format;
-    if (!PictureFormatFromName(files[1], &format)) {
-        std::fprintf(stderr, "quillmark: %s: the picture must end in .png, .bmp or .jpg\n",
+    PictureFormat format = PictureFormat::Png;
+    if (!PictureFormatFromName(files[1], &format) && !force) {
+        std::fprintf(stderr,
+                     "quillmark: %s: the picture must end in .png, .bmp or .jpg (--force writes a PNG picture "
+                     "anyway)\n",
                      qPrintable(files[1]));
         return 2;
     }
     QString error;
-    if (!ExportCardFile(files[0], files[1], format, border, &error))
-        return Fail(error);
+    bool usageError = false;
+    if (!ExportCardFile(files[0], files[1], format, border, &error, &usageError)) {
+        std::fprintf(stderr, "quillmark: %s\n", qPrintable(error));
+        return usageError ? 2 : 1;
+    }
     return 0;
 }
 
@@ -111,12 +145,43 @@ int RunExport(int argc, char** argv)
     return Export(QCoreApplication::arguments());
 }
 
-int RunWindow(int argc, char** argv)
+// Why the window cannot open here, before the toolkit tries: no platform chosen and no display to show it on.
+QString MissingDisplay()
 {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return QString();
+    return QStringLiteral("there is no display to open the design window on (DISPLAY is not set)");
+}
+
+// While the application starts, the toolkit's complaints about the display are held back, and its fatal
+// error (a display that cannot be reached) ends the program with one line and status 1 instead of an abort.
+QString gStartWarning;
+void StartMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        if (type != QtDebugMsg && type != QtInfoMsg && gStartWarning.isEmpty())
+            gStartWarning = message.section(QLatin1Char('\n'), 0, 0);
+        return;
+    }
+    const QString reason = gStartWarning.isEmpty() ? message.section(QLatin1Char('\n'), 0, 0) : gStartWarning;
+    std::fprintf(stderr,
+                 "quillmark: cannot open the design window: %s\n"
+                 "quillmark: dump, resave, export and print work without a display\n",
+                 qPrintable(reason));
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+int RunWindow(int argc, char** argv, const QString& card)
+{
+    const QString missing = MissingDisplay();
+    if (!missing.isEmpty())
+        return Fail(missing + QStringLiteral("; dump, resave, export and print work without one"));
+    const QtMessageHandler previous = qInstallMessageHandler(StartMessages);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
-    const QStringList args = QApplication::arguments();
-    const QString card = args.size() > 1 ? args[1] : QString();
 
     // A copy already running is brought forward (and given the card) instead.
     TSingleInstance instance;
@@ -134,10 +199,25 @@ int RunWindow(int argc, char** argv)
 
 int RunQuillmark(int argc, char** argv)
 {
-    const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    QStringList words;
+    for (int i = 1; i < argc; ++i)
+        words.append(QString::fromLocal8Bit(argv[i]));
+    const QString command = words.value(0);
+    if (words.contains(QLatin1String("--help")) || command == QLatin1String("-h")) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (command == QLatin1String("--version")) {
+        std::printf("quillmark %s\n", TMainScreen::kVersion);
+        return 0;
+    }
     if (command == QLatin1String("dump") || command == QLatin1String("resave")) {
         QCoreApplication app(argc, argv);
         const QStringList args = QCoreApplication::arguments();
+        for (const QString& word : args.mid(2)) {
+            if (word.startsWith(QLatin1String("--")))
+                return UnknownOption(word);
+        }
         if (command == QLatin1String("dump") && args.size() == 3)
             return Dump(args[2]);
         if (command == QLatin1String("resave") && args.size() == 4)
@@ -148,13 +228,15 @@ int RunQuillmark(int argc, char** argv)
         return RunPrintProgram(argc, argv);
     if (command == QLatin1String("export"))
         return RunExport(argc, argv);
-    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
-    if (argc > 2)
+
+    // The window, with a card when one is named; "--" lets a card's name start with a dash.
+    if (command == QLatin1String("--"))
+        words.removeFirst();
+    else if (command.startsWith(QLatin1Char('-')))
+        return UnknownOption(command);
+    if (words.size() > 1)
         return Usage();
-    return RunWindow(argc, argv);
+    return RunWindow(argc, argv, words.value(0));
 }
 
 } // namespace qm

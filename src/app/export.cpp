@@ -82,12 +82,19 @@ bool ExportCard(const TCardModel& card, const QString& path, PictureFormat forma
 }
 
 bool ExportCardFile(const QString& cardPath, const QString& outPath, PictureFormat format, bool border,
-                    QString* error)
+                    QString* error, bool* usageError)
 {
+    if (usageError)
+        *usageError = false;
     TCardModel card;
     CompanionFile companion;
     if (!ReadCardFile(cardPath, card, &companion, error))
         return false;
+    if (!CheckOutputIsNoInput(outPath, CardInputFiles(cardPath, companion), error)) {
+        if (usageError)
+            *usageError = true;
+        return false;
+    }
     CardSheetLayout layout = companion.Layout;
     layout.UsePortrait = companion.HasLayout && companion.Layout.UsePortrait;
     SetUpCard(card, layout, ResolveBackgroundFile(companion.Background));

@@ -36,8 +36,10 @@ bool ExportCard(const TCardModel& card, const QString& path, PictureFormat forma
                 QString* error = nullptr);
 
 // The command line: reads a card file with its companion file (layout, orientation, background art) and
-// exports it; no window or design panel is involved. False with a one-line message on failure.
+// exports it; no window or design panel is involved. False with a one-line message on failure; usageError
+// tells a picture named like one of the files read for the card (a wrong command line) from a bad card or an
+// unwritable picture.
 bool ExportCardFile(const QString& cardPath, const QString& outPath, PictureFormat format, bool border,
-                    QString* error = nullptr);
+                    QString* error = nullptr, bool* usageError = nullptr);
 
 } // namespace qm

@@ -22,7 +22,7 @@ namespace qm {
 namespace {
 
 const char kPrintUsage[] = "usage: quillmark print CARD.qmk --pdf OUT.pdf [--copies N] [--positions 1,2,...] "
-                           "[--outline] [--preview]\n";
+                           "[--outline] [--preview] [--no-nudges] [--force]\n";
 
 bool ParsePositions(const QString& text, std::vector<int>* positions)
 {
@@ -75,6 +75,10 @@ bool ParsePrintOptions(const QStringList& args, TPrintOptions* options, QString*
             o.Outline = true;
         } else if (a == QLatin1String("--preview")) {
             o.Preview = true;
+        } else if (a == QLatin1String("--no-nudges")) {
+            o.Nudges = false;
+        } else if (a == QLatin1String("--force")) {
+            o.Force = true;
         } else if (a.startsWith(QLatin1String("--"))) {
             *error = QStringLiteral("unknown option %1").arg(a);
             return false;
@@ -88,6 +92,10 @@ bool ParsePrintOptions(const QStringList& args, TPrintOptions* options, QString*
     }
     if (!havePdf) {
         *error = QStringLiteral("--pdf OUT.pdf is needed");
+        return false;
+    }
+    if (!o.Force && QFileInfo(o.Pdf).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0) {
+        *error = QStringLiteral("%1: the PDF file's name must end in .pdf (--force writes it anyway)").arg(o.Pdf);
         return false;
     }
     if (o.Outline && o.Preview) {
@@ -107,9 +115,18 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
     CompanionFile companion;
     if (!ReadCardFile(options.Card, card, &companion, error))
         return false;
+    const Preferences preferences;
+    QStringList inputs = CardInputFiles(options.Card, companion);
+    if (QFileInfo::exists(preferences.Path()))
+        inputs.append(preferences.Path());
+    if (!CheckOutputIsNoInput(options.Pdf, inputs, error)) {
+        if (usageError)
+            *usageError = true;
+        return false;
+    }
     CardSheetLayout layout = companion.Layout;
     if (!companion.HasLayout)
-        Preferences().LoadLayoutPreferences(layout);
+        preferences.LoadLayoutPreferences(layout);
     // Nothing is printed on a sheet the layout dialog would refuse.
     const QString layoutProblem = CardLayoutProblem(layout);
     if (!layoutProblem.isEmpty()) {
@@ -124,6 +141,11 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
     job.PrintMode = !options.Preview;
     job.OutlineTest = options.Outline;
     job.Layout = layout;
+    if (options.Nudges) {
+        const PrinterPreferences printer = preferences.LoadPrinter();
+        job.Nudges = {printer.TopMarginNudge, printer.LeftMarginNudge, printer.VerticalSpacing,
+                      printer.HorizontalSpacing};
+    }
     job.BackgroundFile = ResolveBackgroundFile(companion.Background);
     if (!options.Positions.empty()) {
         const int count = layout.Across * layout.Down;

@@ -9,6 +9,7 @@
 namespace qm {
 
 // quillmark print CARD.qmk --pdf OUT.pdf [--copies N] [--positions 1,2,...] [--outline] [--preview]
+//                [--no-nudges] [--force]
 struct TPrintOptions
 {
     QString Card;
@@ -17,16 +18,20 @@ struct TPrintOptions
     std::vector<int> Positions; // sheet positions counted from 1; empty for every position
     bool Outline = false;       // the outline test page
     bool Preview = false;       // the pages the preview window would show
+    bool Nudges = true;         // the printer fine tuning of qmk.ini applied, as printing from the window does
+    bool Force = false;         // a PDF file name without the .pdf extension accepted
 };
 
 // Reads the words after "print" (args as QCoreApplication::arguments() gives them: program, "print", ...).
-// False with the reason when the command line is wrong.
+// False with the reason when the command line is wrong, a PDF file name not ending in .pdf included (unless
+// --force).
 bool ParsePrintOptions(const QStringList& args, TPrintOptions* options, QString* error);
 
 // Reads the card with its companion layout (the preferences' default layout when the card has none) and
-// background, and prints it into the PDF file. The printer's fine-tuning nudges are not applied: a PDF file
-// has no feed to correct. False with a one-line message; usageError tells a wrong position list (a bad
-// command line for this card) from a bad card or an unwritable file.
+// background, and prints it into the PDF file, moved by the printer fine tuning of qmk.ini unless
+// options.Nudges is off (a PDF is often printed on that printer, and the window's print to PDF does the same).
+// False with a one-line message; usageError tells a bad command line for this card (a position the sheet does
+// not have, a PDF file named like a file read for the job) from a bad card or an unwritable file.
 bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageError = nullptr);
 
 // The whole subcommand with an application object already made: exit status 0 success, 1 a bad or unreadable

@@ -1,12 +1,16 @@
 // The command line: dump, resave and export, their exit status, messages and output files.
+#include "smalldisk.h"
 #include "testutil.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 struct ProgramRun
@@ -16,9 +20,10 @@ struct ProgramRun
     QString err;
 };
 
-ProgramRun Quillmark(const QStringList& args)
+ProgramRun Quillmark(const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
 {
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(QM_PROGRAM), args);
     p.waitForFinished(30000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
@@ -35,6 +40,18 @@ void WriteBytes(const QString& path, const QByteArray& bytes)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
+}
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+mode_t FileType(const QString& path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & S_IFMT : 0;
 }
 } // namespace
 
@@ -164,4 +181,126 @@ TEST(CommandLine, ExportFailuresLeaveTheTargetAlone)
     EXPECT_EQ(Quillmark({QStringLiteral("export"), card}).status, 2);
     EXPECT_EQ(Quillmark({QStringLiteral("export"), card, dir.filePath(QStringLiteral("out.gif"))}).status, 2);
     EXPECT_EQ(Quillmark({QStringLiteral("export"), card, target, QStringLiteral("--frame")}).status, 2);
+}
+
+// ---- options, displays, special and full targets ----
+
+TEST(CommandLine, HelpVersionUnknownOptionsAndNoDisplay)
+{
+    const ProgramRun help = Quillmark({QStringLiteral("--help")});
+    EXPECT_EQ(help.status, 0);
+    for (const char* word : {"usage: quillmark", "--no-nudges", "--force", "--version"})
+        EXPECT_TRUE(help.out.contains(QLatin1String(word))) << word;
+    EXPECT_EQ(Quillmark({QStringLiteral("print"), QStringLiteral("--help")}).status, 0);
+
+    const ProgramRun version = Quillmark({QStringLiteral("--version")});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.startsWith(QStringLiteral("quillmark "))) << qPrintable(version.out);
+    EXPECT_EQ(version.out.count(QLatin1Char('\n')), 1);
+
+    // Options are never taken for a card file name, whatever command they come with.
+    for (const QStringList& args : {QStringList{QStringLiteral("--bogus")},
+                                    QStringList{QStringLiteral("-x"), QStringLiteral("card.qmk")},
+                                    QStringList{QStringLiteral("dump"), QStringLiteral("--all"), QStringLiteral("c.qmk")}}) {
+        const ProgramRun run = Quillmark(args);
+        EXPECT_EQ(run.status, 2) << qPrintable(args.join(QLatin1Char(' ')));
+        EXPECT_TRUE(run.err.contains(QStringLiteral("unknown option ") + args[args.size() == 3 ? 1 : 0]))
+            << qPrintable(run.err);
+        EXPECT_TRUE(run.err.contains(QStringLiteral("usage:")));
+    }
+
+    // The window without a display: no display named at all, and one that cannot be reached. Either way one
+    // clear message and status 1, never an abort.
+    QProcessEnvironment none = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        none.remove(QLatin1String(name));
+    QProcessEnvironment unreachable = none;
+    unreachable.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4711"));
+    unreachable.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    for (const QProcessEnvironment& env : {none, unreachable}) {
+        const ProgramRun run = Quillmark({QStringLiteral("card.qmk")}, env);
+        EXPECT_EQ(run.status, 1) << qPrintable(run.err);
+        EXPECT_TRUE(run.err.startsWith(QStringLiteral("quillmark: ")));
+        EXPECT_TRUE(run.err.contains(QStringLiteral("display"))) << qPrintable(run.err);
+    }
+}
+
+// Devices and pipes are written into and stay what they are; files read for the card are never the output;
+// a picture or PDF needs its extension unless --force.
+TEST(CommandLine, OutputsAreNeverInputsAndDevicesStayDevices)
+{
+    QTemporaryDir dir;
+    const QString card = dir.filePath(QStringLiteral("line.qmk"));
+    WriteBytes(card, qmtest::fromHex(kLineCard));
+    const QByteArray cardBytes = ReadBytes(card);
+    const QString companion = dir.filePath(QStringLiteral("line.qme"));
+    WriteBytes(companion, "[Ini Data]\r\nISINI=1\r\nVersion=2\r\n");
+    const QString null = QStringLiteral("/dev/null");
+    const QString resave = QStringLiteral("resave"), exportWord = QStringLiteral("export"),
+                  print = QStringLiteral("print"), pdf = QStringLiteral("--pdf"), force = QStringLiteral("--force");
+
+    EXPECT_EQ(Quillmark({resave, card, null}).status, 0);
+    EXPECT_EQ(Quillmark({exportWord, card, null, force}).status, 0);
+    EXPECT_EQ(Quillmark({print, card, pdf, null}).status, 2);
+    EXPECT_EQ(Quillmark({print, card, pdf, null, force}).status, 0);
+    EXPECT_EQ(FileType(null), mode_t(S_IFCHR));
+
+    const QString fifo = dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const ProgramRun unread = Quillmark({resave, card, fifo});
+    EXPECT_EQ(unread.status, 1);
+    EXPECT_TRUE(unread.err.contains(QStringLiteral("no program is reading"))) << qPrintable(unread.err);
+    EXPECT_EQ(FileType(fifo), mode_t(S_IFIFO));
+
+    // The card itself, under its own name and under a second name (a hard link), and its companion file.
+    const QString link = dir.filePath(QStringLiteral("same.pdf"));
+    ASSERT_TRUE(::link(QFile::encodeName(card).constData(), QFile::encodeName(link).constData()) == 0);
+    for (const QStringList& args : {QStringList{resave, card, card}, QStringList{resave, card, link},
+                                    QStringList{print, card, pdf, link}, QStringList{print, card, pdf, companion, force},
+                                    QStringList{exportWord, card, companion, force}}) {
+        const ProgramRun run = Quillmark(args);
+        EXPECT_EQ(run.status, 2) << qPrintable(args.join(QLatin1Char(' ')));
+        EXPECT_TRUE(run.err.contains(QStringLiteral("the card is read from"))) << qPrintable(run.err);
+    }
+    EXPECT_EQ(ReadBytes(card), cardBytes);
+    EXPECT_TRUE(ReadBytes(companion).startsWith("[Ini Data]"));
+
+    const QString odd = dir.filePath(QStringLiteral("card.picture"));
+    EXPECT_EQ(Quillmark({exportWord, card, odd}).status, 2);
+    EXPECT_FALSE(QFile::exists(odd));
+    EXPECT_EQ(Quillmark({exportWord, card, odd, force}).status, 0);
+    EXPECT_EQ(QImage(odd, "png").size(), QSize(336, 192));
+}
+
+// A disk that fills up: every writing command fails with the system's reason and keeps the old file.
+TEST(CommandLine, FullDiskFailsEveryWritingCommandAndKeepsOldFiles)
+{
+    QTemporaryDir dir;
+    const QString card = dir.filePath(QStringLiteral("line.qmk"));
+    WriteBytes(card, qmtest::fromHex(kLineCard));
+    const ProgramRun full = Quillmark({QStringLiteral("resave"), card, QStringLiteral("/dev/full")});
+    EXPECT_EQ(full.status, 1);
+    EXPECT_TRUE(full.err.contains(qt_error_string(ENOSPC))) << qPrintable(full.err);
+
+    qmtest::SmallDisk disk;
+    if (!disk.Available())
+        GTEST_SKIP() << qPrintable(disk.Why());
+    const QStringList names{QStringLiteral("out.qmk"), QStringLiteral("out.png"), QStringLiteral("out.pdf")};
+    for (const QString& name : names)
+        WriteBytes(disk.FilePath(name), QByteArray("old ") + name.toLatin1());
+    disk.Fill();
+    const QList<QStringList> commands{
+        {QStringLiteral("resave"), card, disk.FilePath(names[0])},
+        {QStringLiteral("export"), card, disk.FilePath(names[1])},
+        {QStringLiteral("print"), card, QStringLiteral("--pdf"), disk.FilePath(names[2])}};
+    for (qsizetype i = 0; i < commands.size(); ++i) {
+        const ProgramRun run = Quillmark(commands[i]);
+        EXPECT_EQ(run.status, 1) << qPrintable(names[i]);
+        EXPECT_TRUE(run.err.contains(qt_error_string(ENOSPC))) << qPrintable(run.err);
+        EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << qPrintable(run.err);
+        EXPECT_EQ(ReadBytes(disk.FilePath(names[i])), QByteArray("old ") + names[i].toLatin1());
+    }
+    QStringList left = QDir(disk.FilePath(QString())).entryList(QDir::Files | QDir::Hidden);
+    left.sort();
+    EXPECT_EQ(left, (QStringList{QStringLiteral("fill"), names[2], names[1], names[0]}));
 }

@@ -186,4 +186,34 @@ TEST(PrintCommand, ChosenPositionsAndTheDefaultLayoutWithoutACompanion)
     EXPECT_TRUE(PageSize(onA4).startsWith(QStringLiteral("595 x 842 pts"))) << qPrintable(PageSize(onA4));
 }
 
+// The printer fine tuning of qmk.ini moves the printed sheet as it does when the window prints to PDF:
+// margins by their nudges, the second row by the spacing nudge; --no-nudges prints the layout as it stands.
+TEST(PrintCommand, PrinterNudgesApplyUnlessLeftOut)
+{
+    if (!qmtest::HavePoppler())
+        GTEST_SKIP() << "poppler-utils not installed";
+    QTemporaryDir dir;
+    const QString card = WriteCard(dir, "nudged.qmk", nullptr);
+    const QString ini = Preferences().Path();
+    ASSERT_TRUE(qmtest::WriteFile(
+        ini, "[Printer]\r\nTopMarginNudge=8\r\nLeftMarginNudge=4\r\nVerticalSpacing=2\r\nHorizontalSpacing=0\r\n"));
+    const QString nudged = dir.filePath(QStringLiteral("nudged.pdf"));
+    const QString plain = dir.filePath(QStringLiteral("plain.pdf"));
+    const int nudgedStatus = RunPrintCommand(Args({qPrintable(card), "--pdf", qPrintable(nudged), "--positions", "1,3"}));
+    const int plainStatus = RunPrintCommand(
+        Args({qPrintable(card), "--no-nudges", "--pdf", qPrintable(plain), "--positions", "1,3"}));
+    QFile::remove(ini);
+    ASSERT_EQ(nudgedStatus, 0);
+    ASSERT_EQ(plainStatus, 0);
+
+    // At 144 dots per inch a step of 1/32 inch is 4.5 dots.
+    const QRect a = qmtest::InkBox(qmtest::RenderPdfPage(plain, 144));
+    const QRect b = qmtest::InkBox(qmtest::RenderPdfPage(nudged, 144));
+    ASSERT_FALSE(a.isNull());
+    EXPECT_NEAR(b.left() - a.left(), 4 * 4.5, 1.5);
+    EXPECT_NEAR(b.top() - a.top(), 8 * 4.5, 1.5);
+    EXPECT_NEAR(b.height() - a.height(), 2 * 4.5, 1.5);
+    EXPECT_NEAR(b.width(), a.width(), 1.5);
+}
+
 } // namespace
