@@ -34,14 +34,28 @@ QString ResolveBackgroundFile(const QString& stored)
     return FindFileIgnoringCase(ProgramFile(QStringLiteral("bg")), name);
 }
 
-void LoadCardBackground(TCardModel& card, const QString& file)
+bool LoadCardBackground(TCardModel& card, const QString& file, QString* error)
 {
     card.ColorPicture().Clear();
+    const auto fail = [&](const QString& why) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(file, why);
+        return false;
+    };
+    const QFileInfo info(file);
+    if (!info.exists())
+        return fail(QStringLiteral("no such background picture"));
+    if (!info.isFile())
+        return fail(QStringLiteral("not a picture file"));
     QImageReader reader(file);
     reader.setAutoTransform(true);
+    // A big picture is read at the size kept rather than whole and then shrunk.
+    const QSize size = reader.size();
+    if (size.width() > kMaxBackgroundSide || size.height() > kMaxBackgroundSide)
+        reader.setScaledSize(size.scaled(kMaxBackgroundSide, kMaxBackgroundSide, Qt::KeepAspectRatio));
     QImage image = reader.read();
     if (image.isNull())
-        return;
+        return fail(QStringLiteral("the background picture cannot be read (%1)").arg(reader.errorString()));
     if (image.width() > kMaxBackgroundSide || image.height() > kMaxBackgroundSide)
         image = image.scaled(kMaxBackgroundSide, kMaxBackgroundSide, Qt::KeepAspectRatio,
                              Qt::SmoothTransformation);
@@ -55,8 +69,9 @@ void LoadCardBackground(TCardModel& card, const QString& file)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!image.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
-        return;
+        return fail(QStringLiteral("the background picture is too large"));
     card.ColorPicture().SetGraphic(QByteArrayLiteral("TBitmap"), bytes);
+    return true;
 }
 
 } // namespace qm

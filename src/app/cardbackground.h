@@ -10,8 +10,8 @@ class TCardModel;
 // Where a stored background file lies on this machine: the stored path when it exists, else a file of the
 // same name in bg/ of the data folder (cards made on Windows store "C:\...\BG\name.bmp"); empty when neither.
 QString ResolveBackgroundFile(const QString& stored);
-// Loads background art into the card, turned a quarter for a Rotated card; a file that cannot be read
-// leaves no background.
-void LoadCardBackground(TCardModel& card, const QString& file);
+// Loads background art into the card, turned a quarter for a Rotated card. A file that cannot be read leaves
+// no background: false with "FILE: why" in *error.
+bool LoadCardBackground(TCardModel& card, const QString& file, QString* error = nullptr);
 
 } // namespace qm

@@ -8,11 +8,17 @@
 
 #include <QFileInfo>
 
+#include <cstdio>
+
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace qm {
 
 bool ReadCardFile(const QString& cardPath, TCardModel& card, CompanionFile* companion, QString* error)
 {
-    if (!QFileInfo(cardPath).isFile()) {
+    // A folder, pipe or device is named for what it is by the reader.
+    if (!QFileInfo::exists(cardPath)) {
         if (error)
             *error = QStringLiteral("%1: no such card file").arg(cardPath);
         return false;
@@ -65,12 +71,43 @@ bool CheckOutputIsNoInput(const QString& out, const QStringList& inputs, QString
     return true;
 }
 
-void SetUpCard(TCardModel& card, const CardSheetLayout& layout, const QString& backgroundFile)
+namespace {
+
+// Loads background art with stderr shut for the moment: libpng reports a damaged file there by itself, and
+// the one line SetUpCard prints says it in the program's words.
+void LoadQuietly(TCardModel& card, const QString& file, QString* why)
+{
+    std::fflush(stderr);
+    const int saved = dup(STDERR_FILENO);
+    const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (saved >= 0 && null >= 0)
+        dup2(null, STDERR_FILENO);
+    if (null >= 0)
+        close(null);
+    LoadCardBackground(card, file, why);
+    std::fflush(stderr);
+    if (saved >= 0) {
+        dup2(saved, STDERR_FILENO);
+        close(saved);
+    }
+}
+
+} // namespace
+
+void SetUpCard(TCardModel& card, const CardSheetLayout& layout, const QString& storedBackground)
 {
     card.SetPortrait(layout.UsePortrait);
     card.SetSize(CardPanelSize(layout, layout.UsePortrait));
-    if (!backgroundFile.isEmpty())
-        LoadCardBackground(card, backgroundFile);
+    if (!storedBackground.trimmed().isEmpty()) {
+        const QString file = ResolveBackgroundFile(storedBackground);
+        QString why;
+        if (file.isEmpty())
+            why = QStringLiteral("%1: no such background picture").arg(storedBackground.trimmed());
+        else
+            LoadQuietly(card, file, &why);
+        if (!why.isEmpty())
+            std::fprintf(stderr, "quillmark: %s; the card is drawn without it\n", qPrintable(why));
+    }
     card.LayOutObjects();
 }
 

@@ -21,8 +21,9 @@ QStringList CardInputFiles(const QString& cardPath, const CompanionFile& compani
 // spelling): writing it would destroy what is being read.
 bool CheckOutputIsNoInput(const QString& out, const QStringList& inputs, QString* error);
 
-// Makes the card stand as the layout says (size, orientation) with its background art, and lays it out:
-// ready to draw, print or save.
-void SetUpCard(TCardModel& card, const CardSheetLayout& layout, const QString& backgroundFile);
+// Makes the card stand as the layout says (size, orientation) with its background art (the name the companion
+// file stores, found as ResolveBackgroundFile finds it), and lays it out: ready to draw, print or save. Art
+// that is missing or cannot be read is left out with one line on stderr naming the file and why.
+void SetUpCard(TCardModel& card, const CardSheetLayout& layout, const QString& storedBackground);
 
 } // namespace qm

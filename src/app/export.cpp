@@ -97,7 +97,7 @@ bool ExportCardFile(const QString& cardPath, const QString& outPath, PictureForm
     }
     CardSheetLayout layout = companion.Layout;
     layout.UsePortrait = companion.HasLayout && companion.Layout.UsePortrait;
-    SetUpCard(card, layout, ResolveBackgroundFile(companion.Background));
+    SetUpCard(card, layout, companion.Background);
     return ExportCard(card, outPath, format, border, error);
 }
 
