@@ -291,7 +291,7 @@ TEST(SuperShape, SurfaceTypeKnockOns)
     EXPECT_EQ(shape.SolidBitmap().color, 0x445566);
 }
 
-TEST(SuperShape, TransparentShapeReadFromACardNeverKeepsAShadow)
+TEST(SuperShape, TransparentShapeReadFromACardKeepsItsShadow)
 {
     TKCardObjects objects;
     const ReadResult r =
@@ -301,7 +301,7 @@ TEST(SuperShape, TransparentShapeReadFromACardNeverKeepsAShadow)
     auto* shape = dynamic_cast<TSuperShape*>(objects.At(0));
     ASSERT_NE(shape, nullptr);
     EXPECT_EQ(shape->SurfaceType(), TSuperShape::stBrushTransparent);
-    EXPECT_EQ(shape->ShadowOrient(), soNone);
+    EXPECT_EQ(shape->ShadowOrient(), soLowerRight) << "a card reopens as it was saved";
 }
 
 TEST(SuperShape, WorkingBitmapsFollowTheirRules)

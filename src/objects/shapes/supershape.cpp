@@ -114,8 +114,10 @@ void TSuperShape::SetShadowOrient(TShadowOrient value)
 void TSuperShape::SetShadowDepth(int value)
 {
     // The bound applies to the depth already held: once it exceeds half the size, it stays until the shape
-    // grows to twice that depth.
-    if (mShadowDepth > Width() / 2 || mShadowDepth > Height() / 2 || value == mShadowDepth)
+    // grows to twice that depth. A card being read keeps the depth it was saved with.
+    if (value == mShadowDepth)
+        return;
+    if (!IsLoadingOrReading() && (mShadowDepth > Width() / 2 || mShadowDepth > Height() / 2))
         return;
     mShadowDepth = value;
     GradientChanged();
@@ -123,7 +125,8 @@ void TSuperShape::SetShadowDepth(int value)
 
 void TSuperShape::SetVectors(int value)
 {
-    if (value < 3 || value > 60)
+    // Out-of-range values from a card file are kept as written; drawing holds them to the range.
+    if ((value < 3 || value > 60) && !IsLoadingOrReading())
         return;
     mVectors = value;
     Invalidate();
@@ -131,7 +134,8 @@ void TSuperShape::SetVectors(int value)
 
 void TSuperShape::SetStartingAngle(int value)
 {
-    if (value < 0 || value > 359)
+    // Out-of-range values from a card file are kept as written; drawing holds them to the range.
+    if ((value < 0 || value > 359) && !IsLoadingOrReading())
         return;
     mStartingAngle = value;
     Invalidate();
@@ -139,7 +143,8 @@ void TSuperShape::SetStartingAngle(int value)
 
 void TSuperShape::SetInVectorPercent(int value)
 {
-    if (value < 0 || value > 100)
+    // Out-of-range values from a card file are kept as written; drawing holds them to the range.
+    if ((value < 0 || value > 100) && !IsLoadingOrReading())
         return;
     mInVectorPercent = value;
     Invalidate();
@@ -191,7 +196,7 @@ void TSuperShape::SetShape(TKPShapeType value)
     if (value == mShape)
         return;
     mShape = value;
-    if (value == kstStar) {
+    if (value == kstStar && !IsLoadingOrReading()) {
         if (mInVectorPercent == 0)
             SetInVectorPercent(50);
         if (mVectors < 10)
@@ -207,6 +212,10 @@ void TSuperShape::SetSurfaceType(TSurfaceType value)
         return;
     mSurfaceType = value;
     Invalidate();
+    // A card being read keeps every value it was saved with (a transparent shape its shadow, a texture its
+    // picture); the working surfaces are built once it is loaded.
+    if (IsLoadingOrReading())
+        return;
     if (value != stBrushImage)
         mImage.Clear();
     if (value == stGradientFill)
@@ -216,8 +225,7 @@ void TSuperShape::SetSurfaceType(TSurfaceType value)
         RebuildSolid();
     }
     if (value == stBrushTransparent) {
-        // No shadow without a surface. A card file sets the surface after the shadow, so this holds for
-        // shapes read from a file too.
+        // No shadow without a surface.
         mShadowOrient = soNone;
         mPattern = bsClear;
         if (mOutlineStyle == psClear)
@@ -280,6 +288,8 @@ void TSuperShape::Loaded()
     // The size was read without bounds checks.
     if (IsGradient() && (mGradient.width != Width() || mGradient.height != Height()))
         RebuildGradient();
+    if (IsSolid())
+        RebuildSolid();
 }
 
 } // namespace qm

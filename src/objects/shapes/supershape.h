@@ -4,6 +4,11 @@
 #include "model/cardobject.h"
 #include "model/subobjects.h"
 
+#include <QImage>
+#include <QPoint>
+
+#include <vector>
+
 namespace qm {
 
 enum TKPShapeType
@@ -41,6 +46,23 @@ struct TSurfaceBitmap
     int height = 0;
     TColor color = clBlack;
 };
+
+// A rectangle as left, top, right and bottom edges, the right and bottom exclusive.
+struct TShapeEdges
+{
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const TShapeEdges& o) const
+    {
+        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
+    }
+};
+
+// The colour of gradient band `band` (0..255) between two RGB colours, each channel start + MulDiv(band, d,
+// 255) rounded half away from zero.
+QRgb GradientBandColor(QRgb start, QRgb end, int band);
 
 class TSuperShape : public TKGraphicControl
 {
@@ -111,6 +133,23 @@ public:
     void Loaded() override;
     void BoundsChanged() override;
 
+    // ---- Geometry (object pixels) ----
+    // The figure and shadow rectangles at the given zoom; the shadow is empty without one.
+    void ShapeRects(float scale, TShapeEdges& figure, TShapeEdges& shadow) const;
+    // The corners of the diamond, the triangles, the star and the polygon built in `r`; empty for the
+    // rectangle, rounded rectangle and ellipse.
+    std::vector<QPoint> FigurePoints(const TShapeEdges& r) const;
+    // The corner ellipse of the rounded rectangle (both axes), a share of the object's larger side.
+    int CornerSize() const;
+    // The gradient's colours at its top (vertical) or left (horizontal) edge and at the other end, as RGB.
+    void GradientEnds(QRgb& start, QRgb& end) const;
+    // The texture picture, decoded once; null when there is none or it cannot be read or is absurdly large.
+    const QImage& Texture() const;
+
+    // Shadow, surface clipped to the figure, then the outline. Paper gets the gradient as vector bands and
+    // the texture as a tiled pattern.
+    void Draw(QPainter& painter, const TRenderContext& context) const override;
+
 private:
     bool IsGradient() const { return mSurfaceType == stGradientFill; }
     bool IsSolid() const { return mSurfaceType == stBrushPattern; }
@@ -138,6 +177,9 @@ private:
 
     TSurfaceBitmap mSolid;
     TSurfaceBitmap mGradient;
+    mutable QImage mTexture;
+    mutable QByteArray mTextureData;
+    mutable bool mTextureValid = false;
 };
 
 } // namespace qm

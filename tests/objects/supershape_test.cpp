@@ -1,0 +1,325 @@
+// The multi-purpose shape: its figures' corners, shadow placement, surfaces in pixels on screen and paper,
+// damaged values, and what a card file gives back.
+#include "files/streamreader.h"
+#include "files/streamwriter.h"
+#include "model/cardobjects.h"
+#include "model/cardrender.h"
+#include "objects/shapes/supershape.h"
+#include "testutil.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+using namespace qm;
+using qmtest::fromHex;
+using qmtest::toHex;
+
+namespace {
+
+using Points = std::vector<QPoint>;
+constexpr TColor kLime = 0x00FF00;
+constexpr TColor kButtonFace = TColor(0x8000000F); // the system colour of button faces
+
+// clang-format off
+QByteArray Str(const QByteArray& s) { return char(s.size()) + s; }
+QByteArray Id(const char* ident) { return fromHex("07") + Str(ident); }
+QByteArray Int32(qint32 v) { QByteArray b(4, '\0'); qToLittleEndian(v, b.data()); return fromHex("04") + b; }
+// clang-format on
+
+QByteArray Card(const std::vector<std::pair<QByteArray, QByteArray>>& props)
+{
+    QByteArray out = fromHex("01") + "TPF0" + Str("TSuperShape") + Str("Component0");
+    for (const auto& [name, value] : props)
+        out += Str(name) + value;
+    return out + fromHex("00 00 00");
+}
+
+QImage Render(const TSuperShape& shape, TRenderContext::Target target = TRenderContext::Screen, int zoom = 1)
+{
+    QImage image(shape.Width() * zoom, shape.Height() * zoom, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(zoom, zoom);
+    TRenderContext context;
+    context.target = target;
+    shape.Draw(painter, context);
+    return image;
+}
+
+QRgb At(const QImage& image, int x, int y)
+{
+    return image.pixel(x, y) & 0xFFFFFF;
+}
+
+QRgb Band(QRgb start, QRgb end, int band)
+{
+    return GradientBandColor(start, end, band) & 0xFFFFFF;
+}
+
+} // namespace
+
+TEST(SuperShapeGeometry, CornersOfStarPolygonDiamondAndTriangles)
+{
+    TSuperShape star; // 25 x 25, 10 vectors, 50 %, angle 90, outline 1
+    TShapeEdges f, s;
+    star.ShapeRects(1.0f, f, s);
+    EXPECT_EQ(f, (TShapeEdges{0, 0, 25, 25}));
+    const Points p = star.FigurePoints(f);
+    ASSERT_EQ(p.size(), 10u);
+    // Outer radius 8, inner 4, vertex 0 straight up, then clockwise on screen.
+    EXPECT_EQ(p[0], QPoint(12, 4));
+    EXPECT_EQ(p[1], QPoint(14, 9));
+    EXPECT_EQ(p[2], QPoint(20, 10)); // cos -18 deg x 8 = 7.6, sin x 8 = -2.47
+    EXPECT_EQ(p[5], QPoint(12, 16));
+    EXPECT_EQ(p[9], QPoint(10, 9));
+
+    TSuperShape hexagon;
+    hexagon.SetShape(kstPolyGon);
+    hexagon.SetInVectorPercent(0);
+    hexagon.SetVectors(6);
+    hexagon.SetStartingAngle(0);
+    EXPECT_EQ(hexagon.FigurePoints({0, 0, 100, 100}),
+              (Points{{96, 50}, {73, 90}, {27, 90}, {4, 50}, {27, 10}, {73, 10}}));
+
+    // w = 51, v = 31 in (10, 20) - (61, 51).
+    const TShapeEdges box{10, 20, 61, 51};
+    const std::vector<std::pair<TKPShapeType, Points>> figures = {
+        {kstDiamond, {{35, 20}, {60, 35}, {35, 50}, {10, 35}}},
+        {kstTriangleLeft, {{60, 20}, {60, 50}, {10, 35}}},
+        {kstTriangleRight, {{10, 20}, {60, 35}, {10, 50}}},
+        {kstTriangleUp, {{35, 20}, {10, 50}, {60, 50}}},
+        {kstTriangleDown, {{10, 20}, {35, 50}, {60, 20}}},
+        {kstRectangle, {}},
+        {kstEllipse, {}}};
+    for (const auto& [figure, corners] : figures) {
+        TSuperShape shape;
+        shape.SetShape(figure);
+        EXPECT_EQ(shape.FigurePoints(box), corners) << figure;
+    }
+}
+
+TEST(SuperShapeGeometry, ShadowPlacementPerOrientationZoomAndDiamond)
+{
+    TSuperShape shape;
+    shape.SetShape(kstRectangle);
+    shape.SetBounds(0, 0, 100, 60);
+    shape.SetShadowDepth(5);
+    const std::vector<std::pair<TShadowOrient, std::pair<TShapeEdges, TShapeEdges>>> expected = {
+        {soNone, {{0, 0, 100, 60}, {0, 0, 0, 0}}},
+        {soLowerRight, {{0, 0, 95, 55}, {5, 5, 100, 60}}},
+        {soUpperRight, {{0, 5, 95, 60}, {5, 0, 100, 55}}},
+        {soUpperLeft, {{5, 5, 100, 60}, {0, 0, 95, 55}}},
+        {soLowerLeft, {{5, 0, 100, 55}, {0, 5, 95, 60}}}};
+    for (const auto& [orient, rects] : expected) {
+        shape.SetShadowOrient(orient);
+        TShapeEdges f, s;
+        shape.ShapeRects(1.0f, f, s);
+        EXPECT_EQ(f, rects.first) << orient;
+        EXPECT_EQ(s, rects.second) << orient;
+    }
+
+    // A thick outline moves every edge in by half its width; the depth follows the zoom, truncated.
+    shape.SetShadowOrient(soLowerRight);
+    shape.SetOutlineWidth(4);
+    TShapeEdges f, s;
+    shape.ShapeRects(1.5f, f, s);
+    EXPECT_EQ(f, (TShapeEdges{2, 2, 90, 50}));
+    EXPECT_EQ(s, (TShapeEdges{9, 9, 97, 57}));
+
+    // The diamond's shadow only moves sideways.
+    shape.SetOutlineWidth(1);
+    shape.SetShape(kstDiamond);
+    shape.SetShadowOrient(soLowerLeft);
+    shape.ShapeRects(1.0f, f, s);
+    EXPECT_EQ(f, (TShapeEdges{5, 0, 100, 60}));
+    EXPECT_EQ(s, (TShapeEdges{0, 0, 95, 60}));
+}
+
+TEST(SuperShapeDrawing, StarWithShadowSolidSurfaceAndOutlineInPixels)
+{
+    TSuperShape star;
+    star.SetBounds(0, 0, 100, 100);
+    star.SetSurfaceType(TSuperShape::stBrushPattern);
+    star.SetBackColor(clBlue);
+    star.SetOutlineColor(clRed);
+    star.SetShadowColor(kLime);
+    star.SetShadowOrient(soLowerRight);
+    star.SetShadowDepth(6);
+    const QImage image = Render(star);
+    // Figure (0, 0, 94, 94): centre (47, 47), outer radius 43, vertex 0 at (47, 4).
+    EXPECT_EQ(At(image, 47, 4), 0xFF0000u) << "the outline runs through the top vertex";
+    EXPECT_EQ(At(image, 47, 3), 0xFFFFFFu);
+    EXPECT_EQ(At(image, 47, 47), 0x0000FFu) << "solid surface inside";
+    EXPECT_EQ(At(image, 47, 20), 0x0000FFu);
+    // Between two tips, outside the inner radius: background, or the shadow 6 pixels further on.
+    EXPECT_EQ(At(image, 20, 12), 0xFFFFFFu);
+    EXPECT_EQ(At(image, 53, 9), 0xFFFFFFu);
+    EXPECT_EQ(At(image, 53, 10), 0x000000u)
+        << "the shadow's top tip, 6 pixels right of and below the figure's";
+    EXPECT_EQ(At(image, 53, 14), 0x00FF00u) << "the shadow's inside";
+
+    // Transparent: the outline only, the inside shows what lies beneath.
+    star.SetShadowOrient(soNone);
+    star.SetSurfaceType(TSuperShape::stBrushTransparent);
+    const QImage outline = Render(star);
+    EXPECT_EQ(At(outline, 50, 50), 0xFFFFFFu);
+    EXPECT_EQ(At(outline, 50, 4), 0xFF0000u);
+}
+
+TEST(SuperShapeDrawing, GradientBandsAtBothEndsAndMiddleInEveryDirection)
+{
+    // kButtonFace resolves to the classic grey (192, 192, 192); the band colours go by MulDiv rounding.
+    EXPECT_EQ(GradientBandColor(qRgb(0, 0, 0), qRgb(255, 100, 1), 128), qRgb(128, 50, 1));
+    EXPECT_EQ(GradientBandColor(qRgb(255, 255, 255), qRgb(0, 0, 0), 1), qRgb(254, 254, 254));
+    EXPECT_EQ(GradientBandColor(qRgb(10, 0, 0), qRgb(0, 0, 0), 51), qRgb(8, 0, 0)); // -2 exactly
+    EXPECT_EQ(GradientBandColor(qRgb(1, 0, 0), qRgb(0, 0, 0), 128), qRgb(0, 0, 0)); // -0.502 rounds to -1
+
+    struct Case
+    {
+        TFillDirection direction;
+        QRgb first, last; // the start colour sits at the top or left edge; button face is (212, 208, 200)
+    };
+    for (const Case& c : {Case{gdUp, 0xD4D0C8, 0xFF0000}, Case{gdDown, 0xFF0000, 0xD4D0C8},
+                          Case{gdLeft, 0xD4D0C8, 0xFF0000}, Case{gdRight, 0xFF0000, 0xD4D0C8}}) {
+        TSuperShape shape;
+        shape.SetShape(kstRectangle);
+        shape.SetOutlineStyle(psClear);
+        shape.SetBounds(0, 0, 512, 512);
+        shape.SetBackColor(clRed);
+        shape.SetGradientToColor(kButtonFace);
+        shape.SetFillDirection(c.direction);
+        for (TRenderContext::Target target : {TRenderContext::Screen, TRenderContext::Paper}) {
+            const QImage image = Render(shape, target);
+            const bool vertical = c.direction == gdUp || c.direction == gdDown;
+            auto along = [&](int i) { return vertical ? At(image, 200, i) : At(image, i, 200); };
+            EXPECT_EQ(along(0), c.first) << c.direction;
+            if (target == TRenderContext::Screen || !vertical) {
+                EXPECT_EQ(along(256), Band(c.first, c.last, 128)) << c.direction;
+                EXPECT_EQ(along(511), c.last) << c.direction;
+            } else {
+                // On paper the bands run over a quarter inch more than the shape, 536 units: the middle
+                // pixel lies in band 122 and the last in band 244.
+                EXPECT_EQ(along(256), Band(c.first, c.last, 122)) << c.direction;
+                EXPECT_EQ(along(511), Band(c.first, c.last, 244)) << c.direction;
+            }
+            EXPECT_EQ(along(1), along(0)) << "bands two pixels thick";
+        }
+    }
+}
+
+TEST(SuperShapeDrawing, TextureTilesFromTheObjectsCornerAndFollowsTheZoom)
+{
+    // A 4 x 3 texture with a red top-left pixel: tiles start at the object's top-left corner, not the
+    // figure's, on screen, at zoom and on paper.
+    QImage tile(4, 3, QImage::Format_RGB32);
+    tile.fill(Qt::blue);
+    tile.setPixel(0, 0, qRgb(255, 0, 0));
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(tile.save(&buffer, "BMP"));
+
+    TSuperShape shape;
+    shape.SetShape(kstRectangle);
+    shape.SetOutlineStyle(psClear);
+    shape.SetBounds(0, 0, 40, 30);
+    shape.SetShadowDepth(2);
+    shape.SetShadowOrient(soUpperLeft); // figure from (2, 2)
+    shape.SetShadowColor(kLime);
+    shape.SetSurfaceType(TSuperShape::stBrushImage);
+    shape.Image().SetFileBytes(bmp);
+    const QImage image = Render(shape);
+    EXPECT_EQ(At(image, 4, 3), 0xFF0000u);
+    EXPECT_EQ(At(image, 8, 6), 0xFF0000u);
+    EXPECT_EQ(At(image, 5, 3), 0x0000FFu);
+    EXPECT_EQ(At(image, 1, 1), 0x00FF00u) << "the shadow, outside the figure";
+
+    const QImage paper = Render(shape, TRenderContext::Paper, 2);
+    EXPECT_EQ(At(paper, 8, 6), 0xFF0000u);
+    EXPECT_EQ(At(paper, 9, 7), 0xFF0000u) << "on paper a texture pixel is a card unit";
+    EXPECT_EQ(At(paper, 10, 6), 0x0000FFu);
+
+    // At zoom 2 the object is twice as large and so are the tiles.
+    shape.SetScale(2.0f);
+    const QImage zoomed = Render(shape);
+    EXPECT_EQ(At(zoomed, 8, 6), 0xFF0000u);
+    EXPECT_EQ(At(zoomed, 9, 7), 0xFF0000u);
+    EXPECT_EQ(At(zoomed, 10, 6), 0x0000FFu);
+
+    // A picture that cannot be read fills nothing.
+    shape.Image().SetFileBytes(QByteArray("BM not really a bitmap"));
+    EXPECT_TRUE(shape.Texture().isNull());
+}
+
+TEST(SuperShapeFile, ReadingKeepsEveryStoredValueAndDamagedValuesDrawSafely)
+{
+    // A transparent shape with a shadow, a depth above half its size, and values the setters would refuse:
+    // all come back as written, and the card writes the same bytes again.
+    const QByteArray saved = Card({{"Width", Int32(8)},
+                                   {"Height", Int32(8)},
+                                   {"ShadowDepth", Int32(7)},
+                                   {"ShadowOrient", Id("soLowerRight")},
+                                   {"Shape", Id("kstStar")},
+                                   {"InVectorPercent", Int32(0)},
+                                   {"SurfaceType", Id("stBrushTransparent")},
+                                   {"Vectors", Int32(2)}});
+    TKCardObjects objects;
+    ReadResult r = ReadObjectsFromBytes(objects, saved);
+    ASSERT_TRUE(r.ok) << qPrintable(r.error);
+    auto* shape = dynamic_cast<TSuperShape*>(objects.At(0));
+    ASSERT_NE(shape, nullptr);
+    EXPECT_EQ(shape->ShadowOrient(), soLowerRight);
+    EXPECT_EQ(shape->ShadowDepth(), 7);
+    EXPECT_EQ(shape->InVectorPercent(), 0);
+    EXPECT_EQ(shape->Vectors(), 2);
+    const QByteArray again = WriteObjectsToBytes({shape});
+    TKCardObjects reread;
+    ASSERT_TRUE(ReadObjectsFromBytes(reread, again).ok);
+    EXPECT_EQ(toHex(WriteObjectsToBytes({reread.At(0)})), toHex(again));
+    // The user's own edits still have their knock-ons.
+    shape->SetSurfaceType(TSuperShape::stGradientFill);
+    shape->SetSurfaceType(TSuperShape::stBrushTransparent);
+    EXPECT_EQ(shape->ShadowOrient(), soNone);
+
+    // Absurd sizes, outline, depth and star values neither crash nor hang, on screen or paper, and are
+    // written back unchanged.
+    const QByteArray damaged = Card({{"Width", Int32(0x7FFFFFFF)},
+                                     {"Height", Int32(0x7FFFFFFF)},
+                                     {"InVectorPercent", Int32(500)},
+                                     {"OutlineWidth", Int32(100000)},
+                                     {"RoundPerc", Int32(-0x7FFFFFFF)},
+                                     {"ShadowDepth", Int32(0x7FFFFFFF)},
+                                     {"ShadowOrient", Id("soUpperLeft")},
+                                     {"StartingAngle", Int32(-5)},
+                                     {"Vectors", Int32(100000)}});
+    for (const char* figure : {"kstStar", "kstRoundRect", "kstDiamond"}) {
+        for (const char* surface : {"stGradientFill", "stBrushPattern"}) {
+            QByteArray bytes = damaged;
+            bytes.chop(3);
+            bytes += Str("Shape") + Id(figure) + Str("SurfaceType") + Id(surface) + fromHex("00 00 00");
+            TKCardObjects big;
+            r = ReadObjectsFromBytes(big, bytes);
+            ASSERT_TRUE(r.ok) << qPrintable(r.error);
+            auto* s = static_cast<TSuperShape*>(big.At(0));
+            EXPECT_EQ(s->InVectorPercent(), 500);
+            EXPECT_EQ(s->Vectors(), 100000);
+            QImage image(64, 64, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            for (TRenderContext::Target target : {TRenderContext::Screen, TRenderContext::Paper}) {
+                TRenderContext context;
+                context.target = target;
+                s->Draw(painter, context);
+            }
+            painter.end();
+            EXPECT_NE(toHex(WriteObjectsToBytes({s})).indexOf(toHex(Int32(100000))), -1);
+        }
+    }
+}
