@@ -1,0 +1,160 @@
+// TCardDocument: the commands on the card as a whole: default layout and font, one typeface for all, the
+// layout, picture export, the card's size and orientation, and the zoom.
+#include "app/carddocument.h"
+
+#include "design/cardpanel.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cmath>
+
+namespace qm {
+
+namespace {
+
+float ZoomFactor(int percent)
+{
+    return float(percent) / 100.0f;
+}
+
+} // namespace
+
+void TCardDocument::SaveLayoutAsDefault()
+{
+    if (!mPrompts.Ask(QStringLiteral("Save the current card layout as your default layout?"),
+                      QStringLiteral("Card Layout")))
+        return;
+    QString error;
+    if (!mPrefs.SaveLayoutPreferences(mLayout, &error))
+        mPrompts.ShowError(QStringLiteral("The layout was not saved.\n\n") + error);
+}
+
+void TCardDocument::ChangeDefaultFont()
+{
+    TKFont font;
+    font.Assign(mPanel.Font());
+    if (mPrompts.ChooseFont(font))
+        mPanel.Font().Assign(font);
+    Notify();
+    // The nudges are read afresh: the fine-tuning dialog may have stored new ones meanwhile.
+    QString error;
+    if (!mPrefs.SavePreferences(mPrefs.LoadPrinter(), mPanel.Font(), &error))
+        mPrompts.ShowError(QStringLiteral("The default font was not stored.\n\n") + error);
+    mPrompts.Inform(
+        QStringLiteral("Note: the default font is used for NEW objects only.\nTo change the font of an "
+                       "existing object, click it\nwith the RIGHT MOUSE BUTTON and select FONT"));
+}
+
+void TCardDocument::ChangeAllFonts(const QString& face)
+{
+    if (face.isEmpty())
+        return;
+    mPanel.SetTextFontName(face);
+    mPanel.InvalidatePanel();
+    if (mPanel.CardObjects().Count() > 0)
+        CardChanged(QStringLiteral("Change All Fonts"));
+}
+
+void TCardDocument::ApplyLayout(const CardSheetLayout& layout)
+{
+    mLayout = layout;
+    SetCardOrientation(layout.UsePortrait);
+    CardChanged(QStringLiteral("Card Layout"));
+}
+
+bool TCardDocument::ExportPicture(PictureFormat format)
+{
+    static const char* const kTitles[] = {"Save Card As Bitmap", "Save Card As JPG", "Save Card As PNG"};
+    static const char* const kFilters[] = {"Bitmap File (*.bmp *.BMP)", "JPG File (*.jpg *.JPG *.jpeg)",
+                                           "PNG File (*.png *.PNG)"};
+    static const char* const kSuffixes[] = {"bmp", "jpg", "png"};
+    const int kind = int(format);
+    FileRequest request;
+    request.kind = FileRequest::Save;
+    request.title = QString::fromLatin1(kTitles[kind]);
+    // Pictures are for using elsewhere: they start out in the user's pictures folder, not the data folder.
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    request.folder = !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+    const QString suffix = QString::fromLatin1(kSuffixes[kind]);
+    request.proposedName =
+        (mFileName.isEmpty() ? QStringLiteral("BusinessCard") : QFileInfo(mFileName).completeBaseName()) +
+        QLatin1Char('.') + suffix;
+    request.filter = QString::fromLatin1(kFilters[kind]);
+    request.defaultSuffix = suffix;
+    const QString path = mPrompts.ChooseFile(request);
+    if (path.isEmpty())
+        return false;
+    // A name that says what picture it is gets that picture, whichever command chose it.
+    PictureFormatFromName(path, &format);
+    const bool border = mPrompts.Ask(QStringLiteral("Would you like to draw a border around the card?"),
+                                     QStringLiteral("Save"));
+    mPrompts.ProcessEvents();
+    QString error;
+    mPanel.LayOutObjects();
+    if (!ExportCard(mPanel.Card(), path, format, border, &error)) {
+        mPrompts.ShowError(QStringLiteral("The picture was not saved.\n\n") + error);
+        return false;
+    }
+    mPrompts.Inform(QStringLiteral("Saved as ") + path);
+    Notify();
+    return true;
+}
+
+// ---- Card size, orientation and zoom ----
+
+void TCardDocument::SetCardSizeFromInches()
+{
+    if (mPanel.Zoom() != 1.0f)
+        mPanel.SetZoom(1.0f);
+    const QSize size = CardPanelSize(mLayout, mPanel.PortraitMode());
+    mPanel.SetSize(size.width(), size.height());
+    mPanel.SetZoom(ZoomFactor(mZoomPercent));
+    mPanel.InvalidatePanel();
+    Notify();
+}
+
+void TCardDocument::SetCardOrientation(bool rotated)
+{
+    mPanel.SetPortraitMode(rotated);
+    mLayout.UsePortrait = rotated;
+    SetCardSizeFromInches();
+    // The art is turned with the card.
+    if (!mBackgroundFile.isEmpty() && QFileInfo(mBackgroundFile).isFile())
+        LoadCardBackground(mPanel.Card(), mBackgroundFile);
+    mPanel.InvalidatePanel();
+}
+
+bool TCardDocument::SetZoomPercent(int percent)
+{
+    const bool wasFirst = mFirstActivation;
+    mFirstActivation = true;
+    mPanel.ClearSelection();
+    const bool step = percent >= kMinZoom && percent <= kMaxZoom && percent != mZoomPercent;
+    if (step) {
+        // Every step goes through 100 %: rescaling from one zoom straight to the next would let rounding walk
+        // the objects and the card a pixel at a time, while a trip out from 100 % and back is exact.
+        if (mPanel.Zoom() != 1.0f)
+            mPanel.SetZoom(1.0f);
+        mPanel.SetZoom(ZoomFactor(percent));
+        mZoomPercent = percent;
+        mPrompts.ProcessEvents();
+    }
+    mFirstActivation = wasFirst;
+    Notify();
+    return step;
+}
+
+bool TCardDocument::ZoomIn()
+{
+    return SetZoomPercent(mZoomPercent + kZoomStep);
+}
+
+bool TCardDocument::ZoomOut()
+{
+    return SetZoomPercent(mZoomPercent - kZoomStep);
+}
+
+} // namespace qm
