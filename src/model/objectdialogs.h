@@ -12,6 +12,7 @@ class TKBaseLabel;
 class TKBusinessCardLabel;
 class TKFont;
 class TKPLabel;
+class TSuperShape;
 
 class TKDialogs
 {
@@ -39,6 +40,9 @@ public:
     // The symbol selector, opened at a font and a code 32..255 (-1: none chosen yet); true with the chosen
     // font and code on OK.
     virtual bool ChooseSymbol(TKFont& /*font*/, int& /*code*/) { return false; }
+    // "Super Shape Properties", edited on a sample copy of the shape, with the texture file last chosen; true
+    // with both changed on OK.
+    virtual bool EditSuperShape(TSuperShape& /*sample*/, QString& /*texturePath*/) { return false; }
 };
 
 } // namespace qm

@@ -130,7 +130,8 @@ const ClassRegistry& CardClasses()
         // These kinds open their own dialog straight away, so the tool does not stay armed.
         AddTool<TKImage>(r, psImage, "Clip Art", {"DrawImageButton", "Clip Art Tool", DrawClipArtToolPicture}, true);
         AddTool<TSuperShape>(r, psSuperShape, "SuperShape",
-                             {"DrawSupershape", "Supershape tool \nMulti-purpose shapes and surfaces", DrawSuperShapeToolPicture}, true);
+                             {"DrawSupershape", "Supershape tool \nMulti-purpose shapes and surfaces", DrawSuperShapeToolPicture}, true,
+                             nullptr, [](TSuperShape& shape) { shape.OpenProperties(); });
         AddTool<TKPRichBaseLabel>(r, psRichLabel, "Rich Text",
                                   {"DrawRichText", "Rich Text tool \nMixed fonts, colors and styles", DrawRichTextToolPicture}, true);
         AddTool<TKSuperText>(

@@ -4,6 +4,8 @@
 #include "files/streamwriter.h"
 #include "model/cardobjects.h"
 #include "model/cardrender.h"
+#include "model/objectdialogs.h"
+#include "model/objectmenu.h"
 #include "objects/shapes/supershape.h"
 #include "testutil.h"
 
@@ -322,4 +324,79 @@ TEST(SuperShapeFile, ReadingKeepsEveryStoredValueAndDamagedValuesDrawSafely)
             EXPECT_NE(toHex(WriteObjectsToBytes({s})).indexOf(toHex(Int32(100000))), -1);
         }
     }
+}
+
+namespace {
+
+// The properties dialog as a user fills it in: every setting changed on the sample, then OK or Cancel.
+class PropertiesUser : public TKDialogs
+{
+public:
+    bool ok = true;
+    int shown = 0;
+    QSize sampleSize;
+    QString pathShown;
+    bool ChooseFont(TKFont&) override { return false; }
+    bool ChooseColor(TColor&) override { return false; }
+    bool EditSuperShape(TSuperShape& sample, QString& texturePath) override
+    {
+        ++shown;
+        sampleSize = sample.BoundsRect().size();
+        pathShown = texturePath;
+        sample.SetShape(kstTriangleUp);
+        sample.SetSurfaceType(TSuperShape::stBrushPattern);
+        sample.SetBackColor(clYellow);
+        sample.SetShadowOrient(soUpperRight);
+        sample.SetShadowDepth(9);
+        sample.SetOutlineWidth(3);
+        sample.SetBounds(0, 0, 96, 96); // the dialog's sample box
+        texturePath = QStringLiteral("/textures/linen.bmp");
+        return ok;
+    }
+};
+
+class DialogHost : public qmtest::TestHost
+{
+public:
+    PropertiesUser user;
+    TKDialogs* Dialogs() override { return &user; }
+};
+
+} // namespace
+
+TEST(SuperShapeProperties, OkWritesTheSettingsBackButNotTheSizeAndCancelChangesNothing)
+{
+    DialogHost host;
+    TSuperShape shape;
+    shape.SetHost(&host);
+    shape.SetBounds(30, 40, 120, 80);
+    shape.SetLastBitmapFileNameandPath(QStringLiteral("/textures/old.bmp"));
+    const QByteArray before = WriteObjectsToBytes({&shape});
+    const int changesBefore = host.changes;
+
+    host.user.ok = false;
+    EXPECT_FALSE(shape.OpenProperties());
+    EXPECT_EQ(host.user.sampleSize, QSize(120, 80)) << "the sample starts as a copy of the shape";
+    EXPECT_EQ(host.user.pathShown, QStringLiteral("/textures/old.bmp"));
+    EXPECT_EQ(toHex(WriteObjectsToBytes({&shape})), toHex(before));
+    EXPECT_EQ(host.changes, changesBefore);
+
+    // Through the right-click menu this time.
+    host.user.ok = true;
+    shape.Loaded();
+    TKMenu* menu = shape.PopupMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->Captions().mid(menu->Count() - 2), QStringList({"-", "Properties"}));
+    EXPECT_TRUE(menu->Trigger(QStringLiteral("Properties")));
+    EXPECT_EQ(host.user.shown, 2);
+    EXPECT_EQ(shape.Shape(), kstTriangleUp);
+    EXPECT_EQ(shape.SurfaceType(), TSuperShape::stBrushPattern);
+    EXPECT_EQ(shape.SolidBitmap().color, clYellow);
+    EXPECT_EQ(shape.ShadowOrient(), soUpperRight);
+    EXPECT_EQ(shape.ShadowDepth(), 9);
+    EXPECT_EQ(shape.OutlineWidth(), 3);
+    EXPECT_EQ(shape.LastBitmapFileNameandPath(), QStringLiteral("/textures/linen.bmp"));
+    EXPECT_EQ(shape.BoundsRect(), QRect(30, 40, 120, 80));
+    EXPECT_GT(host.changes, changesBefore) << "the card is marked changed";
+    shape.SetHost(nullptr);
 }

@@ -1,6 +1,9 @@
 // TSuperShape: data, setter rules and working surfaces of the multi-purpose shape.
 #include "objects/shapes/supershape.h"
 
+#include "model/objectdialogs.h"
+#include "model/objectmenu.h"
+
 namespace qm {
 
 const IdentList kKPShapeTypeIdents = {
@@ -235,6 +238,36 @@ void TSuperShape::SetSurfaceType(TSurfaceType value)
 
 void TSuperShape::CopyFrom(const TSuperShape& other)
 {
+    TakeSettings(other);
+    SetWidth(other.Width());
+    SetHeight(other.Height());
+}
+
+bool TSuperShape::OpenProperties()
+{
+    TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
+    if (!dialogs)
+        return false;
+    TSuperShape sample;
+    sample.CopyFrom(*this);
+    QString texturePath = mLastBitmapFileNameandPath;
+    if (!dialogs->EditSuperShape(sample, texturePath))
+        return false;
+    TakeSettings(sample);
+    SetLastBitmapFileNameandPath(texturePath);
+    NotifyChanged();
+    return true;
+}
+
+void TSuperShape::BuildPopupMenu(TKMenu& menu)
+{
+    TKGraphicControl::BuildPopupMenu(menu);
+    menu.AddSeparator();
+    menu.AddItem(QStringLiteral("Properties"), [this] { OpenProperties(); });
+}
+
+void TSuperShape::TakeSettings(const TSuperShape& other)
+{
     SetBackColor(other.BackColor());
     SetFillDirection(other.FillDirection());
     SetForeColor(other.ForeColor());
@@ -253,8 +286,6 @@ void TSuperShape::CopyFrom(const TSuperShape& other)
     SetStartingAngle(other.StartingAngle());
     SetSurfaceType(other.SurfaceType());
     SetVectors(other.Vectors());
-    SetWidth(other.Width());
-    SetHeight(other.Height());
 }
 
 // ---- Working surfaces ----

@@ -123,6 +123,10 @@ public:
 
     // Takes every setting of another shape through the setters, then its size (the dialogs' sample shape).
     void CopyFrom(const TSuperShape& other);
+    // The properties dialog on a sample copy; on OK the settings (not the size) and the texture path come
+    // back through the setters and the card is marked changed. False when cancelled or there is no panel.
+    bool OpenProperties();
+    void BuildPopupMenu(TKMenu& menu) override;
 
     // The working surfaces: the solid-colour bitmap and the gradient bitmap.
     const TSurfaceBitmap& SolidBitmap() const { return mSolid; }
@@ -154,6 +158,8 @@ private:
     bool IsGradient() const { return mSurfaceType == stGradientFill; }
     bool IsSolid() const { return mSurfaceType == stBrushPattern; }
     void GradientChanged();
+    // Every setting of another shape through the setters, in the order the dialogs rely on; not the size.
+    void TakeSettings(const TSuperShape& other);
 
     TColor mBackColor = clRed;
     TFillDirection mFillDirection = gdUp;
