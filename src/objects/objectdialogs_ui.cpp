@@ -2,6 +2,7 @@
 #include "objects/objectdialogs_ui.h"
 
 #include "design/designpanel_ui.h"
+#include "objects/shapes/supershapedialog_ui.h"
 #include "objects/text/effectsdialog_ui.h"
 #include "objects/text/fontchoice.h"
 #include "objects/text/multilineeditor_ui.h"
@@ -37,6 +38,11 @@ bool TKStandardDialogs::EditMultiLineText(QStringList& lines, const TKFont& font
 bool TKStandardDialogs::ChooseSymbol(TKFont& font, int& code)
 {
     return ShowGetSymbol(mParent, font, code, [this](TKFont& f) { return ChooseFont(f); });
+}
+
+bool TKStandardDialogs::EditSuperShape(TSuperShape& sample, QString& texturePath)
+{
+    return ShowSuperShapeProperties(mParent, sample, texturePath);
 }
 
 bool TKStandardDialogs::ChooseFont(TKFont& font)

@@ -21,6 +21,7 @@ public:
     bool Edit3DEffects(TKBaseLabel& label) override;
     bool EditMultiLineText(QStringList& lines, const TKFont& font) override;
     bool ChooseSymbol(TKFont& font, int& code) override;
+    bool EditSuperShape(TSuperShape& sample, QString& texturePath) override;
 
 private:
     QWidget* mParent;

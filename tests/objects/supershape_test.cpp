@@ -7,11 +7,17 @@
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"
 #include "objects/shapes/supershape.h"
+#include "objects/shapes/supershapedialog_ui.h"
 #include "testutil.h"
 
+#include <QApplication>
 #include <QBuffer>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
 #include <QImage>
 #include <QPainter>
+#include <QTimer>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -399,4 +405,63 @@ TEST(SuperShapeProperties, OkWritesTheSettingsBackButNotTheSizeAndCancelChangesN
     EXPECT_EQ(shape.BoundsRect(), QRect(30, 40, 120, 80));
     EXPECT_GT(host.changes, changesBefore) << "the card is marked changed";
     shape.SetHost(nullptr);
+}
+
+TEST(SuperShapeProperties, TheDialogsControlsChangeTheSampleAtOnce)
+{
+    TSuperShape sample;
+    sample.SetBounds(0, 0, 120, 80);
+    sample.SetOutlineColor(0x123456); // in no list: the list keeps its selection
+    bool starShownBefore = false, starShownAfter = true;
+    int shownShape = -1;
+    QImage grabbed;
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        QComboBox* shapes = nullptr;
+        QComboBox* surfaces = nullptr;
+        for (QComboBox* list : dialog->findChildren<QComboBox*>()) {
+            if (list->itemText(0) == QStringLiteral("Rectangle"))
+                shapes = list;
+            if (list->itemText(0) == QStringLiteral("Transparent"))
+                surfaces = list;
+        }
+        QGroupBox* star = nullptr;
+        for (QGroupBox* box : dialog->findChildren<QGroupBox*>())
+            if (box->title() == QStringLiteral("Star"))
+                star = box;
+        if (!shapes || !surfaces || !star) {
+            dialog->reject();
+            return;
+        }
+        shownShape = shapes->currentIndex();
+        starShownBefore = !star->isHidden();
+        shapes->setCurrentIndex(kstDiamond);
+        emit shapes->activated(kstDiamond);
+        surfaces->setCurrentIndex(TSuperShape::stBrushPattern);
+        emit surfaces->activated(TSuperShape::stBrushPattern);
+        starShownAfter = !star->isHidden();
+        grabbed = dialog->grab().toImage();
+        dialog->accept();
+    });
+    timer->start(10);
+    QString path;
+    EXPECT_TRUE(ShowSuperShapeProperties(nullptr, sample, path));
+    EXPECT_EQ(shownShape, int(kstStar));
+    EXPECT_TRUE(starShownBefore);
+    EXPECT_FALSE(starShownAfter) << "the star settings show for the star only";
+    EXPECT_EQ(sample.Shape(), kstDiamond);
+    EXPECT_EQ(sample.SurfaceType(), TSuperShape::stBrushPattern);
+    EXPECT_EQ(sample.OutlineColor(), 0x123456) << "showing a colour changes nothing";
+    // The sample previews the change: red (the solid surface) at the diamond's centre in the sample box.
+    ASSERT_FALSE(grabbed.isNull());
+    int red = 0;
+    for (int y = 0; y < grabbed.height(); ++y)
+        for (int x = 0; x < grabbed.width(); ++x)
+            red += (grabbed.pixel(x, y) & 0xFFFFFF) == 0xFF0000;
+    EXPECT_GT(red, 96 * 96 / 3) << "the sample shows a solid red diamond";
 }

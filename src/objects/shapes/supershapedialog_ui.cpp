@@ -1,0 +1,232 @@
+// "Super Shape Properties": figure, star and corner settings, surface, shadow and outline, with a live
+// sample.
+#include "objects/shapes/supershapedialog_ui.h"
+
+#include "model/cardrender.h"
+#include "objects/shapes/supershape.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace qm {
+
+namespace {
+
+// The colours the lists offer; a colour appears under its first name only.
+const std::vector<std::pair<const char*, TColor>> kNamedColors = {
+    {"Black", 0x000000},     {"Maroon", 0x000080},  {"Green", 0x008000}, {"Olive", 0x008080},
+    {"Navy", 0x800000},      {"Purple", 0x800080},  {"Teal", 0x808000},  {"Gray", 0x808080},
+    {"Silver", 0xC0C0C0},    {"Red", 0x0000FF},     {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
+    {"Blue", 0xFF0000},      {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},  {"Light Gray", 0xC0C0C0},
+    {"Dark Gray", 0x808080}, {"White", 0xFFFFFF}};
+
+// The sample: the shape drawn in a 96 x 96 box on white.
+class SampleView : public QWidget
+{
+public:
+    SampleView(TSuperShape& sample, QWidget* parent) : QWidget(parent), mSample(sample)
+    {
+        setFixedSize(116, 116);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        painter.translate(10, 10);
+        painter.setClipRect(QRect(0, 0, mSample.Width(), mSample.Height()));
+        mSample.Draw(painter, TRenderContext());
+    }
+
+private:
+    TSuperShape& mSample;
+};
+
+QComboBox* ColorList(QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    for (const auto& [name, value] : kNamedColors)
+        list->addItem(QString::fromLatin1(name), int(value));
+    return list;
+}
+
+// Selects the first entry of that colour; a colour not in the list leaves the selection as it was.
+void ShowColor(QComboBox* list, TColor color)
+{
+    const int index = list->findData(int(color));
+    if (index >= 0)
+        list->setCurrentIndex(index);
+}
+
+QComboBox* Items(QWidget* parent, const QStringList& items)
+{
+    auto* list = new QComboBox(parent);
+    list->addItems(items);
+    return list;
+}
+
+QSpinBox* Spin(QWidget* parent, int min, int max, int step)
+{
+    auto* spin = new QSpinBox(parent);
+    spin->setRange(min, max);
+    spin->setSingleStep(step);
+    return spin;
+}
+
+} // namespace
+
+bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& texturePath)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Super Shape Properties"));
+    // The sample previews at the dialog's own size; the texture it had is kept for the "Texture" surface.
+    sample.SetBounds(0, 0, 96, 96);
+    const TKBitmap lastUsedImage = [&] {
+        TKBitmap b;
+        b.Assign(sample.Image());
+        return b;
+    }();
+
+    auto* view = new SampleView(sample, &dialog);
+    auto* shape = Items(&dialog, {"Rectangle", "Round Rectangle", "Ellipse", "Diamond", "Star",
+                                  "Triangle Left", "Triangle Right", "Triangle Up", "Triangle Down"});
+    auto* points = Spin(&dialog, 5, 20, 1);
+    auto* inward = Spin(&dialog, 0, 90, 5);
+    auto* round = Spin(&dialog, 0, 90, 5);
+    auto* surface = Items(&dialog, {"Transparent", "Solid", "Texture", "Gradient Fill"});
+    auto* background = ColorList(&dialog);
+    auto* direction = Items(&dialog, {"Up", "Down", "Left", "Right"});
+    auto* from = ColorList(&dialog);
+    auto* to = ColorList(&dialog);
+    auto* shadowColor = ColorList(&dialog);
+    auto* orient = Items(&dialog, {"None", "Lower Right", "Upper Right", "Upper Left", "Lower Left"});
+    auto* depth = Spin(&dialog, 0, 10, 1);
+    auto* outlineColor = ColorList(&dialog);
+    auto* outlineStyle = Items(
+        &dialog, {"Solid Line", "Dash Line", "Dotted Line", "DashDot Line", "DashDotDot Line", "Clear"});
+    auto* outlineWidth = Spin(&dialog, 0, 10, 1);
+
+    auto* starBox = new QGroupBox(QStringLiteral("Star"), &dialog);
+    auto* starForm = new QFormLayout(starBox);
+    starForm->addRow(QStringLiteral("Points On Star"), points);
+    starForm->addRow(QStringLiteral("% of Inward Vector"), inward);
+    auto* roundBox = new QGroupBox(QStringLiteral("Round Rectangle"), &dialog);
+    (new QFormLayout(roundBox))->addRow(QStringLiteral("Round Percentage"), round);
+    auto* solidBox = new QGroupBox(QStringLiteral("Solid"), &dialog);
+    (new QFormLayout(solidBox))->addRow(QStringLiteral("Background Color"), background);
+    auto* gradientBox = new QGroupBox(QStringLiteral("Gradient Fill"), &dialog);
+    auto* gradientForm = new QFormLayout(gradientBox);
+    gradientForm->addRow(QStringLiteral("Fill Direction"), direction);
+    gradientForm->addRow(QStringLiteral("From Color"), from);
+    gradientForm->addRow(QStringLiteral("To Color"), to);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Shape"), shape);
+    form->addRow(QStringLiteral("Surface Type"), surface);
+    form->addRow(QStringLiteral("Shadow Color"), shadowColor);
+    form->addRow(QStringLiteral("Shadow Orientation"), orient);
+    form->addRow(QStringLiteral("Shadow Depth"), depth);
+    form->addRow(QStringLiteral("Outline Color"), outlineColor);
+    form->addRow(QStringLiteral("OutLine Style"), outlineStyle);
+    form->addRow(QStringLiteral("Outline Width"), outlineWidth);
+    auto* panels = new QVBoxLayout;
+    auto* sampleBox = new QGroupBox(QStringLiteral("Sample"), &dialog);
+    (new QVBoxLayout(sampleBox))->addWidget(view);
+    panels->addWidget(sampleBox);
+    for (QGroupBox* box : {starBox, roundBox, solidBox, gradientBox})
+        panels->addWidget(box);
+    panels->addStretch();
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(form);
+    columns->addLayout(panels);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addLayout(columns);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+
+    auto updatePanels = [&] {
+        starBox->setVisible(sample.Shape() == kstStar);
+        roundBox->setVisible(sample.Shape() == kstRoundRect);
+        solidBox->setVisible(sample.SurfaceType() == TSuperShape::stBrushPattern);
+        gradientBox->setVisible(sample.SurfaceType() == TSuperShape::stGradientFill);
+        view->update();
+    };
+
+    // The controls show the sample's values before any change is taken.
+    shape->setCurrentIndex(sample.Shape() <= kstTriangleDown ? int(sample.Shape()) : -1);
+    points->setValue(sample.Vectors() / 2);
+    inward->setValue(sample.InVectorPercent());
+    round->setValue(sample.RoundPerc());
+    surface->setCurrentIndex(int(sample.SurfaceType()));
+    direction->setCurrentIndex(int(sample.FillDirection()));
+    ShowColor(background, sample.BackColor());
+    ShowColor(from, sample.BackColor());
+    ShowColor(to, sample.GradientToColor());
+    ShowColor(shadowColor, sample.ShadowColor());
+    orient->setCurrentIndex(int(sample.ShadowOrient()));
+    depth->setValue(sample.ShadowDepth());
+    ShowColor(outlineColor, sample.OutlineColor());
+    outlineStyle->setCurrentIndex(sample.OutlineStyle() <= psClear ? int(sample.OutlineStyle()) : 0);
+    outlineWidth->setValue(sample.OutlineWidth());
+    updatePanels();
+
+    auto onIndex = [&](QComboBox* list, std::function<void(int)> apply) {
+        QObject::connect(list, QOverload<int>::of(&QComboBox::activated), &dialog, [&, apply](int i) {
+            apply(i);
+            updatePanels();
+        });
+    };
+    auto onColor = [&](QComboBox* list, std::function<void(TColor)> apply) {
+        onIndex(list, [list, apply](int i) { apply(TColor(list->itemData(i).toInt())); });
+    };
+    auto onValue = [&](QSpinBox* spin, std::function<void(int)> apply) {
+        QObject::connect(spin, QOverload<int>::of(&QSpinBox::valueChanged), &dialog, [&, apply](int v) {
+            apply(v);
+            updatePanels();
+        });
+    };
+    onIndex(shape, [&](int i) { sample.SetShape(TKPShapeType(i)); });
+    onValue(points, [&](int v) { sample.SetVectors(v * 2); });
+    onValue(inward, [&](int v) { sample.SetInVectorPercent(v); });
+    onValue(round, [&](int v) { sample.SetRoundPerc(v); });
+    onIndex(surface, [&](int i) {
+        sample.SetSurfaceType(TSuperShape::TSurfaceType(i));
+        if (i == TSuperShape::stBrushImage)
+            sample.SetImage(lastUsedImage);
+    });
+    onColor(background, [&](TColor c) {
+        sample.SetBackColor(c);
+        ShowColor(from, c);
+    });
+    onIndex(direction, [&](int i) { sample.SetFillDirection(TFillDirection(i)); });
+    onColor(from, [&](TColor c) {
+        sample.SetBackColor(c);
+        ShowColor(background, c);
+    });
+    onColor(to, [&](TColor c) { sample.SetGradientToColor(c); });
+    onColor(shadowColor, [&](TColor c) { sample.SetShadowColor(c); });
+    onIndex(orient, [&](int i) { sample.SetShadowOrient(TShadowOrient(i)); });
+    onValue(depth, [&](int v) { sample.SetShadowDepth(v); });
+    onColor(outlineColor, [&](TColor c) { sample.SetOutlineColor(c); });
+    onIndex(outlineStyle, [&](int i) { sample.SetOutlineStyle(TPenStyle(i)); });
+    onValue(outlineWidth, [&](int v) { sample.SetOutlineWidth(v); });
+
+    Q_UNUSED(texturePath);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace qm

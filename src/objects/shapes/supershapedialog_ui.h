@@ -1,0 +1,16 @@
+// "Super Shape Properties": the multi-purpose shape's dialog, edited on a sample that previews the result.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace qm {
+
+class TSuperShape;
+
+// Shows the dialog over `sample` (changed at once as the controls change); true on OK. The texture path is
+// the file the texture came from.
+bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& texturePath);
+
+} // namespace qm
