@@ -261,9 +261,15 @@ TEST(SuperShapeDrawing, TextureTilesFromTheObjectsCornerAndFollowsTheZoom)
     EXPECT_EQ(At(zoomed, 9, 7), 0xFF0000u);
     EXPECT_EQ(At(zoomed, 10, 6), 0x0000FFu);
 
-    // A picture that cannot be read fills nothing.
+    // A picture that cannot be read, or claims an absurd size, fills nothing and is not decoded.
     shape.Image().SetFileBytes(QByteArray("BM not really a bitmap"));
     EXPECT_TRUE(shape.Texture().isNull());
+    QByteArray bomb = bmp;
+    qToLittleEndian<qint32>(100000, bomb.data() + 18); // width
+    qToLittleEndian<qint32>(100000, bomb.data() + 22); // height
+    shape.Image().SetFileBytes(bomb);
+    EXPECT_TRUE(shape.Texture().isNull());
+    Render(shape); // draws the shadow only
 }
 
 TEST(SuperShapeFile, ReadingKeepsEveryStoredValueAndDamagedValuesDrawSafely)
