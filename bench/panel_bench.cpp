@@ -1,7 +1,8 @@
-// Design panel: a full repaint of 300 shapes (or 50 word-wrapped multi-line texts) at zoom 1.5, and one step of
-// a drag over them.
+// Design panel: a full repaint of 300 shapes (or 50 word-wrapped multi-line texts, or 100 gradient-filled
+// SuperShapes) at zoom 1.5, and one step of a drag over them.
 #include "design/designpanel.h"
 #include "objects/shapes/cardshape.h"
+#include "objects/shapes/supershape.h"
 #include "objects/text/multilinelabel.h"
 
 #include <QApplication>
@@ -143,6 +144,28 @@ void BM_RepaintMultiLineTexts(benchmark::State& state)
     state.counters["objects"] = panel.CardObjects().Count();
 }
 BENCHMARK(BM_RepaintMultiLineTexts)->Unit(benchmark::kMicrosecond);
+
+// 100 SuperShapes of every figure with the 256-band gradient surface, at zoom 1.5.
+void BM_RepaintGradientShapes(benchmark::State& state)
+{
+    TKBasePanel panel;
+    const TKPShapeType figures[] = {kstStar, kstDiamond, kstTriangleUp, kstPolyGon, kstRectangle};
+    for (int i = 0; i < 100; ++i) {
+        auto shape = std::make_unique<TSuperShape>();
+        shape->SetShape(figures[i % 5]);
+        shape->SetSurfaceType(TSuperShape::stGradientFill);
+        shape->Loaded();
+        panel.PlaceObject(std::move(shape), QRect((i * 37) % 290, (i * 23) % 150, 30 + i % 20, 25 + i % 15));
+    }
+    panel.SetZoom(1.5f);
+    QImage image(panel.Size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        panel.Paint(painter);
+    }
+    state.counters["objects"] = panel.CardObjects().Count();
+}
+BENCHMARK(BM_RepaintGradientShapes)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
