@@ -494,7 +494,8 @@ TEST(SingleInstance, AnotherUsersRequestIsNotServed)
         if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
             _exit(3);
         const char request[] = "quillmark-activate \n";
-        (void)!write(fd, request, sizeof request - 1);
+        // The server may already have hung up: no SIGPIPE, the answer (none) is what counts.
+        (void)!send(fd, request, sizeof request - 1, MSG_NOSIGNAL);
         char answer[8];
         _exit(read(fd, answer, sizeof answer) > 0 ? 1 : 0);
     }
@@ -506,7 +507,7 @@ TEST(SingleInstance, AnotherUsersRequestIsNotServed)
         QThread::msleep(2);
     }
     QCoreApplication::processEvents();
-    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_TRUE(WIFEXITED(status)) << "the client ended by signal " << WTERMSIG(status);
     EXPECT_EQ(WEXITSTATUS(status), 0); // connected, and no answer came
     EXPECT_TRUE(requests.isEmpty());
 }
