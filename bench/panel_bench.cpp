@@ -119,6 +119,18 @@ void BM_DropAll300(benchmark::State& state)
 }
 BENCHMARK(BM_DropAll300)->Unit(benchmark::kMicrosecond);
 
+// Full repaints of the panel at zoom 1.5 into a picture of its size.
+void RepaintAtZoom150(benchmark::State& state, TKBasePanel& panel)
+{
+    panel.SetZoom(1.5f);
+    QImage image(panel.Size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        panel.Paint(painter);
+    }
+    state.counters["objects"] = panel.CardObjects().Count();
+}
+
 // 50 multi-line texts of ten lines each, word-wrapped, at zoom 1.5: the repaint after the lines were broken
 // (the wrapped lines are kept until the text, font or width changes).
 void BM_RepaintMultiLineTexts(benchmark::State& state)
@@ -135,13 +147,7 @@ void BM_RepaintMultiLineTexts(benchmark::State& state)
         text->Loaded();
         panel.PlaceObject(std::move(text), QRect((i * 37) % 250, (i * 23) % 120, 90, 70));
     }
-    panel.SetZoom(1.5f);
-    QImage image(panel.Size(), QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        QPainter painter(&image);
-        panel.Paint(painter);
-    }
-    state.counters["objects"] = panel.CardObjects().Count();
+    RepaintAtZoom150(state, panel);
 }
 BENCHMARK(BM_RepaintMultiLineTexts)->Unit(benchmark::kMicrosecond);
 
@@ -157,13 +163,7 @@ void BM_RepaintGradientShapes(benchmark::State& state)
         shape->Loaded();
         panel.PlaceObject(std::move(shape), QRect((i * 37) % 290, (i * 23) % 150, 30 + i % 20, 25 + i % 15));
     }
-    panel.SetZoom(1.5f);
-    QImage image(panel.Size(), QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        QPainter painter(&image);
-        panel.Paint(painter);
-    }
-    state.counters["objects"] = panel.CardObjects().Count();
+    RepaintAtZoom150(state, panel);
 }
 BENCHMARK(BM_RepaintGradientShapes)->Unit(benchmark::kMicrosecond);
 

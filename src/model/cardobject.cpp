@@ -5,6 +5,8 @@
 #include "model/colors.h"
 #include "model/objectmenu.h"
 #include "model/cardobjects.h"
+#include "model/objectdialogs.h"
+#include "model/subobjects.h"
 
 #include <QAction>
 #include <QPainter>
@@ -293,5 +295,18 @@ QString TKGraphicControl::TrimRightBlanks(const QString& s)
 }
 
 QString TKGraphicControl::TrimBlanks(const QString& s) { return TrimRightBlanks(TrimLeftBlanks(s)); }
+
+bool TKGraphicControl::ChooseFontThroughHost(TKFont& font) const
+{
+    TKDialogs* dialogs = mHost ? mHost->Dialogs() : nullptr;
+    if (!dialogs)
+        return false;
+    TKFont chosen;
+    chosen.Assign(font);
+    if (!dialogs->ChooseFont(chosen))
+        return false;
+    font.Assign(chosen);
+    return true;
+}
 
 } // namespace qm

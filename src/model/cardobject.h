@@ -117,6 +117,9 @@ public:
     TKObjectHost* Host() const { return mHost; }
     void SetHost(TKObjectHost* host) { mHost = host; }
     TKObjectHost* DesignPanel() const { return mHost && mHost->IsDesignPanel() ? mHost : nullptr; }
+    // The host's font dialog starting from font; true with font changed when confirmed, false when cancelled
+    // or when the host shows no dialogs.
+    bool ChooseFontThroughHost(TKFont& font) const;
 
     float Scale() const { return mScale; }
     // Rescales the bounds from the current scale to Factor (rounding to nearest, ties to even).

@@ -348,14 +348,8 @@ void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
 
 bool TKBaseLabel::ChooseFont()
 {
-    TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
-    if (!dialogs)
+    if (!ChooseFontThroughHost(mFont))
         return false;
-    TKFont chosen;
-    chosen.Assign(mFont);
-    if (!dialogs->ChooseFont(chosen))
-        return false;
-    mFont.Assign(chosen);
     mLayoutNeeded = true;
     return true;
 }

@@ -172,14 +172,8 @@ void TKMultiLineBaseLabel::ApplyFont(const TKFont& font)
 
 bool TKMultiLineBaseLabel::ChooseFont()
 {
-    TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
-    if (!dialogs)
+    if (!ChooseFontThroughHost(mFont))
         return false;
-    TKFont chosen;
-    chosen.Assign(mFont);
-    if (!dialogs->ChooseFont(chosen))
-        return false;
-    mFont.Assign(chosen);
     Rewrap();
     return true;
 }
