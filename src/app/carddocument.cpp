@@ -9,6 +9,7 @@
 #include "platform/paths.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -130,10 +131,40 @@ bool TCardDocument::DeveloperMode()
     return QFileInfo::exists(ProgramFile(QStringLiteral("IAmDeveloping.dat")));
 }
 
+namespace {
+
+// Copies the bundled files of one starter folder into a folder just made; what cannot be copied is left out.
+void CopyStarterFiles(const QString& from, const QString& to)
+{
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        QDir().mkpath(QFileInfo(target).path());
+        // Bundled files come out read-only; the user's copies are theirs to change or delete.
+        if (QFile::copy(source, target))
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                              QFile::ReadOther);
+    }
+}
+
+} // namespace
+
 void TCardDocument::CreateFolders()
 {
-    for (const char* folder : {"bmbrush", "saved", "bg", "qmkt"})
-        QDir().mkpath(ProgramFile(QString::fromLatin1(folder)));
+    const QString starter = QStringLiteral(":/starter");
+    QStringList folders = {QStringLiteral("bmbrush"), QStringLiteral("saved"), QStringLiteral("bg"),
+                           QStringLiteral("qmkt")};
+    for (const QString& name : QDir(starter).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (!folders.contains(name))
+            folders << name;
+    for (const QString& name : folders) {
+        const QString folder = ProgramFile(name);
+        // Starter files arrive once, with the folder: what the user deletes later stays deleted.
+        const bool fresh = !QFileInfo::exists(folder);
+        if (QDir().mkpath(folder) && fresh)
+            CopyStarterFiles(starter + QLatin1Char('/') + name, folder);
+    }
 }
 
 QString TCardDocument::SavedFolder() const

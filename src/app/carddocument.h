@@ -124,7 +124,8 @@ public:
     // Reads the preferences (default font, default layout, personal information, recent files) and sizes the
     // card; the card starts in Normal orientation whatever the stored default says.
     void Load();
-    // Creates bmbrush/, saved/, bg/ and qmkt/ in the data folder; failures are ignored.
+    // Creates bmbrush/, saved/, bg/ and qmkt/ in the data folder, failures ignored. A folder made now gets
+    // the starter files bundled for it (data/starter/NAME, also for folders not in that list).
     static void CreateFolders();
     // IAmDeveloping.dat in the data folder shows the template-writing command.
     static bool DeveloperMode();
