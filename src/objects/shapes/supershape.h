@@ -3,6 +3,7 @@
 
 #include "model/cardobject.h"
 #include "model/subobjects.h"
+#include "objects/shapes/surfacefill.h"
 
 #include <QImage>
 #include <QPoint>
@@ -59,10 +60,6 @@ struct TShapeEdges
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
     }
 };
-
-// The colour of gradient band `band` (0..255) between two RGB colours, each channel start + MulDiv(band, d,
-// 255) rounded half away from zero.
-QRgb GradientBandColor(QRgb start, QRgb end, int band);
 
 class TSuperShape : public TKGraphicControl
 {
@@ -183,9 +180,7 @@ private:
 
     TSurfaceBitmap mSolid;
     TSurfaceBitmap mGradient;
-    mutable QImage mTexture;
-    mutable QByteArray mTextureData;
-    mutable bool mTextureValid = false;
+    TTextureCache mTexture;
 };
 
 } // namespace qm

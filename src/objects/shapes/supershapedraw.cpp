@@ -1,13 +1,12 @@
 // TSuperShape: figures, shadow, surfaces and outline, on screen, in pictures and on paper.
 #include "objects/shapes/basicshape.h"
 #include "objects/shapes/supershape.h"
+#include "objects/shapes/surfacefill.h"
 
 #include "model/cardrender.h"
 #include "model/colors.h"
 #include "platform/units.h"
 
-#include <QBuffer>
-#include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -20,30 +19,8 @@ namespace {
 
 // Outlines wider than this only come from damaged files; they already cover any card.
 constexpr int kMaxOutline = 4096;
-// Textures are tiles: anything larger than this is refused rather than decoded.
-constexpr int kMaxTextureSide = 4096;
-constexpr qint64 kMaxTexturePixels = qint64(1) << 22;
-
-// a × b / c rounded to nearest, halves away from zero, with a 64-bit product.
-qint64 RoundedMulDiv(qint64 a, qint64 b, qint64 c)
-{
-    const qint64 p = a * b;
-    const qint64 q = (2 * (p < 0 ? -p : p) + c) / (2 * c);
-    return p < 0 ? -q : q;
-}
-
-int Channel(int start, int end, int band)
-{
-    return int(start + RoundedMulDiv(band, end - start, 255));
-}
 
 } // namespace
-
-QRgb GradientBandColor(QRgb start, QRgb end, int band)
-{
-    return qRgb(Channel(qRed(start), qRed(end), band), Channel(qGreen(start), qGreen(end), band),
-                Channel(qBlue(start), qBlue(end), band));
-}
 
 void TSuperShape::ShapeRects(float scale, TShapeEdges& f, TShapeEdges& s) const
 {
@@ -139,24 +116,7 @@ void TSuperShape::GradientEnds(QRgb& start, QRgb& end) const
 
 const QImage& TSuperShape::Texture() const
 {
-    const QByteArray data = mImage.Data();
-    if (!mTextureValid || data != mTextureData) {
-        mTextureValid = true;
-        mTextureData = data;
-        mTexture = QImage();
-        QByteArray bytes = mImage.FileBytes();
-        QBuffer buffer(&bytes);
-        QImageReader reader(&buffer);
-        const QSize size = reader.size();
-        // A picture that claims an absurd size is not decoded at all.
-        if (size.isValid() && size.width() <= kMaxTextureSide && size.height() <= kMaxTextureSide &&
-            qint64(size.width()) * size.height() <= kMaxTexturePixels) {
-            const QImage image = reader.read();
-            if (image.width() == size.width() && image.height() == size.height())
-                mTexture = image.convertToFormat(QImage::Format_RGB32);
-        }
-    }
-    return mTexture;
+    return mTexture.Picture(mImage);
 }
 
 namespace {
@@ -218,43 +178,12 @@ void TSuperShape::Draw(QPainter& painter, const TRenderContext& context) const
         if (mSurfaceType == stBrushPattern) {
             painter.fillRect(QRect(0, 0, w, h), ToQColor(mBackColor));
         } else if (mSurfaceType == stBrushImage) {
-            const QImage& texture = Texture();
-            if (!texture.isNull()) {
-                QBrush brush(texture);
-                if (scale != 1.0f && !paper) {
-                    const int tw = int(std::trunc(texture.width() * double(scale)));
-                    const int th = int(std::trunc(texture.height() * double(scale)));
-                    if (tw <= 0 || th <= 0) {
-                        painter.restore();
-                        painter.restore();
-                        return;
-                    }
-                    brush.setTransform(
-                        QTransform::fromScale(double(tw) / texture.width(), double(th) / texture.height()));
-                }
-                painter.setBrushOrigin(0, 0);
-                painter.fillRect(QRect(0, 0, w, h), brush);
-            }
+            FillTexture(painter, Texture(), w, h, scale, paper);
         } else {
             QRgb start, end;
             GradientEnds(start, end);
-            // On paper the bands run over an area a quarter inch taller than the object.
-            const qint64 areaH = paper ? qint64(h) + kUnitsPerInch / 4 : h;
-            const bool vertical = mFillDirection == gdUp || mFillDirection == gdDown;
-            for (int i = 0; i < 256; ++i) {
-                const QColor color = QColor::fromRgb(GradientBandColor(start, end, i));
-                if (vertical) {
-                    const qint64 bandTop = RoundedMulDiv(i, areaH, 256),
-                                 bandBottom = RoundedMulDiv(i + 1, areaH, 256);
-                    if (bandBottom > bandTop && bandTop < h)
-                        painter.fillRect(QRect(0, int(bandTop), w, int(bandBottom - bandTop)), color);
-                } else {
-                    const qint64 bandLeft = RoundedMulDiv(i, w, 256),
-                                 bandRight = RoundedMulDiv(i + 1, w, 256);
-                    if (bandRight > bandLeft)
-                        painter.fillRect(QRect(int(bandLeft), 0, int(bandRight - bandLeft), h), color);
-                }
-            }
+            FillGradientBands(painter, w, h, start, end, mFillDirection == gdUp || mFillDirection == gdDown,
+                              paper);
         }
         painter.restore();
     }
