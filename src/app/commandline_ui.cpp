@@ -182,6 +182,8 @@ int RunWindow(int argc, char** argv, const QString& card)
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
+    // Lets the desktop match the window to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmark.Quillmark"));
 
     // A copy already running is brought forward (and given the card) instead.
     TSingleInstance instance;
