@@ -15,10 +15,12 @@
 #include <QFile>
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 
@@ -36,6 +38,8 @@ constexpr int kMaxFontSize = 1000;
 
 const QString kCardData = QStringLiteral("Card Data");
 const QString kLogo = QStringLiteral("Logo");
+// An object's place in the card's stack, 0 at the bottom. Files without it are read kind by kind.
+const QString kStack = QStringLiteral("Stack");
 
 // Captions (trimmed, lower case) of labels written under a personal section, by section.
 const struct
@@ -297,21 +301,37 @@ bool TCardTemplate::Write(TKBusinessCardPanel32& panel, const QString& fileName,
     panel.SetZoom(1.0f);
     ProfileFile ini(scratchFile);
     int labels = 0, shapes = 0, lines = 0;
+    // A second label with the same personal caption goes to "Name2", "Name3"... rather than over the first.
+    QHash<QString, int> personalUses;
     for (int i = panel.CardObjects().Count() - 1; i >= 0; --i) {
         TKGraphicControl* object = panel.CardObjects().At(i);
+        QString section;
         if (auto* label = dynamic_cast<TKBusinessCardLabel*>(object)) {
-            QString section = PersonalSectionForCaption(label->Caption());
+            section = PersonalSectionForCaption(label->Caption());
+            if (!section.isEmpty()) {
+                const int use = ++personalUses[section];
+                if (use > kMaxNumberedSections)
+                    section.clear();
+                else if (use > 1)
+                    section += QString::number(use);
+            }
             if (section.isEmpty())
                 section = QStringLiteral("Label%1").arg(++labels);
             WriteLabel(ini, section, *label);
         } else if (auto* shape = dynamic_cast<TBCShapes*>(object)) {
-            WriteShape(ini, QStringLiteral("Shape%1").arg(++shapes), *shape);
+            section = QStringLiteral("Shape%1").arg(++shapes);
+            WriteShape(ini, section, *shape);
         } else if (auto* line = dynamic_cast<TKLineShape*>(object)) {
-            WriteLine(ini, QStringLiteral("Line%1").arg(++lines), *line);
+            section = QStringLiteral("Line%1").arg(++lines);
+            WriteLine(ini, section, *line);
         } else if (dynamic_cast<TKImage*>(object)) {
+            section = kLogo;
             ini.WriteString(kLogo, QStringLiteral("Type"), QStringLiteral("psImage"));
             WriteBounds(ini, kLogo, *object);
         }
+        // The object's place in the stack, 0 at the bottom, so that reading restores the order among kinds.
+        if (!section.isEmpty())
+            ini.WriteInteger(section, kStack, i);
     }
     panel.SetZoom(zoom);
     ini.WriteBool(kCardData, QStringLiteral("Portrait Mode"), panel.Card().Portrait());
@@ -328,20 +348,44 @@ bool TCardTemplate::Write(TKBusinessCardPanel32& panel, const QString& fileName,
     return WriteFileAtomic(fileName, written.readAll(), error);
 }
 
+namespace {
+
+void NoteStack(const ProfileFile& ini, const QString& section, TKGraphicControl* object,
+               TCardTemplate::TStack& stack)
+{
+    stack.push_back({object, ini.ReadInteger(section, kStack, -1)});
+}
+
+// Puts the objects read in the order their "Stack" keys give, when every one of them has one.
+void RestoreStacking(TKBusinessCardPanel32& panel, TCardTemplate::TStack& stack)
+{
+    for (const auto& entry : stack)
+        if (entry.second < 0)
+            return;
+    std::stable_sort(stack.begin(), stack.end(),
+                     [](const auto& a, const auto& b) { return a.second < b.second; });
+    for (const auto& entry : stack)
+        panel.CardObjects().BringToFront(entry.first);
+}
+
+} // namespace
+
 QString TCardTemplate::Read(TKBusinessCardPanel32& panel, const QString& fileName)
 {
     const ReadGuard guard(panel);
     // A file that cannot be read reads as empty sections.
     const ProfileFile ini(fileName);
-    ReadShapes(panel, ini);
-    ReadLines(panel, ini);
-    ReadLabels(panel, ini);
-    ReadLogo(panel, ini);
+    TStack stack;
+    ReadShapes(panel, ini, stack);
+    ReadLines(panel, ini, stack);
+    ReadLabels(panel, ini, stack);
+    ReadLogo(panel, ini, stack);
+    RestoreStacking(panel, stack);
     panel.Card().SetPortrait(ini.ReadBool(kCardData, QStringLiteral("Portrait Mode"), false));
     return FileNameOnly(ini.ReadString(kCardData, QStringLiteral("Background File")));
 }
 
-void TCardTemplate::ReadShapes(TKBusinessCardPanel32& panel, const ProfileFile& ini)
+void TCardTemplate::ReadShapes(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack)
 {
     for (int n = 1; n <= kMaxNumberedSections; ++n) {
         const QString s = QStringLiteral("Shape%1").arg(n);
@@ -351,8 +395,10 @@ void TCardTemplate::ReadShapes(TKBusinessCardPanel32& panel, const ProfileFile& 
         auto created = std::make_unique<TBCShapes>();
         created->Loaded();
         auto* shape = static_cast<TBCShapes*>(panel.PlaceObject(std::move(created), rect));
+        NoteStack(ini, s, shape, stack);
         shape->SetShape(
             TShapeType(ReadRanged(ini, s, QStringLiteral("Shape"), stRectangle, stRectangle, stCircle)));
+        shape->SetRoundPerc(ReadRanged(ini, s, QStringLiteral("Round Percent"), shape->RoundPerc(), 0, 100));
         // Transparency sets the brush style; the stored style comes after it and has the last word.
         shape->SetTransparent(ini.ReadBool(s, QStringLiteral("Transparent"), true));
         shape->Brush().SetColor(ReadColor(ini, s, QStringLiteral("Brush Color"), clWhite));
@@ -363,7 +409,7 @@ void TCardTemplate::ReadShapes(TKBusinessCardPanel32& panel, const ProfileFile& 
     }
 }
 
-void TCardTemplate::ReadLines(TKBusinessCardPanel32& panel, const ProfileFile& ini)
+void TCardTemplate::ReadLines(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack)
 {
     for (int n = 1; n <= kMaxNumberedSections; ++n) {
         const QString s = QStringLiteral("Line%1").arg(n);
@@ -373,6 +419,7 @@ void TCardTemplate::ReadLines(TKBusinessCardPanel32& panel, const ProfileFile& i
         auto created = std::make_unique<TKLineShape>();
         created->Loaded();
         auto* line = static_cast<TKLineShape*>(panel.PlaceObject(std::move(created), rect));
+        NoteStack(ini, s, line, stack);
         line->Pen().SetColor(ReadColor(ini, s, QStringLiteral("Pen Color"), clBlack));
         line->Pen().SetWidth(ReadRanged(ini, s, QStringLiteral("Pen Width"), 1, 0, kMaxPenWidth));
         line->SetLineStyle(TLineStyle(ReadRanged(ini, s, QStringLiteral("Line Style"), stHorizontal,
@@ -380,7 +427,7 @@ void TCardTemplate::ReadLines(TKBusinessCardPanel32& panel, const ProfileFile& i
     }
 }
 
-void TCardTemplate::ReadLabels(TKBusinessCardPanel32& panel, const ProfileFile& ini)
+void TCardTemplate::ReadLabels(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack)
 {
     struct Source
     {
@@ -391,7 +438,12 @@ void TCardTemplate::ReadLabels(TKBusinessCardPanel32& panel, const ProfileFile& 
     std::vector<Source> sources;
     for (int i = 0; i < TKBusinessCardPanel32::kPersonalCount; ++i) {
         const QString section = QString::fromLatin1(TKBusinessCardPanel32::kPersonalSections[i]);
-        sources.push_back({section, panel.PersonalStrings().value(i), QLatin1Char('<') + section + QLatin1Char('>')});
+        const QString personal = panel.PersonalStrings().value(i);
+        const QString placeholder = QLatin1Char('<') + section + QLatin1Char('>');
+        sources.push_back({section, personal, placeholder});
+        // Further labels with the same personal caption: "Name2", "Name3"...
+        for (int n = 2; n <= kMaxNumberedSections; ++n)
+            sources.push_back({section + QString::number(n), personal, placeholder});
     }
     for (int n = 1; n <= kMaxNumberedSections; ++n)
         sources.push_back({QStringLiteral("Label%1").arg(n), QString(), QString()});
@@ -405,6 +457,7 @@ void TCardTemplate::ReadLabels(TKBusinessCardPanel32& panel, const ProfileFile& 
         created->SetCaption(QString());
         created->Loaded();
         auto* label = static_cast<TKBusinessCardLabel*>(panel.PlaceObject(std::move(created), rect));
+        NoteStack(ini, s, label, stack);
 
         // The user's own value beats the stored caption; a blank result shows the placeholder.
         QString caption = source.personal;
@@ -438,7 +491,7 @@ void TCardTemplate::ReadLabels(TKBusinessCardPanel32& panel, const ProfileFile& 
     }
 }
 
-void TCardTemplate::ReadLogo(TKBusinessCardPanel32& panel, const ProfileFile& ini)
+void TCardTemplate::ReadLogo(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack)
 {
     QRect rect;
     if (!ReadBounds(ini, kLogo, &rect))
@@ -449,6 +502,7 @@ void TCardTemplate::ReadLogo(TKBusinessCardPanel32& panel, const ProfileFile& in
     created->Loaded();
     auto* image =
         static_cast<TKImage*>(panel.PlaceObject(std::move(created), QRect(rect.topLeft(), QSize(size, size))));
+    NoteStack(ini, kLogo, image, stack);
     image->SetBorderStyle(bsNone);
     QByteArray bmp;
     QBuffer buffer(&bmp);

@@ -7,16 +7,22 @@
 #include <QImage>
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 namespace qm {
 
 class ProfileFile;
 class TKBusinessCardPanel32;
+class TKGraphicControl;
 
 class TCardTemplate
 {
 public:
     // How many numbered sections of each kind ("Shape1".."Shape15") a description file may hold.
     static constexpr int kMaxNumberedSections = 15;
+    // The objects read and their stored places in the stack (-1 when the file gives none).
+    using TStack = std::vector<std::pair<TKGraphicControl*, int>>;
 
     // Writes the card's labels, card shapes, lines and logo with coordinates at zoom 1.0. False with the
     // message when the file could not be written (the old file stays).
@@ -41,10 +47,10 @@ public:
     static QImage PlaceholderLogo(int size);
 
 private:
-    static void ReadShapes(TKBusinessCardPanel32& panel, const ProfileFile& ini);
-    static void ReadLines(TKBusinessCardPanel32& panel, const ProfileFile& ini);
-    static void ReadLabels(TKBusinessCardPanel32& panel, const ProfileFile& ini);
-    static void ReadLogo(TKBusinessCardPanel32& panel, const ProfileFile& ini);
+    static void ReadShapes(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack);
+    static void ReadLines(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack);
+    static void ReadLabels(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack);
+    static void ReadLogo(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack);
 };
 
 } // namespace qm

@@ -281,19 +281,20 @@ TEST(BusinessCardPanel, ADescriptionWrittenReadsBackWithEveryKind)
     std::vector<QString> classes;
     for (TKGraphicControl* object : read.CardObjects().Objects())
         classes.push_back(QString::fromLatin1(object->ClassName()));
-    EXPECT_EQ(classes, std::vector<QString>({"TBCShapes", "TBCShapes", "TKLineShape", "TKBusinessCardLabel",
-                                             "TKBusinessCardLabel", "TKBusinessCardLabel", "TKImage"}));
+    // Stacked as they were on the card, across kinds.
+    EXPECT_EQ(classes, std::vector<QString>({"TKLineShape", "TBCShapes", "TBCShapes", "TKImage",
+                                             "TKBusinessCardLabel", "TKBusinessCardLabel", "TKBusinessCardLabel"}));
     auto* s = static_cast<TBCShapes*>(read.CardObjects().At(1));
     EXPECT_EQ(s->BoundsRect(), QRect(5, 6, 70, 40));
     EXPECT_EQ(s->Shape(), stRoundRect);
     EXPECT_FALSE(s->Transparent());
     EXPECT_EQ(s->Brush().Color(), clYellow);
     EXPECT_EQ(s->Pen().Width(), 2);
-    auto* l = static_cast<TKLineShape*>(read.CardObjects().At(2));
+    auto* l = static_cast<TKLineShape*>(read.CardObjects().At(0));
     EXPECT_EQ(l->BoundsRect(), QRect(10, 100, 200, 15)); // placed like a drawn object: at least 15 high
     EXPECT_EQ(l->LineStyle(), stAngleSlopingDown);
     EXPECT_EQ(l->Pen().Width(), 3);
-    auto* n = static_cast<TKBusinessCardLabel*>(read.CardObjects().At(3));
+    auto* n = static_cast<TKBusinessCardLabel*>(read.CardObjects().At(4));
     EXPECT_EQ(n->Caption(), QStringLiteral("  Your Own Name "));
     EXPECT_EQ(n->BoundsRect(), QRect(20, 20, 150, 25));
     EXPECT_EQ(n->Font().Size(), 16);
@@ -301,11 +302,51 @@ TEST(BusinessCardPanel, ADescriptionWrittenReadsBackWithEveryKind)
     EXPECT_EQ(n->Font().Color(), kNavy);
     EXPECT_EQ(n->DepthShadow(), 3);
     EXPECT_EQ(n->ColorShadow(), 0x00FF8040);
-    EXPECT_EQ(static_cast<TKBusinessCardLabel*>(read.CardObjects().At(4))->Caption(),
+    EXPECT_EQ(static_cast<TKBusinessCardLabel*>(read.CardObjects().At(6))->Caption(),
               QStringLiteral("front"));
-    auto* logo = static_cast<TKImage*>(read.CardObjects().At(6));
+    auto* logo = static_cast<TKImage*>(read.CardObjects().At(3));
     EXPECT_EQ(logo->BoundsRect(), QRect(250, 120, 48, 48)); // the stored size is not used
     EXPECT_EQ(logo->PictureSize(), QSize(48, 48));
+}
+
+TEST(BusinessCardPanel, ADescriptionSurvivesWriteReadWrite)
+{
+    // Two labels with the same personal caption, a rounded rectangle's corners, kinds interleaved in the
+    // stack: what was lost or reordered before.
+    Fixture f;
+    f.Add<TKBusinessCardLabel>(QRect(10, 10, 120, 20))->SetCaption(QStringLiteral("Your Own Name"));
+    auto* rounded = f.Add<TBCShapes>(QRect(5, 5, 90, 50));
+    rounded->SetShape(stRoundRect);
+    rounded->SetRoundPerc(40);
+    f.Add<TKLineShape>(QRect(0, 60, 150, 15));
+    f.Add<TKBusinessCardLabel>(QRect(10, 70, 120, 20))->SetCaption(QStringLiteral("Your Own Name"));
+    f.Add<TBCShapes>(QRect(100, 5, 30, 30));
+    const QString first = f.File("first.qmkt"), second = f.File("second.qmkt");
+    ASSERT_TRUE(TCardTemplate::Write(f.panel, first, QString()));
+
+    TKBusinessCardPanel32 read;
+    TCardTemplate::Read(read, first);
+    ASSERT_EQ(read.CardObjects().Count(), 5);
+    EXPECT_EQ(static_cast<TBCShapes*>(read.CardObjects().At(1))->RoundPerc(), 40);
+    std::vector<QString> classes;
+    for (TKGraphicControl* object : read.CardObjects().Objects())
+        classes.push_back(QString::fromLatin1(object->ClassName()));
+    EXPECT_EQ(classes, std::vector<QString>({"TKBusinessCardLabel", "TBCShapes", "TKLineShape",
+                                             "TKBusinessCardLabel", "TBCShapes"}));
+    EXPECT_EQ(read.CardObjects().At(3)->BoundsRect().top(), 70);
+
+    ASSERT_TRUE(TCardTemplate::Write(read, second, QString()));
+    QFile a(first), b(second);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), b.readAll());
+
+    // A file without places in the stack (as older files are) still reads kind by kind.
+    TKBusinessCardPanel32 old;
+    TCardTemplate::Read(old, f.WriteText("old.qmkt", "[Name]\r\nWidth=80\r\n[Line1]\r\nWidth=40\r\n"
+                                                     "[Shape1]\r\nWidth=30\r\n"));
+    ASSERT_EQ(old.CardObjects().Count(), 3);
+    EXPECT_STREQ(old.CardObjects().At(0)->ClassName(), "TBCShapes");
+    EXPECT_STREQ(old.CardObjects().At(2)->ClassName(), "TKBusinessCardLabel");
 }
 
 TEST(BusinessCardPanel, PersonalSectionsTakeTheUsersValueThenTheCaptionThenThePlaceholder)
