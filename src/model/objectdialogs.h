@@ -11,6 +11,7 @@ namespace qm {
 class TKBaseLabel;
 class TKBusinessCardLabel;
 class TKFont;
+class TKPCircleText;
 class TKPLabel;
 class TSuperShape;
 
@@ -43,6 +44,8 @@ public:
     // "Super Shape Properties", edited on a sample copy of the shape, with the texture file last chosen; true
     // with both changed on OK.
     virtual bool EditSuperShape(TSuperShape& /*sample*/, QString& /*texturePath*/) { return false; }
+    // "CircleText Properties", edited on a copy of the circular text; true with the copy changed on OK.
+    virtual bool EditCircleText(TKPCircleText& /*sample*/) { return false; }
 };
 
 } // namespace qm

@@ -3,6 +3,7 @@
 
 #include "design/designpanel_ui.h"
 #include "objects/shapes/supershapedialog_ui.h"
+#include "objects/text/circletextdialog_ui.h"
 #include "objects/text/effectsdialog_ui.h"
 #include "objects/text/fontchoice.h"
 #include "objects/text/multilineeditor_ui.h"
@@ -43,6 +44,12 @@ bool TKStandardDialogs::ChooseSymbol(TKFont& font, int& code)
 bool TKStandardDialogs::EditSuperShape(TSuperShape& sample, QString& texturePath)
 {
     return ShowSuperShapeProperties(mParent, sample, texturePath);
+}
+
+bool TKStandardDialogs::EditCircleText(TKPCircleText& sample)
+{
+    return ShowCircleTextProperties(
+        mParent, sample, [this](TKFont& f) { return ChooseFont(f); }, [this](TColor& c) { return ChooseColor(c); });
 }
 
 bool TKStandardDialogs::ChooseFont(TKFont& font)

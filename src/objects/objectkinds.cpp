@@ -141,7 +141,7 @@ const ClassRegistry& CardClasses()
         AddTool<TKPCircleText>(
             r, psCircleText, "CircleText",
             {"DrawCircleTextbutton", "CircleText Tool \nCircular or semi-circular text using any font",
-             DrawCircleTextToolPicture}, true);
+             DrawCircleTextToolPicture}, true, nullptr, [](TKPCircleText& text) { text.OpenProperties(); });
         return r;
     }();
     return registry;

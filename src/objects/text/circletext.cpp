@@ -1,6 +1,11 @@
 // TKPCircleText: text set along an arc.
 #include "objects/text/circletext.h"
 
+#include "model/objectdialogs.h"
+#include "model/objectmenu.h"
+
+#include <QAction>
+
 #include <algorithm>
 
 namespace qm {
@@ -127,6 +132,77 @@ void TKPCircleText::BoundsChanged()
     TKGraphicControl::BoundsChanged();
     if (Width() < 1 || Height() < 1)
         SetBounds(Left(), Top(), std::max(Width(), 1), std::max(Height(), 1));
+}
+
+bool TKPCircleText::ChooseFont()
+{
+    return ChooseFontThroughHost(mFont);
+}
+
+void TKPCircleText::CopyFrom(const TKPCircleText& other)
+{
+    SetCaption(other.Caption());
+    mFont.Assign(other.Font());
+    SetControlTransparent(other.ControlTransparent());
+    SetBGColor(other.BGColor());
+    SetBorderStyle(other.BorderStyle());
+    SetWidth(other.Width());
+    SetHeight(other.Height());
+    SetStartingVector(other.StartingVector());
+    SetDegrees(other.Degrees());
+    SetDrawLettersAngled(other.DrawLettersAngled());
+    SetMirror(other.Mirror());
+}
+
+bool TKPCircleText::OpenProperties()
+{
+    TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
+    if (!dialogs)
+        return false;
+    TKPCircleText sample;
+    sample.CopyFrom(*this);
+    if (!dialogs->EditCircleText(sample))
+        return false;
+    CopyFrom(sample);
+    Invalidate();
+    NotifyChanged();
+    return true;
+}
+
+void TKPCircleText::BuildPopupMenu(TKMenu& m)
+{
+    TKGraphicControl::BuildPopupMenu(m);
+    m.AddSeparator();
+    m.AddItem(QStringLiteral("Font"), [this] { ChooseFont(); });
+    m.AddCheckItem(QStringLiteral("Transparent"), [this] {
+         SetControlTransparent(!mControlTransparent);
+         NotifyChanged();
+     })->setChecked(mControlTransparent);
+    m.AddItem(QStringLiteral("Background Color"), [this] {
+        TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
+        TColor color = mBGColor;
+        if (!dialogs || !dialogs->ChooseColor(color))
+            return;
+        SetBGColor(color);
+        NotifyChanged();
+        SetControlTransparent(false);
+        Invalidate();
+    });
+    m.AddCheckItem(QStringLiteral("Border"), [this] {
+         SetBorderStyle(mBorderStyle == bsSingle ? bsNone : bsSingle);
+     })->setChecked(mBorderStyle == bsSingle);
+    m.AddItem(QStringLiteral("Properties"), [this] { OpenProperties(); });
+}
+
+void TKPCircleText::UpdatePopupMenu()
+{
+    TKMenu* m = PopupMenu();
+    if (!m)
+        return;
+    if (QAction* a = m->Find(QStringLiteral("Border")))
+        a->setChecked(mBorderStyle == bsSingle);
+    if (QAction* a = m->Find(QStringLiteral("Transparent")))
+        a->setChecked(mControlTransparent);
 }
 
 } // namespace qm

@@ -3,17 +3,12 @@
 
 #include "model/cardobject.h"
 #include "model/subobjects.h"
+#include "objects/text/circlelayout.h"
+
+class QFont;
 
 namespace qm {
 
-// A multiple of a quarter turn: dg90 = 90 degrees ... dg360 = 360 degrees.
-enum TDegrees
-{
-    dg90,
-    dg180,
-    dg270,
-    dg360
-};
 extern const IdentList kDegreesIdents;
 
 class TKPCircleText : public TKGraphicControl
@@ -49,6 +44,24 @@ public:
 
     void BoundsChanged() override;
     void ApplyFont(const TKFont& font) override { mFont.Assign(font); }
+
+    // The font the letters are drawn with: the stored font at the current zoom.
+    QFont DrawingFont() const;
+    // The circle and the letters' places for the drawing font and the caption.
+    TCircleLayout Layout() const;
+    // Background and border, then each letter at its point, turned with the circle or upright; on paper
+    // the letters stay text.
+    void Draw(QPainter& painter, const TRenderContext& context) const override;
+
+    // The font dialog, started at Font; true when the user chose a font.
+    bool ChooseFont();
+    // Takes the caption, font, background, border, size, arc and letter settings of another circular text.
+    void CopyFrom(const TKPCircleText& other);
+    // The properties dialog on a copy of the object; on OK the object takes the copy's settings and the card
+    // is marked changed. False when cancelled or there is no panel.
+    bool OpenProperties();
+    void BuildPopupMenu(TKMenu& menu) override;
+    void UpdatePopupMenu() override;
 
 private:
     TDegrees mStartingVector = dg180;

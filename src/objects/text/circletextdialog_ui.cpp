@@ -1,0 +1,336 @@
+// "CircleText Properties": text, arc, start, letter settings, font and colour, with a preview that zooms.
+#include "objects/text/circletextdialog_ui.h"
+
+#include "design/dialogbar_ui.h"
+#include "model/cardrender.h"
+#include "model/colors.h"
+#include "objects/text/circletext.h"
+#include "objects/text/labeldialogparts_ui.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWidgetAction>
+
+#include <cmath>
+
+namespace qm {
+
+namespace {
+
+// The font colours offered at once, four rows of five; "Other" opens the full colour dialog.
+constexpr TColor kPalette[20] = {16777215, 255,      65280,   16711680, 12572607, 0,       127,
+                                 32512,    8323072,  15712159, 12566463, 65535,    16776960, 16711935,
+                                 15726591, 8355711,  32639,   8355584,  8323199,  10461087};
+
+// The preview drawn on white at its own size.
+class PreviewView : public QWidget
+{
+public:
+    PreviewView(const TKPCircleText& preview, QWidget* parent) : QWidget(parent), mPreview(preview) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        painter.setClipRect(QRect(0, 0, mPreview.Width(), mPreview.Height()));
+        mPreview.Draw(painter, TRenderContext());
+    }
+
+private:
+    const TKPCircleText& mPreview;
+};
+
+QIcon Swatch(TColor color)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(ToQColor(color));
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::gray);
+    painter.drawRect(0, 0, 15, 15);
+    return QIcon(pixmap);
+}
+
+QString DegreesText(int position)
+{
+    return QStringLiteral("%1 degrees").arg(position * 90);
+}
+
+QSlider* QuarterBar(QWidget* parent, const char* name)
+{
+    auto* bar = new QSlider(Qt::Horizontal, parent);
+    bar->setObjectName(QLatin1String(name));
+    bar->setRange(1, 4);
+    bar->setPageStep(1);
+    bar->setTickPosition(QSlider::TicksBelow);
+    return bar;
+}
+
+} // namespace
+
+TCircleTextProperties::TCircleTextProperties(TKPCircleText& preview, QWidget* parent)
+    : QDialog(parent), mPreview(preview), mWidth(preview.Width()), mHeight(preview.Height())
+{
+    setWindowTitle(QStringLiteral("CircleText Properties"));
+    setFixedSize(582, 423);
+
+    mView = new PreviewView(mPreview, this);
+    mScroll = new QScrollArea(this);
+    mScroll->setObjectName(QStringLiteral("PreviewBox"));
+    mScroll->setFixedSize(298, 334);
+    mScroll->setBackgroundRole(QPalette::Base);
+    QPalette white = mScroll->palette();
+    white.setColor(QPalette::Base, Qt::white);
+    mScroll->setPalette(white);
+    mScroll->setWidget(mView);
+
+    mCaptionText = new QLineEdit(this);
+    mCaptionText->setObjectName(QStringLiteral("CaptionText"));
+    mCaptionText->setWhatsThis(QStringLiteral("The text set along the circle."));
+    AddWhatsThisMenu(mCaptionText);
+    mDegreesBar = QuarterBar(this, "DegreesBar");
+    mDegreesBar->setWhatsThis(QStringLiteral("How much of the circle the text spreads over."));
+    mDegreesLabel = new QLabel(this);
+    mStartingAngleBar = QuarterBar(this, "StartingAngleBar");
+    mStartingAngleBar->setWhatsThis(QStringLiteral(
+        "Where the text starts: 90 at the top of the circle, 180 at the left, 270 at the bottom, 360 at the "
+        "right. The letters run clockwise from there."));
+    mStartingAngleLabel = new QLabel(this);
+    mAngled = new QCheckBox(QStringLiteral("Angled Characters"), this);
+    mAngled->setObjectName(QStringLiteral("cbDrawLettersAngled"));
+    mAngled->setWhatsThis(QStringLiteral("Turns each letter to follow the circle; otherwise letters stay upright."));
+    mMirrored = new QCheckBox(QStringLiteral("Mirrored"), this);
+    mMirrored->setObjectName(QStringLiteral("cbMirrored"));
+    mMirrored->setWhatsThis(
+        QStringLiteral("Lays angled letters along the inside of the circle, so that they read from the centre."));
+
+    mFontColor = new QToolButton(this);
+    mFontColor->setObjectName(QStringLiteral("FontColorButton"));
+    mFontColor->setPopupMode(QToolButton::InstantPopup);
+    auto* paletteMenu = new QMenu(mFontColor);
+    auto* paletteAction = new QWidgetAction(paletteMenu);
+    auto* palette = new QWidget(paletteMenu);
+    auto* grid = new QGridLayout(palette);
+    for (int i = 0; i < 20; ++i) {
+        auto* swatch = new QToolButton(palette);
+        swatch->setIcon(Swatch(kPalette[i]));
+        swatch->setAutoRaise(true);
+        const TColor color = kPalette[i];
+        connect(swatch, &QToolButton::clicked, this, [this, paletteMenu, color] {
+            paletteMenu->close();
+            mPreview.Font().SetColor(color);
+            PreviewChanged();
+        });
+        grid->addWidget(swatch, i / 5, i % 5);
+    }
+    auto* other = new QPushButton(QStringLiteral("&Other"), palette);
+    connect(other, &QPushButton::clicked, this, [this, paletteMenu] {
+        paletteMenu->close();
+        TColor color = mPreview.Font().Color();
+        if (ChooseColor && ChooseColor(color)) {
+            mPreview.Font().SetColor(color);
+            PreviewChanged();
+        }
+    });
+    grid->addWidget(other, 4, 0, 1, 5);
+    paletteAction->setDefaultWidget(palette);
+    paletteMenu->addAction(paletteAction);
+    mFontColor->setMenu(paletteMenu);
+
+    auto* fontButton = new QPushButton(QStringLiteral("Select Font"), this);
+    fontButton->setObjectName(QStringLiteral("Fontbutton"));
+    auto* sizeUp = new QToolButton(this);
+    sizeUp->setObjectName(QStringLiteral("RapidChangeFontSizeUp"));
+    sizeUp->setArrowType(Qt::UpArrow);
+    sizeUp->setWhatsThis(QStringLiteral("Makes the letters 5 points larger (up to 150 points)."));
+    auto* sizeDown = new QToolButton(this);
+    sizeDown->setObjectName(QStringLiteral("RapidChangeFontSizeDown"));
+    sizeDown->setArrowType(Qt::DownArrow);
+    sizeDown->setWhatsThis(QStringLiteral("Makes the letters 5 points smaller (down to 10 points)."));
+    auto* zoomPlus = new QPushButton(QStringLiteral("+"), this);
+    zoomPlus->setObjectName(QStringLiteral("ZoomPlusButton"));
+    auto* zoomMinus = new QPushButton(QStringLiteral("-"), this);
+    zoomMinus->setObjectName(QStringLiteral("ZoomMinusButton"));
+    for (QPushButton* b : {zoomPlus, zoomMinus})
+        b->setFixedWidth(28);
+    mZoomLabel = new QLabel(this);
+    mZoomLabel->setObjectName(QStringLiteral("ZoomLabel"));
+
+    auto* form = new QGridLayout;
+    int row = 0;
+    form->addWidget(new QLabel(QStringLiteral("Text"), this), row, 0);
+    form->addWidget(mCaptionText, row++, 1, 1, 2);
+    form->addWidget(new QLabel(QStringLiteral("Degrees"), this), row, 0);
+    form->addWidget(mDegreesBar, row, 1);
+    form->addWidget(mDegreesLabel, row++, 2);
+    form->addWidget(new QLabel(QStringLiteral("Starting Angle"), this), row, 0);
+    form->addWidget(mStartingAngleBar, row, 1);
+    form->addWidget(mStartingAngleLabel, row++, 2);
+    form->addWidget(mAngled, row++, 1, 1, 2);
+    form->addWidget(mMirrored, row++, 1, 1, 2);
+    form->addWidget(new QLabel(QStringLiteral("Font Color"), this), row, 0);
+    form->addWidget(mFontColor, row++, 1, Qt::AlignLeft);
+    auto* fontRow = new QHBoxLayout;
+    fontRow->addWidget(fontButton);
+    auto* arrows = new QVBoxLayout;
+    arrows->setSpacing(0);
+    arrows->addWidget(sizeUp);
+    arrows->addWidget(sizeDown);
+    fontRow->addLayout(arrows);
+    fontRow->addStretch(1);
+    form->addLayout(fontRow, row++, 1, 1, 2);
+    auto* zoomRow = new QHBoxLayout;
+    zoomRow->addWidget(zoomMinus);
+    zoomRow->addWidget(mZoomLabel);
+    zoomRow->addWidget(zoomPlus);
+    zoomRow->addStretch(1);
+    form->addWidget(new QLabel(QStringLiteral("Preview"), this), row, 0);
+    form->addLayout(zoomRow, row++, 1, 1, 2);
+    form->setRowStretch(row, 1);
+
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(mScroll, 0, Qt::AlignTop);
+    columns->addLayout(form, 1);
+    const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addLayout(bar.layout);
+
+    ShowValues();
+    mCaptionText->setFocus();
+
+    mClock.start();
+    connect(mCaptionText, &QLineEdit::textEdited, this, [this] {
+        const qint64 wait = mRefit.Edited(mClock.elapsed());
+        if (wait >= 0)
+            QTimer::singleShot(int(wait), Qt::PreciseTimer, this, [this] { RefitTick(); });
+    });
+
+    connect(mDegreesBar, &QSlider::valueChanged, this, [this](int v) {
+        mPreview.SetDegrees(TDegrees(v - 1));
+        PreviewChanged();
+    });
+    connect(mStartingAngleBar, &QSlider::valueChanged, this, [this](int v) {
+        mPreview.SetStartingVector(TDegrees(v - 1));
+        PreviewChanged();
+    });
+    connect(mAngled, &QCheckBox::toggled, this, [this](bool on) {
+        mPreview.SetDrawLettersAngled(on);
+        PreviewChanged();
+    });
+    connect(mMirrored, &QCheckBox::toggled, this, [this](bool on) {
+        mPreview.SetMirror(on);
+        PreviewChanged();
+    });
+    connect(fontButton, &QPushButton::clicked, this, [this] {
+        TKFont font;
+        font.Assign(mPreview.Font());
+        if (ChooseFont && ChooseFont(font)) {
+            mPreview.ApplyFont(font);
+            PreviewChanged();
+        }
+    });
+    connect(sizeUp, &QToolButton::clicked, this, [this] { ChangeFontSize(true); });
+    connect(sizeDown, &QToolButton::clicked, this, [this] { ChangeFontSize(false); });
+    connect(zoomPlus, &QPushButton::clicked, this, [this] { ZoomBy(1); });
+    connect(zoomMinus, &QPushButton::clicked, this, [this] { ZoomBy(-1); });
+    connect(bar.ok, &QPushButton::clicked, this, [this] { OKButtonClick(); });
+    connect(bar.help, &QPushButton::clicked, this, [this] {
+        if (OnHelp)
+            OnHelp(kHelpContext);
+    });
+}
+
+void TCircleTextProperties::ShowValues()
+{
+    const QSignalBlocker b1(mDegreesBar), b2(mStartingAngleBar), b3(mAngled), b4(mMirrored);
+    mCaptionText->setText(mPreview.Caption());
+    mDegreesBar->setValue(int(mPreview.Degrees()) + 1);
+    mStartingAngleBar->setValue(int(mPreview.StartingVector()) + 1);
+    mAngled->setChecked(mPreview.DrawLettersAngled());
+    mMirrored->setChecked(mPreview.Mirror());
+    PreviewChanged();
+}
+
+void TCircleTextProperties::PreviewChanged()
+{
+    mDegreesLabel->setText(DegreesText(mDegreesBar->value()));
+    mStartingAngleLabel->setText(DegreesText(mStartingAngleBar->value()));
+    mFontColor->setIcon(Swatch(mPreview.Font().Color()));
+    mZoomLabel->setText(QStringLiteral("%1%").arg(std::lround(mPreview.Scale() * 100.0)));
+    mView->setFixedSize(std::max(1, mPreview.Width()), std::max(1, mPreview.Height()));
+    mView->update();
+}
+
+void TCircleTextProperties::RefitTick()
+{
+    const qint64 now = mClock.elapsed();
+    if (!mRefit.Tick(now)) {
+        // A tick that came early waits for its time.
+        if (mRefit.Pending())
+            QTimer::singleShot(int(std::max<qint64>(1, mRefit.Due() - now)), Qt::PreciseTimer, this,
+                               [this] { RefitTick(); });
+        return;
+    }
+    mPreview.SetCaption(mCaptionText->text());
+    PreviewChanged();
+}
+
+void TCircleTextProperties::ZoomBy(int tenths)
+{
+    // Tenths are counted whole, so 100 % comes back exactly.
+    const int now = int(std::lround(mPreview.Scale() * 10.0f));
+    if ((tenths > 0 && now >= 10) || (tenths < 0 && now <= 5))
+        return;
+    mPreview.SetScale(float(now + tenths) / 10.0f);
+    PreviewChanged();
+}
+
+void TCircleTextProperties::ChangeFontSize(bool up)
+{
+    TKFont& font = mPreview.Font();
+    const int size = font.Size();
+    if (up && size < 150)
+        font.SetSize(size + 5);
+    else if (!up && size > 10)
+        font.SetSize(size - 5);
+    PreviewChanged();
+}
+
+void TCircleTextProperties::OKButtonClick()
+{
+    if (mRefit.Flush())
+        mPreview.SetCaption(mCaptionText->text());
+    if (mCaptionText->text().isEmpty()) {
+        QMessageBox::information(this, QStringLiteral("Information"), QStringLiteral("Please enter some text"));
+        mCaptionText->setFocus();
+        return;
+    }
+    // Back to the object's own size, exactly as it was.
+    mPreview.SetScale(1.0f);
+    mPreview.SetBounds(mPreview.Left(), mPreview.Top(), mWidth, mHeight);
+    accept();
+}
+
+bool ShowCircleTextProperties(QWidget* parent, TKPCircleText& preview, std::function<bool(TKFont&)> chooseFont,
+                              std::function<bool(TColor&)> chooseColor)
+{
+    TCircleTextProperties dialog(preview, parent);
+    dialog.ChooseFont = std::move(chooseFont);
+    dialog.ChooseColor = std::move(chooseColor);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace qm
