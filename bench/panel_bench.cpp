@@ -3,6 +3,7 @@
 #include "design/designpanel.h"
 #include "objects/shapes/cardshape.h"
 #include "objects/shapes/supershape.h"
+#include "objects/text/circletext.h"
 #include "objects/text/multilinelabel.h"
 
 #include <QApplication>
@@ -166,6 +167,23 @@ void BM_RepaintGradientShapes(benchmark::State& state)
     RepaintAtZoom150(state, panel);
 }
 BENCHMARK(BM_RepaintGradientShapes)->Unit(benchmark::kMicrosecond);
+
+// 10 circular texts around a full circle and half circles, turned and upright letters, at zoom 1.5.
+void BM_RepaintCircleTexts(benchmark::State& state)
+{
+    TKBasePanel panel;
+    for (int i = 0; i < 10; ++i) {
+        auto text = std::make_unique<TKPCircleText>();
+        text->SetCaption(QStringLiteral("Quillmark business cards %1").arg(i));
+        text->SetDegrees(i % 2 ? dg180 : dg360);
+        text->SetDrawLettersAngled(i % 3 != 0);
+        text->SetMirror(i % 4 == 1);
+        text->Loaded();
+        panel.PlaceObject(std::move(text), QRect((i * 37) % 200, (i * 23) % 90, 120, 100));
+    }
+    RepaintAtZoom150(state, panel);
+}
+BENCHMARK(BM_RepaintCircleTexts)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
