@@ -13,6 +13,7 @@ class TKBusinessCardLabel;
 class TKFont;
 class TKPCircleText;
 class TKPLabel;
+class TKPRichBaseLabel;
 class TSuperShape;
 
 class TKDialogs
@@ -44,6 +45,9 @@ public:
     // "Super Shape Properties", edited on a sample copy of the shape, with the texture file last chosen; true
     // with both changed on OK.
     virtual bool EditSuperShape(TSuperShape& /*sample*/, QString& /*texturePath*/) { return false; }
+    // The rich-text editor on the object's document; true when the user chose OK and the object took the
+    // edited document.
+    virtual bool EditRichText(TKPRichBaseLabel& /*label*/) { return false; }
     // "CircleText Properties", edited on a copy of the circular text; true with the copy changed on OK.
     virtual bool EditCircleText(TKPCircleText& /*sample*/) { return false; }
 };

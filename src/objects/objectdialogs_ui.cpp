@@ -8,6 +8,7 @@
 #include "objects/text/fontchoice.h"
 #include "objects/text/multilineeditor_ui.h"
 #include "objects/text/personaltextdialog_ui.h"
+#include "objects/text/richtexteditor_ui.h"
 #include "objects/text/symbolselector_ui.h"
 #include "objects/text/textdialog_ui.h"
 
@@ -51,6 +52,8 @@ bool TKStandardDialogs::EditCircleText(TKPCircleText& sample)
     return ShowCircleTextProperties(
         mParent, sample, [this](TKFont& f) { return ChooseFont(f); }, [this](TColor& c) { return ChooseColor(c); });
 }
+
+bool TKStandardDialogs::EditRichText(TKPRichBaseLabel& label) { return ShowRichTextLabelEditor(mParent, label); }
 
 bool TKStandardDialogs::ChooseFont(TKFont& font)
 {

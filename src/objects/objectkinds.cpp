@@ -133,7 +133,8 @@ const ClassRegistry& CardClasses()
                              {"DrawSupershape", "Supershape tool \nMulti-purpose shapes and surfaces", DrawSuperShapeToolPicture}, true,
                              nullptr, [](TSuperShape& shape) { shape.OpenProperties(); });
         AddTool<TKPRichBaseLabel>(r, psRichLabel, "Rich Text",
-                                  {"DrawRichText", "Rich Text tool \nMixed fonts, colors and styles", DrawRichTextToolPicture}, true);
+                                  {"DrawRichText", "Rich Text tool \nMixed fonts, colors and styles", DrawRichTextToolPicture}, true,
+                                  nullptr, [](TKPRichBaseLabel& text) { text.Edit(); });
         AddTool<TKSuperText>(
             r, psSuperText, "SuperText",
             {"DrawSuperTextButton", "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps",

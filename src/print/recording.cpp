@@ -248,7 +248,16 @@ public:
     {
         // The item's characters are copied once, into the one buffer; no string of its own.
         const QString text = item.text();
-        Store::TextOp op{point, mFont, quint32(mStore.chars.size()), quint32(text.size())};
+        // A laid-out document draws each run in its own font without setting it on the painter.
+        quint32 font = mFont;
+        if (item.font() != mStore.fonts[mFont]) {
+            QFont own = item.font();
+            own.setUnderline(false);
+            own.setStrikeOut(false);
+            own.setOverline(false);
+            font = Store::Keep(mStore.fonts, own);
+        }
+        Store::TextOp op{point, font, quint32(mStore.chars.size()), quint32(text.size())};
         mStore.chars.append(text);
         mStore.Add(Store::Text, Store::Append(mStore.texts, op));
     }

@@ -1,6 +1,15 @@
 // TKPRichBaseLabel: formatted text kept as an RTF document.
 #include "objects/text/richtext.h"
 
+#include "model/cardrender.h"
+#include "model/colors.h"
+#include "model/objectdialogs.h"
+#include "model/objectmenu.h"
+#include "objects/text/richtextlayout.h"
+
+#include <QAction>
+#include <QPainter>
+
 namespace qm {
 
 TKPRichBaseLabel::TKPRichBaseLabel()
@@ -11,6 +20,8 @@ TKPRichBaseLabel::TKPRichBaseLabel()
     };
     SetBounds(0, 0, 190, 33);
 }
+
+TKPRichBaseLabel::~TKPRichBaseLabel() = default;
 
 const PropTable& TKPRichBaseLabel::Properties() const
 {
@@ -50,6 +61,80 @@ void TKPRichBaseLabel::SetBGColor(TColor v)
     mBGColor = v;
     Invalidate();
     NotifyChanged();
+}
+
+bool TKPRichBaseLabel::Edit()
+{
+    TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
+    return dialogs && dialogs->EditRichText(*this);
+}
+
+void TKPRichBaseLabel::Loaded()
+{
+    TKGraphicControl::Loaded();
+    OnEdit = [this] { Edit(); };
+}
+
+const TRichTextLayout& TKPRichBaseLabel::Layout() const
+{
+    if (!mLayout)
+        mLayout = std::make_unique<TRichTextLayout>();
+    mLayout->Update(mRTFText.Data(), QSize(Width(), Height()), Scale());
+    return *mLayout;
+}
+
+void TKPRichBaseLabel::Draw(QPainter& p, const TRenderContext& /*context*/) const
+{
+    if ((ComponentState() & csLoading) || Width() <= 0 || Height() <= 0)
+        return;
+    const QRect box(0, 0, Width(), Height());
+    p.save();
+    // A document longer or wider than the box is cut off at it, on paper too.
+    p.setClipRect(box, Qt::IntersectClip);
+    if (!mTransparent)
+        p.fillRect(box, ToQColor(mBGColor));
+    Layout().Draw(p);
+    if (mBorderStyle == bsSingle) {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::NoBrush);
+        // A one-pixel outline on the box's outermost pixels.
+        p.drawRect(QRect(0, 0, Width() - 1, Height() - 1));
+    }
+    p.restore();
+}
+
+void TKPRichBaseLabel::BuildPopupMenu(TKMenu& m)
+{
+    TKGraphicControl::BuildPopupMenu(m);
+    m.AddSeparator();
+    m.AddCheckItem(QStringLiteral("Transparent"), [this] { SetTransparent(!Transparent()); })
+        ->setChecked(Transparent());
+    m.AddItem(QStringLiteral("Background Color"), [this] {
+        TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
+        TColor color = BGColor();
+        if (!dialogs || !dialogs->ChooseColor(color))
+            return;
+        SetBGColor(color);
+        NotifyChanged();
+        SetTransparent(false);
+        Invalidate();
+    });
+    m.AddCheckItem(QStringLiteral("Border"), [this] {
+         SetBorderStyle(BorderStyle() == bsSingle ? bsNone : bsSingle);
+     })->setChecked(BorderStyle() == bsSingle);
+    m.AddItem(QStringLiteral("Edit"), [this] { Edit(); });
+}
+
+void TKPRichBaseLabel::UpdatePopupMenu()
+{
+    TKMenu* m = PopupMenu();
+    if (!m)
+        return;
+    if (QAction* item = m->Find(QStringLiteral("Transparent")))
+        item->setChecked(Transparent());
+    if (QAction* item = m->Find(QStringLiteral("Border")))
+        item->setChecked(BorderStyle() == bsSingle);
 }
 
 } // namespace qm

@@ -4,9 +4,12 @@
 #include "model/cardobject.h"
 #include "model/subobjects.h"
 
+#include <memory>
 #include <stdexcept>
 
 namespace qm {
+
+class TRichTextLayout;
 
 // Rich-text objects borrow one shared engine component of this name from the main window to draw.
 constexpr char kMasterRichTextName[] = "MASTERWPRICHTEXT";
@@ -22,6 +25,7 @@ class TKPRichBaseLabel : public TKGraphicControl
 {
 public:
     TKPRichBaseLabel();
+    ~TKPRichBaseLabel() override;
     const char* ClassName() const override { return "TKPRichBaseLabel"; }
     const PropTable& Properties() const override;
 
@@ -36,11 +40,26 @@ public:
     TColor BGColor() const { return mBGColor; }
     void SetBGColor(TColor v);
 
+    // The editor; on OK the object takes the edited document. True when the user chose OK.
+    bool Edit();
+
+    // A double-click opens the editor.
+    void Loaded() override;
+    // The background, the document laid out for the box at 100 % and shown at the zoom, cut off at the box
+    // (text stays text on paper), then the frame.
+    void Draw(QPainter& painter, const TRenderContext& context) const override;
+    void BuildPopupMenu(TKMenu& menu) override;
+    void UpdatePopupMenu() override;
+
+    // The laid-out document as last drawn (laid out again only when the RTF, the box or the zoom change).
+    const TRichTextLayout& Layout() const;
+
 private:
     TKRichText mRTFText;
     TBorderStyle mBorderStyle = bsSingle;
     bool mTransparent = true;
     TColor mBGColor = clWhite;
+    mutable std::unique_ptr<TRichTextLayout> mLayout;
 };
 
 } // namespace qm

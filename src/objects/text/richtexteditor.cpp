@@ -1,0 +1,61 @@
+// The rich-text editor's start, zoom and write-back.
+#include "objects/text/richtexteditor.h"
+
+#include "files/rtf.h"
+#include "objects/text/richtext.h"
+#include "objects/text/richtextlayout.h"
+
+#include <cmath>
+
+namespace qm {
+
+TRichTextEditorStart RichTextEditorStart(const TKPRichBaseLabel& label)
+{
+    const double scale = label.Scale() > 0 ? double(label.Scale()) : 1.0;
+    TRichTextEditorStart start;
+    start.unzoomed = QSize(int(std::nearbyint(label.Width() / scale)), int(std::nearbyint(label.Height() / scale)));
+    start.panel = QSize(label.Width() + 1, label.Height() + 1);
+    start.pageWidth = TRichTextLayout::PageWidth(start.unzoomed.width(), 1.0f);
+    start.zoom = int(std::nearbyint(scale * 100));
+    start.coloured = !label.Transparent();
+    start.panelColor = start.coloured ? label.BGColor() : clWhite;
+    return start;
+}
+
+TRichTextEditorZoom::TRichTextEditorZoom(QSize basePanel, int baseZoom)
+    : mBasePanel(basePanel), mBaseZoom(baseZoom > 0 ? baseZoom : 100), mZoom(mBaseZoom)
+{
+}
+
+QSize TRichTextEditorZoom::Panel() const
+{
+    auto scaled = [this](int v) { return int(std::nearbyint(double(mZoom) * v / mBaseZoom)); };
+    return QSize(scaled(mBasePanel.width()), scaled(mBasePanel.height()));
+}
+
+bool TRichTextEditorZoom::ZoomIn()
+{
+    if (mZoom >= 100)
+        return false;
+    mZoom += 10;
+    return true;
+}
+
+bool TRichTextEditorZoom::ZoomOut()
+{
+    if (mZoom <= 50)
+        return false;
+    mZoom -= 10;
+    return true;
+}
+
+void TakeEditedDocument(TKPRichBaseLabel& label, const QTextDocument& document)
+{
+    TKRichText edited;
+    edited.SetData(WriteRtf(document));
+    label.SetRTFText(edited);
+    label.Invalidate();
+    label.NotifyChanged();
+}
+
+} // namespace qm

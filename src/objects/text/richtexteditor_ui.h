@@ -1,0 +1,75 @@
+// TRichTextLabelEditor: the editor of a rich-text object, a text box with a formatting tool bar.
+#pragma once
+
+#include "objects/text/richtexteditor.h"
+
+#include <QDialog>
+#include <QList>
+
+#include <functional>
+
+class QAction;
+class QComboBox;
+class QFontComboBox;
+class QFrame;
+class QTextCharFormat;
+class QTextEdit;
+class QToolBar;
+class QToolButton;
+
+namespace qm {
+
+class TColorCombo;
+
+class TRichTextLabelEditor : public QDialog
+{
+public:
+    static constexpr int kHelpContext = 40013;
+
+    // The object's document at the card's zoom, on a panel the size of the object's box.
+    explicit TRichTextLabelEditor(const TKPRichBaseLabel& label, QWidget* parent = nullptr);
+
+    QTextEdit* Editor() const { return mEdit; }
+    QFrame* Panel() const { return mPanel; }
+    int Zoom() const { return mZoom.Zoom(); }
+    QFontComboBox* FontName() const { return mFontName; }
+    QComboBox* FontSize() const { return mFontSize; }
+    TColorCombo* FontColor() const { return mFontColor; }
+    // The tool bar's buttons by caption: "Normal", "Bold", "Italic", "Underline", "Align Left",
+    // "Align Right", "Justify", "Center", "Copy", "Cut", "Paste".
+    QAction* Button(const QString& caption) const;
+    QToolButton* ZoomInButton() const { return mZoomIn; }
+    QToolButton* ZoomOutButton() const { return mZoomOut; }
+
+    // Opens a numbered help page; "Help" does nothing while it is unset.
+    std::function<void(int)> OnHelp;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildToolBar(QToolBar* bar, QToolBar* buttons);
+    // The text shown at the zoom: measured at that resolution, wrapped at the width of the box at that zoom.
+    void ApplyZoom();
+    void Format(const QTextCharFormat& format);
+    // The tool bar follows the text at the caret.
+    void ShowFormat();
+
+    TRichTextEditorStart mStart;
+    TRichTextEditorZoom mZoom;
+    QTextEdit* mEdit = nullptr;
+    QFrame* mPanel = nullptr;
+    QFontComboBox* mFontName = nullptr;
+    QComboBox* mFontSize = nullptr;
+    TColorCombo* mFontColor = nullptr;
+    QList<QAction*> mButtons;
+    QToolButton* mZoomIn = nullptr;
+    QToolButton* mZoomOut = nullptr;
+    bool mShown = false;
+};
+
+// Shows the editor modally over parent; on "Ok" the object takes the edited document. True on "Ok".
+bool ShowRichTextLabelEditor(QWidget* parent, TKPRichBaseLabel& label,
+                             const std::function<void(int)>& showHelp = {});
+
+} // namespace qm

@@ -1,0 +1,164 @@
+// TRichTextLayout: the laid-out document of a rich-text object and its drawing.
+#include "objects/text/richtextlayout.h"
+
+#include "files/rtf.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <vector>
+
+namespace qm {
+
+namespace {
+
+// A one-pixel picture whose resolution the document measures its fonts and lengths against. One per
+// resolution, alive for the whole run: the layouts only point at it.
+QImage& MeasuringDevice(double dotsPerInch)
+{
+    static std::map<int, QImage> devices;
+    const int dpm = int(std::lround(dotsPerInch / 0.0254));
+    auto found = devices.find(dpm);
+    if (found == devices.end()) {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setDotsPerMeterX(dpm);
+        image.setDotsPerMeterY(dpm);
+        found = devices.emplace(dpm, image).first;
+    }
+    return found->second;
+}
+
+// Whole pixels at 96 per inch for a size in points, as the card's other text takes them.
+int PointsToPixels(double points)
+{
+    return int(std::clamp(std::lround(points * 96.0 / 72.0), 1L, 16384L));
+}
+
+// Every size in points becomes the same size in pixels at 96 units per inch: a pixel size draws alike on
+// every painter, where a point size would grow with the resolution of a printer.
+void UseFontPixels(QTextDocument& document)
+{
+    QFont font = document.defaultFont();
+    if (font.pixelSize() <= 0)
+        font.setPixelSize(PointsToPixels(font.pointSizeF() > 0 ? font.pointSizeF() : 12.0));
+    document.setDefaultFont(font);
+    auto inPixels = [](QTextCharFormat format) {
+        if (!format.hasProperty(QTextFormat::FontPointSize))
+            return format;
+        const double points = format.fontPointSize();
+        format.clearProperty(QTextFormat::FontPointSize);
+        format.setProperty(QTextFormat::FontPixelSize, PointsToPixels(points > 0 ? points : 12.0));
+        return format;
+    };
+    struct Run
+    {
+        int from, to;
+        QTextCharFormat format;
+    };
+    std::vector<Run> runs;
+    std::vector<std::pair<int, QTextCharFormat>> blocks;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block.charFormat().hasProperty(QTextFormat::FontPointSize))
+            blocks.emplace_back(block.position(), inPixels(block.charFormat()));
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.isValid() && fragment.charFormat().hasProperty(QTextFormat::FontPointSize))
+                runs.push_back({fragment.position(), fragment.position() + fragment.length(),
+                                inPixels(fragment.charFormat())});
+        }
+    }
+    QTextCursor cursor(&document);
+    for (const auto& [position, format] : blocks) {
+        cursor.setPosition(position);
+        cursor.setBlockCharFormat(format);
+    }
+    for (const Run& run : runs) {
+        cursor.setPosition(run.from);
+        cursor.setPosition(run.to, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(run.format);
+    }
+}
+
+} // namespace
+
+QFont DefaultRichTextFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(10);
+    return font;
+}
+
+void UseCardUnits(QTextDocument& document, double dotsPerInch)
+{
+    document.documentLayout()->setPaintDevice(&MeasuringDevice(dotsPerInch));
+}
+
+TRichTextLayout::TRichTextLayout() : mDocument(std::make_unique<QTextDocument>())
+{
+    mDocument->setUndoRedoEnabled(false);
+    mDocument->setDocumentMargin(0);
+    UseCardUnits(*mDocument);
+}
+
+TRichTextLayout::~TRichTextLayout() = default;
+
+int TRichTextLayout::ZoomPercent(float scale)
+{
+    // Whole percent, truncated; a damaged scale still draws.
+    const double percent = std::trunc(double(scale) * 100.0 + 1e-4);
+    return percent < 1 ? 100 : percent > 1000 ? 1000 : int(percent);
+}
+
+double TRichTextLayout::PageWidth(int width, float scale)
+{
+    const double s = scale > 0 ? double(scale) : 1.0;
+    // Whole twips (1440 per inch, at 96 units per inch 15 to the unit).
+    return std::max(0.0, std::trunc(double(width) / s * 15.0) / 15.0);
+}
+
+void TRichTextLayout::Update(const QByteArray& rtf, QSize box, float scale)
+{
+    if (mLayouts > 0 && rtf == mRtf && box == mBox && scale == mScale)
+        return;
+    if (mLayouts == 0 || rtf != mRtf) {
+        mDocument->setDefaultFont(DefaultRichTextFont());
+        ReadRtf(rtf, *mDocument);
+        mDocument->setDocumentMargin(0);
+        UseFontPixels(*mDocument);
+    }
+    mRtf = rtf;
+    mBox = box;
+    mScale = scale;
+    mDocument->setTextWidth(PageWidth(box.width(), scale));
+    // Lays the text out now, not at the first drawing.
+    mDocument->documentLayout()->documentSize();
+    ++mLayouts;
+}
+
+double TRichTextLayout::TextHeight() const { return mDocument->documentLayout()->documentSize().height(); }
+
+void TRichTextLayout::Draw(QPainter& p) const
+{
+    if (mBox.isEmpty())
+        return;
+    const double zoom = ZoomPercent(mScale) / 100.0;
+    p.save();
+    p.setClipRect(QRect(QPoint(0, 0), mBox), Qt::IntersectClip);
+    p.scale(zoom, zoom);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, Qt::black);
+    context.clip = QRectF(0, 0, mBox.width() / zoom, mBox.height() / zoom);
+    mDocument->documentLayout()->draw(&p, context);
+    p.restore();
+}
+
+} // namespace qm
