@@ -5,6 +5,7 @@
 #include "objects/shapes/supershape.h"
 #include "objects/text/circletext.h"
 #include "objects/text/multilinelabel.h"
+#include "objects/text/supertext.h"
 
 #include <QApplication>
 #include <QImage>
@@ -167,6 +168,21 @@ void BM_RepaintGradientShapes(benchmark::State& state)
     RepaintAtZoom150(state, panel);
 }
 BENCHMARK(BM_RepaintGradientShapes)->Unit(benchmark::kMicrosecond);
+
+// 10 special-effect texts of 48 points with the gradient surface and an outline, at zoom 1.5.
+void BM_RepaintSuperTexts(benchmark::State& state)
+{
+    TKBasePanel panel;
+    for (int i = 0; i < 10; ++i) {
+        auto text = std::make_unique<TKSuperText>();
+        text->SetCaption(QStringLiteral("Sale %1").arg(i));
+        text->SetShadowDepth(i % 4);
+        text->Loaded();
+        panel.PlaceObject(std::move(text), QRect((i * 37) % 200, (i * 23) % 120, 200, 70));
+    }
+    RepaintAtZoom150(state, panel);
+}
+BENCHMARK(BM_RepaintSuperTexts)->Unit(benchmark::kMicrosecond);
 
 // 10 circular texts around a full circle and half circles, turned and upright letters, at zoom 1.5.
 void BM_RepaintCircleTexts(benchmark::State& state)

@@ -14,6 +14,7 @@ class TKFont;
 class TKPCircleText;
 class TKPLabel;
 class TKPRichBaseLabel;
+class TKSuperText;
 class TSuperShape;
 
 class TKDialogs
@@ -45,6 +46,9 @@ public:
     // "Super Shape Properties", edited on a sample copy of the shape, with the texture file last chosen; true
     // with both changed on OK.
     virtual bool EditSuperShape(TSuperShape& /*sample*/, QString& /*texturePath*/) { return false; }
+    // "SuperText Properties", edited on a preview copy of the special-effect text, with the texture file last
+    // chosen; true with both changed on OK.
+    virtual bool EditSuperText(TKSuperText& /*preview*/, QString& /*texturePath*/) { return false; }
     // The rich-text editor on the object's document; true when the user chose OK and the object took the
     // edited document.
     virtual bool EditRichText(TKPRichBaseLabel& /*label*/) { return false; }

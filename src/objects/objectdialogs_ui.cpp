@@ -9,6 +9,7 @@
 #include "objects/text/multilineeditor_ui.h"
 #include "objects/text/personaltextdialog_ui.h"
 #include "objects/text/richtexteditor_ui.h"
+#include "objects/text/supertextdialog_ui.h"
 #include "objects/text/symbolselector_ui.h"
 #include "objects/text/textdialog_ui.h"
 
@@ -45,6 +46,11 @@ bool TKStandardDialogs::ChooseSymbol(TKFont& font, int& code)
 bool TKStandardDialogs::EditSuperShape(TSuperShape& sample, QString& texturePath)
 {
     return ShowSuperShapeProperties(mParent, sample, texturePath);
+}
+
+bool TKStandardDialogs::EditSuperText(TKSuperText& preview, QString& texturePath)
+{
+    return ShowSuperTextProperties(mParent, preview, texturePath, this);
 }
 
 bool TKStandardDialogs::EditCircleText(TKPCircleText& sample)

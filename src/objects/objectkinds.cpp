@@ -138,7 +138,7 @@ const ClassRegistry& CardClasses()
         AddTool<TKSuperText>(
             r, psSuperText, "SuperText",
             {"DrawSuperTextButton", "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps",
-             DrawSuperTextToolPicture}, true);
+             DrawSuperTextToolPicture}, true, nullptr, [](TKSuperText& text) { text.OpenProperties(); });
         AddTool<TKPCircleText>(
             r, psCircleText, "CircleText",
             {"DrawCircleTextbutton", "CircleText Tool \nCircular or semi-circular text using any font",

@@ -1,7 +1,11 @@
 // TKSuperText: special-effect text.
 #include "objects/text/supertext.h"
 
+#include "model/objectdialogs.h"
+#include "model/objectmenu.h"
 #include "objects/text/label3d.h"
+
+#include <QAction>
 
 #include <algorithm>
 
@@ -178,9 +182,13 @@ void TKSuperText::SetSurfaceType(TSurfaceType v)
         return;
     mSurfaceType = v;
     Invalidate();
+    GradientChanged();
+    // A card being read keeps every value it was saved with, whatever order they come in: the texture, and a
+    // clear outline of empty letters.
+    if (IsLoadingOrReading())
+        return;
     if (v != stBrushImage)
         mImage.Clear();
-    GradientChanged();
     // Empty letters always show their outline.
     if (v == stBrushTransparent && mOutlineStyle == psClear)
         SetOutlineStyle(psSolid);
@@ -211,6 +219,134 @@ void TKSuperText::ApplyFont(const TKFont& font)
 {
     mFont.Assign(font);
     mLayoutNeeded = true;
+}
+
+bool TKSuperText::ChooseFont()
+{
+    // The letters are traced from the font's outlines; the host's dialog offers scalable faces.
+    if (!ChooseFontThroughHost(mFont))
+        return false;
+    mLayoutNeeded = true;
+    return true;
+}
+
+void TKSuperText::CopyFrom(const TKSuperText& other)
+{
+    SetCaption(other.Caption());
+    mFont.Assign(other.Font());
+    SetControlTransparent(other.ControlTransparent());
+    SetBGColor(other.BGColor());
+    SetBorderStyle(other.BorderStyle());
+    // The surface first: its knock-ons must not undo the values taken after it.
+    SetSurfaceType(other.SurfaceType());
+    SetGradientFromColor(other.GradientFromColor());
+    SetGradientToColor(other.GradientToColor());
+    SetFillDirection(other.FillDirection());
+    SetImage(other.Image());
+    SetOutlineColor(other.OutlineColor());
+    SetOutlineStyle(other.OutlineStyle());
+    SetOutlineWidth(other.OutlineWidth());
+    SetShadowcolor(other.Shadowcolor());
+    SetShadowDepth(other.ShadowDepth());
+    SetShadowOrientation(other.ShadowOrientation());
+    SetLastBitmapFileNameandPath(other.LastBitmapFileNameandPath());
+    SetBounds(Left(), Top(), other.Width(), other.Height());
+}
+
+void TKSuperText::TakeProperties(const TKSuperText& preview, const QString& texturePath)
+{
+    SetGradientFromColor(preview.GradientFromColor());
+    SetFillDirection(preview.FillDirection());
+    SetGradientToColor(preview.GradientToColor());
+    SetImage(preview.Image());
+    SetOutlineColor(preview.OutlineColor());
+    SetOutlineStyle(preview.OutlineStyle());
+    SetOutlineWidth(preview.OutlineWidth());
+    SetShadowcolor(preview.Shadowcolor());
+    SetShadowDepth(preview.ShadowDepth());
+    SetShadowOrientation(preview.ShadowOrientation());
+    SetSurfaceType(preview.SurfaceType());
+    SetLastBitmapFileNameandPath(texturePath);
+    mFont.Assign(preview.Font());
+    SetCaption(preview.Caption());
+    GradientChanged();
+    mLayoutNeeded = true;
+    FitToText();
+    Invalidate();
+    NotifyChanged();
+}
+
+bool TKSuperText::OpenProperties()
+{
+    TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
+    if (!dialogs)
+        return false;
+    TKSuperText preview;
+    preview.CopyFrom(*this);
+    QString texturePath = mLastBitmapFileNameandPath;
+    if (!dialogs->EditSuperText(preview, texturePath))
+        return false;
+    TakeProperties(preview, texturePath);
+    return true;
+}
+
+void TKSuperText::BuildPopupMenu(TKMenu& menu)
+{
+    TKGraphicControl::BuildPopupMenu(menu);
+    menu.AddSeparator();
+    menu.AddItem(QStringLiteral("Font"), [this] {
+        if (ChooseFont()) {
+            Invalidate();
+            NotifyChanged();
+        }
+    });
+    menu.AddCheckItem(QStringLiteral("Transparent"), [this] {
+        SetControlTransparent(!mControlTransparent);
+        NotifyChanged();
+    });
+    menu.AddItem(QStringLiteral("Background Color"), [this] {
+        TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
+        TColor color = mBGColor;
+        if (!dialogs || !dialogs->ChooseColor(color))
+            return;
+        SetBGColor(color);
+        SetControlTransparent(false);
+        NotifyChanged();
+    });
+    menu.AddCheckItem(QStringLiteral("Border"), [this] {
+        SetBorderStyle(mBorderStyle == bsSingle ? bsNone : bsSingle);
+    });
+    menu.AddItem(QStringLiteral("Properties"), [this] { OpenProperties(); });
+}
+
+void TKSuperText::UpdatePopupMenu()
+{
+    TKMenu* menu = PopupMenu();
+    if (!menu)
+        return;
+    if (QAction* a = menu->Find(QStringLiteral("Transparent")))
+        a->setChecked(mControlTransparent);
+    if (QAction* a = menu->Find(QStringLiteral("Border")))
+        a->setChecked(mBorderStyle == bsSingle);
+}
+
+void TSuperTextRefit::Edited(qint64 now)
+{
+    mEdited = true;
+    mEditedAt = now;
+}
+
+bool TSuperTextRefit::Poll(qint64 now)
+{
+    if (now < mNextTick)
+        return false;
+    // The last tick due by now.
+    const qint64 due = mNextTick + (now - mNextTick) / kIntervalMs * kIntervalMs;
+    mNextTick = due + kIntervalMs;
+    if (!mEdited || mEditedAt > due)
+        return false;
+    mEdited = false;
+    return true;
 }
 
 } // namespace qm

@@ -3,13 +3,52 @@
 
 #include "model/cardobject.h"
 #include "model/subobjects.h"
+#include "objects/shapes/surfacefill.h"
 
+#include <QImage>
+#include <QList>
 #include <QPoint>
+#include <QString>
+
+class QFont;
+class QPainterPath;
 
 namespace qm {
 
+class TKDialogs;
+
 // The shadow of special-effect text uses the same directions as the shadow of a text label.
 using TShadowOrientation = TShadowDirection;
+
+// Where the letters and their shadow stand in the box, at the object's zoom.
+struct TSuperTextGeometry
+{
+    QPoint shadowOffset; // the shadow's offset at the zoom
+    QPoint margin;       // room before and above the letters for a shadow that falls left or up
+    QPoint mainOrigin;   // the top-left corner of the letters' cell
+    QPoint shadowOrigin;
+    int textLeft = 0;    // the larger left edge of the two: the letters get the box's width less this
+    int cellHeight = 0;  // the drawing font's ascent plus descent
+    int ascent = 0;
+};
+
+// The refit clock of the properties dialog: it ticks every 200 ms from the moment the dialog opened, and the
+// first tick after the caption was edited refits the preview, however many keys were typed in between.
+class TSuperTextRefit
+{
+public:
+    static constexpr qint64 kIntervalMs = 200;
+    explicit TSuperTextRefit(qint64 openedAt = 0) : mNextTick(openedAt + kIntervalMs) {}
+    void Edited(qint64 now);
+    // The ticks due by `now`: true when one of them follows an edit not refitted yet.
+    bool Poll(qint64 now);
+    qint64 NextTick() const { return mNextTick; }
+
+private:
+    qint64 mNextTick;
+    bool mEdited = false;
+    qint64 mEditedAt = 0;
+};
 
 class TKSuperText : public TKGraphicControl
 {
@@ -77,6 +116,41 @@ public:
     void Loaded() override;
     void BoundsChanged() override;
     void ApplyFont(const TKFont& font) override;
+    void PrepareLayout() override;
+    // Shadow, letters filled with the surface, outline; on paper the letters stay vector paths (plain
+    // letters and the shadow stay text).
+    void Draw(QPainter& painter, const TRenderContext& context) const override;
+    void BuildPopupMenu(TKMenu& menu) override;
+    void UpdatePopupMenu() override;
+
+    // ---- Layout (object pixels at the zoom) ----
+    // The font the letters are drawn in at the zoom (a symbol font's codes in a face that has them).
+    QFont DrawingFont() const;
+    // The caption as drawn: a symbol font's codes as the characters they stand for.
+    QString DrawnCaption() const;
+    TSuperTextGeometry Geometry(const QFont& font) const;
+    // The longest start of `text` no wider than `room` pixels in `font` (the caption loses characters from its
+    // end until it fits).
+    static QString FittedText(const QFont& font, const QString& text, int room);
+    // The letters' outline with the cell's top-left corner at `origin`.
+    static QPainterPath LetterPath(const QFont& font, const QString& text, QPoint origin, int ascent);
+    // The gradient's colours at its top (vertical) or left (horizontal) edge and at the other end, as RGB.
+    void GradientEnds(QRgb& start, QRgb& end) const;
+    // The texture picture, decoded once; null when there is none or it cannot be read or is absurdly large.
+    const QImage& Texture() const;
+    // Fits the box to the caption (keeping its top-left corner), as after each change made in the dialogs.
+    void FitToText();
+
+    // ---- Commands ----
+    // The font dialog; true when a font was chosen.
+    bool ChooseFont();
+    // Takes every setting of another special-effect text (the dialogs' preview), with its size.
+    void CopyFrom(const TKSuperText& other);
+    // The properties dialog on a preview copy; on OK the settings come back through the setters, the box
+    // fits the text and the card is marked changed. False when cancelled or there is no panel.
+    bool OpenProperties();
+    // What OK of the properties dialog takes from the preview, in the order the setters' knock-ons need.
+    void TakeProperties(const TKSuperText& preview, const QString& texturePath);
 
 protected:
     void SetLayoutNeeded(bool v) { mLayoutNeeded = v; }
@@ -84,6 +158,7 @@ protected:
 
 private:
     void GradientChanged();
+    void LayOut();
 
     int mShadowDepth = 0;
     TShadowOrientation mShadowOrientation = sdDownRight;
@@ -106,6 +181,12 @@ private:
     QPoint mShadowOffset;
     bool mLayoutNeeded = true;
     bool mGradientNeeded = true;
+    bool mInLayout = false;
+    TTextureCache mTexture;
+    // The gradient's bands on screen, painted once for the box's size and colours.
+    const QImage& GradientPicture(int w, int h, QRgb start, QRgb end, bool vertical) const;
+    mutable QImage mGradientPicture;
+    mutable QList<qint64> mGradientKey;
 };
 
 } // namespace qm

@@ -1,0 +1,449 @@
+// "SuperText Properties": caption, font, surface, shadow and outline of special-effect text, with a preview.
+#include "objects/text/supertextdialog_ui.h"
+
+#include "model/cardrender.h"
+#include "model/colors.h"
+#include "model/objectdialogs.h"
+#include "objects/text/labeldialogparts_ui.h"
+#include "objects/text/symbolfonts.h"
+
+#include <QBuffer>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWidgetAction>
+
+#include <cmath>
+
+namespace qm {
+
+namespace {
+
+// The colours offered at once, four rows of five; "Other" opens the full colour dialog.
+constexpr TColor kPalette[20] = {16777215, 255,      65280,    16711680, 12572607, 0,        127,
+                                 32512,    8323072,  15712159, 12566463, 65535,    16776960, 16711935,
+                                 15726591, 8355711,  32639,    8355584,  8323199,  10461087};
+
+// The preview drawn on white at its own size, cut off at the panel.
+class PreviewView : public QFrame
+{
+public:
+    PreviewView(const TKSuperText& preview, QWidget* parent) : QFrame(parent), mPreview(preview)
+    {
+        setObjectName(QStringLiteral("PreviewPanel"));
+        setFixedSize(554, 190);
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        {
+            QPainter painter(this);
+            painter.fillRect(rect(), Qt::white);
+            painter.setClipRect(QRect(0, 0, std::min(mPreview.Width(), width()), std::min(mPreview.Height(), height())));
+            mPreview.Draw(painter, TRenderContext());
+        }
+        QFrame::paintEvent(event);
+    }
+
+private:
+    const TKSuperText& mPreview;
+};
+
+QIcon Swatch(TColor color)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(ToQColor(color));
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::gray);
+    painter.drawRect(0, 0, 15, 15);
+    return QIcon(pixmap);
+}
+
+// A colour button: its menu holds the palette and "Other".
+QToolButton* PaletteButton(QWidget* parent, const char* name, std::function<void(TColor)> apply,
+                           std::function<TColor()> current, TKDialogs* dialogs)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->setMinimumWidth(60);
+    auto* menu = new QMenu(button);
+    auto* action = new QWidgetAction(menu);
+    auto* palette = new QWidget(menu);
+    auto* grid = new QGridLayout(palette);
+    for (int i = 0; i < 20; ++i) {
+        auto* swatch = new QToolButton(palette);
+        swatch->setIcon(Swatch(kPalette[i]));
+        swatch->setAutoRaise(true);
+        const TColor color = kPalette[i];
+        QObject::connect(swatch, &QToolButton::clicked, button, [menu, apply, color] {
+            menu->close();
+            apply(color);
+        });
+        grid->addWidget(swatch, i / 5, i % 5);
+    }
+    auto* other = new QPushButton(QStringLiteral("&Other"), palette);
+    QObject::connect(other, &QPushButton::clicked, button, [menu, apply, current, dialogs] {
+        menu->close();
+        TColor color = current();
+        if (dialogs && dialogs->ChooseColor(color))
+            apply(color);
+    });
+    grid->addWidget(other, 4, 0, 1, 5);
+    action->setDefaultWidget(palette);
+    menu->addAction(action);
+    button->setMenu(menu);
+    return button;
+}
+
+QComboBox* List(QWidget* parent, const char* name, const QStringList& items)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->addItems(items);
+    return list;
+}
+
+QSpinBox* Spinner(QWidget* parent, const char* name)
+{
+    auto* spin = new QSpinBox(parent);
+    spin->setObjectName(QLatin1String(name));
+    spin->setRange(0, 10);
+    return spin;
+}
+
+} // namespace
+
+TKBitmap DefaultSuperTextTexture()
+{
+    // A basket weave in warm browns: blocks of threads that alternate direction, seamless at the edges.
+    QImage tile(120, 84, QImage::Format_RGB32);
+    for (int y = 0; y < tile.height(); ++y) {
+        for (int x = 0; x < tile.width(); ++x) {
+            const bool across = ((x / 12) + (y / 12)) % 2 == 0;
+            const int thread = across ? y % 4 : x % 4;
+            const int shade = thread == 0 ? -40 : thread == 3 ? -15 : 10;
+            const int grain = ((x * 7 + y * 13) % 5) * 3;
+            tile.setPixel(x, y, qRgb(std::clamp(180 + shade + grain, 0, 255), std::clamp(120 + shade + grain, 0, 255),
+                                     std::clamp(60 + shade, 0, 255)));
+        }
+    }
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    tile.save(&buffer, "BMP");
+    TKBitmap bitmap;
+    bitmap.SetFileBytes(bmp);
+    return bitmap;
+}
+
+TSuperTextProperties::TSuperTextProperties(TKSuperText& preview, const QString& texturePath, TKDialogs* dialogs,
+                                           QWidget* parent)
+    : QDialog(parent), mPreview(preview), mDialogs(dialogs), mTexturePath(texturePath)
+{
+    setWindowTitle(QStringLiteral("SuperText Properties"));
+    mLastTexture.Assign(DefaultSuperTextTexture());
+    // A texture the object already has becomes the one "Texture" brings back.
+    if (!mPreview.Image().Empty())
+        mLastTexture.Assign(mPreview.Image());
+    mPreview.SetBounds(0, 0, mPreview.Width(), mPreview.Height());
+
+    mView = new PreviewView(mPreview, this);
+    mCaptionText = new QLineEdit(this);
+    mCaptionText->setObjectName(QStringLiteral("CaptionText"));
+    mCaptionText->setWhatsThis(QStringLiteral("The text of the object: one line, drawn in the chosen surface."));
+    AddWhatsThisMenu(mCaptionText);
+    mSurfaceType = List(this, "SurfaceTypeCombo", {"Normal", "Transparent", "Texture", "Gradient Fill"});
+    mSurfaceType->setWhatsThis(QStringLiteral(
+        "What fills the letters: the font colour, nothing (only outline and shadow show), a tiled texture "
+        "picture or a gradient between two colours."));
+    auto set = [this](auto apply) {
+        return [this, apply](TColor c) {
+            apply(c);
+            PreviewChanged(false);
+        };
+    };
+    mFontColor = PaletteButton(this, "FontColorButton", set([this](TColor c) { mPreview.Font().SetColor(c); }),
+                               [this] { return mPreview.Font().Color(); }, mDialogs);
+    mLoadImage = new QPushButton(QStringLiteral("Load Texture"), this);
+    mLoadImage->setObjectName(QStringLiteral("LoadImageButton"));
+    mFillDirection = List(this, "FillDirectionCombo", {"Up", "Down", "Left", "Right"});
+    mGradientFrom = PaletteButton(this, "GradientFromcolorButton",
+                                  set([this](TColor c) { mPreview.SetGradientFromColor(c); }),
+                                  [this] { return mPreview.GradientFromColor(); }, mDialogs);
+    mGradientTo = PaletteButton(this, "GradientToColorButton", set([this](TColor c) { mPreview.SetGradientToColor(c); }),
+                                [this] { return mPreview.GradientToColor(); }, mDialogs);
+    mShadowColor = PaletteButton(this, "ShadowColorButton", set([this](TColor c) { mPreview.SetShadowcolor(c); }),
+                                 [this] { return mPreview.Shadowcolor(); }, mDialogs);
+    mShadowOrientation = List(this, "ShadowOrientationCombo",
+                              {"None", "Right", "Left", "Down and Right", "Down and Left", "Down"});
+    mShadowDepth = Spinner(this, "ShadowDepthSpinner");
+    mOutlineColor = PaletteButton(this, "OutlineColorButton", set([this](TColor c) { mPreview.SetOutlineColor(c); }),
+                                  [this] { return mPreview.OutlineColor(); }, mDialogs);
+    mOutlineStyle = List(this, "OutlineStyleCombo",
+                         {"Solid Line", "Dash Line", "Dotted Line", "DashDot Line", "DashDotDot Line", "Clear"});
+    mOutlineWidth = Spinner(this, "OutLineWidthSpinner");
+    auto* fontButton = new QPushButton(QStringLiteral("Select Font"), this);
+    fontButton->setObjectName(QStringLiteral("Fontbutton"));
+    auto* bigger = new QToolButton(this);
+    bigger->setObjectName(QStringLiteral("RapidChangeFontSizeUp"));
+    bigger->setArrowType(Qt::UpArrow);
+    bigger->setToolTip(QStringLiteral("5 points larger"));
+    auto* smaller = new QToolButton(this);
+    smaller->setObjectName(QStringLiteral("RapidChangeFontSizeDown"));
+    smaller->setArrowType(Qt::DownArrow);
+    smaller->setToolTip(QStringLiteral("5 points smaller"));
+    auto* symbol = new QPushButton(QStringLiteral("Select Symbol"), this);
+    symbol->setObjectName(QStringLiteral("SelectSymbolbutton"));
+    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("Cancelbutton"));
+    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    help->setObjectName(QStringLiteral("Helpbutton"));
+
+    auto label = [this](const char* text, QWidget* buddy) {
+        auto* l = new QLabel(QLatin1String(text), this);
+        l->setBuddy(buddy);
+        return l;
+    };
+    auto* grid = new QGridLayout;
+    grid->addWidget(label("Text", mCaptionText), 0, 0);
+    grid->addWidget(mCaptionText, 0, 1, 1, 3);
+    grid->addWidget(fontButton, 0, 4);
+    auto* sizes = new QHBoxLayout;
+    sizes->addWidget(bigger);
+    sizes->addWidget(smaller);
+    grid->addLayout(sizes, 0, 5);
+    grid->addWidget(label("Surface Type", mSurfaceType), 1, 0);
+    grid->addWidget(mSurfaceType, 1, 1);
+    QLabel* fontColorLabel = label("Font Color", mFontColor);
+    grid->addWidget(fontColorLabel, 1, 2);
+    grid->addWidget(mFontColor, 1, 3);
+    grid->addWidget(mLoadImage, 1, 2, 1, 2);
+    grid->addWidget(symbol, 1, 4);
+    QLabel* directionLabel = label("Fill Direction", mFillDirection);
+    QLabel* fromLabel = label("From Color", mGradientFrom);
+    QLabel* toLabel = label("To Color", mGradientTo);
+    grid->addWidget(directionLabel, 2, 0);
+    grid->addWidget(mFillDirection, 2, 1);
+    grid->addWidget(fromLabel, 2, 2);
+    grid->addWidget(mGradientFrom, 2, 3);
+    grid->addWidget(toLabel, 2, 4);
+    grid->addWidget(mGradientTo, 2, 5);
+    grid->addWidget(label("Shadow Color", mShadowColor), 3, 0);
+    grid->addWidget(mShadowColor, 3, 1);
+    grid->addWidget(label("Shadow Orientation", mShadowOrientation), 3, 2);
+    grid->addWidget(mShadowOrientation, 3, 3);
+    grid->addWidget(label("Shadow Depth", mShadowDepth), 3, 4);
+    grid->addWidget(mShadowDepth, 3, 5);
+    grid->addWidget(label("Outline Color", mOutlineColor), 4, 0);
+    grid->addWidget(mOutlineColor, 4, 1);
+    grid->addWidget(label("OutLine Style", mOutlineStyle), 4, 2);
+    grid->addWidget(mOutlineStyle, 4, 3);
+    grid->addWidget(label("Outline Width", mOutlineWidth), 4, 4);
+    grid->addWidget(mOutlineWidth, 4, 5);
+    mNormalPanel = {fontColorLabel, mFontColor};
+    mTexturePanel = {mLoadImage};
+    mGradientPanel = {directionLabel, mFillDirection, fromLabel, mGradientFrom, toLabel, mGradientTo};
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(mView, 0, Qt::AlignHCenter);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    connect(mCaptionText, &QLineEdit::textEdited, this, [this](const QString& text) { CaptionEdited(text); });
+    connect(mSurfaceType, QOverload<int>::of(&QComboBox::activated), this, [this](int i) { ChooseSurface(i); });
+    connect(mLoadImage, &QPushButton::clicked, this, [this] { LoadTexture(); });
+    connect(mFillDirection, QOverload<int>::of(&QComboBox::activated), this, [this](int i) {
+        mPreview.SetFillDirection(TFillDirection(i));
+        PreviewChanged(false);
+    });
+    connect(mShadowOrientation, QOverload<int>::of(&QComboBox::activated), this, [this](int i) {
+        mPreview.SetShadowOrientation(TShadowOrientation(i));
+        PreviewChanged(true);
+    });
+    connect(mShadowDepth, QOverload<int>::of(&QSpinBox::valueChanged), this, [this](int v) {
+        mPreview.SetShadowDepth(v);
+        PreviewChanged(true);
+    });
+    connect(mOutlineStyle, QOverload<int>::of(&QComboBox::activated), this, [this](int i) {
+        mPreview.SetOutlineStyle(TPenStyle(i));
+        PreviewChanged(false);
+    });
+    connect(mOutlineWidth, QOverload<int>::of(&QSpinBox::valueChanged), this, [this](int v) {
+        mPreview.SetOutlineWidth(v);
+        PreviewChanged(false);
+    });
+    connect(fontButton, &QPushButton::clicked, this, [this] {
+        if (mDialogs && mDialogs->ChooseFont(mPreview.Font())) {
+            mPreview.ApplyFont(mPreview.Font());
+            PreviewChanged(true);
+        }
+    });
+    connect(bigger, &QToolButton::clicked, this, [this] { ChangeFontSize(true); });
+    connect(smaller, &QToolButton::clicked, this, [this] { ChangeFontSize(false); });
+    connect(symbol, &QPushButton::clicked, this, [this] { SelectSymbol(); });
+    connect(ok, &QPushButton::clicked, this, [this] { OKButtonClick(); });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [this] {
+        if (OnHelp)
+            OnHelp(kHelpContext);
+    });
+
+    // The caption refits the preview on the clock's ticks, not at every key.
+    mClock.start();
+    mRefit = TSuperTextRefit(0);
+    auto* timer = new QTimer(this);
+    timer->setInterval(int(TSuperTextRefit::kIntervalMs));
+    connect(timer, &QTimer::timeout, this, [this] { RefitTick(); });
+    timer->start();
+
+    ShowValues();
+    mCaptionText->setFocus();
+}
+
+void TSuperTextProperties::ShowValues()
+{
+    QSignalBlocker b1(mShadowDepth), b2(mOutlineWidth);
+    mCaptionText->setText(mPreview.Caption());
+    QFont face = mCaptionText->font();
+    face.setFamily(mPreview.DrawingFont().family());
+    mCaptionText->setFont(face);
+    mSurfaceType->setCurrentIndex(int(mPreview.SurfaceType()));
+    mFillDirection->setCurrentIndex(int(mPreview.FillDirection()));
+    mShadowOrientation->setCurrentIndex(int(mPreview.ShadowOrientation()));
+    mShadowDepth->setValue(mPreview.ShadowDepth());
+    mOutlineStyle->setCurrentIndex(mPreview.OutlineStyle() <= psClear ? int(mPreview.OutlineStyle()) : 0);
+    mOutlineWidth->setValue(mPreview.OutlineWidth());
+    mFontColor->setIcon(Swatch(mPreview.Font().Color()));
+    mGradientFrom->setIcon(Swatch(mPreview.GradientFromColor()));
+    mGradientTo->setIcon(Swatch(mPreview.GradientToColor()));
+    mShadowColor->setIcon(Swatch(mPreview.Shadowcolor()));
+    mOutlineColor->setIcon(Swatch(mPreview.OutlineColor()));
+    ShowPanels();
+}
+
+void TSuperTextProperties::ShowPanels()
+{
+    const TKSuperText::TSurfaceType surface = mPreview.SurfaceType();
+    for (QWidget* w : mNormalPanel)
+        w->setVisible(surface == TKSuperText::stNormal);
+    for (QWidget* w : mTexturePanel)
+        w->setVisible(surface == TKSuperText::stBrushImage);
+    for (QWidget* w : mGradientPanel)
+        w->setVisible(surface == TKSuperText::stGradientFill);
+}
+
+void TSuperTextProperties::PreviewChanged(bool refit)
+{
+    if (refit)
+        mPreview.FitToText();
+    ShowValues();
+    mView->update();
+}
+
+void TSuperTextProperties::CaptionEdited(const QString& text)
+{
+    mPreview.SetCaption(text);
+    mRefit.Edited(mClock.elapsed());
+    mView->update();
+}
+
+void TSuperTextProperties::RefitTick()
+{
+    if (!mRefit.Poll(mClock.elapsed()))
+        return;
+    mPreview.FitToText();
+    mView->update();
+}
+
+void TSuperTextProperties::ChooseSurface(int index)
+{
+    if (index < 0 || index > TKSuperText::stGradientFill)
+        return;
+    mPreview.SetSurfaceType(TKSuperText::TSurfaceType(index));
+    if (index == TKSuperText::stBrushImage)
+        mPreview.SetImage(mLastTexture);
+    PreviewChanged(true);
+}
+
+void TSuperTextProperties::ChangeFontSize(bool up)
+{
+    const int size = mPreview.Font().Size();
+    if (up && size < 150)
+        mPreview.Font().SetSize(size + 5);
+    else if (!up && size > 10)
+        mPreview.Font().SetSize(size - 5);
+    else
+        return;
+    PreviewChanged(true);
+}
+
+void TSuperTextProperties::SelectSymbol()
+{
+    if (!mDialogs)
+        return;
+    TKFont font;
+    font.Assign(mPreview.Font());
+    if (SymbolSetOf(font.Name()) == TSymbolSet::None)
+        font.SetName(QStringLiteral("Wingdings"));
+    int code = SymbolCode(mPreview.Caption());
+    if (!mDialogs->ChooseSymbol(font, code) || code < 32 || code > 255)
+        return;
+    mPreview.Font().SetName(font.Name());
+    mPreview.SetCaption(SymbolCodeText(code));
+    PreviewChanged(true);
+}
+
+void TSuperTextProperties::LoadTexture()
+{
+    QString path = mTexturePath;
+    if (!ChooseTexture || !ChooseTexture(mPreview, path))
+        return;
+    mTexturePath = path;
+    if (!mPreview.Image().Empty())
+        mLastTexture.Assign(mPreview.Image());
+    PreviewChanged(false);
+}
+
+void TSuperTextProperties::OKButtonClick()
+{
+    if (mCaptionText->text().isEmpty()) {
+        if (mDialogs)
+            mDialogs->ShowInformation(QStringLiteral("Please enter some text"));
+        mCaptionText->setFocus();
+        return;
+    }
+    mPreview.SetCaption(mCaptionText->text());
+    accept();
+}
+
+bool ShowSuperTextProperties(QWidget* parent, TKSuperText& preview, QString& texturePath, TKDialogs* dialogs)
+{
+    TSuperTextProperties dialog(preview, texturePath, dialogs, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    texturePath = dialog.TexturePath();
+    return true;
+}
+
+} // namespace qm
