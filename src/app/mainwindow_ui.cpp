@@ -11,6 +11,7 @@
 #include "design/cardpanel.h"
 #include "design/designpanel_ui.h"
 #include "objects/objectdialogs_ui.h"
+#include "platform/helphook.h"
 #include "print/layoutdialog_ui.h"
 #include "print/printcommands_ui.h"
 #include "print/printers_ui.h"
@@ -114,6 +115,11 @@ TMainScreen::TMainScreen(TDocumentPrompts* prompts, const QString& prefsPath, QW
     setObjectName(kPlacementClass);
     setWindowIcon(QIcon(ProgramPicture(64)));
     RunDialog = [](QDialog& dialog) { return dialog.exec(); };
+    // The dialogs of the card's objects open their help pages in this window's help.
+    SetHelpHandler([window = QPointer<TMainScreen>(this)](int context) {
+        if (window)
+            window->ShowHelpContext(context);
+    });
     if (!prompts) {
         mOwnPrompts = std::make_unique<TWindowPrompts>(this);
         prompts = mOwnPrompts.get();

@@ -4,14 +4,19 @@
 
 #include "model/cardrender.h"
 #include "objects/shapes/supershape.h"
+#include "objects/shapes/texturebrowser_ui.h"
+#include "platform/helphook.h"
 
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -93,11 +98,8 @@ bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& tex
     dialog.setWindowTitle(QStringLiteral("Super Shape Properties"));
     // The sample previews at the dialog's own size; the texture it had is kept for the "Texture" surface.
     sample.SetBounds(0, 0, 96, 96);
-    const TKBitmap lastUsedImage = [&] {
-        TKBitmap b;
-        b.Assign(sample.Image());
-        return b;
-    }();
+    TKBitmap lastUsedImage;
+    lastUsedImage.Assign(sample.Image());
 
     auto* view = new SampleView(sample, &dialog);
     auto* shape = Items(&dialog, {"Rectangle", "Round Rectangle", "Ellipse", "Diamond", "Star",
@@ -126,6 +128,17 @@ bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& tex
     (new QFormLayout(roundBox))->addRow(QStringLiteral("Round Percentage"), round);
     auto* solidBox = new QGroupBox(QStringLiteral("Solid"), &dialog);
     (new QFormLayout(solidBox))->addRow(QStringLiteral("Background Color"), background);
+    auto* textureBox = new QGroupBox(QStringLiteral("Texture"), &dialog);
+    auto* loadTexture = new QPushButton(QStringLiteral("Load Texture"), textureBox);
+    loadTexture->setToolTip(QStringLiteral("Choose the picture the shape is filled with"));
+    auto* textureName = new QLabel(textureBox);
+    auto showTextureName = [&] {
+        textureName->setText(sample.Image().Empty() ? QStringLiteral("(none)") : QFileInfo(texturePath).fileName());
+    };
+    showTextureName();
+    auto* textureLayout = new QVBoxLayout(textureBox);
+    textureLayout->addWidget(loadTexture);
+    textureLayout->addWidget(textureName);
     auto* gradientBox = new QGroupBox(QStringLiteral("Gradient Fill"), &dialog);
     auto* gradientForm = new QFormLayout(gradientBox);
     gradientForm->addRow(QStringLiteral("Fill Direction"), direction);
@@ -145,13 +158,17 @@ bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& tex
     auto* sampleBox = new QGroupBox(QStringLiteral("Sample"), &dialog);
     (new QVBoxLayout(sampleBox))->addWidget(view);
     panels->addWidget(sampleBox);
-    for (QGroupBox* box : {starBox, roundBox, solidBox, gradientBox})
+    for (QGroupBox* box : {starBox, roundBox, solidBox, gradientBox, textureBox})
         panels->addWidget(box);
     panels->addStretch();
     auto* columns = new QHBoxLayout;
     columns->addLayout(form);
     columns->addLayout(panels);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    auto* buttons = new QDialogButtonBox(&dialog);
+    buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    QObject::connect(help, &QPushButton::clicked, &dialog, [] { OpenHelpContext(kSuperShapeHelpContext); });
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(columns);
     layout->addWidget(buttons);
@@ -163,6 +180,7 @@ bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& tex
         roundBox->setVisible(sample.Shape() == kstRoundRect);
         solidBox->setVisible(sample.SurfaceType() == TSuperShape::stBrushPattern);
         gradientBox->setVisible(sample.SurfaceType() == TSuperShape::stGradientFill);
+        textureBox->setVisible(sample.SurfaceType() == TSuperShape::stBrushImage);
         view->update();
     };
 
@@ -207,6 +225,7 @@ bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& tex
         sample.SetSurfaceType(TSuperShape::TSurfaceType(i));
         if (i == TSuperShape::stBrushImage)
             sample.SetImage(lastUsedImage);
+        showTextureName();
     });
     onColor(background, [&](TColor c) {
         sample.SetBackColor(c);
@@ -225,7 +244,16 @@ bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& tex
     onIndex(outlineStyle, [&](int i) { sample.SetOutlineStyle(TPenStyle(i)); });
     onValue(outlineWidth, [&](int v) { sample.SetOutlineWidth(v); });
 
-    Q_UNUSED(texturePath);
+    QObject::connect(loadTexture, &QPushButton::clicked, &dialog, [&] {
+        TKBitmap chosen;
+        if (!ShowTextureBrowser(&dialog, sample, texturePath, chosen))
+            return;
+        sample.SetImage(chosen);
+        lastUsedImage.Assign(chosen);
+        showTextureName();
+        view->update();
+    });
+
     return dialog.exec() == QDialog::Accepted;
 }
 

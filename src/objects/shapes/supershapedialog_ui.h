@@ -9,6 +9,9 @@ namespace qm {
 
 class TSuperShape;
 
+// The help page of the dialog.
+constexpr int kSuperShapeHelpContext = 40011;
+
 // Shows the dialog over `sample` (changed at once as the controls change); true on OK. The texture path is
 // the file the texture came from.
 bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& texturePath);
