@@ -1,13 +1,18 @@
-// Design panel: a full repaint of 300 shapes (or 50 word-wrapped multi-line texts, or 100 gradient-filled
-// SuperShapes) at zoom 1.5, and one step of a drag over them.
+// Design panel: a full repaint of 300 shapes (or 50 word-wrapped multi-line texts, 100 gradient-filled
+// SuperShapes, 20 pictures) at zoom 1.5, and one step of a drag over them.
 #include "design/designpanel.h"
 #include "objects/shapes/cardshape.h"
+#include "objects/shapes/picture.h"
 #include "objects/shapes/supershape.h"
 #include "objects/text/circletext.h"
 #include "objects/text/multilinelabel.h"
 #include "objects/text/supertext.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
@@ -183,6 +188,38 @@ void BM_RepaintSuperTexts(benchmark::State& state)
     RepaintAtZoom150(state, panel);
 }
 BENCHMARK(BM_RepaintSuperTexts)->Unit(benchmark::kMicrosecond);
+
+// 20 clip-art pictures at zoom 1.5, half of them metafiles of the starter library and half 400 x 300 bitmaps:
+// the repaint after the first (the pictures drawn at their boxes' size are kept).
+void BM_RepaintPictures(benchmark::State& state)
+{
+    QFile wmf(QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(
+        QStringLiteral("../data/starter/clipart/trade-truck.wmf")));
+    const QByteArray metafile = wmf.open(QIODevice::ReadOnly) ? wmf.readAll() : QByteArray();
+    QImage photo(400, 300, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y)
+        for (int x = 0; x < photo.width(); ++x)
+            photo.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 256));
+    QByteArray bitmap;
+    QBuffer buffer(&bitmap);
+    buffer.open(QIODevice::WriteOnly);
+    photo.save(&buffer, "BMP");
+    if (metafile.isEmpty()) {
+        state.SkipWithError("no starter clip art");
+        return;
+    }
+    TKBasePanel panel;
+    for (int i = 0; i < 20; ++i) {
+        auto image = std::make_unique<TKImage>();
+        image->Picture().SetGraphic(i % 2 ? QByteArrayLiteral("TBitmap") : QByteArrayLiteral("TMetafile"),
+                                    i % 2 ? bitmap : metafile);
+        image->SetReverse(i % 4 == 1);
+        image->Loaded();
+        panel.PlaceObject(std::move(image), QRect((i * 37) % 260, (i * 23) % 130, 50 + i % 20, 40 + i % 15));
+    }
+    RepaintAtZoom150(state, panel);
+}
+BENCHMARK(BM_RepaintPictures)->Unit(benchmark::kMicrosecond);
 
 // 10 circular texts around a full circle and half circles, turned and upright letters, at zoom 1.5.
 void BM_RepaintCircleTexts(benchmark::State& state)

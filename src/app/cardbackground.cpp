@@ -1,15 +1,18 @@
 // Finding background art by its stored name and loading it into the panel, sized and turned for the card.
 #include "app/cardbackground.h"
 
+#include "files/pictures.h"
 #include "model/cardmodel.h"
 #include "model/sheetlayout.h"
 #include "model/subobjects.h"
 #include "platform/paths.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
 #include <QTransform>
 
 namespace qm {
@@ -18,6 +21,16 @@ namespace {
 
 // The largest background picture kept, in pixels a side: enough for printing a card at 400 dpi.
 constexpr int kMaxBackgroundSide = 1400;
+
+QImage DrawnAt(const TPicture& picture, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    picture.Draw(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return image;
+}
 
 } // namespace
 
@@ -54,8 +67,16 @@ bool LoadCardBackground(TCardModel& card, const QString& file, QString* error)
     if (size.width() > kMaxBackgroundSide || size.height() > kMaxBackgroundSide)
         reader.setScaledSize(size.scaled(kMaxBackgroundSide, kMaxBackgroundSide, Qt::KeepAspectRatio));
     QImage image = reader.read();
-    if (image.isNull())
-        return fail(QStringLiteral("the background picture cannot be read (%1)").arg(reader.errorString()));
+    if (image.isNull()) {
+        // Metafiles, SVG, PCX and TGA: vector art is drawn at twice the card's size, which stays sharp at
+        // any zoom of the screen.
+        QString why;
+        const TPicture picture = ReadPictureFile(file, &why);
+        if (picture.IsNull())
+            return fail(QStringLiteral("the background picture cannot be read (%1)")
+                            .arg(why.isEmpty() ? reader.errorString() : why));
+        image = picture.IsVector() ? DrawnAt(picture, QSize(kUnitsPerInch * 7, kUnitsPerInch * 4)) : picture.Image();
+    }
     if (image.width() > kMaxBackgroundSide || image.height() > kMaxBackgroundSide)
         image = image.scaled(kMaxBackgroundSide, kMaxBackgroundSide, Qt::KeepAspectRatio,
                              Qt::SmoothTransformation);
@@ -72,6 +93,29 @@ bool LoadCardBackground(TCardModel& card, const QString& file, QString* error)
         return fail(QStringLiteral("the background picture is too large"));
     card.ColorPicture().SetGraphic(QByteArrayLiteral("TBitmap"), bytes);
     return true;
+}
+
+QStringList BackgroundFileMasks()
+{
+    return {QStringLiteral("*.bmp"), QStringLiteral("*.wmf"), QStringLiteral("*.emf"), QStringLiteral("*.png"),
+            QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.gif"), QStringLiteral("*.svg")};
+}
+
+QString BackgroundFolder() { return ProgramFile(QStringLiteral("bg")); }
+
+QImage BackgroundPreview(const QString& file, bool portrait, QString* error)
+{
+    QString why;
+    const TPicture picture = ReadPictureFile(file, &why);
+    const QSize size = picture.Size();
+    if (picture.IsNull() || size.isEmpty()) {
+        if (error)
+            *error = why;
+        return QImage();
+    }
+    // The picture at its own size; a Rotated card shows it turned a quarter, as the card will.
+    const QImage image = picture.IsVector() ? DrawnAt(picture, size) : picture.Image();
+    return portrait ? image.transformed(QTransform().rotate(90)) : image;
 }
 
 } // namespace qm

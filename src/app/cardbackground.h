@@ -1,7 +1,9 @@
 // Background art: where a stored background file lies on this machine, and loading it into the panel.
 #pragma once
 
+#include <QImage>
 #include <QString>
+#include <QStringList>
 
 namespace qm {
 
@@ -13,5 +15,13 @@ QString ResolveBackgroundFile(const QString& stored);
 // Loads background art into the card, turned a quarter for a Rotated card. A file that cannot be read leaves
 // no background: false with "FILE: why" in *error.
 bool LoadCardBackground(TCardModel& card, const QString& file, QString* error = nullptr);
+
+// The choice of background art ("Load  Business Card Background Art "): the files it lists, the folder it
+// starts in (bg/ of the data folder; it starts at ResolveBackgroundFile of the current background) and the
+// preview of a file: at its own size, turned a quarter for a Rotated card. A file that cannot be read gives a
+// null preview and the reason in *error.
+QStringList BackgroundFileMasks();
+QString BackgroundFolder();
+QImage BackgroundPreview(const QString& file, bool portrait, QString* error = nullptr);
 
 } // namespace qm

@@ -4,6 +4,7 @@
 #include "model/classregistry.h"
 
 #include "app/carddocument.h"
+#include "app/loadbackground_ui.h"
 #include "app/personalinfo_ui.h"
 #include "app/toolicons_ui.h"
 #include "design/cardpanel.h"
@@ -91,8 +92,7 @@ void TMainScreen::BuildToolBar()
     BackgroundArtAction = bar->addAction(ToolIcon(kBackgroundPicture), QStringLiteral("Background art"));
     BackgroundArtAction->setToolTip(QStringLiteral("Set or change background art"));
     BackgroundArtAction->setWhatsThis(QStringLiteral("A picture behind the whole card."));
-    // Background art has no chooser yet.
-    BackgroundArtAction->setEnabled(false);
+    connect(BackgroundArtAction, &QAction::triggered, this, [this] { SetOrChangeBackgroundArt(this, *mDocument); });
     for (QToolButton* button : bar->findChildren<QToolButton*>())
         button->setFocusPolicy(Qt::NoFocus);
 }
@@ -258,8 +258,8 @@ void TMainScreen::BuildMenus()
         EditPersonalInformation(this, mDocument->Prefs(), Panel(),
                                 [this](int context) { ShowHelpContext(context); });
     });
-    mnuBackgroundArt = EditMenu->addAction(QStringLiteral("&Set or Change Background Art"));
-    mnuBackgroundArt->setEnabled(false);
+    mnuBackgroundArt = item(EditMenu, QStringLiteral("&Set or Change Background Art"),
+                            [this] { SetOrChangeBackgroundArt(this, *mDocument); });
     EditMenu->addSeparator();
     mnuSaveLayoutAsDefault = item(EditMenu, QStringLiteral("Save Current Layout as Default"),
                                   [doc] { doc->SaveLayoutAsDefault(); });

@@ -3,6 +3,7 @@
 
 #include "model/cardtypes.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -46,6 +47,13 @@ public:
     // "Super Shape Properties", edited on a sample copy of the shape, with the texture file last chosen; true
     // with both changed on OK.
     virtual bool EditSuperShape(TSuperShape& /*sample*/, QString& /*texturePath*/) { return false; }
+    // The "Load Image File " browser with its Stretch and AutoSize options preset; true on OK with the chosen
+    // file's graphic as a card stores it (class name and file image) and the options as left.
+    virtual bool LoadImageFile(QByteArray& /*graphicClass*/, QByteArray& /*fileBytes*/, bool& /*stretch*/,
+                               bool& /*autoSize*/)
+    {
+        return false;
+    }
     // "SuperText Properties", edited on a preview copy of the special-effect text, with the texture file last
     // chosen; true with both changed on OK.
     virtual bool EditSuperText(TKSuperText& /*preview*/, QString& /*texturePath*/) { return false; }

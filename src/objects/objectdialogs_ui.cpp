@@ -2,6 +2,7 @@
 #include "objects/objectdialogs_ui.h"
 
 #include "design/designpanel_ui.h"
+#include "objects/imagebrowser_ui.h"
 #include "objects/shapes/supershapedialog_ui.h"
 #include "objects/text/circletextdialog_ui.h"
 #include "objects/text/effectsdialog_ui.h"
@@ -60,6 +61,12 @@ bool TKStandardDialogs::EditCircleText(TKPCircleText& sample)
 }
 
 bool TKStandardDialogs::EditRichText(TKPRichBaseLabel& label) { return ShowRichTextLabelEditor(mParent, label); }
+
+bool TKStandardDialogs::LoadImageFile(QByteArray& graphicClass, QByteArray& fileBytes, bool& stretch,
+                                      bool& autoSize)
+{
+    return ShowImageBrowser(mParent, graphicClass, fileBytes, stretch, autoSize);
+}
 
 bool TKStandardDialogs::ChooseFont(TKFont& font)
 {

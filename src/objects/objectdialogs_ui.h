@@ -22,6 +22,7 @@ public:
     bool EditMultiLineText(QStringList& lines, const TKFont& font) override;
     bool ChooseSymbol(TKFont& font, int& code) override;
     bool EditSuperShape(TSuperShape& sample, QString& texturePath) override;
+    bool LoadImageFile(QByteArray& graphicClass, QByteArray& fileBytes, bool& stretch, bool& autoSize) override;
     bool EditSuperText(TKSuperText& preview, QString& texturePath) override;
     bool EditRichText(TKPRichBaseLabel& label) override;
     bool EditCircleText(TKPCircleText& sample) override;

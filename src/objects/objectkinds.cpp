@@ -128,7 +128,8 @@ const ClassRegistry& CardClasses()
                              nullptr, nullptr,
                              [](TKLineShape& line, QPoint from, QPoint to) { return line.FitToDrag(from, to); });
         // These kinds open their own dialog straight away, so the tool does not stay armed.
-        AddTool<TKImage>(r, psImage, "Clip Art", {"DrawImageButton", "Clip Art Tool", DrawClipArtToolPicture}, true);
+        AddTool<TKImage>(r, psImage, "Clip Art", {"DrawImageButton", "Clip Art Tool", DrawClipArtToolPicture}, true,
+                         nullptr, [](TKImage& image) { image.LoadImageFromDisk(); });
         AddTool<TSuperShape>(r, psSuperShape, "SuperShape",
                              {"DrawSupershape", "Supershape tool \nMulti-purpose shapes and surfaces", DrawSuperShapeToolPicture}, true,
                              nullptr, [](TSuperShape& shape) { shape.OpenProperties(); });

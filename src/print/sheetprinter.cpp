@@ -3,11 +3,13 @@
 
 #include "design/designpanel.h"
 #include "files/cardcopy.h"
+#include "files/pictures.h"
 #include "model/cardrender.h"
 #include "print/report.h"
 
 #include <QImageReader>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTransform>
 
 #include <algorithm>
@@ -226,6 +228,7 @@ void TLabelPrinter::LoadBackGround()
 {
     mBackgroundKind = bkNone;
     mBackground = QImage();
+    mBackgroundArt = TPicture();
     if (mJob.BackgroundFile.isEmpty())
         return;
     QImageReader reader(mJob.BackgroundFile);
@@ -234,6 +237,16 @@ void TLabelPrinter::LoadBackGround()
     if (size.width() > kMaxBackgroundSide || size.height() > kMaxBackgroundSide)
         reader.setScaledSize(size.scaled(kMaxBackgroundSide, kMaxBackgroundSide, Qt::KeepAspectRatio));
     QImage image = reader.read();
+    if (image.isNull()) {
+        // Metafiles and SVG print as vector art; PCX and TGA come back as bitmaps.
+        const TPicture picture = ReadPictureFile(mJob.BackgroundFile);
+        if (picture.IsVector()) {
+            mBackgroundArt = picture;
+            mBackgroundKind = bkMetafile;
+            return;
+        }
+        image = picture.Image();
+    }
     if (image.isNull())
         return;
     if (Rotated()) {
@@ -246,8 +259,35 @@ void TLabelPrinter::LoadBackGround()
 
 void TLabelPrinter::PrintBackGround(TKReport& report, const QRectF& card)
 {
-    if (mBackgroundKind == bkBitmap)
+    if (mBackgroundKind == bkNone)
+        return;
+    // Over the card's own size, cut at its outline like the card's objects.
+    const TCardModel& drawn = mUnitCopy ? *mUnitCopy : mCard;
+    if (mBackgroundKind == bkBitmap) {
+        // The corners of a rounded card are 12 units round, as on screen.
+        const double corner = 24.0 / kUnitsPerInch;
+        if (drawn.Shape() == lsRoundRect)
+            report.ClipRoundRect(card, corner, corner);
+        else if (drawn.Shape() == lsEllipse)
+            report.ClipEllipse(card);
         report.StretchBitmap(mBackground, card);
+        if (drawn.Shape() != lsRectangle)
+            report.ReleaseClip();
+        return;
+    }
+    const QSizeF units(drawn.Width(), drawn.Height());
+    const bool turned = Rotated();
+    // Vector art: drawn as paths in the card's units.
+    report.StretchDraw(card, units, [this, &drawn, units, turned](QPainter& painter) {
+        painter.setClipPath(CardOutlinePath(drawn), Qt::IntersectClip);
+        if (turned) {
+            painter.translate(units.width(), 0);
+            painter.rotate(90);
+            mBackgroundArt.Draw(painter, QRectF(0, 0, units.height(), units.width()));
+        } else {
+            mBackgroundArt.Draw(painter, QRectF(QPointF(0, 0), units));
+        }
+    });
 }
 
 } // namespace qm

@@ -2,6 +2,7 @@
 // page.
 #pragma once
 
+#include "files/pictures.h"
 #include "model/sheetlayout.h"
 #include "print/finetuning.h"
 #include "print/sheetpositions.h"
@@ -131,6 +132,7 @@ private:
     bool mCancelRequested = false;
     TBackgroundKind mBackgroundKind = bkNone;
     QImage mBackground;
+    TPicture mBackgroundArt; // vector background art (bkMetafile), drawn as paths
 };
 
 } // namespace qm

@@ -65,12 +65,6 @@ QSize MetafileSize(const QByteArray& mf)
 
 } // namespace
 
-TKImage::TKImage()
-{
-    mPicture.OnChange = [this] { PictureChanged(); };
-    SetBounds(0, 0, 105, 105);
-}
-
 const PropTable& TKImage::Properties() const
 {
     using C = TKImage;
@@ -143,6 +137,7 @@ void TKImage::SetFlip(bool value)
 
 void TKImage::PictureChanged()
 {
+    DropDrawCache();
     BoundsChanged();
     mOpaque = IsBitmap() && PictureSize() == QSize(Width(), Height());
     Invalidate();

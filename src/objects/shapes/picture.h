@@ -6,12 +6,17 @@
 
 #include <QSize>
 
+#include <memory>
+
 namespace qm {
+
+class TPicture;
 
 class TKImage : public TKGraphicControl
 {
 public:
     TKImage();
+    ~TKImage() override;
     const char* ClassName() const override { return "TKImage"; }
     const PropTable& Properties() const override;
 
@@ -43,7 +48,25 @@ public:
     void PictureChanged();
     void BoundsChanged() override;
 
+    // The picture stretched over the box: a bitmap mirrored by Reverse and Flip, a metafile or SVG as vector
+    // art (on paper it stays vector); a white box with a black frame when there is no picture (nothing on
+    // paper); then the border. Screen repaints reuse the picture drawn at the box's size.
+    void Draw(QPainter& painter, const TRenderContext& context) const override;
+    // The graphic decoded once for drawing; a null picture when there is none or it cannot be read.
+    const TPicture& Drawable() const;
+
+    // "Load Image From Disk", then "Border", "Stretch to Fit", "AutoSize", "Flip" and "Reverse" (the last
+    // two for bitmaps only).
+    void BuildPopupMenu(TKMenu& menu) override;
+    void UpdatePopupMenu() override;
+    // The "Load Image File " browser, its options preset from Stretch and AutoSize; OK puts the chosen
+    // picture in with the options chosen. False when cancelled or when the host shows no dialogs.
+    bool LoadImageFromDisk();
+
 private:
+    struct DrawCache;
+    void DropDrawCache();
+    mutable std::unique_ptr<DrawCache> mCache;
     bool mAutoSize = false;
     TBorderStyle mBorderStyle = bsNone;
     TKPicture mPicture;
