@@ -10,6 +10,7 @@
 #include "model/objectmenu.h"
 #include "objects/text/supertext.h"
 #include "objects/text/supertextdialog_ui.h"
+#include "objects/text/supertexttexture_ui.h"
 #include "platform/units.h"
 #include "testutil.h"
 
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -419,4 +421,30 @@ TEST(SuperTextProperties, TheDialogRefitsOnTheClockSizesInStepsOfFiveAndKeepsThe
     dialog.OKButtonClick();
     EXPECT_EQ(user.message, QStringLiteral("Please enter some text"));
     EXPECT_EQ(dialog.result(), int(QDialog::Rejected));
+}
+
+TEST(SuperTextProperties, TheTexturePickerPreviewsTheLettersAndNamesBitmapsItCannotRead)
+{
+    QTemporaryDir dir;
+    QImage tile(8, 8, QImage::Format_RGB32);
+    tile.fill(qRgb(0, 128, 0));
+    ASSERT_TRUE(tile.save(dir.filePath(QStringLiteral("moss.png"))));
+    ASSERT_TRUE(qmtest::WriteFile(dir.filePath(QStringLiteral("broken.bmp")), "BM not a bitmap"));
+    ASSERT_TRUE(qmtest::WriteFile(dir.filePath(QStringLiteral("broken.jpg")), "not a picture"));
+
+    TKSuperText preview;
+    preview.SetSurfaceType(TKSuperText::stNormal);
+    TSuperTextBrushImageBrowser browser(preview, dir.filePath(QStringLiteral("moss.png")));
+    QStringList errors;
+    browser.ShowError = [&](const QString& message) { errors << message; };
+    EXPECT_EQ(browser.Preview().SurfaceType(), TKSuperText::stBrushImage);
+    browser.FileSelected(dir.filePath(QStringLiteral("moss.png")));
+    EXPECT_FALSE(browser.Preview().Image().Empty());
+    EXPECT_EQ(browser.Preview().Texture().pixel(3, 3) & 0xFFFFFF, 0x008000u);
+    browser.FileSelected(dir.filePath(QStringLiteral("broken.jpg")));
+    EXPECT_TRUE(browser.Preview().Image().Empty());
+    EXPECT_TRUE(errors.isEmpty()) << "only bitmaps and metafiles are named";
+    browser.FileSelected(dir.filePath(QStringLiteral("broken.bmp")));
+    EXPECT_EQ(errors, QStringList({QStringLiteral("Error loading file!")}));
+    EXPECT_FALSE(browser.OkButton()->isEnabled());
 }

@@ -5,7 +5,9 @@
 #include "model/colors.h"
 #include "model/objectdialogs.h"
 #include "objects/text/labeldialogparts_ui.h"
+#include "objects/text/supertexttexture_ui.h"
 #include "objects/text/symbolfonts.h"
+#include "platform/helphook.h"
 
 #include <QBuffer>
 #include <QComboBox>
@@ -440,6 +442,10 @@ void TSuperTextProperties::OKButtonClick()
 bool ShowSuperTextProperties(QWidget* parent, TKSuperText& preview, QString& texturePath, TKDialogs* dialogs)
 {
     TSuperTextProperties dialog(preview, texturePath, dialogs, parent);
+    dialog.OnHelp = [](int context) { OpenHelpContext(context); };
+    dialog.ChooseTexture = [&dialog](TKSuperText& p, QString& path) {
+        return ShowSuperTextTextureBrowser(&dialog, p, path);
+    };
     if (dialog.exec() != QDialog::Accepted)
         return false;
     texturePath = dialog.TexturePath();
