@@ -40,8 +40,8 @@ void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& c
             if (image.isNull())
                 continue;
             painter.save();
-            // Cut at the card's outline wherever it is drawn: a round card shows no corners of its art.
-            painter.setClipPath(CardOutlinePath(card), Qt::IntersectClip);
+            if (context.OnScreen())
+                painter.setClipPath(CardOutlinePath(card), Qt::IntersectClip);
             painter.drawImage(whole, image);
             painter.restore();
         }

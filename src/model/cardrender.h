@@ -23,7 +23,7 @@ struct TRenderContext
         Paper    // a print or preview page: card units mapped onto the page, text kept as text
     };
     Target target = Screen;
-    // The background pictures, stretched over the card (clipped to its outline).
+    // The background pictures, stretched over the card (clipped to its outline on screen).
     bool background = true;
     // Objects that do not meet this region are skipped (screen repaints); empty for all.
     QRegion exposed;

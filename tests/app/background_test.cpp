@@ -1,5 +1,5 @@
-// Background art: turned a quarter for a Rotated card, cut at the card's outline, read from metafiles, the
-// chooser's preview, and a background file that went missing.
+// Background art: turned a quarter for a Rotated card, read from metafiles, the chooser's preview, and a
+// background file that went missing.
 #include "app/cardbackground.h"
 
 #include "app/carddocument.h"
@@ -63,7 +63,7 @@ public:
 
 } // namespace
 
-TEST(BackgroundArt, TurnedAQuarterForARotatedCardAndCutAtTheOutline)
+TEST(BackgroundArt, TurnedAQuarterForARotatedCardAndReadFromMetafiles)
 {
     QTemporaryDir dir;
     const QString halves = WriteHalves(dir, QSize(350, 200));
@@ -90,12 +90,6 @@ TEST(BackgroundArt, TurnedAQuarterForARotatedCardAndCutAtTheOutline)
     ASSERT_EQ(turned.size(), QSize(200, 350));
     EXPECT_EQ(turned.pixel(100, 10), kRed);
     EXPECT_EQ(turned.pixel(100, 340), kBlue);
-
-    // An oval card shows no corners of its art in an exported picture either.
-    card.SetShape(lsEllipse);
-    drawn = RenderCardPicture(card);
-    EXPECT_EQ(drawn.pixel(2, 2), qRgb(255, 255, 255));
-    EXPECT_EQ(drawn.pixel(96, 40), kRed);
 
     // Metafile art of the starter library is drawn over the whole card; a damaged file leaves none, and why.
     TCardModel lying;
