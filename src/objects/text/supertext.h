@@ -7,11 +7,11 @@
 
 #include <QImage>
 #include <QList>
+#include <QPainterPath>
 #include <QPoint>
 #include <QString>
 
 class QFont;
-class QPainterPath;
 
 namespace qm {
 
@@ -187,6 +187,9 @@ private:
     const QImage& GradientPicture(int w, int h, QRgb start, QRgb end, bool vertical) const;
     mutable QImage mGradientPicture;
     mutable QList<qint64> mGradientKey;
+    // The letters' outline at the origin, for the font and text it was traced from.
+    mutable QPainterPath mLetters;
+    mutable QString mLettersKey;
 };
 
 } // namespace qm

@@ -215,7 +215,13 @@ void TKSuperText::Draw(QPainter& p, const TRenderContext& context) const
         return;
     }
 
-    const QPainterPath letters = LetterPath(font, text, g.mainOrigin, g.ascent);
+    // The outline of the letters is traced once for the font and text, then moved where each copy goes.
+    const QString lettersKey = font.key() + QLatin1Char('\n') + text;
+    if (lettersKey != mLettersKey) {
+        mLettersKey = lettersKey;
+        mLetters = LetterPath(font, text, QPoint(0, 0), g.ascent);
+    }
+    const QPainterPath letters = mLetters.translated(g.mainOrigin);
     // On paper plain letters stay text, so a PDF keeps them as text.
     auto plainText = [&](QPoint origin, TColor color) {
         p.setFont(font);
@@ -228,7 +234,7 @@ void TKSuperText::Draw(QPainter& p, const TRenderContext& context) const
         if (paper)
             plainText(g.shadowOrigin, mShadowcolor);
         else
-            p.fillPath(LetterPath(font, text, g.shadowOrigin, g.ascent), ToQColor(mShadowcolor));
+            p.fillPath(mLetters.translated(g.shadowOrigin), ToQColor(mShadowcolor));
     }
 
     if (mSurfaceType == stNormal) {
@@ -272,6 +278,8 @@ void TKSuperText::Draw(QPainter& p, const TRenderContext& context) const
             // On screen a pen wider than a pixel draws solid.
             pen.setWidth(outline);
             pen.setStyle(outline == 1 ? ToQtPenStyle(mOutlineStyle) : Qt::SolidLine);
+            // A one-pixel line is drawn as such, whatever the painter's scale.
+            pen.setCosmetic(outline == 1);
         }
         p.strokePath(letters, pen);
     }
