@@ -3,16 +3,10 @@
 #include "objects/shapes/texturebrowser_ui.h"
 
 #include "model/cardrender.h"
-#include "objects/picturebrowser_ui.h"
-#include "platform/helphook.h"
 #include "platform/paths.h"
 
-#include <QDialogButtonBox>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPainter>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace qm {
 
@@ -45,60 +39,21 @@ private:
 } // namespace
 
 TKBrushImageBrowser::TKBrushImageBrowser(const TSuperShape& sample, const QString& lastPath, QWidget* parent)
-    : QDialog(parent)
+    : TTextureImageDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Load Texture Image"));
-    ShowError = [this](const QString& message) {
-        QMessageBox::critical(this, QStringLiteral("Error"), message, QMessageBox::Ok);
-    };
     mPreview.CopyFrom(sample);
     mPreview.SetBounds(0, 0, kPreviewSide, kPreviewSide);
     mPreview.SetSurfaceType(TSuperShape::stBrushImage);
     mPreview.Image().Clear();
-
-    mPreviewView = new TexturePreview(mPreview, this);
-    mBrowser = new TPictureBrowser(TextureFileMasks(), mPreviewView, this);
-    mBrowser->AddShortcut(QStringLiteral("Textures"), TextureStartFolders().first());
-
-    auto* buttons = new QDialogButtonBox(this);
-    mOk = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    QPushButton* help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
-    mOk->setEnabled(false);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        if (mChoice.HasTexture())
-            accept();
-    });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { OpenHelpContext(kHelpContext); });
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(mBrowser, 1);
-    layout->addWidget(buttons);
-    resize(720, 400);
-
-    mBrowser->OnFileSelected = [this](const QString& path) { FileSelected(path); };
-    mBrowser->OnFileActivated = [this](const QString&) {
-        if (mChoice.HasTexture())
-            accept();
-    };
-    if (lastPath.isEmpty() || !mBrowser->OpenFile(lastPath))
-        mBrowser->OpenFirst(TextureStartFolders());
+    Build(new TexturePreview(mPreview, this), QSize(720, 400), lastPath);
 }
 
-void TKBrushImageBrowser::FileSelected(const QString& path)
+void TKBrushImageBrowser::ShowTexture(const TKBitmap* texture)
 {
-    if (path.isEmpty() || path == mChoice.SelectedFile())
-        return;
-    if (mChoice.Select(path)) {
-        mPreview.SetImage(mChoice.Bitmap());
-    } else {
+    if (texture)
+        mPreview.SetImage(*texture);
+    else
         mPreview.Image().Clear();
-        if (ShowError)
-            ShowError(TTextureChoice::LoadError());
-    }
-    mOk->setEnabled(mChoice.HasTexture());
-    mPreviewView->update();
 }
 
 bool ShowTextureBrowser(QWidget* parent, const TSuperShape& sample, QString& path, TKBitmap& texture)

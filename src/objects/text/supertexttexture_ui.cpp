@@ -2,15 +2,9 @@
 #include "objects/text/supertexttexture_ui.h"
 
 #include "model/cardrender.h"
-#include "objects/picturebrowser_ui.h"
-#include "platform/helphook.h"
 
-#include <QDialogButtonBox>
-#include <QMessageBox>
 #include <QPainter>
-#include <QPushButton>
 #include <QScrollArea>
-#include <QVBoxLayout>
 
 namespace qm {
 
@@ -42,69 +36,37 @@ private:
 
 TSuperTextBrushImageBrowser::TSuperTextBrushImageBrowser(const TKSuperText& preview, const QString& lastPath,
                                                          QWidget* parent)
-    : QDialog(parent)
+    : TTextureImageDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Load Texture Image"));
-    ShowError = [this](const QString& message) {
-        QMessageBox::critical(this, QStringLiteral("Error"), message, QMessageBox::Ok);
-    };
     mPreview.CopyFrom(preview);
     mPreview.SetSurfaceType(TKSuperText::stBrushImage);
     mPreview.Image().Clear();
 
     auto* view = new LettersView(mPreview, this);
     view->Fit();
+    mLetters = view;
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(view);
     QPalette white = scroll->palette();
     white.setColor(QPalette::Window, Qt::white);
     scroll->setPalette(white);
     scroll->setFixedSize(240, 140);
-    mPreviewView = view;
-    mBrowser = new TPictureBrowser(TextureFileMasks(), scroll, this);
-    mBrowser->AddShortcut(QStringLiteral("Textures"), TextureStartFolders().first());
-
-    auto* buttons = new QDialogButtonBox(this);
-    mOk = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    QPushButton* help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
-    mOk->setEnabled(false);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        if (mChoice.HasTexture())
-            accept();
-    });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { OpenHelpContext(kHelpContext); });
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(mBrowser, 1);
-    layout->addWidget(buttons);
-    resize(860, 420);
-
-    mBrowser->OnFileSelected = [this](const QString& path) { FileSelected(path); };
-    mBrowser->OnFileActivated = [this](const QString&) {
-        if (mChoice.HasTexture())
-            accept();
-    };
-    if (lastPath.isEmpty() || !mBrowser->OpenFile(lastPath))
-        mBrowser->OpenFirst(TextureStartFolders());
+    Build(scroll, QSize(860, 420), lastPath);
 }
 
-void TSuperTextBrushImageBrowser::FileSelected(const QString& path)
+void TSuperTextBrushImageBrowser::ShowTexture(const TKBitmap* texture)
 {
-    if (path.isEmpty() || path == mChoice.SelectedFile())
-        return;
-    if (mChoice.Select(path)) {
-        mPreview.SetImage(mChoice.Bitmap());
-    } else {
+    if (texture)
+        mPreview.SetImage(*texture);
+    else
         mPreview.Image().Clear();
-        const bool named = path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive) ||
-                           path.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive);
-        if (named && ShowError)
-            ShowError(TTextureChoice::LoadError());
-    }
-    mOk->setEnabled(mChoice.HasTexture());
-    mPreviewView->update();
+    mLetters->update();
+}
+
+bool TSuperTextBrushImageBrowser::ReportsError(const QString& path) const
+{
+    return path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive) ||
+           path.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive);
 }
 
 bool ShowSuperTextTextureBrowser(QWidget* parent, TKSuperText& preview, QString& path)

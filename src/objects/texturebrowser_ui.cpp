@@ -1,0 +1,69 @@
+// "Load Texture Image": the picture browser, its buttons and the texture read for the preview.
+#include "objects/texturebrowser_ui.h"
+
+#include "objects/picturebrowser_ui.h"
+#include "platform/helphook.h"
+
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qm {
+
+TTextureImageDialog::TTextureImageDialog(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Load Texture Image"));
+    ShowError = [this](const QString& message) {
+        QMessageBox::critical(this, QStringLiteral("Error"), message, QMessageBox::Ok);
+    };
+}
+
+void TTextureImageDialog::Build(QWidget* preview, QSize size, const QString& lastPath)
+{
+    mPreviewView = preview;
+    mBrowser = new TPictureBrowser(TextureFileMasks(), preview, this);
+    mBrowser->AddShortcut(QStringLiteral("Textures"), TextureStartFolders().first());
+
+    auto* buttons = new QDialogButtonBox(this);
+    mOk = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    mOk->setEnabled(false);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        if (mChoice.HasTexture())
+            accept();
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [] { OpenHelpContext(kHelpContext); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(mBrowser, 1);
+    layout->addWidget(buttons);
+    resize(size);
+
+    mBrowser->OnFileSelected = [this](const QString& path) { FileSelected(path); };
+    mBrowser->OnFileActivated = [this](const QString&) {
+        if (mChoice.HasTexture())
+            accept();
+    };
+    if (lastPath.isEmpty() || !mBrowser->OpenFile(lastPath))
+        mBrowser->OpenFirst(TextureStartFolders());
+}
+
+void TTextureImageDialog::FileSelected(const QString& path)
+{
+    if (path.isEmpty() || path == mChoice.SelectedFile())
+        return;
+    if (mChoice.Select(path)) {
+        ShowTexture(&mChoice.Bitmap());
+    } else {
+        ShowTexture(nullptr);
+        if (ReportsError(path) && ShowError)
+            ShowError(TTextureChoice::LoadError());
+    }
+    mOk->setEnabled(mChoice.HasTexture());
+    mPreviewView->update();
+}
+
+} // namespace qm
