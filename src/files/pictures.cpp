@@ -136,13 +136,17 @@ bool BitmapCutShort(const QByteArray& bmp)
     const quint32 header = qFromLittleEndian<quint32>(b + 14);
     if (header < 40 || bmp.size() < 14 + 40)
         return header != 12 || qint64(offset) > bmp.size();
-    const qint64 width = qFromLittleEndian<qint32>(b + 18);
+    const qint64 width = std::abs(qint64(qFromLittleEndian<qint32>(b + 18)));
     const qint64 height = std::abs(qint64(qFromLittleEndian<qint32>(b + 22)));
     const int bits = qFromLittleEndian<quint16>(b + 28);
     const quint32 compression = qFromLittleEndian<quint32>(b + 30);
     if (compression != 0 && compression != 3 && compression != 6)
         return qint64(offset) > bmp.size();
-    return qint64(offset) + ((width * bits + 31) / 32) * 4 * height > bmp.size();
+    // A row longer than the whole file is cut short already; the product below then stays far from overflow.
+    const qint64 row = ((width * bits + 31) / 32) * 4;
+    if (height > 0 && row > bmp.size())
+        return true;
+    return qint64(offset) + row * height > bmp.size();
 }
 
 } // namespace

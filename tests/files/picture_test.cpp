@@ -174,6 +174,11 @@ TEST(PictureFiles, DamagedAndHugeFilesAreRefused)
     Put32(bmp, 18, 100000);
     Put32(bmp, 22, 100000);
     refused(bmp, "huge.bmp");
+    // The largest width, depth and height a bitmap header can claim (its size check once overflowed).
+    Put32(bmp, 18, 0x7FFFFFFF);
+    Put32(bmp, 22, -0x7FFFFFFF);
+    Put16(bmp, 28, 0xFFFF);
+    refused(bmp, "widest.bmp");
     QByteArray pcx = ReadAll(DataFile("raster-8.pcx"));
     ASSERT_GT(pcx.size(), 128);
     Put16(pcx, 8, 65535);
