@@ -122,7 +122,6 @@ class Reader
 {
 public:
     Reader(const QByteArray& data, QTextDocument& document) : mData(data), mCursor(&document) {}
-
     void Run();
 
 private:

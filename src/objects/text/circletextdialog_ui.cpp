@@ -5,6 +5,7 @@
 #include "model/cardrender.h"
 #include "model/colors.h"
 #include "objects/text/circletext.h"
+#include "objects/text/colorpalette_ui.h"
 #include "objects/text/labeldialogparts_ui.h"
 
 #include <QCheckBox>
@@ -29,11 +30,6 @@ namespace qm {
 
 namespace {
 
-// The font colours offered at once, four rows of five; "Other" opens the full colour dialog.
-constexpr TColor kPalette[20] = {16777215, 255,      65280,   16711680, 12572607, 0,       127,
-                                 32512,    8323072,  15712159, 12566463, 65535,    16776960, 16711935,
-                                 15726591, 8355711,  32639,   8355584,  8323199,  10461087};
-
 // The preview drawn on white at its own size.
 class PreviewView : public QWidget
 {
@@ -52,16 +48,6 @@ protected:
 private:
     const TKPCircleText& mPreview;
 };
-
-QIcon Swatch(TColor color)
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(ToQColor(color));
-    QPainter painter(&pixmap);
-    painter.setPen(Qt::gray);
-    painter.drawRect(0, 0, 15, 15);
-    return QIcon(pixmap);
-}
 
 QString DegreesText(int position)
 {
@@ -116,38 +102,14 @@ TCircleTextProperties::TCircleTextProperties(TKPCircleText& preview, QWidget* pa
     mMirrored->setWhatsThis(
         QStringLiteral("Lays angled letters along the inside of the circle, so that they read from the centre."));
 
-    mFontColor = new QToolButton(this);
-    mFontColor->setObjectName(QStringLiteral("FontColorButton"));
-    mFontColor->setPopupMode(QToolButton::InstantPopup);
-    auto* paletteMenu = new QMenu(mFontColor);
-    auto* paletteAction = new QWidgetAction(paletteMenu);
-    auto* palette = new QWidget(paletteMenu);
-    auto* grid = new QGridLayout(palette);
-    for (int i = 0; i < 20; ++i) {
-        auto* swatch = new QToolButton(palette);
-        swatch->setIcon(Swatch(kPalette[i]));
-        swatch->setAutoRaise(true);
-        const TColor color = kPalette[i];
-        connect(swatch, &QToolButton::clicked, this, [this, paletteMenu, color] {
-            paletteMenu->close();
+    mFontColor = PaletteButton(
+        this, "FontColorButton",
+        [this](TColor color) {
             mPreview.Font().SetColor(color);
             PreviewChanged();
-        });
-        grid->addWidget(swatch, i / 5, i % 5);
-    }
-    auto* other = new QPushButton(QStringLiteral("&Other"), palette);
-    connect(other, &QPushButton::clicked, this, [this, paletteMenu] {
-        paletteMenu->close();
-        TColor color = mPreview.Font().Color();
-        if (ChooseColor && ChooseColor(color)) {
-            mPreview.Font().SetColor(color);
-            PreviewChanged();
-        }
-    });
-    grid->addWidget(other, 4, 0, 1, 5);
-    paletteAction->setDefaultWidget(palette);
-    paletteMenu->addAction(paletteAction);
-    mFontColor->setMenu(paletteMenu);
+        },
+        [this] { return mPreview.Font().Color(); },
+        [this](TColor& color) { return ChooseColor && ChooseColor(color); });
 
     auto* fontButton = new QPushButton(QStringLiteral("Select Font"), this);
     fontButton->setObjectName(QStringLiteral("Fontbutton"));
@@ -268,7 +230,7 @@ void TCircleTextProperties::PreviewChanged()
 {
     mDegreesLabel->setText(DegreesText(mDegreesBar->value()));
     mStartingAngleLabel->setText(DegreesText(mStartingAngleBar->value()));
-    mFontColor->setIcon(Swatch(mPreview.Font().Color()));
+    mFontColor->setIcon(ColorSwatch(mPreview.Font().Color()));
     mZoomLabel->setText(QStringLiteral("%1%").arg(std::lround(mPreview.Scale() * 100.0)));
     mView->setFixedSize(std::max(1, mPreview.Width()), std::max(1, mPreview.Height()));
     mView->update();

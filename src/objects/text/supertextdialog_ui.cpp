@@ -4,6 +4,7 @@
 #include "model/cardrender.h"
 #include "model/colors.h"
 #include "model/objectdialogs.h"
+#include "objects/text/colorpalette_ui.h"
 #include "objects/text/labeldialogparts_ui.h"
 #include "objects/text/supertexttexture_ui.h"
 #include "objects/text/symbolfonts.h"
@@ -31,10 +32,11 @@ namespace qm {
 
 namespace {
 
-// The colours offered at once, four rows of five; "Other" opens the full colour dialog.
-constexpr TColor kPalette[20] = {16777215, 255,      65280,    16711680, 12572607, 0,        127,
-                                 32512,    8323072,  15712159, 12566463, 65535,    16776960, 16711935,
-                                 15726591, 8355711,  32639,    8355584,  8323199,  10461087};
+// The host's colour dialog, when there is a host.
+std::function<bool(TColor&)> ChooseColorOf(TKDialogs* dialogs)
+{
+    return [dialogs](TColor& color) { return dialogs && dialogs->ChooseColor(color); };
+}
 
 // The preview drawn on white at its own size, cut off at the panel.
 class PreviewView : public QFrame
@@ -62,53 +64,6 @@ protected:
 private:
     const TKSuperText& mPreview;
 };
-
-QIcon Swatch(TColor color)
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(ToQColor(color));
-    QPainter painter(&pixmap);
-    painter.setPen(Qt::gray);
-    painter.drawRect(0, 0, 15, 15);
-    return QIcon(pixmap);
-}
-
-// A colour button: its menu holds the palette and "Other".
-QToolButton* PaletteButton(QWidget* parent, const char* name, std::function<void(TColor)> apply,
-                           std::function<TColor()> current, TKDialogs* dialogs)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setPopupMode(QToolButton::InstantPopup);
-    button->setMinimumWidth(60);
-    auto* menu = new QMenu(button);
-    auto* action = new QWidgetAction(menu);
-    auto* palette = new QWidget(menu);
-    auto* grid = new QGridLayout(palette);
-    for (int i = 0; i < 20; ++i) {
-        auto* swatch = new QToolButton(palette);
-        swatch->setIcon(Swatch(kPalette[i]));
-        swatch->setAutoRaise(true);
-        const TColor color = kPalette[i];
-        QObject::connect(swatch, &QToolButton::clicked, button, [menu, apply, color] {
-            menu->close();
-            apply(color);
-        });
-        grid->addWidget(swatch, i / 5, i % 5);
-    }
-    auto* other = new QPushButton(QStringLiteral("&Other"), palette);
-    QObject::connect(other, &QPushButton::clicked, button, [menu, apply, current, dialogs] {
-        menu->close();
-        TColor color = current();
-        if (dialogs && dialogs->ChooseColor(color))
-            apply(color);
-    });
-    grid->addWidget(other, 4, 0, 1, 5);
-    action->setDefaultWidget(palette);
-    menu->addAction(action);
-    button->setMenu(menu);
-    return button;
-}
 
 QComboBox* List(QWidget* parent, const char* name, const QStringList& items)
 {
@@ -178,22 +133,22 @@ TSuperTextProperties::TSuperTextProperties(TKSuperText& preview, const QString& 
         };
     };
     mFontColor = PaletteButton(this, "FontColorButton", set([this](TColor c) { mPreview.Font().SetColor(c); }),
-                               [this] { return mPreview.Font().Color(); }, mDialogs);
+                               [this] { return mPreview.Font().Color(); }, ChooseColorOf(mDialogs));
     mLoadImage = new QPushButton(QStringLiteral("Load Texture"), this);
     mLoadImage->setObjectName(QStringLiteral("LoadImageButton"));
     mFillDirection = List(this, "FillDirectionCombo", {"Up", "Down", "Left", "Right"});
     mGradientFrom = PaletteButton(this, "GradientFromcolorButton",
                                   set([this](TColor c) { mPreview.SetGradientFromColor(c); }),
-                                  [this] { return mPreview.GradientFromColor(); }, mDialogs);
+                                  [this] { return mPreview.GradientFromColor(); }, ChooseColorOf(mDialogs));
     mGradientTo = PaletteButton(this, "GradientToColorButton", set([this](TColor c) { mPreview.SetGradientToColor(c); }),
-                                [this] { return mPreview.GradientToColor(); }, mDialogs);
+                                [this] { return mPreview.GradientToColor(); }, ChooseColorOf(mDialogs));
     mShadowColor = PaletteButton(this, "ShadowColorButton", set([this](TColor c) { mPreview.SetShadowcolor(c); }),
-                                 [this] { return mPreview.Shadowcolor(); }, mDialogs);
+                                 [this] { return mPreview.Shadowcolor(); }, ChooseColorOf(mDialogs));
     mShadowOrientation = List(this, "ShadowOrientationCombo",
                               {"None", "Right", "Left", "Down and Right", "Down and Left", "Down"});
     mShadowDepth = Spinner(this, "ShadowDepthSpinner");
     mOutlineColor = PaletteButton(this, "OutlineColorButton", set([this](TColor c) { mPreview.SetOutlineColor(c); }),
-                                  [this] { return mPreview.OutlineColor(); }, mDialogs);
+                                  [this] { return mPreview.OutlineColor(); }, ChooseColorOf(mDialogs));
     mOutlineStyle = List(this, "OutlineStyleCombo",
                          {"Solid Line", "Dash Line", "Dotted Line", "DashDot Line", "DashDotDot Line", "Clear"});
     mOutlineWidth = Spinner(this, "OutLineWidthSpinner");
@@ -336,11 +291,11 @@ void TSuperTextProperties::ShowValues()
     mShadowDepth->setValue(mPreview.ShadowDepth());
     mOutlineStyle->setCurrentIndex(mPreview.OutlineStyle() <= psClear ? int(mPreview.OutlineStyle()) : 0);
     mOutlineWidth->setValue(mPreview.OutlineWidth());
-    mFontColor->setIcon(Swatch(mPreview.Font().Color()));
-    mGradientFrom->setIcon(Swatch(mPreview.GradientFromColor()));
-    mGradientTo->setIcon(Swatch(mPreview.GradientToColor()));
-    mShadowColor->setIcon(Swatch(mPreview.Shadowcolor()));
-    mOutlineColor->setIcon(Swatch(mPreview.OutlineColor()));
+    mFontColor->setIcon(ColorSwatch(mPreview.Font().Color()));
+    mGradientFrom->setIcon(ColorSwatch(mPreview.GradientFromColor()));
+    mGradientTo->setIcon(ColorSwatch(mPreview.GradientToColor()));
+    mShadowColor->setIcon(ColorSwatch(mPreview.Shadowcolor()));
+    mOutlineColor->setIcon(ColorSwatch(mPreview.OutlineColor()));
     ShowPanels();
 }
 
