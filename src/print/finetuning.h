@@ -10,19 +10,29 @@ namespace qm {
 
 class TSheetPositions;
 
-// Whole steps of 1/32 inch by which the current printer's sheet is moved; they belong to the installation,
-// not to a card.
+// A scale of 100 %, in hundredths of a percent.
+constexpr int kFullScale = 10000;
+
+// How a printer's sheet is corrected; it belongs to the installation (one set per printer), not to a card.
+// Whole steps of 1/32 inch move the margins and pitches; the calibration read off the calibration page moves
+// every card position by an offset in tenths of a millimetre and stretches it by a scale in hundredths of a
+// percent, about the paper's top-left corner.
 struct TPrintNudges
 {
     int TopMargin = 0;
     int LeftMargin = 0;
     int VerticalSpacing = 0;
     int HorizontalSpacing = 0;
+    int OffsetX = 0; // 0.1 mm, to the right
+    int OffsetY = 0; // 0.1 mm, down
+    int ScaleX = kFullScale;
+    int ScaleY = kFullScale;
 
     bool operator==(const TPrintNudges& o) const
     {
         return TopMargin == o.TopMargin && LeftMargin == o.LeftMargin &&
-               VerticalSpacing == o.VerticalSpacing && HorizontalSpacing == o.HorizontalSpacing;
+               VerticalSpacing == o.VerticalSpacing && HorizontalSpacing == o.HorizontalSpacing &&
+               OffsetX == o.OffsetX && OffsetY == o.OffsetY && ScaleX == o.ScaleX && ScaleY == o.ScaleY;
     }
     bool operator!=(const TPrintNudges& o) const { return !(*this == o); }
 };

@@ -30,18 +30,21 @@ TSheetGeometry::TSheetGeometry(const CardSheetLayout& layout, const TPrintNudges
       TopMargin(layout.TopMargin + nudges.TopMargin * kNudgeStep),
       LeftMargin(layout.LeftMargin + nudges.LeftMargin * kNudgeStep),
       HPitch(layout.HPitch + nudges.HorizontalSpacing * kNudgeStep),
-      VPitch(layout.VPitch + nudges.VerticalSpacing * kNudgeStep)
+      VPitch(layout.VPitch + nudges.VerticalSpacing * kNudgeStep),
+      OffsetX(nudges.OffsetX / 254.0), OffsetY(nudges.OffsetY / 254.0),
+      ScaleX(nudges.ScaleX / double(kFullScale)), ScaleY(nudges.ScaleY / double(kFullScale))
 {}
 
 QRectF TSheetGeometry::CardRect(int row, int column, bool rotated, double landscapePageHeight) const
 {
+    // The card's top-left corner on the upright sheet, calibrated; the card keeps its size.
+    const double left = (column * HPitch + LeftMargin) * ScaleX + OffsetX;
+    const double top = (row * VPitch + TopMargin) * ScaleY + OffsetY;
     if (!rotated)
-        return QRectF(column * HPitch + LeftMargin, row * VPitch + TopMargin, CardWidth, CardHeight);
+        return QRectF(left, top, CardWidth, CardHeight);
     // The upright sheet's left edge is the landscape page's bottom edge: a card's right edge on the sheet
     // becomes its top edge on the page.
-    const double x = row * VPitch + TopMargin;
-    const double y = landscapePageHeight - (LeftMargin + column * HPitch + CardWidth);
-    return QRectF(x, y, CardHeight, CardWidth);
+    return QRectF(top, landscapePageHeight - (left + CardWidth), CardHeight, CardWidth);
 }
 
 // ---- TLabelPrinter ----
@@ -63,10 +66,12 @@ bool TLabelPrinter::Rotated() const
     return mCard.Portrait();
 }
 
-QString TLabelPrinter::StatusFormat(bool printMode)
+QString TLabelPrinter::StatusFormat(bool printMode, int pages)
 {
-    return printMode ? QStringLiteral("Printing Page %p\n%0\n%1")
-                     : QStringLiteral("Preparing Preview Page %p\n%0\n%1");
+    if (!printMode)
+        return QStringLiteral("Preparing Preview Page %p\n%0\n%1");
+    return pages > 1 ? QStringLiteral("Printing page %p of %2\n%0\n%1").arg(pages)
+                     : QStringLiteral("Printing page %p\n%0\n%1");
 }
 
 QString TLabelPrinter::FinalStatus(TJobOutcome outcome, const TKReport& report) const
@@ -132,7 +137,12 @@ void TLabelPrinter::BeforePrintLabels(TKReport& report)
         report.SetCopies(mCopies);
         mCopies = 1;
     }
-    report.SetStatusFormat(StatusFormat(mJob.PrintMode));
+    // A page range of the print dialog: every page of the job is the same sheet, so it only counts pages.
+    if (mJob.LastPage > 0)
+        mCopies = std::min(mCopies, mJob.LastPage);
+    if (mJob.FirstPage > 1)
+        mCopies = std::max(0, mCopies - (mJob.FirstPage - 1));
+    report.SetStatusFormat(StatusFormat(mJob.PrintMode, std::max(1, mCopies) * report.Copies()));
     report.StatusLines() = QStringList{QString(), QString()};
     if (!mJob.PrintMode) {
         // A preview shows one card.
@@ -153,6 +163,21 @@ void TLabelPrinter::PrintLabels(TKReport& report)
     const bool rotated = Rotated();
     const double pageHeight = report.PageHeight();
     const int copies = std::max(1, mCopies);
+
+    // Where the target keeps drawings (a PDF file), what one position prints is drawn once for the whole
+    // job and placed at every position; otherwise it is drawn at each. The drawing reaches a little beyond
+    // the card, so that outlines along its edges stay whole.
+    const double bleed = kCardBleed / double(kUnitsPerInch);
+    const QPointF toCorner(bleed, bleed);
+    int drawing = -1;
+    if (mJob.PrintMode) {
+        const QSizeF cardSize = g.CardRect(0, 0, rotated, pageHeight).size();
+        drawing = report.MakeDrawing(cardSize + QSizeF(2 * bleed, 2 * bleed), [&](TKReport& r) {
+            PrintPosition(r, QRectF(toCorner, cardSize));
+        });
+        if (report.Aborted())
+            return;
+    }
 
     int c = -1;
     int r = 0;
@@ -182,19 +207,27 @@ void TLabelPrinter::PrintLabels(TKReport& report)
         if (mCancelRequested || report.Aborted())
             break;
 
-        if (mJob.OutlineTest) {
-            report.Rectangle(card.left(), card.top(), card.right(), card.bottom());
-        } else {
-            PrintBackGround(report, card);
-            if (!mJob.PrintMode) {
-                report.SetBrush(TReportBrush{clWhite, bsClear, QImage()});
-                report.SetPen(TReportPen{clSilver, psSolid, 0, pmCopy});
-                report.Rectangle(card.left(), card.top(), card.right(), card.bottom());
-            }
-            PrintCard(report, card.topLeft());
-        }
+        if (drawing >= 0)
+            report.PlaceDrawing(drawing, card.topLeft() - toCorner);
+        else
+            PrintPosition(report, card);
         Pump();
     }
+}
+
+void TLabelPrinter::PrintPosition(TKReport& report, const QRectF& card)
+{
+    if (mJob.OutlineTest) {
+        report.Rectangle(card.left(), card.top(), card.right(), card.bottom());
+        return;
+    }
+    PrintBackGround(report, card);
+    if (!mJob.PrintMode) {
+        report.SetBrush(TReportBrush{clWhite, bsClear, QImage()});
+        report.SetPen(TReportPen{clSilver, psSolid, 0, pmCopy});
+        report.Rectangle(card.left(), card.top(), card.right(), card.bottom());
+    }
+    PrintCard(report, card.topLeft());
 }
 
 void TLabelPrinter::PrintCard(TKReport& report, QPointF origin)

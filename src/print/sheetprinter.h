@@ -36,6 +36,12 @@ struct TSheetGeometry
     double LeftMargin = 0.75;
     double HPitch = 3.5;
     double VPitch = 2.0;
+    // The printer's calibration: card positions are stretched by the scales about the paper's top-left
+    // corner and then moved by the offsets (inches), across and down the upright sheet.
+    double OffsetX = 0;
+    double OffsetY = 0;
+    double ScaleX = 1;
+    double ScaleY = 1;
 
     int PositionCount() const { return Across * Down; }
     // The card at row, column on the page: its top-left corner (the card origin) and its size. A Rotated card
@@ -53,6 +59,9 @@ struct TLabelJob
     CardSheetLayout Layout;
     TPrintNudges Nudges;
     QString BackgroundFile; // the card's background art; empty for none
+    // The print dialog's page range, counted from 1; 0 for none.
+    int FirstPage = 0;
+    int LastPage = 0;
 };
 
 enum TJobOutcome
@@ -106,7 +115,7 @@ public:
     bool Rotated() const;
 
     // The status window's texts.
-    static QString StatusFormat(bool printMode);
+    static QString StatusFormat(bool printMode, int pages = 1);
     static QString CardCaption(int index) { return QStringLiteral("Card %1").arg(index + 1); }
     // What the status window says once the job ended; empty when it simply closes.
     QString FinalStatus(TJobOutcome outcome, const TKReport& report) const;
@@ -121,6 +130,8 @@ private:
     static constexpr int kCardBleed = 24;
 
     void Pump();
+    // What one position prints: the card (or its outline) over the given place, in inches.
+    void PrintPosition(TKReport& report, const QRectF& card);
     // The card's objects with its top-left corner at origin, in inches from the paper's corner.
     void PrintCard(TKReport& report, QPointF origin);
 
