@@ -66,12 +66,10 @@ bool TLabelPrinter::Rotated() const
     return mCard.Portrait();
 }
 
-QString TLabelPrinter::StatusFormat(bool printMode, int pages)
+QString TLabelPrinter::StatusFormat(bool printMode)
 {
-    if (!printMode)
-        return QStringLiteral("Preparing Preview Page %p\n%0\n%1");
-    return pages > 1 ? QStringLiteral("Printing page %p of %2\n%0\n%1").arg(pages)
-                     : QStringLiteral("Printing page %p\n%0\n%1");
+    return printMode ? QStringLiteral("Printing Page %p\n%0\n%1")
+                     : QStringLiteral("Preparing Preview Page %p\n%0\n%1");
 }
 
 QString TLabelPrinter::FinalStatus(TJobOutcome outcome, const TKReport& report) const
@@ -137,12 +135,7 @@ void TLabelPrinter::BeforePrintLabels(TKReport& report)
         report.SetCopies(mCopies);
         mCopies = 1;
     }
-    // A page range of the print dialog: every page of the job is the same sheet, so it only counts pages.
-    if (mJob.LastPage > 0)
-        mCopies = std::min(mCopies, mJob.LastPage);
-    if (mJob.FirstPage > 1)
-        mCopies = std::max(0, mCopies - (mJob.FirstPage - 1));
-    report.SetStatusFormat(StatusFormat(mJob.PrintMode, std::max(1, mCopies) * report.Copies()));
+    report.SetStatusFormat(StatusFormat(mJob.PrintMode));
     report.StatusLines() = QStringList{QString(), QString()};
     if (!mJob.PrintMode) {
         // A preview shows one card.
@@ -163,21 +156,6 @@ void TLabelPrinter::PrintLabels(TKReport& report)
     const bool rotated = Rotated();
     const double pageHeight = report.PageHeight();
     const int copies = std::max(1, mCopies);
-
-    // Where the target keeps drawings (a PDF file), what one position prints is drawn once for the whole
-    // job and placed at every position; otherwise it is drawn at each. The drawing reaches a little beyond
-    // the card, so that outlines along its edges stay whole.
-    const double bleed = kCardBleed / double(kUnitsPerInch);
-    const QPointF toCorner(bleed, bleed);
-    int drawing = -1;
-    if (mJob.PrintMode) {
-        const QSizeF cardSize = g.CardRect(0, 0, rotated, pageHeight).size();
-        drawing = report.MakeDrawing(cardSize + QSizeF(2 * bleed, 2 * bleed), [&](TKReport& r) {
-            PrintPosition(r, QRectF(toCorner, cardSize));
-        });
-        if (report.Aborted())
-            return;
-    }
 
     int c = -1;
     int r = 0;
@@ -207,27 +185,19 @@ void TLabelPrinter::PrintLabels(TKReport& report)
         if (mCancelRequested || report.Aborted())
             break;
 
-        if (drawing >= 0)
-            report.PlaceDrawing(drawing, card.topLeft() - toCorner);
-        else
-            PrintPosition(report, card);
+        if (mJob.OutlineTest) {
+            report.Rectangle(card.left(), card.top(), card.right(), card.bottom());
+        } else {
+            PrintBackGround(report, card);
+            if (!mJob.PrintMode) {
+                report.SetBrush(TReportBrush{clWhite, bsClear, QImage()});
+                report.SetPen(TReportPen{clSilver, psSolid, 0, pmCopy});
+                report.Rectangle(card.left(), card.top(), card.right(), card.bottom());
+            }
+            PrintCard(report, card.topLeft());
+        }
         Pump();
     }
-}
-
-void TLabelPrinter::PrintPosition(TKReport& report, const QRectF& card)
-{
-    if (mJob.OutlineTest) {
-        report.Rectangle(card.left(), card.top(), card.right(), card.bottom());
-        return;
-    }
-    PrintBackGround(report, card);
-    if (!mJob.PrintMode) {
-        report.SetBrush(TReportBrush{clWhite, bsClear, QImage()});
-        report.SetPen(TReportPen{clSilver, psSolid, 0, pmCopy});
-        report.Rectangle(card.left(), card.top(), card.right(), card.bottom());
-    }
-    PrintCard(report, card.topLeft());
 }
 
 void TLabelPrinter::PrintCard(TKReport& report, QPointF origin)

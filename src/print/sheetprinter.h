@@ -59,9 +59,6 @@ struct TLabelJob
     CardSheetLayout Layout;
     TPrintNudges Nudges;
     QString BackgroundFile; // the card's background art; empty for none
-    // The print dialog's page range, counted from 1; 0 for none.
-    int FirstPage = 0;
-    int LastPage = 0;
 };
 
 enum TJobOutcome
@@ -115,7 +112,7 @@ public:
     bool Rotated() const;
 
     // The status window's texts.
-    static QString StatusFormat(bool printMode, int pages = 1);
+    static QString StatusFormat(bool printMode);
     static QString CardCaption(int index) { return QStringLiteral("Card %1").arg(index + 1); }
     // What the status window says once the job ended; empty when it simply closes.
     QString FinalStatus(TJobOutcome outcome, const TKReport& report) const;
@@ -130,8 +127,6 @@ private:
     static constexpr int kCardBleed = 24;
 
     void Pump();
-    // What one position prints: the card (or its outline) over the given place, in inches.
-    void PrintPosition(TKReport& report, const QRectF& card);
     // The card's objects with its top-left corner at origin, in inches from the paper's corner.
     void PrintCard(TKReport& report, QPointF origin);
 
