@@ -14,6 +14,7 @@
 #include "platform/helphook.h"
 #include "print/layoutdialog_ui.h"
 #include "print/printcommands_ui.h"
+#include "print/printercalibration.h"
 #include "print/printers_ui.h"
 
 #include <QAction>
@@ -138,6 +139,9 @@ TMainScreen::TMainScreen(TDocumentPrompts* prompts, const QString& prefsPath, QW
                        "commands."));
     mDocument = std::make_unique<TCardDocument>(Panel(), *prompts, prefsPath);
     mPrint = std::make_unique<TPrintCommands>(this, Panel());
+    mPrint->NudgesFor = [this](const QString& printer) {
+        return LoadPrinterNudges(mDocument->Prefs().Path(), printer);
+    };
 
     // The card sits near the top-left corner of a scrolling area of its own colour.
     mPanelHolder = new QWidget;
@@ -364,16 +368,14 @@ void TMainScreen::PrintClick()
 
 void TMainScreen::FineTuneClick()
 {
-    PrinterPreferences p = mDocument->Prefs().LoadPrinter();
-    TPrintNudges nudges{p.TopMarginNudge, p.LeftMarginNudge, p.VerticalSpacing, p.HorizontalSpacing};
-    if (!mPrint->FineTune(nudges))
+    // The fine tuning of the printer the jobs go to, kept under its name.
+    const QString printer = mPrint->CalibrationPrinter();
+    const QString ini = mDocument->Prefs().Path();
+    TPrintNudges nudges = LoadPrinterNudges(ini, printer);
+    if (!mPrint->FineTune(nudges, mDocument->Layout().Papersize))
         return;
-    p.TopMarginNudge = nudges.TopMargin;
-    p.LeftMarginNudge = nudges.LeftMargin;
-    p.VerticalSpacing = nudges.VerticalSpacing;
-    p.HorizontalSpacing = nudges.HorizontalSpacing;
     QString error;
-    if (!mDocument->Prefs().SavePreferences(p, Panel().Font(), &error))
+    if (!SavePrinterNudges(ini, printer, nudges, CalibrationNames(), &error))
         QMessageBox::information(this, QStringLiteral("Information"), error);
 }
 

@@ -8,6 +8,7 @@
 #include "app/cardfile.h"
 #include "model/cardmodel.h"
 #include "platform/headless.h"
+#include "print/printercalibration.h"
 #include "print/sheetprinter.h"
 #include "print/pagedreport.h"
 #include "print/recordingreport.h"
@@ -141,11 +142,9 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
     job.PrintMode = !options.Preview;
     job.OutlineTest = options.Outline;
     job.Layout = layout;
-    if (options.Nudges) {
-        const PrinterPreferences printer = preferences.LoadPrinter();
-        job.Nudges = {printer.TopMarginNudge, printer.LeftMarginNudge, printer.VerticalSpacing,
-                      printer.HorizontalSpacing};
-    }
+    // The fine tuning kept for PDF files (the "Printer" keys when none was kept yet).
+    if (options.Nudges)
+        job.Nudges = LoadPrinterNudges(preferences.Path(), PdfFileCalibrationName());
     job.BackgroundFile = ResolveBackgroundFile(companion.Background);
     if (!options.Positions.empty()) {
         const int count = layout.Across * layout.Down;

@@ -1,6 +1,8 @@
 // TPrintFineTune: four panels of explanation, name, value and arrows; Default, Ok and Cancel.
 #include "print/finetuningdialog_ui.h"
 
+#include "print/calibrationpanel_ui.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,7 +13,8 @@
 
 namespace qm {
 
-TPrintFineTune::TPrintFineTune(const TPrintNudges& nudges, QWidget* parent) : QDialog(parent), mLogic(nudges)
+TPrintFineTune::TPrintFineTune(const TPrintNudges& nudges, QWidget* parent, const QString& printer)
+    : QDialog(parent), mLogic(nudges)
 {
     setWindowTitle(QStringLiteral("Printer Fine-Tuning"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -56,6 +59,8 @@ TPrintFineTune::TPrintFineTune(const TPrintNudges& nudges, QWidget* parent) : QD
         mUp[size_t(i)] = up;
         mDown[size_t(i)] = down;
     }
+    mCalibration = new TCalibrationPanel(nudges, printer, this);
+    layout->addWidget(mCalibration);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* defaults = buttons->addButton(QStringLiteral("Default"), QDialogButtonBox::ResetRole);
     defaults->setObjectName(QStringLiteral("DefaultButton"));
@@ -66,6 +71,7 @@ TPrintFineTune::TPrintFineTune(const TPrintNudges& nudges, QWidget* parent) : QD
     cancel->setObjectName(QStringLiteral("Cancelbutton"));
     connect(defaults, &QPushButton::clicked, this, [this] {
         mLogic.Default();
+        mCalibration->Show(mLogic.Nudges());
         Refresh();
     });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -84,6 +90,15 @@ void TPrintFineTune::Refresh()
 {
     for (int i = 0; i < TFineTuneNudges::kNudgeCount; ++i)
         mValues[size_t(i)]->setText(mLogic.Caption(TFineTuneNudges::TNudge(i)));
+}
+
+void TPrintFineTune::accept()
+{
+    TPrintNudges n = mLogic.Nudges();
+    if (!mCalibration->Take(&n))
+        return;
+    mLogic = TFineTuneNudges(n);
+    QDialog::accept();
 }
 
 } // namespace qm

@@ -12,11 +12,15 @@ class QToolButton;
 
 namespace qm {
 
+class TCalibrationPanel;
+
 class TPrintFineTune : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TPrintFineTune(const TPrintNudges& nudges, QWidget* parent = nullptr);
+    // printer: the name of the printer these values are for, shown on the dialog.
+    explicit TPrintFineTune(const TPrintNudges& nudges, QWidget* parent = nullptr,
+                            const QString& printer = QStringLiteral("PDF file"));
 
     // The nudges as the dialog holds them; the caller takes them over on OK.
     const TPrintNudges& Nudges() const { return mLogic.Nudges(); }
@@ -24,6 +28,11 @@ public:
     // The spin buttons' arrows, for a nudge.
     QToolButton* UpperArrow(TFineTuneNudges::TNudge which) const { return mUp[size_t(which)]; }
     QToolButton* LowerArrow(TFineTuneNudges::TNudge which) const { return mDown[size_t(which)]; }
+    // The printer's offsets, scales and calibration-page readings.
+    TCalibrationPanel* Calibration() const { return mCalibration; }
+
+    // Ok: the offsets and scales as entered are taken over; a wrong entry says why and the dialog stays.
+    void accept() override;
 
 private:
     void Refresh();
@@ -32,6 +41,7 @@ private:
     std::array<QLabel*, TFineTuneNudges::kNudgeCount> mValues{};
     std::array<QToolButton*, TFineTuneNudges::kNudgeCount> mUp{};
     std::array<QToolButton*, TFineTuneNudges::kNudgeCount> mDown{};
+    TCalibrationPanel* mCalibration = nullptr;
 };
 
 } // namespace qm

@@ -4,6 +4,8 @@
 #include "design/cardpanel.h"
 #include "print/previewwindow_ui.h"
 #include "print/printers_ui.h"
+#include "print/calibrationpage.h"
+#include "print/calibrationpanel_ui.h"
 #include "print/finetuningdialog_ui.h"
 #include "print/printstatus_ui.h"
 #include "print/recordingreport.h"
@@ -158,12 +160,48 @@ bool TPrintCommands::PrinterSetup()
     return ReportPrinter().SetupDialog(mWindow);
 }
 
-bool TPrintCommands::FineTune(TPrintNudges& nudges)
+bool TPrintCommands::FineTune(TPrintNudges& nudges, int paperSize)
 {
-    TPrintFineTune dialog(nudges, mWindow);
+    TPrintFineTune dialog(nudges, mWindow, CalibrationPrinter());
+    const QSizeF paper = PaperSizeInches(paperSize);
+    dialog.Calibration()->SetMarks(CalibrationMarksFor(paper.width(), paper.height()));
+    dialog.Calibration()->PrintCalibrationPage = [this, paperSize] { PrintCalibrationPage(paperSize); };
     if (dialog.exec() != QDialog::Accepted)
         return false;
     nudges = dialog.Nudges();
+    return true;
+}
+
+QString TPrintCommands::CalibrationPrinter()
+{
+    return ReportPrinter().CalibrationName();
+}
+
+bool TPrintCommands::PrintCalibrationPage(int paperSize)
+{
+    TKPrinterReport& printer = ReportPrinter();
+    if (printer.IsPdf()) {
+        QString file = ChoosePdfFile(QDir(mPdfFolder).filePath(QStringLiteral("calibration page.pdf")));
+        if (file.isEmpty())
+            return false;
+        if (QFileInfo(file).suffix().isEmpty())
+            file += QStringLiteral(".pdf");
+        printer.Printer().setOutputFileName(file);
+        mPdfFolder = QFileInfo(file).absolutePath();
+    }
+    const int copies = printer.Copies();
+    const bool done = qm::PrintCalibrationPage(printer, paperSize, CalibrationPrinter());
+    printer.SetCopies(copies);
+    if (!done) {
+        if (Inform)
+            Inform(QStringLiteral("The calibration page was not printed: %1").arg(printer.ErrorString()));
+        return false;
+    }
+    if (printer.IsPdf() && Inform) {
+        const QFileInfo file(printer.Printer().outputFileName());
+        Inform(QStringLiteral("The calibration page was printed to the PDF file\n%1")
+                   .arg(QDir::toNativeSeparators(file.absoluteFilePath())));
+    }
     return true;
 }
 
@@ -174,7 +212,7 @@ TJobOutcome TPrintCommands::DoPrint(const TPrintSettings& settings, bool printMo
     job.OutlineTest = outlineTest;
     job.Positions = mPositions;
     job.Layout = settings.Layout;
-    job.Nudges = settings.Nudges;
+    job.Nudges = NudgesFor ? NudgesFor(CalibrationPrinter()) : settings.Nudges;
     job.BackgroundFile = settings.BackgroundFile;
     TLabelPrinter labels(mPanel, job);
 

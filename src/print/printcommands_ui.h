@@ -65,8 +65,14 @@ public:
     bool PrintOutlineTestPage(const TPrintSettings& settings);
     // "Printer S&etup".
     bool PrinterSetup();
-    // "Printer Fine &Tuning": true with nudges changed when the dialog ended with Ok (then save them).
-    bool FineTune(TPrintNudges& nudges);
+    // "Printer Fine &Tuning": true with nudges changed when the dialog ended with Ok (then save them). The
+    // dialog names the printer and prints the calibration page on it.
+    bool FineTune(TPrintNudges& nudges, int paperSize = kPaperLetter);
+    // The printer the jobs go to, by the name its fine tuning is kept under.
+    QString CalibrationPrinter();
+    // The calibration page on paper of the given size, on the printer the jobs go to (a PDF file is asked
+    // for). False when abandoned or failed.
+    bool PrintCalibrationPage(int paperSize);
 
     // Shows the recorded pages; the preview window by default (tests look at the pages instead).
     std::function<void(std::vector<TReportPage>&)> ShowPreview;
@@ -75,6 +81,9 @@ public:
     std::function<QString(const QString& proposed)> ChoosePdfFile;
     // Tells the user something (where a PDF file went); an information box by default.
     std::function<void(const QString&)> Inform;
+    // The fine tuning of a printer (by CalibrationPrinter's name); when set, a job takes it for the printer
+    // it goes to rather than the settings' nudges.
+    std::function<TPrintNudges(const QString& printer)> NudgesFor;
 
 private:
     // Runs one job with the status window; the recorded pages for a preview.

@@ -1,6 +1,8 @@
 // The printer check and the report printer over QPrinter, with its set-up and print dialogs.
 #include "print/printers_ui.h"
 
+#include "print/printercalibration.h"
+
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -25,6 +27,11 @@ TPrinterCheck CheckPrinters()
     return CheckPrinterList(QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName());
 }
 
+QStringList CalibrationNames()
+{
+    return QPrinterInfo::availablePrinterNames() << PdfFileCalibrationName();
+}
+
 TKPrinterReport::TKPrinterReport() : mPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     if (!CheckPrinters().Ok)
@@ -45,6 +52,11 @@ QString TKPrinterReport::TargetName() const
         return mPrinter->printerName();
     const QString file = QFileInfo(mPrinter->outputFileName()).fileName();
     return file.isEmpty() ? QStringLiteral("PDF file") : QStringLiteral("PDF file %1").arg(file);
+}
+
+QString TKPrinterReport::CalibrationName() const
+{
+    return IsPdf() ? PdfFileCalibrationName() : mPrinter->printerName();
 }
 
 int TKPrinterReport::MaxCopies() const

@@ -23,6 +23,8 @@ struct TPrinterCheck
 TPrinterCheck CheckPrinterList(const QStringList& installed, const QString& defaultPrinter);
 // The system's printers as QPrinterInfo sees them.
 TPrinterCheck CheckPrinters();
+// Every name fine tuning can be kept under: the installed printers' and "PDF file".
+QStringList CalibrationNames();
 
 // The report printer. It starts on the default printer; with no printer installed it writes a PDF file,
 // which is always a target, so printing works on a machine without printers. Coordinates count from the
@@ -38,6 +40,8 @@ public:
     bool IsPdf() const;
     // The printer's name, or "PDF file" followed by the file's name.
     QString TargetName() const;
+    // The name its fine tuning is kept under: the printer's, or "PDF file" for any PDF file.
+    QString CalibrationName() const;
     int MaxCopies() const override;
     double UnprintableBottomMargin() const override;
 

@@ -36,14 +36,20 @@ inline bool WriteFile(const QString& path, const QByteArray& bytes)
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-// One page of a PDF file as a grey picture at the given resolution; null when poppler failed.
-inline QImage RenderPdfPage(const QString& pdf, int dpi, int page = 1)
+// One page of a PDF file as a grey picture at the given resolution; null when poppler failed. With an area
+// (in pixels at that resolution) only that part of the page.
+inline QImage RenderPdfPage(const QString& pdf, int dpi, int page = 1, const QRect& area = QRect())
 {
     QTemporaryDir dir;
     const QString prefix = dir.filePath(QStringLiteral("page"));
-    RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
-                                         QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                                         QString::number(page), QStringLiteral("-singlefile"), pdf, prefix});
+    QStringList args{QStringLiteral("-r"), QString::number(dpi),  QStringLiteral("-gray"),
+                     QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                     QString::number(page)};
+    if (!area.isEmpty())
+        args << QStringLiteral("-x") << QString::number(area.x()) << QStringLiteral("-y")
+             << QString::number(area.y()) << QStringLiteral("-W") << QString::number(area.width())
+             << QStringLiteral("-H") << QString::number(area.height());
+    RunTool(QStringLiteral("pdftoppm"), args << QStringLiteral("-singlefile") << pdf << prefix);
     // A binary grey map: "P5", width, height, 255, then one byte per pixel.
     QFile file(prefix + QStringLiteral(".pgm"));
     if (!file.open(QIODevice::ReadOnly))

@@ -1,0 +1,148 @@
+// The calibration page: millimetre and inch rulers from the paper's edges, three cross-hairs, the
+// instruction.
+#include "print/calibrationpage.h"
+
+#include "print/report.h"
+
+namespace qm {
+
+namespace {
+
+constexpr double kMm = 1 / 25.4; // inches
+
+// A hairline: one device pixel, as thin as the printer draws, so its middle is easy to find.
+void hairline(TKReport& report)
+{
+    report.SetPen(TReportPen{clBlack, psSolid, 1, pmCopy});
+}
+
+void line(TKReport& report, double x1, double y1, double x2, double y2)
+{
+    report.MoveTo(x1, y1);
+    report.LineTo(x2, y2);
+}
+
+void smallFont(TKReport& report, double size, bool bold = false)
+{
+    TReportFont font;
+    font.Name = QStringLiteral("DejaVu Sans");
+    font.Size = size;
+    font.Bold = bold;
+    report.SetFont(font);
+}
+
+// Ticks along the top edge (across) or the left edge (down), counted from the paper's edge: millimetres
+// next to the edge, inches a row further in.
+void ruler(TKReport& report, bool across)
+{
+    const double length = across ? report.PageWidth() : report.PageHeight();
+    const auto tick = [&](double at, double from, double to) {
+        if (across)
+            line(report, at, from, at, to);
+        else
+            line(report, from, at, to, at);
+    };
+    const auto label = [&](double at, double offset, const QString& text) {
+        if (across)
+            report.TextOut(at + 0.4 * kMm, offset, text);
+        else
+            report.TextOut(offset, at + 0.4 * kMm, text);
+    };
+    hairline(report);
+    smallFont(report, 5);
+    for (int mm = 1; mm * kMm < length; ++mm) {
+        const double at = mm * kMm;
+        const double size = (mm % 10 == 0 ? 5.0 : mm % 5 == 0 ? 3.5 : 2.0) * kMm;
+        tick(at, 0, size);
+        if (mm % 10 == 0)
+            label(at, 4 * kMm, QString::number(mm));
+    }
+    // Inches in eighths, the ticks rising from a base line 16 mm from the edge.
+    const double base = 16 * kMm;
+    if (across)
+        line(report, 0, base, length, base);
+    else
+        line(report, base, 0, base, length);
+    for (int eighth = 1; eighth / 8.0 < length; ++eighth) {
+        const double at = eighth / 8.0;
+        const double size = (eighth % 8 == 0 ? 5.0 : eighth % 4 == 0 ? 3.5 : 2.0) * kMm;
+        tick(at, base - size, base);
+        if (eighth % 8 == 0)
+            label(at, base + 0.5 * kMm, QStringLiteral("%1 in").arg(eighth / 8));
+    }
+    smallFont(report, 6, true);
+    if (across) {
+        report.TextOut(22 * kMm, 7 * kMm, QStringLiteral("mm from the left edge"));
+        report.TextOut(22 * kMm, 11 * kMm, QStringLiteral("inches from the left edge"));
+    }
+}
+
+// A cross-hair centred on (x, y) in millimetres, with its name and distances beside it.
+void crossHair(TKReport& report, double x, double y, const QString& name)
+{
+    const double cx = x * kMm, cy = y * kMm, arm = 10 * kMm, ring = 4 * kMm;
+    hairline(report);
+    report.SetBrush(TReportBrush{clWhite, bsClear, QImage()});
+    line(report, cx - arm, cy, cx + arm, cy);
+    line(report, cx, cy - arm, cx, cy + arm);
+    report.Ellipse(cx - ring, cy - ring, cx + ring, cy + ring);
+    smallFont(report, 9, true);
+    report.TextOut(cx + 1.5 * kMm, cy - 8 * kMm, name);
+    smallFont(report, 6);
+    report.TextOut(cx + 1.5 * kMm, cy + 1 * kMm,
+                   QStringLiteral("%1 mm across, %2 mm down").arg(x, 0, 'f', 0).arg(y, 0, 'f', 0));
+}
+
+} // namespace
+
+QStringList CalibrationInstructions(const TCalibrationMarks& m, const QString& printer)
+{
+    const auto mm = [](double v) { return QString::number(v, 'f', 1); };
+    return {
+        QStringLiteral("Quillmark calibration page for %1").arg(printer),
+        QStringLiteral(
+            "This page is printed without any fine tuning. With a good ruler, measure in millimetres:"),
+        QStringLiteral("1. from the LEFT edge of the paper to the upright line of cross-hair A, then of B;"),
+        QStringLiteral("2. from the TOP edge of the paper to the level line of cross-hair A, then of C."),
+        QStringLiteral("A printer that prints true gives A %1 and B %2 across, A %3 and C %4 down.")
+            .arg(mm(m.Ax), mm(m.Bx), mm(m.Ay), mm(m.Cy)),
+        QStringLiteral("3. Enter the four readings in File, Printer Fine Tuning, under \"Readings from the "
+                       "calibration page\","),
+        QStringLiteral(
+            "    click Use Readings and then Ok: the offsets and scales for this printer are worked "
+            "out and kept."),
+        QStringLiteral(
+            "The rulers count from the top and left edges of the paper: where the paper's edge meets "
+            "them shows the shift."),
+    };
+}
+
+void DrawCalibrationPage(TKReport& report, const QString& printer)
+{
+    const TCalibrationMarks marks = CalibrationMarksFor(report.PageWidth(), report.PageHeight());
+    ruler(report, true);
+    ruler(report, false);
+    crossHair(report, marks.Ax, marks.Ay, QStringLiteral("A"));
+    crossHair(report, marks.Bx, marks.Ay, QStringLiteral("B"));
+    crossHair(report, marks.Ax, marks.Cy, QStringLiteral("C"));
+
+    const QStringList lines = CalibrationInstructions(marks, printer);
+    double y = (marks.Ay + 25) * kMm;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        smallFont(report, i == 0 ? 12 : 9, i == 0);
+        report.TextOut(marks.Ax * kMm, y, lines[i]);
+        y += report.LineHeight() * (i == 0 ? 1.6 : 1.25);
+    }
+}
+
+bool PrintCalibrationPage(TKReport& report, int paperSize, const QString& printer)
+{
+    report.SetPaperSize(paperSize);
+    report.SetOrientation(roDefault);
+    report.SetCopies(1);
+    report.SetMargins(0, 0, 0, 0);
+    report.SetTitle(QStringLiteral("Quillmark calibration page"));
+    return report.Execute(nullptr, [&printer](TKReport& r) { DrawCalibrationPage(r, printer); });
+}
+
+} // namespace qm

@@ -1,0 +1,178 @@
+// TCalibrationPanel: printer name, offset and scale entries, calibration-page readings, the page's button.
+#include "print/calibrationpanel_ui.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qm {
+
+namespace {
+
+const char* const kEntryNames[] = {"Offset across", "Offset down", "Scale across", "Scale down",
+                                   "A across",      "B across",    "A down",       "C down"};
+
+QString entryName(int i)
+{
+    return QString::fromLatin1(kEntryNames[i]);
+}
+
+} // namespace
+
+TCalibrationPanel::TCalibrationPanel(const TPrintNudges& nudges, const QString& printer, QWidget* parent)
+    : QWidget(parent)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* name =
+        new QLabel(QStringLiteral("These settings are for: <b>%1</b>").arg(printer.toHtmlEscaped()), this);
+    name->setObjectName(QStringLiteral("PrinterName"));
+    name->setWhatsThis(QStringLiteral("Each printer keeps its own fine tuning. Choose another printer with "
+                                      "File, Printer Setup."));
+    layout->addWidget(name);
+
+    auto* correction = new QGroupBox(QStringLiteral("Calibration"), this);
+    auto* grid = new QGridLayout(correction);
+    // Lines broken by hand: a wrapped label gets squeezed in a dialog this tall.
+    auto* explanation = new QLabel(
+        QStringLiteral("Moves every card by an offset (right and down) and stretches its distance\n"
+                       "from the paper's top-left corner by a scale, for a feed that stretches the page."),
+        correction);
+    grid->addWidget(explanation, 0, 0, 1, 4);
+    for (int i = eOffsetX; i <= eScaleY; ++i) {
+        auto* edit = new QLineEdit(correction);
+        edit->setObjectName(entryName(i));
+        edit->setMaximumWidth(90);
+        const int row = 1 + i % 2, column = i < eScaleX ? 0 : 2;
+        grid->addWidget(
+            new QLabel(entryName(i) + (i < eScaleX ? QStringLiteral(" (mm):") : QStringLiteral(" (%):")),
+                       correction),
+            row, column);
+        grid->addWidget(edit, row, column + 1);
+        mEntries[i] = edit;
+    }
+    layout->addWidget(correction);
+
+    auto* readings = new QGroupBox(QStringLiteral("Readings from the calibration page (mm)"), this);
+    auto* rgrid = new QGridLayout(readings);
+    auto* how =
+        new QLabel(QStringLiteral("Print the calibration page, measure cross-hairs A and B from the paper's\n"
+                                  "left edge and A and C from its top edge, then click Use Readings."),
+                   readings);
+    rgrid->addWidget(how, 0, 0, 1, 4);
+    for (int i = eReadAx; i <= eReadCy; ++i) {
+        auto* edit = new QLineEdit(readings);
+        edit->setObjectName(entryName(i));
+        edit->setMaximumWidth(90);
+        const int k = i - eReadAx;
+        const int row = 1 + k / 2, column = (k % 2) * 2;
+        rgrid->addWidget(new QLabel(entryName(i) + QLatin1Char(':'), readings), row, column);
+        rgrid->addWidget(edit, row, column + 1);
+        mEntries[i] = edit;
+    }
+    mPrintPage = new QPushButton(QStringLiteral("Print Calibration Page"), readings);
+    mPrintPage->setObjectName(QStringLiteral("CalibrationPageButton"));
+    mUseReadings = new QPushButton(QStringLiteral("Use Readings"), readings);
+    mUseReadings->setObjectName(QStringLiteral("UseReadingsButton"));
+    rgrid->addWidget(mPrintPage, 3, 0, 1, 2);
+    rgrid->addWidget(mUseReadings, 3, 2, 1, 2);
+    connect(mPrintPage, &QPushButton::clicked, this, [this] {
+        if (PrintCalibrationPage)
+            PrintCalibrationPage();
+    });
+    connect(mUseReadings, &QPushButton::clicked, this, [this] { UseReadings(); });
+    layout->addWidget(readings);
+
+    mMessage = new QLabel(this);
+    mMessage->setObjectName(QStringLiteral("CalibrationMessage"));
+    mMessage->setWordWrap(true);
+    mMessage->setStyleSheet(QStringLiteral("color: #b00000"));
+    mMessage->hide();
+    layout->addWidget(mMessage);
+
+    SetMarks(mMarks);
+    Show(nudges);
+}
+
+void TCalibrationPanel::SetMarks(const TCalibrationMarks& marks)
+{
+    mMarks = marks;
+    const double nominal[] = {marks.Ax, marks.Bx, marks.Ay, marks.Cy};
+    for (int i = eReadAx; i <= eReadCy; ++i)
+        mEntries[i]->setPlaceholderText(QString::number(nominal[i - eReadAx], 'f', 1));
+}
+
+void TCalibrationPanel::Show(const TPrintNudges& nudges)
+{
+    mEntries[eOffsetX]->setText(OffsetText(nudges.OffsetX));
+    mEntries[eOffsetY]->setText(OffsetText(nudges.OffsetY));
+    mEntries[eScaleX]->setText(ScaleText(nudges.ScaleX));
+    mEntries[eScaleY]->setText(ScaleText(nudges.ScaleY));
+    mMessage->hide();
+}
+
+QString TCalibrationPanel::Message() const
+{
+    return mMessage->isHidden() ? QString() : mMessage->text();
+}
+
+void TCalibrationPanel::SayProblem(const QString& message)
+{
+    mMessage->setText(message);
+    mMessage->show();
+}
+
+bool TCalibrationPanel::Take(TPrintNudges* nudges)
+{
+    TPrintNudges n = *nudges;
+    QString error;
+    int* fields[] = {&n.OffsetX, &n.OffsetY, &n.ScaleX, &n.ScaleY};
+    for (int i = eOffsetX; i <= eScaleY; ++i) {
+        const bool ok = i < eScaleX ? ParseOffset(mEntries[i]->text(), entryName(i), fields[i], &error)
+                                    : ParseScale(mEntries[i]->text(), entryName(i), fields[i], &error);
+        if (!ok) {
+            SayProblem(error);
+            mEntries[i]->setFocus();
+            mEntries[i]->selectAll();
+            return false;
+        }
+    }
+    mMessage->hide();
+    *nudges = n;
+    return true;
+}
+
+bool TCalibrationPanel::UseReadings()
+{
+    double values[4] = {};
+    for (int i = eReadAx; i <= eReadCy; ++i) {
+        QString text = mEntries[i]->text().trimmed();
+        text.replace(QLatin1Char(','), QLatin1Char('.'));
+        bool ok = false;
+        values[i - eReadAx] = text.toDouble(&ok);
+        if (!ok) {
+            SayProblem(QStringLiteral("%1 must be the distance you measured, in millimetres, such as %2.")
+                           .arg(entryName(i), mEntries[i]->placeholderText()));
+            mEntries[i]->setFocus();
+            return false;
+        }
+    }
+    TCalibrationReadings readings;
+    readings.Ax = values[0];
+    readings.Bx = values[1];
+    readings.Ay = values[2];
+    readings.Cy = values[3];
+    TPrintNudges n;
+    QString error;
+    if (!CorrectionsFromReadings(mMarks, readings, &n, &error)) {
+        SayProblem(error);
+        return false;
+    }
+    Show(n);
+    return true;
+}
+
+} // namespace qm

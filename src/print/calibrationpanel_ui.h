@@ -1,0 +1,64 @@
+// TCalibrationPanel: the fine-tuning dialog's part for the printer's calibration: which printer, its offsets
+// and scales, the readings from the calibration page and the button that prints one.
+#pragma once
+
+#include "print/printercalibration.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace qm {
+
+class TCalibrationPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    TCalibrationPanel(const TPrintNudges& nudges, const QString& printer, QWidget* parent = nullptr);
+
+    // Shows the offsets and scales of nudges in the entries.
+    void Show(const TPrintNudges& nudges);
+    // The entries into nudges' offsets and scales; false (nudges unchanged) with the reason shown on the
+    // panel when an entry is wrong.
+    bool Take(TPrintNudges* nudges);
+    // "Use Readings": the four readings worked into offsets and scales shown in the entries; false with the
+    // reason shown when they cannot be used.
+    bool UseReadings();
+    QString Message() const;
+
+    enum TEntry
+    {
+        eOffsetX,
+        eOffsetY,
+        eScaleX,
+        eScaleY,
+        eReadAx,
+        eReadBx,
+        eReadAy,
+        eReadCy,
+        kEntryCount
+    };
+    QLineEdit* Entry(TEntry which) const { return mEntries[which]; }
+    QPushButton* UseReadingsButton() const { return mUseReadings; }
+    QPushButton* CalibrationPageButton() const { return mPrintPage; }
+
+    // "Print Calibration Page": prints the page on the printer these values are for.
+    std::function<void()> PrintCalibrationPage;
+    // The page's marks on the paper the cards are printed on (Letter until told).
+    void SetMarks(const TCalibrationMarks& marks);
+
+private:
+    void SayProblem(const QString& message);
+
+    QLineEdit* mEntries[kEntryCount] = {};
+    QLabel* mMessage = nullptr;
+    QPushButton* mUseReadings = nullptr;
+    QPushButton* mPrintPage = nullptr;
+    TCalibrationMarks mMarks;
+};
+
+} // namespace qm
