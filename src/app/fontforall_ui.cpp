@@ -2,6 +2,8 @@
 #include "app/fontforall_ui.h"
 
 #include "design/dialogbar_ui.h"
+#include "platform/helphook.h"
+#include "platform/helptopics.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -49,6 +51,8 @@ TChangeFontAll::TChangeFontAll(QWidget* parent) : QDialog(parent)
     connect(HelpButton, &QPushButton::clicked, this, [this] {
         if (OnHelp)
             OnHelp();
+        else
+            OpenHelpContext(kHelpFontForAll);
     });
     auto* grid = new QGridLayout(this);
     grid->addWidget(FontList, 0, 0);

@@ -1,11 +1,18 @@
-// THelpWindow: a browser over the bundled help pages with back, forward and contents buttons.
+// THelpWindow: a browser over the bundled help pages with back, forward, contents and a search.
 #include "app/helpwindow_ui.h"
+
+#include "app/helpsearch.h"
+#include "platform/helptopics.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -13,9 +20,10 @@
 namespace qm {
 
 namespace {
+// fileName may carry a place on the page ("printing.html#preview").
 QUrl PageIfThere(const QString& fileName)
 {
-    const QString resource = QStringLiteral(":/help/") + fileName;
+    const QString resource = QStringLiteral(":/help/") + fileName.section(QLatin1Char('#'), 0, 0);
     if (!QFile::exists(resource))
         return QUrl();
     return QUrl(QStringLiteral("qrc:/help/") + fileName);
@@ -44,16 +52,72 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(mBrowser, &QTextBrowser::sourceChanged, this,
             [this] { setWindowTitle(QStringLiteral("Quillmark Help - ") + mBrowser->documentTitle()); });
 
+    mSearch = new QLineEdit(this);
+    mSearch->setObjectName(QStringLiteral("SearchEdit"));
+    mSearch->setPlaceholderText(QStringLiteral("Search the help"));
+    mSearch->setClearButtonEnabled(true);
+    mResults = new QListWidget(this);
+    mResults->setObjectName(QStringLiteral("SearchResults"));
+    connect(mSearch, &QLineEdit::textChanged, this, &THelpWindow::Search);
+    connect(mResults, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        if (item)
+            mBrowser->setSource(QUrl(QStringLiteral("qrc:/help/") + item->data(Qt::UserRole).toString()));
+    });
+    auto* side = new QWidget(this);
+    auto* sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->addWidget(mSearch);
+    sideLayout->addWidget(mResults, 1);
+
+    back->setWhatsThis(QStringLiteral("Goes back to the page you read before."));
+    forward->setWhatsThis(QStringLiteral("Goes forward again after Back."));
+    contents->setWhatsThis(QStringLiteral("Shows the list of all help pages."));
+    close->setWhatsThis(QStringLiteral("Closes the help."));
+    mSearch->setWhatsThis(QStringLiteral("Type words to find: the list below shows the pages that contain all "
+                                         "of them, the best first. Click one to read it."));
+    mResults->setWhatsThis(QStringLiteral("The pages that contain the words you searched for."));
+    mBrowser->setWhatsThis(QStringLiteral("The help page. Click an underlined link to follow it."));
+
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back);
     buttons->addWidget(forward);
     buttons->addWidget(contents);
     buttons->addStretch();
     buttons->addWidget(close);
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(side);
+    splitter->addWidget(mBrowser);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({180, 520});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
-    layout->addWidget(mBrowser);
-    resize(520, 440);
+    layout->addWidget(splitter, 1);
+    resize(720, 480);
+}
+
+void THelpWindow::Search(const QString& words)
+{
+    const QSignalBlocker block(mResults);
+    mResults->clear();
+    for (const THelpHit& hit : SearchHelp(words)) {
+        auto* item = new QListWidgetItem(hit.Title, mResults);
+        item->setData(Qt::UserRole, hit.Page);
+    }
+    if (!words.trimmed().isEmpty() && mResults->count() == 0) {
+        auto* item = new QListWidgetItem(QStringLiteral("No page has these words."), mResults);
+        item->setFlags(Qt::NoItemFlags);
+    }
+}
+
+QStringList THelpWindow::SearchResults() const
+{
+    QStringList pages;
+    for (int i = 0; i < mResults->count(); ++i) {
+        const QString page = mResults->item(i)->data(Qt::UserRole).toString();
+        if (!page.isEmpty())
+            pages << page;
+    }
+    return pages;
 }
 
 QUrl THelpWindow::ContentsPage()
@@ -63,7 +127,10 @@ QUrl THelpWindow::ContentsPage()
 
 QUrl THelpWindow::PageForContext(int context)
 {
-    const QUrl page = PageIfThere(QString::number(context) + QStringLiteral(".html"));
+    QString target = HelpTopicTarget(context);
+    if (target.isEmpty())
+        target = QString::number(context) + QStringLiteral(".html");
+    const QUrl page = PageIfThere(target);
     return page.isEmpty() ? ContentsPage() : page;
 }
 

@@ -1,10 +1,13 @@
-// THelpWindow: the help pages bundled with the program, shown by context number or page name.
+// THelpWindow: the help pages bundled with the program, shown by context number or page name, and searched.
 #pragma once
 
 #include <QPointer>
+#include <QStringList>
 #include <QUrl>
 #include <QWidget>
 
+class QLineEdit;
+class QListWidget;
 class QTextBrowser;
 
 namespace qm {
@@ -27,12 +30,18 @@ public:
     void ShowContext(int context) { ShowPage(PageForContext(context)); }
 
     QTextBrowser* Browser() const { return mBrowser; }
+    QLineEdit* SearchField() const { return mSearch; }
+    // The pages listed for the words in the search field, best first.
+    QStringList SearchResults() const;
 
 private:
     // Back to the window that made it, where it was.
     void ReturnToOwner();
+    void Search(const QString& words);
 
     QTextBrowser* mBrowser = nullptr;
+    QLineEdit* mSearch = nullptr;
+    QListWidget* mResults = nullptr;
     QPointer<QWidget> mOwner;
 };
 

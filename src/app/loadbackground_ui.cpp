@@ -4,8 +4,10 @@
 
 #include "app/carddocument.h"
 #include "design/cardpanel.h"
+#include "design/dialogbar_ui.h"
 #include "objects/imagebrowser.h"
 #include "objects/picturebrowser_ui.h"
+#include "platform/helptopics.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -65,6 +67,11 @@ TLoadBackGround::TLoadBackGround(QWidget* parent, bool portrait, const QString& 
     });
     connect(none, &QPushButton::clicked, this, [this] { done(kNone); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    AddHelpButtons(buttons, this, kHelpBackgroundArt);
+    SetWhatsThis({
+        {scroll, "The picture selected, as the card will show it behind its objects."},
+        {ok, "Puts the selected picture behind the card."},
+    });
 
     mBrowser = new TPictureBrowser(BackgroundFileMasks(), scroll, this);
     mBrowser->AddShortcut(QStringLiteral("Backgrounds"), BackgroundFolder());

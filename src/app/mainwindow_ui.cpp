@@ -12,6 +12,7 @@
 #include "design/designpanel_ui.h"
 #include "objects/objectdialogs_ui.h"
 #include "platform/helphook.h"
+#include "platform/helptopics.h"
 #include "print/layoutdialog_ui.h"
 #include "print/printcommands_ui.h"
 #include "print/printercalibration.h"
@@ -343,6 +344,8 @@ void TMainScreen::Start(const QString& cardToOpen)
     if (mDocument->Prefs().PrinterNoticeDue(printers.Ok))
         mPrompts->Inform(printers.Message);
     SetPrinterAvailable(mPrint->CheckPrinters(false));
+    if (mDocument->Prefs().LoadTips().ShowAtStart)
+        QuickTipsClick();
 }
 
 TPrintSettings TMainScreen::PrintSettings() const
@@ -509,7 +512,7 @@ void TMainScreen::NewFromTemplate1Click()
         return;
     const CardSheetLayout& layout = mDocument->Layout();
     TSelectPreviewTemplate chooser(layout.Width, layout.Height, Panel().PersonalStrings(), this);
-    chooser.OnHelp = [this] { ShowHelpPage(QStringLiteral("templates")); };
+    chooser.OnHelp = [this] { ShowHelpContext(kHelpTemplates); };
     if (RunDialog(chooser) != QDialog::Accepted || chooser.SelectedTemplate().isEmpty())
         return;
     mDocument->NewFromTemplate(chooser.SelectedTemplate(), chooser.SelectedFont());
@@ -518,7 +521,7 @@ void TMainScreen::NewFromTemplate1Click()
 void TMainScreen::ChangeCardLayout1Click()
 {
     TEditCardLayout dialog(mDocument->Layout(), this);
-    dialog.OnHelp = [this] { ShowHelpPage(QStringLiteral("layout")); };
+    dialog.OnHelp = [this] { ShowHelpContext(kHelpLayout); };
     if (RunDialog(dialog) == QDialog::Accepted)
         mDocument->ApplyLayout(dialog.Layout());
 }
@@ -526,7 +529,7 @@ void TMainScreen::ChangeCardLayout1Click()
 void TMainScreen::Changeallfontsto1Click()
 {
     TChangeFontAll dialog(this);
-    dialog.OnHelp = [this] { ShowHelpPage(QStringLiteral("fonts")); };
+    dialog.OnHelp = [this] { ShowHelpContext(kHelpFontForAll); };
     if (RunDialog(dialog) == QDialog::Accepted)
         mDocument->ChangeAllFonts(dialog.SelectedFont());
 }
@@ -556,7 +559,7 @@ void TMainScreen::ConfigurationInformationClick()
 void TMainScreen::QuickTipsClick()
 {
     if (!mTips)
-        mTips = new TQuickTips(this);
+        mTips = new TQuickTips(mDocument->Prefs(), this);
     mTips->show();
     mTips->raise();
     mTips->activateWindow();

@@ -151,6 +151,7 @@ public:
     void About1Click();
     void ConfigurationInformationClick();
     void QuickTipsClick();
+    void SetMenuWhatsThis();
     void ZoomIn();
     void ZoomOut();
 

@@ -115,6 +115,7 @@ void TMainScreen::BuildCommandBar(QWidget* bar)
     for (QToolButton* button : {ZoomUpButton, ZoomDownButton}) {
         button->setFixedSize(22, 15);
         button->setToolTip(zoomHint);
+        button->setWhatsThis(ZoomSpinner->whatsThis());
         button->setFocusPolicy(Qt::NoFocus);
         spin->addWidget(button);
     }
@@ -283,6 +284,54 @@ void TMainScreen::BuildMenus()
                       [this] { ShowHelpPage(QStringLiteral("home")); });
     mnuReportProblem =
         item(HelpMenu, QStringLiteral("Report a Problem..."), [this] { ShowHelpPage(QStringLiteral("problem")); });
+    SetMenuWhatsThis();
+}
+
+void TMainScreen::SetMenuWhatsThis()
+{
+    const std::pair<QAction*, const char*> texts[] = {
+        {mnuNew, "Starts a new, empty card."},
+        {mnuNewFromTemplate, "Starts a new card from one of the templates, with your personal information."},
+        {mnuOpen, "Opens a card you saved."},
+        {mnuDelete, "Deletes a card file (after asking)."},
+        {mnuSave, "Saves the card under its name."},
+        {mnuSaveAs, "Saves the card under a new name."},
+        {mnuSaveAsBitmap, "Writes a BMP picture of the card at its real size."},
+        {mnuSaveAsJPG, "Writes a JPG picture of the card at its real size."},
+        {mnuSaveAsPNG, "Writes a PNG picture of the card at its real size, for e-mail or a web page."},
+        {mnuPrint, "Prints the card over a sheet of card stock, on the positions you choose."},
+        {mnuPreview, "Shows the sheet as it will print."},
+        {mnuPrinterSetup, "Chooses the printer (or a PDF file) and its paper."},
+        {mnuFineTuning, "Moves the print in steps of 1/32 inch to match your printer."},
+        {mnuOutlineTest, "Prints only the card outlines: hold the page against your card stock to check the layout."},
+        {mnuWriteIni, "Saves the card as a template in the template folder."},
+        {mnuExit, "Closes Quillmark (asking to save changes)."},
+        {mnuUndo, "Takes back the last change to the card."},
+        {mnuRedo, "Makes a change taken back again."},
+        {mnuCut, "Moves the selected objects to the clipboard."},
+        {mnuCopy, "Copies the selected objects to the clipboard."},
+        {mnuPaste, "Puts the objects of the clipboard on the card."},
+        {mnuDeleteObjects, "Deletes the selected objects."},
+        {mnuSelectAll, "Selects every object of the card."},
+        {mnuDefaultFont, "The font new text objects start with."},
+        {mnuChangeAllFonts, "Puts one typeface on every text object of the card."},
+        {mnuPersonalInformation, "Your name, address and numbers, used by personal-information text."},
+        {mnuBackgroundArt, "Puts a picture behind the whole card, or takes it away."},
+        {mnuSaveLayoutAsDefault, "Makes this card's sheet layout the one new cards start with."},
+        {mnuChangeLayout, "The card size and how the cards stand on the sheet."},
+        {mnuContents, "The list of all help pages, with a search."},
+        {mnuAbout, "The version of Quillmark."},
+        {mnuConfiguration, "What Quillmark sees of this computer: include it when you ask for help."},
+        {mnuTechnicalSupport, "How to get help with a problem."},
+        {mnuFaq, "Answers to common questions."},
+        {mnuBonusArtwork, "Where more artwork comes from."},
+        {mnuWebsite, "Quillmark's home page."},
+        {mnuReportProblem, "What to include when you report a problem."},
+    };
+    for (const auto& [action, text] : texts) {
+        if (action)
+            action->setWhatsThis(QString::fromUtf8(text));
+    }
 }
 
 void TMainScreen::UpdateClipboardItems(bool forMenu)

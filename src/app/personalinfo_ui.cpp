@@ -4,6 +4,7 @@
 #include "files/preferences.h"
 #include "design/cardpanel.h"
 #include "objects/text/labeldialogparts_ui.h"
+#include "platform/helphook.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -73,6 +74,8 @@ TPersonalInformation::TPersonalInformation(QWidget* parent)
     connect(bar.help, &QPushButton::clicked, this, [this] {
         if (OnHelp)
             OnHelp(kHelpContext);
+        else
+            OpenHelpContext(kHelpContext);
     });
 
     auto* layout = new QVBoxLayout(this);

@@ -1,21 +1,38 @@
-// TQuickTips: the Quick Tips window, one short designing tip at a time.
+// TQuickTips: the Quick Tips window, one short tip at a time, and whether it opens at start.
 #pragma once
+
+#include "files/preferences.h"
 
 #include <QDialog>
 
+class QCheckBox;
 class QLabel;
+class QPushButton;
 
 namespace qm {
 
 class TQuickTips : public QDialog
 {
 public:
-    explicit TQuickTips(QWidget* parent);
+    // Starts at the tip after the one shown last; the settings are kept in prefs' file.
+    TQuickTips(const Preferences& prefs, QWidget* parent);
+
+    static int TipCount();
+    int Tip() const { return mTip; }
+    QString TipText() const;
+    void ShowTip(int tip); // wraps around both ways
+    void NextTip() { ShowTip(mTip + 1); }
+    void PreviousTip() { ShowTip(mTip - 1); }
+
+    QCheckBox* ShowAtStartCheck() const { return mShowAtStart; }
 
 private:
-    void ShowTip(int tip);
+    void Save();
 
+    Preferences mPrefs;
     QLabel* mText = nullptr;
+    QLabel* mNumber = nullptr;
+    QCheckBox* mShowAtStart = nullptr;
     int mTip = 0;
 };
 

@@ -6,6 +6,8 @@
 #include "design/designpanel_ui.h"
 #include "design/cardpanel.h"
 #include "design/dialogbar_ui.h"
+#include "platform/helphook.h"
+#include "platform/helptopics.h"
 #include "platform/paths.h"
 #include "model/sheetlayout.h"
 
@@ -86,6 +88,8 @@ TSelectPreviewTemplate::TSelectPreviewTemplate(float cardWidth, float cardHeight
     connect(HelpButton, &QPushButton::clicked, this, [this] {
         if (OnHelp)
             OnHelp();
+        else
+            OpenHelpContext(kHelpTemplates);
     });
     if (mFiles.isEmpty())
         bar.layout->insertWidget(

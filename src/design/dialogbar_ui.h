@@ -1,10 +1,16 @@
-// The button bar at the foot of the program's dialogs: Ok, Cancel, Help and what's-this.
+// The button bar at the foot of the program's dialogs: Ok, Cancel, Help and what's-this, and their
+// what's-this texts.
 #pragma once
 
+#include <initializer_list>
+#include <utility>
+
 class QDialog;
+class QDialogButtonBox;
 class QHBoxLayout;
 class QPushButton;
 class QToolButton;
+class QWidget;
 
 namespace qm {
 
@@ -19,5 +25,15 @@ struct TDialogButtonBar
     QToolButton* whatsThis = nullptr;
 };
 TDialogButtonBar MakeDialogButtonBar(QDialog* dialog);
+
+// Adds "Help" (opening the numbered help context through the help hook) and the what's-this button to a
+// dialog's button box; returns the Help button.
+QPushButton* AddHelpButtons(QDialogButtonBox* buttons, QDialog* dialog, int helpContext);
+
+// Gives each control its "What's this?" text.
+void SetWhatsThis(std::initializer_list<std::pair<QWidget*, const char*>> texts);
+// Gives the usual buttons of a dialog (Ok, Cancel, Help, None, Close and the what's-this button) their text
+// where they have none yet.
+void SetButtonWhatsThis(QWidget* dialog);
 
 } // namespace qm

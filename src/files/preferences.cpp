@@ -199,6 +199,25 @@ bool Preferences::PrinterNoticeDue(bool printersFound) const
     return !printersFound;
 }
 
+TipsPreferences Preferences::LoadTips() const
+{
+    const ProfileFile ini(mPath);
+    const QString section = QStringLiteral("Tips");
+    TipsPreferences tips;
+    tips.ShowAtStart = ini.ReadBool(section, key("ShowAtStart"), tips.ShowAtStart);
+    tips.NextTip = qMax(0, ini.ReadInteger(section, key("NextTip"), tips.NextTip));
+    return tips;
+}
+
+bool Preferences::SaveTips(const TipsPreferences& tips, QString* error) const
+{
+    ProfileFile ini(mPath);
+    const QString section = QStringLiteral("Tips");
+    ini.WriteBool(section, key("ShowAtStart"), tips.ShowAtStart);
+    ini.WriteInteger(section, key("NextTip"), tips.NextTip);
+    return ini.Save(error);
+}
+
 void Preferences::LoadLayoutPreferences(CardSheetLayout& layout) const
 {
     const ProfileFile ini(mPath);

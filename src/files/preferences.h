@@ -59,6 +59,13 @@ QRect KeepOnScreen(QRect bounds, const QRect& screen);
 // nothing was stored, kept on the screen.
 RestoredPlacement RestorePlacement(const WindowPlacement& stored, const QRect& centred, const QRect& screen);
 
+// Section "Tips": whether the Quick Tips window opens at start, and which tip it shows next.
+struct TipsPreferences
+{
+    bool ShowAtStart = true;
+    int NextTip = 0;
+};
+
 constexpr int kMaxRecentFiles = 5;
 
 // The recent-files list, most recent first, at most five, no repeats. Paths are compared exactly: on this
@@ -103,6 +110,10 @@ public:
     // Whether the start-up notice about having no printer is due: true the first time no printer is found,
     // then not again until printers have been seen and are gone again. Remembered in "Printer".
     bool PrinterNoticeDue(bool printersFound) const;
+
+    // "Tips"; a missing section shows tips at start, from the first.
+    TipsPreferences LoadTips() const;
+    bool SaveTips(const TipsPreferences& tips, QString* error = nullptr) const;
 
     // "Layout", into layout; the orientation keeps layout's own value when the file has none.
     void LoadLayoutPreferences(CardSheetLayout& layout) const;

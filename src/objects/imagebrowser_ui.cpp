@@ -2,7 +2,9 @@
 #include "objects/imagebrowser_ui.h"
 
 #include "objects/imagebrowser.h"
+#include "design/dialogbar_ui.h"
 #include "objects/picturebrowser_ui.h"
+#include "platform/helptopics.h"
 #include "platform/paths.h"
 
 #include <QCheckBox>
@@ -108,6 +110,13 @@ TKImageBrowser::TKImageBrowser(QWidget* parent, bool stretch, bool autoSize) : Q
             accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    AddHelpButtons(buttons, this, kHelpClipArt);
+    SetWhatsThis({
+        {scroll, "The picture selected, as the object will show it."},
+        {mStretch, "Fills the object's box with the picture, whatever the picture's own shape."},
+        {mAutoSize, "Makes the object's box the picture's own size."},
+        {mOk, "Puts the selected picture into the clip-art object."},
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(mBrowser, 1);

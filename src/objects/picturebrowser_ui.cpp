@@ -74,6 +74,11 @@ TPictureBrowser::TPictureBrowser(const QStringList& masks, QWidget* preview, QWi
     layout->addLayout(top);
     layout->addLayout(lists, 1);
 
+    mPath->setWhatsThis(QStringLiteral("The folder shown. Type another folder and press Enter to go there."));
+    mFolderList->setWhatsThis(QStringLiteral("The folders here; \"..\" goes one folder up. Double-click a folder "
+                                             "to open it."));
+    mFileList->setWhatsThis(QStringLiteral("The pictures of the folder. Click one to preview it; double-click it "
+                                           "to take it."));
     AddShortcut(QStringLiteral("Home"), QDir::homePath());
     ShowFolder();
 }
@@ -83,6 +88,7 @@ void TPictureBrowser::AddShortcut(const QString& caption, const QString& folder)
     auto* button = new QToolButton(this);
     button->setText(caption);
     button->setToolTip(QDir::toNativeSeparators(folder));
+    button->setWhatsThis(QStringLiteral("Goes straight to the folder %1.").arg(QDir::toNativeSeparators(folder)));
     connect(button, &QToolButton::clicked, this, [this, folder] { OpenFolder(folder); });
     mShortcuts->addWidget(button);
 }

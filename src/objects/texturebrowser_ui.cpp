@@ -1,8 +1,8 @@
 // "Load Texture Image": the picture browser, its buttons and the texture read for the preview.
 #include "objects/texturebrowser_ui.h"
 
+#include "design/dialogbar_ui.h"
 #include "objects/picturebrowser_ui.h"
-#include "platform/helphook.h"
 
 #include <QDialogButtonBox>
 #include <QMessageBox>
@@ -28,14 +28,16 @@ void TTextureImageDialog::Build(QWidget* preview, QSize size, const QString& las
     auto* buttons = new QDialogButtonBox(this);
     mOk = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    QPushButton* help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    AddHelpButtons(buttons, this, kHelpContext);
+    mOk->setWhatsThis(QStringLiteral("Takes the selected picture as the texture."));
+    if (preview)
+        preview->setWhatsThis(QStringLiteral("The object filled with the selected texture."));
     mOk->setEnabled(false);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (mChoice.HasTexture())
             accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { OpenHelpContext(kHelpContext); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(mBrowser, 1);

@@ -1,6 +1,8 @@
 // TWarnBottomMargin: the measured lines, the advice, the don't-show box and Continue or Cancel Printing.
 #include "print/bottomwarning_ui.h"
 
+#include "design/dialogbar_ui.h"
+#include "platform/helptopics.h"
 #include "print/finetuning.h"
 
 #include <QCheckBox>
@@ -32,9 +34,15 @@ TWarnBottomMargin::TWarnBottomMargin(double bottomMargin, QWidget* parent) : QDi
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* go = buttons->addButton(QStringLiteral("Continue"), QDialogButtonBox::AcceptRole);
     go->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel Printing"), QDialogButtonBox::RejectRole);
+    QPushButton* stop = buttons->addButton(QStringLiteral("Cancel Printing"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    AddHelpButtons(buttons, this, kHelpBottomMargin);
+    SetWhatsThis({
+        {go, "Prints anyway; the bottom of the lowest cards may be missing."},
+        {stop, "Prints nothing. Leave out the bottom row in Print Cards and print again."},
+        {mDontShow, "Never shows this warning again (your printer prints the bottom row well)."},
+    });
 
     auto* icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));

@@ -1,6 +1,9 @@
 // TPrintFineTune: four panels of explanation, name, value and arrows; Default, Ok and Cancel.
 #include "print/finetuningdialog_ui.h"
 
+#include "design/dialogbar_ui.h"
+#include "platform/helptopics.h"
+
 #include "print/calibrationpanel_ui.h"
 
 #include <QDialogButtonBox>
@@ -76,6 +79,12 @@ TPrintFineTune::TPrintFineTune(const TPrintNudges& nudges, QWidget* parent, cons
     });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    AddHelpButtons(buttons, this, kHelpFineTuning);
+    defaults->setWhatsThis(QStringLiteral("Puts all four values back to zero: the print as the layout says."));
+    for (int i = 0; i < TFineTuneNudges::kNudgeCount; ++i) {
+        mUp[size_t(i)]->setWhatsThis(QStringLiteral("Takes 1/32 inch off this value."));
+        mDown[size_t(i)]->setWhatsThis(QStringLiteral("Adds 1/32 inch to this value."));
+    }
     layout->addWidget(buttons);
     setMinimumWidth(460);
     Refresh();

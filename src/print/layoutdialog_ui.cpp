@@ -1,6 +1,10 @@
 // TEditCardLayout: the "Business Card Layout" dialog: its controls, unit switching and the check on "Ok".
 #include "print/layoutdialog_ui.h"
 
+#include "design/dialogbar_ui.h"
+#include "platform/helphook.h"
+#include "platform/helptopics.h"
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFrame>
@@ -174,6 +178,7 @@ void TEditCardLayout::BuildControls()
     Cancelbutton = new QPushButton(QStringLiteral("Cancel"), this);
     Helpbutton = new QPushButton(QStringLiteral("Help"), this);
     MouseHelpButton = new QToolButton(this);
+    MouseHelpButton->setObjectName(QStringLiteral("MouseHelpButton"));
     MouseHelpButton->setText(QStringLiteral("?"));
     MouseHelpButton->setToolTip(QStringLiteral("What's this?"));
     auto* buttons = new QHBoxLayout;
@@ -206,7 +211,18 @@ void TEditCardLayout::BuildControls()
     connect(Helpbutton, &QPushButton::clicked, this, [this] {
         if (OnHelp)
             OnHelp();
+        else
+            OpenHelpContext(kHelpLayout);
     });
+    SetWhatsThis({
+        {Inchesbutton, "Shows and takes the sizes in inches."},
+        {MMButton, "Shows and takes the sizes in millimetres."},
+        {epapersize, "The paper of your card stock: Letter or A4."},
+        {eLandscape, "The card lies as designed, wider than high for a standard card."},
+        {ePortrait, "The card is turned a quarter on the sheet: for cards that stand upright."},
+        {MouseHelpButton, "Click this, then any part of the dialog, to learn what it does."},
+    });
+    SetButtonWhatsThis(this);
     connect(MouseHelpButton, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
 }
 

@@ -1,6 +1,9 @@
 // TSelectSpecificLabels: paints the sheet picture, toggles positions, All, None, Print Setup, pages and Ok.
 #include "print/positiondialog_ui.h"
 
+#include "design/dialogbar_ui.h"
+#include "platform/helptopics.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -122,6 +125,17 @@ TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, cons
     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &TSelectSpecificLabels::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    AddHelpButtons(buttons, this, kHelpPrintPositions);
+    SetWhatsThis({
+        {mBox, "The sheet with every card position. Red positions are printed: click one to switch it on or "
+               "off, so that a sheet with some cards already used can be fed again."},
+        {all, "Prints on every position of the sheet."},
+        {none, "Switches every position off; then click the ones to print."},
+        {mPrinter, "Where the cards go: the printer, or a PDF file."},
+        {setup, "Chooses the printer (or a PDF file) and its paper."},
+        {mPages, "How many sheets to print."},
+        {ok, "Prints the chosen positions on as many sheets as you asked for."},
+    });
 
     auto* layoutAll = new QVBoxLayout(this);
     layoutAll->addLayout(top, 1);

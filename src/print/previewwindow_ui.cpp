@@ -2,7 +2,10 @@
 // placement.
 #include "print/previewwindow_ui.h"
 
+#include "design/dialogbar_ui.h"
 #include "files/preferences.h"
+#include "platform/helphook.h"
+#include "platform/helptopics.h"
 #include "print/painterreport.h"
 
 #include <QGuiApplication>
@@ -16,7 +19,9 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <QWhatsThis>
 
 namespace qm {
 
@@ -124,6 +129,22 @@ TPreviewForm::TPreviewForm(std::vector<TReportPage> pages, QWidget* parent)
     mNext = button(QStringLiteral("NextPageButton"), QStringLiteral(">"), QStringLiteral("Next page"),
                    &TPreviewForm::NextPage);
     mZoomLabel = new QLabel(this);
+    auto* help = new QPushButton(QStringLiteral("&Help"), this);
+    help->setObjectName(QStringLiteral("Helpbutton"));
+    help->setAutoDefault(false);
+    connect(help, &QPushButton::clicked, this, [] { OpenHelpContext(kHelpPreview); });
+    auto* whatsThis = new QToolButton(this);
+    whatsThis->setObjectName(QStringLiteral("MouseHelpButton"));
+    whatsThis->setDefaultAction(QWhatsThis::createAction(this));
+    SetWhatsThis({
+        {ok, "Closes the preview."},
+        {zoomIn, "Shows the page larger. A click with the left mouse button on the page does the same."},
+        {zoomOut, "Shows the page smaller. A click with the right mouse button on the page does the same."},
+        {width, "Makes the page as wide as the window."},
+        {whole, "Shows the whole page in the window."},
+        {mPrevious, "Shows the sheet before this one."},
+        {mNext, "Shows the next sheet."},
+    });
 
     auto* bar = new QHBoxLayout;
     bar->setContentsMargins(6, 4, 6, 4);
@@ -135,6 +156,8 @@ TPreviewForm::TPreviewForm(std::vector<TReportPage> pages, QWidget* parent)
     bar->addStretch();
     bar->addWidget(mPrevious);
     bar->addWidget(mNext);
+    bar->addWidget(help);
+    bar->addWidget(whatsThis);
     auto* barWidget = new QWidget(this);
     barWidget->setLayout(bar);
     barWidget->setFixedHeight(41);
@@ -145,6 +168,10 @@ TPreviewForm::TPreviewForm(std::vector<TReportPage> pages, QWidget* parent)
     mScroll->setWidget(mView);
     mScroll->setAlignment(Qt::AlignCenter);
     mScroll->setBackgroundRole(QPalette::Dark);
+    mScroll->setWhatsThis(QStringLiteral("The sheet as it will print, with one card outlined. Click with the left "
+                                         "mouse button to zoom in, with the right one to zoom out."));
+    mView->setWhatsThis(mScroll->whatsThis());
+    SetButtonWhatsThis(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -32,6 +32,8 @@ TPrintStatusWindow::TPrintStatusWindow(TLabelPrinter& job, TKReport& report, QWi
     mButton = new QPushButton(print ? QStringLiteral("Cancel") : QStringLiteral("Stop"), this);
     mButton->setObjectName(QStringLiteral("CancelButton"));
     connect(mButton, &QPushButton::clicked, this, &TPrintStatusWindow::CancelClicked);
+    mButton->setWhatsThis(print ? QStringLiteral("Stops printing after asking; sheets already sent may still print.")
+                                : QStringLiteral("Stops making the preview."));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -5,6 +5,7 @@
 #include "model/cardrender.h"
 #include "objects/shapes/supershape.h"
 #include "objects/shapes/texturebrowser_ui.h"
+#include "design/dialogbar_ui.h"
 #include "platform/helphook.h"
 
 #include <QComboBox>
@@ -167,8 +168,27 @@ bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& tex
     auto* buttons = new QDialogButtonBox(&dialog);
     buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    QPushButton* help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
-    QObject::connect(help, &QPushButton::clicked, &dialog, [] { OpenHelpContext(kSuperShapeHelpContext); });
+    AddHelpButtons(buttons, &dialog, kSuperShapeHelpContext);
+    SetWhatsThis({
+        {view, "The shape as it will look with these settings."},
+        {shape, "The outline of the shape: rectangle, rounded rectangle, ellipse, diamond, star or a triangle "
+                "pointing one way."},
+        {points, "How many points the star has."},
+        {inward, "How deep the star's points are cut: 0 gives a polygon, 90 thin spikes."},
+        {round, "How round the corners are, as a part of the shorter side."},
+        {surface, "What fills the shape: nothing, one colour, a picture tiled over it, or a gradient."},
+        {background, "The colour that fills the shape."},
+        {direction, "Which way the gradient runs from its first colour to its second."},
+        {from, "The colour the gradient starts with."},
+        {to, "The colour the gradient ends with."},
+        {shadowColor, "The colour of the shadow behind the shape."},
+        {orient, "Where the shadow falls; None draws no shadow."},
+        {depth, "How far, in pixels, the shadow lies from the shape."},
+        {outlineColor, "The colour of the shape's outline."},
+        {outlineStyle, "Solid, dashed or dotted outline; Clear draws none."},
+        {outlineWidth, "How thick the outline is, in pixels."},
+        {loadTexture, "Chooses the picture tiled over the shape."},
+    });
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(columns);
     layout->addWidget(buttons);

@@ -7,6 +7,7 @@
 #include "objects/text/circletext.h"
 #include "objects/text/colorpalette_ui.h"
 #include "objects/text/labeldialogparts_ui.h"
+#include "platform/helphook.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -166,6 +167,14 @@ TCircleTextProperties::TCircleTextProperties(TKPCircleText& preview, QWidget* pa
     columns->addWidget(mScroll, 0, Qt::AlignTop);
     columns->addLayout(form, 1);
     const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    SetWhatsThis({
+        {mScroll, "The text on its circle as it will look on the card."},
+        {mView, "The text on its circle as it will look on the card."},
+        {mFontColor, "The colour of the letters."},
+        {fontButton, "Chooses the font, its size and style."},
+        {zoomPlus, "Shows the preview larger (up to 100%)."},
+        {zoomMinus, "Shows the preview smaller (down to 50%)."},
+    });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
     layout->addLayout(bar.layout);
@@ -212,6 +221,8 @@ TCircleTextProperties::TCircleTextProperties(TKPCircleText& preview, QWidget* pa
     connect(bar.help, &QPushButton::clicked, this, [this] {
         if (OnHelp)
             OnHelp(kHelpContext);
+        else
+            OpenHelpContext(kHelpContext);
     });
 }
 

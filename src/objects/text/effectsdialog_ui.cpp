@@ -5,6 +5,7 @@
 #include "objects/text/textlabel.h"
 
 #include "model/objectdialogs.h"
+#include "platform/helphook.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -156,6 +157,8 @@ TKFont3DEffects::TKFont3DEffects(TKBaseLabel& label, QWidget* parent, TKDialogs*
     connect(bar.help, &QPushButton::clicked, this, [this] {
         if (OnHelp)
             OnHelp(kHelpContext);
+        else
+            OpenHelpContext(kHelpContext);
     });
 
     auto* layout = new QVBoxLayout(this);

@@ -4,6 +4,7 @@
 #include "model/subobjects.h"
 #include "objects/text/labeldialogparts_ui.h"
 #include "objects/text/labellayout.h"
+#include "platform/helphook.h"
 
 #include <QApplication>
 #include <QFont>
@@ -40,6 +41,8 @@ TMultiLineTextEditor::TMultiLineTextEditor(const QStringList& lines, const TKFon
     connect(bar.help, &QPushButton::clicked, this, [this] {
         if (OnHelp)
             OnHelp(kHelpContext);
+        else
+            OpenHelpContext(kHelpContext);
     });
 
     auto* layout = new QVBoxLayout(this);

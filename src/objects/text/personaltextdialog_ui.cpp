@@ -3,6 +3,7 @@
 
 #include "objects/text/personallabel.h"
 #include "objects/text/labeldialogparts_ui.h"
+#include "platform/helphook.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -53,6 +54,8 @@ TGetBCLabelText::TGetBCLabelText(TKBusinessCardLabel& label, const QStringList& 
     connect(bar.help, &QPushButton::clicked, this, [this] {
         if (OnHelp)
             OnHelp(kHelpContext);
+        else
+            OpenHelpContext(kHelpContext);
     });
 
     auto* layout = new QVBoxLayout(this);

@@ -6,6 +6,7 @@
 #include "objects/text/labeldialogparts_ui.h"
 #include "objects/text/richtext.h"
 #include "objects/text/richtextlayout.h"
+#include "platform/helphook.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
@@ -125,6 +126,8 @@ TRichTextLabelEditor::TRichTextLabelEditor(const TKPRichBaseLabel& label, QWidge
     mZoomOut->setObjectName(QStringLiteral("ZoomMinusButton"));
     mZoomOut->setText(QStringLiteral("-"));
     mZoomOut->setToolTip(QStringLiteral("Zoom Out"));
+    mZoomIn->setWhatsThis(QStringLiteral("Shows the text larger while you edit it (up to 100%)."));
+    mZoomOut->setWhatsThis(QStringLiteral("Shows the text smaller while you edit it (down to 50%)."));
     connect(mZoomIn, &QToolButton::clicked, this, [this] {
         if (mZoom.ZoomIn())
             ApplyZoom();
@@ -159,6 +162,8 @@ TRichTextLabelEditor::TRichTextLabelEditor(const TKPRichBaseLabel& label, QWidge
     connect(bar.help, &QPushButton::clicked, this, [this] {
         if (OnHelp)
             OnHelp(kHelpContext);
+        else
+            OpenHelpContext(kHelpContext);
     });
 
     auto* layout = new QVBoxLayout(this);
@@ -291,6 +296,27 @@ void TRichTextLabelEditor::BuildToolBar(QToolBar* bar, QToolBar* buttons)
         if (QWidget* button = bar->widgetForAction(Button(QLatin1String(caption))))
             static_cast<QToolButton*>(button)->setToolButtonStyle(Qt::ToolButtonTextOnly);
     }
+
+    static const std::pair<const char*, const char*> kWhatsThis[] = {
+        {"Normal", "Takes bold, italic and underline off the selected text."},
+        {"Bold", "Makes the selected text bold, or plain again."},
+        {"Italic", "Makes the selected text italic, or upright again."},
+        {"Underline", "Underlines the selected text, or takes the line away."},
+        {"Align Left", "Lines the paragraph up at the left edge of the box."},
+        {"Align Right", "Lines the paragraph up at the right edge of the box."},
+        {"Justify", "Spreads the paragraph's lines over the whole width of the box."},
+        {"Center", "Centres the paragraph's lines in the box."},
+        {"Copy", "Copies the selected text to the clipboard."},
+        {"Cut", "Moves the selected text to the clipboard."},
+        {"Paste", "Puts the text of the clipboard where the cursor is."},
+    };
+    for (const auto& [caption, text] : kWhatsThis) {
+        if (QAction* action = Button(QLatin1String(caption)))
+            action->setWhatsThis(QString::fromUtf8(text));
+    }
+    mFontName->setWhatsThis(QStringLiteral("The typeface of the selected text."));
+    mFontSize->setWhatsThis(QStringLiteral("The size of the selected text, in points."));
+    mFontColor->setWhatsThis(QStringLiteral("The colour of the selected text."));
 }
 
 void TRichTextLabelEditor::Format(const QTextCharFormat& format)

@@ -8,6 +8,7 @@
 #include "objects/text/labeldialogparts_ui.h"
 #include "objects/text/supertexttexture_ui.h"
 #include "objects/text/symbolfonts.h"
+#include "design/dialogbar_ui.h"
 #include "platform/helphook.h"
 
 #include <QBuffer>
@@ -24,6 +25,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWhatsThis>
 #include <QWidgetAction>
 
 #include <cmath>
@@ -222,6 +224,29 @@ TSuperTextProperties::TSuperTextProperties(TKSuperText& preview, const QString& 
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     buttons->addWidget(help);
+    auto* whatsThis = new QToolButton(this);
+    whatsThis->setObjectName(QStringLiteral("MouseHelpButton"));
+    whatsThis->setDefaultAction(QWhatsThis::createAction(this));
+    buttons->addWidget(whatsThis);
+    SetWhatsThis({
+        {mView, "The text as it will look with these settings."},
+        {mFontColor, "The colour of the letters when the surface is Normal."},
+        {mLoadImage, "Chooses the picture tiled inside the letters."},
+        {mFillDirection, "Which way the gradient runs from its first colour to its second."},
+        {mGradientFrom, "The colour the gradient starts with."},
+        {mGradientTo, "The colour the gradient ends with."},
+        {mShadowColor, "The colour of the drop shadow."},
+        {mShadowOrientation, "Where the shadow falls; None draws no shadow."},
+        {mShadowDepth, "How far, in pixels, the shadow lies from the letters."},
+        {mOutlineColor, "The colour of the line around each letter."},
+        {mOutlineStyle, "Solid, dashed or dotted line around the letters; Clear draws none."},
+        {mOutlineWidth, "How thick the line around the letters is, in pixels."},
+        {fontButton, "Chooses the font, its size and style."},
+        {bigger, "Makes the letters 5 points larger."},
+        {smaller, "Makes the letters 5 points smaller."},
+        {symbol, "Puts a symbol (from Wingdings, Webdings or Symbol) in place of the text."},
+    });
+    SetButtonWhatsThis(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(mView, 0, Qt::AlignHCenter);
     layout->addLayout(grid);
@@ -264,6 +289,8 @@ TSuperTextProperties::TSuperTextProperties(TKSuperText& preview, const QString& 
     connect(help, &QPushButton::clicked, this, [this] {
         if (OnHelp)
             OnHelp(kHelpContext);
+        else
+            OpenHelpContext(kHelpContext);
     });
 
     // The caption refits the preview on the clock's ticks, not at every key.

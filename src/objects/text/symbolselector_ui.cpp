@@ -4,6 +4,7 @@
 #include "model/colors.h"
 #include "objects/text/labeldialogparts_ui.h"
 #include "objects/text/symbolfonts.h"
+#include "platform/helphook.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -92,6 +93,8 @@ TGetSymbol::TGetSymbol(const TKFont& font, int code, QWidget* parent) : QDialog(
     connect(bar.help, &QPushButton::clicked, this, [this] {
         if (OnHelp)
             OnHelp(kHelpContext);
+        else
+            OpenHelpContext(kHelpContext);
     });
     connect(mSymbolList, &QListWidget::itemSelectionChanged, this,
             [this] { mOkButton->setEnabled(ChosenCode() >= 0); });

@@ -3,6 +3,7 @@
 
 #include "objects/text/labeldialogparts_ui.h"
 #include "objects/text/textlabel.h"
+#include "platform/helphook.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,6 +32,8 @@ TGetLabelText::TGetLabelText(TKPLabel& label, QWidget* parent) : QDialog(parent)
     connect(bar.help, &QPushButton::clicked, this, [this] {
         if (OnHelp)
             OnHelp(kHelpContext);
+        else
+            OpenHelpContext(kHelpContext);
     });
 
     auto* layout = new QVBoxLayout(this);

@@ -1,0 +1,76 @@
+// Searching the bundled help: each page's text, without its markup, is read once and searched for every word.
+#include "app/helpsearch.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace qm {
+
+namespace {
+
+struct TPageText
+{
+    QString Page;
+    QString Title;
+    QString Text; // lower case
+};
+
+const std::vector<TPageText>& Pages()
+{
+    static const std::vector<TPageText> pages = [] {
+        std::vector<TPageText> list;
+        const QDir dir(QStringLiteral(":/help"));
+        for (const QString& name : dir.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name)) {
+            QFile file(dir.filePath(name));
+            if (!file.open(QIODevice::ReadOnly))
+                continue;
+            QTextDocument document;
+            document.setHtml(QString::fromUtf8(file.readAll()));
+            QString title = document.metaInformation(QTextDocument::DocumentTitle);
+            if (title.isEmpty())
+                title = name;
+            list.push_back({name, title, document.toPlainText().toLower()});
+        }
+        return list;
+    }();
+    return pages;
+}
+
+} // namespace
+
+std::vector<THelpHit> SearchHelp(const QString& words)
+{
+    std::vector<QRegularExpression> patterns;
+    for (const QString& word : words.toLower().split(QRegularExpression(QStringLiteral("\\W+")),
+                                                     Qt::SkipEmptyParts))
+        patterns.emplace_back(QStringLiteral("\\b") + QRegularExpression::escape(word));
+    std::vector<THelpHit> hits;
+    if (patterns.empty())
+        return hits;
+    for (const TPageText& page : Pages()) {
+        int count = 0;
+        bool all = true;
+        for (const QRegularExpression& pattern : patterns) {
+            int n = 0;
+            for (auto it = pattern.globalMatch(page.Text); it.hasNext(); it.next())
+                ++n;
+            if (n == 0) {
+                all = false;
+                break;
+            }
+            count += n;
+        }
+        if (all)
+            hits.push_back({page.Page, page.Title, count});
+    }
+    std::stable_sort(hits.begin(), hits.end(), [](const THelpHit& a, const THelpHit& b) {
+        return a.Count != b.Count ? a.Count > b.Count : a.Title < b.Title;
+    });
+    return hits;
+}
+
+} // namespace qm
