@@ -1,0 +1,107 @@
+// Merge data: the records of a CSV or vCard file read one at a time, each field and record of bounded size.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QIODevice;
+
+namespace qm {
+
+// Bytes from a device through a buffer, a byte at a time.
+class TByteInput
+{
+public:
+    static constexpr qsizetype kChunk = 64 * 1024;
+    explicit TByteInput(std::unique_ptr<QIODevice> device);
+    ~TByteInput();
+    TByteInput(const TByteInput&) = delete;
+    TByteInput& operator=(const TByteInput&) = delete;
+
+    // The next byte (0..255), or -1 at the end.
+    int Get()
+    {
+        if (mPos >= mBuffer.size() && !Fill())
+            return -1;
+        return static_cast<unsigned char>(mBuffer[mPos++]);
+    }
+    int Peek()
+    {
+        if (mPos >= mBuffer.size() && !Fill())
+            return -1;
+        return static_cast<unsigned char>(mBuffer[mPos]);
+    }
+    // What is buffered ahead (at least the first chunk, unless the input is shorter).
+    QByteArray Ahead()
+    {
+        if (mPos >= mBuffer.size())
+            Fill();
+        return mBuffer.mid(mPos);
+    }
+    void Skip(qsizetype count) { mPos += count; }
+    // True when reading from the device failed.
+    bool Failed() const { return mFailed; }
+
+private:
+    bool Fill();
+    std::unique_ptr<QIODevice> mDevice;
+    QByteArray mBuffer;
+    qsizetype mPos = 0;
+    bool mFailed = false;
+};
+
+// A source of merge records. Every record has a value for each field name (missing ones empty); what is
+// beyond the limits is cut and said in Notes().
+class TDataSource
+{
+public:
+    // Limits: a field's text, a record's text, and the fields of a record.
+    static constexpr qsizetype kMaxFieldBytes = 64 * 1024;
+    static constexpr qsizetype kMaxRecordBytes = 1024 * 1024;
+    static constexpr int kMaxFields = 1000;
+    static constexpr int kMaxNotes = 20;
+
+    virtual ~TDataSource() = default;
+
+    // "CSV" or "vCard".
+    virtual QString Kind() const = 0;
+    // The names of the fields: a CSV file's header; the fields a vCard fills.
+    const QStringList& FieldNames() const { return mNames; }
+    // The next record's values, one for each field name; false at the end of the data or when reading
+    // failed (Error says why).
+    virtual bool Next(QStringList& values) = 0;
+    // Why reading stopped before the end; empty otherwise.
+    const QString& Error() const { return mError; }
+    // What was cut or skipped on the way (a field over the limit, a row with more values than names), the
+    // first kMaxNotes of them.
+    const QStringList& Notes() const { return mNotes; }
+    // Records given so far.
+    qint64 Records() const { return mRecords; }
+
+protected:
+    void AddNote(const QString& note);
+    QStringList mNames;
+    QString mError;
+    qint64 mRecords = 0;
+
+private:
+    QStringList mNotes;
+};
+
+// Opens a data file: a vCard file when its first line (after blank lines) begins a vCard, else a CSV file.
+// Null with *error set when the file cannot be opened, is empty, holds binary data or has no field names.
+std::unique_ptr<TDataSource> OpenDataSource(const QString& path, QString* error);
+// The same for data already on a device (opened for reading); the source owns it.
+std::unique_ptr<TDataSource> OpenDataSource(std::unique_ptr<QIODevice> device, QString* error);
+// The same for bytes in memory.
+std::unique_ptr<TDataSource> DataSourceFromBytes(const QByteArray& bytes, QString* error);
+
+// Text of a field whose encoding is not declared: UTF-8 when the bytes are valid UTF-8, else Windows-1252.
+QString DecodeUndeclared(const QByteArray& bytes);
+// True when the bytes are valid UTF-8.
+bool IsValidUtf8(const QByteArray& bytes);
+
+} // namespace qm

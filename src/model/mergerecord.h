@@ -1,0 +1,45 @@
+// Merge fields: one person's values for a card (TMergeRecord) and the placeholders ("{Name}") text shows them by.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <utility>
+#include <vector>
+
+namespace qm {
+
+// The placeholder names of the ten personal-information fields, in the order the card holds the personal
+// strings: Name, Company, Title, Address1, Address2, Address3, Phone1, Phone2, EMail, Fax.
+constexpr int kMergePersonalCount = 10;
+extern const char* const kMergePersonalNames[kMergePersonalCount];
+// The field a placeholder name stands for (case-insensitive), or -1.
+int PersonalFieldOfName(QStringView name);
+// "{Name}" and so on: what "Insert as merge field" puts into a text.
+QString PersonalPlaceholder(int field);
+
+// One record of a merge: field names with their values, in the order added. Names are found without regard
+// to case; the first of two equal names wins.
+class TMergeRecord
+{
+public:
+    void Clear() { mFields.clear(); }
+    void Add(const QString& name, const QString& value) { mFields.emplace_back(name, value); }
+    // Null when the record has no field of that name.
+    const QString* Find(QStringView name) const;
+    QString Value(QStringView name) const;
+    const std::vector<std::pair<QString, QString>>& Fields() const { return mFields; }
+    bool IsEmpty() const { return mFields.empty(); }
+
+private:
+    std::vector<std::pair<QString, QString>> mFields;
+};
+
+// The text as shown: each "{name}" replaced and "{{" made a single "{". Without a record a personal field's
+// placeholder shows the personal string and any other stays as typed; with a record every placeholder takes
+// the record's value, empty when the record has no such field. A "{" without its "}" on the same line, and
+// names longer than 255 characters, stay as typed. Text without "{" comes back as it is, at no cost.
+QString MergeText(const QString& text, const QStringList& personal, const TMergeRecord* record);
+
+} // namespace qm
