@@ -26,8 +26,11 @@ QPainterPath CardOutlinePath(const TCardModel& card)
     return path;
 }
 
-void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& context)
+void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& given)
 {
+    TRenderContext context = given;
+    if (context.personal.isEmpty())
+        context.personal = card.PersonalStrings();
     const QRect whole(0, 0, card.Width(), card.Height());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);

@@ -1,7 +1,10 @@
 // Drawing a card: the one routine the design panel, picture export, printing and the preview all call.
 #pragma once
 
+#include "model/mergerecord.h"
+
 #include <QRegion>
+#include <QStringList>
 
 #include <functional>
 
@@ -29,6 +32,14 @@ struct TRenderContext
     QRegion exposed;
     // Drawn over the background and under the objects: the design panel's outline and grid.
     std::function<void(QPainter&)> underObjects;
+    // The ten personal-information fields the objects show (name, company, title, three address lines, two
+    // phones, e-mail, fax); DrawCard fills in the card's own when this is left empty.
+    QStringList personal;
+    // In a merge, the record of the card being drawn: every placeholder in text ("{Name}") takes its value.
+    // Without one a personal field's placeholder shows the personal string above.
+    const TMergeRecord* record = nullptr;
+    // A text as shown, placeholders replaced; a text without "{" comes back as it is.
+    QString ShownText(const QString& text) const { return MergeText(text, personal, record); }
 
     bool OnPaper() const { return target == Paper; }
     bool OnScreen() const { return target == Screen; }

@@ -172,7 +172,7 @@ TEST(PersonalLabelMenu, TenFieldsOfTheMomentComeFirstOnADesignPanel)
 
     o.Menu().AboutToShow();
     TKMenu* fields = o.Menu().Submenu(QStringLiteral("Personal Information"));
-    EXPECT_EQ(fields->Captions(),
+    EXPECT_EQ(fields->Captions().mid(0, 10),
               QStringList({"Name\t", "Company\tAcme", "Title\t", "Address 1\t" + withTab, "Address 2\t",
                            "Address 3\t", "Phone 1\t", "Phone 2\t", "EMail\t", "Fax\t"}));
 

@@ -48,7 +48,9 @@ public:
     // The font the letters are drawn with: the stored font at the current zoom.
     QFont DrawingFont() const;
     // The circle and the letters' places for the drawing font and the caption.
-    TCircleLayout Layout() const;
+    TCircleLayout Layout() const { return Layout(mCaption); }
+    // The same for another text in this object's place (its caption with placeholders replaced).
+    TCircleLayout Layout(const QString& caption) const;
     // Background and border, then each letter at its point, turned with the circle or upright; on paper
     // the letters stay text.
     void Draw(QPainter& painter, const TRenderContext& context) const override;

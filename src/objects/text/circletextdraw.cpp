@@ -75,7 +75,7 @@ QFont TKPCircleText::DrawingFont() const
     return LabelDrawingFont(mFont, Scale());
 }
 
-TCircleLayout TKPCircleText::Layout() const
+TCircleLayout TKPCircleText::Layout(const QString& caption) const
 {
     const QFontMetrics metrics(DrawingFont());
     TCircleLayoutInput in;
@@ -83,7 +83,7 @@ TCircleLayout TKPCircleText::Layout() const
     in.height = Height();
     in.charHeight = metrics.height();
     in.averageWidth = metrics.averageCharWidth();
-    in.letters = CountLetters(mCaption);
+    in.letters = CountLetters(caption);
     in.startingVector = mStartingVector;
     in.degrees = mDegrees;
     in.mirror = mMirror;
@@ -108,13 +108,15 @@ void TKPCircleText::Draw(QPainter& p, const TRenderContext& context) const
         // A one-pixel outline on the box's outermost pixels.
         p.drawRect(QRect(0, 0, Width() - 1, Height() - 1));
     }
-    if (mCaption.isEmpty()) {
+    // Placeholders show their values.
+    const QString caption = context.ShownText(mCaption);
+    if (caption.isEmpty()) {
         p.restore();
         return;
     }
 
     const QFont font = DrawingFont();
-    const TCircleLayout layout = Layout();
+    const TCircleLayout layout = Layout(caption);
     const QFontMetricsF metrics(font);
     const qreal descent = QFontMetrics(font).descent();
     // How far a letter's ink can reach from its point, whatever its turn.
@@ -140,7 +142,7 @@ void TKPCircleText::Draw(QPainter& p, const TRenderContext& context) const
         if (angled && letter.place.turn % 3600 != 0)
             at.rotate(-letter.place.turn / 10.0);
         p.setTransform(at);
-        const QString text = mCaption.mid(letter.from, letter.length);
+        const QString text = caption.mid(letter.from, letter.length);
         const qreal advance =
             letter.length == 1 ? metrics.horizontalAdvance(text[0]) : metrics.horizontalAdvance(text);
         // The point is the middle of the letter's bottom edge.
@@ -155,7 +157,7 @@ void TKPCircleText::Draw(QPainter& p, const TRenderContext& context) const
             draw(letter);
         stack.clear();
     };
-    LetterWalk walk(mCaption, layout.Mirrored());
+    LetterWalk walk(caption, layout.Mirrored());
     for (qsizetype i = 0; i < layout.Letters(); ++i) {
         Pending letter;
         walk.Next(letter.from, letter.length);

@@ -247,7 +247,8 @@ QFont TKBaseLabel::DrawingFont() const
     return LabelDrawingFont(mFont, Scale());
 }
 
-void TKBaseLabel::LayOut()
+TLabelLayout TKBaseLabel::LayOutCaption(const QFont& font, const QString& caption,
+                                        std::unique_ptr<TCaptionRuns>* runs) const
 {
     TLabelLayoutInput in;
     in.box = QSize(Width(), Height());
@@ -255,19 +256,24 @@ void TKBaseLabel::LayOut()
     in.alignment = mAlignment;
     in.shadowOffset = mShadowOffset;
     in.highlightOffset = mHighlightOffset;
-    const QFont font = DrawingFont();
-    const QString caption = DrawnCaption();
-    mRuns.reset();
     if (TCaptionRuns::Needed(caption)) {
         // Measured a run at a time; the space after the caption as always.
-        mRuns = std::make_unique<TCaptionRuns>(font, caption);
+        auto measured = std::make_unique<TCaptionRuns>(font, caption);
         in.metrics = MeasureLabel(font, QString());
-        in.metrics.textWidth = int(std::min(std::round(mRuns->Width()) + in.metrics.textWidth, 1e9));
+        in.metrics.textWidth = int(std::min(std::round(measured->Width()) + in.metrics.textWidth, 1e9));
+        if (runs)
+            *runs = std::move(measured);
     } else {
         in.metrics = MeasureLabel(font, caption);
     }
-    mLayout = LayOutLabel(in);
-    if (mLayout.box != in.box)
+    return LayOutLabel(in);
+}
+
+void TKBaseLabel::LayOut()
+{
+    mRuns.reset();
+    mLayout = LayOutCaption(DrawingFont(), DrawnCaption(), &mRuns);
+    if (mLayout.box != QSize(Width(), Height()))
         SetBounds(Left(), Top(), mLayout.box.width(), mLayout.box.height());
     mLayoutNeeded = false;
 }
@@ -295,7 +301,16 @@ void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
         p.fillRect(QRect(0, 0, Width(), Height()), ToQColor(mBackColor));
 
     const QFont font = DrawingFont();
-    const QString caption = DrawnCaption();
+    const QString drawn = DrawnCaption();
+    // Placeholders show their values; a text that changed so is placed afresh in the box, as its alignment
+    // wants it.
+    const QString caption = context.ShownText(drawn);
+    TLabelLayout shownLayout;
+    const TLabelLayout* layout = &mLayout;
+    if (caption.size() != drawn.size() || (caption.constData() != drawn.constData() && caption != drawn)) {
+        shownLayout = LayOutCaption(font, caption, nullptr);
+        layout = &shownLayout;
+    }
     const int ascent = QFontMetrics(font).ascent();
     // A long caption draws only the runs that reach what can be seen of each copy.
     std::unique_ptr<TCaptionRuns> measured;
@@ -332,10 +347,10 @@ void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
         p.restore();
     };
     if (mDepthShadow > 0 && mDirectionShadow != sdNone)
-        drawCopy(mLayout.shadowOrigin, mLayout.shadowRect, mColorShadow);
+        drawCopy(layout->shadowOrigin, layout->shadowRect, mColorShadow);
     if (mDepthHighlight > 0 && mDirectionHighlight != hdNone)
-        drawCopy(mLayout.highlightOrigin, mLayout.highlightRect, mColorHighlight);
-    drawCopy(mLayout.mainOrigin, mLayout.mainRect, mFont.Color());
+        drawCopy(layout->highlightOrigin, layout->highlightRect, mColorHighlight);
+    drawCopy(layout->mainOrigin, layout->mainRect, mFont.Color());
 
     if (mBorderStyle == bsSingle) {
         p.setPen(QPen(Qt::black, 1));

@@ -107,6 +107,10 @@ public:
     virtual bool ChooseFont();
 
 private:
+    // Places a caption in the label's box as the layout does; a long caption's runs go to *runs when given.
+    TLabelLayout LayOutCaption(const QFont& font, const QString& caption,
+                               std::unique_ptr<TCaptionRuns>* runs) const;
+
     TAlignment mAlignment = taLeftJustify;
     int mDepthHighlight = 0;
     int mDepthShadow = 0;

@@ -134,13 +134,24 @@ void TKMultiLineBaseLabel::PrepareLayout()
         SetWrappedLines(DrawnLines());
 }
 
-void TKMultiLineBaseLabel::Draw(QPainter& p, const TRenderContext& /*context*/) const
+void TKMultiLineBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
 {
     if ((ComponentState() & csLoading) || Width() <= 0 || Height() <= 0)
         return;
     const QFont font = DrawingFont();
-    const TMultiLineRows placed =
-        PlaceMultiLineRows(DrawnLines(), font, QSize(Width(), Height()), mAlignment);
+    QStringList lines = DrawnLines();
+    // Placeholders show their values; lines that changed so are wrapped afresh.
+    const QStringList& typed = mItems.Strings();
+    if (std::any_of(typed.begin(), typed.end(), [](const QString& l) { return l.contains(QLatin1Char('{')); })) {
+        QStringList shown;
+        for (const QString& line : typed)
+            shown.append(context.ShownText(line));
+        if (shown != typed) {
+            const int rows = MultiLineRowsFitting(Height(), MultiLineRowHeight(font)) + 1;
+            lines = mWordWrap ? WrapMultiLineText(shown, font, Width(), rows) : shown;
+        }
+    }
+    const TMultiLineRows placed = PlaceMultiLineRows(lines, font, QSize(Width(), Height()), mAlignment);
     const int ascent = QFontMetrics(font).ascent();
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);

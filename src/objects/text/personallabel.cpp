@@ -1,6 +1,7 @@
 // TKBusinessCardLabel: the text object whose caption may be picked from the user's personal information.
 #include "objects/text/personallabel.h"
 
+#include "model/mergerecord.h"
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"
 
@@ -42,6 +43,16 @@ void TKBusinessCardLabel::PickPersonalItem(const QString& itemCaption)
     Invalidate();
 }
 
+void TKBusinessCardLabel::InsertMergeField(int field)
+{
+    if (field < 0 || field >= kPersonalFieldCount)
+        return;
+    SetCaption(PersonalPlaceholder(field));
+    AutoGrow();
+    NotifyChanged();
+    Invalidate();
+}
+
 void TKBusinessCardLabel::BuildPopupMenu(TKMenu& m)
 {
     // The submenu goes first: it is added before the inherited items rather than inserted ahead of them.
@@ -68,6 +79,12 @@ void TKBusinessCardLabel::FillPersonalMenu(TKMenu& submenu)
     for (int field = 0; field < kPersonalFieldCount; ++field) {
         const QString caption = PersonalFieldItemCaption(field, values.value(field));
         submenu.AddItem(caption, [this, caption] { PickPersonalItem(caption); });
+    }
+    submenu.AddSeparator();
+    TKMenu* merge = submenu.AddSubmenu(MergeFieldMenuCaption());
+    for (int field = 0; field < kPersonalFieldCount; ++field) {
+        const QString caption = QString::fromLatin1(kPersonalFieldPrefixes[field]) + PersonalPlaceholder(field);
+        merge->AddItem(caption, [this, field] { InsertMergeField(field); });
     }
 }
 

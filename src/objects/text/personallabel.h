@@ -38,12 +38,17 @@ public:
 
     // The caption of the submenu of personal-information items.
     static QString PersonalMenuCaption() { return QStringLiteral("Personal Information"); }
+    // Its submenu whose items put a field's placeholder ("{Name}") into Caption: on screen and in a plain
+    // print it shows the personal information of the moment, in a merge each person's own.
+    static QString MergeFieldMenuCaption() { return QStringLiteral("Insert as merge field"); }
 
     // The personal-information text dialog instead of the plain one.
     void EditText() override;
     void SetCardFace(const QString& face) override { Font().SetName(face); }
     // Takes the value of a personal-information item as the caption, grows to fit it and reports the change.
     void PickPersonalItem(const QString& itemCaption);
+    // Makes the caption the field's placeholder, grows to fit what it shows and reports the change.
+    void InsertMergeField(int field);
 
     // On a design panel the menu starts with the personal-information submenu and a separator.
     void BuildPopupMenu(TKMenu& menu) override;

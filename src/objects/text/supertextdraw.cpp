@@ -204,7 +204,8 @@ void TKSuperText::Draw(QPainter& p, const TRenderContext& context) const
 
     const QFont font = DrawingFont();
     const TSuperTextGeometry g = Geometry(font);
-    const QString text = FittedText(font, DrawnCaption(), w - g.textLeft);
+    // Placeholders show their values.
+    const QString text = FittedText(font, context.ShownText(DrawnCaption()), w - g.textLeft);
     if (text.isEmpty()) {
         // Nothing fits: a crossed frame shows where the object is.
         p.setPen(QPen(Qt::black, 1));

@@ -1,6 +1,7 @@
 // TKPLabel: the plain single-line text object of the card.
 #include "objects/text/textlabel.h"
 
+#include "model/mergerecord.h"
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"
 #include "objects/text/captionruns.h"
@@ -44,7 +45,8 @@ void TKPLabel::AutoGrow()
         return;
     const QFont font = DrawingFont();
     const QFontMetrics metrics(font);
-    const QString caption = Caption();
+    // Measured as the screen shows it: placeholders of personal fields with the values of the moment.
+    const QString caption = MergeText(Caption(), Host() ? Host()->PersonalStrings() : QStringList(), nullptr);
     int captionWidth = 0;
     if (TCaptionRuns::Needed(caption)) {
         // A long caption is measured a run at a time.

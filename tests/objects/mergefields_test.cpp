@@ -1,0 +1,146 @@
+// Tests for placeholders in text: what "{Name}" shows on screen, in a plain print and in a merge, drawn by every
+// kind of text object, and the menu items that insert them.
+#include "model/cardmodel.h"
+#include "model/cardrender.h"
+#include "model/mergerecord.h"
+#include "model/objectmenu.h"
+#include "objects/text/circletext.h"
+#include "objects/text/multilinelabel.h"
+#include "objects/text/personallabel.h"
+#include "objects/text/supertext.h"
+
+#include "testutil.h"
+
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+using namespace qm;
+
+namespace {
+
+// A card of one kind of text object per row, with the given texts.
+struct TextCard
+{
+    TCardModel card;
+    explicit TextCard(const QString& line, const QString& multi)
+    {
+        card.SetSize(QSize(336, 192));
+        auto* label = static_cast<TKPLabel*>(card.Objects().Add(std::make_unique<TKPLabel>()));
+        label->SetBounds(10, 10, 300, 30);
+        label->SetAlignment(taRightJustify);
+        label->SetDepthShadow(3);
+        label->SetCaption(line);
+        auto* lines = static_cast<TKMultiLineLabel*>(card.Objects().Add(std::make_unique<TKMultiLineLabel>()));
+        lines->SetBounds(10, 45, 120, 60);
+        lines->SetWordWrap(true);
+        lines->SetAlignment(taCenter);
+        lines->SetItems({multi, QStringLiteral("Tel. ") + line});
+        auto* super = static_cast<TKSuperText*>(card.Objects().Add(std::make_unique<TKSuperText>()));
+        super->SetBounds(140, 45, 190, 40);
+        super->SetCaption(line);
+        auto* circle = static_cast<TKPCircleText*>(card.Objects().Add(std::make_unique<TKPCircleText>()));
+        circle->SetBounds(140, 90, 100, 100);
+        circle->SetCaption(line);
+        card.LayOutObjects();
+    }
+    QImage Draw(const QStringList& personal, const TMergeRecord* record)
+    {
+        QImage image(336, 192, QImage::Format_RGB32);
+        QPainter painter(&image);
+        TRenderContext context;
+        context.target = TRenderContext::Picture;
+        context.personal = personal;
+        context.record = record;
+        DrawCard(painter, card, context);
+        return image;
+    }
+};
+
+QStringList Personal()
+{
+    QStringList p(10, QString());
+    p[0] = QStringLiteral("Ada Lovelace-Byron");
+    p[1] = QStringLiteral("Analytical Engines Ltd");
+    return p;
+}
+
+} // namespace
+
+TEST(MergeFields, PlaceholdersInText)
+{
+    const QStringList personal = Personal();
+    TMergeRecord record;
+    record.Add(QStringLiteral("Name"), QStringLiteral("Zoë"));
+    record.Add(QStringLiteral("Shoe size"), QStringLiteral("42"));
+    record.Add(QStringLiteral("name"), QStringLiteral("second"));
+    const QString text = QStringLiteral("{Name} {{Name}} {shoe SIZE} {Fax}{Colour} {Name {x\n} {} {");
+    // Without a record: personal fields show the personal strings, others stay as typed.
+    EXPECT_EQ(MergeText(text, personal, nullptr),
+              QStringLiteral("Ada Lovelace-Byron {Name}} {shoe SIZE} {Colour} {Name {x\n} {} {"));
+    // With one: every placeholder takes the record's value, empty when it has none.
+    EXPECT_EQ(MergeText(text, personal, &record), QStringLiteral("Zoë {Name}} 42  {Name {x\n}  {"));
+    // A name longer than 255 characters is no placeholder.
+    const QString longName = QLatin1Char('{') + QString(256, QLatin1Char('a')) + QLatin1Char('}');
+    EXPECT_EQ(MergeText(longName, personal, &record), longName);
+    // Text without a brace is the same string, not a copy.
+    const QString plain = QStringLiteral("No fields here");
+    EXPECT_EQ(MergeText(plain, personal, &record).constData(), plain.constData());
+}
+
+TEST(MergeFields, EveryTextObjectDrawsTheValuesAsIfTyped)
+{
+    // In a merge each placeholder shows the record's value: the same pixels as the values typed in, with
+    // right, centred and wrapped text placed for the value, not for the placeholder.
+    TMergeRecord record;
+    record.Add(QStringLiteral("Name"), QStringLiteral("Zoë Müller-Lüdenscheidt"));
+    record.Add(QStringLiteral("Company"), QStringLiteral("Brot und Butter Bäckerei"));
+    TextCard merged(QStringLiteral("{Name}"), QStringLiteral("{Company} GmbH"));
+    TextCard typed(QStringLiteral("Zoë Müller-Lüdenscheidt"), QStringLiteral("Brot und Butter Bäckerei GmbH"));
+    const QImage expected = typed.Draw(Personal(), nullptr);
+    EXPECT_EQ(merged.Draw(Personal(), &record), expected);
+
+    // On screen and in a plain print: the personal information; the card's own when none is given.
+    TextCard mine(QStringLiteral("Ada Lovelace-Byron"), QStringLiteral("Analytical Engines Ltd GmbH"));
+    EXPECT_EQ(merged.Draw(Personal(), nullptr), mine.Draw({}, nullptr));
+    merged.card.SetPersonalStrings(Personal());
+    EXPECT_EQ(merged.Draw({}, nullptr), mine.Draw({}, nullptr));
+    EXPECT_NE(merged.Draw({}, nullptr), expected);
+
+    // Other placeholders show as typed; in a merge without such a column, nothing.
+    TextCard other(QStringLiteral("{Colour}"), QStringLiteral("{Size}"));
+    TextCard blank{QString(), QString()};
+    EXPECT_NE(other.Draw(Personal(), nullptr), blank.Draw(Personal(), nullptr));
+    TextCard asTyped(QStringLiteral("{{Colour}"), QStringLiteral("{{Size}"));
+    EXPECT_EQ(other.Draw(Personal(), nullptr), asTyped.Draw(Personal(), nullptr));
+    EXPECT_EQ(other.Draw(Personal(), &record), blank.Draw(Personal(), &record));
+}
+
+TEST(MergeFields, PersonalMenuInsertsMergeFields)
+{
+    struct Host : qmtest::TestHost
+    {
+        QStringList PersonalStrings() const override { return Personal(); }
+    } panel;
+    TKBusinessCardLabel label;
+    label.SetHost(&panel);
+    label.Loaded();
+    label.SetBounds(0, 0, 20, 20);
+    label.LayOut();
+    TKMenu* menu = label.PopupMenu();
+    ASSERT_NE(menu, nullptr);
+    menu->AboutToShow();
+    TKMenu* fields = menu->Submenu(TKBusinessCardLabel::PersonalMenuCaption());
+    ASSERT_NE(fields, nullptr);
+    EXPECT_EQ(fields->Captions().mid(10), QStringList({"-", "Insert as merge field"}));
+    TKMenu* merge = fields->Submenu(QStringLiteral("Insert as merge field"));
+    ASSERT_NE(merge, nullptr);
+    EXPECT_EQ(merge->Captions().first(), "Name\t{Name}");
+    EXPECT_EQ(merge->Captions().at(8), "EMail\t{EMail}");
+    ASSERT_TRUE(menu->Trigger(QStringLiteral("Personal Information/Insert as merge field/Company\t{Company}")));
+    EXPECT_EQ(label.Caption(), QStringLiteral("{Company}"));
+    EXPECT_GT(panel.changes, 0);
+    // The box grows to what the screen shows: the company's name, wider than its placeholder.
+    const QFontMetrics metrics(label.DrawingFont());
+    EXPECT_GE(label.Width(), metrics.horizontalAdvance(Personal()[1]));
+}
