@@ -2,11 +2,16 @@
 #include "app/personalinfo_ui.h"
 
 #include "files/preferences.h"
+#include "files/vcard.h"
 #include "design/cardpanel.h"
 #include "objects/text/labeldialogparts_ui.h"
+#include "platform/atomicfile.h"
 #include "platform/helphook.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -78,9 +83,40 @@ TPersonalInformation::TPersonalInformation(QWidget* parent)
             OpenHelpContext(kHelpContext);
     });
 
+    // Exchanging the fields with address books.
+    auto* importButton = new QPushButton(QStringLiteral("Import from vCard..."), this);
+    importButton->setObjectName(QStringLiteral("ImportVCardButton"));
+    importButton->setWhatsThis(QStringLiteral("Fills the fields from a contact saved as a vCard (.vcf) file."));
+    auto* exportButton = new QPushButton(QStringLiteral("Export as vCard..."), this);
+    exportButton->setObjectName(QStringLiteral("ExportVCardButton"));
+    exportButton->setWhatsThis(QStringLiteral("Saves the fields as a vCard (.vcf) file for address books."));
+    connect(importButton, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import from vCard"), QDir::homePath(),
+                                                          QStringLiteral("vCard files (*.vcf *.vcard);;All files (*)"));
+        QString error;
+        if (!path.isEmpty() && !ImportVCard(path, &error))
+            QMessageBox::warning(this, QStringLiteral("Import from vCard"), error);
+    });
+    connect(exportButton, &QPushButton::clicked, this, [this] {
+        QString name = mFields[0]->text().simplified();
+        name.replace(QLatin1Char('/'), QLatin1Char('-'));
+        const QString path = QFileDialog::getSaveFileName(
+            this, QStringLiteral("Export as vCard"),
+            QDir::home().filePath((name.isEmpty() ? QStringLiteral("contact") : name) + QStringLiteral(".vcf")),
+            QStringLiteral("vCard files (*.vcf)"));
+        QString error;
+        if (!path.isEmpty() && !ExportVCard(path, &error))
+            QMessageBox::warning(this, QStringLiteral("Export as vCard"), error);
+    });
+    auto* exchange = new QHBoxLayout;
+    exchange->addStretch(1);
+    exchange->addWidget(importButton);
+    exchange->addWidget(exportButton);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 10);
     layout->addLayout(grid);
+    layout->addLayout(exchange);
     layout->addStretch(1);
     layout->addLayout(bar.layout);
 
@@ -100,6 +136,20 @@ QStringList TPersonalInformation::Values() const
     for (const QLineEdit* field : mFields)
         values.append(field->text());
     return values;
+}
+
+bool TPersonalInformation::ImportVCard(const QString& path, QString* error)
+{
+    QStringList values;
+    if (!ReadPersonalVCard(path, values, error))
+        return false;
+    SetValues(values);
+    return true;
+}
+
+bool TPersonalInformation::ExportVCard(const QString& path, QString* error) const
+{
+    return WriteFileAtomic(path, PersonalVCard(Values()), error);
 }
 
 bool StorePersonalInformation(const QStringList& values, const Preferences& prefs,

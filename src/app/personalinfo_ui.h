@@ -31,6 +31,12 @@ public:
     void SetValues(const QStringList& values);
     QStringList Values() const;
 
+    // "Import from vCard...": the fields take the first vCard of the file (the dialog's Ok still decides).
+    // False with *error set, and the fields as they were, when the file holds no vCard.
+    bool ImportVCard(const QString& path, QString* error = nullptr);
+    // "Export as vCard...": the fields as typed written to a vCard 3.0 file.
+    bool ExportVCard(const QString& path, QString* error = nullptr) const;
+
     // Opens a numbered help page; "Help" does nothing while it is unset.
     std::function<void(int)> OnHelp;
 
