@@ -31,6 +31,8 @@
 namespace qm {
 
 namespace {
+// The first entry of the font list: the faces the template was designed with.
+const QString kTemplateFonts = QStringLiteral("(Template's own fonts)");
 // Holding an arrow key down in a list runs through many rows; the sample follows once the list rests.
 constexpr int kPreviewDelayMs = 120;
 } // namespace
@@ -57,8 +59,13 @@ TSelectPreviewTemplate::TSelectPreviewTemplate(float cardWidth, float cardHeight
     TemplateList->setWhatsThis(QStringLiteral("The templates of the qmkt folder. Click one to see it in the "
                                               "sample; Ok starts a new card from it."));
     FontList = new QListWidget(this);
+    // First the template as designed; any face below replaces the faces of its name, contact and
+    // multi-line text.
+    FontList->addItem(kTemplateFonts);
     FontList->addItems(QFontDatabase::families());
-    FontList->setWhatsThis(QStringLiteral("The typeface put on the template's text."));
+    FontList->setWhatsThis(QStringLiteral("The typeface put on the template's text; \"%1\" keeps the faces "
+                                          "the template was designed with.")
+                               .arg(kTemplateFonts));
 
     // The lists keep to a narrow column; the sample takes the rest.
     TemplateList->setFixedWidth(190);
@@ -110,13 +117,13 @@ TSelectPreviewTemplate::TSelectPreviewTemplate(float cardWidth, float cardHeight
 
     if (!mFiles.isEmpty())
         TemplateList->setCurrentRow(0);
-    const QList<QListWidgetItem*> times = FontList->findItems(mFont, Qt::MatchFixedString);
-    if (!times.isEmpty())
-        FontList->setCurrentItem(times.first());
+    FontList->setCurrentRow(0);
     connect(TemplateList, &QListWidget::currentRowChanged, this, &TSelectPreviewTemplate::SchedulePreview);
-    connect(FontList, &QListWidget::currentTextChanged, this, [this](const QString& face) {
-        if (!face.isEmpty())
-            mFont = face;
+    connect(FontList, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row == 0)
+            mFont.clear();
+        else if (row > 0)
+            mFont = FontList->item(row)->text();
         SchedulePreview();
     });
 }
@@ -175,7 +182,8 @@ void TSelectPreviewTemplate::Preview()
     const QString file = SelectedTemplate();
     if (!file.isEmpty()) {
         const QString background = TCardTemplate::Read(panel, file).trimmed();
-        panel.SetTextFontName(mFont);
+        if (!mFont.isEmpty())
+            panel.SetTextFontName(mFont);
         const QString art = TCardTemplate::BackgroundArtPath(background);
         if (!art.isEmpty() && QFileInfo(art).isFile())
             LoadCardBackground(panel.Card(), art);

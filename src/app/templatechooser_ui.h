@@ -30,7 +30,7 @@ public:
 
     // The chosen template's full path; empty when there is none.
     QString SelectedTemplate() const;
-    // The face put on the template's text; "Times New Roman" until another is picked.
+    // The face put on the template's text; empty (the template's own faces) until another is picked.
     QString SelectedFont() const { return mFont; }
 
     // Loads the chosen template into the sample with the chosen font. Never re-entered.
@@ -56,7 +56,7 @@ private:
     float mCardWidth;
     float mCardHeight;
     QStringList mFiles;
-    QString mFont = QStringLiteral("Times New Roman");
+    QString mFont;
     TKBasePanelWidget* mSample = nullptr;
     QTimer* mPreviewTimer = nullptr;
     bool mPreviewing = false;

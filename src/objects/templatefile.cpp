@@ -3,6 +3,8 @@
 
 #include "design/cardpanel.h"
 #include "files/identifiers.h"
+#include "files/streamreader.h"
+#include "files/streamwriter.h"
 #include "objects/shapes/cardshape.h"
 #include "objects/shapes/line.h"
 #include "objects/shapes/picture.h"
@@ -38,6 +40,13 @@ constexpr int kMaxFontSize = 1000;
 
 const QString kCardData = QStringLiteral("Card Data");
 const QString kLogo = QStringLiteral("Logo");
+// Any other object: "Object1", "Object2"..., its class in "Type" and its whole record of the card object
+// stream in "Data" (base 64), so that every kind comes back exactly as it was.
+const QString kObject = QStringLiteral("Object%1");
+const QString kData = QStringLiteral("Data");
+// The most "Object" sections read, and the largest record one may hold (decoded).
+constexpr int kMaxObjectSections = 60;
+constexpr int kMaxObjectBytes = 1 << 20;
 // An object's place in the card's stack, 0 at the bottom. Files without it are read kind by kind.
 const QString kStack = QStringLiteral("Stack");
 
@@ -183,6 +192,33 @@ void WriteLine(ProfileFile& ini, const QString& s, TKLineShape& line)
     ini.WriteInteger(s, QStringLiteral("Pen Width"), line.Pen().Width());
 }
 
+// The object as a one-object card object stream, its name left out: names are given afresh when it is read.
+QByteArray ObjectRecord(const TKGraphicControl& object)
+{
+    QByteArray bytes = WriteObjectsToBytes({&object});
+    // List tag, "TPF0", class name and name as short strings.
+    const int classLength = quint8(bytes.at(5));
+    const int nameAt = 6 + classLength;
+    bytes.remove(nameAt + 1, quint8(bytes.at(nameAt)));
+    bytes[nameAt] = '\0';
+    return bytes;
+}
+
+// A picture frame that stands for the user's logo: empty, or holding the stand-in a "Logo" section gives.
+bool IsLogoStandIn(const TKImage& image)
+{
+    const TKPicture& picture = image.Picture();
+    if (!picture.HasGraphic())
+        return true;
+    if (picture.GraphicClass() != "TBitmap" || image.Width() != image.Height())
+        return false;
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    TCardTemplate::PlaceholderLogo(image.Width()).save(&buffer, "BMP");
+    return picture.GraphicBytes() == bmp;
+}
+
 } // namespace
 
 namespace {
@@ -300,7 +336,8 @@ bool TCardTemplate::Write(TKBusinessCardPanel32& panel, const QString& fileName,
     const float zoom = panel.Zoom();
     panel.SetZoom(1.0f);
     ProfileFile ini(scratchFile);
-    int labels = 0, shapes = 0, lines = 0;
+    int labels = 0, shapes = 0, lines = 0, others = 0;
+    bool logo = false;
     // A second label with the same personal caption goes to "Name2", "Name3"... rather than over the first.
     QHash<QString, int> personalUses;
     for (int i = panel.CardObjects().Count() - 1; i >= 0; --i) {
@@ -324,10 +361,15 @@ bool TCardTemplate::Write(TKBusinessCardPanel32& panel, const QString& fileName,
         } else if (auto* line = dynamic_cast<TKLineShape*>(object)) {
             section = QStringLiteral("Line%1").arg(++lines);
             WriteLine(ini, section, *line);
-        } else if (dynamic_cast<TKImage*>(object)) {
+        } else if (auto* image = dynamic_cast<TKImage*>(object); image && !logo && IsLogoStandIn(*image)) {
             section = kLogo;
+            logo = true;
             ini.WriteString(kLogo, QStringLiteral("Type"), QStringLiteral("psImage"));
             WriteBounds(ini, kLogo, *object);
+        } else {
+            section = kObject.arg(++others);
+            ini.WriteString(section, QStringLiteral("Type"), QString::fromLatin1(object->ClassName()));
+            ini.WriteString(section, kData, QString::fromLatin1(ObjectRecord(*object).toBase64()));
         }
         // The object's place in the stack, 0 at the bottom, so that reading restores the order among kinds.
         if (!section.isEmpty())
@@ -380,6 +422,7 @@ QString TCardTemplate::Read(TKBusinessCardPanel32& panel, const QString& fileNam
     ReadLines(panel, ini, stack);
     ReadLabels(panel, ini, stack);
     ReadLogo(panel, ini, stack);
+    ReadObjects(panel, ini, stack);
     RestoreStacking(panel, stack);
     panel.Card().SetPortrait(ini.ReadBool(kCardData, QStringLiteral("Portrait Mode"), false));
     return FileNameOnly(ini.ReadString(kCardData, QStringLiteral("Background File")));
@@ -509,6 +552,26 @@ void TCardTemplate::ReadLogo(TKBusinessCardPanel32& panel, const ProfileFile& in
     buffer.open(QIODevice::WriteOnly);
     PlaceholderLogo(size).save(&buffer, "BMP");
     image->Picture().SetGraphic("TBitmap", bmp);
+}
+
+void TCardTemplate::ReadObjects(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack)
+{
+    for (int n = 1; n <= kMaxObjectSections; ++n) {
+        const QString s = kObject.arg(n);
+        const QString text = ini.ReadString(s, kData);
+        if (text.isEmpty() || text.size() > kMaxObjectBytes / 3 * 4 + 4)
+            continue;
+        const auto decoded =
+            QByteArray::fromBase64Encoding(text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+        if (!decoded)
+            continue;
+        // A record that does not read is left out; the rest of the card still comes.
+        const ReadResult read = ReadObjectsFromBytes(panel.CardObjects(), *decoded);
+        if (!read.ok)
+            continue;
+        for (TKGraphicControl* object : read.objects)
+            NoteStack(ini, s, object, stack);
+    }
 }
 
 } // namespace qm

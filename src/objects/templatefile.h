@@ -1,5 +1,5 @@
-// TCardTemplate: card description files (templates): the labels, card shapes, lines, the logo and the card
-// data, written from and read onto a business card panel.
+// TCardTemplate: card description files (templates): the labels, card shapes, lines, the logo, every other
+// object (as its card object stream record) and the card data, written from and read onto a business card panel.
 #pragma once
 
 #include "model/cardtypes.h"
@@ -24,7 +24,8 @@ public:
     // The objects read and their stored places in the stack (-1 when the file gives none).
     using TStack = std::vector<std::pair<TKGraphicControl*, int>>;
 
-    // Writes the card's labels, card shapes, lines and logo with coordinates at zoom 1.0. False with the
+    // Writes the card's objects with coordinates at zoom 1.0: labels, card shapes and lines in their own
+    // sections, an empty picture (or the logo stand-in) as "Logo", any other object as an "Object" section. False with the
     // message when the file could not be written (the old file stays).
     static bool Write(TKBusinessCardPanel32& panel, const QString& fileName, const QString& backgroundFile,
                       QString* error = nullptr);
@@ -51,6 +52,7 @@ private:
     static void ReadLines(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack);
     static void ReadLabels(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack);
     static void ReadLogo(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack);
+    static void ReadObjects(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack);
 };
 
 } // namespace qm

@@ -259,7 +259,7 @@ TEST(BusinessCardPanel, ADescriptionWrittenReadsBackWithEveryKind)
     name->SetColorShadow(0x00FF8040);
     f.Add<TKBusinessCardLabel>(QRect(20, 60, 100, 20))->SetCaption(QStringLiteral("back"));
     f.Add<TKBusinessCardLabel>(QRect(20, 80, 100, 20))->SetCaption(QStringLiteral("front"));
-    f.Add<TSuperShape>(QRect(0, 0, 30, 30)); // not part of a description
+    f.Add<TSuperShape>(QRect(0, 0, 30, 30))->SetVectors(7); // any other kind: an "Object" section
     f.panel.SetPortraitMode(true);
     f.panel.SetZoom(1.5f); // coordinates are written at 1.0 all the same
 
@@ -267,7 +267,9 @@ TEST(BusinessCardPanel, ADescriptionWrittenReadsBackWithEveryKind)
     ASSERT_TRUE(TCardTemplate::Write(f.panel, file, QStringLiteral("C:\\Art\\waves.bmp")));
     const ProfileFile ini(file);
     EXPECT_EQ(ini.ReadSections(),
-              QStringList({"Label1", "Label2", "Name", "Logo", "Shape1", "Shape2", "Line1", "Card Data"}));
+              QStringList(
+                  {"Object1", "Label1", "Label2", "Name", "Logo", "Shape1", "Shape2", "Line1", "Card Data"}));
+    EXPECT_EQ(ini.ReadString("Object1", "Type"), QStringLiteral("TSuperShape"));
     EXPECT_EQ(ini.ReadString("Label1", "Caption"), QStringLiteral("front")); // front to back
     EXPECT_EQ(ini.ReadString("Name", "Font Style"), QStringLiteral("[fsBold,fsUnderline]"));
     EXPECT_EQ(ini.ReadString("Name", "Shadow Color"), QStringLiteral("$00FF8040"));
@@ -283,7 +285,9 @@ TEST(BusinessCardPanel, ADescriptionWrittenReadsBackWithEveryKind)
         classes.push_back(QString::fromLatin1(object->ClassName()));
     // Stacked as they were on the card, across kinds.
     EXPECT_EQ(classes, std::vector<QString>({"TKLineShape", "TBCShapes", "TBCShapes", "TKImage",
-                                             "TKBusinessCardLabel", "TKBusinessCardLabel", "TKBusinessCardLabel"}));
+                                             "TKBusinessCardLabel", "TKBusinessCardLabel", "TKBusinessCardLabel",
+                                             "TSuperShape"}));
+    EXPECT_EQ(static_cast<TSuperShape*>(read.CardObjects().At(7))->Vectors(), 7);
     auto* s = static_cast<TBCShapes*>(read.CardObjects().At(1));
     EXPECT_EQ(s->BoundsRect(), QRect(5, 6, 70, 40));
     EXPECT_EQ(s->Shape(), stRoundRect);
@@ -429,6 +433,8 @@ TEST(BusinessCardPanel, BrokenOrMissingDescriptionsGiveDefaults)
         "[Shape2]\r\nWidth=40\r\nShape=99\r\nPen Width=999999\r\nBrush Style=-1\r\nLeft=2147483647\r\n"
         "[Name]\r\nWidth=80\r\nFont Size=-5\r\nFont Name=\r\nAlignment=7\r\nShadow Direction=x\r\n"
         "Angle=45\r\nFont Style=[fsBold\r\n[Thing]\r\nType=psMystery\r\n[Logo]\r\nWidth=-3\r\n"
+        // Not base 64; a cut-short record; a class nobody knows ("TPF0" "TNope" with no properties).
+        "[Object1]\r\nData=@@@@\r\n[Object2]\r\nData=AVRQRjAM\r\n[Object3]\r\nData=AVRQRjAFVE5vcGUAAAAA\r\n"
         "[Card Data]\r\nPortrait Mode=maybe\r\n");
     EXPECT_TRUE(TCardTemplate::Read(f.panel, file).isEmpty());
     EXPECT_FALSE(f.panel.PortraitMode());
@@ -447,6 +453,7 @@ TEST(BusinessCardPanel, BrokenOrMissingDescriptionsGiveDefaults)
     EXPECT_EQ(name->DirectionShadow(), sdDownLeft);
     EXPECT_EQ(name->Angle(), 0);
     EXPECT_EQ(f.All<TKImage>().size(), 1u); // a negative width is still a width
+    EXPECT_EQ(f.panel.CardObjects().Count(), 3);
 }
 
 TEST(BusinessCardPanel, ReadingAtAZoomPlacesObjectsAtThatZoom)
