@@ -2,6 +2,7 @@
 #include "app/cardfile.h"
 
 #include "app/cardbackground.h"
+#include "files/preferences.h"
 #include "files/streamreader.h"
 #include "model/cardmodel.h"
 #include "platform/atomicfile.h"
@@ -98,6 +99,8 @@ void SetUpCard(TCardModel& card, const CardSheetLayout& layout, const QString& s
 {
     card.SetPortrait(layout.UsePortrait);
     card.SetSize(CardPanelSize(layout, layout.UsePortrait));
+    // What a QR code of the personal information carries, as in the window.
+    card.SetPersonalStrings(Preferences().LoadPersonalInfo());
     if (!storedBackground.trimmed().isEmpty()) {
         const QString file = ResolveBackgroundFile(storedBackground);
         QString why;

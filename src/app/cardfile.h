@@ -22,7 +22,7 @@ QStringList CardInputFiles(const QString& cardPath, const CompanionFile& compani
 bool CheckOutputIsNoInput(const QString& out, const QStringList& inputs, QString* error);
 
 // Makes the card stand as the layout says (size, orientation) with its background art (the name the companion
-// file stores, found as ResolveBackgroundFile finds it), and lays it out: ready to draw, print or save. Art
+// file stores, found as ResolveBackgroundFile finds it) and the user's personal information, and lays it out: ready to draw, print or save. Art
 // that is missing or cannot be read is left out with one line on stderr naming the file and why.
 void SetUpCard(TCardModel& card, const CardSheetLayout& layout, const QString& storedBackground);
 

@@ -28,7 +28,8 @@ enum TLPanelState
     psSuperShape,
     psRichLabel,
     psSuperText,
-    psCircleText
+    psCircleText,
+    psQRCode
 };
 
 class TKBusinessCardPanel32 : public TKBasePanel

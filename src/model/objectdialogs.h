@@ -15,6 +15,7 @@ class TKFont;
 class TKPCircleText;
 class TKPLabel;
 class TKPRichBaseLabel;
+class TKQRCode;
 class TKSuperText;
 class TSuperShape;
 
@@ -62,6 +63,9 @@ public:
     virtual bool EditRichText(TKPRichBaseLabel& /*label*/) { return false; }
     // "CircleText Properties", edited on a copy of the circular text; true with the copy changed on OK.
     virtual bool EditCircleText(TKPCircleText& /*sample*/) { return false; }
+    // "QR Code Properties", edited on a copy of the QR code, its vCard made of the personal fields given;
+    // true with the copy changed on OK.
+    virtual bool EditQRCode(TKQRCode& /*sample*/, const QStringList& /*personal*/) { return false; }
 };
 
 } // namespace qm

@@ -3,6 +3,7 @@
 
 #include "design/designpanel_ui.h"
 #include "objects/imagebrowser_ui.h"
+#include "objects/shapes/qrcodedialog_ui.h"
 #include "objects/shapes/supershapedialog_ui.h"
 #include "objects/text/circletextdialog_ui.h"
 #include "objects/text/effectsdialog_ui.h"
@@ -58,6 +59,11 @@ bool TKStandardDialogs::EditCircleText(TKPCircleText& sample)
 {
     return ShowCircleTextProperties(
         mParent, sample, [this](TKFont& f) { return ChooseFont(f); }, [this](TColor& c) { return ChooseColor(c); });
+}
+
+bool TKStandardDialogs::EditQRCode(TKQRCode& sample, const QStringList& personal)
+{
+    return ShowQRCodeProperties(mParent, sample, personal, [this](TColor& c) { return ChooseColor(c); });
 }
 
 bool TKStandardDialogs::EditRichText(TKPRichBaseLabel& label) { return ShowRichTextLabelEditor(mParent, label); }

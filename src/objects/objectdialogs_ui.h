@@ -26,6 +26,7 @@ public:
     bool EditSuperText(TKSuperText& preview, QString& texturePath) override;
     bool EditRichText(TKPRichBaseLabel& label) override;
     bool EditCircleText(TKPCircleText& sample) override;
+    bool EditQRCode(TKQRCode& sample, const QStringList& personal) override;
 
 private:
     QWidget* mParent;

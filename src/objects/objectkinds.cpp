@@ -7,6 +7,7 @@
 #include "objects/shapes/cardshape.h"
 #include "objects/shapes/line.h"
 #include "objects/shapes/picture.h"
+#include "objects/shapes/qrcode.h"
 #include "objects/shapes/supershape.h"
 #include "objects/text/circletext.h"
 #include "objects/text/multilinelabel.h"
@@ -90,6 +91,7 @@ const ClassRegistry& CardClasses()
         AddClass<TKPRichBaseLabel>(r);
         AddClass<TKSuperText>(r);
         AddClass<TKPCircleText>(r);
+        AddClass<TKQRCode>(r);
 
         AddTool<TKBusinessCardLabel>(
             r, psLabel, "Text", {"DrawLabelButton", "Text tool", DrawTextToolPicture}, false,
@@ -144,6 +146,10 @@ const ClassRegistry& CardClasses()
             r, psCircleText, "CircleText",
             {"DrawCircleTextbutton", "CircleText Tool \nCircular or semi-circular text using any font",
              DrawCircleTextToolPicture}, true, nullptr, [](TKPCircleText& text) { text.OpenProperties(); });
+        AddTool<TKQRCode>(r, psQRCode, "QR Code",
+                          {"DrawQRCodeButton", "QR Code tool \nYour personal information, a web address or any text",
+                           DrawQRCodeToolPicture},
+                          true, nullptr, [](TKQRCode& code) { code.OpenProperties(); });
         return r;
     }();
     return registry;

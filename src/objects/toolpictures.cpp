@@ -179,4 +179,22 @@ void DrawCircleTextToolPicture(QPainter& p)
     }
 }
 
+void DrawQRCodeToolPicture(QPainter& p)
+{
+    // Three finder squares and a scatter of modules, two units each.
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    for (const QPointF corner : {QPointF(3, 3), QPointF(15, 3), QPointF(3, 15)}) {
+        QPainterPath finder;
+        finder.addRect(QRectF(corner, QSizeF(6, 6)));
+        finder.addRect(QRectF(corner + QPointF(1, 1), QSizeF(4, 4)));
+        finder.addRect(QRectF(corner + QPointF(2, 2), QSizeF(2, 2)));
+        p.drawPath(finder);
+    }
+    static const int modules[][2] = {{11, 3}, {11, 7}, {13, 11}, {11, 13}, {15, 11}, {19, 13}, {17, 15},
+                                     {15, 17}, {19, 19}, {13, 19}, {11, 17}, {3, 11}, {7, 11}, {17, 11}};
+    for (const auto& m : modules)
+        p.drawRect(QRectF(m[0], m[1], 2, 2));
+}
+
 } // namespace qm

@@ -17,5 +17,6 @@ void DrawSuperShapeToolPicture(QPainter& p);
 void DrawRichTextToolPicture(QPainter& p);
 void DrawSuperTextToolPicture(QPainter& p);
 void DrawCircleTextToolPicture(QPainter& p);
+void DrawQRCodeToolPicture(QPainter& p);
 
 } // namespace qm

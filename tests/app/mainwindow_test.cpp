@@ -199,7 +199,7 @@ TEST_F(MainWindowTest, DrawingWithAToolMarksChangesAndReturnsToThePointer)
     QAction* rectangle = w.ToolAction(psRectangle);
     ASSERT_NE(rectangle, nullptr);
     EXPECT_EQ(rectangle->objectName(), QStringLiteral("DrawRectanglebutton"));
-    EXPECT_EQ(w.ToolGroup->actions().size(), 13);
+    EXPECT_EQ(w.ToolGroup->actions().size(), 14); // the pointer and 13 drawing tools
     rectangle->trigger();
     EXPECT_EQ(w.Panel().PanelState(), psRectangle);
 

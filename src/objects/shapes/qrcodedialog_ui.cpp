@@ -1,0 +1,192 @@
+// "QR Code Properties": the controls set the sample's properties at once and the preview redraws.
+#include "objects/shapes/qrcodedialog_ui.h"
+
+#include "model/cardrender.h"
+#include "objects/shapes/qrcode.h"
+#include "objects/text/colorpalette_ui.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace qm {
+
+namespace {
+
+constexpr int kPreviewSide = 200;
+
+// The sample drawn as the screen shows it, on white.
+class TQRPreview : public QWidget
+{
+public:
+    TQRPreview(const TKQRCode& sample, const QStringList& personal, QWidget* parent)
+        : QWidget(parent), mSample(sample), mPersonal(personal)
+    {
+        setFixedSize(kPreviewSide, kPreviewSide);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        TRenderContext context;
+        context.personal = mPersonal;
+        mSample.Draw(painter, context);
+    }
+
+private:
+    const TKQRCode& mSample;
+    const QStringList mPersonal;
+};
+
+} // namespace
+
+TQRCodeProperties::TQRCodeProperties(TKQRCode& sample, const QStringList& personal, QWidget* parent)
+    : QDialog(parent), mSample(sample), mPersonal(personal)
+{
+    setObjectName(QStringLiteral("QRCodeProperties"));
+    setWindowTitle(QStringLiteral("QR Code Properties"));
+    mSample.SetBounds(0, 0, kPreviewSide, kPreviewSide);
+
+    auto* contents = new QVBoxLayout;
+    mContent = new QButtonGroup(this);
+    const char* const captions[] = {"&Personal information (vCard)", "&Web address", "&Text"};
+    for (int c = qcVCard; c <= qcText; ++c) {
+        auto* button = new QRadioButton(QString::fromLatin1(captions[c]), this);
+        button->setObjectName(QStringLiteral("Content%1").arg(c));
+        mContent->addButton(button, c);
+        contents->addWidget(button);
+    }
+    mText = new QPlainTextEdit(this);
+    mText->setObjectName(QStringLiteral("QRText"));
+    mText->setTabChangesFocus(true);
+    mText->setMinimumWidth(280);
+    contents->addWidget(mText);
+
+    auto* form = new QFormLayout;
+    mLevel = new QComboBox(this);
+    mLevel->setObjectName(QStringLiteral("ErrorLevel"));
+    mLevel->addItems({QStringLiteral("Low (7 %)"), QStringLiteral("Medium (15 %)"),
+                      QStringLiteral("Quartile (25 %)"), QStringLiteral("High (30 %)")});
+    form->addRow(QStringLiteral("&Error correction:"), mLevel);
+    mQuietZone = new QSpinBox(this);
+    mQuietZone->setObjectName(QStringLiteral("QuietZone"));
+    mQuietZone->setRange(0, TKQRCode::kMaxQuietZone);
+    mQuietZone->setSuffix(QStringLiteral(" modules"));
+    form->addRow(QStringLiteral("&Quiet zone:"), mQuietZone);
+    const auto choose = [this](TColor& c) { return ChooseColor && ChooseColor(c); };
+    mDark = PaletteButton(
+        this, "DarkColor", [this](TColor c) { mSample.SetDarkColor(c); Changed(); },
+        [this] { return mSample.DarkColor(); }, choose);
+    form->addRow(QStringLiteral("&Dark modules:"), mDark);
+    mLight = PaletteButton(
+        this, "LightColor",
+        [this](TColor c) {
+            mSample.SetLightColor(c);
+            mTransparent->setChecked(false);
+            Changed();
+        },
+        [this] { return mSample.LightColor() == clNone ? clWhite : mSample.LightColor(); }, choose);
+    mTransparent = new QCheckBox(QStringLiteral("T&ransparent"), this);
+    mTransparent->setObjectName(QStringLiteral("Transparent"));
+    auto* lightRow = new QHBoxLayout;
+    lightRow->addWidget(mLight);
+    lightRow->addWidget(mTransparent);
+    lightRow->addStretch();
+    auto* lightLabel = new QLabel(QStringLiteral("&Light modules:"), this);
+    lightLabel->setBuddy(mLight);
+    form->addRow(lightLabel, lightRow);
+    contents->addLayout(form);
+
+    auto* previewColumn = new QVBoxLayout;
+    mPreview = new TQRPreview(mSample, mPersonal, this);
+    previewColumn->addWidget(mPreview);
+    mDescription = new QLabel(this);
+    mDescription->setObjectName(QStringLiteral("SymbolDescription"));
+    mDescription->setWordWrap(true);
+    mDescription->setFixedWidth(kPreviewSide);
+    previewColumn->addWidget(mDescription);
+    previewColumn->addStretch();
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(contents, 1);
+    columns->addLayout(previewColumn);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(buttons);
+
+    // The values as they are, then the controls take changes.
+    mContent->button(mSample.Content())->setChecked(true);
+    mText->setPlainText(mSample.Text());
+    mText->setEnabled(mSample.Content() != qcVCard);
+    mLevel->setCurrentIndex(mSample.ErrorLevel());
+    mQuietZone->setValue(mSample.QuietZone());
+    mTransparent->setChecked(mSample.LightColor() == clNone);
+    connect(mContent, &QButtonGroup::idClicked, this, [this](int id) {
+        mSample.SetContent(TQRContent(id));
+        mText->setEnabled(id != qcVCard);
+        Changed();
+    });
+    connect(mText, &QPlainTextEdit::textChanged, this, [this] {
+        mSample.SetText(mText->toPlainText());
+        Changed();
+    });
+    connect(mLevel, &QComboBox::currentIndexChanged, this, [this](int i) {
+        mSample.SetErrorLevel(TQRErrorLevel(i));
+        Changed();
+    });
+    connect(mQuietZone, &QSpinBox::valueChanged, this, [this](int v) {
+        mSample.SetQuietZone(v);
+        Changed();
+    });
+    connect(mTransparent, &QCheckBox::toggled, this, [this](bool on) {
+        if (on)
+            mSample.SetLightColor(clNone);
+        else if (mSample.LightColor() == clNone)
+            mSample.SetLightColor(clWhite);
+        Changed();
+    });
+    Changed();
+}
+
+QString TQRCodeProperties::SymbolDescription() const
+{
+    const TQRSymbol& symbol = mSample.Symbol(mPersonal);
+    if (symbol.width > 0)
+        return QStringLiteral("%1 x %1 modules").arg(symbol.width);
+    if (mSample.Payload(mPersonal).isEmpty())
+        return QStringLiteral("Nothing to encode yet.");
+    return QStringLiteral("Too long for a QR code: shorten the text or lower the error correction.");
+}
+
+void TQRCodeProperties::Changed()
+{
+    mDescription->setText(SymbolDescription());
+    mDark->setIcon(ColorSwatch(mSample.DarkColor()));
+    mLight->setIcon(ColorSwatch(mSample.LightColor() == clNone ? clWhite : mSample.LightColor()));
+    mPreview->update();
+}
+
+bool ShowQRCodeProperties(QWidget* parent, TKQRCode& sample, const QStringList& personal,
+                          std::function<bool(TColor&)> chooseColor)
+{
+    TQRCodeProperties dialog(sample, personal, parent);
+    dialog.ChooseColor = std::move(chooseColor);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace qm
