@@ -13,17 +13,19 @@
 #include "print/pagedreport.h"
 #include "print/recordingreport.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace qm {
 
 namespace {
 
 const char kPrintUsage[] = "usage: quillmark print CARD.qmk --pdf OUT.pdf [--copies N] [--positions 1,2,...] "
-                           "[--outline] [--preview] [--no-nudges] [--force]\n";
+                           "[--outline] [--preview] [--no-nudges] [--quiet] [--force]\n";
 
 bool ParsePositions(const QString& text, std::vector<int>* positions)
 {
@@ -63,8 +65,8 @@ bool ParsePrintOptions(const QStringList& args, TPrintOptions* options, QString*
         } else if (a == QLatin1String("--copies")) {
             bool ok = false;
             o.Copies = value(&v) ? v.toInt(&ok) : 0;
-            if (!ok || o.Copies < 1 || o.Copies > 99) {
-                *error = QStringLiteral("--copies needs a number from 1 to 99");
+            if (!ok || o.Copies < 1 || o.Copies > kMaxSheets) {
+                *error = QStringLiteral("--copies needs a number from 1 to %1").arg(kMaxSheets);
                 return false;
             }
         } else if (a == QLatin1String("--positions")) {
@@ -78,6 +80,8 @@ bool ParsePrintOptions(const QStringList& args, TPrintOptions* options, QString*
             o.Preview = true;
         } else if (a == QLatin1String("--no-nudges")) {
             o.Nudges = false;
+        } else if (a == QLatin1String("--quiet")) {
+            o.Quiet = true;
         } else if (a == QLatin1String("--force")) {
             o.Force = true;
         } else if (a.startsWith(QLatin1String("--"))) {
@@ -162,6 +166,22 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
 
     TKPdfReport pdf(options.Pdf);
     pdf.SetPaperSize(layout.Papersize);
+    // Progress on a terminal, a few times a second.
+    const bool showProgress = !options.Quiet && isatty(STDERR_FILENO) && options.Copies > 1;
+    QElapsedTimer sinceShown;
+    bool progressShown = false;
+    if (showProgress) {
+        sinceShown.start();
+        pdf.StatusChanged = [&](const QString& status) {
+            const int page = pdf.CurrentPage();
+            if (sinceShown.elapsed() < 200 && page < options.Copies)
+                return;
+            sinceShown.restart();
+            std::fprintf(stderr, "\r%s", qPrintable(status.section(QLatin1Char('\n'), 0, 0)));
+            std::fflush(stderr);
+            progressShown = true;
+        };
+    }
     TLabelPrinter printer(card, job);
     TJobOutcome outcome;
     if (options.Preview) {
@@ -175,6 +195,8 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
         pdf.SetCopies(options.Copies);
         outcome = printer.Run(pdf);
     }
+    if (progressShown)
+        std::fprintf(stderr, "\n");
     if (outcome != joFinished) {
         const QString reason =
             pdf.ErrorString().isEmpty() ? printer.FinalStatus(outcome, pdf) : pdf.ErrorString();

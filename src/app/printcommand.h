@@ -8,18 +8,22 @@
 
 namespace qm {
 
+// The most sheets one command prints.
+constexpr int kMaxSheets = 100000;
+
 // quillmark print CARD.qmk --pdf OUT.pdf [--copies N] [--positions 1,2,...] [--outline] [--preview]
-//                [--no-nudges] [--force]
+//                [--no-nudges] [--quiet] [--force]
 struct TPrintOptions
 {
     QString Card;
     QString Pdf;
-    int Copies = 1;             // sheets, 1..99
+    int Copies = 1;             // sheets, 1..kMaxSheets
     std::vector<int> Positions; // sheet positions counted from 1; empty for every position
     bool Outline = false;       // the outline test page
     bool Preview = false;       // the pages the preview window would show
     bool Nudges = true;         // the printer fine tuning of qmk.ini applied, as printing from the window does
     bool Force = false;         // a PDF file name without the .pdf extension accepted
+    bool Quiet = false;         // no progress on the terminal
 };
 
 // Reads the words after "print" (args as QCoreApplication::arguments() gives them: program, "print", ...).

@@ -33,11 +33,6 @@ bool Fail(QString* error, const QString& path, const QString& reason)
     return false;
 }
 
-bool FailWith(QString* error, const QString& path, int systemError)
-{
-    return Fail(error, path, qt_error_string(systemError));
-}
-
 QByteArray Native(const QString& path) { return QFile::encodeName(path); }
 
 // A symbolic link is written through: the file it names gets the new contents, the link stays.
@@ -53,18 +48,17 @@ QString ResolveLinks(const QString& path)
     return target; // a loop of links: opening it gives the system's own message
 }
 
-// Writes all of data to fd, going on after short writes and interruptions. 0, or the system's error.
-int WriteFully(int fd, const QByteArray& data)
+// Writes size bytes to fd, going on after short writes and interruptions; already counts the bytes the file
+// had before (for the test fault). 0, or the system's error.
+int WriteFully(int fd, const char* bytes, qint64 size, qint64 already)
 {
-    const char* bytes = data.constData();
-    const qint64 size = data.size();
     qint64 done = 0;
     while (done < size) {
         qint64 chunk = std::min<qint64>(size - done, qint64(1) << 20);
         if (gFault.FailAfterBytes >= 0) {
-            if (done >= gFault.FailAfterBytes)
+            if (already + done >= gFault.FailAfterBytes)
                 return gFault.Error;
-            chunk = std::min(chunk, gFault.FailAfterBytes - done);
+            chunk = std::min(chunk, gFault.FailAfterBytes - already - done);
         }
         const ssize_t n = ::write(fd, bytes + done, size_t(chunk));
         if (n < 0) {
@@ -79,50 +73,23 @@ int WriteFully(int fd, const QByteArray& data)
     return 0;
 }
 
-// Writing into an existing character device or named pipe: no temporary file, no rename, no sync (neither
-// has anything to sync). A pipe that nobody reads would block the program for ever, so it is refused; a reader
-// that goes away makes the write fail rather than end the program.
-bool WriteInPlace(const QString& shownPath, const QString& target, bool pipe, const QByteArray& data,
-                  QString* error)
+// The same into a pipe whose reader may have gone: the write fails rather than the signal ending the program.
+int WriteToPipe(int fd, const char* bytes, qint64 size, qint64 already)
 {
-    int flags = O_WRONLY | O_CLOEXEC | O_NOCTTY;
-    if (pipe)
-        flags |= O_NONBLOCK;
-    int fd;
-    do {
-        fd = ::open(Native(target).constData(), flags);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        if (pipe && errno == ENXIO)
-            return Fail(error, shownPath, QStringLiteral("it is a named pipe that no program is reading from"));
-        return FailWith(error, shownPath, errno);
-    }
-    if (pipe && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
-        const int e = errno;
-        ::close(fd);
-        return FailWith(error, shownPath, e);
-    }
-
     sigset_t sigpipe, previous, pending;
     sigemptyset(&sigpipe);
     sigaddset(&sigpipe, SIGPIPE);
     pthread_sigmask(SIG_BLOCK, &sigpipe, &previous);
     sigpending(&pending);
     const bool alreadyPending = sigismember(&pending, SIGPIPE) == 1;
-
-    int result = WriteFully(fd, data);
-    if (::close(fd) != 0 && result == 0 && errno != EINTR)
-        result = errno;
-
+    const int result = WriteFully(fd, bytes, size, already);
     if (result == EPIPE && !alreadyPending) {
         // The signal our own write raised is taken off again before the mask is restored.
         const timespec noWait{0, 0};
         sigtimedwait(&sigpipe, nullptr, &noWait);
     }
     pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-    if (result != 0)
-        return FailWith(error, shownPath, result);
-    return true;
+    return result;
 }
 
 // A name beside target that nothing has: target plus a dot and six random letters.
@@ -196,47 +163,181 @@ int KeepAttributes(int fd, const struct stat& old)
     return ::fchmod(fd, old.st_mode & 07777) == 0 ? 0 : errno;
 }
 
-bool Replace(const QString& shownPath, const QString& target, const struct stat* old, const QByteArray& data,
-             QString* error)
+} // namespace
+
+bool WriteFileAtomic(const QString& path, const QByteArray& data, QString* error)
 {
-    if (old && ::access(Native(target).constData(), W_OK) != 0 && errno == EACCES)
-        return FailWith(error, shownPath, EACCES);
+    TAtomicFileWriter writer(path);
+    if (writer.Open() && writer.Write(data) && writer.Commit())
+        return true;
+    if (error)
+        *error = writer.ErrorString();
+    return false;
+}
 
-    QString temporary;
-    const int fd = CreateTemporary(target, &temporary);
-    if (fd < 0)
-        return FailWith(error, shownPath, errno);
-    const bool unnamed = temporary.isEmpty();
+// ---- TAtomicFileWriter ----
 
-    int result = old ? KeepAttributes(fd, *old) : 0;
-    if (result == 0)
-        result = WriteFully(fd, data);
-    if (result == 0) {
-        if (gFault.FailSync)
-            result = gFault.Error;
-        else if (::fsync(fd) != 0)
+namespace {
+// Pieces smaller than this are gathered before they go to the system.
+constexpr qint64 kWriteBuffer = 256 * 1024;
+} // namespace
+
+TAtomicFileWriter::TAtomicFileWriter(const QString& path) : mPath(path) {}
+
+TAtomicFileWriter::~TAtomicFileWriter()
+{
+    Abort();
+}
+
+bool TAtomicFileWriter::SetFailure(const QString& reason)
+{
+    if (mError.isEmpty())
+        Fail(&mError, mPath, reason);
+    return false;
+}
+
+bool TAtomicFileWriter::SetFailure(int systemError)
+{
+    return SetFailure(qt_error_string(systemError));
+}
+
+bool TAtomicFileWriter::Open()
+{
+    if (mPath.isEmpty())
+        return SetFailure(QStringLiteral("no file name given"));
+    mTarget = ResolveLinks(mPath);
+    struct stat st;
+    if (::stat(Native(mTarget).constData(), &st) != 0) {
+        if (errno != ENOENT)
+            return SetFailure(errno);
+    } else if (S_ISREG(st.st_mode)) {
+        if (::access(Native(mTarget).constData(), W_OK) != 0 && errno == EACCES)
+            return SetFailure(EACCES);
+        mReplacing = true;
+        mOldMode = st.st_mode;
+        mOldUid = st.st_uid;
+        mOldGid = st.st_gid;
+    } else if (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode)) {
+        // A character device (the null device, a terminal) or a pipe a program reads from is written in
+        // place. A pipe that nobody reads would block the program for ever, so it is refused.
+        mInPlace = true;
+        mPipe = S_ISFIFO(st.st_mode);
+        int flags = O_WRONLY | O_CLOEXEC | O_NOCTTY;
+        if (mPipe)
+            flags |= O_NONBLOCK;
+        do {
+            mFd = ::open(Native(mTarget).constData(), flags);
+        } while (mFd < 0 && errno == EINTR);
+        if (mFd < 0) {
+            if (mPipe && errno == ENXIO)
+                return SetFailure(QStringLiteral("it is a named pipe that no program is reading from"));
+            return SetFailure(errno);
+        }
+        if (mPipe && ::fcntl(mFd, F_SETFL, ::fcntl(mFd, F_GETFL) & ~O_NONBLOCK) != 0)
+            return SetFailure(errno);
+        return true;
+    } else if (S_ISDIR(st.st_mode)) {
+        return SetFailure(QStringLiteral("it is a folder"));
+    } else if (S_ISBLK(st.st_mode)) {
+        return SetFailure(QStringLiteral("it is a disk device, not a file"));
+    } else {
+        return SetFailure(QStringLiteral("it is not a regular file"));
+    }
+
+    mFd = CreateTemporary(mTarget, &mTemporary);
+    if (mFd < 0)
+        return SetFailure(errno);
+    if (mReplacing) {
+        struct stat old{};
+        old.st_mode = mOldMode;
+        old.st_uid = mOldUid;
+        old.st_gid = mOldGid;
+        if (const int result = KeepAttributes(mFd, old))
+            return SetFailure(result);
+    }
+    return true;
+}
+
+bool TAtomicFileWriter::Flush()
+{
+    if (mFd < 0 || !mError.isEmpty())
+        return false;
+    if (mBuffer.isEmpty())
+        return true;
+    const int result = mPipe ? WriteToPipe(mFd, mBuffer.constData(), mBuffer.size(), mFlushed)
+                             : WriteFully(mFd, mBuffer.constData(), mBuffer.size(), mFlushed);
+    mFlushed += mBuffer.size();
+    mBuffer.clear();
+    if (result != 0)
+        return SetFailure(result);
+    return true;
+}
+
+bool TAtomicFileWriter::Write(const char* data, qint64 size)
+{
+    if (mFd < 0 || !mError.isEmpty())
+        return false;
+    mSize += size;
+    if (mBuffer.size() + size < kWriteBuffer) {
+        mBuffer.append(data, size);
+        return true;
+    }
+    if (!Flush())
+        return false;
+    if (size < kWriteBuffer) {
+        mBuffer.append(data, size);
+        return true;
+    }
+    // A big piece goes straight through.
+    const int result = mPipe ? WriteToPipe(mFd, data, size, mFlushed) : WriteFully(mFd, data, size, mFlushed);
+    mFlushed += size;
+    if (result != 0)
+        return SetFailure(result);
+    return true;
+}
+
+bool TAtomicFileWriter::Commit()
+{
+    if (mFd < 0 || !Flush()) {
+        Abort();
+        return false;
+    }
+    int result = 0;
+    if (mInPlace) {
+        if (::close(mFd) != 0 && errno != EINTR)
             result = errno;
+        mFd = -1;
+        return result == 0 || SetFailure(result);
     }
-    bool inPlace = false;
-    if (result == 0 && unnamed) {
-        result = NameUnnamed(fd, target, old != nullptr, &temporary);
-        inPlace = result == 0 && temporary.isEmpty();
-    }
-    if (::close(fd) != 0 && result == 0 && errno != EINTR)
+    if (gFault.FailSync)
+        result = gFault.Error;
+    else if (::fsync(mFd) != 0)
         result = errno;
-    if (result == 0 && !inPlace && ::rename(Native(temporary).constData(), Native(target).constData()) != 0)
+    const bool unnamed = mTemporary.isEmpty();
+    bool linkedInPlace = false;
+    if (result == 0 && unnamed) {
+        result = NameUnnamed(mFd, mTarget, mReplacing, &mTemporary);
+        linkedInPlace = result == 0 && mTemporary.isEmpty();
+    }
+    if (::close(mFd) != 0 && result == 0 && errno != EINTR)
+        result = errno;
+    mFd = -1;
+    if (result == 0 && !linkedInPlace &&
+        ::rename(Native(mTemporary).constData(), Native(mTarget).constData()) != 0)
         result = errno;
     if (result != 0) {
-        if (!temporary.isEmpty())
-            ::unlink(Native(temporary).constData());
-        else if (inPlace)
-            ::unlink(Native(target).constData()); // only a close that failed after linking gets here
-        return FailWith(error, shownPath, result);
+        if (!mTemporary.isEmpty())
+            ::unlink(Native(mTemporary).constData());
+        else if (linkedInPlace)
+            ::unlink(Native(mTarget).constData()); // only a close that failed after linking gets here
+        mTemporary.clear();
+        return SetFailure(result);
     }
+    mTemporary.clear();
 
     // The new name made lasting too. The file is in place and complete already, so a folder that cannot be
     // synced (some file systems refuse) does not turn the save into a failure.
-    const int folder = ::open(Native(QFileInfo(target).absolutePath()).constData(),
+    const int folder = ::open(Native(QFileInfo(mTarget).absolutePath()).constData(),
                               O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder >= 0) {
         ::fsync(folder);
@@ -245,31 +346,17 @@ bool Replace(const QString& shownPath, const QString& target, const struct stat*
     return true;
 }
 
-} // namespace
-
-bool WriteFileAtomic(const QString& path, const QByteArray& data, QString* error)
+void TAtomicFileWriter::Abort()
 {
-    if (path.isEmpty())
-        return Fail(error, path, QStringLiteral("no file name given"));
-
-    const QString target = ResolveLinks(path);
-    struct stat st;
-    if (::stat(Native(target).constData(), &st) != 0) {
-        if (errno != ENOENT)
-            return FailWith(error, path, errno);
-        return Replace(path, target, nullptr, data, error);
+    mBuffer.clear();
+    if (mFd >= 0) {
+        ::close(mFd);
+        mFd = -1;
     }
-    if (S_ISREG(st.st_mode))
-        return Replace(path, target, &st, data, error);
-    if (S_ISCHR(st.st_mode))
-        return WriteInPlace(path, target, false, data, error);
-    if (S_ISFIFO(st.st_mode))
-        return WriteInPlace(path, target, true, data, error);
-    if (S_ISDIR(st.st_mode))
-        return Fail(error, path, QStringLiteral("it is a folder"));
-    if (S_ISBLK(st.st_mode))
-        return Fail(error, path, QStringLiteral("it is a disk device, not a file"));
-    return Fail(error, path, QStringLiteral("it is not a regular file"));
+    if (!mTemporary.isEmpty()) {
+        ::unlink(Native(mTemporary).constData());
+        mTemporary.clear();
+    }
 }
 
 bool IsSameFile(const QString& a, const QString& b)

@@ -16,6 +16,53 @@ namespace qm {
 // is refused rather than waited on); a folder, a block device or a socket is refused with a message.
 bool WriteFileAtomic(const QString& path, const QByteArray& data, QString* error = nullptr);
 
+// The same for a file too big to hold in memory: written piece by piece into the new file beside path and
+// renamed over it by Commit. The first failure sticks: later writes do nothing and Commit reports it. A
+// writer destroyed without Commit leaves any existing file as it was and removes the new one.
+class TAtomicFileWriter
+{
+public:
+    explicit TAtomicFileWriter(const QString& path);
+    ~TAtomicFileWriter();
+    TAtomicFileWriter(const TAtomicFileWriter&) = delete;
+    TAtomicFileWriter& operator=(const TAtomicFileWriter&) = delete;
+
+    // Creates the new file; false with ErrorString when it cannot be made.
+    bool Open();
+    bool Write(const char* data, qint64 size);
+    bool Write(const QByteArray& data) { return Write(data.constData(), data.size()); }
+    // Everything written so far.
+    qint64 Size() const { return mSize; }
+    // Syncs the new file and puts it in place of the old one.
+    bool Commit();
+    // Throws the new file away.
+    void Abort();
+    bool Failed() const { return !mError.isEmpty(); }
+    QString ErrorString() const { return mError; }
+    // Bytes waiting in memory to be written.
+    qint64 Buffered() const { return mBuffer.size(); }
+
+private:
+    bool Flush();
+    bool SetFailure(int systemError);
+    bool SetFailure(const QString& reason);
+
+    QString mPath;   // as given, for messages
+    QString mTarget; // links followed
+    QString mTemporary;
+    QString mError;
+    QByteArray mBuffer;
+    qint64 mSize = 0;
+    qint64 mFlushed = 0;
+    int mFd = -1;
+    bool mReplacing = false;
+    bool mInPlace = false; // a character device or a pipe: written directly
+    bool mPipe = false;
+    unsigned mOldMode = 0;
+    unsigned mOldUid = 0;
+    unsigned mOldGid = 0;
+};
+
 // True when both names exist and are the same file (the same device and file number, links followed).
 bool IsSameFile(const QString& a, const QString& b);
 

@@ -1,14 +1,16 @@
-// The report onto a paged device's pages, and onto a PDF file written whole when the job ends.
+// The report onto a paged device's pages, and onto a PDF file written as the job goes.
 #include "print/pagedreport.h"
 
 #include "model/sheetlayout.h"
-#include "platform/atomicfile.h"
+#include "print/pdfjob.h"
 
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+
+#include <cmath>
 
 namespace qm {
 
@@ -71,42 +73,183 @@ void TKPagedReport::AbortDocument()
 
 // ---- TKPdfReport ----
 
+struct TKPdfReport::Canvas
+{
+    QBuffer Buffer;
+    std::unique_ptr<QPdfWriter> Writer;
+    QPainter Painter;
+};
+
 TKPdfReport::TKPdfReport(const QString& fileName, int resolution)
     : mFileName(fileName), mResolution(resolution > 0 ? resolution : kDefaultResolution)
 {}
 
-TKPdfReport::~TKPdfReport() = default;
-
-QPagedPaintDevice* TKPdfReport::OpenDevice()
+TKPdfReport::~TKPdfReport()
 {
-    mDocument.clear();
-    auto buffer = std::make_unique<QBuffer>();
-    buffer->open(QIODevice::WriteOnly);
-    mWriter = std::make_unique<QPdfWriter>(buffer.get());
-    mBuffer = std::move(buffer);
-    mWriter->setResolution(mResolution);
-    mWriter->setTitle(Title());
-    mWriter->setCreator(QStringLiteral("Quillmark"));
-    return mWriter.get();
+    if (mPageCanvas && mPageCanvas->Painter.isActive())
+        mPageCanvas->Painter.end();
 }
 
-bool TKPdfReport::CloseDevice(bool ok)
+std::unique_ptr<TKPdfReport::Canvas> TKPdfReport::StartCanvas(const QSizeF& points)
 {
-    mWriter.reset();
-    auto* buffer = static_cast<QBuffer*>(mBuffer.get());
-    if (ok && buffer)
-        mDocument = buffer->data();
-    mBuffer.reset();
-    if (!ok)
+    auto canvas = std::make_unique<Canvas>();
+    canvas->Buffer.open(QIODevice::WriteOnly);
+    canvas->Writer = std::make_unique<QPdfWriter>(&canvas->Buffer);
+    canvas->Writer->setResolution(mResolution);
+    canvas->Writer->setCreator(QStringLiteral("Quillmark"));
+    QPageLayout layout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
+                       QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    // Coordinates count from the corner, never from a printable area.
+    layout.setMode(QPageLayout::FullPageMode);
+    canvas->Writer->setPageLayout(layout);
+    if (!canvas->Painter.begin(canvas->Writer.get())) {
+        SetError(QStringLiteral("the document could not be started"));
+        return nullptr;
+    }
+    Attach(&canvas->Painter, canvas->Writer->logicalDpiX(), canvas->Writer->logicalDpiY());
+    return canvas;
+}
+
+int TKPdfReport::EndCanvas(std::unique_ptr<Canvas> canvas)
+{
+    Attach(nullptr, 0, 0);
+    if (!canvas)
+        return -1;
+    canvas->Painter.end();
+    canvas->Writer.reset();
+    if (!mJob)
+        return -1;
+    const int drawing = mJob->AddDrawing(canvas->Buffer.data());
+    if (drawing < 0)
+        SetError(mJob->ErrorString());
+    return drawing;
+}
+
+void TKPdfReport::PainterWanted()
+{
+    // Something is drawn straight onto the page: it gets a canvas of the page's size.
+    if (!mJob || mMakingDrawing || mPageCanvas || Aborted())
+        return;
+    mPageCanvas = StartCanvas(PageSizeInches() * 72.0);
+    if (!mPageCanvas)
+        Abort();
+}
+
+bool TKPdfReport::BeginDocument()
+{
+    mDocument.clear();
+    mPlacements.clear();
+    mJob = std::make_unique<TPdfJobWriter>(mFileName);
+    if (!mJob->Open(Title())) {
+        SetError(mJob->ErrorString());
+        mJob.reset();
         return false;
-    if (mFileName.isEmpty())
-        return true;
-    QString error;
-    if (!WriteFileAtomic(mFileName, mDocument, &error)) {
-        SetError(error);
+    }
+    BeginPage();
+    return true;
+}
+
+void TKPdfReport::BeginPage()
+{
+    mPlacements.clear();
+    mJob->BeginPage(PageSizeInches() * 72.0);
+}
+
+bool TKPdfReport::EndPage()
+{
+    if (mPageCanvas) {
+        // What was drawn directly lies under the placed drawings.
+        const int drawing = EndCanvas(std::move(mPageCanvas));
+        if (drawing < 0)
+            return false;
+        mJob->Place(drawing, QPointF());
+    }
+    for (const auto& placement : mPlacements)
+        mJob->Place(placement.first, placement.second);
+    mPlacements.clear();
+    if (!mJob->EndPage()) {
+        SetError(mJob->ErrorString());
         return false;
     }
     return true;
+}
+
+bool TKPdfReport::BeginNextPage()
+{
+    if (!mJob || !EndPage())
+        return false;
+    BeginPage();
+    return true;
+}
+
+bool TKPdfReport::EndDocument()
+{
+    if (!mJob)
+        return false;
+    bool ok = EndPage() && mJob->Finish();
+    if (!ok && ErrorString().isEmpty())
+        SetError(mJob->ErrorString().isEmpty() ? QStringLiteral("the document could not be finished")
+                                               : mJob->ErrorString());
+    if (ok && mFileName.isEmpty())
+        mDocument = mJob->Document();
+    mJob.reset();
+    return ok;
+}
+
+void TKPdfReport::AbortDocument()
+{
+    if (mPageCanvas) {
+        Attach(nullptr, 0, 0);
+        mPageCanvas->Painter.end();
+        mPageCanvas.reset();
+    }
+    if (mJob)
+        mJob->Abort();
+    mJob.reset();
+    mPlacements.clear();
+}
+
+int TKPdfReport::MakeDrawing(const QSizeF& inches, const Handler& draw)
+{
+    if (!mJob || mMakingDrawing || Aborted())
+        return -1;
+    // Whole points, so that the drawing's corner lies exactly where it is placed.
+    const QSizeF points(std::ceil(inches.width() * 72.0 - 1e-6), std::ceil(inches.height() * 72.0 - 1e-6));
+    QPainter* pageCanvas = mPageCanvas ? &mPageCanvas->Painter : nullptr;
+    const TReportPen pen = Pen();
+    const TReportBrush brush = Brush();
+    const TReportFont font = Font();
+    const double left = LeftMargin(), top = TopMargin();
+    SetLeftMargin(0);
+    SetTopMargin(0);
+    mMakingDrawing = true;
+    int drawing = -1;
+    if (auto canvas = StartCanvas(points)) {
+        draw(*this);
+        drawing = EndCanvas(std::move(canvas));
+    }
+    mMakingDrawing = false;
+    SetLeftMargin(left);
+    SetTopMargin(top);
+    if (pageCanvas)
+        Attach(pageCanvas, mResolution, mResolution);
+    SetPen(pen);
+    SetBrush(brush);
+    SetFont(font);
+    if (drawing < 0)
+        Abort();
+    return drawing;
+}
+
+void TKPdfReport::PlaceDrawing(int drawing, const QPointF& topLeft)
+{
+    if (mJob && drawing >= 0)
+        mPlacements.emplace_back(drawing, (topLeft + QPointF(LeftMargin(), TopMargin())) * 72.0);
+}
+
+qint64 TKPdfReport::BytesHeld() const
+{
+    return mJob ? mJob->BytesHeld() + qint64(mPlacements.capacity() * sizeof(mPlacements[0])) : 0;
 }
 
 } // namespace qm

@@ -6,6 +6,8 @@
 #include <QByteArray>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QIODevice;
 class QPagedPaintDevice;
@@ -40,28 +42,50 @@ private:
     std::unique_ptr<QPainter> mPainter;
 };
 
-// A PDF file. The file is written whole when the job ends; an aborted or failed job leaves any existing
-// file as it was.
-class TKPdfReport : public TKPagedReport
+class TPdfJobWriter;
+
+// A PDF file, written page by page beside its target and put in place when the job ends; an aborted or
+// failed job leaves any existing file as it was. Drawings made with MakeDrawing are stored once and placed
+// as often as wanted; what is drawn directly on a page lies under them.
+class TKPdfReport : public TKPainterReport
 {
 public:
     static constexpr int kDefaultResolution = 1200;
+    // An empty file name keeps the document in memory (Document()).
     explicit TKPdfReport(const QString& fileName, int resolution = kDefaultResolution);
     ~TKPdfReport() override;
     QString FileName() const { return mFileName; }
-    // The document of the last finished job.
+    // The document of the last finished job kept in memory.
     QByteArray Document() const { return mDocument; }
+    // What the job holds in memory now, besides a document kept in memory.
+    qint64 BytesHeld() const;
+
+    int MakeDrawing(const QSizeF& inches, const Handler& draw) override;
+    void PlaceDrawing(int drawing, const QPointF& topLeft) override;
 
 protected:
-    QPagedPaintDevice* OpenDevice() override;
-    bool CloseDevice(bool ok) override;
+    bool BeginDocument() override;
+    bool BeginNextPage() override;
+    bool EndDocument() override;
+    void AbortDocument() override;
+    void PainterWanted() override;
 
 private:
+    struct Canvas;
+    // A one-page document of its own of the given size in points, with the painter attached to it.
+    std::unique_ptr<Canvas> StartCanvas(const QSizeF& points);
+    // The canvas's document taken over by the job: the drawing's number, or -1.
+    int EndCanvas(std::unique_ptr<Canvas> canvas);
+    void BeginPage();
+    bool EndPage();
+
     QString mFileName;
     int mResolution;
     QByteArray mDocument;
-    std::unique_ptr<QIODevice> mBuffer;
-    std::unique_ptr<QPdfWriter> mWriter;
+    std::unique_ptr<TPdfJobWriter> mJob;
+    std::unique_ptr<Canvas> mPageCanvas;
+    std::vector<std::pair<int, QPointF>> mPlacements;
+    bool mMakingDrawing = false;
 };
 
 } // namespace qm

@@ -61,6 +61,13 @@ void TKPainterReport::Attach(QPainter* painter, double dpiX, double dpiY)
     }
 }
 
+bool TKPainterReport::Ready()
+{
+    if (!mPainter)
+        PainterWanted();
+    return mPainter != nullptr;
+}
+
 QPointF TKPainterReport::ToDevice(const QPointF& inches) const
 {
     return QPointF(inches.x() * mDpiX, inches.y() * mDpiY);
@@ -141,7 +148,7 @@ QPainterPath TKPainterReport::FigurePath(TClipFigure figure, const QRectF& rect,
 void TKPainterReport::Figure(TClipFigure figure, const QRectF& rect, const QSizeF& corner,
                              const QPolygonF& points)
 {
-    if (!mPainter)
+    if (!Ready())
         return;
     if (mState->inPath) {
         mState->path.addPath(FigurePath(figure, rect, corner, points));
@@ -192,7 +199,7 @@ void TKPainterReport::DoPolygon(const QPolygonF& points)
 
 void TKPainterReport::DoLine(const QPointF& from, const QPointF& to)
 {
-    if (!mPainter)
+    if (!Ready())
         return;
     if (mState->inPath) {
         mState->path.moveTo(ToDevice(from));
@@ -205,14 +212,14 @@ void TKPainterReport::DoLine(const QPointF& from, const QPointF& to)
 
 void TKPainterReport::DoFillRect(const QRectF& rect)
 {
-    if (mPainter)
+    if (Ready())
         mPainter->fillRect(ToDevice(rect).normalized(), mState->brush);
 }
 
 void TKPainterReport::DoClip(TClipFigure figure, const QRectF& rect, const QSizeF& corner,
                              const QPolygonF& points)
 {
-    if (!mPainter)
+    if (!Ready())
         return;
     if (figure == cfRect)
         mPainter->setClipRect(ToDevice(rect).normalized(), Qt::ReplaceClip);
@@ -228,7 +235,7 @@ void TKPainterReport::DoReleaseClip()
 
 void TKPainterReport::DoText(const QPointF& topLeft, const QString& text)
 {
-    if (!mPainter)
+    if (!Ready())
         return;
     const TReportFont& font = Font();
     const QPointF at = ToDevice(topLeft);
@@ -258,6 +265,7 @@ void TKPainterReport::DoText(const QPointF& topLeft, const QString& text)
 
 void TKPainterReport::DoBeginPath()
 {
+    Ready(); // a canvas made now, not halfway through the path
     mState->path = QPainterPath();
     mState->inPath = true;
 }
@@ -269,27 +277,27 @@ void TKPainterReport::DoEndPath()
 
 void TKPainterReport::DoClipToPath()
 {
-    if (mPainter)
+    if (Ready())
         mPainter->setClipPath(mState->path, Qt::ReplaceClip);
     mState->path = QPainterPath();
 }
 
 void TKPainterReport::DoStrokePath()
 {
-    if (mPainter)
+    if (Ready())
         mPainter->strokePath(mState->path, mState->pen);
     mState->path = QPainterPath();
 }
 
 void TKPainterReport::DoBitmap(const QImage& image, const QRectF& rect)
 {
-    if (mPainter)
+    if (Ready())
         mPainter->drawImage(ToDevice(rect).normalized(), image);
 }
 
 void TKPainterReport::DoDraw(const QRectF& rect, const QSizeF& source, const TDrawCallback& draw)
 {
-    if (!mPainter)
+    if (!Ready())
         return;
     // Through a metafile, as a recorded page replays it: whatever clip the drawing sets, it stays within its
     // box, and the page looks the same printed live or replayed.

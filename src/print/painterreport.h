@@ -22,6 +22,9 @@ public:
 protected:
     void Attach(QPainter* painter, double dpiX, double dpiY);
     QPainter* Painter() const { return mPainter; }
+    // Drawing is about to happen and no painter is attached: a target that makes its canvas only when
+    // something is drawn attaches it here.
+    virtual void PainterWanted() {}
 
     void DoRectangle(const QRectF& rect) override;
     void DoRoundRect(const QRectF& rect, const QSizeF& corner) override;
@@ -45,6 +48,7 @@ protected:
 
 private:
     struct State;
+    bool Ready();
     QPointF ToDevice(const QPointF& inches) const;
     QRectF ToDevice(const QRectF& inches) const;
     QPolygonF ToDevice(const QPolygonF& inches) const;

@@ -108,6 +108,13 @@ bool TKReport::Execute(const Handler& beforePrint, const Handler& print)
     return EndDocument();
 }
 
+int TKReport::MakeDrawing(const QSizeF&, const Handler&)
+{
+    return -1;
+}
+
+void TKReport::PlaceDrawing(int, const QPointF&) {}
+
 void TKReport::NewPage()
 {
     if (!mPrinting || mAborted)

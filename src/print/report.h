@@ -180,6 +180,15 @@ public:
     // card objects print themselves as they look on the card. Text stays text.
     void StretchDraw(const QRectF& rect, const QSizeF& source, const TDrawCallback& draw);
 
+    // ---- Drawings placed many times ----
+    // A target that repeats a drawing cheaply (a PDF file) makes it once: draw is called with the drawing's
+    // top-left corner as the origin, no margins, and what it draws beyond `inches` is cut off. Returns the
+    // drawing's number for PlaceDrawing, or -1 when the target cannot keep drawings; the caller then draws at
+    // every place itself.
+    virtual int MakeDrawing(const QSizeF& inches, const Handler& draw);
+    // The drawing with its top-left corner at (x, y) on the current page, margins added.
+    virtual void PlaceDrawing(int drawing, const QPointF& topLeft);
+
     // ---- Device ----
     // Device pixels per inch.
     virtual double DpiX() const = 0;

@@ -66,10 +66,12 @@ bool TLabelPrinter::Rotated() const
     return mCard.Portrait();
 }
 
-QString TLabelPrinter::StatusFormat(bool printMode)
+QString TLabelPrinter::StatusFormat(bool printMode, int pages)
 {
-    return printMode ? QStringLiteral("Printing Page %p\n%0\n%1")
-                     : QStringLiteral("Preparing Preview Page %p\n%0\n%1");
+    if (!printMode)
+        return QStringLiteral("Preparing Preview Page %p\n%0\n%1");
+    return pages > 1 ? QStringLiteral("Printing page %p of ") + QString::number(pages) + QStringLiteral("\n%0\n%1")
+                     : QStringLiteral("Printing page %p\n%0\n%1");
 }
 
 QString TLabelPrinter::FinalStatus(TJobOutcome outcome, const TKReport& report) const
@@ -135,7 +137,12 @@ void TLabelPrinter::BeforePrintLabels(TKReport& report)
         report.SetCopies(mCopies);
         mCopies = 1;
     }
-    report.SetStatusFormat(StatusFormat(mJob.PrintMode));
+    // A page range of the print dialog: every page of the job is the same sheet, so it only counts pages.
+    if (mJob.LastPage > 0)
+        mCopies = std::min(mCopies, mJob.LastPage);
+    if (mJob.FirstPage > 1)
+        mCopies = std::max(0, mCopies - (mJob.FirstPage - 1));
+    report.SetStatusFormat(StatusFormat(mJob.PrintMode, std::max(1, mCopies) * report.Copies()));
     report.StatusLines() = QStringList{QString(), QString()};
     if (!mJob.PrintMode) {
         // A preview shows one card.
@@ -156,6 +163,23 @@ void TLabelPrinter::PrintLabels(TKReport& report)
     const bool rotated = Rotated();
     const double pageHeight = report.PageHeight();
     const int copies = std::max(1, mCopies);
+
+    // Where the target keeps drawings (a PDF file), what one position prints is drawn once for the whole
+    // job and placed at every position; otherwise it is drawn at each. The drawing reaches a little beyond
+    // the card, so that outlines along its edges stay whole.
+    const double bleed = kCardBleed / double(kUnitsPerInch);
+    const QPointF toCorner(bleed, bleed);
+    int drawing = -1;
+    if (mJob.PrintMode) {
+        const QSizeF cardSize = g.CardRect(0, 0, rotated, pageHeight).size();
+        // The card's objects may reach as far as the card's own size, which may differ from the sheet's.
+        const QSizeF reach = cardSize.expandedTo(DrawnCardInches());
+        drawing = report.MakeDrawing(reach + QSizeF(2 * bleed, 2 * bleed), [&](TKReport& r) {
+            PrintPosition(r, QRectF(toCorner, cardSize));
+        });
+        if (report.Aborted())
+            return;
+    }
 
     int c = -1;
     int r = 0;
@@ -185,19 +209,34 @@ void TLabelPrinter::PrintLabels(TKReport& report)
         if (mCancelRequested || report.Aborted())
             break;
 
-        if (mJob.OutlineTest) {
-            report.Rectangle(card.left(), card.top(), card.right(), card.bottom());
-        } else {
-            PrintBackGround(report, card);
-            if (!mJob.PrintMode) {
-                report.SetBrush(TReportBrush{clWhite, bsClear, QImage()});
-                report.SetPen(TReportPen{clSilver, psSolid, 0, pmCopy});
-                report.Rectangle(card.left(), card.top(), card.right(), card.bottom());
-            }
-            PrintCard(report, card.topLeft());
-        }
+        if (drawing >= 0)
+            report.PlaceDrawing(drawing, card.topLeft() - toCorner);
+        else
+            PrintPosition(report, card);
         Pump();
     }
+}
+
+void TLabelPrinter::PrintPosition(TKReport& report, const QRectF& card)
+{
+    if (mJob.OutlineTest) {
+        report.Rectangle(card.left(), card.top(), card.right(), card.bottom());
+        return;
+    }
+    PrintBackGround(report, card);
+    if (!mJob.PrintMode) {
+        report.SetBrush(TReportBrush{clWhite, bsClear, QImage()});
+        report.SetPen(TReportPen{clSilver, psSolid, 0, pmCopy});
+        report.Rectangle(card.left(), card.top(), card.right(), card.bottom());
+    }
+    PrintCard(report, card.topLeft());
+}
+
+QSizeF TLabelPrinter::DrawnCardInches() const
+{
+    const TCardModel& card = mUnitCopy ? *mUnitCopy : mCard;
+    const double scale = mUnitCopy ? 1.0 : double(card.Scale());
+    return QSizeF(card.Width() / scale / kUnitsPerInch, card.Height() / scale / kUnitsPerInch);
 }
 
 void TLabelPrinter::PrintCard(TKReport& report, QPointF origin)
@@ -208,8 +247,7 @@ void TLabelPrinter::PrintCard(TKReport& report, QPointF origin)
     // The card's drawing in card units over its place on the page. A margin around it keeps outlines that
     // run along the card's edges whole.
     const double margin = kCardBleed / double(kUnitsPerInch);
-    const QSizeF inches(card.Width() / scale / kUnitsPerInch + 2 * margin,
-                        card.Height() / scale / kUnitsPerInch + 2 * margin);
+    const QSizeF inches = DrawnCardInches() + QSizeF(2 * margin, 2 * margin);
     const QRectF place(origin - QPointF(margin, margin), inches);
     const QSizeF units(inches.width() * kUnitsPerInch * scale, inches.height() * kUnitsPerInch * scale);
     TRenderContext context;

@@ -59,6 +59,9 @@ struct TLabelJob
     CardSheetLayout Layout;
     TPrintNudges Nudges;
     QString BackgroundFile; // the card's background art; empty for none
+    // The print dialog's page range, counted from 1; 0 for none.
+    int FirstPage = 0;
+    int LastPage = 0;
 };
 
 enum TJobOutcome
@@ -112,7 +115,7 @@ public:
     bool Rotated() const;
 
     // The status window's texts.
-    static QString StatusFormat(bool printMode);
+    static QString StatusFormat(bool printMode, int pages = 1);
     static QString CardCaption(int index) { return QStringLiteral("Card %1").arg(index + 1); }
     // What the status window says once the job ended; empty when it simply closes.
     QString FinalStatus(TJobOutcome outcome, const TKReport& report) const;
@@ -127,6 +130,10 @@ private:
     static constexpr int kCardBleed = 24;
 
     void Pump();
+    // The card's own size in inches, as its objects are drawn.
+    QSizeF DrawnCardInches() const;
+    // What one position prints: the card (or its outline) over the given place, in inches.
+    void PrintPosition(TKReport& report, const QRectF& card);
     // The card's objects with its top-left corner at origin, in inches from the paper's corner.
     void PrintCard(TKReport& report, QPointF origin);
 

@@ -76,7 +76,7 @@ TEST(PrintCommand, OptionsAreReadAndBadOnesAreUsageErrors)
          {Args({}), Args({"card.qmk"}), Args({"card.qmk", "--pdf"}),
           Args({"a.qmk", "b.qmk", "--pdf", "o.pdf"}), Args({"card.qmk", "--pdf", "o.pdf", "--copies", "0"}),
           Args({"card.qmk", "--pdf", "o.pdf", "--copies", "x"}),
-          Args({"card.qmk", "--pdf", "o.pdf", "--copies", "100"}),
+          Args({"card.qmk", "--pdf", "o.pdf", "--copies", "100001"}),
           Args({"card.qmk", "--pdf", "o.pdf", "--positions", "1,,2"}),
           Args({"card.qmk", "--pdf", "o.pdf", "--positions", "0"}),
           Args({"card.qmk", "--pdf", "o.pdf", "--outline", "--preview"}),

@@ -419,7 +419,7 @@ TEST(PageLoop, StatusTextsFollowTheJob)
     TLabelJob job;
     f.Run(report, job);
     EXPECT_EQ(statuses,
-              (QStringList{QStringLiteral("Printing Page 1\n\n"), QStringLiteral("Printing Page 2\n\n")}));
+              (QStringList{QStringLiteral("Printing page 1 of 2\n\n"), QStringLiteral("Printing page 2 of 2\n\n")}));
 
     statuses.clear();
     job.PrintMode = false;

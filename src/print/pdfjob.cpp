@@ -1,0 +1,322 @@
+// The job's PDF document: drawings taken over as forms, pages that place them, and the index at the end.
+#include "print/pdfjob.h"
+
+#include "platform/atomicfile.h"
+#include "print/pdfsource.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+
+#include <cmath>
+
+namespace qm {
+
+namespace {
+
+// A length in points with as many decimals as a printer can tell apart.
+QByteArray Number(double v)
+{
+    if (std::abs(v) < 5e-5)
+        return "0";
+    QByteArray text = QByteArray::number(v, 'f', 4);
+    while (text.endsWith('0'))
+        text.chop(1);
+    if (text.endsWith('.'))
+        text.chop(1);
+    return text;
+}
+
+// A text string for the document's information: UTF-16 with its byte-order mark, in hex.
+QByteArray TextString(const QString& text)
+{
+    QByteArray bytes("<FEFF");
+    for (const QChar c : text)
+        bytes += QByteArray::number(c.unicode() | 0x10000, 16).mid(1).toUpper();
+    return bytes + '>';
+}
+
+} // namespace
+
+TPdfJobWriter::TPdfJobWriter(const QString& fileName) : mFileName(fileName) {}
+
+TPdfJobWriter::~TPdfJobWriter()
+{
+    Abort();
+}
+
+bool TPdfJobWriter::Fail(const QString& reason)
+{
+    if (mError.isEmpty())
+        mError = reason;
+    return false;
+}
+
+bool TPdfJobWriter::Open(const QString& title)
+{
+    mTitle = title;
+    mError.clear();
+    mMemory.clear();
+    mOffset = 0;
+    mOffsets.assign(1, 0);
+    mPages.clear();
+    mDrawings.clear();
+    mLastContent.clear();
+    mLastContentObject = 0;
+    mInPage = false;
+    if (!mFileName.isEmpty()) {
+        mFile = std::make_unique<TAtomicFileWriter>(mFileName);
+        if (!mFile->Open())
+            return Fail(mFile->ErrorString());
+    }
+    mOpen = true;
+    Write("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n");
+    // The page tree and the shared resources are written last, when all pages and drawings are known.
+    mPagesObject = NewObject();
+    mResourcesObject = NewObject();
+    return !Failed();
+}
+
+int TPdfJobWriter::NewObject()
+{
+    mOffsets.push_back(0);
+    return int(mOffsets.size()) - 1;
+}
+
+void TPdfJobWriter::BeginObject(int object)
+{
+    mOffsets[size_t(object)] = mOffset;
+    Write(QByteArray::number(object) + " 0 obj\n");
+}
+
+void TPdfJobWriter::Write(const QByteArray& bytes)
+{
+    if (!mOpen || Failed())
+        return;
+    mOffset += bytes.size();
+    if (!mFile) {
+        mMemory += bytes;
+        return;
+    }
+    if (!mFile->Write(bytes))
+        Fail(mFile->ErrorString());
+}
+
+int TPdfJobWriter::AddDrawing(const QByteArray& pdf)
+{
+    if (!mOpen || Failed())
+        return -1;
+    TPdfSource source;
+    int pageNumber = 0;
+    TPdfObject page, contents;
+    QRectF box;
+    if (!source.Parse(pdf) || !source.FirstPage(&pageNumber, &page, &box)) {
+        Fail(QStringLiteral("a drawing of the job could not be read back"));
+        return -1;
+    }
+    const int contentsNumber = TPdfSource::Reference(TPdfSource::Value(page.Value, "/Contents"));
+    if (!contentsNumber || !source.Read(contentsNumber, &contents) || !contents.HasStream) {
+        Fail(QStringLiteral("a drawing of the job has no contents"));
+        return -1;
+    }
+    const QByteArray resources = TPdfSource::Value(page.Value, "/Resources");
+
+    // Everything the resources reach comes along under new numbers.
+    QHash<int, int> numbers;
+    QList<int> order;
+    QList<int> pending = TPdfSource::References(resources);
+    while (!pending.isEmpty()) {
+        const int old = pending.takeLast();
+        if (numbers.contains(old) || old == pageNumber)
+            continue;
+        TPdfObject object;
+        if (!source.Read(old, &object)) {
+            Fail(QStringLiteral("a drawing of the job refers to an object it lacks"));
+            return -1;
+        }
+        numbers.insert(old, NewObject());
+        order.append(old);
+        pending.append(TPdfSource::References(object.Value));
+    }
+    const auto map = [&numbers](int old) { return numbers.value(old); };
+    // Fonts are embedded as subsets, whose names carry a tag ("QNAAAA+DejaVuSans") in their descriptors;
+    // the fonts themselves get the tagged name too, so that readers see them as subsets.
+    QHash<QByteArray, QByteArray> subsetNames;
+    for (const int old : order) {
+        TPdfObject object;
+        source.Read(old, &object);
+        if (!object.Value.contains("/FontDescriptor") || !TPdfSource::Value(object.Value, "/Type").startsWith("/FontDescriptor"))
+            continue;
+        const QByteArray name = TPdfSource::Value(object.Value, "/FontName");
+        const qsizetype plus = name.indexOf('+');
+        if (plus == 7)
+            subsetNames.insert('/' + name.mid(plus + 1), name);
+    }
+    for (const int old : order) {
+        TPdfObject object;
+        source.Read(old, &object);
+        if (!subsetNames.isEmpty() && !object.HasStream) {
+            const QByteArray base = TPdfSource::Value(object.Value, "/BaseFont");
+            const auto tagged = subsetNames.constFind(base);
+            if (tagged != subsetNames.constEnd())
+                object.Value.replace("/BaseFont " + base, "/BaseFont " + *tagged);
+        }
+        BeginObject(numbers.value(old));
+        Write(TPdfSource::Renumber(object.Value, map));
+        if (object.HasStream) {
+            Write("\nstream\n");
+            Write(object.Stream);
+            Write("\nendstream");
+        }
+        Write("\nendobj\n");
+    }
+
+    // The page's contents become a form of the page's size.
+    const int form = NewObject();
+    BeginObject(form);
+    QByteArray dictionary = "<<\n/Type /XObject\n/Subtype /Form\n/BBox [" + Number(box.left()) + ' ' +
+                            Number(box.top()) + ' ' + Number(box.right()) + ' ' + Number(box.bottom()) + "]\n";
+    if (!resources.isEmpty())
+        dictionary += "/Resources " + TPdfSource::Renumber(resources, map) + '\n';
+    const QByteArray filter = TPdfSource::Value(contents.Value, "/Filter");
+    if (!filter.isEmpty())
+        dictionary += "/Filter " + filter + '\n';
+    dictionary += "/Length " + QByteArray::number(contents.Stream.size()) + "\n>>\nstream\n";
+    Write(dictionary);
+    Write(contents.Stream);
+    Write("\nendstream\nendobj\n");
+    if (Failed())
+        return -1;
+    mDrawings.push_back(Drawing{form, box.size()});
+    return int(mDrawings.size()) - 1;
+}
+
+QSizeF TPdfJobWriter::DrawingSize(int drawing) const
+{
+    if (drawing < 0 || drawing >= int(mDrawings.size()))
+        return QSizeF();
+    return mDrawings[size_t(drawing)].Size;
+}
+
+void TPdfJobWriter::BeginPage(const QSizeF& points)
+{
+    mPageSize = points;
+    mPageContent.clear();
+    mInPage = true;
+}
+
+void TPdfJobWriter::Place(int drawing, const QPointF& topLeft)
+{
+    if (!mInPage || drawing < 0 || drawing >= int(mDrawings.size()))
+        return;
+    // PDF counts upwards from the bottom-left corner.
+    const double bottom = mPageSize.height() - topLeft.y() - mDrawings[size_t(drawing)].Size.height();
+    mPageContent += "q 1 0 0 1 " + Number(topLeft.x()) + ' ' + Number(bottom) + " cm /D" +
+                    QByteArray::number(drawing) + " Do Q\n";
+}
+
+bool TPdfJobWriter::EndPage()
+{
+    if (!mInPage || !mOpen)
+        return false;
+    mInPage = false;
+    if (mPageContent != mLastContent || !mLastContentObject) {
+        mLastContentObject = NewObject();
+        BeginObject(mLastContentObject);
+        Write("<< /Length " + QByteArray::number(mPageContent.size()) + " >>\nstream\n");
+        Write(mPageContent);
+        Write("\nendstream\nendobj\n");
+        mLastContent = mPageContent;
+    }
+    const int page = NewObject();
+    BeginObject(page);
+    Write("<< /Type /Page /Parent " + QByteArray::number(mPagesObject) + " 0 R /MediaBox [0 0 " +
+          Number(mPageSize.width()) + ' ' + Number(mPageSize.height()) + "] /Resources " +
+          QByteArray::number(mResourcesObject) + " 0 R /Contents " + QByteArray::number(mLastContentObject) +
+          " 0 R >>\nendobj\n");
+    mPages.push_back(page);
+    return !Failed();
+}
+
+bool TPdfJobWriter::Finish()
+{
+    if (!mOpen)
+        return false;
+    if (mInPage)
+        EndPage();
+
+    BeginObject(mResourcesObject);
+    QByteArray resources = "<< /ProcSet [/PDF /Text /ImageB /ImageC] /XObject <<";
+    for (size_t i = 0; i < mDrawings.size(); ++i)
+        resources += " /D" + QByteArray::number(qulonglong(i)) + ' ' + QByteArray::number(mDrawings[i].Object) + " 0 R";
+    Write(resources + " >> >>\nendobj\n");
+
+    BeginObject(mPagesObject);
+    Write("<< /Type /Pages /Count " + QByteArray::number(qulonglong(mPages.size())) + " /Kids [");
+    QByteArray kids;
+    for (size_t i = 0; i < mPages.size(); ++i) {
+        kids += QByteArray::number(mPages[i]) + (i % 8 == 7 ? " 0 R\n" : " 0 R ");
+        if (kids.size() > 64 * 1024) {
+            Write(kids);
+            kids.clear();
+        }
+    }
+    Write(kids + "] >>\nendobj\n");
+
+    const int catalog = NewObject();
+    BeginObject(catalog);
+    Write("<< /Type /Catalog /Pages " + QByteArray::number(mPagesObject) + " 0 R >>\nendobj\n");
+    const int info = NewObject();
+    BeginObject(info);
+    Write("<< /Title " + TextString(mTitle) + " /Creator " + TextString(QStringLiteral("Quillmark")) +
+          " /Producer " + TextString(QStringLiteral("Quillmark")) + " /CreationDate (D:" +
+          QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + "Z) >>\nendobj\n");
+
+    const qint64 xref = mOffset;
+    Write("xref\n0 " + QByteArray::number(qulonglong(mOffsets.size())) + "\n0000000000 65535 f \n");
+    QByteArray table;
+    for (size_t i = 1; i < mOffsets.size(); ++i) {
+        table += QByteArray::number(mOffsets[i]).rightJustified(10, '0') + " 00000 n \n";
+        if (table.size() > 64 * 1024) {
+            Write(table);
+            table.clear();
+        }
+    }
+    Write(table);
+    Write("trailer\n<< /Size " + QByteArray::number(qulonglong(mOffsets.size())) + " /Root " +
+          QByteArray::number(catalog) + " 0 R /Info " + QByteArray::number(info) + " 0 R >>\nstartxref\n" +
+          QByteArray::number(xref) + "\n%%EOF\n");
+    mOpen = false;
+    if (Failed()) {
+        Abort();
+        return false;
+    }
+    if (mFile && !mFile->Commit()) {
+        Fail(mFile->ErrorString());
+        mFile.reset();
+        return false;
+    }
+    mFile.reset();
+    return true;
+}
+
+void TPdfJobWriter::Abort()
+{
+    mOpen = false;
+    mInPage = false;
+    if (mFile) {
+        mFile->Abort();
+        mFile.reset();
+    }
+}
+
+qint64 TPdfJobWriter::BytesHeld() const
+{
+    qint64 held = qint64(mOffsets.capacity() * sizeof(qint64) + mPages.capacity() * sizeof(int)) +
+                  mPageContent.capacity() + mLastContent.capacity();
+    if (mFile)
+        held += mFile->Buffered();
+    return held;
+}
+
+} // namespace qm

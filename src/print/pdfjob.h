@@ -1,0 +1,88 @@
+// TPdfJobWriter: a PDF document written page by page as a job goes, with drawings made once and placed on
+// any number of pages.
+#pragma once
+
+#include <QByteArray>
+#include <QPointF>
+#include <QSizeF>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+namespace qm {
+
+class TAtomicFileWriter;
+
+// A sheet job repeats one card many times on many pages. Each card is drawn once (by Qt's PDF writer, into a
+// one-page document of its own) and taken over as a form that every position of every page calls, so a page
+// costs a few hundred bytes however rich the card is. Pages go to the file as they are finished: memory
+// stays flat however long the job. The file is written beside its target and put in place by Finish, as
+// saves are; a job that fails or is abandoned leaves any existing file as it was.
+class TPdfJobWriter
+{
+public:
+    // An empty file name keeps the document in memory (Document()).
+    explicit TPdfJobWriter(const QString& fileName);
+    ~TPdfJobWriter();
+    TPdfJobWriter(const TPdfJobWriter&) = delete;
+    TPdfJobWriter& operator=(const TPdfJobWriter&) = delete;
+
+    bool Open(const QString& title);
+    // Takes over the first page of a document made by Qt's PDF writer as a drawing to place on pages: its
+    // number, or -1 with ErrorString when the document cannot be read.
+    int AddDrawing(const QByteArray& pdf);
+    // The drawing's page size in points.
+    QSizeF DrawingSize(int drawing) const;
+
+    // A page of the given size in points.
+    void BeginPage(const QSizeF& points);
+    // The drawing with its top-left corner at the given point, counted in points from the page's top-left
+    // corner. Later placements lie over earlier ones.
+    void Place(int drawing, const QPointF& topLeft);
+    bool EndPage();
+    int PageCount() const { return int(mPages.size()); }
+
+    // Writes the page tree and the index and puts the file in place.
+    bool Finish();
+    void Abort();
+    bool Failed() const { return !mError.isEmpty(); }
+    QString ErrorString() const { return mError; }
+    // The finished document when it is kept in memory.
+    QByteArray Document() const { return mMemory; }
+    // What the writer holds in memory besides the document's own bytes in memory mode: its tables and any
+    // bytes waiting to be written.
+    qint64 BytesHeld() const;
+
+private:
+    struct Drawing
+    {
+        int Object = 0;
+        QSizeF Size;
+    };
+    int NewObject();
+    void BeginObject(int object);
+    void Write(const QByteArray& bytes);
+    bool Fail(const QString& reason);
+
+    QString mFileName;
+    QString mTitle;
+    std::unique_ptr<TAtomicFileWriter> mFile;
+    QByteArray mMemory;
+    qint64 mOffset = 0;
+    std::vector<qint64> mOffsets; // by object number; 0 while not written
+    std::vector<int> mPages;
+    std::vector<Drawing> mDrawings;
+    int mPagesObject = 0;
+    int mResourcesObject = 0;
+    // The page being made and the last content written: pages that look alike share one content stream.
+    QSizeF mPageSize;
+    QByteArray mPageContent;
+    QByteArray mLastContent;
+    int mLastContentObject = 0;
+    bool mInPage = false;
+    bool mOpen = false;
+    QString mError;
+};
+
+} // namespace qm
