@@ -1,6 +1,8 @@
 // Pictures: reading and drawing an enhanced metafile of about 300 KB (thousands of shapes, paths and text
 // runs), as clip art is drawn on a card at zoom 1.5, and a PCX picture read.
 #include "files/pictures.h"
+#include "model/cardrender.h"
+#include "objects/shapes/picture.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -100,6 +102,30 @@ void BM_ReadAndDrawMetafile300KB(benchmark::State& state)
     state.counters["bytes"] = double(bytes.size());
 }
 BENCHMARK(BM_ReadAndDrawMetafile300KB)->Unit(benchmark::kMillisecond);
+
+// The same metafile as clip art on screen, 1500 x 900: each time a new object holding it, as undo, redo,
+// paste and reopening the card make them, and the first object's own repaint.
+void BM_MetafileClipArtOnScreen(benchmark::State& state)
+{
+    const QByteArray bytes = BusyMetafile();
+    QImage target(1500, 900, QImage::Format_ARGB32_Premultiplied);
+    const auto placed = [&bytes] {
+        auto image = std::make_unique<TKImage>();
+        image->Picture().SetGraphic(QByteArrayLiteral("TMetafile"), bytes);
+        image->Loaded();
+        image->SetBounds(0, 0, 1500, 900);
+        return image;
+    };
+    const std::unique_ptr<TKImage> first = placed();
+    const bool newObjects = state.range(0) != 0;
+    for (auto _ : state) {
+        const std::unique_ptr<TKImage> image = newObjects ? placed() : nullptr;
+        target.fill(Qt::white);
+        QPainter p(&target);
+        (image ? *image : *first).Draw(p, TRenderContext());
+    }
+}
+BENCHMARK(BM_MetafileClipArtOnScreen)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_ReadPcx(benchmark::State& state)
 {

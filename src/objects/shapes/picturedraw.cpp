@@ -9,6 +9,9 @@
 #include <QAction>
 #include <QPainter>
 
+#include <list>
+#include <mutex>
+
 namespace qm {
 
 // The decoded picture, and the picture as last drawn for the screen at the box's size: a repaint only
@@ -33,6 +36,57 @@ QImage Mirrored(const QImage& image, bool reverse, bool flip)
     if (!reverse && !flip)
         return image;
     return image.mirrored(reverse, flip);
+}
+
+// Pictures drawn for the screen, shared by every object that shows the same stored graphic at the same size
+// and mirroring. Undo, redo, paste, clone and reopening a card make new objects, and zooming back returns
+// to an earlier size: they find the drawing here instead of replaying a metafile again. The least recently
+// used go first once the drawings exceed the limit.
+class TDrawnPictures
+{
+public:
+    QImage Find(const QByteArray& graphic, QSize size, bool flip, bool reverse)
+    {
+        const std::lock_guard<std::mutex> lock(mMutex);
+        for (auto it = mEntries.begin(); it != mEntries.end(); ++it) {
+            if (it->image.size() == size && it->flip == flip && it->reverse == reverse && it->graphic == graphic) {
+                mEntries.splice(mEntries.begin(), mEntries, it);
+                return it->image;
+            }
+        }
+        return QImage();
+    }
+
+    void Keep(const QByteArray& graphic, const QImage& image, bool flip, bool reverse)
+    {
+        const std::lock_guard<std::mutex> lock(mMutex);
+        mEntries.push_front({graphic, image, flip, reverse});
+        mBytes += image.sizeInBytes();
+        while (mBytes > kMaxBytes && mEntries.size() > 1) {
+            mBytes -= mEntries.back().image.sizeInBytes();
+            mEntries.pop_back();
+        }
+    }
+
+private:
+    // Room for a dozen pictures the size of a whole card at 150 %.
+    static constexpr qint64 kMaxBytes = 48 << 20;
+    struct Entry
+    {
+        QByteArray graphic; // the stored graphic, shared with the object that drew it
+        QImage image;
+        bool flip;
+        bool reverse;
+    };
+    std::mutex mMutex;
+    std::list<Entry> mEntries;
+    qint64 mBytes = 0;
+};
+
+TDrawnPictures& DrawnPictures()
+{
+    static TDrawnPictures drawings;
+    return drawings;
 }
 
 void DrawBitmap(QPainter& painter, const QImage& image, const QRectF& box)
@@ -101,14 +155,20 @@ void TKImage::Draw(QPainter& painter, const TRenderContext& context) const
         } else {
             DrawCache& cache = *mCache;
             if (cache.drawn.size() != box.size() || cache.drawnFlip != flip || cache.drawnReverse != reverse) {
-                cache.drawn = QImage(box.size(), QImage::Format_ARGB32_Premultiplied);
-                cache.drawn.fill(Qt::transparent);
-                QPainter p(&cache.drawn);
-                if (bitmap) {
-                    DrawBitmap(p, Mirrored(picture.Image(), reverse, flip), box);
-                } else {
-                    p.setRenderHint(QPainter::Antialiasing, true);
-                    picture.Draw(p, box);
+                const QByteArray graphic = mPicture.Data();
+                cache.drawn = DrawnPictures().Find(graphic, box.size(), flip, reverse);
+                if (cache.drawn.isNull()) {
+                    cache.drawn = QImage(box.size(), QImage::Format_ARGB32_Premultiplied);
+                    cache.drawn.fill(Qt::transparent);
+                    QPainter p(&cache.drawn);
+                    if (bitmap) {
+                        DrawBitmap(p, Mirrored(picture.Image(), reverse, flip), box);
+                    } else {
+                        p.setRenderHint(QPainter::Antialiasing, true);
+                        picture.Draw(p, box);
+                    }
+                    p.end();
+                    DrawnPictures().Keep(graphic, cache.drawn, flip, reverse);
                 }
                 cache.drawnFlip = flip;
                 cache.drawnReverse = reverse;
