@@ -36,17 +36,16 @@ TCalibrationPanel::TCalibrationPanel(const TPrintNudges& nudges, const QString& 
 
     auto* correction = new QGroupBox(QStringLiteral("Calibration"), this);
     auto* grid = new QGridLayout(correction);
-    // Lines broken by hand: a wrapped label gets squeezed in a dialog this tall.
-    auto* explanation = new QLabel(
-        QStringLiteral("Moves every card by an offset (right and down) and stretches its distance\n"
-                       "from the paper's top-left corner by a scale, for a feed that stretches the page."),
-        correction);
-    grid->addWidget(explanation, 0, 0, 1, 4);
+    // The explanations are on "What's this?": the dialog is as tall as a dialog gets.
+    correction->setWhatsThis(
+        QStringLiteral("Moves every card by an offset (right and down) and stretches its "
+                       "distance from the paper's top-left corner by a scale, for a "
+                       "printer whose feed stretches the page."));
     for (int i = eOffsetX; i <= eScaleY; ++i) {
         auto* edit = new QLineEdit(correction);
         edit->setObjectName(entryName(i));
         edit->setMaximumWidth(90);
-        const int row = 1 + i % 2, column = i < eScaleX ? 0 : 2;
+        const int row = i % 2, column = i < eScaleX ? 0 : 2;
         grid->addWidget(
             new QLabel(entryName(i) + (i < eScaleX ? QStringLiteral(" (mm):") : QStringLiteral(" (%):")),
                        correction),
@@ -58,17 +57,15 @@ TCalibrationPanel::TCalibrationPanel(const TPrintNudges& nudges, const QString& 
 
     auto* readings = new QGroupBox(QStringLiteral("Readings from the calibration page (mm)"), this);
     auto* rgrid = new QGridLayout(readings);
-    auto* how =
-        new QLabel(QStringLiteral("Print the calibration page, measure cross-hairs A and B from the paper's\n"
-                                  "left edge and A and C from its top edge, then click Use Readings."),
-                   readings);
-    rgrid->addWidget(how, 0, 0, 1, 4);
+    readings->setWhatsThis(QStringLiteral("Print the calibration page, measure cross-hairs A and B from the "
+                                          "paper's left edge and A and C from its top edge, enter what you "
+                                          "read and click Use Readings."));
     for (int i = eReadAx; i <= eReadCy; ++i) {
         auto* edit = new QLineEdit(readings);
         edit->setObjectName(entryName(i));
         edit->setMaximumWidth(90);
         const int k = i - eReadAx;
-        const int row = 1 + k / 2, column = (k % 2) * 2;
+        const int row = k / 2, column = (k % 2) * 2;
         rgrid->addWidget(new QLabel(entryName(i) + QLatin1Char(':'), readings), row, column);
         rgrid->addWidget(edit, row, column + 1);
         mEntries[i] = edit;
@@ -77,8 +74,8 @@ TCalibrationPanel::TCalibrationPanel(const TPrintNudges& nudges, const QString& 
     mPrintPage->setObjectName(QStringLiteral("CalibrationPageButton"));
     mUseReadings = new QPushButton(QStringLiteral("Use Readings"), readings);
     mUseReadings->setObjectName(QStringLiteral("UseReadingsButton"));
-    rgrid->addWidget(mPrintPage, 3, 0, 1, 2);
-    rgrid->addWidget(mUseReadings, 3, 2, 1, 2);
+    rgrid->addWidget(mPrintPage, 2, 0, 1, 2);
+    rgrid->addWidget(mUseReadings, 2, 2, 1, 2);
     connect(mPrintPage, &QPushButton::clicked, this, [this] {
         if (PrintCalibrationPage)
             PrintCalibrationPage();
@@ -95,6 +92,8 @@ TCalibrationPanel::TCalibrationPanel(const TPrintNudges& nudges, const QString& 
 
     SetMarks(mMarks);
     Show(nudges);
+    // Wide enough that the dialog's explanations above keep to a line or two.
+    setMinimumWidth(500);
 }
 
 void TCalibrationPanel::SetMarks(const TCalibrationMarks& marks)
