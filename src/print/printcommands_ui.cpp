@@ -1,6 +1,8 @@
 // TPrintCommands: the order of dialogs and jobs behind the main window's printing commands.
 #include "print/printcommands_ui.h"
 
+#include "print/pagedreport.h"
+
 #include "design/cardpanel.h"
 #include "print/previewwindow_ui.h"
 #include "print/printers_ui.h"
@@ -214,10 +216,24 @@ TJobOutcome TPrintCommands::DoPrint(const TPrintSettings& settings, bool printMo
     job.Layout = settings.Layout;
     job.Nudges = NudgesFor ? NudgesFor(CalibrationPrinter()) : settings.Nudges;
     job.BackgroundFile = settings.BackgroundFile;
+    if (printMode && ReportPrinter().Printer().printRange() == QPrinter::PageRange) {
+        job.FirstPage = ReportPrinter().Printer().fromPage();
+        job.LastPage = ReportPrinter().Printer().toPage();
+    }
     TLabelPrinter labels(mPanel, job);
 
     if (printMode) {
         TKPrinterReport& printer = ReportPrinter();
+        if (printer.IsPdf()) {
+            // A PDF file is written by our own writer, as the command line's are: the card drawn once,
+            // pages going to the file as they are made.
+            TKPdfReport pdf(printer.Printer().outputFileName());
+            pdf.SetPaperSize(printer.PaperSize());
+            pdf.SetCopies(printer.Copies());
+            printer.SetCopies(1); // the pages are sheets of the file; as with any job, the count is used up
+            TPrintStatusWindow status(labels, pdf, mWindow);
+            return status.RunModal();
+        }
         TPrintStatusWindow status(labels, printer, mWindow);
         return status.RunModal();
     }

@@ -77,7 +77,8 @@ bool TKPrinterReport::SetupDialog(QWidget* parent)
 {
     QPrintDialog dialog(mPrinter.get(), parent);
     dialog.setWindowTitle(QStringLiteral("Printer Setup"));
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    // A page range chosen here (sheets 3 to 5 of a job) applies to the jobs that follow.
+    dialog.setMinMax(1, 100000);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     const bool ok = dialog.exec() == QDialog::Accepted;
     mPrinter->setFullPage(true);
