@@ -7,10 +7,12 @@
 #include "files/streamreader.h"
 #include "files/streamwriter.h"
 #include "model/cardobjects.h"
+#include "model/cardrender.h"
 #include "objects/shapes/qrcode.h"
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -150,6 +152,33 @@ TEST(QRCode, ExportedAndPrintedCodesReadBackAsTheirText)
             EXPECT_EQ(Decoded(rendered), c.expected) << "printed, rendered at " << dpi << " dpi";
         }
     }
+}
+
+TEST(QRCode, InAMergeTheVCardIsTheRecordsPerson)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("zbarimg")).isEmpty())
+        GTEST_SKIP() << "zbarimg not installed (Debian zbar-tools): the QR codes cannot be read back";
+    QTemporaryDir dir;
+    const std::unique_ptr<TKQRCode> code = Code(0, 0, 200);
+    TMergeRecord record;
+    record.Add(QStringLiteral("name"), QStringLiteral("Ann Lee"));
+    record.Add(QStringLiteral("EMAIL"), QStringLiteral("ann@lee.example"));
+    record.Add(QStringLiteral("Shoe size"), QStringLiteral("38"));
+    TRenderContext context;
+    context.target = TRenderContext::Picture;
+    context.personal = QStringList{QStringLiteral("Someone Else"), QStringLiteral("Their Company")};
+    context.record = &record;
+    QImage picture(240, 240, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    {
+        QPainter painter(&picture);
+        painter.translate(20, 20);
+        code->Draw(painter, context);
+    }
+    const QString file = dir.filePath(QStringLiteral("merge.png"));
+    ASSERT_TRUE(picture.save(file));
+    EXPECT_EQ(Decoded(file), QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Ann;;;\r\nFN:Ann Lee\r\n"
+                                            "EMAIL;TYPE=INTERNET:ann@lee.example\r\nEND:VCARD\r\n"));
 }
 
 TEST(QRCode, ACardOfQRCodesComesBackByteForByte)

@@ -197,7 +197,16 @@ void TKQRCode::CopyFrom(const TKQRCode& other)
     SetQuietZone(other.mQuietZone);
 }
 
-QStringList TKQRCode::PersonalFields(const TRenderContext& context) { return context.personal; }
+QStringList TKQRCode::PersonalFields(const TRenderContext& context)
+{
+    if (!context.record)
+        return context.personal;
+    // In a merge each card carries its record's person, the fields found by their placeholder names.
+    QStringList fields;
+    for (int i = 0; i < kMergePersonalCount; ++i)
+        fields << context.record->Value(QString::fromLatin1(kMergePersonalNames[i]));
+    return fields;
+}
 
 QString TKQRCode::Payload(const QStringList& personal) const
 {

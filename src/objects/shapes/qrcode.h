@@ -67,7 +67,8 @@ public:
     void SetQuietZone(int v);
     void CopyFrom(const TKQRCode& other);
 
-    // The one place the personal fields come from: the render context's (the card's own, or a record's).
+    // The one place the personal fields come from: the render context's record in a merge, else its
+    // personal strings (the card's own).
     static QStringList PersonalFields(const TRenderContext& context);
     // The text the code carries with those fields.
     QString Payload(const QStringList& personal) const;
