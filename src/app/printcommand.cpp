@@ -8,6 +8,7 @@
 #include "app/cardfile.h"
 #include "model/cardmodel.h"
 #include "platform/headless.h"
+#include "platform/printqueue.h"
 #include "print/printercalibration.h"
 #include "print/sheetprinter.h"
 #include "print/pagedreport.h"
@@ -16,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <unistd.h>
@@ -24,7 +26,7 @@ namespace qm {
 
 namespace {
 
-const char kPrintUsage[] = "usage: quillmark print CARD.qmk --pdf OUT.pdf [--copies N] [--positions 1,2,...] "
+const char kPrintUsage[] = "usage: quillmark print CARD.qmk --pdf OUT.pdf|--printer [NAME] [--copies N] [--positions 1,2,...] "
                            "[--outline] [--preview] [--no-nudges] [--quiet] [--force]\n";
 
 bool ParsePositions(const QString& text, std::vector<int>* positions)
@@ -62,6 +64,12 @@ bool ParsePrintOptions(const QStringList& args, TPrintOptions* options, QString*
                 return false;
             }
             havePdf = true;
+        } else if (a == QLatin1String("--printer")) {
+            // The queue's name is optional: without it the default queue prints.
+            o.ToPrinter = true;
+            if (i + 1 < args.size() && !args[i + 1].startsWith(QLatin1Char('-')) &&
+                !args[i + 1].endsWith(QLatin1String(".qmk"), Qt::CaseInsensitive))
+                o.Printer = args[++i];
         } else if (a == QLatin1String("--copies")) {
             bool ok = false;
             o.Copies = value(&v) ? v.toInt(&ok) : 0;
@@ -95,11 +103,12 @@ bool ParsePrintOptions(const QStringList& args, TPrintOptions* options, QString*
         *error = QStringLiteral("one card file is needed");
         return false;
     }
-    if (!havePdf) {
-        *error = QStringLiteral("--pdf OUT.pdf is needed");
+    if (havePdf == o.ToPrinter) {
+        *error = havePdf ? QStringLiteral("--pdf and --printer do not go together")
+                         : QStringLiteral("--pdf OUT.pdf or --printer [NAME] is needed");
         return false;
     }
-    if (!o.Force && QFileInfo(o.Pdf).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0) {
+    if (havePdf && !o.Force && QFileInfo(o.Pdf).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0) {
         *error = QStringLiteral("%1: the PDF file's name must end in .pdf (--force writes it anyway)").arg(o.Pdf);
         return false;
     }
@@ -124,7 +133,7 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
     QStringList inputs = CardInputFiles(options.Card, companion);
     if (QFileInfo::exists(preferences.Path()))
         inputs.append(preferences.Path());
-    if (!CheckOutputIsNoInput(options.Pdf, inputs, error)) {
+    if (!options.ToPrinter && !CheckOutputIsNoInput(options.Pdf, inputs, error)) {
         if (usageError)
             *usageError = true;
         return false;
@@ -164,8 +173,20 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
         }
     }
 
-    TKPdfReport pdf(options.Pdf);
+    // A printer's job is made as a PDF file of its own and handed to the print system.
+    QTemporaryDir spool;
+    const QString pdfFile = options.ToPrinter ? spool.filePath(QStringLiteral("job.pdf")) : options.Pdf;
+    const QString shownTarget = options.ToPrinter
+                                    ? (options.Printer.isEmpty() ? QStringLiteral("the default printer")
+                                                                 : QStringLiteral("printer %1").arg(options.Printer))
+                                    : options.Pdf;
+    if (options.ToPrinter && !spool.isValid()) {
+        *error = QStringLiteral("%1: no room for the job in the temporary folder").arg(shownTarget);
+        return false;
+    }
+    TKPdfReport pdf(pdfFile);
     pdf.SetPaperSize(layout.Papersize);
+    pdf.SetTitle(QFileInfo(options.Card).completeBaseName());
     // Progress on a terminal, a few times a second.
     const bool showProgress = !options.Quiet && isatty(STDERR_FILENO) && options.Copies > 1;
     QElapsedTimer sinceShown;
@@ -200,8 +221,15 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
     if (outcome != joFinished) {
         const QString reason =
             pdf.ErrorString().isEmpty() ? printer.FinalStatus(outcome, pdf) : pdf.ErrorString();
-        *error = QStringLiteral("%1: %2").arg(options.Pdf, reason);
+        *error = QStringLiteral("%1: %2").arg(shownTarget, reason);
         return false;
+    }
+    if (options.ToPrinter) {
+        QString reason;
+        if (!SendToPrinterQueue(options.Printer, pdfFile, QFileInfo(options.Card).fileName(), &reason)) {
+            *error = reason;
+            return false;
+        }
     }
     return true;
 }

@@ -11,12 +11,14 @@ namespace qm {
 // The most sheets one command prints.
 constexpr int kMaxSheets = 100000;
 
-// quillmark print CARD.qmk --pdf OUT.pdf [--copies N] [--positions 1,2,...] [--outline] [--preview]
+// quillmark print CARD.qmk --pdf OUT.pdf|--printer [NAME] [--copies N] [--positions 1,2,...] [--outline] [--preview]
 //                [--no-nudges] [--quiet] [--force]
 struct TPrintOptions
 {
     QString Card;
     QString Pdf;
+    bool ToPrinter = false; // --printer: to a print system queue instead of a PDF file
+    QString Printer;        // the queue; empty for the default one
     int Copies = 1;             // sheets, 1..kMaxSheets
     std::vector<int> Positions; // sheet positions counted from 1; empty for every position
     bool Outline = false;       // the outline test page

@@ -71,6 +71,14 @@ TEST(PrintCommand, OptionsAreReadAndBadOnesAreUsageErrors)
     EXPECT_EQ(o.Positions, (std::vector<int>{1, 9, 10}));
     EXPECT_TRUE(o.Outline);
     EXPECT_FALSE(o.Preview);
+    // A printer instead of a file: the queue named, or the default one.
+    ASSERT_TRUE(ParsePrintOptions(Args({"card.qmk", "--printer", "office", "--copies", "2"}), &o, &error));
+    EXPECT_TRUE(o.ToPrinter);
+    EXPECT_EQ(o.Printer, QStringLiteral("office"));
+    ASSERT_TRUE(ParsePrintOptions(Args({"--printer", "card.qmk"}), &o, &error));
+    EXPECT_TRUE(o.ToPrinter);
+    EXPECT_TRUE(o.Printer.isEmpty());
+    EXPECT_EQ(o.Card, QStringLiteral("card.qmk"));
 
     for (const QStringList& bad :
          {Args({}), Args({"card.qmk"}), Args({"card.qmk", "--pdf"}),
@@ -80,7 +88,8 @@ TEST(PrintCommand, OptionsAreReadAndBadOnesAreUsageErrors)
           Args({"card.qmk", "--pdf", "o.pdf", "--positions", "1,,2"}),
           Args({"card.qmk", "--pdf", "o.pdf", "--positions", "0"}),
           Args({"card.qmk", "--pdf", "o.pdf", "--outline", "--preview"}),
-          Args({"card.qmk", "--pdf", "o.pdf", "--landscape"})}) {
+          Args({"card.qmk", "--pdf", "o.pdf", "--landscape"}),
+          Args({"card.qmk", "--pdf", "o.pdf", "--printer", "office"})}) {
         EXPECT_FALSE(ParsePrintOptions(bad, &o, &error)) << qPrintable(bad.join(QLatin1Char(' ')));
         EXPECT_EQ(RunPrintCommand(bad), 2) << qPrintable(bad.join(QLatin1Char(' ')));
     }
