@@ -10,11 +10,14 @@
 #include "print/report.h"
 
 #include <QGuiApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
 
 using namespace qm;
 
@@ -56,6 +59,31 @@ void BM_SheetToPdf(benchmark::State& state)
     state.counters["pdf_kB"] = double(bytes) / 1024;
 }
 BENCHMARK(BM_SheetToPdf)->Arg(1200)->Arg(600)->Unit(benchmark::kMillisecond);
+
+// A job of many sheets into a PDF file: sheets per second, bytes per sheet and the most the writer held in
+// memory at once (it stays flat however many sheets there are).
+void BM_SheetsToPdfFile(benchmark::State& state)
+{
+    TKBusinessCardPanel32 panel;
+    FillCard(panel);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("job.pdf"));
+    const int sheets = int(state.range(0));
+    qint64 bytes = 0, held = 0;
+    for (auto _ : state) {
+        TKPdfReport pdf(path);
+        pdf.SetCopies(sheets);
+        pdf.StatusChanged = [&](const QString&) { held = std::max(held, pdf.BytesHeld()); };
+        TLabelPrinter printer(panel, TLabelJob());
+        if (printer.Run(pdf) != joFinished)
+            state.SkipWithError("the job failed");
+        bytes = QFileInfo(path).size();
+    }
+    state.SetItemsProcessed(state.iterations() * sheets);
+    state.counters["bytes_per_sheet"] = double(bytes) / sheets;
+    state.counters["held_kB"] = double(held) / 1024;
+}
+BENCHMARK(BM_SheetsToPdfFile)->Arg(1)->Arg(100)->Arg(2000)->Arg(8000)->Unit(benchmark::kMillisecond);
 
 void BM_PreviewRecordAndShow(benchmark::State& state)
 {
