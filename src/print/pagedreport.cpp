@@ -225,7 +225,10 @@ int TKPdfReport::MakeDrawing(const QSizeF& inches, const Handler& draw)
     mMakingDrawing = true;
     int drawing = -1;
     if (auto canvas = StartCanvas(points)) {
+        // The drawing's own box cuts off whatever reaches beyond it.
+        SetDrawDirect(true);
         draw(*this);
+        SetDrawDirect(false);
         drawing = EndCanvas(std::move(canvas));
     }
     mMakingDrawing = false;

@@ -299,6 +299,18 @@ void TKPainterReport::DoDraw(const QRectF& rect, const QSizeF& source, const TDr
 {
     if (!Ready())
         return;
+    const QRectF d = ToDevice(rect);
+    if (mDrawDirect) {
+        // Straight onto the painter, for a target that keeps the drawing within its box itself: no copy of
+        // the drawing is held on the way.
+        mPainter->save();
+        mPainter->setClipRect(d.normalized(), Qt::IntersectClip);
+        mPainter->translate(d.topLeft());
+        mPainter->scale(d.width() / source.width(), d.height() / source.height());
+        draw(*mPainter);
+        mPainter->restore();
+        return;
+    }
     // Through a metafile, as a recorded page replays it: whatever clip the drawing sets, it stays within its
     // box, and the page looks the same printed live or replayed.
     TKMetafile drawing;
@@ -306,7 +318,6 @@ void TKPainterReport::DoDraw(const QRectF& rect, const QSizeF& source, const TDr
         QPainter recorder(&drawing);
         draw(recorder);
     }
-    const QRectF d = ToDevice(rect);
     mPainter->save();
     mPainter->setClipRect(d.normalized(), Qt::IntersectClip);
     mPainter->translate(d.topLeft());

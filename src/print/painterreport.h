@@ -25,6 +25,9 @@ protected:
     // Drawing is about to happen and no painter is attached: a target that makes its canvas only when
     // something is drawn attaches it here.
     virtual void PainterWanted() {}
+    // StretchDraw's drawings go straight onto the painter rather than through a metafile: for a target that
+    // keeps whatever they draw within their box by itself.
+    void SetDrawDirect(bool direct) { mDrawDirect = direct; }
 
     void DoRectangle(const QRectF& rect) override;
     void DoRoundRect(const QRectF& rect, const QSizeF& corner) override;
@@ -60,6 +63,7 @@ private:
     void ApplyPenAndBrush(bool fill);
 
     QPainter* mPainter = nullptr;
+    bool mDrawDirect = false;
     double mDpiX = 96;
     double mDpiY = 96;
     std::unique_ptr<State> mState;
