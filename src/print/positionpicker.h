@@ -19,7 +19,8 @@ class TSheetSelection
 public:
     static constexpr int kPictureOffset = 10;
     static constexpr int kMinPages = 1;
-    static constexpr int kMaxPages = 99;
+    // Sheets of one job: as many as the print command takes.
+    static constexpr int kMaxPages = 100000;
 
     TSheetSelection(const CardSheetLayout& layout, const TSheetPositions& positions, int pixelsPerInch = 96);
 

@@ -132,7 +132,7 @@ void TLabelPrinter::BeforePrintLabels(TKReport& report)
 {
     if (Rotated())
         report.SetOrientation(roLandscape);
-    if (mJob.PrintMode && mCopies > 1 && report.MaxCopies() > 1) {
+    if (mJob.PrintMode && mCopies > 1 && mCopies <= report.MaxCopies()) {
         // The printer makes the copies itself.
         report.SetCopies(mCopies);
         mCopies = 1;
