@@ -26,6 +26,7 @@ const std::vector<THelpTopic>& HelpTopics()
         {kHelpRichText, "40013.html", ""},
         {kHelpSuperText, "40014.html", ""},
         {kHelpCircleText, "40017.html", ""},
+        {kHelpQRCode, "40018.html", ""},
         {kHelpLayout, "layout.html", ""},
         {kHelpPrintPositions, "printing.html", "positions"},
         {kHelpFineTuning, "finetuning.html", ""},

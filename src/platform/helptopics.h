@@ -29,6 +29,7 @@ enum THelpContext : int {
     kHelpRichText = 40013,
     kHelpSuperText = 40014,
     kHelpCircleText = 40017,
+    kHelpQRCode = 40018,
     kHelpLayout = 60001,
     kHelpPrintPositions = 60002,
     kHelpFineTuning = 60003,

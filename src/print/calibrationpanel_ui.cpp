@@ -20,6 +20,17 @@ QString entryName(int i)
     return QString::fromLatin1(kEntryNames[i]);
 }
 
+// What each entry is for, on "What's this?".
+const char* const kEntryHelp[] = {
+    "Millimetres every card moves to the right (a minus sign moves it left).",
+    "Millimetres every card moves down (a minus sign moves it up).",
+    "Percent by which distances across the paper are stretched (100 leaves them as they are).",
+    "Percent by which distances down the paper are stretched (100 leaves them as they are).",
+    "The distance in millimetres from the paper's left edge to the centre of cross-hair A, as you measure it.",
+    "The distance in millimetres from the paper's left edge to the centre of cross-hair B, as you measure it.",
+    "The distance in millimetres from the paper's top edge to the centre of cross-hair A, as you measure it.",
+    "The distance in millimetres from the paper's top edge to the centre of cross-hair C, as you measure it."};
+
 } // namespace
 
 TCalibrationPanel::TCalibrationPanel(const TPrintNudges& nudges, const QString& printer, QWidget* parent)
@@ -44,6 +55,7 @@ TCalibrationPanel::TCalibrationPanel(const TPrintNudges& nudges, const QString& 
     for (int i = eOffsetX; i <= eScaleY; ++i) {
         auto* edit = new QLineEdit(correction);
         edit->setObjectName(entryName(i));
+        edit->setWhatsThis(QString::fromLatin1(kEntryHelp[i]));
         edit->setMaximumWidth(90);
         const int row = i % 2, column = i < eScaleX ? 0 : 2;
         grid->addWidget(
@@ -63,6 +75,7 @@ TCalibrationPanel::TCalibrationPanel(const TPrintNudges& nudges, const QString& 
     for (int i = eReadAx; i <= eReadCy; ++i) {
         auto* edit = new QLineEdit(readings);
         edit->setObjectName(entryName(i));
+        edit->setWhatsThis(QString::fromLatin1(kEntryHelp[i]));
         edit->setMaximumWidth(90);
         const int k = i - eReadAx;
         const int row = k / 2, column = (k % 2) * 2;
@@ -74,6 +87,10 @@ TCalibrationPanel::TCalibrationPanel(const TPrintNudges& nudges, const QString& 
     mPrintPage->setObjectName(QStringLiteral("CalibrationPageButton"));
     mUseReadings = new QPushButton(QStringLiteral("Use Readings"), readings);
     mUseReadings->setObjectName(QStringLiteral("UseReadingsButton"));
+    mPrintPage->setWhatsThis(QStringLiteral("Prints rulers and three cross-hairs at known places, without any "
+                                            "fine tuning, on the printer these settings are for."));
+    mUseReadings->setWhatsThis(QStringLiteral("Works out the offsets and scales from the four readings and "
+                                              "puts them in the entries above."));
     rgrid->addWidget(mPrintPage, 2, 0, 1, 2);
     rgrid->addWidget(mUseReadings, 2, 2, 1, 2);
     connect(mPrintPage, &QPushButton::clicked, this, [this] {

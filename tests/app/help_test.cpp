@@ -40,6 +40,8 @@
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
+#include "objects/shapes/qrcode.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -333,6 +335,7 @@ TEST_F(HelpTest, EveryDialogHasHelpOpeningItsPageAndEveryControlSaysWhatItIs)
     TKBusinessCardLabel personal;
     TKPRichBaseLabel rich;
     TKPCircleText circle;
+    TKQRCode qr;
     TKSuperText super;
     TSuperShape shape;
     TKFont font;
@@ -347,7 +350,7 @@ TEST_F(HelpTest, EveryDialogHasHelpOpeningItsPageAndEveryControlSaysWhatItIs)
         {"Select A Font", [&] { window.mnuChangeAllFonts->trigger(); }, kHelpFontForAll},
         {"Personal Information", [&] { window.mnuPersonalInformation->trigger(); }, kHelpPersonalInformation},
         {"Load  Business Card Background Art", [&] { window.mnuBackgroundArt->trigger(); }, kHelpBackgroundArt},
-        {"Printer Fine-Tuning", [&] { window.mnuFineTuning->trigger(); }, kHelpFineTuning, false},
+        {"Printer Fine-Tuning", [&] { window.mnuFineTuning->trigger(); }, kHelpFineTuning},
         {"Print Cards", [&] { window.PrintButton->click(); }, kHelpPrintPositions},
         {"Preview Page", [&] { window.PreviewButton->click(); }, kHelpPreview},
         {"ALERT", [&] { TWarnBottomMargin(0.5, &window).exec(); }, kHelpBottomMargin},
@@ -361,6 +364,7 @@ TEST_F(HelpTest, EveryDialogHasHelpOpeningItsPageAndEveryControlSaysWhatItIs)
         {"SuperText Properties", [&] { dialogs.EditSuperText(super, texture); }, kHelpSuperText},
         {"Rich Text Editor", [&] { dialogs.EditRichText(rich); }, kHelpRichText},
         {"CircleText Properties", [&] { dialogs.EditCircleText(circle); }, kHelpCircleText},
+        {"QR Code Properties", [&] { dialogs.EditQRCode(qr, QStringList()); }, kHelpQRCode},
     };
     for (const TCase& c : cases) {
         const TDialogSeen seen = Inspect(window, c.open, c.title);

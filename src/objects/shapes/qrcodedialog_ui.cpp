@@ -1,6 +1,9 @@
 // "QR Code Properties": the controls set the sample's properties at once and the preview redraws.
 #include "objects/shapes/qrcodedialog_ui.h"
 
+#include "design/dialogbar_ui.h"
+#include "platform/helptopics.h"
+
 #include "model/cardrender.h"
 #include "objects/shapes/qrcode.h"
 #include "objects/text/colorpalette_ui.h"
@@ -125,6 +128,24 @@ TQRCodeProperties::TQRCodeProperties(TKQRCode& sample, const QStringList& person
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    AddHelpButtons(buttons, this, kHelpQRCode);
+    SetWhatsThis({
+        {mContent->button(qcVCard), "The code carries your personal information as an electronic business card "
+                                    "(vCard), which phones offer to save as a contact."},
+        {mContent->button(qcURL), "The code carries a web address, which phones offer to open."},
+        {mContent->button(qcText), "The code carries the text typed below as it stands."},
+        {mText, "The web address or text the code carries. Personal information needs no typing: it comes from "
+                "File, Personal Information."},
+        {mLevel, "How much of the code may be dirty or covered and still read: more correction makes a denser "
+                 "code."},
+        {mQuietZone, "The empty margin around the code, in modules; readers want four."},
+        {mDark, "The colour of the dark squares. Keep it darker than the light ones, or phones cannot read the "
+                "code."},
+        {mLight, "The colour of the light squares and the margin."},
+        {mTransparent, "Leaves the light squares out, so the card shows through. The card must then be light."},
+        {mPreview, "The code as it will print, with what it carries below."},
+        {mDescription, "What the code carries and how big it is."},
+    });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addWidget(buttons);
