@@ -4,6 +4,8 @@
 #include "app/cardbackground.h"
 #include "app/carddocument.h"
 #include "files/companionfile.h"
+#include "files/datasource.h"
+#include "files/fieldmapping.h"
 #include "files/preferences.h"
 #include "app/cardfile.h"
 #include "model/cardmodel.h"
@@ -27,7 +29,7 @@ namespace qm {
 namespace {
 
 const char kPrintUsage[] = "usage: quillmark print CARD.qmk --pdf OUT.pdf|--printer [NAME] [--copies N] [--positions 1,2,...] "
-                           "[--outline] [--preview] [--no-nudges] [--quiet] [--force]\n";
+                           "[--outline] [--preview] [--merge DATA.csv|DATA.vcf [--start N]] [--no-nudges] [--quiet] [--force]\n";
 
 bool ParsePositions(const QString& text, std::vector<int>* positions)
 {
@@ -82,6 +84,18 @@ bool ParsePrintOptions(const QStringList& args, TPrintOptions* options, QString*
                 *error = QStringLiteral("--positions needs a list of sheet positions such as 1,2,9");
                 return false;
             }
+        } else if (a == QLatin1String("--merge")) {
+            if (!value(&o.Merge) || o.Merge.isEmpty()) {
+                *error = QStringLiteral("--merge needs a CSV or vCard file");
+                return false;
+            }
+        } else if (a == QLatin1String("--start")) {
+            bool ok = false;
+            o.Start = value(&v) ? v.toInt(&ok) : 0;
+            if (!ok || o.Start < 1) {
+                *error = QStringLiteral("--start needs the sheet position to start at (1, 2, ...)");
+                return false;
+            }
         } else if (a == QLatin1String("--outline")) {
             o.Outline = true;
         } else if (a == QLatin1String("--preview")) {
@@ -112,6 +126,14 @@ bool ParsePrintOptions(const QStringList& args, TPrintOptions* options, QString*
         *error = QStringLiteral("%1: the PDF file's name must end in .pdf (--force writes it anyway)").arg(o.Pdf);
         return false;
     }
+    if (!o.Merge.isEmpty() && (o.Outline || o.Preview)) {
+        *error = QStringLiteral("--merge does not go with --outline or --preview");
+        return false;
+    }
+    if (o.Start > 1 && o.Merge.isEmpty()) {
+        *error = QStringLiteral("--start goes with --merge (use --positions for a plain print)");
+        return false;
+    }
     if (o.Outline && o.Preview) {
         *error = QStringLiteral("--outline and --preview do not go together");
         return false;
@@ -133,6 +155,8 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
     QStringList inputs = CardInputFiles(options.Card, companion);
     if (QFileInfo::exists(preferences.Path()))
         inputs.append(preferences.Path());
+    if (!options.Merge.isEmpty())
+        inputs.append(options.Merge);
     if (!options.ToPrinter && !CheckOutputIsNoInput(options.Pdf, inputs, error)) {
         if (usageError)
             *usageError = true;
@@ -184,11 +208,46 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
         *error = QStringLiteral("%1: no room for the job in the temporary folder").arg(shownTarget);
         return false;
     }
+    // A merge: one card per record of the data file, read as the job goes.
+    std::unique_ptr<TDataSource> data;
+    TFieldMapping mapping;
+    if (!options.Merge.isEmpty()) {
+        QString reason;
+        data = OpenDataSource(options.Merge, &reason);
+        if (!data) {
+            *error = QStringLiteral("%1: %2").arg(options.Merge, reason);
+            return false;
+        }
+        if (options.Start > layout.Across * layout.Down) {
+            *error = QStringLiteral("--start %1 is not on the sheet (1 to %2)")
+                         .arg(options.Start)
+                         .arg(layout.Across * layout.Down);
+            if (usageError)
+                *usageError = true;
+            return false;
+        }
+        mapping = TFieldMapping::Match(data->FieldNames());
+        if (!mapping.MatchesAny() && !options.Quiet) {
+            std::fprintf(stderr, "quillmark: %s: no column matches a personal field; placeholders take the "
+                                 "columns' own names\n",
+                         qPrintable(options.Merge));
+        }
+        job.StartPosition = options.Start;
+        job.NextRecord = [&data, &mapping](TMergeRecord& record) {
+            QStringList values;
+            if (!data->Next(values))
+                return false;
+            record.Clear();
+            mapping.Fill(record, data->FieldNames(), values);
+            return true;
+        };
+    }
     TKPdfReport pdf(pdfFile);
     pdf.SetPaperSize(layout.Papersize);
     pdf.SetTitle(QFileInfo(options.Card).completeBaseName());
     // Progress on a terminal, a few times a second.
-    const bool showProgress = !options.Quiet && isatty(STDERR_FILENO) && options.Copies > 1;
+    const bool showProgress =
+        !options.Quiet && isatty(STDERR_FILENO) && (options.Copies > 1 || !options.Merge.isEmpty());
     QElapsedTimer sinceShown;
     bool progressShown = false;
     if (showProgress) {
@@ -218,6 +277,19 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
     }
     if (progressShown)
         std::fprintf(stderr, "\n");
+    if (data) {
+        for (const QString& note : data->Notes())
+            std::fprintf(stderr, "quillmark: %s: %s\n", qPrintable(options.Merge), qPrintable(note));
+        if (outcome == joFinished && !data->Error().isEmpty()) {
+            // The file could not be read to its end: nothing half done is left.
+            *error = QStringLiteral("%1: %2").arg(options.Merge, data->Error());
+            return false;
+        }
+        if (outcome == joFinished && data->Records() == 0) {
+            *error = QStringLiteral("%1: the file holds no records").arg(options.Merge);
+            return false;
+        }
+    }
     if (outcome != joFinished) {
         const QString reason =
             pdf.ErrorString().isEmpty() ? printer.FinalStatus(outcome, pdf) : pdf.ErrorString();

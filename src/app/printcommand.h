@@ -26,6 +26,8 @@ struct TPrintOptions
     bool Nudges = true;         // the printer fine tuning of qmk.ini applied, as printing from the window does
     bool Force = false;         // a PDF file name without the .pdf extension accepted
     bool Quiet = false;         // no progress on the terminal
+    QString Merge;              // a CSV or vCard file: one card per record
+    int Start = 1;              // in a merge, the sheet position of the first card
 };
 
 // Reads the words after "print" (args as QCoreApplication::arguments() gives them: program, "print", ...).

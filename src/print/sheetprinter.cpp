@@ -132,6 +132,8 @@ void TLabelPrinter::BeforePrintLabels(TKReport& report)
 {
     if (Rotated())
         report.SetOrientation(roLandscape);
+    if (mJob.NextRecord)
+        mCopies = 1; // a merge prints each record once
     if (mJob.PrintMode && mCopies > 1 && mCopies <= report.MaxCopies()) {
         // The printer makes the copies itself.
         report.SetCopies(mCopies);
@@ -170,7 +172,12 @@ void TLabelPrinter::PrintLabels(TKReport& report)
     const double bleed = kCardBleed / double(kUnitsPerInch);
     const QPointF toCorner(bleed, bleed);
     int drawing = -1;
-    if (mJob.PrintMode) {
+    // In a merge every card differs: each is drawn at its place, with its record.
+    const bool merging = bool(mJob.NextRecord);
+    TMergeRecord record;
+    bool haveRecord = merging && mJob.NextRecord(record);
+    mRecord = nullptr;
+    if (mJob.PrintMode && !merging) {
         const QSizeF cardSize = g.CardRect(0, 0, rotated, pageHeight).size();
         // The card's objects may reach as far as the card's own size, which may differ from the sheet's.
         const QSizeF reach = cardSize.expandedTo(DrawnCardInches());
@@ -192,7 +199,7 @@ void TLabelPrinter::PrintLabels(TKReport& report)
         if (r + 1 > g.Down) {
             r = 0;
             c = 0;
-            if (report.CurrentPage() >= copies)
+            if (merging ? !haveRecord : report.CurrentPage() >= copies)
                 break;
             report.NewPage();
             if (report.Aborted())
@@ -201,6 +208,13 @@ void TLabelPrinter::PrintLabels(TKReport& report)
         const int index = r * g.Across + c;
         if (!mJob.Positions.Selected(index))
             continue;
+        if (merging) {
+            if (report.CurrentPage() == 1 && index + 1 < mJob.StartPosition)
+                continue;
+            if (!haveRecord)
+                break;
+            mRecord = &record;
+        }
 
         const QRectF card = g.CardRect(r, c, rotated, pageHeight);
         if (CardChanged)
@@ -213,8 +227,13 @@ void TLabelPrinter::PrintLabels(TKReport& report)
             report.PlaceDrawing(drawing, card.topLeft() - toCorner);
         else
             PrintPosition(report, card);
+        if (merging) {
+            mRecord = nullptr;
+            haveRecord = mJob.NextRecord(record);
+        }
         Pump();
     }
+    mRecord = nullptr;
 }
 
 void TLabelPrinter::PrintPosition(TKReport& report, const QRectF& card)
@@ -253,6 +272,7 @@ void TLabelPrinter::PrintCard(TKReport& report, QPointF origin)
     TRenderContext context;
     context.target = TRenderContext::Paper;
     context.background = false; // printed by the page loop, over the card's own size
+    context.record = mRecord;
     report.StretchDraw(place, units, [&card, &context, scale](QPainter& painter) {
         painter.translate(kCardBleed * scale, kCardBleed * scale);
         DrawCard(painter, card, context);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "files/pictures.h"
+#include "model/mergerecord.h"
 #include "model/sheetlayout.h"
 #include "print/finetuning.h"
 #include "print/sheetpositions.h"
@@ -62,6 +63,11 @@ struct TLabelJob
     // The print dialog's page range, counted from 1; 0 for none.
     int FirstPage = 0;
     int LastPage = 0;
+    // A merge: each printed position takes the next record (false when there are no more), the job ends
+    // with the records, and the copies do not count. The first sheet starts at StartPosition (counted from
+    // 1, across then down), for a sheet fed again.
+    std::function<bool(TMergeRecord&)> NextRecord;
+    int StartPosition = 1;
 };
 
 enum TJobOutcome
@@ -146,6 +152,7 @@ private:
     TBackgroundKind mBackgroundKind = bkNone;
     QImage mBackground;
     TPicture mBackgroundArt; // vector background art (bkMetafile), drawn as paths
+    const TMergeRecord* mRecord = nullptr; // the record of the card being drawn in a merge
 };
 
 } // namespace qm

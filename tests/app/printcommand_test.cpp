@@ -11,6 +11,7 @@
 #include "app/printcommand.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -223,6 +224,68 @@ TEST(PrintCommand, PrinterNudgesApplyUnlessLeftOut)
     EXPECT_NEAR(b.top() - a.top(), 8 * 4.5, 1.5);
     EXPECT_NEAR(b.height() - a.height(), 2 * 4.5, 1.5);
     EXPECT_NEAR(b.width(), a.width(), 1.5);
+}
+
+// A merge of 23 people onto a sheet fed again from position 4: records fill positions across then down, sheet
+// after sheet, each card showing its own person; a file that cannot be read fails without touching the PDF.
+TEST(PrintCommand, MergePrintsOneCardPerRecordFromTheStartPosition)
+{
+    if (!qmtest::HavePoppler())
+        GTEST_SKIP() << "poppler-utils not installed";
+    QTemporaryDir dir;
+    TKBusinessCardPanel32 panel;
+    auto* label =
+        static_cast<TKBusinessCardLabel*>(panel.CardObjects().Add(std::make_unique<TKBusinessCardLabel>()));
+    label->SetBounds(20, 20, 300, 30);
+    label->SetCaption(QStringLiteral("{Name} of {Firm}"));
+    const QString card = dir.filePath(QStringLiteral("merge.qmk"));
+    ASSERT_TRUE(panel.SaveToFile(card));
+    ASSERT_TRUE(WriteCompanionFile(card, QString(), CardSheetLayout()));
+    QByteArray csv = "Full name;Firm\r\n";
+    for (int i = 1; i <= 23; ++i)
+        csv += QStringLiteral("\"Person %1\";Firm%1\r\n").arg(i, 2, 10, QLatin1Char('0')).toUtf8();
+    const QString data = dir.filePath(QStringLiteral("people.csv"));
+    ASSERT_TRUE(qmtest::WriteFile(data, csv));
+    const QString pdf = dir.filePath(QStringLiteral("merged.pdf"));
+    ASSERT_EQ(RunPrintCommand(QStringList{QStringLiteral("quillmark"), QStringLiteral("print"), card,
+                                          QStringLiteral("--pdf"), pdf, QStringLiteral("--merge"), data,
+                                          QStringLiteral("--start"), QStringLiteral("4")}),
+              0);
+    EXPECT_EQ(PageCount(pdf), 3); // 3 blank positions and 23 cards: 26 positions of 10
+
+    // In reading order: the first page's positions 4 to 10 hold persons 1 to 7, the next page 8 to 17.
+    const QString first = qmtest::RunTool(QStringLiteral("pdftotext"),
+                                          {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                           QStringLiteral("1"), QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+    QStringList people;
+    const QRegularExpression person(QStringLiteral("Person \\d\\d of Firm\\d\\d"));
+    for (auto m = person.globalMatch(first); m.hasNext();)
+        people << m.next().captured();
+    ASSERT_EQ(people.size(), 7) << qPrintable(first);
+    EXPECT_EQ(people.front(), QStringLiteral("Person 01 of Firm01"));
+    EXPECT_EQ(people.back(), QStringLiteral("Person 07 of Firm07"));
+    const QImage page = qmtest::RenderPdfPage(pdf, 36);
+    ASSERT_FALSE(page.isNull());
+    // Default sheet: 2 across, margins 0.75 and 0.5 inch, 3.5 x 2 inch cards. Position 3 (row 2, left) is
+    // blank; position 4 (row 2, right) has its card.
+    EXPECT_TRUE(qmtest::InkBox(page, QRect(int(0.75 * 36), int(2.5 * 36), int(3.5 * 36), 2 * 36)).isEmpty());
+    EXPECT_FALSE(qmtest::InkBox(page, QRect(int(4.25 * 36), int(2.5 * 36), int(3.5 * 36), 2 * 36)).isEmpty());
+    const QString last = qmtest::RunTool(QStringLiteral("pdftotext"),
+                                         {QStringLiteral("-f"), QStringLiteral("3"), pdf, QStringLiteral("-")});
+    EXPECT_TRUE(last.contains(QLatin1String("Person 23 of Firm23"))) << qPrintable(last);
+
+    // A binary file instead of data: one line, exit 1, the PDF as it was.
+    const QString binary = dir.filePath(QStringLiteral("binary.csv"));
+    ASSERT_TRUE(qmtest::WriteFile(binary, QByteArray("\x00\x01\x02\xff\xfe", 5).repeated(100)));
+    QFile before(pdf);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray old = before.readAll();
+    before.close();
+    EXPECT_EQ(RunPrintCommand(QStringList{QStringLiteral("quillmark"), QStringLiteral("print"), card,
+                                          QStringLiteral("--pdf"), pdf, QStringLiteral("--merge"), binary}),
+              1);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    EXPECT_EQ(before.readAll(), old);
 }
 
 } // namespace
