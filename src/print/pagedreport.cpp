@@ -107,6 +107,9 @@ std::unique_ptr<TKPdfReport::Canvas> TKPdfReport::StartCanvas(const QSizeF& poin
         return nullptr;
     }
     Attach(&canvas->Painter, canvas->Writer->logicalDpiX(), canvas->Writer->logicalDpiY());
+    // Card drawings only ever narrow the clip they are given, so they go straight onto the page: no copy of
+    // them is held on the way.
+    SetDrawDirect(true);
     return canvas;
 }
 
@@ -225,10 +228,7 @@ int TKPdfReport::MakeDrawing(const QSizeF& inches, const Handler& draw)
     mMakingDrawing = true;
     int drawing = -1;
     if (auto canvas = StartCanvas(points)) {
-        // The drawing's own box cuts off whatever reaches beyond it.
-        SetDrawDirect(true);
         draw(*this);
-        SetDrawDirect(false);
         drawing = EndCanvas(std::move(canvas));
     }
     mMakingDrawing = false;

@@ -25,8 +25,8 @@ protected:
     // Drawing is about to happen and no painter is attached: a target that makes its canvas only when
     // something is drawn attaches it here.
     virtual void PainterWanted() {}
-    // StretchDraw's drawings go straight onto the painter rather than through a metafile: for a target that
-    // keeps whatever they draw within their box by itself.
+    // StretchDraw's drawings go straight onto the painter, clipped to their box, rather than through a
+    // metafile (which a recorded page needs, to replay them the same way).
     void SetDrawDirect(bool direct) { mDrawDirect = direct; }
 
     void DoRectangle(const QRectF& rect) override;
