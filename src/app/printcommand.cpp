@@ -298,7 +298,8 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
     }
     if (options.ToPrinter) {
         QString reason;
-        if (!SendToPrinterQueue(options.Printer, pdfFile, QFileInfo(options.Card).fileName(), &reason)) {
+        const QString media = layout.Papersize == kPaperA4 ? QStringLiteral("A4") : QStringLiteral("Letter");
+        if (!SendToPrinterQueue(options.Printer, pdfFile, QFileInfo(options.Card).fileName(), media, &reason)) {
             *error = reason;
             return false;
         }

@@ -30,8 +30,8 @@ QString DefaultPrinterQueue()
     return name;
 }
 
-bool SendToPrinterQueue(const QString& queue, const QString& pdfFile, const QString& title, QString* error,
-                        int* jobId)
+bool SendToPrinterQueue(const QString& queue, const QString& pdfFile, const QString& title, const QString& media,
+                        QString* error, int* jobId)
 {
     const QString target = queue.isEmpty() ? DefaultPrinterQueue() : queue;
     if (target.isEmpty()) {
@@ -49,6 +49,10 @@ bool SendToPrinterQueue(const QString& queue, const QString& pdfFile, const QStr
     }
     cups_option_t* options = nullptr;
     int optionCount = cupsAddOption("document-format", "application/pdf", 0, &options);
+    // The sheet's own paper, and no fitting to another: the cards must land where the layout puts them.
+    if (!media.isEmpty())
+        optionCount = cupsAddOption("media", media.toUtf8().constData(), optionCount, &options);
+    optionCount = cupsAddOption("fit-to-page", "false", optionCount, &options);
     const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, target.toUtf8().constData(),
                                    QFile::encodeName(pdfFile).constData(), title.toUtf8().constData(),
                                    optionCount, options);

@@ -11,10 +11,10 @@ namespace qm {
 QStringList PrinterQueues();
 QString DefaultPrinterQueue();
 
-// Hands the PDF file to the queue (the default queue when queue is empty) as one job of the given title.
-// The print system copies the file: it may be removed afterwards. False with a message naming the queue and
-// the print system's reason.
-bool SendToPrinterQueue(const QString& queue, const QString& pdfFile, const QString& title, QString* error,
-                        int* jobId = nullptr);
+// Hands the PDF file to the queue (the default queue when queue is empty) as one job of the given title, on
+// paper of the given media name ("Letter", "A4"), unscaled. The print system copies the file: it may be
+// removed afterwards. False with a message naming the queue and the print system's reason.
+bool SendToPrinterQueue(const QString& queue, const QString& pdfFile, const QString& title, const QString& media,
+                        QString* error, int* jobId = nullptr);
 
 } // namespace qm
