@@ -242,7 +242,14 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
             return true;
         };
     }
-    TKPdfReport pdf(pdfFile);
+    // Every card of a merge differs: its pages are drawn as they come by one writer, which embeds the fonts
+    // once. Otherwise the card is drawn once and placed at every position.
+    std::unique_ptr<TKReport> target;
+    if (data)
+        target = std::make_unique<TKPdfStreamReport>(pdfFile);
+    else
+        target = std::make_unique<TKPdfReport>(pdfFile);
+    TKReport& pdf = *target;
     pdf.SetPaperSize(layout.Papersize);
     pdf.SetTitle(QFileInfo(options.Card).completeBaseName());
     // Progress on a terminal, a few times a second.

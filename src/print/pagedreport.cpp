@@ -2,6 +2,7 @@
 #include "print/pagedreport.h"
 
 #include "model/sheetlayout.h"
+#include "platform/atomicfile.h"
 #include "print/pdfjob.h"
 
 #include <QBuffer>
@@ -69,6 +70,62 @@ void TKPagedReport::AbortDocument()
     Attach(nullptr, 0, 0);
     CloseDevice(false);
     mDevice = nullptr;
+}
+
+// ---- TKPdfStreamReport ----
+
+// Qt's writer writes to a device: this one hands the bytes to the file beside the target.
+class TKPdfStreamReport::Output : public QIODevice
+{
+public:
+    explicit Output(const QString& fileName) : mFile(fileName) {}
+    bool Start() { return mFile.Open() && open(QIODevice::WriteOnly); }
+    TAtomicFileWriter& File() { return mFile; }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override { return mFile.Write(data, size) ? size : -1; }
+
+private:
+    TAtomicFileWriter mFile;
+};
+
+TKPdfStreamReport::TKPdfStreamReport(const QString& fileName, int resolution)
+    : mFileName(fileName), mResolution(resolution > 0 ? resolution : kDefaultResolution)
+{}
+
+TKPdfStreamReport::~TKPdfStreamReport() = default;
+
+QPagedPaintDevice* TKPdfStreamReport::OpenDevice()
+{
+    mOutput = std::make_unique<Output>(mFileName);
+    if (!mOutput->Start()) {
+        SetError(mOutput->File().ErrorString());
+        mOutput.reset();
+        return nullptr;
+    }
+    mWriter = std::make_unique<QPdfWriter>(mOutput.get());
+    mWriter->setResolution(mResolution);
+    mWriter->setTitle(Title());
+    mWriter->setCreator(QStringLiteral("Quillmark"));
+    return mWriter.get();
+}
+
+bool TKPdfStreamReport::CloseDevice(bool ok)
+{
+    mWriter.reset();
+    if (!mOutput)
+        return false;
+    TAtomicFileWriter& file = mOutput->File();
+    if (ok && !file.Failed())
+        ok = file.Commit();
+    else
+        file.Abort();
+    if (!ok && !file.ErrorString().isEmpty())
+        SetError(file.ErrorString());
+    mOutput.reset();
+    return ok;
 }
 
 // ---- TKPdfReport ----

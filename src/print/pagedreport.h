@@ -42,7 +42,32 @@ private:
     std::unique_ptr<QPainter> mPainter;
 };
 
+class TAtomicFileWriter;
 class TPdfJobWriter;
+
+// A PDF file written by Qt's PDF writer page by page straight into a file beside the target, renamed into
+// place when the job ends: for jobs whose every card differs (a merge), where drawing each page once is
+// the quickest, and fonts are embedded once for the whole job. An aborted or failed job leaves any existing
+// file as it was.
+class TKPdfStreamReport : public TKPagedReport
+{
+public:
+    static constexpr int kDefaultResolution = 1200;
+    explicit TKPdfStreamReport(const QString& fileName, int resolution = kDefaultResolution);
+    ~TKPdfStreamReport() override;
+
+protected:
+    QPagedPaintDevice* OpenDevice() override;
+    bool CloseDevice(bool ok) override;
+
+private:
+    class Output;
+    QString mFileName;
+    int mResolution;
+    std::unique_ptr<Output> mOutput;
+    std::unique_ptr<QPdfWriter> mWriter;
+};
+
 
 // A PDF file, written page by page beside its target and put in place when the job ends; an aborted or
 // failed job leaves any existing file as it was. Drawings made with MakeDrawing are stored once and placed
