@@ -9,6 +9,7 @@
 #include <QList>
 
 #include <cmath>
+#include <utility>
 
 namespace qm {
 
@@ -244,7 +245,7 @@ int TPdfJobWriter::AddDrawing(const QByteArray& pdf)
 
     // Everything the resources reach comes along under new numbers.
     QHash<int, int> numbers;
-    QList<int> order;
+    QList<std::pair<int, TPdfObject>> objects; // read once, in the order they are written
     QList<int> pending = TPdfSource::References(resources);
     while (!pending.isEmpty()) {
         const int old = pending.takeLast();
@@ -256,16 +257,14 @@ int TPdfJobWriter::AddDrawing(const QByteArray& pdf)
             return -1;
         }
         numbers.insert(old, NewObject());
-        order.append(old);
         pending.append(TPdfSource::References(object.Value));
+        objects.append({old, std::move(object)});
     }
     const auto map = [&numbers](int old) { return numbers.value(old); };
     // Fonts are embedded as subsets, whose names carry a tag ("QNAAAA+DejaVuSans") in their descriptors;
     // the fonts themselves get the tagged name too, so that readers see them as subsets.
     QHash<QByteArray, QByteArray> subsetNames;
-    for (const int old : order) {
-        TPdfObject object;
-        source.Read(old, &object);
+    for (const auto& [old, object] : objects) {
         if (!object.Value.contains("/FontDescriptor") || !TPdfSource::Value(object.Value, "/Type").startsWith("/FontDescriptor"))
             continue;
         const QByteArray name = TPdfSource::Value(object.Value, "/FontName");
@@ -273,9 +272,7 @@ int TPdfJobWriter::AddDrawing(const QByteArray& pdf)
         if (plus == 7)
             subsetNames.insert('/' + name.mid(plus + 1), name);
     }
-    for (const int old : order) {
-        TPdfObject object;
-        source.Read(old, &object);
+    for (auto& [old, object] : objects) {
         SlimFontFile(&object);
         if (!subsetNames.isEmpty() && !object.HasStream) {
             const QByteArray base = TPdfSource::Value(object.Value, "/BaseFont");
