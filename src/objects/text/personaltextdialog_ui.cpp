@@ -43,7 +43,11 @@ TGetBCLabelText::TGetBCLabelText(TKBusinessCardLabel& label, const QStringList& 
             mPersonalInfoCombo->addItem(personal[i]);
     }
     mPersonalInfoCombo->setCurrentIndex(-1);
-    mPersonalInfoCombo->setEnabled(mPersonalInfoCombo->count() > 0);
+    // Said in words, so that an empty box does not look like a disabled one.
+    const bool any = mPersonalInfoCombo->count() > 0;
+    mPersonalInfoCombo->setPlaceholderText(any ? QStringLiteral("Choose an entry")
+                                               : QStringLiteral("None yet (Edit, Personal Information)"));
+    mPersonalInfoCombo->setEnabled(any);
     orPrompt->setBuddy(mPersonalInfoCombo);
     AddWhatsThisMenu(mPersonalInfoCombo);
     connect(mPersonalInfoCombo, &QComboBox::activated, this,
