@@ -227,7 +227,8 @@ void TMainScreen::Setbuttons()
     // A PDF file is always a target: printing and preview work without an installed printer.
     for (QWidget* button : {static_cast<QWidget*>(PrintButton), static_cast<QWidget*>(PreviewButton)})
         button->setEnabled(true);
-    for (QAction* action : {mnuPrint, mnuPreview, mnuPrinterSetup, mnuFineTuning, mnuOutlineTest})
+    for (QAction* action :
+         {mnuPrint, mnuPrintMerge, mnuPreview, mnuPrinterSetup, mnuFineTuning, mnuOutlineTest})
         action->setEnabled(true);
     ZoomCaption->setText(doc.ZoomCaption());
     mnuUndo->setText(doc.UndoText());

@@ -114,6 +114,7 @@ public:
     QAction* mnuSaveAsJPG = nullptr;
     QAction* mnuSaveAsPNG = nullptr;
     QAction* mnuPrint = nullptr;
+    QAction* mnuPrintMerge = nullptr;
     QAction* mnuPreview = nullptr;
     QAction* mnuPrinterSetup = nullptr;
     QAction* mnuFineTuning = nullptr;

@@ -205,6 +205,9 @@ void TMainScreen::BuildMenus()
         item(FileMenu, QStringLiteral("Save As PNG"), [doc] { doc->ExportPicture(PictureFormat::Png); });
     FileMenu->addSeparator();
     mnuPrint = item(FileMenu, QStringLiteral("&Print"), [this] { PrintClick(); });
+    mnuPrintMerge =
+        item(FileMenu, QStringLiteral("Print &Merge..."), [this] { mPrint->MergeDialog(PrintSettings()); });
+    mnuPrintMerge->setStatusTip(QStringLiteral("Prints one card for each person of a CSV or vCard file."));
     mnuPreview = item(FileMenu, QStringLiteral("Pre&view"), [this] { mPrint->Preview(PrintSettings()); });
     FileMenu->addSeparator();
     mnuPrinterSetup = item(FileMenu, QStringLiteral("Printer S&etup"), [this] { mPrint->PrinterSetup(); });
@@ -300,6 +303,8 @@ void TMainScreen::SetMenuWhatsThis()
         {mnuSaveAsJPG, "Writes a JPG picture of the card at its real size."},
         {mnuSaveAsPNG, "Writes a PNG picture of the card at its real size, for e-mail or a web page."},
         {mnuPrint, "Prints the card over a sheet of card stock, on the positions you choose."},
+        {mnuPrintMerge, "Prints one card for each person of a CSV or vCard file: the placeholders of the card's "
+                        "texts, such as {Name}, take each person's values."},
         {mnuPreview, "Shows the sheet as it will print."},
         {mnuPrinterSetup, "Chooses the printer (or a PDF file) and its paper."},
         {mnuFineTuning, "Moves the print in steps of 1/32 inch to match your printer."},

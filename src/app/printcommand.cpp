@@ -4,13 +4,12 @@
 #include "app/cardbackground.h"
 #include "app/carddocument.h"
 #include "files/companionfile.h"
-#include "files/datasource.h"
-#include "files/fieldmapping.h"
 #include "files/preferences.h"
 #include "app/cardfile.h"
 #include "model/cardmodel.h"
 #include "platform/headless.h"
 #include "platform/printqueue.h"
+#include "print/mergefeed.h"
 #include "print/printercalibration.h"
 #include "print/sheetprinter.h"
 #include "print/pagedreport.h"
@@ -209,13 +208,11 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
         return false;
     }
     // A merge: one card per record of the data file, read as the job goes.
-    std::unique_ptr<TDataSource> data;
-    TFieldMapping mapping;
+    std::unique_ptr<TMergeFeed> merge;
     if (!options.Merge.isEmpty()) {
-        QString reason;
-        data = OpenDataSource(options.Merge, &reason);
-        if (!data) {
-            *error = QStringLiteral("%1: %2").arg(options.Merge, reason);
+        merge = std::make_unique<TMergeFeed>();
+        if (!merge->Open(options.Merge, 0)) {
+            *error = QStringLiteral("%1: %2").arg(options.Merge, merge->Problem());
             return false;
         }
         if (options.Start > layout.Across * layout.Down) {
@@ -226,26 +223,23 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
                 *usageError = true;
             return false;
         }
-        mapping = TFieldMapping::Match(data->FieldNames());
-        if (!mapping.MatchesAny() && !options.Quiet) {
+        if (!merge->Mapping().MatchesAny() && !options.Quiet) {
             std::fprintf(stderr, "quillmark: %s: no column matches a personal field; placeholders take the "
                                  "columns' own names\n",
                          qPrintable(options.Merge));
         }
-        job.StartPosition = options.Start;
-        job.NextRecord = [&data, &mapping](TMergeRecord& record) {
-            QStringList values;
-            if (!data->Next(values))
-                return false;
-            record.Clear();
-            mapping.Fill(record, data->FieldNames(), values);
-            return true;
-        };
+        merge->SetStartPosition(options.Start);
+        job.StartPosition = merge->StartPosition();
+        job.NextRecord = merge->StartJob();
+        if (!job.NextRecord) {
+            *error = QStringLiteral("%1: %2").arg(options.Merge, merge->JobError());
+            return false;
+        }
     }
     // Every card of a merge differs: its pages are drawn as they come by one writer, which embeds the fonts
     // once. Otherwise the card is drawn once and placed at every position.
     std::unique_ptr<TKReport> target;
-    if (data)
+    if (merge)
         target = std::make_unique<TKPdfStreamReport>(pdfFile);
     else
         target = std::make_unique<TKPdfReport>(pdfFile);
@@ -284,15 +278,15 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
     }
     if (progressShown)
         std::fprintf(stderr, "\n");
-    if (data) {
-        for (const QString& note : data->Notes())
+    if (merge) {
+        for (const QString& note : merge->JobNotes())
             std::fprintf(stderr, "quillmark: %s: %s\n", qPrintable(options.Merge), qPrintable(note));
-        if (outcome == joFinished && !data->Error().isEmpty()) {
+        if (outcome == joFinished && !merge->JobError().isEmpty()) {
             // The file could not be read to its end: nothing half done is left.
-            *error = QStringLiteral("%1: %2").arg(options.Merge, data->Error());
+            *error = QStringLiteral("%1: %2").arg(options.Merge, merge->JobError());
             return false;
         }
-        if (outcome == joFinished && data->Records() == 0) {
+        if (outcome == joFinished && merge->JobRecords() == 0) {
             *error = QStringLiteral("%1: the file holds no records").arg(options.Merge);
             return false;
         }

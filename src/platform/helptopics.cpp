@@ -34,6 +34,7 @@ const std::vector<THelpTopic>& HelpTopics()
         {kHelpPrinters, "printing.html", "printers"},
         {kHelpBottomMargin, "printing.html", "bottom"},
         {kHelpPrintStatus, "printing.html", "status"},
+        {kHelpPrintMerge, "merge.html", ""},
     };
     return topics;
 }

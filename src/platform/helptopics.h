@@ -37,6 +37,7 @@ enum THelpContext : int {
     kHelpPrinters = 60005,
     kHelpBottomMargin = 60006,
     kHelpPrintStatus = 60007,
+    kHelpPrintMerge = 60008,
 };
 
 struct THelpTopic

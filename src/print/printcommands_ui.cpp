@@ -13,6 +13,8 @@
 #include "print/recordingreport.h"
 #include "print/positiondialog_ui.h"
 #include "print/bottomwarning_ui.h"
+#include "print/mergedialog_ui.h"
+#include "print/mergefeed.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,6 +24,8 @@
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace qm {
 
@@ -157,6 +161,63 @@ bool TPrintCommands::PrintOutlineTestPage(const TPrintSettings& settings)
     return true;
 }
 
+bool TPrintCommands::MergeDialog(const TPrintSettings& settings)
+{
+    TMergeFeed merge;
+    merge.SetStartPosition(mMergeStart);
+    TMergeDialog dialog(merge, settings.Layout, mWindow);
+    dialog.PrinterName = [this] { return ReportPrinter().TargetName(); };
+    dialog.PrintSetup = [this] { ReportPrinter().SetupDialog(mWindow); };
+    dialog.Preview = [&] { PreviewMerge(settings, merge); };
+    dialog.Print = [&] { return PrintMerge(settings, merge); };
+    dialog.ShowPrinterName();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.SetBrowseFolder(!mMergeFile.isEmpty() ? QFileInfo(mMergeFile).absolutePath()
+                                                 : QFileInfo(documents).isDir() ? documents : QDir::homePath());
+    if (!mMergeFile.isEmpty() && QFileInfo::exists(mMergeFile))
+        dialog.OpenFile(mMergeFile);
+    const bool printed = dialog.exec() == QDialog::Accepted;
+    if (merge.IsOpen())
+        mMergeFile = merge.Path();
+    mMergeStart = merge.StartPosition();
+    return printed;
+}
+
+bool TPrintCommands::PreviewMerge(const TPrintSettings& settings, TMergeFeed& merge)
+{
+    const TJobOutcome outcome = DoPrint(settings, false, false, &merge);
+    if (outcome != joFinished && !merge.JobError().isEmpty() && Inform)
+        Inform(QStringLiteral("The preview could not be made.\n\n%1: %2")
+                   .arg(QDir::toNativeSeparators(merge.Path()), merge.JobError()));
+    return outcome == joFinished;
+}
+
+bool TPrintCommands::PrintMerge(const TPrintSettings& settings, TMergeFeed& merge)
+{
+    TKPrinterReport& printer = ReportPrinter();
+    printer.SetPaperSize(settings.Layout.Papersize);
+    printer.SetOrientation(roDefault);
+    if (!ChooseJobPdf(settings, false))
+        return false;
+    const TJobOutcome outcome = DoPrint(settings, true, false, &merge);
+    if (!merge.JobError().isEmpty()) {
+        // A PDF file is left as it was; a printer may have had the first sheets.
+        if (Inform)
+            Inform(QStringLiteral("The merge was not printed to its end.\n\n%1: %2")
+                       .arg(QDir::toNativeSeparators(merge.Path()), merge.JobError()));
+        return false;
+    }
+    if (outcome != joFinished)
+        return false;
+    if (Inform) {
+        const QString file = printer.IsPdf() ? QDir::toNativeSeparators(
+                                                   QFileInfo(printer.Printer().outputFileName()).absoluteFilePath())
+                                             : QString();
+        Inform(merge.PrintedSummary(file));
+    }
+    return true;
+}
+
 bool TPrintCommands::PrinterSetup()
 {
     return ReportPrinter().SetupDialog(mWindow);
@@ -207,7 +268,8 @@ bool TPrintCommands::PrintCalibrationPage(int paperSize)
     return true;
 }
 
-TJobOutcome TPrintCommands::DoPrint(const TPrintSettings& settings, bool printMode, bool outlineTest)
+TJobOutcome TPrintCommands::DoPrint(const TPrintSettings& settings, bool printMode, bool outlineTest,
+                                    TMergeFeed* merge)
 {
     TLabelJob job;
     job.PrintMode = printMode;
@@ -216,29 +278,59 @@ TJobOutcome TPrintCommands::DoPrint(const TPrintSettings& settings, bool printMo
     job.Layout = settings.Layout;
     job.Nudges = NudgesFor ? NudgesFor(CalibrationPrinter()) : settings.Nudges;
     job.BackgroundFile = settings.BackgroundFile;
-    if (printMode && ReportPrinter().Printer().printRange() == QPrinter::PageRange) {
+    if (!merge && printMode && ReportPrinter().Printer().printRange() == QPrinter::PageRange) {
         job.FirstPage = ReportPrinter().Printer().fromPage();
         job.LastPage = ReportPrinter().Printer().toPage();
     }
+    // The job and its report while it runs: a data file that fails half way stops the job, so that a PDF
+    // file is left as it was.
+    TLabelPrinter* running = nullptr;
+    TKReport* runningReport = nullptr;
+    if (merge) {
+        job.Positions = TSheetPositions();
+        job.StartPosition = merge->StartPosition();
+        const qint64 positions = qint64(settings.Layout.Across) * settings.Layout.Down;
+        const qint64 limit =
+            printMode ? 0 : std::max<qint64>(1, kMergePreviewSheets * positions - (job.StartPosition - 1));
+        std::function<bool(TMergeRecord&)> next = merge->StartJob(limit);
+        if (!next)
+            return joFailed;
+        job.NextRecord = [next, merge, &running, &runningReport](TMergeRecord& record) {
+            if (next(record))
+                return true;
+            if (!merge->JobError().isEmpty() && running && runningReport)
+                running->RequestCancel(*runningReport);
+            return false;
+        };
+    }
     TLabelPrinter labels(mPanel, job);
+    running = &labels;
 
     if (printMode) {
         TKPrinterReport& printer = ReportPrinter();
         if (printer.IsPdf()) {
-            // A PDF file is written by our own writer, as the command line's are: the card drawn once,
-            // pages going to the file as they are made.
-            TKPdfReport pdf(printer.Printer().outputFileName());
-            pdf.SetPaperSize(printer.PaperSize());
-            pdf.SetCopies(printer.Copies());
+            // A PDF file is written by our own writer, as the command line's are, pages going to the file as
+            // they are made: the card drawn once and placed at every position, or for a merge, whose cards all
+            // differ, each page drawn as it comes with the fonts embedded once.
+            std::unique_ptr<TKReport> pdf;
+            if (merge)
+                pdf = std::make_unique<TKPdfStreamReport>(printer.Printer().outputFileName());
+            else
+                pdf = std::make_unique<TKPdfReport>(printer.Printer().outputFileName());
+            pdf->SetPaperSize(printer.PaperSize());
+            pdf->SetCopies(printer.Copies());
             printer.SetCopies(1); // the pages are sheets of the file; as with any job, the count is used up
-            TPrintStatusWindow status(labels, pdf, mWindow);
+            runningReport = pdf.get();
+            TPrintStatusWindow status(labels, *pdf, mWindow);
             return status.RunModal();
         }
+        runningReport = &printer;
         TPrintStatusWindow status(labels, printer, mWindow);
         return status.RunModal();
     }
     TKRecordingReport recording;
     recording.SetPaperSize(settings.Layout.Papersize);
+    runningReport = &recording;
     TPrintStatusWindow status(labels, recording, mWindow);
     const TJobOutcome outcome = status.RunModal();
     if (outcome == joFinished && ShowPreview) {

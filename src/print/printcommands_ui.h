@@ -19,6 +19,7 @@ namespace qm {
 
 class TKBusinessCardPanel32;
 class TKPrinterReport;
+class TMergeFeed;
 struct TReportPage;
 
 // What the open card and the preferences hand to a printing command.
@@ -63,6 +64,17 @@ public:
     bool Preview(const TPrintSettings& settings);
     // "Print O&utline Test Page": the print dialog, then card outlines only.
     bool PrintOutlineTestPage(const TPrintSettings& settings);
+    // "Print &Merge...": the merge dialog (data file, which column feeds which field, start position), from
+    // which the merge is previewed and printed. False when closed without printing.
+    bool MergeDialog(const TPrintSettings& settings);
+    // A merge's first sheets (at most kMergePreviewSheets) with their records, in the preview window.
+    bool PreviewMerge(const TPrintSettings& settings, TMergeFeed& merge);
+    // A merge printed: one card per record across then down from its start position, sheet after sheet
+    // (copies do not count), the PDF file asked for when the printer writes one; afterwards the user is told
+    // how many cards were printed and what the data file's reader cut or skipped. False when abandoned or
+    // failed.
+    bool PrintMerge(const TPrintSettings& settings, TMergeFeed& merge);
+    static constexpr int kMergePreviewSheets = 5;
     // "Printer S&etup".
     bool PrinterSetup();
     // "Printer Fine &Tuning": true with nudges changed when the dialog ended with Ok (then save them). The
@@ -86,8 +98,10 @@ public:
     std::function<TPrintNudges(const QString& printer)> NudgesFor;
 
 private:
-    // Runs one job with the status window; the recorded pages for a preview.
-    TJobOutcome DoPrint(const TPrintSettings& settings, bool printMode, bool outlineTest);
+    // Runs one job with the status window; the recorded pages for a preview. With a merge, its records
+    // fill every position from its start position.
+    TJobOutcome DoPrint(const TPrintSettings& settings, bool printMode, bool outlineTest,
+                        TMergeFeed* merge = nullptr);
     // When the printer writes a PDF file: asks for the file of this job (a name is never taken over from the
     // job before). False when cancelled.
     bool ChooseJobPdf(const TPrintSettings& settings, bool outlineTest);
@@ -100,6 +114,8 @@ private:
     TSheetPositions mPositions;
     bool mPrinterAvailable = false;
     QString mPdfFolder; // where the last PDF file went
+    QString mMergeFile;  // the data file of the last merge
+    int mMergeStart = 1; // and the position its first card went to
 };
 
 } // namespace qm

@@ -146,8 +146,8 @@ void TLabelPrinter::BeforePrintLabels(TKReport& report)
         mCopies = std::max(0, mCopies - (mJob.FirstPage - 1));
     report.SetStatusFormat(StatusFormat(mJob.PrintMode, std::max(1, mCopies) * report.Copies()));
     report.StatusLines() = QStringList{QString(), QString()};
-    if (!mJob.PrintMode) {
-        // A preview shows one card.
+    if (!mJob.PrintMode && !mJob.NextRecord) {
+        // A preview shows one card; a merge's preview shows its records where they will print.
         mJob.Positions.Clear();
         mJob.Positions.SetSelected(Rotated() ? 1 : 0, true);
     }

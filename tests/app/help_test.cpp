@@ -353,6 +353,7 @@ TEST_F(HelpTest, EveryDialogHasHelpOpeningItsPageAndEveryControlSaysWhatItIs)
         {"Printer Fine-Tuning", [&] { window.mnuFineTuning->trigger(); }, kHelpFineTuning},
         {"Print Cards", [&] { window.PrintButton->click(); }, kHelpPrintPositions},
         {"Preview Page", [&] { window.PreviewButton->click(); }, kHelpPreview},
+        {"Print Merge", [&] { window.mnuPrintMerge->trigger(); }, kHelpPrintMerge},
         {"ALERT", [&] { TWarnBottomMargin(0.5, &window).exec(); }, kHelpBottomMargin},
         {"Text", [&] { dialogs.EditLabelText(label); }, kHelpText},
         {"Text", [&] { dialogs.EditBusinessCardLabelText(personal); }, kHelpText},

@@ -142,6 +142,7 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsSeparatorsAndShortcut)
                                                  "Save As PNG",
                                                  "-",
                                                  "&Print",
+                                                 "Print &Merge...",
                                                  "Pre&view",
                                                  "-",
                                                  "Printer S&etup",

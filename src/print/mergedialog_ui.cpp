@@ -1,0 +1,340 @@
+// TMergeDialog: translates the Print Merge dialog's controls into the merge feed and back.
+#include "print/mergedialog_ui.h"
+
+#include "design/dialogbar_ui.h"
+#include "platform/helptopics.h"
+#include "print/mergefeed.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace qm {
+
+namespace {
+
+// A value as one line of a table cell: the first line, cut after 60 characters.
+QString CellText(const QString& value)
+{
+    QString line = value.section(QLatin1Char('\n'), 0, 0).trimmed();
+    if (line.size() > 60 || line.size() < value.trimmed().size())
+        line = line.left(60) + QStringLiteral("...");
+    return line;
+}
+
+} // namespace
+
+// The sheet at a fifth of its size: the positions before the first card grey (already used), the ones the
+// merge fills red. A click picks the first card's position.
+class TMergeDialog::StartPicture : public QWidget
+{
+public:
+    explicit StartPicture(TMergeDialog& dialog) : QWidget(&dialog), mDialog(dialog)
+    {
+        setObjectName(QStringLiteral("StartPicture"));
+        const QRect paper = dialog.mSheet.PaperRect();
+        setFixedSize(paper.right() + TSheetSelection::kPictureOffset + 2,
+                     paper.bottom() + TSheetSelection::kPictureOffset + 2);
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const TSheetSelection& s = mDialog.mSheet;
+        const int start = mDialog.mMerge.StartPosition();
+        QPainter p(this);
+        p.setPen(QPen(Qt::black, 0));
+        auto box = [&p](const QRect& r, const QColor& fill) {
+            p.setBrush(fill);
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+        };
+        box(s.PaperRect(), Qt::white);
+        for (int i = 0; i < s.PositionCount(); ++i)
+            box(s.PositionRect(i), i + 1 < start ? QColor(Qt::lightGray) : QColor(Qt::red));
+    }
+
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        const int index = mDialog.mSheet.PositionAt(event->position().toPoint());
+        if (index >= 0)
+            mDialog.SetStartPosition(index + 1);
+    }
+
+private:
+    TMergeDialog& mDialog;
+};
+
+TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWidget* parent)
+    : QDialog(parent), mMerge(merge), mSheet(layout, TSheetPositions(), 96)
+{
+    setWindowTitle(QStringLiteral("Print Merge"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    ChooseDataFile = [this](const QString& folder) {
+        return QFileDialog::getOpenFileName(this, QStringLiteral("Open Merge Data"), folder,
+                                            QStringLiteral("Names and addresses (*.csv *.txt *.vcf);;"
+                                                           "CSV files (*.csv *.txt);;vCard files (*.vcf);;"
+                                                           "All files (*)"));
+    };
+
+    // The data file.
+    auto* fileLabel = new QLabel(QStringLiteral("&Data file:"), this);
+    mPath = new QLineEdit(this);
+    mPath->setObjectName(QStringLiteral("DataFileEdit"));
+    mPath->setMinimumWidth(320);
+    fileLabel->setBuddy(mPath);
+    auto* browse = new QPushButton(QStringLiteral("&Browse..."), this);
+    browse->setObjectName(QStringLiteral("BrowseButton"));
+    browse->setAutoDefault(false);
+    connect(browse, &QPushButton::clicked, this, [this] {
+        const QString folder = mMerge.IsOpen() ? QFileInfo(mMerge.Path()).absolutePath() : mBrowseFolder;
+        const QString file = ChooseDataFile ? ChooseDataFile(folder) : QString();
+        if (!file.isEmpty())
+            OpenFile(file);
+    });
+    connect(mPath, &QLineEdit::returnPressed, this, [this] {
+        if (!mPath->text().trimmed().isEmpty())
+            OpenFile(mPath->text().trimmed());
+    });
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(fileLabel);
+    fileRow->addWidget(mPath, 1);
+    fileRow->addWidget(browse);
+    mStatus = new QLabel(this);
+    mStatus->setObjectName(QStringLiteral("DataStatusLabel"));
+    mStatus->setWordWrap(true);
+
+    // Which column feeds each personal field, with the first person's value.
+    mTable = new QTableWidget(kMergePersonalCount, 3, this);
+    mTable->setObjectName(QStringLiteral("MappingTable"));
+    mTable->setHorizontalHeaderLabels(
+        {QStringLiteral("Field"), QStringLiteral("Column of the file"), QStringLiteral("First record")});
+    mTable->verticalHeader()->hide();
+    mTable->setSelectionMode(QAbstractItemView::NoSelection);
+    mTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    mTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    mTable->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Interactive);
+    mTable->horizontalHeader()->setStretchLastSection(true);
+    mTable->setColumnWidth(1, 170);
+    mTable->setMinimumWidth(520);
+    for (int field = 0; field < kMergePersonalCount; ++field) {
+        auto* name = new QTableWidgetItem(PersonalPlaceholder(field));
+        name->setFlags(Qt::ItemIsEnabled);
+        mTable->setItem(field, 0, name);
+        auto* combo = new QComboBox(mTable);
+        combo->setObjectName(QStringLiteral("ColumnCombo%1").arg(field));
+        combo->setWhatsThis(
+            QStringLiteral("The column of the data file whose values the %1 placeholder shows "
+                           "on each card; (none) leaves it empty.")
+                .arg(PersonalPlaceholder(field)));
+        connect(combo, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, field](int index) {
+            if (mFilling)
+                return;
+            mMerge.SetColumn(field, index - 1);
+            ShowValues();
+        });
+        mTable->setCellWidget(field, 1, combo);
+        auto* value = new QTableWidgetItem;
+        value->setFlags(Qt::ItemIsEnabled);
+        mTable->setItem(field, 2, value);
+    }
+    mTable->resizeRowsToContents();
+    mTable->setMinimumHeight(mTable->horizontalHeader()->sizeHint().height() +
+                             kMergePersonalCount * mTable->rowHeight(0) + 4);
+
+    // Where the first card goes.
+    auto* sheetBox = new QGroupBox(QStringLiteral("First sheet"), this);
+    mPicture = new StartPicture(*this);
+    auto* startLabel = new QLabel(QStringLiteral("&Start at position:"), sheetBox);
+    mStart = new QSpinBox(sheetBox);
+    mStart->setObjectName(QStringLiteral("StartEdit"));
+    mStart->setRange(1, std::max(1, mSheet.PositionCount()));
+    mStart->setValue(std::min(mMerge.StartPosition(), mStart->maximum()));
+    mMerge.SetStartPosition(mStart->value());
+    startLabel->setBuddy(mStart);
+    connect(mStart, qOverload<int>(&QSpinBox::valueChanged), this, &TMergeDialog::StartChanged);
+    auto* startRow = new QHBoxLayout;
+    startRow->addWidget(startLabel);
+    startRow->addWidget(mStart);
+    startRow->addStretch();
+    auto* sheetLayout = new QVBoxLayout(sheetBox);
+    sheetLayout->addWidget(mPicture, 0, Qt::AlignHCenter);
+    sheetLayout->addLayout(startRow);
+
+    auto* printerBox = new QGroupBox(QStringLiteral("Printer"), this);
+    mPrinter = new QLabel(printerBox);
+    mPrinter->setObjectName(QStringLiteral("PrinterLabel"));
+    mPrinter->setWordWrap(true);
+    auto* setup = new QPushButton(QStringLiteral("Print &Setup"), printerBox);
+    setup->setObjectName(QStringLiteral("PrintSetupButton"));
+    setup->setAutoDefault(false);
+    connect(setup, &QPushButton::clicked, this, [this] {
+        if (PrintSetup)
+            PrintSetup();
+        ShowPrinterName();
+    });
+    auto* printerLayout = new QVBoxLayout(printerBox);
+    printerLayout->addWidget(mPrinter);
+    printerLayout->addWidget(setup);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(sheetBox);
+    right->addWidget(printerBox);
+    right->addStretch();
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(mTable, 1);
+    middle->addLayout(right);
+
+    auto* buttons = new QDialogButtonBox(this);
+    mPreview = buttons->addButton(QStringLiteral("Pre&view"), QDialogButtonBox::ActionRole);
+    mPreview->setObjectName(QStringLiteral("PreviewButton"));
+    mPreview->setAutoDefault(false);
+    mPrint = buttons->addButton(QStringLiteral("&Print..."), QDialogButtonBox::ActionRole);
+    mPrint->setObjectName(QStringLiteral("PrintButton"));
+    mPrint->setDefault(true);
+    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    cancel->setAutoDefault(false);
+    connect(mPreview, &QPushButton::clicked, this, [this] {
+        if (Preview && mMerge.IsOpen())
+            Preview();
+    });
+    connect(mPrint, &QPushButton::clicked, this, [this] {
+        if (Print && mMerge.IsOpen() && Print())
+            accept();
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    AddHelpButtons(buttons, this, kHelpPrintMerge);
+    SetWhatsThis({
+        {mPath, "The CSV or vCard file of the people to print, one card each. Type a file's name and press "
+                "Enter, or use Browse."},
+        {browse,
+         "Chooses the data file: a CSV file with the column names in its first row (as spreadsheets and "
+         "address books export them), or a vCard (.vcf) file of contacts."},
+        {mStatus, "What the data file holds, or why it cannot be used."},
+        {mTable,
+         "Which column of the data file each personal field takes. Texts on the card show a field "
+         "through its placeholder, such as {Name}; any other column shows through its own name, such as "
+         "{City}."},
+        {mPicture, "The first sheet: grey positions are already used and stay empty, red ones are printed. "
+                   "Click the position of the first card."},
+        {mStart, "The position of the first card on the first sheet, counted across then down; the sheets "
+                 "after it are printed from the first position."},
+        {mPrinter, "Where the cards go: the printer, or a PDF file."},
+        {setup, "Chooses the printer (or a PDF file) and its paper."},
+        {mPreview, "Shows the first sheets with the people of the data file on them."},
+        {mPrint, "Prints one card for every person of the data file."},
+    });
+
+    auto* layoutAll = new QVBoxLayout(this);
+    layoutAll->addLayout(fileRow);
+    layoutAll->addWidget(mStatus);
+    layoutAll->addLayout(middle, 1);
+    layoutAll->addWidget(buttons);
+    ShowMerge();
+}
+
+void TMergeDialog::OpenFile(const QString& path)
+{
+    mMerge.Open(path);
+    mPath->setText(QDir::toNativeSeparators(path));
+    ShowMerge();
+}
+
+void TMergeDialog::ShowPrinterName()
+{
+    mPrinter->setText(PrinterName ? PrinterName() : QString());
+}
+
+void TMergeDialog::ChooseColumn(int field, int column)
+{
+    if (QComboBox* combo = ColumnCombo(field))
+        combo->setCurrentIndex(column + 1);
+}
+
+void TMergeDialog::SetStartPosition(int position)
+{
+    mStart->setValue(position);
+}
+
+void TMergeDialog::StartChanged(int position)
+{
+    mMerge.SetStartPosition(position);
+    mPicture->update();
+}
+
+QString TMergeDialog::Problem() const
+{
+    return mMerge.IsOpen() ? QString() : mMerge.Problem();
+}
+
+QComboBox* TMergeDialog::ColumnCombo(int field) const
+{
+    return qobject_cast<QComboBox*>(mTable->cellWidget(field, 1));
+}
+
+void TMergeDialog::ShowMerge()
+{
+    const bool open = mMerge.IsOpen();
+    if (open) {
+        const int records = int(mMerge.Samples().size());
+        mStatus->setStyleSheet(QString());
+        mStatus->setText(
+            QStringLiteral("A %1 file with %2 columns. Each person gets a card; a text shows a "
+                           "field by its placeholder, such as {Name}, or any column by its name.")
+                .arg(mMerge.Kind())
+                .arg(mMerge.Columns().size()) +
+            (records == 1 ? QStringLiteral(" The file holds one person.") : QString()));
+    } else if (!mMerge.Problem().isEmpty()) {
+        mStatus->setStyleSheet(QStringLiteral("color: #b00000"));
+        mStatus->setText(QStringLiteral("This file cannot be used: %1").arg(mMerge.Problem()));
+    } else {
+        mStatus->setStyleSheet(QString());
+        mStatus->setText(QStringLiteral("Choose a CSV or vCard file with one person in each record."));
+    }
+    mFilling = true;
+    for (int field = 0; field < kMergePersonalCount; ++field) {
+        QComboBox* combo = ColumnCombo(field);
+        combo->clear();
+        combo->addItem(QStringLiteral("(none)"));
+        for (const QString& column : mMerge.Columns())
+            combo->addItem(column);
+        combo->setCurrentIndex(open ? mMerge.Mapping().Column(field) + 1 : 0);
+        combo->setEnabled(open);
+    }
+    mFilling = false;
+    ShowValues();
+    mPreview->setEnabled(open);
+    mPrint->setEnabled(open);
+}
+
+void TMergeDialog::ShowValues()
+{
+    for (int field = 0; field < kMergePersonalCount; ++field) {
+        QTableWidgetItem* item = mTable->item(field, 2);
+        item->setText(CellText(mMerge.SampleValue(field)));
+        // The next few people's values as the cell's tip.
+        QStringList more;
+        for (int i = 1; i < int(mMerge.Samples().size()); ++i)
+            more << CellText(mMerge.SampleValue(field, i));
+        item->setToolTip(more.isEmpty() ? QString()
+                                        : QStringLiteral("Next: ") + more.join(QStringLiteral("; ")));
+    }
+}
+
+} // namespace qm

@@ -1,0 +1,129 @@
+// TMergeFeed: the data file of a merge print, read once for showing and afresh for every job.
+#include "print/mergefeed.h"
+
+#include "files/datasource.h"
+
+namespace qm {
+
+TMergeFeed::TMergeFeed() = default;
+TMergeFeed::~TMergeFeed() = default;
+
+void TMergeFeed::Close()
+{
+    mPath.clear();
+    mKind.clear();
+    mColumns.clear();
+    mMapping = TFieldMapping();
+    mSamples.clear();
+    mSource.reset();
+    mSourceFresh = false;
+    mJobError.clear();
+    mJobGiven = 0;
+    mJobLimit = 0;
+}
+
+bool TMergeFeed::Open(const QString& path, int samples)
+{
+    Close();
+    mProblem.clear();
+    std::unique_ptr<TDataSource> source = OpenDataSource(path, &mProblem);
+    if (!source)
+        return false;
+    QStringList values;
+    while (int(mSamples.size()) < samples && source->Next(values))
+        mSamples.push_back(values);
+    if (samples > 0 && mSamples.empty()) {
+        mProblem = source->Error().isEmpty() ? QStringLiteral("The file holds no records.") : source->Error();
+        return false;
+    }
+    mPath = path;
+    mKind = source->Kind();
+    mColumns = source->FieldNames();
+    mMapping = TFieldMapping::Match(mColumns);
+    if (samples <= 0) {
+        mSource = std::move(source);
+        mSourceFresh = true;
+    }
+    return true;
+}
+
+void TMergeFeed::SetColumn(int field, int column)
+{
+    mMapping.SetColumn(field, column >= 0 && column < mColumns.size() ? column : -1);
+}
+
+QString TMergeFeed::SampleValue(int field, int sample) const
+{
+    const int column = mMapping.Column(field);
+    if (sample < 0 || sample >= int(mSamples.size()) || column < 0 || column >= mSamples[sample].size())
+        return QString();
+    return mSamples[sample][column];
+}
+
+std::function<bool(TMergeRecord&)> TMergeFeed::StartJob(qint64 maxRecords)
+{
+    mJobError.clear();
+    mJobGiven = 0;
+    mJobLimit = maxRecords;
+    if (!IsOpen()) {
+        mJobError = QStringLiteral("No data file is open.");
+        return {};
+    }
+    if (!mSourceFresh) {
+        QString reason;
+        mSource = OpenDataSource(mPath, &reason);
+        if (!mSource) {
+            mJobError = reason;
+            return {};
+        }
+        // The mapping counts columns by place: a file rewritten with other columns would put values under
+        // the wrong fields.
+        if (mSource->FieldNames() != mColumns) {
+            mSource.reset();
+            mJobError = QStringLiteral("The file's columns changed since it was opened; open it again.");
+            return {};
+        }
+    }
+    mSourceFresh = false;
+    return [this](TMergeRecord& record) {
+        if (!mSource || (mJobLimit > 0 && mJobGiven >= mJobLimit))
+            return false;
+        QStringList values;
+        if (!mSource->Next(values))
+            return false;
+        ++mJobGiven;
+        record.Clear();
+        mMapping.Fill(record, mColumns, values);
+        return true;
+    };
+}
+
+qint64 TMergeFeed::JobRecords() const
+{
+    return mJobGiven;
+}
+
+QStringList TMergeFeed::JobNotes() const
+{
+    return mSource ? mSource->Notes() : QStringList();
+}
+
+QString TMergeFeed::JobError() const
+{
+    if (!mJobError.isEmpty())
+        return mJobError;
+    return mSource ? mSource->Error() : QString();
+}
+
+QString TMergeFeed::PrintedSummary(const QString& pdfFile) const
+{
+    QString text = mJobGiven == 1 ? QStringLiteral("1 card was printed")
+                                  : QStringLiteral("%1 cards were printed").arg(mJobGiven);
+    text += pdfFile.isEmpty() ? QStringLiteral(".") : QStringLiteral(" to the PDF file\n") + pdfFile;
+    const QStringList notes = JobNotes();
+    if (!notes.isEmpty())
+        text += QStringLiteral("\n\nFrom %1:\n%2").arg(mPath, notes.join(QLatin1Char('\n')));
+    return text;
+}
+
+} // namespace qm

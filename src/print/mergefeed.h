@@ -1,0 +1,86 @@
+// TMergeFeed: one merge print: the data file, its columns, which column feeds each personal field, the first
+// few records to show, the start position, and the records streamed to each job from the top of the file.
+#pragma once
+
+#include "files/fieldmapping.h"
+#include "model/mergerecord.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace qm {
+
+class TDataSource;
+
+class TMergeFeed
+{
+public:
+    // How many records are read ahead for showing.
+    static constexpr int kSampleRecords = 5;
+
+    TMergeFeed();
+    ~TMergeFeed();
+    TMergeFeed(const TMergeFeed&) = delete;
+    TMergeFeed& operator=(const TMergeFeed&) = delete;
+
+    // Opens a CSV or vCard file, matches its columns to the personal fields and reads the first few records
+    // (none with samples 0: the file then stays open and the first job reads it from there). False with
+    // Problem() when the file cannot be used (unreadable, empty, binary, no field names, no records); the
+    // feed is then closed.
+    bool Open(const QString& path, int samples = kSampleRecords);
+    bool IsOpen() const { return !mPath.isEmpty(); }
+    const QString& Path() const { return mPath; }
+    // Why the last Open failed, in the reader's words.
+    const QString& Problem() const { return mProblem; }
+    // "CSV" or "vCard".
+    const QString& Kind() const { return mKind; }
+    const QStringList& Columns() const { return mColumns; }
+
+    const TFieldMapping& Mapping() const { return mMapping; }
+    // The column (index into Columns(), or -1 for none) that feeds a personal field.
+    void SetColumn(int field, int column);
+
+    // The first records of the file (at most the samples asked for), each with a value per column.
+    const std::vector<QStringList>& Samples() const { return mSamples; }
+    // What a personal field shows for a sample record under the mapping; empty for none.
+    QString SampleValue(int field, int sample = 0) const;
+
+    // The sheet position (from 1, across then down) of the first card.
+    int StartPosition() const { return mStart; }
+    void SetStartPosition(int position) { mStart = position < 1 ? 1 : position; }
+
+    // The records of one job from the first one on, as a sheet job takes them: each call fills the record
+    // with the next person under the mapping, false at the end (or after maxRecords when that is above 0).
+    // The file is read afresh for every job; an empty function, with JobError() set, when it cannot be.
+    std::function<bool(TMergeRecord&)> StartJob(qint64 maxRecords = 0);
+    // The last job's facts: records given, what the reader cut or skipped, why it stopped early.
+    qint64 JobRecords() const;
+    QStringList JobNotes() const;
+    QString JobError() const;
+
+    // What a finished print says: the number of cards, the PDF file they went to (when given), and any notes
+    // of the reader.
+    QString PrintedSummary(const QString& pdfFile = QString()) const;
+
+private:
+    void Close();
+
+    QString mPath;
+    QString mProblem;
+    QString mKind;
+    QStringList mColumns;
+    TFieldMapping mMapping;
+    std::vector<QStringList> mSamples;
+    int mStart = 1;
+    std::unique_ptr<TDataSource> mSource; // the job's reader
+    bool mSourceFresh = false;            // opened and nothing read yet
+    QString mJobError;
+    qint64 mJobLimit = 0;
+    qint64 mJobGiven = 0;
+};
+
+} // namespace qm
