@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -108,10 +109,7 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
         if (!file.isEmpty())
             OpenFile(file);
     });
-    connect(mPath, &QLineEdit::returnPressed, this, [this] {
-        if (!mPath->text().trimmed().isEmpty())
-            OpenFile(mPath->text().trimmed());
-    });
+    mPath->installEventFilter(this);
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(fileLabel);
     fileRow->addWidget(mPath, 1);
@@ -256,6 +254,20 @@ void TMergeDialog::OpenFile(const QString& path)
     ShowMerge();
 }
 
+bool TMergeDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter in the file's box opens the file rather than pressing Print.
+    if (watched == mPath && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (!mPath->text().trimmed().isEmpty())
+                OpenFile(mPath->text().trimmed());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void TMergeDialog::ShowPrinterName()
 {
     mPrinter->setText(PrinterName ? PrinterName() : QString());
@@ -294,12 +306,16 @@ void TMergeDialog::ShowMerge()
     if (open) {
         const int records = int(mMerge.Samples().size());
         mStatus->setStyleSheet(QString());
-        mStatus->setText(
-            QStringLiteral("A %1 file with %2 columns. Each person gets a card; a text shows a "
-                           "field by its placeholder, such as {Name}, or any column by its name.")
-                .arg(mMerge.Kind())
-                .arg(mMerge.Columns().size()) +
-            (records == 1 ? QStringLiteral(" The file holds one person.") : QString()));
+        // A CSV file has columns; a vCard file has the kinds of fields its people fill.
+        const QString holds = mMerge.Kind() == QLatin1String("CSV")
+                                  ? QStringLiteral("A CSV file with %1 columns.").arg(mMerge.Columns().size())
+                                  : QStringLiteral("A %1 file whose people fill %2 kinds of fields.")
+                                        .arg(mMerge.Kind())
+                                        .arg(mMerge.Columns().size());
+        mStatus->setText(holds +
+                         QStringLiteral(" Each person gets a card; a text shows a field by its placeholder, "
+                                        "such as {Name}, or any column by its name.") +
+                         (records == 1 ? QStringLiteral(" The file holds one person.") : QString()));
     } else if (!mMerge.Problem().isEmpty()) {
         mStatus->setStyleSheet(QStringLiteral("color: #b00000"));
         mStatus->setText(QStringLiteral("This file cannot be used: %1").arg(mMerge.Problem()));

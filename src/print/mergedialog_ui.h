@@ -54,6 +54,9 @@ public:
     // Asks for a data file starting in a folder; empty when cancelled. A file dialog by default.
     std::function<QString(const QString& folder)> ChooseDataFile;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     class StartPicture;
     void ShowMerge();

@@ -12,10 +12,12 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -222,8 +224,20 @@ TEST(MergePrint, DialogRemapsAColumnAndRefusesFilesItCannotUse)
     const QLabel* status = dialog.findChild<QLabel*>(QStringLiteral("DataStatusLabel"));
     ASSERT_TRUE(status);
     EXPECT_TRUE(status->text().contains(dialog.Problem())) << qPrintable(status->text());
-    dialog.OpenFile(people);
+
+    // A file's name typed into its box and Enter: the file opens, and nothing is printed yet.
+    bool printed = false;
+    dialog.Print = [&] { return printed = true; };
+    dialog.show();
+    auto* path = dialog.findChild<QLineEdit*>(QStringLiteral("DataFileEdit"));
+    ASSERT_TRUE(path);
+    path->setFocus();
+    path->setText(people);
+    QTest::keyClick(path, Qt::Key_Return);
     EXPECT_TRUE(dialog.PrintButton()->isEnabled());
+    EXPECT_EQ(dialog.ColumnCombo(0)->currentText(), QStringLiteral("Full name"));
+    EXPECT_FALSE(printed);
+    EXPECT_TRUE(dialog.isVisible());
 }
 
 } // namespace
