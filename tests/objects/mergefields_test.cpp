@@ -7,12 +7,16 @@
 #include "objects/text/circletext.h"
 #include "objects/text/multilinelabel.h"
 #include "objects/text/personallabel.h"
+#include "objects/text/richtext.h"
+#include "objects/text/richtextlayout.h"
 #include "objects/text/supertext.h"
 
 #include "testutil.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 using namespace qm;
@@ -143,4 +147,64 @@ TEST(MergeFields, PersonalMenuInsertsMergeFields)
     // The box grows to what the screen shows: the company's name, wider than its placeholder.
     const QFontMetrics metrics(label.DrawingFont());
     EXPECT_GE(label.Width(), metrics.horizontalAdvance(Personal()[1]));
+}
+
+// Rich text: each placeholder takes its value in the format of its run (a bold name stays bold, a red
+// company red), and the lines wrap for the values: the same pixels as the values typed into the document.
+TEST(MergeFields, RichTextShowsTheValuesInTheFormatOfTheirRuns)
+{
+    const auto rtf = [](const QByteArray& name, const QByteArray& company) {
+        return "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 DejaVu Sans;}}{\\colortbl;\\red200\\green0\\blue0;}"
+               "\\pard\\qc\\f0\\fs28 Dear \\b " +
+               name + "\\b0 ,\\par\\pard\\fs20 of \\cf1 " + company + "\\cf0  and \\{\\{friends\\}\\par}";
+    };
+    const auto draw = [](const QByteArray& document, const QStringList& personal, const TMergeRecord* record) {
+        TCardModel card;
+        card.SetSize(QSize(336, 192));
+        auto* rich = static_cast<TKPRichBaseLabel*>(card.Objects().Add(std::make_unique<TKPRichBaseLabel>()));
+        rich->SetBounds(10, 10, 180, 120);
+        rich->SetBorderStyle(bsNone);
+        TKRichText text;
+        text.SetData(document);
+        rich->SetRTFText(text);
+        card.LayOutObjects();
+        QImage image(336, 192, QImage::Format_RGB32);
+        QPainter painter(&image);
+        TRenderContext context;
+        context.target = TRenderContext::Picture;
+        context.personal = personal;
+        context.record = record;
+        DrawCard(painter, card, context);
+        // What the object laid out last.
+        const QTextDocument& shown = rich->Layout().Document();
+        return std::make_pair(image, shown.toPlainText());
+    };
+    TMergeRecord record;
+    record.Add(QStringLiteral("Name"), QStringLiteral("Zoë Müller-Lüdenscheidt"));
+    record.Add(QStringLiteral("Company"), QStringLiteral("Brot und Butter Bäckerei"));
+    const QByteArray merged = rtf("\\{Name\\}", "\\{Company\\}");
+    const auto typed = draw(rtf("Zo\\'eb M\\'fcller-L\\'fcdenscheidt", "Brot und Butter B\\'e4ckerei"), Personal(), nullptr);
+    EXPECT_EQ(typed.second, QStringLiteral("Dear Zoë Müller-Lüdenscheidt,\nof Brot und Butter Bäckerei and {friends}"));
+    const auto inMerge = draw(merged, Personal(), &record);
+    EXPECT_EQ(inMerge.first, typed.first);
+
+    // On screen: the personal information, in the same formats.
+    const auto mine = draw(rtf("Ada Lovelace-Byron", "Analytical Engines Ltd"), Personal(), nullptr);
+    EXPECT_EQ(draw(merged, Personal(), nullptr).first, mine.first);
+    EXPECT_NE(mine.first, typed.first);
+
+    // The laid-out document keeps the formats: the bold run holds the whole value, the red one too.
+    TRichTextLayout layout;
+    layout.Update(merged, QSize(180, 120), 1.0f, Personal(), &record);
+    const QTextBlock first = layout.Document().begin();
+    for (auto it = first.begin(); !it.atEnd(); ++it) {
+        const QTextFragment f = it.fragment();
+        if (f.text().contains(QStringLiteral("Zoë")))
+            EXPECT_EQ(f.text(), QStringLiteral("Zoë Müller-Lüdenscheidt"));
+        EXPECT_EQ(f.charFormat().fontWeight() >= QFont::Bold, f.text().contains(QStringLiteral("Zoë")))
+            << qPrintable(f.text());
+    }
+    const int laidOut = layout.Layouts();
+    layout.Update(merged, QSize(180, 120), 1.0f, Personal(), &record);
+    EXPECT_EQ(layout.Layouts(), laidOut); // the same values: no new layout
 }

@@ -77,13 +77,18 @@ void TKPRichBaseLabel::Loaded()
 
 const TRichTextLayout& TKPRichBaseLabel::Layout() const
 {
+    return LaidOut(Host() ? Host()->PersonalStrings() : QStringList(), nullptr);
+}
+
+const TRichTextLayout& TKPRichBaseLabel::LaidOut(const QStringList& personal, const TMergeRecord* record) const
+{
     if (!mLayout)
         mLayout = std::make_unique<TRichTextLayout>();
-    mLayout->Update(mRTFText.Data(), QSize(Width(), Height()), Scale());
+    mLayout->Update(mRTFText.Data(), QSize(Width(), Height()), Scale(), personal, record);
     return *mLayout;
 }
 
-void TKPRichBaseLabel::Draw(QPainter& p, const TRenderContext& /*context*/) const
+void TKPRichBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
 {
     if ((ComponentState() & csLoading) || Width() <= 0 || Height() <= 0)
         return;
@@ -93,7 +98,8 @@ void TKPRichBaseLabel::Draw(QPainter& p, const TRenderContext& /*context*/) cons
     p.setClipRect(box, Qt::IntersectClip);
     if (!mTransparent)
         p.fillRect(box, ToQColor(mBGColor));
-    Layout().Draw(p);
+    // Placeholders show the personal information, or in a merge the record's fields.
+    LaidOut(context.personal, context.record).Draw(p);
     if (mBorderStyle == bsSingle) {
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(QPen(Qt::black, 1));

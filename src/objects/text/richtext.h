@@ -9,6 +9,7 @@
 
 namespace qm {
 
+class TMergeRecord;
 class TRichTextLayout;
 
 // Rich-text objects borrow one shared engine component of this name from the main window to draw.
@@ -51,10 +52,13 @@ public:
     void BuildPopupMenu(TKMenu& menu) override;
     void UpdatePopupMenu() override;
 
-    // The laid-out document as last drawn (laid out again only when the RTF, the box or the zoom change).
+    // The laid-out document as the screen shows it (laid out again only when the RTF, the box, the zoom or
+    // what its placeholders show change).
     const TRichTextLayout& Layout() const;
 
 private:
+    const TRichTextLayout& LaidOut(const QStringList& personal, const TMergeRecord* record) const;
+
     TKRichText mRTFText;
     TBorderStyle mBorderStyle = bsSingle;
     bool mTransparent = true;

@@ -2,6 +2,7 @@
 #include "objects/text/richtextlayout.h"
 
 #include "files/rtf.h"
+#include "model/mergerecord.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
@@ -125,17 +126,106 @@ double TRichTextLayout::PageWidth(int width, float scale)
     return std::max(0.0, std::trunc(double(width) / s * 15.0) / 15.0);
 }
 
-void TRichTextLayout::Update(const QByteArray& rtf, QSize box, float scale)
+namespace {
+
+struct Placeholder
 {
-    if (mLayouts > 0 && rtf == mRtf && box == mBox && scale == mScale)
-        return;
-    if (mLayouts == 0 || rtf != mRtf) {
-        mDocument->setDefaultFont(DefaultRichTextFont());
-        ReadRtf(rtf, *mDocument);
-        mDocument->setDocumentMargin(0);
-        UseFontPixels(*mDocument);
+    int From = 0, Length = 0;
+    QString Value;
+};
+
+// The placeholders of a document and what each shows, in document order. The text between braces follows
+// the rules of MergeText: "{{" is a brace, and a name stops at a brace or the end of its line.
+std::vector<Placeholder> FindPlaceholders(const QTextDocument& document, const QStringList& personal,
+                                          const TMergeRecord* record)
+{
+    constexpr int kMaxName = 255;
+    std::vector<Placeholder> found;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        for (int open = int(text.indexOf(QLatin1Char('{'))); open >= 0;) {
+            int length = 0;
+            if (open + 1 < text.size() && text[open + 1] == QLatin1Char('{')) {
+                length = 2;
+            } else {
+                int close = open + 1;
+                while (close < text.size() && close - open - 1 <= kMaxName && text[close] != QLatin1Char('}') &&
+                       text[close] != QLatin1Char('{') && text[close] != QChar::LineSeparator)
+                    ++close;
+                if (close < text.size() && text[close] == QLatin1Char('}') && close - open - 1 <= kMaxName)
+                    length = close - open + 1;
+            }
+            if (length > 0) {
+                const QString typed = text.mid(open, length);
+                Placeholder p{block.position() + open, length, MergeText(typed, personal, record)};
+                if (p.Value != typed)
+                    found.push_back(std::move(p));
+            }
+            open = int(text.indexOf(QLatin1Char('{'), open + std::max(length, 1)));
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+bool TRichTextLayout::FillFields(const QStringList& personal, const TMergeRecord* record)
+{
+    if (!mTyped)
+        return false;
+    std::vector<Placeholder> found = FindPlaceholders(*mTyped, personal, record);
+    QStringList values;
+    for (const Placeholder& p : found)
+        values << p.Value;
+    if (mFieldsShown && values == mShownValues)
+        return false;
+    mShownValues = values;
+    mFieldsShown = true;
+    mDocument.reset(mTyped->clone());
+    mDocument->setUndoRedoEnabled(false);
+    mDocument->setDefaultFont(mTyped->defaultFont());
+    mDocument->setDocumentMargin(0);
+    UseCardUnits(*mDocument);
+    // From the end, so that the places found stay where they are; each value in its brace's format.
+    for (auto p = found.rbegin(); p != found.rend(); ++p) {
+        QTextCursor brace(mDocument.get());
+        brace.setPosition(p->From + 1);
+        const QTextCharFormat format = brace.charFormat();
+        QTextCursor cursor(mDocument.get());
+        cursor.setPosition(p->From);
+        cursor.setPosition(p->From + p->Length, QTextCursor::KeepAnchor);
+        cursor.insertText(p->Value, format);
+    }
+    return true;
+}
+
+void TRichTextLayout::Update(const QByteArray& rtf, QSize box, float scale, const QStringList& personal,
+                             const TMergeRecord* record)
+{
+    bool changed = mLayouts == 0 || rtf != mRtf;
+    if (changed) {
+        auto typed = std::make_unique<QTextDocument>();
+        typed->setUndoRedoEnabled(false);
+        typed->setDefaultFont(DefaultRichTextFont());
+        UseCardUnits(*typed);
+        ReadRtf(rtf, *typed);
+        typed->setDocumentMargin(0);
+        UseFontPixels(*typed);
+        mFieldsShown = false;
+        if (typed->toPlainText().contains(QLatin1Char('{'))) {
+            mTyped = std::move(typed);
+            mDocument = std::make_unique<QTextDocument>();
+        } else {
+            mTyped.reset();
+            mDocument = std::move(typed);
+        }
+        UseCardUnits(*mDocument);
     }
     mRtf = rtf;
+    if (mTyped && FillFields(personal, record))
+        changed = true;
+    if (!changed && box == mBox && scale == mScale)
+        return;
     mBox = box;
     mScale = scale;
     mDocument->setTextWidth(PageWidth(box.width(), scale));

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QSize>
+#include <QStringList>
 
 #include <memory>
 
@@ -11,6 +12,8 @@ class QPainter;
 class QTextDocument;
 
 namespace qm {
+
+class TMergeRecord;
 
 // The document is laid out for the box at 100 % (96 units per inch, no margins, words wrapped at the box's
 // width) and drawn scaled to the zoom, so a line breaks at the same word at every zoom and on paper.
@@ -27,9 +30,11 @@ public:
     // The width the text wraps at, in units at 100 %, for a box of width at the scale: whole twips.
     static double PageWidth(int width, float scale);
 
-    // Takes the object's RTF, box (at its zoom) and scale; lays the document out again only when one of
-    // them differs from the last time.
-    void Update(const QByteArray& rtf, QSize box, float scale);
+    // Takes the object's RTF, box (at its zoom) and scale, and what its placeholders ("{Name}") show: the
+    // personal information, or in a merge the record's fields. Lays the document out again only when one of
+    // them differs from the last time. A placeholder takes the format of its opening brace.
+    void Update(const QByteArray& rtf, QSize box, float scale, const QStringList& personal = QStringList(),
+                const TMergeRecord* record = nullptr);
     // The text with its top-left at the painter's origin, scaled to the zoom and cut off at the box.
     void Draw(QPainter& painter) const;
 
@@ -40,7 +45,13 @@ public:
     double TextHeight() const;
 
 private:
-    std::unique_ptr<QTextDocument> mDocument;
+    // Replaces the placeholders of the document read from the RTF; true when the shown text changed.
+    bool FillFields(const QStringList& personal, const TMergeRecord* record);
+
+    std::unique_ptr<QTextDocument> mDocument; // as shown
+    std::unique_ptr<QTextDocument> mTyped;    // as read, while it has placeholders
+    QStringList mShownValues;                 // what its placeholders show in mDocument
+    bool mFieldsShown = false;
     QByteArray mRtf;
     QSize mBox;
     float mScale = 0;
