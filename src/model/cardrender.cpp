@@ -57,10 +57,19 @@ void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& g
     if (context.OnPaper())
         painter.setClipPath(CardOutlinePath(card), Qt::IntersectClip);
     const bool clipToBox = !context.OnPaper();
+    auto* parted = context.OnPaper() ? dynamic_cast<TPartedPaintDevice*>(painter.device()) : nullptr;
+    int drawn = 0;
+    int index = -1;
     for (const TKGraphicControl* object : card.Objects().Objects()) {
+        ++index;
+        if (context.drawObject && !context.drawObject(index))
+            continue;
         const QRect box = object->BoundsRect();
         if (box.isEmpty() || (!context.exposed.isEmpty() && !context.exposed.intersects(box)))
             continue;
+        if (parted && drawn > 0 && drawn % TPartedPaintDevice::kObjectsPerPart == 0)
+            parted->EndPart();
+        ++drawn;
         painter.save();
         painter.translate(box.topLeft());
         if (clipToBox)

@@ -15,6 +15,18 @@ namespace qm {
 
 class TCardModel;
 
+// A paint device that holds what is drawn on it in memory until its page ends (Qt's PDF writer keeps a page's
+// operators so) and can end a part of a drawing between two objects without changing how the drawing looks.
+// DrawCard on paper ends a part after every kObjectsPerPart objects it drew, so that a card of a hundred
+// thousand objects is held a part at a time, not whole.
+class TPartedPaintDevice
+{
+public:
+    static constexpr int kObjectsPerPart = 1000;
+    virtual ~TPartedPaintDevice() = default;
+    virtual void EndPart() = 0;
+};
+
 // Where a card is drawn and what goes with it. Screen and paper rightly differ in a few places (pixel
 // placement of outlines on screen; outlines along the box on paper): objects ask the context.
 struct TRenderContext
@@ -30,6 +42,8 @@ struct TRenderContext
     bool background = true;
     // Objects that do not meet this region are skipped (screen repaints); empty for all.
     QRegion exposed;
+    // When set, only the objects (by their place in the card, back to front) it says yes to are drawn.
+    std::function<bool(int)> drawObject;
     // Drawn over the background and under the objects: the design panel's outline and grid.
     std::function<void(QPainter&)> underObjects;
     // The ten personal-information fields the objects show (name, company, title, three address lines, two

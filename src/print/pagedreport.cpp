@@ -1,8 +1,10 @@
 // The report onto a paged device's pages, and onto a PDF file written as the job goes.
 #include "print/pagedreport.h"
 
+#include "model/cardrender.h"
 #include "model/sheetlayout.h"
-#include "platform/atomicfile.h"
+#include "print/pdfcontent.h"
+#include "print/pdffonts.h"
 #include "print/pdfjob.h"
 
 #include <QBuffer>
@@ -74,61 +76,33 @@ void TKPagedReport::AbortDocument()
 
 // ---- TKPdfStreamReport ----
 
-// Qt's writer writes to a device: this one hands the bytes to the file beside the target.
-class TKPdfStreamReport::Output : public QIODevice
+TKPdfStreamReport::TKPdfStreamReport(const QString& fileName, int resolution) : TKPdfReport(fileName, resolution)
 {
-public:
-    explicit Output(const QString& fileName) : mFile(fileName) {}
-    bool Start() { return mFile.Open() && open(QIODevice::WriteOnly); }
-    TAtomicFileWriter& File() { return mFile; }
-    bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override { return mFile.Write(data, size) ? size : -1; }
-
-private:
-    TAtomicFileWriter mFile;
-};
-
-TKPdfStreamReport::TKPdfStreamReport(const QString& fileName, int resolution)
-    : mFileName(fileName), mResolution(resolution > 0 ? resolution : kDefaultResolution)
-{}
-
-TKPdfStreamReport::~TKPdfStreamReport() = default;
-
-QPagedPaintDevice* TKPdfStreamReport::OpenDevice()
-{
-    mOutput = std::make_unique<Output>(mFileName);
-    if (!mOutput->Start()) {
-        SetError(mOutput->File().ErrorString());
-        mOutput.reset();
-        return nullptr;
-    }
-    mWriter = std::make_unique<QPdfWriter>(mOutput.get());
-    mWriter->setResolution(mResolution);
-    mWriter->setTitle(Title());
-    mWriter->setCreator(QStringLiteral("Quillmark"));
-    return mWriter.get();
-}
-
-bool TKPdfStreamReport::CloseDevice(bool ok)
-{
-    mWriter.reset();
-    if (!mOutput)
-        return false;
-    TAtomicFileWriter& file = mOutput->File();
-    if (ok && !file.Failed())
-        ok = file.Commit();
-    else
-        file.Abort();
-    if (!ok && !file.ErrorString().isEmpty())
-        SetError(file.ErrorString());
-    mOutput.reset();
-    return ok;
+    SetOwnPageContent(true);
 }
 
 // ---- TKPdfReport ----
+
+struct TKPdfReport::ContentPage
+{
+    ContentPage(const QSizeF& points, int resolution, TPdfFontSet& fonts) : Device(points, resolution, fonts) {}
+    TPdfContentDevice Device;
+    QPainter Painter;
+};
+
+namespace {
+
+// A drawing's canvas: Qt's PDF writer holds a page's operators in memory until the page ends, so a card of very
+// many objects is drawn onto as many pages as it takes, each a part of the one drawing (the painter's state
+// carries over), and the job lays them over each other.
+class TCanvasWriter : public QPdfWriter, public TPartedPaintDevice
+{
+public:
+    using QPdfWriter::QPdfWriter;
+    void EndPart() override { newPage(); }
+};
+
+} // namespace
 
 struct TKPdfReport::Canvas
 {
@@ -145,13 +119,32 @@ TKPdfReport::~TKPdfReport()
 {
     if (mPageCanvas && mPageCanvas->Painter.isActive())
         mPageCanvas->Painter.end();
+    if (mContentPage && mContentPage->Painter.isActive())
+        mContentPage->Painter.end();
+}
+
+void TKPdfReport::FlushContent()
+{
+    if (mContentPage && mJob)
+        mJob->AddContent(mContentPage->Device.TakeContent());
+}
+
+void TKPdfReport::EndContentPage()
+{
+    if (!mContentPage)
+        return;
+    FlushContent();
+    Attach(nullptr, 0, 0);
+    if (mContentPage->Painter.isActive())
+        mContentPage->Painter.end();
+    mContentPage.reset();
 }
 
 std::unique_ptr<TKPdfReport::Canvas> TKPdfReport::StartCanvas(const QSizeF& points)
 {
     auto canvas = std::make_unique<Canvas>();
     canvas->Buffer.open(QIODevice::WriteOnly);
-    canvas->Writer = std::make_unique<QPdfWriter>(&canvas->Buffer);
+    canvas->Writer = std::make_unique<TCanvasWriter>(&canvas->Buffer);
     canvas->Writer->setResolution(mResolution);
     canvas->Writer->setCreator(QStringLiteral("Quillmark"));
     QPageLayout layout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
@@ -188,8 +181,20 @@ int TKPdfReport::EndCanvas(std::unique_ptr<Canvas> canvas)
 void TKPdfReport::PainterWanted()
 {
     // Something is drawn straight onto the page: it gets a canvas of the page's size.
-    if (!mJob || mMakingDrawing || mPageCanvas || Aborted())
+    if (!mJob || mMakingDrawing || mPageCanvas || mContentPage || Aborted())
         return;
+    if (mOwnContent) {
+        mContentPage = std::make_unique<ContentPage>(PageSizeInches() * 72.0, mResolution, *mFonts);
+        if (!mContentPage->Painter.begin(&mContentPage->Device)) {
+            mContentPage.reset();
+            SetError(QStringLiteral("the page could not be started"));
+            Abort();
+            return;
+        }
+        Attach(&mContentPage->Painter, mResolution, mResolution);
+        SetDrawDirect(true);
+        return;
+    }
     mPageCanvas = StartCanvas(PageSizeInches() * 72.0);
     if (!mPageCanvas)
         Abort();
@@ -199,6 +204,7 @@ bool TKPdfReport::BeginDocument()
 {
     mDocument.clear();
     mPlacements.clear();
+    mFonts = std::make_unique<TPdfFontSet>();
     mJob = std::make_unique<TPdfJobWriter>(mFileName);
     if (!mJob->Open(Title())) {
         SetError(mJob->ErrorString());
@@ -217,6 +223,7 @@ void TKPdfReport::BeginPage()
 
 bool TKPdfReport::EndPage()
 {
+    EndContentPage();
     if (mPageCanvas) {
         // What was drawn directly lies under the placed drawings.
         const int drawing = EndCanvas(std::move(mPageCanvas));
@@ -246,7 +253,12 @@ bool TKPdfReport::EndDocument()
 {
     if (!mJob)
         return false;
-    bool ok = EndPage() && mJob->Finish();
+    bool ok = EndPage();
+    // The fonts of the pages' own text, each subset holding every glyph the job used.
+    for (int face = 0; ok && face < mFonts->FaceCount(); ++face)
+        ok = mJob->AddFont(TPdfFontSet::ResourceName(face), mFonts->SubsetDocument(face), mFonts->GlyphCount(face),
+                           mFonts->WidthArray(face));
+    ok = ok && mJob->Finish();
     if (!ok && ErrorString().isEmpty())
         SetError(mJob->ErrorString().isEmpty() ? QStringLiteral("the document could not be finished")
                                                : mJob->ErrorString());
@@ -258,6 +270,12 @@ bool TKPdfReport::EndDocument()
 
 void TKPdfReport::AbortDocument()
 {
+    if (mContentPage) {
+        Attach(nullptr, 0, 0);
+        if (mContentPage->Painter.isActive())
+            mContentPage->Painter.end();
+        mContentPage.reset();
+    }
     if (mPageCanvas) {
         Attach(nullptr, 0, 0);
         mPageCanvas->Painter.end();
@@ -275,7 +293,7 @@ int TKPdfReport::MakeDrawing(const QSizeF& inches, const Handler& draw)
         return -1;
     // Whole points, so that the drawing's corner lies exactly where it is placed.
     const QSizeF points(std::ceil(inches.width() * 72.0 - 1e-6), std::ceil(inches.height() * 72.0 - 1e-6));
-    QPainter* pageCanvas = mPageCanvas ? &mPageCanvas->Painter : nullptr;
+    QPainter* pageCanvas = mContentPage ? &mContentPage->Painter : mPageCanvas ? &mPageCanvas->Painter : nullptr;
     const TReportPen pen = Pen();
     const TReportBrush brush = Brush();
     const TReportFont font = Font();
@@ -303,8 +321,64 @@ int TKPdfReport::MakeDrawing(const QSizeF& inches, const Handler& draw)
 
 void TKPdfReport::PlaceDrawing(int drawing, const QPointF& topLeft)
 {
+    if (mJob && drawing >= 0 && mOwnContent) {
+        // In the order drawn: over what the page's own content holds so far.
+        FlushContent();
+        mJob->Place(drawing, (topLeft + QPointF(LeftMargin(), TopMargin())) * 72.0);
+        return;
+    }
     if (mJob && drawing >= 0)
         mPlacements.emplace_back(drawing, (topLeft + QPointF(LeftMargin(), TopMargin())) * 72.0);
+}
+
+void TKPdfReport::DoDraw(const QRectF& rect, const QSizeF& source, const TDrawCallback& draw)
+{
+    if (mOwnContent && !mMakingDrawing && !Painter())
+        PainterWanted();
+    if (!mOwnContent || mMakingDrawing || !mContentPage || Painter() != &mContentPage->Painter) {
+        TKPainterReport::DoDraw(rect, source, draw);
+        return;
+    }
+    TPdfContentDevice& device = mContentPage->Device;
+    const qsizetype mark = device.MarkSize();
+    device.ClearUnsupported();
+    TKPainterReport::DoDraw(rect, source, draw);
+    if (!device.Unsupported())
+        return;
+    // What the page's own content cannot hold (pictures, gradients) goes in as a drawing of its own, placed
+    // where it belongs.
+    device.DropSince(mark);
+    device.ClearUnsupported();
+    const QRectF box = rect.normalized();
+    const double left = LeftMargin(), top = TopMargin();
+    const int drawing = MakeDrawing(box.size(), [&](TKReport& r) {
+        r.StretchDraw(QRectF(QPointF(0, 0), box.size()), source, draw);
+    });
+    if (drawing >= 0 && mJob) {
+        FlushContent();
+        mJob->Place(drawing, box.topLeft() * 72.0);
+    }
+    SetLeftMargin(left);
+    SetTopMargin(top);
+}
+
+void TKPdfReport::DoBitmap(const QImage& image, const QRectF& rect)
+{
+    if (!mOwnContent || mMakingDrawing) {
+        TKPainterReport::DoBitmap(image, rect);
+        return;
+    }
+    // A picture has no place in the page's own content: it becomes a drawing of its own.
+    const QRectF box = rect.normalized();
+    const double left = LeftMargin(), top = TopMargin();
+    const int drawing =
+        MakeDrawing(box.size(), [&](TKReport& r) { r.StretchBitmap(image, QRectF(QPointF(0, 0), box.size())); });
+    if (drawing >= 0 && mJob) {
+        FlushContent();
+        mJob->Place(drawing, box.topLeft() * 72.0);
+    }
+    SetLeftMargin(left);
+    SetTopMargin(top);
 }
 
 qint64 TKPdfReport::BytesHeld() const

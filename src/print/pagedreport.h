@@ -42,32 +42,9 @@ private:
     std::unique_ptr<QPainter> mPainter;
 };
 
-class TAtomicFileWriter;
+class TPdfContentDevice;
+class TPdfFontSet;
 class TPdfJobWriter;
-
-// A PDF file written by Qt's PDF writer page by page straight into a file beside the target, renamed into
-// place when the job ends: for jobs whose every card differs (a merge), where drawing each page once is
-// the quickest, and fonts are embedded once for the whole job. An aborted or failed job leaves any existing
-// file as it was.
-class TKPdfStreamReport : public TKPagedReport
-{
-public:
-    static constexpr int kDefaultResolution = 1200;
-    explicit TKPdfStreamReport(const QString& fileName, int resolution = kDefaultResolution);
-    ~TKPdfStreamReport() override;
-
-protected:
-    QPagedPaintDevice* OpenDevice() override;
-    bool CloseDevice(bool ok) override;
-
-private:
-    class Output;
-    QString mFileName;
-    int mResolution;
-    std::unique_ptr<Output> mOutput;
-    std::unique_ptr<QPdfWriter> mWriter;
-};
-
 
 // A PDF file, written page by page beside its target and put in place when the job ends; an aborted or
 // failed job leaves any existing file as it was. Drawings made with MakeDrawing are stored once and placed
@@ -89,6 +66,11 @@ public:
     void PlaceDrawing(int drawing, const QPointF& topLeft) override;
 
 protected:
+    // What is drawn straight onto a page becomes the page's own content, in the order drawn with the
+    // placed drawings, its text in fonts embedded once for the job; set before the job starts.
+    void SetOwnPageContent(bool own) { mOwnContent = own; }
+    void DoDraw(const QRectF& rect, const QSizeF& source, const TDrawCallback& draw) override;
+    void DoBitmap(const QImage& image, const QRectF& rect) override;
     bool BeginDocument() override;
     bool BeginNextPage() override;
     bool EndDocument() override;
@@ -97,6 +79,10 @@ protected:
 
 private:
     struct Canvas;
+    struct ContentPage;
+    // The page's own content so far goes onto the page.
+    void FlushContent();
+    void EndContentPage();
     // A one-page document of its own of the given size in points, with the painter attached to it.
     std::unique_ptr<Canvas> StartCanvas(const QSizeF& points);
     // The canvas's document taken over by the job: the drawing's number, or -1.
@@ -109,8 +95,20 @@ private:
     QByteArray mDocument;
     std::unique_ptr<TPdfJobWriter> mJob;
     std::unique_ptr<Canvas> mPageCanvas;
+    std::unique_ptr<TPdfFontSet> mFonts;
+    std::unique_ptr<ContentPage> mContentPage;
+    bool mOwnContent = false;
     std::vector<std::pair<int, QPointF>> mPlacements;
     bool mMakingDrawing = false;
+};
+
+// A PDF file for jobs whose every card differs (a merge): the cards' own drawing becomes each page's content,
+// set in fonts embedded once for the whole job, and what stays the same from card to card is drawn once
+// (MakeDrawing) and placed. Written beside the target and put in place at the end, as TKPdfReport does.
+class TKPdfStreamReport : public TKPdfReport
+{
+public:
+    explicit TKPdfStreamReport(const QString& fileName, int resolution = kDefaultResolution);
 };
 
 } // namespace qm

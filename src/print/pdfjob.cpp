@@ -183,6 +183,7 @@ bool TPdfJobWriter::Open(const QString& title)
     mOffsets.assign(1, 0);
     mPages.clear();
     mDrawings.clear();
+    mFonts.clear();
     mLastContent.clear();
     mLastContentObject = 0;
     mInPage = false;
@@ -224,63 +225,55 @@ void TPdfJobWriter::Write(const QByteArray& bytes)
         Fail(mFile->ErrorString());
 }
 
-int TPdfJobWriter::AddDrawing(const QByteArray& pdf)
+bool TPdfJobWriter::TakeOver(const TPdfSource& source, const QByteArray& value, int skipped,
+                             QHash<int, int>* numbers, const std::function<void(TPdfObject&)>& edit)
 {
-    if (!mOpen || Failed())
-        return -1;
-    TPdfSource source;
-    int pageNumber = 0;
-    TPdfObject page, contents;
-    QRectF box;
-    if (!source.Parse(pdf) || !source.FirstPage(&pageNumber, &page, &box)) {
-        Fail(QStringLiteral("a drawing of the job could not be read back"));
-        return -1;
-    }
-    const int contentsNumber = TPdfSource::Reference(TPdfSource::Value(page.Value, "/Contents"));
-    if (!contentsNumber || !source.Read(contentsNumber, &contents) || !contents.HasStream) {
-        Fail(QStringLiteral("a drawing of the job has no contents"));
-        return -1;
-    }
-    const QByteArray resources = TPdfSource::Value(page.Value, "/Resources");
-
-    // Everything the resources reach comes along under new numbers.
-    QHash<int, int> numbers;
     QList<std::pair<int, TPdfObject>> objects; // read once, in the order they are written
-    QList<int> pending = TPdfSource::References(resources);
+    QList<int> pending = TPdfSource::References(value);
     while (!pending.isEmpty()) {
         const int old = pending.takeLast();
-        if (numbers.contains(old) || old == pageNumber)
+        if (numbers->contains(old) || old == skipped)
             continue;
         TPdfObject object;
-        if (!source.Read(old, &object)) {
-            Fail(QStringLiteral("a drawing of the job refers to an object it lacks"));
-            return -1;
-        }
-        numbers.insert(old, NewObject());
+        if (!source.Read(old, &object))
+            return Fail(QStringLiteral("a drawing of the job refers to an object it lacks"));
+        numbers->insert(old, NewObject());
         pending.append(TPdfSource::References(object.Value));
         objects.append({old, std::move(object)});
     }
-    const auto map = [&numbers](int old) { return numbers.value(old); };
+    const auto map = [numbers](int old) { return numbers->value(old); };
     // Fonts are embedded as subsets, whose names carry a tag ("QNAAAA+DejaVuSans") in their descriptors;
-    // the fonts themselves get the tagged name too, so that readers see them as subsets.
+    // the fonts themselves get the tagged name too, so that readers see them as subsets. Each document
+    // taken over tags its subsets alike, so the tags are made anew from the job's own object numbers.
     QHash<QByteArray, QByteArray> subsetNames;
+    QHash<int, std::pair<QByteArray, QByteArray>> renamed; // descriptor: old name, new name
     for (const auto& [old, object] : objects) {
         if (!object.Value.contains("/FontDescriptor") || !TPdfSource::Value(object.Value, "/Type").startsWith("/FontDescriptor"))
             continue;
         const QByteArray name = TPdfSource::Value(object.Value, "/FontName");
         const qsizetype plus = name.indexOf('+');
-        if (plus == 7)
-            subsetNames.insert('/' + name.mid(plus + 1), name);
+        if (plus != 7)
+            continue;
+        QByteArray tagged = "/";
+        for (int i = 0, tag = numbers->value(old); i < 6; ++i, tag /= 26)
+            tagged += char('A' + tag % 26);
+        tagged += name.mid(plus);
+        renamed.insert(old, {name, tagged});
+        subsetNames.insert('/' + name.mid(plus + 1), tagged);
     }
     for (auto& [old, object] : objects) {
         SlimFontFile(&object);
+        if (const auto name = renamed.constFind(old); name != renamed.constEnd())
+            object.Value.replace("/FontName " + name->first, "/FontName " + name->second);
         if (!subsetNames.isEmpty() && !object.HasStream) {
             const QByteArray base = TPdfSource::Value(object.Value, "/BaseFont");
             const auto tagged = subsetNames.constFind(base);
             if (tagged != subsetNames.constEnd())
                 object.Value.replace("/BaseFont " + base, "/BaseFont " + *tagged);
         }
-        BeginObject(numbers.value(old));
+        if (edit)
+            edit(object);
+        BeginObject(numbers->value(old));
         Write(TPdfSource::Renumber(object.Value, map));
         if (object.HasStream) {
             Write("\nstream\n");
@@ -289,23 +282,83 @@ int TPdfJobWriter::AddDrawing(const QByteArray& pdf)
         }
         Write("\nendobj\n");
     }
+    return !Failed();
+}
 
-    // The page's contents become a form of the page's size.
-    const int form = NewObject();
-    BeginObject(form);
-    QByteArray dictionary = "<<\n/Type /XObject\n/Subtype /Form\n/BBox [" + Number(box.left()) + ' ' +
-                            Number(box.top()) + ' ' + Number(box.right()) + ' ' + Number(box.bottom()) + "]\n";
-    if (!resources.isEmpty())
-        dictionary += "/Resources " + TPdfSource::Renumber(resources, map) + '\n';
-    const QByteArray filter = TPdfSource::Value(contents.Value, "/Filter");
-    if (!filter.isEmpty())
-        dictionary += "/Filter " + filter + '\n';
-    dictionary += "/Length " + QByteArray::number(contents.Stream.size()) + "\n>>\nstream\n";
-    Write(dictionary);
-    Write(contents.Stream);
-    Write("\nendstream\nendobj\n");
-    if (Failed())
+int TPdfJobWriter::AddDrawing(const QByteArray& pdf)
+{
+    if (!mOpen || Failed())
         return -1;
+    TPdfSource source;
+    int pageNumber = 0;
+    TPdfObject page;
+    QRectF box;
+    if (!source.Parse(pdf) || !source.FirstPage(&pageNumber, &page, &box)) {
+        Fail(QStringLiteral("a drawing of the job could not be read back"));
+        return -1;
+    }
+    // Objects the pages share (fonts above all) come along once.
+    QHash<int, int> numbers;
+    const auto map = [&numbers](int old) { return numbers.value(old); };
+    // A page's contents become a form of the page's size.
+    const auto takePage = [&]() -> int {
+        TPdfObject contents;
+        const int contentsNumber = TPdfSource::Reference(TPdfSource::Value(page.Value, "/Contents"));
+        if (!contentsNumber || !source.Read(contentsNumber, &contents) || !contents.HasStream) {
+            Fail(QStringLiteral("a drawing of the job has no contents"));
+            return -1;
+        }
+        const QByteArray resources = TPdfSource::Value(page.Value, "/Resources");
+        if (!TakeOver(source, resources, pageNumber, &numbers))
+            return -1;
+        const int form = NewObject();
+        BeginObject(form);
+        QByteArray dictionary = "<<\n/Type /XObject\n/Subtype /Form\n/BBox [" + Number(box.left()) + ' ' +
+                                Number(box.top()) + ' ' + Number(box.right()) + ' ' + Number(box.bottom()) + "]\n";
+        if (!resources.isEmpty())
+            dictionary += "/Resources " + TPdfSource::Renumber(resources, map) + '\n';
+        const QByteArray filter = TPdfSource::Value(contents.Value, "/Filter");
+        if (!filter.isEmpty())
+            dictionary += "/Filter " + filter + '\n';
+        dictionary += "/Length " + QByteArray::number(contents.Stream.size()) + "\n>>\nstream\n";
+        Write(dictionary);
+        Write(contents.Stream);
+        Write("\nendstream\nendobj\n");
+        return Failed() ? -1 : form;
+    };
+    int form = takePage();
+    if (form < 0)
+        return -1;
+
+    // A drawing of very many objects comes in parts, a page each, laid over each other in order: the
+    // drawing is a form that calls the parts' forms.
+    const QList<int> pages = source.PageNumbers();
+    if (pages.size() > 1) {
+        QByteArray names, calls;
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            if (i > 0) {
+                pageNumber = pages[i];
+                if (!source.Read(pageNumber, &page)) {
+                    Fail(QStringLiteral("a drawing of the job could not be read back"));
+                    return -1;
+                }
+                form = takePage();
+                if (form < 0)
+                    return -1;
+            }
+            names += " /P" + QByteArray::number(i) + ' ' + QByteArray::number(form) + " 0 R";
+            calls += "/P" + QByteArray::number(i) + " Do\n";
+        }
+        form = NewObject();
+        BeginObject(form);
+        Write("<<\n/Type /XObject\n/Subtype /Form\n/BBox [" + Number(box.left()) + ' ' + Number(box.top()) + ' ' +
+              Number(box.right()) + ' ' + Number(box.bottom()) + "]\n/Resources << /XObject <<" + names +
+              " >> >>\n/Length " + QByteArray::number(calls.size()) + "\n>>\nstream\n");
+        Write(calls);
+        Write("\nendstream\nendobj\n");
+        if (Failed())
+            return -1;
+    }
     mDrawings.push_back(Drawing{form, box.size()});
     return int(mDrawings.size()) - 1;
 }
@@ -334,6 +387,76 @@ void TPdfJobWriter::Place(int drawing, const QPointF& topLeft)
                     QByteArray::number(drawing) + " Do Q\n";
 }
 
+void TPdfJobWriter::AddContent(const QByteArray& operators)
+{
+    if (mInPage)
+        mPageContent += operators;
+}
+
+bool TPdfJobWriter::AddFont(const QByteArray& name, const QByteArray& pdf, int glyphs, const QByteArray& widths)
+{
+    if (!mOpen || Failed())
+        return false;
+    TPdfSource source;
+    int pageNumber = 0;
+    TPdfObject page, contents;
+    QRectF box;
+    if (!source.Parse(pdf) || !source.FirstPage(&pageNumber, &page, &box))
+        return Fail(QStringLiteral("a font of the job could not be read back"));
+    QByteArray fonts = TPdfSource::Value(page.Value, "/Resources");
+    if (const int number = TPdfSource::Reference(fonts)) {
+        TPdfObject resources;
+        if (!source.Read(number, &resources))
+            return Fail(QStringLiteral("a font of the job could not be read back"));
+        fonts = resources.Value;
+    }
+    fonts = TPdfSource::Value(fonts, "/Font");
+    const QList<int> found = TPdfSource::References(fonts);
+    if (found.size() != 1)
+        return Fail(QStringLiteral("a font of the job could not be read back"));
+    if (glyphs > 0) {
+        // The glyphs must carry the numbers the pages gave them.
+        const int contentsNumber = TPdfSource::Reference(TPdfSource::Value(page.Value, "/Contents"));
+        if (!contentsNumber || !source.Read(contentsNumber, &contents) || !contents.HasStream)
+            return Fail(QStringLiteral("a font of the job could not be read back"));
+        QByteArray text = contents.Stream;
+        if (TPdfSource::Value(contents.Value, "/Filter").trimmed() == "/FlateDecode") {
+            QByteArray sized(4, '\0');
+            PutBig32(sized, 0, quint32(std::max<qsizetype>(1024, text.size() * 8)));
+            text = qUncompress(sized + text);
+        }
+        int next = 1;
+        for (qsizetype at = text.indexOf('<'); at >= 0 && next < glyphs; at = text.indexOf('<', at + 1)) {
+            const qsizetype end = text.indexOf('>', at);
+            if (end < 0)
+                break;
+            bool ok = false;
+            const int number = text.mid(at + 1, end - at - 1).toInt(&ok, 16);
+            if (!ok || number != next)
+                break;
+            ++next;
+        }
+        if (next != glyphs)
+            return Fail(QStringLiteral("the glyphs of a font of the job could not be numbered"));
+    }
+    QHash<int, int> numbers;
+    const bool ok = TakeOver(source, fonts, pageNumber, &numbers, [&widths](TPdfObject& object) {
+        if (widths.isEmpty() || !object.Value.contains("/CIDFontType2"))
+            return;
+        // The pages place each glyph by these widths.
+        const QByteArray w = TPdfSource::Value(object.Value, "/W");
+        const QByteArray dw = TPdfSource::Value(object.Value, "/DW");
+        if (!w.isEmpty())
+            object.Value.replace("/W " + w, "/W " + widths);
+        else if (!dw.isEmpty())
+            object.Value.replace("/DW " + dw, "/W " + widths);
+    });
+    if (!ok)
+        return false;
+    mFonts.emplace_back(name, numbers.value(found.front()));
+    return true;
+}
+
 bool TPdfJobWriter::EndPage()
 {
     if (!mInPage || !mOpen)
@@ -342,8 +465,15 @@ bool TPdfJobWriter::EndPage()
     if (mPageContent != mLastContent || !mLastContentObject) {
         mLastContentObject = NewObject();
         BeginObject(mLastContentObject);
-        Write("<< /Length " + QByteArray::number(mPageContent.size()) + " >>\nstream\n");
-        Write(mPageContent);
+        if (mPageContent.size() > 512) {
+            // Pages with text of their own are worth packing.
+            const QByteArray packed = qCompress(mPageContent, 6).mid(4);
+            Write("<< /Length " + QByteArray::number(packed.size()) + " /Filter /FlateDecode >>\nstream\n");
+            Write(packed);
+        } else {
+            Write("<< /Length " + QByteArray::number(mPageContent.size()) + " >>\nstream\n");
+            Write(mPageContent);
+        }
         Write("\nendstream\nendobj\n");
         mLastContent = mPageContent;
     }
@@ -368,7 +498,14 @@ bool TPdfJobWriter::Finish()
     QByteArray resources = "<< /ProcSet [/PDF /Text /ImageB /ImageC] /XObject <<";
     for (size_t i = 0; i < mDrawings.size(); ++i)
         resources += " /D" + QByteArray::number(qulonglong(i)) + ' ' + QByteArray::number(mDrawings[i].Object) + " 0 R";
-    Write(resources + " >> >>\nendobj\n");
+    resources += " >>";
+    if (!mFonts.empty()) {
+        resources += " /Font <<";
+        for (const auto& [name, object] : mFonts)
+            resources += ' ' + name + ' ' + QByteArray::number(object) + " 0 R";
+        resources += " >>";
+    }
+    Write(resources + " >>\nendobj\n");
 
     BeginObject(mPagesObject);
     Write("<< /Type /Pages /Count " + QByteArray::number(qulonglong(mPages.size())) + " /Kids [");

@@ -3,16 +3,20 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QPointF>
 #include <QSizeF>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 namespace qm {
 
 class TAtomicFileWriter;
+class TPdfSource;
+struct TPdfObject;
 
 // A sheet job repeats one card many times on many pages. Each card is drawn once (by Qt's PDF writer, into a
 // one-page document of its own) and taken over as a form that every position of every page calls, so a page
@@ -40,6 +44,14 @@ public:
     // The drawing with its top-left corner at the given point, counted in points from the page's top-left
     // corner. Later placements lie over earlier ones.
     void Place(int drawing, const QPointF& topLeft);
+    // Page-content operators of the page's own, over what the page holds so far. They may name the fonts
+    // added with AddFont.
+    void AddContent(const QByteArray& operators);
+    // A font for the pages' own text: the font of the first page of a document made by Qt's PDF writer,
+    // under the given resource name ("/F0"), its glyph widths replaced by the given width array. When glyphs
+    // is above 1, that page must show the glyphs numbered 1 to glyphs - 1 in order (how it was made to
+    // number them the way the pages do); anything else fails the job.
+    bool AddFont(const QByteArray& name, const QByteArray& pdf, int glyphs, const QByteArray& widths);
     bool EndPage();
     int PageCount() const { return int(mPages.size()); }
 
@@ -60,6 +72,11 @@ private:
         int Object = 0;
         QSizeF Size;
     };
+    // Copies every object the value refers to (but skipped), and all they refer to, from source into the
+    // job under new numbers, fonts made smaller and named as subsets; numbers maps old numbers to new.
+    // edit may change each object before it is written.
+    bool TakeOver(const TPdfSource& source, const QByteArray& value, int skipped, QHash<int, int>* numbers,
+                  const std::function<void(TPdfObject&)>& edit = {});
     int NewObject();
     void BeginObject(int object);
     void Write(const QByteArray& bytes);
@@ -73,6 +90,7 @@ private:
     std::vector<qint64> mOffsets; // by object number; 0 while not written
     std::vector<int> mPages;
     std::vector<Drawing> mDrawings;
+    std::vector<std::pair<QByteArray, int>> mFonts; // resource name, object
     int mPagesObject = 0;
     int mResourcesObject = 0;
     // The page being made and the last content written: pages that look alike share one content stream.

@@ -313,15 +313,20 @@ bool TPdfSource::Read(int number, TPdfObject* object) const
     return true;
 }
 
-bool TPdfSource::FirstPage(int* number, TPdfObject* page, QRectF* mediaBox) const
+QList<int> TPdfSource::PageNumbers() const
 {
     TPdfObject catalog, pages;
     if (!Read(mRoot, &catalog))
-        return false;
+        return {};
     const int pagesNumber = Reference(Value(catalog.Value, "/Pages"));
     if (!pagesNumber || !Read(pagesNumber, &pages))
-        return false;
-    const QList<int> kids = References(Value(pages.Value, "/Kids"));
+        return {};
+    return References(Value(pages.Value, "/Kids"));
+}
+
+bool TPdfSource::FirstPage(int* number, TPdfObject* page, QRectF* mediaBox) const
+{
+    const QList<int> kids = PageNumbers();
     if (kids.isEmpty() || !Read(kids.front(), page))
         return false;
     *number = kids.front();

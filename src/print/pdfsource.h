@@ -28,6 +28,8 @@ public:
     bool Read(int number, TPdfObject* object) const;
     // The first page's dictionary, its number and its media box in points.
     bool FirstPage(int* number, TPdfObject* page, QRectF* mediaBox) const;
+    // The numbers of the pages, in order (of a page tree one level deep, as our writer makes it).
+    QList<int> PageNumbers() const;
 
     // The value of a key at the top level of a dictionary ("/Resources"), as written: a reference, a number,
     // a name, an array or a dictionary. Empty when the key is missing.

@@ -8,11 +8,13 @@
 #include "print/report.h"
 
 #include <QImageReader>
+#include <QPicture>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
 
 #include <algorithm>
+#include <cstring>
 
 namespace qm {
 
@@ -187,6 +189,15 @@ void TLabelPrinter::PrintLabels(TKReport& report)
         if (report.Aborted())
             return;
     }
+    // A merge onto a target that keeps drawings: what every card shares is drawn once.
+    std::vector<TMergeLayer> layers;
+    if (mJob.PrintMode && merging && !mJob.OutlineTest && haveRecord) {
+        const QSizeF cardSize = g.CardRect(0, 0, rotated, pageHeight).size();
+        layers = MakeMergeLayers(report, cardSize.expandedTo(DrawnCardInches()) + QSizeF(2 * bleed, 2 * bleed),
+                                 QRectF(toCorner, cardSize));
+        if (report.Aborted())
+            return;
+    }
 
     int c = -1;
     int r = 0;
@@ -223,10 +234,21 @@ void TLabelPrinter::PrintLabels(TKReport& report)
         if (mCancelRequested || report.Aborted())
             break;
 
-        if (drawing >= 0)
+        if (drawing >= 0) {
             report.PlaceDrawing(drawing, card.topLeft() - toCorner);
-        else
+        } else if (!layers.empty()) {
+            for (const TMergeLayer& layer : layers) {
+                if (!layer.PerCard) {
+                    report.PlaceDrawing(layer.Drawing, card.topLeft() - toCorner);
+                    continue;
+                }
+                mObjectFilter = [&layer](int object) { return object >= layer.From && object < layer.To; };
+                PrintCard(report, card.topLeft());
+                mObjectFilter = nullptr;
+            }
+        } else {
             PrintPosition(report, card);
+        }
         if (merging) {
             mRecord = nullptr;
             haveRecord = mJob.NextRecord(record);
@@ -273,10 +295,78 @@ void TLabelPrinter::PrintCard(TKReport& report, QPointF origin)
     context.target = TRenderContext::Paper;
     context.background = false; // printed by the page loop, over the card's own size
     context.record = mRecord;
+    context.drawObject = mObjectFilter;
     report.StretchDraw(place, units, [&card, &context, scale](QPainter& painter) {
         painter.translate(kCardBleed * scale, kCardBleed * scale);
         DrawCard(painter, card, context);
     });
+}
+
+std::vector<bool> TLabelPrinter::ObjectsShowingFields() const
+{
+    const TCardModel& card = mUnitCopy ? *mUnitCopy : mCard;
+    // Each object drawn twice: with stand-ins for the personal information and with a record that has no
+    // fields. One that shows a field (a placeholder, a QR code of the person) draws differently; the others
+    // draw alike.
+    QStringList standIns;
+    for (int i = 0; i < kMergePersonalCount; ++i)
+        standIns << QStringLiteral("\u2400%1").arg(i);
+    const TMergeRecord noFields;
+    const int count = int(card.Objects().Objects().size());
+    std::vector<bool> showing(size_t(count), false);
+    for (int i = 0; i < count; ++i) {
+        TRenderContext context;
+        context.target = TRenderContext::Paper;
+        context.background = false;
+        context.personal = standIns;
+        context.drawObject = [i](int object) { return object == i; };
+        QPicture personal, record;
+        {
+            QPainter painter(&personal);
+            DrawCard(painter, card, context);
+        }
+        context.record = &noFields;
+        {
+            QPainter painter(&record);
+            DrawCard(painter, card, context);
+        }
+        showing[size_t(i)] = personal.size() != record.size() ||
+                             std::memcmp(personal.data(), record.data(), personal.size()) != 0;
+    }
+    return showing;
+}
+
+std::vector<TLabelPrinter::TMergeLayer> TLabelPrinter::MakeMergeLayers(TKReport& report, const QSizeF& reach,
+                                                                     const QRectF& card)
+{
+    const std::vector<bool> showing = ObjectsShowingFields();
+    std::vector<TMergeLayer> layers;
+    for (int i = 0; i < int(showing.size()); ++i) {
+        if (layers.empty() || layers.back().PerCard != showing[size_t(i)])
+            layers.push_back(TMergeLayer{showing[size_t(i)], i, i, false, -1});
+        layers.back().To = i + 1;
+    }
+    if (mBackgroundKind != bkNone) {
+        if (layers.empty() || layers.front().PerCard)
+            layers.insert(layers.begin(), TMergeLayer{false, 0, 0, true, -1});
+        layers.front().Background = true;
+    }
+    for (TMergeLayer& layer : layers) {
+        if (layer.PerCard)
+            continue;
+        layer.Drawing = report.MakeDrawing(reach, [&](TKReport& r) {
+            if (layer.Background)
+                PrintBackGround(r, card);
+            if (layer.To > layer.From) {
+                mObjectFilter = [&layer](int object) { return object >= layer.From && object < layer.To; };
+                PrintCard(r, card.topLeft());
+                mObjectFilter = nullptr;
+            }
+        });
+        if (layer.Drawing < 0)
+            return {};
+    }
+    return layers;
 }
 
 void TLabelPrinter::RequestCancel(TKReport& report)

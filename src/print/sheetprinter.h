@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace qm {
 
@@ -143,6 +144,21 @@ private:
     // The card's objects with its top-left corner at origin, in inches from the paper's corner.
     void PrintCard(TKReport& report, QPointF origin);
 
+    // A merge's card in layers, back to front: runs of objects that draw the same for every record (made
+    // once into a drawing of the target, the background art with the first) and runs that show the record's
+    // fields (drawn for each card).
+    struct TMergeLayer
+    {
+        bool PerCard = false;
+        int From = 0, To = 0; // the objects, by their place in the card
+        bool Background = false;
+        int Drawing = -1;
+    };
+    // Which of the card's objects show a field of the record.
+    std::vector<bool> ObjectsShowingFields() const;
+    // The layers with their drawings made; empty when the target keeps no drawings.
+    std::vector<TMergeLayer> MakeMergeLayers(TKReport& report, const QSizeF& reach, const QRectF& card);
+
     const TCardModel& mCard;
     std::unique_ptr<TCardModel> mUnitCopy;
     TLabelJob mJob;
@@ -153,6 +169,7 @@ private:
     QImage mBackground;
     TPicture mBackgroundArt; // vector background art (bkMetafile), drawn as paths
     const TMergeRecord* mRecord = nullptr; // the record of the card being drawn in a merge
+    std::function<bool(int)> mObjectFilter; // the objects PrintCard draws; all when unset
 };
 
 } // namespace qm

@@ -1,0 +1,426 @@
+// PDF page content drawn with a painter: paths, solid fills and strokes and clips (the text is in
+// pdfcontenttext.cpp).
+#include "print/pdfcontentengine.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace qm {
+
+namespace pdfops {
+
+// A length in points to a hundredth, the shortest way.
+void PutNumber(QByteArray& out, double v)
+{
+    long long n = std::llround(v * 100.0);
+    if (n < 0) {
+        out += '-';
+        n = -n;
+    }
+    out += QByteArray::number(n / 100);
+    const int cents = int(n % 100);
+    if (cents) {
+        out += '.';
+        out += char('0' + cents / 10);
+        if (cents % 10)
+            out += char('0' + cents % 10);
+    }
+    out += ' ';
+}
+
+// A factor of a text matrix, to five places.
+void PutScale(QByteArray& out, double v)
+{
+    QByteArray text = QByteArray::number(v, 'f', 5);
+    while (text.endsWith('0'))
+        text.chop(1);
+    if (text.endsWith('.'))
+        text.chop(1);
+    if (text == "-0")
+        text = "0";
+    out += text;
+    out += ' ';
+}
+
+// A colour component (0 to 1) to three places.
+void PutComponent(QByteArray& out, int value)
+{
+    if (value <= 0)
+        out += "0 ";
+    else if (value >= 255)
+        out += "1 ";
+    else
+        out += QByteArray::number(value / 255.0, 'f', 3) + ' ';
+}
+
+QByteArray ColorOperator(const QColor& color, bool stroke)
+{
+    QByteArray out;
+    const QColor rgb = color.toRgb();
+    if (rgb.red() == rgb.green() && rgb.green() == rgb.blue()) {
+        PutComponent(out, rgb.red());
+        out += stroke ? "G\n" : "g\n";
+    } else {
+        PutComponent(out, rgb.red());
+        PutComponent(out, rgb.green());
+        PutComponent(out, rgb.blue());
+        out += stroke ? "RG\n" : "rg\n";
+    }
+    return out;
+}
+
+bool IsSolid(const QBrush& brush)
+{
+    return brush.style() == Qt::SolidPattern;
+}
+
+} // namespace pdfops
+
+using namespace pdfops;
+
+// ---- TPdfContentDevice::Engine ----
+
+
+
+void TPdfContentDevice::Engine::updateState(const QPaintEngineState& s)
+{
+    const DirtyFlags flags = s.state();
+    if (flags & DirtyTransform)
+        mWorld = s.transform();
+    if (flags & DirtyPen)
+        mPen = s.pen();
+    if (flags & DirtyBrush)
+        mBrush = s.brush();
+    if (flags & DirtyOpacity)
+        mOpacityOk = s.opacity() > 0.999;
+    if (flags & DirtyCompositionMode)
+        mCompositionOk = s.compositionMode() == QPainter::CompositionMode_SourceOver;
+    if (flags & DirtyClipEnabled)
+        mClipEnabled = s.isClipEnabled();
+    if (flags & DirtyClipPath)
+        AddClip(s.clipOperation(), s.clipPath());
+    if (flags & DirtyClipRegion) {
+        QPainterPath path;
+        path.addRegion(s.clipRegion());
+        AddClip(s.clipOperation(), path);
+    }
+}
+
+void TPdfContentDevice::Engine::AddClip(Qt::ClipOperation operation, const QPainterPath& logical)
+{
+    if (operation == Qt::NoClip || operation == Qt::ReplaceClip)
+        mClips.clear();
+    if (operation == Qt::NoClip)
+        return;
+    if (operation != Qt::ReplaceClip && operation != Qt::IntersectClip) {
+        mUnsupported = true;
+        return;
+    }
+    Clip clip;
+    clip.Path = ToPoints().map(logical);
+    clip.Id = mNextClipId++;
+    const QRectF box = clip.Path.boundingRect();
+    const int count = clip.Path.elementCount();
+    if (count == 4 || count == 5) {
+        clip.IsRect = true;
+        for (int i = 0; i < count && clip.IsRect; ++i) {
+            const QPainterPath::Element e = clip.Path.elementAt(i);
+            clip.IsRect = !e.isCurveTo() && (qFuzzyCompare(e.x, box.left()) || qFuzzyCompare(e.x, box.right())) &&
+                          (qFuzzyCompare(e.y, box.top()) || qFuzzyCompare(e.y, box.bottom()));
+        }
+        clip.Rect = box;
+    }
+    mClips.push_back(std::move(clip));
+}
+
+void TPdfContentDevice::Engine::Close()
+{
+    if (mOpen)
+        mOut += "Q\n";
+    mOpen = false;
+    mShownClips.clear();
+    mShownFill.clear();
+    mShownStroke.clear();
+    mShownLine.clear();
+}
+
+bool TPdfContentDevice::Engine::Prepare(const QRectF& bounds)
+{
+    std::vector<int> wanted;
+    if (mClipEnabled) {
+        for (const Clip& clip : mClips) {
+            if (clip.IsRect) {
+                if (!clip.Rect.intersects(bounds) && !(bounds.isEmpty() && clip.Rect.contains(bounds.center())))
+                    return false;
+                if (clip.Rect.adjusted(-0.005, -0.005, 0.005, 0.005).contains(bounds))
+                    continue;
+            } else if (clip.Path.contains(bounds)) {
+                continue;
+            }
+            wanted.push_back(clip.Id);
+        }
+    }
+    if (mOpen && wanted == mShownClips)
+        return true;
+    Close();
+    mOut += "q\n";
+    mOpen = true;
+    // Rectangles cut as their common part; other outlines one after the other.
+    QRectF rect;
+    bool haveRect = false;
+    for (const Clip& clip : mClips) {
+        if (std::find(wanted.begin(), wanted.end(), clip.Id) == wanted.end())
+            continue;
+        if (clip.IsRect) {
+            rect = haveRect ? rect.intersected(clip.Rect) : clip.Rect;
+            haveRect = true;
+            continue;
+        }
+        PutPath(clip.Path);
+        mOut += clip.Path.fillRule() == Qt::OddEvenFill ? "W* n\n" : "W n\n";
+    }
+    if (haveRect) {
+        PutNumber(mOut, rect.left());
+        PutNumber(mOut, rect.top());
+        PutNumber(mOut, rect.width());
+        PutNumber(mOut, rect.height());
+        mOut += "re W n\n";
+    }
+    mShownClips = std::move(wanted);
+    return true;
+}
+
+void TPdfContentDevice::Engine::PutPath(const QPainterPath& path)
+{
+    const int count = path.elementCount();
+    QPointF start;
+    int inSubpath = 0;
+    for (int i = 0; i < count; ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            start = e;
+            inSubpath = 1;
+            PutNumber(mOut, e.x);
+            PutNumber(mOut, e.y);
+            mOut += "m\n";
+        } else if (e.isLineTo()) {
+            PutNumber(mOut, e.x);
+            PutNumber(mOut, e.y);
+            mOut += "l\n";
+            ++inSubpath;
+        } else if (e.isCurveTo() && i + 2 < count) {
+            for (int k = 0; k < 3; ++k) {
+                const QPainterPath::Element c = path.elementAt(i + k);
+                PutNumber(mOut, c.x);
+                PutNumber(mOut, c.y);
+            }
+            mOut += "c\n";
+            i += 2;
+            ++inSubpath;
+        }
+        // A figure that comes back to where it started is closed, so that its corner there is joined.
+        const bool last = i + 1 >= count || path.elementAt(i + 1).isMoveTo();
+        if (last && inSubpath > 2 && QPointF(path.elementAt(i)) == start)
+            mOut += "h\n";
+    }
+}
+
+bool TPdfContentDevice::Engine::PaintSupported(bool fill, bool stroke)
+{
+    if (!mOpacityOk || !mCompositionOk || (fill && (!IsSolid(mBrush) || mBrush.color().alpha() != 255)) ||
+        (stroke && (!IsSolid(mPen.brush()) || mPen.color().alpha() != 255))) {
+        mUnsupported = true;
+        return false;
+    }
+    return true;
+}
+
+void TPdfContentDevice::Engine::Shape(const QPainterPath& logical, bool fill)
+{
+    const bool stroke = mPen.style() != Qt::NoPen;
+    if ((!fill && !stroke) || logical.isEmpty() || !PaintSupported(fill, stroke))
+        return;
+    const QTransform toPoints = ToPoints();
+    const QPainterPath path = toPoints.map(logical);
+    double width = 0;
+    if (stroke) {
+        const double w = mPen.widthF();
+        width = mPen.isCosmetic() ? w * mUnit : w * std::sqrt(std::abs(toPoints.determinant()));
+    }
+    const double reach = stroke ? std::max(width, mUnit) * (mPen.joinStyle() == Qt::MiterJoin ? 5 : 1) : 0;
+    if (!Prepare(path.boundingRect().adjusted(-reach, -reach, reach, reach)))
+        return;
+    if (fill) {
+        const QByteArray op = ColorOperator(mBrush.color(), false);
+        if (op != mShownFill)
+            mOut += op;
+        mShownFill = op;
+    }
+    if (stroke) {
+        const QByteArray op = ColorOperator(mPen.color(), true);
+        if (op != mShownStroke)
+            mOut += op;
+        mShownStroke = op;
+        QByteArray line;
+        PutNumber(line, width);
+        line += "w ";
+        const Qt::PenCapStyle cap = mPen.capStyle();
+        line += cap == Qt::FlatCap ? "0 J " : cap == Qt::RoundCap ? "1 J " : "2 J ";
+        const Qt::PenJoinStyle join = mPen.joinStyle();
+        line += join == Qt::RoundJoin ? "1 j " : join == Qt::BevelJoin ? "2 j " : "0 j ";
+        if (join == Qt::MiterJoin || join == Qt::SvgMiterJoin) {
+            PutNumber(line, std::max(1.0, mPen.miterLimit()));
+            line += "M ";
+        }
+        line += '[';
+        if (mPen.style() != Qt::SolidLine) {
+            const double unit = width > 0 ? width : mUnit;
+            for (const double dash : mPen.dashPattern())
+                PutNumber(line, dash * unit);
+        }
+        line += "] 0 d\n";
+        if (line != mShownLine)
+            mOut += line;
+        mShownLine = line;
+    }
+    PutPath(path);
+    const bool evenOdd = path.fillRule() == Qt::OddEvenFill;
+    mOut += fill && stroke ? (evenOdd ? "B*\n" : "B\n") : fill ? (evenOdd ? "f*\n" : "f\n") : "S\n";
+}
+
+void TPdfContentDevice::Engine::drawPolygon(const QPointF* points, int count, PolygonDrawMode mode)
+{
+    if (count < 2)
+        return;
+    QPainterPath path;
+    path.setFillRule(mode == OddEvenMode ? Qt::OddEvenFill : Qt::WindingFill);
+    path.addPolygon(QPolygonF(QList<QPointF>(points, points + count)));
+    if (mode != PolylineMode)
+        path.closeSubpath();
+    Shape(path, mode != PolylineMode && mBrush.style() != Qt::NoBrush);
+}
+
+void TPdfContentDevice::Engine::drawPolygon(const QPoint* points, int count, PolygonDrawMode mode)
+{
+    QList<QPointF> list;
+    list.reserve(count);
+    for (int i = 0; i < count; ++i)
+        list.append(points[i]);
+    drawPolygon(list.constData(), count, mode);
+}
+
+void TPdfContentDevice::Engine::drawRects(const QRectF* rects, int count)
+{
+    QPainterPath path;
+    for (int i = 0; i < count; ++i)
+        path.addRect(rects[i]);
+    Shape(path, mBrush.style() != Qt::NoBrush);
+}
+
+void TPdfContentDevice::Engine::drawRects(const QRect* rects, int count)
+{
+    QPainterPath path;
+    for (int i = 0; i < count; ++i)
+        path.addRect(QRectF(rects[i]));
+    Shape(path, mBrush.style() != Qt::NoBrush);
+}
+
+void TPdfContentDevice::Engine::drawLines(const QLineF* lines, int count)
+{
+    QPainterPath path;
+    for (int i = 0; i < count; ++i) {
+        path.moveTo(lines[i].p1());
+        path.lineTo(lines[i].p2());
+    }
+    Shape(path, false);
+}
+
+void TPdfContentDevice::Engine::drawLines(const QLine* lines, int count)
+{
+    QPainterPath path;
+    for (int i = 0; i < count; ++i) {
+        path.moveTo(lines[i].p1());
+        path.lineTo(lines[i].p2());
+    }
+    Shape(path, false);
+}
+
+void TPdfContentDevice::Engine::drawEllipse(const QRectF& rect)
+{
+    QPainterPath path;
+    path.addEllipse(rect);
+    Shape(path, mBrush.style() != Qt::NoBrush);
+}
+
+// ---- TPdfContentDevice ----
+
+TPdfContentDevice::TPdfContentDevice(const QSizeF& points, int resolution, TPdfFontSet& fonts)
+    : mEngine(std::make_unique<Engine>(points, resolution, fonts)), mPoints(points), mResolution(resolution)
+{}
+
+TPdfContentDevice::~TPdfContentDevice() = default;
+
+QPaintEngine* TPdfContentDevice::paintEngine() const
+{
+    return mEngine.get();
+}
+
+QByteArray TPdfContentDevice::TakeContent()
+{
+    return mEngine->Take();
+}
+
+qsizetype TPdfContentDevice::MarkSize() const
+{
+    return mEngine->Mark();
+}
+
+void TPdfContentDevice::DropSince(qsizetype mark)
+{
+    mEngine->Drop(mark);
+}
+
+bool TPdfContentDevice::Unsupported() const
+{
+    return mEngine->mUnsupported;
+}
+
+void TPdfContentDevice::ClearUnsupported()
+{
+    mEngine->mUnsupported = false;
+}
+
+int TPdfContentDevice::metric(PaintDeviceMetric metric) const
+{
+    switch (metric) {
+    case PdmWidth:
+        return int(std::lround(mPoints.width() * mResolution / 72.0));
+    case PdmHeight:
+        return int(std::lround(mPoints.height() * mResolution / 72.0));
+    case PdmWidthMM:
+        return int(std::lround(mPoints.width() * 25.4 / 72.0));
+    case PdmHeightMM:
+        return int(std::lround(mPoints.height() * 25.4 / 72.0));
+    case PdmNumColors:
+        return INT_MAX;
+    case PdmDepth:
+        return 32;
+    case PdmDpiX:
+    case PdmDpiY:
+    case PdmPhysicalDpiX:
+    case PdmPhysicalDpiY:
+        return mResolution;
+    case PdmDevicePixelRatio:
+        return 1;
+    case PdmDevicePixelRatioScaled:
+        return int(QPaintDevice::devicePixelRatioFScale());
+    default:
+        break;
+    }
+    return 0;
+}
+
+} // namespace qm

@@ -1,0 +1,46 @@
+// TPdfContentDevice: a paint device whose drawing becomes the operators of a PDF page's content, with the
+// glyphs of its text gathered per font (TPdfFontSet, pdffonts.h) to be embedded once for a whole job.
+#pragma once
+
+#include <QByteArray>
+#include <QPaintDevice>
+#include <QSizeF>
+
+#include <memory>
+
+namespace qm {
+
+class TPdfFontSet;
+
+// Drawing onto a page of the given size in points, at the given resolution (device pixels per inch, the
+// page's top-left corner at the origin). Solid pens and brushes, paths, clips and text become PDF operators;
+// anything else (pictures, gradients, patterns, transparency) marks the drawing unsupported, and whoever
+// draws then takes another way for it.
+class TPdfContentDevice : public QPaintDevice
+{
+public:
+    TPdfContentDevice(const QSizeF& points, int resolution, TPdfFontSet& fonts);
+    ~TPdfContentDevice() override;
+
+    QPaintEngine* paintEngine() const override;
+
+    // The operators drawn since the last call, their graphics state closed; the next drawing starts afresh.
+    QByteArray TakeContent();
+    // A mark to go back to: MarkSize, then DropSince to throw away what was drawn after it.
+    qsizetype MarkSize() const;
+    void DropSince(qsizetype mark);
+    // Something was drawn that this device cannot put into operators; ClearUnsupported starts again.
+    bool Unsupported() const;
+    void ClearUnsupported();
+
+protected:
+    int metric(PaintDeviceMetric metric) const override;
+
+private:
+    class Engine;
+    std::unique_ptr<Engine> mEngine;
+    QSizeF mPoints;
+    int mResolution;
+};
+
+} // namespace qm

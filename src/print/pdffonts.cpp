@@ -1,0 +1,123 @@
+// The fonts of a job's own page content: glyph numbers and widths per face, and each face's subset made by
+// Qt's PDF writer.
+#include "print/pdffonts.h"
+
+#include <QBuffer>
+#include <QGlyphRun>
+#include <QHash>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRawFont>
+
+#include <algorithm>
+#include <cmath>
+
+namespace qm {
+
+// ---- TPdfFontSet ----
+
+struct TPdfFontSet::FaceData
+{
+    QRawFont Font;      // as first met
+    QRawFont Design;    // at the size of its design units
+    QByteArray Key;
+    QHash<quint32, quint16> Numbers;
+    std::vector<quint32> Glyphs; // by number
+    std::vector<double> Widths;  // by number
+};
+
+TPdfFontSet::TPdfFontSet() = default;
+TPdfFontSet::~TPdfFontSet() = default;
+
+int TPdfFontSet::Face(const QRawFont& font)
+{
+    const QByteArray key = font.familyName().toUtf8() + '\0' + font.styleName().toUtf8() + '\0' +
+                           QByteArray::number(font.weight()) + '\0' + QByteArray::number(int(font.style()));
+    for (size_t i = 0; i < mFaces.size(); ++i) {
+        if (mFaces[i]->Key == key)
+            return int(i);
+    }
+    auto face = std::make_unique<FaceData>();
+    face->Font = font;
+    face->Design = font;
+    face->Design.setPixelSize(std::max(16.0, font.unitsPerEm()));
+    face->Key = key;
+    mFaces.push_back(std::move(face));
+    Glyph(int(mFaces.size()) - 1, 0);
+    return int(mFaces.size()) - 1;
+}
+
+quint16 TPdfFontSet::Glyph(int index, quint32 glyph)
+{
+    FaceData& face = *mFaces[size_t(index)];
+    const auto found = face.Numbers.constFind(glyph);
+    if (found != face.Numbers.constEnd())
+        return *found;
+    if (face.Glyphs.size() >= 0xFFFF)
+        return 0;
+    const quint16 number = quint16(face.Glyphs.size());
+    face.Numbers.insert(glyph, number);
+    face.Glyphs.push_back(glyph);
+    QPointF advance;
+    face.Design.advancesForGlyphIndexes(&glyph, &advance, 1);
+    face.Widths.push_back(std::round(advance.x() * 100000.0 / face.Design.pixelSize()) / 100.0);
+    return number;
+}
+
+double TPdfFontSet::Width(int face, quint16 number) const
+{
+    const auto& widths = mFaces[size_t(face)]->Widths;
+    return number < widths.size() ? widths[number] : 0;
+}
+
+int TPdfFontSet::FaceCount() const
+{
+    return int(mFaces.size());
+}
+
+int TPdfFontSet::GlyphCount(int face) const
+{
+    return int(mFaces[size_t(face)]->Glyphs.size());
+}
+
+QByteArray TPdfFontSet::WidthArray(int face) const
+{
+    QByteArray out("[0 [");
+    for (const double w : mFaces[size_t(face)]->Widths)
+        out += QByteArray::number(w, 'g', 8) + ' ';
+    out.chop(1);
+    return out + "]]";
+}
+
+QByteArray TPdfFontSet::SubsetDocument(int index) const
+{
+    const FaceData& face = *mFaces[size_t(index)];
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(72);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        QPainter painter(&writer);
+        // Qt's writer numbers a subset's glyphs in the order it first meets them, after the missing glyph:
+        // drawn in the job's order they get the job's numbers.
+        QList<quint32> glyphs(face.Glyphs.begin() + 1, face.Glyphs.end());
+        QList<QPointF> positions;
+        positions.reserve(glyphs.size());
+        for (qsizetype i = 0; i < glyphs.size(); ++i)
+            positions.append(QPointF(double(i % 40) * 12.0, double(i / 40) * 14.0));
+        QRawFont font = face.Font;
+        font.setPixelSize(12);
+        QGlyphRun run;
+        run.setRawFont(font);
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(positions);
+        if (!glyphs.isEmpty())
+            painter.drawGlyphRun(QPointF(20, 20), run);
+    }
+    return buffer.data();
+}
+
+} // namespace qm
