@@ -255,9 +255,12 @@ bool TKPdfReport::EndDocument()
         return false;
     bool ok = EndPage();
     // The fonts of the pages' own text, each subset holding every glyph the job used.
-    for (int face = 0; ok && face < mFonts->FaceCount(); ++face)
+    for (int face = 0; ok && face < mFonts->FaceCount(); ++face) {
+        if (!mFonts->Used(face) || !mFonts->Embeddable(face))
+            continue;
         ok = mJob->AddFont(TPdfFontSet::ResourceName(face), mFonts->SubsetDocument(face), mFonts->GlyphCount(face),
                            mFonts->WidthArray(face));
+    }
     ok = ok && mJob->Finish();
     if (!ok && ErrorString().isEmpty())
         SetError(mJob->ErrorString().isEmpty() ? QStringLiteral("the document could not be finished")

@@ -87,6 +87,12 @@ void TPdfContentDevice::Engine::drawTextItem(const QPointF& p, const QTextItem& 
     const Shaped& shaped = LaidOut(item);
     if (shaped.Runs.empty())
         return;
+    for (const Shaped::Run& run : shaped.Runs) {
+        if (!mFonts.Embeddable(run.Face)) {
+            mUnsupported = true;
+            return;
+        }
+    }
     const QTransform toPoints = ToPoints();
     if (!Prepare(toPoints.mapRect(shaped.Box.translated(p))))
         return;

@@ -23,6 +23,8 @@ struct TPdfFontSet::FaceData
     QRawFont Font;      // as first met
     QRawFont Design;    // at the size of its design units
     QByteArray Key;
+    bool Embeddable = true;
+    bool Used = false;
     QHash<quint32, quint16> Numbers;
     std::vector<quint32> Glyphs; // by number
     std::vector<double> Widths;  // by number
@@ -44,14 +46,20 @@ int TPdfFontSet::Face(const QRawFont& font)
     face->Design = font;
     face->Design.setPixelSize(std::max(16.0, font.unitsPerEm()));
     face->Key = key;
+    // The OS/2 table's embedding flags: "restricted", or bitmaps only.
+    const QByteArray os2 = font.fontTable("OS/2");
+    const int flags = os2.size() >= 10 ? (uchar(os2[8]) << 8) | uchar(os2[9]) : 0;
+    face->Embeddable = flags != 2 && !(flags & 0x200);
     mFaces.push_back(std::move(face));
     Glyph(int(mFaces.size()) - 1, 0);
+    mFaces.back()->Used = false; // until the pages show a glyph of it
     return int(mFaces.size()) - 1;
 }
 
 quint16 TPdfFontSet::Glyph(int index, quint32 glyph)
 {
     FaceData& face = *mFaces[size_t(index)];
+    face.Used = true;
     const auto found = face.Numbers.constFind(glyph);
     if (found != face.Numbers.constEnd())
         return *found;
@@ -70,6 +78,16 @@ double TPdfFontSet::Width(int face, quint16 number) const
 {
     const auto& widths = mFaces[size_t(face)]->Widths;
     return number < widths.size() ? widths[number] : 0;
+}
+
+bool TPdfFontSet::Embeddable(int face) const
+{
+    return mFaces[size_t(face)]->Embeddable;
+}
+
+bool TPdfFontSet::Used(int face) const
+{
+    return mFaces[size_t(face)]->Used;
 }
 
 int TPdfFontSet::FaceCount() const
@@ -114,8 +132,14 @@ QByteArray TPdfFontSet::SubsetDocument(int index) const
         run.setRawFont(font);
         run.setGlyphIndexes(glyphs);
         run.setPositions(positions);
-        if (!glyphs.isEmpty())
-            painter.drawGlyphRun(QPointF(20, 20), run);
+        if (glyphs.isEmpty()) {
+            // Only the missing glyph: the subset holds just that.
+            glyphs.append(0);
+            positions.append(QPointF());
+            run.setGlyphIndexes(glyphs);
+            run.setPositions(positions);
+        }
+        painter.drawGlyphRun(QPointF(20, 20), run);
     }
     return buffer.data();
 }

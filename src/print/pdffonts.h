@@ -29,6 +29,11 @@ public:
     // say.
     double Width(int face, quint16 number) const;
     int FaceCount() const;
+    // Whether the face's licence lets it be embedded (as Qt's writer decides); text in a face that may not
+    // be embedded is drawn by Qt's writer instead, as outlines.
+    bool Embeddable(int face) const;
+    // Whether the pages show a glyph of the face.
+    bool Used(int face) const;
     // The face's subset as a one-page document of Qt's PDF writer that uses every glyph once, in order.
     QByteArray SubsetDocument(int face) const;
     // The face's glyph count (the missing glyph included).
