@@ -1,5 +1,6 @@
 // Metafile drawing state and drawing calls: the object table, the mapping, shapes and text runs.
 #include "files/metafilegdi.h"
+#include "files/metafileraster.h"
 
 #include <QPainter>
 #include <QPainterPathStroker>
@@ -30,6 +31,8 @@ Canvas::Canvas(QPainter& painter, const QRectF& deviceFrame, const QRectF& targe
     mPainter.setWorldTransform(mBase);
     mPainter.setRenderHint(QPainter::Antialiasing);
     mPainter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (QImage* image = CoverageFill::Target(mPainter))
+        mFill = std::make_unique<CoverageFill>(*image, mPainter.deviceTransform());
     dc.pen.type = GdiObject::Pen;
     dc.brush.type = GdiObject::Brush;
     dc.brush.color = Qt::white;
@@ -227,7 +230,9 @@ void Canvas::Emit(const QPainterPath& device, bool fill, bool stroke)
     path.setFillRule(dc.polyFillMode == 2 ? Qt::WindingFill : Qt::OddEvenFill);
     if (fill) {
         const QBrush brush = DeviceBrush(dc.brush);
-        if (brush.style() != Qt::NoBrush) {
+        if (brush.style() == Qt::SolidPattern && FastFill(path, brush.color())) {
+            // filled
+        } else if (brush.style() != Qt::NoBrush) {
             if (dc.brush.brushStyle == 2 && dc.bkMode == 2)
                 mPainter.fillPath(path, dc.bkColor);
             mPainter.fillPath(path, brush);
@@ -235,10 +240,35 @@ void Canvas::Emit(const QPainterPath& device, bool fill, bool stroke)
     }
     if (stroke) {
         const QPen pen = DevicePen();
-        if (pen.style() != Qt::NoPen)
+        if (pen.style() == Qt::SolidLine && FastStroke(path, pen)) {
+            // stroked
+        } else if (pen.style() != Qt::NoPen) {
             mPainter.strokePath(path, pen);
+        }
     }
     EndDraw();
+}
+
+bool Canvas::FastFill(const QPainterPath& device, const QColor& color)
+{
+    return mFill && !dc.hasClip && mFill->Fill(device, device.fillRule(), color);
+}
+
+bool Canvas::FastStroke(const QPainterPath& device, const QPen& pen)
+{
+    // Pens of a pixel or less are drawn by the painter as hairlines, which look different from an outline
+    // filled; those stay with the painter (they are cheap there).
+    if (!mFill || dc.hasClip || pen.widthF() * mFill->Scale() <= 1)
+        return false;
+    const QTransform& toPixels = mFill->ToPixels();
+    if (toPixels.type() <= QTransform::TxScale && qFuzzyCompare(std::abs(toPixels.m11()), std::abs(toPixels.m22()))) {
+        // Outlined in pixels, as the painter does, so that curves are followed as closely as there.
+        QPen scaled = pen;
+        scaled.setWidthF(pen.widthF() * std::abs(toPixels.m11()));
+        return mFill->Fill(QPainterPathStroker(scaled).createStroke(toPixels.map(device)), Qt::WindingFill,
+                           pen.color(), true);
+    }
+    return mFill->Fill(QPainterPathStroker(pen).createStroke(device), Qt::WindingFill, pen.color());
 }
 
 void Canvas::MoveTo(QPointF p)

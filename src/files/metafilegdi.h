@@ -11,11 +11,14 @@
 #include <QPolygonF>
 #include <QTransform>
 
+#include <memory>
 #include <vector>
 
 class QPainter;
 
 namespace qm::metafile {
+
+class CoverageFill;
 
 // Bounded little-endian reads from a byte range: a read past the end gives 0 and marks the range failed.
 class Bytes
@@ -192,6 +195,9 @@ public:
 
 private:
     void Emit(const QPainterPath& device, bool fill, bool stroke);
+    // Filling and stroking straight into the image drawn on, when that can be done (false when not).
+    bool FastFill(const QPainterPath& device, const QColor& color);
+    bool FastStroke(const QPainterPath& device, const QPen& pen);
     QPen DevicePen() const;
     QBrush DeviceBrush(const GdiObject& brush) const;
     double DeviceScale() const;
@@ -209,6 +215,7 @@ private:
     bool mInPath = false;
     QPainterPath mPath; // device units
     qint64 mOperations = 0;
+    std::unique_ptr<CoverageFill> mFill; // null when drawing through the painter only
 };
 
 } // namespace qm::metafile
