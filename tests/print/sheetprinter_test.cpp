@@ -455,3 +455,34 @@ TEST(PageLoop, CancelEndsTheJobAndPutsThePanelBack)
 }
 
 } // namespace
+
+namespace {
+
+// A merge of count records from position 4 of the default sheet: the pages and where each card lies.
+TEST(PageLoop, MergeRecordsFillPositionsFromTheStartSheetAfterSheet)
+{
+    const std::vector<QPointF> sheet = DefaultSheetOrigins();
+    for (const int count : {1, 7, 8, 10, 11, 17, 23}) {
+        Fixture f;
+        TKRecordingReport report;
+        TLabelJob job;
+        job.StartPosition = 4;
+        int given = 0;
+        job.NextRecord = [&given, count](TMergeRecord& record) {
+            if (given == count)
+                return false;
+            ++given;
+            record.Clear();
+            return true;
+        };
+        ASSERT_EQ(f.Run(report, job), joFinished) << count;
+        EXPECT_EQ(given, count);
+        // Positions 1 to 3 of the first sheet stay blank: count + 3 positions of ten.
+        EXPECT_EQ(int(report.Pages().size()), (count + 3 + 9) / 10) << count;
+        ASSERT_EQ(int(f.origins.size()), count) << count;
+        for (int i = 0; i < count; ++i)
+            ExpectNear(f.origins[size_t(i)], sheet[size_t((i + 3) % 10)], "card", count * 100 + i);
+    }
+}
+
+} // namespace
