@@ -231,7 +231,8 @@ void CoverageFill::Accumulate(double x0, double y0, double x1, double y1, float 
         const float d = float(dy) * dir;
         const double a = std::min(x, xNext), b = std::max(x, xNext);
         const int ai = int(a);
-        const int bi = int(std::ceil(b));
+        int bi = int(b); // b is not negative: rounded up by hand, cheaper than a call
+        bi += bi < b;
         float* row = &mCells[size_t(y) * size_t(mStride)];
         int last;
         if (bi <= ai + 1) {
@@ -292,7 +293,14 @@ void CoverageFill::Sweep(quint32 color, bool evenOdd)
             row[x] = 0;
             // The pixels up to the next change share this coverage.
             int end = x + 1;
-            // Two cells at a time while both are empty, then one.
+            // Eight cells at a time while all are empty, then two, then one.
+            while (end + 7 <= last) {
+                quint64 words[4];
+                std::memcpy(words, row + end, sizeof words);
+                if ((words[0] | words[1] | words[2] | words[3]) != 0)
+                    break;
+                end += 8;
+            }
             while (end < last) {
                 quint64 pair;
                 std::memcpy(&pair, row + end, sizeof pair);
