@@ -11,6 +11,7 @@
 #include "objects/text/richtextlayout.h"
 #include "objects/text/supertext.h"
 
+#include "print/pdfutil.h"
 #include "testutil.h"
 
 #include <QImage>
@@ -207,4 +208,65 @@ TEST(MergeFields, RichTextShowsTheValuesInTheFormatOfTheirRuns)
     const int laidOut = layout.Layouts();
     layout.Update(merged, QSize(180, 120), 1.0f, Personal(), &record);
     EXPECT_EQ(layout.Layouts(), laidOut); // the same values: no new layout
+}
+
+TEST(MergeFields, ALongValueWidensItsLabelAboutItsAlignmentInsteadOfBeingCut)
+{
+    // Labels sized for a short name; in a merge a long one prints whole, as typing it would grow the label:
+    // to the right of a left-aligned label, about the middle of a centred one, to the left of a right-aligned
+    // one. On screen and in a plain print the box stays as it is.
+    const QString name = QStringLiteral("Bartholomew Longname-Smith");
+    const auto card = [](const QString& caption, bool grow) {
+        auto model = std::make_unique<TCardModel>();
+        model->SetSize(QSize(336, 192));
+        const TAlignment alignments[] = {taLeftJustify, taCenter, taRightJustify};
+        for (int i = 0; i < 3; ++i) {
+            auto* label = static_cast<TKPLabel*>(model->Objects().Add(std::make_unique<TKPLabel>()));
+            label->SetBounds(130, 10 + 40 * i, 70, 30);
+            label->SetAlignment(alignments[i]);
+            label->SetCaption(caption);
+            if (grow)
+                label->AutoGrow();
+        }
+        model->LayOutObjects();
+        return model;
+    };
+    const auto draw = [](const TCardModel& model, const TMergeRecord* record) {
+        QImage image(336, 192, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        TRenderContext context;
+        context.target = TRenderContext::Paper;
+        context.record = record;
+        DrawCard(painter, model, context);
+        return image;
+    };
+    TMergeRecord record;
+    record.Add(QStringLiteral("Name"), name);
+    const auto merged = card(QStringLiteral("{Name}"), false);
+    const QImage image = draw(*merged, &record);
+    const QRect left = qmtest::InkBox(image, QRect(0, 10, 336, 30));
+    const QRect centre = qmtest::InkBox(image, QRect(0, 50, 336, 30));
+    const QRect right = qmtest::InkBox(image, QRect(0, 90, 336, 30));
+    ASSERT_FALSE(left.isEmpty());
+    EXPECT_GT(left.width(), 120);
+    EXPECT_NEAR(left.left(), 130, 3);
+    EXPECT_NEAR(centre.center().x(), 165, 3);
+    EXPECT_EQ(centre.width(), left.width());
+    EXPECT_NEAR(right.right(), 199, 12); // the space after the text stays inside the box
+    EXPECT_LT(right.left(), 130 - 40);
+    // The left-aligned label prints as the value typed in and grown.
+    const auto typed = card(name, true);
+    const QImage typedImage = draw(*typed, nullptr);
+    EXPECT_EQ(image.copy(0, 10, 336, 30), typedImage.copy(0, 10, 336, 30));
+
+    // Without a merge the box cuts the text as on screen.
+    const auto plain = card(QStringLiteral("{Company}"), false);
+    TCardModel& model = *plain;
+    QStringList personal(10, QString());
+    personal[1] = name;
+    model.SetPersonalStrings(personal);
+    const QImage cut = draw(model, nullptr);
+    const QRect cutLeft = qmtest::InkBox(cut, QRect(0, 10, 336, 30));
+    EXPECT_LE(cutLeft.right(), 200);
 }

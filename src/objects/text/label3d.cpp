@@ -248,10 +248,10 @@ QFont TKBaseLabel::DrawingFont() const
 }
 
 TLabelLayout TKBaseLabel::LayOutCaption(const QFont& font, const QString& caption,
-                                        std::unique_ptr<TCaptionRuns>* runs) const
+                                        std::unique_ptr<TCaptionRuns>* runs, QSize box) const
 {
     TLabelLayoutInput in;
-    in.box = QSize(Width(), Height());
+    in.box = box.isValid() ? box : QSize(Width(), Height());
     in.angle = mAngle;
     in.alignment = mAlignment;
     in.shadowOffset = mShadowOffset;
@@ -295,10 +295,6 @@ void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
         return;
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
-    if (context.OnPaper())
-        p.setClipRect(QRect(0, 0, Width(), Height()), Qt::IntersectClip);
-    if (!mTransparent)
-        p.fillRect(QRect(0, 0, Width(), Height()), ToQColor(mBackColor));
 
     const QFont font = DrawingFont();
     const QString drawn = DrawnCaption();
@@ -307,10 +303,31 @@ void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
     const QString caption = context.ShownText(drawn);
     TLabelLayout shownLayout;
     const TLabelLayout* layout = &mLayout;
+    QRect box(0, 0, Width(), Height());
     if (caption.size() != drawn.size() || (caption.constData() != drawn.constData() && caption != drawn)) {
         shownLayout = LayOutCaption(font, caption, nullptr);
         layout = &shownLayout;
+        // In a merge a value longer than the box widens it as typing it would, about the side the text is
+        // aligned to, so that a long name is printed whole rather than cut at the box.
+        if (context.record && mAngle == 0) {
+            const int wanted = MergedBoxWidth(shownLayout);
+            if (wanted > box.width()) {
+                const int grow = wanted - box.width();
+                box.setWidth(wanted);
+                if (mAlignment == taRightJustify)
+                    box.moveLeft(-grow);
+                else if (mAlignment == taCenter)
+                    box.moveLeft(-grow / 2);
+                shownLayout = LayOutCaption(font, caption, nullptr, box.size());
+            }
+        }
     }
+    p.translate(box.topLeft());
+    box.moveTopLeft(QPoint(0, 0));
+    if (context.OnPaper())
+        p.setClipRect(box, Qt::IntersectClip);
+    if (!mTransparent)
+        p.fillRect(box, ToQColor(mBackColor));
     const int ascent = QFontMetrics(font).ascent();
     // A long caption draws only the runs that reach what can be seen of each copy.
     std::unique_ptr<TCaptionRuns> measured;
@@ -356,9 +373,18 @@ void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(Qt::NoBrush);
         // A one-pixel outline on the box's outermost pixels.
-        p.drawRect(QRect(0, 0, Width() - 1, Height() - 1));
+        p.drawRect(QRect(0, 0, box.width() - 1, box.height() - 1));
     }
     p.restore();
+}
+
+int TKBaseLabel::MergedBoxWidth(const TLabelLayout& shown) const
+{
+    // As typing grows a label: room before the text, the text and five spaces.
+    const int spaces = QFontMetrics(DrawingFont()).horizontalAdvance(QStringLiteral("    "));
+    const qint64 wanted = qint64(std::max({shown.mainRect.left, shown.shadowRect.left, shown.highlightRect.left})) +
+                          shown.textWidth + spaces;
+    return int(std::min<qint64>(wanted, 1 << 20));
 }
 
 bool TKBaseLabel::ChooseFont()

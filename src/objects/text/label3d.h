@@ -107,9 +107,12 @@ public:
     virtual bool ChooseFont();
 
 private:
-    // Places a caption in the label's box as the layout does; a long caption's runs go to *runs when given.
-    TLabelLayout LayOutCaption(const QFont& font, const QString& caption,
-                               std::unique_ptr<TCaptionRuns>* runs) const;
+    // Places a caption in the label's box (or in box, when valid) as the layout does; a long caption's runs go
+    // to *runs when given.
+    TLabelLayout LayOutCaption(const QFont& font, const QString& caption, std::unique_ptr<TCaptionRuns>* runs,
+                               QSize box = QSize()) const;
+    // The width a merged value wants, as typing it would grow the label.
+    int MergedBoxWidth(const TLabelLayout& shown) const;
 
     TAlignment mAlignment = taLeftJustify;
     int mDepthHighlight = 0;
