@@ -4,6 +4,7 @@
 #include "design/dialogbar_ui.h"
 #include "platform/helptopics.h"
 #include "print/mergefeed.h"
+#include "print/sheetpicture_ui.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -17,8 +18,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -40,47 +39,6 @@ QString CellText(const QString& value)
 }
 
 } // namespace
-
-// The sheet at a fifth of its size: the positions before the first card grey (already used), the ones the
-// merge fills red. A click picks the first card's position.
-class TMergeDialog::StartPicture : public QWidget
-{
-public:
-    explicit StartPicture(TMergeDialog& dialog) : QWidget(&dialog), mDialog(dialog)
-    {
-        setObjectName(QStringLiteral("StartPicture"));
-        const QRect paper = dialog.mSheet.PaperRect();
-        setFixedSize(paper.right() + TSheetSelection::kPictureOffset + 2,
-                     paper.bottom() + TSheetSelection::kPictureOffset + 2);
-        setCursor(Qt::PointingHandCursor);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        const TSheetSelection& s = mDialog.mSheet;
-        const int start = mDialog.mMerge.StartPosition();
-        QPainter p(this);
-        p.setPen(QPen(Qt::black, 0));
-        auto box = [&p](const QRect& r, const QColor& fill) {
-            p.setBrush(fill);
-            p.drawRect(r.adjusted(0, 0, -1, -1));
-        };
-        box(s.PaperRect(), Qt::white);
-        for (int i = 0; i < s.PositionCount(); ++i)
-            box(s.PositionRect(i), i + 1 < start ? QColor(Qt::lightGray) : QColor(Qt::red));
-    }
-
-    void mousePressEvent(QMouseEvent* event) override
-    {
-        const int index = mDialog.mSheet.PositionAt(event->position().toPoint());
-        if (index >= 0)
-            mDialog.SetStartPosition(index + 1);
-    }
-
-private:
-    TMergeDialog& mDialog;
-};
 
 TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWidget* parent)
     : QDialog(parent), mMerge(merge), mSheet(layout, TSheetPositions(), 96)
@@ -158,7 +116,19 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
 
     // Where the first card goes.
     auto* sheetBox = new QGroupBox(QStringLiteral("First sheet"), this);
-    mPicture = new StartPicture(*this);
+    // The positions before the first card grey (already used), the ones the merge fills red; a click picks
+    // the first card's position.
+    mPicture = new TSheetPicture(mSheet, this);
+    mPicture->setObjectName(QStringLiteral("StartPicture"));
+    mPicture->setFixedSize(mPicture->minimumSize());
+    mPicture->Fill = [this](int i) {
+        return i + 1 < mMerge.StartPosition() ? QColor(Qt::lightGray) : QColor(Qt::red);
+    };
+    mPicture->Clicked = [this](QPoint at) {
+        const int index = mSheet.PositionAt(at);
+        if (index >= 0)
+            SetStartPosition(index + 1);
+    };
     auto* startLabel = new QLabel(QStringLiteral("&Start at position:"), sheetBox);
     mStart = new QSpinBox(sheetBox);
     mStart->setObjectName(QStringLiteral("StartEdit"));

@@ -19,6 +19,7 @@ class QTableWidget;
 namespace qm {
 
 class TMergeFeed;
+class TSheetPicture;
 
 class TMergeDialog : public QDialog
 {
@@ -58,7 +59,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    class StartPicture;
     void ShowMerge();
     void ShowValues();
     void StartChanged(int position);
@@ -70,7 +70,7 @@ private:
     QLabel* mStatus = nullptr;
     QTableWidget* mTable = nullptr;
     QSpinBox* mStart = nullptr;
-    StartPicture* mPicture = nullptr;
+    TSheetPicture* mPicture = nullptr;
     QLabel* mPrinter = nullptr;
     QPushButton* mPreview = nullptr;
     QPushButton* mPrint = nullptr;

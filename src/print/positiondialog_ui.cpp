@@ -3,6 +3,7 @@
 
 #include "design/dialogbar_ui.h"
 #include "platform/helptopics.h"
+#include "print/sheetpicture_ui.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -10,52 +11,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace qm {
-
-class TSelectSpecificLabels::SheetBox : public QWidget
-{
-public:
-    explicit SheetBox(TSelectSpecificLabels& dialog) : QWidget(&dialog), mDialog(dialog)
-    {
-        setObjectName(QStringLiteral("PaintBox1"));
-        const QRect paper = dialog.mSelection.PaperRect();
-        setMinimumSize(paper.right() + TSheetSelection::kPictureOffset + 2,
-                       paper.bottom() + TSheetSelection::kPictureOffset + 2);
-        setCursor(Qt::PointingHandCursor);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        const TSheetSelection& s = mDialog.mSelection;
-        QPainter p(this);
-        p.setPen(QPen(Qt::black, 0));
-        // Rectangles cover their left and top edges up to one short of the right and bottom ones.
-        auto box = [&p](const QRect& r, const QColor& fill) {
-            p.setBrush(fill);
-            p.drawRect(r.adjusted(0, 0, -1, -1));
-        };
-        box(s.PaperRect(), Qt::white);
-        for (int i = 0; i < s.PositionCount(); ++i)
-            box(s.PositionRect(i), s.Selected(i) ? QColor(Qt::red) : QColor(Qt::white));
-    }
-
-    void mousePressEvent(QMouseEvent* event) override
-    {
-        const int index = mDialog.mSelection.Click(event->position().toPoint());
-        if (index >= 0)
-            update(mDialog.mSelection.PositionRect(index));
-    }
-
-private:
-    TSelectSpecificLabels& mDialog;
-};
 
 TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, const TSheetPositions& positions,
                                              QWidget* parent)
@@ -65,7 +25,14 @@ TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, cons
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* heading = new QLabel(QStringLiteral(" Select Cards To Print"), this);
-    mBox = new SheetBox(*this);
+    mBox = new TSheetPicture(mSelection, this);
+    mBox->setObjectName(QStringLiteral("PaintBox1"));
+    mBox->Fill = [this](int i) { return mSelection.Selected(i) ? QColor(Qt::red) : QColor(Qt::white); };
+    mBox->Clicked = [this](QPoint at) {
+        const int index = mSelection.Click(at);
+        if (index >= 0)
+            mBox->update(mSelection.PositionRect(index));
+    };
     auto* left = new QVBoxLayout;
     left->addWidget(heading);
     left->addWidget(mBox, 1);

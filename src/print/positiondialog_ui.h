@@ -13,6 +13,8 @@ class QSpinBox;
 
 namespace qm {
 
+class TSheetPicture;
+
 class TSelectSpecificLabels : public QDialog
 {
     Q_OBJECT
@@ -44,10 +46,8 @@ public:
     void accept() override;
 
 private:
-    class SheetBox;
-
     TSheetSelection mSelection;
-    SheetBox* mBox = nullptr;
+    TSheetPicture* mBox = nullptr;
     QLabel* mPrinter = nullptr;
     QSpinBox* mPages = nullptr;
 };

@@ -1,0 +1,33 @@
+// TSheetPicture: the sheet at a fifth of its size, one rectangle for each card position, for the dialogs that
+// choose positions.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+#include <functional>
+
+namespace qm {
+
+class TSheetSelection;
+
+class TSheetPicture : public QWidget
+{
+public:
+    // The picture of sheet, which must outlive it; at least as large as the paper.
+    TSheetPicture(const TSheetSelection& sheet, QWidget* parent);
+
+    // The colour of a position (counted from 0); white when unset.
+    std::function<QColor(int position)> Fill;
+    // A click on the picture, in its own pixels.
+    std::function<void(QPoint at)> Clicked;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    const TSheetSelection& mSheet;
+};
+
+} // namespace qm
