@@ -193,6 +193,34 @@ bool TPdfContentDevice::Engine::Prepare(const QRectF& bounds)
     return true;
 }
 
+// Whether the figure starting at element i is an upright rectangle (as QPainterPath::addRect makes them): its
+// corner and size as a PDF rectangle goes round, the same way as the figure.
+bool UprightRectangle(const QPainterPath& path, int i, QRectF* re)
+{
+    const int count = path.elementCount();
+    if (i + 4 >= count || (i + 5 < count && !path.elementAt(i + 5).isMoveTo()))
+        return false;
+    QPointF p[5];
+    for (int k = 0; k < 5; ++k) {
+        const QPainterPath::Element e = path.elementAt(i + k);
+        if (k > 0 && !e.isLineTo())
+            return false;
+        p[k] = e;
+    }
+    if (p[4] != p[0])
+        return false;
+    if (p[1].y() == p[0].y() && p[2].x() == p[1].x() && p[3].y() == p[2].y() && p[3].x() == p[0].x()) {
+        *re = QRectF(p[0], QSizeF(p[1].x() - p[0].x(), p[2].y() - p[1].y()));
+        return true;
+    }
+    if (p[1].x() == p[0].x() && p[2].y() == p[1].y() && p[3].x() == p[2].x() && p[3].y() == p[0].y()) {
+        // Going down (or up) first: the same round from the next corner goes across first.
+        *re = QRectF(p[1], QSizeF(p[2].x() - p[1].x(), p[0].y() - p[1].y()));
+        return true;
+    }
+    return false;
+}
+
 void TPdfContentDevice::Engine::PutPath(const QPainterPath& path)
 {
     const int count = path.elementCount();
@@ -200,6 +228,16 @@ void TPdfContentDevice::Engine::PutPath(const QPainterPath& path)
     int inSubpath = 0;
     for (int i = 0; i < count; ++i) {
         const QPainterPath::Element e = path.elementAt(i);
+        QRectF re;
+        if (e.isMoveTo() && UprightRectangle(path, i, &re)) {
+            PutNumber(mOut, re.x());
+            PutNumber(mOut, re.y());
+            PutNumber(mOut, re.width());
+            PutNumber(mOut, re.height());
+            mOut += "re\n";
+            i += 4;
+            continue;
+        }
         if (e.isMoveTo()) {
             start = e;
             inSubpath = 1;
@@ -286,9 +324,27 @@ void TPdfContentDevice::Engine::Shape(const QPainterPath& logical, bool fill)
             mOut += line;
         mShownLine = line;
     }
-    PutPath(path);
     const bool evenOdd = path.fillRule() == Qt::OddEvenFill;
-    mOut += fill && stroke ? (evenOdd ? "B*\n" : "B\n") : fill ? (evenOdd ? "f*\n" : "f\n") : "S\n";
+    const char* paint = fill && stroke ? (evenOdd ? "B*\n" : "B\n") : fill ? (evenOdd ? "f*\n" : "f\n") : "S\n";
+    // A filled shape of many figures (a QR code's runs of modules) is written in its own units under one
+    // matrix, where its corners are short whole numbers.
+    const double scale = std::sqrt(std::abs(toPoints.determinant()));
+    if (fill && !stroke && logical.elementCount() > 40 && scale > 0 && scale <= 10) {
+        mOut += "q ";
+        PutScale(mOut, toPoints.m11());
+        PutScale(mOut, toPoints.m12());
+        PutScale(mOut, toPoints.m21());
+        PutScale(mOut, toPoints.m22());
+        PutScale(mOut, toPoints.dx());
+        PutScale(mOut, toPoints.dy());
+        mOut += "cm\n";
+        PutPath(logical);
+        mOut += paint;
+        mOut += "Q\n";
+        return;
+    }
+    PutPath(path);
+    mOut += paint;
 }
 
 void TPdfContentDevice::Engine::drawPolygon(const QPointF* points, int count, PolygonDrawMode mode)
