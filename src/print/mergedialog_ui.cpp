@@ -145,21 +145,13 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
     sheetLayout->addWidget(mPicture, 0, Qt::AlignHCenter);
     sheetLayout->addLayout(startRow);
 
-    auto* printerBox = new QGroupBox(QStringLiteral("Printer"), this);
-    mPrinter = new QLabel(printerBox);
-    mPrinter->setObjectName(QStringLiteral("PrinterLabel"));
-    mPrinter->setWordWrap(true);
-    auto* setup = new QPushButton(QStringLiteral("Print &Setup"), printerBox);
-    setup->setObjectName(QStringLiteral("PrintSetupButton"));
-    setup->setAutoDefault(false);
-    connect(setup, &QPushButton::clicked, this, [this] {
+    const TPrinterBox printer = MakePrinterBox(this, mPrinter, [this] {
         if (PrintSetup)
             PrintSetup();
         ShowPrinterName();
     });
-    auto* printerLayout = new QVBoxLayout(printerBox);
-    printerLayout->addWidget(mPrinter);
-    printerLayout->addWidget(setup);
+    QGroupBox* printerBox = printer.box;
+    QPushButton* setup = printer.setup;
 
     auto* right = new QVBoxLayout;
     right->addWidget(sheetBox);

@@ -46,21 +46,13 @@ TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, cons
     connect(all, &QPushButton::clicked, this, &TSelectSpecificLabels::SelectAll);
     connect(none, &QPushButton::clicked, this, &TSelectSpecificLabels::SelectNone);
 
-    auto* printerBox = new QGroupBox(QStringLiteral("Printer"), this);
-    mPrinter = new QLabel(printerBox);
-    mPrinter->setObjectName(QStringLiteral("PrinterLabel"));
-    mPrinter->setWordWrap(true);
-    auto* setup = new QPushButton(QStringLiteral("Print &Setup"), printerBox);
-    setup->setObjectName(QStringLiteral("PrintSetupButton"));
-    setup->setAutoDefault(false);
-    connect(setup, &QPushButton::clicked, this, [this] {
+    const TPrinterBox printer = MakePrinterBox(this, mPrinter, [this] {
         if (PrintSetup)
             PrintSetup();
         ShowPrinterName();
     });
-    auto* printerLayout = new QVBoxLayout(printerBox);
-    printerLayout->addWidget(mPrinter);
-    printerLayout->addWidget(setup);
+    QGroupBox* printerBox = printer.box;
+    QPushButton* setup = printer.setup;
 
     auto* pagesBox = new QGroupBox(QStringLiteral("Pages"), this);
     auto* pagesLabel = new QLabel(QStringLiteral("Number of &pages:"), pagesBox);

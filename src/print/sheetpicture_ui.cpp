@@ -1,10 +1,14 @@
-// TSheetPicture: the paper and its card positions, drawn as the position picker places them.
+// TSheetPicture: the paper and its card positions, drawn as the position picker places them; the printer group.
 #include "print/sheetpicture_ui.h"
 
 #include "print/positionpicker.h"
 
+#include <QGroupBox>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace qm {
 
@@ -34,6 +38,22 @@ void TSheetPicture::mousePressEvent(QMouseEvent* event)
 {
     if (Clicked)
         Clicked(event->position().toPoint());
+}
+
+TPrinterBox MakePrinterBox(QWidget* parent, QLabel*& name, const std::function<void()>& setup)
+{
+    auto* box = new QGroupBox(QStringLiteral("Printer"), parent);
+    name = new QLabel(box);
+    name->setObjectName(QStringLiteral("PrinterLabel"));
+    name->setWordWrap(true);
+    auto* button = new QPushButton(QStringLiteral("Print &Setup"), box);
+    button->setObjectName(QStringLiteral("PrintSetupButton"));
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, box, setup);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(name);
+    layout->addWidget(button);
+    return {box, button};
 }
 
 } // namespace qm

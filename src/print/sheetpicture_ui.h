@@ -7,6 +7,10 @@
 
 #include <functional>
 
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
 namespace qm {
 
 class TSheetSelection;
@@ -29,5 +33,14 @@ protected:
 private:
     const TSheetSelection& mSheet;
 };
+
+// The "Printer" group of the dialogs that start a job: the printer's name (in name) and a "Print Setup"
+// button that calls setup.
+struct TPrinterBox
+{
+    QGroupBox* box;
+    QPushButton* setup;
+};
+TPrinterBox MakePrinterBox(QWidget* parent, QLabel*& name, const std::function<void()>& setup);
 
 } // namespace qm
