@@ -1,7 +1,19 @@
 // Small helpers shared by the tests.
 #include "testutil.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace qmtest {
+QString SourceFile(const QString& relative)
+{
+    // ctest names the tree; run by hand, the tests find it from where this file was compiled.
+    const QByteArray source = qgetenv("QUILLMARK_SOURCE_DIR");
+    const QString root = source.isEmpty() ? QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral(".."))
+                                          : QString::fromLocal8Bit(source);
+    return QDir(root).filePath(relative);
+}
+
 QByteArray fromHex(const char* hex)
 {
     QByteArray compact(hex);

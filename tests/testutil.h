@@ -6,6 +6,8 @@
 #include <vector>
 
 namespace qmtest {
+// A file of the source tree, by its path from the tree's top ("tests/data/merge/people.csv").
+QString SourceFile(const QString& relative);
 // "01 54 50" -> bytes; whitespace ignored.
 QByteArray fromHex(const char* hex);
 // bytes -> "01 54 50 ..." for readable failure messages.

@@ -11,6 +11,7 @@
 #include "objects/shapes/cardshape.h"
 #include "platform/paths.h"
 
+#include "testutil.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -38,10 +39,7 @@ QString WriteHalves(const QTemporaryDir& dir, QSize size)
 
 QString StarterBackground(const char* name)
 {
-    const QByteArray source = qgetenv("QUILLMARK_SOURCE_DIR");
-    const QString root = source.isEmpty() ? QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../.."))
-                                          : QString::fromLocal8Bit(source);
-    return QDir(root).filePath(QStringLiteral("data/starter/bg/") + QLatin1String(name));
+    return qmtest::SourceFile(QStringLiteral("data/starter/bg/") + QLatin1String(name));
 }
 
 bool Near(QRgb a, QRgb b)

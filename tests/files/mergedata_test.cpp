@@ -4,6 +4,7 @@
 #include "files/fieldmapping.h"
 #include "files/vcard.h"
 
+#include "testutil.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,10 +19,7 @@ namespace {
 
 QString DataFile(const char* name)
 {
-    const QByteArray source = qgetenv("QUILLMARK_SOURCE_DIR");
-    const QString root = source.isEmpty() ? QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../..")
-                                          : QString::fromLocal8Bit(source);
-    return QDir(root).filePath(QStringLiteral("tests/data/merge/") + QLatin1String(name));
+    return qmtest::SourceFile(QStringLiteral("tests/data/merge/") + QLatin1String(name));
 }
 
 // Every record of a source, each as field name -> value.

@@ -2,6 +2,7 @@
 // of an enhanced metafile drawn to their pixels, and a metafile printed into a PDF staying vector graphics.
 #include "files/pictures.h"
 
+#include "testutil.h"
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -22,10 +23,7 @@ namespace {
 
 QString DataFile(const QString& name)
 {
-    const QByteArray source = qgetenv("QUILLMARK_SOURCE_DIR");
-    const QString root = source.isEmpty() ? QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../..")
-                                          : QString::fromLocal8Bit(source);
-    return QDir(root).filePath("tests/data/pictures/" + name);
+    return qmtest::SourceFile("tests/data/pictures/" + name);
 }
 
 QByteArray ReadAll(const QString& path)

@@ -3,6 +3,7 @@
 // anti-aliasing noise: shapes, outlines of every width, both fill modes, and shapes running off every side.
 #include "files/pictures.h"
 
+#include "testutil.h"
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -21,10 +22,7 @@ namespace {
 
 QString DataFile(const QString& name)
 {
-    const QByteArray source = qgetenv("QUILLMARK_SOURCE_DIR");
-    const QString root = source.isEmpty() ? QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../..")
-                                          : QString::fromLocal8Bit(source);
-    return QDir(root).filePath("tests/data/pictures/" + name);
+    return qmtest::SourceFile("tests/data/pictures/" + name);
 }
 
 void Put(QByteArray& b, std::initializer_list<qint32> values)

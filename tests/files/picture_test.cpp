@@ -3,6 +3,7 @@
 #include "files/pictures.h"
 #include "model/subobjects.h"
 
+#include "testutil.h"
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -19,10 +20,7 @@ namespace {
 
 QString DataFile(const QString& name)
 {
-    const QByteArray source = qgetenv("QUILLMARK_SOURCE_DIR");
-    const QString root = source.isEmpty() ? QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../..")
-                                          : QString::fromLocal8Bit(source);
-    return QDir(root).filePath("tests/data/pictures/" + name);
+    return qmtest::SourceFile("tests/data/pictures/" + name);
 }
 
 QByteArray ReadAll(const QString& path)

@@ -64,10 +64,7 @@ std::vector<QRgb> Quarters(const QImage& drawn)
 
 QString StarterFolder(const char* sub)
 {
-    const QByteArray source = qgetenv("QUILLMARK_SOURCE_DIR");
-    const QString root = source.isEmpty() ? QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../.."))
-                                          : QString::fromLocal8Bit(source);
-    return QDir(root).filePath(QStringLiteral("data/starter/") + QLatin1String(sub));
+    return qmtest::SourceFile(QStringLiteral("data/starter/") + QLatin1String(sub));
 }
 
 } // namespace
