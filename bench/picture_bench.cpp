@@ -100,6 +100,7 @@ void BM_ReadAndDrawMetafile300KB(benchmark::State& state)
         const TPicture picture = ReadPicture(bytes);
         target.fill(Qt::white);
         QPainter p(&target);
+        p.setRenderHint(QPainter::Antialiasing); // smoothed, as the card on screen draws its pictures
         if (throughPainter)
             p.setClipRect(target.rect());
         picture.Draw(p, QRectF(0, 0, 1500, 900));

@@ -29,7 +29,7 @@ Canvas::Canvas(QPainter& painter, const QRectF& deviceFrame, const QRectF& targe
     mPainter.save();
     mBase = toTarget * mPainter.worldTransform();
     mPainter.setWorldTransform(mBase);
-    mPainter.setRenderHint(QPainter::Antialiasing);
+    // Edges are smoothed only when the caller asks for it; bitmaps are always scaled smoothly.
     mPainter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (QImage* image = CoverageFill::Target(mPainter))
         mFill = std::make_unique<CoverageFill>(*image, mPainter.deviceTransform());

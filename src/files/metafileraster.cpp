@@ -41,6 +41,9 @@ inline bool Finite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y
 QImage* CoverageFill::Target(QPainter& painter)
 {
     QPaintDevice* device = painter.device();
+    // Only smoothed edges are drawn here; sharp ones are left to the painter.
+    if (!painter.testRenderHint(QPainter::Antialiasing))
+        return nullptr;
     if (!device || device->devType() != QInternal::Image || !painter.paintEngine() ||
         painter.paintEngine()->type() != QPaintEngine::Raster)
         return nullptr;

@@ -19,8 +19,8 @@ namespace qm::metafile {
 class CoverageFill
 {
 public:
-    // The image the painter draws straight into, when its fills can be done here: a 32-bit RGB or
-    // premultiplied image, no clipping, normal composition at full opacity. Null otherwise.
+    // The image the painter draws straight into, when its fills can be done here: smoothed edges asked for, a
+    // 32-bit RGB or premultiplied image, no clipping, normal composition at full opacity. Null otherwise.
     static QImage* Target(QPainter& painter);
 
     // toPixels maps the units of the paths given onto the image's pixels.

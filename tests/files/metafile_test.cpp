@@ -38,12 +38,13 @@ bool Near(QRgb a, QRgb b, int tolerance)
            std::abs(qBlue(a) - qBlue(b)) <= tolerance;
 }
 
-// The picture drawn on white at the given size.
+// The picture drawn on white at the given size, smoothed as on screen.
 QImage OnWhite(const TPicture& picture, QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
     picture.Draw(p, QRectF(0, 0, size.width(), size.height()));
     return image;
 }

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
+#include <QSet>
 #include <QtEndian>
 
 #include <algorithm>
@@ -116,11 +117,12 @@ Difference Compare(const QImage& a, const QImage& b)
 }
 
 // The picture drawn on white into an image of the given size; through the painter only when it is clipped.
-QImage Drawn(const TPicture& picture, QSize size, QImage::Format format, bool clipped)
+QImage Drawn(const TPicture& picture, QSize size, QImage::Format format, bool clipped, bool smooth = true)
 {
     QImage image(size, format);
     image.fill(Qt::white);
     QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, smooth);
     if (clipped)
         p.setClipRect(image.rect());
     picture.Draw(p, QRectF(0, 0, size.width(), size.height()));
@@ -159,5 +161,34 @@ TEST(MetafileOnScreen, DrawsAsThePainterDoes)
             EXPECT_LE(d.over16, pixels / 50) << "format " << format << ", worst " << d.worst;
             EXPECT_LE(d.worst, 160) << "format " << format << ", " << d.over16 << " pixels over 16";
         }
+    }
+}
+
+// A painter asked for sharp edges gets them: every pixel of the crowded picture is white or one of the colours
+// of its pens and brushes, never a blend of two, whether drawn straight into the image or through the painter.
+TEST(MetafileOnScreen, SharpWhenTheCallerTurnsSmoothingOff)
+{
+    QSet<QRgb> colors = {qRgb(255, 255, 255), qRgb(0x40, 0x30, 0x20)};
+    for (int i = 0; i < 60; ++i) {
+        for (const quint32 ref : {(quint32(i) * 0x1F3D5Bu) & 0xFFFFFFu, (quint32(i) * 0x0A0B0Cu) & 0xFFFFFFu})
+            colors.insert(qRgb(int(ref & 0xFF), int((ref >> 8) & 0xFF), int((ref >> 16) & 0xFF)));
+    }
+    const TPicture picture = ReadPicture(CrowdedMetafile());
+    ASSERT_FALSE(picture.IsNull());
+    for (const bool clipped : {false, true}) {
+        SCOPED_TRACE(clipped ? "through the painter" : "straight into the image");
+        const QImage sharp = Drawn(picture, QSize(274, 205), QImage::Format_ARGB32_Premultiplied, clipped, false);
+        int blended = 0;
+        for (int y = 0; y < sharp.height(); ++y)
+            for (int x = 0; x < sharp.width(); ++x)
+                blended += !colors.contains(sharp.pixel(x, y) | 0xFF000000u);
+        EXPECT_EQ(blended, 0);
+        // The same drawing smoothed has blended edges all over (the test sees them).
+        const QImage smooth = Drawn(picture, QSize(274, 205), QImage::Format_ARGB32_Premultiplied, clipped);
+        int smoothBlended = 0;
+        for (int y = 0; y < smooth.height(); ++y)
+            for (int x = 0; x < smooth.width(); ++x)
+                smoothBlended += !colors.contains(smooth.pixel(x, y) | 0xFF000000u);
+        EXPECT_GT(smoothBlended, 1000);
     }
 }
