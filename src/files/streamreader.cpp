@@ -12,6 +12,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSet>
 
 #include <limits>
@@ -29,6 +30,8 @@ const char kBadValue[] = "Invalid property value";
 // Nested child records are not used by card objects; a deeper nesting than this is a damaged file.
 constexpr int kMaxNesting = 8;
 
+int gObjectLimit = 0;
+
 struct StreamFault
 {
     QString message;
@@ -38,7 +41,8 @@ class ComponentReader
 {
 public:
     ComponentReader(const QByteArray& data, TKCardObjects& panel, const ClassRegistry& classes)
-        : mIn(data.constData(), data.size()), mPanel(panel), mClasses(classes)
+        : mIn(data.constData(), data.size()), mPanel(panel), mClasses(classes),
+          mRoom(qint64(CardObjectLimit()) - panel.Count())
     {
         mTakenNames.reserve(panel.Count() + 16);
         for (TKGraphicControl* o : panel.Objects())
@@ -53,6 +57,9 @@ public:
             const QByteArray signature = Take(4);
             if (signature != "TPF0")
                 throw StreamFault{kInvalidStream};
+            if (qint64(mRead.size()) >= mRoom)
+                throw StreamFault{QStringLiteral("more objects than the %1 a card can hold")
+                                      .arg(CardObjectLimitText())};
             std::unique_ptr<TKGraphicControl> object = ReadComponent(0);
             if (pasteOffset != 0) {
                 object->SetTop(object->Top() + pasteOffset);
@@ -308,10 +315,21 @@ private:
     const ClassRegistry& mClasses;
     QSet<QString> mTakenNames;
     int mNextNumber = 0;
+    // How many more objects the panel takes.
+    qint64 mRoom;
     std::vector<std::unique_ptr<TKGraphicControl>> mRead;
 };
 
 } // namespace
+
+int CardObjectLimit() { return gObjectLimit > 0 ? gObjectLimit : kMaxCardObjects; }
+
+void SetCardObjectLimitForTesting(int objects) { gObjectLimit = objects; }
+
+QString CardObjectLimitText()
+{
+    return QLocale(QLocale::English).toString(CardObjectLimit());
+}
 
 ReadResult ReadObjectsFromBytes(TKCardObjects& panel, const QByteArray& data, int pasteOffset)
 {

@@ -26,6 +26,16 @@ ReadResult ReadObjectsFromBytes(TKCardObjects& panel, const QByteArray& data, in
 ReadResult ReadObjectsFromBytes(TKCardObjects& panel, const QByteArray& data, int pasteOffset,
                                 const ClassRegistry& classes);
 
+// A card holds at most this many objects, far more than any real card (a hundred thousand labels already cover
+// a card many times over), and few enough that the largest card file opens and prints in bounded memory. A
+// stream of more objects, or a paste that would take the card beyond it, is refused; no card beyond it is saved.
+constexpr int kMaxCardObjects = 1000000;
+int CardObjectLimit();
+// Tests lower the limit to try it with small cards; 0 restores kMaxCardObjects.
+void SetCardObjectLimitForTesting(int objects);
+// The limit as messages give it ("1,000,000").
+QString CardObjectLimitText();
+
 // Card files beyond this size are refused before anything is read (a card with a thousand objects is a
 // fraction of a megabyte; pictures add a few).
 constexpr qint64 kMaxCardFileBytes = 256LL * 1024 * 1024;

@@ -9,12 +9,26 @@
 #include "platform/atomicfile.h"
 #include "platform/codepage.h"
 
+#include <QLocale>
+
 namespace qm {
 namespace {
 
 constexpr char kSignature[] = "TPF0";
 
 qint64 gWriteLimit = 0;
+
+// What the reader would refuse is not written: no more objects than a card holds.
+bool CheckObjectCount(const QString& fileName, size_t count, QString* error)
+{
+    if (count <= size_t(CardObjectLimit()))
+        return true;
+    if (error)
+        *error = QStringLiteral("Could not save \"%1\": the card has %2 objects, more than the %3 a card file can "
+                                "hold; remove some objects")
+                     .arg(fileName, QLocale(QLocale::English).toString(qulonglong(count)), CardObjectLimitText());
+    return false;
+}
 
 bool WriteCardFile(const QString& fileName, const QByteArray& bytes, QString* error)
 {
@@ -176,6 +190,8 @@ void SetCardFileWriteLimitForTesting(qint64 bytes) { gWriteLimit = bytes; }
 bool WriteAll(const TKCardObjects& panel, const QString& fileName, QString* error)
 {
     const std::vector<TKGraphicControl*> objects = panel.Objects();
+    if (!CheckObjectCount(fileName, objects.size(), error))
+        return false;
     return WriteCardFile(fileName, WriteObjectsToBytes({objects.begin(), objects.end()}), error);
 }
 
@@ -183,6 +199,8 @@ bool WriteSelection(const std::vector<TKGraphicControl*>& selection, const QStri
 {
     if (selection.empty())
         return WriteFileAtomic(fileName, QByteArray(), error);
+    if (!CheckObjectCount(fileName, selection.size(), error))
+        return false;
     return WriteCardFile(fileName, WriteObjectsToBytes({selection.begin(), selection.end()}), error);
 }
 

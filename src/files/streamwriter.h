@@ -24,7 +24,7 @@ qint64 CardFileWriteLimit();
 void SetCardFileWriteLimitForTesting(qint64 bytes);
 
 // Files are written beside the target and renamed over it; false with a message when the write failed or the
-// card is too large to be read again, the old file left as it was.
+// card is too large to be read again (more bytes or objects than the reader takes), the old file left as it was.
 bool WriteAll(const TKCardObjects& panel, const QString& fileName, QString* error = nullptr);
 // Nothing at all is written into the file when the selection is empty.
 bool WriteSelection(const std::vector<TKGraphicControl*>& selection, const QString& fileName,
