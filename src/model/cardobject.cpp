@@ -18,8 +18,30 @@ namespace qm {
 
 QStringList TKObjectHost::PersonalStrings() const { return {}; }
 
+struct TKGraphicControl::Extras
+{
+    QString hint;
+    std::unique_ptr<TKMenu> menu;
+    QAction* lockedItem = nullptr; // the menu's Locked item
+};
+
 TKGraphicControl::TKGraphicControl() = default;
 TKGraphicControl::~TKGraphicControl() = default;
+
+TKGraphicControl::Extras& TKGraphicControl::MakeExtras()
+{
+    if (!mExtras)
+        mExtras = std::make_unique<Extras>();
+    return *mExtras;
+}
+
+QString TKGraphicControl::Hint() const { return mExtras ? mExtras->hint : QString(); }
+
+void TKGraphicControl::SetHint(const QString& v)
+{
+    if (mExtras || !v.isEmpty())
+        MakeExtras().hint = v;
+}
 
 const PropTable& TKGraphicControl::BaseProperties()
 {
@@ -71,8 +93,8 @@ void TKGraphicControl::SetLocked(bool value)
     mLocked = value;
     if (IsLoadingOrReading())
         return;
-    if (mLockedItem)
-        mLockedItem->setChecked(value);
+    if (mExtras && mExtras->lockedItem)
+        mExtras->lockedItem->setChecked(value);
     NotifyChanged();
 }
 
@@ -109,18 +131,20 @@ void TKGraphicControl::Loaded()
     // settled its box) only remembers the bounds.
     mLastBounds = QRect();
     // The menu is built when it is first shown: reading a card creates no menus.
-    mMenu.reset();
-    mLockedItem = nullptr;
+    if (mExtras) {
+        mExtras->menu.reset();
+        mExtras->lockedItem = nullptr;
+    }
     mMenuWanted = !(mState & csDesigning);
 }
 
 TKMenu* TKGraphicControl::PopupMenu()
 {
-    if (!mMenu && mMenuWanted) {
-        mMenu = std::make_unique<TKMenu>();
-        BuildPopupMenu(*mMenu);
+    if ((!mExtras || !mExtras->menu) && mMenuWanted) {
+        MakeExtras().menu = std::make_unique<TKMenu>();
+        BuildPopupMenu(*mExtras->menu);
     }
-    return mMenu.get();
+    return mExtras ? mExtras->menu.get() : nullptr;
 }
 
 void TKGraphicControl::BuildPopupMenu(TKMenu& m)
@@ -155,18 +179,19 @@ void TKGraphicControl::BuildPopupMenu(TKMenu& m)
     });
     m.AddItem(QStringLiteral("Clone"), [this] { Clone(); });
     m.AddSeparator();
-    mLockedItem = m.AddCheckItem(QStringLiteral("Locked"), [this] {
+    QAction* locked = m.AddCheckItem(QStringLiteral("Locked"), [this] {
         SetLocked(!mLocked);
-        mLockedItem->setChecked(mLocked);
+        mExtras->lockedItem->setChecked(mLocked);
         NotifyChanged();
     });
-    mLockedItem->setChecked(mLocked);
+    MakeExtras().lockedItem = locked;
+    locked->setChecked(mLocked);
     m.AddItem(QStringLiteral("Unselectable"), [this] { SetUnselectable(true); });
     m.AddSeparator();
     m.AddItem(QStringLiteral("Center Vertically"), [this] { CenterVertically(); });
     m.AddItem(QStringLiteral("Center Horizontally"), [this] { CenterHorizontally(); });
     m.OnPopup = [this] {
-        mLockedItem->setChecked(mLocked);
+        mExtras->lockedItem->setChecked(mLocked);
         UpdatePopupMenu();
     };
 }

@@ -63,6 +63,23 @@ public:
     virtual QStringList PersonalStrings() const;
 };
 
+// A double-click action. Nearly every object has none, so an empty one costs a pointer; it is set, tested and
+// run as a std::function is.
+class TEditAction
+{
+public:
+    TEditAction& operator=(std::function<void()> action)
+    {
+        mAction = action ? std::make_unique<std::function<void()>>(std::move(action)) : nullptr;
+        return *this;
+    }
+    explicit operator bool() const { return mAction != nullptr; }
+    void operator()() const { (*mAction)(); }
+
+private:
+    std::unique_ptr<std::function<void()>> mAction;
+};
+
 // Component state flags.
 enum TComponentStateFlag { csLoading = 1, csReading = 2, csDesigning = 4 };
 
@@ -101,8 +118,8 @@ public:
     void SetBounds(int left, int top, int width, int height);
     TCursor Cursor() const { return mCursor; }
     void SetCursor(int v) { mCursor = TCursor(v); }
-    QString Hint() const { return mHint; }
-    void SetHint(const QString& v) { mHint = v; }
+    QString Hint() const;
+    void SetHint(const QString& v);
     bool Locked() const { return mLocked; }
     void SetLocked(bool value);
     bool Unselectable() const { return mUnselectable; }
@@ -110,7 +127,7 @@ public:
 
     // Component state (csLoading, csReading, csDesigning).
     int ComponentState() const { return mState; }
-    void SetComponentState(int flags) { mState = flags; }
+    void SetComponentState(int flags) { mState = quint8(flags); }
     bool IsLoadingOrReading() const { return mState & (csLoading | csReading); }
 
     // The design panel (or other parent) the object stands on.
@@ -166,7 +183,7 @@ public:
     // Fills the right-click menu: the base items; classes append their own after calling this.
     virtual void BuildPopupMenu(TKMenu& menu);
     // When set, a double-click runs it instead of showing the menu.
-    std::function<void()> OnEdit;
+    TEditAction OnEdit;
 
     // Copies the object onto the panel 25 pixels lower; the copy takes its place in the selection.
     TKGraphicControl* Clone();
@@ -184,7 +201,15 @@ public:
     static QString TrimBlanks(const QString& s);
 
 private:
+    // What few objects use (a hint, the right-click menu once shown), made on first use: a card of a million
+    // objects holds a pointer each for them.
+    struct Extras;
+    Extras& MakeExtras();
+
+    // Members ordered to leave no holes: a big card holds very many objects.
     QString mName;
+    TKObjectHost* mHost = nullptr;
+    std::unique_ptr<Extras> mExtras;
     int mTag = 0;
     static int Clamped(int v)
     {
@@ -199,18 +224,14 @@ private:
     int mTop = 0;
     int mWidth = 0;
     int mHeight = 0;
-    TCursor mCursor = 0;
-    QString mHint;
-    bool mLocked = false;
-    bool mUnselectable = false;
-    int mState = 0;
-    TKObjectHost* mHost = nullptr;
     float mScale = 1.0f;
     QRect mLastBounds; // null until the first bounds check
+    TCursor mCursor = 0;
+    quint8 mState = 0;
+    bool mLocked = false;
+    bool mUnselectable = false;
     bool mInBoundsCheck = false;
-    std::unique_ptr<TKMenu> mMenu;
     bool mMenuWanted = false;
-    QAction* mLockedItem = nullptr;
 };
 
 } // namespace qm
