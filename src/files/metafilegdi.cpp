@@ -260,6 +260,9 @@ bool Canvas::FastStroke(const QPainterPath& device, const QPen& pen)
     // filled; those stay with the painter (they are cheap there).
     if (!mFill || dc.hasClip || pen.widthF() * mFill->Scale() <= 1)
         return false;
+    // Round and bevelled corners are outlined here; mitred ones by the painter's stroker.
+    if (mFill->Stroke(device, pen.widthF(), pen.joinStyle(), pen.capStyle(), pen.color()))
+        return true;
     const QTransform& toPixels = mFill->ToPixels();
     if (toPixels.type() <= QTransform::TxScale && qFuzzyCompare(std::abs(toPixels.m11()), std::abs(toPixels.m22()))) {
         // Outlined in pixels, as the painter does, so that curves are followed as closely as there.

@@ -61,9 +61,10 @@ CoverageFill::CoverageFill(QImage& image, const QTransform& toPixels)
     : mImage(image), mToPixels(toPixels), mBits(image.bits()), mBytesPerLine(image.bytesPerLine())
 {
     mScale = std::sqrt(std::abs(toPixels.determinant()));
+    mLongest = std::max(std::hypot(toPixels.m11(), toPixels.m12()), std::hypot(toPixels.m21(), toPixels.m22()));
 }
 
-void CoverageFill::Flatten(const QPainterPath& path, const QTransform& toPixels)
+void CoverageFill::Flatten(const QPainterPath& path, const QTransform& toPixels, double flatness)
 {
     mPoints.clear();
     mFigureEnds.clear();
@@ -85,7 +86,7 @@ void CoverageFill::Flatten(const QPainterPath& path, const QTransform& toPixels)
             const QPointF d1 = p0 - 2 * p1 + p2;
             const QPointF d2 = p1 - 2 * p2 + p3;
             const double dd = std::max(d1.x() * d1.x() + d1.y() * d1.y(), d2.x() * d2.x() + d2.y() * d2.y());
-            double pieces = std::ceil(std::sqrt(0.75 * std::sqrt(dd) / kFlatness));
+            double pieces = std::ceil(std::sqrt(0.75 * std::sqrt(dd) / flatness));
             if (!(pieces >= 1))
                 pieces = 1;
             const int n = int(std::min(pieces, 1000.0));
@@ -109,7 +110,14 @@ bool CoverageFill::Fill(const QPainterPath& path, Qt::FillRule rule, const QColo
 {
     if (path.isEmpty())
         return true;
-    Flatten(path, inPixels ? QTransform() : mToPixels);
+    Flatten(path, inPixels ? QTransform() : mToPixels, kFlatness);
+    return Rasterize(rule, color);
+}
+
+bool CoverageFill::Rasterize(Qt::FillRule rule, const QColor& color)
+{
+    if (mPoints.empty())
+        return true;
     double minX = mPoints.front().x(), maxX = minX, minY = mPoints.front().y(), maxY = minY;
     for (const QPointF& p : mPoints) {
         if (!Finite(p))
@@ -130,13 +138,15 @@ bool CoverageFill::Fill(const QPainterPath& path, Qt::FillRule rule, const QColo
     mTop = int(top);
     mWidth = int(right - left);
     mHeight = int(bottom - top);
-    mStride = mWidth + 2;
+    // Cells in whole blocks of eight, a bit for each block of a row.
+    mStride = (mWidth + 2 + 7) & ~7;
     if (qint64(mStride) * mHeight > kMaxCells)
         return false;
     if (mCells.size() < size_t(mStride) * size_t(mHeight))
         mCells.resize(size_t(mStride) * size_t(mHeight), 0.0f);
-    mRowFirst.assign(size_t(mHeight), mStride);
-    mRowLast.assign(size_t(mHeight), -1);
+    mMaskWords = (mStride / 8 + 63) / 64;
+    if (mMasks.size() < size_t(mMaskWords) * size_t(mHeight))
+        mMasks.resize(size_t(mMaskWords) * size_t(mHeight), 0);
 
     const QPointF origin(mLeft, mTop);
     int start = 0;
@@ -209,8 +219,6 @@ void CoverageFill::Edge(QPointF a, QPointF b)
 void CoverageFill::Accumulate(double x0, double y0, double x1, double y1, float dir)
 {
     const int rowEnd = std::min(mHeight, int(std::ceil(y1)));
-    int* firsts = mRowFirst.data();
-    int* lasts = mRowLast.data();
     if (x0 == x1) {
         // Upright: in every row the share left of the edge goes to its pixel, the rest to the next one.
         const int xi = int(x0);
@@ -220,8 +228,7 @@ void CoverageFill::Accumulate(double x0, double y0, double x1, double y1, float 
             float* row = &mCells[size_t(y) * size_t(mStride)];
             row[xi] += d - d * share;
             row[xi + 1] += d * share;
-            firsts[y] = std::min(firsts[y], xi);
-            lasts[y] = std::max(lasts[y], xi + 1);
+            Touch(y, xi, xi + 1);
         }
         return;
     }
@@ -266,8 +273,7 @@ void CoverageFill::Accumulate(double x0, double y0, double x1, double y1, float 
             row[bi] += d * am;
             last = bi;
         }
-        firsts[y] = std::min(firsts[y], ai);
-        lasts[y] = std::max(lasts[y], last);
+        Touch(y, ai, last);
         x = xNext;
     }
 }
@@ -275,65 +281,68 @@ void CoverageFill::Accumulate(double x0, double y0, double x1, double y1, float 
 void CoverageFill::Sweep(quint32 color, bool evenOdd)
 {
     const bool opaque = qAlpha(color) == 255;
+    const auto alphaOf = [evenOdd](float sum) {
+        float cover = std::abs(sum);
+        if (evenOdd && cover > 1) {
+            cover = std::fmod(cover, 2.0f);
+            if (cover > 1)
+                cover = 2 - cover;
+        }
+        return cover >= 1 ? 255 : int(cover * 255 + 0.5f);
+    };
+    // Pixels from to end in one coverage.
+    const auto span = [&](quint32* line, int from, int end, float sum) {
+        if (end <= from)
+            return;
+        const int alpha = alphaOf(sum);
+        if (alpha == 255 && opaque) {
+            std::fill(line + from, line + end, color);
+        } else if (alpha > 0) {
+            const quint32 c = ByteMul(color, quint32(alpha));
+            const quint32 rest = 255 - qAlpha(c);
+            for (int i = from; i < end; ++i)
+                line[i] = c + ByteMul(line[i], rest);
+        }
+    };
     for (int y = 0; y < mHeight; ++y) {
-        const int first = mRowFirst[size_t(y)];
-        const int lastCell = mRowLast[size_t(y)];
-        if (lastCell < first)
-            continue;
+        quint64* masks = &mMasks[size_t(y) * size_t(mMaskWords)];
         float* row = &mCells[size_t(y) * size_t(mStride)];
         auto* line = reinterpret_cast<quint32*>(mBits + (mTop + y) * mBytesPerLine) + mLeft;
-        // Ask for the pixels a few rows down early: blending waits for them otherwise.
-        if (y + 4 < mHeight && mRowLast[size_t(y + 4)] >= mRowFirst[size_t(y + 4)]) {
-            const auto* ahead = reinterpret_cast<const char*>(line) + 4 * mBytesPerLine;
-            __builtin_prefetch(ahead + 4 * mRowFirst[size_t(y + 4)]);
-            __builtin_prefetch(ahead + 4 * std::min(mRowLast[size_t(y + 4)], mWidth - 1));
-        }
-        const int last = std::min(lastCell, mWidth - 1);
         float sum = 0;
-        int x = first;
-        while (x <= last) {
-            sum += row[x];
-            row[x] = 0;
-            // The pixels up to the next change share this coverage.
-            int end = x + 1;
-            // Eight cells at a time while all are empty, then two, then one.
-            while (end + 7 <= last) {
-                quint64 words[4];
-                std::memcpy(words, row + end, sizeof words);
-                if ((words[0] | words[1] | words[2] | words[3]) != 0)
-                    break;
-                end += 8;
-            }
-            while (end < last) {
-                quint64 pair;
-                std::memcpy(&pair, row + end, sizeof pair);
-                if (pair != 0)
-                    break;
-                end += 2;
-            }
-            while (end <= last && row[end] == 0)
-                ++end;
-            if (end > last)
-                end = mWidth; // past the last change the coverage holds up to the right side
-            float cover = std::abs(sum);
-            if (evenOdd && cover > 1) {
-                cover = std::fmod(cover, 2.0f);
-                if (cover > 1)
-                    cover = 2 - cover;
-            }
-            const int alpha = cover >= 1 ? 255 : int(cover * 255 + 0.5f);
-            if (alpha == 255 && opaque) {
-                std::fill(line + x, line + end, color);
-            } else if (alpha > 0) {
-                const quint32 c = ByteMul(color, quint32(alpha));
-                const quint32 rest = 255 - qAlpha(c);
-                for (int i = x; i < end; ++i)
-                    line[i] = c + ByteMul(line[i], rest);
-            }
-            x = end;
+        int x = 0; // the pixels left of x are done
+        for (int w = 0; w < mMaskWords; ++w) {
+            quint64 bits = masks[w];
+            if (!bits)
+                continue;
+            masks[w] = 0;
+            do {
+                // A block of eight cells with changes in it: the pixels up to it share one coverage, those in it
+                // each have their own.
+                const int block = (w * 64 + __builtin_ctzll(bits)) * 8;
+                bits &= bits - 1;
+                span(line, x, std::min(block, mWidth), sum);
+                const int end = std::min(block + 8, mWidth);
+                int i = block;
+                for (; i < end; ++i) {
+                    sum += row[i];
+                    row[i] = 0;
+                    const int alpha = alphaOf(sum);
+                    if (alpha == 255 && opaque) {
+                        line[i] = color;
+                    } else if (alpha > 0) {
+                        const quint32 c = ByteMul(color, quint32(alpha));
+                        line[i] = c + ByteMul(line[i], 255 - qAlpha(c));
+                    }
+                }
+                for (; i < block + 8; ++i) { // past the right side
+                    sum += row[i];
+                    row[i] = 0;
+                }
+                x = block + 8;
+            } while (bits);
         }
-        for (int i = std::max(x, first); i <= lastCell; ++i)
-            row[i] = 0;
+        if (x > 0)
+            span(line, x, mWidth, sum); // past the last change the coverage holds up to the right side
     }
 }
 

@@ -31,13 +31,25 @@ public:
     // than it keeps room for).
     bool Fill(const QPainterPath& path, Qt::FillRule rule, const QColor& color, bool inPixels = false);
 
+    // Outlines the path (in pixels already when inPixels) with a solid pen of the width given in pixels, the
+    // ground it covers filled in the colour. False, having drawn nothing, for what it does not take (mitred
+    // corners, a figure of a single point, coordinates that are not numbers, too large a shape).
+    bool Stroke(const QPainterPath& path, double width, Qt::PenJoinStyle join, Qt::PenCapStyle cap,
+                const QColor& color, bool inPixels = false);
+
     const QTransform& ToPixels() const { return mToPixels; }
 
     // The scale from path units to pixels (the square root of the mapping's area factor).
     double Scale() const { return mScale; }
 
 private:
-    void Flatten(const QPainterPath& path, const QTransform& toPixels);
+    // The path's figures in mPoints, mapped and with curves cut into pieces lying within flatness of them.
+    void Flatten(const QPainterPath& path, const QTransform& toPixels, double flatness);
+    // Fills the figures in mPoints.
+    bool Rasterize(Qt::FillRule rule, const QColor& color);
+    // Points along a circle round center from the point from (not repeated) to the point to, turning by sweep
+    // radians.
+    void ArcPoints(QPointF center, QPointF from, QPointF to, double sweep);
     void Edge(QPointF a, QPointF b);
     void Accumulate(double x0, double y0, double x1, double y1, float dir);
     void Sweep(quint32 color, bool evenOdd);
@@ -47,11 +59,27 @@ private:
     uchar* mBits = nullptr;
     qsizetype mBytesPerLine = 0;
     double mScale = 1;
+    double mLongest = 1; // the most a unit of length along any direction grows to, in pixels
     std::vector<QPointF> mPoints;   // the outline in pixels, figure after figure
     std::vector<int> mFigureEnds;   // where each figure's points end
+    // Outlining: the centre lines in pixels, where each ends and whether it is closed, the directions and lengths
+    // of the pieces of the one being outlined, and the angle of one piece of a round corner.
+    std::vector<QPointF> mLine;
+    std::vector<int> mLineEnds;
+    std::vector<char> mLineClosed;
+    std::vector<QPointF> mDirections;
+    std::vector<double> mLengths;
+    double mArcStep = 1;
     std::vector<float> mCells;      // per row: coverage changes, one more than the pixels and a spare
-    std::vector<int> mRowFirst;     // per row: the first and last cell touched
-    std::vector<int> mRowLast;
+    std::vector<quint64> mMasks;    // per row: a bit for each block of eight cells with changes in it
+    int mMaskWords = 0;             // words of bits a row
+    // Marks the cells first to last of a row as changed.
+    void Touch(int y, int first, int last)
+    {
+        quint64* masks = &mMasks[size_t(y) * size_t(mMaskWords)];
+        for (int block = first >> 3; block <= last >> 3; ++block)
+            masks[block >> 6] |= quint64(1) << (block & 63);
+    }
     int mLeft = 0, mTop = 0, mWidth = 0, mHeight = 0, mStride = 0;
 };
 
