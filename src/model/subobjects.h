@@ -6,15 +6,72 @@
 #include <QByteArray>
 #include <QImage>
 
+#include <cstring>
 #include <functional>
+#include <type_traits>
 
 namespace qm {
+
+// A change notification, set, tested and run as a std::function is. Owners listen with a lambda that captures
+// their own pointer, which is held in place; anything larger goes on the heap. Half the size of a
+// std::function: a card of a million objects holds one to three of these per object.
+class TChangeAction
+{
+public:
+    TChangeAction() = default;
+    TChangeAction(const TChangeAction& other) { *this = other; }
+    ~TChangeAction() { Reset(); }
+    TChangeAction& operator=(const TChangeAction& other)
+    {
+        if (this == &other)
+            return *this;
+        Reset();
+        mCall = other.mCall;
+        mData = other.Heap() ? new std::function<void()>(*static_cast<std::function<void()>*>(other.mData))
+                             : other.mData;
+        return *this;
+    }
+    template <class F, class = std::enable_if_t<!std::is_same_v<std::decay_t<F>, TChangeAction>>>
+    TChangeAction& operator=(F action)
+    {
+        Reset();
+        if constexpr (std::is_same_v<F, std::nullptr_t>) {
+            return *this;
+        } else if constexpr (sizeof(F) <= sizeof(void*) && std::is_trivially_copyable_v<F> &&
+                             alignof(F) <= alignof(void*) && !std::is_pointer_v<F>) {
+            std::memcpy(static_cast<void*>(&mData), static_cast<const void*>(&action), sizeof(F));
+            mCall = [](void* const* data) { (*reinterpret_cast<const F*>(data))(); };
+        } else {
+            std::function<void()> f(std::move(action));
+            if (!f)
+                return *this;
+            mData = new std::function<void()>(std::move(f));
+            mCall = &CallHeap;
+        }
+        return *this;
+    }
+    explicit operator bool() const { return mCall != nullptr; }
+    void operator()() const { mCall(&mData); }
+
+private:
+    static void CallHeap(void* const* data) { (*static_cast<std::function<void()>*>(*data))(); }
+    bool Heap() const { return mCall == &CallHeap; }
+    void Reset()
+    {
+        if (Heap())
+            delete static_cast<std::function<void()>*>(mData);
+        mData = nullptr;
+        mCall = nullptr;
+    }
+    void* mData = nullptr;
+    void (*mCall)(void* const*) = nullptr;
+};
 
 // Base of the embedded sub-objects: a change notification the owning card object listens to.
 class TKSubObject : public TPersistent
 {
 public:
-    std::function<void()> OnChange;
+    TChangeAction OnChange;
 
 protected:
     void Changed()
