@@ -31,6 +31,8 @@ void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& g
     TRenderContext context = given;
     if (context.personal.isEmpty())
         context.personal = card.PersonalStrings();
+    if (context.OnPaper() && card.Objects().Count() > TPartedPaintDevice::kObjectsPerPart)
+        context.keepDrawingCaches = false;
     const QRect whole(0, 0, card.Width(), card.Height());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);

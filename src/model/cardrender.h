@@ -52,6 +52,10 @@ struct TRenderContext
     // In a merge, the record of the card being drawn: every placeholder in text ("{Name}") takes its value.
     // Without one a personal field's placeholder shows the personal string above.
     const TMergeRecord* record = nullptr;
+    // False while a card of very many objects is drawn on paper (DrawCard sees to it): what an object works out
+    // only to draw itself (a QR code's symbol, a rich text's layout, SuperText's traced letters) is then not
+    // kept once it is drawn, so that printing such a card takes about the memory opening it took.
+    bool keepDrawingCaches = true;
     // A text as shown, placeholders replaced; a text without "{" comes back as it is.
     QString ShownText(const QString& text) const { return MergeText(text, personal, record); }
 

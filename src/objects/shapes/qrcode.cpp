@@ -232,7 +232,11 @@ void TKQRCode::Draw(QPainter& painter, const TRenderContext& context) const
     const int w = Width(), h = Height();
     if (w <= 0 || h <= 0)
         return;
-    const TQRSymbol& symbol = Symbol(PersonalFields(context));
+    // A card of very many codes prints without keeping each one's symbol.
+    TQRSymbol encoded;
+    if (!context.keepDrawingCaches && !mCache)
+        encoded = EncodeQRSymbol(Payload(PersonalFields(context)).toUtf8(), mErrorLevel);
+    const TQRSymbol& symbol = context.keepDrawingCaches || mCache ? Symbol(PersonalFields(context)) : encoded;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (symbol.width <= 0) {

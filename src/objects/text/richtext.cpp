@@ -99,7 +99,14 @@ void TKPRichBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
     if (!mTransparent)
         p.fillRect(box, ToQColor(mBGColor));
     // Placeholders show the personal information, or in a merge the record's fields.
-    LaidOut(context.personal, context.record).Draw(p);
+    if (context.keepDrawingCaches || mLayout) {
+        LaidOut(context.personal, context.record).Draw(p);
+    } else {
+        // A card of very many objects prints without keeping each one's layout.
+        TRichTextLayout layout;
+        layout.Update(mRTFText.Data(), QSize(Width(), Height()), Scale(), context.personal, context.record);
+        layout.Draw(p);
+    }
     if (mBorderStyle == bsSingle) {
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(QPen(Qt::black, 1));

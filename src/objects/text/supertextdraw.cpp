@@ -216,13 +216,20 @@ void TKSuperText::Draw(QPainter& p, const TRenderContext& context) const
         return;
     }
 
-    // The outline of the letters is traced once for the font and text, then moved where each copy goes.
+    // The outline of the letters is traced once for the font and text, then moved where each copy goes (not
+    // kept while a card of very many objects prints: an outline and its key for each would add up).
+    QPainterPath traced;
     const QString lettersKey = font.key() + QLatin1Char('\n') + text;
-    if (lettersKey != mLettersKey) {
-        mLettersKey = lettersKey;
-        mLetters = LetterPath(font, text, QPoint(0, 0), g.ascent);
+    if (lettersKey == mLettersKey) {
+        traced = mLetters;
+    } else {
+        traced = LetterPath(font, text, QPoint(0, 0), g.ascent);
+        if (context.keepDrawingCaches) {
+            mLettersKey = lettersKey;
+            mLetters = traced;
+        }
     }
-    const QPainterPath letters = mLetters.translated(g.mainOrigin);
+    const QPainterPath letters = traced.translated(g.mainOrigin);
     // On paper plain letters stay text, so a PDF keeps them as text.
     auto plainText = [&](QPoint origin, TColor color) {
         p.setFont(font);
@@ -235,7 +242,7 @@ void TKSuperText::Draw(QPainter& p, const TRenderContext& context) const
         if (paper)
             plainText(g.shadowOrigin, mShadowcolor);
         else
-            p.fillPath(mLetters.translated(g.shadowOrigin), ToQColor(mShadowcolor));
+            p.fillPath(traced.translated(g.shadowOrigin), ToQColor(mShadowcolor));
     }
 
     if (mSurfaceType == stNormal) {
