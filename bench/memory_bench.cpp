@@ -3,14 +3,17 @@
 // from wait4 when it ends: one case's allocations never hide another's.
 //
 // The cards: 100,000 labels written by the card writer; one label whose caption is megabytes long (letters,
-// and control characters); records of the smallest objects a card file can hold, of each class. Cards of
-// 256 MB (the largest card file the reader takes) are made only with --big, as they take a while:
+// and control characters); records of the smallest objects a card file can hold, of each class, as many as a
+// card holds at most. The worst cases for the reader's limits (256 MB, 1,000,000 objects) are made only with
+// --big, as they take a while (the million QR codes most, over 20 minutes): a caption of 256 MB; a million
+// labels of 240-letter captions (256 MB); a million of the smallest objects of the classes that cost most:
 //
 //     quillmark_memory_bench [--big] [--benchmark_filter=...]
 //
 // QM_BENCH_CARDS=folder keeps the cards there for the next run.
 #include "app/cardfile.h"
 #include "app/printcommand.h"
+#include "files/streamreader.h"
 #include "files/streamvalues.h"
 #include "files/streamwriter.h"
 #include "model/cardmodel.h"
@@ -119,13 +122,10 @@ QByteArray MinimalRecord(const QByteArray& className)
     return QByteArray("TPF0") + ShortString(className) + ShortString(QByteArray()) + QByteArray(2, '\0');
 }
 
-// A card file of minimal records of one class, about `bytes` long.
-QString MinimalCard(const QByteArray& className, qint64 bytes, qint64* count)
+// A card file of `count` copies of one record.
+QString RecordCard(const QString& name, const QByteArray& record, qint64 count)
 {
-    const QString path =
-        QDir(gCards).filePath(QStringLiteral("minimal-%1-%2.qmk").arg(QLatin1String(className)).arg(bytes));
-    const QByteArray record = MinimalRecord(className);
-    *count = (bytes - 2) / record.size();
+    const QString path = QDir(gCards).filePath(name);
     if (QFile::exists(path))
         return path;
     QFile file(path);
@@ -135,7 +135,7 @@ QString MinimalCard(const QByteArray& className, qint64 bytes, qint64* count)
     for (int i = 0; i < 4096; ++i)
         block += record;
     file.write(QByteArray(1, char(ValueTag::List)));
-    qint64 left = *count;
+    qint64 left = count;
     while (left > 0) {
         const qint64 n = std::min<qint64>(left, 4096);
         file.write(block.constData(), n * record.size());
@@ -143,6 +143,29 @@ QString MinimalCard(const QByteArray& className, qint64 bytes, qint64* count)
     }
     file.write(QByteArray(1, '\0'));
     return path;
+}
+
+// A card file of minimal records of one class, about `bytes` long and of no more objects than a card holds.
+QString MinimalCard(const QByteArray& className, qint64 bytes, qint64* count)
+{
+    const QByteArray record = MinimalRecord(className);
+    *count = std::min<qint64>((bytes - 2) / record.size(), CardObjectLimit());
+    return RecordCard(QStringLiteral("minimal-%1-%2.qmk").arg(QLatin1String(className)).arg(*count), record,
+                      *count);
+}
+
+// As many labels as a card holds, each with a caption of 240 letters and nothing else: a card file of 256 MB.
+QString LongLabelsCard(qint64* count)
+{
+    QByteArray caption;
+    while (caption.size() < 240)
+        caption += "Quillmark prints business cards. ";
+    caption.truncate(240);
+    const QByteArray record = QByteArray("TPF0") + ShortString("TKPLabel") + ShortString(QByteArray()) +
+                              ShortString("Caption") + char(ValueTag::String) + ShortString(caption) +
+                              QByteArray(2, '\0');
+    *count = CardObjectLimit();
+    return RecordCard(QStringLiteral("labels-240-%1.qmk").arg(*count), record, *count);
 }
 
 // One label whose caption is `bytes` long: letters and spaces, or control characters. Written through the
@@ -288,8 +311,9 @@ void BM_Big(benchmark::State& state, const char* kind)
 {
     const qint64 bytes = 256LL * 1024 * 1024 - 256; // the record around a caption included
     qint64 count = 0;
-    const QString card =
-        std::strcmp(kind, "caption") == 0 ? CaptionCard(bytes, false) : MinimalCard(kind, bytes, &count);
+    const QString card = std::strcmp(kind, "caption") == 0  ? CaptionCard(bytes, false)
+                         : std::strcmp(kind, "labels") == 0 ? LongLabelsCard(&count)
+                                                            : MinimalCard(kind, bytes, &count);
     Report(state, card, "print", count);
 }
 
@@ -312,8 +336,9 @@ void RegisterCases()
         ->Unit(benchmark::kSecond);
     if (!gBig)
         return;
-    for (const char* kind : {"caption", "TKPLabel", "TKImage", "TBCShapes"})
-        benchmark::RegisterBenchmark((std::string("BM_Big256MB/") + kind).c_str(), BM_Big, kind)
+    // The classes whose printing works out the most per object (traced letters, a layout, a symbol).
+    for (const char* kind : {"caption", "labels", "TKSuperText", "TKPRichBaseLabel", "TKQRCode"})
+        benchmark::RegisterBenchmark((std::string("BM_Big/") + kind).c_str(), BM_Big, kind)
             ->Iterations(1)
             ->UseManualTime()
             ->Unit(benchmark::kSecond);
