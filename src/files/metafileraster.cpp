@@ -308,6 +308,21 @@ void CoverageFill::Sweep(quint32 color, bool evenOdd)
         quint64* masks = &mMasks[size_t(y) * size_t(mMaskWords)];
         float* row = &mCells[size_t(y) * size_t(mStride)];
         auto* line = reinterpret_cast<quint32*>(mBits + (mTop + y) * mBytesPerLine) + mLeft;
+        // Ask for the pixels of the changes a few rows down early: blending waits for them otherwise.
+        if (y + 4 < mHeight) {
+            const quint64* ahead = masks + 4 * mMaskWords;
+            const auto* aheadLine = reinterpret_cast<const char*>(line) + 4 * mBytesPerLine;
+            for (int w = 0; w < mMaskWords; ++w)
+                if (ahead[w]) {
+                    __builtin_prefetch(aheadLine + 32 * (w * 64 + __builtin_ctzll(ahead[w])));
+                    break;
+                }
+            for (int w = mMaskWords - 1; w >= 0; --w)
+                if (ahead[w]) {
+                    __builtin_prefetch(aheadLine + 32 * (w * 64 + 63 - __builtin_clzll(ahead[w])));
+                    break;
+                }
+        }
         float sum = 0;
         int x = 0; // the pixels left of x are done
         for (int w = 0; w < mMaskWords; ++w) {
