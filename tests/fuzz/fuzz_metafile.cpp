@@ -43,7 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QImage image(48, 32, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     {
+        // Smoothed, as on screen: shapes and outlines are filled by pixel coverage straight into the image.
         QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
         picture.Draw(painter, QRectF(2, 2, 44, 28));
     }
     QPicture recording;
