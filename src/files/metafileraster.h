@@ -70,6 +70,7 @@ private:
     std::vector<QPointF> mDirections;
     std::vector<double> mLengths;
     double mArcStep = 1;
+    double mArcStepCos = 0; // its cosine
     std::vector<float> mCells;      // per row: coverage changes, one more than the pixels and a spare
     std::vector<quint64> mMasks;    // per row: a bit for each block of eight cells with changes in it
     int mMaskWords = 0;             // words of bits a row

@@ -60,6 +60,7 @@ bool CoverageFill::Stroke(const QPainterPath& path, double width, Qt::PenJoinSty
     // The angle of one piece of a round corner of this radius (at most 256 pieces to a half turn: a larger
     // circle than that would not fit the cells anyway).
     mArcStep = h > arcFlatness ? std::max(2 * std::acos(1 - arcFlatness / h), kPi / 256) : kPi;
+    mArcStepCos = std::cos(mArcStep);
 
     // The centre lines, figure after figure, without repeated points.
     mLine.clear();
@@ -108,7 +109,7 @@ bool CoverageFill::Stroke(const QPainterPath& path, double width, Qt::PenJoinSty
         mLengths.resize(size_t(segments));
         for (int i = 0; i < segments; ++i) {
             const QPointF d = v[(i + 1) % n] - v[i];
-            const double length = std::hypot(d.x(), d.y());
+            const double length = std::sqrt(d.x() * d.x() + d.y() * d.y());
             mLengths[size_t(i)] = length;
             mDirections[size_t(i)] = d / length;
         }
@@ -138,11 +139,12 @@ bool CoverageFill::Stroke(const QPainterPath& path, double width, Qt::PenJoinSty
                 } else if (turn * sign < 0 || (turn == 0 && sign > 0)) {
                     // Turning away from this side: the outer side of the corner, rounded or cut straight. A
                     // turn right back is rounded over the front on the left side.
-                    if (join == Qt::RoundJoin) {
+                    if (join == Qt::RoundJoin && along < mArcStepCos) {
                         const double sweep =
                             turn == 0 ? -kPi * sign : std::atan2(Cross(offset, nextOffset), Dot(offset, nextOffset));
                         ArcPoints(b, b + offset, b + nextOffset, sweep);
                     } else {
+                        // cut straight, or turning by less than one piece of a round corner
                         mPoints.push_back(b + nextOffset);
                     }
                 } else {
