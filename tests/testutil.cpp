@@ -2,9 +2,16 @@
 #include "testutil.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace qmtest {
+QByteArray FileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 QString SourceFile(const QString& relative)
 {
     // ctest names the tree; run by hand, the tests find it from where this file was compiled.

@@ -8,6 +8,8 @@
 namespace qmtest {
 // A file of the source tree, by its path from the tree's top ("tests/data/merge/people.csv").
 QString SourceFile(const QString& relative);
+// The bytes of a file; empty when it cannot be read.
+QByteArray FileBytes(const QString& path);
 // "01 54 50" -> bytes; whitespace ignored.
 QByteArray fromHex(const char* hex);
 // bytes -> "01 54 50 ..." for readable failure messages.

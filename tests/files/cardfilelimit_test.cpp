@@ -4,6 +4,7 @@
 #include "files/streamwriter.h"
 #include "model/cardobjects.h"
 #include "objects/text/personallabel.h"
+#include "testutil.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,12 +13,6 @@
 namespace {
 
 using namespace qm;
-
-QByteArray ReadBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void AddLabel(TKBusinessCardPanel32& panel, int n)
 {
@@ -39,7 +34,7 @@ TEST(CardFileLimit, ACardBeyondWhatTheReaderTakesIsNotSaved)
         AddLabel(panel, n);
     QString error;
     ASSERT_TRUE(panel.SaveToFile(path, &error)) << qPrintable(error);
-    const QByteArray saved = ReadBytes(path);
+    const QByteArray saved = qmtest::FileBytes(path);
 
     AddLabel(panel, 20);
     const std::vector<TKGraphicControl*> objects = panel.CardObjects().Objects();
@@ -58,7 +53,7 @@ TEST(CardFileLimit, ACardBeyondWhatTheReaderTakesIsNotSaved)
     EXPECT_TRUE(error.contains(QStringLiteral("card.qmk"))) << qPrintable(error);
     EXPECT_TRUE(error.contains(QStringLiteral("more than the %1 bytes a card file can hold").arg(grown - 1)))
         << qPrintable(error);
-    EXPECT_EQ(ReadBytes(path), saved);
+    EXPECT_EQ(qmtest::FileBytes(path), saved);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Clipbrd.tmp"))));
 
     EXPECT_TRUE(atLimit);

@@ -8,6 +8,7 @@
 #include "model/cardmodel.h"
 #include "model/cardobjects.h"
 #include "objects/text/personallabel.h"
+#include "testutil.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -16,12 +17,6 @@
 namespace {
 
 using namespace qm;
-
-QByteArray ReadBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void AddLabels(TKBusinessCardPanel32& panel, int count)
 {
@@ -58,13 +53,13 @@ TEST(CardObjectLimit, MoreObjectsThanACardHoldsAreNeitherSavedNorRead)
     AddLabels(panel, 5);
     QString error;
     ASSERT_TRUE(panel.SaveToFile(five, &error)) << qPrintable(error);
-    const QByteArray saved = ReadBytes(five);
+    const QByteArray saved = qmtest::FileBytes(five);
     AddLabels(panel, 1);
     EXPECT_FALSE(panel.SaveToFile(five, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("five.qmk"))) << qPrintable(error);
     EXPECT_TRUE(error.contains(QStringLiteral("the card has 6 objects, more than the 5 a card file can hold")))
         << qPrintable(error);
-    EXPECT_EQ(ReadBytes(five), saved);
+    EXPECT_EQ(qmtest::FileBytes(five), saved);
     const std::vector<TKGraphicControl*> all = panel.CardObjects().Objects();
     EXPECT_FALSE(WriteSelection(all, dir.filePath(QStringLiteral("Clipbrd.tmp"))));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Clipbrd.tmp"))));

@@ -23,12 +23,6 @@ QString DataFile(const QString& name)
     return qmtest::SourceFile("tests/data/pictures/" + name);
 }
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // Largest difference of any channel between the two pictures (on white), or -1 when the sizes differ.
 int Difference(const QImage& a, const QImage& b)
 {
@@ -115,7 +109,7 @@ TEST(PictureFiles, CardsKeepTheOriginalBytes)
     };
     for (const auto& f : files) {
         SCOPED_TRACE(f.file);
-        const QByteArray bytes = ReadAll(DataFile(f.file));
+        const QByteArray bytes = qmtest::FileBytes(DataFile(f.file));
         TStoredGraphic stored;
         QString error;
         ASSERT_TRUE(GraphicFromFile(bytes, f.file, &stored, &error)) << error.toStdString();
@@ -137,7 +131,7 @@ TEST(PictureFiles, CardsKeepTheOriginalBytes)
     }
 
     // A plain Windows metafile (the placeable header taken off) becomes placeable and draws the same.
-    const QByteArray placeable = ReadAll(DataFile("scene.wmf"));
+    const QByteArray placeable = qmtest::FileBytes(DataFile("scene.wmf"));
     const QByteArray plain = placeable.mid(22);
     TStoredGraphic stored;
     ASSERT_TRUE(GraphicFromFile(plain, "plain.wmf", &stored));
@@ -167,7 +161,7 @@ TEST(PictureFiles, DamagedAndHugeFilesAreRefused)
         EXPECT_FALSE(error.isEmpty()) << name;
     };
     // Headers claiming 100,000 x 100,000 pixels (or the most a format can say).
-    QByteArray bmp = ReadAll(DataFile("raster-24.bmp"));
+    QByteArray bmp = qmtest::FileBytes(DataFile("raster-24.bmp"));
     ASSERT_GT(bmp.size(), 54);
     Put32(bmp, 18, 100000);
     Put32(bmp, 22, 100000);
@@ -177,19 +171,19 @@ TEST(PictureFiles, DamagedAndHugeFilesAreRefused)
     Put32(bmp, 22, -0x7FFFFFFF);
     Put16(bmp, 28, 0xFFFF);
     refused(bmp, "widest.bmp");
-    QByteArray pcx = ReadAll(DataFile("raster-8.pcx"));
+    QByteArray pcx = qmtest::FileBytes(DataFile("raster-8.pcx"));
     ASSERT_GT(pcx.size(), 128);
     Put16(pcx, 8, 65535);
     Put16(pcx, 10, 65535);
     Put16(pcx, 66, 65536 - 1);
     refused(pcx, "huge.pcx");
-    QByteArray png = ReadAll(DataFile("scene-ref.png"));
+    QByteArray png = qmtest::FileBytes(DataFile("scene-ref.png"));
     ASSERT_GT(png.size(), 24);
     qToBigEndian<quint32>(100000, png.data() + 16);
     qToBigEndian<quint32>(100000, png.data() + 20);
     refused(png, "huge.png");
     // A decompression bomb: a few run-length bytes for 16,000 x 4,000 pixels, and cut short.
-    QByteArray bomb = ReadAll(DataFile("raster-24.pcx")).left(128);
+    QByteArray bomb = qmtest::FileBytes(DataFile("raster-24.pcx")).left(128);
     ASSERT_EQ(bomb.size(), 128);
     Put16(bomb, 8, 15999);
     Put16(bomb, 10, 3999);
@@ -199,14 +193,14 @@ TEST(PictureFiles, DamagedAndHugeFilesAreRefused)
     // Truncated files of every kind, and files that are no picture at all.
     for (const char* name : {"raster-24.pcx", "raster-8.pcx", "raster.gif", "raster.jpg", "raster-24.bmp",
                              "raster.ico", "scene.svg"})
-        refused(ReadAll(DataFile(name)).left(60), name);
+        refused(qmtest::FileBytes(DataFile(name)).left(60), name);
     refused(QByteArray(), "empty.bmp");
     refused(QByteArray("just some text, no picture"), "text.jpg");
-    refused(ReadAll(DataFile("scene.emf")).left(50), "short.emf");
+    refused(qmtest::FileBytes(DataFile("scene.emf")).left(50), "short.emf");
 
     // Metafiles with damaged records still draw what comes before the damage, without hanging.
-    QByteArray emf = ReadAll(DataFile("scene.emf"));
-    QByteArray wmf = ReadAll(DataFile("scene.wmf"));
+    QByteArray emf = qmtest::FileBytes(DataFile("scene.emf"));
+    QByteArray wmf = qmtest::FileBytes(DataFile("scene.wmf"));
     ASSERT_GT(emf.size(), 200);
     ASSERT_GT(wmf.size(), 100);
     QByteArray pastEnd = emf;

@@ -12,6 +12,7 @@
 #include "print/finetuningdialog_ui.h"
 #include "print/pagedreport.h"
 #include "print/printercalibration.h"
+#include "testutil.h"
 
 #include <QFile>
 #include <QLabel>
@@ -25,12 +26,6 @@
 namespace {
 
 using namespace qm;
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The middle of a line of ink crossing the page near `expected` (inches): a
 // vertical line measured along x, or a horizontal one along y, at `along`
@@ -93,7 +88,7 @@ TEST(PrinterCalibration, EachPrinterKeepsItsOwnBesideTheOldKeys)
     EXPECT_FALSE(legacy.ShowBottomMarginWarning);
     EXPECT_EQ(LoadPrinterNudges(ini, QStringLiteral("New_Queue")), (TPrintNudges{0, 0, 0, -1}));
 
-    const QByteArray bytes = ReadAll(ini);
+    const QByteArray bytes = qmtest::FileBytes(ini);
     EXPECT_TRUE(bytes.contains("[Printer: Office_Laser]\r\nTopMarginNudge=1\r\nLeftMarginNudge=2\r\n"
                                "VerticalSpacing=3\r\nHorizontalSpacing=4\r\nOffsetXmm=1.5\r\nOffsetYmm=-"
                                "0.8\r\n"
