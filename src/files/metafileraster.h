@@ -71,15 +71,23 @@ private:
     std::vector<double> mLengths;
     double mArcStep = 1;
     double mArcStepCos = 0; // its cosine
-    std::vector<float> mCells;      // per row: coverage changes, one more than the pixels and a spare
-    std::vector<quint64> mMasks;    // per row: a bit for each block of eight cells with changes in it
+    std::vector<float> mCells;      // per row: coverage changes, one more than the pixels and spares
+    std::vector<quint64> mMasks;    // per row: a bit for each cell with a change in it
     int mMaskWords = 0;             // words of bits a row
     // Marks the cells first to last of a row as changed.
     void Touch(int y, int first, int last)
     {
         quint64* masks = &mMasks[size_t(y) * size_t(mMaskWords)];
-        for (int block = first >> 3; block <= last >> 3; ++block)
-            masks[block >> 6] |= quint64(1) << (block & 63);
+        const int a = first >> 6, b = last >> 6;
+        const quint64 from = ~quint64(0) << (first & 63), upTo = ~quint64(0) >> (63 - (last & 63));
+        if (a == b) {
+            masks[a] |= from & upTo;
+            return;
+        }
+        masks[a] |= from;
+        for (int w = a + 1; w < b; ++w)
+            masks[w] = ~quint64(0);
+        masks[b] |= upTo;
     }
     int mLeft = 0, mTop = 0, mWidth = 0, mHeight = 0, mStride = 0;
 };
