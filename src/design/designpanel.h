@@ -152,7 +152,8 @@ public:
     void BringSelectionToFront();
     void SendSelectionToBack();
     // With object null or selected they act on the selection, otherwise on that object alone.
-    void Copy(TKGraphicControl* object = nullptr);
+    // False, with a message, when nothing could be written to the clipboard.
+    bool Copy(TKGraphicControl* object = nullptr);
     void Cut(TKGraphicControl* object = nullptr);
     void Delete(TKGraphicControl* object = nullptr);
     // Ignored less than 1000 ms after the previous paste; false when nothing was pasted.

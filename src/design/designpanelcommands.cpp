@@ -90,23 +90,31 @@ void TKBasePanel::SendSelectionToBack()
     NotifyChanged();
 }
 
-void TKBasePanel::Copy(TKGraphicControl* object)
+bool TKBasePanel::Copy(TKGraphicControl* object)
 {
-    // Write failures leave the clipboard as it was; there is nobody to tell.
+    QString error;
+    bool ok = true;
     if (object && !IsSelected(object)) {
-        if (Alive(object))
-            WriteOne(*object, mClipboardFile);
-        return;
+        if (!Alive(object))
+            return false;
+        ok = WriteOne(*object, mClipboardFile, &error);
+    } else if (mHandle.HasSelection()) {
+        ok = WriteSelection(mHandle.Selection(), mClipboardFile, &error);
+    } else {
+        return false;
     }
-    if (mHandle.HasSelection())
-        WriteSelection(mHandle.Selection(), mClipboardFile);
+    // A failed write leaves the clipboard as it was.
+    if (!ok && mDialogs)
+        mDialogs->ShowInformation(QStringLiteral("The objects could not be copied: %1").arg(error));
+    return ok;
 }
 
 void TKBasePanel::Cut(TKGraphicControl* object)
 {
     mHistory.Describe(QStringLiteral("Cut"));
-    Copy(object);
-    Delete(object);
+    // What could not be copied stays on the card.
+    if (Copy(object))
+        Delete(object);
 }
 
 void TKBasePanel::Delete(TKGraphicControl* object)
@@ -142,6 +150,8 @@ bool TKBasePanel::Paste(qint64 nowMs)
     if (!CanPaste())
         return false;
     const ReadResult read = ReadPasted(CardObjects(), mClipboardFile);
+    if (!read.ok && mDialogs)
+        mDialogs->ShowInformation(QStringLiteral("The clipboard could not be pasted: %1").arg(read.error));
     HookObjects();
     NotifyChanged();
     ProcessEvents();

@@ -9,6 +9,7 @@
 #include "objects/text/textlabel.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -57,6 +58,8 @@ public:
         return answer;
     }
     bool ChooseColor(TColor&) override { return answer; }
+    QStringList messages;
+    void ShowInformation(const QString& message) override { messages << message; }
 };
 
 // A line that remembers the font given to it.
@@ -341,6 +344,30 @@ TEST(DesignPanel, ArrowKeysNudgeTheSelectionWhenTheKeyComesUp)
     f.panel.KeyUp(Qt::Key_Right, 1040);
     EXPECT_EQ(a->BoundsRect(), QRect(52, 50, 40, 30));
     EXPECT_EQ(f.panel.Frame().Bounds(), QRect(50, 48, 46, 36));
+}
+
+TEST(DesignPanel, CutKeepsTheObjectsWhenTheClipboardCannotBeWrittenAndBadClipboardsAreNamed)
+{
+    Fixture f;
+    TKGraphicControl* a = f.Add(10, 10, 20, 20);
+    f.panel.Select(a);
+    // A folder where the clipboard file belongs: nothing can be written there.
+    QFile::remove(f.panel.ClipboardFile());
+    ASSERT_TRUE(QDir().mkpath(f.panel.ClipboardFile()));
+    f.panel.KeyDown(Qt::Key_X, Qt::ControlModifier, 1000);
+    QDir(f.panel.ClipboardFile()).removeRecursively();
+    EXPECT_EQ(f.panel.CardObjects().Objects(), Selection({a}));
+    ASSERT_EQ(f.dialogs.messages.size(), 1);
+    EXPECT_TRUE(f.dialogs.messages[0].startsWith(QStringLiteral("The objects could not be copied: "))) << f.dialogs.messages[0].toStdString();
+
+    QFile clipboard(f.panel.ClipboardFile());
+    ASSERT_TRUE(clipboard.open(QIODevice::WriteOnly));
+    clipboard.write("TPF0 not a stream");
+    clipboard.close();
+    EXPECT_FALSE(f.panel.Paste(5000));
+    EXPECT_EQ(f.panel.CardObjects().Count(), 1);
+    ASSERT_EQ(f.dialogs.messages.size(), 2);
+    EXPECT_TRUE(f.dialogs.messages[1].startsWith(QStringLiteral("The clipboard could not be pasted: ")));
 }
 
 TEST(DesignPanel, DestroyingThePanelDeletesItsTemporaryFiles)
