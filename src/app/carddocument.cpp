@@ -1,5 +1,6 @@
 // TCardDocument: the open card's files, changes, layout, recent files and zoom, and the commands on them.
 #include "app/carddocument.h"
+#include "platform/profile.h"
 #include "objects/templatefile.h"
 
 #include "design/cardpanel.h"
@@ -286,6 +287,11 @@ bool TCardDocument::New()
 
 bool TCardDocument::NewFromTemplate(const QString& templatePath, const QString& fontFace)
 {
+    // A template that cannot be read would give a blank card that looks like the template's.
+    if (const ProfileFile probe(templatePath); !probe.LoadError().isEmpty()) {
+        mPrompts.ShowError(QStringLiteral("The template could not be opened.\n\n") + probe.LoadError());
+        return false;
+    }
     NewBlank();
     mFirstActivation = true;
     // Description files hold coordinates at zoom 1.0.

@@ -568,6 +568,15 @@ bool ProfileFile::Save(QString* error)
     if (!fits || (hasHighBytes(bytes) && isValidUtf8(bytes)))
         bytes = text.toUtf8();
 
+    // Whatever is written must read again: a larger file would be refused, and a template would open empty.
+    if (bytes.size() > kMaxFileSize) {
+        if (error)
+            *error = QStringLiteral("\"%1\" would be larger than the %2 MB a settings file can hold; nothing was "
+                                    "written")
+                         .arg(QDir::toNativeSeparators(mData->path))
+                         .arg(kMaxFileSize / (1024 * 1024));
+        return false;
+    }
     if (!WriteFileAtomic(mData->path, bytes, error))
         return false;
     mData->modified = false;

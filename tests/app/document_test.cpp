@@ -6,6 +6,7 @@
 #include "design/cardpanel.h"
 #include "model/subobjects.h"
 #include "objects/shapes/cardshape.h"
+#include "objects/text/textlabel.h"
 #include "platform/profile.h"
 
 #include <QDir>
@@ -523,6 +524,33 @@ TEST_F(DocumentTest, ANewCardFromATemplateIsUntitledAndChanged)
     EXPECT_TRUE(doc->ChangesMade());
     EXPECT_TRUE(doc->Layout().UsePortrait);
     EXPECT_EQ(panel->Size(), QSize(192, 336));
+}
+
+TEST_F(DocumentTest, ATemplateTooLargeToReadIsNeitherWrittenNorOpenedAsABlankCard)
+{
+    const QString path = home.filePath(QStringLiteral("qmkt/Huge.qmkt"));
+    {
+        TKBusinessCardPanel32 source;
+        auto label = std::make_unique<TKPLabel>();
+        label->Loaded();
+        label->SetCaption(QString(2200 * 1024, QLatin1Char('x')));
+        source.PlaceObject(std::move(label), QRect(30, 30, 50, 50));
+        QString error;
+        EXPECT_FALSE(TCardTemplate::Write(source, path, QString(), &error));
+        EXPECT_TRUE(error.contains(QStringLiteral("larger than the 2 MB a settings file can hold"))) << qPrintable(error);
+        EXPECT_FALSE(QFile::exists(path));
+    }
+    // One made elsewhere opens nothing: the card on screen stays as it was.
+    QFile big(path);
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write("[Card Data]\r\n" + QByteArray(3 * 1024 * 1024, ';'));
+    big.close();
+    ASSERT_TRUE(doc->OpenBCFile(MakeCard(QStringLiteral("before.qmk"), 2)));
+    EXPECT_FALSE(doc->NewFromTemplate(path, QString()));
+    EXPECT_EQ(Objects(), 2);
+    EXPECT_TRUE(doc->FileName().endsWith(QStringLiteral("before.qmk")));
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors[0].startsWith(QStringLiteral("The template could not be opened.")));
 }
 
 // ---- Export ----
