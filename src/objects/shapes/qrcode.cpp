@@ -6,12 +6,14 @@
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"
 
+#include <QHash>
 #include <QPainter>
 
 #include <qrencode.h>
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace qm {
 
@@ -106,6 +108,33 @@ QString PersonalVCard(const QStringList& personal)
     line("TEL;TYPE=WORK,FAX", field(9));
     card += QStringLiteral("END:VCARD") + crlf;
     return card;
+}
+
+// The dark modules of a symbol as upright rectangles covering the same area: each row's runs as the symbol
+// holds them, a run joined with the same run in the rows below it into one taller rectangle. Empty when the
+// path is not made of rectangles.
+std::vector<QRectF> DarkRectangles(const QPainterPath& dark)
+{
+    std::vector<QRectF> rects;
+    // Where a run of the row above ended up, by its left edge and width, while it can still grow downwards.
+    QHash<quint64, size_t> open;
+    const int count = dark.elementCount();
+    rects.reserve(size_t(count / 5));
+    for (int i = 0; i + 4 < count; i += 5) {
+        const QPainterPath::Element corner = dark.elementAt(i), opposite = dark.elementAt(i + 2);
+        if (!corner.isMoveTo())
+            return {}; // not rectangles after all
+        const QRectF run(QPointF(corner.x, corner.y), QPointF(opposite.x, opposite.y));
+        const quint64 key = (quint64(quint32(int(run.left()))) << 32) | quint32(int(run.width()));
+        const auto above = open.constFind(key);
+        if (above != open.constEnd() && rects[*above].bottom() == run.top()) {
+            rects[*above].setBottom(run.bottom());
+            continue;
+        }
+        open.insert(key, rects.size());
+        rects.push_back(run);
+    }
+    return rects;
 }
 
 } // namespace
@@ -268,7 +297,18 @@ void TKQRCode::Draw(QPainter& painter, const TRenderContext& context) const
     painter.scale(module, module);
     painter.setPen(Qt::NoPen);
     painter.setBrush(ToQColor(mDarkColor));
-    painter.drawPath(symbol.dark);
+    if (context.OnPaper()) {
+        // On paper the modules go as plain rectangles in module units under the scale: a PDF writer puts
+        // them as a few bytes each ("x y w h re"), where the path comes out as every corner of every run in
+        // page units, ten times the bytes, and a card of many codes is mostly this.
+        const std::vector<QRectF> rects = DarkRectangles(symbol.dark);
+        if (!rects.empty())
+            painter.drawRects(rects.data(), int(rects.size()));
+        else
+            painter.drawPath(symbol.dark);
+    } else {
+        painter.drawPath(symbol.dark);
+    }
     painter.restore();
 }
 
