@@ -19,6 +19,7 @@ class QPainter;
 namespace qm::metafile {
 
 class CoverageFill;
+struct TextFonts;
 
 // Bounded little-endian reads from a byte range: a read past the end gives 0 and marks the range failed.
 class Bytes
@@ -216,6 +217,7 @@ private:
     QPainterPath mPath; // device units
     qint64 mOperations = 0;
     std::unique_ptr<CoverageFill> mFill; // null when drawing through the painter only
+    std::shared_ptr<TextFonts> mFonts;   // the fonts text was last drawn in, made on first use
 };
 
 } // namespace qm::metafile

@@ -38,6 +38,21 @@ inline quint32 ByteMul(quint32 x, quint32 a)
     return x | t;
 }
 
+// Marks the cells first to last of a row as changed, in its words of bits.
+inline void MarkCells(quint64* masks, int first, int last)
+{
+    const int a = first >> 6, b = last >> 6;
+    const quint64 from = ~quint64(0) << (first & 63), upTo = ~quint64(0) >> (63 - (last & 63));
+    if (a == b) {
+        masks[a] |= from & upTo;
+        return;
+    }
+    masks[a] |= from;
+    for (int w = a + 1; w < b; ++w)
+        masks[w] = ~quint64(0);
+    masks[b] |= upTo;
+}
+
 inline bool Finite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
 // A pixel's opacity 0..255 from the running sum of coverage changes up to it, under the fill rule.
@@ -83,7 +98,7 @@ inline __m128i Div255(__m128i t)
 inline __m128i Alphas(__m128 sums, bool evenOdd)
 {
     __m128 cover = _mm_andnot_ps(_mm_set1_ps(-0.0f), sums);
-    if (evenOdd) {
+    if (evenOdd && _mm_movemask_ps(_mm_cmpgt_ps(cover, _mm_set1_ps(1)))) {
         cover = _mm_min_ps(cover, _mm_set1_ps(float(1 << 20)));
         const __m128 half = _mm_cvtepi32_ps(_mm_cvttps_epi32(_mm_mul_ps(cover, _mm_set1_ps(0.5f))));
         cover = _mm_sub_ps(cover, _mm_add_ps(half, half));
@@ -107,6 +122,21 @@ inline __m128i Over4(__m128i pixels, __m128i color, __m128i alphas)
     const __m128i low = Div255(_mm_mullo_epi16(_mm_unpacklo_epi8(pixels, zero), restLow));
     const __m128i high = Div255(_mm_mullo_epi16(_mm_unpackhi_epi8(pixels, zero), restHigh));
     return _mm_packus_epi16(_mm_add_epi16(cLow, low), _mm_add_epi16(cHigh, high));
+}
+
+// The same for an opaque colour, whose share at an opacity is that opacity: the pixels keep 255 less it.
+inline __m128i OverOpaque4(__m128i pixels, __m128i color, __m128i alphas)
+{
+    const __m128i a = _mm_packs_epi32(alphas, alphas);
+    const __m128i pairs = _mm_unpacklo_epi16(a, a);
+    const __m128i aLow = _mm_unpacklo_epi32(pairs, pairs), aHigh = _mm_unpackhi_epi32(pairs, pairs);
+    const __m128i full = _mm_set1_epi16(255);
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i low = _mm_add_epi16(Div255(_mm_mullo_epi16(color, aLow)),
+                                      Div255(_mm_mullo_epi16(_mm_unpacklo_epi8(pixels, zero), _mm_sub_epi16(full, aLow))));
+    const __m128i high = _mm_add_epi16(Div255(_mm_mullo_epi16(color, aHigh)),
+                                       Div255(_mm_mullo_epi16(_mm_unpackhi_epi8(pixels, zero), _mm_sub_epi16(full, aHigh))));
+    return _mm_packus_epi16(low, high);
 }
 #endif
 
@@ -256,9 +286,14 @@ void CoverageFill::Edge(QPointF a, QPointF b)
         x1 -= (y1 - mHeight) * dxdy;
         y1 = mHeight;
     }
+    const double w = mWidth;
+    if (x0 >= 0 && x1 >= 0 && x0 <= w && x1 <= w) {
+        // Within the image side to side (as most are).
+        Accumulate(x0, y0, x1, y1, dir);
+        return;
+    }
     // Left of the image an edge still counts for every pixel to its right: it runs down the left side
     // instead. Right of the image it counts for nothing.
-    const double w = mWidth;
     const auto part = [&](double xa, double ya, double xb, double yb) {
         if (yb <= ya)
             return;
@@ -292,56 +327,60 @@ void CoverageFill::Edge(QPointF a, QPointF b)
 
 void CoverageFill::Accumulate(double x0, double y0, double x1, double y1, float dir)
 {
+    // The edge lies within the cells: 0 <= y0 < y1 <= mHeight, and x0, x1 between 0 and mWidth.
     const int yFirst = int(y0);
     const int rowEnd = std::min(mHeight, int(std::ceil(y1)));
     const size_t stride = size_t(mStride), words = size_t(mMaskWords);
-    // A change in the cells i and i + 1 of a row.
-    const auto pair = [&](int y, int i, float left, float right) {
-        float* row = &mCells[size_t(y) * stride];
-        row[i] += left;
-        row[i + 1] += right;
-        quint64* masks = &mMasks[size_t(y) * words];
-        masks[i >> 6] |= quint64(1) << (i & 63);
-        masks[(i + 1) >> 6] |= quint64(1) << ((i + 1) & 63);
-    };
+    float* row = mCells.data() + size_t(yFirst) * stride;
+    quint64* masks = mMasks.data() + size_t(yFirst) * words;
     if (x0 == x1) {
         // Upright: in every row the share left of the edge goes to its pixel, the rest to the next one.
         const int xi = int(x0);
         const float share = float(x0 - xi);
-        for (int y = yFirst; y < rowEnd; ++y) {
-            const float d = float(std::min(double(y + 1), y1) - std::max(double(y), y0)) * dir;
-            pair(y, xi, d - d * share, d * share);
+        const int word = xi >> 6, nextWord = (xi + 1) >> 6;
+        const quint64 bit = quint64(1) << (xi & 63), nextBit = quint64(1) << ((xi + 1) & 63);
+        double top = y0;
+        for (int y = yFirst; y < rowEnd; ++y, row += stride, masks += words) {
+            const double bottom = std::min(double(y + 1), y1);
+            const float d = float(bottom - top) * dir;
+            top = bottom;
+            row[xi] += d - d * share;
+            row[xi + 1] += d * share;
+            masks[word] |= bit;
+            masks[nextWord] |= nextBit;
         }
         return;
     }
     const double dxdy = (x1 - x0) / (y1 - y0);
-    const double width = mWidth;
     // Across a whole row the edge runs this far sideways: the share of each pixel it wholly crosses is one
     // over that.
-    const double acrossRow = std::abs(dxdy);
-    const float perPixel = float(1 / acrossRow);
-    double x = x0;
-    for (int y = yFirst; y < rowEnd; ++y) {
-        // Where the edge leaves the row (worked out from its start, so that no error adds up).
-        const bool last = y + 1 >= y1;
-        const double dy = (last ? y1 : double(y + 1)) - (y == yFirst ? y0 : double(y));
-        const double xNext = last ? x1 : std::clamp(x0 + (y + 1 - y0) * dxdy, 0.0, width);
+    const float perPixel = float(1 / std::abs(dxdy));
+    double x = x0, top = y0;
+    for (int y = yFirst; y < rowEnd; ++y, row += stride, masks += words) {
+        // Where the edge leaves the row, worked out from its start so that no error adds up (and so between its
+        // ends, within the cells, but for the last bit).
+        const double bottom = std::min(double(y + 1), y1);
+        const double xNext = bottom == y1 ? x1 : x0 + (bottom - y0) * dxdy;
+        const double dy = bottom - top;
         const float d = float(dy) * dir;
+        top = bottom;
         const double a = std::min(x, xNext), b = std::max(x, xNext);
+        const double middle = 0.5 * (x + xNext);
+        x = xNext;
         const int ai = int(a);
         if (b - ai <= 1) {
             // Within one pixel: its share left of the edge's middle, the rest to the next pixel.
-            const float share = float(0.5 * (x + xNext) - ai);
-            pair(y, ai, d - d * share, d * share);
-            x = xNext;
+            const float share = float(middle - ai);
+            row[ai] += d - d * share;
+            row[ai + 1] += d * share;
+            masks[ai >> 6] |= quint64(1) << (ai & 63);
+            masks[(ai + 1) >> 6] |= quint64(1) << ((ai + 1) & 63);
             continue;
         }
         const float s = dy == 1 ? perPixel : float(1 / (b - a));
-        x = xNext;
         // Across several pixels: the triangle in the first, equal steps between, the rest in the last.
         int bi = int(b); // b is not negative: rounded up by hand, cheaper than a call
         bi += bi < b;
-        float* row = &mCells[size_t(y) * stride];
         const float f0 = float(a - ai);
         const float a0 = 0.5f * s * (1 - f0) * (1 - f0);
         const float f1 = float(b - bi + 1);
@@ -359,7 +398,7 @@ void CoverageFill::Accumulate(double x0, double y0, double x1, double y1, float 
             row[bi - 1] += d * (1 - a2 - am);
         }
         row[bi] += d * am;
-        Touch(y, ai, bi);
+        MarkCells(masks, ai, bi);
     }
 }
 
@@ -424,7 +463,8 @@ void CoverageFill::Sweep(quint32 color, bool evenOdd)
                 // A changed cell: the pixels up to it share one coverage; it and the three after it (changed or
                 // not) each get their own.
                 const int i = base + __builtin_ctzll(bits);
-                span(line, x, std::min(i, mWidth), sum);
+                if (i > x && x < mWidth)
+                    span(line, x, std::min(i, mWidth), sum);
                 float* cells = row + i;
 #if defined(__SSE2__)
                 __m128 sums = _mm_loadu_ps(cells);
@@ -436,7 +476,8 @@ void CoverageFill::Sweep(quint32 color, bool evenOdd)
                 const __m128i alphas = Alphas(sums, evenOdd);
                 if (i + 4 <= mWidth) {
                     auto* pixels = reinterpret_cast<__m128i*>(line + i);
-                    _mm_storeu_si128(pixels, Over4(_mm_loadu_si128(pixels), color16, alphas));
+                    const __m128i under = _mm_loadu_si128(pixels);
+                    _mm_storeu_si128(pixels, opaque ? OverOpaque4(under, color16, alphas) : Over4(under, color16, alphas));
                 } else {
                     alignas(16) qint32 each[4];
                     _mm_store_si128(reinterpret_cast<__m128i*>(each), alphas);
@@ -463,7 +504,7 @@ void CoverageFill::Sweep(quint32 color, bool evenOdd)
                 bits &= ~quint64(0) << (x - base);
             }
         }
-        if (x > 0)
+        if (x > 0 && x < mWidth)
             span(line, x, mWidth, sum); // past the last change the coverage holds up to the right side
     }
 }

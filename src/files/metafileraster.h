@@ -74,21 +74,6 @@ private:
     std::vector<float> mCells;      // per row: coverage changes, one more than the pixels and spares
     std::vector<quint64> mMasks;    // per row: a bit for each cell with a change in it
     int mMaskWords = 0;             // words of bits a row
-    // Marks the cells first to last of a row as changed.
-    void Touch(int y, int first, int last)
-    {
-        quint64* masks = &mMasks[size_t(y) * size_t(mMaskWords)];
-        const int a = first >> 6, b = last >> 6;
-        const quint64 from = ~quint64(0) << (first & 63), upTo = ~quint64(0) >> (63 - (last & 63));
-        if (a == b) {
-            masks[a] |= from & upTo;
-            return;
-        }
-        masks[a] |= from;
-        for (int w = a + 1; w < b; ++w)
-            masks[w] = ~quint64(0);
-        masks[b] |= upTo;
-    }
     int mLeft = 0, mTop = 0, mWidth = 0, mHeight = 0, mStride = 0;
 };
 

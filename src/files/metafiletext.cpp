@@ -18,6 +18,22 @@ constexpr double kFontScale = 16;
 
 } // namespace
 
+// A font and its measures, kept for the next text in the same font: making them again for every run of text
+// looks the font up in the font database each time.
+struct TextFonts
+{
+    struct Entry
+    {
+        QString face;
+        int pixelSize;
+        int weight;
+        bool italic, underline, strikeOut;
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    std::vector<Entry> entries; // the latest last
+};
+
 void Canvas::Text(QPointF reference, const QString& text, const std::vector<double>& dx, int options,
                   const QRectF& rect)
 {
@@ -46,14 +62,31 @@ void Canvas::Text(QPointF reference, const QString& text, const std::vector<doub
     em = std::clamp(em, 0.25, 4 * std::max(mFrame.width(), mFrame.height()) + 16);
     const double angle = std::atan2(ux.y(), ux.x()) * 180 / 3.14159265358979323846 - lf.escapement / 10.0;
 
-    QFont font(lf.face.isEmpty() ? QStringLiteral("Arial") : lf.face);
-    font.setPixelSize(std::max(1, int(std::lround(std::min(em * kFontScale, 1.0e6)))));
-    font.setWeight(QFont::Weight(std::clamp(lf.weight == 0 ? 400 : lf.weight, 100, 900)));
-    font.setItalic(lf.italic);
-    font.setUnderline(lf.underline);
-    font.setStrikeOut(lf.strikeOut);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    const QFontMetricsF metrics(font);
+    const QString face = lf.face.isEmpty() ? QStringLiteral("Arial") : lf.face;
+    const int pixelSize = std::max(1, int(std::lround(std::min(em * kFontScale, 1.0e6))));
+    const int weight = std::clamp(lf.weight == 0 ? 400 : lf.weight, 100, 900);
+    if (!mFonts)
+        mFonts = std::make_shared<TextFonts>();
+    std::vector<TextFonts::Entry>& fonts = mFonts->entries;
+    auto found = std::find_if(fonts.begin(), fonts.end(), [&](const TextFonts::Entry& e) {
+        return e.pixelSize == pixelSize && e.weight == weight && e.italic == lf.italic &&
+               e.underline == lf.underline && e.strikeOut == lf.strikeOut && e.face == face;
+    });
+    if (found == fonts.end()) {
+        QFont made(face);
+        made.setPixelSize(pixelSize);
+        made.setWeight(QFont::Weight(weight));
+        made.setItalic(lf.italic);
+        made.setUnderline(lf.underline);
+        made.setStrikeOut(lf.strikeOut);
+        made.setHintingPreference(QFont::PreferNoHinting);
+        if (fonts.size() >= 16)
+            fonts.erase(fonts.begin());
+        fonts.push_back({face, pixelSize, weight, lf.italic, lf.underline, lf.strikeOut, made, QFontMetricsF(made)});
+        found = fonts.end() - 1;
+    }
+    const QFont& font = found->font;
+    const QFontMetricsF& metrics = found->metrics;
 
     // Advances in the enlarged font units.
     std::vector<double> advances;
