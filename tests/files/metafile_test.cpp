@@ -295,6 +295,58 @@ TEST(MetafilePlayer, TextKeepsItsAdvancesAlignmentAndEscapement)
     EXPECT_EQ(darkIn(turned, QRect(25, 0, 95, 120)), 0);
 }
 
+// Text runs in fonts that differ only in weight, slant or size, one after another in one picture: each is drawn
+// in its own font, pixel for pixel as when it is the only text of its picture (a font made for one run must not
+// stand in for another).
+TEST(MetafilePlayer, EachTextRunIsDrawnInItsOwnFont)
+{
+    struct Run { qint32 height, weight, italic; };
+    const Run runs[] = {{-30, 400, 0}, {-30, 700, 0}, {-30, 400, 1}, {-31, 400, 0}, {-30, 400, 0}};
+    const int count = int(std::size(runs));
+    // Run k at (10, 5 + 50 k), alone or after all the others before it.
+    auto picture = [&](int first, int last) {
+        EmfBuilder emf;
+        emf.Record(18, {1}); // transparent background
+        for (int k = first; k <= last; ++k) {
+            emf.Begin(82);
+            emf.Put32(1);
+            for (qint32 v : {runs[k].height, 0, 0, 0, runs[k].weight, runs[k].italic, 0})
+                emf.Put32(v);
+            const QString face = QStringLiteral("DejaVu Sans");
+            QByteArray name(64, '\0');
+            for (int i = 0; i < face.size(); ++i)
+                qToLittleEndian<quint16>(face[i].unicode(), name.data() + i * 2);
+            emf.PutBytes(name);
+            emf.End();
+            emf.Record(37, {1});
+            emf.Begin(84);
+            for (qint32 v : {0, 0, 0, 0, 1, 0, 0, 10, 5 + 50 * k, 3, 76, 0, 0, 0, 0, 0, 0})
+                emf.Put32(v);
+            for (const char c : {'W', 'a', 'g', '\0'})
+                emf.Put16(c);
+            emf.End();
+        }
+        return OnWhite(ReadPicture(emf.Finish(160, 50 * count)), QSize(160, 50 * count));
+    };
+    const QImage all = picture(0, count - 1);
+    for (int k = 0; k < count; ++k) {
+        SCOPED_TRACE(k);
+        const QRect band(0, 50 * k, 160, 50);
+        const QImage alone = picture(k, k).copy(band);
+        EXPECT_EQ(all.copy(band), alone);
+        int dark = 0;
+        for (int y = 0; y < 50; ++y)
+            for (int x = 0; x < 160; ++x)
+                dark += qGray(alone.pixel(x, y)) < 128;
+        EXPECT_GT(dark, 100); // the text is there
+        if (k > 0) {
+            // and differs from the run before it, drawn alone in the same place
+            const QImage before = picture(k - 1, k - 1).copy(QRect(0, 50 * (k - 1), 160, 50));
+            EXPECT_NE(before, alone);
+        }
+    }
+}
+
 TEST(MetafilePlayer, MetafileOnPaperStaysVector)
 {
     QTemporaryDir dir;

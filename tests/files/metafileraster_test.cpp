@@ -292,3 +292,48 @@ TEST(MetafileOnScreen, WideOutlinesCoverExactlyWhatThePenPassesOver)
         EXPECT_NEAR(ink, exactInk, exactInk * 0.002);
     }
 }
+
+// Colours that let what lies under them show through blend as the painter blends them, over opaque and over
+// half-transparent ground alike: shapes of every size from a sliver to more than the width of 64 pixels, in
+// both fill modes, drawn over stripes of colour.
+TEST(MetafileOnScreen, TranslucentColoursBlendAsThePainterDoes)
+{
+    QPainterPath shapes;
+    for (int k = 0; k < 5; ++k)
+        shapes.lineTo(QPointF(100 + 90 * std::sin(k * 4 * M_PI / 5), 80 - 70 * std::cos(k * 4 * M_PI / 5)));
+    shapes.closeSubpath();
+    shapes.addEllipse(QPointF(150.3, 60.7), 40.2, 25.9);
+    shapes.addRect(QRectF(3.3, 120.25, 190.5, 0.4));
+    shapes.addRect(QRectF(10.5, 130.5, 171.25, 17.75));
+    for (const QColor ground : {QColor(255, 255, 255), QColor(0, 90, 200, 110)}) {
+        for (const Qt::FillRule rule : {Qt::OddEvenFill, Qt::WindingFill}) {
+            shapes.setFillRule(rule);
+            QImage direct(200, 160, QImage::Format_ARGB32_Premultiplied);
+            direct.fill(Qt::transparent);
+            QPainter stripes(&direct);
+            for (int x = 0; x < 200; x += 20)
+                stripes.fillRect(QRect(x, 0, 10, 160), ground);
+            stripes.end();
+            QImage painted = direct;
+            metafile::CoverageFill fill(direct, QTransform());
+            ASSERT_TRUE(fill.Fill(shapes, rule, QColor(200, 30, 60, 128)));
+            QPainter painter(&painted);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.fillPath(shapes, QColor(200, 30, 60, 128));
+            painter.end();
+            int worst = 0, over4 = 0;
+            for (int y = 0; y < direct.height(); ++y)
+                for (int x = 0; x < direct.width(); ++x) {
+                    const QRgb p = direct.pixel(x, y), q = painted.pixel(x, y);
+                    const int most = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                               std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+                    worst = std::max(worst, most);
+                    over4 += most > 4;
+                }
+            // Edge pixels differ by the two ways of smoothing (up to 8 levels, on some 50 pixels); a colour
+            // blended wrongly differs everywhere inside the shapes (thousands of pixels, by up to half).
+            EXPECT_LE(over4, 120) << "rule " << rule << ", ground alpha " << ground.alpha() << ", worst " << worst;
+            EXPECT_LE(worst, 16) << "rule " << rule << ", ground alpha " << ground.alpha();
+        }
+    }
+}
