@@ -6,12 +6,14 @@
 #include "print/pdfcontent.h"
 #include "print/pdffonts.h"
 #include "print/pdfjob.h"
+#include "print/pdfsource.h"
 
-#include <QBuffer>
+#include <QDir>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTemporaryFile>
 
 #include <cmath>
 
@@ -102,11 +104,66 @@ public:
     void EndPart() override { newPage(); }
 };
 
+// What Qt's PDF writer makes of a drawing, as it writes it: in memory while it is small, in a temporary file
+// once it grows past kDrawingKeptInMemory, so that a card of a million objects never sits in memory whole,
+// neither here nor when the job takes it over (it reads it back an object at a time). When no temporary
+// file can be made, the drawing stays in memory.
+class TDrawingSpool : public QIODevice
+{
+public:
+    qint64 InMemory() const { return mMemory.capacity(); }
+    qint64 size() const override { return mSize; }
+    // Why the temporary file could not take the drawing; empty when nothing went wrong.
+    QString Error() const { return mError; }
+
+    // The document written so far, for the job to read back.
+    bool Read(TPdfSource* source)
+    {
+        if (!mFile)
+            return source->Parse(mMemory);
+        if (!mFile->flush())
+            return false;
+        return source->Parse(mSize, [this](qint64 offset, qint64 length) {
+            return mFile->seek(offset) ? mFile->read(length) : QByteArray();
+        });
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 length) override
+    {
+        if (!mFile && mSize + length > TKPdfReport::kDrawingKeptInMemory) {
+            auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/quillmark-drawing-XXXXXX"));
+            if (file->open() && file->write(mMemory) == mMemory.size()) {
+                mFile = std::move(file);
+                mMemory = QByteArray();
+            }
+        }
+        if (mFile) {
+            if (mFile->write(data, length) != length) {
+                if (mError.isEmpty())
+                    mError = mFile->errorString();
+                return -1;
+            }
+        } else {
+            mMemory.append(data, qsizetype(length));
+        }
+        mSize += length;
+        return length;
+    }
+
+private:
+    QByteArray mMemory;
+    std::unique_ptr<QTemporaryFile> mFile;
+    qint64 mSize = 0;
+    QString mError;
+};
+
 } // namespace
 
 struct TKPdfReport::Canvas
 {
-    QBuffer Buffer;
+    TDrawingSpool Spool;
     std::unique_ptr<QPdfWriter> Writer;
     QPainter Painter;
 };
@@ -143,8 +200,8 @@ void TKPdfReport::EndContentPage()
 std::unique_ptr<TKPdfReport::Canvas> TKPdfReport::StartCanvas(const QSizeF& points)
 {
     auto canvas = std::make_unique<Canvas>();
-    canvas->Buffer.open(QIODevice::WriteOnly);
-    canvas->Writer = std::make_unique<TCanvasWriter>(&canvas->Buffer);
+    canvas->Spool.open(QIODevice::WriteOnly);
+    canvas->Writer = std::make_unique<TCanvasWriter>(&canvas->Spool);
     canvas->Writer->setResolution(mResolution);
     canvas->Writer->setCreator(QStringLiteral("Quillmark"));
     QPageLayout layout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
@@ -172,7 +229,17 @@ int TKPdfReport::EndCanvas(std::unique_ptr<Canvas> canvas)
     canvas->Writer.reset();
     if (!mJob)
         return -1;
-    const int drawing = mJob->AddDrawing(canvas->Buffer.data());
+    if (!canvas->Spool.Error().isEmpty()) {
+        SetError(QStringLiteral("a drawing of the job could not be written to a temporary file: ") +
+                 canvas->Spool.Error());
+        return -1;
+    }
+    TPdfSource source;
+    if (!canvas->Spool.Read(&source)) {
+        SetError(QStringLiteral("a drawing of the job could not be read back"));
+        return -1;
+    }
+    const int drawing = mJob->AddDrawing(source);
     if (drawing < 0)
         SetError(mJob->ErrorString());
     return drawing;
@@ -306,7 +373,9 @@ int TKPdfReport::MakeDrawing(const QSizeF& inches, const Handler& draw)
     mMakingDrawing = true;
     int drawing = -1;
     if (auto canvas = StartCanvas(points)) {
+        mDrawingCanvas = canvas.get();
         draw(*this);
+        mDrawingCanvas = nullptr;
         drawing = EndCanvas(std::move(canvas));
     }
     mMakingDrawing = false;
@@ -386,7 +455,12 @@ void TKPdfReport::DoBitmap(const QImage& image, const QRectF& rect)
 
 qint64 TKPdfReport::BytesHeld() const
 {
-    return mJob ? mJob->BytesHeld() + qint64(mPlacements.capacity() * sizeof(mPlacements[0])) : 0;
+    if (!mJob)
+        return 0;
+    qint64 held = mJob->BytesHeld() + qint64(mPlacements.capacity() * sizeof(mPlacements[0]));
+    for (const Canvas* canvas : {mPageCanvas.get(), mDrawingCanvas})
+        held += canvas ? canvas->Spool.InMemory() : 0;
+    return held;
 }
 
 } // namespace qm

@@ -53,13 +53,15 @@ class TKPdfReport : public TKPainterReport
 {
 public:
     static constexpr int kDefaultResolution = 1200;
+    // A drawing larger than this is written to a temporary file as it is made, not held in memory.
+    static constexpr qint64 kDrawingKeptInMemory = 8 * 1024 * 1024;
     // An empty file name keeps the document in memory (Document()).
     explicit TKPdfReport(const QString& fileName, int resolution = kDefaultResolution);
     ~TKPdfReport() override;
     QString FileName() const { return mFileName; }
     // The document of the last finished job kept in memory.
     QByteArray Document() const { return mDocument; }
-    // What the job holds in memory now, besides a document kept in memory.
+    // What the job holds in memory now, besides a document kept in memory: the drawing being made included.
     qint64 BytesHeld() const;
 
     int MakeDrawing(const QSizeF& inches, const Handler& draw) override;
@@ -95,6 +97,7 @@ private:
     QByteArray mDocument;
     std::unique_ptr<TPdfJobWriter> mJob;
     std::unique_ptr<Canvas> mPageCanvas;
+    Canvas* mDrawingCanvas = nullptr; // while MakeDrawing draws
     std::unique_ptr<TPdfFontSet> mFonts;
     std::unique_ptr<ContentPage> mContentPage;
     bool mOwnContent = false;

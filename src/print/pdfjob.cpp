@@ -290,10 +290,21 @@ int TPdfJobWriter::AddDrawing(const QByteArray& pdf)
     if (!mOpen || Failed())
         return -1;
     TPdfSource source;
+    if (!source.Parse(pdf)) {
+        Fail(QStringLiteral("a drawing of the job could not be read back"));
+        return -1;
+    }
+    return AddDrawing(source);
+}
+
+int TPdfJobWriter::AddDrawing(const TPdfSource& source)
+{
+    if (!mOpen || Failed())
+        return -1;
     int pageNumber = 0;
     TPdfObject page;
     QRectF box;
-    if (!source.Parse(pdf) || !source.FirstPage(&pageNumber, &page, &box)) {
+    if (!source.FirstPage(&pageNumber, &page, &box)) {
         Fail(QStringLiteral("a drawing of the job could not be read back"));
         return -1;
     }

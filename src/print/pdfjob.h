@@ -36,6 +36,8 @@ public:
     // Takes over the first page of a document made by Qt's PDF writer as a drawing to place on pages: its
     // number, or -1 with ErrorString when the document cannot be read.
     int AddDrawing(const QByteArray& pdf);
+    // The same for a document read a piece at a time: only one object of it is held at a time.
+    int AddDrawing(const TPdfSource& source);
     // The drawing's page size in points.
     QSizeF DrawingSize(int drawing) const;
 

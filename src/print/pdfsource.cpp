@@ -2,6 +2,7 @@
 // page, its resources and its contents, and to renumber references when objects move to another document.
 #include "print/pdfsource.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace qm {
@@ -227,47 +228,79 @@ QByteArray TPdfSource::Renumber(const QByteArray& value, const std::function<int
     return out;
 }
 
+QByteArray TPdfSource::Bytes(qint64 offset, qint64 length) const
+{
+    if (offset < 0 || offset >= mSize || length <= 0)
+        return QByteArray();
+    length = std::min(length, mSize - offset);
+    if (mReader)
+        return mReader(offset, length);
+    return QByteArray::fromRawData(mData.constData() + offset, qsizetype(length));
+}
+
 bool TPdfSource::Parse(const QByteArray& document)
 {
     mData = document;
+    mSize = document.size();
+    mReader = nullptr;
+    return ParseTable();
+}
+
+bool TPdfSource::Parse(qint64 size, const Reader& reader)
+{
+    mData.clear();
+    mSize = size;
+    mReader = reader;
+    return ParseTable();
+}
+
+bool TPdfSource::ParseTable()
+{
     mOffsets.clear();
     mRoot = 0;
-    const qsizetype startxref = mData.lastIndexOf("startxref");
+    // "startxref", the table's offset and "%%EOF" end the document.
+    const qint64 endAt = std::max<qint64>(0, mSize - 1024);
+    const QByteArray end = Bytes(endAt, mSize - endAt);
+    const qsizetype startxref = end.lastIndexOf("startxref");
     if (startxref < 0)
         return false;
     bool ok = false;
-    const qsizetype at = SkipWhite(mData, startxref + 9);
-    const qint64 xref = mData.mid(at, SkipInteger(mData, at) - at).toLongLong(&ok);
-    if (!ok || xref < 0 || xref >= mData.size() || !mData.mid(xref, 4).startsWith("xref"))
+    const qsizetype at = SkipWhite(end, startxref + 9);
+    const qint64 xref = end.mid(at, SkipInteger(end, at) - at).toLongLong(&ok);
+    if (!ok || xref < 0 || xref >= mSize)
         return false;
-    qsizetype pos = xref + 4;
+    // The table and the trailer after it, held while they are read.
+    const QByteArray table = Bytes(xref, mSize - xref);
+    if (!table.startsWith("xref"))
+        return false;
+    qsizetype pos = 4;
     // Sections of "first count" followed by count entries of "offset generation n|f".
     while (true) {
-        pos = SkipWhite(mData, pos);
-        if (mData.mid(pos, 7).startsWith("trailer"))
+        pos = SkipWhite(table, pos);
+        if (table.mid(pos, 7).startsWith("trailer"))
             break;
-        const qsizetype firstEnd = SkipInteger(mData, pos);
-        const qsizetype countStart = SkipWhite(mData, firstEnd);
-        const qsizetype countEnd = SkipInteger(mData, countStart);
+        const qsizetype firstEnd = SkipInteger(table, pos);
+        const qsizetype countStart = SkipWhite(table, firstEnd);
+        const qsizetype countEnd = SkipInteger(table, countStart);
         if (firstEnd == pos || countEnd == countStart)
             return false;
-        const int first = mData.mid(pos, firstEnd - pos).toInt();
-        const int count = mData.mid(countStart, countEnd - countStart).toInt();
+        const int first = table.mid(pos, firstEnd - pos).toInt();
+        const int count = table.mid(countStart, countEnd - countStart).toInt();
         pos = countEnd;
         for (int i = 0; i < count; ++i) {
-            const qsizetype o0 = SkipWhite(mData, pos);
-            const qsizetype o1 = SkipInteger(mData, o0);
-            const qsizetype g0 = SkipWhite(mData, o1);
-            const qsizetype g1 = SkipInteger(mData, g0);
-            const qsizetype k = SkipWhite(mData, g1);
-            if (o1 == o0 || g1 == g0 || k >= mData.size())
+            const qsizetype o0 = SkipWhite(table, pos);
+            const qsizetype o1 = SkipInteger(table, o0);
+            const qsizetype g0 = SkipWhite(table, o1);
+            const qsizetype g1 = SkipInteger(table, g0);
+            const qsizetype k = SkipWhite(table, g1);
+            if (o1 == o0 || g1 == g0 || k >= table.size())
                 return false;
-            if (mData[k] == 'n')
-                mOffsets.insert(first + i, mData.mid(o0, o1 - o0).toLongLong());
+            if (table[k] == 'n')
+                mOffsets.insert(first + i, table.mid(o0, o1 - o0).toLongLong());
             pos = k + 1;
         }
     }
-    const QByteArray trailer = mData.mid(SkipWhite(mData, pos + 7));
+    const QByteArray trailer = table.mid(SkipWhite(table, pos + 7));
     mRoot = Reference(Value(trailer.left(SkipValue(trailer, 0)), "/Root"));
     return mRoot > 0;
 }
@@ -275,27 +308,41 @@ bool TPdfSource::Parse(const QByteArray& document)
 bool TPdfSource::Read(int number, TPdfObject* object) const
 {
     const auto found = mOffsets.constFind(number);
-    if (found == mOffsets.constEnd() || *found < 0 || *found >= mData.size())
+    if (found == mOffsets.constEnd() || *found < 0 || *found >= mSize)
         return false;
-    qsizetype pos = mData.indexOf("obj", *found);
-    if (pos < 0)
-        return false;
-    pos += 3;
-    const qsizetype valueStart = SkipWhite(mData, pos);
-    const qsizetype valueEnd = SkipValue(mData, valueStart);
+    // The object's value is read in a piece that grows until it holds the value whole and what follows it
+    // ("stream" or "endobj").
+    const qint64 offset = *found;
+    QByteArray piece;
+    qsizetype valueStart = 0, valueEnd = 0, after = 0;
+    for (qint64 length = 4096;; length *= 4) {
+        piece = Bytes(offset, length);
+        const bool whole = offset + piece.size() >= mSize;
+        qsizetype pos = piece.indexOf("obj");
+        if (pos < 0) {
+            if (whole)
+                return false;
+            continue;
+        }
+        pos += 3;
+        valueStart = SkipWhite(piece, pos);
+        valueEnd = SkipValue(piece, valueStart);
+        after = SkipWhite(piece, valueEnd);
+        if (whole || after + 8 <= piece.size())
+            break;
+    }
     if (valueEnd <= valueStart)
         return false;
-    object->Value = mData.mid(valueStart, valueEnd - valueStart);
+    object->Value = QByteArray(piece.constData() + valueStart, valueEnd - valueStart);
     object->Stream.clear();
     object->HasStream = false;
-    const qsizetype after = SkipWhite(mData, valueEnd);
-    if (!mData.mid(after, 6).startsWith("stream"))
+    if (!piece.mid(after, 6).startsWith("stream"))
         return true;
     // The stream's bytes start after the end of the keyword's line; /Length counts them.
     qsizetype data = after + 6;
-    if (data < mData.size() && mData[data] == '\r')
+    if (data < piece.size() && piece[data] == '\r')
         ++data;
-    if (data < mData.size() && mData[data] == '\n')
+    if (data < piece.size() && piece[data] == '\n')
         ++data;
     QByteArray length = Value(object->Value, "/Length");
     if (const int lengthObject = Reference(length)) {
@@ -306,9 +353,13 @@ bool TPdfSource::Read(int number, TPdfObject* object) const
     }
     bool ok = false;
     const qint64 size = length.trimmed().toLongLong(&ok);
-    if (!ok || size < 0 || data + size > mData.size())
+    if (!ok || size < 0 || offset + data + size > mSize)
         return false;
-    object->Stream = mData.mid(data, size);
+    object->Stream = Bytes(offset + data, size);
+    if (object->Stream.size() != size)
+        return false;
+    // A document in memory lends its bytes: the object gets a copy of its own.
+    object->Stream.detach();
     object->HasStream = true;
     return true;
 }

@@ -22,8 +22,14 @@ struct TPdfObject
 class TPdfSource
 {
 public:
+    // The bytes of the document from an offset on, as many as there are up to the length.
+    using Reader = std::function<QByteArray(qint64 offset, qint64 length)>;
+
     // Reads the cross-reference table; false when the document is not one this reader understands.
     bool Parse(const QByteArray& document);
+    // The same for a document of the given size read a piece at a time (from a file): only the table is
+    // kept, each object is read when asked for.
+    bool Parse(qint64 size, const Reader& reader);
 
     bool Read(int number, TPdfObject* object) const;
     // The first page's dictionary, its number and its media box in points.
@@ -42,7 +48,13 @@ public:
     static QByteArray Renumber(const QByteArray& value, const std::function<int(int)>& map);
 
 private:
+    // Up to length bytes from the offset; for a document in memory, without copying them.
+    QByteArray Bytes(qint64 offset, qint64 length) const;
+    bool ParseTable();
+
     QByteArray mData;
+    qint64 mSize = 0;
+    Reader mReader;
     QHash<int, qint64> mOffsets;
     int mRoot = 0;
 };

@@ -1,5 +1,6 @@
 // A card of thousands of objects is drawn into the job's PDF file in parts, so that the writer never holds
-// the whole card's operators at once; on paper the parts must look exactly like the card drawn whole.
+// the whole card's operators at once; on paper the parts must look exactly like the card drawn whole. A
+// drawing too large to hold in memory is written aside part by part and still prints whole.
 #include "pdfutil.h"
 
 #include "design/cardpanel.h"
@@ -9,8 +10,11 @@
 #include "print/printers_ui.h"
 #include "print/sheetprinter.h"
 
+#include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QPrinter>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -71,6 +75,73 @@ TEST(PrintedPaper, ACardOfThousandsOfObjectsPrintsInPartsThatLookLikeTheWholeCar
     const QRect ink = qmtest::InkBox(a, QRect(404 * 150 / 96, 0, 300, 600));
     ASSERT_FALSE(ink.isNull());
     EXPECT_NEAR(ink.right(), (72 + 336) * 150 / 96.0, 2);
+}
+
+TEST(PrintedPaper, ADrawingTooLargeToHoldIsWrittenAsideAndPrintsWhole)
+{
+    if (!qmtest::HavePoppler())
+        GTEST_SKIP() << "poppler-utils not installed";
+    QTemporaryDir dir, temp;
+    const bool hadTemp = qEnvironmentVariableIsSet("TMPDIR");
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temp.path()));
+    const QString path = dir.filePath(QStringLiteral("large.pdf"));
+    // Twelve parts in two rows, each a picture of noise (nothing packs it much smaller) with a square of its own
+    // grey in its top-left corner: together some three times what a drawing may hold in memory.
+    constexpr int kParts = 12, kAcross = 6;
+    const auto grey = [](int part) { return 10 + part * 20; };
+    qint64 mostHeld = 0, lastHeld = 0;
+    bool ok = false;
+    QString error;
+    {
+        TKPdfReport pdf(path);
+        pdf.SetPaperSize(kPaperLetter);
+        pdf.SetOrientation(roLandscape);
+        ok = pdf.Execute({}, [&](TKReport& r) {
+            const int drawing = r.MakeDrawing(QSizeF(kAcross, 2), [&](TKReport& d) {
+                d.StretchDraw(QRectF(0, 0, kAcross, 2), QSizeF(kAcross * 100, 200), [&](QPainter& p) {
+                    auto* parted = dynamic_cast<TPartedPaintDevice*>(p.device());
+                    ASSERT_NE(parted, nullptr);
+                    QRandomGenerator random(7);
+                    for (int part = 0; part < kParts; ++part) {
+                        QImage noise(1500, 1500, QImage::Format_RGB32);
+                        for (int y = 0; y < noise.height(); ++y) {
+                            auto* line = reinterpret_cast<quint32*>(noise.scanLine(y));
+                            for (int x = 0; x < noise.width(); ++x)
+                                line[x] = random.generate() | 0xff000000u;
+                        }
+                        QPainter(&noise).fillRect(0, 0, 750, 750, QColor(grey(part), grey(part), grey(part)));
+                        p.drawImage(QRectF(part % kAcross * 100, part / kAcross * 100, 100, 100), noise);
+                        parted->EndPart();
+                        lastHeld = pdf.BytesHeld();
+                        mostHeld = std::max(mostHeld, lastHeld);
+                    }
+                });
+            });
+            r.PlaceDrawing(drawing, QPointF(1, 1));
+        });
+        error = pdf.ErrorString();
+    }
+    if (hadTemp)
+        qputenv("TMPDIR", oldTemp);
+    else
+        qunsetenv("TMPDIR");
+    ASSERT_TRUE(ok) << qPrintable(error);
+    EXPECT_GT(QFileInfo(path).size(), 2 * TKPdfReport::kDrawingKeptInMemory);
+    // The temporary file the drawing went to is gone with the job.
+    EXPECT_TRUE(QDir(temp.path()).entryList(QDir::Files).isEmpty());
+    // Held in memory: at most what a drawing may keep there, and once it is aside, little.
+    EXPECT_GT(mostHeld, 0);
+    EXPECT_LT(mostHeld, 2 * TKPdfReport::kDrawingKeptInMemory) << mostHeld;
+    EXPECT_LT(lastHeld, 1024 * 1024) << lastHeld;
+
+    // Every part where it was drawn: its square's grey a quarter inch in from its corner, at 20 dots an inch.
+    const QImage page = qmtest::RenderPdfPage(path, 20);
+    ASSERT_FALSE(page.isNull());
+    for (int part = 0; part < kParts; ++part) {
+        SCOPED_TRACE(part);
+        EXPECT_NEAR(qGray(page.pixel(20 + part % kAcross * 20 + 5, 20 + part / kAcross * 20 + 5)), grey(part), 12);
+    }
 }
 
 } // namespace
