@@ -4,9 +4,11 @@
 //
 // The cards: 100,000 labels written by the card writer; one label whose caption is megabytes long (letters,
 // and control characters); records of the smallest objects a card file can hold, of each class, as many as a
-// card holds at most. The worst cases for the reader's limits (256 MB, 1,000,000 objects) are made only with
-// --big, as they take a while (the million QR codes most, over 20 minutes): a caption of 256 MB; a million
-// labels of 240-letter captions (256 MB); a million of the smallest objects of the classes that cost most:
+// card holds at most; QR codes by the ten thousand and hundred thousand. The worst cases for the reader's
+// limits (256 MB, 1,000,000 objects) are made only with --big, as they take a while (the million QR codes of
+// texts of their own most, half an hour): a caption of 256 MB; a million labels of 240-letter captions
+// (256 MB); a million of the smallest objects of the classes that cost most; a million QR codes of 229-letter
+// texts (256 MB):
 //
 //     quillmark_memory_bench [--big] [--benchmark_filter=...]
 //
@@ -230,6 +232,35 @@ QString CaptionCard(qint64 bytes, bool controls)
     return path;
 }
 
+// `count` QR codes of text, each its own: a web address numbered by the code, made up to `letters` long.
+QString TextQRCodesCard(qint64 count, int letters)
+{
+    const QString path = QDir(gCards).filePath(QStringLiteral("qrcodes-%1-%2.qmk").arg(count).arg(letters));
+    if (QFile::exists(path))
+        return path;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    QByteArray filler;
+    while (filler.size() < letters)
+        filler += "quillmark-prints-business-cards/";
+    file.write(QByteArray(1, char(ValueTag::List)));
+    QByteArray block;
+    for (qint64 i = 0; i < count; ++i) {
+        const QByteArray text = ("https://example.org/" + QByteArray::number(i) + '/' + filler).left(letters);
+        block += QByteArray("TPF0") + ShortString("TKQRCode") + ShortString(QByteArray()) + ShortString("Content") +
+                 char(ValueTag::Ident) + ShortString("qcText") + ShortString("Text") + char(ValueTag::String) +
+                 ShortString(text) + QByteArray(2, '\0');
+        if (block.size() > 1024 * 1024) {
+            file.write(block);
+            block.clear();
+        }
+    }
+    file.write(block);
+    file.write(QByteArray(1, '\0'));
+    return path;
+}
+
 // `count` labels of short captions over the card, written by the card writer.
 QString LabelsCard(int count)
 {
@@ -299,6 +330,24 @@ BENCHMARK(BM_Caption)
     ->UseManualTime()
     ->Unit(benchmark::kSecond);
 
+// QR codes, the object whose printing writes the most per byte of card file: `count` alike (the smallest
+// record), or each with a text of its own of 200 letters (the second argument 1).
+void BM_QRCodes(benchmark::State& state)
+{
+    const qint64 count = state.range(0);
+    const QString card = state.range(1) ? TextQRCodesCard(count, 200)
+                                        : RecordCard(QStringLiteral("minimal-TKQRCode-%1.qmk").arg(count),
+                                                     MinimalRecord("TKQRCode"), count);
+    Report(state, card, "print", count);
+}
+BENCHMARK(BM_QRCodes)
+    ->Args({10000, 0})
+    ->Args({100000, 0})
+    ->Args({10000, 1})
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
+
 // 16 MB of the smallest records of each class: which kind of object costs most memory per byte of file.
 void BM_Minimal(benchmark::State& state, const char* className, const char* what)
 {
@@ -311,9 +360,14 @@ void BM_Big(benchmark::State& state, const char* kind)
 {
     const qint64 bytes = 256LL * 1024 * 1024 - 256; // the record around a caption included
     qint64 count = 0;
-    const QString card = std::strcmp(kind, "caption") == 0  ? CaptionCard(bytes, false)
-                         : std::strcmp(kind, "labels") == 0 ? LongLabelsCard(&count)
-                                                            : MinimalCard(kind, bytes, &count);
+    // A QR code of a text of its own each, as many as fill the file: the most a card makes a printer write.
+    const int qrLetters = int(bytes / CardObjectLimit()) - 39; // the record around the text
+    if (std::strcmp(kind, "qrtexts") == 0)
+        count = CardObjectLimit();
+    const QString card = std::strcmp(kind, "caption") == 0   ? CaptionCard(bytes, false)
+                         : std::strcmp(kind, "labels") == 0  ? LongLabelsCard(&count)
+                         : std::strcmp(kind, "qrtexts") == 0 ? TextQRCodesCard(count, qrLetters)
+                                                             : MinimalCard(kind, bytes, &count);
     Report(state, card, "print", count);
 }
 
@@ -337,7 +391,7 @@ void RegisterCases()
     if (!gBig)
         return;
     // The classes whose printing works out the most per object (traced letters, a layout, a symbol).
-    for (const char* kind : {"caption", "labels", "TKSuperText", "TKPRichBaseLabel", "TKQRCode"})
+    for (const char* kind : {"caption", "labels", "TKSuperText", "TKPRichBaseLabel", "TKQRCode", "qrtexts"})
         benchmark::RegisterBenchmark((std::string("BM_Big/") + kind).c_str(), BM_Big, kind)
             ->Iterations(1)
             ->UseManualTime()
