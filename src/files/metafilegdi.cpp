@@ -226,13 +226,14 @@ void Canvas::Emit(const QPainterPath& device, bool fill, bool stroke)
         return;
     }
     BeginDraw();
-    QPainterPath path = device;
-    path.setFillRule(dc.polyFillMode == 2 ? Qt::WindingFill : Qt::OddEvenFill);
+    const Qt::FillRule rule = dc.polyFillMode == 2 ? Qt::WindingFill : Qt::OddEvenFill;
     if (fill) {
         const QBrush brush = DeviceBrush(dc.brush);
-        if (brush.style() == Qt::SolidPattern && FastFill(path, brush.color())) {
+        if (brush.style() == Qt::SolidPattern && FastFill(device, rule, brush.color())) {
             // filled
         } else if (brush.style() != Qt::NoBrush) {
+            QPainterPath path = device; // (copied only here: most shapes are filled without the painter)
+            path.setFillRule(rule);
             if (dc.brush.brushStyle == 2 && dc.bkMode == 2)
                 mPainter.fillPath(path, dc.bkColor);
             mPainter.fillPath(path, brush);
@@ -240,18 +241,18 @@ void Canvas::Emit(const QPainterPath& device, bool fill, bool stroke)
     }
     if (stroke) {
         const QPen pen = DevicePen();
-        if (pen.style() == Qt::SolidLine && FastStroke(path, pen)) {
+        if (pen.style() == Qt::SolidLine && FastStroke(device, pen)) {
             // stroked
         } else if (pen.style() != Qt::NoPen) {
-            mPainter.strokePath(path, pen);
+            mPainter.strokePath(device, pen);
         }
     }
     EndDraw();
 }
 
-bool Canvas::FastFill(const QPainterPath& device, const QColor& color)
+bool Canvas::FastFill(const QPainterPath& device, Qt::FillRule rule, const QColor& color)
 {
-    return mFill && !dc.hasClip && mFill->Fill(device, device.fillRule(), color);
+    return mFill && !dc.hasClip && mFill->Fill(device, rule, color);
 }
 
 bool Canvas::FastStroke(const QPainterPath& device, const QPen& pen)

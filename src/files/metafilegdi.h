@@ -197,7 +197,7 @@ public:
 private:
     void Emit(const QPainterPath& device, bool fill, bool stroke);
     // Filling and stroking straight into the image drawn on, when that can be done (false when not).
-    bool FastFill(const QPainterPath& device, const QColor& color);
+    bool FastFill(const QPainterPath& device, Qt::FillRule rule, const QColor& color);
     bool FastStroke(const QPainterPath& device, const QPen& pen);
     QPen DevicePen() const;
     QBrush DeviceBrush(const GdiObject& brush) const;
