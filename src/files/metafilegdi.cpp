@@ -456,6 +456,8 @@ QPainterPath Canvas::ArcPath(const QRectF& box, QPointF start, QPointF end, ArcK
         QPainterPath rest;
         rest.arcMoveTo(r, a0);
         rest.arcTo(r, a0, sweep);
+        if (rest.elementCount() == 0)
+            return path; // a box with no size has no curve to go round
         pie.lineTo(rest.elementAt(0));
         pie.connectPath(rest);
         pie.closeSubpath();

@@ -347,6 +347,20 @@ TEST(MetafilePlayer, EachTextRunIsDrawnInItsOwnFont)
     }
 }
 
+// A pie, chord or arc of a box with no size draws nothing, and the picture goes on after it.
+TEST(MetafilePlayer, CurvesOfAnEmptyBoxDrawNothing)
+{
+    EmfBuilder emf;
+    emf.Record(39, {1, 0, 0x0000FF, 0}); // red brush
+    emf.Record(37, {1});
+    for (const qint32 kind : {45, 46, 47, 55}) // arc, chord, pie, arc-to
+        emf.Record(kind, {20, 20, 20, 20, 30, 20, 20, 30});
+    emf.Record(43, {10, 10, 50, 50});
+    const QImage image = OnWhite(ReadPicture(emf.Finish(60, 60)), QSize(60, 60));
+    EXPECT_TRUE(Near(image.pixel(30, 30), qRgb(255, 0, 0), 8));
+    EXPECT_TRUE(Near(image.pixel(55, 55), qRgb(255, 255, 255), 0));
+}
+
 TEST(MetafilePlayer, MetafileOnPaperStaysVector)
 {
     QTemporaryDir dir;
