@@ -18,8 +18,9 @@ bool Finite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
 } // namespace
 
-Canvas::Canvas(QPainter& painter, const QRectF& deviceFrame, const QRectF& target, double devicePixelsPerMm)
-    : mPainter(painter), mFrame(deviceFrame), mPixelsPerMm(devicePixelsPerMm > 0 ? devicePixelsPerMm : 96 / 25.4)
+Canvas::Canvas(QPainter& painter, const QRectF& deviceFrame, const QRectF& target, double devicePixelsPerMm,
+               const Band& band)
+    : mPainter(painter), mBand(band), mFrame(deviceFrame), mPixelsPerMm(devicePixelsPerMm > 0 ? devicePixelsPerMm : 96 / 25.4)
 {
     const double sx = deviceFrame.width() != 0 ? target.width() / deviceFrame.width() : 1;
     const double sy = deviceFrame.height() != 0 ? target.height() / deviceFrame.height() : 1;
@@ -31,8 +32,11 @@ Canvas::Canvas(QPainter& painter, const QRectF& deviceFrame, const QRectF& targe
     mPainter.setWorldTransform(mBase);
     // Edges are smoothed only when the caller asks for it; bitmaps are always scaled smoothly.
     mPainter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (QImage* image = CoverageFill::Target(mPainter))
+    if (QImage* image = CoverageFill::Target(mPainter, band.Active())) {
         mFill = std::make_unique<CoverageFill>(*image, mPainter.deviceTransform());
+        if (band.Active())
+            mFill->LimitRows(band.top, band.bottom);
+    }
     dc.pen.type = GdiObject::Pen;
     dc.brush.type = GdiObject::Brush;
     dc.brush.color = Qt::white;
@@ -252,7 +256,10 @@ void Canvas::Emit(const QPainterPath& device, bool fill, bool stroke)
 
 bool Canvas::FastFill(const QPainterPath& device, Qt::FillRule rule, const QColor& color)
 {
-    return mFill && !dc.hasClip && mFill->Fill(device, rule, color);
+    if (!mFill || dc.hasClip)
+        return false;
+    // In a band of the image, shapes wholly outside it are done with at once.
+    return mFill->Misses(device, 0) || mFill->Fill(device, rule, color);
 }
 
 bool Canvas::FastStroke(const QPainterPath& device, const QPen& pen)
@@ -261,6 +268,8 @@ bool Canvas::FastStroke(const QPainterPath& device, const QPen& pen)
     // filled; those stay with the painter (they are cheap there).
     if (!mFill || dc.hasClip || pen.widthF() * mFill->Scale() <= 1)
         return false;
+    if (mFill->Misses(device, pen.widthF() * (std::max(pen.miterLimit(), 2.0) + 1)))
+        return true;
     // Round and bevelled corners are outlined here; mitred ones by the painter's stroker.
     if (mFill->Stroke(device, pen.widthF(), pen.joinStyle(), pen.capStyle(), pen.color()))
         return true;

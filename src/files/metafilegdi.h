@@ -3,6 +3,8 @@
 // replay onto any QPainter as vector paths and text.
 #pragma once
 
+#include "files/metafile.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QImage>
@@ -14,6 +16,7 @@
 #include <memory>
 #include <vector>
 
+class QFontMetricsF;
 class QPainter;
 
 namespace qm::metafile {
@@ -118,7 +121,8 @@ struct DcState
 class Canvas
 {
 public:
-    Canvas(QPainter& painter, const QRectF& deviceFrame, const QRectF& target, double devicePixelsPerMm);
+    Canvas(QPainter& painter, const QRectF& deviceFrame, const QRectF& target, double devicePixelsPerMm,
+           const Band& band = {});
     ~Canvas();
 
     // Windows metafile mapping: the window is stretched over the whole device frame.
@@ -195,6 +199,10 @@ public:
     qint64 Operations() const { return mOperations; }
 
 private:
+    // True when text laid out so (in the enlarged font units, placed by local) lies wholly outside the band of
+    // rows drawn.
+    bool OutsideBand(const QTransform& local, double x, double y, double total, const std::vector<double>& advances,
+                     const QFontMetricsF& metrics) const;
     void Emit(const QPainterPath& device, bool fill, bool stroke);
     // Filling and stroking straight into the image drawn on, when that can be done (false when not).
     bool FastFill(const QPainterPath& device, Qt::FillRule rule, const QColor& color);
@@ -209,6 +217,7 @@ private:
     QPainterPath DeviceFrameRegion() const;
 
     QPainter& mPainter;
+    Band mBand;
     QTransform mBase; // device units onto the painter's coordinates
     QRectF mFrame;
     double mPixelsPerMm;

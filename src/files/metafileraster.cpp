@@ -155,7 +155,7 @@ inline __m128i OverOpaque4(__m128i pixels, __m128i color, __m128i alphas)
 
 } // namespace
 
-QImage* CoverageFill::Target(QPainter& painter)
+QImage* CoverageFill::Target(QPainter& painter, bool bandClipped)
 {
     QPaintDevice* device = painter.device();
     // Only smoothed edges are drawn here; sharp ones are left to the painter.
@@ -168,7 +168,7 @@ QImage* CoverageFill::Target(QPainter& painter)
     if (image->format() != QImage::Format_ARGB32_Premultiplied && image->format() != QImage::Format_RGB32)
         return nullptr;
     // A shared image would be copied on the first write here while the painter went on with the old one.
-    if (!image->isDetached() || painter.hasClipping() || painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
+    if (!image->isDetached() || (painter.hasClipping() && !bandClipped) || painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
         painter.opacity() != 1.0)
         return nullptr;
     return image;
@@ -224,6 +224,15 @@ void CoverageFill::Flatten(const QPainterPath& path, const QTransform& toPixels,
         mFigureEnds.push_back(int(mPoints.size()));
 }
 
+bool CoverageFill::Misses(const QPainterPath& path, double margin) const
+{
+    if (mRowTop <= 0 && mRowBottom >= mImage.height())
+        return false;
+    const QRectF box = mToPixels.mapRect(path.controlPointRect());
+    const double grow = margin * mLongest + 2;
+    return box.bottom() + grow < mRowTop || box.top() - grow > mRowBottom;
+}
+
 bool CoverageFill::Fill(const QPainterPath& path, Qt::FillRule rule, const QColor& color, bool inPixels)
 {
     if (path.isEmpty())
@@ -260,6 +269,8 @@ bool CoverageFill::Rasterize(Qt::FillRule rule, const QColor& color)
     mStride = (mWidth + 5 + 3) & ~3;
     if (qint64(mStride) * mHeight > kMaxCells)
         return false;
+    if (mTop + mHeight <= mRowTop || mTop >= mRowBottom)
+        return true; // nothing of it on the rows written
     if (mCells.size() < size_t(mStride) * size_t(mHeight))
         mCells.resize(size_t(mStride) * size_t(mHeight), 0.0f);
     mMaskWords = (mWidth + 2 + 63) / 64;
@@ -446,12 +457,27 @@ void CoverageFill::Sweep(quint32 color, bool evenOdd)
         else if (alpha > 0)
             blend(line, from, end, alpha);
     };
-    for (int y = 0; y < mHeight; ++y) {
+    // Rows outside those written only have their cells emptied.
+    const int firstRow = std::clamp(mRowTop - mTop, 0, mHeight), endRow = std::clamp(mRowBottom - mTop, firstRow, mHeight);
+    const auto empty = [this](int y) {
+        quint64* masks = &mMasks[size_t(y) * size_t(mMaskWords)];
+        float* row = &mCells[size_t(y) * size_t(mStride)];
+        for (int w = 0; w < mMaskWords; ++w) {
+            for (quint64 bits = masks[w]; bits; bits &= bits - 1)
+                row[w * 64 + __builtin_ctzll(bits)] = 0;
+            masks[w] = 0;
+        }
+    };
+    for (int y = 0; y < firstRow; ++y)
+        empty(y);
+    for (int y = endRow; y < mHeight; ++y)
+        empty(y);
+    for (int y = firstRow; y < endRow; ++y) {
         quint64* masks = &mMasks[size_t(y) * size_t(mMaskWords)];
         float* row = &mCells[size_t(y) * size_t(mStride)];
         auto* line = reinterpret_cast<quint32*>(mBits + (mTop + y) * mBytesPerLine) + mLeft;
         // Ask for the pixels of the changes a few rows down early: blending waits for them otherwise.
-        if (y + 4 < mHeight) {
+        if (y + 4 < endRow) {
             const quint64* ahead = masks + 4 * mMaskWords;
             const auto* aheadLine = reinterpret_cast<const char*>(line) + 4 * mBytesPerLine;
             for (int w = 0; w < mMaskWords; ++w)

@@ -21,7 +21,8 @@ class CoverageFill
 public:
     // The image the painter draws straight into, when its fills can be done here: smoothed edges asked for, a
     // 32-bit RGB or premultiplied image, no clipping, normal composition at full opacity. Null otherwise.
-    static QImage* Target(QPainter& painter);
+    // With bandClipped the painter's clip is taken to be the band of rows given to LimitRows, and allowed.
+    static QImage* Target(QPainter& painter, bool bandClipped = false);
 
     // toPixels maps the units of the paths given onto the image's pixels.
     CoverageFill(QImage& image, const QTransform& toPixels);
@@ -36,6 +37,17 @@ public:
     // corners, a figure of a single point, coordinates that are not numbers, too large a shape).
     bool Stroke(const QPainterPath& path, double width, Qt::PenJoinStyle join, Qt::PenCapStyle cap,
                 const QColor& color, bool inPixels = false);
+
+    // Writes only the image rows top to bottom (exclusive). Shapes are still worked out whole, so the pixels
+    // written are the same as without the limit; shapes wholly outside the rows cost next to nothing.
+    void LimitRows(int top, int bottom)
+    {
+        mRowTop = top;
+        mRowBottom = bottom;
+    }
+
+    // True when the path, grown by margin (in its units) on every side, lies wholly outside the rows written.
+    bool Misses(const QPainterPath& path, double margin) const;
 
     const QTransform& ToPixels() const { return mToPixels; }
 
@@ -75,6 +87,7 @@ private:
     std::vector<quint64> mMasks;    // per row: a bit for each cell with a change in it
     int mMaskWords = 0;             // words of bits a row
     int mLeft = 0, mTop = 0, mWidth = 0, mHeight = 0, mStride = 0;
+    int mRowTop = 0, mRowBottom = 1 << 30; // the rows written
 };
 
 } // namespace qm::metafile
