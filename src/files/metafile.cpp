@@ -53,7 +53,7 @@ bool PlayInBands(const QByteArray& bytes, const Info& info, QPainter& painter, c
         return false;
     QImage* image = CoverageFill::Target(painter);
     // The bands are cut in the image's pixels, which the painter's own transform must map onto alone.
-    if (!image || image->devicePixelRatio() != 1 || painter.viewTransformEnabled() || !painter.worldMatrixEnabled())
+    if (!image || image->devicePixelRatio() != 1 || painter.viewTransformEnabled())
         return false;
     const QRect area = painter.worldTransform().mapRect(target).toAlignedRect() & image->rect();
     if (qint64(area.width()) * area.height() < kBandPixels)
