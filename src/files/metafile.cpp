@@ -4,14 +4,14 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QSemaphore>
 #include <QThread>
+#include <QThreadPool>
 #include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
 #include <exception>
-#include <system_error>
-#include <thread>
 
 namespace qm::metafile {
 
@@ -22,6 +22,17 @@ namespace {
 // the second band saves.
 constexpr qint64 kBandPixels = 400000;
 constexpr qsizetype kBandBytes = 32 * 1024;
+
+QThreadPool& BandThread()
+{
+    static QThreadPool* pool = [] {
+        auto* made = new QThreadPool; // left for the end of the program, which may come before or after Qt's own
+        made->setMaxThreadCount(1);
+        made->setExpiryTimeout(-1);
+        return made;
+    }();
+    return *pool;
+}
 
 void PlayOne(const QByteArray& bytes, const Info& info, QPainter& painter, const QRectF& target, const Band& band)
 {
@@ -93,20 +104,20 @@ bool PlayInBands(const QByteArray& bytes, const Info& info, QPainter& painter, c
             lowerFailed = std::current_exception();
         }
     };
-    std::thread worker;
-    try {
-        worker = std::thread(lowerBand);
-    } catch (const std::system_error&) {
-        lowerBand(); // no thread to be had: one band after the other
-    }
+    // The second band goes to a thread kept for it, whose fonts stay loaded from one picture to the next (a
+    // picture being drawn elsewhere at the same time has its band drawn first; no band waits on anything).
+    QSemaphore lowerDone;
+    BandThread().start([&] {
+        lowerBand();
+        lowerDone.release();
+    });
     std::exception_ptr upperFailed;
     try {
         PlayBand(bytes, info, painter, target, upper, image->width());
     } catch (...) {
         upperFailed = std::current_exception();
     }
-    if (worker.joinable())
-        worker.join();
+    lowerDone.acquire();
     if (upperFailed)
         std::rethrow_exception(upperFailed);
     if (lowerFailed)
