@@ -69,9 +69,10 @@ bool PlayInBands(const QByteArray& bytes, const Info& info, QPainter& painter, c
     const QRect area = painter.worldTransform().mapRect(target).toAlignedRect() & image->rect();
     if (qint64(area.width()) * area.height() < kBandPixels)
         return false;
-    // The rows are split across the middle of the picture; each band reaches the image's edge on its side, as
-    // metafiles may draw past their frame.
-    const int middle = area.top() + area.height() / 2;
+    // The rows are split a little below the middle of the picture, the upper band being drawn here at once and
+    // the lower one once the other thread has woken (measured best at about 55 to 45); each band reaches the
+    // image's edge on its side, as metafiles may draw past their frame.
+    const int middle = area.top() + area.height() * 11 / 20;
     const Band upper{0, middle}, lower{middle, image->height()};
 
     // The lower band: a painter of its own on an image sharing the memory, set up like the caller's (its state
