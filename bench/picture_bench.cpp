@@ -5,6 +5,8 @@
 #include "model/cardrender.h"
 #include "objects/shapes/picture.h"
 
+#include "emfrecords.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -14,24 +16,10 @@
 #include <benchmark/benchmark.h>
 
 using namespace qm;
+using qmtest::Put;
+using qmtest::Record;
 
 namespace {
-
-void Put(QByteArray& b, std::initializer_list<qint32> values)
-{
-    for (qint32 v : values) {
-        char c[4];
-        qToLittleEndian<qint32>(v, c);
-        b.append(c, 4);
-    }
-}
-
-void Record(QByteArray& b, int* count, qint32 type, std::initializer_list<qint32> values)
-{
-    Put(b, {type, qint32(8 + 4 * values.size())});
-    Put(b, values);
-    ++*count;
-}
 
 // About 300 KB of records: brushes and pens made and dropped, rectangles, ellipses, polygons, paths and text.
 QByteArray BusyMetafile()

@@ -81,6 +81,21 @@ public:
         ++mCount;
     }
     qsizetype Here() const { return mRecords.size() - mStart; }
+    // Font 1 made in DejaVu Sans from seven values: height, width, escapement, orientation, weight, then the
+    // italic, underline, strike-out and character-set bytes, and the precision, quality and pitch bytes.
+    void DejaVuFont(std::initializer_list<qint32> values)
+    {
+        Begin(82);
+        Put32(1);
+        for (qint32 v : values)
+            Put32(v);
+        const QString face = QStringLiteral("DejaVu Sans");
+        QByteArray name(64, '\0');
+        for (int i = 0; i < face.size(); ++i)
+            qToLittleEndian<quint16>(face[i].unicode(), name.data() + i * 2);
+        PutBytes(name);
+        End();
+    }
 
     // The header for a picture of w x h pixels, the records and the end record.
     QByteArray Finish(int w, int h)
@@ -252,16 +267,7 @@ TEST(MetafilePlayer, TextKeepsItsAdvancesAlignmentAndEscapement)
         EmfBuilder emf;
         emf.Record(22, {align});
         emf.Record(18, {1});
-        emf.Begin(82);
-        emf.Put32(1);
-        for (qint32 v : {-40, 0, escapement, escapement, 400, 0, 0})
-            emf.Put32(v);
-        const QString face = QStringLiteral("DejaVu Sans");
-        QByteArray name(64, '\0');
-        for (int i = 0; i < face.size(); ++i)
-            qToLittleEndian<quint16>(face[i].unicode(), name.data() + i * 2);
-        emf.PutBytes(name);
-        emf.End();
+        emf.DejaVuFont({-40, 0, escapement, escapement, 400, 0, 0});
         emf.Record(37, {1});
         emf.Begin(84);
         for (qint32 v : {0, 0, 0, 0, 1, 0, 0, 20, 60, 2, 76, 0, 0, 0, 0, 0, 80})
@@ -308,16 +314,7 @@ TEST(MetafilePlayer, EachTextRunIsDrawnInItsOwnFont)
         EmfBuilder emf;
         emf.Record(18, {1}); // transparent background
         for (int k = first; k <= last; ++k) {
-            emf.Begin(82);
-            emf.Put32(1);
-            for (qint32 v : {runs[k].height, 0, 0, 0, runs[k].weight, runs[k].italic, 0})
-                emf.Put32(v);
-            const QString face = QStringLiteral("DejaVu Sans");
-            QByteArray name(64, '\0');
-            for (int i = 0; i < face.size(); ++i)
-                qToLittleEndian<quint16>(face[i].unicode(), name.data() + i * 2);
-            emf.PutBytes(name);
-            emf.End();
+            emf.DejaVuFont({runs[k].height, 0, 0, 0, runs[k].weight, runs[k].italic, 0});
             emf.Record(37, {1});
             emf.Begin(84);
             for (qint32 v : {0, 0, 0, 0, 1, 0, 0, 10, 5 + 50 * k, 3, 76, 0, 0, 0, 0, 0, 0})

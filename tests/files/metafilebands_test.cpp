@@ -4,34 +4,19 @@
 // of 32-bit image; and a caller's clip still holds.
 #include "files/metafile.h"
 
+#include "emfrecords.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
 #include <QThread>
-#include <QtEndian>
-
-#include <initializer_list>
 
 using namespace qm;
+using qmtest::Put;
+using qmtest::Record;
 
 namespace {
-
-void Put(QByteArray& b, std::initializer_list<qint32> values)
-{
-    for (qint32 v : values) {
-        char c[4];
-        qToLittleEndian<qint32>(v, c);
-        b.append(c, 4);
-    }
-}
-
-void Record(QByteArray& b, int* count, qint32 type, std::initializer_list<qint32> values)
-{
-    Put(b, {type, qint32(8 + 4 * values.size())});
-    Put(b, values);
-    ++*count;
-}
 
 // About 100 KB of records over a 1000 x 600 frame: filled and outlined shapes of every kind, text on an opaque
 // ground, hatched brushes, dashed pens and shapes inside a clip of the picture's own.

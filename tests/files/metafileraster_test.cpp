@@ -4,6 +4,7 @@
 #include "files/metafileraster.h"
 #include "files/pictures.h"
 
+#include "emfrecords.h"
 #include "testutil.h"
 #include <gtest/gtest.h>
 
@@ -13,36 +14,20 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSet>
-#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <vector>
 
 using namespace qm;
+using qmtest::Put;
+using qmtest::Record;
 
 namespace {
 
 QString DataFile(const QString& name)
 {
     return qmtest::SourceFile("tests/data/pictures/" + name);
-}
-
-void Put(QByteArray& b, std::initializer_list<qint32> values)
-{
-    for (qint32 v : values) {
-        char c[4];
-        qToLittleEndian<qint32>(v, c);
-        b.append(c, 4);
-    }
-}
-
-void Record(QByteArray& b, int* count, qint32 type, std::initializer_list<qint32> values)
-{
-    Put(b, {type, qint32(8 + 4 * values.size())});
-    Put(b, values);
-    ++*count;
 }
 
 // A 200 x 150 pixel picture (one logical unit to a pixel) crowded with overlapping shapes in every outline
