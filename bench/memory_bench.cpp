@@ -15,9 +15,9 @@
 // QM_BENCH_CARDS=folder keeps the cards there for the next run.
 #include "app/cardfile.h"
 #include "app/printcommand.h"
-#include "files/streamreader.h"
-#include "files/streamvalues.h"
-#include "files/streamwriter.h"
+#include "stream/streamreader.h"
+#include "stream/streamvalues.h"
+#include "stream/streamwriter.h"
 #include "model/cardmodel.h"
 #include "model/cardobjects.h"
 #include "model/classregistry.h"

@@ -1,7 +1,7 @@
 // Merge data: 50,000 people read from a spreadsheet's CSV file, each matched to the personal fields and its
 // placeholders filled, as a merge print reads them; records per second and the peak memory it took.
-#include "files/datasource.h"
-#include "files/fieldmapping.h"
+#include "contacts/datasource.h"
+#include "contacts/fieldmapping.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // Pictures: reading and drawing an enhanced metafile of about 300 KB (thousands of shapes, paths and text
 // runs), as clip art is drawn on a card at zoom 1.5, and a PCX picture read.
-#include "files/metafile.h"
-#include "files/pictures.h"
+#include "pictures/metafile.h"
+#include "pictures/pictures.h"
 #include "model/cardrender.h"
 #include "objects/shapes/picture.h"
 

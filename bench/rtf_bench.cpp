@@ -1,6 +1,6 @@
 // Rich text: a 2 KB RTF card text read, laid out for its box and drawn, as every paint of a rich-text object
 // does; and the writer on the same document.
-#include "files/rtf.h"
+#include "richtext/rtf.h"
 
 #include <QGuiApplication>
 #include <QImage>

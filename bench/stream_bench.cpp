@@ -1,8 +1,8 @@
 // Reading and writing a card of 1,000 objects of every registered class.
 #include "model/cardobjects.h"
-#include "files/streamreader.h"
+#include "stream/streamreader.h"
 #include "model/classregistry.h"
-#include "files/streamwriter.h"
+#include "stream/streamwriter.h"
 
 #include <QGuiApplication>
 

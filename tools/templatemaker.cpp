@@ -8,7 +8,7 @@
 #include "tools/templatemaker.h"
 
 #include "app/cardbackground.h"
-#include "files/pictures.h"
+#include "pictures/pictures.h"
 #include "model/sheetlayout.h"
 #include "objects/shapes/cardshape.h"
 #include "objects/shapes/line.h"

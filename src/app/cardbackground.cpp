@@ -1,7 +1,7 @@
 // Finding background art by its stored name and loading it into the panel, sized and turned for the card.
 #include "app/cardbackground.h"
 
-#include "files/pictures.h"
+#include "pictures/pictures.h"
 #include "model/cardmodel.h"
 #include "model/sheetlayout.h"
 #include "model/subobjects.h"

@@ -6,7 +6,7 @@
 #include "design/cardpanel.h"
 #include "model/cardobjects.h"
 #include "model/subobjects.h"
-#include "files/streamreader.h"
+#include "stream/streamreader.h"
 #include "platform/paths.h"
 
 #include <QDir>

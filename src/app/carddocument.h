@@ -3,11 +3,11 @@
 #pragma once
 
 #include "app/export.h"
-#include "files/preferences.h"
+#include "settings/preferences.h"
 #include "model/sheetlayout.h"
 // The companion file and the background art come along for whoever opens cards through this header.
 #include "app/cardbackground.h"
-#include "files/companionfile.h"
+#include "settings/companionfile.h"
 
 #include <QString>
 #include <QStringList>

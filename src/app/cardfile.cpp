@@ -2,8 +2,8 @@
 #include "app/cardfile.h"
 
 #include "app/cardbackground.h"
-#include "files/preferences.h"
-#include "files/streamreader.h"
+#include "settings/preferences.h"
+#include "stream/streamreader.h"
 #include "model/cardmodel.h"
 #include "platform/atomicfile.h"
 

@@ -1,7 +1,7 @@
 // A card file read without a window, for the command line: its objects, companion layout and background art.
 #pragma once
 
-#include "files/companionfile.h"
+#include "settings/companionfile.h"
 
 #include <QString>
 #include <QStringList>

@@ -7,9 +7,9 @@
 #include "app/singleinstance.h"
 
 #include "model/cardobjects.h"
-#include "files/streamdump.h"
-#include "files/streamreader.h"
-#include "files/streamwriter.h"
+#include "stream/streamdump.h"
+#include "stream/streamreader.h"
+#include "stream/streamwriter.h"
 #include "platform/headless.h"
 #include "app/printcommand.h"
 

@@ -1,8 +1,8 @@
 // TPersonalInformation: the personal-information dialog and the command that stores what it edits.
 #include "app/personalinfo_ui.h"
 
-#include "files/preferences.h"
-#include "files/vcard.h"
+#include "settings/preferences.h"
+#include "contacts/vcard.h"
 #include "design/cardpanel.h"
 #include "objects/text/labeldialogparts_ui.h"
 #include "platform/atomicfile.h"

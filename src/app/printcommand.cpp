@@ -3,8 +3,8 @@
 
 #include "app/cardbackground.h"
 #include "app/carddocument.h"
-#include "files/companionfile.h"
-#include "files/preferences.h"
+#include "settings/companionfile.h"
+#include "settings/preferences.h"
 #include "app/cardfile.h"
 #include "model/cardmodel.h"
 #include "platform/headless.h"

@@ -1,7 +1,7 @@
 // TQuickTips: the Quick Tips window, one short tip at a time, and whether it opens at start.
 #pragma once
 
-#include "files/preferences.h"
+#include "settings/preferences.h"
 
 #include <QDialog>
 

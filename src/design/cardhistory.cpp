@@ -2,8 +2,8 @@
 #include "design/cardhistory.h"
 
 #include "design/designpanel.h"
-#include "files/streamreader.h"
-#include "files/streamwriter.h"
+#include "stream/streamreader.h"
+#include "stream/streamwriter.h"
 
 namespace qm {
 

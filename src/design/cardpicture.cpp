@@ -1,7 +1,7 @@
 // The card as a picture at 100 %.
 #include "design/cardpicture.h"
 
-#include "files/cardcopy.h"
+#include "stream/cardcopy.h"
 #include "model/cardmodel.h"
 #include "model/cardrender.h"
 

@@ -8,7 +8,7 @@
 #include "design/selectionframe.h"
 #include "model/cardobjects.h"
 #include "model/subobjects.h"
-#include "files/streamreader.h"
+#include "stream/streamreader.h"
 
 #include <QPoint>
 #include <QRect>

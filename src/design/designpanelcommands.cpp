@@ -2,8 +2,8 @@
 // files, placing, duplicating and hooking objects.
 #include "design/designpanel.h"
 
-#include "files/cardcopy.h"
-#include "files/streamwriter.h"
+#include "stream/cardcopy.h"
+#include "stream/streamwriter.h"
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"
 

@@ -1,7 +1,7 @@
 // The "Load Image File " browser's file masks, options and preview.
 #include "objects/imagebrowser.h"
 
-#include "files/pictures.h"
+#include "pictures/pictures.h"
 #include "objects/picturebrowser.h"
 
 #include <QFile>

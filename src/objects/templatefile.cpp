@@ -2,9 +2,9 @@
 #include "objects/templatefile.h"
 
 #include "design/cardpanel.h"
-#include "files/identifiers.h"
-#include "files/streamreader.h"
-#include "files/streamwriter.h"
+#include "stream/identifiers.h"
+#include "stream/streamreader.h"
+#include "stream/streamwriter.h"
 #include "objects/shapes/cardshape.h"
 #include "objects/shapes/line.h"
 #include "objects/shapes/picture.h"

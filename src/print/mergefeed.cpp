@@ -1,7 +1,7 @@
 // TMergeFeed: the data file of a merge print, read once for showing and afresh for every job.
 #include "print/mergefeed.h"
 
-#include "files/datasource.h"
+#include "contacts/datasource.h"
 
 namespace qm {
 

@@ -2,7 +2,7 @@
 // few records to show, the start position, and the records streamed to each job from the top of the file.
 #pragma once
 
-#include "files/fieldmapping.h"
+#include "contacts/fieldmapping.h"
 #include "model/mergerecord.h"
 
 #include <QString>

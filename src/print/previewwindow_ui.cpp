@@ -3,7 +3,7 @@
 #include "print/previewwindow_ui.h"
 
 #include "design/dialogbar_ui.h"
-#include "files/preferences.h"
+#include "settings/preferences.h"
 #include "platform/helphook.h"
 #include "platform/helptopics.h"
 #include "print/painterreport.h"

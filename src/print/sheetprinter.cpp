@@ -2,8 +2,8 @@
 #include "print/sheetprinter.h"
 
 #include "design/designpanel.h"
-#include "files/cardcopy.h"
-#include "files/pictures.h"
+#include "stream/cardcopy.h"
+#include "pictures/pictures.h"
 #include "model/cardrender.h"
 #include "print/report.h"
 

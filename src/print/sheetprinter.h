@@ -2,7 +2,7 @@
 // page.
 #pragma once
 
-#include "files/pictures.h"
+#include "pictures/pictures.h"
 #include "model/mergerecord.h"
 #include "model/sheetlayout.h"
 #include "print/finetuning.h"

@@ -6,7 +6,7 @@
 #include "app/export.h"
 #include "design/cardpanel.h"
 #include "design/cardpicture.h"
-#include "files/companionfile.h"
+#include "settings/companionfile.h"
 #include "model/cardmodel.h"
 #include "objects/shapes/cardshape.h"
 #include "platform/paths.h"

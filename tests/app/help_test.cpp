@@ -5,7 +5,7 @@
 #include "app/helpwindow_ui.h"
 #include "app/mainwindow_ui.h"
 #include "app/quicktips_ui.h"
-#include "files/preferences.h"
+#include "settings/preferences.h"
 #include "objects/objectdialogs_ui.h"
 #include "objects/shapes/supershape.h"
 #include "objects/text/circletext.h"

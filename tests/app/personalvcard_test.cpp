@@ -1,7 +1,7 @@
 // Tests for the personal information dialog's vCard buttons: importing an address book's contact and
 // exporting the fields as a vCard file.
 #include "app/personalinfo_ui.h"
-#include "files/vcard.h"
+#include "contacts/vcard.h"
 
 #include <QDir>
 #include <QFile>

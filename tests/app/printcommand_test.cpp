@@ -2,8 +2,8 @@
 #include "print/pdfutil.h"
 
 #include "app/carddocument.h"
-#include "files/companionfile.h"
-#include "files/preferences.h"
+#include "settings/companionfile.h"
+#include "settings/preferences.h"
 #include "design/cardpanel.h"
 #include "objects/shapes/cardshape.h"
 #include "objects/text/personallabel.h"

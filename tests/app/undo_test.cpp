@@ -2,7 +2,7 @@
 // one step, the changed flag follows the saved point, and the history outlives zooming.
 #include "app/carddocument.h"
 #include "design/cardpanel.h"
-#include "files/streamwriter.h"
+#include "stream/streamwriter.h"
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"
 

@@ -1,5 +1,5 @@
 // Business card panel: drawing modes, description files, the export picture, fonts, personal information.
-#include "files/preferences.h"
+#include "settings/preferences.h"
 #include "objects/templatefile.h"
 #include "design/cardpanel.h"
 #include "model/objectdialogs.h"

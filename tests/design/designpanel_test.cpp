@@ -4,7 +4,7 @@
 #include "design/designpanel.h"
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"
-#include "files/streamreader.h"
+#include "stream/streamreader.h"
 #include "objects/shapes/line.h"
 #include "objects/text/textlabel.h"
 

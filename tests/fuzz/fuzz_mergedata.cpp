@@ -1,9 +1,9 @@
 // libFuzzer entry for the merge data readers: any bytes are read as CSV or vCards record by record, every
 // record with a value for each field name, never a crash, a hang nor undefined behaviour; placeholders take
 // the values, and what a record gives as personal information writes a vCard that reads back.
-#include "files/datasource.h"
-#include "files/fieldmapping.h"
-#include "files/vcard.h"
+#include "contacts/datasource.h"
+#include "contacts/fieldmapping.h"
+#include "contacts/vcard.h"
 
 #include <QByteArray>
 

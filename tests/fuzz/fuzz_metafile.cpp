@@ -1,6 +1,6 @@
 // libFuzzer entry for the metafile player: any bytes either are refused or replay onto a small picture and into
 // a recording, never a crash, a hang nor undefined behaviour; what a card would store of them reads again.
-#include "files/pictures.h"
+#include "pictures/pictures.h"
 
 #include <QByteArray>
 #include <QGuiApplication>

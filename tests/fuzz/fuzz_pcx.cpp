@@ -1,7 +1,7 @@
 // libFuzzer entry for the PCX reader: any bytes either decode into a picture within the size limit or are
 // refused with a reason, never a crash, a hang nor undefined behaviour.
-#include "files/pcx.h"
-#include "files/pictures.h"
+#include "pictures/pcx.h"
+#include "pictures/pictures.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -3,9 +3,9 @@
 #include "model/cardmodel.h"
 #include "model/cardobjects.h"
 #include "model/cardrender.h"
-#include "files/streamdump.h"
-#include "files/streamreader.h"
-#include "files/streamwriter.h"
+#include "stream/streamdump.h"
+#include "stream/streamreader.h"
+#include "stream/streamwriter.h"
 
 #include <QGuiApplication>
 #include <QImage>

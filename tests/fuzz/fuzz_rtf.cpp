@@ -1,7 +1,7 @@
 // libFuzzer entry for the rich-text reader: any bytes must read into a document that lays out, draws and
 // writes out again, never a crash, a hang nor undefined behaviour. What our writer makes reads back to the
 // same bytes.
-#include "files/rtf.h"
+#include "richtext/rtf.h"
 
 #include <QByteArray>
 #include <QGuiApplication>

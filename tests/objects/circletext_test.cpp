@@ -2,8 +2,8 @@
 // upright, mirrored), print as text, absurd values, what a card file gives back, and its dialog.
 #include "../print/pdfutil.h"
 #include "design/cardpanel.h"
-#include "files/streamreader.h"
-#include "files/streamwriter.h"
+#include "stream/streamreader.h"
+#include "stream/streamwriter.h"
 #include "model/cardobjects.h"
 #include "model/cardrender.h"
 #include "model/objectmenu.h"

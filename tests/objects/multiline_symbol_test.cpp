@@ -3,8 +3,8 @@
 #include "../print/pdfutil.h"
 
 #include "design/cardpanel.h"
-#include "files/streamreader.h"
-#include "files/streamwriter.h"
+#include "stream/streamreader.h"
+#include "stream/streamwriter.h"
 #include "model/cardrender.h"
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"

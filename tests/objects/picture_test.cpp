@@ -3,8 +3,8 @@
 #include "objects/shapes/picture.h"
 
 #include "app/printcommand.h"
-#include "files/pictures.h"
-#include "files/streamwriter.h"
+#include "pictures/pictures.h"
+#include "stream/streamwriter.h"
 #include "model/cardmodel.h"
 #include "model/cardrender.h"
 #include "model/objectmenu.h"

@@ -3,9 +3,9 @@
 #include "testutil.h"
 #include "print/pdfutil.h"
 
-#include "files/preferences.h"
-#include "files/streamreader.h"
-#include "files/streamwriter.h"
+#include "settings/preferences.h"
+#include "stream/streamreader.h"
+#include "stream/streamwriter.h"
 #include "model/cardobjects.h"
 #include "model/cardrender.h"
 #include "objects/shapes/qrcode.h"

@@ -3,9 +3,9 @@
 #include "../print/pdfutil.h"
 
 #include "design/cardpanel.h"
-#include "files/rtf.h"
-#include "files/streamreader.h"
-#include "files/streamwriter.h"
+#include "richtext/rtf.h"
+#include "stream/streamreader.h"
+#include "stream/streamwriter.h"
 #include "model/cardrender.h"
 #include "model/objectmenu.h"
 #include "objects/objectdialogs_ui.h"

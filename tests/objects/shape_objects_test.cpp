@@ -1,7 +1,7 @@
 // Shape and picture objects: what they write, what survives a card file, and their setter rules.
 #include "model/cardobjects.h"
-#include "files/streamreader.h"
-#include "files/streamwriter.h"
+#include "stream/streamreader.h"
+#include "stream/streamwriter.h"
 #include "objects/shapes/cardshape.h"
 #include "objects/shapes/picture.h"
 #include "objects/shapes/basicshape.h"

@@ -1,7 +1,7 @@
 // The multi-purpose shape: its figures' corners, shadow placement, surfaces in pixels on screen and paper,
 // damaged values, and what a card file gives back.
-#include "files/streamreader.h"
-#include "files/streamwriter.h"
+#include "stream/streamreader.h"
+#include "stream/streamwriter.h"
 #include "model/cardobjects.h"
 #include "model/cardrender.h"
 #include "model/objectdialogs.h"

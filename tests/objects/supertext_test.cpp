@@ -2,8 +2,8 @@
 // letters as vector paths (and plain letters as text), what a card file gives back, and its dialog.
 #include "print/pdfutil.h"
 
-#include "files/streamreader.h"
-#include "files/streamwriter.h"
+#include "stream/streamreader.h"
+#include "stream/streamwriter.h"
 #include "model/cardobjects.h"
 #include "model/cardrender.h"
 #include "model/objectdialogs.h"

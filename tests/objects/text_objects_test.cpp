@@ -1,9 +1,9 @@
 // Text objects: what each class writes into a card file, round trips, and the setter rules.
 #include "model/cardobjects.h"
-#include "files/streamdump.h"
-#include "files/streamreader.h"
+#include "stream/streamdump.h"
+#include "stream/streamreader.h"
 #include "model/classregistry.h"
-#include "files/streamwriter.h"
+#include "stream/streamwriter.h"
 #include "objects/text/personallabel.h"
 #include "objects/text/circletext.h"
 #include "objects/text/textlabel.h"

@@ -5,8 +5,8 @@
 
 #include "app/printcommand.h"
 #include "design/cardpanel.h"
-#include "files/companionfile.h"
-#include "files/preferences.h"
+#include "settings/companionfile.h"
+#include "settings/preferences.h"
 #include "print/calibrationpage.h"
 #include "print/calibrationpanel_ui.h"
 #include "print/finetuningdialog_ui.h"

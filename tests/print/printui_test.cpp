@@ -2,7 +2,7 @@
 // status window, the preview.
 #include "pdfutil.h"
 
-#include "files/preferences.h"
+#include "settings/preferences.h"
 #include "design/cardpanel.h"
 #include "objects/shapes/cardshape.h"
 #include "model/cardrender.h"

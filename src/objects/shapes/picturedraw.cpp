@@ -1,7 +1,7 @@
 // TKImage: drawing the picture on screen, in pictures and on paper, and its right-click commands.
 #include "objects/shapes/picture.h"
 
-#include "files/pictures.h"
+#include "pictures/pictures.h"
 #include "model/cardrender.h"
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"

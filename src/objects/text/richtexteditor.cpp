@@ -1,7 +1,7 @@
 // The rich-text editor's start, zoom and write-back.
 #include "objects/text/richtexteditor.h"
 
-#include "files/rtf.h"
+#include "richtext/rtf.h"
 #include "objects/text/richtext.h"
 #include "objects/text/richtextlayout.h"
 

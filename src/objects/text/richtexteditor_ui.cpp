@@ -1,7 +1,7 @@
 // TRichTextLabelEditor: the editor of a rich-text object.
 #include "objects/text/richtexteditor_ui.h"
 
-#include "files/rtf.h"
+#include "richtext/rtf.h"
 #include "model/colors.h"
 #include "objects/text/labeldialogparts_ui.h"
 #include "objects/text/richtext.h"

@@ -1,7 +1,7 @@
 // TRichTextLayout: the laid-out document of a rich-text object and its drawing.
 #include "objects/text/richtextlayout.h"
 
-#include "files/rtf.h"
+#include "richtext/rtf.h"
 #include "model/mergerecord.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -1,0 +1,227 @@
+// Merge records from CSV text.
+#include "contacts/csvsource.h"
+
+#include "platform/codepage.h"
+
+#include <QList>
+
+namespace qm {
+
+namespace {
+
+// Drops a character cut in two at the end of bytes cut at a limit.
+void DropCutCharacter(QByteArray& bytes)
+{
+    qsizetype end = bytes.size();
+    while (end > 0 && (static_cast<unsigned char>(bytes[end - 1]) & 0xC0) == 0x80)
+        --end;
+    if (end > 0 && static_cast<unsigned char>(bytes[end - 1]) >= 0xC0)
+        --end;
+    if (end < bytes.size() && end >= bytes.size() - 4)
+        bytes.truncate(end);
+}
+
+// The separator the header row uses most: comma, semicolon or tab (comma when it uses none).
+char DetectSeparator(const QByteArray& ahead)
+{
+    int comma = 0, semicolon = 0, tab = 0;
+    bool quoted = false;
+    for (const char c : ahead) {
+        if (c == '"')
+            quoted = !quoted;
+        else if (quoted)
+            continue;
+        else if (c == '\n' || c == '\r') {
+            if (comma + semicolon + tab > 0)
+                break;
+        } else if (c == ',')
+            ++comma;
+        else if (c == ';')
+            ++semicolon;
+        else if (c == '\t')
+            ++tab;
+    }
+    if (semicolon > comma && semicolon >= tab)
+        return ';';
+    if (tab > comma && tab > semicolon)
+        return '\t';
+    return ',';
+}
+
+class TCsvSource : public TDataSource
+{
+public:
+    explicit TCsvSource(std::unique_ptr<TByteInput> input) : mIn(std::move(input)) {}
+
+    QString Kind() const override { return QStringLiteral("CSV"); }
+
+    bool Start(QString* error)
+    {
+        const QByteArray ahead = mIn->Ahead();
+        if (ahead.startsWith("\xEF\xBB\xBF")) {
+            mIn->Skip(3);
+            mEncoding = Utf8Marked;
+        }
+        mSeparator = DetectSeparator(mIn->Ahead());
+        QList<QByteArray> header;
+        if (!ReadRow(header)) {
+            if (error)
+                *error = QStringLiteral("The file holds no field names (its first row should name the columns).");
+            return false;
+        }
+        for (qsizetype i = 0; i < header.size(); ++i) {
+            QString name = Decode(header[i]).simplified();
+            if (name.isEmpty())
+                name = QStringLiteral("Column %1").arg(i + 1);
+            mNames.append(name);
+        }
+        return true;
+    }
+
+    bool Next(QStringList& values) override
+    {
+        values.clear();
+        QList<QByteArray> row;
+        if (!ReadRow(row)) {
+            if (mIn->Failed() && mError.isEmpty())
+                mError = QStringLiteral("The file could not be read to the end.");
+            return false;
+        }
+        ++mRecords;
+        for (qsizetype i = 0; i < mNames.size(); ++i)
+            values.append(i < row.size() ? Decode(row[i]) : QString());
+        for (qsizetype i = mNames.size(); i < row.size(); ++i) {
+            if (!row[i].trimmed().isEmpty()) {
+                AddNote(QStringLiteral("Record %1 has more values than there are columns; the extra values "
+                                       "are left out.")
+                            .arg(mRecords));
+                break;
+            }
+        }
+        return true;
+    }
+
+private:
+    enum TEncoding
+    {
+        Undecided,
+        Utf8,
+        Utf8Marked,
+        Windows1252
+    };
+
+    QString Decode(const QByteArray& bytes)
+    {
+        if (mEncoding == Utf8Marked)
+            return QString::fromUtf8(bytes);
+        bool ascii = true;
+        for (const char c : bytes) {
+            if (static_cast<unsigned char>(c) >= 0x80) {
+                ascii = false;
+                break;
+            }
+        }
+        if (ascii)
+            return QString::fromLatin1(bytes);
+        // The first text beyond ASCII decides for the file; a later field that is not UTF-8 in a UTF-8 file
+        // is still read as Windows-1252.
+        if (mEncoding == Undecided)
+            mEncoding = IsValidUtf8(bytes) ? Utf8 : Windows1252;
+        if (mEncoding == Utf8 && IsValidUtf8(bytes))
+            return QString::fromUtf8(bytes);
+        return FromWindows1252(bytes);
+    }
+
+    // One row's fields, blank rows skipped; false at the end of the input.
+    bool ReadRow(QList<QByteArray>& fields)
+    {
+        for (;;) {
+            fields.clear();
+            bool quotedAny = false;
+            int c = mIn->Get();
+            if (c < 0)
+                return false;
+            QByteArray field;
+            bool inQuotes = false;
+            bool quoted = false;
+            qsizetype rowBytes = 0;
+            bool cut = false;
+            bool tooMany = false;
+            auto push = [&] {
+                if (cut)
+                    DropCutCharacter(field);
+                if (fields.size() < kMaxFields)
+                    fields.append(field);
+                else
+                    tooMany = true;
+                field.clear();
+                quoted = false;
+            };
+            auto add = [&](char byte) {
+                if (field.size() < kMaxFieldBytes && rowBytes < kMaxRecordBytes && !tooMany) {
+                    field.append(byte);
+                    ++rowBytes;
+                } else {
+                    cut = true;
+                }
+            };
+            for (;;) {
+                if (inQuotes) {
+                    if (c < 0) {
+                        AddNote(QStringLiteral("The file ends inside a quoted value."));
+                        push();
+                        break;
+                    }
+                    if (c == '"') {
+                        if (mIn->Peek() == '"') {
+                            mIn->Get();
+                            add('"');
+                        } else {
+                            inQuotes = false;
+                        }
+                    } else {
+                        add(char(c));
+                    }
+                } else if (c < 0 || c == '\n' || c == '\r') {
+                    if (c == '\r' && mIn->Peek() == '\n')
+                        mIn->Get();
+                    push();
+                    break;
+                } else if (c == mSeparator) {
+                    push();
+                } else if (c == '"' && field.isEmpty() && !quoted) {
+                    inQuotes = quoted = quotedAny = true;
+                } else {
+                    add(char(c));
+                }
+                c = mIn->Get();
+            }
+            if (cut || tooMany)
+                AddNote(QStringLiteral("Record %1 is too long: its text was cut at %2 KB a value and %3 KB "
+                                       "a record, %4 values.")
+                            .arg(mRecords + 1)
+                            .arg(kMaxFieldBytes / 1024)
+                            .arg(kMaxRecordBytes / 1024)
+                            .arg(kMaxFields));
+            if (fields.size() == 1 && fields[0].isEmpty() && !quotedAny)
+                continue; // a blank row
+            return true;
+        }
+    }
+
+    std::unique_ptr<TByteInput> mIn;
+    char mSeparator = ',';
+    TEncoding mEncoding = Undecided;
+};
+
+} // namespace
+
+std::unique_ptr<TDataSource> MakeCsvSource(std::unique_ptr<TByteInput> input, QString* error)
+{
+    auto source = std::make_unique<TCsvSource>(std::move(input));
+    if (!source->Start(error))
+        return nullptr;
+    return source;
+}
+
+} // namespace qm

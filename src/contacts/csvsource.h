@@ -1,0 +1,15 @@
+// Merge records from CSV text: a header row of field names, then one record a row.
+#pragma once
+
+#include "contacts/datasource.h"
+
+namespace qm {
+
+// Reads CSV text as spreadsheets and address books write it: the separator (comma, semicolon or tab) is the
+// one the header row uses most; fields in double quotes may hold separators, line breaks and doubled quotes;
+// rows end in CR LF, LF or CR; blank rows are skipped. UTF-8 with or without its byte-order mark, else
+// Windows-1252. A row with fewer values than names leaves the rest empty; values past the last name are
+// dropped. Null with *error when there is no header row.
+std::unique_ptr<TDataSource> MakeCsvSource(std::unique_ptr<TByteInput> input, QString* error);
+
+} // namespace qm

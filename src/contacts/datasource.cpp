@@ -1,0 +1,143 @@
+// Merge data sources: buffered input, the common parts and telling CSV from vCard files.
+#include "contacts/datasource.h"
+
+#include "contacts/csvsource.h"
+#include "contacts/vcard.h"
+#include "platform/codepage.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+
+namespace qm {
+
+TByteInput::TByteInput(std::unique_ptr<QIODevice> device) : mDevice(std::move(device)) {}
+
+TByteInput::~TByteInput() = default;
+
+bool TByteInput::Fill()
+{
+    if (!mDevice || mFailed)
+        return false;
+    // Keep what was not read yet, so that Ahead() sees a whole chunk.
+    mBuffer.remove(0, mPos);
+    mPos = 0;
+    const qsizetype have = mBuffer.size();
+    mBuffer.resize(have + kChunk);
+    const qint64 got = mDevice->read(mBuffer.data() + have, kChunk);
+    if (got < 0) {
+        mFailed = true;
+        mBuffer.resize(have);
+        return false;
+    }
+    mBuffer.resize(have + qsizetype(got));
+    return got > 0;
+}
+
+void TDataSource::AddNote(const QString& note)
+{
+    if (mNotes.size() < kMaxNotes)
+        mNotes.append(note);
+}
+
+bool IsValidUtf8(const QByteArray& bytes)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const auto* end = p + bytes.size();
+    while (p < end) {
+        const unsigned char c = *p++;
+        if (c < 0x80)
+            continue;
+        int more = 0;
+        unsigned int code = 0;
+        if (c >= 0xC2 && c <= 0xDF) {
+            more = 1;
+            code = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            more = 2;
+            code = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            more = 3;
+            code = c & 0x07;
+        } else {
+            return false;
+        }
+        if (end - p < more)
+            return false;
+        for (int i = 0; i < more; ++i, ++p) {
+            if ((*p & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (*p & 0x3F);
+        }
+        // No overlong forms, surrogates or code points past U+10FFFF.
+        if ((more == 2 && code < 0x800) || (more == 3 && code < 0x10000) || code > 0x10FFFF ||
+            (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+    }
+    return true;
+}
+
+QString DecodeUndeclared(const QByteArray& bytes)
+{
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return IsValidUtf8(bytes) ? QString::fromUtf8(bytes) : FromWindows1252(bytes);
+    }
+    return QString::fromLatin1(bytes);
+}
+
+namespace {
+
+bool BeginsVCard(const QByteArray& ahead)
+{
+    qsizetype i = 0;
+    if (ahead.startsWith("\xEF\xBB\xBF"))
+        i = 3;
+    while (i < ahead.size() && (ahead[i] == '\r' || ahead[i] == '\n' || ahead[i] == ' ' || ahead[i] == '\t'))
+        ++i;
+    return ahead.mid(i, 11).compare("BEGIN:VCARD", Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+std::unique_ptr<TDataSource> OpenDataSource(std::unique_ptr<QIODevice> device, QString* error)
+{
+    auto input = std::make_unique<TByteInput>(std::move(device));
+    const QByteArray ahead = input->Ahead();
+    auto fail = [&](const QString& message) -> std::unique_ptr<TDataSource> {
+        if (error)
+            *error = message;
+        return nullptr;
+    };
+    if (input->Failed())
+        return fail(QStringLiteral("The file could not be read."));
+    if (ahead.isEmpty() || (ahead.size() == 3 && ahead.startsWith("\xEF\xBB\xBF")))
+        return fail(QStringLiteral("The file is empty."));
+    if (ahead.contains('\0'))
+        return fail(QStringLiteral("The file holds binary data, not a list of names and addresses (CSV text "
+                                   "or vCards)."));
+    if (BeginsVCard(ahead))
+        return MakeVCardSource(std::move(input), error);
+    return MakeCsvSource(std::move(input), error);
+}
+
+std::unique_ptr<TDataSource> OpenDataSource(const QString& path, QString* error)
+{
+    auto file = std::make_unique<QFile>(path);
+    if (QFileInfo(path).isDir() || !file->open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("The file \"%1\" could not be opened.").arg(path);
+        return nullptr;
+    }
+    return OpenDataSource(std::move(file), error);
+}
+
+std::unique_ptr<TDataSource> DataSourceFromBytes(const QByteArray& bytes, QString* error)
+{
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(bytes);
+    buffer->open(QIODevice::ReadOnly);
+    return OpenDataSource(std::move(buffer), error);
+}
+
+} // namespace qm
