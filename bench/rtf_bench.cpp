@@ -1,6 +1,8 @@
 // Rich text: a 2 KB RTF card text read, laid out for its box and drawn, as every paint of a rich-text object
-// does; and the writer on the same document.
+// does; the writer on the same document; and long texts of many paragraphs (16 KB, 256 KB, 1 MB) read and
+// laid out as a rich-text object does, which must take time in proportion to their length.
 #include "richtext/rtf.h"
+#include "objects/text/richtextlayout.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -13,8 +15,9 @@ using namespace qm;
 
 namespace {
 
-// About 2 KB: a font and colour table and twelve short paragraphs of mixed fonts, sizes and styles.
-QByteArray CardRtf()
+// About `bytes` long (2 KB by default): a font and colour table and short paragraphs of mixed fonts, sizes
+// and styles.
+QByteArray CardRtf(qsizetype bytes = 2048)
 {
     QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl{\\f0\\fswiss\\fcharset0 Liberation Sans;}"
                      "{\\f1\\froman\\fcharset0 Liberation Serif;}{\\f2\\fmodern\\fcharset0 Liberation Mono;}}\n"
@@ -25,7 +28,7 @@ QByteArray CardRtf()
         "\\pard\\qr\\plain\\f0\\fs18\\i \\u916?elta Labs \\'b7 Stra\\'dfe 5\\line 12345 Somewhere\\par\n",
         "\\pard\\qj\\li120\\plain\\f2\\fs16\\ul\\cf2 zoe@example.com{\\plain\\f0\\fs16  and }www.example.com\\par\n",
     };
-    while (rtf.size() < 2048 - 200) {
+    while (rtf.size() < bytes - 200) {
         for (const char* line : lines)
             rtf += line;
     }
@@ -56,6 +59,20 @@ void BM_RtfWrite2K(benchmark::State& state)
         benchmark::DoNotOptimize(WriteRtf(document));
 }
 BENCHMARK(BM_RtfWrite2K)->Unit(benchmark::kMicrosecond);
+
+// A long text read from its RTF and laid out for a box two inches wide, as a rich-text object on a card is
+// when it is drawn or exported.
+void BM_RichTextLayOutLong(benchmark::State& state)
+{
+    const QByteArray rtf = CardRtf(state.range(0) * 1024);
+    for (auto _ : state) {
+        TRichTextLayout layout;
+        layout.Update(rtf, QSize(192, 96), 1.0f);
+        benchmark::DoNotOptimize(layout.TextHeight());
+    }
+    state.counters["bytes"] = double(rtf.size());
+}
+BENCHMARK(BM_RichTextLayOutLong)->Arg(16)->Arg(256)->Arg(1024)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 

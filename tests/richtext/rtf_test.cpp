@@ -20,7 +20,8 @@ namespace {
 
 QByteArray DataFile(const char* name)
 {
-    QFile f(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../data/rtf/" + name);
+    // From the source folder: __FILE__ is relative to the build folder.
+    QFile f(QStringLiteral(QM_SOURCE_DIR "/tests/data/rtf/") + name);
     EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name;
     return f.readAll();
 }
@@ -193,6 +194,31 @@ TEST(Rtf, WrittenDocumentReadsBackTheSameAndWritesTheSameBytes)
         EXPECT_EQ(Describe(again), Describe(theirs)) << name;
         EXPECT_EQ(WriteRtf(again), ours) << name;
     }
+}
+
+TEST(Rtf, ColourUsedAgainInALaterRunReadsBackTheSame)
+{
+    // Red "A", black "B", red "C": the colour table lists red once and both red runs point at it.
+    QTextDocument original;
+    QTextCursor c(&original);
+    QTextCharFormat red, black;
+    red.setForeground(QColor(Qt::red));
+    black.setForeground(QColor(Qt::black));
+    c.insertText("A", red);
+    c.insertText("B", black);
+    c.insertText("C", red);
+    const QByteArray bytes = WriteRtf(original);
+    QTextDocument back;
+    ASSERT_TRUE(ReadRtf(bytes, back));
+    ASSERT_EQ(back.toPlainText(), "ABC");
+    const auto colourAt = [&](int position) {
+        QTextCursor at(&back);
+        at.setPosition(position + 1);
+        return at.charFormat().foreground().color();
+    };
+    EXPECT_EQ(colourAt(0), QColor(Qt::red)) << bytes.toStdString();
+    EXPECT_EQ(colourAt(1), QColor(Qt::black)) << bytes.toStdString();
+    EXPECT_EQ(colourAt(2), QColor(Qt::red)) << bytes.toStdString();
 }
 
 TEST(Rtf, HandWrittenCornerCasesReadAsTheirText)

@@ -77,7 +77,10 @@ void UseFontPixels(QTextDocument& document)
                                 inPixels(fragment.charFormat())});
         }
     }
+    // One edit: the document is laid out again once at the end, not after every run (which took time in
+    // the square of the text's length).
     QTextCursor cursor(&document);
+    cursor.beginEditBlock();
     for (const auto& [position, format] : blocks) {
         cursor.setPosition(position);
         cursor.setBlockCharFormat(format);
@@ -87,6 +90,7 @@ void UseFontPixels(QTextDocument& document)
         cursor.setPosition(run.to, QTextCursor::KeepAnchor);
         cursor.setCharFormat(run.format);
     }
+    cursor.endEditBlock();
 }
 
 } // namespace
@@ -208,8 +212,9 @@ void TRichTextLayout::Update(const QByteArray& rtf, QSize box, float scale, cons
         typed->setUndoRedoEnabled(false);
         typed->setDefaultFont(DefaultRichTextFont());
         UseCardUnits(*typed);
-        ReadRtf(rtf, *typed);
+        // The margin is set before the text is read: setting it later lays the whole text out once more.
         typed->setDocumentMargin(0);
+        ReadRtf(rtf, *typed);
         UseFontPixels(*typed);
         mFieldsShown = false;
         if (typed->toPlainText().contains(QLatin1Char('{'))) {
