@@ -8,12 +8,14 @@
 // limits (256 MB, 1,000,000 objects) are made only with --big, as they take a while (the million QR codes of
 // texts of their own most, half an hour): a caption of 256 MB; a million labels of 240-letter captions
 // (256 MB); a million of the smallest objects of the classes that cost most; a million QR codes of 229-letter
-// texts (256 MB):
+// texts (256 MB). Large pictures: 4 and 12 pictures of 8192 x 8192 pixels (a PNG of a few hundred KB each)
+// in boxes of the card's size, exported and printed:
 //
 //     quillmark_memory_bench [--big] [--benchmark_filter=...]
 //
 // QM_BENCH_CARDS=folder keeps the cards there for the next run.
 #include "app/cardfile.h"
+#include "app/export.h"
 #include "app/printcommand.h"
 #include "stream/streamreader.h"
 #include "stream/streamvalues.h"
@@ -21,12 +23,16 @@
 #include "model/cardmodel.h"
 #include "model/cardobjects.h"
 #include "model/classregistry.h"
+#include "objects/shapes/picture.h"
 #include "objects/text/textlabel.h"
 
 #include <QDir>
 #include <QFile>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -51,7 +57,7 @@ bool gBig = false;
 
 int RunChild(int argc, char** argv)
 {
-    // --child read|print CARD [OUT.pdf]
+    // --child read|print|export CARD [OUT.pdf]
     if (argc < 4)
         return 2;
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -62,6 +68,15 @@ int RunChild(int argc, char** argv)
         TCardModel card;
         QString error;
         if (!ReadCardFile(cardFile, card, nullptr, &error)) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+            return 1;
+        }
+        return 0;
+    }
+    if (what == QLatin1String("export")) {
+        QString error;
+        const QString out = QString::fromLocal8Bit(argv[4]) + QStringLiteral(".png");
+        if (!ExportCardFile(cardFile, out, PictureFormat::Png, false, &error)) {
             std::fprintf(stderr, "%s\n", qPrintable(error));
             return 1;
         }
@@ -276,6 +291,34 @@ QString LabelsCard(int count)
     return WriteAll(objects, path) ? path : QString();
 }
 
+// `count` pictures of 8192 x 8192 pixels, each its own (a PNG of a few hundred KB: bands of a colour of its
+// own), in boxes the size of the card.
+QString BigPicturesCard(int count)
+{
+    const QString path = QDir(gCards).filePath(QStringLiteral("pictures-8192-%1.qmk").arg(count));
+    if (QFile::exists(path))
+        return path;
+    TKCardObjects objects;
+    for (int i = 0; i < count; ++i) {
+        QImage image(8192, 8192, QImage::Format_RGB32);
+        image.fill(QColor::fromHsv(i * 29 % 360, 200, 230));
+        {
+            QPainter painter(&image);
+            for (int y = 0; y < 8192; y += 512)
+                painter.fillRect(0, y, 8192, 64 + i * 8, Qt::black);
+        }
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        auto* picture = static_cast<TKImage*>(objects.Add(std::make_unique<TKImage>()));
+        picture->Picture().SetGraphic("TBitmap", png);
+        picture->SetStretch(true);
+        picture->SetBounds(0, 0, 336, 192);
+    }
+    return WriteAll(objects, path) ? path : QString();
+}
+
 // ---- The cases ----
 
 void Report(benchmark::State& state, const QString& card, const char* what, qint64 objects = 0)
@@ -344,6 +387,25 @@ BENCHMARK(BM_QRCodes)
     ->Args({10000, 0})
     ->Args({100000, 0})
     ->Args({10000, 1})
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
+
+// Large pictures, exported as a PNG and printed into a PDF file.
+void BM_BigPictures(benchmark::State& state, const char* what)
+{
+    const int count = int(state.range(0));
+    Report(state, BigPicturesCard(count), what, count);
+}
+BENCHMARK_CAPTURE(BM_BigPictures, export, "export")
+    ->Arg(4)
+    ->Arg(12)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_BigPictures, print, "print")
+    ->Arg(4)
+    ->Arg(12)
     ->Iterations(1)
     ->UseManualTime()
     ->Unit(benchmark::kSecond);

@@ -2,9 +2,14 @@
 #include "model/cardrender.h"
 
 #include "model/cardmodel.h"
+#include "platform/units.h"
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
 
 namespace qm {
 
@@ -39,9 +44,16 @@ void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& g
     if (!context.OnPaper())
         painter.fillRect(whole, Qt::white);
     if (context.background) {
+        // Decoded for the pixels the card covers (on paper 600 per inch), never whole when far larger.
+        const QTransform t = painter.deviceTransform();
+        const double paper = 600.0 / kUnitsPerInch;
+        const double sx = context.OnPaper() ? paper : std::hypot(t.m11(), t.m12());
+        const double sy = context.OnPaper() ? paper : std::hypot(t.m21(), t.m22());
+        const QSize pixels(int(std::clamp(std::ceil(whole.width() * sx), 1.0, 1e6)),
+                           int(std::clamp(std::ceil(whole.height() * sy), 1.0, 1e6)));
         for (const TKPicture* picture : {&card.Picture(), &card.ColorPicture()}) {
             // A picture the image readers cannot decode is left out.
-            const QImage& image = picture->Decoded();
+            const QImage& image = picture->Decoded(pixels);
             if (image.isNull())
                 continue;
             painter.save();

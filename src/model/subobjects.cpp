@@ -1,6 +1,9 @@
 // Sub-objects embedded in card objects.
 #include "model/subobjects.h"
 
+#include <QBuffer>
+#include <QImageReader>
+
 #include <QtEndian>
 
 #include <climits>
@@ -225,11 +228,25 @@ QByteArray TKPicture::GraphicBytes() const
     return mData.mid(start);
 }
 
-const QImage& TKPicture::Decoded() const
+const QImage& TKPicture::Decoded(QSize atMost) const
 {
-    if (!mDecodedValid) {
-        // Bitmaps and icons decode here; a picture Qt cannot read stays a null image.
-        mDecoded = HasGraphic() ? QImage::fromData(GraphicBytes()) : QImage();
+    if (!mDecodedValid || atMost != mDecodedFor) {
+        // Bitmaps and icons decode here, each side no larger than asked (read at that size where the format
+        // allows, never scaled up); a picture Qt cannot read stays a null image.
+        mDecoded = QImage();
+        if (HasGraphic()) {
+            const QByteArray bytes = GraphicBytes();
+            QBuffer buffer;
+            buffer.setData(bytes);
+            buffer.open(QIODevice::ReadOnly);
+            QImageReader reader(&buffer);
+            const QSize own = reader.size();
+            if (own.isValid() && atMost.isValid() && !atMost.isEmpty() &&
+                (own.width() > atMost.width() || own.height() > atMost.height()))
+                reader.setScaledSize(own.boundedTo(atMost));
+            mDecoded = reader.read();
+        }
+        mDecodedFor = atMost;
         mDecodedValid = true;
     }
     return mDecoded;

@@ -173,12 +173,14 @@ public:
     QByteArray GraphicBytes() const;
     // Sets a graphic from its class name and file image.
     void SetGraphic(const QByteArray& graphicClass, const QByteArray& fileBytes);
-    // The graphic decoded once for drawing; null when there is none or it cannot be read.
-    const QImage& Decoded() const;
+    // The graphic decoded for drawing, each side no larger than atMost's (where it has one); kept until asked
+    // for at another size. Null when there is none or it cannot be read.
+    const QImage& Decoded(QSize atMost = QSize()) const;
 
 private:
     QByteArray mData;
     mutable QImage mDecoded;
+    mutable QSize mDecodedFor;
     mutable bool mDecodedValid = false;
 };
 

@@ -15,6 +15,7 @@
 #include <QSvgRenderer>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cmath>
 
 namespace qm {
@@ -90,7 +91,24 @@ QByteArray QtFormat(const QByteArray& bytes, const QString& nameHint)
     return {};
 }
 
-QImage ReadWithQt(const QByteArray& bytes, const QString& nameHint, QString* error)
+// Each side of a picture of size `own` brought down to the same side of atMost (where atMost has one).
+QSize NoLargerThan(QSize own, QSize atMost)
+{
+    if (!atMost.isValid() || atMost.isEmpty())
+        return own;
+    return {std::max(1, std::min(own.width(), atMost.width())), std::max(1, std::min(own.height(), atMost.height()))};
+}
+
+// A bitmap brought down to atMost; as it is when it fits.
+QImage Shrunk(const QImage& image, QSize atMost)
+{
+    const QSize size = NoLargerThan(image.size(), atMost);
+    if (image.isNull() || size == image.size())
+        return image;
+    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage ReadWithQt(const QByteArray& bytes, const QString& nameHint, QString* error, QSize atMost = QSize())
 {
     const QByteArray format = QtFormat(bytes, nameHint);
     QBuffer buffer;
@@ -109,6 +127,9 @@ QImage ReadWithQt(const QByteArray& bytes, const QString& nameHint, QString* err
         Fail(error, QStringLiteral("The picture is too large (%1 x %2 pixels).").arg(claimed.width()).arg(claimed.height()));
         return {};
     }
+    // Read at the size asked for where the format can (PNG and JPEG then never hold the whole picture).
+    if (claimed.isValid() && NoLargerThan(claimed, atMost) != claimed)
+        reader.setScaledSize(NoLargerThan(claimed, atMost));
     QImage image = reader.read();
     // Qt's TGA reader takes every picture as stored top down; the descriptor says which way the rows run.
     if (format == "tga" && !image.isNull() && bytes.size() > 17 && !(uchar(bytes[17]) & 0x20))
@@ -123,7 +144,7 @@ QImage ReadWithQt(const QByteArray& bytes, const QString& nameHint, QString* err
         Fail(error, QStringLiteral("The picture is too large."));
         return {};
     }
-    return image;
+    return Shrunk(image, atMost);
 }
 
 // A bitmap file whose uncompressed rows do not all fit in the bytes (the bitmap reader would fill the rest).
@@ -214,7 +235,9 @@ QImage TPicture::ToImage(QSize size) const
 
 QImage TPicture::Image() const { return d && d->kind == Kind::Bitmap ? d->image : QImage(); }
 
-TPicture ReadPicture(const QByteArray& bytes, const QString& nameHint, QString* error)
+namespace {
+
+TPicture ReadPictureAt(const QByteArray& bytes, const QString& nameHint, QString* error, QSize atMost)
 {
     if (bytes.isEmpty()) {
         Fail(error, QStringLiteral("The picture file is empty."));
@@ -237,7 +260,7 @@ TPicture ReadPicture(const QByteArray& bytes, const QString& nameHint, QString* 
         return MakePicture(std::move(data));
     }
     if (LooksLikePcx(bytes))
-        return TPicture::FromImage(ReadPcx(bytes, kMaxPixels, error));
+        return TPicture::FromImage(Shrunk(ReadPcx(bytes, kMaxPixels, error), atMost));
     if (LooksLikeSvg(bytes) || Suffix(nameHint) == "svg" || Suffix(nameHint) == "svgz") {
         auto data = std::make_shared<TPicture::Data>();
         data->svg = std::make_shared<QSvgRenderer>(bytes);
@@ -257,13 +280,20 @@ TPicture ReadPicture(const QByteArray& bytes, const QString& nameHint, QString* 
         const QImage image = metafile::DecodePackedDib(metafile::Bytes(bytes.constData(), bytes.size()));
         if (image.isNull())
             Fail(error, QStringLiteral("The bitmap cannot be read: it is damaged, cut short or too large."));
-        return TPicture::FromImage(image);
+        return TPicture::FromImage(Shrunk(image, atMost));
     }
     if (bytes.startsWith("BM") && BitmapCutShort(bytes)) {
         Fail(error, QStringLiteral("The bitmap is cut short."));
         return {};
     }
-    return TPicture::FromImage(ReadWithQt(bytes, nameHint, error));
+    return TPicture::FromImage(ReadWithQt(bytes, nameHint, error, atMost));
+}
+
+} // namespace
+
+TPicture ReadPicture(const QByteArray& bytes, const QString& nameHint, QString* error)
+{
+    return ReadPictureAt(bytes, nameHint, error, QSize());
 }
 
 TPicture ReadPictureFile(const QString& path, QString* error)
@@ -291,12 +321,18 @@ TPicture ReadPictureFile(const QString& path, QString* error)
 
 TPicture PictureFromGraphic(const QByteArray& graphicClass, const QByteArray& fileBytes, QString* error)
 {
+    return PictureFromGraphicAt(graphicClass, fileBytes, QSize(), error);
+}
+
+TPicture PictureFromGraphicAt(const QByteArray& graphicClass, const QByteArray& fileBytes, QSize atMost,
+                              QString* error)
+{
     // The stored kinds are read by content like files; the class name only hints the icon and SVG readers.
     if (graphicClass == "TIcon")
-        return ReadPicture(fileBytes, QStringLiteral("picture.ico"), error);
+        return ReadPictureAt(fileBytes, QStringLiteral("picture.ico"), error, atMost);
     if (graphicClass == kSvgClass)
-        return ReadPicture(fileBytes, QStringLiteral("picture.svg"), error);
-    return ReadPicture(fileBytes, QString(), error);
+        return ReadPictureAt(fileBytes, QStringLiteral("picture.svg"), error, atMost);
+    return ReadPictureAt(fileBytes, QString(), error, atMost);
 }
 
 TPicture PictureFromGraphic(const TKPicture& picture, QString* error)

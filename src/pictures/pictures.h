@@ -57,6 +57,11 @@ TPicture ReadPictureFile(const QString& path, QString* error = nullptr);
 // A card's stored graphic: its class name ("TBitmap", "TMetafile", "TIcon", "TSVGGraphic") and its file image.
 TPicture PictureFromGraphic(const QByteArray& graphicClass, const QByteArray& fileBytes, QString* error = nullptr);
 TPicture PictureFromGraphic(const TKPicture& picture, QString* error = nullptr);
+// The same with a bitmap no larger than needed: each side brought down to the same side of atMost (never
+// up), read at that size where the format allows (PNG, JPEG), so that a huge picture drawn in a small box
+// never holds its whole pixels. Vector pictures come back as they are.
+TPicture PictureFromGraphicAt(const QByteArray& graphicClass, const QByteArray& fileBytes, QSize atMost,
+                              QString* error = nullptr);
 
 // What a picture file becomes in a card: the class name and file image to store (TKPicture::SetGraphic).
 // Bitmaps (BMP, DIB, RLE), icons and metafiles keep their original bytes (a plain Windows metafile gets the

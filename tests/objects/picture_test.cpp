@@ -1,6 +1,7 @@
 // Clip-art pictures: stretch, autosize, reverse and flip in pixels on screen and paper, the empty picture,
 // the browser's file masks, options and preview, and the starter library drawn and printed as vector art.
 #include "objects/shapes/picture.h"
+#include "objects/shapes/picturecache.h"
 
 #include "app/printcommand.h"
 #include "pictures/pictures.h"
@@ -153,6 +154,50 @@ TEST(PictureDrawing, NoPictureIsAFramedWhiteBoxOnScreenAndNothingOnPaper)
         EXPECT_EQ(paper.pixel(0, 0), QColor(Qt::gray).rgb());
         EXPECT_EQ(paper.pixel(15, 10), QColor(Qt::gray).rgb());
     }
+}
+
+// A large picture is decoded at the size it is drawn, never whole: 4 bytes a pixel of the box on screen and in
+// pictures, of 600 dots per inch at the box's size on paper, and never more than the picture's own pixels.
+TEST(PictureDrawing, ALargePictureIsDecodedAtTheSizeDrawnAndTheCacheStaysBounded)
+{
+    QImage big(3000, 2000, QImage::Format_RGB32);
+    big.fill(kGreen);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(big.save(&buffer, "PNG"));
+    TDecodedPictures& cache = TDecodedPictures::Shared();
+    TKImage image;
+    image.SetBounds(0, 0, 120, 50);
+    image.Picture().SetGraphic("TBitmap", png);
+
+    cache.Clear();
+    EXPECT_EQ(Drawn(image, TRenderContext::Picture).pixel(60, 25), kGreen);
+    EXPECT_EQ(cache.Bytes(), 120 * 50 * 4);
+    cache.Clear();
+    EXPECT_EQ(Drawn(image, TRenderContext::Paper).pixel(60, 25), kGreen);
+    EXPECT_EQ(cache.Bytes(), 750 * 313 * 4); // 120 x 50 units at 600 / 96
+    // Drawn again at the same size: the decoded picture is found, not decoded once more.
+    Drawn(image, TRenderContext::Paper);
+    EXPECT_EQ(cache.Bytes(), 750 * 313 * 4);
+    // A box wider than the picture on paper: its own 3000 pixels across, never more.
+    image.SetBounds(0, 0, 600, 50);
+    cache.Clear();
+    Drawn(image, TRenderContext::Paper);
+    EXPECT_EQ(cache.Bytes(), 3000 * 313 * 4);
+    cache.Clear();
+
+    // Bounded by bytes, the least recently drawn going first.
+    TKPicture graphic;
+    graphic.SetGraphic("TBitmap", png);
+    TDecodedPictures small(6000);
+    small.Find(graphic, QSize(10, 10)); // 400 bytes
+    small.Find(graphic, QSize(20, 20)); // 1,600
+    small.Find(graphic, QSize(30, 30)); // 3,600
+    EXPECT_EQ(small.Bytes(), 5600);
+    small.Find(graphic, QSize(10, 10)); // drawn again: the last to go
+    small.Find(graphic, QSize(30, 31)); // 3,720: the 20 x 20 and then the 30 x 30 go
+    EXPECT_EQ(small.Bytes(), 400 + 3720);
 }
 
 TEST(ImageBrowser, MasksOptionsAndPreview)

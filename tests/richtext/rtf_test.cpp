@@ -2,6 +2,8 @@
 // (same document, same bytes, same pixels) and malformed input.
 #include "richtext/rtf.h"
 
+#include "testutil.h"
+
 #include <QColor>
 #include <QFile>
 #include <QFileInfo>
@@ -20,8 +22,7 @@ namespace {
 
 QByteArray DataFile(const char* name)
 {
-    // From the source folder: __FILE__ is relative to the build folder.
-    QFile f(QStringLiteral(QM_SOURCE_DIR "/tests/data/rtf/") + name);
+    QFile f(qmtest::SourceFile(QStringLiteral("tests/data/rtf/") + QLatin1String(name)));
     EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name;
     return f.readAll();
 }

@@ -52,8 +52,10 @@ public:
     // art (on paper it stays vector); a white box with a black frame when there is no picture (nothing on
     // paper); then the border. Screen repaints reuse the picture drawn at the box's size.
     void Draw(QPainter& painter, const TRenderContext& context) const override;
-    // The graphic decoded once for drawing; a null picture when there is none or it cannot be read.
-    const TPicture& Drawable() const;
+    // The graphic ready to draw at `pixels` (the device pixels the whole picture covers): a bitmap decoded at
+    // no more than that size, from the shared cache of decoded pictures; vector art read once and kept. A
+    // null picture when there is none or it cannot be read.
+    TPicture Drawable(QSize pixels) const;
 
     // "Load Image From Disk", then "Border", "Stretch to Fit", "AutoSize", "Flip" and "Reverse" (the last
     // two for bitmaps only).

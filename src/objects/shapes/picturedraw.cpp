@@ -2,6 +2,7 @@
 #include "objects/shapes/picture.h"
 
 #include "pictures/pictures.h"
+#include "objects/shapes/picturecache.h"
 #include "model/cardrender.h"
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"
@@ -9,17 +10,20 @@
 #include <QAction>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
 #include <list>
 #include <mutex>
 
 namespace qm {
 
-// The decoded picture, and the picture as last drawn for the screen at the box's size: a repaint only
-// copies it.
+// Vector art once read (bitmaps are decoded at the size drawn, kept in the shared cache of decoded
+// pictures), and the picture as last drawn for the screen at the box's size: a repaint only copies it.
 struct TKImage::DrawCache
 {
-    TPicture picture;
+    TPicture picture; // vector art or nothing; null for a bitmap
     bool decoded = false;
+    bool bitmap = false;
     QImage drawn;
     bool drawnFlip = false;
     bool drawnReverse = false;
@@ -29,6 +33,20 @@ namespace {
 
 // The largest box whose drawing is kept for repaints: a card at 150 % with room to spare.
 constexpr int kMaxKeptSide = 2048;
+
+// On paper a bitmap is decoded for 600 dots per inch at the box's size (the card has 96 units to the inch):
+// sharp on any printer, and bounded whatever the picture's own size.
+constexpr double kPaperPixelsPerUnit = 600.0 / 96.0;
+
+// The pixels a picture drawn over the box needs on the painter's device, along the box's own sides.
+QSize DevicePixels(const QPainter& painter, QSize box)
+{
+    const QTransform t = painter.deviceTransform();
+    const double sx = std::hypot(t.m11(), t.m12());
+    const double sy = std::hypot(t.m21(), t.m22());
+    const auto side = [](double length) { return int(std::clamp(std::ceil(length), 1.0, 1e6)); };
+    return {side(box.width() * sx), side(box.height() * sy)};
+}
 
 // A bitmap copied with its rows and columns reversed by Flip and Reverse.
 QImage Mirrored(const QImage& image, bool reverse, bool flip)
@@ -109,16 +127,18 @@ TKImage::~TKImage() = default;
 
 void TKImage::DropDrawCache() { mCache.reset(); }
 
-const TPicture& TKImage::Drawable() const
+TPicture TKImage::Drawable(QSize pixels) const
 {
     if (!mCache)
         mCache = std::make_unique<DrawCache>();
-    if (!mCache->decoded) {
-        mCache->decoded = true;
-        if (mPicture.HasGraphic())
-            mCache->picture = PictureFromGraphic(mPicture);
-    }
-    return mCache->picture;
+    if (mCache->decoded && !mCache->bitmap)
+        return mCache->picture;
+    const TPicture picture = TDecodedPictures::Shared().Find(mPicture, pixels);
+    mCache->decoded = true;
+    mCache->bitmap = picture.GetKind() == TPicture::Kind::Bitmap;
+    // Vector art holds only its bytes and is kept; a bitmap stays in the shared cache alone.
+    mCache->picture = mCache->bitmap ? TPicture() : picture;
+    return picture;
 }
 
 void TKImage::Draw(QPainter& painter, const TRenderContext& context) const
@@ -126,7 +146,14 @@ void TKImage::Draw(QPainter& painter, const TRenderContext& context) const
     const QRect box(0, 0, Width(), Height());
     if (box.isEmpty())
         return;
-    const TPicture& picture = Drawable();
+    // The size a bitmap is decoded at: the pixels the box covers (on paper 600 per inch); vector art draws
+    // at any size.
+    const bool kept = !context.OnPaper() && box.width() <= kMaxKeptSide && box.height() <= kMaxKeptSide;
+    const QSize pixels = context.OnPaper()
+                             ? QSize(int(std::ceil(box.width() * kPaperPixelsPerUnit)),
+                                     int(std::ceil(box.height() * kPaperPixelsPerUnit)))
+                             : kept ? box.size() : DevicePixels(painter, box.size());
+    const TPicture picture = Drawable(pixels);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (picture.IsNull()) {
@@ -146,7 +173,7 @@ void TKImage::Draw(QPainter& painter, const TRenderContext& context) const
                 DrawBitmap(painter, Mirrored(picture.Image(), reverse, flip), box);
             else
                 picture.Draw(painter, box);
-        } else if (box.width() > kMaxKeptSide || box.height() > kMaxKeptSide) {
+        } else if (!kept) {
             // A box far larger than any card (a damaged file) is drawn as it is, never kept.
             if (bitmap)
                 DrawBitmap(painter, Mirrored(picture.Image(), reverse, flip), box);
