@@ -14,10 +14,9 @@ QByteArray FileBytes(const QString& path)
 
 QString SourceFile(const QString& relative)
 {
-    // ctest names the tree; run by hand, the tests find it from where this file was compiled.
+    // ctest names the tree; run by hand, the tests take the tree they were built from.
     const QByteArray source = qgetenv("QUILLMARK_SOURCE_DIR");
-    const QString root = source.isEmpty() ? QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral(".."))
-                                          : QString::fromLocal8Bit(source);
+    const QString root = source.isEmpty() ? QStringLiteral(QM_SOURCE_DIR) : QString::fromLocal8Bit(source);
     return QDir(root).filePath(relative);
 }
 

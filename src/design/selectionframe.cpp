@@ -168,22 +168,26 @@ int TKHandle::ZoneAt(QPoint p) const
         return 0;
     const int x = p.x(), y = p.y(), w = mBounds.width(), h = mBounds.height();
     const double halfW = w * 0.5, halfH = h * 0.5;
+    // The grips are 8 screen pixels deep and 6 to either side of a middle, whatever the zoom.
+    const double zoom = mHost.Zoom() > 0 ? mHost.Zoom() : 1.0;
+    const double deep = 8 / zoom, side = 6 / zoom;
+    auto near = [](double d, double reach) { return std::fabs(d) < reach; };
     int zone = 0;
-    if (std::abs(x) < 8 && std::abs(y) < 8)
+    if (near(x, deep) && near(y, deep))
         zone = 1;
-    if (std::abs(x - w) < 8 && std::abs(y - h) < 8)
+    if (near(x - w, deep) && near(y - h, deep))
         zone = 4;
-    if (std::abs(x - w) < 8 && std::abs(y) < 8)
+    if (near(x - w, deep) && near(y, deep))
         zone = 2;
-    if (std::abs(x) < 8 && std::abs(y - h) < 8)
+    if (near(x, deep) && near(y - h, deep))
         zone = 3;
-    if (std::fabs(x - halfW) < 6 && std::abs(y) < 8)
+    if (near(x - halfW, side) && near(y, deep))
         zone = 5;
-    if (std::fabs(x - halfW) < 6 && std::abs(y - h) < 8)
+    if (near(x - halfW, side) && near(y - h, deep))
         zone = 7;
-    if (std::fabs(y - halfH) < 6 && std::abs(x) < 8)
+    if (near(y - halfH, side) && near(x, deep))
         zone = 6;
-    if (std::fabs(y - halfH) < 6 && std::abs(x - w) < 8)
+    if (near(y - halfH, side) && near(x - w, deep))
         zone = 8;
     return zone;
 }
@@ -425,11 +429,11 @@ QRect TKHandle::BandRect() const
     return QRect();
 }
 
-void TKHandle::Paint(QPainter& panelPainter) const
+void TKHandle::Paint(QPainter& viewPainter) const
 {
     const bool single = Count() == 1;
     for (const TKGraphicControl* o : mSelection)
-        o->PaintSelectionMarkers(panelPainter, single, single ? mColor : mSecondaryColor);
+        o->PaintSelectionMarkers(viewPainter, single, single ? mColor : mSecondaryColor, mHost.Zoom());
 }
 
 } // namespace qm

@@ -77,7 +77,7 @@ TEST(SuperShapeGeometry, CornersOfStarPolygonDiamondAndTriangles)
 {
     TSuperShape star; // 25 x 25, 10 vectors, 50 %, angle 90, outline 1
     TShapeEdges f, s;
-    star.ShapeRects(1.0f, f, s);
+    star.ShapeRects(f, s);
     EXPECT_EQ(f, (TShapeEdges{0, 0, 25, 25}));
     const Points p = star.FigurePoints(f);
     ASSERT_EQ(p.size(), 10u);
@@ -128,24 +128,24 @@ TEST(SuperShapeGeometry, ShadowPlacementPerOrientationZoomAndDiamond)
     for (const auto& [orient, rects] : expected) {
         shape.SetShadowOrient(orient);
         TShapeEdges f, s;
-        shape.ShapeRects(1.0f, f, s);
+        shape.ShapeRects(f, s);
         EXPECT_EQ(f, rects.first) << orient;
         EXPECT_EQ(s, rects.second) << orient;
     }
 
-    // A thick outline moves every edge in by half its width; the depth follows the zoom, truncated.
+    // A thick outline moves every edge in by half its width.
     shape.SetShadowOrient(soLowerRight);
     shape.SetOutlineWidth(4);
     TShapeEdges f, s;
-    shape.ShapeRects(1.5f, f, s);
-    EXPECT_EQ(f, (TShapeEdges{2, 2, 90, 50}));
-    EXPECT_EQ(s, (TShapeEdges{9, 9, 97, 57}));
+    shape.ShapeRects(f, s);
+    EXPECT_EQ(f, (TShapeEdges{2, 2, 92, 52}));
+    EXPECT_EQ(s, (TShapeEdges{7, 7, 97, 57}));
 
     // The diamond's shadow only moves sideways.
     shape.SetOutlineWidth(1);
     shape.SetShape(kstDiamond);
     shape.SetShadowOrient(soLowerLeft);
-    shape.ShapeRects(1.0f, f, s);
+    shape.ShapeRects(f, s);
     EXPECT_EQ(f, (TShapeEdges{5, 0, 100, 60}));
     EXPECT_EQ(s, (TShapeEdges{0, 0, 95, 60}));
 }
@@ -253,13 +253,6 @@ TEST(SuperShapeDrawing, TextureTilesFromTheObjectsCornerAndFollowsTheZoom)
     EXPECT_EQ(At(paper, 8, 6), 0xFF0000u);
     EXPECT_EQ(At(paper, 9, 7), 0xFF0000u) << "on paper a texture pixel is a card unit";
     EXPECT_EQ(At(paper, 10, 6), 0x0000FFu);
-
-    // At zoom 2 the object is twice as large and so are the tiles.
-    shape.SetScale(2.0f);
-    const QImage zoomed = Render(shape);
-    EXPECT_EQ(At(zoomed, 8, 6), 0xFF0000u);
-    EXPECT_EQ(At(zoomed, 9, 7), 0xFF0000u);
-    EXPECT_EQ(At(zoomed, 10, 6), 0x0000FFu);
 
     // A picture that cannot be read, or claims an absurd size, fills nothing and is not decoded.
     shape.Image().SetFileBytes(QByteArray("BM not really a bitmap"));

@@ -244,7 +244,7 @@ void TKBaseLabel::ApplyFont(const TKFont& font)
 
 QFont TKBaseLabel::DrawingFont() const
 {
-    return LabelDrawingFont(mFont, Scale());
+    return LabelDrawingFont(mFont);
 }
 
 TLabelLayout TKBaseLabel::LayOutCaption(const QFont& font, const QString& caption,
