@@ -44,29 +44,19 @@ bool IsTarga(const QByteArray& b)
 bool IsEnhancedMetafile(const QByteArray& b) { return b.size() >= 44 && U32(b, 0) == 1 && U32(b, 40) == 0x464D4520; }
 bool IsWindowsMetafile(const QByteArray& b) { return metafile::LooksLikeMetafile(b) && !IsEnhancedMetafile(b); }
 
-// The end of the file is there: its last marker within the last kilobyte (writers may pad after it).
-bool PngWhole(const QByteArray& b) { return b.right(1024).contains("IEND"); }
-bool JpegWhole(const QByteArray& b) { return b.right(1024).contains("\xFF\xD9"); }
+// The end of the picture is there: an end marker after the last scan (a thumbnail inside has an end of its own;
+// some cameras append other data after the picture).
+bool JpegWhole(const QByteArray& b)
+{
+    return b.lastIndexOf("\xFF\xD9") > b.lastIndexOf("\xFF\xDA");
+}
+// The trailer after the last block; only padding may follow it.
 bool GifWhole(const QByteArray& b)
 {
-    // The trailer after the last block; only padding may follow it.
     qsizetype end = b.size();
     while (end > 0 && b[end - 1] == '\0')
         --end;
     return end > 0 && b[end - 1] == ';';
-}
-// Every image the icon's directory lists lies inside the file.
-bool IconWhole(const QByteArray& b)
-{
-    const int count = U16(b, 4);
-    if (b.size() < 6 + 16 * count)
-        return false;
-    for (int i = 0; i < count; ++i) {
-        const qint64 size = U32(b, 6 + 16 * i + 8), offset = U32(b, 6 + 16 * i + 12);
-        if (offset + size > b.size())
-            return false;
-    }
-    return true;
 }
 // An uncompressed Targa picture has all its rows.
 bool TargaWhole(const QByteArray& b)
@@ -128,9 +118,9 @@ std::vector<std::unique_ptr<TPictureFormat>> BitmapFormats()
     add("Windows bitmap", {"bmp", "dib", "rle"}, IsBitmap, nullptr);
     add("JPEG picture", {"jpg", "jpeg", "jif"}, IsJpeg, JpegWhole);
     add("GIF picture", {"gif"}, IsGif, GifWhole);
-    add("PNG picture", {"png"}, IsPng, PngWhole);
+    add("PNG picture", {"png"}, IsPng, nullptr);
     add("PCX picture", {"pcx"}, LooksLikePcx, nullptr);
-    add("Windows icon", {"ico"}, IsIcon, IconWhole);
+    add("Windows icon", {"ico"}, IsIcon, nullptr);
     add("Targa picture", {"tga"}, IsTarga, TargaWhole); // last: it has no signature
     return formats;
 }

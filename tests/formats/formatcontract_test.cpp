@@ -33,8 +33,11 @@ struct FormatCase
     QString sample; // under tests/data
     std::function<std::unique_ptr<TFileFormat>()> make;
     std::function<Outcome(TFileFormat&, const QString&)> read;
-    // Where the sample is cut to make a file cut short: half way unless the format needs a cut in one place.
-    std::function<qsizetype(const QByteArray&)> cut = [](const QByteArray& b) { return b.size() / 2; };
+    // Where the sample is cut to make files cut short: half way and just before the end, unless the format
+    // needs a cut in one place.
+    std::function<std::vector<qsizetype>(const QByteArray&)> cuts = [](const QByteArray& b) {
+        return std::vector<qsizetype>{b.size() / 2, b.size() - 16};
+    };
 };
 
 FormatCase Picture(const char* format, const char* sample)
@@ -86,7 +89,7 @@ FormatCase Contacts(TContactFormat::Kind kind, const char* sample)
                      return o;
                  }};
     if (kind == TContactFormat::Kind::Csv) // inside the first quoted value
-        c.cut = [](const QByteArray& b) { return b.indexOf('"') + 3; };
+        c.cuts = [](const QByteArray& b) { return std::vector<qsizetype>{b.indexOf('"') + 3}; };
     return c;
 }
 
@@ -165,8 +168,10 @@ TEST_P(FormatContract, ReadsItsSampleKnownByContentAndListedByExtension)
 
 TEST_P(FormatContract, FileCutShortIsRefused)
 {
-    ExpectRefused(Write(QStringLiteral("cut.") + QFileInfo(Case().sample).suffix(),
-                        mSample.left(Case().cut(mSample))));
+    for (const qsizetype cut : Case().cuts(mSample)) {
+        SCOPED_TRACE(cut);
+        ExpectRefused(Write(QStringLiteral("cut.") + QFileInfo(Case().sample).suffix(), mSample.left(cut)));
+    }
 }
 
 TEST_P(FormatContract, FileOfAnotherFormatIsRefused)
@@ -180,7 +185,10 @@ TEST_P(FormatContract, FileOfAnotherFormatIsRefused)
 
 TEST_P(FormatContract, EmptyFileIsRefused)
 {
-    ExpectRefused(Write(QStringLiteral("empty.") + QFileInfo(Case().sample).suffix(), QByteArray()));
+    const QString path = Write(QStringLiteral("nothing.") + QFileInfo(Case().sample).suffix(), QByteArray());
+    ExpectRefused(path);
+    const QString error = Case().read(*mFormat, path).error;
+    EXPECT_TRUE(error.contains(QStringLiteral("empty"))) << error.toStdString();
 }
 
 TEST_P(FormatContract, UnreadableFilesAreRefusedWithoutWaiting)
