@@ -5,6 +5,7 @@
 #include "app/export.h"
 #include "app/mainwindow_ui.h"
 #include "app/singleinstance.h"
+#include "app/version.h"
 
 #include "model/cardobjects.h"
 #include "stream/streamdump.h"
@@ -215,7 +216,7 @@ int RunQuillmark(int argc, char** argv)
         return 0;
     }
     if (command == QLatin1String("--version")) {
-        std::printf("quillmark %s\n", TMainScreen::kVersion);
+        std::printf("quillmark %s\n", kProgramVersion);
         return 0;
     }
     if (command == QLatin1String("dump") || command == QLatin1String("resave")) {
