@@ -189,7 +189,7 @@ int RunWindow(int argc, char** argv, const QString& card)
     qInstallMessageHandler(previous);
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
     // Lets the desktop match the window to the installed menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmark.Quillmark"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmark.quillmark"));
 
     // A copy already running is brought forward (and given the card) instead.
     TSingleInstance instance;
