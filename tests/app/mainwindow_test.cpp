@@ -5,6 +5,7 @@
 #include "app/carddocument.h"
 #include "app/helpwindow_ui.h"
 #include "app/singleinstance.h"
+#include "app/version.h"
 #include "design/designpanel_ui.h"
 #include "design/cardpanel.h"
 #include "objects/shapes/cardshape.h"
@@ -337,7 +338,10 @@ TEST_F(MainWindowTest, AboutShowsTheVersion)
     };
     w.About1Click();
     EXPECT_TRUE(texts.contains(QStringLiteral("About Quillmark")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("Version 3.3a")));
+    // The program's version (the package's), beside the version text of the card program it follows.
+    EXPECT_TRUE(texts.contains(QStringLiteral("Version %1 (3.3a)").arg(QLatin1String(kProgramVersion))))
+        << qPrintable(texts.join(QLatin1Char('|')));
+    EXPECT_TRUE(texts.filter(QStringLiteral("GNU General Public License, version 3 or later")).size() == 1);
 }
 
 TEST_F(MainWindowTest, HelpOpensTheNumberedPage)
