@@ -368,7 +368,8 @@ TEST(SuperShapeFile, StarValuesOutOfRangeAreIgnoredAndTheLimitsKept)
         TKCardObjects objects;
         const ReadResult r = ReadObjectsFromBytes(objects, Card({{c.name, Int32(c.value)}}));
         ASSERT_TRUE(r.ok) << qPrintable(r.error);
-        EXPECT_EQ((static_cast<TSuperShape*>(objects.At(0))->*c.get)(), c.expected) << c.name << " " << c.value;
+        const auto* shape = static_cast<TSuperShape*>(objects.At(0));
+        EXPECT_EQ((shape->*c.get)(), c.expected) << c.name << " " << c.value;
     }
 }
 
