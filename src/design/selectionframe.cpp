@@ -156,8 +156,11 @@ void TKHandle::SetBounds(int left, int top, int width, int height)
     for (TKGraphicControl* o : selection) {
         if (o->Locked())
             continue;
-        o->SetBounds(left + o->Left() - old.left(), top + o->Top() - old.top(), o->Width() + width - old.width(),
-                     o->Height() + height - old.height());
+        // A grip dragged past the opposite edge leaves the smallest frame; the object keeps a pixel of each
+        // side, so it never vanishes (and is never taken for one lying outside the card).
+        o->SetBounds(left + o->Left() - old.left(), top + o->Top() - old.top(),
+                     std::max(1, o->Width() + width - old.width()),
+                     std::max(1, o->Height() + height - old.height()));
     }
     mBounds = QRect(left, top, width, height);
 }
@@ -370,7 +373,7 @@ void TKHandle::KeyDown(int key, Qt::KeyboardModifiers modifiers)
         switch (key) {
         case Qt::Key_Left:
             if (resize) {
-                if (mNudge.width() > 10)
+                if (NudgedObjectSize().width() > kSmallestKeyboardSize)
                     mNudge.setRight(mNudge.right() - 1);
             } else if (mNudge.left() > 0) {
                 mNudge.translate(-1, 0);
@@ -378,7 +381,7 @@ void TKHandle::KeyDown(int key, Qt::KeyboardModifiers modifiers)
             break;
         case Qt::Key_Up:
             if (resize) {
-                if (mNudge.height() > 10)
+                if (NudgedObjectSize().height() > kSmallestKeyboardSize)
                     mNudge.setBottom(mNudge.bottom() - 1);
             } else if (mNudge.top() > 0) {
                 mNudge.translate(0, -1);
@@ -406,6 +409,14 @@ void TKHandle::KeyDown(int key, Qt::KeyboardModifiers modifiers)
     }
     mHost.FrameKeyDown(key, modifiers);
     mHost.InvalidatePanel();
+}
+
+QSize TKHandle::NudgedObjectSize() const
+{
+    // The nudge becomes the frame (its box grown by 2 and 3) and the object changes with the frame's size.
+    const TKGraphicControl* o = mSelection.front();
+    return QSize(o->Width() + mNudge.right() - mNudge.left() + 5 - mBounds.width(),
+                 o->Height() + mNudge.bottom() - mNudge.top() + 5 - mBounds.height());
 }
 
 void TKHandle::KeyUp()

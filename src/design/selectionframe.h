@@ -128,6 +128,11 @@ public:
     void Paint(QPainter& viewPainter) const;
 
 private:
+    // The smallest box a keyboard resize leaves: ten pixels each way. Smaller objects can still be drawn
+    // or dragged to size with the grips.
+    static constexpr int kSmallestKeyboardSize = 10;
+    // The single selected object's size if the nudge in progress were applied now.
+    QSize NudgedObjectSize() const;
     QRect UnionBox() const;
     void SetFrameFromUnion(int extra);
     QPoint Clamp(QPoint framePoint) const;
