@@ -56,6 +56,8 @@ private:
     std::vector<QPDFObjectHandle> mOperands;
 };
 
+bool gReadBackFault = false;
+
 bool IsSubsetName(const std::string& name)
 {
     // "/ABCDEF+Face"
@@ -254,6 +256,11 @@ struct TPdfCopy::Data
     }
 };
 
+void SetReadBackFaultForTesting(bool damaged)
+{
+    gReadBackFault = damaged;
+}
+
 TPdfCopy::TPdfCopy(Allocate allocate, Emit out) : d(std::make_unique<Data>())
 {
     d->NewNumber = std::move(allocate);
@@ -275,7 +282,8 @@ bool TPdfCopy::Fail(const QString& reason)
 bool TPdfCopy::Open(const QByteArray& pdf)
 {
     try {
-        d->Document.processMemoryFile("drawing", pdf.constData(), size_t(pdf.size()));
+        const size_t size = gReadBackFault ? size_t(pdf.size() / 2) : size_t(pdf.size());
+        d->Document.processMemoryFile("drawing", pdf.constData(), size);
         if (d->Document.getAllPages().empty())
             return Fail(QStringLiteral("it has no pages"));
         return true;
@@ -287,6 +295,8 @@ bool TPdfCopy::Open(const QByteArray& pdf)
 bool TPdfCopy::OpenFile(const QString& path)
 {
     try {
+        if (gReadBackFault)
+            return Fail(QStringLiteral("it is cut off"));
         d->Document.processFile(path.toLocal8Bit().constData());
         if (d->Document.getAllPages().empty())
             return Fail(QStringLiteral("it has no pages"));

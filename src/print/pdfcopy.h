@@ -49,4 +49,8 @@ private:
     QString mError;
 };
 
+// Every document read from now on reads as if cut off half way, until called with false: for tests of what a
+// job does when Qt's drawings cannot be read back.
+void SetReadBackFaultForTesting(bool damaged);
+
 } // namespace qm
