@@ -108,8 +108,8 @@ public:
 
 // What Qt's PDF writer makes of a drawing, as it writes it: in memory while it is small, in a temporary file
 // once it grows past kDrawingKeptInMemory, so that a card of a million objects never sits in memory whole,
-// neither here nor when the job takes it over (it reads it back an object at a time). When no temporary
-// file can be made, the drawing stays in memory.
+// neither here nor when the job takes it over (libqpdf reads it back from the file as it needs it). When no
+// temporary file can be made, the drawing stays in memory.
 class TDrawingSpool : public QIODevice
 {
 public:

@@ -78,6 +78,9 @@ struct TPdfCopy::Data
     QPDF Document;
     std::map<QPDFObjGen, int> Numbers; // objects copied or being copied
     std::deque<QPDFObjectHandle> Pending;
+    // Forms of pages with one content stream: that stream, whose bytes the form takes as they are stored
+    // (libqpdf's form would hold them unpacked, and the job would pack them again).
+    std::map<QPDFObjGen, QPDFObjectHandle> FormContents;
 
     // The job's number of an object of the document, taken when first met.
     int Number(QPDFObjectHandle& object)
@@ -163,6 +166,16 @@ struct TPdfCopy::Data
             return;
         }
         QPDFObjectHandle dict = object.getDict().shallowCopy();
+        QPDFObjectHandle source = object;
+        if (const auto contents = FormContents.find(object.getObjGen()); contents != FormContents.end()) {
+            source = contents->second;
+            for (const char* key : {"/Filter", "/DecodeParms"}) {
+                QPDFObjectHandle value = source.getDict().getKey(key);
+                if (!value.isNull())
+                    dict.replaceKey(key, value.isIndirect() ? value.shallowCopy() : value);
+            }
+        }
+        std::shared_ptr<Buffer> raw;
         QByteArray bytes;
         if (dict.getKey("/Length1").isInteger()) {
             // An embedded TrueType font: without the tables no reader uses, when it is one we understand.
@@ -176,8 +189,9 @@ struct TPdfCopy::Data
             }
         }
         if (bytes.isEmpty()) {
-            std::shared_ptr<Buffer> raw = object.getRawStreamData();
-            bytes = QByteArray(reinterpret_cast<const char*>(raw->getBuffer()), qsizetype(raw->getSize()));
+            // Lent, not copied: a part of a large drawing may hold megabytes.
+            raw = source.getRawStreamData();
+            bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(raw->getBuffer()), qsizetype(raw->getSize()));
         }
         if (!dict.hasKey("/Filter") && bytes.size() > 512) {
             bytes = qCompress(bytes, 6).mid(4);
@@ -336,6 +350,9 @@ int TPdfCopy::CopyPageAsForm(int index)
         }
         QPDFPageObjectHelper page(pages[size_t(index)]);
         QPDFObjectHandle form = page.getFormXObjectForPage();
+        QPDFObjectHandle contents = page.getObjectHandle().getKey("/Contents");
+        if (contents.isStream())
+            d->FormContents.emplace(form.getObjGen(), contents);
         const int number = d->Number(form);
         if (!d->CopyPending()) {
             Fail(QStringLiteral("a subset font is used by no font"));

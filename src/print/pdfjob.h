@@ -16,9 +16,9 @@ class TAtomicFileWriter;
 class TPdfCopy;
 
 // A sheet job repeats one card many times on many pages. Each card is drawn once (by Qt's PDF writer, into a
-// one-page document of its own) and taken over as a form that every position of every page calls, so a page
-// costs a few hundred bytes however rich the card is. Pages go to the file as they are finished: memory
-// stays flat however long the job. The file is written beside its target and put in place by Finish, as
+// one-page document of its own), read back by libqpdf (TPdfCopy) and taken over as a form that every
+// position of every page calls, so a page costs a few hundred bytes however rich the card is. Pages go to
+// the file as they are finished: memory stays flat however long the job. The file is written beside its target and put in place by Finish, as
 // saves are; a job that fails or is abandoned leaves any existing file as it was.
 class TPdfJobWriter
 {
