@@ -72,6 +72,6 @@ string(JOIN "\n" CPACK_DEBIAN_PACKAGE_DESCRIPTION
 # The Qt libraries and libqrencode it links, the plugins it needs at run time (windows, JPG/TGA/ICO pictures,
 # SVG), and the fonts its symbols and default text are drawn with.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6network6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6svg6 (>= 6.4), libqrencode4, libcups2, qt6-image-formats-plugins, fonts-liberation2, fonts-symbola, fonts-dejavu-core")
+    "libc6, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6network6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6svg6 (>= 6.4), libqrencode4, libqpdf29, libcups2, qt6-image-formats-plugins, fonts-liberation2, fonts-symbola, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, fonts-opensymbol, cups-client")
 include(CPack)
