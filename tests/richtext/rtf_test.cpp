@@ -1,6 +1,7 @@
 // The RTF reader and writer: files written by LibreOffice and pandoc, hand-written corner cases, round trips
 // (same document, same bytes, same pixels) and malformed input.
 #include "richtext/rtf.h"
+#include "testutil.h"
 
 #include "testutil.h"
 
