@@ -102,6 +102,15 @@ TEST(MergeData, MailProgramVCardInQuotedPrintableWindows1252)
     EXPECT_EQ(personal, cards[0].mid(0, 10));
     EXPECT_FALSE(ReadPersonalVCard(DataFile("spreadsheet-utf8.csv"), personal, &error));
     EXPECT_EQ(error, QStringLiteral("The file holds no vCard."));
+
+    // An escape at the very end of a value is decoded like any other.
+    source = DataSourceFromBytes("BEGIN:VCARD\r\nVERSION:2.1\r\nFN:Al\r\n"
+                                 "ORG;CHARSET=windows-1252;ENCODING=QUOTED-PRINTABLE:Caf=E9\r\nEND:VCARD\r\n",
+                                 &error);
+    ASSERT_TRUE(source) << qPrintable(error);
+    const auto ending = ReadAll(*source);
+    ASSERT_EQ(ending.size(), 1u);
+    EXPECT_EQ(ending[0][1], QStringLiteral("Café"));
 }
 
 TEST(MergeData, SpreadsheetCsvFiles)
