@@ -14,10 +14,10 @@ QByteArray FileBytes(const QString& path)
 
 QString SourceFile(const QString& relative)
 {
-    // ctest names the tree; run by hand, the tests find it from where this file was compiled.
+    // ctest names the tree; otherwise the tests find it where they were built from (__FILE__ may be relative
+    // to the build folder, and ctest does not always pass the tree on).
     const QByteArray source = qgetenv("QUILLMARK_SOURCE_DIR");
-    const QString root = source.isEmpty() ? QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral(".."))
-                                          : QString::fromLocal8Bit(source);
+    const QString root = source.isEmpty() ? QStringLiteral(QM_SOURCE_DIR) : QString::fromLocal8Bit(source);
     return QDir(root).filePath(relative);
 }
 
