@@ -16,7 +16,6 @@
 #include <QTemporaryFile>
 
 #include <cerrno>
-
 #include <cmath>
 
 namespace qm {
