@@ -1,6 +1,5 @@
 // Pictures: reading and drawing an enhanced metafile of about 300 KB (thousands of shapes, paths and text
 // runs), as clip art is drawn on a card at zoom 1.5, and a PCX picture read.
-#include "pictures/metafile.h"
 #include "pictures/pictures.h"
 #include "model/cardrender.h"
 #include "objects/shapes/picture.h"
@@ -22,36 +21,28 @@ namespace {
 // About 300 KB of records: brushes and pens made and dropped, rectangles, ellipses, polygons, paths and text.
 QByteArray BusyMetafile()
 {
-    return qmtest::BusyMetafile(300 * 1024, false);
+    return qmtest::BusyMetafile(300 * 1024);
 }
 
-// Argument 0: into an image, as the card on screen draws it (in two bands at once, given two processors: wall
-// time is reported); 1: the same with a clip on the painter, which makes
-// every shape go through the painter's own filling, as on paper; 2: into the image in one band, on one thread
-// (both for comparison in one run).
+// The first draw of a new picture (read and replayed through the painter). Argument 0: into an image, as the
+// card on screen draws it; 1: the same with a clip on the painter, as a card cut at its outline is drawn.
 void BM_ReadAndDrawMetafile300KB(benchmark::State& state)
 {
     const QByteArray bytes = BusyMetafile();
     QImage target(1500, 900, QImage::Format_ARGB32_Premultiplied);
-    const bool throughPainter = state.range(0) == 1, oneBand = state.range(0) == 2;
+    const bool clipped = state.range(0) == 1;
     for (auto _ : state) {
         const TPicture picture = ReadPicture(bytes);
         target.fill(Qt::white);
         QPainter p(&target);
         p.setRenderHint(QPainter::Antialiasing); // smoothed, as the card on screen draws its pictures
-        if (throughPainter)
+        if (clipped)
             p.setClipRect(target.rect());
-        if (oneBand) {
-            metafile::Info info;
-            metafile::ReadInfo(bytes, &info, nullptr);
-            metafile::PlayEmf(bytes, info, p, QRectF(0, 0, 1500, 900));
-        } else {
-            picture.Draw(p, QRectF(0, 0, 1500, 900));
-        }
+        picture.Draw(p, QRectF(0, 0, 1500, 900));
     }
     state.counters["bytes"] = double(bytes.size());
 }
-BENCHMARK(BM_ReadAndDrawMetafile300KB)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReadAndDrawMetafile300KB)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The same metafile as clip art on screen, 1500 x 900: each time a new object holding it, as undo, redo,
 // paste and reopening the card make them, and the first object's own repaint.

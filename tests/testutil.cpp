@@ -14,8 +14,7 @@ QByteArray FileBytes(const QString& path)
 
 QString SourceFile(const QString& relative)
 {
-    // ctest names the tree; otherwise the tests find it where they were built from (__FILE__ may be relative
-    // to the build folder, and ctest does not always pass the tree on).
+    // ctest names the tree; run by hand, the tests take the tree they were built from.
     const QByteArray source = qgetenv("QUILLMARK_SOURCE_DIR");
     const QString root = source.isEmpty() ? QStringLiteral(QM_SOURCE_DIR) : QString::fromLocal8Bit(source);
     return QDir(root).filePath(relative);

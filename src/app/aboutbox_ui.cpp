@@ -3,6 +3,7 @@
 
 #include "app/mainwindow_ui.h"
 #include "app/toolicons_ui.h"
+#include "app/version.h"
 #include "platform/paths.h"
 
 #include <QGuiApplication>
@@ -24,10 +25,18 @@ TSplashform::TSplashform(QWidget* parent) : QDialog(parent)
     auto* picture = new QLabel(this);
     picture->setPixmap(ProgramPicture(96));
     auto* name = new QLabel(QStringLiteral("<h2>Quillmark</h2>"), this);
-    auto* version = new QLabel(QStringLiteral("Version ") + QLatin1String(TMainScreen::kVersion), this);
+    // The program's own version, then the version of the card program it follows.
+    auto* version = new QLabel(
+        QStringLiteral("Version %1 (%2)").arg(QLatin1String(kProgramVersion), QLatin1String(TMainScreen::kVersion)),
+        this);
     version->setObjectName(QStringLiteral("Version"));
     auto* bits = new QLabel(QStringLiteral("%1-bit version").arg(QSysInfo::WordSize), this);
     auto* about = new QLabel(QStringLiteral("Business cards, designed and printed."), this);
+    auto* licence = new QLabel(QStringLiteral("Free software under the GNU General Public License, version 3 or "
+                                              "later. There is no warranty."),
+                               this);
+    licence->setObjectName(QStringLiteral("Licence"));
+    licence->setWordWrap(true);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -36,6 +45,7 @@ TSplashform::TSplashform(QWidget* parent) : QDialog(parent)
     text->addWidget(version);
     text->addWidget(bits);
     text->addWidget(about);
+    text->addWidget(licence);
     text->addStretch();
     auto* top = new QHBoxLayout;
     top->addWidget(picture, 0, Qt::AlignTop);
@@ -51,7 +61,7 @@ QString ConfigurationReport()
 {
     QStringList lines;
     lines << QStringLiteral("Quillmark version %1 (%2-bit)")
-                 .arg(QLatin1String(TMainScreen::kVersion))
+                 .arg(QLatin1String(kProgramVersion))
                  .arg(QSysInfo::WordSize);
     lines << QStringLiteral("Qt %1, %2").arg(QLatin1String(qVersion()), QSysInfo::prettyProductName());
     lines << QStringLiteral("Display platform: %1").arg(QGuiApplication::platformName());

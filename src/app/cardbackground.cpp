@@ -1,6 +1,7 @@
 // Finding background art by its stored name and loading it into the panel, sized and turned for the card.
 #include "app/cardbackground.h"
 
+#include "pictures/pictureformats.h"
 #include "pictures/pictures.h"
 #include "model/cardmodel.h"
 #include "model/sheetlayout.h"
@@ -112,8 +113,7 @@ QString LoadBackgroundArt(TCardModel& card, const QString& stored)
 
 QStringList BackgroundFileMasks()
 {
-    return {QStringLiteral("*.bmp"), QStringLiteral("*.wmf"), QStringLiteral("*.emf"), QStringLiteral("*.png"),
-            QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.gif"), QStringLiteral("*.svg")};
+    return AllMasks(PictureFormats());
 }
 
 QString BackgroundFolder() { return ProgramFile(QStringLiteral("bg")); }

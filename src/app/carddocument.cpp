@@ -56,13 +56,9 @@ bool ReadCardObjects(TKBusinessCardPanel32& panel, const QString& path, QString*
             return false;
         }
     }
-    // Card files hold coordinates at zoom 1.0.
-    const float zoom = panel.Zoom();
-    panel.SetZoom(1.0f);
     panel.ClearAll();
     const ReadResult read = ReadObjectsFromBytes(panel.CardObjects(), data);
     panel.HookObjects();
-    panel.SetZoom(zoom);
     panel.InvalidatePanel();
     if (!read.ok && error)
         *error = read.error;

@@ -107,11 +107,8 @@ bool TCardDocument::ExportPicture(PictureFormat format)
 
 void TCardDocument::SetCardSizeFromInches()
 {
-    if (mPanel.Zoom() != 1.0f)
-        mPanel.SetZoom(1.0f);
     const QSize size = CardPanelSize(mLayout, mPanel.PortraitMode());
     mPanel.SetSize(size.width(), size.height());
-    mPanel.SetZoom(ZoomFactor(mZoomPercent));
     mPanel.InvalidatePanel();
     Notify();
 }
@@ -133,10 +130,7 @@ bool TCardDocument::SetZoomPercent(int percent)
     mPanel.ClearSelection();
     const bool step = percent >= kMinZoom && percent <= kMaxZoom && percent != mZoomPercent;
     if (step) {
-        // Every step goes through 100 %: rescaling from one zoom straight to the next would let rounding walk
-        // the objects and the card a pixel at a time, while a trip out from 100 % and back is exact.
-        if (mPanel.Zoom() != 1.0f)
-            mPanel.SetZoom(1.0f);
+        // A view of the card: the card itself does not change.
         mPanel.SetZoom(ZoomFactor(percent));
         mZoomPercent = percent;
         mPrompts.ProcessEvents();

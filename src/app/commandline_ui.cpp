@@ -5,6 +5,7 @@
 #include "app/export.h"
 #include "app/mainwindow_ui.h"
 #include "app/singleinstance.h"
+#include "app/version.h"
 
 #include "model/cardobjects.h"
 #include "stream/streamdump.h"
@@ -188,7 +189,7 @@ int RunWindow(int argc, char** argv, const QString& card)
     qInstallMessageHandler(previous);
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
     // Lets the desktop match the window to the installed menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmark.Quillmark"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmark.quillmark"));
 
     // A copy already running is brought forward (and given the card) instead.
     TSingleInstance instance;
@@ -215,7 +216,7 @@ int RunQuillmark(int argc, char** argv)
         return 0;
     }
     if (command == QLatin1String("--version")) {
-        std::printf("quillmark %s\n", TMainScreen::kVersion);
+        std::printf("quillmark %s\n", kProgramVersion);
         return 0;
     }
     if (command == QLatin1String("dump") || command == QLatin1String("resave")) {

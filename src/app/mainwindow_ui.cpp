@@ -383,7 +383,10 @@ void TMainScreen::FineTuneClick()
     if (!mPrint->FineTune(nudges, mDocument->Layout().Papersize))
         return;
     QString error;
-    if (!SavePrinterNudges(ini, printer, nudges, CalibrationNames(), &error))
+    // The printer's own section, then the preferences as every other save writes them (the warning switch,
+    // the default font and the nudges just stored).
+    if (!SavePrinterNudges(ini, printer, nudges, CalibrationNames(), &error) ||
+        !mDocument->Prefs().SavePreferences(mDocument->Prefs().LoadPrinter(), Panel().Font(), &error))
         QMessageBox::information(this, QStringLiteral("Information"), error);
 }
 

@@ -2,6 +2,7 @@
 #include "app/personalinfo_ui.h"
 
 #include "settings/preferences.h"
+#include "contacts/contactformats.h"
 #include "contacts/vcard.h"
 #include "design/cardpanel.h"
 #include "objects/text/labeldialogparts_ui.h"
@@ -42,6 +43,9 @@ const char* const kFieldHelp[TPersonalInformation::kFieldCount] = {
     "Your e-mail address.",
     "Your fax number.",
 };
+// The vCard format's filter for the import and export dialogs.
+QString VCardFilter() { return TContactFormat(TContactFormat::Kind::VCard).NameFilter(); }
+
 } // namespace
 
 TPersonalInformation::TPersonalInformation(QWidget* parent)
@@ -92,7 +96,7 @@ TPersonalInformation::TPersonalInformation(QWidget* parent)
     exportButton->setWhatsThis(QStringLiteral("Saves the fields as a vCard (.vcf) file for address books."));
     connect(importButton, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import from vCard"), QDir::homePath(),
-                                                          QStringLiteral("vCard files (*.vcf *.vcard);;All files (*)"));
+                                                          VCardFilter() + QStringLiteral(";;All files (*)"));
         QString error;
         if (!path.isEmpty() && !ImportVCard(path, &error))
             QMessageBox::warning(this, QStringLiteral("Import from vCard"), error);
@@ -103,7 +107,7 @@ TPersonalInformation::TPersonalInformation(QWidget* parent)
         const QString path = QFileDialog::getSaveFileName(
             this, QStringLiteral("Export as vCard"),
             QDir::home().filePath((name.isEmpty() ? QStringLiteral("contact") : name) + QStringLiteral(".vcf")),
-            QStringLiteral("vCard files (*.vcf)"));
+            VCardFilter());
         QString error;
         if (!path.isEmpty() && !ExportVCard(path, &error))
             QMessageBox::warning(this, QStringLiteral("Export as vCard"), error);

@@ -140,8 +140,6 @@ QString DecodeUndeclared(const QByteArray& bytes)
     return QString::fromLatin1(bytes);
 }
 
-namespace {
-
 bool BeginsVCard(const QByteArray& ahead)
 {
     qsizetype i = 0;
@@ -151,8 +149,6 @@ bool BeginsVCard(const QByteArray& ahead)
         ++i;
     return ahead.mid(i, 11).compare("BEGIN:VCARD", Qt::CaseInsensitive) == 0;
 }
-
-} // namespace
 
 std::unique_ptr<TDataSource> OpenDataSource(std::unique_ptr<QIODevice> device, QString* error)
 {

@@ -112,6 +112,9 @@ std::unique_ptr<TDataSource> OpenDataSource(std::unique_ptr<QIODevice> device, Q
 // The same for bytes in memory.
 std::unique_ptr<TDataSource> DataSourceFromBytes(const QByteArray& bytes, QString* error);
 
+// True when the first line that is not blank (after a byte-order mark) begins a vCard.
+bool BeginsVCard(const QByteArray& ahead);
+
 // Text of a field whose encoding is not declared: UTF-8 when the bytes are valid UTF-8, else Windows-1252.
 QString DecodeUndeclared(const QByteArray& bytes);
 // True when the bytes are valid UTF-8.

@@ -1,6 +1,7 @@
 // vCards: writing the personal information as a vCard 3.0 and reading .vcf files a card at a time.
 #include "contacts/vcard.h"
 
+#include "contacts/contactformats.h"
 #include "model/mergerecord.h"
 #include "platform/codepage.h"
 
@@ -544,7 +545,7 @@ std::unique_ptr<TDataSource> MakeVCardSource(std::unique_ptr<TByteInput> input, 
 
 bool ReadPersonalVCard(const QString& path, QStringList& personal, QString* error)
 {
-    std::unique_ptr<TDataSource> source = OpenDataSource(path, error);
+    std::unique_ptr<TDataSource> source = OpenContactFile(path, error);
     if (!source)
         return false;
     QStringList values;

@@ -1,27 +1,26 @@
 // TCardHistory: undo and redo for the card on a design panel.
 #include "design/cardhistory.h"
 
-#include "design/designpanel.h"
+#include "model/cardmodel.h"
 #include "stream/streamreader.h"
 #include "stream/streamwriter.h"
 
 namespace qm {
 
-TCardHistory::TCardHistory(TKBasePanel& panel) : mPanel(panel) {}
+TCardHistory::TCardHistory(TCardModel& card) : mCard(card) {}
 
 TCardHistory::Step TCardHistory::Capture() const
 {
     // A label whose text was never measured settles its box first, so that a step holds the card as it is
     // shown and printed.
-    mPanel.LayOutObjects();
+    mCard.LayOutObjects();
     Step step;
     std::vector<const TKGraphicControl*> objects;
-    for (const TKGraphicControl* object : mPanel.CardObjects().Objects()) {
+    for (const TKGraphicControl* object : mCard.Objects().Objects()) {
         objects.push_back(object);
         step.names << object->Name();
     }
     step.objects = WriteObjectsToBytes(objects);
-    step.zoom = mPanel.Zoom();
     if (CaptureCardState)
         step.cardState = CaptureCardState();
     return step;
@@ -83,7 +82,7 @@ bool TCardHistory::Commit(const QString& caption, const QString& mergeKey)
     }
 
     const Step& top = mSteps[size_t(mCurrent)];
-    if (step.objects == top.objects && step.cardState == top.cardState && step.zoom == top.zoom) {
+    if (step.objects == top.objects && step.cardState == top.cardState) {
         Emit(); // nothing to keep, but no change is waiting any more
         return false;
     }
@@ -145,21 +144,18 @@ void TCardHistory::Restore(const Step& step)
     mRestoring = true;
     if (RestoreCardState)
         RestoreCardState(step.cardState);
-    mPanel.ClearAll();
-    const ReadResult read = ReadObjectsFromBytes(mPanel.CardObjects(), step.objects);
-    // The step may have been taken at another zoom: its bounds are brought to the panel's as zooming does.
-    for (size_t i = 0; i < read.objects.size(); ++i) {
-        TKGraphicControl* object = read.objects[i];
-        object->SetName(step.names.value(int(i)));
-        object->AssignScale(step.zoom);
-        object->SetScale(mPanel.Zoom());
-    }
-    mPanel.HookObjects();
-    mPanel.LayOutObjects();
+    if (BeforeRestore)
+        BeforeRestore();
+    mCard.Objects().Clear();
+    const ReadResult read = ReadObjectsFromBytes(mCard.Objects(), step.objects);
+    for (size_t i = 0; i < read.objects.size(); ++i)
+        read.objects[i]->SetName(step.names.value(int(i)));
+    mCard.LayOutObjects();
+    if (AfterRestore)
+        AfterRestore();
     // The boxes put back are settled: the user's next move or resize of them is a change.
     for (TKGraphicControl* object : read.objects)
         object->CheckBounds();
-    mPanel.InvalidatePanel();
     mRestoring = false;
 }
 

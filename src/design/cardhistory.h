@@ -1,4 +1,4 @@
-// TCardHistory: undo and redo for the card on a design panel, as whole-card snapshots taken after each change.
+// TCardHistory: undo and redo for a card, as whole-card snapshots taken after each change.
 #pragma once
 
 #include <QByteArray>
@@ -11,11 +11,11 @@
 
 namespace qm {
 
-class TKBasePanel;
+class TCardModel;
 
 // Every user action that changes the card ends in Commit: the card is written through the card object
 // stream (with the card-level state the owner adds) and becomes a step. Undo and redo put a step's card
-// back on the panel. A run of steps that share a merge key (arrow nudges) stays one step. The card is
+// back into the card model. A run of steps that share a merge key (arrow nudges) stays one step. The card is
 // "changed" when the current step is not the one last saved or opened.
 class TCardHistory
 {
@@ -23,12 +23,15 @@ public:
     // At least this many steps can be undone.
     static constexpr int kMaxSteps = 200;
 
-    explicit TCardHistory(TKBasePanel& panel);
+    explicit TCardHistory(TCardModel& card);
 
     // Card-level state kept with each step (the owner's layout and background file, say): captured after a
     // change, handed back on undo and redo.
     std::function<QByteArray()> CaptureCardState;
     std::function<void(const QByteArray&)> RestoreCardState;
+    // Raised before a step's objects replace the card's (a view lets go of them), and after.
+    std::function<void()> BeforeRestore;
+    std::function<void()> AfterRestore;
     // Raised when the captions, the undo and redo availability or the clean state changed.
     std::function<void()> Changed;
     // Asked for when a change arrived outside a panel event: the owner commits once the event loop is idle.
@@ -70,13 +73,12 @@ private:
         QByteArray objects;
         QStringList names; // the stream gives read objects new names: theirs are kept here
         QByteArray cardState;
-        float zoom = 1.0f;
     };
     Step Capture() const;
     void Restore(const Step& step);
     void Emit();
 
-    TKBasePanel& mPanel;
+    TCardModel& mCard;
     std::vector<Step> mSteps;
     int mCurrent = -1;
     int mClean = -1; // -1 when no step matches the saved card

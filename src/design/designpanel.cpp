@@ -80,11 +80,6 @@ void DrawBand(QPainter& painter, const QRect& pixels)
     painter.restore();
 }
 
-int RoundEven(double v)
-{
-    return int(std::nearbyint(v));
-}
-
 } // namespace
 
 TKBasePanel::TKBasePanel()
@@ -103,6 +98,12 @@ TKBasePanel::TKBasePanel()
         mHistory.Touch();
         if (LabelChangedEvent)
             LabelChangedEvent();
+    };
+    // Undo and redo replace the card's objects: the panel lets go of the old ones and takes the new.
+    mHistory.BeforeRestore = [this] { ClearAll(); };
+    mHistory.AfterRestore = [this] {
+        HookObjects();
+        InvalidatePanel();
     };
     BuildMenu();
 }
@@ -165,25 +166,38 @@ void TKBasePanel::SetSize(int width, int height)
         return;
     mCard.SetSize(QSize(width, height));
     if (mView)
-        mView->PanelResized(Size());
+        mView->PanelResized(ViewSize());
     InvalidatePanel();
 }
 
 void TKBasePanel::SetZoom(float factor)
 {
-    if (factor == Zoom() || !(factor > 0))
+    if (factor == mZoom || !(factor > 0))
         return;
-    mZooming = true;
-    const float zoom = int(Zoom() * 10) == 0 ? 1.0f : Zoom();
-    const double f = double(factor) / double(zoom);
-    SetSize(RoundEven(Width() * f), RoundEven(Height() * f));
-    mCard.SetScaleValue(factor);
-    for (TKGraphicControl* object : CardObjects().Objects())
-        object->SetScale(factor);
-    ProcessEvents();
-    mZooming = false;
-    RunPendingFrameRecompute();
+    mZoom = factor;
+    if (mView)
+        mView->PanelResized(ViewSize());
     InvalidatePanel();
+}
+
+QSize TKBasePanel::ViewSize() const
+{
+    return QSize(int(std::lround(Width() * double(mZoom))), int(std::lround(Height() * double(mZoom))));
+}
+
+QRect TKBasePanel::ToView(const QRect& card) const
+{
+    if (mZoom == 1.0f || card.isNull())
+        return card;
+    const double z = mZoom;
+    const int l = int(std::floor(card.left() * z)), t = int(std::floor(card.top() * z));
+    const int r = int(std::ceil((card.left() + card.width()) * z)), b = int(std::ceil((card.top() + card.height()) * z));
+    return QRect(l, t, r - l, b - t);
+}
+
+QPoint TKBasePanel::ToCard(QPointF view) const
+{
+    return QPoint(int(std::floor(view.x() / double(mZoom))), int(std::floor(view.y() / double(mZoom))));
 }
 
 // ---- Painting ----
@@ -218,7 +232,17 @@ void TKBasePanel::Paint(QPainter& painter, const QRegion& exposed)
     LayOutObjects();
     painter.save();
     TRenderContext context;
-    context.exposed = exposed;
+    if (mZoom == 1.0f) {
+        context.exposed = exposed;
+    } else {
+        // The exposed screen pixels in card units, a unit wider where a pixel straddles two.
+        for (const QRect& r : exposed) {
+            const QPoint tl = ToCard(r.topLeft());
+            const QPoint br = ToCard(QPointF(r.left() + r.width(), r.top() + r.height()));
+            context.exposed += QRect(tl, br).adjusted(-1, -1, 1, 1);
+        }
+        painter.scale(mZoom, mZoom);
+    }
     context.underObjects = [this, w, h](QPainter& p) {
         if (mDrawOutline) {
             p.setPen(QPen(Qt::black, 0, Qt::DotLine));
@@ -239,21 +263,21 @@ void TKBasePanel::Paint(QPainter& painter, const QRegion& exposed)
             PaintGrid(p);
     };
     DrawCard(painter, mCard, context);
+    painter.restore();
     // Once shown (and its text laid out) an object's box has settled: the first check after loading
     // remembers it, so that the user's next move or resize counts as a change.
     for (TKGraphicControl* object : CardObjects().Objects())
         object->CheckBounds();
 
+    // Markers and bands in screen pixels, whatever the zoom.
     if (mHandle.HasSelection())
         mHandle.Paint(painter);
-
     if (mBandActive) {
         const QRect band = RubberBand();
-        DrawBand(painter,
-                 BandPixels(band.left(), band.top(), band.left() + band.width(), band.top() + band.height()));
+        DrawBand(painter, ToView(BandPixels(band.left(), band.top(), band.left() + band.width(),
+                                            band.top() + band.height())));
     }
-    DrawBand(painter, FrameBandPixels(mHandle.BandRect()));
-    painter.restore();
+    DrawBand(painter, ToView(FrameBandPixels(mHandle.BandRect())));
 }
 
 void TKBasePanel::LayOutObjects()
@@ -335,8 +359,6 @@ void TKBasePanel::EndEvent()
 
 void TKBasePanel::NotifyChanged()
 {
-    if (mZooming)
-        return;
     mCard.NotifyChanged();
 }
 

@@ -34,8 +34,8 @@ enum TGridSize
     gs8x8
 };
 
-// What the panel needs of the window that shows it. Rectangles and points are panel pixels unless named
-// otherwise.
+// What the panel needs of the window that shows it. Rectangles and points are in card units (96 a inch)
+// unless named otherwise; the window shows them at the panel's zoom.
 class TKPanelView
 {
 public:
@@ -47,8 +47,8 @@ public:
     virtual void ShowMenu(TKMenu& menu, QPoint screenPos) = 0;
     // Lets pending repaints run in the middle of a command (never user input).
     virtual void ProcessEvents() = 0;
-    // The panel took a new size (zooming).
-    virtual void PanelResized(QSize size) = 0;
+    // The panel's view took a new size in screen pixels (the card's size or the zoom changed).
+    virtual void PanelResized(QSize viewSize) = 0;
     // Asks for TKBasePanel::RunPendingFrameRecompute once the current event has been handled.
     virtual void PostFrameRecompute() = 0;
 };
@@ -91,20 +91,26 @@ public:
     // The font the "Font" command starts from.
     TKFont& Font() { return mFont; }
 
-    // Raised whenever the design changed (not while zooming or printing).
+    // Raised whenever the design changed.
     std::function<void()> LabelChangedEvent;
     // Raised after an object was drawn in drawing mode, with the drawn rectangle.
     std::function<void(const QRect&)> DroppedObjectEvent;
 
     // ---- Size and zoom ----
+    // The card's size in card units.
     int Width() const { return mCard.Width(); }
     int Height() const { return mCard.Height(); }
     QSize Size() const { return mCard.Size(); }
     void SetSize(int width, int height);
-    float Zoom() const { return mCard.Scale(); }
-    // Rescales the panel and every object from the current zoom to factor.
+    // The zoom is a view of the card (1.0 = 100 %): the painter is scaled and mouse points are mapped back;
+    // the card and its objects never change with it.
+    float Zoom() const { return mZoom; }
     void SetZoom(float factor);
-    bool Zooming() const { return mZooming; }
+    // The card's size on screen at the zoom, in pixels.
+    QSize ViewSize() const;
+    // A rectangle of card units on screen, and a screen point in card units.
+    QRect ToView(const QRect& card) const;
+    QPoint ToCard(QPointF view) const;
 
     TKCardObjects& CardObjects() { return mCard.Objects(); }
     const TKCardObjects& CardObjects() const { return mCard.Objects(); }
@@ -121,14 +127,15 @@ public:
     void LayOutObjects();
 
     // ---- Painting ----
-    // The whole panel: card, pictures, outline, grid, objects, selection markers and bands. Objects outside
-    // `exposed` (when not empty) are skipped; the caller clips to it.
+    // The whole panel, onto a painter in screen pixels: card, pictures, outline, grid and objects at the zoom,
+    // then selection markers and bands in screen pixels. Objects outside `exposed` (screen pixels; when not
+    // empty) are skipped; the caller clips to it.
     void Paint(QPainter& painter);
     void Paint(QPainter& painter, const QRegion& exposed);
     // The card's outline shape for clipping: (0, 0)-(W + 1, H + 1).
     QPainterPath CardClipPath() const;
 
-    // ---- Mouse and keys (panel points, times in milliseconds of a steady clock) ----
+    // ---- Mouse and keys (points in card units, times in milliseconds of a steady clock) ----
     // A press keeps its target (selection frame, object or the bare panel) until the release.
     void MouseDown(QPoint point, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint screenPos,
                    qint64 nowMs);
@@ -177,7 +184,7 @@ public:
     void SelectByRect(const QRect& rect, bool shift);
 
     // ---- Card files ----
-    // Writes the objects at zoom 1.0; the zoom is restored afterwards. False with the message on failure.
+    // Writes the objects. False with the message on failure.
     bool SaveToFile(const QString& fileName, QString* error = nullptr);
     // Adds the objects of a card file (objects already on the panel stay); the reader's result.
     ReadResult LoadFromFile(const QString& fileName);
@@ -214,11 +221,11 @@ public:
     void ClipboardCopy(TKGraphicControl* object) override { Copy(object); }
     void ClipboardDelete(TKGraphicControl* object) override { Delete(object); }
     TKGraphicControl* Duplicate(const TKGraphicControl& object) override;
-    // Rewires every object to the panel and records the zoom as its scale (no rescaling).
+    // Rewires every object to the panel.
     void HookObjects() override;
     void ProcessEvents() override;
 
-    // Raises the card's change signal (an undo step, then LabelChangedEvent) unless zooming.
+    // Raises the card's change signal (an undo step, then LabelChangedEvent).
     void NotifyChanged();
 
 protected:
@@ -234,6 +241,7 @@ private:
         int PanelWidth() const override { return mPanel.Width(); }
         int PanelHeight() const override { return mPanel.Height(); }
         bool Pointing() const override { return mPanel.mPointing; }
+        double Zoom() const override { return mPanel.mZoom; }
         TKCardObjects& Objects() override { return mPanel.CardObjects(); }
         void SetCursorShape(TKCursorShape shape) override { mPanel.SetCursorShape(shape); }
         void InvalidatePanel() override { mPanel.InvalidateFrame(); }
@@ -293,9 +301,9 @@ private:
     void PaintGrid(QPainter& painter);
 
     FrameHost mFrameHost{*this};
-    TCardHistory mHistory{*this};
     int mEventDepth = 0;
     TCardModel mCard{this};
+    TCardHistory mHistory{mCard};
     TKHandle mHandle{mFrameHost};
     std::unique_ptr<TKMenu> mMenu;
     TKPanelView* mView = nullptr;
@@ -308,7 +316,7 @@ private:
     bool mSnapToGrid = false;
     TKFont mFont;
 
-    bool mZooming = false;
+    float mZoom = 1.0f;
     bool mFramePending = false;
 
     // Mouse routing: the target of the press in progress, and the target under a hovering mouse.

@@ -152,7 +152,7 @@ TKBasePanelWidget::TKBasePanelWidget(std::unique_ptr<TKBasePanel> panel, QWidget
     mTimer.start();
     mPanel->SetView(this);
     mPanel->SetDialogs(mDialogs.get());
-    setFixedSize(mPanel->Size());
+    setFixedSize(mPanel->ViewSize());
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -172,7 +172,8 @@ qint64 TKBasePanelWidget::Now() const
 
 void TKBasePanelWidget::InvalidateRect(const QRect& rect)
 {
-    update(rect);
+    // Card units to screen pixels, with room for the markers and bands drawn in screen pixels around them.
+    update(mPanel->ToView(rect).adjusted(-3, -3, 3, 3));
 }
 
 void TKBasePanelWidget::SetCursorShape(TKCursorShape shape)
@@ -202,9 +203,9 @@ void TKBasePanelWidget::ProcessEvents()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void TKBasePanelWidget::PanelResized(QSize size)
+void TKBasePanelWidget::PanelResized(QSize viewSize)
 {
-    setFixedSize(size);
+    setFixedSize(viewSize);
     update();
 }
 
@@ -230,24 +231,24 @@ void TKBasePanelWidget::paintEvent(QPaintEvent* event)
 
 void TKBasePanelWidget::mousePressEvent(QMouseEvent* event)
 {
-    mPanel->MouseDown(event->position().toPoint(), event->button(), event->modifiers(),
+    mPanel->MouseDown(mPanel->ToCard(event->position()), event->button(), event->modifiers(),
                       event->globalPosition().toPoint(), Now());
 }
 
 void TKBasePanelWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    mPanel->MouseMove(event->position().toPoint(), event->buttons(), Now());
+    mPanel->MouseMove(mPanel->ToCard(event->position()), event->buttons(), Now());
 }
 
 void TKBasePanelWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    mPanel->MouseUp(event->position().toPoint(), event->button(), event->modifiers(), Now());
+    mPanel->MouseUp(mPanel->ToCard(event->position()), event->button(), event->modifiers(), Now());
 }
 
 void TKBasePanelWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // Qt has already delivered the second press.
-    mPanel->DoubleClick(event->position().toPoint(), event->globalPosition().toPoint(), Now());
+    mPanel->DoubleClick(mPanel->ToCard(event->position()), event->globalPosition().toPoint(), Now());
 }
 
 void TKBasePanelWidget::leaveEvent(QEvent* event)

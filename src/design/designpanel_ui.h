@@ -40,7 +40,7 @@ public:
     void SetCursorShape(TKCursorShape shape) override;
     void ShowMenu(TKMenu& menu, QPoint screenPos) override;
     void ProcessEvents() override;
-    void PanelResized(QSize size) override;
+    void PanelResized(QSize viewSize) override;
     void PostFrameRecompute() override;
 
 protected:

@@ -2,7 +2,6 @@
 // files, placing, duplicating and hooking objects.
 #include "design/designpanel.h"
 
-#include "stream/cardcopy.h"
 #include "stream/streamwriter.h"
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"
@@ -298,22 +297,11 @@ void TKBasePanel::ChooseFont()
 
 bool TKBasePanel::SaveToFile(const QString& fileName, QString* error)
 {
-    // The explicit layout step, then the card as files hold it: at 100 %, from a copy while it is shown
-    // zoomed, so that saving leaves the panel as it is.
+    // The explicit layout step, then the card as files hold it.
     LayOutObjects();
-    std::unique_ptr<TCardModel> copy = Zoom() != 1.0f ? CopyCardAtUnitScale(mCard) : nullptr;
-    if (Zoom() != 1.0f && !copy) {
-        // Only objects of a class no card file may hold cannot be copied; they are saved the old way.
-        const float zoom = Zoom();
-        SetZoom(1.0f);
-        const bool ok = WriteAll(CardObjects(), fileName, error);
-        SetZoom(zoom);
-        return ok;
-    }
-    TCardModel& card = copy ? *copy : mCard;
-    for (TKGraphicControl* object : card.Objects().Objects())
+    for (TKGraphicControl* object : CardObjects().Objects())
         object->PrepareForSave();
-    return WriteAll(card.Objects(), fileName, error);
+    return WriteAll(CardObjects(), fileName, error);
 }
 
 ReadResult TKBasePanel::LoadFromFile(const QString& fileName)
@@ -390,8 +378,6 @@ TKGraphicControl* TKBasePanel::PlaceObject(std::unique_ptr<TKGraphicControl> obj
     TKGraphicControl* placed = CardObjects().Add(std::move(object));
     placed->SetName(name);
     placed->SetBounds(rect.left(), rect.top(), std::max(rect.width(), 10), std::max(rect.height(), 15));
-    // The drawn rectangle is already in zoomed pixels.
-    placed->AssignScale(Zoom());
     placed->Invalidate();
     NotifyChanged();
     ProcessEvents();
@@ -408,7 +394,6 @@ void TKBasePanel::HookObjects()
     for (int i = CardObjects().Count() - 1; i >= 0; --i) {
         TKGraphicControl* object = CardObjects().At(i);
         object->SetHost(this);
-        object->AssignScale(Zoom());
     }
 }
 

@@ -156,8 +156,11 @@ void TKHandle::SetBounds(int left, int top, int width, int height)
     for (TKGraphicControl* o : selection) {
         if (o->Locked())
             continue;
-        o->SetBounds(left + o->Left() - old.left(), top + o->Top() - old.top(), o->Width() + width - old.width(),
-                     o->Height() + height - old.height());
+        // A grip dragged past the opposite edge leaves the smallest frame; the object keeps a pixel of each
+        // side, so it never vanishes (and is never taken for one lying outside the card).
+        o->SetBounds(left + o->Left() - old.left(), top + o->Top() - old.top(),
+                     std::max(1, o->Width() + width - old.width()),
+                     std::max(1, o->Height() + height - old.height()));
     }
     mBounds = QRect(left, top, width, height);
 }
@@ -168,22 +171,26 @@ int TKHandle::ZoneAt(QPoint p) const
         return 0;
     const int x = p.x(), y = p.y(), w = mBounds.width(), h = mBounds.height();
     const double halfW = w * 0.5, halfH = h * 0.5;
+    // The grips are 8 screen pixels deep and 6 to either side of a middle, whatever the zoom.
+    const double zoom = mHost.Zoom() > 0 ? mHost.Zoom() : 1.0;
+    const double deep = 8 / zoom, side = 6 / zoom;
+    auto near = [](double d, double reach) { return std::fabs(d) < reach; };
     int zone = 0;
-    if (std::abs(x) < 8 && std::abs(y) < 8)
+    if (near(x, deep) && near(y, deep))
         zone = 1;
-    if (std::abs(x - w) < 8 && std::abs(y - h) < 8)
+    if (near(x - w, deep) && near(y - h, deep))
         zone = 4;
-    if (std::abs(x - w) < 8 && std::abs(y) < 8)
+    if (near(x - w, deep) && near(y, deep))
         zone = 2;
-    if (std::abs(x) < 8 && std::abs(y - h) < 8)
+    if (near(x, deep) && near(y - h, deep))
         zone = 3;
-    if (std::fabs(x - halfW) < 6 && std::abs(y) < 8)
+    if (near(x - halfW, side) && near(y, deep))
         zone = 5;
-    if (std::fabs(x - halfW) < 6 && std::abs(y - h) < 8)
+    if (near(x - halfW, side) && near(y - h, deep))
         zone = 7;
-    if (std::fabs(y - halfH) < 6 && std::abs(x) < 8)
+    if (near(y - halfH, side) && near(x, deep))
         zone = 6;
-    if (std::fabs(y - halfH) < 6 && std::abs(x - w) < 8)
+    if (near(y - halfH, side) && near(x - w, deep))
         zone = 8;
     return zone;
 }
@@ -366,7 +373,7 @@ void TKHandle::KeyDown(int key, Qt::KeyboardModifiers modifiers)
         switch (key) {
         case Qt::Key_Left:
             if (resize) {
-                if (mNudge.width() > 10)
+                if (NudgedObjectSize().width() > kSmallestKeyboardSize)
                     mNudge.setRight(mNudge.right() - 1);
             } else if (mNudge.left() > 0) {
                 mNudge.translate(-1, 0);
@@ -374,7 +381,7 @@ void TKHandle::KeyDown(int key, Qt::KeyboardModifiers modifiers)
             break;
         case Qt::Key_Up:
             if (resize) {
-                if (mNudge.height() > 10)
+                if (NudgedObjectSize().height() > kSmallestKeyboardSize)
                     mNudge.setBottom(mNudge.bottom() - 1);
             } else if (mNudge.top() > 0) {
                 mNudge.translate(0, -1);
@@ -404,6 +411,14 @@ void TKHandle::KeyDown(int key, Qt::KeyboardModifiers modifiers)
     mHost.InvalidatePanel();
 }
 
+QSize TKHandle::NudgedObjectSize() const
+{
+    // The nudge becomes the frame (its box grown by 2 and 3) and the object changes with the frame's size.
+    const TKGraphicControl* o = mSelection.front();
+    return QSize(o->Width() + mNudge.right() - mNudge.left() + 5 - mBounds.width(),
+                 o->Height() + mNudge.bottom() - mNudge.top() + 5 - mBounds.height());
+}
+
 void TKHandle::KeyUp()
 {
     if (!mNudging)
@@ -425,11 +440,11 @@ QRect TKHandle::BandRect() const
     return QRect();
 }
 
-void TKHandle::Paint(QPainter& panelPainter) const
+void TKHandle::Paint(QPainter& viewPainter) const
 {
     const bool single = Count() == 1;
     for (const TKGraphicControl* o : mSelection)
-        o->PaintSelectionMarkers(panelPainter, single, single ? mColor : mSecondaryColor);
+        o->PaintSelectionMarkers(viewPainter, single, single ? mColor : mSecondaryColor, mHost.Zoom());
 }
 
 } // namespace qm

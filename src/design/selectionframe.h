@@ -16,7 +16,7 @@ namespace qm {
 // The cursor shapes the frame and panel ask for.
 enum class TKCursorShape { Default, HandGrab, HandPoint, SizeNWSE, SizeNESW, SizeNS, SizeWE, NoDrop, Drag };
 
-// What the selection frame needs of the panel it lies on. Points are in panel pixels unless named otherwise.
+// What the selection frame needs of the panel it lies on. Points are in card units unless named otherwise.
 class TKHandleHost
 {
 public:
@@ -24,6 +24,8 @@ public:
     virtual int PanelWidth() const = 0;
     virtual int PanelHeight() const = 0;
     virtual bool Pointing() const = 0;
+    // How many screen pixels a card unit takes: grips keep their size on screen.
+    virtual double Zoom() const { return 1.0; }
     virtual TKCardObjects& Objects() = 0;
     virtual void SetCursorShape(TKCursorShape shape) = 0;
     virtual void InvalidatePanel() = 0;
@@ -80,7 +82,7 @@ public:
     // Rebuilds the frame around the selection after an object changed its own bounds.
     void RecomputeFrame();
 
-    // The frame: panel pixels, 2 pixels outside the selection's box.
+    // The frame: card units, 2 units outside the selection's box.
     QRect Bounds() const { return mBounds; }
     bool Visible() const { return mVisible; }
     bool Enabled() const { return mEnabled; }
@@ -119,13 +121,18 @@ public:
     }
     bool Dragging() const { return mDragging; }
     int Zone() const { return mZone; }
-    // The rubber band to draw while dragging or nudging (panel pixels, the objects' own box); null when none.
+    // The rubber band to draw while dragging or nudging (card units, the objects' own box); null when none.
     QRect BandRect() const;
 
-    // Markers of every selected object, in the panel's coordinates.
-    void Paint(QPainter& panelPainter) const;
+    // Markers of every selected object, in screen pixels at the host's zoom.
+    void Paint(QPainter& viewPainter) const;
 
 private:
+    // The smallest box a keyboard resize leaves: ten pixels each way. Smaller objects can still be drawn
+    // or dragged to size with the grips.
+    static constexpr int kSmallestKeyboardSize = 10;
+    // The single selected object's size if the nudge in progress were applied now.
+    QSize NudgedObjectSize() const;
     QRect UnionBox() const;
     void SetFrameFromUnion(int extra);
     QPoint Clamp(QPoint framePoint) const;

@@ -1,5 +1,5 @@
 // TCardModel: the card itself: its objects in stacking order, size, outline, orientation, background pictures
-// and the personal strings its text may show. No widgets and no view state beyond the scale of its bounds.
+// and the personal strings its text may show. No widgets and no view state: zooming is the panel's business.
 #pragma once
 
 #include "model/cardobjects.h"
@@ -33,14 +33,11 @@ public:
     TKCardObjects& Objects() { return mObjects; }
     const TKCardObjects& Objects() const { return mObjects; }
 
-    // The card's size in the units its objects' bounds use: 96 per inch times Scale.
+    // The card's size in card units (96 per inch), the units of its objects' bounds.
     QSize Size() const { return mSize; }
     int Width() const { return mSize.width(); }
     int Height() const { return mSize.height(); }
     void SetSize(QSize size) { mSize = size; }
-    // 1.0 in card files, prints and pictures; the design panel's zoom while the card is shown.
-    float Scale() const { return mScale; }
-    void SetScaleValue(float scale) { mScale = scale; }
 
     TLabelShapeType Shape() const { return mShape; }
     void SetShape(TLabelShapeType shape) { mShape = shape; }
@@ -73,7 +70,6 @@ public:
 private:
     TKCardObjects mObjects;
     QSize mSize{336, 192}; // 3.5 x 2 inches at 96 units per inch
-    float mScale = 1.0f;
     TLabelShapeType mShape = lsRoundRect;
     TKPicture mPicture;
     TKPicture mColorPicture;

@@ -110,20 +110,6 @@ void TKGraphicControl::SetUnselectable(bool value)
         DesignPanel()->Deselect(this);
 }
 
-void TKGraphicControl::SetScale(float factor)
-{
-    if (factor == mScale || factor <= 0 || mScale <= 0)
-        return;
-    const double f = double(factor) / double(mScale);
-    // std::nearbyint rounds to nearest with ties to even under the default rounding mode.
-    auto scaled = [f](int v) {
-        return int(std::clamp(std::nearbyint(v * f), double(-kMaxCoordinate), double(kMaxCoordinate)));
-    };
-    SetBounds(scaled(Left()), scaled(Top()), scaled(Width()), scaled(Height()));
-    mScale = factor;
-    BoundsChanged();
-}
-
 void TKGraphicControl::Loaded()
 {
     mState &= ~csLoading;
@@ -210,10 +196,12 @@ void TKGraphicControl::PaintTo(QPainter& painter, int x, int y)
     painter.restore();
 }
 
-void TKGraphicControl::PaintSelectionMarkers(QPainter& p, bool single, TColor color) const
+void TKGraphicControl::PaintSelectionMarkers(QPainter& p, bool single, TColor color, double zoom) const
 {
     const QColor c = ToQColor(color);
-    const int l = Left() - 2, t = Top() - 2, r = Left() + Width() + 2, b = Top() + Height() + 2;
+    auto view = [zoom](int v) { return int(std::lround(v * zoom)); };
+    const int l = view(Left()) - 2, t = view(Top()) - 2, r = view(Left() + Width()) + 2,
+              b = view(Top() + Height()) + 2;
     // Right and bottom edges exclusive.
     auto square = [&](int x1, int y1, int x2, int y2) { p.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), c); };
     square(l, t, l + 5, t + 5);

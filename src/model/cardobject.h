@@ -35,7 +35,7 @@ public:
     virtual bool IsDesignPanel() const { return true; }
     virtual int PanelWidth() const = 0;
     virtual int PanelHeight() const = 0;
-    // Raise the panel's change event (the panel itself keeps quiet while zooming).
+    // Raise the panel's change event.
     virtual void LabelChanged(TKGraphicControl* sender) = 0;
     virtual void InvalidateObject(TKGraphicControl* /*object*/) {}
     // Recompute the selection frame around the selection once the current event has been handled.
@@ -51,7 +51,7 @@ public:
     virtual void ClipboardCut(TKGraphicControl* /*object*/) {}
     virtual void ClipboardCopy(TKGraphicControl* /*object*/) {}
     virtual void ClipboardDelete(TKGraphicControl* /*object*/) {}
-    // Rewires the objects' mouse events and gives them the panel's zoom.
+    // Rewires the objects' mouse events to the panel.
     virtual void HookObjects() {}
     // A copy of the object on top of the host's objects (written and read back through the card object
     // stream); null when the host keeps no objects or the copy failed.
@@ -138,16 +138,6 @@ public:
     // or when the host shows no dialogs.
     bool ChooseFontThroughHost(TKFont& font) const;
 
-    float Scale() const { return mScale; }
-    // Rescales the bounds from the current scale to Factor (rounding to nearest, ties to even).
-    void SetScale(float factor);
-    // Records the zoom at which the bounds are already expressed, without rescaling them.
-    void AssignScale(float factor)
-    {
-        if (factor > 0)
-            mScale = factor;
-    }
-
     // Called once the whole object list has been read, and by the panel after creating an object.
     virtual void Loaded();
     // Runs when the bounds changed; the base runs the bounds check.
@@ -167,7 +157,7 @@ public:
     virtual void UpdatePopupMenu() {}
 
     // The one way an object draws, on screen, in pictures and on paper: its box's top-left corner at the
-    // painter's origin, in the card's units at the object's scale. The context says where it goes (on paper
+    // painter's origin, in card units (96 a inch). The context says where it goes (on paper
     // outlines run along the box, on screen they follow pixel placement). The card routine clips to the box
     // on screen and in pictures. The box must have been laid out (PrepareLayout).
     virtual void Draw(QPainter& /*painter*/, const TRenderContext& /*context*/) const {}
@@ -175,8 +165,9 @@ public:
     void Paint(QPainter& painter);
     // The same with the top-left at (x, y) of that painter.
     void PaintTo(QPainter& painter, int x, int y);
-    // The selection markers around the object's box, in the panel's coordinates.
-    void PaintSelectionMarkers(QPainter& panelPainter, bool singleSelection, TColor color) const;
+    // The selection markers around the object's box shown at zoom: the painter draws in screen pixels, the
+    // markers keep their size in screen pixels whatever the zoom.
+    void PaintSelectionMarkers(QPainter& viewPainter, bool singleSelection, TColor color, double zoom = 1.0) const;
 
     // The right-click menu, built on first use once the object is loaded; null before.
     TKMenu* PopupMenu();
@@ -224,7 +215,6 @@ private:
     int mTop = 0;
     int mWidth = 0;
     int mHeight = 0;
-    float mScale = 1.0f;
     QRect mLastBounds; // null until the first bounds check
     TCursor mCursor = 0;
     quint8 mState = 0;

@@ -33,7 +33,7 @@ struct TRenderContext
 {
     enum Target
     {
-        Screen,  // the design panel: pixels at the panel's zoom
+        Screen,  // the design panel (its zoom is a transform of the painter)
         Picture, // an exported picture: pixels at 96 per inch
         Paper    // a print or preview page: card units mapped onto the page, text kept as text
     };

@@ -1,6 +1,7 @@
 // The "Load Image File " browser's file masks, options and preview.
 #include "objects/imagebrowser.h"
 
+#include "pictures/pictureformats.h"
 #include "pictures/pictures.h"
 #include "objects/picturebrowser.h"
 
@@ -11,10 +12,6 @@
 namespace qm {
 
 namespace {
-
-// Bitmaps, icons and metafiles as ever, and the PNG, GIF and SVG pictures of today.
-const char* const kExtensions[] = {"bmp", "dib", "rle", "jpg", "jpeg", "jif", "gif", "pcx", "tga",
-                                   "png", "ico", "wmf", "emf", "svg"};
 
 // Files larger than this are no clip art: they are refused unread.
 constexpr qint64 kMaxImageFileBytes = 64 * 1024 * 1024;
@@ -29,10 +26,8 @@ constexpr qint64 kMaxThumbnailFileBytes = 4 * 1024 * 1024;
 
 QStringList ImageFileMasks()
 {
-    QStringList masks;
-    for (const char* ext : kExtensions)
-        masks << QStringLiteral("*.") + QLatin1String(ext);
-    return masks;
+    // Bitmaps, icons and metafiles as ever, and the PNG, GIF and SVG pictures of today.
+    return AllMasks(PictureFormats());
 }
 
 bool IsImageFileName(const QString& fileName) { return MatchesPictureMasks(fileName, ImageFileMasks()); }

@@ -223,14 +223,12 @@ bool IsLogoStandIn(const TKImage& image)
 
 namespace {
 
-// Keeps the panel from painting while a description is read, and brings the zoom to 1.0 for it (description
-// coordinates are at 1.0); undoes both however the reading ends.
+// Keeps the panel from painting while a description is read; lets it paint again however the reading ends.
 class ReadGuard
 {
 public:
-    explicit ReadGuard(TKBusinessCardPanel32& panel) : mPanel(panel), mView(panel.View()), mZoom(panel.Zoom())
+    explicit ReadGuard(TKBusinessCardPanel32& panel) : mPanel(panel), mView(panel.View())
     {
-        mPanel.SetZoom(1.0f);
         mPanel.SetView(nullptr);
         mPanel.SetReadingDescription(true);
     }
@@ -238,7 +236,6 @@ public:
     {
         mPanel.SetReadingDescription(false);
         mPanel.SetView(mView);
-        mPanel.SetZoom(mZoom);
         mPanel.InvalidatePanel();
     }
     ReadGuard(const ReadGuard&) = delete;
@@ -247,7 +244,6 @@ public:
 private:
     TKBusinessCardPanel32& mPanel;
     TKPanelView* mView;
-    float mZoom;
 };
 
 } // namespace
@@ -333,8 +329,6 @@ bool TCardTemplate::Write(TKBusinessCardPanel32& panel, const QString& fileName,
     }
     const QString scratchFile = scratch.filePath(QStringLiteral("description.qmkt"));
 
-    const float zoom = panel.Zoom();
-    panel.SetZoom(1.0f);
     ProfileFile ini(scratchFile);
     int labels = 0, shapes = 0, lines = 0, others = 0;
     bool logo = false;
@@ -375,7 +369,6 @@ bool TCardTemplate::Write(TKBusinessCardPanel32& panel, const QString& fileName,
         if (!section.isEmpty())
             ini.WriteInteger(section, kStack, i);
     }
-    panel.SetZoom(zoom);
     ini.WriteBool(kCardData, QStringLiteral("Portrait Mode"), panel.Card().Portrait());
     ini.WriteString(kCardData, QStringLiteral("Background File"), FileNameOnly(backgroundFile));
     if (!ini.Save(error))

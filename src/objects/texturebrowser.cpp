@@ -2,6 +2,7 @@
 #include "objects/texturebrowser.h"
 
 #include "objects/shapes/surfacefill.h"
+#include "pictures/pictureformats.h"
 #include "platform/paths.h"
 
 #include <QBuffer>
@@ -12,9 +13,7 @@ namespace qm {
 
 QStringList TextureFileMasks()
 {
-    return {QStringLiteral("*.bmp"), QStringLiteral("*.dib"), QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"),
-            QStringLiteral("*.jif"), QStringLiteral("*.pcx"), QStringLiteral("*.rle"), QStringLiteral("*.tga"),
-            QStringLiteral("*.ico"), QStringLiteral("*.png"), QStringLiteral("*.gif")};
+    return AllMasks(BitmapFormats());
 }
 
 QStringList TextureStartFolders()

@@ -392,10 +392,10 @@ bool ReadEmfInfo(const QByteArray& bytes, Info* info, QString* error)
     return true;
 }
 
-void PlayEmf(const QByteArray& bytes, const Info& info, QPainter& painter, const QRectF& target, const Band& band)
+void PlayEmf(const QByteArray& bytes, const Info& info, QPainter& painter, const QRectF& target)
 {
     const Bytes all(bytes.constData(), bytes.size());
-    Canvas canvas(painter, info.frame, target, info.pixelsPerMm, band);
+    Canvas canvas(painter, info.frame, target, info.pixelsPerMm);
     canvas.objects.resize(std::min<quint32>(std::max<quint32>(all.U16(56), 1), kMaxHandles));
     qsizetype at = info.recordsStart;
     for (qint64 n = 0; n < kMaxRecords && canvas.Operations() < kMaxOperations && all.Has(at, 8); ++n) {

@@ -23,15 +23,6 @@ struct Info
     bool placeable = false;
 };
 
-// The rows of the image drawn on that one replay writes, its painter clipped to them (the picture is drawn in
-// bands at the same time); empty for all of them.
-struct Band
-{
-    int top = 0;
-    int bottom = 0;
-    bool Active() const { return bottom > top; }
-};
-
 // Records replayed at most (the rest of a longer metafile is left out) and drawing calls made at most.
 constexpr qint64 kMaxRecords = 4000000;
 constexpr qint64 kMaxOperations = 200000;
@@ -50,10 +41,8 @@ QByteArray PlaceableMetafile(const QByteArray& bytes);
 
 // The players of the two kinds (emfplayer.cpp, wmfplayer.cpp).
 bool ReadEmfInfo(const QByteArray& bytes, Info* info, QString* error);
-void PlayEmf(const QByteArray& bytes, const Info& info, QPainter& painter, const QRectF& target,
-             const Band& band = {});
+void PlayEmf(const QByteArray& bytes, const Info& info, QPainter& painter, const QRectF& target);
 bool ReadWmfInfo(const QByteArray& bytes, Info* info, QString* error);
-void PlayWmf(const QByteArray& bytes, const Info& info, QPainter& painter, const QRectF& target,
-             const Band& band = {});
+void PlayWmf(const QByteArray& bytes, const Info& info, QPainter& painter, const QRectF& target);
 
 } // namespace qm::metafile

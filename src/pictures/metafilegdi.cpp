@@ -1,6 +1,5 @@
 // Metafile drawing state and drawing calls: the object table, the mapping, shapes and text runs.
 #include "pictures/metafilegdi.h"
-#include "pictures/metafileraster.h"
 
 #include <QPainter>
 #include <QPainterPathStroker>
@@ -18,9 +17,8 @@ bool Finite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
 } // namespace
 
-Canvas::Canvas(QPainter& painter, const QRectF& deviceFrame, const QRectF& target, double devicePixelsPerMm,
-               const Band& band)
-    : mPainter(painter), mBand(band), mFrame(deviceFrame), mPixelsPerMm(devicePixelsPerMm > 0 ? devicePixelsPerMm : 96 / 25.4)
+Canvas::Canvas(QPainter& painter, const QRectF& deviceFrame, const QRectF& target, double devicePixelsPerMm)
+    : mPainter(painter), mFrame(deviceFrame), mPixelsPerMm(devicePixelsPerMm > 0 ? devicePixelsPerMm : 96 / 25.4)
 {
     const double sx = deviceFrame.width() != 0 ? target.width() / deviceFrame.width() : 1;
     const double sy = deviceFrame.height() != 0 ? target.height() / deviceFrame.height() : 1;
@@ -32,11 +30,6 @@ Canvas::Canvas(QPainter& painter, const QRectF& deviceFrame, const QRectF& targe
     mPainter.setWorldTransform(mBase);
     // Edges are smoothed only when the caller asks for it; bitmaps are always scaled smoothly.
     mPainter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (QImage* image = CoverageFill::Target(mPainter, band.Active())) {
-        mFill = std::make_unique<CoverageFill>(*image, mPainter.deviceTransform());
-        if (band.Active())
-            mFill->LimitRows(band.top, band.bottom);
-    }
     dc.pen.type = GdiObject::Pen;
     dc.brush.type = GdiObject::Brush;
     dc.brush.color = Qt::white;
@@ -233,10 +226,8 @@ void Canvas::Emit(const QPainterPath& device, bool fill, bool stroke)
     const Qt::FillRule rule = dc.polyFillMode == 2 ? Qt::WindingFill : Qt::OddEvenFill;
     if (fill) {
         const QBrush brush = DeviceBrush(dc.brush);
-        if (brush.style() == Qt::SolidPattern && FastFill(device, rule, brush.color())) {
-            // filled
-        } else if (brush.style() != Qt::NoBrush) {
-            QPainterPath path = device; // (copied only here: most shapes are filled without the painter)
+        if (brush.style() != Qt::NoBrush) {
+            QPainterPath path = device;
             path.setFillRule(rule);
             if (dc.brush.brushStyle == 2 && dc.bkMode == 2)
                 mPainter.fillPath(path, dc.bkColor);
@@ -245,43 +236,10 @@ void Canvas::Emit(const QPainterPath& device, bool fill, bool stroke)
     }
     if (stroke) {
         const QPen pen = DevicePen();
-        if (pen.style() == Qt::SolidLine && FastStroke(device, pen)) {
-            // stroked
-        } else if (pen.style() != Qt::NoPen) {
+        if (pen.style() != Qt::NoPen)
             mPainter.strokePath(device, pen);
-        }
     }
     EndDraw();
-}
-
-bool Canvas::FastFill(const QPainterPath& device, Qt::FillRule rule, const QColor& color)
-{
-    if (!mFill || dc.hasClip)
-        return false;
-    // In a band of the image, shapes wholly outside it are done with at once.
-    return mFill->Misses(device, 0) || mFill->Fill(device, rule, color);
-}
-
-bool Canvas::FastStroke(const QPainterPath& device, const QPen& pen)
-{
-    // Pens of a pixel or less are drawn by the painter as hairlines, which look different from an outline
-    // filled; those stay with the painter (they are cheap there).
-    if (!mFill || dc.hasClip || pen.widthF() * mFill->Scale() <= 1)
-        return false;
-    if (mFill->Misses(device, pen.widthF() * (std::max(pen.miterLimit(), 2.0) + 1)))
-        return true;
-    // Round and bevelled corners are outlined here; mitred ones by the painter's stroker.
-    if (mFill->Stroke(device, pen.widthF(), pen.joinStyle(), pen.capStyle(), pen.color()))
-        return true;
-    const QTransform& toPixels = mFill->ToPixels();
-    if (toPixels.type() <= QTransform::TxScale && qFuzzyCompare(std::abs(toPixels.m11()), std::abs(toPixels.m22()))) {
-        // Outlined in pixels, as the painter does, so that curves are followed as closely as there.
-        QPen scaled = pen;
-        scaled.setWidthF(pen.widthF() * std::abs(toPixels.m11()));
-        return mFill->Fill(QPainterPathStroker(scaled).createStroke(toPixels.map(device)), Qt::WindingFill,
-                           pen.color(), true);
-    }
-    return mFill->Fill(QPainterPathStroker(pen).createStroke(device), Qt::WindingFill, pen.color());
 }
 
 void Canvas::MoveTo(QPointF p)

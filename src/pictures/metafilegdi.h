@@ -16,12 +16,10 @@
 #include <memory>
 #include <vector>
 
-class QFontMetricsF;
 class QPainter;
 
 namespace qm::metafile {
 
-class CoverageFill;
 struct TextFonts;
 
 // Bounded little-endian reads from a byte range: a read past the end gives 0 and marks the range failed.
@@ -121,8 +119,7 @@ struct DcState
 class Canvas
 {
 public:
-    Canvas(QPainter& painter, const QRectF& deviceFrame, const QRectF& target, double devicePixelsPerMm,
-           const Band& band = {});
+    Canvas(QPainter& painter, const QRectF& deviceFrame, const QRectF& target, double devicePixelsPerMm);
     ~Canvas();
 
     // Windows metafile mapping: the window is stretched over the whole device frame.
@@ -199,14 +196,7 @@ public:
     qint64 Operations() const { return mOperations; }
 
 private:
-    // True when text laid out so (in the enlarged font units, placed by local) lies wholly outside the band of
-    // rows drawn.
-    bool OutsideBand(const QTransform& local, double x, double y, double total, const std::vector<double>& advances,
-                     const QFontMetricsF& metrics) const;
     void Emit(const QPainterPath& device, bool fill, bool stroke);
-    // Filling and stroking straight into the image drawn on, when that can be done (false when not).
-    bool FastFill(const QPainterPath& device, Qt::FillRule rule, const QColor& color);
-    bool FastStroke(const QPainterPath& device, const QPen& pen);
     QPen DevicePen() const;
     QBrush DeviceBrush(const GdiObject& brush) const;
     double DeviceScale() const;
@@ -217,7 +207,6 @@ private:
     QPainterPath DeviceFrameRegion() const;
 
     QPainter& mPainter;
-    Band mBand;
     QTransform mBase; // device units onto the painter's coordinates
     QRectF mFrame;
     double mPixelsPerMm;
@@ -225,7 +214,6 @@ private:
     bool mInPath = false;
     QPainterPath mPath; // device units
     qint64 mOperations = 0;
-    std::unique_ptr<CoverageFill> mFill; // null when drawing through the painter only
     std::shared_ptr<TextFonts> mFonts;   // the fonts text was last drawn in, made on first use
 };
 

@@ -34,25 +34,6 @@ struct TextFonts
     std::vector<Entry> entries; // the latest last
 };
 
-bool Canvas::OutsideBand(const QTransform& local, double x, double y, double total,
-                         const std::vector<double>& advances, const QFontMetricsF& metrics) const
-{
-    if (!mBand.Active())
-        return false;
-    // Where the pens of the characters go, and room all round for the glyphs, the ground and the lines.
-    double left = std::min(x, x + total), right = std::max(x, x + total);
-    double pos = x;
-    for (const double a : advances) {
-        pos += a;
-        left = std::min(left, pos);
-        right = std::max(right, pos);
-    }
-    const double pad = metrics.height() + metrics.maxWidth();
-    const QRectF box = (local * mBase).mapRect(QRectF(left - pad, y - metrics.ascent() - pad,
-                                                      right - left + 2 * pad, metrics.height() + 2 * pad));
-    return box.bottom() + 2 < mBand.top || box.top() - 2 > mBand.bottom;
-}
-
 void Canvas::Text(QPointF reference, const QString& text, const std::vector<double>& dx, int options,
                   const QRectF& rect)
 {
@@ -137,7 +118,7 @@ void Canvas::Text(QPointF reference, const QString& text, const std::vector<doub
         QPainterPath outline;
         outline.addText(QPointF(x, y), font, text);
         mPath.addPath((local).map(outline));
-    } else if (!OutsideBand(local, x, y, total, advances, metrics)) {
+    } else {
         mPainter.save();
         if (options & 4)
             mPainter.setClipPath(deviceRect, Qt::IntersectClip);

@@ -4,6 +4,7 @@
 #include "pictures/metafile.h"
 #include "pictures/metafilegdi.h"
 #include "pictures/pcx.h"
+#include "pictures/pictureformats.h"
 #include "model/subobjects.h"
 
 #include <QBuffer>
@@ -42,27 +43,6 @@ bool TooLarge(QSize size)
 QByteArray Suffix(const QString& nameHint)
 {
     return QFileInfo(nameHint).suffix().toLower().toLatin1();
-}
-
-bool LooksLikeSvg(const QByteArray& bytes)
-{
-    const QByteArray head = bytes.left(4096);
-    if (head.startsWith("\x1f\x8b"))
-        return false;
-    const QByteArray trimmed = head.trimmed();
-    return (trimmed.startsWith("<?xml") || trimmed.startsWith("<svg") || trimmed.startsWith("\xEF\xBB\xBF<") ||
-            trimmed.startsWith("<!DOCTYPE")) &&
-           head.contains("<svg");
-}
-
-// A device-independent bitmap without its file header (a packed DIB, as clipboards keep it).
-bool LooksLikePackedDib(const QByteArray& bytes)
-{
-    if (bytes.size() < 40)
-        return false;
-    const quint32 header = qFromLittleEndian<quint32>(bytes.constData());
-    const quint16 planes = qFromLittleEndian<quint16>(bytes.constData() + 12);
-    return (header == 40 || header == 108 || header == 124) && planes == 1;
 }
 
 // The format Qt should read, by the bytes' signature, else by the name's suffix; empty to let Qt guess.
@@ -150,6 +130,26 @@ bool BitmapCutShort(const QByteArray& bmp)
 }
 
 } // namespace
+
+bool LooksLikeSvg(const QByteArray& bytes)
+{
+    const QByteArray head = bytes.left(4096);
+    if (head.startsWith("\x1f\x8b"))
+        return false;
+    const QByteArray trimmed = head.trimmed();
+    return (trimmed.startsWith("<?xml") || trimmed.startsWith("<svg") || trimmed.startsWith("\xEF\xBB\xBF<") ||
+            trimmed.startsWith("<!DOCTYPE")) &&
+           head.contains("<svg");
+}
+
+bool LooksLikePackedDib(const QByteArray& bytes)
+{
+    if (bytes.size() < 40)
+        return false;
+    const quint32 header = qFromLittleEndian<quint32>(bytes.constData());
+    const quint16 planes = qFromLittleEndian<quint16>(bytes.constData() + 12);
+    return (header == 40 || header == 108 || header == 124) && planes == 1;
+}
 
 struct TPicture::Data
 {
@@ -286,7 +286,18 @@ TPicture ReadPictureFile(const QString& path, QString* error)
         Fail(error, QStringLiteral("The picture file %1 cannot be opened: %2.").arg(path, file.errorString()));
         return {};
     }
-    return ReadPicture(file.read(kMaxFileBytes + 1), path, error);
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    // A file in one of the formats read from outside is read by that format, which also finds a file cut short.
+    const auto formats = PictureFormats();
+    if (bytes.size() <= kMaxFileBytes) {
+        if (TPictureFormat* format = FormatFor(formats, bytes.left(TFileFormat::kHeadBytes))) {
+            TPicture picture;
+            if (!format->ReadBytes(bytes, info.fileName(), picture))
+                Fail(error, format->ErrorString());
+            return picture;
+        }
+    }
+    return ReadPicture(bytes, path, error);
 }
 
 TPicture PictureFromGraphic(const QByteArray& graphicClass, const QByteArray& fileBytes, QString* error)

@@ -376,10 +376,10 @@ bool ReadWmfInfo(const QByteArray& bytes, Info* info, QString* error)
     return true;
 }
 
-void PlayWmf(const QByteArray& bytes, const Info& info, QPainter& painter, const QRectF& target, const Band& band)
+void PlayWmf(const QByteArray& bytes, const Info& info, QPainter& painter, const QRectF& target)
 {
     const Bytes all(bytes.constData(), bytes.size());
-    Canvas canvas(painter, QRectF(QPointF(0, 0), QSizeF(info.size)), target, info.pixelsPerMm, band);
+    Canvas canvas(painter, QRectF(QPointF(0, 0), QSizeF(info.size)), target, info.pixelsPerMm);
     Replay(all, info, canvas);
 }
 

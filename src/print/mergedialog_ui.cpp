@@ -1,6 +1,7 @@
 // TMergeDialog: translates the Print Merge dialog's controls into the merge feed and back.
 #include "print/mergedialog_ui.h"
 
+#include "contacts/contactformats.h"
 #include "design/dialogbar_ui.h"
 #include "platform/helptopics.h"
 #include "print/mergefeed.h"
@@ -47,9 +48,7 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     ChooseDataFile = [this](const QString& folder) {
         return QFileDialog::getOpenFileName(this, QStringLiteral("Open Merge Data"), folder,
-                                            QStringLiteral("Names and addresses (*.csv *.txt *.vcf);;"
-                                                           "CSV files (*.csv *.txt);;vCard files (*.vcf);;"
-                                                           "All files (*)"));
+                                            DialogFilters(QStringLiteral("Names and addresses"), ContactFormats()));
     };
 
     // The data file.

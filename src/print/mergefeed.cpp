@@ -1,7 +1,7 @@
 // TMergeFeed: the data file of a merge print, read once for showing and afresh for every job.
 #include "print/mergefeed.h"
 
-#include "contacts/datasource.h"
+#include "contacts/contactformats.h"
 
 namespace qm {
 
@@ -26,7 +26,7 @@ bool TMergeFeed::Open(const QString& path, int samples)
 {
     Close();
     mProblem.clear();
-    std::unique_ptr<TDataSource> source = OpenDataSource(path, &mProblem);
+    std::unique_ptr<TDataSource> source = OpenContactFile(path, &mProblem);
     if (!source)
         return false;
     QStringList values;
@@ -71,7 +71,7 @@ std::function<bool(TMergeRecord&)> TMergeFeed::StartJob(qint64 maxRecords)
     }
     if (!mSourceFresh) {
         QString reason;
-        mSource = OpenDataSource(mPath, &reason);
+        mSource = OpenContactFile(mPath, &reason);
         if (!mSource) {
             mJobError = reason;
             return {};

@@ -3,12 +3,14 @@
 
 #include "model/cardrender.h"
 #include "model/sheetlayout.h"
+#include "platform/atomicfile.h"
 #include "print/pdfcontent.h"
 #include "print/pdffonts.h"
 #include "print/pdfjob.h"
-#include "print/pdfsource.h"
 
 #include <QDir>
+#include <QFont>
+#include <QRawFont>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -107,8 +109,8 @@ public:
 
 // What Qt's PDF writer makes of a drawing, as it writes it: in memory while it is small, in a temporary file
 // once it grows past kDrawingKeptInMemory, so that a card of a million objects never sits in memory whole,
-// neither here nor when the job takes it over (it reads it back an object at a time). When no temporary
-// file can be made, the drawing stays in memory.
+// neither here nor when the job takes it over (libqpdf reads it back from the file as it needs it). When no
+// temporary file can be made, the drawing stays in memory.
 class TDrawingSpool : public QIODevice
 {
 public:
@@ -117,17 +119,10 @@ public:
     // Why the temporary file could not take the drawing; empty when nothing went wrong.
     QString Error() const { return mError; }
 
-    // The document written so far, for the job to read back.
-    bool Read(TPdfSource* source)
-    {
-        if (!mFile)
-            return source->Parse(mMemory);
-        if (!mFile->flush())
-            return false;
-        return source->Parse(mSize, [this](qint64 offset, qint64 length) {
-            return mFile->seek(offset) ? mFile->read(length) : QByteArray();
-        });
-    }
+    // Whether the drawing went to the temporary file, and its name; otherwise the drawing is Memory().
+    bool InFile() { return mFile && mFile->flush(); }
+    QString FileName() const { return mFile ? mFile->fileName() : QString(); }
+    const QByteArray& Memory() const { return mMemory; }
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
@@ -166,7 +161,39 @@ private:
     QString mError;
 };
 
+// Where Qt's plain writer puts a job: the file beside the target, or memory.
+class TJobSink : public QIODevice
+{
+public:
+    explicit TJobSink(TAtomicFileWriter* file) : mFile(file) {}
+    QByteArray Memory;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 length) override
+    {
+        if (!mFile) {
+            Memory.append(data, qsizetype(length));
+            return length;
+        }
+        return mFile->Write(data, length) ? length : -1;
+    }
+
+private:
+    TAtomicFileWriter* mFile;
+};
+
 } // namespace
+
+// The job drawn by Qt's own PDF writer straight onto its pages, for when Qt's drawings cannot be read back:
+// no drawing is kept, every card is drawn where it goes.
+struct TKPdfReport::Plain
+{
+    std::unique_ptr<TAtomicFileWriter> File;
+    std::unique_ptr<TJobSink> Sink;
+    std::unique_ptr<QPdfWriter> Writer;
+    QPainter Painter;
+};
 
 struct TKPdfReport::Canvas
 {
@@ -181,6 +208,8 @@ TKPdfReport::TKPdfReport(const QString& fileName, int resolution)
 
 TKPdfReport::~TKPdfReport()
 {
+    if (mPlain && mPlain->Painter.isActive())
+        mPlain->Painter.end();
     if (mPageCanvas && mPageCanvas->Painter.isActive())
         mPageCanvas->Painter.end();
     if (mContentPage && mContentPage->Painter.isActive())
@@ -241,21 +270,72 @@ int TKPdfReport::EndCanvas(std::unique_ptr<Canvas> canvas)
                  canvas->Spool.Error());
         return -1;
     }
-    TPdfSource source;
-    if (!canvas->Spool.Read(&source)) {
-        SetError(QStringLiteral("a drawing of the job could not be read back"));
-        return -1;
-    }
-    const int drawing = mJob->AddDrawing(source);
+    const int drawing = canvas->Spool.InFile() ? mJob->AddDrawingFile(canvas->Spool.FileName())
+                                               : mJob->AddDrawing(canvas->Spool.Memory());
     if (drawing < 0)
         SetError(mJob->ErrorString());
     return drawing;
 }
 
+bool TKPdfReport::StartPlain()
+{
+    if (mJob)
+        mJob->Abort();
+    mJob.reset();
+    mPlacements.clear();
+    SetError(QString());
+    mPlain = std::make_unique<Plain>();
+    if (!mFileName.isEmpty()) {
+        mPlain->File = std::make_unique<TAtomicFileWriter>(mFileName);
+        if (!mPlain->File->Open()) {
+            SetError(mPlain->File->ErrorString());
+            mPlain.reset();
+            return false;
+        }
+    }
+    mPlain->Sink = std::make_unique<TJobSink>(mPlain->File.get());
+    mPlain->Sink->open(QIODevice::WriteOnly);
+    mPlain->Writer = std::make_unique<QPdfWriter>(mPlain->Sink.get());
+    mPlain->Writer->setResolution(mResolution);
+    mPlain->Writer->setCreator(QStringLiteral("Quillmark"));
+    mPlain->Writer->setTitle(Title());
+    QPageLayout layout(QPageSize(PageSizeInches() * 72.0, QPageSize::Point, QString(), QPageSize::ExactMatch),
+                       QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    layout.setMode(QPageLayout::FullPageMode);
+    mPlain->Writer->setPageLayout(layout);
+    if (!mPlain->Painter.begin(mPlain->Writer.get())) {
+        SetError(QStringLiteral("the document could not be started"));
+        if (mPlain->File)
+            mPlain->File->Abort();
+        mPlain.reset();
+        return false;
+    }
+    Attach(&mPlain->Painter, mPlain->Writer->logicalDpiX(), mPlain->Writer->logicalDpiY());
+    SetDrawDirect(true);
+    return true;
+}
+
+bool TKPdfReport::FontsReadBack() const
+{
+    // A subset of one glyph, made and taken over as the job's fonts will be.
+    TPdfFontSet fonts;
+    const QRawFont raw = QRawFont::fromFont(QFont(QStringLiteral("DejaVu Sans")));
+    const QList<quint32> glyphs = raw.glyphIndexesForString(QStringLiteral("Q"));
+    if (!raw.isValid() || glyphs.isEmpty())
+        return true;
+    const int face = fonts.Face(raw);
+    if (!fonts.Embeddable(face))
+        return true;
+    fonts.Glyph(face, glyphs.front());
+    TPdfJobWriter scratch{QString()};
+    return scratch.Open(QString()) && scratch.AddFont(TPdfFontSet::ResourceName(face), fonts.SubsetDocument(face),
+                                                      fonts.GlyphCount(face), fonts.WidthArray(face));
+}
+
 void TKPdfReport::PainterWanted()
 {
     // Something is drawn straight onto the page: it gets a canvas of the page's size.
-    if (!mJob || mMakingDrawing || mPageCanvas || mContentPage || Aborted())
+    if (mPlain || !mJob || mMakingDrawing || mPageCanvas || mContentPage || Aborted())
         return;
     if (mOwnContent) {
         mContentPage = std::make_unique<ContentPage>(PageSizeInches() * 72.0, mResolution, *mFonts);
@@ -279,6 +359,11 @@ bool TKPdfReport::BeginDocument()
     mDocument.clear();
     mPlacements.clear();
     mFonts = std::make_unique<TPdfFontSet>();
+    mPlain.reset();
+    // Pages whose text is their own need Qt's font subsets read back; when they cannot be, Qt's writer
+    // draws the whole job.
+    if (mOwnContent && !FontsReadBack())
+        return StartPlain();
     mJob = std::make_unique<TPdfJobWriter>(mFileName);
     if (!mJob->Open(Title())) {
         SetError(mJob->ErrorString());
@@ -317,6 +402,8 @@ bool TKPdfReport::EndPage()
 
 bool TKPdfReport::BeginNextPage()
 {
+    if (mPlain)
+        return mPlain->Writer->newPage();
     if (!mJob || !EndPage())
         return false;
     BeginPage();
@@ -325,6 +412,23 @@ bool TKPdfReport::BeginNextPage()
 
 bool TKPdfReport::EndDocument()
 {
+    if (mPlain) {
+        Attach(nullptr, 0, 0);
+        bool ok = mPlain->Painter.end();
+        if (mPlain->File) {
+            ok = ok && !mPlain->File->Failed();
+            if (ok && !mPlain->File->Commit())
+                ok = false;
+            if (!ok)
+                SetError(mPlain->File->ErrorString().isEmpty() ? QStringLiteral("the document could not be finished")
+                                                               : mPlain->File->ErrorString());
+            mPlain->File->Abort();
+        } else if (ok) {
+            mDocument = mPlain->Sink->Memory;
+        }
+        mPlain.reset();
+        return ok;
+    }
     if (!mJob)
         return false;
     bool ok = EndPage();
@@ -347,6 +451,14 @@ bool TKPdfReport::EndDocument()
 
 void TKPdfReport::AbortDocument()
 {
+    if (mPlain) {
+        Attach(nullptr, 0, 0);
+        if (mPlain->Painter.isActive())
+            mPlain->Painter.end();
+        if (mPlain->File)
+            mPlain->File->Abort();
+        mPlain.reset();
+    }
     if (mContentPage) {
         Attach(nullptr, 0, 0);
         if (mContentPage->Painter.isActive())
@@ -366,7 +478,7 @@ void TKPdfReport::AbortDocument()
 
 int TKPdfReport::MakeDrawing(const QSizeF& inches, const Handler& draw)
 {
-    if (!mJob || mMakingDrawing || Aborted())
+    if (mPlain || !mJob || mMakingDrawing || Aborted())
         return -1;
     // Whole points, so that the drawing's corner lies exactly where it is placed.
     const QSizeF points(std::ceil(inches.width() * 72.0 - 1e-6), std::ceil(inches.height() * 72.0 - 1e-6));
@@ -388,12 +500,16 @@ int TKPdfReport::MakeDrawing(const QSizeF& inches, const Handler& draw)
     mMakingDrawing = false;
     SetLeftMargin(left);
     SetTopMargin(top);
+    // Qt's drawing could not be read back before anything went onto a page: Qt's writer draws the whole
+    // job instead, and the caller draws this drawing at every place itself.
+    const bool plain = drawing < 0 && mJob && mJob->DrawingUnreadable() && mJob->Untouched() && !pageCanvas &&
+                       mPlacements.empty() && StartPlain();
     if (pageCanvas)
         Attach(pageCanvas, mResolution, mResolution);
     SetPen(pen);
     SetBrush(brush);
     SetFont(font);
-    if (drawing < 0)
+    if (drawing < 0 && !plain)
         Abort();
     return drawing;
 }
@@ -412,6 +528,10 @@ void TKPdfReport::PlaceDrawing(int drawing, const QPointF& topLeft)
 
 void TKPdfReport::DoDraw(const QRectF& rect, const QSizeF& source, const TDrawCallback& draw)
 {
+    if (mPlain) {
+        TKPainterReport::DoDraw(rect, source, draw);
+        return;
+    }
     if (mOwnContent && !mMakingDrawing && !Painter())
         PainterWanted();
     if (!mOwnContent || mMakingDrawing || !mContentPage || Painter() != &mContentPage->Painter) {
@@ -443,7 +563,7 @@ void TKPdfReport::DoDraw(const QRectF& rect, const QSizeF& source, const TDrawCa
 
 void TKPdfReport::DoBitmap(const QImage& image, const QRectF& rect)
 {
-    if (!mOwnContent || mMakingDrawing) {
+    if (mPlain || !mOwnContent || mMakingDrawing) {
         TKPainterReport::DoBitmap(image, rect);
         return;
     }
@@ -462,6 +582,8 @@ void TKPdfReport::DoBitmap(const QImage& image, const QRectF& rect)
 
 qint64 TKPdfReport::BytesHeld() const
 {
+    if (mPlain)
+        return mPlain->File ? mPlain->File->Buffered() : 0;
     if (!mJob)
         return 0;
     qint64 held = mJob->BytesHeld() + qint64(mPlacements.capacity() * sizeof(mPlacements[0]));

@@ -82,6 +82,11 @@ protected:
 private:
     struct Canvas;
     struct ContentPage;
+    struct Plain;
+    // Qt's writer takes the job over, drawing every card where it goes; false when it cannot start.
+    bool StartPlain();
+    // Whether a font subset of Qt's writer can be read back and taken over as the pages' text needs.
+    bool FontsReadBack() const;
     // The page's own content so far goes onto the page.
     void FlushContent();
     void EndContentPage();
@@ -96,6 +101,7 @@ private:
     int mResolution;
     QByteArray mDocument;
     std::unique_ptr<TPdfJobWriter> mJob;
+    std::unique_ptr<Plain> mPlain;
     std::unique_ptr<Canvas> mPageCanvas;
     Canvas* mDrawingCanvas = nullptr; // while MakeDrawing draws
     std::unique_ptr<TPdfFontSet> mFonts;

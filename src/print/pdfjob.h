@@ -3,25 +3,22 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
 #include <QPointF>
 #include <QSizeF>
 #include <QString>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
 namespace qm {
 
 class TAtomicFileWriter;
-class TPdfSource;
-struct TPdfObject;
+class TPdfCopy;
 
 // A sheet job repeats one card many times on many pages. Each card is drawn once (by Qt's PDF writer, into a
-// one-page document of its own) and taken over as a form that every position of every page calls, so a page
-// costs a few hundred bytes however rich the card is. Pages go to the file as they are finished: memory
-// stays flat however long the job. The file is written beside its target and put in place by Finish, as
+// one-page document of its own), read back by libqpdf (TPdfCopy) and taken over as a form that every
+// position of every page calls, so a page costs a few hundred bytes however rich the card is. Pages go to
+// the file as they are finished: memory stays flat however long the job. The file is written beside its target and put in place by Finish, as
 // saves are; a job that fails or is abandoned leaves any existing file as it was.
 class TPdfJobWriter
 {
@@ -33,11 +30,12 @@ public:
     TPdfJobWriter& operator=(const TPdfJobWriter&) = delete;
 
     bool Open(const QString& title);
-    // Takes over the first page of a document made by Qt's PDF writer as a drawing to place on pages: its
-    // number, or -1 with ErrorString when the document cannot be read.
+    // Takes over the first page of a document made by Qt's PDF writer as a drawing to place on pages (its
+    // further pages, if any, laid over it in order): its number, or -1 with ErrorString when the document
+    // cannot be read.
     int AddDrawing(const QByteArray& pdf);
-    // The same for a document read a piece at a time: only one object of it is held at a time.
-    int AddDrawing(const TPdfSource& source);
+    // The same for a document in a file, read a piece at a time.
+    int AddDrawingFile(const QString& path);
     // The drawing's page size in points.
     QSizeF DrawingSize(int drawing) const;
 
@@ -52,10 +50,15 @@ public:
     // A font for the pages' own text: the font of the first page of a document made by Qt's PDF writer,
     // under the given resource name ("/F0"), its glyph widths replaced by the given width array. When glyphs
     // is above 1, that page must show the glyphs numbered 1 to glyphs - 1 in order (how it was made to
-    // number them the way the pages do); anything else fails the job.
+    // number them the way the pages do); anything else fails the job, as does a font whose widths cannot
+    // be set.
     bool AddFont(const QByteArray& name, const QByteArray& pdf, int glyphs, const QByteArray& widths);
     bool EndPage();
     int PageCount() const { return int(mPages.size()); }
+    // Whether nothing has been placed or drawn on any page yet.
+    bool Untouched() const { return mPages.empty() && mPageContent.isEmpty(); }
+    // Whether the job failed because a drawing could not be read back (rather than, say, a full disk).
+    bool DrawingUnreadable() const { return mUnreadable; }
 
     // Writes the page tree and the index and puts the file in place.
     bool Finish();
@@ -74,11 +77,9 @@ private:
         int Object = 0;
         QSizeF Size;
     };
-    // Copies every object the value refers to (but skipped), and all they refer to, from source into the
-    // job under new numbers, fonts made smaller and named as subsets; numbers maps old numbers to new.
-    // edit may change each object before it is written.
-    bool TakeOver(const TPdfSource& source, const QByteArray& value, int skipped, QHash<int, int>* numbers,
-                  const std::function<void(TPdfObject&)>& edit = {});
+    // A reader whose copied objects go into the job.
+    std::unique_ptr<TPdfCopy> NewCopy();
+    int AddDrawing(TPdfCopy& copy);
     int NewObject();
     void BeginObject(int object);
     void Write(const QByteArray& bytes);
@@ -102,6 +103,7 @@ private:
     int mLastContentObject = 0;
     bool mInPage = false;
     bool mOpen = false;
+    bool mUnreadable = false;
     QString mError;
 };
 

@@ -2,7 +2,6 @@
 #include "print/sheetprinter.h"
 
 #include "design/designpanel.h"
-#include "stream/cardcopy.h"
 #include "pictures/pictures.h"
 #include "model/cardrender.h"
 #include "print/report.h"
@@ -100,10 +99,6 @@ void TLabelPrinter::Pump()
 
 TJobOutcome TLabelPrinter::Run(TKReport& report)
 {
-    // A card shown zoomed prints from a copy at 100 %: the card and its view stay as they are.
-    mUnitCopy.reset();
-    if (mCard.Scale() != 1.0f)
-        mUnitCopy = CopyCardAtUnitScale(mCard);
     Pump();
 
     mCopies = report.Copies();
@@ -275,36 +270,32 @@ void TLabelPrinter::PrintPosition(TKReport& report, const QRectF& card)
 
 QSizeF TLabelPrinter::DrawnCardInches() const
 {
-    const TCardModel& card = mUnitCopy ? *mUnitCopy : mCard;
-    const double scale = mUnitCopy ? 1.0 : double(card.Scale());
-    return QSizeF(card.Width() / scale / kUnitsPerInch, card.Height() / scale / kUnitsPerInch);
+    return QSizeF(mCard.Width() / double(kUnitsPerInch), mCard.Height() / double(kUnitsPerInch));
 }
 
 void TLabelPrinter::PrintCard(TKReport& report, QPointF origin)
 {
-    const TCardModel& card = mUnitCopy ? *mUnitCopy : mCard;
-    // Only a card holding a class no file may hold cannot be copied: it is drawn scaled instead.
-    const double scale = mUnitCopy ? 1.0 : double(card.Scale());
+    const TCardModel& card = mCard;
     // The card's drawing in card units over its place on the page. A margin around it keeps outlines that
     // run along the card's edges whole.
     const double margin = kCardBleed / double(kUnitsPerInch);
     const QSizeF inches = DrawnCardInches() + QSizeF(2 * margin, 2 * margin);
     const QRectF place(origin - QPointF(margin, margin), inches);
-    const QSizeF units(inches.width() * kUnitsPerInch * scale, inches.height() * kUnitsPerInch * scale);
+    const QSizeF units(inches.width() * kUnitsPerInch, inches.height() * kUnitsPerInch);
     TRenderContext context;
     context.target = TRenderContext::Paper;
     context.background = false; // printed by the page loop, over the card's own size
     context.record = mRecord;
     context.drawObject = mObjectFilter;
-    report.StretchDraw(place, units, [&card, &context, scale](QPainter& painter) {
-        painter.translate(kCardBleed * scale, kCardBleed * scale);
+    report.StretchDraw(place, units, [&card, &context](QPainter& painter) {
+        painter.translate(kCardBleed, kCardBleed);
         DrawCard(painter, card, context);
     });
 }
 
 std::vector<bool> TLabelPrinter::ObjectsShowingFields() const
 {
-    const TCardModel& card = mUnitCopy ? *mUnitCopy : mCard;
+    const TCardModel& card = mCard;
     // Each object drawn twice: with stand-ins for the personal information and with a record that has no
     // fields. One that shows a field (a placeholder, a QR code of the person) draws differently; the others
     // draw alike.
@@ -413,7 +404,7 @@ void TLabelPrinter::PrintBackGround(TKReport& report, const QRectF& card)
     if (mBackgroundKind == bkNone)
         return;
     // Over the card's own size, cut at its outline like the card's objects.
-    const TCardModel& drawn = mUnitCopy ? *mUnitCopy : mCard;
+    const TCardModel& drawn = mCard;
     if (mBackgroundKind == bkBitmap) {
         // The corners of a rounded card are 12 units round, as on screen.
         const double corner = 24.0 / kUnitsPerInch;

@@ -160,7 +160,6 @@ private:
     std::vector<TMergeLayer> MakeMergeLayers(TKReport& report, const QSizeF& reach, const QRectF& card);
 
     const TCardModel& mCard;
-    std::unique_ptr<TCardModel> mUnitCopy;
     TLabelJob mJob;
     TSheetGeometry mGeometry;
     int mCopies = 1;

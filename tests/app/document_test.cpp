@@ -440,14 +440,15 @@ TEST_F(DocumentTest, AStoredRotatedDefaultAppliesFromTheNextNewCard)
     EXPECT_TRUE(panel->PortraitMode());
 }
 
-TEST_F(DocumentTest, ALayoutChangeAtOneFiftyResizesAtOneHundredThenScales)
+TEST_F(DocumentTest, ALayoutChangeAtOneFiftyResizesTheCardAndKeepsTheZoom)
 {
     for (int i = 0; i < 5; ++i)
         doc->ZoomIn();
     CardSheetLayout layout;
     layout.UsePortrait = true;
     doc->ApplyLayout(layout);
-    EXPECT_EQ(panel->Size(), QSize(288, 504));
+    EXPECT_EQ(panel->Size(), QSize(192, 336));
+    EXPECT_EQ(panel->ViewSize(), QSize(288, 504));
     EXPECT_TRUE(doc->ChangesMade());
     prompts.answers = {false};
     doc->SaveLayoutAsDefault();
@@ -467,7 +468,9 @@ TEST_F(DocumentTest, ZoomStepsGoUpToOneFiftyAndBackWithoutMarkingChanges)
         captions << doc->ZoomCaption();
     }
     EXPECT_EQ(captions, QStringList({"110%", "120%", "130%", "140%", "150%", "150%", "150%"}));
-    EXPECT_EQ(panel->Size(), QSize(504, 288));
+    EXPECT_EQ(panel->Size(), QSize(336, 192));
+    EXPECT_EQ(panel->ViewSize(), QSize(504, 288));
+    EXPECT_EQ(panel->CardObjects().At(0)->BoundsRect(), QRect(20, 20, 40, 20));
     captions.clear();
     for (int i = 0; i < 7; ++i) {
         doc->ZoomOut();
@@ -570,7 +573,7 @@ TEST_F(DocumentTest, ExportIsCardSizedAtAnyZoomAndLeavesTheChanges)
     EXPECT_EQ(prompts.information.last(), QStringLiteral("Saved as ") + out);
     EXPECT_TRUE(doc->ChangesMade());
     EXPECT_EQ(doc->ZoomCaption(), QStringLiteral("150%"));
-    EXPECT_EQ(panel->Size(), QSize(504, 288));
+    EXPECT_EQ(panel->ViewSize(), QSize(504, 288));
 
     const QImage picture(out);
     ASSERT_EQ(picture.size(), QSize(336, 192));

@@ -5,13 +5,16 @@
 #include "app/carddocument.h"
 #include "app/helpwindow_ui.h"
 #include "app/singleinstance.h"
+#include "app/version.h"
 #include "design/designpanel_ui.h"
 #include "design/cardpanel.h"
 #include "objects/shapes/cardshape.h"
 #include "print/layoutdialog_ui.h"
+#include "platform/profile.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
@@ -325,6 +328,41 @@ TEST_F(MainWindowTest, TheLayoutCommandTurnsTheCard)
     EXPECT_TRUE(w.Document().Layout().UsePortrait);
 }
 
+TEST_F(MainWindowTest, FineTuningOkStoresThePreferencesAndKeepsOtherLines)
+{
+    QFile ini(home.filePath(QStringLiteral("qmk.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("; kept by hand\r\n[Printer]\r\nTopMarginNudge=2\r\nOwnKey=yes\r\n[Other]\r\nA=1\r\n");
+    ini.close();
+    TMainScreen& w = Open();
+    w.Panel().Font().SetName(QStringLiteral("Liberation Serif"));
+    w.Panel().Font().SetSize(14);
+    bool accepted = false;
+    QTimer::singleShot(0, &w, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            if (auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("OKButton"))) {
+                ok->click();
+                accepted = true;
+            }
+        }
+    });
+    w.mnuFineTuning->trigger();
+    ASSERT_TRUE(accepted);
+
+    const ProfileFile stored(ini.fileName());
+    EXPECT_EQ(stored.ReadInteger(QStringLiteral("Printer"), QStringLiteral("TopMarginNudge"), 0), 2);
+    EXPECT_EQ(stored.ReadString(QStringLiteral("Printer"), QStringLiteral("ShowBottomMarginWarning")),
+              QStringLiteral("1"));
+    EXPECT_EQ(stored.ReadString(QStringLiteral("Default Font"), QStringLiteral("Name")),
+              QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(stored.ReadInteger(QStringLiteral("Default Font"), QStringLiteral("Size"), 0), 14);
+    EXPECT_EQ(stored.ReadString(QStringLiteral("Default Font"), QStringLiteral("Bold")), QStringLiteral("0"));
+    EXPECT_EQ(stored.ReadString(QStringLiteral("Printer"), QStringLiteral("OwnKey")), QStringLiteral("yes"));
+    EXPECT_EQ(stored.ReadString(QStringLiteral("Other"), QStringLiteral("A")), QStringLiteral("1"));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(ini.readAll().startsWith("; kept by hand\r\n"));
+}
+
 TEST_F(MainWindowTest, AboutShowsTheVersion)
 {
     TMainScreen& w = Open();
@@ -337,7 +375,10 @@ TEST_F(MainWindowTest, AboutShowsTheVersion)
     };
     w.About1Click();
     EXPECT_TRUE(texts.contains(QStringLiteral("About Quillmark")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("Version 3.3a")));
+    // The program's version (the package's), beside the version text of the card program it follows.
+    EXPECT_TRUE(texts.contains(QStringLiteral("Version %1 (3.3a)").arg(QLatin1String(kProgramVersion))))
+        << qPrintable(texts.join(QLatin1Char('|')));
+    EXPECT_TRUE(texts.filter(QStringLiteral("GNU General Public License, version 3 or later")).size() == 1);
 }
 
 TEST_F(MainWindowTest, HelpOpensTheNumberedPage)

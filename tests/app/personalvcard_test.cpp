@@ -2,6 +2,7 @@
 // exporting the fields as a vCard file.
 #include "app/personalinfo_ui.h"
 #include "contacts/vcard.h"
+#include "testutil.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,9 +16,7 @@ using namespace qm;
 
 TEST(PersonalInformationVCard, ImportFillsTheFieldsAndExportWritesThemBack)
 {
-    const QByteArray source = qgetenv("QUILLMARK_SOURCE_DIR");
-    const QString root = source.isEmpty() ? QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../..")
-                                          : QString::fromLocal8Bit(source);
+    const QString root = qmtest::SourceFile(QString());
     TPersonalInformation dialog;
     ASSERT_NE(dialog.findChild<QPushButton*>(QStringLiteral("ImportVCardButton")), nullptr);
     EXPECT_EQ(dialog.findChild<QPushButton*>(QStringLiteral("ExportVCardButton"))->text(),

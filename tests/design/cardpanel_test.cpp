@@ -456,14 +456,14 @@ TEST(BusinessCardPanel, BrokenOrMissingDescriptionsGiveDefaults)
     EXPECT_EQ(f.panel.CardObjects().Count(), 3);
 }
 
-TEST(BusinessCardPanel, ReadingAtAZoomPlacesObjectsAtThatZoom)
+TEST(BusinessCardPanel, ReadingAtAZoomKeepsTheCardUnits)
 {
     Fixture f;
     f.panel.SetZoom(1.5f);
-    TCardTemplate::Read(f.panel, 
+    TCardTemplate::Read(f.panel,
         f.WriteText("z.qmkt", "[Shape1]\r\nLeft=20\r\nTop=10\r\nWidth=40\r\nHeight=20\r\n"));
     EXPECT_EQ(f.panel.Zoom(), 1.5f);
-    EXPECT_EQ(f.panel.CardObjects().At(0)->BoundsRect(), QRect(30, 15, 60, 30));
+    EXPECT_EQ(f.panel.CardObjects().At(0)->BoundsRect(), QRect(20, 10, 40, 20));
 }
 
 TEST(BusinessCardPanel, AFailedWriteKeepsTheOldFileAndAWriteStartsAfresh)
@@ -501,7 +501,8 @@ TEST(BusinessCardPanel, RenderToBitmapDrawsTheCardAtFullSizeWithoutMarkersOrGrid
     const QImage plain = f.panel.RenderToBitmap();
     EXPECT_EQ(plain.size(), QSize(336, 192));
     EXPECT_EQ(f.panel.Zoom(), 1.5f);
-    EXPECT_EQ(f.panel.Size(), QSize(504, 288));
+    EXPECT_EQ(f.panel.Size(), QSize(336, 192));
+    EXPECT_EQ(f.panel.ViewSize(), QSize(504, 288));
     EXPECT_EQ(plain.pixelColor(120, 65), QColor(Qt::red));
     EXPECT_EQ(plain.pixelColor(0, 0), QColor(Qt::blue));   // no outline over the background
     EXPECT_EQ(plain.pixelColor(98, 48), QColor(Qt::blue)); // no selection markers

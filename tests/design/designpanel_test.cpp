@@ -5,6 +5,7 @@
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"
 #include "stream/streamreader.h"
+#include "objects/shapes/cardshape.h"
 #include "objects/shapes/line.h"
 #include "objects/text/textlabel.h"
 
@@ -15,7 +16,11 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include "testutil.h"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using namespace qm;
 
@@ -256,8 +261,7 @@ TEST(DesignPanel, PlacedObjectsTakeTheFirstFreeSpecialNumber)
     TKGraphicControl* two = f.panel.PlaceObject(std::make_unique<TKLineShape>(), QRect(0, 0, 20, 20));
     EXPECT_EQ(one->Name(), QStringLiteral("Special1"));
     EXPECT_EQ(two->Name(), QStringLiteral("Special2"));
-    EXPECT_EQ(two->Scale(), 1.5f);
-    EXPECT_EQ(two->BoundsRect(), QRect(0, 0, 20, 20)); // drawn at the zoom: not rescaled
+    EXPECT_EQ(two->BoundsRect(), QRect(0, 0, 20, 20)); // card units at any zoom
     f.panel.Delete(one);
     EXPECT_EQ(f.panel.PlaceObject(std::make_unique<TKLineShape>(), QRect())->Name(),
               QStringLiteral("Special1"));
@@ -295,12 +299,11 @@ TEST(DesignPanel, PasteReadsTheClipboardAtMostOncePerSecond)
         EXPECT_EQ(copy->Host(), &f.panel);
     }
 
-    // Pasted at a zoom, the stored coordinates are taken as they are.
+    // Copied at 100 % and pasted at 150 %, a copy keeps the size and place it was copied with.
     f.panel.SetZoom(1.5f);
     EXPECT_TRUE(f.panel.Paste(8000));
     TKGraphicControl* zoomed = f.panel.CardObjects().At(3);
     EXPECT_EQ(zoomed->BoundsRect(), QRect(25, 35, 30, 40));
-    EXPECT_EQ(zoomed->Scale(), 1.5f);
 }
 
 TEST(DesignPanel, CutCopyAndDeleteActOnTheSelectionOrOnOneUnselectedObject)
@@ -539,20 +542,65 @@ TEST(DesignPanel, DoubleClickOnTheSelectionShowsTheObjectMenuOrEditor)
 
 // ---- Zoom and card files ----
 
-TEST(DesignPanel, ZoomRescalesThePanelAndObjectsWithoutChangeReports)
+TEST(DesignPanel, ZoomIsAViewTheCardItsFileAndItsHistoryStayAsTheyAre)
 {
+    QTemporaryDir dir;
     Fixture f;
     TKGraphicControl* a = f.Add(10, 20, 33, 41);
+    f.panel.History().Reset();
     f.changes = 0;
+    const QString before = dir.filePath(QStringLiteral("before.qmk"));
+    ASSERT_TRUE(f.panel.SaveToFile(before));
+    const QByteArray saved = qmtest::FileBytes(before);
+    int n = 0;
+    for (const float zoom : {1.1f, 1.2f, 1.3f, 1.4f, 1.5f, 1.4f, 1.3f, 1.2f, 1.1f, 1.0f, 1.5f}) {
+        f.panel.SetZoom(zoom);
+        EXPECT_EQ(f.panel.Size(), QSize(336, 192)) << zoom;
+        EXPECT_EQ(f.view.size, QSize(int(std::lround(336 * zoom)), int(std::lround(192 * zoom)))) << zoom;
+        EXPECT_EQ(a->BoundsRect(), QRect(10, 20, 33, 41)) << zoom;
+        const QString file = dir.filePath(QStringLiteral("at%1.qmk").arg(++n));
+        ASSERT_TRUE(f.panel.SaveToFile(file));
+        EXPECT_EQ(qmtest::FileBytes(file), saved) << "saved at zoom " << zoom;
+    }
+    EXPECT_EQ(f.changes, 0);
+    EXPECT_FALSE(f.panel.History().CanUndo());
+    EXPECT_TRUE(f.panel.History().IsClean());
+}
+
+TEST(DesignPanel, AtAZoomThePainterIsScaledAndMarkersAndGripsKeepTheirScreenSize)
+{
+    Fixture f;
+    auto* box = f.Add<TBCShapes>(10, 20, 40, 30);
+    box->SetTransparent(false);
+    box->Brush().SetColor(clRed);
+    box->Pen().SetWidth(0);
+    f.panel.Select(box);
     f.panel.SetZoom(1.5f);
-    EXPECT_EQ(f.panel.Size(), QSize(504, 288));
-    EXPECT_EQ(f.view.size, QSize(504, 288));
-    EXPECT_EQ(a->BoundsRect(), QRect(15, 30, 50, 62)); // 49.5 and 61.5 round to even
-    EXPECT_EQ(f.changes, 0);
-    f.panel.SetZoom(1.0f);
-    EXPECT_EQ(f.panel.Size(), QSize(336, 192));
-    EXPECT_EQ(a->BoundsRect(), QRect(10, 20, 33, 41));
-    EXPECT_EQ(f.changes, 0);
+    EXPECT_EQ(f.panel.ViewSize(), QSize(504, 288));
+    QImage view(f.panel.ViewSize(), QImage::Format_RGB32);
+    view.fill(Qt::white);
+    {
+        QPainter painter(&view);
+        f.panel.Paint(painter);
+    }
+    // The box covers (15, 30)-(75, 75) on screen, not (10, 20)-(50, 50) as at 100 %.
+    EXPECT_EQ(view.pixelColor(25, 52), QColor(Qt::red));
+    EXPECT_EQ(view.pixelColor(65, 52), QColor(Qt::red));
+    EXPECT_EQ(view.pixelColor(45, 68), QColor(Qt::red));
+    EXPECT_NE(view.pixelColor(80, 52), QColor(Qt::red));
+    // The top-left marker is 5 screen pixels square, 2 pixels outside the box's corner on screen.
+    EXPECT_EQ(view.pixelColor(13, 28), QColor(Qt::black));
+    EXPECT_EQ(view.pixelColor(17, 28), QColor(Qt::black));
+    EXPECT_NE(view.pixelColor(18, 28), QColor(Qt::black));
+    EXPECT_NE(view.pixelColor(12, 27), QColor(Qt::black));
+
+    // Mouse points come in card units: a grip's reach is 8 screen pixels, 5 and a third card units.
+    const QRect frame = f.panel.Frame().Bounds();
+    EXPECT_EQ(f.panel.Frame().ZoneAt(QPoint(5, 5)), 1);
+    EXPECT_EQ(f.panel.Frame().ZoneAt(QPoint(6, 6)), 0);
+    EXPECT_EQ(f.panel.Frame().ZoneAt(QPoint(frame.width() - 5, frame.height() - 5)), 4);
+    EXPECT_EQ(f.panel.ToCard(QPointF(16.4, 31.6)), QPoint(10, 21));
+    EXPECT_EQ(f.panel.ToView(QRect(10, 20, 40, 30)), QRect(15, 30, 60, 45));
 }
 
 TEST(DesignPanel, SavingAtAZoomWritesUnzoomedBoundsAndKeepsTheZoom)
@@ -565,8 +613,8 @@ TEST(DesignPanel, SavingAtAZoomWritesUnzoomedBoundsAndKeepsTheZoom)
     QString error;
     ASSERT_TRUE(f.panel.SaveToFile(card, &error)) << qPrintable(error);
     EXPECT_EQ(f.panel.Zoom(), 1.5f);
-    EXPECT_EQ(f.panel.Width(), 504);
-    EXPECT_EQ(f.panel.CardObjects().At(0)->BoundsRect(), QRect(15, 30, 45, 60));
+    EXPECT_EQ(f.panel.Width(), 336);
+    EXPECT_EQ(f.panel.CardObjects().At(0)->BoundsRect(), QRect(10, 20, 30, 40));
 
     TKCardObjects read;
     ASSERT_TRUE(ReadAll(read, card).ok);

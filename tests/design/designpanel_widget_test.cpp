@@ -59,6 +59,22 @@ TEST(DesignPanelWidget, TakesThePanelSizeAndFollowsTheZoom)
     EXPECT_EQ(f.widget.focusPolicy(), Qt::StrongFocus);
 }
 
+TEST(DesignPanelWidget, AtAZoomTheMouseWorksInCardUnits)
+{
+    WidgetFixture f;
+    f.Panel().SetZoom(1.5f);
+    // The object at (50, 50) on the card lies at (75, 75) on screen: a click there selects it.
+    f.Press({80, 80}, 0);
+    f.Release({80, 80}, 40);
+    ASSERT_EQ(f.Panel().Frame().Selection(), std::vector<TKGraphicControl*>({f.a}));
+    // A drag of 30 screen pixels moves it 20 card units; its size stays.
+    f.Press({80, 80}, 1000);
+    f.Move({81, 81}, 20);
+    f.Move({110, 95}, 20);
+    f.Release({110, 95}, 200);
+    EXPECT_EQ(f.a->BoundsRect(), QRect(70, 60, 40, 30));
+}
+
 TEST(DesignPanelWidget, ClickSelectsAndADragSnapsTwoPixelsPastAGridLine)
 {
     WidgetFixture f;

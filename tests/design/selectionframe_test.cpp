@@ -160,6 +160,38 @@ TEST(SelectionFrame, GripDragsResizeButNeverBelowFivePixels)
     EXPECT_EQ(p->BoundsRect(), QRect(150, 90, 49, 40));
 }
 
+TEST(SelectionFrame, NoGripDragLeavesAnObjectWithoutSize)
+{
+    // The bottom-right grip of a 40 x 40 object dragged far past its top-left corner, with the frame as the
+    // selection built it and as the panel rebuilds it after a change.
+    for (bool rebuilt : {false, true}) {
+        FakePanel panel;
+        TKHandle frame(panel);
+        TKGraphicControl* o = panel.Add(100, 100, 40, 40);
+        frame.Select(o, 1);
+        if (rebuilt)
+            frame.RecomputeFrame();
+        const QPoint grip(frame.Bounds().width(), frame.Bounds().height());
+        frame.MouseMove(grip, Qt::NoButton, 900);
+        ASSERT_EQ(frame.Zone(), 4);
+        Drag(frame, grip, {-60, -60});
+        EXPECT_EQ(o->BoundsRect(), QRect(100, 100, 1, 1)) << rebuilt;
+        // The top-left grip dragged past the bottom-right corner.
+        frame.ClearSelection();
+        o->SetBounds(100, 100, 40, 40);
+        frame.Select(o, 3000);
+        if (rebuilt)
+            frame.RecomputeFrame();
+        frame.MouseMove({0, 0}, Qt::NoButton, 3900);
+        ASSERT_EQ(frame.Zone(), 1);
+        Drag(frame, {0, 0}, {80, 80}, 4500);
+        EXPECT_GE(o->Width(), 1) << rebuilt;
+        EXPECT_GE(o->Height(), 1) << rebuilt;
+        // The frame still lies around the object.
+        EXPECT_TRUE(frame.Bounds().contains(o->BoundsRect())) << rebuilt;
+    }
+}
+
 TEST(SelectionFrame, LockedObjectsStayWhileTheOthersMove)
 {
     FakePanel panel;
@@ -210,6 +242,25 @@ TEST(SelectionFrame, ArrowKeysNudgeOnKeyUp)
     frame.KeyDown(Qt::Key_Left, Qt::ShiftModifier);
     frame.KeyUp();
     EXPECT_EQ(o->Width(), 10);
+    // Ten pixels is as small as the keys make it, one press at a time, a held key, or after the panel
+    // rebuilt the frame around the object.
+    frame.KeyDown(Qt::Key_Left, Qt::ShiftModifier);
+    frame.KeyUp();
+    EXPECT_EQ(o->Width(), 10);
+    frame.RecomputeFrame();
+    for (int i = 0; i < 3; ++i)
+        frame.KeyDown(Qt::Key_Left, Qt::ShiftModifier);
+    frame.KeyUp();
+    EXPECT_EQ(o->Width(), 10);
+    o->SetBounds(22, 19, 11, 11);
+    frame.RecomputeFrame();
+    for (int i = 0; i < 3; ++i)
+        frame.KeyDown(Qt::Key_Up, Qt::ShiftModifier);
+    frame.KeyUp();
+    EXPECT_EQ(o->BoundsRect(), QRect(22, 19, 11, 10));
+    frame.KeyDown(Qt::Key_Right, Qt::ShiftModifier);
+    frame.KeyUp();
+    EXPECT_EQ(o->Width(), 12);
 
     TKGraphicControl* edge = panel.Add(0, 0, 10, 10);
     frame.ClearSelection();

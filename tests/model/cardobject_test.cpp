@@ -18,24 +18,6 @@
 
 using namespace qm;
 
-TEST(GraphicControl, SetScaleRoundsHalvesToEvenAndRoundTripsWithinAPixel)
-{
-    TKLineShape line;
-    line.SetBounds(5, 7, 25, 33);
-    line.SetScale(1.0f);
-    EXPECT_EQ(line.BoundsRect(), QRect(5, 7, 25, 33));
-    line.SetScale(1.5f);
-    // 7.5 -> 8, 10.5 -> 10, 37.5 -> 38, 49.5 -> 50 (ties to even)
-    EXPECT_EQ(line.BoundsRect(), QRect(8, 10, 38, 50));
-    line.SetScale(1.0f);
-    const QRect back = line.BoundsRect();
-    EXPECT_LE(std::abs(back.left() - 5), 1);
-    EXPECT_LE(std::abs(back.top() - 7), 1);
-    EXPECT_LE(std::abs(back.width() - 25), 1);
-    EXPECT_LE(std::abs(back.height() - 33), 1);
-    EXPECT_FLOAT_EQ(line.Scale(), 1.0f);
-}
-
 TEST(GraphicControl, ChangesReachThePanelOnlyWhenSomethingChanged)
 {
     qmtest::TestHost host;

@@ -213,7 +213,7 @@ TEST(FontDialog, OpensAtTheFaceThatDrawsTheTextAndOkWithoutAChangeKeepsTheFont)
 {
     TKFont arial; // "Arial", 10 points
     arial.SetStyle(1u << fsBold);
-    const QString drawnFace = QFontInfo(LabelDrawingFont(arial, 1.0f)).family();
+    const QString drawnFace = QFontInfo(LabelDrawingFont(arial)).family();
 
     // The real dialog, answered with OK as soon as it is up.
     QFont shown;
@@ -260,7 +260,7 @@ TEST(FontDialog, OpensAtTheFaceThatDrawsTheTextAndOkWithoutAChangeKeepsTheFont)
     TKFont cell;
     cell.SetHeight(20);
     const QFont cellStart = FontDialogStart(cell);
-    EXPECT_NEAR(cellStart.pointSize(), LabelDrawingFont(cell, 1.0f).pixelSize() * 0.75, 0.5);
+    EXPECT_NEAR(cellStart.pointSize(), LabelDrawingFont(cell).pixelSize() * 0.75, 0.5);
     EXPECT_FALSE(TakeFontDialogAnswer(cell, cellStart, cellStart));
     EXPECT_EQ(cell.Height(), 20);
 }

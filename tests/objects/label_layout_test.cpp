@@ -129,7 +129,7 @@ TEST(LabelLayout, GrowingTakesTheFurthestCopyAndNeverShrinks)
 TEST(LabelMeasure, ArialTenPointIsThirteenPixelsWithWindowsLineHeight)
 {
     TKFont font; // Arial 10 points: a character height of 13 at 96 units per inch
-    const QFont f = LabelDrawingFont(font, 1.0f);
+    const QFont f = LabelDrawingFont(font);
     EXPECT_EQ(f.pixelSize(), 13);
     // Cell 15 (ascent 12, descent 3) plus internal leading 2 and no external leading.
     EXPECT_EQ(MeasureLabel(f, QStringLiteral("Text")).textHeight, 17);
@@ -140,14 +140,11 @@ TEST(LabelMeasure, ArialTenPointIsThirteenPixelsWithWindowsLineHeight)
     EXPECT_GT(MeasureLabel(f, QString()).textWidth, 0);
 }
 
-TEST(LabelMeasure, ZoomedFontsAreWholePointSizesAndCellHeightsAreKept)
+TEST(LabelMeasure, CellHeightsAreKept)
 {
     TKFont font;
-    EXPECT_EQ(LabelDrawingFont(font, 1.5f).pixelSize(), 20); // 15 points
-    font.SetSize(9);
-    EXPECT_EQ(LabelDrawingFont(font, 1.5f).pixelSize(), 17); // Trunc(13.5) = 13 points
-    font.SetHeight(30);                                      // positive: the cell height
-    const QFontMetrics m(LabelDrawingFont(font, 1.0f));
+    font.SetHeight(30); // positive: the cell height
+    const QFontMetrics m(LabelDrawingFont(font));
     EXPECT_NEAR(m.ascent() + m.descent(), 30, 1);
 }
 

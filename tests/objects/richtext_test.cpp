@@ -31,6 +31,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace qm;
 
 namespace {
@@ -59,12 +61,13 @@ TKRichText RichText(const QByteArray& rtf)
 }
 
 // The object drawn on a white picture with its box's top-left at (20, 20).
-QImage DrawnAlone(const TKPRichBaseLabel& label, QSize picture = QSize(420, 300))
+QImage DrawnAlone(const TKPRichBaseLabel& label, QSize picture = QSize(420, 300), double zoom = 1.0)
 {
     QImage image(picture, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.translate(20, 20);
+    p.scale(zoom, zoom);
     label.Draw(p, TRenderContext());
     return image;
 }
@@ -117,17 +120,17 @@ TEST(RichText, TheTextStaysInItsBoxAndGrowsWithTheZoomWithTheSameLineBreaks)
     DrawnAlone(label);
     EXPECT_EQ(label.Layout().Layouts(), 1);
 
-    label.SetScale(1.5f);
-    ASSERT_EQ(label.BoundsRect(), QRect(0, 0, 285, 105));
-    const QImage at150 = DrawnAlone(label);
-    EXPECT_EQ(label.Layout().Layouts(), 2);
+    // The panel at 150 % scales its painter: the box stays, the text is laid out once and drawn larger.
+    const QImage at150 = DrawnAlone(label, QSize(420, 300), 1.5);
+    EXPECT_EQ(label.BoundsRect(), QRect(0, 0, 190, 70));
+    EXPECT_EQ(label.Layout().Layouts(), 1);
     const QRect ink150 = qmtest::InkBox(at150, QRect(), 200);
     EXPECT_TRUE(QRect(20, 20, 285, 105).contains(ink150));
     EXPECT_NEAR(ink150.width(), 1.5 * ink100.width(), 4);
     EXPECT_NEAR(ink150.height(), 1.5 * ink100.height(), 4);
     EXPECT_NEAR(ink150.center().x(), 20 + 142, 2);
     EXPECT_NEAR(ink150.top() - 20, 1.5 * (ink100.top() - 20), 2);
-    // Laid out for the box at 100 % still: the same rows, only drawn larger.
+    // The same rows, only drawn larger.
     EXPECT_EQ(label.Layout().TextHeight(), textHeight);
 }
 
@@ -197,19 +200,20 @@ TEST(RichText, TheEditorWritesBackOnOkAndChangesNothingOnCancel)
     EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
     EXPECT_GT(RedPixels(panel.RenderToBitmap()), 20) << "the card shows the edited text";
 
-    // At 150 % the editor starts at 150 and only zooms out, down to 50; Cancel keeps the document.
+    // The editor starts at 100 % and only zooms out, down to 50; Cancel keeps the document.
     const QByteArray before = label->RTFText().Data();
-    label->SetScale(1.5f);
+    const QSize panelAt100 = label->BoundsRect().size() + QSize(1, 1);
     const int changesBefore = changes;
     WhenTheEditorOpens(
-        [](TRichTextLabelEditor& editor) {
-            EXPECT_EQ(editor.Zoom(), 150);
-            EXPECT_EQ(editor.Panel()->size(), QSize(286, 61));
+        [panelAt100](TRichTextLabelEditor& editor) {
+            EXPECT_EQ(editor.Zoom(), 100);
+            EXPECT_EQ(editor.Panel()->size(), panelAt100);
             EXPECT_FALSE(editor.ZoomInButton()->isEnabled());
             for (int i = 0; i < 12; ++i)
                 editor.ZoomOutButton()->click();
             EXPECT_EQ(editor.Zoom(), 50);
-            EXPECT_EQ(editor.Panel()->size(), QSize(95, 20)); // Round(50 x 286 / 150), Round(50 x 61 / 150)
+            EXPECT_EQ(editor.Panel()->size(), QSize(int(std::nearbyint(panelAt100.width() * 0.5)),
+                                                    int(std::nearbyint(panelAt100.height() * 0.5))));
             editor.ZoomInButton()->click();
             EXPECT_EQ(editor.Zoom(), 60);
             editor.Editor()->selectAll();

@@ -77,7 +77,7 @@ TEST(SuperShapeGeometry, CornersOfStarPolygonDiamondAndTriangles)
 {
     TSuperShape star; // 25 x 25, 10 vectors, 50 %, angle 90, outline 1
     TShapeEdges f, s;
-    star.ShapeRects(1.0f, f, s);
+    star.ShapeRects(f, s);
     EXPECT_EQ(f, (TShapeEdges{0, 0, 25, 25}));
     const Points p = star.FigurePoints(f);
     ASSERT_EQ(p.size(), 10u);
@@ -128,24 +128,24 @@ TEST(SuperShapeGeometry, ShadowPlacementPerOrientationZoomAndDiamond)
     for (const auto& [orient, rects] : expected) {
         shape.SetShadowOrient(orient);
         TShapeEdges f, s;
-        shape.ShapeRects(1.0f, f, s);
+        shape.ShapeRects(f, s);
         EXPECT_EQ(f, rects.first) << orient;
         EXPECT_EQ(s, rects.second) << orient;
     }
 
-    // A thick outline moves every edge in by half its width; the depth follows the zoom, truncated.
+    // A thick outline moves every edge in by half its width.
     shape.SetShadowOrient(soLowerRight);
     shape.SetOutlineWidth(4);
     TShapeEdges f, s;
-    shape.ShapeRects(1.5f, f, s);
-    EXPECT_EQ(f, (TShapeEdges{2, 2, 90, 50}));
-    EXPECT_EQ(s, (TShapeEdges{9, 9, 97, 57}));
+    shape.ShapeRects(f, s);
+    EXPECT_EQ(f, (TShapeEdges{2, 2, 92, 52}));
+    EXPECT_EQ(s, (TShapeEdges{7, 7, 97, 57}));
 
     // The diamond's shadow only moves sideways.
     shape.SetOutlineWidth(1);
     shape.SetShape(kstDiamond);
     shape.SetShadowOrient(soLowerLeft);
-    shape.ShapeRects(1.0f, f, s);
+    shape.ShapeRects(f, s);
     EXPECT_EQ(f, (TShapeEdges{5, 0, 100, 60}));
     EXPECT_EQ(s, (TShapeEdges{0, 0, 95, 60}));
 }
@@ -254,13 +254,6 @@ TEST(SuperShapeDrawing, TextureTilesFromTheObjectsCornerAndFollowsTheZoom)
     EXPECT_EQ(At(paper, 9, 7), 0xFF0000u) << "on paper a texture pixel is a card unit";
     EXPECT_EQ(At(paper, 10, 6), 0x0000FFu);
 
-    // At zoom 2 the object is twice as large and so are the tiles.
-    shape.SetScale(2.0f);
-    const QImage zoomed = Render(shape);
-    EXPECT_EQ(At(zoomed, 8, 6), 0xFF0000u);
-    EXPECT_EQ(At(zoomed, 9, 7), 0xFF0000u);
-    EXPECT_EQ(At(zoomed, 10, 6), 0x0000FFu);
-
     // A picture that cannot be read, or claims an absurd size, fills nothing and is not decoded.
     shape.Image().SetFileBytes(QByteArray("BM not really a bitmap"));
     EXPECT_TRUE(shape.Texture().isNull());
@@ -274,8 +267,8 @@ TEST(SuperShapeDrawing, TextureTilesFromTheObjectsCornerAndFollowsTheZoom)
 
 TEST(SuperShapeFile, ReadingKeepsEveryStoredValueAndDamagedValuesDrawSafely)
 {
-    // A transparent shape with a shadow, a depth above half its size, and values the setters would refuse:
-    // all come back as written, and the card writes the same bytes again.
+    // A transparent shape with a shadow and a depth above half its size come back as written, and the card
+    // writes the same bytes again; star values out of range are ignored as when typed, so the defaults stay.
     const QByteArray saved = Card({{"Width", Int32(8)},
                                    {"Height", Int32(8)},
                                    {"ShadowDepth", Int32(7)},
@@ -283,7 +276,8 @@ TEST(SuperShapeFile, ReadingKeepsEveryStoredValueAndDamagedValuesDrawSafely)
                                    {"Shape", Id("kstStar")},
                                    {"InVectorPercent", Int32(0)},
                                    {"SurfaceType", Id("stBrushTransparent")},
-                                   {"Vectors", Int32(2)}});
+                                   {"Vectors", Int32(2)},
+                                   {"StartingAngle", Int32(360)}});
     TKCardObjects objects;
     ReadResult r = ReadObjectsFromBytes(objects, saved);
     ASSERT_TRUE(r.ok) << qPrintable(r.error);
@@ -292,7 +286,8 @@ TEST(SuperShapeFile, ReadingKeepsEveryStoredValueAndDamagedValuesDrawSafely)
     EXPECT_EQ(shape->ShadowOrient(), soLowerRight);
     EXPECT_EQ(shape->ShadowDepth(), 7);
     EXPECT_EQ(shape->InVectorPercent(), 0);
-    EXPECT_EQ(shape->Vectors(), 2);
+    EXPECT_EQ(shape->Vectors(), 10);
+    EXPECT_EQ(shape->StartingAngle(), 90);
     const QByteArray again = WriteObjectsToBytes({shape});
     TKCardObjects reread;
     ASSERT_TRUE(ReadObjectsFromBytes(reread, again).ok);
@@ -302,8 +297,8 @@ TEST(SuperShapeFile, ReadingKeepsEveryStoredValueAndDamagedValuesDrawSafely)
     shape->SetSurfaceType(TSuperShape::stBrushTransparent);
     EXPECT_EQ(shape->ShadowOrient(), soNone);
 
-    // Absurd sizes, outline, depth and star values neither crash nor hang, on screen or paper, and are
-    // written back unchanged.
+    // Absurd sizes, outline and depth neither crash nor hang, on screen or paper, and are written back
+    // unchanged; the absurd star values leave the defaults.
     const QByteArray damaged = Card({{"Width", Int32(0x7FFFFFFF)},
                                      {"Height", Int32(0x7FFFFFFF)},
                                      {"InVectorPercent", Int32(500)},
@@ -322,8 +317,9 @@ TEST(SuperShapeFile, ReadingKeepsEveryStoredValueAndDamagedValuesDrawSafely)
             r = ReadObjectsFromBytes(big, bytes);
             ASSERT_TRUE(r.ok) << qPrintable(r.error);
             auto* s = static_cast<TSuperShape*>(big.At(0));
-            EXPECT_EQ(s->InVectorPercent(), 500);
-            EXPECT_EQ(s->Vectors(), 100000);
+            EXPECT_EQ(s->InVectorPercent(), 50);
+            EXPECT_EQ(s->Vectors(), 10);
+            EXPECT_EQ(s->StartingAngle(), 90);
             QImage image(64, 64, QImage::Format_RGB32);
             image.fill(Qt::white);
             QPainter painter(&image);
@@ -333,8 +329,40 @@ TEST(SuperShapeFile, ReadingKeepsEveryStoredValueAndDamagedValuesDrawSafely)
                 s->Draw(painter, context);
             }
             painter.end();
-            EXPECT_NE(toHex(WriteObjectsToBytes({s})).indexOf(toHex(Int32(100000))), -1);
+            const QString written = toHex(WriteObjectsToBytes({s}));
+            EXPECT_NE(written.indexOf(toHex(Int32(100000))), -1); // the outline width
+            EXPECT_NE(written.indexOf(toHex(Str("Vectors") + fromHex("02 0a"))), -1); // the default, 10
         }
+    }
+}
+
+TEST(SuperShapeFile, StarValuesOutOfRangeAreIgnoredAndTheLimitsKept)
+{
+    struct Case
+    {
+        const char* name;
+        qint32 value;
+        int expected;
+        int (TSuperShape::*get)() const;
+    };
+    const Case cases[] = {{"Vectors", 2, 10, &TSuperShape::Vectors},
+                          {"Vectors", 61, 10, &TSuperShape::Vectors},
+                          {"Vectors", 3, 3, &TSuperShape::Vectors},
+                          {"Vectors", 60, 60, &TSuperShape::Vectors},
+                          {"StartingAngle", 360, 90, &TSuperShape::StartingAngle},
+                          {"StartingAngle", -1, 90, &TSuperShape::StartingAngle},
+                          {"StartingAngle", 0, 0, &TSuperShape::StartingAngle},
+                          {"StartingAngle", 359, 359, &TSuperShape::StartingAngle},
+                          {"InVectorPercent", 101, 50, &TSuperShape::InVectorPercent},
+                          {"InVectorPercent", -5, 50, &TSuperShape::InVectorPercent},
+                          {"InVectorPercent", 0, 0, &TSuperShape::InVectorPercent},
+                          {"InVectorPercent", 100, 100, &TSuperShape::InVectorPercent}};
+    for (const Case& c : cases) {
+        TKCardObjects objects;
+        const ReadResult r = ReadObjectsFromBytes(objects, Card({{c.name, Int32(c.value)}}));
+        ASSERT_TRUE(r.ok) << qPrintable(r.error);
+        const auto* shape = static_cast<TSuperShape*>(objects.At(0));
+        EXPECT_EQ((shape->*c.get)(), c.expected) << c.name << " " << c.value;
     }
 }
 

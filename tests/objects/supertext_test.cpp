@@ -260,6 +260,35 @@ TEST(SuperTextFile, ACardReopensAsSavedWhateverOrderTheSettersRunIn)
     EXPECT_EQ(read->OutlineStyle(), psSolid);
 }
 
+TEST(SuperTextFile, EmptyLettersWithNothingElseToShowGetTheirOutlineBack)
+{
+    // A card from elsewhere: transparent letters, a clear outline and no shadow would draw nothing at all.
+    TKSuperText text;
+    BigO(text);
+    text.SetShadowDepth(0);
+    text.SetSurfaceType(TKSuperText::stBrushTransparent);
+    text.SetOutlineStyle(psClear);
+    text.SetName(QStringLiteral("Component0"));
+    const QByteArray saved = WriteObjectsToBytes({&text});
+    const auto inked = [](const QImage& image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+        return count;
+    };
+    EXPECT_EQ(inked(Render(text)), 0) << "nothing shows as written";
+
+    TKCardObjects objects;
+    const ReadResult r = ReadObjectsFromBytes(objects, saved);
+    ASSERT_TRUE(r.ok) << qPrintable(r.error);
+    auto* read = static_cast<TKSuperText*>(objects.At(0));
+    EXPECT_EQ(read->OutlineStyle(), psSolid);
+    EXPECT_EQ(read->SurfaceType(), TKSuperText::stBrushTransparent);
+    read->PrepareLayout();
+    EXPECT_GT(inked(Render(*read)), 100) << "the letters show their outline";
+}
+
 TEST(SuperTextDrawing, HugeCaptionsFontsAndEmptyBoxesNeitherCrashNorHang)
 {
     TKSuperText text;

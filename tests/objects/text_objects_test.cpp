@@ -491,22 +491,46 @@ TEST(SuperTextRules, ShadowOffsetFollowsDepthAndOrientation)
     EXPECT_EQ(super.ShadowOffset(), QPoint(-5, 5));
 }
 
-TEST(TextLabel, ACardReadBackKeepsAlignmentAndBoxOfARotatedLabel)
+TEST(TextLabel, ACardReadBackKeepsARotatedLabelsAlignmentButTurnsABoxThatDoesNotSuit)
 {
-    // Rotated, then widened and centred by the user: reopening must not turn the box or the alignment back.
+    // Rotated, then centred by the user: reopening keeps the alignment and the box.
     TKPLabel label;
     label.SetAngle(90);
-    label.SetBounds(5, 6, 120, 40);
+    label.SetBounds(5, 6, 20, 120);
     label.SetAlignment(taCenter);
     qmtest::TestHost host;
     TKCardObjects objects(&host);
-    const ReadResult r = ReadObjectsFromBytes(objects, WriteObjectsToBytes({&label}));
+    ReadResult r = ReadObjectsFromBytes(objects, WriteObjectsToBytes({&label}));
     ASSERT_TRUE(r.ok) << qPrintable(r.error);
     auto* read = static_cast<TKPLabel*>(objects.At(0));
     EXPECT_EQ(read->Angle(), 90);
-    EXPECT_EQ(read->BoundsRect(), QRect(5, 6, 120, 40));
+    EXPECT_EQ(read->BoundsRect(), QRect(5, 6, 20, 120));
     EXPECT_EQ(read->Alignment(), taCenter);
     // Nor does the first bounds check after reading count as a change.
     read->BoundsChanged();
     EXPECT_EQ(host.changes, 0);
+
+    // A card from elsewhere with a turned label in an upright, centred box: opened as the rotation command
+    // leaves it (box turned, left aligned), and laid out to the same size.
+    for (int angle : {90, 270}) {
+        TKPLabel upright;
+        upright.SetAlignment(taCenter);
+        upright.SetComponentState(csLoading | csReading);
+        upright.SetAngle(angle);
+        upright.SetComponentState(0);
+        ASSERT_EQ(upright.BoundsRect(), QRect(0, 0, 142, 33));
+        TKCardObjects card(&host);
+        r = ReadObjectsFromBytes(card, WriteObjectsToBytes({&upright}));
+        ASSERT_TRUE(r.ok) << qPrintable(r.error);
+        auto* opened = static_cast<TKPLabel*>(card.At(0));
+        EXPECT_EQ(opened->BoundsRect(), QRect(0, 0, 33, 142)) << angle;
+        EXPECT_EQ(opened->Alignment(), taLeftJustify);
+        TKPLabel turned;
+        turned.SetAlignment(taCenter);
+        turned.SetAngle(angle);
+        turned.LayOut();
+        opened->LayOut();
+        EXPECT_EQ(opened->BoundsRect(), turned.BoundsRect()) << angle;
+        EXPECT_EQ(host.changes, 0) << "opening a card is no change";
+    }
 }

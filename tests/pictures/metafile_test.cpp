@@ -377,3 +377,190 @@ TEST(MetafilePlayer, MetafileOnPaperStaysVector)
     // Only the two heading lines: no image in the page.
     EXPECT_EQ(lines.size(), 2) << lines.join('\n').toStdString();
 }
+
+namespace {
+
+// A plain Windows metafile of 100 x 100 units (its window) holding the records given as function and 16-bit
+// parameters.
+QByteArray WindowsMetafile(std::initializer_list<std::pair<quint16, std::vector<qint16>>> records)
+{
+    QByteArray body;
+    auto put16 = [&body](qint16 v) {
+        char b[2];
+        qToLittleEndian<qint16>(v, b);
+        body.append(b, 2);
+    };
+    auto record = [&](quint16 function, const std::vector<qint16>& params) {
+        char b[4];
+        qToLittleEndian<quint32>(quint32(3 + params.size()), b);
+        body.append(b, 4);
+        put16(qint16(function));
+        for (qint16 v : params)
+            put16(v);
+    };
+    record(0x020B, {0, 0});     // window origin
+    record(0x020C, {100, 100}); // window extent (height, width)
+    for (const auto& r : records)
+        record(r.first, r.second);
+    record(0, {});
+    QByteArray header(18, '\0');
+    qToLittleEndian<quint16>(1, header.data());
+    qToLittleEndian<quint16>(9, header.data() + 2);
+    qToLittleEndian<quint16>(0x0300, header.data() + 4);
+    qToLittleEndian<quint32>(quint32((18 + body.size()) / 2), header.data() + 6);
+    qToLittleEndian<quint16>(4, header.data() + 10);
+    qToLittleEndian<quint32>(16, header.data() + 12);
+    return header + body;
+}
+
+// The five points of a pentagram round (50, 50) of radius 45, tip upwards, in the order drawn (every second
+// corner of a pentagon, so that the edges cross and enclose the centre twice).
+std::vector<QPoint> Pentagram()
+{
+    std::vector<QPoint> points;
+    for (int k = 0; k < 5; ++k) {
+        const double a = k * 4 * M_PI / 5;
+        points.emplace_back(int(std::lround(50 + 45 * std::sin(a))), int(std::lround(50 - 45 * std::cos(a))));
+    }
+    return points;
+}
+
+} // namespace
+
+// A metafile that sets the polygon fill mode: a pentagram filled under alternate filling has an empty centre
+// (the centre is enclosed twice), under winding a filled one; its arms are filled either way. Both kinds of
+// metafile, the enhanced one also when a path is filled.
+TEST(MetafilePlayer, PolygonFillModeDecidesWhetherAPentagramsCentreIsFilled)
+{
+    for (const int mode : {1, 2}) { // alternate, winding
+        SCOPED_TRACE(mode == 1 ? "alternate" : "winding");
+        std::vector<QByteArray> files;
+        {
+            EmfBuilder emf;
+            emf.Record(37, {kStockNullPen});
+            emf.Record(39, {1, 0, 0x0000FF, 0}); // red brush
+            emf.Record(37, {1});
+            emf.Record(19, {mode});
+            emf.Begin(3); // polygon
+            for (qint32 v : {0, 0, 100, 100, 5})
+                emf.Put32(v);
+            for (const QPoint& p : Pentagram()) {
+                emf.Put32(p.x());
+                emf.Put32(p.y());
+            }
+            emf.End();
+            files.push_back(emf.Finish(100, 100));
+        }
+        {
+            EmfBuilder emf; // the same as a path
+            emf.Record(37, {kStockNullPen});
+            emf.Record(39, {1, 0, 0x0000FF, 0});
+            emf.Record(37, {1});
+            emf.Record(19, {mode});
+            emf.Record(59, {});
+            const std::vector<QPoint> star = Pentagram();
+            emf.Record(27, {star[0].x(), star[0].y()});
+            for (size_t k = 1; k < star.size(); ++k)
+                emf.Record(54, {star[k].x(), star[k].y()});
+            emf.Record(61, {});
+            emf.Record(60, {});
+            emf.Record(62, {0, 0, 0, 0});
+            files.push_back(emf.Finish(100, 100));
+        }
+        {
+            std::vector<qint16> polygon{5};
+            for (const QPoint& p : Pentagram()) {
+                polygon.push_back(qint16(p.x()));
+                polygon.push_back(qint16(p.y()));
+            }
+            files.push_back(WindowsMetafile({
+                {0x02FA, {5, 0, 0, 0, 0}},         // null pen
+                {0x012D, {0}},
+                {0x02FC, {0, 0x00FF, 0x0000, 0}},  // red brush
+                {0x012D, {1}},
+                {0x0106, {qint16(mode)}},
+                {0x0324, polygon},
+            }));
+        }
+        for (size_t f = 0; f < files.size(); ++f) {
+            SCOPED_TRACE(f);
+            QString error;
+            const TPicture picture = ReadPicture(files[f], QString(), &error);
+            ASSERT_FALSE(picture.IsNull()) << error.toStdString();
+            const QImage image = OnWhite(picture, QSize(100, 100));
+            const QRgb centre = image.pixel(50, 52);
+            if (mode == 1)
+                EXPECT_TRUE(Near(centre, qRgb(255, 255, 255), 8)) << std::hex << centre;
+            else
+                EXPECT_TRUE(Near(centre, qRgb(255, 0, 0), 8)) << std::hex << centre;
+            EXPECT_TRUE(Near(image.pixel(50, 15), qRgb(255, 0, 0), 8)) << "top arm";
+            EXPECT_TRUE(Near(image.pixel(18, 40), qRgb(255, 0, 0), 8)) << "left arm";
+            EXPECT_TRUE(Near(image.pixel(50, 3), qRgb(255, 255, 255), 8)) << "above the top tip";
+        }
+    }
+}
+
+// An enhanced metafile in tenths of millimetres (y upwards): what it draws at negative y lands inside its
+// frame, the right way up: a red bar high in the picture above a blue square low in it.
+TEST(MetafilePlayer, LowMetricMappingDrawsNegativeYUprightInsideTheFrame)
+{
+    // 100 x 100 pixels at 96 per inch is 26.5 mm a side; 0.1 mm is 0.378 pixels.
+    EmfBuilder emf;
+    emf.Record(17, {2}); // MM_LOMETRIC
+    emf.Record(37, {kStockNullPen});
+    emf.Record(39, {1, 0, 0x0000FF, 0});
+    emf.Record(37, {1});
+    emf.Record(43, {20, -20, 240, -70});   // red: pixels 8-91 wide, 8-26 down
+    emf.Record(39, {2, 0, 0xFF0000, 0});
+    emf.Record(37, {2});
+    emf.Record(43, {150, -150, 250, -250}); // blue: pixels 57-94 across and down
+    const QByteArray bytes = emf.Finish(100, 100);
+    QString error;
+    const TPicture picture = ReadPicture(bytes, QString(), &error);
+    ASSERT_FALSE(picture.IsNull()) << error.toStdString();
+    EXPECT_EQ(picture.Size(), QSize(100, 100));
+    const QImage image = OnWhite(picture, QSize(100, 100));
+    struct Spot { int x, y; QRgb color; const char* what; };
+    const Spot spots[] = {
+        {15, 12, qRgb(255, 0, 0), "red bar, left"},    {85, 22, qRgb(255, 0, 0), "red bar, right"},
+        {50, 4, qRgb(255, 255, 255), "above the bar"}, {50, 32, qRgb(255, 255, 255), "below the bar"},
+        {75, 75, qRgb(0, 0, 255), "blue square"},      {25, 75, qRgb(255, 255, 255), "left of the square"},
+        {75, 52, qRgb(255, 255, 255), "above the square"}, {75, 97, qRgb(255, 255, 255), "below the square"},
+    };
+    for (const Spot& s : spots)
+        EXPECT_TRUE(Near(image.pixel(s.x, s.y), s.color, 30))
+            << s.what << " at " << s.x << "," << s.y << " is " << std::hex << image.pixel(s.x, s.y);
+}
+
+// Edges are smoothed as the caller asks: with smoothing off every pixel is the background or the shape's colour,
+// with it on the edge of a circle blends the two.
+TEST(MetafilePlayer, EdgesAreSmoothedOnlyWhenTheCallerAsks)
+{
+    EmfBuilder emf;
+    emf.Record(37, {kStockNullPen});
+    emf.Record(39, {1, 0, 0x0000FF, 0});
+    emf.Record(37, {1});
+    emf.Record(42, {10, 10, 91, 83});
+    const TPicture picture = ReadPicture(emf.Finish(100, 100));
+    for (const bool smooth : {false, true}) {
+        SCOPED_TRACE(smooth);
+        QImage image(100, 100, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing, smooth);
+        picture.Draw(p, QRectF(0, 0, 100, 100));
+        p.end();
+        int red = 0, blended = 0;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 100; ++x) {
+                const QRgb c = image.pixel(x, y);
+                red += c == qRgb(255, 0, 0);
+                blended += c != qRgb(255, 0, 0) && c != qRgb(255, 255, 255);
+            }
+        EXPECT_NEAR(red, M_PI * 40.5 * 36.5, 300); // the ellipse covers its area
+        if (smooth)
+            EXPECT_GT(blended, 100);
+        else
+            EXPECT_EQ(blended, 0);
+    }
+}

@@ -130,7 +130,7 @@ TEST(RenderPath, PrintingAZoomedCardLeavesThePanelAndPrintsTheSamePage)
     card.changes = 0;
     const QImage atZoom = Printed(card.panel, false);
     EXPECT_EQ(card.panel.Zoom(), 1.5f);
-    EXPECT_EQ(card.panel.Size(), QSize(504, 288));
+    EXPECT_EQ(card.panel.Size(), QSize(336, 192));
     EXPECT_EQ(card.shape->BoundsRect(), zoomed);
     EXPECT_EQ(card.changes, 0);
     EXPECT_EQ(Unmatched(atFull, atZoom), 0);

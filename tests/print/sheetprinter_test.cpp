@@ -304,7 +304,7 @@ TEST(PageLoop, AZoomedCardPrintsAtFullSizeAndKeepsItsZoom)
     f.Run(report, job);
     // The panel and its objects are as they were.
     EXPECT_EQ(f.panel.Zoom(), 1.5f);
-    EXPECT_EQ(shape->BoundsRect(), QRect(144, 72, 144, 72));
+    EXPECT_EQ(shape->BoundsRect(), QRect(96, 48, 96, 48));
     EXPECT_EQ(f.changes, 0);
 
     // On the page (96 dots per inch) the shape covers (1.75, 1.0) - (2.75, 1.5) inches.

@@ -78,7 +78,7 @@ TEST(PrintedPaper, TheOutlineOfAStarLandsWhereTheLayoutPutsIt)
     }
 
     TShapeEdges figure, shadow;
-    star->ShapeRects(1.0f, figure, shadow);
+    star->ShapeRects(figure, shadow);
     const std::vector<QPoint> corners = star->FigurePoints(figure);
     ASSERT_EQ(corners.size(), 10u);
     const CardSheetLayout& l = job.Layout;

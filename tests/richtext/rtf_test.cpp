@@ -1,6 +1,7 @@
 // The RTF reader and writer: files written by LibreOffice and pandoc, hand-written corner cases, round trips
 // (same document, same bytes, same pixels) and malformed input.
 #include "richtext/rtf.h"
+#include "testutil.h"
 
 #include <QColor>
 #include <QFile>
@@ -20,7 +21,7 @@ namespace {
 
 QByteArray DataFile(const char* name)
 {
-    QFile f(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../data/rtf/" + name);
+    QFile f(qmtest::SourceFile(QStringLiteral("tests/data/rtf/") + QLatin1String(name)));
     EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name;
     return f.readAll();
 }

@@ -73,16 +73,9 @@ QPainter::CompositionMode MixMode(TPenMode mode)
 
 } // namespace
 
-int ScaledPenWidth(int penWidth, float scale, bool atLeastOne)
+int DrawnPenWidth(int penWidth)
 {
-    double w = penWidth;
-    if (scale != 1.0f) {
-        // Round to nearest, ties to even (the default rounding mode).
-        w = std::nearbyint(double(penWidth) * double(scale));
-        if (atLeastOne && w <= 0 && penWidth > 0)
-            w = 1;
-    }
-    return int(std::clamp(w, 0.0, double(kMaxPenWidth)));
+    return std::clamp(penWidth, 0, kMaxPenWidth);
 }
 
 double PenCentreOffset(int width)
@@ -224,7 +217,7 @@ void TKLabelShapes::SetShape(TShapeType value)
 
 int TKLabelShapes::ScreenPenWidth() const
 {
-    return ScaledPenWidth(mPen.Width(), Scale(), true);
+    return DrawnPenWidth(mPen.Width());
 }
 
 int TKLabelShapes::CornerSize() const

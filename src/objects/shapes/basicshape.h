@@ -73,9 +73,8 @@ private:
 
 // ---- Shared with the line object ----
 
-// A pen width at the given scale: unchanged at 1.0, else rounded half to even; `atLeastOne` keeps a visible
-// pen from vanishing when scaled down.
-int ScaledPenWidth(int penWidth, float scale, bool atLeastOne);
+// The pen width drawn: the stored width, kept within what can be drawn.
+int DrawnPenWidth(int penWidth);
 // Sets the painter's pen (and brush, when given) the way GDI draws them: solid or styled pen of `width`
 // pixels (0 draws one pixel), round ends and joins once wider than one pixel, the pen's mix mode. Styles only
 // show on pens at most one pixel wide; `withStyle` false always draws solid. False when nothing would be

@@ -44,7 +44,7 @@ void TKLineShape::SetLineStyle(TLineStyle v)
 // No minimum: a one-pixel pen scaled below a half draws with width 0, which is still one pixel.
 int TKLineShape::ScreenPenWidth() const
 {
-    return ScaledPenWidth(mPen.Width(), Scale(), false);
+    return DrawnPenWidth(mPen.Width());
 }
 
 void TKLineShape::StretchToEdges()

@@ -151,9 +151,7 @@ void TKImage::BoundsChanged()
     const QSize size = PictureSize();
     if (size.width() <= 0 || size.height() <= 0)
         return;
-    // Round to nearest, ties to even.
-    SetBounds(Left(), Top(), int(std::nearbyint(size.width() * double(Scale()))),
-              int(std::nearbyint(size.height() * double(Scale()))));
+    SetBounds(Left(), Top(), size.width(), size.height());
 }
 
 } // namespace qm

@@ -128,8 +128,8 @@ void TSuperShape::SetShadowDepth(int value)
 
 void TSuperShape::SetVectors(int value)
 {
-    // Out-of-range values from a card file are kept as written; drawing holds them to the range.
-    if ((value < 3 || value > 60) && !IsLoadingOrReading())
+    // Out of range, also from a card file: ignored, the value held stays.
+    if (value < 3 || value > 60)
         return;
     mVectors = value;
     Invalidate();
@@ -137,8 +137,8 @@ void TSuperShape::SetVectors(int value)
 
 void TSuperShape::SetStartingAngle(int value)
 {
-    // Out-of-range values from a card file are kept as written; drawing holds them to the range.
-    if ((value < 0 || value > 359) && !IsLoadingOrReading())
+    // Out of range, also from a card file: ignored, the value held stays.
+    if (value < 0 || value > 359)
         return;
     mStartingAngle = value;
     Invalidate();
@@ -146,8 +146,8 @@ void TSuperShape::SetStartingAngle(int value)
 
 void TSuperShape::SetInVectorPercent(int value)
 {
-    // Out-of-range values from a card file are kept as written; drawing holds them to the range.
-    if ((value < 0 || value > 100) && !IsLoadingOrReading())
+    // Out of range, also from a card file: ignored, the value held stays.
+    if (value < 0 || value > 100)
         return;
     mInVectorPercent = value;
     Invalidate();

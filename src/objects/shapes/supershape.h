@@ -136,7 +136,7 @@ public:
 
     // ---- Geometry (object pixels) ----
     // The figure and shadow rectangles at the given zoom; the shadow is empty without one.
-    void ShapeRects(float scale, TShapeEdges& figure, TShapeEdges& shadow) const;
+    void ShapeRects(TShapeEdges& figure, TShapeEdges& shadow) const;
     // The corners of the diamond, the triangles, the star and the polygon built in `r`; empty for the
     // rectangle, rounded rectangle and ellipse.
     std::vector<QPoint> FigurePoints(const TShapeEdges& r) const;

@@ -22,10 +22,9 @@ constexpr int kMaxOutline = 4096;
 
 } // namespace
 
-void TSuperShape::ShapeRects(float scale, TShapeEdges& f, TShapeEdges& s) const
+void TSuperShape::ShapeRects(TShapeEdges& f, TShapeEdges& s) const
 {
-    const qint64 depth = std::clamp(mShadowDepth, -kMaxCoordinate, kMaxCoordinate);
-    const int d = scale == 1.0f ? int(depth) : int(std::trunc(double(depth) * double(scale)));
+    const int d = std::clamp(mShadowDepth, -kMaxCoordinate, kMaxCoordinate);
     const int outline = std::clamp(mOutlineWidth, 0, kMaxOutline);
     const int h = outline / 2;
     const int r = Width() - outline + 1;
@@ -151,11 +150,10 @@ QPainterPath FigurePath(const TSuperShape& shape, const TShapeEdges& e, bool scr
 void TSuperShape::Draw(QPainter& painter, const TRenderContext& context) const
 {
     const bool paper = context.OnPaper();
-    const float scale = Scale();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     TShapeEdges f, s;
-    ShapeRects(scale, f, s);
+    ShapeRects(f, s);
 
     // Shadow: the figure built in the shadow rectangle, with a thin black edge.
     if (mShadowOrient != soNone) {
@@ -178,7 +176,7 @@ void TSuperShape::Draw(QPainter& painter, const TRenderContext& context) const
         if (mSurfaceType == stBrushPattern) {
             painter.fillRect(QRect(0, 0, w, h), ToQColor(mBackColor));
         } else if (mSurfaceType == stBrushImage) {
-            FillTexture(painter, Texture(), w, h, scale, paper);
+            FillTexture(painter, Texture(), w, h);
         } else {
             QRgb start, end;
             GradientEnds(start, end);

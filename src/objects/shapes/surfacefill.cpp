@@ -84,18 +84,11 @@ void FillGradientBands(QPainter& painter, int w, int h, QRgb start, QRgb end, bo
     }
 }
 
-void FillTexture(QPainter& painter, const QImage& texture, int w, int h, float scale, bool paper)
+void FillTexture(QPainter& painter, const QImage& texture, int w, int h)
 {
     if (texture.isNull())
         return;
-    QBrush brush(texture);
-    if (scale != 1.0f && !paper) {
-        const int tw = int(std::trunc(texture.width() * double(scale)));
-        const int th = int(std::trunc(texture.height() * double(scale)));
-        if (tw <= 0 || th <= 0)
-            return;
-        brush.setTransform(QTransform::fromScale(double(tw) / texture.width(), double(th) / texture.height()));
-    }
+    const QBrush brush(texture);
     painter.setBrushOrigin(0, 0);
     painter.fillRect(QRect(0, 0, w, h), brush);
 }

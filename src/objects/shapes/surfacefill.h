@@ -39,6 +39,6 @@ void FillGradientBands(QPainter& painter, int width, int height, QRgb start, QRg
 
 // The texture tiled over (0, 0, width, height) from the corner: on paper at its own size in paper units, on
 // screen at its own size times the zoom, truncated to whole pixels (nothing when that leaves no pixel).
-void FillTexture(QPainter& painter, const QImage& texture, int width, int height, float scale, bool paper);
+void FillTexture(QPainter& painter, const QImage& texture, int width, int height);
 
 } // namespace qm

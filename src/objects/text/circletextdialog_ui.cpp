@@ -31,23 +31,28 @@ namespace qm {
 
 namespace {
 
-// The preview drawn on white at its own size.
+// The preview drawn on white at the dialog's zoom (tenths of its own size).
 class PreviewView : public QWidget
 {
 public:
-    PreviewView(const TKPCircleText& preview, QWidget* parent) : QWidget(parent), mPreview(preview) {}
+    PreviewView(const TKPCircleText& preview, const int& zoomTenths, QWidget* parent)
+        : QWidget(parent), mPreview(preview), mZoomTenths(zoomTenths)
+    {
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
+        painter.scale(mZoomTenths / 10.0, mZoomTenths / 10.0);
         painter.setClipRect(QRect(0, 0, mPreview.Width(), mPreview.Height()));
         mPreview.Draw(painter, TRenderContext());
     }
 
 private:
     const TKPCircleText& mPreview;
+    const int& mZoomTenths;
 };
 
 QString DegreesText(int position)
@@ -73,7 +78,7 @@ TCircleTextProperties::TCircleTextProperties(TKPCircleText& preview, QWidget* pa
     setWindowTitle(QStringLiteral("CircleText Properties"));
     setFixedSize(582, 423);
 
-    mView = new PreviewView(mPreview, this);
+    mView = new PreviewView(mPreview, mZoomTenths, this);
     mScroll = new QScrollArea(this);
     mScroll->setObjectName(QStringLiteral("PreviewBox"));
     mScroll->setFixedSize(298, 334);
@@ -242,8 +247,9 @@ void TCircleTextProperties::PreviewChanged()
     mDegreesLabel->setText(DegreesText(mDegreesBar->value()));
     mStartingAngleLabel->setText(DegreesText(mStartingAngleBar->value()));
     mFontColor->setIcon(ColorSwatch(mPreview.Font().Color()));
-    mZoomLabel->setText(QStringLiteral("%1%").arg(std::lround(mPreview.Scale() * 100.0)));
-    mView->setFixedSize(std::max(1, mPreview.Width()), std::max(1, mPreview.Height()));
+    mZoomLabel->setText(QStringLiteral("%1%").arg(mZoomTenths * 10));
+    mView->setFixedSize(std::max(1, mPreview.Width() * mZoomTenths / 10),
+                        std::max(1, mPreview.Height() * mZoomTenths / 10));
     mView->update();
 }
 
@@ -263,11 +269,9 @@ void TCircleTextProperties::RefitTick()
 
 void TCircleTextProperties::ZoomBy(int tenths)
 {
-    // Tenths are counted whole, so 100 % comes back exactly.
-    const int now = int(std::lround(mPreview.Scale() * 10.0f));
-    if ((tenths > 0 && now >= 10) || (tenths < 0 && now <= 5))
+    if ((tenths > 0 && mZoomTenths >= 10) || (tenths < 0 && mZoomTenths <= 5))
         return;
-    mPreview.SetScale(float(now + tenths) / 10.0f);
+    mZoomTenths += tenths;
     PreviewChanged();
 }
 
@@ -292,7 +296,6 @@ void TCircleTextProperties::OKButtonClick()
         return;
     }
     // Back to the object's own size, exactly as it was.
-    mPreview.SetScale(1.0f);
     mPreview.SetBounds(mPreview.Left(), mPreview.Top(), mWidth, mHeight);
     accept();
 }

@@ -58,6 +58,7 @@ private:
     QCheckBox* mMirrored = nullptr;
     QToolButton* mFontColor = nullptr;
     QLabel* mZoomLabel = nullptr;
+    int mZoomTenths = 10; // the preview's zoom: 5 to 10 tenths
     QWidget* mView = nullptr;
     QScrollArea* mScroll = nullptr;
 };

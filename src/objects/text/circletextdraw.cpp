@@ -72,7 +72,7 @@ struct Pending
 
 QFont TKPCircleText::DrawingFont() const
 {
-    return LabelDrawingFont(mFont, Scale());
+    return LabelDrawingFont(mFont);
 }
 
 TCircleLayout TKPCircleText::Layout(const QString& caption) const

@@ -24,7 +24,7 @@ int PointSizeOf(const QFont& f)
 QFont FontDialogStart(const TKFont& font)
 {
     // The text is drawn with this font; what the system resolves it to is the face the user sees.
-    const QFont drawn = LabelDrawingFont(font, 1.0f);
+    const QFont drawn = LabelDrawingFont(font);
     QFont start(QFontInfo(drawn).family());
     // A stored cell height (positive) has no point size of its own: take the em size it draws with.
     const int points = font.Height() < 0 ? font.Size() : int(std::lround(drawn.pixelSize() * 72.0 / 96.0));

@@ -179,16 +179,37 @@ void TKBaseLabel::SetAngle(int v)
     mAngle = v;
     mLayoutNeeded = true;
     Invalidate();
-    // A card being read keeps the alignment and box it was saved with.
+    // A card being read settles once it is loaded.
     if (IsLoadingOrReading())
         return;
-    if (v != 0)
-        SetAlignment(taLeftJustify);
-    // Turn the box with the text when it is the wrong way round for the new orientation.
-    const bool horizontal = v == 0 || v == 180;
-    if ((horizontal && Width() < Height()) || (!horizontal && Height() < Width()))
-        SetBounds(Left(), Top(), Height(), Width());
+    FollowAngle();
     Invalidate();
+}
+
+bool TKBaseLabel::BoxSuitsAngle() const
+{
+    const bool horizontal = mAngle == 0 || mAngle == 180;
+    return horizontal ? Width() >= Height() : Height() >= Width();
+}
+
+void TKBaseLabel::FollowAngle()
+{
+    if (mAngle != 0)
+        SetAlignment(taLeftJustify);
+    // Turn the box with the text when it is the wrong way round for the orientation.
+    if (!BoxSuitsAngle())
+        SetBounds(Left(), Top(), Height(), Width());
+}
+
+void TKBaseLabel::Loaded()
+{
+    // A turned label read in a box that stands the wrong way (written by another program) is opened as the
+    // rotation command leaves it. One whose box suits its angle keeps the alignment it was saved with.
+    if (mAngle != 0 && !BoxSuitsAngle()) {
+        FollowAngle();
+        mLayoutNeeded = true;
+    }
+    TKGraphicControl::Loaded();
 }
 
 void TKBaseLabel::SetCaption(const QString& v)
@@ -244,7 +265,7 @@ void TKBaseLabel::ApplyFont(const TKFont& font)
 
 QFont TKBaseLabel::DrawingFont() const
 {
-    return LabelDrawingFont(mFont, Scale());
+    return LabelDrawingFont(mFont);
 }
 
 TLabelLayout TKBaseLabel::LayOutCaption(const QFont& font, const QString& caption,

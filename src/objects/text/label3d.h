@@ -97,6 +97,7 @@ public:
     // own resolution); on paper it is cut off at its box as on screen.
     void Draw(QPainter& painter, const TRenderContext& context) const override;
     void BoundsChanged() override;
+    void Loaded() override;
     // A half-read label of a card being opened waits; a box too small to show anything is fitted again.
     void PrepareLayout() override;
     void ApplyFont(const TKFont& font) override;
@@ -107,6 +108,10 @@ public:
     virtual bool ChooseFont();
 
 private:
+    // Whether the box stands the way the text runs (upright text wide, turned text tall).
+    bool BoxSuitsAngle() const;
+    // What a new angle brings: left alignment for turned text, and the box turned when it does not suit.
+    void FollowAngle();
     // Places a caption in the label's box (or in box, when valid) as the layout does; a long caption's runs go
     // to *runs when given.
     TLabelLayout LayOutCaption(const QFont& font, const QString& caption, std::unique_ptr<TCaptionRuns>* runs,

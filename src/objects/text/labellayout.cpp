@@ -150,15 +150,11 @@ QSize GrownLabelBox(const TLabelLayout& last, QSize box, int captionWidth, int c
                  std::max(box.height(), Bounded(top) + Bounded(captionHeight)));
 }
 
-QFont LabelDrawingFont(const TKFont& font, float scale)
+QFont LabelDrawingFont(const TKFont& font)
 {
     // A font taller than any card is drawn at that height.
     constexpr int kMaxFontPixels = 1 << 14;
-    int height = std::clamp(font.Height(), -kMaxFontPixels, kMaxFontPixels);
-    if (scale != 1.0f) {
-        const int points = int(std::clamp(double(-MulDiv(height, 72, 96)) * double(scale), -1e6, 1e6));
-        height = -MulDiv(points, 96, 72);
-    }
+    const int height = std::clamp(font.Height(), -kMaxFontPixels, kMaxFontPixels);
 
     QFont f(font.Name());
     f.setBold(font.HasStyle(fsBold));

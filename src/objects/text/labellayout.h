@@ -75,7 +75,7 @@ QSize GrownLabelBox(const TLabelLayout& last, QSize box, int captionWidth, int c
 
 // The font a label draws with at the given zoom: sized in pixels of the card's 96 units per inch, so the
 // screen never changes it. Zoomed sizes are whole points, as the label has always drawn them.
-QFont LabelDrawingFont(const TKFont& font, float scale);
+QFont LabelDrawingFont(const TKFont& font);
 
 // Measures the caption in the drawing font as the layout wants it.
 TLabelMetrics MeasureLabel(const QFont& font, const QString& caption);

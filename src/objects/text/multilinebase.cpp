@@ -96,7 +96,7 @@ void TKMultiLineBaseLabel::Rewrap()
 
 QFont TKMultiLineBaseLabel::DrawingFont() const
 {
-    return LabelDrawingFont(mFont, Scale());
+    return LabelDrawingFont(mFont);
 }
 
 QStringList TKMultiLineBaseLabel::DrawnLines(bool all) const

@@ -27,7 +27,7 @@ TMultiLineTextEditor::TMultiLineTextEditor(const QStringList& lines, const TKFon
 
     mMemo = new QPlainTextEdit(this);
     mMemo->setObjectName(QStringLiteral("Memo"));
-    mMemo->setFont(LabelDrawingFont(font, 1.0f));
+    mMemo->setFont(LabelDrawingFont(font));
     mMemo->setPlainText(lines.join(QLatin1Char('\n')).left(kMaxCharacters));
     mAccepted = mMemo->toPlainText();
     mMemo->setWhatsThis(QStringLiteral("Type the lines of the text, pressing Enter between them. The text is "

@@ -84,7 +84,7 @@ const TRichTextLayout& TKPRichBaseLabel::LaidOut(const QStringList& personal, co
 {
     if (!mLayout)
         mLayout = std::make_unique<TRichTextLayout>();
-    mLayout->Update(mRTFText.Data(), QSize(Width(), Height()), Scale(), personal, record);
+    mLayout->Update(mRTFText.Data(), QSize(Width(), Height()), 1.0f, personal, record);
     return *mLayout;
 }
 
@@ -104,7 +104,7 @@ void TKPRichBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
     } else {
         // A card of very many objects prints without keeping each one's layout.
         TRichTextLayout layout;
-        layout.Update(mRTFText.Data(), QSize(Width(), Height()), Scale(), context.personal, context.record);
+        layout.Update(mRTFText.Data(), QSize(Width(), Height()), 1.0f, context.personal, context.record);
         layout.Draw(p);
     }
     if (mBorderStyle == bsSingle) {

@@ -11,12 +11,11 @@ namespace qm {
 
 TRichTextEditorStart RichTextEditorStart(const TKPRichBaseLabel& label)
 {
-    const double scale = label.Scale() > 0 ? double(label.Scale()) : 1.0;
     TRichTextEditorStart start;
-    start.unzoomed = QSize(int(std::nearbyint(label.Width() / scale)), int(std::nearbyint(label.Height() / scale)));
+    start.unzoomed = QSize(label.Width(), label.Height());
     start.panel = QSize(label.Width() + 1, label.Height() + 1);
     start.pageWidth = TRichTextLayout::PageWidth(start.unzoomed.width(), 1.0f);
-    start.zoom = int(std::nearbyint(scale * 100));
+    start.zoom = 100;
     start.coloured = !label.Transparent();
     start.panelColor = start.coloured ? label.BGColor() : clWhite;
     return start;

@@ -189,8 +189,13 @@ void TKSuperText::SetSurfaceType(TSurfaceType v)
         return;
     if (v != stBrushImage)
         mImage.Clear();
+    KeepEmptyLettersOutlined();
+}
+
+void TKSuperText::KeepEmptyLettersOutlined()
+{
     // Empty letters always show their outline.
-    if (v == stBrushTransparent && mOutlineStyle == psClear)
+    if (mSurfaceType == stBrushTransparent && mOutlineStyle == psClear)
         SetOutlineStyle(psSolid);
 }
 
@@ -202,6 +207,11 @@ void TKSuperText::GradientChanged()
 
 void TKSuperText::Loaded()
 {
+    // Empty letters read with a clear outline and no shadow would show nothing at all: they get the outline
+    // the surface setter gives them. With a shadow they show as the user left them, shadow only.
+    const bool shadow = mShadowDepth >= 1 && mShadowOrientation != sdNone;
+    if (!shadow)
+        KeepEmptyLettersOutlined();
     TKGraphicControl::Loaded();
     GradientChanged();
 }

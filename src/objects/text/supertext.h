@@ -158,6 +158,8 @@ protected:
 
 private:
     void GradientChanged();
+    // The surface setter's knock-on: transparent letters with a clear outline get a solid one.
+    void KeepEmptyLettersOutlined();
     void LayOut();
 
     int mShadowDepth = 0;

@@ -33,7 +33,7 @@ int Bounded(double v)
 
 QFont TKSuperText::DrawingFont() const
 {
-    QFont font = LabelDrawingFont(mFont, Scale());
+    QFont font = LabelDrawingFont(mFont);
     const TSymbolText shown = SymbolText(mFont.Name(), mCaption);
     if (!shown.face.isEmpty())
         font.setFamily(shown.face);
@@ -51,9 +51,7 @@ TSuperTextGeometry TKSuperText::Geometry(const QFont& font) const
     const QFontMetrics metrics(font);
     g.ascent = metrics.ascent();
     g.cellHeight = metrics.ascent() + metrics.descent();
-    QPoint d = mShadowOffset;
-    if (Scale() != 1.0f)
-        d = QPoint(int(std::trunc(Scale() * double(d.x()))), int(std::trunc(double(d.y()) * Scale())));
+    const QPoint d = mShadowOffset;
     g.shadowOffset = d;
     g.margin = QPoint(d.x() < 0 ? -d.x() : 0, d.y() < 0 ? -d.y() : 0);
     // The letters start 5 pixels in from the left.
@@ -135,7 +133,7 @@ void TKSuperText::FitToText()
 {
     // Measured in the font as stored, whatever the zoom.
     const QString caption = DrawnCaption();
-    QFont unscaled = LabelDrawingFont(mFont, 1.0f);
+    QFont unscaled = LabelDrawingFont(mFont);
     unscaled.setFamily(DrawingFont().family());
     const QFontMetrics metrics(unscaled);
     const double w = metrics.horizontalAdvance(caption.left(qsizetype(kMaxCoordinate) * kCharactersPerPixel));
@@ -268,7 +266,7 @@ void TKSuperText::Draw(QPainter& p, const TRenderContext& context) const
             if (mSurfaceType == stGradientFill)
                 FillGradientBands(p, w, h, start, end, vertical, paper);
             else
-                FillTexture(p, Texture(), w, h, Scale(), paper);
+                FillTexture(p, Texture(), w, h);
             p.restore();
         }
     }

@@ -1,0 +1,79 @@
+# Bash completion of quillmark: its commands, their options, card files and the files each option takes.
+
+_quillmark()
+{
+    local cur prev words cword
+    _init_completion || return
+
+    # The command is the first word after the program, unless that is an option or a card file.
+    local command=
+    if [[ $cword -gt 1 ]]; then
+        case ${words[1]} in
+            dump | resave | export | print) command=${words[1]} ;;
+        esac
+    fi
+
+    case $prev in
+        --pdf)
+            _filedir pdf
+            return
+            ;;
+        --merge)
+            _filedir '@(csv|vcf)'
+            return
+            ;;
+        --printer)
+            # A queue of the print system, when lpstat can name them; else a card file or an option follows.
+            local queues
+            queues=$(lpstat -e 2>/dev/null)
+            if [[ $cur == -* ]]; then
+                COMPREPLY=($(compgen -W '--copies --positions --outline --preview --merge --start --no-nudges
+                    --quiet --force' -- "$cur"))
+            else
+                COMPREPLY=($(compgen -W "$queues" -- "$cur"))
+                _filedir qmk
+            fi
+            return
+            ;;
+        --copies | --positions | --start)
+            return
+            ;;
+    esac
+
+    case $command in
+        '')
+            if [[ $cword -eq 1 && $cur == -* ]]; then
+                COMPREPLY=($(compgen -W '--help --version --' -- "$cur"))
+            elif [[ $cword -eq 1 ]]; then
+                COMPREPLY=($(compgen -W 'dump resave export print' -- "$cur"))
+                _filedir qmk
+            elif [[ $cword -eq 2 && ${words[1]} == -- ]]; then
+                _filedir qmk
+            fi
+            ;;
+        dump)
+            [[ $cword -eq 2 ]] && _filedir qmk
+            ;;
+        resave)
+            _filedir qmk
+            ;;
+        export)
+            if [[ $cur == -* ]]; then
+                COMPREPLY=($(compgen -W '--border --force --help' -- "$cur"))
+            elif [[ $cword -eq 2 ]]; then
+                _filedir qmk
+            else
+                _filedir '@(png|bmp|jpg)'
+            fi
+            ;;
+        print)
+            if [[ $cur == -* ]]; then
+                COMPREPLY=($(compgen -W '--pdf --printer --copies --positions --outline --preview --merge
+                    --start --no-nudges --quiet --force --help' -- "$cur"))
+            else
+                _filedir qmk
+            fi
+            ;;
+    esac
+} &&
+    complete -F _quillmark quillmark

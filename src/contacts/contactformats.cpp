@@ -1,0 +1,111 @@
+// Contact files: the CSV and vCard formats, recognised by content and checked whole before they are read.
+#include "contacts/contactformats.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace qm {
+
+namespace {
+
+// Reads the file in pieces: false when a piece cannot be read. Each piece goes to take.
+template <class Take>
+bool EachPiece(QFile& file, Take take)
+{
+    while (true) {
+        const QByteArray piece = file.read(TByteInput::kChunk);
+        if (file.error() != QFileDevice::NoError)
+            return false;
+        if (piece.isEmpty())
+            return true;
+        take(piece);
+    }
+}
+
+} // namespace
+
+QString TContactFormat::Name() const
+{
+    return mKind == Kind::Csv ? QStringLiteral("CSV text") : QStringLiteral("vCards");
+}
+
+QStringList TContactFormat::Extensions() const
+{
+    if (mKind == Kind::Csv)
+        return {QStringLiteral("csv"), QStringLiteral("txt")};
+    return {QStringLiteral("vcf"), QStringLiteral("vcard")};
+}
+
+bool TContactFormat::CanRead(const QByteArray& head) const
+{
+    if (head.isEmpty() || head.contains('\0'))
+        return false;
+    return BeginsVCard(head) == (mKind == Kind::VCard);
+}
+
+bool TContactFormat::Read(const QString& path, std::unique_ptr<TDataSource>& into)
+{
+    mError.clear();
+    const QString name = QFileInfo(path).fileName();
+    QFile file;
+    if (!OpenFile(path, &file))
+        return false;
+    const QByteArray head = file.read(kHeadBytes);
+    if (head.isEmpty())
+        return Fail(QStringLiteral("The file %1 is empty.").arg(name));
+    if (head.contains('\0'))
+        return Fail(QStringLiteral("The file %1 holds binary data, not a list of names and addresses (CSV text or "
+                                   "vCards).").arg(name));
+    if (!CanRead(head))
+        return Fail(QStringLiteral("The file %1 holds no %2.").arg(name, Name()));
+    // Whole: an even number of quotes in CSV text (a cut inside a quoted value leaves one open); the last
+    // line of vCards ends the last card.
+    bool whole = true;
+    file.seek(0);
+    if (mKind == Kind::Csv) {
+        qint64 quotes = 0;
+        if (!EachPiece(file, [&quotes](const QByteArray& piece) { quotes += piece.count('"'); }))
+            return Fail(QStringLiteral("The file %1 cannot be read: %2.").arg(name, file.errorString()));
+        whole = quotes % 2 == 0;
+    } else {
+        file.seek(std::max<qint64>(0, file.size() - 256));
+        whole = file.read(256).trimmed().toUpper().endsWith("END:VCARD");
+    }
+    if (!whole)
+        return Fail(QStringLiteral("The file %1 is cut short.").arg(name));
+    QString why;
+    std::unique_ptr<TDataSource> source = OpenDataSource(path, &why);
+    if (!source)
+        return Fail(why);
+    into = std::move(source);
+    return true;
+}
+
+std::vector<std::unique_ptr<TContactFormat>> ContactFormats()
+{
+    std::vector<std::unique_ptr<TContactFormat>> formats;
+    formats.push_back(std::make_unique<TContactFormat>(TContactFormat::Kind::Csv));
+    formats.push_back(std::make_unique<TContactFormat>(TContactFormat::Kind::VCard));
+    return formats;
+}
+
+std::unique_ptr<TDataSource> OpenContactFile(const QString& path, QString* error)
+{
+    // The format that reads it is chosen by its first bytes (CSV gives the reason when none can).
+    QByteArray head;
+    if (QFileInfo(path).isFile()) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            head = file.read(TFileFormat::kHeadBytes);
+    }
+    const auto formats = ContactFormats();
+    std::unique_ptr<TDataSource> source;
+    TContactFormat* format = FormatFor(formats, head);
+    if (!format)
+        format = formats.front().get();
+    if (!format->Read(path, source) && error)
+        *error = format->ErrorString();
+    return source;
+}
+
+} // namespace qm

@@ -1,0 +1,37 @@
+// Contact files read from outside for merge printing and the personal information: CSV text and vCards.
+#pragma once
+
+#include "contacts/datasource.h"
+#include "platform/fileformat.h"
+
+#include <memory>
+#include <vector>
+
+namespace qm {
+
+// A file of names and addresses, read as a source of merge records: Read checks the file and reads its field
+// names; the records follow one at a time from the source.
+class TContactFormat : public TFileReader<std::unique_ptr<TDataSource>>
+{
+public:
+    enum class Kind { Csv, VCard };
+    explicit TContactFormat(Kind kind) : mKind(kind) {}
+
+    QString Name() const override;
+    QStringList Extensions() const override;
+    // vCards: the first line that is not blank begins one. CSV: text (no zero bytes) that is not vCards.
+    bool CanRead(const QByteArray& head) const override;
+    // A file cut short (inside a quoted CSV value, or before a vCard's END line) is refused unread.
+    bool Read(const QString& path, std::unique_ptr<TDataSource>& into) override;
+
+private:
+    Kind mKind;
+};
+
+// Both contact formats, CSV first (new objects each time: a format keeps the error of its last read).
+std::vector<std::unique_ptr<TContactFormat>> ContactFormats();
+
+// A contact file of either format, chosen by its content; null with *error set when it cannot be read.
+std::unique_ptr<TDataSource> OpenContactFile(const QString& path, QString* error);
+
+} // namespace qm

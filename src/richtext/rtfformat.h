@@ -1,0 +1,25 @@
+// RTF files read from outside into a document, through the RTF reader.
+#pragma once
+
+#include "platform/fileformat.h"
+
+class QTextDocument;
+
+namespace qm {
+
+class TRtfFormat : public TFileReader<QTextDocument>
+{
+public:
+    // Files larger than this are no text for a card.
+    static constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
+
+    QString Name() const override { return QStringLiteral("Rich text"); }
+    QStringList Extensions() const override { return {QStringLiteral("rtf")}; }
+    // "{\rtf", after white space or a byte-order mark.
+    bool CanRead(const QByteArray& head) const override;
+    // Reads the text and its formatting into the document (cleared first). A file whose groups do not all
+    // close is cut short and refused, leaving the document as it was.
+    bool Read(const QString& path, QTextDocument& into) override;
+};
+
+} // namespace qm
