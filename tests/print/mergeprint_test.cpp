@@ -259,6 +259,16 @@ TEST(MergePrint, DialogRemapsAColumnAndRefusesFilesItCannotUse)
         EXPECT_FALSE(dialog.PrintButton()->isEnabled()) << name;
         EXPECT_FALSE(dialog.ColumnCombo(0)->isEnabled()) << name;
     }
+    EXPECT_TRUE(dialog.Problem().contains(QLatin1String("line 2"))) << qPrintable(dialog.Problem());
+    // A spreadsheet's "Unicode Text" (UTF-16 with its mark, tab-separated) opens.
+    const QString unicode = dir.filePath(QStringLiteral("unicode.txt"));
+    const QString text = QStringLiteral("Full name\tOrganization\r\nZoë\tCafé\r\n");
+    QByteArray utf16("\xFF\xFE", 2);
+    utf16.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    ASSERT_TRUE(qmtest::WriteFile(unicode, utf16));
+    dialog.OpenFile(unicode);
+    EXPECT_TRUE(dialog.Problem().isEmpty()) << qPrintable(dialog.Problem());
+    EXPECT_EQ(merge.SampleValue(1), QStringLiteral("Café"));
     dialog.OpenFile(dir.filePath(QStringLiteral("missing.csv")));
     EXPECT_FALSE(dialog.PrintButton()->isEnabled());
     dialog.OpenFile(dir.path()); // a folder
