@@ -61,8 +61,8 @@ bool TContactFormat::Read(const QString& path, std::unique_ptr<TDataSource>& int
         return Fail(QStringLiteral("The file %1 is cut short.").arg(name));
     QString why;
     std::unique_ptr<TDataSource> source = OpenDataSource(path, &why);
-    if (!source)
-        return Fail(why);
+    if (!source) // said with the file's name, as every refusal here is
+        return Fail(why.contains(name) ? why : QStringLiteral("%1: %2").arg(name, why));
     into = std::move(source);
     return true;
 }
