@@ -1,5 +1,6 @@
-// A real, nearly full disk for the tests of failed writes: a 64 KB tmpfs mounted over a temporary folder
-// (possible only as root; elsewhere Available() is false and the test skips with Why()).
+// A real, nearly full disk for the tests of failed writes: a tmpfs of 64 KB (or the size given, "12m")
+// mounted over a temporary folder (possible only as root; elsewhere Available() is false and the test skips
+// with Why()).
 #pragma once
 
 #include <QByteArray>
@@ -15,13 +16,14 @@ namespace qmtest {
 class SmallDisk
 {
 public:
-    SmallDisk()
+    explicit SmallDisk(const char* size = "64k")
     {
         if (::geteuid() != 0) {
             mWhy = QStringLiteral("mounting a small disk needs root");
             return;
         }
-        if (::mount("tmpfs", QFile::encodeName(mDir.path()).constData(), "tmpfs", 0, "size=64k,mode=0777") != 0) {
+        const QByteArray options = QByteArray("size=") + size + ",mode=0777";
+        if (::mount("tmpfs", QFile::encodeName(mDir.path()).constData(), "tmpfs", 0, options.constData()) != 0) {
             mWhy = QStringLiteral("tmpfs could not be mounted here (%1)").arg(qt_error_string(errno));
             return;
         }

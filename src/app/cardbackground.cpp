@@ -96,6 +96,21 @@ bool LoadCardBackground(TCardModel& card, const QString& file, QString* error)
     return true;
 }
 
+QString LoadBackgroundArt(TCardModel& card, const QString& stored)
+{
+    card.ColorPicture().Clear();
+    const QString name = stored.trimmed();
+    if (name.isEmpty())
+        return QString();
+    const QString file = ResolveBackgroundFile(name);
+    QString why;
+    if (file.isEmpty())
+        why = QStringLiteral("%1: no such background picture").arg(name);
+    else if (LoadCardBackground(card, file, &why))
+        return QString();
+    return QStringLiteral("%1; the card is drawn without it").arg(why);
+}
+
 QStringList BackgroundFileMasks()
 {
     return AllMasks(PictureFormats());

@@ -15,6 +15,11 @@ QString ResolveBackgroundFile(const QString& stored);
 // Loads background art into the card, turned a quarter for a Rotated card. A file that cannot be read leaves
 // no background: false with "FILE: why" in *error.
 bool LoadCardBackground(TCardModel& card, const QString& file, QString* error = nullptr);
+// Loads the background art a card stores by name (found as ResolveBackgroundFile finds it). Art that is
+// missing or cannot be read leaves no background and gives the one line every path says about it (the window
+// when a card opens, export, print and merge): "FILE: why; the card is drawn without it". Empty when the art
+// loaded or the card has none.
+QString LoadBackgroundArt(TCardModel& card, const QString& stored);
 
 // The choice of background art ("Load  Business Card Background Art "): the files it lists, the folder it
 // starts in (bg/ of the data folder; it starts at ResolveBackgroundFile of the current background) and the

@@ -369,11 +369,8 @@ bool TCardDocument::OpenBCFile(const QString& path)
     mPanel.ClearBackground();
     SetCardOrientation(companion.HasLayout && companion.Layout.UsePortrait);
     // Background art that went missing or no longer reads is named once, here; the card opens without it.
-    if (!mBackgroundFile.isEmpty() && !mPanel.Card().ColorPicture().HasGraphic())
-        mPrompts.ShowError(QStringLiteral("The background art %1 %2: the card is shown without it.")
-                               .arg(mBackgroundFile, QFileInfo(mBackgroundFile).isFile()
-                                                         ? QStringLiteral("cannot be read")
-                                                         : QStringLiteral("is missing")));
+    if (!mBackgroundNotice.isEmpty())
+        mPrompts.ShowError(mBackgroundNotice);
 
     mPrompts.ProcessEvents();
     mFirstActivation = false;

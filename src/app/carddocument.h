@@ -217,6 +217,7 @@ private:
 
     QString mFileName;
     QString mBackgroundFile;
+    QString mBackgroundNotice; // why the background art did not load; empty when it did or there is none
     bool mFirstActivation = true;
     CardSheetLayout mLayout;
     qm::RecentFiles mRecent;

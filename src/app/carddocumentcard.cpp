@@ -119,8 +119,7 @@ void TCardDocument::SetCardOrientation(bool rotated)
     mLayout.UsePortrait = rotated;
     SetCardSizeFromInches();
     // The art is turned with the card.
-    if (!mBackgroundFile.isEmpty() && QFileInfo(mBackgroundFile).isFile())
-        LoadCardBackground(mPanel.Card(), mBackgroundFile);
+    mBackgroundNotice = LoadBackgroundArt(mPanel.Card(), mBackgroundFile);
     mPanel.InvalidatePanel();
 }
 

@@ -76,7 +76,7 @@ namespace {
 
 // Loads background art with stderr shut for the moment: libpng reports a damaged file there by itself, and
 // the one line SetUpCard prints says it in the program's words.
-void LoadQuietly(TCardModel& card, const QString& file, QString* why)
+QString LoadQuietly(TCardModel& card, const QString& stored)
 {
     std::fflush(stderr);
     const int saved = dup(STDERR_FILENO);
@@ -85,12 +85,13 @@ void LoadQuietly(TCardModel& card, const QString& file, QString* why)
         dup2(null, STDERR_FILENO);
     if (null >= 0)
         close(null);
-    LoadCardBackground(card, file, why);
+    const QString notice = LoadBackgroundArt(card, stored);
     std::fflush(stderr);
     if (saved >= 0) {
         dup2(saved, STDERR_FILENO);
         close(saved);
     }
+    return notice;
 }
 
 } // namespace
@@ -102,14 +103,9 @@ void SetUpCard(TCardModel& card, const CardSheetLayout& layout, const QString& s
     // What a QR code of the personal information carries, as in the window.
     card.SetPersonalStrings(Preferences().LoadPersonalInfo());
     if (!storedBackground.trimmed().isEmpty()) {
-        const QString file = ResolveBackgroundFile(storedBackground);
-        QString why;
-        if (file.isEmpty())
-            why = QStringLiteral("%1: no such background picture").arg(storedBackground.trimmed());
-        else
-            LoadQuietly(card, file, &why);
-        if (!why.isEmpty())
-            std::fprintf(stderr, "quillmark: %s; the card is drawn without it\n", qPrintable(why));
+        const QString notice = LoadQuietly(card, storedBackground);
+        if (!notice.isEmpty())
+            std::fprintf(stderr, "quillmark: %s\n", qPrintable(notice));
     }
     card.LayOutObjects();
 }

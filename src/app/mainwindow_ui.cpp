@@ -339,6 +339,10 @@ void TMainScreen::Start(const QString& cardToOpen)
     show();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     mDocument->FirstActivate(cardToOpen);
+    // Settings that cannot be read are all at their defaults this time: said once, at start.
+    if (const QString problem = mDocument->Prefs().Problem(); !problem.isEmpty())
+        mPrompts->ShowError(problem + QStringLiteral("\n\nQuillmark starts with its default settings (printer "
+                                                     "fine tuning, default layout, font, personal information)."));
     // Said once when no printer is usable (printing to a PDF file and preview still work), and again only
     // after printers were seen and have gone.
     const TPrinterCheck printers = CheckPrinters();

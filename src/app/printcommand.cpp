@@ -151,6 +151,11 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
     if (!ReadCardFile(options.Card, card, &companion, error))
         return false;
     const Preferences preferences;
+    // A settings file that cannot be read takes the printer fine tuning and the default layout with it: said,
+    // as the job goes on without them.
+    if (const QString problem = preferences.Problem(); !problem.isEmpty())
+        std::fprintf(stderr, "quillmark: %s; printing without its printer fine tuning and default layout\n",
+                     qPrintable(problem));
     QStringList inputs = CardInputFiles(options.Card, companion);
     if (QFileInfo::exists(preferences.Path()))
         inputs.append(preferences.Path());
@@ -171,8 +176,11 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
         *error = QStringLiteral("%1: %2").arg(from, layoutProblem);
         return false;
     }
-    // The background art prints from the job's file, over each card.
-    SetUpCard(card, layout, QString());
+    // Art that is missing or cannot be read is named here, as export names it; art that reads prints from
+    // the job's file, under each card (the card itself then holds none, so that it is not drawn twice).
+    SetUpCard(card, layout, companion.Background);
+    const bool haveBackground = card.ColorPicture().HasGraphic();
+    card.ColorPicture().Clear();
 
     TLabelJob job;
     job.PrintMode = !options.Preview;
@@ -181,7 +189,8 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
     // The fine tuning kept for PDF files (the "Printer" keys when none was kept yet).
     if (options.Nudges)
         job.Nudges = LoadPrinterNudges(preferences.Path(), PdfFileCalibrationName());
-    job.BackgroundFile = ResolveBackgroundFile(companion.Background);
+    if (haveBackground)
+        job.BackgroundFile = ResolveBackgroundFile(companion.Background);
     if (!options.Positions.empty()) {
         const int count = layout.Across * layout.Down;
         job.Positions = TSheetPositions::None();
@@ -244,6 +253,16 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
     else
         target = std::make_unique<TKPdfReport>(pdfFile);
     TKReport& pdf = *target;
+    if (merge) {
+        // A file that stops making sense on the way (a pipe with a quote left open) ends the job: the PDF
+        // file is not written.
+        job.NextRecord = [next = job.NextRecord, &merge, &pdf](TMergeRecord& record) {
+            const bool more = next(record);
+            if (!more && !merge->JobError().isEmpty())
+                pdf.Abort();
+            return more;
+        };
+    }
     pdf.SetPaperSize(layout.Papersize);
     pdf.SetTitle(QFileInfo(options.Card).completeBaseName());
     // Progress on a terminal, a few times a second.
@@ -281,7 +300,7 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
     if (merge) {
         for (const QString& note : merge->JobNotes())
             std::fprintf(stderr, "quillmark: %s: %s\n", qPrintable(options.Merge), qPrintable(note));
-        if (outcome == joFinished && !merge->JobError().isEmpty()) {
+        if (!merge->JobError().isEmpty()) {
             // The file could not be read to its end: nothing half done is left.
             *error = QStringLiteral("%1: %2").arg(options.Merge, merge->JobError());
             return false;

@@ -8,18 +8,10 @@ namespace qm {
 
 namespace {
 
-// Reads the file in pieces: false when a piece cannot be read. Each piece goes to take.
-template <class Take>
-bool EachPiece(QFile& file, Take take)
+// UTF-16 text with its byte-order mark (a spreadsheet's "Unicode Text"): its zero bytes are no binary data.
+bool IsUtf16Text(const QByteArray& head)
 {
-    while (true) {
-        const QByteArray piece = file.read(TByteInput::kChunk);
-        if (file.error() != QFileDevice::NoError)
-            return false;
-        if (piece.isEmpty())
-            return true;
-        take(piece);
-    }
+    return head.startsWith(QByteArray("\xFF\xFE", 2)) || head.startsWith(QByteArray("\xFE\xFF", 2));
 }
 
 } // namespace
@@ -38,7 +30,7 @@ QStringList TContactFormat::Extensions() const
 
 bool TContactFormat::CanRead(const QByteArray& head) const
 {
-    if (head.isEmpty() || head.contains('\0'))
+    if (head.isEmpty() || (head.contains('\0') && !IsUtf16Text(head)))
         return false;
     return BeginsVCard(head) == (mKind == Kind::VCard);
 }
@@ -53,21 +45,15 @@ bool TContactFormat::Read(const QString& path, std::unique_ptr<TDataSource>& int
     const QByteArray head = file.read(kHeadBytes);
     if (head.isEmpty())
         return Fail(QStringLiteral("The file %1 is empty.").arg(name));
-    if (head.contains('\0'))
+    if (head.contains('\0') && !IsUtf16Text(head))
         return Fail(QStringLiteral("The file %1 holds binary data, not a list of names and addresses (CSV text or "
                                    "vCards).").arg(name));
     if (!CanRead(head))
         return Fail(QStringLiteral("The file %1 holds no %2.").arg(name, Name()));
-    // Whole: an even number of quotes in CSV text (a cut inside a quoted value leaves one open); the last
-    // line of vCards ends the last card.
+    // Whole: the last line of vCards ends the last card. CSV text cut inside a quoted value is refused by
+    // its reader, which follows the quoting (a quote within a value does not open one) and names the line.
     bool whole = true;
-    file.seek(0);
-    if (mKind == Kind::Csv) {
-        qint64 quotes = 0;
-        if (!EachPiece(file, [&quotes](const QByteArray& piece) { quotes += piece.count('"'); }))
-            return Fail(QStringLiteral("The file %1 cannot be read: %2.").arg(name, file.errorString()));
-        whole = quotes % 2 == 0;
-    } else {
+    if (mKind == Kind::VCard) {
         file.seek(std::max<qint64>(0, file.size() - 256));
         whole = file.read(256).trimmed().toUpper().endsWith("END:VCARD");
     }
@@ -75,8 +61,8 @@ bool TContactFormat::Read(const QString& path, std::unique_ptr<TDataSource>& int
         return Fail(QStringLiteral("The file %1 is cut short.").arg(name));
     QString why;
     std::unique_ptr<TDataSource> source = OpenDataSource(path, &why);
-    if (!source)
-        return Fail(why);
+    if (!source) // said with the file's name, as every refusal here is
+        return Fail(why.contains(name) ? why : QStringLiteral("%1: %2").arg(name, why));
     into = std::move(source);
     return true;
 }

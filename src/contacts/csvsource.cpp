@@ -48,6 +48,66 @@ char DetectSeparator(const QByteArray& ahead)
     return ',';
 }
 
+QString UnclosedQuote(qint64 line)
+{
+    return QStringLiteral("The quoted value that begins on line %1 is never closed (a quote is missing): the "
+                          "rest of the file would run into it, so nothing is read.")
+        .arg(line);
+}
+
+// Follows the quoting of CSV text as TCsvSource::ReadRow does, a piece at a time and keeping nothing, to find a
+// quote still open at the end and the line it was opened on.
+class TQuoteScan
+{
+public:
+    explicit TQuoteScan(char separator) : mSeparator(separator) {}
+
+    void Feed(const char* data, qsizetype size)
+    {
+        for (qsizetype i = 0; i < size; ++i) {
+            const char c = data[i];
+            if (mAfterCr) {
+                mAfterCr = false;
+                if (c == '\n')
+                    continue; // CR LF ends one line
+            }
+            if (mAfterQuote) {
+                mAfterQuote = false;
+                if (c == '"')
+                    continue; // a doubled quote inside quotes
+                mInQuotes = false;
+            }
+            if (c == '\n' || c == '\r') {
+                ++mLine;
+                mAfterCr = c == '\r';
+                if (!mInQuotes)
+                    mFieldStart = true;
+            } else if (mInQuotes) {
+                mAfterQuote = c == '"';
+            } else if (c == mSeparator) {
+                mFieldStart = true;
+            } else {
+                if (c == '"' && mFieldStart) {
+                    mInQuotes = true;
+                    mQuoteLine = mLine;
+                }
+                mFieldStart = false;
+            }
+        }
+    }
+    // The line (from 1) where a quote left open at the end began; 0 when every quote was closed.
+    qint64 OpenQuoteLine() const { return mInQuotes && !mAfterQuote ? mQuoteLine : 0; }
+
+private:
+    char mSeparator;
+    bool mInQuotes = false;
+    bool mAfterQuote = false;
+    bool mAfterCr = false;
+    bool mFieldStart = true;
+    qint64 mLine = 1;
+    qint64 mQuoteLine = 0;
+};
+
 class TCsvSource : public TDataSource
 {
 public:
@@ -63,10 +123,21 @@ public:
             mEncoding = Utf8Marked;
         }
         mSeparator = DetectSeparator(mIn->Ahead());
+        // A quote left open would run every later row into one value: that is found before any record is
+        // given (a pipe, which cannot be read twice, finds it at its end).
+        TQuoteScan scan(mSeparator);
+        if (mIn->ScanRest([&scan](const char* data, qsizetype size) { scan.Feed(data, size); }) &&
+            scan.OpenQuoteLine() > 0) {
+            if (error)
+                *error = UnclosedQuote(scan.OpenQuoteLine());
+            return false;
+        }
         QList<QByteArray> header;
         if (!ReadRow(header)) {
             if (error)
-                *error = QStringLiteral("The file holds no field names (its first row should name the columns).");
+                *error = !mError.isEmpty() ? mError
+                                           : QStringLiteral("The file holds no field names (its first row should "
+                                                            "name the columns).");
             return false;
         }
         for (qsizetype i = 0; i < header.size(); ++i) {
@@ -138,12 +209,14 @@ private:
         for (;;) {
             fields.clear();
             bool quotedAny = false;
-            int c = mIn->Get();
+            int c = Get();
             if (c < 0)
                 return false;
             QByteArray field;
             bool inQuotes = false;
             bool quoted = false;
+            bool started = false; // the field has had a character (kept or cut)
+            qint64 quoteLine = 0;
             qsizetype rowBytes = 0;
             bool cut = false;
             bool tooMany = false;
@@ -156,8 +229,10 @@ private:
                     tooMany = true;
                 field.clear();
                 quoted = false;
+                started = false;
             };
             auto add = [&](char byte) {
+                started = true;
                 if (field.size() < kMaxFieldBytes && rowBytes < kMaxRecordBytes && !tooMany) {
                     field.append(byte);
                     ++rowBytes;
@@ -168,13 +243,12 @@ private:
             for (;;) {
                 if (inQuotes) {
                     if (c < 0) {
-                        AddNote(QStringLiteral("The file ends inside a quoted value."));
-                        push();
-                        break;
+                        mError = UnclosedQuote(quoteLine);
+                        return false;
                     }
                     if (c == '"') {
                         if (mIn->Peek() == '"') {
-                            mIn->Get();
+                            Get();
                             add('"');
                         } else {
                             inQuotes = false;
@@ -184,17 +258,18 @@ private:
                     }
                 } else if (c < 0 || c == '\n' || c == '\r') {
                     if (c == '\r' && mIn->Peek() == '\n')
-                        mIn->Get();
+                        Get();
                     push();
                     break;
                 } else if (c == mSeparator) {
                     push();
-                } else if (c == '"' && field.isEmpty() && !quoted) {
-                    inQuotes = quoted = quotedAny = true;
+                } else if (c == '"' && !started && !quoted) {
+                    inQuotes = quoted = quotedAny = started = true;
+                    quoteLine = mLine;
                 } else {
                     add(char(c));
                 }
-                c = mIn->Get();
+                c = Get();
             }
             if (cut || tooMany)
                 AddNote(QStringLiteral("Record %1 is too long: its text was cut at %2 KB a value and %3 KB "
@@ -209,7 +284,17 @@ private:
         }
     }
 
+    // The next byte, counting lines (CR LF, LF or CR end one).
+    int Get()
+    {
+        const int c = mIn->Get();
+        if (c == '\n' || (c == '\r' && mIn->Peek() != '\n'))
+            ++mLine;
+        return c;
+    }
+
     std::unique_ptr<TByteInput> mIn;
+    qint64 mLine = 1; // the line being read, from 1
     char mSeparator = ',';
     TEncoding mEncoding = Undecided;
 };

@@ -8,8 +8,10 @@ namespace qm {
 // Reads CSV text as spreadsheets and address books write it: the separator (comma, semicolon or tab) is the
 // one the header row uses most; fields in double quotes may hold separators, line breaks and doubled quotes;
 // rows end in CR LF, LF or CR; blank rows are skipped. UTF-8 with or without its byte-order mark, else
-// Windows-1252. A row with fewer values than names leaves the rest empty; values past the last name are
-// dropped. Null with *error when there is no header row.
+// Windows-1252 (UTF-16 with its mark arrives as UTF-8 from the input). A row with fewer values than names
+// leaves the rest empty; values past the last name are dropped. Null with *error when there is no header row,
+// or when a quote is left open at the end (found before the first record, unless the input is a pipe: Next
+// then stops there with Error naming the line the quote began on).
 std::unique_ptr<TDataSource> MakeCsvSource(std::unique_ptr<TByteInput> input, QString* error);
 
 } // namespace qm

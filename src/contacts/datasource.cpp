@@ -9,11 +9,43 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace qm {
 
-TByteInput::TByteInput(std::unique_ptr<QIODevice> device) : mDevice(std::move(device)) {}
+TByteInput::TByteInput(std::unique_ptr<QIODevice> device) : mDevice(std::move(device))
+{
+    // A spreadsheet's "Unicode Text" is UTF-16 with its byte-order mark; the readers take UTF-8.
+    const QByteArray mark = mDevice ? mDevice->peek(2) : QByteArray();
+    const bool little = mark == QByteArray("\xFF\xFE", 2);
+    if (little || mark == QByteArray("\xFE\xFF", 2)) {
+        mDevice->skip(2);
+        mUtf16 = little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE;
+        mDecoder = QStringDecoder(mUtf16);
+    }
+}
 
 TByteInput::~TByteInput() = default;
+
+qint64 TByteInput::ReadPiece(QByteArray& piece, QStringDecoder& decoder, QByteArray& carry)
+{
+    const qsizetype have = piece.size();
+    piece.resize(have + kChunk);
+    const qint64 got = mDevice->read(piece.data() + have, kChunk);
+    piece.resize(have + qsizetype(std::max<qint64>(got, 0)));
+    if (got <= 0 || !decoder.isValid())
+        return got;
+    // Two bytes a code unit: an odd byte waits for the next piece.
+    QByteArray units = carry + piece.mid(have);
+    piece.truncate(have);
+    carry.clear();
+    if (units.size() % 2 != 0) {
+        carry.append(units.back());
+        units.chop(1);
+    }
+    piece += QString(decoder.decode(units)).toUtf8();
+    return got;
+}
 
 bool TByteInput::Fill()
 {
@@ -23,15 +55,37 @@ bool TByteInput::Fill()
     mBuffer.remove(0, mPos);
     mPos = 0;
     const qsizetype have = mBuffer.size();
-    mBuffer.resize(have + kChunk);
-    const qint64 got = mDevice->read(mBuffer.data() + have, kChunk);
-    if (got < 0) {
-        mFailed = true;
-        mBuffer.resize(have);
-        return false;
+    // A lone byte of UTF-16 gives no text yet: reading goes on until some comes or the device ends.
+    while (mBuffer.size() == have) {
+        const qint64 got = ReadPiece(mBuffer, mDecoder, mCarry);
+        if (got < 0)
+            mFailed = true;
+        if (got <= 0)
+            return false;
     }
-    mBuffer.resize(have + qsizetype(got));
-    return got > 0;
+    return true;
+}
+
+bool TByteInput::ScanRest(const std::function<void(const char*, qsizetype)>& scan)
+{
+    if (!mDevice || mFailed || mDevice->isSequential())
+        return false;
+    const qint64 back = mDevice->pos();
+    if (mPos < mBuffer.size())
+        scan(mBuffer.constData() + mPos, mBuffer.size() - mPos);
+    QStringDecoder decoder;
+    if (mDecoder.isValid())
+        decoder = QStringDecoder(mUtf16);
+    QByteArray carry = mCarry;
+    QByteArray piece;
+    qint64 got = 0;
+    while ((got = ReadPiece(piece, decoder, carry)) > 0) {
+        scan(piece.constData(), piece.size());
+        piece.clear();
+    }
+    if (!mDevice->seek(back))
+        got = -1;
+    return got == 0;
 }
 
 void TDataSource::AddNote(const QString& note)

@@ -5,13 +5,17 @@
 #include <QString>
 #include <QStringList>
 
+#include <QStringDecoder>
+
+#include <functional>
 #include <memory>
 
 class QIODevice;
 
 namespace qm {
 
-// Bytes from a device through a buffer, a byte at a time.
+// Bytes from a device through a buffer, a byte at a time. Text in UTF-16 (a device that starts with its
+// byte-order mark) is given as UTF-8, without the mark.
 class TByteInput
 {
 public:
@@ -44,13 +48,22 @@ public:
     void Skip(qsizetype count) { mPos += count; }
     // True when reading from the device failed.
     bool Failed() const { return mFailed; }
+    // Hands the rest of the input to scan a piece at a time (as Get would give it) and goes back to where it
+    // was, holding no more than a piece. False, with nothing scanned, when the device cannot go back (a pipe).
+    bool ScanRest(const std::function<void(const char* data, qsizetype size)>& scan);
 
 private:
     bool Fill();
+    // The next piece from the device onto the end of piece, UTF-16 turned into UTF-8: the bytes read from
+    // the device (0 at its end), or -1 when reading failed.
+    qint64 ReadPiece(QByteArray& piece, QStringDecoder& decoder, QByteArray& carry);
     std::unique_ptr<QIODevice> mDevice;
     QByteArray mBuffer;
     qsizetype mPos = 0;
     bool mFailed = false;
+    QStringDecoder::Encoding mUtf16 = QStringDecoder::Utf8; // Utf16LE or Utf16BE for a UTF-16 device
+    QStringDecoder mDecoder;                                // valid for a UTF-16 device
+    QByteArray mCarry; // the odd byte of the last piece read from a UTF-16 device
 };
 
 // A source of merge records. Every record has a value for each field name (missing ones empty); what is

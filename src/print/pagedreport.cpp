@@ -17,6 +17,7 @@
 #include <QPdfWriter>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <cmath>
 
 namespace qm {
@@ -135,9 +136,15 @@ protected:
             }
         }
         if (mFile) {
+            errno = 0;
             if (mFile->write(data, length) != length) {
+                // A write the system cut short (a full disk) leaves the file no reason of its own: the
+                // system's is the one to give.
+                const int system = errno;
                 if (mError.isEmpty())
-                    mError = mFile->errorString();
+                    mError = mFile->errorString() == QIODevice::tr("Unknown error")
+                                 ? qt_error_string(system ? system : EIO)
+                                 : mFile->errorString();
                 return -1;
             }
         } else {

@@ -59,6 +59,11 @@ CompanionFile ReadCompanionFile(const QString& cardPath)
         companion.HasLayout = true;
         companion.Background = ini.ReadString(kBackground, QStringLiteral("File"));
         companion.Layout = ReadLayout(ini, kCompanionPortraitKey, false);
+        // The counts as stored: one out of range is refused below like every other bad value, where reading
+        // the layout keeps it in range.
+        const QString layout = QString::fromLatin1(kLayoutSection);
+        companion.Layout.Across = ini.ReadInteger(layout, QStringLiteral("Across"), companion.Layout.Across);
+        companion.Layout.Down = ini.ReadInteger(layout, QStringLiteral("Down"), companion.Layout.Down);
         const QString problem = CardLayoutProblem(companion.Layout);
         if (!problem.isEmpty())
             companion.Problem = QStringLiteral("%1: %2").arg(path, problem);

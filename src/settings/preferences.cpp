@@ -130,6 +130,11 @@ void RecentFiles::Remove(const QString& path)
 
 Preferences::Preferences(const QString& path) : mPath(path.isEmpty() ? defaultPath() : path) {}
 
+QString Preferences::Problem() const
+{
+    return ProfileFile(mPath).LoadError();
+}
+
 PrinterPreferences Preferences::LoadPrinter() const
 {
     const ProfileFile ini(mPath);

@@ -97,6 +97,9 @@ public:
     // An empty path means ProgramFile("qmk.ini").
     explicit Preferences(const QString& path = QString());
     const QString& Path() const { return mPath; }
+    // Why the file cannot be read (too large to be a settings file, not a regular file...): every setting
+    // then takes its default. Empty when it reads or does not exist yet.
+    QString Problem() const;
 
     // "Printer": the four nudges and the warning switch.
     PrinterPreferences LoadPrinter() const;

@@ -98,6 +98,9 @@ TEST_F(BadLayout, PrintAndExportRefuseWhatTheLayoutDialogRefuses)
         {"Height=-2000\r\nWidth=-3500\r\n", "Card Height must be at least .3 inches (or 7mm)"},
         {"HPitch=0\r\nVPitch=0\r\nAcross=2\r\nDown=5\r\n", "Horizontal Pitch must be at least = Card Width"},
         {"TopMargin=-500\r\n", "Top Margin must be between 0 and 48 inches (or 1219mm)"},
+        // Counts the dialog does not offer: refused like the rest, never taken as the nearest it offers.
+        {"Across=11\r\n", "Cards Across must be between 1 and 10"},
+        {"Down=0\r\n", "Cards Down must be between 1 and 30"},
     };
     for (const auto& sheet : sheets) {
         Companion(sheet.keys);
@@ -136,6 +139,20 @@ TEST_F(BadLayout, LayoutFilesThatAreNoFilesAreNeverWaitedOn)
     struct stat st;
     ASSERT_EQ(::stat(QFile::encodeName(pipe).constData(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+// A preferences file too large to be one is not read: printing goes on without its fine tuning and says so.
+TEST_F(BadLayout, APreferencesFileTooLargeToReadIsNamedWhenPrinting)
+{
+    Write(mHome.filePath(QStringLiteral("qmk.ini")),
+          "[Printer]\r\nTopMarginNudge=8\r\n;" + QByteArray(2 * 1024 * 1024, 'x') + "\r\n");
+    const Outcome run = Print();
+    EXPECT_EQ(run.status, 0) << qPrintable(run.err);
+    EXPECT_TRUE(QFileInfo::exists(Pdf()));
+    EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << qPrintable(run.err);
+    EXPECT_TRUE(run.err.contains(QLatin1String("qmk.ini")) && run.err.contains(QLatin1String("too large")) &&
+                run.err.contains(QLatin1String("fine tuning")))
+        << qPrintable(run.err);
 }
 
 } // namespace

@@ -73,14 +73,29 @@ TEST(CommandLineMessages, BackgroundArtThatCannotBeUsedIsNamedOnceAndTheCardIsSt
     ASSERT_TRUE(Write(cut, wholeFile.read(60)));
 
     const QString out = dir.filePath(QStringLiteral("out.png"));
+    const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+    const QString people = dir.filePath(QStringLiteral("people.csv"));
+    ASSERT_TRUE(Write(people, "Name\nAl\nBo\n"));
     for (const QString& background : {dir.filePath(QStringLiteral("gone.png")), cut}) {
         ASSERT_TRUE(Write(dir.filePath(QStringLiteral("art.qme")),
                           kCompanionHead + background.toUtf8() + "\n"));
-        const Outcome run = Quillmark({QStringLiteral("export"), card, out});
-        EXPECT_EQ(run.status, 0) << qPrintable(run.err);
-        // One line, naming the file; nothing else on the terminal.
-        EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << qPrintable(run.err);
-        EXPECT_TRUE(run.err.contains(background)) << qPrintable(run.err);
+        // Export, print and merge say it in the same words.
+        QString said;
+        for (const QStringList& args :
+             {QStringList{QStringLiteral("print"), card, QStringLiteral("--pdf"), pdf},
+              QStringList{QStringLiteral("print"), card, QStringLiteral("--pdf"), pdf, QStringLiteral("--merge"), people},
+              QStringList{QStringLiteral("export"), card, out}}) {
+            QFile::remove(pdf);
+            const Outcome run = Quillmark(args);
+            EXPECT_EQ(run.status, 0) << qPrintable(run.err);
+            // One line, naming the file; nothing else on the terminal.
+            EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << qPrintable(run.err);
+            EXPECT_TRUE(run.err.contains(background)) << qPrintable(run.err);
+            EXPECT_TRUE(said.isEmpty() || run.err == said) << qPrintable(run.err) << qPrintable(said);
+            said = run.err;
+            if (args.contains(QLatin1String("--pdf")))
+                EXPECT_TRUE(QFile::exists(pdf)) << qPrintable(args.join(QLatin1Char(' ')));
+        }
         const QImage picture(out);
         ASSERT_EQ(picture.size(), QSize(336, 192));
         EXPECT_EQ(picture.pixelColor(5, 5), QColor(Qt::white)); // drawn without the art
@@ -91,5 +106,8 @@ TEST(CommandLineMessages, BackgroundArtThatCannotBeUsedIsNamedOnceAndTheCardIsSt
     const Outcome fine = Quillmark({QStringLiteral("export"), card, out});
     EXPECT_EQ(fine.status, 0);
     EXPECT_TRUE(fine.err.isEmpty()) << qPrintable(fine.err);
+    const Outcome printed = Quillmark({QStringLiteral("print"), card, QStringLiteral("--pdf"), pdf});
+    EXPECT_EQ(printed.status, 0);
+    EXPECT_TRUE(printed.err.isEmpty()) << qPrintable(printed.err);
     EXPECT_EQ(QImage(out).pixelColor(5, 5), QColor(Qt::red));
 }

@@ -286,6 +286,16 @@ TEST(PrintCommand, MergePrintsOneCardPerRecordFromTheStartPosition)
               1);
     ASSERT_TRUE(before.open(QIODevice::ReadOnly));
     EXPECT_EQ(before.readAll(), old);
+    before.close();
+
+    // A quote left open on line 3 would run the rest into one card: nothing is printed.
+    const QString unclosed = dir.filePath(QStringLiteral("unclosed.csv"));
+    ASSERT_TRUE(qmtest::WriteFile(unclosed, "Full name;Firm\r\nAl;A\r\nBo;\"B\r\nCy;C\r\n"));
+    EXPECT_EQ(RunPrintCommand(QStringList{QStringLiteral("quillmark"), QStringLiteral("print"), card,
+                                          QStringLiteral("--pdf"), pdf, QStringLiteral("--merge"), unclosed}),
+              1);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    EXPECT_EQ(before.readAll(), old);
 }
 
 } // namespace

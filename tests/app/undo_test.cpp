@@ -316,4 +316,23 @@ TEST_F(CardHistoryTest, MoreThanAHundredStepsGoBackToTheEmptyCard)
     EXPECT_FALSE(doc->ChangesMade());
 }
 
+// The history keeps the last 200 steps: after 201 changes, 200 are undone and the first change stays.
+TEST_F(CardHistoryTest, AfterTwoHundredAndOneChangesExactlyTwoHundredCanBeUndone)
+{
+    for (int i = 0; i < 201; ++i)
+        Draw(psRectangle, QRect(2 * (i % 100), 2 * (i / 100), 30, 20));
+    ASSERT_EQ(panel.CardObjects().Count(), 201);
+    int undone = 0;
+    while (doc->Undo())
+        ++undone;
+    EXPECT_EQ(undone, 200);
+    EXPECT_EQ(panel.CardObjects().Count(), 1);
+    EXPECT_TRUE(doc->ChangesMade()); // the card without the first rectangle is gone from the history
+    int redone = 0;
+    while (doc->Redo())
+        ++redone;
+    EXPECT_EQ(redone, 200);
+    EXPECT_EQ(panel.CardObjects().Count(), 201);
+}
+
 } // namespace

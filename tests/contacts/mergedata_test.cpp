@@ -12,6 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <thread>
 
 using namespace qm;
 
@@ -99,6 +102,15 @@ TEST(MergeData, MailProgramVCardInQuotedPrintableWindows1252)
     EXPECT_EQ(personal, cards[0].mid(0, 10));
     EXPECT_FALSE(ReadPersonalVCard(DataFile("spreadsheet-utf8.csv"), personal, &error));
     EXPECT_EQ(error, QStringLiteral("The file holds no vCard."));
+
+    // An escape at the very end of a value is decoded like any other.
+    source = DataSourceFromBytes("BEGIN:VCARD\r\nVERSION:2.1\r\nFN:Al\r\n"
+                                 "ORG;CHARSET=windows-1252;ENCODING=QUOTED-PRINTABLE:Caf=E9\r\nEND:VCARD\r\n",
+                                 &error);
+    ASSERT_TRUE(source) << qPrintable(error);
+    const auto ending = ReadAll(*source);
+    ASSERT_EQ(ending.size(), 1u);
+    EXPECT_EQ(ending[0][1], QStringLiteral("Café"));
 }
 
 TEST(MergeData, SpreadsheetCsvFiles)
@@ -126,14 +138,66 @@ TEST(MergeData, SpreadsheetCsvFiles)
     EXPECT_EQ(rows[0], QStringList({"René François", "Café Société", "Directeur", "+33 1 55 55 01 00",
                                     "+33 1 55 55 01 99", "Says \"bonjour\", € 5"}));
 
-    // Tabs, bare CR line ends, extra values left out with a note, a file ending inside quotes.
-    source = DataSourceFromBytes("Name\tPhone\rAl\t1\t2\t3\rBo\t\"5\n6", &error);
+    // Tabs, bare CR line ends, extra values left out with a note, a line break inside quotes.
+    source = DataSourceFromBytes("Name\tPhone\rAl\t1\t2\t3\rBo\t\"5\n6\"", &error);
     ASSERT_TRUE(source);
     rows = ReadAll(*source);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0], QStringList({"Al", "1"}));
     EXPECT_EQ(rows[1], QStringList({"Bo", "5\n6"}));
-    EXPECT_EQ(source->Notes().size(), 2);
+    EXPECT_EQ(source->Notes().size(), 1);
+
+    // A spreadsheet's "Unicode Text": UTF-16 with its byte-order mark, little- or big-endian, tab-separated.
+    const QString unicodeText = QStringLiteral("Name\tCompany\r\nZoë Ångström\tCafé 😀\r\nBo\tB\r\n");
+    for (const bool big : {false, true}) {
+        QByteArray bytes = big ? QByteArray("\xFE\xFF", 2) : QByteArray("\xFF\xFE", 2);
+        for (const QChar c : unicodeText) {
+            const char high = char(c.unicode() >> 8), low = char(c.unicode() & 0xFF);
+            bytes += big ? QByteArray{&high, 1} + QByteArray{&low, 1} : QByteArray{&low, 1} + QByteArray{&high, 1};
+        }
+        source = DataSourceFromBytes(bytes, &error);
+        ASSERT_TRUE(source) << qPrintable(error);
+        EXPECT_EQ(source->FieldNames(), QStringList({"Name", "Company"}));
+        rows = ReadAll(*source);
+        ASSERT_EQ(rows.size(), 2u) << big;
+        EXPECT_EQ(rows[0], QStringList({QStringLiteral("Zoë Ångström"), QStringLiteral("Café 😀")})) << big;
+        EXPECT_EQ(rows[1], QStringList({"Bo", "B"})) << big;
+    }
+}
+
+// A quote left open at the end would run every later row into one value: the file is refused before any
+// record is given, naming the line the quote began on (quotes closed in values over several lines, doubled
+// quotes and quotes inside a value do not count).
+TEST(MergeData, AQuoteLeftOpenIsRefusedNamingItsLine)
+{
+    QString error;
+    const QByteArray good = "Name,Note\r\n\"Al\",\"two\r\nlines\"\r\nBo,\"say \"\"hi\"\"\"\r\nCy,5\" tall\r\n";
+    auto source = DataSourceFromBytes(good, &error);
+    ASSERT_TRUE(source) << qPrintable(error);
+    EXPECT_EQ(ReadAll(*source).size(), 3u);
+    EXPECT_TRUE(source->Error().isEmpty());
+
+    source = DataSourceFromBytes(good + "Di,\"never closed\r\nEd,1\r\n", &error);
+    EXPECT_FALSE(source);
+    EXPECT_TRUE(error.contains(QLatin1String("line 6"))) << qPrintable(error);
+    source = DataSourceFromBytes("Name\rAl\r\"Bo\n\nCy", &error);
+    EXPECT_FALSE(source);
+    EXPECT_TRUE(error.contains(QLatin1String("line 3"))) << qPrintable(error);
+
+    // Through a pipe, which cannot be read twice, the reader stops at the end with the same words.
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("people.csv"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    std::thread writer([&] {
+        QFile f(fifo);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(good + "Di,\"never closed\r\nEd,1\r\n");
+    });
+    source = OpenDataSource(fifo, &error);
+    ASSERT_TRUE(source) << qPrintable(error);
+    EXPECT_EQ(ReadAll(*source).size(), 3u);
+    EXPECT_TRUE(source->Error().contains(QLatin1String("line 6"))) << qPrintable(source->Error());
+    writer.join();
 }
 
 TEST(MergeData, BadInputIsRefusedOrCutWithAMessage)
@@ -150,8 +214,8 @@ TEST(MergeData, BadInputIsRefusedOrCutWithAMessage)
     EXPECT_FALSE(OpenDataSource(QStringLiteral("/nonexistent/people.csv"), &error));
     EXPECT_FALSE(OpenDataSource(QDir::tempPath(), &error));
 
-    // A 10 MB field (one quoted, never closed; one plain) is cut at the limit and said so, and memory stays
-    // flat: the file is read through, never held.
+    // A 10 MB field (one quoted, one plain) is cut at the limit and said so, and memory stays flat: the file
+    // is read through, never held; a quote left open at its end is found the same way.
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("huge.csv"));
     {
@@ -164,6 +228,7 @@ TEST(MergeData, BadInputIsRefusedOrCutWithAMessage)
         f.write("\nBo,short\nCy,\"");
         for (int i = 0; i < 10; ++i)
             f.write(block);
+        f.write("\"");
     }
     const long before = PeakKilobytes();
     auto source = OpenDataSource(path, &error);
@@ -176,6 +241,15 @@ TEST(MergeData, BadInputIsRefusedOrCutWithAMessage)
     EXPECT_EQ(rows[2][1].size(), TDataSource::kMaxFieldBytes);
     ASSERT_GE(source->Notes().size(), 2);
     EXPECT_TRUE(source->Notes()[0].startsWith(QStringLiteral("Record 1 is too long"))) << qPrintable(source->Notes()[0]);
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write("\nDi,\"");
+        f.write(QByteArray(1024 * 1024, 'x'));
+    }
+    EXPECT_FALSE(OpenDataSource(path, &error));
+    EXPECT_TRUE(error.contains(QLatin1String("line 5"))) << qPrintable(error);
+    EXPECT_LT(PeakKilobytes() - before, 8 * 1024);
 
     // A vCard with a 10 MB folded photo and a value past the limit.
     QByteArray vcf = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Al\r\nPHOTO;ENCODING=b:";

@@ -249,6 +249,26 @@ TEST(CircleTextDraw, TurnedLettersStandOnTheCircleUprightOnesStayUprightMirrored
     }
 }
 
+// Three letters on a half circle: one at each end and the middle one at the top, a quarter turn from each.
+TEST(CircleTextDraw, ThreeLettersOnAHalfCircleStandAQuarterTurnApart)
+{
+    TKPCircleText text;
+    Ring(text, QStringLiteral("III"));
+    text.SetDegrees(dg180);
+    text.SetDrawLettersAngled(true);
+    const TCircleLayout layout = text.Layout();
+    std::vector<Blob> blobs = Blobs(Drawn(text));
+    ASSERT_EQ(blobs.size(), 3u);
+    std::vector<double> angles;
+    for (const Blob& b : blobs)
+        angles.push_back(DegreesOf(b.x - layout.CentreX(), b.y - layout.CentreY()));
+    // Clockwise on the screen from the left: 180, 270 (the top), 0 degrees.
+    std::sort(angles.begin(), angles.end(), [](double a, double b) { return AngleBetween(a, 180) < AngleBetween(b, 180); });
+    EXPECT_NEAR(AngleBetween(angles[1], angles[0]), 90, 1.5);
+    EXPECT_NEAR(AngleBetween(angles[2], angles[1]), 90, 1.5);
+    EXPECT_NEAR(AngleBetween(angles[1], 270), 0, 1.5) << "the middle letter stands at the top";
+}
+
 TEST(CircleTextDraw, PrintsAsTextWhereTheScreenShowsIt)
 {
     if (!qmtest::HavePoppler() || QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())

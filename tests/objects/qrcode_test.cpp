@@ -154,6 +154,37 @@ TEST(QRCode, ExportedAndPrintedCodesReadBackAsTheirText)
     }
 }
 
+// A quiet zone of four modules in a square box: the light margin around the dark modules is the same on all
+// four sides, four modules wide (a module measured on the top-left finder, seven modules across).
+TEST(QRCode, AQuietZoneOfFourLeavesEqualMarginsOnAllFourSides)
+{
+    auto code = Code(0, 0, 232); // a version 1 symbol and its zone are 29 modules: 8 pixels a module
+    code->SetContent(qcText);
+    code->SetText(QStringLiteral("Q"));
+    code->SetErrorLevel(qeLow);
+    code->SetQuietZone(4);
+    QImage image(232, 232, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        TRenderContext context;
+        context.target = TRenderContext::Picture;
+        code->Draw(painter, context);
+    }
+    const QRect ink = qmtest::InkBox(image);
+    ASSERT_FALSE(ink.isEmpty());
+    int finder = 0;
+    while (ink.left() + finder < image.width() && qGray(image.pixel(ink.left() + finder, ink.top())) < 128)
+        ++finder;
+    const double module = finder / 7.0;
+    const int left = ink.left(), top = ink.top();
+    const int right = image.width() - 1 - ink.right(), bottom = image.height() - 1 - ink.bottom();
+    EXPECT_EQ(left, right);
+    EXPECT_EQ(top, bottom);
+    EXPECT_EQ(left, top);
+    EXPECT_NEAR(left, 4 * module, 1) << "module " << module;
+}
+
 TEST(QRCode, InAMergeTheVCardIsTheRecordsPerson)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("zbarimg")).isEmpty())

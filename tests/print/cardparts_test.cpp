@@ -2,6 +2,7 @@
 // the whole card's operators at once; on paper the parts must look exactly like the card drawn whole. A
 // drawing too large to hold in memory is written aside part by part and still prints whole.
 #include "pdfutil.h"
+#include "smalldisk.h"
 
 #include "design/cardpanel.h"
 #include "model/cardrender.h"
@@ -142,6 +143,52 @@ TEST(PrintedPaper, ADrawingTooLargeToHoldIsWrittenAsideAndPrintsWhole)
         SCOPED_TRACE(part);
         EXPECT_NEAR(qGray(page.pixel(20 + part % kAcross * 20 + 5, 20 + part / kAcross * 20 + 5)), grey(part), 12);
     }
+}
+
+TEST(PrintedPaper, ADrawingThatFillsTheDiskOnTheWaySaysWhy)
+{
+    // The drawing goes aside once it passes 8 MB, and the disk it goes to fills up in the middle of a write
+    // (eight pictures of noise come to some 16 MB).
+    qmtest::SmallDisk disk("10m");
+    if (!disk.Available())
+        GTEST_SKIP() << qPrintable(disk.Why());
+    QTemporaryDir dir;
+    const bool hadTemp = qEnvironmentVariableIsSet("TMPDIR");
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(disk.FilePath(QString())));
+    bool ok = true;
+    QString error;
+    {
+        TKPdfReport pdf(dir.filePath(QStringLiteral("large.pdf")));
+        pdf.SetPaperSize(kPaperLetter);
+        ok = pdf.Execute({}, [&](TKReport& r) {
+            const int drawing = r.MakeDrawing(QSizeF(4, 2), [&](TKReport& d) {
+                d.StretchDraw(QRectF(0, 0, 4, 2), QSizeF(400, 200), [&](QPainter& p) {
+                    QRandomGenerator random(7);
+                    for (int part = 0; part < 8; ++part) {
+                        QImage noise(1500, 1500, QImage::Format_RGB32);
+                        for (int y = 0; y < noise.height(); ++y) {
+                            auto* line = reinterpret_cast<quint32*>(noise.scanLine(y));
+                            for (int x = 0; x < noise.width(); ++x)
+                                line[x] = random.generate() | 0xff000000u;
+                        }
+                        p.drawImage(QRectF(part % 4 * 100, part / 4 * 100, 100, 100), noise);
+                        if (auto* parted = dynamic_cast<TPartedPaintDevice*>(p.device()))
+                            parted->EndPart();
+                    }
+                });
+            });
+            r.PlaceDrawing(drawing, QPointF(1, 1));
+        });
+        error = pdf.ErrorString();
+    }
+    if (hadTemp)
+        qputenv("TMPDIR", oldTemp);
+    else
+        qunsetenv("TMPDIR");
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(error.contains(qt_error_string(ENOSPC))) << qPrintable(error);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("large.pdf"))));
 }
 
 } // namespace

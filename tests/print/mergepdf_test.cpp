@@ -148,6 +148,57 @@ TEST(MergePdf, EachCardShowsItsRecordAsIfTypedWithTheFontsEmbeddedOnce)
     EXPECT_TRUE(qmtest::InkBox(page, QRect(0, int(2.5 * 36), int(4.2 * 36), 2 * 36)).isEmpty());
 }
 
+// Colours reach paper as they are: a yellow (255, 255, 0) shape and a yellow name that shows a field, on a
+// merged sheet, are yellow there, not another colour of the same brightness.
+TEST(MergePdf, AYellowShapeAndAYellowNamePrintYellow)
+{
+    if (!qmtest::HavePoppler())
+        GTEST_SKIP() << "poppler-utils not installed";
+    QTemporaryDir dir;
+    TKBusinessCardPanel32 panel;
+    auto* box = static_cast<TBCShapes*>(panel.CardObjects().Add(std::make_unique<TBCShapes>()));
+    box->SetBounds(200, 20, 100, 100);
+    box->Brush().SetColor(clYellow);
+    box->Pen().SetColor(clYellow);
+    auto* label = static_cast<TKBusinessCardLabel*>(panel.CardObjects().Add(std::make_unique<TKBusinessCardLabel>()));
+    label->SetBounds(10, 120, 320, 60);
+    label->SetCaption(QStringLiteral("{Name}"));
+    label->Font().SetSize(36);
+    label->Font().SetColor(clYellow);
+    TLabelJob job;
+    int next = 0;
+    job.NextRecord = [&next](TMergeRecord& record) {
+        if (++next > 1)
+            return false;
+        record.Clear();
+        record.Add(QStringLiteral("Name"), QStringLiteral("WMWMW"));
+        return true;
+    };
+    const QString pdf = dir.filePath(QStringLiteral("yellow.pdf"));
+    {
+        TKPdfStreamReport report(pdf);
+        TLabelPrinter printer(panel, job);
+        ASSERT_EQ(printer.Run(report), joFinished) << qPrintable(report.ErrorString());
+    }
+    // The first position's card at 96 dots an inch: the card's units are its pixels.
+    const QImage card = qmtest::RenderPdfPageInColour(pdf, 96, 1, QRect(72, 48, 336, 192));
+    ASSERT_FALSE(card.isNull());
+    EXPECT_EQ(QColor(card.pixel(250, 70)), QColor(255, 255, 0));
+    // The name's letters: every pixel with ink in it is a shade of yellow, and the strokes' cores are yellow.
+    int inked = 0, full = 0;
+    for (int y = 120; y < 180; ++y) {
+        for (int x = 10; x < 330; ++x) {
+            const QColor c(card.pixel(x, y));
+            if (c.blue() > 200)
+                continue;
+            ++inked;
+            EXPECT_TRUE(c.red() > 240 && c.green() > 240) << x << "," << y << " " << qPrintable(c.name());
+            full += c.blue() < 20;
+        }
+    }
+    EXPECT_GT(full, 200) << inked;
+}
+
 // A picture has no place in a page's own content: what draws one goes in as a drawing of its own, at its
 // place among the rest, its text still text.
 TEST(MergePdf, APictureAmongThePagesOwnDrawingKeepsItsPlace)

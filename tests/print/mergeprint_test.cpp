@@ -9,6 +9,7 @@
 #include "print/printcommands_ui.h"
 #include "print/printers_ui.h"
 #include "print/recordingreport.h"
+#include "print/sheetprinter.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -164,6 +165,46 @@ TEST(MergePrint, TwentyThreePeopleFromPositionFourFillThreeSheets)
     EXPECT_EQ(names.size(), size_t(fonts.size() - 2)) << qPrintable(fonts.join(QLatin1Char('\n')));
 }
 
+// A job started for the first three people of a file of five (as a preview is, for its first sheets) shows
+// exactly those three cards and leaves the other positions blank.
+TEST(MergePrint, AJobStartedForThreeOfFivePeopleShowsThreeCards)
+{
+    if (!qmtest::HavePoppler())
+        GTEST_SKIP() << "poppler-utils not installed";
+    QTemporaryDir dir;
+    QByteArray csv = "Full name,Organization\r\n";
+    for (int i = 0; i < 5; ++i)
+        csv += QByteArray(kPeople[i][0]) + ",\"" + kPeople[i][1] + "\"\r\n";
+    const QString data = dir.filePath(QStringLiteral("five.csv"));
+    ASSERT_TRUE(qmtest::WriteFile(data, csv));
+    TMergeFeed merge;
+    ASSERT_TRUE(merge.Open(data)) << qPrintable(merge.Problem());
+    TKBusinessCardPanel32 panel;
+    AddNameAndCompany(panel);
+    TLabelJob job;
+    job.PrintMode = false;
+    job.NextRecord = merge.StartJob(3);
+    ASSERT_TRUE(job.NextRecord);
+    TKRecordingReport recording;
+    {
+        TLabelPrinter labels(panel, job);
+        ASSERT_EQ(labels.Run(recording), joFinished);
+    }
+    EXPECT_EQ(merge.JobRecords(), 3);
+    const QString pdf = dir.filePath(QStringLiteral("preview.pdf"));
+    {
+        TKPdfReport report(pdf);
+        ASSERT_TRUE(ReplayPages(recording.Pages(), report));
+    }
+    EXPECT_EQ(CardsOnPage(pdf, 1), (QStringList{Card(0), Card(1), Card(2)}));
+    EXPECT_TRUE(qmtest::RenderPdfPage(pdf, 10, 2).isNull()); // one sheet
+    // Position 4 (row 2, right) is blank: nothing stands for the fourth person.
+    const QImage page = qmtest::RenderPdfPage(pdf, 36);
+    ASSERT_FALSE(page.isNull());
+    EXPECT_FALSE(qmtest::InkBox(page, QRect(int(0.75 * 36), int(2.5 * 36), int(3.5 * 36), 2 * 36)).isEmpty());
+    EXPECT_TRUE(qmtest::InkBox(page, QRect(int(4.25 * 36), int(2.5 * 36), int(3.5 * 36), 2 * 36)).isEmpty());
+}
+
 // The dialog presets the columns by their names and shows the first person; choosing another column for
 // {Company} shows in the dialog and on the previewed cards. A file that cannot be used says why and leaves
 // Preview and Print off.
@@ -207,6 +248,7 @@ TEST(MergePrint, DialogRemapsAColumnAndRefusesFilesItCannotUse)
         {"empty.csv", QByteArray()},
         {"binary.csv", QByteArray("\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR\x00\x00", 18).repeated(50)},
         {"header.csv", "Full name,Organization\r\n"},
+        {"unclosed.csv", "Full name,Organization\r\nAda,\"Engines\r\nGrace,Cobol\r\n"},
     };
     for (const auto& [name, bytes] : bad) {
         const QString path = dir.filePath(QLatin1String(name));
@@ -217,6 +259,16 @@ TEST(MergePrint, DialogRemapsAColumnAndRefusesFilesItCannotUse)
         EXPECT_FALSE(dialog.PrintButton()->isEnabled()) << name;
         EXPECT_FALSE(dialog.ColumnCombo(0)->isEnabled()) << name;
     }
+    EXPECT_TRUE(dialog.Problem().contains(QLatin1String("line 2"))) << qPrintable(dialog.Problem());
+    // A spreadsheet's "Unicode Text" (UTF-16 with its mark, tab-separated) opens.
+    const QString unicode = dir.filePath(QStringLiteral("unicode.txt"));
+    const QString text = QStringLiteral("Full name\tOrganization\r\nZoë\tCafé\r\n");
+    QByteArray utf16("\xFF\xFE", 2);
+    utf16.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    ASSERT_TRUE(qmtest::WriteFile(unicode, utf16));
+    dialog.OpenFile(unicode);
+    EXPECT_TRUE(dialog.Problem().isEmpty()) << qPrintable(dialog.Problem());
+    EXPECT_EQ(merge.SampleValue(1), QStringLiteral("Café"));
     dialog.OpenFile(dir.filePath(QStringLiteral("missing.csv")));
     EXPECT_FALSE(dialog.PrintButton()->isEnabled());
     dialog.OpenFile(dir.path()); // a folder

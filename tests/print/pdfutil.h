@@ -77,6 +77,22 @@ inline QImage RenderPdfPage(const QString& pdf, int dpi, int page = 1, const QRe
     return image;
 }
 
+// The same page in colour (RGB32); null when poppler failed.
+inline QImage RenderPdfPageInColour(const QString& pdf, int dpi, int page = 1, const QRect& area = QRect())
+{
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath(QStringLiteral("page"));
+    QStringList args{QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), QStringLiteral("-f"),
+                     QString::number(page), QStringLiteral("-l"), QString::number(page)};
+    if (!area.isEmpty())
+        args << QStringLiteral("-x") << QString::number(area.x()) << QStringLiteral("-y")
+             << QString::number(area.y()) << QStringLiteral("-W") << QString::number(area.width())
+             << QStringLiteral("-H") << QString::number(area.height());
+    RunTool(QStringLiteral("pdftoppm"), args << QStringLiteral("-singlefile") << pdf << prefix);
+    const QImage image(prefix + QStringLiteral(".png"));
+    return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
+}
+
 // The bounding box of the pixels darker than the threshold within `area` (the whole picture when empty).
 inline QRect InkBox(const QImage& image, QRect area = QRect(), int threshold = 160)
 {
