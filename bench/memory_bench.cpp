@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Peak memory of reading and printing cards that are large for their file size. Each case runs in a child
 // process of its own (this program started again with --child), and the child's peak resident size is taken
 // from wait4 when it ends: one case's allocations never hide another's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Merge data: 50,000 people read from a spreadsheet's CSV file, each matched to the personal fields and its
 // placeholders filled, as a merge print reads them; records per second and the peak memory it took.
 #include "contacts/datasource.h"

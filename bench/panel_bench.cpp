@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Design panel: a full repaint of 300 shapes (or 50 word-wrapped multi-line texts, 100 gradient-filled
 // SuperShapes, 20 pictures) at zoom 1.5, and one step of a drag over them.
 #include "design/designpanel.h"

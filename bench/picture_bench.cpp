@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures: reading and drawing an enhanced metafile of about 300 KB (thousands of shapes, paths and text
 // runs), as clip art is drawn on a card at zoom 1.5, and a PCX picture read.
 #include "pictures/pictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing: a full Letter sheet of ten cards of 30 objects each to a PDF document, and the preview's record
 // and replay.
 #include "design/cardpanel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rich text: a 2 KB RTF card text read, laid out for its box and drawn, as every paint of a rich-text object
 // does; the writer on the same document; and long texts of many paragraphs (16 KB, 256 KB, 1 MB) read and
 // laid out as a rich-text object does, which must take time in proportion to their length.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: from creating the main window to its first paint, with the last card (40 objects) reopened.
 #include "app/carddocument.h"
 #include "app/mainwindow_ui.h"

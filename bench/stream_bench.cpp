@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing a card of 1,000 objects of every registered class.
 #include "model/cardobjects.h"
 #include "stream/streamreader.h"

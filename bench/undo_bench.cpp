@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo on a card of 1,000 objects of every registered class: a change kept as a step, then put back.
 #include "design/designpanel.h"
 #include "model/classregistry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: the design window, or one of the command-line subcommands.
 #include "app/commandline.h"
 

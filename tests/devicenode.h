@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A device node of the tests' own, so that a test of writing into a device never touches the machine's
 // /dev/null or /dev/full: made with mknod in a temporary folder (root only; elsewhere Available() is false and
 // the test skips that case with Why()).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing enhanced metafile records by hand, for tests and benchmarks that need pictures of a known make-up.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test entry point: an offscreen application object and a private data folder for every run.
 #include <QApplication>
 #include <QTemporaryDir>

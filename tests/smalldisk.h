@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A real, nearly full disk for the tests of failed writes: a tmpfs of 64 KB (or the size given, "12m")
 // mounted over a temporary folder (possible only as root; elsewhere Available() is false and the test skips
 // with Why()).

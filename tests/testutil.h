@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small helpers shared by the tests: hex dumps and byte arrays from hex text.
 #pragma once
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The starter templates' designs: each a clear order of name, business and contact lines, a few colours,
 // fonts found on every Debian system (DejaVu and Liberation), margins of at least a sixth of an inch.
 #include "tools/templatemaker.h"

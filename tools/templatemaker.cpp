@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the starter templates into a folder: each design laid out on a card panel and saved through the
 // program's own description writer, then read back and written again so that the file shipped is the one a
 // template comes back as.

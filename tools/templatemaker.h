@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The starter templates: a small kit for placing objects on a card and the designs made with it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TSplashform, the about box, and the report of the Configuration Information command.
 #pragma once
 

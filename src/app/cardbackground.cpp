@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding background art by its stored name and loading it into the panel, sized and turned for the card.
 #include "app/cardbackground.h"
 

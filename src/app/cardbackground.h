@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Background art: where a stored background file lies on this machine, and loading it into the panel.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TCardDocument: the open card's files, changes, layout, recent files and zoom, and the commands on them.
 #include "app/carddocument.h"
 #include "platform/profile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TCardDocument: the open card's state (file, background, changes, layout, recent files, zoom) and its
 // commands.
 #pragma once

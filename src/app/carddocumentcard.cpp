@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TCardDocument: the commands on the card as a whole: default layout and font, one typeface for all, the
 // layout, picture export, the card's size and orientation, and the zoom.
 #include "app/carddocument.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TCardDocument: undo and redo, and the card-level state (layout, background art) each undo step keeps.
 #include "app/carddocument.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A card file read without a window, for the command line.
 #include "app/cardfile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry: the design window, or a command-line subcommand run without a display.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card export: rendering the card at 100 %, encoding it and writing the picture file in one step.
 #include "app/export.h"
 

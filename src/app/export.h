@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card export: the card as a BMP, JPG or PNG picture at 100 %, from the window or the command line.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TChangeFontAll: installed typefaces, four sample lines in the picked face, Ok, Cancel, Help.
 #include "app/fontforall_ui.h"
 

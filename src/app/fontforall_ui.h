@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TChangeFontAll: the dialog that picks one typeface for every text object of the card.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Searching the bundled help: each page's text, without its markup, is read once and searched for every word.
 #include "app/helpsearch.h"
 

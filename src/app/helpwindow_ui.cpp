@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // THelpWindow: a browser over the bundled help pages with back, forward, contents and a search.
 #include "app/helpwindow_ui.h"
 

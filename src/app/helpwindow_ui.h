@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // THelpWindow: the help pages bundled with the program, shown by context number or page name, and searched.
 #pragma once
 

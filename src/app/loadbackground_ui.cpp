@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TLoadBackGround: background art files with thumbnails, a preview turned for a Rotated card, and Ok, None and
 // Cancel.
 #include "app/loadbackground_ui.h"

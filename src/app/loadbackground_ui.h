@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TLoadBackGround: the dialog "Load  Business Card Background Art " behind "Set or Change Background Art".
 #pragma once
 

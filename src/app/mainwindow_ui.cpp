@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TMainScreen: the window's construction, the state it shows, tools, window placement, keys and commands.
 #include "app/mainwindow_ui.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TMainScreen: the main window: tool palette, design panel, command bar, menus, keys and window placement.
 #pragma once
 

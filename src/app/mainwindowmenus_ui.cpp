@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TMainScreen: building the tool bar, the command bar beneath the card and the menus.
 #include "app/mainwindow_ui.h"
 

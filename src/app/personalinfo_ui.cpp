@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPersonalInformation: the personal-information dialog and the command that stores what it edits.
 #include "app/personalinfo_ui.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPersonalInformation: the dialog that edits the user's ten personal-information fields.
 #pragma once
 

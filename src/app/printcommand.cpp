@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "print" subcommand: options, reading the card and its layout, and the job into a PDF file.
 #include "app/printcommand.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "print" subcommand: a card's sheet, its preview or the outline test page written to a PDF file.
 #pragma once
 

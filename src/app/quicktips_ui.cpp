@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Quick Tips window and its tips.
 #include "app/quicktips_ui.h"
 

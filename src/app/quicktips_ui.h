@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TQuickTips: the Quick Tips window, one short tip at a time, and whether it opens at start.
 #pragma once
 

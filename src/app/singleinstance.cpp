@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TSingleInstance: a local socket named after the user and the data folder; the first copy listens on it.
 #include "app/singleinstance.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TSingleInstance: one running copy per user and data folder; a later start hands its card to the first copy.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TSelectPreviewTemplate: template and font lists beside a sample card that shows the chosen template.
 #include "app/templatechooser_ui.h"
 #include "objects/templatefile.h"

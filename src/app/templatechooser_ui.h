@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TSelectPreviewTemplate: the template chooser with a font list and a live sample of the chosen template.
 #pragma once
 

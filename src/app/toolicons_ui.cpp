@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool palette's pictures and the program's picture, drawn with a painter.
 #include "app/toolicons_ui.h"
 

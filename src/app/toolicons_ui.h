@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the tool palette and the program's own picture, drawn rather than shipped.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Contact files: the CSV and vCard formats, recognised by content and checked whole before they are read.
 #include "contacts/contactformats.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Contact files read from outside for merge printing and the personal information: CSV text and vCards.
 #pragma once
 

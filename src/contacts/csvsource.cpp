@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Merge records from CSV text.
 #include "contacts/csvsource.h"
 

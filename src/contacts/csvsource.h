@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Merge records from CSV text: a header row of field names, then one record a row.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Merge data sources: buffered input, the common parts and telling CSV from vCard files.
 #include "contacts/datasource.h"
 

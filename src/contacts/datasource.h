@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Merge data: the records of a CSV or vCard file read one at a time, each field and record of bounded size.
 #pragma once
 

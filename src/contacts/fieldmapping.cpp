@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Matching merge-data columns to the personal fields.
 #include "contacts/fieldmapping.h"
 

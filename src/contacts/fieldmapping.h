@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which column of merge data feeds each of the ten personal fields, matched by name.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vCards: writing the personal information as a vCard 3.0 and reading .vcf files a card at a time.
 #include "contacts/vcard.h"
 

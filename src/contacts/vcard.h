@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vCards: the user's personal information written as a vCard 3.0, and .vcf files read a card at a time.
 #pragma once
 

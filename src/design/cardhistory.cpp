@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TCardHistory: undo and redo for the card on a design panel.
 #include "design/cardhistory.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TCardHistory: undo and redo for a card, as whole-card snapshots taken after each change.
 #pragma once
 

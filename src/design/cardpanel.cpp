@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKBusinessCardPanel32: drawing modes, the object factory, the export picture and card description files.
 #include "design/cardpanel.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKBusinessCardPanel32: the business card panel: drawing modes, object factory, personal info, templates.
 #pragma once
 

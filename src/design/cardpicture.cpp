@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card as a picture at 100 %.
 #include "design/cardpicture.h"
 

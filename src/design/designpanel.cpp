@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKBasePanel: construction, properties, size and zoom, painting and repainting, change notification and the
 // undo history's event wiring. Mouse routing lives in designpanelmouse.cpp, the commands in
 // designpanelcommands.cpp.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKBasePanel: the card-shaped design surface: background, grid, objects, selection, mouse, menu and
 // clipboard.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKBasePanelWidget: the design panel widget, its menus and cursors.
 #include "design/designpanel_ui.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKBasePanelWidget: the design panel on screen, turning Qt's paint, mouse and key events into panel calls.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKBasePanel: the panel menu and its commands (order, clipboard, align, centre, lock, select, font), card
 // files, placing, duplicating and hooking objects.
 #include "design/designpanel.h"

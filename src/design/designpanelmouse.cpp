@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKBasePanel: mouse and key routing, the bare panel's rubber band, the objects' mouse handlers and the
 // selection frame's requests.
 #include "design/designpanel.h"

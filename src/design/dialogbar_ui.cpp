@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The button bar at the foot of the program's dialogs.
 #include "design/dialogbar_ui.h"
 

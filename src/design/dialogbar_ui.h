@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The button bar at the foot of the program's dialogs: Ok, Cancel, Help and what's-this, and their
 // what's-this texts.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKHandle: the selection frame's logic.
 #include "design/selectionframe.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKHandle: the selection frame: the ordered selection, moving and resizing it with the mouse, grips, snapping
 // and arrow-key nudges. Plain logic driven with points and times; the panel widget feeds it Qt's events.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TCardModel: the card's objects and card-level state.
 #include "model/cardmodel.h"
 

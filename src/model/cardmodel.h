@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TCardModel: the card itself: its objects in stacking order, size, outline, orientation, background pictures
 // and the personal strings its text may show. No widgets and no view state: zooming is the panel's business.
 #pragma once

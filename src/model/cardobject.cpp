@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKGraphicControl: the common base of every card object.
 #include "model/cardobject.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKCardObjects: the card objects standing on a panel.
 #include "model/cardobjects.h"
 

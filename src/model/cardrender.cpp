@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing a card onto any painter.
 #include "model/cardrender.h"
 

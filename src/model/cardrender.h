@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing a card: the one routine the design panel, picture export, printing and the preview all call.
 #pragma once
 

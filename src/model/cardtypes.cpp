@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Identifier lists of the shared enumerations, spelled as card files spell them.
 #include "model/cardtypes.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Value types shared by the card objects: colours and the enumerations written into card files by name.
 #pragma once
 

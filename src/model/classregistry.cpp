@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The classes a card object stream may name.
 #include "model/classregistry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every kind of card object, registered once: the class a card file stores and how to create it, and the
 // drawing tools that place it on the card.
 #pragma once

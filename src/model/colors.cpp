@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion of card colours to Qt colours.
 #include "model/colors.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion of card colours (0x00BBGGRR, system colours), brush and pen styles to Qt's.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Merge fields and the placeholders that show them.
 #include "model/mergerecord.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Merge fields: one person's values for a card (TMergeRecord) and the placeholders ("{Name}") text shows them by.
 #pragma once
 

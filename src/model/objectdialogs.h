@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKDialogs: the standard dialogs that card objects and panels ask for, behind an interface tests can fake.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKMenu: a right-click menu declared as actions.
 #include "model/objectmenu.h"
 

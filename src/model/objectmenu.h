@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKMenu: a right-click menu declared by card objects and panels as actions; the window shows it as a popup.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Published properties: the typed description of every streamed field of a card object and its sub-objects.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card sheet layout: predefined sheets, unit conversions, file form, panel size and the checks.
 #include "model/sheetlayout.h"
 

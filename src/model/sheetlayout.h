@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card sheet layout: card size, counts, margins and pitches, the predefined sheets and the checks.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sub-objects embedded in card objects.
 #include "model/subobjects.h"
 

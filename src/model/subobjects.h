@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sub-objects embedded in card objects: font, pen, brush, picture, bitmap, string list and rich-text document.
 #pragma once
 

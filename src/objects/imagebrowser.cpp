@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Load Image File " browser's file masks, options and preview.
 #include "objects/imagebrowser.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the "Load Image File " browser lists and previews, apart from its window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKImageBrowser: the picture browser's folders and files, a preview and the Stretch and AutoSize options.
 #include "objects/imagebrowser_ui.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKImageBrowser: the "Load Image File " browser of the clip-art object.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKStandardDialogs: Qt's font, colour, number and message dialogs and the text objects' own dialogs.
 #include "objects/objectdialogs_ui.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKStandardDialogs: the font, colour, number and message dialogs and the text objects' dialogs, on screen.
 #pragma once
 

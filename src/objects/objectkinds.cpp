@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every kind of card object, registered in one place: the class card files store and the drawing tools that
 // place it, with their palette buttons and pictures. Adding a kind is its own files plus its lines here.
 #include "model/classregistry.h"

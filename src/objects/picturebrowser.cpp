@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture browser's folder: listing, masks, going up and down, selection; and file thumbnails.
 #include "objects/picturebrowser.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder a picture browser shows: its sub-folders, its picture files and the file selected, apart from
 // any window, so that the texture, clip-art and background browsers share one set of rules.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPictureBrowser: path and shortcuts, folder list, file list with thumbnails, and the caller's preview.
 #include "objects/picturebrowser_ui.h"
 

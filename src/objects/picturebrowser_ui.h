@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPictureBrowser: the folder and file lists of the program's picture browsers (textures, clip art,
 // background art). The dialog that uses it supplies the preview and the buttons.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TCardTemplate: card description files (templates): the labels, card shapes, lines, logo and card data.
 #include "objects/templatefile.h"
 

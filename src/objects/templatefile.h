@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TCardTemplate: card description files (templates): the labels, card shapes, lines, the logo, every other
 // object (as its card object stream record) and the card data, written from and read onto a business card panel.
 #pragma once

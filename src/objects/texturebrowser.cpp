@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Load Texture Image": masks, start folders and reading the chosen texture into a card's bitmap.
 #include "objects/texturebrowser.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What "Load Texture Image" lists, where it opens and how it reads the texture chosen, apart from its window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Load Texture Image": the picture browser, its buttons and the texture read for the preview.
 #include "objects/texturebrowser_ui.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TTextureImageDialog: "Load Texture Image", the picture browser over the texture folders beside a preview
 // of the object in the texture selected. The shape's and the special-effect text's pickers differ only in
 // what they preview.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the drawing tools in the palette, 24 units square, each registered with its object kind.
 #include "objects/toolpictures.h"
 

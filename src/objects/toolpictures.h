@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the drawing tools in the palette: drawn on a painter 24 units square.
 #pragma once
 

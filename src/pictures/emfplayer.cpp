@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The enhanced metafile player: the header, then record by record onto the drawing state.
 #include "pictures/metafile.h"
 #include "pictures/metafilegdi.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Metafiles of either kind: recognising them, replaying them, and the placeable header a card stores.
 #include "pictures/metafile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows metafiles (placeable and plain) and enhanced metafiles: recognising them, their size, and replaying
 // their records onto a painter as vector graphics.
 #pragma once

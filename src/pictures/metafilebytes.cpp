@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bounded reads of metafile records and the device-independent bitmaps they carry.
 #include "pictures/metafilegdi.h"
 

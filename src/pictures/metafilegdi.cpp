@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Metafile drawing state and drawing calls: the object table, the mapping, shapes and text runs.
 #include "pictures/metafilegdi.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing state shared by the Windows metafile and enhanced metafile players: the object table, the device
 // context (pen, brush, font, colours, mapping, clipping, current position, path) and the drawing calls, which
 // replay onto any QPainter as vector paths and text.

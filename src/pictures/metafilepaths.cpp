@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Metafile paths, clipping, the saved drawing states and bitmaps, in device units on the target painter.
 #include "pictures/metafilegdi.h"
 

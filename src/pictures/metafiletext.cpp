@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Metafile text: a run of characters at a reference point in the selected font, aligned, turned and spaced as
 // the record says, drawn as text (so it stays text on paper).
 #include "pictures/metafilegdi.h"

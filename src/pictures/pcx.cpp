@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PCX pictures: a 128-byte header, run-length coded scan lines (each plane of a line in turn), and for 8-bit
 // pictures a 256-colour palette at the end of the file.
 #include "pictures/pcx.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PCX pictures: 1, 2, 4 and 8 bits with a palette, 24 bits in three planes (and 32 in four), run-length coded.
 #pragma once
 

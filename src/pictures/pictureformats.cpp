@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture formats read from files: their names, extensions, signatures and checks that a file is whole.
 #include "pictures/pictureformats.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture formats read from files: bitmaps, JPEG, GIF, PNG, icons and Targa through Qt's readers, PCX,
 // Windows and enhanced metafiles, and SVG, each recognised by its content.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures: the picture value, reading by content, and what a picture file becomes in a card.
 #include "pictures/pictures.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures: reading picture files and a card's stored graphics into something ready to draw.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows metafile player: the placeable and the plain header, then record by record onto the drawing
 // state. Parameters of a record are 16-bit words, most of them in reverse order.
 #include "pictures/metafile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Atomic file replacement with every system call's result checked. The bytes go straight to the system
 // (no buffer in between), so a full disk is seen at the write that hits it, and again at the sync: nothing is
 // renamed into place that is not all there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing a file's contents all at once, so a crash or a full disk never leaves half a file behind.
 #pragma once
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-1252 tables and the conversions built on them.
 #include "codepage.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion between Unicode text and the Windows-1252 code page used by the card and layout files.
 #pragma once
 #include <QByteArray>

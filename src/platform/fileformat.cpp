@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File formats read from outside: masks, dialog filters and reading a file's bytes with the usual refusals.
 #include "platform/fileformat.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File formats read from outside the program (pictures, rich text, contact files): each says its name, the
 // file names it goes by, whether some bytes are in it, and reads a file, saying why when it cannot.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running a command-line subcommand that paints but needs no screen.
 #include "platform/headless.h"
 

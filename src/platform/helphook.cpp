@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one handler that opens help pages.
 #include "platform/helphook.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a numbered help page from any dialog: the main window says how, the dialogs below it ask.
 #pragma once
 

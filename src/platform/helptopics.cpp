@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which bundled help page, and where on it, each numbered help context opens.
 #include "platform/helptopics.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numbered help contexts of the program's windows and dialogs, and the help page each one opens.
 #pragma once
 

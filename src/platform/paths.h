@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program keeps its data files, and file-name helpers for names stored by Windows.
 #pragma once
 #include <QString>

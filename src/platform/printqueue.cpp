@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print system's queues through libcups, which follows CUPS_SERVER and the user's client.conf.
 #include "platform/printqueue.h"
 

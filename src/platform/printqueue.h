@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sending a finished PDF file to a printer queue of the print system (CUPS).
 #pragma once
 

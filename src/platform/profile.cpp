@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading, editing and saving profile (INI) files with the rules Windows applies to them.
 #include "profile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Profile (INI) files as Windows reads and writes them: the preferences file and the card and layout files.
 #pragma once
 #include <QString>

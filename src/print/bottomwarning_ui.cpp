@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TWarnBottomMargin: the measured lines, the advice, the don't-show box and Continue or Cancel Printing.
 #include "print/bottomwarning_ui.h"
 

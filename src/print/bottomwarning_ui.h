@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TWarnBottomMargin: the "ALERT" shown before printing when the printer cannot reach the bottom cards.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calibration page: millimetre and inch rulers from the paper's edges, three cross-hairs, the
 // instruction.
 #include "print/calibrationpage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calibration page: rulers along the paper's top and left edges, cross-hairs at known distances and what
 // to measure, printed without any fine tuning so that the readings tell what the printer itself does.
 #pragma once

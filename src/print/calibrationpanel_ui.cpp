@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TCalibrationPanel: printer name, offset and scale entries, calibration-page readings, the page's button.
 #include "print/calibrationpanel_ui.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TCalibrationPanel: the fine-tuning dialog's part for the printer's calibration: which printer, its offsets
 // and scales, the readings from the calibration page and the button that prints one.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printer fine tuning: nudge captions and steps, and the bottom-margin warning's rule and texts.
 #include "print/finetuning.h"
 

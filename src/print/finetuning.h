@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printer fine tuning: the four nudges in 1/32 inch with their captions, and the bottom-margin warning's rule
 // and texts.
 #pragma once

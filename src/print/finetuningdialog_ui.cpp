@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPrintFineTune: four panels of explanation, name, value and arrows; Default, Ok and Cancel.
 #include "print/finetuningdialog_ui.h"
 

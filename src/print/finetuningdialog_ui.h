@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPrintFineTune: the "Printer Fine-Tuning" dialog over the four nudges.
 #pragma once
 

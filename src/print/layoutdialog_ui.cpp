@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TEditCardLayout: the "Business Card Layout" dialog: its controls, unit switching and the check on "Ok".
 #include "print/layoutdialog_ui.h"
 

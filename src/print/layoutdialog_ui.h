@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TEditCardLayout: the "Business Card Layout" dialog that edits a card sheet layout in inches or millimetres.
 #pragma once
 #include "model/sheetlayout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TMergeDialog: translates the Print Merge dialog's controls into the merge feed and back.
 #include "print/mergedialog_ui.h"
 

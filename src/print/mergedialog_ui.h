@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TMergeDialog: the "Print Merge" dialog: the data file, which of its columns feeds each personal field (with
 // the first person's values), the position of the first card on the sheet, the printer, Preview and Print.
 #pragma once

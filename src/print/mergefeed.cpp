@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TMergeFeed: the data file of a merge print, read once for showing and afresh for every job.
 #include "print/mergefeed.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TMergeFeed: one merge print: the data file, its columns, which column feeds each personal field, the first
 // few records to show, the start position, and the records streamed to each job from the top of the file.
 #pragma once

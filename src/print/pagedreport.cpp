@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report onto a paged device's pages, and onto a PDF file written as the job goes.
 #include "print/pagedreport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKPagedReport: the report onto the pages of a paged device; TKPdfReport, onto a PDF file.
 #pragma once
 

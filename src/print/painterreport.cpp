@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report drawn with a painter: pens, brushes, figures, clips, paths, text and pictures in device pixels.
 #include "print/painterreport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKPainterReport: the report drawn onto a QPainter; TKScreenReport, one page onto a painter of the screen.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PDF page content drawn with a painter: paths, solid fills and strokes and clips (the text is in
 // pdfcontenttext.cpp).
 #include "print/pdfcontentengine.h"

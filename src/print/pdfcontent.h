@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPdfContentDevice: a paint device whose drawing becomes the operators of a PDF page's content, with the
 // glyphs of its text gathered per font (TPdfFontSet, pdffonts.h) to be embedded once for a whole job.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The paint engine of TPdfContentDevice, shared by the files that make its operators.
 #pragma once
 

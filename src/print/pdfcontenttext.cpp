@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPdfContentDevice's text: each item laid out again for its glyphs and set as text runs in the job's fonts.
 #include "print/pdfcontentengine.h"
 

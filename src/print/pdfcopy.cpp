@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copying pages and fonts of a PDF document read by libqpdf into a job, objects renumbered and fonts checked.
 #include "print/pdfcopy.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPdfCopy: a document made by Qt's PDF writer, read back by libqpdf, its pages and fonts copied into a job.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fonts of a job's own page content: glyph numbers and widths per face, and each face's subset made by
 // Qt's PDF writer.
 #include "print/pdffonts.h"

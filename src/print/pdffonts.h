@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPdfFontSet: the fonts of a PDF job's own page content, each face's glyphs numbered for one subset.
 #pragma once
 

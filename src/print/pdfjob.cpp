@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The job's PDF document: drawings taken over as forms, pages that place them, and the index at the end.
 #include "print/pdfjob.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPdfJobWriter: a PDF document written page by page as a job goes, with drawings made once and placed on
 // any number of pages.
 #pragma once

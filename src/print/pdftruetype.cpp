@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Embedded TrueType fonts made smaller: the tables a PDF reader never uses are left out.
 #include "print/pdftruetype.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SlimTrueType: an embedded TrueType font without the tables a PDF reader never uses.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TSelectSpecificLabels: paints the sheet picture, toggles positions, All, None, Print Setup, pages and Ok.
 #include "print/positiondialog_ui.h"
 

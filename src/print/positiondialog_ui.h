@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TSelectSpecificLabels: the "Print Cards" dialog: the sheet picture to pick positions, the printer and the
 // page count.
 #pragma once

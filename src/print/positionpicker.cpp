@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TSheetSelection: position rectangles of the fifth-scale sheet picture, toggling, all and none, the Ok
 // check.
 #include "print/positionpicker.h"

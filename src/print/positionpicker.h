@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TSheetSelection: the sheet picture of the position dialog: paper and position rectangles, clicks, pages,
 // the Ok check.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPreviewForm: the page with its shadow, zoom buttons and clicks, page buttons, scrolling keys and
 // placement.
 #include "print/previewwindow_ui.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPreviewForm: the preview window that replays the recorded pages of a preview job on screen, with zoom.
 #pragma once
 

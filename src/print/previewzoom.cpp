@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPreviewZoom: zoom steps and the geometry of the previewed page.
 #include "print/previewzoom.h"
 

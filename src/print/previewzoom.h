@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPreviewZoom: the preview's zoom steps, the page-width and whole-page factors and where the page lies.
 #pragma once
 

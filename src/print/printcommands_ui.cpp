@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPrintCommands: the order of dialogs and jobs behind the main window's printing commands.
 #include "print/printcommands_ui.h"
 

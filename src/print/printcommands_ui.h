@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPrintCommands: the main window's printing commands: print, preview, outline test page, printer set-up,
 // fine tuning.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each printer's fine tuning in qmk.ini, the calibration entries, and corrections from calibration readings.
 #include "print/printercalibration.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each printer's fine tuning in qmk.ini, the calibration entries as typed, and the corrections worked out
 // from what the user measured on the calibration page.
 #pragma once

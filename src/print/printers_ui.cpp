@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer check and the report printer over QPrinter, with its set-up and print dialogs.
 #include "print/printers_ui.h"
 

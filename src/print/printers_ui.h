@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installed printers and the report printer: a QPrinter page target that falls back to a PDF file.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPrintStatusWindow: progress of the job, the card being printed, and Cancel or Stop.
 #include "print/printstatus_ui.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPrintStatusWindow: the modal status window that runs a print or preview job and lets the user cancel it.
 #pragma once
 

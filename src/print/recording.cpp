@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKMetafile: records painter calls through a paint engine of its own and plays them back.
 #include "print/recording.h"
 

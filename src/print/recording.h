@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKMetafile: a paint device that keeps what is painted on it as drawing calls and plays them onto any
 // painter.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording a job's pages call by call, and replaying them on another report.
 #include "print/recordingreport.h"
 

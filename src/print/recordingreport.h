@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKRecordingReport: the report kept as recorded pages, for the preview to replay and the tests to read.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report engine: the job, its pages and status, and drawing in inches handed on to the target.
 #include "print/report.h"
 

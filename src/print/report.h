@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKReport: the report engine printing draws through, in inches from the paper's corner; pens and fonts.
 // Guarded by hand rather than by #pragma once, so that the print targets at the end come along with every
 // inclusion except a target header's own.

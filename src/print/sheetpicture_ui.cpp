@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TSheetPicture: the paper and its card positions, drawn as the position picker places them; the printer group.
 #include "print/sheetpicture_ui.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TSheetPicture: the sheet at a fifth of its size, one rectangle for each card position, for the dialogs that
 // choose positions.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TSheetPositions: which positions of the sheet receive a card, one flag for every position a layout can
 // have.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TLabelPrinter: the sheet page loop, card origins, background art and the job's status texts.
 #include "print/sheetprinter.h"
 

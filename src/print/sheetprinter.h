@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TLabelPrinter: one print or preview job: the card repeated over the chosen sheet positions, page after
 // page.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rich text stored as RTF: our own reader (RTF into a QTextDocument) and writer (a QTextDocument as RTF).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-byte Windows code pages that RTF text may name besides Windows-1252 (through \ansicpg or a
 // font's character set): the upper half of each, as Unicode.
 #include "richtext/rtfcodepages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the RTF reader and writer share: byte decoding in the code pages that fonts and the header may name,
 // and the characters a font name keeps.
 #pragma once

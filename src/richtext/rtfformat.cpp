@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RTF files read from outside: the signature, a check that every group closes, then the RTF reader.
 #include "richtext/rtfformat.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RTF files read from outside into a document, through the RTF reader.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading RTF into a QTextDocument. One pass over the bytes with a bounded group stack: every step consumes
 // input, so no file can make the reader loop, and what it keeps is bounded by the size of the input.
 #include "richtext/rtf.h"

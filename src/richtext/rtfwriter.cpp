@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a QTextDocument as RTF. The output depends only on what the document shows (fonts, sizes, styles,
 // colours, paragraph layout and text), so a document read back from it writes the same bytes again.
 #include "richtext/rtf.h"

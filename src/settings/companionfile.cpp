@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the companion layout file, in its current form and the older one-line form.
 #include "settings/companionfile.h"
 

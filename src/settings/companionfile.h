@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The companion layout file (.qme) beside a card file: its background art and sheet layout.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preferences file qmk.ini: each group of keys read and written, recent files, window placement.
 #include "settings/preferences.h"
 

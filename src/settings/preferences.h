@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preferences file qmk.ini: nudges, default font and layout, personal info, recent files, placement.
 #pragma once
 #include "model/sheetlayout.h"

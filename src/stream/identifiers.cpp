@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Identifier tables of the card object stream.
 #include "stream/identifiers.h"
 

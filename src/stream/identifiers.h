@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Identifier tables of the card object stream: standard and system colours, cursors and font character sets.
 #pragma once
 

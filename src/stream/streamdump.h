@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A readable listing of a card object stream: one block per object, its properties in stream order.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a card object stream into a panel's object list.
 #include "stream/streamreader.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Value encoding of the card object stream.
 #include "stream/streamvalues.h"
 

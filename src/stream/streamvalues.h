@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Value encoding of the card object stream: tags, integers, strings and the 80-bit extended real.
 #pragma once
 

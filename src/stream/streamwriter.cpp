@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing card objects as a card object stream.
 #include "stream/streamwriter.h"
 

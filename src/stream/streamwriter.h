@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing card objects as a card object stream: to memory, or atomically to a file.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Background art: turned a quarter for a Rotated card, read from metafiles, the chooser's preview, and a
 // background file that went missing.
 #include "app/cardbackground.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program given layouts no sheet has, layout files that are not files, and a preferences file that
 // is a named pipe: a one-line message and exit 1, or the defaults, and never a hang.
 #include "testutil.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: dump, resave and export, their exit status, messages and output files.
 #include "devicenode.h"
 #include "smalldisk.h"

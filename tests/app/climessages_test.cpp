@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the command line says about inputs that are not what they should be: a folder or a pipe given as a
 // card, background art that is missing or cannot be read (the card is still drawn, without it).
 #include "testutil.h"

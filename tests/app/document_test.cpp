@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card document: states and captions, save prompts, card and companion files, recent files, zoom, export.
 #include "app/carddocument.h"
 #include "objects/templatefile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help: every context opens an existing page and place, every page is linked and reachable, every dialog's
 // Help button opens its own page, every control explains itself, the search, and Quick Tips' settings.
 #include "app/carddocument.h"

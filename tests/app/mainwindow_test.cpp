@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window offscreen: menus, command bar, tools, keys, closing, placement, start, help; single
 // instance.
 #include "app/mainwindow_ui.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests for the personal information dialog's vCard buttons: importing an address book's contact and
 // exporting the fields as a vCard file.
 #include "app/personalinfo_ui.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests for the print subcommand: options, exit status and messages, the card's layout and the pages written.
 #include "print/pdfutil.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The starter templates: each one reads completely, draws a card with visible content over its background
 // art, and comes back byte for byte when written again; all of them on one contact sheet for looking at.
 #include "app/cardbackground.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo: every kind of change a user makes comes back to the exact card, a drag or a run of nudges is
 // one step, the changed flag follows the saved point, and the history outlives zooming.
 #include "app/carddocument.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests for merge data: CSV and vCard files as spreadsheets and address books write them, their limits and
 // refusals, matching columns to the personal fields, and the vCard we write.
 #include "contacts/datasource.h"

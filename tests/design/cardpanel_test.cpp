@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Business card panel: drawing modes, description files, the export picture, fonts, personal information.
 #include "settings/preferences.h"
 #include "objects/templatefile.h"

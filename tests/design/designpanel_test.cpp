@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Design panel: mouse routing, rubber bands, drawing mode, clipboard, align, zoom, card files, menu and
 // painting.
 #include "model/cardrender.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Design panel widget: Qt mouse and key input reaching the panel, size, and what the widget paints.
 #include "design/designpanel_ui.h"
 #include "objects/shapes/line.h"

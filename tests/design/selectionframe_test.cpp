@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Selection frame: frame geometry, grips, drags with snapping and clamping, quick clicks, locks and nudges.
 #include "design/selectionframe.h"
 #include "model/cardobjects.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every format read from outside keeps the same contract over a sample of its own: the sample reads; a file cut
 // short, a file of another format, an empty file and a file that cannot be read (a pipe, a file without read
 // permission) are each refused with a message naming the file, and what was to be read into stays as it was.

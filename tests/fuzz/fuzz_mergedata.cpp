@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for the merge data readers: any bytes are read as CSV or vCards record by record, every
 // record with a value for each field name, never a crash, a hang nor undefined behaviour; placeholders take
 // the values, and what a record gives as personal information writes a vCard that reads back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for the metafile player: any bytes either are refused or replay onto a small picture and into
 // a recording, never a crash, a hang nor undefined behaviour; what a card would store of them reads again.
 #include "pictures/pictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for the PCX reader: any bytes either decode into a picture within the size limit or are
 // refused with a reason, never a crash, a hang nor undefined behaviour.
 #include "pictures/pcx.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry: any bytes given to the card reader must give objects or a message, never a crash nor
 // undefined behaviour; whatever is read must also lay out and draw, on screen, in a picture and on paper.
 #include "model/cardmodel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for the rich-text reader: any bytes must read into a document that lays out, draws and
 // writes out again, never a crash, a hang nor undefined behaviour. What our writer makes reads back to the
 // same bytes.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the program under a scratch prefix and builds its Debian package, then checks what a desktop and
 # Debian need: valid desktop and metainfo files, the MIME types, the icon in every size, the manual page and
 # bash completion, one version everywhere, and the package's contents, dependencies and lintian's verdict.

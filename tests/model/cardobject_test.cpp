@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card object base: scaling, locking, selectability, centring and the bounds check.
 #include "model/cardmodel.h"
 #include "model/cardobjects.h"

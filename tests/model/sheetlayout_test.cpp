@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests for the card sheet layout: units, file form, predefined sheets, checks, panel size, the dialog.
 #include "platform/profile.h"
 #include "model/sheetlayout.h"

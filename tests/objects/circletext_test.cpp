@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The circular text: where the arc starts and ends, letters standing on the circle in pixels (turned,
 // upright, mirrored), print as text, absurd values, what a card file gives back, and its dialog.
 #include "../print/pdfutil.h"

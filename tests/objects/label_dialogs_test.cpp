@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The label dialogs: what they show on opening and what "Ok" writes back into the label.
 #include "model/objectdialogs.h"
 #include "objects/objectdialogs_ui.h"

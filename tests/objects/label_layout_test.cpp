@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text label layout from given metrics, measuring at 96 units per inch, auto-grow, and where ink lands.
 #include "model/colors.h"
 #include "objects/text/labellayout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Right-click menus of the text labels: items, check marks, effects and the personal-information submenu.
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label with a caption far longer than its box draws exactly what the whole caption drew, and lays out and
 // records only the characters that can reach the box.
 #include "model/cardrender.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests for placeholders in text: what "{Name}" shows on screen, in a plain print and in a merge, drawn by every
 // kind of text object, and the menu items that insert them.
 #include "model/cardmodel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Multi-line text and symbols: rows in their pixels, word wrap, fitting, the glyph box, the menus, the stream,
 // the symbol characters as the faces draw them, the editor and the selector, and both on paper.
 #include "../print/pdfutil.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clip-art pictures: stretch, autosize, reverse and flip in pixels on screen and paper, the empty picture,
 // the browser's file masks, options and preview, and the starter library drawn and printed as vector art.
 #include "objects/shapes/picture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture browser shared by the texture, clip-art and background browsers: what a folder lists, walking
 // the tree, the selection, and the widget's thumbnails and lists.
 #include "objects/picturebrowser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // QR codes: what the program exports and prints reads back through a real decoder (zbarimg) as exactly the
 // text the code was meant to carry; a card holding QR codes comes back from its file byte for byte.
 #include "testutil.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rich text: the document drawn at every zoom and cut off at its box, the editor's OK and Cancel, the object
 // through the card stream, and on paper as text.
 #include "../print/pdfutil.h"

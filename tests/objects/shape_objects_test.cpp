@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shape and picture objects: what they write, what survives a card file, and their setter rules.
 #include "model/cardobjects.h"
 #include "stream/streamreader.h"

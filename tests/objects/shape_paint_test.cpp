@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Basic shapes and lines: where their pixels land, and what their right-click menus do.
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"

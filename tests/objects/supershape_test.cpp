@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The multi-purpose shape: its figures' corners, shadow placement, surfaces in pixels on screen and paper,
 // damaged values, and what a card file gives back.
 #include "stream/streamreader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Special-effect text: letters filled, outlined and shadowed in pixels, its surfaces, paper that keeps the
 // letters as vector paths (and plain letters as text), what a card file gives back, and its dialog.
 #include "print/pdfutil.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text objects: what each class writes into a card file, round trips, and the setter rules.
 #include "model/cardobjects.h"
 #include "stream/streamdump.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Textures of the multi-purpose shape: the starter set as installed on a first start, the "Load Texture
 // Image" browser, and choosing a texture from the properties dialog.
 #include "app/carddocument.h"

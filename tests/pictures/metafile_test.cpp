@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The metafile player: Inkscape's metafiles drawn where Inkscape draws the same scene, the main record kinds
 // of an enhanced metafile drawn to their pixels, and a metafile printed into a PDF staying vector graphics.
 #include "pictures/pictures.h"

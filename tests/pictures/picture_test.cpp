@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture files: every format read from files that real writers made, matched against the writer's own
 // reading of them; what a picture becomes in a card, byte for byte; and bounded refusals of bad files.
 #include "pictures/pictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests for replacing files atomically.
 #include "platform/atomicfile.h"
 #include "devicenode.h"

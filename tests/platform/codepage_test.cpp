@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests for the Windows-1252 conversions.
 #include "platform/codepage.h"
 #include "testutil.h"

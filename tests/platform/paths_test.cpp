@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests for the data folder and the file-name helpers.
 #include "platform/paths.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests for profile (INI) files: lookup rules, number parsing, faithful rewriting, encodings, broken input.
 #include "platform/profile.h"
 #include "testutil.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of each printer's calibration: kept in qmk.ini per printer beside the
 // old keys, worked out from what is measured on the calibration page, applied
 // to printed card positions, and the fine-tuning dialog's entries.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A card of thousands of objects is drawn into the job's PDF file in parts, so that the writer never holds
 // the whole card's operators at once; on paper the parts must look exactly like the card drawn whole. A
 // drawing too large to hold in memory is written aside part by part and still prints whole.

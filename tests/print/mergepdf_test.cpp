@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests for merge printing into a PDF file: every card shows its record exactly as if the values had been
 // typed in, with the shared parts drawn once and the fonts embedded once for the whole job; drawing the page's
 // own content cannot hold lands where it belongs.

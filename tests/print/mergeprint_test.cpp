@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Merge printing from the window: the merge's data file, the Print Merge dialog, and the preview and print
 // commands writing real PDF files.
 #include "pdfutil.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the PDF layer on captured output of Qt's writer (tests/data/pdf, made by scripts/make-pdf-test-data):
 // drawings taken over with their fonts, an index stream and object streams, damaged drawings, the job's fonts,
 // and the fall-back to Qt's own writer when drawings cannot be read back.

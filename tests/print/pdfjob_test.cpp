@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the job's PDF file at scale: thousands of sheets in a small file written as the job goes, text
 // kept as text, a page range, and a failed write that leaves the old file alone.
 #include "pdfutil.h"

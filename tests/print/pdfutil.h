@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers of the printing tests: PDF pages rendered by poppler, PDF facts, ink boxes of pictures.
 #pragma once
 

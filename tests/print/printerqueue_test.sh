@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints a card on a real CUPS queue: a private CUPS server (its own socket, spool and configuration) with one
 # queue whose backend writes PDF files. The sheet that comes out must carry the ink where the same job printed
 # to a PDF file has it. Runs as root only (the PDF backend must run as root); skipped otherwise.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of printed paper: card outlines of every predefined sheet where the layout puts them, text as text in
 // place, replay equal to the live job.
 #include "pdfutil.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests for how card objects draw on paper: shapes and lines along their box with pens in hundredths of an
 // inch, labels as text cut off at their box, the card back to front. Measured in pixels at 960 dots per inch.
 #include "design/cardpanel.h"

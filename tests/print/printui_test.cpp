@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests for the printing dialogs and their logic: sheet positions, fine tuning, the bottom-margin alert, the
 // status window, the preview.
 #include "pdfutil.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One way to draw a card: the design panel, the exported picture, the printed page and the preview show the
 // same card-relative ink (within a pixel), and printing a zoomed card leaves the panel as it was.
 #include "design/cardpanel.h"

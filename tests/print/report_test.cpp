@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests for the report engine: pens on the device, margins, the job's pages and status, PDF files, recording
 // and replay, metafiles.
 #include "pdfutil.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests for the sheet page loop on the recording engine: positions, copies, orientations, nudges, outlines,
 // background, cancel.
 #include "design/cardpanel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A multi-purpose shape on paper: the outline of a star lands where the sheet layout puts it, to a printer
 // pixel, on every card printed.
 #include "pdfutil.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RTF reader and writer: files written by LibreOffice and pandoc, hand-written corner cases, round trips
 // (same document, same bytes, same pixels) and malformed input.
 #include "richtext/rtf.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests for the preferences file: defaults, round trips of every group, recent files and window placement.
 #include "settings/preferences.h"
 #include "model/subobjects.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A card is only saved when it can be opened again: never larger than the reader accepts.
 #include "design/cardpanel.h"
 #include "stream/streamreader.h"

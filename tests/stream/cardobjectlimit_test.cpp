@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A card holds a bounded number of objects: the reader refuses more (from a file or a paste), and no save writes
 // more, so that whatever is saved opens again.
 #include "app/cardfile.h"

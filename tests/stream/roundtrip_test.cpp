@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every registered card class survives writing and reading, at its constructor values and with every property
 // changed, and reading calls Loaded once the whole list is on the panel.
 #include "model/cardobjects.h"

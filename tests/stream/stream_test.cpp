@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card object stream: exact bytes of known cards, failure messages, and never crashing on damaged input.
 #include "model/cardobjects.h"
 #include "stream/streamdump.h"

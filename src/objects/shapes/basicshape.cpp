@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKLabelShapes: the basic rectangle, rounded rectangle and ellipse shape, and the pen helpers lines share.
 #include "objects/shapes/basicshape.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKLabelShapes: a rectangle, rounded rectangle or ellipse with an outline pen and a fill brush.
 #pragma once
 

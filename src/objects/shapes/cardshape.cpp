@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TBCShapes: the business card panel's basic shape.
 #include "objects/shapes/cardshape.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TBCShapes: the basic shape the business card panel draws; same data and behaviour as TKLabelShapes.
 #pragma once
 

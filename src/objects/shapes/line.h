@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKLineShape: a straight line across its bounding rectangle: horizontal, vertical or diagonal.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKImage: data and sizing rules of the picture object.
 #include "objects/shapes/picture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKImage: a picture (bitmap, icon or metafile) on the card, stretched to its bounds or sized to the picture.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared cache of decoded pictures: looked up by stored graphic and size, trimmed by bytes.
 #include "objects/shapes/picturecache.h"
 

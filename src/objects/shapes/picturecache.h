@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoded pictures shared by every picture object: bitmaps at the size they are drawn, bounded in bytes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKImage: drawing the picture on screen, in pictures and on paper, and its right-click commands.
 #include "objects/shapes/picture.h"
 

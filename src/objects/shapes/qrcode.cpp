@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKQRCode: encoding with libqrencode, the vCard of the personal information, drawing and the menu.
 #include "objects/shapes/qrcode.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKQRCode: a QR code on the card, carrying the personal information as a vCard, a web address or any text.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "QR Code Properties": the controls set the sample's properties at once and the preview redraws.
 #include "objects/shapes/qrcodedialog_ui.h"
 

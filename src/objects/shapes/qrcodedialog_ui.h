@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "QR Code Properties": what the QR code carries, its error correction, colours and quiet zone, with a preview.
 #pragma once
 

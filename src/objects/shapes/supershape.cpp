@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TSuperShape: data, setter rules and working surfaces of the multi-purpose shape.
 #include "objects/shapes/supershape.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TSuperShape: the multi-purpose shape (star, polygon, triangles...) with shadow, outline and surface.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Super Shape Properties": figure, star and corner settings, surface, shadow and outline, with a live
 // sample.
 #include "objects/shapes/supershapedialog_ui.h"

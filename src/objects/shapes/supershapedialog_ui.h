@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Super Shape Properties": the multi-purpose shape's dialog, edited on a sample that previews the result.
 #pragma once
 

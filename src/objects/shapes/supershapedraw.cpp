@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TSuperShape: figures, shadow, surfaces and outline, on screen, in pictures and on paper.
 #include "objects/shapes/basicshape.h"
 #include "objects/shapes/supershape.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texture and gradient surfaces of the multi-purpose shape and the special-effect text.
 #include "objects/shapes/surfacefill.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Surfaces shared by the multi-purpose shape and the special-effect text: a texture tiled from the object's
 // corner and the 256-band gradient. Both are painted over the object's rectangle while the caller's clip
 // (the figure, or the letters) keeps them inside.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Load Texture Image": the picture browser over the texture folders, with the shape previewed in the
 // texture selected.
 #include "objects/shapes/texturebrowser_ui.h"

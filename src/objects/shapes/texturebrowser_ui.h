@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKBrushImageBrowser: "Load Texture Image", the texture picker of the multi-purpose shape's dialog.
 #pragma once
 

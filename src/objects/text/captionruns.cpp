@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long captions measured and drawn a run of characters at a time.
 #include "objects/text/captionruns.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Circle layout: the centre, radius and step of a circular text, and each letter's point and turn.
 #include "objects/text/circlelayout.h"
 

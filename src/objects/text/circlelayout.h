@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Circle layout: where each letter of a circular text stands and how far it is turned.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKPCircleText: text set along an arc.
 #include "objects/text/circletext.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKPCircleText: a line of text set along a quarter, half, three-quarter or full circle.
 #pragma once
 

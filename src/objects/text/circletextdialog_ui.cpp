@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "CircleText Properties": text, arc, start, letter settings, font and colour, with a preview that zooms.
 #include "objects/text/circletextdialog_ui.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "CircleText Properties": the circular text's dialog, edited on a preview copy drawn as the controls change.
 #pragma once
 

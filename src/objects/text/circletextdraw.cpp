@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKPCircleText drawing: background and border, then the letters one by one along the arc.
 #include "model/cardrender.h"
 #include "model/colors.h"

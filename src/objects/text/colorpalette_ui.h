@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour buttons of the text objects' dialogs: twenty colours at once and "Other" for the rest.
 #pragma once
 

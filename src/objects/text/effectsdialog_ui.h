@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKFont3DEffects: the dialog that sets a label's shadow, highlight and font colour on a live sample.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The font dialog's start and answer for a stored font.
 #include "objects/text/fontchoice.h"
 

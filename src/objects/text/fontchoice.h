@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The font dialog's start and answer: the face and size it shows for a stored font, and what OK changes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKBaseLabel: the single-line text object with 3D effects.
 #include "objects/text/label3d.h"
 

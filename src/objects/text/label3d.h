@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKBaseLabel: one line of text in one font with optional shadow and highlight copies, background and border.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pieces the label dialogs share: the named-colour drop-down and what's-this help (and the button bar).
 #pragma once
 

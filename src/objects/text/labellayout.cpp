@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Label layout: the box fitting and text placement of single-line labels, and the font they draw with.
 #include "objects/text/labellayout.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Label layout: where a single-line label puts its text, shadow and highlight, from font metrics.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKMultiLineBaseLabel: a block of plain text lines in one font, aligned and optionally word-wrapped.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TMultiLineTextEditor: the text editor of a multi-line text object.
 #pragma once
 

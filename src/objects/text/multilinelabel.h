@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKMultiLineLabel: the multi-line text object of the card, edited in its own text editor.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Multi-line text layout: word wrap with Qt's text layout, and row placement.
 #include "objects/text/multilinelayout.h"
 

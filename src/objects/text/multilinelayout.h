@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Multi-line text layout: word wrap at a width and the place of every row, from the drawing font.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKBusinessCardLabel: the text object whose caption may be picked from the user's personal information.
 #include "objects/text/personallabel.h"
 

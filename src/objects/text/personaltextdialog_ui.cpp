@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TGetBCLabelText: the text dialog of a personal-information label.
 #include "objects/text/personaltextdialog_ui.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TGetBCLabelText: the text dialog of a personal-information label, typed or picked from the user's details.
 #pragma once
 

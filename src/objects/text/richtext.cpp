@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKPRichBaseLabel: formatted text kept as an RTF document.
 #include "objects/text/richtext.h"
 

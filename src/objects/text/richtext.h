@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKPRichBaseLabel: formatted text (several fonts, colours, paragraph alignment) kept as an RTF document.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rich-text editor's start, zoom and write-back.
 #include "objects/text/richtexteditor.h"
 

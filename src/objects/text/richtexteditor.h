@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the rich-text editor starts from, how it zooms and what OK gives back: the editor's plain part.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TRichTextLabelEditor: the editor of a rich-text object.
 #include "objects/text/richtexteditor_ui.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TRichTextLabelEditor: the editor of a rich-text object, a text box with a formatting tool bar.
 #pragma once
 

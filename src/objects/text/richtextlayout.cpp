@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TRichTextLayout: the laid-out document of a rich-text object and its drawing.
 #include "objects/text/richtextlayout.h"
 

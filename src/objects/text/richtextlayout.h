@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TRichTextLayout: a rich-text object's RTF laid out once and drawn at any zoom, on screen and on paper.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKSuperText: special-effect text.
 #include "objects/text/supertext.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKSuperText: special-effect text filled with a colour, gradient or texture, outlined and shadowed.
 #pragma once
 

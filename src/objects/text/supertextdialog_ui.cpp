@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "SuperText Properties": caption, font, surface, shadow and outline of special-effect text, with a preview.
 #include "objects/text/supertextdialog_ui.h"
 

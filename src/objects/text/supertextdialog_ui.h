@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "SuperText Properties": the special-effect text's dialog, edited on a preview copy drawn as the controls
 // change.
 #pragma once

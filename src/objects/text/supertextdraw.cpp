@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKSuperText: layout of the letters in the box, and drawing them on screen, in pictures and on paper.
 #include "objects/text/supertext.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Load Texture Image" of the special-effect text, on the program's picture browser.
 #include "objects/text/supertexttexture_ui.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Load Texture Image" of the special-effect text: the picture browser over the texture folders, with the
 // letters previewed in the texture selected.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Symbol fonts: code-to-character tables of Wingdings, Webdings and Symbol, and the faces that draw them.
 #include "objects/text/symbolfonts.h"
 

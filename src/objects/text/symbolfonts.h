@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Symbol fonts: the Wingdings, Webdings and Symbol character codes a card stores, drawn as the Unicode
 // characters they stand for in a face that has them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKSymbolLabel: a single character of a symbol font.
 #include "objects/text/symbollabel.h"
 

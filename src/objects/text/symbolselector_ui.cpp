@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TGetSymbol: the symbol selector.
 #include "objects/text/symbolselector_ui.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TGetSymbol: the symbol selector, which picks a symbol font and one of its 224 characters.
 #pragma once
 

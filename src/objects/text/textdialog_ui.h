@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TGetLabelText: the text entry dialog of a plain text label.
 #pragma once
 

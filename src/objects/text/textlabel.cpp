@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKPLabel: the plain single-line text object of the card.
 #include "objects/text/textlabel.h"
 
