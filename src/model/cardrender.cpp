@@ -52,7 +52,7 @@ void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& g
         const double sy = context.OnPaper() ? paper : std::hypot(t.m21(), t.m22());
         const QSize pixels(int(std::clamp(std::ceil(whole.width() * sx), 1.0, 1e6)),
                            int(std::clamp(std::ceil(whole.height() * sy), 1.0, 1e6)));
-        for (const TKPicture* picture : {&card.Picture(), &card.ColorPicture()}) {
+        for (const TStoredPicture* picture : {&card.Picture(), &card.ColorPicture()}) {
             // A picture the image readers cannot decode is left out.
             const QImage& image = picture->Decoded(pixels);
             if (image.isNull())

@@ -208,7 +208,7 @@ QByteArray ObjectRecord(const TKGraphicControl& object)
 // A picture frame that stands for the user's logo: empty, or holding the stand-in a "Logo" section gives.
 bool IsLogoStandIn(const TKImage& image)
 {
-    const TKPicture& picture = image.Picture();
+    const TStoredPicture& picture = image.Picture();
     if (!picture.HasGraphic())
         return true;
     if (picture.GraphicClass() != "TBitmap" || image.Width() != image.Height())

@@ -189,7 +189,7 @@ TEST(PictureDrawing, ALargePictureIsDecodedAtTheSizeDrawnAndTheCacheStaysBounded
     cache.Clear();
 
     // Bounded by bytes, the least recently drawn going first.
-    TKPicture graphic;
+    TStoredPicture graphic;
     graphic.SetGraphic("TBitmap", png);
     TDecodedPictures small(6000);
     small.Find(graphic, QSize(10, 10)); // 400 bytes
