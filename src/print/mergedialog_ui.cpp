@@ -99,10 +99,14 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
             QStringLiteral("The column of the data file whose values the %1 placeholder shows "
                            "on each card; (none) leaves it empty.")
                 .arg(PersonalPlaceholder(field)));
-        connect(combo, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, field](int index) {
+        connect(combo, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, combo, field](int index) {
             if (mFilling)
                 return;
-            mMerge.SetColumn(field, index - 1);
+            const int column = combo->itemData(index).toInt();
+            if (column == kMatchedItem)
+                mMerge.SetSource(field, mMerge.Matched().Source(field));
+            else
+                mMerge.SetColumn(field, column);
             ShowValues();
         });
         mTable->setCellWidget(field, 1, combo);
@@ -188,9 +192,11 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
          "address books export them), or a vCard (.vcf) file of contacts."},
         {mStatus, "What the data file holds, or why it cannot be used."},
         {mTable,
-         "Which column of the data file each personal field takes. Texts on the card show a field "
-         "through its placeholder, such as {Name}; any other column shows through its own name, such as "
-         "{City}."},
+         "Which column of the data file each personal field takes. A name may be put together from the "
+         "first and last names, and an address line from the town, region and postcode; as found in the "
+         "file, blank address lines are left out and the lines below move up. Texts on the card "
+         "show a field through its placeholder, such as {Name}; any other column shows through its own name, "
+         "such as {City}."},
         {mPicture, "The first sheet: grey positions are already used and stay empty, red ones are printed. "
                    "Click the position of the first card."},
         {mStart, "The position of the first card on the first sheet, counted across then down; the sheets "
@@ -238,7 +244,13 @@ void TMergeDialog::ShowPrinterName()
 void TMergeDialog::ChooseColumn(int field, int column)
 {
     if (QComboBox* combo = ColumnCombo(field))
-        combo->setCurrentIndex(column + 1);
+        combo->setCurrentIndex(std::max(0, combo->findData(column < 0 ? -1 : column)));
+}
+
+void TMergeDialog::ChooseMatched(int field)
+{
+    if (QComboBox* combo = ColumnCombo(field))
+        combo->setCurrentIndex(std::max(0, combo->findData(kMatchedItem)));
 }
 
 void TMergeDialog::SetStartPosition(int position)
@@ -289,10 +301,19 @@ void TMergeDialog::ShowMerge()
     for (int field = 0; field < kMergePersonalCount; ++field) {
         QComboBox* combo = ColumnCombo(field);
         combo->clear();
-        combo->addItem(QStringLiteral("(none)"));
-        for (const QString& column : mMerge.Columns())
-            combo->addItem(column);
-        combo->setCurrentIndex(open ? mMerge.Mapping().Column(field) + 1 : 0);
+        combo->addItem(QStringLiteral("(none)"), -1);
+        // A field put together from several columns is offered first, as matching found it.
+        const TFieldSource& matched = mMerge.Matched().Source(field);
+        if (open && matched.IsCombined())
+            combo->addItem(matched.Describe(mMerge.Columns()), kMatchedItem);
+        for (qsizetype column = 0; column < mMerge.Columns().size(); ++column)
+            combo->addItem(mMerge.Columns()[column], int(column));
+        const TFieldSource& source = mMerge.Mapping().Source(field);
+        const int item = !open                                        ? 0
+                         : source.IsCombined() && source == matched ? combo->findData(kMatchedItem)
+                                                                     : combo->findData(mMerge.Mapping().Column(field));
+        combo->setCurrentIndex(std::max(0, item));
+        combo->setToolTip(combo->currentText());
         combo->setEnabled(open);
     }
     mFilling = false;

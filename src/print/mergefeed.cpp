@@ -15,6 +15,7 @@ void TMergeFeed::Close()
     mKind.clear();
     mColumns.clear();
     mMapping = TFieldMapping();
+    mMatched = TFieldMapping();
     mSamples.clear();
     mSource.reset();
     mSourceFresh = false;
@@ -40,7 +41,8 @@ bool TMergeFeed::Open(const QString& path, int samples)
     mPath = path;
     mKind = source->Kind();
     mColumns = source->FieldNames();
-    mMapping = TFieldMapping::Match(mColumns);
+    mMatched = TFieldMapping::Match(mColumns);
+    mMapping = mMatched;
     if (samples <= 0) {
         mSource = std::move(source);
         mSourceFresh = true;
@@ -53,12 +55,22 @@ void TMergeFeed::SetColumn(int field, int column)
     mMapping.SetColumn(field, column >= 0 && column < mColumns.size() ? column : -1);
 }
 
+void TMergeFeed::SetSource(int field, const TFieldSource& source)
+{
+    for (const std::vector<int>* list : {&source.columns, &source.fallback}) {
+        for (const int column : *list) {
+            if (column >= mColumns.size())
+                return;
+        }
+    }
+    mMapping.SetSource(field, source);
+}
+
 QString TMergeFeed::SampleValue(int field, int sample) const
 {
-    const int column = mMapping.Column(field);
-    if (sample < 0 || sample >= int(mSamples.size()) || column < 0 || column >= mSamples[sample].size())
+    if (sample < 0 || sample >= int(mSamples.size()))
         return QString();
-    return mSamples[sample][column];
+    return mMapping.Value(field, mSamples[size_t(sample)]);
 }
 
 std::function<bool(TMergeRecord&)> TMergeFeed::StartJob(qint64 maxRecords)

@@ -42,8 +42,11 @@ public:
     const QStringList& Columns() const { return mColumns; }
 
     const TFieldMapping& Mapping() const { return mMapping; }
+    // The mapping as the column names gave it when the file was opened.
+    const TFieldMapping& Matched() const { return mMatched; }
     // The column (index into Columns(), or -1 for none) that feeds a personal field.
     void SetColumn(int field, int column);
+    void SetSource(int field, const TFieldSource& source);
 
     // The first records of the file (at most the samples asked for), each with a value per column.
     const std::vector<QStringList>& Samples() const { return mSamples; }
@@ -75,6 +78,7 @@ private:
     QString mKind;
     QStringList mColumns;
     TFieldMapping mMapping;
+    TFieldMapping mMatched;
     std::vector<QStringList> mSamples;
     int mStart = 1;
     std::unique_ptr<TDataSource> mSource; // the job's reader

@@ -220,7 +220,9 @@ TEST(MergePrint, DialogRemapsAColumnAndRefusesFilesItCannotUse)
     ASSERT_TRUE(dialog.Problem().isEmpty()) << qPrintable(dialog.Problem());
     EXPECT_EQ(dialog.ColumnCombo(0)->currentText(), QStringLiteral("Full name"));
     EXPECT_EQ(dialog.ColumnCombo(1)->currentText(), QStringLiteral("Organization"));
-    EXPECT_EQ(dialog.ColumnCombo(3)->currentText(), QStringLiteral("(none)"));
+    // Without a street the town is the first address line.
+    EXPECT_EQ(dialog.ColumnCombo(3)->currentText(), QStringLiteral("City"));
+    EXPECT_EQ(dialog.ColumnCombo(4)->currentText(), QStringLiteral("(none)"));
     EXPECT_EQ(dialog.MappingTable()->item(1, 2)->text(), QStringLiteral("Analytical Engines Ltd"));
     dialog.ChooseColumn(1, 3);
     EXPECT_EQ(merge.Mapping().Column(1), 3);
