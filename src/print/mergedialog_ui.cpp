@@ -8,6 +8,7 @@
 #include "print/mergefeed.h"
 #include "print/sheetpicture_ui.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -68,6 +69,12 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
             OpenFile(file);
     });
     mPath->installEventFilter(this);
+    // A name typed and left with Tab or a click elsewhere opens too.
+    connect(mPath, &QLineEdit::editingFinished, this, [this] {
+        const QString typed = mPath->text().trimmed();
+        if (!typed.isEmpty() && typed != mShownPath)
+            OpenFile(typed);
+    });
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(fileLabel);
     fileRow->addWidget(mPath, 1);
@@ -186,7 +193,7 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
     AddHelpButtons(buttons, this, kHelpPrintMerge);
     SetWhatsThis({
         {mPath, "The CSV or vCard file of the people to print, one card each. Type a file's name and press "
-                "Enter, or use Browse."},
+                "Enter or Tab, or use Browse."},
         {browse,
          "Chooses the data file: a CSV file with the column names in its first row (as spreadsheets and "
          "address books export them), or a vCard (.vcf) file of contacts."},
@@ -217,8 +224,12 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
 
 void TMergeDialog::OpenFile(const QString& path)
 {
+    // A large file takes a moment to count.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     mMerge.Open(path);
-    mPath->setText(QDir::toNativeSeparators(path));
+    QApplication::restoreOverrideCursor();
+    mShownPath = QDir::toNativeSeparators(path);
+    mPath->setText(mShownPath);
     ShowMerge();
 }
 
@@ -278,18 +289,8 @@ void TMergeDialog::ShowMerge()
 {
     const bool open = mMerge.IsOpen();
     if (open) {
-        const int records = int(mMerge.Samples().size());
-        mStatus->setStyleSheet(QString());
-        // A CSV file has columns; a vCard file has the kinds of fields its people fill.
-        const QString holds = mMerge.Kind() == QLatin1String("CSV")
-                                  ? QStringLiteral("A CSV file with %1 columns.").arg(mMerge.Columns().size())
-                                  : QStringLiteral("A %1 file whose people fill %2 kinds of fields.")
-                                        .arg(mMerge.Kind())
-                                        .arg(mMerge.Columns().size());
-        mStatus->setText(holds +
-                         QStringLiteral(" Each person gets a card; a text shows a field by its placeholder, "
-                                        "such as {Name}, or any column by its name.") +
-                         (records == 1 ? QStringLiteral(" The file holds one person.") : QString()));
+        mStatus->setStyleSheet(mMerge.CountProblem().isEmpty() ? QString() : QStringLiteral("color: #b00000"));
+        mStatus->setText(mMerge.ReadSummary());
     } else if (!mMerge.Problem().isEmpty()) {
         mStatus->setStyleSheet(QStringLiteral("color: #b00000"));
         mStatus->setText(QStringLiteral("This file cannot be used: %1").arg(mMerge.Problem()));

@@ -70,6 +70,7 @@ private:
     static constexpr int kMatchedItem = -2;
 
     TMergeFeed& mMerge;
+    QString mShownPath; // the file last opened, as its box shows it
     TSheetSelection mSheet;
     QString mBrowseFolder;
     QLineEdit* mPath = nullptr;
