@@ -151,11 +151,17 @@ TFieldMapping TFieldMapping::Match(const QStringList& columns)
         if (!line.IsEmpty())
             mapping.mAddressLines.push_back(line);
     }
+    mapping.SetAddressLines(mapping.mAddressLines);
+    return mapping;
+}
+
+void TFieldMapping::SetAddressLines(const std::vector<TFieldSource>& lines)
+{
+    mAddressLines = lines;
     for (int field = kMergeAddress1; field <= kMergeAddress3; ++field) {
         const size_t line = size_t(field - kMergeAddress1);
-        mapping.mSources[field] = line < mapping.mAddressLines.size() ? mapping.mAddressLines[line] : TFieldSource();
+        mSources[size_t(field)] = line < lines.size() ? lines[line] : TFieldSource();
     }
-    return mapping;
 }
 
 int TFieldMapping::Column(int field) const

@@ -59,6 +59,7 @@ public:
     // The address lines that Address1 to Address3 are taken from, blank ones left out; empty when each of
     // them shows its own source. The fields' sources are the first three lines.
     const std::vector<TFieldSource>& AddressLines() const { return mAddressLines; }
+    void SetAddressLines(const std::vector<TFieldSource>& lines);
     bool MatchesAny() const;
 
     // A personal field's value for one person.

@@ -110,11 +110,14 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
             if (mFilling)
                 return;
             const int column = combo->itemData(index).toInt();
-            if (column == kMatchedItem)
+            if (column == kMatchedItem && field >= kMergeAddress1 && field <= kMergeAddress3)
+                mMerge.UseMatchedAddress();
+            else if (column == kMatchedItem)
                 mMerge.SetSource(field, mMerge.Matched().Source(field));
             else
                 mMerge.SetColumn(field, column);
-            ShowValues();
+            // A choice for one address line ends the lines found for the others.
+            ShowColumns();
         });
         mTable->setCellWidget(field, 1, combo);
         auto* value = new QTableWidgetItem;
@@ -299,28 +302,59 @@ void TMergeDialog::ShowMerge()
         mStatus->setText(QStringLiteral("Choose a CSV or vCard file with one person in each record."));
     }
     mFilling = true;
+    const TFieldMapping& matched = mMerge.Matched();
+    QStringList lines;
+    for (const TFieldSource& line : matched.AddressLines())
+        lines << line.Describe(mMerge.Columns());
+    const QString linesTip =
+        QStringLiteral("The address lines found in the file, blank ones left out for each person:\n") +
+        lines.join(QLatin1Char('\n'));
+    int widest = 0;
     for (int field = 0; field < kMergePersonalCount; ++field) {
         QComboBox* combo = ColumnCombo(field);
         combo->clear();
         combo->addItem(QStringLiteral("(none)"), -1);
-        // A field put together from several columns is offered first, as matching found it.
-        const TFieldSource& matched = mMerge.Matched().Source(field);
-        if (open && matched.IsCombined())
-            combo->addItem(matched.Describe(mMerge.Columns()), kMatchedItem);
+        // What matching put together is offered first: the lines of the address, a name from its parts.
+        const bool address = field >= kMergeAddress1 && field <= kMergeAddress3;
+        if (open && address && !lines.isEmpty()) {
+            combo->addItem(QStringLiteral("Line %1 of the address").arg(field - kMergeAddress1 + 1), kMatchedItem);
+            combo->setItemData(1, linesTip, Qt::ToolTipRole);
+        } else if (open && !address && matched.Source(field).IsCombined()) {
+            combo->addItem(matched.Source(field).Describe(mMerge.Columns()), kMatchedItem);
+        }
         for (qsizetype column = 0; column < mMerge.Columns().size(); ++column)
             combo->addItem(mMerge.Columns()[column], int(column));
-        const TFieldSource& source = mMerge.Mapping().Source(field);
-        const int item = !open                                        ? 0
-                         : source.IsCombined() && source == matched ? combo->findData(kMatchedItem)
-                                                                     : combo->findData(mMerge.Mapping().Column(field));
+        for (int item = 0; item < std::min(combo->count(), 3); ++item)
+            widest = std::max(widest, combo->fontMetrics().horizontalAdvance(combo->itemText(item)));
+        combo->setEnabled(open);
+    }
+    // Wide enough for what matching chose, within reason, leaving the values their room.
+    const int width = std::clamp(widest + 40, 170, 280);
+    mTable->setColumnWidth(1, width);
+    mTable->setMinimumWidth(520 + width - 170);
+    mFilling = false;
+    ShowColumns();
+    mPreview->setEnabled(open);
+    mPrint->setEnabled(open);
+}
+
+void TMergeDialog::ShowColumns()
+{
+    const bool open = mMerge.IsOpen();
+    const TFieldMapping& mapping = mMerge.Mapping();
+    mFilling = true;
+    for (int field = 0; field < kMergePersonalCount; ++field) {
+        QComboBox* combo = ColumnCombo(field);
+        const bool address = field >= kMergeAddress1 && field <= kMergeAddress3;
+        const TFieldSource& source = mapping.Source(field);
+        const bool matched = address ? !mapping.AddressLines().empty()
+                                     : source.IsCombined() && source == mMerge.Matched().Source(field);
+        const int item = !open ? 0 : combo->findData(matched ? kMatchedItem : mapping.Column(field));
         combo->setCurrentIndex(std::max(0, item));
         combo->setToolTip(combo->currentText());
-        combo->setEnabled(open);
     }
     mFilling = false;
     ShowValues();
-    mPreview->setEnabled(open);
-    mPrint->setEnabled(open);
 }
 
 void TMergeDialog::ShowValues()

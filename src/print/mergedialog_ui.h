@@ -63,6 +63,8 @@ protected:
 
 private:
     void ShowMerge();
+    // Points every combo at what feeds its field, and shows the values.
+    void ShowColumns();
     void ShowValues();
     void StartChanged(int position);
 

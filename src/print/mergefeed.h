@@ -56,6 +56,8 @@ public:
     // The column (index into Columns(), or -1 for none) that feeds a personal field.
     void SetColumn(int field, int column);
     void SetSource(int field, const TFieldSource& source);
+    // Address1 to Address3 back to the address lines that matching found.
+    void UseMatchedAddress() { mMapping.SetAddressLines(mMatched.AddressLines()); }
 
     // The first records of the file (at most the samples asked for), each with a value per column.
     const std::vector<QStringList>& Samples() const { return mSamples; }

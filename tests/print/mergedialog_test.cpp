@@ -81,6 +81,16 @@ TEST(MergeDialog, OffersTheNamePutTogetherAndOpensATypedFileOnTab)
     EXPECT_EQ(name->itemText(1), name->currentText());
     EXPECT_EQ(dialog.MappingTable()->item(kMergeName, 2)->text(), QStringLiteral("Samuel J. Okafor"));
     EXPECT_EQ(dialog.MappingTable()->item(kMergeTitle, 2)->text(), QStringLiteral("Dispatch Manager"));
+    // The address lines, blank ones left out; a column chosen for one line ends that for all three.
+    EXPECT_EQ(dialog.ColumnCombo(kMergeAddress2)->currentText(), QStringLiteral("Line 2 of the address"));
+    EXPECT_EQ(dialog.MappingTable()->item(kMergeAddress2, 2)->text(), QStringLiteral("Baltimore, MD 21230"));
+    EXPECT_EQ(dialog.MappingTable()->item(kMergeAddress3, 2)->text(), QStringLiteral("United States of America"));
+    dialog.ChooseColumn(kMergeAddress3, 14); // Business Country/Region
+    EXPECT_EQ(dialog.ColumnCombo(kMergeAddress2)->currentText(), QStringLiteral("Business Street 2"));
+    EXPECT_EQ(dialog.MappingTable()->item(kMergeAddress2, 2)->text(), QString());
+    EXPECT_EQ(dialog.MappingTable()->item(kMergeAddress3, 2)->text(), QStringLiteral("United States of America"));
+    dialog.ChooseMatched(kMergeAddress1);
+    EXPECT_EQ(dialog.ColumnCombo(kMergeAddress3)->currentText(), QStringLiteral("Line 3 of the address"));
     EXPECT_EQ(dialog.MappingTable()->item(kMergeAddress2, 2)->text(), QStringLiteral("Baltimore, MD 21230"));
     EXPECT_EQ(dialog.ColumnCombo(kMergeTitle)->currentText(), QStringLiteral("Job Title"));
     dialog.ChooseColumn(kMergeName, 3);
