@@ -99,18 +99,21 @@ TKBasePanel::TKBasePanel()
         mHistory.Touch();
         if (LabelChangedEvent)
             LabelChangedEvent();
+        TellSelectionWatchers();
     };
     // Undo and redo replace the card's objects: the panel lets go of the old ones and takes the new.
     mHistory.BeforeRestore = [this] { ClearAll(); };
     mHistory.AfterRestore = [this] {
         HookObjects();
         InvalidatePanel();
+        TellSelectionWatchers();
     };
     BuildMenu();
 }
 
 TKBasePanel::~TKBasePanel()
 {
+    mSelectionWatchers.clear();
     mView = nullptr;
     mHandle.ClearSelection();
     mCard.Objects().Clear();
@@ -409,6 +412,12 @@ void TKBasePanel::Select(TKGraphicControl* object)
 void TKBasePanel::ClearSelection()
 {
     mHandle.ClearSelection();
+}
+
+void TKBasePanel::TellSelectionWatchers()
+{
+    for (const std::function<void()>& watcher : mSelectionWatchers)
+        watcher();
 }
 
 void TKBasePanel::ProcessEvents()

@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QPainter;
 class QPainterPath;
@@ -96,6 +97,9 @@ public:
     std::function<void()> LabelChangedEvent;
     // Raised after an object was drawn in drawing mode, with the drawn rectangle.
     std::function<void(const QRect&)> DroppedObjectEvent;
+    // Adds a watcher called after the selection changed, after the card changed (objects moved or resized)
+    // and after an undo or redo put a card back: whoever shows the selected object's box follows it.
+    void WatchSelection(std::function<void()> watcher) { mSelectionWatchers.push_back(std::move(watcher)); }
 
     // ---- Size and zoom ----
     // The card's size in card units.
@@ -183,6 +187,9 @@ public:
     // Selects every object touching rect (exclusive right and bottom); with shift, toggles them in the
     // selection.
     void SelectByRect(const QRect& rect, bool shift);
+    // Moves and sizes one object to rect (card units) as one undo step, "Move" or "Resize"; the selection
+    // frame follows. False when nothing changed: the object is locked or gone, or already has that box.
+    bool SetObjectBounds(TKGraphicControl* object, const QRect& rect);
 
     // ---- Card files ----
     // Writes the objects. False with the message on failure.
@@ -245,6 +252,7 @@ private:
         TKCardObjects& Objects() override { return mPanel.CardObjects(); }
         void SetCursorShape(TKCursorShape shape) override { mPanel.SetCursorShape(shape); }
         void InvalidatePanel() override { mPanel.InvalidateFrame(); }
+        void SelectionChanged() override { mPanel.TellSelectionWatchers(); }
         void PopupObjectMenu(TKGraphicControl* object, QPoint screenPos) override;
         void PopupPanelMenu(QPoint screenPos) override { mPanel.PopupPanelMenu(screenPos); }
         void FrameMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
@@ -299,6 +307,7 @@ private:
     void MoveTo(const Hit& hit, QPoint point, Qt::MouseButtons buttons);
     void Leave(const Hit& hit);
     void PaintGrid(QPainter& painter);
+    void TellSelectionWatchers();
 
     FrameHost mFrameHost{*this};
     int mEventDepth = 0;
@@ -338,6 +347,8 @@ private:
 
     bool mBandActive = false;
     QPoint mBandStart, mBandEnd;
+
+    std::vector<std::function<void()>> mSelectionWatchers;
 
     bool mPasted = false;
     qint64 mLastPasteMs = 0;

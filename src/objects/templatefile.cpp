@@ -166,6 +166,9 @@ void WriteLabel(ProfileFile& ini, const QString& s, TKBusinessCardLabel& label)
     ini.WriteBool(s, QStringLiteral("Transparent"), label.Transparent());
     WriteColor(ini, s, QStringLiteral("Background Color"), label.BackColor());
     ini.WriteInteger(s, QStringLiteral("Border Style"), int(label.BorderStyle()));
+    // Written only when on: a template without it reads as it always did.
+    if (label.ShrinkToFit())
+        ini.WriteBool(s, QStringLiteral("Shrink To Fit"), true);
 }
 
 void WriteShape(ProfileFile& ini, const QString& s, TBCShapes& shape)
@@ -525,6 +528,7 @@ void TCardTemplate::ReadLabels(TKBusinessCardPanel32& panel, const ProfileFile& 
         label->SetBackColor(ReadColor(ini, s, QStringLiteral("Background Color"), clWhite));
         label->SetBorderStyle(
             TBorderStyle(ReadRanged(ini, s, QStringLiteral("Border Style"), bsNone, bsNone, bsSingle)));
+        label->SetShrinkToFit(ini.ReadBool(s, QStringLiteral("Shrink To Fit"), false));
     }
 }
 

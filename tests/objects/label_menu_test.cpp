@@ -80,8 +80,8 @@ QStringList OwnItems(const TKMenu& menu)
 }
 
 const QStringList kLabelItems = {
-    "-",      "Font", "3D Effects", "Alignment", "Transparent", "Background Color",
-    "Border", "-",    "Text",       "-",         "Rotation"};
+    "-",      "Font", "3D Effects", "Alignment",     "Transparent", "Background Color",
+    "Border", "-",    "Text",       "Shrink to Fit", "-",           "Rotation"};
 
 } // namespace
 

@@ -22,7 +22,8 @@ public:
     virtual void EditProperties() { EditText(); }
 
     // Raises Width and Height (never lowers them) so that the upright caption fits, measured in the drawing
-    // font from the rectangles of the last layout. Turned labels are left alone.
+    // font from the rectangles of the last layout; a label that shrinks to fit keeps its width. Turned labels
+    // are left alone.
     void AutoGrow();
 
     void BuildPopupMenu(TKMenu& menu) override;
