@@ -209,7 +209,6 @@ public:
     // ---- TKObjectHost ----
     int PanelWidth() const override { return mCard.Width(); }
     int PanelHeight() const override { return mCard.Height(); }
-    void LabelChanged(TKGraphicControl* sender) override;
     void InvalidateObject(TKGraphicControl* object) override;
     void PostFrameRecompute() override;
     bool IsSelected(const TKGraphicControl* object) const override;

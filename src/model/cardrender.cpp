@@ -92,9 +92,15 @@ void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& g
             parted->EndPart();
         ++drawn;
         painter.save();
+        if (clipToBox) {
+            // Every screen pixel the box touches: at a zoom an outline along the box's edge lands on a pixel
+            // the box covers only in part, and a clip of the box's exact edges would cut it away.
+            const QTransform world = painter.worldTransform();
+            painter.setWorldTransform(QTransform());
+            painter.setClipRect(world.mapRect(QRectF(box)).toAlignedRect(), Qt::IntersectClip);
+            painter.setWorldTransform(world);
+        }
         painter.translate(box.topLeft());
-        if (clipToBox)
-            painter.setClipRect(QRect(0, 0, box.width(), box.height()), Qt::IntersectClip);
         object->Draw(painter, context);
         painter.restore();
     }

@@ -75,7 +75,7 @@ TEST(PictureDrawing, StretchReverseFlipAndAutoSizeInPixelsOnScreenAndPaper)
 {
     qmtest::TestHost host;
     TKImage image;
-    image.SetHost(&host);
+    host.Adopt(image);
     image.Loaded();
     image.SetBounds(0, 0, 100, 60);
     image.Picture().SetGraphic("TBitmap", QuarteredBitmap());

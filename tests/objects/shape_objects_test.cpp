@@ -129,7 +129,7 @@ TEST(BasicShape, TransparentSwitchesBrushStyleAndRepaintsOnlyOnChange)
 {
     qmtest::TestHost host;
     TBCShapes shape;
-    shape.SetHost(&host);
+    host.Adopt(shape);
     shape.SetTransparent(false);
     shape.SetRoundPerc(25);
     shape.SetShape(stRectangle);
@@ -405,7 +405,7 @@ TEST(PictureObject, AutoSizeAndStretchStayOpposite)
 {
     qmtest::TestHost host;
     TKImage image;
-    image.SetHost(&host);
+    host.Adopt(image);
     image.Picture().SetGraphic("TBitmap", BmpFile(32, 32));
     EXPECT_EQ(image.BoundsRect().size(), QSize(105, 105)) << "stretched pictures keep the object's size";
     EXPECT_FALSE(image.Opaque());
@@ -425,7 +425,7 @@ TEST(PictureObject, BorderFlipReverseReportChangesOnlyWhenChanged)
 {
     qmtest::TestHost host;
     TKImage image;
-    image.SetHost(&host);
+    host.Adopt(image);
     image.SetBorderStyle(bsNone);
     image.SetFlip(false);
     image.SetReverse(false);
