@@ -7,6 +7,7 @@
 #include "design/cardpanel.h"
 #include "model/subobjects.h"
 #include "objects/shapes/cardshape.h"
+#include "objects/shapes/qrcode.h"
 #include "objects/text/textlabel.h"
 #include "platform/profile.h"
 
@@ -611,6 +612,43 @@ TEST_F(DocumentTest, ExportWithoutBorderInEveryFormat)
     QFile png(home.filePath(QStringLiteral("really.png")));
     ASSERT_TRUE(png.open(QIODevice::ReadOnly));
     EXPECT_TRUE(png.read(4).endsWith("PNG"));
+}
+
+// A QR code squeezed into its box: the export says it would not scan and offers the scale at which it does;
+// Yes saves the larger picture, No the card's size, Cancel nothing.
+TEST_F(DocumentTest, ExportOffersALargerPictureForAQRCodeTooSmallToScan)
+{
+    auto code = std::make_unique<TKQRCode>();
+    code->SetContent(qcText);
+    code->SetText(QString(120, QLatin1Char('q'))); // version 7 at Medium: 53 modules with the quiet zone
+    panel->PlaceObject(std::move(code), QRect(250, 100, 70, 70));
+    using Answer = TDocumentPrompts::Answer;
+    const QString out = home.filePath(QStringLiteral("qr.png"));
+    prompts.files = {out};
+    prompts.answers = {false};
+    prompts.choices = {Answer::Yes};
+    ASSERT_TRUE(doc->ExportPicture(PictureFormat::Png));
+    ASSERT_EQ(prompts.questions.size(), 2);
+    EXPECT_TRUE(prompts.questions[1].startsWith(QStringLiteral("QR Code: The QR code is too small to scan")))
+        << qPrintable(prompts.questions[1]);
+    EXPECT_TRUE(prompts.questions[1].contains(QStringLiteral("1.3 pixels wide"))) << qPrintable(prompts.questions[1]);
+    EXPECT_TRUE(prompts.questions[1].endsWith(
+        QStringLiteral("Save the picture 2 times as large (672 x 384 pixels), so that the code scans?")));
+    EXPECT_EQ(QImage(out).size(), QSize(672, 384));
+
+    prompts.files = {out};
+    prompts.answers = {false};
+    prompts.choices = {Answer::No};
+    ASSERT_TRUE(doc->ExportPicture(PictureFormat::Png));
+    EXPECT_EQ(QImage(out).size(), QSize(336, 192));
+
+    QFile::remove(out);
+    prompts.files = {out};
+    prompts.answers = {false};
+    prompts.choices = {Answer::Cancel};
+    EXPECT_FALSE(doc->ExportPicture(PictureFormat::Png));
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_TRUE(prompts.errors.isEmpty());
 }
 
 TEST_F(DocumentTest, AFailedExportIsReported)
