@@ -427,10 +427,9 @@ bool TCardDocument::SettleOffCardObjects()
 
 bool TCardDocument::Save()
 {
-    if (mFileName.isEmpty()) {
-        mPrompts.Beep();
-        return false;
-    }
+    // A card that was never saved has no name yet: saving asks for one.
+    if (mFileName.isEmpty())
+        return SaveAs();
     if (!SettleOffCardObjects()) {
         Notify();
         return false;

@@ -219,7 +219,13 @@ TEST_F(MainWindowTest, DrawingWithAToolMarksChangesAndReturnsToThePointer)
     EXPECT_TRUE(w.SaveAsButton->isVisible());
     EXPECT_TRUE(w.CancelButton->isVisible());
     EXPECT_EQ(w.SaveAsButton->text(), QStringLiteral("Save As"));
-    EXPECT_FALSE(w.mnuSave->isEnabled());
+    // Save (Ctrl+S) on the untitled card asks for a name.
+    EXPECT_TRUE(w.mnuSave->isEnabled());
+    const QString named = home.filePath(QStringLiteral("saved/drawn.qmk"));
+    prompts.files = {named};
+    w.mnuSave->trigger();
+    EXPECT_TRUE(QFileInfo::exists(named));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Quillmark - drawn.qmk"));
 
     w.ShowGridAction->trigger();
     w.SnapToGridAction->trigger();
