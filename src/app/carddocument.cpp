@@ -301,8 +301,8 @@ bool TCardDocument::NewFromTemplate(const QString& templatePath, const QString& 
     // The template says how the card stands; SetCardOrientation also puts the zoom back.
     SetCardOrientation(mPanel.PortraitMode());
     mFirstActivation = false;
-    // A card from a template is new: it is a change from the blank card until it is saved.
-    CardChanged(QStringLiteral("New From Template"));
+    // Untouched, the card is the template as it came: nothing to save and nothing to undo yet.
+    FreshHistory();
     return true;
 }
 

@@ -521,7 +521,7 @@ TEST(DocumentFonts, DefaultFontCaptionListsTheStyles)
               QStringLiteral("Default Font: Times New Roman, 12 pt , bold, underline"));
 }
 
-TEST_F(DocumentTest, ANewCardFromATemplateIsUntitledAndChanged)
+TEST_F(DocumentTest, ANewCardFromATemplateIsUntitledAndUnchangedUntilTouched)
 {
     const QString path = home.filePath(QStringLiteral("qmkt/Plain.qmkt"));
     {
@@ -536,9 +536,16 @@ TEST_F(DocumentTest, ANewCardFromATemplateIsUntitledAndChanged)
     ASSERT_TRUE(doc->NewFromTemplate(path, QStringLiteral("Courier New")));
     EXPECT_EQ(Objects(), 1);
     EXPECT_TRUE(doc->FileName().isEmpty());
-    EXPECT_TRUE(doc->ChangesMade());
+    // Nothing to save and nothing to undo: closing it asks nothing.
+    EXPECT_FALSE(doc->ChangesMade());
+    EXPECT_FALSE(doc->CanUndo());
+    EXPECT_TRUE(doc->CheckSaveNeeded());
+    EXPECT_TRUE(prompts.questions.isEmpty());
     EXPECT_TRUE(doc->Layout().UsePortrait);
     EXPECT_EQ(panel->Size(), QSize(192, 336));
+    // The first touch is a change like any other.
+    AddShape(QRect(120, 40, 30, 30));
+    EXPECT_TRUE(doc->ChangesMade());
 }
 
 TEST_F(DocumentTest, ATemplateTooLargeToReadIsNeitherWrittenNorOpenedAsABlankCard)
