@@ -167,7 +167,6 @@ TEST_F(DocumentTest, CaptionsFollowTheFourDocumentStates)
     EXPECT_EQ(doc->WindowTitle(), QStringLiteral("Quillmark"));
     EXPECT_EQ(doc->SaveButtonCaption(), QStringLiteral("Save As"));
     EXPECT_FALSE(doc->SaveButtonsVisible());
-    EXPECT_FALSE(doc->SaveEnabled());
 
     // Untitled, changed.
     AddShape();
@@ -184,7 +183,6 @@ TEST_F(DocumentTest, CaptionsFollowTheFourDocumentStates)
     EXPECT_EQ(doc->WindowTitle(), QStringLiteral("Quillmark - BC0001.QMK"));
     EXPECT_EQ(doc->SaveButtonCaption(), QStringLiteral("Save"));
     EXPECT_FALSE(doc->SaveButtonsVisible());
-    EXPECT_TRUE(doc->SaveEnabled());
 
     // Titled, changed; New after "No" discards the change and leaves the file alone.
     AddShape(QRect(120, 40, 30, 30));
@@ -212,13 +210,26 @@ TEST_F(DocumentTest, ProposedNamesSkipCardsThatAreThereInAnyCase)
     EXPECT_EQ(ProposedCardName(home.filePath(QStringLiteral("nowhere"))), QStringLiteral("BC0001.qmk"));
 }
 
-TEST_F(DocumentTest, SaveOnAnUntitledCardOnlyBeeps)
+TEST_F(DocumentTest, SaveOnAnUntitledCardAsksForAName)
 {
     AddShape();
+    // Cancelling the dialog saves nothing and keeps the changes.
+    prompts.files = {QString()};
     EXPECT_FALSE(doc->Save());
-    EXPECT_EQ(prompts.beeps, 1);
+    ASSERT_EQ(prompts.requests.size(), 1u);
+    EXPECT_EQ(prompts.requests[0].kind, FileRequest::Save);
+    EXPECT_EQ(prompts.requests[0].proposedName, QStringLiteral("BC0001.qmk"));
     EXPECT_TRUE(doc->ChangesMade());
-    EXPECT_TRUE(prompts.requests.empty());
+    EXPECT_TRUE(doc->FileName().isEmpty());
+    // A name given: the card is saved under it, and the next Save asks nothing.
+    prompts.files = {Saved(QStringLiteral("first.qmk"))};
+    ASSERT_TRUE(doc->Save());
+    EXPECT_TRUE(QFile::exists(Saved(QStringLiteral("first.qmk"))));
+    EXPECT_FALSE(doc->ChangesMade());
+    AddShape(QRect(120, 40, 30, 30));
+    ASSERT_TRUE(doc->Save());
+    EXPECT_EQ(prompts.requests.size(), 2u);
+    EXPECT_EQ(prompts.beeps, 0);
 }
 
 // ---- The save question ----
@@ -511,7 +522,7 @@ TEST(DocumentFonts, DefaultFontCaptionListsTheStyles)
               QStringLiteral("Default Font: Times New Roman, 12 pt , bold, underline"));
 }
 
-TEST_F(DocumentTest, ANewCardFromATemplateIsUntitledAndChanged)
+TEST_F(DocumentTest, ANewCardFromATemplateIsUntitledAndUnchangedUntilTouched)
 {
     const QString path = home.filePath(QStringLiteral("qmkt/Plain.qmkt"));
     {
@@ -526,9 +537,16 @@ TEST_F(DocumentTest, ANewCardFromATemplateIsUntitledAndChanged)
     ASSERT_TRUE(doc->NewFromTemplate(path, QStringLiteral("Courier New")));
     EXPECT_EQ(Objects(), 1);
     EXPECT_TRUE(doc->FileName().isEmpty());
-    EXPECT_TRUE(doc->ChangesMade());
+    // Nothing to save and nothing to undo: closing it asks nothing.
+    EXPECT_FALSE(doc->ChangesMade());
+    EXPECT_FALSE(doc->CanUndo());
+    EXPECT_TRUE(doc->CheckSaveNeeded());
+    EXPECT_TRUE(prompts.questions.isEmpty());
     EXPECT_TRUE(doc->Layout().UsePortrait);
     EXPECT_EQ(panel->Size(), QSize(192, 336));
+    // The first touch is a change like any other.
+    AddShape(QRect(120, 40, 30, 30));
+    EXPECT_TRUE(doc->ChangesMade());
 }
 
 TEST_F(DocumentTest, ATemplateTooLargeToReadIsNeitherWrittenNorOpenedAsABlankCard)

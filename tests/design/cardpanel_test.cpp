@@ -203,6 +203,8 @@ TEST(BusinessCardPanel, EveryModeCreatesItsClassAndOnlyDialogKindsReturnToThePoi
         EXPECT_EQ(f.panel.PanelState() == psPointing, backToPointer);
         EXPECT_EQ(f.panel.Pointing(), backToPointer);
         EXPECT_EQ(f.view.cursor, backToPointer ? TKCursorShape::Default : TKCursorShape::Drag);
+        // The object just drawn, and only it, is selected.
+        EXPECT_EQ(f.panel.Frame().Selection(), std::vector<TKGraphicControl*>{object});
     }
     const auto shapes = f.All<TBCShapes>();
     EXPECT_EQ(std::vector<int>({shapes[0]->Shape(), shapes[1]->Shape(), shapes[2]->Shape()}),
