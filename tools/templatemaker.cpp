@@ -111,7 +111,7 @@ TKBusinessCardLabel* Card::Text(const QRect& box, const QString& caption, const 
     const QString detail = LongDetail(caption);
     if (!detail.isEmpty()) {
         label->SetCaption(detail);
-        const bool whole = label->ShrinkToFit(kSmallestDetailSize);
+        const bool whole = label->ShrinkFontUntilWhole(kSmallestDetailSize);
         const int fitted = label->Font().Size();
         const int smallest = caption == QStringLiteral("Your Own Name") ? kSmallestName : kSmallestDetailSize;
         if (!whole || fitted < smallest) {
