@@ -168,7 +168,7 @@ TEST(Font3DEffectsDialog, SampleShowsTheLabelsOwnText)
 {
     PersonalHost host;
     TKBusinessCardLabel personal;
-    personal.SetHost(&host);
+    host.Adopt(personal);
     personal.SetCaption(QStringLiteral("{Name}, {Company}"));
     EXPECT_EQ(TKFont3DEffects(personal).Sample().Caption(), QStringLiteral("Ada Lovelace, Analytical Engines"));
 

@@ -230,7 +230,7 @@ TEST(ShrinkToFit, SetFromTheMenuAndTheTextDialog)
 {
     qmtest::TestHost host;
     TKBusinessCardLabel label;
-    label.SetHost(&host);
+    host.Adopt(label);
     label.Loaded();
     TKMenu& menu = *label.PopupMenu();
     EXPECT_FALSE(menu.Find(QStringLiteral("Shrink to Fit"))->isChecked());
