@@ -6,11 +6,13 @@
 #include "app/carddocument.h"
 #include "app/fontforall_ui.h"
 #include "app/helpwindow_ui.h"
+#include "app/positiondock_ui.h"
 #include "app/quicktips_ui.h"
 #include "app/templatechooser_ui.h"
 #include "app/toolicons_ui.h"
 #include "design/cardpanel.h"
 #include "design/designpanel_ui.h"
+#include "design/positionpanel_ui.h"
 #include "objects/objectdialogs_ui.h"
 #include "platform/helphook.h"
 #include "platform/helptopics.h"
@@ -173,6 +175,8 @@ TMainScreen::TMainScreen(TDocumentPrompts* prompts, const QString& prefsPath, QW
 
     BuildToolBar();
     BuildMenus();
+    mPositions = AddPositionDock(*this, Panel(), HelpMenu, mDocument->Prefs());
+    mPositions->OnEscape = [this] { mPanelWidget->setFocus(); };
 
     Panel().DroppedObjectEvent = [this](const QRect&) { SetTool(psPointing); };
     mDocument->StateChanged = [this] { Setbuttons(); };
@@ -224,7 +228,6 @@ void TMainScreen::Setbuttons()
     SaveAsButton->setText(doc.SaveButtonCaption());
     SaveAsButton->setVisible(doc.SaveButtonsVisible());
     CancelButton->setVisible(doc.SaveButtonsVisible());
-    mnuSave->setEnabled(doc.SaveEnabled());
     // A PDF file is always a target: printing and preview work without an installed printer.
     for (QWidget* button : {static_cast<QWidget*>(PrintButton), static_cast<QWidget*>(PreviewButton)})
         button->setEnabled(true);
@@ -236,6 +239,9 @@ void TMainScreen::Setbuttons()
     mnuUndo->setEnabled(doc.CanUndo());
     mnuRedo->setText(doc.RedoText());
     mnuRedo->setEnabled(doc.CanRedo());
+    const TLengthUnit unit = doc.Layout().UseMM ? TLengthUnit::Millimetres : TLengthUnit::Inches;
+    if (mPositions && mPositions->Unit() != unit)
+        mPositions->SetUnit(unit);
 }
 
 void TMainScreen::SetChangesMade(bool changed)
@@ -440,7 +446,9 @@ bool TMainScreen::eventFilter(QObject* watched, QEvent* event)
     const QEvent::Type type = event->type();
     if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched->isWidgetType()) {
         const auto* widget = static_cast<QWidget*>(watched);
-        if (widget->window() == this && !QApplication::activeModalWidget() &&
+        // Typing boxes (the position panel's) keep their own keys: minus, Home, End, Page Up and Down.
+        const bool typing = widget->inherits("QAbstractSpinBox") || widget->inherits("QLineEdit");
+        if (widget->window() == this && !typing && !QApplication::activeModalWidget() &&
             !QApplication::activePopupWidget())
             return HandleKey(event);
         return false;

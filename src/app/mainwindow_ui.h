@@ -29,6 +29,7 @@ class TDocumentPrompts;
 class THelpWindow;
 class TKBasePanelWidget;
 class TKBusinessCardPanel32;
+class TPositionPanel;
 
 class TMainScreen : public QMainWindow
 {
@@ -50,6 +51,8 @@ public:
     TKBusinessCardPanel32& Panel();
     TKBasePanelWidget& PanelWidget() { return *mPanelWidget; }
     QScrollArea* ScrollArea() const { return mScroll; }
+    // The position and size of the selected object, docked beside the card (View, Position and Size).
+    TPositionPanel* PositionPanel() const { return mPositions; }
 
     // Places the window where it was last time, shows it and runs the first activation: opens cardToOpen, or
     // the most recent card when it still exists.
@@ -178,6 +181,7 @@ private:
     TKBasePanelWidget* mPanelWidget = nullptr;
     std::unique_ptr<TCardDocument> mDocument;
     QScrollArea* mScroll = nullptr;
+    TPositionPanel* mPositions = nullptr;
     QWidget* mPanelHolder = nullptr;
     // Lent to a modal dialog while one is open; gone with it when the dialog took it along.
     QPointer<THelpWindow> mHelp;

@@ -99,18 +99,21 @@ TKBasePanel::TKBasePanel()
         mHistory.Touch();
         if (LabelChangedEvent)
             LabelChangedEvent();
+        TellSelectionWatchers();
     };
     // Undo and redo replace the card's objects: the panel lets go of the old ones and takes the new.
     mHistory.BeforeRestore = [this] { ClearAll(); };
     mHistory.AfterRestore = [this] {
         HookObjects();
         InvalidatePanel();
+        TellSelectionWatchers();
     };
     BuildMenu();
 }
 
 TKBasePanel::~TKBasePanel()
 {
+    mSelectionWatchers.clear();
     mView = nullptr;
     mHandle.ClearSelection();
     mCard.Objects().Clear();
@@ -363,11 +366,6 @@ void TKBasePanel::NotifyChanged()
     mCard.NotifyChanged();
 }
 
-void TKBasePanel::LabelChanged(TKGraphicControl* /*sender*/)
-{
-    NotifyChanged();
-}
-
 void TKBasePanel::InvalidateObject(TKGraphicControl* object)
 {
     if (mView && object)
@@ -414,6 +412,12 @@ void TKBasePanel::Select(TKGraphicControl* object)
 void TKBasePanel::ClearSelection()
 {
     mHandle.ClearSelection();
+}
+
+void TKBasePanel::TellSelectionWatchers()
+{
+    for (const std::function<void()>& watcher : mSelectionWatchers)
+        watcher();
 }
 
 void TKBasePanel::ProcessEvents()

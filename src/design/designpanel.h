@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QPainter;
 class QPainterPath;
@@ -77,8 +78,8 @@ public:
     TCardModel& Card() { return mCard; }
     const TCardModel& Card() const { return mCard; }
     // Background picture stretched over the card, and the background art drawn over it.
-    TKPicture& Picture() { return mCard.Picture(); }
-    TKPicture& ColorPicture() { return mCard.ColorPicture(); }
+    TStoredPicture& Picture() { return mCard.Picture(); }
+    TStoredPicture& ColorPicture() { return mCard.ColorPicture(); }
     void ClearBackground() { mCard.ColorPicture().Clear(); }
     TLabelShapeType Shape() const { return mCard.Shape(); }
     void SetShape(TLabelShapeType value);
@@ -96,6 +97,9 @@ public:
     std::function<void()> LabelChangedEvent;
     // Raised after an object was drawn in drawing mode, with the drawn rectangle.
     std::function<void(const QRect&)> DroppedObjectEvent;
+    // Adds a watcher called after the selection changed, after the card changed (objects moved or resized)
+    // and after an undo or redo put a card back: whoever shows the selected object's box follows it.
+    void WatchSelection(std::function<void()> watcher) { mSelectionWatchers.push_back(std::move(watcher)); }
 
     // ---- Size and zoom ----
     // The card's size in card units.
@@ -183,6 +187,9 @@ public:
     // Selects every object touching rect (exclusive right and bottom); with shift, toggles them in the
     // selection.
     void SelectByRect(const QRect& rect, bool shift);
+    // Moves and sizes one object to rect (card units) as one undo step, "Move" or "Resize"; the selection
+    // frame follows. False when nothing changed: the object is locked or gone, or already has that box.
+    bool SetObjectBounds(TKGraphicControl* object, const QRect& rect);
 
     // ---- Card files ----
     // Writes the objects. False with the message on failure.
@@ -209,7 +216,6 @@ public:
     // ---- TKObjectHost ----
     int PanelWidth() const override { return mCard.Width(); }
     int PanelHeight() const override { return mCard.Height(); }
-    void LabelChanged(TKGraphicControl* sender) override;
     void InvalidateObject(TKGraphicControl* object) override;
     void PostFrameRecompute() override;
     bool IsSelected(const TKGraphicControl* object) const override;
@@ -246,6 +252,7 @@ private:
         TKCardObjects& Objects() override { return mPanel.CardObjects(); }
         void SetCursorShape(TKCursorShape shape) override { mPanel.SetCursorShape(shape); }
         void InvalidatePanel() override { mPanel.InvalidateFrame(); }
+        void SelectionChanged() override { mPanel.TellSelectionWatchers(); }
         void PopupObjectMenu(TKGraphicControl* object, QPoint screenPos) override;
         void PopupPanelMenu(QPoint screenPos) override { mPanel.PopupPanelMenu(screenPos); }
         void FrameMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
@@ -300,6 +307,7 @@ private:
     void MoveTo(const Hit& hit, QPoint point, Qt::MouseButtons buttons);
     void Leave(const Hit& hit);
     void PaintGrid(QPainter& painter);
+    void TellSelectionWatchers();
 
     FrameHost mFrameHost{*this};
     int mEventDepth = 0;
@@ -339,6 +347,8 @@ private:
 
     bool mBandActive = false;
     QPoint mBandStart, mBandEnd;
+
+    std::vector<std::function<void()>> mSelectionWatchers;
 
     bool mPasted = false;
     qint64 mLastPasteMs = 0;

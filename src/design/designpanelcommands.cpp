@@ -239,6 +239,24 @@ void TKBasePanel::CenterSelectionHorizontally()
     EndEvent();
 }
 
+bool TKBasePanel::SetObjectBounds(TKGraphicControl* object, const QRect& rect)
+{
+    if (!Alive(object) || object->Locked() || rect.width() < 1 || rect.height() < 1)
+        return false;
+    const QRect old = object->BoundsRect();
+    if (rect == old)
+        return false;
+    // Whatever was waiting becomes its own step first, so that undo takes back exactly this change.
+    mHistory.Commit();
+    object->SetBounds(rect.left(), rect.top(), rect.width(), rect.height());
+    NotifyChanged();
+    RunPendingFrameRecompute();
+    if (IsSelected(object))
+        mHandle.RecomputeFrame();
+    InvalidatePanel();
+    return mHistory.Commit(rect.size() == old.size() ? QStringLiteral("Move") : QStringLiteral("Resize"));
+}
+
 void TKBasePanel::LockAll()
 {
     mHistory.Describe(QStringLiteral("Lock All"));

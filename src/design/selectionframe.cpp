@@ -76,6 +76,7 @@ void TKHandle::Select(TKGraphicControl* object, qint64 nowMs)
     mSelection.push_back(object);
     mZone = 0;
     mHost.InvalidatePanel();
+    mHost.SelectionChanged();
 }
 
 void TKHandle::Deselect(TKGraphicControl* object)
@@ -92,12 +93,14 @@ void TKHandle::Deselect(TKGraphicControl* object)
         mFeedback = QRect();
     }
     mHost.InvalidatePanel();
+    mHost.SelectionChanged();
 }
 
 void TKHandle::Forget(TKGraphicControl* object) { Deselect(object); }
 
 void TKHandle::ClearSelection()
 {
+    const bool had = !mSelection.empty();
     mSelection.clear();
     mLocked = false;
     mVisible = false;
@@ -107,6 +110,8 @@ void TKHandle::ClearSelection()
     mDragging = false;
     mNudging = false;
     mHost.InvalidatePanel();
+    if (had)
+        mHost.SelectionChanged();
 }
 
 int TKHandle::IndexOf(const TKGraphicControl* object) const

@@ -30,6 +30,8 @@ public:
     virtual TKCardObjects& Objects() = 0;
     virtual void SetCursorShape(TKCursorShape shape) = 0;
     virtual void InvalidatePanel() = 0;
+    // Objects joined or left the selection.
+    virtual void SelectionChanged() {}
     // Pop-up menus at a screen position.
     virtual void PopupObjectMenu(TKGraphicControl* object, QPoint screenPos) = 0;
     virtual void PopupPanelMenu(QPoint screenPos) = 0;

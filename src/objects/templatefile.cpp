@@ -48,6 +48,8 @@ const QString kData = QStringLiteral("Data");
 // The most "Object" sections read, and the largest record one may hold (decoded).
 constexpr int kMaxObjectSections = 60;
 constexpr int kMaxObjectBytes = 1 << 20;
+// The smallest size, in points, a personal detail is made to show whole at.
+constexpr int kSmallestDetailSize = 6;
 // An object's place in the card's stack, 0 at the bottom. Files without it are read kind by kind.
 const QString kStack = QStringLiteral("Stack");
 
@@ -166,6 +168,9 @@ void WriteLabel(ProfileFile& ini, const QString& s, TKBusinessCardLabel& label)
     ini.WriteBool(s, QStringLiteral("Transparent"), label.Transparent());
     WriteColor(ini, s, QStringLiteral("Background Color"), label.BackColor());
     ini.WriteInteger(s, QStringLiteral("Border Style"), int(label.BorderStyle()));
+    // Written only when on: a template without it reads as it always did.
+    if (label.ShrinkToFit())
+        ini.WriteBool(s, QStringLiteral("Shrink To Fit"), true);
 }
 
 void WriteShape(ProfileFile& ini, const QString& s, TBCShapes& shape)
@@ -208,7 +213,7 @@ QByteArray ObjectRecord(const TKGraphicControl& object)
 // A picture frame that stands for the user's logo: empty, or holding the stand-in a "Logo" section gives.
 bool IsLogoStandIn(const TKImage& image)
 {
-    const TKPicture& picture = image.Picture();
+    const TStoredPicture& picture = image.Picture();
     if (!picture.HasGraphic())
         return true;
     if (picture.GraphicClass() != "TBitmap" || image.Width() != image.Height())
@@ -525,6 +530,10 @@ void TCardTemplate::ReadLabels(TKBusinessCardPanel32& panel, const ProfileFile& 
         label->SetBackColor(ReadColor(ini, s, QStringLiteral("Background Color"), clWhite));
         label->SetBorderStyle(
             TBorderStyle(ReadRanged(ini, s, QStringLiteral("Border Style"), bsNone, bsNone, bsSingle)));
+        label->SetShrinkToFit(ini.ReadBool(s, QStringLiteral("Shrink To Fit"), false));
+        // A detail of the user's longer than the designer allowed for is made smaller until it shows whole.
+        if (!TrimControls(source.personal).isEmpty())
+            label->ShrinkFontUntilWhole(std::min(kSmallestDetailSize, label->Font().Size()));
     }
 }
 

@@ -224,6 +224,18 @@ bool Preferences::SaveTips(const TipsPreferences& tips, QString* error) const
     return ini.Save(error);
 }
 
+bool Preferences::LoadPanelShown(const QString& panel) const
+{
+    return ProfileFile(mPath).ReadBool(QStringLiteral("View"), panel, false);
+}
+
+bool Preferences::SavePanelShown(const QString& panel, bool shown, QString* error) const
+{
+    ProfileFile ini(mPath);
+    ini.WriteBool(QStringLiteral("View"), panel, shown);
+    return ini.Save(error);
+}
+
 void Preferences::LoadLayoutPreferences(CardSheetLayout& layout) const
 {
     const ProfileFile ini(mPath);

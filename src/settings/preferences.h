@@ -119,6 +119,10 @@ public:
     TipsPreferences LoadTips() const;
     bool SaveTips(const TipsPreferences& tips, QString* error = nullptr) const;
 
+    // "View": whether a panel of the window (such as "PositionAndSize") is shown; hidden when never said.
+    bool LoadPanelShown(const QString& panel) const;
+    bool SavePanelShown(const QString& panel, bool shown, QString* error = nullptr) const;
+
     // "Layout", into layout; the orientation keeps layout's own value when the file has none.
     void LoadLayoutPreferences(CardSheetLayout& layout) const;
     bool SaveLayoutPreferences(const CardSheetLayout& layout, QString* error = nullptr) const;

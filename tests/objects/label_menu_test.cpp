@@ -64,7 +64,7 @@ template <class T> struct OnPanel
     T label;
     OnPanel()
     {
-        label.SetHost(&host);
+        host.Adopt(label);
         label.Loaded();
     }
     TKMenu& Menu() { return *label.PopupMenu(); }
@@ -80,8 +80,8 @@ QStringList OwnItems(const TKMenu& menu)
 }
 
 const QStringList kLabelItems = {
-    "-",      "Font", "3D Effects", "Alignment", "Transparent", "Background Color",
-    "Border", "-",    "Text",       "-",         "Rotation"};
+    "-",      "Font", "3D Effects", "Alignment",     "Transparent", "Background Color",
+    "Border", "-",    "Text",       "Shrink to Fit", "-",           "Rotation"};
 
 } // namespace
 

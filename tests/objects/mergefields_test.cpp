@@ -129,7 +129,7 @@ TEST(MergeFields, PersonalMenuInsertsMergeFields)
         QStringList PersonalStrings() const override { return Personal(); }
     } panel;
     TKBusinessCardLabel label;
-    label.SetHost(&panel);
+    panel.Adopt(label);
     label.Loaded();
     label.SetBounds(0, 0, 20, 20);
     label.LayOut();

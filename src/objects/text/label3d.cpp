@@ -250,6 +250,16 @@ void TKBaseLabel::SetBorderStyle(TBorderStyle v)
     NotifyChanged();
 }
 
+void TKBaseLabel::SetShrinkToFit(bool on)
+{
+    if (on == ShrinkToFit())
+        return;
+    SetTag(on ? Tag() | kShrinkToFitTag : Tag() & ~kShrinkToFitTag);
+    mLayoutNeeded = true;
+    Invalidate();
+    NotifyChanged();
+}
+
 void TKBaseLabel::BoundsChanged()
 {
     TKGraphicControl::BoundsChanged();
@@ -269,8 +279,8 @@ QFont TKBaseLabel::DrawingFont() const
     return LabelDrawingFont(mFont);
 }
 
-TLabelLayout TKBaseLabel::LayOutCaption(const QFont& font, const QString& caption,
-                                        std::unique_ptr<TCaptionRuns>* runs, QSize box) const
+TLabelLayoutInput TKBaseLabel::CaptionInput(const QFont& font, const QString& caption,
+                                            std::unique_ptr<TCaptionRuns>* runs, QSize box) const
 {
     TLabelLayoutInput in;
     in.box = box.isValid() ? box : QSize(Width(), Height());
@@ -288,7 +298,13 @@ TLabelLayout TKBaseLabel::LayOutCaption(const QFont& font, const QString& captio
     } else {
         in.metrics = MeasureLabel(font, caption);
     }
-    return LayOutLabel(in);
+    return in;
+}
+
+TLabelLayout TKBaseLabel::LayOutCaption(const QFont& font, const QString& caption,
+                                        std::unique_ptr<TCaptionRuns>* runs, QSize box) const
+{
+    return LayOutLabel(CaptionInput(font, caption, runs, box));
 }
 
 void TKBaseLabel::LayOut()
@@ -318,7 +334,7 @@ void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
 
-    const QFont font = DrawingFont();
+    QFont font = DrawingFont();
     const QString drawn = DrawnCaption();
     // Placeholders show their values; a text that changed so is placed afresh in the box, as its alignment
     // wants it.
@@ -331,7 +347,7 @@ void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
         layout = &shownLayout;
         // In a merge a value longer than the box widens it as typing it would, about the side the text is
         // aligned to, so that a long name is printed whole rather than cut at the box.
-        if (context.record && mAngle == 0) {
+        if (context.record && mAngle == 0 && !ShrinkToFit()) {
             const int wanted = MergedBoxWidth(shownLayout);
             if (wanted > box.width()) {
                 const int grow = wanted - box.width();
@@ -344,6 +360,10 @@ void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
             }
         }
     }
+    // A text too long for the box shrinks into it instead, whatever made it long.
+    if (ShrinkToFit() && layout->textWidth > TextRoom(box.size(), mAngle, mShadowOffset, mHighlightOffset) &&
+        ShrinkIntoBox(font, caption, box.size(), shownLayout))
+        layout = &shownLayout;
     p.translate(box.topLeft());
     box.moveTopLeft(QPoint(0, 0));
     if (context.OnPaper())
@@ -407,6 +427,27 @@ int TKBaseLabel::MergedBoxWidth(const TLabelLayout& shown) const
     const qint64 wanted = qint64(std::max({shown.mainRect.left, shown.shadowRect.left, shown.highlightRect.left})) +
                           shown.textWidth + spaces;
     return int(std::min<qint64>(wanted, 1 << 20));
+}
+
+bool TKBaseLabel::ShrinkIntoBox(QFont& font, const QString& caption, QSize box, TLabelLayout& layout) const
+{
+    const int room = TextRoom(box, mAngle, mShadowOffset, mHighlightOffset);
+    const auto widthAt = [&](int pixels) {
+        QFont sized(font);
+        sized.setPixelSize(pixels);
+        return CaptionInput(sized, caption, nullptr, box).metrics.textWidth;
+    };
+    const int chosen = font.pixelSize();
+    const int fitted = ShrunkPixelSize(chosen, room, widthAt);
+    if (fitted >= chosen)
+        return false;
+    const int chosenHeight = MeasureLabel(font, QString()).textHeight;
+    font.setPixelSize(fitted);
+    TLabelLayoutInput in = CaptionInput(font, caption, nullptr, box);
+    in.keepBox = true;
+    in.crossShift = std::max(0, (chosenHeight - in.metrics.textHeight) / 2);
+    layout = LayOutLabel(in);
+    return true;
 }
 
 bool TKBaseLabel::ChooseFont()

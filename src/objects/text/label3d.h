@@ -70,6 +70,13 @@ public:
     void SetBackColor(TColor v);
     TBorderStyle BorderStyle() const { return mBorderStyle; }
     void SetBorderStyle(TBorderStyle v);
+    // Shrink to fit: a text longer than the box (a long merged name, say) is drawn in a smaller size of the
+    // font so that it fits along the box, centred on the line of the chosen size; never larger than chosen.
+    // Kept in the stored Tag, which every reader of card files takes and keeps without using it: an older
+    // reader opens the card and draws the label at its chosen size.
+    static constexpr int kShrinkToFitTag = 1;
+    bool ShrinkToFit() const { return Tag() & kShrinkToFitTag; }
+    void SetShrinkToFit(bool on);
 
     // Offsets of the shadow and highlight copies, kept in step with the depths and directions.
     QPoint ShadowOffset() const { return mShadowOffset; }
@@ -113,12 +120,19 @@ private:
     bool BoxSuitsAngle() const;
     // What a new angle brings: left alignment for turned text, and the box turned when it does not suit.
     void FollowAngle();
+    // What the layout takes in for a caption in the label's box (or in box, when valid); a long caption's
+    // runs go to *runs when given.
+    TLabelLayoutInput CaptionInput(const QFont& font, const QString& caption,
+                                   std::unique_ptr<TCaptionRuns>* runs, QSize box) const;
     // Places a caption in the label's box (or in box, when valid) as the layout does; a long caption's runs go
     // to *runs when given.
     TLabelLayout LayOutCaption(const QFont& font, const QString& caption, std::unique_ptr<TCaptionRuns>* runs,
                                QSize box = QSize()) const;
     // The width a merged value wants, as typing it would grow the label.
     int MergedBoxWidth(const TLabelLayout& shown) const;
+    // A shrink-to-fit label's caption too long for its box: font becomes the size that fits, and layout the
+    // placement in the box. False (nothing changed) when the caption fits as it is.
+    bool ShrinkIntoBox(QFont& font, const QString& caption, QSize box, TLabelLayout& layout) const;
 
     TAlignment mAlignment = taLeftJustify;
     int mDepthHighlight = 0;

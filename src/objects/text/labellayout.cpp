@@ -95,7 +95,9 @@ TLabelLayout LayOutLabel(const TLabelLayoutInput& in)
     // it.
     int width = Bounded(in.box.width());
     int height = Bounded(in.box.height());
-    if (horizontal) {
+    if (in.keepBox) {
+        // Shrunk text keeps the box of its chosen size.
+    } else if (horizontal) {
         if (angle == 180 && 2 * textWidth < width)
             width = 2 * textWidth;
         if (width <= 5)
@@ -120,7 +122,7 @@ TLabelLayout LayOutLabel(const TLabelLayoutInput& in)
     // box: the room kept for a copy turns with it, so a shadow below text turned upside down lies above it
     // and still inside the box.
     const int mx = out.margin.x();
-    const int my = out.margin.y();
+    const int my = out.margin.y() + Bounded(in.crossShift);
     const TTextRect main{mx, my, horizontal ? width : height, my + textHeight};
     out.mainRect = OnCard(main, angle, out.box);
     out.shadowRect = OnCard(main.Moved(s), angle, out.box);
@@ -193,6 +195,36 @@ TLabelMetrics MeasureLabel(const QFont& font, const QString& caption)
     out.textWidth = m.horizontalAdvance(caption + QLatin1Char(' '));
     out.textHeight = cell + internalLeading + std::max(0, m.leading());
     return out;
+}
+
+int TextRoom(QSize box, int angle, QPoint shadowOffset, QPoint highlightOffset)
+{
+    const QPoint s = Bounded(shadowOffset);
+    const QPoint h = Bounded(highlightOffset);
+    const int along = Bounded(angle == 90 || angle == 270 ? box.height() : box.width());
+    // Copies offset backwards need room before the text, forwards after it.
+    const int before = std::max({0, -s.x(), -h.x()});
+    const int after = std::max({0, s.x(), h.x()});
+    return along - before - after;
+}
+
+int ShrunkPixelSize(int chosen, int room, const std::function<int(int)>& widthAt)
+{
+    if (chosen <= kMinShrunkPixels || widthAt(chosen) <= room)
+        return chosen;
+    // Text widths grow with the size: the largest size that fits, found by halving.
+    int lo = kMinShrunkPixels, hi = chosen - 1;
+    int best = kMinShrunkPixels;
+    while (lo <= hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (widthAt(mid) <= room) {
+            best = mid;
+            lo = mid + 1;
+        } else {
+            hi = mid - 1;
+        }
+    }
+    return best;
 }
 
 } // namespace qm

@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
+
 class QFont;
 class QString;
 
@@ -50,6 +52,10 @@ struct TLabelLayoutInput
     QPoint shadowOffset;
     QPoint highlightOffset;
     TLabelMetrics metrics;
+    // The box stays as given (text shrunk into a box fitted to its chosen size), and the copies move this far
+    // across the text, down for upright text (a shrunk text centred on the line of the chosen size).
+    bool keepBox = false;
+    int crossShift = 0;
 };
 
 struct TLabelLayout
@@ -80,5 +86,17 @@ QFont LabelDrawingFont(const TKFont& font);
 
 // Measures the caption in the drawing font as the layout wants it.
 TLabelMetrics MeasureLabel(const QFont& font, const QString& caption);
+
+// Room along the line of a label of this box for its text (the caption and its space): the box's length along
+// the text less what the shadow and highlight copies take before and after it.
+int TextRoom(QSize box, int angle, QPoint shadowOffset, QPoint highlightOffset);
+
+// Shrinking to fit: text is never drawn smaller than this many pixels (about 3 points); a text that does not
+// fit even so is cut at its box.
+constexpr int kMinShrunkPixels = 4;
+// The pixel size at which a text of the chosen size fits room: the chosen size when it fits as it is, else
+// the largest smaller size at which widthAt(size) <= room, but not below kMinShrunkPixels (nor above
+// chosen).
+int ShrunkPixelSize(int chosen, int room, const std::function<int(int)>& widthAt);
 
 } // namespace qm

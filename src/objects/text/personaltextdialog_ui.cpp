@@ -7,6 +7,7 @@
 #include "platform/helphook.h"
 
 #include <QComboBox>
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,6 +55,13 @@ TGetBCLabelText::TGetBCLabelText(TKBusinessCardLabel& label, const QStringList& 
     connect(mPersonalInfoCombo, &QComboBox::activated, this,
             [this](int index) { PersonalInfoComboChange(index); });
 
+    mShrinkToFit = new QCheckBox(QStringLiteral("&Shrink to fit the box"), this);
+    mShrinkToFit->setObjectName(QStringLiteral("ShrinkToFit"));
+    mShrinkToFit->setChecked(label.ShrinkToFit());
+    mShrinkToFit->setWhatsThis(
+        QStringLiteral("Keeps the label's width: a text too long for it (a long name in a merge, say) is "
+                       "drawn smaller so that it fits, never larger than the font's size."));
+
     const TDialogButtonBar bar = MakeDialogButtonBar(this);
     connect(bar.ok, &QPushButton::clicked, this, [this] { OKButtonClick(); });
     connect(bar.help, &QPushButton::clicked, this, [this] {
@@ -70,10 +78,11 @@ TGetBCLabelText::TGetBCLabelText(TKBusinessCardLabel& label, const QStringList& 
     layout->addSpacing(6);
     layout->addWidget(orPrompt);
     layout->addWidget(mPersonalInfoCombo);
+    layout->addWidget(mShrinkToFit);
     layout->addStretch(1);
     layout->addLayout(bar.layout);
 
-    resize(334, 164);
+    resize(334, 190);
     mLabelText->selectAll();
     mLabelText->setFocus();
 }
@@ -87,6 +96,7 @@ void TGetBCLabelText::PersonalInfoComboChange(int index)
 void TGetBCLabelText::OKButtonClick()
 {
     mLabel.SetCaption(mLabelText->text());
+    mLabel.SetShrinkToFit(mShrinkToFit->isChecked());
     mLabel.AutoGrow();
     mLabel.Invalidate();
     accept();

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QComboBox;
+class QCheckBox;
 class QLineEdit;
 
 namespace qm {
@@ -24,11 +25,13 @@ public:
     TGetBCLabelText(TKBusinessCardLabel& label, const QStringList& personal, QWidget* parent = nullptr);
 
     QLineEdit* LabelText() const { return mLabelText; }
+    QCheckBox* ShrinkToFit() const { return mShrinkToFit; }
     QComboBox* PersonalInfoCombo() const { return mPersonalInfoCombo; }
 
     // A value picked in the drop-down is copied into the edit box.
     void PersonalInfoComboChange(int index);
-    // "Ok": the label takes the edited text as its caption, grows to fit it, and the dialog closes with OK.
+    // "Ok": the label takes the edited text as its caption and the shrink-to-fit choice, grows to fit the
+    // text (in height only when it shrinks to fit), and the dialog closes with OK.
     void OKButtonClick();
 
     // Opens a numbered help page; "Help" does nothing while it is unset.
@@ -37,6 +40,7 @@ public:
 private:
     TKBusinessCardLabel& mLabel;
     QLineEdit* mLabelText = nullptr;
+    QCheckBox* mShrinkToFit = nullptr;
     QComboBox* mPersonalInfoCombo = nullptr;
 };
 

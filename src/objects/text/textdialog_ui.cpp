@@ -6,6 +6,7 @@
 #include "objects/text/textlabel.h"
 #include "platform/helphook.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,13 @@ TGetLabelText::TGetLabelText(TKPLabel& label, QWidget* parent) : QDialog(parent)
     prompt->setBuddy(mLabelText);
     AddWhatsThisMenu(mLabelText);
 
+    mShrinkToFit = new QCheckBox(QStringLiteral("&Shrink to fit the box"), this);
+    mShrinkToFit->setObjectName(QStringLiteral("ShrinkToFit"));
+    mShrinkToFit->setChecked(label.ShrinkToFit());
+    mShrinkToFit->setWhatsThis(
+        QStringLiteral("Keeps the label's width: a text too long for it (a long name in a merge, say) is "
+                       "drawn smaller so that it fits, never larger than the font's size."));
+
     const TDialogButtonBar bar = MakeDialogButtonBar(this);
     connect(bar.ok, &QPushButton::clicked, this, [this] { OKButtonClick(); });
     connect(bar.help, &QPushButton::clicked, this, [this] {
@@ -40,10 +48,11 @@ TGetLabelText::TGetLabelText(TKPLabel& label, QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
     layout->addWidget(mLabelText);
+    layout->addWidget(mShrinkToFit);
     layout->addStretch(1);
     layout->addLayout(bar.layout);
 
-    resize(356, 133);
+    resize(356, 160);
     mLabelText->selectAll();
     mLabelText->setFocus();
 }
@@ -51,6 +60,7 @@ TGetLabelText::TGetLabelText(TKPLabel& label, QWidget* parent) : QDialog(parent)
 void TGetLabelText::OKButtonClick()
 {
     mLabel.SetCaption(mLabelText->text());
+    mLabel.SetShrinkToFit(mShrinkToFit->isChecked());
     mLabel.AutoGrow();
     mLabel.Invalidate();
     accept();

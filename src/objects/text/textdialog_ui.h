@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class QCheckBox;
 class QLineEdit;
 
 namespace qm {
@@ -21,7 +22,9 @@ public:
     explicit TGetLabelText(TKPLabel& label, QWidget* parent = nullptr);
 
     QLineEdit* LabelText() const { return mLabelText; }
-    // "Ok": the label takes the edited text as its caption, grows to fit it, and the dialog closes with OK.
+    QCheckBox* ShrinkToFit() const { return mShrinkToFit; }
+    // "Ok": the label takes the edited text as its caption and the shrink-to-fit choice, grows to fit the
+    // text (in height only when it shrinks to fit), and the dialog closes with OK.
     void OKButtonClick();
 
     // Opens a numbered help page; "Help" does nothing while it is unset.
@@ -30,6 +33,7 @@ public:
 private:
     TKPLabel& mLabel;
     QLineEdit* mLabelText = nullptr;
+    QCheckBox* mShrinkToFit = nullptr;
 };
 
 // Shows the dialog modally over parent; true when the user chose "Ok" and the label took the text.

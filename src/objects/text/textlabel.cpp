@@ -58,11 +58,37 @@ void TKPLabel::AutoGrow()
         captionWidth = metrics.horizontalAdvance(caption + QStringLiteral("     "));
     }
     const int captionHeight = metrics.ascent() + metrics.descent();
-    const QSize grown = GrownLabelBox(LastLayout(), QSize(Width(), Height()), captionWidth, captionHeight);
+    QSize grown = GrownLabelBox(LastLayout(), QSize(Width(), Height()), captionWidth, captionHeight);
+    // A label that shrinks its text to fit keeps the width it was given.
+    if (ShrinkToFit())
+        grown.setWidth(Width());
     if (grown != QSize(Width(), Height()))
         SetBounds(Left(), Top(), grown.width(), grown.height());
     SetLayoutNeeded(true);
     Invalidate();
+}
+
+bool TKPLabel::ShowsWhole()
+{
+    if (Angle() != 0)
+        return true;
+    LayOut();
+    const QString caption = DrawnCaption();
+    const int left = LastLayout().mainOrigin.x();
+    const qint64 width = TCaptionRuns::Needed(caption)
+                             ? qint64(std::min(std::ceil(TCaptionRuns(DrawingFont(), caption).Width()), 1e12))
+                             : QFontMetrics(DrawingFont()).horizontalAdvance(caption);
+    return left >= 0 && left + width <= Width();
+}
+
+bool TKPLabel::ShrinkFontUntilWhole(int smallest)
+{
+    while (!ShowsWhole()) {
+        if (Font().Size() <= smallest)
+            return false;
+        Font().SetSize(Font().Size() - 1);
+    }
+    return true;
 }
 
 void TKPLabel::BuildPopupMenu(TKMenu& m)
@@ -70,6 +96,8 @@ void TKPLabel::BuildPopupMenu(TKMenu& m)
     TKBaseLabel::BuildPopupMenu(m);
     m.AddSeparator();
     m.AddItem(QStringLiteral("Text"), [this] { EditText(); })->setData(kTextItemTag);
+    m.AddCheckItem(QStringLiteral("Shrink to Fit"), [this] { SetShrinkToFit(!ShrinkToFit()); })
+        ->setChecked(ShrinkToFit());
     m.AddSeparator();
     TKMenu* rotation = m.AddSubmenu(QStringLiteral("Rotation"));
     for (const auto& r : kRotations) {
@@ -94,6 +122,8 @@ void TKPLabel::UpdatePopupMenu()
     TKMenu* m = PopupMenu();
     if (!m)
         return;
+    if (QAction* a = m->Find(QStringLiteral("Shrink to Fit")))
+        a->setChecked(ShrinkToFit());
     for (const auto& r : kRotations) {
         if (QAction* a = m->Find(QStringLiteral("Rotation/") + QLatin1String(r.caption)))
             a->setChecked(Angle() == r.angle);
