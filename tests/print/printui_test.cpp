@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPushButton>
@@ -414,6 +415,9 @@ TEST(PrintCommands, PrintTakesThePositionsChosenAndKeepsThemForTheNextPrint)
         if (!dialog || driven)
             return;
         driven = true;
+        // It names this job's file as the target, not the job before's.
+        EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("PrinterLabel"))->text(),
+                  QStringLiteral("PDF file Smith & Sons.pdf"));
         QTest::mouseClick(dialog->PaintBox(), Qt::LeftButton, {},
                           dialog->Selection().PositionRect(0).center());
         dialog->SetPages(2);
