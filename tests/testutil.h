@@ -17,13 +17,22 @@ QByteArray fromHex(const char* hex);
 QString toHex(const QByteArray& bytes);
 } // namespace qmtest
 
-#include "model/cardobject.h"
+#include "model/cardmodel.h"
 
 namespace qmtest {
-// A design panel stand-in that counts what card objects tell it.
+// A design panel stand-in with a card of its own that counts the changes its objects report.
 class TestHost : public qm::TKObjectHost
 {
 public:
+    TestHost() { card.Changed = [this] { ++changes; }; }
+    // Puts the object on this panel and its card (without the card owning it); Adopt(o, false) takes it off.
+    void Adopt(qm::TKGraphicControl& object, bool on = true)
+    {
+        object.SetHost(on ? this : nullptr);
+        object.SetCard(on ? &card : nullptr);
+    }
+    qm::TCardModel card{this};
+
     int width = 336;
     int height = 192;
     int changes = 0;
@@ -33,7 +42,6 @@ public:
 
     int PanelWidth() const override { return width; }
     int PanelHeight() const override { return height; }
-    void LabelChanged(qm::TKGraphicControl*) override { ++changes; }
     void InvalidateObject(qm::TKGraphicControl*) override { ++invalidations; }
     void PostFrameRecompute() override { ++frameRecomputes; }
     void Deselect(qm::TKGraphicControl* o) override { deselected.push_back(o); }

@@ -76,14 +76,14 @@ QByteArray RichLine(const char* face, int halfPoints, const char* colorTable, co
 
 void ClassicNavy(Card& c)
 {
-    c.Rect(QRect(0, 0, 112, 192), kNavy);
-    c.Rect(QRect(112, 0, 4, 192), kGold);
-    c.ClipArt(QRect(32, 40, 48, 48), QStringLiteral("office-building.wmf"));
-    c.Text(QRect(4, 118, 104, 16), kCompany, kSans, 6, kWhite, kBold, taCenter);
-    c.Text(QRect(132, 30, 190, 26), kName, kSerif, 14, kNavy, kBold);
-    c.Text(QRect(132, 56, 190, 16), kTitle, kSans, 8, kGold, kItalic);
-    c.HLine(132, 84, 60, kGold, 2);
-    LedContacts(c, 132, 104, 190, {"T", "F", "E", "A"}, {kPhone, kFax, kEmail, kAddress1}, kSans, 7, kGold,
+    c.Rect(QRect(0, 0, 96, 192), kNavy);
+    c.Rect(QRect(96, 0, 4, 192), kGold);
+    c.ClipArt(QRect(24, 72, 48, 48), QStringLiteral("office-building.wmf"));
+    c.Text(QRect(116, 22, 206, 26), kName, kLSerif, 15, kNavy, kBold);
+    c.Text(QRect(116, 48, 206, 16), kTitle, kSans, 8, kGold, kItalic);
+    c.Text(QRect(116, 64, 206, 16), kCompany, kLSans, 8, kNavy, kBold);
+    c.HLine(116, 90, 60, kGold, 2);
+    LedContacts(c, 116, 102, 206, {"T", "F", "E", "A"}, {kPhone, kFax, kEmail, kAddress1}, kSans, 7, kGold,
                 kCharcoal, 16);
 }
 
@@ -92,32 +92,33 @@ void OceanWaves(Card& c)
     c.Text(QRect(20, 18, 300, 26), kName, kLSans, 16, kOcean, kBold);
     c.Text(QRect(20, 44, 300, 16), kTitle, kLSans, 9, kGrey);
     c.Text(QRect(20, 64, 300, 16), kCompany, kLSans, 9, kOcean, kBold);
-    Contacts(c, 196, 146, 128, {kPhone, kEmail}, kLSans, 8, kWhite, 16, taRightJustify);
+    Contacts(c, 136, 146, 188, {kPhone, kEmail}, kLSans, 8, kWhite, 16, taRightJustify);
 }
 
 void CornerSunrise(Card& c)
 {
-    c.Text(QRect(20, 22, 220, 28), kName, kSans, 16, kCharcoal, kBold);
-    c.Text(QRect(20, 50, 220, 16), kTitle, kSans, 8, kRust);
-    c.HLine(20, 76, 40, kOrange, 2);
-    Contacts(c, 20, 96, 170, {kCompany, kAddress1, kAddress2, kPhone, kEmail}, kSans, 7, kGrey, 15);
+    c.Text(QRect(20, 22, 270, 28), kName, kLSans, 16, kCharcoal, kBold);
+    c.Text(QRect(20, 50, 250, 16), kTitle, kLSans, 8, kRust);
+    c.Text(QRect(20, 66, 240, 16), kCompany, kLSans, 8, kCharcoal, kBold);
+    c.HLine(20, 92, 40, kOrange, 2);
+    Contacts(c, 20, 106, 210, {kAddress1, kAddress2, kPhone, kEmail}, kLSans, 7, kGrey, 15);
 }
 
 void SlateDiagonal(Card& c)
 {
-    c.Text(QRect(20, 20, 230, 26), kName, kLSans, 15, kSlate, kBold);
-    c.Text(QRect(20, 46, 230, 16), kTitle, kLSans, 9, kGrey);
-    Contacts(c, 20, 84, 150, {kPhone, kEmail, kAddress1}, kLSans, 8, kSlate, 16);
-    c.Text(QRect(176, 160, 144, 18), kCompany, kLSans, 9, kWhite, kBold, taRightJustify);
+    c.Text(QRect(20, 20, 250, 26), kName, kLSans, 15, kSlate, kBold);
+    c.Text(QRect(20, 46, 250, 16), kTitle, kLSans, 9, kGrey);
+    c.Text(QRect(20, 64, 250, 16), kCompany, kLSans, 9, kSlate, kBold);
+    Contacts(c, 20, 96, 200, {kPhone, kEmail, kAddress1}, kLSans, 8, kSlate, 16);
 }
 
 void GreenDots(Card& c)
 {
-    c.RoundRect(QRect(160, 18, 160, 156), 6, kWhite);
-    c.Text(QRect(160, 30, 150, 26), kName, kSans, 11, kGreen, kBold, taRightJustify);
-    c.Text(QRect(168, 56, 140, 16), kTitle, kSans, 8, kGrey, 0, taRightJustify);
-    c.HLine(248, 82, 60, kGreen, 2);
-    Contacts(c, 168, 100, 140, {kCompany, kPhone, kEmail, kAddress1}, kSans, 7, kCharcoal, 16, taRightJustify);
+    c.RoundRect(QRect(112, 14, 212, 164), 6, kWhite);
+    c.Text(QRect(120, 26, 194, 26), kName, kLSans, 12, kGreen, kBold, taRightJustify);
+    c.Text(QRect(120, 52, 194, 16), kTitle, kLSans, 8, kGrey, 0, taRightJustify);
+    c.HLine(254, 78, 60, kGreen, 2);
+    Contacts(c, 120, 92, 194, {kCompany, kPhone, kEmail, kAddress1}, kLSans, 7, kCharcoal, 16, taRightJustify);
 }
 
 void MarbleExecutive(Card& c)
@@ -133,12 +134,15 @@ void MarbleExecutive(Card& c)
 
 void PinstripeBanker(Card& c)
 {
-    c.Rect(QRect(28, 24, 280, 144), kWhite, kNavy, 1);
-    c.Text(QRect(44, 38, 248, 26), kName, kLSerif, 16, kNavy, kBold);
-    c.Text(QRect(44, 64, 248, 16), kTitle, kLSerif, 9, kGrey, kItalic);
-    c.HLine(44, 88, 248, kNavy, 1);
-    Contacts(c, 44, 98, 150, {kCompany, kAddress1, kAddress2}, kLSerif, 8, kCharcoal, 15);
-    Contacts(c, 192, 98, 100, {kPhone, kFax, kEmail}, kLSerif, 8, kCharcoal, 15, taRightJustify);
+    // The company and the e-mail take the whole width; the address and the numbers share the rows between.
+    c.Rect(QRect(20, 20, 296, 152), kWhite, kNavy, 1);
+    c.Text(QRect(34, 32, 268, 26), kName, kLSerif, 16, kNavy, kBold);
+    c.Text(QRect(34, 58, 268, 16), kTitle, kLSerif, 9, kGrey, kItalic);
+    c.HLine(34, 82, 268, kNavy, 1);
+    c.Text(QRect(34, 92, 268, 15), kCompany, kLSerif, 8, kCharcoal, kBold);
+    Contacts(c, 34, 108, 160, {kAddress1, kAddress2}, kLSerif, 8, kCharcoal, 15);
+    Contacts(c, 194, 108, 108, {kPhone, kFax}, kLSerif, 8, kCharcoal, 15, taRightJustify);
+    c.Text(QRect(34, 138, 268, 15), kEmail, kLSerif, 8, kCharcoal);
 }
 
 void ParchmentScholar(Card& c)
@@ -215,14 +219,14 @@ void StarAward(Card& c)
 
 void CircleSeal(Card& c)
 {
-    c.Ellipse(QRect(20, 36, 120, 120), Rgb(244, 238, 226), kBurgundy, 2);
-    c.Circle(QRect(26, 42, 108, 108), QStringLiteral("QUALITY  CRAFTSMANSHIP  SINCE 1998  "), kSerif, 8,
+    c.Ellipse(QRect(12, 36, 120, 120), Rgb(244, 238, 226), kBurgundy, 2);
+    c.Circle(QRect(18, 42, 108, 108), QStringLiteral("QUALITY  CRAFTSMANSHIP  SINCE 1998  "), kSerif, 8,
              kBurgundy, dg360, dg90, kBold);
-    c.ClipArt(QRect(56, 72, 48, 48), QStringLiteral("trade-hammer.wmf"));
-    c.Text(QRect(156, 34, 168, 26), kName, kSerif, 12, kBurgundy, kBold);
-    c.Text(QRect(156, 60, 168, 16), kTitle, kSerif, 8, kGrey, kItalic);
-    c.HLine(156, 84, 40, kBurgundy, 2);
-    Contacts(c, 156, 100, 168, {kCompany, kAddress1, kPhone, kEmail}, kSerif, 7, kCharcoal, 15);
+    c.ClipArt(QRect(48, 72, 48, 48), QStringLiteral("trade-hammer.wmf"));
+    c.Text(QRect(144, 34, 180, 26), kName, kLSerif, 13, kBurgundy, kBold);
+    c.Text(QRect(144, 60, 180, 16), kTitle, kLSerif, 9, kGrey, kItalic);
+    c.HLine(144, 84, 40, kBurgundy, 2);
+    Contacts(c, 144, 100, 180, {kCompany, kAddress1, kPhone, kEmail}, kLSerif, 8, kCharcoal, 15);
 }
 
 void TradeTools(Card& c)
@@ -241,15 +245,16 @@ void TradeTools(Card& c)
 
 void CoffeeHouse(Card& c)
 {
+    // The company across the top, the seal below it on the left, the contact lines beside the seal.
     c.Rect(QRect(0, 0, 336, 192), Rgb(250, 244, 234));
-    c.Ellipse(QRect(22, 30, 132, 132), Rgb(101, 67, 45));
-    c.Circle(QRect(28, 36, 120, 120), QStringLiteral("FRESHLY ROASTED  *  EVERY MORNING  *  "), kSans, 8,
+    c.Text(QRect(16, 10, 304, 26), kCompany, kLSerif, 14, kBrown, kBold);
+    c.Ellipse(QRect(14, 46, 132, 132), Rgb(101, 67, 45));
+    c.Circle(QRect(20, 52, 120, 120), QStringLiteral("FRESHLY ROASTED  *  EVERY MORNING  *  "), kSans, 8,
              Rgb(250, 232, 200), dg360, dg90, kBold);
-    c.ClipArt(QRect(62, 70, 52, 52), QStringLiteral("trade-coffee.wmf"));
-    c.Text(QRect(168, 36, 156, 26), kCompany, kSerif, 10, kBrown, kBold);
-    c.Text(QRect(170, 62, 150, 16), kName, kSerif, 8, kCharcoal);
-    c.HLine(170, 88, 40, kOrange, 2);
-    Contacts(c, 170, 104, 150, {kAddress1, kAddress2, kPhone, kEmail}, kSerif, 7, kBrown, 15);
+    c.ClipArt(QRect(54, 86, 52, 52), QStringLiteral("trade-coffee.wmf"));
+    c.Text(QRect(158, 56, 166, 18), kName, kLSerif, 10, kCharcoal, kBold);
+    c.HLine(158, 82, 40, kOrange, 2);
+    Contacts(c, 158, 96, 166, {kAddress1, kAddress2, kPhone, kEmail}, kLSerif, 8, kBrown, 15);
 }
 
 void GardenCare(Card& c)
@@ -257,7 +262,7 @@ void GardenCare(Card& c)
     c.Textured(QRect(0, 0, 336, 52), kstRectangle, QStringLiteral("linen.png"));
     c.Rect(QRect(0, 52, 336, 3), kGreen);
     c.ClipArt(QRect(280, 8, 40, 40), QStringLiteral("trade-garden.wmf"));
-    c.Text(QRect(20, 14, 250, 26), kCompany, kSerif, 14, kGreen, kBold);
+    c.Text(QRect(20, 14, 254, 26), kCompany, kLSerif, 14, kGreen, kBold);
     c.Text(QRect(20, 72, 296, 24), kName, kSans, 13, kCharcoal, kBold);
     c.Text(QRect(20, 96, 296, 16), kTitle, kSans, 8, kGreen);
     LedContacts(c, 20, 124, 250, {"T", "E", "A"}, {kPhone, kEmail, kAddress1}, kSans, 7, kGreen, kCharcoal, 15);
@@ -290,24 +295,25 @@ void TechMinimal(Card& c)
 
 void PhotoStudio(Card& c)
 {
-    c.Rect(QRect(0, 0, 150, 192), Rgb(20, 20, 20));
-    c.ClipArt(QRect(43, 40, 64, 64), QStringLiteral("trade-camera.wmf"));
-    c.Text(QRect(10, 120, 130, 18), kCompany, kLSans, 9, kWhite, kBold, taCenter);
-    c.Text(QRect(10, 138, 130, 16), QStringLiteral("PHOTOGRAPHY"), kLSans, 6, Rgb(200, 200, 200), 0, taCenter);
-    c.Text(QRect(168, 40, 152, 24), kName, kLSans, 13, Rgb(20, 20, 20), kBold);
-    c.Text(QRect(168, 64, 152, 16), kTitle, kLSans, 8, kRust);
-    Contacts(c, 168, 104, 152, {kPhone, kEmail, kAddress1, kAddress2}, kLSans, 7, kCharcoal, 15);
+    c.Rect(QRect(0, 0, 112, 192), Rgb(20, 20, 20));
+    c.ClipArt(QRect(24, 48, 64, 64), QStringLiteral("trade-camera.wmf"));
+    c.Text(QRect(6, 124, 100, 16), QStringLiteral("PHOTOGRAPHY"), kLSans, 7, Rgb(200, 200, 200), kBold,
+           taCenter);
+    c.Text(QRect(128, 30, 194, 24), kName, kLSans, 13, Rgb(20, 20, 20), kBold);
+    c.Text(QRect(128, 54, 194, 16), kTitle, kLSans, 8, kRust);
+    c.Text(QRect(128, 72, 194, 16), kCompany, kLSans, 8, Rgb(20, 20, 20), kBold);
+    Contacts(c, 128, 106, 194, {kPhone, kEmail, kAddress1, kAddress2}, kLSans, 7, kCharcoal, 15);
 }
 
 void Realtor(Card& c)
 {
     c.Textured(QRect(0, 136, 336, 56), kstRectangle, QStringLiteral("wood-oak.png"));
     c.ClipArt(QRect(20, 20, 52, 52), QStringLiteral("house.wmf"));
-    c.Text(QRect(86, 22, 234, 26), kName, kSerif, 15, kBrown, kBold);
-    c.Text(QRect(86, 48, 234, 16), kTitle, kSerif, 8, kGrey, kItalic);
-    c.Text(QRect(86, 66, 234, 16), kCompany, kSerif, 8, kBrown, kBold);
-    c.Text(QRect(20, 92, 150, 16), kPhone, kSans, 8, kCharcoal);
-    c.Text(QRect(170, 92, 150, 16), kEmail, kSans, 8, kCharcoal, 0, taRightJustify);
+    c.Text(QRect(86, 22, 234, 26), kName, kLSerif, 15, kBrown, kBold);
+    c.Text(QRect(86, 48, 234, 16), kTitle, kLSerif, 9, kGrey, kItalic);
+    c.Text(QRect(86, 66, 234, 16), kCompany, kLSerif, 9, kBrown, kBold);
+    c.Text(QRect(20, 90, 130, 16), kPhone, kLSans, 8, kCharcoal);
+    c.Text(QRect(150, 90, 170, 16), kEmail, kLSans, 8, kCharcoal, 0, taRightJustify);
     c.Effect(QRect(20, 146, 296, 36), QStringLiteral("Find your place"), kSerif, 14, kWhite, kItalic)
         ->FitToText();
 }
@@ -327,13 +333,13 @@ void MusicTeacher(Card& c)
 {
     c.Gradient(QRect(0, 0, 336, 192), kstRectangle, Rgb(255, 255, 255), Rgb(236, 228, 246), gdRight);
     c.ClipArt(QRect(20, 22, 44, 44), QStringLiteral("trade-music.wmf"));
-    c.Text(QRect(76, 24, 244, 26), kName, kSerif, 15, kPurple, kBold);
-    c.Text(QRect(76, 50, 244, 16), kTitle, kSerif, 8, kGrey, kItalic);
-    c.Lines(QRect(20, 84, 150, 60), {"Piano and voice", "All ages and levels", "Exam preparation"}, kSans, 7,
+    c.Text(QRect(76, 24, 244, 26), kName, kLSerif, 15, kPurple, kBold);
+    c.Text(QRect(76, 50, 244, 16), kTitle, kLSerif, 9, kGrey, kItalic);
+    c.Lines(QRect(20, 84, 110, 60), {"Piano and voice", "All ages and levels", "Exam preparation"}, kSans, 7,
             kCharcoal);
     for (int i = 0; i < 3; ++i)
         c.Symbol(QPoint(8, 84 + i * 12), QStringLiteral("Wingdings"), 0x9F, 6, kPurple);
-    Contacts(c, 176, 84, 144, {kPhone, kEmail, kAddress1}, kSans, 7, kCharcoal, 15, taRightJustify);
+    Contacts(c, 136, 84, 184, {kPhone, kEmail, kAddress1}, kLSans, 7, kCharcoal, 15, taRightJustify);
 }
 
 void BoldGradient(Card& c)
@@ -356,36 +362,37 @@ void RecycleGreen(Card& c)
 {
     c.RoundRect(QRect(14, 14, 308, 164), 10, -1, kGreen, 2);
     c.ClipArt(QRect(34, 34, 56, 56), QStringLiteral("arrows-recycle.wmf"));
-    c.Text(QRect(104, 36, 210, 26), kCompany, kSans, 13, kGreen, kBold);
-    c.Text(QRect(104, 62, 210, 16), QStringLiteral("Collection and recycling"), kSans, 7, kGrey);
-    c.Text(QRect(34, 106, 270, 20), kName, kSans, 10, kCharcoal, kBold);
-    Contacts(c, 34, 128, 270, {kPhone, kEmail}, kSans, 7, kCharcoal, 15);
+    c.Text(QRect(100, 36, 212, 24), kName, kLSans, 12, kCharcoal, kBold);
+    c.Text(QRect(100, 60, 212, 16), QStringLiteral("Collection and recycling"), kSans, 7, kGrey);
+    c.Text(QRect(34, 100, 272, 24), kCompany, kLSans, 12, kGreen, kBold);
+    Contacts(c, 34, 128, 250, {kPhone, kEmail}, kLSans, 8, kCharcoal, 15);
     c.Symbol(QPoint(288, 140), QStringLiteral("Wingdings"), 0x7B, 12, kGreen);
 }
 
 void PortraitArch(Card& c)
 {
-    c.Text(QRect(14, 186, 164, 24), kName, kSerif, 12, kBrown, kBold, taCenter);
-    c.Text(QRect(14, 210, 164, 16), kTitle, kSerif, 7, kGrey, kItalic, taCenter);
+    c.Text(QRect(10, 186, 172, 24), kName, kLSerif, 12, kBrown, kBold, taCenter);
+    c.Text(QRect(10, 210, 172, 16), kTitle, kLSerif, 8, kGrey, kItalic, taCenter);
     c.HLine(76, 236, 40, kGold, 2);
-    Contacts(c, 14, 250, 164, {kPhone, kEmail, kAddress1}, kSerif, 7, kCharcoal, 15, taCenter);
+    Contacts(c, 10, 250, 172, {kPhone, kEmail, kAddress1}, kLSerif, 8, kCharcoal, 15, taCenter);
 }
 
 void PortraitRibbon(Card& c)
 {
-    c.Text(QRect(44, 96, 136, 24), kName, kLSans, 11, kPurple, kBold);
-    c.Text(QRect(44, 120, 136, 16), kTitle, kLSans, 7, kGrey);
-    c.HLine(44, 146, 36, kPurple, 2);
-    Contacts(c, 44, 160, 136, {kCompany, kPhone, kEmail, kAddress1, kAddress2}, kLSans, 7, kCharcoal, 15);
+    c.Text(QRect(42, 96, 144, 24), kName, kLSerif, 11, kPurple, kBold);
+    c.Text(QRect(42, 120, 144, 16), kTitle, kLSans, 7, kGrey);
+    c.Text(QRect(42, 136, 144, 16), kCompany, kLSerif, 8, kCharcoal, kItalic);
+    c.HLine(42, 162, 36, kPurple, 2);
+    Contacts(c, 42, 176, 144, {kPhone, kEmail, kAddress1, kAddress2}, kLSans, 7, kCharcoal, 15);
 }
 
 void PortraitTopBand(Card& c)
 {
     c.ClipArt(QRect(72, 20, 48, 48), QStringLiteral("lightbulb.wmf"));
-    c.Text(QRect(12, 120, 168, 24), kName, kSans, 11, kPurple, kBold, taCenter);
-    c.Text(QRect(12, 144, 168, 16), kTitle, kSans, 7, kGrey, 0, taCenter);
-    c.Text(QRect(12, 176, 168, 16), kCompany, kSans, 8, kCharcoal, kBold, taCenter);
-    Contacts(c, 12, 208, 168, {kPhone, kEmail, kAddress1}, kSans, 7, kCharcoal, 15, taCenter);
+    c.Text(QRect(10, 120, 172, 24), kName, kLSans, 11, kPurple, kBold, taCenter);
+    c.Text(QRect(10, 144, 172, 16), kTitle, kLSans, 8, kGrey, 0, taCenter);
+    c.Text(QRect(10, 176, 172, 16), kCompany, kLSans, 8, kCharcoal, kBold, taCenter);
+    Contacts(c, 10, 208, 172, {kPhone, kEmail, kAddress1}, kLSans, 8, kCharcoal, 15, taCenter);
 }
 
 void PortraitCircles(Card& c)
@@ -399,9 +406,9 @@ void PortraitMinimal(Card& c)
 {
     c.Rect(QRect(0, 0, 192, 336), kWhite);
     c.Rect(QRect(24, 40, 4, 64), kRust);
-    c.Text(QRect(36, 40, 140, 24), kName, kLSans, 12, kCharcoal, kBold);
-    c.Text(QRect(36, 64, 140, 16), kTitle, kLSans, 7, kRust);
-    c.Text(QRect(36, 84, 140, 16), kCompany, kLSans, 7, kGrey);
+    c.Text(QRect(36, 40, 146, 24), kName, kLSerif, 12, kCharcoal, kBold);
+    c.Text(QRect(36, 64, 146, 16), kTitle, kLSans, 7, kRust);
+    c.Text(QRect(36, 84, 146, 16), kCompany, kLSans, 7, kGrey);
     c.HLine(24, 222, 144, Rgb(200, 200, 200), 1);
     Contacts(c, 24, 234, 150, {kPhone, kEmail, kAddress1, kAddress2}, kLSans, 7, kCharcoal, 15);
 }
@@ -425,10 +432,10 @@ void PortraitBadge(Card& c)
     c.Gradient(QRect(0, 0, 192, 120), kstRectangle, kNavy, Rgb(52, 96, 150), gdDown);
     c.Ellipse(QRect(56, 60, 80, 80), kWhite, kGold, 3);
     c.ClipArt(QRect(72, 76, 48, 48), QStringLiteral("star-badge.wmf"));
-    c.Text(QRect(12, 156, 168, 24), kName, kSans, 11, kNavy, kBold, taCenter);
-    c.Text(QRect(12, 180, 168, 16), kTitle, kSans, 7, kGold, kBold, taCenter);
-    c.Text(QRect(12, 210, 168, 16), kCompany, kSans, 8, kCharcoal, 0, taCenter);
-    Contacts(c, 12, 240, 168, {kPhone, kEmail, kAddress1}, kSans, 7, kGrey, 15, taCenter);
+    c.Text(QRect(10, 156, 172, 24), kName, kLSans, 11, kNavy, kBold, taCenter);
+    c.Text(QRect(10, 180, 172, 16), kTitle, kLSans, 8, kGold, kBold, taCenter);
+    c.Text(QRect(10, 210, 172, 16), kCompany, kLSans, 8, kCharcoal, 0, taCenter);
+    Contacts(c, 10, 240, 172, {kPhone, kEmail, kAddress1}, kLSans, 8, kGrey, 15, taCenter);
 }
 
 } // namespace

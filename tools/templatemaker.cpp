@@ -25,11 +25,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace maker {
@@ -76,16 +79,58 @@ TBCShapes* Figure(TKBusinessCardPanel32& panel, const QRect& box, TShapeType sha
     return s;
 }
 
+// The longest details a template is made to show whole, by the personal section they fill: a 25-letter
+// name, a 40-letter company, a 30-letter e-mail, and titles, addresses and phones as long as people have them.
+QString LongDetail(const QString& caption)
+{
+    static const QHash<QString, QString> details = {
+        {QStringLiteral("Name"), QStringLiteral("Maximilian Fitzgerald-Hay")},
+        {QStringLiteral("Company"), QStringLiteral("Greenfield Consulting & Engineering Ltd.")},
+        {QStringLiteral("Title"), QStringLiteral("Head of Strategic Partnerships")},
+        {QStringLiteral("Address1"), QStringLiteral("221B Kensington Gardens Square")},
+        {QStringLiteral("Address2"), QStringLiteral("Massachusetts, MA 02134-1234")},
+        {QStringLiteral("Address3"), QStringLiteral("United Kingdom")},
+        {QStringLiteral("Phone1"), QStringLiteral("+44 (0)20 7946 0000")},
+        {QStringLiteral("Phone2"), QStringLiteral("+44 (0)7700 900 000")},
+        {QStringLiteral("Email"), QStringLiteral("maximilian.fitzgerald@gcel.com")},
+        {QStringLiteral("Fax"), QStringLiteral("+44 (0)20 7946 0001")},
+    };
+    return details.value(TCardTemplate::PersonalSectionForCaption(caption));
+}
+
 } // namespace
 
 TKBusinessCardLabel* Card::Text(const QRect& box, const QString& caption, const QString& face, int size,
                                 TColor color, int style, TAlignment alignment)
 {
     auto* label = Place<TKBusinessCardLabel>(mPanel, box);
-    label->SetCaption(caption);
     SetFont(label->Font(), face, size, color, style);
     label->SetAlignment(alignment);
     label->SetTransparent(true);
+    // A long detail in its place is made smaller when the template is used: it must not come out too small.
+    const QString detail = LongDetail(caption);
+    if (!detail.isEmpty()) {
+        label->SetCaption(detail);
+        const bool whole = label->ShrinkToFit(kSmallestDetailSize);
+        const int fitted = label->Font().Size();
+        const int smallest = caption == QStringLiteral("Your Own Name") ? kSmallestName : kSmallestDetailSize;
+        if (!whole || fitted < smallest) {
+            std::fprintf(stderr, "%s: \"%s\" shows whole only below %d points in a box %d wide\n",
+                         qPrintable(mDesign), qPrintable(detail), smallest, box.width());
+            ++mFailures;
+        } else if (fitted != size && std::getenv("QM_TEMPLATE_SIZES")) {
+            std::fprintf(stderr, "%s: a long %s at %d points instead of %d\n", qPrintable(mDesign),
+                         qPrintable(caption), fitted, size);
+        }
+        label->Font().SetSize(size);
+        label->SetBounds(box.left(), box.top(), box.width(), box.height());
+    }
+    const QRect card(QPoint(0, 0), CardPanelSize(CardSheetLayout(), mPanel.PortraitMode()));
+    if (!card.contains(label->BoundsRect())) {
+        std::fprintf(stderr, "%s: \"%s\" runs off the card\n", qPrintable(mDesign), qPrintable(caption));
+        ++mFailures;
+    }
+    label->SetCaption(caption);
     return label;
 }
 
@@ -243,8 +288,9 @@ int main(int argc, char** argv)
         const QString file = out + QLatin1Char('/') + design.name + QStringLiteral(".qmkt");
         qm::TKBusinessCardPanel32 panel;
         panel.SetPortraitMode(design.portrait);
-        maker::Card card(panel, starter);
+        maker::Card card(panel, starter, design.name);
         design.build(card);
+        failures += card.failures();
         QString error;
         if (!qm::TCardTemplate::Write(panel, file, design.background, &error)) {
             std::fprintf(stderr, "%s\n", qPrintable(error));

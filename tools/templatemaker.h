@@ -37,10 +37,21 @@ constexpr int kItalic = 1 << qm::fsItalic;
 class Card
 {
 public:
-    Card(qm::TKBusinessCardPanel32& panel, const QString& starterFolder) : mPanel(panel), mStarter(starterFolder) {}
+    Card(qm::TKBusinessCardPanel32& panel, const QString& starterFolder, const QString& design = QString())
+        : mPanel(panel), mStarter(starterFolder), mDesign(design)
+    {
+    }
+
+    // The smallest sizes, in points, a long name and a long other detail may be made smaller to when the
+    // template is used.
+    static constexpr int kSmallestName = 8;
+    static constexpr int kSmallestDetailSize = 6;
 
     // A text label; a personal-information caption ("Your Own Name", "Phone One"...) is filled in from the
-    // user's details when the template is used.
+    // user's details when the template is used, and made smaller when the detail would not show whole. A
+    // long detail (a 25-letter name, a 40-letter company, a 30-letter e-mail) that would come out below the
+    // smallest size, or a box off the card, counts as a failure; QM_TEMPLATE_SIZES=1 lists the sizes they
+    // come out at.
     qm::TKBusinessCardLabel* Text(const QRect& box, const QString& caption, const QString& face, int size,
                                   qm::TColor color, int style = 0, qm::TAlignment alignment = qm::taLeftJustify);
     qm::TKMultiLineLabel* Lines(const QRect& box, const QStringList& lines, const QString& face, int size,
@@ -68,10 +79,13 @@ public:
     qm::TKPRichBaseLabel* Rich(const QRect& box, const QByteArray& rtf);
 
     QString starter() const { return mStarter; }
+    int failures() const { return mFailures; }
 
 private:
     qm::TKBusinessCardPanel32& mPanel;
     QString mStarter;
+    QString mDesign;
+    int mFailures = 0;
 };
 
 struct Design

@@ -59,7 +59,7 @@ _quillmark()
             ;;
         export)
             if [[ $cur == -* ]]; then
-                COMPREPLY=($(compgen -W '--border --force --help' -- "$cur"))
+                COMPREPLY=($(compgen -W '--border --scale --force --help' -- "$cur"))
             elif [[ $cword -eq 2 ]]; then
                 _filedir qmk
             else

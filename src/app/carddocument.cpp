@@ -301,8 +301,8 @@ bool TCardDocument::NewFromTemplate(const QString& templatePath, const QString& 
     // The template says how the card stands; SetCardOrientation also puts the zoom back.
     SetCardOrientation(mPanel.PortraitMode());
     mFirstActivation = false;
-    // A card from a template is new: it is a change from the blank card until it is saved.
-    CardChanged(QStringLiteral("New From Template"));
+    // Untouched, the card is the template as it came: nothing to save and nothing to undo yet.
+    FreshHistory();
     return true;
 }
 
@@ -427,10 +427,9 @@ bool TCardDocument::SettleOffCardObjects()
 
 bool TCardDocument::Save()
 {
-    if (mFileName.isEmpty()) {
-        mPrompts.Beep();
-        return false;
-    }
+    // A card that was never saved has no name yet: saving asks for one.
+    if (mFileName.isEmpty())
+        return SaveAs();
     if (!SettleOffCardObjects()) {
         Notify();
         return false;

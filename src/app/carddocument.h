@@ -114,7 +114,6 @@ public:
     QString WindowTitle() const;       // "Quillmark", or "Quillmark - " and the file name without folder
     QString SaveButtonCaption() const; // "Save As" for an untitled card, else "Save"
     bool SaveButtonsVisible() const { return ChangesMade(); }
-    bool SaveEnabled() const { return !mFileName.isEmpty(); }
 
     // Called after every change of the state above, the zoom or the card size.
     std::function<void()> StateChanged;
@@ -162,6 +161,7 @@ public:
     bool OpenBCFile(const QString& path);
     // A recent-files entry was picked.
     bool OpenRecent(const QString& path);
+    // Under the card's name; an untitled card asks for one (as Save As).
     bool Save();
     bool SaveAs();
     // Writes the card file and its companion file; false with the message in *error.

@@ -92,10 +92,30 @@ bool TCardDocument::ExportPicture(PictureFormat format)
     PictureFormatFromName(path, &format);
     const bool border = mPrompts.Ask(QStringLiteral("Would you like to draw a border around the card?"),
                                      QStringLiteral("Save"));
+    mPanel.LayOutObjects();
+    // A QR code too small to scan at the card's size: the picture may be made larger.
+    int scale = 1;
+    const PictureQRCheck check = CheckPictureQRCodes(mPanel.Card(), scale);
+    if (!check.readable && check.readableScale > 1) {
+        const QString question =
+            QRCodeTooSmallText(check, scale) +
+            QStringLiteral("\n\nSave the picture %1 times as large (%2 x %3 pixels), so that the code scans?")
+                .arg(check.readableScale)
+                .arg(mPanel.Card().Width() * check.readableScale)
+                .arg(mPanel.Card().Height() * check.readableScale);
+        const TDocumentPrompts::Answer answer = mPrompts.AskOrCancel(question, QStringLiteral("QR Code"));
+        if (answer == TDocumentPrompts::Answer::Cancel)
+            return false;
+        if (answer == TDocumentPrompts::Answer::Yes)
+            scale = check.readableScale;
+    } else if (!check.readable) {
+        if (!mPrompts.Ask(QRCodeTooSmallText(check, scale) + QStringLiteral("\n\nSave the picture anyway?"),
+                          QStringLiteral("QR Code")))
+            return false;
+    }
     mPrompts.ProcessEvents();
     QString error;
-    mPanel.LayOutObjects();
-    if (!ExportCard(mPanel.Card(), path, format, border, &error)) {
+    if (!ExportCard(mPanel.Card(), path, format, border, &error, scale)) {
         mPrompts.ShowError(QStringLiteral("The picture was not saved.\n\n") + error);
         return false;
     }

@@ -4,7 +4,7 @@
 
 namespace qm {
 
-// quillmark [CARD.qmk] | dump CARD.qmk | resave IN.qmk OUT.qmk | export CARD.qmk OUT.png|bmp|jpg [--border].
+// quillmark [CARD.qmk] | dump CARD.qmk | resave IN.qmk OUT.qmk | export CARD.qmk OUT.png|bmp|jpg [--border] [--scale N].
 // Returns the process exit status: 0 success, 1 a bad or unreadable input (message on stderr), 2 bad usage.
 int RunQuillmark(int argc, char** argv);
 

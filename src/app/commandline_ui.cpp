@@ -7,6 +7,7 @@
 #include "app/mainwindow_ui.h"
 #include "app/singleinstance.h"
 #include "app/version.h"
+#include "design/cardpicture.h"
 
 #include "model/cardobjects.h"
 #include "stream/streamdump.h"
@@ -32,13 +33,14 @@ const char kUsage[] =
     "usage: quillmark [CARD.qmk]\n"
     "       quillmark dump CARD.qmk\n"
     "       quillmark resave IN.qmk OUT.qmk\n"
-    "       quillmark export CARD.qmk OUT.png|bmp|jpg [--border] [--force]\n"
+    "       quillmark export CARD.qmk OUT.png|bmp|jpg [--border] [--scale N] [--force]\n"
     "       quillmark print CARD.qmk --pdf OUT.pdf|--printer [NAME] [--copies N] [--positions LIST]\n"
     "                       [--outline] [--preview] [--merge DATA.csv|DATA.vcf [--start N]]\n"
     "                       [--no-nudges] [--quiet] [--force]\n"
     "       quillmark --help | --version\n"
     "\n"
     "  --border      a one-pixel black frame around the exported picture\n"
+    "  --scale N     a picture N times as large as the card at 96 pixels per inch (1 to 8)\n"
     "  --printer     print on a printer of the print system (CUPS), the default one without NAME\n"
     "  --copies N    print N sheets (1 to 100000)\n"
     "  --positions   the sheet positions to print, such as 1,2,9 (across, then down)\n"
@@ -111,19 +113,28 @@ int Resave(const QString& in, const QString& out)
 
 int Export(const QStringList& args)
 {
-    // quillmark export CARD OUT [--border] [--force], the options anywhere after the word.
+    // quillmark export CARD OUT [--border] [--scale N] [--force], the options anywhere after the word.
     QStringList files;
     bool border = false;
     bool force = false;
+    int scale = 1;
     for (qsizetype i = 2; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--border"))
+        if (args[i] == QLatin1String("--border")) {
             border = true;
-        else if (args[i] == QLatin1String("--force"))
+        } else if (args[i] == QLatin1String("--scale")) {
+            bool ok = false;
+            scale = i + 1 < args.size() ? args[++i].toInt(&ok) : 0;
+            if (!ok || scale < 1 || scale > kMaxPictureScale) {
+                std::fprintf(stderr, "quillmark: --scale needs a whole number from 1 to %d\n", kMaxPictureScale);
+                return 2;
+            }
+        } else if (args[i] == QLatin1String("--force")) {
             force = true;
-        else if (args[i].startsWith(QLatin1String("--")))
+        } else if (args[i].startsWith(QLatin1String("--"))) {
             return UnknownOption(args[i]);
-        else
+        } else {
             files.append(args[i]);
+        }
     }
     if (files.size() != 2)
         return Usage();
@@ -137,10 +148,13 @@ int Export(const QStringList& args)
     }
     QString error;
     bool usageError = false;
-    if (!ExportCardFile(files[0], files[1], format, border, &error, &usageError)) {
+    QString warning;
+    if (!ExportCardFile(files[0], files[1], format, border, &error, &usageError, scale, &warning)) {
         std::fprintf(stderr, "quillmark: %s\n", qPrintable(error));
         return usageError ? 2 : 1;
     }
+    if (!warning.isEmpty())
+        std::fprintf(stderr, "quillmark: warning: %s\n", qPrintable(warning));
     return 0;
 }
 

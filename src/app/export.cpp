@@ -6,12 +6,16 @@
 #include "app/cardfile.h"
 #include "design/cardpicture.h"
 #include "model/cardmodel.h"
+#include "objects/shapes/qrcode.h"
 #include "platform/atomicfile.h"
+#include "platform/units.h"
 
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
+
+#include <algorithm>
 
 namespace qm {
 
@@ -46,9 +50,50 @@ QString PictureFormatName(PictureFormat format)
     return QStringLiteral("PNG");
 }
 
-QImage CardPicture(const TCardModel& card, bool border)
+QImage CardPicture(const TCardModel& card, bool border, int scale)
 {
-    return RenderCardPicture(card, border);
+    return RenderCardPicture(card, border, scale);
+}
+
+PictureQRCheck CheckPictureQRCodes(const TCardModel& card, int scale)
+{
+    PictureQRCheck check;
+    check.readableScale = scale;
+    const QStringList personal = card.PersonalStrings();
+    for (int i = 0; i < card.Objects().Count(); ++i) {
+        const auto* code = dynamic_cast<const TKQRCode*>(card.Objects().At(i));
+        const int modules = code ? code->ModulesAcross(personal) : 0;
+        if (modules <= 0)
+            continue;
+        const double module = std::min(code->Width(), code->Height()) * double(scale) / modules;
+        if (check.readable || module < check.smallestModule)
+            check.smallestModule = module;
+        if (code->ModulePixels(scale, personal) >= TKQRCode::kReadableModulePixels)
+            continue;
+        check.readable = false;
+        int needed = scale;
+        while (needed <= kMaxPictureScale && code->ModulePixels(needed, personal) < TKQRCode::kReadableModulePixels)
+            ++needed;
+        if (needed > kMaxPictureScale || check.readableScale == 0)
+            check.readableScale = 0;
+        else
+            check.readableScale = std::max(check.readableScale, needed);
+    }
+    return check;
+}
+
+QString QRCodeTooSmallText(const PictureQRCheck& check, int scale)
+{
+    if (check.readable)
+        return QString();
+    QString text = QStringLiteral("The QR code is too small to scan in a picture of %1 pixels per inch: a square "
+                                  "of the code would be %2 pixels wide, and a scanner needs %3 whole pixels.")
+                       .arg(kUnitsPerInch * scale)
+                       .arg(check.smallestModule, 0, 'f', 1)
+                       .arg(TKQRCode::kReadableModulePixels);
+    if (check.readableScale == 0)
+        text += QStringLiteral(" Make the QR code larger on the card.");
+    return text;
 }
 
 bool WritePicture(const QImage& image, const QString& path, PictureFormat format, QString* error)
@@ -77,13 +122,13 @@ bool WritePicture(const QImage& image, const QString& path, PictureFormat format
 }
 
 bool ExportCard(const TCardModel& card, const QString& path, PictureFormat format, bool border,
-                QString* error)
+                QString* error, int scale)
 {
-    return WritePicture(CardPicture(card, border), path, format, error);
+    return WritePicture(CardPicture(card, border, scale), path, format, error);
 }
 
 bool ExportCardFile(const QString& cardPath, const QString& outPath, PictureFormat format, bool border,
-                    QString* error, bool* usageError)
+                    QString* error, bool* usageError, int scale, QString* warning)
 {
     if (usageError)
         *usageError = false;
@@ -99,7 +144,15 @@ bool ExportCardFile(const QString& cardPath, const QString& outPath, PictureForm
     CardSheetLayout layout = companion.Layout;
     layout.UsePortrait = companion.HasLayout && companion.Layout.UsePortrait;
     SetUpCard(card, layout, companion.Background);
-    return ExportCard(card, outPath, format, border, error);
+    if (!ExportCard(card, outPath, format, border, error, scale))
+        return false;
+    const PictureQRCheck check = CheckPictureQRCodes(card, scale);
+    if (warning && !check.readable) {
+        *warning = QStringLiteral("%1: %2").arg(outPath, QRCodeTooSmallText(check, scale));
+        if (check.readableScale > 0)
+            *warning += QStringLiteral(" --scale %1 writes a picture in which it scans.").arg(check.readableScale);
+    }
+    return true;
 }
 
 } // namespace qm

@@ -228,7 +228,6 @@ void TMainScreen::Setbuttons()
     SaveAsButton->setText(doc.SaveButtonCaption());
     SaveAsButton->setVisible(doc.SaveButtonsVisible());
     CancelButton->setVisible(doc.SaveButtonsVisible());
-    mnuSave->setEnabled(doc.SaveEnabled());
     // A PDF file is always a target: printing and preview work without an installed printer.
     for (QWidget* button : {static_cast<QWidget*>(PrintButton), static_cast<QWidget*>(PreviewButton)})
         button->setEnabled(true);

@@ -1,103 +1,225 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Matching merge-data columns to the personal fields.
+// Matching merge-data columns to the personal fields, and a person's value of each field.
 #include "contacts/fieldmapping.h"
+
+#include "contacts/columnnames.h"
+
+#include <algorithm>
 
 namespace qm {
 
 namespace {
 
-// Per field, the names that feed it (as MatchingKey makes them), best first.
-const char* const* Synonyms(int field)
+// The values that are not blank, trimmed, with a space between.
+QString Joined(const std::vector<int>& columns, const QStringList& values)
 {
-    static const char* const name[] = {"name", "fullname", "displayname", "contactname", "contact", "person",
-                                       "fn", nullptr};
-    static const char* const company[] = {"company", "companyname", "organization", "organisation", "org",
-                                          "business", "firm", "employer", nullptr};
-    static const char* const title[] = {"title", "jobtitle", "position", "role", "job", "function", nullptr};
-    static const char* const address1[] = {"address1", "addressline1", "address", "street", "streetaddress",
-                                           "street1", "businessstreet", "workstreet", "homestreet", nullptr};
-    static const char* const address2[] = {"address2", "addressline2", "street2", "businessstreet2", "city",
-                                           "town", "locality", "businesscity", nullptr};
-    static const char* const address3[] = {"address3", "addressline3", "street3", "businessstreet3", "country",
-                                           "businesscountry", "businesscountryregion", nullptr};
-    static const char* const phone1[] = {"phone1", "phone", "telephone", "tel", "phonenumber", "businessphone",
-                                         "workphone", "officephone", "primaryphone", "phone1value", nullptr};
-    static const char* const phone2[] = {"phone2", "mobile", "mobilephone", "cell", "cellphone", "mobilenumber",
-                                         "cellular", "businessphone2", "homephone", "otherphone", "phone2value",
-                                         nullptr};
-    static const char* const email[] = {"email", "emailaddress", "mail", "email1", "email1value",
-                                        "emailaddress1", "workemail", "businessemail", nullptr};
-    static const char* const fax[] = {"fax", "faxnumber", "businessfax", "workfax", "telefax", "faxphone",
-                                      nullptr};
-    static const char* const* const all[kMergePersonalCount] = {name,     company,  title,  address1, address2,
-                                                                address3, phone1,   phone2, email,    fax};
-    return all[field];
+    QString text;
+    for (const int c : columns) {
+        const QString value = c >= 0 ? FirstValue(values.value(c)).trimmed() : QString();
+        if (value.isEmpty())
+            continue;
+        if (!text.isEmpty())
+            text += QLatin1Char(' ');
+        text += value;
+    }
+    return text;
+}
+
+QString Described(const std::vector<int>& columns, const QStringList& names)
+{
+    QStringList parts;
+    for (const int c : columns) {
+        if (c >= 0 && c < names.size())
+            parts << names[c];
+    }
+    return parts.join(QStringLiteral(" + "));
+}
+
+// The columns that are present, in order; a single one is a plain column.
+TFieldSource Combined(std::vector<int> columns, TFieldSource::Join join)
+{
+    TFieldSource source;
+    int present = 0;
+    int last = -1;
+    for (const int c : columns) {
+        if (c >= 0) {
+            ++present;
+            last = c;
+        }
+    }
+    if (present == 0)
+        return source;
+    if (present == 1)
+        return TFieldSource::Column(last);
+    if (join == TFieldSource::Join::Spaces)
+        columns.erase(std::remove(columns.begin(), columns.end(), -1), columns.end());
+    source.columns = std::move(columns);
+    source.join = join;
+    return source;
 }
 
 } // namespace
 
-QString MatchingKey(const QString& name)
+QString FirstValue(const QString& value)
 {
-    QString key;
-    key.reserve(name.size());
-    for (const QChar c : name) {
-        if (c.isLetterOrNumber())
-            key.append(c.toLower());
-    }
-    return key;
+    const qsizetype more = value.indexOf(QLatin1String(" ::: "));
+    return more < 0 ? value : value.left(more);
 }
 
-TFieldMapping::TFieldMapping() { mColumns.fill(-1); }
+TFieldSource TFieldSource::Column(int column)
+{
+    TFieldSource source;
+    if (column >= 0)
+        source.columns.push_back(column);
+    return source;
+}
+
+QString TFieldSource::Value(const QStringList& values) const
+{
+    QString text;
+    if (columns.size() == 1) {
+        text = FirstValue(values.value(columns.front()));
+    } else if (join == Join::TownLine && columns.size() == 3) {
+        // "Boston, MA 02110", "Boston MA", "London SW1A 1AA".
+        const QString town = Joined({columns[0]}, values);
+        const QString region = Joined({columns[1]}, values);
+        text = town.isEmpty() || region.isEmpty() ? town + region : town + QStringLiteral(", ") + region;
+        const QString postcode = Joined({columns[2]}, values);
+        if (!text.isEmpty() && !postcode.isEmpty())
+            text += QLatin1Char(' ');
+        text += postcode;
+    } else {
+        text = Joined(columns, values);
+    }
+    if (!fallback.empty() && text.trimmed().isEmpty())
+        text = Joined(fallback, values);
+    return text;
+}
+
+QString TFieldSource::Describe(const QStringList& names) const
+{
+    const QString main = Described(columns, names);
+    if (fallback.empty())
+        return main;
+    return QStringLiteral("%1, if blank %2").arg(main, Described(fallback, names));
+}
+
+TFieldMapping::TFieldMapping() = default;
 
 TFieldMapping TFieldMapping::Match(const QStringList& columns)
 {
-    TFieldMapping mapping;
-    QStringList keys;
-    for (const QString& c : columns)
-        keys.append(MatchingKey(c));
-    std::vector<bool> used(size_t(keys.size()), false);
-    for (int field = 0; field < kMergePersonalCount; ++field) {
-        for (const char* const* synonym = Synonyms(field); *synonym && mapping.mColumns[size_t(field)] < 0;
-             ++synonym) {
-            for (qsizetype c = 0; c < keys.size(); ++c) {
-                if (!used[size_t(c)] && keys[c] == QLatin1String(*synonym)) {
-                    mapping.mColumns[size_t(field)] = int(c);
-                    used[size_t(c)] = true;
-                    break;
-                }
-            }
+    // For every role the column whose name ranks best; of two equal names the first.
+    std::array<int, kRoleCount> found;
+    std::array<TColumnName, kRoleCount> names;
+    found.fill(-1);
+    for (qsizetype c = 0; c < columns.size(); ++c) {
+        const TColumnName name = LookUpColumnName(columns[c]);
+        if (name.IsKnown() && (found[name.role] < 0 || name.rank < names[name.role].rank)) {
+            found[name.role] = int(c);
+            names[name.role] = name;
         }
     }
+    // "Vorname" and "Name": the name is the family name.
+    if (found[kMergeName] >= 0 && (names[kMergeName].flags & TColumnName::kFamilyBesideGiven) &&
+        found[kRoleGivenName] >= 0 && found[kRoleFamilyName] < 0) {
+        found[kRoleFamilyName] = found[kMergeName];
+        found[kMergeName] = -1;
+    }
+
+    TFieldMapping mapping;
+    for (int field = 0; field < kMergePersonalCount; ++field)
+        mapping.mSources[field] = TFieldSource::Column(found[field]);
+
+    const TFieldSource parts =
+        Combined({found[kRoleGivenName], found[kRoleMiddleName], found[kRoleFamilyName],
+                  found[kRoleSecondFamilyName]},
+                 TFieldSource::Join::Spaces);
+    TFieldSource& name = mapping.mSources[kMergeName];
+    if (name.IsEmpty())
+        name = parts;
+    else if (!parts.IsEmpty())
+        name.fallback = parts.columns;
+
+    // The address: the street lines, the town's line, the country.
+    const TFieldSource town =
+        found[kRolePostcodeFirst] >= 0
+            ? Combined({found[kRolePostcodeFirst], found[kRoleTown]}, TFieldSource::Join::Spaces)
+            : Combined({found[kRoleTown], found[kRoleRegion], found[kRolePostcode]}, TFieldSource::Join::TownLine);
+    for (const TFieldSource& line : {mapping.mSources[kMergeAddress1], mapping.mSources[kMergeAddress2],
+                                     mapping.mSources[kMergeAddress3], town,
+                                     TFieldSource::Column(found[kRoleCountry])}) {
+        if (!line.IsEmpty())
+            mapping.mAddressLines.push_back(line);
+    }
+    mapping.SetAddressLines(mapping.mAddressLines);
     return mapping;
+}
+
+void TFieldMapping::SetAddressLines(const std::vector<TFieldSource>& lines)
+{
+    mAddressLines = lines;
+    for (int field = kMergeAddress1; field <= kMergeAddress3; ++field) {
+        const size_t line = size_t(field - kMergeAddress1);
+        mSources[size_t(field)] = line < lines.size() ? lines[line] : TFieldSource();
+    }
 }
 
 int TFieldMapping::Column(int field) const
 {
-    return field >= 0 && field < kMergePersonalCount ? mColumns[size_t(field)] : -1;
+    if (field < 0 || field >= kMergePersonalCount)
+        return -1;
+    const TFieldSource& source = mSources[size_t(field)];
+    return source.columns.size() == 1 ? source.columns.front() : -1;
 }
 
 void TFieldMapping::SetColumn(int field, int column)
 {
-    if (field >= 0 && field < kMergePersonalCount)
-        mColumns[size_t(field)] = column < 0 ? -1 : column;
+    SetSource(field, TFieldSource::Column(column));
+}
+
+const TFieldSource& TFieldMapping::Source(int field) const
+{
+    static const TFieldSource none;
+    return field >= 0 && field < kMergePersonalCount ? mSources[size_t(field)] : none;
+}
+
+void TFieldMapping::SetSource(int field, const TFieldSource& source)
+{
+    if (field < 0 || field >= kMergePersonalCount)
+        return;
+    mSources[size_t(field)] = source;
+    if (field >= kMergeAddress1 && field <= kMergeAddress3)
+        mAddressLines.clear();
 }
 
 bool TFieldMapping::MatchesAny() const
 {
-    for (const int c : mColumns) {
-        if (c >= 0)
+    for (const TFieldSource& source : mSources) {
+        if (!source.IsEmpty())
             return true;
     }
     return false;
 }
 
+QString TFieldMapping::Value(int field, const QStringList& values) const
+{
+    if (field < kMergeAddress1 || field > kMergeAddress3 || mAddressLines.empty())
+        return Source(field).Value(values);
+    // Blank lines are left out and the lines below move up.
+    int wanted = field - kMergeAddress1;
+    for (const TFieldSource& line : mAddressLines) {
+        const QString text = line.Value(values);
+        if (!text.trimmed().isEmpty() && wanted-- == 0)
+            return text;
+    }
+    return QString();
+}
+
 void TFieldMapping::Fill(TMergeRecord& record, const QStringList& columns, const QStringList& values) const
 {
     record.Clear();
-    for (int field = 0; field < kMergePersonalCount; ++field) {
-        const int c = mColumns[size_t(field)];
-        record.Add(QLatin1String(kMergePersonalNames[field]), c >= 0 ? values.value(c) : QString());
-    }
+    for (int field = 0; field < kMergePersonalCount; ++field)
+        record.Add(QLatin1String(kMergePersonalNames[field]), Value(field, values));
     for (qsizetype c = 0; c < columns.size(); ++c)
         record.Add(columns[c], values.value(c));
 }

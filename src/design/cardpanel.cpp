@@ -91,6 +91,15 @@ void TKBusinessCardPanel32::CreateObject(const QRect& drawn)
         tool->placed(*placed);
     if (tool->oneShot)
         BackToPointer();
+    // The object just drawn is the one the next command acts on (its dialog may have taken it away).
+    if (placed && CardObjects().IndexOf(placed) >= 0) {
+        ClearSelection();
+        Select(placed);
+        // The cursor stays the tool's: the pointer's, or the drawing cross of a tool that stays armed.
+        if (View())
+            View()->SetCursorShape(Pointing() ? TKCursorShape::Default : TKCursorShape::Drag);
+        InvalidatePanel();
+    }
 }
 
 // ---- Export picture and fonts ----

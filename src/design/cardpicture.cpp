@@ -5,18 +5,29 @@
 #include "model/cardmodel.h"
 #include "model/cardrender.h"
 
+#include "platform/units.h"
+
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 
 namespace qm {
 
-QImage RenderCardPicture(const TCardModel& card, bool border)
+QImage RenderCardPicture(const TCardModel& card, bool border, int scale)
 {
-    QImage image(card.Width(), card.Height(), QImage::Format_RGB32);
+    scale = std::clamp(scale, 1, kMaxPictureScale);
+    QImage image(card.Width() * scale, card.Height() * scale, QImage::Format_RGB32);
+    const int dotsPerMeter = int(std::lround(kUnitsPerInch * scale / 0.0254));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
     image.fill(Qt::white);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     TRenderContext context;
     context.target = TRenderContext::Picture;
     DrawCard(painter, card, context);
+    painter.resetTransform();
     if (border) {
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(QPen(Qt::black, 0));

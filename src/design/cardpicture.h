@@ -8,9 +8,11 @@ namespace qm {
 
 class TCardModel;
 
-// A picture of the card at scale 1.0 (96 pixels per inch): white, the background pictures, every object back
-// to front; no grid, outline or selection markers. With border, the outermost pixel rows and columns are
-// black. The card is left as it is, whatever its zoom.
-QImage RenderCardPicture(const TCardModel& card, bool border = false);
+// A picture of the card at 96 pixels per inch times scale (1 to kMaxPictureScale): white, the background
+// pictures, every object back to front; no grid, outline or selection markers. With border, the outermost
+// pixel rows and columns are black. The picture says its resolution, so that it keeps the card's real size.
+// The card is left as it is, whatever its zoom.
+constexpr int kMaxPictureScale = 8;
+QImage RenderCardPicture(const TCardModel& card, bool border = false, int scale = 1);
 
 } // namespace qm

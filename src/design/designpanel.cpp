@@ -366,11 +366,6 @@ void TKBasePanel::NotifyChanged()
     mCard.NotifyChanged();
 }
 
-void TKBasePanel::LabelChanged(TKGraphicControl* /*sender*/)
-{
-    NotifyChanged();
-}
-
 void TKBasePanel::InvalidateObject(TKGraphicControl* object)
 {
     if (mView && object)

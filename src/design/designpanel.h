@@ -78,8 +78,8 @@ public:
     TCardModel& Card() { return mCard; }
     const TCardModel& Card() const { return mCard; }
     // Background picture stretched over the card, and the background art drawn over it.
-    TKPicture& Picture() { return mCard.Picture(); }
-    TKPicture& ColorPicture() { return mCard.ColorPicture(); }
+    TStoredPicture& Picture() { return mCard.Picture(); }
+    TStoredPicture& ColorPicture() { return mCard.ColorPicture(); }
     void ClearBackground() { mCard.ColorPicture().Clear(); }
     TLabelShapeType Shape() const { return mCard.Shape(); }
     void SetShape(TLabelShapeType value);
@@ -216,7 +216,6 @@ public:
     // ---- TKObjectHost ----
     int PanelWidth() const override { return mCard.Width(); }
     int PanelHeight() const override { return mCard.Height(); }
-    void LabelChanged(TKGraphicControl* sender) override;
     void InvalidateObject(TKGraphicControl* object) override;
     void PostFrameRecompute() override;
     bool IsSelected(const TKGraphicControl* object) const override;

@@ -4,7 +4,7 @@
 
 namespace qm {
 
-TCardModel::TCardModel(TKObjectHost* host) : mObjects(host)
+TCardModel::TCardModel(TKObjectHost* host) : mObjects(host, this)
 {
     for (int i = 0; i < kPersonalCount; ++i)
         mPersonal << QString();

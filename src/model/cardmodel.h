@@ -43,10 +43,10 @@ public:
     TLabelShapeType Shape() const { return mShape; }
     void SetShape(TLabelShapeType shape) { mShape = shape; }
     // A picture stretched over the card, and the background art drawn over it.
-    TKPicture& Picture() { return mPicture; }
-    const TKPicture& Picture() const { return mPicture; }
-    TKPicture& ColorPicture() { return mColorPicture; }
-    const TKPicture& ColorPicture() const { return mColorPicture; }
+    TStoredPicture& Picture() { return mPicture; }
+    const TStoredPicture& Picture() const { return mPicture; }
+    TStoredPicture& ColorPicture() { return mColorPicture; }
+    const TStoredPicture& ColorPicture() const { return mColorPicture; }
     // Printed, and its background drawn, turned by a quarter (a Rotated layout).
     bool Portrait() const { return mPortrait; }
     void SetPortrait(bool value) { mPortrait = value; }
@@ -72,8 +72,8 @@ private:
     TKCardObjects mObjects;
     QSize mSize{336, 192}; // 3.5 x 2 inches at 96 units per inch
     TLabelShapeType mShape = lsRoundRect;
-    TKPicture mPicture;
-    TKPicture mColorPicture;
+    TStoredPicture mPicture;
+    TStoredPicture mColorPicture;
     bool mPortrait = false;
     QStringList mPersonal;
 };

@@ -5,6 +5,7 @@
 #include "model/cardrender.h"
 #include "model/colors.h"
 #include "model/objectmenu.h"
+#include "model/cardmodel.h"
 #include "model/cardobjects.h"
 #include "model/objectdialogs.h"
 #include "model/subobjects.h"
@@ -264,8 +265,8 @@ void TKGraphicControl::NotifyChanged()
 {
     if (IsLoadingOrReading())
         return;
-    if (TKObjectHost* panel = DesignPanel())
-        panel->LabelChanged(this);
+    if (mCard)
+        mCard->NotifyChanged();
 }
 
 void TKGraphicControl::Invalidate()

@@ -17,6 +17,7 @@ class QPainter;
 
 namespace qm {
 
+class TCardModel;
 class TKCardObjects;
 class TKDialogs;
 class TKFont;
@@ -36,8 +37,6 @@ public:
     virtual bool IsDesignPanel() const { return true; }
     virtual int PanelWidth() const = 0;
     virtual int PanelHeight() const = 0;
-    // Raise the panel's change event.
-    virtual void LabelChanged(TKGraphicControl* sender) = 0;
     virtual void InvalidateObject(TKGraphicControl* /*object*/) {}
     // Recompute the selection frame around the selection once the current event has been handled.
     virtual void PostFrameRecompute() {}
@@ -135,6 +134,10 @@ public:
     TKObjectHost* Host() const { return mHost; }
     void SetHost(TKObjectHost* host) { mHost = host; }
     TKObjectHost* DesignPanel() const { return mHost && mHost->IsDesignPanel() ? mHost : nullptr; }
+    // The card the object belongs to, which hears of each change the user makes to it; null while the
+    // object stands on no card.
+    TCardModel* Card() const { return mCard; }
+    void SetCard(TCardModel* card) { mCard = card; }
     // The host's font dialog starting from font; true with font changed when confirmed, false when cancelled
     // or when the host shows no dialogs.
     bool ChooseFontThroughHost(TKFont& font) const;
@@ -201,6 +204,7 @@ private:
     // Members ordered to leave no holes: a big card holds very many objects.
     QString mName;
     TKObjectHost* mHost = nullptr;
+    TCardModel* mCard = nullptr;
     std::unique_ptr<Extras> mExtras;
     int mTag = 0;
     static int Clamped(int v)

@@ -8,7 +8,7 @@
 
 namespace qm {
 
-TKCardObjects::TKCardObjects(TKObjectHost* host) : mHost(host) {}
+TKCardObjects::TKCardObjects(TKObjectHost* host, TCardModel* card) : mHost(host), mCard(card) {}
 
 TKCardObjects::~TKCardObjects() = default;
 
@@ -34,6 +34,7 @@ TKGraphicControl* TKCardObjects::Add(std::unique_ptr<TKGraphicControl> object)
 {
     TKGraphicControl* raw = object.get();
     raw->SetHost(mHost);
+    raw->SetCard(mCard);
     mItems.push_back(std::move(object));
     raw->Invalidate();
     return raw;
@@ -48,6 +49,7 @@ std::unique_ptr<TKGraphicControl> TKCardObjects::Take(TKGraphicControl* object)
     std::unique_ptr<TKGraphicControl> taken = std::move(mItems[size_t(index)]);
     mItems.erase(mItems.begin() + index);
     taken->SetHost(nullptr);
+    taken->SetCard(nullptr);
     return taken;
 }
 
@@ -58,6 +60,7 @@ void TKCardObjects::Clear()
     // Destroy front to back so that no object outlives the list it stood in.
     while (!mItems.empty()) {
         mItems.back()->SetHost(nullptr);
+        mItems.back()->SetCard(nullptr);
         mItems.pop_back();
     }
 }

@@ -12,7 +12,8 @@ namespace qm {
 class TKCardObjects
 {
 public:
-    explicit TKCardObjects(TKObjectHost* host = nullptr);
+    // Objects added stand on the host and belong to the card (either may be null).
+    explicit TKCardObjects(TKObjectHost* host = nullptr, TCardModel* card = nullptr);
     ~TKCardObjects();
     TKCardObjects(const TKCardObjects&) = delete;
     TKCardObjects& operator=(const TKCardObjects&) = delete;
@@ -42,6 +43,7 @@ public:
 
 private:
     TKObjectHost* mHost;
+    TCardModel* mCard;
     std::vector<std::unique_ptr<TKGraphicControl>> mItems;
 };
 

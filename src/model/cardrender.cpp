@@ -52,7 +52,7 @@ void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& g
         const double sy = context.OnPaper() ? paper : std::hypot(t.m21(), t.m22());
         const QSize pixels(int(std::clamp(std::ceil(whole.width() * sx), 1.0, 1e6)),
                            int(std::clamp(std::ceil(whole.height() * sy), 1.0, 1e6)));
-        for (const TKPicture* picture : {&card.Picture(), &card.ColorPicture()}) {
+        for (const TStoredPicture* picture : {&card.Picture(), &card.ColorPicture()}) {
             // A picture the image readers cannot decode is left out.
             const QImage& image = picture->Decoded(pixels);
             if (image.isNull())
@@ -92,9 +92,15 @@ void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& g
             parted->EndPart();
         ++drawn;
         painter.save();
+        if (clipToBox) {
+            // Every screen pixel the box touches: at a zoom an outline along the box's edge lands on a pixel
+            // the box covers only in part, and a clip of the box's exact edges would cut it away.
+            const QTransform world = painter.worldTransform();
+            painter.setWorldTransform(QTransform());
+            painter.setClipRect(world.mapRect(QRectF(box)).toAlignedRect(), Qt::IntersectClip);
+            painter.setWorldTransform(world);
+        }
         painter.translate(box.topLeft());
-        if (clipToBox)
-            painter.setClipRect(QRect(0, 0, box.width(), box.height()), Qt::IntersectClip);
         object->Draw(painter, context);
         painter.restore();
     }

@@ -14,6 +14,18 @@ namespace qm {
 // The placeholder names of the ten personal-information fields, in the order the card holds the personal
 // strings: Name, Company, Title, Address1, Address2, Address3, Phone1, Phone2, EMail, Fax.
 constexpr int kMergePersonalCount = 10;
+enum TMergeField : int {
+    kMergeName,
+    kMergeCompany,
+    kMergeTitle,
+    kMergeAddress1,
+    kMergeAddress2,
+    kMergeAddress3,
+    kMergePhone1,
+    kMergePhone2,
+    kMergeEMail,
+    kMergeFax
+};
 extern const char* const kMergePersonalNames[kMergePersonalCount];
 // The field a placeholder name stands for (case-insensitive), or -1.
 int PersonalFieldOfName(QStringView name);

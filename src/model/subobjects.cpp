@@ -157,18 +157,18 @@ void TKBrush::Assign(const TKBrush& o)
 void TKBrush::SetColor(TColor v) { QM_SET(mColor, v); }
 void TKBrush::SetStyle(TBrushStyle v) { QM_SET(mStyle, v); }
 
-// ---- TKPicture ----
+// ---- TStoredPicture ----
 
-const PropTable& TKPicture::Properties() const
+const PropTable& TStoredPicture::Properties() const
 {
     static const PropTable table({}, {BinaryData(
-        [](const TPersistent& o) { return static_cast<const TKPicture&>(o).Data(); },
-        [](TPersistent& o, const QByteArray& d) { return static_cast<TKPicture&>(o).SetData(d); },
-        [](const TPersistent& o) { return static_cast<const TKPicture&>(o).HasGraphic(); })});
+        [](const TPersistent& o) { return static_cast<const TStoredPicture&>(o).Data(); },
+        [](TPersistent& o, const QByteArray& d) { return static_cast<TStoredPicture&>(o).SetData(d); },
+        [](const TPersistent& o) { return static_cast<const TStoredPicture&>(o).HasGraphic(); })});
     return table;
 }
 
-void TKPicture::Assign(const TKPicture& other)
+void TStoredPicture::Assign(const TStoredPicture& other)
 {
     if (mData == other.mData)
         return;
@@ -177,7 +177,7 @@ void TKPicture::Assign(const TKPicture& other)
     Changed();
 }
 
-bool TKPicture::SetData(const QByteArray& data)
+bool TStoredPicture::SetData(const QByteArray& data)
 {
     // A short string with the class name, then the graphic's data.
     if (data.isEmpty()) {
@@ -202,7 +202,7 @@ bool TKPicture::SetData(const QByteArray& data)
     return true;
 }
 
-void TKPicture::Clear()
+void TStoredPicture::Clear()
 {
     if (mData.isEmpty())
         return;
@@ -211,14 +211,14 @@ void TKPicture::Clear()
     Changed();
 }
 
-QByteArray TKPicture::GraphicClass() const
+QByteArray TStoredPicture::GraphicClass() const
 {
     if (mData.isEmpty())
         return {};
     return mData.mid(1, uchar(mData[0]));
 }
 
-QByteArray TKPicture::GraphicBytes() const
+QByteArray TStoredPicture::GraphicBytes() const
 {
     if (mData.isEmpty())
         return {};
@@ -229,7 +229,7 @@ QByteArray TKPicture::GraphicBytes() const
     return mData.mid(start);
 }
 
-const QImage& TKPicture::Decoded(QSize atMost) const
+const QImage& TStoredPicture::Decoded(QSize atMost) const
 {
     if (!mDecodedValid || atMost != mDecodedFor) {
         // Bitmaps and icons decode here, each side no larger than asked (read at that size where the format
@@ -253,7 +253,7 @@ const QImage& TKPicture::Decoded(QSize atMost) const
     return mDecoded;
 }
 
-void TKPicture::SetGraphic(const QByteArray& graphicClass, const QByteArray& fileBytes)
+void TStoredPicture::SetGraphic(const QByteArray& graphicClass, const QByteArray& fileBytes)
 {
     QByteArray data;
     data.append(char(graphicClass.size()));

@@ -157,11 +157,11 @@ private:
 
 // A picture: a bitmap, icon or metafile kept as the bytes read, so a card file writes them back unchanged.
 // Data is the streamed form: the graphic's class name as a short string, then the graphic's own data.
-class TKPicture : public TKSubObject
+class TStoredPicture : public TKSubObject
 {
 public:
     const PropTable& Properties() const override;
-    void Assign(const TKPicture& other);
+    void Assign(const TStoredPicture& other);
 
     bool HasGraphic() const { return !mData.isEmpty(); }
     QByteArray Data() const { return mData; }

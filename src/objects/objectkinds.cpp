@@ -138,7 +138,9 @@ const ClassRegistry& CardClasses()
                              nullptr, [](TSuperShape& shape) { shape.OpenProperties(); });
         AddTool<TKPRichBaseLabel>(r, psRichLabel, "Rich Text",
                                   {"DrawRichText", "Rich Text tool \nMixed fonts, colors and styles", DrawRichTextToolPicture}, true,
-                                  nullptr, [](TKPRichBaseLabel& text) { text.Edit(); });
+                                  // New rich text has no frame: on paper a frame is a choice, not a surprise.
+                                  [](TKPRichBaseLabel& text, const TKFont&) { text.SetBorderStyle(bsNone); },
+                                  [](TKPRichBaseLabel& text) { text.Edit(); });
         AddTool<TKSuperText>(
             r, psSuperText, "SuperText",
             {"DrawSuperTextButton", "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps",

@@ -48,6 +48,8 @@ const QString kData = QStringLiteral("Data");
 // The most "Object" sections read, and the largest record one may hold (decoded).
 constexpr int kMaxObjectSections = 60;
 constexpr int kMaxObjectBytes = 1 << 20;
+// The smallest size, in points, a personal detail is made to show whole at.
+constexpr int kSmallestDetailSize = 6;
 // An object's place in the card's stack, 0 at the bottom. Files without it are read kind by kind.
 const QString kStack = QStringLiteral("Stack");
 
@@ -211,7 +213,7 @@ QByteArray ObjectRecord(const TKGraphicControl& object)
 // A picture frame that stands for the user's logo: empty, or holding the stand-in a "Logo" section gives.
 bool IsLogoStandIn(const TKImage& image)
 {
-    const TKPicture& picture = image.Picture();
+    const TStoredPicture& picture = image.Picture();
     if (!picture.HasGraphic())
         return true;
     if (picture.GraphicClass() != "TBitmap" || image.Width() != image.Height())
@@ -529,6 +531,9 @@ void TCardTemplate::ReadLabels(TKBusinessCardPanel32& panel, const ProfileFile& 
         label->SetBorderStyle(
             TBorderStyle(ReadRanged(ini, s, QStringLiteral("Border Style"), bsNone, bsNone, bsSingle)));
         label->SetShrinkToFit(ini.ReadBool(s, QStringLiteral("Shrink To Fit"), false));
+        // A detail of the user's longer than the designer allowed for is made smaller until it shows whole.
+        if (!TrimControls(source.personal).isEmpty())
+            label->ShrinkFontUntilWhole(std::min(kSmallestDetailSize, label->Font().Size()));
     }
 }
 

@@ -347,7 +347,7 @@ TPicture PictureFromGraphicAt(const QByteArray& graphicClass, const QByteArray& 
     return ReadPictureAt(fileBytes, QString(), error, atMost);
 }
 
-TPicture PictureFromGraphic(const TKPicture& picture, QString* error)
+TPicture PictureFromGraphic(const TStoredPicture& picture, QString* error)
 {
     if (!picture.HasGraphic()) {
         Fail(error, QStringLiteral("There is no picture."));

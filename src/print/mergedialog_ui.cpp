@@ -8,6 +8,7 @@
 #include "print/mergefeed.h"
 #include "print/sheetpicture_ui.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -68,6 +69,12 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
             OpenFile(file);
     });
     mPath->installEventFilter(this);
+    // A name typed and left with Tab or a click elsewhere opens too.
+    connect(mPath, &QLineEdit::editingFinished, this, [this] {
+        const QString typed = mPath->text().trimmed();
+        if (!typed.isEmpty() && typed != mShownPath)
+            OpenFile(typed);
+    });
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(fileLabel);
     fileRow->addWidget(mPath, 1);
@@ -99,11 +106,18 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
             QStringLiteral("The column of the data file whose values the %1 placeholder shows "
                            "on each card; (none) leaves it empty.")
                 .arg(PersonalPlaceholder(field)));
-        connect(combo, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, field](int index) {
+        connect(combo, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, combo, field](int index) {
             if (mFilling)
                 return;
-            mMerge.SetColumn(field, index - 1);
-            ShowValues();
+            const int column = combo->itemData(index).toInt();
+            if (column == kMatchedItem && field >= kMergeAddress1 && field <= kMergeAddress3)
+                mMerge.UseMatchedAddress();
+            else if (column == kMatchedItem)
+                mMerge.SetSource(field, mMerge.Matched().Source(field));
+            else
+                mMerge.SetColumn(field, column);
+            // A choice for one address line ends the lines found for the others.
+            ShowColumns();
         });
         mTable->setCellWidget(field, 1, combo);
         auto* value = new QTableWidgetItem;
@@ -182,15 +196,17 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
     AddHelpButtons(buttons, this, kHelpPrintMerge);
     SetWhatsThis({
         {mPath, "The CSV or vCard file of the people to print, one card each. Type a file's name and press "
-                "Enter, or use Browse."},
+                "Enter or Tab, or use Browse."},
         {browse,
          "Chooses the data file: a CSV file with the column names in its first row (as spreadsheets and "
          "address books export them), or a vCard (.vcf) file of contacts."},
         {mStatus, "What the data file holds, or why it cannot be used."},
         {mTable,
-         "Which column of the data file each personal field takes. Texts on the card show a field "
-         "through its placeholder, such as {Name}; any other column shows through its own name, such as "
-         "{City}."},
+         "Which column of the data file each personal field takes. A name may be put together from the "
+         "first and last names, and an address line from the town, region and postcode; as found in the "
+         "file, blank address lines are left out and the lines below move up. Texts on the card "
+         "show a field through its placeholder, such as {Name}; any other column shows through its own name, "
+         "such as {City}."},
         {mPicture, "The first sheet: grey positions are already used and stay empty, red ones are printed. "
                    "Click the position of the first card."},
         {mStart, "The position of the first card on the first sheet, counted across then down; the sheets "
@@ -211,8 +227,12 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
 
 void TMergeDialog::OpenFile(const QString& path)
 {
+    // A large file takes a moment to count.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     mMerge.Open(path);
-    mPath->setText(QDir::toNativeSeparators(path));
+    QApplication::restoreOverrideCursor();
+    mShownPath = QDir::toNativeSeparators(path);
+    mPath->setText(mShownPath);
     ShowMerge();
 }
 
@@ -238,7 +258,13 @@ void TMergeDialog::ShowPrinterName()
 void TMergeDialog::ChooseColumn(int field, int column)
 {
     if (QComboBox* combo = ColumnCombo(field))
-        combo->setCurrentIndex(column + 1);
+        combo->setCurrentIndex(std::max(0, combo->findData(column < 0 ? -1 : column)));
+}
+
+void TMergeDialog::ChooseMatched(int field)
+{
+    if (QComboBox* combo = ColumnCombo(field))
+        combo->setCurrentIndex(std::max(0, combo->findData(kMatchedItem)));
 }
 
 void TMergeDialog::SetStartPosition(int position)
@@ -266,18 +292,8 @@ void TMergeDialog::ShowMerge()
 {
     const bool open = mMerge.IsOpen();
     if (open) {
-        const int records = int(mMerge.Samples().size());
-        mStatus->setStyleSheet(QString());
-        // A CSV file has columns; a vCard file has the kinds of fields its people fill.
-        const QString holds = mMerge.Kind() == QLatin1String("CSV")
-                                  ? QStringLiteral("A CSV file with %1 columns.").arg(mMerge.Columns().size())
-                                  : QStringLiteral("A %1 file whose people fill %2 kinds of fields.")
-                                        .arg(mMerge.Kind())
-                                        .arg(mMerge.Columns().size());
-        mStatus->setText(holds +
-                         QStringLiteral(" Each person gets a card; a text shows a field by its placeholder, "
-                                        "such as {Name}, or any column by its name.") +
-                         (records == 1 ? QStringLiteral(" The file holds one person.") : QString()));
+        mStatus->setStyleSheet(mMerge.CountProblem().isEmpty() ? QString() : QStringLiteral("color: #b00000"));
+        mStatus->setText(mMerge.ReadSummary());
     } else if (!mMerge.Problem().isEmpty()) {
         mStatus->setStyleSheet(QStringLiteral("color: #b00000"));
         mStatus->setText(QStringLiteral("This file cannot be used: %1").arg(mMerge.Problem()));
@@ -286,19 +302,59 @@ void TMergeDialog::ShowMerge()
         mStatus->setText(QStringLiteral("Choose a CSV or vCard file with one person in each record."));
     }
     mFilling = true;
+    const TFieldMapping& matched = mMerge.Matched();
+    QStringList lines;
+    for (const TFieldSource& line : matched.AddressLines())
+        lines << line.Describe(mMerge.Columns());
+    const QString linesTip =
+        QStringLiteral("The address lines found in the file, blank ones left out for each person:\n") +
+        lines.join(QLatin1Char('\n'));
+    int widest = 0;
     for (int field = 0; field < kMergePersonalCount; ++field) {
         QComboBox* combo = ColumnCombo(field);
         combo->clear();
-        combo->addItem(QStringLiteral("(none)"));
-        for (const QString& column : mMerge.Columns())
-            combo->addItem(column);
-        combo->setCurrentIndex(open ? mMerge.Mapping().Column(field) + 1 : 0);
+        combo->addItem(QStringLiteral("(none)"), -1);
+        // What matching put together is offered first: the lines of the address, a name from its parts.
+        const bool address = field >= kMergeAddress1 && field <= kMergeAddress3;
+        if (open && address && !lines.isEmpty()) {
+            combo->addItem(QStringLiteral("Line %1 of the address").arg(field - kMergeAddress1 + 1), kMatchedItem);
+            combo->setItemData(1, linesTip, Qt::ToolTipRole);
+        } else if (open && !address && matched.Source(field).IsCombined()) {
+            combo->addItem(matched.Source(field).Describe(mMerge.Columns()), kMatchedItem);
+        }
+        for (qsizetype column = 0; column < mMerge.Columns().size(); ++column)
+            combo->addItem(mMerge.Columns()[column], int(column));
+        for (int item = 0; item < std::min(combo->count(), 3); ++item)
+            widest = std::max(widest, combo->fontMetrics().horizontalAdvance(combo->itemText(item)));
         combo->setEnabled(open);
+    }
+    // Wide enough for what matching chose, within reason, leaving the values their room.
+    const int width = std::clamp(widest + 40, 170, 280);
+    mTable->setColumnWidth(1, width);
+    mTable->setMinimumWidth(520 + width - 170);
+    mFilling = false;
+    ShowColumns();
+    mPreview->setEnabled(open);
+    mPrint->setEnabled(open);
+}
+
+void TMergeDialog::ShowColumns()
+{
+    const bool open = mMerge.IsOpen();
+    const TFieldMapping& mapping = mMerge.Mapping();
+    mFilling = true;
+    for (int field = 0; field < kMergePersonalCount; ++field) {
+        QComboBox* combo = ColumnCombo(field);
+        const bool address = field >= kMergeAddress1 && field <= kMergeAddress3;
+        const TFieldSource& source = mapping.Source(field);
+        const bool matched = address ? !mapping.AddressLines().empty()
+                                     : source.IsCombined() && source == mMerge.Matched().Source(field);
+        const int item = !open ? 0 : combo->findData(matched ? kMatchedItem : mapping.Column(field));
+        combo->setCurrentIndex(std::max(0, item));
+        combo->setToolTip(combo->currentText());
     }
     mFilling = false;
     ShowValues();
-    mPreview->setEnabled(open);
-    mPrint->setEnabled(open);
 }
 
 void TMergeDialog::ShowValues()

@@ -38,6 +38,8 @@ public:
     void ShowPrinterName();
     // Points the combo of a personal field at a column (-1 for none), as a user choosing it would.
     void ChooseColumn(int field, int column);
+    // Points it back at the columns that matching put together for the field, when it did.
+    void ChooseMatched(int field);
     void SetStartPosition(int position);
 
     QString Problem() const;
@@ -61,10 +63,16 @@ protected:
 
 private:
     void ShowMerge();
+    // Points every combo at what feeds its field, and shows the values.
+    void ShowColumns();
     void ShowValues();
     void StartChanged(int position);
 
+    // The item of a column combo that stands for the columns matching put together.
+    static constexpr int kMatchedItem = -2;
+
     TMergeFeed& mMerge;
+    QString mShownPath; // the file last opened, as its box shows it
     TSheetSelection mSheet;
     QString mBrowseFolder;
     QLineEdit* mPath = nullptr;

@@ -4,6 +4,8 @@
 
 #include "contacts/contactformats.h"
 
+#include <QFileInfo>
+
 namespace qm {
 
 TMergeFeed::TMergeFeed() = default;
@@ -15,7 +17,11 @@ void TMergeFeed::Close()
     mKind.clear();
     mColumns.clear();
     mMapping = TFieldMapping();
+    mMatched = TFieldMapping();
     mSamples.clear();
+    mRecordCount = 0;
+    mCountProblem.clear();
+    mCountNotes.clear();
     mSource.reset();
     mSourceFresh = false;
     mJobError.clear();
@@ -40,11 +46,19 @@ bool TMergeFeed::Open(const QString& path, int samples)
     mPath = path;
     mKind = source->Kind();
     mColumns = source->FieldNames();
-    mMapping = TFieldMapping::Match(mColumns);
+    mMatched = TFieldMapping::Match(mColumns);
+    mMapping = mMatched;
     if (samples <= 0) {
         mSource = std::move(source);
         mSourceFresh = true;
+        return true;
     }
+    // The rest is only counted, a record at a time.
+    while (source->Next(values)) {
+    }
+    mRecordCount = source->Records();
+    mCountProblem = source->Error();
+    mCountNotes = source->Notes();
     return true;
 }
 
@@ -53,12 +67,22 @@ void TMergeFeed::SetColumn(int field, int column)
     mMapping.SetColumn(field, column >= 0 && column < mColumns.size() ? column : -1);
 }
 
+void TMergeFeed::SetSource(int field, const TFieldSource& source)
+{
+    for (const std::vector<int>* list : {&source.columns, &source.fallback}) {
+        for (const int column : *list) {
+            if (column >= mColumns.size())
+                return;
+        }
+    }
+    mMapping.SetSource(field, source);
+}
+
 QString TMergeFeed::SampleValue(int field, int sample) const
 {
-    const int column = mMapping.Column(field);
-    if (sample < 0 || sample >= int(mSamples.size()) || column < 0 || column >= mSamples[sample].size())
+    if (sample < 0 || sample >= int(mSamples.size()))
         return QString();
-    return mSamples[sample][column];
+    return mMapping.Value(field, mSamples[size_t(sample)]);
 }
 
 std::function<bool(TMergeRecord&)> TMergeFeed::StartJob(qint64 maxRecords)
@@ -114,6 +138,25 @@ QString TMergeFeed::JobError() const
     if (!mJobError.isEmpty())
         return mJobError;
     return mSource ? mSource->Error() : QString();
+}
+
+QString TMergeFeed::ReadSummary() const
+{
+    const QString file = QFileInfo(Path()).fileName();
+    const qint64 people = RecordCount();
+    QString text = people == 1 ? QStringLiteral("1 person read from %1.").arg(file)
+                               : QStringLiteral("%1 people read from %2.").arg(people).arg(file);
+    if (!CountProblem().isEmpty())
+        text += QStringLiteral(" Reading stopped there: %1").arg(CountProblem());
+    // A CSV file has columns; a vCard file has the kinds of fields its people fill.
+    text += Kind() == QLatin1String("CSV")
+                ? QStringLiteral(" The file has %1 columns.").arg(Columns().size())
+                : QStringLiteral(" Its people fill %1 kinds of fields.").arg(Columns().size());
+    text += QStringLiteral(" Each person gets a card; a text shows a field by its placeholder, such as {Name}, "
+                           "or any column by its name.");
+    if (!CountNotes().isEmpty())
+        text += QStringLiteral("\n") + CountNotes().join(QLatin1Char('\n'));
+    return text;
 }
 
 QString TMergeFeed::PrintedSummary(const QString& pdfFile) const

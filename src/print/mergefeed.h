@@ -28,10 +28,10 @@ public:
     TMergeFeed(const TMergeFeed&) = delete;
     TMergeFeed& operator=(const TMergeFeed&) = delete;
 
-    // Opens a CSV or vCard file, matches its columns to the personal fields and reads the first few records
-    // (none with samples 0: the file then stays open and the first job reads it from there). False with
-    // Problem() when the file cannot be used (unreadable, empty, binary, no field names, no records); the
-    // feed is then closed.
+    // Opens a CSV or vCard file, matches its columns to the personal fields, reads the first few records and
+    // counts the rest (none read with samples 0: the file then stays open and the first job reads it from
+    // there). False with Problem() when the file cannot be used (unreadable, empty, binary, no field names,
+    // no records); the feed is then closed.
     bool Open(const QString& path, int samples = kSampleRecords);
     bool IsOpen() const { return !mPath.isEmpty(); }
     const QString& Path() const { return mPath; }
@@ -41,9 +41,23 @@ public:
     const QString& Kind() const { return mKind; }
     const QStringList& Columns() const { return mColumns; }
 
+    // The people of the file, counted by Open (0 when it read no samples), and why reading stopped before the
+    // end of the file, when it did; what was cut or skipped on the way.
+    qint64 RecordCount() const { return mRecordCount; }
+    const QString& CountProblem() const { return mCountProblem; }
+    const QStringList& CountNotes() const { return mCountNotes; }
+    // What the merge dialog says of the open file: how many people were read from it ("23 people read from
+    // contacts.csv.", and why reading stopped early when it did), what it holds, what was cut or skipped.
+    QString ReadSummary() const;
+
     const TFieldMapping& Mapping() const { return mMapping; }
+    // The mapping as the column names gave it when the file was opened.
+    const TFieldMapping& Matched() const { return mMatched; }
     // The column (index into Columns(), or -1 for none) that feeds a personal field.
     void SetColumn(int field, int column);
+    void SetSource(int field, const TFieldSource& source);
+    // Address1 to Address3 back to the address lines that matching found.
+    void UseMatchedAddress() { mMapping.SetAddressLines(mMatched.AddressLines()); }
 
     // The first records of the file (at most the samples asked for), each with a value per column.
     const std::vector<QStringList>& Samples() const { return mSamples; }
@@ -75,7 +89,11 @@ private:
     QString mKind;
     QStringList mColumns;
     TFieldMapping mMapping;
+    TFieldMapping mMatched;
     std::vector<QStringList> mSamples;
+    qint64 mRecordCount = 0;
+    QString mCountProblem;
+    QStringList mCountNotes;
     int mStart = 1;
     std::unique_ptr<TDataSource> mSource; // the job's reader
     bool mSourceFresh = false;            // opened and nothing read yet

@@ -314,7 +314,7 @@ void TKPainterReport::DoDraw(const QRectF& rect, const QSizeF& source, const TDr
     }
     // Through a metafile, as a recorded page replays it: whatever clip the drawing sets, it stays within its
     // box, and the page looks the same printed live or replayed.
-    TKMetafile drawing;
+    TPaintRecording drawing;
     {
         QPainter recorder(&drawing);
         draw(recorder);

@@ -79,6 +79,7 @@ bool TPrintCommands::Print(const TPrintSettings& settings, bool* warningSwitched
         *warningSwitchedOff = false;
     TKPrinterReport& printer = ReportPrinter();
     printer.SetPaperSize(settings.Layout.Papersize);
+    ProposeJobPdf(settings, false);
 
     TSelectSpecificLabels dialog(settings.Layout, mPositions, mWindow);
     dialog.PrinterName = [&printer] { return printer.TargetName(); };
@@ -125,6 +126,13 @@ bool TPrintCommands::ChooseJobPdf(const TPrintSettings& settings, bool outlineTe
     return true;
 }
 
+void TPrintCommands::ProposeJobPdf(const TPrintSettings& settings, bool outlineTest)
+{
+    TKPrinterReport& printer = ReportPrinter();
+    if (printer.IsPdf())
+        printer.Printer().setOutputFileName(ProposedPdfPath(mPdfFolder, settings.CardFile, outlineTest));
+}
+
 void TPrintCommands::TellWherePdfWent(bool outlineTest)
 {
     TKPrinterReport& printer = ReportPrinter();
@@ -145,9 +153,7 @@ bool TPrintCommands::PrintOutlineTestPage(const TPrintSettings& settings)
 {
     TKPrinterReport& printer = ReportPrinter();
     printer.SetPaperSize(settings.Layout.Papersize);
-    // The print dialog shows the file a PDF goes to: this job's name, not the last job's.
-    if (printer.IsPdf())
-        printer.Printer().setOutputFileName(ProposedPdfPath(mPdfFolder, settings.CardFile, true));
+    ProposeJobPdf(settings, true);
     if (!printer.PrintDialog(mWindow))
         return false;
     if (printer.IsPdf()) {
@@ -166,6 +172,7 @@ bool TPrintCommands::MergeDialog(const TPrintSettings& settings)
 {
     TMergeFeed merge;
     merge.SetStartPosition(mMergeStart);
+    ProposeJobPdf(settings, false);
     TMergeDialog dialog(merge, settings.Layout, mWindow);
     dialog.PrinterName = [this] { return ReportPrinter().TargetName(); };
     dialog.PrintSetup = [this] { ReportPrinter().SetupDialog(mWindow); };

@@ -106,6 +106,8 @@ private:
     // When the printer writes a PDF file: asks for the file of this job (a name is never taken over from the
     // job before). False when cancelled.
     bool ChooseJobPdf(const TPrintSettings& settings, bool outlineTest);
+    // A dialog that shows where the job goes names this job's PDF file, not the last job's.
+    void ProposeJobPdf(const TPrintSettings& settings, bool outlineTest);
     // A finished job into a PDF file says where the file is.
     void TellWherePdfWent(bool outlineTest);
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TKMetafile: records painter calls through a paint engine of its own and plays them back.
+// TPaintRecording: records painter calls through a paint engine of its own and plays them back.
 #include "print/recording.h"
 
 #include <QImage>
@@ -15,7 +15,7 @@ namespace qm {
 // are; the values themselves are kept in lists of their own kind, and what the same painting repeats (the pen
 // and brush a label sets for each copy of its text, the font) is kept once. A state change is kept as one
 // entry per value that changed. Text is kept as its characters in one buffer, not as a string per call.
-struct TKMetafile::Store
+struct TPaintRecording::Store
 {
     enum TKind : quint8
     {
@@ -111,7 +111,7 @@ struct TKMetafile::Store
     }
 };
 
-class TKMetafile::Engine : public QPaintEngine
+class TPaintRecording::Engine : public QPaintEngine
 {
 public:
     explicit Engine(Store& store) : QPaintEngine(AllFeatures), mStore(store) {}
@@ -268,19 +268,19 @@ private:
     quint32 mFont = 0;
 };
 
-TKMetafile::TKMetafile() : mStore(std::make_unique<Store>()), mEngine(std::make_unique<Engine>(*mStore))
+TPaintRecording::TPaintRecording() : mStore(std::make_unique<Store>()), mEngine(std::make_unique<Engine>(*mStore))
 {
     mStore->fonts.emplace_back();
 }
 
-TKMetafile::~TKMetafile() = default;
+TPaintRecording::~TPaintRecording() = default;
 
-QPaintEngine* TKMetafile::paintEngine() const
+QPaintEngine* TPaintRecording::paintEngine() const
 {
     return mEngine.get();
 }
 
-int TKMetafile::metric(PaintDeviceMetric metric) const
+int TPaintRecording::metric(PaintDeviceMetric metric) const
 {
     switch (metric) {
     case PdmWidth:
@@ -306,12 +306,12 @@ int TKMetafile::metric(PaintDeviceMetric metric) const
     return 0;
 }
 
-int TKMetafile::Count() const
+int TPaintRecording::Count() const
 {
     return int(mStore->ops.size());
 }
 
-QStringList TKMetafile::Texts() const
+QStringList TPaintRecording::Texts() const
 {
     QStringList texts;
     for (const Store::TextOp& op : mStore->texts)
@@ -319,7 +319,7 @@ QStringList TKMetafile::Texts() const
     return texts;
 }
 
-void TKMetafile::Play(QPainter& painter) const
+void TPaintRecording::Play(QPainter& painter) const
 {
     const Store& s = *mStore;
     painter.save();

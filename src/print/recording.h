@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TKMetafile: a paint device that keeps what is painted on it as drawing calls and plays them onto any
+// TPaintRecording: a paint device that keeps what is painted on it as drawing calls and plays them onto any
 // painter.
 #pragma once
 
@@ -17,13 +17,13 @@ namespace qm {
 // Painting onto a metafile records the painter's calls in the device's own units (96 to the inch, the
 // card's unit); Play draws them again under the target painter's transform and within its clip. Text stays
 // text in the font it was drawn with, so it lands at the same place and size on a device of any resolution.
-class TKMetafile : public QPaintDevice
+class TPaintRecording : public QPaintDevice
 {
 public:
-    TKMetafile();
-    ~TKMetafile() override;
-    TKMetafile(const TKMetafile&) = delete;
-    TKMetafile& operator=(const TKMetafile&) = delete;
+    TPaintRecording();
+    ~TPaintRecording() override;
+    TPaintRecording(const TPaintRecording&) = delete;
+    TPaintRecording& operator=(const TPaintRecording&) = delete;
 
     QPaintEngine* paintEngine() const override;
 

@@ -143,7 +143,7 @@ void TKRecordingReport::DoBitmap(const QImage& image, const QRectF& rect)
 void TKRecordingReport::DoDraw(const QRectF& rect, const QSizeF& source, const TDrawCallback& draw)
 {
     // The drawing is kept as it is now: the objects may change or go before the preview shows it.
-    auto drawing = std::make_shared<TKMetafile>();
+    auto drawing = std::make_shared<TPaintRecording>();
     {
         QPainter painter(drawing.get());
         draw(painter);
@@ -228,7 +228,7 @@ void ReplayPage(const TReportPage& page, TKReport& target)
             break;
         case TReportRecord::rkDrawing:
             if (r.Drawing) {
-                const std::shared_ptr<const TKMetafile> drawing = r.Drawing;
+                const std::shared_ptr<const TPaintRecording> drawing = r.Drawing;
                 target.StretchDraw(q, r.Size, [drawing](QPainter& p) { drawing->Play(p); });
             }
             break;

@@ -9,7 +9,7 @@
 
 namespace qm {
 
-class TKMetafile;
+class TPaintRecording;
 
 // One drawing call as recorded. Lengths are inches from the paper's corner, margins included.
 struct TReportRecord
@@ -45,7 +45,7 @@ struct TReportRecord
     TReportBrush Brush;
     TReportFont Font;
     QImage Image;
-    std::shared_ptr<const TKMetafile> Drawing;
+    std::shared_ptr<const TPaintRecording> Drawing;
 };
 
 struct TReportPage

@@ -7,6 +7,7 @@
 #include "design/cardpanel.h"
 #include "model/subobjects.h"
 #include "objects/shapes/cardshape.h"
+#include "objects/shapes/qrcode.h"
 #include "objects/text/textlabel.h"
 #include "platform/profile.h"
 
@@ -166,7 +167,6 @@ TEST_F(DocumentTest, CaptionsFollowTheFourDocumentStates)
     EXPECT_EQ(doc->WindowTitle(), QStringLiteral("Quillmark"));
     EXPECT_EQ(doc->SaveButtonCaption(), QStringLiteral("Save As"));
     EXPECT_FALSE(doc->SaveButtonsVisible());
-    EXPECT_FALSE(doc->SaveEnabled());
 
     // Untitled, changed.
     AddShape();
@@ -183,7 +183,6 @@ TEST_F(DocumentTest, CaptionsFollowTheFourDocumentStates)
     EXPECT_EQ(doc->WindowTitle(), QStringLiteral("Quillmark - BC0001.QMK"));
     EXPECT_EQ(doc->SaveButtonCaption(), QStringLiteral("Save"));
     EXPECT_FALSE(doc->SaveButtonsVisible());
-    EXPECT_TRUE(doc->SaveEnabled());
 
     // Titled, changed; New after "No" discards the change and leaves the file alone.
     AddShape(QRect(120, 40, 30, 30));
@@ -211,13 +210,26 @@ TEST_F(DocumentTest, ProposedNamesSkipCardsThatAreThereInAnyCase)
     EXPECT_EQ(ProposedCardName(home.filePath(QStringLiteral("nowhere"))), QStringLiteral("BC0001.qmk"));
 }
 
-TEST_F(DocumentTest, SaveOnAnUntitledCardOnlyBeeps)
+TEST_F(DocumentTest, SaveOnAnUntitledCardAsksForAName)
 {
     AddShape();
+    // Cancelling the dialog saves nothing and keeps the changes.
+    prompts.files = {QString()};
     EXPECT_FALSE(doc->Save());
-    EXPECT_EQ(prompts.beeps, 1);
+    ASSERT_EQ(prompts.requests.size(), 1u);
+    EXPECT_EQ(prompts.requests[0].kind, FileRequest::Save);
+    EXPECT_EQ(prompts.requests[0].proposedName, QStringLiteral("BC0001.qmk"));
     EXPECT_TRUE(doc->ChangesMade());
-    EXPECT_TRUE(prompts.requests.empty());
+    EXPECT_TRUE(doc->FileName().isEmpty());
+    // A name given: the card is saved under it, and the next Save asks nothing.
+    prompts.files = {Saved(QStringLiteral("first.qmk"))};
+    ASSERT_TRUE(doc->Save());
+    EXPECT_TRUE(QFile::exists(Saved(QStringLiteral("first.qmk"))));
+    EXPECT_FALSE(doc->ChangesMade());
+    AddShape(QRect(120, 40, 30, 30));
+    ASSERT_TRUE(doc->Save());
+    EXPECT_EQ(prompts.requests.size(), 2u);
+    EXPECT_EQ(prompts.beeps, 0);
 }
 
 // ---- The save question ----
@@ -510,7 +522,7 @@ TEST(DocumentFonts, DefaultFontCaptionListsTheStyles)
               QStringLiteral("Default Font: Times New Roman, 12 pt , bold, underline"));
 }
 
-TEST_F(DocumentTest, ANewCardFromATemplateIsUntitledAndChanged)
+TEST_F(DocumentTest, ANewCardFromATemplateIsUntitledAndUnchangedUntilTouched)
 {
     const QString path = home.filePath(QStringLiteral("qmkt/Plain.qmkt"));
     {
@@ -525,9 +537,16 @@ TEST_F(DocumentTest, ANewCardFromATemplateIsUntitledAndChanged)
     ASSERT_TRUE(doc->NewFromTemplate(path, QStringLiteral("Courier New")));
     EXPECT_EQ(Objects(), 1);
     EXPECT_TRUE(doc->FileName().isEmpty());
-    EXPECT_TRUE(doc->ChangesMade());
+    // Nothing to save and nothing to undo: closing it asks nothing.
+    EXPECT_FALSE(doc->ChangesMade());
+    EXPECT_FALSE(doc->CanUndo());
+    EXPECT_TRUE(doc->CheckSaveNeeded());
+    EXPECT_TRUE(prompts.questions.isEmpty());
     EXPECT_TRUE(doc->Layout().UsePortrait);
     EXPECT_EQ(panel->Size(), QSize(192, 336));
+    // The first touch is a change like any other.
+    AddShape(QRect(120, 40, 30, 30));
+    EXPECT_TRUE(doc->ChangesMade());
 }
 
 TEST_F(DocumentTest, ATemplateTooLargeToReadIsNeitherWrittenNorOpenedAsABlankCard)
@@ -611,6 +630,43 @@ TEST_F(DocumentTest, ExportWithoutBorderInEveryFormat)
     QFile png(home.filePath(QStringLiteral("really.png")));
     ASSERT_TRUE(png.open(QIODevice::ReadOnly));
     EXPECT_TRUE(png.read(4).endsWith("PNG"));
+}
+
+// A QR code squeezed into its box: the export says it would not scan and offers the scale at which it does;
+// Yes saves the larger picture, No the card's size, Cancel nothing.
+TEST_F(DocumentTest, ExportOffersALargerPictureForAQRCodeTooSmallToScan)
+{
+    auto code = std::make_unique<TKQRCode>();
+    code->SetContent(qcText);
+    code->SetText(QString(120, QLatin1Char('q'))); // version 7 at Medium: 53 modules with the quiet zone
+    panel->PlaceObject(std::move(code), QRect(250, 100, 70, 70));
+    using Answer = TDocumentPrompts::Answer;
+    const QString out = home.filePath(QStringLiteral("qr.png"));
+    prompts.files = {out};
+    prompts.answers = {false};
+    prompts.choices = {Answer::Yes};
+    ASSERT_TRUE(doc->ExportPicture(PictureFormat::Png));
+    ASSERT_EQ(prompts.questions.size(), 2);
+    EXPECT_TRUE(prompts.questions[1].startsWith(QStringLiteral("QR Code: The QR code is too small to scan")))
+        << qPrintable(prompts.questions[1]);
+    EXPECT_TRUE(prompts.questions[1].contains(QStringLiteral("1.3 pixels wide"))) << qPrintable(prompts.questions[1]);
+    EXPECT_TRUE(prompts.questions[1].endsWith(
+        QStringLiteral("Save the picture 2 times as large (672 x 384 pixels), so that the code scans?")));
+    EXPECT_EQ(QImage(out).size(), QSize(672, 384));
+
+    prompts.files = {out};
+    prompts.answers = {false};
+    prompts.choices = {Answer::No};
+    ASSERT_TRUE(doc->ExportPicture(PictureFormat::Png));
+    EXPECT_EQ(QImage(out).size(), QSize(336, 192));
+
+    QFile::remove(out);
+    prompts.files = {out};
+    prompts.answers = {false};
+    prompts.choices = {Answer::Cancel};
+    EXPECT_FALSE(doc->ExportPicture(PictureFormat::Png));
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_TRUE(prompts.errors.isEmpty());
 }
 
 TEST_F(DocumentTest, AFailedExportIsReported)

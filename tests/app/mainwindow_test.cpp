@@ -216,10 +216,19 @@ TEST_F(MainWindowTest, DrawingWithAToolMarksChangesAndReturnsToThePointer)
     ASSERT_EQ(w.Panel().CardObjects().Count(), 1);
     EXPECT_EQ(w.Panel().PanelState(), psPointing);
     EXPECT_TRUE(w.ToolAction(psPointing)->isChecked());
+    // The rectangle just drawn is selected: the next command acts on it.
+    EXPECT_EQ(w.Panel().Frame().Selection(),
+              std::vector<TKGraphicControl*>{w.Panel().CardObjects().At(0)});
     EXPECT_TRUE(w.SaveAsButton->isVisible());
     EXPECT_TRUE(w.CancelButton->isVisible());
     EXPECT_EQ(w.SaveAsButton->text(), QStringLiteral("Save As"));
-    EXPECT_FALSE(w.mnuSave->isEnabled());
+    // Save (Ctrl+S) on the untitled card asks for a name.
+    EXPECT_TRUE(w.mnuSave->isEnabled());
+    const QString named = home.filePath(QStringLiteral("saved/drawn.qmk"));
+    prompts.files = {named};
+    w.mnuSave->trigger();
+    EXPECT_TRUE(QFileInfo::exists(named));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Quillmark - drawn.qmk"));
 
     w.ShowGridAction->trigger();
     w.SnapToGridAction->trigger();

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QFile>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -202,6 +203,8 @@ TEST(BusinessCardPanel, EveryModeCreatesItsClassAndOnlyDialogKindsReturnToThePoi
         EXPECT_EQ(f.panel.PanelState() == psPointing, backToPointer);
         EXPECT_EQ(f.panel.Pointing(), backToPointer);
         EXPECT_EQ(f.view.cursor, backToPointer ? TKCursorShape::Default : TKCursorShape::Drag);
+        // The object just drawn, and only it, is selected.
+        EXPECT_EQ(f.panel.Frame().Selection(), std::vector<TKGraphicControl*>{object});
     }
     const auto shapes = f.All<TBCShapes>();
     EXPECT_EQ(std::vector<int>({shapes[0]->Shape(), shapes[1]->Shape(), shapes[2]->Shape()}),
@@ -373,6 +376,52 @@ TEST(BusinessCardPanel, PersonalSectionsTakeTheUsersValueThenTheCaptionThenThePl
     // A free label has no placeholder: a blank caption stays empty.
     EXPECT_EQ(captions({}), QStringList({"Stored Name", "<Company>", "<blank>", ""}));
     EXPECT_EQ(captions({"Ada", " ", "Countess"}), QStringList({"Ada", "<Company>", "Countess", ""}));
+}
+
+// A detail of the user's too long for its box is made a point smaller at a time until it shows whole, at
+// every alignment; the box keeps its place and width, a short detail keeps the designed size, and a stored
+// caption is left as designed.
+TEST(BusinessCardPanel, ADetailLongerThanItsBoxIsMadeSmallerUntilItShowsWhole)
+{
+    Fixture f;
+    const QString file = f.WriteText(
+        "long.qmkt", "[Email]\r\nCaption=Email Address\r\nLeft=192\r\nTop=98\r\nWidth=130\r\nHeight=15\r\n"
+                     "Font Name=Liberation Serif\r\nFont Size=8\r\nAlignment=1\r\n"
+                     "[Name]\r\nLeft=20\r\nTop=20\r\nWidth=200\r\nHeight=26\r\nFont Name=Liberation Sans\r\n"
+                     "Font Size=16\r\nAlignment=2\r\n"
+                     "[Company]\r\nCaption=A Stored Caption Far Too Long For Its Box\r\nLeft=20\r\nTop=60\r\n"
+                     "Width=60\r\nFont Size=9\r\n");
+    const auto read = [&](const QStringList& personal, std::vector<TKBusinessCardLabel*>& labels) {
+        f.panel.ClearAll();
+        f.panel.SetPersonalStrings(personal);
+        TCardTemplate::Read(f.panel, file);
+        labels = f.All<TKBusinessCardLabel>();
+        ASSERT_EQ(labels.size(), 3u);
+    };
+    std::vector<TKBusinessCardLabel*> labels;
+    read({"Ada Lee", "", "", "", "", "", "", "", "ada@lee.example"}, labels);
+    EXPECT_EQ(labels[0]->Font().Size(), 16) << "a short detail keeps its size";
+    EXPECT_EQ(labels[2]->Font().Size(), 8);
+    EXPECT_EQ(labels[1]->Font().Size(), 9) << "a stored caption is the designer's";
+
+    read({"Alexandra Montgomery-Wolf", "", "", "", "", "", "", "", "alexandra.montgomery@nbads.com"}, labels);
+    for (TKBusinessCardLabel* label : {labels[0], labels[2]}) {
+        SCOPED_TRACE(label->Caption().toStdString());
+        const int left = label->LastLayout().mainOrigin.x();
+        EXPECT_GE(left, 0);
+        EXPECT_LE(left + QFontMetrics(label->DrawingFont()).horizontalAdvance(label->Caption()), label->Width());
+        EXPECT_TRUE(label->ShowsWhole());
+    }
+    EXPECT_LT(labels[0]->Font().Size(), 16);
+    EXPECT_LT(labels[2]->Font().Size(), 8);
+    EXPECT_EQ(labels[2]->BoundsRect().topLeft(), QPoint(192, 98));
+    EXPECT_EQ(labels[2]->Width(), 130);
+    labels[0]->Font().SetSize(labels[0]->Font().Size() + 1);
+    EXPECT_FALSE(labels[0]->ShowsWhole()) << "a point at a time: one point larger would not show whole";
+
+    // Past the smallest size the text stays cut rather than unreadable.
+    read({QString(200, QLatin1Char('W'))}, labels);
+    EXPECT_EQ(labels[0]->Font().Size(), 6);
 }
 
 TEST(BusinessCardPanel, NumberedSectionsRunFromOneToFifteenWithGaps)

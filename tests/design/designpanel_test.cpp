@@ -836,3 +836,37 @@ TEST(DesignPanel, OpeningACardIsNoChangeButTheFirstMoveOfALabelIs)
     label->SetLeft(label->Left() + 3);
     EXPECT_EQ(f.changes, 1);
 }
+
+TEST(DesignPanel, AThinOutlineShowsOnEveryEdgeAtEveryZoom)
+{
+    Fixture f;
+    auto* box = f.Add<TBCShapes>(10, 21, 40, 30);
+    box->Pen().SetWidth(1);
+    for (float zoom : {1.0f, 1.25f, 1.5f, 2.0f, 3.0f}) {
+        f.panel.SetZoom(zoom);
+        QImage view(f.panel.ViewSize(), QImage::Format_RGB32);
+        view.fill(Qt::white);
+        {
+            QPainter painter(&view);
+            f.panel.Paint(painter);
+        }
+        // Somewhere within two pixels of each edge of the box on screen, a dark pixel.
+        const QRect r = f.panel.ToView(QRect(10, 21, 40, 30));
+        auto darkNear = [&](QPoint p, QPoint step) {
+            for (int i = -1; i <= 2; ++i) {
+                const QPoint q = p + step * i;
+                if (qGray(view.pixel(q)) < 128)
+                    return true;
+            }
+            return false;
+        };
+        const QPoint c = r.center();
+        EXPECT_TRUE(darkNear(QPoint(c.x(), r.top()), QPoint(0, 1))) << "top at " << zoom;
+        EXPECT_TRUE(darkNear(QPoint(r.left(), c.y()), QPoint(1, 0))) << "left at " << zoom;
+        EXPECT_TRUE(darkNear(QPoint(c.x(), r.bottom()), QPoint(0, -1))) << "bottom at " << zoom;
+        EXPECT_TRUE(darkNear(QPoint(r.right(), c.y()), QPoint(-1, 0))) << "right at " << zoom;
+        // Nothing is drawn outside the pixels the box touches.
+        EXPECT_EQ(qGray(view.pixel(r.left() - 1, c.y())), 255) << zoom;
+        EXPECT_EQ(qGray(view.pixel(c.x(), r.top() - 1)), 255) << zoom;
+    }
+}

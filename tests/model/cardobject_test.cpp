@@ -19,10 +19,10 @@
 
 using namespace qm;
 
-TEST(GraphicControl, ChangesReachThePanelOnlyWhenSomethingChanged)
+TEST(GraphicControl, ChangesReachTheCardOnlyWhenSomethingChanged)
 {
     qmtest::TestHost host;
-    TKCardObjects objects(&host);
+    TKCardObjects& objects = host.card.Objects();
     auto* line = static_cast<TKLineShape*>(objects.Add(std::make_unique<TKLineShape>()));
     line->SetBounds(10, 10, 20, 20); // the first bounds check only remembers the bounds
     const int before = host.changes;
@@ -48,6 +48,12 @@ TEST(GraphicControl, ChangesReachThePanelOnlyWhenSomethingChanged)
     line->SetBounds(1, 1, 5, 5);
     EXPECT_EQ(host.changes, quiet);
     EXPECT_EQ(host.deselected.size(), 1u);
+
+    // Taken off the card, an object tells no one of its changes.
+    line->SetComponentState(0);
+    std::unique_ptr<TKGraphicControl> taken = objects.Take(line);
+    line->SetLocked(true);
+    EXPECT_EQ(host.changes, quiet);
 }
 
 TEST(GraphicControl, CentringUsesIntegerHalvesAndNeedsAPanel)

@@ -425,7 +425,7 @@ TEST(CircleTextProperties, OkTakesEverySettingAndTheCaptionJustTypedCancelChange
 {
     DialogHost host;
     TKPCircleText text;
-    text.SetHost(&host);
+    host.Adopt(text);
     text.SetBounds(20, 30, 142, 33);
     text.Loaded();
     const QByteArray before = WriteObjectsToBytes({&text});
@@ -482,7 +482,7 @@ TEST(CircleTextProperties, OkTakesEverySettingAndTheCaptionJustTypedCancelChange
     EXPECT_EQ(text.BoundsRect(), QRect(20, 30, 142, 33)) << "the zoomed preview gives back the size it had";
     EXPECT_GT(host.changes, changesBefore);
     EXPECT_NE(previewAfter, previewBefore) << "the preview follows the controls";
-    text.SetHost(nullptr);
+    host.Adopt(text, false);
 }
 
 TEST(CircleTextProperties, TheCaptionReachesThePreviewOnTheFirstTickAfterAnEdit)

@@ -8,9 +8,11 @@
 #include "objects/text/personaltextdialog_ui.h"
 #include "objects/text/textdialog_ui.h"
 #include "objects/text/personallabel.h"
+#include "objects/text/symbollabel.h"
 #include "objects/text/labeldialogparts_ui.h"
 #include "objects/text/textlabel.h"
 
+#include "testutil.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDialog>
@@ -124,7 +126,7 @@ TEST(Font3DEffectsDialog, SampleFollowsEveryChoiceAndOkCopiesItBack)
     label.Font().SetSize(14);
     label.SetDepthHighlight(15);
     TKFont3DEffects dialog(label);
-    EXPECT_EQ(dialog.Sample().Caption(), QStringLiteral("Text"));
+    EXPECT_EQ(dialog.Sample().Caption(), QStringLiteral("Mine")); // the label's own text
     EXPECT_EQ(dialog.Sample().Font().Size(), 14);
 
     dialog.ShadowDirection()->setCurrentIndex(int(sdDown));
@@ -147,6 +149,40 @@ TEST(Font3DEffectsDialog, SampleFollowsEveryChoiceAndOkCopiesItBack)
     EXPECT_EQ(label.Font().Color(), 0x008000);
     EXPECT_EQ(label.Font().Size(), 14);
     EXPECT_EQ(label.Caption(), QStringLiteral("Mine"));
+}
+
+namespace {
+
+// A panel that holds personal information and nothing else.
+class PersonalHost : public qmtest::TestHost
+{
+public:
+    QStringList PersonalStrings() const override { return {"Ada Lovelace", "Analytical Engines"}; }
+};
+
+} // namespace
+
+// The sample shows what the card shows: placeholders with the personal information, a symbol's character in
+// its font; a blank text shows "Text".
+TEST(Font3DEffectsDialog, SampleShowsTheLabelsOwnText)
+{
+    PersonalHost host;
+    TKBusinessCardLabel personal;
+    personal.SetHost(&host);
+    personal.SetCaption(QStringLiteral("{Name}, {Company}"));
+    EXPECT_EQ(TKFont3DEffects(personal).Sample().Caption(), QStringLiteral("Ada Lovelace, Analytical Engines"));
+
+    TKPLabel blank;
+    blank.SetCaption(QStringLiteral("  "));
+    EXPECT_EQ(TKFont3DEffects(blank).Sample().Caption(), QStringLiteral("Text"));
+
+    TKSymbolLabel symbol; // "[" of Wingdings
+    TKFont3DEffects symbolDialog(symbol);
+    EXPECT_EQ(symbolDialog.Sample().DrawnCaption(), symbol.DrawnCaption());
+    EXPECT_NE(symbolDialog.Sample().DrawnCaption(), QStringLiteral("["));
+    EXPECT_EQ(symbolDialog.Sample().DrawingFont().family(), symbol.DrawingFont().family());
+    symbolDialog.OKButtonClick();
+    EXPECT_EQ(symbol.Font().Name(), QStringLiteral("WingDings")); // the stored font stays the symbol font
 }
 
 namespace {

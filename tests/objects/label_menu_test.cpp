@@ -64,7 +64,7 @@ template <class T> struct OnPanel
     T label;
     OnPanel()
     {
-        label.SetHost(&host);
+        host.Adopt(label);
         label.Loaded();
     }
     TKMenu& Menu() { return *label.PopupMenu(); }

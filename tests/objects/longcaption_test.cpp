@@ -124,7 +124,7 @@ TEST(LongCaption, AMegabyteCaptionDrawsItsFirstCharactersAndRecordsOnlyThose)
         EXPECT_EQ(image, Drawn(first, box + QSize(10, 10))) << angle;
 
         // On paper: the recording keeps the characters that can show, not the megabyte.
-        TKMetafile recording;
+        TPaintRecording recording;
         {
             QPainter painter(&recording);
             TRenderContext paper;
@@ -150,7 +150,7 @@ TEST(LongCaption, CharactersThatTakeNoRoomDrawNoMoreThanTheBoxCanShow)
     label.SetCaption(marks);
     label.SetBounds(0, 0, 200, 30);
     label.LayOut();
-    TKMetafile recording;
+    TPaintRecording recording;
     {
         QPainter painter(&recording);
         TRenderContext paper;

@@ -129,7 +129,7 @@ TEST(MergeFields, PersonalMenuInsertsMergeFields)
         QStringList PersonalStrings() const override { return Personal(); }
     } panel;
     TKBusinessCardLabel label;
-    label.SetHost(&panel);
+    panel.Adopt(label);
     label.Loaded();
     label.SetBounds(0, 0, 20, 20);
     label.LayOut();
@@ -201,8 +201,9 @@ TEST(MergeFields, RichTextShowsTheValuesInTheFormatOfTheirRuns)
     const QTextBlock first = layout.Document().begin();
     for (auto it = first.begin(); !it.atEnd(); ++it) {
         const QTextFragment f = it.fragment();
-        if (f.text().contains(QStringLiteral("Zoë")))
+        if (f.text().contains(QStringLiteral("Zoë"))) {
             EXPECT_EQ(f.text(), QStringLiteral("Zoë Müller-Lüdenscheidt"));
+        }
         EXPECT_EQ(f.charFormat().fontWeight() >= QFont::Bold, f.text().contains(QStringLiteral("Zoë")))
             << qPrintable(f.text());
     }

@@ -74,8 +74,15 @@ public:
     TKFont symbolFont;
     int pickedCode = -1;
     int openedAtCode = -2;
+    TColor pickedColor = -1; // below zero: the colour dialog is cancelled
     bool ChooseFont(TKFont&) override { return false; }
-    bool ChooseColor(TColor&) override { return false; }
+    bool ChooseColor(TColor& color) override
+    {
+        if (pickedColor < 0)
+            return false;
+        color = pickedColor;
+        return true;
+    }
     bool EditMultiLineText(QStringList& lines, const TKFont&) override
     {
         if (answer)
@@ -388,7 +395,8 @@ TEST(MultiLineAndSymbol, MenusOfferTheirOwnCommands)
     const QStringList symbolMenu = symbol->PopupMenu()->Captions();
     const int base = int(textMenu.indexOf(QStringLiteral("Center Horizontally"))) + 1;
     ASSERT_GT(base, 0);
-    EXPECT_EQ(textMenu.mid(base), QStringList({"-", "Font", "Alignment", "-", "Text", "Word Wrap"}));
+    EXPECT_EQ(textMenu.mid(base),
+              QStringList({"-", "Font", "Font Color", "Alignment", "-", "Text", "Word Wrap"}));
     EXPECT_EQ(symbolMenu.mid(base),
               QStringList({"-", "3D Effects", "Transparent", "Background Color", "Border", "-", "Symbol Selector"}));
 
@@ -403,6 +411,46 @@ TEST(MultiLineAndSymbol, MenusOfferTheirOwnCommands)
     EXPECT_EQ(text->Items().Strings(), card.dialogs.typed);
     ASSERT_TRUE(symbol->PopupMenu()->Trigger(QStringLiteral("Border")));
     EXPECT_EQ(symbol->BorderStyle(), bsSingle);
+}
+
+TEST(MultiLineAndSymbol, FontColorIsDrawnKeptInTheCardAndOldCardsStayBlack)
+{
+    Card card;
+    auto* text = card.Add<TKMultiLineLabel>(QRect(0, 0, 120, 40));
+    text->Loaded();
+    text->SetItems({QStringLiteral("MMMM WWWW")});
+    const QByteArray black = WriteObjectsToBytes({text});
+    int changes = 0;
+    card.panel.LabelChangedEvent = [&] { ++changes; };
+
+    // Cancelled: nothing changes.
+    ASSERT_TRUE(text->PopupMenu()->Trigger(QStringLiteral("Font Color")));
+    EXPECT_EQ(text->Font().Color(), clBlack);
+    EXPECT_EQ(changes, 0);
+
+    card.dialogs.pickedColor = 0x0000FF; // red, as a card keeps colours (blue, green, red)
+    ASSERT_TRUE(text->PopupMenu()->Trigger(QStringLiteral("Font Color")));
+    EXPECT_EQ(text->Font().Color(), 0x0000FF);
+    EXPECT_GE(changes, 1);
+    const QImage drawn = Rendered(*text);
+    int red = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor c = drawn.pixelColor(x, y);
+            red += c.red() > 200 && c.green() < 60 && c.blue() < 60;
+        }
+    EXPECT_GT(red, 20);
+
+    // The colour is the font's, in the card file; a card written before the choice existed reads black.
+    const auto readBack = [](const QByteArray& bytes) {
+        TKCardObjects objects;
+        const ReadResult read = ReadObjectsFromBytes(objects, bytes);
+        EXPECT_TRUE(read.ok && read.objects.size() == 1u);
+        auto* t = read.objects.empty() ? nullptr : dynamic_cast<TKMultiLineLabel*>(read.objects[0]);
+        return t ? t->Font().Color() : TColor(-1);
+    };
+    EXPECT_EQ(readBack(WriteObjectsToBytes({text})), 0x0000FF);
+    EXPECT_EQ(readBack(black), clBlack);
 }
 
 TEST(MultiLineAndSymbol, TextBeyondWindows1252AndHighCodesSurviveTheStream)

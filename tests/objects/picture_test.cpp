@@ -75,7 +75,7 @@ TEST(PictureDrawing, StretchReverseFlipAndAutoSizeInPixelsOnScreenAndPaper)
 {
     qmtest::TestHost host;
     TKImage image;
-    image.SetHost(&host);
+    host.Adopt(image);
     image.Loaded();
     image.SetBounds(0, 0, 100, 60);
     image.Picture().SetGraphic("TBitmap", QuarteredBitmap());
@@ -189,7 +189,7 @@ TEST(PictureDrawing, ALargePictureIsDecodedAtTheSizeDrawnAndTheCacheStaysBounded
     cache.Clear();
 
     // Bounded by bytes, the least recently drawn going first.
-    TKPicture graphic;
+    TStoredPicture graphic;
     graphic.SetGraphic("TBitmap", png);
     TDecodedPictures small(6000);
     small.Find(graphic, QSize(10, 10)); // 400 bytes

@@ -155,6 +155,71 @@ TEST(QRCode, ExportedAndPrintedCodesReadBackAsTheirText)
     }
 }
 
+// The card of a user with full personal information: a vCard code of about seventy modules in a box an inch
+// across, as people place it. At 96 pixels per inch a module would be 1.1 pixels: the export says so, names
+// the scale at which the code scans, and at that scale every module is a square of whole pixels that reads.
+TEST(QRCode, APictureTooSmallForItsCodeSaysSoAndScansAtTheScaleItNames)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("zbarimg")).isEmpty())
+        GTEST_SKIP() << "zbarimg not installed (Debian zbar-tools): the QR codes cannot be read back";
+    QTemporaryDir home;
+    const QStringList personal = {QStringLiteral("Josefina Alvarez-Whitmore"), QStringLiteral("Flowright Plumbing and Heating Services"),
+                                  QStringLiteral("Senior Project Manager"), QStringLiteral("1420 Riverside Industrial Park"),
+                                  QStringLiteral("Springfield, IL 62704"), QStringLiteral("United States"),
+                                  QStringLiteral("+1 217 555 0142"), QStringLiteral("+1 217 555 0199"),
+                                  QStringLiteral("josefina.alvarez@flowright.example"), QStringLiteral("+1 217 555 0143")};
+    ASSERT_TRUE(Preferences(home.filePath(QStringLiteral("qmk.ini"))).SavePersonalInfo(personal));
+    std::vector<std::unique_ptr<TKQRCode>> one;
+    one.push_back(Code(226, 82, 100));
+    const int modules = one[0]->ModulesAcross(personal);
+    ASSERT_GE(modules, 69) << "a symbol of version 13 or more with its quiet zone";
+    EXPECT_EQ(one[0]->ModulePixels(1, personal), 1);
+    EXPECT_EQ(one[0]->ModulePixels(2, personal), 2);
+    const QString expected = one[0]->Payload(personal);
+    const QString card = home.filePath(QStringLiteral("squeezed.qmk"));
+    ASSERT_TRUE(Write(card, CardBytes(one)));
+
+    const QString small = home.filePath(QStringLiteral("small.png"));
+    const ProgramRun plain = Program(QStringLiteral(QM_PROGRAM), {"export", card, small}, home.path());
+    ASSERT_EQ(plain.status, 0) << qPrintable(plain.err);
+    EXPECT_TRUE(plain.err.contains(QStringLiteral("too small to scan"))) << qPrintable(plain.err);
+    const QString width = QString::number(100.0 / modules, 'f', 1) + QStringLiteral(" pixels wide");
+    EXPECT_TRUE(plain.err.contains(width)) << qPrintable(plain.err);
+    EXPECT_TRUE(plain.err.contains(QStringLiteral("--scale 2 "))) << qPrintable(plain.err);
+    EXPECT_EQ(QImage(small).size(), QSize(336, 192));
+
+    const QString large = home.filePath(QStringLiteral("large.png"));
+    const ProgramRun scaled = Program(QStringLiteral(QM_PROGRAM), {"export", card, large, "--scale", "2"}, home.path());
+    ASSERT_EQ(scaled.status, 0) << qPrintable(scaled.err);
+    EXPECT_TRUE(scaled.err.isEmpty()) << qPrintable(scaled.err);
+    const QImage picture(large);
+    ASSERT_EQ(picture.size(), QSize(672, 384));
+    EXPECT_NEAR(picture.dotsPerMeterX() * 0.0254, 192, 0.5) << "the picture keeps the card's real size";
+    EXPECT_EQ(Decoded(large), expected);
+    // Every run of dark or light pixels inside the symbol is a whole number of two-pixel modules, and the
+    // symbol is centred in the box's 200 pixels.
+    const QRect ink = qmtest::InkBox(picture);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_EQ(ink.width(), 2 * (modules - 8));
+    EXPECT_EQ(ink.height(), ink.width());
+    EXPECT_NEAR(ink.center().x(), 2 * 226 + 100, 2);
+    for (int y = ink.top(); y <= ink.bottom(); y += 7) {
+        int run = 1;
+        for (int x = ink.left() + 1; x <= ink.right() + 1; ++x) {
+            if (x <= ink.right() && (qGray(picture.pixel(x, y)) < 128) == (qGray(picture.pixel(x - 1, y)) < 128)) {
+                ++run;
+                continue;
+            }
+            ASSERT_EQ(run % 2, 0) << "a run of " << run << " pixels ending at " << x << ", " << y;
+            run = 1;
+        }
+    }
+
+    ProgramRun bad = Program(QStringLiteral(QM_PROGRAM), {"export", card, large, "--scale", "9"}, home.path());
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("from 1 to 8"))) << qPrintable(bad.err);
+}
+
 // A quiet zone of four modules in a square box: the light margin around the dark modules is the same on all
 // four sides, four modules wide (a module measured on the top-left finder, seven modules across).
 TEST(QRCode, AQuietZoneOfFourLeavesEqualMarginsOnAllFourSides)

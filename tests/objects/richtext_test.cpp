@@ -12,6 +12,7 @@
 #include "objects/objectdialogs_ui.h"
 #include "objects/text/labeldialogparts_ui.h"
 #include "objects/text/richtext.h"
+#include "objects/text/richtexteditor.h"
 #include "objects/text/richtexteditor_ui.h"
 #include "objects/text/richtextlayout.h"
 #include "print/pagedreport.h"
@@ -20,6 +21,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -224,6 +228,77 @@ TEST(RichText, TheEditorWritesBackOnOkAndChangesNothingOnCancel)
     ASSERT_TRUE(label->PopupMenu()->Trigger(QStringLiteral("Edit")));
     EXPECT_EQ(label->RTFText().Data(), before);
     EXPECT_EQ(changes, changesBefore);
+}
+
+TEST(RichText, TheEditorsPanelAndTheBoxGrowToTheTextNeverShrink)
+{
+    EXPECT_EQ(RichTextHeightFor(40, 12.0), 40);
+    EXPECT_EQ(RichTextHeightFor(40, 40.0), 40);
+    EXPECT_EQ(RichTextHeightFor(40, 40.005), 40); // a hair over is not a pixel more
+    EXPECT_EQ(RichTextHeightFor(40, 40.5), 41);
+    EXPECT_EQ(RichTextHeightFor(40, 97.2), 98);
+    EXPECT_EQ(RichTextEditorPanel(QSize(191, 41), 10.0), QSize(191, 41));
+    EXPECT_EQ(RichTextEditorPanel(QSize(191, 41), 60.0), QSize(191, 62)); // the frame above and below
+}
+
+TEST(RichText, ANewRichTextHasNoFrameGrowsWithItsTextAndEnterInTheFontBoxKeepsTheEditorOpen)
+{
+    TKBusinessCardPanel32 panel;
+    TKStandardDialogs dialogs(nullptr);
+    panel.SetDialogs(&dialogs);
+    WhenTheEditorOpens(
+        [](TRichTextLabelEditor& editor) {
+            const QSize start = editor.Panel()->size();
+            for (int i = 1; i <= 6; ++i) {
+                QTest::keyClicks(editor.Editor(), QStringLiteral("Line %1").arg(i));
+                QTest::keyClick(editor.Editor(), Qt::Key_Return);
+            }
+            QCoreApplication::processEvents();
+            // Six lines of 10 points do not fit 30 pixels: the panel grew down, not across.
+            EXPECT_EQ(editor.Panel()->width(), start.width());
+            EXPECT_GT(editor.Panel()->height(), start.height() + 40);
+            EXPECT_GE(editor.Panel()->height(), int(editor.Editor()->document()->size().height()));
+
+            // A face typed into the font box and Enter: the text takes it, the editor stays.
+            editor.Editor()->selectAll();
+            QLineEdit* name = editor.FontName()->lineEdit();
+            ASSERT_NE(name, nullptr);
+            name->setFocus();
+            name->selectAll();
+            QTest::keyClicks(name, QStringLiteral("DejaVu Serif"));
+            QTest::keyClick(name, Qt::Key_Return);
+            EXPECT_TRUE(editor.isVisible());
+            EXPECT_EQ(editor.result(), 0);
+            EXPECT_TRUE(editor.Editor()->hasFocus() || QApplication::focusWidget() == editor.Editor());
+            QTextCursor first(editor.Editor()->document()->firstBlock());
+            first.movePosition(QTextCursor::NextCharacter);
+            EXPECT_EQ(first.charFormat().fontFamilies().toStringList().value(0), QStringLiteral("DejaVu Serif"));
+            // So does Enter in the size box.
+            QLineEdit* size = editor.FontSize()->lineEdit();
+            size->setFocus();
+            size->selectAll();
+            QTest::keyClicks(size, QStringLiteral("12"));
+            QTest::keyClick(size, Qt::Key_Return);
+            EXPECT_TRUE(editor.isVisible());
+        },
+        QStringLiteral("Ok"));
+    panel.SetPanelState(psRichLabel);
+    panel.CreateObject(QRect(10, 10, 190, 30));
+    ASSERT_EQ(panel.CardObjects().Count(), 1);
+    auto* label = dynamic_cast<TKPRichBaseLabel*>(panel.CardObjects().At(0));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->BorderStyle(), bsNone);
+    // The box took the text's height: every line shows on the card.
+    EXPECT_EQ(label->Width(), 190);
+    EXPECT_GE(label->Height(), int(label->Layout().TextHeight()));
+    EXPECT_GT(label->Height(), 80);
+    QTextDocument written;
+    ReadRtf(label->RTFText().Data(), written);
+    EXPECT_TRUE(written.toPlainText().startsWith(QStringLiteral("Line 1\nLine 2")));
+
+    // A rich text read from a card keeps its frame as stored: a new object only starts without one.
+    TKPRichBaseLabel fresh;
+    EXPECT_EQ(fresh.BorderStyle(), bsSingle);
 }
 
 TEST(RichText, TheObjectGoesThroughTheCardStreamByteForByte)

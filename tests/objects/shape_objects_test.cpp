@@ -129,7 +129,7 @@ TEST(BasicShape, TransparentSwitchesBrushStyleAndRepaintsOnlyOnChange)
 {
     qmtest::TestHost host;
     TBCShapes shape;
-    shape.SetHost(&host);
+    host.Adopt(shape);
     shape.SetTransparent(false);
     shape.SetRoundPerc(25);
     shape.SetShape(stRectangle);
@@ -405,7 +405,7 @@ TEST(PictureObject, AutoSizeAndStretchStayOpposite)
 {
     qmtest::TestHost host;
     TKImage image;
-    image.SetHost(&host);
+    host.Adopt(image);
     image.Picture().SetGraphic("TBitmap", BmpFile(32, 32));
     EXPECT_EQ(image.BoundsRect().size(), QSize(105, 105)) << "stretched pictures keep the object's size";
     EXPECT_FALSE(image.Opaque());
@@ -425,7 +425,7 @@ TEST(PictureObject, BorderFlipReverseReportChangesOnlyWhenChanged)
 {
     qmtest::TestHost host;
     TKImage image;
-    image.SetHost(&host);
+    host.Adopt(image);
     image.SetBorderStyle(bsNone);
     image.SetFlip(false);
     image.SetReverse(false);
@@ -438,12 +438,12 @@ TEST(PictureObject, BorderFlipReverseReportChangesOnlyWhenChanged)
 
 TEST(PictureObject, GraphicSizeFromIconAndMetafileHeaders)
 {
-    TKPicture icon;
+    TStoredPicture icon;
     icon.SetGraphic("TIcon", fromHex("00 00 01 00 01 00 00 30 00 00 01 00 20 00 00 00 00 00 16 00 00 00"));
     EXPECT_EQ(TKImage::GraphicSize(icon), QSize(256, 48));
 
     // Placeable metafile: box 0,0 - 2880,1440 at 1440 units per inch.
-    TKPicture wmf;
+    TStoredPicture wmf;
     wmf.SetGraphic("TMetafile", fromHex("d7 cd c6 9a 00 00 00 00 00 00 40 0b a0 05 a0 05 00 00 00 00 00 00"));
     EXPECT_EQ(TKImage::GraphicSize(wmf), QSize(192, 96));
 }

@@ -86,13 +86,10 @@ public:
     }
     template <class T> T* Place(std::unique_ptr<T> object)
     {
-        T* o = static_cast<T*>(mObjects.Add(std::move(object)));
+        T* o = static_cast<T*>(card.Objects().Add(std::move(object)));
         o->Loaded();
         return o;
     }
-
-private:
-    TKCardObjects mObjects{this};
 };
 
 const QStringList kBaseItems = QStringLiteral("Bring To Front|Send To Back|Cut|Copy|Delete|Clone|-|Locked|"

@@ -409,7 +409,7 @@ TEST(SuperShapeProperties, OkWritesTheSettingsBackButNotTheSizeAndCancelChangesN
 {
     DialogHost host;
     TSuperShape shape;
-    shape.SetHost(&host);
+    host.Adopt(shape);
     shape.SetBounds(30, 40, 120, 80);
     shape.SetLastBitmapFileNameandPath(QStringLiteral("/textures/old.bmp"));
     const QByteArray before = WriteObjectsToBytes({&shape});
@@ -439,7 +439,7 @@ TEST(SuperShapeProperties, OkWritesTheSettingsBackButNotTheSizeAndCancelChangesN
     EXPECT_EQ(shape.LastBitmapFileNameandPath(), QStringLiteral("/textures/linen.bmp"));
     EXPECT_EQ(shape.BoundsRect(), QRect(30, 40, 120, 80));
     EXPECT_GT(host.changes, changesBefore) << "the card is marked changed";
-    shape.SetHost(nullptr);
+    host.Adopt(shape, false);
 }
 
 TEST(SuperShapeProperties, TheDialogsControlsChangeTheSampleAtOnce)

@@ -376,7 +376,7 @@ TEST(SuperTextProperties, OkTakesThePreviewThroughTheSettersAndFitsTheBoxCancelC
 {
     DialogHost host;
     TKSuperText text;
-    text.SetHost(&host);
+    host.Adopt(text);
     text.SetBounds(30, 40, 120, 80);
     const QByteArray before = WriteObjectsToBytes({&text});
     host.user.ok = false;
@@ -400,7 +400,7 @@ TEST(SuperTextProperties, OkTakesThePreviewThroughTheSettersAndFitsTheBoxCancelC
     const QFontMetrics m(text.DrawingFont());
     EXPECT_GE(text.Width(), 9 + m.horizontalAdvance(text.Caption())) << "the box fits the longer text";
     EXPECT_GT(host.changes, changes);
-    text.SetHost(nullptr);
+    host.Adopt(text, false);
 }
 
 TEST(SuperTextProperties, TheDialogRefitsOnTheClockSizesInStepsOfFiveAndKeepsTheLastTexture)

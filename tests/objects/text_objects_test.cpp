@@ -349,7 +349,7 @@ TEST(TextLabelRules, ChangesReachThePanelOnlyWhenSomethingChangedAndNotWhileRead
 {
     TestHost host;
     TKPLabel label;
-    label.SetHost(&host);
+    host.Adopt(label);
 
     // Same values: nothing at all.
     label.SetAlignment(taLeftJustify);
@@ -376,7 +376,7 @@ TEST(TextLabelRules, ChangesReachThePanelOnlyWhenSomethingChangedAndNotWhileRead
 
     // While read from a card file the panel hears nothing.
     TKPLabel reading;
-    reading.SetHost(&host);
+    host.Adopt(reading);
     reading.SetComponentState(csLoading | csReading);
     host.changes = 0;
     reading.SetBounds(1, 2, 3, 4);
@@ -500,7 +500,7 @@ TEST(TextLabel, ACardReadBackKeepsARotatedLabelsAlignmentButTurnsABoxThatDoesNot
     label.SetBounds(5, 6, 20, 120);
     label.SetAlignment(taCenter);
     qmtest::TestHost host;
-    TKCardObjects objects(&host);
+    TKCardObjects& objects = host.card.Objects();
     ReadResult r = ReadObjectsFromBytes(objects, WriteObjectsToBytes({&label}));
     ASSERT_TRUE(r.ok) << qPrintable(r.error);
     auto* read = static_cast<TKPLabel*>(objects.At(0));
@@ -520,7 +520,8 @@ TEST(TextLabel, ACardReadBackKeepsARotatedLabelsAlignmentButTurnsABoxThatDoesNot
         upright.SetAngle(angle);
         upright.SetComponentState(0);
         ASSERT_EQ(upright.BoundsRect(), QRect(0, 0, 142, 33));
-        TKCardObjects card(&host);
+        TKCardObjects& card = host.card.Objects();
+        card.Clear();
         r = ReadObjectsFromBytes(card, WriteObjectsToBytes({&upright}));
         ASSERT_TRUE(r.ok) << qPrintable(r.error);
         auto* opened = static_cast<TKPLabel*>(card.At(0));

@@ -117,9 +117,9 @@ TEST(PictureFiles, CardsKeepTheOriginalBytes)
         EXPECT_EQ(stored.graphicClass, QByteArray(f.cls));
         if (f.same)
             EXPECT_EQ(stored.fileBytes, bytes);
-        TKPicture card;
+        TStoredPicture card;
         card.SetGraphic(stored.graphicClass, stored.fileBytes);
-        TKPicture reread;
+        TStoredPicture reread;
         ASSERT_TRUE(reread.SetData(card.Data()));
         EXPECT_EQ(reread.Data(), card.Data());
         EXPECT_EQ(reread.GraphicBytes(), stored.fileBytes);

@@ -220,7 +220,10 @@ TEST(MergePrint, DialogRemapsAColumnAndRefusesFilesItCannotUse)
     ASSERT_TRUE(dialog.Problem().isEmpty()) << qPrintable(dialog.Problem());
     EXPECT_EQ(dialog.ColumnCombo(0)->currentText(), QStringLiteral("Full name"));
     EXPECT_EQ(dialog.ColumnCombo(1)->currentText(), QStringLiteral("Organization"));
-    EXPECT_EQ(dialog.ColumnCombo(3)->currentText(), QStringLiteral("(none)"));
+    // Without a street the town is the first address line.
+    EXPECT_EQ(dialog.ColumnCombo(3)->currentText(), QStringLiteral("Line 1 of the address"));
+    EXPECT_EQ(dialog.MappingTable()->item(3, 2)->text(), QStringLiteral("London"));
+    EXPECT_EQ(dialog.MappingTable()->item(4, 2)->text(), QString());
     EXPECT_EQ(dialog.MappingTable()->item(1, 2)->text(), QStringLiteral("Analytical Engines Ltd"));
     dialog.ChooseColumn(1, 3);
     EXPECT_EQ(merge.Mapping().Column(1), 3);

@@ -175,7 +175,7 @@ TEST(LabelPrint, TheLabelStaysTextAndIsCutOffAtItsBox)
     label.SetBounds(48, 96, 142, 200); // taller than the text: the layout shrinks it first
     label.PrepareLayout();
     EXPECT_LT(label.Height(), 200);
-    TKMetafile drawing;
+    TPaintRecording drawing;
     {
         QPainter painter(&drawing);
         label.Draw(painter, Paper());

@@ -227,7 +227,7 @@ TEST(Metafile, KeepsTextAsTextAndPlaysWhereItWasDrawn)
     label.SetBorderStyle(bsSingle);
     label.LayOut();
 
-    TKMetafile metafile;
+    TPaintRecording metafile;
     {
         QPainter painter(&metafile);
         label.DrawLabel(painter);

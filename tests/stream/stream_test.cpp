@@ -213,7 +213,7 @@ TEST(Stream, IntegersAndStringsTakeTheWiderFormExactlyPastTheirLimits)
 TEST(Stream, ReadObjectsGetFreeComponentNamesAndPastedOnesMove)
 {
     qmtest::TestHost host;
-    TKCardObjects objects(&host);
+    TKCardObjects& objects = host.card.Objects();
     TKLineShape a, b;
     a.SetBounds(10, 20, 30, 40);
     b.SetBounds(50, 60, 70, 80);

@@ -26,9 +26,9 @@ public:
     void SetAutoSize(bool value);
     TBorderStyle BorderStyle() const { return mBorderStyle; }
     void SetBorderStyle(TBorderStyle value);
-    TKPicture& Picture() { return mPicture; }
-    const TKPicture& Picture() const { return mPicture; }
-    void SetPicture(const TKPicture& picture) { mPicture.Assign(picture); }
+    TStoredPicture& Picture() { return mPicture; }
+    const TStoredPicture& Picture() const { return mPicture; }
+    void SetPicture(const TStoredPicture& picture) { mPicture.Assign(picture); }
     bool Stretch() const { return mStretch; }
     void SetStretch(bool value);
     // Mirror left-right / top-bottom; bitmaps only.
@@ -41,7 +41,7 @@ public:
     bool IsMetafile() const { return mPicture.GraphicClass() == "TMetafile"; }
     // The graphic's own size in pixels, from its header; empty when there is none or it cannot be read.
     QSize PictureSize() const { return GraphicSize(mPicture); }
-    static QSize GraphicSize(const TKPicture& picture);
+    static QSize GraphicSize(const TStoredPicture& picture);
     // True when the picture covers the whole object: a bitmap of exactly the object's size.
     bool Opaque() const { return mOpaque; }
 
@@ -72,7 +72,7 @@ private:
     mutable std::unique_ptr<DrawCache> mCache;
     bool mAutoSize = false;
     TBorderStyle mBorderStyle = bsNone;
-    TKPicture mPicture;
+    TStoredPicture mPicture;
     bool mStretch = true;
     bool mReverse = false;
     bool mFlip = false;

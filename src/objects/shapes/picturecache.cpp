@@ -12,7 +12,7 @@ TDecodedPictures& TDecodedPictures::Shared()
     return pictures;
 }
 
-TPicture TDecodedPictures::Find(const TKPicture& graphic, QSize pixels)
+TPicture TDecodedPictures::Find(const TStoredPicture& graphic, QSize pixels)
 {
     if (!graphic.HasGraphic())
         return {};

@@ -12,7 +12,7 @@
 
 namespace qm {
 
-class TKPicture;
+class TStoredPicture;
 
 // Bitmaps decoded at the size they are drawn (never larger than their own), kept for the next drawing of
 // the same graphic at the same size. Together they hold at most about maxBytes: the least recently drawn
@@ -27,7 +27,7 @@ public:
 
     // The stored graphic ready to draw at `pixels` (device pixels for the whole picture); a null picture
     // when there is none or it cannot be read.
-    TPicture Find(const TKPicture& graphic, QSize pixels);
+    TPicture Find(const TStoredPicture& graphic, QSize pixels);
     // The bytes of the bitmaps kept.
     qint64 Bytes() const;
     void Clear();

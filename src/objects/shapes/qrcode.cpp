@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <QPainter>
+#include <QTransform>
 
 #include <qrencode.h>
 
@@ -62,6 +63,14 @@ TQRSymbol EncodeQRSymbol(const QByteArray& bytes, TQRErrorLevel level)
 }
 
 namespace {
+
+// The whole pixels a module takes when `modules` modules share `across` pixels.
+int WholeModulePixels(double across, int modules)
+{
+    if (modules <= 0 || !(across > 0))
+        return 0;
+    return int(std::min(std::floor(across / modules + 1e-9), double(1 << 20)));
+}
 
 // A vCard value: backslash, comma, semicolon and line breaks escaped.
 QString Escaped(const QString& value)
@@ -283,8 +292,14 @@ void TKQRCode::Draw(QPainter& painter, const TRenderContext& context) const
     }
     const int modules = symbol.width + 2 * mQuietZone;
     const int side = std::min(w, h);
-    // The symbol fills the box as on paper; on screen and in pictures the edges fall on whole pixels (drawn
-    // without smoothing, a module is one pixel wider here and there, which readers take in their stride).
+    painter.setPen(Qt::NoPen);
+    if (!context.OnPaper() && DrawOnWholePixels(painter, symbol, modules)) {
+        painter.restore();
+        return;
+    }
+    // The symbol fills the box: on paper, and on screen and in pictures when a module would be less than two
+    // pixels (there the edges fall on whole pixels, and drawn without smoothing a module is one pixel wider
+    // here and there).
     const double module = double(side) / modules;
     const double extent = module * modules;
     double left = (w - extent) / 2, top = (h - extent) / 2;
@@ -296,7 +311,6 @@ void TKQRCode::Draw(QPainter& painter, const TRenderContext& context) const
         painter.fillRect(QRectF(left, top, extent, extent), ToQColor(mLightColor));
     painter.translate(left + module * mQuietZone, top + module * mQuietZone);
     painter.scale(module, module);
-    painter.setPen(Qt::NoPen);
     painter.setBrush(ToQColor(mDarkColor));
     if (context.OnPaper()) {
         // On paper the modules go as plain rectangles in module units under the scale: a PDF writer puts
@@ -311,6 +325,42 @@ void TKQRCode::Draw(QPainter& painter, const TRenderContext& context) const
         painter.drawPath(symbol.dark);
     }
     painter.restore();
+}
+
+bool TKQRCode::DrawOnWholePixels(QPainter& painter, const TQRSymbol& symbol, int modules) const
+{
+    // The box in device pixels; a turned or slanted painter keeps the smooth drawing.
+    const QTransform device = painter.deviceTransform();
+    if (device.type() > QTransform::TxScale || device.m11() <= 0 || device.m22() <= 0)
+        return false;
+    const double across = std::min(Width() * device.m11(), Height() * device.m22());
+    const int pixels = WholeModulePixels(across, modules);
+    if (pixels < kReadableModulePixels)
+        return false;
+    const QRectF box = device.mapRect(QRectF(0, 0, Width(), Height()));
+    const int extent = pixels * modules;
+    const int left = int(std::floor(box.left() + (box.width() - extent) / 2));
+    const int top = int(std::floor(box.top() + (box.height() - extent) / 2));
+    // Drawing in device pixels: the world transform undoes what the device adds (a screen's pixel ratio).
+    painter.setWorldTransform((painter.worldTransform().inverted() * device).inverted());
+    if (mLightColor != clNone)
+        painter.fillRect(QRect(left, top, extent, extent), ToQColor(mLightColor));
+    painter.translate(left + pixels * mQuietZone, top + pixels * mQuietZone);
+    painter.scale(pixels, pixels);
+    painter.setBrush(ToQColor(mDarkColor));
+    painter.drawPath(symbol.dark);
+    return true;
+}
+
+int TKQRCode::ModulesAcross(const QStringList& personal) const
+{
+    const TQRSymbol& symbol = Symbol(personal);
+    return symbol.width > 0 ? symbol.width + 2 * mQuietZone : 0;
+}
+
+int TKQRCode::ModulePixels(double scale, const QStringList& personal) const
+{
+    return WholeModulePixels(std::min(Width(), Height()) * scale, ModulesAcross(personal));
 }
 
 bool TKQRCode::OpenProperties()

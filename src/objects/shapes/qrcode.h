@@ -76,15 +76,29 @@ public:
     // The symbol for that text, kept until the text or the level changes.
     const TQRSymbol& Symbol(const QStringList& personal) const;
 
-    // The symbol square and centred in the box, filling its shorter side, its edges on whole pixels on screen
-    // and in pictures; on paper the dark modules are one vector path. Text too long for any
-    // symbol shows a crossed box on screen and prints nothing.
+    // A scanner needs modules of at least this many whole pixels in a picture.
+    static constexpr int kReadableModulePixels = 2;
+    // The whole pixels a module takes when the code is drawn at `scale` pixels a card unit: the most that fit
+    // the box's shorter side with the quiet zone. 0 when not even one fits (the code is then drawn smoothly
+    // over its box) or there is nothing to encode.
+    int ModulePixels(double scale, const QStringList& personal) const;
+    // The modules across the symbol with its quiet zone; 0 when there is nothing to encode.
+    int ModulesAcross(const QStringList& personal) const;
+
+    // The symbol square and centred in the box. On screen and in pictures each module is a square of whole
+    // pixels (as many as fit the box's shorter side) when two or more fit, so that it scans; else, and on
+    // paper, the symbol fills the shorter side, on paper with the dark modules as one vector path. Text too long for any symbol shows a crossed
+    // box on screen and prints nothing.
     void Draw(QPainter& painter, const TRenderContext& context) const override;
     void BuildPopupMenu(TKMenu& menu) override;
     // "QR Code Properties", edited on a copy; true when the user chose OK.
     bool OpenProperties();
 
 private:
+    // On screen and in pictures: each module a square of whole device pixels, centred in the box. False
+    // (nothing drawn) when a module would be less than two pixels or the painter turns the code.
+    bool DrawOnWholePixels(QPainter& painter, const TQRSymbol& symbol, int modules) const;
+
     TQRContent mContent = qcVCard;
     QString mText;
     TQRErrorLevel mErrorLevel = qeMedium;

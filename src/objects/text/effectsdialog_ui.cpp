@@ -3,8 +3,10 @@
 #include "objects/text/effectsdialog_ui.h"
 
 #include "objects/text/labeldialogparts_ui.h"
+#include "objects/text/symbollabel.h"
 #include "objects/text/textlabel.h"
 
+#include "model/mergerecord.h"
 #include "model/objectdialogs.h"
 #include "platform/helphook.h"
 
@@ -24,7 +26,7 @@ namespace {
 class TSampleView : public QFrame
 {
 public:
-    TSampleView(TKPLabel& sample, QWidget* parent) : QFrame(parent), mSample(sample)
+    TSampleView(TKBaseLabel& sample, QWidget* parent) : QFrame(parent), mSample(sample)
     {
         setObjectName(QStringLiteral("SamplePanel"));
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -43,7 +45,7 @@ protected:
     }
 
 private:
-    TKPLabel& mSample;
+    TKBaseLabel& mSample;
 };
 
 QComboBox* DropDown(const QString& name, const QStringList& items, QWidget* parent)
@@ -70,8 +72,7 @@ int DepthRow(int depth)
 } // namespace
 
 TKFont3DEffects::TKFont3DEffects(TKBaseLabel& label, QWidget* parent, TKDialogs* dialogs)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), mLabel(label),
-      mSample(std::make_unique<TKPLabel>())
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), mLabel(label)
 {
     setObjectName(QStringLiteral("Font3DEffects"));
     setWindowTitle(QStringLiteral("Text 3D Effects"));
@@ -108,8 +109,17 @@ TKFont3DEffects::TKFont3DEffects(TKBaseLabel& label, QWidget* parent, TKDialogs*
                                                  "other colour."));
     mFontColorCombo->AllowCustomColors([dialogs](TColor& color) { return dialogs && dialogs->ChooseColor(color); });
 
-    // The sample starts as the label looks now, over the whole preview panel.
-    mSample->SetCaption(QStringLiteral("Text"));
+    // The sample starts as the label looks now, over the whole preview panel: a symbol shows its character,
+    // a text what the card shows (a placeholder with the personal information).
+    if (dynamic_cast<const TKSymbolLabel*>(&label)) {
+        mSample = std::make_unique<TKSymbolLabel>();
+        mSample->SetCaption(label.Caption());
+    } else {
+        mSample = std::make_unique<TKPLabel>();
+        const QString shown =
+            MergeText(label.Caption(), label.Host() ? label.Host()->PersonalStrings() : QStringList(), nullptr);
+        mSample->SetCaption(shown.trimmed().isEmpty() ? QStringLiteral("Text") : shown);
+    }
     mSample->Font().Assign(label.Font());
     mSample->SetDepthShadow(label.DepthShadow());
     mSample->SetDepthHighlight(label.DepthHighlight());

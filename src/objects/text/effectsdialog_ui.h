@@ -14,7 +14,6 @@ namespace qm {
 class TColorCombo;
 class TKBaseLabel;
 class TKDialogs;
-class TKPLabel;
 
 class TKFont3DEffects : public QDialog
 {
@@ -22,8 +21,8 @@ public:
     static constexpr int kHelpContext = 40008;
     static constexpr int kMaxDepth = 10;
 
-    // The sample takes the label's font, depths, directions and colours, and every drop-down shows the
-    // label's value (a depth beyond the list shows no selection). The label is changed only by "Ok". The font
+    // The sample shows the label's own text (as the card shows it; "Text" when it is blank) with its font,
+    // depths, directions and colours, and every drop-down shows the label's value (a depth beyond the list shows no selection). The label is changed only by "Ok". The font
     // colour may also be any other colour, chosen with the colour dialog of `dialogs`.
     explicit TKFont3DEffects(TKBaseLabel& label, QWidget* parent = nullptr, TKDialogs* dialogs = nullptr);
     ~TKFont3DEffects() override;
@@ -36,7 +35,7 @@ public:
     QComboBox* HighLightDepth() const { return mHighLightDepth; }
     TColorCombo* FontColorCombo() const { return mFontColorCombo; }
     // The preview label, changed at once by every drop-down.
-    const TKPLabel& Sample() const { return *mSample; }
+    const TKBaseLabel& Sample() const { return *mSample; }
 
     // "Ok": the label takes the sample's font (with the chosen font colour) and its six effect settings
     // through its property setters, and the dialog closes with OK.
@@ -49,7 +48,7 @@ private:
     void ApplyToSample();
 
     TKBaseLabel& mLabel;
-    std::unique_ptr<TKPLabel> mSample;
+    std::unique_ptr<TKBaseLabel> mSample;
     QWidget* mSampleView = nullptr;
     QComboBox* mShadowDirection = nullptr;
     TColorCombo* mShadowColorCombo = nullptr;

@@ -190,11 +190,23 @@ bool TKMultiLineBaseLabel::ChooseFont()
     return true;
 }
 
+bool TKMultiLineBaseLabel::ChooseFontColor()
+{
+    TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
+    TColor color = mFont.Color();
+    if (!dialogs || !dialogs->ChooseColor(color) || color == mFont.Color())
+        return false;
+    // The font's change report repaints the text and marks the card changed.
+    mFont.SetColor(color);
+    return true;
+}
+
 void TKMultiLineBaseLabel::BuildPopupMenu(TKMenu& m)
 {
     TKGraphicControl::BuildPopupMenu(m);
     m.AddSeparator();
     m.AddItem(QStringLiteral("Font"), [this] { ChooseFont(); });
+    m.AddItem(QStringLiteral("Font Color"), [this] { ChooseFontColor(); });
     TKMenu* align = m.AddSubmenu(QStringLiteral("Alignment"));
     for (const auto& a : kAlignments) {
         const TAlignment value = a.alignment;

@@ -56,6 +56,9 @@ public:
 
     // The font dialog, started at Font; true when the user chose a font.
     bool ChooseFont();
+    // The colour dialog, started at the font's colour (kept in the card as the font's colour); true when
+    // the user chose another colour.
+    bool ChooseFontColor();
 
 private:
     TKStrings mItems;

@@ -2,6 +2,7 @@
 // TMultiLineTextEditor: the text editor of a multi-line text object.
 #include "objects/text/multilineeditor_ui.h"
 
+#include "model/colors.h"
 #include "model/subobjects.h"
 #include "objects/text/labeldialogparts_ui.h"
 #include "objects/text/labellayout.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QHBoxLayout>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -29,6 +31,12 @@ TMultiLineTextEditor::TMultiLineTextEditor(const QStringList& lines, const TKFon
     mMemo = new QPlainTextEdit(this);
     mMemo->setObjectName(QStringLiteral("Memo"));
     mMemo->setFont(LabelDrawingFont(font));
+    // The text in its own colour; a colour too pale to read on white is shown on grey.
+    QPalette colours = mMemo->palette();
+    const QColor ink = ToQColor(font.Color());
+    colours.setColor(QPalette::Text, ink);
+    colours.setColor(QPalette::Base, ink.lightnessF() > 0.85 ? QColor(Qt::darkGray) : QColor(Qt::white));
+    mMemo->setPalette(colours);
     mMemo->setPlainText(lines.join(QLatin1Char('\n')).left(kMaxCharacters));
     mAccepted = mMemo->toPlainText();
     mMemo->setWhatsThis(QStringLiteral("Type the lines of the text, pressing Enter between them. The text is "

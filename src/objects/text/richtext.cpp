@@ -6,6 +6,7 @@
 #include "model/colors.h"
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"
+#include "objects/text/richtexteditor.h"
 #include "objects/text/richtextlayout.h"
 
 #include <QAction>
@@ -68,6 +69,16 @@ bool TKPRichBaseLabel::Edit()
 {
     TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
     return dialogs && dialogs->EditRichText(*this);
+}
+
+bool TKPRichBaseLabel::GrowToText()
+{
+    const int height = RichTextHeightFor(Height(), Layout().TextHeight());
+    if (height == Height())
+        return false;
+    SetBounds(Left(), Top(), Width(), height);
+    Invalidate();
+    return true;
 }
 
 void TKPRichBaseLabel::Loaded()

@@ -44,6 +44,8 @@ public:
 
     // The editor; on OK the object takes the edited document. True when the user chose OK.
     bool Edit();
+    // Makes the box tall enough for its text (never shorter); true when it grew.
+    bool GrowToText();
 
     // A double-click opens the editor.
     void Loaded() override;

@@ -6,6 +6,7 @@
 #include "objects/text/richtext.h"
 #include "objects/text/richtextlayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace qm {
@@ -49,11 +50,25 @@ bool TRichTextEditorZoom::ZoomOut()
     return true;
 }
 
+int RichTextHeightFor(int height, double textHeight)
+{
+    if (!(textHeight > height))
+        return height;
+    return std::max(height, int(std::ceil(textHeight - 0.01)));
+}
+
+QSize RichTextEditorPanel(QSize boxPanel, double textHeight)
+{
+    return QSize(boxPanel.width(), RichTextHeightFor(boxPanel.height(), textHeight + 2));
+}
+
 void TakeEditedDocument(TKPRichBaseLabel& label, const QTextDocument& document)
 {
     TKRichText edited;
     edited.SetData(WriteRtf(document));
     label.SetRTFText(edited);
+    // What was typed shows on the card: the editor grew with the text, the box does too.
+    label.GrowToText();
     label.Invalidate();
     label.NotifyChanged();
 }

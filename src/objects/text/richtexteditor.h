@@ -44,7 +44,16 @@ private:
     int mZoom;
 };
 
-// OK: the object takes the edited document (as RTF) and tells the card it changed.
+// The height a box of height needs for text of textHeight (both in the same units): the box's own height,
+// or the text's, rounded up, when that is more. A hair over a whole unit is not a unit more.
+int RichTextHeightFor(int height, double textHeight);
+
+// The editor's panel while typing: as wide as the box's panel at the zoom, and as tall as that or as the
+// text at the zoom (with the panel's one-pixel frame above and below), whichever is more.
+QSize RichTextEditorPanel(QSize boxPanel, double textHeight);
+
+// OK: the object takes the edited document (as RTF), grows to hold its text when the text is taller than
+// the box, and tells the card it changed.
 void TakeEditedDocument(TKPRichBaseLabel& label, const QTextDocument& document);
 
 } // namespace qm

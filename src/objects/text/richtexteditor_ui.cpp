@@ -20,6 +20,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIntValidator>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -152,6 +154,7 @@ TRichTextLabelEditor::TRichTextLabelEditor(const TKPRichBaseLabel& label, QWidge
     scrollBox->setObjectName(QStringLiteral("ScrollBox"));
     scrollBox->setWidgetResizable(true);
     scrollBox->setWidget(scrolled);
+    mScrollBox = scrollBox;
 
     // The tool bar in two rows, so that every control shows at the dialog's size: the font, then the buttons.
     auto* buttonBar = new QToolBar(this);
@@ -175,7 +178,16 @@ TRichTextLabelEditor::TRichTextLabelEditor(const TKPRichBaseLabel& label, QWidge
     resize(601, 343);
 
     connect(mEdit, &QTextEdit::currentCharFormatChanged, this, [this] { ShowFormat(); });
-    connect(mEdit, &QTextEdit::cursorPositionChanged, this, [this] { ShowFormat(); });
+    // The panel grows downwards as the text does, so that everything typed stays in sight.
+    connect(mEdit->document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
+            [this] { FitPanel(); });
+    connect(mEdit, &QTextEdit::cursorPositionChanged, this, [this] {
+        ShowFormat();
+        // The caret stays in sight as the panel grows below the dialog's edge.
+        const QRect caret = mEdit->cursorRect();
+        const QPoint at = mEdit->viewport()->mapTo(mScrollBox->widget(), caret.center());
+        mScrollBox->ensureVisible(at.x(), at.y(), 10, caret.height());
+    });
     ApplyZoom();
     ShowFormat();
 }
@@ -194,11 +206,8 @@ void TRichTextLabelEditor::BuildToolBar(QToolBar* bar, QToolBar* buttons)
     mFontName->setObjectName(QStringLiteral("FontName"));
     mFontName->setToolTip(QStringLiteral("Font"));
     mFontName->setMinimumWidth(200);
-    connect(mFontName, &QFontComboBox::textActivated, this, [this](const QString& family) {
-        QTextCharFormat format;
-        format.setFontFamilies({family});
-        Format(format);
-    });
+    connect(mFontName, &QFontComboBox::textActivated, this, [this](const QString& family) { ApplyFontName(family); });
+    mFontName->lineEdit()->installEventFilter(this);
     bar->addWidget(mFontName);
 
     mFontSize = new QComboBox(bar);
@@ -208,14 +217,8 @@ void TRichTextLabelEditor::BuildToolBar(QToolBar* bar, QToolBar* buttons)
     mFontSize->setValidator(new QIntValidator(6, 999, mFontSize));
     for (int size : kSizes)
         mFontSize->addItem(QString::number(size));
-    connect(mFontSize, &QComboBox::textActivated, this, [this](const QString& text) {
-        const int size = text.toInt();
-        if (size < 6)
-            return;
-        QTextCharFormat format;
-        format.setFontPointSize(size);
-        Format(format);
-    });
+    connect(mFontSize, &QComboBox::textActivated, this, [this](const QString& text) { ApplyFontSize(text); });
+    mFontSize->lineEdit()->installEventFilter(this);
     bar->addWidget(mFontSize);
 
     mFontColor = new TColorCombo(bar);
@@ -356,9 +359,58 @@ void TRichTextLabelEditor::ApplyZoom()
     mEdit->setLineWrapMode(QTextEdit::FixedPixelWidth);
     mEdit->setLineWrapColumnOrWidth(int(std::lround(mStart.pageWidth * zoom / 100.0)));
     mEdit->document()->markContentsDirty(0, mEdit->document()->characterCount());
-    mPanel->setFixedSize(mZoom.Panel());
+    FitPanel();
     mZoomIn->setEnabled(zoom < 100);
     mZoomOut->setEnabled(zoom > 50);
+}
+
+void TRichTextLabelEditor::FitPanel()
+{
+    mPanel->setFixedSize(RichTextEditorPanel(mZoom.Panel(), mEdit->document()->size().height()));
+}
+
+bool TRichTextLabelEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter in the font name or size box takes what was typed there and goes back to the text; it does
+    // not close the editor.
+    if (event->type() == QEvent::KeyPress && (watched == mFontName->lineEdit() || watched == mFontSize->lineEdit())) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (watched == mFontName->lineEdit())
+                ApplyFontName(mFontName->lineEdit()->text());
+            else
+                ApplyFontSize(mFontSize->lineEdit()->text());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TRichTextLabelEditor::ApplyFontName(const QString& typed)
+{
+    const int index = mFontName->findText(typed.trimmed(), Qt::MatchFixedString);
+    if (index < 0) {
+        // Not a face of this computer: the box shows the text's face again.
+        ShowFormat();
+        mEdit->setFocus();
+        return;
+    }
+    QTextCharFormat format;
+    format.setFontFamilies({mFontName->itemText(index)});
+    Format(format);
+}
+
+void TRichTextLabelEditor::ApplyFontSize(const QString& typed)
+{
+    const int size = typed.trimmed().toInt();
+    if (size < 6) {
+        ShowFormat();
+        mEdit->setFocus();
+        return;
+    }
+    QTextCharFormat format;
+    format.setFontPointSize(size);
+    Format(format);
 }
 
 void TRichTextLabelEditor::showEvent(QShowEvent* event)

@@ -13,6 +13,7 @@ class QAction;
 class QComboBox;
 class QFontComboBox;
 class QFrame;
+class QScrollArea;
 class QTextCharFormat;
 class QTextEdit;
 class QToolBar;
@@ -47,12 +48,18 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildToolBar(QToolBar* bar, QToolBar* buttons);
     // The text shown at the zoom: measured at that resolution, wrapped at the width of the box at that zoom.
     void ApplyZoom();
+    // The panel as tall as the box or the text, whichever is more.
+    void FitPanel();
     void Format(const QTextCharFormat& format);
+    // What the font name or size box holds, on the text; a face or size that cannot be had changes nothing.
+    void ApplyFontName(const QString& typed);
+    void ApplyFontSize(const QString& typed);
     // The tool bar follows the text at the caret.
     void ShowFormat();
 
@@ -60,6 +67,7 @@ private:
     TRichTextEditorZoom mZoom;
     QTextEdit* mEdit = nullptr;
     QFrame* mPanel = nullptr;
+    QScrollArea* mScrollBox = nullptr;
     QFontComboBox* mFontName = nullptr;
     QComboBox* mFontSize = nullptr;
     TColorCombo* mFontColor = nullptr;

@@ -68,6 +68,29 @@ void TKPLabel::AutoGrow()
     Invalidate();
 }
 
+bool TKPLabel::ShowsWhole()
+{
+    if (Angle() != 0)
+        return true;
+    LayOut();
+    const QString caption = DrawnCaption();
+    const int left = LastLayout().mainOrigin.x();
+    const qint64 width = TCaptionRuns::Needed(caption)
+                             ? qint64(std::min(std::ceil(TCaptionRuns(DrawingFont(), caption).Width()), 1e12))
+                             : QFontMetrics(DrawingFont()).horizontalAdvance(caption);
+    return left >= 0 && left + width <= Width();
+}
+
+bool TKPLabel::ShrinkFontUntilWhole(int smallest)
+{
+    while (!ShowsWhole()) {
+        if (Font().Size() <= smallest)
+            return false;
+        Font().SetSize(Font().Size() - 1);
+    }
+    return true;
+}
+
 void TKPLabel::BuildPopupMenu(TKMenu& m)
 {
     TKBaseLabel::BuildPopupMenu(m);

@@ -25,6 +25,13 @@ public:
     // font from the rectangles of the last layout; a label that shrinks to fit keeps its width. Turned labels
     // are left alone.
     void AutoGrow();
+    // Whether the upright caption shows whole: it starts and ends inside the box as the layout places it
+    // for the alignment (a turned label counts as whole).
+    bool ShowsWhole();
+    // Makes the font a point smaller at a time, down to `smallest` points, until the caption shows whole in
+    // the box, which keeps its width; true when it does. A template does this with a detail of the user's
+    // that is longer than its designer allowed for.
+    bool ShrinkFontUntilWhole(int smallest);
 
     void BuildPopupMenu(TKMenu& menu) override;
     void UpdatePopupMenu() override;

@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The starter templates filled with personal information of realistic length: every text shows whole, inside
+// its box and on the card (measured from the layout, not from pixels).
+#include "app/templatechooser_ui.h"
+#include "design/cardpanel.h"
+#include "model/cardrender.h"
+#include "model/sheetlayout.h"
+#include "objects/templatefile.h"
+#include "objects/text/label3d.h"
+#include "objects/text/multilinebase.h"
+#include "objects/text/multilinelayout.h"
+#include "objects/text/supertext.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace qm;
+
+namespace {
+
+// A 25-letter name, a 40-letter company and a 30-letter e-mail, with a title, address and phones as people
+// have them.
+const QStringList kLongDetails = {
+    QStringLiteral("Alexandra Montgomery-Wolf"),
+    QStringLiteral("Northbridge Architecture & Design Studio"),
+    QStringLiteral("Principal Landscape Architect"),
+    QStringLiteral("1420 Riverside Industrial Park"),
+    QStringLiteral("Springfield, IL 62704-1234"),
+    QStringLiteral("United States of America"),
+    QStringLiteral("+44 (0)20 7946 0958"),
+    QStringLiteral("+44 (0)7700 900 123"),
+    QStringLiteral("alexandra.montgomery@nbads.com"),
+    QStringLiteral("+44 (0)20 7946 0959"),
+};
+
+// A text's extent across the card: its left edge and its width, in card units.
+struct Span
+{
+    QString text;
+    int left = 0;
+    int width = 0;
+    int top = 0;
+    int height = 0;
+};
+
+// Where each line of text of an object lies on the card, as its layout placed it.
+std::vector<Span> TextSpans(TKGraphicControl* object, const TRenderContext& context)
+{
+    std::vector<Span> spans;
+    const QPoint at(object->Left(), object->Top());
+    if (auto* label = dynamic_cast<TKBaseLabel*>(object)) {
+        const QString shown = context.ShownText(label->DrawnCaption());
+        if (label->Angle() != 0 || shown.trimmed().isEmpty())
+            return spans;
+        const TLabelLayout& layout = label->LastLayout();
+        const QFontMetrics metrics(label->DrawingFont());
+        spans.push_back({shown, at.x() + layout.mainOrigin.x(), metrics.horizontalAdvance(shown),
+                         at.y() + layout.mainRect.top, metrics.ascent() + metrics.descent()});
+        // The box too: the label draws only inside it.
+        const Span& text = spans.back();
+        if (text.left < at.x() || text.left + text.width > at.x() + label->Width())
+            ADD_FAILURE() << "\"" << qPrintable(shown) << "\" runs out of its box: text " << text.left << ".."
+                          << text.left + text.width << ", box " << at.x() << ".." << at.x() + label->Width();
+    } else if (auto* effect = dynamic_cast<TKSuperText*>(object)) {
+        const QFont font = effect->DrawingFont();
+        const QString shown = context.ShownText(effect->DrawnCaption());
+        const TSuperTextGeometry g = effect->Geometry(font);
+        const QFontMetrics metrics(font);
+        const int width = metrics.horizontalAdvance(shown);
+        if (TKSuperText::FittedText(font, shown, effect->Width() - g.textLeft) != shown)
+            ADD_FAILURE() << "\"" << qPrintable(shown) << "\" is cut at its box of " << effect->Width();
+        spans.push_back({shown, at.x() + g.mainOrigin.x(), width, at.y() + g.mainOrigin.y(), g.cellHeight});
+    } else if (auto* lines = dynamic_cast<TKMultiLineBaseLabel*>(object)) {
+        const QFont font = lines->DrawingFont();
+        const QFontMetrics metrics(font);
+        const TMultiLineRows rows =
+            PlaceMultiLineRows(lines->DrawnLines(), font, lines->BoundsRect().size(), lines->Alignment());
+        for (const TTextRow& row : rows.rows) {
+            const int width = metrics.horizontalAdvance(row.text);
+            if (row.x < 0 || row.x + width > lines->Width() || row.top + rows.rowHeight > lines->Height())
+                ADD_FAILURE() << "line \"" << qPrintable(row.text) << "\" runs out of its box";
+            spans.push_back({row.text, at.x() + row.x, width, at.y() + row.top, rows.rowHeight});
+        }
+    }
+    return spans;
+}
+
+} // namespace
+
+TEST(StarterTemplates, LongPersonalDetailsShowWholeOnEveryTemplate)
+{
+    // Description files are read from disk, as the chooser reads them from the template folder.
+    QTemporaryDir shipped;
+    QStringList files;
+    for (const QString& bundled : TSelectPreviewTemplate::TemplateFiles(QStringLiteral(":/starter/qmkt"))) {
+        files << shipped.filePath(QFileInfo(bundled).fileName());
+        ASSERT_TRUE(QFile::copy(bundled, files.back()));
+    }
+    ASSERT_GE(files.size(), 24);
+    TRenderContext context;
+    context.target = TRenderContext::Picture;
+    context.personal = kLongDetails;
+    for (const QString& file : files) {
+        SCOPED_TRACE(QFileInfo(file).completeBaseName().toStdString());
+        TKBusinessCardPanel32 panel;
+        panel.SetPersonalStrings(kLongDetails);
+        TCardTemplate::Read(panel, file);
+        const QSize card = CardPanelSize(CardSheetLayout(), panel.PortraitMode());
+        panel.SetSize(card.width(), card.height());
+        panel.LayOutObjects();
+        int shown = 0;
+        for (int i = 0; i < panel.CardObjects().Count(); ++i) {
+            for (const Span& span : TextSpans(panel.CardObjects().At(i), context)) {
+                SCOPED_TRACE(span.text.toStdString());
+                shown += kLongDetails.contains(span.text);
+                EXPECT_GE(span.left, 0);
+                EXPECT_LE(span.left + span.width, card.width()) << "cut at the card's right edge";
+                EXPECT_GE(span.top, 0);
+                EXPECT_LE(span.top + span.height, card.height()) << "cut at the card's bottom edge";
+            }
+        }
+        EXPECT_GE(shown, 3) << "the name and at least two more details are on the card";
+    }
+}
