@@ -446,8 +446,8 @@ bool TMainScreen::eventFilter(QObject* watched, QEvent* event)
     const QEvent::Type type = event->type();
     if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched->isWidgetType()) {
         const auto* widget = static_cast<QWidget*>(watched);
-        // Typing boxes (the position panel's) keep their own keys: minus, Home, End, Page Up and Down.
-        const bool typing = widget->inherits("QAbstractSpinBox") || widget->inherits("QLineEdit");
+        // Number boxes (the position panel's) keep their own keys: minus, Home, End, Page Up and Down.
+        const bool typing = widget->inherits("QAbstractSpinBox");
         if (widget->window() == this && !typing && !QApplication::activeModalWidget() &&
             !QApplication::activePopupWidget())
             return HandleKey(event);

@@ -26,14 +26,16 @@ struct Fixture
     {
         panel.WatchSelection([this] { ++watched; });
     }
-    TKGraphicControl* Add(int l, int t, int w, int h)
+    // An object as it stands once shown (its box settled); a new one may not yet be.
+    TKGraphicControl* Add(int l, int t, int w, int h, bool shown = true)
     {
         auto object = std::make_unique<TBCShapes>();
         TKGraphicControl* raw = object.get();
         panel.CardObjects().Add(std::move(object));
-        raw->Loaded();
         raw->SetBounds(l, t, w, h);
-        raw->CheckBounds();
+        raw->Loaded(); // as a card read from a file leaves it: the next bounds check only remembers
+        if (shown)
+            raw->CheckBounds();
         return raw;
     }
 };
@@ -109,9 +111,14 @@ TEST(PositionEdit, ATypedValueIsOneUndoStepAndTheFrameFollows)
 {
     Fixture f;
     TPositionEdit edit(f.panel);
-    TKGraphicControl* a = f.Add(48, 24, 96, 48);
+    TKGraphicControl* a = f.Add(48, 24, 96, 48, false);
+    TKGraphicControl* b = f.Add(200, 100, 30, 30);
     f.panel.Select(a);
     f.panel.History().Reset();
+    // A change still waiting for its step (made outside a panel event) stays a step of its own.
+    b->SetLeft(210);
+    f.panel.RunPendingFrameRecompute();
+    ASSERT_TRUE(f.panel.History().Pending());
 
     ASSERT_TRUE(edit.Set(TBoxField::X, 1.25, TLengthUnit::Inches));
     EXPECT_EQ(a->BoundsRect(), QRect(120, 24, 96, 48));
@@ -124,7 +131,7 @@ TEST(PositionEdit, ATypedValueIsOneUndoStepAndTheFrameFollows)
     EXPECT_EQ(f.panel.History().UndoText(), QStringLiteral("Undo Resize"));
     // The same value again, or one that rounds to the same unit, is no step.
     EXPECT_FALSE(edit.Set(TBoxField::Height, 20.05, TLengthUnit::Millimetres));
-    EXPECT_EQ(f.panel.History().StepCount(), 3);
+    EXPECT_EQ(f.panel.History().StepCount(), 4);
     // A size never goes below one unit; a position may lie off the card.
     ASSERT_TRUE(edit.Set(TBoxField::Width, 0.0, TLengthUnit::Inches));
     EXPECT_EQ(a->Width(), 1);
@@ -134,11 +141,14 @@ TEST(PositionEdit, ATypedValueIsOneUndoStepAndTheFrameFollows)
     // Undo takes back one typed value at a time.
     ASSERT_TRUE(f.panel.History().Undo());
     ASSERT_TRUE(f.panel.History().Undo());
-    ASSERT_EQ(f.panel.CardObjects().Count(), 1);
+    ASSERT_EQ(f.panel.CardObjects().Count(), 2);
     EXPECT_EQ(f.panel.CardObjects().At(0)->BoundsRect(), QRect(120, 24, 96, 76));
     ASSERT_TRUE(f.panel.History().Undo());
     ASSERT_TRUE(f.panel.History().Undo());
     EXPECT_EQ(f.panel.CardObjects().At(0)->BoundsRect(), QRect(48, 24, 96, 48));
+    EXPECT_EQ(f.panel.CardObjects().At(1)->Left(), 210);
+    ASSERT_TRUE(f.panel.History().Undo());
+    EXPECT_EQ(f.panel.CardObjects().At(1)->Left(), 200);
     EXPECT_TRUE(f.panel.History().IsClean());
 }
 
@@ -152,6 +162,10 @@ TEST(PositionEdit, WatchersHearOfSelectionMovesAndUndoButNeverOfTheZoom)
     EXPECT_EQ(f.watched, 1);
     f.panel.Select(a); // already selected: nothing new
     EXPECT_EQ(f.watched, 1);
+    f.panel.Deselect(a);
+    EXPECT_EQ(f.watched, 2);
+    f.panel.Select(a);
+    EXPECT_EQ(f.watched, 3);
 
     // A drag of the selection.
     f.panel.MouseDown(QPoint(60, 40), Qt::LeftButton, Qt::NoModifier, QPoint(), 1000);

@@ -101,6 +101,7 @@ TEST(ShrinkToFit, TheLargestSizeThatFitsNeverAboveTheChosenOne)
     EXPECT_EQ(TextRoom(QSize(200, 30), 0, QPoint(), QPoint()), 200);
     EXPECT_EQ(TextRoom(QSize(200, 30), 0, QPoint(3, 3), QPoint(-2, -2)), 195);
     EXPECT_EQ(TextRoom(QSize(200, 30), 180, QPoint(4, 4), QPoint(1, -1)), 196);
+    EXPECT_EQ(TextRoom(QSize(200, 30), 0, QPoint(1, 1), QPoint(5, -5)), 195); // the highlight reaches further
     EXPECT_EQ(TextRoom(QSize(30, 200), 90, QPoint(-3, 0), QPoint()), 197);
     EXPECT_EQ(TextRoom(QSize(30, 200), 270, QPoint(), QPoint()), 200);
 }
