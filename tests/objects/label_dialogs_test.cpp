@@ -8,7 +8,9 @@
 #include "objects/text/personaltextdialog_ui.h"
 #include "objects/text/textdialog_ui.h"
 #include "objects/text/personallabel.h"
+#include "objects/text/symbolfonts.h"
 #include "objects/text/symbollabel.h"
+#include "objects/text/symbolselector_ui.h"
 #include "objects/text/labeldialogparts_ui.h"
 #include "objects/text/textlabel.h"
 
@@ -245,6 +247,47 @@ TEST(Font3DEffectsDialog, CustomFontColourComesFromTheColourDialogAndShowsAsItsO
 }
 
 // ---- Font dialog ----
+
+// The font dialog opens upright on the face that draws the text: a symbol font on the face that has its
+// characters, plain DejaVu Sans on its plain style (not on "Oblique"). A symbol's size chosen there is the
+// size the symbol is drawn at, its face stays the symbol font and it stays upright.
+TEST(FontDialog, ASymbolOpensUprightOnItsFaceAndTakesTheSizeChosen)
+{
+    TKFont plain;
+    plain.SetName(QStringLiteral("DejaVu Sans"));
+    plain.SetSize(10);
+    for (const TKFont* font : {static_cast<const TKFont*>(&plain), static_cast<const TKFont*>(nullptr)}) {
+        TKSymbolLabel symbol; // a telephone-sized Wingdings at 24 points
+        const TKFont& stored = font ? *font : symbol.Font();
+        SCOPED_TRACE(stored.Name().toStdString());
+        const QFontDialog dialog(FontDialogStart(stored));
+        const QFont shown = dialog.currentFont();
+        EXPECT_EQ(shown.family(), font ? QStringLiteral("DejaVu Sans") : QStringLiteral("Symbola"));
+        EXPECT_FALSE(shown.italic()) << qPrintable(shown.styleName());
+        EXPECT_NE(shown.style(), QFont::StyleOblique) << qPrintable(shown.styleName());
+        EXPECT_EQ(shown.weight(), QFont::Normal) << qPrintable(shown.styleName());
+    }
+
+    TKSymbolLabel symbol;
+    symbol.SetCaption(SymbolCodeText(0x28)); // the telephone
+    TGetSymbol selector(symbol.Font(), 0x28);
+    selector.OnChooseFont = [](TKFont& f) {
+        // The user sets 10 points in the dialog as it opened and presses OK.
+        const QFont start = FontDialogStart(f);
+        QFont answer = QFontDialog(start).currentFont();
+        answer.setPointSize(10);
+        return TakeFontDialogAnswer(f, start, answer);
+    };
+    selector.FontbuttonClick();
+    EXPECT_EQ(selector.FontButton()->text(), QStringLiteral("WingDings, 10pt "));
+    symbol.TakeSymbol(selector.ChosenFont(), selector.ChosenCode());
+    EXPECT_EQ(symbol.Font().Name(), QStringLiteral("WingDings"));
+    EXPECT_EQ(symbol.Font().Size(), 10);
+    EXPECT_FALSE(symbol.Font().HasStyle(fsItalic));
+    EXPECT_FALSE(symbol.DrawingFont().italic());
+    EXPECT_EQ(symbol.DrawingFont().pixelSize(), LabelDrawingFont(selector.ChosenFont()).pixelSize());
+    EXPECT_EQ(symbol.DrawingFont().pixelSize(), 13) << "10 points at 96 units an inch";
+}
 
 TEST(FontDialog, OpensAtTheFaceThatDrawsTheTextAndOkWithoutAChangeKeepsTheFont)
 {

@@ -511,7 +511,7 @@ TEST(MultiLineAndSymbolDialogs, TheEditorStopsAt254CharactersAndTheSelectorShows
         return true;
     };
     selector.FontbuttonClick();
-    EXPECT_EQ(selector.ChosenFont().Size(), 24); // the size stays
+    EXPECT_EQ(selector.ChosenFont().Size(), 8); // the size chosen is the symbol's
     EXPECT_EQ(selector.SymbolList()->item('a' - 32)->text(), QStringLiteral("\u03b1"));
     EXPECT_EQ(TGetSymbol::ColumnsForPoints(20), 10);
     EXPECT_EQ(TGetSymbol::ColumnsForPoints(73), 1);

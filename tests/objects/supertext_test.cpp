@@ -16,6 +16,7 @@
 #include "testutil.h"
 
 #include <QBuffer>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
@@ -396,7 +397,8 @@ TEST(SuperTextProperties, OkTakesThePreviewThroughTheSettersAndFitsTheBoxCancelC
     EXPECT_EQ(text.ShadowOffset(), QPoint(4, 0));
     EXPECT_EQ(text.OutlineStyle(), psSolid) << "the surface is set after the outline, as the dialog's OK does";
     EXPECT_EQ(text.LastBitmapFileNameandPath(), QStringLiteral("/textures/linen.bmp"));
-    EXPECT_EQ(text.BoundsRect().topLeft(), QPoint(30, 40));
+    EXPECT_EQ(text.BoundsRect().topLeft(), QPoint(0, 40)) << "too wide for the card: at its left edge";
+    EXPECT_TRUE(host.user.message.contains(QStringLiteral("wider than the card"))) << qPrintable(host.user.message);
     const QFontMetrics m(text.DrawingFont());
     EXPECT_GE(text.Width(), 9 + m.horizontalAdvance(text.Caption())) << "the box fits the longer text";
     EXPECT_GT(host.changes, changes);
@@ -477,4 +479,92 @@ TEST(SuperTextProperties, TheTexturePickerPreviewsTheLettersAndNamesBitmapsItCan
     browser.FileSelected(dir.filePath(QStringLiteral("broken.bmp")));
     EXPECT_EQ(errors, QStringList({QStringLiteral("Error loading file!")}));
     EXPECT_FALSE(browser.OkButton()->isEnabled());
+}
+
+namespace {
+
+// A user who writes a headline in the properties dialog at a size, and picks sizes in the font dialog.
+class HeadlineUser : public TKDialogs
+{
+public:
+    QString caption = QStringLiteral("Studio Lumen");
+    int size = 48;
+    int fontSize = 20;
+    QStringList messages;
+    bool ChooseFont(TKFont& font) override
+    {
+        font.SetSize(fontSize);
+        return true;
+    }
+    bool ChooseColor(TColor&) override { return false; }
+    void ShowInformation(const QString& text) override { messages << text; }
+    bool EditSuperText(TKSuperText& preview, QString&) override
+    {
+        preview.SetCaption(caption);
+        preview.Font().SetSize(size);
+        return true;
+    }
+};
+
+class HeadlineHost : public qmtest::TestHost
+{
+public:
+    HeadlineUser user;
+    TKDialogs* Dialogs() override { return &user; }
+};
+
+// Where the letters end, in card units.
+int LettersEnd(const TKSuperText& text)
+{
+    const QFont font = text.DrawingFont();
+    return text.Left() + text.Geometry(font).textLeft + QFontMetrics(font).horizontalAdvance(text.Caption());
+}
+
+} // namespace
+
+// "Studio Lumen" at 48 points is wider than the card: OK fits the box to it, keeps the box on the card and
+// says why the end is cut off. A smaller size in the dialog or the font command fits the box again, smaller
+// or larger, so the whole text shows; a box made too narrow by hand shows a red mark on screen only.
+TEST(SuperTextProperties, OkAndFontChangesFitTheBoxToTheTextOnTheCardAndSayWhenItCannot)
+{
+    HeadlineHost host;
+    TKSuperText text;
+    text.SetHost(&host);
+    text.Font().SetName(QStringLiteral("Liberation Sans"));
+    text.SetBounds(20, 40, 142, 33);
+    ASSERT_TRUE(text.OpenProperties());
+    EXPECT_GT(LettersEnd(text), host.width);
+    EXPECT_EQ(text.Left(), 0) << "moved left as far as the card's edge";
+    ASSERT_EQ(host.user.messages.size(), 1);
+    EXPECT_TRUE(host.user.messages[0].startsWith(
+        QStringLiteral("At 48 points \u201cStudio Lumen\u201d is wider than the card")))
+        << qPrintable(host.user.messages[0]);
+    EXPECT_FALSE(text.TextCut()) << "the box itself holds the whole text";
+
+    host.user.size = 28;
+    ASSERT_TRUE(text.OpenProperties());
+    EXPECT_EQ(host.user.messages.size(), 1) << "nothing to say: it fits";
+    EXPECT_LE(LettersEnd(text), text.Left() + text.Width());
+    EXPECT_LE(text.Left() + text.Width(), host.width);
+    const int at28 = text.Width();
+
+    ASSERT_TRUE(text.ChooseFont()); // 20 points
+    EXPECT_LT(text.Width(), at28) << "a smaller font shrinks the box";
+    EXPECT_FALSE(text.TextCut());
+    host.user.fontSize = 36;
+    ASSERT_TRUE(text.ChooseFont());
+    EXPECT_GT(text.Width(), at28) << "a larger font grows it";
+    EXPECT_FALSE(text.TextCut());
+    EXPECT_LE(text.Left() + text.Width(), host.width);
+    EXPECT_EQ(host.user.messages.size(), 1);
+
+    // Narrowed by hand: the end is cut, and the screen shows a mark where it is cut; a picture does not.
+    text.SetBounds(text.Left(), text.Top(), text.Width() / 2, text.Height());
+    text.PrepareLayout();
+    EXPECT_TRUE(text.TextCut());
+    const QImage screen = Render(text, TRenderContext::Screen);
+    EXPECT_EQ(At(screen, QPoint(screen.width() - 2, screen.height() - 2)), 0xDC0000u);
+    const QImage picture = Render(text, TRenderContext::Picture);
+    EXPECT_NE(At(picture, QPoint(picture.width() - 2, picture.height() - 2)), 0xDC0000u);
+    text.SetHost(nullptr);
 }

@@ -9,7 +9,9 @@ namespace qm {
 class TKFont;
 
 // The font a font dialog opens at for a stored font: the face that really draws it (a stored "Arial" opens
-// at the metric-compatible face the system gives for it), its size in points and its styles.
+// at the metric-compatible face the system gives for it, a symbol font at the face that has its
+// characters), its size in points and its styles, named as the face names them (plain DejaVu Sans opens at
+// "Book", not at a slanted or narrow style of the family).
 QFont FontDialogStart(const TKFont& font);
 
 // Takes the dialog's answer into the stored font, changing only what the user changed from the start: a

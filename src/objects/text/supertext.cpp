@@ -230,6 +230,7 @@ void TKSuperText::ApplyFont(const TKFont& font)
 {
     mFont.Assign(font);
     mLayoutNeeded = true;
+    FitToCard();
 }
 
 bool TKSuperText::ChooseFont()
@@ -238,6 +239,7 @@ bool TKSuperText::ChooseFont()
     if (!ChooseFontThroughHost(mFont))
         return false;
     mLayoutNeeded = true;
+    FitToCard();
     return true;
 }
 
@@ -282,7 +284,7 @@ void TKSuperText::TakeProperties(const TKSuperText& preview, const QString& text
     SetCaption(preview.Caption());
     GradientChanged();
     mLayoutNeeded = true;
-    FitToText();
+    FitToCard();
     Invalidate();
     NotifyChanged();
 }

@@ -119,7 +119,8 @@ public:
     void ApplyFont(const TKFont& font) override;
     void PrepareLayout() override;
     // Shadow, letters filled with the surface, outline; on paper the letters stay vector paths (plain
-    // letters and the shadow stay text).
+    // letters and the shadow stay text). On screen a box too narrow for its text shows a red mark in its
+    // bottom-right corner, as text frames do in page layout programs.
     void Draw(QPainter& painter, const TRenderContext& context) const override;
     void BuildPopupMenu(TKMenu& menu) override;
     void UpdatePopupMenu() override;
@@ -141,14 +142,20 @@ public:
     const QImage& Texture() const;
     // Fits the box to the caption (keeping its top-left corner), as after each change made in the dialogs.
     void FitToText();
+    // FitToText, then keeps the box on the card it stands on: a box running past the card's right edge moves
+    // left, as far as the card's left edge. False when even so the letters end past the card's edge; the
+    // user is then told why the end of the text is not seen.
+    bool FitToCard();
+    // Whether the box cuts letters off the end of the caption (it is narrower than the text).
+    bool TextCut() const;
 
     // ---- Commands ----
-    // The font dialog; true when a font was chosen.
+    // The font dialog; true when a font was chosen, and the box then fits the text in the new font.
     bool ChooseFont();
     // Takes every setting of another special-effect text (the dialogs' preview), with its size.
     void CopyFrom(const TKSuperText& other);
     // The properties dialog on a preview copy; on OK the settings come back through the setters, the box
-    // fits the text and the card is marked changed. False when cancelled or there is no panel.
+    // fits the text (on the card) and the card is marked changed. False when cancelled or there is no panel.
     bool OpenProperties();
     // What OK of the properties dialog takes from the preview, in the order the setters' knock-ons need.
     void TakeProperties(const TKSuperText& preview, const QString& texturePath);
@@ -159,6 +166,8 @@ protected:
 
 private:
     void GradientChanged();
+    // The caption as the design panel shows it: placeholders with the personal strings of the moment.
+    QString ShownCaption() const;
     // The surface setter's knock-on: transparent letters with a clear outline get a solid one.
     void KeepEmptyLettersOutlined();
     void LayOut();

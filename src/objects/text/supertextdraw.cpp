@@ -4,6 +4,8 @@
 
 #include "model/cardrender.h"
 #include "model/colors.h"
+#include "model/mergerecord.h"
+#include "model/objectdialogs.h"
 #include "objects/text/labellayout.h"
 #include "objects/text/symbolfonts.h"
 #include "platform/units.h"
@@ -132,8 +134,8 @@ void TKSuperText::LayOut()
 
 void TKSuperText::FitToText()
 {
-    // Measured in the font as stored, whatever the zoom.
-    const QString caption = DrawnCaption();
+    // Measured in the font as stored, whatever the zoom, with placeholders as the panel shows them.
+    const QString caption = ShownCaption();
     QFont unscaled = LabelDrawingFont(mFont);
     unscaled.setFamily(DrawingFont().family());
     const QFontMetrics metrics(unscaled);
@@ -151,6 +153,45 @@ void TKSuperText::FitToText()
     if (width < w)
         width = Bounded(std::trunc(1.5 * w));
     SetBounds(Left(), Top(), std::max(width, 1), std::max(height, 1));
+}
+
+bool TKSuperText::FitToCard()
+{
+    FitToText();
+    const int card = Host() ? Host()->PanelWidth() : 0;
+    if (card <= 0)
+        return true;
+    const QFont font = DrawingFont();
+    const QString caption = ShownCaption();
+    // The room the letters take: the box may lose the spare room fitting gives it, never letters.
+    const qint64 needed = qint64(Geometry(font).textLeft) +
+                          QFontMetrics(font).horizontalAdvance(caption.left(qsizetype(kMaxCoordinate) * kCharactersPerPixel));
+    if (Left() + Width() > card) {
+        const int left = std::max(0, card - Width());
+        const int width = int(std::clamp<qint64>(card - left, std::min<qint64>(needed, Width()), Width()));
+        SetBounds(left, Top(), width, Height());
+    }
+    if (Left() + needed <= card)
+        return true;
+    if (TKDialogs* dialogs = Host()->Dialogs())
+        dialogs->ShowInformation(
+            QStringLiteral("At %1 points \u201c%2\u201d is wider than the card, so its end is cut off at the card's "
+                           "edge.\n\nChoose a smaller size or a shorter text in Properties.")
+                .arg(mFont.Size())
+                .arg(caption.left(60)));
+    return false;
+}
+
+bool TKSuperText::TextCut() const
+{
+    const QFont font = DrawingFont();
+    const QString caption = ShownCaption();
+    return !caption.isEmpty() && FittedText(font, caption, Width() - Geometry(font).textLeft) != caption;
+}
+
+QString TKSuperText::ShownCaption() const
+{
+    return MergeText(DrawnCaption(), Host() ? Host()->PersonalStrings() : QStringList(), nullptr);
 }
 
 const QImage& TKSuperText::Texture() const
@@ -204,7 +245,8 @@ void TKSuperText::Draw(QPainter& p, const TRenderContext& context) const
     const QFont font = DrawingFont();
     const TSuperTextGeometry g = Geometry(font);
     // Placeholders show their values.
-    const QString text = FittedText(font, context.ShownText(DrawnCaption()), w - g.textLeft);
+    const QString shown = context.ShownText(DrawnCaption());
+    const QString text = FittedText(font, shown, w - g.textLeft);
     if (text.isEmpty()) {
         // Nothing fits: a crossed frame shows where the object is.
         p.setPen(QPen(Qt::black, 1));
@@ -289,6 +331,12 @@ void TKSuperText::Draw(QPainter& p, const TRenderContext& context) const
             pen.setCosmetic(outline == 1);
         }
         p.strokePath(letters, pen);
+    }
+    if (context.OnScreen() && text.size() < shown.size()) {
+        // More text than the box shows: a red mark in its bottom-right corner says so.
+        const int mark = std::min({7, w, h});
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.fillRect(QRect(w - mark, h - mark, mark, mark), QColor(220, 0, 0));
     }
     p.restore();
 }

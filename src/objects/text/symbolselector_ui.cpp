@@ -134,10 +134,8 @@ void TGetSymbol::FontbuttonClick()
     chosen.Assign(mFont);
     if (!OnChooseFont(chosen))
         return;
-    // The face, colour and style change; the size stays as it was.
-    const int height = mFont.Height();
+    // The face, size, colour and style are the symbol's; the list keeps its own size.
     mFont.Assign(chosen);
-    mFont.SetHeight(height);
     ShowFont();
 }
 

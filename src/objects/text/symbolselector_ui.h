@@ -35,7 +35,7 @@ public:
     // The selected code, -1 when none is selected.
     int ChosenCode() const;
 
-    // "Font": asks for another font; the chosen one keeps its size.
+    // "Font": asks for another font; its face, size, colour and style become the symbol's.
     void FontbuttonClick();
 
     // The font dialog; without it the font button does nothing.
