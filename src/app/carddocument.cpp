@@ -5,6 +5,7 @@
 #include "objects/templatefile.h"
 
 #include "design/cardpanel.h"
+#include "design/zoomsteps.h"
 #include "model/cardobjects.h"
 #include "model/subobjects.h"
 #include "stream/streamreader.h"
@@ -97,7 +98,7 @@ TCardDocument::TCardDocument(TKBusinessCardPanel32& panel, TDocumentPrompts& pro
                              const QString& prefsPath)
     : mPanel(panel), mPrompts(prompts), mPrefs(prefsPath)
 {
-    mZoomPercent = std::clamp(int(std::lround(panel.Zoom() * 100)), kMinZoom, kMaxZoom);
+    mZoomPercent = std::clamp(int(std::lround(panel.Zoom() * 100)), kSmallestZoom, kLargestZoom);
     mPanel.LabelChangedEvent = [this] { PanelChanged(); };
     // Undo steps keep the layout and the background art with the objects.
     TCardHistory& history = mPanel.History();

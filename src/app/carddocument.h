@@ -89,10 +89,6 @@ QString DefaultFontCaption(const TKFont& font);
 class TCardDocument
 {
 public:
-    static constexpr int kMinZoom = 100;
-    static constexpr int kMaxZoom = 150;
-    static constexpr int kZoomStep = 10;
-
     // prefs is the preferences file; an empty path means qmk.ini of the data folder.
     TCardDocument(TKBusinessCardPanel32& panel, TDocumentPrompts& prompts, const QString& prefsPath = {});
 
@@ -185,11 +181,14 @@ public:
     void SetCardSizeFromInches();
     void SetCardOrientation(bool rotated);
 
-    // ---- Zoom: 100 % to 150 % in steps of 10 ----
+    // ---- Zoom: the steps of kZoomSteps (100 % to 150 % by ten, then 200, 300, 400 %), or any whole
+    // percentage from 50 to 400 (fitting the window) ----
     int ZoomPercent() const { return mZoomPercent; }
     QString ZoomCaption() const { return QString::number(mZoomPercent) + QLatin1Char('%'); }
     bool ZoomIn();
     bool ZoomOut();
+    // False when percent is out of range or the zoom already.
+    bool ZoomTo(int percent);
 
 private:
     void Notify();
@@ -204,7 +203,6 @@ private:
     // Before a save: objects lying outside the card are removed (one undo step) or kept, or the save is
     // cancelled, as the user answers. False when cancelled.
     bool SettleOffCardObjects();
-    bool SetZoomPercent(int percent);
     void AddRecent(const QString& path);
     QString SavedFolder() const;
     // The open dialog over saved cards; empty when cancelled or the file is not a card file (said so).
@@ -222,7 +220,7 @@ private:
     bool mFirstActivation = true;
     CardSheetLayout mLayout;
     qm::RecentFiles mRecent;
-    int mZoomPercent = kMinZoom;
+    int mZoomPercent = 100;
 };
 
 } // namespace qm

@@ -4,6 +4,7 @@
 #include "app/carddocument.h"
 
 #include "design/cardpanel.h"
+#include "design/zoomsteps.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -144,12 +145,12 @@ void TCardDocument::SetCardOrientation(bool rotated)
     mPanel.InvalidatePanel();
 }
 
-bool TCardDocument::SetZoomPercent(int percent)
+bool TCardDocument::ZoomTo(int percent)
 {
     const bool wasFirst = mFirstActivation;
     mFirstActivation = true;
     mPanel.ClearSelection();
-    const bool step = percent >= kMinZoom && percent <= kMaxZoom && percent != mZoomPercent;
+    const bool step = percent >= kSmallestZoom && percent <= kLargestZoom && percent != mZoomPercent;
     if (step) {
         // A view of the card: the card itself does not change.
         mPanel.SetZoom(ZoomFactor(percent));
@@ -163,12 +164,12 @@ bool TCardDocument::SetZoomPercent(int percent)
 
 bool TCardDocument::ZoomIn()
 {
-    return SetZoomPercent(mZoomPercent + kZoomStep);
+    return ZoomTo(ZoomStepAbove(mZoomPercent));
 }
 
 bool TCardDocument::ZoomOut()
 {
-    return SetZoomPercent(mZoomPercent - kZoomStep);
+    return ZoomTo(ZoomStepBelow(mZoomPercent));
 }
 
 } // namespace qm

@@ -13,6 +13,8 @@
 #include "design/cardpanel.h"
 #include "design/designpanel_ui.h"
 #include "design/positionpanel_ui.h"
+#include "design/zoomsteps.h"
+#include "platform/screenfit.h"
 #include "objects/objectdialogs_ui.h"
 #include "platform/helphook.h"
 #include "platform/helptopics.h"
@@ -31,6 +33,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -48,6 +51,8 @@ const char* const TMainScreen::kVersion = "3.3a";
 namespace {
 
 const QString kPlacementClass = QStringLiteral("TMainScreen");
+// The first window takes this share of the screen's available width and height.
+constexpr double kFirstWindowShare = 0.7;
 
 // ---- The window's answers to the document: message boxes and file dialogs ----
 
@@ -312,6 +317,14 @@ void TMainScreen::ZoomOut()
     mDocument->ZoomOut();
 }
 
+void TMainScreen::FitToWindow()
+{
+    // The room beside the card: the scrolling area less the margins the card keeps from its edges.
+    const QMargins margins = mPanelHolder->layout()->contentsMargins();
+    const QSize room = mScroll->viewport()->size().shrunkBy(margins);
+    mDocument->ZoomTo(FitZoomPercent(Panel().Size(), room));
+}
+
 // ---- Start, activation, closing ----
 
 void TMainScreen::RestoreWindowPlacement()
@@ -321,10 +334,9 @@ void TMainScreen::RestoreWindowPlacement()
     const int ppi = screen ? qRound(screen->logicalDotsPerInch()) : 96;
     const WindowPlacement stored =
         mDocument->Prefs().LoadWindowPlacement(kPlacementClass, ppi, isMaximized());
-    QRect centred(QPoint(), size());
-    centred.moveTo(available.left() + (available.width() - width()) / 2,
-                   available.top() + (available.height() - height()) / 2);
-    const RestoredPlacement placement = RestorePlacement(stored, centred, available);
+    // The first time on a screen: most of it, centred.
+    const QRect first = ComfortableBounds(available, kFirstWindowShare, minimumSizeHint().expandedTo(size()));
+    const RestoredPlacement placement = RestorePlacement(stored, first, available);
     setGeometry(placement.Bounds);
     if (placement.Maximize)
         setWindowState(windowState() | Qt::WindowMaximized);

@@ -97,6 +97,7 @@ public:
     QToolButton* ZoomUpButton = nullptr;
     QToolButton* ZoomDownButton = nullptr;
     QLabel* ZoomCaption = nullptr;
+    QToolButton* ZoomFitButton = nullptr;
     QPushButton* SaveAsButton = nullptr;
     QPushButton* CancelButton = nullptr;
     QPushButton* PrintButton = nullptr;
@@ -107,6 +108,7 @@ public:
     // ---- Menus ----
     QMenu* FileMenu = nullptr;
     QMenu* EditMenu = nullptr;
+    QMenu* ViewMenu = nullptr;
     QMenu* HelpMenu = nullptr;
     QAction* mnuNew = nullptr;
     QAction* mnuNewFromTemplate = nullptr;
@@ -146,6 +148,10 @@ public:
     QAction* mnuDeleteObjects = nullptr;
     QAction* mnuSelectAll = nullptr;
     QAction* mnuReportProblem = nullptr;
+    QAction* mnuZoomIn = nullptr;
+    QAction* mnuZoomOut = nullptr;
+    QAction* mnuActualSize = nullptr;
+    QAction* mnuFitToWindow = nullptr;
     const QList<QAction*>& RecentFileActions() const { return mRecentActions; }
 
     // ---- Commands ----
@@ -159,6 +165,8 @@ public:
     void SetMenuWhatsThis();
     void ZoomIn();
     void ZoomOut();
+    // The largest zoom at which the whole card shows in the window as it is now.
+    void FitToWindow();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -105,7 +105,8 @@ void TMainScreen::BuildCommandBar(QWidget* bar)
     ZoomSpinner = new QWidget(bar);
     ZoomSpinner->setObjectName(QStringLiteral("ZoomSpinner"));
     ZoomSpinner->setToolTip(zoomHint);
-    ZoomSpinner->setWhatsThis(QStringLiteral("Zooms the card from 100% to 150% in steps of 10%."));
+    ZoomSpinner->setWhatsThis(
+        QStringLiteral("Zooms the card from 100% to 150% in steps of 10%, then to 200%, 300% and 400%."));
     auto* spin = new QVBoxLayout(ZoomSpinner);
     spin->setContentsMargins(0, 0, 0, 0);
     spin->setSpacing(0);
@@ -133,8 +134,15 @@ void TMainScreen::BuildCommandBar(QWidget* bar)
     ZoomCaption = new QLabel(QStringLiteral("100%"), zoomBox);
     ZoomCaption->setObjectName(QStringLiteral("ZoomCaption"));
     ZoomCaption->setStyleSheet(QStringLiteral("color: navy; font-weight: bold"));
-    ZoomCaption->setMinimumWidth(ZoomCaption->fontMetrics().horizontalAdvance(QStringLiteral("150%")) + 4);
+    ZoomCaption->setMinimumWidth(ZoomCaption->fontMetrics().horizontalAdvance(QStringLiteral("400%")) + 4);
     zoomLayout->addWidget(ZoomCaption);
+    ZoomFitButton = new QToolButton(bar);
+    ZoomFitButton->setObjectName(QStringLiteral("ZoomFitButton"));
+    ZoomFitButton->setText(QStringLiteral("Fit"));
+    ZoomFitButton->setToolTip(QStringLiteral("Fit to Window"));
+    ZoomFitButton->setWhatsThis(QStringLiteral("Zooms the card as large as the window shows it whole."));
+    ZoomFitButton->setFocusPolicy(Qt::NoFocus);
+    connect(ZoomFitButton, &QToolButton::clicked, this, &TMainScreen::FitToWindow);
 
     SaveAsButton = new QPushButton(QStringLiteral("Save as"), bar);
     SaveAsButton->setObjectName(QStringLiteral("SaveAsButton"));
@@ -169,6 +177,7 @@ void TMainScreen::BuildCommandBar(QWidget* bar)
     layout->setContentsMargins(8, 4, 8, 4);
     layout->addWidget(ZoomSpinner);
     layout->addWidget(zoomBox);
+    layout->addWidget(ZoomFitButton);
     layout->addStretch();
     layout->addWidget(SaveAsButton);
     layout->addWidget(CancelButton);
@@ -271,6 +280,14 @@ void TMainScreen::BuildMenus()
     mnuChangeLayout =
         item(EditMenu, QStringLiteral("Change Business Card Layout"), [this] { ChangeCardLayout1Click(); });
 
+    // The zoom of the window; plus and minus zoom in and out wherever the card has the keyboard.
+    ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuZoomIn = item(ViewMenu, QStringLiteral("Zoom &In\t+"), [this] { ZoomIn(); });
+    mnuZoomOut = item(ViewMenu, QStringLiteral("Zoom &Out\t-"), [this] { ZoomOut(); });
+    mnuActualSize = item(ViewMenu, QStringLiteral("&Actual Size"), [doc] { doc->ZoomTo(100); });
+    mnuActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    mnuFitToWindow = item(ViewMenu, QStringLiteral("&Fit to Window"), [this] { FitToWindow(); });
+
     HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuContents =
         item(HelpMenu, QStringLiteral("&Contents"), [this] { ShowHelpPage(QStringLiteral("index")); });
@@ -325,6 +342,10 @@ void TMainScreen::SetMenuWhatsThis()
         {mnuBackgroundArt, "Puts a picture behind the whole card, or takes it away."},
         {mnuSaveLayoutAsDefault, "Makes this card's sheet layout the one new cards start with."},
         {mnuChangeLayout, "The card size and how the cards stand on the sheet."},
+        {mnuZoomIn, "Shows the card larger: 100% to 150% in steps of 10%, then 200%, 300% and 400%."},
+        {mnuZoomOut, "Shows the card smaller, down to 100%."},
+        {mnuActualSize, "Shows the card at 100%."},
+        {mnuFitToWindow, "Shows the card as large as the window shows it whole."},
         {mnuContents, "The list of all help pages, with a search."},
         {mnuAbout, "The version of Quillmark."},
         {mnuConfiguration, "What Quillmark sees of this computer: include it when you ask for help."},

@@ -77,26 +77,11 @@ WindowPlacement WindowPlacement::FromBounds(const QRect& bounds, bool maximized)
     return p;
 }
 
-QRect KeepOnScreen(QRect bounds, const QRect& screen)
-{
-    const int screenRight = screen.left() + screen.width();
-    const int screenBottom = screen.top() + screen.height();
-    if (bounds.left() + bounds.width() > screenRight)
-        bounds.moveLeft(screenRight - bounds.width());
-    if (bounds.left() < screen.left())
-        bounds.moveLeft(screen.left() + 1);
-    if (bounds.top() + bounds.height() > screenBottom)
-        bounds.moveTop(screenBottom - bounds.height());
-    if (bounds.top() < screen.top())
-        bounds.moveTop(screen.top() + 1);
-    return bounds;
-}
-
 RestoredPlacement RestorePlacement(const WindowPlacement& stored, const QRect& centred, const QRect& screen)
 {
     RestoredPlacement result;
     result.Maximize = stored.Maximized;
-    result.Bounds = KeepOnScreen(stored.Stored() ? stored.Bounds() : centred, screen);
+    result.Bounds = FitOnScreen(stored.Stored() ? stored.Bounds() : centred, screen);
     return result;
 }
 

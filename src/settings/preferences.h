@@ -2,6 +2,7 @@
 // The preferences file qmk.ini: nudges, default font and layout, personal info, recent files, placement.
 #pragma once
 #include "model/sheetlayout.h"
+#include "platform/screenfit.h"
 
 #include <QRect>
 #include <QString>
@@ -51,13 +52,9 @@ struct RestoredPlacement
     QRect Bounds;
 };
 
-// Keeps a window's rectangle on the screen without changing its size: one sticking out on the right moves
-// left until its right edge meets the screen's, then one sticking out on the left moves right to one pixel
-// inside; the same for bottom and top. screen is the available area of the screen the window belongs on.
-QRect KeepOnScreen(QRect bounds, const QRect& screen);
-
 // A stored placement applied to a window: maximised when it was; otherwise the stored bounds, or centred when
-// nothing was stored, kept on the screen.
+// nothing was stored, made to fit the screen (FitOnScreen: a window stored larger than the screen, as after
+// a change of scale, comes back as large as the screen and wholly on it).
 RestoredPlacement RestorePlacement(const WindowPlacement& stored, const QRect& centred, const QRect& screen);
 
 // Section "Tips": whether the Quick Tips window opens at start, and which tip it shows next.

@@ -471,28 +471,37 @@ TEST_F(DocumentTest, ALayoutChangeAtOneFiftyResizesTheCardAndKeepsTheZoom)
 
 // ---- Zoom ----
 
-TEST_F(DocumentTest, ZoomStepsGoUpToOneFiftyAndBackWithoutMarkingChanges)
+TEST_F(DocumentTest, ZoomStepsGoUpToFourHundredAndBackWithoutMarkingChanges)
 {
     AddShape(QRect(20, 20, 40, 20));
     doc->SetChangesMade(false);
     QStringList captions;
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 10; ++i) {
         doc->ZoomIn();
         captions << doc->ZoomCaption();
     }
-    EXPECT_EQ(captions, QStringList({"110%", "120%", "130%", "140%", "150%", "150%", "150%"}));
+    EXPECT_EQ(captions,
+              QStringList({"110%", "120%", "130%", "140%", "150%", "200%", "300%", "400%", "400%", "400%"}));
     EXPECT_EQ(panel->Size(), QSize(336, 192));
-    EXPECT_EQ(panel->ViewSize(), QSize(504, 288));
+    EXPECT_EQ(panel->ViewSize(), QSize(1344, 768));
     EXPECT_EQ(panel->CardObjects().At(0)->BoundsRect(), QRect(20, 20, 40, 20));
     captions.clear();
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 10; ++i) {
         doc->ZoomOut();
         captions << doc->ZoomCaption();
     }
-    EXPECT_EQ(captions, QStringList({"140%", "130%", "120%", "110%", "100%", "100%", "100%"}));
+    EXPECT_EQ(captions,
+              QStringList({"300%", "200%", "150%", "140%", "130%", "120%", "110%", "100%", "100%", "100%"}));
     EXPECT_EQ(panel->Zoom(), 1.0f);
     EXPECT_EQ(panel->Size(), QSize(336, 192));
     EXPECT_EQ(panel->CardObjects().At(0)->BoundsRect(), QRect(20, 20, 40, 20));
+    // Any whole percentage from 50 to 400 (fitting a window); nothing beyond.
+    EXPECT_TRUE(doc->ZoomTo(73));
+    EXPECT_EQ(panel->ViewSize(), QSize(245, 140));
+    EXPECT_FALSE(doc->ZoomTo(49));
+    EXPECT_FALSE(doc->ZoomTo(401));
+    EXPECT_FALSE(doc->ZoomTo(73));
+    EXPECT_EQ(doc->ZoomCaption(), QStringLiteral("73%"));
     EXPECT_FALSE(doc->ChangesMade());
 }
 

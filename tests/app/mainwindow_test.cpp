@@ -9,6 +9,7 @@
 #include "app/version.h"
 #include "design/designpanel_ui.h"
 #include "design/cardpanel.h"
+#include "design/zoomsteps.h"
 #include "objects/shapes/cardshape.h"
 #include "print/layoutdialog_ui.h"
 #include "platform/profile.h"
@@ -161,6 +162,8 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsSeparatorsAndShortcut)
                            "&Personal Information",
                            "&Set or Change Background Art", "-", "Save Current Layout as Default",
                            "Change Business Card Layout"}));
+    EXPECT_EQ(Captions(w.ViewMenu),
+              QStringList({"Zoom &In\t+", "Zoom &Out\t-", "&Actual Size", "&Fit to Window"}));
     EXPECT_EQ(Captions(w.HelpMenu),
               QStringList({"&Contents", "&About", "Configuration Information", "Technical Support",
                            "Frequently Asked Questions", "Visit the Bonus Artwork Web Page",
@@ -196,6 +199,12 @@ TEST_F(MainWindowTest, FirstStartMakesTheFoldersAndAnUntitledCardInTheCentre)
     // The panel keeps the keyboard: no button takes it away.
     EXPECT_EQ(w.SaveAsButton->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(w.ZoomUpButton->focusPolicy(), Qt::NoFocus);
+    // The first window takes about 70 % of the screen, centred.
+    const QRect screen = w.screen()->availableGeometry();
+    EXPECT_NEAR(w.width(), std::max(622, int(screen.width() * 0.7)), 2);
+    EXPECT_NEAR(w.height(), std::max(404, int(screen.height() * 0.7)), 2);
+    EXPECT_NEAR(w.geometry().center().x(), screen.center().x(), 2);
+    EXPECT_NEAR(w.geometry().center().y(), screen.center().y(), 2);
 }
 
 TEST_F(MainWindowTest, DrawingWithAToolMarksChangesAndReturnsToThePointer)
@@ -246,14 +255,50 @@ TEST_F(MainWindowTest, PlusAndMinusZoomOnReleaseWithoutMarkingChanges)
         QTest::keyRelease(&w.PanelWidget(), Qt::Key_Plus, Qt::KeypadModifier);
         captions << w.ZoomCaption->text();
     }
-    EXPECT_EQ(captions, QStringList({"110%", "120%", "130%", "140%", "150%", "150%", "150%"}));
-    EXPECT_EQ(w.PanelWidget().size(), QSize(504, 288));
-    for (int i = 0; i < 6; ++i)
+    EXPECT_EQ(captions, QStringList({"110%", "120%", "130%", "140%", "150%", "200%", "300%"}));
+    EXPECT_EQ(w.PanelWidget().size(), QSize(1008, 576));
+    QTest::keyClick(&w.PanelWidget(), Qt::Key_Plus, Qt::KeypadModifier);
+    QTest::keyClick(&w.PanelWidget(), Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_EQ(w.ZoomCaption->text(), QStringLiteral("400%"));
+    for (int i = 0; i < 9; ++i)
         QTest::keyClick(&w.PanelWidget(), Qt::Key_Minus, Qt::KeypadModifier);
     EXPECT_EQ(w.ZoomCaption->text(), QStringLiteral("100%"));
     w.ZoomUpButton->click();
     EXPECT_EQ(w.ZoomCaption->text(), QStringLiteral("110%"));
     EXPECT_FALSE(w.SaveAsButton->isVisible());
+    EXPECT_FALSE(w.Document().ChangesMade());
+}
+
+TEST_F(MainWindowTest, FitToWindowZoomsTheWholeCardIntoTheWindowAndTheViewMenuZooms)
+{
+    TMainScreen& w = Started();
+    w.resize(1100, 700);
+    QCoreApplication::processEvents();
+    w.mnuFitToWindow->trigger();
+    const int fitted = w.Document().ZoomPercent();
+    EXPECT_GT(fitted, 150);
+    EXPECT_LE(fitted, 400);
+    EXPECT_EQ(w.ZoomCaption->text(), QString::number(fitted) + QLatin1Char('%'));
+    // The whole card shows: no scroll bar is needed, and a percent more would not fit.
+    QCoreApplication::processEvents();
+    const QSize room = w.ScrollArea()->viewport()->size();
+    EXPECT_LE(w.PanelWidget().width() + 20, room.width() + 1);
+    EXPECT_LE(w.PanelWidget().height() + 16, room.height() + 1);
+    EXPECT_TRUE(336 * (fitted + 1) / 100 + 20 > room.width() || 192 * (fitted + 1) / 100 + 16 > room.height());
+    // The arrows go on from there to the neighbouring steps; Actual Size is 100 %.
+    w.mnuZoomIn->trigger();
+    EXPECT_EQ(w.Document().ZoomPercent(), ZoomStepAbove(fitted));
+    w.mnuActualSize->trigger();
+    EXPECT_EQ(w.ZoomCaption->text(), QStringLiteral("100%"));
+    w.ZoomFitButton->click();
+    EXPECT_EQ(w.Document().ZoomPercent(), fitted);
+    w.mnuZoomOut->trigger();
+    EXPECT_EQ(w.Document().ZoomPercent(), ZoomStepBelow(fitted));
+    // A small window fits the card below 100 %.
+    w.resize(300, 300);
+    QCoreApplication::processEvents();
+    w.FitToWindow();
+    EXPECT_LT(w.Document().ZoomPercent(), 100);
     EXPECT_FALSE(w.Document().ChangesMade());
 }
 

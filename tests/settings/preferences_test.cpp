@@ -301,6 +301,40 @@ TEST(WindowPlacement, KeepOnScreenMovesWithoutResizing)
     EXPECT_EQ(qm::KeepOnScreen(QRect(3100, 900, 400, 300), second), QRect(2800, 724, 400, 300));
 }
 
+TEST(WindowPlacement, FitOnScreenShrinksWhatIsLargerThanTheScreenAndKeepsItWhollyOnIt)
+{
+    const QRect screen(0, 0, 800, 500); // 1600 x 1000 at a scale of two
+    // Fits and lies on the screen: untouched; off an edge: moved as KeepOnScreen moves it.
+    EXPECT_EQ(qm::FitOnScreen(QRect(10, 10, 400, 300), screen), QRect(10, 10, 400, 300));
+    EXPECT_EQ(qm::FitOnScreen(QRect(600, 300, 400, 300), screen), QRect(400, 200, 400, 300));
+    EXPECT_EQ(qm::FitOnScreen(QRect(-50, 10, 400, 300), screen), QRect(1, 10, 400, 300));
+    // Larger than the screen (a window stored at scale one): as large as the screen, every edge on it.
+    EXPECT_EQ(qm::FitOnScreen(QRect(100, 80, 1120, 700), screen), QRect(0, 0, 800, 500));
+    EXPECT_EQ(qm::FitOnScreen(QRect(-30, 40, 1120, 300), screen), QRect(0, 40, 800, 300));
+    EXPECT_EQ(qm::FitOnScreen(QRect(10, 20, 300, 900), screen), QRect(10, 0, 300, 500));
+    // The frame counts: title bar and borders stay on the screen too.
+    const QMargins frame(4, 30, 4, 4);
+    EXPECT_EQ(qm::FitOnScreen(QRect(100, 80, 1120, 700), screen, frame), QRect(4, 30, 792, 466));
+    EXPECT_EQ(qm::FitOnScreen(QRect(100, 5, 300, 200), screen, frame), QRect(100, 31, 300, 200));
+    // A second screen to the right, below a panel: its own edges count.
+    const QRect second(1920, 30, 1280, 994);
+    EXPECT_EQ(qm::FitOnScreen(QRect(1700, 0, 1600, 1200), second), second);
+    // Nothing known of the screen: left alone.
+    EXPECT_EQ(qm::FitOnScreen(QRect(5, 5, 3000, 3000), QRect()), QRect(5, 5, 3000, 3000));
+}
+
+TEST(WindowPlacement, TheFirstWindowTakesSeventyPerCentOfTheScreenCentred)
+{
+    const QSize least(622, 404);
+    EXPECT_EQ(qm::ComfortableBounds(QRect(0, 0, 1600, 1000), 0.7, least), QRect(240, 150, 1120, 700));
+    // Below a panel on a second screen.
+    EXPECT_EQ(qm::ComfortableBounds(QRect(1920, 30, 1280, 994), 0.7, least), QRect(2112, 179, 896, 696));
+    // A small screen: not below the least size the window is usable at...
+    EXPECT_EQ(qm::ComfortableBounds(QRect(0, 0, 800, 500), 0.7, least), QRect(89, 48, 622, 404));
+    // ...unless the screen itself is smaller.
+    EXPECT_EQ(qm::ComfortableBounds(QRect(0, 0, 600, 380), 0.7, least), QRect(0, 0, 600, 380));
+}
+
 TEST(WindowPlacement, RestoreMaximisesOrPlacesTheStoredBounds)
 {
     const QRect screen(0, 0, 1024, 768);
@@ -318,6 +352,11 @@ TEST(WindowPlacement, RestoreMaximisesOrPlacesTheStoredBounds)
     r = qm::RestorePlacement(qm::WindowPlacement(), centred, screen);
     EXPECT_FALSE(r.Maximize);
     EXPECT_EQ(r.Bounds, centred);
+
+    // Stored larger than the screen (the screen's scale went up since): back as large as the screen.
+    r = qm::RestorePlacement(qm::WindowPlacement::FromBounds(QRect(240, 150, 1120, 700), false), centred,
+                             QRect(0, 0, 800, 500));
+    EXPECT_EQ(r.Bounds, QRect(0, 0, 800, 500));
 }
 
 } // namespace
