@@ -14,10 +14,12 @@
 
 namespace qm {
 
-QPainterPath CardOutlinePath(const TCardModel& card)
+namespace {
+
+QPainterPath OutlinePath(const TCardModel& card, double inset)
 {
     QPainterPath path;
-    const QRectF outline(0, 0, card.Width() + 1, card.Height() + 1);
+    const QRectF outline = QRectF(0, 0, card.Width() + 1, card.Height() + 1).adjusted(inset, inset, -inset, -inset);
     switch (card.Shape()) {
     case lsRectangle:
         path.addRect(outline);
@@ -30,6 +32,22 @@ QPainterPath CardOutlinePath(const TCardModel& card)
         break;
     }
     return path;
+}
+
+} // namespace
+
+QPainterPath CardOutlinePath(const TCardModel& card)
+{
+    return OutlinePath(card, 0);
+}
+
+void ClipToRect(QPainter& painter, const QRectF& rect, const TRenderContext& context)
+{
+    // The same outline a unit inside (its corners are as round) lies within the outline whatever the curves
+    // become on the way to the page, so a rectangle inside it is inside the outline on every page.
+    const bool inside = !context.paperClipInside.isEmpty() &&
+                        context.paperClipInside.contains(painter.deviceTransform().mapRect(rect));
+    painter.setClipRect(rect, inside ? Qt::ReplaceClip : Qt::IntersectClip);
 }
 
 void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& given)
@@ -76,6 +94,8 @@ void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& g
         const QPainterPath outline = CardOutlinePath(card);
         const bool within = painter.hasClipping() && painter.clipPath().contains(outline);
         painter.setClipPath(outline, within ? Qt::ReplaceClip : Qt::IntersectClip);
+        if (within)
+            context.paperClipInside = painter.deviceTransform().map(OutlinePath(card, 1));
     }
     const bool clipToBox = !context.OnPaper();
     auto* parted = context.OnPaper() ? dynamic_cast<TPartedPaintDevice*>(painter.device()) : nullptr;

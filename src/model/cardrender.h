@@ -4,13 +4,13 @@
 
 #include "model/mergerecord.h"
 
+#include <QPainterPath>
 #include <QRegion>
 #include <QStringList>
 
 #include <functional>
 
 class QPainter;
-class QPainterPath;
 
 namespace qm {
 
@@ -57,6 +57,9 @@ struct TRenderContext
     // only to draw itself (a QR code's symbol, a rich text's layout, SuperText's traced letters) is then not
     // kept once it is drawn, so that printing such a card takes about the memory opening it took.
     bool keepDrawingCaches = true;
+    // On paper, while the clip in force is the card's outline alone (DrawCard sees to it): the outline drawn
+    // a unit inside it, in device coordinates; empty otherwise. See ClipToRect.
+    QPainterPath paperClipInside;
     // A text as shown, placeholders replaced; a text without "{" comes back as it is.
     QString ShownText(const QString& text) const { return MergeText(text, personal, record); }
 
@@ -66,6 +69,11 @@ struct TRenderContext
 
 // The card's outline for clipping: (0, 0)-(W + 1, H + 1) as a rectangle, rounded rectangle or ellipse.
 QPainterPath CardOutlinePath(const TCardModel& card);
+
+// Cuts what the painter draws next off at a rectangle. A rectangle well inside the card's outline, while
+// that outline is the clip in force (TRenderContext::paperClipInside), replaces it: the same cut, and a PDF
+// writer, which writes every clip in force again for each change of clip, then writes the rectangle alone.
+void ClipToRect(QPainter& painter, const QRectF& rect, const TRenderContext& context);
 
 // White, the background pictures, whatever the context adds, then every object back to front with its box's
 // top-left at its place; on screen and in pictures each object is clipped to its box, on paper the objects

@@ -13,23 +13,30 @@ namespace qm {
 
 namespace pdfops {
 
-// A length in points to a hundredth, the shortest way.
+// A length in points to a hundredth, the shortest way: written backwards into a buffer, appended at once.
 void PutNumber(QByteArray& out, double v)
 {
-    long long n = std::llround(v * 100.0);
-    if (n < 0) {
-        out += '-';
-        n = -n;
-    }
-    out += QByteArray::number(n / 100);
-    const int cents = int(n % 100);
+    const long long n = std::llround(v * 100.0);
+    unsigned long long u = n < 0 ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
+    char buffer[32];
+    char* const end = buffer + sizeof buffer;
+    char* p = end;
+    *--p = ' ';
+    const int cents = int(u % 100);
+    u /= 100;
     if (cents) {
-        out += '.';
-        out += char('0' + cents / 10);
         if (cents % 10)
-            out += char('0' + cents % 10);
+            *--p = char('0' + cents % 10);
+        *--p = char('0' + cents / 10);
+        *--p = '.';
     }
-    out += ' ';
+    do {
+        *--p = char('0' + u % 10);
+        u /= 10;
+    } while (u);
+    if (n < 0)
+        *--p = '-';
+    out.append(p, end - p);
 }
 
 // A factor of a text matrix, to five places.
@@ -423,6 +430,12 @@ TPdfContentDevice::~TPdfContentDevice() = default;
 QPaintEngine* TPdfContentDevice::paintEngine() const
 {
     return mEngine.get();
+}
+
+void TPdfContentDevice::DrawShapedLine(QPainter& painter, QPointF baseline, const TShapedLine& line)
+{
+    if (painter.paintEngine() == mEngine.get())
+        mEngine->DrawLine(painter, baseline, line);
 }
 
 QByteArray TPdfContentDevice::TakeContent()

@@ -3,6 +3,8 @@
 // glyphs of its text gathered per font (TPdfFontSet, pdffonts.h) to be embedded once for a whole job.
 #pragma once
 
+#include "model/shapedline.h"
+
 #include <QByteArray>
 #include <QPaintDevice>
 #include <QSizeF>
@@ -17,13 +19,15 @@ class TPdfFontSet;
 // page's top-left corner at the origin). Solid pens and brushes, paths, clips and text become PDF operators;
 // anything else (pictures, gradients, patterns, transparency) marks the drawing unsupported, and whoever
 // draws then takes another way for it.
-class TPdfContentDevice : public QPaintDevice
+class TPdfContentDevice : public QPaintDevice, public TShapedLineDevice
 {
 public:
     TPdfContentDevice(const QSizeF& points, int resolution, TPdfFontSet& fonts);
     ~TPdfContentDevice() override;
 
     QPaintEngine* paintEngine() const override;
+    // A line shaped beforehand goes out as its glyphs, not shaped again.
+    void DrawShapedLine(QPainter& painter, QPointF baseline, const TShapedLine& line) override;
 
     // The operators drawn since the last call, their graphics state closed; the next drawing starts afresh.
     QByteArray TakeContent();

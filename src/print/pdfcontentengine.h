@@ -2,6 +2,7 @@
 // The paint engine of TPdfContentDevice, shared by the files that make its operators.
 #pragma once
 
+#include "model/shapedline.h"
 #include "print/pdfcontent.h"
 #include "print/pdffonts.h"
 
@@ -10,8 +11,10 @@
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <QPen>
+#include <QRawFont>
 #include <QTransform>
 
+#include <optional>
 #include <vector>
 
 namespace qm {
@@ -84,11 +87,15 @@ public:
         bool RightToLeft = false;
         double Ascent = 0;
         double Width = 0;
-        QRectF Box;
+        QRectF Box;                // from the baseline's start
+        std::optional<QRectF> Ink; // the glyphs' outlines from the baseline's start, when known
         std::vector<Run> Runs;
     };
     const Shaped& LaidOut(const QTextItem& item);
     void LayOut(Shaped& shaped, const QPaintDevice* device);
+    // A line shaped beforehand, drawn with the painter's transform and pen (which the painter hands over
+    // only when it next draws itself).
+    void DrawLine(const QPainter& painter, QPointF baseline, const TShapedLine& line);
 
     QByteArray Take()
     {
@@ -126,6 +133,11 @@ private:
     void Shape(const QPainterPath& logical, bool fill);
     QTransform ToPoints() const { return mWorld * mBase; }
     bool PaintSupported(bool fill, bool stroke);
+    // The glyphs of a shaped text as text runs in the job's fonts, the baseline starting at p; a width other
+    // than the text's own goes to its spaces.
+    void PutText(QPointF p, const Shaped& shaped, double width, const QTransform& toPoints, const QColor& color);
+    // The job's number of a raw font's face.
+    int FaceOf(const QRawFont& font);
 
     TPdfFontSet& mFonts;
     const double mUnit;
@@ -141,6 +153,10 @@ private:
     static constexpr int kShapedKept = 4;
     Shaped mShaped[kShapedKept];
     int mNextShaped = 0;
+    Shaped mLine; // the last shaped line drawn
+    std::vector<std::pair<QRawFont, int>> mKnownFaces;
+    QColor mTextColor;
+    QByteArray mTextColorOperator;
 
     QByteArray mOut;
     // What the open graphics state holds.

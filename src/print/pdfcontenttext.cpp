@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TPdfContentDevice's text: each item laid out again for its glyphs and set as text runs in the job's fonts.
+// TPdfContentDevice's text: lines shaped beforehand, or each item laid out again for its glyphs, set as text
+// runs in the job's fonts.
 #include "print/pdfcontentengine.h"
 
 #include <QGlyphRun>
+#include <QPainter>
 #include <QRawFont>
 #include <QTextLayout>
+#include <QVarLengthArray>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace qm {
@@ -23,6 +27,8 @@ void TPdfContentDevice::Engine::LayOut(Shaped& shaped, const QPaintDevice* devic
     if (shaped.RightToLeft)
         option.setTextDirection(Qt::RightToLeft);
     layout.setTextOption(option);
+    // Kept past the line's layout, so that its glyphs are read from the one shaping rather than shaped again.
+    layout.setCacheEnabled(true);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     if (line.isValid())
@@ -34,7 +40,13 @@ void TPdfContentDevice::Engine::LayOut(Shaped& shaped, const QPaintDevice* devic
     shaped.Ascent = line.ascent();
     shaped.Width = line.horizontalAdvance();
     shaped.Box = QRectF(line.x(), -line.ascent(), std::max(line.naturalTextWidth(), 1.0), line.height());
+    shaped.Ink = QRectF();
     for (const QGlyphRun& run : layout.glyphRuns()) {
+        const std::optional<QRectF> ink = GlyphInk(run);
+        if (shaped.Ink && ink)
+            *shaped.Ink |= ink->translated(0, -shaped.Ascent);
+        else
+            shaped.Ink = std::nullopt;
         Shaped::Run out;
         out.Glyphs = run.glyphIndexes();
         out.Places = run.positions();
@@ -85,7 +97,63 @@ void TPdfContentDevice::Engine::drawTextItem(const QPointF& p, const QTextItem& 
 {
     if (item.text().isEmpty() || !PaintSupported(false, true))
         return;
-    const Shaped& shaped = LaidOut(item);
+    PutText(p, LaidOut(item), item.width(), ToPoints(), mPen.color());
+}
+
+void TPdfContentDevice::Engine::DrawLine(const QPainter& painter, QPointF baseline, const TShapedLine& line)
+{
+    // As the painter draws text: nothing without a pen, and only a solid opaque one as operators.
+    const QPen& pen = painter.pen();
+    if (line.Runs().isEmpty() || pen.style() == Qt::NoPen)
+        return;
+    if (painter.opacity() <= 0.999 || painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
+        pen.brush().style() != Qt::SolidPattern || pen.color().alpha() != 255) {
+        mUnsupported = true;
+        return;
+    }
+    Shaped& shaped = mLine;
+    if (shaped.Text != line.Text() || !(shaped.Font == line.Font()) || shaped.Runs.empty()) {
+        shaped = Shaped();
+        shaped.Text = line.Text();
+        shaped.Font = line.Font();
+        shaped.Ascent = line.Ascent();
+        shaped.Width = line.Advance();
+        shaped.Box = line.Box().translated(0, -line.Ascent());
+        if (const std::optional<QRectF> ink = line.Ink())
+            shaped.Ink = ink->translated(0, -line.Ascent());
+        for (const QGlyphRun& run : line.Runs()) {
+            Shaped::Run out;
+            out.Glyphs = run.glyphIndexes();
+            out.Places = run.positions();
+            const QRawFont raw = run.rawFont();
+            out.Size = raw.pixelSize();
+            if (out.Glyphs.isEmpty() || out.Glyphs.size() != out.Places.size() || out.Size <= 0)
+                continue;
+            out.Face = FaceOf(raw);
+            shaped.Runs.push_back(std::move(out));
+        }
+        shaped.ItemWidth = shaped.Width;
+    }
+    PutText(baseline, shaped, shaped.Width, painter.deviceTransform() * mBase, pen.color());
+}
+
+int TPdfContentDevice::Engine::FaceOf(const QRawFont& font)
+{
+    // Raw fonts of one face at one size share their font engine, which they compare by.
+    for (const auto& [known, face] : mKnownFaces) {
+        if (known == font)
+            return face;
+    }
+    const int face = mFonts.Face(font);
+    if (mKnownFaces.size() >= 16)
+        mKnownFaces.erase(mKnownFaces.begin());
+    mKnownFaces.emplace_back(font, face);
+    return face;
+}
+
+void TPdfContentDevice::Engine::PutText(QPointF p, const Shaped& shaped, double width, const QTransform& toPoints,
+                                        const QColor& color)
+{
     if (shaped.Runs.empty())
         return;
     for (const Shaped::Run& run : shaped.Runs) {
@@ -94,23 +162,37 @@ void TPdfContentDevice::Engine::drawTextItem(const QPointF& p, const QTextItem& 
             return;
         }
     }
-    const QTransform toPoints = ToPoints();
-    if (!Prepare(toPoints.mapRect(shaped.Box.translated(p))))
+    // The clips are left out only where the glyphs' outlines stay inside them; of a face whose outlines are
+    // not known, an em around the line is taken.
+    QRectF bounds = shaped.Box;
+    if (shaped.Ink) {
+        bounds |= *shaped.Ink;
+    } else {
+        double em = 0;
+        for (const Shaped::Run& run : shaped.Runs)
+            em = std::max(em, run.Size);
+        bounds.adjust(-em, -em, em, em);
+    }
+    if (!Prepare(toPoints.mapRect(bounds.translated(p))))
         return;
-    const QByteArray color = ColorOperator(mPen.color(), false);
-    if (color != mShownFill)
-        mOut += color;
-    mShownFill = color;
+    if (mTextColorOperator.isEmpty() || color != mTextColor) {
+        mTextColor = color;
+        mTextColorOperator = ColorOperator(color, false);
+    }
+    if (mTextColorOperator != mShownFill) {
+        mOut += mTextColorOperator;
+        mShownFill = mTextColorOperator;
+    }
 
     const double ascent = shaped.Ascent;
     // A justified line is wider than its text: the difference goes to its spaces.
     double perSpace = 0;
-    if (!shaped.RightToLeft && std::abs(item.width() - shaped.Width) > 0.5) {
+    if (!shaped.RightToLeft && std::abs(width - shaped.Width) > 0.5) {
         int spaces = 0;
         for (const Shaped::Run& run : shaped.Runs)
             spaces += int(std::count(run.Glyphs.begin(), run.Glyphs.end(), run.Space));
         if (spaces > 0)
-            perSpace = (item.width() - shaped.Width) / spaces;
+            perSpace = (width - shaped.Width) / spaces;
     }
     double shift = 0;
     for (const Shaped::Run& run : shaped.Runs) {
@@ -144,6 +226,8 @@ void TPdfContentDevice::Engine::drawTextItem(const QPointF& p, const QTextItem& 
             PutNumber(mOut, matrix.dx());
             PutNumber(mOut, matrix.dy());
             mOut += "Tm [<";
+            // The glyphs and their adjustments gathered here and added to the content at once.
+            QVarLengthArray<char, 512> shown;
             double pen = places[i].x() + shift; // where the reader's pen stands, in the font's pixels
             for (qsizetype k = i; k < j; ++k) {
                 // Differences of a thousandth of the size are let run until they add up.
@@ -153,18 +237,21 @@ void TPdfContentDevice::Engine::drawTextItem(const QPointF& p, const QTextItem& 
                 const double off = (pen - wanted) * 1000.0 / size;
                 const long adjust = std::abs(off) < 1.5 ? 0 : std::lround(off);
                 if (adjust != 0) {
-                    mOut += "> ";
-                    mOut += QByteArray::number(qlonglong(adjust));
-                    mOut += " <";
+                    char number[24] = {'>', ' '};
+                    char* end = std::to_chars(number + 2, number + sizeof number - 2, adjust).ptr;
+                    *end++ = ' ';
+                    *end++ = '<';
+                    shown.append(number, end - number);
                     pen -= double(adjust) * size / 1000.0;
                 }
                 const quint16 number = mFonts.Glyph(face, glyphs[k]);
                 static const char digits[] = "0123456789ABCDEF";
                 const char hex[4] = {digits[(number >> 12) & 15], digits[(number >> 8) & 15],
                                      digits[(number >> 4) & 15], digits[number & 15]};
-                mOut.append(hex, 4);
+                shown.append(hex, 4);
                 pen += mFonts.Width(face, number) * size / 1000.0;
             }
+            mOut.append(shown.constData(), shown.size());
             mOut += ">] TJ\nET\n";
             i = j;
         }
@@ -172,3 +259,4 @@ void TPdfContentDevice::Engine::drawTextItem(const QPointF& p, const QTextItem& 
 }
 
 } // namespace qm
+

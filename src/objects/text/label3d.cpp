@@ -5,12 +5,14 @@
 #include "model/colors.h"
 #include "model/objectdialogs.h"
 #include "model/objectmenu.h"
+#include "model/shapedline.h"
 #include "objects/text/captionruns.h"
 
 #include <QAction>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -279,8 +281,27 @@ QFont TKBaseLabel::DrawingFont() const
     return LabelDrawingFont(mFont);
 }
 
-TLabelLayoutInput TKBaseLabel::CaptionInput(const QFont& font, const QString& caption,
-                                            std::unique_ptr<TCaptionRuns>* runs, QSize box) const
+TLabelMetrics TKBaseLabel::MeasureCaption(const QFont& font, const QString& caption,
+                                          std::unique_ptr<TCaptionRuns>* runs,
+                                          std::optional<TShapedLine>* line) const
+{
+    if (TCaptionRuns::Needed(caption)) {
+        // Measured a run at a time; the space after the caption as always.
+        auto measured = std::make_unique<TCaptionRuns>(font, caption);
+        TLabelMetrics metrics = MeasureLabel(font, QString());
+        metrics.textWidth = int(std::min(std::round(measured->Width()) + metrics.textWidth, 1e9));
+        if (runs)
+            *runs = std::move(measured);
+        return metrics;
+    }
+    if (line && MeasuresFromGlyphs(caption)) {
+        line->emplace(caption, font);
+        return MeasureLabel(font, **line);
+    }
+    return MeasureLabel(font, caption);
+}
+
+TLabelLayoutInput TKBaseLabel::CaptionInput(const TLabelMetrics& metrics, QSize box) const
 {
     TLabelLayoutInput in;
     in.box = box.isValid() ? box : QSize(Width(), Height());
@@ -288,31 +309,57 @@ TLabelLayoutInput TKBaseLabel::CaptionInput(const QFont& font, const QString& ca
     in.alignment = mAlignment;
     in.shadowOffset = mShadowOffset;
     in.highlightOffset = mHighlightOffset;
-    if (TCaptionRuns::Needed(caption)) {
-        // Measured a run at a time; the space after the caption as always.
-        auto measured = std::make_unique<TCaptionRuns>(font, caption);
-        in.metrics = MeasureLabel(font, QString());
-        in.metrics.textWidth = int(std::min(std::round(measured->Width()) + in.metrics.textWidth, 1e9));
-        if (runs)
-            *runs = std::move(measured);
-    } else {
-        in.metrics = MeasureLabel(font, caption);
-    }
+    in.metrics = metrics;
     return in;
 }
 
-TLabelLayout TKBaseLabel::LayOutCaption(const QFont& font, const QString& caption,
-                                        std::unique_ptr<TCaptionRuns>* runs, QSize box) const
+TLabelLayout TKBaseLabel::LayOutCaption(const TLabelMetrics& metrics, QSize box) const
 {
-    return LayOutLabel(CaptionInput(font, caption, runs, box));
+    return LayOutLabel(CaptionInput(metrics, box));
+}
+
+quint8 TKBaseLabel::CopiesInside(const TLabelLayout& layout, QSize box, const QFont& font,
+                                 const std::optional<TShapedLine>& line) const
+{
+    if (!line)
+        return 0;
+    const std::optional<QRectF> lineInk = line->Ink();
+    if (!lineInk)
+        return 0;
+    if (lineInk->isNull())
+        return kShadowCopy | kHighlightCopy | kMainCopy;
+    // The copies draw the line with its baseline at the font's ascent below their origin. The ink is rounded
+    // outwards, so ink that reaches an edge only touches it and a clip there cuts nothing: a rasteriser keeps
+    // every pixel a clip touches.
+    const QRectF ink = lineInk->translated(0, LabelFontMeasures(font).ascent - line->Ascent());
+    const QRectF whole(QPointF(0, 0), QSizeF(box));
+    auto inside = [&](QPoint origin, const TTextRect& rect) {
+        QTransform turn;
+        turn.translate(origin.x(), origin.y());
+        if (mAngle != 0)
+            turn.rotate(-mAngle);
+        const QRectF area = QRectF(rect.ToQRect()).intersected(whole);
+        return area.isValid() && area.contains(turn.mapRect(ink));
+    };
+    quint8 copies = 0;
+    if (inside(layout.shadowOrigin, layout.shadowRect))
+        copies |= kShadowCopy;
+    if (inside(layout.highlightOrigin, layout.highlightRect))
+        copies |= kHighlightCopy;
+    if (inside(layout.mainOrigin, layout.mainRect))
+        copies |= kMainCopy;
+    return copies;
 }
 
 void TKBaseLabel::LayOut()
 {
     mRuns.reset();
-    mLayout = LayOutCaption(DrawingFont(), DrawnCaption(), &mRuns);
+    const QFont font = DrawingFont();
+    std::optional<TShapedLine> line;
+    mLayout = LayOutCaption(MeasureCaption(font, DrawnCaption(), &mRuns, &line));
     if (mLayout.box != QSize(Width(), Height()))
         SetBounds(Left(), Top(), mLayout.box.width(), mLayout.box.height());
+    mCopiesInside = CopiesInside(mLayout, mLayout.box, font, line);
     mLayoutNeeded = false;
 }
 
@@ -342,13 +389,17 @@ void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
     TLabelLayout shownLayout;
     const TLabelLayout* layout = &mLayout;
     QRect box(0, 0, Width(), Height());
+    // The caption shaped once, for its measure and its drawing.
+    std::optional<TShapedLine> line;
+    quint8 copiesInside = !mLayoutNeeded && mLayout.box == box.size() ? mCopiesInside : 0;
     if (caption.size() != drawn.size() || (caption.constData() != drawn.constData() && caption != drawn)) {
-        shownLayout = LayOutCaption(font, caption, nullptr);
+        const TLabelMetrics metrics = MeasureCaption(font, caption, nullptr, &line);
+        shownLayout = LayOutCaption(metrics);
         layout = &shownLayout;
         // In a merge a value longer than the box widens it as typing it would, about the side the text is
         // aligned to, so that a long name is printed whole rather than cut at the box.
         if (context.record && mAngle == 0 && !ShrinkToFit()) {
-            const int wanted = MergedBoxWidth(shownLayout);
+            const int wanted = MergedBoxWidth(shownLayout, font);
             if (wanted > box.width()) {
                 const int grow = wanted - box.width();
                 box.setWidth(wanted);
@@ -356,21 +407,36 @@ void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
                     box.moveLeft(-grow);
                 else if (mAlignment == taCenter)
                     box.moveLeft(-grow / 2);
-                shownLayout = LayOutCaption(font, caption, nullptr, box.size());
+                shownLayout = LayOutCaption(metrics, box.size());
             }
         }
+        copiesInside = CopiesInside(shownLayout, box.size(), font, line);
     }
     // A text too long for the box shrinks into it instead, whatever made it long.
     if (ShrinkToFit() && layout->textWidth > TextRoom(box.size(), mAngle, mShadowOffset, mHighlightOffset) &&
-        ShrinkIntoBox(font, caption, box.size(), shownLayout))
+        ShrinkIntoBox(font, caption, box.size(), shownLayout)) {
         layout = &shownLayout;
+        // Shaped and measured in the chosen size: shaped again below in the smaller one.
+        line.reset();
+        copiesInside = 0;
+    }
     p.translate(box.topLeft());
     box.moveTopLeft(QPoint(0, 0));
-    if (context.OnPaper())
-        p.setClipRect(box, Qt::IntersectClip);
-    if (!mTransparent)
+    // On paper a copy whose text provably stays inside its rectangle and the box is not cut off at them: the
+    // page is the same, and a PDF writer writes the clips in force again for every change of clip. Any other
+    // is cut at the one rectangle the two have in common. An underline is ink the glyphs do not show.
+    if (!context.OnPaper() || font.underline() || font.strikeOut() || font.overline())
+        copiesInside = 0;
+    if (!mTransparent) {
+        // On paper the background stays under the box's clip: a renderer smooths the edges of a fill cut at
+        // them otherwise than those of the fill alone.
+        p.save();
+        if (context.OnPaper())
+            ClipToRect(p, QRectF(box), context);
         p.fillRect(box, ToQColor(mBackColor));
-    const int ascent = QFontMetrics(font).ascent();
+        p.restore();
+    }
+    const int ascent = LabelFontMeasures(font).ascent;
     // A long caption draws only the runs that reach what can be seen of each copy.
     std::unique_ptr<TCaptionRuns> measured;
     const TCaptionRuns* runs = nullptr;
@@ -378,20 +444,26 @@ void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
         if (!mRuns || !mRuns->Fits(font, caption))
             measured = std::make_unique<TCaptionRuns>(font, caption);
         runs = measured ? measured.get() : mRuns.get();
+    } else if (!line && TakesShapedLines(p) && MeasuresFromGlyphs(caption)) {
+        // A device that draws glyphs takes them from one shaping for all copies.
+        line.emplace(caption, font);
     }
     // Each copy starts at its origin, turned about it, and is cut off at its own rectangle. The space the
     // layout measured after the caption is not drawn.
-    auto drawCopy = [&](QPoint origin, const TTextRect& clip, TColor color) {
+    auto drawCopy = [&](QPoint origin, const TTextRect& clip, TColor color, quint8 copy) {
         p.save();
-        p.setClipRect(clip.ToQRect(), Qt::IntersectClip);
+        if (!context.OnPaper())
+            p.setClipRect(clip.ToQRect(), Qt::IntersectClip);
+        else if (!(copiesInside & copy))
+            ClipToRect(p, QRectF(clip.ToQRect()).intersected(QRectF(box)), context);
         p.translate(origin);
         if (mAngle != 0)
             p.rotate(-mAngle);
-        p.setFont(font);
         p.setPen(ToQColor(color));
         p.setBrush(Qt::NoBrush);
         if (runs) {
             // What can be seen, along the text: the clip, within the device.
+            p.setFont(font);
             QRectF seen = p.clipBoundingRect();
             if (const QPaintDevice* device = p.device()) {
                 const QRectF whole(0, 0, device->width(), device->height());
@@ -400,30 +472,36 @@ void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
             const TCaptionRuns::TPart part = runs->Visible(seen.left(), seen.right());
             const QString shown = QString::fromRawData(caption.constData() + part.from, part.length);
             p.drawText(QPointF(part.x, ascent), shown);
+        } else if (line) {
+            DrawShapedLine(p, QPointF(0, ascent), *line);
         } else {
+            p.setFont(font);
             p.drawText(QPoint(0, ascent), caption);
         }
         p.restore();
     };
     if (mDepthShadow > 0 && mDirectionShadow != sdNone)
-        drawCopy(layout->shadowOrigin, layout->shadowRect, mColorShadow);
+        drawCopy(layout->shadowOrigin, layout->shadowRect, mColorShadow, kShadowCopy);
     if (mDepthHighlight > 0 && mDirectionHighlight != hdNone)
-        drawCopy(layout->highlightOrigin, layout->highlightRect, mColorHighlight);
-    drawCopy(layout->mainOrigin, layout->mainRect, mFont.Color());
+        drawCopy(layout->highlightOrigin, layout->highlightRect, mColorHighlight, kHighlightCopy);
+    drawCopy(layout->mainOrigin, layout->mainRect, mFont.Color(), kMainCopy);
 
     if (mBorderStyle == bsSingle) {
+        // A one-pixel outline on the box's outermost pixels; on paper the half of it outside the box is cut
+        // away, as the screen cuts every object at its box.
+        if (context.OnPaper())
+            ClipToRect(p, QRectF(box), context);
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(Qt::NoBrush);
-        // A one-pixel outline on the box's outermost pixels.
         p.drawRect(QRect(0, 0, box.width() - 1, box.height() - 1));
     }
     p.restore();
 }
 
-int TKBaseLabel::MergedBoxWidth(const TLabelLayout& shown) const
+int TKBaseLabel::MergedBoxWidth(const TLabelLayout& shown, const QFont& font) const
 {
     // As typing grows a label: room before the text, the text and five spaces.
-    const int spaces = QFontMetrics(DrawingFont()).horizontalAdvance(QStringLiteral("    "));
+    const int spaces = LabelFontMeasures(font).fourSpaces;
     const qint64 wanted = qint64(std::max({shown.mainRect.left, shown.shadowRect.left, shown.highlightRect.left})) +
                           shown.textWidth + spaces;
     return int(std::min<qint64>(wanted, 1 << 20));
@@ -435,7 +513,7 @@ bool TKBaseLabel::ShrinkIntoBox(QFont& font, const QString& caption, QSize box, 
     const auto widthAt = [&](int pixels) {
         QFont sized(font);
         sized.setPixelSize(pixels);
-        return CaptionInput(sized, caption, nullptr, box).metrics.textWidth;
+        return MeasureCaption(sized, caption, nullptr, nullptr).textWidth;
     };
     const int chosen = font.pixelSize();
     const int fitted = ShrunkPixelSize(chosen, room, widthAt);
@@ -443,7 +521,7 @@ bool TKBaseLabel::ShrinkIntoBox(QFont& font, const QString& caption, QSize box, 
         return false;
     const int chosenHeight = MeasureLabel(font, QString()).textHeight;
     font.setPixelSize(fitted);
-    TLabelLayoutInput in = CaptionInput(font, caption, nullptr, box);
+    TLabelLayoutInput in = CaptionInput(MeasureCaption(font, caption, nullptr, nullptr), box);
     in.keepBox = true;
     in.crossShift = std::max(0, (chosenHeight - in.metrics.textHeight) / 2);
     layout = LayOutLabel(in);

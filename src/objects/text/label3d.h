@@ -11,12 +11,14 @@
 #include <QPoint>
 
 #include <memory>
+#include <optional>
 
 class QFont;
 
 namespace qm {
 
 class TCaptionRuns;
+class TShapedLine;
 
 // Where the highlight copy of a label's text lies from the text ("hdright" is spelled so in card files).
 enum THighlightDirection
@@ -120,16 +122,27 @@ private:
     bool BoxSuitsAngle() const;
     // What a new angle brings: left alignment for turned text, and the box turned when it does not suit.
     void FollowAngle();
-    // What the layout takes in for a caption in the label's box (or in box, when valid); a long caption's
-    // runs go to *runs when given.
-    TLabelLayoutInput CaptionInput(const QFont& font, const QString& caption,
-                                   std::unique_ptr<TCaptionRuns>* runs, QSize box) const;
-    // Places a caption in the label's box (or in box, when valid) as the layout does; a long caption's runs go
-    // to *runs when given.
-    TLabelLayout LayOutCaption(const QFont& font, const QString& caption, std::unique_ptr<TCaptionRuns>* runs,
-                               QSize box = QSize()) const;
+    // Measures a caption as the layout wants it: a long one a run at a time (the runs go to *runs when given),
+    // a plain one from its glyphs (shaped into *line, which keeps them for drawing), any other as text.
+    TLabelMetrics MeasureCaption(const QFont& font, const QString& caption, std::unique_ptr<TCaptionRuns>* runs,
+                                 std::optional<TShapedLine>* line) const;
+    // Places a measured caption in the label's box (or in box, when valid) as the layout does.
+    TLabelLayout LayOutCaption(const TLabelMetrics& metrics, QSize box = QSize()) const;
+    // The copies (kShadowCopy, kHighlightCopy, kMainCopy) whose ink, as they draw the caption, stays inside
+    // their rectangle and inside the box, so that cutting them off there changes nothing; none when the ink
+    // is unknown.
+    enum : quint8
+    {
+        kShadowCopy = 1,
+        kHighlightCopy = 2,
+        kMainCopy = 4
+    };
+    quint8 CopiesInside(const TLabelLayout& layout, QSize box, const QFont& font,
+                        const std::optional<TShapedLine>& line) const;
     // The width a merged value wants, as typing it would grow the label.
-    int MergedBoxWidth(const TLabelLayout& shown) const;
+    int MergedBoxWidth(const TLabelLayout& shown, const QFont& font) const;
+    // What the layout takes in for a measured caption in the label's box (or in box, when valid).
+    TLabelLayoutInput CaptionInput(const TLabelMetrics& metrics, QSize box) const;
     // A shrink-to-fit label's caption too long for its box: font becomes the size that fits, and layout the
     // placement in the box. False (nothing changed) when the caption fits as it is.
     bool ShrinkIntoBox(QFont& font, const QString& caption, QSize box, TLabelLayout& layout) const;
@@ -151,6 +164,8 @@ private:
     QPoint mShadowOffset;
     QPoint mHighlightOffset;
     bool mLayoutNeeded = true;
+    // The copies of the last layout that stay inside their rectangles and the box (CopiesInside).
+    quint8 mCopiesInside = 0;
     TLabelLayout mLayout;
     // A long caption's runs as the last layout measured them; null for a caption of one run.
     std::unique_ptr<TCaptionRuns> mRuns;

@@ -2,14 +2,18 @@
 // Label layout: the box fitting and text placement of single-line labels, and the font they draw with.
 #include "objects/text/labellayout.h"
 
+#include "model/shapedline.h"
 #include "model/subobjects.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QString>
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace qm {
 
@@ -153,7 +157,51 @@ QSize GrownLabelBox(const TLabelLayout& last, QSize box, int captionWidth, int c
                  std::max(box.height(), Bounded(top) + Bounded(captionHeight)));
 }
 
-QFont LabelDrawingFont(const TKFont& font)
+namespace {
+
+// The few fonts a card draws with, each made once: copies of a font share what Qt found for it (its face and
+// metrics), which a font made afresh looks up again. Each thread keeps its own, as Qt's fonts are per thread;
+// the application's end clears them while the fonts can still be let go.
+struct FontCache
+{
+    struct Entry
+    {
+        QString name;
+        int height = 0;
+        TFontStyles style = 0;
+        TFontPitch pitch = fpDefault;
+        QFont font;
+    };
+    static constexpr size_t kKept = 32;
+    std::vector<Entry> entries;
+    std::vector<std::pair<QFont, TLabelFontMeasures>> measures;
+    bool clearedAtEnd = false;
+
+    void ClearAtEnd();
+};
+
+FontCache& Fonts()
+{
+    thread_local FontCache cache;
+    return cache;
+}
+
+void ClearFonts()
+{
+    Fonts().entries.clear();
+    Fonts().measures.clear();
+    Fonts().clearedAtEnd = false;
+}
+
+void FontCache::ClearAtEnd()
+{
+    if (!clearedAtEnd) {
+        qAddPostRoutine(ClearFonts);
+        clearedAtEnd = true;
+    }
+}
+
+QFont MakeDrawingFont(const TKFont& font)
 {
     // A font taller than any card is drawn at that height.
     constexpr int kMaxFontPixels = 1 << 14;
@@ -185,6 +233,29 @@ QFont LabelDrawingFont(const TKFont& font)
     f.setPixelSize(std::max(1, pixels));
     return f;
 }
+
+} // namespace
+
+QFont LabelDrawingFont(const TKFont& font)
+{
+    FontCache& cache = Fonts();
+    for (const FontCache::Entry& e : cache.entries) {
+        if (e.height == font.Height() && e.style == font.Style() && e.pitch == font.Pitch() && e.name == font.Name())
+            return e.font;
+    }
+    cache.ClearAtEnd();
+    if (cache.entries.size() >= FontCache::kKept)
+        cache.entries.erase(cache.entries.begin());
+    FontCache::Entry entry;
+    entry.name = font.Name();
+    entry.height = font.Height();
+    entry.style = font.Style();
+    entry.pitch = font.Pitch();
+    entry.font = MakeDrawingFont(font);
+    cache.entries.push_back(std::move(entry));
+    return cache.entries.back().font;
+}
+
 
 TLabelMetrics MeasureLabel(const QFont& font, const QString& caption)
 {
@@ -225,6 +296,48 @@ int ShrunkPixelSize(int chosen, int room, const std::function<int(int)>& widthAt
         }
     }
     return best;
+}
+
+bool MeasuresFromGlyphs(const QString& caption)
+{
+    if (caption.isEmpty() || caption.back().isSpace())
+        return false;
+    for (const QChar c : caption) {
+        const ushort u = c.unicode();
+        if (u < 0x20 || (u >= 0x7f && u <= 0xa0) || u == 0xad || (c.isSpace() && u != ' '))
+            return false;
+    }
+    return true;
+}
+
+TLabelMetrics MeasureLabel(const QFont& font, const TShapedLine& line)
+{
+    const TLabelFontMeasures measures = LabelFontMeasures(font);
+    TLabelMetrics out;
+    // Advances are whole 64ths of a pixel, so the sum is exact and rounds as the text's does.
+    out.textWidth = int(std::min(std::floor(line.Advance() + measures.space + 0.5), 1e9));
+    out.textHeight = measures.textHeight;
+    return out;
+}
+
+TLabelFontMeasures LabelFontMeasures(const QFont& font)
+{
+    FontCache& cache = Fonts();
+    for (const auto& [measured, measures] : cache.measures) {
+        if (measured == font)
+            return measures;
+    }
+    TLabelFontMeasures measures;
+    const QFontMetrics m(font);
+    measures.ascent = m.ascent();
+    measures.textHeight = MeasureLabel(font, QString()).textHeight;
+    measures.fourSpaces = m.horizontalAdvance(QStringLiteral("    "));
+    measures.space = QFontMetricsF(font).horizontalAdvance(QLatin1Char(' '));
+    cache.ClearAtEnd();
+    if (cache.measures.size() >= FontCache::kKept)
+        cache.measures.erase(cache.measures.begin());
+    cache.measures.emplace_back(font, measures);
+    return measures;
 }
 
 } // namespace qm

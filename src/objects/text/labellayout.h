@@ -16,6 +16,7 @@ class QString;
 namespace qm {
 
 class TKFont;
+class TShapedLine;
 
 // A rectangle given by its edges, right and bottom exclusive.
 struct TTextRect
@@ -98,5 +99,22 @@ constexpr int kMinShrunkPixels = 4;
 // the largest smaller size at which widthAt(size) <= room, but not below kMinShrunkPixels (nor above
 // chosen).
 int ShrunkPixelSize(int chosen, int room, const std::function<int(int)>& widthAt);
+
+// Whether a caption measured from its glyphs (the next MeasureLabel) comes to what MeasureLabel measures
+// from its text: a caption of printing characters and inner spaces. Tabs, control characters, soft hyphens,
+// line separators and trailing spaces are measured as text.
+bool MeasuresFromGlyphs(const QString& caption);
+// The same measures from the caption shaped in the drawing font, without shaping it again.
+TLabelMetrics MeasureLabel(const QFont& font, const TShapedLine& line);
+
+// What a label takes from its drawing font besides the caption's width, worked out once per font.
+struct TLabelFontMeasures
+{
+    int ascent = 0;     // as QFontMetrics gives it
+    int textHeight = 0; // as TLabelMetrics::textHeight
+    int fourSpaces = 0; // the width of four spaces
+    double space = 0;   // the advance of one space, fractions kept
+};
+TLabelFontMeasures LabelFontMeasures(const QFont& font);
 
 } // namespace qm
