@@ -185,13 +185,11 @@ template <class T> T* Centred(T* object, int cardWidth = 336)
 
 void GoldFrame(Card& c)
 {
-    auto* name = c.Effect(QRect(24, 30, 288, 40), QStringLiteral("Your Name Here"), kLSerif, 20, kGold, kBold);
-    name->SetSurfaceType(TKSuperText::stGradientFill);
-    name->SetGradientFromColor(Rgb(212, 175, 55));
-    name->SetGradientToColor(Rgb(140, 100, 30));
-    name->SetFillDirection(gdDown);
-    name->FitToText();
-    Centred(name);
+    // The name is the user's, in gold with a darker gold shadow.
+    auto* name = c.Text(QRect(32, 32, 272, 36), kName, kLSerif, 20, kGold, kBold, taCenter);
+    name->SetDepthShadow(1);
+    name->SetDirectionShadow(sdDownRight);
+    name->SetColorShadow(Rgb(140, 100, 30));
     c.Text(QRect(40, 76, 256, 16), kTitle, kLSerif, 9, kCharcoal, kItalic, taCenter);
     c.ClipArt(QRect(138, 96, 60, 18), QStringLiteral("ornament-divider.wmf"));
     c.Text(QRect(40, 120, 256, 16), kCompany, kLSerif, 9, kCharcoal, kBold, taCenter);

@@ -60,8 +60,9 @@ struct TRenderContext
     // On paper, while the clip in force is the card's outline alone (DrawCard sees to it): the outline drawn
     // a unit inside it, in device coordinates; empty otherwise. See ClipToRect.
     QPainterPath paperClipInside;
-    // A text as shown, placeholders replaced; a text without "{" comes back as it is.
-    QString ShownText(const QString& text) const { return MergeText(text, personal, record); }
+    // A text as shown, placeholders replaced; a text without "{" comes back as it is. On screen an empty
+    // personal field shows its sample ("Fax Number"); in pictures and on paper it shows nothing.
+    QString ShownText(const QString& text) const { return MergeText(text, personal, record, target == Screen); }
 
     bool OnPaper() const { return target == Paper; }
     bool OnScreen() const { return target == Screen; }

@@ -17,6 +17,17 @@ int PersonalFieldOfName(QStringView name)
     return -1;
 }
 
+QString PersonalSample(int field)
+{
+    static const char* const kSamples[kMergePersonalCount] = {
+        "Your Own Name",    "Your Business Name", "Title or Qualifications", "Address Line One", "Address Line Two",
+        "Address Line Three", "Phone One",        "Phone Two",               "Email Address",    "Fax Number",
+    };
+    if (field < 0 || field >= kMergePersonalCount)
+        return QString();
+    return QLatin1String(kSamples[field]);
+}
+
 QString PersonalPlaceholder(int field)
 {
     if (field < 0 || field >= kMergePersonalCount)
@@ -39,7 +50,7 @@ QString TMergeRecord::Value(QStringView name) const
     return value ? *value : QString();
 }
 
-QString MergeText(const QString& text, const QStringList& personal, const TMergeRecord* record)
+QString MergeText(const QString& text, const QStringList& personal, const TMergeRecord* record, bool samples)
 {
     constexpr qsizetype kMaxName = 255;
     qsizetype open = text.indexOf(QLatin1Char('{'));
@@ -69,7 +80,8 @@ QString MergeText(const QString& text, const QStringList& personal, const TMerge
                     if (const QString* value = record->Find(name))
                         out.append(*value);
                 } else if (const int field = PersonalFieldOfName(name); field >= 0) {
-                    out.append(personal.value(field));
+                    const QString value = personal.value(field);
+                    out.append(samples && value.trimmed().isEmpty() ? PersonalSample(field) : value);
                 } else {
                     out.append(QStringView(text).mid(open, close - open + 1));
                 }

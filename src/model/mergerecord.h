@@ -31,6 +31,10 @@ extern const char* const kMergePersonalNames[kMergePersonalCount];
 int PersonalFieldOfName(QStringView name);
 // "{Name}" and so on: what "Insert as merge field" puts into a text.
 QString PersonalPlaceholder(int field);
+// What the design panel shows for a personal field left empty: "Your Own Name", "Your Business Name",
+// "Title or Qualifications", "Address Line One".."Three", "Phone One", "Phone Two", "Email Address",
+// "Fax Number" (the captions templates have always stored for them).
+QString PersonalSample(int field);
 
 // One record of a merge: field names with their values, in the order added. Names are found without regard
 // to case; the first of two equal names wins.
@@ -50,9 +54,12 @@ private:
 };
 
 // The text as shown: each "{name}" replaced and "{{" made a single "{". Without a record a personal field's
-// placeholder shows the personal string and any other stays as typed; with a record every placeholder takes
-// the record's value, empty when the record has no such field. A "{" without its "}" on the same line, and
-// names longer than 255 characters, stay as typed. Text without "{" comes back as it is, at no cost.
-QString MergeText(const QString& text, const QStringList& personal, const TMergeRecord* record);
+// placeholder shows the personal string and any other stays as typed; an empty personal string shows
+// nothing, or its sample ("Fax Number") when samples is set (on the design panel, so that the user sees where
+// the field is: pictures and paper show nothing). With a record every placeholder takes the record's value,
+// empty when the record has no such field. A "{" without its "}" on the same line, and names longer than 255
+// characters, stay as typed. Text without "{" comes back as it is, at no cost.
+QString MergeText(const QString& text, const QStringList& personal, const TMergeRecord* record,
+                  bool samples = false);
 
 } // namespace qm

@@ -3,6 +3,7 @@
 #include "objects/templatefile.h"
 
 #include "design/cardpanel.h"
+#include "model/mergerecord.h"
 #include "stream/identifiers.h"
 #include "stream/streamreader.h"
 #include "stream/streamwriter.h"
@@ -70,6 +71,21 @@ const struct
     {"email", "email address"},
     {"fax", "fax number"},
 };
+
+// Blanks and control characters off both ends.
+QString TrimControls(const QString& s);
+
+// Whether a stored caption of a personal section only stands for its field: blank, "<blank>", "<Fax>", or
+// a caption that names the field ("Fax Number", "fax", "{Fax}").
+bool NamesField(const QString& caption, int field)
+{
+    const QString key = TrimControls(caption);
+    return key.isEmpty() || key == QLatin1String("<blank>") ||
+           key.compare(QLatin1Char('<') + QLatin1String(TKBusinessCardPanel32::kPersonalSections[field]) +
+                           QLatin1Char('>'),
+                       Qt::CaseInsensitive) == 0 ||
+           TCardTemplate::PersonalFieldOfCaption(key) == field;
+}
 
 // Blanks and control characters off both ends.
 QString TrimControls(const QString& s)
@@ -150,7 +166,13 @@ TFontStyles FontStyleFromText(const QString& text)
 void WriteLabel(ProfileFile& ini, const QString& s, TKBusinessCardLabel& label)
 {
     ini.WriteString(s, QStringLiteral("Type"), QStringLiteral("psLabel"));
-    ini.WriteString(s, QStringLiteral("Caption"), label.Caption());
+    // A personal field's placeholder is written as the sample the field shows while empty ("Fax Number"),
+    // as description files have always stored it.
+    const QString typed = label.Caption().trimmed();
+    int field = -1;
+    if (typed.size() > 2 && typed.startsWith(QLatin1Char('{')) && typed.endsWith(QLatin1Char('}')))
+        field = PersonalFieldOfName(QStringView(typed).mid(1, typed.size() - 2).trimmed());
+    ini.WriteString(s, QStringLiteral("Caption"), field >= 0 ? PersonalSample(field) : label.Caption());
     WriteBounds(ini, s, label);
     const TKFont& font = label.Font();
     ini.WriteString(s, QStringLiteral("Font Name"), font.Name());
@@ -288,13 +310,19 @@ bool TCardTemplate::StringToColor(const QString& text, TColor* color)
 
 QString TCardTemplate::PersonalSectionForCaption(const QString& caption)
 {
+    const int field = PersonalFieldOfCaption(caption);
+    return field < 0 ? QString() : QString::fromLatin1(TKBusinessCardPanel32::kPersonalSections[field]);
+}
+
+int TCardTemplate::PersonalFieldOfCaption(const QString& caption)
+{
     const QString key = TrimControls(caption).toLower();
     for (int i = 0; i < TKBusinessCardPanel32::kPersonalCount; ++i) {
         if (key == QLatin1String(kPersonalCaptions[i].shortCaption) ||
-            key == QLatin1String(kPersonalCaptions[i].longCaption))
-            return QString::fromLatin1(TKBusinessCardPanel32::kPersonalSections[i]);
+            key == QLatin1String(kPersonalCaptions[i].longCaption) || key == PersonalPlaceholder(i).toLower())
+            return i;
     }
-    return QString();
+    return -1;
 }
 
 QString TCardTemplate::BackgroundArtPath(const QString& backgroundName)
@@ -474,21 +502,18 @@ void TCardTemplate::ReadLabels(TKBusinessCardPanel32& panel, const ProfileFile& 
     struct Source
     {
         QString section;
-        QString personal;
-        QString placeholder;
+        int field; // the personal field; -1 for a free label
     };
     std::vector<Source> sources;
     for (int i = 0; i < TKBusinessCardPanel32::kPersonalCount; ++i) {
         const QString section = QString::fromLatin1(TKBusinessCardPanel32::kPersonalSections[i]);
-        const QString personal = panel.PersonalStrings().value(i);
-        const QString placeholder = QLatin1Char('<') + section + QLatin1Char('>');
-        sources.push_back({section, personal, placeholder});
+        sources.push_back({section, i});
         // Further labels with the same personal caption: "Name2", "Name3"...
         for (int n = 2; n <= kMaxNumberedSections; ++n)
-            sources.push_back({section + QString::number(n), personal, placeholder});
+            sources.push_back({section + QString::number(n), i});
     }
     for (int n = 1; n <= kMaxNumberedSections; ++n)
-        sources.push_back({QStringLiteral("Label%1").arg(n), QString(), QString()});
+        sources.push_back({QStringLiteral("Label%1").arg(n), -1});
 
     for (const Source& source : sources) {
         const QString& s = source.section;
@@ -501,12 +526,16 @@ void TCardTemplate::ReadLabels(TKBusinessCardPanel32& panel, const ProfileFile& 
         auto* label = static_cast<TKBusinessCardLabel*>(panel.PlaceObject(std::move(created), rect));
         NoteStack(ini, s, label, stack);
 
-        // The user's own value beats the stored caption; a blank result shows the placeholder.
-        QString caption = source.personal;
+        // The user's own value beats the stored caption. A personal field the user left empty becomes the
+        // field's placeholder ("{Fax}"), which prints nothing while the field is empty and shows its sample
+        // ("Fax Number") on the design panel; so does a stored caption that only names the field ("Fax
+        // Number", "fax", "<Fax>", blank). Any other stored caption is the designer's text and stays.
+        const QString personal = source.field >= 0 ? panel.PersonalStrings().value(source.field) : QString();
+        QString caption = personal;
         if (TrimControls(caption).isEmpty())
             caption = ini.ReadString(s, QStringLiteral("Caption"), QStringLiteral("<blank>"));
-        if (TrimControls(caption).isEmpty())
-            caption = source.placeholder;
+        if (source.field >= 0 && TrimControls(personal).isEmpty() && NamesField(caption, source.field))
+            caption = PersonalPlaceholder(source.field);
         label->SetCaption(caption);
 
         TKFont& font = label->Font();
@@ -532,7 +561,7 @@ void TCardTemplate::ReadLabels(TKBusinessCardPanel32& panel, const ProfileFile& 
             TBorderStyle(ReadRanged(ini, s, QStringLiteral("Border Style"), bsNone, bsNone, bsSingle)));
         label->SetShrinkToFit(ini.ReadBool(s, QStringLiteral("Shrink To Fit"), false));
         // A detail of the user's longer than the designer allowed for is made smaller until it shows whole.
-        if (!TrimControls(source.personal).isEmpty())
+        if (!TrimControls(personal).isEmpty())
             label->ShrinkFontUntilWhole(std::min(kSmallestDetailSize, label->Font().Size()));
     }
 }

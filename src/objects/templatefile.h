@@ -42,9 +42,13 @@ public:
     // digits 00BBGGRR. Reading also takes decimal numbers; false on anything else.
     static QString ColorToString(TColor color);
     static bool StringToColor(const QString& text, TColor* color);
-    // The section a personal-information label's caption is written under ("Name" for "Your Own Name");
-    // empty for any other caption.
+    // The section a personal-information label's caption is written under ("Name" for "Your Own Name",
+    // "name" or the placeholder "{Name}"); empty for any other caption. A placeholder is written as the
+    // sample its field shows while empty ("Your Own Name"), and read back as the placeholder while the
+    // user's field is empty.
     static QString PersonalSectionForCaption(const QString& caption);
+    // The personal field such a caption stands for (0 name .. 9 fax); -1 for any other caption.
+    static int PersonalFieldOfCaption(const QString& caption);
     // The stand-in picture of a described logo: an ellipse with "YOUR" and "LOGO", size x size pixels.
     static QImage PlaceholderLogo(int size);
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The starter templates filled with personal information of realistic length: every text shows whole, inside
-// its box and on the card (measured from the layout, not from pixels).
+// The starter templates filled with personal information: details of realistic length show whole, inside their
+// boxes and on the card (measured from the layout, not from pixels), and a detail left empty prints nothing.
 #include "app/templatechooser_ui.h"
 #include "design/cardpanel.h"
 #include "model/cardrender.h"
+#include "model/mergerecord.h"
 #include "model/sheetlayout.h"
 #include "objects/templatefile.h"
 #include "objects/text/label3d.h"
@@ -125,4 +126,53 @@ TEST(StarterTemplates, LongPersonalDetailsShowWholeOnEveryTemplate)
         }
         EXPECT_GE(shown, 3) << "the name and at least two more details are on the card";
     }
+}
+
+// Only a name, a company, a phone and an e-mail: the fields left empty print nothing (no "Fax Number", no
+// "Your Name Here"), in pictures and on paper, while the design panel shows each empty field's sample so the
+// user sees where it is. The name shows wherever the template puts a name.
+TEST(StarterTemplates, AnEmptyDetailPrintsNothingAndShowsItsSampleOnScreen)
+{
+    QTemporaryDir shipped;
+    QStringList files;
+    for (const QString& bundled : TSelectPreviewTemplate::TemplateFiles(QStringLiteral(":/starter/qmkt"))) {
+        files << shipped.filePath(QFileInfo(bundled).fileName());
+        ASSERT_TRUE(QFile::copy(bundled, files.back()));
+    }
+    const QStringList some = {QStringLiteral("Ada Lovelace"), QStringLiteral("Analytical Engines"), QString(),
+                              QString(), QString(), QString(), QStringLiteral("020 7946 0000"), QString(),
+                              QStringLiteral("ada@engines.example"), QString()};
+    QStringList samples;
+    for (int field = 0; field < kMergePersonalCount; ++field)
+        samples << PersonalSample(field);
+    samples << QStringLiteral("Your Name Here") << QStringLiteral("<Fax>") << QStringLiteral("<blank>");
+    int faxLines = 0;
+    for (const QString& file : files) {
+        const QString design = QFileInfo(file).completeBaseName();
+        SCOPED_TRACE(design.toStdString());
+        TKBusinessCardPanel32 panel;
+        panel.SetPersonalStrings(some);
+        TCardTemplate::Read(panel, file);
+        panel.LayOutObjects();
+        QStringList printed, screen;
+        for (const TRenderContext::Target target : {TRenderContext::Picture, TRenderContext::Paper,
+                                                    TRenderContext::Screen}) {
+            TRenderContext context;
+            context.target = target;
+            context.personal = some;
+            for (int i = 0; i < panel.CardObjects().Count(); ++i)
+                for (const Span& span : TextSpans(panel.CardObjects().At(i), context))
+                    (target == TRenderContext::Screen ? screen : printed) << span.text;
+        }
+        for (const QString& text : printed) {
+            for (const QString& sample : samples)
+                EXPECT_FALSE(text.contains(sample, Qt::CaseInsensitive)) << "prints \"" << qPrintable(text) << "\"";
+        }
+        EXPECT_TRUE(printed.contains(QStringLiteral("Ada Lovelace"))) << qPrintable(printed.join(QLatin1String(" | ")));
+        faxLines += screen.contains(QStringLiteral("Fax Number"));
+        if (design == QStringLiteral("Classic Navy") || design == QStringLiteral("Medical Practice") ||
+            design == QStringLiteral("Pinstripe Banker"))
+            EXPECT_TRUE(screen.contains(QStringLiteral("Fax Number"))) << "the empty fax shows where it is on screen";
+    }
+    EXPECT_GE(faxLines, 3);
 }

@@ -303,7 +303,7 @@ TEST(BusinessCardPanel, ADescriptionWrittenReadsBackWithEveryKind)
     EXPECT_EQ(l->LineStyle(), stAngleSlopingDown);
     EXPECT_EQ(l->Pen().Width(), 3);
     auto* n = static_cast<TKBusinessCardLabel*>(read.CardObjects().At(4));
-    EXPECT_EQ(n->Caption(), QStringLiteral("  Your Own Name "));
+    EXPECT_EQ(n->Caption(), QStringLiteral("{Name}")) << "the user's name, empty here, in its place";
     EXPECT_EQ(n->BoundsRect(), QRect(20, 20, 150, 25));
     EXPECT_EQ(n->Font().Size(), 16);
     EXPECT_EQ(n->Font().Style(), (1u << fsBold) | (1u << fsUnderline));
@@ -373,9 +373,10 @@ TEST(BusinessCardPanel, PersonalSectionsTakeTheUsersValueThenTheCaptionThenThePl
             result << static_cast<TKBusinessCardLabel*>(object)->Caption();
         return result;
     };
-    // A free label has no placeholder: a blank caption stays empty.
-    EXPECT_EQ(captions({}), QStringList({"Stored Name", "<Company>", "<blank>", ""}));
-    EXPECT_EQ(captions({"Ada", " ", "Countess"}), QStringList({"Ada", "<Company>", "Countess", ""}));
+    // A personal field left empty becomes its placeholder, unless the designer stored text of their own; a
+    // free label has no placeholder: a blank caption stays empty.
+    EXPECT_EQ(captions({}), QStringList({"Stored Name", "{Company}", "{Title}", ""}));
+    EXPECT_EQ(captions({"Ada", " ", "Countess"}), QStringList({"Ada", "{Company}", "Countess", ""}));
 }
 
 // A detail of the user's too long for its box is made a point smaller at a time until it shows whole, at

@@ -86,6 +86,15 @@ TEST(MergeFields, PlaceholdersInText)
               QStringLiteral("Ada Lovelace-Byron {Name}} {shoe SIZE} {Colour} {Name {x\n} {} {"));
     // With one: every placeholder takes the record's value, empty when it has none.
     EXPECT_EQ(MergeText(text, personal, &record), QStringLiteral("Zoë {Name}} 42  {Name {x\n}  {"));
+    // On the design panel an empty personal field shows its sample (blanks count as empty); a record's empty
+    // value never does.
+    EXPECT_EQ(MergeText(QStringLiteral("{Fax}|{Name}|{Phone2}"), {QStringLiteral("Ada"), {}, {}, {}, {}, {}, {},
+                                                                   QStringLiteral(" ")},
+                        nullptr, true),
+              QStringLiteral("Fax Number|Ada|Phone Two"));
+    EXPECT_EQ(MergeText(QStringLiteral("{Fax}"), {}, &record, true), QString());
+    EXPECT_EQ(PersonalSample(0), QStringLiteral("Your Own Name"));
+    EXPECT_EQ(PersonalSample(kMergePersonalCount), QString());
     // A name longer than 255 characters is no placeholder.
     const QString longName = QLatin1Char('{') + QString(256, QLatin1Char('a')) + QLatin1Char('}');
     EXPECT_EQ(MergeText(longName, personal, &record), longName);

@@ -191,7 +191,7 @@ bool TKSuperText::TextCut() const
 
 QString TKSuperText::ShownCaption() const
 {
-    return MergeText(DrawnCaption(), Host() ? Host()->PersonalStrings() : QStringList(), nullptr);
+    return MergeText(DrawnCaption(), Host() ? Host()->PersonalStrings() : QStringList(), nullptr, true);
 }
 
 const QImage& TKSuperText::Texture() const

@@ -46,8 +46,9 @@ void TKPLabel::AutoGrow()
         return;
     const QFont font = DrawingFont();
     const QFontMetrics metrics(font);
-    // Measured as the screen shows it: placeholders of personal fields with the values of the moment.
-    const QString caption = MergeText(Caption(), Host() ? Host()->PersonalStrings() : QStringList(), nullptr);
+    // Measured as the screen shows it: placeholders of personal fields with the values of the moment (an
+    // empty one as its sample).
+    const QString caption = MergeText(Caption(), Host() ? Host()->PersonalStrings() : QStringList(), nullptr, true);
     int captionWidth = 0;
     if (TCaptionRuns::Needed(caption)) {
         // A long caption is measured a run at a time.
