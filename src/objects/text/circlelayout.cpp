@@ -71,13 +71,44 @@ TCircleLayout::TCircleLayout(const TCircleLayoutInput& in)
         mStep = double(mSpan) / double(mLetters);
     else if (mLetters > 1)
         mStep = double(mSpan) / double(mLetters - 1);
+
+    if (mLetters > 1 && qsizetype(in.advances.size()) == mLetters) {
+        // The centres stand half of each neighbour's width apart plus one space, the same between every two
+        // letters (and from the last round to the first on a full circle), measured half a letter from the
+        // points, where the eye reads the gaps; the spaces fill the span.
+        const double middle = std::max(1.0, mRadius + (mMirrored ? -0.5 : 0.5) * std::abs(h));
+        const double spanLength = middle * mSpan * kPi / 180.0;
+        auto width = [&](qsizetype i) { return std::max(0.0, in.advances[size_t(LetterAt(i))]); };
+        double centres = 0; // the distance between the first and last centre without the spaces
+        for (qsizetype i = 0; i + 1 < mLetters; ++i)
+            centres += (width(i) + width(i + 1)) / 2;
+        const qsizetype spaces = mFullCircle ? mLetters : mLetters - 1;
+        if (mFullCircle)
+            centres += (width(mLetters - 1) + width(0)) / 2;
+        const double space = (spanLength - centres) / double(spaces);
+        mAlong.resize(size_t(mLetters));
+        double at = 0;
+        for (qsizetype i = 0; i < mLetters; ++i) {
+            mAlong[size_t(i)] = at * 180.0 / (kPi * middle);
+            if (i + 1 < mLetters)
+                at += (width(i) + width(i + 1)) / 2 + space;
+        }
+    }
+}
+
+double TCircleLayout::Along(qsizetype i) const
+{
+    // The last letter of an arc stands exactly at its end.
+    if (!mFullCircle && i == mLetters - 1)
+        return double(mSpan);
+    if (i >= 0 && i < qsizetype(mAlong.size()))
+        return mAlong[size_t(i)];
+    return double(i) * mStep;
 }
 
 TCirclePlace TCircleLayout::Place(qsizetype i) const
 {
-    // The last letter of an arc stands exactly at its end.
-    const bool last = !mFullCircle && i == mLetters - 1;
-    const double along = last ? double(mSpan) : double(i) * mStep;
+    const double along = Along(i);
 
     TCirclePlace p;
     int e = RoundEven((mStart - 90) * 10.0 - along * 10.0);

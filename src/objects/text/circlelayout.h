@@ -4,6 +4,8 @@
 
 #include <QtGlobal>
 
+#include <vector>
+
 namespace qm {
 
 // A multiple of a quarter turn: dg90 = 90 degrees ... dg360 = 360 degrees.
@@ -27,6 +29,9 @@ struct TCircleLayoutInput
     TDegrees degrees = dg360;
     bool mirror = false;
     bool angled = true;
+    // Each letter's advance width in caption order. Letters then stand apart by their own widths and an even
+    // space between neighbours; without them (or with a count unlike `letters`) all letters count as alike.
+    std::vector<double> advances;
 };
 
 // One letter's place: the middle of its bottom edge at (x, y), turned counter-clockwise by `turn` tenths of a
@@ -64,6 +69,8 @@ public:
     bool Mirrored() const { return mMirrored; }
     qsizetype Letters() const { return mLetters; }
 
+    // How far along the arc letter i stands, in degrees from the start (drawing order).
+    double Along(qsizetype i) const;
     // Letter i in drawing order, 0 <= i < Letters().
     TCirclePlace Place(qsizetype i) const;
     // Which letter of the caption (0-based) stands at place i: mirrored text is laid backwards.
@@ -81,6 +88,8 @@ private:
     double mStep = 0;
     bool mMirrored = false;
     qsizetype mLetters = 0;
+    // Degrees along the arc of each letter when their widths are known; empty when they are alike.
+    std::vector<double> mAlong;
 };
 
 // The preview of the properties dialog follows the caption edit on the ticks of a 200 ms clock started with

@@ -89,6 +89,15 @@ TCircleLayout TKPCircleText::Layout(const QString& caption) const
     in.degrees = mDegrees;
     in.mirror = mMirror;
     in.angled = mDrawLettersAngled;
+    // Each letter takes its own width along the arc. A caption too long to show letter by letter keeps
+    // alike steps (its letters pile up anyway).
+    constexpr qsizetype kMaxMeasured = 4096;
+    if (in.letters > 1 && in.letters <= kMaxMeasured) {
+        const QFontMetricsF exact(DrawingFont());
+        in.advances.reserve(size_t(in.letters));
+        for (qsizetype i = 0; i < caption.size(); i += PairAt(caption, i) ? 2 : 1)
+            in.advances.push_back(exact.horizontalAdvance(caption.mid(i, PairAt(caption, i) ? 2 : 1)));
+    }
     return TCircleLayout(in);
 }
 
