@@ -5,8 +5,11 @@
 
 #include "objects/shapes/supershape.h"
 #include "objects/text/circlelayout.h"
+#include "objects/text/circletext.h"
 #include "objects/text/personallabel.h"
 #include "objects/text/supertext.h"
+
+#include <QFontMetrics>
 
 namespace maker {
 
@@ -123,13 +126,18 @@ void GreenDots(Card& c)
 
 void MarbleExecutive(Card& c)
 {
-    c.Rect(QRect(16, 16, 304, 160), -1, kGold, 1);
-    c.Text(QRect(24, 38, 288, 28), kName, kLSerif, 18, kCharcoal, 0, taCenter);
-    c.Text(QRect(24, 68, 288, 18), kTitle, kLSerif, 9, kGold, kItalic, taCenter);
-    c.ClipArt(QRect(138, 90, 60, 18), QStringLiteral("ornament-divider.wmf"));
-    c.Text(QRect(24, 116, 288, 16), kCompany, kLSerif, 9, kCharcoal, kBold, taCenter);
-    c.Text(QRect(24, 136, 288, 16), kPhone, kLSerif, 8, kGrey, 0, taCenter);
-    c.Text(QRect(24, 152, 288, 16), kEmail, kLSerif, 8, kGrey, 0, taCenter);
+    // Near-black serif on pale marble inside a double gold rule, the title in a deep antique gold that holds
+    // its own on the stone, a short gold rule between the person and the business.
+    const TColor ink = Rgb(34, 34, 38);
+    const TColor antique = Rgb(133, 98, 22);
+    c.Rect(QRect(12, 12, 312, 168), -1, kGold, 2);
+    c.Rect(QRect(17, 17, 302, 158), -1, kGold, 1);
+    c.Text(QRect(24, 34, 288, 30), kName, kLSerif, 19, ink, kBold, taCenter);
+    c.Text(QRect(24, 66, 288, 18), kTitle, kLSerif, 10, antique, kItalic, taCenter);
+    c.HLine(143, 96, 50, kGold, 2);
+    c.Text(QRect(24, 112, 288, 17), kCompany, kLSerif, 10, ink, kBold, taCenter);
+    c.Text(QRect(24, 132, 288, 16), kPhone, kLSerif, 9, ink, 0, taCenter);
+    c.Text(QRect(24, 149, 288, 16), kEmail, kLSerif, 9, ink, 0, taCenter);
 }
 
 void PinstripeBanker(Card& c)
@@ -217,14 +225,27 @@ void StarAward(Card& c)
 
 void CircleSeal(Card& c)
 {
-    c.Ellipse(QRect(12, 36, 120, 120), Rgb(244, 238, 226), kBurgundy, 2);
-    c.Circle(QRect(18, 42, 108, 108), QStringLiteral("QUALITY  CRAFTSMANSHIP  SINCE 1998  "), kSerif, 8,
-             kBurgundy, dg360, dg90, kBold);
-    c.ClipArt(QRect(48, 72, 48, 48), QStringLiteral("trade-hammer.wmf"));
-    c.Text(QRect(144, 34, 180, 26), kName, kLSerif, 13, kBurgundy, kBold);
-    c.Text(QRect(144, 60, 180, 16), kTitle, kLSerif, 9, kGrey, kItalic);
-    c.HLine(144, 84, 40, kBurgundy, 2);
-    Contacts(c, 144, 100, 180, {kCompany, kAddress1, kPhone, kEmail}, kLSerif, 8, kCharcoal, 15);
+    // A stamped seal centred at (76, 96): a double ring, the trade over the top and the year along the bottom,
+    // both reading left to right and upright (the bottom line is set mirrored, from the inside of the ring).
+    // A half circle stands on its box's bottom edge (over the top) or hangs from its top edge (mirrored, along
+    // the bottom), a letter's height in: the boxes below put both centres on the seal's.
+    c.Ellipse(QRect(10, 30, 132, 132), Rgb(244, 238, 226), kBurgundy, 3);
+    c.Ellipse(QRect(16, 36, 120, 120), -1, kBurgundy, 1);
+    auto* trade = c.Circle(QRect(15, 35, 122, 74), QStringLiteral("  CRAFTSMANSHIP  "), kSerif, 8, kBurgundy, dg180,
+                           dg180, kBold);
+    auto* since = c.Circle(QRect(15, 83, 122, 74), QStringLiteral("   \u2022 SINCE 1998 \u2022   "), kSerif, 8,
+                           kBurgundy, dg180, dg360, kBold);
+    since->SetMirror(true);
+    // Both boxes were placed for letters 13 pixels high; another height moves them to keep the centre.
+    const int h = QFontMetrics(trade->DrawingFont()).height();
+    trade->SetBounds(15, 35 + h - 13, 122, 74);
+    since->SetBounds(15, 83 - h + 13, 122, 74);
+    c.Ellipse(QRect(36, 56, 80, 80), -1, kBurgundy, 1);
+    c.ClipArt(QRect(54, 74, 44, 44), QStringLiteral("trade-hammer.wmf"));
+    c.Text(QRect(150, 34, 176, 26), kName, kLSerif, 13, kBurgundy, kBold);
+    c.Text(QRect(150, 60, 176, 16), kTitle, kLSerif, 9, kGrey, kItalic);
+    c.HLine(150, 84, 40, kBurgundy, 2);
+    Contacts(c, 150, 100, 176, {kCompany, kAddress1, kPhone, kEmail}, kLSerif, 8, kCharcoal, 15);
 }
 
 void TradeTools(Card& c)
@@ -232,7 +253,7 @@ void TradeTools(Card& c)
     c.Rect(QRect(0, 0, 336, 44), kCharcoal);
     c.Rect(QRect(0, 44, 336, 4), kOrange);
     c.Ellipse(QRect(14, 4, 36, 36), kOrange);
-    c.ClipArt(QRect(20, 10, 24, 24), QStringLiteral("trade-wrench.wmf"));
+    c.ClipArt(QRect(17, 7, 30, 30), QStringLiteral("trade-wrench.wmf"));
     c.Text(QRect(58, 10, 260, 24), kCompany, kLSans, 13, kWhite, kBold);
     c.Text(QRect(20, 66, 296, 24), kName, kLSans, 14, kCharcoal, kBold);
     c.Text(QRect(20, 90, 296, 16), kTitle, kLSans, 8, kOrange, kBold);
@@ -442,14 +463,14 @@ std::vector<Design> Designs()
 {
     return {
         {"Classic Navy", false, "", ClassicNavy},
-        {"Ocean Waves", false, "ocean-waves.bmp", OceanWaves},
-        {"Corner Sunrise", false, "corner-swoosh.bmp", CornerSunrise},
-        {"Slate Diagonal", false, "diagonal-split.bmp", SlateDiagonal},
-        {"Green Dots", false, "dots-fade.bmp", GreenDots},
-        {"Marble Executive", false, "grey-marble.bmp", MarbleExecutive},
-        {"Pinstripe Banker", false, "navy-pinstripe.bmp", PinstripeBanker},
-        {"Parchment Scholar", false, "parchment.bmp", ParchmentScholar},
-        {"Sky Consultant", false, "sky-gradient.bmp", SkyConsultant},
+        {"Ocean Waves", false, "ocean-waves.png", OceanWaves},
+        {"Corner Sunrise", false, "corner-swoosh.png", CornerSunrise},
+        {"Slate Diagonal", false, "diagonal-split.png", SlateDiagonal},
+        {"Green Dots", false, "dots-fade.png", GreenDots},
+        {"Marble Executive", false, "grey-marble.png", MarbleExecutive},
+        {"Pinstripe Banker", false, "navy-pinstripe.png", PinstripeBanker},
+        {"Parchment Scholar", false, "parchment.png", ParchmentScholar},
+        {"Sky Consultant", false, "sky-gradient.png", SkyConsultant},
         {"Blue Stripes", false, "blue-stripes.wmf", BlueStripes},
         {"Gold Frame", false, "gold-frame.wmf", GoldFrame},
         {"Star Events", false, "", StarAward},
@@ -465,9 +486,9 @@ std::vector<Design> Designs()
         {"Music Teacher", false, "", MusicTeacher},
         {"Bright Gradient", false, "", BoldGradient},
         {"Recycling", false, "", RecycleGreen},
-        {"Upright Arch", true, "portrait-arch.bmp", PortraitArch},
-        {"Upright Ribbon", true, "portrait-side-ribbon.bmp", PortraitRibbon},
-        {"Upright Top Band", true, "portrait-top-band.bmp", PortraitTopBand},
+        {"Upright Arch", true, "portrait-arch.png", PortraitArch},
+        {"Upright Ribbon", true, "portrait-side-ribbon.png", PortraitRibbon},
+        {"Upright Top Band", true, "portrait-top-band.png", PortraitTopBand},
         {"Upright Circles", true, "portrait-circles.wmf", PortraitCircles},
         {"Upright Minimal", true, "", PortraitMinimal},
         {"Upright Bistro", true, "", PortraitRestaurant},
