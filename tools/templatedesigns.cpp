@@ -223,23 +223,28 @@ void StarAward(Card& c)
     Contacts(c, 140, 128, 180, {kPhone, kEmail, kAddress1}, kSans, 7, kWhite, 15);
 }
 
+// The two lines of a round seal centred at `centre`: one over the top and one along the bottom, both reading
+// left to right and upright (the bottom line is set mirrored, from the inside of the ring), their letters
+// between 44 and 57 pixels from the centre. A half circle stands on its box's bottom edge (over the top) or
+// hangs from its top edge (mirrored, along the bottom), a letter's height in.
+void SealLines(Card& c, QPoint centre, const QString& top, const QString& bottom, const QString& face, int size,
+               TColor color)
+{
+    auto* over = c.Circle(QRect(0, 0, 122, 74), top, face, size, color, dg180, dg180, kBold);
+    auto* under = c.Circle(QRect(0, 0, 122, 74), bottom, face, size, color, dg180, dg360, kBold);
+    under->SetMirror(true);
+    const int h = QFontMetrics(over->DrawingFont()).height();
+    over->SetBounds(centre.x() - 61, centre.y() + h - 74, 122, 74);
+    under->SetBounds(centre.x() - 61, centre.y() - h, 122, 74);
+}
+
 void CircleSeal(Card& c)
 {
-    // A stamped seal centred at (76, 96): a double ring, the trade over the top and the year along the bottom,
-    // both reading left to right and upright (the bottom line is set mirrored, from the inside of the ring).
-    // A half circle stands on its box's bottom edge (over the top) or hangs from its top edge (mirrored, along
-    // the bottom), a letter's height in: the boxes below put both centres on the seal's.
+    // A stamped seal: a double ring round a hammer, the trade over the top and the year along the bottom.
     c.Ellipse(QRect(10, 30, 132, 132), Rgb(244, 238, 226), kBurgundy, 3);
     c.Ellipse(QRect(16, 36, 120, 120), -1, kBurgundy, 1);
-    auto* trade = c.Circle(QRect(15, 35, 122, 74), QStringLiteral("  CRAFTSMANSHIP  "), kSerif, 8, kBurgundy, dg180,
-                           dg180, kBold);
-    auto* since = c.Circle(QRect(15, 83, 122, 74), QStringLiteral("   \u2022 SINCE 1998 \u2022   "), kSerif, 8,
-                           kBurgundy, dg180, dg360, kBold);
-    since->SetMirror(true);
-    // Both boxes were placed for letters 13 pixels high; another height moves them to keep the centre.
-    const int h = QFontMetrics(trade->DrawingFont()).height();
-    trade->SetBounds(15, 35 + h - 13, 122, 74);
-    since->SetBounds(15, 83 - h + 13, 122, 74);
+    SealLines(c, QPoint(76, 96), QStringLiteral("  CRAFTSMANSHIP  "), QStringLiteral("   \u2022 SINCE 1998 \u2022   "),
+              kSerif, 8, kBurgundy);
     c.Ellipse(QRect(36, 56, 80, 80), -1, kBurgundy, 1);
     c.ClipArt(QRect(54, 74, 44, 44), QStringLiteral("trade-hammer.wmf"));
     c.Text(QRect(150, 34, 176, 26), kName, kLSerif, 13, kBurgundy, kBold);
@@ -268,8 +273,8 @@ void CoffeeHouse(Card& c)
     c.Rect(QRect(0, 0, 336, 192), Rgb(250, 244, 234));
     c.Text(QRect(16, 10, 304, 26), kCompany, kLSerif, 14, kBrown, kBold);
     c.Ellipse(QRect(14, 46, 132, 132), Rgb(101, 67, 45));
-    c.Circle(QRect(20, 52, 120, 120), QStringLiteral("FRESHLY ROASTED  *  EVERY MORNING  *  "), kSans, 8,
-             Rgb(250, 232, 200), dg360, dg90, kBold);
+    SealLines(c, QPoint(80, 112), QStringLiteral("  FRESHLY ROASTED  "), QStringLiteral("  \u2022 EVERY MORNING \u2022  "),
+              kSans, 8, Rgb(250, 232, 200));
     c.ClipArt(QRect(54, 86, 52, 52), QStringLiteral("trade-coffee.wmf"));
     c.Text(QRect(158, 56, 166, 18), kName, kLSerif, 10, kCharcoal, kBold);
     c.HLine(158, 82, 40, kOrange, 2);
