@@ -160,9 +160,15 @@ TEST(StarterTemplates, AnEmptyDetailPrintsNothingAndShowsItsSampleOnScreen)
             TRenderContext context;
             context.target = target;
             context.personal = some;
-            for (int i = 0; i < panel.CardObjects().Count(); ++i)
-                for (const Span& span : TextSpans(panel.CardObjects().At(i), context))
-                    (target == TRenderContext::Screen ? screen : printed) << span.text;
+            for (int i = 0; i < panel.CardObjects().Count(); ++i) {
+                TKGraphicControl* object = panel.CardObjects().At(i);
+                if (target != TRenderContext::Screen) {
+                    for (const Span& span : TextSpans(object, context))
+                        printed << span.text;
+                } else if (auto* label = dynamic_cast<TKBaseLabel*>(object)) {
+                    screen << context.ShownText(label->DrawnCaption());
+                }
+            }
         }
         for (const QString& text : printed) {
             for (const QString& sample : samples)

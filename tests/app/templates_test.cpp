@@ -5,6 +5,7 @@
 #include "app/carddocument.h"
 #include "app/templatechooser_ui.h"
 #include "design/cardpanel.h"
+#include "model/cardrender.h"
 #include "model/sheetlayout.h"
 #include "objects/templatefile.h"
 #include "objects/text/personallabel.h"
@@ -51,6 +52,19 @@ int Changed(const QImage& a, const QImage& b)
     return changed;
 }
 
+// The card as the chooser's sample shows it on the screen: an empty personal field shows its sample.
+QImage OnScreen(TKBusinessCardPanel32& panel)
+{
+    panel.LayOutObjects();
+    QImage image(panel.Card().Width(), panel.Card().Height(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    TRenderContext context;
+    context.target = TRenderContext::Screen;
+    DrawCard(painter, panel.Card(), context);
+    return image;
+}
+
 // The template drawn as the chooser shows it (its own fonts, no personal details), on its background art.
 QImage Render(const QString& file, QImage* artOnly, QString* background, int* objects)
 {
@@ -64,9 +78,9 @@ QImage Render(const QString& file, QImage* artOnly, QString* background, int* ob
         EXPECT_TRUE(LoadCardBackground(panel.Card(), QStringLiteral(":/starter/bg/") + *background))
             << background->toStdString();
     }
-    const QImage card = panel.RenderToBitmap().convertToFormat(QImage::Format_RGB32);
+    const QImage card = OnScreen(panel);
     panel.ClearAll();
-    *artOnly = panel.RenderToBitmap().convertToFormat(QImage::Format_RGB32);
+    *artOnly = OnScreen(panel);
     return card;
 }
 

@@ -496,7 +496,7 @@ TEST(BusinessCardPanel, BrokenOrMissingDescriptionsGiveDefaults)
     EXPECT_EQ(shape->Brush().Style(), bsClear);
     EXPECT_EQ(shape->Left(), 0);
     auto* name = f.All<TKBusinessCardLabel>().at(0);
-    EXPECT_EQ(name->Caption(), QStringLiteral("<blank>"));
+    EXPECT_EQ(name->Caption(), QStringLiteral("{Name}")) << "no caption: the user's name, empty here";
     EXPECT_EQ(name->Font().Size(), 10);
     EXPECT_EQ(name->Font().Name(), QStringLiteral("Arial"));
     EXPECT_TRUE(name->Font().HasStyle(fsBold));
