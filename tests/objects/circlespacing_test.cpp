@@ -45,7 +45,7 @@ std::vector<double> InkGaps(const TKPCircleText& text, double start, int* runs)
     std::vector<double> gaps;
     *runs = angles.empty() ? 0 : 1;
     for (size_t i = 1; i < angles.size(); ++i)
-        if (angles[i] - angles[i - 1] > 0.5) {
+        if (angles[i] - angles[i - 1] > 2.0) { // wider than the step between neighbouring pixels
             gaps.push_back(angles[i] - angles[i - 1]);
             ++*runs;
         }
@@ -129,7 +129,8 @@ TEST(CircleTextDraw, DrawnLettersAreEvenlySpacedAndNeverOverlap)
         ASSERT_GT(text.Font().Size(), 12);
         int runs = 0;
         std::vector<double> gaps = InkGaps(text, mirrored ? 0 : 180, &runs);
-        ASSERT_EQ(runs, 7) << "seven letters, none touching another";
+        ASSERT_EQ(runs, 7) << "seven letters, none touching another; size " << text.Font().Size() << " gaps "
+                           << testing::PrintToString(gaps);
         std::sort(gaps.begin(), gaps.end());
         ASSERT_EQ(gaps.size(), 6u);
         const double median = (gaps[2] + gaps[3]) / 2;
