@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -104,6 +105,28 @@ TEST(BackgroundArt, TurnedAQuarterForARotatedCardAndReadFromMetafiles)
     EXPECT_FALSE(LoadCardBackground(lying, junk.fileName(), &why));
     EXPECT_FALSE(lying.ColorPicture().HasGraphic());
     EXPECT_TRUE(why.contains(QStringLiteral("junk.wmf"))) << qPrintable(why);
+}
+
+// The shipped backgrounds print sharp: each is a metafile, or a picture of at least 300 dots an inch at the
+// card's size (1050 x 600 pixels, lying; the art of a Rotated card is drawn lying too), and small.
+TEST(BackgroundArt, StarterPicturesHold300DotsAnInchAtTheCardsSize)
+{
+    const QFileInfoList files = QDir(qmtest::SourceFile(QStringLiteral("data/starter/bg"))).entryInfoList(QDir::Files);
+    ASSERT_GE(files.size(), 10);
+    int pictures = 0;
+    for (const QFileInfo& info : files) {
+        SCOPED_TRACE(info.fileName().toStdString());
+        EXPECT_LT(info.size(), 160 * 1024);
+        if (info.suffix().compare(QLatin1String("wmf"), Qt::CaseInsensitive) == 0)
+            continue;
+        QImageReader reader(info.filePath());
+        const QSize size = reader.size();
+        EXPECT_GE(size.width(), 1050);
+        EXPECT_GE(size.height(), 600);
+        EXPECT_NEAR(double(size.width()) / size.height(), 3.5 / 2, 0.01) << "the card's shape";
+        ++pictures;
+    }
+    EXPECT_GE(pictures, 8);
 }
 
 TEST(BackgroundArt, MissingFileIsNamedOnceAndTheCardOpensWithoutIt)
