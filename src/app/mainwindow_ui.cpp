@@ -8,6 +8,7 @@
 #include "app/helpwindow_ui.h"
 #include "app/positiondock_ui.h"
 #include "app/quicktips_ui.h"
+#include "app/screenkeeper_ui.h"
 #include "app/templatechooser_ui.h"
 #include "app/toolicons_ui.h"
 #include "design/cardpanel.h"
@@ -204,6 +205,8 @@ TMainScreen::TMainScreen(TDocumentPrompts* prompts, const QString& prefsPath, QW
 
     resize(622, 404);
     qApp->installEventFilter(this);
+    // Every window and dialog from here on lands on the screen, whatever its size or the screen's scale.
+    KeepWindowsOnScreen();
     mPanelWidget->setFocus();
 }
 
