@@ -182,6 +182,38 @@ TEST(SuperShapeDrawing, StarWithShadowSolidSurfaceAndOutlineInPixels)
     EXPECT_EQ(At(outline, 50, 4), 0xFF0000u);
 }
 
+TEST(SuperShapeDrawing, StarEdgesAreSmoothedOnAHighDensityScreenOnly)
+{
+    TSuperShape star;
+    star.SetBounds(0, 0, 100, 100);
+    star.SetSurfaceType(TSuperShape::stBrushPattern);
+    star.SetBackColor(clBlue);
+    star.SetOutlineColor(clBlue);
+    // Colours other than the three drawn ones (white, blue, the black shadow edge) are smoothed edges.
+    const auto blended = [](const QImage& image) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb c = image.pixel(x, y) & 0xFFFFFF;
+                n += c != 0xFFFFFFu && c != 0x0000FFu && c != 0u;
+            }
+        return n;
+    };
+    const auto drawn = [&](qreal ratio, TRenderContext::Target target) {
+        QImage image(int(100 * ratio), int(100 * ratio), QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        TRenderContext context;
+        context.target = target;
+        star.Draw(painter, context);
+        return image;
+    };
+    EXPECT_EQ(blended(drawn(1, TRenderContext::Screen)), 0) << "a screen of one pixel a unit stays sharp";
+    EXPECT_GT(blended(drawn(2, TRenderContext::Screen)), 100) << "slanted edges smoothed at twice the pixels";
+    EXPECT_EQ(blended(drawn(2, TRenderContext::Picture)), 0) << "pictures are exported pixel-sharp";
+}
+
 TEST(SuperShapeDrawing, GradientBandsAtBothEndsAndMiddleInEveryDirection)
 {
     // kButtonFace resolves to the classic grey (192, 192, 192); the band colours go by MulDiv rounding.
