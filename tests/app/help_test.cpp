@@ -350,7 +350,7 @@ TEST_F(HelpTest, EveryDialogHasHelpOpeningItsPageAndEveryControlSaysWhatItIs)
         {"Business Card Layout", [&] { window.mnuChangeLayout->trigger(); }, kHelpLayout},
         {"Select A Font", [&] { window.mnuChangeAllFonts->trigger(); }, kHelpFontForAll},
         {"Personal Information", [&] { window.mnuPersonalInformation->trigger(); }, kHelpPersonalInformation},
-        {"Load  Business Card Background Art", [&] { window.mnuBackgroundArt->trigger(); }, kHelpBackgroundArt},
+        {"Load Business Card Background Art", [&] { window.mnuBackgroundArt->trigger(); }, kHelpBackgroundArt},
         {"Printer Fine-Tuning", [&] { window.mnuFineTuning->trigger(); }, kHelpFineTuning},
         {"Print Cards", [&] { window.PrintButton->click(); }, kHelpPrintPositions},
         {"Preview Page", [&] { window.PreviewButton->click(); }, kHelpPreview},
