@@ -468,7 +468,7 @@ TEST_F(MainWindowTest, HelpOpenedFromAModalDialogCanBeUsedBesideIt)
     QTimer::singleShot(0, &dialog, [&] {
         w.ShowHelpContext(40004);
         THelpWindow* help = w.HelpWindow();
-        QTest::qWaitForWindowExposed(help);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(help));
         // The Close button, clicked as the window system delivers it: a blocked window ignores the click.
         for (QPushButton* button : help->findChildren<QPushButton*>()) {
             if (button->text() == QLatin1String("Close"))
