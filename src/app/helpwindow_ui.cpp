@@ -164,6 +164,13 @@ void THelpWindow::MarkSearchWords(bool mark)
         }
     }
     mBrowser->setExtraSelections(marks);
+    // The first place found is brought into sight.
+    if (!marks.isEmpty()) {
+        QTextCursor first = marks.first().cursor;
+        first.clearSelection();
+        mBrowser->setTextCursor(first);
+        mBrowser->ensureCursorVisible();
+    }
 }
 
 int THelpWindow::MarkedWords() const

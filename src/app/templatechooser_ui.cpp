@@ -169,7 +169,9 @@ TSelectPreviewTemplate::TSelectPreviewTemplate(float cardWidth, float cardHeight
         bar.layout->insertWidget(
             0, new QLabel(QStringLiteral("No templates in ") + ProgramFile(QStringLiteral("qmkt")), this));
 
-    scroll->setMinimumSize(360, 360);
+    // Small enough minimums for a small screen at a large scale: the sample scrolls when cramped.
+    scroll->setMinimumSize(240, 150);
+    FontList->setMinimumHeight(60);
     auto* grid = new QGridLayout(this);
     grid->addWidget(templateBox, 0, 0, 2, 1);
     grid->addWidget(fontBox, 0, 1);
