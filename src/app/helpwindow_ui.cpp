@@ -213,13 +213,7 @@ void THelpWindow::ShowPage(const QUrl& page)
         if (auto* dialog = qobject_cast<QDialog*>(modal))
             connect(dialog, &QDialog::finished, this, &THelpWindow::ReturnToOwner, Qt::UniqueConnection);
     }
-    // Shown for a dialog or a command, not from the search: nothing on it is marked, no result chosen.
-    {
-        const QSignalBlocker block(mResults);
-        mResults->setCurrentRow(-1);
-        mResults->clearSelection();
-    }
-    MarkSearchWords(false);
+    // Loaded again even when it is the page shown: unmarked, with no result chosen (see sourceChanged).
     mBrowser->setSource(page);
     show();
     if (isMinimized())
