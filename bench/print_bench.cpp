@@ -146,7 +146,7 @@ void BM_MergeToPdfFile(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * records);
     state.counters["bytes_per_sheet"] = double(bytes) / std::max(1, (records + 9) / 10);
 }
-BENCHMARK(BM_MergeToPdfFile)->Arg(500)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MergeToPdfFile)->Arg(500)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 void BM_PreviewRecordAndShow(benchmark::State& state)
 {

@@ -53,7 +53,10 @@ TPositionPanel* AddPositionDock(QMainWindow& window, TKBasePanel& panel, QMenu* 
         QStringLiteral("Shows or hides the panel of the selected object's position and size, "
                        "typed exactly in inches or millimetres (Alt+X, Alt+Y, Alt+W and Alt+G "
                        "go to its boxes)."));
-    ViewMenu(window, before)->addAction(toggle);
+    QMenu* view = ViewMenu(window, before);
+    if (!view->isEmpty())
+        view->addSeparator();
+    view->addAction(toggle);
 
     const QString key = QStringLiteral("PositionAndSize");
     dock->setVisible(prefs.LoadPanelShown(key));

@@ -163,7 +163,8 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsSeparatorsAndShortcut)
                            "&Set or Change Background Art", "-", "Save Current Layout as Default",
                            "Change Business Card Layout"}));
     EXPECT_EQ(Captions(w.ViewMenu),
-              QStringList({"Zoom &In\t+", "Zoom &Out\t-", "&Actual Size", "&Fit to Window"}));
+              QStringList({"Zoom &In\t+", "Zoom &Out\t-", "&Actual Size", "&Fit to Window", "-",
+                           "&Position and Size"}));
     EXPECT_EQ(Captions(w.HelpMenu),
               QStringList({"&Contents", "&About", "Configuration Information", "Technical Support",
                            "Frequently Asked Questions", "Visit the Bonus Artwork Web Page",
@@ -468,7 +469,7 @@ TEST_F(MainWindowTest, HelpOpenedFromAModalDialogCanBeUsedBesideIt)
     QTimer::singleShot(0, &dialog, [&] {
         w.ShowHelpContext(40004);
         THelpWindow* help = w.HelpWindow();
-        QTest::qWaitForWindowExposed(help);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(help));
         // The Close button, clicked as the window system delivers it: a blocked window ignores the click.
         for (QPushButton* button : help->findChildren<QPushButton*>()) {
             if (button->text() == QLatin1String("Close"))

@@ -56,8 +56,12 @@ protected:
     QAction* Switch() const
     {
         for (QAction* menu : window->menuBar()->actions()) {
-            if (menu->text() == QStringLiteral("&View") && !menu->menu()->actions().isEmpty())
-                return menu->menu()->actions().constFirst();
+            if (menu->text() != QStringLiteral("&View"))
+                continue;
+            for (QAction* action : menu->menu()->actions()) {
+                if (action->objectName() == QStringLiteral("mnuPositionAndSize"))
+                    return action;
+            }
         }
         return nullptr;
     }
