@@ -198,6 +198,17 @@ TEST(SheetCropMarks, MarksLieInTheMarginsAndGapsOnTheCardsEdgesAndNeverCrossACar
         EXPECT_TRUE(inMargin) << mark.x1() << "," << mark.y1() << " - " << mark.x2() << "," << mark.y2();
     }
     EXPECT_EQ(tight.size(), 12u); // 3 lines a side, each marked once on each of the four sides
+    // Each mark keeps a millimetre from every card, and none is shorter than 1.5 mm: a gap of 2.5 mm between
+    // cards has no room for one.
+    for (const std::vector<QRectF>& sheet : {cards, Sheet(0.1)}) {
+        for (const QLineF& mark : SheetCropMarks(sheet, letter)) {
+            EXPECT_GE(mark.length(), 1.5 / 25.4 - 1e-9);
+            const QRectF clear = QRectF(mark.p1(), mark.p2()).normalized().adjusted(-0.99 / 25.4, -0.99 / 25.4,
+                                                                                   0.99 / 25.4, 0.99 / 25.4);
+            for (const QRectF& card : sheet)
+                EXPECT_FALSE(clear.intersects(card)) << mark.x1() << "," << mark.y1() << " - " << mark.x2() << "," << mark.y2();
+        }
+    }
     // A sheet filling the paper edge to edge has no room for any.
     EXPECT_TRUE(SheetCropMarks({QRectF(0, 0, 8.5, 11)}, letter).empty());
 }
