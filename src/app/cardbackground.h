@@ -22,7 +22,7 @@ bool LoadCardBackground(TCardModel& card, const QString& file, QString* error = 
 // loaded or the card has none.
 QString LoadBackgroundArt(TCardModel& card, const QString& stored);
 
-// The choice of background art ("Load  Business Card Background Art "): the files it lists, the folder it
+// The choice of background art ("Load Business Card Background Art"): the files it lists, the folder it
 // starts in (bg/ of the data folder; it starts at ResolveBackgroundFile of the current background) and the
 // preview of a file: at its own size, turned a quarter for a Rotated card. A file that cannot be read gives a
 // null preview and the reason in *error.

@@ -484,7 +484,7 @@ void TCardDocument::Delete()
     const QString path = ChooseCardFile(QStringLiteral("Delete Business Card"));
     if (path.isEmpty())
         return;
-    if (!mPrompts.Confirm(QStringLiteral("Delete ") + path + QLatin1Char('?'), QStringLiteral("CONFIRM")))
+    if (!mPrompts.Confirm(QStringLiteral("Delete ") + path + QLatin1Char('?'), QStringLiteral("Confirm")))
         return;
     const QString companion = ExistingCompanionPath(path);
     QFile card(path);
@@ -505,7 +505,7 @@ void TCardDocument::Delete()
 
 bool TCardDocument::CancelChanges()
 {
-    if (!mPrompts.Ask(QStringLiteral("Cancel all changes?"), QStringLiteral("CANCEL")))
+    if (!mPrompts.Ask(QStringLiteral("Cancel all changes?"), QStringLiteral("Cancel Changes")))
         return false;
     mFirstActivation = true;
     ClearDesign();

@@ -13,8 +13,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSplitter>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -50,8 +53,17 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(mBrowser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(mBrowser, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
-    connect(mBrowser, &QTextBrowser::sourceChanged, this,
-            [this] { setWindowTitle(QStringLiteral("Quillmark Help - ") + mBrowser->documentTitle()); });
+    connect(mBrowser, &QTextBrowser::sourceChanged, this, [this] {
+        setWindowTitle(QStringLiteral("Quillmark Help - ") + mBrowser->documentTitle());
+        // A page reached any other way than from the results is no longer the search's: its row is no longer
+        // the chosen one and nothing on it is marked.
+        if (!mOpeningResult) {
+            const QSignalBlocker block(mResults);
+            mResults->setCurrentRow(-1);
+            mResults->clearSelection();
+        }
+        MarkSearchWords(mOpeningResult);
+    });
 
     mSearch = new QLineEdit(this);
     mSearch->setObjectName(QStringLiteral("SearchEdit"));
@@ -61,8 +73,15 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     mResults->setObjectName(QStringLiteral("SearchResults"));
     connect(mSearch, &QLineEdit::textChanged, this, &THelpWindow::Search);
     connect(mResults, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
-        if (item)
-            mBrowser->setSource(QUrl(QStringLiteral("qrc:/help/") + item->data(Qt::UserRole).toString()));
+        if (!item)
+            return;
+        const QUrl page(QStringLiteral("qrc:/help/") + item->data(Qt::UserRole).toString());
+        mOpeningResult = true;
+        if (mBrowser->source() == page)
+            MarkSearchWords(true);
+        else
+            mBrowser->setSource(page);
+        mOpeningResult = false;
     });
     auto* side = new QWidget(this);
     auto* sideLayout = new QVBoxLayout(side);
@@ -98,6 +117,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void THelpWindow::Search(const QString& words)
 {
+    MarkSearchWords(false);
     const QSignalBlocker block(mResults);
     mResults->clear();
     for (const THelpHit& hit : SearchHelp(words)) {
@@ -119,6 +139,43 @@ QStringList THelpWindow::SearchResults() const
             pages << page;
     }
     return pages;
+}
+
+void THelpWindow::MarkSearchWords(bool mark)
+{
+    QTextCursor start = mBrowser->textCursor();
+    start.clearSelection();
+    start.movePosition(QTextCursor::Start);
+    mBrowser->setTextCursor(start);
+    QList<QTextEdit::ExtraSelection> marks;
+    if (mark) {
+        QTextCharFormat look;
+        look.setBackground(QColor(255, 236, 130));
+        const QStringList words = mSearch->text().split(QRegularExpression(QStringLiteral("\\W+")),
+                                                         Qt::SkipEmptyParts);
+        for (const QString& word : words) {
+            // As the search matches: the start of a word, in any case.
+            const QRegularExpression pattern(QStringLiteral("\\b") + QRegularExpression::escape(word),
+                                             QRegularExpression::CaseInsensitiveOption |
+                                                 QRegularExpression::UseUnicodePropertiesOption);
+            for (QTextCursor found = mBrowser->document()->find(pattern); !found.isNull();
+                 found = mBrowser->document()->find(pattern, found))
+                marks.append({found, look});
+        }
+    }
+    mBrowser->setExtraSelections(marks);
+    // The first place found is brought into sight.
+    if (!marks.isEmpty()) {
+        QTextCursor first = marks.first().cursor;
+        first.clearSelection();
+        mBrowser->setTextCursor(first);
+        mBrowser->ensureCursorVisible();
+    }
+}
+
+int THelpWindow::MarkedWords() const
+{
+    return int(mBrowser->extraSelections().size());
 }
 
 QUrl THelpWindow::ContentsPage()
@@ -156,6 +213,7 @@ void THelpWindow::ShowPage(const QUrl& page)
         if (auto* dialog = qobject_cast<QDialog*>(modal))
             connect(dialog, &QDialog::finished, this, &THelpWindow::ReturnToOwner, Qt::UniqueConnection);
     }
+    // Loaded again even when it is the page shown: unmarked, with no result chosen (see sourceChanged).
     mBrowser->setSource(page);
     show();
     if (isMinimized())

@@ -34,16 +34,22 @@ public:
     QLineEdit* SearchField() const { return mSearch; }
     // The pages listed for the words in the search field, best first.
     QStringList SearchResults() const;
+    // The places on the page marked as the searched words: a page opened from the search results shows them;
+    // any other page, and a new search, starts unmarked.
+    int MarkedWords() const;
 
 private:
     // Back to the window that made it, where it was.
     void ReturnToOwner();
     void Search(const QString& words);
+    // Marks the searched words on the page shown, or takes every mark (and any selected text) away.
+    void MarkSearchWords(bool mark);
 
     QTextBrowser* mBrowser = nullptr;
     QLineEdit* mSearch = nullptr;
     QListWidget* mResults = nullptr;
     QPointer<QWidget> mOwner;
+    bool mOpeningResult = false; // the page about to show was picked in the search results
 };
 
 } // namespace qm

@@ -47,7 +47,7 @@ private:
 TLoadBackGround::TLoadBackGround(QWidget* parent, bool portrait, const QString& current)
     : QDialog(parent), mPortrait(portrait)
 {
-    setWindowTitle(QStringLiteral("Load  Business Card Background Art "));
+    setWindowTitle(QStringLiteral("Load Business Card Background Art"));
     mPreview = new QLabel;
     mPreview->setAlignment(Qt::AlignCenter);
     auto* scroll = new QScrollArea;

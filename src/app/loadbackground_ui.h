@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TLoadBackGround: the dialog "Load  Business Card Background Art " behind "Set or Change Background Art".
+// TLoadBackGround: the dialog "Load Business Card Background Art" behind "Set or Change Background Art".
 #pragma once
 
 class QWidget;

@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TSelectPreviewTemplate: template and font lists beside a sample card that shows the chosen template.
+// TSelectPreviewTemplate: a gallery of the templates, a font list and a sample card showing the chosen one.
 #include "app/templatechooser_ui.h"
 #include "objects/templatefile.h"
 
-#include "app/cardbackground.h"
+#include "app/templatethumbnails.h"
 #include "design/designpanel_ui.h"
 #include "design/cardpanel.h"
 #include "design/dialogbar_ui.h"
 #include "platform/helphook.h"
 #include "platform/helptopics.h"
 #include "platform/paths.h"
-#include "model/sheetlayout.h"
 
 #include <QApplication>
 #include <QCollator>
@@ -21,13 +20,17 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 
 namespace qm {
 
@@ -36,6 +39,45 @@ namespace {
 const QString kTemplateFonts = QStringLiteral("(Template's own fonts)");
 // Holding an arrow key down in a list runs through many rows; the sample follows once the list rests.
 constexpr int kPreviewDelayMs = 120;
+// The room a template's picture has in the gallery, in the dialog's units.
+const QSize kThumbnailBox(160, 112);
+// Marks a gallery entry whose picture is drawn.
+constexpr int kDrawnRole = Qt::UserRole + 1;
+
+// The pictures drawn for earlier openings, by card size and personal information: opened again, the gallery
+// shows them at once and draws only what has changed.
+std::shared_ptr<TTemplateThumbnails> KeptThumbnails(QSize box, float width, float height,
+                                                    const QStringList& personal)
+{
+    using TKey = std::tuple<int, int, float, float, QString>;
+    static std::map<TKey, std::shared_ptr<TTemplateThumbnails>> kept;
+    const TKey key{box.width(), box.height(), width, height, personal.join(QChar(0))};
+    std::shared_ptr<TTemplateThumbnails>& thumbnails = kept[key];
+    if (!thumbnails)
+        thumbnails = std::make_shared<TTemplateThumbnails>(box, width, height, personal);
+    return thumbnails;
+}
+
+QIcon ThumbnailIcon(const QImage& image, qreal ratio)
+{
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(ratio);
+    return QIcon(pixmap);
+}
+
+// The blank an entry shows until its picture is drawn: as large as a picture, so that nothing moves.
+QIcon PlaceholderIcon(qreal ratio)
+{
+    QPixmap blank(kThumbnailBox * ratio);
+    blank.setDevicePixelRatio(ratio);
+    blank.fill(Qt::transparent);
+    QPainter painter(&blank);
+    painter.setPen(QColor(200, 200, 200));
+    const QSize card(kThumbnailBox.width(), kThumbnailBox.width() * 4 / 7);
+    painter.drawRect(QRect(QPoint(0, (kThumbnailBox.height() - card.height()) / 2), card).adjusted(0, 0, -1, -1));
+    painter.end();
+    return QIcon(blank);
+}
 } // namespace
 
 TSelectPreviewTemplate::TSelectPreviewTemplate(float cardWidth, float cardHeight, const QStringList& personal,
@@ -53,12 +95,37 @@ TSelectPreviewTemplate::TSelectPreviewTemplate(float cardWidth, float cardHeight
     mSample->setAttribute(Qt::WA_TransparentForMouseEvents);
     mSample->setFocusPolicy(Qt::NoFocus);
 
+    // The gallery: a picture of each template with its name beneath, in rows that follow the dialog's width.
+    const qreal ratio = devicePixelRatioF();
+    mThumbnails = KeptThumbnails(kThumbnailBox * ratio, cardWidth, cardHeight, personal);
     TemplateList = new QListWidget(this);
+    TemplateList->setObjectName(QStringLiteral("TemplateGallery"));
+    TemplateList->setViewMode(QListView::IconMode);
+    TemplateList->setMovement(QListView::Static);
+    TemplateList->setResizeMode(QListView::Adjust);
+    TemplateList->setWrapping(true);
+    TemplateList->setUniformItemSizes(true);
+    TemplateList->setWordWrap(true);
+    TemplateList->setIconSize(kThumbnailBox);
+    TemplateList->setGridSize(kThumbnailBox + QSize(24, 2 * fontMetrics().height() + 14));
+    TemplateList->setSpacing(4);
+    TemplateList->setSelectionMode(QAbstractItemView::SingleSelection);
     mFiles = TemplateFiles(ProgramFile(QStringLiteral("qmkt")));
-    for (const QString& file : mFiles)
-        TemplateList->addItem(QFileInfo(file).completeBaseName());
-    TemplateList->setWhatsThis(QStringLiteral("The templates of the qmkt folder. Click one to see it in the "
-                                              "sample; Ok starts a new card from it."));
+    const QIcon placeholder = PlaceholderIcon(ratio);
+    for (const QString& file : mFiles) {
+        auto* item = new QListWidgetItem(QFileInfo(file).completeBaseName(), TemplateList);
+        item->setToolTip(item->text());
+        const bool drawn = mThumbnails->Has(file);
+        item->setIcon(drawn ? ThumbnailIcon(mThumbnails->Thumbnail(file), ratio) : placeholder);
+        item->setData(kDrawnRole, drawn);
+    }
+    TemplateList->setWhatsThis(QStringLiteral("The templates of the qmkt folder, each as a card made from it looks. "
+                                              "Click one (or move with the arrow keys) to see it in the sample; "
+                                              "a double-click, Enter or Ok starts a new card from it."));
+    connect(TemplateList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        if (item && !mFiles.isEmpty())
+            accept();
+    });
     FontList = new QListWidget(this);
     // First the template as designed; any face below replaces the faces of its name, contact and
     // multi-line text.
@@ -68,9 +135,8 @@ TSelectPreviewTemplate::TSelectPreviewTemplate(float cardWidth, float cardHeight
                                           "the template was designed with.")
                                .arg(kTemplateFonts));
 
-    // The lists keep to a narrow column; the sample takes the rest.
-    TemplateList->setFixedWidth(190);
-    FontList->setFixedWidth(190);
+    // The gallery takes what room the dialog has; the fonts and the sample keep to a column beside it.
+    FontList->setMinimumWidth(190);
     auto* templateBox = new QGroupBox(QStringLiteral("Select Template"), this);
     (new QVBoxLayout(templateBox))->addWidget(TemplateList);
     auto* fontBox = new QGroupBox(QStringLiteral("Select Font"), this);
@@ -103,13 +169,29 @@ TSelectPreviewTemplate::TSelectPreviewTemplate(float cardWidth, float cardHeight
         bar.layout->insertWidget(
             0, new QLabel(QStringLiteral("No templates in ") + ProgramFile(QStringLiteral("qmkt")), this));
 
+    // Small enough minimums for a small screen at a large scale: the sample scrolls when cramped.
+    scroll->setMinimumSize(240, 150);
+    FontList->setMinimumHeight(60);
     auto* grid = new QGridLayout(this);
-    grid->addWidget(templateBox, 0, 0);
-    grid->addWidget(fontBox, 1, 0);
-    grid->addWidget(sampleBox, 0, 1, 2, 1);
+    grid->addWidget(templateBox, 0, 0, 2, 1);
+    grid->addWidget(fontBox, 0, 1);
+    grid->addWidget(sampleBox, 1, 1);
     grid->addLayout(bar.layout, 2, 0, 1, 2);
-    grid->setColumnStretch(1, 1);
-    resize(620, 424);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(0, 1);
+    setSizeGripEnabled(true);
+    // Room for four pictures a row; no more than most of the screen.
+    QSize wanted(1120, 760);
+    if (const QScreen* at = screen())
+        wanted = wanted.boundedTo(at->availableGeometry().size() * 9 / 10);
+    resize(wanted);
+
+    mThumbnailTimer = new QTimer(this);
+    mThumbnailTimer->setInterval(0);
+    connect(mThumbnailTimer, &QTimer::timeout, this, [this] {
+        if (!DrawNextThumbnail())
+            mThumbnailTimer->stop();
+    });
 
     mPreviewTimer = new QTimer(this);
     mPreviewTimer->setSingleShot(true);
@@ -162,6 +244,32 @@ void TSelectPreviewTemplate::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     SchedulePreview();
+    TemplateList->scrollToItem(TemplateList->currentItem());
+    mThumbnailTimer->start();
+}
+
+bool TSelectPreviewTemplate::DrawNextThumbnail()
+{
+    // Those in sight first, then the rest from the top.
+    QListWidgetItem* next = nullptr;
+    const QRect seen = TemplateList->viewport()->rect();
+    for (int row = 0; row < TemplateList->count(); ++row) {
+        QListWidgetItem* item = TemplateList->item(row);
+        if (item->data(kDrawnRole).toBool())
+            continue;
+        if (!next)
+            next = item;
+        if (TemplateList->visualItemRect(item).intersects(seen)) {
+            next = item;
+            break;
+        }
+    }
+    if (!next)
+        return false;
+    const QString file = mFiles.value(TemplateList->row(next));
+    next->setIcon(ThumbnailIcon(mThumbnails->Thumbnail(file), devicePixelRatioF()));
+    next->setData(kDrawnRole, true);
+    return true;
 }
 
 void TSelectPreviewTemplate::SchedulePreview()
@@ -177,23 +285,7 @@ void TSelectPreviewTemplate::Preview()
     mPreviewTimer->stop();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TKBusinessCardPanel32& panel = PreviewPanel();
-    panel.ClearAll();
-    panel.ClearBackground();
-    panel.SetPortraitMode(false);
-    const QString file = SelectedTemplate();
-    if (!file.isEmpty()) {
-        const QString background = TCardTemplate::Read(panel, file).trimmed();
-        if (!mFont.isEmpty())
-            panel.SetTextFontName(mFont);
-        const QString art = TCardTemplate::BackgroundArtPath(background);
-        if (!art.isEmpty() && QFileInfo(art).isFile())
-            LoadCardBackground(panel.Card(), art);
-    }
-    CardSheetLayout layout;
-    layout.Width = mCardWidth;
-    layout.Height = mCardHeight;
-    const QSize size = CardPanelSize(layout, panel.PortraitMode());
-    panel.SetSize(size.width(), size.height());
+    LoadTemplateSample(panel, SelectedTemplate(), mFont, mCardWidth, mCardHeight);
     panel.InvalidatePanel();
     QApplication::restoreOverrideCursor();
     mPreviewing = false;

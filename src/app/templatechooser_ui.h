@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TSelectPreviewTemplate: the template chooser with a font list and a live sample of the chosen template.
+// TSelectPreviewTemplate: the template gallery (a picture of every template) with a font list and a live sample.
 #pragma once
 
 #include <QDialog>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QListWidget;
 class QPushButton;
@@ -16,6 +17,7 @@ namespace qm {
 
 class TKBasePanelWidget;
 class TKBusinessCardPanel32;
+class TTemplateThumbnails;
 
 class TSelectPreviewTemplate : public QDialog
 {
@@ -41,7 +43,13 @@ public:
     // "&Help"; nothing happens while it is unset.
     std::function<void()> OnHelp;
 
-    QListWidget* TemplateList = nullptr; // "Select Template"
+    // The pictures shown in the gallery so far (drawn a few at a time after the gallery opens, those in sight
+    // first). One set serves every opening for the same card size and personal information.
+    TTemplateThumbnails& Thumbnails() { return *mThumbnails; }
+    // Draws the next picture the gallery lacks; false when none is missing.
+    bool DrawNextThumbnail();
+
+    QListWidget* TemplateList = nullptr; // "Select Template": the gallery
     QListWidget* FontList = nullptr;     // "Select Font"
     QPushButton* OkButton = nullptr;
     QPushButton* CancelButton = nullptr;
@@ -60,6 +68,8 @@ private:
     QString mFont;
     TKBasePanelWidget* mSample = nullptr;
     QTimer* mPreviewTimer = nullptr;
+    std::shared_ptr<TTemplateThumbnails> mThumbnails;
+    QTimer* mThumbnailTimer = nullptr;
     bool mPreviewing = false;
 };
 

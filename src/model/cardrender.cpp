@@ -60,6 +60,11 @@ void ClipToRect(QPainter& painter, const QRectF& rect, const TRenderContext& con
     painter.setClipRect(rect, inside ? Qt::ReplaceClip : Qt::IntersectClip);
 }
 
+bool SmoothEdgesOnScreen(const QPainter& painter, const TRenderContext& context)
+{
+    return context.OnScreen() && painter.device() && painter.device()->devicePixelRatio() > 1.0;
+}
+
 void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& given)
 {
     TRenderContext context = given;
@@ -88,6 +93,10 @@ void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& g
             painter.save();
             if (context.OnScreen())
                 painter.setClipPath(CardOutlinePath(card), Qt::IntersectClip);
+            // A bitmap of fewer pixels than the screen shows it with (a zoom, a high-density screen) is
+            // smoothed, not blown up into blocks; paper and exported pictures take the bitmap as it is.
+            if (context.OnScreen())
+                painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
             painter.drawImage(whole, image);
             painter.restore();
         }

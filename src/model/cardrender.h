@@ -70,6 +70,10 @@ struct TRenderContext
     bool OnScreen() const { return target == Screen; }
 };
 
+// True when drawing on a screen whose pixels are finer than the card's units (a high-density screen, or a scale
+// factor above one): edges are then drawn smoothed, where a screen of one pixel a unit keeps them sharp.
+bool SmoothEdgesOnScreen(const QPainter& painter, const TRenderContext& context);
+
 // The card's outline for clipping: (0, 0)-(W + 1, H + 1) as a rectangle, rounded rectangle or ellipse.
 QPainterPath CardOutlinePath(const TCardModel& card);
 

@@ -48,7 +48,7 @@ bool TKStandardDialogs::ChooseSymbol(TKFont& font, int& code)
 
 bool TKStandardDialogs::EditSuperShape(TSuperShape& sample, QString& texturePath)
 {
-    return ShowSuperShapeProperties(mParent, sample, texturePath);
+    return ShowSuperShapeProperties(mParent, sample, texturePath, [this](TColor& c) { return ChooseColor(c); });
 }
 
 bool TKStandardDialogs::EditSuperText(TKSuperText& preview, QString& texturePath)

@@ -73,7 +73,7 @@ QString TFineTuneNudges::Explanation(TNudge which)
         return QStringLiteral("Increase or decrease to adjust where vertical printing starts. ");
     case nVerticalSpacing:
         return QStringLiteral(
-            "Increase or decrease to adjust vertical spacing between cards.( You may need to "
+            "Increase or decrease to adjust vertical spacing between cards. (You may need to "
             "adjust this if printing \"creeps\" between the top and bottom cards.)");
     case nLeftMargin:
         return QStringLiteral("Increase or decrease to adjust where horizontal printing starts. ");

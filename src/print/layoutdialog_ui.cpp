@@ -19,7 +19,6 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QWhatsThis>
 
 namespace qm {
 
@@ -174,20 +173,13 @@ void TEditCardLayout::BuildControls()
     sizes->addWidget(caption(QStringLiteral("Paper size"), epapersize, this), 4, 0);
     sizes->addWidget(epapersize, 4, 1, 1, 3);
 
-    OKButton = new QPushButton(QStringLiteral("Ok"), this);
-    OKButton->setDefault(true);
-    Cancelbutton = new QPushButton(QStringLiteral("Cancel"), this);
-    Helpbutton = new QPushButton(QStringLiteral("Help"), this);
-    MouseHelpButton = new QToolButton(this);
-    MouseHelpButton->setObjectName(QStringLiteral("MouseHelpButton"));
-    MouseHelpButton->setText(QStringLiteral("?"));
-    MouseHelpButton->setToolTip(QStringLiteral("What's this?"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(Cancelbutton);
-    buttons->addWidget(Helpbutton);
-    buttons->addWidget(MouseHelpButton);
+    // The same bar as every other dialog: Ok, Cancel, Help and the what's-this arrow.
+    const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    OKButton = bar.ok;
+    Cancelbutton = bar.cancel;
+    Helpbutton = bar.help;
+    MouseHelpButton = bar.whatsThis;
+    QHBoxLayout* buttons = bar.layout;
 
     auto* lower = new QHBoxLayout;
     lower->addLayout(sizes, 1);
@@ -208,7 +200,6 @@ void TEditCardLayout::BuildControls()
     connect(eCardwidth, &QDoubleSpinBox::editingFinished, this, &TEditCardLayout::eCardwidthExit);
     connect(eCardHeight, &QDoubleSpinBox::editingFinished, this, &TEditCardLayout::eCardHeightExit);
     connect(OKButton, &QPushButton::clicked, this, &TEditCardLayout::OKButtonClick);
-    connect(Cancelbutton, &QPushButton::clicked, this, &QDialog::reject);
     connect(Helpbutton, &QPushButton::clicked, this, [this] {
         if (OnHelp)
             OnHelp();
@@ -221,10 +212,8 @@ void TEditCardLayout::BuildControls()
         {epapersize, "The paper of your card stock: Letter or A4."},
         {eLandscape, "The card lies as designed, wider than high for a standard card."},
         {ePortrait, "The card is turned a quarter on the sheet: for cards that stand upright."},
-        {MouseHelpButton, "Click this, then any part of the dialog, to learn what it does."},
     });
     SetButtonWhatsThis(this);
-    connect(MouseHelpButton, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
 }
 
 void TEditCardLayout::ShowLengthsIn(bool millimetres)

@@ -9,6 +9,7 @@
 #include "design/cardpicture.h"
 #include "settings/companionfile.h"
 #include "model/cardmodel.h"
+#include "model/cardrender.h"
 #include "objects/shapes/cardshape.h"
 #include "platform/paths.h"
 
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -104,6 +106,35 @@ TEST(BackgroundArt, TurnedAQuarterForARotatedCardAndReadFromMetafiles)
     EXPECT_FALSE(LoadCardBackground(lying, junk.fileName(), &why));
     EXPECT_FALSE(lying.ColorPicture().HasGraphic());
     EXPECT_TRUE(why.contains(QStringLiteral("junk.wmf"))) << qPrintable(why);
+}
+
+TEST(BackgroundArt, ABitmapOfFewerPixelsThanTheScreenIsSmoothedOnScreenNotOnPaper)
+{
+    QTemporaryDir dir;
+    // Far fewer pixels than the card shows at twice the pixels a unit: each one covers a block.
+    const QString halves = WriteHalves(dir, QSize(42, 24));
+    TCardModel card;
+    card.SetSize(QSize(336, 192));
+    ASSERT_TRUE(LoadCardBackground(card, halves));
+    const auto blended = [&](TRenderContext::Target target) {
+        QImage image(672, 384, QImage::Format_RGB32);
+        image.setDevicePixelRatio(2);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        TRenderContext context;
+        context.target = target;
+        DrawCard(painter, card, context);
+        painter.end();
+        // Along the middle row, across the edge between red and blue.
+        int n = 0;
+        for (int x = 0; x < 672; ++x) {
+            const QRgb c = image.pixel(x, 192) & 0xFFFFFF;
+            n += c != (kRed & 0xFFFFFF) && c != (kBlue & 0xFFFFFF) && c != 0xFFFFFFu;
+        }
+        return n;
+    };
+    EXPECT_GT(blended(TRenderContext::Screen), 4) << "smoothed where the bitmap is blown up on screen";
+    EXPECT_EQ(blended(TRenderContext::Paper), 0) << "paper takes the bitmap's own pixels";
 }
 
 TEST(BackgroundArt, MissingFileIsNamedOnceAndTheCardOpensWithoutIt)

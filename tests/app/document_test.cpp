@@ -381,7 +381,7 @@ TEST_F(DocumentTest, DeleteRemovesTheCompanionButNotTheOpenDesign)
     prompts.answers = {true, true};
     doc->Delete();
     doc->Delete();
-    EXPECT_EQ(prompts.questions.first(), QStringLiteral("CONFIRM: Delete ") + card + QLatin1Char('?'));
+    EXPECT_EQ(prompts.questions.first(), QStringLiteral("Confirm: Delete ") + card + QLatin1Char('?'));
     EXPECT_FALSE(QFile::exists(card));
     EXPECT_FALSE(QFile::exists(Saved(QStringLiteral("gone.qme"))));
     EXPECT_FALSE(QFile::exists(alone));
@@ -398,7 +398,7 @@ TEST_F(DocumentTest, CancelGoesBackToTheSavedCard)
     EXPECT_FALSE(doc->CancelChanges());
     EXPECT_EQ(Objects(), 3);
     EXPECT_TRUE(doc->CancelChanges());
-    EXPECT_EQ(prompts.questions.last(), QStringLiteral("CANCEL: Cancel all changes?"));
+    EXPECT_EQ(prompts.questions.last(), QStringLiteral("Cancel Changes: Cancel all changes?"));
     EXPECT_EQ(Objects(), 1);
     EXPECT_FALSE(doc->ChangesMade());
 }

@@ -30,6 +30,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -311,6 +312,42 @@ TEST(HelpPages, TheHelpWindowSearchesThePagesAndKeepsItsHistory)
     EXPECT_EQ(help.Browser()->source(), QUrl(QStringLiteral("qrc:/help/printing.html#positions")));
 }
 
+TEST(HelpPages, SearchedWordsAreMarkedOnTheirPageUntilAnotherPageOrSearchIsShown)
+{
+    THelpWindow help;
+    auto* results = help.findChild<QListWidget*>(QStringLiteral("SearchResults"));
+    ASSERT_NE(results, nullptr);
+    help.SearchField()->setText(QStringLiteral("bottom margin"));
+    ASSERT_GT(results->count(), 0);
+    results->setCurrentRow(0);
+    EXPECT_EQ(help.Browser()->source(), QUrl(QStringLiteral("qrc:/help/printing.html")));
+    const int marked = help.MarkedWords();
+    EXPECT_GE(marked, 2) << "both words are marked where they stand";
+    const QTextCursor first = help.Browser()->extraSelections().value(0).cursor;
+    EXPECT_TRUE(first.selectedText().startsWith(QStringLiteral("bottom"), Qt::CaseInsensitive) ||
+                first.selectedText().startsWith(QStringLiteral("margin"), Qt::CaseInsensitive))
+        << qPrintable(first.selectedText());
+
+    // A dialog's Help button opens another page: no mark and no chosen result left over.
+    help.ShowContext(kHelpFineTuning);
+    EXPECT_EQ(help.MarkedWords(), 0);
+    EXPECT_EQ(results->currentRow(), -1);
+    EXPECT_TRUE(results->selectedItems().isEmpty());
+    EXPECT_FALSE(help.Browser()->textCursor().hasSelection());
+
+    // The same page shown again for a dialog loses its marks as well.
+    results->setCurrentRow(0);
+    EXPECT_EQ(help.MarkedWords(), marked);
+    help.ShowPage(help.Browser()->source());
+    EXPECT_EQ(help.MarkedWords(), 0);
+
+    // A new search: the old words are no longer marked on the page still shown.
+    results->setCurrentRow(0);
+    ASSERT_GT(help.MarkedWords(), 0);
+    help.SearchField()->setText(QStringLiteral("nudge"));
+    EXPECT_EQ(help.MarkedWords(), 0);
+}
+
 TEST_F(HelpTest, EveryDialogHasHelpOpeningItsPageAndEveryControlSaysWhatItIs)
 {
     TMainScreen window(&prompts);
@@ -350,7 +387,7 @@ TEST_F(HelpTest, EveryDialogHasHelpOpeningItsPageAndEveryControlSaysWhatItIs)
         {"Business Card Layout", [&] { window.mnuChangeLayout->trigger(); }, kHelpLayout},
         {"Select A Font", [&] { window.mnuChangeAllFonts->trigger(); }, kHelpFontForAll},
         {"Personal Information", [&] { window.mnuPersonalInformation->trigger(); }, kHelpPersonalInformation},
-        {"Load  Business Card Background Art", [&] { window.mnuBackgroundArt->trigger(); }, kHelpBackgroundArt},
+        {"Load Business Card Background Art", [&] { window.mnuBackgroundArt->trigger(); }, kHelpBackgroundArt},
         {"Printer Fine-Tuning", [&] { window.mnuFineTuning->trigger(); }, kHelpFineTuning},
         {"Print Cards", [&] { window.PrintButton->click(); }, kHelpPrintPositions},
         {"Preview Page", [&] { window.PreviewButton->click(); }, kHelpPreview},

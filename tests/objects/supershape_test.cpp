@@ -17,6 +17,7 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QTimer>
 #include <QtEndian>
@@ -180,6 +181,38 @@ TEST(SuperShapeDrawing, StarWithShadowSolidSurfaceAndOutlineInPixels)
     const QImage outline = Render(star);
     EXPECT_EQ(At(outline, 50, 50), 0xFFFFFFu);
     EXPECT_EQ(At(outline, 50, 4), 0xFF0000u);
+}
+
+TEST(SuperShapeDrawing, StarEdgesAreSmoothedOnAHighDensityScreenOnly)
+{
+    TSuperShape star;
+    star.SetBounds(0, 0, 100, 100);
+    star.SetSurfaceType(TSuperShape::stBrushPattern);
+    star.SetBackColor(clBlue);
+    star.SetOutlineColor(clBlue);
+    // Colours other than the three drawn ones (white, blue, the black shadow edge) are smoothed edges.
+    const auto blended = [](const QImage& image) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb c = image.pixel(x, y) & 0xFFFFFF;
+                n += c != 0xFFFFFFu && c != 0x0000FFu && c != 0u;
+            }
+        return n;
+    };
+    const auto drawn = [&](qreal ratio, TRenderContext::Target target) {
+        QImage image(int(100 * ratio), int(100 * ratio), QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        TRenderContext context;
+        context.target = target;
+        star.Draw(painter, context);
+        return image;
+    };
+    EXPECT_EQ(blended(drawn(1, TRenderContext::Screen)), 0) << "a screen of one pixel a unit stays sharp";
+    EXPECT_GT(blended(drawn(2, TRenderContext::Screen)), 100) << "slanted edges smoothed at twice the pixels";
+    EXPECT_EQ(blended(drawn(2, TRenderContext::Picture)), 0) << "pictures are exported pixel-sharp";
 }
 
 TEST(SuperShapeDrawing, GradientBandsAtBothEndsAndMiddleInEveryDirection)
@@ -499,4 +532,63 @@ TEST(SuperShapeProperties, TheDialogsControlsChangeTheSampleAtOnce)
         for (int x = 0; x < grabbed.width(); ++x)
             red += (grabbed.pixel(x, y) & 0xFFFFFF) == 0xFF0000;
     EXPECT_GT(red, 96 * 96 / 3) << "the sample shows a solid red diamond";
+}
+
+TEST(SuperShapeProperties, ColourListsOfferCustomColoursAndCancelKeepsTheColourShown)
+{
+    TSuperShape sample;
+    sample.SetBounds(0, 0, 120, 80);
+    sample.SetSurfaceType(TSuperShape::stBrushPattern);
+    sample.SetBackColor(clBlue);
+    sample.SetShadowColor(clGray);
+    constexpr TColor kChosen = 0x336699;
+    bool answer = true;
+    QList<TColor> offered;
+    const auto choose = [&](TColor& color) {
+        offered << color;
+        if (answer)
+            color = kChosen;
+        return answer;
+    };
+    QStringList lastRows;
+    QString backgroundShown;
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        // The lists by their captions.
+        QList<QComboBox*> colours;
+        for (const char* caption : {"Background Color", "From Color", "To Color", "Shadow Color", "Outline Color"})
+            for (QLabel* label : dialog->findChildren<QLabel*>())
+                if (label->text() == QLatin1String(caption))
+                    if (auto* list = qobject_cast<QComboBox*>(label->buddy()))
+                        colours << list;
+        if (colours.size() != 5) {
+            dialog->reject();
+            return;
+        }
+        for (QComboBox* list : colours)
+            lastRows << list->itemText(list->count() - 1);
+        const auto pickCustom = [](QComboBox* list) {
+            const int row = list->count() - 1;
+            list->setCurrentIndex(row);
+            emit list->activated(row);
+        };
+        pickCustom(colours[0]); // the background: taken
+        backgroundShown = colours[0]->currentText();
+        answer = false;
+        pickCustom(colours[3]); // the shadow: cancelled
+        dialog->accept();
+    });
+    timer->start(10);
+    QString path;
+    EXPECT_TRUE(ShowSuperShapeProperties(nullptr, sample, path, choose));
+    EXPECT_EQ(lastRows, QStringList(5, QStringLiteral("Custom..."))) << "every colour list ends in Custom...";
+    EXPECT_EQ(offered, QList<TColor>({clBlue, clGray})) << "the colour dialog starts from the colour shown";
+    EXPECT_EQ(sample.BackColor(), kChosen);
+    EXPECT_EQ(backgroundShown, QStringLiteral("Custom #996633"));
+    EXPECT_EQ(sample.ShadowColor(), clGray) << "cancelling the colour dialog keeps the colour";
 }

@@ -6,6 +6,7 @@
 #include "model/cardrender.h"
 #include "objects/shapes/supershape.h"
 #include "objects/shapes/texturebrowser_ui.h"
+#include "objects/text/labeldialogparts_ui.h"
 #include "design/dialogbar_ui.h"
 #include "platform/helphook.h"
 
@@ -30,14 +31,6 @@ namespace qm {
 
 namespace {
 
-// The colours the lists offer; a colour appears under its first name only.
-const std::vector<std::pair<const char*, TColor>> kNamedColors = {
-    {"Black", 0x000000},     {"Maroon", 0x000080},  {"Green", 0x008000}, {"Olive", 0x008080},
-    {"Navy", 0x800000},      {"Purple", 0x800080},  {"Teal", 0x808000},  {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0},    {"Red", 0x0000FF},     {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
-    {"Blue", 0xFF0000},      {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},  {"Light Gray", 0xC0C0C0},
-    {"Dark Gray", 0x808080}, {"White", 0xFFFFFF}};
-
 // The sample: the shape drawn in a 96 x 96 box on white.
 class SampleView : public QWidget
 {
@@ -61,22 +54,6 @@ private:
     TSuperShape& mSample;
 };
 
-QComboBox* ColorList(QWidget* parent)
-{
-    auto* list = new QComboBox(parent);
-    for (const auto& [name, value] : kNamedColors)
-        list->addItem(QString::fromLatin1(name), int(value));
-    return list;
-}
-
-// Selects the first entry of that colour; a colour not in the list leaves the selection as it was.
-void ShowColor(QComboBox* list, TColor color)
-{
-    const int index = list->findData(int(color));
-    if (index >= 0)
-        list->setCurrentIndex(index);
-}
-
 QComboBox* Items(QWidget* parent, const QStringList& items)
 {
     auto* list = new QComboBox(parent);
@@ -94,7 +71,8 @@ QSpinBox* Spin(QWidget* parent, int min, int max, int step)
 
 } // namespace
 
-bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& texturePath)
+bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& texturePath,
+                              const std::function<bool(TColor&)>& chooseColor)
 {
     QDialog dialog(parent);
     dialog.setWindowTitle(QStringLiteral("Super Shape Properties"));
@@ -104,20 +82,27 @@ bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& tex
     lastUsedImage.Assign(sample.Image());
 
     auto* view = new SampleView(sample, &dialog);
+    // The colour lists of the text dialogs: the named colours and "Custom..." for any other.
+    const auto colorList = [&chooseColor](QWidget* parent) {
+        auto* list = new TColorCombo(parent);
+        list->AllowCustomColors([chooseColor](TColor& color) { return chooseColor && chooseColor(color); });
+        return list;
+    };
+    const auto showColor = [](TColorCombo* list, TColor color) { list->SetColor(color); };
     auto* shape = Items(&dialog, {"Rectangle", "Round Rectangle", "Ellipse", "Diamond", "Star",
                                   "Triangle Left", "Triangle Right", "Triangle Up", "Triangle Down"});
     auto* points = Spin(&dialog, 5, 20, 1);
     auto* inward = Spin(&dialog, 0, 90, 5);
     auto* round = Spin(&dialog, 0, 90, 5);
     auto* surface = Items(&dialog, {"Transparent", "Solid", "Texture", "Gradient Fill"});
-    auto* background = ColorList(&dialog);
+    auto* background = colorList(&dialog);
     auto* direction = Items(&dialog, {"Up", "Down", "Left", "Right"});
-    auto* from = ColorList(&dialog);
-    auto* to = ColorList(&dialog);
-    auto* shadowColor = ColorList(&dialog);
+    auto* from = colorList(&dialog);
+    auto* to = colorList(&dialog);
+    auto* shadowColor = colorList(&dialog);
     auto* orient = Items(&dialog, {"None", "Lower Right", "Upper Right", "Upper Left", "Lower Left"});
     auto* depth = Spin(&dialog, 0, 10, 1);
-    auto* outlineColor = ColorList(&dialog);
+    auto* outlineColor = colorList(&dialog);
     auto* outlineStyle = Items(
         &dialog, {"Solid Line", "Dash Line", "Dotted Line", "DashDot Line", "DashDotDot Line", "Clear"});
     auto* outlineWidth = Spin(&dialog, 0, 10, 1);
@@ -212,13 +197,13 @@ bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& tex
     round->setValue(sample.RoundPerc());
     surface->setCurrentIndex(int(sample.SurfaceType()));
     direction->setCurrentIndex(int(sample.FillDirection()));
-    ShowColor(background, sample.BackColor());
-    ShowColor(from, sample.BackColor());
-    ShowColor(to, sample.GradientToColor());
-    ShowColor(shadowColor, sample.ShadowColor());
+    showColor(background, sample.BackColor());
+    showColor(from, sample.BackColor());
+    showColor(to, sample.GradientToColor());
+    showColor(shadowColor, sample.ShadowColor());
     orient->setCurrentIndex(int(sample.ShadowOrient()));
     depth->setValue(sample.ShadowDepth());
-    ShowColor(outlineColor, sample.OutlineColor());
+    showColor(outlineColor, sample.OutlineColor());
     outlineStyle->setCurrentIndex(sample.OutlineStyle() <= psClear ? int(sample.OutlineStyle()) : 0);
     outlineWidth->setValue(sample.OutlineWidth());
     updatePanels();
@@ -229,8 +214,12 @@ bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& tex
             updatePanels();
         });
     };
-    auto onColor = [&](QComboBox* list, std::function<void(TColor)> apply) {
-        onIndex(list, [list, apply](int i) { apply(TColor(list->itemData(i).toInt())); });
+    auto onColor = [&](TColorCombo* list, std::function<void(TColor)> apply) {
+        // After the list has taken the choice: a custom colour chosen, or the one shown before when cancelled.
+        onIndex(list, [list, apply](int) {
+            if (list->Color() != clNone)
+                apply(list->Color());
+        });
     };
     auto onValue = [&](QSpinBox* spin, std::function<void(int)> apply) {
         QObject::connect(spin, QOverload<int>::of(&QSpinBox::valueChanged), &dialog, [&, apply](int v) {
@@ -250,12 +239,12 @@ bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& tex
     });
     onColor(background, [&](TColor c) {
         sample.SetBackColor(c);
-        ShowColor(from, c);
+        showColor(from, c);
     });
     onIndex(direction, [&](int i) { sample.SetFillDirection(TFillDirection(i)); });
     onColor(from, [&](TColor c) {
         sample.SetBackColor(c);
-        ShowColor(background, c);
+        showColor(background, c);
     });
     onColor(to, [&](TColor c) { sample.SetGradientToColor(c); });
     onColor(shadowColor, [&](TColor c) { sample.SetShadowColor(c); });

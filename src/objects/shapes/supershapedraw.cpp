@@ -152,7 +152,8 @@ void TSuperShape::Draw(QPainter& painter, const TRenderContext& context) const
 {
     const bool paper = context.OnPaper();
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    // Slanted edges (stars, triangles, diamonds) are smoothed where the screen has pixels to spare.
+    painter.setRenderHint(QPainter::Antialiasing, SmoothEdgesOnScreen(painter, context));
     TShapeEdges f, s;
     ShapeRects(f, s);
 
