@@ -28,14 +28,18 @@ _quillmark()
             queues=$(lpstat -e 2>/dev/null)
             if [[ $cur == -* ]]; then
                 COMPREPLY=($(compgen -W '--copies --positions --outline --preview --merge --start --no-nudges
-                    --quiet --force' -- "$cur"))
+                    --crop-marks --quiet --force' -- "$cur"))
             else
                 COMPREPLY=($(compgen -W "$queues" -- "$cur"))
                 _filedir qmk
             fi
             return
             ;;
-        --copies | --positions | --start)
+        --copies | --positions | --start | --scale)
+            return
+            ;;
+        --bleed)
+            COMPREPLY=($(compgen -W '0 1 1.5 2 2.5 3 3.5 4 5 6' -- "$cur"))
             return
             ;;
     esac
@@ -59,17 +63,17 @@ _quillmark()
             ;;
         export)
             if [[ $cur == -* ]]; then
-                COMPREPLY=($(compgen -W '--border --scale --force --help' -- "$cur"))
+                COMPREPLY=($(compgen -W '--border --scale --bleed --crop-marks --force --help' -- "$cur"))
             elif [[ $cword -eq 2 ]]; then
                 _filedir qmk
             else
-                _filedir '@(png|bmp|jpg)'
+                _filedir '@(png|bmp|jpg|pdf)'
             fi
             ;;
         print)
             if [[ $cur == -* ]]; then
                 COMPREPLY=($(compgen -W '--pdf --printer --copies --positions --outline --preview --merge
-                    --start --no-nudges --quiet --force --help' -- "$cur"))
+                    --start --no-nudges --crop-marks --quiet --force --help' -- "$cur"))
             else
                 _filedir qmk
             fi

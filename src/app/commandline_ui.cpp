@@ -4,6 +4,7 @@
 
 #include "app/cardfile.h"
 #include "app/export.h"
+#include "app/printshopexport.h"
 #include "app/mainwindow_ui.h"
 #include "app/singleinstance.h"
 #include "app/version.h"
@@ -34,13 +35,18 @@ const char kUsage[] =
     "       quillmark dump CARD.qmk\n"
     "       quillmark resave IN.qmk OUT.qmk\n"
     "       quillmark export CARD.qmk OUT.png|bmp|jpg [--border] [--scale N] [--force]\n"
+    "       quillmark export CARD.qmk OUT.pdf [--bleed MM] [--crop-marks] [--force]\n"
     "       quillmark print CARD.qmk --pdf OUT.pdf|--printer [NAME] [--copies N] [--positions LIST]\n"
     "                       [--outline] [--preview] [--merge DATA.csv|DATA.vcf [--start N]]\n"
-    "                       [--no-nudges] [--quiet] [--force]\n"
+    "                       [--no-nudges] [--crop-marks] [--quiet] [--force]\n"
     "       quillmark --help | --version\n"
     "\n"
     "  --border      a one-pixel black frame around the exported picture\n"
     "  --scale N     a picture N times as large as the card at 96 pixels per inch (1 to 8)\n"
+    "  --bleed MM    a PDF for a print shop: the background and what touches the edge go on this far\n"
+    "                beyond the card (0 to 6 millimetres in steps of 0.5; 3 when not given)\n"
+    "  --crop-marks  crop marks on the trim lines outside the bleed (a print-shop PDF; or on a printed\n"
+    "                sheet, in the margins and gaps between the cards)\n"
     "  --printer     print on a printer of the print system (CUPS), the default one without NAME\n"
     "  --copies N    print N sheets (1 to 100000)\n"
     "  --positions   the sheet positions to print, such as 1,2,9 (across, then down)\n"
@@ -111,13 +117,33 @@ int Resave(const QString& in, const QString& out)
     return 0;
 }
 
+int ExportPrintShop(const QString& card, const QString& out, double bleed, bool cropMarks)
+{
+    QString error;
+    bool usageError = false;
+    QStringList warnings;
+    if (!ExportPrintShopFile(card, out, bleed, cropMarks, &error, &usageError, &warnings)) {
+        std::fprintf(stderr, "quillmark: %s\n", qPrintable(error));
+        return usageError ? 2 : 1;
+    }
+    // What a print shop may turn down is said; the file is written all the same.
+    for (const QString& warning : warnings)
+        std::fprintf(stderr, "quillmark: warning: %s: %s\n", qPrintable(out), qPrintable(warning));
+    return 0;
+}
+
 int Export(const QStringList& args)
 {
-    // quillmark export CARD OUT [--border] [--scale N] [--force], the options anywhere after the word.
+    // quillmark export CARD OUT [--border] [--scale N] [--bleed MM] [--crop-marks] [--force], the options
+    // anywhere after the word.
     QStringList files;
     bool border = false;
     bool force = false;
+    bool scaled = false;
+    bool printShop = false;
+    bool cropMarks = false;
     int scale = 1;
+    double bleed = TPrintShopPage::kDefaultBleedMm;
     for (qsizetype i = 2; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--border")) {
             border = true;
@@ -128,6 +154,19 @@ int Export(const QStringList& args)
                 std::fprintf(stderr, "quillmark: --scale needs a whole number from 1 to %d\n", kMaxPictureScale);
                 return 2;
             }
+            scaled = true;
+        } else if (args[i] == QLatin1String("--bleed")) {
+            QString error;
+            if (i + 1 >= args.size() || !TPrintShopPage::ParseBleed(args[++i], &bleed, &error)) {
+                if (error.isEmpty())
+                    error = QStringLiteral("--bleed needs millimetres from 0 to 6 in steps of 0.5");
+                std::fprintf(stderr, "quillmark: %s\n", qPrintable(error));
+                return 2;
+            }
+            printShop = true;
+        } else if (args[i] == QLatin1String("--crop-marks")) {
+            cropMarks = true;
+            printShop = true;
         } else if (args[i] == QLatin1String("--force")) {
             force = true;
         } else if (args[i].startsWith(QLatin1String("--"))) {
@@ -138,11 +177,24 @@ int Export(const QStringList& args)
     }
     if (files.size() != 2)
         return Usage();
+    const bool pdfName = QFileInfo(files[1]).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
+    if (pdfName || printShop) {
+        if (border || scaled) {
+            std::fprintf(stderr, "quillmark: --border and --scale are for pictures, not a PDF file\n");
+            return 2;
+        }
+        if (!pdfName && !force) {
+            std::fprintf(stderr, "quillmark: %s: the PDF file's name must end in .pdf (--force writes it anyway)\n",
+                         qPrintable(files[1]));
+            return 2;
+        }
+        return ExportPrintShop(files[0], files[1], bleed, cropMarks);
+    }
     PictureFormat format = PictureFormat::Png;
     if (!PictureFormatFromName(files[1], &format) && !force) {
         std::fprintf(stderr,
-                     "quillmark: %s: the picture must end in .png, .bmp or .jpg (--force writes a PNG picture "
-                     "anyway)\n",
+                     "quillmark: %s: the picture must end in .png, .bmp or .jpg, or .pdf for a print shop (--force "
+                     "writes a PNG picture anyway)\n",
                      qPrintable(files[1]));
         return 2;
     }

@@ -119,6 +119,7 @@ public:
     QAction* mnuSaveAsBitmap = nullptr;
     QAction* mnuSaveAsJPG = nullptr;
     QAction* mnuSaveAsPNG = nullptr;
+    QAction* mnuExportPrintShop = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuPrintMerge = nullptr;
     QAction* mnuPreview = nullptr;
@@ -152,6 +153,7 @@ public:
     QAction* mnuZoomOut = nullptr;
     QAction* mnuActualSize = nullptr;
     QAction* mnuFitToWindow = nullptr;
+    QAction* mnuShowPrintGuides = nullptr;
     const QList<QAction*>& RecentFileActions() const { return mRecentActions; }
 
     // ---- Commands ----

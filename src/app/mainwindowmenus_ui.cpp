@@ -7,6 +7,8 @@
 #include "app/carddocument.h"
 #include "app/loadbackground_ui.h"
 #include "app/personalinfo_ui.h"
+#include "app/printguides_ui.h"
+#include "app/printshopdialog_ui.h"
 #include "app/toolicons_ui.h"
 #include "design/cardpanel.h"
 #include "design/designpanel_ui.h"
@@ -213,6 +215,10 @@ void TMainScreen::BuildMenus()
         item(FileMenu, QStringLiteral("Save As JPG"), [doc] { doc->ExportPicture(PictureFormat::Jpg); });
     mnuSaveAsPNG =
         item(FileMenu, QStringLiteral("Save As PNG"), [doc] { doc->ExportPicture(PictureFormat::Png); });
+    mnuExportPrintShop =
+        item(FileMenu, QStringLiteral("Export for Print S&hop..."), [this, doc] { ExportForPrintShop(this, *doc); });
+    mnuExportPrintShop->setStatusTip(
+        QStringLiteral("Writes the card as a PDF file for a print shop, with bleed and crop marks."));
     FileMenu->addSeparator();
     mnuPrint = item(FileMenu, QStringLiteral("&Print"), [this] { PrintClick(); });
     mnuPrintMerge =
@@ -287,6 +293,8 @@ void TMainScreen::BuildMenus()
     mnuActualSize = item(ViewMenu, QStringLiteral("&Actual Size"), [doc] { doc->ZoomTo(100); });
     mnuActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     mnuFitToWindow = item(ViewMenu, QStringLiteral("&Fit to Window"), [this] { FitToWindow(); });
+    ViewMenu->addSeparator();
+    mnuShowPrintGuides = AddPrintGuides(*mPanelHolder, *mPanelWidget, Panel(), *ViewMenu, mDocument->Prefs());
 
     HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuContents =
@@ -320,6 +328,9 @@ void TMainScreen::SetMenuWhatsThis()
         {mnuSaveAsBitmap, "Writes a BMP picture of the card at its real size."},
         {mnuSaveAsJPG, "Writes a JPG picture of the card at its real size."},
         {mnuSaveAsPNG, "Writes a PNG picture of the card at its real size, for e-mail or a web page."},
+        {mnuExportPrintShop, "Writes the card as a PDF file for a print shop: the card's size exactly, with a "
+                             "bleed around it and crop marks if you like, its text kept as text. Says first what "
+                             "a print shop might object to."},
         {mnuPrint, "Prints the card over a sheet of card stock, on the positions you choose."},
         {mnuPrintMerge, "Prints one card for each person of a CSV or vCard file: the placeholders of the card's "
                         "texts, such as {Name}, take each person's values."},

@@ -29,7 +29,7 @@ namespace qm {
 namespace {
 
 const char kPrintUsage[] = "usage: quillmark print CARD.qmk --pdf OUT.pdf|--printer [NAME] [--copies N] [--positions 1,2,...] "
-                           "[--outline] [--preview] [--merge DATA.csv|DATA.vcf [--start N]] [--no-nudges] [--quiet] [--force]\n";
+                           "[--outline] [--preview] [--merge DATA.csv|DATA.vcf [--start N]] [--no-nudges] [--crop-marks] [--quiet] [--force]\n";
 
 bool ParsePositions(const QString& text, std::vector<int>* positions)
 {
@@ -102,6 +102,8 @@ bool ParsePrintOptions(const QStringList& args, TPrintOptions* options, QString*
             o.Preview = true;
         } else if (a == QLatin1String("--no-nudges")) {
             o.Nudges = false;
+        } else if (a == QLatin1String("--crop-marks")) {
+            o.CropMarks = true;
         } else if (a == QLatin1String("--quiet")) {
             o.Quiet = true;
         } else if (a == QLatin1String("--force")) {
@@ -186,6 +188,7 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
     TLabelJob job;
     job.PrintMode = !options.Preview;
     job.OutlineTest = options.Outline;
+    job.CropMarks = options.CropMarks && !options.Outline;
     job.Layout = layout;
     // The fine tuning kept for PDF files (the "Printer" keys when none was kept yet).
     if (options.Nudges)

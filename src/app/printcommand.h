@@ -29,6 +29,7 @@ struct TPrintOptions
     bool Quiet = false;         // no progress on the terminal
     QString Merge;              // a CSV or vCard file: one card per record
     int Start = 1;              // in a merge, the sheet position of the first card
+    bool CropMarks = false;     // marks of where to cut, in the margins and gaps between the cards
 };
 
 // Reads the words after "print" (args as QCoreApplication::arguments() gives them: program, "print", ...).

@@ -6,6 +6,7 @@
 
 #include "model/cardrender.h"
 #include "model/objectmenu.h"
+#include "model/printshoppage.h"
 #include "platform/paths.h"
 
 #include <QFile>
@@ -15,6 +16,7 @@
 #include <QPainterPath>
 #include <QRegion>
 
+#include <algorithm>
 #include <cmath>
 
 namespace qm {
@@ -152,6 +154,41 @@ void TKBasePanel::SetShowGrid(bool value)
     InvalidatePanel();
 }
 
+void TKBasePanel::SetShowPrintGuides(bool value)
+{
+    mShowPrintGuides = value;
+    InvalidatePanel();
+}
+
+QPainterPath TKBasePanel::BleedAreaPath() const
+{
+    return CardBleedOutlinePath(mCard, MmToUnits(TPrintShopPage::kDefaultBleedMm));
+}
+
+QPainterPath TKBasePanel::SafeAreaPath() const
+{
+    // The trim shrunk by the margin all round; a round corner keeps its centre.
+    const double safe = MmToUnits(TPrintShopPage::kSafeMarginMm);
+    const QRectF inside = QRectF(0, 0, Width(), Height()).adjusted(safe, safe, -safe, -safe);
+    QPainterPath path;
+    if (inside.isEmpty())
+        return path;
+    switch (mCard.Shape()) {
+    case lsRectangle:
+        path.addRect(inside);
+        break;
+    case lsRoundRect: {
+        const double radius = std::max(0.0, 12 - safe);
+        path.addRoundedRect(inside, radius, radius);
+        break;
+    }
+    case lsEllipse:
+        path.addEllipse(inside);
+        break;
+    }
+    return path;
+}
+
 void TKBasePanel::SetSnapToGrid(bool value)
 {
     mSnapToGrid = value;
@@ -267,6 +304,13 @@ void TKBasePanel::Paint(QPainter& painter, const QRegion& exposed)
             PaintGrid(p);
     };
     DrawCard(painter, mCard, context);
+    if (mShowPrintGuides) {
+        // Over the objects, so that what comes too near the edge shows.
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(QColor(0, 102, 204), 0, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(SafeAreaPath());
+    }
     painter.restore();
     // Once shown (and its text laid out) an object's box has settled: the first check after loading
     // remembers it, so that the user's next move or resize counts as a change.

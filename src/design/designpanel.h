@@ -90,6 +90,15 @@ public:
     void SetShowGrid(bool value);
     bool SnapToGrid() const { return mSnapToGrid; }
     void SetSnapToGrid(bool value);
+    // The print shop's guides: the bleed, a band around the card that whoever holds the panel draws beside
+    // it (BleedAreaPath), and the safe area, a dashed line inside the card that the panel draws. They only
+    // show: nothing on the card moves.
+    bool ShowPrintGuides() const { return mShowPrintGuides; }
+    void SetShowPrintGuides(bool value);
+    // In card units from the card's top-left corner: the card's outline grown by the default bleed, and its
+    // outline shrunk by the safe margin.
+    QPainterPath BleedAreaPath() const;
+    QPainterPath SafeAreaPath() const;
     // The font the "Font" command starts from.
     TKFont& Font() { return mFont; }
 
@@ -323,6 +332,7 @@ private:
     TGridSize mGridSize = gs4x4;
     bool mShowGrid = false;
     bool mSnapToGrid = false;
+    bool mShowPrintGuides = false;
     TKFont mFont;
 
     float mZoom = 1.0f;

@@ -16,6 +16,9 @@ namespace qm {
 
 namespace {
 
+// The outline moved inwards by inset; a negative inset grows it outwards, each edge moved straight out and
+// round corners as much rounder (a grown outline keeps its shape along the card and goes on straight beyond
+// it).
 QPainterPath OutlinePath(const TCardModel& card, double inset)
 {
     QPainterPath path;
@@ -24,9 +27,11 @@ QPainterPath OutlinePath(const TCardModel& card, double inset)
     case lsRectangle:
         path.addRect(outline);
         break;
-    case lsRoundRect:
-        path.addRoundedRect(outline, 12, 12);
+    case lsRoundRect: {
+        const double radius = 12 - std::min(inset, 0.0);
+        path.addRoundedRect(outline, radius, radius);
         break;
+    }
     case lsEllipse:
         path.addEllipse(outline);
         break;
@@ -39,6 +44,11 @@ QPainterPath OutlinePath(const TCardModel& card, double inset)
 QPainterPath CardOutlinePath(const TCardModel& card)
 {
     return OutlinePath(card, 0);
+}
+
+QPainterPath CardBleedOutlinePath(const TCardModel& card, double bleed)
+{
+    return OutlinePath(card, -std::max(bleed, 0.0));
 }
 
 void ClipToRect(QPainter& painter, const QRectF& rect, const TRenderContext& context)
@@ -100,11 +110,13 @@ void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& g
         // Given a clip that holds the whole outline (the card's place on the page), the outline alone is the
         // same clip. A PDF writer writes every clip in force again whenever an object changes the clip, so one
         // path instead of two saves a path for every object that clips itself.
-        const QPainterPath outline = CardOutlinePath(card);
+        // For a print shop the objects go on into the bleed around the card and are cut at its outer edge.
+        const double bleed = std::max(context.bleed, 0.0);
+        const QPainterPath outline = OutlinePath(card, -bleed);
         const bool within = painter.hasClipping() && painter.clipPath().contains(outline);
         painter.setClipPath(outline, within ? Qt::ReplaceClip : Qt::IntersectClip);
         if (within)
-            context.paperClipInside = painter.deviceTransform().map(OutlinePath(card, 1));
+            context.paperClipInside = painter.deviceTransform().map(OutlinePath(card, 1 - bleed));
     }
     const bool clipToBox = !context.OnPaper();
     auto* parted = context.OnPaper() ? dynamic_cast<TPartedPaintDevice*>(painter.device()) : nullptr;

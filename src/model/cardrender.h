@@ -60,6 +60,9 @@ struct TRenderContext
     // On paper, while the clip in force is the card's outline alone (DrawCard sees to it): the outline drawn
     // a unit inside it, in device coordinates; empty otherwise. See ClipToRect.
     QPainterPath paperClipInside;
+    // On paper, in card units: how far beyond the card's outline its objects are drawn (the bleed of a page
+    // for a print shop); 0 cuts them at the outline.
+    double bleed = 0;
     // A text as shown, placeholders replaced; a text without "{" comes back as it is. On screen an empty
     // personal field shows its sample ("Fax Number"); in pictures and on paper it shows nothing.
     QString ShownText(const QString& text) const { return MergeText(text, personal, record, target == Screen); }
@@ -74,6 +77,9 @@ bool SmoothEdgesOnScreen(const QPainter& painter, const TRenderContext& context)
 
 // The card's outline for clipping: (0, 0)-(W + 1, H + 1) as a rectangle, rounded rectangle or ellipse.
 QPainterPath CardOutlinePath(const TCardModel& card);
+
+// The outline grown by bleed units all round: its edges moved straight out, round corners as much rounder.
+QPainterPath CardBleedOutlinePath(const TCardModel& card, double bleed);
 
 // Cuts what the painter draws next off at a rectangle. A rectangle well inside the card's outline, while
 // that outline is the clip in force (TRenderContext::paperClipInside), replaces it: the same cut, and a PDF

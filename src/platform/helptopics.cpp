@@ -17,6 +17,7 @@ const std::vector<THelpTopic>& HelpTopics()
         {kHelpDefaultFont, "fonts.html", "default"},
         {kHelpQuickTips, "tips.html", ""},
         {kHelpExport, "files.html", "export"},
+        {kHelpPrintShop, "files.html", "printshop"},
         {kHelpMultiLineText, "40001.html", ""},
         {kHelpClipArt, "40003.html", ""},
         {kHelpText, "40004.html", ""},

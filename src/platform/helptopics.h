@@ -20,6 +20,7 @@ enum THelpContext : int {
     kHelpDefaultFont = 2112,
     kHelpQuickTips = 2113,
     kHelpExport = 2114,
+    kHelpPrintShop = 2115,
     kHelpMultiLineText = 40001,
     kHelpClipArt = 40003,
     kHelpText = 40004,

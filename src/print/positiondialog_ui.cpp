@@ -6,6 +6,7 @@
 #include "platform/helptopics.h"
 #include "print/sheetpicture_ui.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -72,6 +73,9 @@ TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, cons
     right->addSpacing(12);
     right->addWidget(printerBox);
     right->addWidget(pagesBox);
+    mCropMarks = new QCheckBox(QStringLiteral("C&rop marks"), this);
+    mCropMarks->setObjectName(QStringLiteral("CropMarksBox"));
+    right->addWidget(mCropMarks);
     right->addStretch();
 
     auto* top = new QHBoxLayout;
@@ -94,6 +98,8 @@ TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, cons
         {mPrinter, "Where the cards go: the printer, or a PDF file."},
         {setup, "Chooses the printer (or a PDF file) and its paper."},
         {mPages, "How many sheets to print."},
+        {mCropMarks, "Short lines in the sheet's margins and in the gaps between the cards, on the extensions "
+                     "of the cards' edges, to cut along with a trimmer. They never cross a card."},
         {ok, "Prints the chosen positions on as many sheets as you asked for."},
     });
 
@@ -103,6 +109,16 @@ TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, cons
     resize(442, 361);
 
     Inform = [this](const QString& message) { QMessageBox::information(this, windowTitle(), message); };
+}
+
+bool TSelectSpecificLabels::CropMarks() const
+{
+    return mCropMarks->isChecked();
+}
+
+void TSelectSpecificLabels::SetCropMarks(bool on)
+{
+    mCropMarks->setChecked(on);
 }
 
 QWidget* TSelectSpecificLabels::PaintBox() const

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class QCheckBox;
 class QLabel;
 class QSpinBox;
 
@@ -27,6 +28,9 @@ public:
     const TSheetPositions& Positions() const { return mSelection.Positions(); }
     int Pages() const;
     void SetPages(int pages);
+    // Marks of where to cut, in the margins and the gaps between the cards.
+    bool CropMarks() const;
+    void SetCropMarks(bool on);
     // The paint box that shows the sheet; a press in it toggles the position under the pointer.
     QWidget* PaintBox() const;
     QString PrinterLabel() const;
@@ -51,6 +55,7 @@ private:
     TSheetPicture* mBox = nullptr;
     QLabel* mPrinter = nullptr;
     QSpinBox* mPages = nullptr;
+    QCheckBox* mCropMarks = nullptr;
 };
 
 } // namespace qm

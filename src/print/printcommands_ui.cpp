@@ -89,9 +89,11 @@ bool TPrintCommands::Print(const TPrintSettings& settings, bool* warningSwitched
         printer.SetCopies(pages);
     };
     dialog.ShowPrinterName();
+    dialog.SetCropMarks(mCropMarks);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     mPositions = dialog.Positions();
+    mCropMarks = dialog.CropMarks();
 
     QCoreApplication::processEvents();
     const double bottom = printer.UnprintableBottomMargin();
@@ -286,6 +288,7 @@ TJobOutcome TPrintCommands::DoPrint(const TPrintSettings& settings, bool printMo
     job.Layout = settings.Layout;
     job.Nudges = NudgesFor ? NudgesFor(CalibrationPrinter()) : settings.Nudges;
     job.BackgroundFile = settings.BackgroundFile;
+    job.CropMarks = mCropMarks && !outlineTest;
     if (!merge && printMode && ReportPrinter().Printer().printRange() == QPrinter::PageRange) {
         job.FirstPage = ReportPrinter().Printer().fromPage();
         job.LastPage = ReportPrinter().Printer().toPage();

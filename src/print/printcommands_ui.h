@@ -115,6 +115,7 @@ private:
     TKBusinessCardPanel32& mPanel;
     std::unique_ptr<TKPrinterReport> mPrinter;
     TSheetPositions mPositions;
+    bool mCropMarks = false; // as last chosen in the print dialog
     bool mPrinterAvailable = false;
     QString mPdfFolder; // where the last PDF file went
     QString mMergeFile;  // the data file of the last merge

@@ -6,6 +6,7 @@
 #include "pictures/pictures.h"
 #include "model/cardrender.h"
 #include "print/report.h"
+#include "print/sheetcropmarks.h"
 
 #include <QImageReader>
 #include <QPicture>
@@ -14,6 +15,7 @@
 #include <QTransform>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace qm {
@@ -105,6 +107,7 @@ TJobOutcome TLabelPrinter::Run(TKReport& report)
     mCopies = report.Copies();
     report.SetCopies(1);
     mCancelRequested = false;
+    mCropMarksDrawing = kNoCropMarksDrawing;
     report.SetOrientation(roDefault);
     report.SetMargins(0, 0, 0.5, 0.5);
     report.SetTitle(QStringLiteral("Quillmark"));
@@ -195,6 +198,7 @@ void TLabelPrinter::PrintLabels(TKReport& report)
             return;
     }
 
+    PrintCropMarks(report);
     int c = -1;
     int r = 0;
     while (!mCancelRequested && !report.Aborted()) {
@@ -211,6 +215,7 @@ void TLabelPrinter::PrintLabels(TKReport& report)
             report.NewPage();
             if (report.Aborted())
                 break;
+            PrintCropMarks(report);
         }
         const int index = r * g.Across + c;
         if (!mJob.Positions.Selected(index))
@@ -252,6 +257,40 @@ void TLabelPrinter::PrintLabels(TKReport& report)
         Pump();
     }
     mRecord = nullptr;
+}
+
+void TLabelPrinter::PrintCropMarks(TKReport& report)
+{
+    if (!mJob.CropMarks)
+        return;
+    // A target that keeps drawings (a PDF file) gets the marks once and places them on every page.
+    if (mCropMarksDrawing == kNoCropMarksDrawing) {
+        mCropMarksDrawing = report.MakeDrawing(QSizeF(report.PageWidth(), report.PageHeight()),
+                                               [this](TKReport& r) { DrawCropMarks(r); });
+    }
+    if (mCropMarksDrawing >= 0)
+        report.PlaceDrawing(mCropMarksDrawing, QPointF(0, 0));
+    else
+        DrawCropMarks(report);
+}
+
+void TLabelPrinter::DrawCropMarks(TKReport& report)
+{
+    // Every position of the sheet counts, printed on or not: no mark crosses any of them.
+    const TSheetGeometry& g = mGeometry;
+    std::vector<QRectF> cards;
+    for (int r = 0; r < g.Down; ++r) {
+        for (int c = 0; c < g.Across; ++c)
+            cards.push_back(g.CardRect(r, c, Rotated(), report.PageHeight()));
+    }
+    const TReportPen saved = report.Pen();
+    // A quarter of a point wide, as print shops draw them.
+    report.SetPen(TReportPen{clBlack, psSolid, std::max(1, int(std::lround(report.DpiX() * 0.25 / 72))), pmCopy});
+    for (const QLineF& mark : SheetCropMarks(cards, QRectF(0, 0, report.PageWidth(), report.PageHeight()))) {
+        report.MoveTo(mark.x1(), mark.y1());
+        report.LineTo(mark.x2(), mark.y2());
+    }
+    report.SetPen(saved);
 }
 
 void TLabelPrinter::PrintPosition(TKReport& report, const QRectF& card)

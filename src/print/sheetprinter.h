@@ -62,6 +62,7 @@ struct TLabelJob
     CardSheetLayout Layout;
     TPrintNudges Nudges;
     QString BackgroundFile; // the card's background art; empty for none
+    bool CropMarks = false;  // marks of where to cut, in the margins and the gaps between the cards
     // The print dialog's page range, counted from 1; 0 for none.
     int FirstPage = 0;
     int LastPage = 0;
@@ -138,6 +139,9 @@ private:
     static constexpr int kCardBleed = 24;
 
     void Pump();
+    // The crop marks of the page, when the job asks for them: drawn, or placed where the target keeps them.
+    void PrintCropMarks(TKReport& report);
+    void DrawCropMarks(TKReport& report);
     // The card's own size in inches, as its objects are drawn.
     QSizeF DrawnCardInches() const;
     // What one position prints: the card (or its outline) over the given place, in inches.
@@ -170,6 +174,8 @@ private:
     TPicture mBackgroundArt; // vector background art (bkMetafile), drawn as paths
     const TMergeRecord* mRecord = nullptr; // the record of the card being drawn in a merge
     std::function<bool(int)> mObjectFilter; // the objects PrintCard draws; all when unset
+    static constexpr int kNoCropMarksDrawing = -2;
+    int mCropMarksDrawing = kNoCropMarksDrawing; // the target's drawing of the marks, -1 for none
 };
 
 } // namespace qm

@@ -91,7 +91,7 @@ if [ -f /usr/share/bash-completion/bash_completion ]; then
         [ "$word" = --help ] || [ "$word" = --version ] && continue
         grep -qx -- "$word" <<<"$offered" || fail "completion of 'quillmark print' lacks $word"
     done
-    [ "$(complete_words quillmark export business.qmk --)" = "$(printf -- '--border\n--force\n--help\n--scale')" ] ||
+    [ "$(complete_words quillmark export business.qmk --)" = "$(printf -- '--bleed\n--border\n--crop-marks\n--force\n--help\n--scale')" ] ||
         fail "completion of 'quillmark export' offers other options"
     [ "$(complete_words quillmark dump '')" = business.qmk ] || fail "completion of 'quillmark dump' offers no card"
 fi

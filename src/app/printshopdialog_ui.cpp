@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The "Export for Print Shop" dialog and the command behind it.
+#include "app/printshopdialog_ui.h"
+
+#include "app/cardbackground.h"
+#include "app/carddocument.h"
+#include "app/printshopexport.h"
+#include "design/cardpanel.h"
+#include "design/dialogbar_ui.h"
+#include "platform/helphook.h"
+#include "platform/helptopics.h"
+#include "settings/preferences.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+namespace qm {
+
+TPrintShopDialog::TPrintShopDialog(QWidget* parent, TPrintShopExport& exporter) : QDialog(parent), mExport(exporter)
+{
+    setWindowTitle(QStringLiteral("Export for Print Shop"));
+
+    auto* intro = new QLabel(QStringLiteral("A PDF file of the card as print shops ask for it: the card's size "
+                                            "exactly, with a bleed around it into which the background goes on, "
+                                            "text kept as text in its fonts."),
+                             this);
+    intro->setWordWrap(true);
+
+    BleedBox = new QDoubleSpinBox(this);
+    BleedBox->setRange(0, TPrintShopPage::kMaxBleedMm);
+    BleedBox->setSingleStep(TPrintShopPage::kBleedStepMm);
+    BleedBox->setDecimals(1);
+    BleedBox->setSuffix(QStringLiteral(" mm"));
+    BleedBox->setValue(exporter.BleedMm());
+    connect(BleedBox, &QDoubleSpinBox::valueChanged, this, [this](double mm) {
+        mExport.SetBleedMm(mm);
+        // A value typed between the steps goes to the nearest one.
+        if (mExport.BleedMm() != mm)
+            BleedBox->setValue(mExport.BleedMm());
+        ShowWarnings();
+    });
+
+    CropMarksBox = new QCheckBox(QStringLiteral("&Crop marks"), this);
+    CropMarksBox->setChecked(exporter.CropMarks());
+    connect(CropMarksBox, &QCheckBox::toggled, this, [this](bool on) { mExport.SetCropMarks(on); });
+
+    auto* form = new QFormLayout;
+    auto* bleedLabel = new QLabel(QStringLiteral("&Bleed on each side:"), this);
+    bleedLabel->setBuddy(BleedBox);
+    form->addRow(bleedLabel, BleedBox);
+    form->addRow(QString(), CropMarksBox);
+
+    WarningCaption = new QLabel(this);
+    WarningCaption->setWordWrap(true);
+    WarningList = new QListWidget(this);
+    WarningList->setWordWrap(true);
+
+    const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    OkButton = bar.ok;
+    CancelButton = bar.cancel;
+    HelpButton = bar.help;
+    MouseHelpButton = bar.whatsThis;
+    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(HelpButton, &QPushButton::clicked, this, [] { OpenHelpContext(kHelpPrintShop); });
+
+    SetWhatsThis({{BleedBox, "How far the background, and every object that touches the card's edge, goes on "
+                             "beyond the card, so that a cut a little off the line leaves no white edge: 0 to "
+                             "6 mm in steps of 0.5 mm. Print shops usually ask for 3 mm."},
+                  {CropMarksBox, "Thin black lines outside the bleed on the extensions of the card's edges, "
+                                 "which show where to cut."},
+                  {WarningList, "What a print shop may turn down: pictures with fewer than 300 dots per inch "
+                                "as printed, and text closer than 3 mm to the card's edge, which may be cut "
+                                "off. The file is written all the same when you go on."}});
+    SetButtonWhatsThis(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addLayout(form);
+    layout->addWidget(WarningCaption);
+    layout->addWidget(WarningList, 1);
+    layout->addLayout(bar.layout);
+    ShowWarnings();
+    resize(480, WarningList->count() == 0 ? 220 : 360);
+}
+
+void TPrintShopDialog::ShowWarnings()
+{
+    if (!WarningList)
+        return;
+    const QStringList warnings = mExport.Warnings();
+    WarningList->clear();
+    WarningList->addItems(warnings);
+    WarningList->setVisible(!warnings.isEmpty());
+    WarningCaption->setText(warnings.isEmpty()
+                                ? QStringLiteral("Nothing here that a print shop would object to.")
+                                : QStringLiteral("A print shop may object to these; you can export anyway:"));
+    OkButton->setText(warnings.isEmpty() ? QStringLiteral("&Export...") : QStringLiteral("&Export Anyway..."));
+}
+
+bool ExportForPrintShop(QWidget* window, TCardDocument& document)
+{
+    document.Panel().LayOutObjects();
+    TPrintShopExport exporter(document.Panel().Card(), ResolveBackgroundFile(document.BackgroundFile()));
+    TPrintShopDialog dialog(window, exporter);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    const QString path = QFileDialog::getSaveFileName(
+        window, QStringLiteral("Export for Print Shop"),
+        TPrintShopExport::ProposedFileName(document.FileName(), folder), QStringLiteral("PDF File (*.pdf *.PDF)"));
+    if (path.isEmpty())
+        return false;
+    QString error;
+    const QString title = document.FileName().isEmpty() ? QStringLiteral("Business card")
+                                                        : QFileInfo(document.FileName()).completeBaseName();
+    if (!exporter.Write(path, title, &error)) {
+        QMessageBox::warning(window, QStringLiteral("Export for Print Shop"),
+                             QStringLiteral("The PDF file was not written.\n\n") + error);
+        return false;
+    }
+    QMessageBox::information(window, QStringLiteral("Export for Print Shop"), QStringLiteral("Saved as ") + path);
+    return true;
+}
+
+} // namespace qm

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Exporting a card for a print shop: its choices, checks and file, for the dialog and the command line.
+#include "app/printshopexport.h"
+
+#include "app/cardbackground.h"
+#include "app/cardfile.h"
+#include "model/cardmodel.h"
+#include "print/printshoppdf.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace qm {
+
+TPrintShopExport::TPrintShopExport(const TCardModel& card, const QString& backgroundFile)
+    : mCard(card), mBackground(ReadPrintShopBackground(backgroundFile, card.Portrait())), mPage(QSizeF(card.Size()))
+{}
+
+QStringList TPrintShopExport::Warnings() const
+{
+    return PrintShopWarnings(TPrintShopSide{&mCard, mBackground}, mPage);
+}
+
+bool TPrintShopExport::Write(const QString& path, const QString& title, QString* error) const
+{
+    return WritePrintShopPdf({TPrintShopSide{&mCard, mBackground}}, mPage, title, path, error);
+}
+
+QString TPrintShopExport::ProposedFileName(const QString& cardPath, const QString& folder)
+{
+    if (cardPath.isEmpty())
+        return QDir(folder).filePath(QStringLiteral("card-print.pdf"));
+    const QFileInfo info(cardPath);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral("-print.pdf"));
+}
+
+bool ExportPrintShopFile(const QString& cardPath, const QString& outPath, double bleedMm, bool cropMarks,
+                         QString* error, bool* usageError, QStringList* warnings)
+{
+    if (usageError)
+        *usageError = false;
+    TCardModel card;
+    CompanionFile companion;
+    if (!ReadCardFile(cardPath, card, &companion, error))
+        return false;
+    if (!CheckOutputIsNoInput(outPath, CardInputFiles(cardPath, companion), error)) {
+        if (usageError)
+            *usageError = true;
+        return false;
+    }
+    CardSheetLayout layout = companion.Layout;
+    layout.UsePortrait = companion.HasLayout && companion.Layout.UsePortrait;
+    SetUpCard(card, layout, companion.Background);
+    // Art that did not load is left out, as SetUpCard said.
+    const QString background =
+        card.ColorPicture().HasGraphic() ? ResolveBackgroundFile(companion.Background) : QString();
+    TPrintShopExport exporter(card, background);
+    exporter.SetBleedMm(bleedMm);
+    exporter.SetCropMarks(cropMarks);
+    if (warnings)
+        *warnings = exporter.Warnings();
+    return exporter.Write(outPath, QFileInfo(cardPath).completeBaseName(), error);
+}
+
+} // namespace qm

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// TPrintShopExport: exporting the card as a PDF for a print shop, from the window's dialog and the command line.
+#pragma once
+
+#include "model/printshoppage.h"
+#include "pictures/pictures.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace qm {
+
+class TCardModel;
+
+// The choices of one export (bleed, crop marks) over a laid-out card and its background art file, what a
+// print shop would object to, and the file written. The dialog only shows and edits these.
+class TPrintShopExport
+{
+public:
+    // backgroundFile: the card's background art as a file (empty for none).
+    TPrintShopExport(const TCardModel& card, const QString& backgroundFile);
+
+    double BleedMm() const { return mPage.BleedMm(); }
+    void SetBleedMm(double mm) { mPage.SetBleedMm(mm); }
+    bool CropMarks() const { return mPage.CropMarks(); }
+    void SetCropMarks(bool on) { mPage.SetCropMarks(on); }
+    const TPrintShopPage& Page() const { return mPage; }
+
+    // One sentence for each thing a print shop would turn down; empty when there is none.
+    QStringList Warnings() const;
+    // Writes the PDF (one page a side); false with a message naming the file.
+    bool Write(const QString& path, const QString& title, QString* error = nullptr) const;
+
+    // The name proposed for the PDF file of a card file ("Card.qmk" -> "Card-print.pdf" beside it); for an
+    // unsaved card, "card-print.pdf" in folder.
+    static QString ProposedFileName(const QString& cardPath, const QString& folder);
+
+private:
+    const TCardModel& mCard;
+    TPicture mBackground;
+    TPrintShopPage mPage;
+};
+
+// The command line: reads the card file with its companion file (layout, orientation, background art) and
+// writes the print-shop PDF. False with a one-line message; usageError tells an output named like a file read
+// for the card. What a print shop would object to comes back in *warnings (the file is written all the same).
+bool ExportPrintShopFile(const QString& cardPath, const QString& outPath, double bleedMm, bool cropMarks,
+                         QString* error = nullptr, bool* usageError = nullptr, QStringList* warnings = nullptr);
+
+} // namespace qm
