@@ -100,7 +100,7 @@ void THelpWindow::Search(const QString& words)
 {
     const QSignalBlocker block(mResults);
     mResults->clear();
-    for (const THelpHit& hit : SearchHelp(words)) {
+    for (const HelpHit& hit : SearchHelp(words)) {
         auto* item = new QListWidgetItem(hit.Title, mResults);
         item->setData(Qt::UserRole, hit.Page);
     }

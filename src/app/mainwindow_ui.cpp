@@ -56,10 +56,10 @@ constexpr double kFirstWindowShare = 0.7;
 
 // ---- The window's answers to the document: message boxes and file dialogs ----
 
-class TWindowPrompts : public TDocumentPrompts
+class WindowPrompts : public DocumentPrompts
 {
 public:
-    explicit TWindowPrompts(QWidget* parent) : mParent(parent), mDialogs(parent) {}
+    explicit WindowPrompts(QWidget* parent) : mParent(parent), mDialogs(parent) {}
 
     bool Ask(const QString& text, const QString& caption) override
     {
@@ -119,7 +119,7 @@ private:
 
 // ---- Construction ----
 
-TMainScreen::TMainScreen(TDocumentPrompts* prompts, const QString& prefsPath, QWidget* parent)
+TMainScreen::TMainScreen(DocumentPrompts* prompts, const QString& prefsPath, QWidget* parent)
     : QMainWindow(parent)
 {
     setObjectName(kPlacementClass);
@@ -131,7 +131,7 @@ TMainScreen::TMainScreen(TDocumentPrompts* prompts, const QString& prefsPath, QW
             window->ShowHelpContext(context);
     });
     if (!prompts) {
-        mOwnPrompts = std::make_unique<TWindowPrompts>(this);
+        mOwnPrompts = std::make_unique<WindowPrompts>(this);
         prompts = mOwnPrompts.get();
     }
     mPrompts = prompts;
@@ -141,12 +141,12 @@ TMainScreen::TMainScreen(TDocumentPrompts* prompts, const QString& prefsPath, QW
     panel->SetGridSize(gs4x4);
     panel->SetShowGrid(false);
     panel->SetSnapToGrid(false);
-    mPanelWidget = new TKBasePanelWidget(std::move(panel));
+    mPanelWidget = new BasePanelWidget(std::move(panel));
     mPanelWidget->setWhatsThis(
         QStringLiteral("The card you are designing. Pick a tool above and drag on the card to "
                        "place an object; click an object with the right mouse button for its "
                        "commands."));
-    mDocument = std::make_unique<TCardDocument>(Panel(), *prompts, prefsPath);
+    mDocument = std::make_unique<CardDocument>(Panel(), *prompts, prefsPath);
     mPrint = std::make_unique<TPrintCommands>(this, Panel());
     mPrint->NudgesFor = [this](const QString& printer) {
         return LoadPrinterNudges(mDocument->Prefs().Path(), printer);
@@ -197,8 +197,8 @@ TMainScreen::TMainScreen(TDocumentPrompts* prompts, const QString& prefsPath, QW
 
     // What the window is made with: the preferences, the card's size, the working folders.
     mDocument->Load();
-    TCardDocument::CreateFolders();
-    mnuWriteIni->setVisible(TCardDocument::DeveloperMode());
+    CardDocument::CreateFolders();
+    mnuWriteIni->setVisible(CardDocument::DeveloperMode());
     SetDefaultFontCaption();
     Setbuttons();
 
@@ -228,7 +228,7 @@ TKBusinessCardPanel32& TMainScreen::Panel()
 
 void TMainScreen::Setbuttons()
 {
-    const TCardDocument& doc = *mDocument;
+    const CardDocument& doc = *mDocument;
     setWindowTitle(doc.WindowTitle());
     SaveAsButton->setText(doc.SaveButtonCaption());
     SaveAsButton->setVisible(doc.SaveButtonsVisible());
@@ -398,7 +398,7 @@ void TMainScreen::FineTuneClick()
     // The fine tuning of the printer the jobs go to, kept under its name.
     const QString printer = mPrint->CalibrationPrinter();
     const QString ini = mDocument->Prefs().Path();
-    TPrintNudges nudges = LoadPrinterNudges(ini, printer);
+    PrintNudges nudges = LoadPrinterNudges(ini, printer);
     if (!mPrint->FineTune(nudges, mDocument->Layout().Papersize))
         return;
     QString error;
@@ -540,7 +540,7 @@ void TMainScreen::NewFromTemplate1Click()
     if (!mDocument->CheckSaveNeeded())
         return;
     const CardSheetLayout& layout = mDocument->Layout();
-    TSelectPreviewTemplate chooser(layout.Width, layout.Height, Panel().PersonalStrings(), this);
+    SelectPreviewTemplate chooser(layout.Width, layout.Height, Panel().PersonalStrings(), this);
     chooser.OnHelp = [this] { ShowHelpContext(kHelpTemplates); };
     if (RunDialog(chooser) != QDialog::Accepted || chooser.SelectedTemplate().isEmpty())
         return;
@@ -557,7 +557,7 @@ void TMainScreen::ChangeCardLayout1Click()
 
 void TMainScreen::Changeallfontsto1Click()
 {
-    TChangeFontAll dialog(this);
+    ChangeFontAll dialog(this);
     dialog.OnHelp = [this] { ShowHelpContext(kHelpFontForAll); };
     if (RunDialog(dialog) == QDialog::Accepted)
         mDocument->ChangeAllFonts(dialog.SelectedFont());
@@ -588,7 +588,7 @@ void TMainScreen::ConfigurationInformationClick()
 void TMainScreen::QuickTipsClick()
 {
     if (!mTips)
-        mTips = new TQuickTips(mDocument->Prefs(), this);
+        mTips = new QuickTips(mDocument->Prefs(), this);
     mTips->show();
     mTips->raise();
     mTips->activateWindow();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TSelectPreviewTemplate: template and font lists beside a sample card that shows the chosen template.
+// SelectPreviewTemplate: template and font lists beside a sample card that shows the chosen template.
 #include "app/templatechooser_ui.h"
 #include "objects/templatefile.h"
 
@@ -38,7 +38,7 @@ const QString kTemplateFonts = QStringLiteral("(Template's own fonts)");
 constexpr int kPreviewDelayMs = 120;
 } // namespace
 
-TSelectPreviewTemplate::TSelectPreviewTemplate(float cardWidth, float cardHeight, const QStringList& personal,
+SelectPreviewTemplate::SelectPreviewTemplate(float cardWidth, float cardHeight, const QStringList& personal,
                                                QWidget* parent)
     : QDialog(parent), mCardWidth(cardWidth), mCardHeight(cardHeight)
 {
@@ -48,7 +48,7 @@ TSelectPreviewTemplate::TSelectPreviewTemplate(float cardWidth, float cardHeight
     panel->SetDrawOutline(true);
     panel->SetShape(lsRectangle);
     panel->SetPersonalStrings(personal);
-    mSample = new TKBasePanelWidget(std::move(panel));
+    mSample = new BasePanelWidget(std::move(panel));
     // A sample to look at: nothing on it can be picked or moved.
     mSample->setAttribute(Qt::WA_TransparentForMouseEvents);
     mSample->setFocusPolicy(Qt::NoFocus);
@@ -85,7 +85,7 @@ TSelectPreviewTemplate::TSelectPreviewTemplate(float cardWidth, float cardHeight
     auto* sampleBox = new QGroupBox(QStringLiteral("Sample"), this);
     (new QVBoxLayout(sampleBox))->addWidget(scroll);
 
-    const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    const DialogButtonBar bar = MakeDialogButtonBar(this);
     OkButton = bar.ok;
     OkButton->setEnabled(!mFiles.isEmpty());
     CancelButton = bar.cancel;
@@ -114,12 +114,12 @@ TSelectPreviewTemplate::TSelectPreviewTemplate(float cardWidth, float cardHeight
     mPreviewTimer = new QTimer(this);
     mPreviewTimer->setSingleShot(true);
     mPreviewTimer->setInterval(kPreviewDelayMs);
-    connect(mPreviewTimer, &QTimer::timeout, this, &TSelectPreviewTemplate::Preview);
+    connect(mPreviewTimer, &QTimer::timeout, this, &SelectPreviewTemplate::Preview);
 
     if (!mFiles.isEmpty())
         TemplateList->setCurrentRow(0);
     FontList->setCurrentRow(0);
-    connect(TemplateList, &QListWidget::currentRowChanged, this, &TSelectPreviewTemplate::SchedulePreview);
+    connect(TemplateList, &QListWidget::currentRowChanged, this, &SelectPreviewTemplate::SchedulePreview);
     connect(FontList, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row == 0)
             mFont.clear();
@@ -129,9 +129,9 @@ TSelectPreviewTemplate::TSelectPreviewTemplate(float cardWidth, float cardHeight
     });
 }
 
-TSelectPreviewTemplate::~TSelectPreviewTemplate() = default;
+SelectPreviewTemplate::~SelectPreviewTemplate() = default;
 
-QStringList TSelectPreviewTemplate::TemplateFiles(const QString& folder)
+QStringList SelectPreviewTemplate::TemplateFiles(const QString& folder)
 {
     const QDir dir(folder);
     QStringList files;
@@ -147,29 +147,29 @@ QStringList TSelectPreviewTemplate::TemplateFiles(const QString& folder)
     return files;
 }
 
-QString TSelectPreviewTemplate::SelectedTemplate() const
+QString SelectPreviewTemplate::SelectedTemplate() const
 {
     const int row = TemplateList->currentRow();
     return row >= 0 && row < mFiles.size() ? mFiles[row] : QString();
 }
 
-TKBusinessCardPanel32& TSelectPreviewTemplate::PreviewPanel()
+TKBusinessCardPanel32& SelectPreviewTemplate::PreviewPanel()
 {
     return static_cast<TKBusinessCardPanel32&>(mSample->Panel());
 }
 
-void TSelectPreviewTemplate::showEvent(QShowEvent* event)
+void SelectPreviewTemplate::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     SchedulePreview();
 }
 
-void TSelectPreviewTemplate::SchedulePreview()
+void SelectPreviewTemplate::SchedulePreview()
 {
     mPreviewTimer->start();
 }
 
-void TSelectPreviewTemplate::Preview()
+void SelectPreviewTemplate::Preview()
 {
     if (mPreviewing)
         return;
@@ -182,10 +182,10 @@ void TSelectPreviewTemplate::Preview()
     panel.SetPortraitMode(false);
     const QString file = SelectedTemplate();
     if (!file.isEmpty()) {
-        const QString background = TCardTemplate::Read(panel, file).trimmed();
+        const QString background = CardTemplate::Read(panel, file).trimmed();
         if (!mFont.isEmpty())
             panel.SetTextFontName(mFont);
-        const QString art = TCardTemplate::BackgroundArtPath(background);
+        const QString art = CardTemplate::BackgroundArtPath(background);
         if (!art.isEmpty() && QFileInfo(art).isFile())
             LoadCardBackground(panel.Card(), art);
     }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TSelectPreviewTemplate: the template chooser with a font list and a live sample of the chosen template.
+// SelectPreviewTemplate: the template chooser with a font list and a live sample of the chosen template.
 #pragma once
 
 #include <QDialog>
@@ -14,17 +14,17 @@ class QToolButton;
 
 namespace qm {
 
-class TKBasePanelWidget;
+class BasePanelWidget;
 class TKBusinessCardPanel32;
 
-class TSelectPreviewTemplate : public QDialog
+class SelectPreviewTemplate : public QDialog
 {
     Q_OBJECT
 public:
     // The card's size in inches (from the sheet layout) and the personal information the templates fill in.
-    TSelectPreviewTemplate(float cardWidth, float cardHeight, const QStringList& personal,
+    SelectPreviewTemplate(float cardWidth, float cardHeight, const QStringList& personal,
                            QWidget* parent = nullptr);
-    ~TSelectPreviewTemplate() override;
+    ~SelectPreviewTemplate() override;
 
     // The *.qmkt files of a folder (any case of the extension), sorted by name without regard to case.
     static QStringList TemplateFiles(const QString& folder);
@@ -58,7 +58,7 @@ private:
     float mCardHeight;
     QStringList mFiles;
     QString mFont;
-    TKBasePanelWidget* mSample = nullptr;
+    BasePanelWidget* mSample = nullptr;
     QTimer* mPreviewTimer = nullptr;
     bool mPreviewing = false;
 };

@@ -16,7 +16,7 @@ namespace qm {
 
 namespace {
 
-QPainterPath OutlinePath(const TCardModel& card, double inset)
+QPainterPath OutlinePath(const CardModel& card, double inset)
 {
     QPainterPath path;
     const QRectF outline = QRectF(0, 0, card.Width() + 1, card.Height() + 1).adjusted(inset, inset, -inset, -inset);
@@ -36,12 +36,12 @@ QPainterPath OutlinePath(const TCardModel& card, double inset)
 
 } // namespace
 
-QPainterPath CardOutlinePath(const TCardModel& card)
+QPainterPath CardOutlinePath(const CardModel& card)
 {
     return OutlinePath(card, 0);
 }
 
-void ClipToRect(QPainter& painter, const QRectF& rect, const TRenderContext& context)
+void ClipToRect(QPainter& painter, const QRectF& rect, const RenderContext& context)
 {
     // The same outline a unit inside (its corners are as round) lies within the outline whatever the curves
     // become on the way to the page, so a rectangle inside it is inside the outline on every page.
@@ -50,12 +50,12 @@ void ClipToRect(QPainter& painter, const QRectF& rect, const TRenderContext& con
     painter.setClipRect(rect, inside ? Qt::ReplaceClip : Qt::IntersectClip);
 }
 
-void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& given)
+void DrawCard(QPainter& painter, const CardModel& card, const RenderContext& given)
 {
-    TRenderContext context = given;
+    RenderContext context = given;
     if (context.personal.isEmpty())
         context.personal = card.PersonalStrings();
-    if (context.OnPaper() && card.Objects().Count() > TPartedPaintDevice::kObjectsPerPart)
+    if (context.OnPaper() && card.Objects().Count() > PartedPaintDevice::kObjectsPerPart)
         context.keepDrawingCaches = false;
     const QRect whole(0, 0, card.Width(), card.Height());
     painter.save();
@@ -70,7 +70,7 @@ void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& g
         const double sy = context.OnPaper() ? paper : std::hypot(t.m21(), t.m22());
         const QSize pixels(int(std::clamp(std::ceil(whole.width() * sx), 1.0, 1e6)),
                            int(std::clamp(std::ceil(whole.height() * sy), 1.0, 1e6)));
-        for (const TStoredPicture* picture : {&card.Picture(), &card.ColorPicture()}) {
+        for (const StoredPicture* picture : {&card.Picture(), &card.ColorPicture()}) {
             // A picture the image readers cannot decode is left out.
             const QImage& image = picture->Decoded(pixels);
             if (image.isNull())
@@ -98,7 +98,7 @@ void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& g
             context.paperClipInside = painter.deviceTransform().map(OutlinePath(card, 1));
     }
     const bool clipToBox = !context.OnPaper();
-    auto* parted = context.OnPaper() ? dynamic_cast<TPartedPaintDevice*>(painter.device()) : nullptr;
+    auto* parted = context.OnPaper() ? dynamic_cast<PartedPaintDevice*>(painter.device()) : nullptr;
     int drawn = 0;
     int index = -1;
     for (const TKGraphicControl* object : card.Objects().Objects()) {
@@ -108,7 +108,7 @@ void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& g
         const QRect box = object->BoundsRect();
         if (box.isEmpty() || (!context.exposed.isEmpty() && !context.exposed.intersects(box)))
             continue;
-        if (parted && drawn > 0 && drawn % TPartedPaintDevice::kObjectsPerPart == 0)
+        if (parted && drawn > 0 && drawn % PartedPaintDevice::kObjectsPerPart == 0)
             parted->EndPart();
         ++drawn;
         painter.save();

@@ -24,7 +24,7 @@ QString PersonalPlaceholder(int field)
     return QLatin1Char('{') + QLatin1String(kMergePersonalNames[field]) + QLatin1Char('}');
 }
 
-const QString* TMergeRecord::Find(QStringView name) const
+const QString* MergeRecord::Find(QStringView name) const
 {
     for (const auto& field : mFields) {
         if (QStringView(field.first).compare(name, Qt::CaseInsensitive) == 0)
@@ -33,13 +33,13 @@ const QString* TMergeRecord::Find(QStringView name) const
     return nullptr;
 }
 
-QString TMergeRecord::Value(QStringView name) const
+QString MergeRecord::Value(QStringView name) const
 {
     const QString* value = Find(name);
     return value ? *value : QString();
 }
 
-QString MergeText(const QString& text, const QStringList& personal, const TMergeRecord* record)
+QString MergeText(const QString& text, const QStringList& personal, const MergeRecord* record)
 {
     constexpr qsizetype kMaxName = 255;
     qsizetype open = text.indexOf(QLatin1Char('{'));

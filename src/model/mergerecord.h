@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Merge fields: one person's values for a card (TMergeRecord) and the placeholders ("{Name}") text shows them by.
+// Merge fields: one person's values for a card (MergeRecord) and the placeholders ("{Name}") text shows them by.
 #pragma once
 
 #include <QString>
@@ -34,7 +34,7 @@ QString PersonalPlaceholder(int field);
 
 // One record of a merge: field names with their values, in the order added. Names are found without regard
 // to case; the first of two equal names wins.
-class TMergeRecord
+class MergeRecord
 {
 public:
     void Clear() { mFields.clear(); }
@@ -53,6 +53,6 @@ private:
 // placeholder shows the personal string and any other stays as typed; with a record every placeholder takes
 // the record's value, empty when the record has no such field. A "{" without its "}" on the same line, and
 // names longer than 255 characters, stay as typed. Text without "{" comes back as it is, at no cost.
-QString MergeText(const QString& text, const QStringList& personal, const TMergeRecord* record);
+QString MergeText(const QString& text, const QStringList& personal, const MergeRecord* record);
 
 } // namespace qm

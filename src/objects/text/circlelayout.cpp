@@ -20,7 +20,7 @@ int RoundEven(double v)
 
 } // namespace
 
-TCircleLayout::TCircleLayout(const TCircleLayoutInput& in)
+TCircleLayout::TCircleLayout(const CircleLayoutInput& in)
 {
     mWidth = in.width;
     mHeight = in.height;
@@ -73,13 +73,13 @@ TCircleLayout::TCircleLayout(const TCircleLayoutInput& in)
         mStep = double(mSpan) / double(mLetters - 1);
 }
 
-TCirclePlace TCircleLayout::Place(qsizetype i) const
+CirclePlace TCircleLayout::Place(qsizetype i) const
 {
     // The last letter of an arc stands exactly at its end.
     const bool last = !mFullCircle && i == mLetters - 1;
     const double along = last ? double(mSpan) : double(i) * mStep;
 
-    TCirclePlace p;
+    CirclePlace p;
     int e = RoundEven((mStart - 90) * 10.0 - along * 10.0);
     if (e < 0)
         e += 3600;
@@ -94,7 +94,7 @@ TCirclePlace TCircleLayout::Place(qsizetype i) const
     return p;
 }
 
-qint64 TCirclePreviewRefit::Edited(qint64 now)
+qint64 CirclePreviewRefit::Edited(qint64 now)
 {
     if (mPending)
         return -1;
@@ -104,7 +104,7 @@ qint64 TCirclePreviewRefit::Edited(qint64 now)
     return mDue - now;
 }
 
-bool TCirclePreviewRefit::Tick(qint64 now)
+bool CirclePreviewRefit::Tick(qint64 now)
 {
     if (!mPending || now < mDue)
         return false;
@@ -112,7 +112,7 @@ bool TCirclePreviewRefit::Tick(qint64 now)
     return true;
 }
 
-bool TCirclePreviewRefit::Flush()
+bool CirclePreviewRefit::Flush()
 {
     const bool pending = mPending;
     mPending = false;
