@@ -66,7 +66,7 @@ int RunChild(int argc, char** argv)
     const QString what = QString::fromLocal8Bit(argv[2]);
     const QString cardFile = QString::fromLocal8Bit(argv[3]);
     if (what == QLatin1String("read")) {
-        TCardModel card;
+        CardModel card;
         QString error;
         if (!ReadCardFile(cardFile, card, nullptr, &error)) {
             std::fprintf(stderr, "%s\n", qPrintable(error));
@@ -83,7 +83,7 @@ int RunChild(int argc, char** argv)
         }
         return 0;
     }
-    TPrintOptions options;
+    PrintOptions options;
     options.Card = cardFile;
     options.Pdf = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QStringLiteral("/dev/null");
     QString error;

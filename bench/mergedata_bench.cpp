@@ -52,14 +52,14 @@ void BM_MergeReadCsvRecords(benchmark::State& state)
     qint64 records = 0;
     for (auto _ : state) {
         QString error;
-        std::unique_ptr<TDataSource> source = OpenDataSource(path, &error);
+        std::unique_ptr<DataSource> source = OpenDataSource(path, &error);
         if (!source) {
             state.SkipWithError("the CSV file could not be read");
             return;
         }
-        const TFieldMapping mapping = TFieldMapping::Match(source->FieldNames());
+        const FieldMapping mapping = FieldMapping::Match(source->FieldNames());
         QStringList values;
-        TMergeRecord record;
+        MergeRecord record;
         qsizetype shown = 0;
         while (source->Next(values)) {
             mapping.Fill(record, source->FieldNames(), values);

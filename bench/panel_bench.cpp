@@ -28,7 +28,7 @@ using namespace qm;
 namespace {
 
 // Collects what the panel asks to repaint, as the widget's backing store would.
-class BenchView : public TKPanelView
+class BenchView : public PanelView
 {
 public:
     QRegion dirty;

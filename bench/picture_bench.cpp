@@ -64,7 +64,7 @@ void BM_MetafileClipArtOnScreen(benchmark::State& state)
         const std::unique_ptr<TKImage> image = newObjects ? placed() : nullptr;
         target.fill(Qt::white);
         QPainter p(&target);
-        (image ? *image : *first).Draw(p, TRenderContext());
+        (image ? *image : *first).Draw(p, RenderContext());
     }
 }
 BENCHMARK(BM_MetafileClipArtOnScreen)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();

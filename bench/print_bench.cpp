@@ -48,10 +48,10 @@ void BM_SheetToPdf(benchmark::State& state)
 {
     TKBusinessCardPanel32 panel;
     FillCard(panel);
-    TLabelJob job;
+    LabelJob job;
     qint64 bytes = 0;
     for (auto _ : state) {
-        TKPdfReport pdf(QString(), int(state.range(0)));
+        PdfReport pdf(QString(), int(state.range(0)));
         TLabelPrinter printer(panel, job);
         if (printer.Run(pdf) != joFinished)
             state.SkipWithError("the job failed");
@@ -72,10 +72,10 @@ void BM_SheetsToPdfFile(benchmark::State& state)
     const int sheets = int(state.range(0));
     qint64 bytes = 0, held = 0;
     for (auto _ : state) {
-        TKPdfReport pdf(path);
+        PdfReport pdf(path);
         pdf.SetCopies(sheets);
         pdf.StatusChanged = [&](const QString&) { held = std::max(held, pdf.BytesHeld()); };
-        TLabelPrinter printer(panel, TLabelJob());
+        TLabelPrinter printer(panel, LabelJob());
         if (printer.Run(pdf) != joFinished)
             state.SkipWithError("the job failed");
         bytes = QFileInfo(path).size();
@@ -124,9 +124,9 @@ void BM_MergeToPdfFile(benchmark::State& state)
     const int records = int(state.range(0));
     qint64 bytes = 0;
     for (auto _ : state) {
-        TLabelJob job;
+        LabelJob job;
         int next = 0;
-        job.NextRecord = [&next, records](TMergeRecord& record) {
+        job.NextRecord = [&next, records](MergeRecord& record) {
             if (next >= records)
                 return false;
             record.Clear();
@@ -137,7 +137,7 @@ void BM_MergeToPdfFile(benchmark::State& state)
             ++next;
             return true;
         };
-        TKPdfStreamReport pdf(path);
+        PdfStreamReport pdf(path);
         TLabelPrinter printer(panel, job);
         if (printer.Run(pdf) != joFinished)
             state.SkipWithError("the job failed");
@@ -152,16 +152,16 @@ void BM_PreviewRecordAndShow(benchmark::State& state)
 {
     TKBusinessCardPanel32 panel;
     FillCard(panel);
-    TLabelJob job;
+    LabelJob job;
     job.PrintMode = false;
     QImage screen(861, 1113, QImage::Format_RGB32);
     for (auto _ : state) {
-        TKRecordingReport recording;
+        RecordingReport recording;
         TLabelPrinter printer(panel, job);
         printer.Run(recording);
         screen.fill(Qt::white);
         QPainter painter(&screen);
-        TKScreenReport report(painter, 96);
+        ScreenReport report(painter, 96);
         ReplayPage(recording.Pages()[0], report);
     }
 }

@@ -67,7 +67,7 @@ void BM_RichTextLayOutLong(benchmark::State& state)
 {
     const QByteArray rtf = CardRtf(state.range(0) * 1024);
     for (auto _ : state) {
-        TRichTextLayout layout;
+        RichTextLayout layout;
         layout.Update(rtf, QSize(192, 96), 1.0f);
         benchmark::DoNotOptimize(layout.TextHeight());
     }

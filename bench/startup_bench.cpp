@@ -24,7 +24,7 @@ namespace {
 // A saved card of shapes and lines, made the most recent card so that every start reopens it.
 QString PrepareLastCard(int objects)
 {
-    TCardDocument::CreateFolders();
+    CardDocument::CreateFolders();
     TKBusinessCardPanel32 panel;
     for (int i = 0; i < objects; ++i) {
         std::unique_ptr<TKGraphicControl> object;

@@ -27,7 +27,7 @@ void BM_UndoStep1000(benchmark::State& state)
 {
     TKBasePanel panel;
     FillCard(panel, 1000);
-    TCardHistory& history = panel.History();
+    CardHistory& history = panel.History();
     history.Reset();
     int step = 0;
     for (auto _ : state) {

@@ -21,7 +21,7 @@ QString toHex(const QByteArray& bytes);
 
 namespace qmtest {
 // A design panel stand-in with a card of its own that counts the changes its objects report.
-class TestHost : public qm::TKObjectHost
+class TestHost : public qm::ObjectHost
 {
 public:
     TestHost() { card.Changed = [this] { ++changes; }; }
@@ -31,7 +31,7 @@ public:
         object.SetHost(on ? this : nullptr);
         object.SetCard(on ? &card : nullptr);
     }
-    qm::TCardModel card{this};
+    qm::CardModel card{this};
 
     int width = 336;
     int height = 192;

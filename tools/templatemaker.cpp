@@ -95,7 +95,7 @@ QString LongDetail(const QString& caption)
         {QStringLiteral("Email"), QStringLiteral("maximilian.fitzgerald@gcel.com")},
         {QStringLiteral("Fax"), QStringLiteral("+44 (0)20 7946 0001")},
     };
-    return details.value(TCardTemplate::PersonalSectionForCaption(caption));
+    return details.value(CardTemplate::PersonalSectionForCaption(caption));
 }
 
 } // namespace
@@ -192,7 +192,7 @@ TKLineShape* Card::VLine(int x, int y, int height, TColor color, int penWidth)
 TKImage* Card::ClipArt(const QRect& box, const QString& name)
 {
     auto* image = Place<TKImage>(mPanel, box);
-    TStoredGraphic graphic;
+    StoredGraphic graphic;
     QString error;
     if (!GraphicFromFile(ReadBytes(mStarter + QStringLiteral("/clipart/") + name), name, &graphic, &error)) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(name), qPrintable(error));
@@ -292,7 +292,7 @@ int main(int argc, char** argv)
         design.build(card);
         failures += card.failures();
         QString error;
-        if (!qm::TCardTemplate::Write(panel, file, design.background, &error)) {
+        if (!qm::CardTemplate::Write(panel, file, design.background, &error)) {
             std::fprintf(stderr, "%s\n", qPrintable(error));
             return 1;
         }
@@ -303,8 +303,8 @@ int main(int argc, char** argv)
             const QByteArray bytes = before.readAll();
             before.close();
             qm::TKBusinessCardPanel32 read;
-            qm::TCardTemplate::Read(read, file);
-            qm::TCardTemplate::Write(read, file, design.background, &error);
+            qm::CardTemplate::Read(read, file);
+            qm::CardTemplate::Write(read, file, design.background, &error);
             QFile after(file);
             after.open(QIODevice::ReadOnly);
             if (round == 1 && after.readAll() != bytes) {
@@ -315,7 +315,7 @@ int main(int argc, char** argv)
         std::printf("%s\n", qPrintable(file));
 
         qm::TKBusinessCardPanel32 shown;
-        qm::TCardTemplate::Read(shown, file);
+        qm::CardTemplate::Read(shown, file);
         const QSize size = qm::CardPanelSize(qm::CardSheetLayout(), shown.PortraitMode());
         shown.SetSize(size.width(), size.height());
         if (!design.background.isEmpty())

@@ -49,7 +49,7 @@ QString ResolveBackgroundFile(const QString& stored)
     return FindFileIgnoringCase(ProgramFile(QStringLiteral("bg")), name);
 }
 
-bool LoadCardBackground(TCardModel& card, const QString& file, QString* error)
+bool LoadCardBackground(CardModel& card, const QString& file, QString* error)
 {
     card.ColorPicture().Clear();
     const auto fail = [&](const QString& why) {
@@ -97,7 +97,7 @@ bool LoadCardBackground(TCardModel& card, const QString& file, QString* error)
     return true;
 }
 
-QString LoadBackgroundArt(TCardModel& card, const QString& stored)
+QString LoadBackgroundArt(CardModel& card, const QString& stored)
 {
     card.ColorPicture().Clear();
     const QString name = stored.trimmed();

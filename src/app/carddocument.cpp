@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TCardDocument: the open card's files, changes, layout, recent files and zoom, and the commands on them.
+// CardDocument: the open card's files, changes, layout, recent files and zoom, and the commands on them.
 #include "app/carddocument.h"
 #include "platform/profile.h"
 #include "objects/templatefile.h"
@@ -94,38 +94,38 @@ QString DefaultFontCaption(const TKFont& font)
 
 // ---- The document ----
 
-TCardDocument::TCardDocument(TKBusinessCardPanel32& panel, TDocumentPrompts& prompts,
+CardDocument::CardDocument(TKBusinessCardPanel32& panel, DocumentPrompts& prompts,
                              const QString& prefsPath)
     : mPanel(panel), mPrompts(prompts), mPrefs(prefsPath)
 {
     mZoomPercent = std::clamp(int(std::lround(panel.Zoom() * 100)), kSmallestZoom, kLargestZoom);
     mPanel.LabelChangedEvent = [this] { PanelChanged(); };
     // Undo steps keep the layout and the background art with the objects.
-    TCardHistory& history = mPanel.History();
+    CardHistory& history = mPanel.History();
     history.CaptureCardState = [this] { return CardState(); };
     history.RestoreCardState = [this](const QByteArray& state) { RestoreCardState(state); };
     history.Changed = [this] { Notify(); };
 }
 
-QString TCardDocument::WindowTitle() const
+QString CardDocument::WindowTitle() const
 {
     if (mFileName.isEmpty())
         return QStringLiteral("Quillmark");
     return QStringLiteral("Quillmark - ") + QFileInfo(mFileName).fileName();
 }
 
-QString TCardDocument::SaveButtonCaption() const
+QString CardDocument::SaveButtonCaption() const
 {
     return mFileName.isEmpty() ? QStringLiteral("Save As") : QStringLiteral("Save");
 }
 
-void TCardDocument::Notify()
+void CardDocument::Notify()
 {
     if (StateChanged)
         StateChanged();
 }
 
-bool TCardDocument::DeveloperMode()
+bool CardDocument::DeveloperMode()
 {
     return QFileInfo::exists(ProgramFile(QStringLiteral("IAmDeveloping.dat")));
 }
@@ -149,7 +149,7 @@ void CopyStarterFiles(const QString& from, const QString& to)
 
 } // namespace
 
-void TCardDocument::CreateFolders()
+void CardDocument::CreateFolders()
 {
     const QString starter = QStringLiteral(":/starter");
     QStringList folders = {QStringLiteral("bmbrush"), QStringLiteral("saved"), QStringLiteral("bg"),
@@ -166,12 +166,12 @@ void TCardDocument::CreateFolders()
     }
 }
 
-QString TCardDocument::SavedFolder() const
+QString CardDocument::SavedFolder() const
 {
     return ProgramFile(QStringLiteral("saved"));
 }
 
-void TCardDocument::Load()
+void CardDocument::Load()
 {
     mPrefs.LoadDefaultFont(mPanel.Font());
     mPrefs.LoadLayoutPreferences(mLayout);
@@ -185,7 +185,7 @@ void TCardDocument::Load()
         RecentFilesChanged();
 }
 
-void TCardDocument::FirstActivate(const QString& cardToOpen)
+void CardDocument::FirstActivate(const QString& cardToOpen)
 {
     mFirstActivation = true;
     mPanel.SetShape(lsRectangle);
@@ -199,14 +199,14 @@ void TCardDocument::FirstActivate(const QString& cardToOpen)
     FreshHistory();
 }
 
-void TCardDocument::PanelChanged()
+void CardDocument::PanelChanged()
 {
     // The history took the change already (the card's change signal); the window shows the new state.
     if (!mFirstActivation)
         Notify();
 }
 
-void TCardDocument::SetChangesMade(bool changed)
+void CardDocument::SetChangesMade(bool changed)
 {
     // Only the saved state can be declared: the card counts as changed until its history is at this point.
     if (!changed)
@@ -216,7 +216,7 @@ void TCardDocument::SetChangesMade(bool changed)
     Notify();
 }
 
-void TCardDocument::SetBackgroundFile(const QString& file)
+void CardDocument::SetBackgroundFile(const QString& file)
 {
     mBackgroundFile = file;
     if (file.isEmpty())
@@ -227,7 +227,7 @@ void TCardDocument::SetBackgroundFile(const QString& file)
     CardChanged(file.isEmpty() ? QStringLiteral("Clear Background") : QStringLiteral("Background Art"));
 }
 
-void TCardDocument::AddRecent(const QString& path)
+void CardDocument::AddRecent(const QString& path)
 {
     mRecent.Add(path);
     // A recent-files list that cannot be stored is not worth a message.
@@ -236,7 +236,7 @@ void TCardDocument::AddRecent(const QString& path)
         RecentFilesChanged();
 }
 
-void TCardDocument::ClearDesign()
+void CardDocument::ClearDesign()
 {
     mPanel.ClearAll();
     mBackgroundFile.clear();
@@ -246,25 +246,25 @@ void TCardDocument::ClearDesign()
 
 // ---- Commands ----
 
-bool TCardDocument::CheckSaveNeeded()
+bool CardDocument::CheckSaveNeeded()
 {
     if (!ChangesMade())
         return true;
     switch (mPrompts.AskOrCancel(QStringLiteral("Save changes?"), QStringLiteral("Save"))) {
-    case TDocumentPrompts::Answer::Cancel:
+    case DocumentPrompts::Answer::Cancel:
         return false;
-    case TDocumentPrompts::Answer::No:
+    case DocumentPrompts::Answer::No:
         // The command that asked goes on. The card still counts as changed: that command may yet be
         // abandoned (a cancelled file dialog) and leave this card in the window.
         return true;
-    case TDocumentPrompts::Answer::Yes:
+    case DocumentPrompts::Answer::Yes:
         break;
     }
     // Saving was wanted: when it does not happen the command that asked must not throw the changes away.
     return mFileName.isEmpty() ? SaveAs() : Save();
 }
 
-void TCardDocument::NewBlank()
+void CardDocument::NewBlank()
 {
     mFirstActivation = true;
     ClearDesign();
@@ -275,7 +275,7 @@ void TCardDocument::NewBlank()
     FreshHistory();
 }
 
-bool TCardDocument::New()
+bool CardDocument::New()
 {
     if (!CheckSaveNeeded())
         return false;
@@ -283,7 +283,7 @@ bool TCardDocument::New()
     return true;
 }
 
-bool TCardDocument::NewFromTemplate(const QString& templatePath, const QString& fontFace)
+bool CardDocument::NewFromTemplate(const QString& templatePath, const QString& fontFace)
 {
     // A template that cannot be read would give a blank card that looks like the template's.
     if (const ProfileFile probe(templatePath); !probe.LoadError().isEmpty()) {
@@ -294,11 +294,11 @@ bool TCardDocument::NewFromTemplate(const QString& templatePath, const QString& 
     mFirstActivation = true;
     // Description files hold coordinates at zoom 1.0.
     mPanel.SetZoom(1.0f);
-    const QString background = TCardTemplate::Read(mPanel, templatePath).trimmed();
+    const QString background = CardTemplate::Read(mPanel, templatePath).trimmed();
     if (!fontFace.isEmpty())
         mPanel.SetTextFontName(fontFace);
     if (!background.isEmpty())
-        mBackgroundFile = TCardTemplate::BackgroundArtPath(background);
+        mBackgroundFile = CardTemplate::BackgroundArtPath(background);
     // The template says how the card stands; SetCardOrientation also puts the zoom back.
     SetCardOrientation(mPanel.PortraitMode());
     mFirstActivation = false;
@@ -307,7 +307,7 @@ bool TCardDocument::NewFromTemplate(const QString& templatePath, const QString& 
     return true;
 }
 
-QString TCardDocument::ChooseCardFile(const QString& title)
+QString CardDocument::ChooseCardFile(const QString& title)
 {
     FileRequest request;
     request.kind = FileRequest::Open;
@@ -322,7 +322,7 @@ QString TCardDocument::ChooseCardFile(const QString& title)
     return QString();
 }
 
-bool TCardDocument::Open()
+bool CardDocument::Open()
 {
     if (!CheckSaveNeeded())
         return false;
@@ -332,7 +332,7 @@ bool TCardDocument::Open()
     return OpenBCFile(path);
 }
 
-bool TCardDocument::OpenBCFile(const QString& path)
+bool CardDocument::OpenBCFile(const QString& path)
 {
     const bool wasFirst = mFirstActivation;
     mFirstActivation = true;
@@ -380,7 +380,7 @@ bool TCardDocument::OpenBCFile(const QString& path)
     return true;
 }
 
-bool TCardDocument::OpenRecent(const QString& path)
+bool CardDocument::OpenRecent(const QString& path)
 {
     if (!CheckSaveNeeded())
         return false;
@@ -394,14 +394,14 @@ bool TCardDocument::OpenRecent(const QString& path)
     return false;
 }
 
-bool TCardDocument::SaveBCFile(const QString& path, QString* error)
+bool CardDocument::SaveBCFile(const QString& path, QString* error)
 {
     if (!mPanel.SaveToFile(path, error))
         return false;
     return WriteCompanionFile(path, mBackgroundFile, mLayout, error);
 }
 
-bool TCardDocument::SettleOffCardObjects()
+bool CardDocument::SettleOffCardObjects()
 {
     const int count = mPanel.OffCardObjectCount();
     if (count == 0)
@@ -412,21 +412,21 @@ bool TCardDocument::SettleOffCardObjects()
         QStringLiteral("\n\nRemove them before saving? (Undo brings them back.)\n"
                        "Yes removes them, No keeps them in the card file, Cancel does not save.");
     switch (mPrompts.AskOrCancel(text, QStringLiteral("Objects Outside the Card"))) {
-    case TDocumentPrompts::Answer::Cancel:
+    case DocumentPrompts::Answer::Cancel:
         return false;
-    case TDocumentPrompts::Answer::Yes:
+    case DocumentPrompts::Answer::Yes:
         // The removal is a step of its own, apart from the change before it.
         mPanel.History().Commit();
         mPanel.RemoveOffCardObjects();
         mPanel.History().Commit();
         break;
-    case TDocumentPrompts::Answer::No:
+    case DocumentPrompts::Answer::No:
         break;
     }
     return true;
 }
 
-bool TCardDocument::Save()
+bool CardDocument::Save()
 {
     // A card that was never saved has no name yet: saving asks for one.
     if (mFileName.isEmpty())
@@ -446,7 +446,7 @@ bool TCardDocument::Save()
     return true;
 }
 
-bool TCardDocument::SaveAs()
+bool CardDocument::SaveAs()
 {
     if (!SettleOffCardObjects()) {
         Notify();
@@ -479,7 +479,7 @@ bool TCardDocument::SaveAs()
     return true;
 }
 
-void TCardDocument::Delete()
+void CardDocument::Delete()
 {
     const QString path = ChooseCardFile(QStringLiteral("Delete Business Card"));
     if (path.isEmpty())
@@ -503,7 +503,7 @@ void TCardDocument::Delete()
     }
 }
 
-bool TCardDocument::CancelChanges()
+bool CardDocument::CancelChanges()
 {
     if (!mPrompts.Ask(QStringLiteral("Cancel all changes?"), QStringLiteral("Cancel Changes")))
         return false;
@@ -517,7 +517,7 @@ bool TCardDocument::CancelChanges()
     return true;
 }
 
-bool TCardDocument::WriteTemplate()
+bool CardDocument::WriteTemplate()
 {
     FileRequest request;
     request.kind = FileRequest::Save;
@@ -532,7 +532,7 @@ bool TCardDocument::WriteTemplate()
     if (path.isEmpty())
         return false;
     QString error;
-    if (!TCardTemplate::Write(mPanel, path, mBackgroundFile.trimmed(), &error)) {
+    if (!CardTemplate::Write(mPanel, path, mBackgroundFile.trimmed(), &error)) {
         mPrompts.ShowError(QStringLiteral("The template was not saved.\n\n") + error);
         return false;
     }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TCardDocument: the open card's state (file, background, changes, layout, recent files, zoom) and its
+// CardDocument: the open card's state (file, background, changes, layout, recent files, zoom) and its
 // commands.
 #pragma once
 
@@ -38,10 +38,10 @@ struct FileRequest
 
 // What the document commands ask of the user. The main window answers with message boxes and file dialogs;
 // tests answer from a script.
-class TDocumentPrompts
+class DocumentPrompts
 {
 public:
-    virtual ~TDocumentPrompts() = default;
+    virtual ~DocumentPrompts() = default;
     enum class Answer
     {
         Yes,
@@ -86,11 +86,11 @@ QString DefaultFontCaption(const TKFont& font);
 // The card on the panel as a document: its file, background, changes-made flag, sheet layout, recent files
 // and zoom, and the File and Edit commands that act on them. Every message and file dialog goes through
 // prompts.
-class TCardDocument
+class CardDocument
 {
 public:
     // prefs is the preferences file; an empty path means qmk.ini of the data folder.
-    TCardDocument(TKBusinessCardPanel32& panel, TDocumentPrompts& prompts, const QString& prefsPath = {});
+    CardDocument(TKBusinessCardPanel32& panel, DocumentPrompts& prompts, const QString& prefsPath = {});
 
     TKBusinessCardPanel32& Panel() { return mPanel; }
     const Preferences& Prefs() const { return mPrefs; }
@@ -210,7 +210,7 @@ private:
     void ClearDesign();
 
     TKBusinessCardPanel32& mPanel;
-    TDocumentPrompts& mPrompts;
+    DocumentPrompts& mPrompts;
     Preferences mPrefs;
     PrinterPreferences mPrinter;
 

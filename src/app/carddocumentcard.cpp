@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TCardDocument: the commands on the card as a whole: default layout and font, one typeface for all, the
+// CardDocument: the commands on the card as a whole: default layout and font, one typeface for all, the
 // layout, picture export, the card's size and orientation, and the zoom.
 #include "app/carddocument.h"
 
@@ -24,7 +24,7 @@ float ZoomFactor(int percent)
 
 } // namespace
 
-void TCardDocument::SaveLayoutAsDefault()
+void CardDocument::SaveLayoutAsDefault()
 {
     if (!mPrompts.Ask(QStringLiteral("Save the current card layout as your default layout?"),
                       QStringLiteral("Card Layout")))
@@ -34,7 +34,7 @@ void TCardDocument::SaveLayoutAsDefault()
         mPrompts.ShowError(QStringLiteral("The layout was not saved.\n\n") + error);
 }
 
-void TCardDocument::ChangeDefaultFont()
+void CardDocument::ChangeDefaultFont()
 {
     TKFont font;
     font.Assign(mPanel.Font());
@@ -50,7 +50,7 @@ void TCardDocument::ChangeDefaultFont()
                        "existing object, click it\nwith the RIGHT MOUSE BUTTON and select FONT"));
 }
 
-void TCardDocument::ChangeAllFonts(const QString& face)
+void CardDocument::ChangeAllFonts(const QString& face)
 {
     if (face.isEmpty())
         return;
@@ -60,14 +60,14 @@ void TCardDocument::ChangeAllFonts(const QString& face)
         CardChanged(QStringLiteral("Change All Fonts"));
 }
 
-void TCardDocument::ApplyLayout(const CardSheetLayout& layout)
+void CardDocument::ApplyLayout(const CardSheetLayout& layout)
 {
     mLayout = layout;
     SetCardOrientation(layout.UsePortrait);
     CardChanged(QStringLiteral("Card Layout"));
 }
 
-bool TCardDocument::ExportPicture(PictureFormat format)
+bool CardDocument::ExportPicture(PictureFormat format)
 {
     static const char* const kTitles[] = {"Save Card As Bitmap", "Save Card As JPG", "Save Card As PNG"};
     static const char* const kFilters[] = {"Bitmap File (*.bmp *.BMP)", "JPG File (*.jpg *.JPG *.jpeg)",
@@ -104,10 +104,10 @@ bool TCardDocument::ExportPicture(PictureFormat format)
                 .arg(check.readableScale)
                 .arg(mPanel.Card().Width() * check.readableScale)
                 .arg(mPanel.Card().Height() * check.readableScale);
-        const TDocumentPrompts::Answer answer = mPrompts.AskOrCancel(question, QStringLiteral("QR Code"));
-        if (answer == TDocumentPrompts::Answer::Cancel)
+        const DocumentPrompts::Answer answer = mPrompts.AskOrCancel(question, QStringLiteral("QR Code"));
+        if (answer == DocumentPrompts::Answer::Cancel)
             return false;
-        if (answer == TDocumentPrompts::Answer::Yes)
+        if (answer == DocumentPrompts::Answer::Yes)
             scale = check.readableScale;
     } else if (!check.readable) {
         if (!mPrompts.Ask(QRCodeTooSmallText(check, scale) + QStringLiteral("\n\nSave the picture anyway?"),
@@ -127,7 +127,7 @@ bool TCardDocument::ExportPicture(PictureFormat format)
 
 // ---- Card size, orientation and zoom ----
 
-void TCardDocument::SetCardSizeFromInches()
+void CardDocument::SetCardSizeFromInches()
 {
     const QSize size = CardPanelSize(mLayout, mPanel.PortraitMode());
     mPanel.SetSize(size.width(), size.height());
@@ -135,7 +135,7 @@ void TCardDocument::SetCardSizeFromInches()
     Notify();
 }
 
-void TCardDocument::SetCardOrientation(bool rotated)
+void CardDocument::SetCardOrientation(bool rotated)
 {
     mPanel.SetPortraitMode(rotated);
     mLayout.UsePortrait = rotated;
@@ -145,7 +145,7 @@ void TCardDocument::SetCardOrientation(bool rotated)
     mPanel.InvalidatePanel();
 }
 
-bool TCardDocument::ZoomTo(int percent)
+bool CardDocument::ZoomTo(int percent)
 {
     const bool wasFirst = mFirstActivation;
     mFirstActivation = true;
@@ -162,12 +162,12 @@ bool TCardDocument::ZoomTo(int percent)
     return step;
 }
 
-bool TCardDocument::ZoomIn()
+bool CardDocument::ZoomIn()
 {
     return ZoomTo(ZoomStepAbove(mZoomPercent));
 }
 
-bool TCardDocument::ZoomOut()
+bool CardDocument::ZoomOut()
 {
     return ZoomTo(ZoomStepBelow(mZoomPercent));
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TCardDocument: undo and redo, and the card-level state (layout, background art) each undo step keeps.
+// CardDocument: undo and redo, and the card-level state (layout, background art) each undo step keeps.
 #include "app/carddocument.h"
 
 #include "design/cardpanel.h"
@@ -9,7 +9,7 @@
 
 namespace qm {
 
-QByteArray TCardDocument::CardState() const
+QByteArray CardDocument::CardState() const
 {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
@@ -20,7 +20,7 @@ QByteArray TCardDocument::CardState() const
     return bytes;
 }
 
-void TCardDocument::RestoreCardState(const QByteArray& state)
+void CardDocument::RestoreCardState(const QByteArray& state)
 {
     QDataStream in(state);
     CardSheetLayout l;
@@ -44,31 +44,31 @@ void TCardDocument::RestoreCardState(const QByteArray& state)
     }
 }
 
-void TCardDocument::CardChanged(const QString& caption)
+void CardDocument::CardChanged(const QString& caption)
 {
     mPanel.History().Touch(caption);
     mPanel.History().Commit();
     Notify();
 }
 
-void TCardDocument::FreshHistory()
+void CardDocument::FreshHistory()
 {
     mPanel.History().Reset();
     Notify();
 }
 
-bool TCardDocument::ChangesMade() const
+bool CardDocument::ChangesMade() const
 {
-    const TCardHistory& history = mPanel.History();
+    const CardHistory& history = mPanel.History();
     return history.Pending() || !history.IsClean();
 }
 
-bool TCardDocument::CanUndo() const { return mPanel.History().CanUndo(); }
-bool TCardDocument::CanRedo() const { return mPanel.History().CanRedo(); }
-QString TCardDocument::UndoText() const { return mPanel.History().UndoText(); }
-QString TCardDocument::RedoText() const { return mPanel.History().RedoText(); }
+bool CardDocument::CanUndo() const { return mPanel.History().CanUndo(); }
+bool CardDocument::CanRedo() const { return mPanel.History().CanRedo(); }
+QString CardDocument::UndoText() const { return mPanel.History().UndoText(); }
+QString CardDocument::RedoText() const { return mPanel.History().RedoText(); }
 
-bool TCardDocument::Undo()
+bool CardDocument::Undo()
 {
     mPanel.ClearSelection();
     const bool done = mPanel.History().Undo();
@@ -76,7 +76,7 @@ bool TCardDocument::Undo()
     return done;
 }
 
-bool TCardDocument::Redo()
+bool CardDocument::Redo()
 {
     mPanel.ClearSelection();
     const bool done = mPanel.History().Redo();

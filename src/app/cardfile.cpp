@@ -17,7 +17,7 @@
 
 namespace qm {
 
-bool ReadCardFile(const QString& cardPath, TCardModel& card, CompanionFile* companion, QString* error)
+bool ReadCardFile(const QString& cardPath, CardModel& card, CompanionFile* companion, QString* error)
 {
     // A folder, pipe or device is named for what it is by the reader.
     if (!QFileInfo::exists(cardPath)) {
@@ -77,7 +77,7 @@ namespace {
 
 // Loads background art with stderr shut for the moment: libpng reports a damaged file there by itself, and
 // the one line SetUpCard prints says it in the program's words.
-QString LoadQuietly(TCardModel& card, const QString& stored)
+QString LoadQuietly(CardModel& card, const QString& stored)
 {
     std::fflush(stderr);
     const int saved = dup(STDERR_FILENO);
@@ -97,7 +97,7 @@ QString LoadQuietly(TCardModel& card, const QString& stored)
 
 } // namespace
 
-void SetUpCard(TCardModel& card, const CardSheetLayout& layout, const QString& storedBackground)
+void SetUpCard(CardModel& card, const CardSheetLayout& layout, const QString& storedBackground)
 {
     card.SetPortrait(layout.UsePortrait);
     card.SetSize(CardPanelSize(layout, layout.UsePortrait));

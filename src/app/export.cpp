@@ -50,12 +50,12 @@ QString PictureFormatName(PictureFormat format)
     return QStringLiteral("PNG");
 }
 
-QImage CardPicture(const TCardModel& card, bool border, int scale)
+QImage CardPicture(const CardModel& card, bool border, int scale)
 {
     return RenderCardPicture(card, border, scale);
 }
 
-PictureQRCheck CheckPictureQRCodes(const TCardModel& card, int scale)
+PictureQRCheck CheckPictureQRCodes(const CardModel& card, int scale)
 {
     PictureQRCheck check;
     check.readableScale = scale;
@@ -121,7 +121,7 @@ bool WritePicture(const QImage& image, const QString& path, PictureFormat format
     return WriteFileAtomic(path, bytes, error);
 }
 
-bool ExportCard(const TCardModel& card, const QString& path, PictureFormat format, bool border,
+bool ExportCard(const CardModel& card, const QString& path, PictureFormat format, bool border,
                 QString* error, int scale)
 {
     return WritePicture(CardPicture(card, border, scale), path, format, error);
@@ -132,7 +132,7 @@ bool ExportCardFile(const QString& cardPath, const QString& outPath, PictureForm
 {
     if (usageError)
         *usageError = false;
-    TCardModel card;
+    CardModel card;
     CompanionFile companion;
     if (!ReadCardFile(cardPath, card, &companion, error))
         return false;

@@ -8,7 +8,7 @@ class QImage;
 
 namespace qm {
 
-class TCardModel;
+class CardModel;
 
 enum class PictureFormat
 {
@@ -27,7 +27,7 @@ QString PictureFormatName(PictureFormat format);
 // The card as it looks at zoom 1.0 whatever zoom it is shown at: its width and height at 100 % times scale
 // (1 to 8), with a one-pixel black frame on the outermost rows and columns when border is set. The card must
 // be laid out.
-QImage CardPicture(const TCardModel& card, bool border, int scale = 1);
+QImage CardPicture(const CardModel& card, bool border, int scale = 1);
 
 // Whether the QR codes of a card scan from its picture at a scale: every module must be a square of at
 // least two whole pixels.
@@ -37,7 +37,7 @@ struct PictureQRCheck
     double smallestModule = 0; // the pixels a module of the smallest code would take (fractional)
     int readableScale = 1;     // the smallest scale from which all scan; 0 when none up to 8 does
 };
-PictureQRCheck CheckPictureQRCodes(const TCardModel& card, int scale);
+PictureQRCheck CheckPictureQRCodes(const CardModel& card, int scale);
 // For the user: a QR code too small to scan at that scale, and how large a picture would scan.
 QString QRCodeTooSmallText(const PictureQRCheck& check, int scale);
 
@@ -46,7 +46,7 @@ QString QRCodeTooSmallText(const PictureQRCheck& check, int scale);
 bool WritePicture(const QImage& image, const QString& path, PictureFormat format, QString* error = nullptr);
 
 // CardPicture and WritePicture together.
-bool ExportCard(const TCardModel& card, const QString& path, PictureFormat format, bool border,
+bool ExportCard(const CardModel& card, const QString& path, PictureFormat format, bool border,
                 QString* error = nullptr, int scale = 1);
 
 // The command line: reads a card file with its companion file (layout, orientation, background art) and

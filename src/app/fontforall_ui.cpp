@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TChangeFontAll: installed typefaces, four sample lines in the picked face, Ok, Cancel, Help.
+// ChangeFontAll: installed typefaces, four sample lines in the picked face, Ok, Cancel, Help.
 #include "app/fontforall_ui.h"
 
 #include "design/dialogbar_ui.h"
@@ -17,7 +17,7 @@
 
 namespace qm {
 
-TChangeFontAll::TChangeFontAll(QWidget* parent) : QDialog(parent)
+ChangeFontAll::ChangeFontAll(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Select A Font - All text items will be changed to this font"));
 
@@ -43,7 +43,7 @@ TChangeFontAll::TChangeFontAll(QWidget* parent) : QDialog(parent)
     }
     sampleLayout->addStretch();
 
-    const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    const DialogButtonBar bar = MakeDialogButtonBar(this);
     OkButton = bar.ok;
     CancelButton = bar.cancel;
     HelpButton = bar.help;
@@ -62,13 +62,13 @@ TChangeFontAll::TChangeFontAll(QWidget* parent) : QDialog(parent)
     resize(520, 320);
 }
 
-QString TChangeFontAll::SelectedFont() const
+QString ChangeFontAll::SelectedFont() const
 {
     const QListWidgetItem* item = FontList->currentItem();
     return item && item->isSelected() ? item->text() : QString();
 }
 
-bool TChangeFontAll::SelectFont(const QString& face)
+bool ChangeFontAll::SelectFont(const QString& face)
 {
     const QList<QListWidgetItem*> found = FontList->findItems(face, Qt::MatchFixedString);
     if (found.isEmpty())
@@ -78,7 +78,7 @@ bool TChangeFontAll::SelectFont(const QString& face)
     return true;
 }
 
-void TChangeFontAll::FontListClick()
+void ChangeFontAll::FontListClick()
 {
     const QString face = SelectedFont();
     if (face.isEmpty())

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TChangeFontAll: the dialog that picks one typeface for every text object of the card.
+// ChangeFontAll: the dialog that picks one typeface for every text object of the card.
 #pragma once
 
 #include <QDialog>
@@ -13,11 +13,11 @@ class QToolButton;
 
 namespace qm {
 
-class TChangeFontAll : public QDialog
+class ChangeFontAll : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TChangeFontAll(QWidget* parent = nullptr);
+    explicit ChangeFontAll(QWidget* parent = nullptr);
 
     // The face picked in the list; empty when none is.
     QString SelectedFont() const;

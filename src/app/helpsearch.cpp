@@ -43,13 +43,13 @@ const std::vector<TPageText>& Pages()
 
 } // namespace
 
-std::vector<THelpHit> SearchHelp(const QString& words)
+std::vector<HelpHit> SearchHelp(const QString& words)
 {
     std::vector<QRegularExpression> patterns;
     for (const QString& word : words.toLower().split(QRegularExpression(QStringLiteral("\\W+")),
                                                      Qt::SkipEmptyParts))
         patterns.emplace_back(QStringLiteral("\\b") + QRegularExpression::escape(word));
-    std::vector<THelpHit> hits;
+    std::vector<HelpHit> hits;
     if (patterns.empty())
         return hits;
     for (const TPageText& page : Pages()) {
@@ -68,7 +68,7 @@ std::vector<THelpHit> SearchHelp(const QString& words)
         if (all)
             hits.push_back({page.Page, page.Title, count});
     }
-    std::stable_sort(hits.begin(), hits.end(), [](const THelpHit& a, const THelpHit& b) {
+    std::stable_sort(hits.begin(), hits.end(), [](const HelpHit& a, const HelpHit& b) {
         return a.Count != b.Count ? a.Count > b.Count : a.Title < b.Title;
     });
     return hits;

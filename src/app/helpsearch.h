@@ -8,7 +8,7 @@
 
 namespace qm {
 
-struct THelpHit
+struct HelpHit
 {
     QString Page;  // file name under :/help, "printing.html"
     QString Title; // the page's title
@@ -17,6 +17,6 @@ struct THelpHit
 
 // The pages whose text holds every word of words (case ignored; a word matches the start of a word on the
 // page, so "print" finds "printing"), most occurrences first. Empty for blank words.
-std::vector<THelpHit> SearchHelp(const QString& words);
+std::vector<HelpHit> SearchHelp(const QString& words);
 
 } // namespace qm

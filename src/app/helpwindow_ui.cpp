@@ -120,7 +120,7 @@ void THelpWindow::Search(const QString& words)
     MarkSearchWords(false);
     const QSignalBlocker block(mResults);
     mResults->clear();
-    for (const THelpHit& hit : SearchHelp(words)) {
+    for (const HelpHit& hit : SearchHelp(words)) {
         auto* item = new QListWidgetItem(hit.Title, mResults);
         item->setData(Qt::UserRole, hit.Page);
     }

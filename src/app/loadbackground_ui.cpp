@@ -109,7 +109,7 @@ void TLoadBackGround::FileSelected()
 
 } // namespace
 
-void SetOrChangeBackgroundArt(QWidget* window, TCardDocument& document)
+void SetOrChangeBackgroundArt(QWidget* window, CardDocument& document)
 {
     TLoadBackGround dialog(window, document.Panel().PortraitMode(), document.BackgroundFile());
     const int answer = dialog.exec();

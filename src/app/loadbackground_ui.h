@@ -6,10 +6,10 @@ class QWidget;
 
 namespace qm {
 
-class TCardDocument;
+class CardDocument;
 
 // Shows the dialog over the window, starting at the card's background art; OK puts the chosen file behind
 // the card, None takes the background away (both are changes of the card), Cancel changes nothing.
-void SetOrChangeBackgroundArt(QWidget* window, TCardDocument& document);
+void SetOrChangeBackgroundArt(QWidget* window, CardDocument& document);
 
 } // namespace qm

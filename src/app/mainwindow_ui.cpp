@@ -57,10 +57,10 @@ constexpr double kFirstWindowShare = 0.7;
 
 // ---- The window's answers to the document: message boxes and file dialogs ----
 
-class TWindowPrompts : public TDocumentPrompts
+class WindowPrompts : public DocumentPrompts
 {
 public:
-    explicit TWindowPrompts(QWidget* parent) : mParent(parent), mDialogs(parent) {}
+    explicit WindowPrompts(QWidget* parent) : mParent(parent), mDialogs(parent) {}
 
     bool Ask(const QString& text, const QString& caption) override
     {
@@ -120,7 +120,7 @@ private:
 
 // ---- Construction ----
 
-TMainScreen::TMainScreen(TDocumentPrompts* prompts, const QString& prefsPath, QWidget* parent)
+TMainScreen::TMainScreen(DocumentPrompts* prompts, const QString& prefsPath, QWidget* parent)
     : QMainWindow(parent)
 {
     setObjectName(kPlacementClass);
@@ -132,7 +132,7 @@ TMainScreen::TMainScreen(TDocumentPrompts* prompts, const QString& prefsPath, QW
             window->ShowHelpContext(context);
     });
     if (!prompts) {
-        mOwnPrompts = std::make_unique<TWindowPrompts>(this);
+        mOwnPrompts = std::make_unique<WindowPrompts>(this);
         prompts = mOwnPrompts.get();
     }
     mPrompts = prompts;
@@ -142,12 +142,12 @@ TMainScreen::TMainScreen(TDocumentPrompts* prompts, const QString& prefsPath, QW
     panel->SetGridSize(gs4x4);
     panel->SetShowGrid(false);
     panel->SetSnapToGrid(false);
-    mPanelWidget = new TKBasePanelWidget(std::move(panel));
+    mPanelWidget = new BasePanelWidget(std::move(panel));
     mPanelWidget->setWhatsThis(
         QStringLiteral("The card you are designing. Pick a tool above and drag on the card to "
                        "place an object; click an object with the right mouse button for its "
                        "commands."));
-    mDocument = std::make_unique<TCardDocument>(Panel(), *prompts, prefsPath);
+    mDocument = std::make_unique<CardDocument>(Panel(), *prompts, prefsPath);
     mPrint = std::make_unique<TPrintCommands>(this, Panel());
     mPrint->NudgesFor = [this](const QString& printer) {
         return LoadPrinterNudges(mDocument->Prefs().Path(), printer);
@@ -198,8 +198,8 @@ TMainScreen::TMainScreen(TDocumentPrompts* prompts, const QString& prefsPath, QW
 
     // What the window is made with: the preferences, the card's size, the working folders.
     mDocument->Load();
-    TCardDocument::CreateFolders();
-    mnuWriteIni->setVisible(TCardDocument::DeveloperMode());
+    CardDocument::CreateFolders();
+    mnuWriteIni->setVisible(CardDocument::DeveloperMode());
     SetDefaultFontCaption();
     Setbuttons();
 
@@ -231,7 +231,7 @@ TKBusinessCardPanel32& TMainScreen::Panel()
 
 void TMainScreen::Setbuttons()
 {
-    const TCardDocument& doc = *mDocument;
+    const CardDocument& doc = *mDocument;
     setWindowTitle(doc.WindowTitle());
     SaveAsButton->setText(doc.SaveButtonCaption());
     SaveAsButton->setVisible(doc.SaveButtonsVisible());

@@ -24,10 +24,10 @@ namespace qm {
 class TPrintCommands;
 struct TPrintSettings;
 
-class TCardDocument;
-class TDocumentPrompts;
+class CardDocument;
+class DocumentPrompts;
 class THelpWindow;
-class TKBasePanelWidget;
+class BasePanelWidget;
 class TKBusinessCardPanel32;
 class TPositionPanel;
 
@@ -43,13 +43,13 @@ public:
 
     // prompts answers the document's questions and file dialogs; null for the window's own message boxes and
     // dialogs. prefsPath is the preferences file (empty: qmk.ini of the data folder).
-    explicit TMainScreen(TDocumentPrompts* prompts = nullptr, const QString& prefsPath = QString(),
+    explicit TMainScreen(DocumentPrompts* prompts = nullptr, const QString& prefsPath = QString(),
                          QWidget* parent = nullptr);
     ~TMainScreen() override;
 
-    TCardDocument& Document() { return *mDocument; }
+    CardDocument& Document() { return *mDocument; }
     TKBusinessCardPanel32& Panel();
-    TKBasePanelWidget& PanelWidget() { return *mPanelWidget; }
+    BasePanelWidget& PanelWidget() { return *mPanelWidget; }
     QScrollArea* ScrollArea() const { return mScroll; }
     // The position and size of the selected object, docked beside the card (View, Position and Size).
     TPositionPanel* PositionPanel() const { return mPositions; }
@@ -186,10 +186,10 @@ private:
     void PrintClick();
     void FineTuneClick();
 
-    std::unique_ptr<TDocumentPrompts> mOwnPrompts;
-    TDocumentPrompts* mPrompts = nullptr;
-    TKBasePanelWidget* mPanelWidget = nullptr;
-    std::unique_ptr<TCardDocument> mDocument;
+    std::unique_ptr<DocumentPrompts> mOwnPrompts;
+    DocumentPrompts* mPrompts = nullptr;
+    BasePanelWidget* mPanelWidget = nullptr;
+    std::unique_ptr<CardDocument> mDocument;
     QScrollArea* mScroll = nullptr;
     TPositionPanel* mPositions = nullptr;
     QWidget* mPanelHolder = nullptr;

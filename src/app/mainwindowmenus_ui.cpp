@@ -44,7 +44,7 @@ std::vector<ToolButtonInfo> PaletteTools()
 {
     std::vector<ToolButtonInfo> tools{
         {psPointing, QStringLiteral("Pointerbutton"), QStringLiteral("Selection tool")}};
-    for (const TDrawingTool& tool : CardClasses().Tools())
+    for (const DrawingTool& tool : CardClasses().Tools())
         tools.push_back({tool.mode, tool.buttonName, tool.hint});
     return tools;
 }
@@ -197,7 +197,7 @@ void TMainScreen::BuildMenus()
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    TCardDocument* doc = mDocument.get();
+    CardDocument* doc = mDocument.get();
 
     FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     mnuNew = item(FileMenu, QStringLiteral("&New - Blank"), [doc] { doc->New(); });

@@ -45,7 +45,7 @@ const char* const kFieldHelp[TPersonalInformation::kFieldCount] = {
     "Your fax number.",
 };
 // The vCard format's filter for the import and export dialogs.
-QString VCardFilter() { return TContactFormat(TContactFormat::Kind::VCard).NameFilter(); }
+QString VCardFilter() { return ContactFormat(ContactFormat::Kind::VCard).NameFilter(); }
 
 } // namespace
 
@@ -79,7 +79,7 @@ TPersonalInformation::TPersonalInformation(QWidget* parent)
     }
     grid->setColumnStretch(0, 1);
 
-    const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    const DialogButtonBar bar = MakeDialogButtonBar(this);
     connect(bar.ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(bar.help, &QPushButton::clicked, this, [this] {
         if (OnHelp)

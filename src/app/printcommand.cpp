@@ -46,9 +46,9 @@ bool ParsePositions(const QString& text, std::vector<int>* positions)
 
 } // namespace
 
-bool ParsePrintOptions(const QStringList& args, TPrintOptions* options, QString* error)
+bool ParsePrintOptions(const QStringList& args, PrintOptions* options, QString* error)
 {
-    TPrintOptions o;
+    PrintOptions o;
     QStringList files;
     bool havePdf = false;
     for (qsizetype i = 2; i < args.size(); ++i) {
@@ -145,11 +145,11 @@ bool ParsePrintOptions(const QStringList& args, TPrintOptions* options, QString*
     return true;
 }
 
-bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageError)
+bool PrintCardFile(const PrintOptions& options, QString* error, bool* usageError)
 {
     if (usageError)
         *usageError = false;
-    TCardModel card;
+    CardModel card;
     CompanionFile companion;
     if (!ReadCardFile(options.Card, card, &companion, error))
         return false;
@@ -185,7 +185,7 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
     const bool haveBackground = card.ColorPicture().HasGraphic();
     card.ColorPicture().Clear();
 
-    TLabelJob job;
+    LabelJob job;
     job.PrintMode = !options.Preview;
     job.OutlineTest = options.Outline;
     job.CropMarks = options.CropMarks && !options.Outline;
@@ -197,7 +197,7 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
         job.BackgroundFile = ResolveBackgroundFile(companion.Background);
     if (!options.Positions.empty()) {
         const int count = layout.Across * layout.Down;
-        job.Positions = TSheetPositions::None();
+        job.Positions = SheetPositions::None();
         for (int p : options.Positions) {
             if (p > count) {
                 *error = QStringLiteral("position %1 is not on the sheet (1 to %2)").arg(p).arg(count);
@@ -253,14 +253,14 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
     // once. Otherwise the card is drawn once and placed at every position.
     std::unique_ptr<TKReport> target;
     if (merge)
-        target = std::make_unique<TKPdfStreamReport>(pdfFile);
+        target = std::make_unique<PdfStreamReport>(pdfFile);
     else
-        target = std::make_unique<TKPdfReport>(pdfFile);
+        target = std::make_unique<PdfReport>(pdfFile);
     TKReport& pdf = *target;
     if (merge) {
         // A file that stops making sense on the way (a pipe with a quote left open) ends the job: the PDF
         // file is not written.
-        job.NextRecord = [next = job.NextRecord, &merge, &pdf](TMergeRecord& record) {
+        job.NextRecord = [next = job.NextRecord, &merge, &pdf](MergeRecord& record) {
             const bool more = next(record);
             if (!more && !merge->JobError().isEmpty())
                 pdf.Abort();
@@ -290,7 +290,7 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
     TJobOutcome outcome;
     if (options.Preview) {
         // The preview's own pages, recorded as the window would show them, then written out.
-        TKRecordingReport recording;
+        RecordingReport recording;
         recording.SetPaperSize(layout.Papersize);
         outcome = printer.Run(recording);
         if (outcome == joFinished && !ReplayPages(recording.Pages(), pdf))
@@ -333,7 +333,7 @@ bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageErro
 
 int RunPrintCommand(const QStringList& args)
 {
-    TPrintOptions options;
+    PrintOptions options;
     QString error;
     if (!ParsePrintOptions(args, &options, &error)) {
         std::fprintf(stderr, "quillmark: %s\n%s", qPrintable(error), kPrintUsage);

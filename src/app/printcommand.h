@@ -14,7 +14,7 @@ constexpr int kMaxSheets = 100000;
 
 // quillmark print CARD.qmk --pdf OUT.pdf|--printer [NAME] [--copies N] [--positions 1,2,...] [--outline] [--preview]
 //                [--no-nudges] [--quiet] [--force]
-struct TPrintOptions
+struct PrintOptions
 {
     QString Card;
     QString Pdf;
@@ -35,14 +35,14 @@ struct TPrintOptions
 // Reads the words after "print" (args as QCoreApplication::arguments() gives them: program, "print", ...).
 // False with the reason when the command line is wrong, a PDF file name not ending in .pdf included (unless
 // --force).
-bool ParsePrintOptions(const QStringList& args, TPrintOptions* options, QString* error);
+bool ParsePrintOptions(const QStringList& args, PrintOptions* options, QString* error);
 
 // Reads the card with its companion layout (the preferences' default layout when the card has none) and
 // background, and prints it into the PDF file, moved by the printer fine tuning of qmk.ini unless
 // options.Nudges is off (a PDF is often printed on that printer, and the window's print to PDF does the same).
 // False with a one-line message; usageError tells a bad command line for this card (a position the sheet does
 // not have, a PDF file named like a file read for the job) from a bad card or an unwritable file.
-bool PrintCardFile(const TPrintOptions& options, QString* error, bool* usageError = nullptr);
+bool PrintCardFile(const PrintOptions& options, QString* error, bool* usageError = nullptr);
 
 // The whole subcommand with an application object already made: exit status 0 success, 1 a bad or unreadable
 // card or an unwritable PDF file (one line on stderr), 2 bad usage.

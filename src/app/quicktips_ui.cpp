@@ -52,7 +52,7 @@ const char* const kTips[] = {
 
 } // namespace
 
-TQuickTips::TQuickTips(const Preferences& prefs, QWidget* parent) : QDialog(parent), mPrefs(prefs)
+QuickTips::QuickTips(const Preferences& prefs, QWidget* parent) : QDialog(parent), mPrefs(prefs)
 {
     setWindowTitle(QStringLiteral("Quick Tips"));
     mText = new QLabel(this);
@@ -77,11 +77,11 @@ TQuickTips::TQuickTips(const Preferences& prefs, QWidget* parent) : QDialog(pare
 
     const TipsPreferences saved = mPrefs.LoadTips();
     mShowAtStart->setChecked(saved.ShowAtStart);
-    connect(previous, &QPushButton::clicked, this, &TQuickTips::PreviousTip);
-    connect(next, &QPushButton::clicked, this, &TQuickTips::NextTip);
+    connect(previous, &QPushButton::clicked, this, &QuickTips::PreviousTip);
+    connect(next, &QPushButton::clicked, this, &QuickTips::NextTip);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     connect(help, &QPushButton::clicked, this, [] { OpenHelpContext(kHelpQuickTips); });
-    connect(mShowAtStart, &QCheckBox::toggled, this, &TQuickTips::Save);
+    connect(mShowAtStart, &QCheckBox::toggled, this, &QuickTips::Save);
     SetWhatsThis({
         {previous, "Shows the tip before this one."},
         {next, "Shows another tip."},
@@ -109,17 +109,17 @@ TQuickTips::TQuickTips(const Preferences& prefs, QWidget* parent) : QDialog(pare
     ShowTip(saved.NextTip);
 }
 
-int TQuickTips::TipCount()
+int QuickTips::TipCount()
 {
     return int(std::size(kTips));
 }
 
-QString TQuickTips::TipText() const
+QString QuickTips::TipText() const
 {
     return QString::fromUtf8(kTips[mTip]);
 }
 
-void TQuickTips::ShowTip(int tip)
+void QuickTips::ShowTip(int tip)
 {
     mTip = ((tip % TipCount()) + TipCount()) % TipCount();
     mText->setText(TipText());
@@ -127,7 +127,7 @@ void TQuickTips::ShowTip(int tip)
     Save();
 }
 
-void TQuickTips::Save()
+void QuickTips::Save()
 {
     // The next opening goes on from the tip after this one. A setting that cannot be written is not worth a
     // message: the tips simply start again where they did.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TQuickTips: the Quick Tips window, one short tip at a time, and whether it opens at start.
+// QuickTips: the Quick Tips window, one short tip at a time, and whether it opens at start.
 #pragma once
 
 #include "settings/preferences.h"
@@ -12,11 +12,11 @@ class QPushButton;
 
 namespace qm {
 
-class TQuickTips : public QDialog
+class QuickTips : public QDialog
 {
 public:
     // Starts at the tip after the one shown last; the settings are kept in prefs' file.
-    TQuickTips(const Preferences& prefs, QWidget* parent);
+    QuickTips(const Preferences& prefs, QWidget* parent);
 
     static int TipCount();
     int Tip() const { return mTip; }

@@ -80,7 +80,7 @@ QIcon PlaceholderIcon(qreal ratio)
 }
 } // namespace
 
-TSelectPreviewTemplate::TSelectPreviewTemplate(float cardWidth, float cardHeight, const QStringList& personal,
+SelectPreviewTemplate::SelectPreviewTemplate(float cardWidth, float cardHeight, const QStringList& personal,
                                                QWidget* parent)
     : QDialog(parent), mCardWidth(cardWidth), mCardHeight(cardHeight)
 {
@@ -90,7 +90,7 @@ TSelectPreviewTemplate::TSelectPreviewTemplate(float cardWidth, float cardHeight
     panel->SetDrawOutline(true);
     panel->SetShape(lsRectangle);
     panel->SetPersonalStrings(personal);
-    mSample = new TKBasePanelWidget(std::move(panel));
+    mSample = new BasePanelWidget(std::move(panel));
     // A sample to look at: nothing on it can be picked or moved.
     mSample->setAttribute(Qt::WA_TransparentForMouseEvents);
     mSample->setFocusPolicy(Qt::NoFocus);
@@ -151,7 +151,7 @@ TSelectPreviewTemplate::TSelectPreviewTemplate(float cardWidth, float cardHeight
     auto* sampleBox = new QGroupBox(QStringLiteral("Sample"), this);
     (new QVBoxLayout(sampleBox))->addWidget(scroll);
 
-    const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    const DialogButtonBar bar = MakeDialogButtonBar(this);
     OkButton = bar.ok;
     OkButton->setEnabled(!mFiles.isEmpty());
     CancelButton = bar.cancel;
@@ -196,12 +196,12 @@ TSelectPreviewTemplate::TSelectPreviewTemplate(float cardWidth, float cardHeight
     mPreviewTimer = new QTimer(this);
     mPreviewTimer->setSingleShot(true);
     mPreviewTimer->setInterval(kPreviewDelayMs);
-    connect(mPreviewTimer, &QTimer::timeout, this, &TSelectPreviewTemplate::Preview);
+    connect(mPreviewTimer, &QTimer::timeout, this, &SelectPreviewTemplate::Preview);
 
     if (!mFiles.isEmpty())
         TemplateList->setCurrentRow(0);
     FontList->setCurrentRow(0);
-    connect(TemplateList, &QListWidget::currentRowChanged, this, &TSelectPreviewTemplate::SchedulePreview);
+    connect(TemplateList, &QListWidget::currentRowChanged, this, &SelectPreviewTemplate::SchedulePreview);
     connect(FontList, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row == 0)
             mFont.clear();
@@ -211,9 +211,9 @@ TSelectPreviewTemplate::TSelectPreviewTemplate(float cardWidth, float cardHeight
     });
 }
 
-TSelectPreviewTemplate::~TSelectPreviewTemplate() = default;
+SelectPreviewTemplate::~SelectPreviewTemplate() = default;
 
-QStringList TSelectPreviewTemplate::TemplateFiles(const QString& folder)
+QStringList SelectPreviewTemplate::TemplateFiles(const QString& folder)
 {
     const QDir dir(folder);
     QStringList files;
@@ -229,18 +229,18 @@ QStringList TSelectPreviewTemplate::TemplateFiles(const QString& folder)
     return files;
 }
 
-QString TSelectPreviewTemplate::SelectedTemplate() const
+QString SelectPreviewTemplate::SelectedTemplate() const
 {
     const int row = TemplateList->currentRow();
     return row >= 0 && row < mFiles.size() ? mFiles[row] : QString();
 }
 
-TKBusinessCardPanel32& TSelectPreviewTemplate::PreviewPanel()
+TKBusinessCardPanel32& SelectPreviewTemplate::PreviewPanel()
 {
     return static_cast<TKBusinessCardPanel32&>(mSample->Panel());
 }
 
-void TSelectPreviewTemplate::showEvent(QShowEvent* event)
+void SelectPreviewTemplate::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     SchedulePreview();
@@ -272,12 +272,12 @@ bool TSelectPreviewTemplate::DrawNextThumbnail()
     return true;
 }
 
-void TSelectPreviewTemplate::SchedulePreview()
+void SelectPreviewTemplate::SchedulePreview()
 {
     mPreviewTimer->start();
 }
 
-void TSelectPreviewTemplate::Preview()
+void SelectPreviewTemplate::Preview()
 {
     if (mPreviewing)
         return;

@@ -15,18 +15,18 @@ class QToolButton;
 
 namespace qm {
 
-class TKBasePanelWidget;
+class BasePanelWidget;
 class TKBusinessCardPanel32;
 class TTemplateThumbnails;
 
-class TSelectPreviewTemplate : public QDialog
+class SelectPreviewTemplate : public QDialog
 {
     Q_OBJECT
 public:
     // The card's size in inches (from the sheet layout) and the personal information the templates fill in.
-    TSelectPreviewTemplate(float cardWidth, float cardHeight, const QStringList& personal,
+    SelectPreviewTemplate(float cardWidth, float cardHeight, const QStringList& personal,
                            QWidget* parent = nullptr);
-    ~TSelectPreviewTemplate() override;
+    ~SelectPreviewTemplate() override;
 
     // The *.qmkt files of a folder (any case of the extension), sorted by name without regard to case.
     static QStringList TemplateFiles(const QString& folder);
@@ -66,7 +66,7 @@ private:
     float mCardHeight;
     QStringList mFiles;
     QString mFont;
-    TKBasePanelWidget* mSample = nullptr;
+    BasePanelWidget* mSample = nullptr;
     QTimer* mPreviewTimer = nullptr;
     std::shared_ptr<TTemplateThumbnails> mThumbnails;
     QTimer* mThumbnailTimer = nullptr;

@@ -22,7 +22,7 @@ void DrawToolPicture(QPainter& p, int kind)
     p.setPen(QPen(ink, 1.5));
     p.setBrush(Qt::NoBrush);
     // A drawing tool's picture comes with its object kind.
-    if (const TDrawingTool* tool = CardClasses().Tool(kind); tool && tool->picture) {
+    if (const DrawingTool* tool = CardClasses().Tool(kind); tool && tool->picture) {
         tool->picture(p);
         return;
     }

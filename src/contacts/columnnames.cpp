@@ -9,9 +9,9 @@ namespace qm {
 
 namespace {
 
-constexpr int kFamilyBesideGiven = TColumnName::kFamilyBesideGiven;
+constexpr int kFamilyBesideGiven = ColumnName::kFamilyBesideGiven;
 
-struct TKnownColumn
+struct KnownColumn
 {
     const char* key; // as MatchingKey makes it
     int role;
@@ -23,7 +23,7 @@ struct TKnownColumn
 // Ms.: its job is "Job Title", so a plain title comes last. Names left out on purpose: Outlook's "E-mail
 // Display Name" and "E-mail Type", Google's "... - Type" and "... - Label" columns, honorifics ("Anrede",
 // "Name Prefix") and Google's "Address 1 - Formatted" (the whole address in one value).
-const TKnownColumn kKnownColumns[] = {
+const KnownColumn kKnownColumns[] = {
     // {Name}: a full name.
     {"name", kMergeName, kFamilyBesideGiven},
     {"fullname", kMergeName, 0},
@@ -309,7 +309,7 @@ QString MatchingKey(const QString& name)
     return key;
 }
 
-TColumnName LookUpColumnName(const QString& name)
+ColumnName LookUpColumnName(const QString& name)
 {
     static const QHash<QString, int> ranks = [] {
         QHash<QString, int> table;

@@ -27,7 +27,7 @@ enum TColumnRole : int {
 // "E-mail 1 - Value" is "email1value", "Téléphone (bureau)" is "telephonebureau".
 QString MatchingKey(const QString& name);
 
-struct TColumnName
+struct ColumnName
 {
     // "Name" beside a given-name column and without a family-name column is the family name, as a German
     // spreadsheet's "Vorname" and "Name" are.
@@ -41,6 +41,6 @@ struct TColumnName
 };
 
 // What a column of that name holds; unknown names give a role of -1.
-TColumnName LookUpColumnName(const QString& name);
+ColumnName LookUpColumnName(const QString& name);
 
 } // namespace qm

@@ -17,26 +17,26 @@ bool IsUtf16Text(const QByteArray& head)
 
 } // namespace
 
-QString TContactFormat::Name() const
+QString ContactFormat::Name() const
 {
     return mKind == Kind::Csv ? QStringLiteral("CSV text") : QStringLiteral("vCards");
 }
 
-QStringList TContactFormat::Extensions() const
+QStringList ContactFormat::Extensions() const
 {
     if (mKind == Kind::Csv)
         return {QStringLiteral("csv"), QStringLiteral("txt")};
     return {QStringLiteral("vcf"), QStringLiteral("vcard")};
 }
 
-bool TContactFormat::CanRead(const QByteArray& head) const
+bool ContactFormat::CanRead(const QByteArray& head) const
 {
     if (head.isEmpty() || (head.contains('\0') && !IsUtf16Text(head)))
         return false;
     return BeginsVCard(head) == (mKind == Kind::VCard);
 }
 
-bool TContactFormat::Read(const QString& path, std::unique_ptr<TDataSource>& into)
+bool ContactFormat::Read(const QString& path, std::unique_ptr<DataSource>& into)
 {
     mError.clear();
     const QString name = QFileInfo(path).fileName();
@@ -61,33 +61,33 @@ bool TContactFormat::Read(const QString& path, std::unique_ptr<TDataSource>& int
     if (!whole)
         return Fail(QStringLiteral("The file %1 is cut short.").arg(name));
     QString why;
-    std::unique_ptr<TDataSource> source = OpenDataSource(path, &why);
+    std::unique_ptr<DataSource> source = OpenDataSource(path, &why);
     if (!source) // said with the file's name, as every refusal here is
         return Fail(why.contains(name) ? why : QStringLiteral("%1: %2").arg(name, why));
     into = std::move(source);
     return true;
 }
 
-std::vector<std::unique_ptr<TContactFormat>> ContactFormats()
+std::vector<std::unique_ptr<ContactFormat>> ContactFormats()
 {
-    std::vector<std::unique_ptr<TContactFormat>> formats;
-    formats.push_back(std::make_unique<TContactFormat>(TContactFormat::Kind::Csv));
-    formats.push_back(std::make_unique<TContactFormat>(TContactFormat::Kind::VCard));
+    std::vector<std::unique_ptr<ContactFormat>> formats;
+    formats.push_back(std::make_unique<ContactFormat>(ContactFormat::Kind::Csv));
+    formats.push_back(std::make_unique<ContactFormat>(ContactFormat::Kind::VCard));
     return formats;
 }
 
-std::unique_ptr<TDataSource> OpenContactFile(const QString& path, QString* error)
+std::unique_ptr<DataSource> OpenContactFile(const QString& path, QString* error)
 {
     // The format that reads it is chosen by its first bytes (CSV gives the reason when none can).
     QByteArray head;
     if (QFileInfo(path).isFile()) {
         QFile file(path);
         if (file.open(QIODevice::ReadOnly))
-            head = file.read(TFileFormat::kHeadBytes);
+            head = file.read(FileFormat::kHeadBytes);
     }
     const auto formats = ContactFormats();
-    std::unique_ptr<TDataSource> source;
-    TContactFormat* format = FormatFor(formats, head);
+    std::unique_ptr<DataSource> source;
+    ContactFormat* format = FormatFor(formats, head);
     if (!format)
         format = formats.front().get();
     if (!format->Read(path, source) && error)

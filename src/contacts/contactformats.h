@@ -12,27 +12,27 @@ namespace qm {
 
 // A file of names and addresses, read as a source of merge records: Read checks the file and reads its field
 // names; the records follow one at a time from the source.
-class TContactFormat : public TFileReader<std::unique_ptr<TDataSource>>
+class ContactFormat : public FileReader<std::unique_ptr<DataSource>>
 {
 public:
     enum class Kind { Csv, VCard };
-    explicit TContactFormat(Kind kind) : mKind(kind) {}
+    explicit ContactFormat(Kind kind) : mKind(kind) {}
 
     QString Name() const override;
     QStringList Extensions() const override;
     // vCards: the first line that is not blank begins one. CSV: text (no zero bytes) that is not vCards.
     bool CanRead(const QByteArray& head) const override;
     // A file cut short (inside a quoted CSV value, or before a vCard's END line) is refused unread.
-    bool Read(const QString& path, std::unique_ptr<TDataSource>& into) override;
+    bool Read(const QString& path, std::unique_ptr<DataSource>& into) override;
 
 private:
     Kind mKind;
 };
 
 // Both contact formats, CSV first (new objects each time: a format keeps the error of its last read).
-std::vector<std::unique_ptr<TContactFormat>> ContactFormats();
+std::vector<std::unique_ptr<ContactFormat>> ContactFormats();
 
 // A contact file of either format, chosen by its content; null with *error set when it cannot be read.
-std::unique_ptr<TDataSource> OpenContactFile(const QString& path, QString* error);
+std::unique_ptr<DataSource> OpenContactFile(const QString& path, QString* error);
 
 } // namespace qm

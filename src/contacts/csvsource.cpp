@@ -56,12 +56,12 @@ QString UnclosedQuote(qint64 line)
         .arg(line);
 }
 
-// Follows the quoting of CSV text as TCsvSource::ReadRow does, a piece at a time and keeping nothing, to find a
+// Follows the quoting of CSV text as CsvSource::ReadRow does, a piece at a time and keeping nothing, to find a
 // quote still open at the end and the line it was opened on.
-class TQuoteScan
+class QuoteScan
 {
 public:
-    explicit TQuoteScan(char separator) : mSeparator(separator) {}
+    explicit QuoteScan(char separator) : mSeparator(separator) {}
 
     void Feed(const char* data, qsizetype size)
     {
@@ -109,10 +109,10 @@ private:
     qint64 mQuoteLine = 0;
 };
 
-class TCsvSource : public TDataSource
+class CsvSource : public DataSource
 {
 public:
-    explicit TCsvSource(std::unique_ptr<TByteInput> input) : mIn(std::move(input)) {}
+    explicit CsvSource(std::unique_ptr<ByteInput> input) : mIn(std::move(input)) {}
 
     QString Kind() const override { return QStringLiteral("CSV"); }
 
@@ -126,7 +126,7 @@ public:
         mSeparator = DetectSeparator(mIn->Ahead());
         // A quote left open would run every later row into one value: that is found before any record is
         // given (a pipe, which cannot be read twice, finds it at its end).
-        TQuoteScan scan(mSeparator);
+        QuoteScan scan(mSeparator);
         if (mIn->ScanRest([&scan](const char* data, qsizetype size) { scan.Feed(data, size); }) &&
             scan.OpenQuoteLine() > 0) {
             if (error)
@@ -294,7 +294,7 @@ private:
         return c;
     }
 
-    std::unique_ptr<TByteInput> mIn;
+    std::unique_ptr<ByteInput> mIn;
     qint64 mLine = 1; // the line being read, from 1
     char mSeparator = ',';
     TEncoding mEncoding = Undecided;
@@ -302,9 +302,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<TDataSource> MakeCsvSource(std::unique_ptr<TByteInput> input, QString* error)
+std::unique_ptr<DataSource> MakeCsvSource(std::unique_ptr<ByteInput> input, QString* error)
 {
-    auto source = std::make_unique<TCsvSource>(std::move(input));
+    auto source = std::make_unique<CsvSource>(std::move(input));
     if (!source->Start(error))
         return nullptr;
     return source;

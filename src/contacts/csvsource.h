@@ -13,6 +13,6 @@ namespace qm {
 // leaves the rest empty; values past the last name are dropped. Null with *error when there is no header row,
 // or when a quote is left open at the end (found before the first record, unless the input is a pipe: Next
 // then stops there with Error naming the line the quote began on).
-std::unique_ptr<TDataSource> MakeCsvSource(std::unique_ptr<TByteInput> input, QString* error);
+std::unique_ptr<DataSource> MakeCsvSource(std::unique_ptr<ByteInput> input, QString* error);
 
 } // namespace qm

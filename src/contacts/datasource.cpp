@@ -14,7 +14,7 @@
 
 namespace qm {
 
-TByteInput::TByteInput(std::unique_ptr<QIODevice> device) : mDevice(std::move(device))
+ByteInput::ByteInput(std::unique_ptr<QIODevice> device) : mDevice(std::move(device))
 {
     // A spreadsheet's "Unicode Text" is UTF-16 with its byte-order mark; the readers take UTF-8.
     const QByteArray mark = mDevice ? mDevice->peek(2) : QByteArray();
@@ -26,9 +26,9 @@ TByteInput::TByteInput(std::unique_ptr<QIODevice> device) : mDevice(std::move(de
     }
 }
 
-TByteInput::~TByteInput() = default;
+ByteInput::~ByteInput() = default;
 
-qint64 TByteInput::ReadPiece(QByteArray& piece, QStringDecoder& decoder, QByteArray& carry)
+qint64 ByteInput::ReadPiece(QByteArray& piece, QStringDecoder& decoder, QByteArray& carry)
 {
     const qsizetype have = piece.size();
     piece.resize(have + kChunk);
@@ -48,7 +48,7 @@ qint64 TByteInput::ReadPiece(QByteArray& piece, QStringDecoder& decoder, QByteAr
     return got;
 }
 
-bool TByteInput::Fill()
+bool ByteInput::Fill()
 {
     if (!mDevice || mFailed)
         return false;
@@ -67,7 +67,7 @@ bool TByteInput::Fill()
     return true;
 }
 
-bool TByteInput::ScanRest(const std::function<void(const char*, qsizetype)>& scan)
+bool ByteInput::ScanRest(const std::function<void(const char*, qsizetype)>& scan)
 {
     if (!mDevice || mFailed || mDevice->isSequential())
         return false;
@@ -89,7 +89,7 @@ bool TByteInput::ScanRest(const std::function<void(const char*, qsizetype)>& sca
     return got == 0;
 }
 
-void TDataSource::AddNote(const QString& note)
+void DataSource::AddNote(const QString& note)
 {
     if (mNotes.size() < kMaxNotes)
         mNotes.append(note);
@@ -151,11 +151,11 @@ bool BeginsVCard(const QByteArray& ahead)
     return ahead.mid(i, 11).compare("BEGIN:VCARD", Qt::CaseInsensitive) == 0;
 }
 
-std::unique_ptr<TDataSource> OpenDataSource(std::unique_ptr<QIODevice> device, QString* error)
+std::unique_ptr<DataSource> OpenDataSource(std::unique_ptr<QIODevice> device, QString* error)
 {
-    auto input = std::make_unique<TByteInput>(std::move(device));
+    auto input = std::make_unique<ByteInput>(std::move(device));
     const QByteArray ahead = input->Ahead();
-    auto fail = [&](const QString& message) -> std::unique_ptr<TDataSource> {
+    auto fail = [&](const QString& message) -> std::unique_ptr<DataSource> {
         if (error)
             *error = message;
         return nullptr;
@@ -172,7 +172,7 @@ std::unique_ptr<TDataSource> OpenDataSource(std::unique_ptr<QIODevice> device, Q
     return MakeCsvSource(std::move(input), error);
 }
 
-std::unique_ptr<TDataSource> OpenDataSource(const QString& path, QString* error)
+std::unique_ptr<DataSource> OpenDataSource(const QString& path, QString* error)
 {
     auto file = std::make_unique<QFile>(path);
     if (QFileInfo(path).isDir() || !file->open(QIODevice::ReadOnly)) {
@@ -183,7 +183,7 @@ std::unique_ptr<TDataSource> OpenDataSource(const QString& path, QString* error)
     return OpenDataSource(std::move(file), error);
 }
 
-std::unique_ptr<TDataSource> DataSourceFromBytes(const QByteArray& bytes, QString* error)
+std::unique_ptr<DataSource> DataSourceFromBytes(const QByteArray& bytes, QString* error)
 {
     auto buffer = std::make_unique<QBuffer>();
     buffer->setData(bytes);

@@ -17,14 +17,14 @@ namespace qm {
 
 // Bytes from a device through a buffer, a byte at a time. Text in UTF-16 (a device that starts with its
 // byte-order mark) is given as UTF-8, without the mark.
-class TByteInput
+class ByteInput
 {
 public:
     static constexpr qsizetype kChunk = 64 * 1024;
-    explicit TByteInput(std::unique_ptr<QIODevice> device);
-    ~TByteInput();
-    TByteInput(const TByteInput&) = delete;
-    TByteInput& operator=(const TByteInput&) = delete;
+    explicit ByteInput(std::unique_ptr<QIODevice> device);
+    ~ByteInput();
+    ByteInput(const ByteInput&) = delete;
+    ByteInput& operator=(const ByteInput&) = delete;
 
     // The next byte (0..255), or -1 at the end.
     int Get()
@@ -69,7 +69,7 @@ private:
 
 // A source of merge records. Every record has a value for each field name (missing ones empty); what is
 // beyond the limits is cut and said in Notes().
-class TDataSource
+class DataSource
 {
 public:
     // Limits: a field's text, a record's text, and the fields of a record.
@@ -78,7 +78,7 @@ public:
     static constexpr int kMaxFields = 1000;
     static constexpr int kMaxNotes = 20;
 
-    virtual ~TDataSource() = default;
+    virtual ~DataSource() = default;
 
     // "CSV" or "vCard".
     virtual QString Kind() const = 0;
@@ -107,11 +107,11 @@ private:
 
 // Opens a data file: a vCard file when its first line (after blank lines) begins a vCard, else a CSV file.
 // Null with *error set when the file cannot be opened, is empty, holds binary data or has no field names.
-std::unique_ptr<TDataSource> OpenDataSource(const QString& path, QString* error);
+std::unique_ptr<DataSource> OpenDataSource(const QString& path, QString* error);
 // The same for data already on a device (opened for reading); the source owns it.
-std::unique_ptr<TDataSource> OpenDataSource(std::unique_ptr<QIODevice> device, QString* error);
+std::unique_ptr<DataSource> OpenDataSource(std::unique_ptr<QIODevice> device, QString* error);
 // The same for bytes in memory.
-std::unique_ptr<TDataSource> DataSourceFromBytes(const QByteArray& bytes, QString* error);
+std::unique_ptr<DataSource> DataSourceFromBytes(const QByteArray& bytes, QString* error);
 
 // True when the first line that is not blank (after a byte-order mark) begins a vCard.
 bool BeginsVCard(const QByteArray& ahead);

@@ -36,9 +36,9 @@ QString Described(const std::vector<int>& columns, const QStringList& names)
 }
 
 // The columns that are present, in order; a single one is a plain column.
-TFieldSource Combined(std::vector<int> columns, TFieldSource::Join join)
+FieldSource Combined(std::vector<int> columns, FieldSource::Join join)
 {
-    TFieldSource source;
+    FieldSource source;
     int present = 0;
     int last = -1;
     for (const int c : columns) {
@@ -50,8 +50,8 @@ TFieldSource Combined(std::vector<int> columns, TFieldSource::Join join)
     if (present == 0)
         return source;
     if (present == 1)
-        return TFieldSource::Column(last);
-    if (join == TFieldSource::Join::Spaces)
+        return FieldSource::Column(last);
+    if (join == FieldSource::Join::Spaces)
         columns.erase(std::remove(columns.begin(), columns.end(), -1), columns.end());
     source.columns = std::move(columns);
     source.join = join;
@@ -66,15 +66,15 @@ QString FirstValue(const QString& value)
     return more < 0 ? value : value.left(more);
 }
 
-TFieldSource TFieldSource::Column(int column)
+FieldSource FieldSource::Column(int column)
 {
-    TFieldSource source;
+    FieldSource source;
     if (column >= 0)
         source.columns.push_back(column);
     return source;
 }
 
-QString TFieldSource::Value(const QStringList& values) const
+QString FieldSource::Value(const QStringList& values) const
 {
     QString text;
     if (columns.size() == 1) {
@@ -96,7 +96,7 @@ QString TFieldSource::Value(const QStringList& values) const
     return text;
 }
 
-QString TFieldSource::Describe(const QStringList& names) const
+QString FieldSource::Describe(const QStringList& names) const
 {
     const QString main = Described(columns, names);
     if (fallback.empty())
@@ -104,50 +104,50 @@ QString TFieldSource::Describe(const QStringList& names) const
     return QStringLiteral("%1, if blank %2").arg(main, Described(fallback, names));
 }
 
-TFieldMapping::TFieldMapping() = default;
+FieldMapping::FieldMapping() = default;
 
-TFieldMapping TFieldMapping::Match(const QStringList& columns)
+FieldMapping FieldMapping::Match(const QStringList& columns)
 {
     // For every role the column whose name ranks best; of two equal names the first.
     std::array<int, kRoleCount> found;
-    std::array<TColumnName, kRoleCount> names;
+    std::array<ColumnName, kRoleCount> names;
     found.fill(-1);
     for (qsizetype c = 0; c < columns.size(); ++c) {
-        const TColumnName name = LookUpColumnName(columns[c]);
+        const ColumnName name = LookUpColumnName(columns[c]);
         if (name.IsKnown() && (found[name.role] < 0 || name.rank < names[name.role].rank)) {
             found[name.role] = int(c);
             names[name.role] = name;
         }
     }
     // "Vorname" and "Name": the name is the family name.
-    if (found[kMergeName] >= 0 && (names[kMergeName].flags & TColumnName::kFamilyBesideGiven) &&
+    if (found[kMergeName] >= 0 && (names[kMergeName].flags & ColumnName::kFamilyBesideGiven) &&
         found[kRoleGivenName] >= 0 && found[kRoleFamilyName] < 0) {
         found[kRoleFamilyName] = found[kMergeName];
         found[kMergeName] = -1;
     }
 
-    TFieldMapping mapping;
+    FieldMapping mapping;
     for (int field = 0; field < kMergePersonalCount; ++field)
-        mapping.mSources[field] = TFieldSource::Column(found[field]);
+        mapping.mSources[field] = FieldSource::Column(found[field]);
 
-    const TFieldSource parts =
+    const FieldSource parts =
         Combined({found[kRoleGivenName], found[kRoleMiddleName], found[kRoleFamilyName],
                   found[kRoleSecondFamilyName]},
-                 TFieldSource::Join::Spaces);
-    TFieldSource& name = mapping.mSources[kMergeName];
+                 FieldSource::Join::Spaces);
+    FieldSource& name = mapping.mSources[kMergeName];
     if (name.IsEmpty())
         name = parts;
     else if (!parts.IsEmpty())
         name.fallback = parts.columns;
 
     // The address: the street lines, the town's line, the country.
-    const TFieldSource town =
+    const FieldSource town =
         found[kRolePostcodeFirst] >= 0
-            ? Combined({found[kRolePostcodeFirst], found[kRoleTown]}, TFieldSource::Join::Spaces)
-            : Combined({found[kRoleTown], found[kRoleRegion], found[kRolePostcode]}, TFieldSource::Join::TownLine);
-    for (const TFieldSource& line : {mapping.mSources[kMergeAddress1], mapping.mSources[kMergeAddress2],
+            ? Combined({found[kRolePostcodeFirst], found[kRoleTown]}, FieldSource::Join::Spaces)
+            : Combined({found[kRoleTown], found[kRoleRegion], found[kRolePostcode]}, FieldSource::Join::TownLine);
+    for (const FieldSource& line : {mapping.mSources[kMergeAddress1], mapping.mSources[kMergeAddress2],
                                      mapping.mSources[kMergeAddress3], town,
-                                     TFieldSource::Column(found[kRoleCountry])}) {
+                                     FieldSource::Column(found[kRoleCountry])}) {
         if (!line.IsEmpty())
             mapping.mAddressLines.push_back(line);
     }
@@ -155,35 +155,35 @@ TFieldMapping TFieldMapping::Match(const QStringList& columns)
     return mapping;
 }
 
-void TFieldMapping::SetAddressLines(const std::vector<TFieldSource>& lines)
+void FieldMapping::SetAddressLines(const std::vector<FieldSource>& lines)
 {
     mAddressLines = lines;
     for (int field = kMergeAddress1; field <= kMergeAddress3; ++field) {
         const size_t line = size_t(field - kMergeAddress1);
-        mSources[size_t(field)] = line < lines.size() ? lines[line] : TFieldSource();
+        mSources[size_t(field)] = line < lines.size() ? lines[line] : FieldSource();
     }
 }
 
-int TFieldMapping::Column(int field) const
+int FieldMapping::Column(int field) const
 {
     if (field < 0 || field >= kMergePersonalCount)
         return -1;
-    const TFieldSource& source = mSources[size_t(field)];
+    const FieldSource& source = mSources[size_t(field)];
     return source.columns.size() == 1 ? source.columns.front() : -1;
 }
 
-void TFieldMapping::SetColumn(int field, int column)
+void FieldMapping::SetColumn(int field, int column)
 {
-    SetSource(field, TFieldSource::Column(column));
+    SetSource(field, FieldSource::Column(column));
 }
 
-const TFieldSource& TFieldMapping::Source(int field) const
+const FieldSource& FieldMapping::Source(int field) const
 {
-    static const TFieldSource none;
+    static const FieldSource none;
     return field >= 0 && field < kMergePersonalCount ? mSources[size_t(field)] : none;
 }
 
-void TFieldMapping::SetSource(int field, const TFieldSource& source)
+void FieldMapping::SetSource(int field, const FieldSource& source)
 {
     if (field < 0 || field >= kMergePersonalCount)
         return;
@@ -192,22 +192,22 @@ void TFieldMapping::SetSource(int field, const TFieldSource& source)
         mAddressLines.clear();
 }
 
-bool TFieldMapping::MatchesAny() const
+bool FieldMapping::MatchesAny() const
 {
-    for (const TFieldSource& source : mSources) {
+    for (const FieldSource& source : mSources) {
         if (!source.IsEmpty())
             return true;
     }
     return false;
 }
 
-QString TFieldMapping::Value(int field, const QStringList& values) const
+QString FieldMapping::Value(int field, const QStringList& values) const
 {
     if (field < kMergeAddress1 || field > kMergeAddress3 || mAddressLines.empty())
         return Source(field).Value(values);
     // Blank lines are left out and the lines below move up.
     int wanted = field - kMergeAddress1;
-    for (const TFieldSource& line : mAddressLines) {
+    for (const FieldSource& line : mAddressLines) {
         const QString text = line.Value(values);
         if (!text.trimmed().isEmpty() && wanted-- == 0)
             return text;
@@ -215,7 +215,7 @@ QString TFieldMapping::Value(int field, const QStringList& values) const
     return QString();
 }
 
-void TFieldMapping::Fill(TMergeRecord& record, const QStringList& columns, const QStringList& values) const
+void FieldMapping::Fill(MergeRecord& record, const QStringList& columns, const QStringList& values) const
 {
     record.Clear();
     for (int field = 0; field < kMergePersonalCount; ++field)

@@ -117,7 +117,7 @@ struct TProperty
     QByteArray value;
 };
 
-struct TTyped
+struct Typed
 {
     QStringList types;
     QStringList parts;
@@ -128,7 +128,7 @@ struct TCard
 {
     QString fn, title, role, url, note;
     QStringList n, org;
-    std::vector<TTyped> addresses, phones, emails;
+    std::vector<Typed> addresses, phones, emails;
 };
 
 QByteArray Unquoted(QByteArray v)
@@ -280,20 +280,20 @@ QString Joined(const QStringList& words)
 }
 
 // The first entry with the type, else the first preferred one, else the first.
-const TTyped* Pick(const std::vector<TTyped>& list, const char* type)
+const Typed* Pick(const std::vector<Typed>& list, const char* type)
 {
-    for (const TTyped& t : list) {
+    for (const Typed& t : list) {
         if (t.Has(type))
             return &t;
     }
-    for (const TTyped& t : list) {
+    for (const Typed& t : list) {
         if (t.Has("PREF"))
             return &t;
     }
     return list.empty() ? nullptr : &list.front();
 }
 
-QStringList AddressLines(const TTyped& address)
+QStringList AddressLines(const Typed& address)
 {
     const QStringList& c = address.parts;
     QStringList street;
@@ -323,10 +323,10 @@ QStringList AddressLines(const TTyped& address)
     return lines;
 }
 
-class TVCardSource : public TDataSource
+class VCardSource : public DataSource
 {
 public:
-    explicit TVCardSource(std::unique_ptr<TByteInput> input) : mIn(std::move(input))
+    explicit VCardSource(std::unique_ptr<ByteInput> input) : mIn(std::move(input))
     {
         mNames = VCardFieldNames();
     }
@@ -435,7 +435,7 @@ private:
         if (!ParseLine(line, p) || p.encoding == "B" || p.encoding == "BASE64")
             return;
         const QByteArray& n = p.name;
-        auto typed = [&](std::vector<TTyped>& list, QStringList parts) {
+        auto typed = [&](std::vector<Typed>& list, QStringList parts) {
             if (list.size() < kMaxRepeats)
                 list.push_back({p.types, parts});
         };
@@ -476,15 +476,15 @@ private:
                                            : card.fn.trimmed();
         f[1] = card.org.value(0).trimmed();
         f[2] = (card.title.isEmpty() ? card.role : card.title).trimmed();
-        if (const TTyped* address = Pick(card.addresses, "WORK")) {
+        if (const Typed* address = Pick(card.addresses, "WORK")) {
             const QStringList lines = AddressLines(*address);
             for (int i = 0; i < 3; ++i)
                 f[3 + i] = lines.value(i);
         }
-        const TTyped* fax = nullptr;
-        const TTyped* mobile = nullptr;
-        std::vector<const TTyped*> voice;
-        for (const TTyped& t : card.phones) {
+        const Typed* fax = nullptr;
+        const Typed* mobile = nullptr;
+        std::vector<const Typed*> voice;
+        for (const Typed& t : card.phones) {
             if (t.Has("FAX")) {
                 if (!fax)
                     fax = &t;
@@ -496,8 +496,8 @@ private:
             }
         }
         // Phone 1: a work number, else the first voice number, else the mobile.
-        const TTyped* phone1 = nullptr;
-        for (const TTyped* t : voice) {
+        const Typed* phone1 = nullptr;
+        for (const Typed* t : voice) {
             if (t->Has("WORK")) {
                 phone1 = t;
                 break;
@@ -505,13 +505,13 @@ private:
         }
         if (!phone1 && !voice.empty())
             phone1 = voice.front();
-        const TTyped* phone2 = mobile;
+        const Typed* phone2 = mobile;
         if (!phone1) {
             phone1 = mobile;
             phone2 = nullptr;
         }
         if (!phone2) {
-            for (const TTyped* t : voice) {
+            for (const Typed* t : voice) {
                 if (t != phone1) {
                     phone2 = t;
                     break;
@@ -520,7 +520,7 @@ private:
         }
         f[6] = phone1 ? phone1->parts.value(0) : QString();
         f[7] = phone2 ? phone2->parts.value(0) : QString();
-        if (const TTyped* email = Pick(card.emails, "PREF"))
+        if (const Typed* email = Pick(card.emails, "PREF"))
             f[8] = email->parts.value(0);
         f[9] = fax ? fax->parts.value(0) : QString();
         f[10] = n.value(1).trimmed();
@@ -532,21 +532,21 @@ private:
         return f;
     }
 
-    std::unique_ptr<TByteInput> mIn;
+    std::unique_ptr<ByteInput> mIn;
     QByteArray mPending;
     bool mHavePending = false;
 };
 
 } // namespace
 
-std::unique_ptr<TDataSource> MakeVCardSource(std::unique_ptr<TByteInput> input, QString* /*error*/)
+std::unique_ptr<DataSource> MakeVCardSource(std::unique_ptr<ByteInput> input, QString* /*error*/)
 {
-    return std::make_unique<TVCardSource>(std::move(input));
+    return std::make_unique<VCardSource>(std::move(input));
 }
 
 bool ReadPersonalVCard(const QString& path, QStringList& personal, QString* error)
 {
-    std::unique_ptr<TDataSource> source = OpenContactFile(path, error);
+    std::unique_ptr<DataSource> source = OpenContactFile(path, error);
     if (!source)
         return false;
     QStringList values;

@@ -20,7 +20,7 @@ const QStringList& VCardFieldNames();
 // from ORG, title (else role), the work address (else the first) as up to three lines, phone 1 a work or
 // voice number, phone 2 the mobile (else the next number), fax, the preferred e-mail. Null with *error when
 // the input holds no vCard.
-std::unique_ptr<TDataSource> MakeVCardSource(std::unique_ptr<TByteInput> input, QString* error);
+std::unique_ptr<DataSource> MakeVCardSource(std::unique_ptr<ByteInput> input, QString* error);
 
 // The first vCard of a file as the ten personal strings; false with *error set when there is none.
 bool ReadPersonalVCard(const QString& path, QStringList& personal, QString* error);

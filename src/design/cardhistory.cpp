@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TCardHistory: undo and redo for the card on a design panel.
+// CardHistory: undo and redo for the card on a design panel.
 #include "design/cardhistory.h"
 
 #include "model/cardmodel.h"
@@ -8,9 +8,9 @@
 
 namespace qm {
 
-TCardHistory::TCardHistory(TCardModel& card) : mCard(card) {}
+CardHistory::CardHistory(CardModel& card) : mCard(card) {}
 
-TCardHistory::Step TCardHistory::Capture() const
+CardHistory::Step CardHistory::Capture() const
 {
     // A label whose text was never measured settles its box first, so that a step holds the card as it is
     // shown and printed.
@@ -27,7 +27,7 @@ TCardHistory::Step TCardHistory::Capture() const
     return step;
 }
 
-void TCardHistory::Reset()
+void CardHistory::Reset()
 {
     mCapturing = true;
     Step base = Capture();
@@ -40,7 +40,7 @@ void TCardHistory::Reset()
     Emit();
 }
 
-void TCardHistory::Touch(const QString& caption)
+void CardHistory::Touch(const QString& caption)
 {
     if (mRestoring || mCapturing)
         return;
@@ -51,13 +51,13 @@ void TCardHistory::Touch(const QString& caption)
         CommitSoon();
 }
 
-void TCardHistory::Describe(const QString& caption)
+void CardHistory::Describe(const QString& caption)
 {
     if (mPendingCaption.isEmpty() && !caption.isEmpty())
         mPendingCaption = caption;
 }
 
-bool TCardHistory::Commit(const QString& caption, const QString& mergeKey)
+bool CardHistory::Commit(const QString& caption, const QString& mergeKey)
 {
     if (mRestoring || mCapturing)
         return false;
@@ -107,17 +107,17 @@ bool TCardHistory::Commit(const QString& caption, const QString& mergeKey)
     return true;
 }
 
-QString TCardHistory::UndoText() const
+QString CardHistory::UndoText() const
 {
     return CanUndo() ? QStringLiteral("Undo ") + mSteps[size_t(mCurrent)].caption : QStringLiteral("Undo");
 }
 
-QString TCardHistory::RedoText() const
+QString CardHistory::RedoText() const
 {
     return CanRedo() ? QStringLiteral("Redo ") + mSteps[size_t(mCurrent) + 1].caption : QStringLiteral("Redo");
 }
 
-bool TCardHistory::Undo()
+bool CardHistory::Undo()
 {
     // A change still waiting for its step becomes one first, so that undo takes back exactly that.
     Commit();
@@ -129,7 +129,7 @@ bool TCardHistory::Undo()
     return true;
 }
 
-bool TCardHistory::Redo()
+bool CardHistory::Redo()
 {
     Commit();
     if (!CanRedo())
@@ -140,7 +140,7 @@ bool TCardHistory::Redo()
     return true;
 }
 
-void TCardHistory::Restore(const Step& step)
+void CardHistory::Restore(const Step& step)
 {
     mRestoring = true;
     if (RestoreCardState)
@@ -160,14 +160,14 @@ void TCardHistory::Restore(const Step& step)
     mRestoring = false;
 }
 
-void TCardHistory::SetClean()
+void CardHistory::SetClean()
 {
     Commit();
     mClean = mCurrent;
     Emit();
 }
 
-void TCardHistory::Emit()
+void CardHistory::Emit()
 {
     if (Changed)
         Changed();

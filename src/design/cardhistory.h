@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TCardHistory: undo and redo for a card, as whole-card snapshots taken after each change.
+// CardHistory: undo and redo for a card, as whole-card snapshots taken after each change.
 #pragma once
 
 #include <QByteArray>
@@ -12,19 +12,19 @@
 
 namespace qm {
 
-class TCardModel;
+class CardModel;
 
 // Every user action that changes the card ends in Commit: the card is written through the card object
 // stream (with the card-level state the owner adds) and becomes a step. Undo and redo put a step's card
 // back into the card model. A run of steps that share a merge key (arrow nudges) stays one step. The card is
 // "changed" when the current step is not the one last saved or opened.
-class TCardHistory
+class CardHistory
 {
 public:
     // At least this many steps can be undone.
     static constexpr int kMaxSteps = 200;
 
-    explicit TCardHistory(TCardModel& card);
+    explicit CardHistory(CardModel& card);
 
     // Card-level state kept with each step (the owner's layout and background file, say): captured after a
     // change, handed back on undo and redo.
@@ -79,7 +79,7 @@ private:
     void Restore(const Step& step);
     void Emit();
 
-    TCardModel& mCard;
+    CardModel& mCard;
     std::vector<Step> mSteps;
     int mCurrent = -1;
     int mClean = -1; // -1 when no step matches the saved card

@@ -59,7 +59,7 @@ bool TKBusinessCardPanel32::HasSpecialEffects() const
 
 void TKBusinessCardPanel32::CreateObject(const QRect& drawn)
 {
-    const TDrawingTool* tool = CardClasses().Tool(mPanelState);
+    const DrawingTool* tool = CardClasses().Tool(mPanelState);
     std::unique_ptr<TKGraphicControl> object = tool ? CardClasses().Create(tool->className) : nullptr;
     if (!object)
         return;

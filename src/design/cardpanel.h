@@ -36,7 +36,7 @@ enum TLPanelState
 class TKBusinessCardPanel32 : public TKBasePanel
 {
 public:
-    static constexpr int kPersonalCount = TCardModel::kPersonalCount;
+    static constexpr int kPersonalCount = CardModel::kPersonalCount;
     // Sections of a description file that take the user's own values, in the order of the personal strings.
     static const char* const kPersonalSections[kPersonalCount];
 

@@ -14,7 +14,7 @@
 
 namespace qm {
 
-QImage RenderCardPicture(const TCardModel& card, bool border, int scale)
+QImage RenderCardPicture(const CardModel& card, bool border, int scale)
 {
     scale = std::clamp(scale, 1, kMaxPictureScale);
     QImage image(card.Width() * scale, card.Height() * scale, QImage::Format_RGB32);
@@ -24,8 +24,8 @@ QImage RenderCardPicture(const TCardModel& card, bool border, int scale)
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.scale(scale, scale);
-    TRenderContext context;
-    context.target = TRenderContext::Picture;
+    RenderContext context;
+    context.target = RenderContext::Picture;
     DrawCard(painter, card, context);
     painter.resetTransform();
     if (border) {

@@ -6,13 +6,13 @@
 
 namespace qm {
 
-class TCardModel;
+class CardModel;
 
 // A picture of the card at 96 pixels per inch times scale (1 to kMaxPictureScale): white, the background
 // pictures, every object back to front; no grid, outline or selection markers. With border, the outermost
 // pixel rows and columns are black. The picture says its resolution, so that it keeps the card's real size.
 // The card is left as it is, whatever its zoom.
 constexpr int kMaxPictureScale = 8;
-QImage RenderCardPicture(const TCardModel& card, bool border = false, int scale = 1);
+QImage RenderCardPicture(const CardModel& card, bool border = false, int scale = 1);
 
 } // namespace qm

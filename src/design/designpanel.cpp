@@ -272,7 +272,7 @@ void TKBasePanel::Paint(QPainter& painter, const QRegion& exposed)
     // The explicit layout step: labels settle their boxes before anything is drawn.
     LayOutObjects();
     painter.save();
-    TRenderContext context;
+    RenderContext context;
     if (mZoom == 1.0f) {
         context.exposed = exposed;
     } else {

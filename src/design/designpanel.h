@@ -38,10 +38,10 @@ enum TGridSize
 
 // What the panel needs of the window that shows it. Rectangles and points are in card units (96 a inch)
 // unless named otherwise; the window shows them at the panel's zoom.
-class TKPanelView
+class PanelView
 {
 public:
-    virtual ~TKPanelView() = default;
+    virtual ~PanelView() = default;
     // Repaint this part of the panel soon.
     virtual void InvalidateRect(const QRect& rect) = 0;
     virtual void SetCursorShape(TKCursorShape shape) = 0;
@@ -55,7 +55,7 @@ public:
     virtual void PostFrameRecompute() = 0;
 };
 
-class TKBasePanel : public TKObjectHost
+class TKBasePanel : public ObjectHost
 {
 public:
     TKBasePanel();
@@ -64,8 +64,8 @@ public:
     TKBasePanel& operator=(const TKBasePanel&) = delete;
 
     // The window showing the panel and the dialogs; both may be null (nothing shown, nothing asked).
-    void SetView(TKPanelView* view) { mView = view; }
-    TKPanelView* View() const { return mView; }
+    void SetView(PanelView* view) { mView = view; }
+    PanelView* View() const { return mView; }
     void SetDialogs(TKDialogs* dialogs) { mDialogs = dialogs; }
 
     // ---- Properties ----
@@ -75,11 +75,11 @@ public:
     bool DrawOutline() const { return mDrawOutline; }
     void SetDrawOutline(bool value);
     // The card the panel shows and edits.
-    TCardModel& Card() { return mCard; }
-    const TCardModel& Card() const { return mCard; }
+    CardModel& Card() { return mCard; }
+    const CardModel& Card() const { return mCard; }
     // Background picture stretched over the card, and the background art drawn over it.
-    TStoredPicture& Picture() { return mCard.Picture(); }
-    TStoredPicture& ColorPicture() { return mCard.ColorPicture(); }
+    StoredPicture& Picture() { return mCard.Picture(); }
+    StoredPicture& ColorPicture() { return mCard.ColorPicture(); }
     void ClearBackground() { mCard.ColorPicture().Clear(); }
     TLabelShapeType Shape() const { return mCard.Shape(); }
     void SetShape(TLabelShapeType value);
@@ -132,8 +132,8 @@ public:
     const TKHandle& Frame() const { return mHandle; }
     TKMenu& PopupMenu() { return *mMenu; }
     // Undo and redo of the card's changes; every user action on the panel ends in one step.
-    TCardHistory& History() { return mHistory; }
-    const TCardHistory& History() const { return mHistory; }
+    CardHistory& History() { return mHistory; }
+    const CardHistory& History() const { return mHistory; }
     // True while the panel handles a mouse or key event (its end commits the step).
     bool InEvent() const { return mEventDepth > 0; }
     // The explicit layout step before painting, printing, saving and snapshots: text objects whose box
@@ -218,11 +218,11 @@ public:
     QString ClipboardFile() const { return mClipboardFile; }
     QString TempFile() const { return mTempFile; }
 
-    // Runs a frame rebuild that objects asked for (see TKPanelView::PostFrameRecompute).
+    // Runs a frame rebuild that objects asked for (see PanelView::PostFrameRecompute).
     void RunPendingFrameRecompute();
     void InvalidatePanel();
 
-    // ---- TKObjectHost ----
+    // ---- ObjectHost ----
     int PanelWidth() const override { return mCard.Width(); }
     int PanelHeight() const override { return mCard.Height(); }
     void InvalidateObject(TKGraphicControl* object) override;
@@ -250,7 +250,7 @@ protected:
 
 private:
     // The selection frame's view of the panel.
-    class FrameHost final : public TKHandleHost
+    class FrameHost final : public HandleHost
     {
     public:
         explicit FrameHost(TKBasePanel& panel) : mPanel(panel) {}
@@ -320,11 +320,11 @@ private:
 
     FrameHost mFrameHost{*this};
     int mEventDepth = 0;
-    TCardModel mCard{this};
-    TCardHistory mHistory{mCard};
+    CardModel mCard{this};
+    CardHistory mHistory{mCard};
     TKHandle mHandle{mFrameHost};
     std::unique_ptr<TKMenu> mMenu;
-    TKPanelView* mView = nullptr;
+    PanelView* mView = nullptr;
     TKDialogs* mDialogs = nullptr;
 
     bool mPointing = true;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TKBasePanelWidget: the design panel widget, its menus and cursors.
+// BasePanelWidget: the design panel widget, its menus and cursors.
 #include "design/designpanel_ui.h"
 
 #include "model/objectmenu.h"
@@ -114,7 +114,7 @@ void FillMenu(QMenu& target, TKMenu& menu, std::vector<MenuProxy>& proxies)
 
 } // namespace
 
-QCursor TKBasePanelWidget::CursorFor(TKCursorShape shape)
+QCursor BasePanelWidget::CursorFor(TKCursorShape shape)
 {
     switch (shape) {
     case TKCursorShape::HandGrab: {
@@ -146,7 +146,7 @@ QCursor TKBasePanelWidget::CursorFor(TKCursorShape shape)
 
 // ---- The widget ----
 
-TKBasePanelWidget::TKBasePanelWidget(std::unique_ptr<TKBasePanel> panel, QWidget* parent)
+BasePanelWidget::BasePanelWidget(std::unique_ptr<TKBasePanel> panel, QWidget* parent)
     : QWidget(parent), mPanel(panel ? std::move(panel) : std::make_unique<TKBasePanel>()),
       mDialogs(StandardDialogs(this))
 {
@@ -159,30 +159,30 @@ TKBasePanelWidget::TKBasePanelWidget(std::unique_ptr<TKBasePanel> panel, QWidget
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-TKBasePanelWidget::~TKBasePanelWidget()
+BasePanelWidget::~BasePanelWidget()
 {
     mPanel->SetView(nullptr);
     mPanel->SetDialogs(nullptr);
 }
 
-qint64 TKBasePanelWidget::Now() const
+qint64 BasePanelWidget::Now() const
 {
     // Never 0: the selection frame reads 0 as "no press".
     return mClock ? mClock() : mTimer.elapsed() + 1;
 }
 
-void TKBasePanelWidget::InvalidateRect(const QRect& rect)
+void BasePanelWidget::InvalidateRect(const QRect& rect)
 {
     // Card units to screen pixels, with room for the markers and bands drawn in screen pixels around them.
     update(mPanel->ToView(rect).adjusted(-3, -3, 3, 3));
 }
 
-void TKBasePanelWidget::SetCursorShape(TKCursorShape shape)
+void BasePanelWidget::SetCursorShape(TKCursorShape shape)
 {
     setCursor(CursorFor(shape));
 }
 
-void TKBasePanelWidget::ShowMenu(TKMenu& menu, QPoint screenPos)
+void BasePanelWidget::ShowMenu(TKMenu& menu, QPoint screenPos)
 {
     QMenu popup(this);
     std::vector<MenuProxy> proxies;
@@ -198,19 +198,19 @@ void TKBasePanelWidget::ShowMenu(TKMenu& menu, QPoint screenPos)
     }
 }
 
-void TKBasePanelWidget::ProcessEvents()
+void BasePanelWidget::ProcessEvents()
 {
     // Repaints only: user input must not reach the panel in the middle of a command.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void TKBasePanelWidget::PanelResized(QSize viewSize)
+void BasePanelWidget::PanelResized(QSize viewSize)
 {
     setFixedSize(viewSize);
     update();
 }
 
-void TKBasePanelWidget::PostFrameRecompute()
+void BasePanelWidget::PostFrameRecompute()
 {
     if (mRecomputeQueued)
         return;
@@ -224,35 +224,35 @@ void TKBasePanelWidget::PostFrameRecompute()
         Qt::QueuedConnection);
 }
 
-void TKBasePanelWidget::paintEvent(QPaintEvent* event)
+void BasePanelWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     mPanel->Paint(painter, event->region());
 }
 
-void TKBasePanelWidget::mousePressEvent(QMouseEvent* event)
+void BasePanelWidget::mousePressEvent(QMouseEvent* event)
 {
     mPanel->MouseDown(mPanel->ToCard(event->position()), event->button(), event->modifiers(),
                       event->globalPosition().toPoint(), Now());
 }
 
-void TKBasePanelWidget::mouseMoveEvent(QMouseEvent* event)
+void BasePanelWidget::mouseMoveEvent(QMouseEvent* event)
 {
     mPanel->MouseMove(mPanel->ToCard(event->position()), event->buttons(), Now());
 }
 
-void TKBasePanelWidget::mouseReleaseEvent(QMouseEvent* event)
+void BasePanelWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     mPanel->MouseUp(mPanel->ToCard(event->position()), event->button(), event->modifiers(), Now());
 }
 
-void TKBasePanelWidget::mouseDoubleClickEvent(QMouseEvent* event)
+void BasePanelWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // Qt has already delivered the second press.
     mPanel->DoubleClick(mPanel->ToCard(event->position()), event->globalPosition().toPoint(), Now());
 }
 
-void TKBasePanelWidget::leaveEvent(QEvent* event)
+void BasePanelWidget::leaveEvent(QEvent* event)
 {
     mPanel->MouseLeave();
     QWidget::leaveEvent(event);
@@ -270,7 +270,7 @@ bool PanelKey(const QKeyEvent* event)
 }
 } // namespace
 
-void TKBasePanelWidget::keyPressEvent(QKeyEvent* event)
+void BasePanelWidget::keyPressEvent(QKeyEvent* event)
 {
     if (!PanelKey(event)) {
         QWidget::keyPressEvent(event);
@@ -280,7 +280,7 @@ void TKBasePanelWidget::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-void TKBasePanelWidget::keyReleaseEvent(QKeyEvent* event)
+void BasePanelWidget::keyReleaseEvent(QKeyEvent* event)
 {
     mPanel->KeyUp(event->key(), Now());
     QWidget::keyReleaseEvent(event);

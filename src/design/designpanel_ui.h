@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TKBasePanelWidget: the design panel on screen, turning Qt's paint, mouse and key events into panel calls.
+// BasePanelWidget: the design panel on screen, turning Qt's paint, mouse and key events into panel calls.
 #pragma once
 
 #include "design/designpanel.h"
@@ -19,13 +19,13 @@ namespace qm {
 // objects whose dialogs they show (objects/objectdialogs_ui.cpp).
 std::unique_ptr<TKDialogs> StandardDialogs(QWidget* parent);
 
-class TKBasePanelWidget : public QWidget, public TKPanelView
+class BasePanelWidget : public QWidget, public PanelView
 {
     Q_OBJECT
 public:
     // Shows the given panel, or a plain TKBasePanel when none is given; the widget owns it.
-    explicit TKBasePanelWidget(std::unique_ptr<TKBasePanel> panel = nullptr, QWidget* parent = nullptr);
-    ~TKBasePanelWidget() override;
+    explicit BasePanelWidget(std::unique_ptr<TKBasePanel> panel = nullptr, QWidget* parent = nullptr);
+    ~BasePanelWidget() override;
 
     TKBasePanel& Panel() { return *mPanel; }
 
@@ -36,7 +36,7 @@ public:
     // The mouse cursor for a shape the panel asks for; the hands are drawn here.
     static QCursor CursorFor(TKCursorShape shape);
 
-    // TKPanelView
+    // PanelView
     void InvalidateRect(const QRect& rect) override;
     void SetCursorShape(TKCursorShape shape) override;
     void ShowMenu(TKMenu& menu, QPoint screenPos) override;

@@ -13,9 +13,9 @@
 
 namespace qm {
 
-TDialogButtonBar MakeDialogButtonBar(QDialog* dialog)
+DialogButtonBar MakeDialogButtonBar(QDialog* dialog)
 {
-    TDialogButtonBar bar;
+    DialogButtonBar bar;
     bar.layout = new QHBoxLayout;
     bar.ok = new QPushButton(QStringLiteral("Ok"), dialog);
     bar.ok->setObjectName(QStringLiteral("OKButton"));

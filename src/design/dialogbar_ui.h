@@ -17,7 +17,7 @@ namespace qm {
 
 // The bar at the foot of a dialog: "Ok" (the default button), "Cancel", "Help" and a what's-this
 // button. "Cancel" rejects the dialog; the dialog wires "Ok" and "Help" itself.
-struct TDialogButtonBar
+struct DialogButtonBar
 {
     QHBoxLayout* layout = nullptr;
     QPushButton* ok = nullptr;
@@ -25,7 +25,7 @@ struct TDialogButtonBar
     QPushButton* help = nullptr;
     QToolButton* whatsThis = nullptr;
 };
-TDialogButtonBar MakeDialogButtonBar(QDialog* dialog);
+DialogButtonBar MakeDialogButtonBar(QDialog* dialog);
 
 // Adds "Help" (opening the numbered help context through the help hook) and the what's-this button to a
 // dialog's button box; returns the Help button.

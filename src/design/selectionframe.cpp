@@ -12,7 +12,7 @@
 
 namespace qm {
 
-TKHandle::TKHandle(TKHandleHost& host) : mHost(host) {}
+TKHandle::TKHandle(HandleHost& host) : mHost(host) {}
 
 void TKHandle::SetGridX(GridValues v)
 {

@@ -18,10 +18,10 @@ namespace qm {
 enum class TKCursorShape { Default, HandGrab, HandPoint, SizeNWSE, SizeNESW, SizeNS, SizeWE, NoDrop, Drag };
 
 // What the selection frame needs of the panel it lies on. Points are in card units unless named otherwise.
-class TKHandleHost
+class HandleHost
 {
 public:
-    virtual ~TKHandleHost() = default;
+    virtual ~HandleHost() = default;
     virtual int PanelWidth() const = 0;
     virtual int PanelHeight() const = 0;
     virtual bool Pointing() const = 0;
@@ -48,7 +48,7 @@ public:
 class TKHandle
 {
 public:
-    explicit TKHandle(TKHandleHost& host);
+    explicit TKHandle(HandleHost& host);
 
     // Marker colours: one object selected / several.
     TColor Color() const { return mColor; }
@@ -141,7 +141,7 @@ private:
     QPoint Clamp(QPoint framePoint) const;
     QRect DragTo(QPoint framePoint) const;
 
-    TKHandleHost& mHost;
+    HandleHost& mHost;
     TColor mColor = clBlack;
     TColor mSecondaryColor = clGray;
     bool mLocked = false;

@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TCardModel: the card's objects and card-level state.
+// CardModel: the card's objects and card-level state.
 #include "model/cardmodel.h"
 
 namespace qm {
 
-TCardModel::TCardModel(TKObjectHost* host) : mObjects(host, this)
+CardModel::CardModel(ObjectHost* host) : mObjects(host, this)
 {
     for (int i = 0; i < kPersonalCount; ++i)
         mPersonal << QString();
 }
 
-void TCardModel::LayOutObjects()
+void CardModel::LayOutObjects()
 {
     for (TKGraphicControl* object : mObjects.Objects())
         object->PrepareLayout();
 }
 
-void TCardModel::SetPersonalStrings(const QStringList& values)
+void CardModel::SetPersonalStrings(const QStringList& values)
 {
     mPersonal.clear();
     for (int i = 0; i < kPersonalCount; ++i)

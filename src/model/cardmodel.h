@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TCardModel: the card itself: its objects in stacking order, size, outline, orientation, background pictures
+// CardModel: the card itself: its objects in stacking order, size, outline, orientation, background pictures
 // and the personal strings its text may show. No widgets and no view state: zooming is the panel's business.
 #pragma once
 
@@ -21,15 +21,15 @@ enum TLabelShapeType
     lsEllipse
 };
 
-class TCardModel
+class CardModel
 {
 public:
     static constexpr int kPersonalCount = 10;
 
     // host receives the objects' requests (the design panel); null for a card nobody edits.
-    explicit TCardModel(TKObjectHost* host = nullptr);
-    TCardModel(const TCardModel&) = delete;
-    TCardModel& operator=(const TCardModel&) = delete;
+    explicit CardModel(ObjectHost* host = nullptr);
+    CardModel(const CardModel&) = delete;
+    CardModel& operator=(const CardModel&) = delete;
 
     TKCardObjects& Objects() { return mObjects; }
     const TKCardObjects& Objects() const { return mObjects; }
@@ -43,10 +43,10 @@ public:
     TLabelShapeType Shape() const { return mShape; }
     void SetShape(TLabelShapeType shape) { mShape = shape; }
     // A picture stretched over the card, and the background art drawn over it.
-    TStoredPicture& Picture() { return mPicture; }
-    const TStoredPicture& Picture() const { return mPicture; }
-    TStoredPicture& ColorPicture() { return mColorPicture; }
-    const TStoredPicture& ColorPicture() const { return mColorPicture; }
+    StoredPicture& Picture() { return mPicture; }
+    const StoredPicture& Picture() const { return mPicture; }
+    StoredPicture& ColorPicture() { return mColorPicture; }
+    const StoredPicture& ColorPicture() const { return mColorPicture; }
     // Printed, and its background drawn, turned by a quarter (a Rotated layout).
     bool Portrait() const { return mPortrait; }
     void SetPortrait(bool value) { mPortrait = value; }
@@ -72,8 +72,8 @@ private:
     TKCardObjects mObjects;
     QSize mSize{336, 192}; // 3.5 x 2 inches at 96 units per inch
     TLabelShapeType mShape = lsRoundRect;
-    TStoredPicture mPicture;
-    TStoredPicture mColorPicture;
+    StoredPicture mPicture;
+    StoredPicture mColorPicture;
     bool mPortrait = false;
     QStringList mPersonal;
 };

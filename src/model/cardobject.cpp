@@ -18,7 +18,7 @@
 
 namespace qm {
 
-QStringList TKObjectHost::PersonalStrings() const { return {}; }
+QStringList ObjectHost::PersonalStrings() const { return {}; }
 
 struct TKGraphicControl::Extras
 {
@@ -150,17 +150,17 @@ void TKGraphicControl::BuildPopupMenu(TKMenu& m)
             mHost->ClearSelection();
     });
     m.AddItem(QStringLiteral("Cut"), [this] {
-        if (TKObjectHost* panel = DesignPanel()) {
+        if (ObjectHost* panel = DesignPanel()) {
             NotifyChanged();
             panel->ClipboardCut(this); // may delete this object: nothing may follow
         }
     });
     m.AddItem(QStringLiteral("Copy"), [this] {
-        if (TKObjectHost* panel = DesignPanel())
+        if (ObjectHost* panel = DesignPanel())
             panel->ClipboardCopy(this);
     });
     m.AddItem(QStringLiteral("Delete"), [this] {
-        if (TKObjectHost* panel = DesignPanel()) {
+        if (ObjectHost* panel = DesignPanel()) {
             NotifyChanged();
             panel->ClipboardDelete(this);
         }
@@ -187,7 +187,7 @@ void TKGraphicControl::BuildPopupMenu(TKMenu& m)
 void TKGraphicControl::Paint(QPainter& painter)
 {
     PrepareLayout();
-    Draw(painter, TRenderContext());
+    Draw(painter, RenderContext());
 }
 
 void TKGraphicControl::PaintTo(QPainter& painter, int x, int y)
@@ -221,7 +221,7 @@ void TKGraphicControl::PaintSelectionMarkers(QPainter& p, bool single, TColor co
 
 TKGraphicControl* TKGraphicControl::Clone()
 {
-    TKObjectHost* host = mHost;
+    ObjectHost* host = mHost;
     TKCardObjects* objects = host ? host->Objects() : nullptr;
     if (!objects)
         return nullptr;
@@ -231,7 +231,7 @@ TKGraphicControl* TKGraphicControl::Clone()
     host->ProcessEvents();
     copy->SetTop(Top() + 25);
     objects->BringToFront(copy);
-    if (TKObjectHost* panel = DesignPanel()) {
+    if (ObjectHost* panel = DesignPanel()) {
         if (panel->IsSelected(this)) {
             panel->Deselect(this);
             panel->Select(copy);
@@ -277,7 +277,7 @@ void TKGraphicControl::Invalidate()
 
 void TKGraphicControl::CenterVertically()
 {
-    TKObjectHost* panel = DesignPanel();
+    ObjectHost* panel = DesignPanel();
     if (!panel)
         return;
     SetTop(panel->PanelHeight() / 2 - Height() / 2);
@@ -286,7 +286,7 @@ void TKGraphicControl::CenterVertically()
 
 void TKGraphicControl::CenterHorizontally()
 {
-    TKObjectHost* panel = DesignPanel();
+    ObjectHost* panel = DesignPanel();
     if (!panel)
         return;
     SetLeft(panel->PanelWidth() / 2 - Width() / 2);

@@ -17,23 +17,23 @@ class QPainter;
 
 namespace qm {
 
-class TCardModel;
+class CardModel;
 class TKCardObjects;
 class TKDialogs;
 class TKFont;
 class TKGraphicControl;
 class TKMenu;
-struct TRenderContext;
+struct RenderContext;
 
 // GridValues: a grid step of the selection frame, 1..32.
 using GridValues = int;
 
 // What a card object needs of the design panel it stands on. A card object without a host (or whose host is
 // not a design panel) skips every panel-related step.
-class TKObjectHost
+class ObjectHost
 {
 public:
-    virtual ~TKObjectHost() = default;
+    virtual ~ObjectHost() = default;
     virtual bool IsDesignPanel() const { return true; }
     virtual int PanelWidth() const = 0;
     virtual int PanelHeight() const = 0;
@@ -65,10 +65,10 @@ public:
 
 // A double-click action. Nearly every object has none, so an empty one costs a pointer; it is set, tested and
 // run as a std::function is.
-class TEditAction
+class EditAction
 {
 public:
-    TEditAction& operator=(std::function<void()> action)
+    EditAction& operator=(std::function<void()> action)
     {
         mAction = action ? std::make_unique<std::function<void()>>(std::move(action)) : nullptr;
         return *this;
@@ -83,7 +83,7 @@ private:
 // Component state flags.
 enum TComponentStateFlag { csLoading = 1, csReading = 2, csDesigning = 4 };
 
-class TKGraphicControl : public TPersistent
+class TKGraphicControl : public Persistent
 {
 public:
     TKGraphicControl();
@@ -131,13 +131,13 @@ public:
     bool IsLoadingOrReading() const { return mState & (csLoading | csReading); }
 
     // The design panel (or other parent) the object stands on.
-    TKObjectHost* Host() const { return mHost; }
-    void SetHost(TKObjectHost* host) { mHost = host; }
-    TKObjectHost* DesignPanel() const { return mHost && mHost->IsDesignPanel() ? mHost : nullptr; }
+    ObjectHost* Host() const { return mHost; }
+    void SetHost(ObjectHost* host) { mHost = host; }
+    ObjectHost* DesignPanel() const { return mHost && mHost->IsDesignPanel() ? mHost : nullptr; }
     // The card the object belongs to, which hears of each change the user makes to it; null while the
     // object stands on no card.
-    TCardModel* Card() const { return mCard; }
-    void SetCard(TCardModel* card) { mCard = card; }
+    CardModel* Card() const { return mCard; }
+    void SetCard(CardModel* card) { mCard = card; }
     // The host's font dialog starting from font; true with font changed when confirmed, false when cancelled
     // or when the host shows no dialogs.
     bool ChooseFontThroughHost(TKFont& font) const;
@@ -164,7 +164,7 @@ public:
     // painter's origin, in card units (96 a inch). The context says where it goes (on paper
     // outlines run along the box, on screen they follow pixel placement). The card routine clips to the box
     // on screen and in pictures. The box must have been laid out (PrepareLayout).
-    virtual void Draw(QPainter& /*painter*/, const TRenderContext& /*context*/) const {}
+    virtual void Draw(QPainter& /*painter*/, const RenderContext& /*context*/) const {}
     // Lays out and draws for the screen with the top-left at the painter's origin.
     void Paint(QPainter& painter);
     // The same with the top-left at (x, y) of that painter.
@@ -178,7 +178,7 @@ public:
     // Fills the right-click menu: the base items; classes append their own after calling this.
     virtual void BuildPopupMenu(TKMenu& menu);
     // When set, a double-click runs it instead of showing the menu.
-    TEditAction OnEdit;
+    EditAction OnEdit;
 
     // Copies the object onto the panel 25 pixels lower; the copy takes its place in the selection.
     TKGraphicControl* Clone();
@@ -203,8 +203,8 @@ private:
 
     // Members ordered to leave no holes: a big card holds very many objects.
     QString mName;
-    TKObjectHost* mHost = nullptr;
-    TCardModel* mCard = nullptr;
+    ObjectHost* mHost = nullptr;
+    CardModel* mCard = nullptr;
     std::unique_ptr<Extras> mExtras;
     int mTag = 0;
     static int Clamped(int v)

@@ -8,7 +8,7 @@
 
 namespace qm {
 
-TKCardObjects::TKCardObjects(TKObjectHost* host, TCardModel* card) : mHost(host), mCard(card) {}
+TKCardObjects::TKCardObjects(ObjectHost* host, CardModel* card) : mHost(host), mCard(card) {}
 
 TKCardObjects::~TKCardObjects() = default;
 

@@ -13,12 +13,12 @@ class TKCardObjects
 {
 public:
     // Objects added stand on the host and belong to the card (either may be null).
-    explicit TKCardObjects(TKObjectHost* host = nullptr, TCardModel* card = nullptr);
+    explicit TKCardObjects(ObjectHost* host = nullptr, CardModel* card = nullptr);
     ~TKCardObjects();
     TKCardObjects(const TKCardObjects&) = delete;
     TKCardObjects& operator=(const TKCardObjects&) = delete;
 
-    TKObjectHost* Host() const { return mHost; }
+    ObjectHost* Host() const { return mHost; }
 
     int Count() const { return int(mItems.size()); }
     TKGraphicControl* At(int index) const { return mItems[size_t(index)].get(); }
@@ -42,8 +42,8 @@ public:
     QString FirstFreeName(const QString& prefix, int first) const;
 
 private:
-    TKObjectHost* mHost;
-    TCardModel* mCard;
+    ObjectHost* mHost;
+    CardModel* mCard;
     std::vector<std::unique_ptr<TKGraphicControl>> mItems;
 };
 

@@ -41,7 +41,7 @@ QPainterPath OutlinePath(const TCardModel& card, double inset)
 
 } // namespace
 
-QPainterPath CardOutlinePath(const TCardModel& card)
+QPainterPath CardOutlinePath(const CardModel& card)
 {
     return OutlinePath(card, 0);
 }
@@ -67,10 +67,10 @@ bool SmoothEdgesOnScreen(const QPainter& painter, const TRenderContext& context)
 
 void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& given)
 {
-    TRenderContext context = given;
+    RenderContext context = given;
     if (context.personal.isEmpty())
         context.personal = card.PersonalStrings();
-    if (context.OnPaper() && card.Objects().Count() > TPartedPaintDevice::kObjectsPerPart)
+    if (context.OnPaper() && card.Objects().Count() > PartedPaintDevice::kObjectsPerPart)
         context.keepDrawingCaches = false;
     const QRect whole(0, 0, card.Width(), card.Height());
     painter.save();
@@ -85,7 +85,7 @@ void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& g
         const double sy = context.OnPaper() ? paper : std::hypot(t.m21(), t.m22());
         const QSize pixels(int(std::clamp(std::ceil(whole.width() * sx), 1.0, 1e6)),
                            int(std::clamp(std::ceil(whole.height() * sy), 1.0, 1e6)));
-        for (const TStoredPicture* picture : {&card.Picture(), &card.ColorPicture()}) {
+        for (const StoredPicture* picture : {&card.Picture(), &card.ColorPicture()}) {
             // A picture the image readers cannot decode is left out.
             const QImage& image = picture->Decoded(pixels);
             if (image.isNull())
@@ -119,7 +119,7 @@ void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& g
             context.paperClipInside = painter.deviceTransform().map(OutlinePath(card, 1 - bleed));
     }
     const bool clipToBox = !context.OnPaper();
-    auto* parted = context.OnPaper() ? dynamic_cast<TPartedPaintDevice*>(painter.device()) : nullptr;
+    auto* parted = context.OnPaper() ? dynamic_cast<PartedPaintDevice*>(painter.device()) : nullptr;
     int drawn = 0;
     int index = -1;
     for (const TKGraphicControl* object : card.Objects().Objects()) {
@@ -129,7 +129,7 @@ void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& g
         const QRect box = object->BoundsRect();
         if (box.isEmpty() || (!context.exposed.isEmpty() && !context.exposed.intersects(box)))
             continue;
-        if (parted && drawn > 0 && drawn % TPartedPaintDevice::kObjectsPerPart == 0)
+        if (parted && drawn > 0 && drawn % PartedPaintDevice::kObjectsPerPart == 0)
             parted->EndPart();
         ++drawn;
         painter.save();

@@ -14,23 +14,23 @@ class QPainter;
 
 namespace qm {
 
-class TCardModel;
+class CardModel;
 
 // A paint device that holds what is drawn on it in memory until its page ends (Qt's PDF writer keeps a page's
 // operators so) and can end a part of a drawing between two objects without changing how the drawing looks.
 // DrawCard on paper ends a part after every kObjectsPerPart objects it drew, so that a card of a hundred
 // thousand objects is held a part at a time, not whole.
-class TPartedPaintDevice
+class PartedPaintDevice
 {
 public:
     static constexpr int kObjectsPerPart = 1000;
-    virtual ~TPartedPaintDevice() = default;
+    virtual ~PartedPaintDevice() = default;
     virtual void EndPart() = 0;
 };
 
 // Where a card is drawn and what goes with it. Screen and paper rightly differ in a few places (pixel
 // placement of outlines on screen; outlines along the box on paper): objects ask the context.
-struct TRenderContext
+struct RenderContext
 {
     enum Target
     {
@@ -52,7 +52,7 @@ struct TRenderContext
     QStringList personal;
     // In a merge, the record of the card being drawn: every placeholder in text ("{Name}") takes its value.
     // Without one a personal field's placeholder shows the personal string above.
-    const TMergeRecord* record = nullptr;
+    const MergeRecord* record = nullptr;
     // False while a card of very many objects is drawn on paper (DrawCard sees to it): what an object works out
     // only to draw itself (a QR code's symbol, a rich text's layout, SuperText's traced letters) is then not
     // kept once it is drawn, so that printing such a card takes about the memory opening it took.
@@ -76,21 +76,21 @@ struct TRenderContext
 bool SmoothEdgesOnScreen(const QPainter& painter, const TRenderContext& context);
 
 // The card's outline for clipping: (0, 0)-(W + 1, H + 1) as a rectangle, rounded rectangle or ellipse.
-QPainterPath CardOutlinePath(const TCardModel& card);
+QPainterPath CardOutlinePath(const CardModel& card);
 
 // The outline grown by bleed units all round: its edges moved straight out, round corners as much rounder.
 QPainterPath CardBleedOutlinePath(const TCardModel& card, double bleed);
 
 // Cuts what the painter draws next off at a rectangle. A rectangle well inside the card's outline, while
-// that outline is the clip in force (TRenderContext::paperClipInside), replaces it: the same cut, and a PDF
+// that outline is the clip in force (RenderContext::paperClipInside), replaces it: the same cut, and a PDF
 // writer, which writes every clip in force again for each change of clip, then writes the rectangle alone.
-void ClipToRect(QPainter& painter, const QRectF& rect, const TRenderContext& context);
+void ClipToRect(QPainter& painter, const QRectF& rect, const RenderContext& context);
 
 // White, the background pictures, whatever the context adds, then every object back to front with its box's
 // top-left at its place; on screen and in pictures each object is clipped to its box, on paper the objects
 // are clipped to the card's outline. The painter's origin is
 // the card's top-left corner, in the card model's units. Boxes must have been laid out (TKBasePanel
 // LayOutObjects, or the copy the print and export paths make).
-void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& context);
+void DrawCard(QPainter& painter, const CardModel& card, const RenderContext& context);
 
 } // namespace qm

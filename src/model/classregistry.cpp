@@ -28,14 +28,14 @@ std::unique_ptr<TKGraphicControl> ClassRegistry::Create(const QByteArray& classN
 
 bool ClassRegistry::Has(const QByteArray& className) const { return Find(className) != nullptr; }
 
-void ClassRegistry::AddTool(TDrawingTool tool)
+void ClassRegistry::AddTool(DrawingTool tool)
 {
     mTools.push_back(std::move(tool));
 }
 
-const TDrawingTool* ClassRegistry::Tool(int mode) const
+const DrawingTool* ClassRegistry::Tool(int mode) const
 {
-    for (const TDrawingTool& tool : mTools) {
+    for (const DrawingTool& tool : mTools) {
         if (tool.mode == mode)
             return &tool;
     }

@@ -19,7 +19,7 @@ class TKFont;
 class TKGraphicControl;
 
 // A drawing tool of the palette: the drawing mode that arms it and what it places.
-struct TDrawingTool
+struct DrawingTool
 {
     int mode = 0;          // the design panel's drawing mode (TLPanelState)
     QByteArray className;  // the class it places
@@ -49,10 +49,10 @@ public:
     bool Has(const QByteArray& className) const;
     std::vector<QByteArray> ClassNames() const;
 
-    void AddTool(TDrawingTool tool);
+    void AddTool(DrawingTool tool);
     // The tool of a drawing mode; null for the pointer or a mode without a tool.
-    const TDrawingTool* Tool(int mode) const;
-    const std::vector<TDrawingTool>& Tools() const { return mTools; }
+    const DrawingTool* Tool(int mode) const;
+    const std::vector<DrawingTool>& Tools() const { return mTools; }
 
 private:
     struct Entry
@@ -62,7 +62,7 @@ private:
     };
     const Entry* Find(const QByteArray& className) const;
     std::vector<Entry> mEntries;
-    std::vector<TDrawingTool> mTools;
+    std::vector<DrawingTool> mTools;
 };
 
 // The card object kinds: every class a card file may hold and every drawing tool (objects/objectkinds.cpp).

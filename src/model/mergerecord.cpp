@@ -35,7 +35,7 @@ QString PersonalPlaceholder(int field)
     return QLatin1Char('{') + QLatin1String(kMergePersonalNames[field]) + QLatin1Char('}');
 }
 
-const QString* TMergeRecord::Find(QStringView name) const
+const QString* MergeRecord::Find(QStringView name) const
 {
     for (const auto& field : mFields) {
         if (QStringView(field.first).compare(name, Qt::CaseInsensitive) == 0)
@@ -44,7 +44,7 @@ const QString* TMergeRecord::Find(QStringView name) const
     return nullptr;
 }
 
-QString TMergeRecord::Value(QStringView name) const
+QString MergeRecord::Value(QStringView name) const
 {
     const QString* value = Find(name);
     return value ? *value : QString();

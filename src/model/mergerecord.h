@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Merge fields: one person's values for a card (TMergeRecord) and the placeholders ("{Name}") text shows them by.
+// Merge fields: one person's values for a card (MergeRecord) and the placeholders ("{Name}") text shows them by.
 #pragma once
 
 #include <QString>
@@ -38,7 +38,7 @@ QString PersonalSample(int field);
 
 // One record of a merge: field names with their values, in the order added. Names are found without regard
 // to case; the first of two equal names wins.
-class TMergeRecord
+class MergeRecord
 {
 public:
     void Clear() { mFields.clear(); }

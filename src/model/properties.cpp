@@ -26,7 +26,7 @@ PropInfo Event(const char* name)
     PropInfo p;
     p.name = name;
     p.type = PropType::Event;
-    p.set = [](TPersistent&, const PropValue&) { return true; };
+    p.set = [](Persistent&, const PropValue&) { return true; };
     return p;
 }
 } // namespace prop

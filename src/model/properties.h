@@ -12,7 +12,7 @@
 
 namespace qm {
 
-class TPersistent;
+class Persistent;
 
 // What a published property holds; decides how the card object stream writes and reads it.
 enum class PropType {
@@ -52,11 +52,11 @@ struct PropInfo
     qint64 defaultValue = 0;          // for the ordinal kinds
     bool writeEmptyString = false;    // a string whose constructor value is not empty
     const IdentList* idents = nullptr; // identifiers by ordinal for Enum and Set
-    std::function<PropValue(const TPersistent&)> get;
+    std::function<PropValue(const Persistent&)> get;
     // Returns false when the value cannot be taken (malformed binary data and the like).
-    std::function<bool(TPersistent&, const PropValue&)> set;
-    std::function<TPersistent*(TPersistent&)> object; // Object properties: the embedded sub-object
-    std::function<bool(const TPersistent&)> stored;             // optional: false skips writing
+    std::function<bool(Persistent&, const PropValue&)> set;
+    std::function<Persistent*(Persistent&)> object; // Object properties: the embedded sub-object
+    std::function<bool(const Persistent&)> stored;             // optional: false skips writing
 };
 
 // The ordered list of a class's published properties (the order in which they are written).
@@ -75,10 +75,10 @@ private:
 };
 
 // Anything with published properties: card objects and their sub-objects (font, pen, brush, pictures).
-class TPersistent
+class Persistent
 {
 public:
-    virtual ~TPersistent() = default;
+    virtual ~Persistent() = default;
     virtual const PropTable& Properties() const = 0;
 };
 
@@ -92,7 +92,7 @@ PropInfo Bind(const char* name, PropType type, G (C::*getter)() const, void (C::
     PropInfo p;
     p.name = name;
     p.type = type;
-    p.get = [getter](const TPersistent& o) {
+    p.get = [getter](const Persistent& o) {
         PropValue v;
         const V value = (static_cast<const C&>(o).*getter)();
         if constexpr (std::is_same_v<V, QString>)
@@ -107,7 +107,7 @@ PropInfo Bind(const char* name, PropType type, G (C::*getter)() const, void (C::
             v.integer = static_cast<qint64>(value);
         return v;
     };
-    p.set = [setter](TPersistent& o, const PropValue& v) {
+    p.set = [setter](Persistent& o, const PropValue& v) {
         using A = std::decay_t<S>;
         if constexpr (std::is_same_v<A, QString>)
             (static_cast<C&>(o).*setter)(v.text);
@@ -194,7 +194,7 @@ PropInfo Object(const char* name, T& (C::*accessor)())
     PropInfo p;
     p.name = name;
     p.type = PropType::Object;
-    p.object = [accessor](TPersistent& o) -> TPersistent* { return &(static_cast<C&>(o).*accessor)(); };
+    p.object = [accessor](Persistent& o) -> Persistent* { return &(static_cast<C&>(o).*accessor)(); };
     return p;
 }
 // An event handler slot: accepted when read, never written.

@@ -116,7 +116,7 @@ DesignFace& DesignFaceOf(const QRawFont& font)
 
 } // namespace
 
-TShapedLine::TShapedLine(const QString& text, const QFont& font, const QPaintDevice* device)
+ShapedLine::ShapedLine(const QString& text, const QFont& font, const QPaintDevice* device)
     : mText(text), mFont(font)
 {
     QTextLayout layout(text, font, const_cast<QPaintDevice*>(device));
@@ -139,7 +139,7 @@ TShapedLine::TShapedLine(const QString& text, const QFont& font, const QPaintDev
     mRuns = layout.glyphRuns();
 }
 
-std::optional<QRectF> TShapedLine::Ink() const
+std::optional<QRectF> ShapedLine::Ink() const
 {
     if (!mInkDone) {
         mInkDone = true;
@@ -191,14 +191,14 @@ std::optional<QRectF> GlyphInk(const QGlyphRun& run)
 
 bool TakesShapedLines(const QPainter& painter)
 {
-    return dynamic_cast<const TShapedLineDevice*>(painter.device()) != nullptr;
+    return dynamic_cast<const ShapedLineDevice*>(painter.device()) != nullptr;
 }
 
-void DrawShapedLine(QPainter& painter, QPointF baseline, const TShapedLine& line)
+void DrawShapedLine(QPainter& painter, QPointF baseline, const ShapedLine& line)
 {
     const QFont& font = line.Font();
     if (!font.underline() && !font.strikeOut() && !font.overline()) {
-        if (auto* device = dynamic_cast<TShapedLineDevice*>(painter.device())) {
+        if (auto* device = dynamic_cast<ShapedLineDevice*>(painter.device())) {
             device->DrawShapedLine(painter, baseline, line);
             return;
         }

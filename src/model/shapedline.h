@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TShapedLine: a line of text shaped once, measured from its glyphs and drawn as them where a device takes
+// ShapedLine: a line of text shaped once, measured from its glyphs and drawn as them where a device takes
 // glyphs (a PDF page's own content), so that a merge does not shape every line again to print it.
 #pragma once
 
@@ -16,13 +16,13 @@ class QPaintDevice;
 
 namespace qm {
 
-class TShapedLine
+class ShapedLine
 {
 public:
-    TShapedLine() = default;
+    ShapedLine() = default;
     // The text in one line, left to right as a painter draws it, in the font as the screen measures it (or
     // as the device does, when given).
-    TShapedLine(const QString& text, const QFont& font, const QPaintDevice* device = nullptr);
+    ShapedLine(const QString& text, const QFont& font, const QPaintDevice* device = nullptr);
 
     const QString& Text() const { return mText; }
     const QFont& Font() const { return mFont; }
@@ -50,16 +50,16 @@ private:
     mutable std::optional<QRectF> mInk;
 };
 
-// The bounds of a glyph run's outlines, placed as the run places them, as TShapedLine::Ink.
+// The bounds of a glyph run's outlines, placed as the run places them, as ShapedLine::Ink.
 std::optional<QRectF> GlyphInk(const QGlyphRun& run);
 
 // A paint device that draws a shaped line as the glyphs it holds, in the painter's pen colour and under its
 // transform and clip, rather than as text shaped again.
-class TShapedLineDevice
+class ShapedLineDevice
 {
 public:
-    virtual ~TShapedLineDevice() = default;
-    virtual void DrawShapedLine(QPainter& painter, QPointF baseline, const TShapedLine& line) = 0;
+    virtual ~ShapedLineDevice() = default;
+    virtual void DrawShapedLine(QPainter& painter, QPointF baseline, const ShapedLine& line) = 0;
 };
 
 // Whether the painter's device draws shaped lines itself.
@@ -68,6 +68,6 @@ bool TakesShapedLines(const QPainter& painter);
 // Draws the line with its baseline starting at `baseline`: as its glyphs on a device that takes them, else
 // as the painter's text in the line's font (which the painter keeps). Underlined, struck-out and overlined
 // text always goes the painter's way, which draws those lines too.
-void DrawShapedLine(QPainter& painter, QPointF baseline, const TShapedLine& line);
+void DrawShapedLine(QPainter& painter, QPointF baseline, const ShapedLine& line);
 
 } // namespace qm

@@ -13,19 +13,19 @@ namespace qm {
 
 namespace {
 
-PropInfo BinaryData(std::function<QByteArray(const TPersistent&)> get,
-                    std::function<bool(TPersistent&, const QByteArray&)> set,
-                    std::function<bool(const TPersistent&)> stored)
+PropInfo BinaryData(std::function<QByteArray(const Persistent&)> get,
+                    std::function<bool(Persistent&, const QByteArray&)> set,
+                    std::function<bool(const Persistent&)> stored)
 {
     PropInfo p;
     p.name = "Data";
     p.type = PropType::Binary;
-    p.get = [get](const TPersistent& o) {
+    p.get = [get](const Persistent& o) {
         PropValue v;
         v.bytes = get(o);
         return v;
     };
-    p.set = [set](TPersistent& o, const PropValue& v) { return set(o, v.bytes); };
+    p.set = [set](Persistent& o, const PropValue& v) { return set(o, v.bytes); };
     p.stored = std::move(stored);
     return p;
 }
@@ -157,18 +157,18 @@ void TKBrush::Assign(const TKBrush& o)
 void TKBrush::SetColor(TColor v) { QM_SET(mColor, v); }
 void TKBrush::SetStyle(TBrushStyle v) { QM_SET(mStyle, v); }
 
-// ---- TStoredPicture ----
+// ---- StoredPicture ----
 
-const PropTable& TStoredPicture::Properties() const
+const PropTable& StoredPicture::Properties() const
 {
     static const PropTable table({}, {BinaryData(
-        [](const TPersistent& o) { return static_cast<const TStoredPicture&>(o).Data(); },
-        [](TPersistent& o, const QByteArray& d) { return static_cast<TStoredPicture&>(o).SetData(d); },
-        [](const TPersistent& o) { return static_cast<const TStoredPicture&>(o).HasGraphic(); })});
+        [](const Persistent& o) { return static_cast<const StoredPicture&>(o).Data(); },
+        [](Persistent& o, const QByteArray& d) { return static_cast<StoredPicture&>(o).SetData(d); },
+        [](const Persistent& o) { return static_cast<const StoredPicture&>(o).HasGraphic(); })});
     return table;
 }
 
-void TStoredPicture::Assign(const TStoredPicture& other)
+void StoredPicture::Assign(const StoredPicture& other)
 {
     if (mData == other.mData)
         return;
@@ -177,7 +177,7 @@ void TStoredPicture::Assign(const TStoredPicture& other)
     Changed();
 }
 
-bool TStoredPicture::SetData(const QByteArray& data)
+bool StoredPicture::SetData(const QByteArray& data)
 {
     // A short string with the class name, then the graphic's data.
     if (data.isEmpty()) {
@@ -202,7 +202,7 @@ bool TStoredPicture::SetData(const QByteArray& data)
     return true;
 }
 
-void TStoredPicture::Clear()
+void StoredPicture::Clear()
 {
     if (mData.isEmpty())
         return;
@@ -211,14 +211,14 @@ void TStoredPicture::Clear()
     Changed();
 }
 
-QByteArray TStoredPicture::GraphicClass() const
+QByteArray StoredPicture::GraphicClass() const
 {
     if (mData.isEmpty())
         return {};
     return mData.mid(1, uchar(mData[0]));
 }
 
-QByteArray TStoredPicture::GraphicBytes() const
+QByteArray StoredPicture::GraphicBytes() const
 {
     if (mData.isEmpty())
         return {};
@@ -229,7 +229,7 @@ QByteArray TStoredPicture::GraphicBytes() const
     return mData.mid(start);
 }
 
-const QImage& TStoredPicture::Decoded(QSize atMost) const
+const QImage& StoredPicture::Decoded(QSize atMost) const
 {
     if (!mDecodedValid || atMost != mDecodedFor) {
         // Bitmaps and icons decode here, each side no larger than asked (read at that size where the format
@@ -253,7 +253,7 @@ const QImage& TStoredPicture::Decoded(QSize atMost) const
     return mDecoded;
 }
 
-void TStoredPicture::SetGraphic(const QByteArray& graphicClass, const QByteArray& fileBytes)
+void StoredPicture::SetGraphic(const QByteArray& graphicClass, const QByteArray& fileBytes)
 {
     QByteArray data;
     data.append(char(graphicClass.size()));
@@ -272,9 +272,9 @@ void TStoredPicture::SetGraphic(const QByteArray& graphicClass, const QByteArray
 const PropTable& TKBitmap::Properties() const
 {
     static const PropTable table({}, {BinaryData(
-        [](const TPersistent& o) { return static_cast<const TKBitmap&>(o).Data(); },
-        [](TPersistent& o, const QByteArray& d) { return static_cast<TKBitmap&>(o).SetData(d); },
-        [](const TPersistent& o) { return !static_cast<const TKBitmap&>(o).Empty(); })});
+        [](const Persistent& o) { return static_cast<const TKBitmap&>(o).Data(); },
+        [](Persistent& o, const QByteArray& d) { return static_cast<TKBitmap&>(o).SetData(d); },
+        [](const Persistent& o) { return !static_cast<const TKBitmap&>(o).Empty(); })});
     return table;
 }
 
@@ -323,7 +323,7 @@ const PropTable& TKStrings::Properties() const
 {
     static const PropTable table({}, [] {
         PropInfo p = prop::Bind("Strings", PropType::StringList, &TKStrings::Strings, &TKStrings::SetStrings);
-        p.stored = [](const TPersistent& o) { return static_cast<const TKStrings&>(o).Count() > 0; };
+        p.stored = [](const Persistent& o) { return static_cast<const TKStrings&>(o).Count() > 0; };
         return std::vector<PropInfo>{p};
     }());
     return table;
@@ -337,8 +337,8 @@ void TKStrings::SetStrings(const QStringList& lines) { QM_SET(mLines, lines); }
 const PropTable& TKRichText::Properties() const
 {
     static const PropTable table({}, {BinaryData(
-        [](const TPersistent& o) { return static_cast<const TKRichText&>(o).Data(); },
-        [](TPersistent& o, const QByteArray& d) {
+        [](const Persistent& o) { return static_cast<const TKRichText&>(o).Data(); },
+        [](Persistent& o, const QByteArray& d) {
             static_cast<TKRichText&>(o).SetData(d);
             return true;
         },

@@ -16,13 +16,13 @@ namespace qm {
 // A change notification, set, tested and run as a std::function is. Owners listen with a lambda that captures
 // their own pointer, which is held in place; anything larger goes on the heap. Half the size of a
 // std::function: a card of a million objects holds one to three of these per object.
-class TChangeAction
+class ChangeAction
 {
 public:
-    TChangeAction() = default;
-    TChangeAction(const TChangeAction& other) { *this = other; }
-    ~TChangeAction() { Reset(); }
-    TChangeAction& operator=(const TChangeAction& other)
+    ChangeAction() = default;
+    ChangeAction(const ChangeAction& other) { *this = other; }
+    ~ChangeAction() { Reset(); }
+    ChangeAction& operator=(const ChangeAction& other)
     {
         if (this == &other)
             return *this;
@@ -32,8 +32,8 @@ public:
                              : other.mData;
         return *this;
     }
-    template <class F, class = std::enable_if_t<!std::is_same_v<std::decay_t<F>, TChangeAction>>>
-    TChangeAction& operator=(F action)
+    template <class F, class = std::enable_if_t<!std::is_same_v<std::decay_t<F>, ChangeAction>>>
+    ChangeAction& operator=(F action)
     {
         Reset();
         if constexpr (std::is_same_v<F, std::nullptr_t>) {
@@ -69,10 +69,10 @@ private:
 };
 
 // Base of the embedded sub-objects: a change notification the owning card object listens to.
-class TKSubObject : public TPersistent
+class SubObject : public Persistent
 {
 public:
-    TChangeAction OnChange;
+    ChangeAction OnChange;
 
 protected:
     void Changed()
@@ -83,7 +83,7 @@ protected:
 };
 
 // Font description. The point size is derived from the height at 96 units per inch and is not streamed.
-class TKFont : public TKSubObject
+class TKFont : public SubObject
 {
 public:
     TKFont();
@@ -117,7 +117,7 @@ private:
     TFontStyles mStyle = 0;
 };
 
-class TKPen : public TKSubObject
+class TKPen : public SubObject
 {
 public:
     const PropTable& Properties() const override;
@@ -139,7 +139,7 @@ private:
     int mWidth = 1;
 };
 
-class TKBrush : public TKSubObject
+class TKBrush : public SubObject
 {
 public:
     const PropTable& Properties() const override;
@@ -157,11 +157,11 @@ private:
 
 // A picture: a bitmap, icon or metafile kept as the bytes read, so a card file writes them back unchanged.
 // Data is the streamed form: the graphic's class name as a short string, then the graphic's own data.
-class TStoredPicture : public TKSubObject
+class StoredPicture : public SubObject
 {
 public:
     const PropTable& Properties() const override;
-    void Assign(const TStoredPicture& other);
+    void Assign(const StoredPicture& other);
 
     bool HasGraphic() const { return !mData.isEmpty(); }
     QByteArray Data() const { return mData; }
@@ -186,7 +186,7 @@ private:
 };
 
 // A bitmap sub-object (textures). Data is the streamed form: a 4-byte byte count, then a bitmap file image.
-class TKBitmap : public TKSubObject
+class TKBitmap : public SubObject
 {
 public:
     const PropTable& Properties() const override;
@@ -204,7 +204,7 @@ private:
 };
 
 // A list of strings ("Items"); streamed as "Strings", a list of string values.
-class TKStrings : public TKSubObject
+class TKStrings : public SubObject
 {
 public:
     const PropTable& Properties() const override;
@@ -219,7 +219,7 @@ private:
 };
 
 // A rich-text document, streamed as "Data": the document as RTF text.
-class TKRichText : public TKSubObject
+class TKRichText : public SubObject
 {
 public:
     const PropTable& Properties() const override;

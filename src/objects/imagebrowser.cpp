@@ -52,21 +52,21 @@ QImage PictureThumbnail(const QString& path, int side)
     return thumbnail;
 }
 
-void TImageChoice::SetStretch(bool value)
+void ImageChoice::SetStretch(bool value)
 {
     mStretch = value;
     if (value)
         mAutoSize = false;
 }
 
-void TImageChoice::SetAutoSize(bool value)
+void ImageChoice::SetAutoSize(bool value)
 {
     mAutoSize = value;
     if (value)
         mStretch = false;
 }
 
-void TImageChoice::ClearSelection()
+void ImageChoice::ClearSelection()
 {
     mFile.clear();
     mGraphicClass.clear();
@@ -75,7 +75,7 @@ void TImageChoice::ClearSelection()
     mPictureSize = QSize();
 }
 
-bool TImageChoice::Select(const QString& path)
+bool ImageChoice::Select(const QString& path)
 {
     ClearSelection();
     const QFileInfo info(path);
@@ -85,7 +85,7 @@ bool TImageChoice::Select(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = file.readAll();
-    TStoredGraphic stored;
+    StoredGraphic stored;
     if (!GraphicFromFile(bytes, info.fileName(), &stored))
         return false;
     const TPicture picture = PictureFromGraphic(stored.graphicClass, stored.fileBytes);
@@ -109,7 +109,7 @@ bool TImageChoice::Select(const QString& path)
     return true;
 }
 
-QImage TImageChoice::Preview() const
+QImage ImageChoice::Preview() const
 {
     if (mPicture.isNull())
         return QImage();

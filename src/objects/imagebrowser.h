@@ -21,7 +21,7 @@ QImage PictureThumbnail(const QString& path, int side);
 
 // The browser's choice: the selected file read as a card stores it, and the Stretch and AutoSize options,
 // which exclude each other (either may also be off).
-class TImageChoice
+class ImageChoice
 {
 public:
     // The preview box of the browser.

@@ -35,13 +35,13 @@ class TKImageBrowser : public QDialog
 {
 public:
     TKImageBrowser(QWidget* parent, bool stretch, bool autoSize);
-    const TImageChoice& Choice() const { return mChoice; }
+    const ImageChoice& Choice() const { return mChoice; }
 
 private:
     void FileSelected(const QString& path);
     void ShowPreview();
 
-    TImageChoice mChoice;
+    ImageChoice mChoice;
     TPictureBrowser* mBrowser = nullptr;
     QLabel* mPreview = nullptr;
     QCheckBox* mStretch = nullptr;
@@ -60,7 +60,7 @@ TKImageBrowser::TKImageBrowser(QWidget* parent, bool stretch, bool autoSize) : Q
     auto* scroll = new QScrollArea;
     scroll->setWidget(mPreview);
     scroll->setWidgetResizable(false);
-    scroll->setFixedSize(TImageChoice::kPreviewWidth + 4, TImageChoice::kPreviewHeight + 4);
+    scroll->setFixedSize(ImageChoice::kPreviewWidth + 4, ImageChoice::kPreviewHeight + 4);
 
     auto* options = new QGroupBox(QStringLiteral(" Options "));
     mStretch = new QCheckBox(QStringLiteral("Stretch"));
@@ -134,7 +134,7 @@ void TKImageBrowser::FileSelected(const QString& path)
     if (path.isEmpty())
         mChoice.ClearSelection();
     else if (!mChoice.Select(path))
-        QMessageBox::critical(this, QStringLiteral("Error"), TImageChoice::LoadError());
+        QMessageBox::critical(this, QStringLiteral("Error"), ImageChoice::LoadError());
     ShowPreview();
 }
 

@@ -46,7 +46,7 @@ template <class T, class Prepare = std::nullptr_t, class Placed = std::nullptr_t
 void AddTool(ClassRegistry& registry, TLPanelState mode, const char* caption, Button button, bool oneShot = false,
              Prepare prepare = nullptr, Placed placed = nullptr, Fit fit = nullptr)
 {
-    TDrawingTool tool;
+    DrawingTool tool;
     tool.mode = mode;
     tool.className = T().ClassName();
     tool.caption = QString::fromLatin1(caption);

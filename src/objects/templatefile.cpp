@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TCardTemplate: card description files (templates): the labels, card shapes, lines, logo and card data.
+// CardTemplate: card description files (templates): the labels, card shapes, lines, logo and card data.
 #include "objects/templatefile.h"
 
 #include "design/cardpanel.h"
@@ -108,14 +108,14 @@ int ReadRanged(const ProfileFile& ini, const QString& section, const QString& ke
 TColor ReadColor(const ProfileFile& ini, const QString& section, const QString& key, TColor defaultValue)
 {
     TColor color = defaultValue;
-    if (!TCardTemplate::StringToColor(ini.ReadString(section, key), &color))
+    if (!CardTemplate::StringToColor(ini.ReadString(section, key), &color))
         return defaultValue;
     return color;
 }
 
 void WriteColor(ProfileFile& ini, const QString& section, const QString& key, TColor color)
 {
-    ini.WriteString(section, key, TCardTemplate::ColorToString(color));
+    ini.WriteString(section, key, CardTemplate::ColorToString(color));
 }
 
 // The box of a numbered or named object; false when the section has no width (absent or empty).
@@ -235,7 +235,7 @@ QByteArray ObjectRecord(const TKGraphicControl& object)
 // A picture frame that stands for the user's logo: empty, or holding the stand-in a "Logo" section gives.
 bool IsLogoStandIn(const TKImage& image)
 {
-    const TStoredPicture& picture = image.Picture();
+    const StoredPicture& picture = image.Picture();
     if (!picture.HasGraphic())
         return true;
     if (picture.GraphicClass() != "TBitmap" || image.Width() != image.Height())
@@ -243,7 +243,7 @@ bool IsLogoStandIn(const TKImage& image)
     QByteArray bmp;
     QBuffer buffer(&bmp);
     buffer.open(QIODevice::WriteOnly);
-    TCardTemplate::PlaceholderLogo(image.Width()).save(&buffer, "BMP");
+    CardTemplate::PlaceholderLogo(image.Width()).save(&buffer, "BMP");
     return picture.GraphicBytes() == bmp;
 }
 
@@ -271,12 +271,12 @@ public:
 
 private:
     TKBusinessCardPanel32& mPanel;
-    TKPanelView* mView;
+    PanelView* mView;
 };
 
 } // namespace
 
-QString TCardTemplate::ColorToString(TColor color)
+QString CardTemplate::ColorToString(TColor color)
 {
     QByteArray ident;
     if (ColorToIdent(qint64(quint32(color)), &ident))
@@ -284,7 +284,7 @@ QString TCardTemplate::ColorToString(TColor color)
     return QStringLiteral("$%1").arg(quint32(color), 8, 16, QLatin1Char('0')).toUpper();
 }
 
-bool TCardTemplate::StringToColor(const QString& text, TColor* color)
+bool CardTemplate::StringToColor(const QString& text, TColor* color)
 {
     const QString t = TrimControls(text);
     if (t.isEmpty())
@@ -308,7 +308,7 @@ bool TCardTemplate::StringToColor(const QString& text, TColor* color)
     return true;
 }
 
-QString TCardTemplate::PersonalSectionForCaption(const QString& caption)
+QString CardTemplate::PersonalSectionForCaption(const QString& caption)
 {
     const int field = PersonalFieldOfCaption(caption);
     return field < 0 ? QString() : QString::fromLatin1(TKBusinessCardPanel32::kPersonalSections[field]);
@@ -325,7 +325,7 @@ int TCardTemplate::PersonalFieldOfCaption(const QString& caption)
     return -1;
 }
 
-QString TCardTemplate::BackgroundArtPath(const QString& backgroundName)
+QString CardTemplate::BackgroundArtPath(const QString& backgroundName)
 {
     const QString name = FileNameOnly(TrimControls(backgroundName));
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
@@ -333,7 +333,7 @@ QString TCardTemplate::BackgroundArtPath(const QString& backgroundName)
     return ProgramFile(QStringLiteral("bg/") + name);
 }
 
-QImage TCardTemplate::PlaceholderLogo(int size)
+QImage CardTemplate::PlaceholderLogo(int size)
 {
     QImage image(size, size, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -351,7 +351,7 @@ QImage TCardTemplate::PlaceholderLogo(int size)
     return image;
 }
 
-bool TCardTemplate::Write(TKBusinessCardPanel32& panel, const QString& fileName, const QString& backgroundFile,
+bool CardTemplate::Write(TKBusinessCardPanel32& panel, const QString& fileName, const QString& backgroundFile,
                           QString* error)
 {
     // A new file every time, built aside and put in place whole so that a failed write keeps the old one.
@@ -420,13 +420,13 @@ bool TCardTemplate::Write(TKBusinessCardPanel32& panel, const QString& fileName,
 namespace {
 
 void NoteStack(const ProfileFile& ini, const QString& section, TKGraphicControl* object,
-               TCardTemplate::TStack& stack)
+               CardTemplate::TStack& stack)
 {
     stack.push_back({object, ini.ReadInteger(section, kStack, -1)});
 }
 
 // Puts the objects read in the order their "Stack" keys give, when every one of them has one.
-void RestoreStacking(TKBusinessCardPanel32& panel, TCardTemplate::TStack& stack)
+void RestoreStacking(TKBusinessCardPanel32& panel, CardTemplate::TStack& stack)
 {
     for (const auto& entry : stack)
         if (entry.second < 0)
@@ -439,7 +439,7 @@ void RestoreStacking(TKBusinessCardPanel32& panel, TCardTemplate::TStack& stack)
 
 } // namespace
 
-QString TCardTemplate::Read(TKBusinessCardPanel32& panel, const QString& fileName)
+QString CardTemplate::Read(TKBusinessCardPanel32& panel, const QString& fileName)
 {
     const ReadGuard guard(panel);
     // A file that cannot be read reads as empty sections.
@@ -455,7 +455,7 @@ QString TCardTemplate::Read(TKBusinessCardPanel32& panel, const QString& fileNam
     return FileNameOnly(ini.ReadString(kCardData, QStringLiteral("Background File")));
 }
 
-void TCardTemplate::ReadShapes(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack)
+void CardTemplate::ReadShapes(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack)
 {
     for (int n = 1; n <= kMaxNumberedSections; ++n) {
         const QString s = QStringLiteral("Shape%1").arg(n);
@@ -479,7 +479,7 @@ void TCardTemplate::ReadShapes(TKBusinessCardPanel32& panel, const ProfileFile& 
     }
 }
 
-void TCardTemplate::ReadLines(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack)
+void CardTemplate::ReadLines(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack)
 {
     for (int n = 1; n <= kMaxNumberedSections; ++n) {
         const QString s = QStringLiteral("Line%1").arg(n);
@@ -497,7 +497,7 @@ void TCardTemplate::ReadLines(TKBusinessCardPanel32& panel, const ProfileFile& i
     }
 }
 
-void TCardTemplate::ReadLabels(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack)
+void CardTemplate::ReadLabels(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack)
 {
     struct Source
     {
@@ -566,7 +566,7 @@ void TCardTemplate::ReadLabels(TKBusinessCardPanel32& panel, const ProfileFile& 
     }
 }
 
-void TCardTemplate::ReadLogo(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack)
+void CardTemplate::ReadLogo(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack)
 {
     QRect rect;
     if (!ReadBounds(ini, kLogo, &rect))
@@ -586,7 +586,7 @@ void TCardTemplate::ReadLogo(TKBusinessCardPanel32& panel, const ProfileFile& in
     image->Picture().SetGraphic("TBitmap", bmp);
 }
 
-void TCardTemplate::ReadObjects(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack)
+void CardTemplate::ReadObjects(TKBusinessCardPanel32& panel, const ProfileFile& ini, TStack& stack)
 {
     for (int n = 1; n <= kMaxObjectSections; ++n) {
         const QString s = kObject.arg(n);

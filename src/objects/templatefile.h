@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TCardTemplate: card description files (templates): the labels, card shapes, lines, the logo, every other
+// CardTemplate: card description files (templates): the labels, card shapes, lines, the logo, every other
 // object (as its card object stream record) and the card data, written from and read onto a business card panel.
 #pragma once
 
@@ -17,7 +17,7 @@ class ProfileFile;
 class TKBusinessCardPanel32;
 class TKGraphicControl;
 
-class TCardTemplate
+class CardTemplate
 {
 public:
     // How many numbered sections of each kind ("Shape1".."Shape15") a description file may hold.

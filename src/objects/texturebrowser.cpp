@@ -22,7 +22,7 @@ QStringList TextureStartFolders()
     return {ProgramFile(QStringLiteral("bmbrush")), ProgramFile(QStringLiteral("Textures")), ProgramFolder()};
 }
 
-bool TTextureChoice::Select(const QString& path)
+bool TextureChoice::Select(const QString& path)
 {
     Clear();
     const QFileInfo info(path);
@@ -49,7 +49,7 @@ bool TTextureChoice::Select(const QString& path)
     return true;
 }
 
-void TTextureChoice::Clear()
+void TextureChoice::Clear()
 {
     mFile.clear();
     mPicture = QImage();

@@ -18,7 +18,7 @@ QStringList TextureFileMasks();
 QStringList TextureStartFolders();
 
 // The texture read from the file selected in the browser.
-class TTextureChoice
+class TextureChoice
 {
 public:
     static QString LoadError() { return QStringLiteral("Error loading file!"); }

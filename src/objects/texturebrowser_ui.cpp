@@ -12,7 +12,7 @@
 
 namespace qm {
 
-TTextureImageDialog::TTextureImageDialog(QWidget* parent) : QDialog(parent)
+TextureImageDialog::TextureImageDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Load Texture Image"));
     ShowError = [this](const QString& message) {
@@ -20,7 +20,7 @@ TTextureImageDialog::TTextureImageDialog(QWidget* parent) : QDialog(parent)
     };
 }
 
-void TTextureImageDialog::Build(QWidget* preview, QSize size, const QString& lastPath)
+void TextureImageDialog::Build(QWidget* preview, QSize size, const QString& lastPath)
 {
     mPreviewView = preview;
     mBrowser = new TPictureBrowser(TextureFileMasks(), preview, this);
@@ -54,7 +54,7 @@ void TTextureImageDialog::Build(QWidget* preview, QSize size, const QString& las
         mBrowser->OpenFirst(TextureStartFolders());
 }
 
-void TTextureImageDialog::FileSelected(const QString& path)
+void TextureImageDialog::FileSelected(const QString& path)
 {
     if (path.isEmpty() || path == mChoice.SelectedFile())
         return;
@@ -63,7 +63,7 @@ void TTextureImageDialog::FileSelected(const QString& path)
     } else {
         ShowTexture(nullptr);
         if (ReportsError(path) && ShowError)
-            ShowError(TTextureChoice::LoadError());
+            ShowError(TextureChoice::LoadError());
     }
     mOk->setEnabled(mChoice.HasTexture());
     mPreviewView->update();

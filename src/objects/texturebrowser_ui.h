@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TTextureImageDialog: "Load Texture Image", the picture browser over the texture folders beside a preview
+// TextureImageDialog: "Load Texture Image", the picture browser over the texture folders beside a preview
 // of the object in the texture selected. The shape's and the special-effect text's pickers differ only in
 // what they preview.
 #pragma once
@@ -16,7 +16,7 @@ namespace qm {
 
 class TPictureBrowser;
 
-class TTextureImageDialog : public QDialog
+class TextureImageDialog : public QDialog
 {
 public:
     static constexpr int kHelpContext = 40012;
@@ -28,13 +28,13 @@ public:
 
     TPictureBrowser* Browser() const { return mBrowser; }
     QPushButton* OkButton() const { return mOk; }
-    const TTextureChoice& Choice() const { return mChoice; }
+    const TextureChoice& Choice() const { return mChoice; }
 
     // Shows an error message; a message box unless replaced.
     std::function<void(const QString& message)> ShowError;
 
 protected:
-    explicit TTextureImageDialog(QWidget* parent);
+    explicit TextureImageDialog(QWidget* parent);
     // Lays out the browser with the preview widget and the buttons, then opens at the file lastPath when it
     // is there, else in the data folder's "bmbrush" (then "Textures", then the data folder itself).
     void Build(QWidget* preview, QSize size, const QString& lastPath);
@@ -44,7 +44,7 @@ protected:
     virtual bool ReportsError(const QString& /*path*/) const { return true; }
 
 private:
-    TTextureChoice mChoice;
+    TextureChoice mChoice;
     TPictureBrowser* mBrowser = nullptr;
     QWidget* mPreviewView = nullptr;
     QPushButton* mOk = nullptr;

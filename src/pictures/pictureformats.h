@@ -11,7 +11,7 @@
 
 namespace qm {
 
-class TPictureFormat : public TFileReader<TPicture>
+class TPictureFormat : public FileReader<TPicture>
 {
 public:
     using Check = bool (*)(const QByteArray& bytes);

@@ -321,7 +321,7 @@ TPicture ReadPictureFile(const QString& path, QString* error)
     // A file in one of the formats read from outside is read by that format, which also finds a file cut short.
     const auto formats = PictureFormats();
     if (bytes.size() <= kMaxFileBytes) {
-        if (TPictureFormat* format = FormatFor(formats, bytes.left(TFileFormat::kHeadBytes))) {
+        if (TPictureFormat* format = FormatFor(formats, bytes.left(FileFormat::kHeadBytes))) {
             TPicture picture;
             if (!format->ReadBytes(bytes, info.fileName(), picture))
                 Fail(error, format->ErrorString());
@@ -347,7 +347,7 @@ TPicture PictureFromGraphicAt(const QByteArray& graphicClass, const QByteArray& 
     return ReadPictureAt(fileBytes, QString(), error, atMost);
 }
 
-TPicture PictureFromGraphic(const TStoredPicture& picture, QString* error)
+TPicture PictureFromGraphic(const StoredPicture& picture, QString* error)
 {
     if (!picture.HasGraphic()) {
         Fail(error, QStringLiteral("There is no picture."));
@@ -356,12 +356,12 @@ TPicture PictureFromGraphic(const TStoredPicture& picture, QString* error)
     return PictureFromGraphic(picture.GraphicClass(), picture.GraphicBytes(), error);
 }
 
-bool GraphicFromFile(const QByteArray& fileBytes, const QString& nameHint, TStoredGraphic* out, QString* error)
+bool GraphicFromFile(const QByteArray& fileBytes, const QString& nameHint, StoredGraphic* out, QString* error)
 {
     const TPicture picture = ReadPicture(fileBytes, nameHint, error);
     if (picture.IsNull())
         return false;
-    TStoredGraphic stored;
+    StoredGraphic stored;
     if (picture.GetKind() == TPicture::Kind::Metafile) {
         stored = {"TMetafile", metafile::PlaceableMetafile(fileBytes)};
     } else if (picture.GetKind() == TPicture::Kind::Svg) {

@@ -14,7 +14,7 @@ class QRectF;
 
 namespace qm {
 
-class TStoredPicture;
+class StoredPicture;
 
 // A picture ready to draw: a bitmap, or vector art (a Windows metafile, an enhanced metafile, an SVG) that is
 // drawn as vector graphics on any painter, so it stays vector on paper. Cheap to copy (shared, immutable).
@@ -57,23 +57,23 @@ TPicture ReadPictureFile(const QString& path, QString* error = nullptr);
 
 // A card's stored graphic: its class name ("TBitmap", "TMetafile", "TIcon", "TSVGGraphic") and its file image.
 TPicture PictureFromGraphic(const QByteArray& graphicClass, const QByteArray& fileBytes, QString* error = nullptr);
-TPicture PictureFromGraphic(const TStoredPicture& picture, QString* error = nullptr);
+TPicture PictureFromGraphic(const StoredPicture& picture, QString* error = nullptr);
 // The same with a bitmap no larger than needed: each side brought down to the same side of atMost (never
 // up), read at that size where the format allows (PNG, JPEG), so that a huge picture drawn in a small box
 // never holds its whole pixels. Vector pictures come back as they are.
 TPicture PictureFromGraphicAt(const QByteArray& graphicClass, const QByteArray& fileBytes, QSize atMost,
                               QString* error = nullptr);
 
-// What a picture file becomes in a card: the class name and file image to store (TStoredPicture::SetGraphic).
+// What a picture file becomes in a card: the class name and file image to store (StoredPicture::SetGraphic).
 // Bitmaps (BMP, DIB, RLE), icons and metafiles keep their original bytes (a plain Windows metafile gets the
 // placeable header the card stores); an SVG keeps its text as "TSVGGraphic"; every other format becomes a
 // "TBitmap" of its pixels. False, with a reason in *error, when the file cannot be read.
-struct TStoredGraphic
+struct StoredGraphic
 {
     QByteArray graphicClass;
     QByteArray fileBytes;
 };
-bool GraphicFromFile(const QByteArray& fileBytes, const QString& nameHint, TStoredGraphic* out,
+bool GraphicFromFile(const QByteArray& fileBytes, const QString& nameHint, StoredGraphic* out,
                      QString* error = nullptr);
 
 // A bitmap file image ("BM" header, 24 bits, or 32 bits when the image has transparency) of an image.

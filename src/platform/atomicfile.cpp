@@ -22,7 +22,7 @@ namespace qm {
 
 namespace {
 
-TWriteFault gFault;
+WriteFault gFault;
 
 bool Fail(QString* error, const QString& path, const QString& reason)
 {
@@ -168,7 +168,7 @@ int KeepAttributes(int fd, const struct stat& old)
 
 bool WriteFileAtomic(const QString& path, const QByteArray& data, QString* error)
 {
-    TAtomicFileWriter writer(path);
+    AtomicFileWriter writer(path);
     if (writer.Open() && writer.Write(data) && writer.Commit())
         return true;
     if (error)
@@ -176,33 +176,33 @@ bool WriteFileAtomic(const QString& path, const QByteArray& data, QString* error
     return false;
 }
 
-// ---- TAtomicFileWriter ----
+// ---- AtomicFileWriter ----
 
 namespace {
 // Pieces smaller than this are gathered before they go to the system.
 constexpr qint64 kWriteBuffer = 256 * 1024;
 } // namespace
 
-TAtomicFileWriter::TAtomicFileWriter(const QString& path) : mPath(path) {}
+AtomicFileWriter::AtomicFileWriter(const QString& path) : mPath(path) {}
 
-TAtomicFileWriter::~TAtomicFileWriter()
+AtomicFileWriter::~AtomicFileWriter()
 {
     Abort();
 }
 
-bool TAtomicFileWriter::SetFailure(const QString& reason)
+bool AtomicFileWriter::SetFailure(const QString& reason)
 {
     if (mError.isEmpty())
         Fail(&mError, mPath, reason);
     return false;
 }
 
-bool TAtomicFileWriter::SetFailure(int systemError)
+bool AtomicFileWriter::SetFailure(int systemError)
 {
     return SetFailure(qt_error_string(systemError));
 }
 
-bool TAtomicFileWriter::Open()
+bool AtomicFileWriter::Open()
 {
     if (mPath.isEmpty())
         return SetFailure(QStringLiteral("no file name given"));
@@ -259,7 +259,7 @@ bool TAtomicFileWriter::Open()
     return true;
 }
 
-bool TAtomicFileWriter::Flush()
+bool AtomicFileWriter::Flush()
 {
     if (mFd < 0 || !mError.isEmpty())
         return false;
@@ -274,7 +274,7 @@ bool TAtomicFileWriter::Flush()
     return true;
 }
 
-bool TAtomicFileWriter::Write(const char* data, qint64 size)
+bool AtomicFileWriter::Write(const char* data, qint64 size)
 {
     if (mFd < 0 || !mError.isEmpty())
         return false;
@@ -297,7 +297,7 @@ bool TAtomicFileWriter::Write(const char* data, qint64 size)
     return true;
 }
 
-bool TAtomicFileWriter::Commit()
+bool AtomicFileWriter::Commit()
 {
     if (mFd < 0 || !Flush()) {
         Abort();
@@ -347,7 +347,7 @@ bool TAtomicFileWriter::Commit()
     return true;
 }
 
-void TAtomicFileWriter::Abort()
+void AtomicFileWriter::Abort()
 {
     mBuffer.clear();
     if (mFd >= 0) {
@@ -367,6 +367,6 @@ bool IsSameFile(const QString& a, const QString& b)
            ::stat(Native(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
-void SetWriteFaultForTesting(const TWriteFault& fault) { gFault = fault; }
+void SetWriteFaultForTesting(const WriteFault& fault) { gFault = fault; }
 
 } // namespace qm

@@ -20,13 +20,13 @@ bool WriteFileAtomic(const QString& path, const QByteArray& data, QString* error
 // The same for a file too big to hold in memory: written piece by piece into the new file beside path and
 // renamed over it by Commit. The first failure sticks: later writes do nothing and Commit reports it. A
 // writer destroyed without Commit leaves any existing file as it was and removes the new one.
-class TAtomicFileWriter
+class AtomicFileWriter
 {
 public:
-    explicit TAtomicFileWriter(const QString& path);
-    ~TAtomicFileWriter();
-    TAtomicFileWriter(const TAtomicFileWriter&) = delete;
-    TAtomicFileWriter& operator=(const TAtomicFileWriter&) = delete;
+    explicit AtomicFileWriter(const QString& path);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
     // Creates the new file; false with ErrorString when it cannot be made.
     bool Open();
@@ -70,12 +70,12 @@ bool IsSameFile(const QString& a, const QString& b);
 // A failure made to happen for tests: the write stops with the given system error once failAfterBytes bytes
 // have been written (-1: never), or the sync before the rename fails with it. Applies to every later write
 // until cleared with the default value.
-struct TWriteFault
+struct WriteFault
 {
     qint64 FailAfterBytes = -1;
     bool FailSync = false;
     int Error = 0;
 };
-void SetWriteFaultForTesting(const TWriteFault& fault);
+void SetWriteFaultForTesting(const WriteFault& fault);
 
 } // namespace qm

@@ -7,7 +7,7 @@
 
 namespace qm {
 
-QStringList TFileFormat::Masks() const
+QStringList FileFormat::Masks() const
 {
     QStringList masks;
     for (const QString& extension : Extensions())
@@ -15,12 +15,12 @@ QStringList TFileFormat::Masks() const
     return masks;
 }
 
-QString TFileFormat::NameFilter() const
+QString FileFormat::NameFilter() const
 {
     return Name() + QStringLiteral(" (") + Masks().join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
-bool TFileFormat::OpenFile(const QString& path, QFile* file)
+bool FileFormat::OpenFile(const QString& path, QFile* file)
 {
     mError.clear();
     const QFileInfo info(path);
@@ -36,7 +36,7 @@ bool TFileFormat::OpenFile(const QString& path, QFile* file)
     return true;
 }
 
-bool TFileFormat::ReadFileBytes(const QString& path, qint64 maxBytes, QByteArray* bytes)
+bool FileFormat::ReadFileBytes(const QString& path, qint64 maxBytes, QByteArray* bytes)
 {
     const QString name = QFileInfo(path).fileName();
     QFile file;

@@ -11,13 +11,13 @@ class QFile;
 
 namespace qm {
 
-class TFileFormat
+class FileFormat
 {
 public:
     // The first bytes of a file handed to CanRead (fewer when the file is shorter).
     static constexpr qsizetype kHeadBytes = 4096;
 
-    virtual ~TFileFormat() = default;
+    virtual ~FileFormat() = default;
 
     // The format's name in a file dialog ("PCX picture").
     virtual QString Name() const = 0;
@@ -51,7 +51,7 @@ protected:
 
 // A format whose files read into a T. Read leaves `into` as it was when it fails.
 template <class T>
-class TFileReader : public TFileFormat
+class FileReader : public FileFormat
 {
 public:
     virtual bool Read(const QString& path, T& into) = 0;

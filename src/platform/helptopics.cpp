@@ -4,9 +4,9 @@
 
 namespace qm {
 
-const std::vector<THelpTopic>& HelpTopics()
+const std::vector<HelpTopic>& HelpTopics()
 {
-    static const std::vector<THelpTopic> topics = {
+    static const std::vector<HelpTopic> topics = {
         {kHelpFaq, "911.html", ""},
         {kHelpTechnicalSupport, "1041.html", ""},
         {kHelpDesignWindow, "2016.html", ""},
@@ -43,7 +43,7 @@ const std::vector<THelpTopic>& HelpTopics()
 
 QString HelpTopicTarget(int context)
 {
-    for (const THelpTopic& topic : HelpTopics()) {
+    for (const HelpTopic& topic : HelpTopics()) {
         if (topic.Context != context)
             continue;
         QString target = QString::fromLatin1(topic.Page);

@@ -42,7 +42,7 @@ enum THelpContext : int {
     kHelpPrintMerge = 60008,
 };
 
-struct THelpTopic
+struct HelpTopic
 {
     int Context;
     const char* Page;   // a file of the bundled help, "printing.html"
@@ -50,7 +50,7 @@ struct THelpTopic
 };
 
 // Every numbered help context, in no particular order.
-const std::vector<THelpTopic>& HelpTopics();
+const std::vector<HelpTopic>& HelpTopics();
 // "page.html" or "page.html#anchor" for a context; empty for a number that has no page.
 QString HelpTopicTarget(int context);
 

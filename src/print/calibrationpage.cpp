@@ -14,7 +14,7 @@ constexpr double kMm = 1 / 25.4; // inches
 // A hairline: one device pixel, as thin as the printer draws, so its middle is easy to find.
 void hairline(TKReport& report)
 {
-    report.SetPen(TReportPen{clBlack, psSolid, 1, pmCopy});
+    report.SetPen(ReportPen{clBlack, psSolid, 1, pmCopy});
 }
 
 void line(TKReport& report, double x1, double y1, double x2, double y2)
@@ -25,7 +25,7 @@ void line(TKReport& report, double x1, double y1, double x2, double y2)
 
 void smallFont(TKReport& report, double size, bool bold = false)
 {
-    TReportFont font;
+    ReportFont font;
     font.Name = QStringLiteral("DejaVu Sans");
     font.Size = size;
     font.Bold = bold;
@@ -83,7 +83,7 @@ void crossHair(TKReport& report, double x, double y, const QString& name)
 {
     const double cx = x * kMm, cy = y * kMm, arm = 10 * kMm, ring = 4 * kMm;
     hairline(report);
-    report.SetBrush(TReportBrush{clWhite, bsClear, QImage()});
+    report.SetBrush(ReportBrush{clWhite, bsClear, QImage()});
     line(report, cx - arm, cy, cx + arm, cy);
     line(report, cx, cy - arm, cx, cy + arm);
     report.Ellipse(cx - ring, cy - ring, cx + ring, cy + ring);
@@ -96,7 +96,7 @@ void crossHair(TKReport& report, double x, double y, const QString& name)
 
 } // namespace
 
-QStringList CalibrationInstructions(const TCalibrationMarks& m, const QString& printer)
+QStringList CalibrationInstructions(const CalibrationMarks& m, const QString& printer)
 {
     const auto mm = [](double v) { return QString::number(v, 'f', 1); };
     return {
@@ -120,7 +120,7 @@ QStringList CalibrationInstructions(const TCalibrationMarks& m, const QString& p
 
 void DrawCalibrationPage(TKReport& report, const QString& printer)
 {
-    const TCalibrationMarks marks = CalibrationMarksFor(report.PageWidth(), report.PageHeight());
+    const CalibrationMarks marks = CalibrationMarksFor(report.PageWidth(), report.PageHeight());
     ruler(report, true);
     ruler(report, false);
     crossHair(report, marks.Ax, marks.Ay, QStringLiteral("A"));

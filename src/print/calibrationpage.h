@@ -13,7 +13,7 @@ namespace qm {
 class TKReport;
 
 // The instruction printed on the page, one line each; printer names the printer it was printed for.
-QStringList CalibrationInstructions(const TCalibrationMarks& marks, const QString& printer);
+QStringList CalibrationInstructions(const CalibrationMarks& marks, const QString& printer);
 
 // Draws the page onto the report's current page (upright, coordinates from the paper's corner).
 void DrawCalibrationPage(TKReport& report, const QString& printer);

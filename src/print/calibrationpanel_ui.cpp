@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TCalibrationPanel: printer name, offset and scale entries, calibration-page readings, the page's button.
+// CalibrationPanel: printer name, offset and scale entries, calibration-page readings, the page's button.
 #include "print/calibrationpanel_ui.h"
 
 #include <QGridLayout>
@@ -34,7 +34,7 @@ const char* const kEntryHelp[] = {
 
 } // namespace
 
-TCalibrationPanel::TCalibrationPanel(const TPrintNudges& nudges, const QString& printer, QWidget* parent)
+CalibrationPanel::CalibrationPanel(const PrintNudges& nudges, const QString& printer, QWidget* parent)
     : QWidget(parent)
 {
     auto* layout = new QVBoxLayout(this);
@@ -114,7 +114,7 @@ TCalibrationPanel::TCalibrationPanel(const TPrintNudges& nudges, const QString& 
     setMinimumWidth(500);
 }
 
-void TCalibrationPanel::SetMarks(const TCalibrationMarks& marks)
+void CalibrationPanel::SetMarks(const CalibrationMarks& marks)
 {
     mMarks = marks;
     const double nominal[] = {marks.Ax, marks.Bx, marks.Ay, marks.Cy};
@@ -122,7 +122,7 @@ void TCalibrationPanel::SetMarks(const TCalibrationMarks& marks)
         mEntries[i]->setPlaceholderText(QString::number(nominal[i - eReadAx], 'f', 1));
 }
 
-void TCalibrationPanel::Show(const TPrintNudges& nudges)
+void CalibrationPanel::Show(const PrintNudges& nudges)
 {
     mEntries[eOffsetX]->setText(OffsetText(nudges.OffsetX));
     mEntries[eOffsetY]->setText(OffsetText(nudges.OffsetY));
@@ -131,20 +131,20 @@ void TCalibrationPanel::Show(const TPrintNudges& nudges)
     mMessage->hide();
 }
 
-QString TCalibrationPanel::Message() const
+QString CalibrationPanel::Message() const
 {
     return mMessage->isHidden() ? QString() : mMessage->text();
 }
 
-void TCalibrationPanel::SayProblem(const QString& message)
+void CalibrationPanel::SayProblem(const QString& message)
 {
     mMessage->setText(message);
     mMessage->show();
 }
 
-bool TCalibrationPanel::Take(TPrintNudges* nudges)
+bool CalibrationPanel::Take(PrintNudges* nudges)
 {
-    TPrintNudges n = *nudges;
+    PrintNudges n = *nudges;
     QString error;
     int* fields[] = {&n.OffsetX, &n.OffsetY, &n.ScaleX, &n.ScaleY};
     for (int i = eOffsetX; i <= eScaleY; ++i) {
@@ -162,7 +162,7 @@ bool TCalibrationPanel::Take(TPrintNudges* nudges)
     return true;
 }
 
-bool TCalibrationPanel::UseReadings()
+bool CalibrationPanel::UseReadings()
 {
     double values[4] = {};
     for (int i = eReadAx; i <= eReadCy; ++i) {
@@ -177,12 +177,12 @@ bool TCalibrationPanel::UseReadings()
             return false;
         }
     }
-    TCalibrationReadings readings;
+    CalibrationReadings readings;
     readings.Ax = values[0];
     readings.Bx = values[1];
     readings.Ay = values[2];
     readings.Cy = values[3];
-    TPrintNudges n;
+    PrintNudges n;
     QString error;
     if (!CorrectionsFromReadings(mMarks, readings, &n, &error)) {
         SayProblem(error);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TCalibrationPanel: the fine-tuning dialog's part for the printer's calibration: which printer, its offsets
+// CalibrationPanel: the fine-tuning dialog's part for the printer's calibration: which printer, its offsets
 // and scales, the readings from the calibration page and the button that prints one.
 #pragma once
 
@@ -15,17 +15,17 @@ class QPushButton;
 
 namespace qm {
 
-class TCalibrationPanel : public QWidget
+class CalibrationPanel : public QWidget
 {
     Q_OBJECT
 public:
-    TCalibrationPanel(const TPrintNudges& nudges, const QString& printer, QWidget* parent = nullptr);
+    CalibrationPanel(const PrintNudges& nudges, const QString& printer, QWidget* parent = nullptr);
 
     // Shows the offsets and scales of nudges in the entries.
-    void Show(const TPrintNudges& nudges);
+    void Show(const PrintNudges& nudges);
     // The entries into nudges' offsets and scales; false (nudges unchanged) with the reason shown on the
     // panel when an entry is wrong.
-    bool Take(TPrintNudges* nudges);
+    bool Take(PrintNudges* nudges);
     // "Use Readings": the four readings worked into offsets and scales shown in the entries; false with the
     // reason shown when they cannot be used.
     bool UseReadings();
@@ -50,7 +50,7 @@ public:
     // "Print Calibration Page": prints the page on the printer these values are for.
     std::function<void()> PrintCalibrationPage;
     // The page's marks on the paper the cards are printed on (Letter until told).
-    void SetMarks(const TCalibrationMarks& marks);
+    void SetMarks(const CalibrationMarks& marks);
 
 private:
     void SayProblem(const QString& message);
@@ -59,7 +59,7 @@ private:
     QLabel* mMessage = nullptr;
     QPushButton* mUseReadings = nullptr;
     QPushButton* mPrintPage = nullptr;
-    TCalibrationMarks mMarks;
+    CalibrationMarks mMarks;
 };
 
 } // namespace qm

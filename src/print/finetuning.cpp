@@ -17,7 +17,7 @@ QString NudgeCaption(int nudge)
         .arg(std::abs(nudge));
 }
 
-int& TFineTuneNudges::Ref(TNudge which)
+int& FineTuneNudges::Ref(TNudge which)
 {
     switch (which) {
     case nTopMargin:
@@ -32,26 +32,26 @@ int& TFineTuneNudges::Ref(TNudge which)
     return mNudges.HorizontalSpacing;
 }
 
-int TFineTuneNudges::Value(TNudge which) const
+int FineTuneNudges::Value(TNudge which) const
 {
-    return const_cast<TFineTuneNudges*>(this)->Ref(which);
+    return const_cast<FineTuneNudges*>(this)->Ref(which);
 }
 
-void TFineTuneNudges::LowerArrow(TNudge which)
+void FineTuneNudges::LowerArrow(TNudge which)
 {
     int& v = Ref(which);
     if (v < kMaxNudge)
         ++v;
 }
 
-void TFineTuneNudges::UpperArrow(TNudge which)
+void FineTuneNudges::UpperArrow(TNudge which)
 {
     int& v = Ref(which);
     if (v > kMinNudge)
         --v;
 }
 
-QString TFineTuneNudges::Name(TNudge which)
+QString FineTuneNudges::Name(TNudge which)
 {
     switch (which) {
     case nTopMargin:
@@ -66,7 +66,7 @@ QString TFineTuneNudges::Name(TNudge which)
     return QStringLiteral("Horizontal Spacing");
 }
 
-QString TFineTuneNudges::Explanation(TNudge which)
+QString FineTuneNudges::Explanation(TNudge which)
 {
     switch (which) {
     case nTopMargin:
@@ -84,7 +84,7 @@ QString TFineTuneNudges::Explanation(TNudge which)
 }
 
 bool BottomMarginWarningDue(double bottomMargin, const CardSheetLayout& layout,
-                            const TSheetPositions& positions, bool warningOn)
+                            const SheetPositions& positions, bool warningOn)
 {
     if (!warningOn || !(bottomMargin > 0.5) || layout.Across < 1 || layout.Down < 1)
         return false;

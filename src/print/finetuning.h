@@ -9,7 +9,7 @@
 
 namespace qm {
 
-class TSheetPositions;
+class SheetPositions;
 
 // A scale of 100 %, in hundredths of a percent.
 constexpr int kFullScale = 10000;
@@ -18,7 +18,7 @@ constexpr int kFullScale = 10000;
 // Whole steps of 1/32 inch move the margins and pitches; the calibration read off the calibration page moves
 // every card position by an offset in tenths of a millimetre and stretches it by a scale in hundredths of a
 // percent, about the paper's top-left corner.
-struct TPrintNudges
+struct PrintNudges
 {
     int TopMargin = 0;
     int LeftMargin = 0;
@@ -29,13 +29,13 @@ struct TPrintNudges
     int ScaleX = kFullScale;
     int ScaleY = kFullScale;
 
-    bool operator==(const TPrintNudges& o) const
+    bool operator==(const PrintNudges& o) const
     {
         return TopMargin == o.TopMargin && LeftMargin == o.LeftMargin &&
                VerticalSpacing == o.VerticalSpacing && HorizontalSpacing == o.HorizontalSpacing &&
                OffsetX == o.OffsetX && OffsetY == o.OffsetY && ScaleX == o.ScaleX && ScaleY == o.ScaleY;
     }
-    bool operator!=(const TPrintNudges& o) const { return !(*this == o); }
+    bool operator!=(const PrintNudges& o) const { return !(*this == o); }
 };
 
 constexpr double kNudgeStep = 0.03125; // inches
@@ -46,7 +46,7 @@ constexpr int kMaxNudge = 8;
 QString NudgeCaption(int nudge);
 
 // What the fine-tuning dialog does with the four nudges; the dialog shows it.
-class TFineTuneNudges
+class FineTuneNudges
 {
 public:
     // In the order the dialog's panels stand.
@@ -59,9 +59,9 @@ public:
     };
     static constexpr int kNudgeCount = 4;
 
-    explicit TFineTuneNudges(const TPrintNudges& start = TPrintNudges()) : mNudges(start) {}
+    explicit FineTuneNudges(const PrintNudges& start = PrintNudges()) : mNudges(start) {}
 
-    const TPrintNudges& Nudges() const { return mNudges; }
+    const PrintNudges& Nudges() const { return mNudges; }
     int Value(TNudge which) const;
     QString Caption(TNudge which) const { return NudgeCaption(Value(which)); }
 
@@ -69,21 +69,21 @@ public:
     void LowerArrow(TNudge which);
     void UpperArrow(TNudge which);
     // "Default": every nudge back to 0.
-    void Default() { mNudges = TPrintNudges(); }
+    void Default() { mNudges = PrintNudges(); }
 
     static QString Name(TNudge which);
     static QString Explanation(TNudge which);
 
 private:
     int& Ref(TNudge which);
-    TPrintNudges mNudges;
+    PrintNudges mNudges;
 };
 
 // The bottom-margin warning is due when the printer cannot print within half an inch of the paper's bottom
 // edge, the warning is switched on, and a card of the sheet's bottom row is to be printed (on a 2 x 5 sheet:
 // the ninth or the tenth position). bottomMargin is the printer's unprintable band in inches.
 bool BottomMarginWarningDue(double bottomMargin, const CardSheetLayout& layout,
-                            const TSheetPositions& positions, bool warningOn);
+                            const SheetPositions& positions, bool warningOn);
 // The warning's two measured lines: the printer's margin and the part of the cards that may be cut off.
 QString BottomMarginText(double bottomMargin);
 QString BottomMarginDifferenceText(double bottomMargin);

@@ -17,19 +17,19 @@
 
 namespace qm {
 
-TPrintFineTune::TPrintFineTune(const TPrintNudges& nudges, QWidget* parent, const QString& printer)
+TPrintFineTune::TPrintFineTune(const PrintNudges& nudges, QWidget* parent, const QString& printer)
     : QDialog(parent), mLogic(nudges)
 {
     setWindowTitle(QStringLiteral("Printer Fine-Tuning"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     auto* layout = new QVBoxLayout(this);
-    for (int i = 0; i < TFineTuneNudges::kNudgeCount; ++i) {
-        const auto which = TFineTuneNudges::TNudge(i);
+    for (int i = 0; i < FineTuneNudges::kNudgeCount; ++i) {
+        const auto which = FineTuneNudges::TNudge(i);
         auto* panel = new QGroupBox(this);
         auto* grid = new QGridLayout(panel);
-        auto* explanation = new QLabel(TFineTuneNudges::Explanation(which), panel);
+        auto* explanation = new QLabel(FineTuneNudges::Explanation(which), panel);
         explanation->setWordWrap(true);
-        auto* name = new QLabel(TFineTuneNudges::Name(which), panel);
+        auto* name = new QLabel(FineTuneNudges::Name(which), panel);
         QFont bold = name->font();
         bold.setBold(true);
         name->setFont(bold);
@@ -63,7 +63,7 @@ TPrintFineTune::TPrintFineTune(const TPrintNudges& nudges, QWidget* parent, cons
         mUp[size_t(i)] = up;
         mDown[size_t(i)] = down;
     }
-    mCalibration = new TCalibrationPanel(nudges, printer, this);
+    mCalibration = new CalibrationPanel(nudges, printer, this);
     layout->addWidget(mCalibration);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* defaults = buttons->addButton(QStringLiteral("Default"), QDialogButtonBox::ResetRole);
@@ -82,7 +82,7 @@ TPrintFineTune::TPrintFineTune(const TPrintNudges& nudges, QWidget* parent, cons
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     AddHelpButtons(buttons, this, kHelpFineTuning);
     defaults->setWhatsThis(QStringLiteral("Puts all four values back to zero: the print as the layout says."));
-    for (int i = 0; i < TFineTuneNudges::kNudgeCount; ++i) {
+    for (int i = 0; i < FineTuneNudges::kNudgeCount; ++i) {
         mUp[size_t(i)]->setWhatsThis(QStringLiteral("Takes 1/32 inch off this value."));
         mDown[size_t(i)]->setWhatsThis(QStringLiteral("Adds 1/32 inch to this value."));
     }
@@ -91,23 +91,23 @@ TPrintFineTune::TPrintFineTune(const TPrintNudges& nudges, QWidget* parent, cons
     Refresh();
 }
 
-QString TPrintFineTune::ValueText(TFineTuneNudges::TNudge which) const
+QString TPrintFineTune::ValueText(FineTuneNudges::TNudge which) const
 {
     return mValues[size_t(which)]->text();
 }
 
 void TPrintFineTune::Refresh()
 {
-    for (int i = 0; i < TFineTuneNudges::kNudgeCount; ++i)
-        mValues[size_t(i)]->setText(mLogic.Caption(TFineTuneNudges::TNudge(i)));
+    for (int i = 0; i < FineTuneNudges::kNudgeCount; ++i)
+        mValues[size_t(i)]->setText(mLogic.Caption(FineTuneNudges::TNudge(i)));
 }
 
 void TPrintFineTune::accept()
 {
-    TPrintNudges n = mLogic.Nudges();
+    PrintNudges n = mLogic.Nudges();
     if (!mCalibration->Take(&n))
         return;
-    mLogic = TFineTuneNudges(n);
+    mLogic = FineTuneNudges(n);
     QDialog::accept();
 }
 

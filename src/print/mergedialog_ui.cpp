@@ -44,7 +44,7 @@ QString CellText(const QString& value)
 } // namespace
 
 TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWidget* parent)
-    : QDialog(parent), mMerge(merge), mSheet(layout, TSheetPositions(), 96)
+    : QDialog(parent), mMerge(merge), mSheet(layout, SheetPositions(), 96)
 {
     setWindowTitle(QStringLiteral("Print Merge"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -132,7 +132,7 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
     auto* sheetBox = new QGroupBox(QStringLiteral("First sheet"), this);
     // The positions before the first card grey (already used), the ones the merge fills red; a click picks
     // the first card's position.
-    mPicture = new TSheetPicture(mSheet, this);
+    mPicture = new SheetPicture(mSheet, this);
     mPicture->setObjectName(QStringLiteral("StartPicture"));
     mPicture->setFixedSize(mPicture->minimumSize());
     mPicture->Fill = [this](int i) {
@@ -159,7 +159,7 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
     sheetLayout->addWidget(mPicture, 0, Qt::AlignHCenter);
     sheetLayout->addLayout(startRow);
 
-    const TPrinterBox printer = MakePrinterBox(this, mPrinter, [this] {
+    const PrinterBox printer = MakePrinterBox(this, mPrinter, [this] {
         if (PrintSetup)
             PrintSetup();
         ShowPrinterName();
@@ -302,9 +302,9 @@ void TMergeDialog::ShowMerge()
         mStatus->setText(QStringLiteral("Choose a CSV or vCard file with one person in each record."));
     }
     mFilling = true;
-    const TFieldMapping& matched = mMerge.Matched();
+    const FieldMapping& matched = mMerge.Matched();
     QStringList lines;
-    for (const TFieldSource& line : matched.AddressLines())
+    for (const FieldSource& line : matched.AddressLines())
         lines << line.Describe(mMerge.Columns());
     const QString linesTip =
         QStringLiteral("The address lines found in the file, blank ones left out for each person:\n") +
@@ -341,12 +341,12 @@ void TMergeDialog::ShowMerge()
 void TMergeDialog::ShowColumns()
 {
     const bool open = mMerge.IsOpen();
-    const TFieldMapping& mapping = mMerge.Mapping();
+    const FieldMapping& mapping = mMerge.Mapping();
     mFilling = true;
     for (int field = 0; field < kMergePersonalCount; ++field) {
         QComboBox* combo = ColumnCombo(field);
         const bool address = field >= kMergeAddress1 && field <= kMergeAddress3;
-        const TFieldSource& source = mapping.Source(field);
+        const FieldSource& source = mapping.Source(field);
         const bool matched = address ? !mapping.AddressLines().empty()
                                      : source.IsCombined() && source == mMerge.Matched().Source(field);
         const int item = !open ? 0 : combo->findData(matched ? kMatchedItem : mapping.Column(field));

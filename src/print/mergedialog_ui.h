@@ -20,7 +20,7 @@ class QTableWidget;
 namespace qm {
 
 class TMergeFeed;
-class TSheetPicture;
+class SheetPicture;
 
 class TMergeDialog : public QDialog
 {
@@ -79,7 +79,7 @@ private:
     QLabel* mStatus = nullptr;
     QTableWidget* mTable = nullptr;
     QSpinBox* mStart = nullptr;
-    TSheetPicture* mPicture = nullptr;
+    SheetPicture* mPicture = nullptr;
     QLabel* mPrinter = nullptr;
     QPushButton* mPreview = nullptr;
     QPushButton* mPrint = nullptr;

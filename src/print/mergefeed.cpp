@@ -16,8 +16,8 @@ void TMergeFeed::Close()
     mPath.clear();
     mKind.clear();
     mColumns.clear();
-    mMapping = TFieldMapping();
-    mMatched = TFieldMapping();
+    mMapping = FieldMapping();
+    mMatched = FieldMapping();
     mSamples.clear();
     mRecordCount = 0;
     mCountProblem.clear();
@@ -33,7 +33,7 @@ bool TMergeFeed::Open(const QString& path, int samples)
 {
     Close();
     mProblem.clear();
-    std::unique_ptr<TDataSource> source = OpenContactFile(path, &mProblem);
+    std::unique_ptr<DataSource> source = OpenContactFile(path, &mProblem);
     if (!source)
         return false;
     QStringList values;
@@ -46,7 +46,7 @@ bool TMergeFeed::Open(const QString& path, int samples)
     mPath = path;
     mKind = source->Kind();
     mColumns = source->FieldNames();
-    mMatched = TFieldMapping::Match(mColumns);
+    mMatched = FieldMapping::Match(mColumns);
     mMapping = mMatched;
     if (samples <= 0) {
         mSource = std::move(source);
@@ -67,7 +67,7 @@ void TMergeFeed::SetColumn(int field, int column)
     mMapping.SetColumn(field, column >= 0 && column < mColumns.size() ? column : -1);
 }
 
-void TMergeFeed::SetSource(int field, const TFieldSource& source)
+void TMergeFeed::SetSource(int field, const FieldSource& source)
 {
     for (const std::vector<int>* list : {&source.columns, &source.fallback}) {
         for (const int column : *list) {
@@ -85,7 +85,7 @@ QString TMergeFeed::SampleValue(int field, int sample) const
     return mMapping.Value(field, mSamples[size_t(sample)]);
 }
 
-std::function<bool(TMergeRecord&)> TMergeFeed::StartJob(qint64 maxRecords)
+std::function<bool(MergeRecord&)> TMergeFeed::StartJob(qint64 maxRecords)
 {
     mJobError.clear();
     mJobGiven = 0;
@@ -110,7 +110,7 @@ std::function<bool(TMergeRecord&)> TMergeFeed::StartJob(qint64 maxRecords)
         }
     }
     mSourceFresh = false;
-    return [this](TMergeRecord& record) {
+    return [this](MergeRecord& record) {
         if (!mSource || (mJobLimit > 0 && mJobGiven >= mJobLimit))
             return false;
         QStringList values;

@@ -15,7 +15,7 @@
 
 namespace qm {
 
-class TDataSource;
+class DataSource;
 
 class TMergeFeed
 {
@@ -50,12 +50,12 @@ public:
     // contacts.csv.", and why reading stopped early when it did), what it holds, what was cut or skipped.
     QString ReadSummary() const;
 
-    const TFieldMapping& Mapping() const { return mMapping; }
+    const FieldMapping& Mapping() const { return mMapping; }
     // The mapping as the column names gave it when the file was opened.
-    const TFieldMapping& Matched() const { return mMatched; }
+    const FieldMapping& Matched() const { return mMatched; }
     // The column (index into Columns(), or -1 for none) that feeds a personal field.
     void SetColumn(int field, int column);
-    void SetSource(int field, const TFieldSource& source);
+    void SetSource(int field, const FieldSource& source);
     // Address1 to Address3 back to the address lines that matching found.
     void UseMatchedAddress() { mMapping.SetAddressLines(mMatched.AddressLines()); }
 
@@ -71,7 +71,7 @@ public:
     // The records of one job from the first one on, as a sheet job takes them: each call fills the record
     // with the next person under the mapping, false at the end (or after maxRecords when that is above 0).
     // The file is read afresh for every job; an empty function, with JobError() set, when it cannot be.
-    std::function<bool(TMergeRecord&)> StartJob(qint64 maxRecords = 0);
+    std::function<bool(MergeRecord&)> StartJob(qint64 maxRecords = 0);
     // The last job's facts: records given, what the reader cut or skipped, why it stopped early.
     qint64 JobRecords() const;
     QStringList JobNotes() const;
@@ -88,14 +88,14 @@ private:
     QString mProblem;
     QString mKind;
     QStringList mColumns;
-    TFieldMapping mMapping;
-    TFieldMapping mMatched;
+    FieldMapping mMapping;
+    FieldMapping mMatched;
     std::vector<QStringList> mSamples;
     qint64 mRecordCount = 0;
     QString mCountProblem;
     QStringList mCountNotes;
     int mStart = 1;
-    std::unique_ptr<TDataSource> mSource; // the job's reader
+    std::unique_ptr<DataSource> mSource; // the job's reader
     bool mSourceFresh = false;            // opened and nothing read yet
     QString mJobError;
     qint64 mJobLimit = 0;

@@ -23,13 +23,13 @@
 
 namespace qm {
 
-// ---- TKPagedReport ----
+// ---- PagedReport ----
 
-TKPagedReport::TKPagedReport() = default;
+PagedReport::PagedReport() = default;
 
-TKPagedReport::~TKPagedReport() = default;
+PagedReport::~PagedReport() = default;
 
-bool TKPagedReport::BeginDocument()
+bool PagedReport::BeginDocument()
 {
     mDevice = OpenDevice();
     if (!mDevice)
@@ -52,12 +52,12 @@ bool TKPagedReport::BeginDocument()
     return true;
 }
 
-bool TKPagedReport::BeginNextPage()
+bool PagedReport::BeginNextPage()
 {
     return mDevice && mDevice->newPage();
 }
 
-bool TKPagedReport::EndDocument()
+bool PagedReport::EndDocument()
 {
     bool ok = mPainter && mPainter->end();
     mPainter.reset();
@@ -69,7 +69,7 @@ bool TKPagedReport::EndDocument()
     return ok;
 }
 
-void TKPagedReport::AbortDocument()
+void PagedReport::AbortDocument()
 {
     AbortDevice();
     if (mPainter && mPainter->isActive())
@@ -80,19 +80,19 @@ void TKPagedReport::AbortDocument()
     mDevice = nullptr;
 }
 
-// ---- TKPdfStreamReport ----
+// ---- PdfStreamReport ----
 
-TKPdfStreamReport::TKPdfStreamReport(const QString& fileName, int resolution) : TKPdfReport(fileName, resolution)
+PdfStreamReport::PdfStreamReport(const QString& fileName, int resolution) : PdfReport(fileName, resolution)
 {
     SetOwnPageContent(true);
 }
 
-// ---- TKPdfReport ----
+// ---- PdfReport ----
 
-struct TKPdfReport::ContentPage
+struct PdfReport::ContentPage
 {
-    ContentPage(const QSizeF& points, int resolution, TPdfFontSet& fonts) : Device(points, resolution, fonts) {}
-    TPdfContentDevice Device;
+    ContentPage(const QSizeF& points, int resolution, PdfFontSet& fonts) : Device(points, resolution, fonts) {}
+    PdfContentDevice Device;
     QPainter Painter;
 };
 
@@ -101,7 +101,7 @@ namespace {
 // A drawing's canvas: Qt's PDF writer holds a page's operators in memory until the page ends, so a card of very
 // many objects is drawn onto as many pages as it takes, each a part of the one drawing (the painter's state
 // carries over), and the job lays them over each other.
-class TCanvasWriter : public QPdfWriter, public TPartedPaintDevice
+class CanvasWriter : public QPdfWriter, public PartedPaintDevice
 {
 public:
     using QPdfWriter::QPdfWriter;
@@ -112,7 +112,7 @@ public:
 // once it grows past kDrawingKeptInMemory, so that a card of a million objects never sits in memory whole,
 // neither here nor when the job takes it over (libqpdf reads it back from the file as it needs it). When no
 // temporary file can be made, the drawing stays in memory.
-class TDrawingSpool : public QIODevice
+class DrawingSpool : public QIODevice
 {
 public:
     qint64 InMemory() const { return mMemory.capacity(); }
@@ -129,7 +129,7 @@ protected:
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char* data, qint64 length) override
     {
-        if (!mFile && mSize + length > TKPdfReport::kDrawingKeptInMemory) {
+        if (!mFile && mSize + length > PdfReport::kDrawingKeptInMemory) {
             auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/quillmark-drawing-XXXXXX"));
             if (file->open() && file->write(mMemory) == mMemory.size()) {
                 mFile = std::move(file);
@@ -163,10 +163,10 @@ private:
 };
 
 // Where Qt's plain writer puts a job: the file beside the target, or memory.
-class TJobSink : public QIODevice
+class JobSink : public QIODevice
 {
 public:
-    explicit TJobSink(TAtomicFileWriter* file) : mFile(file) {}
+    explicit JobSink(AtomicFileWriter* file) : mFile(file) {}
     QByteArray Memory;
 
 protected:
@@ -181,33 +181,33 @@ protected:
     }
 
 private:
-    TAtomicFileWriter* mFile;
+    AtomicFileWriter* mFile;
 };
 
 } // namespace
 
 // The job drawn by Qt's own PDF writer straight onto its pages, for when Qt's drawings cannot be read back:
 // no drawing is kept, every card is drawn where it goes.
-struct TKPdfReport::Plain
+struct PdfReport::Plain
 {
-    std::unique_ptr<TAtomicFileWriter> File;
-    std::unique_ptr<TJobSink> Sink;
+    std::unique_ptr<AtomicFileWriter> File;
+    std::unique_ptr<JobSink> Sink;
     std::unique_ptr<QPdfWriter> Writer;
     QPainter Painter;
 };
 
-struct TKPdfReport::Canvas
+struct PdfReport::Canvas
 {
-    TDrawingSpool Spool;
+    DrawingSpool Spool;
     std::unique_ptr<QPdfWriter> Writer;
     QPainter Painter;
 };
 
-TKPdfReport::TKPdfReport(const QString& fileName, int resolution)
+PdfReport::PdfReport(const QString& fileName, int resolution)
     : mFileName(fileName), mResolution(resolution > 0 ? resolution : kDefaultResolution)
 {}
 
-TKPdfReport::~TKPdfReport()
+PdfReport::~PdfReport()
 {
     if (mPlain && mPlain->Painter.isActive())
         mPlain->Painter.end();
@@ -217,13 +217,13 @@ TKPdfReport::~TKPdfReport()
         mContentPage->Painter.end();
 }
 
-void TKPdfReport::FlushContent()
+void PdfReport::FlushContent()
 {
     if (mContentPage && mJob)
         mJob->AddContent(mContentPage->Device.TakeContent());
 }
 
-void TKPdfReport::EndContentPage()
+void PdfReport::EndContentPage()
 {
     if (!mContentPage)
         return;
@@ -234,11 +234,11 @@ void TKPdfReport::EndContentPage()
     mContentPage.reset();
 }
 
-std::unique_ptr<TKPdfReport::Canvas> TKPdfReport::StartCanvas(const QSizeF& points)
+std::unique_ptr<PdfReport::Canvas> PdfReport::StartCanvas(const QSizeF& points)
 {
     auto canvas = std::make_unique<Canvas>();
     canvas->Spool.open(QIODevice::WriteOnly);
-    canvas->Writer = std::make_unique<TCanvasWriter>(&canvas->Spool);
+    canvas->Writer = std::make_unique<CanvasWriter>(&canvas->Spool);
     canvas->Writer->setResolution(mResolution);
     canvas->Writer->setCreator(QStringLiteral("Quillmark"));
     QPageLayout layout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
@@ -257,7 +257,7 @@ std::unique_ptr<TKPdfReport::Canvas> TKPdfReport::StartCanvas(const QSizeF& poin
     return canvas;
 }
 
-int TKPdfReport::EndCanvas(std::unique_ptr<Canvas> canvas)
+int PdfReport::EndCanvas(std::unique_ptr<Canvas> canvas)
 {
     Attach(nullptr, 0, 0);
     if (!canvas)
@@ -278,7 +278,7 @@ int TKPdfReport::EndCanvas(std::unique_ptr<Canvas> canvas)
     return drawing;
 }
 
-bool TKPdfReport::StartPlain()
+bool PdfReport::StartPlain()
 {
     if (mJob)
         mJob->Abort();
@@ -287,14 +287,14 @@ bool TKPdfReport::StartPlain()
     SetError(QString());
     mPlain = std::make_unique<Plain>();
     if (!mFileName.isEmpty()) {
-        mPlain->File = std::make_unique<TAtomicFileWriter>(mFileName);
+        mPlain->File = std::make_unique<AtomicFileWriter>(mFileName);
         if (!mPlain->File->Open()) {
             SetError(mPlain->File->ErrorString());
             mPlain.reset();
             return false;
         }
     }
-    mPlain->Sink = std::make_unique<TJobSink>(mPlain->File.get());
+    mPlain->Sink = std::make_unique<JobSink>(mPlain->File.get());
     mPlain->Sink->open(QIODevice::WriteOnly);
     mPlain->Writer = std::make_unique<QPdfWriter>(mPlain->Sink.get());
     mPlain->Writer->setResolution(mResolution);
@@ -316,10 +316,10 @@ bool TKPdfReport::StartPlain()
     return true;
 }
 
-bool TKPdfReport::FontsReadBack() const
+bool PdfReport::FontsReadBack() const
 {
     // A subset of one glyph, made and taken over as the job's fonts will be.
-    TPdfFontSet fonts;
+    PdfFontSet fonts;
     const QRawFont raw = QRawFont::fromFont(QFont(QStringLiteral("DejaVu Sans")));
     const QList<quint32> glyphs = raw.glyphIndexesForString(QStringLiteral("Q"));
     if (!raw.isValid() || glyphs.isEmpty())
@@ -328,12 +328,12 @@ bool TKPdfReport::FontsReadBack() const
     if (!fonts.Embeddable(face))
         return true;
     fonts.Glyph(face, glyphs.front());
-    TPdfJobWriter scratch{QString()};
-    return scratch.Open(QString()) && scratch.AddFont(TPdfFontSet::ResourceName(face), fonts.SubsetDocument(face),
+    PdfJobWriter scratch{QString()};
+    return scratch.Open(QString()) && scratch.AddFont(PdfFontSet::ResourceName(face), fonts.SubsetDocument(face),
                                                       fonts.GlyphCount(face), fonts.WidthArray(face));
 }
 
-void TKPdfReport::PainterWanted()
+void PdfReport::PainterWanted()
 {
     // Something is drawn straight onto the page: it gets a canvas of the page's size.
     if (mPlain || !mJob || mMakingDrawing || mPageCanvas || mContentPage || Aborted())
@@ -355,17 +355,17 @@ void TKPdfReport::PainterWanted()
         Abort();
 }
 
-bool TKPdfReport::BeginDocument()
+bool PdfReport::BeginDocument()
 {
     mDocument.clear();
     mPlacements.clear();
-    mFonts = std::make_unique<TPdfFontSet>();
+    mFonts = std::make_unique<PdfFontSet>();
     mPlain.reset();
     // Pages whose text is their own need Qt's font subsets read back; when they cannot be, Qt's writer
     // draws the whole job.
     if (mOwnContent && !FontsReadBack())
         return StartPlain();
-    mJob = std::make_unique<TPdfJobWriter>(mFileName);
+    mJob = std::make_unique<PdfJobWriter>(mFileName);
     if (!mJob->Open(Title())) {
         SetError(mJob->ErrorString());
         mJob.reset();
@@ -375,13 +375,13 @@ bool TKPdfReport::BeginDocument()
     return true;
 }
 
-void TKPdfReport::BeginPage()
+void PdfReport::BeginPage()
 {
     mPlacements.clear();
     mJob->BeginPage(PageSizeInches() * 72.0);
 }
 
-bool TKPdfReport::EndPage()
+bool PdfReport::EndPage()
 {
     EndContentPage();
     if (mPageCanvas) {
@@ -401,7 +401,7 @@ bool TKPdfReport::EndPage()
     return true;
 }
 
-bool TKPdfReport::BeginNextPage()
+bool PdfReport::BeginNextPage()
 {
     if (mPlain)
         return mPlain->Writer->newPage();
@@ -411,7 +411,7 @@ bool TKPdfReport::BeginNextPage()
     return true;
 }
 
-bool TKPdfReport::EndDocument()
+bool PdfReport::EndDocument()
 {
     if (mPlain) {
         Attach(nullptr, 0, 0);
@@ -437,7 +437,7 @@ bool TKPdfReport::EndDocument()
     for (int face = 0; ok && face < mFonts->FaceCount(); ++face) {
         if (!mFonts->Used(face) || !mFonts->Embeddable(face))
             continue;
-        ok = mJob->AddFont(TPdfFontSet::ResourceName(face), mFonts->SubsetDocument(face), mFonts->GlyphCount(face),
+        ok = mJob->AddFont(PdfFontSet::ResourceName(face), mFonts->SubsetDocument(face), mFonts->GlyphCount(face),
                            mFonts->WidthArray(face));
     }
     ok = ok && mJob->Finish();
@@ -450,7 +450,7 @@ bool TKPdfReport::EndDocument()
     return ok;
 }
 
-void TKPdfReport::AbortDocument()
+void PdfReport::AbortDocument()
 {
     if (mPlain) {
         Attach(nullptr, 0, 0);
@@ -477,16 +477,16 @@ void TKPdfReport::AbortDocument()
     mPlacements.clear();
 }
 
-int TKPdfReport::MakeDrawing(const QSizeF& inches, const Handler& draw)
+int PdfReport::MakeDrawing(const QSizeF& inches, const Handler& draw)
 {
     if (mPlain || !mJob || mMakingDrawing || Aborted())
         return -1;
     // Whole points, so that the drawing's corner lies exactly where it is placed.
     const QSizeF points(std::ceil(inches.width() * 72.0 - 1e-6), std::ceil(inches.height() * 72.0 - 1e-6));
     QPainter* pageCanvas = mContentPage ? &mContentPage->Painter : mPageCanvas ? &mPageCanvas->Painter : nullptr;
-    const TReportPen pen = Pen();
-    const TReportBrush brush = Brush();
-    const TReportFont font = Font();
+    const ReportPen pen = Pen();
+    const ReportBrush brush = Brush();
+    const ReportFont font = Font();
     const double left = LeftMargin(), top = TopMargin();
     SetLeftMargin(0);
     SetTopMargin(0);
@@ -515,7 +515,7 @@ int TKPdfReport::MakeDrawing(const QSizeF& inches, const Handler& draw)
     return drawing;
 }
 
-void TKPdfReport::PlaceDrawing(int drawing, const QPointF& topLeft)
+void PdfReport::PlaceDrawing(int drawing, const QPointF& topLeft)
 {
     if (mJob && drawing >= 0 && mOwnContent) {
         // In the order drawn: over what the page's own content holds so far.
@@ -527,22 +527,22 @@ void TKPdfReport::PlaceDrawing(int drawing, const QPointF& topLeft)
         mPlacements.emplace_back(drawing, (topLeft + QPointF(LeftMargin(), TopMargin())) * 72.0);
 }
 
-void TKPdfReport::DoDraw(const QRectF& rect, const QSizeF& source, const TDrawCallback& draw)
+void PdfReport::DoDraw(const QRectF& rect, const QSizeF& source, const TDrawCallback& draw)
 {
     if (mPlain) {
-        TKPainterReport::DoDraw(rect, source, draw);
+        PainterReport::DoDraw(rect, source, draw);
         return;
     }
     if (mOwnContent && !mMakingDrawing && !Painter())
         PainterWanted();
     if (!mOwnContent || mMakingDrawing || !mContentPage || Painter() != &mContentPage->Painter) {
-        TKPainterReport::DoDraw(rect, source, draw);
+        PainterReport::DoDraw(rect, source, draw);
         return;
     }
-    TPdfContentDevice& device = mContentPage->Device;
+    PdfContentDevice& device = mContentPage->Device;
     const qsizetype mark = device.MarkSize();
     device.ClearUnsupported();
-    TKPainterReport::DoDraw(rect, source, draw);
+    PainterReport::DoDraw(rect, source, draw);
     if (!device.Unsupported())
         return;
     // What the page's own content cannot hold (pictures, gradients) goes in as a drawing of its own, placed
@@ -562,10 +562,10 @@ void TKPdfReport::DoDraw(const QRectF& rect, const QSizeF& source, const TDrawCa
     SetTopMargin(top);
 }
 
-void TKPdfReport::DoBitmap(const QImage& image, const QRectF& rect)
+void PdfReport::DoBitmap(const QImage& image, const QRectF& rect)
 {
     if (mPlain || !mOwnContent || mMakingDrawing) {
-        TKPainterReport::DoBitmap(image, rect);
+        PainterReport::DoBitmap(image, rect);
         return;
     }
     // A picture has no place in the page's own content: it becomes a drawing of its own.
@@ -581,7 +581,7 @@ void TKPdfReport::DoBitmap(const QImage& image, const QRectF& rect)
     SetTopMargin(top);
 }
 
-qint64 TKPdfReport::BytesHeld() const
+qint64 PdfReport::BytesHeld() const
 {
     if (mPlain)
         return mPlain->File ? mPlain->File->Buffered() : 0;

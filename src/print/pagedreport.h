@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TKPagedReport: the report onto the pages of a paged device; TKPdfReport, onto a PDF file.
+// PagedReport: the report onto the pages of a paged device; PdfReport, onto a PDF file.
 #pragma once
 
 #include "print/painterreport.h"
@@ -18,11 +18,11 @@ namespace qm {
 
 // Pages of a paged device (a PDF writer, a printer): the paper size and orientation of the job, no margins,
 // so the painter's origin is the paper's corner.
-class TKPagedReport : public TKPainterReport
+class PagedReport : public PainterReport
 {
 public:
-    TKPagedReport();
-    ~TKPagedReport() override;
+    PagedReport();
+    ~PagedReport() override;
 
 protected:
     // The device for a new document, set up for the job's copies and title; null with an error when there
@@ -43,22 +43,22 @@ private:
     std::unique_ptr<QPainter> mPainter;
 };
 
-class TPdfContentDevice;
-class TPdfFontSet;
-class TPdfJobWriter;
+class PdfContentDevice;
+class PdfFontSet;
+class PdfJobWriter;
 
 // A PDF file, written page by page beside its target and put in place when the job ends; an aborted or
 // failed job leaves any existing file as it was. Drawings made with MakeDrawing are stored once and placed
 // as often as wanted; what is drawn directly on a page lies under them.
-class TKPdfReport : public TKPainterReport
+class PdfReport : public PainterReport
 {
 public:
     static constexpr int kDefaultResolution = 1200;
     // A drawing larger than this is written to a temporary file as it is made, not held in memory.
     static constexpr qint64 kDrawingKeptInMemory = 8 * 1024 * 1024;
     // An empty file name keeps the document in memory (Document()).
-    explicit TKPdfReport(const QString& fileName, int resolution = kDefaultResolution);
-    ~TKPdfReport() override;
+    explicit PdfReport(const QString& fileName, int resolution = kDefaultResolution);
+    ~PdfReport() override;
     QString FileName() const { return mFileName; }
     // The document of the last finished job kept in memory.
     QByteArray Document() const { return mDocument; }
@@ -101,11 +101,11 @@ private:
     QString mFileName;
     int mResolution;
     QByteArray mDocument;
-    std::unique_ptr<TPdfJobWriter> mJob;
+    std::unique_ptr<PdfJobWriter> mJob;
     std::unique_ptr<Plain> mPlain;
     std::unique_ptr<Canvas> mPageCanvas;
     Canvas* mDrawingCanvas = nullptr; // while MakeDrawing draws
-    std::unique_ptr<TPdfFontSet> mFonts;
+    std::unique_ptr<PdfFontSet> mFonts;
     std::unique_ptr<ContentPage> mContentPage;
     bool mOwnContent = false;
     std::vector<std::pair<int, QPointF>> mPlacements;
@@ -114,11 +114,11 @@ private:
 
 // A PDF file for jobs whose every card differs (a merge): the cards' own drawing becomes each page's content,
 // set in fonts embedded once for the whole job, and what stays the same from card to card is drawn once
-// (MakeDrawing) and placed. Written beside the target and put in place at the end, as TKPdfReport does.
-class TKPdfStreamReport : public TKPdfReport
+// (MakeDrawing) and placed. Written beside the target and put in place at the end, as PdfReport does.
+class PdfStreamReport : public PdfReport
 {
 public:
-    explicit TKPdfStreamReport(const QString& fileName, int resolution = kDefaultResolution);
+    explicit PdfStreamReport(const QString& fileName, int resolution = kDefaultResolution);
 };
 
 } // namespace qm

@@ -25,9 +25,9 @@ double DevicePenWidth(int width, double dpi)
 
 } // namespace
 
-// ---- TKPainterReport ----
+// ---- PainterReport ----
 
-struct TKPainterReport::State
+struct PainterReport::State
 {
     QPen pen;
     QBrush brush;
@@ -37,15 +37,15 @@ struct TKPainterReport::State
     QPainterPath path;
 };
 
-TKPainterReport::TKPainterReport() : mState(std::make_unique<State>())
+PainterReport::PainterReport() : mState(std::make_unique<State>())
 {
     PenChanged();
     BrushChanged();
 }
 
-TKPainterReport::~TKPainterReport() = default;
+PainterReport::~PainterReport() = default;
 
-void TKPainterReport::Attach(QPainter* painter, double dpiX, double dpiY)
+void PainterReport::Attach(QPainter* painter, double dpiX, double dpiY)
 {
     mPainter = painter;
     if (dpiX > 0)
@@ -62,24 +62,24 @@ void TKPainterReport::Attach(QPainter* painter, double dpiX, double dpiY)
     }
 }
 
-bool TKPainterReport::Ready()
+bool PainterReport::Ready()
 {
     if (!mPainter)
         PainterWanted();
     return mPainter != nullptr;
 }
 
-QPointF TKPainterReport::ToDevice(const QPointF& inches) const
+QPointF PainterReport::ToDevice(const QPointF& inches) const
 {
     return QPointF(inches.x() * mDpiX, inches.y() * mDpiY);
 }
 
-QRectF TKPainterReport::ToDevice(const QRectF& inches) const
+QRectF PainterReport::ToDevice(const QRectF& inches) const
 {
     return QRectF(ToDevice(inches.topLeft()), ToDevice(inches.bottomRight()));
 }
 
-QPolygonF TKPainterReport::ToDevice(const QPolygonF& inches) const
+QPolygonF PainterReport::ToDevice(const QPolygonF& inches) const
 {
     QPolygonF device;
     device.reserve(inches.size());
@@ -88,9 +88,9 @@ QPolygonF TKPainterReport::ToDevice(const QPolygonF& inches) const
     return device;
 }
 
-void TKPainterReport::PenChanged()
+void PainterReport::PenChanged()
 {
-    const TReportPen& pen = Pen();
+    const ReportPen& pen = Pen();
     State& s = *mState;
     s.penWidth = DevicePenWidth(pen.Width, mDpiX);
     s.insideFrame = pen.Style == psInsideFrame;
@@ -104,9 +104,9 @@ void TKPainterReport::PenChanged()
                  wide ? Qt::RoundCap : Qt::FlatCap, wide ? Qt::RoundJoin : Qt::MiterJoin);
 }
 
-void TKPainterReport::BrushChanged()
+void PainterReport::BrushChanged()
 {
-    const TReportBrush& brush = Brush();
+    const ReportBrush& brush = Brush();
     if (!brush.Pattern.isNull())
         mState->brush = QBrush(brush.Pattern);
     else if (brush.Style == bsClear)
@@ -115,15 +115,15 @@ void TKPainterReport::BrushChanged()
         mState->brush = QBrush(ToQColor(brush.Color), ToQtBrushStyle(brush.Style));
 }
 
-void TKPainterReport::FontChanged() {}
+void PainterReport::FontChanged() {}
 
-void TKPainterReport::ApplyPenAndBrush(bool fill)
+void PainterReport::ApplyPenAndBrush(bool fill)
 {
     mPainter->setPen(mState->pen);
     mPainter->setBrush(fill ? mState->brush : QBrush(Qt::NoBrush));
 }
 
-QPainterPath TKPainterReport::FigurePath(TClipFigure figure, const QRectF& rect, const QSizeF& corner,
+QPainterPath PainterReport::FigurePath(TClipFigure figure, const QRectF& rect, const QSizeF& corner,
                                          const QPolygonF& points) const
 {
     QPainterPath path;
@@ -146,7 +146,7 @@ QPainterPath TKPainterReport::FigurePath(TClipFigure figure, const QRectF& rect,
     return path;
 }
 
-void TKPainterReport::Figure(TClipFigure figure, const QRectF& rect, const QSizeF& corner,
+void PainterReport::Figure(TClipFigure figure, const QRectF& rect, const QSizeF& corner,
                              const QPolygonF& points)
 {
     if (!Ready())
@@ -178,27 +178,27 @@ void TKPainterReport::Figure(TClipFigure figure, const QRectF& rect, const QSize
     }
 }
 
-void TKPainterReport::DoRectangle(const QRectF& rect)
+void PainterReport::DoRectangle(const QRectF& rect)
 {
     Figure(cfRect, rect, QSizeF(), QPolygonF());
 }
 
-void TKPainterReport::DoRoundRect(const QRectF& rect, const QSizeF& corner)
+void PainterReport::DoRoundRect(const QRectF& rect, const QSizeF& corner)
 {
     Figure(cfRoundRect, rect, corner, QPolygonF());
 }
 
-void TKPainterReport::DoEllipse(const QRectF& rect)
+void PainterReport::DoEllipse(const QRectF& rect)
 {
     Figure(cfEllipse, rect, QSizeF(), QPolygonF());
 }
 
-void TKPainterReport::DoPolygon(const QPolygonF& points)
+void PainterReport::DoPolygon(const QPolygonF& points)
 {
     Figure(cfPolygon, QRectF(), QSizeF(), points);
 }
 
-void TKPainterReport::DoLine(const QPointF& from, const QPointF& to)
+void PainterReport::DoLine(const QPointF& from, const QPointF& to)
 {
     if (!Ready())
         return;
@@ -211,13 +211,13 @@ void TKPainterReport::DoLine(const QPointF& from, const QPointF& to)
     mPainter->drawLine(ToDevice(from), ToDevice(to));
 }
 
-void TKPainterReport::DoFillRect(const QRectF& rect)
+void PainterReport::DoFillRect(const QRectF& rect)
 {
     if (Ready())
         mPainter->fillRect(ToDevice(rect).normalized(), mState->brush);
 }
 
-void TKPainterReport::DoClip(TClipFigure figure, const QRectF& rect, const QSizeF& corner,
+void PainterReport::DoClip(TClipFigure figure, const QRectF& rect, const QSizeF& corner,
                              const QPolygonF& points)
 {
     if (!Ready())
@@ -228,17 +228,17 @@ void TKPainterReport::DoClip(TClipFigure figure, const QRectF& rect, const QSize
         mPainter->setClipPath(FigurePath(figure, rect, corner, points), Qt::ReplaceClip);
 }
 
-void TKPainterReport::DoReleaseClip()
+void PainterReport::DoReleaseClip()
 {
     if (mPainter)
         mPainter->setClipping(false);
 }
 
-void TKPainterReport::DoText(const QPointF& topLeft, const QString& text)
+void PainterReport::DoText(const QPointF& topLeft, const QString& text)
 {
     if (!Ready())
         return;
-    const TReportFont& font = Font();
+    const ReportFont& font = Font();
     const QPointF at = ToDevice(topLeft);
     if (mState->inPath) {
         // The outline is taken at a large size and scaled, so that it does not depend on any screen.
@@ -264,39 +264,39 @@ void TKPainterReport::DoText(const QPointF& topLeft, const QString& text)
     mPainter->restore();
 }
 
-void TKPainterReport::DoBeginPath()
+void PainterReport::DoBeginPath()
 {
     Ready(); // a canvas made now, not halfway through the path
     mState->path = QPainterPath();
     mState->inPath = true;
 }
 
-void TKPainterReport::DoEndPath()
+void PainterReport::DoEndPath()
 {
     mState->inPath = false;
 }
 
-void TKPainterReport::DoClipToPath()
+void PainterReport::DoClipToPath()
 {
     if (Ready())
         mPainter->setClipPath(mState->path, Qt::ReplaceClip);
     mState->path = QPainterPath();
 }
 
-void TKPainterReport::DoStrokePath()
+void PainterReport::DoStrokePath()
 {
     if (Ready())
         mPainter->strokePath(mState->path, mState->pen);
     mState->path = QPainterPath();
 }
 
-void TKPainterReport::DoBitmap(const QImage& image, const QRectF& rect)
+void PainterReport::DoBitmap(const QImage& image, const QRectF& rect)
 {
     if (Ready())
         mPainter->drawImage(ToDevice(rect).normalized(), image);
 }
 
-void TKPainterReport::DoDraw(const QRectF& rect, const QSizeF& source, const TDrawCallback& draw)
+void PainterReport::DoDraw(const QRectF& rect, const QSizeF& source, const TDrawCallback& draw)
 {
     if (!Ready())
         return;
@@ -314,7 +314,7 @@ void TKPainterReport::DoDraw(const QRectF& rect, const QSizeF& source, const TDr
     }
     // Through a metafile, as a recorded page replays it: whatever clip the drawing sets, it stays within its
     // box, and the page looks the same printed live or replayed.
-    TPaintRecording drawing;
+    PaintRecording drawing;
     {
         QPainter recorder(&drawing);
         draw(recorder);
@@ -327,9 +327,9 @@ void TKPainterReport::DoDraw(const QRectF& rect, const QSizeF& source, const TDr
     mPainter->restore();
 }
 
-// ---- TKScreenReport ----
+// ---- ScreenReport ----
 
-TKScreenReport::TKScreenReport(QPainter& painter, double dpi)
+ScreenReport::ScreenReport(QPainter& painter, double dpi)
 {
     Attach(&painter, dpi, dpi);
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TKPainterReport: the report drawn onto a QPainter; TKScreenReport, one page onto a painter of the screen.
+// PainterReport: the report drawn onto a QPainter; ScreenReport, one page onto a painter of the screen.
 #pragma once
 
 #include "print/report.h"
@@ -12,11 +12,11 @@ namespace qm {
 
 // Draws the calls onto a QPainter whose device has the given pixels per inch, the paper's corner at the
 // painter's origin.
-class TKPainterReport : public TKReport
+class PainterReport : public TKReport
 {
 public:
-    TKPainterReport();
-    ~TKPainterReport() override;
+    PainterReport();
+    ~PainterReport() override;
     double DpiX() const override { return mDpiX; }
     double DpiY() const override { return mDpiY; }
 
@@ -72,10 +72,10 @@ private:
 
 // One page drawn onto a painter someone else looks after (the preview's page on screen): nothing to open or
 // close, and no further pages.
-class TKScreenReport : public TKPainterReport
+class ScreenReport : public PainterReport
 {
 public:
-    TKScreenReport(QPainter& painter, double dpi);
+    ScreenReport(QPainter& painter, double dpi);
 
 protected:
     bool BeginDocument() override { return true; }

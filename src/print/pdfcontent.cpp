@@ -89,11 +89,11 @@ bool IsSolid(const QBrush& brush)
 
 using namespace pdfops;
 
-// ---- TPdfContentDevice::Engine ----
+// ---- PdfContentDevice::Engine ----
 
 
 
-void TPdfContentDevice::Engine::updateState(const QPaintEngineState& s)
+void PdfContentDevice::Engine::updateState(const QPaintEngineState& s)
 {
     const DirtyFlags flags = s.state();
     if (flags & DirtyTransform)
@@ -117,7 +117,7 @@ void TPdfContentDevice::Engine::updateState(const QPaintEngineState& s)
     }
 }
 
-void TPdfContentDevice::Engine::AddClip(Qt::ClipOperation operation, const QPainterPath& logical)
+void PdfContentDevice::Engine::AddClip(Qt::ClipOperation operation, const QPainterPath& logical)
 {
     if (operation == Qt::NoClip || operation == Qt::ReplaceClip)
         mClips.clear();
@@ -144,7 +144,7 @@ void TPdfContentDevice::Engine::AddClip(Qt::ClipOperation operation, const QPain
     mClips.push_back(std::move(clip));
 }
 
-void TPdfContentDevice::Engine::Close()
+void PdfContentDevice::Engine::Close()
 {
     if (mOpen)
         mOut += "Q\n";
@@ -155,7 +155,7 @@ void TPdfContentDevice::Engine::Close()
     mShownLine.clear();
 }
 
-bool TPdfContentDevice::Engine::Prepare(const QRectF& bounds)
+bool PdfContentDevice::Engine::Prepare(const QRectF& bounds)
 {
     std::vector<int> wanted;
     if (mClipEnabled) {
@@ -229,7 +229,7 @@ bool UprightRectangle(const QPainterPath& path, int i, QRectF* re)
     return false;
 }
 
-void TPdfContentDevice::Engine::PutPath(const QPainterPath& path)
+void PdfContentDevice::Engine::PutPath(const QPainterPath& path)
 {
     const int count = path.elementCount();
     QPointF start;
@@ -274,7 +274,7 @@ void TPdfContentDevice::Engine::PutPath(const QPainterPath& path)
     }
 }
 
-bool TPdfContentDevice::Engine::PaintSupported(bool fill, bool stroke)
+bool PdfContentDevice::Engine::PaintSupported(bool fill, bool stroke)
 {
     if (!mOpacityOk || !mCompositionOk || (fill && (!IsSolid(mBrush) || mBrush.color().alpha() != 255)) ||
         (stroke && (!IsSolid(mPen.brush()) || mPen.color().alpha() != 255))) {
@@ -284,7 +284,7 @@ bool TPdfContentDevice::Engine::PaintSupported(bool fill, bool stroke)
     return true;
 }
 
-void TPdfContentDevice::Engine::Shape(const QPainterPath& logical, bool fill)
+void PdfContentDevice::Engine::Shape(const QPainterPath& logical, bool fill)
 {
     const bool stroke = mPen.style() != Qt::NoPen;
     if ((!fill && !stroke) || logical.isEmpty() || !PaintSupported(fill, stroke))
@@ -355,7 +355,7 @@ void TPdfContentDevice::Engine::Shape(const QPainterPath& logical, bool fill)
     mOut += paint;
 }
 
-void TPdfContentDevice::Engine::drawPolygon(const QPointF* points, int count, PolygonDrawMode mode)
+void PdfContentDevice::Engine::drawPolygon(const QPointF* points, int count, PolygonDrawMode mode)
 {
     if (count < 2)
         return;
@@ -367,7 +367,7 @@ void TPdfContentDevice::Engine::drawPolygon(const QPointF* points, int count, Po
     Shape(path, mode != PolylineMode && mBrush.style() != Qt::NoBrush);
 }
 
-void TPdfContentDevice::Engine::drawPolygon(const QPoint* points, int count, PolygonDrawMode mode)
+void PdfContentDevice::Engine::drawPolygon(const QPoint* points, int count, PolygonDrawMode mode)
 {
     QList<QPointF> list;
     list.reserve(count);
@@ -376,7 +376,7 @@ void TPdfContentDevice::Engine::drawPolygon(const QPoint* points, int count, Pol
     drawPolygon(list.constData(), count, mode);
 }
 
-void TPdfContentDevice::Engine::drawRects(const QRectF* rects, int count)
+void PdfContentDevice::Engine::drawRects(const QRectF* rects, int count)
 {
     QPainterPath path;
     for (int i = 0; i < count; ++i)
@@ -384,7 +384,7 @@ void TPdfContentDevice::Engine::drawRects(const QRectF* rects, int count)
     Shape(path, mBrush.style() != Qt::NoBrush);
 }
 
-void TPdfContentDevice::Engine::drawRects(const QRect* rects, int count)
+void PdfContentDevice::Engine::drawRects(const QRect* rects, int count)
 {
     QPainterPath path;
     for (int i = 0; i < count; ++i)
@@ -392,7 +392,7 @@ void TPdfContentDevice::Engine::drawRects(const QRect* rects, int count)
     Shape(path, mBrush.style() != Qt::NoBrush);
 }
 
-void TPdfContentDevice::Engine::drawLines(const QLineF* lines, int count)
+void PdfContentDevice::Engine::drawLines(const QLineF* lines, int count)
 {
     QPainterPath path;
     for (int i = 0; i < count; ++i) {
@@ -402,7 +402,7 @@ void TPdfContentDevice::Engine::drawLines(const QLineF* lines, int count)
     Shape(path, false);
 }
 
-void TPdfContentDevice::Engine::drawLines(const QLine* lines, int count)
+void PdfContentDevice::Engine::drawLines(const QLine* lines, int count)
 {
     QPainterPath path;
     for (int i = 0; i < count; ++i) {
@@ -412,58 +412,58 @@ void TPdfContentDevice::Engine::drawLines(const QLine* lines, int count)
     Shape(path, false);
 }
 
-void TPdfContentDevice::Engine::drawEllipse(const QRectF& rect)
+void PdfContentDevice::Engine::drawEllipse(const QRectF& rect)
 {
     QPainterPath path;
     path.addEllipse(rect);
     Shape(path, mBrush.style() != Qt::NoBrush);
 }
 
-// ---- TPdfContentDevice ----
+// ---- PdfContentDevice ----
 
-TPdfContentDevice::TPdfContentDevice(const QSizeF& points, int resolution, TPdfFontSet& fonts)
+PdfContentDevice::PdfContentDevice(const QSizeF& points, int resolution, PdfFontSet& fonts)
     : mEngine(std::make_unique<Engine>(points, resolution, fonts)), mPoints(points), mResolution(resolution)
 {}
 
-TPdfContentDevice::~TPdfContentDevice() = default;
+PdfContentDevice::~PdfContentDevice() = default;
 
-QPaintEngine* TPdfContentDevice::paintEngine() const
+QPaintEngine* PdfContentDevice::paintEngine() const
 {
     return mEngine.get();
 }
 
-void TPdfContentDevice::DrawShapedLine(QPainter& painter, QPointF baseline, const TShapedLine& line)
+void PdfContentDevice::DrawShapedLine(QPainter& painter, QPointF baseline, const ShapedLine& line)
 {
     if (painter.paintEngine() == mEngine.get())
         mEngine->DrawLine(painter, baseline, line);
 }
 
-QByteArray TPdfContentDevice::TakeContent()
+QByteArray PdfContentDevice::TakeContent()
 {
     return mEngine->Take();
 }
 
-qsizetype TPdfContentDevice::MarkSize() const
+qsizetype PdfContentDevice::MarkSize() const
 {
     return mEngine->Mark();
 }
 
-void TPdfContentDevice::DropSince(qsizetype mark)
+void PdfContentDevice::DropSince(qsizetype mark)
 {
     mEngine->Drop(mark);
 }
 
-bool TPdfContentDevice::Unsupported() const
+bool PdfContentDevice::Unsupported() const
 {
     return mEngine->mUnsupported;
 }
 
-void TPdfContentDevice::ClearUnsupported()
+void PdfContentDevice::ClearUnsupported()
 {
     mEngine->mUnsupported = false;
 }
 
-int TPdfContentDevice::metric(PaintDeviceMetric metric) const
+int PdfContentDevice::metric(PaintDeviceMetric metric) const
 {
     switch (metric) {
     case PdmWidth:

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TPdfContentDevice: a paint device whose drawing becomes the operators of a PDF page's content, with the
-// glyphs of its text gathered per font (TPdfFontSet, pdffonts.h) to be embedded once for a whole job.
+// PdfContentDevice: a paint device whose drawing becomes the operators of a PDF page's content, with the
+// glyphs of its text gathered per font (PdfFontSet, pdffonts.h) to be embedded once for a whole job.
 #pragma once
 
 #include "model/shapedline.h"
@@ -13,21 +13,21 @@
 
 namespace qm {
 
-class TPdfFontSet;
+class PdfFontSet;
 
 // Drawing onto a page of the given size in points, at the given resolution (device pixels per inch, the
 // page's top-left corner at the origin). Solid pens and brushes, paths, clips and text become PDF operators;
 // anything else (pictures, gradients, patterns, transparency) marks the drawing unsupported, and whoever
 // draws then takes another way for it.
-class TPdfContentDevice : public QPaintDevice, public TShapedLineDevice
+class PdfContentDevice : public QPaintDevice, public ShapedLineDevice
 {
 public:
-    TPdfContentDevice(const QSizeF& points, int resolution, TPdfFontSet& fonts);
-    ~TPdfContentDevice() override;
+    PdfContentDevice(const QSizeF& points, int resolution, PdfFontSet& fonts);
+    ~PdfContentDevice() override;
 
     QPaintEngine* paintEngine() const override;
     // A line shaped beforehand goes out as its glyphs, not shaped again.
-    void DrawShapedLine(QPainter& painter, QPointF baseline, const TShapedLine& line) override;
+    void DrawShapedLine(QPainter& painter, QPointF baseline, const ShapedLine& line) override;
 
     // The operators drawn since the last call, their graphics state closed; the next drawing starts afresh.
     QByteArray TakeContent();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The paint engine of TPdfContentDevice, shared by the files that make its operators.
+// The paint engine of PdfContentDevice, shared by the files that make its operators.
 #pragma once
 
 #include "model/shapedline.h"
@@ -28,10 +28,10 @@ void PutScale(QByteArray& out, double v);
 QByteArray ColorOperator(const QColor& color, bool stroke);
 } // namespace pdfops
 
-class TPdfContentDevice::Engine : public QPaintEngine
+class PdfContentDevice::Engine : public QPaintEngine
 {
 public:
-    Engine(const QSizeF& points, int resolution, TPdfFontSet& fonts)
+    Engine(const QSizeF& points, int resolution, PdfFontSet& fonts)
         : QPaintEngine(PaintEngineFeatures(QPaintEngine::AllFeatures) & ~PaintEngineFeatures(
                                                                           QPaintEngine::PorterDuff | QPaintEngine::PerspectiveTransform |
                                                                           QPaintEngine::ObjectBoundingModeGradients |
@@ -95,7 +95,7 @@ public:
     void LayOut(Shaped& shaped, const QPaintDevice* device);
     // A line shaped beforehand, drawn with the painter's transform and pen (which the painter hands over
     // only when it next draws itself).
-    void DrawLine(const QPainter& painter, QPointF baseline, const TShapedLine& line);
+    void DrawLine(const QPainter& painter, QPointF baseline, const ShapedLine& line);
 
     QByteArray Take()
     {
@@ -139,7 +139,7 @@ private:
     // The job's number of a raw font's face.
     int FaceOf(const QRawFont& font);
 
-    TPdfFontSet& mFonts;
+    PdfFontSet& mFonts;
     const double mUnit;
     const QTransform mBase;
     QTransform mWorld;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TPdfContentDevice's text: lines shaped beforehand, or each item laid out again for its glyphs, set as text
+// PdfContentDevice's text: lines shaped beforehand, or each item laid out again for its glyphs, set as text
 // runs in the job's fonts.
 #include "print/pdfcontentengine.h"
 
@@ -19,7 +19,7 @@ using pdfops::ColorOperator;
 using pdfops::PutNumber;
 using pdfops::PutScale;
 
-void TPdfContentDevice::Engine::LayOut(Shaped& shaped, const QPaintDevice* device)
+void PdfContentDevice::Engine::LayOut(Shaped& shaped, const QPaintDevice* device)
 {
     QTextLayout layout(shaped.Text, shaped.Font, device);
     QTextOption option;
@@ -61,7 +61,7 @@ void TPdfContentDevice::Engine::LayOut(Shaped& shaped, const QPaintDevice* devic
     }
 }
 
-const TPdfContentDevice::Engine::Shaped& TPdfContentDevice::Engine::LaidOut(const QTextItem& item)
+const PdfContentDevice::Engine::Shaped& PdfContentDevice::Engine::LaidOut(const QTextItem& item)
 {
     const QString text = item.text();
     const QFont font = item.font();
@@ -93,14 +93,14 @@ const TPdfContentDevice::Engine::Shaped& TPdfContentDevice::Engine::LaidOut(cons
     return shaped;
 }
 
-void TPdfContentDevice::Engine::drawTextItem(const QPointF& p, const QTextItem& item)
+void PdfContentDevice::Engine::drawTextItem(const QPointF& p, const QTextItem& item)
 {
     if (item.text().isEmpty() || !PaintSupported(false, true))
         return;
     PutText(p, LaidOut(item), item.width(), ToPoints(), mPen.color());
 }
 
-void TPdfContentDevice::Engine::DrawLine(const QPainter& painter, QPointF baseline, const TShapedLine& line)
+void PdfContentDevice::Engine::DrawLine(const QPainter& painter, QPointF baseline, const ShapedLine& line)
 {
     // As the painter draws text: nothing without a pen, and only a solid opaque one as operators.
     const QPen& pen = painter.pen();
@@ -137,7 +137,7 @@ void TPdfContentDevice::Engine::DrawLine(const QPainter& painter, QPointF baseli
     PutText(baseline, shaped, shaped.Width, painter.deviceTransform() * mBase, pen.color());
 }
 
-int TPdfContentDevice::Engine::FaceOf(const QRawFont& font)
+int PdfContentDevice::Engine::FaceOf(const QRawFont& font)
 {
     // Raw fonts of one face at one size share their font engine, which they compare by.
     for (const auto& [known, face] : mKnownFaces) {
@@ -151,7 +151,7 @@ int TPdfContentDevice::Engine::FaceOf(const QRawFont& font)
     return face;
 }
 
-void TPdfContentDevice::Engine::PutText(QPointF p, const Shaped& shaped, double width, const QTransform& toPoints,
+void PdfContentDevice::Engine::PutText(QPointF p, const Shaped& shaped, double width, const QTransform& toPoints,
                                         const QColor& color)
 {
     if (shaped.Runs.empty())
@@ -209,7 +209,7 @@ void TPdfContentDevice::Engine::PutText(QPointF p, const Shaped& shaped, double 
             const QPointF origin(p.x() + places[i].x() + shift, p.y() + places[i].y() - ascent);
             const QTransform matrix = QTransform(1, 0, 0, -1, origin.x(), origin.y()) * toPoints;
             mOut += "BT\n";
-            mOut += TPdfFontSet::ResourceName(face);
+            mOut += PdfFontSet::ResourceName(face);
             mOut += ' ';
             if (matrix.m12() == 0 && matrix.m21() == 0 && matrix.m11() == matrix.m22() && matrix.m11() > 0) {
                 // Upright text at a scale: the scale goes into the size.

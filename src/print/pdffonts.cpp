@@ -17,9 +17,9 @@
 
 namespace qm {
 
-// ---- TPdfFontSet ----
+// ---- PdfFontSet ----
 
-struct TPdfFontSet::FaceData
+struct PdfFontSet::FaceData
 {
     QRawFont Font;      // as first met
     QRawFont Design;    // at the size of its design units
@@ -31,10 +31,10 @@ struct TPdfFontSet::FaceData
     std::vector<double> Widths;  // by number
 };
 
-TPdfFontSet::TPdfFontSet() = default;
-TPdfFontSet::~TPdfFontSet() = default;
+PdfFontSet::PdfFontSet() = default;
+PdfFontSet::~PdfFontSet() = default;
 
-int TPdfFontSet::Face(const QRawFont& font)
+int PdfFontSet::Face(const QRawFont& font)
 {
     const QByteArray key = font.familyName().toUtf8() + '\0' + font.styleName().toUtf8() + '\0' +
                            QByteArray::number(font.weight()) + '\0' + QByteArray::number(int(font.style()));
@@ -57,7 +57,7 @@ int TPdfFontSet::Face(const QRawFont& font)
     return int(mFaces.size()) - 1;
 }
 
-quint16 TPdfFontSet::Glyph(int index, quint32 glyph)
+quint16 PdfFontSet::Glyph(int index, quint32 glyph)
 {
     FaceData& face = *mFaces[size_t(index)];
     face.Used = true;
@@ -75,33 +75,33 @@ quint16 TPdfFontSet::Glyph(int index, quint32 glyph)
     return number;
 }
 
-double TPdfFontSet::Width(int face, quint16 number) const
+double PdfFontSet::Width(int face, quint16 number) const
 {
     const auto& widths = mFaces[size_t(face)]->Widths;
     return number < widths.size() ? widths[number] : 0;
 }
 
-bool TPdfFontSet::Embeddable(int face) const
+bool PdfFontSet::Embeddable(int face) const
 {
     return mFaces[size_t(face)]->Embeddable;
 }
 
-bool TPdfFontSet::Used(int face) const
+bool PdfFontSet::Used(int face) const
 {
     return mFaces[size_t(face)]->Used;
 }
 
-int TPdfFontSet::FaceCount() const
+int PdfFontSet::FaceCount() const
 {
     return int(mFaces.size());
 }
 
-int TPdfFontSet::GlyphCount(int face) const
+int PdfFontSet::GlyphCount(int face) const
 {
     return int(mFaces[size_t(face)]->Glyphs.size());
 }
 
-QByteArray TPdfFontSet::WidthArray(int face) const
+QByteArray PdfFontSet::WidthArray(int face) const
 {
     QByteArray out("[0 [");
     for (const double w : mFaces[size_t(face)]->Widths)
@@ -110,7 +110,7 @@ QByteArray TPdfFontSet::WidthArray(int face) const
     return out + "]]";
 }
 
-QByteArray TPdfFontSet::SubsetDocument(int index) const
+QByteArray PdfFontSet::SubsetDocument(int index) const
 {
     const FaceData& face = *mFaces[size_t(index)];
     QBuffer buffer;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TPdfFontSet: the fonts of a PDF job's own page content, each face's glyphs numbered for one subset.
+// PdfFontSet: the fonts of a PDF job's own page content, each face's glyphs numbered for one subset.
 #pragma once
 
 #include <QByteArray>
@@ -14,13 +14,13 @@ namespace qm {
 // The fonts a job's pages use: each face gets a resource name (/F0, /F1...) and its glyphs numbers of its
 // own in the order they are first used (0 is always the missing glyph), so that one subset of each face
 // serves the whole job.
-class TPdfFontSet
+class PdfFontSet
 {
 public:
-    TPdfFontSet();
-    ~TPdfFontSet();
-    TPdfFontSet(const TPdfFontSet&) = delete;
-    TPdfFontSet& operator=(const TPdfFontSet&) = delete;
+    PdfFontSet();
+    ~PdfFontSet();
+    PdfFontSet(const PdfFontSet&) = delete;
+    PdfFontSet& operator=(const PdfFontSet&) = delete;
 
     // The face's number.
     int Face(const QRawFont& font);

@@ -38,21 +38,21 @@ QByteArray TextString(const QString& text)
 
 } // namespace
 
-TPdfJobWriter::TPdfJobWriter(const QString& fileName) : mFileName(fileName) {}
+PdfJobWriter::PdfJobWriter(const QString& fileName) : mFileName(fileName) {}
 
-TPdfJobWriter::~TPdfJobWriter()
+PdfJobWriter::~PdfJobWriter()
 {
     Abort();
 }
 
-bool TPdfJobWriter::Fail(const QString& reason)
+bool PdfJobWriter::Fail(const QString& reason)
 {
     if (mError.isEmpty())
         mError = reason;
     return false;
 }
 
-bool TPdfJobWriter::Open(const QString& title)
+bool PdfJobWriter::Open(const QString& title)
 {
     mTitle = title;
     mError.clear();
@@ -67,7 +67,7 @@ bool TPdfJobWriter::Open(const QString& title)
     mLastContentObject = 0;
     mInPage = false;
     if (!mFileName.isEmpty()) {
-        mFile = std::make_unique<TAtomicFileWriter>(mFileName);
+        mFile = std::make_unique<AtomicFileWriter>(mFileName);
         if (!mFile->Open())
             return Fail(mFile->ErrorString());
     }
@@ -79,19 +79,19 @@ bool TPdfJobWriter::Open(const QString& title)
     return !Failed();
 }
 
-int TPdfJobWriter::NewObject()
+int PdfJobWriter::NewObject()
 {
     mOffsets.push_back(0);
     return int(mOffsets.size()) - 1;
 }
 
-void TPdfJobWriter::BeginObject(int object)
+void PdfJobWriter::BeginObject(int object)
 {
     mOffsets[size_t(object)] = mOffset;
     Write(QByteArray::number(object) + " 0 obj\n");
 }
 
-void TPdfJobWriter::Write(const QByteArray& bytes)
+void PdfJobWriter::Write(const QByteArray& bytes)
 {
     if (!mOpen || Failed())
         return;
@@ -104,7 +104,7 @@ void TPdfJobWriter::Write(const QByteArray& bytes)
         Fail(mFile->ErrorString());
 }
 
-std::unique_ptr<TPdfCopy> TPdfJobWriter::NewCopy()
+std::unique_ptr<TPdfCopy> PdfJobWriter::NewCopy()
 {
     return std::make_unique<TPdfCopy>([this] { return NewObject(); },
                                       [this](int number, const QByteArray& value, const QByteArray* stream) {
@@ -119,7 +119,7 @@ std::unique_ptr<TPdfCopy> TPdfJobWriter::NewCopy()
                                       });
 }
 
-int TPdfJobWriter::AddDrawing(const QByteArray& pdf)
+int PdfJobWriter::AddDrawing(const QByteArray& pdf)
 {
     if (!mOpen || Failed())
         return -1;
@@ -132,7 +132,7 @@ int TPdfJobWriter::AddDrawing(const QByteArray& pdf)
     return AddDrawing(*copy);
 }
 
-int TPdfJobWriter::AddDrawingFile(const QString& path)
+int PdfJobWriter::AddDrawingFile(const QString& path)
 {
     if (!mOpen || Failed())
         return -1;
@@ -145,7 +145,7 @@ int TPdfJobWriter::AddDrawingFile(const QString& path)
     return AddDrawing(*copy);
 }
 
-int TPdfJobWriter::AddDrawing(TPdfCopy& copy)
+int PdfJobWriter::AddDrawing(TPdfCopy& copy)
 {
     const QSizeF size = copy.PageSize();
     const int pages = copy.PageCount();
@@ -184,21 +184,21 @@ int TPdfJobWriter::AddDrawing(TPdfCopy& copy)
     return int(mDrawings.size()) - 1;
 }
 
-QSizeF TPdfJobWriter::DrawingSize(int drawing) const
+QSizeF PdfJobWriter::DrawingSize(int drawing) const
 {
     if (drawing < 0 || drawing >= int(mDrawings.size()))
         return QSizeF();
     return mDrawings[size_t(drawing)].Size;
 }
 
-void TPdfJobWriter::BeginPage(const QSizeF& points)
+void PdfJobWriter::BeginPage(const QSizeF& points)
 {
     mPageSize = points;
     mPageContent.clear();
     mInPage = true;
 }
 
-void TPdfJobWriter::Place(int drawing, const QPointF& topLeft)
+void PdfJobWriter::Place(int drawing, const QPointF& topLeft)
 {
     if (!mInPage || drawing < 0 || drawing >= int(mDrawings.size()))
         return;
@@ -208,13 +208,13 @@ void TPdfJobWriter::Place(int drawing, const QPointF& topLeft)
                     QByteArray::number(drawing) + " Do Q\n";
 }
 
-void TPdfJobWriter::AddContent(const QByteArray& operators)
+void PdfJobWriter::AddContent(const QByteArray& operators)
 {
     if (mInPage)
         mPageContent += operators;
 }
 
-bool TPdfJobWriter::AddFont(const QByteArray& name, const QByteArray& pdf, int glyphs, const QByteArray& widths)
+bool PdfJobWriter::AddFont(const QByteArray& name, const QByteArray& pdf, int glyphs, const QByteArray& widths)
 {
     if (!mOpen || Failed())
         return false;
@@ -226,7 +226,7 @@ bool TPdfJobWriter::AddFont(const QByteArray& name, const QByteArray& pdf, int g
     return !Failed();
 }
 
-bool TPdfJobWriter::EndPage()
+bool PdfJobWriter::EndPage()
 {
     if (!mInPage || !mOpen)
         return false;
@@ -256,7 +256,7 @@ bool TPdfJobWriter::EndPage()
     return !Failed();
 }
 
-bool TPdfJobWriter::Finish()
+bool PdfJobWriter::Finish()
 {
     if (!mOpen)
         return false;
@@ -325,7 +325,7 @@ bool TPdfJobWriter::Finish()
     return true;
 }
 
-void TPdfJobWriter::Abort()
+void PdfJobWriter::Abort()
 {
     mOpen = false;
     mInPage = false;
@@ -335,7 +335,7 @@ void TPdfJobWriter::Abort()
     }
 }
 
-qint64 TPdfJobWriter::BytesHeld() const
+qint64 PdfJobWriter::BytesHeld() const
 {
     qint64 held = qint64(mOffsets.capacity() * sizeof(qint64) + mPages.capacity() * sizeof(int)) +
                   mPageContent.capacity() + mLastContent.capacity();

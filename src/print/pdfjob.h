@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TPdfJobWriter: a PDF document written page by page as a job goes, with drawings made once and placed on
+// PdfJobWriter: a PDF document written page by page as a job goes, with drawings made once and placed on
 // any number of pages.
 #pragma once
 
@@ -13,7 +13,7 @@
 
 namespace qm {
 
-class TAtomicFileWriter;
+class AtomicFileWriter;
 class TPdfCopy;
 
 // A sheet job repeats one card many times on many pages. Each card is drawn once (by Qt's PDF writer, into a
@@ -21,14 +21,14 @@ class TPdfCopy;
 // position of every page calls, so a page costs a few hundred bytes however rich the card is. Pages go to
 // the file as they are finished: memory stays flat however long the job. The file is written beside its target and put in place by Finish, as
 // saves are; a job that fails or is abandoned leaves any existing file as it was.
-class TPdfJobWriter
+class PdfJobWriter
 {
 public:
     // An empty file name keeps the document in memory (Document()).
-    explicit TPdfJobWriter(const QString& fileName);
-    ~TPdfJobWriter();
-    TPdfJobWriter(const TPdfJobWriter&) = delete;
-    TPdfJobWriter& operator=(const TPdfJobWriter&) = delete;
+    explicit PdfJobWriter(const QString& fileName);
+    ~PdfJobWriter();
+    PdfJobWriter(const PdfJobWriter&) = delete;
+    PdfJobWriter& operator=(const PdfJobWriter&) = delete;
 
     bool Open(const QString& title);
     // Takes over the first page of a document made by Qt's PDF writer as a drawing to place on pages (its
@@ -88,7 +88,7 @@ private:
 
     QString mFileName;
     QString mTitle;
-    std::unique_ptr<TAtomicFileWriter> mFile;
+    std::unique_ptr<AtomicFileWriter> mFile;
     QByteArray mMemory;
     qint64 mOffset = 0;
     std::vector<qint64> mOffsets; // by object number; 0 while not written

@@ -19,7 +19,7 @@
 
 namespace qm {
 
-TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, const TSheetPositions& positions,
+TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, const SheetPositions& positions,
                                              QWidget* parent)
     : QDialog(parent), mSelection(layout, positions, 96)
 {
@@ -27,7 +27,7 @@ TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, cons
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* heading = new QLabel(QStringLiteral(" Select Cards To Print"), this);
-    mBox = new TSheetPicture(mSelection, this);
+    mBox = new SheetPicture(mSelection, this);
     mBox->setObjectName(QStringLiteral("PaintBox1"));
     mBox->Fill = [this](int i) { return mSelection.Selected(i) ? QColor(Qt::red) : QColor(Qt::white); };
     mBox->Clicked = [this](QPoint at) {
@@ -48,7 +48,7 @@ TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, cons
     connect(all, &QPushButton::clicked, this, &TSelectSpecificLabels::SelectAll);
     connect(none, &QPushButton::clicked, this, &TSelectSpecificLabels::SelectNone);
 
-    const TPrinterBox printer = MakePrinterBox(this, mPrinter, [this] {
+    const PrinterBox printer = MakePrinterBox(this, mPrinter, [this] {
         if (PrintSetup)
             PrintSetup();
         ShowPrinterName();

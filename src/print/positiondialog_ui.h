@@ -15,17 +15,17 @@ class QSpinBox;
 
 namespace qm {
 
-class TSheetPicture;
+class SheetPicture;
 
 class TSelectSpecificLabels : public QDialog
 {
     Q_OBJECT
 public:
-    TSelectSpecificLabels(const CardSheetLayout& layout, const TSheetPositions& positions,
+    TSelectSpecificLabels(const CardSheetLayout& layout, const SheetPositions& positions,
                           QWidget* parent = nullptr);
 
     const TSheetSelection& Selection() const { return mSelection; }
-    const TSheetPositions& Positions() const { return mSelection.Positions(); }
+    const SheetPositions& Positions() const { return mSelection.Positions(); }
     int Pages() const;
     void SetPages(int pages);
     // Marks of where to cut, in the margins and the gaps between the cards.
@@ -52,7 +52,7 @@ public:
 
 private:
     TSheetSelection mSelection;
-    TSheetPicture* mBox = nullptr;
+    SheetPicture* mBox = nullptr;
     QLabel* mPrinter = nullptr;
     QSpinBox* mPages = nullptr;
     QCheckBox* mCropMarks = nullptr;

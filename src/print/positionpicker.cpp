@@ -17,7 +17,7 @@ int Trunc(double v)
 
 } // namespace
 
-TSheetSelection::TSheetSelection(const CardSheetLayout& layout, const TSheetPositions& positions,
+TSheetSelection::TSheetSelection(const CardSheetLayout& layout, const SheetPositions& positions,
                                  int pixelsPerInch)
     : mLayout(layout), mPositions(positions), mScale(0.2 * pixelsPerInch)
 {}

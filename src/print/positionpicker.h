@@ -23,7 +23,7 @@ public:
     // Sheets of one job: as many as the print command takes.
     static constexpr int kMaxPages = 100000;
 
-    TSheetSelection(const CardSheetLayout& layout, const TSheetPositions& positions, int pixelsPerInch = 96);
+    TSheetSelection(const CardSheetLayout& layout, const SheetPositions& positions, int pixelsPerInch = 96);
 
     // The paper as the picture shows it: 8.5 x 11 inches for Letter, 8.268 x 11.69 for A4.
     static QSizeF PaperInches(int paperCode);
@@ -36,7 +36,7 @@ public:
     // The position whose rectangle holds the point; -1 for none.
     int PositionAt(QPoint point) const;
 
-    const TSheetPositions& Positions() const { return mPositions; }
+    const SheetPositions& Positions() const { return mPositions; }
     bool Selected(int index) const { return mPositions.Selected(index); }
     // A press on the picture: toggles the position under it. Returns that position, or -1.
     int Click(QPoint point);
@@ -51,7 +51,7 @@ public:
 
 private:
     CardSheetLayout mLayout;
-    TSheetPositions mPositions;
+    SheetPositions mPositions;
     double mScale;
     int mPages = 1;
 };

@@ -60,7 +60,7 @@ public:
 
     void Resize()
     {
-        const TReportPage* page = mForm.Page();
+        const ReportPage* page = mForm.Page();
         resize(page ? mForm.mZoom.CanvasSize(page->Size) : QSize(1, 1));
         update();
     }
@@ -70,7 +70,7 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), palette().color(QPalette::Dark));
-        const TReportPage* page = mForm.Page();
+        const ReportPage* page = mForm.Page();
         if (!page)
             return;
         const QRect paper = mForm.mZoom.PageRect(page->Size);
@@ -80,7 +80,7 @@ protected:
         painter.save();
         painter.translate(paper.topLeft());
         painter.setClipRect(QRect(QPoint(0, 0), paper.size()));
-        TKScreenReport report(painter, mForm.mZoom.PageDpi());
+        ScreenReport report(painter, mForm.mZoom.PageDpi());
         ReplayPage(*page, report);
         painter.restore();
     }
@@ -97,7 +97,7 @@ private:
     TPreviewForm& mForm;
 };
 
-TPreviewForm::TPreviewForm(std::vector<TReportPage> pages, QWidget* parent)
+TPreviewForm::TPreviewForm(std::vector<ReportPage> pages, QWidget* parent)
     : QDialog(parent), mPages(std::move(pages)), mZoom(logicalDpiX())
 {
     setWindowTitle(QStringLiteral("Label Preview"));
@@ -187,7 +187,7 @@ TPreviewForm::TPreviewForm(std::vector<TReportPage> pages, QWidget* parent)
 
 TPreviewForm::~TPreviewForm() = default;
 
-const TReportPage* TPreviewForm::Page() const
+const ReportPage* TPreviewForm::Page() const
 {
     return mPage >= 0 && mPage < PageCount() ? &mPages[size_t(mPage)] : nullptr;
 }
@@ -241,13 +241,13 @@ void TPreviewForm::ZoomOut()
 
 void TPreviewForm::ZoomToPageWidth()
 {
-    if (const TReportPage* page = Page())
+    if (const ReportPage* page = Page())
         SetZoomPercent(mZoom.PageWidthPercent(page->Size, mScroll->viewport()->size()));
 }
 
 void TPreviewForm::ZoomToWholePage()
 {
-    if (const TReportPage* page = Page())
+    if (const ReportPage* page = Page())
         SetZoomPercent(mZoom.WholePagePercent(page->Size, mScroll->viewport()->size()));
 }
 

@@ -20,7 +20,7 @@ class TPreviewForm : public QDialog
     Q_OBJECT
 public:
     // The pages belong to the window from now on.
-    explicit TPreviewForm(std::vector<TReportPage> pages, QWidget* parent = nullptr);
+    explicit TPreviewForm(std::vector<ReportPage> pages, QWidget* parent = nullptr);
     ~TPreviewForm() override;
 
     int PageCount() const { return int(mPages.size()); }
@@ -51,13 +51,13 @@ protected:
 
 private:
     class PageWidget;
-    const TReportPage* Page() const;
+    const ReportPage* Page() const;
     void PageChanged();
     void Rezoom();
     void RestorePlacement();
     void SavePlacement();
 
-    std::vector<TReportPage> mPages;
+    std::vector<ReportPage> mPages;
     int mPage = 0;
     TPreviewZoom mZoom;
     bool mFirstActivation = true;

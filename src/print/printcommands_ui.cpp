@@ -40,7 +40,7 @@ QString ProposedPdfPath(const QString& folder, const QString& cardFile, bool out
 
 TPrintCommands::TPrintCommands(QWidget* window, TKBusinessCardPanel32& panel) : mWindow(window), mPanel(panel)
 {
-    ShowPreview = [this](std::vector<TReportPage>& pages) {
+    ShowPreview = [this](std::vector<ReportPage>& pages) {
         TPreviewForm form(std::move(pages), mWindow);
         form.exec();
     };
@@ -66,10 +66,10 @@ bool TPrintCommands::CheckPrinters(bool showMessages)
     return check.Ok;
 }
 
-TKPrinterReport& TPrintCommands::ReportPrinter()
+PrinterReport& TPrintCommands::ReportPrinter()
 {
     if (!mPrinter)
-        mPrinter = std::make_unique<TKPrinterReport>();
+        mPrinter = std::make_unique<PrinterReport>();
     return *mPrinter;
 }
 
@@ -77,7 +77,7 @@ bool TPrintCommands::Print(const TPrintSettings& settings, bool* warningSwitched
 {
     if (warningSwitchedOff)
         *warningSwitchedOff = false;
-    TKPrinterReport& printer = ReportPrinter();
+    PrinterReport& printer = ReportPrinter();
     printer.SetPaperSize(settings.Layout.Papersize);
     ProposeJobPdf(settings, false);
 
@@ -115,7 +115,7 @@ bool TPrintCommands::Print(const TPrintSettings& settings, bool* warningSwitched
 
 bool TPrintCommands::ChooseJobPdf(const TPrintSettings& settings, bool outlineTest)
 {
-    TKPrinterReport& printer = ReportPrinter();
+    PrinterReport& printer = ReportPrinter();
     if (!printer.IsPdf())
         return true;
     QString file = ChoosePdfFile(ProposedPdfPath(mPdfFolder, settings.CardFile, outlineTest));
@@ -130,14 +130,14 @@ bool TPrintCommands::ChooseJobPdf(const TPrintSettings& settings, bool outlineTe
 
 void TPrintCommands::ProposeJobPdf(const TPrintSettings& settings, bool outlineTest)
 {
-    TKPrinterReport& printer = ReportPrinter();
+    PrinterReport& printer = ReportPrinter();
     if (printer.IsPdf())
         printer.Printer().setOutputFileName(ProposedPdfPath(mPdfFolder, settings.CardFile, outlineTest));
 }
 
 void TPrintCommands::TellWherePdfWent(bool outlineTest)
 {
-    TKPrinterReport& printer = ReportPrinter();
+    PrinterReport& printer = ReportPrinter();
     if (!printer.IsPdf() || !Inform)
         return;
     const QString file = QDir::toNativeSeparators(QFileInfo(printer.Printer().outputFileName()).absoluteFilePath());
@@ -153,7 +153,7 @@ bool TPrintCommands::Preview(const TPrintSettings& settings)
 
 bool TPrintCommands::PrintOutlineTestPage(const TPrintSettings& settings)
 {
-    TKPrinterReport& printer = ReportPrinter();
+    PrinterReport& printer = ReportPrinter();
     printer.SetPaperSize(settings.Layout.Papersize);
     ProposeJobPdf(settings, true);
     if (!printer.PrintDialog(mWindow))
@@ -204,7 +204,7 @@ bool TPrintCommands::PreviewMerge(const TPrintSettings& settings, TMergeFeed& me
 
 bool TPrintCommands::PrintMerge(const TPrintSettings& settings, TMergeFeed& merge)
 {
-    TKPrinterReport& printer = ReportPrinter();
+    PrinterReport& printer = ReportPrinter();
     printer.SetPaperSize(settings.Layout.Papersize);
     printer.SetOrientation(roDefault);
     if (!ChooseJobPdf(settings, false))
@@ -233,7 +233,7 @@ bool TPrintCommands::PrinterSetup()
     return ReportPrinter().SetupDialog(mWindow);
 }
 
-bool TPrintCommands::FineTune(TPrintNudges& nudges, int paperSize)
+bool TPrintCommands::FineTune(PrintNudges& nudges, int paperSize)
 {
     TPrintFineTune dialog(nudges, mWindow, CalibrationPrinter());
     const QSizeF paper = PaperSizeInches(paperSize);
@@ -252,7 +252,7 @@ QString TPrintCommands::CalibrationPrinter()
 
 bool TPrintCommands::PrintCalibrationPage(int paperSize)
 {
-    TKPrinterReport& printer = ReportPrinter();
+    PrinterReport& printer = ReportPrinter();
     if (printer.IsPdf()) {
         QString file = ChoosePdfFile(QDir(mPdfFolder).filePath(QStringLiteral("calibration page.pdf")));
         if (file.isEmpty())
@@ -281,7 +281,7 @@ bool TPrintCommands::PrintCalibrationPage(int paperSize)
 TJobOutcome TPrintCommands::DoPrint(const TPrintSettings& settings, bool printMode, bool outlineTest,
                                     TMergeFeed* merge)
 {
-    TLabelJob job;
+    LabelJob job;
     job.PrintMode = printMode;
     job.OutlineTest = outlineTest;
     job.Positions = mPositions;
@@ -298,15 +298,15 @@ TJobOutcome TPrintCommands::DoPrint(const TPrintSettings& settings, bool printMo
     TLabelPrinter* running = nullptr;
     TKReport* runningReport = nullptr;
     if (merge) {
-        job.Positions = TSheetPositions();
+        job.Positions = SheetPositions();
         job.StartPosition = merge->StartPosition();
         const qint64 positions = qint64(settings.Layout.Across) * settings.Layout.Down;
         const qint64 limit =
             printMode ? 0 : std::max<qint64>(1, kMergePreviewSheets * positions - (job.StartPosition - 1));
-        std::function<bool(TMergeRecord&)> next = merge->StartJob(limit);
+        std::function<bool(MergeRecord&)> next = merge->StartJob(limit);
         if (!next)
             return joFailed;
-        job.NextRecord = [next, merge, &running, &runningReport](TMergeRecord& record) {
+        job.NextRecord = [next, merge, &running, &runningReport](MergeRecord& record) {
             if (next(record))
                 return true;
             if (!merge->JobError().isEmpty() && running && runningReport)
@@ -318,16 +318,16 @@ TJobOutcome TPrintCommands::DoPrint(const TPrintSettings& settings, bool printMo
     running = &labels;
 
     if (printMode) {
-        TKPrinterReport& printer = ReportPrinter();
+        PrinterReport& printer = ReportPrinter();
         if (printer.IsPdf()) {
             // A PDF file is written by our own writer, as the command line's are, pages going to the file as
             // they are made: the card drawn once and placed at every position, or for a merge, whose cards all
             // differ, each page drawn as it comes with the fonts embedded once.
             std::unique_ptr<TKReport> pdf;
             if (merge)
-                pdf = std::make_unique<TKPdfStreamReport>(printer.Printer().outputFileName());
+                pdf = std::make_unique<PdfStreamReport>(printer.Printer().outputFileName());
             else
-                pdf = std::make_unique<TKPdfReport>(printer.Printer().outputFileName());
+                pdf = std::make_unique<PdfReport>(printer.Printer().outputFileName());
             pdf->SetPaperSize(printer.PaperSize());
             pdf->SetCopies(printer.Copies());
             printer.SetCopies(1); // the pages are sheets of the file; as with any job, the count is used up
@@ -339,13 +339,13 @@ TJobOutcome TPrintCommands::DoPrint(const TPrintSettings& settings, bool printMo
         TPrintStatusWindow status(labels, printer, mWindow);
         return status.RunModal();
     }
-    TKRecordingReport recording;
+    RecordingReport recording;
     recording.SetPaperSize(settings.Layout.Papersize);
     runningReport = &recording;
     TPrintStatusWindow status(labels, recording, mWindow);
     const TJobOutcome outcome = status.RunModal();
     if (outcome == joFinished && ShowPreview) {
-        std::vector<TReportPage> pages = recording.TakePages();
+        std::vector<ReportPage> pages = recording.TakePages();
         ShowPreview(pages);
     }
     return outcome;

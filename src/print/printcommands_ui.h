@@ -19,15 +19,15 @@ class QWidget;
 namespace qm {
 
 class TKBusinessCardPanel32;
-class TKPrinterReport;
+class PrinterReport;
 class TMergeFeed;
-struct TReportPage;
+struct ReportPage;
 
 // What the open card and the preferences hand to a printing command.
 struct TPrintSettings
 {
     CardSheetLayout Layout;
-    TPrintNudges Nudges;
+    PrintNudges Nudges;
     QString BackgroundFile;
     bool ShowBottomMarginWarning = true;
     // The card's file (empty for an untitled card): a PDF is named after it.
@@ -54,8 +54,8 @@ public:
     bool PrinterAvailable() const { return mPrinterAvailable; }
 
     // The report printer, made on first use.
-    TKPrinterReport& ReportPrinter();
-    TSheetPositions& Positions() { return mPositions; }
+    PrinterReport& ReportPrinter();
+    SheetPositions& Positions() { return mPositions; }
 
     // "&Print": the position dialog, the bottom-margin warning, the job. False when abandoned or failed.
     // *warningSwitchedOff is set when the user ticked "Don't show this warning again": the window stores
@@ -80,7 +80,7 @@ public:
     bool PrinterSetup();
     // "Printer Fine &Tuning": true with nudges changed when the dialog ended with Ok (then save them). The
     // dialog names the printer and prints the calibration page on it.
-    bool FineTune(TPrintNudges& nudges, int paperSize = kPaperLetter);
+    bool FineTune(PrintNudges& nudges, int paperSize = kPaperLetter);
     // The printer the jobs go to, by the name its fine tuning is kept under.
     QString CalibrationPrinter();
     // The calibration page on paper of the given size, on the printer the jobs go to (a PDF file is asked
@@ -88,7 +88,7 @@ public:
     bool PrintCalibrationPage(int paperSize);
 
     // Shows the recorded pages; the preview window by default (tests look at the pages instead).
-    std::function<void(std::vector<TReportPage>&)> ShowPreview;
+    std::function<void(std::vector<ReportPage>&)> ShowPreview;
     // Asks where a PDF file goes, starting from the proposed path; empty when cancelled. A save dialog by
     // default.
     std::function<QString(const QString& proposed)> ChoosePdfFile;
@@ -96,7 +96,7 @@ public:
     std::function<void(const QString&)> Inform;
     // The fine tuning of a printer (by CalibrationPrinter's name); when set, a job takes it for the printer
     // it goes to rather than the settings' nudges.
-    std::function<TPrintNudges(const QString& printer)> NudgesFor;
+    std::function<PrintNudges(const QString& printer)> NudgesFor;
 
 private:
     // Runs one job with the status window; the recorded pages for a preview. With a merge, its records

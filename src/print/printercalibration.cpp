@@ -23,7 +23,7 @@ const QString& legacySection()
 const char* const kNudgeKeys[] = {"TopMarginNudge", "LeftMarginNudge", "VerticalSpacing",
                                   "HorizontalSpacing"};
 
-int* nudgeField(TPrintNudges& n, int i)
+int* nudgeField(PrintNudges& n, int i)
 {
     int* fields[] = {&n.TopMargin, &n.LeftMargin, &n.VerticalSpacing, &n.HorizontalSpacing};
     return fields[i];
@@ -54,7 +54,7 @@ int readDecimal(const ProfileFile& ini, const QString& section, const char* name
     return int(std::lround(std::clamp(v * factor, double(lo), double(hi))));
 }
 
-void readNudges(const ProfileFile& ini, const QString& section, TPrintNudges& n)
+void readNudges(const ProfileFile& ini, const QString& section, PrintNudges& n)
 {
     for (int i = 0; i < 4; ++i) {
         int* f = nudgeField(n, i);
@@ -62,13 +62,13 @@ void readNudges(const ProfileFile& ini, const QString& section, TPrintNudges& n)
     }
 }
 
-void writeNudges(ProfileFile& ini, const QString& section, TPrintNudges n)
+void writeNudges(ProfileFile& ini, const QString& section, PrintNudges n)
 {
     for (int i = 0; i < 4; ++i)
         ini.WriteInteger(section, key(kNudgeKeys[i]), *nudgeField(n, i));
 }
 
-void writeSection(ProfileFile& ini, const QString& section, const TPrintNudges& n)
+void writeSection(ProfileFile& ini, const QString& section, const PrintNudges& n)
 {
     writeNudges(ini, section, n);
     ini.WriteString(section, key("OffsetXmm"), OffsetText(n.OffsetX));
@@ -77,9 +77,9 @@ void writeSection(ProfileFile& ini, const QString& section, const TPrintNudges& 
     ini.WriteString(section, key("ScaleYPercent"), ScaleText(n.ScaleY));
 }
 
-TPrintNudges readPrinter(const ProfileFile& ini, const QString& printer)
+PrintNudges readPrinter(const ProfileFile& ini, const QString& printer)
 {
-    TPrintNudges n;
+    PrintNudges n;
     readNudges(ini, legacySection(), n);
     const QString section = CalibrationSection(printer);
     if (!ini.SectionExists(section))
@@ -104,13 +104,13 @@ QString CalibrationSection(const QString& printer)
     return QStringLiteral("Printer: ") + printer;
 }
 
-TPrintNudges LoadPrinterNudges(const QString& iniPath, const QString& printer)
+PrintNudges LoadPrinterNudges(const QString& iniPath, const QString& printer)
 {
     const ProfileFile ini(iniPath);
     return readPrinter(ini, printer);
 }
 
-bool SavePrinterNudges(const QString& iniPath, const QString& printer, const TPrintNudges& nudges,
+bool SavePrinterNudges(const QString& iniPath, const QString& printer, const PrintNudges& nudges,
                        const QStringList& knownPrinters, QString* error)
 {
     ProfileFile ini(iniPath);
@@ -167,9 +167,9 @@ bool ParseScale(const QString& text, const QString& what, int* hundredthsOfPerce
     return true;
 }
 
-TCalibrationMarks CalibrationMarksFor(double paperWidthInches, double paperHeightInches)
+CalibrationMarks CalibrationMarksFor(double paperWidthInches, double paperHeightInches)
 {
-    TCalibrationMarks m;
+    CalibrationMarks m;
     // The last whole centimetre at least 30 mm inside the right and bottom edges.
     // The paper in whole millimetres: A4 in whole points is 209.9 mm wide.
     m.Bx = std::floor((std::round(paperWidthInches * 25.4) - m.Ax) / 10) * 10;
@@ -177,8 +177,8 @@ TCalibrationMarks CalibrationMarksFor(double paperWidthInches, double paperHeigh
     return m;
 }
 
-bool CorrectionsFromReadings(const TCalibrationMarks& marks, const TCalibrationReadings& readings,
-                             TPrintNudges* nudges, QString* error)
+bool CorrectionsFromReadings(const CalibrationMarks& marks, const CalibrationReadings& readings,
+                             PrintNudges* nudges, QString* error)
 {
     // Along each axis the printer puts a mark meant for p at p * stretch + shift; printing p / stretch -
     // shift / stretch instead lands on p.
@@ -202,7 +202,7 @@ bool CorrectionsFromReadings(const TCalibrationMarks& marks, const TCalibrationR
         *scale = int(s);
         return true;
     };
-    TPrintNudges n = *nudges;
+    PrintNudges n = *nudges;
     if (!axis(marks.Ax, marks.Bx, readings.Ax, readings.Bx, QStringLiteral("A across"),
               QStringLiteral("B across"), &n.OffsetX, &n.ScaleX) ||
         !axis(marks.Ay, marks.Cy, readings.Ay, readings.Cy, QStringLiteral("A down"),

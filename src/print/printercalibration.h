@@ -20,12 +20,12 @@ QString CalibrationSection(const QString& printer);
 // A printer's fine tuning from qmk.ini (iniPath). A printer seen for the first time (no section of its own)
 // takes the four nudges of the "Printer" section, as every printer did before each had its own, with no
 // offset and a scale of 100 %. Values outside their ranges are brought into them.
-TPrintNudges LoadPrinterNudges(const QString& iniPath, const QString& printer);
+PrintNudges LoadPrinterNudges(const QString& iniPath, const QString& printer);
 
 // Stores a printer's fine tuning in its own section and its four nudges also as the "Printer" section's keys
 // (older files know only those). Printers of knownPrinters that have no section yet keep the nudges they had
 // so far: they get a section of their own first. False with *error set when the file could not be written.
-bool SavePrinterNudges(const QString& iniPath, const QString& printer, const TPrintNudges& nudges,
+bool SavePrinterNudges(const QString& iniPath, const QString& printer, const PrintNudges& nudges,
                        const QStringList& knownPrinters, QString* error = nullptr);
 
 // The limits of the calibration.
@@ -43,18 +43,18 @@ bool ParseScale(const QString& text, const QString& what, int* hundredthsOfPerce
 
 // The marks of the calibration page, in millimetres from the paper's top-left corner: cross-hair A near the
 // top-left corner, B to its right near the right edge, C below it near the bottom edge.
-struct TCalibrationMarks
+struct CalibrationMarks
 {
     double Ax = 30, Ay = 30; // A, clear of the rulers
     double Bx = 180;         // B stands at Ay
     double Cy = 240;         // C stands at Ax
 };
 // The marks on paper of the given size (inches): B and C at whole centimetres 30 mm or more inside the edges.
-TCalibrationMarks CalibrationMarksFor(double paperWidthInches, double paperHeightInches);
+CalibrationMarks CalibrationMarksFor(double paperWidthInches, double paperHeightInches);
 
 // What the user measured on a calibration page printed without corrections, in millimetres from the paper's
 // edges: A and B from the left edge, A and C from the top edge.
-struct TCalibrationReadings
+struct CalibrationReadings
 {
     double Ax = 0, Bx = 0; // from the left edge
     double Ay = 0, Cy = 0; // from the top edge
@@ -63,7 +63,7 @@ struct TCalibrationReadings
 // The offsets and scales that undo what the printer did to the page: the printer's stretch and shift along
 // each axis follow from two marks; nudges keeps its 1/32-inch steps. False with the reason when the readings
 // cannot come from that page (marks in the wrong order) or ask for more than the limits allow.
-bool CorrectionsFromReadings(const TCalibrationMarks& marks, const TCalibrationReadings& readings,
-                             TPrintNudges* nudges, QString* error);
+bool CorrectionsFromReadings(const CalibrationMarks& marks, const CalibrationReadings& readings,
+                             PrintNudges* nudges, QString* error);
 
 } // namespace qm

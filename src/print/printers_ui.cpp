@@ -33,21 +33,21 @@ QStringList CalibrationNames()
     return QPrinterInfo::availablePrinterNames() << PdfFileCalibrationName();
 }
 
-TKPrinterReport::TKPrinterReport() : mPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution))
+PrinterReport::PrinterReport() : mPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     if (!CheckPrinters().Ok)
         mPrinter->setOutputFormat(QPrinter::PdfFormat);
     mPrinter->setFullPage(true);
 }
 
-TKPrinterReport::~TKPrinterReport() = default;
+PrinterReport::~PrinterReport() = default;
 
-bool TKPrinterReport::IsPdf() const
+bool PrinterReport::IsPdf() const
 {
     return mPrinter->outputFormat() == QPrinter::PdfFormat;
 }
 
-QString TKPrinterReport::TargetName() const
+QString PrinterReport::TargetName() const
 {
     if (!IsPdf())
         return mPrinter->printerName();
@@ -55,17 +55,17 @@ QString TKPrinterReport::TargetName() const
     return file.isEmpty() ? QStringLiteral("PDF file") : QStringLiteral("PDF file %1").arg(file);
 }
 
-QString TKPrinterReport::CalibrationName() const
+QString PrinterReport::CalibrationName() const
 {
     return IsPdf() ? PdfFileCalibrationName() : mPrinter->printerName();
 }
 
-int TKPrinterReport::MaxCopies() const
+int PrinterReport::MaxCopies() const
 {
     return mPrinter->supportsMultipleCopies() ? 999 : 1;
 }
 
-double TKPrinterReport::UnprintableBottomMargin() const
+double PrinterReport::UnprintableBottomMargin() const
 {
     if (IsPdf())
         return 0;
@@ -74,7 +74,7 @@ double TKPrinterReport::UnprintableBottomMargin() const
     return layout.minimumMargins().bottom();
 }
 
-bool TKPrinterReport::SetupDialog(QWidget* parent)
+bool PrinterReport::SetupDialog(QWidget* parent)
 {
     QPrintDialog dialog(mPrinter.get(), parent);
     dialog.setWindowTitle(QStringLiteral("Printer Setup"));
@@ -86,7 +86,7 @@ bool TKPrinterReport::SetupDialog(QWidget* parent)
     return ok;
 }
 
-bool TKPrinterReport::PrintDialog(QWidget* parent)
+bool PrinterReport::PrintDialog(QWidget* parent)
 {
     mPrinter->setCopyCount(Copies());
     QPrintDialog dialog(mPrinter.get(), parent);
@@ -98,7 +98,7 @@ bool TKPrinterReport::PrintDialog(QWidget* parent)
     return ok;
 }
 
-QPagedPaintDevice* TKPrinterReport::OpenDevice()
+QPagedPaintDevice* PrinterReport::OpenDevice()
 {
     if (IsPdf() && mPrinter->outputFileName().isEmpty()) {
         SetError(QStringLiteral("no PDF file was chosen"));
@@ -110,12 +110,12 @@ QPagedPaintDevice* TKPrinterReport::OpenDevice()
     return mPrinter.get();
 }
 
-bool TKPrinterReport::CloseDevice(bool ok)
+bool PrinterReport::CloseDevice(bool ok)
 {
     return ok;
 }
 
-void TKPrinterReport::AbortDevice()
+void PrinterReport::AbortDevice()
 {
     mPrinter->abort();
 }

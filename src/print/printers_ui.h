@@ -30,11 +30,11 @@ QStringList CalibrationNames();
 // The report printer. It starts on the default printer; with no printer installed it writes a PDF file,
 // which is always a target, so printing works on a machine without printers. Coordinates count from the
 // paper's corner (full page) and landscape pages turn the same as in a PDF file.
-class TKPrinterReport : public TKPagedReport
+class PrinterReport : public PagedReport
 {
 public:
-    TKPrinterReport();
-    ~TKPrinterReport() override;
+    PrinterReport();
+    ~PrinterReport() override;
 
     QPrinter& Printer() { return *mPrinter; }
     // True when the output is a PDF file rather than a printer.

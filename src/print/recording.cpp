@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TPaintRecording: records painter calls through a paint engine of its own and plays them back.
+// PaintRecording: records painter calls through a paint engine of its own and plays them back.
 #include "print/recording.h"
 
 #include <QImage>
@@ -15,7 +15,7 @@ namespace qm {
 // are; the values themselves are kept in lists of their own kind, and what the same painting repeats (the pen
 // and brush a label sets for each copy of its text, the font) is kept once. A state change is kept as one
 // entry per value that changed. Text is kept as its characters in one buffer, not as a string per call.
-struct TPaintRecording::Store
+struct PaintRecording::Store
 {
     enum TKind : quint8
     {
@@ -111,7 +111,7 @@ struct TPaintRecording::Store
     }
 };
 
-class TPaintRecording::Engine : public QPaintEngine
+class PaintRecording::Engine : public QPaintEngine
 {
 public:
     explicit Engine(Store& store) : QPaintEngine(AllFeatures), mStore(store) {}
@@ -268,19 +268,19 @@ private:
     quint32 mFont = 0;
 };
 
-TPaintRecording::TPaintRecording() : mStore(std::make_unique<Store>()), mEngine(std::make_unique<Engine>(*mStore))
+PaintRecording::PaintRecording() : mStore(std::make_unique<Store>()), mEngine(std::make_unique<Engine>(*mStore))
 {
     mStore->fonts.emplace_back();
 }
 
-TPaintRecording::~TPaintRecording() = default;
+PaintRecording::~PaintRecording() = default;
 
-QPaintEngine* TPaintRecording::paintEngine() const
+QPaintEngine* PaintRecording::paintEngine() const
 {
     return mEngine.get();
 }
 
-int TPaintRecording::metric(PaintDeviceMetric metric) const
+int PaintRecording::metric(PaintDeviceMetric metric) const
 {
     switch (metric) {
     case PdmWidth:
@@ -306,12 +306,12 @@ int TPaintRecording::metric(PaintDeviceMetric metric) const
     return 0;
 }
 
-int TPaintRecording::Count() const
+int PaintRecording::Count() const
 {
     return int(mStore->ops.size());
 }
 
-QStringList TPaintRecording::Texts() const
+QStringList PaintRecording::Texts() const
 {
     QStringList texts;
     for (const Store::TextOp& op : mStore->texts)
@@ -319,7 +319,7 @@ QStringList TPaintRecording::Texts() const
     return texts;
 }
 
-void TPaintRecording::Play(QPainter& painter) const
+void PaintRecording::Play(QPainter& painter) const
 {
     const Store& s = *mStore;
     painter.save();

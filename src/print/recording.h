@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TPaintRecording: a paint device that keeps what is painted on it as drawing calls and plays them onto any
+// PaintRecording: a paint device that keeps what is painted on it as drawing calls and plays them onto any
 // painter.
 #pragma once
 
@@ -17,13 +17,13 @@ namespace qm {
 // Painting onto a metafile records the painter's calls in the device's own units (96 to the inch, the
 // card's unit); Play draws them again under the target painter's transform and within its clip. Text stays
 // text in the font it was drawn with, so it lands at the same place and size on a device of any resolution.
-class TPaintRecording : public QPaintDevice
+class PaintRecording : public QPaintDevice
 {
 public:
-    TPaintRecording();
-    ~TPaintRecording() override;
-    TPaintRecording(const TPaintRecording&) = delete;
-    TPaintRecording& operator=(const TPaintRecording&) = delete;
+    PaintRecording();
+    ~PaintRecording() override;
+    PaintRecording(const PaintRecording&) = delete;
+    PaintRecording& operator=(const PaintRecording&) = delete;
 
     QPaintEngine* paintEngine() const override;
 

@@ -8,19 +8,19 @@
 
 namespace qm {
 
-// ---- TKRecordingReport ----
+// ---- RecordingReport ----
 
-TKRecordingReport::TKRecordingReport(double dpi) : mDpi(dpi > 0 ? dpi : 600) {}
+RecordingReport::RecordingReport(double dpi) : mDpi(dpi > 0 ? dpi : 600) {}
 
-bool TKRecordingReport::BeginDocument()
+bool RecordingReport::BeginDocument()
 {
     mPages.clear();
     return BeginNextPage();
 }
 
-bool TKRecordingReport::BeginNextPage()
+bool RecordingReport::BeginNextPage()
 {
-    TReportPage page;
+    ReportPage page;
     page.Size = PageSizeInches();
     page.Orientation = Orientation();
     mPages.push_back(std::move(page));
@@ -31,124 +31,124 @@ bool TKRecordingReport::BeginNextPage()
     return true;
 }
 
-TReportRecord& TKRecordingReport::Add(TReportRecord::TKind kind)
+ReportRecord& RecordingReport::Add(ReportRecord::TKind kind)
 {
     if (mPages.empty())
         mPages.emplace_back(); // drawing outside a job lands on a page of its own
     mPages.back().Records.emplace_back();
-    TReportRecord& record = mPages.back().Records.back();
+    ReportRecord& record = mPages.back().Records.back();
     record.Kind = kind;
     return record;
 }
 
-void TKRecordingReport::PenChanged()
+void RecordingReport::PenChanged()
 {
     if (!mPages.empty())
-        Add(TReportRecord::rkPen).Pen = Pen();
+        Add(ReportRecord::rkPen).Pen = Pen();
 }
 
-void TKRecordingReport::BrushChanged()
+void RecordingReport::BrushChanged()
 {
     if (!mPages.empty())
-        Add(TReportRecord::rkBrush).Brush = Brush();
+        Add(ReportRecord::rkBrush).Brush = Brush();
 }
 
-void TKRecordingReport::FontChanged()
+void RecordingReport::FontChanged()
 {
     if (!mPages.empty())
-        Add(TReportRecord::rkFont).Font = Font();
+        Add(ReportRecord::rkFont).Font = Font();
 }
 
-void TKRecordingReport::DoRectangle(const QRectF& rect)
+void RecordingReport::DoRectangle(const QRectF& rect)
 {
-    Add(TReportRecord::rkRectangle).Rect = rect;
+    Add(ReportRecord::rkRectangle).Rect = rect;
 }
 
-void TKRecordingReport::DoRoundRect(const QRectF& rect, const QSizeF& corner)
+void RecordingReport::DoRoundRect(const QRectF& rect, const QSizeF& corner)
 {
-    TReportRecord& r = Add(TReportRecord::rkRoundRect);
+    ReportRecord& r = Add(ReportRecord::rkRoundRect);
     r.Rect = rect;
     r.Size = corner;
 }
 
-void TKRecordingReport::DoEllipse(const QRectF& rect)
+void RecordingReport::DoEllipse(const QRectF& rect)
 {
-    Add(TReportRecord::rkEllipse).Rect = rect;
+    Add(ReportRecord::rkEllipse).Rect = rect;
 }
 
-void TKRecordingReport::DoLine(const QPointF& from, const QPointF& to)
+void RecordingReport::DoLine(const QPointF& from, const QPointF& to)
 {
-    Add(TReportRecord::rkLine).Rect = QRectF(from, to);
+    Add(ReportRecord::rkLine).Rect = QRectF(from, to);
 }
 
-void TKRecordingReport::DoPolygon(const QPolygonF& points)
+void RecordingReport::DoPolygon(const QPolygonF& points)
 {
-    Add(TReportRecord::rkPolygon).Points = points;
+    Add(ReportRecord::rkPolygon).Points = points;
 }
 
-void TKRecordingReport::DoFillRect(const QRectF& rect)
+void RecordingReport::DoFillRect(const QRectF& rect)
 {
-    Add(TReportRecord::rkFillRect).Rect = rect;
+    Add(ReportRecord::rkFillRect).Rect = rect;
 }
 
-void TKRecordingReport::DoClip(TClipFigure figure, const QRectF& rect, const QSizeF& corner,
+void RecordingReport::DoClip(TClipFigure figure, const QRectF& rect, const QSizeF& corner,
                                const QPolygonF& points)
 {
-    TReportRecord& r = Add(TReportRecord::rkClip);
+    ReportRecord& r = Add(ReportRecord::rkClip);
     r.Figure = figure;
     r.Rect = rect;
     r.Size = corner;
     r.Points = points;
 }
 
-void TKRecordingReport::DoReleaseClip()
+void RecordingReport::DoReleaseClip()
 {
-    Add(TReportRecord::rkReleaseClip);
+    Add(ReportRecord::rkReleaseClip);
 }
 
-void TKRecordingReport::DoText(const QPointF& topLeft, const QString& text)
+void RecordingReport::DoText(const QPointF& topLeft, const QString& text)
 {
-    TReportRecord& r = Add(TReportRecord::rkText);
+    ReportRecord& r = Add(ReportRecord::rkText);
     r.Rect = QRectF(topLeft, QSizeF());
     r.Text = text;
 }
 
-void TKRecordingReport::DoBeginPath()
+void RecordingReport::DoBeginPath()
 {
-    Add(TReportRecord::rkBeginPath);
+    Add(ReportRecord::rkBeginPath);
 }
 
-void TKRecordingReport::DoEndPath()
+void RecordingReport::DoEndPath()
 {
-    Add(TReportRecord::rkEndPath);
+    Add(ReportRecord::rkEndPath);
 }
 
-void TKRecordingReport::DoClipToPath()
+void RecordingReport::DoClipToPath()
 {
-    Add(TReportRecord::rkClipToPath);
+    Add(ReportRecord::rkClipToPath);
 }
 
-void TKRecordingReport::DoStrokePath()
+void RecordingReport::DoStrokePath()
 {
-    Add(TReportRecord::rkStrokePath);
+    Add(ReportRecord::rkStrokePath);
 }
 
-void TKRecordingReport::DoBitmap(const QImage& image, const QRectF& rect)
+void RecordingReport::DoBitmap(const QImage& image, const QRectF& rect)
 {
-    TReportRecord& r = Add(TReportRecord::rkBitmap);
+    ReportRecord& r = Add(ReportRecord::rkBitmap);
     r.Image = image;
     r.Rect = rect;
 }
 
-void TKRecordingReport::DoDraw(const QRectF& rect, const QSizeF& source, const TDrawCallback& draw)
+void RecordingReport::DoDraw(const QRectF& rect, const QSizeF& source, const TDrawCallback& draw)
 {
     // The drawing is kept as it is now: the objects may change or go before the preview shows it.
-    auto drawing = std::make_shared<TPaintRecording>();
+    auto drawing = std::make_shared<PaintRecording>();
     {
         QPainter painter(drawing.get());
         draw(painter);
     }
-    TReportRecord& r = Add(TReportRecord::rkDrawing);
+    ReportRecord& r = Add(ReportRecord::rkDrawing);
     r.Rect = rect;
     r.Size = source;
     r.Drawing = std::move(drawing);
@@ -156,40 +156,40 @@ void TKRecordingReport::DoDraw(const QRectF& rect, const QSizeF& source, const T
 
 // ---- Replay ----
 
-void ReplayPage(const TReportPage& page, TKReport& target)
+void ReplayPage(const ReportPage& page, TKReport& target)
 {
-    for (const TReportRecord& r : page.Records) {
+    for (const ReportRecord& r : page.Records) {
         const QRectF& q = r.Rect;
         switch (r.Kind) {
-        case TReportRecord::rkPen:
+        case ReportRecord::rkPen:
             target.SetPen(r.Pen);
             break;
-        case TReportRecord::rkBrush:
+        case ReportRecord::rkBrush:
             target.SetBrush(r.Brush);
             break;
-        case TReportRecord::rkFont:
+        case ReportRecord::rkFont:
             target.SetFont(r.Font);
             break;
-        case TReportRecord::rkRectangle:
+        case ReportRecord::rkRectangle:
             target.Rectangle(q.left(), q.top(), q.right(), q.bottom());
             break;
-        case TReportRecord::rkRoundRect:
+        case ReportRecord::rkRoundRect:
             target.RoundRect(q.left(), q.top(), q.right(), q.bottom(), r.Size.width(), r.Size.height());
             break;
-        case TReportRecord::rkEllipse:
+        case ReportRecord::rkEllipse:
             target.Ellipse(q.left(), q.top(), q.right(), q.bottom());
             break;
-        case TReportRecord::rkLine:
+        case ReportRecord::rkLine:
             target.MoveTo(q.left(), q.top());
             target.LineTo(q.right(), q.bottom());
             break;
-        case TReportRecord::rkPolygon:
+        case ReportRecord::rkPolygon:
             target.Polygon(r.Points);
             break;
-        case TReportRecord::rkFillRect:
+        case ReportRecord::rkFillRect:
             target.FillRect(q);
             break;
-        case TReportRecord::rkClip:
+        case ReportRecord::rkClip:
             switch (r.Figure) {
             case cfRect:
                 target.ClipRect(q);
@@ -205,30 +205,30 @@ void ReplayPage(const TReportPage& page, TKReport& target)
                 break;
             }
             break;
-        case TReportRecord::rkReleaseClip:
+        case ReportRecord::rkReleaseClip:
             target.ReleaseClip();
             break;
-        case TReportRecord::rkText:
+        case ReportRecord::rkText:
             target.TextOut(q.left(), q.top(), r.Text);
             break;
-        case TReportRecord::rkBeginPath:
+        case ReportRecord::rkBeginPath:
             target.BeginPath();
             break;
-        case TReportRecord::rkEndPath:
+        case ReportRecord::rkEndPath:
             target.EndPath();
             break;
-        case TReportRecord::rkClipToPath:
+        case ReportRecord::rkClipToPath:
             target.ClipToPath();
             break;
-        case TReportRecord::rkStrokePath:
+        case ReportRecord::rkStrokePath:
             target.StrokePath();
             break;
-        case TReportRecord::rkBitmap:
+        case ReportRecord::rkBitmap:
             target.StretchBitmap(r.Image, q);
             break;
-        case TReportRecord::rkDrawing:
+        case ReportRecord::rkDrawing:
             if (r.Drawing) {
-                const std::shared_ptr<const TPaintRecording> drawing = r.Drawing;
+                const std::shared_ptr<const PaintRecording> drawing = r.Drawing;
                 target.StretchDraw(q, r.Size, [drawing](QPainter& p) { drawing->Play(p); });
             }
             break;
@@ -236,7 +236,7 @@ void ReplayPage(const TReportPage& page, TKReport& target)
     }
 }
 
-bool ReplayPages(const std::vector<TReportPage>& pages, TKReport& target)
+bool ReplayPages(const std::vector<ReportPage>& pages, TKReport& target)
 {
     if (pages.empty())
         return false;

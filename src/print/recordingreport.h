@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TKRecordingReport: the report kept as recorded pages, for the preview to replay and the tests to read.
+// RecordingReport: the report kept as recorded pages, for the preview to replay and the tests to read.
 #pragma once
 
 #include "print/report.h"
@@ -9,10 +9,10 @@
 
 namespace qm {
 
-class TPaintRecording;
+class PaintRecording;
 
 // One drawing call as recorded. Lengths are inches from the paper's corner, margins included.
-struct TReportRecord
+struct ReportRecord
 {
     enum TKind
     {
@@ -41,30 +41,30 @@ struct TReportRecord
     QPolygonF Points;
     TClipFigure Figure = cfRect; // the clip's figure
     QString Text;
-    TReportPen Pen;
-    TReportBrush Brush;
-    TReportFont Font;
+    ReportPen Pen;
+    ReportBrush Brush;
+    ReportFont Font;
     QImage Image;
-    std::shared_ptr<const TPaintRecording> Drawing;
+    std::shared_ptr<const PaintRecording> Drawing;
 };
 
-struct TReportPage
+struct ReportPage
 {
     QSizeF Size; // inches, as the paper stands
     TReportOrientation Orientation = roDefault;
-    std::vector<TReportRecord> Records;
+    std::vector<ReportRecord> Records;
 };
 
 // Records the pages of a job, for the preview to show and the tests to read.
-class TKRecordingReport : public TKReport
+class RecordingReport : public TKReport
 {
 public:
     // dpi: the resolution device-pixel rectangles are converted with.
-    explicit TKRecordingReport(double dpi = 600);
+    explicit RecordingReport(double dpi = 600);
     double DpiX() const override { return mDpi; }
     double DpiY() const override { return mDpi; }
-    const std::vector<TReportPage>& Pages() const { return mPages; }
-    std::vector<TReportPage> TakePages() { return std::move(mPages); }
+    const std::vector<ReportPage>& Pages() const { return mPages; }
+    std::vector<ReportPage> TakePages() { return std::move(mPages); }
 
 protected:
     bool BeginDocument() override;
@@ -92,17 +92,17 @@ protected:
     void FontChanged() override;
 
 private:
-    TReportRecord& Add(TReportRecord::TKind kind);
+    ReportRecord& Add(ReportRecord::TKind kind);
 
     double mDpi;
-    std::vector<TReportPage> mPages;
+    std::vector<ReportPage> mPages;
 };
 
 // Makes the same calls on target that made the page. Target's margins should be 0: recorded positions
 // already include the recording job's margins.
-void ReplayPage(const TReportPage& page, TKReport& target);
+void ReplayPage(const ReportPage& page, TKReport& target);
 // Runs a job on target that replays every page, in the first page's paper orientation. The target's paper
 // size is left to the caller. False as Execute.
-bool ReplayPages(const std::vector<TReportPage>& pages, TKReport& target);
+bool ReplayPages(const std::vector<ReportPage>& pages, TKReport& target);
 
 } // namespace qm

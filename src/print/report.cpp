@@ -19,7 +19,7 @@ QSizeF PaperSizeInches(int paperCode)
     return QSizeF(paper.sizePoints()) / 72.0;
 }
 
-QFont ToQFont(const TReportFont& font)
+QFont ToQFont(const ReportFont& font)
 {
     QFont f(font.Name);
     f.setBold(font.Bold);
@@ -135,19 +135,19 @@ void TKReport::Abort()
     mAborted = true;
 }
 
-void TKReport::SetPen(const TReportPen& pen)
+void TKReport::SetPen(const ReportPen& pen)
 {
     mPen = pen;
     PenChanged();
 }
 
-void TKReport::SetBrush(const TReportBrush& brush)
+void TKReport::SetBrush(const ReportBrush& brush)
 {
     mBrush = brush;
     BrushChanged();
 }
 
-void TKReport::SetFont(const TReportFont& font)
+void TKReport::SetFont(const ReportFont& font)
 {
     mFont = font;
     FontChanged();

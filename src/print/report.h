@@ -29,21 +29,21 @@ enum TReportOrientation
 
 // A pen as the card objects hand it over. Width: a positive width is in device pixels, a negative one in
 // hundredths of an inch; whatever the width, a pen draws at least one device pixel wide.
-struct TReportPen
+struct ReportPen
 {
     TColor Color = clBlack;
     TPenStyle Style = psSolid;
     int Width = 1;
     TPenMode Mode = pmCopy;
 
-    bool operator==(const TReportPen& o) const
+    bool operator==(const ReportPen& o) const
     {
         return Color == o.Color && Style == o.Style && Width == o.Width && Mode == o.Mode;
     }
 };
 
 // A fill. A pattern picture, when set, tiles the fill instead of the colour and style.
-struct TReportBrush
+struct ReportBrush
 {
     TColor Color = clWhite;
     TBrushStyle Style = bsSolid;
@@ -51,7 +51,7 @@ struct TReportBrush
 };
 
 // The font of TextOut: face, size in points, styles and the text colour.
-struct TReportFont
+struct ReportFont
 {
     QString Name = QStringLiteral("Arial");
     double Size = 10;
@@ -138,12 +138,12 @@ public:
     QString ErrorString() const { return mError; }
 
     // ---- Drawing state ----
-    const TReportPen& Pen() const { return mPen; }
-    void SetPen(const TReportPen& pen);
-    const TReportBrush& Brush() const { return mBrush; }
-    void SetBrush(const TReportBrush& brush);
-    const TReportFont& Font() const { return mFont; }
-    void SetFont(const TReportFont& font);
+    const ReportPen& Pen() const { return mPen; }
+    void SetPen(const ReportPen& pen);
+    const ReportBrush& Brush() const { return mBrush; }
+    void SetBrush(const ReportBrush& brush);
+    const ReportFont& Font() const { return mFont; }
+    void SetFont(const ReportFont& font);
     // The height of a line of text in the current font, in inches.
     double LineHeight() const;
 
@@ -251,9 +251,9 @@ private:
     int mPage = 0;
     QString mError;
 
-    TReportPen mPen;
-    TReportBrush mBrush;
-    TReportFont mFont;
+    ReportPen mPen;
+    ReportBrush mBrush;
+    ReportFont mFont;
     QPointF mCurrent;
 };
 
@@ -263,7 +263,7 @@ QSizeF PaperSizeInches(int paperCode);
 
 // The face and styles of a report font, its size left to the caller. Text of every kind is spaced glyph by
 // glyph, as the card objects draw it on screen.
-QFont ToQFont(const TReportFont& font);
+QFont ToQFont(const ReportFont& font);
 
 // A size to measure outlines and metrics with, scaled afterwards: large enough that hinting and rounding do
 // not matter.

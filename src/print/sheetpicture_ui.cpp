@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TSheetPicture: the paper and its card positions, drawn as the position picker places them; the printer group.
+// SheetPicture: the paper and its card positions, drawn as the position picker places them; the printer group.
 #include "print/sheetpicture_ui.h"
 
 #include "print/positionpicker.h"
@@ -13,7 +13,7 @@
 
 namespace qm {
 
-TSheetPicture::TSheetPicture(const TSheetSelection& sheet, QWidget* parent) : QWidget(parent), mSheet(sheet)
+SheetPicture::SheetPicture(const TSheetSelection& sheet, QWidget* parent) : QWidget(parent), mSheet(sheet)
 {
     const QRect paper = sheet.PaperRect();
     setMinimumSize(paper.right() + TSheetSelection::kPictureOffset + 2,
@@ -21,7 +21,7 @@ TSheetPicture::TSheetPicture(const TSheetSelection& sheet, QWidget* parent) : QW
     setCursor(Qt::PointingHandCursor);
 }
 
-void TSheetPicture::paintEvent(QPaintEvent*)
+void SheetPicture::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setPen(QPen(Qt::black, 0));
@@ -35,13 +35,13 @@ void TSheetPicture::paintEvent(QPaintEvent*)
         box(mSheet.PositionRect(i), Fill ? Fill(i) : QColor(Qt::white));
 }
 
-void TSheetPicture::mousePressEvent(QMouseEvent* event)
+void SheetPicture::mousePressEvent(QMouseEvent* event)
 {
     if (Clicked)
         Clicked(event->position().toPoint());
 }
 
-TPrinterBox MakePrinterBox(QWidget* parent, QLabel*& name, const std::function<void()>& setup)
+PrinterBox MakePrinterBox(QWidget* parent, QLabel*& name, const std::function<void()>& setup)
 {
     auto* box = new QGroupBox(QStringLiteral("Printer"), parent);
     name = new QLabel(box);

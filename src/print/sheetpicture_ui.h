@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TSheetPicture: the sheet at a fifth of its size, one rectangle for each card position, for the dialogs that
+// SheetPicture: the sheet at a fifth of its size, one rectangle for each card position, for the dialogs that
 // choose positions.
 #pragma once
 
@@ -16,11 +16,11 @@ namespace qm {
 
 class TSheetSelection;
 
-class TSheetPicture : public QWidget
+class SheetPicture : public QWidget
 {
 public:
     // The picture of sheet, which must outlive it; at least as large as the paper.
-    TSheetPicture(const TSheetSelection& sheet, QWidget* parent);
+    SheetPicture(const TSheetSelection& sheet, QWidget* parent);
 
     // The colour of a position (counted from 0); white when unset.
     std::function<QColor(int position)> Fill;
@@ -37,11 +37,11 @@ private:
 
 // The "Printer" group of the dialogs that start a job: the printer's name (in name) and a "Print Setup"
 // button that calls setup.
-struct TPrinterBox
+struct PrinterBox
 {
     QGroupBox* box;
     QPushButton* setup;
 };
-TPrinterBox MakePrinterBox(QWidget* parent, QLabel*& name, const std::function<void()>& setup);
+PrinterBox MakePrinterBox(QWidget* parent, QLabel*& name, const std::function<void()>& setup);
 
 } // namespace qm

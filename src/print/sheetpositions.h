@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TSheetPositions: which positions of the sheet receive a card, one flag for every position a layout can
+// SheetPositions: which positions of the sheet receive a card, one flag for every position a layout can
 // have.
 #pragma once
 
@@ -11,16 +11,16 @@
 namespace qm {
 
 // Positions are numbered row by row from 0: index = row x across + column. Every position starts selected.
-class TSheetPositions
+class SheetPositions
 {
 public:
     static constexpr int kCount = kMaxAcross * kMaxDown;
 
-    TSheetPositions() { mFlags.set(); }
-    static TSheetPositions None() { return TSheetPositions(std::bitset<kCount>()); }
-    static TSheetPositions Only(std::initializer_list<int> indexes)
+    SheetPositions() { mFlags.set(); }
+    static SheetPositions None() { return SheetPositions(std::bitset<kCount>()); }
+    static SheetPositions Only(std::initializer_list<int> indexes)
     {
-        TSheetPositions p = None();
+        SheetPositions p = None();
         for (int i : indexes)
             p.SetSelected(i, true);
         return p;
@@ -45,11 +45,11 @@ public:
         return false;
     }
 
-    bool operator==(const TSheetPositions& o) const { return mFlags == o.mFlags; }
-    bool operator!=(const TSheetPositions& o) const { return mFlags != o.mFlags; }
+    bool operator==(const SheetPositions& o) const { return mFlags == o.mFlags; }
+    bool operator!=(const SheetPositions& o) const { return mFlags != o.mFlags; }
 
 private:
-    explicit TSheetPositions(const std::bitset<kCount>& flags) : mFlags(flags) {}
+    explicit SheetPositions(const std::bitset<kCount>& flags) : mFlags(flags) {}
     std::bitset<kCount> mFlags;
 };
 

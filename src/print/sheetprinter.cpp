@@ -27,9 +27,9 @@ constexpr int kMaxBackgroundSide = 6000;
 
 } // namespace
 
-// ---- TSheetGeometry ----
+// ---- SheetGeometry ----
 
-TSheetGeometry::TSheetGeometry(const CardSheetLayout& layout, const TPrintNudges& nudges)
+SheetGeometry::SheetGeometry(const CardSheetLayout& layout, const PrintNudges& nudges)
     : CardHeight(layout.Height), CardWidth(layout.Width), Across(layout.Across), Down(layout.Down),
       TopMargin(layout.TopMargin + nudges.TopMargin * kNudgeStep),
       LeftMargin(layout.LeftMargin + nudges.LeftMargin * kNudgeStep),
@@ -39,7 +39,7 @@ TSheetGeometry::TSheetGeometry(const CardSheetLayout& layout, const TPrintNudges
       ScaleX(nudges.ScaleX / double(kFullScale)), ScaleY(nudges.ScaleY / double(kFullScale))
 {}
 
-QRectF TSheetGeometry::CardRect(int row, int column, bool rotated, double landscapePageHeight) const
+QRectF SheetGeometry::CardRect(int row, int column, bool rotated, double landscapePageHeight) const
 {
     // The card's top-left corner on the upright sheet, calibrated; the card keeps its size.
     const double left = (column * HPitch + LeftMargin) * ScaleX + OffsetX;
@@ -53,11 +53,11 @@ QRectF TSheetGeometry::CardRect(int row, int column, bool rotated, double landsc
 
 // ---- TLabelPrinter ----
 
-TLabelPrinter::TLabelPrinter(const TCardModel& card, const TLabelJob& job)
+TLabelPrinter::TLabelPrinter(const CardModel& card, const LabelJob& job)
     : mCard(card), mJob(job), mGeometry(job.Layout, job.Nudges)
 {}
 
-TLabelPrinter::TLabelPrinter(TKBasePanel& panel, const TLabelJob& job) : TLabelPrinter(panel.Card(), job)
+TLabelPrinter::TLabelPrinter(TKBasePanel& panel, const LabelJob& job) : TLabelPrinter(panel.Card(), job)
 {
     // The explicit layout step before printing what the panel shows.
     panel.LayOutObjects();
@@ -156,13 +156,13 @@ void TLabelPrinter::BeforePrintLabels(TKReport& report)
 
 void TLabelPrinter::PrintLabels(TKReport& report)
 {
-    const TSheetGeometry& g = mGeometry;
+    const SheetGeometry& g = mGeometry;
     if (g.Across < 1 || g.Down < 1)
         return;
     report.SetLeftMargin(0);
     report.SetTopMargin(0);
-    report.SetPen(TReportPen());
-    report.SetBrush(TReportBrush{clWhite, bsClear, QImage()});
+    report.SetPen(ReportPen());
+    report.SetBrush(ReportBrush{clWhite, bsClear, QImage()});
     const bool rotated = Rotated();
     const double pageHeight = report.PageHeight();
     const int copies = std::max(1, mCopies);
@@ -175,7 +175,7 @@ void TLabelPrinter::PrintLabels(TKReport& report)
     int drawing = -1;
     // In a merge every card differs: each is drawn at its place, with its record.
     const bool merging = bool(mJob.NextRecord);
-    TMergeRecord record;
+    MergeRecord record;
     bool haveRecord = merging && mJob.NextRecord(record);
     mRecord = nullptr;
     if (mJob.PrintMode && !merging) {
@@ -189,7 +189,7 @@ void TLabelPrinter::PrintLabels(TKReport& report)
             return;
     }
     // A merge onto a target that keeps drawings: what every card shares is drawn once.
-    std::vector<TMergeLayer> layers;
+    std::vector<MergeLayer> layers;
     if (mJob.PrintMode && merging && !mJob.OutlineTest && haveRecord) {
         const QSizeF cardSize = g.CardRect(0, 0, rotated, pageHeight).size();
         layers = MakeMergeLayers(report, cardSize.expandedTo(DrawnCardInches()) + QSizeF(2 * bleed, 2 * bleed),
@@ -238,7 +238,7 @@ void TLabelPrinter::PrintLabels(TKReport& report)
         if (drawing >= 0) {
             report.PlaceDrawing(drawing, card.topLeft() - toCorner);
         } else if (!layers.empty()) {
-            for (const TMergeLayer& layer : layers) {
+            for (const MergeLayer& layer : layers) {
                 if (!layer.PerCard) {
                     report.PlaceDrawing(layer.Drawing, card.topLeft() - toCorner);
                     continue;
@@ -301,8 +301,8 @@ void TLabelPrinter::PrintPosition(TKReport& report, const QRectF& card)
     }
     PrintBackGround(report, card);
     if (!mJob.PrintMode) {
-        report.SetBrush(TReportBrush{clWhite, bsClear, QImage()});
-        report.SetPen(TReportPen{clSilver, psSolid, 0, pmCopy});
+        report.SetBrush(ReportBrush{clWhite, bsClear, QImage()});
+        report.SetPen(ReportPen{clSilver, psSolid, 0, pmCopy});
         report.Rectangle(card.left(), card.top(), card.right(), card.bottom());
     }
     PrintCard(report, card.topLeft());
@@ -315,15 +315,15 @@ QSizeF TLabelPrinter::DrawnCardInches() const
 
 void TLabelPrinter::PrintCard(TKReport& report, QPointF origin)
 {
-    const TCardModel& card = mCard;
+    const CardModel& card = mCard;
     // The card's drawing in card units over its place on the page. A margin around it keeps outlines that
     // run along the card's edges whole.
     const double margin = kCardBleed / double(kUnitsPerInch);
     const QSizeF inches = DrawnCardInches() + QSizeF(2 * margin, 2 * margin);
     const QRectF place(origin - QPointF(margin, margin), inches);
     const QSizeF units(inches.width() * kUnitsPerInch, inches.height() * kUnitsPerInch);
-    TRenderContext context;
-    context.target = TRenderContext::Paper;
+    RenderContext context;
+    context.target = RenderContext::Paper;
     context.background = false; // printed by the page loop, over the card's own size
     context.record = mRecord;
     context.drawObject = mObjectFilter;
@@ -335,19 +335,19 @@ void TLabelPrinter::PrintCard(TKReport& report, QPointF origin)
 
 std::vector<bool> TLabelPrinter::ObjectsShowingFields() const
 {
-    const TCardModel& card = mCard;
+    const CardModel& card = mCard;
     // Each object drawn twice: with stand-ins for the personal information and with a record that has no
     // fields. One that shows a field (a placeholder, a QR code of the person) draws differently; the others
     // draw alike.
     QStringList standIns;
     for (int i = 0; i < kMergePersonalCount; ++i)
         standIns << QStringLiteral("\u2400%1").arg(i);
-    const TMergeRecord noFields;
+    const MergeRecord noFields;
     const int count = int(card.Objects().Objects().size());
     std::vector<bool> showing(size_t(count), false);
     for (int i = 0; i < count; ++i) {
-        TRenderContext context;
-        context.target = TRenderContext::Paper;
+        RenderContext context;
+        context.target = RenderContext::Paper;
         context.background = false;
         context.personal = standIns;
         context.drawObject = [i](int object) { return object == i; };
@@ -367,22 +367,22 @@ std::vector<bool> TLabelPrinter::ObjectsShowingFields() const
     return showing;
 }
 
-std::vector<TLabelPrinter::TMergeLayer> TLabelPrinter::MakeMergeLayers(TKReport& report, const QSizeF& reach,
+std::vector<TLabelPrinter::MergeLayer> TLabelPrinter::MakeMergeLayers(TKReport& report, const QSizeF& reach,
                                                                      const QRectF& card)
 {
     const std::vector<bool> showing = ObjectsShowingFields();
-    std::vector<TMergeLayer> layers;
+    std::vector<MergeLayer> layers;
     for (int i = 0; i < int(showing.size()); ++i) {
         if (layers.empty() || layers.back().PerCard != showing[size_t(i)])
-            layers.push_back(TMergeLayer{showing[size_t(i)], i, i, false, -1});
+            layers.push_back(MergeLayer{showing[size_t(i)], i, i, false, -1});
         layers.back().To = i + 1;
     }
     if (mBackgroundKind != bkNone) {
         if (layers.empty() || layers.front().PerCard)
-            layers.insert(layers.begin(), TMergeLayer{false, 0, 0, true, -1});
+            layers.insert(layers.begin(), MergeLayer{false, 0, 0, true, -1});
         layers.front().Background = true;
     }
-    for (TMergeLayer& layer : layers) {
+    for (MergeLayer& layer : layers) {
         if (layer.PerCard)
             continue;
         layer.Drawing = report.MakeDrawing(reach, [&](TKReport& r) {
@@ -444,7 +444,7 @@ void TLabelPrinter::PrintBackGround(TKReport& report, const QRectF& card)
     if (mBackgroundKind == bkNone)
         return;
     // Over the card's own size, cut at its outline like the card's objects.
-    const TCardModel& drawn = mCard;
+    const CardModel& drawn = mCard;
     if (mBackgroundKind == bkBitmap) {
         // The corners of a rounded card are 12 units round, as on screen.
         const double corner = 24.0 / kUnitsPerInch;

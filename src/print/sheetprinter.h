@@ -20,16 +20,16 @@
 
 namespace qm {
 
-class TCardModel;
+class CardModel;
 class TKBasePanel;
 class TKReport;
 
 // The sheet as a job prints it: the layout's card size, counts, margins and pitches in inches with the
 // printer's nudges added.
-struct TSheetGeometry
+struct SheetGeometry
 {
-    TSheetGeometry() = default;
-    TSheetGeometry(const CardSheetLayout& layout, const TPrintNudges& nudges = TPrintNudges());
+    SheetGeometry() = default;
+    SheetGeometry(const CardSheetLayout& layout, const PrintNudges& nudges = PrintNudges());
 
     double CardHeight = 2.0;
     double CardWidth = 3.5;
@@ -54,13 +54,13 @@ struct TSheetGeometry
 };
 
 // What the main window hands to one job.
-struct TLabelJob
+struct LabelJob
 {
     bool PrintMode = true;    // false: a preview run
     bool OutlineTest = false; // card outlines only
-    TSheetPositions Positions;
+    SheetPositions Positions;
     CardSheetLayout Layout;
-    TPrintNudges Nudges;
+    PrintNudges Nudges;
     QString BackgroundFile; // the card's background art; empty for none
     bool CropMarks = false;  // marks of where to cut, in the margins and the gaps between the cards
     // The print dialog's page range, counted from 1; 0 for none.
@@ -69,7 +69,7 @@ struct TLabelJob
     // A merge: each printed position takes the next record (false when there are no more), the job ends
     // with the records, and the copies do not count. The first sheet starts at StartPosition (counted from
     // 1, across then down), for a sheet fed again.
-    std::function<bool(TMergeRecord&)> NextRecord;
+    std::function<bool(MergeRecord&)> NextRecord;
     int StartPosition = 1;
 };
 
@@ -93,9 +93,9 @@ public:
     };
 
     // The card is drawn as it stands: its boxes must have been laid out (the panel form does that).
-    TLabelPrinter(const TCardModel& card, const TLabelJob& job);
+    TLabelPrinter(const CardModel& card, const LabelJob& job);
     // Prints what the panel shows, laid out first; the panel and its zoom are left as they are.
-    TLabelPrinter(TKBasePanel& panel, const TLabelJob& job);
+    TLabelPrinter(TKBasePanel& panel, const LabelJob& job);
     ~TLabelPrinter();
 
     // The whole job on report: the copies are taken from the report's setting (which becomes 1), the
@@ -118,8 +118,8 @@ public:
     // The background over the card's own size, its top-left at the card origin.
     void PrintBackGround(TKReport& report, const QRectF& card);
 
-    const TLabelJob& Job() const { return mJob; }
-    const TSheetGeometry& Geometry() const { return mGeometry; }
+    const LabelJob& Job() const { return mJob; }
+    const SheetGeometry& Geometry() const { return mGeometry; }
     int Copies() const { return mCopies; }
     bool Rotated() const;
 
@@ -152,7 +152,7 @@ private:
     // A merge's card in layers, back to front: runs of objects that draw the same for every record (made
     // once into a drawing of the target, the background art with the first) and runs that show the record's
     // fields (drawn for each card).
-    struct TMergeLayer
+    struct MergeLayer
     {
         bool PerCard = false;
         int From = 0, To = 0; // the objects, by their place in the card
@@ -162,17 +162,17 @@ private:
     // Which of the card's objects show a field of the record.
     std::vector<bool> ObjectsShowingFields() const;
     // The layers with their drawings made; empty when the target keeps no drawings.
-    std::vector<TMergeLayer> MakeMergeLayers(TKReport& report, const QSizeF& reach, const QRectF& card);
+    std::vector<MergeLayer> MakeMergeLayers(TKReport& report, const QSizeF& reach, const QRectF& card);
 
-    const TCardModel& mCard;
-    TLabelJob mJob;
-    TSheetGeometry mGeometry;
+    const CardModel& mCard;
+    LabelJob mJob;
+    SheetGeometry mGeometry;
     int mCopies = 1;
     bool mCancelRequested = false;
     TBackgroundKind mBackgroundKind = bkNone;
     QImage mBackground;
     TPicture mBackgroundArt; // vector background art (bkMetafile), drawn as paths
-    const TMergeRecord* mRecord = nullptr; // the record of the card being drawn in a merge
+    const MergeRecord* mRecord = nullptr; // the record of the card being drawn in a merge
     std::function<bool(int)> mObjectFilter; // the objects PrintCard draws; all when unset
     static constexpr int kNoCropMarksDrawing = -2;
     int mCropMarksDrawing = kNoCropMarksDrawing; // the target's drawing of the marks, -1 for none

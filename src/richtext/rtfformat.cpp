@@ -42,9 +42,9 @@ bool GroupsClose(const QByteArray& rtf)
 
 } // namespace
 
-bool TRtfFormat::CanRead(const QByteArray& head) const { return AfterWhiteSpace(head) == "{\\rtf"; }
+bool RtfFormat::CanRead(const QByteArray& head) const { return AfterWhiteSpace(head) == "{\\rtf"; }
 
-bool TRtfFormat::Read(const QString& path, QTextDocument& into)
+bool RtfFormat::Read(const QString& path, QTextDocument& into)
 {
     QByteArray bytes;
     if (!ReadFileBytes(path, kMaxBytes, &bytes))

@@ -8,7 +8,7 @@ class QTextDocument;
 
 namespace qm {
 
-class TRtfFormat : public TFileReader<QTextDocument>
+class RtfFormat : public FileReader<QTextDocument>
 {
 public:
     // Files larger than this are no text for a card.

@@ -187,10 +187,10 @@ private:
         return storedName;
     }
 
-    void ReadProperty(TPersistent& object)
+    void ReadProperty(Persistent& object)
     {
         const QByteArray path = ShortString();
-        TPersistent* target = &object;
+        Persistent* target = &object;
         const PropInfo* info = nullptr;
         int start = 0;
         while (true) {
@@ -209,7 +209,7 @@ private:
         ReadValue(*target, *info);
     }
 
-    void ReadValue(TPersistent& target, const PropInfo& p)
+    void ReadValue(Persistent& target, const PropInfo& p)
     {
         const ValueTag tag = ValueTag(Byte());
         PropValue v;

@@ -49,7 +49,7 @@ bool WriteCardFile(const QString& fileName, const QByteArray& bytes, QString* er
     return WriteFileAtomic(fileName, bytes, error);
 }
 
-void WriteProperties(StreamWriter& w, const TPersistent& object, const QByteArray& path);
+void WriteProperties(StreamWriter& w, const Persistent& object, const QByteArray& path);
 
 void WriteIdentSet(StreamWriter& w, const IdentList& idents, qint64 bits)
 {
@@ -61,12 +61,12 @@ void WriteIdentSet(StreamWriter& w, const IdentList& idents, qint64 bits)
     w.Byte(0);
 }
 
-void WriteProperty(StreamWriter& w, const TPersistent& object, const PropInfo& p, const QByteArray& path)
+void WriteProperty(StreamWriter& w, const Persistent& object, const PropInfo& p, const QByteArray& path)
 {
     if (p.type == PropType::Event)
         return;
     if (p.type == PropType::Object) {
-        const TPersistent* sub = p.object(const_cast<TPersistent&>(object));
+        const Persistent* sub = p.object(const_cast<Persistent&>(object));
         WriteProperties(w, *sub, path + p.name + '.');
         return;
     }
@@ -154,7 +154,7 @@ void WriteProperty(StreamWriter& w, const TPersistent& object, const PropInfo& p
     }
 }
 
-void WriteProperties(StreamWriter& w, const TPersistent& object, const QByteArray& path)
+void WriteProperties(StreamWriter& w, const Persistent& object, const QByteArray& path)
 {
     for (const PropInfo& p : object.Properties().Items())
         WriteProperty(w, object, p, path);

@@ -11,7 +11,7 @@ namespace qm {
 
 class TKGraphicControl;
 class TKCardObjects;
-class TPersistent;
+class Persistent;
 
 // List begin, a record per object in the given order, list end.
 QByteArray WriteObjectsToBytes(const std::vector<const TKGraphicControl*>& objects);

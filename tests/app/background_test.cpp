@@ -51,7 +51,7 @@ bool Near(QRgb a, QRgb b)
     return qAbs(qRed(a) - qRed(b)) < 40 && qAbs(qGreen(a) - qGreen(b)) < 40 && qAbs(qBlue(a) - qBlue(b)) < 40;
 }
 
-class Prompts : public TDocumentPrompts
+class Prompts : public DocumentPrompts
 {
 public:
     QStringList errors;
@@ -71,7 +71,7 @@ TEST(BackgroundArt, TurnedAQuarterForARotatedCardAndReadFromMetafiles)
     const QString halves = WriteHalves(dir, QSize(350, 200));
 
     // Lying down: red left, blue right; standing (Rotated): the art's left edge is the card's top.
-    TCardModel card;
+    CardModel card;
     card.SetSize(QSize(336, 192));
     ASSERT_TRUE(LoadCardBackground(card, halves));
     QImage drawn = RenderCardPicture(card);
@@ -94,7 +94,7 @@ TEST(BackgroundArt, TurnedAQuarterForARotatedCardAndReadFromMetafiles)
     EXPECT_EQ(turned.pixel(100, 340), kBlue);
 
     // Metafile art of the starter library is drawn over the whole card; a damaged file leaves none, and why.
-    TCardModel lying;
+    CardModel lying;
     lying.SetSize(QSize(336, 192));
     ASSERT_TRUE(LoadCardBackground(lying, StarterBackground("blue-stripes.wmf")));
     drawn = RenderCardPicture(lying);
@@ -163,10 +163,10 @@ TEST(BackgroundArt, ABitmapOfFewerPixelsThanTheScreenIsSmoothedOnScreenNotOnPape
 TEST(BackgroundArt, MissingFileIsNamedOnceAndTheCardOpensWithoutIt)
 {
     QTemporaryDir dir;
-    TCardDocument::CreateFolders();
+    CardDocument::CreateFolders();
     TKBusinessCardPanel32 panel;
     Prompts prompts;
-    TCardDocument doc(panel, prompts);
+    CardDocument doc(panel, prompts);
     doc.Load();
     doc.FirstActivate();
 

@@ -94,8 +94,9 @@ TEST(CommandLineMessages, BackgroundArtThatCannotBeUsedIsNamedOnceAndTheCardIsSt
             EXPECT_TRUE(run.err.contains(background)) << qPrintable(run.err);
             EXPECT_TRUE(said.isEmpty() || run.err == said) << qPrintable(run.err) << qPrintable(said);
             said = run.err;
-            if (args.contains(QLatin1String("--pdf")))
+            if (args.contains(QLatin1String("--pdf"))) {
                 EXPECT_TRUE(QFile::exists(pdf)) << qPrintable(args.join(QLatin1Char(' ')));
+            }
         }
         const QImage picture(out);
         ASSERT_EQ(picture.size(), QSize(336, 192));

@@ -25,7 +25,7 @@ using namespace qm;
 namespace {
 
 // Answers the document's questions and file dialogs from a script and records what it was shown.
-class ScriptedPrompts : public TDocumentPrompts
+class ScriptedPrompts : public DocumentPrompts
 {
 public:
     std::deque<bool> answers;
@@ -65,7 +65,7 @@ public:
     Answer AskOrCancel(const QString& text, const QString& caption) override
     {
         if (choices.empty())
-            return TDocumentPrompts::AskOrCancel(text, caption);
+            return DocumentPrompts::AskOrCancel(text, caption);
         questions << caption + QStringLiteral(": ") + text;
         const Answer answer = choices.front();
         choices.pop_front();
@@ -89,7 +89,7 @@ protected:
         ASSERT_TRUE(home.isValid());
         oldHome = qgetenv("QUILLMARK_HOME");
         qputenv("QUILLMARK_HOME", home.path().toUtf8());
-        TCardDocument::CreateFolders();
+        CardDocument::CreateFolders();
         Restart();
     }
     void TearDown() override
@@ -103,7 +103,7 @@ protected:
     {
         doc.reset();
         panel = std::make_unique<TKBusinessCardPanel32>();
-        doc = std::make_unique<TCardDocument>(*panel, prompts);
+        doc = std::make_unique<CardDocument>(*panel, prompts);
         doc->Load();
         doc->FirstActivate();
     }
@@ -140,7 +140,7 @@ protected:
     QByteArray oldHome;
     ScriptedPrompts prompts;
     std::unique_ptr<TKBusinessCardPanel32> panel;
-    std::unique_ptr<TCardDocument> doc;
+    std::unique_ptr<CardDocument> doc;
 };
 
 QStringList NonBlankLines(const QString& path)
@@ -540,7 +540,7 @@ TEST_F(DocumentTest, ANewCardFromATemplateIsUntitledAndUnchangedUntilTouched)
         shape->Loaded();
         source.PlaceObject(std::move(shape), QRect(30, 30, 50, 50));
         source.SetPortraitMode(true);
-        ASSERT_TRUE(TCardTemplate::Write(source, path, QString()));
+        ASSERT_TRUE(CardTemplate::Write(source, path, QString()));
     }
     ASSERT_TRUE(doc->OpenBCFile(MakeCard(QStringLiteral("before.qmk"), 2)));
     ASSERT_TRUE(doc->NewFromTemplate(path, QStringLiteral("Courier New")));
@@ -568,7 +568,7 @@ TEST_F(DocumentTest, ATemplateTooLargeToReadIsNeitherWrittenNorOpenedAsABlankCar
         label->SetCaption(QString(2200 * 1024, QLatin1Char('x')));
         source.PlaceObject(std::move(label), QRect(30, 30, 50, 50));
         QString error;
-        EXPECT_FALSE(TCardTemplate::Write(source, path, QString(), &error));
+        EXPECT_FALSE(CardTemplate::Write(source, path, QString(), &error));
         EXPECT_TRUE(error.contains(QStringLiteral("larger than the 2 MB a settings file can hold"))) << qPrintable(error);
         EXPECT_FALSE(QFile::exists(path));
     }
@@ -649,7 +649,7 @@ TEST_F(DocumentTest, ExportOffersALargerPictureForAQRCodeTooSmallToScan)
     code->SetContent(qcText);
     code->SetText(QString(120, QLatin1Char('q'))); // version 7 at Medium: 53 modules with the quiet zone
     panel->PlaceObject(std::move(code), QRect(250, 100, 70, 70));
-    using Answer = TDocumentPrompts::Answer;
+    using Answer = DocumentPrompts::Answer;
     const QString out = home.filePath(QStringLiteral("qr.png"));
     prompts.files = {out};
     prompts.answers = {false};
@@ -702,7 +702,7 @@ TEST_F(DocumentTest, ARotatedCardExportsStandingUp)
 
 TEST_F(DocumentTest, CancelAtTheSaveQuestionKeepsTheChangesAndStopsTheCommand)
 {
-    using Answer = TDocumentPrompts::Answer;
+    using Answer = DocumentPrompts::Answer;
     const QString card = MakeCard(QStringLiteral("kept.qmk"));
     ASSERT_TRUE(doc->OpenBCFile(card));
     AddShape(QRect(100, 40, 30, 30));
@@ -732,7 +732,7 @@ TEST_F(DocumentTest, CancelAtTheSaveQuestionKeepsTheChangesAndStopsTheCommand)
 
 TEST_F(DocumentTest, ObjectsOutsideTheCardAreRemovedOnlyWhenTheUserSaysSo)
 {
-    using Answer = TDocumentPrompts::Answer;
+    using Answer = DocumentPrompts::Answer;
     AddShape(QRect(20, 20, 30, 30));
     AddShape(QRect(20, 20, 30, 30))->SetLeft(400); // beyond the right edge of a 336-pixel card
     AddShape(QRect(20, 20, 30, 30))->SetTop(300);

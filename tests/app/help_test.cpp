@@ -153,7 +153,7 @@ struct TDialogSeen
     QUrl helpPage;
 };
 
-class QuietPrompts : public TDocumentPrompts
+class QuietPrompts : public DocumentPrompts
 {
 public:
     bool Ask(const QString&, const QString&) override { return false; }
@@ -221,7 +221,7 @@ protected:
 TEST(HelpPages, EveryContextAndLinkLeadsToAPageAndPlaceThatExistAndEveryPageIsReachable)
 {
     QSet<int> numbers;
-    for (const THelpTopic& topic : HelpTopics()) {
+    for (const HelpTopic& topic : HelpTopics()) {
         EXPECT_FALSE(numbers.contains(topic.Context)) << topic.Context;
         numbers << topic.Context;
         const QString html = PageText(QString::fromLatin1(topic.Page));
@@ -284,10 +284,10 @@ TEST(HelpPages, EveryContextAndLinkLeadsToAPageAndPlaceThatExistAndEveryPageIsRe
 TEST(HelpPages, TheHelpWindowSearchesThePagesAndKeepsItsHistory)
 {
     // All words must occur; a word finds longer words that start with it.
-    std::vector<THelpHit> hits = SearchHelp(QStringLiteral("partly used"));
+    std::vector<HelpHit> hits = SearchHelp(QStringLiteral("partly used"));
     ASSERT_FALSE(hits.empty());
     QStringList found;
-    for (const THelpHit& hit : hits)
+    for (const HelpHit& hit : hits)
         found << hit.Page;
     EXPECT_TRUE(found.contains(QStringLiteral("task-partsheet.html"))) << qPrintable(found.join(' '));
     EXPECT_TRUE(SearchHelp(QStringLiteral("fine-tun nudge")).size() >= 1);
@@ -434,20 +434,20 @@ TEST_F(HelpTest, QuickTipsStepBothWaysAndRememberTheirSettingInThePreferences)
     const QString ini = home.filePath(QStringLiteral("qmk.ini"));
     const Preferences prefs(ini);
     EXPECT_TRUE(prefs.LoadTips().ShowAtStart);
-    ASSERT_GE(TQuickTips::TipCount(), 12);
+    ASSERT_GE(QuickTips::TipCount(), 12);
     {
-        TQuickTips tips(prefs, nullptr);
+        QuickTips tips(prefs, nullptr);
         EXPECT_EQ(tips.Tip(), 0);
         EXPECT_TRUE(tips.ShowAtStartCheck()->isChecked());
         QSet<QString> texts;
-        for (int i = 0; i < TQuickTips::TipCount(); ++i) {
+        for (int i = 0; i < QuickTips::TipCount(); ++i) {
             texts << tips.TipText();
             tips.NextTip();
         }
-        EXPECT_EQ(texts.size(), TQuickTips::TipCount()); // no tip twice
+        EXPECT_EQ(texts.size(), QuickTips::TipCount()); // no tip twice
         EXPECT_EQ(tips.Tip(), 0);                        // and round again
         tips.PreviousTip();
-        EXPECT_EQ(tips.Tip(), TQuickTips::TipCount() - 1);
+        EXPECT_EQ(tips.Tip(), QuickTips::TipCount() - 1);
         tips.NextTip();
         tips.NextTip();
         tips.NextTip();
@@ -465,7 +465,7 @@ TEST_F(HelpTest, QuickTipsStepBothWaysAndRememberTheirSettingInThePreferences)
         window.Start();
         for (QDialog* d : window.findChildren<QDialog*>())
             EXPECT_FALSE(d->windowTitle() == QLatin1String("Quick Tips") && d->isVisible());
-        TQuickTips tips(Preferences(ini), nullptr);
+        QuickTips tips(Preferences(ini), nullptr);
         EXPECT_FALSE(tips.ShowAtStartCheck()->isChecked());
         EXPECT_EQ(tips.Tip(), 3);
         tips.ShowAtStartCheck()->setChecked(true);

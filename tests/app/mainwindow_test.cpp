@@ -54,7 +54,7 @@ using namespace qm;
 
 namespace {
 
-class ScriptedPrompts : public TDocumentPrompts
+class ScriptedPrompts : public DocumentPrompts
 {
 public:
     std::deque<bool> answers;
@@ -219,7 +219,7 @@ TEST_F(MainWindowTest, DrawingWithAToolMarksChangesAndReturnsToThePointer)
     rectangle->trigger();
     EXPECT_EQ(w.Panel().PanelState(), psRectangle);
 
-    TKBasePanelWidget& panel = w.PanelWidget();
+    BasePanelWidget& panel = w.PanelWidget();
     QTest::mousePress(&panel, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
     QTest::mouseMove(&panel, QPoint(60, 40));
     QTest::mouseMove(&panel, QPoint(100, 70));

@@ -22,7 +22,7 @@ using namespace qm;
 
 namespace {
 
-class QuietPrompts : public TDocumentPrompts
+class QuietPrompts : public DocumentPrompts
 {
 public:
     bool Ask(const QString&, const QString&) override { return false; }

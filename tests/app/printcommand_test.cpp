@@ -62,7 +62,7 @@ QString PageSize(const QString& pdf)
 
 TEST(PrintCommand, OptionsAreReadAndBadOnesAreUsageErrors)
 {
-    TPrintOptions o;
+    PrintOptions o;
     QString error;
     ASSERT_TRUE(ParsePrintOptions(
         Args({"--copies", "3", "card.qmk", "--pdf", "out.pdf", "--positions", "1, 9,10", "--outline"}), &o,
@@ -102,7 +102,7 @@ TEST(PrintCommand, BadCardsAndUnwritableFilesFailWithOneLine)
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
     QString error;
-    TPrintOptions o;
+    PrintOptions o;
     o.Card = dir.filePath(QStringLiteral("missing.qmk"));
     o.Pdf = pdf;
     EXPECT_FALSE(PrintCardFile(o, &error));

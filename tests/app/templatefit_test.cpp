@@ -49,7 +49,7 @@ struct Span
 };
 
 // Where each line of text of an object lies on the card, as its layout placed it.
-std::vector<Span> TextSpans(TKGraphicControl* object, const TRenderContext& context)
+std::vector<Span> TextSpans(TKGraphicControl* object, const RenderContext& context)
 {
     std::vector<Span> spans;
     const QPoint at(object->Left(), object->Top());
@@ -69,7 +69,7 @@ std::vector<Span> TextSpans(TKGraphicControl* object, const TRenderContext& cont
     } else if (auto* effect = dynamic_cast<TKSuperText*>(object)) {
         const QFont font = effect->DrawingFont();
         const QString shown = context.ShownText(effect->DrawnCaption());
-        const TSuperTextGeometry g = effect->Geometry(font);
+        const SuperTextGeometry g = effect->Geometry(font);
         const QFontMetrics metrics(font);
         const int width = metrics.horizontalAdvance(shown);
         if (TKSuperText::FittedText(font, shown, effect->Width() - g.textLeft) != shown)
@@ -78,9 +78,9 @@ std::vector<Span> TextSpans(TKGraphicControl* object, const TRenderContext& cont
     } else if (auto* lines = dynamic_cast<TKMultiLineBaseLabel*>(object)) {
         const QFont font = lines->DrawingFont();
         const QFontMetrics metrics(font);
-        const TMultiLineRows rows =
+        const MultiLineRows rows =
             PlaceMultiLineRows(lines->DrawnLines(), font, lines->BoundsRect().size(), lines->Alignment());
-        for (const TTextRow& row : rows.rows) {
+        for (const TextRow& row : rows.rows) {
             const int width = metrics.horizontalAdvance(row.text);
             if (row.x < 0 || row.x + width > lines->Width() || row.top + rows.rowHeight > lines->Height())
                 ADD_FAILURE() << "line \"" << qPrintable(row.text) << "\" runs out of its box";
@@ -97,19 +97,19 @@ TEST(StarterTemplates, LongPersonalDetailsShowWholeOnEveryTemplate)
     // Description files are read from disk, as the chooser reads them from the template folder.
     QTemporaryDir shipped;
     QStringList files;
-    for (const QString& bundled : TSelectPreviewTemplate::TemplateFiles(QStringLiteral(":/starter/qmkt"))) {
+    for (const QString& bundled : SelectPreviewTemplate::TemplateFiles(QStringLiteral(":/starter/qmkt"))) {
         files << shipped.filePath(QFileInfo(bundled).fileName());
         ASSERT_TRUE(QFile::copy(bundled, files.back()));
     }
     ASSERT_GE(files.size(), 24);
-    TRenderContext context;
-    context.target = TRenderContext::Picture;
+    RenderContext context;
+    context.target = RenderContext::Picture;
     context.personal = kLongDetails;
     for (const QString& file : files) {
         SCOPED_TRACE(QFileInfo(file).completeBaseName().toStdString());
         TKBusinessCardPanel32 panel;
         panel.SetPersonalStrings(kLongDetails);
-        TCardTemplate::Read(panel, file);
+        CardTemplate::Read(panel, file);
         const QSize card = CardPanelSize(CardSheetLayout(), panel.PortraitMode());
         panel.SetSize(card.width(), card.height());
         panel.LayOutObjects();

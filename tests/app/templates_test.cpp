@@ -69,7 +69,7 @@ QImage OnScreen(TKBusinessCardPanel32& panel)
 QImage Render(const QString& file, QImage* artOnly, QString* background, int* objects)
 {
     TKBusinessCardPanel32 panel;
-    *background = TCardTemplate::Read(panel, file);
+    *background = CardTemplate::Read(panel, file);
     *objects = panel.CardObjects().Count();
     CardSheetLayout layout;
     const QSize size = CardPanelSize(layout, panel.PortraitMode());
@@ -91,7 +91,7 @@ TEST(StarterTemplates, EachReadsWhollyDrawsOverItsArtAndWritesBackTheSameBytes)
     // Description files are read from disk, as the chooser reads them from the template folder.
     QTemporaryDir shipped, dir;
     QStringList files;
-    for (const QString& bundled : TSelectPreviewTemplate::TemplateFiles(kBundled)) {
+    for (const QString& bundled : SelectPreviewTemplate::TemplateFiles(kBundled)) {
         files << shipped.filePath(QFileInfo(bundled).fileName());
         ASSERT_TRUE(QFile::copy(bundled, files.back()));
     }
@@ -118,9 +118,9 @@ TEST(StarterTemplates, EachReadsWhollyDrawsOverItsArtAndWritesBackTheSameBytes)
         sheet.push_back(card);
 
         TKBusinessCardPanel32 read;
-        TCardTemplate::Read(read, file);
+        CardTemplate::Read(read, file);
         const QString again = dir.filePath(QFileInfo(file).fileName());
-        ASSERT_TRUE(TCardTemplate::Write(read, again, background));
+        ASSERT_TRUE(CardTemplate::Write(read, again, background));
         EXPECT_EQ(Bytes(again), Bytes(file));
     }
     EXPECT_GE(portrait, 4);
@@ -155,12 +155,12 @@ TEST(StarterTemplates, AFirstStartPutsThemInTheTemplateFolderForTheChooser)
     QTemporaryDir home;
     const QByteArray old = qgetenv("QUILLMARK_HOME");
     qputenv("QUILLMARK_HOME", home.path().toUtf8());
-    TCardDocument::CreateFolders();
-    const QStringList copied = TSelectPreviewTemplate::TemplateFiles(ProgramFile(QStringLiteral("qmkt")));
+    CardDocument::CreateFolders();
+    const QStringList copied = SelectPreviewTemplate::TemplateFiles(ProgramFile(QStringLiteral("qmkt")));
 
     // The chooser lists them and shows the first as designed: its own faces, turned as the template says.
     {
-        TSelectPreviewTemplate chooser(3.5f, 2.0f, {QStringLiteral("Robin Vale")});
+        SelectPreviewTemplate chooser(3.5f, 2.0f, {QStringLiteral("Robin Vale")});
         ASSERT_EQ(chooser.TemplateList->count(), copied.size());
         const auto faceOfName = [&chooser] {
             for (TKGraphicControl* object : chooser.PreviewPanel().CardObjects().Objects())
@@ -188,7 +188,7 @@ TEST(StarterTemplates, AFirstStartPutsThemInTheTemplateFolderForTheChooser)
     }
     qputenv("QUILLMARK_HOME", old);
 
-    const QStringList bundled = TSelectPreviewTemplate::TemplateFiles(kBundled);
+    const QStringList bundled = SelectPreviewTemplate::TemplateFiles(kBundled);
     ASSERT_EQ(copied.size(), bundled.size());
     for (int i = 0; i < copied.size(); ++i)
         EXPECT_EQ(Bytes(copied[i]), Bytes(bundled[i])) << copied[i].toStdString();

@@ -20,7 +20,7 @@ using namespace qm;
 
 namespace {
 
-class PickingView : public TKPanelView
+class PickingView : public PanelView
 {
 public:
     QString pick; // the item the next menu runs
@@ -52,7 +52,7 @@ public:
     }
 };
 
-class SilentPrompts : public TDocumentPrompts
+class SilentPrompts : public DocumentPrompts
 {
 public:
     std::deque<QString> files;
@@ -78,10 +78,10 @@ protected:
         ASSERT_TRUE(home.isValid());
         oldHome = qgetenv("QUILLMARK_HOME");
         qputenv("QUILLMARK_HOME", home.path().toUtf8());
-        TCardDocument::CreateFolders();
+        CardDocument::CreateFolders();
         panel.SetView(&view);
         panel.SetDialogs(&dialogs);
-        doc = std::make_unique<TCardDocument>(panel, prompts);
+        doc = std::make_unique<CardDocument>(panel, prompts);
         doc->Load();
         doc->FirstActivate();
     }
@@ -153,7 +153,7 @@ protected:
     RedDialogs dialogs;
     SilentPrompts prompts;
     TKBusinessCardPanel32 panel;
-    std::unique_ptr<TCardDocument> doc;
+    std::unique_ptr<CardDocument> doc;
     qint64 now = 100000;
 };
 

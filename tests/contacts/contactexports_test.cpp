@@ -26,9 +26,9 @@ void ExpectCards(const char* file, const std::vector<TCard>& expected)
     const auto source =
         OpenDataSource(qmtest::SourceFile(QStringLiteral("tests/data/merge/") + QLatin1String(file)), &error);
     ASSERT_TRUE(source) << qPrintable(error);
-    const TFieldMapping mapping = TFieldMapping::Match(source->FieldNames());
+    const FieldMapping mapping = FieldMapping::Match(source->FieldNames());
     QStringList values;
-    TMergeRecord record;
+    MergeRecord record;
     size_t person = 0;
     while (source->Next(values)) {
         ASSERT_LT(person, expected.size());
@@ -150,7 +150,7 @@ TEST(ContactExports, ColumnNamesMatchWithoutCaseAccentsOrPunctuation)
                                    "Straße geschäftlich", "Ort geschäftlich", "Postleitzahl geschäftlich",
                                    "Land/Region geschäftlich", "Fax geschäftlich", "Telefon geschäftlich",
                                    "Mobiltelefon", "E-Mail-Adresse", "E-Mail: Angezeigter Name"};
-    const TFieldMapping de = TFieldMapping::Match(outlookDe);
+    const FieldMapping de = FieldMapping::Match(outlookDe);
     const QStringList values = {"Herr", "Jan", "", "Berg", "Berg AG", "Leiter", "Ring 1", "Köln", "50667",
                                 "Deutschland", "0221 1", "0221 2", "0170 3", "jan@berg.example", "Jan Berg (jan@)"};
     const char* const expectedDe[kMergePersonalCount] = {
@@ -159,20 +159,20 @@ TEST(ContactExports, ColumnNamesMatchWithoutCaseAccentsOrPunctuation)
     for (int field = 0; field < kMergePersonalCount; ++field)
         EXPECT_EQ(de.Value(field, values), QString::fromUtf8(expectedDe[field])) << kMergePersonalNames[field];
 
-    const TFieldMapping fr = TFieldMapping::Match({"Titre", "Prénom", "Nom", "Société ", "Fonction",
+    const FieldMapping fr = FieldMapping::Match({"Titre", "Prénom", "Nom", "Société ", "Fonction",
                                                    "Téléphone (bureau)", "Tél. mobile", "Adresse de messagerie",
                                                    "Télécopie (bureau)"});
     const int expectedFr[kMergePersonalCount] = {-1, 3, 4, -1, -1, -1, 5, 6, 7, 8};
     for (int field = 0; field < kMergePersonalCount; ++field)
         EXPECT_EQ(fr.Column(field), expectedFr[field]) << kMergePersonalNames[field];
     EXPECT_EQ(fr.Value(kMergeName, {"M.", "Luc", "Roy"}), QStringLiteral("Luc Roy"));
-    EXPECT_EQ(TFieldMapping::Match({"Title", "Name"}).Column(kMergeTitle), 0);
-    EXPECT_EQ(TFieldMapping::Match({"Titulo", "Puesto"}).Column(kMergeTitle), 1);
+    EXPECT_EQ(FieldMapping::Match({"Title", "Name"}).Column(kMergeTitle), 0);
+    EXPECT_EQ(FieldMapping::Match({"Titulo", "Puesto"}).Column(kMergeTitle), 1);
 
     // A single "Nombre" or "Nom" is the whole name; "Name" beside a family name stays the whole name.
-    EXPECT_EQ(TFieldMapping::Match({"Nombre", "Empresa"}).Column(kMergeName), 0);
-    EXPECT_EQ(TFieldMapping::Match({"Nom", "Société"}).Column(kMergeName), 0);
-    const TFieldMapping named = TFieldMapping::Match({"Name", "Given Name", "Family Name"});
+    EXPECT_EQ(FieldMapping::Match({"Nombre", "Empresa"}).Column(kMergeName), 0);
+    EXPECT_EQ(FieldMapping::Match({"Nom", "Société"}).Column(kMergeName), 0);
+    const FieldMapping named = FieldMapping::Match({"Name", "Given Name", "Family Name"});
     EXPECT_EQ(named.Column(kMergeName), 0);
     EXPECT_EQ(named.Source(kMergeName).Describe({"Name", "Given Name", "Family Name"}),
               QStringLiteral("Name, if blank Given Name + Family Name"));

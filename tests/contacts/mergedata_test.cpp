@@ -27,7 +27,7 @@ QString DataFile(const char* name)
 }
 
 // Every record of a source, each as field name -> value.
-std::vector<QStringList> ReadAll(TDataSource& source)
+std::vector<QStringList> ReadAll(DataSource& source)
 {
     std::vector<QStringList> records;
     QStringList values;
@@ -38,7 +38,7 @@ std::vector<QStringList> ReadAll(TDataSource& source)
     return records;
 }
 
-QString Field(const TDataSource& source, const QStringList& values, const char* name)
+QString Field(const DataSource& source, const QStringList& values, const char* name)
 {
     const qsizetype i = source.FieldNames().indexOf(QLatin1String(name));
     EXPECT_GE(i, 0) << name;
@@ -247,9 +247,9 @@ TEST(MergeData, BadInputIsRefusedOrCutWithAMessage)
     const auto rows = ReadAll(*source);
     EXPECT_LT(PeakKilobytes() - before, 8 * 1024);
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0][1].size(), TDataSource::kMaxFieldBytes);
+    EXPECT_EQ(rows[0][1].size(), DataSource::kMaxFieldBytes);
     EXPECT_EQ(rows[1], QStringList({"Bo", "short"}));
-    EXPECT_EQ(rows[2][1].size(), TDataSource::kMaxFieldBytes);
+    EXPECT_EQ(rows[2][1].size(), DataSource::kMaxFieldBytes);
     ASSERT_GE(source->Notes().size(), 2);
     EXPECT_TRUE(source->Notes()[0].startsWith(QStringLiteral("Record 1 is too long"))) << qPrintable(source->Notes()[0]);
     {
@@ -272,7 +272,7 @@ TEST(MergeData, BadInputIsRefusedOrCutWithAMessage)
     const auto cards = ReadAll(*source);
     ASSERT_EQ(cards.size(), 2u); // the second lacks its end and is taken as far as it goes
     EXPECT_EQ(cards[0][0], "Al");
-    EXPECT_EQ(Field(*source, cards[0], "Note").size(), TDataSource::kMaxFieldBytes);
+    EXPECT_EQ(Field(*source, cards[0], "Note").size(), DataSource::kMaxFieldBytes);
     EXPECT_EQ(cards[1][0], "Bo");
     EXPECT_EQ(source->Notes().size(), 1);
 }
@@ -281,25 +281,25 @@ TEST(MergeData, ColumnsMatchThePersonalFieldsByName)
 {
     const QStringList columns = {"E-mail Address", "Full name", "ORGANISATION", "job_title", "Street",
                                  "City",           "Telephone", "Mobile Phone", "Fax number", "Notes"};
-    const TFieldMapping mapping = TFieldMapping::Match(columns);
+    const FieldMapping mapping = FieldMapping::Match(columns);
     const int expected[kMergePersonalCount] = {1, 2, 3, 4, 5, -1, 6, 7, 0, 8};
     for (int field = 0; field < kMergePersonalCount; ++field)
         EXPECT_EQ(mapping.Column(field), expected[field]) << kMergePersonalNames[field];
 
     // The field's own name wins over another name for it; a column feeds one field only.
-    const TFieldMapping own = TFieldMapping::Match({"Phone", "Phone 2", "Mobile", "Name", "Full Name"});
+    const FieldMapping own = FieldMapping::Match({"Phone", "Phone 2", "Mobile", "Name", "Full Name"});
     EXPECT_EQ(own.Column(6), 0);
     EXPECT_EQ(own.Column(7), 1);
     EXPECT_EQ(own.Column(0), 3);
-    EXPECT_FALSE(TFieldMapping::Match({"Colour", "Size"}).MatchesAny());
+    EXPECT_FALSE(FieldMapping::Match({"Colour", "Size"}).MatchesAny());
 
     // A vCard's fields match themselves.
-    const TFieldMapping cards = TFieldMapping::Match(VCardFieldNames());
+    const FieldMapping cards = FieldMapping::Match(VCardFieldNames());
     for (int field = 0; field < kMergePersonalCount; ++field)
         EXPECT_EQ(cards.Column(field), field);
 
     // The record for a card: fields by mapping (empty when unmapped), then every column by its own name.
-    TMergeRecord record;
+    MergeRecord record;
     mapping.Fill(record, columns, {"a@b.c", "Al"});
     EXPECT_EQ(record.Value(u"name"), "Al");
     EXPECT_EQ(record.Value(u"EMail"), "a@b.c");

@@ -37,7 +37,7 @@ namespace {
 
 constexpr TColor kNavy = 0x800000;
 
-class FakeView : public TKPanelView
+class FakeView : public PanelView
 {
 public:
     TKCursorShape cursor = TKCursorShape::Default;
@@ -268,7 +268,7 @@ TEST(BusinessCardPanel, ADescriptionWrittenReadsBackWithEveryKind)
     f.panel.SetZoom(1.5f); // coordinates are written at 1.0 all the same
 
     const QString file = f.File("card.qmkt");
-    ASSERT_TRUE(TCardTemplate::Write(f.panel, file, QStringLiteral("C:\\Art\\waves.bmp")));
+    ASSERT_TRUE(CardTemplate::Write(f.panel, file, QStringLiteral("C:\\Art\\waves.bmp")));
     const ProfileFile ini(file);
     EXPECT_EQ(ini.ReadSections(),
               QStringList(
@@ -282,7 +282,7 @@ TEST(BusinessCardPanel, ADescriptionWrittenReadsBackWithEveryKind)
     EXPECT_EQ(f.panel.Zoom(), 1.5f);
 
     TKBusinessCardPanel32 read;
-    EXPECT_EQ(TCardTemplate::Read(read, file), QStringLiteral("waves.bmp"));
+    EXPECT_EQ(CardTemplate::Read(read, file), QStringLiteral("waves.bmp"));
     EXPECT_TRUE(read.PortraitMode());
     std::vector<QString> classes;
     for (TKGraphicControl* object : read.CardObjects().Objects())
@@ -330,10 +330,10 @@ TEST(BusinessCardPanel, ADescriptionSurvivesWriteReadWrite)
     f.Add<TKBusinessCardLabel>(QRect(10, 70, 120, 20))->SetCaption(QStringLiteral("Your Own Name"));
     f.Add<TBCShapes>(QRect(100, 5, 30, 30));
     const QString first = f.File("first.qmkt"), second = f.File("second.qmkt");
-    ASSERT_TRUE(TCardTemplate::Write(f.panel, first, QString()));
+    ASSERT_TRUE(CardTemplate::Write(f.panel, first, QString()));
 
     TKBusinessCardPanel32 read;
-    TCardTemplate::Read(read, first);
+    CardTemplate::Read(read, first);
     ASSERT_EQ(read.CardObjects().Count(), 5);
     EXPECT_EQ(static_cast<TBCShapes*>(read.CardObjects().At(1))->RoundPerc(), 40);
     std::vector<QString> classes;
@@ -343,14 +343,14 @@ TEST(BusinessCardPanel, ADescriptionSurvivesWriteReadWrite)
                                              "TKBusinessCardLabel", "TBCShapes"}));
     EXPECT_EQ(read.CardObjects().At(3)->BoundsRect().top(), 70);
 
-    ASSERT_TRUE(TCardTemplate::Write(read, second, QString()));
+    ASSERT_TRUE(CardTemplate::Write(read, second, QString()));
     QFile a(first), b(second);
     ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     EXPECT_EQ(a.readAll(), b.readAll());
 
     // A file without places in the stack (as older files are) still reads kind by kind.
     TKBusinessCardPanel32 old;
-    TCardTemplate::Read(old, f.WriteText("old.qmkt", "[Name]\r\nWidth=80\r\n[Line1]\r\nWidth=40\r\n"
+    CardTemplate::Read(old, f.WriteText("old.qmkt", "[Name]\r\nWidth=80\r\n[Line1]\r\nWidth=40\r\n"
                                                      "[Shape1]\r\nWidth=30\r\n"));
     ASSERT_EQ(old.CardObjects().Count(), 3);
     EXPECT_STREQ(old.CardObjects().At(0)->ClassName(), "TBCShapes");
@@ -367,7 +367,7 @@ TEST(BusinessCardPanel, PersonalSectionsTakeTheUsersValueThenTheCaptionThenThePl
     const auto captions = [&](const QStringList& personal) {
         TKBusinessCardPanel32 panel;
         panel.SetPersonalStrings(personal);
-        TCardTemplate::Read(panel, file);
+        CardTemplate::Read(panel, file);
         QStringList result;
         for (TKGraphicControl* object : panel.CardObjects().Objects())
             result << static_cast<TKBusinessCardLabel*>(object)->Caption();
@@ -395,7 +395,7 @@ TEST(BusinessCardPanel, ADetailLongerThanItsBoxIsMadeSmallerUntilItShowsWhole)
     const auto read = [&](const QStringList& personal, std::vector<TKBusinessCardLabel*>& labels) {
         f.panel.ClearAll();
         f.panel.SetPersonalStrings(personal);
-        TCardTemplate::Read(f.panel, file);
+        CardTemplate::Read(f.panel, file);
         labels = f.All<TKBusinessCardLabel>();
         ASSERT_EQ(labels.size(), 3u);
     };
@@ -431,7 +431,7 @@ TEST(BusinessCardPanel, NumberedSectionsRunFromOneToFifteenWithGaps)
     const QString file = f.WriteText("n.qmkt", "[Shape3]\r\nWidth=30\r\nHeight=20\r\nShape=4\r\n"
                                                "[Shape16]\r\nWidth=30\r\n[Line15]\r\nWidth=40\r\n"
                                                "[Line16]\r\nWidth=40\r\n[Label16]\r\nWidth=40\r\n");
-    TCardTemplate::Read(f.panel, file);
+    CardTemplate::Read(f.panel, file);
     ASSERT_EQ(f.panel.CardObjects().Count(), 2);
     auto* shape = f.All<TBCShapes>().at(0);
     EXPECT_EQ(shape->Shape(), stEllipse);
@@ -444,18 +444,18 @@ TEST(BusinessCardPanel, NumberedSectionsRunFromOneToFifteenWithGaps)
 
 TEST(BusinessCardPanel, ColoursAreNamesOrDollarHex)
 {
-    EXPECT_EQ(TCardTemplate::ColorToString(clRed), QStringLiteral("clRed"));
-    EXPECT_EQ(TCardTemplate::ColorToString(0x00123456), QStringLiteral("$00123456"));
-    EXPECT_EQ(TCardTemplate::ColorToString(TColor(0x8000000F)), QStringLiteral("clBtnFace"));
+    EXPECT_EQ(CardTemplate::ColorToString(clRed), QStringLiteral("clRed"));
+    EXPECT_EQ(CardTemplate::ColorToString(0x00123456), QStringLiteral("$00123456"));
+    EXPECT_EQ(CardTemplate::ColorToString(TColor(0x8000000F)), QStringLiteral("clBtnFace"));
     TColor c = 0;
-    EXPECT_TRUE(TCardTemplate::StringToColor(QStringLiteral("clred"), &c));
+    EXPECT_TRUE(CardTemplate::StringToColor(QStringLiteral("clred"), &c));
     EXPECT_EQ(c, clRed);
-    EXPECT_TRUE(TCardTemplate::StringToColor(QStringLiteral("$00ff8040"), &c));
+    EXPECT_TRUE(CardTemplate::StringToColor(QStringLiteral("$00ff8040"), &c));
     EXPECT_EQ(c, 0x00FF8040);
-    EXPECT_TRUE(TCardTemplate::StringToColor(QStringLiteral("255"), &c));
+    EXPECT_TRUE(CardTemplate::StringToColor(QStringLiteral("255"), &c));
     EXPECT_EQ(c, clRed);
     for (const char* bad : {"", "$", "banana", "$123456789", "clPlaid", "12abc"})
-        EXPECT_FALSE(TCardTemplate::StringToColor(QLatin1String(bad), &c)) << bad;
+        EXPECT_FALSE(CardTemplate::StringToColor(QLatin1String(bad), &c)) << bad;
 }
 
 TEST(BusinessCardPanel, BackgroundNamesLoseTheirFolders)
@@ -463,18 +463,18 @@ TEST(BusinessCardPanel, BackgroundNamesLoseTheirFolders)
     Fixture f;
     const QString file =
         f.WriteText("b.qmkt", "[Card Data]\r\nBackground File=..\\..\\secret\\waves.bmp\r\n");
-    EXPECT_EQ(TCardTemplate::Read(f.panel, file), QStringLiteral("waves.bmp"));
-    EXPECT_TRUE(TCardTemplate::BackgroundArtPath(QStringLiteral("/etc/waves.bmp"))
+    EXPECT_EQ(CardTemplate::Read(f.panel, file), QStringLiteral("waves.bmp"));
+    EXPECT_TRUE(CardTemplate::BackgroundArtPath(QStringLiteral("/etc/waves.bmp"))
                     .endsWith(QStringLiteral("/bg/waves.bmp")));
-    EXPECT_TRUE(TCardTemplate::BackgroundArtPath(QStringLiteral("  ")).isEmpty());
-    EXPECT_TRUE(TCardTemplate::BackgroundArtPath(QStringLiteral("C:\\..")).isEmpty());
+    EXPECT_TRUE(CardTemplate::BackgroundArtPath(QStringLiteral("  ")).isEmpty());
+    EXPECT_TRUE(CardTemplate::BackgroundArtPath(QStringLiteral("C:\\..")).isEmpty());
 }
 
 TEST(BusinessCardPanel, BrokenOrMissingDescriptionsGiveDefaults)
 {
     Fixture f;
     f.panel.SetPortraitMode(true);
-    EXPECT_TRUE(TCardTemplate::Read(f.panel, f.File("missing.qmkt")).isEmpty());
+    EXPECT_TRUE(CardTemplate::Read(f.panel, f.File("missing.qmkt")).isEmpty());
     EXPECT_FALSE(f.panel.PortraitMode());
     EXPECT_EQ(f.panel.CardObjects().Count(), 0);
 
@@ -487,7 +487,7 @@ TEST(BusinessCardPanel, BrokenOrMissingDescriptionsGiveDefaults)
         // Not base 64; a cut-short record; a class nobody knows ("TPF0" "TNope" with no properties).
         "[Object1]\r\nData=@@@@\r\n[Object2]\r\nData=AVRQRjAM\r\n[Object3]\r\nData=AVRQRjAFVE5vcGUAAAAA\r\n"
         "[Card Data]\r\nPortrait Mode=maybe\r\n");
-    EXPECT_TRUE(TCardTemplate::Read(f.panel, file).isEmpty());
+    EXPECT_TRUE(CardTemplate::Read(f.panel, file).isEmpty());
     EXPECT_FALSE(f.panel.PortraitMode());
     ASSERT_EQ(f.All<TBCShapes>().size(), 1u);
     auto* shape = f.All<TBCShapes>()[0];
@@ -511,7 +511,7 @@ TEST(BusinessCardPanel, ReadingAtAZoomKeepsTheCardUnits)
 {
     Fixture f;
     f.panel.SetZoom(1.5f);
-    TCardTemplate::Read(f.panel,
+    CardTemplate::Read(f.panel,
         f.WriteText("z.qmkt", "[Shape1]\r\nLeft=20\r\nTop=10\r\nWidth=40\r\nHeight=20\r\n"));
     EXPECT_EQ(f.panel.Zoom(), 1.5f);
     EXPECT_EQ(f.panel.CardObjects().At(0)->BoundsRect(), QRect(20, 10, 40, 20));
@@ -522,10 +522,10 @@ TEST(BusinessCardPanel, AFailedWriteKeepsTheOldFileAndAWriteStartsAfresh)
     Fixture f;
     const QString file = f.WriteText("old.qmkt", "[Shape5]\r\nWidth=40\r\n");
     f.Add<TBCShapes>(QRect(0, 0, 20, 20));
-    ASSERT_TRUE(TCardTemplate::Write(f.panel, file, QString()));
+    ASSERT_TRUE(CardTemplate::Write(f.panel, file, QString()));
     EXPECT_FALSE(ProfileFile(file).SectionExists("Shape5"));
     QString error;
-    EXPECT_FALSE(TCardTemplate::Write(f.panel, f.File("no/such/folder/x.qmkt"), QString(), &error));
+    EXPECT_FALSE(CardTemplate::Write(f.panel, f.File("no/such/folder/x.qmkt"), QString(), &error));
     EXPECT_FALSE(error.isEmpty());
 }
 

@@ -27,7 +27,7 @@ using namespace qm;
 
 namespace {
 
-class FakeView : public TKPanelView
+class FakeView : public PanelView
 {
 public:
     TKCursorShape cursor = TKCursorShape::Default;
@@ -704,7 +704,7 @@ class Block : public TKLineShape
 {
 public:
     QColor color = Qt::blue;
-    void Draw(QPainter& p, const TRenderContext&) const override { p.fillRect(-50, -50, 500, 500, color); }
+    void Draw(QPainter& p, const RenderContext&) const override { p.fillRect(-50, -50, 500, 500, color); }
 };
 
 QImage Render(TKBasePanel& panel)

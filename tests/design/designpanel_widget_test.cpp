@@ -14,7 +14,7 @@ namespace {
 
 struct WidgetFixture
 {
-    TKBasePanelWidget widget;
+    BasePanelWidget widget;
     qint64 now = 1000;
     TKGraphicControl* a = nullptr;
 

@@ -9,7 +9,7 @@
 using namespace qm;
 
 namespace {
-class FakePanel : public TKHandleHost
+class FakePanel : public HandleHost
 {
 public:
     TKCardObjects objects;

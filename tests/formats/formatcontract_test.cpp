@@ -32,8 +32,8 @@ struct FormatCase
 {
     std::string label;
     QString sample; // under tests/data
-    std::function<std::unique_ptr<TFileFormat>()> make;
-    std::function<Outcome(TFileFormat&, const QString&)> read;
+    std::function<std::unique_ptr<FileFormat>()> make;
+    std::function<Outcome(FileFormat&, const QString&)> read;
     // Where the sample is cut to make files cut short: half way and just before the end, unless the format
     // needs a cut in one place.
     std::function<std::vector<qsizetype>(const QByteArray&)> cuts = [](const QByteArray& b) {
@@ -45,13 +45,13 @@ FormatCase Picture(const char* format, const char* sample)
 {
     const QString name = QString::fromLatin1(format);
     return {std::string(format) + " " + sample, QStringLiteral("pictures/") + QLatin1String(sample),
-            [name]() -> std::unique_ptr<TFileFormat> {
+            [name]() -> std::unique_ptr<FileFormat> {
                 for (auto& f : PictureFormats())
                     if (f->Name() == name)
                         return std::move(f);
                 return nullptr;
             },
-            [](TFileFormat& format, const QString& path) {
+            [](FileFormat& format, const QString& path) {
                 const TPicture before = TPicture::FromImage(QImage(3, 2, QImage::Format_RGB32));
                 TPicture picture = before;
                 Outcome o;
@@ -65,31 +65,31 @@ FormatCase Picture(const char* format, const char* sample)
 FormatCase Rtf()
 {
     return {"RTF", QStringLiteral("rtf/card-libreoffice.rtf"),
-            [] { return std::make_unique<TRtfFormat>(); },
-            [](TFileFormat& format, const QString& path) {
+            [] { return std::make_unique<RtfFormat>(); },
+            [](FileFormat& format, const QString& path) {
                 QTextDocument document;
                 document.setPlainText(QStringLiteral("before"));
                 Outcome o;
-                o.read = static_cast<TRtfFormat&>(format).Read(path, document);
+                o.read = static_cast<RtfFormat&>(format).Read(path, document);
                 o.error = format.ErrorString();
                 o.untouched = document.toPlainText() == QStringLiteral("before");
                 return o;
             }};
 }
 
-FormatCase Contacts(TContactFormat::Kind kind, const char* sample)
+FormatCase Contacts(ContactFormat::Kind kind, const char* sample)
 {
-    FormatCase c{kind == TContactFormat::Kind::Csv ? "CSV" : "vCard", QStringLiteral("merge/") + QLatin1String(sample),
-                 [kind] { return std::make_unique<TContactFormat>(kind); },
-                 [](TFileFormat& format, const QString& path) {
-                     std::unique_ptr<TDataSource> source;
+    FormatCase c{kind == ContactFormat::Kind::Csv ? "CSV" : "vCard", QStringLiteral("merge/") + QLatin1String(sample),
+                 [kind] { return std::make_unique<ContactFormat>(kind); },
+                 [](FileFormat& format, const QString& path) {
+                     std::unique_ptr<DataSource> source;
                      Outcome o;
-                     o.read = static_cast<TContactFormat&>(format).Read(path, source);
+                     o.read = static_cast<ContactFormat&>(format).Read(path, source);
                      o.error = format.ErrorString();
                      o.untouched = !source;
                      return o;
                  }};
-    if (kind == TContactFormat::Kind::Csv) // inside the first quoted value
+    if (kind == ContactFormat::Kind::Csv) // inside the first quoted value
         c.cuts = [](const QByteArray& b) { return std::vector<qsizetype>{b.indexOf('"') + 3}; };
     return c;
 }
@@ -105,8 +105,8 @@ const std::vector<FormatCase>& Cases()
         Picture("Targa picture", "raster.tga"),     Picture("Windows metafile", "scene.wmf"),
         Picture("enhanced metafile", "scene.emf"),  Picture("SVG drawing", "scene.svg"),
         Rtf(),
-        Contacts(TContactFormat::Kind::Csv, "spreadsheet-utf8.csv"),
-        Contacts(TContactFormat::Kind::VCard, "address-book.vcf"),
+        Contacts(ContactFormat::Kind::Csv, "spreadsheet-utf8.csv"),
+        Contacts(ContactFormat::Kind::VCard, "address-book.vcf"),
     };
     return cases;
 }
@@ -140,7 +140,7 @@ protected:
     }
 
     QTemporaryDir mDir;
-    std::unique_ptr<TFileFormat> mFormat;
+    std::unique_ptr<FileFormat> mFormat;
     QByteArray mSample;
 };
 
@@ -156,7 +156,7 @@ std::string Label(const testing::TestParamInfo<size_t>& info)
 
 TEST_P(FormatContract, ReadsItsSampleKnownByContentAndListedByExtension)
 {
-    EXPECT_TRUE(mFormat->CanRead(mSample.left(TFileFormat::kHeadBytes)));
+    EXPECT_TRUE(mFormat->CanRead(mSample.left(FileFormat::kHeadBytes)));
     // Named otherwise, the sample still reads: formats go by content.
     const Outcome o = Case().read(*mFormat, Write(QStringLiteral("sample.data"), mSample));
     EXPECT_TRUE(o.read) << o.error.toStdString();
@@ -180,7 +180,7 @@ TEST_P(FormatContract, FileOfAnotherFormatIsRefused)
     const FormatCase& next = Cases()[(GetParam() + 1) % Cases().size()];
     const QByteArray other = qmtest::FileBytes(qmtest::SourceFile(QStringLiteral("tests/data/") + next.sample));
     ASSERT_FALSE(other.isEmpty());
-    EXPECT_FALSE(mFormat->CanRead(other.left(TFileFormat::kHeadBytes)));
+    EXPECT_FALSE(mFormat->CanRead(other.left(FileFormat::kHeadBytes)));
     ExpectRefused(Write(QStringLiteral("other.") + QFileInfo(Case().sample).suffix(), other));
 }
 

@@ -16,21 +16,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     QString error;
-    std::unique_ptr<TDataSource> source = DataSourceFromBytes(bytes, &error);
+    std::unique_ptr<DataSource> source = DataSourceFromBytes(bytes, &error);
     if (!source) {
         if (error.isEmpty())
             std::abort(); // a refusal always says why
         return 0;
     }
-    const TFieldMapping mapping = TFieldMapping::Match(source->FieldNames());
+    const FieldMapping mapping = FieldMapping::Match(source->FieldNames());
     QStringList values;
-    TMergeRecord record;
+    MergeRecord record;
     int records = 0;
     while (source->Next(values)) {
         if (values.size() != source->FieldNames().size())
             std::abort();
         for (const QString& v : values) {
-            if (v.size() > TDataSource::kMaxFieldBytes)
+            if (v.size() > DataSource::kMaxFieldBytes)
                 std::abort();
         }
         mapping.Fill(record, source->FieldNames(), values);
@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             QStringList personal;
             for (int field = 0; field < kMergePersonalCount; ++field)
                 personal.append(record.Value(QString::fromLatin1(kMergePersonalNames[field])));
-            std::unique_ptr<TDataSource> back = DataSourceFromBytes(PersonalVCard(personal), &error);
+            std::unique_ptr<DataSource> back = DataSourceFromBytes(PersonalVCard(personal), &error);
             QStringList again;
             if (!back || !back->Next(again))
                 std::abort();

@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         QPainter painter(&recording);
         picture.Draw(painter, QRectF(0, 0, 300, 200));
     }
-    TStoredGraphic stored;
+    StoredGraphic stored;
     if (data[0] % 3 == 2 && GraphicFromFile(bytes, QStringLiteral("fuzz.wmf"), &stored, &error))
         if (ReadPicture(stored.fileBytes).IsNull())
             std::abort(); // what a card stores must read again

@@ -33,11 +33,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 namespace {
 
 // Small on purpose: drawing is clipped to it, what is checked is the arithmetic on the way there.
-void Draw(const TCardModel& card, TRenderContext::Target target)
+void Draw(const CardModel& card, RenderContext::Target target)
 {
     QImage image(48, 32, QImage::Format_RGB32);
     QPainter painter(&image);
-    TRenderContext context;
+    RenderContext context;
     context.target = target;
     DrawCard(painter, card, context);
 }
@@ -47,7 +47,7 @@ void Draw(const TCardModel& card, TRenderContext::Target target)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
-    TCardModel card;
+    CardModel card;
     card.SetSize(QSize(336, 192));
     TKCardObjects& objects = card.Objects();
     const ReadResult r = ReadObjectsFromBytes(objects, bytes);
@@ -60,9 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ReadObjectsFromBytes(pasted, bytes, 15);
 
     card.LayOutObjects();
-    Draw(card, TRenderContext::Screen);
-    Draw(card, TRenderContext::Picture);
-    Draw(card, TRenderContext::Paper);
+    Draw(card, RenderContext::Screen);
+    Draw(card, RenderContext::Picture);
+    Draw(card, RenderContext::Paper);
 
     // CI asks for crashes and sanitizer reports only (QM_FUZZ_CRASHES_ONLY); a longer run also checks that
     // whatever was read writes out again and reads back the same.

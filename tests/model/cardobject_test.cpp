@@ -130,7 +130,7 @@ TEST(GraphicControl, ValuesAtTheEndsOfTheIntRangeAreKeptButNeverOverflow)
     EXPECT_EQ(font.Height(), INT_MAX);
 
     // Label layout: a 17-pixel text with the deepest shadow below and the deepest highlight to the left.
-    TLabelLayoutInput in;
+    LabelLayoutInput in;
     in.box = QSize(100, 30);
     in.metrics = {40, 17};
     in.shadowOffset = QPoint(0, INT_MAX);
@@ -142,7 +142,7 @@ TEST(GraphicControl, ValuesAtTheEndsOfTheIntRangeAreKeptButNeverOverflow)
 
     // The whole card drawn as a picture and on paper: a label with the tallest font and deepest effects,
     // a line and an outline with the widest pens either way.
-    TCardModel card;
+    CardModel card;
     card.SetSize(QSize(336, 192));
     auto* label = static_cast<TKPLabel*>(card.Objects().Add(std::make_unique<TKPLabel>()));
     label->SetBounds(INT_MAX, INT_MAX, INT_MAX, INT_MAX);
@@ -156,10 +156,10 @@ TEST(GraphicControl, ValuesAtTheEndsOfTheIntRangeAreKeptButNeverOverflow)
     shape->SetBounds(10, 10, 50, 50);
     shape->Pen().SetWidth(INT_MIN);
     card.LayOutObjects();
-    for (const auto target : {TRenderContext::Picture, TRenderContext::Paper}) {
+    for (const auto target : {RenderContext::Picture, RenderContext::Paper}) {
         QImage image(48, 32, QImage::Format_RGB32);
         QPainter painter(&image);
-        TRenderContext context;
+        RenderContext context;
         context.target = target;
         DrawCard(painter, card, context);
     }

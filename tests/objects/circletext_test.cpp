@@ -64,8 +64,8 @@ QImage Drawn(const TKPCircleText& text)
     QImage image(text.Width(), text.Height(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    TRenderContext context;
-    context.target = TRenderContext::Picture;
+    RenderContext context;
+    context.target = RenderContext::Picture;
     text.Draw(painter, context);
     return image;
 }
@@ -138,7 +138,7 @@ TEST(CircleLayout, EachStartAndSpanRunsClockwiseFromItsStartToItsEndInsideTheBox
     for (int sv = dg90; sv <= dg360; ++sv) {
         for (int dg = dg90; dg <= dg360; ++dg) {
             for (const int n : {1, 4, 6, 40}) {
-                TCircleLayoutInput in;
+                CircleLayoutInput in;
                 in.width = 200;
                 in.height = 120;
                 in.charHeight = 15;
@@ -153,7 +153,7 @@ TEST(CircleLayout, EachStartAndSpanRunsClockwiseFromItsStartToItsEndInsideTheBox
                 EXPECT_EQ(layout.StartAngle(), a);
                 EXPECT_EQ(layout.Span(), s);
                 ASSERT_GT(layout.Radius(), 20);
-                auto angleOf = [&](const TCirclePlace& p) {
+                auto angleOf = [&](const CirclePlace& p) {
                     return DegreesOf(p.x - layout.CentreX(), p.y - layout.CentreY());
                 };
                 const bool full = dg == dg360;
@@ -164,7 +164,7 @@ TEST(CircleLayout, EachStartAndSpanRunsClockwiseFromItsStartToItsEndInsideTheBox
                 EXPECT_NEAR(AngleBetween(angleOf(layout.Place(n - 1)), last), 0, 1.5);
                 // The turn keeps each letter's top pointing away from the centre.
                 for (qsizetype i = 0; i < n; ++i) {
-                    const TCirclePlace p = layout.Place(i);
+                    const CirclePlace p = layout.Place(i);
                     EXPECT_TRUE(p.inside) << "letter " << i << " at " << p.x << "," << p.y;
                     EXPECT_NEAR(AngleBetween(-p.turn / 10.0 - 90, angleOf(p)), 0, 1.5) << "letter " << i;
                     if (i > 0) { // clockwise on the screen
@@ -175,7 +175,7 @@ TEST(CircleLayout, EachStartAndSpanRunsClockwiseFromItsStartToItsEndInsideTheBox
         }
     }
     // Up to five letters spread over the whole circle, six and more over 355 degrees.
-    TCircleLayoutInput in;
+    CircleLayoutInput in;
     in.width = in.height = 100;
     in.letters = 5;
     EXPECT_DOUBLE_EQ(TCircleLayout(in).Step(), 72);
@@ -243,7 +243,7 @@ TEST(CircleTextDraw, TurnedLettersStandOnTheCircleUprightOnesStayUprightMirrored
         EXPECT_GT(b.box.height(), 2 * b.box.width());
         bool found = false;
         for (qsizetype i = 0; i < layout.Letters(); ++i) {
-            const TCirclePlace p = layout.Place(i);
+            const CirclePlace p = layout.Place(i);
             found |= std::abs(b.x - p.x) <= 1.0 && std::abs(b.y - (p.y - lift)) <= 1.0;
         }
         EXPECT_TRUE(found) << "stem at " << b.x << "," << b.y;
@@ -287,10 +287,10 @@ TEST(CircleTextDraw, PrintsAsTextWhereTheScreenShowsIt)
 
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("card.pdf"));
-    TKPdfReport report(pdf, TKPdfReport::kDefaultResolution);
+    PdfReport report(pdf, PdfReport::kDefaultResolution);
     report.SetPaperSize(kPaperLetter);
-    TLabelJob job;
-    job.Positions = TSheetPositions::Only({0});
+    LabelJob job;
+    job.Positions = SheetPositions::Only({0});
     TLabelPrinter printer(panel, job);
     ASSERT_EQ(printer.Run(report), joFinished) << qPrintable(report.ErrorString());
 
@@ -347,8 +347,8 @@ TEST(CircleTextDraw, HugeCaptionsFontsAndNothingToLayOutDrawOnScreenAndPaper)
         {
             QPdfWriter writer(&buffer);
             QPainter painter(&writer);
-            TRenderContext paper;
-            paper.target = TRenderContext::Paper;
+            RenderContext paper;
+            paper.target = RenderContext::Paper;
             text.Draw(painter, paper);
         }
         EXPECT_TRUE(buffer.data().startsWith("%PDF"));
@@ -487,7 +487,7 @@ TEST(CircleTextProperties, OkTakesEverySettingAndTheCaptionJustTypedCancelChange
 
 TEST(CircleTextProperties, TheCaptionReachesThePreviewOnTheFirstTickAfterAnEdit)
 {
-    TCirclePreviewRefit refit(1000);
+    CirclePreviewRefit refit(1000);
     EXPECT_FALSE(refit.Tick(1200)) << "nothing was edited";
     EXPECT_EQ(refit.Edited(1230), 170) << "the next tick of the dialog's clock";
     EXPECT_EQ(refit.Edited(1290), -1) << "that tick is already coming";

@@ -114,7 +114,7 @@ TEST(Font3DEffectsDialog, OpensOnTheLabelsValuesWithTheFirstMatchingColour)
     EXPECT_EQ(dialog.ShadowColorCombo()->count(), 18);
     EXPECT_EQ(dialog.ShadowColorCombo()->currentText(), QStringLiteral("Silver"));
     EXPECT_EQ(dialog.ShadowColorCombo()->itemText(15), QStringLiteral("Light Gray"));
-    EXPECT_EQ(TColorCombo::ColorValue(1), 0x000080); // Maroon
+    EXPECT_EQ(ColorCombo::ColorValue(1), 0x000080); // Maroon
     dialog.ShadowColorCombo()->SetColor(clGray);
     EXPECT_EQ(dialog.ShadowColorCombo()->currentText(), QStringLiteral("Gray"));
     dialog.ShadowColorCombo()->SetColor(TColor(0x010203));
@@ -213,7 +213,7 @@ TEST(Font3DEffectsDialog, CustomFontColourComesFromTheColourDialogAndShowsAsItsO
     ColourDialogs dialogs;
     TKPLabel label;
     TKFont3DEffects dialog(label, nullptr, &dialogs);
-    TColorCombo* combo = dialog.FontColorCombo();
+    ColorCombo* combo = dialog.FontColorCombo();
     ASSERT_EQ(combo->count(), 19);
     EXPECT_EQ(combo->itemText(18), QStringLiteral("Custom..."));
 
@@ -236,7 +236,7 @@ TEST(Font3DEffectsDialog, CustomFontColourComesFromTheColourDialogAndShowsAsItsO
 
     // Opened again it shows that colour; a named colour chosen instead drops the entry.
     TKFont3DEffects again(label, nullptr, &dialogs);
-    TColorCombo* named = again.FontColorCombo();
+    ColorCombo* named = again.FontColorCombo();
     EXPECT_EQ(named->currentText(), QStringLiteral("Custom #563412"));
     QTest::keyClick(named, Qt::Key_End); // "Custom..." starts from the colour shown
     EXPECT_EQ(dialogs.started.back(), 0x123456);

@@ -17,10 +17,10 @@ using namespace qm;
 
 namespace {
 
-TLabelLayoutInput Input(QSize box, int textWidth, int textHeight, int angle = 0, QPoint shadow = {},
+LabelLayoutInput Input(QSize box, int textWidth, int textHeight, int angle = 0, QPoint shadow = {},
                         QPoint highlight = {}, TAlignment alignment = taLeftJustify)
 {
-    TLabelLayoutInput in;
+    LabelLayoutInput in;
     in.box = box;
     in.angle = angle;
     in.alignment = alignment;
@@ -44,7 +44,7 @@ TEST(LabelLayout, DefaultHighlightKeepsRoomAtTheLeftAndTopSoNothingIsCut)
     EXPECT_EQ(l.rowExtent, 20);
     EXPECT_EQ(l.highlightOrigin, QPoint(0, 0));
     EXPECT_EQ(l.mainOrigin, QPoint(3, 3));
-    EXPECT_EQ(l.highlightRect, (TTextRect{0, 0, 139, 17}));
+    EXPECT_EQ(l.highlightRect, (TextRect{0, 0, 139, 17}));
     EXPECT_EQ(l.box, QSize(142, 24)); // Trunc(1.2 x 20)
 }
 
@@ -90,7 +90,7 @@ TEST(LabelLayout, TurnedTextStartsAtTheCornerItsTopLeftTurnsTo)
     // 90: reads upwards from the bottom-left; the box is sized from the text's width.
     const TLabelLayout up = LayOutLabel(Input({33, 142}, 40, 17, 90));
     EXPECT_EQ(up.box, QSize(20, 48));
-    EXPECT_EQ(up.mainRect, (TTextRect{0, 0, 17, 48}));
+    EXPECT_EQ(up.mainRect, (TextRect{0, 0, 17, 48}));
     EXPECT_EQ(up.mainOrigin, QPoint(0, 48));
 
     // The highlight up-left of the text lies left of and below it on the card, and the text makes room for
@@ -104,9 +104,9 @@ TEST(LabelLayout, TurnedTextStartsAtTheCornerItsTopLeftTurnsTo)
     // text lies above it on the card, inside the box.
     const TLabelLayout down = LayOutLabel(Input({142, 33}, 40, 17, 180, kShadowDownRight2));
     EXPECT_EQ(down.box, QSize(80, 22));
-    EXPECT_EQ(down.mainRect, (TTextRect{0, 5, 80, 22}));
+    EXPECT_EQ(down.mainRect, (TextRect{0, 5, 80, 22}));
     EXPECT_EQ(down.mainOrigin, QPoint(80, 22));
-    EXPECT_EQ(down.shadowRect, (TTextRect{-2, 3, 78, 20}));
+    EXPECT_EQ(down.shadowRect, (TextRect{-2, 3, 78, 20}));
     EXPECT_EQ(down.shadowOrigin, QPoint(78, 20));
 
     // 270: reads downwards from the top-right of the cell; the shadow lies left of the text.

@@ -23,7 +23,7 @@ constexpr int kScale = 4; // device pixels per card unit
 
 // The card drawn onto white with its clip at its outline, on paper or as a picture (where every object is
 // cut at its box and every copy of a label's text at its rectangle).
-QImage Draw(const TCardModel& card, TRenderContext::Target target, const TMergeRecord* record = nullptr)
+QImage Draw(const CardModel& card, RenderContext::Target target, const MergeRecord* record = nullptr)
 {
     QImage image(card.Size() * kScale, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -31,16 +31,16 @@ QImage Draw(const TCardModel& card, TRenderContext::Target target, const TMergeR
     p.scale(kScale, kScale);
     // As on a printed page: the card's place is clipped, and the outline (inside it) replaces that clip.
     p.setClipRect(QRect(QPoint(0, 0), card.Size() + QSize(1, 1)));
-    if (target != TRenderContext::Paper)
+    if (target != RenderContext::Paper)
         p.setClipPath(CardOutlinePath(card), Qt::IntersectClip);
-    TRenderContext context;
+    RenderContext context;
     context.target = target;
     context.record = record;
     DrawCard(p, card, context);
     return image;
 }
 
-TKPLabel* AddLabel(TCardModel& card, const QString& caption, QRect box)
+TKPLabel* AddLabel(CardModel& card, const QString& caption, QRect box)
 {
     auto* label = static_cast<TKPLabel*>(card.Objects().Add(std::make_unique<TKPLabel>()));
     label->SetCaption(caption);
@@ -72,7 +72,7 @@ bool InkIn(const QImage& image, QRect area)
 
 TEST(LabelOnPaper, EveryLabelPrintsAsItsPictureShowsOnlyTextPastItsBoxIsCut)
 {
-    TCardModel card; // rounded
+    CardModel card; // rounded
     // Text well inside its box, in several faces, turned, with shadows and highlights, opaque and framed.
     AddLabel(card, QStringLiteral("Jane Q. Example"), {8, 8, 160, 24})->SetDepthShadow(2);
     TKPLabel* lit = AddLabel(card, QStringLiteral("AVA Wolf"), {180, 10, 120, 30});
@@ -106,10 +106,10 @@ TEST(LabelOnPaper, EveryLabelPrintsAsItsPictureShowsOnlyTextPastItsBoxIsCut)
     deep->SetBounds(120, 110, deep->LastLayout().textWidth - 2, deep->Height());
     deep->LayOut();
 
-    TMergeRecord record;
+    MergeRecord record;
     record.Add(QStringLiteral("Name"), QStringLiteral("Zoë Q."));
-    const QImage paper = Draw(card, TRenderContext::Paper, &record);
-    const QImage picture = Draw(card, TRenderContext::Picture, &record);
+    const QImage paper = Draw(card, RenderContext::Paper, &record);
+    const QImage picture = Draw(card, RenderContext::Picture, &record);
     EXPECT_EQ(Differing(paper, picture), 0);
     // Cut indeed: in boxes wide enough the texts reach past the narrow boxes' edges.
     const QRect pastNarrow(52, 110, 40, 22);
@@ -120,7 +120,7 @@ TEST(LabelOnPaper, EveryLabelPrintsAsItsPictureShowsOnlyTextPastItsBoxIsCut)
     narrow->LayOut();
     deep->SetBounds(120, 110, 140, deep->Height());
     deep->LayOut();
-    const QImage wide = Draw(card, TRenderContext::Paper, &record);
+    const QImage wide = Draw(card, RenderContext::Paper, &record);
     EXPECT_TRUE(InkIn(wide, pastNarrow));
     EXPECT_TRUE(InkIn(wide, pastDeep));
 }
@@ -141,7 +141,7 @@ TEST(LabelMeasure, CaptionsMeasureFromTheirGlyphsAsFromTheirText)
                 const QFont font = LabelDrawingFont(stored);
                 for (const QString& caption : captions) {
                     ASSERT_TRUE(MeasuresFromGlyphs(caption)) << qPrintable(caption);
-                    EXPECT_EQ(MeasureLabel(font, TShapedLine(caption, font)).textWidth,
+                    EXPECT_EQ(MeasureLabel(font, ShapedLine(caption, font)).textWidth,
                               MeasureLabel(font, caption).textWidth)
                         << face << " " << style << " " << height << " " << qPrintable(caption);
                 }

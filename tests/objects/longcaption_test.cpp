@@ -34,8 +34,8 @@ QImage Drawn(const TKPLabel& label, QSize size, QPoint at = QPoint())
     QPainter painter(&image);
     painter.translate(at);
     painter.setClipRect(QRect(0, 0, label.Width(), label.Height()));
-    TRenderContext context;
-    context.target = TRenderContext::Picture;
+    RenderContext context;
+    context.target = RenderContext::Picture;
     label.Draw(painter, context);
     return image;
 }
@@ -75,7 +75,7 @@ TEST(LongCaption, DrawsWhatTheWholeCaptionDrew)
     // the whole line put those characters.
     for (const TAlignment alignment : {taRightJustify, taCenter}) {
         TKPLabel label;
-        label.SetCaption(Words(20 * TCaptionRuns::kRunLength + 7));
+        label.SetCaption(Words(20 * CaptionRuns::kRunLength + 7));
         label.SetAlignment(alignment);
         label.SetBounds(0, 0, 400, 30);
         label.LayOut();
@@ -88,7 +88,7 @@ TEST(LongCaption, DrawsWhatTheWholeCaptionDrew)
     // A caption that fits in a wide box, its start off the picture: the runs from the picture's edge on.
     TKPLabel wide;
     wide.Font().SetSize(6);
-    wide.SetCaption(Words(3 * TCaptionRuns::kRunLength));
+    wide.SetCaption(Words(3 * CaptionRuns::kRunLength));
     wide.SetBounds(0, 0, 3, 30); // a box this narrow takes the caption's width
     wide.LayOut();
     ASSERT_GT(wide.Width(), 5000);
@@ -124,18 +124,18 @@ TEST(LongCaption, AMegabyteCaptionDrawsItsFirstCharactersAndRecordsOnlyThose)
         EXPECT_EQ(image, Drawn(first, box + QSize(10, 10))) << angle;
 
         // On paper: the recording keeps the characters that can show, not the megabyte.
-        TPaintRecording recording;
+        PaintRecording recording;
         {
             QPainter painter(&recording);
-            TRenderContext paper;
-            paper.target = TRenderContext::Paper;
+            RenderContext paper;
+            paper.target = RenderContext::Paper;
             label.Draw(painter, paper);
         }
         const QStringList texts = recording.Texts();
         ASSERT_FALSE(texts.isEmpty());
         EXPECT_TRUE(huge.startsWith(texts.join(QString())));
         EXPECT_LT(texts.join(QString()).size(),
-                  4 * TCaptionRuns::kRunLength + 300 * TCaptionRuns::kCharactersPerPixel);
+                  4 * CaptionRuns::kRunLength + 300 * CaptionRuns::kCharactersPerPixel);
     }
 }
 
@@ -150,16 +150,16 @@ TEST(LongCaption, CharactersThatTakeNoRoomDrawNoMoreThanTheBoxCanShow)
     label.SetCaption(marks);
     label.SetBounds(0, 0, 200, 30);
     label.LayOut();
-    TPaintRecording recording;
+    PaintRecording recording;
     {
         QPainter painter(&recording);
-        TRenderContext paper;
-        paper.target = TRenderContext::Paper;
+        RenderContext paper;
+        paper.target = RenderContext::Paper;
         label.Draw(painter, paper);
     }
     const qsizetype recorded = recording.Texts().join(QString()).size();
     EXPECT_GT(recorded, 0);
-    EXPECT_LE(recorded, 2 * TCaptionRuns::kRunLength + label.Width() * TCaptionRuns::kCharactersPerPixel + 8);
+    EXPECT_LE(recorded, 2 * CaptionRuns::kRunLength + label.Width() * CaptionRuns::kCharactersPerPixel + 8);
 }
 
 } // namespace

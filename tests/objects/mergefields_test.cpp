@@ -28,7 +28,7 @@ namespace {
 // A card of one kind of text object per row, with the given texts.
 struct TextCard
 {
-    TCardModel card;
+    CardModel card;
     explicit TextCard(const QString& line, const QString& multi)
     {
         card.SetSize(QSize(336, 192));
@@ -50,12 +50,12 @@ struct TextCard
         circle->SetCaption(line);
         card.LayOutObjects();
     }
-    QImage Draw(const QStringList& personal, const TMergeRecord* record)
+    QImage Draw(const QStringList& personal, const MergeRecord* record)
     {
         QImage image(336, 192, QImage::Format_RGB32);
         QPainter painter(&image);
-        TRenderContext context;
-        context.target = TRenderContext::Picture;
+        RenderContext context;
+        context.target = RenderContext::Picture;
         context.personal = personal;
         context.record = record;
         DrawCard(painter, card, context);
@@ -76,7 +76,7 @@ QStringList Personal()
 TEST(MergeFields, PlaceholdersInText)
 {
     const QStringList personal = Personal();
-    TMergeRecord record;
+    MergeRecord record;
     record.Add(QStringLiteral("Name"), QStringLiteral("Zoë"));
     record.Add(QStringLiteral("Shoe size"), QStringLiteral("42"));
     record.Add(QStringLiteral("name"), QStringLiteral("second"));
@@ -107,7 +107,7 @@ TEST(MergeFields, EveryTextObjectDrawsTheValuesAsIfTyped)
 {
     // In a merge each placeholder shows the record's value: the same pixels as the values typed in, with
     // right, centred and wrapped text placed for the value, not for the placeholder.
-    TMergeRecord record;
+    MergeRecord record;
     record.Add(QStringLiteral("Name"), QStringLiteral("Zoë Müller-Lüdenscheidt"));
     record.Add(QStringLiteral("Company"), QStringLiteral("Brot und Butter Bäckerei"));
     TextCard merged(QStringLiteral("{Name}"), QStringLiteral("{Company} GmbH"));
@@ -169,8 +169,8 @@ TEST(MergeFields, RichTextShowsTheValuesInTheFormatOfTheirRuns)
                "\\pard\\qc\\f0\\fs28 Dear \\b " +
                name + "\\b0 ,\\par\\pard\\fs20 of \\cf1 " + company + "\\cf0  and \\{\\{friends\\}\\par}";
     };
-    const auto draw = [](const QByteArray& document, const QStringList& personal, const TMergeRecord* record) {
-        TCardModel card;
+    const auto draw = [](const QByteArray& document, const QStringList& personal, const MergeRecord* record) {
+        CardModel card;
         card.SetSize(QSize(336, 192));
         auto* rich = static_cast<TKPRichBaseLabel*>(card.Objects().Add(std::make_unique<TKPRichBaseLabel>()));
         rich->SetBounds(10, 10, 180, 120);
@@ -181,8 +181,8 @@ TEST(MergeFields, RichTextShowsTheValuesInTheFormatOfTheirRuns)
         card.LayOutObjects();
         QImage image(336, 192, QImage::Format_RGB32);
         QPainter painter(&image);
-        TRenderContext context;
-        context.target = TRenderContext::Picture;
+        RenderContext context;
+        context.target = RenderContext::Picture;
         context.personal = personal;
         context.record = record;
         DrawCard(painter, card, context);
@@ -190,7 +190,7 @@ TEST(MergeFields, RichTextShowsTheValuesInTheFormatOfTheirRuns)
         const QTextDocument& shown = rich->Layout().Document();
         return std::make_pair(image, shown.toPlainText());
     };
-    TMergeRecord record;
+    MergeRecord record;
     record.Add(QStringLiteral("Name"), QStringLiteral("Zoë Müller-Lüdenscheidt"));
     record.Add(QStringLiteral("Company"), QStringLiteral("Brot und Butter Bäckerei"));
     const QByteArray merged = rtf("\\{Name\\}", "\\{Company\\}");
@@ -205,7 +205,7 @@ TEST(MergeFields, RichTextShowsTheValuesInTheFormatOfTheirRuns)
     EXPECT_NE(mine.first, typed.first);
 
     // The laid-out document keeps the formats: the bold run holds the whole value, the red one too.
-    TRichTextLayout layout;
+    RichTextLayout layout;
     layout.Update(merged, QSize(180, 120), 1.0f, Personal(), &record);
     const QTextBlock first = layout.Document().begin();
     for (auto it = first.begin(); !it.atEnd(); ++it) {
@@ -228,7 +228,7 @@ TEST(MergeFields, ALongValueWidensItsLabelAboutItsAlignmentInsteadOfBeingCut)
     // one. On screen and in a plain print the box stays as it is.
     const QString name = QStringLiteral("Bartholomew Longname-Smith");
     const auto card = [](const QString& caption, bool grow) {
-        auto model = std::make_unique<TCardModel>();
+        auto model = std::make_unique<CardModel>();
         model->SetSize(QSize(336, 192));
         const TAlignment alignments[] = {taLeftJustify, taCenter, taRightJustify};
         for (int i = 0; i < 3; ++i) {
@@ -242,17 +242,17 @@ TEST(MergeFields, ALongValueWidensItsLabelAboutItsAlignmentInsteadOfBeingCut)
         model->LayOutObjects();
         return model;
     };
-    const auto draw = [](const TCardModel& model, const TMergeRecord* record) {
+    const auto draw = [](const CardModel& model, const MergeRecord* record) {
         QImage image(336, 192, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
-        TRenderContext context;
-        context.target = TRenderContext::Paper;
+        RenderContext context;
+        context.target = RenderContext::Paper;
         context.record = record;
         DrawCard(painter, model, context);
         return image;
     };
-    TMergeRecord record;
+    MergeRecord record;
     record.Add(QStringLiteral("Name"), name);
     const auto merged = card(QStringLiteral("{Name}"), false);
     const QImage image = draw(*merged, &record);
@@ -273,7 +273,7 @@ TEST(MergeFields, ALongValueWidensItsLabelAboutItsAlignmentInsteadOfBeingCut)
 
     // Without a merge the box cuts the text as on screen.
     const auto plain = card(QStringLiteral("{Company}"), false);
-    TCardModel& model = *plain;
+    CardModel& model = *plain;
     QStringList personal(10, QString());
     personal[1] = name;
     model.SetPersonalStrings(personal);

@@ -44,7 +44,7 @@ QImage Rendered(TKGraphicControl& object)
     QImage image(object.Width(), object.Height(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
-    object.Draw(p, TRenderContext());
+    object.Draw(p, RenderContext());
     return image;
 }
 
@@ -166,7 +166,7 @@ TEST(MultiLineText, AnEmptyTextShowsBlankAndRowsBelowTheBoxAreCutOff)
     const QFont font = PixelFont("Liberation Sans", 13);
     const auto texts = [&](const QStringList& lines, int height) {
         QStringList out;
-        for (const TTextRow& r : PlaceMultiLineRows(lines, font, QSize(100, height), taLeftJustify).rows)
+        for (const TextRow& r : PlaceMultiLineRows(lines, font, QSize(100, height), taLeftJustify).rows)
             out << r.text;
         return out;
     };
@@ -541,10 +541,10 @@ TEST(MultiLineAndSymbol, AnAddressBlockAndATelephonePrintAsTextWhereTheyStand)
 
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("card.pdf"));
-    TKPdfReport report(pdf, TKPdfReport::kDefaultResolution);
+    PdfReport report(pdf, PdfReport::kDefaultResolution);
     report.SetPaperSize(kPaperLetter);
-    TLabelJob job;
-    job.Positions = TSheetPositions::Only({0});
+    LabelJob job;
+    job.Positions = SheetPositions::Only({0});
     TLabelPrinter printer(panel, job);
     ASSERT_EQ(printer.Run(report), joFinished) << qPrintable(report.ErrorString());
 

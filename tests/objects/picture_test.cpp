@@ -45,12 +45,12 @@ QByteArray QuarteredBitmap()
     return bytes;
 }
 
-QImage Drawn(const TKImage& image, TRenderContext::Target target)
+QImage Drawn(const TKImage& image, RenderContext::Target target)
 {
     QImage out(image.Width(), image.Height(), QImage::Format_RGB32);
     out.fill(Qt::gray);
     QPainter painter(&out);
-    TRenderContext context;
+    RenderContext context;
     context.target = target;
     image.Draw(painter, context);
     return out;
@@ -81,7 +81,7 @@ TEST(PictureDrawing, StretchReverseFlipAndAutoSizeInPixelsOnScreenAndPaper)
     image.Picture().SetGraphic("TBitmap", QuarteredBitmap());
 
     using Q = std::vector<QRgb>;
-    for (auto target : {TRenderContext::Screen, TRenderContext::Paper}) {
+    for (auto target : {RenderContext::Screen, RenderContext::Paper}) {
         image.SetReverse(false);
         image.SetFlip(false);
         // Stretched over the whole box, whatever the picture's own size.
@@ -98,14 +98,14 @@ TEST(PictureDrawing, StretchReverseFlipAndAutoSizeInPixelsOnScreenAndPaper)
     // A resize redraws the kept picture at the new size: the whole box is covered, the last column too.
     image.SetFlip(false);
     image.SetBounds(0, 0, 41, 23);
-    QImage small = Drawn(image, TRenderContext::Screen);
+    QImage small = Drawn(image, RenderContext::Screen);
     EXPECT_EQ(small.pixel(40, 0), kGreen);
     EXPECT_EQ(small.pixel(40, 22), kYellow);
 
     // AutoSize: the box takes the picture's size and every pixel is the picture's own.
     image.SetAutoSize(true);
     EXPECT_EQ(image.BoundsRect().size(), QSize(20, 10));
-    const QImage exact = Drawn(image, TRenderContext::Screen);
+    const QImage exact = Drawn(image, RenderContext::Screen);
     EXPECT_EQ(exact.pixel(9, 4), kRed);
     EXPECT_EQ(exact.pixel(10, 4), kGreen);
     EXPECT_EQ(exact.pixel(9, 5), kBlue);
@@ -113,7 +113,7 @@ TEST(PictureDrawing, StretchReverseFlipAndAutoSizeInPixelsOnScreenAndPaper)
 
     // The border: a black frame on the outermost pixels.
     image.SetBorderStyle(bsSingle);
-    const QImage framed = Drawn(image, TRenderContext::Screen);
+    const QImage framed = Drawn(image, RenderContext::Screen);
     EXPECT_EQ(framed.pixel(0, 0), qRgb(0, 0, 0));
     EXPECT_EQ(framed.pixel(19, 9), qRgb(0, 0, 0));
     EXPECT_EQ(framed.pixel(1, 1), kRed);
@@ -147,11 +147,11 @@ TEST(PictureDrawing, NoPictureIsAFramedWhiteBoxOnScreenAndNothingOnPaper)
     for (const QByteArray& damaged : {QByteArray(), QByteArray("BM\x10\0\0\0 not a bitmap", 20)}) {
         if (!damaged.isEmpty())
             image.Picture().SetGraphic("TBitmap", damaged);
-        const QImage screen = Drawn(image, TRenderContext::Screen);
+        const QImage screen = Drawn(image, RenderContext::Screen);
         EXPECT_EQ(screen.pixel(0, 0), qRgb(0, 0, 0));
         EXPECT_EQ(screen.pixel(29, 19), qRgb(0, 0, 0));
         EXPECT_EQ(screen.pixel(15, 10), qRgb(255, 255, 255));
-        const QImage paper = Drawn(image, TRenderContext::Paper);
+        const QImage paper = Drawn(image, RenderContext::Paper);
         EXPECT_EQ(paper.pixel(0, 0), QColor(Qt::gray).rgb());
         EXPECT_EQ(paper.pixel(15, 10), QColor(Qt::gray).rgb());
     }
@@ -167,31 +167,31 @@ TEST(PictureDrawing, ALargePictureIsDecodedAtTheSizeDrawnAndTheCacheStaysBounded
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     ASSERT_TRUE(big.save(&buffer, "PNG"));
-    TDecodedPictures& cache = TDecodedPictures::Shared();
+    DecodedPictures& cache = DecodedPictures::Shared();
     TKImage image;
     image.SetBounds(0, 0, 120, 50);
     image.Picture().SetGraphic("TBitmap", png);
 
     cache.Clear();
-    EXPECT_EQ(Drawn(image, TRenderContext::Picture).pixel(60, 25), kGreen);
+    EXPECT_EQ(Drawn(image, RenderContext::Picture).pixel(60, 25), kGreen);
     EXPECT_EQ(cache.Bytes(), 120 * 50 * 4);
     cache.Clear();
-    EXPECT_EQ(Drawn(image, TRenderContext::Paper).pixel(60, 25), kGreen);
+    EXPECT_EQ(Drawn(image, RenderContext::Paper).pixel(60, 25), kGreen);
     EXPECT_EQ(cache.Bytes(), 750 * 313 * 4); // 120 x 50 units at 600 / 96
     // Drawn again at the same size: the decoded picture is found, not decoded once more.
-    Drawn(image, TRenderContext::Paper);
+    Drawn(image, RenderContext::Paper);
     EXPECT_EQ(cache.Bytes(), 750 * 313 * 4);
     // A box wider than the picture on paper: its own 3000 pixels across, never more.
     image.SetBounds(0, 0, 600, 50);
     cache.Clear();
-    Drawn(image, TRenderContext::Paper);
+    Drawn(image, RenderContext::Paper);
     EXPECT_EQ(cache.Bytes(), 3000 * 313 * 4);
     cache.Clear();
 
     // Bounded by bytes, the least recently drawn going first.
-    TStoredPicture graphic;
+    StoredPicture graphic;
     graphic.SetGraphic("TBitmap", png);
-    TDecodedPictures small(6000);
+    DecodedPictures small(6000);
     small.Find(graphic, QSize(10, 10)); // 400 bytes
     small.Find(graphic, QSize(20, 20)); // 1,600
     small.Find(graphic, QSize(30, 30)); // 3,600
@@ -209,7 +209,7 @@ TEST(ImageBrowser, MasksOptionsAndPreview)
     for (const char* name : {"notes.txt", "pcx", "card.qmk", "picture.bmp.bak"})
         EXPECT_FALSE(IsImageFileName(QLatin1String(name))) << name;
 
-    TImageChoice choice;
+    ImageChoice choice;
     EXPECT_TRUE(choice.Stretch());
     choice.SetAutoSize(true);
     EXPECT_FALSE(choice.Stretch());
@@ -232,7 +232,7 @@ TEST(ImageBrowser, MasksOptionsAndPreview)
     EXPECT_EQ(choice.Preview().size(), QSize(20, 10));
     choice.SetStretch(true);
     const QImage stretched = choice.Preview();
-    EXPECT_EQ(stretched.size(), QSize(TImageChoice::kPreviewWidth, TImageChoice::kPreviewHeight));
+    EXPECT_EQ(stretched.size(), QSize(ImageChoice::kPreviewWidth, ImageChoice::kPreviewHeight));
     EXPECT_EQ(stretched.pixel(200, 190), kYellow);
 
     // A metafile stays a metafile.
@@ -297,7 +297,7 @@ TEST(StarterLibrary, EveryPictureDrawsAndClipArtPrintsAsVectorPaths)
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
         out.write(WriteObjectsToBytes({&image}));
         out.close();
-        TPrintOptions options;
+        PrintOptions options;
         options.Card = card;
         options.Pdf = dir.filePath(QStringLiteral("out.pdf"));
         options.Positions = {1};

@@ -233,8 +233,8 @@ TEST(QRCode, AQuietZoneOfFourLeavesEqualMarginsOnAllFourSides)
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        TRenderContext context;
-        context.target = TRenderContext::Picture;
+        RenderContext context;
+        context.target = RenderContext::Picture;
         code->Draw(painter, context);
     }
     const QRect ink = qmtest::InkBox(image);
@@ -257,12 +257,12 @@ TEST(QRCode, InAMergeTheVCardIsTheRecordsPerson)
         GTEST_SKIP() << "zbarimg not installed (Debian zbar-tools): the QR codes cannot be read back";
     QTemporaryDir dir;
     const std::unique_ptr<TKQRCode> code = Code(0, 0, 200);
-    TMergeRecord record;
+    MergeRecord record;
     record.Add(QStringLiteral("name"), QStringLiteral("Ann Lee"));
     record.Add(QStringLiteral("EMAIL"), QStringLiteral("ann@lee.example"));
     record.Add(QStringLiteral("Shoe size"), QStringLiteral("38"));
-    TRenderContext context;
-    context.target = TRenderContext::Picture;
+    RenderContext context;
+    context.target = RenderContext::Picture;
     context.personal = QStringList{QStringLiteral("Someone Else"), QStringLiteral("Their Company")};
     context.record = &record;
     QImage picture(240, 240, QImage::Format_RGB32);

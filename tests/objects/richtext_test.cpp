@@ -73,7 +73,7 @@ QImage DrawnAlone(const TKPRichBaseLabel& label, QSize picture = QSize(420, 300)
     QPainter p(&image);
     p.translate(20, 20);
     p.scale(zoom, zoom);
-    label.Draw(p, TRenderContext());
+    label.Draw(p, RenderContext());
     return image;
 }
 
@@ -180,7 +180,7 @@ TEST(RichText, TheEditorWritesBackOnOkAndChangesNothingOnCancel)
             editor.Editor()->selectAll();
             editor.Button(QStringLiteral("Bold"))->trigger();
             editor.Button(QStringLiteral("Center"))->trigger();
-            TColorCombo* colour = editor.FontColor();
+            ColorCombo* colour = editor.FontColor();
             const int red = colour->findText(QStringLiteral("Red"));
             ASSERT_GE(red, 0);
             colour->setCurrentIndex(red);
@@ -345,10 +345,10 @@ TEST(RichText, OnPaperTheTextStaysTextInItsFontsWhereTheScreenShowsItAndStopsAtI
 
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("card.pdf"));
-    TKPdfReport report(pdf, TKPdfReport::kDefaultResolution);
+    PdfReport report(pdf, PdfReport::kDefaultResolution);
     report.SetPaperSize(kPaperLetter);
-    TLabelJob job;
-    job.Positions = TSheetPositions::Only({0});
+    LabelJob job;
+    job.Positions = SheetPositions::Only({0});
     TLabelPrinter printer(panel, job);
     ASSERT_EQ(printer.Run(report), joFinished) << qPrintable(report.ErrorString());
 

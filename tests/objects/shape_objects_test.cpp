@@ -438,12 +438,12 @@ TEST(PictureObject, BorderFlipReverseReportChangesOnlyWhenChanged)
 
 TEST(PictureObject, GraphicSizeFromIconAndMetafileHeaders)
 {
-    TStoredPicture icon;
+    StoredPicture icon;
     icon.SetGraphic("TIcon", fromHex("00 00 01 00 01 00 00 30 00 00 01 00 20 00 00 00 00 00 16 00 00 00"));
     EXPECT_EQ(TKImage::GraphicSize(icon), QSize(256, 48));
 
     // Placeable metafile: box 0,0 - 2880,1440 at 1440 units per inch.
-    TStoredPicture wmf;
+    StoredPicture wmf;
     wmf.SetGraphic("TMetafile", fromHex("d7 cd c6 9a 00 00 00 00 00 00 40 0b a0 05 a0 05 00 00 00 00 00 00"));
     EXPECT_EQ(TKImage::GraphicSize(wmf), QSize(192, 96));
 }

@@ -31,9 +31,9 @@ const QString kLong = QStringLiteral("Maximilian Alexander von Hohenberg");
 
 // A card with one label per alignment, each grown to fit "Ada Lovelace" at 14 points and then given the
 // caption (a placeholder, say).
-std::unique_ptr<TCardModel> Card(const QString& caption, bool shrink, int angle = 0)
+std::unique_ptr<CardModel> Card(const QString& caption, bool shrink, int angle = 0)
 {
-    auto model = std::make_unique<TCardModel>();
+    auto model = std::make_unique<CardModel>();
     model->SetSize(QSize(336, 192));
     const TAlignment alignments[] = {taLeftJustify, taCenter, taRightJustify};
     for (int i = 0; i < 3; ++i) {
@@ -54,18 +54,18 @@ std::unique_ptr<TCardModel> Card(const QString& caption, bool shrink, int angle 
     return model;
 }
 
-TKPLabel* Label(TCardModel& model, int i)
+TKPLabel* Label(CardModel& model, int i)
 {
     return static_cast<TKPLabel*>(model.Objects().At(i));
 }
 
-QImage Draw(const TCardModel& model, TRenderContext::Target target, const TMergeRecord* record,
+QImage Draw(const CardModel& model, RenderContext::Target target, const MergeRecord* record,
             const QStringList& personal = {})
 {
     QImage image(336, 192, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    TRenderContext context;
+    RenderContext context;
     context.target = target;
     context.record = record;
     context.personal = personal;
@@ -110,7 +110,7 @@ TEST(ShrinkToFit, ALongMergedNameFitsWhereTheShortOneWasDesigned)
 {
     const auto shrunk = Card(QStringLiteral("{Name}"), true);
     const auto plain = Card(QStringLiteral("{Name}"), false);
-    TMergeRecord longName, shortName;
+    MergeRecord longName, shortName;
     longName.Add(QStringLiteral("Name"), kLong);
     shortName.Add(QStringLiteral("Name"), kShort);
     const QRect designed = Label(*shrunk, 0)->BoundsRect();
@@ -118,10 +118,10 @@ TEST(ShrinkToFit, ALongMergedNameFitsWhereTheShortOneWasDesigned)
     QStringList personal(10, QString());
     personal[0] = kLong;
 
-    for (const auto target : {TRenderContext::Paper, TRenderContext::Picture}) {
+    for (const auto target : {RenderContext::Paper, RenderContext::Picture}) {
         const QImage image = Draw(*shrunk, target, &longName);
         // On screen the personal name shows in the same place and size as a merged one.
-        const QImage screen = Draw(*shrunk, TRenderContext::Screen, nullptr, personal);
+        const QImage screen = Draw(*shrunk, RenderContext::Screen, nullptr, personal);
         const QImage shortImage = Draw(*shrunk, target, &shortName);
         for (int i = 0; i < 3; ++i) {
             const QRect box = Label(*shrunk, i)->BoundsRect();
@@ -144,7 +144,7 @@ TEST(ShrinkToFit, ALongMergedNameFitsWhereTheShortOneWasDesigned)
         EXPECT_EQ(shortImage, Draw(*plain, target, &shortName));
     }
     // Without the option the long name still widens its label rather than shrinking.
-    const QImage widened = Draw(*plain, TRenderContext::Paper, &longName);
+    const QImage widened = Draw(*plain, RenderContext::Paper, &longName);
     EXPECT_GT(qmtest::InkBox(widened, QRect(0, designed.top(), 336, designed.height())).right(),
               designed.right());
 }
@@ -157,7 +157,7 @@ TEST(ShrinkToFit, TurnedAndTypedTextShrinksAlongItsBoxAndTypingKeepsTheWidth)
     turned->Objects().Delete(Label(*turned, 1));
     TKPLabel* up = Label(*turned, 0);
     ASSERT_GT(up->Height(), up->Width());
-    const QImage image = Draw(*turned, TRenderContext::Paper, nullptr);
+    const QImage image = Draw(*turned, RenderContext::Paper, nullptr);
     const QRect ink = qmtest::InkBox(image, QRect(up->Left(), 0, up->Width(), 192));
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_GT(ink.top(), up->Top());
@@ -178,7 +178,7 @@ TEST(ShrinkToFit, TurnedAndTypedTextShrinksAlongItsBoxAndTypingKeepsTheWidth)
 
 TEST(ShrinkToFit, KeptInTheStoredTagThatEveryReaderTakes)
 {
-    TCardModel card;
+    CardModel card;
     auto* label = static_cast<TKPLabel*>(card.Objects().Add(std::make_unique<TKPLabel>()));
     label->SetCaption(kShort);
     const QByteArray plain = WriteObjectsToBytes({label});
@@ -189,7 +189,7 @@ TEST(ShrinkToFit, KeptInTheStoredTagThatEveryReaderTakes)
     // Only the property every card object has had from the start: an older reader takes the card.
     EXPECT_TRUE(bytes.contains("\x03Tag"));
     EXPECT_EQ(bytes.size(), plain.size() + 6); // "Tag" and a one-byte integer
-    TCardModel read;
+    CardModel read;
     const ReadResult result = ReadObjectsFromBytes(read.Objects(), bytes);
     ASSERT_TRUE(result.ok) << qPrintable(result.error);
     ASSERT_EQ(read.Objects().Count(), 1);
@@ -214,12 +214,12 @@ TEST(ShrinkToFit, TemplatesKeepItForTheirLabels)
             label->SetShrinkToFit(shrink);
         }
         QString error;
-        ASSERT_TRUE(TCardTemplate::Write(panel, file, QString(), &error)) << qPrintable(error);
+        ASSERT_TRUE(CardTemplate::Write(panel, file, QString(), &error)) << qPrintable(error);
     }
     const QByteArray text = qmtest::FileBytes(file);
     EXPECT_EQ(text.count("Shrink To Fit"), 1) << text.constData();
     TKBusinessCardPanel32 panel;
-    TCardTemplate::Read(panel, file);
+    CardTemplate::Read(panel, file);
     ASSERT_EQ(panel.CardObjects().Count(), 2);
     for (TKGraphicControl* object : panel.CardObjects().Objects()) {
         auto* label = static_cast<TKBusinessCardLabel*>(object);

@@ -51,13 +51,13 @@ QByteArray Card(const std::vector<std::pair<QByteArray, QByteArray>>& props)
     return out + fromHex("00 00 00");
 }
 
-QImage Render(const TSuperShape& shape, TRenderContext::Target target = TRenderContext::Screen, int zoom = 1)
+QImage Render(const TSuperShape& shape, RenderContext::Target target = RenderContext::Screen, int zoom = 1)
 {
     QImage image(shape.Width() * zoom, shape.Height() * zoom, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.scale(zoom, zoom);
-    TRenderContext context;
+    RenderContext context;
     context.target = target;
     shape.Draw(painter, context);
     return image;
@@ -78,9 +78,9 @@ QRgb Band(QRgb start, QRgb end, int band)
 TEST(SuperShapeGeometry, CornersOfStarPolygonDiamondAndTriangles)
 {
     TSuperShape star; // 25 x 25, 10 vectors, 50 %, angle 90, outline 1
-    TShapeEdges f, s;
+    ShapeEdges f, s;
     star.ShapeRects(f, s);
-    EXPECT_EQ(f, (TShapeEdges{0, 0, 25, 25}));
+    EXPECT_EQ(f, (ShapeEdges{0, 0, 25, 25}));
     const Points p = star.FigurePoints(f);
     ASSERT_EQ(p.size(), 10u);
     // Outer radius 8, inner 4, vertex 0 straight up, then clockwise on screen.
@@ -99,7 +99,7 @@ TEST(SuperShapeGeometry, CornersOfStarPolygonDiamondAndTriangles)
               (Points{{96, 50}, {73, 90}, {27, 90}, {4, 50}, {27, 10}, {73, 10}}));
 
     // w = 51, v = 31 in (10, 20) - (61, 51).
-    const TShapeEdges box{10, 20, 61, 51};
+    const ShapeEdges box{10, 20, 61, 51};
     const std::vector<std::pair<TKPShapeType, Points>> figures = {
         {kstDiamond, {{35, 20}, {60, 35}, {35, 50}, {10, 35}}},
         {kstTriangleLeft, {{60, 20}, {60, 50}, {10, 35}}},
@@ -121,7 +121,7 @@ TEST(SuperShapeGeometry, ShadowPlacementPerOrientationZoomAndDiamond)
     shape.SetShape(kstRectangle);
     shape.SetBounds(0, 0, 100, 60);
     shape.SetShadowDepth(5);
-    const std::vector<std::pair<TShadowOrient, std::pair<TShapeEdges, TShapeEdges>>> expected = {
+    const std::vector<std::pair<TShadowOrient, std::pair<ShapeEdges, ShapeEdges>>> expected = {
         {soNone, {{0, 0, 100, 60}, {0, 0, 0, 0}}},
         {soLowerRight, {{0, 0, 95, 55}, {5, 5, 100, 60}}},
         {soUpperRight, {{0, 5, 95, 60}, {5, 0, 100, 55}}},
@@ -129,7 +129,7 @@ TEST(SuperShapeGeometry, ShadowPlacementPerOrientationZoomAndDiamond)
         {soLowerLeft, {{5, 0, 100, 55}, {0, 5, 95, 60}}}};
     for (const auto& [orient, rects] : expected) {
         shape.SetShadowOrient(orient);
-        TShapeEdges f, s;
+        ShapeEdges f, s;
         shape.ShapeRects(f, s);
         EXPECT_EQ(f, rects.first) << orient;
         EXPECT_EQ(s, rects.second) << orient;
@@ -138,18 +138,18 @@ TEST(SuperShapeGeometry, ShadowPlacementPerOrientationZoomAndDiamond)
     // A thick outline moves every edge in by half its width.
     shape.SetShadowOrient(soLowerRight);
     shape.SetOutlineWidth(4);
-    TShapeEdges f, s;
+    ShapeEdges f, s;
     shape.ShapeRects(f, s);
-    EXPECT_EQ(f, (TShapeEdges{2, 2, 92, 52}));
-    EXPECT_EQ(s, (TShapeEdges{7, 7, 97, 57}));
+    EXPECT_EQ(f, (ShapeEdges{2, 2, 92, 52}));
+    EXPECT_EQ(s, (ShapeEdges{7, 7, 97, 57}));
 
     // The diamond's shadow only moves sideways.
     shape.SetOutlineWidth(1);
     shape.SetShape(kstDiamond);
     shape.SetShadowOrient(soLowerLeft);
     shape.ShapeRects(f, s);
-    EXPECT_EQ(f, (TShapeEdges{5, 0, 100, 60}));
-    EXPECT_EQ(s, (TShapeEdges{0, 0, 95, 60}));
+    EXPECT_EQ(f, (ShapeEdges{5, 0, 100, 60}));
+    EXPECT_EQ(s, (ShapeEdges{0, 0, 95, 60}));
 }
 
 TEST(SuperShapeDrawing, StarWithShadowSolidSurfaceAndOutlineInPixels)
@@ -237,12 +237,12 @@ TEST(SuperShapeDrawing, GradientBandsAtBothEndsAndMiddleInEveryDirection)
         shape.SetBackColor(clRed);
         shape.SetGradientToColor(kButtonFace);
         shape.SetFillDirection(c.direction);
-        for (TRenderContext::Target target : {TRenderContext::Screen, TRenderContext::Paper}) {
+        for (RenderContext::Target target : {RenderContext::Screen, RenderContext::Paper}) {
             const QImage image = Render(shape, target);
             const bool vertical = c.direction == gdUp || c.direction == gdDown;
             auto along = [&](int i) { return vertical ? At(image, 200, i) : At(image, i, 200); };
             EXPECT_EQ(along(0), c.first) << c.direction;
-            if (target == TRenderContext::Screen || !vertical) {
+            if (target == RenderContext::Screen || !vertical) {
                 EXPECT_EQ(along(256), Band(c.first, c.last, 128)) << c.direction;
                 EXPECT_EQ(along(511), c.last) << c.direction;
             } else {
@@ -283,7 +283,7 @@ TEST(SuperShapeDrawing, TextureTilesFromTheObjectsCornerAndFollowsTheZoom)
     EXPECT_EQ(At(image, 5, 3), 0x0000FFu);
     EXPECT_EQ(At(image, 1, 1), 0x00FF00u) << "the shadow, outside the figure";
 
-    const QImage paper = Render(shape, TRenderContext::Paper, 2);
+    const QImage paper = Render(shape, RenderContext::Paper, 2);
     EXPECT_EQ(At(paper, 8, 6), 0xFF0000u);
     EXPECT_EQ(At(paper, 9, 7), 0xFF0000u) << "on paper a texture pixel is a card unit";
     EXPECT_EQ(At(paper, 10, 6), 0x0000FFu);
@@ -357,8 +357,8 @@ TEST(SuperShapeFile, ReadingKeepsEveryStoredValueAndDamagedValuesDrawSafely)
             QImage image(64, 64, QImage::Format_RGB32);
             image.fill(Qt::white);
             QPainter painter(&image);
-            for (TRenderContext::Target target : {TRenderContext::Screen, TRenderContext::Paper}) {
-                TRenderContext context;
+            for (RenderContext::Target target : {RenderContext::Screen, RenderContext::Paper}) {
+                RenderContext context;
                 context.target = target;
                 s->Draw(painter, context);
             }

@@ -33,12 +33,12 @@ namespace {
 
 constexpr TColor kRed = 0x0000FF, kBlue = 0xFF0000, kLime = 0x00FF00;
 
-QImage Render(const TKSuperText& text, TRenderContext::Target target = TRenderContext::Picture)
+QImage Render(const TKSuperText& text, RenderContext::Target target = RenderContext::Picture)
 {
     QImage image(text.Width(), text.Height(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    TRenderContext context;
+    RenderContext context;
     context.target = target;
     text.Draw(painter, context);
     return image;
@@ -134,7 +134,7 @@ TEST(SuperTextDrawing, GradientAndTextureShowOnlyThroughTheLettersOnScreenAndPap
     text.SetGradientFromColor(kBlue);
     text.SetGradientToColor(kRed);
     text.SetFillDirection(gdRight); // blue at the left
-    for (TRenderContext::Target target : {TRenderContext::Picture, TRenderContext::Paper}) {
+    for (RenderContext::Target target : {RenderContext::Picture, RenderContext::Paper}) {
         SCOPED_TRACE(int(target));
         const QImage image = Render(text, target);
         const QRgb left = At(image, QPoint(o.left() + 4, y)), right = At(image, QPoint(o.right() - 4, y));
@@ -179,8 +179,8 @@ TEST(SuperTextPaper, BigLettersStayVectorPathsAndPlainLettersStayText)
         pdf.setResolution(1200);
         QPainter painter(&pdf);
         painter.scale(1200.0 / kUnitsPerInch, 1200.0 / kUnitsPerInch);
-        TRenderContext context;
-        context.target = TRenderContext::Paper;
+        RenderContext context;
+        context.target = RenderContext::Paper;
         text.Draw(painter, context);
         return path;
     };
@@ -313,8 +313,8 @@ TEST(SuperTextDrawing, HugeCaptionsFontsAndEmptyBoxesNeitherCrashNorHang)
     text.PrepareLayout();
     QImage small(200, 100, QImage::Format_RGB32);
     QPainter painter(&small);
-    for (auto target : {TRenderContext::Screen, TRenderContext::Paper}) {
-        TRenderContext context;
+    for (auto target : {RenderContext::Screen, RenderContext::Paper}) {
+        RenderContext context;
         context.target = target;
         text.Draw(painter, context);
     }
@@ -328,7 +328,7 @@ TEST(SuperTextDrawing, HugeCaptionsFontsAndEmptyBoxesNeitherCrashNorHang)
     EXPECT_EQ(At(crossed, QPoint(0, 0)), 0u);
     EXPECT_GE(black, 3) << "both sides and the diagonals";
     text.SetBounds(0, 0, 0, 0);
-    text.Draw(painter, TRenderContext());
+    text.Draw(painter, RenderContext());
     EXPECT_GE(text.Width(), 1);
 }
 
@@ -408,7 +408,7 @@ TEST(SuperTextProperties, OkTakesThePreviewThroughTheSettersAndFitsTheBoxCancelC
 TEST(SuperTextProperties, TheDialogRefitsOnTheClockSizesInStepsOfFiveAndKeepsTheLastTexture)
 {
     // The clock ticks every 200 ms from the opening; the first tick after an edit refits, once.
-    TSuperTextRefit refit(1000);
+    SuperTextRefit refit(1000);
     EXPECT_FALSE(refit.Poll(1150));
     refit.Edited(1160);
     refit.Edited(1190);
@@ -562,9 +562,9 @@ TEST(SuperTextProperties, OkAndFontChangesFitTheBoxToTheTextOnTheCardAndSayWhenI
     text.SetBounds(text.Left(), text.Top(), text.Width() / 2, text.Height());
     text.PrepareLayout();
     EXPECT_TRUE(text.TextCut());
-    const QImage screen = Render(text, TRenderContext::Screen);
+    const QImage screen = Render(text, RenderContext::Screen);
     EXPECT_EQ(At(screen, QPoint(screen.width() - 2, screen.height() - 2)), 0xDC0000u);
-    const QImage picture = Render(text, TRenderContext::Picture);
+    const QImage picture = Render(text, RenderContext::Picture);
     EXPECT_NE(At(picture, QPoint(picture.width() - 2, picture.height() - 2)), 0xDC0000u);
     text.SetHost(nullptr);
 }

@@ -99,7 +99,7 @@ QRgb PreviewPixel(const TSuperShape& shape, int x, int y)
     QImage image(shape.Width(), shape.Height(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    shape.Draw(painter, TRenderContext());
+    shape.Draw(painter, RenderContext());
     painter.end();
     return image.pixel(x, y) & 0xFFFFFF;
 }
@@ -109,7 +109,7 @@ QRgb PreviewPixel(const TSuperShape& shape, int x, int y)
 TEST(StarterTextures, ArriveOnceWritableSmallSeamlessAndEachOneLoads)
 {
     DataFolder data;
-    TCardDocument::CreateFolders();
+    CardDocument::CreateFolders();
     const QString bundled = QStringLiteral(":/starter/bmbrush");
     const QStringList names = QDir(bundled).entryList(QDir::Files, QDir::Name);
     ASSERT_GE(names.size(), 16);
@@ -126,7 +126,7 @@ TEST(StarterTextures, ArriveOnceWritableSmallSeamlessAndEachOneLoads)
         EXPECT_TRUE(MatchesPictureMasks(name, TextureFileMasks()));
 
         // The browser reads it as the card will keep it: a bitmap with the very same pixels.
-        TTextureChoice choice;
+        TextureChoice choice;
         ASSERT_TRUE(choice.Select(copy.fileName()));
         const QByteArray kept = choice.Bitmap().FileBytes();
         EXPECT_TRUE(kept.startsWith("BM"));
@@ -143,7 +143,7 @@ TEST(StarterTextures, ArriveOnceWritableSmallSeamlessAndEachOneLoads)
 
     // A texture the user deleted stays deleted on the next start.
     ASSERT_TRUE(QFile::remove(folder + "/" + names.first()));
-    TCardDocument::CreateFolders();
+    CardDocument::CreateFolders();
     EXPECT_FALSE(QFile::exists(folder + "/" + names.first()));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), names.size() - 1);
 }
@@ -170,7 +170,7 @@ TEST(TextureBrowser, OpensWhereItShouldPreviewsTheTextureAndRefusesFilesItCannot
     {
         QFile huge(bmbrush + "/huge.png");
         ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(huge.resize(TTextureChoice::kMaxFileBytes + 1));
+        ASSERT_TRUE(huge.resize(TextureChoice::kMaxFileBytes + 1));
     }
 
     TKBrushImageBrowser browser(sample, QString());

@@ -72,8 +72,9 @@ TEST(PictureFiles, EveryFormatReadsAsItsWriterReadsIt)
         EXPECT_EQ(picture.GetKind(), TPicture::Kind::Bitmap);
         EXPECT_FALSE(picture.IsVector());
         EXPECT_EQ(picture.Size(), expected.size());
-        if (f.tolerance >= 0)
+        if (f.tolerance >= 0) {
             EXPECT_LE(Difference(picture.Image(), expected), f.tolerance);
+        }
     }
     // ImageMagick reads the 1-bit PCX inverted; its palette (black, then white) and the picture it was made
     // from (red and blue dark, green light) say otherwise.
@@ -111,15 +112,16 @@ TEST(PictureFiles, CardsKeepTheOriginalBytes)
     for (const auto& f : files) {
         SCOPED_TRACE(f.file);
         const QByteArray bytes = qmtest::FileBytes(DataFile(f.file));
-        TStoredGraphic stored;
+        StoredGraphic stored;
         QString error;
         ASSERT_TRUE(GraphicFromFile(bytes, f.file, &stored, &error)) << error.toStdString();
         EXPECT_EQ(stored.graphicClass, QByteArray(f.cls));
-        if (f.same)
+        if (f.same) {
             EXPECT_EQ(stored.fileBytes, bytes);
-        TStoredPicture card;
+        }
+        StoredPicture card;
         card.SetGraphic(stored.graphicClass, stored.fileBytes);
-        TStoredPicture reread;
+        StoredPicture reread;
         ASSERT_TRUE(reread.SetData(card.Data()));
         EXPECT_EQ(reread.Data(), card.Data());
         EXPECT_EQ(reread.GraphicBytes(), stored.fileBytes);
@@ -134,7 +136,7 @@ TEST(PictureFiles, CardsKeepTheOriginalBytes)
     // A plain Windows metafile (the placeable header taken off) becomes placeable and draws the same.
     const QByteArray placeable = qmtest::FileBytes(DataFile("scene.wmf"));
     const QByteArray plain = placeable.mid(22);
-    TStoredGraphic stored;
+    StoredGraphic stored;
     ASSERT_TRUE(GraphicFromFile(plain, "plain.wmf", &stored));
     EXPECT_EQ(stored.graphicClass, QByteArray("TMetafile"));
     EXPECT_EQ(quint32(qFromLittleEndian<quint32>(stored.fileBytes.constData())), 0x9AC6CDD7u);

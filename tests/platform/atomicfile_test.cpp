@@ -188,9 +188,9 @@ TEST(AtomicWrite, FailureAtAnyStepKeepsOldFile)
     ASSERT_TRUE(qm::WriteFileAtomic(target, QByteArray("old")));
     ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0604), 0);
     const QByteArray data(3 << 20, 'n');
-    std::vector<qm::TWriteFault> faults = {{0, false, ENOSPC}, {1, false, EIO}, {2 << 20, false, ENOSPC},
+    std::vector<qm::WriteFault> faults = {{0, false, ENOSPC}, {1, false, EIO}, {2 << 20, false, ENOSPC},
                                            {data.size() - 1, false, EDQUOT}, {-1, true, EIO}};
-    for (const qm::TWriteFault& fault : faults) {
+    for (const qm::WriteFault& fault : faults) {
         qm::SetWriteFaultForTesting(fault);
         QString error;
         const bool written = qm::WriteFileAtomic(target, data, &error);

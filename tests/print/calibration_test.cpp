@@ -58,7 +58,7 @@ TEST(PrinterCalibration, EachPrinterKeepsItsOwnBesideTheOldKeys)
     // A file as the one set of nudges left it.
     ASSERT_TRUE(qmtest::WriteFile(ini, "[Printer]\r\nShowBottomMarginWarning=0\r\nTopMarginNudge=3\r\n"
                                        "LeftMarginNudge=-2\r\nVerticalSpacing=1\r\nHorizontalSpacing=0\r\n"));
-    const TPrintNudges old{3, -2, 1, 0};
+    const PrintNudges old{3, -2, 1, 0};
     // Seen for the first time, every printer starts from those nudges, without
     // offsets, at 100 %.
     EXPECT_EQ(LoadPrinterNudges(ini, QStringLiteral("Office_Laser")), old);
@@ -66,8 +66,8 @@ TEST(PrinterCalibration, EachPrinterKeepsItsOwnBesideTheOldKeys)
 
     const QStringList known{QStringLiteral("Office_Laser"), QStringLiteral("Shop_Inkjet"),
                             PdfFileCalibrationName()};
-    const TPrintNudges laser{1, 2, 3, 4, 15, -8, 9950, 10040};
-    const TPrintNudges pdf{0, 0, 0, -1, -200, 200, 9500, 10500};
+    const PrintNudges laser{1, 2, 3, 4, 15, -8, 9950, 10040};
+    const PrintNudges pdf{0, 0, 0, -1, -200, 200, 9500, 10500};
     QString error;
     ASSERT_TRUE(SavePrinterNudges(ini, QStringLiteral("Office_Laser"), laser, known, &error))
         << qPrintable(error);
@@ -83,11 +83,11 @@ TEST(PrinterCalibration, EachPrinterKeepsItsOwnBesideTheOldKeys)
     // The old keys hold the last printer tuned, for older files' readers and
     // printers seen later.
     const PrinterPreferences legacy = Preferences(ini).LoadPrinter();
-    EXPECT_EQ((TPrintNudges{legacy.TopMarginNudge, legacy.LeftMarginNudge, legacy.VerticalSpacing,
+    EXPECT_EQ((PrintNudges{legacy.TopMarginNudge, legacy.LeftMarginNudge, legacy.VerticalSpacing,
                             legacy.HorizontalSpacing}),
-              (TPrintNudges{0, 0, 0, -1}));
+              (PrintNudges{0, 0, 0, -1}));
     EXPECT_FALSE(legacy.ShowBottomMarginWarning);
-    EXPECT_EQ(LoadPrinterNudges(ini, QStringLiteral("New_Queue")), (TPrintNudges{0, 0, 0, -1}));
+    EXPECT_EQ(LoadPrinterNudges(ini, QStringLiteral("New_Queue")), (PrintNudges{0, 0, 0, -1}));
 
     const QByteArray bytes = qmtest::FileBytes(ini);
     EXPECT_TRUE(bytes.contains("[Printer: Office_Laser]\r\nTopMarginNudge=1\r\nLeftMarginNudge=2\r\n"
@@ -102,7 +102,7 @@ TEST(PrinterCalibration, EachPrinterKeepsItsOwnBesideTheOldKeys)
     ASSERT_TRUE(qmtest::WriteFile(ini,
                                   "[Printer: Odd]\r\nTopMarginNudge=40\r\nOffsetXmm=1e9\r\nOffsetYmm=x\r\n"
                                   "ScaleXPercent=abc\r\nScaleYPercent=50\r\n"));
-    EXPECT_EQ(LoadPrinterNudges(ini, QStringLiteral("Odd")), (TPrintNudges{8, 0, 0, 0, 200, 0, 10000, 9500}));
+    EXPECT_EQ(LoadPrinterNudges(ini, QStringLiteral("Odd")), (PrintNudges{8, 0, 0, 0, 200, 0, 10000, 9500}));
 }
 
 // A printer that stretches and shifts what it prints: where a mark meant for p
@@ -131,11 +131,11 @@ TEST(PrinterCalibration, ReadingsFromTheCalibrationPageBringPrintedCardsToTheirP
     // The calibration page, on Letter and A4 paper.
     for (int paper : {kPaperLetter, kPaperA4}) {
         const QString page = dir.filePath(QStringLiteral("calibration%1.pdf").arg(paper));
-        TKPdfReport report(page);
+        PdfReport report(page);
         ASSERT_TRUE(PrintCalibrationPage(report, paper, QStringLiteral("Office_Laser")))
             << qPrintable(report.ErrorString());
         const QSizeF size = PaperSizeInches(paper);
-        const TCalibrationMarks m = CalibrationMarksFor(size.width(), size.height());
+        const CalibrationMarks m = CalibrationMarksFor(size.width(), size.height());
         EXPECT_EQ(m.Bx, 180);
         EXPECT_EQ(m.Cy, paper == kPaperA4 ? 260 : 240);
         constexpr int dpi = 600;
@@ -168,13 +168,13 @@ TEST(PrinterCalibration, ReadingsFromTheCalibrationPageBringPrintedCardsToTheirP
 
     // What the user reads on the stretching printer's Letter paper.
     const TStretchingPrinter printer;
-    const TCalibrationMarks m = CalibrationMarksFor(8.5, 11);
-    TCalibrationReadings readings;
+    const CalibrationMarks m = CalibrationMarksFor(8.5, 11);
+    CalibrationReadings readings;
     readings.Ax = printer.X(m.Ax);
     readings.Bx = printer.X(m.Bx);
     readings.Ay = printer.Y(m.Ay);
     readings.Cy = printer.Y(m.Cy);
-    TPrintNudges nudges{2, -1, 1, 0};
+    PrintNudges nudges{2, -1, 1, 0};
     QString error;
     ASSERT_TRUE(CorrectionsFromReadings(m, readings, &nudges, &error)) << qPrintable(error);
     EXPECT_EQ(nudges.TopMargin, 2); // the 1/32-inch steps stay as they were
@@ -220,16 +220,16 @@ TEST(PrinterCalibration, ReadingsFromTheCalibrationPageBringPrintedCardsToTheirP
 
 TEST(PrinterCalibration, DialogShowsThePrinterAndSaysWhatIsWrongWithAnEntry)
 {
-    TPrintFineTune dialog(TPrintNudges{1, 0, 0, 0, 15, -8, 9950, 10040}, nullptr,
+    TPrintFineTune dialog(PrintNudges{1, 0, 0, 0, 15, -8, 9950, 10040}, nullptr,
                           QStringLiteral("Office_Laser"));
-    TCalibrationPanel& panel = *dialog.Calibration();
+    CalibrationPanel& panel = *dialog.Calibration();
     EXPECT_TRUE(panel.findChild<QLabel*>(QStringLiteral("PrinterName"))
                     ->text()
                     .contains(QStringLiteral("Office_Laser")));
-    EXPECT_EQ(panel.Entry(TCalibrationPanel::eOffsetX)->text(), QStringLiteral("1.5"));
-    EXPECT_EQ(panel.Entry(TCalibrationPanel::eScaleY)->text(), QStringLiteral("100.40"));
+    EXPECT_EQ(panel.Entry(CalibrationPanel::eOffsetX)->text(), QStringLiteral("1.5"));
+    EXPECT_EQ(panel.Entry(CalibrationPanel::eScaleY)->text(), QStringLiteral("100.40"));
 
-    const auto refused = [&](TCalibrationPanel::TEntry entry, const char* text, const char* says) {
+    const auto refused = [&](CalibrationPanel::TEntry entry, const char* text, const char* says) {
         const QString before = panel.Entry(entry)->text();
         panel.Entry(entry)->setText(QString::fromUtf8(text));
         dialog.accept();
@@ -238,21 +238,21 @@ TEST(PrinterCalibration, DialogShowsThePrinterAndSaysWhatIsWrongWithAnEntry)
             << text << ": " << qPrintable(panel.Message());
         panel.Entry(entry)->setText(before);
     };
-    refused(TCalibrationPanel::eScaleX, "abc", "Scale across must be a percentage");
-    refused(TCalibrationPanel::eScaleY, "150", "Scale down must lie between 95.00 and 105.00 %");
-    refused(TCalibrationPanel::eOffsetY, "25", "Offset down must lie between -20.0 and 20.0 mm");
+    refused(CalibrationPanel::eScaleX, "abc", "Scale across must be a percentage");
+    refused(CalibrationPanel::eScaleY, "150", "Scale down must lie between 95.00 and 105.00 %");
+    refused(CalibrationPanel::eOffsetY, "25", "Offset down must lie between -20.0 and 20.0 mm");
 
     // Readings in the wrong order, or not numbers, leave the entries as they
     // were.
     const char* wrong[] = {"180", "30", "30", "240"};
     for (int i = 0; i < 4; ++i)
-        panel.Entry(TCalibrationPanel::TEntry(TCalibrationPanel::eReadAx + i))
+        panel.Entry(CalibrationPanel::TEntry(CalibrationPanel::eReadAx + i))
             ->setText(QString::fromUtf8(wrong[i]));
     panel.UseReadingsButton()->click();
     EXPECT_TRUE(panel.Message().contains(QStringLiteral("B across must be larger")))
         << qPrintable(panel.Message());
-    EXPECT_EQ(panel.Entry(TCalibrationPanel::eOffsetX)->text(), QStringLiteral("1.5"));
-    panel.Entry(TCalibrationPanel::eReadAx)->setText(QStringLiteral("thirty"));
+    EXPECT_EQ(panel.Entry(CalibrationPanel::eOffsetX)->text(), QStringLiteral("1.5"));
+    panel.Entry(CalibrationPanel::eReadAx)->setText(QStringLiteral("thirty"));
     panel.UseReadingsButton()->click();
     EXPECT_TRUE(panel.Message().contains(QStringLiteral("A across must be the distance")))
         << qPrintable(panel.Message());
@@ -261,13 +261,13 @@ TEST(PrinterCalibration, DialogShowsThePrinterAndSaysWhatIsWrongWithAnEntry)
     // comma read as well).
     const char* right[] = {"30,5", "180.5", "30.5", "240.5"};
     for (int i = 0; i < 4; ++i)
-        panel.Entry(TCalibrationPanel::TEntry(TCalibrationPanel::eReadAx + i))
+        panel.Entry(CalibrationPanel::TEntry(CalibrationPanel::eReadAx + i))
             ->setText(QString::fromUtf8(right[i]));
     panel.UseReadingsButton()->click();
     EXPECT_EQ(panel.Message(), QString());
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.Nudges(), (TPrintNudges{1, 0, 0, 0, -5, -5, 10000, 10000}));
+    EXPECT_EQ(dialog.Nudges(), (PrintNudges{1, 0, 0, 0, -5, -5, 10000, 10000}));
 }
 
 } // namespace

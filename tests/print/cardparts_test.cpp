@@ -32,7 +32,7 @@ TEST(PrintedPaper, ACardOfThousandsOfObjectsPrintsInPartsThatLookLikeTheWholeCar
     TKBusinessCardPanel32 panel;
     // Rows of small squares, black and white in turn, each half covering the one before: a part drawn out
     // of order shows. Three parts, the last one short.
-    const int count = 2 * TPartedPaintDevice::kObjectsPerPart + 300;
+    const int count = 2 * PartedPaintDevice::kObjectsPerPart + 300;
     for (int i = 0; i < count - 1; ++i) {
         auto* square = static_cast<TBCShapes*>(panel.CardObjects().Add(std::make_unique<TBCShapes>()));
         square->SetBounds(6 + (i % 64) * 5, 6 + (i / 64) * 4, 9, 7);
@@ -42,12 +42,12 @@ TEST(PrintedPaper, ACardOfThousandsOfObjectsPrintsInPartsThatLookLikeTheWholeCar
     auto* last = static_cast<TBCShapes*>(panel.CardObjects().Add(std::make_unique<TBCShapes>()));
     last->SetBounds(300, 168, 100, 20);
     last->Brush().SetColor(clBlack);
-    TLabelJob job;
-    job.Positions = TSheetPositions::Only({0});
+    LabelJob job;
+    job.Positions = SheetPositions::Only({0});
 
     const QString parted = dir.filePath(QStringLiteral("parted.pdf"));
     {
-        TKPdfReport pdf(parted);
+        PdfReport pdf(parted);
         pdf.SetPaperSize(kPaperLetter);
         TLabelPrinter labels(panel, job);
         ASSERT_EQ(labels.Run(pdf), joFinished) << qPrintable(pdf.ErrorString());
@@ -60,7 +60,7 @@ TEST(PrintedPaper, ACardOfThousandsOfObjectsPrintsInPartsThatLookLikeTheWholeCar
     // The printer target draws the card whole, straight onto its page.
     const QString whole = dir.filePath(QStringLiteral("whole.pdf"));
     {
-        TKPrinterReport printer;
+        PrinterReport printer;
         printer.Printer().setOutputFormat(QPrinter::PdfFormat);
         printer.Printer().setOutputFileName(whole);
         printer.SetPaperSize(kPaperLetter);
@@ -96,13 +96,13 @@ TEST(PrintedPaper, ADrawingTooLargeToHoldIsWrittenAsideAndPrintsWhole)
     bool ok = false;
     QString error;
     {
-        TKPdfReport pdf(path);
+        PdfReport pdf(path);
         pdf.SetPaperSize(kPaperLetter);
         pdf.SetOrientation(roLandscape);
         ok = pdf.Execute({}, [&](TKReport& r) {
             const int drawing = r.MakeDrawing(QSizeF(kAcross, 2), [&](TKReport& d) {
                 d.StretchDraw(QRectF(0, 0, kAcross, 2), QSizeF(kAcross * 100, 200), [&](QPainter& p) {
-                    auto* parted = dynamic_cast<TPartedPaintDevice*>(p.device());
+                    auto* parted = dynamic_cast<PartedPaintDevice*>(p.device());
                     ASSERT_NE(parted, nullptr);
                     QRandomGenerator random(7);
                     for (int part = 0; part < kParts; ++part) {
@@ -129,12 +129,12 @@ TEST(PrintedPaper, ADrawingTooLargeToHoldIsWrittenAsideAndPrintsWhole)
     else
         qunsetenv("TMPDIR");
     ASSERT_TRUE(ok) << qPrintable(error);
-    EXPECT_GT(QFileInfo(path).size(), 2 * TKPdfReport::kDrawingKeptInMemory);
+    EXPECT_GT(QFileInfo(path).size(), 2 * PdfReport::kDrawingKeptInMemory);
     // The temporary file the drawing went to is gone with the job.
     EXPECT_TRUE(QDir(temp.path()).entryList(QDir::Files).isEmpty());
     // Held in memory: at most what a drawing may keep there, and once it is aside, little.
     EXPECT_GT(mostHeld, 0);
-    EXPECT_LT(mostHeld, 2 * TKPdfReport::kDrawingKeptInMemory) << mostHeld;
+    EXPECT_LT(mostHeld, 2 * PdfReport::kDrawingKeptInMemory) << mostHeld;
     EXPECT_LT(lastHeld, 1024 * 1024) << lastHeld;
 
     // Every part where it was drawn: its square's grey a quarter inch in from its corner, at 20 dots an inch.
@@ -160,7 +160,7 @@ TEST(PrintedPaper, ADrawingThatFillsTheDiskOnTheWaySaysWhy)
     bool ok = true;
     QString error;
     {
-        TKPdfReport pdf(dir.filePath(QStringLiteral("large.pdf")));
+        PdfReport pdf(dir.filePath(QStringLiteral("large.pdf")));
         pdf.SetPaperSize(kPaperLetter);
         ok = pdf.Execute({}, [&](TKReport& r) {
             const int drawing = r.MakeDrawing(QSizeF(4, 2), [&](TKReport& d) {
@@ -174,7 +174,7 @@ TEST(PrintedPaper, ADrawingThatFillsTheDiskOnTheWaySaysWhy)
                                 line[x] = random.generate() | 0xff000000u;
                         }
                         p.drawImage(QRectF(part % 4 * 100, part / 4 * 100, 100, 100), noise);
-                        if (auto* parted = dynamic_cast<TPartedPaintDevice*>(p.device()))
+                        if (auto* parted = dynamic_cast<PartedPaintDevice*>(p.device()))
                             parted->EndPart();
                     }
                 });

@@ -128,7 +128,7 @@ TEST(MergeDialog, NamesThisJobsPdfFile)
     QTemporaryDir dir;
     TKBusinessCardPanel32 panel;
     TPrintCommands commands(nullptr, panel);
-    TKPrinterReport& printer = commands.ReportPrinter();
+    PrinterReport& printer = commands.ReportPrinter();
     printer.Printer().setOutputFormat(QPrinter::PdfFormat);
     if (!printer.IsPdf())
         GTEST_SKIP() << "the report printer does not write PDF files here";

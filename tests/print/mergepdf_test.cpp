@@ -72,10 +72,10 @@ TEST(MergePdf, EachCardShowsItsRecordAsIfTypedWithTheFontsEmbeddedOnce)
     QTemporaryDir dir;
     TKBusinessCardPanel32 merged;
     FillCard(merged, QStringLiteral("{Name}"), "\\{Company\\}");
-    TLabelJob job;
+    LabelJob job;
     job.StartPosition = 4;
     int next = 0;
-    job.NextRecord = [&next](TMergeRecord& record) {
+    job.NextRecord = [&next](MergeRecord& record) {
         if (++next > 23)
             return false;
         record.Clear();
@@ -85,7 +85,7 @@ TEST(MergePdf, EachCardShowsItsRecordAsIfTypedWithTheFontsEmbeddedOnce)
     };
     const QString mergedPdf = dir.filePath(QStringLiteral("merged.pdf"));
     {
-        TKPdfStreamReport pdf(mergedPdf);
+        PdfStreamReport pdf(mergedPdf);
         TLabelPrinter printer(merged, job);
         ASSERT_EQ(printer.Run(pdf), joFinished) << qPrintable(pdf.ErrorString());
     }
@@ -120,12 +120,12 @@ TEST(MergePdf, EachCardShowsItsRecordAsIfTypedWithTheFontsEmbeddedOnce)
     // position 4: the same pixels, band, shadow and rule over the name included.
     TKBusinessCardPanel32 typed;
     FillCard(typed, QStringLiteral("Person 01"), "Firm01");
-    TLabelJob plain;
+    LabelJob plain;
     plain.Positions.Clear();
     plain.Positions.SetSelected(3, true);
     const QString typedPdf = dir.filePath(QStringLiteral("typed.pdf"));
     {
-        TKPdfReport pdf(typedPdf);
+        PdfReport pdf(typedPdf);
         TLabelPrinter printer(typed, plain);
         ASSERT_EQ(printer.Run(pdf), joFinished);
     }
@@ -166,9 +166,9 @@ TEST(MergePdf, AYellowShapeAndAYellowNamePrintYellow)
     label->SetCaption(QStringLiteral("{Name}"));
     label->Font().SetSize(36);
     label->Font().SetColor(clYellow);
-    TLabelJob job;
+    LabelJob job;
     int next = 0;
-    job.NextRecord = [&next](TMergeRecord& record) {
+    job.NextRecord = [&next](MergeRecord& record) {
         if (++next > 1)
             return false;
         record.Clear();
@@ -177,7 +177,7 @@ TEST(MergePdf, AYellowShapeAndAYellowNamePrintYellow)
     };
     const QString pdf = dir.filePath(QStringLiteral("yellow.pdf"));
     {
-        TKPdfStreamReport report(pdf);
+        PdfStreamReport report(pdf);
         TLabelPrinter printer(panel, job);
         ASSERT_EQ(printer.Run(report), joFinished) << qPrintable(report.ErrorString());
     }
@@ -210,7 +210,7 @@ TEST(MergePdf, APictureAmongThePagesOwnDrawingKeepsItsPlace)
     const QString path = dir.filePath(QStringLiteral("mixed.pdf"));
     QImage dark(20, 20, QImage::Format_RGB32);
     dark.fill(QColor(40, 40, 40));
-    TKPdfStreamReport pdf(path);
+    PdfStreamReport pdf(path);
     ASSERT_TRUE(pdf.Execute([](TKReport&) {},
                             [&](TKReport& r) {
                                 // One inch from the left and top, an inch square, then words beside it.

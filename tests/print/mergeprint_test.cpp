@@ -127,8 +127,8 @@ TEST(MergePrint, TwentyThreePeopleFromPositionFourFillThreeSheets)
     commands.ChoosePdfFile = [&](const QString&) { return pdf; };
     QStringList told;
     commands.Inform = [&](const QString& message) { told << message; };
-    std::vector<TReportPage> previewed;
-    commands.ShowPreview = [&](std::vector<TReportPage>& pages) { previewed = std::move(pages); };
+    std::vector<ReportPage> previewed;
+    commands.ShowPreview = [&](std::vector<ReportPage>& pages) { previewed = std::move(pages); };
     TPrintSettings settings;
 
     ASSERT_TRUE(commands.PreviewMerge(settings, merge));
@@ -182,11 +182,11 @@ TEST(MergePrint, AJobStartedForThreeOfFivePeopleShowsThreeCards)
     ASSERT_TRUE(merge.Open(data)) << qPrintable(merge.Problem());
     TKBusinessCardPanel32 panel;
     AddNameAndCompany(panel);
-    TLabelJob job;
+    LabelJob job;
     job.PrintMode = false;
     job.NextRecord = merge.StartJob(3);
     ASSERT_TRUE(job.NextRecord);
-    TKRecordingReport recording;
+    RecordingReport recording;
     {
         TLabelPrinter labels(panel, job);
         ASSERT_EQ(labels.Run(recording), joFinished);
@@ -194,7 +194,7 @@ TEST(MergePrint, AJobStartedForThreeOfFivePeopleShowsThreeCards)
     EXPECT_EQ(merge.JobRecords(), 3);
     const QString pdf = dir.filePath(QStringLiteral("preview.pdf"));
     {
-        TKPdfReport report(pdf);
+        PdfReport report(pdf);
         ASSERT_TRUE(ReplayPages(recording.Pages(), report));
     }
     EXPECT_EQ(CardsOnPage(pdf, 1), (QStringList{Card(0), Card(1), Card(2)}));
@@ -237,12 +237,12 @@ TEST(MergePrint, DialogRemapsAColumnAndRefusesFilesItCannotUse)
         TKBusinessCardPanel32 panel;
         AddNameAndCompany(panel);
         TPrintCommands commands(nullptr, panel);
-        std::vector<TReportPage> previewed;
-        commands.ShowPreview = [&](std::vector<TReportPage>& pages) { previewed = std::move(pages); };
+        std::vector<ReportPage> previewed;
+        commands.ShowPreview = [&](std::vector<ReportPage>& pages) { previewed = std::move(pages); };
         ASSERT_TRUE(commands.PreviewMerge(TPrintSettings(), merge));
         ASSERT_EQ(previewed.size(), 4u); // 1 + 10 + 10 + 2
         const QString pdf = dir.filePath(QStringLiteral("preview.pdf"));
-        TKPdfReport report(pdf);
+        PdfReport report(pdf);
         ASSERT_TRUE(ReplayPages(previewed, report));
         EXPECT_EQ(CardsOnPage(pdf, 1), QStringList{Card(0, 2)});
         EXPECT_EQ(CardsOnPage(pdf, 4), (QStringList{Card(21, 2), Card(22, 2)}));

@@ -70,7 +70,7 @@ TEST(PdfCopy, DrawingsInTwoFacesArePlacedWithTheirTextInSubsetsOfTheirOwn)
         SCOPED_TRACE(name);
         const QByteArray drawing = Drawing(name);
         ASSERT_FALSE(drawing.isEmpty());
-        TPdfJobWriter job{QString()};
+        PdfJobWriter job{QString()};
         ASSERT_TRUE(job.Open(QStringLiteral("Faces")));
         ASSERT_EQ(job.AddDrawing(drawing), 0) << qPrintable(job.ErrorString());
         ASSERT_EQ(job.AddDrawing(drawing), 1) << qPrintable(job.ErrorString());
@@ -120,19 +120,19 @@ TEST(PdfCopy, ADamagedDrawingIsRefusedAsUnreadable)
     ASSERT_TRUE(qmtest::WriteFile(cut, Drawing("two-faces-cut.pdf")));
     for (const QByteArray& bytes : {Drawing("two-faces-cut.pdf"), QByteArray("%PDF-1.4\nnot a drawing at all\n"),
                                     QByteArray()}) {
-        TPdfJobWriter job{QString()};
+        PdfJobWriter job{QString()};
         ASSERT_TRUE(job.Open(QString()));
         EXPECT_EQ(job.AddDrawing(bytes), -1);
         EXPECT_TRUE(job.DrawingUnreadable());
         EXPECT_TRUE(job.ErrorString().startsWith(QLatin1String("a drawing of the job could not be read back")))
             << qPrintable(job.ErrorString());
     }
-    TPdfJobWriter job{QString()};
+    PdfJobWriter job{QString()};
     ASSERT_TRUE(job.Open(QString()));
     EXPECT_EQ(job.AddDrawingFile(cut), -1);
     EXPECT_TRUE(job.DrawingUnreadable());
     // A drawing that reads is no unreadable one.
-    TPdfJobWriter good{QString()};
+    PdfJobWriter good{QString()};
     ASSERT_TRUE(good.Open(QString()));
     EXPECT_EQ(good.AddDrawingFile(qmtest::SourceFile(QStringLiteral("tests/data/pdf/two-faces-objstm.pdf"))), 0);
     EXPECT_FALSE(good.DrawingUnreadable());
@@ -142,7 +142,7 @@ TEST(PdfCopy, ADamagedDrawingIsRefusedAsUnreadable)
 // pages number them, or a document without exactly one font, fails the job with a message.
 TEST(PdfCopy, TheJobsFontTakesItsWidthsAndMustNumberItsGlyphsAsThePagesDo)
 {
-    TPdfFontSet fonts;
+    PdfFontSet fonts;
     const QRawFont raw = QRawFont::fromFont(QFont(QStringLiteral("DejaVu Sans")));
     ASSERT_TRUE(raw.isValid());
     const int face = fonts.Face(raw);
@@ -150,7 +150,7 @@ TEST(PdfCopy, TheJobsFontTakesItsWidthsAndMustNumberItsGlyphsAsThePagesDo)
         fonts.Glyph(face, glyph);
     ASSERT_EQ(fonts.GlyphCount(face), 5); // the missing glyph, Q, u, i, l
 
-    TPdfJobWriter job{QString()};
+    PdfJobWriter job{QString()};
     ASSERT_TRUE(job.Open(QString()));
     ASSERT_TRUE(job.AddFont("/F0", fonts.SubsetDocument(face), fonts.GlyphCount(face), fonts.WidthArray(face)))
         << qPrintable(job.ErrorString());
@@ -168,16 +168,16 @@ TEST(PdfCopy, TheJobsFontTakesItsWidthsAndMustNumberItsGlyphsAsThePagesDo)
     EXPECT_EQ(name.size(), 1 + 7 + std::string("DejaVuSans").size()) << name;
     EXPECT_EQ(glyphFont.getKey("/FontDescriptor").getKey("/FontName").getName(), name);
 
-    TPdfJobWriter counted{QString()};
+    PdfJobWriter counted{QString()};
     ASSERT_TRUE(counted.Open(QString()));
     EXPECT_FALSE(counted.AddFont("/F0", fonts.SubsetDocument(face), fonts.GlyphCount(face) + 1, fonts.WidthArray(face)));
     EXPECT_TRUE(counted.ErrorString().contains(QLatin1String("numbered"))) << qPrintable(counted.ErrorString());
 
-    TPdfJobWriter two{QString()};
+    PdfJobWriter two{QString()};
     ASSERT_TRUE(two.Open(QString()));
     EXPECT_FALSE(two.AddFont("/F0", Drawing("two-faces.pdf"), 0, fonts.WidthArray(face)));
     EXPECT_TRUE(two.ErrorString().contains(QLatin1String("one font"))) << qPrintable(two.ErrorString());
-    TPdfJobWriter widths{QString()};
+    PdfJobWriter widths{QString()};
     ASSERT_TRUE(widths.Open(QString()));
     EXPECT_FALSE(widths.AddFont("/F0", fonts.SubsetDocument(face), 0, "/NotATable"));
     EXPECT_TRUE(widths.Failed());
@@ -205,9 +205,9 @@ TEST(PdfCopy, AJobWhoseDrawingsCannotBeReadBackIsDrawnByQtsOwnWriter)
     label->SetCaption(QStringLiteral("Plain Quill"));
     {
         ReadBackFault fault;
-        TKPdfReport pdf(path);
+        PdfReport pdf(path);
         pdf.SetCopies(3);
-        TLabelJob job;
+        LabelJob job;
         TLabelPrinter printer(panel, job);
         ASSERT_EQ(printer.Run(pdf), joFinished) << qPrintable(pdf.ErrorString());
     }
@@ -222,7 +222,7 @@ TEST(PdfCopy, AJobWhoseDrawingsCannotBeReadBackIsDrawnByQtsOwnWriter)
     const QString merged = dir.filePath(QStringLiteral("merged.pdf"));
     {
         ReadBackFault fault;
-        TKPdfStreamReport pdf(merged);
+        PdfStreamReport pdf(merged);
         ASSERT_TRUE(pdf.Execute([](TKReport&) {},
                                 [](TKReport& r) {
                                     r.StretchDraw(QRectF(1, 1, 2, 1), QSizeF(200, 100), [](QPainter& p) {

@@ -46,11 +46,11 @@ TEST(PdfJob, ThousandsOfSheetsMakeASmallFileWithTextAndFlatMemory)
     AddLabel(panel, QStringLiteral("harriet@example.org"), 60);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("many.pdf"));
-    TKPdfReport pdf(path);
+    PdfReport pdf(path);
     pdf.SetCopies(4000);
     qint64 mostHeld = 0;
     pdf.StatusChanged = [&](const QString&) { mostHeld = std::max(mostHeld, pdf.BytesHeld()); };
-    TLabelJob job;
+    LabelJob job;
     TLabelPrinter printer(panel, job);
     ASSERT_EQ(printer.Run(pdf), joFinished) << qPrintable(pdf.ErrorString());
 
@@ -87,9 +87,9 @@ TEST(PdfJob, PageRangeAndAFailedWriteKeepTheOldFile)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("range.pdf"));
     {
-        TKPdfReport pdf(path);
+        PdfReport pdf(path);
         pdf.SetCopies(10);
-        TLabelJob job;
+        LabelJob job;
         job.FirstPage = 3;
         job.LastPage = 5;
         TLabelPrinter printer(panel, job);
@@ -102,12 +102,12 @@ TEST(PdfJob, PageRangeAndAFailedWriteKeepTheOldFile)
     file.close();
 
     // The disk fills up halfway through a long job: the job fails and says why; the old file stays.
-    SetWriteFaultForTesting(TWriteFault{300 * 1024, false, ENOSPC});
-    TKPdfReport pdf(path);
+    SetWriteFaultForTesting(WriteFault{300 * 1024, false, ENOSPC});
+    PdfReport pdf(path);
     pdf.SetCopies(5000);
-    TLabelPrinter printer(panel, TLabelJob());
+    TLabelPrinter printer(panel, LabelJob());
     const TJobOutcome outcome = printer.Run(pdf);
-    SetWriteFaultForTesting(TWriteFault());
+    SetWriteFaultForTesting(WriteFault());
     EXPECT_EQ(outcome, joFailed);
     EXPECT_TRUE(pdf.ErrorString().contains(QLatin1String("No space left"))) << qPrintable(pdf.ErrorString());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

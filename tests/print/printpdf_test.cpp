@@ -28,11 +28,11 @@ using namespace qm;
 constexpr int kRenderDpi = 600;
 
 // Prints a job into a PDF file of dir; the file's path.
-QString PrintToPdf(TKBusinessCardPanel32& panel, const TLabelJob& job, const QTemporaryDir& dir,
-                   const QString& name, int paper, int resolution = TKPdfReport::kDefaultResolution)
+QString PrintToPdf(TKBusinessCardPanel32& panel, const LabelJob& job, const QTemporaryDir& dir,
+                   const QString& name, int paper, int resolution = PdfReport::kDefaultResolution)
 {
     const QString path = dir.filePath(name);
-    TKPdfReport pdf(path, resolution);
+    PdfReport pdf(path, resolution);
     pdf.SetPaperSize(paper);
     TLabelPrinter printer(panel, job);
     EXPECT_EQ(printer.Run(pdf), joFinished) << qPrintable(pdf.ErrorString());
@@ -86,7 +86,7 @@ TEST(PrintedPaper, OutlinesOfEveryPredefinedSheetLandWhereTheLayoutPutsThem)
         for (bool rotated : {false, true}) {
             TKBusinessCardPanel32 panel;
             panel.SetPortraitMode(rotated);
-            TLabelJob job;
+            LabelJob job;
             job.OutlineTest = true;
             ApplyPredefinedLayout(job.Layout, i);
             const QString pdf = PrintToPdf(
@@ -156,8 +156,8 @@ TEST(PrintedPaper, TextPrintsAsTextWhereItStandsOnTheCard)
     QTemporaryDir dir;
     TextCard card;
     const QImage screen = card.panel.RenderToBitmap();
-    TLabelJob job;
-    job.Positions = TSheetPositions::Only({0});
+    LabelJob job;
+    job.Positions = SheetPositions::Only({0});
     const QString pdf = PrintToPdf(card.panel, job, dir, QStringLiteral("text.pdf"), kPaperLetter);
 
     // The face is embedded as a font: the text was not turned into a picture.
@@ -193,15 +193,15 @@ TEST(PrintedPaper, RecordedPagesReplayToTheSameDrawingAtHighResolution)
     line->SetBounds(150, 170, 120, 10);
     line->Pen().SetWidth(2);
 
-    TLabelJob job;
-    job.Positions = TSheetPositions::Only({0, 3});
+    LabelJob job;
+    job.Positions = SheetPositions::Only({0, 3});
     const QString live = PrintToPdf(card.panel, job, dir, QStringLiteral("live.pdf"), kPaperLetter, 1200);
 
-    TKRecordingReport recording;
+    RecordingReport recording;
     TLabelPrinter printer(card.panel, job);
     ASSERT_EQ(printer.Run(recording), joFinished);
     const QString replayed = dir.filePath(QStringLiteral("replayed.pdf"));
-    TKPdfReport pdf(replayed, 1200);
+    PdfReport pdf(replayed, 1200);
     ASSERT_TRUE(ReplayPages(recording.Pages(), pdf));
 
     if (qEnvironmentVariableIsSet("QM_KEEP_PDF")) {
@@ -239,8 +239,8 @@ TEST(PrintedPaper, AnObjectOverhangingTheCardStopsAtItsEdge)
     auto* shape = static_cast<TBCShapes*>(panel.CardObjects().Add(std::make_unique<TBCShapes>()));
     shape->SetBounds(300, 50, 100, 40); // 64 pixels beyond the right edge of a 336-pixel card
     shape->Brush().SetColor(clBlack);
-    TLabelJob job;
-    job.Positions = TSheetPositions::Only({0});
+    LabelJob job;
+    job.Positions = SheetPositions::Only({0});
     const QString pdf = PrintToPdf(panel, job, dir, QStringLiteral("overhang.pdf"), kPaperLetter);
 
     // The first card spans x = 72 to 408 on a 96-dpi page; the card beside it starts right there.
@@ -259,11 +259,11 @@ TEST(PrintedPaper, ThePrinterTargetPrintsTheSamePageAsAPdfFile)
     for (bool rotated : {false, true}) {
         TextCard card;
         card.panel.SetPortraitMode(rotated);
-        TLabelJob job;
+        LabelJob job;
         const QString direct = PrintToPdf(card.panel, job, dir, QStringLiteral("direct.pdf"), kPaperA4);
 
         // The printer's own PDF output: full-page coordinates, turned the same way.
-        TKPrinterReport printer;
+        PrinterReport printer;
         printer.Printer().setOutputFormat(QPrinter::PdfFormat);
         const QString viaPrinter = dir.filePath(QStringLiteral("printer.pdf"));
         printer.Printer().setOutputFileName(viaPrinter);

@@ -19,10 +19,10 @@ using namespace qm;
 constexpr int kScale = 10;  // device pixels per card unit: 960 dots per inch
 constexpr int kMargin = 10; // card units of white around the object's box
 
-TRenderContext Paper()
+RenderContext Paper()
 {
-    TRenderContext context;
-    context.target = TRenderContext::Paper;
+    RenderContext context;
+    context.target = RenderContext::Paper;
     return context;
 }
 
@@ -175,7 +175,7 @@ TEST(LabelPrint, TheLabelStaysTextAndIsCutOffAtItsBox)
     label.SetBounds(48, 96, 142, 200); // taller than the text: the layout shrinks it first
     label.PrepareLayout();
     EXPECT_LT(label.Height(), 200);
-    TPaintRecording drawing;
+    PaintRecording drawing;
     {
         QPainter painter(&drawing);
         label.Draw(painter, Paper());

@@ -43,7 +43,7 @@ using namespace qm;
 
 TEST(SheetSelection, FifthScalePictureOfALetterSheet)
 {
-    const TSheetSelection s(CardSheetLayout(), TSheetPositions(), 96);
+    const TSheetSelection s(CardSheetLayout(), SheetPositions(), 96);
     EXPECT_EQ(s.PaperRect(), QRect(10, 10, 163, 211));
     EXPECT_EQ(s.PositionCount(), 10);
     EXPECT_EQ(s.PositionRect(0), QRect(24, 19, 67, 38));
@@ -53,12 +53,12 @@ TEST(SheetSelection, FifthScalePictureOfALetterSheet)
 
     CardSheetLayout a4;
     ApplyPredefinedLayout(a4, 9);
-    EXPECT_EQ(TSheetSelection(a4, TSheetPositions(), 96).PaperRect(), QRect(10, 10, 158, 224));
+    EXPECT_EQ(TSheetSelection(a4, SheetPositions(), 96).PaperRect(), QRect(10, 10, 158, 224));
 }
 
 TEST(SheetSelection, ClicksToggleAllAndNoneAndOkNeedsACard)
 {
-    TSheetSelection s(CardSheetLayout(), TSheetPositions(), 96);
+    TSheetSelection s(CardSheetLayout(), SheetPositions(), 96);
     EXPECT_EQ(s.Click(QPoint(30, 25)), 0);
     EXPECT_FALSE(s.Selected(0));
     EXPECT_EQ(s.Click(QPoint(30, 25)), 0);
@@ -71,7 +71,7 @@ TEST(SheetSelection, ClicksToggleAllAndNoneAndOkNeedsACard)
     EXPECT_EQ(s.AcceptProblem(), QStringLiteral("You must select at least one card to print"));
     s.Click(s.PositionRect(9).center());
     EXPECT_TRUE(s.AcceptProblem().isEmpty());
-    EXPECT_EQ(s.Positions(), TSheetPositions::Only({9}));
+    EXPECT_EQ(s.Positions(), SheetPositions::Only({9}));
     s.SelectAll();
     for (int i = 0; i < 10; ++i)
         EXPECT_TRUE(s.Selected(i));
@@ -93,7 +93,7 @@ TEST(SheetSelection, LargeSheetsOfferEveryPosition)
     big.VPitch = 0.35f;
     big.LeftMargin = 0.25f;
     big.TopMargin = 0.25f;
-    TSheetSelection s(big, TSheetPositions::None(), 96);
+    TSheetSelection s(big, SheetPositions::None(), 96);
     EXPECT_EQ(s.PositionCount(), 300);
     EXPECT_EQ(s.Click(s.PositionRect(299).center()), 299);
     EXPECT_TRUE(s.Selected(299));
@@ -102,7 +102,7 @@ TEST(SheetSelection, LargeSheetsOfferEveryPosition)
 
 TEST(SelectSpecificLabelsDialog, PicturePressesAndOkRules)
 {
-    TSelectSpecificLabels dialog{CardSheetLayout(), TSheetPositions()};
+    TSelectSpecificLabels dialog{CardSheetLayout(), SheetPositions()};
     dialog.PrinterName = [] { return QStringLiteral("Office Laser"); };
     int applied = 0;
     dialog.ApplyToPrinter = [&](int pages) { applied = pages; };
@@ -129,7 +129,7 @@ TEST(SelectSpecificLabelsDialog, PicturePressesAndOkRules)
     dialog.findChild<QPushButton*>(QStringLiteral("AllButton"))->click();
     ok->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.Positions(), TSheetPositions());
+    EXPECT_EQ(dialog.Positions(), SheetPositions());
 }
 
 // ---- Fine tuning and the bottom-margin alert ----
@@ -140,44 +140,44 @@ TEST(FineTune, CaptionsStepsAndLimits)
     EXPECT_EQ(NudgeCaption(3), QStringLiteral("Increase by 3/32\""));
     EXPECT_EQ(NudgeCaption(-8), QStringLiteral("Decrease by 8/32\""));
 
-    TFineTuneNudges n;
+    FineTuneNudges n;
     for (int i = 0; i < 10; ++i)
-        n.LowerArrow(TFineTuneNudges::nTopMargin);
+        n.LowerArrow(FineTuneNudges::nTopMargin);
     for (int i = 0; i < 10; ++i)
-        n.UpperArrow(TFineTuneNudges::nHorizontalSpacing);
-    n.LowerArrow(TFineTuneNudges::nVerticalSpacing);
-    n.UpperArrow(TFineTuneNudges::nLeftMargin);
-    EXPECT_EQ(n.Nudges(), (TPrintNudges{8, -1, 1, -8}));
-    EXPECT_EQ(n.Caption(TFineTuneNudges::nTopMargin), QStringLiteral("Increase by 8/32\""));
+        n.UpperArrow(FineTuneNudges::nHorizontalSpacing);
+    n.LowerArrow(FineTuneNudges::nVerticalSpacing);
+    n.UpperArrow(FineTuneNudges::nLeftMargin);
+    EXPECT_EQ(n.Nudges(), (PrintNudges{8, -1, 1, -8}));
+    EXPECT_EQ(n.Caption(FineTuneNudges::nTopMargin), QStringLiteral("Increase by 8/32\""));
     n.Default();
-    EXPECT_EQ(n.Nudges(), TPrintNudges());
+    EXPECT_EQ(n.Nudges(), PrintNudges());
 }
 
 TEST(FineTune, DialogArrowsRewriteTheLabels)
 {
-    TPrintFineTune dialog(TPrintNudges{0, 0, 2, 0});
+    TPrintFineTune dialog(PrintNudges{0, 0, 2, 0});
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Printer Fine-Tuning"));
-    EXPECT_EQ(dialog.ValueText(TFineTuneNudges::nVerticalSpacing), QStringLiteral("Increase by 2/32\""));
+    EXPECT_EQ(dialog.ValueText(FineTuneNudges::nVerticalSpacing), QStringLiteral("Increase by 2/32\""));
     for (int i = 0; i < 3; ++i)
-        dialog.LowerArrow(TFineTuneNudges::nTopMargin)->click();
-    dialog.UpperArrow(TFineTuneNudges::nLeftMargin)->click();
-    EXPECT_EQ(dialog.ValueText(TFineTuneNudges::nTopMargin), QStringLiteral("Increase by 3/32\""));
-    EXPECT_EQ(dialog.ValueText(TFineTuneNudges::nLeftMargin), QStringLiteral("Decrease by 1/32\""));
+        dialog.LowerArrow(FineTuneNudges::nTopMargin)->click();
+    dialog.UpperArrow(FineTuneNudges::nLeftMargin)->click();
+    EXPECT_EQ(dialog.ValueText(FineTuneNudges::nTopMargin), QStringLiteral("Increase by 3/32\""));
+    EXPECT_EQ(dialog.ValueText(FineTuneNudges::nLeftMargin), QStringLiteral("Decrease by 1/32\""));
     dialog.findChild<QPushButton*>(QStringLiteral("DefaultButton"))->click();
-    EXPECT_EQ(dialog.Nudges(), TPrintNudges());
-    EXPECT_EQ(dialog.ValueText(TFineTuneNudges::nVerticalSpacing), QStringLiteral("None"));
+    EXPECT_EQ(dialog.Nudges(), PrintNudges());
+    EXPECT_EQ(dialog.ValueText(FineTuneNudges::nVerticalSpacing), QStringLiteral("None"));
 }
 
 TEST(BottomMarginWarning, DueOnlyForAPrinterThatCannotReachTheBottomRow)
 {
     const CardSheetLayout sheet;
-    const TSheetPositions all;
+    const SheetPositions all;
     EXPECT_FALSE(BottomMarginWarningDue(0.5, sheet, all, true));
     EXPECT_TRUE(BottomMarginWarningDue(0.66, sheet, all, true));
     EXPECT_FALSE(BottomMarginWarningDue(0.66, sheet, all, false));
-    EXPECT_FALSE(BottomMarginWarningDue(0.66, sheet, TSheetPositions::Only({0, 1, 6, 7}), true));
+    EXPECT_FALSE(BottomMarginWarningDue(0.66, sheet, SheetPositions::Only({0, 1, 6, 7}), true));
     // A single card of the bottom row is cut off just the same.
-    EXPECT_TRUE(BottomMarginWarningDue(0.66, sheet, TSheetPositions::Only({9}), true));
+    EXPECT_TRUE(BottomMarginWarningDue(0.66, sheet, SheetPositions::Only({9}), true));
 
     TWarnBottomMargin alert(0.66);
     EXPECT_EQ(alert.windowTitle(), QStringLiteral("ALERT"));
@@ -216,7 +216,7 @@ class Presser : public TKGraphicControl
 {
 public:
     const char* ClassName() const override { return "Presser"; }
-    void Draw(QPainter&, const TRenderContext&) const override
+    void Draw(QPainter&, const RenderContext&) const override
     {
         if (++printed == pressAt && window)
             window->CancelClicked();
@@ -229,10 +229,10 @@ public:
 TEST(PrintStatusWindow, AFinishedJobClosesTheWindow)
 {
     TKBusinessCardPanel32 panel;
-    TLabelJob job;
+    LabelJob job;
     job.PrintMode = false;
     TLabelPrinter printer(panel, job);
-    TKRecordingReport report;
+    RecordingReport report;
     TPrintStatusWindow window(printer, report);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Preview Status"));
     EXPECT_EQ(window.ButtonText(), QStringLiteral("Stop"));
@@ -248,9 +248,9 @@ TEST(PrintStatusWindow, CancelAsksThenStopsThePrintAndStaysWithTheReason)
         auto* presser = static_cast<Presser*>(panel.CardObjects().Add(std::make_unique<Presser>()));
         presser->SetBounds(0, 0, 10, 10); // an object without area is not drawn
         presser->pressAt = 3;
-        TLabelJob job;
+        LabelJob job;
         TLabelPrinter printer(panel, job);
-        TKRecordingReport report;
+        RecordingReport report;
         TPrintStatusWindow window(printer, report);
         presser->window = &window;
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Print Status"));
@@ -280,17 +280,17 @@ TEST(PrintStatusWindow, CancelAsksThenStopsThePrintAndStaysWithTheReason)
 
 // ---- The preview ----
 
-std::vector<TReportPage> PreviewPages(bool rotated)
+std::vector<ReportPage> PreviewPages(bool rotated)
 {
     TKBusinessCardPanel32 panel;
     panel.SetPortraitMode(rotated);
     auto* shape = static_cast<TBCShapes*>(panel.CardObjects().Add(std::make_unique<TBCShapes>()));
     shape->SetBounds(20, 20, 60, 40);
     shape->Brush().SetColor(clRed);
-    TLabelJob job;
+    LabelJob job;
     job.PrintMode = false;
     TLabelPrinter printer(panel, job);
-    TKRecordingReport report;
+    RecordingReport report;
     printer.Run(report);
     return report.TakePages();
 }
@@ -380,13 +380,13 @@ TEST(PrintCommands, PreviewShowsOneRecordedPageAndLeavesTheSelectionAlone)
 {
     TKBusinessCardPanel32 panel;
     TPrintCommands commands(nullptr, panel);
-    commands.Positions() = TSheetPositions::Only({4});
-    std::vector<TReportPage> shown;
-    commands.ShowPreview = [&](std::vector<TReportPage>& pages) { shown = std::move(pages); };
+    commands.Positions() = SheetPositions::Only({4});
+    std::vector<ReportPage> shown;
+    commands.ShowPreview = [&](std::vector<ReportPage>& pages) { shown = std::move(pages); };
     TPrintSettings settings;
     EXPECT_TRUE(commands.Preview(settings));
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(commands.Positions(), TSheetPositions::Only({4}));
+    EXPECT_EQ(commands.Positions(), SheetPositions::Only({4}));
 }
 
 TEST(PrintCommands, PrintTakesThePositionsChosenAndKeepsThemForTheNextPrint)
@@ -394,7 +394,7 @@ TEST(PrintCommands, PrintTakesThePositionsChosenAndKeepsThemForTheNextPrint)
     QTemporaryDir dir;
     TKBusinessCardPanel32 panel;
     TPrintCommands commands(nullptr, panel);
-    TKPrinterReport& printer = commands.ReportPrinter();
+    PrinterReport& printer = commands.ReportPrinter();
     printer.Printer().setOutputFormat(QPrinter::PdfFormat);
     const QString pdf = dir.filePath(QStringLiteral("cards.pdf"));
     // The name of the job before is not taken over: each job asks, proposing the card's name.
@@ -431,7 +431,7 @@ TEST(PrintCommands, PrintTakesThePositionsChosenAndKeepsThemForTheNextPrint)
     driver.stop();
     EXPECT_TRUE(driven);
     EXPECT_FALSE(warningOff);
-    TSheetPositions expected;
+    SheetPositions expected;
     expected.SetSelected(0, false);
     EXPECT_EQ(commands.Positions(), expected);
     ASSERT_TRUE(QFile::exists(pdf));

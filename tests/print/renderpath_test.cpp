@@ -53,17 +53,17 @@ QImage Screen(TKBusinessCardPanel32& panel)
 // The card's place on a page printed at 96 dots per inch (position 1 of the default sheet).
 QImage Printed(TKBusinessCardPanel32& panel, bool preview)
 {
-    TLabelJob job;
+    LabelJob job;
     job.PrintMode = !preview;
-    job.Positions = TSheetPositions::Only({0});
-    TKRecordingReport report;
+    job.Positions = SheetPositions::Only({0});
+    RecordingReport report;
     TLabelPrinter printer(panel, job);
     EXPECT_EQ(printer.Run(report), joFinished);
     QImage page(816, 1056, QImage::Format_RGB32);
     page.fill(Qt::white);
     {
         QPainter painter(&page);
-        TKScreenReport screen(painter, 96);
+        ScreenReport screen(painter, 96);
         ReplayPage(report.Pages().at(0), screen);
     }
     return page.copy(72, 48, 336, 192);

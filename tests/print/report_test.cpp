@@ -48,8 +48,8 @@ TEST(ReportEngine, PenWidthsAreResolvedOnTheDevice)
         QImage image = WhitePage(200, 200);
         {
             QPainter painter(&image);
-            TKScreenReport report(painter, c.dpi);
-            report.SetPen(TReportPen{clBlack, psSolid, c.width, pmCopy});
+            ScreenReport report(painter, c.dpi);
+            report.SetPen(ReportPen{clBlack, psSolid, c.width, pmCopy});
             const double y = 100.5 / c.dpi;
             report.MoveTo(10 / c.dpi, y);
             report.LineTo(190 / c.dpi, y);
@@ -63,11 +63,11 @@ TEST(ReportEngine, ClearPensAndBrushesDrawNothing)
     QImage image = WhitePage(100, 100);
     {
         QPainter painter(&image);
-        TKScreenReport report(painter, 100);
-        report.SetPen(TReportPen{clBlack, psClear, 5, pmCopy});
-        report.SetBrush(TReportBrush{clBlack, bsClear, QImage()});
+        ScreenReport report(painter, 100);
+        report.SetPen(ReportPen{clBlack, psClear, 5, pmCopy});
+        report.SetBrush(ReportBrush{clBlack, bsClear, QImage()});
         report.Rectangle(0.1, 0.1, 0.9, 0.9);
-        report.SetPen(TReportPen{clBlack, psSolid, 5, pmNop});
+        report.SetPen(ReportPen{clBlack, psSolid, 5, pmNop});
         report.Ellipse(0.1, 0.1, 0.9, 0.9);
     }
     EXPECT_TRUE(qmtest::InkBox(image).isNull());
@@ -75,17 +75,17 @@ TEST(ReportEngine, ClearPensAndBrushesDrawNothing)
 
 TEST(ReportEngine, MarginsMoveTheOriginButNotDevicePixels)
 {
-    TKRecordingReport report(600);
+    RecordingReport report(600);
     report.SetMargins(0.5, 0.25, 0.5, 0.5);
     ASSERT_TRUE(report.Execute(nullptr, [](TKReport& r) {
         r.Rectangle(0, 0, 1, 1);
         r.FillDeviceRect(QRect(60, 120, 60, 600));
         r.TextOut(1, 2, QStringLiteral("x"));
     }));
-    const std::vector<TReportRecord>& records = report.Pages()[0].Records;
+    const std::vector<ReportRecord>& records = report.Pages()[0].Records;
     std::vector<QRectF> rects;
-    for (const TReportRecord& r : records)
-        if (r.Kind >= TReportRecord::rkRectangle)
+    for (const ReportRecord& r : records)
+        if (r.Kind >= ReportRecord::rkRectangle)
             rects.push_back(r.Rect);
     ASSERT_EQ(rects.size(), 3u);
     EXPECT_EQ(rects[0], QRectF(0.5, 0.25, 1, 1));
@@ -95,7 +95,7 @@ TEST(ReportEngine, MarginsMoveTheOriginButNotDevicePixels)
 
 TEST(ReportEngine, JobCallsBeforePrintThenPagesAndReportsStatus)
 {
-    TKRecordingReport report;
+    RecordingReport report;
     report.SetStatusFormat(QStringLiteral("Page %p: %0 / %1"));
     report.StatusLines() = {QStringLiteral("a"), QStringLiteral("b")};
     QStringList shown;
@@ -130,7 +130,7 @@ TEST(ReportEngine, AnAbortedPdfLeavesTheOldFileAndAFinishedOneReplacesIt)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("out.pdf"));
     ASSERT_TRUE(qmtest::WriteFile(path, QByteArray("precious")));
-    TKPdfReport pdf(path);
+    PdfReport pdf(path);
     EXPECT_FALSE(pdf.Execute(nullptr, [](TKReport& r) {
         r.Rectangle(1, 1, 2, 2);
         r.Abort();
@@ -156,21 +156,21 @@ TEST(ReportEngine, AnAbortedPdfLeavesTheOldFileAndAFinishedOneReplacesIt)
 // Every kind of call, so that a recording of it can be compared with the live drawing.
 void DrawSample(TKReport& r)
 {
-    r.SetPen(TReportPen{0x0000C0, psSolid, -2, pmCopy});
-    r.SetBrush(TReportBrush{0x00E0E0, bsSolid, QImage()});
+    r.SetPen(ReportPen{0x0000C0, psSolid, -2, pmCopy});
+    r.SetBrush(ReportBrush{0x00E0E0, bsSolid, QImage()});
     r.Rectangle(0.1, 0.1, 0.9, 0.5);
-    r.SetBrush(TReportBrush{0xC00000, bsCross, QImage()});
+    r.SetBrush(ReportBrush{0xC00000, bsCross, QImage()});
     r.RoundRect(1.0, 0.1, 1.9, 0.5, 0.2, 0.2);
-    r.SetPen(TReportPen{clBlack, psDash, 1, pmCopy});
+    r.SetPen(ReportPen{clBlack, psDash, 1, pmCopy});
     r.Ellipse(0.1, 0.6, 0.9, 1.0);
     r.MoveTo(1.0, 0.6);
     r.LineTo(1.9, 1.0);
     r.Polygon(QPolygonF({QPointF(0.1, 1.1), QPointF(0.9, 1.1), QPointF(0.5, 1.5)}));
-    r.SetBrush(TReportBrush{0x00A000, bsSolid, QImage()});
+    r.SetBrush(ReportBrush{0x00A000, bsSolid, QImage()});
     r.ClipEllipse(QRectF(1.0, 1.1, 0.9, 0.4));
     r.FillRect(QRectF(0.9, 1.0, 1.2, 0.6));
     r.ReleaseClip();
-    r.SetFont(TReportFont{QStringLiteral("Arial"), 14, true, false, false, false, 0x800000});
+    r.SetFont(ReportFont{QStringLiteral("Arial"), 14, true, false, false, false, 0x800000});
     r.TextOut(0.1, 1.6, QStringLiteral("Report"));
     r.BeginPath();
     r.TextOut(1.0, 1.6, QStringLiteral("Path"));
@@ -190,7 +190,7 @@ void DrawSample(TKReport& r)
 
 TEST(ReportEngine, RecordedPagesReplayToTheSameDrawing)
 {
-    TKRecordingReport recording;
+    RecordingReport recording;
     ASSERT_TRUE(recording.Execute(nullptr, [](TKReport& r) { DrawSample(r); }));
     ASSERT_EQ(recording.Pages().size(), 1u);
     for (const double dpi : {96.0, 150.0}) {
@@ -198,12 +198,12 @@ TEST(ReportEngine, RecordedPagesReplayToTheSameDrawing)
         QImage replayed = live;
         {
             QPainter painter(&live);
-            TKScreenReport report(painter, dpi);
+            ScreenReport report(painter, dpi);
             DrawSample(report);
         }
         {
             QPainter painter(&replayed);
-            TKScreenReport report(painter, dpi);
+            ScreenReport report(painter, dpi);
             ReplayPage(recording.Pages()[0], report);
         }
         EXPECT_EQ(live, replayed) << dpi;
@@ -227,7 +227,7 @@ TEST(Metafile, KeepsTextAsTextAndPlaysWhereItWasDrawn)
     label.SetBorderStyle(bsSingle);
     label.LayOut();
 
-    TPaintRecording metafile;
+    PaintRecording metafile;
     {
         QPainter painter(&metafile);
         label.DrawLabel(painter);

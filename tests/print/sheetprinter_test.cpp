@@ -25,7 +25,7 @@ class Probe : public TKGraphicControl
 {
 public:
     const char* ClassName() const override { return "Probe"; }
-    void Draw(QPainter&, const TRenderContext& context) const override
+    void Draw(QPainter&, const RenderContext& context) const override
     {
         ++draws;
         onPaper = context.OnPaper();
@@ -36,18 +36,18 @@ public:
 
 // Where the cards of the recorded pages lie: each card's drawing reaches a quarter inch beyond the card so
 // that outlines along its edges stay whole.
-std::vector<QPointF> CardOrigins(const TKRecordingReport& report)
+std::vector<QPointF> CardOrigins(const RecordingReport& report)
 {
     std::vector<QPointF> origins;
-    for (const TReportPage& page : report.Pages())
-        for (const TReportRecord& r : page.Records)
-            if (r.Kind == TReportRecord::rkDrawing)
+    for (const ReportPage& page : report.Pages())
+        for (const ReportRecord& r : page.Records)
+            if (r.Kind == ReportRecord::rkDrawing)
                 origins.push_back(r.Rect.topLeft() + QPointF(0.25, 0.25));
     return origins;
 }
 
 // A target that makes copies itself.
-class CopyingRecorder : public TKRecordingReport
+class CopyingRecorder : public RecordingReport
 {
 public:
     int MaxCopies() const override { return 99; }
@@ -68,7 +68,7 @@ struct Fixture
         panel.LabelChangedEvent = [this] { ++changes; };
     }
 
-    TJobOutcome Run(TKReport& report, const TLabelJob& job, QStringList* cards = nullptr)
+    TJobOutcome Run(TKReport& report, const LabelJob& job, QStringList* cards = nullptr)
     {
         TLabelPrinter printer(panel, job);
         printer.CardChanged = [cards](const QString& c) {
@@ -76,7 +76,7 @@ struct Fixture
                 cards->append(c);
         };
         const TJobOutcome outcome = printer.Run(report);
-        if (auto* recording = dynamic_cast<TKRecordingReport*>(&report)) {
+        if (auto* recording = dynamic_cast<RecordingReport*>(&report)) {
             for (const QPointF& o : CardOrigins(*recording))
                 origins.push_back(o);
         }
@@ -93,11 +93,11 @@ std::vector<QPointF> DefaultSheetOrigins()
     return o;
 }
 
-std::vector<QRectF> Rectangles(const TReportPage& page)
+std::vector<QRectF> Rectangles(const ReportPage& page)
 {
     std::vector<QRectF> rects;
-    for (const TReportRecord& r : page.Records)
-        if (r.Kind == TReportRecord::rkRectangle)
+    for (const ReportRecord& r : page.Records)
+        if (r.Kind == ReportRecord::rkRectangle)
             rects.push_back(r.Rect);
     return rects;
 }
@@ -113,8 +113,8 @@ void ExpectNear(const QPointF& a, const QPointF& b, const char* what, int i)
 TEST(PageLoop, FullSheetGivesTenCardsInReadingOrderOnOnePage)
 {
     Fixture f;
-    TKRecordingReport report;
-    TLabelJob job;
+    RecordingReport report;
+    LabelJob job;
     QStringList cards;
     EXPECT_EQ(f.Run(report, job, &cards), joFinished);
 
@@ -136,9 +136,9 @@ TEST(PageLoop, FullSheetGivesTenCardsInReadingOrderOnOnePage)
 TEST(PageLoop, OnlyTheChosenPositionsPrintAndTheRestStayBlank)
 {
     Fixture f;
-    TKRecordingReport report;
-    TLabelJob job;
-    job.Positions = TSheetPositions::Only({8, 9});
+    RecordingReport report;
+    LabelJob job;
+    job.Positions = SheetPositions::Only({8, 9});
     QStringList cards;
     f.Run(report, job, &cards);
     ASSERT_EQ(report.Pages().size(), 1u);
@@ -151,20 +151,20 @@ TEST(PageLoop, OnlyTheChosenPositionsPrintAndTheRestStayBlank)
 TEST(PageLoop, EveryPositionOfALargeSheetHasItsOwnFlag)
 {
     Fixture f;
-    TLabelJob job;
+    LabelJob job;
     job.Layout.Across = 3;
     job.Layout.Down = 8;
     job.Layout.Height = 1.0f;
     job.Layout.VPitch = 1.25f;
     job.Layout.HPitch = 2.5f;
     job.Layout.Width = 2.5f;
-    TKRecordingReport all;
+    RecordingReport all;
     f.Run(all, job);
     EXPECT_EQ(f.origins.size(), 24u);
 
     f.origins.clear();
-    job.Positions = TSheetPositions::Only({14, 23});
-    TKRecordingReport some;
+    job.Positions = SheetPositions::Only({14, 23});
+    RecordingReport some;
     f.Run(some, job);
     ASSERT_EQ(f.origins.size(), 2u);
     ExpectNear(f.origins[0], QPointF(0.75 + 2 * 2.5, 0.5 + 4 * 1.25), "fifteenth", 0);
@@ -174,8 +174,8 @@ TEST(PageLoop, EveryPositionOfALargeSheetHasItsOwnFlag)
 TEST(PageLoop, CopiesArePagesUnlessThePrinterMakesThem)
 {
     Fixture f;
-    TLabelJob job;
-    TKRecordingReport plain;
+    LabelJob job;
+    RecordingReport plain;
     plain.SetCopies(3);
     f.Run(plain, job);
     ASSERT_EQ(plain.Pages().size(), 3u);
@@ -202,12 +202,12 @@ TEST(PageLoop, RotatedCardsPrintOnALandscapePageWhereTheSheetHasThem)
 {
     Fixture f;
     f.panel.SetPortraitMode(true);
-    TKRecordingReport report;
-    TLabelJob job;
+    RecordingReport report;
+    LabelJob job;
     job.OutlineTest = true;
     f.Run(report, job);
     ASSERT_EQ(report.Pages().size(), 1u);
-    const TReportPage& page = report.Pages()[0];
+    const ReportPage& page = report.Pages()[0];
     EXPECT_EQ(page.Orientation, roLandscape);
     EXPECT_EQ(page.Size, QSizeF(11, 8.5));
     const std::vector<QRectF> rects = Rectangles(page);
@@ -224,7 +224,7 @@ TEST(PageLoop, RotatedCardsPrintOnALandscapePageWhereTheSheetHasThem)
 
 TEST(PageLoop, RotatedCardsKeepTheirSheetPlaceWhenThePitchExceedsTheWidth)
 {
-    TSheetGeometry g;
+    SheetGeometry g;
     g.CardWidth = 3.5;
     g.HPitch = 4.0;
     g.LeftMargin = 0.55;
@@ -239,24 +239,24 @@ TEST(PageLoop, PreviewShowsOneCardWithASilverOutline)
     for (bool rotated : {false, true}) {
         Fixture f;
         f.panel.SetPortraitMode(rotated);
-        TKRecordingReport report;
-        TLabelJob job;
+        RecordingReport report;
+        LabelJob job;
         job.PrintMode = false;
         f.Run(report, job);
         ASSERT_EQ(report.Pages().size(), 1u);
-        const TReportPage& page = report.Pages()[0];
+        const ReportPage& page = report.Pages()[0];
         EXPECT_EQ(page.Orientation, rotated ? roLandscape : roDefault);
         ASSERT_EQ(f.origins.size(), 1u) << rotated;
         // Position 1 (the second card) of a Rotated sheet, else position 0.
         const QPointF origin = rotated ? QPointF(0.5, 8.5 - 0.75 - 3.5 - 3.5) : QPointF(0.75, 0.5);
         ExpectNear(f.origins[0], origin, "preview origin", rotated);
 
-        const TReportPen* outlinePen = nullptr;
-        const TReportPen* pen = nullptr;
-        for (const TReportRecord& r : page.Records) {
-            if (r.Kind == TReportRecord::rkPen)
+        const ReportPen* outlinePen = nullptr;
+        const ReportPen* pen = nullptr;
+        for (const ReportRecord& r : page.Records) {
+            if (r.Kind == ReportRecord::rkPen)
                 pen = &r.Pen;
-            if (r.Kind == TReportRecord::rkRectangle) {
+            if (r.Kind == ReportRecord::rkRectangle) {
                 ExpectNear(r.Rect.topLeft(), origin, "outline", rotated);
                 EXPECT_NEAR(r.Rect.width(), rotated ? 2.0 : 3.5, 1e-6);
                 outlinePen = pen;
@@ -274,8 +274,8 @@ TEST(PageLoop, PreviewShowsOneCardWithASilverOutline)
 TEST(PageLoop, NudgesMoveTheCardsBySteps)
 {
     Fixture f;
-    TKRecordingReport report;
-    TLabelJob job;
+    RecordingReport report;
+    LabelJob job;
     job.Nudges.TopMargin = 8;
     job.Nudges.LeftMargin = -3;
     job.Nudges.VerticalSpacing = 2;
@@ -299,9 +299,9 @@ TEST(PageLoop, AZoomedCardPrintsAtFullSizeAndKeepsItsZoom)
     shape->Pen().SetWidth(0);
     f.panel.SetZoom(1.5f);
     f.changes = 0;
-    TKRecordingReport report;
-    TLabelJob job;
-    job.Positions = TSheetPositions::Only({0});
+    RecordingReport report;
+    LabelJob job;
+    job.Positions = SheetPositions::Only({0});
     f.Run(report, job);
     // The panel and its objects are as they were.
     EXPECT_EQ(f.panel.Zoom(), 1.5f);
@@ -313,7 +313,7 @@ TEST(PageLoop, AZoomedCardPrintsAtFullSizeAndKeepsItsZoom)
     page.fill(Qt::white);
     {
         QPainter painter(&page);
-        TKScreenReport screen(painter, 96);
+        ScreenReport screen(painter, 96);
         ReplayPage(report.Pages()[0], screen);
     }
     const auto dark = [&page](int x, int y) { return qGray(page.pixel(x, y)) < 128; };
@@ -331,8 +331,8 @@ TEST(PageLoop, OutlineTestDrawsEveryCardRectangleAndNothingElse)
     const QString art = dir.filePath(QStringLiteral("art.png"));
     QImage(35, 20, QImage::Format_RGB32).save(art);
     Fixture f;
-    TKRecordingReport report;
-    TLabelJob job;
+    RecordingReport report;
+    LabelJob job;
     job.OutlineTest = true;
     job.BackgroundFile = art;
     f.Run(report, job);
@@ -346,11 +346,11 @@ TEST(PageLoop, OutlineTestDrawsEveryCardRectangleAndNothingElse)
         ExpectNear(rects[i].topLeft(), origins[i], "outline", int(i));
         ExpectNear(rects[i].bottomRight(), origins[i] + QPointF(3.5, 2.0), "outline", int(i));
     }
-    for (const TReportRecord& r : report.Pages()[0].Records) {
-        EXPECT_TRUE(r.Kind == TReportRecord::rkRectangle || r.Kind == TReportRecord::rkPen ||
-                    r.Kind == TReportRecord::rkBrush || r.Kind == TReportRecord::rkFont)
+    for (const ReportRecord& r : report.Pages()[0].Records) {
+        EXPECT_TRUE(r.Kind == ReportRecord::rkRectangle || r.Kind == ReportRecord::rkPen ||
+                    r.Kind == ReportRecord::rkBrush || r.Kind == ReportRecord::rkFont)
             << r.Kind;
-        if (r.Kind == TReportRecord::rkPen) {
+        if (r.Kind == ReportRecord::rkPen) {
             EXPECT_EQ(r.Pen.Color, clBlack);
             EXPECT_EQ(r.Pen.Width, 1);
         }
@@ -366,17 +366,17 @@ TEST(PageLoop, BackgroundArtFillsTheCardsOwnSizeTurnedWithARotatedCard)
     for (bool rotated : {false, true}) {
         Fixture f;
         f.panel.SetPortraitMode(rotated);
-        TKRecordingReport report;
-        TLabelJob job;
+        RecordingReport report;
+        LabelJob job;
         ApplyPredefinedLayout(job.Layout, 20); // Herma 8840: 3.3 x 2 inch cards
         job.BackgroundFile = art;
-        job.Positions = TSheetPositions::Only({0});
+        job.Positions = SheetPositions::Only({0});
         TLabelPrinter printer(f.panel, job);
         printer.Run(report);
         EXPECT_EQ(printer.BackgroundKind(), TLabelPrinter::bkBitmap);
-        const TReportRecord* bitmap = nullptr;
-        for (const TReportRecord& r : report.Pages()[0].Records)
-            if (r.Kind == TReportRecord::rkBitmap)
+        const ReportRecord* bitmap = nullptr;
+        for (const ReportRecord& r : report.Pages()[0].Records)
+            if (r.Kind == ReportRecord::rkBitmap)
                 bitmap = &r;
         ASSERT_TRUE(bitmap) << rotated;
         EXPECT_NEAR(bitmap->Rect.width(), rotated ? 2.0 : 3.3, 1e-6);
@@ -398,8 +398,8 @@ TEST(PageLoop, BackgroundThatCannotBeReadIsLeftOut)
     file.close();
     for (const QString& name : {junk, dir.filePath(QStringLiteral("missing.bmp"))}) {
         Fixture f;
-        TKRecordingReport report;
-        TLabelJob job;
+        RecordingReport report;
+        LabelJob job;
         job.BackgroundFile = name;
         TLabelPrinter printer(f.panel, job);
         EXPECT_EQ(printer.Run(report), joFinished);
@@ -413,18 +413,18 @@ TEST(PageLoop, BackgroundThatCannotBeReadIsLeftOut)
 TEST(PageLoop, StatusTextsFollowTheJob)
 {
     Fixture f;
-    TKRecordingReport report;
+    RecordingReport report;
     QStringList statuses;
     report.StatusChanged = [&](const QString& s) { statuses.append(s); };
     report.SetCopies(2);
-    TLabelJob job;
+    LabelJob job;
     f.Run(report, job);
     EXPECT_EQ(statuses,
               (QStringList{QStringLiteral("Printing page 1 of 2\n\n"), QStringLiteral("Printing page 2 of 2\n\n")}));
 
     statuses.clear();
     job.PrintMode = false;
-    TKRecordingReport preview;
+    RecordingReport preview;
     preview.StatusChanged = [&](const QString& s) { statuses.append(s); };
     f.Run(preview, job);
     EXPECT_EQ(statuses, QStringList{QStringLiteral("Preparing Preview Page 1\n\n")});
@@ -435,9 +435,9 @@ TEST(PageLoop, CancelEndsTheJobAndPutsThePanelBack)
     for (bool printMode : {true, false}) {
         Fixture f;
         f.panel.SetZoom(1.2f);
-        TKRecordingReport report;
+        RecordingReport report;
         report.SetCopies(5);
-        TLabelJob job;
+        LabelJob job;
         job.PrintMode = printMode;
         TLabelPrinter printer(f.panel, job);
         printer.CardChanged = [&](const QString& card) {
@@ -465,11 +465,11 @@ TEST(PageLoop, MergeRecordsFillPositionsFromTheStartSheetAfterSheet)
     const std::vector<QPointF> sheet = DefaultSheetOrigins();
     for (const int count : {1, 7, 8, 10, 11, 17, 23}) {
         Fixture f;
-        TKRecordingReport report;
-        TLabelJob job;
+        RecordingReport report;
+        LabelJob job;
         job.StartPosition = 4;
         int given = 0;
-        job.NextRecord = [&given, count](TMergeRecord& record) {
+        job.NextRecord = [&given, count](MergeRecord& record) {
             if (given == count)
                 return false;
             ++given;

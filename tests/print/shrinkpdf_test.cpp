@@ -47,9 +47,9 @@ TEST(ShrinkPdf, ALongMergedNamePrintsWholeInTheBoxAsIfTyped)
     TKBusinessCardPanel32 merged;
     const QRect box = FillCard(merged, QStringLiteral("{Name}"));
     ASSERT_LT(box.width(), 180); // sized for the short name
-    TLabelJob job;
+    LabelJob job;
     int next = 0;
-    job.NextRecord = [&next](TMergeRecord& record) {
+    job.NextRecord = [&next](MergeRecord& record) {
         if (++next > 2)
             return false;
         record.Clear();
@@ -58,7 +58,7 @@ TEST(ShrinkPdf, ALongMergedNamePrintsWholeInTheBoxAsIfTyped)
     };
     const QString mergedPdf = dir.filePath(QStringLiteral("merged.pdf"));
     {
-        TKPdfStreamReport pdf(mergedPdf);
+        PdfStreamReport pdf(mergedPdf);
         TLabelPrinter printer(merged, job);
         ASSERT_EQ(printer.Run(pdf), joFinished) << qPrintable(pdf.ErrorString());
     }
@@ -86,12 +86,12 @@ TEST(ShrinkPdf, ALongMergedNamePrintsWholeInTheBoxAsIfTyped)
     // The same card with the name typed in prints the same.
     TKBusinessCardPanel32 typed;
     FillCard(typed, kLong);
-    TLabelJob plain;
+    LabelJob plain;
     plain.Positions.Clear();
     plain.Positions.SetSelected(1, true);
     const QString typedPdf = dir.filePath(QStringLiteral("typed.pdf"));
     {
-        TKPdfReport pdf(typedPdf);
+        PdfReport pdf(typedPdf);
         TLabelPrinter printer(typed, plain);
         ASSERT_EQ(printer.Run(pdf), joFinished);
     }

@@ -18,7 +18,7 @@ namespace {
 
 using namespace qm;
 
-constexpr int kDpi = TKPdfReport::kDefaultResolution; // one pixel of the picture is one printer pixel
+constexpr int kDpi = PdfReport::kDefaultResolution; // one pixel of the picture is one printer pixel
 
 // A part of a PDF page, rendered at kDpi: the rectangle (x, y, w, h) in pixels.
 QImage RenderPart(const QString& pdf, const QRect& part)
@@ -68,17 +68,17 @@ TEST(PrintedPaper, TheOutlineOfAStarLandsWhereTheLayoutPutsIt)
     star->SetOutlineColor(clBlack);
     star->SetOutlineWidth(2); // 0.02 inch on paper
 
-    TLabelJob job; // Letter, 2 across and 5 down from (0.75, 0.5) inch
-    job.Positions = TSheetPositions::Only({0, 3});
+    LabelJob job; // Letter, 2 across and 5 down from (0.75, 0.5) inch
+    job.Positions = SheetPositions::Only({0, 3});
     const QString pdf = dir.filePath(QStringLiteral("star.pdf"));
     {
-        TKPdfReport report(pdf, kDpi);
+        PdfReport report(pdf, kDpi);
         report.SetPaperSize(kPaperLetter);
         TLabelPrinter printer(panel, job);
         ASSERT_EQ(printer.Run(report), joFinished) << qPrintable(report.ErrorString());
     }
 
-    TShapeEdges figure, shadow;
+    ShapeEdges figure, shadow;
     star->ShapeRects(figure, shadow);
     const std::vector<QPoint> corners = star->FigurePoints(figure);
     ASSERT_EQ(corners.size(), 10u);

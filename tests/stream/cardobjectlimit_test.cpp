@@ -66,7 +66,7 @@ TEST(CardObjectLimit, MoreObjectsThanACardHoldsAreNeitherSavedNorRead)
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Clipbrd.tmp"))));
 
     // Reading: the command line's reader and the window's refuse the six, and the window keeps its card.
-    TCardModel card;
+    CardModel card;
     EXPECT_FALSE(ReadCardFile(six, card, nullptr, &error));
     EXPECT_EQ(error, six + QStringLiteral(": more objects than the 5 a card can hold"));
     EXPECT_EQ(card.Objects().Count(), 0);

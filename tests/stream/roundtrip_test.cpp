@@ -24,7 +24,7 @@ QByteArray Write(const TKCardObjects& objects)
 
 // Gives every writable property of the object (and its sub-objects) a value other than its current one, through
 // the property's own setter; setters may refuse values outside their range, which is fine.
-void ChangeEverything(TPersistent& object, int seed)
+void ChangeEverything(Persistent& object, int seed)
 {
     for (const PropInfo& p : object.Properties().Items()) {
         if (p.type == PropType::Object) {
@@ -185,7 +185,7 @@ TEST(RoundTrip, AnEmptyFontNameStaysEmpty)
     PropValue empty;
     const PropInfo* font = object->Properties().Find("Font");
     ASSERT_TRUE(font);
-    TPersistent* sub = font->object(*object);
+    Persistent* sub = font->object(*object);
     sub->Properties().Find("Name")->set(*sub, empty);
     const QByteArray first = Write(source);
     TKCardObjects copy;

@@ -235,7 +235,7 @@ void TKLabelShapes::Loaded()
     mThicknessItems.fill(nullptr);
 }
 
-void TKLabelShapes::Draw(QPainter& painter, const TRenderContext& context) const
+void TKLabelShapes::Draw(QPainter& painter, const RenderContext& context) const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);

@@ -58,7 +58,7 @@ public:
     // On screen: a solid outline (a stored dash style shows on paper only), the pen kept inside the bounds.
     // On paper: the figure over the box with its outline along the edges, the pen in hundredths of an inch,
     // styled as stored.
-    void Draw(QPainter& painter, const TRenderContext& context) const override;
+    void Draw(QPainter& painter, const RenderContext& context) const override;
     void BuildPopupMenu(TKMenu& menu) override;
     void UpdatePopupMenu() override;
 

@@ -50,7 +50,7 @@ int TKLineShape::ScreenPenWidth() const
 
 void TKLineShape::StretchToEdges()
 {
-    TKObjectHost* panel = DesignPanel();
+    ObjectHost* panel = DesignPanel();
     if (!panel)
         return;
     // The bounds check reports the change.
@@ -91,7 +91,7 @@ void TKLineShape::Loaded()
     mThicknessItems.fill(nullptr);
 }
 
-void TKLineShape::Draw(QPainter& painter, const TRenderContext& context) const
+void TKLineShape::Draw(QPainter& painter, const RenderContext& context) const
 {
     if (context.OnPaper()) {
         DrawOnPaper(painter);

@@ -44,7 +44,7 @@ public:
     void Loaded() override;
     // On screen the pen stays inside the bounds as GDI places it; on paper the line runs along the box, its
     // pen width taken as hundredths of an inch.
-    void Draw(QPainter& painter, const TRenderContext& context) const override;
+    void Draw(QPainter& painter, const RenderContext& context) const override;
     void BuildPopupMenu(TKMenu& menu) override;
     void UpdatePopupMenu() override;
 

@@ -74,7 +74,7 @@ const PropTable& TKImage::Properties() const
         {
             prop::Bool("AutoSize", &C::AutoSize, &C::SetAutoSize, false),
             prop::Enum("BorderStyle", &C::BorderStyle, &C::SetBorderStyle, kBorderStyleIdents),
-            prop::Object("Picture", static_cast<TStoredPicture& (C::*)()>(&C::Picture)),
+            prop::Object("Picture", static_cast<StoredPicture& (C::*)()>(&C::Picture)),
             prop::Bool("Stretch", &C::Stretch, &C::SetStretch, true),
             prop::Bool("Reverse", &C::Reverse, &C::SetReverse),
             prop::Bool("Flip", &C::Flip, &C::SetFlip),
@@ -82,7 +82,7 @@ const PropTable& TKImage::Properties() const
     return table;
 }
 
-QSize TKImage::GraphicSize(const TStoredPicture& picture)
+QSize TKImage::GraphicSize(const StoredPicture& picture)
 {
     const QByteArray cls = picture.GraphicClass();
     if (cls == "TBitmap")

@@ -26,9 +26,9 @@ public:
     void SetAutoSize(bool value);
     TBorderStyle BorderStyle() const { return mBorderStyle; }
     void SetBorderStyle(TBorderStyle value);
-    TStoredPicture& Picture() { return mPicture; }
-    const TStoredPicture& Picture() const { return mPicture; }
-    void SetPicture(const TStoredPicture& picture) { mPicture.Assign(picture); }
+    StoredPicture& Picture() { return mPicture; }
+    const StoredPicture& Picture() const { return mPicture; }
+    void SetPicture(const StoredPicture& picture) { mPicture.Assign(picture); }
     bool Stretch() const { return mStretch; }
     void SetStretch(bool value);
     // Mirror left-right / top-bottom; bitmaps only.
@@ -41,7 +41,7 @@ public:
     bool IsMetafile() const { return mPicture.GraphicClass() == "TMetafile"; }
     // The graphic's own size in pixels, from its header; empty when there is none or it cannot be read.
     QSize PictureSize() const { return GraphicSize(mPicture); }
-    static QSize GraphicSize(const TStoredPicture& picture);
+    static QSize GraphicSize(const StoredPicture& picture);
     // True when the picture covers the whole object: a bitmap of exactly the object's size.
     bool Opaque() const { return mOpaque; }
 
@@ -52,7 +52,7 @@ public:
     // The picture stretched over the box: a bitmap mirrored by Reverse and Flip, a metafile or SVG as vector
     // art (on paper it stays vector); a white box with a black frame when there is no picture (nothing on
     // paper); then the border. Screen repaints reuse the picture drawn at the box's size.
-    void Draw(QPainter& painter, const TRenderContext& context) const override;
+    void Draw(QPainter& painter, const RenderContext& context) const override;
     // The graphic ready to draw at `pixels` (the device pixels the whole picture covers): a bitmap decoded at
     // no more than that size, from the shared cache of decoded pictures; vector art read once and kept. A
     // null picture when there is none or it cannot be read.
@@ -72,7 +72,7 @@ private:
     mutable std::unique_ptr<DrawCache> mCache;
     bool mAutoSize = false;
     TBorderStyle mBorderStyle = bsNone;
-    TStoredPicture mPicture;
+    StoredPicture mPicture;
     bool mStretch = true;
     bool mReverse = false;
     bool mFlip = false;

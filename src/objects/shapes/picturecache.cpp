@@ -6,13 +6,13 @@
 
 namespace qm {
 
-TDecodedPictures& TDecodedPictures::Shared()
+DecodedPictures& DecodedPictures::Shared()
 {
-    static TDecodedPictures pictures(256LL << 20);
+    static DecodedPictures pictures(256LL << 20);
     return pictures;
 }
 
-TPicture TDecodedPictures::Find(const TStoredPicture& graphic, QSize pixels)
+TPicture DecodedPictures::Find(const StoredPicture& graphic, QSize pixels)
 {
     if (!graphic.HasGraphic())
         return {};
@@ -43,13 +43,13 @@ TPicture TDecodedPictures::Find(const TStoredPicture& graphic, QSize pixels)
     return picture;
 }
 
-qint64 TDecodedPictures::Bytes() const
+qint64 DecodedPictures::Bytes() const
 {
     const std::lock_guard<std::mutex> lock(mMutex);
     return mBytes;
 }
 
-void TDecodedPictures::Clear()
+void DecodedPictures::Clear()
 {
     const std::lock_guard<std::mutex> lock(mMutex);
     mEntries.clear();

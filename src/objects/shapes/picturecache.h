@@ -12,22 +12,22 @@
 
 namespace qm {
 
-class TStoredPicture;
+class StoredPicture;
 
 // Bitmaps decoded at the size they are drawn (never larger than their own), kept for the next drawing of
 // the same graphic at the same size. Together they hold at most about maxBytes: the least recently drawn
 // go first, so that a card of many large pictures exports and prints in bounded memory. Vector pictures
 // are decoded for the caller to keep (they hold only their bytes) and never kept here.
-class TDecodedPictures
+class DecodedPictures
 {
 public:
-    explicit TDecodedPictures(qint64 maxBytes) : mMaxBytes(maxBytes) {}
+    explicit DecodedPictures(qint64 maxBytes) : mMaxBytes(maxBytes) {}
     // The one every picture object draws from: 256 MB.
-    static TDecodedPictures& Shared();
+    static DecodedPictures& Shared();
 
     // The stored graphic ready to draw at `pixels` (device pixels for the whole picture); a null picture
     // when there is none or it cannot be read.
-    TPicture Find(const TStoredPicture& graphic, QSize pixels);
+    TPicture Find(const StoredPicture& graphic, QSize pixels);
     // The bytes of the bitmaps kept.
     qint64 Bytes() const;
     void Clear();

@@ -134,7 +134,7 @@ TPicture TKImage::Drawable(QSize pixels) const
         mCache = std::make_unique<DrawCache>();
     if (mCache->decoded && !mCache->bitmap)
         return mCache->picture;
-    const TPicture picture = TDecodedPictures::Shared().Find(mPicture, pixels);
+    const TPicture picture = DecodedPictures::Shared().Find(mPicture, pixels);
     mCache->decoded = true;
     mCache->bitmap = picture.GetKind() == TPicture::Kind::Bitmap;
     // Vector art holds only its bytes and is kept; a bitmap stays in the shared cache alone.
@@ -142,7 +142,7 @@ TPicture TKImage::Drawable(QSize pixels) const
     return picture;
 }
 
-void TKImage::Draw(QPainter& painter, const TRenderContext& context) const
+void TKImage::Draw(QPainter& painter, const RenderContext& context) const
 {
     const QRect box(0, 0, Width(), Height());
     if (box.isEmpty())

@@ -22,9 +22,9 @@ namespace qm {
 const IdentList kQRContentIdents = {"qcVCard", "qcURL", "qcText"};
 const IdentList kQRErrorLevelIdents = {"qeLow", "qeMedium", "qeQuartile", "qeHigh"};
 
-TQRSymbol EncodeQRSymbol(const QByteArray& bytes, TQRErrorLevel level)
+QRSymbol EncodeQRSymbol(const QByteArray& bytes, TQRErrorLevel level)
 {
-    TQRSymbol symbol;
+    QRSymbol symbol;
     if (bytes.isEmpty())
         return symbol;
     static const QRecLevel levels[] = {QR_ECLEVEL_L, QR_ECLEVEL_M, QR_ECLEVEL_Q, QR_ECLEVEL_H};
@@ -155,7 +155,7 @@ struct TKQRCode::Cache
     QByteArray bytes;
     TQRErrorLevel level = qeMedium;
     bool valid = false;
-    TQRSymbol symbol;
+    QRSymbol symbol;
 };
 
 TKQRCode::TKQRCode() { SetBounds(0, 0, 96, 96); }
@@ -236,7 +236,7 @@ void TKQRCode::CopyFrom(const TKQRCode& other)
     SetQuietZone(other.mQuietZone);
 }
 
-QStringList TKQRCode::PersonalFields(const TRenderContext& context)
+QStringList TKQRCode::PersonalFields(const RenderContext& context)
 {
     if (!context.record)
         return context.personal;
@@ -252,7 +252,7 @@ QString TKQRCode::Payload(const QStringList& personal) const
     return mContent == qcVCard ? PersonalVCard(personal) : mText;
 }
 
-const TQRSymbol& TKQRCode::Symbol(const QStringList& personal) const
+const QRSymbol& TKQRCode::Symbol(const QStringList& personal) const
 {
     if (!mCache)
         mCache = std::make_unique<Cache>();
@@ -266,16 +266,16 @@ const TQRSymbol& TKQRCode::Symbol(const QStringList& personal) const
     return mCache->symbol;
 }
 
-void TKQRCode::Draw(QPainter& painter, const TRenderContext& context) const
+void TKQRCode::Draw(QPainter& painter, const RenderContext& context) const
 {
     const int w = Width(), h = Height();
     if (w <= 0 || h <= 0)
         return;
     // A card of very many codes prints without keeping each one's symbol.
-    TQRSymbol encoded;
+    QRSymbol encoded;
     if (!context.keepDrawingCaches && !mCache)
         encoded = EncodeQRSymbol(Payload(PersonalFields(context)).toUtf8(), mErrorLevel);
-    const TQRSymbol& symbol = context.keepDrawingCaches || mCache ? Symbol(PersonalFields(context)) : encoded;
+    const QRSymbol& symbol = context.keepDrawingCaches || mCache ? Symbol(PersonalFields(context)) : encoded;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (symbol.width <= 0) {
@@ -327,7 +327,7 @@ void TKQRCode::Draw(QPainter& painter, const TRenderContext& context) const
     painter.restore();
 }
 
-bool TKQRCode::DrawOnWholePixels(QPainter& painter, const TQRSymbol& symbol, int modules) const
+bool TKQRCode::DrawOnWholePixels(QPainter& painter, const QRSymbol& symbol, int modules) const
 {
     // The box in device pixels; a turned or slanted painter keeps the smooth drawing.
     const QTransform device = painter.deviceTransform();
@@ -354,7 +354,7 @@ bool TKQRCode::DrawOnWholePixels(QPainter& painter, const TQRSymbol& symbol, int
 
 int TKQRCode::ModulesAcross(const QStringList& personal) const
 {
-    const TQRSymbol& symbol = Symbol(personal);
+    const QRSymbol& symbol = Symbol(personal);
     return symbol.width > 0 ? symbol.width + 2 * mQuietZone : 0;
 }
 

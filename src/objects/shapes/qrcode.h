@@ -32,14 +32,14 @@ extern const IdentList kQRErrorLevelIdents;
 
 // The dark modules of an encoded symbol as one path, one unit per module, the symbol's top-left module at
 // (0, 0); width 0 when the text does not fit any symbol.
-struct TQRSymbol
+struct QRSymbol
 {
     int width = 0;
     QPainterPath dark;
 };
 
 // Encodes bytes (UTF-8 text) at an error-correction level in the smallest symbol that holds them.
-TQRSymbol EncodeQRSymbol(const QByteArray& bytes, TQRErrorLevel level);
+QRSymbol EncodeQRSymbol(const QByteArray& bytes, TQRErrorLevel level);
 
 class TKQRCode : public TKGraphicControl
 {
@@ -70,11 +70,11 @@ public:
 
     // The one place the personal fields come from: the render context's record in a merge, else its
     // personal strings (the card's own).
-    static QStringList PersonalFields(const TRenderContext& context);
+    static QStringList PersonalFields(const RenderContext& context);
     // The text the code carries with those fields.
     QString Payload(const QStringList& personal) const;
     // The symbol for that text, kept until the text or the level changes.
-    const TQRSymbol& Symbol(const QStringList& personal) const;
+    const QRSymbol& Symbol(const QStringList& personal) const;
 
     // A scanner needs modules of at least this many whole pixels in a picture.
     static constexpr int kReadableModulePixels = 2;
@@ -89,7 +89,7 @@ public:
     // pixels (as many as fit the box's shorter side) when two or more fit, so that it scans; else, and on
     // paper, the symbol fills the shorter side, on paper with the dark modules as one vector path. Text too long for any symbol shows a crossed
     // box on screen and prints nothing.
-    void Draw(QPainter& painter, const TRenderContext& context) const override;
+    void Draw(QPainter& painter, const RenderContext& context) const override;
     void BuildPopupMenu(TKMenu& menu) override;
     // "QR Code Properties", edited on a copy; true when the user chose OK.
     bool OpenProperties();
@@ -97,7 +97,7 @@ public:
 private:
     // On screen and in pictures: each module a square of whole device pixels, centred in the box. False
     // (nothing drawn) when a module would be less than two pixels or the painter turns the code.
-    bool DrawOnWholePixels(QPainter& painter, const TQRSymbol& symbol, int modules) const;
+    bool DrawOnWholePixels(QPainter& painter, const QRSymbol& symbol, int modules) const;
 
     TQRContent mContent = qcVCard;
     QString mText;

@@ -30,10 +30,10 @@ namespace {
 constexpr int kPreviewSide = 200;
 
 // The sample drawn as the screen shows it, on white.
-class TQRPreview : public QWidget
+class QRPreview : public QWidget
 {
 public:
-    TQRPreview(const TKQRCode& sample, const QStringList& personal, QWidget* parent)
+    QRPreview(const TKQRCode& sample, const QStringList& personal, QWidget* parent)
         : QWidget(parent), mSample(sample), mPersonal(personal)
     {
         setFixedSize(kPreviewSide, kPreviewSide);
@@ -44,7 +44,7 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
-        TRenderContext context;
+        RenderContext context;
         context.personal = mPersonal;
         mSample.Draw(painter, context);
     }
@@ -114,7 +114,7 @@ TQRCodeProperties::TQRCodeProperties(TKQRCode& sample, const QStringList& person
     contents->addLayout(form);
 
     auto* previewColumn = new QVBoxLayout;
-    mPreview = new TQRPreview(mSample, mPersonal, this);
+    mPreview = new QRPreview(mSample, mPersonal, this);
     previewColumn->addWidget(mPreview);
     mDescription = new QLabel(this);
     mDescription->setObjectName(QStringLiteral("SymbolDescription"));
@@ -187,7 +187,7 @@ TQRCodeProperties::TQRCodeProperties(TKQRCode& sample, const QStringList& person
 
 QString TQRCodeProperties::SymbolDescription() const
 {
-    const TQRSymbol& symbol = mSample.Symbol(mPersonal);
+    const QRSymbol& symbol = mSample.Symbol(mPersonal);
     if (symbol.width > 0)
         return QStringLiteral("%1 x %1 modules").arg(symbol.width);
     if (mSample.Payload(mPersonal).isEmpty())

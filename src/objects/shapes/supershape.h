@@ -42,7 +42,7 @@ extern const IdentList kSuperSurfaceTypeIdents;
 
 // A working copy of the surface, rebuilt from the shape's values: its size and, for the solid surface, the
 // colour it is filled with.
-struct TSurfaceBitmap
+struct SurfaceBitmap
 {
     int width = 0;
     int height = 0;
@@ -50,13 +50,13 @@ struct TSurfaceBitmap
 };
 
 // A rectangle as left, top, right and bottom edges, the right and bottom exclusive.
-struct TShapeEdges
+struct ShapeEdges
 {
     int left = 0;
     int top = 0;
     int right = 0;
     int bottom = 0;
-    bool operator==(const TShapeEdges& o) const
+    bool operator==(const ShapeEdges& o) const
     {
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
     }
@@ -127,8 +127,8 @@ public:
     void BuildPopupMenu(TKMenu& menu) override;
 
     // The working surfaces: the solid-colour bitmap and the gradient bitmap.
-    const TSurfaceBitmap& SolidBitmap() const { return mSolid; }
-    const TSurfaceBitmap& GradientBitmap() const { return mGradient; }
+    const SurfaceBitmap& SolidBitmap() const { return mSolid; }
+    const SurfaceBitmap& GradientBitmap() const { return mGradient; }
     void RebuildSolid();
     void RebuildGradient();
 
@@ -137,10 +137,10 @@ public:
 
     // ---- Geometry (object pixels) ----
     // The figure and shadow rectangles at the given zoom; the shadow is empty without one.
-    void ShapeRects(TShapeEdges& figure, TShapeEdges& shadow) const;
+    void ShapeRects(ShapeEdges& figure, ShapeEdges& shadow) const;
     // The corners of the diamond, the triangles, the star and the polygon built in `r`; empty for the
     // rectangle, rounded rectangle and ellipse.
-    std::vector<QPoint> FigurePoints(const TShapeEdges& r) const;
+    std::vector<QPoint> FigurePoints(const ShapeEdges& r) const;
     // The corner ellipse of the rounded rectangle (both axes), a share of the object's larger side.
     int CornerSize() const;
     // The gradient's colours at its top (vertical) or left (horizontal) edge and at the other end, as RGB.
@@ -150,7 +150,7 @@ public:
 
     // Shadow, surface clipped to the figure, then the outline. Paper gets the gradient as vector bands and
     // the texture as a tiled pattern.
-    void Draw(QPainter& painter, const TRenderContext& context) const override;
+    void Draw(QPainter& painter, const RenderContext& context) const override;
 
 private:
     bool IsGradient() const { return mSurfaceType == stGradientFill; }
@@ -179,9 +179,9 @@ private:
     int mVectors = 10;
     QString mLastBitmapFileNameandPath;
 
-    TSurfaceBitmap mSolid;
-    TSurfaceBitmap mGradient;
-    TTextureCache mTexture;
+    SurfaceBitmap mSolid;
+    SurfaceBitmap mGradient;
+    TextureCache mTexture;
 };
 
 } // namespace qm

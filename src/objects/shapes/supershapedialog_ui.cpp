@@ -47,7 +47,7 @@ protected:
         painter.fillRect(rect(), Qt::white);
         painter.translate(10, 10);
         painter.setClipRect(QRect(0, 0, mSample.Width(), mSample.Height()));
-        mSample.Draw(painter, TRenderContext());
+        mSample.Draw(painter, RenderContext());
     }
 
 private:

@@ -23,19 +23,19 @@ constexpr int kMaxOutline = 4096;
 
 } // namespace
 
-void TSuperShape::ShapeRects(TShapeEdges& f, TShapeEdges& s) const
+void TSuperShape::ShapeRects(ShapeEdges& f, ShapeEdges& s) const
 {
     const int d = std::clamp(mShadowDepth, -kMaxCoordinate, kMaxCoordinate);
     const int outline = std::clamp(mOutlineWidth, 0, kMaxOutline);
     const int h = outline / 2;
     const int r = Width() - outline + 1;
     const int b = Height() - outline + 1;
-    s = TShapeEdges();
+    s = ShapeEdges();
     if (mShape == kstDiamond && mShadowOrient != soNone) {
         // The diamond's shadow only moves sideways.
         const bool right = mShadowOrient == soLowerRight || mShadowOrient == soUpperRight;
-        f = right ? TShapeEdges{h, h, r - d, b} : TShapeEdges{d + h, h, r, b};
-        s = right ? TShapeEdges{d + h, h, r, b} : TShapeEdges{h, h, r - d, b};
+        f = right ? ShapeEdges{h, h, r - d, b} : ShapeEdges{d + h, h, r, b};
+        s = right ? ShapeEdges{d + h, h, r, b} : ShapeEdges{h, h, r - d, b};
         return;
     }
     switch (mShadowOrient) {
@@ -61,7 +61,7 @@ void TSuperShape::ShapeRects(TShapeEdges& f, TShapeEdges& s) const
     }
 }
 
-std::vector<QPoint> TSuperShape::FigurePoints(const TShapeEdges& e) const
+std::vector<QPoint> TSuperShape::FigurePoints(const ShapeEdges& e) const
 {
     const int l = e.left, t = e.top;
     const int w = e.right - e.left, v = e.bottom - e.top;
@@ -123,7 +123,7 @@ namespace {
 
 // The figure as a path: for fills and clips the pixels inside the edges (right and bottom exclusive); for
 // an outline on screen, the line through the outermost pixels.
-QPainterPath FigurePath(const TSuperShape& shape, const TShapeEdges& e, bool screenOutline)
+QPainterPath FigurePath(const TSuperShape& shape, const ShapeEdges& e, bool screenOutline)
 {
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
@@ -148,7 +148,7 @@ QPainterPath FigurePath(const TSuperShape& shape, const TShapeEdges& e, bool scr
 
 } // namespace
 
-void TSuperShape::Draw(QPainter& painter, const TRenderContext& context) const
+void TSuperShape::Draw(QPainter& painter, const RenderContext& context) const
 {
     const bool paper = context.OnPaper();
     painter.save();

@@ -56,7 +56,7 @@ QImage DecodeTexture(const QByteArray& fileBytes)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-const QImage& TTextureCache::Picture(const TKBitmap& bitmap) const
+const QImage& TextureCache::Picture(const TKBitmap& bitmap) const
 {
     const QByteArray data = bitmap.Data();
     if (!mValid || data != mBytes) {

@@ -23,7 +23,7 @@ QRgb GradientBandColor(QRgb start, QRgb end, int band);
 QImage DecodeTexture(const QByteArray& fileBytes);
 
 // The decoded texture of an object, decoded again only when its bytes change.
-class TTextureCache
+class TextureCache
 {
 public:
     const QImage& Picture(const TKBitmap& bitmap) const;

@@ -30,7 +30,7 @@ protected:
         painter.fillRect(rect(), Qt::white);
         painter.translate(10, 10);
         painter.setClipRect(QRect(0, 0, mShape.Width(), mShape.Height()));
-        mShape.Draw(painter, TRenderContext());
+        mShape.Draw(painter, RenderContext());
     }
 
 private:
@@ -40,7 +40,7 @@ private:
 } // namespace
 
 TKBrushImageBrowser::TKBrushImageBrowser(const TSuperShape& sample, const QString& lastPath, QWidget* parent)
-    : TTextureImageDialog(parent)
+    : TextureImageDialog(parent)
 {
     mPreview.CopyFrom(sample);
     mPreview.SetBounds(0, 0, kPreviewSide, kPreviewSide);

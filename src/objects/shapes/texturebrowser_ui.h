@@ -7,7 +7,7 @@
 
 namespace qm {
 
-class TKBrushImageBrowser : public TTextureImageDialog
+class TKBrushImageBrowser : public TextureImageDialog
 {
 public:
     static constexpr int kPreviewSide = 75;

@@ -10,12 +10,12 @@
 
 namespace qm {
 
-bool TCaptionRuns::Needed(const QString& caption)
+bool CaptionRuns::Needed(const QString& caption)
 {
     return caption.size() > kRunLength;
 }
 
-TCaptionRuns::TCaptionRuns(const QFont& font, const QString& caption)
+CaptionRuns::CaptionRuns(const QFont& font, const QString& caption)
     : mLength(caption.size()), mFontKey(font.key())
 {
     const QFontMetricsF metrics(font);
@@ -40,14 +40,14 @@ TCaptionRuns::TCaptionRuns(const QFont& font, const QString& caption)
     mLeft.push_back(left);
 }
 
-bool TCaptionRuns::Fits(const QFont& font, const QString& caption) const
+bool CaptionRuns::Fits(const QFont& font, const QString& caption) const
 {
     return caption.size() == mLength && font.key() == mFontKey;
 }
 
-TCaptionRuns::TPart TCaptionRuns::Visible(double from, double to) const
+CaptionRuns::Part CaptionRuns::Visible(double from, double to) const
 {
-    TPart part;
+    Part part;
     const size_t runs = mStart.size() - 1;
     if (runs == 0 || !(to > from))
         return part;

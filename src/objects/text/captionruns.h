@@ -17,7 +17,7 @@ namespace qm {
 // added up give the caption's width, and drawing lays out only the runs that reach the visible stretch.
 // Text is spaced glyph by glyph without kerning, so a run starts exactly where the whole line would have put
 // it. Captions of one run are not cut at all: they are measured and drawn whole.
-class TCaptionRuns
+class CaptionRuns
 {
 public:
     static constexpr qsizetype kRunLength = 1024;
@@ -29,14 +29,14 @@ public:
     // Whether a caption is long enough to be cut.
     static bool Needed(const QString& caption);
 
-    TCaptionRuns(const QFont& font, const QString& caption);
+    CaptionRuns(const QFont& font, const QString& caption);
 
     // The caption's width in pixels of the font, fractions kept.
     double Width() const { return mLeft.empty() ? 0 : mLeft.back(); }
     // Whether these runs were measured for this caption and font.
     bool Fits(const QFont& font, const QString& caption) const;
 
-    struct TPart
+    struct Part
     {
         qsizetype from = 0;   // first character
         qsizetype length = 0; // characters
@@ -44,7 +44,7 @@ public:
     };
     // The characters that can show between `from` and `to` along the baseline (pixels from the caption's
     // start), with a run of room on either side for glyphs reaching beyond their advance.
-    TPart Visible(double from, double to) const;
+    Part Visible(double from, double to) const;
 
 private:
     qsizetype mLength = 0;

@@ -20,7 +20,7 @@ int RoundEven(double v)
 
 } // namespace
 
-TCircleLayout::TCircleLayout(const TCircleLayoutInput& in)
+TCircleLayout::TCircleLayout(const CircleLayoutInput& in)
 {
     mWidth = in.width;
     mHeight = in.height;
@@ -106,11 +106,11 @@ double TCircleLayout::Along(qsizetype i) const
     return double(i) * mStep;
 }
 
-TCirclePlace TCircleLayout::Place(qsizetype i) const
+CirclePlace TCircleLayout::Place(qsizetype i) const
 {
     const double along = Along(i);
 
-    TCirclePlace p;
+    CirclePlace p;
     int e = RoundEven((mStart - 90) * 10.0 - along * 10.0);
     if (e < 0)
         e += 3600;
@@ -125,7 +125,7 @@ TCirclePlace TCircleLayout::Place(qsizetype i) const
     return p;
 }
 
-qint64 TCirclePreviewRefit::Edited(qint64 now)
+qint64 CirclePreviewRefit::Edited(qint64 now)
 {
     if (mPending)
         return -1;
@@ -135,7 +135,7 @@ qint64 TCirclePreviewRefit::Edited(qint64 now)
     return mDue - now;
 }
 
-bool TCirclePreviewRefit::Tick(qint64 now)
+bool CirclePreviewRefit::Tick(qint64 now)
 {
     if (!mPending || now < mDue)
         return false;
@@ -143,7 +143,7 @@ bool TCirclePreviewRefit::Tick(qint64 now)
     return true;
 }
 
-bool TCirclePreviewRefit::Flush()
+bool CirclePreviewRefit::Flush()
 {
     const bool pending = mPending;
     mPending = false;

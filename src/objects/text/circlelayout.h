@@ -18,7 +18,7 @@ enum TDegrees
 };
 
 // What the layout needs of the object and its drawing font.
-struct TCircleLayoutInput
+struct CircleLayoutInput
 {
     int width = 0;
     int height = 0;
@@ -36,18 +36,18 @@ struct TCircleLayoutInput
 
 // One letter's place: the middle of its bottom edge at (x, y), turned counter-clockwise by `turn` tenths of a
 // degree (0..3600).
-struct TCirclePlace
+struct CirclePlace
 {
     int x = 0;
     int y = 0;
     int turn = 0;
     // Whether the point lies in the box (right and bottom exclusive); letters outside are not drawn.
     bool inside = false;
-    bool operator==(const TCirclePlace& o) const
+    bool operator==(const CirclePlace& o) const
     {
         return x == o.x && y == o.y && turn == o.turn && inside == o.inside;
     }
-    bool operator!=(const TCirclePlace& o) const { return !(*this == o); }
+    bool operator!=(const CirclePlace& o) const { return !(*this == o); }
 };
 
 // The circle the letters stand on and the step between them. Angles are in degrees, screen y grows
@@ -56,7 +56,7 @@ struct TCirclePlace
 class TCircleLayout
 {
 public:
-    explicit TCircleLayout(const TCircleLayoutInput& in);
+    explicit TCircleLayout(const CircleLayoutInput& in);
 
     int StartAngle() const { return mStart; }
     // The arc the letters spread over: the span, or 355 for six letters or more on a full circle.
@@ -72,7 +72,7 @@ public:
     // How far along the arc letter i stands, in degrees from the start (drawing order).
     double Along(qsizetype i) const;
     // Letter i in drawing order, 0 <= i < Letters().
-    TCirclePlace Place(qsizetype i) const;
+    CirclePlace Place(qsizetype i) const;
     // Which letter of the caption (0-based) stands at place i: mirrored text is laid backwards.
     qsizetype LetterAt(qsizetype i) const { return mMirrored ? mLetters - 1 - i : i; }
 
@@ -95,12 +95,12 @@ private:
 // The preview of the properties dialog follows the caption edit on the ticks of a 200 ms clock started with
 // the dialog rather than at every key: the first tick after an edit refits the preview. Times are
 // milliseconds of any clock.
-class TCirclePreviewRefit
+class CirclePreviewRefit
 {
 public:
     static constexpr qint64 kIntervalMs = 200;
 
-    explicit TCirclePreviewRefit(qint64 openedAt = 0) : mOpenedAt(openedAt) {}
+    explicit CirclePreviewRefit(qint64 openedAt = 0) : mOpenedAt(openedAt) {}
     // The caption was edited at `now`: the milliseconds until the tick that refits the preview, or -1 when
     // an earlier edit already waits for that tick.
     qint64 Edited(qint64 now);

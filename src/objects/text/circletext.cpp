@@ -20,8 +20,8 @@ PropInfo PopupMenuSlot()
     PropInfo p;
     p.name = "PopupMenu";
     p.type = PropType::Reference;
-    p.get = [](const TPersistent&) { return PropValue(); };
-    p.set = [](TPersistent&, const PropValue&) { return true; };
+    p.get = [](const Persistent&) { return PropValue(); };
+    p.set = [](Persistent&, const PropValue&) { return true; };
     return p;
 }
 } // namespace

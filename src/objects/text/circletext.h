@@ -54,7 +54,7 @@ public:
     TCircleLayout Layout(const QString& caption) const;
     // Background and border, then each letter at its point, turned with the circle or upright; on paper
     // the letters stay text.
-    void Draw(QPainter& painter, const TRenderContext& context) const override;
+    void Draw(QPainter& painter, const RenderContext& context) const override;
 
     // The font dialog, started at Font; true when the user chose a font.
     bool ChooseFont();

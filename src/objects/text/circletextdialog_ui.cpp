@@ -48,7 +48,7 @@ protected:
         painter.fillRect(rect(), Qt::white);
         painter.scale(mZoomTenths / 10.0, mZoomTenths / 10.0);
         painter.setClipRect(QRect(0, 0, mPreview.Width(), mPreview.Height()));
-        mPreview.Draw(painter, TRenderContext());
+        mPreview.Draw(painter, RenderContext());
     }
 
 private:
@@ -172,7 +172,7 @@ TCircleTextProperties::TCircleTextProperties(TKPCircleText& preview, QWidget* pa
     auto* columns = new QHBoxLayout;
     columns->addWidget(mScroll, 0, Qt::AlignTop);
     columns->addLayout(form, 1);
-    const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    const DialogButtonBar bar = MakeDialogButtonBar(this);
     SetWhatsThis({
         {mScroll, "The text on its circle as it will look on the card."},
         {mView, "The text on its circle as it will look on the card."},

@@ -48,7 +48,7 @@ private:
     TKPCircleText& mPreview;
     const int mWidth;
     const int mHeight;
-    TCirclePreviewRefit mRefit;
+    CirclePreviewRefit mRefit;
     QElapsedTimer mClock;
     QLineEdit* mCaptionText = nullptr;
     QSlider* mDegreesBar = nullptr;

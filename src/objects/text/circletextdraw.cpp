@@ -64,7 +64,7 @@ constexpr int kMaxStacked = 8;
 
 struct Pending
 {
-    TCirclePlace place;
+    CirclePlace place;
     qsizetype from = 0;
     int length = 0;
 };
@@ -79,7 +79,7 @@ QFont TKPCircleText::DrawingFont() const
 TCircleLayout TKPCircleText::Layout(const QString& caption) const
 {
     const QFontMetrics metrics(DrawingFont());
-    TCircleLayoutInput in;
+    CircleLayoutInput in;
     in.width = Width();
     in.height = Height();
     in.charHeight = metrics.height();
@@ -101,7 +101,7 @@ TCircleLayout TKPCircleText::Layout(const QString& caption) const
     return TCircleLayout(in);
 }
 
-void TKPCircleText::Draw(QPainter& p, const TRenderContext& context) const
+void TKPCircleText::Draw(QPainter& p, const RenderContext& context) const
 {
     if ((ComponentState() & csLoading) || Width() <= 0 || Height() <= 0)
         return;

@@ -84,7 +84,7 @@ TKFont3DEffects::TKFont3DEffects(TKBaseLabel& label, QWidget* parent, TKDialogs*
                   QStringLiteral("Lower Right"), QStringLiteral("Lower Left"), QStringLiteral("Down")},
                  this);
     mShadowDirection->setWhatsThis(QStringLiteral("The side of the text on which its shadow falls."));
-    mShadowColorCombo = new TColorCombo(this);
+    mShadowColorCombo = new ColorCombo(this);
     mShadowColorCombo->setObjectName(QStringLiteral("ShadowColorCombo"));
     mShadowColorCombo->setWhatsThis(QStringLiteral("The colour of the shadow."));
     mShadowDepth = DropDown(QStringLiteral("ShadowDepth"), DepthItems(), this);
@@ -96,14 +96,14 @@ TKFont3DEffects::TKFont3DEffects(TKBaseLabel& label, QWidget* parent, TKDialogs*
                   QStringLiteral("Upper Right"), QStringLiteral("Upper Left"), QStringLiteral("Up")},
                  this);
     mHighlightDirection->setWhatsThis(QStringLiteral("The side of the text on which its highlight lies."));
-    mHighLightColorCombo = new TColorCombo(this);
+    mHighLightColorCombo = new ColorCombo(this);
     mHighLightColorCombo->setObjectName(QStringLiteral("HighLightColorCombo"));
     mHighLightColorCombo->setWhatsThis(QStringLiteral("The colour of the highlight."));
     mHighLightDepth = DropDown(QStringLiteral("HighLightDepth"), DepthItems(), this);
     mHighLightDepth->setWhatsThis(
         QStringLiteral("How far, in pixels, the highlight lies from the text. 0 draws "
                        "no highlight."));
-    mFontColorCombo = new TColorCombo(this);
+    mFontColorCombo = new ColorCombo(this);
     mFontColorCombo->setObjectName(QStringLiteral("FontColorCombo"));
     mFontColorCombo->setWhatsThis(QStringLiteral("The colour of the text itself. \"Custom...\" picks any "
                                                  "other colour."));
@@ -163,7 +163,7 @@ TKFont3DEffects::TKFont3DEffects(TKBaseLabel& label, QWidget* parent, TKDialogs*
     addField(1, 2, QStringLiteral("Highlight Depth"), mHighLightDepth);
     addField(2, 0, QStringLiteral("Font Color"), mFontColorCombo);
 
-    const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    const DialogButtonBar bar = MakeDialogButtonBar(this);
     connect(bar.ok, &QPushButton::clicked, this, [this] { OKButtonClick(); });
     connect(bar.help, &QPushButton::clicked, this, [this] {
         if (OnHelp)

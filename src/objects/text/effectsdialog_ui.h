@@ -11,7 +11,7 @@ class QComboBox;
 
 namespace qm {
 
-class TColorCombo;
+class ColorCombo;
 class TKBaseLabel;
 class TKDialogs;
 
@@ -28,12 +28,12 @@ public:
     ~TKFont3DEffects() override;
 
     QComboBox* ShadowDirection() const { return mShadowDirection; }
-    TColorCombo* ShadowColorCombo() const { return mShadowColorCombo; }
+    ColorCombo* ShadowColorCombo() const { return mShadowColorCombo; }
     QComboBox* ShadowDepth() const { return mShadowDepth; }
     QComboBox* HighlightDirection() const { return mHighlightDirection; }
-    TColorCombo* HighLightColorCombo() const { return mHighLightColorCombo; }
+    ColorCombo* HighLightColorCombo() const { return mHighLightColorCombo; }
     QComboBox* HighLightDepth() const { return mHighLightDepth; }
-    TColorCombo* FontColorCombo() const { return mFontColorCombo; }
+    ColorCombo* FontColorCombo() const { return mFontColorCombo; }
     // The preview label, changed at once by every drop-down.
     const TKBaseLabel& Sample() const { return *mSample; }
 
@@ -51,12 +51,12 @@ private:
     std::unique_ptr<TKBaseLabel> mSample;
     QWidget* mSampleView = nullptr;
     QComboBox* mShadowDirection = nullptr;
-    TColorCombo* mShadowColorCombo = nullptr;
+    ColorCombo* mShadowColorCombo = nullptr;
     QComboBox* mShadowDepth = nullptr;
     QComboBox* mHighlightDirection = nullptr;
-    TColorCombo* mHighLightColorCombo = nullptr;
+    ColorCombo* mHighLightColorCombo = nullptr;
     QComboBox* mHighLightDepth = nullptr;
-    TColorCombo* mFontColorCombo = nullptr;
+    ColorCombo* mFontColorCombo = nullptr;
     bool mFilling = false;
 };
 

@@ -281,14 +281,14 @@ QFont TKBaseLabel::DrawingFont() const
     return LabelDrawingFont(mFont);
 }
 
-TLabelMetrics TKBaseLabel::MeasureCaption(const QFont& font, const QString& caption,
-                                          std::unique_ptr<TCaptionRuns>* runs,
-                                          std::optional<TShapedLine>* line) const
+LabelMetrics TKBaseLabel::MeasureCaption(const QFont& font, const QString& caption,
+                                          std::unique_ptr<CaptionRuns>* runs,
+                                          std::optional<ShapedLine>* line) const
 {
-    if (TCaptionRuns::Needed(caption)) {
+    if (CaptionRuns::Needed(caption)) {
         // Measured a run at a time; the space after the caption as always.
-        auto measured = std::make_unique<TCaptionRuns>(font, caption);
-        TLabelMetrics metrics = MeasureLabel(font, QString());
+        auto measured = std::make_unique<CaptionRuns>(font, caption);
+        LabelMetrics metrics = MeasureLabel(font, QString());
         metrics.textWidth = int(std::min(std::round(measured->Width()) + metrics.textWidth, 1e9));
         if (runs)
             *runs = std::move(measured);
@@ -301,9 +301,9 @@ TLabelMetrics TKBaseLabel::MeasureCaption(const QFont& font, const QString& capt
     return MeasureLabel(font, caption);
 }
 
-TLabelLayoutInput TKBaseLabel::CaptionInput(const TLabelMetrics& metrics, QSize box) const
+LabelLayoutInput TKBaseLabel::CaptionInput(const LabelMetrics& metrics, QSize box) const
 {
-    TLabelLayoutInput in;
+    LabelLayoutInput in;
     in.box = box.isValid() ? box : QSize(Width(), Height());
     in.angle = mAngle;
     in.alignment = mAlignment;
@@ -313,13 +313,13 @@ TLabelLayoutInput TKBaseLabel::CaptionInput(const TLabelMetrics& metrics, QSize 
     return in;
 }
 
-TLabelLayout TKBaseLabel::LayOutCaption(const TLabelMetrics& metrics, QSize box) const
+TLabelLayout TKBaseLabel::LayOutCaption(const LabelMetrics& metrics, QSize box) const
 {
     return LayOutLabel(CaptionInput(metrics, box));
 }
 
 quint8 TKBaseLabel::CopiesInside(const TLabelLayout& layout, QSize box, const QFont& font,
-                                 const std::optional<TShapedLine>& line) const
+                                 const std::optional<ShapedLine>& line) const
 {
     if (!line)
         return 0;
@@ -333,7 +333,7 @@ quint8 TKBaseLabel::CopiesInside(const TLabelLayout& layout, QSize box, const QF
     // every pixel a clip touches.
     const QRectF ink = lineInk->translated(0, LabelFontMeasures(font).ascent - line->Ascent());
     const QRectF whole(QPointF(0, 0), QSizeF(box));
-    auto inside = [&](QPoint origin, const TTextRect& rect) {
+    auto inside = [&](QPoint origin, const TextRect& rect) {
         QTransform turn;
         turn.translate(origin.x(), origin.y());
         if (mAngle != 0)
@@ -355,7 +355,7 @@ void TKBaseLabel::LayOut()
 {
     mRuns.reset();
     const QFont font = DrawingFont();
-    std::optional<TShapedLine> line;
+    std::optional<ShapedLine> line;
     mLayout = LayOutCaption(MeasureCaption(font, DrawnCaption(), &mRuns, &line));
     if (mLayout.box != QSize(Width(), Height()))
         SetBounds(Left(), Top(), mLayout.box.width(), mLayout.box.height());
@@ -374,7 +374,7 @@ void TKBaseLabel::PrepareLayout()
         LayOut();
 }
 
-void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
+void TKBaseLabel::Draw(QPainter& p, const RenderContext& context) const
 {
     if ((ComponentState() & csLoading) || Width() <= 0 || Height() <= 0)
         return;
@@ -390,10 +390,10 @@ void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
     const TLabelLayout* layout = &mLayout;
     QRect box(0, 0, Width(), Height());
     // The caption shaped once, for its measure and its drawing.
-    std::optional<TShapedLine> line;
+    std::optional<ShapedLine> line;
     quint8 copiesInside = !mLayoutNeeded && mLayout.box == box.size() ? mCopiesInside : 0;
     if (caption.size() != drawn.size() || (caption.constData() != drawn.constData() && caption != drawn)) {
-        const TLabelMetrics metrics = MeasureCaption(font, caption, nullptr, &line);
+        const LabelMetrics metrics = MeasureCaption(font, caption, nullptr, &line);
         shownLayout = LayOutCaption(metrics);
         layout = &shownLayout;
         // In a merge a value longer than the box widens it as typing it would, about the side the text is
@@ -438,11 +438,11 @@ void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
     }
     const int ascent = LabelFontMeasures(font).ascent;
     // A long caption draws only the runs that reach what can be seen of each copy.
-    std::unique_ptr<TCaptionRuns> measured;
-    const TCaptionRuns* runs = nullptr;
-    if (TCaptionRuns::Needed(caption)) {
+    std::unique_ptr<CaptionRuns> measured;
+    const CaptionRuns* runs = nullptr;
+    if (CaptionRuns::Needed(caption)) {
         if (!mRuns || !mRuns->Fits(font, caption))
-            measured = std::make_unique<TCaptionRuns>(font, caption);
+            measured = std::make_unique<CaptionRuns>(font, caption);
         runs = measured ? measured.get() : mRuns.get();
     } else if (!line && TakesShapedLines(p) && MeasuresFromGlyphs(caption)) {
         // A device that draws glyphs takes them from one shaping for all copies.
@@ -450,7 +450,7 @@ void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
     }
     // Each copy starts at its origin, turned about it, and is cut off at its own rectangle. The space the
     // layout measured after the caption is not drawn.
-    auto drawCopy = [&](QPoint origin, const TTextRect& clip, TColor color, quint8 copy) {
+    auto drawCopy = [&](QPoint origin, const TextRect& clip, TColor color, quint8 copy) {
         p.save();
         if (!context.OnPaper())
             p.setClipRect(clip.ToQRect(), Qt::IntersectClip);
@@ -469,7 +469,7 @@ void TKBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
                 const QRectF whole(0, 0, device->width(), device->height());
                 seen &= p.deviceTransform().inverted().mapRect(whole);
             }
-            const TCaptionRuns::TPart part = runs->Visible(seen.left(), seen.right());
+            const CaptionRuns::Part part = runs->Visible(seen.left(), seen.right());
             const QString shown = QString::fromRawData(caption.constData() + part.from, part.length);
             p.drawText(QPointF(part.x, ascent), shown);
         } else if (line) {
@@ -521,7 +521,7 @@ bool TKBaseLabel::ShrinkIntoBox(QFont& font, const QString& caption, QSize box, 
         return false;
     const int chosenHeight = MeasureLabel(font, QString()).textHeight;
     font.setPixelSize(fitted);
-    TLabelLayoutInput in = CaptionInput(MeasureCaption(font, caption, nullptr, nullptr), box);
+    LabelLayoutInput in = CaptionInput(MeasureCaption(font, caption, nullptr, nullptr), box);
     in.keepBox = true;
     in.crossShift = std::max(0, (chosenHeight - in.metrics.textHeight) / 2);
     layout = LayOutLabel(in);

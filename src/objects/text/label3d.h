@@ -17,8 +17,8 @@ class QFont;
 
 namespace qm {
 
-class TCaptionRuns;
-class TShapedLine;
+class CaptionRuns;
+class ShapedLine;
 
 // Where the highlight copy of a label's text lies from the text ("hdright" is spelled so in card files).
 enum THighlightDirection
@@ -100,12 +100,12 @@ public:
     void DrawLabel(QPainter& painter)
     {
         PrepareLayout();
-        Draw(painter, TRenderContext());
+        Draw(painter, RenderContext());
     }
 
     // The same drawing on screen, in pictures and on paper (text stays text, so a printer renders it at its
     // own resolution); on paper it is cut off at its box as on screen.
-    void Draw(QPainter& painter, const TRenderContext& context) const override;
+    void Draw(QPainter& painter, const RenderContext& context) const override;
     void BoundsChanged() override;
     void Loaded() override;
     // A half-read label of a card being opened waits; a box too small to show anything is fitted again.
@@ -124,10 +124,10 @@ private:
     void FollowAngle();
     // Measures a caption as the layout wants it: a long one a run at a time (the runs go to *runs when given),
     // a plain one from its glyphs (shaped into *line, which keeps them for drawing), any other as text.
-    TLabelMetrics MeasureCaption(const QFont& font, const QString& caption, std::unique_ptr<TCaptionRuns>* runs,
-                                 std::optional<TShapedLine>* line) const;
+    LabelMetrics MeasureCaption(const QFont& font, const QString& caption, std::unique_ptr<CaptionRuns>* runs,
+                                 std::optional<ShapedLine>* line) const;
     // Places a measured caption in the label's box (or in box, when valid) as the layout does.
-    TLabelLayout LayOutCaption(const TLabelMetrics& metrics, QSize box = QSize()) const;
+    TLabelLayout LayOutCaption(const LabelMetrics& metrics, QSize box = QSize()) const;
     // The copies (kShadowCopy, kHighlightCopy, kMainCopy) whose ink, as they draw the caption, stays inside
     // their rectangle and inside the box, so that cutting them off there changes nothing; none when the ink
     // is unknown.
@@ -138,11 +138,11 @@ private:
         kMainCopy = 4
     };
     quint8 CopiesInside(const TLabelLayout& layout, QSize box, const QFont& font,
-                        const std::optional<TShapedLine>& line) const;
+                        const std::optional<ShapedLine>& line) const;
     // The width a merged value wants, as typing it would grow the label.
     int MergedBoxWidth(const TLabelLayout& shown, const QFont& font) const;
     // What the layout takes in for a measured caption in the label's box (or in box, when valid).
-    TLabelLayoutInput CaptionInput(const TLabelMetrics& metrics, QSize box) const;
+    LabelLayoutInput CaptionInput(const LabelMetrics& metrics, QSize box) const;
     // A shrink-to-fit label's caption too long for its box: font becomes the size that fits, and layout the
     // placement in the box. False (nothing changed) when the caption fits as it is.
     bool ShrinkIntoBox(QFont& font, const QString& caption, QSize box, TLabelLayout& layout) const;
@@ -168,7 +168,7 @@ private:
     quint8 mCopiesInside = 0;
     TLabelLayout mLayout;
     // A long caption's runs as the last layout measured them; null for a caption of one run.
-    std::unique_ptr<TCaptionRuns> mRuns;
+    std::unique_ptr<CaptionRuns> mRuns;
 };
 
 } // namespace qm

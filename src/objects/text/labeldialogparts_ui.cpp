@@ -5,6 +5,7 @@
 #include "model/colors.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -24,7 +25,7 @@ const struct
 {
     const char* name;
     TColor value;
-} kNamedColors[TColorCombo::kColorCount] = {
+} kNamedColors[ColorCombo::kColorCount] = {
     {"Black", 0x000000},     {"Maroon", 0x000080},  {"Green", 0x008000}, {"Olive", 0x008080},
     {"Navy", 0x800000},      {"Purple", 0x800080},  {"Teal", 0x808000},  {"Gray", 0x808080},
     {"Silver", 0xC0C0C0},    {"Red", 0x0000FF},     {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
@@ -63,17 +64,17 @@ void AddWhatsThisMenu(QWidget* control)
     });
 }
 
-const char* TColorCombo::ColorName(int row)
+const char* ColorCombo::ColorName(int row)
 {
     return row >= 0 && row < kColorCount ? kNamedColors[row].name : "";
 }
 
-TColor TColorCombo::ColorValue(int row)
+TColor ColorCombo::ColorValue(int row)
 {
     return row >= 0 && row < kColorCount ? kNamedColors[row].value : clNone;
 }
 
-TColorCombo::TColorCombo(QWidget* parent) : QComboBox(parent)
+ColorCombo::ColorCombo(QWidget* parent) : QComboBox(parent)
 {
     setMaxVisibleItems(kColorCount + 2);
     for (const auto& c : kNamedColors)
@@ -86,19 +87,19 @@ TColorCombo::TColorCombo(QWidget* parent) : QComboBox(parent)
     connect(this, &QComboBox::activated, this, [this](int row) { Activated(row); });
 }
 
-void TColorCombo::AllowCustomColors(std::function<bool(TColor&)> choose)
+void ColorCombo::AllowCustomColors(std::function<bool(TColor&)> choose)
 {
     if (!mChooseCustom)
         addItem(CustomCommandCaption());
     mChooseCustom = std::move(choose);
 }
 
-int TColorCombo::CustomRow() const
+int ColorCombo::CustomRow() const
 {
     return mChooseCustom && count() == kColorCount + 2 ? kColorCount : -1;
 }
 
-void TColorCombo::SetColor(TColor color)
+void ColorCombo::SetColor(TColor color)
 {
     for (int row = 0; row < kColorCount; ++row) {
         if (kNamedColors[row].value == color) {
@@ -120,13 +121,13 @@ void TColorCombo::SetColor(TColor color)
     setCurrentIndex(kColorCount);
 }
 
-TColor TColorCombo::Color() const
+TColor ColorCombo::Color() const
 {
     const QVariant value = currentData();
     return value.isValid() ? TColor(value.toInt()) : clNone;
 }
 
-void TColorCombo::Activated(int row)
+void ColorCombo::Activated(int row)
 {
     if (!mChooseCustom)
         return;
@@ -144,10 +145,21 @@ void TColorCombo::Activated(int row)
         setCurrentIndex(previous);
 }
 
-void TColorCombo::DropCustomRow()
+void ColorCombo::DropCustomRow()
 {
     if (CustomRow() >= 0 && currentIndex() != kColorCount)
         removeItem(kColorCount);
+}
+
+QCheckBox* MakeShrinkToFitBox(QWidget* parent, bool checked)
+{
+    auto* box = new QCheckBox(QStringLiteral("&Shrink to fit the box"), parent);
+    box->setObjectName(QStringLiteral("ShrinkToFit"));
+    box->setChecked(checked);
+    box->setWhatsThis(
+        QStringLiteral("Keeps the label's width: a text too long for it (a long name in a merge, say) is "
+                       "drawn smaller so that it fits, never larger than the font's size."));
+    return box;
 }
 
 } // namespace qm

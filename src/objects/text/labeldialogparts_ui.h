@@ -9,7 +9,12 @@
 
 #include <functional>
 
+class QCheckBox;
+
 namespace qm {
+
+// The one-line label dialogs' "Shrink to fit the box" check box, checked as the label is.
+QCheckBox* MakeShrinkToFitBox(QWidget* parent, bool checked);
 
 // Gives a control a right-click menu with "What's this?", which shows the control's what's-this text
 // (an edit box keeps its own editing items above it).
@@ -17,7 +22,7 @@ void AddWhatsThisMenu(QWidget* control);
 
 // A drop-down list of the 18 named colours, each row with a swatch: Black, Maroon, Green, Olive, Navy,
 // Purple, Teal, Gray, Silver, Red, Lime, Yellow, Blue, Fuchsia, Aqua, Light Gray, Dark Gray, White.
-class TColorCombo : public QComboBox
+class ColorCombo : public QComboBox
 {
 public:
     static constexpr int kColorCount = 18;
@@ -26,7 +31,7 @@ public:
     // The last row's caption once other colours are allowed.
     static QString CustomCommandCaption() { return QStringLiteral("Custom..."); }
 
-    explicit TColorCombo(QWidget* parent = nullptr);
+    explicit ColorCombo(QWidget* parent = nullptr);
     // Adds a last row, "Custom...", which asks `choose` for any colour (the full colour dialog), starting
     // from the colour shown. A colour that is none of the named ones shows as a row of its own ("Custom
     // #RRGGBB", after the named rows) for as long as it is the chosen one; cancelling keeps the colour shown.

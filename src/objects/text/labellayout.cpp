@@ -47,7 +47,7 @@ bool SixFifthsBelow(int v, int limit)
 
 // A rectangle of the text's own frame (x along the text, y across it, as for upright text) on the card box
 // of the given size, turned with the text.
-TTextRect OnCard(const TTextRect& r, int angle, QSize box)
+TextRect OnCard(const TextRect& r, int angle, QSize box)
 {
     const int w = box.width();
     const int h = box.height();
@@ -64,7 +64,7 @@ TTextRect OnCard(const TTextRect& r, int angle, QSize box)
 }
 
 // The corner of a rectangle at which turned text starts.
-QPoint OriginOf(const TTextRect& r, int angle)
+QPoint OriginOf(const TextRect& r, int angle)
 {
     switch (angle) {
     case 90:
@@ -80,7 +80,7 @@ QPoint OriginOf(const TTextRect& r, int angle)
 
 } // namespace
 
-TLabelLayout LayOutLabel(const TLabelLayoutInput& in)
+TLabelLayout LayOutLabel(const LabelLayoutInput& in)
 {
     const QPoint s = Bounded(in.shadowOffset);
     const QPoint h = Bounded(in.highlightOffset);
@@ -127,7 +127,7 @@ TLabelLayout LayOutLabel(const TLabelLayoutInput& in)
     // and still inside the box.
     const int mx = out.margin.x();
     const int my = out.margin.y() + Bounded(in.crossShift);
-    const TTextRect main{mx, my, horizontal ? width : height, my + textHeight};
+    const TextRect main{mx, my, horizontal ? width : height, my + textHeight};
     out.mainRect = OnCard(main, angle, out.box);
     out.shadowRect = OnCard(main.Moved(s), angle, out.box);
     out.highlightRect = OnCard(main.Moved(h), angle, out.box);
@@ -257,12 +257,12 @@ QFont LabelDrawingFont(const TKFont& font)
 }
 
 
-TLabelMetrics MeasureLabel(const QFont& font, const QString& caption)
+LabelMetrics MeasureLabel(const QFont& font, const QString& caption)
 {
     const QFontMetrics m(font);
     const int cell = m.ascent() + m.descent();
     const int internalLeading = std::max(0, cell - font.pixelSize());
-    TLabelMetrics out;
+    LabelMetrics out;
     out.textWidth = m.horizontalAdvance(caption + QLatin1Char(' '));
     out.textHeight = cell + internalLeading + std::max(0, m.leading());
     return out;
@@ -310,10 +310,10 @@ bool MeasuresFromGlyphs(const QString& caption)
     return true;
 }
 
-TLabelMetrics MeasureLabel(const QFont& font, const TShapedLine& line)
+LabelMetrics MeasureLabel(const QFont& font, const ShapedLine& line)
 {
     const TLabelFontMeasures measures = LabelFontMeasures(font);
-    TLabelMetrics out;
+    LabelMetrics out;
     // Advances are whole 64ths of a pixel, so the sum is exact and rounds as the text's does.
     out.textWidth = int(std::min(std::floor(line.Advance() + measures.space + 0.5), 1e9));
     out.textHeight = measures.textHeight;

@@ -16,43 +16,43 @@ class QString;
 namespace qm {
 
 class TKFont;
-class TShapedLine;
+class ShapedLine;
 
 // A rectangle given by its edges, right and bottom exclusive.
-struct TTextRect
+struct TextRect
 {
     int left = 0;
     int top = 0;
     int right = 0;
     int bottom = 0;
 
-    TTextRect Moved(QPoint by) const
+    TextRect Moved(QPoint by) const
     {
         return {left + by.x(), top + by.y(), right + by.x(), bottom + by.y()};
     }
     QRect ToQRect() const { return QRect(left, top, right - left, bottom - top); }
-    bool operator==(const TTextRect& o) const
+    bool operator==(const TextRect& o) const
     {
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
     }
-    bool operator!=(const TTextRect& o) const { return !(*this == o); }
+    bool operator!=(const TextRect& o) const { return !(*this == o); }
 };
 
 // What the layout needs to know of the drawing font and the caption.
-struct TLabelMetrics
+struct LabelMetrics
 {
     int textWidth = 0;  // the caption followed by one space
     int textHeight = 0; // cell height plus internal and external leading
 };
 
-struct TLabelLayoutInput
+struct LabelLayoutInput
 {
     QSize box;     // the label's width and height before fitting
     int angle = 0; // 0, 90, 180 or 270
     TAlignment alignment = taLeftJustify;
     QPoint shadowOffset;
     QPoint highlightOffset;
-    TLabelMetrics metrics;
+    LabelMetrics metrics;
     // The box stays as given (text shrunk into a box fitted to its chosen size), and the copies move this far
     // across the text, down for upright text (a shrunk text centred on the line of the chosen size).
     bool keepBox = false;
@@ -65,9 +65,9 @@ struct TLabelLayout
     QPoint margin;     // room kept before and above the text, in its own directions, for copies offset so
     int rowExtent = 0; // the text height with the vertical spread of shadow and highlight
     int textWidth = 0;
-    TTextRect mainRect;
-    TTextRect shadowRect;
-    TTextRect highlightRect;
+    TextRect mainRect;
+    TextRect shadowRect;
+    TextRect highlightRect;
     // Where each copy's text starts: the top-left corner of the (possibly turned) text cell.
     QPoint mainOrigin;
     QPoint shadowOrigin;
@@ -75,7 +75,7 @@ struct TLabelLayout
 };
 
 // Fits the box to the text and places the three copies.
-TLabelLayout LayOutLabel(const TLabelLayoutInput& in);
+TLabelLayout LayOutLabel(const LabelLayoutInput& in);
 
 // The box a label grows to so that its caption fits: captionWidth is the width of the caption followed by
 // five spaces, captionHeight the height of its cell. Never smaller than box.
@@ -86,7 +86,7 @@ QSize GrownLabelBox(const TLabelLayout& last, QSize box, int captionWidth, int c
 QFont LabelDrawingFont(const TKFont& font);
 
 // Measures the caption in the drawing font as the layout wants it.
-TLabelMetrics MeasureLabel(const QFont& font, const QString& caption);
+LabelMetrics MeasureLabel(const QFont& font, const QString& caption);
 
 // Room along the line of a label of this box for its text (the caption and its space): the box's length along
 // the text less what the shadow and highlight copies take before and after it.
@@ -105,13 +105,13 @@ int ShrunkPixelSize(int chosen, int room, const std::function<int(int)>& widthAt
 // line separators and trailing spaces are measured as text.
 bool MeasuresFromGlyphs(const QString& caption);
 // The same measures from the caption shaped in the drawing font, without shaping it again.
-TLabelMetrics MeasureLabel(const QFont& font, const TShapedLine& line);
+LabelMetrics MeasureLabel(const QFont& font, const ShapedLine& line);
 
 // What a label takes from its drawing font besides the caption's width, worked out once per font.
 struct TLabelFontMeasures
 {
     int ascent = 0;     // as QFontMetrics gives it
-    int textHeight = 0; // as TLabelMetrics::textHeight
+    int textHeight = 0; // as LabelMetrics::textHeight
     int fourSpaces = 0; // the width of four spaces
     double space = 0;   // the advance of one space, fractions kept
 };

@@ -135,7 +135,7 @@ void TKMultiLineBaseLabel::PrepareLayout()
         SetWrappedLines(DrawnLines());
 }
 
-void TKMultiLineBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
+void TKMultiLineBaseLabel::Draw(QPainter& p, const RenderContext& context) const
 {
     if ((ComponentState() & csLoading) || Width() <= 0 || Height() <= 0)
         return;
@@ -152,7 +152,7 @@ void TKMultiLineBaseLabel::Draw(QPainter& p, const TRenderContext& context) cons
             lines = mWordWrap ? WrapMultiLineText(shown, font, Width(), rows) : shown;
         }
     }
-    const TMultiLineRows placed = PlaceMultiLineRows(lines, font, QSize(Width(), Height()), mAlignment);
+    const MultiLineRows placed = PlaceMultiLineRows(lines, font, QSize(Width(), Height()), mAlignment);
     const int ascent = QFontMetrics(font).ascent();
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -160,7 +160,7 @@ void TKMultiLineBaseLabel::Draw(QPainter& p, const TRenderContext& context) cons
     p.setFont(font);
     p.setPen(ToQColor(mFont.Color()));
     p.setBrush(Qt::NoBrush);
-    for (const TTextRow& row : placed.rows) {
+    for (const TextRow& row : placed.rows) {
         // Each row is cut off at its own strip, the full width of the box.
         p.save();
         p.setClipRect(QRect(0, row.top, Width(), placed.rowHeight), Qt::IntersectClip);

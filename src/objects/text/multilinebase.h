@@ -48,7 +48,7 @@ public:
 
     void PrepareLayout() override;
     // Every row in its place, cut off at the box, on screen, in pictures and on paper (text stays text).
-    void Draw(QPainter& painter, const TRenderContext& context) const override;
+    void Draw(QPainter& painter, const RenderContext& context) const override;
     void BoundsChanged() override;
     void ApplyFont(const TKFont& font) override;
     void BuildPopupMenu(TKMenu& menu) override;

@@ -45,7 +45,7 @@ TMultiLineTextEditor::TMultiLineTextEditor(const QStringList& lines, const TKFon
     AddWhatsThisMenu(mMemo);
     connect(mMemo, &QPlainTextEdit::textChanged, this, [this] { Limit(); });
 
-    const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    const DialogButtonBar bar = MakeDialogButtonBar(this);
     connect(bar.ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(bar.help, &QPushButton::clicked, this, [this] {
         if (OnHelp)

@@ -85,9 +85,9 @@ QStringList WrapMultiLineText(const QStringList& lines, const QFont& font, int w
     return out;
 }
 
-TMultiLineRows PlaceMultiLineRows(const QStringList& lines, const QFont& font, QSize box, TAlignment alignment)
+MultiLineRows PlaceMultiLineRows(const QStringList& lines, const QFont& font, QSize box, TAlignment alignment)
 {
-    TMultiLineRows out;
+    MultiLineRows out;
     const QFontMetrics metrics(font);
     out.rowHeight = MultiLineRowHeight(font);
 
@@ -102,7 +102,7 @@ TMultiLineRows PlaceMultiLineRows(const QStringList& lines, const QFont& font, Q
     const qsizetype seen = SeenCharacters(width);
     out.rows.reserve(size_t(std::max(rows, 0)));
     for (int i = 0; i < rows; ++i) {
-        TTextRow row;
+        TextRow row;
         row.top = i * out.rowHeight;
         const QString& line = shown.at(i);
         if (line.size() <= seen) {

@@ -15,17 +15,17 @@ class QFont;
 namespace qm {
 
 // One row of a multi-line text: its text and where it starts (the top-left corner of its text cell).
-struct TTextRow
+struct TextRow
 {
     QString text;
     int x = 0;
     int top = 0;
 };
 
-struct TMultiLineRows
+struct MultiLineRows
 {
     int rowHeight = 1; // the height of "XXX" in the font
-    std::vector<TTextRow> rows;
+    std::vector<TextRow> rows;
 };
 
 // The height of a row in the font: the cell height, ascent plus descent (at least 1).
@@ -45,6 +45,6 @@ QStringList WrapMultiLineText(const QStringList& lines, const QFont& font, int w
 // given. Left-aligned rows start at 0, right-aligned ones end one pixel short of the right edge (x = width -
 // w - 1), centred ones start at width div 2 - w div 2 + 1. A line far longer than the box is cut to the part
 // that can be seen.
-TMultiLineRows PlaceMultiLineRows(const QStringList& lines, const QFont& font, QSize box, TAlignment alignment);
+MultiLineRows PlaceMultiLineRows(const QStringList& lines, const QFont& font, QSize box, TAlignment alignment);
 
 } // namespace qm

@@ -87,20 +87,20 @@ void TKPRichBaseLabel::Loaded()
     OnEdit = [this] { Edit(); };
 }
 
-const TRichTextLayout& TKPRichBaseLabel::Layout() const
+const RichTextLayout& TKPRichBaseLabel::Layout() const
 {
     return LaidOut(Host() ? Host()->PersonalStrings() : QStringList(), nullptr);
 }
 
-const TRichTextLayout& TKPRichBaseLabel::LaidOut(const QStringList& personal, const TMergeRecord* record) const
+const RichTextLayout& TKPRichBaseLabel::LaidOut(const QStringList& personal, const MergeRecord* record) const
 {
     if (!mLayout)
-        mLayout = std::make_unique<TRichTextLayout>();
+        mLayout = std::make_unique<RichTextLayout>();
     mLayout->Update(mRTFText.Data(), QSize(Width(), Height()), 1.0f, personal, record);
     return *mLayout;
 }
 
-void TKPRichBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
+void TKPRichBaseLabel::Draw(QPainter& p, const RenderContext& context) const
 {
     if ((ComponentState() & csLoading) || Width() <= 0 || Height() <= 0)
         return;
@@ -115,7 +115,7 @@ void TKPRichBaseLabel::Draw(QPainter& p, const TRenderContext& context) const
         LaidOut(context.personal, context.record).Draw(p);
     } else {
         // A card of very many objects prints without keeping each one's layout.
-        TRichTextLayout layout;
+        RichTextLayout layout;
         layout.Update(mRTFText.Data(), QSize(Width(), Height()), 1.0f, context.personal, context.record);
         layout.Draw(p);
     }

@@ -10,8 +10,8 @@
 
 namespace qm {
 
-class TMergeRecord;
-class TRichTextLayout;
+class MergeRecord;
+class RichTextLayout;
 
 // Rich-text objects borrow one shared engine component of this name from the main window to draw.
 constexpr char kMasterRichTextName[] = "MASTERWPRICHTEXT";
@@ -51,22 +51,22 @@ public:
     void Loaded() override;
     // The background, the document laid out for the box at 100 % and shown at the zoom, cut off at the box
     // (text stays text on paper), then the frame.
-    void Draw(QPainter& painter, const TRenderContext& context) const override;
+    void Draw(QPainter& painter, const RenderContext& context) const override;
     void BuildPopupMenu(TKMenu& menu) override;
     void UpdatePopupMenu() override;
 
     // The laid-out document as the screen shows it (laid out again only when the RTF, the box, the zoom or
     // what its placeholders show change).
-    const TRichTextLayout& Layout() const;
+    const RichTextLayout& Layout() const;
 
 private:
-    const TRichTextLayout& LaidOut(const QStringList& personal, const TMergeRecord* record) const;
+    const RichTextLayout& LaidOut(const QStringList& personal, const MergeRecord* record) const;
 
     TKRichText mRTFText;
     TBorderStyle mBorderStyle = bsSingle;
     bool mTransparent = true;
     TColor mBGColor = clWhite;
-    mutable std::unique_ptr<TRichTextLayout> mLayout;
+    mutable std::unique_ptr<RichTextLayout> mLayout;
 };
 
 } // namespace qm

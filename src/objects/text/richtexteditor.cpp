@@ -16,25 +16,25 @@ TRichTextEditorStart RichTextEditorStart(const TKPRichBaseLabel& label)
     TRichTextEditorStart start;
     start.unzoomed = QSize(label.Width(), label.Height());
     start.panel = QSize(label.Width() + 1, label.Height() + 1);
-    start.pageWidth = TRichTextLayout::PageWidth(start.unzoomed.width(), 1.0f);
+    start.pageWidth = RichTextLayout::PageWidth(start.unzoomed.width(), 1.0f);
     start.zoom = 100;
     start.coloured = !label.Transparent();
     start.panelColor = start.coloured ? label.BGColor() : clWhite;
     return start;
 }
 
-TRichTextEditorZoom::TRichTextEditorZoom(QSize basePanel, int baseZoom)
+RichTextEditorZoom::RichTextEditorZoom(QSize basePanel, int baseZoom)
     : mBasePanel(basePanel), mBaseZoom(baseZoom > 0 ? baseZoom : 100), mZoom(mBaseZoom)
 {
 }
 
-QSize TRichTextEditorZoom::Panel() const
+QSize RichTextEditorZoom::Panel() const
 {
     auto scaled = [this](int v) { return int(std::nearbyint(double(mZoom) * v / mBaseZoom)); };
     return QSize(scaled(mBasePanel.width()), scaled(mBasePanel.height()));
 }
 
-bool TRichTextEditorZoom::ZoomIn()
+bool RichTextEditorZoom::ZoomIn()
 {
     if (mZoom >= 100)
         return false;
@@ -42,7 +42,7 @@ bool TRichTextEditorZoom::ZoomIn()
     return true;
 }
 
-bool TRichTextEditorZoom::ZoomOut()
+bool RichTextEditorZoom::ZoomOut()
 {
     if (mZoom <= 50)
         return false;

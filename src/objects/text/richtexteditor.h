@@ -28,10 +28,10 @@ TRichTextEditorStart RichTextEditorStart(const TKPRichBaseLabel& label);
 
 // The editor's zoom: "Zoom In" adds 10 % while below 100 %, "Zoom Out" takes 10 % while above 50 %; the
 // panel follows, in proportion to its size at the start.
-class TRichTextEditorZoom
+class RichTextEditorZoom
 {
 public:
-    TRichTextEditorZoom(QSize basePanel, int baseZoom);
+    RichTextEditorZoom(QSize basePanel, int baseZoom);
     int Zoom() const { return mZoom; }
     QSize Panel() const;
     // False when the zoom was already at its limit.

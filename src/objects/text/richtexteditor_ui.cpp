@@ -161,7 +161,7 @@ TRichTextLabelEditor::TRichTextLabelEditor(const TKPRichBaseLabel& label, QWidge
     buttonBar->setObjectName(QStringLiteral("WPToolBar1Buttons"));
     BuildToolBar(toolBar, buttonBar);
 
-    const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    const DialogButtonBar bar = MakeDialogButtonBar(this);
     connect(bar.ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(bar.help, &QPushButton::clicked, this, [this] {
         if (OnHelp)
@@ -221,7 +221,7 @@ void TRichTextLabelEditor::BuildToolBar(QToolBar* bar, QToolBar* buttons)
     mFontSize->lineEdit()->installEventFilter(this);
     bar->addWidget(mFontSize);
 
-    mFontColor = new TColorCombo(bar);
+    mFontColor = new ColorCombo(bar);
     mFontColor->setObjectName(QStringLiteral("FontColor"));
     mFontColor->setToolTip(QStringLiteral("Font color"));
     mFontColor->setMinimumWidth(120);

@@ -21,7 +21,7 @@ class QToolButton;
 
 namespace qm {
 
-class TColorCombo;
+class ColorCombo;
 
 class TRichTextLabelEditor : public QDialog
 {
@@ -36,7 +36,7 @@ public:
     int Zoom() const { return mZoom.Zoom(); }
     QFontComboBox* FontName() const { return mFontName; }
     QComboBox* FontSize() const { return mFontSize; }
-    TColorCombo* FontColor() const { return mFontColor; }
+    ColorCombo* FontColor() const { return mFontColor; }
     // The tool bar's buttons by caption: "Normal", "Bold", "Italic", "Underline", "Align Left",
     // "Align Right", "Justify", "Center", "Copy", "Cut", "Paste".
     QAction* Button(const QString& caption) const;
@@ -64,13 +64,13 @@ private:
     void ShowFormat();
 
     TRichTextEditorStart mStart;
-    TRichTextEditorZoom mZoom;
+    RichTextEditorZoom mZoom;
     QTextEdit* mEdit = nullptr;
     QFrame* mPanel = nullptr;
     QScrollArea* mScrollBox = nullptr;
     QFontComboBox* mFontName = nullptr;
     QComboBox* mFontSize = nullptr;
-    TColorCombo* mFontColor = nullptr;
+    ColorCombo* mFontColor = nullptr;
     QList<QAction*> mButtons;
     QToolButton* mZoomIn = nullptr;
     QToolButton* mZoomOut = nullptr;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TRichTextLayout: the laid-out document of a rich-text object and its drawing.
+// RichTextLayout: the laid-out document of a rich-text object and its drawing.
 #include "objects/text/richtextlayout.h"
 
 #include "richtext/rtf.h"
@@ -108,23 +108,23 @@ void UseCardUnits(QTextDocument& document, double dotsPerInch)
     document.documentLayout()->setPaintDevice(&MeasuringDevice(dotsPerInch));
 }
 
-TRichTextLayout::TRichTextLayout() : mDocument(std::make_unique<QTextDocument>())
+RichTextLayout::RichTextLayout() : mDocument(std::make_unique<QTextDocument>())
 {
     mDocument->setUndoRedoEnabled(false);
     mDocument->setDocumentMargin(0);
     UseCardUnits(*mDocument);
 }
 
-TRichTextLayout::~TRichTextLayout() = default;
+RichTextLayout::~RichTextLayout() = default;
 
-int TRichTextLayout::ZoomPercent(float scale)
+int RichTextLayout::ZoomPercent(float scale)
 {
     // Whole percent, truncated; a damaged scale still draws.
     const double percent = std::trunc(double(scale) * 100.0 + 1e-4);
     return percent < 1 ? 100 : percent > 1000 ? 1000 : int(percent);
 }
 
-double TRichTextLayout::PageWidth(int width, float scale)
+double RichTextLayout::PageWidth(int width, float scale)
 {
     const double s = scale > 0 ? double(scale) : 1.0;
     // Whole twips (1440 per inch, at 96 units per inch 15 to the unit).
@@ -142,7 +142,7 @@ struct Placeholder
 // The placeholders of a document and what each shows, in document order. The text between braces follows
 // the rules of MergeText: "{{" is a brace, and a name stops at a brace or the end of its line.
 std::vector<Placeholder> FindPlaceholders(const QTextDocument& document, const QStringList& personal,
-                                          const TMergeRecord* record)
+                                          const MergeRecord* record)
 {
     constexpr int kMaxName = 255;
     std::vector<Placeholder> found;
@@ -174,7 +174,7 @@ std::vector<Placeholder> FindPlaceholders(const QTextDocument& document, const Q
 
 } // namespace
 
-bool TRichTextLayout::FillFields(const QStringList& personal, const TMergeRecord* record)
+bool RichTextLayout::FillFields(const QStringList& personal, const MergeRecord* record)
 {
     if (!mTyped)
         return false;
@@ -204,8 +204,8 @@ bool TRichTextLayout::FillFields(const QStringList& personal, const TMergeRecord
     return true;
 }
 
-void TRichTextLayout::Update(const QByteArray& rtf, QSize box, float scale, const QStringList& personal,
-                             const TMergeRecord* record)
+void RichTextLayout::Update(const QByteArray& rtf, QSize box, float scale, const QStringList& personal,
+                             const MergeRecord* record)
 {
     bool changed = mLayouts == 0 || rtf != mRtf;
     if (changed) {
@@ -240,9 +240,9 @@ void TRichTextLayout::Update(const QByteArray& rtf, QSize box, float scale, cons
     ++mLayouts;
 }
 
-double TRichTextLayout::TextHeight() const { return mDocument->documentLayout()->documentSize().height(); }
+double RichTextLayout::TextHeight() const { return mDocument->documentLayout()->documentSize().height(); }
 
-void TRichTextLayout::Draw(QPainter& p) const
+void RichTextLayout::Draw(QPainter& p) const
 {
     if (mBox.isEmpty())
         return;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TRichTextLayout: a rich-text object's RTF laid out once and drawn at any zoom, on screen and on paper.
+// RichTextLayout: a rich-text object's RTF laid out once and drawn at any zoom, on screen and on paper.
 #pragma once
 
 #include <QByteArray>
@@ -14,17 +14,17 @@ class QTextDocument;
 
 namespace qm {
 
-class TMergeRecord;
+class MergeRecord;
 
 // The document is laid out for the box at 100 % (96 units per inch, no margins, words wrapped at the box's
 // width) and drawn scaled to the zoom, so a line breaks at the same word at every zoom and on paper.
-class TRichTextLayout
+class RichTextLayout
 {
 public:
-    TRichTextLayout();
-    ~TRichTextLayout();
-    TRichTextLayout(const TRichTextLayout&) = delete;
-    TRichTextLayout& operator=(const TRichTextLayout&) = delete;
+    RichTextLayout();
+    ~RichTextLayout();
+    RichTextLayout(const RichTextLayout&) = delete;
+    RichTextLayout& operator=(const RichTextLayout&) = delete;
 
     // The whole-percent zoom the object draws at for a panel scale (1.0 to 1.5): 100 to 150.
     static int ZoomPercent(float scale);
@@ -35,7 +35,7 @@ public:
     // personal information, or in a merge the record's fields. Lays the document out again only when one of
     // them differs from the last time. A placeholder takes the format of its opening brace.
     void Update(const QByteArray& rtf, QSize box, float scale, const QStringList& personal = QStringList(),
-                const TMergeRecord* record = nullptr);
+                const MergeRecord* record = nullptr);
     // The text with its top-left at the painter's origin, scaled to the zoom and cut off at the box.
     void Draw(QPainter& painter) const;
 
@@ -47,7 +47,7 @@ public:
 
 private:
     // Replaces the placeholders of the document read from the RTF; true when the shown text changed.
-    bool FillFields(const QStringList& personal, const TMergeRecord* record);
+    bool FillFields(const QStringList& personal, const MergeRecord* record);
 
     std::unique_ptr<QTextDocument> mDocument; // as shown
     std::unique_ptr<QTextDocument> mTyped;    // as read, while it has placeholders

@@ -343,13 +343,13 @@ void TKSuperText::UpdatePopupMenu()
         a->setChecked(mBorderStyle == bsSingle);
 }
 
-void TSuperTextRefit::Edited(qint64 now)
+void SuperTextRefit::Edited(qint64 now)
 {
     mEdited = true;
     mEditedAt = now;
 }
 
-bool TSuperTextRefit::Poll(qint64 now)
+bool SuperTextRefit::Poll(qint64 now)
 {
     if (now < mNextTick)
         return false;

@@ -22,7 +22,7 @@ class TKDialogs;
 using TShadowOrientation = TShadowDirection;
 
 // Where the letters and their shadow stand in the box, at the object's zoom.
-struct TSuperTextGeometry
+struct SuperTextGeometry
 {
     QPoint shadowOffset; // the shadow's offset at the zoom
     QPoint margin;       // room before and above the letters for a shadow that falls left or up
@@ -35,11 +35,11 @@ struct TSuperTextGeometry
 
 // The refit clock of the properties dialog: it ticks every 200 ms from the moment the dialog opened, and the
 // first tick after the caption was edited refits the preview, however many keys were typed in between.
-class TSuperTextRefit
+class SuperTextRefit
 {
 public:
     static constexpr qint64 kIntervalMs = 200;
-    explicit TSuperTextRefit(qint64 openedAt = 0) : mNextTick(openedAt + kIntervalMs) {}
+    explicit SuperTextRefit(qint64 openedAt = 0) : mNextTick(openedAt + kIntervalMs) {}
     void Edited(qint64 now);
     // The ticks due by `now`: true when one of them follows an edit not refitted yet.
     bool Poll(qint64 now);
@@ -121,7 +121,7 @@ public:
     // Shadow, letters filled with the surface, outline; on paper the letters stay vector paths (plain
     // letters and the shadow stay text). On screen a box too narrow for its text shows a red mark in its
     // bottom-right corner, as text frames do in page layout programs.
-    void Draw(QPainter& painter, const TRenderContext& context) const override;
+    void Draw(QPainter& painter, const RenderContext& context) const override;
     void BuildPopupMenu(TKMenu& menu) override;
     void UpdatePopupMenu() override;
 
@@ -130,7 +130,7 @@ public:
     QFont DrawingFont() const;
     // The caption as drawn: a symbol font's codes as the characters they stand for.
     QString DrawnCaption() const;
-    TSuperTextGeometry Geometry(const QFont& font) const;
+    SuperTextGeometry Geometry(const QFont& font) const;
     // The longest start of `text` no wider than `room` pixels in `font` (the caption loses characters from its
     // end until it fits).
     static QString FittedText(const QFont& font, const QString& text, int room);
@@ -194,7 +194,7 @@ private:
     bool mLayoutNeeded = true;
     bool mGradientNeeded = true;
     bool mInLayout = false;
-    TTextureCache mTexture;
+    TextureCache mTexture;
     // The gradient's bands on screen, painted once for the box's size and colours.
     const QImage& GradientPicture(int w, int h, QRgb start, QRgb end, bool vertical) const;
     mutable QImage mGradientPicture;

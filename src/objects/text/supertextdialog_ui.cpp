@@ -59,7 +59,7 @@ protected:
             QPainter painter(this);
             painter.fillRect(rect(), Qt::white);
             painter.setClipRect(QRect(0, 0, std::min(mPreview.Width(), width()), std::min(mPreview.Height(), height())));
-            mPreview.Draw(painter, TRenderContext());
+            mPreview.Draw(painter, RenderContext());
         }
         QFrame::paintEvent(event);
     }
@@ -296,9 +296,9 @@ TSuperTextProperties::TSuperTextProperties(TKSuperText& preview, const QString& 
 
     // The caption refits the preview on the clock's ticks, not at every key.
     mClock.start();
-    mRefit = TSuperTextRefit(0);
+    mRefit = SuperTextRefit(0);
     auto* timer = new QTimer(this);
-    timer->setInterval(int(TSuperTextRefit::kIntervalMs));
+    timer->setInterval(int(SuperTextRefit::kIntervalMs));
     connect(timer, &QTimer::timeout, this, [this] { RefitTick(); });
     timer->start();
 

@@ -57,7 +57,7 @@ private:
     TKDialogs* mDialogs;
     QString mTexturePath;
     TKBitmap mLastTexture;
-    TSuperTextRefit mRefit;
+    SuperTextRefit mRefit;
     QElapsedTimer mClock;
     QWidget* mView = nullptr;
     QLineEdit* mCaptionText = nullptr;

@@ -48,9 +48,9 @@ QString TKSuperText::DrawnCaption() const
     return SymbolText(mFont.Name(), mCaption).text;
 }
 
-TSuperTextGeometry TKSuperText::Geometry(const QFont& font) const
+SuperTextGeometry TKSuperText::Geometry(const QFont& font) const
 {
-    TSuperTextGeometry g;
+    SuperTextGeometry g;
     const QFontMetrics metrics(font);
     g.ascent = metrics.ascent();
     g.cellHeight = metrics.ascent() + metrics.descent();
@@ -114,7 +114,7 @@ void TKSuperText::LayOut()
         return;
     mInLayout = true;
     const QFont font = DrawingFont();
-    const TSuperTextGeometry g = Geometry(font);
+    const SuperTextGeometry g = Geometry(font);
     int w = Width(), h = Height();
     if (w <= 5) {
         const QString caption = DrawnCaption();
@@ -143,7 +143,7 @@ void TKSuperText::FitToText()
     const double h = metrics.ascent() + metrics.descent();
     mLayoutNeeded = true;
     LayOut();
-    const TSuperTextGeometry g = Geometry(DrawingFont());
+    const SuperTextGeometry g = Geometry(DrawingFont());
     const int c = g.textLeft;
     const int d = std::max(g.mainOrigin.y(), g.shadowOrigin.y());
     int width = Bounded(std::trunc(c + 1.2 * w));
@@ -224,7 +224,7 @@ const QImage& TKSuperText::GradientPicture(int w, int h, QRgb start, QRgb end, b
     return mGradientPicture;
 }
 
-void TKSuperText::Draw(QPainter& p, const TRenderContext& context) const
+void TKSuperText::Draw(QPainter& p, const RenderContext& context) const
 {
     if ((ComponentState() & csLoading) || Width() <= 0 || Height() <= 0)
         return;
@@ -243,7 +243,7 @@ void TKSuperText::Draw(QPainter& p, const TRenderContext& context) const
     }
 
     const QFont font = DrawingFont();
-    const TSuperTextGeometry g = Geometry(font);
+    const SuperTextGeometry g = Geometry(font);
     // Placeholders show their values.
     const QString shown = context.ShownText(DrawnCaption());
     const QString text = FittedText(font, shown, w - g.textLeft);

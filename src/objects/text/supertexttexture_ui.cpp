@@ -26,7 +26,7 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
-        mText.Draw(painter, TRenderContext());
+        mText.Draw(painter, RenderContext());
     }
 
 private:
@@ -37,7 +37,7 @@ private:
 
 TSuperTextBrushImageBrowser::TSuperTextBrushImageBrowser(const TKSuperText& preview, const QString& lastPath,
                                                          QWidget* parent)
-    : TTextureImageDialog(parent)
+    : TextureImageDialog(parent)
 {
     mPreview.CopyFrom(preview);
     mPreview.SetSurfaceType(TKSuperText::stBrushImage);

@@ -8,7 +8,7 @@
 
 namespace qm {
 
-class TSuperTextBrushImageBrowser : public TTextureImageDialog
+class TSuperTextBrushImageBrowser : public TextureImageDialog
 {
 public:
     // Previews the dialog's preview with the texture chosen. Opens at the file lastPath when it is there,

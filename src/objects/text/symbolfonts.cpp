@@ -120,20 +120,20 @@ const char32_t kSymbol[kSymbolCodes] = {
 // characters are drawn instead, as PDF files name only such characters (Qt's PDF writer leaves the rest
 // unnamed), so a printed telephone stays text a reader can find and copy. (Symbola's older envelope, U+2709,
 // is half the size of the Wingdings one, so the envelope keeps U+1F582.)
-struct TOlderCharacter
+struct OlderCharacter
 {
     TSymbolSet set;
     int code;
     char32_t character;
 };
-const TOlderCharacter kOlderCharacters[] = {
+const OlderCharacter kOlderCharacters[] = {
     {TSymbolSet::Wingdings, 0x28, 0x260E}, // black telephone
     {TSymbolSet::Wingdings, 0x37, 0x2328}, // keyboard
 };
 
 char32_t DrawnCharacter(TSymbolSet set, int code)
 {
-    for (const TOlderCharacter& older : kOlderCharacters) {
+    for (const OlderCharacter& older : kOlderCharacters) {
         if (older.set == set && older.code == code)
             return older.character;
     }

@@ -88,7 +88,7 @@ TGetSymbol::TGetSymbol(const TKFont& font, int code, QWidget* parent) : QDialog(
     top->addWidget(mFontButton);
     top->addStretch(1);
 
-    const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    const DialogButtonBar bar = MakeDialogButtonBar(this);
     mOkButton = bar.ok;
     connect(bar.ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(bar.help, &QPushButton::clicked, this, [this] {

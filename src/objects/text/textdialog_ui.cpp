@@ -29,14 +29,9 @@ TGetLabelText::TGetLabelText(TKPLabel& label, QWidget* parent) : QDialog(parent)
     prompt->setBuddy(mLabelText);
     AddWhatsThisMenu(mLabelText);
 
-    mShrinkToFit = new QCheckBox(QStringLiteral("&Shrink to fit the box"), this);
-    mShrinkToFit->setObjectName(QStringLiteral("ShrinkToFit"));
-    mShrinkToFit->setChecked(label.ShrinkToFit());
-    mShrinkToFit->setWhatsThis(
-        QStringLiteral("Keeps the label's width: a text too long for it (a long name in a merge, say) is "
-                       "drawn smaller so that it fits, never larger than the font's size."));
+    mShrinkToFit = MakeShrinkToFitBox(this, label.ShrinkToFit());
 
-    const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    const DialogButtonBar bar = MakeDialogButtonBar(this);
     connect(bar.ok, &QPushButton::clicked, this, [this] { OKButtonClick(); });
     connect(bar.help, &QPushButton::clicked, this, [this] {
         if (OnHelp)

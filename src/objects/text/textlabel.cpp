@@ -50,10 +50,10 @@ void TKPLabel::AutoGrow()
     // empty one as its sample).
     const QString caption = MergeText(Caption(), Host() ? Host()->PersonalStrings() : QStringList(), nullptr, true);
     int captionWidth = 0;
-    if (TCaptionRuns::Needed(caption)) {
+    if (CaptionRuns::Needed(caption)) {
         // A long caption is measured a run at a time.
         const double width =
-            TCaptionRuns(font, caption).Width() + metrics.horizontalAdvance(QStringLiteral("     "));
+            CaptionRuns(font, caption).Width() + metrics.horizontalAdvance(QStringLiteral("     "));
         captionWidth = int(std::min(std::round(width), 1e9));
     } else {
         captionWidth = metrics.horizontalAdvance(caption + QStringLiteral("     "));
@@ -76,8 +76,8 @@ bool TKPLabel::ShowsWhole()
     LayOut();
     const QString caption = DrawnCaption();
     const int left = LastLayout().mainOrigin.x();
-    const qint64 width = TCaptionRuns::Needed(caption)
-                             ? qint64(std::min(std::ceil(TCaptionRuns(DrawingFont(), caption).Width()), 1e12))
+    const qint64 width = CaptionRuns::Needed(caption)
+                             ? qint64(std::min(std::ceil(CaptionRuns(DrawingFont(), caption).Width()), 1e12))
                              : QFontMetrics(DrawingFont()).horizontalAdvance(caption);
     return left >= 0 && left + width <= Width();
 }
