@@ -51,7 +51,7 @@ void TMainScreen::FineTuneClick()
     // The fine tuning of the printer the jobs go to, kept under its name.
     const QString printer = mPrint->CalibrationPrinter();
     const QString ini = mDocument->Prefs().Path();
-    TPrintNudges nudges = LoadPrinterNudges(ini, printer);
+    PrintNudges nudges = LoadPrinterNudges(ini, printer);
     if (!mPrint->FineTune(nudges, mDocument->Layout().Papersize))
         return;
     QString error;
@@ -77,7 +77,7 @@ void TMainScreen::NewFromTemplate1Click()
     if (!mDocument->CheckSaveNeeded())
         return;
     const CardSheetLayout& layout = mDocument->Layout();
-    TSelectPreviewTemplate chooser(layout.Width, layout.Height, Panel().PersonalStrings(), this);
+    SelectPreviewTemplate chooser(layout.Width, layout.Height, Panel().PersonalStrings(), this);
     chooser.OnHelp = [this] { ShowHelpContext(kHelpTemplates); };
     if (RunDialog(chooser) != QDialog::Accepted || chooser.SelectedTemplate().isEmpty())
         return;
@@ -94,7 +94,7 @@ void TMainScreen::ChangeCardLayout1Click()
 
 void TMainScreen::Changeallfontsto1Click()
 {
-    TChangeFontAll dialog(this);
+    ChangeFontAll dialog(this);
     dialog.OnHelp = [this] { ShowHelpContext(kHelpFontForAll); };
     if (RunDialog(dialog) == QDialog::Accepted)
         mDocument->ChangeAllFonts(dialog.SelectedFont());
@@ -125,7 +125,7 @@ void TMainScreen::ConfigurationInformationClick()
 void TMainScreen::QuickTipsClick()
 {
     if (!mTips)
-        mTips = new TQuickTips(mDocument->Prefs(), this);
+        mTips = new QuickTips(mDocument->Prefs(), this);
     mTips->show();
     mTips->raise();
     mTips->activateWindow();

@@ -65,7 +65,7 @@ TPrintShopDialog::TPrintShopDialog(QWidget* parent, TPrintShopExport& exporter) 
     WarningList = new QListWidget(this);
     WarningList->setWordWrap(true);
 
-    const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    const DialogButtonBar bar = MakeDialogButtonBar(this);
     OkButton = bar.ok;
     CancelButton = bar.cancel;
     HelpButton = bar.help;
@@ -107,7 +107,7 @@ void TPrintShopDialog::ShowWarnings()
     OkButton->setText(warnings.isEmpty() ? QStringLiteral("&Export...") : QStringLiteral("&Export Anyway..."));
 }
 
-bool ExportForPrintShop(QWidget* window, TCardDocument& document)
+bool ExportForPrintShop(QWidget* window, CardDocument& document)
 {
     document.Panel().LayOutObjects();
     TPrintShopExport exporter(document.Panel().Card(), ResolveBackgroundFile(document.BackgroundFile()));

@@ -14,7 +14,7 @@ class QToolButton;
 
 namespace qm {
 
-class TCardDocument;
+class CardDocument;
 class TPrintShopExport;
 
 class TPrintShopDialog : public QDialog
@@ -41,6 +41,6 @@ private:
 
 // The whole command: the dialog, the file (proposed beside the card), the PDF written and where it went said.
 // False when cancelled or when the file could not be written (said in a message).
-bool ExportForPrintShop(QWidget* window, TCardDocument& document);
+bool ExportForPrintShop(QWidget* window, CardDocument& document);
 
 } // namespace qm

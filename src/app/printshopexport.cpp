@@ -12,7 +12,7 @@
 
 namespace qm {
 
-TPrintShopExport::TPrintShopExport(const TCardModel& card, const QString& backgroundFile)
+TPrintShopExport::TPrintShopExport(const CardModel& card, const QString& backgroundFile)
     : mCard(card), mBackground(ReadPrintShopBackground(backgroundFile, card.Portrait())), mPage(QSizeF(card.Size()))
 {}
 
@@ -39,7 +39,7 @@ bool ExportPrintShopFile(const QString& cardPath, const QString& outPath, double
 {
     if (usageError)
         *usageError = false;
-    TCardModel card;
+    CardModel card;
     CompanionFile companion;
     if (!ReadCardFile(cardPath, card, &companion, error))
         return false;

@@ -10,7 +10,7 @@
 
 namespace qm {
 
-class TCardModel;
+class CardModel;
 
 // The choices of one export (bleed, crop marks) over a laid-out card and its background art file, what a
 // print shop would object to, and the file written. The dialog only shows and edits these.
@@ -18,7 +18,7 @@ class TPrintShopExport
 {
 public:
     // backgroundFile: the card's background art as a file (empty for none).
-    TPrintShopExport(const TCardModel& card, const QString& backgroundFile);
+    TPrintShopExport(const CardModel& card, const QString& backgroundFile);
 
     double BleedMm() const { return mPage.BleedMm(); }
     void SetBleedMm(double mm) { mPage.SetBleedMm(mm); }
@@ -36,7 +36,7 @@ public:
     static QString ProposedFileName(const QString& cardPath, const QString& folder);
 
 private:
-    const TCardModel& mCard;
+    const CardModel& mCard;
     TPicture mBackground;
     TPrintShopPage mPage;
 };

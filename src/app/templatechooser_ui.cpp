@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TSelectPreviewTemplate: a gallery of the templates, a font list and a sample card showing the chosen one.
+// SelectPreviewTemplate: a gallery of the templates, a font list and a sample card showing the chosen one.
 #include "app/templatechooser_ui.h"
 #include "objects/templatefile.h"
 
@@ -248,7 +248,7 @@ void SelectPreviewTemplate::showEvent(QShowEvent* event)
     mThumbnailTimer->start();
 }
 
-bool TSelectPreviewTemplate::DrawNextThumbnail()
+bool SelectPreviewTemplate::DrawNextThumbnail()
 {
     // Those in sight first, then the rest from the top.
     QListWidgetItem* next = nullptr;

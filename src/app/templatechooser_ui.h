@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TSelectPreviewTemplate: the template gallery (a picture of every template) with a font list and a live sample.
+// SelectPreviewTemplate: the template gallery (a picture of every template) with a font list and a live sample.
 #pragma once
 
 #include <QDialog>

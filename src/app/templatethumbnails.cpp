@@ -20,10 +20,10 @@ void LoadTemplateSample(TKBusinessCardPanel32& panel, const QString& file, const
     panel.ClearBackground();
     panel.SetPortraitMode(false);
     if (!file.isEmpty()) {
-        const QString background = TCardTemplate::Read(panel, file).trimmed();
+        const QString background = CardTemplate::Read(panel, file).trimmed();
         if (!font.isEmpty())
             panel.SetTextFontName(font);
-        const QString art = TCardTemplate::BackgroundArtPath(background);
+        const QString art = CardTemplate::BackgroundArtPath(background);
         if (!art.isEmpty() && QFileInfo(art).isFile())
             LoadCardBackground(panel.Card(), art);
     }

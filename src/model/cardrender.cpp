@@ -19,7 +19,7 @@ namespace {
 // The outline moved inwards by inset; a negative inset grows it outwards, each edge moved straight out and
 // round corners as much rounder (a grown outline keeps its shape along the card and goes on straight beyond
 // it).
-QPainterPath OutlinePath(const TCardModel& card, double inset)
+QPainterPath OutlinePath(const CardModel& card, double inset)
 {
     QPainterPath path;
     const QRectF outline = QRectF(0, 0, card.Width() + 1, card.Height() + 1).adjusted(inset, inset, -inset, -inset);
@@ -46,12 +46,12 @@ QPainterPath CardOutlinePath(const CardModel& card)
     return OutlinePath(card, 0);
 }
 
-QPainterPath CardBleedOutlinePath(const TCardModel& card, double bleed)
+QPainterPath CardBleedOutlinePath(const CardModel& card, double bleed)
 {
     return OutlinePath(card, -std::max(bleed, 0.0));
 }
 
-void ClipToRect(QPainter& painter, const QRectF& rect, const TRenderContext& context)
+void ClipToRect(QPainter& painter, const QRectF& rect, const RenderContext& context)
 {
     // The same outline a unit inside (its corners are as round) lies within the outline whatever the curves
     // become on the way to the page, so a rectangle inside it is inside the outline on every page.
@@ -60,12 +60,12 @@ void ClipToRect(QPainter& painter, const QRectF& rect, const TRenderContext& con
     painter.setClipRect(rect, inside ? Qt::ReplaceClip : Qt::IntersectClip);
 }
 
-bool SmoothEdgesOnScreen(const QPainter& painter, const TRenderContext& context)
+bool SmoothEdgesOnScreen(const QPainter& painter, const RenderContext& context)
 {
     return context.OnScreen() && painter.device() && painter.device()->devicePixelRatio() > 1.0;
 }
 
-void DrawCard(QPainter& painter, const TCardModel& card, const TRenderContext& given)
+void DrawCard(QPainter& painter, const CardModel& card, const RenderContext& given)
 {
     RenderContext context = given;
     if (context.personal.isEmpty())

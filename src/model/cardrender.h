@@ -73,13 +73,13 @@ struct RenderContext
 
 // True when drawing on a screen whose pixels are finer than the card's units (a high-density screen, or a scale
 // factor above one): edges are then drawn smoothed, where a screen of one pixel a unit keeps them sharp.
-bool SmoothEdgesOnScreen(const QPainter& painter, const TRenderContext& context);
+bool SmoothEdgesOnScreen(const QPainter& painter, const RenderContext& context);
 
 // The card's outline for clipping: (0, 0)-(W + 1, H + 1) as a rectangle, rounded rectangle or ellipse.
 QPainterPath CardOutlinePath(const CardModel& card);
 
 // The outline grown by bleed units all round: its edges moved straight out, round corners as much rounder.
-QPainterPath CardBleedOutlinePath(const TCardModel& card, double bleed);
+QPainterPath CardBleedOutlinePath(const CardModel& card, double bleed);
 
 // Cuts what the painter draws next off at a rectangle. A rectangle well inside the card's outline, while
 // that outline is the clip in force (RenderContext::paperClipInside), replaces it: the same cut, and a PDF

@@ -50,7 +50,7 @@ QString MergeRecord::Value(QStringView name) const
     return value ? *value : QString();
 }
 
-QString MergeText(const QString& text, const QStringList& personal, const TMergeRecord* record, bool samples)
+QString MergeText(const QString& text, const QStringList& personal, const MergeRecord* record, bool samples)
 {
     constexpr qsizetype kMaxName = 255;
     qsizetype open = text.indexOf(QLatin1Char('{'));

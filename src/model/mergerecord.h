@@ -59,7 +59,7 @@ private:
 // the field is: pictures and paper show nothing). With a record every placeholder takes the record's value,
 // empty when the record has no such field. A "{" without its "}" on the same line, and names longer than 255
 // characters, stay as typed. Text without "{" comes back as it is, at no cost.
-QString MergeText(const QString& text, const QStringList& personal, const TMergeRecord* record,
+QString MergeText(const QString& text, const QStringList& personal, const MergeRecord* record,
                   bool samples = false);
 
 } // namespace qm

@@ -84,7 +84,7 @@ bool NamesField(const QString& caption, int field)
            key.compare(QLatin1Char('<') + QLatin1String(TKBusinessCardPanel32::kPersonalSections[field]) +
                            QLatin1Char('>'),
                        Qt::CaseInsensitive) == 0 ||
-           TCardTemplate::PersonalFieldOfCaption(key) == field;
+           CardTemplate::PersonalFieldOfCaption(key) == field;
 }
 
 // Blanks and control characters off both ends.
@@ -314,7 +314,7 @@ QString CardTemplate::PersonalSectionForCaption(const QString& caption)
     return field < 0 ? QString() : QString::fromLatin1(TKBusinessCardPanel32::kPersonalSections[field]);
 }
 
-int TCardTemplate::PersonalFieldOfCaption(const QString& caption)
+int CardTemplate::PersonalFieldOfCaption(const QString& caption)
 {
     const QString key = TrimControls(caption).toLower();
     for (int i = 0; i < TKBusinessCardPanel32::kPersonalCount; ++i) {

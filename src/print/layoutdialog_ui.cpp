@@ -174,7 +174,7 @@ void TEditCardLayout::BuildControls()
     sizes->addWidget(epapersize, 4, 1, 1, 3);
 
     // The same bar as every other dialog: Ok, Cancel, Help and the what's-this arrow.
-    const TDialogButtonBar bar = MakeDialogButtonBar(this);
+    const DialogButtonBar bar = MakeDialogButtonBar(this);
     OKButton = bar.ok;
     Cancelbutton = bar.cancel;
     Helpbutton = bar.help;

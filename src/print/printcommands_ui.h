@@ -113,8 +113,8 @@ private:
 
     QWidget* mWindow;
     TKBusinessCardPanel32& mPanel;
-    std::unique_ptr<TKPrinterReport> mPrinter;
-    TSheetPositions mPositions;
+    std::unique_ptr<PrinterReport> mPrinter;
+    SheetPositions mPositions;
     bool mCropMarks = false; // as last chosen in the print dialog
     bool mPrinterAvailable = false;
     QString mPdfFolder; // where the last PDF file went

@@ -38,12 +38,12 @@ namespace {
 // Draws the side into a one-page document of Qt's PDF writer the size of the bleed box.
 QByteArray DrawSide(const TPrintShopSide& side, const TPrintShopPage& page)
 {
-    const TCardModel& card = *side.Card;
+    const CardModel& card = *side.Card;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    const int resolution = TKPdfReport::kDefaultResolution;
+    const int resolution = PdfReport::kDefaultResolution;
     writer.setResolution(resolution);
     writer.setCreator(QStringLiteral("Quillmark"));
     QPageLayout layout(QPageSize(page.BleedBox().size(), QPageSize::Point, QString(), QPageSize::ExactMatch),
@@ -62,7 +62,7 @@ QByteArray DrawSide(const TPrintShopSide& side, const TPrintShopPage& page)
     const QRectF cover = page.CoverRectUnits();
     painter.save();
     painter.setClipPath(CardBleedOutlinePath(card, bleed));
-    for (const TStoredPicture* picture : {&card.Picture(), &card.ColorPicture()}) {
+    for (const StoredPicture* picture : {&card.Picture(), &card.ColorPicture()}) {
         if (picture == &card.ColorPicture() && !side.Background.IsNull())
             continue;
         const QImage& image = picture->Decoded();
@@ -73,8 +73,8 @@ QByteArray DrawSide(const TPrintShopSide& side, const TPrintShopPage& page)
         side.Background.Draw(painter, cover);
     painter.restore();
 
-    TRenderContext context;
-    context.target = TRenderContext::Paper;
+    RenderContext context;
+    context.target = RenderContext::Paper;
     context.background = false;
     context.bleed = bleed;
     DrawCard(painter, card, context);
@@ -146,7 +146,7 @@ QByteArray MakePrintShopPdf(const std::vector<TPrintShopSide>& sides, const TPri
             *error = why;
         return QByteArray();
     };
-    TPdfJobWriter job{QString()};
+    PdfJobWriter job{QString()};
     if (!job.Open(title))
         return fail(job.ErrorString());
     const QRectF media = page.MediaBox();
@@ -190,7 +190,7 @@ QStringList PrintShopWarnings(const TPrintShopSide& side, const TPrintShopPage& 
     QStringList warnings;
     if (!side.Card)
         return warnings;
-    const TCardModel& card = *side.Card;
+    const CardModel& card = *side.Card;
     // Pixels per inch of a bitmap drawn over a rectangle of card units: the lower of the two directions.
     const auto dpi = [](QSize pixels, QSizeF units) {
         return std::min(pixels.width() * kUnitsPerInch / units.width(),

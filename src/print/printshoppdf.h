@@ -15,13 +15,13 @@
 
 namespace qm {
 
-class TCardModel;
+class CardModel;
 
 // One side of the card as it goes to the print shop: the card laid out, and its background art as read from
 // its file (the card's own stored pictures stand in when there is none).
 struct TPrintShopSide
 {
-    const TCardModel* Card = nullptr;
+    const CardModel* Card = nullptr;
     // Vector art is drawn as paths; a bitmap at the resolution of its file.
     TPicture Background;
 };

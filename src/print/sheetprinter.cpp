@@ -277,15 +277,15 @@ void TLabelPrinter::PrintCropMarks(TKReport& report)
 void TLabelPrinter::DrawCropMarks(TKReport& report)
 {
     // Every position of the sheet counts, printed on or not: no mark crosses any of them.
-    const TSheetGeometry& g = mGeometry;
+    const SheetGeometry& g = mGeometry;
     std::vector<QRectF> cards;
     for (int r = 0; r < g.Down; ++r) {
         for (int c = 0; c < g.Across; ++c)
             cards.push_back(g.CardRect(r, c, Rotated(), report.PageHeight()));
     }
-    const TReportPen saved = report.Pen();
+    const ReportPen saved = report.Pen();
     // A quarter of a point wide, as print shops draw them.
-    report.SetPen(TReportPen{clBlack, psSolid, std::max(1, int(std::lround(report.DpiX() * 0.25 / 72))), pmCopy});
+    report.SetPen(ReportPen{clBlack, psSolid, std::max(1, int(std::lround(report.DpiX() * 0.25 / 72))), pmCopy});
     for (const QLineF& mark : SheetCropMarks(cards, QRectF(0, 0, report.PageWidth(), report.PageHeight()))) {
         report.MoveTo(mark.x1(), mark.y1());
         report.LineTo(mark.x2(), mark.y2());

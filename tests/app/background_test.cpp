@@ -136,15 +136,15 @@ TEST(BackgroundArt, ABitmapOfFewerPixelsThanTheScreenIsSmoothedOnScreenNotOnPape
     QTemporaryDir dir;
     // Far fewer pixels than the card shows at twice the pixels a unit: each one covers a block.
     const QString halves = WriteHalves(dir, QSize(42, 24));
-    TCardModel card;
+    CardModel card;
     card.SetSize(QSize(336, 192));
     ASSERT_TRUE(LoadCardBackground(card, halves));
-    const auto blended = [&](TRenderContext::Target target) {
+    const auto blended = [&](RenderContext::Target target) {
         QImage image(672, 384, QImage::Format_RGB32);
         image.setDevicePixelRatio(2);
         image.fill(Qt::white);
         QPainter painter(&image);
-        TRenderContext context;
+        RenderContext context;
         context.target = target;
         DrawCard(painter, card, context);
         painter.end();
@@ -156,8 +156,8 @@ TEST(BackgroundArt, ABitmapOfFewerPixelsThanTheScreenIsSmoothedOnScreenNotOnPape
         }
         return n;
     };
-    EXPECT_GT(blended(TRenderContext::Screen), 4) << "smoothed where the bitmap is blown up on screen";
-    EXPECT_EQ(blended(TRenderContext::Paper), 0) << "paper takes the bitmap's own pixels";
+    EXPECT_GT(blended(RenderContext::Screen), 4) << "smoothed where the bitmap is blown up on screen";
+    EXPECT_EQ(blended(RenderContext::Paper), 0) << "paper takes the bitmap's own pixels";
 }
 
 TEST(BackgroundArt, MissingFileIsNamedOnceAndTheCardOpensWithoutIt)

@@ -135,7 +135,7 @@ TEST(StarterTemplates, AnEmptyDetailPrintsNothingAndShowsItsSampleOnScreen)
 {
     QTemporaryDir shipped;
     QStringList files;
-    for (const QString& bundled : TSelectPreviewTemplate::TemplateFiles(QStringLiteral(":/starter/qmkt"))) {
+    for (const QString& bundled : SelectPreviewTemplate::TemplateFiles(QStringLiteral(":/starter/qmkt"))) {
         files << shipped.filePath(QFileInfo(bundled).fileName());
         ASSERT_TRUE(QFile::copy(bundled, files.back()));
     }
@@ -152,17 +152,17 @@ TEST(StarterTemplates, AnEmptyDetailPrintsNothingAndShowsItsSampleOnScreen)
         SCOPED_TRACE(design.toStdString());
         TKBusinessCardPanel32 panel;
         panel.SetPersonalStrings(some);
-        TCardTemplate::Read(panel, file);
+        CardTemplate::Read(panel, file);
         panel.LayOutObjects();
         QStringList printed, screen;
-        for (const TRenderContext::Target target : {TRenderContext::Picture, TRenderContext::Paper,
-                                                    TRenderContext::Screen}) {
-            TRenderContext context;
+        for (const RenderContext::Target target : {RenderContext::Picture, RenderContext::Paper,
+                                                    RenderContext::Screen}) {
+            RenderContext context;
             context.target = target;
             context.personal = some;
             for (int i = 0; i < panel.CardObjects().Count(); ++i) {
                 TKGraphicControl* object = panel.CardObjects().At(i);
-                if (target != TRenderContext::Screen) {
+                if (target != RenderContext::Screen) {
                     for (const Span& span : TextSpans(object, context))
                         printed << span.text;
                 } else if (auto* label = dynamic_cast<TKBaseLabel*>(object)) {

@@ -96,7 +96,7 @@ TEST_F(TemplateGallery, PicturesInSightComeFirstEveryOneIsDrawnOnceAndAnotherOpe
     // Card sizes of their own, so that no other opening has drawn these pictures.
     const float width = 3.4f, height = 2.1f;
     {
-        TSelectPreviewTemplate gallery(width, height, {QStringLiteral("Ada Byron")});
+        SelectPreviewTemplate gallery(width, height, {QStringLiteral("Ada Byron")});
         ASSERT_EQ(gallery.TemplateList->count(), kTemplates.size());
         EXPECT_EQ(gallery.TemplateList->item(2)->text(), kTemplates[2]);
         EXPECT_EQ(gallery.Thumbnails().Drawn(), 0) << "opening draws nothing yet";
@@ -118,7 +118,7 @@ TEST_F(TemplateGallery, PicturesInSightComeFirstEveryOneIsDrawnOnceAndAnotherOpe
         EXPECT_EQ(steps, kTemplates.size());
         EXPECT_EQ(gallery.Thumbnails().Drawn(), kTemplates.size());
     }
-    TSelectPreviewTemplate again(width, height, {QStringLiteral("Ada Byron")});
+    SelectPreviewTemplate again(width, height, {QStringLiteral("Ada Byron")});
     EXPECT_FALSE(again.DrawNextThumbnail()) << "every picture shown at once from the last opening";
     EXPECT_EQ(again.Thumbnails().Drawn(), kTemplates.size());
 }
@@ -126,7 +126,7 @@ TEST_F(TemplateGallery, PicturesInSightComeFirstEveryOneIsDrawnOnceAndAnotherOpe
 TEST_F(TemplateGallery, ArrowKeysMoveThroughTheGalleryAndEnterOrADoubleClickOpensTheTemplate)
 {
     {
-        TSelectPreviewTemplate gallery(3.5f, 2.0f, {});
+        SelectPreviewTemplate gallery(3.5f, 2.0f, {});
         gallery.resize(1200, 800); // pictures side by side
         gallery.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&gallery));
@@ -140,7 +140,7 @@ TEST_F(TemplateGallery, ArrowKeysMoveThroughTheGalleryAndEnterOrADoubleClickOpen
         EXPECT_EQ(gallery.SelectedTemplate(), Template(kTemplates[2]));
     }
     {
-        TSelectPreviewTemplate gallery(3.5f, 2.0f, {});
+        SelectPreviewTemplate gallery(3.5f, 2.0f, {});
         gallery.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&gallery));
         QListWidgetItem* fourth = gallery.TemplateList->item(3);

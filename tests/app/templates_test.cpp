@@ -59,8 +59,8 @@ QImage OnScreen(TKBusinessCardPanel32& panel)
     QImage image(panel.Card().Width(), panel.Card().Height(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    TRenderContext context;
-    context.target = TRenderContext::Screen;
+    RenderContext context;
+    context.target = RenderContext::Screen;
     DrawCard(painter, panel.Card(), context);
     return image;
 }

@@ -118,7 +118,7 @@ TEST(PrintShopCover, BackgroundKeepsItsProportionsAndCoversTheBleedCentred)
 
 TEST(PrintShopOutline, ShapesKeepTheirFormAtTheTrimAndGoStraightIntoTheBleed)
 {
-    qm::TCardModel card;
+    qm::CardModel card;
     const double b = qm::MmToUnits(3);
     card.SetShape(qm::lsRectangle);
     QPainterPath grown = qm::CardBleedOutlinePath(card, b);

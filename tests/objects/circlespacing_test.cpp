@@ -29,8 +29,8 @@ std::vector<double> InkGaps(const TKPCircleText& text, double start, int* runs)
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        TRenderContext context;
-        context.target = TRenderContext::Picture;
+        RenderContext context;
+        context.target = RenderContext::Picture;
         text.Draw(painter, context);
     }
     const TCircleLayout layout = text.Layout();
@@ -58,7 +58,7 @@ std::vector<double> InkGaps(const TKPCircleText& text, double start, int* runs)
 // first and last letters stand at the ends of an arc.
 TEST(CircleLayout, LettersStandApartByTheirOwnWidthsAndOneEvenSpace)
 {
-    TCircleLayoutInput in;
+    CircleLayoutInput in;
     in.width = in.height = 200;
     in.charHeight = 20;
     in.averageWidth = 10;

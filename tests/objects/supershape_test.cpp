@@ -200,19 +200,19 @@ TEST(SuperShapeDrawing, StarEdgesAreSmoothedOnAHighDensityScreenOnly)
             }
         return n;
     };
-    const auto drawn = [&](qreal ratio, TRenderContext::Target target) {
+    const auto drawn = [&](qreal ratio, RenderContext::Target target) {
         QImage image(int(100 * ratio), int(100 * ratio), QImage::Format_RGB32);
         image.setDevicePixelRatio(ratio);
         image.fill(Qt::white);
         QPainter painter(&image);
-        TRenderContext context;
+        RenderContext context;
         context.target = target;
         star.Draw(painter, context);
         return image;
     };
-    EXPECT_EQ(blended(drawn(1, TRenderContext::Screen)), 0) << "a screen of one pixel a unit stays sharp";
-    EXPECT_GT(blended(drawn(2, TRenderContext::Screen)), 100) << "slanted edges smoothed at twice the pixels";
-    EXPECT_EQ(blended(drawn(2, TRenderContext::Picture)), 0) << "pictures are exported pixel-sharp";
+    EXPECT_EQ(blended(drawn(1, RenderContext::Screen)), 0) << "a screen of one pixel a unit stays sharp";
+    EXPECT_GT(blended(drawn(2, RenderContext::Screen)), 100) << "slanted edges smoothed at twice the pixels";
+    EXPECT_EQ(blended(drawn(2, RenderContext::Picture)), 0) << "pictures are exported pixel-sharp";
 }
 
 TEST(SuperShapeDrawing, GradientBandsAtBothEndsAndMiddleInEveryDirection)

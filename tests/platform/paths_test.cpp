@@ -112,8 +112,9 @@ TEST(Paths, OnlyRegularFilesAreOpenedAndTheRestSayWhatTheyAre)
         EXPECT_EQ(opened, message.isEmpty()) << qPrintable(path);
         EXPECT_EQ(error, message);
         EXPECT_EQ(file.isOpen(), opened);
-        if (opened)
+        if (opened) {
             EXPECT_EQ(file.readAll(), QByteArray("card"));
+        }
     }
     EXPECT_EQ(qm::NonFileKind(pipe), QStringLiteral("a named pipe"));
     EXPECT_EQ(qm::NonFileKind(plain), QString());

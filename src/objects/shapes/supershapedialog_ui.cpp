@@ -84,11 +84,11 @@ bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& tex
     auto* view = new SampleView(sample, &dialog);
     // The colour lists of the text dialogs: the named colours and "Custom..." for any other.
     const auto colorList = [&chooseColor](QWidget* parent) {
-        auto* list = new TColorCombo(parent);
+        auto* list = new ColorCombo(parent);
         list->AllowCustomColors([chooseColor](TColor& color) { return chooseColor && chooseColor(color); });
         return list;
     };
-    const auto showColor = [](TColorCombo* list, TColor color) { list->SetColor(color); };
+    const auto showColor = [](ColorCombo* list, TColor color) { list->SetColor(color); };
     auto* shape = Items(&dialog, {"Rectangle", "Round Rectangle", "Ellipse", "Diamond", "Star",
                                   "Triangle Left", "Triangle Right", "Triangle Up", "Triangle Down"});
     auto* points = Spin(&dialog, 5, 20, 1);
@@ -214,7 +214,7 @@ bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& tex
             updatePanels();
         });
     };
-    auto onColor = [&](TColorCombo* list, std::function<void(TColor)> apply) {
+    auto onColor = [&](ColorCombo* list, std::function<void(TColor)> apply) {
         // After the list has taken the choice: a custom colour chosen, or the one shown before when cancelled.
         onIndex(list, [list, apply](int) {
             if (list->Color() != clNone)

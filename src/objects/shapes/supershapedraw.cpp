@@ -154,7 +154,7 @@ void TSuperShape::Draw(QPainter& painter, const RenderContext& context) const
     painter.save();
     // Slanted edges (stars, triangles, diamonds) are smoothed where the screen has pixels to spare.
     painter.setRenderHint(QPainter::Antialiasing, SmoothEdgesOnScreen(painter, context));
-    TShapeEdges f, s;
+    ShapeEdges f, s;
     ShapeRects(f, s);
 
     // Shadow: the figure built in the shadow rectangle, with a thin black edge.
