@@ -127,13 +127,11 @@ bool ExportCard(const CardModel& card, const QString& path, PictureFormat format
     return WritePicture(CardPicture(card, border, scale), path, format, error);
 }
 
-bool ExportCardFile(const QString& cardPath, const QString& outPath, PictureFormat format, bool border,
-                    QString* error, bool* usageError, int scale, QString* warning)
+bool ReadCardToExport(const QString& cardPath, const QString& outPath, CardModel& card, CompanionFile& companion,
+                      QString* error, bool* usageError)
 {
     if (usageError)
         *usageError = false;
-    CardModel card;
-    CompanionFile companion;
     if (!ReadCardFile(cardPath, card, &companion, error))
         return false;
     if (!CheckOutputIsNoInput(outPath, CardInputFiles(cardPath, companion), error)) {
@@ -144,6 +142,16 @@ bool ExportCardFile(const QString& cardPath, const QString& outPath, PictureForm
     CardSheetLayout layout = companion.Layout;
     layout.UsePortrait = companion.HasLayout && companion.Layout.UsePortrait;
     SetUpCard(card, layout, companion.Background);
+    return true;
+}
+
+bool ExportCardFile(const QString& cardPath, const QString& outPath, PictureFormat format, bool border,
+                    QString* error, bool* usageError, int scale, QString* warning)
+{
+    CardModel card;
+    CompanionFile companion;
+    if (!ReadCardToExport(cardPath, outPath, card, companion, error, usageError))
+        return false;
     if (!ExportCard(card, outPath, format, border, error, scale))
         return false;
     const PictureQRCheck check = CheckPictureQRCodes(card, scale);

@@ -9,6 +9,7 @@ class QImage;
 namespace qm {
 
 class CardModel;
+struct CompanionFile;
 
 enum class PictureFormat
 {
@@ -53,6 +54,12 @@ bool ExportCard(const CardModel& card, const QString& path, PictureFormat format
 // exports it at a scale; no window or design panel is involved. False with a one-line message on failure;
 // usageError tells a picture named like one of the files read for the card (a wrong command line) from a bad
 // card or an unwritable picture. A picture written whose QR code will not scan gets a warning in *warning.
+// What every export from the command line starts with: reads the card file with its companion file into card
+// and sets it up (layout, orientation, background art), refusing an output that is one of the files read
+// (*usageError set then). False with a one-line message on failure.
+bool ReadCardToExport(const QString& cardPath, const QString& outPath, CardModel& card, CompanionFile& companion,
+                      QString* error, bool* usageError);
+
 bool ExportCardFile(const QString& cardPath, const QString& outPath, PictureFormat format, bool border,
                     QString* error = nullptr, bool* usageError = nullptr, int scale = 1,
                     QString* warning = nullptr);

@@ -4,6 +4,7 @@
 
 #include "app/cardbackground.h"
 #include "app/cardfile.h"
+#include "app/export.h"
 #include "model/cardmodel.h"
 #include "print/printshoppdf.h"
 
@@ -37,20 +38,10 @@ QString TPrintShopExport::ProposedFileName(const QString& cardPath, const QStrin
 bool ExportPrintShopFile(const QString& cardPath, const QString& outPath, double bleedMm, bool cropMarks,
                          QString* error, bool* usageError, QStringList* warnings)
 {
-    if (usageError)
-        *usageError = false;
     CardModel card;
     CompanionFile companion;
-    if (!ReadCardFile(cardPath, card, &companion, error))
+    if (!ReadCardToExport(cardPath, outPath, card, companion, error, usageError))
         return false;
-    if (!CheckOutputIsNoInput(outPath, CardInputFiles(cardPath, companion), error)) {
-        if (usageError)
-            *usageError = true;
-        return false;
-    }
-    CardSheetLayout layout = companion.Layout;
-    layout.UsePortrait = companion.HasLayout && companion.Layout.UsePortrait;
-    SetUpCard(card, layout, companion.Background);
     // Art that did not load is left out, as SetUpCard said.
     const QString background =
         card.ColorPicture().HasGraphic() ? ResolveBackgroundFile(companion.Background) : QString();
