@@ -50,11 +50,11 @@ void BM_PrintShopPdf(benchmark::State& state)
 {
     TKBusinessCardPanel32 panel;
     FillCard(panel);
-    const TPrintShopPage page(QSizeF(panel.Card().Size()), 3, true);
+    const PrintShopPage page(QSizeF(panel.Card().Size()), 3, true);
     qint64 bytes = 0;
     for (auto _ : state) {
         QString error;
-        const QByteArray pdf = MakePrintShopPdf({TPrintShopSide{&panel.Card(), {}}}, page, QStringLiteral("Busy"), &error);
+        const QByteArray pdf = MakePrintShopPdf({PrintShopSide{&panel.Card(), {}}}, page, QStringLiteral("Busy"), &error);
         if (pdf.isEmpty())
             state.SkipWithError("the PDF was not made");
         bytes = pdf.size();

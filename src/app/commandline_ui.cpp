@@ -143,7 +143,7 @@ int Export(const QStringList& args)
     bool printShop = false;
     bool cropMarks = false;
     int scale = 1;
-    double bleed = TPrintShopPage::kDefaultBleedMm;
+    double bleed = PrintShopPage::kDefaultBleedMm;
     for (qsizetype i = 2; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--border")) {
             border = true;
@@ -157,7 +157,7 @@ int Export(const QStringList& args)
             scaled = true;
         } else if (args[i] == QLatin1String("--bleed")) {
             QString error;
-            if (i + 1 >= args.size() || !TPrintShopPage::ParseBleed(args[++i], &bleed, &error)) {
+            if (i + 1 >= args.size() || !PrintShopPage::ParseBleed(args[++i], &bleed, &error)) {
                 if (error.isEmpty())
                     error = QStringLiteral("--bleed needs millimetres from 0 to 6 in steps of 0.5");
                 std::fprintf(stderr, "quillmark: %s\n", qPrintable(error));

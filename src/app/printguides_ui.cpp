@@ -58,7 +58,7 @@ private:
     // The band's width on screen.
     int BandPixels() const
     {
-        return int(std::ceil(MmToUnits(TPrintShopPage::kDefaultBleedMm) * mPanel.Zoom()));
+        return int(std::ceil(MmToUnits(PrintShopPage::kDefaultBleedMm) * mPanel.Zoom()));
     }
 
     void FitMargins()

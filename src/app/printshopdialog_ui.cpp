@@ -26,7 +26,7 @@
 
 namespace qm {
 
-TPrintShopDialog::TPrintShopDialog(QWidget* parent, TPrintShopExport& exporter) : QDialog(parent), mExport(exporter)
+TPrintShopDialog::TPrintShopDialog(QWidget* parent, PrintShopExport& exporter) : QDialog(parent), mExport(exporter)
 {
     setWindowTitle(QStringLiteral("Export for Print Shop"));
 
@@ -37,8 +37,8 @@ TPrintShopDialog::TPrintShopDialog(QWidget* parent, TPrintShopExport& exporter) 
     intro->setWordWrap(true);
 
     BleedBox = new QDoubleSpinBox(this);
-    BleedBox->setRange(0, TPrintShopPage::kMaxBleedMm);
-    BleedBox->setSingleStep(TPrintShopPage::kBleedStepMm);
+    BleedBox->setRange(0, PrintShopPage::kMaxBleedMm);
+    BleedBox->setSingleStep(PrintShopPage::kBleedStepMm);
     BleedBox->setDecimals(1);
     BleedBox->setSuffix(QStringLiteral(" mm"));
     BleedBox->setValue(exporter.BleedMm());
@@ -110,7 +110,7 @@ void TPrintShopDialog::ShowWarnings()
 bool ExportForPrintShop(QWidget* window, CardDocument& document)
 {
     document.Panel().LayOutObjects();
-    TPrintShopExport exporter(document.Panel().Card(), ResolveBackgroundFile(document.BackgroundFile()));
+    PrintShopExport exporter(document.Panel().Card(), ResolveBackgroundFile(document.BackgroundFile()));
     TPrintShopDialog dialog(window, exporter);
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -118,7 +118,7 @@ bool ExportForPrintShop(QWidget* window, CardDocument& document)
     const QString folder = !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
     const QString path = QFileDialog::getSaveFileName(
         window, QStringLiteral("Export for Print Shop"),
-        TPrintShopExport::ProposedFileName(document.FileName(), folder), QStringLiteral("PDF File (*.pdf *.PDF)"));
+        PrintShopExport::ProposedFileName(document.FileName(), folder), QStringLiteral("PDF File (*.pdf *.PDF)"));
     if (path.isEmpty())
         return false;
     QString error;

@@ -15,13 +15,13 @@ class QToolButton;
 namespace qm {
 
 class CardDocument;
-class TPrintShopExport;
+class PrintShopExport;
 
 class TPrintShopDialog : public QDialog
 {
 public:
     // The dialog edits the export's choices as they change; Ok goes on (warnings and all), Cancel does not.
-    TPrintShopDialog(QWidget* parent, TPrintShopExport& exporter);
+    TPrintShopDialog(QWidget* parent, PrintShopExport& exporter);
 
     QDoubleSpinBox* BleedBox = nullptr;
     QCheckBox* CropMarksBox = nullptr;
@@ -36,7 +36,7 @@ private:
     // The list, its caption and the Ok button's text follow the choices.
     void ShowWarnings();
 
-    TPrintShopExport& mExport;
+    PrintShopExport& mExport;
 };
 
 // The whole command: the dialog, the file (proposed beside the card), the PDF written and where it went said.

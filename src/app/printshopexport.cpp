@@ -13,21 +13,21 @@
 
 namespace qm {
 
-TPrintShopExport::TPrintShopExport(const CardModel& card, const QString& backgroundFile)
+PrintShopExport::PrintShopExport(const CardModel& card, const QString& backgroundFile)
     : mCard(card), mBackground(ReadPrintShopBackground(backgroundFile, card.Portrait())), mPage(QSizeF(card.Size()))
 {}
 
-QStringList TPrintShopExport::Warnings() const
+QStringList PrintShopExport::Warnings() const
 {
-    return PrintShopWarnings(TPrintShopSide{&mCard, mBackground}, mPage);
+    return PrintShopWarnings(PrintShopSide{&mCard, mBackground}, mPage);
 }
 
-bool TPrintShopExport::Write(const QString& path, const QString& title, QString* error) const
+bool PrintShopExport::Write(const QString& path, const QString& title, QString* error) const
 {
-    return WritePrintShopPdf({TPrintShopSide{&mCard, mBackground}}, mPage, title, path, error);
+    return WritePrintShopPdf({PrintShopSide{&mCard, mBackground}}, mPage, title, path, error);
 }
 
-QString TPrintShopExport::ProposedFileName(const QString& cardPath, const QString& folder)
+QString PrintShopExport::ProposedFileName(const QString& cardPath, const QString& folder)
 {
     if (cardPath.isEmpty())
         return QDir(folder).filePath(QStringLiteral("card-print.pdf"));
@@ -45,7 +45,7 @@ bool ExportPrintShopFile(const QString& cardPath, const QString& outPath, double
     // Art that did not load is left out, as SetUpCard said.
     const QString background =
         card.ColorPicture().HasGraphic() ? ResolveBackgroundFile(companion.Background) : QString();
-    TPrintShopExport exporter(card, background);
+    PrintShopExport exporter(card, background);
     exporter.SetBleedMm(bleedMm);
     exporter.SetCropMarks(cropMarks);
     if (warnings)

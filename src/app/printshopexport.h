@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TPrintShopExport: exporting the card as a PDF for a print shop, from the window's dialog and the command line.
+// PrintShopExport: exporting the card as a PDF for a print shop, from the window's dialog and the command line.
 #pragma once
 
 #include "model/printshoppage.h"
@@ -14,17 +14,17 @@ class CardModel;
 
 // The choices of one export (bleed, crop marks) over a laid-out card and its background art file, what a
 // print shop would object to, and the file written. The dialog only shows and edits these.
-class TPrintShopExport
+class PrintShopExport
 {
 public:
     // backgroundFile: the card's background art as a file (empty for none).
-    TPrintShopExport(const CardModel& card, const QString& backgroundFile);
+    PrintShopExport(const CardModel& card, const QString& backgroundFile);
 
     double BleedMm() const { return mPage.BleedMm(); }
     void SetBleedMm(double mm) { mPage.SetBleedMm(mm); }
     bool CropMarks() const { return mPage.CropMarks(); }
     void SetCropMarks(bool on) { mPage.SetCropMarks(on); }
-    const TPrintShopPage& Page() const { return mPage; }
+    const PrintShopPage& Page() const { return mPage; }
 
     // One sentence for each thing a print shop would turn down; empty when there is none.
     QStringList Warnings() const;
@@ -38,7 +38,7 @@ public:
 private:
     const CardModel& mCard;
     TPicture mBackground;
-    TPrintShopPage mPage;
+    PrintShopPage mPage;
 };
 
 // The command line: reads the card file with its companion file (layout, orientation, background art) and

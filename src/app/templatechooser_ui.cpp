@@ -46,15 +46,15 @@ constexpr int kDrawnRole = Qt::UserRole + 1;
 
 // The pictures drawn for earlier openings, by card size and personal information: opened again, the gallery
 // shows them at once and draws only what has changed.
-std::shared_ptr<TTemplateThumbnails> KeptThumbnails(QSize box, float width, float height,
+std::shared_ptr<TemplateThumbnails> KeptThumbnails(QSize box, float width, float height,
                                                     const QStringList& personal)
 {
     using TKey = std::tuple<int, int, float, float, QString>;
-    static std::map<TKey, std::shared_ptr<TTemplateThumbnails>> kept;
+    static std::map<TKey, std::shared_ptr<TemplateThumbnails>> kept;
     const TKey key{box.width(), box.height(), width, height, personal.join(QChar(0))};
-    std::shared_ptr<TTemplateThumbnails>& thumbnails = kept[key];
+    std::shared_ptr<TemplateThumbnails>& thumbnails = kept[key];
     if (!thumbnails)
-        thumbnails = std::make_shared<TTemplateThumbnails>(box, width, height, personal);
+        thumbnails = std::make_shared<TemplateThumbnails>(box, width, height, personal);
     return thumbnails;
 }
 

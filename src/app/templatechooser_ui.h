@@ -17,7 +17,7 @@ namespace qm {
 
 class BasePanelWidget;
 class TKBusinessCardPanel32;
-class TTemplateThumbnails;
+class TemplateThumbnails;
 
 class SelectPreviewTemplate : public QDialog
 {
@@ -45,7 +45,7 @@ public:
 
     // The pictures shown in the gallery so far (drawn a few at a time after the gallery opens, those in sight
     // first). One set serves every opening for the same card size and personal information.
-    TTemplateThumbnails& Thumbnails() { return *mThumbnails; }
+    TemplateThumbnails& Thumbnails() { return *mThumbnails; }
     // Draws the next picture the gallery lacks; false when none is missing.
     bool DrawNextThumbnail();
 
@@ -68,7 +68,7 @@ private:
     QString mFont;
     BasePanelWidget* mSample = nullptr;
     QTimer* mPreviewTimer = nullptr;
-    std::shared_ptr<TTemplateThumbnails> mThumbnails;
+    std::shared_ptr<TemplateThumbnails> mThumbnails;
     QTimer* mThumbnailTimer = nullptr;
     bool mPreviewing = false;
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TTemplateThumbnails: templates loaded onto a panel, drawn at full size and shrunk, kept per file.
+// TemplateThumbnails: templates loaded onto a panel, drawn at full size and shrunk, kept per file.
 #include "app/templatethumbnails.h"
 
 #include "app/cardbackground.h"
@@ -35,18 +35,18 @@ void LoadTemplateSample(TKBusinessCardPanel32& panel, const QString& file, const
     panel.LayOutObjects();
 }
 
-TTemplateThumbnails::TTemplateThumbnails(QSize box, float cardWidth, float cardHeight, const QStringList& personal)
+TemplateThumbnails::TemplateThumbnails(QSize box, float cardWidth, float cardHeight, const QStringList& personal)
     : mBox(box), mCardWidth(cardWidth), mCardHeight(cardHeight), mPersonal(personal)
 {
 }
 
-bool TTemplateThumbnails::Has(const QString& file) const
+bool TemplateThumbnails::Has(const QString& file) const
 {
     const auto kept = mKept.constFind(file);
     return kept != mKept.constEnd() && kept->modified == QFileInfo(file).lastModified();
 }
 
-QImage TTemplateThumbnails::Thumbnail(const QString& file)
+QImage TemplateThumbnails::Thumbnail(const QString& file)
 {
     if (Has(file))
         return mKept.value(file).image;
@@ -56,7 +56,7 @@ QImage TTemplateThumbnails::Thumbnail(const QString& file)
     return image;
 }
 
-QImage TTemplateThumbnails::Draw(const QString& file, QSize box, float cardWidth, float cardHeight,
+QImage TemplateThumbnails::Draw(const QString& file, QSize box, float cardWidth, float cardHeight,
                                  const QStringList& personal)
 {
     TKBusinessCardPanel32 panel;

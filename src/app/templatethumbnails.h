@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TTemplateThumbnails: small pictures of card templates, drawn by the card renderer and kept once drawn.
+// TemplateThumbnails: small pictures of card templates, drawn by the card renderer and kept once drawn.
 #pragma once
 
 #include <QDateTime>
@@ -19,12 +19,12 @@ class TKBusinessCardPanel32;
 void LoadTemplateSample(TKBusinessCardPanel32& panel, const QString& file, const QString& font, float cardWidth,
                         float cardHeight);
 
-class TTemplateThumbnails
+class TemplateThumbnails
 {
 public:
     // Thumbnails fit within box (the card's proportions kept) for cards of the given size in inches, filled
     // in with the personal information.
-    TTemplateThumbnails(QSize box, float cardWidth, float cardHeight, const QStringList& personal);
+    TemplateThumbnails(QSize box, float cardWidth, float cardHeight, const QStringList& personal);
 
     QSize Box() const { return mBox; }
     // The thumbnail of a template file: drawn the first time, then kept until the file changes. A file that

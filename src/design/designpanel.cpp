@@ -162,13 +162,13 @@ void TKBasePanel::SetShowPrintGuides(bool value)
 
 QPainterPath TKBasePanel::BleedAreaPath() const
 {
-    return CardBleedOutlinePath(mCard, MmToUnits(TPrintShopPage::kDefaultBleedMm));
+    return CardBleedOutlinePath(mCard, MmToUnits(PrintShopPage::kDefaultBleedMm));
 }
 
 QPainterPath TKBasePanel::SafeAreaPath() const
 {
     // The trim shrunk by the margin all round; a round corner keeps its centre.
-    const double safe = MmToUnits(TPrintShopPage::kSafeMarginMm);
+    const double safe = MmToUnits(PrintShopPage::kSafeMarginMm);
     const QRectF inside = QRectF(0, 0, Width(), Height()).adjusted(safe, safe, -safe, -safe);
     QPainterPath path;
     if (inside.isEmpty())

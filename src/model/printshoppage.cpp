@@ -37,13 +37,13 @@ double UnitsToMm(double units)
     return units * 25.4 / kUnitsPerInch;
 }
 
-TPrintShopPage::TPrintShopPage(const QSizeF& trimUnits, double bleedMm, bool cropMarks)
+PrintShopPage::PrintShopPage(const QSizeF& trimUnits, double bleedMm, bool cropMarks)
     : mTrimUnits(trimUnits), mCropMarks(cropMarks)
 {
     SetBleedMm(bleedMm);
 }
 
-bool TPrintShopPage::ValidBleed(double mm)
+bool PrintShopPage::ValidBleed(double mm)
 {
     if (!std::isfinite(mm) || mm < 0 || mm > kMaxBleedMm)
         return false;
@@ -51,7 +51,7 @@ bool TPrintShopPage::ValidBleed(double mm)
     return std::abs(steps - std::round(steps)) < 1e-9;
 }
 
-bool TPrintShopPage::ParseBleed(const QString& text, double* mm, QString* error)
+bool PrintShopPage::ParseBleed(const QString& text, double* mm, QString* error)
 {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
@@ -68,14 +68,14 @@ bool TPrintShopPage::ParseBleed(const QString& text, double* mm, QString* error)
     return true;
 }
 
-void TPrintShopPage::SetBleedMm(double mm)
+void PrintShopPage::SetBleedMm(double mm)
 {
     if (!std::isfinite(mm))
         mm = kDefaultBleedMm;
     mBleedMm = std::clamp(std::round(mm / kBleedStepMm) * kBleedStepMm, 0.0, kMaxBleedMm);
 }
 
-double TPrintShopPage::MarginPoints() const
+double PrintShopPage::MarginPoints() const
 {
     double margin = BleedPoints();
     if (mCropMarks)
@@ -83,25 +83,25 @@ double TPrintShopPage::MarginPoints() const
     return margin;
 }
 
-QRectF TPrintShopPage::TrimBox() const
+QRectF PrintShopPage::TrimBox() const
 {
     const double m = MarginPoints();
     return QRectF(m, m, mTrimUnits.width() * kPointsPerUnit, mTrimUnits.height() * kPointsPerUnit);
 }
 
-QRectF TPrintShopPage::BleedBox() const
+QRectF PrintShopPage::BleedBox() const
 {
     const double b = BleedPoints();
     return TrimBox().adjusted(-b, -b, b, b);
 }
 
-QRectF TPrintShopPage::MediaBox() const
+QRectF PrintShopPage::MediaBox() const
 {
     const double m = MarginPoints();
     return TrimBox().adjusted(-m, -m, m, m);
 }
 
-std::vector<QLineF> TPrintShopPage::CropMarkLines() const
+std::vector<QLineF> PrintShopPage::CropMarkLines() const
 {
     std::vector<QLineF> lines;
     if (!mCropMarks)
@@ -122,7 +122,7 @@ std::vector<QLineF> TPrintShopPage::CropMarkLines() const
     return lines;
 }
 
-QByteArray TPrintShopPage::CropMarkOperators() const
+QByteArray PrintShopPage::CropMarkOperators() const
 {
     const std::vector<QLineF> lines = CropMarkLines();
     if (lines.empty())
@@ -134,24 +134,24 @@ QByteArray TPrintShopPage::CropMarkOperators() const
     return ops + "Q\n";
 }
 
-double TPrintShopPage::BleedUnits() const
+double PrintShopPage::BleedUnits() const
 {
     return MmToUnits(mBleedMm);
 }
 
-QRectF TPrintShopPage::BleedRectUnits() const
+QRectF PrintShopPage::BleedRectUnits() const
 {
     const double b = BleedUnits();
     return TrimRectUnits().adjusted(-b, -b, b, b);
 }
 
-QRectF TPrintShopPage::SafeRectUnits() const
+QRectF PrintShopPage::SafeRectUnits() const
 {
     const double s = MmToUnits(kSafeMarginMm);
     return TrimRectUnits().adjusted(s, s, -s, -s);
 }
 
-QRectF TPrintShopPage::CoverRectUnits() const
+QRectF PrintShopPage::CoverRectUnits() const
 {
     const QRectF trim = TrimRectUnits();
     const QRectF bleed = BleedRectUnits();

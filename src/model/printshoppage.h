@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TPrintShopPage: the page of a PDF made for a print shop: the card's trim, the bleed around it and room for
+// PrintShopPage: the page of a PDF made for a print shop: the card's trim, the bleed around it and room for
 // crop marks, in PDF points and in card units.
 #pragma once
 
@@ -19,7 +19,7 @@ constexpr double kPointsPerMm = 72.0 / 25.4;
 // so that a cut a little off the line leaves no white edge; the MediaBox leaves room for the crop marks
 // outside the bleed. Boxes and marks are in PDF points counted from the page's bottom-left corner, as a page
 // dictionary holds them; the card's own drawing is in card units (96 an inch) from its top-left corner.
-class TPrintShopPage
+class PrintShopPage
 {
 public:
     static constexpr double kDefaultBleedMm = 3.0;
@@ -35,7 +35,7 @@ public:
     static constexpr double kMarkRoomMm = 1.0;
 
     // trimUnits: the card's size in card units.
-    explicit TPrintShopPage(const QSizeF& trimUnits, double bleedMm = kDefaultBleedMm, bool cropMarks = false);
+    explicit PrintShopPage(const QSizeF& trimUnits, double bleedMm = kDefaultBleedMm, bool cropMarks = false);
 
     // Whether a bleed can be asked for: 0 to 6 mm in steps of 0.5 mm.
     static bool ValidBleed(double mm);

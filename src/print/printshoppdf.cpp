@@ -36,7 +36,7 @@ namespace qm {
 namespace {
 
 // Draws the side into a one-page document of Qt's PDF writer the size of the bleed box.
-QByteArray DrawSide(const TPrintShopSide& side, const TPrintShopPage& page)
+QByteArray DrawSide(const PrintShopSide& side, const PrintShopPage& page)
 {
     const CardModel& card = *side.Card;
     QByteArray bytes;
@@ -89,7 +89,7 @@ QPDFObjectHandle Box(const QRectF& box)
 }
 
 // The job's document with every page's TrimBox and BleedBox set.
-QByteArray SetBoxes(const QByteArray& document, const TPrintShopPage& page, QString* error)
+QByteArray SetBoxes(const QByteArray& document, const PrintShopPage& page, QString* error)
 {
     try {
         QPDF pdf;
@@ -138,7 +138,7 @@ TPicture ReadPrintShopBackground(const QString& file, bool rotated)
     return TPicture::FromImage(picture.Image().transformed(QTransform().rotate(90)));
 }
 
-QByteArray MakePrintShopPdf(const std::vector<TPrintShopSide>& sides, const TPrintShopPage& page,
+QByteArray MakePrintShopPdf(const std::vector<PrintShopSide>& sides, const PrintShopPage& page,
                             const QString& title, QString* error)
 {
     const auto fail = [error](const QString& why) {
@@ -151,7 +151,7 @@ QByteArray MakePrintShopPdf(const std::vector<TPrintShopSide>& sides, const TPri
         return fail(job.ErrorString());
     const QRectF media = page.MediaBox();
     const QRectF bleed = page.BleedBox();
-    for (const TPrintShopSide& side : sides) {
+    for (const PrintShopSide& side : sides) {
         if (!side.Card)
             continue;
         const QByteArray drawn = DrawSide(side, page);
@@ -172,7 +172,7 @@ QByteArray MakePrintShopPdf(const std::vector<TPrintShopSide>& sides, const TPri
     return SetBoxes(job.Document(), page, error);
 }
 
-bool WritePrintShopPdf(const std::vector<TPrintShopSide>& sides, const TPrintShopPage& page, const QString& title,
+bool WritePrintShopPdf(const std::vector<PrintShopSide>& sides, const PrintShopPage& page, const QString& title,
                        const QString& path, QString* error)
 {
     QString why;
@@ -185,7 +185,7 @@ bool WritePrintShopPdf(const std::vector<TPrintShopSide>& sides, const TPrintSho
     return WriteFileAtomic(path, document, error);
 }
 
-QStringList PrintShopWarnings(const TPrintShopSide& side, const TPrintShopPage& page)
+QStringList PrintShopWarnings(const PrintShopSide& side, const PrintShopPage& page)
 {
     QStringList warnings;
     if (!side.Card)
@@ -239,7 +239,7 @@ QStringList PrintShopWarnings(const TPrintShopSide& side, const TPrintShopPage& 
                             .arg(UnitsToMm(box.left()), 0, 'f', 1)
                             .arg(UnitsToMm(box.top()), 0, 'f', 1)
                             .arg(index)
-                            .arg(TPrintShopPage::kSafeMarginMm);
+                            .arg(PrintShopPage::kSafeMarginMm);
         // Art that ends at the card's edge, or only a little beyond it, leaves a white hairline when the cut is
         // a little off: it must reach over the edge as far as the bleed goes.
         const double bleed = page.BleedUnits();

@@ -19,7 +19,7 @@ class CardModel;
 
 // One side of the card as it goes to the print shop: the card laid out, and its background art as read from
 // its file (the card's own stored pictures stand in when there is none).
-struct TPrintShopSide
+struct PrintShopSide
 {
     const CardModel* Card = nullptr;
     // Vector art is drawn as paths; a bitmap at the resolution of its file.
@@ -34,16 +34,16 @@ TPicture ReadPrintShopBackground(const QString& file, bool rotated);
 // embedded fonts, and taken into the job as a form; the background art and the card's pictures scaled to
 // cover the bleed, its objects going on into the bleed and cut at its outer edge, crop marks, and the
 // TrimBox and BleedBox of every page set through libqpdf. An empty document with a message on failure.
-QByteArray MakePrintShopPdf(const std::vector<TPrintShopSide>& sides, const TPrintShopPage& page,
+QByteArray MakePrintShopPdf(const std::vector<PrintShopSide>& sides, const PrintShopPage& page,
                             const QString& title, QString* error = nullptr);
 // The same written to a file, replacing it only when complete.
-bool WritePrintShopPdf(const std::vector<TPrintShopSide>& sides, const TPrintShopPage& page, const QString& title,
+bool WritePrintShopPdf(const std::vector<PrintShopSide>& sides, const PrintShopPage& page, const QString& title,
                        const QString& path, QString* error = nullptr);
 
 // What a print shop would object to, for the user to accept or not: pictures below kPrintShopDpi at their
 // printed size, text closer to the trim than the safe area, and (with a bleed) art that ends exactly at the
 // card's edge instead of reaching over it. One sentence each; empty when all is well.
 constexpr int kPrintShopDpi = 300;
-QStringList PrintShopWarnings(const TPrintShopSide& side, const TPrintShopPage& page);
+QStringList PrintShopWarnings(const PrintShopSide& side, const PrintShopPage& page);
 
 } // namespace qm

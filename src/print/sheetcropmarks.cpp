@@ -40,7 +40,7 @@ bool SameLine(const QLineF& a, const QLineF& b)
 } // namespace
 
 std::vector<QLineF> SheetCropMarks(const std::vector<QRectF>& cards, const QRectF& paper,
-                                   const TSheetCropMarkStyle& style)
+                                   const SheetCropMarkStyle& style)
 {
     std::vector<QLineF> marks;
     for (const QRectF& card : cards) {

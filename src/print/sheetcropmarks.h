@@ -10,7 +10,7 @@
 
 namespace qm {
 
-struct TSheetCropMarkStyle
+struct SheetCropMarkStyle
 {
     double Gap = 1.0 / 25.4;    // from the card's corner to the mark, inches
     double Length = 5.0 / 25.4; // the longest a mark is
@@ -21,6 +21,6 @@ struct TSheetCropMarkStyle
 // of any card in its way and of the paper's edge, so that no mark ever crosses a card. Coordinates in inches
 // from the paper's top-left corner. Marks that come out the same are given once.
 std::vector<QLineF> SheetCropMarks(const std::vector<QRectF>& cards, const QRectF& paper,
-                                   const TSheetCropMarkStyle& style = TSheetCropMarkStyle());
+                                   const SheetCropMarkStyle& style = SheetCropMarkStyle());
 
 } // namespace qm

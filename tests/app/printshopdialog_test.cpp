@@ -32,7 +32,7 @@ TEST(PrintShopDialog, EditsTheExportsChoicesAndShowsWhatAShopWouldObjectTo)
     label->SetCaption(QStringLiteral("Edge"));
     label->SetBounds(2, 100, 60, 20);
     panel.LayOutObjects();
-    TPrintShopExport exporter(panel.Card(), QString());
+    PrintShopExport exporter(panel.Card(), QString());
     TPrintShopDialog dialog(nullptr, exporter);
     EXPECT_DOUBLE_EQ(dialog.BleedBox->value(), 3.0);
     EXPECT_DOUBLE_EQ(dialog.BleedBox->singleStep(), 0.5);
@@ -75,9 +75,9 @@ TEST(PrintShopDialog, EditsTheExportsChoicesAndShowsWhatAShopWouldObjectTo)
     flush.BleedBox->setValue(0);
     EXPECT_EQ(flush.WarningList->count(), 0);
     EXPECT_TRUE(flush.WarningList->isHidden());
-    EXPECT_EQ(TPrintShopExport::ProposedFileName(QStringLiteral("/cards/Ada.qmk"), QStringLiteral("/docs")),
+    EXPECT_EQ(PrintShopExport::ProposedFileName(QStringLiteral("/cards/Ada.qmk"), QStringLiteral("/docs")),
               QStringLiteral("/cards/Ada-print.pdf"));
-    EXPECT_EQ(TPrintShopExport::ProposedFileName(QString(), QStringLiteral("/docs")),
+    EXPECT_EQ(PrintShopExport::ProposedFileName(QString(), QStringLiteral("/docs")),
               QStringLiteral("/docs/card-print.pdf"));
 }
 

@@ -64,7 +64,7 @@ int Colours(const QImage& image)
 
 TEST_F(TemplateGallery, ThumbnailsShowEachCardInItsProportionsAndAreDrawnOnceUntilTheFileChanges)
 {
-    TTemplateThumbnails thumbnails(QSize(160, 112), 3.5f, 2.0f, {QStringLiteral("Robin Vale")});
+    TemplateThumbnails thumbnails(QSize(160, 112), 3.5f, 2.0f, {QStringLiteral("Robin Vale")});
     const QImage navy = thumbnails.Thumbnail(Template(QStringLiteral("Classic Navy")));
     const QImage arch = thumbnails.Thumbnail(Template(QStringLiteral("Upright Arch")));
     EXPECT_EQ(navy.size(), QSize(160, 91)) << "a 3.5 x 2 inch card across the whole width";

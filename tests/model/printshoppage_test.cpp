@@ -10,7 +10,7 @@
 
 namespace {
 
-using qm::TPrintShopPage;
+using qm::PrintShopPage;
 
 constexpr double kMm = 72.0 / 25.4;
 const QSizeF kCard(336, 192); // 3.5 x 2 inches: 252 x 144 points
@@ -18,30 +18,30 @@ const QSizeF kCard(336, 192); // 3.5 x 2 inches: 252 x 144 points
 TEST(PrintShopBleed, AcceptsHalfMillimetreStepsFromNoneToSix)
 {
     for (double mm : {0.0, 0.5, 2.5, 3.0, 5.5, 6.0})
-        EXPECT_TRUE(TPrintShopPage::ValidBleed(mm)) << mm;
+        EXPECT_TRUE(PrintShopPage::ValidBleed(mm)) << mm;
     for (double mm : {-0.5, 6.5, 2.25, 0.1, std::nan("")})
-        EXPECT_FALSE(TPrintShopPage::ValidBleed(mm)) << mm;
+        EXPECT_FALSE(PrintShopPage::ValidBleed(mm)) << mm;
     double mm = -1;
     QString error;
-    EXPECT_TRUE(TPrintShopPage::ParseBleed(QStringLiteral("2.5"), &mm, &error));
+    EXPECT_TRUE(PrintShopPage::ParseBleed(QStringLiteral("2.5"), &mm, &error));
     EXPECT_DOUBLE_EQ(mm, 2.5);
     for (const char* bad : {"three", "", "-1", "7", "3.2", "3mm"}) {
-        EXPECT_FALSE(TPrintShopPage::ParseBleed(QString::fromLatin1(bad), &mm, &error)) << bad;
+        EXPECT_FALSE(PrintShopPage::ParseBleed(QString::fromLatin1(bad), &mm, &error)) << bad;
         EXPECT_TRUE(error.contains(QStringLiteral("0 to 6"))) << qPrintable(error);
     }
     // A page set from elsewhere stays on a step within the range.
-    TPrintShopPage page(kCard, 9);
+    PrintShopPage page(kCard, 9);
     EXPECT_DOUBLE_EQ(page.BleedMm(), 6);
     page.SetBleedMm(2.3);
     EXPECT_DOUBLE_EQ(page.BleedMm(), 2.5);
     page.SetBleedMm(-2);
     EXPECT_DOUBLE_EQ(page.BleedMm(), 0);
-    EXPECT_DOUBLE_EQ(TPrintShopPage(kCard).BleedMm(), 3);
+    EXPECT_DOUBLE_EQ(PrintShopPage(kCard).BleedMm(), 3);
 }
 
 TEST(PrintShopBoxes, TrimIsTheCardBleedAddsOnEachSideMediaHoldsTheMarks)
 {
-    const TPrintShopPage plain(kCard, 3, false);
+    const PrintShopPage plain(kCard, 3, false);
     // Without marks the page is the card and its bleed.
     EXPECT_EQ(plain.MediaBox(), plain.BleedBox());
     EXPECT_NEAR(plain.TrimBox().width(), 252, 1e-9);
@@ -51,7 +51,7 @@ TEST(PrintShopBoxes, TrimIsTheCardBleedAddsOnEachSideMediaHoldsTheMarks)
     EXPECT_NEAR(plain.BleedBox().width(), 252 + 6 * kMm, 1e-9);
     EXPECT_NEAR(plain.BleedBox().height(), 144 + 6 * kMm, 1e-9);
 
-    const TPrintShopPage marked(kCard, 3, true);
+    const PrintShopPage marked(kCard, 3, true);
     EXPECT_NEAR(marked.MediaBox().left(), 0, 1e-9);
     EXPECT_NEAR(marked.MediaBox().top(), 0, 1e-9);
     EXPECT_NEAR(marked.TrimBox().left(), 10 * kMm, 1e-9); // bleed 3, gap 1, mark 5, room 1
@@ -59,17 +59,17 @@ TEST(PrintShopBoxes, TrimIsTheCardBleedAddsOnEachSideMediaHoldsTheMarks)
     EXPECT_NEAR(marked.BleedBox().left(), 7 * kMm, 1e-9);
     EXPECT_NEAR(marked.BleedBox().right(), marked.MediaBox().right() - 7 * kMm, 1e-9);
 
-    const TPrintShopPage none(kCard, 0, false);
+    const PrintShopPage none(kCard, 0, false);
     EXPECT_EQ(none.TrimBox(), none.BleedBox());
     EXPECT_EQ(none.TrimBox(), none.MediaBox());
 }
 
 TEST(PrintShopMarks, EightThinLinesOnTheTrimLinesOutsideTheBleed)
 {
-    EXPECT_TRUE(TPrintShopPage(kCard, 3, false).CropMarkLines().empty());
-    EXPECT_TRUE(TPrintShopPage(kCard, 3, false).CropMarkOperators().isEmpty());
+    EXPECT_TRUE(PrintShopPage(kCard, 3, false).CropMarkLines().empty());
+    EXPECT_TRUE(PrintShopPage(kCard, 3, false).CropMarkOperators().isEmpty());
     for (double bleed : {0.0, 3.0, 6.0}) {
-        const TPrintShopPage page(kCard, bleed, true);
+        const PrintShopPage page(kCard, bleed, true);
         const QRectF trim = page.TrimBox(), bleedBox = page.BleedBox(), media = page.MediaBox();
         const auto lines = page.CropMarkLines();
         ASSERT_EQ(lines.size(), 8u);
@@ -99,7 +99,7 @@ TEST(PrintShopMarks, EightThinLinesOnTheTrimLinesOutsideTheBleed)
 
 TEST(PrintShopCover, BackgroundKeepsItsProportionsAndCoversTheBleedCentred)
 {
-    const TPrintShopPage page(kCard, 3);
+    const PrintShopPage page(kCard, 3);
     const QRectF cover = page.CoverRectUnits();
     const QRectF bleed = page.BleedRectUnits();
     EXPECT_TRUE(cover.contains(bleed.adjusted(1e-6, 1e-6, -1e-6, -1e-6)));
@@ -110,7 +110,7 @@ TEST(PrintShopCover, BackgroundKeepsItsProportionsAndCoversTheBleedCentred)
     EXPECT_NEAR(cover.height(), bleed.height(), 1e-9);
     EXPECT_GT(cover.width(), bleed.width());
     // No bleed: the picture lies on the card as on screen.
-    EXPECT_EQ(TPrintShopPage(kCard, 0).CoverRectUnits(), page.TrimRectUnits());
+    EXPECT_EQ(PrintShopPage(kCard, 0).CoverRectUnits(), page.TrimRectUnits());
     const QRectF safe = page.SafeRectUnits();
     EXPECT_NEAR(safe.left(), 3 * 96 / 25.4, 1e-9);
     EXPECT_NEAR(safe.right(), 336 - 3 * 96 / 25.4, 1e-9);

@@ -55,11 +55,11 @@ TEST(PrintShopPdf, EachSideIsAPageWithItsTrimBleedAndMediaBoxes)
     TKBusinessCardPanel32 panel;
     auto* shape = static_cast<TBCShapes*>(panel.CardObjects().Add(std::make_unique<TBCShapes>()));
     shape->SetBounds(-20, 40, 100, 40);
-    const TPrintShopPage page(QSizeF(panel.Card().Size()), 3, true);
+    const PrintShopPage page(QSizeF(panel.Card().Size()), 3, true);
     QString error;
     // A back side makes a second page of the same boxes.
     const QByteArray bytes =
-        MakePrintShopPdf({TPrintShopSide{&panel.Card(), {}}, TPrintShopSide{&panel.Card(), {}}}, page,
+        MakePrintShopPdf({PrintShopSide{&panel.Card(), {}}, PrintShopSide{&panel.Card(), {}}}, page,
                          QStringLiteral("Card"), &error);
     ASSERT_FALSE(bytes.isEmpty()) << qPrintable(error);
     QPDF pdf;
@@ -79,7 +79,7 @@ TEST(PrintShopPdf, EachSideIsAPageWithItsTrimBleedAndMediaBoxes)
     }
 
     // Without marks the page is the bleed box; without bleed the trim box.
-    const QByteArray plain = MakePrintShopPdf({TPrintShopSide{&panel.Card(), {}}}, TPrintShopPage(QSizeF(panel.Card().Size()), 0, false),
+    const QByteArray plain = MakePrintShopPdf({PrintShopSide{&panel.Card(), {}}}, PrintShopPage(QSizeF(panel.Card().Size()), 0, false),
                                               QStringLiteral("Card"), &error);
     QPDF flat;
     flat.processMemoryFile("flat", plain.constData(), size_t(plain.size()));
@@ -91,8 +91,8 @@ TEST(PrintShopPdf, EachSideIsAPageWithItsTrimBleedAndMediaBoxes)
 TEST(PrintShopChecks, PicturesBelow300DpiAndTextOutsideTheSafeAreaAreNamed)
 {
     TKBusinessCardPanel32 panel;
-    const TPrintShopPage page(QSizeF(panel.Card().Size()), 3);
-    const auto warnings = [&] { return PrintShopWarnings(TPrintShopSide{&panel.Card(), {}}, page); };
+    const PrintShopPage page(QSizeF(panel.Card().Size()), 3);
+    const auto warnings = [&] { return PrintShopWarnings(PrintShopSide{&panel.Card(), {}}, page); };
     EXPECT_TRUE(warnings().isEmpty());
 
     // An inch of card: 300 pixels are enough, 299 are not.
@@ -128,7 +128,7 @@ TEST(PrintShopChecks, PicturesBelow300DpiAndTextOutsideTheSafeAreaAreNamed)
     shape->SetBounds(200, 150, 136, 42);
     ASSERT_EQ(warnings().size(), 1);
     EXPECT_TRUE(warnings().front().contains(QStringLiteral("ends at the card's edge"))) << qPrintable(warnings().front());
-    EXPECT_TRUE(PrintShopWarnings(TPrintShopSide{&panel.Card(), {}}, TPrintShopPage(QSizeF(panel.Card().Size()), 0)).isEmpty());
+    EXPECT_TRUE(PrintShopWarnings(PrintShopSide{&panel.Card(), {}}, PrintShopPage(QSizeF(panel.Card().Size()), 0)).isEmpty());
     // A unit over the edge is not enough; over the whole bleed (11.3 units) is.
     shape->SetBounds(200, 150, 137, 43);
     EXPECT_EQ(warnings().size(), 1);

@@ -63,10 +63,10 @@ TEST(PrintShopRendered, OverhangAndBackgroundFillTheBleedAndMarksSitOnTheTrimLin
     label->SetBounds(150, 120, 150, 30);
     panel.LayOutObjects();
 
-    const TPrintShopPage page(QSizeF(panel.Card().Size()), 3, true);
+    const PrintShopPage page(QSizeF(panel.Card().Size()), 3, true);
     const QString path = dir.filePath(QStringLiteral("card.pdf"));
     QString error;
-    ASSERT_TRUE(WritePrintShopPdf({TPrintShopSide{&panel.Card(), {}}}, page, QStringLiteral("Card"), path, &error))
+    ASSERT_TRUE(WritePrintShopPdf({PrintShopSide{&panel.Card(), {}}}, page, QStringLiteral("Card"), path, &error))
         << qPrintable(error);
 
     // The boxes as a print shop's tools read them.
