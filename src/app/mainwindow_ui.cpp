@@ -25,6 +25,7 @@
 #include "print/printers_ui.h"
 
 #include <QAction>
+#include <QAbstractButton>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -236,6 +237,7 @@ void TMainScreen::Setbuttons()
     SaveAsButton->setText(doc.SaveButtonCaption());
     SaveAsButton->setVisible(doc.SaveButtonsVisible());
     CancelButton->setVisible(doc.SaveButtonsVisible());
+    mnuDiscardChanges->setEnabled(doc.SaveButtonsVisible());
     // A PDF file is always a target: printing and preview work without an installed printer.
     for (QWidget* button : {static_cast<QWidget*>(PrintButton), static_cast<QWidget*>(PreviewButton)})
         button->setEnabled(true);
@@ -243,9 +245,12 @@ void TMainScreen::Setbuttons()
          {mnuPrint, mnuPrintMerge, mnuPreview, mnuPrinterSetup, mnuFineTuning, mnuOutlineTest})
         action->setEnabled(true);
     ZoomCaption->setText(doc.ZoomCaption());
-    mnuUndo->setText(doc.UndoText());
+    const auto accessKey = [](QString text) {
+        return QLatin1Char('&') + text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    };
+    mnuUndo->setText(accessKey(doc.UndoText()));
     mnuUndo->setEnabled(doc.CanUndo());
-    mnuRedo->setText(doc.RedoText());
+    mnuRedo->setText(accessKey(doc.RedoText()));
     mnuRedo->setEnabled(doc.CanRedo());
     const TLengthUnit unit = doc.Layout().UseMM ? TLengthUnit::Millimetres : TLengthUnit::Inches;
     if (mPositions && mPositions->Unit() != unit)
@@ -426,6 +431,13 @@ bool TMainScreen::eventFilter(QObject* watched, QEvent* event)
         const auto* widget = static_cast<QWidget*>(watched);
         // Number boxes (the position panel's) keep their own keys: minus, Home, End, Page Up and Down.
         const bool typing = widget->inherits("QAbstractSpinBox");
+        // Enter on a tool button that has the keyboard picks its tool, as Space does.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (type == QEvent::KeyPress && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            widget->window() == this && widget->inherits("QToolButton") && widget->hasFocus()) {
+            static_cast<QAbstractButton*>(const_cast<QWidget*>(widget))->click();
+            return true;
+        }
         if (widget->window() == this && !typing && !QApplication::activeModalWidget() &&
             !QApplication::activePopupWidget())
             return HandleKey(event);

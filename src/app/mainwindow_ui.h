@@ -109,6 +109,7 @@ public:
     QMenu* FileMenu = nullptr;
     QMenu* EditMenu = nullptr;
     QMenu* ViewMenu = nullptr;
+    QMenu* InsertMenu = nullptr;
     QMenu* HelpMenu = nullptr;
     QAction* mnuNew = nullptr;
     QAction* mnuNewFromTemplate = nullptr;
@@ -119,6 +120,7 @@ public:
     QAction* mnuSaveAsBitmap = nullptr;
     QAction* mnuSaveAsJPG = nullptr;
     QAction* mnuSaveAsPNG = nullptr;
+    QAction* mnuDiscardChanges = nullptr;
     QAction* mnuExportPrintShop = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuPrintMerge = nullptr;

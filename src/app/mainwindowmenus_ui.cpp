@@ -77,17 +77,17 @@ void TMainScreen::BuildToolBar()
         connect(action, &QAction::triggered, this, [this, state] { SetTool(state); });
     }
     bar->addSeparator();
-    QuickTipsAction = bar->addAction(ToolIcon(kTipsPicture), QStringLiteral("Quick Tips"));
+    QuickTipsAction = bar->addAction(ToolIcon(kTipsPicture), QStringLiteral("&Quick Tips"));
     QuickTipsAction->setToolTip(QStringLiteral("Show the Designer Assistant"));
     QuickTipsAction->setWhatsThis(QStringLiteral("Short tips on designing a card."));
     connect(QuickTipsAction, &QAction::triggered, this, &TMainScreen::QuickTipsClick);
     bar->addSeparator();
-    ShowGridAction = bar->addAction(ToolIcon(kGridPicture), QStringLiteral("Show grid"));
+    ShowGridAction = bar->addAction(ToolIcon(kGridPicture), QStringLiteral("Show &Grid"));
     ShowGridAction->setCheckable(true);
     ShowGridAction->setWhatsThis(
         QStringLiteral("Shows a grid of dots on the card to line objects up by eye."));
     connect(ShowGridAction, &QAction::toggled, this, [this](bool on) { Panel().SetShowGrid(on); });
-    SnapToGridAction = bar->addAction(ToolIcon(kSnapPicture), QStringLiteral("Snap to Grid"));
+    SnapToGridAction = bar->addAction(ToolIcon(kSnapPicture), QStringLiteral("S&nap to Grid"));
     SnapToGridAction->setCheckable(true);
     SnapToGridAction->setWhatsThis(QStringLiteral("Objects you move or size jump to the grid."));
     connect(SnapToGridAction, &QAction::toggled, this, [this](bool on) { Panel().SetSnapToGrid(on); });
@@ -96,8 +96,12 @@ void TMainScreen::BuildToolBar()
     BackgroundArtAction->setToolTip(QStringLiteral("Set or change background art"));
     BackgroundArtAction->setWhatsThis(QStringLiteral("A picture behind the whole card."));
     connect(BackgroundArtAction, &QAction::triggered, this, [this] { SetOrChangeBackgroundArt(this, *mDocument); });
-    for (QToolButton* button : bar->findChildren<QToolButton*>())
-        button->setFocusPolicy(Qt::NoFocus);
+    // The tools take the keyboard (Tab reaches them, Space or Enter picks one); Enter on the card then places.
+    for (QToolButton* button : bar->findChildren<QToolButton*>()) {
+        button->setFocusPolicy(Qt::TabFocus);
+        if (QAction* action = button->defaultAction())
+            button->setAccessibleName(QString(action->text()).remove(QLatin1Char('&')));
+    }
 }
 
 void TMainScreen::BuildCommandBar(QWidget* bar)
@@ -120,9 +124,11 @@ void TMainScreen::BuildCommandBar(QWidget* bar)
         button->setFixedSize(22, 15);
         button->setToolTip(zoomHint);
         button->setWhatsThis(ZoomSpinner->whatsThis());
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
         spin->addWidget(button);
     }
+    ZoomUpButton->setAccessibleName(QStringLiteral("Zoom in"));
+    ZoomDownButton->setAccessibleName(QStringLiteral("Zoom out"));
     connect(ZoomUpButton, &QToolButton::clicked, this, &TMainScreen::ZoomIn);
     connect(ZoomDownButton, &QToolButton::clicked, this, &TMainScreen::ZoomOut);
 
@@ -143,7 +149,8 @@ void TMainScreen::BuildCommandBar(QWidget* bar)
     ZoomFitButton->setText(QStringLiteral("Fit"));
     ZoomFitButton->setToolTip(QStringLiteral("Fit to Window"));
     ZoomFitButton->setWhatsThis(QStringLiteral("Zooms the card as large as the window shows it whole."));
-    ZoomFitButton->setFocusPolicy(Qt::NoFocus);
+    ZoomFitButton->setFocusPolicy(Qt::TabFocus);
+    ZoomFitButton->setAccessibleName(QStringLiteral("Fit to window"));
     connect(ZoomFitButton, &QToolButton::clicked, this, &TMainScreen::FitToWindow);
 
     SaveAsButton = new QPushButton(QStringLiteral("Save as"), bar);
@@ -161,6 +168,7 @@ void TMainScreen::BuildCommandBar(QWidget* bar)
     HelpButton->setWhatsThis(QStringLiteral("Help on the design window."));
     MouseHelpButton = new QToolButton(bar);
     MouseHelpButton->setDefaultAction(QWhatsThis::createAction(MouseHelpButton));
+    MouseHelpButton->setAccessibleName(QStringLiteral("What's this?"));
     MouseHelpButton->setWhatsThis(
         QStringLiteral("Click this, then any part of the window, to learn what it does."));
     for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
@@ -202,21 +210,23 @@ void TMainScreen::BuildMenus()
     FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     mnuNew = item(FileMenu, QStringLiteral("&New - Blank"), [doc] { doc->New(); });
     mnuNewFromTemplate =
-        item(FileMenu, QStringLiteral("New - Select From Templates"), [this] { NewFromTemplate1Click(); });
+        item(FileMenu, QStringLiteral("New - Select From Temp&lates"), [this] { NewFromTemplate1Click(); });
     mnuOpen = item(FileMenu, QStringLiteral("&Open"), [doc] { doc->Open(); });
     mnuDelete = item(FileMenu, QStringLiteral("&Delete"), [doc] { doc->Delete(); });
     FileMenu->addSeparator();
-    mnuSave = item(FileMenu, QStringLiteral("Save"), [doc] { doc->Save(); });
+    mnuSave = item(FileMenu, QStringLiteral("&Save"), [doc] { doc->Save(); });
     mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuSaveAs = item(FileMenu, QStringLiteral("Save &As..."), [doc] { doc->SaveAs(); });
     mnuSaveAsBitmap =
-        item(FileMenu, QStringLiteral("Save As Bitmap"), [doc] { doc->ExportPicture(PictureFormat::Bmp); });
+        item(FileMenu, QStringLiteral("Save As &Bitmap"), [doc] { doc->ExportPicture(PictureFormat::Bmp); });
     mnuSaveAsJPG =
-        item(FileMenu, QStringLiteral("Save As JPG"), [doc] { doc->ExportPicture(PictureFormat::Jpg); });
+        item(FileMenu, QStringLiteral("Save As &JPG"), [doc] { doc->ExportPicture(PictureFormat::Jpg); });
     mnuSaveAsPNG =
-        item(FileMenu, QStringLiteral("Save As PNG"), [doc] { doc->ExportPicture(PictureFormat::Png); });
-    mnuExportPrintShop =
-        item(FileMenu, QStringLiteral("Export for Print S&hop..."), [this, doc] { ExportForPrintShop(this, *doc); });
+        item(FileMenu, QStringLiteral("Save As PN&G"), [doc] { doc->ExportPicture(PictureFormat::Png); });
+    // What the Cancel button beside the card does, for the keyboard.
+    mnuDiscardChanges = item(FileMenu, QStringLiteral("Disca&rd Changes"), [doc] { doc->CancelChanges(); });
+    mnuExportPrintShop = item(FileMenu, QStringLiteral("Export for Print S&hop..."),
+                              [this, doc] { ExportForPrintShop(this, *doc); });
     mnuExportPrintShop->setStatusTip(
         QStringLiteral("Writes the card as a PDF file for a print shop, with bleed and crop marks."));
     FileMenu->addSeparator();
@@ -230,21 +240,22 @@ void TMainScreen::BuildMenus()
     mnuFineTuning = item(FileMenu, QStringLiteral("Printer Fine &Tuning"), [this] { FineTuneClick(); });
     mnuOutlineTest = item(FileMenu, QStringLiteral("Print O&utline Test Page"),
                           [this] { mPrint->PrintOutlineTestPage(PrintSettings()); });
-    mnuWriteIni = item(FileMenu, QStringLiteral("--------Write Ini------"), [doc] { doc->WriteTemplate(); });
+    mnuWriteIni = item(FileMenu, QStringLiteral("--------&Write Ini------"), [doc] { doc->WriteTemplate(); });
     FileMenu->addSeparator();
     mnuExit = item(FileMenu, QStringLiteral("E&xit"), [this] { close(); });
 
     EditMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
-    mnuUndo = item(EditMenu, QStringLiteral("Undo"), [this, doc] {
+    mnuUndo = item(EditMenu, QStringLiteral("&Undo"), [this, doc] {
         doc->Undo();
         SetTool(psPointing);
     });
     mnuUndo->setShortcut(QKeySequence::Undo);
-    mnuRedo = item(EditMenu, QStringLiteral("Redo"), [this, doc] {
+    mnuRedo = item(EditMenu, QStringLiteral("&Redo"), [this, doc] {
         doc->Redo();
         SetTool(psPointing);
     });
-    mnuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    mnuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     EditMenu->addSeparator();
     // The clipboard commands of the object menu, for the selection, with the usual keys.
     mnuCut = item(EditMenu, QStringLiteral("Cu&t"), [this] { Panel().Cut(); });
@@ -273,18 +284,18 @@ void TMainScreen::BuildMenus()
         SetDefaultFontCaption();
     });
     mnuChangeAllFonts =
-        item(EditMenu, QStringLiteral("Change all fonts to..."), [this] { Changeallfontsto1Click(); });
-    mnuPersonalInformation = item(EditMenu, QStringLiteral("&Personal Information"), [this] {
+        item(EditMenu, QStringLiteral("C&hange all fonts to..."), [this] { Changeallfontsto1Click(); });
+    mnuPersonalInformation = item(EditMenu, QStringLiteral("Personal &Information"), [this] {
         EditPersonalInformation(this, mDocument->Prefs(), Panel(),
                                 [this](int context) { ShowHelpContext(context); });
     });
     mnuBackgroundArt = item(EditMenu, QStringLiteral("&Set or Change Background Art"),
                             [this] { SetOrChangeBackgroundArt(this, *mDocument); });
     EditMenu->addSeparator();
-    mnuSaveLayoutAsDefault = item(EditMenu, QStringLiteral("Save Current Layout as Default"),
+    mnuSaveLayoutAsDefault = item(EditMenu, QStringLiteral("Save Current La&yout as Default"),
                                   [doc] { doc->SaveLayoutAsDefault(); });
     mnuChangeLayout =
-        item(EditMenu, QStringLiteral("Change Business Card Layout"), [this] { ChangeCardLayout1Click(); });
+        item(EditMenu, QStringLiteral("Change &Business Card Layout"), [this] { ChangeCardLayout1Click(); });
 
     // The zoom of the window; plus and minus zoom in and out wherever the card has the keyboard.
     ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
@@ -295,24 +306,41 @@ void TMainScreen::BuildMenus()
     mnuFitToWindow = item(ViewMenu, QStringLiteral("&Fit to Window"), [this] { FitToWindow(); });
     ViewMenu->addSeparator();
     mnuShowPrintGuides = AddPrintGuides(*mPanelHolder, *mPanelWidget, Panel(), *ViewMenu, mDocument->Prefs());
+    // The tool bar's own switches: one action each, so that menu and button always agree.
+    ViewMenu->addSeparator();
+    ViewMenu->addAction(ShowGridAction);
+    ViewMenu->addAction(SnapToGridAction);
+
+    // Every drawing tool, for the keyboard: the item arms the tool, Enter on the card places the object.
+    InsertMenu = menuBar()->addMenu(QStringLiteral("&Insert"));
+    for (const DrawingTool& tool : CardClasses().Tools()) {
+        const int state = tool.mode;
+        QAction* action = item(InsertMenu, tool.menuCaption, [this, state] { SetTool(state); });
+        action->setIcon(ToolIcon(state));
+        action->setObjectName(QStringLiteral("mnuInsert") + tool.buttonName);
+        action->setWhatsThis(QStringLiteral("Picks the %1 tool: press Enter on the card to place one in its "
+                                            "middle, or drag a rectangle on the card.")
+                                 .arg(tool.caption));
+    }
 
     HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuContents =
         item(HelpMenu, QStringLiteral("&Contents"), [this] { ShowHelpPage(QStringLiteral("index")); });
+    HelpMenu->addAction(QuickTipsAction);
     mnuAbout = item(HelpMenu, QStringLiteral("&About"), [this] { About1Click(); });
-    mnuConfiguration = item(HelpMenu, QStringLiteral("Configuration Information"),
+    mnuConfiguration = item(HelpMenu, QStringLiteral("Co&nfiguration Information"),
                             [this] { ConfigurationInformationClick(); });
-    mnuTechnicalSupport = item(HelpMenu, QStringLiteral("Technical Support"),
+    mnuTechnicalSupport = item(HelpMenu, QStringLiteral("&Technical Support"),
                                [this] { ShowHelpContext(kTechnicalSupportContext); });
-    mnuFaq = item(HelpMenu, QStringLiteral("Frequently Asked Questions"),
+    mnuFaq = item(HelpMenu, QStringLiteral("&Frequently Asked Questions"),
                   [this] { ShowHelpContext(kFaqContext); });
     // The program's home and its artwork page travel with it: no web address that might not answer.
-    mnuBonusArtwork = item(HelpMenu, QStringLiteral("Visit the Bonus Artwork Web Page"),
+    mnuBonusArtwork = item(HelpMenu, QStringLiteral("Visit the &Bonus Artwork Web Page"),
                            [this] { ShowHelpPage(QStringLiteral("artwork")); });
-    mnuWebsite = item(HelpMenu, QStringLiteral("Visit Our Internet Website"),
+    mnuWebsite = item(HelpMenu, QStringLiteral("Visit Our Internet &Website"),
                       [this] { ShowHelpPage(QStringLiteral("home")); });
     mnuReportProblem =
-        item(HelpMenu, QStringLiteral("Report a Problem..."), [this] { ShowHelpPage(QStringLiteral("problem")); });
+        item(HelpMenu, QStringLiteral("&Report a Problem..."), [this] { ShowHelpPage(QStringLiteral("problem")); });
     SetMenuWhatsThis();
 }
 
@@ -328,6 +356,7 @@ void TMainScreen::SetMenuWhatsThis()
         {mnuSaveAsBitmap, "Writes a BMP picture of the card at its real size."},
         {mnuSaveAsJPG, "Writes a JPG picture of the card at its real size."},
         {mnuSaveAsPNG, "Writes a PNG picture of the card at its real size, for e-mail or a web page."},
+        {mnuDiscardChanges, "Throws the changes away and goes back to the saved card."},
         {mnuExportPrintShop, "Writes the card as a PDF file for a print shop: the card's size exactly, with a "
                              "bleed around it and crop marks if you like, its text kept as text. Says first what "
                              "a print shop might object to."},

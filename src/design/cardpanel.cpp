@@ -59,10 +59,45 @@ bool TKBusinessCardPanel32::HasSpecialEffects() const
 
 void TKBusinessCardPanel32::CreateObject(const QRect& drawn)
 {
+    // The way the mouse went when the rectangle is the last rubber band's; else down to the right.
+    const QPoint from = BandStart(), to = BandEnd();
+    const QRect band(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
+                     QSize(std::abs(to.x() - from.x()), std::abs(to.y() - from.y())));
+    if (band == drawn)
+        CreateObjectFrom(drawn, from, to);
+    else
+        CreateObjectFrom(drawn, drawn.topLeft(), drawn.topLeft() + QPoint(drawn.width(), drawn.height()));
+}
+
+QRect TKBusinessCardPanel32::DefaultObjectRect() const
+{
+    const DrawingTool* tool = CardClasses().Tool(mPanelState);
+    if (!tool)
+        return QRect();
+    const QSize size = tool->defaultSize.boundedTo(Size());
+    return QRect(QPoint((Width() - size.width()) / 2, (Height() - size.height()) / 2), size);
+}
+
+TKGraphicControl* TKBusinessCardPanel32::PlaceDefaultObject()
+{
+    const QRect rect = DefaultObjectRect();
+    if (rect.isNull())
+        return nullptr;
+    // A line runs across the middle, left to right.
+    const int middle = rect.top() + rect.height() / 2;
+    TKGraphicControl* placed =
+        CreateObjectFrom(rect, QPoint(rect.left(), middle), QPoint(rect.left() + rect.width(), middle));
+    if (DroppedObjectEvent)
+        DroppedObjectEvent(rect);
+    return placed;
+}
+
+TKGraphicControl* TKBusinessCardPanel32::CreateObjectFrom(const QRect& drawn, QPoint from, QPoint to)
+{
     const DrawingTool* tool = CardClasses().Tool(mPanelState);
     std::unique_ptr<TKGraphicControl> object = tool ? CardClasses().Create(tool->className) : nullptr;
     if (!object)
-        return;
+        return nullptr;
     History().Describe(QStringLiteral("Draw ") + tool->caption);
     // On the panel before anything else, so that it finds the personal information and the dialogs.
     object->SetHost(this);
@@ -71,12 +106,7 @@ void TKBusinessCardPanel32::CreateObject(const QRect& drawn)
 
     QRect rect = drawn;
     if (tool->fit) {
-        // The way the mouse went when the rectangle is the last rubber band's; else down to the right.
-        const QPoint from = BandStart(), to = BandEnd();
-        const QRect band(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
-                         QSize(std::abs(to.x() - from.x()), std::abs(to.y() - from.y())));
-        rect = band == drawn ? tool->fit(*object, from, to)
-                             : tool->fit(*object, drawn.topLeft(), drawn.topLeft() + QPoint(drawn.width(), drawn.height()));
+        rect = tool->fit(*object, from, to);
     } else {
         // A click or a thin drag still gives an object one can see and take hold of.
         if (rect.width() < 25)
@@ -92,14 +122,21 @@ void TKBusinessCardPanel32::CreateObject(const QRect& drawn)
     if (tool->oneShot)
         BackToPointer();
     // The object just drawn is the one the next command acts on (its dialog may have taken it away).
-    if (placed && CardObjects().IndexOf(placed) >= 0) {
-        ClearSelection();
-        Select(placed);
-        // The cursor stays the tool's: the pointer's, or the drawing cross of a tool that stays armed.
-        if (View())
-            View()->SetCursorShape(Pointing() ? TKCursorShape::Default : TKCursorShape::Drag);
-        InvalidatePanel();
-    }
+    if (!placed || CardObjects().IndexOf(placed) < 0)
+        return nullptr;
+    ClearSelection();
+    Select(placed);
+    // The cursor stays the tool's: the pointer's, or the drawing cross of a tool that stays armed.
+    if (View())
+        View()->SetCursorShape(Pointing() ? TKCursorShape::Default : TKCursorShape::Drag);
+    InvalidatePanel();
+    return placed;
+}
+
+QString TKBusinessCardPanel32::ObjectTitle(const TKGraphicControl& object) const
+{
+    const ObjectDescription d = CardClasses().Describe(object, PersonalStrings());
+    return d.text.isEmpty() ? d.kind : d.kind + QStringLiteral(": ") + d.text;
 }
 
 // ---- Export picture and fonts ----

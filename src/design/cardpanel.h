@@ -74,8 +74,18 @@ public:
     // itself to the drag (a line runs the way the mouse went).
     void CreateObject(const QRect& rect) override;
 
+    // Where PlaceDefaultObject puts an object of the current tool: its default size (no larger than the
+    // card) centred on the card. Empty in pointer mode.
+    QRect DefaultObjectRect() const;
+    TKGraphicControl* PlaceDefaultObject() override;
+
+    // The kind and the text it shows, or its kind alone.
+    QString ObjectTitle(const TKGraphicControl& object) const override;
+
 private:
     void BackToPointer();
+    // The object of the current tool for a rectangle, drawn from one point to another (the way a line runs).
+    TKGraphicControl* CreateObjectFrom(const QRect& rect, QPoint from, QPoint to);
 
     TLPanelState mPanelState = psPointing;
     bool mReadingDescription = false;

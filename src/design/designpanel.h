@@ -53,6 +53,8 @@ public:
     virtual void PanelResized(QSize viewSize) = 0;
     // Asks for TKBasePanel::RunPendingFrameRecompute once the current event has been handled.
     virtual void PostFrameRecompute() = 0;
+    // A point of the card (card units) on the screen, where a menu opened by a key appears.
+    virtual QPoint ScreenPoint(QPoint cardPoint) const { return cardPoint; }
 };
 
 class TKBasePanel : public ObjectHost
@@ -158,8 +160,29 @@ public:
     // Comes after the second press of a double-click.
     void DoubleClick(QPoint point, QPoint screenPos, qint64 nowMs);
     void MouseLeave();
-    void KeyDown(int key, Qt::KeyboardModifiers modifiers, qint64 nowMs);
+    // Arrows move (Shift+arrows size) the selection, Ctrl+C, Ctrl+X, Ctrl+V and Delete as their commands;
+    // Enter or F2 opens the selected object's editor (in drawing mode Enter places an object of the tool,
+    // see PlaceDefaultObject), the Menu key or Shift+F10 its right-click menu at the object, Escape clears
+    // the selection. True when the panel took the key.
+    bool KeyDown(int key, Qt::KeyboardModifiers modifiers, qint64 nowMs);
     void KeyUp(int key, qint64 nowMs);
+    // Tab and Shift+Tab: selects the next or previous object in stacking order (bottom to top), going round,
+    // skipping objects clicks cannot select. False when Tab is not the panel's: nothing to step to, or the
+    // key before was the Escape that cleared the selection (Escape, then Tab, leaves the card).
+    bool StepSelection(bool forward);
+    // The object the keys act on: the only selected object, else null.
+    TKGraphicControl* KeyObject() const;
+    // Opens the object's editor where it has one (rich text), else its Properties dialog, else its
+    // right-click menu at the object: what a double-click on it does, from the keyboard.
+    void OpenObject(TKGraphicControl* object);
+    // The right-click menu of the selected object at the object, or the panel's menu when none or several
+    // are selected.
+    void PopupMenuAtSelection();
+    // Drawing mode: places an object of the current tool at its default size in the middle of the card,
+    // as a drag there would, selects it and opens its first dialog. Null in pointer mode.
+    virtual TKGraphicControl* PlaceDefaultObject() { return nullptr; }
+    // What a screen reader says of an object: its kind and the text it shows ("Text: Jane Q. Example").
+    virtual QString ObjectTitle(const TKGraphicControl& object) const;
 
     // The rubber band on the bare panel: start and current point (null when none).
     bool RubberBandActive() const { return mBandActive; }
@@ -309,6 +332,7 @@ private:
     void PanelMouseMove(QPoint point);
     void PanelMouseUp(QPoint point, Qt::KeyboardModifiers modifiers);
     void PanelKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    bool AccessKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void ObjectMouseDown(TKGraphicControl* object, QPoint point, Qt::MouseButton button,
                          Qt::KeyboardModifiers modifiers, QPoint screenPos);
     void ObjectMouseMove(TKGraphicControl* object, QPoint point);
@@ -343,6 +367,8 @@ private:
     Hit mHover;
     QPoint mLastPoint;
     qint64 mNowMs = 0;
+    // Escape cleared the selection: the next Tab leaves the card.
+    bool mTabLeaves = false;
     bool mInObjectDoubleClick = false;
 
     // What the selection frame looked like when it last asked for a repaint.

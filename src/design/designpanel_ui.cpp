@@ -6,7 +6,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QAccessible>
 #include <QCursor>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -14,6 +16,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <utility>
 #include <vector>
@@ -157,6 +161,13 @@ BasePanelWidget::BasePanelWidget(std::unique_ptr<TKBasePanel> panel, QWidget* pa
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("Card design"));
+    setAccessibleDescription(QStringLiteral("Tab and Shift+Tab step through the objects, arrows move and "
+                                            "Shift+arrows size the selected one, Enter opens it, Ctrl+Tab "
+                                            "leaves the card."));
+    RunMenu = [](QMenu& menu, QPoint at) { return menu.exec(at); };
+    InstallPanelAccessibility();
+    mPanel->WatchSelection([this] { AnnounceSelection(); });
 }
 
 BasePanelWidget::~BasePanelWidget()
@@ -187,7 +198,7 @@ void BasePanelWidget::ShowMenu(TKMenu& menu, QPoint screenPos)
     QMenu popup(this);
     std::vector<MenuProxy> proxies;
     FillMenu(popup, menu, proxies);
-    QAction* picked = popup.exec(screenPos);
+    QAction* picked = RunMenu ? RunMenu(popup, screenPos) : nullptr;
     if (!picked)
         return;
     for (const MenuProxy& p : proxies) {
@@ -224,10 +235,71 @@ void BasePanelWidget::PostFrameRecompute()
         Qt::QueuedConnection);
 }
 
+QPoint BasePanelWidget::ScreenPoint(QPoint cardPoint) const
+{
+    return mapToGlobal(mPanel->ToView(QRect(cardPoint, QSize(1, 1))).topLeft());
+}
+
 void BasePanelWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     mPanel->Paint(painter, event->region());
+    if (!hasFocus())
+        return;
+    // The keyboard is on the card: a focus frame along its edge, in the style's own way and a bold dashed
+    // line in the highlight colour that shows on any card.
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(1, 1, -1, -1);
+    option.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+void BasePanelWidget::focusInEvent(QFocusEvent* event)
+{
+    // Tabbing onto a card with nothing selected takes the first object (Shift+Tab the last).
+    if ((event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) &&
+        !mPanel->Frame().HasSelection())
+        mPanel->StepSelection(event->reason() == Qt::TabFocusReason);
+    update();
+    QWidget::focusInEvent(event);
+    AnnounceSelection();
+}
+
+void BasePanelWidget::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+bool BasePanelWidget::focusNextPrevChild(bool next)
+{
+    // Tab and Shift+Tab step through the objects while there are objects to step to; then they leave.
+    if (mPanel->StepSelection(next))
+        return true;
+    return QWidget::focusNextPrevChild(next);
+}
+
+void BasePanelWidget::AnnounceSelection()
+{
+    TKGraphicControl* object = mPanel->KeyObject();
+    if (!hasFocus() || object == mAnnounced || !QAccessible::isActive()) {
+        mAnnounced = hasFocus() ? object : nullptr;
+        return;
+    }
+    mAnnounced = object;
+    if (!object)
+        return;
+    const int index = mPanel->CardObjects().IndexOf(object);
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(index);
+    QAccessible::updateAccessibility(&focus);
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    selection.setChild(index);
+    QAccessible::updateAccessibility(&selection);
 }
 
 void BasePanelWidget::mousePressEvent(QMouseEvent* event)
@@ -263,7 +335,8 @@ bool PanelKey(const QKeyEvent* event)
 {
     const int key = event->key();
     if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down ||
-        key == Qt::Key_Delete)
+        key == Qt::Key_Delete || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2 ||
+        key == Qt::Key_Menu || key == Qt::Key_F10 || key == Qt::Key_Escape)
         return true;
     return (event->modifiers() & Qt::ControlModifier) &&
            (key == Qt::Key_C || key == Qt::Key_V || key == Qt::Key_X);
@@ -272,11 +345,18 @@ bool PanelKey(const QKeyEvent* event)
 
 void BasePanelWidget::keyPressEvent(QKeyEvent* event)
 {
-    if (!PanelKey(event)) {
+    // Ctrl+Tab and Ctrl+Shift+Tab always leave the card, whatever is selected.
+    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
+        (event->modifiers() & Qt::ControlModifier)) {
+        const bool back = event->key() == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
+        QWidget::focusNextPrevChild(!back);
+        event->accept();
+        return;
+    }
+    if (!PanelKey(event) || !mPanel->KeyDown(event->key(), event->modifiers(), Now())) {
         QWidget::keyPressEvent(event);
         return;
     }
-    mPanel->KeyDown(event->key(), event->modifiers(), Now());
     event->accept();
 }
 

@@ -11,7 +11,9 @@
 #include <functional>
 #include <memory>
 
+class QAction;
 class QCursor;
+class QMenu;
 
 namespace qm {
 
@@ -36,6 +38,10 @@ public:
     // The mouse cursor for a shape the panel asks for; the hands are drawn here.
     static QCursor CursorFor(TKCursorShape shape);
 
+    // Shows a right-click menu at a screen position and gives the item picked (null for none); tests
+    // replace it to pick items without a menu on screen.
+    std::function<QAction*(QMenu& menu, QPoint screenPos)> RunMenu;
+
     // PanelView
     void InvalidateRect(const QRect& rect) override;
     void SetCursorShape(TKCursorShape shape) override;
@@ -43,8 +49,12 @@ public:
     void ProcessEvents() override;
     void PanelResized(QSize viewSize) override;
     void PostFrameRecompute() override;
+    QPoint ScreenPoint(QPoint cardPoint) const override;
 
 protected:
+    bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -55,11 +65,19 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    // Tells screen readers which object is selected and has the keyboard.
+    void AnnounceSelection();
+
     std::unique_ptr<TKBasePanel> mPanel;
     std::unique_ptr<TKDialogs> mDialogs;
     QElapsedTimer mTimer;
     std::function<qint64()> mClock;
     bool mRecomputeQueued = false;
+    const void* mAnnounced = nullptr;
 };
+
+// Lets screen readers see the design panel as "Card design" with one child per object (its kind and text,
+// its place on the screen, selected and focused); installed once for the application.
+void InstallPanelAccessibility();
 
 } // namespace qm

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TKBasePanel: mouse and key routing, the bare panel's rubber band, the objects' mouse handlers and the
+// TKBasePanel: mouse routing, the bare panel's rubber band, the objects' mouse handlers and the
 // selection frame's requests.
 #include "design/designpanel.h"
 
@@ -39,6 +39,7 @@ void TKBasePanel::MouseDown(QPoint point, Qt::MouseButton button, Qt::KeyboardMo
 {
     BeginEvent(nowMs);
     mLastPoint = point;
+    mTabLeaves = false;
     const Hit hit = HitTest(point, true);
     if (hit.target != mHover.target || hit.object != mHover.object) {
         Leave(mHover);
@@ -139,37 +140,6 @@ void TKBasePanel::MouseLeave()
         return;
     Leave(mHover);
     mHover = {};
-}
-
-void TKBasePanel::KeyDown(int key, Qt::KeyboardModifiers modifiers, qint64 nowMs)
-{
-    BeginEvent(nowMs);
-    // The frame holds the keyboard while something is selected.
-    if (mHandle.Visible() && mHandle.Enabled())
-        mHandle.KeyDown(key, modifiers);
-    else
-        PanelKeyDown(key, modifiers);
-    EndEvent();
-}
-
-void TKBasePanel::KeyUp(int /*key*/, qint64 nowMs)
-{
-    BeginEvent(nowMs);
-    mHandle.KeyUp();
-    EndEvent();
-}
-
-void TKBasePanel::PanelKeyDown(int key, Qt::KeyboardModifiers modifiers)
-{
-    const bool ctrl = modifiers & Qt::ControlModifier;
-    if (ctrl && key == Qt::Key_C)
-        Copy();
-    else if (ctrl && key == Qt::Key_V)
-        Paste(mNowMs);
-    else if (ctrl && key == Qt::Key_X)
-        Cut();
-    else if (key == Qt::Key_Delete)
-        Delete();
 }
 
 // ---- The bare panel ----

@@ -6,9 +6,9 @@
 
 namespace qm {
 
-void ClassRegistry::Register(const QByteArray& className, Factory factory)
+void ClassRegistry::Register(const QByteArray& className, Factory factory, Describer describe)
 {
-    mEntries.push_back({className, std::move(factory)});
+    mEntries.push_back({className, std::move(factory), std::move(describe)});
 }
 
 const ClassRegistry::Entry* ClassRegistry::Find(const QByteArray& className) const
@@ -40,6 +40,21 @@ const DrawingTool* ClassRegistry::Tool(int mode) const
             return &tool;
     }
     return nullptr;
+}
+
+ObjectDescription ClassRegistry::Describe(const TKGraphicControl& object, const QStringList& personal) const
+{
+    const QByteArray className = object.ClassName();
+    if (const Entry* e = Find(className); e && e->describe) {
+        ObjectDescription d = e->describe(object, personal);
+        d.text = d.text.simplified();
+        return d;
+    }
+    for (const DrawingTool& tool : mTools) {
+        if (qstricmp(tool.className.constData(), className.constData()) == 0)
+            return {tool.caption, QString()};
+    }
+    return {QStringLiteral("Object"), QString()};
 }
 
 std::vector<QByteArray> ClassRegistry::ClassNames() const

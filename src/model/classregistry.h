@@ -5,7 +5,9 @@
 
 #include <QByteArray>
 #include <QRect>
+#include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -36,18 +38,33 @@ struct DrawingTool
     std::function<QRect(TKGraphicControl& object, QPoint from, QPoint to)> fit;
     // Runs once the object stands on the card (a first dialog).
     std::function<void(TKGraphicControl& object)> placed;
+    // The size an object takes when it is placed without a drag (Insert menu, Enter on the card).
+    QSize defaultSize{96, 48};
+    // The Insert menu's caption, with its access key ("&Rectangle").
+    QString menuCaption;
+};
+
+// What an object is, as a screen reader says it: its kind ("Rectangle") and the text it shows, if any.
+struct ObjectDescription
+{
+    QString kind;
+    QString text;
 };
 
 class ClassRegistry
 {
 public:
     using Factory = std::function<std::unique_ptr<TKGraphicControl>()>;
+    // The kind and shown text of an object of the class, given the personal strings placeholders show.
+    using Describer = std::function<ObjectDescription(const TKGraphicControl& object, const QStringList& personal)>;
 
-    void Register(const QByteArray& className, Factory factory);
+    void Register(const QByteArray& className, Factory factory, Describer describe = {});
     // A new object of the class, or nullptr when the class is not registered (names compare case-insensitively).
     std::unique_ptr<TKGraphicControl> Create(const QByteArray& className) const;
     bool Has(const QByteArray& className) const;
     std::vector<QByteArray> ClassNames() const;
+    // The object's kind and text; a class without a describer is named by its tool's caption, else "Object".
+    ObjectDescription Describe(const TKGraphicControl& object, const QStringList& personal = {}) const;
 
     void AddTool(DrawingTool tool);
     // The tool of a drawing mode; null for the pointer or a mode without a tool.
@@ -59,6 +76,7 @@ private:
     {
         QByteArray name;
         Factory factory;
+        Describer describe;
     };
     const Entry* Find(const QByteArray& className) const;
     std::vector<Entry> mEntries;

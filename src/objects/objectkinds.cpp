@@ -18,6 +18,10 @@
 #include "objects/text/symbollabel.h"
 #include "objects/text/textlabel.h"
 #include "objects/toolpictures.h"
+#include "model/mergerecord.h"
+#include "richtext/rtf.h"
+
+#include <QTextDocument>
 
 #include <cstddef>
 #include <type_traits>
@@ -26,25 +30,59 @@ namespace qm {
 
 namespace {
 
-template <class T>
-void AddClass(ClassRegistry& registry)
+// describe (const T&, const QStringList& personal) gives the object's kind and shown text; optional.
+template <class T, class Describe = std::nullptr_t>
+void AddClass(ClassRegistry& registry, Describe describe = nullptr)
 {
-    registry.Register(T().ClassName(), [] { return std::make_unique<T>(); });
+    ClassRegistry::Describer describer;
+    if constexpr (!std::is_same_v<Describe, std::nullptr_t>)
+        describer = [describe](const TKGraphicControl& o, const QStringList& personal) {
+            return describe(static_cast<const T&>(o), personal);
+        };
+    registry.Register(T().ClassName(), [] { return std::make_unique<T>(); }, std::move(describer));
 }
 
-// The palette button of a tool: its object name and its tip.
+// The palette button of a tool: its object name and its tip; its Insert menu item (with its access key) and
+// the size an object takes when placed from there.
 struct Button
 {
     const char* name;
     const char* hint;
     void (*picture)(QPainter&);
+    const char* menu;
+    QSize size{96, 48};
 };
+
+ObjectDescription Kind(const char* kind, const QString& text = QString())
+{
+    return {QString::fromLatin1(kind), text};
+}
+
+QString ShapeKind(TShapeType type)
+{
+    switch (type) {
+    case stRoundRect:
+    case stRoundSquare:
+        return QStringLiteral("Rounded Rectangle");
+    case stEllipse:
+    case stCircle:
+        return QStringLiteral("Ellipse");
+    default:
+        return QStringLiteral("Rectangle");
+    }
+}
+
+QString RichPlainText(const TKPRichBaseLabel& text)
+{
+    QTextDocument document;
+    return ReadRtf(text.RTFText().Data(), document) ? document.toPlainText() : QString();
+}
 
 // A drawing tool that places a T; prepare (T&, const TKFont&), placed (T&) and fit (T&, QPoint from, QPoint
 // to, giving the box) are optional.
 template <class T, class Prepare = std::nullptr_t, class Placed = std::nullptr_t, class Fit = std::nullptr_t>
-void AddTool(ClassRegistry& registry, TLPanelState mode, const char* caption, Button button, bool oneShot = false,
-             Prepare prepare = nullptr, Placed placed = nullptr, Fit fit = nullptr)
+void AddTool(ClassRegistry& registry, TLPanelState mode, const char* caption, Button button,
+             bool oneShot = false, Prepare prepare = nullptr, Placed placed = nullptr, Fit fit = nullptr)
 {
     DrawingTool tool;
     tool.mode = mode;
@@ -53,13 +91,19 @@ void AddTool(ClassRegistry& registry, TLPanelState mode, const char* caption, Bu
     tool.buttonName = QString::fromLatin1(button.name);
     tool.hint = QString::fromLatin1(button.hint);
     tool.picture = button.picture;
+    tool.menuCaption = QString::fromLatin1(button.menu);
+    tool.defaultSize = button.size;
     tool.oneShot = oneShot;
     if constexpr (!std::is_same_v<Prepare, std::nullptr_t>)
-        tool.prepare = [prepare](TKGraphicControl& o, const TKFont& font) { prepare(static_cast<T&>(o), font); };
+        tool.prepare = [prepare](TKGraphicControl& o, const TKFont& font) {
+            prepare(static_cast<T&>(o), font);
+        };
     if constexpr (!std::is_same_v<Placed, std::nullptr_t>)
         tool.placed = [placed](TKGraphicControl& o) { placed(static_cast<T&>(o)); };
     if constexpr (!std::is_same_v<Fit, std::nullptr_t>)
-        tool.fit = [fit](TKGraphicControl& o, QPoint from, QPoint to) { return fit(static_cast<T&>(o), from, to); };
+        tool.fit = [fit](TKGraphicControl& o, QPoint from, QPoint to) {
+            return fit(static_cast<T&>(o), from, to);
+        };
     registry.AddTool(std::move(tool));
 }
 
@@ -80,22 +124,40 @@ const ClassRegistry& CardClasses()
 {
     static const ClassRegistry registry = [] {
         ClassRegistry r;
-        AddClass<TKLineShape>(r);
-        AddClass<TKImage>(r);
-        AddClass<TKLabelShapes>(r);
-        AddClass<TBCShapes>(r);
-        AddClass<TKPLabel>(r);
-        AddClass<TKBusinessCardLabel>(r);
-        AddClass<TKSymbolLabel>(r);
-        AddClass<TKMultiLineLabel>(r);
-        AddClass<TSuperShape>(r);
-        AddClass<TKPRichBaseLabel>(r);
-        AddClass<TKSuperText>(r);
-        AddClass<TKPCircleText>(r);
-        AddClass<TKQRCode>(r);
+        const auto shape = [](const TKLabelShapes& s, const QStringList&) {
+            return ObjectDescription{ShapeKind(s.Shape()), QString()};
+        };
+        const auto label = [](const TKPLabel& l, const QStringList& personal) {
+            return Kind("Text", MergeText(l.Caption(), personal, nullptr));
+        };
+        AddClass<TKLineShape>(r, [](const TKLineShape&, const QStringList&) { return Kind("Line"); });
+        AddClass<TKImage>(r, [](const TKImage&, const QStringList&) { return Kind("Clip Art"); });
+        AddClass<TKLabelShapes>(r, shape);
+        AddClass<TBCShapes>(r, shape);
+        AddClass<TKPLabel>(r, label);
+        AddClass<TKBusinessCardLabel>(r, label);
+        AddClass<TKSymbolLabel>(
+            r, [](const TKSymbolLabel& s, const QStringList&) { return Kind("Symbol", s.DrawnCaption()); });
+        AddClass<TKMultiLineLabel>(r, [](const TKMultiLineLabel& t, const QStringList& personal) {
+            return Kind("Multi-Line Text",
+                        MergeText(t.Items().Strings().join(QLatin1Char(' ')), personal, nullptr));
+        });
+        AddClass<TSuperShape>(r, [](const TSuperShape&, const QStringList&) { return Kind("SuperShape"); });
+        AddClass<TKPRichBaseLabel>(r, [](const TKPRichBaseLabel& t, const QStringList& personal) {
+            return Kind("Rich Text", MergeText(RichPlainText(t), personal, nullptr));
+        });
+        AddClass<TKSuperText>(r, [](const TKSuperText& t, const QStringList& personal) {
+            return Kind("SuperText", MergeText(t.Caption(), personal, nullptr));
+        });
+        AddClass<TKPCircleText>(r, [](const TKPCircleText& t, const QStringList& personal) {
+            return Kind("CircleText", MergeText(t.Caption(), personal, nullptr));
+        });
+        AddClass<TKQRCode>(r,
+                           [](const TKQRCode& c, const QStringList&) { return Kind("QR Code", c.Text()); });
 
         AddTool<TKBusinessCardLabel>(
-            r, psLabel, "Text", {"DrawLabelButton", "Text tool", DrawTextToolPicture}, false,
+            r, psLabel, "Text", {"DrawLabelButton", "Text tool", DrawTextToolPicture, "&Text", {96, 24}},
+            false,
             [](TKBusinessCardLabel& label, const TKFont& font) {
                 label.SetCaption(QStringLiteral("Text"));
                 label.SetFont(font);
@@ -107,51 +169,84 @@ const ClassRegistry& CardClasses()
                     label.AutoGrow();
             });
         // The editor and the selector open at once; the object then fits what was chosen, also on Cancel.
-        AddTool<TKMultiLineLabel>(r, psMultiLineLabel, "Multi-Line Text",
-                                  {"DrawMLTextButton", "Multi-line text tool", DrawMultiLineTextToolPicture}, false,
-                                  [](TKMultiLineLabel& text, const TKFont& font) { text.SetFont(font); },
-                                  [](TKMultiLineLabel& text) {
-                                      text.EditText();
-                                      if (StillOnCard(text))
-                                          text.FitToText();
-                                  });
-        AddTool<TKSymbolLabel>(r, psSymbolLabel, "Symbol", {"DrawSymbolButton", "Symbol tool", DrawSymbolToolPicture},
-                               false, nullptr, [](TKSymbolLabel& symbol) {
-                                   symbol.ChooseSymbol();
-                                   if (StillOnCard(symbol))
-                                       symbol.PrepareLayout();
-                               });
-        AddTool<TBCShapes>(r, psRectangle, "Rectangle", {"DrawRectanglebutton", "Rectangle tool", DrawRectangleToolPicture}, false,
-                           Figure(stRectangle));
-        AddTool<TBCShapes>(r, psEllipse, "Ellipse", {"DrawEllipseButton", "Ellipse tool", DrawEllipseToolPicture}, false, Figure(stEllipse));
-        AddTool<TBCShapes>(r, psRoundRectangle, "Rounded Rectangle", {"DrawRoundrectbutton", "Round Rectangle tool", DrawRoundRectangleToolPicture},
+        AddTool<TKMultiLineLabel>(
+            r, psMultiLineLabel, "Multi-Line Text",
+            {"DrawMLTextButton",
+             "Multi-line text tool",
+             DrawMultiLineTextToolPicture,
+             "&Multi-Line Text",
+             {120, 40}},
+            false, [](TKMultiLineLabel& text, const TKFont& font) { text.SetFont(font); },
+            [](TKMultiLineLabel& text) {
+                text.EditText();
+                if (StillOnCard(text))
+                    text.FitToText();
+            });
+        AddTool<TKSymbolLabel>(
+            r, psSymbolLabel, "Symbol",
+            {"DrawSymbolButton", "Symbol tool", DrawSymbolToolPicture, "S&ymbol", {32, 32}}, false, nullptr,
+            [](TKSymbolLabel& symbol) {
+                symbol.ChooseSymbol();
+                if (StillOnCard(symbol))
+                    symbol.PrepareLayout();
+            });
+        AddTool<TBCShapes>(r, psRectangle, "Rectangle",
+                           {"DrawRectanglebutton", "Rectangle tool", DrawRectangleToolPicture, "&Rectangle"},
+                           false, Figure(stRectangle));
+        AddTool<TBCShapes>(r, psEllipse, "Ellipse",
+                           {"DrawEllipseButton", "Ellipse tool", DrawEllipseToolPicture, "&Ellipse"}, false,
+                           Figure(stEllipse));
+        AddTool<TBCShapes>(r, psRoundRectangle, "Rounded Rectangle",
+                           {"DrawRoundrectbutton", "Round Rectangle tool", DrawRoundRectangleToolPicture,
+                            "R&ounded Rectangle"},
                            false, Figure(stRoundRect));
         // A line runs the way it was dragged.
-        AddTool<TKLineShape>(r, psLine, "Line", {"DrawLinebutton", "Line Tool", DrawLineToolPicture}, false,
-                             nullptr, nullptr,
-                             [](TKLineShape& line, QPoint from, QPoint to) { return line.FitToDrag(from, to); });
+        AddTool<TKLineShape>(
+            r, psLine, "Line", {"DrawLinebutton", "Line Tool", DrawLineToolPicture, "&Line", {96, 0}}, false,
+            nullptr, nullptr,
+            [](TKLineShape& line, QPoint from, QPoint to) { return line.FitToDrag(from, to); });
         // These kinds open their own dialog straight away, so the tool does not stay armed.
-        AddTool<TKImage>(r, psImage, "Clip Art", {"DrawImageButton", "Clip Art Tool", DrawClipArtToolPicture}, true,
-                         nullptr, [](TKImage& image) { image.LoadImageFromDisk(); });
+        AddTool<TKImage>(r, psImage, "Clip Art",
+                         {"DrawImageButton", "Clip Art Tool", DrawClipArtToolPicture, "&Clip Art", {96, 72}},
+                         true, nullptr, [](TKImage& image) { image.LoadImageFromDisk(); });
         AddTool<TSuperShape>(r, psSuperShape, "SuperShape",
-                             {"DrawSupershape", "Supershape tool \nMulti-purpose shapes and surfaces", DrawSuperShapeToolPicture}, true,
-                             nullptr, [](TSuperShape& shape) { shape.OpenProperties(); });
-        AddTool<TKPRichBaseLabel>(r, psRichLabel, "Rich Text",
-                                  {"DrawRichText", "Rich Text tool \nMixed fonts, colors and styles", DrawRichTextToolPicture}, true,
-                                  // New rich text has no frame: on paper a frame is a choice, not a surprise.
-                                  [](TKPRichBaseLabel& text, const TKFont&) { text.SetBorderStyle(bsNone); },
-                                  [](TKPRichBaseLabel& text) { text.Edit(); });
-        AddTool<TKSuperText>(
-            r, psSuperText, "SuperText",
-            {"DrawSuperTextButton", "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps",
-             DrawSuperTextToolPicture}, true, nullptr, [](TKSuperText& text) { text.OpenProperties(); });
-        AddTool<TKPCircleText>(
-            r, psCircleText, "CircleText",
-            {"DrawCircleTextbutton", "CircleText Tool \nCircular or semi-circular text using any font",
-             DrawCircleTextToolPicture}, true, nullptr, [](TKPCircleText& text) { text.OpenProperties(); });
+                             {"DrawSupershape",
+                              "Supershape tool \nMulti-purpose shapes and surfaces",
+                              DrawSuperShapeToolPicture,
+                              "Su&perShape",
+                              {72, 72}},
+                             true, nullptr, [](TSuperShape& shape) { shape.OpenProperties(); });
+        AddTool<TKPRichBaseLabel>(
+            r, psRichLabel, "Rich Text",
+            {"DrawRichText",
+             "Rich Text tool \nMixed fonts, colors and styles",
+             DrawRichTextToolPicture,
+             "Ric&h Text",
+             {144, 48}},
+            true,
+            // New rich text has no frame: on paper a frame is a choice, not a surprise.
+            [](TKPRichBaseLabel& text, const TKFont&) { text.SetBorderStyle(bsNone); },
+            [](TKPRichBaseLabel& text) { text.Edit(); });
+        AddTool<TKSuperText>(r, psSuperText, "SuperText",
+                             {"DrawSuperTextButton",
+                              "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps",
+                              DrawSuperTextToolPicture,
+                              "&SuperText",
+                              {144, 40}},
+                             true, nullptr, [](TKSuperText& text) { text.OpenProperties(); });
+        AddTool<TKPCircleText>(r, psCircleText, "CircleText",
+                               {"DrawCircleTextbutton",
+                                "CircleText Tool \nCircular or semi-circular text using any font",
+                                DrawCircleTextToolPicture,
+                                "C&ircleText",
+                                {96, 96}},
+                               true, nullptr, [](TKPCircleText& text) { text.OpenProperties(); });
         AddTool<TKQRCode>(r, psQRCode, "QR Code",
-                          {"DrawQRCodeButton", "QR Code tool \nYour personal information, a web address or any text",
-                           DrawQRCodeToolPicture},
+                          {"DrawQRCodeButton",
+                           "QR Code tool \nYour personal information, a web address or any text",
+                           DrawQRCodeToolPicture,
+                           "&QR Code",
+                           {72, 72}},
                           true, nullptr, [](TKQRCode& code) { code.OpenProperties(); });
         return r;
     }();

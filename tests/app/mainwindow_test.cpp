@@ -24,7 +24,9 @@
 #include <QLabel>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QMap>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -132,19 +134,53 @@ protected:
 
 } // namespace
 
+// The access key of a caption ("Save &As..." gives 'a'); a null character when it has none.
+QChar AccessKey(const QString& caption)
+{
+    for (int i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] != QLatin1Char('&'))
+            return caption[i + 1].toLower();
+        ++i; // "&&" is an ampersand
+    }
+    return QChar();
+}
+
+// Items of a menu (or of the menu bar) without an access key, or sharing one with another item.
+QStringList AccessKeyFaults(const QList<QAction*>& items)
+{
+    QStringList faults;
+    QMap<QChar, QString> taken;
+    for (const QAction* item : items) {
+        if (item->isSeparator() || !item->isVisible())
+            continue;
+        const QChar key = AccessKey(item->text());
+        if (key.isNull())
+            faults << QStringLiteral("no key: ") + item->text();
+        else if (taken.contains(key))
+            faults << QStringLiteral("'%1' twice: %2, %3").arg(key).arg(taken[key], item->text());
+        taken[key] = item->text();
+        if (item->menu())
+            faults << AccessKeyFaults(item->menu()->actions());
+    }
+    return faults;
+}
+
 TEST_F(MainWindowTest, MenusCarryTheirCaptionsSeparatorsAndShortcut)
 {
     TMainScreen& w = Open();
     EXPECT_EQ(Captions(w.FileMenu), QStringList({"&New - Blank",
-                                                 "New - Select From Templates",
+                                                 "New - Select From Temp&lates",
                                                  "&Open",
                                                  "&Delete",
                                                  "-",
-                                                 "Save",
+                                                 "&Save",
                                                  "Save &As...",
-                                                 "Save As Bitmap",
-                                                 "Save As JPG",
-                                                 "Save As PNG",
+                                                 "Save As &Bitmap",
+                                                 "Save As &JPG",
+                                                 "Save As PN&G",
+                                                 "Disca&rd Changes",
                                                  "Export for Print S&hop...",
                                                  "-",
                                                  "&Print",
@@ -154,22 +190,27 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsSeparatorsAndShortcut)
                                                  "Printer S&etup",
                                                  "Printer Fine &Tuning",
                                                  "Print O&utline Test Page",
-                                                 "--------Write Ini------",
+                                                 "--------&Write Ini------",
                                                  "-",
                                                  "E&xit"}));
     EXPECT_EQ(Captions(w.EditMenu),
-              QStringList({"Undo", "Redo", "-", "Cu&t", "&Copy", "&Paste", "De&lete", "Select &All", "-",
-                           "&Default Font: Arial, 10 pt ", "Change all fonts to...",
-                           "&Personal Information",
-                           "&Set or Change Background Art", "-", "Save Current Layout as Default",
-                           "Change Business Card Layout"}));
+              QStringList({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "De&lete", "Select &All", "-",
+                           "&Default Font: Arial, 10 pt ", "C&hange all fonts to...",
+                           "Personal &Information",
+                           "&Set or Change Background Art", "-", "Save Current La&yout as Default",
+                           "Change &Business Card Layout"}));
     EXPECT_EQ(Captions(w.ViewMenu),
               QStringList({"Zoom &In\t+", "Zoom &Out\t-", "&Actual Size", "&Fit to Window", "-",
-                           "Show &Bleed and Safe Area", "-", "&Position and Size"}));
+                           "Show &Bleed and Safe Area", "-", "Show &Grid", "S&nap to Grid", "-",
+                           "&Position and Size"}));
+    EXPECT_EQ(Captions(w.InsertMenu),
+              QStringList({"&Text", "&Multi-Line Text", "S&ymbol", "&Rectangle", "&Ellipse", "R&ounded Rectangle",
+                           "&Line", "&Clip Art", "Su&perShape", "Ric&h Text", "&SuperText", "C&ircleText",
+                           "&QR Code"}));
     EXPECT_EQ(Captions(w.HelpMenu),
-              QStringList({"&Contents", "&About", "Configuration Information", "Technical Support",
-                           "Frequently Asked Questions", "Visit the Bonus Artwork Web Page",
-                           "Visit Our Internet Website", "Report a Problem..."}));
+              QStringList({"&Contents", "&Quick Tips", "&About", "Co&nfiguration Information", "&Technical Support",
+                           "&Frequently Asked Questions", "Visit the &Bonus Artwork Web Page",
+                           "Visit Our Internet &Website", "&Report a Problem..."}));
     EXPECT_EQ(w.mnuSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_FALSE(w.mnuWriteIni->isVisible());
     // A PDF file is always a target: the printing commands work without an installed printer.
@@ -177,6 +218,27 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsSeparatorsAndShortcut)
         EXPECT_TRUE(a->isEnabled()) << qPrintable(a->text());
     EXPECT_TRUE(w.PrintButton->isEnabled());
     EXPECT_TRUE(w.PreviewButton->isEnabled());
+    // Every item has an access key of its own in its menu, with the recent cards and the template writer
+    // shown too, and with the undo items named after a change.
+    QFile marker(home.filePath(QStringLiteral("IAmDeveloping.dat")));
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.close();
+    window.reset();
+    TMainScreen& developer = Open();
+    AddShape();
+    developer.Panel().SelectAll();
+    developer.mnuCut->trigger();
+    QCoreApplication::processEvents();
+    developer.mnuUndo->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(developer.mnuRedo->text(), QStringLiteral("&Redo Cut"));
+    EXPECT_EQ(AccessKeyFaults(developer.menuBar()->actions()).join(QStringLiteral("; ")).toStdString(), "");
+    // Every tool is on the Insert menu with its picture, and choosing it arms the tool.
+    for (QAction* item : developer.InsertMenu->actions())
+        EXPECT_FALSE(item->icon().isNull()) << qPrintable(item->text());
+    developer.InsertMenu->actions().at(3)->trigger();
+    EXPECT_EQ(developer.Panel().PanelState(), psRectangle);
+    EXPECT_TRUE(developer.ToolAction(psRectangle)->isChecked());
 }
 
 TEST_F(MainWindowTest, TheTemplateWriterShowsOnlyForDevelopers)
@@ -198,9 +260,9 @@ TEST_F(MainWindowTest, FirstStartMakesTheFoldersAndAnUntitledCardInTheCentre)
     EXPECT_FALSE(w.SaveAsButton->isVisible());
     EXPECT_FALSE(w.CancelButton->isVisible());
     EXPECT_EQ(w.ZoomCaption->text(), QStringLiteral("100%"));
-    // The panel keeps the keyboard: no button takes it away.
+    // The panel keeps the keyboard when clicked around; the tools and the zoom take it from Tab.
     EXPECT_EQ(w.SaveAsButton->focusPolicy(), Qt::NoFocus);
-    EXPECT_EQ(w.ZoomUpButton->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(w.ZoomUpButton->focusPolicy(), Qt::TabFocus);
     // The first window takes about 70 % of the screen, centred.
     const QRect screen = w.screen()->availableGeometry();
     EXPECT_NEAR(w.width(), std::max(622, int(screen.width() * 0.7)), 2);
@@ -653,7 +715,7 @@ TEST_F(MainWindowTest, TheEditMenuCutsCopiesPastesAndSelectsLikeTheObjectMenu)
     w.mnuCut->trigger();
     EXPECT_EQ(panel.CardObjects().Count(), 0);
     QCoreApplication::processEvents(); // the step of a menu command is taken once it is over
-    EXPECT_EQ(w.mnuUndo->text(), QStringLiteral("Undo Cut"));
+    EXPECT_EQ(w.mnuUndo->text(), QStringLiteral("&Undo Cut"));
     w.mnuUndo->trigger();
     EXPECT_EQ(panel.CardObjects().Count(), 2);
 }

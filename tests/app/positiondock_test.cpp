@@ -81,7 +81,7 @@ TEST_F(PositionDockTest, TheViewMenuShowsItAndTheNextStartRemembers)
     QStringList menus;
     for (QAction* menu : w.menuBar()->actions())
         menus << menu->text();
-    EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&View", "&Help"}));
+    EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&View", "&Insert", "&Help"}));
     QAction* toggle = Switch();
     ASSERT_NE(toggle, nullptr);
     EXPECT_EQ(toggle->text(), QStringLiteral("&Position and Size"));
