@@ -22,6 +22,7 @@ ChangeFontAll::ChangeFontAll(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Select A Font - All text items will be changed to this font"));
 
     FontList = new QListWidget(this);
+    FontList->setAccessibleName(QStringLiteral("Font for all text"));
     FontList->addItems(QFontDatabase::families());
     FontList->setWhatsThis(
         QStringLiteral("Click a typeface to see it in the samples. Ok puts it on every text "

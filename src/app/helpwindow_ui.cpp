@@ -38,6 +38,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(QStringLiteral("Quillmark Help"));
     mBrowser = new QTextBrowser(this);
+    mBrowser->setAccessibleName(QStringLiteral("Help page"));
     // Links out of the help (web pages, mail) go to the desktop's own programs.
     mBrowser->setOpenExternalLinks(true);
 
@@ -67,10 +68,12 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
     mSearch = new QLineEdit(this);
     mSearch->setObjectName(QStringLiteral("SearchEdit"));
+    mSearch->setAccessibleName(QStringLiteral("Search the help"));
     mSearch->setPlaceholderText(QStringLiteral("Search the help"));
     mSearch->setClearButtonEnabled(true);
     mResults = new QListWidget(this);
     mResults->setObjectName(QStringLiteral("SearchResults"));
+    mResults->setAccessibleName(QStringLiteral("Pages found"));
     connect(mSearch, &QLineEdit::textChanged, this, &THelpWindow::Search);
     connect(mResults, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         if (!item)

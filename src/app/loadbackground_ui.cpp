@@ -49,6 +49,7 @@ TLoadBackGround::TLoadBackGround(QWidget* parent, bool portrait, const QString& 
 {
     setWindowTitle(QStringLiteral("Load Business Card Background Art"));
     mPreview = new QLabel;
+    mPreview->setAccessibleName(QStringLiteral("The card with this background"));
     mPreview->setAlignment(Qt::AlignCenter);
     auto* scroll = new QScrollArea;
     scroll->setWidget(mPreview);

@@ -91,6 +91,7 @@ SelectPreviewTemplate::SelectPreviewTemplate(float cardWidth, float cardHeight, 
     panel->SetShape(lsRectangle);
     panel->SetPersonalStrings(personal);
     mSample = new BasePanelWidget(std::move(panel));
+    mSample->setAccessibleName(QStringLiteral("Sample card"));
     // A sample to look at: nothing on it can be picked or moved.
     mSample->setAttribute(Qt::WA_TransparentForMouseEvents);
     mSample->setFocusPolicy(Qt::NoFocus);
@@ -100,6 +101,7 @@ SelectPreviewTemplate::SelectPreviewTemplate(float cardWidth, float cardHeight, 
     mThumbnails = KeptThumbnails(kThumbnailBox * ratio, cardWidth, cardHeight, personal);
     TemplateList = new QListWidget(this);
     TemplateList->setObjectName(QStringLiteral("TemplateGallery"));
+    TemplateList->setAccessibleName(QStringLiteral("Templates"));
     TemplateList->setViewMode(QListView::IconMode);
     TemplateList->setMovement(QListView::Static);
     TemplateList->setResizeMode(QListView::Adjust);
@@ -127,6 +129,7 @@ SelectPreviewTemplate::SelectPreviewTemplate(float cardWidth, float cardHeight, 
             accept();
     });
     FontList = new QListWidget(this);
+    FontList->setAccessibleName(QStringLiteral("Font for the template's text"));
     // First the template as designed; any face below replaces the faces of its name, contact and
     // multi-line text.
     FontList->addItem(kTemplateFonts);

@@ -56,6 +56,7 @@ TKImageBrowser::TKImageBrowser(QWidget* parent, bool stretch, bool autoSize) : Q
     mChoice.SetStretch(stretch);
 
     mPreview = new QLabel;
+    mPreview->setAccessibleName(QStringLiteral("Preview of the picture"));
     mPreview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* scroll = new QScrollArea;
     scroll->setWidget(mPreview);

@@ -29,6 +29,7 @@ TPictureBrowser::TPictureBrowser(const QStringList& masks, QWidget* preview, QWi
     : QWidget(parent), mFolder(masks), mThumbnailer(&PictureFileThumbnail)
 {
     mPath = new QLineEdit(this);
+    mPath->setAccessibleName(QStringLiteral("Folder"));
     mPath->setToolTip(QStringLiteral("The folder shown; type another and press Enter to go there"));
     connect(mPath, &QLineEdit::returnPressed, this, [this] {
         if (!OpenFolder(QDir::fromNativeSeparators(mPath->text().trimmed())))
@@ -38,12 +39,14 @@ TPictureBrowser::TPictureBrowser(const QStringList& masks, QWidget* preview, QWi
     mShortcuts->setSpacing(2);
 
     mFolderList = new QListWidget(this);
+    mFolderList->setAccessibleName(QStringLiteral("Folders"));
     mFolderList->setMinimumWidth(160);
     mFolderList->setMaximumWidth(220);
     mFolderList->setToolTip(QStringLiteral("Folders: double-click one to open it"));
     connect(mFolderList, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { FolderActivated(item); });
 
     mFileList = new QListWidget(this);
+    mFileList->setAccessibleName(QStringLiteral("Pictures"));
     mFileList->setViewMode(QListView::IconMode);
     mFileList->setIconSize(QSize(kThumbnailSide, kThumbnailSide));
     mFileList->setGridSize(QSize(kThumbnailSide + 36, kThumbnailSide + 34));

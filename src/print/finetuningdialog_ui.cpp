@@ -38,9 +38,11 @@ TPrintFineTune::TPrintFineTune(const PrintNudges& nudges, QWidget* parent, const
         auto* up = new QToolButton(panel);
         up->setArrowType(Qt::UpArrow);
         up->setToolTip(QStringLiteral("Decrease by 1/32\""));
+        up->setAccessibleName(FineTuneNudges::Name(which) + QStringLiteral(": decrease by 1/32 inch"));
         auto* down = new QToolButton(panel);
         down->setArrowType(Qt::DownArrow);
         down->setToolTip(QStringLiteral("Increase by 1/32\""));
+        down->setAccessibleName(FineTuneNudges::Name(which) + QStringLiteral(": increase by 1/32 inch"));
         connect(up, &QToolButton::clicked, this, [this, which] {
             mLogic.UpperArrow(which);
             Refresh();

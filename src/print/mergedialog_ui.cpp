@@ -86,6 +86,7 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
     // Which column feeds each personal field, with the first person's value.
     mTable = new QTableWidget(kMergePersonalCount, 3, this);
     mTable->setObjectName(QStringLiteral("MappingTable"));
+    mTable->setAccessibleName(QStringLiteral("Columns feeding the fields"));
     mTable->setHorizontalHeaderLabels(
         {QStringLiteral("Field"), QStringLiteral("Column of the file"), QStringLiteral("First record")});
     mTable->verticalHeader()->hide();
@@ -102,6 +103,7 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
         mTable->setItem(field, 0, name);
         auto* combo = new QComboBox(mTable);
         combo->setObjectName(QStringLiteral("ColumnCombo%1").arg(field));
+        combo->setAccessibleName(QStringLiteral("Column for ") + PersonalPlaceholder(field));
         combo->setWhatsThis(
             QStringLiteral("The column of the data file whose values the %1 placeholder shows "
                            "on each card; (none) leaves it empty.")

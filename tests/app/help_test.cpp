@@ -43,6 +43,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include "objects/shapes/qrcode.h"
+#include "accessnames.h"
 
 #include <gtest/gtest.h>
 
@@ -148,6 +149,7 @@ struct TDialogSeen
 {
     QString title;
     QStringList withoutWhatsThis;
+    QStringList unnamed;
     bool hasHelp = false;
     bool hasWhatsThisButton = false;
     QUrl helpPage;
@@ -187,6 +189,7 @@ protected:
                 timer.stop();
                 seen.title = dialog->windowTitle();
                 seen.withoutWhatsThis = ControlsWithoutWhatsThis(dialog);
+                seen.unnamed = qmtest::UnnamedControls(dialog);
                 seen.hasWhatsThisButton = false;
                 for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>())
                     if (b->objectName() == QLatin1String("MouseHelpButton"))
@@ -414,6 +417,8 @@ TEST_F(HelpTest, EveryDialogHasHelpOpeningItsPageAndEveryControlSaysWhatItIs)
         if (c.everyControl) {
             EXPECT_EQ(seen.withoutWhatsThis.join(QStringLiteral("; ")).toStdString(), std::string()) << qPrintable(seen.title);
         }
+        // Screen readers have a name to read for every control.
+        EXPECT_EQ(seen.unnamed.join(QStringLiteral("; ")).toStdString(), std::string()) << qPrintable(seen.title);
     }
 
     // The non-modal Quick Tips window too.
@@ -427,6 +432,8 @@ TEST_F(HelpTest, EveryDialogHasHelpOpeningItsPageAndEveryControlSaysWhatItIs)
     HelpButtonOf(tips)->click();
     EXPECT_EQ(window.HelpWindow()->Browser()->source(), Page(kHelpQuickTips));
     EXPECT_EQ(ControlsWithoutWhatsThis(window.HelpWindow()).join(QStringLiteral("; ")).toStdString(), std::string());
+    EXPECT_EQ(qmtest::UnnamedControls(tips).join(QStringLiteral("; ")).toStdString(), std::string());
+    EXPECT_EQ(qmtest::UnnamedControls(window.HelpWindow()).join(QStringLiteral("; ")).toStdString(), std::string());
 }
 
 TEST_F(HelpTest, QuickTipsStepBothWaysAndRememberTheirSettingInThePreferences)

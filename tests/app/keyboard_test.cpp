@@ -8,6 +8,7 @@
 #include "design/designpanel_ui.h"
 #include "objects/shapes/cardshape.h"
 #include "objects/text/personallabel.h"
+#include "accessnames.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -83,28 +84,6 @@ protected:
     TKGraphicControl* name = nullptr;
     TKGraphicControl* ellipse_ = nullptr;
 };
-
-// The controls a screen reader would read out with no name.
-QStringList UnnamedControls(const QWidget* window)
-{
-    QStringList unnamed;
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (!w->isVisible() || w->window() != window)
-            continue;
-        const bool control =
-            qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractItemView*>(w) ||
-            qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
-            qobject_cast<QAbstractSlider*>(w) ||
-            (qobject_cast<QLineEdit*>(w) && !w->parentWidget()->inherits("QAbstractSpinBox") &&
-             !w->parentWidget()->inherits("QComboBox"));
-        if (!control || w->inherits("QScrollBar"))
-            continue;
-        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
-        if (!iface || iface->text(QAccessible::Name).trimmed().isEmpty())
-            unnamed << QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') + w->objectName();
-    }
-    return unnamed;
-}
 
 } // namespace
 
@@ -244,5 +223,5 @@ TEST_F(KeyboardTest, ScreenReadersSeeTheCardsObjectsWhereTheyAreAndEveryControlN
     ASSERT_EQ(card->childCount(), 1);
     EXPECT_EQ(card->child(0)->text(QAccessible::Name), QStringLiteral("Text: Jane Q. Example"));
 
-    EXPECT_EQ(UnnamedControls(window.get()).join(QStringLiteral("; ")).toStdString(), "");
+    EXPECT_EQ(qmtest::UnnamedControls(window.get()).join(QStringLiteral("; ")).toStdString(), "");
 }

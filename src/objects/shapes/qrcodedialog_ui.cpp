@@ -37,6 +37,7 @@ public:
         : QWidget(parent), mSample(sample), mPersonal(personal)
     {
         setFixedSize(kPreviewSide, kPreviewSide);
+        setAccessibleName(QStringLiteral("Preview of the QR code"));
     }
 
 protected:
@@ -74,6 +75,7 @@ TQRCodeProperties::TQRCodeProperties(TKQRCode& sample, const QStringList& person
     }
     mText = new QPlainTextEdit(this);
     mText->setObjectName(QStringLiteral("QRText"));
+    mText->setAccessibleName(QStringLiteral("Text or web address"));
     mText->setTabChangesFocus(true);
     mText->setMinimumWidth(280);
     contents->addWidget(mText);

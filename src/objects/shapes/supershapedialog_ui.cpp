@@ -38,6 +38,7 @@ public:
     SampleView(TSuperShape& sample, QWidget* parent) : QWidget(parent), mSample(sample)
     {
         setFixedSize(116, 116);
+        setAccessibleName(QStringLiteral("Sample of the shape"));
     }
 
 protected:

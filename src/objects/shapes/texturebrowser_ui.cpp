@@ -21,6 +21,7 @@ public:
     {
         setFixedSize(TKBrushImageBrowser::kPreviewSide + 20, TKBrushImageBrowser::kPreviewSide + 20);
         setToolTip(QStringLiteral("The shape with the texture selected"));
+        setAccessibleName(toolTip());
     }
 
 protected:

@@ -39,6 +39,7 @@ public:
     PreviewView(const TKPCircleText& preview, const int& zoomTenths, QWidget* parent)
         : QWidget(parent), mPreview(preview), mZoomTenths(zoomTenths)
     {
+        setAccessibleName(QStringLiteral("Preview of the circular text"));
     }
 
 protected:
@@ -91,12 +92,15 @@ TCircleTextProperties::TCircleTextProperties(TKPCircleText& preview, QWidget* pa
 
     mCaptionText = new QLineEdit(this);
     mCaptionText->setObjectName(QStringLiteral("CaptionText"));
+    mCaptionText->setAccessibleName(QStringLiteral("Text"));
     mCaptionText->setWhatsThis(QStringLiteral("The text set along the circle."));
     AddWhatsThisMenu(mCaptionText);
     mDegreesBar = QuarterBar(this, "DegreesBar");
+    mDegreesBar->setAccessibleName(QStringLiteral("Degrees of the circle"));
     mDegreesBar->setWhatsThis(QStringLiteral("How much of the circle the text spreads over."));
     mDegreesLabel = new QLabel(this);
     mStartingAngleBar = QuarterBar(this, "StartingAngleBar");
+    mStartingAngleBar->setAccessibleName(QStringLiteral("Starting angle"));
     mStartingAngleBar->setWhatsThis(QStringLiteral(
         "Where the text starts: 90 at the top of the circle, 180 at the left, 270 at the bottom, 360 at the "
         "right. The letters run clockwise from there."));
@@ -117,16 +121,19 @@ TCircleTextProperties::TCircleTextProperties(TKPCircleText& preview, QWidget* pa
         },
         [this] { return mPreview.Font().Color(); },
         [this](TColor& color) { return ChooseColor && ChooseColor(color); });
+    mFontColor->setAccessibleName(QStringLiteral("Font colour"));
 
     auto* fontButton = new QPushButton(QStringLiteral("Select Font"), this);
     fontButton->setObjectName(QStringLiteral("Fontbutton"));
     auto* sizeUp = new QToolButton(this);
     sizeUp->setObjectName(QStringLiteral("RapidChangeFontSizeUp"));
     sizeUp->setArrowType(Qt::UpArrow);
+    sizeUp->setAccessibleName(QStringLiteral("Font 5 points larger"));
     sizeUp->setWhatsThis(QStringLiteral("Makes the letters 5 points larger (up to 150 points)."));
     auto* sizeDown = new QToolButton(this);
     sizeDown->setObjectName(QStringLiteral("RapidChangeFontSizeDown"));
     sizeDown->setArrowType(Qt::DownArrow);
+    sizeDown->setAccessibleName(QStringLiteral("Font 5 points smaller"));
     sizeDown->setWhatsThis(QStringLiteral("Makes the letters 5 points smaller (down to 10 points)."));
     auto* zoomPlus = new QPushButton(QStringLiteral("+"), this);
     zoomPlus->setObjectName(QStringLiteral("ZoomPlusButton"));

@@ -48,6 +48,7 @@ QToolButton* PaletteButton(QWidget* parent, const char* name, std::function<void
         auto* swatch = new QToolButton(palette);
         swatch->setIcon(ColorSwatch(kPalette[i]));
         swatch->setAutoRaise(true);
+        swatch->setAccessibleName(QStringLiteral("Colour ") + ToQColor(kPalette[i]).name());
         const TColor color = kPalette[i];
         QObject::connect(swatch, &QToolButton::clicked, button, [menu, apply, color] {
             menu->close();

@@ -29,6 +29,7 @@ public:
     TSampleView(TKBaseLabel& sample, QWidget* parent) : QFrame(parent), mSample(sample)
     {
         setObjectName(QStringLiteral("SamplePanel"));
+        setAccessibleName(QStringLiteral("Sample of the effects"));
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setFixedSize(437, 85);
     }

@@ -30,6 +30,7 @@ TMultiLineTextEditor::TMultiLineTextEditor(const QStringList& lines, const TKFon
 
     mMemo = new QPlainTextEdit(this);
     mMemo->setObjectName(QStringLiteral("Memo"));
+    mMemo->setAccessibleName(QStringLiteral("Lines of text"));
     mMemo->setFont(LabelDrawingFont(font));
     // The text in its own colour; a colour too pale to read on white is shown on grey.
     QPalette colours = mMemo->palette();

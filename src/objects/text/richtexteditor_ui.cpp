@@ -101,6 +101,7 @@ TRichTextLabelEditor::TRichTextLabelEditor(const TKPRichBaseLabel& label, QWidge
 
     mEdit = new QTextEdit(mPanel);
     mEdit->setObjectName(QStringLiteral("WPRichText1"));
+    mEdit->setAccessibleName(QStringLiteral("Rich text"));
     mEdit->setFrameShape(QFrame::NoFrame);
     mEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -48,6 +48,7 @@ public:
     PreviewView(const TKSuperText& preview, QWidget* parent) : QFrame(parent), mPreview(preview)
     {
         setObjectName(QStringLiteral("PreviewPanel"));
+        setAccessibleName(QStringLiteral("Preview of the text"));
         setFixedSize(554, 190);
         setFrameStyle(QFrame::Box | QFrame::Plain);
     }
@@ -160,10 +161,12 @@ TSuperTextProperties::TSuperTextProperties(TKSuperText& preview, const QString& 
     auto* bigger = new QToolButton(this);
     bigger->setObjectName(QStringLiteral("RapidChangeFontSizeUp"));
     bigger->setArrowType(Qt::UpArrow);
+    bigger->setAccessibleName(QStringLiteral("Font 5 points larger"));
     bigger->setToolTip(QStringLiteral("5 points larger"));
     auto* smaller = new QToolButton(this);
     smaller->setObjectName(QStringLiteral("RapidChangeFontSizeDown"));
     smaller->setArrowType(Qt::DownArrow);
+    smaller->setAccessibleName(QStringLiteral("Font 5 points smaller"));
     smaller->setToolTip(QStringLiteral("5 points smaller"));
     auto* symbol = new QPushButton(QStringLiteral("Select Symbol"), this);
     symbol->setObjectName(QStringLiteral("SelectSymbolbutton"));

@@ -18,6 +18,7 @@ public:
     LettersView(const TKSuperText& text, QWidget* parent) : QWidget(parent), mText(text)
     {
         setToolTip(QStringLiteral("The text with the texture selected"));
+        setAccessibleName(toolTip());
     }
     void Fit() { setFixedSize(std::min(mText.Width(), 4096), std::min(mText.Height(), 4096)); }
 

@@ -67,6 +67,7 @@ TGetSymbol::TGetSymbol(const TKFont& font, int code, QWidget* parent) : QDialog(
 
     mSymbolList = new QListWidget(this);
     mSymbolList->setObjectName(QStringLiteral("SymbolList"));
+    mSymbolList->setAccessibleName(QStringLiteral("Symbols"));
     mSymbolList->setFlow(QListView::LeftToRight);
     mSymbolList->setWrapping(true);
     mSymbolList->setResizeMode(QListView::Adjust);
