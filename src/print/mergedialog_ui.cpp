@@ -103,7 +103,9 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
         mTable->setItem(field, 0, name);
         auto* combo = new QComboBox(mTable);
         combo->setObjectName(QStringLiteral("ColumnCombo%1").arg(field));
+        // A combo box reads out its choice as its name here: the field goes in the description as well.
         combo->setAccessibleName(QStringLiteral("Column for ") + PersonalPlaceholder(field));
+        combo->setAccessibleDescription(combo->accessibleName());
         combo->setWhatsThis(
             QStringLiteral("The column of the data file whose values the %1 placeholder shows "
                            "on each card; (none) leaves it empty.")
@@ -145,6 +147,9 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
         if (index >= 0)
             SetStartPosition(index + 1);
     };
+    mPicture->Activated = [this](int index) { SetStartPosition(index + 1); };
+    mPicture->Checked = [this](int index) { return index + 1 >= mMerge.StartPosition(); };
+    mPicture->setAccessibleName(QStringLiteral("First card's position"));
     auto* startLabel = new QLabel(QStringLiteral("&Start at position:"), sheetBox);
     mStart = new QSpinBox(sheetBox);
     mStart->setObjectName(QStringLiteral("StartEdit"));

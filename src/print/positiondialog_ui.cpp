@@ -35,6 +35,8 @@ TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, cons
         if (index >= 0)
             mBox->update(mSelection.PositionRect(index));
     };
+    mBox->Activated = [this](int index) { mSelection.Toggle(index); };
+    mBox->Checked = [this](int index) { return mSelection.Selected(index); };
     auto* left = new QVBoxLayout;
     left->addWidget(heading);
     left->addWidget(mBox, 1);

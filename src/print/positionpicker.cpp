@@ -65,6 +65,31 @@ int TSheetSelection::Click(QPoint point)
     return index;
 }
 
+bool TSheetSelection::Toggle(int index)
+{
+    if (index < 0 || index >= PositionCount())
+        return false;
+    mPositions.Toggle(index);
+    return true;
+}
+
+int TSheetSelection::Step(int from, int dx, int dy) const
+{
+    if (PositionCount() == 0)
+        return -1;
+    if (from < 0 || from >= PositionCount())
+        return 0;
+    const int across = mLayout.Across;
+    const int row = std::clamp(from / across + dy, 0, mLayout.Down - 1);
+    const int column = std::clamp(from % across + dx, 0, across - 1);
+    return row * across + column;
+}
+
+QString TSheetSelection::PositionName(int index) const
+{
+    return QStringLiteral("Row %1, column %2").arg(index / mLayout.Across + 1).arg(index % mLayout.Across + 1);
+}
+
 void TSheetSelection::SelectAll()
 {
     mPositions.SelectAll();

@@ -40,6 +40,14 @@ public:
     bool Selected(int index) const { return mPositions.Selected(index); }
     // A press on the picture: toggles the position under it. Returns that position, or -1.
     int Click(QPoint point);
+    // Space on the picture: toggles a position (counted from 0); false for one the layout does not have.
+    bool Toggle(int index);
+    int Across() const { return mLayout.Across; }
+    // The position the arrow keys reach from `from`: a step across (dx) or down (dy), stopping at the edges
+    // of the sheet; the first position when from is none.
+    int Step(int from, int dx, int dy) const;
+    // "Row 2, column 1" (counted from 1) for screen readers.
+    QString PositionName(int index) const;
     void SelectAll();
     void SelectNone();
 
