@@ -16,6 +16,7 @@
 #include "stream/streamwriter.h"
 #include "platform/headless.h"
 #include "app/printcommand.h"
+#include "app/toolkitoptions.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -246,14 +247,19 @@ void StartMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     std::_Exit(1);
 }
 
-int RunWindow(int argc, char** argv, const QString& card)
+int RunWindow(int argc, char** argv, const QString& card, bool platformGiven)
 {
-    const QString missing = MissingDisplay();
+    const QString missing = platformGiven ? QString() : MissingDisplay();
     if (!missing.isEmpty())
         return Fail(missing + QStringLiteral("; dump, resave, export and print work without one"));
     const QtMessageHandler previous = qInstallMessageHandler(StartMessages);
+    // Made before our own words are taken: the toolkit takes its options (-style, -stylesheet, -platform...)
+    // out of the arguments.
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
+    const QStringList left = QCoreApplication::arguments().mid(1);
+    if (SplitToolkitOptions(left).ours != left)
+        return UnknownOption(SplitToolkitOptions(left).toolkit.value(0));
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
     // Lets the desktop match the window to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmark.quillmark"));
@@ -304,14 +310,18 @@ int RunQuillmark(int argc, char** argv)
     if (command == QLatin1String("export"))
         return RunExport(argc, argv);
 
-    // The window, with a card when one is named; "--" lets a card's name start with a dash.
-    if (command == QLatin1String("--"))
+    // The window, with a card when one is named; "--" lets a card's name start with a dash. The toolkit's own
+    // options are the toolkit's.
+    const ToolkitSplit split = SplitToolkitOptions(words);
+    words = split.ours;
+    const QString first = words.value(0);
+    if (first == QLatin1String("--"))
         words.removeFirst();
-    else if (command.startsWith(QLatin1Char('-')))
-        return UnknownOption(command);
+    else if (first.startsWith(QLatin1Char('-')))
+        return UnknownOption(first);
     if (words.size() > 1)
         return Usage();
-    return RunWindow(argc, argv, words.value(0));
+    return RunWindow(argc, argv, words.value(0), split.platform);
 }
 
 } // namespace qm

@@ -101,6 +101,8 @@ void TMainScreen::BuildToolBar()
         button->setFocusPolicy(Qt::TabFocus);
         if (QAction* action = button->defaultAction())
             button->setAccessibleName(QString(action->text()).remove(QLatin1Char('&')));
+        else // the bar's own button for the tools a narrow window has no room for
+            button->setAccessibleName(QStringLiteral("More tools"));
     }
 }
 

@@ -211,6 +211,11 @@ TEST(CommandLine, HelpVersionUnknownOptionsAndNoDisplay)
         EXPECT_TRUE(run.err.contains(QStringLiteral("usage:")));
     }
 
+    // The toolkit's own options are no card and no option of ours: an unknown option beside them is named.
+    const ProgramRun styled = Quillmark({QStringLiteral("-style"), QStringLiteral("Fusion"), QStringLiteral("--bogus")});
+    EXPECT_EQ(styled.status, 2);
+    EXPECT_TRUE(styled.err.contains(QStringLiteral("unknown option --bogus"))) << qPrintable(styled.err);
+
     // The window without a display: no display named at all, and one that cannot be reached. Either way one
     // clear message and status 1, never an abort.
     QProcessEnvironment none = QProcessEnvironment::systemEnvironment();

@@ -4,8 +4,13 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -70,4 +75,54 @@ TEST(ScreenKeeper, EveryWindowShownLandsOnTheScreenAtMostAsLargeAsIt)
     QMainWindow maximised;
     maximised.showMaximized();
     EXPECT_TRUE(maximised.isMaximized());
+}
+
+TEST(ScreenKeeper, ADialogWhoseContentsNeedMoreThanTheScreenScrollsThem)
+{
+    KeepWindowsOnScreen();
+    const QRect screen = Available();
+    QMainWindow window;
+    window.setGeometry(screen.left() + 50, screen.top() + 50, 300, 200);
+
+    // Contents taller than the screen: in a scrolling area, the dialog on the screen, every control kept.
+    QDialog tall(&window);
+    auto* layout = new QVBoxLayout(&tall);
+    auto* top = new QLabel(QStringLiteral("First"), &tall);
+    auto* body = new QLabel(QStringLiteral("Body"), &tall);
+    body->setMinimumHeight(screen.height() + 300);
+    auto* ok = new QPushButton(QStringLiteral("Ok"), &tall);
+    layout->addWidget(top);
+    layout->addWidget(body);
+    layout->addWidget(ok);
+    tall.show();
+    EXPECT_TRUE(screen.contains(tall.frameGeometry())) << tall.frameGeometry().height();
+    auto* scroll = tall.findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_TRUE(scroll->widget()->isAncestorOf(ok));
+    QCoreApplication::processEvents(); // the scrolling area lays out its page
+    EXPECT_GT(scroll->verticalScrollBar()->maximum(), 300);
+    // Shown again, it is not wrapped twice.
+    tall.hide();
+    tall.show();
+    EXPECT_EQ(tall.findChildren<QScrollArea*>().size(), 1);
+    tall.hide();
+
+    // Contents that fit stay as they are.
+    QDialog small(&window);
+    auto* smallLayout = new QVBoxLayout(&small);
+    smallLayout->addWidget(new QLabel(QStringLiteral("Fits"), &small));
+    small.show();
+    EXPECT_EQ(small.findChild<QScrollArea*>(), nullptr);
+    EXPECT_EQ(small.layout(), smallLayout);
+
+    // Too wide counts as well; the room may be given.
+    QDialog wide;
+    auto* wideLayout = new QVBoxLayout(&wide);
+    auto* strip = new QLabel(QStringLiteral("Strip"), &wide);
+    strip->setMinimumWidth(500);
+    wideLayout->addWidget(strip);
+    EXPECT_FALSE(ScrollWhenTooLarge(&wide, QSize(600, 400)));
+    EXPECT_TRUE(ScrollWhenTooLarge(&wide, QSize(400, 400)));
+    EXPECT_LE(wide.width(), 400);
+    EXPECT_FALSE(ScrollWhenTooLarge(&wide, QSize(300, 300)));
 }
