@@ -208,6 +208,13 @@ TEST_F(KeyboardTest, ScreenReadersSeeTheCardsObjectsWhereTheyAreAndEveryControlN
     EXPECT_EQ(card->child(1)->rect().width(), 120);
     EXPECT_EQ(card->childAt(card->child(0)->rect().center().x(), card->child(0)->rect().center().y()),
               card->child(0));
+    // Over an object, the one on top of it is the one there.
+    auto cover = std::make_unique<TBCShapes>();
+    cover->Loaded();
+    window->Panel().PlaceObject(std::move(cover), QRect(5, 5, 150, 40));
+    EXPECT_EQ(card->childAt(card->child(0)->rect().center().x(), card->child(0)->rect().center().y()),
+              card->child(2));
+    window->Panel().Delete(window->Panel().CardObjects().At(2));
 
     // Selected and focused follow the selection while the card has the keyboard.
     EXPECT_FALSE(card->child(1)->state().selected);

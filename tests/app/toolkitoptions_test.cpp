@@ -24,5 +24,6 @@ TEST(ToolkitOptions, StyleSheetAndPlatformGoToTheToolkitTheCardStaysOurs)
     EXPECT_EQ(after.ours, QStringList({"--", "-style", "Windows"}));
     EXPECT_EQ(after.toolkit, QStringList({"-style", "Fusion"}));
     EXPECT_TRUE(SplitToolkitOptions({"-platform=xcb"}).platform);
+    EXPECT_TRUE(SplitToolkitOptions({"-platform", "offscreen", "-style", "Fusion", "card.qmk"}).platform);
     EXPECT_FALSE(SplitToolkitOptions({"-platformtheme", "gtk3"}).platform);
 }

@@ -168,6 +168,12 @@ TEST(PanelKeys, TabStepsThroughTheObjectsInStackingOrderAndEscapeThenTabLeaves)
     EXPECT_FALSE(k.panel.StepSelection(true));
     EXPECT_TRUE(k.panel.StepSelection(false));
     EXPECT_EQ(k.Selected(), top);
+
+    // Only Escape lets Tab go: after Delete took the selection away, Tab steps on from the start.
+    EXPECT_TRUE(k.Press(Qt::Key_Delete));
+    EXPECT_FALSE(k.panel.Frame().HasSelection());
+    EXPECT_TRUE(k.panel.StepSelection(true));
+    EXPECT_EQ(k.Selected(), bottom);
 }
 
 TEST(PanelKeys, EnterAndF2OpenTheEditorOrPropertiesAndTheMenuKeyOpensTheMenuAtTheObject)
