@@ -290,7 +290,11 @@ bool PdfJobWriter::Finish()
 
     const int catalog = NewObject();
     BeginObject(catalog);
-    Write("<< /Type /Catalog /Pages " + QByteArray::number(mPagesObject) + " 0 R >>\nendobj\n");
+    QByteArray preferences;
+    if (!mDuplexPreference.isEmpty())
+        preferences = " /ViewerPreferences << /Duplex /" + mDuplexPreference + " >>";
+    Write("<< /Type /Catalog /Pages " + QByteArray::number(mPagesObject) + " 0 R" + preferences +
+          " >>\nendobj\n");
     const int info = NewObject();
     BeginObject(info);
     Write("<< /Title " + TextString(mTitle) + " /Creator " + TextString(QStringLiteral("Quillmark")) +

@@ -31,6 +31,9 @@ public:
     PdfJobWriter& operator=(const PdfJobWriter&) = delete;
 
     bool Open(const QString& title);
+    // The name of the turn a viewer's print dialog should offer for two-sided printing ("DuplexFlipLongEdge",
+    // "DuplexFlipShortEdge"), kept in the document's viewer preferences; empty for none.
+    void SetDuplexPreference(const QByteArray& turn) { mDuplexPreference = turn; }
     // Takes over the first page of a document made by Qt's PDF writer as a drawing to place on pages (its
     // further pages, if any, laid over it in order): its number, or -1 with ErrorString when the document
     // cannot be read.
@@ -102,6 +105,7 @@ private:
     QByteArray mPageContent;
     QByteArray mLastContent;
     int mLastContentObject = 0;
+    QByteArray mDuplexPreference;
     bool mInPage = false;
     bool mOpen = false;
     bool mUnreadable = false;
