@@ -43,6 +43,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace qm {
@@ -243,6 +244,11 @@ void TMainScreen::Setbuttons()
          {mnuPrint, mnuPrintMerge, mnuPreview, mnuPrinterSetup, mnuFineTuning, mnuOutlineTest})
         action->setEnabled(true);
     ZoomCaption->setText(doc.ZoomCaption());
+    if (SideFrontButton && SideBackButton && mnuShowBack) {
+        SideFrontButton->setChecked(!doc.ShowingBack());
+        SideBackButton->setChecked(doc.ShowingBack());
+        mnuShowBack->setChecked(doc.ShowingBack());
+    }
     mnuUndo->setText(doc.UndoText());
     mnuUndo->setEnabled(doc.CanUndo());
     mnuRedo->setText(doc.RedoText());

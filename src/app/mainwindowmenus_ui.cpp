@@ -146,6 +146,23 @@ void TMainScreen::BuildCommandBar(QWidget* bar)
     ZoomFitButton->setFocusPolicy(Qt::NoFocus);
     connect(ZoomFitButton, &QToolButton::clicked, this, &TMainScreen::FitToWindow);
 
+    // Which side of the card the panel shows.
+    for (bool back : {false, true}) {
+        auto* button = new QToolButton(bar);
+        button->setObjectName(back ? QStringLiteral("SideBackButton") : QStringLiteral("SideFrontButton"));
+        button->setText(back ? QStringLiteral("Back") : QStringLiteral("Front"));
+        button->setCheckable(true);
+        button->setAutoExclusive(true);
+        button->setToolTip(back ? QStringLiteral("Design the back of the card")
+                                : QStringLiteral("Design the front of the card"));
+        button->setWhatsThis(QStringLiteral(
+            "Switches the card between its front and its back. A back prints behind each card when you print "
+            "two-sided; it is saved as NAME.back.qmk beside the card file."));
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QToolButton::clicked, this, [this, back] { mDocument->ShowSide(back); });
+        (back ? SideBackButton : SideFrontButton) = button;
+    }
+
     SaveAsButton = new QPushButton(QStringLiteral("Save as"), bar);
     SaveAsButton->setObjectName(QStringLiteral("SaveAsButton"));
     SaveAsButton->setDefault(true);
@@ -180,6 +197,9 @@ void TMainScreen::BuildCommandBar(QWidget* bar)
     layout->addWidget(ZoomSpinner);
     layout->addWidget(zoomBox);
     layout->addWidget(ZoomFitButton);
+    layout->addSpacing(6);
+    layout->addWidget(SideFrontButton);
+    layout->addWidget(SideBackButton);
     layout->addStretch();
     layout->addWidget(SaveAsButton);
     layout->addWidget(CancelButton);
@@ -293,6 +313,10 @@ void TMainScreen::BuildMenus()
     mnuActualSize = item(ViewMenu, QStringLiteral("&Actual Size"), [doc] { doc->ZoomTo(100); });
     mnuActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     mnuFitToWindow = item(ViewMenu, QStringLiteral("&Fit to Window"), [this] { FitToWindow(); });
+    ViewMenu->addSeparator();
+    mnuShowBack = item(ViewMenu, QStringLiteral("Show &Back of Card"), [doc] { doc->ToggleSide(); });
+    mnuShowBack->setCheckable(true);
+    mnuShowBack->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B));
     ViewMenu->addSeparator();
     mnuShowPrintGuides = AddPrintGuides(*mPanelHolder, *mPanelWidget, Panel(), *ViewMenu, mDocument->Prefs());
 

@@ -60,6 +60,11 @@ public:
     bool Redo();
     int StepCount() const { return int(mSteps.size()); }
 
+    // The card's objects as a step keeps them (the stream's bytes, their names in order), and the card's
+    // objects replaced by such, as a restore does: no change is reported (showing the other side of a card).
+    QByteArray SaveObjects(QStringList* names) const;
+    void LoadObjects(const QByteArray& objects, const QStringList& names);
+
     // The card as the current step holds it is what is on disk.
     void SetClean();
     bool IsClean() const { return mClean == mCurrent; }
@@ -77,6 +82,7 @@ private:
     };
     Step Capture() const;
     void Restore(const Step& step);
+    void PutObjects(const QByteArray& objects, const QStringList& names);
     void Emit();
 
     CardModel& mCard;
