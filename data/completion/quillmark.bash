@@ -27,8 +27,8 @@ _quillmark()
             local queues
             queues=$(lpstat -e 2>/dev/null)
             if [[ $cur == -* ]]; then
-                COMPREPLY=($(compgen -W '--copies --positions --outline --preview --merge --start --no-nudges
-                    --crop-marks --quiet --force' -- "$cur"))
+                COMPREPLY=($(compgen -W '--copies --positions --outline --preview --merge --start --duplex
+                    --no-nudges --crop-marks --quiet --force' -- "$cur"))
             else
                 COMPREPLY=($(compgen -W "$queues" -- "$cur"))
                 _filedir qmk
@@ -36,6 +36,10 @@ _quillmark()
             return
             ;;
         --copies | --positions | --start | --scale)
+            return
+            ;;
+        --duplex)
+            COMPREPLY=($(compgen -W 'long short manual' -- "$cur"))
             return
             ;;
         --bleed)
@@ -73,7 +77,7 @@ _quillmark()
         print)
             if [[ $cur == -* ]]; then
                 COMPREPLY=($(compgen -W '--pdf --printer --copies --positions --outline --preview --merge
-                    --start --no-nudges --crop-marks --quiet --force --help' -- "$cur"))
+                    --start --duplex --no-nudges --crop-marks --quiet --force --help' -- "$cur"))
             else
                 _filedir qmk
             fi
