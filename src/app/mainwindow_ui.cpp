@@ -244,9 +244,9 @@ void TMainScreen::Setbuttons()
          {mnuPrint, mnuPrintMerge, mnuPreview, mnuPrinterSetup, mnuFineTuning, mnuOutlineTest})
         action->setEnabled(true);
     ZoomCaption->setText(doc.ZoomCaption());
-    if (SideFrontButton && SideBackButton && mnuShowBack) {
-        SideFrontButton->setChecked(!doc.ShowingBack());
-        SideBackButton->setChecked(doc.ShowingBack());
+    if (SideButton && mnuShowBack) {
+        SideButton->setChecked(doc.ShowingBack());
+        SideButton->setText(doc.ShowingBack() ? QStringLiteral("Back") : QStringLiteral("Front"));
         mnuShowBack->setChecked(doc.ShowingBack());
     }
     mnuUndo->setText(doc.UndoText());

@@ -98,8 +98,7 @@ public:
     QToolButton* ZoomDownButton = nullptr;
     QLabel* ZoomCaption = nullptr;
     QToolButton* ZoomFitButton = nullptr;
-    QToolButton* SideFrontButton = nullptr;
-    QToolButton* SideBackButton = nullptr;
+    QToolButton* SideButton = nullptr;
     QPushButton* SaveAsButton = nullptr;
     QPushButton* CancelButton = nullptr;
     QPushButton* PrintButton = nullptr;

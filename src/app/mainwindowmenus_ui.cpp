@@ -146,22 +146,17 @@ void TMainScreen::BuildCommandBar(QWidget* bar)
     ZoomFitButton->setFocusPolicy(Qt::NoFocus);
     connect(ZoomFitButton, &QToolButton::clicked, this, &TMainScreen::FitToWindow);
 
-    // Which side of the card the panel shows.
-    for (bool back : {false, true}) {
-        auto* button = new QToolButton(bar);
-        button->setObjectName(back ? QStringLiteral("SideBackButton") : QStringLiteral("SideFrontButton"));
-        button->setText(back ? QStringLiteral("Back") : QStringLiteral("Front"));
-        button->setCheckable(true);
-        button->setAutoExclusive(true);
-        button->setToolTip(back ? QStringLiteral("Design the back of the card")
-                                : QStringLiteral("Design the front of the card"));
-        button->setWhatsThis(QStringLiteral(
-            "Switches the card between its front and its back. A back prints behind each card when you print "
-            "two-sided; it is saved as NAME.back.qmk beside the card file."));
-        button->setFocusPolicy(Qt::NoFocus);
-        connect(button, &QToolButton::clicked, this, [this, back] { mDocument->ShowSide(back); });
-        (back ? SideBackButton : SideFrontButton) = button;
-    }
+    // Which side of the card the panel shows: the button names it, a click turns the card over.
+    SideButton = new QToolButton(bar);
+    SideButton->setObjectName(QStringLiteral("SideButton"));
+    SideButton->setText(QStringLiteral("Front"));
+    SideButton->setCheckable(true);
+    SideButton->setToolTip(QStringLiteral("Front or back of the card (Ctrl+Shift+B)"));
+    SideButton->setWhatsThis(QStringLiteral(
+        "Shows which side of the card you design; click it to turn the card over. A back prints behind "
+        "each card when you print two-sided; it is saved as NAME.back.qmk beside the card file."));
+    SideButton->setFocusPolicy(Qt::NoFocus);
+    connect(SideButton, &QToolButton::clicked, this, [this] { mDocument->ToggleSide(); });
 
     SaveAsButton = new QPushButton(QStringLiteral("Save as"), bar);
     SaveAsButton->setObjectName(QStringLiteral("SaveAsButton"));
@@ -197,9 +192,7 @@ void TMainScreen::BuildCommandBar(QWidget* bar)
     layout->addWidget(ZoomSpinner);
     layout->addWidget(zoomBox);
     layout->addWidget(ZoomFitButton);
-    layout->addSpacing(6);
-    layout->addWidget(SideFrontButton);
-    layout->addWidget(SideBackButton);
+    layout->addWidget(SideButton);
     layout->addStretch();
     layout->addWidget(SaveAsButton);
     layout->addWidget(CancelButton);
@@ -314,7 +307,9 @@ void TMainScreen::BuildMenus()
     mnuActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     mnuFitToWindow = item(ViewMenu, QStringLiteral("&Fit to Window"), [this] { FitToWindow(); });
     ViewMenu->addSeparator();
-    mnuShowBack = item(ViewMenu, QStringLiteral("Show &Back of Card"), [doc] { doc->ToggleSide(); });
+    mnuShowBack = item(ViewMenu, QStringLiteral("Show Bac&k of Card"), [doc] { doc->ToggleSide(); });
+    mnuShowBack->setWhatsThis(QStringLiteral("Turns the card over: you design its back, which prints behind each "
+                                             "card when you print two-sided. Again to see the front."));
     mnuShowBack->setCheckable(true);
     mnuShowBack->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B));
     ViewMenu->addSeparator();

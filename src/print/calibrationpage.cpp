@@ -151,30 +151,37 @@ bool PrintCalibrationPage(TKReport& report, int paperSize, const QString& printe
 
 namespace {
 
-// A scale of +-5 mm in half millimetres through (x, y) inches, across or down, its zero on the point.
+// The scales stand beside the mark, clear of each other: the one across 7 mm below it (read where the
+// cross-hair's upright line crosses it), the one down 7 mm to its right (the level line). Each runs 4 mm either
+// way in half millimetres, its ticks towards the mark, zero in line with the mark.
+constexpr double kScaleGap = 7;
+constexpr int kScaleHalves = 8;
+
 void readingScale(TKReport& report, const QPointF& at, bool across)
 {
     hairline(report);
-    smallFont(report, 4);
-    for (int half = -10; half <= 10; ++half) {
+    const double base = kScaleGap * kMm;
+    for (int half = -kScaleHalves; half <= kScaleHalves; ++half) {
         const double d = half * 0.5 * kMm;
-        const double size = (half == 0 ? 4.0 : half % 2 == 0 ? 2.5 : 1.5) * kMm;
+        const double size = (half == 0 ? 3.0 : half % 2 == 0 ? 2.0 : 1.0) * kMm;
         if (across)
-            line(report, at.x() + d, at.y() - size, at.x() + d, at.y());
+            line(report, at.x() + d, at.y() + base - size, at.x() + d, at.y() + base);
         else
-            line(report, at.x() - size, at.y() + d, at.x(), at.y() + d);
-        if (half % 4 == 0 && half != 0) {
-            const QString text = QString::number(half / 2);
-            if (across)
-                report.TextOut(at.x() + d - 0.6 * kMm, at.y() + 0.5 * kMm, text);
-            else
-                report.TextOut(at.x() + 0.8 * kMm, at.y() + d - 1.0 * kMm, text);
-        }
+            line(report, at.x() + base - size, at.y() + d, at.x() + base, at.y() + d);
     }
+    const double reach = kScaleHalves * 0.5 * kMm;
     if (across)
-        line(report, at.x() - 5 * kMm, at.y(), at.x() + 5 * kMm, at.y());
+        line(report, at.x() - reach, at.y() + base, at.x() + reach, at.y() + base);
     else
-        line(report, at.x(), at.y() - 5 * kMm, at.x(), at.y() + 5 * kMm);
+        line(report, at.x() + base, at.y() - reach, at.x() + base, at.y() + reach);
+    smallFont(report, 4);
+    for (int mm = -4; mm <= 4; mm += 2) {
+        const QString text = mm > 0 ? QStringLiteral("+%1").arg(mm) : QString::number(mm);
+        if (across)
+            report.TextOut(at.x() + mm * kMm - 0.8 * kMm, at.y() + base + 0.4 * kMm, text);
+        else
+            report.TextOut(at.x() + base + 0.6 * kMm, at.y() + mm * kMm - 0.7 * kMm, text);
+    }
 }
 
 } // namespace
@@ -202,13 +209,12 @@ QStringList TwoSidedInstructions(const QString& printer)
 {
     return {
         QStringLiteral("Quillmark two-sided calibration page for %1").arg(printer),
-        QStringLiteral("Hold the sheet against the light with this side facing you. Behind each scale lies a "
-                       "cross-hair printed on the front."),
-        QStringLiteral("Read where its upright line crosses the scale across (right is +) and where its level "
-                       "line crosses the scale down (down is +), in mm."),
-        QStringLiteral("Enter the readings of cross-hair A in File, Printer Fine Tuning, under \"Back side\", "
-                       "and click Use Back Readings: they are added to the back offset."),
-        QStringLiteral("B and C should read the same; print the page again to check that every reading is 0."),
+        QStringLiteral("Hold the sheet against the light with this side facing you: beside each letter"),
+        QStringLiteral("the cross-hair printed on the front shows through. Read in millimetres where its"),
+        QStringLiteral("upright line crosses the scale across (right is +) and where its level line crosses"),
+        QStringLiteral("the scale down (down is +). Enter the readings of A in File, Printer Fine Tuning,"),
+        QStringLiteral("under \"Back side\", and click Use Back Readings: they are added to the back offset."),
+        QStringLiteral("B and C should read alike. Print the page again: every reading should be 0."),
     };
 }
 
@@ -230,13 +236,13 @@ void DrawTwoSidedCalibrationSide(TKReport& report, const PrintNudges& nudges, Du
         readingScale(report, marks.Back[i], true);
         readingScale(report, marks.Back[i], false);
         smallFont(report, 9, true);
-        report.TextOut(marks.Back[i].x() + 6 * kMm, marks.Back[i].y() - 8 * kMm, names[i]);
+        report.TextOut(marks.Back[i].x() + 2 * kMm, marks.Back[i].y() - 6 * kMm, names[i]);
     }
     const QStringList lines = TwoSidedInstructions(printer);
     double y = 0.5 * paper.height();
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        smallFont(report, i == 0 ? 11 : 8, i == 0);
-        report.TextOut(20 * kMm, y, lines[i]);
+        smallFont(report, i == 0 ? 11 : 9, i == 0);
+        report.TextOut(30 * kMm, y, lines[i]);
         y += report.LineHeight() * (i == 0 ? 1.6 : 1.25);
     }
 }

@@ -82,8 +82,8 @@ TEST(BackCalibration, TheBackMarksStandBehindTheFrontMarksMovedByTheBackOffset)
         if (r.Kind != ReportRecord::rkLine)
             continue;
         const QPointF a = r.Rect.topLeft();
-        // The zero tick across rises 4 mm straight up from the mark.
-        if (std::abs(a.x() - marks.Back[0].x()) < 1e-6 && std::abs(a.y() - (marks.Back[0].y() - 4 / 25.4)) < 1e-6)
+        // The zero tick of the scale across stands in line with the mark, 4 mm below it.
+        if (std::abs(a.x() - marks.Back[0].x()) < 1e-6 && std::abs(a.y() - (marks.Back[0].y() + 4 / 25.4)) < 1e-6)
             ++zeroTicks;
     }
     EXPECT_EQ(zeroTicks, 1);

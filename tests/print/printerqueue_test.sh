@@ -123,13 +123,13 @@ echo "printed through the queue: one Letter page, ink where the file has it"
 two="$work/two.qmk"
 cp "$card" "$two"
 cp "$card" "$work/two.back.qmk"
+job=1 # the one-sided job above
 for turn in long short; do
-    before=$(ls "$work/spool" | grep -c '^c' || true)
+    job=$((job + 1))
     "$program" print "$two" --printer "$queue" --duplex "$turn" --quiet
-    control=""
+    control=$(printf '%s/spool/c%05d' "$work" "$job")
     for _ in $(seq 100); do
-        control=$(ls -t "$work"/spool/c* 2>/dev/null | head -n 1)
-        [ "$(ls "$work/spool" | grep -c '^c' || true)" -gt "$before" ] && break
+        [ -s "$control" ] && break
         sleep 0.1
     done
     grep -aq "two-sided-$turn-edge" "$control" || { echo "the $turn-edge job does not carry sides=two-sided-$turn-edge"; exit 1; }
