@@ -176,7 +176,7 @@ void readingScale(TKReport& report, const QPointF& at, bool across)
         line(report, at.x() + base, at.y() - reach, at.x() + base, at.y() + reach);
     smallFont(report, 4);
     for (int mm = -4; mm <= 4; mm += 2) {
-        const QString text = mm > 0 ? QStringLiteral("+%1").arg(mm) : QString::number(mm);
+        const QString text = QString::number(mm);
         if (across)
             report.TextOut(at.x() + mm * kMm - 0.8 * kMm, at.y() + base + 0.4 * kMm, text);
         else
@@ -236,7 +236,7 @@ void DrawTwoSidedCalibrationSide(TKReport& report, const PrintNudges& nudges, Du
         readingScale(report, marks.Back[i], true);
         readingScale(report, marks.Back[i], false);
         smallFont(report, 9, true);
-        report.TextOut(marks.Back[i].x() + 2 * kMm, marks.Back[i].y() - 6 * kMm, names[i]);
+        report.TextOut(marks.Back[i].x() - 7 * kMm, marks.Back[i].y() - 7 * kMm, names[i]);
     }
     const QStringList lines = TwoSidedInstructions(printer);
     double y = 0.5 * paper.height();

@@ -65,6 +65,8 @@ bool PdfJobWriter::Open(const QString& title)
     mFonts.clear();
     mLastContent.clear();
     mLastContentObject = 0;
+    mEarlierContent.clear();
+    mEarlierContentObject = 0;
     mInPage = false;
     if (!mFileName.isEmpty()) {
         mFile = std::make_unique<AtomicFileWriter>(mFileName);
@@ -231,7 +233,12 @@ bool PdfJobWriter::EndPage()
     if (!mInPage || !mOpen)
         return false;
     mInPage = false;
-    if (mPageContent != mLastContent || !mLastContentObject) {
+    if (mEarlierContentObject && mPageContent == mEarlierContent) {
+        std::swap(mLastContent, mEarlierContent);
+        std::swap(mLastContentObject, mEarlierContentObject);
+    } else if (mPageContent != mLastContent || !mLastContentObject) {
+        std::swap(mLastContent, mEarlierContent);
+        mEarlierContentObject = mLastContentObject;
         mLastContentObject = NewObject();
         BeginObject(mLastContentObject);
         if (mPageContent.size() > 512) {
@@ -342,7 +349,7 @@ void PdfJobWriter::Abort()
 qint64 PdfJobWriter::BytesHeld() const
 {
     qint64 held = qint64(mOffsets.capacity() * sizeof(qint64) + mPages.capacity() * sizeof(int)) +
-                  mPageContent.capacity() + mLastContent.capacity();
+                  mPageContent.capacity() + mLastContent.capacity() + mEarlierContent.capacity();
     if (mFile)
         held += mFile->Buffered();
     return held;

@@ -103,8 +103,10 @@ private:
     // The page being made and the last content written: pages that look alike share one content stream.
     QSizeF mPageSize;
     QByteArray mPageContent;
-    QByteArray mLastContent;
-    int mLastContentObject = 0;
+    // The last two pages' contents and their objects: a page like one of them (every sheet of a job, or every
+    // front and every back of a two-sided one) shares its content.
+    QByteArray mLastContent, mEarlierContent;
+    int mLastContentObject = 0, mEarlierContentObject = 0;
     QByteArray mDuplexPreference;
     bool mInPage = false;
     bool mOpen = false;

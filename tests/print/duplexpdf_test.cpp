@@ -128,6 +128,14 @@ TEST_P(DuplexPaper, EveryBackLiesBehindItsFrontWithinATenthOfAMillimetre)
     ASSERT_TRUE(preferences.isDictionary());
     EXPECT_EQ(preferences.getKey("/Duplex").getName(),
               mode == DuplexMode::ShortEdge ? "/DuplexFlipShortEdge" : "/DuplexFlipLongEdge");
+    // Every sheet's fronts are one page content and its backs another, written once each, as a one-sided
+    // job's sheets share theirs.
+    std::vector<QPDFObjectHandle> pages = pdf.getAllPages();
+    ASSERT_EQ(pages.size(), 4u);
+    const auto contents = [&pages](size_t i) { return pages[i].getKey("/Contents").getObjGen(); };
+    EXPECT_EQ(contents(0), contents(2));
+    EXPECT_EQ(contents(1), contents(3));
+    EXPECT_NE(contents(0), contents(1));
 }
 
 INSTANTIATE_TEST_SUITE_P(Turns, DuplexPaper, ::testing::Values(DuplexMode::LongEdge, DuplexMode::ShortEdge));
