@@ -16,6 +16,7 @@
 #include "stream/streamwriter.h"
 #include "platform/headless.h"
 #include "app/printcommand.h"
+#include "app/importcommand.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -39,6 +40,7 @@ const char kUsage[] =
     "       quillmark print CARD.qmk --pdf OUT.pdf|--printer [NAME] [--copies N] [--positions LIST]\n"
     "                       [--outline] [--preview] [--merge DATA.csv|DATA.vcf [--start N]]\n"
     "                       [--no-nudges] [--crop-marks] [--quiet] [--force]\n"
+    "       quillmark import FILE.glabels OUT.qmk\n"
     "       quillmark --help | --version\n"
     "\n"
     "  --border      a one-pixel black frame around the exported picture\n"
@@ -303,6 +305,8 @@ int RunQuillmark(int argc, char** argv)
         return RunPrintProgram(argc, argv);
     if (command == QLatin1String("export"))
         return RunExport(argc, argv);
+    if (command == QLatin1String("import"))
+        return RunImportProgram(argc, argv);
 
     // The window, with a card when one is named; "--" lets a card's name start with a dash.
     if (command == QLatin1String("--"))
