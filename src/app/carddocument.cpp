@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // CardDocument: the open card's files, changes, layout, recent files and zoom, and the commands on them.
 #include "app/carddocument.h"
+#include "app/importcommand.h"
 #include "platform/profile.h"
 #include "objects/templatefile.h"
 
@@ -307,16 +308,16 @@ bool CardDocument::NewFromTemplate(const QString& templatePath, const QString& f
     return true;
 }
 
-QString CardDocument::ChooseCardFile(const QString& title)
+QString CardDocument::ChooseCardFile(const QString& title, bool orGlabels)
 {
     FileRequest request;
     request.kind = FileRequest::Open;
     request.title = title;
     request.folder = SavedFolder();
-    request.filter = kCardFilter;
+    request.filter = orGlabels ? kCardFilter + QStringLiteral(";;gLabels design (*.glabels)") : kCardFilter;
     request.defaultSuffix = QStringLiteral("qmk");
     const QString path = mPrompts.ChooseFile(request);
-    if (path.isEmpty() || HasCardExtension(path))
+    if (path.isEmpty() || HasCardExtension(path) || (orGlabels && LooksLikeGlabelsFile(path)))
         return path;
     mPrompts.Inform(QStringLiteral("Must be a QMK (Quillmark) file"));
     return QString();
@@ -326,7 +327,7 @@ bool CardDocument::Open()
 {
     if (!CheckSaveNeeded())
         return false;
-    const QString path = ChooseCardFile(QStringLiteral("Open Business Card"));
+    const QString path = ChooseCardFile(QStringLiteral("Open Business Card"), true);
     if (path.isEmpty())
         return false;
     return OpenBCFile(path);
@@ -334,6 +335,8 @@ bool CardDocument::Open()
 
 bool CardDocument::OpenBCFile(const QString& path)
 {
+    if (!HasCardExtension(path) && LooksLikeGlabelsFile(path))
+        return OpenGlabels(path);
     const bool wasFirst = mFirstActivation;
     mFirstActivation = true;
     QString error;
