@@ -539,6 +539,28 @@ private:
     QString mLeftOut;
 };
 
+// The built-in layout of the same maker and part ("Avery Business Card 5371 ..." for Avery 5371): its index,
+// or -1. *differs is set when there is one whose sheet is not the layout's.
+int BuiltInLayoutOf(const StockEntry& stock, const CardSheetLayout& layout, bool* differs)
+{
+    *differs = false;
+    for (int i = 0; i < kPredefinedLayoutCount; ++i) {
+        const PredefinedLayout& p = kPredefinedLayouts[i];
+        const QString caption = QString::fromLatin1(p.Caption);
+        const QStringList words = caption.split(QLatin1Char(' '));
+        if (!caption.startsWith(stock.Brand + QLatin1Char(' '), Qt::CaseInsensitive) ||
+            !words.contains(stock.Part, Qt::CaseInsensitive))
+            continue;
+        auto near = [](float a, float b) { return std::abs(a - b) < 0.006f; };
+        if (near(p.Width, layout.Width) && near(p.Height, layout.Height) && p.Across == layout.Across &&
+            p.Down == layout.Down && near(p.TopMargin, layout.TopMargin) && near(p.LeftMargin, layout.LeftMargin) &&
+            near(p.HPitch, layout.HPitch) && near(p.VPitch, layout.VPitch) && p.Papersize == layout.Papersize)
+            return i;
+        *differs = true;
+    }
+    return -1;
+}
+
 void ApplySheet(const GlabelsDocument& doc, GlabelsImport& out)
 {
     if (doc.sheet.kind != StockTemplate::Kind::Entry) {
@@ -553,9 +575,19 @@ void ApplySheet(const GlabelsDocument& doc, GlabelsImport& out)
     CardSheetLayout layout = out.layout;
     const QString why = StockToLayout(stock, out.layout, &layout);
     if (why.isEmpty()) {
+        // A stock of our own list keeps its name there.
+        bool differs = false;
+        const int builtIn = BuiltInLayoutOf(stock, layout, &differs);
+        if (builtIn >= 0)
+            layout.PredefLayout = builtIn;
         out.layout = layout;
         out.stockApplied = true;
-        out.report.exact << QStringLiteral("the stock %1").arg(stock.Name());
+        if (differs && builtIn < 0)
+            out.report.approximate << QStringLiteral("the stock %1: as the design has it, which differs from our "
+                                                     "own layout of that name")
+                                          .arg(stock.Name());
+        else
+            out.report.exact << QStringLiteral("the stock %1").arg(stock.Name());
     } else {
         // The card keeps the stock's size; the sheet stays the one the card had.
         out.layout.Width = float(stock.Width / kPointsPerInch);

@@ -232,6 +232,24 @@ TEST(GlabelsImport, TheStockBecomesTheLayout)
     EXPECT_FLOAT_EQ(l.TopMargin, 0.5f);
     EXPECT_EQ(card.panel.Card().Size(), QSize(336, 192));
 
+    // A stock of our own list keeps its name there; one whose numbers differ from ours is said to.
+    Imported a4;
+    Import(a4, Document("").replace("brand=\"Avery\" part=\"5371\" size=\"US-Letter\"",
+                                    "brand=\"Avery\" part=\"L7414\" size=\"A4\"")
+                   .replace("width=\"252pt\" height=\"144pt\"", "width=\"90mm\" height=\"52mm\"")
+                   .replace("x0=\"54pt\" y0=\"36pt\" dx=\"252pt\" dy=\"144pt\"",
+                            "x0=\"15mm\" y0=\"18.5mm\" dx=\"90mm\" dy=\"52mm\""));
+    ASSERT_TRUE(a4.ok);
+    EXPECT_EQ(QString::fromLatin1(kPredefinedLayouts[a4.result.layout.PredefLayout].Caption),
+              QStringLiteral("Avery Business Card L7414 (A4 Size Paper)"));
+    Imported glossy;
+    Import(glossy, Document("").replace("part=\"5371\"", "part=\"8373\"")
+                       .replace("ny=\"5\" x0=\"54pt\" y0=\"36pt\" dx=\"252pt\" dy=\"144pt\"",
+                                "ny=\"4\" x0=\"36pt\" y0=\"54pt\" dx=\"288pt\" dy=\"180pt\""));
+    ASSERT_TRUE(glossy.ok);
+    EXPECT_FLOAT_EQ(glossy.result.layout.LeftMargin, 0.5f);
+    EXPECT_TRUE(glossy.result.report.approximate.join(QString()).contains(QStringLiteral("differs")));
+
     Imported turned;
     Import(turned, Document("").replace("rotate=\"False\"", "rotate=\"True\""));
     EXPECT_TRUE(turned.result.layout.UsePortrait);
