@@ -9,7 +9,7 @@ _quillmark()
     local command=
     if [[ $cword -gt 1 ]]; then
         case ${words[1]} in
-            dump | resave | export | print) command=${words[1]} ;;
+            dump | resave | export | print | import) command=${words[1]} ;;
         esac
     fi
 
@@ -49,7 +49,7 @@ _quillmark()
             if [[ $cword -eq 1 && $cur == -* ]]; then
                 COMPREPLY=($(compgen -W '--help --version --' -- "$cur"))
             elif [[ $cword -eq 1 ]]; then
-                COMPREPLY=($(compgen -W 'dump resave export print' -- "$cur"))
+                COMPREPLY=($(compgen -W 'dump resave export print import' -- "$cur"))
                 _filedir qmk
             elif [[ $cword -eq 2 && ${words[1]} == -- ]]; then
                 _filedir qmk
@@ -60,6 +60,13 @@ _quillmark()
             ;;
         resave)
             _filedir qmk
+            ;;
+        import)
+            if [[ $cword -eq 2 ]]; then
+                _filedir glabels
+            else
+                _filedir qmk
+            fi
             ;;
         export)
             if [[ $cur == -* ]]; then

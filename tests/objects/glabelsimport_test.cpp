@@ -172,6 +172,35 @@ TEST(GlabelsImport, TextBecomesALabelLinesOrRichText)
     EXPECT_TRUE(rtf.contains("\\b")) << rtf.constData();
 }
 
+TEST(GlabelsImport, TextSitsWhereItsAlignmentPutsItAndPicturesComeFromBesideTheDesign)
+{
+    QTemporaryDir dir;
+    QImage logo(30, 20, QImage::Format_RGB32);
+    logo.fill(Qt::red);
+    ASSERT_TRUE(logo.save(dir.filePath(QStringLiteral("logo.png"))));
+    Imported card;
+    Import(card,
+           Document("<Object-text x=\"12pt\" y=\"30pt\" w=\"150pt\" h=\"60pt\" justify=\"Center\" "
+                    "valign=\"Center\"><Span font_size=\"10\">Middle</Span></Object-text>\n"
+                    "<Object-text x=\"12pt\" y=\"30pt\" w=\"150pt\" h=\"60pt\" justify=\"Right\" "
+                    "valign=\"Bottom\"><Span font_size=\"10\">Corner</Span></Object-text>\n"
+                    "<Object-image x=\"9pt\" y=\"9pt\" w=\"45pt\" h=\"30pt\" src=\"logo.png\"/>\n"),
+           dir.path());
+    ASSERT_TRUE(card.ok);
+    ASSERT_EQ(card.Count(), 3);
+    // The box is 16..216 across and 40..120 down.
+    const QRect middle = card.At<TKPLabel>(0)->BoundsRect();
+    EXPECT_NEAR(middle.center().x(), 116, 1);
+    EXPECT_NEAR(middle.center().y(), 80, 1);
+    const QRect corner = card.At<TKPLabel>(1)->BoundsRect();
+    EXPECT_EQ(corner.right() + 1, 216);
+    EXPECT_EQ(corner.bottom() + 1, 120);
+    auto* picture = card.At<TKImage>(2);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->BoundsRect(), QRect(12, 12, 60, 40));
+    EXPECT_EQ(picture->PictureSize(), QSize(30, 20));
+}
+
 TEST(GlabelsImport, QuarterTurnsAreExactOtherTurnsReported)
 {
     Imported card;
