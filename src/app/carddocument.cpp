@@ -191,13 +191,17 @@ void CardDocument::FirstActivate(const QString& cardToOpen)
     mFirstActivation = true;
     mPanel.SetShape(lsRectangle);
     SetCardSizeFromInches();
+    bool imported = false;
     if (!cardToOpen.isEmpty()) {
-        OpenBCFile(cardToOpen);
+        // A gLabels design named on the command line opens as a new card, which stays unsaved.
+        imported = OpenBCFile(cardToOpen) && mFileName.isEmpty();
     } else if (!mRecent.Files().isEmpty() && QFileInfo(mRecent.Files().first()).isFile()) {
         OpenBCFile(mRecent.Files().first());
     }
     mFirstActivation = false;
     FreshHistory();
+    if (imported)
+        SetChangesMade(true);
 }
 
 void CardDocument::PanelChanged()

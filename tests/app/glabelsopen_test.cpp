@@ -108,6 +108,18 @@ TEST_F(GlabelsOpen, ADesignOpensAsANewUntitledCardWithItsStockAndMergeData)
     EXPECT_TRUE(doc->RecentFiles().isEmpty() || !doc->RecentFiles().first().endsWith(QStringLiteral(".glabels")));
 }
 
+TEST_F(GlabelsOpen, ADesignNamedAtStartStaysAnUnsavedCard)
+{
+    const QString design = Write(QStringLiteral("design.glabels"), kDesign);
+    TKBusinessCardPanel32 other;
+    CardDocument started(other, prompts);
+    started.Load();
+    started.FirstActivate(design);
+    EXPECT_EQ(other.CardObjects().Count(), 2);
+    EXPECT_TRUE(started.FileName().isEmpty());
+    EXPECT_TRUE(started.ChangesMade());
+}
+
 TEST_F(GlabelsOpen, AFileThatIsNoDesignLeavesTheCardAlone)
 {
     auto shape = std::make_unique<TBCShapes>();
