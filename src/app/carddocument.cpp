@@ -200,8 +200,10 @@ void CardDocument::FirstActivate(const QString& cardToOpen)
     }
     mFirstActivation = false;
     FreshHistory();
-    if (imported)
-        SetChangesMade(true);
+    if (imported) {
+        mPanel.History().SetUnsaved();
+        Notify();
+    }
 }
 
 void CardDocument::PanelChanged()

@@ -35,7 +35,7 @@ bool CardDocument::OpenGlabels(const QString& path)
     mFirstActivation = false;
     FreshHistory();
     // A new card that is not saved yet: closing or opening another asks to save it.
-    SetChangesMade(true);
+    mPanel.History().SetUnsaved();
     if (MergeSourceFound && !imported.mergeSource.isEmpty())
         MergeSourceFound(imported.mergeSource, imported.mergeNumbered);
     mPrompts.Inform(QStringLiteral("%1 opened as a new card.\n\n%2")
