@@ -13,7 +13,7 @@ namespace qm {
 constexpr int kMaxSheets = 100000;
 
 // quillmark print CARD.qmk --pdf OUT.pdf|--printer [NAME] [--copies N] [--positions 1,2,...] [--outline] [--preview]
-//                [--no-nudges] [--quiet] [--force]
+//                [--no-nudges] [--crop-marks] [--stock "MAKER PART"] [--quiet] [--force]
 struct PrintOptions
 {
     QString Card;
@@ -30,6 +30,7 @@ struct PrintOptions
     QString Merge;              // a CSV or vCard file: one card per record
     int Start = 1;              // in a merge, the sheet position of the first card
     bool CropMarks = false;     // marks of where to cut, in the margins and gaps between the cards
+    QString Stock;              // --stock "MAKER PART": print on this card stock's sheet
 };
 
 // Reads the words after "print" (args as QCoreApplication::arguments() gives them: program, "print", ...).

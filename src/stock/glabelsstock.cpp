@@ -35,6 +35,13 @@ bool LengthAttribute(const QXmlStreamReader& xml, const char* name, double* poin
     }
     if (ParseStockLength(text, points))
         return true;
+    // An attribute given without its number (x0="", round="in"), as a few of gLabels' own templates have
+    // it: gLabels reads it as 0, and so do we.
+    if (xml.attributes().hasAttribute(QLatin1String(name)) &&
+        (text.isEmpty() || ParseStockLength(QStringLiteral("0") + text, points))) {
+        *points = 0;
+        return true;
+    }
     if (text.isEmpty())
         *error = QStringLiteral("%1 has no %2.").arg(xml.name().toString(), QLatin1String(name));
     else
@@ -388,6 +395,9 @@ bool StockFileFormat::Read(const QString& path, std::vector<StockEntry>& into)
 bool StockFileFormat::ReadBytes(const QByteArray& bytes, const QString& name, std::vector<StockEntry>& into)
 {
     mError.clear();
+    mWarnings.clear();
+    mOtherShapesOnly = false;
+    bool otherShapes = false;
     QXmlStreamReader xml(bytes);
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("Glabels-templates"))
         return Fail(QStringLiteral("The file %1 holds no gLabels card stock.").arg(name));
@@ -399,10 +409,11 @@ bool StockFileFormat::ReadBytes(const QByteArray& bytes, const QString& name, st
         }
         StockTemplate t = ReadStockTemplate(xml, mPapers);
         if (t.kind == StockTemplate::Kind::Bad && !xml.hasError())
-            return Fail(QStringLiteral("The file %1 cannot be read (line %2). %3")
-                            .arg(name)
-                            .arg(xml.lineNumber())
-                            .arg(t.error));
+            mWarnings << QStringLiteral("%1, line %2: %3 It is left out.")
+                             .arg(name)
+                             .arg(xml.lineNumber())
+                             .arg(t.error);
+        otherShapes = otherShapes || t.kind == StockTemplate::Kind::NotRectangular;
         if (t.kind == StockTemplate::Kind::Entry || t.kind == StockTemplate::Kind::Equivalent) {
             t.entry.Source = name;
             read.push_back(std::move(t.entry));
@@ -413,6 +424,10 @@ bool StockFileFormat::ReadBytes(const QByteArray& bytes, const QString& name, st
                         .arg(name)
                         .arg(xml.lineNumber())
                         .arg(xml.errorString()));
+    if (read.empty() && !mWarnings.isEmpty())
+        return Fail(QStringLiteral("The file %1 holds no sheet that can be read. %2")
+                        .arg(name, mWarnings.front().section(QStringLiteral(": "), 1)));
+    mOtherShapesOnly = read.empty() && otherShapes;
     if (read.empty())
         return Fail(QStringLiteral("The file %1 holds no sheets of rectangular labels or cards.").arg(name));
     into.insert(into.end(), std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));

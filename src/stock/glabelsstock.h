@@ -128,8 +128,8 @@ QString StockToLayout(const StockEntry& entry, const CardSheetLayout& base, Card
 StockPaper LayoutPaper(int paperCode);
 
 // A gLabels templates file (<Glabels-templates>): reads every rectangular product in it, equivalents with
-// the part they copy left to the catalogue. A file of no such products, or with a template that is broken,
-// is refused whole.
+// the part they copy left to the catalogue. A template found wrong is passed over and named in Warnings();
+// a file that is not whole XML, or holds no rectangular product, is refused.
 class StockFileFormat : public FileReader<std::vector<StockEntry>>
 {
 public:
@@ -138,16 +138,22 @@ public:
     QString Name() const override { return QStringLiteral("gLabels card stock"); }
     QStringList Extensions() const override { return {QStringLiteral("xml")}; }
     bool CanRead(const QByteArray& head) const override;
-    // Appends the products to `into` only when the whole file reads.
+    // Appends the products to `into` only when the file reads.
     bool Read(const QString& path, std::vector<StockEntry>& into) override;
     // The same from bytes already read; name is the file's name for messages.
     bool ReadBytes(const QByteArray& bytes, const QString& name, std::vector<StockEntry>& into);
+    // The templates of the last read that were passed over, one message each naming the file and line.
+    const QStringList& Warnings() const { return mWarnings; }
+    // The last read was refused because the file holds labels of other shapes only (round, CD).
+    bool HeldOtherShapesOnly() const { return mOtherShapesOnly; }
 
     // The largest templates file read (gLabels' own largest is under 150 KB).
     static constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
 
 private:
     const StockPapers& mPapers;
+    QStringList mWarnings;
+    bool mOtherShapesOnly = false;
 };
 
 } // namespace qm

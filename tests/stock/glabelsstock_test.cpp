@@ -198,7 +198,7 @@ TEST(StockTemplates, OneTemplateReadFromInsideAnotherDocument)
     EXPECT_FALSE(xml.hasError());
 }
 
-TEST(StockTemplates, FaultyTemplatesAreNamedAndRefuseTheirFile)
+TEST(StockTemplates, FaultyTemplatesAreNamedAndPassedOver)
 {
     const StockPapers papers;
     const auto error = [&](const char* body) {
@@ -219,22 +219,44 @@ TEST(StockTemplates, FaultyTemplatesAreNamedAndRefuseTheirFile)
         <Layout nx="2" ny="1" x0="0" y0="0"/></Label-rectangle></Template>)")
                     .contains(QStringLiteral("dx")));
 
-    // One broken template refuses the whole file, naming it and the line, and adds nothing.
+    // A template given a length without its number reads it as 0, as gLabels does (two of gLabels' own
+    // templates have x0="" and round="in").
+    const StockTemplate zero = ReadOne(R"(<Template brand="B" part="6" size="A4"><Label-rectangle width="1in"
+        height="1in" round="in"><Layout nx="3" ny="1" x0="" y0="12.5" dx="1in" dy="0"/></Label-rectangle></Template>)",
+                                       papers);
+    ASSERT_EQ(zero.kind, StockTemplate::Kind::Entry) << zero.error.toStdString();
+    EXPECT_EQ(zero.entry.Round, 0);
+    EXPECT_EQ(zero.entry.Grids[0].X0, 0);
+    EXPECT_EQ(zero.entry.Grids[0].Y0, 12.5);
+
+    // A broken template in a file is passed over and named with the file and its line; the rest reads.
     QByteArray file =
         qmtest::FileBytes(qmtest::SourceFile(QStringLiteral("tests/data/stock/zweckform-iso-templates.xml")));
     file.replace(R"(dx="91mm")", R"(dx="91 mm wide")");
     StockFileFormat format(papers);
     std::vector<StockEntry> entries;
+    ASSERT_TRUE(format.ReadBytes(file, QStringLiteral("zw.xml"), entries))
+        << format.ErrorString().toStdString();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].Part, QStringLiteral("32010"));
+    ASSERT_EQ(format.Warnings().size(), 1);
+    EXPECT_TRUE(
+        format.Warnings()[0].startsWith(QStringLiteral("zw.xml, line 21: The template Zweckform 32015")))
+        << format.Warnings()[0].toStdString();
+    // A file whose every template is broken is refused, saying why.
+    file.replace(R"(dy="153")", R"(dy="x")");
+    entries.clear();
     EXPECT_FALSE(format.ReadBytes(file, QStringLiteral("zw.xml"), entries));
     EXPECT_TRUE(entries.empty());
     EXPECT_TRUE(format.ErrorString().contains(QStringLiteral("zw.xml")))
         << format.ErrorString().toStdString();
-    EXPECT_TRUE(format.ErrorString().contains(QStringLiteral("32015"))) << format.ErrorString().toStdString();
+    EXPECT_FALSE(format.HeldOtherShapesOnly());
     // A file of round labels only holds nothing Quillmark prints on.
     EXPECT_FALSE(format.ReadBytes(R"(<Glabels-templates><Template brand="B" part="5" size="A4">
         <Label-round radius="1in"><Layout nx="1" ny="1" x0="0" y0="0"/></Label-round></Template></Glabels-templates>)",
                                   QStringLiteral("round.xml"), entries));
     EXPECT_TRUE(entries.empty());
+    EXPECT_TRUE(format.HeldOtherShapesOnly());
 }
 
 TEST(StockLayouts, SheetsBecomeCardLayoutsInInches)
