@@ -110,7 +110,7 @@ class Importer
 {
 public:
     Importer(const GlabelsDocument& doc, const QString& folder, TKBusinessCardPanel32& panel, GlabelsImport& out)
-        : mDoc(doc), mFolder(folder), mPanel(panel), mOut(out), mReport(out.report)
+        : mDoc(doc), mFolder(folder), mPanel(panel), mReport(out.report)
     {
     }
 
@@ -532,7 +532,6 @@ private:
     const GlabelsDocument& mDoc;
     const QString& mFolder;
     TKBusinessCardPanel32& mPanel;
-    GlabelsImport& mOut;
     ImportReport& mReport;
     QString mName;
     QStringList mNotes;
