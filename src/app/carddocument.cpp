@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // CardDocument: the open card's files, changes, layout, recent files and zoom, and the commands on them.
 #include "app/carddocument.h"
+#include "app/importcommand.h"
 #include "platform/profile.h"
 #include "objects/templatefile.h"
 
@@ -195,13 +196,19 @@ void CardDocument::FirstActivate(const QString& cardToOpen)
     mFirstActivation = true;
     mPanel.SetShape(lsRectangle);
     SetCardSizeFromInches();
+    bool imported = false;
     if (!cardToOpen.isEmpty()) {
-        OpenBCFile(cardToOpen);
+        // A gLabels design named on the command line opens as a new card, which stays unsaved.
+        imported = OpenBCFile(cardToOpen) && mFileName.isEmpty();
     } else if (!mRecent.Files().isEmpty() && QFileInfo(mRecent.Files().first()).isFile()) {
         OpenBCFile(mRecent.Files().first());
     }
     mFirstActivation = false;
     FreshHistory();
+    if (imported) {
+        mPanel.History().SetUnsaved();
+        Notify();
+    }
 }
 
 void CardDocument::PanelChanged()
@@ -315,16 +322,16 @@ bool CardDocument::NewFromTemplate(const QString& templatePath, const QString& f
     return true;
 }
 
-QString CardDocument::ChooseCardFile(const QString& title)
+QString CardDocument::ChooseCardFile(const QString& title, bool orGlabels)
 {
     FileRequest request;
     request.kind = FileRequest::Open;
     request.title = title;
     request.folder = SavedFolder();
-    request.filter = kCardFilter;
+    request.filter = orGlabels ? kCardFilter + QStringLiteral(";;gLabels design (*.glabels)") : kCardFilter;
     request.defaultSuffix = QStringLiteral("qmk");
     const QString path = mPrompts.ChooseFile(request);
-    if (path.isEmpty() || HasCardExtension(path))
+    if (path.isEmpty() || HasCardExtension(path) || (orGlabels && LooksLikeGlabelsFile(path)))
         return path;
     mPrompts.Inform(QStringLiteral("Must be a QMK (Quillmark) file"));
     return QString();
@@ -334,7 +341,7 @@ bool CardDocument::Open()
 {
     if (!CheckSaveNeeded())
         return false;
-    const QString path = ChooseCardFile(QStringLiteral("Open Business Card"));
+    const QString path = ChooseCardFile(QStringLiteral("Open Business Card"), true);
     if (path.isEmpty())
         return false;
     return OpenBCFile(path);
@@ -342,6 +349,8 @@ bool CardDocument::Open()
 
 bool CardDocument::OpenBCFile(const QString& path)
 {
+    if (!HasCardExtension(path) && LooksLikeGlabelsFile(path))
+        return OpenGlabels(path);
     const bool wasFirst = mFirstActivation;
     mFirstActivation = true;
     QString error;

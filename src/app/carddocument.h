@@ -157,8 +157,14 @@ public:
     // The second half of "New - Select From Templates", after the chooser: a new card from the template with
     // fontFace on its text objects.
     bool NewFromTemplate(const QString& templatePath, const QString& fontFace);
+    // The file dialog offers card files and gLabels designs; a gLabels design opens as a new card.
     bool Open();
     bool OpenBCFile(const QString& path);
+    // A gLabels design as a new, untitled card with its stock as the layout; the report of what came over
+    // is shown, and the merge data it names goes to MergeSourceFound.
+    bool OpenGlabels(const QString& path);
+    // A design brought in names its merge data: the file, and whether its fields are column numbers.
+    std::function<void(const QString& source, bool numbered)> MergeSourceFound;
     // A recent-files entry was picked.
     bool OpenRecent(const QString& path);
     // Under the card's name; an untitled card asks for one (as Save As).
@@ -224,7 +230,8 @@ private:
     void AddRecent(const QString& path);
     QString SavedFolder() const;
     // The open dialog over saved cards; empty when cancelled or the file is not a card file (said so).
-    QString ChooseCardFile(const QString& title);
+    // With orGlabels the dialog also offers gLabels designs.
+    QString ChooseCardFile(const QString& title, bool orGlabels = false);
     void ClearDesign();
     // The side not shown, as the history keeps objects.
     struct HiddenSide

@@ -7,6 +7,7 @@
 #include "app/printshopexport.h"
 #include "app/mainwindow_ui.h"
 #include "app/singleinstance.h"
+#include "app/stockcommand.h"
 #include "app/version.h"
 #include "design/cardpicture.h"
 
@@ -16,6 +17,7 @@
 #include "stream/streamwriter.h"
 #include "platform/headless.h"
 #include "app/printcommand.h"
+#include "app/importcommand.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -34,11 +36,14 @@ const char kUsage[] =
     "usage: quillmark [CARD.qmk]\n"
     "       quillmark dump CARD.qmk\n"
     "       quillmark resave IN.qmk OUT.qmk\n"
-    "       quillmark export CARD.qmk OUT.png|bmp|jpg [--border] [--scale N] [--force]\n"
-    "       quillmark export CARD.qmk OUT.pdf [--bleed MM] [--crop-marks] [--force]\n"
+    "       quillmark export CARD.qmk OUT.png|bmp|jpg [--border] [--scale N] [--stock \"MAKER PART\"] [--force]\n"
+    "       quillmark export CARD.qmk OUT.pdf [--bleed MM] [--crop-marks] [--stock \"MAKER PART\"] [--force]\n"
     "       quillmark print CARD.qmk --pdf OUT.pdf|--printer [NAME] [--copies N] [--positions LIST]\n"
     "                       [--outline] [--preview] [--merge DATA.csv|DATA.vcf [--start N]]\n"
-    "                       [--duplex long|short|manual] [--no-nudges] [--crop-marks] [--quiet] [--force]\n"
+    "                       [--duplex long|short|manual] [--no-nudges] [--crop-marks] [--stock \"MAKER PART\"]\n"
+    "                       [--quiet] [--force]\n"
+    "       quillmark stock [WORDS]\n"
+    "       quillmark import FILE.glabels OUT.qmk\n"
     "       quillmark --help | --version\n"
     "\n"
     "  --border      a one-pixel black frame around the exported picture\n"
@@ -57,9 +62,15 @@ const char kUsage[] =
     "  --outline     print only the card outlines, a test page for the card stock\n"
     "  --preview     print what the preview shows\n"
     "  --no-nudges   leave out the printer fine tuning of qmk.ini (applied by default)\n"
+    "  --stock NAME  print on (or export at the card size of) a card stock, such as \"Avery 5371\" or\n"
+    "                \"Zweckform 32010\", instead of the card's layout\n"
     "  --quiet       no progress on the terminal\n"
     "  --force       write a picture or PDF file whose name lacks the usual extension\n"
     "                (a picture then is PNG)\n"
+    "\n"
+    "stock lists the card stock whose maker, part number or description holds every word: maker and part,\n"
+    "card size, cards across x down, paper (gLabels' database when glabels-data is installed, the built-in\n"
+    "sheets and your own).\n"
     "\n"
     "The window needs a display; the other commands do not. Exit status: 0 success, 1 a bad or unreadable\n"
     "input or a file that could not be written, 2 bad usage.\n";
@@ -119,12 +130,12 @@ int Resave(const QString& in, const QString& out)
     return 0;
 }
 
-int ExportPrintShop(const QString& card, const QString& out, double bleed, bool cropMarks)
+int ExportPrintShop(const QString& card, const QString& out, double bleed, bool cropMarks, const QString& stock)
 {
     QString error;
     bool usageError = false;
     QStringList warnings;
-    if (!ExportPrintShopFile(card, out, bleed, cropMarks, &error, &usageError, &warnings)) {
+    if (!ExportPrintShopFile(card, out, bleed, cropMarks, &error, &usageError, &warnings, stock)) {
         std::fprintf(stderr, "quillmark: %s\n", qPrintable(error));
         return usageError ? 2 : 1;
     }
@@ -144,6 +155,7 @@ int Export(const QStringList& args)
     bool scaled = false;
     bool printShop = false;
     bool cropMarks = false;
+    QString stock;
     int scale = 1;
     double bleed = PrintShopPage::kDefaultBleedMm;
     for (qsizetype i = 2; i < args.size(); ++i) {
@@ -169,6 +181,12 @@ int Export(const QStringList& args)
         } else if (args[i] == QLatin1String("--crop-marks")) {
             cropMarks = true;
             printShop = true;
+        } else if (args[i] == QLatin1String("--stock")) {
+            stock = i + 1 < args.size() ? args[++i].trimmed() : QString();
+            if (stock.isEmpty()) {
+                std::fprintf(stderr, "quillmark: --stock needs the maker and part of a card stock, such as \"Avery 5371\"\n");
+                return 2;
+            }
         } else if (args[i] == QLatin1String("--force")) {
             force = true;
         } else if (args[i].startsWith(QLatin1String("--"))) {
@@ -190,7 +208,7 @@ int Export(const QStringList& args)
                          qPrintable(files[1]));
             return 2;
         }
-        return ExportPrintShop(files[0], files[1], bleed, cropMarks);
+        return ExportPrintShop(files[0], files[1], bleed, cropMarks, stock);
     }
     PictureFormat format = PictureFormat::Png;
     if (!PictureFormatFromName(files[1], &format) && !force) {
@@ -203,7 +221,7 @@ int Export(const QStringList& args)
     QString error;
     bool usageError = false;
     QString warning;
-    if (!ExportCardFile(files[0], files[1], format, border, &error, &usageError, scale, &warning)) {
+    if (!ExportCardFile(files[0], files[1], format, border, &error, &usageError, scale, &warning, stock)) {
         std::fprintf(stderr, "quillmark: %s\n", qPrintable(error));
         return usageError ? 2 : 1;
     }
@@ -242,7 +260,7 @@ void StartMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     const QString reason = gStartWarning.isEmpty() ? message.section(QLatin1Char('\n'), 0, 0) : gStartWarning;
     std::fprintf(stderr,
                  "quillmark: cannot open the design window: %s\n"
-                 "quillmark: dump, resave, export and print work without a display\n",
+                 "quillmark: dump, resave, export, print and stock work without a display\n",
                  qPrintable(reason));
     std::fflush(stderr);
     std::_Exit(1);
@@ -252,7 +270,7 @@ int RunWindow(int argc, char** argv, const QString& card)
 {
     const QString missing = MissingDisplay();
     if (!missing.isEmpty())
-        return Fail(missing + QStringLiteral("; dump, resave, export and print work without one"));
+        return Fail(missing + QStringLiteral("; dump, resave, export, print and stock work without one"));
     const QtMessageHandler previous = qInstallMessageHandler(StartMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
@@ -303,8 +321,14 @@ int RunQuillmark(int argc, char** argv)
     }
     if (command == QLatin1String("print"))
         return RunPrintProgram(argc, argv);
+    if (command == QLatin1String("stock")) {
+        QCoreApplication app(argc, argv);
+        return RunStockCommand(QCoreApplication::arguments());
+    }
     if (command == QLatin1String("export"))
         return RunExport(argc, argv);
+    if (command == QLatin1String("import"))
+        return RunImportProgram(argc, argv);
 
     // The window, with a card when one is named; "--" lets a card's name start with a dash.
     if (command == QLatin1String("--"))

@@ -4,6 +4,7 @@
 
 #include "app/cardbackground.h"
 #include "app/carddocument.h"
+#include "app/stockcommand.h"
 #include "settings/companionfile.h"
 #include "settings/preferences.h"
 #include "app/cardfile.h"
@@ -30,7 +31,7 @@ namespace {
 
 const char kPrintUsage[] = "usage: quillmark print CARD.qmk --pdf OUT.pdf|--printer [NAME] [--copies N] [--positions 1,2,...] "
                            "[--outline] [--preview] [--merge DATA.csv|DATA.vcf [--start N]] [--duplex long|short|manual] "
-                           "[--no-nudges] [--crop-marks] [--quiet] [--force]\n";
+                           "[--no-nudges] [--crop-marks] [--stock \"MAKER PART\"] [--quiet] [--force]\n";
 
 bool ParsePositions(const QString& text, std::vector<int>* positions)
 {
@@ -110,6 +111,11 @@ bool ParsePrintOptions(const QStringList& args, PrintOptions* options, QString* 
             o.Nudges = false;
         } else if (a == QLatin1String("--crop-marks")) {
             o.CropMarks = true;
+        } else if (a == QLatin1String("--stock")) {
+            if (!value(&o.Stock) || o.Stock.trimmed().isEmpty()) {
+                *error = QStringLiteral("--stock needs the maker and part of a card stock, such as \"Avery 5371\"");
+                return false;
+            }
         } else if (a == QLatin1String("--quiet")) {
             o.Quiet = true;
         } else if (a == QLatin1String("--force")) {
@@ -193,6 +199,9 @@ bool PrintCardFile(const PrintOptions& options, QString* error, bool* usageError
     CardSheetLayout layout = companion.Layout;
     if (!companion.HasLayout)
         preferences.LoadLayoutPreferences(layout);
+    // A card stock named: its sheet instead, the card keeping its orientation.
+    if (!options.Stock.isEmpty() && !StockLayoutByName(options.Stock, layout, &layout, error, usageError))
+        return false;
     // Nothing is printed on a sheet the layout dialog would refuse.
     const QString layoutProblem = CardLayoutProblem(layout);
     if (!layoutProblem.isEmpty()) {

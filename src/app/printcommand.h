@@ -15,8 +15,8 @@ namespace qm {
 constexpr int kMaxSheets = 100000;
 
 // quillmark print CARD.qmk --pdf OUT.pdf|--printer [NAME] [--copies N] [--positions 1,2,...] [--outline] [--preview]
-//                [--merge DATA [--start N]] [--duplex long|short|manual] [--no-nudges] [--crop-marks] [--quiet]
-//                [--force]
+//                [--merge DATA [--start N]] [--duplex long|short|manual] [--no-nudges] [--crop-marks]
+//                [--stock "MAKER PART"] [--quiet] [--force]
 struct PrintOptions
 {
     QString Card;
@@ -34,6 +34,7 @@ struct PrintOptions
     int Start = 1;              // in a merge, the sheet position of the first card
     bool CropMarks = false;     // marks of where to cut, in the margins and gaps between the cards
     DuplexMode Duplex = DuplexMode::None; // the card's back (NAME.back.qmk) behind each front
+    QString Stock;              // --stock "MAKER PART": print on this card stock's sheet
 };
 
 // Reads the words after "print" (args as QCoreApplication::arguments() gives them: program, "print", ...).

@@ -50,11 +50,11 @@ QString PrintShopExport::ProposedFileName(const QString& cardPath, const QString
 }
 
 bool ExportPrintShopFile(const QString& cardPath, const QString& outPath, double bleedMm, bool cropMarks,
-                         QString* error, bool* usageError, QStringList* warnings)
+                         QString* error, bool* usageError, QStringList* warnings, const QString& stock)
 {
     CardModel card;
     CompanionFile companion;
-    if (!ReadCardToExport(cardPath, outPath, card, companion, error, usageError))
+    if (!ReadCardToExport(cardPath, outPath, card, companion, error, usageError, stock))
         return false;
     // Art that did not load is left out, as SetUpCard said.
     const QString background =

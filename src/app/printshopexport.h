@@ -49,7 +49,9 @@ private:
 // The command line: reads the card file with its companion file (layout, orientation, background art), and
 // its back when it has one, and writes the print-shop PDF. False with a one-line message; usageError tells an output named like a file read
 // for the card. What a print shop would object to comes back in *warnings (the file is written all the same).
+// With a stock named, the card takes that stock's card size.
 bool ExportPrintShopFile(const QString& cardPath, const QString& outPath, double bleedMm, bool cropMarks,
-                         QString* error = nullptr, bool* usageError = nullptr, QStringList* warnings = nullptr);
+                         QString* error = nullptr, bool* usageError = nullptr, QStringList* warnings = nullptr,
+                         const QString& stock = QString());
 
 } // namespace qm

@@ -189,6 +189,13 @@ void CardHistory::SetClean()
     Emit();
 }
 
+void CardHistory::SetUnsaved()
+{
+    Commit();
+    mClean = -1;
+    Emit();
+}
+
 void CardHistory::Emit()
 {
     if (Changed)

@@ -67,6 +67,9 @@ public:
 
     // The card as the current step holds it is what is on disk.
     void SetClean();
+    // No step is the saved card (a card brought in from elsewhere and never saved): it counts as changed
+    // whatever is undone.
+    void SetUnsaved();
     bool IsClean() const { return mClean == mCurrent; }
     // True while a step is being put back: change reports then are not the user's.
     bool Restoring() const { return mRestoring; }

@@ -181,6 +181,7 @@ bool TPrintCommands::MergeDialog(const TPrintSettings& settings)
 {
     TMergeFeed merge;
     merge.SetStartPosition(mMergeStart);
+    merge.SetNumberedFile(mNumberedMergeFile);
     ProposeJobPdf(settings, false);
     TMergeDialog dialog(merge, settings.Layout, mWindow);
     dialog.PrinterName = [this] { return ReportPrinter().TargetName(); };

@@ -72,6 +72,13 @@ public:
     // "Print &Merge...": the merge dialog (data file, which column feeds which field, start position), from
     // which the merge is previewed and printed. False when closed without printing.
     bool MergeDialog(const TPrintSettings& settings);
+    // The data file the next merge starts from (a design brought in names it); numbered when its columns are
+    // numbers ({1}, {2}...) rather than named by its first row.
+    void UseMergeFile(const QString& path, bool numbered)
+    {
+        mMergeFile = path;
+        mNumberedMergeFile = numbered ? path : QString();
+    }
     // A merge's first sheets (at most kMergePreviewSheets) with their records, in the preview window.
     bool PreviewMerge(const TPrintSettings& settings, TMergeFeed& merge);
     // A merge printed: one card per record across then down from its start position, sheet after sheet
@@ -131,6 +138,7 @@ private:
     bool mPrinterAvailable = false;
     QString mPdfFolder; // where the last PDF file went
     QString mMergeFile;  // the data file of the last merge
+    QString mNumberedMergeFile;
     int mMergeStart = 1; // and the position its first card went to
 };
 
