@@ -9,6 +9,8 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
     qputenv("QUILLMARK_HOME", home.path().toUtf8());
+    // Defaults that follow the user's country are those of a Letter country, wherever the tests run.
+    qputenv("LC_PAPER", "en_US.UTF-8");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -7,6 +7,7 @@
 #include "app/printshopexport.h"
 #include "app/mainwindow_ui.h"
 #include "app/singleinstance.h"
+#include "app/stockcommand.h"
 #include "app/version.h"
 #include "design/cardpicture.h"
 
@@ -16,6 +17,7 @@
 #include "stream/streamwriter.h"
 #include "platform/headless.h"
 #include "app/printcommand.h"
+#include "app/importcommand.h"
 #include "app/toolkitoptions.h"
 
 #include <QApplication>
@@ -35,11 +37,14 @@ const char kUsage[] =
     "usage: quillmark [CARD.qmk]\n"
     "       quillmark dump CARD.qmk\n"
     "       quillmark resave IN.qmk OUT.qmk\n"
-    "       quillmark export CARD.qmk OUT.png|bmp|jpg [--border] [--scale N] [--force]\n"
-    "       quillmark export CARD.qmk OUT.pdf [--bleed MM] [--crop-marks] [--force]\n"
+    "       quillmark export CARD.qmk OUT.png|bmp|jpg [--border] [--scale N] [--stock \"MAKER PART\"] [--force]\n"
+    "       quillmark export CARD.qmk OUT.pdf [--bleed MM] [--crop-marks] [--stock \"MAKER PART\"] [--force]\n"
     "       quillmark print CARD.qmk --pdf OUT.pdf|--printer [NAME] [--copies N] [--positions LIST]\n"
     "                       [--outline] [--preview] [--merge DATA.csv|DATA.vcf [--start N]]\n"
-    "                       [--no-nudges] [--crop-marks] [--quiet] [--force]\n"
+    "                       [--duplex long|short|manual] [--no-nudges] [--crop-marks] [--stock \"MAKER PART\"]\n"
+    "                       [--quiet] [--force]\n"
+    "       quillmark stock [WORDS]\n"
+    "       quillmark import FILE.glabels OUT.qmk\n"
     "       quillmark --help | --version\n"
     "\n"
     "  --border      a one-pixel black frame around the exported picture\n"
@@ -53,12 +58,20 @@ const char kUsage[] =
     "  --positions   the sheet positions to print, such as 1,2,9 (across, then down)\n"
     "  --merge FILE  one card per record of a CSV or vCard file: placeholders such as {Name} take its values\n"
     "  --start N     in a merge, the sheet position of the first card (for a partly used sheet)\n"
+    "  --duplex TURN two-sided: the card's back (CARD.back.qmk) behind every card, for a printer that turns\n"
+    "                the sheet over its long or short edge, or all fronts then all backs (manual)\n"
     "  --outline     print only the card outlines, a test page for the card stock\n"
     "  --preview     print what the preview shows\n"
     "  --no-nudges   leave out the printer fine tuning of qmk.ini (applied by default)\n"
+    "  --stock NAME  print on (or export at the card size of) a card stock, such as \"Avery 5371\" or\n"
+    "                \"Zweckform 32010\", instead of the card's layout\n"
     "  --quiet       no progress on the terminal\n"
     "  --force       write a picture or PDF file whose name lacks the usual extension\n"
     "                (a picture then is PNG)\n"
+    "\n"
+    "stock lists the card stock whose maker, part number or description holds every word: maker and part,\n"
+    "card size, cards across x down, paper (gLabels' database when glabels-data is installed, the built-in\n"
+    "sheets and your own).\n"
     "\n"
     "The window needs a display; the other commands do not. Exit status: 0 success, 1 a bad or unreadable\n"
     "input or a file that could not be written, 2 bad usage.\n";
@@ -118,12 +131,12 @@ int Resave(const QString& in, const QString& out)
     return 0;
 }
 
-int ExportPrintShop(const QString& card, const QString& out, double bleed, bool cropMarks)
+int ExportPrintShop(const QString& card, const QString& out, double bleed, bool cropMarks, const QString& stock)
 {
     QString error;
     bool usageError = false;
     QStringList warnings;
-    if (!ExportPrintShopFile(card, out, bleed, cropMarks, &error, &usageError, &warnings)) {
+    if (!ExportPrintShopFile(card, out, bleed, cropMarks, &error, &usageError, &warnings, stock)) {
         std::fprintf(stderr, "quillmark: %s\n", qPrintable(error));
         return usageError ? 2 : 1;
     }
@@ -143,6 +156,7 @@ int Export(const QStringList& args)
     bool scaled = false;
     bool printShop = false;
     bool cropMarks = false;
+    QString stock;
     int scale = 1;
     double bleed = PrintShopPage::kDefaultBleedMm;
     for (qsizetype i = 2; i < args.size(); ++i) {
@@ -168,6 +182,12 @@ int Export(const QStringList& args)
         } else if (args[i] == QLatin1String("--crop-marks")) {
             cropMarks = true;
             printShop = true;
+        } else if (args[i] == QLatin1String("--stock")) {
+            stock = i + 1 < args.size() ? args[++i].trimmed() : QString();
+            if (stock.isEmpty()) {
+                std::fprintf(stderr, "quillmark: --stock needs the maker and part of a card stock, such as \"Avery 5371\"\n");
+                return 2;
+            }
         } else if (args[i] == QLatin1String("--force")) {
             force = true;
         } else if (args[i].startsWith(QLatin1String("--"))) {
@@ -189,7 +209,7 @@ int Export(const QStringList& args)
                          qPrintable(files[1]));
             return 2;
         }
-        return ExportPrintShop(files[0], files[1], bleed, cropMarks);
+        return ExportPrintShop(files[0], files[1], bleed, cropMarks, stock);
     }
     PictureFormat format = PictureFormat::Png;
     if (!PictureFormatFromName(files[1], &format) && !force) {
@@ -202,7 +222,7 @@ int Export(const QStringList& args)
     QString error;
     bool usageError = false;
     QString warning;
-    if (!ExportCardFile(files[0], files[1], format, border, &error, &usageError, scale, &warning)) {
+    if (!ExportCardFile(files[0], files[1], format, border, &error, &usageError, scale, &warning, stock)) {
         std::fprintf(stderr, "quillmark: %s\n", qPrintable(error));
         return usageError ? 2 : 1;
     }
@@ -241,7 +261,7 @@ void StartMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     const QString reason = gStartWarning.isEmpty() ? message.section(QLatin1Char('\n'), 0, 0) : gStartWarning;
     std::fprintf(stderr,
                  "quillmark: cannot open the design window: %s\n"
-                 "quillmark: dump, resave, export and print work without a display\n",
+                 "quillmark: dump, resave, export, print and stock work without a display\n",
                  qPrintable(reason));
     std::fflush(stderr);
     std::_Exit(1);
@@ -251,7 +271,7 @@ int RunWindow(int argc, char** argv, const QString& card, bool platformGiven)
 {
     const QString missing = platformGiven ? QString() : MissingDisplay();
     if (!missing.isEmpty())
-        return Fail(missing + QStringLiteral("; dump, resave, export and print work without one"));
+        return Fail(missing + QStringLiteral("; dump, resave, export, print and stock work without one"));
     const QtMessageHandler previous = qInstallMessageHandler(StartMessages);
     // Made before our own words are taken: the toolkit takes its options (-style, -stylesheet, -platform...)
     // out of the arguments.
@@ -307,8 +327,14 @@ int RunQuillmark(int argc, char** argv)
     }
     if (command == QLatin1String("print"))
         return RunPrintProgram(argc, argv);
+    if (command == QLatin1String("stock")) {
+        QCoreApplication app(argc, argv);
+        return RunStockCommand(QCoreApplication::arguments());
+    }
     if (command == QLatin1String("export"))
         return RunExport(argc, argv);
+    if (command == QLatin1String("import"))
+        return RunImportProgram(argc, argv);
 
     // The window, with a card when one is named; "--" lets a card's name start with a dash. The toolkit's own
     // options are the toolkit's.

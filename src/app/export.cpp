@@ -4,6 +4,7 @@
 
 #include "app/cardbackground.h"
 #include "app/cardfile.h"
+#include "app/stockcommand.h"
 #include "design/cardpicture.h"
 #include "model/cardmodel.h"
 #include "objects/shapes/qrcode.h"
@@ -128,7 +129,7 @@ bool ExportCard(const CardModel& card, const QString& path, PictureFormat format
 }
 
 bool ReadCardToExport(const QString& cardPath, const QString& outPath, CardModel& card, CompanionFile& companion,
-                      QString* error, bool* usageError)
+                      QString* error, bool* usageError, const QString& stock)
 {
     if (usageError)
         *usageError = false;
@@ -141,16 +142,18 @@ bool ReadCardToExport(const QString& cardPath, const QString& outPath, CardModel
     }
     CardSheetLayout layout = companion.Layout;
     layout.UsePortrait = companion.HasLayout && companion.Layout.UsePortrait;
+    if (!stock.isEmpty() && !StockLayoutByName(stock, layout, &layout, error, usageError))
+        return false;
     SetUpCard(card, layout, companion.Background);
     return true;
 }
 
 bool ExportCardFile(const QString& cardPath, const QString& outPath, PictureFormat format, bool border,
-                    QString* error, bool* usageError, int scale, QString* warning)
+                    QString* error, bool* usageError, int scale, QString* warning, const QString& stock)
 {
     CardModel card;
     CompanionFile companion;
-    if (!ReadCardToExport(cardPath, outPath, card, companion, error, usageError))
+    if (!ReadCardToExport(cardPath, outPath, card, companion, error, usageError, stock))
         return false;
     if (!ExportCard(card, outPath, format, border, error, scale))
         return false;

@@ -57,11 +57,12 @@ bool ExportCard(const CardModel& card, const QString& path, PictureFormat format
 // What every export from the command line starts with: reads the card file with its companion file into card
 // and sets it up (layout, orientation, background art), refusing an output that is one of the files read
 // (*usageError set then). False with a one-line message on failure.
+// With a stock named ("Avery 5371"), the card takes that stock's card size instead of its layout's.
 bool ReadCardToExport(const QString& cardPath, const QString& outPath, CardModel& card, CompanionFile& companion,
-                      QString* error, bool* usageError);
+                      QString* error, bool* usageError, const QString& stock = QString());
 
 bool ExportCardFile(const QString& cardPath, const QString& outPath, PictureFormat format, bool border,
                     QString* error = nullptr, bool* usageError = nullptr, int scale = 1,
-                    QString* warning = nullptr);
+                    QString* warning = nullptr, const QString& stock = QString());
 
 } // namespace qm

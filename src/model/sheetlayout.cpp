@@ -108,9 +108,9 @@ float ThousandthsToInches(int thousandths)
     return float(thousandths * 0.001);
 }
 
-CardSheetLayout ReadLayout(const ProfileFile& ini, const char* portraitKey, bool portraitDefault)
+CardSheetLayout ReadLayout(const ProfileFile& ini, const char* portraitKey, bool portraitDefault,
+                           const QString& section)
 {
-    const QString section = name(kLayoutSection);
     const CardSheetLayout d;
     const auto length = [&](const char* key, float def) {
         return ThousandthsToInches(ini.ReadInteger(section, name(key), InchesToThousandths(def)));
@@ -133,9 +133,8 @@ CardSheetLayout ReadLayout(const ProfileFile& ini, const char* portraitKey, bool
     return l;
 }
 
-void WriteLayout(ProfileFile& ini, const CardSheetLayout& layout, const char* portraitKey)
+void WriteLayout(ProfileFile& ini, const CardSheetLayout& layout, const char* portraitKey, const QString& section)
 {
-    const QString section = name(kLayoutSection);
     ini.WriteInteger(section, name("Height"), InchesToThousandths(layout.Height));
     ini.WriteInteger(section, name("Width"), InchesToThousandths(layout.Width));
     ini.WriteInteger(section, name("TopMargin"), InchesToThousandths(layout.TopMargin));

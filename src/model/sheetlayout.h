@@ -92,13 +92,15 @@ extern const char* const kLayoutSection;
 extern const char* const kCompanionPortraitKey;
 extern const char* const kPreferencesPortraitKey;
 
-// Reads the "Layout" section; every missing or unreadable key takes the default of CardSheetLayout, the
-// orientation takes portraitDefault. Counts are kept within the dialog's ranges and an unknown predefined
-// index becomes 0, so a damaged file cannot hand printing an empty sheet.
-CardSheetLayout ReadLayout(const ProfileFile& ini, const char* portraitKey, bool portraitDefault = false);
-// Writes the "Layout" section in the order Height, Width, TopMargin, LeftMargin, HPitch, VPitch,
-// PredefLayout, Papersize, Across, Down, UseMM, then the orientation key.
-void WriteLayout(ProfileFile& ini, const CardSheetLayout& layout, const char* portraitKey);
+// Reads the "Layout" section (or another of the same keys); every missing or unreadable key takes the
+// default of CardSheetLayout, the orientation takes portraitDefault. Counts are kept within the dialog's
+// ranges and an unknown predefined index becomes 0, so a damaged file cannot hand printing an empty sheet.
+CardSheetLayout ReadLayout(const ProfileFile& ini, const char* portraitKey, bool portraitDefault = false,
+                           const QString& section = QString::fromLatin1(kLayoutSection));
+// Writes the "Layout" section (or another) in the order Height, Width, TopMargin, LeftMargin, HPitch,
+// VPitch, PredefLayout, Papersize, Across, Down, UseMM, then the orientation key.
+void WriteLayout(ProfileFile& ini, const CardSheetLayout& layout, const char* portraitKey,
+                 const QString& section = QString::fromLatin1(kLayoutSection));
 
 // The design panel's size at zoom 1.0: Round(96 x card height) high and Round(96 x card width) wide, the two
 // swapped for a Rotated card.

@@ -1,24 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TEditCardLayout: the "Business Card Layout" dialog: its controls, unit switching and the check on "Ok".
+// TEditCardLayout: the "Business Card Layout" dialog: its controls, unit switching, the check on "Ok", and
+// the card stock list (search, paper, choosing, Save Stock As, import).
 #include "print/layoutdialog_ui.h"
 
 #include "design/dialogbar_ui.h"
 #include "platform/helphook.h"
 #include "platform/helptopics.h"
+#include "platform/paths.h"
+#include "stock/ownstock.h"
+#include "stock/stockcatalog.h"
+#include "stock/stocktext.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace qm {
 
@@ -76,11 +90,20 @@ QFrame* cardPicture(int width, int height, QWidget* parent)
 
 } // namespace
 
-TEditCardLayout::TEditCardLayout(const CardSheetLayout& layout, QWidget* parent)
-    : QDialog(parent), mLayout(layout)
+TEditCardLayout::TEditCardLayout(const CardSheetLayout& layout, QWidget* parent, const StockCatalog* catalog)
+    : QDialog(parent), PreferencesPath(ProgramFile(QStringLiteral("qmk.ini"))), mLayout(layout),
+      mCatalog(catalog), mOwnCatalog(!catalog)
 {
     ShowInformation = [this](const QString& message) {
         QMessageBox::information(this, QStringLiteral("Information"), message);
+    };
+    AskStockName = [this] {
+        return QInputDialog::getText(this, QStringLiteral("Save Stock As"),
+                                     QStringLiteral("Name of your card stock:"));
+    };
+    AskStockFile = [this] {
+        return QFileDialog::getOpenFileName(this, QStringLiteral("Import Card Stock"), QDir::homePath(),
+                                            QStringLiteral("gLabels templates (*.xml);;All files (*)"));
     };
     BuildControls();
 
@@ -90,9 +113,23 @@ TEditCardLayout::TEditCardLayout(const CardSheetLayout& layout, QWidget* parent)
     Inchesbutton->setChecked(!mLayout.UseMM);
     ePortrait->setChecked(mLayout.UsePortrait);
     eLandscape->setChecked(!mLayout.UsePortrait);
-    const bool known = mLayout.PredefLayout >= 0 && mLayout.PredefLayout < kPredefinedLayoutCount;
+    // The predefined sheet shows when the layout is its sheet (a layout from the stock list or typed in is
+    // another).
+    bool known = mLayout.PredefLayout >= 0 && mLayout.PredefLayout < kPredefinedLayoutCount;
+    if (known) {
+        // To the thousandth of an inch a file keeps.
+        CardSheetLayout p = mLayout;
+        ApplyPredefinedLayout(p, mLayout.PredefLayout);
+        const auto near = [](float a, float b) { return std::abs(a - b) < 0.0006f; };
+        known = p.Across == mLayout.Across && p.Down == mLayout.Down && p.Papersize == mLayout.Papersize &&
+                near(p.Width, mLayout.Width) && near(p.Height, mLayout.Height) &&
+                near(p.LeftMargin, mLayout.LeftMargin) && near(p.TopMargin, mLayout.TopMargin) &&
+                near(p.HPitch, mLayout.HPitch) && near(p.VPitch, mLayout.VPitch);
+    }
     PredefinedLayouts->setCurrentIndex(known ? mLayout.PredefLayout : -1);
     FillControls();
+    UseCatalog(mCatalog ? *mCatalog : StockCatalog::Installed(PreferencesPath));
+    NoteMatchingStock();
     mSettingUp = false;
 }
 
@@ -101,8 +138,8 @@ TEditCardLayout::~TEditCardLayout() = default;
 void TEditCardLayout::BuildControls()
 {
     setWindowTitle(QStringLiteral("Business Card Layout"));
-    setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
-    resize(435, 362);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    resize(760, 620);
 
     PredefinedLayouts = new QComboBox(this);
     PredefinedLayouts->setMaxVisibleItems(21);
@@ -188,9 +225,9 @@ void TEditCardLayout::BuildControls()
     auto* page = new QVBoxLayout(this);
     page->addWidget(new QLabel(QStringLiteral("Predefined Layouts"), this));
     page->addWidget(PredefinedLayouts);
+    page->addWidget(BuildStockList(), 1);
     page->addWidget(units);
     page->addLayout(lower);
-    page->addStretch();
     page->addLayout(buttons);
 
     connect(PredefinedLayouts, qOverload<int>(&QComboBox::currentIndexChanged), this,
@@ -231,15 +268,20 @@ void TEditCardLayout::ShowLengthsIn(bool millimetres)
 
 void TEditCardLayout::FillControls()
 {
-    // The held values are inches: show them so, then switch when millimetres are chosen.
-    mShowingMM = false;
-    ShowLengthsIn(false);
-    eCardwidth->setValue(mLayout.Width);
-    eCardHeight->setValue(mLayout.Height);
-    eHorizPitch->setValue(mLayout.HPitch);
-    eVertPitch->setValue(mLayout.VPitch);
-    eleftmarg->setValue(mLayout.LeftMargin);
-    etopmarg->setValue(mLayout.TopMargin);
+    // The held values are inches, shown in the unit chosen (converted from the held value, so that a stock
+    // of 85 mm shows 85.00 rather than its thousandths of an inch converted back).
+    const bool millimetres = MMButton->isChecked();
+    mShowingMM = millimetres; // only the decimals and ranges change here
+    ShowLengthsIn(millimetres);
+    const auto shown = [millimetres](float inches) {
+        return millimetres ? InchesToMM(inches) : double(inches);
+    };
+    eCardwidth->setValue(shown(mLayout.Width));
+    eCardHeight->setValue(shown(mLayout.Height));
+    eHorizPitch->setValue(shown(mLayout.HPitch));
+    eVertPitch->setValue(shown(mLayout.VPitch));
+    eleftmarg->setValue(shown(mLayout.LeftMargin));
+    etopmarg->setValue(shown(mLayout.TopMargin));
     enbracross->setValue(mLayout.Across);
     enbrdown->setValue(mLayout.Down);
     if (mLayout.Papersize == kPaperLetter)
@@ -248,8 +290,6 @@ void TEditCardLayout::FillControls()
         epapersize->setCurrentIndex(1);
     else if (mSettingUp)
         epapersize->setCurrentIndex(-1); // a code the list does not know is kept unless the user picks one
-    if (MMButton->isChecked())
-        ShowLengthsIn(true);
 }
 
 void TEditCardLayout::PredefinedLayoutsChange(int index)

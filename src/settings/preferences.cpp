@@ -114,7 +114,10 @@ void RecentFiles::Remove(const QString& path)
 
 // ---- Preferences ----
 
-Preferences::Preferences(const QString& path) : mPath(path.isEmpty() ? defaultPath() : path) {}
+Preferences::Preferences(const QString& path)
+    : mPath(path.isEmpty() ? defaultPath() : path), mPaperLocale(PaperLocale())
+{
+}
 
 QString Preferences::Problem() const
 {
@@ -224,6 +227,12 @@ bool Preferences::SavePanelShown(const QString& panel, bool shown, QString* erro
 void Preferences::LoadLayoutPreferences(CardSheetLayout& layout) const
 {
     const ProfileFile ini(mPath);
+    if (!ini.SectionExists(QString::fromLatin1(kLayoutSection))) {
+        const bool portrait = layout.UsePortrait;
+        layout = DefaultLayoutFor(mPaperLocale);
+        layout.UsePortrait = portrait;
+        return;
+    }
     layout = ReadLayout(ini, kPreferencesPortraitKey, layout.UsePortrait);
 }
 

@@ -3,7 +3,9 @@
 #pragma once
 #include "model/sheetlayout.h"
 #include "platform/screenfit.h"
+#include "settings/paperlocale.h"
 
+#include <QLocale>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -120,8 +122,11 @@ public:
     bool LoadPanelShown(const QString& panel) const;
     bool SavePanelShown(const QString& panel, bool shown, QString* error = nullptr) const;
 
-    // "Layout", into layout; the orientation keeps layout's own value when the file has none.
+    // "Layout", into layout; the orientation keeps layout's own value when the file has none. Without the
+    // section (the first start) the layout of the paper locale's country (DefaultLayoutFor).
     void LoadLayoutPreferences(CardSheetLayout& layout) const;
+    // The locale whose country's paper a first start takes; PaperLocale() unless set.
+    void SetPaperLocale(const QLocale& locale) { mPaperLocale = locale; }
     bool SaveLayoutPreferences(const CardSheetLayout& layout, QString* error = nullptr) const;
 
     // "Personal": the ten keys, in the order the business card panel holds the values.
@@ -147,6 +152,7 @@ public:
 
 private:
     QString mPath;
+    QLocale mPaperLocale;
 };
 
 } // namespace qm

@@ -201,8 +201,8 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsSeparatorsAndShortcut)
                            "Change &Business Card Layout"}));
     EXPECT_EQ(Captions(w.ViewMenu),
               QStringList({"Zoom &In\t+", "Zoom &Out\t-", "&Actual Size", "&Fit to Window", "-",
-                           "Show &Bleed and Safe Area", "-", "Show &Grid", "S&nap to Grid", "-",
-                           "&Position and Size"}));
+                           "Show Bac&k of Card", "-", "Show &Bleed and Safe Area", "-", "Show &Grid",
+                           "S&nap to Grid", "-", "&Position and Size"}));
     EXPECT_EQ(Captions(w.InsertMenu),
               QStringList({"&Text", "&Multi-Line Text", "S&ymbol", "&Rectangle", "&Ellipse", "R&ounded Rectangle",
                            "&Line", "&Clip Art", "Su&perShape", "Ric&h Text", "&SuperText", "C&ircleText",

@@ -5,6 +5,7 @@
 #include "contacts/contactformats.h"
 #include "pictures/pictureformats.h"
 #include "richtext/rtfformat.h"
+#include "stock/glabelsstock.h"
 
 #include "testutil.h"
 #include <gtest/gtest.h>
@@ -94,6 +95,21 @@ FormatCase Contacts(ContactFormat::Kind kind, const char* sample)
     return c;
 }
 
+FormatCase Stock()
+{
+    static const StockPapers papers;
+    return {"gLabels stock", QStringLiteral("stock/avery-us-templates.xml"),
+            [] { return std::make_unique<StockFileFormat>(papers); },
+            [](FileFormat& format, const QString& path) {
+                std::vector<StockEntry> entries(1);
+                Outcome o;
+                o.read = static_cast<StockFileFormat&>(format).Read(path, entries);
+                o.error = format.ErrorString();
+                o.untouched = entries.size() == 1;
+                return o;
+            }};
+}
+
 // In an order where each sample is of another format than the one before it (the "other format" case reads
 // the next case's sample; CSV text would take RTF as text, so vCards follow it).
 const std::vector<FormatCase>& Cases()
@@ -107,6 +123,7 @@ const std::vector<FormatCase>& Cases()
         Rtf(),
         Contacts(ContactFormat::Kind::Csv, "spreadsheet-utf8.csv"),
         Contacts(ContactFormat::Kind::VCard, "address-book.vcf"),
+        Stock(),
     };
     return cases;
 }

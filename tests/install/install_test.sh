@@ -59,7 +59,7 @@ release=$(grep -m1 -o '<release version="[^"]*"' "$share/metainfo/$metainfo")
 help=$("$program" --help)
 # The tags of the page's items (the line after each .TP), with roff's \- as a plain dash.
 tags=$(awk 'previous == ".TP" { print } { previous = $0 }' <<<"$man" | sed 's/\\-/-/g')
-for word in $(grep -oE -- '--[a-z-]+' <<<"$help" | sort -u) dump resave export print; do
+for word in $(grep -oE -- '--[a-z-]+' <<<"$help" | sort -u) dump resave export print stock; do
     grep -qE -- "^\.[A-Z]+ (.* )?$word( |,|\$)" <<<"$tags" || fail "the manual page does not document $word"
 done
 for section in NAME SYNOPSIS DESCRIPTION OPTIONS 'EXIT STATUS' ENVIRONMENT FILES; do
@@ -82,7 +82,7 @@ if [ -f /usr/share/bash-completion/bash_completion ]; then
             _quillmark; printf "%s\n" "${COMPREPLY[@]}" | sort -u' "$completion" "$@")
     }
     offered=$(complete_words quillmark '')
-    for word in dump resave export print business.qmk; do
+    for word in dump resave export print stock business.qmk; do
         grep -qx "$word" <<<"$offered" || fail "completion of 'quillmark' lacks $word: $offered"
     done
     ! grep -qx notes.txt <<<"$offered" || fail "completion of 'quillmark' offers a file that is no card"
@@ -91,7 +91,7 @@ if [ -f /usr/share/bash-completion/bash_completion ]; then
         [ "$word" = --help ] || [ "$word" = --version ] && continue
         grep -qx -- "$word" <<<"$offered" || fail "completion of 'quillmark print' lacks $word"
     done
-    [ "$(complete_words quillmark export business.qmk --)" = "$(printf -- '--bleed\n--border\n--crop-marks\n--force\n--help\n--scale')" ] ||
+    [ "$(complete_words quillmark export business.qmk --)" = "$(printf -- '--bleed\n--border\n--crop-marks\n--force\n--help\n--scale\n--stock')" ] ||
         fail "completion of 'quillmark export' offers other options"
     [ "$(complete_words quillmark dump '')" = business.qmk ] || fail "completion of 'quillmark dump' offers no card"
 fi
