@@ -78,6 +78,9 @@ QWidget* TEditCardLayout::BuildStockList()
         if (item)
             StockChosen(StockList->indexOfTopLevelItem(item));
     });
+    // A click on the row already chosen takes it again (after the boxes were changed by hand).
+    connect(StockList, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { StockChosen(StockList->indexOfTopLevelItem(item)); });
     connect(SaveStockButton, &QPushButton::clicked, this, &TEditCardLayout::SaveStockAsClick);
     connect(ImportStockButton, &QPushButton::clicked, this, &TEditCardLayout::ImportStockClick);
     return group;
