@@ -86,6 +86,37 @@ void BM_SheetsToPdfFile(benchmark::State& state)
 }
 BENCHMARK(BM_SheetsToPdfFile)->Arg(1)->Arg(100)->Arg(2000)->Arg(8000)->Unit(benchmark::kMillisecond);
 
+// The same job two-sided: each sheet's page of fronts and its page of backs (a card as busy as the front).
+// Its time and memory stand beside the one-sided job's of as many sheets (BM_SheetsToPdfFile/2000): within
+// twice both, since each sheet is two pages of placed drawings.
+void BM_TwoSidedSheetsToPdfFile(benchmark::State& state)
+{
+    TKBusinessCardPanel32 panel, back;
+    FillCard(panel);
+    FillCard(back);
+    back.LayOutObjects();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("job.pdf"));
+    const int sheets = int(state.range(0));
+    qint64 bytes = 0, held = 0;
+    for (auto _ : state) {
+        PdfReport pdf(path);
+        pdf.SetCopies(sheets);
+        pdf.StatusChanged = [&](const QString&) { held = std::max(held, pdf.BytesHeld()); };
+        LabelJob job;
+        job.Duplex = DuplexMode::LongEdge;
+        job.Back = &back.Card();
+        TLabelPrinter printer(panel, job);
+        if (printer.Run(pdf) != joFinished)
+            state.SkipWithError("the job failed");
+        bytes = QFileInfo(path).size();
+    }
+    state.SetItemsProcessed(state.iterations() * sheets);
+    state.counters["bytes_per_sheet"] = double(bytes) / sheets;
+    state.counters["held_kB"] = double(held) / 1024;
+}
+BENCHMARK(BM_TwoSidedSheetsToPdfFile)->Arg(2000)->Unit(benchmark::kMillisecond);
+
 // The peer's merge card: a band, a bold name with a shadow, a rule and three lines, each line a field.
 void FillMergeCard(TKBusinessCardPanel32& panel)
 {

@@ -9,7 +9,7 @@ _quillmark()
     local command=
     if [[ $cword -gt 1 ]]; then
         case ${words[1]} in
-            dump | resave | export | print | stock) command=${words[1]} ;;
+            dump | resave | export | print | stock | import) command=${words[1]} ;;
         esac
     fi
 
@@ -27,8 +27,8 @@ _quillmark()
             local queues
             queues=$(lpstat -e 2>/dev/null)
             if [[ $cur == -* ]]; then
-                COMPREPLY=($(compgen -W '--copies --positions --outline --preview --merge --start --no-nudges
-                    --crop-marks --stock --quiet --force' -- "$cur"))
+                COMPREPLY=($(compgen -W '--copies --positions --outline --preview --merge --start --duplex
+                    --no-nudges --crop-marks --stock --quiet --force' -- "$cur"))
             else
                 COMPREPLY=($(compgen -W "$queues" -- "$cur"))
                 _filedir qmk
@@ -36,6 +36,10 @@ _quillmark()
             return
             ;;
         --copies | --positions | --start | --scale)
+            return
+            ;;
+        --duplex)
+            COMPREPLY=($(compgen -W 'long short manual' -- "$cur"))
             return
             ;;
         --stock)
@@ -53,7 +57,7 @@ _quillmark()
             if [[ $cword -eq 1 && $cur == -* ]]; then
                 COMPREPLY=($(compgen -W '--help --version --' -- "$cur"))
             elif [[ $cword -eq 1 ]]; then
-                COMPREPLY=($(compgen -W 'dump resave export print stock' -- "$cur"))
+                COMPREPLY=($(compgen -W 'dump resave export print stock import' -- "$cur"))
                 _filedir qmk
             elif [[ $cword -eq 2 && ${words[1]} == -- ]]; then
                 _filedir qmk
@@ -64,6 +68,13 @@ _quillmark()
             ;;
         resave)
             _filedir qmk
+            ;;
+        import)
+            if [[ $cword -eq 2 ]]; then
+                _filedir glabels
+            else
+                _filedir qmk
+            fi
             ;;
         export)
             if [[ $cur == -* ]]; then
@@ -80,7 +91,7 @@ _quillmark()
         print)
             if [[ $cur == -* ]]; then
                 COMPREPLY=($(compgen -W '--pdf --printer --copies --positions --outline --preview --merge
-                    --start --no-nudges --crop-marks --stock --quiet --force --help' -- "$cur"))
+                    --start --duplex --no-nudges --crop-marks --stock --quiet --force --help' -- "$cur"))
             else
                 _filedir qmk
             fi

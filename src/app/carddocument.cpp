@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // CardDocument: the open card's files, changes, layout, recent files and zoom, and the commands on them.
 #include "app/carddocument.h"
+#include "app/importcommand.h"
 #include "platform/profile.h"
 #include "objects/templatefile.h"
 
@@ -109,9 +110,14 @@ CardDocument::CardDocument(TKBusinessCardPanel32& panel, DocumentPrompts& prompt
 
 QString CardDocument::WindowTitle() const
 {
+    QString side;
+    if (mShowingBack)
+        side = QStringLiteral(" (Back)");
+    else if (HasBack())
+        side = QStringLiteral(" (Front)");
     if (mFileName.isEmpty())
-        return QStringLiteral("Quillmark");
-    return QStringLiteral("Quillmark - ") + QFileInfo(mFileName).fileName();
+        return QStringLiteral("Quillmark") + side;
+    return QStringLiteral("Quillmark - ") + QFileInfo(mFileName).fileName() + side;
 }
 
 QString CardDocument::SaveButtonCaption() const
@@ -190,13 +196,19 @@ void CardDocument::FirstActivate(const QString& cardToOpen)
     mFirstActivation = true;
     mPanel.SetShape(lsRectangle);
     SetCardSizeFromInches();
+    bool imported = false;
     if (!cardToOpen.isEmpty()) {
-        OpenBCFile(cardToOpen);
+        // A gLabels design named on the command line opens as a new card, which stays unsaved.
+        imported = OpenBCFile(cardToOpen) && mFileName.isEmpty();
     } else if (!mRecent.Files().isEmpty() && QFileInfo(mRecent.Files().first()).isFile()) {
         OpenBCFile(mRecent.Files().first());
     }
     mFirstActivation = false;
     FreshHistory();
+    if (imported) {
+        mPanel.History().SetUnsaved();
+        Notify();
+    }
 }
 
 void CardDocument::PanelChanged()
@@ -238,6 +250,7 @@ void CardDocument::AddRecent(const QString& path)
 
 void CardDocument::ClearDesign()
 {
+    ResetSides();
     mPanel.ClearAll();
     mBackgroundFile.clear();
     mPanel.ClearBackground();
@@ -299,6 +312,8 @@ bool CardDocument::NewFromTemplate(const QString& templatePath, const QString& f
         mPanel.SetTextFontName(fontFace);
     if (!background.isEmpty())
         mBackgroundFile = CardTemplate::BackgroundArtPath(background);
+    // A two-sided template keeps its back as a card file beside it.
+    LoadBack(CardTemplate::BackPath(templatePath));
     // The template says how the card stands; SetCardOrientation also puts the zoom back.
     SetCardOrientation(mPanel.PortraitMode());
     mFirstActivation = false;
@@ -307,16 +322,16 @@ bool CardDocument::NewFromTemplate(const QString& templatePath, const QString& f
     return true;
 }
 
-QString CardDocument::ChooseCardFile(const QString& title)
+QString CardDocument::ChooseCardFile(const QString& title, bool orGlabels)
 {
     FileRequest request;
     request.kind = FileRequest::Open;
     request.title = title;
     request.folder = SavedFolder();
-    request.filter = kCardFilter;
+    request.filter = orGlabels ? kCardFilter + QStringLiteral(";;gLabels design (*.glabels)") : kCardFilter;
     request.defaultSuffix = QStringLiteral("qmk");
     const QString path = mPrompts.ChooseFile(request);
-    if (path.isEmpty() || HasCardExtension(path))
+    if (path.isEmpty() || HasCardExtension(path) || (orGlabels && LooksLikeGlabelsFile(path)))
         return path;
     mPrompts.Inform(QStringLiteral("Must be a QMK (Quillmark) file"));
     return QString();
@@ -326,7 +341,7 @@ bool CardDocument::Open()
 {
     if (!CheckSaveNeeded())
         return false;
-    const QString path = ChooseCardFile(QStringLiteral("Open Business Card"));
+    const QString path = ChooseCardFile(QStringLiteral("Open Business Card"), true);
     if (path.isEmpty())
         return false;
     return OpenBCFile(path);
@@ -334,6 +349,8 @@ bool CardDocument::Open()
 
 bool CardDocument::OpenBCFile(const QString& path)
 {
+    if (!HasCardExtension(path) && LooksLikeGlabelsFile(path))
+        return OpenGlabels(path);
     const bool wasFirst = mFirstActivation;
     mFirstActivation = true;
     QString error;
@@ -347,6 +364,8 @@ bool CardDocument::OpenBCFile(const QString& path)
     }
     mFileName = AbsolutePath(path);
     AddRecent(mFileName);
+    ResetSides();
+    LoadBack(ExistingCardBackPath(mFileName));
 
     CompanionFile companion = ReadCompanionFile(mFileName);
     // A card size no card stock has, or a layout file that cannot be read, is not taken on. A sheet whose
@@ -396,9 +415,11 @@ bool CardDocument::OpenRecent(const QString& path)
 
 bool CardDocument::SaveBCFile(const QString& path, QString* error)
 {
-    if (!mPanel.SaveToFile(path, error))
+    if (!WriteSide(true, path, error))
         return false;
-    return WriteCompanionFile(path, mBackgroundFile, mLayout, error);
+    if (!WriteCompanionFile(path, mShowingBack ? mHidden.Background : mBackgroundFile, mLayout, error))
+        return false;
+    return SaveBack(path, error);
 }
 
 bool CardDocument::SettleOffCardObjects()
@@ -487,6 +508,7 @@ void CardDocument::Delete()
     if (!mPrompts.Confirm(QStringLiteral("Delete ") + path + QLatin1Char('?'), QStringLiteral("Confirm")))
         return;
     const QString companion = ExistingCompanionPath(path);
+    const QString back = ExistingCardBackPath(path);
     QFile card(path);
     if (!card.remove()) {
         mPrompts.ShowError(QStringLiteral("Unable to delete %1: %2").arg(path, card.errorString()));
@@ -494,6 +516,13 @@ void CardDocument::Delete()
     }
     if (!companion.isEmpty())
         QFile::remove(companion);
+    // The card's back goes with it.
+    if (!back.isEmpty()) {
+        const QString backCompanion = ExistingCompanionPath(back);
+        QFile::remove(back);
+        if (!backCompanion.isEmpty())
+            QFile::remove(backCompanion);
+    }
     // The open design stays as it is, even when it came from this file.
     if (mRecent.Files().contains(AbsolutePath(path))) {
         mRecent.Remove(AbsolutePath(path));
@@ -531,10 +560,23 @@ bool CardDocument::WriteTemplate()
     const QString path = mPrompts.ChooseFile(request);
     if (path.isEmpty())
         return false;
+    // The template is written from the front; a back goes beside it as a card file.
+    ShowSide(false);
     QString error;
     if (!CardTemplate::Write(mPanel, path, mBackgroundFile.trimmed(), &error)) {
         mPrompts.ShowError(QStringLiteral("The template was not saved.\n\n") + error);
         return false;
+    }
+    const QString back = CardTemplate::BackPath(path);
+    if (HasBack()) {
+        if (!WriteSide(false, back, &error) || !WriteCompanionFile(back, mHidden.Background, mLayout, &error)) {
+            mPrompts.ShowError(QStringLiteral("The back of the template was not saved.\n\n") + error);
+            return false;
+        }
+    } else if (QFileInfo::exists(back)) {
+        QFile::remove(back);
+        if (const QString companion = ExistingCompanionPath(back); !companion.isEmpty())
+            QFile::remove(companion);
     }
     mPrompts.Inform(QStringLiteral("Saved as ") + path);
     return true;

@@ -14,9 +14,11 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 namespace qm {
 
+class CardModel;
 class TKBusinessCardPanel32;
 class TKFont;
 
@@ -107,7 +109,9 @@ public:
     bool FirstActivation() const { return mFirstActivation; }
 
     // What the window shows for the state.
-    QString WindowTitle() const;       // "Quillmark", or "Quillmark - " and the file name without folder
+    // "Quillmark", or "Quillmark - " and the file name without folder; " (Back)" while the back is shown,
+    // " (Front)" for the front of a card that has a back.
+    QString WindowTitle() const;
     QString SaveButtonCaption() const; // "Save As" for an untitled card, else "Save"
     bool SaveButtonsVisible() const { return ChangesMade(); }
 
@@ -153,8 +157,14 @@ public:
     // The second half of "New - Select From Templates", after the chooser: a new card from the template with
     // fontFace on its text objects.
     bool NewFromTemplate(const QString& templatePath, const QString& fontFace);
+    // The file dialog offers card files and gLabels designs; a gLabels design opens as a new card.
     bool Open();
     bool OpenBCFile(const QString& path);
+    // A gLabels design as a new, untitled card with its stock as the layout; the report of what came over
+    // is shown, and the merge data it names goes to MergeSourceFound.
+    bool OpenGlabels(const QString& path);
+    // A design brought in names its merge data: the file, and whether its fields are column numbers.
+    std::function<void(const QString& source, bool numbered)> MergeSourceFound;
     // A recent-files entry was picked.
     bool OpenRecent(const QString& path);
     // Under the card's name; an untitled card asks for one (as Save As).
@@ -176,6 +186,20 @@ public:
     void ApplyLayout(const CardSheetLayout& layout);
     // "Save As Bitmap", "Save As JPG", "Save As PNG": the file dialog, the border question, the picture.
     bool ExportPicture(PictureFormat format);
+
+    // ---- The two sides: the panel shows one, the document keeps the other; both are one card to save, open,
+    // delete and undo. The back of NAME.qmk is the card file NAME.back.qmk beside it. ----
+    bool ShowingBack() const { return mShowingBack; }
+    // The back has objects or background art (shown or kept).
+    bool HasBack() const;
+    // Shows the front or the back; false when it is shown already. Not a change of the card.
+    bool ShowSide(bool back);
+    bool ToggleSide() { return ShowSide(!mShowingBack); }
+    // The back as a card of its own, ready to print beside the panel's front (size, orientation, outline and
+    // personal information as the front's); null when the card has no back or the back is shown.
+    std::unique_ptr<CardModel> HiddenSideCard() const;
+    // The background art of the side that is not shown.
+    const QString& HiddenBackgroundFile() const { return mHidden.Background; }
 
     // ---- Card size and orientation ----
     void SetCardSizeFromInches();
@@ -206,8 +230,38 @@ private:
     void AddRecent(const QString& path);
     QString SavedFolder() const;
     // The open dialog over saved cards; empty when cancelled or the file is not a card file (said so).
-    QString ChooseCardFile(const QString& title);
+    // With orGlabels the dialog also offers gLabels designs.
+    QString ChooseCardFile(const QString& title, bool orGlabels = false);
     void ClearDesign();
+    // The side not shown, as the history keeps objects.
+    struct HiddenSide
+    {
+        QByteArray Objects;
+        QStringList Names;
+        int Count = 0;
+        QString Background;
+    };
+    // Both sides' objects and art in the order front, back: what tells which side an undo step changed.
+    struct BothSides
+    {
+        QByteArray Front, Back;
+        QString FrontArt, BackArt;
+    };
+    BothSides Sides() const;
+    // After an undo or redo: the side whose change was taken back is shown.
+    void ShowChangedSide(const BothSides& before);
+    // A card with no back: the back is empty and the front is shown.
+    void ResetSides();
+    // Reads the back of the card at path (or of the template at path) into the hidden side; false (said to
+    // the user) when it is there and cannot be read: the card then opens without it and no save touches it.
+    bool LoadBack(const QString& backPath);
+    // The shown or the hidden side into a card file; the hidden one also when the back is shown.
+    bool WriteSide(bool front, const QString& path, QString* error);
+    // The back files of a card saved as path: written, or removed when the back is empty.
+    bool SaveBack(const QString& path, QString* error);
+    // Makes the background art and the card size follow the side shown.
+    void ShowSideArt();
+    static QString AbsolutePathOf(const QString& path);
 
     TKBusinessCardPanel32& mPanel;
     DocumentPrompts& mPrompts;
@@ -221,6 +275,10 @@ private:
     CardSheetLayout mLayout;
     qm::RecentFiles mRecent;
     int mZoomPercent = 100;
+    bool mShowingBack = false;
+    HiddenSide mHidden;
+    // The back on disk could not be read: saves leave its files alone.
+    bool mKeepBackFiles = false;
 };
 
 } // namespace qm

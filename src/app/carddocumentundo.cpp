@@ -17,6 +17,8 @@ QByteArray CardDocument::CardState() const
     out << l.Height << l.Width << qint32(l.Across) << qint32(l.Down) << l.TopMargin << l.LeftMargin << l.HPitch
         << l.VPitch << qint32(l.PredefLayout) << qint32(l.Papersize) << l.UseMM << l.UsePortrait
         << mBackgroundFile;
+    // The side shown and the one kept: one history covers both.
+    out << mShowingBack << mHidden.Objects << mHidden.Names << qint32(mHidden.Count) << mHidden.Background;
     return bytes;
 }
 
@@ -28,8 +30,17 @@ void CardDocument::RestoreCardState(const QByteArray& state)
     QString background;
     in >> l.Height >> l.Width >> across >> down >> l.TopMargin >> l.LeftMargin >> l.HPitch >> l.VPitch >> predef >>
         paper >> l.UseMM >> l.UsePortrait >> background;
+    bool showingBack = false;
+    HiddenSide hidden;
+    qint32 count = 0;
+    in >> showingBack >> hidden.Objects >> hidden.Names >> count >> hidden.Background;
     if (in.status() != QDataStream::Ok)
         return;
+    hidden.Count = count;
+    // The step's objects (put on the panel next) are of the side it showed.
+    const bool sideChanged = showingBack != mShowingBack;
+    mShowingBack = showingBack;
+    mHidden = hidden;
     l.Across = across;
     l.Down = down;
     l.PredefLayout = predef;
@@ -38,7 +49,7 @@ void CardDocument::RestoreCardState(const QByteArray& state)
     mBackgroundFile = background;
     if (backgroundChanged && mBackgroundFile.isEmpty())
         mPanel.ClearBackground();
-    if (l != mLayout || backgroundChanged) {
+    if (l != mLayout || backgroundChanged || sideChanged) {
         mLayout = l;
         SetCardOrientation(l.UsePortrait);
     }
@@ -71,7 +82,10 @@ QString CardDocument::RedoText() const { return mPanel.History().RedoText(); }
 bool CardDocument::Undo()
 {
     mPanel.ClearSelection();
+    const BothSides before = Sides();
     const bool done = mPanel.History().Undo();
+    if (done)
+        ShowChangedSide(before);
     Notify();
     return done;
 }
@@ -79,7 +93,10 @@ bool CardDocument::Undo()
 bool CardDocument::Redo()
 {
     mPanel.ClearSelection();
+    const BothSides before = Sides();
     const bool done = mPanel.History().Redo();
+    if (done)
+        ShowChangedSide(before);
     Notify();
     return done;
 }

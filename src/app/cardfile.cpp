@@ -99,6 +99,8 @@ QString LoadQuietly(CardModel& card, const QString& stored)
 
 void SetUpCard(CardModel& card, const CardSheetLayout& layout, const QString& storedBackground)
 {
+    // Square corners, as the design window shows and prints every card.
+    card.SetShape(lsRectangle);
     card.SetPortrait(layout.UsePortrait);
     card.SetSize(CardPanelSize(layout, layout.UsePortrait));
     // What a QR code of the personal information carries, as in the window.

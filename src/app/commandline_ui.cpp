@@ -17,6 +17,7 @@
 #include "stream/streamwriter.h"
 #include "platform/headless.h"
 #include "app/printcommand.h"
+#include "app/importcommand.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -39,8 +40,10 @@ const char kUsage[] =
     "       quillmark export CARD.qmk OUT.pdf [--bleed MM] [--crop-marks] [--stock \"MAKER PART\"] [--force]\n"
     "       quillmark print CARD.qmk --pdf OUT.pdf|--printer [NAME] [--copies N] [--positions LIST]\n"
     "                       [--outline] [--preview] [--merge DATA.csv|DATA.vcf [--start N]]\n"
-    "                       [--no-nudges] [--crop-marks] [--stock \"MAKER PART\"] [--quiet] [--force]\n"
+    "                       [--duplex long|short|manual] [--no-nudges] [--crop-marks] [--stock \"MAKER PART\"]\n"
+    "                       [--quiet] [--force]\n"
     "       quillmark stock [WORDS]\n"
+    "       quillmark import FILE.glabels OUT.qmk\n"
     "       quillmark --help | --version\n"
     "\n"
     "  --border      a one-pixel black frame around the exported picture\n"
@@ -54,6 +57,8 @@ const char kUsage[] =
     "  --positions   the sheet positions to print, such as 1,2,9 (across, then down)\n"
     "  --merge FILE  one card per record of a CSV or vCard file: placeholders such as {Name} take its values\n"
     "  --start N     in a merge, the sheet position of the first card (for a partly used sheet)\n"
+    "  --duplex TURN two-sided: the card's back (CARD.back.qmk) behind every card, for a printer that turns\n"
+    "                the sheet over its long or short edge, or all fronts then all backs (manual)\n"
     "  --outline     print only the card outlines, a test page for the card stock\n"
     "  --preview     print what the preview shows\n"
     "  --no-nudges   leave out the printer fine tuning of qmk.ini (applied by default)\n"
@@ -322,6 +327,8 @@ int RunQuillmark(int argc, char** argv)
     }
     if (command == QLatin1String("export"))
         return RunExport(argc, argv);
+    if (command == QLatin1String("import"))
+        return RunImportProgram(argc, argv);
 
     // The window, with a card when one is named; "--" lets a card's name start with a dash.
     if (command == QLatin1String("--"))

@@ -43,6 +43,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace qm {
@@ -187,6 +188,10 @@ TMainScreen::TMainScreen(DocumentPrompts* prompts, const QString& prefsPath, QWi
     Panel().DroppedObjectEvent = [this](const QRect&) { SetTool(psPointing); };
     mDocument->StateChanged = [this] { Setbuttons(); };
     mDocument->RecentFilesChanged = [this] { UpdateRecentFiles(); };
+    // Print Merge starts from the data a gLabels design names.
+    mDocument->MergeSourceFound = [this](const QString& source, bool numbered) {
+        mPrint->UseMergeFile(source, numbered);
+    };
     // A change made outside a panel event (a command of the menus, a dialog) becomes its undo step once the
     // command is over; panel events end in a step of their own.
     Panel().History().CommitSoon = [this] {
@@ -220,6 +225,7 @@ TMainScreen::~TMainScreen()
     Panel().History().Changed = nullptr;
     mDocument->StateChanged = nullptr;
     mDocument->RecentFilesChanged = nullptr;
+    mDocument->MergeSourceFound = nullptr;
 }
 
 TKBusinessCardPanel32& TMainScreen::Panel()
@@ -243,6 +249,11 @@ void TMainScreen::Setbuttons()
          {mnuPrint, mnuPrintMerge, mnuPreview, mnuPrinterSetup, mnuFineTuning, mnuOutlineTest})
         action->setEnabled(true);
     ZoomCaption->setText(doc.ZoomCaption());
+    if (SideButton && mnuShowBack) {
+        SideButton->setChecked(doc.ShowingBack());
+        SideButton->setText(doc.ShowingBack() ? QStringLiteral("Back") : QStringLiteral("Front"));
+        mnuShowBack->setChecked(doc.ShowingBack());
+    }
     mnuUndo->setText(doc.UndoText());
     mnuUndo->setEnabled(doc.CanUndo());
     mnuRedo->setText(doc.RedoText());

@@ -98,6 +98,7 @@ public:
     QToolButton* ZoomDownButton = nullptr;
     QLabel* ZoomCaption = nullptr;
     QToolButton* ZoomFitButton = nullptr;
+    QToolButton* SideButton = nullptr;
     QPushButton* SaveAsButton = nullptr;
     QPushButton* CancelButton = nullptr;
     QPushButton* PrintButton = nullptr;
@@ -128,6 +129,7 @@ public:
     QAction* mnuOutlineTest = nullptr;
     QAction* mnuWriteIni = nullptr;
     QAction* mnuExit = nullptr;
+    QAction* mnuShowBack = nullptr;
     QAction* mnuUndo = nullptr;
     QAction* mnuRedo = nullptr;
     QAction* mnuDefaultFont = nullptr;
@@ -182,7 +184,7 @@ private:
     void UpdateRecentFiles();
     bool HandleKey(QEvent* event);
     // What a print job needs: the layout, the printer nudges, the background art, the warning switch.
-    TPrintSettings PrintSettings() const;
+    TPrintSettings PrintSettings();
     void PrintClick();
     void FineTuneClick();
 

@@ -25,14 +25,22 @@ namespace qm {
 
 // ---- Printing ----
 
-TPrintSettings TMainScreen::PrintSettings() const
+TPrintSettings TMainScreen::PrintSettings()
 {
+    // Jobs print the panel's card as the front: the front is shown while they run.
+    mDocument->ShowSide(false);
     const PrinterPreferences p = mDocument->Prefs().LoadPrinter();
-    return {mDocument->Layout(),
-            {p.TopMarginNudge, p.LeftMarginNudge, p.VerticalSpacing, p.HorizontalSpacing},
-            mDocument->BackgroundFile(),
-            p.ShowBottomMarginWarning,
-            mDocument->FileName()};
+    TPrintSettings settings{mDocument->Layout(),
+                            {p.TopMarginNudge, p.LeftMarginNudge, p.VerticalSpacing, p.HorizontalSpacing},
+                            mDocument->BackgroundFile(),
+                            p.ShowBottomMarginWarning,
+                            mDocument->FileName(),
+                            {},
+                            {}};
+    settings.Back = mDocument->HiddenSideCard();
+    if (settings.Back)
+        settings.BackBackgroundFile = mDocument->HiddenBackgroundFile();
+    return settings;
 }
 
 void TMainScreen::PrintClick()

@@ -146,6 +146,18 @@ void TMainScreen::BuildCommandBar(QWidget* bar)
     ZoomFitButton->setFocusPolicy(Qt::NoFocus);
     connect(ZoomFitButton, &QToolButton::clicked, this, &TMainScreen::FitToWindow);
 
+    // Which side of the card the panel shows: the button names it, a click turns the card over.
+    SideButton = new QToolButton(bar);
+    SideButton->setObjectName(QStringLiteral("SideButton"));
+    SideButton->setText(QStringLiteral("Front"));
+    SideButton->setCheckable(true);
+    SideButton->setToolTip(QStringLiteral("Front or back of the card (Ctrl+Shift+B)"));
+    SideButton->setWhatsThis(QStringLiteral(
+        "Shows which side of the card you design; click it to turn the card over. A back prints behind "
+        "each card when you print two-sided; it is saved as NAME.back.qmk beside the card file."));
+    SideButton->setFocusPolicy(Qt::NoFocus);
+    connect(SideButton, &QToolButton::clicked, this, [this] { mDocument->ToggleSide(); });
+
     SaveAsButton = new QPushButton(QStringLiteral("Save as"), bar);
     SaveAsButton->setObjectName(QStringLiteral("SaveAsButton"));
     SaveAsButton->setDefault(true);
@@ -180,6 +192,7 @@ void TMainScreen::BuildCommandBar(QWidget* bar)
     layout->addWidget(ZoomSpinner);
     layout->addWidget(zoomBox);
     layout->addWidget(ZoomFitButton);
+    layout->addWidget(SideButton);
     layout->addStretch();
     layout->addWidget(SaveAsButton);
     layout->addWidget(CancelButton);
@@ -293,6 +306,12 @@ void TMainScreen::BuildMenus()
     mnuActualSize = item(ViewMenu, QStringLiteral("&Actual Size"), [doc] { doc->ZoomTo(100); });
     mnuActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     mnuFitToWindow = item(ViewMenu, QStringLiteral("&Fit to Window"), [this] { FitToWindow(); });
+    ViewMenu->addSeparator();
+    mnuShowBack = item(ViewMenu, QStringLiteral("Show Bac&k of Card"), [doc] { doc->ToggleSide(); });
+    mnuShowBack->setWhatsThis(QStringLiteral("Turns the card over: you design its back, which prints behind each "
+                                             "card when you print two-sided. Again to see the front."));
+    mnuShowBack->setCheckable(true);
+    mnuShowBack->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B));
     ViewMenu->addSeparator();
     mnuShowPrintGuides = AddPrintGuides(*mPanelHolder, *mPanelWidget, Panel(), *ViewMenu, mDocument->Prefs());
 

@@ -30,7 +30,8 @@ namespace qm {
 namespace {
 
 const char kPrintUsage[] = "usage: quillmark print CARD.qmk --pdf OUT.pdf|--printer [NAME] [--copies N] [--positions 1,2,...] "
-                           "[--outline] [--preview] [--merge DATA.csv|DATA.vcf [--start N]] [--no-nudges] [--crop-marks] [--stock \"MAKER PART\"] [--quiet] [--force]\n";
+                           "[--outline] [--preview] [--merge DATA.csv|DATA.vcf [--start N]] [--duplex long|short|manual] "
+                           "[--no-nudges] [--crop-marks] [--stock \"MAKER PART\"] [--quiet] [--force]\n";
 
 bool ParsePositions(const QString& text, std::vector<int>* positions)
 {
@@ -95,6 +96,11 @@ bool ParsePrintOptions(const QStringList& args, PrintOptions* options, QString* 
             o.Start = value(&v) ? v.toInt(&ok) : 0;
             if (!ok || o.Start < 1) {
                 *error = QStringLiteral("--start needs the sheet position to start at (1, 2, ...)");
+                return false;
+            }
+        } else if (a == QLatin1String("--duplex")) {
+            if (!value(&v) || !ParseDuplexMode(v, &o.Duplex) || o.Duplex == DuplexMode::None) {
+                *error = QStringLiteral("--duplex needs long, short or manual");
                 return false;
             }
         } else if (a == QLatin1String("--outline")) {
@@ -170,6 +176,21 @@ bool PrintCardFile(const PrintOptions& options, QString* error, bool* usageError
         inputs.append(preferences.Path());
     if (!options.Merge.isEmpty())
         inputs.append(options.Merge);
+    // The back, for a two-sided job: a card without one prints its fronts.
+    CardModel back;
+    CompanionFile backCompanion;
+    QString backPath;
+    if (options.Duplex != DuplexMode::None) {
+        backPath = ExistingCardBackPath(options.Card);
+        if (backPath.isEmpty()) {
+            std::fprintf(stderr, "quillmark: %s has no back (%s); printing the fronts only\n",
+                         qPrintable(options.Card), qPrintable(QFileInfo(CardBackPath(options.Card)).fileName()));
+        } else {
+            if (!ReadCardFile(backPath, back, &backCompanion, error))
+                return false;
+            inputs += CardInputFiles(backPath, backCompanion);
+        }
+    }
     if (!options.ToPrinter && !CheckOutputIsNoInput(options.Pdf, inputs, error)) {
         if (usageError)
             *usageError = true;
@@ -193,6 +214,12 @@ bool PrintCardFile(const PrintOptions& options, QString* error, bool* usageError
     SetUpCard(card, layout, companion.Background);
     const bool haveBackground = card.ColorPicture().HasGraphic();
     card.ColorPicture().Clear();
+    bool haveBackBackground = false;
+    if (!backPath.isEmpty()) {
+        SetUpCard(back, layout, backCompanion.Background);
+        haveBackBackground = back.ColorPicture().HasGraphic();
+        back.ColorPicture().Clear();
+    }
 
     LabelJob job;
     job.PrintMode = !options.Preview;
@@ -204,6 +231,12 @@ bool PrintCardFile(const PrintOptions& options, QString* error, bool* usageError
         job.Nudges = LoadPrinterNudges(preferences.Path(), PdfFileCalibrationName());
     if (haveBackground)
         job.BackgroundFile = ResolveBackgroundFile(companion.Background);
+    if (!backPath.isEmpty()) {
+        job.Duplex = options.Duplex;
+        job.Back = &back;
+        if (haveBackBackground)
+            job.BackBackgroundFile = ResolveBackgroundFile(backCompanion.Background);
+    }
     if (!options.Positions.empty()) {
         const int count = layout.Across * layout.Down;
         job.Positions = SheetPositions::None();
@@ -258,86 +291,135 @@ bool PrintCardFile(const PrintOptions& options, QString* error, bool* usageError
             return false;
         }
     }
-    // Every card of a merge differs: its pages are drawn as they come by one writer, which embeds the fonts
-    // once. Otherwise the card is drawn once and placed at every position.
-    std::unique_ptr<TKReport> target;
-    if (merge)
-        target = std::make_unique<PdfStreamReport>(pdfFile);
-    else
-        target = std::make_unique<PdfReport>(pdfFile);
-    TKReport& pdf = *target;
-    if (merge) {
-        // A file that stops making sense on the way (a pipe with a quote left open) ends the job: the PDF
-        // file is not written.
-        job.NextRecord = [next = job.NextRecord, &merge, &pdf](MergeRecord& record) {
-            const bool more = next(record);
-            if (!more && !merge->JobError().isEmpty())
-                pdf.Abort();
-            return more;
-        };
-    }
-    pdf.SetPaperSize(layout.Papersize);
-    pdf.SetTitle(QFileInfo(options.Card).completeBaseName());
+    // A manual two-sided job on a printer goes as two jobs, the fronts and then the backs, with the stack turned
+    // over in between; everything else is one document.
+    const bool twoJobs = options.ToPrinter && job.TwoSided() && job.Duplex == DuplexMode::Manual;
+    const QString media = layout.Papersize == kPaperA4 ? QStringLiteral("A4") : QStringLiteral("Letter");
+    QString sides;
+    if (job.TwoSided())
+        sides = job.Duplex == DuplexMode::LongEdge    ? QStringLiteral("two-sided-long-edge")
+                : job.Duplex == DuplexMode::ShortEdge ? QStringLiteral("two-sided-short-edge")
+                                                      : QStringLiteral("one-sided");
     // Progress on a terminal, a few times a second.
     const bool showProgress =
         !options.Quiet && isatty(STDERR_FILENO) && (options.Copies > 1 || !options.Merge.isEmpty());
-    QElapsedTimer sinceShown;
     bool progressShown = false;
-    if (showProgress) {
-        sinceShown.start();
-        pdf.StatusChanged = [&](const QString& status) {
-            const int page = pdf.CurrentPage();
-            if (sinceShown.elapsed() < 200 && page < options.Copies)
-                return;
-            sinceShown.restart();
-            std::fprintf(stderr, "\r%s", qPrintable(status.section(QLatin1Char('\n'), 0, 0)));
-            std::fflush(stderr);
-            progressShown = true;
-        };
+
+    // One document of the job: into the file, or into the spool and then to the queue.
+    auto runJob = [&](LabelJob run) -> bool {
+        // Every card of a merge differs: its pages are drawn as they come by one writer, which embeds the
+        // fonts once. Otherwise the card is drawn once and placed at every position.
+        std::unique_ptr<TKReport> target;
+        if (merge)
+            target = std::make_unique<PdfStreamReport>(pdfFile);
+        else
+            target = std::make_unique<PdfReport>(pdfFile);
+        TKReport& pdf = *target;
+        if (merge) {
+            // A file that stops making sense on the way (a pipe with a quote left open) ends the job: the PDF
+            // file is not written.
+            run.NextRecord = [next = run.NextRecord, &merge, &pdf](MergeRecord& record) {
+                const bool more = next(record);
+                if (!more && !merge->JobError().isEmpty())
+                    pdf.Abort();
+                return more;
+            };
+        }
+        pdf.SetPaperSize(layout.Papersize);
+        pdf.SetTitle(QFileInfo(options.Card).completeBaseName());
+        QElapsedTimer sinceShown;
+        if (showProgress) {
+            sinceShown.start();
+            pdf.StatusChanged = [&](const QString& status) {
+                const int page = pdf.CurrentPage();
+                if (sinceShown.elapsed() < 200 && page < options.Copies)
+                    return;
+                sinceShown.restart();
+                std::fprintf(stderr, "\r%s", qPrintable(status.section(QLatin1Char('\n'), 0, 0)));
+                std::fflush(stderr);
+                progressShown = true;
+            };
+        }
+        TLabelPrinter printer(card, run);
+        TJobOutcome outcome;
+        if (options.Preview) {
+            // The preview's own pages, recorded as the window would show them, then written out.
+            RecordingReport recording;
+            recording.SetPaperSize(layout.Papersize);
+            outcome = printer.Run(recording);
+            if (outcome == joFinished && !ReplayPages(recording.Pages(), pdf))
+                outcome = joFailed;
+        } else {
+            pdf.SetCopies(options.Copies);
+            outcome = printer.Run(pdf);
+        }
+        if (progressShown)
+            std::fprintf(stderr, "\n");
+        progressShown = false;
+        if (merge) {
+            for (const QString& note : merge->JobNotes())
+                std::fprintf(stderr, "quillmark: %s: %s\n", qPrintable(options.Merge), qPrintable(note));
+            if (!merge->JobError().isEmpty()) {
+                // The file could not be read to its end: nothing half done is left.
+                *error = QStringLiteral("%1: %2").arg(options.Merge, merge->JobError());
+                return false;
+            }
+            if (outcome == joFinished && merge->JobRecords() == 0) {
+                *error = QStringLiteral("%1: the file holds no records").arg(options.Merge);
+                return false;
+            }
+        }
+        if (outcome != joFinished) {
+            const QString reason =
+                pdf.ErrorString().isEmpty() ? printer.FinalStatus(outcome, pdf) : pdf.ErrorString();
+            *error = QStringLiteral("%1: %2").arg(shownTarget, reason);
+            return false;
+        }
+        if (options.ToPrinter) {
+            QString reason;
+            if (!SendToPrinterQueue(options.Printer, pdfFile, QFileInfo(options.Card).fileName(), media, &reason,
+                                    nullptr, sides)) {
+                *error = reason;
+                return false;
+            }
+        }
+        // The pages a manual job's sheets are made of, for the one who prints the file.
+        if (job.TwoSided() && job.Duplex == DuplexMode::Manual && !twoJobs && !options.Quiet) {
+            const int pages = pdf.CurrentPage();
+            std::fprintf(stderr,
+                         "quillmark: %s: pages 1 to %d are the fronts; print them, turn the stack over along the "
+                         "long edge without changing its order, feed it again and print pages %d to %d, the "
+                         "backs\n",
+                         qPrintable(options.Pdf), pages / 2, pages / 2 + 1, pages);
+        }
+        return true;
+    };
+
+    if (!twoJobs)
+        return runJob(job);
+    LabelJob fronts = job;
+    fronts.Pages = LabelJob::FrontHalf;
+    if (!runJob(fronts))
+        return false;
+    std::fprintf(stderr, "quillmark: %s\n", qPrintable(DuplexPlacement::TurnStackMessage(options.Copies)));
+    // On a terminal the backs wait for Enter; a script that feeds the command goes straight on.
+    if (isatty(STDIN_FILENO)) {
+        std::fprintf(stderr, "quillmark: press Enter when the stack is back in the printer\n");
+        char line[256];
+        if (!std::fgets(line, sizeof line, stdin))
+            std::clearerr(stdin);
     }
-    TLabelPrinter printer(card, job);
-    TJobOutcome outcome;
-    if (options.Preview) {
-        // The preview's own pages, recorded as the window would show them, then written out.
-        RecordingReport recording;
-        recording.SetPaperSize(layout.Papersize);
-        outcome = printer.Run(recording);
-        if (outcome == joFinished && !ReplayPages(recording.Pages(), pdf))
-            outcome = joFailed;
-    } else {
-        pdf.SetCopies(options.Copies);
-        outcome = printer.Run(pdf);
-    }
-    if (progressShown)
-        std::fprintf(stderr, "\n");
+    LabelJob backs = job;
+    backs.Pages = LabelJob::BackHalf;
     if (merge) {
-        for (const QString& note : merge->JobNotes())
-            std::fprintf(stderr, "quillmark: %s: %s\n", qPrintable(options.Merge), qPrintable(note));
-        if (!merge->JobError().isEmpty()) {
-            // The file could not be read to its end: nothing half done is left.
+        // The backs take the same people again, from the top of the file.
+        backs.NextRecord = merge->StartJob();
+        if (!backs.NextRecord) {
             *error = QStringLiteral("%1: %2").arg(options.Merge, merge->JobError());
             return false;
         }
-        if (outcome == joFinished && merge->JobRecords() == 0) {
-            *error = QStringLiteral("%1: the file holds no records").arg(options.Merge);
-            return false;
-        }
     }
-    if (outcome != joFinished) {
-        const QString reason =
-            pdf.ErrorString().isEmpty() ? printer.FinalStatus(outcome, pdf) : pdf.ErrorString();
-        *error = QStringLiteral("%1: %2").arg(shownTarget, reason);
-        return false;
-    }
-    if (options.ToPrinter) {
-        QString reason;
-        const QString media = layout.Papersize == kPaperA4 ? QStringLiteral("A4") : QStringLiteral("Letter");
-        if (!SendToPrinterQueue(options.Printer, pdfFile, QFileInfo(options.Card).fileName(), media, &reason)) {
-            *error = reason;
-            return false;
-        }
-    }
-    return true;
+    return runJob(backs);
 }
 
 int RunPrintCommand(const QStringList& args)

@@ -2,6 +2,8 @@
 // The "print" subcommand: a card's sheet, its preview or the outline test page written to a PDF file.
 #pragma once
 
+#include "print/duplexplacement.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,7 +15,8 @@ namespace qm {
 constexpr int kMaxSheets = 100000;
 
 // quillmark print CARD.qmk --pdf OUT.pdf|--printer [NAME] [--copies N] [--positions 1,2,...] [--outline] [--preview]
-//                [--no-nudges] [--crop-marks] [--stock "MAKER PART"] [--quiet] [--force]
+//                [--merge DATA [--start N]] [--duplex long|short|manual] [--no-nudges] [--crop-marks]
+//                [--stock "MAKER PART"] [--quiet] [--force]
 struct PrintOptions
 {
     QString Card;
@@ -30,6 +33,7 @@ struct PrintOptions
     QString Merge;              // a CSV or vCard file: one card per record
     int Start = 1;              // in a merge, the sheet position of the first card
     bool CropMarks = false;     // marks of where to cut, in the margins and gaps between the cards
+    DuplexMode Duplex = DuplexMode::None; // the card's back (NAME.back.qmk) behind each front
     QString Stock;              // --stock "MAKER PART": print on this card stock's sheet
 };
 
@@ -41,6 +45,9 @@ bool ParsePrintOptions(const QStringList& args, PrintOptions* options, QString* 
 // Reads the card with its companion layout (the preferences' default layout when the card has none) and
 // background, and prints it into the PDF file, moved by the printer fine tuning of qmk.ini unless
 // options.Nudges is off (a PDF is often printed on that printer, and the window's print to PDF does the same).
+// Two-sided, the back's page follows each sheet's page (a manual job: the backs after all fronts; on a printer
+// two jobs, with the request to turn the stack over between them on stderr); a card without a back prints
+// its fronts with a note on stderr.
 // False with a one-line message; usageError tells a bad command line for this card (a position the sheet does
 // not have, a PDF file named like a file read for the job) from a bad card or an unwritable file.
 bool PrintCardFile(const PrintOptions& options, QString* error, bool* usageError = nullptr);

@@ -7,6 +7,7 @@
 #include "app/printshopexport.h"
 #include "design/cardpanel.h"
 #include "design/dialogbar_ui.h"
+#include "model/cardmodel.h"
 #include "platform/helphook.h"
 #include "platform/helptopics.h"
 #include "settings/preferences.h"
@@ -109,8 +110,13 @@ void TPrintShopDialog::ShowWarnings()
 
 bool ExportForPrintShop(QWidget* window, CardDocument& document)
 {
+    // The front is exported from the panel, the back (when the card has one) as the second page.
+    document.ShowSide(false);
     document.Panel().LayOutObjects();
     PrintShopExport exporter(document.Panel().Card(), ResolveBackgroundFile(document.BackgroundFile()));
+    const std::unique_ptr<CardModel> back = document.HiddenSideCard();
+    if (back)
+        exporter.SetBack(back.get(), ResolveBackgroundFile(document.HiddenBackgroundFile()));
     TPrintShopDialog dialog(window, exporter);
     if (dialog.exec() != QDialog::Accepted)
         return false;

@@ -17,14 +17,28 @@ PrintShopExport::PrintShopExport(const CardModel& card, const QString& backgroun
     : mCard(card), mBackground(ReadPrintShopBackground(backgroundFile, card.Portrait())), mPage(QSizeF(card.Size()))
 {}
 
+void PrintShopExport::SetBack(const CardModel* back, const QString& backgroundFile)
+{
+    mBack = back;
+    mBackBackground = back ? ReadPrintShopBackground(backgroundFile, back->Portrait()) : TPicture();
+}
+
 QStringList PrintShopExport::Warnings() const
 {
-    return PrintShopWarnings(PrintShopSide{&mCard, mBackground}, mPage);
+    QStringList warnings = PrintShopWarnings(PrintShopSide{&mCard, mBackground}, mPage);
+    if (mBack) {
+        for (const QString& warning : PrintShopWarnings(PrintShopSide{mBack, mBackBackground}, mPage))
+            warnings << QStringLiteral("On the back: ") + warning;
+    }
+    return warnings;
 }
 
 bool PrintShopExport::Write(const QString& path, const QString& title, QString* error) const
 {
-    return WritePrintShopPdf({PrintShopSide{&mCard, mBackground}}, mPage, title, path, error);
+    std::vector<PrintShopSide> sides{PrintShopSide{&mCard, mBackground}};
+    if (mBack)
+        sides.push_back(PrintShopSide{mBack, mBackBackground});
+    return WritePrintShopPdf(sides, mPage, title, path, error);
 }
 
 QString PrintShopExport::ProposedFileName(const QString& cardPath, const QString& folder)
@@ -46,6 +60,23 @@ bool ExportPrintShopFile(const QString& cardPath, const QString& outPath, double
     const QString background =
         card.ColorPicture().HasGraphic() ? ResolveBackgroundFile(companion.Background) : QString();
     PrintShopExport exporter(card, background);
+    // The back, when the card has one, is the second page.
+    CardModel back;
+    if (const QString backPath = ExistingCardBackPath(cardPath); !backPath.isEmpty()) {
+        CompanionFile backCompanion;
+        if (!ReadCardFile(backPath, back, &backCompanion, error))
+            return false;
+        if (!CheckOutputIsNoInput(outPath, CardInputFiles(backPath, backCompanion), error)) {
+            if (usageError)
+                *usageError = true;
+            return false;
+        }
+        CardSheetLayout layout = companion.Layout;
+        layout.UsePortrait = card.Portrait();
+        SetUpCard(back, layout, backCompanion.Background);
+        exporter.SetBack(&back, back.ColorPicture().HasGraphic() ? ResolveBackgroundFile(backCompanion.Background)
+                                                                 : QString());
+    }
     exporter.SetBleedMm(bleedMm);
     exporter.SetCropMarks(cropMarks);
     if (warnings)

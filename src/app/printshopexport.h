@@ -25,10 +25,13 @@ public:
     bool CropMarks() const { return mPage.CropMarks(); }
     void SetCropMarks(bool on) { mPage.SetCropMarks(on); }
     const PrintShopPage& Page() const { return mPage; }
+    // The card's back, laid out, with its background art file: a second page, checked like the first.
+    void SetBack(const CardModel* back, const QString& backgroundFile);
 
     // One sentence for each thing a print shop would turn down; empty when there is none.
     QStringList Warnings() const;
-    // Writes the PDF (one page a side); false with a message naming the file.
+    // Writes the PDF (one page a side: the front, then the back when there is one); false with a message
+    // naming the file.
     bool Write(const QString& path, const QString& title, QString* error = nullptr) const;
 
     // The name proposed for the PDF file of a card file ("Card.qmk" -> "Card-print.pdf" beside it); for an
@@ -38,11 +41,13 @@ public:
 private:
     const CardModel& mCard;
     TPicture mBackground;
+    const CardModel* mBack = nullptr;
+    TPicture mBackBackground;
     PrintShopPage mPage;
 };
 
-// The command line: reads the card file with its companion file (layout, orientation, background art) and
-// writes the print-shop PDF. False with a one-line message; usageError tells an output named like a file read
+// The command line: reads the card file with its companion file (layout, orientation, background art), and
+// its back when it has one, and writes the print-shop PDF. False with a one-line message; usageError tells an output named like a file read
 // for the card. What a print shop would object to comes back in *warnings (the file is written all the same).
 // With a stock named, the card takes that stock's card size.
 bool ExportPrintShopFile(const QString& cardPath, const QString& outPath, double bleedMm, bool cropMarks,

@@ -61,7 +61,7 @@ bool ContactFormat::Read(const QString& path, std::unique_ptr<DataSource>& into)
     if (!whole)
         return Fail(QStringLiteral("The file %1 is cut short.").arg(name));
     QString why;
-    std::unique_ptr<DataSource> source = OpenDataSource(path, &why);
+    std::unique_ptr<DataSource> source = OpenDataSource(path, &why, mColumns);
     if (!source) // said with the file's name, as every refusal here is
         return Fail(why.contains(name) ? why : QStringLiteral("%1: %2").arg(name, why));
     into = std::move(source);
@@ -76,7 +76,7 @@ std::vector<std::unique_ptr<ContactFormat>> ContactFormats()
     return formats;
 }
 
-std::unique_ptr<DataSource> OpenContactFile(const QString& path, QString* error)
+std::unique_ptr<DataSource> OpenContactFile(const QString& path, QString* error, CsvColumns columns)
 {
     // The format that reads it is chosen by its first bytes (CSV gives the reason when none can).
     QByteArray head;
@@ -90,6 +90,7 @@ std::unique_ptr<DataSource> OpenContactFile(const QString& path, QString* error)
     ContactFormat* format = FormatFor(formats, head);
     if (!format)
         format = formats.front().get();
+    format->SetCsvColumns(columns);
     if (!format->Read(path, source) && error)
         *error = format->ErrorString();
     return source;

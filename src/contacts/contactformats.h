@@ -24,15 +24,19 @@ public:
     bool CanRead(const QByteArray& head) const override;
     // A file cut short (inside a quoted CSV value, or before a vCard's END line) is refused unread.
     bool Read(const QString& path, std::unique_ptr<DataSource>& into) override;
+    // How CSV text names its columns (by its first row unless told otherwise).
+    void SetCsvColumns(CsvColumns columns) { mColumns = columns; }
 
 private:
     Kind mKind;
+    CsvColumns mColumns = CsvColumns::Named;
 };
 
 // Both contact formats, CSV first (new objects each time: a format keeps the error of its last read).
 std::vector<std::unique_ptr<ContactFormat>> ContactFormats();
 
 // A contact file of either format, chosen by its content; null with *error set when it cannot be read.
-std::unique_ptr<DataSource> OpenContactFile(const QString& path, QString* error);
+std::unique_ptr<DataSource> OpenContactFile(const QString& path, QString* error,
+                                            CsvColumns columns = CsvColumns::Named);
 
 } // namespace qm

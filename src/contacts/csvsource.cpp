@@ -112,7 +112,7 @@ private:
 class CsvSource : public DataSource
 {
 public:
-    explicit CsvSource(std::unique_ptr<ByteInput> input) : mIn(std::move(input)) {}
+    CsvSource(std::unique_ptr<ByteInput> input, bool numbered) : mIn(std::move(input)), mNumbered(numbered) {}
 
     QString Kind() const override { return QStringLiteral("CSV"); }
 
@@ -141,6 +141,14 @@ public:
                                                             "name the columns).");
             return false;
         }
+        if (mNumbered) {
+            // The first row is the first record; it is given again by the first Next.
+            for (qsizetype i = 0; i < header.size(); ++i)
+                mNames.append(QString::number(i + 1));
+            mFirstRow = header;
+            mHaveFirstRow = true;
+            return true;
+        }
         for (qsizetype i = 0; i < header.size(); ++i) {
             QString name = Decode(header[i]).simplified();
             if (name.isEmpty())
@@ -154,7 +162,10 @@ public:
     {
         values.clear();
         QList<QByteArray> row;
-        if (!ReadRow(row)) {
+        if (mHaveFirstRow) {
+            row = std::move(mFirstRow);
+            mHaveFirstRow = false;
+        } else if (!ReadRow(row)) {
             if (mIn->Failed() && mError.isEmpty())
                 mError = QStringLiteral("The file could not be read to the end.");
             return false;
@@ -295,6 +306,9 @@ private:
     }
 
     std::unique_ptr<ByteInput> mIn;
+    bool mNumbered = false;
+    QList<QByteArray> mFirstRow;
+    bool mHaveFirstRow = false;
     qint64 mLine = 1; // the line being read, from 1
     char mSeparator = ',';
     TEncoding mEncoding = Undecided;
@@ -302,9 +316,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<DataSource> MakeCsvSource(std::unique_ptr<ByteInput> input, QString* error)
+std::unique_ptr<DataSource> MakeCsvSource(std::unique_ptr<ByteInput> input, QString* error, CsvColumns columns)
 {
-    auto source = std::make_unique<CsvSource>(std::move(input));
+    auto source = std::make_unique<CsvSource>(std::move(input), columns == CsvColumns::Numbered);
     if (!source->Start(error))
         return nullptr;
     return source;

@@ -13,6 +13,8 @@ namespace qm {
 // leaves the rest empty; values past the last name are dropped. Null with *error when there is no header row,
 // or when a quote is left open at the end (found before the first record, unless the input is a pipe: Next
 // then stops there with Error naming the line the quote began on).
-std::unique_ptr<DataSource> MakeCsvSource(std::unique_ptr<ByteInput> input, QString* error);
+// With CsvColumns::Numbered the columns are named "1", "2"... after the first row, which is a record.
+std::unique_ptr<DataSource> MakeCsvSource(std::unique_ptr<ByteInput> input, QString* error,
+                                          CsvColumns columns = CsvColumns::Named);
 
 } // namespace qm

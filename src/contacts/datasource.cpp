@@ -151,7 +151,7 @@ bool BeginsVCard(const QByteArray& ahead)
     return ahead.mid(i, 11).compare("BEGIN:VCARD", Qt::CaseInsensitive) == 0;
 }
 
-std::unique_ptr<DataSource> OpenDataSource(std::unique_ptr<QIODevice> device, QString* error)
+std::unique_ptr<DataSource> OpenDataSource(std::unique_ptr<QIODevice> device, QString* error, CsvColumns columns)
 {
     auto input = std::make_unique<ByteInput>(std::move(device));
     const QByteArray ahead = input->Ahead();
@@ -169,10 +169,10 @@ std::unique_ptr<DataSource> OpenDataSource(std::unique_ptr<QIODevice> device, QS
                                    "or vCards)."));
     if (BeginsVCard(ahead))
         return MakeVCardSource(std::move(input), error);
-    return MakeCsvSource(std::move(input), error);
+    return MakeCsvSource(std::move(input), error, columns);
 }
 
-std::unique_ptr<DataSource> OpenDataSource(const QString& path, QString* error)
+std::unique_ptr<DataSource> OpenDataSource(const QString& path, QString* error, CsvColumns columns)
 {
     auto file = std::make_unique<QFile>(path);
     if (QFileInfo(path).isDir() || !file->open(QIODevice::ReadOnly)) {
@@ -180,7 +180,7 @@ std::unique_ptr<DataSource> OpenDataSource(const QString& path, QString* error)
             *error = QStringLiteral("The file \"%1\" could not be opened.").arg(path);
         return nullptr;
     }
-    return OpenDataSource(std::move(file), error);
+    return OpenDataSource(std::move(file), error, columns);
 }
 
 std::unique_ptr<DataSource> DataSourceFromBytes(const QByteArray& bytes, QString* error)

@@ -105,11 +105,17 @@ private:
     QStringList mNotes;
 };
 
+// How the columns of CSV text are named: by its first row (Named), or, for files without such a row (as
+// gLabels merges "Text/Comma" data), by their numbers "1", "2"... with the first row a record (Numbered).
+enum class CsvColumns { Named, Numbered };
+
 // Opens a data file: a vCard file when its first line (after blank lines) begins a vCard, else a CSV file.
 // Null with *error set when the file cannot be opened, is empty, holds binary data or has no field names.
-std::unique_ptr<DataSource> OpenDataSource(const QString& path, QString* error);
+std::unique_ptr<DataSource> OpenDataSource(const QString& path, QString* error,
+                                           CsvColumns columns = CsvColumns::Named);
 // The same for data already on a device (opened for reading); the source owns it.
-std::unique_ptr<DataSource> OpenDataSource(std::unique_ptr<QIODevice> device, QString* error);
+std::unique_ptr<DataSource> OpenDataSource(std::unique_ptr<QIODevice> device, QString* error,
+                                           CsvColumns columns = CsvColumns::Named);
 // The same for bytes in memory.
 std::unique_ptr<DataSource> DataSourceFromBytes(const QByteArray& bytes, QString* error);
 

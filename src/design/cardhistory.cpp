@@ -16,12 +16,7 @@ CardHistory::Step CardHistory::Capture() const
     // shown and printed.
     mCard.LayOutObjects();
     Step step;
-    std::vector<const TKGraphicControl*> objects;
-    for (const TKGraphicControl* object : mCard.Objects().Objects()) {
-        objects.push_back(object);
-        step.names << object->Name();
-    }
-    step.objects = WriteObjectsToBytes(objects);
+    step.objects = SaveObjects(&step.names);
     if (CaptureCardState)
         step.cardState = CaptureCardState();
     return step;
@@ -140,30 +135,64 @@ bool CardHistory::Redo()
     return true;
 }
 
+QByteArray CardHistory::SaveObjects(QStringList* names) const
+{
+    std::vector<const TKGraphicControl*> objects;
+    for (const TKGraphicControl* object : mCard.Objects().Objects()) {
+        objects.push_back(object);
+        if (names)
+            *names << object->Name();
+    }
+    return WriteObjectsToBytes(objects);
+}
+
+void CardHistory::LoadObjects(const QByteArray& objects, const QStringList& names)
+{
+    const bool wasRestoring = mRestoring;
+    mRestoring = true;
+    PutObjects(objects, names);
+    mRestoring = wasRestoring;
+}
+
 void CardHistory::Restore(const Step& step)
 {
     mRestoring = true;
     if (RestoreCardState)
         RestoreCardState(step.cardState);
+    PutObjects(step.objects, step.names);
+    mRestoring = false;
+}
+
+void CardHistory::PutObjects(const QByteArray& objects, const QStringList& names)
+{
     if (BeforeRestore)
         BeforeRestore();
     mCard.Objects().Clear();
-    const ReadResult read = ReadObjectsFromBytes(mCard.Objects(), step.objects);
-    for (size_t i = 0; i < read.objects.size(); ++i)
-        read.objects[i]->SetName(step.names.value(int(i)));
+    const ReadResult read = ReadObjectsFromBytes(mCard.Objects(), objects);
+    // Objects read from a file keep the names the reader gave them.
+    if (names.size() == int(read.objects.size())) {
+        for (size_t i = 0; i < read.objects.size(); ++i)
+            read.objects[i]->SetName(names.value(int(i)));
+    }
     mCard.LayOutObjects();
     if (AfterRestore)
         AfterRestore();
     // The boxes put back are settled: the user's next move or resize of them is a change.
     for (TKGraphicControl* object : read.objects)
         object->CheckBounds();
-    mRestoring = false;
 }
 
 void CardHistory::SetClean()
 {
     Commit();
     mClean = mCurrent;
+    Emit();
+}
+
+void CardHistory::SetUnsaved()
+{
+    Commit();
+    mClean = -1;
     Emit();
 }
 

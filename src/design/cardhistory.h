@@ -60,8 +60,16 @@ public:
     bool Redo();
     int StepCount() const { return int(mSteps.size()); }
 
+    // The card's objects as a step keeps them (the stream's bytes, their names in order), and the card's
+    // objects replaced by such, as a restore does: no change is reported (showing the other side of a card).
+    QByteArray SaveObjects(QStringList* names) const;
+    void LoadObjects(const QByteArray& objects, const QStringList& names);
+
     // The card as the current step holds it is what is on disk.
     void SetClean();
+    // No step is the saved card (a card brought in from elsewhere and never saved): it counts as changed
+    // whatever is undone.
+    void SetUnsaved();
     bool IsClean() const { return mClean == mCurrent; }
     // True while a step is being put back: change reports then are not the user's.
     bool Restoring() const { return mRestoring; }
@@ -77,6 +85,7 @@ private:
     };
     Step Capture() const;
     void Restore(const Step& step);
+    void PutObjects(const QByteArray& objects, const QStringList& names);
     void Emit();
 
     CardModel& mCard;

@@ -2,6 +2,9 @@
 // CardTemplate: card description files (templates): the labels, card shapes, lines, logo and card data.
 #include "objects/templatefile.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "design/cardpanel.h"
 #include "model/mergerecord.h"
 #include "stream/identifiers.h"
@@ -323,6 +326,12 @@ int CardTemplate::PersonalFieldOfCaption(const QString& caption)
             return i;
     }
     return -1;
+}
+
+QString CardTemplate::BackPath(const QString& templatePath)
+{
+    const QFileInfo info(templatePath);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".back.qmk"));
 }
 
 QString CardTemplate::BackgroundArtPath(const QString& backgroundName)

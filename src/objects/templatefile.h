@@ -38,6 +38,9 @@ public:
     // Where the background art of a description file lies: the bg/ folder of the data folder and the name
     // reduced to its file name; empty when the name is blank.
     static QString BackgroundArtPath(const QString& backgroundName);
+    // The back of a two-sided template: a card file beside it, "NAME.back.qmk" for "NAME.qmkt" (a file the
+    // template gallery does not list).
+    static QString BackPath(const QString& templatePath);
     // Colours in a description file: a colour name ("clBlack") when there is one, else "$" and eight hex
     // digits 00BBGGRR. Reading also takes decimal numbers; false on anything else.
     static QString ColorToString(TColor color);

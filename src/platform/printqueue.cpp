@@ -32,7 +32,7 @@ QString DefaultPrinterQueue()
 }
 
 bool SendToPrinterQueue(const QString& queue, const QString& pdfFile, const QString& title, const QString& media,
-                        QString* error, int* jobId)
+                        QString* error, int* jobId, const QString& sides)
 {
     const QString target = queue.isEmpty() ? DefaultPrinterQueue() : queue;
     if (target.isEmpty()) {
@@ -54,6 +54,8 @@ bool SendToPrinterQueue(const QString& queue, const QString& pdfFile, const QStr
     if (!media.isEmpty())
         optionCount = cupsAddOption("media", media.toUtf8().constData(), optionCount, &options);
     optionCount = cupsAddOption("fit-to-page", "false", optionCount, &options);
+    if (!sides.isEmpty())
+        optionCount = cupsAddOption("sides", sides.toUtf8().constData(), optionCount, &options);
     const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, target.toUtf8().constData(),
                                    QFile::encodeName(pdfFile).constData(), title.toUtf8().constData(),
                                    optionCount, options);

@@ -4,6 +4,9 @@
 #include "print/calibrationpage.h"
 
 #include "print/report.h"
+#include "print/sheetprinter.h"
+
+#include <cmath>
 
 namespace qm {
 
@@ -144,6 +147,165 @@ bool PrintCalibrationPage(TKReport& report, int paperSize, const QString& printe
     report.SetMargins(0, 0, 0, 0);
     report.SetTitle(QStringLiteral("Quillmark calibration page"));
     return report.Execute(nullptr, [&printer](TKReport& r) { DrawCalibrationPage(r, printer); });
+}
+
+namespace {
+
+// The scales stand beside the mark, clear of each other: the one across 7 mm below it (read where the
+// cross-hair's upright line crosses it), the one down 7 mm to its right (the level line). Each runs 4 mm either
+// way in half millimetres, its ticks towards the mark, zero in line with the mark.
+constexpr double kScaleGap = 7;
+constexpr int kScaleHalves = 8;
+
+void readingScale(TKReport& report, const QPointF& at, bool across)
+{
+    hairline(report);
+    const double base = kScaleGap * kMm;
+    for (int half = -kScaleHalves; half <= kScaleHalves; ++half) {
+        const double d = half * 0.5 * kMm;
+        const double size = (half == 0 ? 3.0 : half % 2 == 0 ? 2.0 : 1.0) * kMm;
+        if (across)
+            line(report, at.x() + d, at.y() + base - size, at.x() + d, at.y() + base);
+        else
+            line(report, at.x() + base - size, at.y() + d, at.x() + base, at.y() + d);
+    }
+    const double reach = kScaleHalves * 0.5 * kMm;
+    if (across)
+        line(report, at.x() - reach, at.y() + base, at.x() + reach, at.y() + base);
+    else
+        line(report, at.x() + base, at.y() - reach, at.x() + base, at.y() + reach);
+    smallFont(report, 4);
+    for (int mm = -4; mm <= 4; mm += 2) {
+        const QString text = QString::number(mm);
+        if (across)
+            report.TextOut(at.x() + mm * kMm - 0.8 * kMm, at.y() + base + 0.4 * kMm, text);
+        else
+            report.TextOut(at.x() + base + 0.6 * kMm, at.y() + mm * kMm - 0.7 * kMm, text);
+    }
+}
+
+} // namespace
+
+TwoSidedMarks TwoSidedMarksFor(const QSizeF& paper, const PrintNudges& nudges, DuplexMode mode)
+{
+    const CalibrationMarks m = CalibrationMarksFor(paper.width(), paper.height());
+    const QPointF mm[3] = {{m.Ax, m.Ay}, {m.Bx, m.Ay}, {m.Ax, m.Cy}};
+    TwoSidedMarks marks;
+    for (int i = 0; i < 3; ++i) {
+        // Each mark goes where a card of no size at that place would.
+        CardSheetLayout layout;
+        layout.Width = layout.Height = 0;
+        layout.Across = layout.Down = 1;
+        layout.LeftMargin = float(mm[i].x() * kMm);
+        layout.TopMargin = float(mm[i].y() * kMm);
+        const SheetGeometry g(layout, nudges);
+        marks.Front[i] = g.CardRect(0, 0, false).topLeft();
+        marks.Back[i] = DuplexPlacement(g, paper, mode).BackRect(0, 0, false).topLeft();
+    }
+    return marks;
+}
+
+QStringList TwoSidedInstructions(const QString& printer)
+{
+    return {
+        QStringLiteral("Quillmark two-sided calibration page for %1").arg(printer),
+        QStringLiteral("Hold the sheet against the light with this side facing you: beside each letter"),
+        QStringLiteral("the cross-hair printed on the front shows through. Read in millimetres where its"),
+        QStringLiteral("upright line crosses the scale across (right is +) and where its level line crosses"),
+        QStringLiteral("the scale down (down is +). Enter the readings of A in File, Printer Fine Tuning,"),
+        QStringLiteral("under \"Back side\", and click Use Back Readings: they are added to the back offset."),
+        QStringLiteral("B and C should read alike. Print the page again: every reading should be 0."),
+    };
+}
+
+void DrawTwoSidedCalibrationSide(TKReport& report, const PrintNudges& nudges, DuplexMode mode, bool front,
+                                 const QString& printer)
+{
+    const QSizeF paper = report.PageSizeInches();
+    const TwoSidedMarks marks = TwoSidedMarksFor(paper, nudges, mode);
+    const QString names[3] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
+    if (front) {
+        for (int i = 0; i < 3; ++i)
+            crossHair(report, marks.Front[i].x() / kMm, marks.Front[i].y() / kMm, names[i]);
+        smallFont(report, 12, true);
+        report.TextOut(marks.Front[0].x(), marks.Front[0].y() + 25 * kMm,
+                       QStringLiteral("Front of the two-sided calibration page for %1").arg(printer));
+        return;
+    }
+    for (int i = 0; i < 3; ++i) {
+        readingScale(report, marks.Back[i], true);
+        readingScale(report, marks.Back[i], false);
+        smallFont(report, 9, true);
+        report.TextOut(marks.Back[i].x() - 7 * kMm, marks.Back[i].y() - 7 * kMm, names[i]);
+    }
+    const QStringList lines = TwoSidedInstructions(printer);
+    double y = 0.5 * paper.height();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        smallFont(report, i == 0 ? 11 : 9, i == 0);
+        report.TextOut(30 * kMm, y, lines[i]);
+        y += report.LineHeight() * (i == 0 ? 1.6 : 1.25);
+    }
+}
+
+void DrawTwoSidedCalibrationPage(TKReport& report, const PrintNudges& nudges, DuplexMode mode,
+                                 const QString& printer)
+{
+    DrawTwoSidedCalibrationSide(report, nudges, mode, true, printer);
+    report.NewPage();
+    if (!report.Aborted())
+        DrawTwoSidedCalibrationSide(report, nudges, mode, false, printer);
+}
+
+namespace {
+
+void StartCalibrationJob(TKReport& report, int paperSize, const QString& title)
+{
+    report.SetPaperSize(paperSize);
+    report.SetOrientation(roDefault);
+    report.SetCopies(1);
+    report.SetMargins(0, 0, 0, 0);
+    report.SetTitle(title);
+}
+
+} // namespace
+
+bool PrintCalibrationHalf(TKReport& report, int paperSize, const PrintNudges& nudges, bool front,
+                          const QString& printer)
+{
+    StartCalibrationJob(report, paperSize, QStringLiteral("Quillmark two-sided calibration page"));
+    report.SetDuplex(DuplexMode::Manual);
+    const bool done = report.Execute(nullptr, [&](TKReport& r) {
+        DrawTwoSidedCalibrationSide(r, nudges, DuplexMode::Manual, front, printer);
+    });
+    report.SetDuplex(DuplexMode::None);
+    return done;
+}
+
+bool PrintTwoSidedCalibrationPage(TKReport& report, int paperSize, const PrintNudges& nudges, DuplexMode mode,
+                                  const QString& printer)
+{
+    StartCalibrationJob(report, paperSize, QStringLiteral("Quillmark two-sided calibration page"));
+    report.SetDuplex(mode);
+    const bool done = report.Execute(nullptr, [&](TKReport& r) { DrawTwoSidedCalibrationPage(r, nudges, mode, printer); });
+    report.SetDuplex(DuplexMode::None);
+    return done;
+}
+
+bool BackOffsetFromReadings(double readingX, double readingY, PrintNudges* nudges, QString* error)
+{
+    if (!std::isfinite(readingX) || !std::isfinite(readingY))
+        return false;
+    const int x = nudges->BackOffsetX + int(std::lround(readingX * 10));
+    const int y = nudges->BackOffsetY + int(std::lround(readingY * 10));
+    if (std::abs(x) > kMaxOffset || std::abs(y) > kMaxOffset) {
+        if (error)
+            *error = QStringLiteral("The back offset would be more than %1 mm: check the readings.")
+                         .arg(kMaxOffset / 10);
+        return false;
+    }
+    nudges->BackOffsetX = x;
+    nudges->BackOffsetY = y;
+    return true;
 }
 
 } // namespace qm

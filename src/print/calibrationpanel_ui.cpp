@@ -2,6 +2,8 @@
 // CalibrationPanel: printer name, offset and scale entries, calibration-page readings, the page's button.
 #include "print/calibrationpanel_ui.h"
 
+#include "print/calibrationpage.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,7 +16,9 @@ namespace qm {
 namespace {
 
 const char* const kEntryNames[] = {"Offset across", "Offset down", "Scale across", "Scale down",
-                                   "A across",      "B across",    "A down",       "C down"};
+                                   "A across",      "B across",    "A down",       "C down",
+                                   "Back offset across", "Back offset down", "Back reading across",
+                                   "Back reading down"};
 
 QString entryName(int i)
 {
@@ -30,7 +34,13 @@ const char* const kEntryHelp[] = {
     "The distance in millimetres from the paper's left edge to the centre of cross-hair A, as you measure it.",
     "The distance in millimetres from the paper's left edge to the centre of cross-hair B, as you measure it.",
     "The distance in millimetres from the paper's top edge to the centre of cross-hair A, as you measure it.",
-    "The distance in millimetres from the paper's top edge to the centre of cross-hair C, as you measure it."};
+    "The distance in millimetres from the paper's top edge to the centre of cross-hair C, as you measure it.",
+    "Millimetres the back of a two-sided sheet moves to the right, as the back reads, on top of the offset above.",
+    "Millimetres the back of a two-sided sheet moves down, on top of the offset above.",
+    "On the two-sided calibration page held to the light: where the upright line of cross-hair A falls on the "
+    "scale across (right is +).",
+    "On the two-sided calibration page held to the light: where the level line of cross-hair A falls on the "
+    "scale down (down is +)."};
 
 } // namespace
 
@@ -101,6 +111,40 @@ CalibrationPanel::CalibrationPanel(const PrintNudges& nudges, const QString& pri
     connect(mUseReadings, &QPushButton::clicked, this, [this] { UseReadings(); });
     layout->addWidget(readings);
 
+    auto* backSide = new QGroupBox(QStringLiteral("Back side (two-sided printing, mm)"), this);
+    auto* bgrid = new QGridLayout(backSide);
+    backSide->setWhatsThis(QStringLiteral("Where the back of a two-sided sheet lands behind its front. Print the "
+                                          "two-sided page, hold it to the light, read where cross-hair A falls "
+                                          "on the scales of the back and click Use Back Readings."));
+    for (int i = eBackOffsetX; i <= eBackReadY; ++i) {
+        auto* edit = new QLineEdit(backSide);
+        edit->setObjectName(entryName(i));
+        edit->setWhatsThis(QString::fromLatin1(kEntryHelp[i]));
+        edit->setMaximumWidth(90);
+        const int k = i - eBackOffsetX;
+        bgrid->addWidget(new QLabel(entryName(i) + QLatin1Char(':'), backSide), k / 2, (k % 2) * 2);
+        bgrid->addWidget(edit, k / 2, (k % 2) * 2 + 1);
+        mEntries[i] = edit;
+    }
+    mEntries[eBackReadX]->setPlaceholderText(QStringLiteral("0.0"));
+    mEntries[eBackReadY]->setPlaceholderText(QStringLiteral("0.0"));
+    mPrintTwoSided = new QPushButton(QStringLiteral("Print Two-Sided Page"), backSide);
+    mPrintTwoSided->setObjectName(QStringLiteral("TwoSidedPageButton"));
+    mPrintTwoSided->setWhatsThis(QStringLiteral("Prints cross-hairs on the front of a sheet and scales behind "
+                                                "them on its back, with the values entered here."));
+    mUseBackReadings = new QPushButton(QStringLiteral("Use Back Readings"), backSide);
+    mUseBackReadings->setObjectName(QStringLiteral("UseBackReadingsButton"));
+    mUseBackReadings->setWhatsThis(QStringLiteral("Adds the two readings to the back offsets."));
+    bgrid->addWidget(mPrintTwoSided, 2, 0, 1, 2);
+    bgrid->addWidget(mUseBackReadings, 2, 2, 1, 2);
+    connect(mPrintTwoSided, &QPushButton::clicked, this, [this] {
+        PrintNudges n;
+        if (PrintTwoSidedPage && Take(&n))
+            PrintTwoSidedPage(n);
+    });
+    connect(mUseBackReadings, &QPushButton::clicked, this, [this] { UseBackReadings(); });
+    layout->addWidget(backSide);
+
     mMessage = new QLabel(this);
     mMessage->setObjectName(QStringLiteral("CalibrationMessage"));
     mMessage->setWordWrap(true);
@@ -128,6 +172,8 @@ void CalibrationPanel::Show(const PrintNudges& nudges)
     mEntries[eOffsetY]->setText(OffsetText(nudges.OffsetY));
     mEntries[eScaleX]->setText(ScaleText(nudges.ScaleX));
     mEntries[eScaleY]->setText(ScaleText(nudges.ScaleY));
+    mEntries[eBackOffsetX]->setText(OffsetText(nudges.BackOffsetX));
+    mEntries[eBackOffsetY]->setText(OffsetText(nudges.BackOffsetY));
     mMessage->hide();
 }
 
@@ -146,10 +192,14 @@ bool CalibrationPanel::Take(PrintNudges* nudges)
 {
     PrintNudges n = *nudges;
     QString error;
-    int* fields[] = {&n.OffsetX, &n.OffsetY, &n.ScaleX, &n.ScaleY};
-    for (int i = eOffsetX; i <= eScaleY; ++i) {
-        const bool ok = i < eScaleX ? ParseOffset(mEntries[i]->text(), entryName(i), fields[i], &error)
-                                    : ParseScale(mEntries[i]->text(), entryName(i), fields[i], &error);
+    int* fields[] = {&n.OffsetX, &n.OffsetY, &n.ScaleX, &n.ScaleY, nullptr, nullptr, nullptr, nullptr,
+                     &n.BackOffsetX, &n.BackOffsetY};
+    for (int i = eOffsetX; i <= eBackOffsetY; ++i) {
+        if (!fields[i])
+            continue;
+        const bool ok = i < eScaleX || i >= eBackOffsetX
+                            ? ParseOffset(mEntries[i]->text(), entryName(i), fields[i], &error)
+                            : ParseScale(mEntries[i]->text(), entryName(i), fields[i], &error);
         if (!ok) {
             SayProblem(error);
             mEntries[i]->setFocus();
@@ -188,7 +238,40 @@ bool CalibrationPanel::UseReadings()
         SayProblem(error);
         return false;
     }
+    // The back keeps its own offsets as entered.
+    const QString backX = mEntries[eBackOffsetX]->text(), backY = mEntries[eBackOffsetY]->text();
     Show(n);
+    mEntries[eBackOffsetX]->setText(backX);
+    mEntries[eBackOffsetY]->setText(backY);
+    return true;
+}
+
+bool CalibrationPanel::UseBackReadings()
+{
+    PrintNudges n;
+    if (!Take(&n))
+        return false;
+    double values[2] = {};
+    for (int i = eBackReadX; i <= eBackReadY; ++i) {
+        QString text = mEntries[i]->text().trimmed();
+        text.replace(QLatin1Char(','), QLatin1Char('.'));
+        bool ok = text.isEmpty();
+        values[i - eBackReadX] = ok ? 0 : text.toDouble(&ok);
+        if (!ok) {
+            SayProblem(QStringLiteral("%1 must be the reading on the scale, in millimetres, such as -0.5.")
+                           .arg(entryName(i)));
+            mEntries[i]->setFocus();
+            return false;
+        }
+    }
+    QString error;
+    if (!BackOffsetFromReadings(values[0], values[1], &n, &error)) {
+        SayProblem(error);
+        return false;
+    }
+    Show(n);
+    mEntries[eBackReadX]->clear();
+    mEntries[eBackReadY]->clear();
     return true;
 }
 

@@ -41,14 +41,26 @@ public:
         eReadBx,
         eReadAy,
         eReadCy,
+        eBackOffsetX,
+        eBackOffsetY,
+        eBackReadX,
+        eBackReadY,
         kEntryCount
     };
     QLineEdit* Entry(TEntry which) const { return mEntries[which]; }
     QPushButton* UseReadingsButton() const { return mUseReadings; }
     QPushButton* CalibrationPageButton() const { return mPrintPage; }
+    QPushButton* TwoSidedPageButton() const { return mPrintTwoSided; }
+    QPushButton* UseBackReadingsButton() const { return mUseBackReadings; }
+    // "Use Back Readings": the two readings of the two-sided page added to the back offsets shown; false with
+    // the reason shown when they cannot be used.
+    bool UseBackReadings();
 
     // "Print Calibration Page": prints the page on the printer these values are for.
     std::function<void()> PrintCalibrationPage;
+    // "Print Two-Sided Page": prints the two-sided calibration page with the values as entered (false when an
+    // entry is wrong, said on the panel).
+    std::function<void(const PrintNudges&)> PrintTwoSidedPage;
     // The page's marks on the paper the cards are printed on (Letter until told).
     void SetMarks(const CalibrationMarks& marks);
 
@@ -59,6 +71,8 @@ private:
     QLabel* mMessage = nullptr;
     QPushButton* mUseReadings = nullptr;
     QPushButton* mPrintPage = nullptr;
+    QPushButton* mPrintTwoSided = nullptr;
+    QPushButton* mUseBackReadings = nullptr;
     CalibrationMarks mMarks;
 };
 

@@ -28,12 +28,17 @@ struct PrintNudges
     int OffsetY = 0; // 0.1 mm, down
     int ScaleX = kFullScale;
     int ScaleY = kFullScale;
+    // What the back of a two-sided sheet needs on top of the above to land behind its front: 0.1 mm, to the
+    // right and down as the back page reads.
+    int BackOffsetX = 0;
+    int BackOffsetY = 0;
 
     bool operator==(const PrintNudges& o) const
     {
         return TopMargin == o.TopMargin && LeftMargin == o.LeftMargin &&
                VerticalSpacing == o.VerticalSpacing && HorizontalSpacing == o.HorizontalSpacing &&
-               OffsetX == o.OffsetX && OffsetY == o.OffsetY && ScaleX == o.ScaleX && ScaleY == o.ScaleY;
+               OffsetX == o.OffsetX && OffsetY == o.OffsetY && ScaleX == o.ScaleX && ScaleY == o.ScaleY &&
+               BackOffsetX == o.BackOffsetX && BackOffsetY == o.BackOffsetY;
     }
     bool operator!=(const PrintNudges& o) const { return !(*this == o); }
 };

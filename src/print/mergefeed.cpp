@@ -33,7 +33,7 @@ bool TMergeFeed::Open(const QString& path, int samples)
 {
     Close();
     mProblem.clear();
-    std::unique_ptr<DataSource> source = OpenContactFile(path, &mProblem);
+    std::unique_ptr<DataSource> source = OpenContactFile(path, &mProblem, ColumnsOf(path));
     if (!source)
         return false;
     QStringList values;
@@ -96,7 +96,7 @@ std::function<bool(MergeRecord&)> TMergeFeed::StartJob(qint64 maxRecords)
     }
     if (!mSourceFresh) {
         QString reason;
-        mSource = OpenContactFile(mPath, &reason);
+        mSource = OpenContactFile(mPath, &reason, ColumnsOf(mPath));
         if (!mSource) {
             mJobError = reason;
             return {};

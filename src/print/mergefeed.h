@@ -3,6 +3,7 @@
 // few records to show, the start position, and the records streamed to each job from the top of the file.
 #pragma once
 
+#include "contacts/datasource.h"
 #include "contacts/fieldmapping.h"
 #include "model/mergerecord.h"
 
@@ -33,6 +34,9 @@ public:
     // there). False with Problem() when the file cannot be used (unreadable, empty, binary, no field names,
     // no records); the feed is then closed.
     bool Open(const QString& path, int samples = kSampleRecords);
+    // A CSV file whose columns are numbers ({1}, {2}...) rather than named by its first row, as the data a
+    // gLabels design brought in names.
+    void SetNumberedFile(const QString& path) { mNumberedFile = path; }
     bool IsOpen() const { return !mPath.isEmpty(); }
     const QString& Path() const { return mPath; }
     // Why the last Open failed, in the reader's words.
@@ -85,6 +89,11 @@ private:
     void Close();
 
     QString mPath;
+    QString mNumberedFile;
+    CsvColumns ColumnsOf(const QString& path) const
+    {
+        return !mNumberedFile.isEmpty() && path == mNumberedFile ? CsvColumns::Numbered : CsvColumns::Named;
+    }
     QString mProblem;
     QString mKind;
     QStringList mColumns;

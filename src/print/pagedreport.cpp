@@ -366,6 +366,9 @@ bool PdfReport::BeginDocument()
     if (mOwnContent && !FontsReadBack())
         return StartPlain();
     mJob = std::make_unique<PdfJobWriter>(mFileName);
+    if (Duplex() == DuplexMode::LongEdge || Duplex() == DuplexMode::ShortEdge)
+        mJob->SetDuplexPreference(Duplex() == DuplexMode::LongEdge ? QByteArrayLiteral("DuplexFlipLongEdge")
+                                                                   : QByteArrayLiteral("DuplexFlipShortEdge"));
     if (!mJob->Open(Title())) {
         SetError(mJob->ErrorString());
         mJob.reset();

@@ -65,6 +65,8 @@ bool PdfJobWriter::Open(const QString& title)
     mFonts.clear();
     mLastContent.clear();
     mLastContentObject = 0;
+    mEarlierContent.clear();
+    mEarlierContentObject = 0;
     mInPage = false;
     if (!mFileName.isEmpty()) {
         mFile = std::make_unique<AtomicFileWriter>(mFileName);
@@ -231,7 +233,12 @@ bool PdfJobWriter::EndPage()
     if (!mInPage || !mOpen)
         return false;
     mInPage = false;
-    if (mPageContent != mLastContent || !mLastContentObject) {
+    if (mEarlierContentObject && mPageContent == mEarlierContent) {
+        std::swap(mLastContent, mEarlierContent);
+        std::swap(mLastContentObject, mEarlierContentObject);
+    } else if (mPageContent != mLastContent || !mLastContentObject) {
+        std::swap(mLastContent, mEarlierContent);
+        mEarlierContentObject = mLastContentObject;
         mLastContentObject = NewObject();
         BeginObject(mLastContentObject);
         if (mPageContent.size() > 512) {
@@ -290,7 +297,11 @@ bool PdfJobWriter::Finish()
 
     const int catalog = NewObject();
     BeginObject(catalog);
-    Write("<< /Type /Catalog /Pages " + QByteArray::number(mPagesObject) + " 0 R >>\nendobj\n");
+    QByteArray preferences;
+    if (!mDuplexPreference.isEmpty())
+        preferences = " /ViewerPreferences << /Duplex /" + mDuplexPreference + " >>";
+    Write("<< /Type /Catalog /Pages " + QByteArray::number(mPagesObject) + " 0 R" + preferences +
+          " >>\nendobj\n");
     const int info = NewObject();
     BeginObject(info);
     Write("<< /Title " + TextString(mTitle) + " /Creator " + TextString(QStringLiteral("Quillmark")) +
@@ -338,7 +349,7 @@ void PdfJobWriter::Abort()
 qint64 PdfJobWriter::BytesHeld() const
 {
     qint64 held = qint64(mOffsets.capacity() * sizeof(qint64) + mPages.capacity() * sizeof(int)) +
-                  mPageContent.capacity() + mLastContent.capacity();
+                  mPageContent.capacity() + mLastContent.capacity() + mEarlierContent.capacity();
     if (mFile)
         held += mFile->Buffered();
     return held;

@@ -31,6 +31,9 @@ public:
     PdfJobWriter& operator=(const PdfJobWriter&) = delete;
 
     bool Open(const QString& title);
+    // The name of the turn a viewer's print dialog should offer for two-sided printing ("DuplexFlipLongEdge",
+    // "DuplexFlipShortEdge"), kept in the document's viewer preferences; empty for none.
+    void SetDuplexPreference(const QByteArray& turn) { mDuplexPreference = turn; }
     // Takes over the first page of a document made by Qt's PDF writer as a drawing to place on pages (its
     // further pages, if any, laid over it in order): its number, or -1 with ErrorString when the document
     // cannot be read.
@@ -100,8 +103,11 @@ private:
     // The page being made and the last content written: pages that look alike share one content stream.
     QSizeF mPageSize;
     QByteArray mPageContent;
-    QByteArray mLastContent;
-    int mLastContentObject = 0;
+    // The last two pages' contents and their objects: a page like one of them (every sheet of a job, or every
+    // front and every back of a two-sided one) shares its content.
+    QByteArray mLastContent, mEarlierContent;
+    int mLastContentObject = 0, mEarlierContentObject = 0;
+    QByteArray mDuplexPreference;
     bool mInPage = false;
     bool mOpen = false;
     bool mUnreadable = false;

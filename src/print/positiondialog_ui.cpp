@@ -7,6 +7,7 @@
 #include "print/sheetpicture_ui.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,6 +17,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace qm {
 
@@ -76,6 +79,16 @@ TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, cons
     mCropMarks = new QCheckBox(QStringLiteral("C&rop marks"), this);
     mCropMarks->setObjectName(QStringLiteral("CropMarksBox"));
     right->addWidget(mCropMarks);
+    auto* sidesLabel = new QLabel(QStringLiteral("&Sides:"), this);
+    mDuplex = new QComboBox(this);
+    mDuplex->setObjectName(QStringLiteral("DuplexBox"));
+    mDuplex->addItem(QStringLiteral("One-sided"), int(DuplexMode::None));
+    mDuplex->addItem(QStringLiteral("Two-sided, long edge"), int(DuplexMode::LongEdge));
+    mDuplex->addItem(QStringLiteral("Two-sided, short edge"), int(DuplexMode::ShortEdge));
+    mDuplex->addItem(QStringLiteral("Two-sided, turned by hand"), int(DuplexMode::Manual));
+    sidesLabel->setBuddy(mDuplex);
+    right->addWidget(sidesLabel);
+    right->addWidget(mDuplex);
     right->addStretch();
 
     auto* top = new QHBoxLayout;
@@ -100,6 +113,10 @@ TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, cons
         {mPages, "How many sheets to print."},
         {mCropMarks, "Short lines in the sheet's margins and in the gaps between the cards, on the extensions "
                      "of the cards' edges, to cut along with a trimmer. They never cross a card."},
+        {mDuplex, "Prints the card's back behind every card: after each sheet's page of fronts a page of backs "
+                  "for a printer that turns the sheet over its long or its short edge, or all fronts first and "
+                  "then all backs for a printer without that unit (you turn the stack over). Only a card "
+                  "with a back prints two-sided."},
         {ok, "Prints the chosen positions on as many sheets as you asked for."},
     });
 
@@ -109,6 +126,18 @@ TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, cons
     resize(442, 361);
 
     Inform = [this](const QString& message) { QMessageBox::information(this, windowTitle(), message); };
+}
+
+DuplexMode TSelectSpecificLabels::Duplex() const
+{
+    return mDuplex->isEnabled() ? DuplexMode(mDuplex->currentData().toInt()) : DuplexMode::None;
+}
+
+void TSelectSpecificLabels::SetDuplex(DuplexMode mode, bool cardHasBack)
+{
+    mDuplex->setCurrentIndex(std::max(0, mDuplex->findData(int(cardHasBack ? mode : DuplexMode::None))));
+    mDuplex->setEnabled(cardHasBack);
+    mDuplex->setToolTip(cardHasBack ? QString() : QStringLiteral("The card has no back"));
 }
 
 bool TSelectSpecificLabels::CropMarks() const

@@ -3,6 +3,7 @@
 // page count.
 #pragma once
 
+#include "print/duplexplacement.h"
 #include "print/positionpicker.h"
 
 #include <QDialog>
@@ -10,6 +11,7 @@
 #include <functional>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QSpinBox;
 
@@ -31,6 +33,11 @@ public:
     // Marks of where to cut, in the margins and the gaps between the cards.
     bool CropMarks() const;
     void SetCropMarks(bool on);
+    // One-sided or two-sided and how the sheet turns; offered only for a card that has a back (off
+    // otherwise, and then one-sided).
+    DuplexMode Duplex() const;
+    void SetDuplex(DuplexMode mode, bool cardHasBack);
+    QComboBox* DuplexBox() const { return mDuplex; }
     // The paint box that shows the sheet; a press in it toggles the position under the pointer.
     QWidget* PaintBox() const;
     QString PrinterLabel() const;
@@ -56,6 +63,7 @@ private:
     QLabel* mPrinter = nullptr;
     QSpinBox* mPages = nullptr;
     QCheckBox* mCropMarks = nullptr;
+    QComboBox* mDuplex = nullptr;
 };
 
 } // namespace qm

@@ -51,6 +51,10 @@ TPrintCommands::TPrintCommands(QWidget* window, TKBusinessCardPanel32& panel) : 
     Inform = [this](const QString& message) {
         QMessageBox::information(mWindow, QStringLiteral("Quillmark"), message);
     };
+    TurnStack = [this](const QString& message) {
+        return QMessageBox::information(mWindow, QStringLiteral("Turn the Stack Over"), message,
+                                        QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    };
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     mPdfFolder = QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
@@ -90,10 +94,13 @@ bool TPrintCommands::Print(const TPrintSettings& settings, bool* warningSwitched
     };
     dialog.ShowPrinterName();
     dialog.SetCropMarks(mCropMarks);
+    dialog.SetDuplex(mDuplex, bool(settings.Back));
     if (dialog.exec() != QDialog::Accepted)
         return false;
     mPositions = dialog.Positions();
     mCropMarks = dialog.CropMarks();
+    if (settings.Back)
+        mDuplex = dialog.Duplex();
 
     QCoreApplication::processEvents();
     const double bottom = printer.UnprintableBottomMargin();
@@ -174,6 +181,7 @@ bool TPrintCommands::MergeDialog(const TPrintSettings& settings)
 {
     TMergeFeed merge;
     merge.SetStartPosition(mMergeStart);
+    merge.SetNumberedFile(mNumberedMergeFile);
     ProposeJobPdf(settings, false);
     TMergeDialog dialog(merge, settings.Layout, mWindow);
     dialog.PrinterName = [this] { return ReportPrinter().TargetName(); };
@@ -239,6 +247,9 @@ bool TPrintCommands::FineTune(PrintNudges& nudges, int paperSize)
     const QSizeF paper = PaperSizeInches(paperSize);
     dialog.Calibration()->SetMarks(CalibrationMarksFor(paper.width(), paper.height()));
     dialog.Calibration()->PrintCalibrationPage = [this, paperSize] { PrintCalibrationPage(paperSize); };
+    dialog.Calibration()->PrintTwoSidedPage = [this, paperSize](const PrintNudges& values) {
+        PrintTwoSidedCalibrationPage(paperSize, values);
+    };
     if (dialog.exec() != QDialog::Accepted)
         return false;
     nudges = dialog.Nudges();
@@ -278,6 +289,44 @@ bool TPrintCommands::PrintCalibrationPage(int paperSize)
     return true;
 }
 
+bool TPrintCommands::PrintTwoSidedCalibrationPage(int paperSize, const PrintNudges& nudges)
+{
+    PrinterReport& printer = ReportPrinter();
+    if (printer.IsPdf()) {
+        QString file = ChoosePdfFile(QDir(mPdfFolder).filePath(QStringLiteral("two-sided calibration page.pdf")));
+        if (file.isEmpty())
+            return false;
+        if (QFileInfo(file).suffix().isEmpty())
+            file += QStringLiteral(".pdf");
+        printer.Printer().setOutputFileName(file);
+        mPdfFolder = QFileInfo(file).absolutePath();
+    }
+    const int copies = printer.Copies();
+    // The turn last chosen for printing; long edge until one was.
+    const DuplexMode mode = mDuplex == DuplexMode::None ? DuplexMode::LongEdge : mDuplex;
+    bool done = false;
+    if (mode == DuplexMode::Manual && !printer.IsPdf()) {
+        // A printer without a duplex unit: the front, the sheet turned over by hand, then the back.
+        done = qm::PrintCalibrationHalf(printer, paperSize, nudges, true, CalibrationPrinter()) &&
+               (!TurnStack || TurnStack(DuplexPlacement::TurnStackMessage(1))) &&
+               qm::PrintCalibrationHalf(printer, paperSize, nudges, false, CalibrationPrinter());
+    } else {
+        done = qm::PrintTwoSidedCalibrationPage(printer, paperSize, nudges, mode, CalibrationPrinter());
+    }
+    printer.SetCopies(copies);
+    if (!done) {
+        if (Inform && !printer.ErrorString().isEmpty())
+            Inform(QStringLiteral("The calibration page was not printed: %1").arg(printer.ErrorString()));
+        return false;
+    }
+    if (printer.IsPdf() && Inform) {
+        const QFileInfo file(printer.Printer().outputFileName());
+        Inform(QStringLiteral("The two-sided calibration page was printed to the PDF file\n%1")
+                   .arg(QDir::toNativeSeparators(file.absoluteFilePath())));
+    }
+    return true;
+}
+
 TJobOutcome TPrintCommands::DoPrint(const TPrintSettings& settings, bool printMode, bool outlineTest,
                                     TMergeFeed* merge)
 {
@@ -289,6 +338,14 @@ TJobOutcome TPrintCommands::DoPrint(const TPrintSettings& settings, bool printMo
     job.Nudges = NudgesFor ? NudgesFor(CalibrationPrinter()) : settings.Nudges;
     job.BackgroundFile = settings.BackgroundFile;
     job.CropMarks = mCropMarks && !outlineTest;
+    if (settings.Back) {
+        // Two-sided as chosen; a preview and the outline test page show the backs whatever was chosen.
+        job.Duplex = mDuplex;
+        if (job.Duplex == DuplexMode::None && (!printMode || outlineTest))
+            job.Duplex = DuplexMode::LongEdge;
+        job.Back = settings.Back.get();
+        job.BackBackgroundFile = settings.BackBackgroundFile;
+    }
     if (!merge && printMode && ReportPrinter().Printer().printRange() == QPrinter::PageRange) {
         job.FirstPage = ReportPrinter().Printer().fromPage();
         job.LastPage = ReportPrinter().Printer().toPage();
@@ -314,6 +371,8 @@ TJobOutcome TPrintCommands::DoPrint(const TPrintSettings& settings, bool printMo
             return false;
         };
     }
+    if (printMode && job.TwoSided() && job.Duplex == DuplexMode::Manual && !ReportPrinter().IsPdf())
+        return PrintManualHalves(job, merge);
     TLabelPrinter labels(mPanel, job);
     running = &labels;
 
@@ -349,6 +408,35 @@ TJobOutcome TPrintCommands::DoPrint(const TPrintSettings& settings, bool printMo
         ShowPreview(pages);
     }
     return outcome;
+}
+
+TJobOutcome TPrintCommands::PrintManualHalves(LabelJob& job, TMergeFeed* merge)
+{
+    PrinterReport& printer = ReportPrinter();
+    const int sheets = std::max(1, printer.Copies());
+    job.Pages = LabelJob::FrontHalf;
+    TJobOutcome outcome = joFinished;
+    {
+        TLabelPrinter fronts(mPanel, job);
+        TPrintStatusWindow status(fronts, printer, mWindow);
+        outcome = status.RunModal();
+    }
+    if (outcome != joFinished)
+        return outcome;
+    if (TurnStack && !TurnStack(DuplexPlacement::TurnStackMessage(sheets)))
+        return joCanceled;
+    job.Pages = LabelJob::BackHalf;
+    if (merge) {
+        // The backs take the same people again, from the top of the file.
+        auto next = merge->StartJob();
+        if (!next)
+            return joFailed;
+        job.NextRecord = next;
+    }
+    printer.SetCopies(sheets);
+    TLabelPrinter backs(mPanel, job);
+    TPrintStatusWindow status(backs, printer, mWindow);
+    return status.RunModal();
 }
 
 } // namespace qm

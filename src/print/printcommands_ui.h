@@ -18,6 +18,7 @@ class QWidget;
 
 namespace qm {
 
+class CardModel;
 class TKBusinessCardPanel32;
 class PrinterReport;
 class TMergeFeed;
@@ -32,6 +33,9 @@ struct TPrintSettings
     bool ShowBottomMarginWarning = true;
     // The card's file (empty for an untitled card): a PDF is named after it.
     QString CardFile;
+    // The card's back, ready to print, and its background art; null for a card without a back.
+    std::shared_ptr<const CardModel> Back;
+    QString BackBackgroundFile;
 };
 
 // The PDF file a job proposes in folder: the card's name ("cards" for an untitled card), with " outline" for
@@ -68,6 +72,13 @@ public:
     // "Print &Merge...": the merge dialog (data file, which column feeds which field, start position), from
     // which the merge is previewed and printed. False when closed without printing.
     bool MergeDialog(const TPrintSettings& settings);
+    // The data file the next merge starts from (a design brought in names it); numbered when its columns are
+    // numbers ({1}, {2}...) rather than named by its first row.
+    void UseMergeFile(const QString& path, bool numbered)
+    {
+        mMergeFile = path;
+        mNumberedMergeFile = numbered ? path : QString();
+    }
     // A merge's first sheets (at most kMergePreviewSheets) with their records, in the preview window.
     bool PreviewMerge(const TPrintSettings& settings, TMergeFeed& merge);
     // A merge printed: one card per record across then down from its start position, sheet after sheet
@@ -86,12 +97,17 @@ public:
     // The calibration page on paper of the given size, on the printer the jobs go to (a PDF file is asked
     // for). False when abandoned or failed.
     bool PrintCalibrationPage(int paperSize);
+    // The two-sided calibration page with the given fine tuning, turned as the last two-sided print was.
+    bool PrintTwoSidedCalibrationPage(int paperSize, const PrintNudges& nudges);
 
     // Shows the recorded pages; the preview window by default (tests look at the pages instead).
     std::function<void(std::vector<ReportPage>&)> ShowPreview;
     // Asks where a PDF file goes, starting from the proposed path; empty when cancelled. A save dialog by
     // default.
     std::function<QString(const QString& proposed)> ChoosePdfFile;
+    // Asks the user to turn the stack over between the fronts and the backs of a manual two-sided job on a
+    // printer; false to stop there. A message box by default.
+    std::function<bool(const QString&)> TurnStack;
     // Tells the user something (where a PDF file went); an information box by default.
     std::function<void(const QString&)> Inform;
     // The fine tuning of a printer (by CalibrationPrinter's name); when set, a job takes it for the printer
@@ -116,9 +132,13 @@ private:
     std::unique_ptr<PrinterReport> mPrinter;
     SheetPositions mPositions;
     bool mCropMarks = false; // as last chosen in the print dialog
+    DuplexMode mDuplex = DuplexMode::None; // as last chosen there for a card with a back
+    // The two runs of a manual two-sided job on a printer, the stack turned over between them.
+    TJobOutcome PrintManualHalves(LabelJob& job, TMergeFeed* merge);
     bool mPrinterAvailable = false;
     QString mPdfFolder; // where the last PDF file went
     QString mMergeFile;  // the data file of the last merge
+    QString mNumberedMergeFile;
     int mMergeStart = 1; // and the position its first card went to
 };
 

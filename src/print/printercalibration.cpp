@@ -75,6 +75,11 @@ void writeSection(ProfileFile& ini, const QString& section, const PrintNudges& n
     ini.WriteString(section, key("OffsetYmm"), OffsetText(n.OffsetY));
     ini.WriteString(section, key("ScaleXPercent"), ScaleText(n.ScaleX));
     ini.WriteString(section, key("ScaleYPercent"), ScaleText(n.ScaleY));
+    // Written only once a back was tuned, so that a one-sided printer's section stays as it was.
+    if (n.BackOffsetX != 0 || n.BackOffsetY != 0 || ini.ValueExists(section, key("BackOffsetXmm"))) {
+        ini.WriteString(section, key("BackOffsetXmm"), OffsetText(n.BackOffsetX));
+        ini.WriteString(section, key("BackOffsetYmm"), OffsetText(n.BackOffsetY));
+    }
 }
 
 PrintNudges readPrinter(const ProfileFile& ini, const QString& printer)
@@ -89,6 +94,8 @@ PrintNudges readPrinter(const ProfileFile& ini, const QString& printer)
     n.OffsetY = readDecimal(ini, section, "OffsetYmm", 10, 0, -kMaxOffset, kMaxOffset);
     n.ScaleX = readDecimal(ini, section, "ScaleXPercent", 100, kFullScale, kMinScale, kMaxScale);
     n.ScaleY = readDecimal(ini, section, "ScaleYPercent", 100, kFullScale, kMinScale, kMaxScale);
+    n.BackOffsetX = readDecimal(ini, section, "BackOffsetXmm", 10, 0, -kMaxOffset, kMaxOffset);
+    n.BackOffsetY = readDecimal(ini, section, "BackOffsetYmm", 10, 0, -kMaxOffset, kMaxOffset);
     return n;
 }
 

@@ -107,6 +107,14 @@ QPagedPaintDevice* PrinterReport::OpenDevice()
     mPrinter->setFullPage(true);
     mPrinter->setCopyCount(Copies());
     mPrinter->setDocName(Title());
+    // A two-sided job asks the printer's duplex unit for its turn; a manual one must not have the unit turn
+    // the sheets as well.
+    if (Duplex() == DuplexMode::LongEdge)
+        mPrinter->setDuplex(QPrinter::DuplexLongSide);
+    else if (Duplex() == DuplexMode::ShortEdge)
+        mPrinter->setDuplex(QPrinter::DuplexShortSide);
+    else if (Duplex() == DuplexMode::Manual)
+        mPrinter->setDuplex(QPrinter::DuplexNone);
     return mPrinter.get();
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/cardtypes.h"
+#include "print/duplexplacement.h"
 
 #include <QImage>
 #include <QPointF>
@@ -110,6 +111,10 @@ public:
     virtual int MaxCopies() const { return 1; }
     QString Title() const { return mTitle; }
     void SetTitle(const QString& title) { mTitle = title; }
+    // The pages are the two sides of sheets, turned over the long or the short edge: a target that can say
+    // so asks the viewer or the printer for that turn. None and Manual ask for nothing.
+    DuplexMode Duplex() const { return mDuplex; }
+    void SetDuplex(DuplexMode duplex) { mDuplex = duplex; }
     // The paper's unprintable band at the bottom, in inches.
     virtual double UnprintableBottomMargin() const { return 0; }
 
@@ -243,6 +248,7 @@ private:
     double mBottomMargin = 0.5;
     int mCopies = 1;
     QString mTitle = QStringLiteral("Quillmark");
+    DuplexMode mDuplex = DuplexMode::None;
     QString mStatusFormat = QStringLiteral("%p");
     QStringList mStatusLines;
 

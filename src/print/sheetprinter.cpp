@@ -8,24 +8,12 @@
 #include "print/report.h"
 #include "print/sheetcropmarks.h"
 
-#include <QImageReader>
-#include <QPicture>
 #include <QPainter>
-#include <QPainterPath>
-#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace qm {
-
-namespace {
-
-// Background art is stretched over a card a few inches wide: more pixels than this add nothing on paper.
-constexpr int kMaxBackgroundSide = 6000;
-
-} // namespace
 
 // ---- SheetGeometry ----
 
@@ -36,7 +24,8 @@ SheetGeometry::SheetGeometry(const CardSheetLayout& layout, const PrintNudges& n
       HPitch(layout.HPitch + nudges.HorizontalSpacing * kNudgeStep),
       VPitch(layout.VPitch + nudges.VerticalSpacing * kNudgeStep),
       OffsetX(nudges.OffsetX / 254.0), OffsetY(nudges.OffsetY / 254.0),
-      ScaleX(nudges.ScaleX / double(kFullScale)), ScaleY(nudges.ScaleY / double(kFullScale))
+      ScaleX(nudges.ScaleX / double(kFullScale)), ScaleY(nudges.ScaleY / double(kFullScale)),
+      BackOffsetX(nudges.BackOffsetX / 254.0), BackOffsetY(nudges.BackOffsetY / 254.0)
 {}
 
 QRectF SheetGeometry::CardRect(int row, int column, bool rotated, double landscapePageHeight) const
@@ -54,8 +43,14 @@ QRectF SheetGeometry::CardRect(int row, int column, bool rotated, double landsca
 // ---- TLabelPrinter ----
 
 TLabelPrinter::TLabelPrinter(const CardModel& card, const LabelJob& job)
-    : mCard(card), mJob(job), mGeometry(job.Layout, job.Nudges)
-{}
+    : mCard(card), mJob(job), mGeometry(job.Layout, job.Nudges), mPaper(PaperSizeInches(job.Layout.Papersize))
+{
+    mSides[0].Card = &card;
+    mSides[0].BackgroundFile = job.BackgroundFile;
+    mSides[1].Card = job.Back ? job.Back : &card;
+    mSides[1].BackgroundFile = job.BackBackgroundFile;
+    mSides[1].Turned = DuplexPlacement(mGeometry, mPaper, job.Duplex).BackTurned(card.Portrait());
+}
 
 TLabelPrinter::TLabelPrinter(TKBasePanel& panel, const LabelJob& job) : TLabelPrinter(panel.Card(), job)
 {
@@ -111,6 +106,10 @@ TJobOutcome TLabelPrinter::Run(TKReport& report)
     report.SetOrientation(roDefault);
     report.SetMargins(0, 0, 0.5, 0.5);
     report.SetTitle(QStringLiteral("Quillmark"));
+    // The target asks for the sheet's turn only when both halves go out in one document.
+    report.SetDuplex(mJob.TwoSided() && (mJob.Pages == LabelJob::BothHalves || mJob.Duplex == DuplexMode::Manual)
+                         ? mJob.Duplex
+                         : DuplexMode::None);
 
     LoadBackGround();
     const bool done = report.Execute([this](TKReport& r) { BeforePrintLabels(r); },
@@ -135,23 +134,56 @@ void TLabelPrinter::BeforePrintLabels(TKReport& report)
         report.SetOrientation(roLandscape);
     if (mJob.NextRecord)
         mCopies = 1; // a merge prints each record once
-    if (mJob.PrintMode && mCopies > 1 && mCopies <= report.MaxCopies()) {
+    // A two-sided job's pages go out in their order: the printer makes no copies of its own.
+    if (mJob.PrintMode && mCopies > 1 && mCopies <= report.MaxCopies() && !mJob.TwoSided()) {
         // The printer makes the copies itself.
         report.SetCopies(mCopies);
         mCopies = 1;
     }
-    // A page range of the print dialog: every page of the job is the same sheet, so it only counts pages.
+    // A page range of the print dialog: every sheet of the job is the same, so it only counts sheets.
     if (mJob.LastPage > 0)
         mCopies = std::min(mCopies, mJob.LastPage);
     if (mJob.FirstPage > 1)
         mCopies = std::max(0, mCopies - (mJob.FirstPage - 1));
-    report.SetStatusFormat(StatusFormat(mJob.PrintMode, std::max(1, mCopies) * report.Copies()));
+    report.SetStatusFormat(StatusFormat(mJob.PrintMode, std::max(1, mCopies) * report.Copies() * PagesPerSheet()));
     report.StatusLines() = QStringList{QString(), QString()};
     if (!mJob.PrintMode && !mJob.NextRecord) {
         // A preview shows one card; a merge's preview shows its records where they will print.
         mJob.Positions.Clear();
         mJob.Positions.SetSelected(Rotated() ? 1 : 0, true);
     }
+}
+
+bool TLabelPrinter::PrepareSide(TKReport& report, int side, bool haveRecord)
+{
+    // Where the target keeps drawings (a PDF file), what one position prints is drawn once for the whole
+    // job and placed at every position; otherwise it is drawn at each. The drawing reaches a little beyond
+    // the card, so that outlines along its edges stay whole.
+    mSide = side;
+    Side& s = mSides[side];
+    s.Drawing = -1;
+    s.Layers.clear();
+    const double bleed = kCardBleed / double(kUnitsPerInch);
+    const QPointF toCorner(bleed, bleed);
+    const QSizeF cardSize = mGeometry.CardRect(0, 0, Rotated(), report.PageHeight()).size();
+    // The card's objects may reach as far as the card's own size, which may differ from the sheet's.
+    const QSizeF reach = cardSize.expandedTo(DrawnCardInches()) + QSizeF(2 * bleed, 2 * bleed);
+    if (mJob.PrintMode && !mJob.NextRecord) {
+        s.Drawing = report.MakeDrawing(reach, [&](TKReport& r) { PrintPosition(r, QRectF(toCorner, cardSize)); });
+    } else if (mJob.PrintMode && !mJob.OutlineTest && haveRecord) {
+        // A merge onto a target that keeps drawings: what every card shares is drawn once.
+        s.Layers = MakeMergeLayers(report, reach, QRectF(toCorner, cardSize));
+    }
+    return !report.Aborted();
+}
+
+QRectF TLabelPrinter::SlotRect(int index, int side, double pageHeight) const
+{
+    const int row = index / mGeometry.Across;
+    const int column = index % mGeometry.Across;
+    if (side == 0)
+        return mGeometry.CardRect(row, column, Rotated(), pageHeight);
+    return DuplexPlacement(mGeometry, mPaper, mJob.Duplex).BackRect(row, column, Rotated());
 }
 
 void TLabelPrinter::PrintLabels(TKReport& report)
@@ -163,82 +195,105 @@ void TLabelPrinter::PrintLabels(TKReport& report)
     report.SetTopMargin(0);
     report.SetPen(ReportPen());
     report.SetBrush(ReportBrush{clWhite, bsClear, QImage()});
-    const bool rotated = Rotated();
-    const double pageHeight = report.PageHeight();
+    // The paper standing upright, whichever way the page is turned.
+    mPaper = report.PageSizeInches();
+    if (Rotated())
+        mPaper.transpose();
     const int copies = std::max(1, mCopies);
+    const bool twoSided = mJob.TwoSided();
+    const bool fronts = !twoSided || mJob.Pages != LabelJob::BackHalf;
+    const bool backs = twoSided && mJob.Pages != LabelJob::FrontHalf;
+    const bool manual = mJob.Duplex == DuplexMode::Manual;
 
-    // Where the target keeps drawings (a PDF file), what one position prints is drawn once for the whole
-    // job and placed at every position; otherwise it is drawn at each. The drawing reaches a little beyond
-    // the card, so that outlines along its edges stay whole.
-    const double bleed = kCardBleed / double(kUnitsPerInch);
-    const QPointF toCorner(bleed, bleed);
-    int drawing = -1;
     // In a merge every card differs: each is drawn at its place, with its record.
     const bool merging = bool(mJob.NextRecord);
     MergeRecord record;
     bool haveRecord = merging && mJob.NextRecord(record);
     mRecord = nullptr;
-    if (mJob.PrintMode && !merging) {
-        const QSizeF cardSize = g.CardRect(0, 0, rotated, pageHeight).size();
-        // The card's objects may reach as far as the card's own size, which may differ from the sheet's.
-        const QSizeF reach = cardSize.expandedTo(DrawnCardInches());
-        drawing = report.MakeDrawing(reach + QSizeF(2 * bleed, 2 * bleed), [&](TKReport& r) {
-            PrintPosition(r, QRectF(toCorner, cardSize));
-        });
-        if (report.Aborted())
-            return;
-    }
-    // A merge onto a target that keeps drawings: what every card shares is drawn once.
-    std::vector<MergeLayer> layers;
-    if (mJob.PrintMode && merging && !mJob.OutlineTest && haveRecord) {
-        const QSizeF cardSize = g.CardRect(0, 0, rotated, pageHeight).size();
-        layers = MakeMergeLayers(report, cardSize.expandedTo(DrawnCardInches()) + QSizeF(2 * bleed, 2 * bleed),
-                                 QRectF(toCorner, cardSize));
-        if (report.Aborted())
-            return;
-    }
+    if ((fronts && !PrepareSide(report, 0, haveRecord)) || (backs && !PrepareSide(report, 1, haveRecord)))
+        return;
 
-    PrintCropMarks(report);
-    int c = -1;
-    int r = 0;
-    while (!mCancelRequested && !report.Aborted()) {
-        ++c;
-        if (c + 1 > g.Across) {
-            c = 0;
-            ++r;
-        }
-        if (r + 1 > g.Down) {
-            r = 0;
-            c = 0;
-            if (merging ? !haveRecord : report.CurrentPage() >= copies)
-                break;
+    bool pageStarted = false; // the document opens with its first page
+    auto startPage = [&](bool cropMarks) {
+        if (pageStarted)
             report.NewPage();
-            if (report.Aborted())
-                break;
+        pageStarted = true;
+        if (cropMarks && !report.Aborted())
             PrintCropMarks(report);
-        }
-        const int index = r * g.Across + c;
-        if (!mJob.Positions.Selected(index))
-            continue;
-        if (merging) {
-            if (report.CurrentPage() == 1 && index + 1 < mJob.StartPosition)
+        return !report.Aborted();
+    };
+    // The backs of a manual job wait until every front is out: the sheets' cards are kept (for a plain job
+    // every sheet is alike).
+    std::vector<std::vector<Slot>> waiting;
+    int sheets = 0;
+    const int positions = g.PositionCount();
+    while (!mCancelRequested && !report.Aborted()) {
+        if (merging ? !haveRecord : sheets >= copies)
+            break;
+        std::vector<Slot> cards;
+        for (int index = 0; index < positions; ++index) {
+            if (!mJob.Positions.Selected(index))
                 continue;
-            if (!haveRecord)
-                break;
-            mRecord = &record;
+            if (merging) {
+                if (sheets == 0 && index + 1 < mJob.StartPosition)
+                    continue;
+                if (!haveRecord)
+                    break;
+                cards.push_back(Slot{index, record});
+                haveRecord = mJob.NextRecord(record);
+            } else {
+                cards.push_back(Slot{index, MergeRecord()});
+            }
         }
+        if (fronts) {
+            if (!startPage(true))
+                break;
+            PrintSheetSide(report, cards, 0);
+        }
+        if (backs && !manual) {
+            if (!startPage(false))
+                break;
+            PrintSheetSide(report, cards, 1);
+        }
+        ++sheets;
+        const bool tookRecords = !cards.empty();
+        if (backs && manual && (merging || waiting.empty()))
+            waiting.push_back(std::move(cards));
+        if (merging && !tookRecords && sheets > 1)
+            break; // no position takes a card: the records would never run out
+    }
+    if (backs && manual) {
+        for (int sheet : DuplexPlacement::BackPageOrder(mJob.Duplex, sheets)) {
+            if (mCancelRequested || !startPage(false))
+                break;
+            PrintSheetSide(report, waiting[merging ? size_t(sheet) : 0], 1);
+        }
+    }
+    mRecord = nullptr;
+    mSide = 0;
+}
 
-        const QRectF card = g.CardRect(r, c, rotated, pageHeight);
+void TLabelPrinter::PrintSheetSide(TKReport& report, const std::vector<Slot>& cards, int side)
+{
+    mSide = side;
+    const Side& s = mSides[side];
+    const bool merging = bool(mJob.NextRecord);
+    const double bleed = kCardBleed / double(kUnitsPerInch);
+    const QPointF toCorner(bleed, bleed);
+    for (const Slot& slot : cards) {
+        if (mCancelRequested || report.Aborted())
+            break;
+        const QRectF card = SlotRect(slot.Index, side, report.PageHeight());
         if (CardChanged)
-            CardChanged(CardCaption(index));
+            CardChanged(CardCaption(slot.Index));
         Pump();
         if (mCancelRequested || report.Aborted())
             break;
-
-        if (drawing >= 0) {
-            report.PlaceDrawing(drawing, card.topLeft() - toCorner);
-        } else if (!layers.empty()) {
-            for (const MergeLayer& layer : layers) {
+        mRecord = merging ? &slot.Record : nullptr;
+        if (s.Drawing >= 0) {
+            report.PlaceDrawing(s.Drawing, card.topLeft() - toCorner);
+        } else if (!s.Layers.empty()) {
+            for (const MergeLayer& layer : s.Layers) {
                 if (!layer.PerCard) {
                     report.PlaceDrawing(layer.Drawing, card.topLeft() - toCorner);
                     continue;
@@ -250,13 +305,9 @@ void TLabelPrinter::PrintLabels(TKReport& report)
         } else {
             PrintPosition(report, card);
         }
-        if (merging) {
-            mRecord = nullptr;
-            haveRecord = mJob.NextRecord(record);
-        }
+        mRecord = nullptr;
         Pump();
     }
-    mRecord = nullptr;
 }
 
 void TLabelPrinter::PrintCropMarks(TKReport& report)
@@ -310,12 +361,12 @@ void TLabelPrinter::PrintPosition(TKReport& report, const QRectF& card)
 
 QSizeF TLabelPrinter::DrawnCardInches() const
 {
-    return QSizeF(mCard.Width() / double(kUnitsPerInch), mCard.Height() / double(kUnitsPerInch));
+    return QSizeF(Card().Width() / double(kUnitsPerInch), Card().Height() / double(kUnitsPerInch));
 }
 
 void TLabelPrinter::PrintCard(TKReport& report, QPointF origin)
 {
-    const CardModel& card = mCard;
+    const CardModel& card = Card();
     // The card's drawing in card units over its place on the page. A margin around it keeps outlines that
     // run along the card's edges whole.
     const double margin = kCardBleed / double(kUnitsPerInch);
@@ -327,149 +378,22 @@ void TLabelPrinter::PrintCard(TKReport& report, QPointF origin)
     context.background = false; // printed by the page loop, over the card's own size
     context.record = mRecord;
     context.drawObject = mObjectFilter;
-    report.StretchDraw(place, units, [&card, &context](QPainter& painter) {
+    const bool turned = mSides[mSide].Turned;
+    report.StretchDraw(place, units, [&card, &context, units, turned](QPainter& painter) {
+        if (turned) {
+            // A half turn about the card's centre: the place has the same margin all round.
+            painter.translate(units.width(), units.height());
+            painter.rotate(180);
+        }
         painter.translate(kCardBleed, kCardBleed);
         DrawCard(painter, card, context);
     });
-}
-
-std::vector<bool> TLabelPrinter::ObjectsShowingFields() const
-{
-    const CardModel& card = mCard;
-    // Each object drawn twice: with stand-ins for the personal information and with a record that has no
-    // fields. One that shows a field (a placeholder, a QR code of the person) draws differently; the others
-    // draw alike.
-    QStringList standIns;
-    for (int i = 0; i < kMergePersonalCount; ++i)
-        standIns << QStringLiteral("\u2400%1").arg(i);
-    const MergeRecord noFields;
-    const int count = int(card.Objects().Objects().size());
-    std::vector<bool> showing(size_t(count), false);
-    for (int i = 0; i < count; ++i) {
-        RenderContext context;
-        context.target = RenderContext::Paper;
-        context.background = false;
-        context.personal = standIns;
-        context.drawObject = [i](int object) { return object == i; };
-        QPicture personal, record;
-        {
-            QPainter painter(&personal);
-            DrawCard(painter, card, context);
-        }
-        context.record = &noFields;
-        {
-            QPainter painter(&record);
-            DrawCard(painter, card, context);
-        }
-        showing[size_t(i)] = personal.size() != record.size() ||
-                             std::memcmp(personal.data(), record.data(), personal.size()) != 0;
-    }
-    return showing;
-}
-
-std::vector<TLabelPrinter::MergeLayer> TLabelPrinter::MakeMergeLayers(TKReport& report, const QSizeF& reach,
-                                                                     const QRectF& card)
-{
-    const std::vector<bool> showing = ObjectsShowingFields();
-    std::vector<MergeLayer> layers;
-    for (int i = 0; i < int(showing.size()); ++i) {
-        if (layers.empty() || layers.back().PerCard != showing[size_t(i)])
-            layers.push_back(MergeLayer{showing[size_t(i)], i, i, false, -1});
-        layers.back().To = i + 1;
-    }
-    if (mBackgroundKind != bkNone) {
-        if (layers.empty() || layers.front().PerCard)
-            layers.insert(layers.begin(), MergeLayer{false, 0, 0, true, -1});
-        layers.front().Background = true;
-    }
-    for (MergeLayer& layer : layers) {
-        if (layer.PerCard)
-            continue;
-        layer.Drawing = report.MakeDrawing(reach, [&](TKReport& r) {
-            if (layer.Background)
-                PrintBackGround(r, card);
-            if (layer.To > layer.From) {
-                mObjectFilter = [&layer](int object) { return object >= layer.From && object < layer.To; };
-                PrintCard(r, card.topLeft());
-                mObjectFilter = nullptr;
-            }
-        });
-        if (layer.Drawing < 0)
-            return {};
-    }
-    return layers;
 }
 
 void TLabelPrinter::RequestCancel(TKReport& report)
 {
     mCancelRequested = true;
     report.Abort();
-}
-
-void TLabelPrinter::LoadBackGround()
-{
-    mBackgroundKind = bkNone;
-    mBackground = QImage();
-    mBackgroundArt = TPicture();
-    if (mJob.BackgroundFile.isEmpty())
-        return;
-    QImageReader reader(mJob.BackgroundFile);
-    reader.setAutoTransform(true);
-    const QSize size = reader.size();
-    if (size.width() > kMaxBackgroundSide || size.height() > kMaxBackgroundSide)
-        reader.setScaledSize(size.scaled(kMaxBackgroundSide, kMaxBackgroundSide, Qt::KeepAspectRatio));
-    QImage image = reader.read();
-    if (image.isNull()) {
-        // Metafiles and SVG print as vector art; PCX and TGA come back as bitmaps.
-        const TPicture picture = ReadPictureFile(mJob.BackgroundFile);
-        if (picture.IsVector()) {
-            mBackgroundArt = picture;
-            mBackgroundKind = bkMetafile;
-            return;
-        }
-        image = picture.Image();
-    }
-    if (image.isNull())
-        return;
-    if (Rotated()) {
-        // The same quarter turn the design panel gives the art of a Rotated card.
-        image = image.transformed(QTransform().rotate(90));
-    }
-    mBackground = image;
-    mBackgroundKind = bkBitmap;
-}
-
-void TLabelPrinter::PrintBackGround(TKReport& report, const QRectF& card)
-{
-    if (mBackgroundKind == bkNone)
-        return;
-    // Over the card's own size, cut at its outline like the card's objects.
-    const CardModel& drawn = mCard;
-    if (mBackgroundKind == bkBitmap) {
-        // The corners of a rounded card are 12 units round, as on screen.
-        const double corner = 24.0 / kUnitsPerInch;
-        if (drawn.Shape() == lsRoundRect)
-            report.ClipRoundRect(card, corner, corner);
-        else if (drawn.Shape() == lsEllipse)
-            report.ClipEllipse(card);
-        report.StretchBitmap(mBackground, card);
-        if (drawn.Shape() != lsRectangle)
-            report.ReleaseClip();
-        return;
-    }
-    const QSizeF units(drawn.Width(), drawn.Height());
-    const bool turned = Rotated();
-    // Vector art: drawn as paths in the card's units.
-    report.StretchDraw(card, units, [this, &drawn, units, turned](QPainter& painter) {
-        painter.setClipPath(CardOutlinePath(drawn), Qt::IntersectClip);
-        if (turned) {
-            painter.translate(units.width(), 0);
-            painter.rotate(90);
-            mBackgroundArt.Draw(painter, QRectF(0, 0, units.height(), units.width()));
-        } else {
-            mBackgroundArt.Draw(painter, QRectF(QPointF(0, 0), units));
-        }
-    });
 }
 
 } // namespace qm

@@ -6,6 +6,7 @@
 #include "pictures/pictures.h"
 #include "model/mergerecord.h"
 #include "model/sheetlayout.h"
+#include "print/duplexplacement.h"
 #include "print/finetuning.h"
 #include "print/sheetpositions.h"
 
@@ -45,6 +46,9 @@ struct SheetGeometry
     double OffsetY = 0;
     double ScaleX = 1;
     double ScaleY = 1;
+    // The back page's own offset (inches) on a two-sided sheet.
+    double BackOffsetX = 0;
+    double BackOffsetY = 0;
 
     int PositionCount() const { return Across * Down; }
     // The card at row, column on the page: its top-left corner (the card origin) and its size. A Rotated card
@@ -71,6 +75,22 @@ struct LabelJob
     // 1, across then down), for a sheet fed again.
     std::function<bool(MergeRecord&)> NextRecord;
     int StartPosition = 1;
+    // Two-sided: each sheet of fronts is followed by its page of backs, every back placed behind its own
+    // front (a manual job prints all fronts, then the backs, last sheet first). Back is the card's back side,
+    // laid out like the front; without one only fronts print.
+    DuplexMode Duplex = DuplexMode::None;
+    const CardModel* Back = nullptr;
+    QString BackBackgroundFile;
+    // Which pages of a two-sided job this run makes: both, or only the fronts or only the backs (a manual job
+    // on a printer is two runs, the stack turned over between them).
+    enum Half
+    {
+        BothHalves,
+        FrontHalf,
+        BackHalf
+    };
+    Half Pages = BothHalves;
+    bool TwoSided() const { return Duplex != DuplexMode::None && Back; }
 };
 
 enum TJobOutcome
@@ -112,10 +132,11 @@ public:
     void RequestCancel(TKReport& report);
     bool CancelRequested() const { return mCancelRequested; }
 
-    // Loads the background file (turned a quarter for a Rotated card); any failure leaves no background.
+    // Loads the background files of the sides (turned a quarter for a Rotated card, and a half more for a back
+    // that prints turned); any failure leaves that side without background.
     void LoadBackGround();
-    TBackgroundKind BackgroundKind() const { return mBackgroundKind; }
-    // The background over the card's own size, its top-left at the card origin.
+    TBackgroundKind BackgroundKind() const { return mSides[0].Kind; }
+    // The background of the side being printed over the card's own size, its top-left at the card origin.
     void PrintBackGround(TKReport& report, const QRectF& card);
 
     const LabelJob& Job() const { return mJob; }
@@ -129,6 +150,9 @@ public:
     // What the status window says once the job ended; empty when it simply closes.
     QString FinalStatus(TJobOutcome outcome, const TKReport& report) const;
 
+    // Pages the job makes: a sheet of fronts, and of backs when two-sided.
+    int PagesPerSheet() const { return mJob.TwoSided() && mJob.Pages == LabelJob::BothHalves ? 2 : 1; }
+
     // "Card 3": the card being printed.
     std::function<void(const QString&)> CardChanged;
     // Lets pending events run (the Cancel button) after every card.
@@ -137,17 +161,6 @@ public:
 private:
     // How far outside the card (in card units) its drawing may reach on paper.
     static constexpr int kCardBleed = 24;
-
-    void Pump();
-    // The crop marks of the page, when the job asks for them: drawn, or placed where the target keeps them.
-    void PrintCropMarks(TKReport& report);
-    void DrawCropMarks(TKReport& report);
-    // The card's own size in inches, as its objects are drawn.
-    QSizeF DrawnCardInches() const;
-    // What one position prints: the card (or its outline) over the given place, in inches.
-    void PrintPosition(TKReport& report, const QRectF& card);
-    // The card's objects with its top-left corner at origin, in inches from the paper's corner.
-    void PrintCard(TKReport& report, QPointF origin);
 
     // A merge's card in layers, back to front: runs of objects that draw the same for every record (made
     // once into a drawing of the target, the background art with the first) and runs that show the record's
@@ -159,19 +172,57 @@ private:
         bool Background = false;
         int Drawing = -1;
     };
-    // Which of the card's objects show a field of the record.
+    // One side of the card as the job prints it: its model, its background art and the drawings made of it.
+    struct Side
+    {
+        const CardModel* Card = nullptr;
+        QString BackgroundFile;
+        bool Turned = false; // drawn a half turn round on its page
+        TBackgroundKind Kind = bkNone;
+        QImage Background;
+        TPicture Art; // vector background art (bkMetafile), drawn as paths
+        int Drawing = -1;
+        std::vector<MergeLayer> Layers;
+    };
+    // A card of one sheet: its position and, in a merge, its record.
+    struct Slot
+    {
+        int Index = 0;
+        MergeRecord Record;
+    };
+
+    void Pump();
+    // Makes the side's drawings for the job (where the target keeps drawings). False when the job ended.
+    bool PrepareSide(TKReport& report, int side, bool haveRecord);
+    // One page of a sheet: the fronts (side 0) or the backs (side 1) of its cards.
+    void PrintSheetSide(TKReport& report, const std::vector<Slot>& cards, int side);
+    // The card's (or its back's) place on the page.
+    QRectF SlotRect(int index, int side, double pageHeight) const;
+    void LoadSideBackground(Side& side);
+    // The crop marks of the page, when the job asks for them: drawn, or placed where the target keeps them.
+    void PrintCropMarks(TKReport& report);
+    void DrawCropMarks(TKReport& report);
+    // The card's own size in inches, as its objects are drawn.
+    QSizeF DrawnCardInches() const;
+    // What one position prints: the card (or its outline) over the given place, in inches.
+    void PrintPosition(TKReport& report, const QRectF& card);
+    // The card's objects with its top-left corner at origin, in inches from the paper's corner.
+    void PrintCard(TKReport& report, QPointF origin);
+
+    // Which of the side's objects show a field of the record.
     std::vector<bool> ObjectsShowingFields() const;
-    // The layers with their drawings made; empty when the target keeps no drawings.
+    // The side's layers with their drawings made; empty when the target keeps no drawings.
     std::vector<MergeLayer> MakeMergeLayers(TKReport& report, const QSizeF& reach, const QRectF& card);
+    const CardModel& Card() const { return *mSides[mSide].Card; }
 
     const CardModel& mCard;
     LabelJob mJob;
     SheetGeometry mGeometry;
+    QSizeF mPaper; // the upright paper of the job, inches
     int mCopies = 1;
     bool mCancelRequested = false;
-    TBackgroundKind mBackgroundKind = bkNone;
-    QImage mBackground;
-    TPicture mBackgroundArt; // vector background art (bkMetafile), drawn as paths
+    Side mSides[2];
+    int mSide = 0; // the side being printed
     const MergeRecord* mRecord = nullptr; // the record of the card being drawn in a merge
     std::function<bool(int)> mObjectFilter; // the objects PrintCard draws; all when unset
     static constexpr int kNoCropMarksDrawing = -2;

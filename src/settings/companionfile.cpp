@@ -111,4 +111,21 @@ QString ExistingCompanionPath(const QString& cardPath)
     return FindFileIgnoringCase(companion.absolutePath(), companion.fileName());
 }
 
+QString CardBackPath(const QString& cardPath)
+{
+    const QFileInfo info(cardPath);
+    const QString suffix = info.suffix();
+    if (suffix.isEmpty())
+        return cardPath + QStringLiteral(".back");
+    const QString base = cardPath.left(cardPath.size() - suffix.size() - 1);
+    const bool lowerCase = suffix == suffix.toLower();
+    return base + (lowerCase ? QStringLiteral(".back.") : QStringLiteral(".BACK.")) + suffix;
+}
+
+QString ExistingCardBackPath(const QString& cardPath)
+{
+    const QFileInfo back(CardBackPath(cardPath));
+    return FindFileIgnoringCase(back.absolutePath(), back.fileName());
+}
+
 } // namespace qm

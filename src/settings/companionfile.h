@@ -31,4 +31,10 @@ bool WriteCompanionFile(const QString& cardPath, const QString& background, cons
 // The companion file that is there for a card, in whatever case it was written; empty when none.
 QString ExistingCompanionPath(const QString& cardPath);
 
+// The back of a two-sided card: a card file of its own beside the front, "NAME.back.qmk" for "NAME.qmk" (the
+// extension's case kept), with a companion file of its own for its background art.
+QString CardBackPath(const QString& cardPath);
+// The back that is there for a card, in whatever case it was written; empty when the card has none.
+QString ExistingCardBackPath(const QString& cardPath);
+
 } // namespace qm

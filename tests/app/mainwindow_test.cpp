@@ -165,7 +165,7 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsSeparatorsAndShortcut)
                            "Change Business Card Layout"}));
     EXPECT_EQ(Captions(w.ViewMenu),
               QStringList({"Zoom &In\t+", "Zoom &Out\t-", "&Actual Size", "&Fit to Window", "-",
-                           "Show &Bleed and Safe Area", "-", "&Position and Size"}));
+                           "Show Bac&k of Card", "-", "Show &Bleed and Safe Area", "-", "&Position and Size"}));
     EXPECT_EQ(Captions(w.HelpMenu),
               QStringList({"&Contents", "&About", "Configuration Information", "Technical Support",
                            "Frequently Asked Questions", "Visit the Bonus Artwork Web Page",

@@ -117,3 +117,31 @@ for pair in "$a $e" "$b $f" "$c $g" "$d $h"; do
     [ "$diff" -le 1 ] || { echo "the queue's page has its ink elsewhere than the file's"; exit 1; }
 done
 echo "printed through the queue: one Letter page, ink where the file has it"
+
+# A two-sided job: the card's back beside it, printed with --duplex. The job carries the turn as its "sides"
+# attribute, which the server keeps in the job's control file; the PDF that comes out holds front and back.
+two="$work/two.qmk"
+cp "$card" "$two"
+cp "$card" "$work/two.back.qmk"
+job=1 # the one-sided job above
+for turn in long short; do
+    job=$((job + 1))
+    "$program" print "$two" --printer "$queue" --duplex "$turn" --quiet
+    control=$(printf '%s/spool/c%05d' "$work" "$job")
+    for _ in $(seq 100); do
+        [ -s "$control" ] && break
+        sleep 0.1
+    done
+    grep -aq "two-sided-$turn-edge" "$control" || { echo "the $turn-edge job does not carry sides=two-sided-$turn-edge"; exit 1; }
+    echo "the $turn-edge job carries sides=two-sided-$turn-edge"
+done
+printed2=""
+for _ in $(seq 100); do
+    printed2=$(find "$work/out" -name '*two*.pdf' -size +1k 2>/dev/null | head -n 1)
+    [ -n "$printed2" ] && ! lpstat -o "$queue" 2>/dev/null | grep -q . && break
+    sleep 0.2
+done
+[ -n "$printed2" ] || { echo "the two-sided job did not come out"; exit 1; }
+pages=$(pdfinfo "$printed2" | awk '/^Pages:/ {print $2}')
+[ "$pages" = 2 ] || { echo "the two-sided job printed $pages pages, not 2"; exit 1; }
+echo "printed two-sided through the queue: a page of fronts and a page of backs"
