@@ -139,7 +139,7 @@ void TEditCardLayout::BuildControls()
 {
     setWindowTitle(QStringLiteral("Business Card Layout"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    resize(760, 620);
+    resize(900, 640);
 
     PredefinedLayouts = new QComboBox(this);
     PredefinedLayouts->setMaxVisibleItems(21);

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -37,8 +38,15 @@ QWidget* TEditCardLayout::BuildStockList()
     StockList->setRootIsDecorated(false);
     StockList->setUniformRowHeights(true);
     StockList->setAllColumnsShowFocus(true);
+    // Widths for the usual entries (longer ones are elided); the description takes the rest.
     StockList->header()->setStretchLastSection(false);
     StockList->header()->setSectionResizeMode(2, QHeaderView::Stretch);
+    const QFontMetrics metrics(StockList->font());
+    const char* const widest[] = {"Online Labels", "L7414-25",         nullptr, "89.9 x 50.8 mm", "Cards",
+                                  "US Letter",     "gLabels, as 28371"};
+    for (int column = 0; column < 7; ++column)
+        if (widest[column])
+            StockList->setColumnWidth(column, metrics.horizontalAdvance(QLatin1String(widest[column])) + 24);
     StockNote = new QLabel(group);
     StockNote->setWordWrap(true);
     SaveStockButton = new QPushButton(QStringLiteral("Save Stock &As..."), group);
@@ -79,6 +87,9 @@ QWidget* TEditCardLayout::BuildStockList()
         if (item)
             StockChosen(StockList->indexOfTopLevelItem(item));
     });
+    // A click on the row already chosen takes it again (after the boxes were changed by hand).
+    connect(StockList, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { StockChosen(StockList->indexOfTopLevelItem(item)); });
     connect(SaveStockButton, &QPushButton::clicked, this, &TEditCardLayout::SaveStockAsClick);
     connect(ImportStockButton, &QPushButton::clicked, this, &TEditCardLayout::ImportStockClick);
     return group;
@@ -112,8 +123,6 @@ void TEditCardLayout::StockFilterChange()
                                                  StockCounts(*e), e->PaperName, from});
     }
     StockList->addTopLevelItems(items);
-    for (int column : {0, 1, 3, 4, 5})
-        StockList->resizeColumnToContents(column);
 }
 
 void TEditCardLayout::StockChosen(int row)

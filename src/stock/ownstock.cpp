@@ -36,8 +36,8 @@ QString OwnStockNameProblem(const QString& name)
     if (trimmed.size() > 60)
         return QStringLiteral("A stock name has at most 60 characters.");
     for (const QChar c : trimmed)
-        if (c == QLatin1Char('[') || c == QLatin1Char(']') || c.category() == QChar::Other_Control)
-            return QStringLiteral("A stock name cannot hold brackets or line breaks.");
+        if (c == QLatin1Char(']') || c.category() == QChar::Other_Control) // "]" would end the section's name
+            return QStringLiteral("A stock name cannot hold \"]\" or line breaks.");
     return QString();
 }
 

@@ -17,8 +17,8 @@ struct OwnStock
 
 // Each is a section "Stock: NAME" of the layout's keys, in the order saved.
 QList<OwnStock> LoadOwnStock(const QString& preferencesPath);
-// Why a name cannot be saved (empty, longer than 60 characters, or with a bracket or a line break), or an
-// empty string.
+// Why a name cannot be saved (empty, longer than 60 characters, or with "]" or a line break), or an empty
+// string.
 QString OwnStockNameProblem(const QString& name);
 // Saves (or replaces: names are compared without regard to case) one layout; false with *error set when the
 // name will not do or the file cannot be written.

@@ -193,13 +193,17 @@ TEST(StockCatalogue, OwnStockIsKeptInThePreferencesBesideTheLayout)
     // The default layout is as it was.
     EXPECT_TRUE(ReadLayout(ProfileFile(ini), kPreferencesPortraitKey) == standing);
 
-    for (const char* bad : {"", "   ", "[x]", "a\nb"}) {
+    for (const char* bad : {"", "   ", "a]b", "a\nb"}) {
         EXPECT_FALSE(SaveOwnStock(ini, QLatin1String(bad), party, &error)) << bad;
         EXPECT_FALSE(error.isEmpty());
     }
     EXPECT_FALSE(SaveOwnStock(ini, QString(61, QLatin1Char('x')), party, &error));
     EXPECT_TRUE(SaveOwnStock(ini, QString(60, QLatin1Char('x')), party, &error));
-    EXPECT_EQ(LoadOwnStock(ini).size(), 3);
+    // An opening bracket does not end the section's name: the stock comes back under its own.
+    EXPECT_TRUE(SaveOwnStock(ini, QStringLiteral("A4 [glossy"), party, &error));
+    const QList<OwnStock> all = LoadOwnStock(ini);
+    ASSERT_EQ(all.size(), 4);
+    EXPECT_EQ(all.back().Name, QStringLiteral("A4 [glossy"));
 }
 
 TEST(StockCatalogue, FoundWhereGlabelsAndTheUserKeepTheirFilesAndLoadedOnFirstUse)
