@@ -36,6 +36,10 @@ struct GlabelsImport
     ImportReport report;
 };
 
+// The document's stock applied to out.layout (the base layout), with its lines in the report; a stock our
+// layouts cannot hold gives the card its size only.
+void ApplyGlabelsSheet(const GlabelsDocument& doc, GlabelsImport& out);
+
 // Places the document's objects on the panel, which is cleared first and takes the card's size and
 // orientation; pictures named by file are read relative to documentFolder. `base` is the layout the card
 // has now: the stock replaces its sheet values when our layouts can hold it.

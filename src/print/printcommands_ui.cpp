@@ -261,18 +261,26 @@ QString TPrintCommands::CalibrationPrinter()
     return ReportPrinter().CalibrationName();
 }
 
+bool TPrintCommands::ChooseCalibrationPdf(const QString& proposedName)
+{
+    PrinterReport& printer = ReportPrinter();
+    if (!printer.IsPdf())
+        return true;
+    QString file = ChoosePdfFile(QDir(mPdfFolder).filePath(proposedName));
+    if (file.isEmpty())
+        return false;
+    if (QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".pdf");
+    printer.Printer().setOutputFileName(file);
+    mPdfFolder = QFileInfo(file).absolutePath();
+    return true;
+}
+
 bool TPrintCommands::PrintCalibrationPage(int paperSize)
 {
     PrinterReport& printer = ReportPrinter();
-    if (printer.IsPdf()) {
-        QString file = ChoosePdfFile(QDir(mPdfFolder).filePath(QStringLiteral("calibration page.pdf")));
-        if (file.isEmpty())
-            return false;
-        if (QFileInfo(file).suffix().isEmpty())
-            file += QStringLiteral(".pdf");
-        printer.Printer().setOutputFileName(file);
-        mPdfFolder = QFileInfo(file).absolutePath();
-    }
+    if (!ChooseCalibrationPdf(QStringLiteral("calibration page.pdf")))
+        return false;
     const int copies = printer.Copies();
     const bool done = qm::PrintCalibrationPage(printer, paperSize, CalibrationPrinter());
     printer.SetCopies(copies);
@@ -292,15 +300,8 @@ bool TPrintCommands::PrintCalibrationPage(int paperSize)
 bool TPrintCommands::PrintTwoSidedCalibrationPage(int paperSize, const PrintNudges& nudges)
 {
     PrinterReport& printer = ReportPrinter();
-    if (printer.IsPdf()) {
-        QString file = ChoosePdfFile(QDir(mPdfFolder).filePath(QStringLiteral("two-sided calibration page.pdf")));
-        if (file.isEmpty())
-            return false;
-        if (QFileInfo(file).suffix().isEmpty())
-            file += QStringLiteral(".pdf");
-        printer.Printer().setOutputFileName(file);
-        mPdfFolder = QFileInfo(file).absolutePath();
-    }
+    if (!ChooseCalibrationPdf(QStringLiteral("two-sided calibration page.pdf")))
+        return false;
     const int copies = printer.Copies();
     // The turn last chosen for printing; long edge until one was.
     const DuplexMode mode = mDuplex == DuplexMode::None ? DuplexMode::LongEdge : mDuplex;

@@ -126,6 +126,9 @@ private:
     void ProposeJobPdf(const TPrintSettings& settings, bool outlineTest);
     // A finished job into a PDF file says where the file is.
     void TellWherePdfWent(bool outlineTest);
+    // A calibration page into a PDF file asks for the file (proposing the name); true when printing to a
+    // printer or a file was chosen.
+    bool ChooseCalibrationPdf(const QString& proposedName);
 
     QWidget* mWindow;
     TKBusinessCardPanel32& mPanel;
