@@ -21,6 +21,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -30,9 +31,12 @@ namespace {
 
 constexpr double kUnitsPerPoint = 96.0 / 72.0;
 
+// Lengths past any sheet (a damaged or hostile file) are held to 100 inches either way, so that no box
+// arithmetic overflows.
 int Units(double points)
 {
-    return int(std::lround(points * kUnitsPerPoint));
+    constexpr double kFarthest = 100 * 96;
+    return int(std::lround(std::clamp(points * kUnitsPerPoint, -kFarthest, kFarthest)));
 }
 
 QRect UnitRect(const QRectF& points)
@@ -283,7 +287,7 @@ private:
     void SetFont(TKFont& font, const GlabelsRun& run)
     {
         font.SetName(run.family);
-        const int size = std::max(1, int(std::lround(run.size)));
+        const int size = int(std::lround(std::clamp(run.size, 1.0, 999.0)));
         if (std::abs(size - run.size) > 0.01)
             Note(QStringLiteral("its %1 pt text is %2 pt").arg(Pt(run.size)).arg(size));
         font.SetSize(size);

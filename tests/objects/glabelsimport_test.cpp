@@ -321,6 +321,21 @@ TEST(GlabelsImport, DamagedFilesAreRefusedAndLeaveThePanelAlone)
     }
 }
 
+TEST(GlabelsImport, LengthsAndSizesPastAnySheetAreHeldBack)
+{
+    Imported card;
+    Import(card, Document("<Object-box x=\"1e300pt\" y=\"-1e300in\" w=\"1e308pt\" h=\"5pt\" "
+                          "fill_color=\"0x000000ff\"/>\n"
+                          "<Object-text x=\"0pt\" y=\"0pt\" w=\"10pt\" h=\"10pt\"><Span font_size=\"1e12\">"
+                          "Big</Span></Object-text>\n"));
+    ASSERT_TRUE(card.ok);
+    ASSERT_EQ(card.Count(), 2);
+    const QRect box = card.At<TBCShapes>(0)->BoundsRect();
+    EXPECT_LE(std::abs(box.left()), 9600);
+    EXPECT_LE(std::abs(box.top()), 9600);
+    EXPECT_LE(card.At<TKPLabel>(1)->Font().Size(), 999);
+}
+
 TEST(GlabelsImport, EmbeddedPixdataPicturesDecode)
 {
     // A 2 x 2 RGBA picture, run-length encoded: two red pixels, then a green and a blue one.
