@@ -35,6 +35,8 @@ class DuplexPlacement
 {
 public:
     DuplexPlacement(const SheetGeometry& geometry, const QSizeF& paper, DuplexMode mode);
+    // The placement keeps a reference to the geometry: a temporary one would be gone before it is used.
+    DuplexPlacement(SheetGeometry&& geometry, const QSizeF& paper, DuplexMode mode) = delete;
 
     DuplexMode Mode() const { return mMode; }
     bool TwoSided() const { return mMode != DuplexMode::None; }

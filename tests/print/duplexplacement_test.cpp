@@ -96,7 +96,8 @@ TEST(DuplexPlacement, CalibrationMovesBothPagesAndTheBackOffsetOnlyTheBack)
     // The 1/32-inch left margin nudge moves the card on the sheet, so its back moves the other way.
     PrintNudges left;
     left.LeftMargin = 2;
-    const DuplexPlacement nudged(SheetGeometry(UnequalMargins(), left), kLetter, DuplexMode::LongEdge);
+    const SheetGeometry nudgedSheet(UnequalMargins(), left);
+    const DuplexPlacement nudged(nudgedSheet, kLetter, DuplexMode::LongEdge);
     ExpectRect(nudged.BackRect(0, 0, false), 4.5 - 0.0625, 0.5, 3.5, 2.0);
 }
 
