@@ -15,6 +15,35 @@ QByteArray FileBytes(const QString& path);
 QByteArray fromHex(const char* hex);
 // bytes -> "01 54 50 ..." for readable failure messages.
 QString toHex(const QByteArray& bytes);
+
+// Sets an environment variable (or, given null, unsets it) for the length of a test.
+class ScopedEnv
+{
+public:
+    ScopedEnv(const char* name, const char* value)
+        : mName(name), mOld(qgetenv(name)), mHad(qEnvironmentVariableIsSet(name))
+    {
+        if (value)
+            qputenv(name, value);
+        else
+            qunsetenv(name);
+    }
+    ScopedEnv(const char* name, const QString& value) : ScopedEnv(name, value.toLocal8Bit().constData()) {}
+    ~ScopedEnv()
+    {
+        if (mHad)
+            qputenv(mName, mOld);
+        else
+            qunsetenv(mName);
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const char* mName;
+    QByteArray mOld;
+    bool mHad;
+};
 } // namespace qmtest
 
 #include "model/cardmodel.h"

@@ -18,19 +18,13 @@
 
 #include <gtest/gtest.h>
 
+#include "quietprompts.h"
+
 using namespace qm;
 
 namespace {
 
-class QuietPrompts : public DocumentPrompts
-{
-public:
-    bool Ask(const QString&, const QString&) override { return false; }
-    void Inform(const QString&) override {}
-    void ShowError(const QString& message) override { ADD_FAILURE() << qPrintable(message); }
-    QString ChooseFile(const FileRequest&) override { return QString(); }
-    bool ChooseFont(TKFont&) override { return false; }
-};
+using qmtest::QuietPrompts;
 
 class PositionDockTest : public ::testing::Test
 {

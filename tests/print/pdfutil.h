@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QString>
 #include <QTemporaryDir>
+#include <cmath>
 #include <cstring>
 
 namespace qmtest {
@@ -92,6 +93,26 @@ inline QImage RenderPdfPageInColour(const QString& pdf, int dpi, int page = 1, c
     RunTool(QStringLiteral("pdftoppm"), args << QStringLiteral("-singlefile") << pdf << prefix);
     const QImage image(prefix + QStringLiteral(".png"));
     return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
+}
+
+// The centre of the darkest run of pixels across a line near `expected` (in pixels), scanning along x for a
+// vertical edge (horizontalEdge false) or along y for a horizontal one, at the other coordinate `at`, up to
+// reach pixels either side; -1000 when there is no ink.
+inline double EdgeCentre(const QImage& page, double expected, int at, bool horizontalEdge, int reach = 4)
+{
+    const int from = int(std::floor(expected)) - reach, to = int(std::floor(expected)) + reach;
+    double sum = 0, weight = 0;
+    for (int p = from; p <= to; ++p) {
+        const int x = horizontalEdge ? at : p, y = horizontalEdge ? p : at;
+        if (!page.rect().contains(x, y))
+            continue;
+        const double ink = 255 - qGray(page.pixel(x, y));
+        if (ink > 40) {
+            sum += ink * (p + 0.5);
+            weight += ink;
+        }
+    }
+    return weight > 0 ? sum / weight : -1000;
 }
 
 // The bounding box of the pixels darker than the threshold within `area` (the whole picture when empty).

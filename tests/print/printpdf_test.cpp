@@ -39,24 +39,6 @@ QString PrintToPdf(TKBusinessCardPanel32& panel, const LabelJob& job, const QTem
     return path;
 }
 
-// The centre of the darkest run of pixels across a line near `expected` (in pixels), scanning along x when
-// horizontal is false (a vertical edge) or along y (a horizontal edge), at the other coordinate `at`.
-double EdgeCentre(const QImage& page, double expected, int at, bool horizontalEdge)
-{
-    const int from = int(std::floor(expected)) - 4, to = int(std::floor(expected)) + 4;
-    double sum = 0, weight = 0;
-    for (int p = from; p <= to; ++p) {
-        const int x = horizontalEdge ? at : p, y = horizontalEdge ? p : at;
-        if (!page.rect().contains(x, y))
-            continue;
-        const double ink = 255 - qGray(page.pixel(x, y));
-        if (ink > 40) {
-            sum += ink * (p + 0.5);
-            weight += ink;
-        }
-    }
-    return weight > 0 ? sum / weight : -1000;
-}
 
 // Every edge of the card rectangle, measured halfway along it, lies within one pixel of where it belongs.
 void ExpectCardOutline(const QImage& page, const QRectF& inches, const QString& what)
@@ -64,10 +46,10 @@ void ExpectCardOutline(const QImage& page, const QRectF& inches, const QString& 
     const double l = inches.left() * kRenderDpi, r = inches.right() * kRenderDpi;
     const double t = inches.top() * kRenderDpi, b = inches.bottom() * kRenderDpi;
     const int midX = int((l + r) / 2), midY = int((t + b) / 2);
-    EXPECT_NEAR(EdgeCentre(page, t, midX, true), t, 1.0) << qPrintable(what) << " top";
-    EXPECT_NEAR(EdgeCentre(page, b, midX, true), b, 1.0) << qPrintable(what) << " bottom";
-    EXPECT_NEAR(EdgeCentre(page, l, midY, false), l, 1.0) << qPrintable(what) << " left";
-    EXPECT_NEAR(EdgeCentre(page, r, midY, false), r, 1.0) << qPrintable(what) << " right";
+    EXPECT_NEAR(qmtest::EdgeCentre(page, t, midX, true), t, 1.0) << qPrintable(what) << " top";
+    EXPECT_NEAR(qmtest::EdgeCentre(page, b, midX, true), b, 1.0) << qPrintable(what) << " bottom";
+    EXPECT_NEAR(qmtest::EdgeCentre(page, l, midY, false), l, 1.0) << qPrintable(what) << " left";
+    EXPECT_NEAR(qmtest::EdgeCentre(page, r, midY, false), r, 1.0) << qPrintable(what) << " right";
 }
 
 TEST(PrintedPaper, OutlinesOfEveryPredefinedSheetLandWhereTheLayoutPutsThem)

@@ -27,47 +27,8 @@ constexpr int kDpi = 600;
 constexpr double kToleranceMm = 0.05;
 const char* const kSheets[] = {"Avery 5371", "Avery L7414", "Zweckform 32010"};
 
-// The centre of the darkest run of pixels across an edge near `expected` (pixels), along x for a vertical
-// edge or along y for a horizontal one, at the other coordinate `at`; -1000 when there is no ink.
-double EdgeCentre(const QImage& page, double expected, int at, bool horizontalEdge)
-{
-    const int from = int(std::floor(expected)) - 6, to = int(std::floor(expected)) + 6;
-    double sum = 0, weight = 0;
-    for (int p = from; p <= to; ++p) {
-        const int x = horizontalEdge ? at : p, y = horizontalEdge ? p : at;
-        if (!page.rect().contains(x, y))
-            continue;
-        const double ink = 255 - qGray(page.pixel(x, y));
-        if (ink > 40) {
-            sum += ink * (p + 0.5);
-            weight += ink;
-        }
-    }
-    return weight > 0 ? sum / weight : -1000;
-}
 
-// Sets an environment variable for the length of a test.
-class ScopedEnv
-{
-public:
-    ScopedEnv(const char* name, const QString& value)
-        : mName(name), mOld(qgetenv(name)), mHad(qEnvironmentVariableIsSet(name))
-    {
-        qputenv(name, value.toLocal8Bit());
-    }
-    ~ScopedEnv()
-    {
-        if (mHad)
-            qputenv(mName, mOld);
-        else
-            qunsetenv(mName);
-    }
-
-private:
-    const char* mName;
-    QByteArray mOld;
-    bool mHad;
-};
+using qmtest::ScopedEnv;
 
 StockCatalog SampleCatalog()
 {
@@ -129,12 +90,13 @@ TEST(StockOutlines, TestPageOnThreeStocksMeasuresToTheDatabasesNumbers)
                 const auto mm = [&](double measured, double expected) {
                     return std::abs(measured - expected) / pxPerMm;
                 };
-                EXPECT_LE(mm(EdgeCentre(page, t, midX, true), t), kToleranceMm) << "top of " << r << "," << c;
-                EXPECT_LE(mm(EdgeCentre(page, b, midX, true), b), kToleranceMm)
+                EXPECT_LE(mm(qmtest::EdgeCentre(page, t, midX, true, 6), t), kToleranceMm)
+                    << "top of " << r << "," << c;
+                EXPECT_LE(mm(qmtest::EdgeCentre(page, b, midX, true, 6), b), kToleranceMm)
                     << "bottom of " << r << "," << c;
-                EXPECT_LE(mm(EdgeCentre(page, l, midY, false), l), kToleranceMm)
+                EXPECT_LE(mm(qmtest::EdgeCentre(page, l, midY, false, 6), l), kToleranceMm)
                     << "left of " << r << "," << c;
-                EXPECT_LE(mm(EdgeCentre(page, right, midY, false), right), kToleranceMm)
+                EXPECT_LE(mm(qmtest::EdgeCentre(page, right, midY, false, 6), right), kToleranceMm)
                     << "right of " << r << "," << c;
             }
         }

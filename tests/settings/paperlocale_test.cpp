@@ -9,34 +9,13 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "testutil.h"
+
 using namespace qm;
 
 namespace {
 
-class ScopedEnv
-{
-public:
-    ScopedEnv(const char* name, const char* value)
-        : mName(name), mOld(qgetenv(name)), mHad(qEnvironmentVariableIsSet(name))
-    {
-        if (value)
-            qputenv(name, value);
-        else
-            qunsetenv(name);
-    }
-    ~ScopedEnv()
-    {
-        if (mHad)
-            qputenv(mName, mOld);
-        else
-            qunsetenv(mName);
-    }
-
-private:
-    const char* mName;
-    QByteArray mOld;
-    bool mHad;
-};
+using qmtest::ScopedEnv;
 
 } // namespace
 

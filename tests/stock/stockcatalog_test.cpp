@@ -42,28 +42,7 @@ std::string Names(const std::vector<const StockEntry*>& entries)
     return names.join(QStringLiteral(", ")).toStdString();
 }
 
-// Sets an environment variable for the length of a test.
-class ScopedEnv
-{
-public:
-    ScopedEnv(const char* name, const QString& value)
-        : mName(name), mOld(qgetenv(name)), mHad(qEnvironmentVariableIsSet(name))
-    {
-        qputenv(name, value.toLocal8Bit());
-    }
-    ~ScopedEnv()
-    {
-        if (mHad)
-            qputenv(mName, mOld);
-        else
-            qunsetenv(mName);
-    }
-
-private:
-    const char* mName;
-    QByteArray mOld;
-    bool mHad;
-};
+using qmtest::ScopedEnv;
 
 } // namespace
 
