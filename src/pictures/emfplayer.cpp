@@ -3,6 +3,7 @@
 #include "pictures/metafile.h"
 #include "pictures/metafilegdi.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -352,12 +353,12 @@ bool ReadEmfInfo(const QByteArray& bytes, Info* info, QString* error)
 {
     const Bytes h(bytes.constData(), bytes.size());
     if (h.Size() < 88 || h.U32(0) != 1 || h.U32(40) != kEmfSignature) {
-        *error = QStringLiteral("This is not an enhanced metafile.");
+        *error = QCoreApplication::translate("qm::Pictures", "This is not an enhanced metafile.");
         return false;
     }
     const quint32 headerSize = h.U32(4);
     if (headerSize < 88 || headerSize > quint32(h.Size()) || headerSize % 4 != 0) {
-        *error = QStringLiteral("The metafile's header is damaged.");
+        *error = QCoreApplication::translate("qm::Pictures", "The metafile's header is damaged.");
         return false;
     }
     const QRectF bounds = RectL(h, 8);
@@ -368,7 +369,7 @@ bool ReadEmfInfo(const QByteArray& bytes, Info* info, QString* error)
         mmWidth = h.I32(100) / 1000.0; // the more exact micrometres
     const double pixelsPerMm = deviceWidth > 0 && mmWidth > 0 ? deviceWidth / mmWidth : 96 / 25.4;
     if (!std::isfinite(pixelsPerMm) || pixelsPerMm < 0.01 || pixelsPerMm > 10000) {
-        *error = QStringLiteral("The metafile's header is damaged.");
+        *error = QCoreApplication::translate("qm::Pictures", "The metafile's header is damaged.");
         return false;
     }
     Info out;
@@ -386,7 +387,7 @@ bool ReadEmfInfo(const QByteArray& bytes, Info* info, QString* error)
                          int(std::lround(out.frame.height() / pixelsPerMm * 96 / 25.4)));
     }
     if (out.frame.width() <= 0 || out.frame.height() <= 0 || out.size.width() <= 0 || out.size.height() <= 0) {
-        *error = QStringLiteral("The metafile has no size.");
+        *error = QCoreApplication::translate("qm::Pictures", "The metafile has no size.");
         return false;
     }
     *info = out;

@@ -3,6 +3,7 @@
 // pictures a 256-colour palette at the end of the file.
 #include "pictures/pcx.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <vector>
@@ -14,7 +15,7 @@ namespace {
 bool Refuse(QString* error, const char* why)
 {
     if (error)
-        *error = QString::fromLatin1(why);
+        *error = QCoreApplication::translate("qm::Pictures", why);
     return false;
 }
 
@@ -33,7 +34,7 @@ bool LooksLikePcx(const QByteArray& bytes)
 QImage ReadPcx(const QByteArray& bytes, qint64 maxPixels, QString* error)
 {
     if (!LooksLikePcx(bytes)) {
-        Refuse(error, "This is not a PCX picture.");
+        Refuse(error, QT_TRANSLATE_NOOP("qm::Pictures", "This is not a PCX picture."));
         return {};
     }
     const auto* h = reinterpret_cast<const uchar*>(bytes.constData());
@@ -43,21 +44,21 @@ QImage ReadPcx(const QByteArray& bytes, qint64 maxPixels, QString* error)
     const int planes = h[65];
     const qint64 lineBytes = qFromLittleEndian<quint16>(h + 66);
     if (width <= 0 || height <= 0) {
-        Refuse(error, "The PCX picture has no size.");
+        Refuse(error, QT_TRANSLATE_NOOP("qm::Pictures", "The PCX picture has no size."));
         return {};
     }
     if (width * height > maxPixels || width > 32767 || height > 32767) {
-        Refuse(error, "The PCX picture is too large.");
+        Refuse(error, QT_TRANSLATE_NOOP("qm::Pictures", "The PCX picture is too large."));
         return {};
     }
     const bool paletted = planes == 1 || (bits == 1 && planes <= 4);
     const bool rgb = bits == 8 && (planes == 3 || planes == 4);
     if (!paletted && !rgb) {
-        Refuse(error, "This kind of PCX picture is not supported.");
+        Refuse(error, QT_TRANSLATE_NOOP("qm::Pictures", "This kind of PCX picture is not supported."));
         return {};
     }
     if (lineBytes * 8 < width * bits || lineBytes > width * bits / 8 + 64) {
-        Refuse(error, "The PCX picture's header is damaged.");
+        Refuse(error, QT_TRANSLATE_NOOP("qm::Pictures", "The PCX picture's header is damaged."));
         return {};
     }
 
@@ -65,7 +66,7 @@ QImage ReadPcx(const QByteArray& bytes, qint64 maxPixels, QString* error)
     // at most 63, so a file too short for its picture is refused before anything is set aside for it.
     const qint64 total = lineBytes * planes * height;
     if ((h[2] == 1 ? (bytes.size() - 128) / 2 * 63 + 1 : bytes.size() - 128) < total) {
-        Refuse(error, "The PCX picture is cut short.");
+        Refuse(error, QT_TRANSLATE_NOOP("qm::Pictures", "The PCX picture is cut short."));
         return {};
     }
     std::vector<uchar> data(size_t(total), 0);
@@ -86,14 +87,14 @@ QImage ReadPcx(const QByteArray& bytes, qint64 maxPixels, QString* error)
             data[size_t(out++)] = b;
     }
     if (out < total) {
-        Refuse(error, "The PCX picture is cut short.");
+        Refuse(error, QT_TRANSLATE_NOOP("qm::Pictures", "The PCX picture is cut short."));
         return {};
     }
 
     if (rgb) {
         QImage image(int(width), int(height), planes == 4 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
         if (image.isNull()) {
-            Refuse(error, "The PCX picture is too large.");
+            Refuse(error, QT_TRANSLATE_NOOP("qm::Pictures", "The PCX picture is too large."));
             return {};
         }
         for (qint64 y = 0; y < height; ++y) {
@@ -129,7 +130,7 @@ QImage ReadPcx(const QByteArray& bytes, qint64 maxPixels, QString* error)
     }
     QImage image(int(width), int(height), QImage::Format_Indexed8);
     if (image.isNull()) {
-        Refuse(error, "The PCX picture is too large.");
+        Refuse(error, QT_TRANSLATE_NOOP("qm::Pictures", "The PCX picture is too large."));
         return {};
     }
     image.setColorTable(colors);

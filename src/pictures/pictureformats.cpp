@@ -5,6 +5,7 @@
 #include "pictures/metafile.h"
 #include "pictures/pcx.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QtEndian>
 
@@ -96,14 +97,16 @@ bool TPictureFormat::ReadBytes(const QByteArray& bytes, const QString& name, TPi
 {
     mError.clear();
     if (!CanRead(bytes.left(kHeadBytes)))
-        return Fail(QStringLiteral("The file %1 holds no %2.").arg(name, mName));
+        //: %1 is a file name, %2 a picture format ("PNG picture", "Windows metafile").
+        return Fail(QCoreApplication::translate("qm::Pictures", "The file %1 holds no %2.").arg(name, mName));
     if (mWhole && !mWhole(bytes))
-        return Fail(QStringLiteral("The picture %1 is cut short.").arg(name));
+        return Fail(QCoreApplication::translate("qm::Pictures", "The picture %1 is cut short.").arg(name));
     QString why;
     // The extension tells the reader which format to take for those without a signature (Targa).
     const TPicture picture = ReadPicture(bytes, QStringLiteral("picture.") + mExtensions.first(), &why);
     if (picture.IsNull())
-        return Fail(QStringLiteral("The picture %1 cannot be read: %2").arg(name, why));
+        return Fail(
+            QCoreApplication::translate("qm::Pictures", "The picture %1 cannot be read: %2").arg(name, why));
     into = picture;
     return true;
 }
@@ -113,16 +116,17 @@ std::vector<std::unique_ptr<TPictureFormat>> BitmapFormats()
     std::vector<std::unique_ptr<TPictureFormat>> formats;
     auto add = [&](const char* name, QStringList extensions, TPictureFormat::Check canRead,
                    TPictureFormat::Check whole) {
-        formats.push_back(
-            std::make_unique<TPictureFormat>(QString::fromLatin1(name), extensions, false, canRead, whole));
+        formats.push_back(std::make_unique<TPictureFormat>(QCoreApplication::translate("qm::Pictures", name),
+                                                           extensions, false, canRead, whole));
     };
-    add("Windows bitmap", {"bmp", "dib", "rle"}, IsBitmap, nullptr);
-    add("JPEG picture", {"jpg", "jpeg", "jif"}, IsJpeg, JpegWhole);
-    add("GIF picture", {"gif"}, IsGif, GifWhole);
-    add("PNG picture", {"png"}, IsPng, nullptr);
-    add("PCX picture", {"pcx"}, LooksLikePcx, nullptr);
-    add("Windows icon", {"ico"}, IsIcon, nullptr);
-    add("Targa picture", {"tga"}, IsTarga, TargaWhole); // last: it has no signature
+    add(QT_TRANSLATE_NOOP("qm::Pictures", "Windows bitmap"), {"bmp", "dib", "rle"}, IsBitmap, nullptr);
+    add(QT_TRANSLATE_NOOP("qm::Pictures", "JPEG picture"), {"jpg", "jpeg", "jif"}, IsJpeg, JpegWhole);
+    add(QT_TRANSLATE_NOOP("qm::Pictures", "GIF picture"), {"gif"}, IsGif, GifWhole);
+    add(QT_TRANSLATE_NOOP("qm::Pictures", "PNG picture"), {"png"}, IsPng, nullptr);
+    add(QT_TRANSLATE_NOOP("qm::Pictures", "PCX picture"), {"pcx"}, LooksLikePcx, nullptr);
+    add(QT_TRANSLATE_NOOP("qm::Pictures", "Windows icon"), {"ico"}, IsIcon, nullptr);
+    // Last: Targa has no signature.
+    add(QT_TRANSLATE_NOOP("qm::Pictures", "Targa picture"), {"tga"}, IsTarga, TargaWhole);
     return formats;
 }
 
@@ -132,11 +136,14 @@ std::vector<std::unique_ptr<TPictureFormat>> PictureFormats()
     auto add = [&](const char* name, QStringList extensions, TPictureFormat::Check canRead,
                    TPictureFormat::Check whole) {
         formats.insert(formats.end() - 1, // before Targa, which has no signature
-                       std::make_unique<TPictureFormat>(QString::fromLatin1(name), extensions, true, canRead, whole));
+                       std::make_unique<TPictureFormat>(QCoreApplication::translate("qm::Pictures", name),
+                                                        extensions, true, canRead, whole));
     };
-    add("Windows metafile", {"wmf"}, IsWindowsMetafile, WindowsMetafileWhole);
-    add("enhanced metafile", {"emf"}, IsEnhancedMetafile, EnhancedMetafileWhole);
-    add("SVG drawing", {"svg"}, LooksLikeSvg, nullptr);
+    add(QT_TRANSLATE_NOOP("qm::Pictures", "Windows metafile"), {"wmf"}, IsWindowsMetafile,
+        WindowsMetafileWhole);
+    add(QT_TRANSLATE_NOOP("qm::Pictures", "enhanced metafile"), {"emf"}, IsEnhancedMetafile,
+        EnhancedMetafileWhole);
+    add(QT_TRANSLATE_NOOP("qm::Pictures", "SVG drawing"), {"svg"}, LooksLikeSvg, nullptr);
     return formats;
 }
 

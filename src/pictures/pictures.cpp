@@ -9,9 +9,11 @@
 #include "model/subobjects.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QLocale>
 #include <QPainter>
 #include <QRectF>
 #include <QSvgRenderer>
@@ -105,7 +107,8 @@ QImage ReadWithQt(const QByteArray& bytes, const QString& nameHint, QString* err
     reader.setAllocationLimit(int(kMaxPixels * 4 / (1024 * 1024)) + 1);
     const QSize claimed = reader.size();
     if (claimed.isValid() && TooLarge(claimed)) {
-        Fail(error, QStringLiteral("The picture is too large (%1 x %2 pixels).").arg(claimed.width()).arg(claimed.height()));
+        Fail(error, QCoreApplication::translate("qm::Pictures", "The picture is too large (%1 x %2 pixels).")
+                        .arg(QLocale().toString(claimed.width()), QLocale().toString(claimed.height())));
         return {};
     }
     // Read at the size asked for where the format can (PNG and JPEG then never hold the whole picture).
@@ -116,13 +119,15 @@ QImage ReadWithQt(const QByteArray& bytes, const QString& nameHint, QString* err
     if (format == "tga" && !image.isNull() && bytes.size() > 17 && !(uchar(bytes[17]) & 0x20))
         image = image.mirrored(false, true);
     if (image.isNull()) {
-        Fail(error, format.isEmpty() && reader.format().isEmpty()
-                        ? QStringLiteral("The file is not a picture this program can read.")
-                        : QStringLiteral("The picture cannot be read: it is damaged or cut short."));
+        const bool unknown = format.isEmpty() && reader.format().isEmpty();
+        Fail(error, unknown ? QCoreApplication::translate("qm::Pictures",
+                                                          "The file is not a picture this program can read.")
+                            : QCoreApplication::translate(
+                                  "qm::Pictures", "The picture cannot be read: it is damaged or cut short."));
         return {};
     }
     if (TooLarge(image.size())) {
-        Fail(error, QStringLiteral("The picture is too large."));
+        Fail(error, QCoreApplication::translate("qm::Pictures", "The picture is too large."));
         return {};
     }
     return Shrunk(image, atMost);
@@ -241,11 +246,11 @@ namespace {
 TPicture ReadPictureAt(const QByteArray& bytes, const QString& nameHint, QString* error, QSize atMost)
 {
     if (bytes.isEmpty()) {
-        Fail(error, QStringLiteral("The picture file is empty."));
+        Fail(error, QCoreApplication::translate("qm::Pictures", "The picture file is empty."));
         return {};
     }
     if (bytes.size() > kMaxFileBytes) {
-        Fail(error, QStringLiteral("The picture file is too large."));
+        Fail(error, QCoreApplication::translate("qm::Pictures", "The picture file is too large."));
         return {};
     }
     if (metafile::LooksLikeMetafile(bytes)) {
@@ -266,7 +271,7 @@ TPicture ReadPictureAt(const QByteArray& bytes, const QString& nameHint, QString
         auto data = std::make_shared<TPicture::Data>();
         data->svg = std::make_shared<QSvgRenderer>(bytes);
         if (!data->svg->isValid()) {
-            Fail(error, QStringLiteral("The SVG picture cannot be read."));
+            Fail(error, QCoreApplication::translate("qm::Pictures", "The SVG picture cannot be read."));
             return {};
         }
         data->kind = TPicture::Kind::Svg;
@@ -280,11 +285,13 @@ TPicture ReadPictureAt(const QByteArray& bytes, const QString& nameHint, QString
     if (LooksLikePackedDib(bytes)) {
         const QImage image = metafile::DecodePackedDib(metafile::Bytes(bytes.constData(), bytes.size()));
         if (image.isNull())
-            Fail(error, QStringLiteral("The bitmap cannot be read: it is damaged, cut short or too large."));
+            Fail(error,
+                 QCoreApplication::translate(
+                     "qm::Pictures", "The bitmap cannot be read: it is damaged, cut short or too large."));
         return TPicture::FromImage(Shrunk(image, atMost));
     }
     if (bytes.startsWith("BM") && BitmapCutShort(bytes)) {
-        Fail(error, QStringLiteral("The bitmap is cut short."));
+        Fail(error, QCoreApplication::translate("qm::Pictures", "The bitmap is cut short."));
         return {};
     }
     return TPicture::FromImage(ReadWithQt(bytes, nameHint, error, atMost));
@@ -301,20 +308,23 @@ TPicture ReadPictureFile(const QString& path, QString* error)
 {
     const QFileInfo info(path);
     if (!info.exists()) {
-        Fail(error, QStringLiteral("The picture file %1 does not exist.").arg(path));
+        Fail(error,
+             QCoreApplication::translate("qm::Pictures", "The picture file %1 does not exist.").arg(path));
         return {};
     }
     if (!info.isFile()) {
-        Fail(error, QStringLiteral("%1 is not a picture file.").arg(path));
+        Fail(error, QCoreApplication::translate("qm::Pictures", "%1 is not a picture file.").arg(path));
         return {};
     }
     if (info.size() > kMaxFileBytes) {
-        Fail(error, QStringLiteral("The picture file %1 is too large.").arg(path));
+        Fail(error,
+             QCoreApplication::translate("qm::Pictures", "The picture file %1 is too large.").arg(path));
         return {};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        Fail(error, QStringLiteral("The picture file %1 cannot be opened: %2.").arg(path, file.errorString()));
+        Fail(error, QCoreApplication::translate("qm::Pictures", "The picture file %1 cannot be opened: %2.")
+                        .arg(path, file.errorString()));
         return {};
     }
     const QByteArray bytes = file.read(kMaxFileBytes + 1);
@@ -350,7 +360,7 @@ TPicture PictureFromGraphicAt(const QByteArray& graphicClass, const QByteArray& 
 TPicture PictureFromGraphic(const StoredPicture& picture, QString* error)
 {
     if (!picture.HasGraphic()) {
-        Fail(error, QStringLiteral("There is no picture."));
+        Fail(error, QCoreApplication::translate("qm::Pictures", "There is no picture."));
         return {};
     }
     return PictureFromGraphic(picture.GraphicClass(), picture.GraphicBytes(), error);

@@ -6,6 +6,7 @@
 
 #include "platform/codepage.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPicture>
 
@@ -331,7 +332,7 @@ bool ReadWmfInfo(const QByteArray& bytes, Info* info, QString* error)
     const quint16 type = h.U16(s);
     if (h.Failed() || !h.Has(s, 18) || (type != 1 && type != 2) || h.U16(s + 2) != 9 ||
         (h.U16(s + 4) != 0x0300 && h.U16(s + 4) != 0x0100)) {
-        *error = QStringLiteral("This is not a Windows metafile.");
+        *error = QCoreApplication::translate("qm::Pictures", "This is not a Windows metafile.");
         return false;
     }
     if (!out.placeable) {
@@ -363,13 +364,13 @@ bool ReadWmfInfo(const QByteArray& bytes, Info* info, QString* error)
         }
     }
     if (inch <= 0 || out.frame.width() == 0 || out.frame.height() == 0) {
-        *error = QStringLiteral("The metafile has no size.");
+        *error = QCoreApplication::translate("qm::Pictures", "The metafile has no size.");
         return false;
     }
     out.size = QSize(int(std::lround(std::abs(out.frame.width()) * 96 / inch)),
                      int(std::lround(std::abs(out.frame.height()) * 96 / inch)));
     if (out.size.isEmpty()) {
-        *error = QStringLiteral("The metafile has no size.");
+        *error = QCoreApplication::translate("qm::Pictures", "The metafile has no size.");
         return false;
     }
     out.pixelsPerMm = 96 / 25.4;
