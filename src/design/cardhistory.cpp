@@ -65,7 +65,8 @@ bool CardHistory::Commit(const QString& caption, const QString& mergeKey)
     mCapturing = true;
     Step step = Capture();
     mCapturing = false;
-    step.caption = mPendingCaption.isEmpty() ? QStringLiteral("Change") : mPendingCaption;
+    step.caption =
+        mPendingCaption.isEmpty() ? QCoreApplication::translate("qm::ObjectMenu", "Change") : mPendingCaption;
     step.mergeKey = mergeKey;
     mPending = false;
     mPendingCaption.clear();
@@ -104,12 +105,14 @@ bool CardHistory::Commit(const QString& caption, const QString& mergeKey)
 
 QString CardHistory::UndoText() const
 {
-    return CanUndo() ? QStringLiteral("Undo ") + mSteps[size_t(mCurrent)].caption : QStringLiteral("Undo");
+    //: %1 names the change that is taken back ("Move", "Line Color").
+    return CanUndo() ? tr("Undo %1").arg(mSteps[size_t(mCurrent)].caption) : tr("Undo");
 }
 
 QString CardHistory::RedoText() const
 {
-    return CanRedo() ? QStringLiteral("Redo ") + mSteps[size_t(mCurrent) + 1].caption : QStringLiteral("Redo");
+    //: %1 names the change that is made again ("Move", "Line Color").
+    return CanRedo() ? tr("Redo %1").arg(mSteps[size_t(mCurrent) + 1].caption) : tr("Redo");
 }
 
 bool CardHistory::Undo()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,8 @@ class CardModel;
 // "changed" when the current step is not the one last saved or opened.
 class CardHistory
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::CardHistory)
+
 public:
     // At least this many steps can be undone.
     static constexpr int kMaxSteps = 200;

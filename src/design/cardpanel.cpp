@@ -98,7 +98,8 @@ TKGraphicControl* TKBusinessCardPanel32::CreateObjectFrom(const QRect& drawn, QP
     std::unique_ptr<TKGraphicControl> object = tool ? CardClasses().Create(tool->className) : nullptr;
     if (!object)
         return nullptr;
-    History().Describe(QStringLiteral("Draw ") + tool->caption);
+    //: The change of placing a new object on the card; %1 is its kind ("Rectangle", "Text").
+    History().Describe(QCoreApplication::translate("qm::ObjectMenu", "Draw %1").arg(tool->ShownCaption()));
     // On the panel before anything else, so that it finds the personal information and the dialogs.
     object->SetHost(this);
     if (tool->prepare)
@@ -136,7 +137,9 @@ TKGraphicControl* TKBusinessCardPanel32::CreateObjectFrom(const QRect& drawn, QP
 QString TKBusinessCardPanel32::ObjectTitle(const TKGraphicControl& object) const
 {
     const ObjectDescription d = CardClasses().Describe(object, PersonalStrings());
-    return d.text.isEmpty() ? d.kind : d.kind + QStringLiteral(": ") + d.text;
+    //: An object as a screen reader names it: its kind, then the text it shows ("Text: Jane Q. Example").
+    return d.text.isEmpty() ? d.kind
+                            : QCoreApplication::translate("qm::ObjectKinds", "%1: %2").arg(d.kind, d.text);
 }
 
 // ---- Export picture and fonts ----

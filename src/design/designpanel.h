@@ -11,6 +11,7 @@
 #include "model/subobjects.h"
 #include "stream/streamreader.h"
 
+#include <QCoreApplication>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -59,6 +60,8 @@ public:
 
 class TKBasePanel : public ObjectHost
 {
+    Q_DECLARE_TR_FUNCTIONS(TKBasePanel)
+
 public:
     TKBasePanel();
     ~TKBasePanel() override;

@@ -161,10 +161,11 @@ BasePanelWidget::BasePanelWidget(std::unique_ptr<TKBasePanel> panel, QWidget* pa
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Card design"));
-    setAccessibleDescription(QStringLiteral("Tab and Shift+Tab step through the objects, arrows move and "
-                                            "Shift+arrows size the selected one, Enter opens it, Ctrl+Tab "
-                                            "leaves the card."));
+    //: The card being designed, as a screen reader names it.
+    setAccessibleName(tr("Card design"));
+    setAccessibleDescription(
+        tr("Tab and Shift+Tab step through the objects, arrows move and Shift+arrows size "
+           "the selected one, Enter opens it, Ctrl+Tab leaves the card."));
     RunMenu = [](QMenu& menu, QPoint at) { return menu.exec(at); };
     InstallPanelAccessibility();
     mPanel->WatchSelection([this] { AnnounceSelection(); });

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 
 #include <map>
@@ -42,7 +43,7 @@ public:
         if (t == QAccessible::Name)
             return mWidget->Panel().ObjectTitle(*mObject);
         if (t == QAccessible::Description && mObject->Locked())
-            return QStringLiteral("Locked");
+            return QCoreApplication::translate("qm::TPositionEdit", "Locked", "object state");
         return QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
@@ -84,7 +85,8 @@ class PanelAccessible : public QAccessibleWidget
 {
 public:
     explicit PanelAccessible(BasePanelWidget* widget)
-        : QAccessibleWidget(widget, QAccessible::Canvas, QStringLiteral("Card design"))
+        : QAccessibleWidget(widget, QAccessible::Canvas,
+                            QCoreApplication::translate("qm::BasePanelWidget", "Card design"))
     {}
     ~PanelAccessible() override
     {
@@ -144,7 +146,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return QStringLiteral("Card design");
+            return QCoreApplication::translate("qm::BasePanelWidget", "Card design");
         return QAccessibleWidget::text(t);
     }
 

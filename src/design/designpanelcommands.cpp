@@ -8,6 +8,7 @@
 #include "model/objectmenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -31,31 +32,34 @@ void TKBasePanel::PopupObjectMenu(TKGraphicControl* object, QPoint screenPos)
 void TKBasePanel::BuildMenu()
 {
     TKMenu& m = *mMenu;
-    m.AddItem(QStringLiteral("Bring To Front"), [this] { BringSelectionToFront(); });
-    m.AddItem(QStringLiteral("Send To Back"), [this] { SendSelectionToBack(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Bring To Front"), [this] { BringSelectionToFront(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Send To Back"), [this] { SendSelectionToBack(); });
     m.AddSeparator();
-    m.AddItem(QStringLiteral("Cut"), [this] { Cut(); });
-    m.AddItem(QStringLiteral("Copy"), [this] { Copy(); });
-    m.AddItem(QStringLiteral("Paste"), [this] { Paste(mNowMs); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Cut"), [this] { Cut(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Copy"), [this] { Copy(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Paste"), [this] { Paste(mNowMs); });
     m.AddSeparator();
-    m.AddItem(QStringLiteral("Delete"), [this] { Delete(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Delete"), [this] { Delete(); });
     m.AddSeparator();
-    m.AddItem(QStringLiteral("Align Left"), [this] { AlignLefts(); });
-    m.AddItem(QStringLiteral("Align Right"), [this] { AlignRights(); });
-    m.AddItem(QStringLiteral("Align Tops"), [this] { AlignTops(); });
-    m.AddItem(QStringLiteral("Align Bottoms"), [this] { AlignBottoms(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Align Left"), [this] { AlignLefts(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Align Right"), [this] { AlignRights(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Align Tops"), [this] { AlignTops(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Align Bottoms"), [this] { AlignBottoms(); });
     m.AddSeparator();
-    m.AddItem(QStringLiteral("Center Vertically"), [this] { CenterSelectionVertically(); });
-    m.AddItem(QStringLiteral("Center Horizontally"), [this] { CenterSelectionHorizontally(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Center Vertically"),
+              [this] { CenterSelectionVertically(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Center Horizontally"),
+              [this] { CenterSelectionHorizontally(); });
     m.AddSeparator();
-    m.AddItem(QStringLiteral("Lock All"), [this] { LockAll(); });
-    m.AddItem(QStringLiteral("Unlock All"), [this] { UnlockAll(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Lock All"), [this] { LockAll(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Unlock All"), [this] { UnlockAll(); });
     m.AddSeparator();
-    m.AddItem(QStringLiteral("Mark All Selectable"), [this] { MarkAllSelectable(); });
-    m.AddItem(QStringLiteral("Mark All Unselectable"), [this] { MarkAllUnselectable(); });
-    m.AddItem(QStringLiteral("Select All"), [this] { SelectAll(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Mark All Selectable"), [this] { MarkAllSelectable(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Mark All Unselectable"),
+              [this] { MarkAllUnselectable(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Select All"), [this] { SelectAll(); });
     m.AddSeparator();
-    m.AddItem(QStringLiteral("Font"), [this] { ChooseFont(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Font"), [this] { ChooseFont(); });
     m.OnPopup = [this] { UpdateMenu(); };
 }
 
@@ -77,14 +81,14 @@ void TKBasePanel::UpdateMenu()
 
 void TKBasePanel::BringSelectionToFront()
 {
-    mHistory.Describe(QStringLiteral("Bring To Front"));
+    mHistory.Describe(QCoreApplication::translate("qm::ObjectMenu", "Bring To Front"));
     mHandle.BringSelectionToFront();
     NotifyChanged();
 }
 
 void TKBasePanel::SendSelectionToBack()
 {
-    mHistory.Describe(QStringLiteral("Send To Back"));
+    mHistory.Describe(QCoreApplication::translate("qm::ObjectMenu", "Send To Back"));
     mHandle.SendSelectionToBack();
     ClearSelection();
     NotifyChanged();
@@ -105,13 +109,13 @@ bool TKBasePanel::Copy(TKGraphicControl* object)
     }
     // A failed write leaves the clipboard as it was.
     if (!ok && mDialogs)
-        mDialogs->ShowInformation(QStringLiteral("The objects could not be copied: %1").arg(error));
+        mDialogs->ShowInformation(tr("The objects could not be copied: %1").arg(error));
     return ok;
 }
 
 void TKBasePanel::Cut(TKGraphicControl* object)
 {
-    mHistory.Describe(QStringLiteral("Cut"));
+    mHistory.Describe(QCoreApplication::translate("qm::ObjectMenu", "Cut"));
     // What could not be copied stays on the card.
     if (Copy(object))
         Delete(object);
@@ -119,7 +123,7 @@ void TKBasePanel::Cut(TKGraphicControl* object)
 
 void TKBasePanel::Delete(TKGraphicControl* object)
 {
-    mHistory.Describe(QStringLiteral("Delete"));
+    mHistory.Describe(QCoreApplication::translate("qm::ObjectMenu", "Delete"));
     if (object && !IsSelected(object)) {
         if (Alive(object)) {
             CardObjects().Delete(object);
@@ -143,7 +147,7 @@ bool TKBasePanel::CanPaste() const
 
 bool TKBasePanel::Paste(qint64 nowMs)
 {
-    mHistory.Describe(QStringLiteral("Paste"));
+    mHistory.Describe(QCoreApplication::translate("qm::ObjectMenu", "Paste"));
     // One paste per second: a key held down or a double command gives one copy.
     if (mPasted && nowMs - mLastPasteMs < 1000)
         return false;
@@ -151,7 +155,7 @@ bool TKBasePanel::Paste(qint64 nowMs)
         return false;
     const ReadResult read = ReadPasted(CardObjects(), mClipboardFile);
     if (!read.ok && mDialogs)
-        mDialogs->ShowInformation(QStringLiteral("The clipboard could not be pasted: %1").arg(read.error));
+        mDialogs->ShowInformation(tr("The clipboard could not be pasted: %1").arg(read.error));
     HookObjects();
     NotifyChanged();
     ProcessEvents();
@@ -163,7 +167,7 @@ bool TKBasePanel::Paste(qint64 nowMs)
 
 void TKBasePanel::AlignLefts()
 {
-    mHistory.Describe(QStringLiteral("Align Lefts"));
+    mHistory.Describe(QCoreApplication::translate("qm::ObjectMenu", "Align Lefts"));
     if (!mHandle.HasSelection())
         return;
     NotifyChanged();
@@ -178,7 +182,7 @@ void TKBasePanel::AlignLefts()
 
 void TKBasePanel::AlignRights()
 {
-    mHistory.Describe(QStringLiteral("Align Rights"));
+    mHistory.Describe(QCoreApplication::translate("qm::ObjectMenu", "Align Rights"));
     if (!mHandle.HasSelection())
         return;
     NotifyChanged();
@@ -193,7 +197,7 @@ void TKBasePanel::AlignRights()
 
 void TKBasePanel::AlignTops()
 {
-    mHistory.Describe(QStringLiteral("Align Tops"));
+    mHistory.Describe(QCoreApplication::translate("qm::ObjectMenu", "Align Tops"));
     if (!mHandle.HasSelection())
         return;
     NotifyChanged();
@@ -208,7 +212,7 @@ void TKBasePanel::AlignTops()
 
 void TKBasePanel::AlignBottoms()
 {
-    mHistory.Describe(QStringLiteral("Align Bottoms"));
+    mHistory.Describe(QCoreApplication::translate("qm::ObjectMenu", "Align Bottoms"));
     if (!mHandle.HasSelection())
         return;
     NotifyChanged();
@@ -223,7 +227,7 @@ void TKBasePanel::AlignBottoms()
 
 void TKBasePanel::CenterSelectionVertically()
 {
-    mHistory.Describe(QStringLiteral("Center Vertically"));
+    mHistory.Describe(QCoreApplication::translate("qm::ObjectMenu", "Center Vertically"));
     for (TKGraphicControl* object : mHandle.Selection())
         object->CenterVertically();
     InvalidatePanel();
@@ -232,7 +236,7 @@ void TKBasePanel::CenterSelectionVertically()
 
 void TKBasePanel::CenterSelectionHorizontally()
 {
-    mHistory.Describe(QStringLiteral("Center Horizontally"));
+    mHistory.Describe(QCoreApplication::translate("qm::ObjectMenu", "Center Horizontally"));
     for (TKGraphicControl* object : mHandle.Selection())
         object->CenterHorizontally();
     InvalidatePanel();
@@ -254,12 +258,14 @@ bool TKBasePanel::SetObjectBounds(TKGraphicControl* object, const QRect& rect)
     if (IsSelected(object))
         mHandle.RecomputeFrame();
     InvalidatePanel();
-    return mHistory.Commit(rect.size() == old.size() ? QStringLiteral("Move") : QStringLiteral("Resize"));
+    return mHistory.Commit(rect.size() == old.size()
+                               ? QCoreApplication::translate("qm::ObjectMenu", "Move")
+                               : QCoreApplication::translate("qm::ObjectMenu", "Resize"));
 }
 
 void TKBasePanel::LockAll()
 {
-    mHistory.Describe(QStringLiteral("Lock All"));
+    mHistory.Describe(QCoreApplication::translate("qm::ObjectMenu", "Lock All"));
     for (TKGraphicControl* object : CardObjects().Objects()) {
         if (!object->Locked())
             object->SetLocked(true);
@@ -268,7 +274,7 @@ void TKBasePanel::LockAll()
 
 void TKBasePanel::UnlockAll()
 {
-    mHistory.Describe(QStringLiteral("Unlock All"));
+    mHistory.Describe(QCoreApplication::translate("qm::ObjectMenu", "Unlock All"));
     for (TKGraphicControl* object : CardObjects().Objects()) {
         if (object->Locked())
             object->SetLocked(false);
@@ -277,14 +283,14 @@ void TKBasePanel::UnlockAll()
 
 void TKBasePanel::MarkAllSelectable()
 {
-    mHistory.Describe(QStringLiteral("Make All Selectable"));
+    mHistory.Describe(QCoreApplication::translate("qm::ObjectMenu", "Make All Selectable"));
     for (TKGraphicControl* object : CardObjects().Objects())
         object->SetUnselectable(false);
 }
 
 void TKBasePanel::MarkAllUnselectable()
 {
-    mHistory.Describe(QStringLiteral("Make All Unselectable"));
+    mHistory.Describe(QCoreApplication::translate("qm::ObjectMenu", "Make All Unselectable"));
     for (TKGraphicControl* object : CardObjects().Objects())
         object->SetUnselectable(true); // leaves the selection too
 }
@@ -298,7 +304,7 @@ void TKBasePanel::SelectAll()
 
 void TKBasePanel::ChooseFont()
 {
-    mHistory.Describe(QStringLiteral("Font"));
+    mHistory.Describe(QCoreApplication::translate("qm::ObjectMenu", "Font"));
     if (!mHandle.HasSelection() || !mDialogs)
         return;
     TKFont font;
@@ -375,7 +381,7 @@ int TKBasePanel::OffCardObjectCount() const
 void TKBasePanel::RemoveOffCardObjects()
 {
     ClearSelection();
-    mHistory.Describe(QStringLiteral("Remove Objects Outside the Card"));
+    mHistory.Describe(QCoreApplication::translate("qm::ObjectMenu", "Remove Objects Outside the Card"));
     bool removed = false;
     for (TKGraphicControl* object : CardObjects().Objects()) {
         if (OffCard(*object, Width(), Height())) {

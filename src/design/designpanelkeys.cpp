@@ -6,6 +6,7 @@
 #include "model/objectmenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 namespace qm {
 
@@ -117,7 +118,7 @@ void TKBasePanel::OpenObject(TKGraphicControl* object)
         return;
     if (object->OnEdit) {
         // Whatever the editor changes is this action's step, whether or not it reported it.
-        mHistory.Touch(QStringLiteral("Edit"));
+        mHistory.Touch(QCoreApplication::translate("qm::ObjectMenu", "Edit"));
         object->OnEdit();
         return;
     }

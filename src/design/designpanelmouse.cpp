@@ -296,7 +296,7 @@ void TKBasePanel::FrameHost::FrameDoubleClick(QPoint screenPos)
             continue;
         if (object->OnEdit) {
             // Whatever the editor changes is this action's step, whether or not it reported it.
-            panel.mHistory.Touch(QStringLiteral("Edit"));
+            panel.mHistory.Touch(QCoreApplication::translate("qm::ObjectMenu", "Edit"));
             object->OnEdit();
         }
         else

@@ -4,6 +4,7 @@
 
 #include "platform/helphook.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -13,27 +14,80 @@
 
 namespace qm {
 
+namespace {
+
+const char* const kOkText = QT_TRANSLATE_NOOP("qm::DialogBar", "Closes the dialog and keeps what you chose.");
+const char* const kCancelText = QT_TRANSLATE_NOOP("qm::DialogBar", "Closes the dialog and changes nothing.");
+const char* const kHelpText = QT_TRANSLATE_NOOP("qm::DialogBar", "Opens the help page of this dialog.");
+const char* const kCloseText = QT_TRANSLATE_NOOP("qm::DialogBar", "Closes this window.");
+const char* const kWhatsThisText =
+    QT_TRANSLATE_NOOP("qm::DialogBar", "Click this, then any part of the dialog, to learn what it does.");
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("qm::DialogBar", text);
+}
+
+// The what's-this text of a usual button: a standard button of a button box by what it is, another by its
+// caption, in English or in the user's language; null when it is none of them.
+const char* UsualButtonText(QAbstractButton* button)
+{
+    if (auto* box = qobject_cast<QDialogButtonBox*>(button->parentWidget())) {
+        switch (box->standardButton(button)) {
+        case QDialogButtonBox::Ok:
+            return kOkText;
+        case QDialogButtonBox::Cancel:
+            return kCancelText;
+        case QDialogButtonBox::Help:
+            return kHelpText;
+        case QDialogButtonBox::Close:
+            return kCloseText;
+        default:
+            break;
+        }
+    }
+    static const std::pair<const char*, const char*> kByCaption[] = {
+        {QT_TRANSLATE_NOOP("qm::DialogBar", "Ok"), kOkText},
+        {"OK", kOkText},
+        {QT_TRANSLATE_NOOP("qm::DialogBar", "Cancel"), kCancelText},
+        {QT_TRANSLATE_NOOP("qm::DialogBar", "Help"), kHelpText},
+        {QT_TRANSLATE_NOOP("qm::DialogBar", "Close"), kCloseText},
+        //: A button of the background art dialog: no background art.
+        {QT_TRANSLATE_NOOP("qm::DialogBar", "None"),
+         QT_TRANSLATE_NOOP("qm::DialogBar",
+                           "Takes the background art away: the card shows no picture behind its objects.")},
+    };
+    const QString caption = QString(button->text()).remove(QLatin1Char('&'));
+    for (const auto& [name, text] : kByCaption) {
+        if (caption == QLatin1String(name) || caption == Tr(name))
+            return text;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 DialogButtonBar MakeDialogButtonBar(QDialog* dialog)
 {
     DialogButtonBar bar;
     bar.layout = new QHBoxLayout;
-    bar.ok = new QPushButton(QStringLiteral("Ok"), dialog);
+    bar.ok = new QPushButton(Tr("Ok"), dialog);
     bar.ok->setObjectName(QStringLiteral("OKButton"));
     bar.ok->setDefault(true);
-    bar.ok->setWhatsThis(QStringLiteral("Closes the dialog and keeps what you chose."));
-    bar.cancel = new QPushButton(QStringLiteral("Cancel"), dialog);
+    bar.ok->setWhatsThis(Tr(kOkText));
+    bar.cancel = new QPushButton(Tr("Cancel"), dialog);
     bar.cancel->setObjectName(QStringLiteral("Cancelbutton"));
     bar.cancel->setAutoDefault(false);
-    bar.cancel->setWhatsThis(QStringLiteral("Closes the dialog and changes nothing."));
-    bar.help = new QPushButton(QStringLiteral("Help"), dialog);
+    bar.cancel->setWhatsThis(Tr(kCancelText));
+    bar.help = new QPushButton(Tr("Help"), dialog);
     bar.help->setObjectName(QStringLiteral("Helpbutton"));
     bar.help->setAutoDefault(false);
-    bar.help->setWhatsThis(QStringLiteral("Opens the help page of this dialog."));
+    bar.help->setWhatsThis(Tr(kHelpText));
     bar.whatsThis = new QToolButton(dialog);
     bar.whatsThis->setObjectName(QStringLiteral("MouseHelpButton"));
     bar.whatsThis->setDefaultAction(QWhatsThis::createAction(dialog));
     bar.whatsThis->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    bar.whatsThis->setWhatsThis(QStringLiteral("Click this, then any part of the dialog, to learn what it does."));
+    bar.whatsThis->setWhatsThis(Tr(kWhatsThisText));
 
     bar.layout->addStretch(1);
     bar.layout->addWidget(bar.ok);
@@ -46,7 +100,7 @@ DialogButtonBar MakeDialogButtonBar(QDialog* dialog)
 
 QPushButton* AddHelpButtons(QDialogButtonBox* buttons, QDialog* dialog, int helpContext)
 {
-    QPushButton* help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    QPushButton* help = buttons->addButton(Tr("Help"), QDialogButtonBox::HelpRole);
     help->setObjectName(QStringLiteral("Helpbutton"));
     help->setAutoDefault(false);
     QObject::connect(help, &QPushButton::clicked, dialog, [helpContext] { OpenHelpContext(helpContext); });
@@ -61,34 +115,23 @@ QPushButton* AddHelpButtons(QDialogButtonBox* buttons, QDialog* dialog, int help
     return help;
 }
 
-void SetWhatsThis(std::initializer_list<std::pair<QWidget*, const char*>> texts)
+void SetWhatsThis(std::initializer_list<std::pair<QWidget*, QString>> texts)
 {
     for (const auto& [control, text] : texts)
-        control->setWhatsThis(QString::fromUtf8(text));
+        control->setWhatsThis(text);
 }
 
 void SetButtonWhatsThis(QWidget* dialog)
 {
-    static const std::pair<const char*, const char*> kTexts[] = {
-        {"Ok", "Closes the dialog and keeps what you chose."},
-        {"OK", "Closes the dialog and keeps what you chose."},
-        {"Cancel", "Closes the dialog and changes nothing."},
-        {"Help", "Opens the help page of this dialog."},
-        {"Close", "Closes this window."},
-        {"None", "Takes the background art away: the card shows no picture behind its objects."},
-    };
     for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
         if (!button->whatsThis().isEmpty())
             continue;
         if (qobject_cast<QToolButton*>(button) && button->objectName() == QLatin1String("MouseHelpButton")) {
-            button->setWhatsThis(QStringLiteral("Click this, then any part of the dialog, to learn what it does."));
+            button->setWhatsThis(Tr(kWhatsThisText));
             continue;
         }
-        const QString caption = QString(button->text()).remove(QLatin1Char('&'));
-        for (const auto& [name, text] : kTexts) {
-            if (caption == QLatin1String(name))
-                button->setWhatsThis(QString::fromUtf8(text));
-        }
+        if (const char* text = UsualButtonText(button))
+            button->setWhatsThis(Tr(text));
     }
 }
 

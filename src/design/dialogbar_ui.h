@@ -3,6 +3,8 @@
 // what's-this texts.
 #pragma once
 
+#include <QString>
+
 #include <initializer_list>
 #include <utility>
 
@@ -31,10 +33,11 @@ DialogButtonBar MakeDialogButtonBar(QDialog* dialog);
 // dialog's button box; returns the Help button.
 QPushButton* AddHelpButtons(QDialogButtonBox* buttons, QDialog* dialog, int helpContext);
 
-// Gives each control its "What's this?" text.
-void SetWhatsThis(std::initializer_list<std::pair<QWidget*, const char*>> texts);
+// Gives each control its "What's this?" text (translated by the caller: {control, tr("...")}).
+void SetWhatsThis(std::initializer_list<std::pair<QWidget*, QString>> texts);
 // Gives the usual buttons of a dialog (Ok, Cancel, Help, None, Close and the what's-this button) their text
-// where they have none yet.
+// where they have none yet: a button of a button box by its standard button or role, another by its English
+// caption.
 void SetButtonWhatsThis(QWidget* dialog);
 
 } // namespace qm

@@ -15,8 +15,10 @@ TLengthFormat LengthFormat(TLengthUnit unit)
 {
     // As the layout dialog shows its lengths: thousandths of an inch, hundredths of a millimetre.
     if (unit == TLengthUnit::Millimetres)
-        return {2, 0.5, QStringLiteral(" mm")};
-    return {3, 1.0 / 32, QStringLiteral(" in")};
+        //: The suffix of lengths in millimetres, with its leading space.
+        return {2, 0.5, QCoreApplication::translate("qm::TPositionEdit", " mm")};
+    //: The suffix of lengths in inches, with its leading space.
+    return {3, 1.0 / 32, QCoreApplication::translate("qm::TPositionEdit", " in")};
 }
 
 double CardUnitsToLength(int units, TLengthUnit unit)
@@ -48,10 +50,11 @@ QString TPositionEdit::Status() const
 {
     const int count = mPanel.Frame().Count();
     if (count == 0)
-        return QStringLiteral("No object selected");
+        return tr("No object selected");
     if (count > 1)
-        return QStringLiteral("%1 objects selected").arg(count);
-    return Target()->Locked() ? QStringLiteral("Locked") : QString();
+        return tr("%n objects selected", nullptr, count);
+    //: The selected object is locked: its position and size cannot be typed.
+    return Target()->Locked() ? tr("Locked", "object state") : QString();
 }
 
 double TPositionEdit::Value(TBoxField field, TLengthUnit unit) const

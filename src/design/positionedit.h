@@ -3,6 +3,7 @@
 // inches or millimetres.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace qm {
@@ -42,6 +43,8 @@ enum class TBoxField
 
 class TPositionEdit
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TPositionEdit)
+
 public:
     explicit TPositionEdit(TKBasePanel& panel) : mPanel(panel) {}
 

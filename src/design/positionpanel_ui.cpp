@@ -25,10 +25,19 @@ struct FieldText
 };
 
 const FieldText kFields[] = {
-    {TBoxField::X, "&X:", "X position", "How far the object's left edge lies from the card's left edge."},
-    {TBoxField::Y, "&Y:", "Y position", "How far the object's top edge lies from the card's top edge."},
-    {TBoxField::Width, "&Width:", "Width", "The width of the object's box."},
-    {TBoxField::Height, "Hei&ght:", "Height", "The height of the object's box."},
+    {TBoxField::X, QT_TRANSLATE_NOOP("qm::TPositionPanel", "&X:"),
+     QT_TRANSLATE_NOOP("qm::TPositionPanel", "X position"),
+     QT_TRANSLATE_NOOP("qm::TPositionPanel",
+                       "How far the object's left edge lies from the card's left edge.")},
+    {TBoxField::Y, QT_TRANSLATE_NOOP("qm::TPositionPanel", "&Y:"),
+     QT_TRANSLATE_NOOP("qm::TPositionPanel", "Y position"),
+     QT_TRANSLATE_NOOP("qm::TPositionPanel", "How far the object's top edge lies from the card's top edge.")},
+    {TBoxField::Width, QT_TRANSLATE_NOOP("qm::TPositionPanel", "&Width:"),
+     QT_TRANSLATE_NOOP("qm::TPositionPanel", "Width"),
+     QT_TRANSLATE_NOOP("qm::TPositionPanel", "The width of the object's box.")},
+    {TBoxField::Height, QT_TRANSLATE_NOOP("qm::TPositionPanel", "Hei&ght:"),
+     QT_TRANSLATE_NOOP("qm::TPositionPanel", "Height"),
+     QT_TRANSLATE_NOOP("qm::TPositionPanel", "The height of the object's box.")},
 };
 
 } // namespace
@@ -41,10 +50,10 @@ TPositionPanel::TPositionPanel(TKBasePanel& panel, QWidget* parent) : QWidget(pa
     for (const FieldText& text : kFields) {
         auto* box = new QDoubleSpinBox(this);
         box->setObjectName(QString::fromLatin1(text.name).remove(QLatin1Char(' ')));
-        box->setAccessibleName(QString::fromLatin1(text.name));
-        box->setWhatsThis(QString::fromLatin1(text.help) +
-                          QStringLiteral(" Type a value and press Enter, or step it with the arrow keys."));
-        box->setToolTip(QString::fromLatin1(text.help));
+        box->setAccessibleName(tr(text.name));
+        box->setWhatsThis(tr(text.help) + QLatin1Char(' ') +
+                          tr("Type a value and press Enter, or step it with the arrow keys."));
+        box->setToolTip(tr(text.help));
         box->setAlignment(Qt::AlignRight);
         box->setKeyboardTracking(false); // taken on Enter or on leaving the box, not at every key
         box->setAccelerated(true);
@@ -58,7 +67,7 @@ TPositionPanel::TPositionPanel(TKBasePanel& panel, QWidget* parent) : QWidget(pa
         const TBoxField field = text.field;
         connect(box, &QDoubleSpinBox::valueChanged, this,
                 [this, field](double value) { Take(field, value); });
-        auto* label = new QLabel(QString::fromLatin1(text.caption), this);
+        auto* label = new QLabel(tr(text.caption), this);
         label->setBuddy(box);
         form->addRow(label, box);
         mFields[int(field)] = box;
@@ -71,9 +80,9 @@ TPositionPanel::TPositionPanel(TKBasePanel& panel, QWidget* parent) : QWidget(pa
     layout->addLayout(form);
     layout->addWidget(mStatus);
     layout->addStretch(1);
-    setWhatsThis(
-        QStringLiteral("The position and size of the selected object on the card, in the unit of the "
-                       "card's layout (Edit, Change Business Card Layout)."));
+    setWhatsThis(tr(
+        "The position and size of the selected object on the card, in the unit of the card's layout (Edit, "
+        "Change Business Card Layout)."));
 
     SetUnit(TLengthUnit::Inches);
     const QPointer<TPositionPanel> self(this);
@@ -93,8 +102,8 @@ void TPositionPanel::SetUnit(TLengthUnit unit)
         box->setDecimals(format.decimals);
         box->setSingleStep(format.step);
         box->setRange(TPositionEdit::Minimum(text.field, unit), TPositionEdit::Maximum(unit));
-        box->setAccessibleDescription(unit == TLengthUnit::Millimetres ? QStringLiteral("in millimetres")
-                                                                       : QStringLiteral("in inches"));
+        box->setAccessibleDescription(unit == TLengthUnit::Millimetres ? tr("in millimetres")
+                                                                       : tr("in inches"));
     }
     mShown = nullptr; // every box shows the new unit
     Refresh();

@@ -4,6 +4,7 @@
 
 #include "model/cardobjects.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -156,7 +157,9 @@ void TKHandle::RecomputeFrame()
 void TKHandle::SetBounds(int left, int top, int width, int height)
 {
     const QRect old = mBounds;
-    mChange = width != old.width() || height != old.height() ? QStringLiteral("Resize") : QStringLiteral("Move");
+    mChange = width != old.width() || height != old.height()
+                  ? QCoreApplication::translate("qm::ObjectMenu", "Resize")
+                  : QCoreApplication::translate("qm::ObjectMenu", "Move");
     // Copy: an object's move can make the panel rebuild the frame around the selection.
     const std::vector<TKGraphicControl*> selection = mSelection;
     for (TKGraphicControl* o : selection) {

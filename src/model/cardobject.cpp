@@ -137,47 +137,47 @@ TKMenu* TKGraphicControl::PopupMenu()
 
 void TKGraphicControl::BuildPopupMenu(TKMenu& m)
 {
-    m.AddItem(QStringLiteral("Bring To Front"), [this] {
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Bring To Front"), [this] {
         NotifyChanged();
         if (mHost && mHost->Objects())
             mHost->Objects()->BringToFront(this);
     });
-    m.AddItem(QStringLiteral("Send To Back"), [this] {
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Send To Back"), [this] {
         NotifyChanged();
         if (mHost && mHost->Objects())
             mHost->Objects()->SendToBack(this);
         if (mHost)
             mHost->ClearSelection();
     });
-    m.AddItem(QStringLiteral("Cut"), [this] {
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Cut"), [this] {
         if (ObjectHost* panel = DesignPanel()) {
             NotifyChanged();
             panel->ClipboardCut(this); // may delete this object: nothing may follow
         }
     });
-    m.AddItem(QStringLiteral("Copy"), [this] {
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Copy"), [this] {
         if (ObjectHost* panel = DesignPanel())
             panel->ClipboardCopy(this);
     });
-    m.AddItem(QStringLiteral("Delete"), [this] {
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Delete"), [this] {
         if (ObjectHost* panel = DesignPanel()) {
             NotifyChanged();
             panel->ClipboardDelete(this);
         }
     });
-    m.AddItem(QStringLiteral("Clone"), [this] { Clone(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Clone"), [this] { Clone(); });
     m.AddSeparator();
-    QAction* locked = m.AddCheckItem(QStringLiteral("Locked"), [this] {
+    QAction* locked = m.AddCheckItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Locked"), [this] {
         SetLocked(!mLocked);
         mExtras->lockedItem->setChecked(mLocked);
         NotifyChanged();
     });
     MakeExtras().lockedItem = locked;
     locked->setChecked(mLocked);
-    m.AddItem(QStringLiteral("Unselectable"), [this] { SetUnselectable(true); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Unselectable"), [this] { SetUnselectable(true); });
     m.AddSeparator();
-    m.AddItem(QStringLiteral("Center Vertically"), [this] { CenterVertically(); });
-    m.AddItem(QStringLiteral("Center Horizontally"), [this] { CenterHorizontally(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Center Vertically"), [this] { CenterVertically(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Center Horizontally"), [this] { CenterHorizontally(); });
     m.OnPopup = [this] {
         mExtras->lockedItem->setChecked(mLocked);
         UpdatePopupMenu();

@@ -4,7 +4,34 @@
 
 #include "model/cardobject.h"
 
+#include <QCoreApplication>
+
 namespace qm {
+
+namespace {
+
+QString ShownKindText(const QString& english)
+{
+    return english.isEmpty() ? english
+                             : QCoreApplication::translate("qm::ObjectKinds", english.toUtf8().constData());
+}
+
+} // namespace
+
+QString DrawingTool::ShownCaption() const
+{
+    return ShownKindText(caption);
+}
+
+QString DrawingTool::ShownHint() const
+{
+    return ShownKindText(hint);
+}
+
+QString DrawingTool::ShownMenuCaption() const
+{
+    return ShownKindText(menuCaption);
+}
 
 void ClassRegistry::Register(const QByteArray& className, Factory factory, Describer describe)
 {
@@ -52,9 +79,9 @@ ObjectDescription ClassRegistry::Describe(const TKGraphicControl& object, const 
     }
     for (const DrawingTool& tool : mTools) {
         if (qstricmp(tool.className.constData(), className.constData()) == 0)
-            return {tool.caption, QString()};
+            return {tool.ShownCaption(), QString()};
     }
-    return {QStringLiteral("Object"), QString()};
+    return {QCoreApplication::translate("qm::ObjectKinds", "Object"), QString()};
 }
 
 std::vector<QByteArray> ClassRegistry::ClassNames() const

@@ -20,7 +20,9 @@ namespace qm {
 class TKFont;
 class TKGraphicControl;
 
-// A drawing tool of the palette: the drawing mode that arms it and what it places.
+// A drawing tool of the palette: the drawing mode that arms it and what it places. The caption, hint and
+// menu caption are kept in English (marked in the translation context "qm::ObjectKinds", the registry is made
+// before a translator may be installed); the Shown...() functions give them in the user's language.
 struct DrawingTool
 {
     int mode = 0;          // the design panel's drawing mode (TLPanelState)
@@ -42,9 +44,14 @@ struct DrawingTool
     QSize defaultSize{96, 48};
     // The Insert menu's caption, with its access key ("&Rectangle").
     QString menuCaption;
+
+    QString ShownCaption() const;
+    QString ShownHint() const;
+    QString ShownMenuCaption() const;
 };
 
-// What an object is, as a screen reader says it: its kind ("Rectangle") and the text it shows, if any.
+// What an object is, as a screen reader says it: its kind ("Rectangle", in the user's language) and the text
+// it shows, if any.
 struct ObjectDescription
 {
     QString kind;

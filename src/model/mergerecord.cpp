@@ -2,6 +2,8 @@
 // Merge fields and the placeholders that show them.
 #include "model/mergerecord.h"
 
+#include <QCoreApplication>
+
 namespace qm {
 
 const char* const kMergePersonalNames[kMergePersonalCount] = {
@@ -17,15 +19,37 @@ int PersonalFieldOfName(QStringView name)
     return -1;
 }
 
+namespace {
+
+// Marked for translation: the design panel shows them in the user's language, template files keep the
+// English.
+const char* const kSamples[kMergePersonalCount] = {
+    QT_TRANSLATE_NOOP("qm::MergeFields", "Your Own Name"),
+    QT_TRANSLATE_NOOP("qm::MergeFields", "Your Business Name"),
+    QT_TRANSLATE_NOOP("qm::MergeFields", "Title or Qualifications"),
+    QT_TRANSLATE_NOOP("qm::MergeFields", "Address Line One"),
+    QT_TRANSLATE_NOOP("qm::MergeFields", "Address Line Two"),
+    QT_TRANSLATE_NOOP("qm::MergeFields", "Address Line Three"),
+    QT_TRANSLATE_NOOP("qm::MergeFields", "Phone One"),
+    QT_TRANSLATE_NOOP("qm::MergeFields", "Phone Two"),
+    QT_TRANSLATE_NOOP("qm::MergeFields", "Email Address"),
+    QT_TRANSLATE_NOOP("qm::MergeFields", "Fax Number"),
+};
+
+} // namespace
+
 QString PersonalSample(int field)
 {
-    static const char* const kSamples[kMergePersonalCount] = {
-        "Your Own Name",    "Your Business Name", "Title or Qualifications", "Address Line One", "Address Line Two",
-        "Address Line Three", "Phone One",        "Phone Two",               "Email Address",    "Fax Number",
-    };
     if (field < 0 || field >= kMergePersonalCount)
         return QString();
     return QLatin1String(kSamples[field]);
+}
+
+QString ShownPersonalSample(int field)
+{
+    if (field < 0 || field >= kMergePersonalCount)
+        return QString();
+    return QCoreApplication::translate("qm::MergeFields", kSamples[field]);
 }
 
 QString PersonalPlaceholder(int field)
@@ -81,7 +105,7 @@ QString MergeText(const QString& text, const QStringList& personal, const MergeR
                         out.append(*value);
                 } else if (const int field = PersonalFieldOfName(name); field >= 0) {
                     const QString value = personal.value(field);
-                    out.append(samples && value.trimmed().isEmpty() ? PersonalSample(field) : value);
+                    out.append(samples && value.trimmed().isEmpty() ? ShownPersonalSample(field) : value);
                 } else {
                     out.append(QStringView(text).mid(open, close - open + 1));
                 }

@@ -31,10 +31,12 @@ extern const char* const kMergePersonalNames[kMergePersonalCount];
 int PersonalFieldOfName(QStringView name);
 // "{Name}" and so on: what "Insert as merge field" puts into a text.
 QString PersonalPlaceholder(int field);
-// What the design panel shows for a personal field left empty: "Your Own Name", "Your Business Name",
-// "Title or Qualifications", "Address Line One".."Three", "Phone One", "Phone Two", "Email Address",
-// "Fax Number" (the captions templates have always stored for them).
+// The sample of a personal field left empty: "Your Own Name", "Your Business Name", "Title or
+// Qualifications", "Address Line One".."Three", "Phone One", "Phone Two", "Email Address", "Fax Number" (the
+// captions templates have always stored for them, so always in English).
 QString PersonalSample(int field);
+// The same in the user's language: what the design panel shows for a personal field left empty.
+QString ShownPersonalSample(int field);
 
 // One record of a merge: field names with their values, in the order added. Names are found without regard
 // to case; the first of two equal names wins.

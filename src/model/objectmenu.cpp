@@ -3,6 +3,7 @@
 #include "model/objectmenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace qm {
@@ -29,12 +30,6 @@ QString ShownText(const QString& caption)
     return s.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
-QString CaptionOf(const QAction* action)
-{
-    QString s = action->text();
-    return s.replace(QStringLiteral("&&"), QStringLiteral("&"));
-}
-
 } // namespace
 
 QString TKMenu::TakeTriggered()
@@ -55,20 +50,38 @@ void TKMenu::Clear()
     mEntries.clear();
 }
 
+QAction* TKMenu::AddItem(const char* caption, std::function<void()> onClick)
+{
+    const QString key = QString::fromUtf8(caption);
+    return AddItemAs(key, QCoreApplication::translate(kContext, caption), std::move(onClick));
+}
+
 QAction* TKMenu::AddItem(const QString& caption, std::function<void()> onClick)
+{
+    return AddItemAs(caption, caption, std::move(onClick));
+}
+
+QAction* TKMenu::AddItemAs(const QString& caption, const QString& shown, std::function<void()> onClick)
 {
     if (caption == QLatin1String("-")) {
         AddSeparator();
         return mEntries.back().action;
     }
-    auto* action = new QAction(ShownText(caption));
+    auto* action = new QAction(ShownText(shown));
     if (onClick)
-        QObject::connect(action, &QAction::triggered, action, [this, caption, onClick] {
+        QObject::connect(action, &QAction::triggered, action, [this, shown, onClick] {
             // An item of a submenu names its step after the submenu ("Line Thickness", not "3 Point").
-            gTriggered = mCaption.isEmpty() ? StepName(caption) : mCaption;
+            gTriggered = mStepName.isEmpty() ? StepName(shown) : mStepName;
             onClick();
         });
-    mEntries.push_back({action, nullptr});
+    mEntries.push_back({action, nullptr, caption});
+    return action;
+}
+
+QAction* TKMenu::AddCheckItem(const char* caption, std::function<void()> onClick)
+{
+    QAction* action = AddItem(caption, std::move(onClick));
+    action->setCheckable(true);
     return action;
 }
 
@@ -83,15 +96,25 @@ void TKMenu::AddSeparator()
 {
     auto* action = new QAction();
     action->setSeparator(true);
-    mEntries.push_back({action, nullptr});
+    mEntries.push_back({action, nullptr, QStringLiteral("-")});
+}
+
+TKMenu* TKMenu::AddSubmenu(const char* caption)
+{
+    return AddSub(QString::fromUtf8(caption), QCoreApplication::translate(kContext, caption));
 }
 
 TKMenu* TKMenu::AddSubmenu(const QString& caption)
 {
-    auto* action = new QAction(ShownText(caption));
-    mEntries.push_back({action, std::make_unique<TKMenu>()});
+    return AddSub(caption, caption);
+}
+
+TKMenu* TKMenu::AddSub(const QString& caption, const QString& shown)
+{
+    auto* action = new QAction(ShownText(shown));
+    mEntries.push_back({action, std::make_unique<TKMenu>(), caption});
     TKMenu* sub = mEntries.back().submenu.get();
-    sub->mCaption = mCaption.isEmpty() ? StepName(caption) : mCaption;
+    sub->mStepName = mStepName.isEmpty() ? StepName(shown) : mStepName;
     return sub;
 }
 
@@ -99,7 +122,7 @@ QStringList TKMenu::Captions() const
 {
     QStringList out;
     for (const Entry& e : mEntries)
-        out << (e.action->isSeparator() ? QStringLiteral("-") : CaptionOf(e.action));
+        out << e.caption;
     return out;
 }
 
@@ -108,7 +131,7 @@ QAction* TKMenu::Find(const QString& path) const
     const int slash = int(path.indexOf(QLatin1Char('/')));
     const QString head = slash < 0 ? path : path.left(slash);
     for (const Entry& e : mEntries) {
-        if (e.action->isSeparator() || CaptionOf(e.action) != head)
+        if (e.action->isSeparator() || e.caption != head)
             continue;
         if (slash < 0)
             return e.action;
@@ -121,7 +144,7 @@ QAction* TKMenu::Find(const QString& path) const
 TKMenu* TKMenu::Submenu(const QString& caption) const
 {
     for (const Entry& e : mEntries) {
-        if (e.submenu && CaptionOf(e.action) == caption)
+        if (e.submenu && e.caption == caption)
             return e.submenu.get();
     }
     return nullptr;

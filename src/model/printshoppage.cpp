@@ -4,6 +4,8 @@
 
 #include "platform/units.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -57,11 +59,14 @@ bool PrintShopPage::ParseBleed(const QString& text, double* mm, QString* error)
     const double value = text.trimmed().toDouble(&ok);
     if (!ok || !ValidBleed(value)) {
         if (error)
-            *error = QStringLiteral("--bleed needs millimetres from 0 to %1 in steps of %2 (such as 3 or 2.5), "
-                                    "not \"%3\"")
-                         .arg(kMaxBleedMm)
-                         .arg(kBleedStepMm)
-                         .arg(text);
+            //: The command line's option --bleed: its name and the numbers in it stay as they are.
+            *error =
+                QCoreApplication::translate(
+                    "qm::PrintShopPage", "--bleed needs millimetres from 0 to %1 in steps of %2 (such as 3 "
+                                         "or 2.5), not \"%3\"")
+                    .arg(kMaxBleedMm)
+                    .arg(kBleedStepMm)
+                    .arg(text);
         return false;
     }
     *mm = value;

@@ -4,6 +4,9 @@
 
 #include "platform/profile.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -12,33 +15,49 @@ namespace qm {
 
 // The card stock sheets the layout dialog offers, with their makers' card sizes and positions in inches.
 const PredefinedLayout kPredefinedLayouts[kPredefinedLayoutCount] = {
-    {"Avery Business Card 5371 (Letter Size Paper)", 2, 3.5, 2, 5, 0.5, 0.75, 3.5, 2, kPaperLetter},
-    {"Avery Business Card 5372 (Letter Size Paper)", 2, 3.5, 2, 5, 0.5, 0.75, 3.5, 2, kPaperLetter},
-    {"Avery Business Card 5376 - Ivory (Letter Size Paper)", 2, 3.5, 2, 5, 0.5, 0.75, 3.5, 2, kPaperLetter},
-    {"Avery Business Card 5377 - Gray (Letter Size Paper)", 2, 3.5, 2, 5, 0.5, 0.75, 3.5, 2, kPaperLetter},
-    {"Avery Business Card 5911 (Letter Size Paper)", 2, 3.5, 2, 5, 0.5, 0.75, 3.5, 2, kPaperLetter},
-    {"Avery Business Card 8371 Ink Jet (Letter Size Paper)", 2, 3.5, 2, 5, 0.5, 0.75, 3.5, 2, kPaperLetter},
-    {"Avery Business Card 8372 Ink Jet (Letter Size Paper)", 2, 3.5, 2, 5, 0.5, 0.75, 3.5, 2, kPaperLetter},
-    {"Avery Business Card 8376 Ink Jet - Ivory (Letter Size Paper)", 2, 3.5, 2, 5, 0.5, 0.75, 3.5, 2,
-     kPaperLetter},
-    {"Avery Business Card 8377 Ink Jet - Gray (Letter Size Paper)", 2, 3.5, 2, 5, 0.5, 0.75, 3.5, 2,
-     kPaperLetter},
-    {"Avery Business Card L7413 (A4 Size Paper)", 2, 3.543f, 2, 5, 0.846f, 0.591f, 3.543f, 2, kPaperA4},
-    {"Avery Business Card L7414 (A4 Size Paper)", 2.047f, 3.543f, 2, 5, 0.728f, 0.591f, 3.543f, 2.047f,
+    {QT_TRANSLATE_NOOP("qm::SheetLayout", "Avery Business Card 5371 (Letter Size Paper)"), 2, 3.5, 2, 5, 0.5,
+     0.75, 3.5, 2, kPaperLetter},
+    {QT_TRANSLATE_NOOP("qm::SheetLayout", "Avery Business Card 5372 (Letter Size Paper)"), 2, 3.5, 2, 5, 0.5,
+     0.75, 3.5, 2, kPaperLetter},
+    {QT_TRANSLATE_NOOP("qm::SheetLayout", "Avery Business Card 5376 - Ivory (Letter Size Paper)"), 2, 3.5, 2,
+     5, 0.5, 0.75, 3.5, 2, kPaperLetter},
+    {QT_TRANSLATE_NOOP("qm::SheetLayout", "Avery Business Card 5377 - Gray (Letter Size Paper)"), 2, 3.5, 2,
+     5, 0.5, 0.75, 3.5, 2, kPaperLetter},
+    {QT_TRANSLATE_NOOP("qm::SheetLayout", "Avery Business Card 5911 (Letter Size Paper)"), 2, 3.5, 2, 5, 0.5,
+     0.75, 3.5, 2, kPaperLetter},
+    {QT_TRANSLATE_NOOP("qm::SheetLayout", "Avery Business Card 8371 Ink Jet (Letter Size Paper)"), 2, 3.5, 2,
+     5, 0.5, 0.75, 3.5, 2, kPaperLetter},
+    {QT_TRANSLATE_NOOP("qm::SheetLayout", "Avery Business Card 8372 Ink Jet (Letter Size Paper)"), 2, 3.5, 2,
+     5, 0.5, 0.75, 3.5, 2, kPaperLetter},
+    {QT_TRANSLATE_NOOP("qm::SheetLayout", "Avery Business Card 8376 Ink Jet - Ivory (Letter Size Paper)"), 2,
+     3.5, 2, 5, 0.5, 0.75, 3.5, 2, kPaperLetter},
+    {QT_TRANSLATE_NOOP("qm::SheetLayout", "Avery Business Card 8377 Ink Jet - Gray (Letter Size Paper)"), 2,
+     3.5, 2, 5, 0.5, 0.75, 3.5, 2, kPaperLetter},
+    {QT_TRANSLATE_NOOP("qm::SheetLayout", "Avery Business Card L7413 (A4 Size Paper)"), 2, 3.543f, 2, 5,
+     0.846f, 0.591f, 3.543f, 2, kPaperA4},
+    {QT_TRANSLATE_NOOP("qm::SheetLayout", "Avery Business Card L7414 (A4 Size Paper)"), 2.047f, 3.543f, 2, 5,
+     0.728f, 0.591f, 3.543f, 2.047f, kPaperA4},
+    {QT_TRANSLATE_NOOP("qm::SheetLayout", "Avery Business Card L7415 (A4 Size Paper)"), 2.047f, 3.543f, 2, 5,
+     0.728f, 0.591f, 3.543f, 2.047f, kPaperA4},
+    {QT_TRANSLATE_NOOP("qm::SheetLayout", "Avery Business Card L7417 (A4 Size Paper)"), 2.126f, 3.543f, 2, 5,
+     0.531f, 0.591f, 3.543f, 2.126f, kPaperA4},
+    {QT_TRANSLATE_NOOP("qm::SheetLayout", "Avery Business Card L7419 (A4)"), 2.126f, 3.543f, 2, 5, 0.531f,
+     0.591f, 3.543f, 2.126f, kPaperA4},
+    {QT_TRANSLATE_NOOP("qm::SheetLayout",
+                       "Avery Business Card 8373 - Glossy Photo Quality (Letter Size Paper)"),
+     2, 3.5, 2, 4, 0.75, 0.55f, 4, 2.496f, kPaperLetter},
+    {QT_TRANSLATE_NOOP("qm::SheetLayout", "Avery Business Card 3612 (Letter Size Paper)"), 2, 3.5, 2, 4, 0.75,
+     0.55f, 4, 2.496f, kPaperLetter},
+    {QT_TRANSLATE_NOOP("qm::SheetLayout", "MAACO ML-8550 (Letter Size Paper)"), 2, 3.5, 2, 5, 0.5, 0.75, 3.5,
+     2, kPaperLetter},
+    {QT_TRANSLATE_NOOP("qm::SheetLayout", "APLI 1612 (A4 Size Paper)"), 2, 3.54f, 2, 5, 0.85f, 0.59f, 3.54f,
+     2, kPaperA4},
+    {QT_TRANSLATE_NOOP("qm::SheetLayout", "APLI 1620 (A4 Size Paper)"), 2.01f, 3.5, 2, 5, 0.85f, 0.63f, 3.5,
+     2.01f, kPaperA4},
+    {QT_TRANSLATE_NOOP("qm::SheetLayout", "Formtec LS-3510 (A4 Size Paper)"), 1.77f, 3.48f, 2, 5, 0.83f,
+     0.49f, 3.88f, 2.04f, kPaperA4},
+    {QT_TRANSLATE_NOOP("qm::SheetLayout", "Herma 8840 (A4 Size Paper)"), 2, 3.3f, 2, 5, 0.85f, 0.73f, 3.5, 2,
      kPaperA4},
-    {"Avery Business Card L7415 (A4 Size Paper)", 2.047f, 3.543f, 2, 5, 0.728f, 0.591f, 3.543f, 2.047f,
-     kPaperA4},
-    {"Avery Business Card L7417 (A4 Size Paper)", 2.126f, 3.543f, 2, 5, 0.531f, 0.591f, 3.543f, 2.126f,
-     kPaperA4},
-    {"Avery Business Card L7419 (A4)", 2.126f, 3.543f, 2, 5, 0.531f, 0.591f, 3.543f, 2.126f, kPaperA4},
-    {"Avery Business Card 8373 - Glossy Photo Quality (Letter Size Paper)", 2, 3.5, 2, 4, 0.75, 0.55f, 4,
-     2.496f, kPaperLetter},
-    {"Avery Business Card 3612 (Letter Size Paper)", 2, 3.5, 2, 4, 0.75, 0.55f, 4, 2.496f, kPaperLetter},
-    {"MAACO ML-8550 (Letter Size Paper)", 2, 3.5, 2, 5, 0.5, 0.75, 3.5, 2, kPaperLetter},
-    {"APLI 1612 (A4 Size Paper)", 2, 3.54f, 2, 5, 0.85f, 0.59f, 3.54f, 2, kPaperA4},
-    {"APLI 1620 (A4 Size Paper)", 2.01f, 3.5, 2, 5, 0.85f, 0.63f, 3.5, 2.01f, kPaperA4},
-    {"Formtec LS-3510 (A4 Size Paper)", 1.77f, 3.48f, 2, 5, 0.83f, 0.49f, 3.88f, 2.04f, kPaperA4},
-    {"Herma 8840 (A4 Size Paper)", 2, 3.3f, 2, 5, 0.85f, 0.73f, 3.5, 2, kPaperA4},
 };
 
 const char* const kLayoutSection = "Layout";
@@ -51,6 +70,13 @@ bool CardSheetLayout::operator==(const CardSheetLayout& o) const
            TopMargin == o.TopMargin && LeftMargin == o.LeftMargin && HPitch == o.HPitch &&
            VPitch == o.VPitch && PredefLayout == o.PredefLayout && Papersize == o.Papersize &&
            UseMM == o.UseMM && UsePortrait == o.UsePortrait;
+}
+
+QString PredefinedLayoutName(int index)
+{
+    if (index < 0 || index >= kPredefinedLayoutCount)
+        return QString();
+    return QCoreApplication::translate("qm::SheetLayout", kPredefinedLayouts[index].Caption);
 }
 
 void ApplyPredefinedLayout(CardSheetLayout& layout, int index)
@@ -163,32 +189,42 @@ QString CardLayoutProblem(const CardSheetLayout& l)
     // The limits are compared as doubles, so a stored 0.3f (a hair above 0.3) passes, as a typed .3 should.
     // Every comparison is written so that a value that is not a number fails it.
     const auto atMost = [](float v) { return double(v) <= kMaxSheetInches; };
-    const QString tooLarge = QStringLiteral("%1 must be at most 48 inches (or 1219mm)");
     if (!(double(l.Height) >= 0.3))
-        return QStringLiteral("Card Height must be at least .3 inches (or 7mm)");
+        return QCoreApplication::translate("qm::SheetLayout",
+                                           "Card Height must be at least .3 inches (or 7mm)");
     if (!atMost(l.Height))
-        return tooLarge.arg(QStringLiteral("Card Height"));
+        return QCoreApplication::translate("qm::SheetLayout",
+                                           "Card Height must be at most 48 inches (or 1219mm)");
     if (!(double(l.Width) >= 0.5))
-        return QStringLiteral("Card Width must be at least .5 inch (or 13mm)");
+        return QCoreApplication::translate("qm::SheetLayout",
+                                           "Card Width must be at least .5 inch (or 13mm)");
     if (!atMost(l.Width))
-        return tooLarge.arg(QStringLiteral("Card Width"));
+        return QCoreApplication::translate("qm::SheetLayout",
+                                           "Card Width must be at most 48 inches (or 1219mm)");
     if (l.Across >= 2 && !(l.HPitch >= l.Width))
-        return QStringLiteral("Horizontal Pitch must be at least = Card Width");
+        return QCoreApplication::translate("qm::SheetLayout",
+                                           "Horizontal Pitch must be at least = Card Width");
     if (l.Across >= 2 && !atMost(l.HPitch))
-        return tooLarge.arg(QStringLiteral("Horizontal Pitch"));
+        return QCoreApplication::translate("qm::SheetLayout",
+                                           "Horizontal Pitch must be at most 48 inches (or 1219mm)");
     if (l.Down >= 2 && !(l.VPitch >= l.Height))
-        return QStringLiteral("Vertical Pitch must be at least = Card Height");
+        return QCoreApplication::translate("qm::SheetLayout",
+                                           "Vertical Pitch must be at least = Card Height");
     if (l.Down >= 2 && !atMost(l.VPitch))
-        return tooLarge.arg(QStringLiteral("Vertical Pitch"));
-    const QString margin = QStringLiteral("%1 must be between 0 and 48 inches (or 1219mm)");
+        return QCoreApplication::translate("qm::SheetLayout",
+                                           "Vertical Pitch must be at most 48 inches (or 1219mm)");
     if (!(l.TopMargin >= 0) || !atMost(l.TopMargin))
-        return margin.arg(QStringLiteral("Top Margin"));
+        return QCoreApplication::translate("qm::SheetLayout",
+                                           "Top Margin must be between 0 and 48 inches (or 1219mm)");
     if (!(l.LeftMargin >= 0) || !atMost(l.LeftMargin))
-        return margin.arg(QStringLiteral("Left Margin"));
+        return QCoreApplication::translate("qm::SheetLayout",
+                                           "Left Margin must be between 0 and 48 inches (or 1219mm)");
     if (l.Across < 1 || l.Across > kMaxAcross)
-        return QStringLiteral("Cards Across must be between 1 and %1").arg(kMaxAcross);
+        return QCoreApplication::translate("qm::SheetLayout", "Cards Across must be between 1 and %1")
+            .arg(QLocale().toString(kMaxAcross));
     if (l.Down < 1 || l.Down > kMaxDown)
-        return QStringLiteral("Cards Down must be between 1 and %1").arg(kMaxDown);
+        return QCoreApplication::translate("qm::SheetLayout", "Cards Down must be between 1 and %1")
+            .arg(QLocale().toString(kMaxDown));
     return {};
 }
 

@@ -49,7 +49,7 @@ constexpr double kMaxSheetInches = 48.0;
 // One row of the predefined sheets list.
 struct PredefinedLayout
 {
-    const char* Caption;
+    const char* Caption; // in English, marked for translation in the context "qm::SheetLayout"
     float Height;
     float Width;
     int Across;
@@ -68,6 +68,9 @@ extern const PredefinedLayout kPredefinedLayouts[kPredefinedLayoutCount];
 // Sets the nine sheet values of predefined row index; the orientation, the unit and PredefLayout itself are
 // left alone. An index outside the list changes nothing.
 void ApplyPredefinedLayout(CardSheetLayout& layout, int index);
+// The caption of predefined row index as the layout dialog lists it, in the user's language; empty outside
+// the list.
+QString PredefinedLayoutName(int index);
 
 // Unit conversions of the layout dialog.
 inline double InchesToMM(double inches)

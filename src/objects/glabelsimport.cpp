@@ -15,9 +15,11 @@
 #include "pictures/pictures.h"
 #include "richtext/rtf.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -47,7 +49,7 @@ QRect UnitRect(const QRectF& points)
 
 QString Pt(double points)
 {
-    return QString::number(points, 'g', 4);
+    return QLocale().toString(points, 'g', 4);
 }
 
 // A colour's transparency as ours can hold it: fully clear or fully solid. Anything between is mixed with
@@ -123,7 +125,9 @@ public:
         mNotes.clear();
         mLeftOut.clear();
         if (!o.colorFields.isEmpty())
-            Note(QStringLiteral("its colour comes from a merge field in gLabels; it keeps the colour it has"));
+            Note(QCoreApplication::translate(
+                "qm::GlabelsImport",
+                "its colour comes from a merge field in gLabels; it keeps the colour it has"));
         switch (o.kind) {
         case GlabelsObject::Box:
         case GlabelsObject::Ellipse:
@@ -143,21 +147,35 @@ public:
             break;
         }
         if (!mLeftOut.isEmpty())
-            mReport.leftOut << mName + QStringLiteral(": ") + mLeftOut;
+            mReport.leftOut << Explained(mName, mLeftOut);
         else if (!mNotes.isEmpty())
-            mReport.approximate << mName + QStringLiteral(": ") + mNotes.join(QStringLiteral("; "));
+            //: Between two notes on one object of an imported design.
+            mReport.approximate << Explained(
+                mName, mNotes.join(QCoreApplication::translate("qm::GlabelsImport", "; ")));
         else
             mReport.exact << mName;
     }
 
 private:
+    static QString Explained(const QString& name, const QString& why)
+    {
+        //: An object of an imported design (%1: text "Jane" at 10, 20 pt), then what became of it.
+        return QCoreApplication::translate("qm::GlabelsImport", "%1: %2").arg(name, why);
+    }
+
     void Note(const QString& note) { mNotes << note; }
     void LeaveOut(const QString& why) { mLeftOut = why; }
 
     QString Describe(const GlabelsObject& o) const
     {
-        static const char* const kinds[] = {"box", "ellipse", "line", "text", "image", "barcode"};
-        QString name = QString::fromLatin1(kinds[o.kind]);
+        // gLabels' object kinds.
+        static const char* const kinds[] = {QT_TRANSLATE_NOOP("qm::GlabelsImport", "box"),
+                                            QT_TRANSLATE_NOOP("qm::GlabelsImport", "ellipse"),
+                                            QT_TRANSLATE_NOOP("qm::GlabelsImport", "line"),
+                                            QT_TRANSLATE_NOOP("qm::GlabelsImport", "text"),
+                                            QT_TRANSLATE_NOOP("qm::GlabelsImport", "image"),
+                                            QT_TRANSLATE_NOOP("qm::GlabelsImport", "barcode")};
+        const QString kind = QCoreApplication::translate("qm::GlabelsImport", kinds[o.kind]);
         if (o.kind == GlabelsObject::Text) {
             QString text;
             for (const GlabelsRun& run : o.lines.empty() ? GlabelsLine() : o.lines.front())
@@ -165,9 +183,14 @@ private:
             text.replace(QStringLiteral("{{"), QStringLiteral("{"));
             if (text.size() > 30)
                 text = text.left(29) + QChar(0x2026);
-            name += QStringLiteral(" \"%1\"").arg(text);
+            //: An object of an imported design: its kind ("text"), its first words and where it stands, in
+            //: points.
+            return QCoreApplication::translate("qm::GlabelsImport", "%1 \"%2\" at %3, %4 pt")
+                .arg(kind, text, Pt(o.x), Pt(o.y));
         }
-        return name + QStringLiteral(" at %1, %2 pt").arg(Pt(o.x), Pt(o.y));
+        //: An object of an imported design: its kind ("box") and where it stands, in points.
+        return QCoreApplication::translate("qm::GlabelsImport", "%1 at %2, %3 pt")
+            .arg(kind, Pt(o.x), Pt(o.y));
     }
 
     template <class T> T* Place(const QRect& box)
@@ -182,7 +205,8 @@ private:
         bool exact = true;
         *box = PlacedBox(o, &exact);
         if (!exact)
-            Note(QStringLiteral("turned, stretched or slanted in gLabels; placed upright"));
+            Note(QCoreApplication::translate("qm::GlabelsImport",
+                                             "turned, stretched or slanted in gLabels; placed upright"));
         return exact;
     }
 
@@ -195,7 +219,8 @@ private:
         if (shadow.clear)
             return;
         if (shadow.blended)
-            Note(QStringLiteral("its see-through shadow is mixed with white"));
+            Note(QCoreApplication::translate("qm::GlabelsImport",
+                                             "its see-through shadow is mixed with white"));
         place(shadow, o.shadowX, o.shadowY);
     }
 
@@ -206,10 +231,11 @@ private:
         const TShapeType shape = o.kind == GlabelsObject::Box ? stRectangle : stEllipse;
         const Colour fill = ToColour(o.fillColor), line = ToColour(o.lineColor);
         if (fill.blended || (line.blended && o.lineWidth > 0))
-            Note(QStringLiteral("see-through colours are mixed with white"));
+            Note(
+                QCoreApplication::translate("qm::GlabelsImport", "see-through colours are mixed with white"));
         const bool outline = !line.clear && o.lineWidth > 0;
         if (fill.clear && !outline) {
-            LeaveOut(QStringLiteral("it has neither fill nor outline"));
+            LeaveOut(QCoreApplication::translate("qm::GlabelsImport", "it has neither fill nor outline"));
             return;
         }
         auto make = [&](const QRectF& at, const Colour* fillAs, const Colour* lineAs) {
@@ -231,8 +257,8 @@ private:
             make(box.translated(dx, dy), fill.clear ? nullptr : &shadow, outline ? &shadow : nullptr);
         });
         if (outline && std::abs(o.lineWidth * kUnitsPerPoint - std::max(1, Units(o.lineWidth))) > 0.25)
-            Note(QStringLiteral("its %1 pt outline is %2 pt wide").arg(Pt(o.lineWidth)).arg(
-                Pt(std::max(1, Units(o.lineWidth)) / kUnitsPerPoint)));
+            Note(QCoreApplication::translate("qm::GlabelsImport", "its %1 pt outline is %2 pt wide")
+                     .arg(Pt(o.lineWidth), Pt(std::max(1, Units(o.lineWidth)) / kUnitsPerPoint)));
         make(box, fill.clear ? nullptr : &fill, outline ? &line : nullptr);
     }
 
@@ -243,11 +269,13 @@ private:
         const QPointF a = m.map(QPointF(0, 0)), b = m.map(QPointF(o.w, o.h));
         const Colour colour = ToColour(o.lineColor);
         if (colour.clear || o.lineWidth <= 0) {
-            LeaveOut(QStringLiteral("it is invisible (no colour or no width)"));
+            LeaveOut(
+                QCoreApplication::translate("qm::GlabelsImport", "it is invisible (no colour or no width)"));
             return;
         }
         if (colour.blended)
-            Note(QStringLiteral("its see-through colour is mixed with white"));
+            Note(QCoreApplication::translate("qm::GlabelsImport",
+                                             "its see-through colour is mixed with white"));
         auto make = [&](QPointF from, QPointF to, const Colour& c) {
             const int width = std::max(1, Units(o.lineWidth));
             const int x1 = Units(from.x()), y1 = Units(from.y()), x2 = Units(to.x()), y2 = Units(to.y());
@@ -289,11 +317,13 @@ private:
         font.SetName(run.family);
         const int size = int(std::lround(std::clamp(run.size, 1.0, 999.0)));
         if (std::abs(size - run.size) > 0.01)
-            Note(QStringLiteral("its %1 pt text is %2 pt").arg(Pt(run.size)).arg(size));
+            Note(QCoreApplication::translate("qm::GlabelsImport", "its %1 pt text is %2 pt")
+                     .arg(Pt(run.size), QLocale().toString(size)));
         font.SetSize(size);
         const Colour colour = ToColour(run.color);
         if (colour.blended)
-            Note(QStringLiteral("its see-through text colour is mixed with white"));
+            Note(QCoreApplication::translate("qm::GlabelsImport",
+                                             "its see-through text colour is mixed with white"));
         font.SetColor(colour.color);
         font.SetStyle(TFontStyles((run.bold ? 1 << fsBold : 0) | (run.italic ? 1 << fsItalic : 0) |
                                   (run.underline ? 1 << fsUnderline : 0)));
@@ -347,7 +377,7 @@ private:
     void Text(const GlabelsObject& o)
     {
         if (o.lines.empty()) {
-            LeaveOut(QStringLiteral("it holds no text"));
+            LeaveOut(QCoreApplication::translate("qm::GlabelsImport", "it holds no text"));
             return;
         }
         QRectF box;
@@ -386,13 +416,15 @@ private:
         SetFont(text->Font(), style);
         text->SetAlignment(alignment);
         if (turn > 0)
-            Note(QStringLiteral("its turned lines are set upright"));
+            Note(QCoreApplication::translate("qm::GlabelsImport", "its turned lines are set upright"));
         if (std::abs(o.lineSpacing - 1.0) > 0.01)
-            Note(QStringLiteral("its line spacing of %1 is single").arg(o.lineSpacing));
+            Note(QCoreApplication::translate("qm::GlabelsImport", "its line spacing of %1 is single")
+                     .arg(QLocale().toString(o.lineSpacing)));
         if (o.shadow)
-            Note(QStringLiteral("its shadow is left out (multi-line text has none)"));
+            Note(QCoreApplication::translate("qm::GlabelsImport",
+                                             "its shadow is left out (multi-line text has none)"));
         if (o.autoShrink)
-            Note(QStringLiteral("it does not shrink to fit"));
+            Note(QCoreApplication::translate("qm::GlabelsImport", "it does not shrink to fit"));
     }
 
     void TextShadow(const GlabelsObject& o, TKBaseLabel& label)
@@ -403,7 +435,8 @@ private:
         if (shadow.clear)
             return;
         if (shadow.blended)
-            Note(QStringLiteral("its see-through shadow is mixed with white"));
+            Note(QCoreApplication::translate("qm::GlabelsImport",
+                                             "its see-through shadow is mixed with white"));
         const int dx = Units(o.shadowX), dy = Units(o.shadowY);
         TShadowDirection direction = sdNone;
         if (dy > 0)
@@ -411,12 +444,13 @@ private:
         else if (dy == 0)
             direction = dx > 0 ? sdRight : dx < 0 ? sdLeft : sdNone;
         if (direction == sdNone) {
-            Note(QStringLiteral("its shadow above the text is left out"));
+            Note(QCoreApplication::translate("qm::GlabelsImport", "its shadow above the text is left out"));
             return;
         }
         const int depth = std::max(std::abs(dx), std::abs(dy));
         if (dx != 0 && dy != 0 && std::abs(dx) != std::abs(dy))
-            Note(QStringLiteral("its shadow falls %1 pt both ways").arg(Pt(depth / kUnitsPerPoint)));
+            Note(QCoreApplication::translate("qm::GlabelsImport", "its shadow falls %1 pt both ways")
+                     .arg(Pt(depth / kUnitsPerPoint)));
         label.SetDirectionShadow(direction);
         label.SetDepthShadow(depth);
         label.SetColorShadow(shadow.color);
@@ -457,15 +491,19 @@ private:
         rich->SetTransparent(true);
         rich->SetBorderStyle(bsNone);
         if (QuarterTurn(o.matrix) > 0)
-            Note(QStringLiteral("its turned text is set upright"));
+            Note(QCoreApplication::translate("qm::GlabelsImport", "its turned text is set upright"));
         if (o.shadow)
-            Note(QStringLiteral("its shadow is left out (rich text has none)"));
+            Note(QCoreApplication::translate("qm::GlabelsImport",
+                                             "its shadow is left out (rich text has none)"));
     }
 
     void Image(const GlabelsObject& o)
     {
         if (!o.field.isEmpty()) {
-            LeaveOut(QStringLiteral("its picture comes from the merge field %1, which cards do not take").arg(o.field));
+            LeaveOut(
+                QCoreApplication::translate(
+                    "qm::GlabelsImport", "its picture comes from the merge field %1, which cards do not take")
+                    .arg(o.field));
             return;
         }
         QByteArray bytes = mDoc.embedded.value(o.source);
@@ -474,14 +512,17 @@ private:
             const QString path = QDir(mFolder).absoluteFilePath(o.source);
             QFile file(path);
             if (o.source.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-                LeaveOut(QStringLiteral("its picture %1 is neither in the document nor beside it").arg(o.source));
+                LeaveOut(QCoreApplication::translate(
+                             "qm::GlabelsImport", "its picture %1 is neither in the document nor beside it")
+                             .arg(o.source));
                 return;
             }
             bytes = file.readAll();
         }
         StoredGraphic graphic;
         if (!GraphicFromFile(bytes, o.source, &graphic, &error)) {
-            LeaveOut(QStringLiteral("its picture cannot be read (%1)").arg(error));
+            LeaveOut(QCoreApplication::translate("qm::GlabelsImport", "its picture cannot be read (%1)")
+                         .arg(error));
             return;
         }
         QRectF box;
@@ -494,14 +535,15 @@ private:
             unturned.matrix = QTransform();
             box = PlacedBox(unturned, &unused);
             box.moveCenter(Placement(o).map(QPointF(o.w / 2, o.h / 2)));
-            Note(QStringLiteral("its turned picture is set upright"));
+            Note(QCoreApplication::translate("qm::GlabelsImport", "its turned picture is set upright"));
         }
         auto* image = Place<TKImage>(UnitRect(box));
         image->SetBorderStyle(bsNone);
         image->SetStretch(true);
         image->Picture().SetGraphic(graphic.graphicClass, graphic.fileBytes);
         if (o.shadow)
-            Note(QStringLiteral("its shadow is left out (pictures have none)"));
+            Note(QCoreApplication::translate("qm::GlabelsImport",
+                                             "its shadow is left out (pictures have none)"));
     }
 
     void Barcode(const GlabelsObject& o)
@@ -510,17 +552,20 @@ private:
         const bool qr = style == QLatin1String("iec18004") || style == QLatin1String("qrcode") ||
                         style == QLatin1String("qr") || style.startsWith(QLatin1String("qr"));
         if (!qr) {
-            LeaveOut(QStringLiteral("a %1 barcode, a kind cards have no object for").arg(o.style));
+            LeaveOut(QCoreApplication::translate("qm::GlabelsImport",
+                                                 "a %1 barcode, a kind cards have no object for")
+                         .arg(o.style));
             return;
         }
         if (o.data.isEmpty()) {
-            LeaveOut(QStringLiteral("its QR code carries nothing"));
+            LeaveOut(QCoreApplication::translate("qm::GlabelsImport", "its QR code carries nothing"));
             return;
         }
         QRectF box;
         BoxFor(o, &box);
         if (QuarterTurn(o.matrix) > 0)
-            Note(QStringLiteral("its turned symbol is drawn upright (it reads the same)"));
+            Note(QCoreApplication::translate("qm::GlabelsImport",
+                                             "its turned symbol is drawn upright (it reads the same)"));
         auto* code = Place<TKQRCode>(UnitRect(box));
         code->SetContent(qcText);
         code->SetText(o.data);
@@ -529,7 +574,8 @@ private:
         code->SetLightColor(clNone);
         code->SetQuietZone(0);
         if (dark.blended)
-            Note(QStringLiteral("its see-through colour is mixed with white"));
+            Note(QCoreApplication::translate("qm::GlabelsImport",
+                                             "its see-through colour is mixed with white"));
     }
 
     const GlabelsDocument& mDoc;
@@ -566,7 +612,8 @@ GlabelsImport ImportGlabels(const GlabelsDocument& doc, const QString& documentF
         out.mergeSource = QDir(documentFolder).absoluteFilePath(doc.mergeSource);
         out.mergeNumbered = doc.mergeType.startsWith(QLatin1String("Text/")) &&
                             !doc.mergeType.endsWith(QLatin1String("Line1Keys"));
-        out.report.exact << QStringLiteral("the merge data %1").arg(doc.mergeSource);
+        out.report.exact
+            << QCoreApplication::translate("qm::GlabelsImport", "the merge data %1").arg(doc.mergeSource);
     }
     return out;
 }

@@ -4,6 +4,9 @@
 
 #include "glabels/glabelsdocument.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 #include <cmath>
 
 namespace qm {
@@ -14,7 +17,7 @@ constexpr double kPointsPerInch = 72.0;
 
 QString Pt(double points)
 {
-    return QString::number(points, 'g', 4);
+    return QLocale().toString(points, 'g', 4);
 }
 
 // The built-in layout of the same maker and part ("Avery Business Card 5371 ..." for Avery 5371): its index,
@@ -44,10 +47,17 @@ int BuiltInLayoutOf(const StockEntry& stock, const CardSheetLayout& layout, bool
 void ApplyGlabelsSheet(const GlabelsDocument& doc, GlabelsImport& out)
 {
     if (doc.sheet.kind != StockTemplate::Kind::Entry) {
-        out.report.leftOut << (doc.sheet.kind == StockTemplate::Kind::NotRectangular
-                                   ? QStringLiteral("the stock: its labels are not rectangular; the card keeps its size")
-                                   : QStringLiteral("the stock: the document describes none we can read%1")
-                                         .arg(doc.sheet.error.isEmpty() ? QString() : QStringLiteral(" (") + doc.sheet.error + QLatin1Char(')')));
+        if (doc.sheet.kind == StockTemplate::Kind::NotRectangular)
+            out.report.leftOut << QCoreApplication::translate(
+                "qm::GlabelsImport", "the stock: its labels are not rectangular; the card keeps its size");
+        else if (doc.sheet.error.isEmpty())
+            out.report.leftOut << QCoreApplication::translate(
+                "qm::GlabelsImport", "the stock: the document describes none we can read");
+        else
+            out.report.leftOut << QCoreApplication::translate(
+                                      "qm::GlabelsImport",
+                                      "the stock: the document describes none we can read (%1)")
+                                      .arg(doc.sheet.error);
         return;
     }
     const StockEntry& stock = doc.sheet.entry;
@@ -63,19 +73,27 @@ void ApplyGlabelsSheet(const GlabelsDocument& doc, GlabelsImport& out)
         out.layout = layout;
         out.stockApplied = true;
         if (differs && builtIn < 0)
-            out.report.approximate << QStringLiteral("the stock %1: as the design has it, which differs from our "
-                                                     "own layout of that name")
+            out.report.approximate << QCoreApplication::translate(
+                                          "qm::GlabelsImport",
+                                          "the stock %1: as the design has it, which differs "
+                                          "from our own layout of that name")
                                           .arg(stock.Name());
         else
-            out.report.exact << QStringLiteral("the stock %1").arg(stock.Name());
+            out.report.exact
+                << QCoreApplication::translate("qm::GlabelsImport", "the stock %1").arg(stock.Name());
     } else {
         // The card keeps the stock's size; the sheet stays the one the card had.
         out.layout.Width = float(stock.Width / kPointsPerInch);
         out.layout.Height = float(stock.Height / kPointsPerInch);
-        out.report.approximate << QStringLiteral("the stock %1: its card size only (%2)").arg(stock.Name(), why);
+        out.report.approximate << QCoreApplication::translate("qm::GlabelsImport",
+                                                              "the stock %1: its card size only (%2)")
+                                      .arg(stock.Name(), why);
     }
     if (stock.Round > 0)
-        out.report.approximate << QStringLiteral("the stock's %1 pt round corners: card outlines are drawn square")
+        out.report.approximate << QCoreApplication::translate(
+                                      "qm::GlabelsImport",
+                                      "the stock's %1 pt round corners: card outlines are "
+                                      "drawn square")
                                       .arg(Pt(stock.Round));
 }
 
@@ -90,9 +108,9 @@ QString ImportReport::Text() const
         for (const QString& line : lines)
             text += QStringLiteral("  ") + line + QLatin1Char('\n');
     };
-    group(QStringLiteral("Came over exactly:"), exact);
-    group(QStringLiteral("Came over approximately:"), approximate);
-    group(QStringLiteral("Left out:"), leftOut);
+    group(QCoreApplication::translate("qm::GlabelsImport", "Came over exactly:"), exact);
+    group(QCoreApplication::translate("qm::GlabelsImport", "Came over approximately:"), approximate);
+    group(QCoreApplication::translate("qm::GlabelsImport", "Left out:"), leftOut);
     return text;
 }
 

@@ -21,6 +21,7 @@
 #include "model/mergerecord.h"
 #include "richtext/rtf.h"
 
+#include <QCoreApplication>
 #include <QTextDocument>
 
 #include <cstddef>
@@ -55,7 +56,7 @@ struct Button
 
 ObjectDescription Kind(const char* kind, const QString& text = QString())
 {
-    return {QString::fromLatin1(kind), text};
+    return {QCoreApplication::translate("qm::ObjectKinds", kind), text};
 }
 
 QString ShapeKind(TShapeType type)
@@ -63,12 +64,12 @@ QString ShapeKind(TShapeType type)
     switch (type) {
     case stRoundRect:
     case stRoundSquare:
-        return QStringLiteral("Rounded Rectangle");
+        return QCoreApplication::translate("qm::ObjectKinds", "Rounded Rectangle");
     case stEllipse:
     case stCircle:
-        return QStringLiteral("Ellipse");
+        return QCoreApplication::translate("qm::ObjectKinds", "Ellipse");
     default:
-        return QStringLiteral("Rectangle");
+        return QCoreApplication::translate("qm::ObjectKinds", "Rectangle");
     }
 }
 
@@ -87,11 +88,11 @@ void AddTool(ClassRegistry& registry, TLPanelState mode, const char* caption, Bu
     DrawingTool tool;
     tool.mode = mode;
     tool.className = T().ClassName();
-    tool.caption = QString::fromLatin1(caption);
+    tool.caption = QString::fromUtf8(caption);
     tool.buttonName = QString::fromLatin1(button.name);
-    tool.hint = QString::fromLatin1(button.hint);
+    tool.hint = QString::fromUtf8(button.hint);
     tool.picture = button.picture;
-    tool.menuCaption = QString::fromLatin1(button.menu);
+    tool.menuCaption = QString::fromUtf8(button.menu);
     tool.defaultSize = button.size;
     tool.oneShot = oneShot;
     if constexpr (!std::is_same_v<Prepare, std::nullptr_t>)
@@ -128,38 +129,56 @@ const ClassRegistry& CardClasses()
             return ObjectDescription{ShapeKind(s.Shape()), QString()};
         };
         const auto label = [](const TKPLabel& l, const QStringList& personal) {
-            return Kind("Text", MergeText(l.Caption(), personal, nullptr));
+            return Kind(QT_TRANSLATE_NOOP("qm::ObjectKinds", "Text"),
+                        MergeText(l.Caption(), personal, nullptr));
         };
-        AddClass<TKLineShape>(r, [](const TKLineShape&, const QStringList&) { return Kind("Line"); });
-        AddClass<TKImage>(r, [](const TKImage&, const QStringList&) { return Kind("Clip Art"); });
+        AddClass<TKLineShape>(r, [](const TKLineShape&, const QStringList&) {
+            return Kind(QT_TRANSLATE_NOOP("qm::ObjectKinds", "Line"));
+        });
+        AddClass<TKImage>(r, [](const TKImage&, const QStringList&) {
+            return Kind(QT_TRANSLATE_NOOP("qm::ObjectKinds", "Clip Art"));
+        });
         AddClass<TKLabelShapes>(r, shape);
         AddClass<TBCShapes>(r, shape);
         AddClass<TKPLabel>(r, label);
         AddClass<TKBusinessCardLabel>(r, label);
-        AddClass<TKSymbolLabel>(
-            r, [](const TKSymbolLabel& s, const QStringList&) { return Kind("Symbol", s.DrawnCaption()); });
+        AddClass<TKSymbolLabel>(r, [](const TKSymbolLabel& s, const QStringList&) {
+            return Kind(QT_TRANSLATE_NOOP("qm::ObjectKinds", "Symbol"), s.DrawnCaption());
+        });
         AddClass<TKMultiLineLabel>(r, [](const TKMultiLineLabel& t, const QStringList& personal) {
-            return Kind("Multi-Line Text",
+            return Kind(QT_TRANSLATE_NOOP("qm::ObjectKinds", "Multi-Line Text"),
                         MergeText(t.Items().Strings().join(QLatin1Char(' ')), personal, nullptr));
         });
-        AddClass<TSuperShape>(r, [](const TSuperShape&, const QStringList&) { return Kind("SuperShape"); });
+        AddClass<TSuperShape>(r, [](const TSuperShape&, const QStringList&) {
+            return Kind(QT_TRANSLATE_NOOP("qm::ObjectKinds", "SuperShape"));
+        });
         AddClass<TKPRichBaseLabel>(r, [](const TKPRichBaseLabel& t, const QStringList& personal) {
-            return Kind("Rich Text", MergeText(RichPlainText(t), personal, nullptr));
+            return Kind(QT_TRANSLATE_NOOP("qm::ObjectKinds", "Rich Text"),
+                        MergeText(RichPlainText(t), personal, nullptr));
         });
         AddClass<TKSuperText>(r, [](const TKSuperText& t, const QStringList& personal) {
-            return Kind("SuperText", MergeText(t.Caption(), personal, nullptr));
+            return Kind(QT_TRANSLATE_NOOP("qm::ObjectKinds", "SuperText"),
+                        MergeText(t.Caption(), personal, nullptr));
         });
         AddClass<TKPCircleText>(r, [](const TKPCircleText& t, const QStringList& personal) {
-            return Kind("CircleText", MergeText(t.Caption(), personal, nullptr));
+            return Kind(QT_TRANSLATE_NOOP("qm::ObjectKinds", "CircleText"),
+                        MergeText(t.Caption(), personal, nullptr));
         });
-        AddClass<TKQRCode>(r,
-                           [](const TKQRCode& c, const QStringList&) { return Kind("QR Code", c.Text()); });
+        AddClass<TKQRCode>(r, [](const TKQRCode& c, const QStringList&) {
+            return Kind(QT_TRANSLATE_NOOP("qm::ObjectKinds", "QR Code"), c.Text());
+        });
 
         AddTool<TKBusinessCardLabel>(
-            r, psLabel, "Text", {"DrawLabelButton", "Text tool", DrawTextToolPicture, "&Text", {96, 24}},
+            r, psLabel, QT_TRANSLATE_NOOP("qm::ObjectKinds", "Text"),
+            {"DrawLabelButton",
+             QT_TRANSLATE_NOOP("qm::ObjectKinds", "Text tool"),
+             DrawTextToolPicture,
+             QT_TRANSLATE_NOOP("qm::ObjectKinds", "&Text"),
+             {96, 24}},
             false,
             [](TKBusinessCardLabel& label, const TKFont& font) {
-                label.SetCaption(QStringLiteral("Text"));
+                //: The text a new text object shows until the user types their own.
+                label.SetCaption(QCoreApplication::translate("qm::ObjectKinds", "Text", "new object's text"));
                 label.SetFont(font);
             },
             [](TKBusinessCardLabel& label) {
@@ -170,11 +189,11 @@ const ClassRegistry& CardClasses()
             });
         // The editor and the selector open at once; the object then fits what was chosen, also on Cancel.
         AddTool<TKMultiLineLabel>(
-            r, psMultiLineLabel, "Multi-Line Text",
+            r, psMultiLineLabel, QT_TRANSLATE_NOOP("qm::ObjectKinds", "Multi-Line Text"),
             {"DrawMLTextButton",
-             "Multi-line text tool",
+             QT_TRANSLATE_NOOP("qm::ObjectKinds", "Multi-line text tool"),
              DrawMultiLineTextToolPicture,
-             "&Multi-Line Text",
+             QT_TRANSLATE_NOOP("qm::ObjectKinds", "&Multi-Line Text"),
              {120, 40}},
             false, [](TKMultiLineLabel& text, const TKFont& font) { text.SetFont(font); },
             [](TKMultiLineLabel& text) {
@@ -182,72 +201,94 @@ const ClassRegistry& CardClasses()
                 if (StillOnCard(text))
                     text.FitToText();
             });
-        AddTool<TKSymbolLabel>(
-            r, psSymbolLabel, "Symbol",
-            {"DrawSymbolButton", "Symbol tool", DrawSymbolToolPicture, "S&ymbol", {32, 32}}, false, nullptr,
-            [](TKSymbolLabel& symbol) {
-                symbol.ChooseSymbol();
-                if (StillOnCard(symbol))
-                    symbol.PrepareLayout();
-            });
-        AddTool<TBCShapes>(r, psRectangle, "Rectangle",
-                           {"DrawRectanglebutton", "Rectangle tool", DrawRectangleToolPicture, "&Rectangle"},
+        AddTool<TKSymbolLabel>(r, psSymbolLabel, QT_TRANSLATE_NOOP("qm::ObjectKinds", "Symbol"),
+                               {"DrawSymbolButton",
+                                QT_TRANSLATE_NOOP("qm::ObjectKinds", "Symbol tool"),
+                                DrawSymbolToolPicture,
+                                QT_TRANSLATE_NOOP("qm::ObjectKinds", "S&ymbol"),
+                                {32, 32}},
+                               false, nullptr, [](TKSymbolLabel& symbol) {
+                                   symbol.ChooseSymbol();
+                                   if (StillOnCard(symbol))
+                                       symbol.PrepareLayout();
+                               });
+        AddTool<TBCShapes>(r, psRectangle, QT_TRANSLATE_NOOP("qm::ObjectKinds", "Rectangle"),
+                           {"DrawRectanglebutton", QT_TRANSLATE_NOOP("qm::ObjectKinds", "Rectangle tool"),
+                            DrawRectangleToolPicture, QT_TRANSLATE_NOOP("qm::ObjectKinds", "&Rectangle")},
                            false, Figure(stRectangle));
-        AddTool<TBCShapes>(r, psEllipse, "Ellipse",
-                           {"DrawEllipseButton", "Ellipse tool", DrawEllipseToolPicture, "&Ellipse"}, false,
-                           Figure(stEllipse));
-        AddTool<TBCShapes>(r, psRoundRectangle, "Rounded Rectangle",
-                           {"DrawRoundrectbutton", "Round Rectangle tool", DrawRoundRectangleToolPicture,
-                            "R&ounded Rectangle"},
-                           false, Figure(stRoundRect));
+        AddTool<TBCShapes>(r, psEllipse, QT_TRANSLATE_NOOP("qm::ObjectKinds", "Ellipse"),
+                           {"DrawEllipseButton", QT_TRANSLATE_NOOP("qm::ObjectKinds", "Ellipse tool"),
+                            DrawEllipseToolPicture, QT_TRANSLATE_NOOP("qm::ObjectKinds", "&Ellipse")},
+                           false, Figure(stEllipse));
+        AddTool<TBCShapes>(
+            r, psRoundRectangle, QT_TRANSLATE_NOOP("qm::ObjectKinds", "Rounded Rectangle"),
+            {"DrawRoundrectbutton", QT_TRANSLATE_NOOP("qm::ObjectKinds", "Round Rectangle tool"),
+             DrawRoundRectangleToolPicture, QT_TRANSLATE_NOOP("qm::ObjectKinds", "R&ounded Rectangle")},
+            false, Figure(stRoundRect));
         // A line runs the way it was dragged.
-        AddTool<TKLineShape>(
-            r, psLine, "Line", {"DrawLinebutton", "Line Tool", DrawLineToolPicture, "&Line", {96, 0}}, false,
-            nullptr, nullptr,
-            [](TKLineShape& line, QPoint from, QPoint to) { return line.FitToDrag(from, to); });
+        AddTool<TKLineShape>(r, psLine, QT_TRANSLATE_NOOP("qm::ObjectKinds", "Line"),
+                             {"DrawLinebutton",
+                              QT_TRANSLATE_NOOP("qm::ObjectKinds", "Line Tool"),
+                              DrawLineToolPicture,
+                              QT_TRANSLATE_NOOP("qm::ObjectKinds", "&Line"),
+                              {96, 0}},
+                             false, nullptr, nullptr, [](TKLineShape& line, QPoint from, QPoint to) {
+                                 return line.FitToDrag(from, to);
+                             });
         // These kinds open their own dialog straight away, so the tool does not stay armed.
-        AddTool<TKImage>(r, psImage, "Clip Art",
-                         {"DrawImageButton", "Clip Art Tool", DrawClipArtToolPicture, "&Clip Art", {96, 72}},
+        AddTool<TKImage>(r, psImage, QT_TRANSLATE_NOOP("qm::ObjectKinds", "Clip Art"),
+                         {"DrawImageButton",
+                          QT_TRANSLATE_NOOP("qm::ObjectKinds", "Clip Art Tool"),
+                          DrawClipArtToolPicture,
+                          QT_TRANSLATE_NOOP("qm::ObjectKinds", "&Clip Art"),
+                          {96, 72}},
                          true, nullptr, [](TKImage& image) { image.LoadImageFromDisk(); });
-        AddTool<TSuperShape>(r, psSuperShape, "SuperShape",
-                             {"DrawSupershape",
-                              "Supershape tool \nMulti-purpose shapes and surfaces",
-                              DrawSuperShapeToolPicture,
-                              "Su&perShape",
-                              {72, 72}},
-                             true, nullptr, [](TSuperShape& shape) { shape.OpenProperties(); });
+        AddTool<TSuperShape>(
+            r, psSuperShape, QT_TRANSLATE_NOOP("qm::ObjectKinds", "SuperShape"),
+            {"DrawSupershape",
+             QT_TRANSLATE_NOOP("qm::ObjectKinds", "Supershape tool \nMulti-purpose shapes and surfaces"),
+             DrawSuperShapeToolPicture,
+             QT_TRANSLATE_NOOP("qm::ObjectKinds", "Su&perShape"),
+             {72, 72}},
+            true, nullptr, [](TSuperShape& shape) { shape.OpenProperties(); });
         AddTool<TKPRichBaseLabel>(
-            r, psRichLabel, "Rich Text",
+            r, psRichLabel, QT_TRANSLATE_NOOP("qm::ObjectKinds", "Rich Text"),
             {"DrawRichText",
-             "Rich Text tool \nMixed fonts, colors and styles",
+             QT_TRANSLATE_NOOP("qm::ObjectKinds", "Rich Text tool \nMixed fonts, colors and styles"),
              DrawRichTextToolPicture,
-             "Ric&h Text",
+             QT_TRANSLATE_NOOP("qm::ObjectKinds", "Ric&h Text"),
              {144, 48}},
             true,
             // New rich text has no frame: on paper a frame is a choice, not a surprise.
             [](TKPRichBaseLabel& text, const TKFont&) { text.SetBorderStyle(bsNone); },
             [](TKPRichBaseLabel& text) { text.Edit(); });
-        AddTool<TKSuperText>(r, psSuperText, "SuperText",
-                             {"DrawSuperTextButton",
-                              "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps",
-                              DrawSuperTextToolPicture,
-                              "&SuperText",
-                              {144, 40}},
-                             true, nullptr, [](TKSuperText& text) { text.OpenProperties(); });
-        AddTool<TKPCircleText>(r, psCircleText, "CircleText",
-                               {"DrawCircleTextbutton",
-                                "CircleText Tool \nCircular or semi-circular text using any font",
-                                DrawCircleTextToolPicture,
-                                "C&ircleText",
-                                {96, 96}},
-                               true, nullptr, [](TKPCircleText& text) { text.OpenProperties(); });
-        AddTool<TKQRCode>(r, psQRCode, "QR Code",
-                          {"DrawQRCodeButton",
-                           "QR Code tool \nYour personal information, a web address or any text",
-                           DrawQRCodeToolPicture,
-                           "&QR Code",
-                           {72, 72}},
-                          true, nullptr, [](TKQRCode& code) { code.OpenProperties(); });
+        AddTool<TKSuperText>(
+            r, psSuperText, QT_TRANSLATE_NOOP("qm::ObjectKinds", "SuperText"),
+            {"DrawSuperTextButton",
+             QT_TRANSLATE_NOOP("qm::ObjectKinds",
+                               "SuperText tool \nSpecial Effects Text - fill with gradients or bitmaps"),
+             DrawSuperTextToolPicture,
+             QT_TRANSLATE_NOOP("qm::ObjectKinds", "&SuperText"),
+             {144, 40}},
+            true, nullptr, [](TKSuperText& text) { text.OpenProperties(); });
+        AddTool<TKPCircleText>(
+            r, psCircleText, QT_TRANSLATE_NOOP("qm::ObjectKinds", "CircleText"),
+            {"DrawCircleTextbutton",
+             QT_TRANSLATE_NOOP("qm::ObjectKinds",
+                               "CircleText Tool \nCircular or semi-circular text using any font"),
+             DrawCircleTextToolPicture,
+             QT_TRANSLATE_NOOP("qm::ObjectKinds", "C&ircleText"),
+             {96, 96}},
+            true, nullptr, [](TKPCircleText& text) { text.OpenProperties(); });
+        AddTool<TKQRCode>(
+            r, psQRCode, QT_TRANSLATE_NOOP("qm::ObjectKinds", "QR Code"),
+            {"DrawQRCodeButton",
+             QT_TRANSLATE_NOOP("qm::ObjectKinds",
+                               "QR Code tool \nYour personal information, a web address or any text"),
+             DrawQRCodeToolPicture,
+             QT_TRANSLATE_NOOP("qm::ObjectKinds", "&QR Code"),
+             {72, 72}},
+            true, nullptr, [](TKQRCode& code) { code.OpenProperties(); });
         return r;
     }();
     return registry;

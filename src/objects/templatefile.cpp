@@ -19,6 +19,7 @@
 #include "platform/profile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFont>
 #include <QFontMetrics>
@@ -367,7 +368,8 @@ bool CardTemplate::Write(TKBusinessCardPanel32& panel, const QString& fileName, 
     QTemporaryDir scratch;
     if (!scratch.isValid()) {
         if (error)
-            *error = QStringLiteral("%1: no room for a temporary file").arg(fileName);
+            *error = QCoreApplication::translate("qm::CardTemplate", "%1: no room for a temporary file")
+                         .arg(fileName);
         return false;
     }
     const QString scratchFile = scratch.filePath(QStringLiteral("description.qmkt"));
@@ -420,7 +422,9 @@ bool CardTemplate::Write(TKBusinessCardPanel32& panel, const QString& fileName, 
     QFile written(scratchFile);
     if (!written.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(scratchFile, written.errorString());
+            //: A file name, then why it could not be written.
+            *error = QCoreApplication::translate("qm::CardTemplate", "%1: %2")
+                         .arg(scratchFile, written.errorString());
         return false;
     }
     return WriteFileAtomic(fileName, written.readAll(), error);

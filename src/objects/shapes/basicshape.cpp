@@ -9,6 +9,8 @@
 #include "platform/units.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -150,10 +152,14 @@ bool ChooseObjectColor(TKGraphicControl& object, TColor& color)
 
 void AddThicknessMenu(TKMenu& menu, std::array<QAction*, 10>& items, std::function<void(int)> choose)
 {
-    TKMenu* sub = menu.AddSubmenu(QStringLiteral("Line Thickness"));
-    for (int n = 1; n <= 10; ++n)
-        items[size_t(n - 1)] =
-            sub->AddCheckItem(QStringLiteral("%1 Point").arg(n), [choose, n] { choose(n); });
+    TKMenu* sub = menu.AddSubmenu(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Line Thickness"));
+    for (int n = 1; n <= 10; ++n) {
+        //: A line width in the thickness menu ("3 Point").
+        const QString shown = QCoreApplication::translate("qm::ObjectMenu", "%n Point", nullptr, n);
+        QAction* item = sub->AddItemAs(QStringLiteral("%1 Point").arg(n), shown, [choose, n] { choose(n); });
+        item->setCheckable(true);
+        items[size_t(n - 1)] = item;
+    }
 }
 
 void CheckThickness(const std::array<QAction*, 10>& items, int width)
@@ -290,7 +296,7 @@ void TKLabelShapes::BuildPopupMenu(TKMenu& m)
 {
     TKGraphicControl::BuildPopupMenu(m);
     m.AddSeparator();
-    m.AddItem(QStringLiteral("Background Color"), [this] {
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Background Color"), [this] {
         TColor color = mBrush.Color();
         if (!ChooseObjectColor(*this, color))
             return;
@@ -302,7 +308,7 @@ void TKLabelShapes::BuildPopupMenu(TKMenu& m)
             mBrush.SetStyle(bsSolid);
         Invalidate();
     });
-    m.AddItem(QStringLiteral("Line Color"), [this] {
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Line Color"), [this] {
         TColor color = mPen.Color();
         if (!ChooseObjectColor(*this, color))
             return;
@@ -316,7 +322,7 @@ void TKLabelShapes::BuildPopupMenu(TKMenu& m)
         UpdatePopupMenu();
     });
     m.AddSeparator();
-    mTransparentItem = m.AddCheckItem(QStringLiteral("Transparent"), [this] {
+    mTransparentItem = m.AddCheckItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Transparent"), [this] {
         SetTransparent(!mTransparent);
         // The card differs from the saved one: the document must know.
         NotifyChanged();
@@ -325,9 +331,12 @@ void TKLabelShapes::BuildPopupMenu(TKMenu& m)
     // Built once: the rounding items follow the figure the shape had then.
     if (IsRoundRectFigure()) {
         m.AddSeparator();
-        TKMenu* rounding = m.AddSubmenu(QStringLiteral("Degree of Rounding"));
+        TKMenu* rounding = m.AddSubmenu(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Degree of Rounding"));
         for (int perc = 20; perc <= 80; perc += 10) {
-            rounding->AddItem(QStringLiteral("%1 %").arg(perc), [this, perc] {
+            //: A degree of rounding, in percent ("30 %").
+            const QString shown =
+                QCoreApplication::translate("qm::ObjectMenu", "%1 %").arg(QLocale().toString(perc));
+            rounding->AddItemAs(QStringLiteral("%1 %").arg(perc), shown, [this, perc] {
                 SetRoundPerc(perc);
                 NotifyChanged();
             });

@@ -17,9 +17,8 @@ void TBCShapes::BuildPopupMenu(TKMenu& menu)
     // Card shapes offer no fill patterns. The shared menu builds no such item today; the rule stays so that
     // one added to the shared menu never reaches card shapes.
     for (int i = 0; i < menu.Count(); ++i) {
-        QAction* item = menu.At(i).action;
-        if (item->text() == QLatin1String("Background Pattern"))
-            item->setVisible(false);
+        if (menu.At(i).caption == QLatin1String("Background Pattern"))
+            menu.At(i).action->setVisible(false);
     }
 }
 

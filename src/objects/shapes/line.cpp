@@ -169,16 +169,19 @@ void TKLineShape::BuildPopupMenu(TKMenu& m)
 {
     TKGraphicControl::BuildPopupMenu(m);
     m.AddSeparator();
-    TKMenu* styles = m.AddSubmenu(QStringLiteral("Style"));
-    const char* const captions[] = {"Horizontal", "Vertical", "Angled Sloping Up", "Angled Sloping Down"};
+    TKMenu* styles = m.AddSubmenu(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Style"));
+    const char* const captions[] = {QT_TRANSLATE_NOOP("qm::ObjectMenu", "Horizontal"),
+                                    QT_TRANSLATE_NOOP("qm::ObjectMenu", "Vertical"),
+                                    QT_TRANSLATE_NOOP("qm::ObjectMenu", "Angled Sloping Up"),
+                                    QT_TRANSLATE_NOOP("qm::ObjectMenu", "Angled Sloping Down")};
     for (int s = stHorizontal; s <= stAngleSlopingDown; ++s) {
-        mStyleItems[size_t(s)] = styles->AddCheckItem(QString::fromLatin1(captions[s]), [this, s] {
+        mStyleItems[size_t(s)] = styles->AddCheckItem(captions[s], [this, s] {
             NotifyChanged();
             SetLineStyle(TLineStyle(s));
             UpdatePopupMenu();
         });
     }
-    m.AddItem(QStringLiteral("Color"), [this] {
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Color"), [this] {
         TColor color = mPen.Color();
         if (!ChooseObjectColor(*this, color))
             return;
@@ -192,7 +195,7 @@ void TKLineShape::BuildPopupMenu(TKMenu& m)
         UpdatePopupMenu();
     });
     m.AddSeparator();
-    m.AddItem(QStringLiteral("Stretch To Edges"), [this] { StretchToEdges(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Stretch To Edges"), [this] { StretchToEdges(); });
 }
 
 void TKLineShape::UpdatePopupMenu()

@@ -242,16 +242,17 @@ void TKImage::BuildPopupMenu(TKMenu& m)
 {
     TKGraphicControl::BuildPopupMenu(m);
     m.AddSeparator();
-    m.AddItem(QStringLiteral("Load Image From Disk"), [this] { LoadImageFromDisk(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Load Image From Disk"), [this] { LoadImageFromDisk(); });
     m.AddSeparator();
-    m.AddCheckItem(QStringLiteral("Border"), [this] { SetBorderStyle(mBorderStyle == bsSingle ? bsNone : bsSingle); });
-    m.AddCheckItem(QStringLiteral("Stretch to Fit"), [this] {
+    m.AddCheckItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Border"),
+                   [this] { SetBorderStyle(mBorderStyle == bsSingle ? bsNone : bsSingle); });
+    m.AddCheckItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Stretch to Fit"), [this] {
         SetStretch(!mStretch);
         NotifyChanged();
     });
-    m.AddCheckItem(QStringLiteral("AutoSize"), [this] { SetAutoSize(!mAutoSize); });
-    m.AddCheckItem(QStringLiteral("Flip"), [this] { SetFlip(!mFlip); });
-    m.AddCheckItem(QStringLiteral("Reverse"), [this] { SetReverse(!mReverse); });
+    m.AddCheckItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "AutoSize"), [this] { SetAutoSize(!mAutoSize); });
+    m.AddCheckItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Flip"), [this] { SetFlip(!mFlip); });
+    m.AddCheckItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Reverse"), [this] { SetReverse(!mReverse); });
     UpdatePopupMenu();
 }
 

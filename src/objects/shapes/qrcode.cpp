@@ -383,7 +383,7 @@ void TKQRCode::BuildPopupMenu(TKMenu& m)
 {
     TKGraphicControl::BuildPopupMenu(m);
     m.AddSeparator();
-    m.AddItem(QStringLiteral("Properties"), [this] { OpenProperties(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Properties"), [this] { OpenProperties(); });
 }
 
 } // namespace qm

@@ -264,7 +264,7 @@ void TSuperShape::BuildPopupMenu(TKMenu& menu)
 {
     TKGraphicControl::BuildPopupMenu(menu);
     menu.AddSeparator();
-    menu.AddItem(QStringLiteral("Properties"), [this] { OpenProperties(); });
+    menu.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Properties"), [this] { OpenProperties(); });
 }
 
 void TSuperShape::TakeSettings(const TSuperShape& other)

@@ -174,12 +174,12 @@ void TKPCircleText::BuildPopupMenu(TKMenu& m)
 {
     TKGraphicControl::BuildPopupMenu(m);
     m.AddSeparator();
-    m.AddItem(QStringLiteral("Font"), [this] { ChooseFont(); });
-    m.AddCheckItem(QStringLiteral("Transparent"), [this] {
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Font"), [this] { ChooseFont(); });
+    m.AddCheckItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Transparent"), [this] {
          SetControlTransparent(!mControlTransparent);
          NotifyChanged();
      })->setChecked(mControlTransparent);
-    m.AddItem(QStringLiteral("Background Color"), [this] {
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Background Color"), [this] {
         TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
         TColor color = mBGColor;
         if (!dialogs || !dialogs->ChooseColor(color))
@@ -189,10 +189,10 @@ void TKPCircleText::BuildPopupMenu(TKMenu& m)
         SetControlTransparent(false);
         Invalidate();
     });
-    m.AddCheckItem(QStringLiteral("Border"), [this] {
+    m.AddCheckItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Border"), [this] {
          SetBorderStyle(mBorderStyle == bsSingle ? bsNone : bsSingle);
      })->setChecked(mBorderStyle == bsSingle);
-    m.AddItem(QStringLiteral("Properties"), [this] { OpenProperties(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Properties"), [this] { OpenProperties(); });
 }
 
 void TKPCircleText::UpdatePopupMenu()

@@ -9,6 +9,7 @@
 #include "objects/text/captionruns.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -68,7 +69,7 @@ TKBaseLabel::~TKBaseLabel() = default;
 
 TKBaseLabel::TKBaseLabel()
 {
-    mCaption = QStringLiteral("Text");
+    mCaption = QCoreApplication::translate("qm::ObjectKinds", "Text", "new object's text");
     mFont.SetName(QStringLiteral("Arial"));
     mFont.SetSize(10);
     mFont.SetColor(clBlack);
@@ -540,29 +541,31 @@ void TKBaseLabel::BuildPopupMenu(TKMenu& m)
 {
     TKGraphicControl::BuildPopupMenu(m);
     m.AddSeparator();
-    m.AddItem(QStringLiteral("Font"), [this] { ChooseFont(); });
-    m.AddItem(QStringLiteral("3D Effects"), [this] {
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Font"), [this] { ChooseFont(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "3D Effects"), [this] {
         TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
         if (dialogs && dialogs->Edit3DEffects(*this))
             NotifyChanged();
     });
-    TKMenu* align = m.AddSubmenu(QStringLiteral("Alignment"));
+    TKMenu* align = m.AddSubmenu(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Alignment"));
     const std::pair<const char*, TAlignment> alignments[] = {
-        {"Left", taLeftJustify}, {"Center", taCenter}, {"Right", taRightJustify}};
+        {QT_TRANSLATE_NOOP("qm::ObjectMenu", "Left"), taLeftJustify},
+        {QT_TRANSLATE_NOOP("qm::ObjectMenu", "Center"), taCenter},
+        {QT_TRANSLATE_NOOP("qm::ObjectMenu", "Right"), taRightJustify}};
     for (const auto& [caption, value] : alignments) {
         const TAlignment a = value;
         align
-            ->AddCheckItem(QLatin1String(caption),
+            ->AddCheckItem(caption,
                            [this, a] {
                                SetAlignment(a);
                                NotifyChanged();
                            })
             ->setChecked(mAlignment == a);
     }
-    m.AddCheckItem(QStringLiteral("Transparent"), [this] {
+    m.AddCheckItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Transparent"), [this] {
          SetTransparent(!mTransparent);
      })->setChecked(mTransparent);
-    m.AddItem(QStringLiteral("Background Color"), [this] {
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Background Color"), [this] {
         TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
         TColor color = mBackColor;
         if (!dialogs || !dialogs->ChooseColor(color))
@@ -570,7 +573,7 @@ void TKBaseLabel::BuildPopupMenu(TKMenu& m)
         SetBackColor(color);
         SetTransparent(false);
     });
-    m.AddCheckItem(QStringLiteral("Border"), [this] {
+    m.AddCheckItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Border"), [this] {
          SetBorderStyle(mBorderStyle == bsSingle ? bsNone : bsSingle);
      })->setChecked(mBorderStyle == bsSingle);
 }

@@ -25,7 +25,9 @@ const struct
 {
     const char* caption;
     TAlignment alignment;
-} kAlignments[] = {{"Left", taLeftJustify}, {"Center", taCenter}, {"Right", taRightJustify}};
+} kAlignments[] = {{QT_TRANSLATE_NOOP("qm::ObjectMenu", "Left"), taLeftJustify},
+                   {QT_TRANSLATE_NOOP("qm::ObjectMenu", "Center"), taCenter},
+                   {QT_TRANSLATE_NOOP("qm::ObjectMenu", "Right"), taRightJustify}};
 
 } // namespace
 
@@ -205,13 +207,13 @@ void TKMultiLineBaseLabel::BuildPopupMenu(TKMenu& m)
 {
     TKGraphicControl::BuildPopupMenu(m);
     m.AddSeparator();
-    m.AddItem(QStringLiteral("Font"), [this] { ChooseFont(); });
-    m.AddItem(QStringLiteral("Font Color"), [this] { ChooseFontColor(); });
-    TKMenu* align = m.AddSubmenu(QStringLiteral("Alignment"));
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Font"), [this] { ChooseFont(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Font Color"), [this] { ChooseFontColor(); });
+    TKMenu* align = m.AddSubmenu(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Alignment"));
     for (const auto& a : kAlignments) {
         const TAlignment value = a.alignment;
         align
-            ->AddCheckItem(QLatin1String(a.caption),
+            ->AddCheckItem(a.caption,
                            [this, value] {
                                SetAlignment(value);
                                NotifyChanged();

@@ -29,8 +29,10 @@ void TKMultiLineLabel::BuildPopupMenu(TKMenu& m)
 {
     TKMultiLineBaseLabel::BuildPopupMenu(m);
     m.AddSeparator();
-    m.AddItem(QStringLiteral("Text"), [this] { EditText(); });
-    m.AddCheckItem(QStringLiteral("Word Wrap"), [this] { SetWordWrap(!WordWrap()); })->setChecked(WordWrap());
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Text"), [this] { EditText(); });
+    m.AddCheckItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Word Wrap"), [this] {
+         SetWordWrap(!WordWrap());
+     })->setChecked(WordWrap());
 }
 
 void TKMultiLineLabel::UpdatePopupMenu()

@@ -4,6 +4,7 @@
 
 #include "model/cardobject.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QTextLayout>
@@ -92,10 +93,12 @@ MultiLineRows PlaceMultiLineRows(const QStringList& lines, const QFont& font, QS
     out.rowHeight = MultiLineRowHeight(font);
 
     QStringList shown = lines;
+    //: What a multi-line text with no text in it shows.
+    const QString blank = QCoreApplication::translate("qm::ObjectKinds", "<blank>");
     if (shown.isEmpty())
-        shown << QStringLiteral("<blank>");
+        shown << blank;
     else if (shown.size() == 1 && TKGraphicControl::TrimBlanks(shown.first()).isEmpty())
-        shown << QStringLiteral("<blank>");
+        shown << blank;
 
     const int width = box.width();
     const int rows = std::min<qsizetype>(MultiLineRowsFitting(box.height(), out.rowHeight), shown.size());

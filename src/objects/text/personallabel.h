@@ -34,14 +34,16 @@ public:
 
     // The menu item caption of a field: its prefix followed by the value (also when the value is empty).
     static QString PersonalFieldItemCaption(int field, const QString& value);
+    // The same as the menu shows it: the field's translated name, a tab and the value.
+    static QString PersonalFieldItemText(int field, const QString& value);
     // The text a menu item puts into Caption: everything after the first tab, at most 255 characters.
     static QString PersonalFieldItemValue(const QString& itemCaption);
 
     // The caption of the submenu of personal-information items.
-    static QString PersonalMenuCaption() { return QStringLiteral("Personal Information"); }
+    static QString PersonalMenuCaption();
     // Its submenu whose items put a field's placeholder ("{Name}") into Caption: on screen and in a plain
     // print it shows the personal information of the moment, in a merge each person's own.
-    static QString MergeFieldMenuCaption() { return QStringLiteral("Insert as merge field"); }
+    static QString MergeFieldMenuCaption();
 
     // The personal-information text dialog instead of the plain one.
     void EditText() override;

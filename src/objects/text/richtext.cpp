@@ -133,9 +133,10 @@ void TKPRichBaseLabel::BuildPopupMenu(TKMenu& m)
 {
     TKGraphicControl::BuildPopupMenu(m);
     m.AddSeparator();
-    m.AddCheckItem(QStringLiteral("Transparent"), [this] { SetTransparent(!Transparent()); })
-        ->setChecked(Transparent());
-    m.AddItem(QStringLiteral("Background Color"), [this] {
+    m.AddCheckItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Transparent"), [this] {
+         SetTransparent(!Transparent());
+     })->setChecked(Transparent());
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Background Color"), [this] {
         TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
         TColor color = BGColor();
         if (!dialogs || !dialogs->ChooseColor(color))
@@ -145,10 +146,10 @@ void TKPRichBaseLabel::BuildPopupMenu(TKMenu& m)
         SetTransparent(false);
         Invalidate();
     });
-    m.AddCheckItem(QStringLiteral("Border"), [this] {
+    m.AddCheckItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Border"), [this] {
          SetBorderStyle(BorderStyle() == bsSingle ? bsNone : bsSingle);
      })->setChecked(BorderStyle() == bsSingle);
-    m.AddItem(QStringLiteral("Edit"), [this] { Edit(); });
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Edit"), [this] { Edit(); });
 }
 
 void TKPRichBaseLabel::UpdatePopupMenu()

@@ -7,6 +7,7 @@
 #include "objects/text/label3d.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -17,7 +18,7 @@ const IdentList TKSuperText::kSurfaceTypeIdents = {"stNormal", "stBrushTranspare
 
 TKSuperText::TKSuperText()
 {
-    mCaption = QStringLiteral("Text");
+    mCaption = QCoreApplication::translate("qm::ObjectKinds", "Text", "new object's text");
     mFont.SetName(QStringLiteral("Arial"));
     mFont.SetSize(48);
     mFont.SetStyle(1 << fsBold);
@@ -307,17 +308,17 @@ void TKSuperText::BuildPopupMenu(TKMenu& menu)
 {
     TKGraphicControl::BuildPopupMenu(menu);
     menu.AddSeparator();
-    menu.AddItem(QStringLiteral("Font"), [this] {
+    menu.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Font"), [this] {
         if (ChooseFont()) {
             Invalidate();
             NotifyChanged();
         }
     });
-    menu.AddCheckItem(QStringLiteral("Transparent"), [this] {
+    menu.AddCheckItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Transparent"), [this] {
         SetControlTransparent(!mControlTransparent);
         NotifyChanged();
     });
-    menu.AddItem(QStringLiteral("Background Color"), [this] {
+    menu.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Background Color"), [this] {
         TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
         TColor color = mBGColor;
         if (!dialogs || !dialogs->ChooseColor(color))
@@ -326,10 +327,9 @@ void TKSuperText::BuildPopupMenu(TKMenu& menu)
         SetControlTransparent(false);
         NotifyChanged();
     });
-    menu.AddCheckItem(QStringLiteral("Border"), [this] {
-        SetBorderStyle(mBorderStyle == bsSingle ? bsNone : bsSingle);
-    });
-    menu.AddItem(QStringLiteral("Properties"), [this] { OpenProperties(); });
+    menu.AddCheckItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Border"),
+                      [this] { SetBorderStyle(mBorderStyle == bsSingle ? bsNone : bsSingle); });
+    menu.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Properties"), [this] { OpenProperties(); });
 }
 
 void TKSuperText::UpdatePopupMenu()

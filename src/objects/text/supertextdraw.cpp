@@ -10,7 +10,9 @@
 #include "objects/text/symbolfonts.h"
 #include "platform/units.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -175,9 +177,12 @@ bool TKSuperText::FitToCard()
         return true;
     if (TKDialogs* dialogs = Host()->Dialogs())
         dialogs->ShowInformation(
-            QStringLiteral("At %1 points \u201c%2\u201d is wider than the card, so its end is cut off at the card's "
-                           "edge.\n\nChoose a smaller size or a shorter text in Properties.")
-                .arg(mFont.Size())
+            QCoreApplication::translate(
+                "qm::TKSuperText",
+                "At %1 points \u201c%2\u201d is wider than the card, so its end is cut off "
+                "at the card's edge.\n\nChoose a smaller size or a shorter text in "
+                "Properties.")
+                .arg(QLocale().toString(mFont.Size()))
                 .arg(caption.left(60)));
     return false;
 }

@@ -114,15 +114,15 @@ void TKSymbolLabel::BuildPopupMenu(TKMenu& m)
 {
     TKGraphicControl::BuildPopupMenu(m);
     m.AddSeparator();
-    m.AddItem(QStringLiteral("3D Effects"), [this] {
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "3D Effects"), [this] {
         TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
         if (dialogs && dialogs->Edit3DEffects(*this))
             NotifyChanged();
     });
-    m.AddCheckItem(QStringLiteral("Transparent"), [this] {
+    m.AddCheckItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Transparent"), [this] {
          SetTransparent(!Transparent());
      })->setChecked(Transparent());
-    m.AddItem(QStringLiteral("Background Color"), [this] {
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Background Color"), [this] {
         TKDialogs* dialogs = Host() ? Host()->Dialogs() : nullptr;
         TColor color = BackColor();
         if (!dialogs || !dialogs->ChooseColor(color))
@@ -130,11 +130,11 @@ void TKSymbolLabel::BuildPopupMenu(TKMenu& m)
         SetBackColor(color);
         SetTransparent(false);
     });
-    m.AddCheckItem(QStringLiteral("Border"), [this] {
+    m.AddCheckItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Border"), [this] {
          SetBorderStyle(BorderStyle() == bsSingle ? bsNone : bsSingle);
      })->setChecked(BorderStyle() == bsSingle);
     m.AddSeparator();
-    m.AddItem(QStringLiteral("Symbol Selector"), [this] {
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Symbol Selector"), [this] {
         if (ChooseSymbol())
             NotifyChanged();
     });

@@ -21,7 +21,10 @@ const struct
 {
     const char* caption;
     int angle;
-} kRotations[] = {{"No Rotation", 0}, {"90 Degrees", 90}, {"180 Degrees", 180}, {"270 Degrees", 270}};
+} kRotations[] = {{QT_TRANSLATE_NOOP("qm::ObjectMenu", "No Rotation"), 0},
+                  {QT_TRANSLATE_NOOP("qm::ObjectMenu", "90 Degrees"), 90},
+                  {QT_TRANSLATE_NOOP("qm::ObjectMenu", "180 Degrees"), 180},
+                  {QT_TRANSLATE_NOOP("qm::ObjectMenu", "270 Degrees"), 270}};
 } // namespace
 
 TKPLabel::TKPLabel() = default;
@@ -96,15 +99,16 @@ void TKPLabel::BuildPopupMenu(TKMenu& m)
 {
     TKBaseLabel::BuildPopupMenu(m);
     m.AddSeparator();
-    m.AddItem(QStringLiteral("Text"), [this] { EditText(); })->setData(kTextItemTag);
-    m.AddCheckItem(QStringLiteral("Shrink to Fit"), [this] { SetShrinkToFit(!ShrinkToFit()); })
-        ->setChecked(ShrinkToFit());
+    m.AddItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Text"), [this] { EditText(); })->setData(kTextItemTag);
+    m.AddCheckItem(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Shrink to Fit"), [this] {
+         SetShrinkToFit(!ShrinkToFit());
+     })->setChecked(ShrinkToFit());
     m.AddSeparator();
-    TKMenu* rotation = m.AddSubmenu(QStringLiteral("Rotation"));
+    TKMenu* rotation = m.AddSubmenu(QT_TRANSLATE_NOOP("qm::ObjectMenu", "Rotation"));
     for (const auto& r : kRotations) {
         const int angle = r.angle;
         rotation
-            ->AddCheckItem(QLatin1String(r.caption),
+            ->AddCheckItem(r.caption,
                            [this, angle] {
                                const int before = Angle();
                                SetAngle(angle);
