@@ -60,7 +60,7 @@ public:
 
 class TKBasePanel : public ObjectHost
 {
-    Q_DECLARE_TR_FUNCTIONS(TKBasePanel)
+    Q_DECLARE_TR_FUNCTIONS(qm::TKBasePanel)
 
 public:
     TKBasePanel();

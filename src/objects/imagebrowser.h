@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -27,7 +28,10 @@ public:
     // The preview box of the browser.
     static constexpr int kPreviewWidth = 218;
     static constexpr int kPreviewHeight = 203;
-    static QString LoadError() { return QStringLiteral("Error loading file!"); }
+    static QString LoadError()
+    {
+        return QCoreApplication::translate("qm::ImageChoice", "Error loading file!");
+    }
 
     bool Stretch() const { return mStretch; }
     bool AutoSize() const { return mAutoSize; }

@@ -9,6 +9,7 @@
 #include "platform/paths.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -33,6 +34,8 @@ QString& LastFolder()
 
 class TKImageBrowser : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TKImageBrowser)
+
 public:
     TKImageBrowser(QWidget* parent, bool stretch, bool autoSize);
     const ImageChoice& Choice() const { return mChoice; }
@@ -51,23 +54,23 @@ private:
 
 TKImageBrowser::TKImageBrowser(QWidget* parent, bool stretch, bool autoSize) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Load Image File "));
+    setWindowTitle(tr("Load Image File "));
     mChoice.SetAutoSize(autoSize);
     mChoice.SetStretch(stretch);
 
     mPreview = new QLabel;
-    mPreview->setAccessibleName(QStringLiteral("Preview of the picture"));
+    mPreview->setAccessibleName(tr("Preview of the picture"));
     mPreview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* scroll = new QScrollArea;
     scroll->setWidget(mPreview);
     scroll->setWidgetResizable(false);
     scroll->setFixedSize(ImageChoice::kPreviewWidth + 4, ImageChoice::kPreviewHeight + 4);
 
-    auto* options = new QGroupBox(QStringLiteral(" Options "));
-    mStretch = new QCheckBox(QStringLiteral("Stretch"));
-    mStretch->setToolTip(QStringLiteral("Stretch image to max display size"));
-    mAutoSize = new QCheckBox(QStringLiteral("AutoSize"));
-    mAutoSize->setToolTip(QStringLiteral("AutoSize TImage"));
+    auto* options = new QGroupBox(tr(" Options "));
+    mStretch = new QCheckBox(tr("Stretch"));
+    mStretch->setToolTip(tr("Stretch image to max display size"));
+    mAutoSize = new QCheckBox(tr("AutoSize"));
+    mAutoSize->setToolTip(tr("AutoSize TImage"));
     mStretch->setChecked(mChoice.Stretch());
     mAutoSize->setChecked(mChoice.AutoSize());
     auto* optionsLayout = new QVBoxLayout(options);
@@ -95,7 +98,7 @@ TKImageBrowser::TKImageBrowser(QWidget* parent, bool stretch, bool autoSize) : Q
     sideLayout->addStretch(1);
 
     mBrowser = new TPictureBrowser(ImageFileMasks(), side, this);
-    mBrowser->AddShortcut(QStringLiteral("Clip Art"), ProgramFile(QStringLiteral("clipart")));
+    mBrowser->AddShortcut(tr("Clip Art"), ProgramFile(QStringLiteral("clipart")));
     mBrowser->SetThumbnailer(PictureThumbnail);
     mBrowser->OnFileSelected = [this](const QString& path) { FileSelected(path); };
     mBrowser->OnFileActivated = [this](const QString&) {
@@ -105,8 +108,8 @@ TKImageBrowser::TKImageBrowser(QWidget* parent, bool stretch, bool autoSize) : Q
     mBrowser->OnFolderChanged = [](const QString& folder) { LastFolder() = folder; };
 
     auto* buttons = new QDialogButtonBox;
-    mOk = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    mOk = buttons->addButton(tr("Ok"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (mChoice.HasPicture())
             accept();
@@ -114,10 +117,10 @@ TKImageBrowser::TKImageBrowser(QWidget* parent, bool stretch, bool autoSize) : Q
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     AddHelpButtons(buttons, this, kHelpClipArt);
     SetWhatsThis({
-        {scroll, "The picture selected, as the object will show it."},
-        {mStretch, "Fills the object's box with the picture, whatever the picture's own shape."},
-        {mAutoSize, "Makes the object's box the picture's own size."},
-        {mOk, "Puts the selected picture into the clip-art object."},
+        {scroll, tr("The picture selected, as the object will show it.")},
+        {mStretch, tr("Fills the object's box with the picture, whatever the picture's own shape.")},
+        {mAutoSize, tr("Makes the object's box the picture's own size.")},
+        {mOk, tr("Puts the selected picture into the clip-art object.")},
     });
 
     auto* layout = new QVBoxLayout(this);
@@ -135,7 +138,7 @@ void TKImageBrowser::FileSelected(const QString& path)
     if (path.isEmpty())
         mChoice.ClearSelection();
     else if (!mChoice.Select(path))
-        QMessageBox::critical(this, QStringLiteral("Error"), ImageChoice::LoadError());
+        QMessageBox::critical(this, tr("Error"), ImageChoice::LoadError());
     ShowPreview();
 }
 

@@ -108,7 +108,7 @@ bool TKStandardDialogs::AskInteger(const QString& caption, const QString& prompt
 
 void TKStandardDialogs::ShowInformation(const QString& message)
 {
-    QMessageBox::information(mParent, QStringLiteral("Information"), message);
+    QMessageBox::information(mParent, tr("Information"), message);
 }
 
 std::unique_ptr<TKDialogs> StandardDialogs(QWidget* parent)

@@ -2,6 +2,8 @@
 // TKStandardDialogs: the font, colour, number and message dialogs and the text objects' dialogs, on screen.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "model/objectdialogs.h"
 
 class QWidget;
@@ -11,6 +13,8 @@ namespace qm {
 // The standard font, colour, number and message dialogs.
 class TKStandardDialogs : public TKDialogs
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TKStandardDialogs)
+
 public:
     explicit TKStandardDialogs(QWidget* parent) : mParent(parent) {}
     bool ChooseFont(TKFont& font) override;

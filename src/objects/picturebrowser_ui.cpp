@@ -29,8 +29,8 @@ TPictureBrowser::TPictureBrowser(const QStringList& masks, QWidget* preview, QWi
     : QWidget(parent), mFolder(masks), mThumbnailer(&PictureFileThumbnail)
 {
     mPath = new QLineEdit(this);
-    mPath->setAccessibleName(QStringLiteral("Folder"));
-    mPath->setToolTip(QStringLiteral("The folder shown; type another and press Enter to go there"));
+    mPath->setAccessibleName(tr("Folder"));
+    mPath->setToolTip(tr("The folder shown; type another and press Enter to go there"));
     connect(mPath, &QLineEdit::returnPressed, this, [this] {
         if (!OpenFolder(QDir::fromNativeSeparators(mPath->text().trimmed())))
             mPath->setText(QDir::toNativeSeparators(Folder()));
@@ -39,14 +39,14 @@ TPictureBrowser::TPictureBrowser(const QStringList& masks, QWidget* preview, QWi
     mShortcuts->setSpacing(2);
 
     mFolderList = new QListWidget(this);
-    mFolderList->setAccessibleName(QStringLiteral("Folders"));
+    mFolderList->setAccessibleName(tr("Folders"));
     mFolderList->setMinimumWidth(160);
     mFolderList->setMaximumWidth(220);
-    mFolderList->setToolTip(QStringLiteral("Folders: double-click one to open it"));
+    mFolderList->setToolTip(tr("Folders: double-click one to open it"));
     connect(mFolderList, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { FolderActivated(item); });
 
     mFileList = new QListWidget(this);
-    mFileList->setAccessibleName(QStringLiteral("Pictures"));
+    mFileList->setAccessibleName(tr("Pictures"));
     mFileList->setViewMode(QListView::IconMode);
     mFileList->setIconSize(QSize(kThumbnailSide, kThumbnailSide));
     mFileList->setGridSize(QSize(kThumbnailSide + 36, kThumbnailSide + 34));
@@ -65,7 +65,7 @@ TPictureBrowser::TPictureBrowser(const QStringList& masks, QWidget* preview, QWi
     connect(&mThumbnailTimer, &QTimer::timeout, this, [this] { MakeSomeThumbnails(); });
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Look in:"), this));
+    top->addWidget(new QLabel(tr("Look in:"), this));
     top->addWidget(mPath, 1);
     top->addLayout(mShortcuts);
     auto* lists = new QHBoxLayout;
@@ -78,12 +78,13 @@ TPictureBrowser::TPictureBrowser(const QStringList& masks, QWidget* preview, QWi
     layout->addLayout(top);
     layout->addLayout(lists, 1);
 
-    mPath->setWhatsThis(QStringLiteral("The folder shown. Type another folder and press Enter to go there."));
-    mFolderList->setWhatsThis(QStringLiteral("The folders here; \"..\" goes one folder up. Double-click a folder "
-                                             "to open it."));
-    mFileList->setWhatsThis(QStringLiteral("The pictures of the folder. Click one to preview it; double-click it "
-                                           "to take it."));
-    AddShortcut(QStringLiteral("Home"), QDir::homePath());
+    mPath->setWhatsThis(tr("The folder shown. Type another folder and press Enter to go there."));
+    mFolderList->setWhatsThis(tr("The folders here; \"..\" goes one folder up. Double-click a folder "
+                                 "to open it."));
+    mFileList->setWhatsThis(tr("The pictures of the folder. Click one to preview it; double-click it "
+                               "to take it."));
+    //: The shortcut button to the user's home folder.
+    AddShortcut(tr("Home"), QDir::homePath());
     ShowFolder();
 }
 
@@ -92,7 +93,7 @@ void TPictureBrowser::AddShortcut(const QString& caption, const QString& folder)
     auto* button = new QToolButton(this);
     button->setText(caption);
     button->setToolTip(QDir::toNativeSeparators(folder));
-    button->setWhatsThis(QStringLiteral("Goes straight to the folder %1.").arg(QDir::toNativeSeparators(folder)));
+    button->setWhatsThis(tr("Goes straight to the folder %1.").arg(QDir::toNativeSeparators(folder)));
     connect(button, &QToolButton::clicked, this, [this, folder] { OpenFolder(folder); });
     mShortcuts->addWidget(button);
 }
@@ -137,7 +138,7 @@ void TPictureBrowser::ShowFolder()
             auto* up = new QListWidgetItem(style()->standardIcon(QStyle::SP_FileDialogToParent),
                                            QStringLiteral(".."), mFolderList);
             up->setData(kUpEntry, true);
-            up->setToolTip(QStringLiteral("Up one folder"));
+            up->setToolTip(tr("Up one folder"));
         }
         for (const QString& name : mFolder.SubFolders())
             new QListWidgetItem(folderIcon, name, mFolderList);

@@ -5,6 +5,7 @@
 
 #include "objects/picturebrowser.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,6 +30,8 @@ namespace qm {
 //     if (!browser->OpenFile(lastFile)) browser->OpenFirst({ProgramFile("bmbrush"), ...});
 class TPictureBrowser : public QWidget
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TPictureBrowser)
+
 public:
     static constexpr int kThumbnailSide = 64;
 

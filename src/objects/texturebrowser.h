@@ -4,6 +4,7 @@
 
 #include "model/subobjects.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -21,7 +22,10 @@ QStringList TextureStartFolders();
 class TextureChoice
 {
 public:
-    static QString LoadError() { return QStringLiteral("Error loading file!"); }
+    static QString LoadError()
+    {
+        return QCoreApplication::translate("qm::ImageChoice", "Error loading file!");
+    }
     // Files larger than this are refused unread.
     static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
 

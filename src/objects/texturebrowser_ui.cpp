@@ -14,9 +14,9 @@ namespace qm {
 
 TextureImageDialog::TextureImageDialog(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Load Texture Image"));
+    setWindowTitle(tr("Load Texture Image"));
     ShowError = [this](const QString& message) {
-        QMessageBox::critical(this, QStringLiteral("Error"), message, QMessageBox::Ok);
+        QMessageBox::critical(this, tr("Error"), message, QMessageBox::Ok);
     };
 }
 
@@ -24,15 +24,15 @@ void TextureImageDialog::Build(QWidget* preview, QSize size, const QString& last
 {
     mPreviewView = preview;
     mBrowser = new TPictureBrowser(TextureFileMasks(), preview, this);
-    mBrowser->AddShortcut(QStringLiteral("Textures"), TextureStartFolders().first());
+    mBrowser->AddShortcut(tr("Textures"), TextureStartFolders().first());
 
     auto* buttons = new QDialogButtonBox(this);
-    mOk = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    mOk = buttons->addButton(tr("Ok"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     AddHelpButtons(buttons, this, kHelpContext);
-    mOk->setWhatsThis(QStringLiteral("Takes the selected picture as the texture."));
+    mOk->setWhatsThis(tr("Takes the selected picture as the texture."));
     if (preview)
-        preview->setWhatsThis(QStringLiteral("The object filled with the selected texture."));
+        preview->setWhatsThis(tr("The object filled with the selected texture."));
     mOk->setEnabled(false);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (mChoice.HasTexture())

@@ -6,6 +6,7 @@
 
 #include "objects/texturebrowser.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <functional>
@@ -18,6 +19,8 @@ class TPictureBrowser;
 
 class TextureImageDialog : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TextureImageDialog)
+
 public:
     static constexpr int kHelpContext = 40012;
 

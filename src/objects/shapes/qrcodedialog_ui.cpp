@@ -12,10 +12,12 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -37,7 +39,7 @@ public:
         : QWidget(parent), mSample(sample), mPersonal(personal)
     {
         setFixedSize(kPreviewSide, kPreviewSide);
-        setAccessibleName(QStringLiteral("Preview of the QR code"));
+        setAccessibleName(QCoreApplication::translate("qm::TQRCodeProperties", "Preview of the QR code"));
     }
 
 protected:
@@ -61,21 +63,22 @@ TQRCodeProperties::TQRCodeProperties(TKQRCode& sample, const QStringList& person
     : QDialog(parent), mSample(sample), mPersonal(personal)
 {
     setObjectName(QStringLiteral("QRCodeProperties"));
-    setWindowTitle(QStringLiteral("QR Code Properties"));
+    setWindowTitle(tr("QR Code Properties"));
     mSample.SetBounds(0, 0, kPreviewSide, kPreviewSide);
 
     auto* contents = new QVBoxLayout;
     mContent = new QButtonGroup(this);
-    const char* const captions[] = {"&Personal information (vCard)", "&Web address", "&Text"};
+    const char* const captions[] = {QT_TR_NOOP("&Personal information (vCard)"), QT_TR_NOOP("&Web address"),
+                                    QT_TR_NOOP("&Text")};
     for (int c = qcVCard; c <= qcText; ++c) {
-        auto* button = new QRadioButton(QString::fromLatin1(captions[c]), this);
+        auto* button = new QRadioButton(tr(captions[c]), this);
         button->setObjectName(QStringLiteral("Content%1").arg(c));
         mContent->addButton(button, c);
         contents->addWidget(button);
     }
     mText = new QPlainTextEdit(this);
     mText->setObjectName(QStringLiteral("QRText"));
-    mText->setAccessibleName(QStringLiteral("Text or web address"));
+    mText->setAccessibleName(tr("Text or web address"));
     mText->setTabChangesFocus(true);
     mText->setMinimumWidth(280);
     contents->addWidget(mText);
@@ -83,19 +86,18 @@ TQRCodeProperties::TQRCodeProperties(TKQRCode& sample, const QStringList& person
     auto* form = new QFormLayout;
     mLevel = new QComboBox(this);
     mLevel->setObjectName(QStringLiteral("ErrorLevel"));
-    mLevel->addItems({QStringLiteral("Low (7 %)"), QStringLiteral("Medium (15 %)"),
-                      QStringLiteral("Quartile (25 %)"), QStringLiteral("High (30 %)")});
-    form->addRow(QStringLiteral("&Error correction:"), mLevel);
+    mLevel->addItems({tr("Low (7 %)"), tr("Medium (15 %)"), tr("Quartile (25 %)"), tr("High (30 %)")});
+    form->addRow(tr("&Error correction:"), mLevel);
     mQuietZone = new QSpinBox(this);
     mQuietZone->setObjectName(QStringLiteral("QuietZone"));
     mQuietZone->setRange(0, TKQRCode::kMaxQuietZone);
-    mQuietZone->setSuffix(QStringLiteral(" modules"));
-    form->addRow(QStringLiteral("&Quiet zone:"), mQuietZone);
+    mQuietZone->setSuffix(tr(" modules"));
+    form->addRow(tr("&Quiet zone:"), mQuietZone);
     const auto choose = [this](TColor& c) { return ChooseColor && ChooseColor(c); };
     mDark = PaletteButton(
         this, "DarkColor", [this](TColor c) { mSample.SetDarkColor(c); Changed(); },
         [this] { return mSample.DarkColor(); }, choose);
-    form->addRow(QStringLiteral("&Dark modules:"), mDark);
+    form->addRow(tr("&Dark modules:"), mDark);
     mLight = PaletteButton(
         this, "LightColor",
         [this](TColor c) {
@@ -104,13 +106,13 @@ TQRCodeProperties::TQRCodeProperties(TKQRCode& sample, const QStringList& person
             Changed();
         },
         [this] { return mSample.LightColor() == clNone ? clWhite : mSample.LightColor(); }, choose);
-    mTransparent = new QCheckBox(QStringLiteral("T&ransparent"), this);
+    mTransparent = new QCheckBox(tr("T&ransparent"), this);
     mTransparent->setObjectName(QStringLiteral("Transparent"));
     auto* lightRow = new QHBoxLayout;
     lightRow->addWidget(mLight);
     lightRow->addWidget(mTransparent);
     lightRow->addStretch();
-    auto* lightLabel = new QLabel(QStringLiteral("&Light modules:"), this);
+    auto* lightLabel = new QLabel(tr("&Light modules:"), this);
     lightLabel->setBuddy(mLight);
     form->addRow(lightLabel, lightRow);
     contents->addLayout(form);
@@ -133,21 +135,26 @@ TQRCodeProperties::TQRCodeProperties(TKQRCode& sample, const QStringList& person
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     AddHelpButtons(buttons, this, kHelpQRCode);
     SetWhatsThis({
-        {mContent->button(qcVCard), "The code carries your personal information as an electronic business card "
-                                    "(vCard), which phones offer to save as a contact."},
-        {mContent->button(qcURL), "The code carries a web address, which phones offer to open."},
-        {mContent->button(qcText), "The code carries the text typed below as it stands."},
-        {mText, "The web address or text the code carries. Personal information needs no typing: it comes from "
-                "File, Personal Information."},
-        {mLevel, "How much of the code may be dirty or covered and still read: more correction makes a denser "
-                 "code."},
-        {mQuietZone, "The empty margin around the code, in modules; readers want four."},
-        {mDark, "The colour of the dark squares. Keep it darker than the light ones, or phones cannot read the "
-                "code."},
-        {mLight, "The colour of the light squares and the margin."},
-        {mTransparent, "Leaves the light squares out, so the card shows through. The card must then be light."},
-        {mPreview, "The code as it will print, with what it carries below."},
-        {mDescription, "What the code carries and how big it is."},
+        {mContent->button(qcVCard),
+         tr("The code carries your personal information as an electronic business card "
+            "(vCard), which phones offer to save as a contact.")},
+        {mContent->button(qcURL), tr("The code carries a web address, which phones offer to open.")},
+        {mContent->button(qcText), tr("The code carries the text typed below as it stands.")},
+        {mText,
+         tr("The web address or text the code carries. Personal information needs no typing: it comes from "
+            "File, Personal Information.")},
+        {mLevel,
+         tr("How much of the code may be dirty or covered and still read: more correction makes a denser "
+            "code.")},
+        {mQuietZone, tr("The empty margin around the code, in modules; readers want four.")},
+        {mDark,
+         tr("The colour of the dark squares. Keep it darker than the light ones, or phones cannot read the "
+            "code.")},
+        {mLight, tr("The colour of the light squares and the margin.")},
+        {mTransparent,
+         tr("Leaves the light squares out, so the card shows through. The card must then be light.")},
+        {mPreview, tr("The code as it will print, with what it carries below.")},
+        {mDescription, tr("What the code carries and how big it is.")},
     });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
@@ -191,10 +198,10 @@ QString TQRCodeProperties::SymbolDescription() const
 {
     const QRSymbol& symbol = mSample.Symbol(mPersonal);
     if (symbol.width > 0)
-        return QStringLiteral("%1 x %1 modules").arg(symbol.width);
+        return tr("%1 x %1 modules").arg(QLocale().toString(symbol.width));
     if (mSample.Payload(mPersonal).isEmpty())
-        return QStringLiteral("Nothing to encode yet.");
-    return QStringLiteral("Too long for a QR code: shorten the text or lower the error correction.");
+        return tr("Nothing to encode yet.");
+    return tr("Too long for a QR code: shorten the text or lower the error correction.");
 }
 
 void TQRCodeProperties::Changed()

@@ -4,6 +4,7 @@
 
 #include "model/cardtypes.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QStringList>
 
@@ -23,6 +24,8 @@ class TKQRCode;
 
 class TQRCodeProperties : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TQRCodeProperties)
+
 public:
     // The dialog works on `sample` at once; personal: the fields its vCard is made of.
     TQRCodeProperties(TKQRCode& sample, const QStringList& personal, QWidget* parent = nullptr);

@@ -11,11 +11,12 @@
 #include "platform/helphook.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -38,7 +39,7 @@ public:
     SampleView(TSuperShape& sample, QWidget* parent) : QWidget(parent), mSample(sample)
     {
         setFixedSize(116, 116);
-        setAccessibleName(QStringLiteral("Sample of the shape"));
+        setAccessibleName(QCoreApplication::translate("qm::SuperShapeDialog", "Sample of the shape"));
     }
 
 protected:
@@ -55,10 +56,12 @@ private:
     TSuperShape& mSample;
 };
 
-QComboBox* Items(QWidget* parent, const QStringList& items)
+// A drop-down list of texts marked QT_TRANSLATE_NOOP("qm::SuperShapeDialog", ...), in the user's language.
+QComboBox* Items(QWidget* parent, std::initializer_list<const char*> items)
 {
     auto* list = new QComboBox(parent);
-    list->addItems(items);
+    for (const char* item : items)
+        list->addItem(QCoreApplication::translate("qm::SuperShapeDialog", item));
     return list;
 }
 
@@ -76,7 +79,7 @@ bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& tex
                               const std::function<bool(TColor&)>& chooseColor)
 {
     QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Super Shape Properties"));
+    dialog.setWindowTitle(QCoreApplication::translate("qm::SuperShapeDialog", "Super Shape Properties"));
     // The sample previews at the dialog's own size; the texture it had is kept for the "Texture" surface.
     sample.SetBounds(0, 0, 96, 96);
     TKBitmap lastUsedImage;
@@ -90,60 +93,89 @@ bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& tex
         return list;
     };
     const auto showColor = [](ColorCombo* list, TColor color) { list->SetColor(color); };
-    auto* shape = Items(&dialog, {"Rectangle", "Round Rectangle", "Ellipse", "Diamond", "Star",
-                                  "Triangle Left", "Triangle Right", "Triangle Up", "Triangle Down"});
+    auto* shape = Items(&dialog, {QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Rectangle"),
+                                  QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Round Rectangle"),
+                                  QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Ellipse"),
+                                  QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Diamond"),
+                                  QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Star"),
+                                  QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Triangle Left"),
+                                  QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Triangle Right"),
+                                  QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Triangle Up"),
+                                  QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Triangle Down")});
     auto* points = Spin(&dialog, 5, 20, 1);
     auto* inward = Spin(&dialog, 0, 90, 5);
     auto* round = Spin(&dialog, 0, 90, 5);
-    auto* surface = Items(&dialog, {"Transparent", "Solid", "Texture", "Gradient Fill"});
+    auto* surface = Items(&dialog, {QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Transparent"),
+                                    QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Solid"),
+                                    QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Texture"),
+                                    QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Gradient Fill")});
     auto* background = colorList(&dialog);
-    auto* direction = Items(&dialog, {"Up", "Down", "Left", "Right"});
+    auto* direction = Items(&dialog, {QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Up"),
+                                      QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Down"),
+                                      QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Left"),
+                                      QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Right")});
     auto* from = colorList(&dialog);
     auto* to = colorList(&dialog);
     auto* shadowColor = colorList(&dialog);
-    auto* orient = Items(&dialog, {"None", "Lower Right", "Upper Right", "Upper Left", "Lower Left"});
+    auto* orient = Items(&dialog, {QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "None"),
+                                   QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Lower Right"),
+                                   QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Upper Right"),
+                                   QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Upper Left"),
+                                   QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Lower Left")});
     auto* depth = Spin(&dialog, 0, 10, 1);
     auto* outlineColor = colorList(&dialog);
-    auto* outlineStyle = Items(
-        &dialog, {"Solid Line", "Dash Line", "Dotted Line", "DashDot Line", "DashDotDot Line", "Clear"});
+    auto* outlineStyle = Items(&dialog, {QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Solid Line"),
+                                         QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Dash Line"),
+                                         QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Dotted Line"),
+                                         QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "DashDot Line"),
+                                         QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "DashDotDot Line"),
+                                         QT_TRANSLATE_NOOP("qm::SuperShapeDialog", "Clear")});
     auto* outlineWidth = Spin(&dialog, 0, 10, 1);
 
-    auto* starBox = new QGroupBox(QStringLiteral("Star"), &dialog);
+    auto* starBox = new QGroupBox(QCoreApplication::translate("qm::SuperShapeDialog", "Star"), &dialog);
     auto* starForm = new QFormLayout(starBox);
-    starForm->addRow(QStringLiteral("Points On Star"), points);
-    starForm->addRow(QStringLiteral("% of Inward Vector"), inward);
-    auto* roundBox = new QGroupBox(QStringLiteral("Round Rectangle"), &dialog);
-    (new QFormLayout(roundBox))->addRow(QStringLiteral("Round Percentage"), round);
-    auto* solidBox = new QGroupBox(QStringLiteral("Solid"), &dialog);
-    (new QFormLayout(solidBox))->addRow(QStringLiteral("Background Color"), background);
-    auto* textureBox = new QGroupBox(QStringLiteral("Texture"), &dialog);
-    auto* loadTexture = new QPushButton(QStringLiteral("Load Texture"), textureBox);
-    loadTexture->setToolTip(QStringLiteral("Choose the picture the shape is filled with"));
+    starForm->addRow(QCoreApplication::translate("qm::SuperShapeDialog", "Points On Star"), points);
+    starForm->addRow(QCoreApplication::translate("qm::SuperShapeDialog", "% of Inward Vector"), inward);
+    auto* roundBox =
+        new QGroupBox(QCoreApplication::translate("qm::SuperShapeDialog", "Round Rectangle"), &dialog);
+    (new QFormLayout(roundBox))
+        ->addRow(QCoreApplication::translate("qm::SuperShapeDialog", "Round Percentage"), round);
+    auto* solidBox = new QGroupBox(QCoreApplication::translate("qm::SuperShapeDialog", "Solid"), &dialog);
+    (new QFormLayout(solidBox))
+        ->addRow(QCoreApplication::translate("qm::SuperShapeDialog", "Background Color"), background);
+    auto* textureBox = new QGroupBox(QCoreApplication::translate("qm::SuperShapeDialog", "Texture"), &dialog);
+    auto* loadTexture =
+        new QPushButton(QCoreApplication::translate("qm::SuperShapeDialog", "Load Texture"), textureBox);
+    loadTexture->setToolTip(
+        QCoreApplication::translate("qm::SuperShapeDialog", "Choose the picture the shape is filled with"));
     auto* textureName = new QLabel(textureBox);
     auto showTextureName = [&] {
-        textureName->setText(sample.Image().Empty() ? QStringLiteral("(none)") : QFileInfo(texturePath).fileName());
+        textureName->setText(sample.Image().Empty()
+                                 ? QCoreApplication::translate("qm::SuperShapeDialog", "(none)")
+                                 : QFileInfo(texturePath).fileName());
     };
     showTextureName();
     auto* textureLayout = new QVBoxLayout(textureBox);
     textureLayout->addWidget(loadTexture);
     textureLayout->addWidget(textureName);
-    auto* gradientBox = new QGroupBox(QStringLiteral("Gradient Fill"), &dialog);
+    auto* gradientBox =
+        new QGroupBox(QCoreApplication::translate("qm::SuperShapeDialog", "Gradient Fill"), &dialog);
     auto* gradientForm = new QFormLayout(gradientBox);
-    gradientForm->addRow(QStringLiteral("Fill Direction"), direction);
-    gradientForm->addRow(QStringLiteral("From Color"), from);
-    gradientForm->addRow(QStringLiteral("To Color"), to);
+    gradientForm->addRow(QCoreApplication::translate("qm::SuperShapeDialog", "Fill Direction"), direction);
+    gradientForm->addRow(QCoreApplication::translate("qm::SuperShapeDialog", "From Color"), from);
+    gradientForm->addRow(QCoreApplication::translate("qm::SuperShapeDialog", "To Color"), to);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Shape"), shape);
-    form->addRow(QStringLiteral("Surface Type"), surface);
-    form->addRow(QStringLiteral("Shadow Color"), shadowColor);
-    form->addRow(QStringLiteral("Shadow Orientation"), orient);
-    form->addRow(QStringLiteral("Shadow Depth"), depth);
-    form->addRow(QStringLiteral("Outline Color"), outlineColor);
-    form->addRow(QStringLiteral("OutLine Style"), outlineStyle);
-    form->addRow(QStringLiteral("Outline Width"), outlineWidth);
+    form->addRow(QCoreApplication::translate("qm::SuperShapeDialog", "Shape"), shape);
+    form->addRow(QCoreApplication::translate("qm::SuperShapeDialog", "Surface Type"), surface);
+    form->addRow(QCoreApplication::translate("qm::SuperShapeDialog", "Shadow Color"), shadowColor);
+    form->addRow(QCoreApplication::translate("qm::SuperShapeDialog", "Shadow Orientation"), orient);
+    form->addRow(QCoreApplication::translate("qm::SuperShapeDialog", "Shadow Depth"), depth);
+    form->addRow(QCoreApplication::translate("qm::SuperShapeDialog", "Outline Color"), outlineColor);
+    form->addRow(QCoreApplication::translate("qm::SuperShapeDialog", "OutLine Style"), outlineStyle);
+    form->addRow(QCoreApplication::translate("qm::SuperShapeDialog", "Outline Width"), outlineWidth);
     auto* panels = new QVBoxLayout;
-    auto* sampleBox = new QGroupBox(QStringLiteral("Sample"), &dialog);
+    auto* sampleBox = new QGroupBox(QCoreApplication::translate("qm::SuperShapeDialog", "Sample"), &dialog);
     (new QVBoxLayout(sampleBox))->addWidget(view);
     panels->addWidget(sampleBox);
     for (QGroupBox* box : {starBox, roundBox, solidBox, gradientBox, textureBox})
@@ -153,28 +185,48 @@ bool ShowSuperShapeProperties(QWidget* parent, TSuperShape& sample, QString& tex
     columns->addLayout(form);
     columns->addLayout(panels);
     auto* buttons = new QDialogButtonBox(&dialog);
-    buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    buttons->addButton(QCoreApplication::translate("qm::SuperShapeDialog", "Ok"),
+                       QDialogButtonBox::AcceptRole);
+    buttons->addButton(QCoreApplication::translate("qm::SuperShapeDialog", "Cancel"),
+                       QDialogButtonBox::RejectRole);
     AddHelpButtons(buttons, &dialog, kSuperShapeHelpContext);
     SetWhatsThis({
-        {view, "The shape as it will look with these settings."},
-        {shape, "The outline of the shape: rectangle, rounded rectangle, ellipse, diamond, star or a triangle "
-                "pointing one way."},
-        {points, "How many points the star has."},
-        {inward, "How deep the star's points are cut: 0 gives a polygon, 90 thin spikes."},
-        {round, "How round the corners are, as a part of the shorter side."},
-        {surface, "What fills the shape: nothing, one colour, a picture tiled over it, or a gradient."},
-        {background, "The colour that fills the shape."},
-        {direction, "Which way the gradient runs from its first colour to its second."},
-        {from, "The colour the gradient starts with."},
-        {to, "The colour the gradient ends with."},
-        {shadowColor, "The colour of the shadow behind the shape."},
-        {orient, "Where the shadow falls; None draws no shadow."},
-        {depth, "How far, in pixels, the shadow lies from the shape."},
-        {outlineColor, "The colour of the shape's outline."},
-        {outlineStyle, "Solid, dashed or dotted outline; Clear draws none."},
-        {outlineWidth, "How thick the outline is, in pixels."},
-        {loadTexture, "Chooses the picture tiled over the shape."},
+        {view, QCoreApplication::translate("qm::SuperShapeDialog",
+                                           "The shape as it will look with these settings.")},
+        {shape,
+         QCoreApplication::translate(
+             "qm::SuperShapeDialog",
+             "The outline of the shape: rectangle, rounded rectangle, ellipse, diamond, star or a triangle "
+             "pointing one way.")},
+        {points, QCoreApplication::translate("qm::SuperShapeDialog", "How many points the star has.")},
+        {inward, QCoreApplication::translate(
+                     "qm::SuperShapeDialog",
+                     "How deep the star's points are cut: 0 gives a polygon, 90 thin spikes.")},
+        {round, QCoreApplication::translate("qm::SuperShapeDialog",
+                                            "How round the corners are, as a part of the shorter side.")},
+        {surface, QCoreApplication::translate(
+                      "qm::SuperShapeDialog",
+                      "What fills the shape: nothing, one colour, a picture tiled over it, or a gradient.")},
+        {background, QCoreApplication::translate("qm::SuperShapeDialog", "The colour that fills the shape.")},
+        {direction,
+         QCoreApplication::translate("qm::SuperShapeDialog",
+                                     "Which way the gradient runs from its first colour to its second.")},
+        {from, QCoreApplication::translate("qm::SuperShapeDialog", "The colour the gradient starts with.")},
+        {to, QCoreApplication::translate("qm::SuperShapeDialog", "The colour the gradient ends with.")},
+        {shadowColor,
+         QCoreApplication::translate("qm::SuperShapeDialog", "The colour of the shadow behind the shape.")},
+        {orient, QCoreApplication::translate("qm::SuperShapeDialog",
+                                             "Where the shadow falls; None draws no shadow.")},
+        {depth, QCoreApplication::translate("qm::SuperShapeDialog",
+                                            "How far, in pixels, the shadow lies from the shape.")},
+        {outlineColor,
+         QCoreApplication::translate("qm::SuperShapeDialog", "The colour of the shape's outline.")},
+        {outlineStyle, QCoreApplication::translate("qm::SuperShapeDialog",
+                                                   "Solid, dashed or dotted outline; Clear draws none.")},
+        {outlineWidth,
+         QCoreApplication::translate("qm::SuperShapeDialog", "How thick the outline is, in pixels.")},
+        {loadTexture,
+         QCoreApplication::translate("qm::SuperShapeDialog", "Chooses the picture tiled over the shape.")},
     });
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(columns);

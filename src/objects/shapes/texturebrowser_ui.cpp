@@ -6,6 +6,7 @@
 #include "model/cardrender.h"
 #include "platform/paths.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 
@@ -20,7 +21,8 @@ public:
     TexturePreview(const TSuperShape& shape, QWidget* parent) : QWidget(parent), mShape(shape)
     {
         setFixedSize(TKBrushImageBrowser::kPreviewSide + 20, TKBrushImageBrowser::kPreviewSide + 20);
-        setToolTip(QStringLiteral("The shape with the texture selected"));
+        setToolTip(
+            QCoreApplication::translate("qm::TKBrushImageBrowser", "The shape with the texture selected"));
         setAccessibleName(toolTip());
     }
 

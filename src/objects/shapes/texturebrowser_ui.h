@@ -2,6 +2,8 @@
 // TKBrushImageBrowser: "Load Texture Image", the texture picker of the multi-purpose shape's dialog.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "objects/shapes/supershape.h"
 #include "objects/texturebrowser_ui.h"
 
@@ -9,6 +11,8 @@ namespace qm {
 
 class TKBrushImageBrowser : public TextureImageDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TKBrushImageBrowser)
+
 public:
     static constexpr int kPreviewSide = 75;
 

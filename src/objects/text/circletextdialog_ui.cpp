@@ -11,10 +11,12 @@
 #include "platform/helphook.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
@@ -39,7 +41,8 @@ public:
     PreviewView(const TKPCircleText& preview, const int& zoomTenths, QWidget* parent)
         : QWidget(parent), mPreview(preview), mZoomTenths(zoomTenths)
     {
-        setAccessibleName(QStringLiteral("Preview of the circular text"));
+        setAccessibleName(
+            QCoreApplication::translate("qm::TCircleTextProperties", "Preview of the circular text"));
     }
 
 protected:
@@ -59,7 +62,8 @@ private:
 
 QString DegreesText(int position)
 {
-    return QStringLiteral("%1 degrees").arg(position * 90);
+    return QCoreApplication::translate("qm::TCircleTextProperties", "%1 degrees")
+        .arg(QLocale().toString(position * 90));
 }
 
 QSlider* QuarterBar(QWidget* parent, const char* name)
@@ -77,7 +81,7 @@ QSlider* QuarterBar(QWidget* parent, const char* name)
 TCircleTextProperties::TCircleTextProperties(TKPCircleText& preview, QWidget* parent)
     : QDialog(parent), mPreview(preview), mWidth(preview.Width()), mHeight(preview.Height())
 {
-    setWindowTitle(QStringLiteral("CircleText Properties"));
+    setWindowTitle(tr("CircleText Properties"));
     setFixedSize(582, 423);
 
     mView = new PreviewView(mPreview, mZoomTenths, this);
@@ -92,26 +96,26 @@ TCircleTextProperties::TCircleTextProperties(TKPCircleText& preview, QWidget* pa
 
     mCaptionText = new QLineEdit(this);
     mCaptionText->setObjectName(QStringLiteral("CaptionText"));
-    mCaptionText->setAccessibleName(QStringLiteral("Text"));
-    mCaptionText->setWhatsThis(QStringLiteral("The text set along the circle."));
+    mCaptionText->setAccessibleName(tr("Text"));
+    mCaptionText->setWhatsThis(tr("The text set along the circle."));
     AddWhatsThisMenu(mCaptionText);
     mDegreesBar = QuarterBar(this, "DegreesBar");
-    mDegreesBar->setAccessibleName(QStringLiteral("Degrees of the circle"));
-    mDegreesBar->setWhatsThis(QStringLiteral("How much of the circle the text spreads over."));
+    mDegreesBar->setAccessibleName(tr("Degrees of the circle"));
+    mDegreesBar->setWhatsThis(tr("How much of the circle the text spreads over."));
     mDegreesLabel = new QLabel(this);
     mStartingAngleBar = QuarterBar(this, "StartingAngleBar");
-    mStartingAngleBar->setAccessibleName(QStringLiteral("Starting angle"));
+    mStartingAngleBar->setAccessibleName(tr("Starting angle"));
     mStartingAngleBar->setWhatsThis(QStringLiteral(
         "Where the text starts: 90 at the top of the circle, 180 at the left, 270 at the bottom, 360 at the "
         "right. The letters run clockwise from there."));
     mStartingAngleLabel = new QLabel(this);
-    mAngled = new QCheckBox(QStringLiteral("Angled Characters"), this);
+    mAngled = new QCheckBox(tr("Angled Characters"), this);
     mAngled->setObjectName(QStringLiteral("cbDrawLettersAngled"));
-    mAngled->setWhatsThis(QStringLiteral("Turns each letter to follow the circle; otherwise letters stay upright."));
-    mMirrored = new QCheckBox(QStringLiteral("Mirrored"), this);
+    mAngled->setWhatsThis(tr("Turns each letter to follow the circle; otherwise letters stay upright."));
+    mMirrored = new QCheckBox(tr("Mirrored"), this);
     mMirrored->setObjectName(QStringLiteral("cbMirrored"));
     mMirrored->setWhatsThis(
-        QStringLiteral("Lays angled letters along the inside of the circle, so that they read from the centre."));
+        tr("Lays angled letters along the inside of the circle, so that they read from the centre."));
 
     mFontColor = PaletteButton(
         this, "FontColorButton",
@@ -121,20 +125,20 @@ TCircleTextProperties::TCircleTextProperties(TKPCircleText& preview, QWidget* pa
         },
         [this] { return mPreview.Font().Color(); },
         [this](TColor& color) { return ChooseColor && ChooseColor(color); });
-    mFontColor->setAccessibleName(QStringLiteral("Font colour"));
+    mFontColor->setAccessibleName(tr("Font colour"));
 
-    auto* fontButton = new QPushButton(QStringLiteral("Select Font"), this);
+    auto* fontButton = new QPushButton(tr("Select Font"), this);
     fontButton->setObjectName(QStringLiteral("Fontbutton"));
     auto* sizeUp = new QToolButton(this);
     sizeUp->setObjectName(QStringLiteral("RapidChangeFontSizeUp"));
     sizeUp->setArrowType(Qt::UpArrow);
-    sizeUp->setAccessibleName(QStringLiteral("Font 5 points larger"));
-    sizeUp->setWhatsThis(QStringLiteral("Makes the letters 5 points larger (up to 150 points)."));
+    sizeUp->setAccessibleName(tr("Font 5 points larger"));
+    sizeUp->setWhatsThis(tr("Makes the letters 5 points larger (up to 150 points)."));
     auto* sizeDown = new QToolButton(this);
     sizeDown->setObjectName(QStringLiteral("RapidChangeFontSizeDown"));
     sizeDown->setArrowType(Qt::DownArrow);
-    sizeDown->setAccessibleName(QStringLiteral("Font 5 points smaller"));
-    sizeDown->setWhatsThis(QStringLiteral("Makes the letters 5 points smaller (down to 10 points)."));
+    sizeDown->setAccessibleName(tr("Font 5 points smaller"));
+    sizeDown->setWhatsThis(tr("Makes the letters 5 points smaller (down to 10 points)."));
     auto* zoomPlus = new QPushButton(QStringLiteral("+"), this);
     zoomPlus->setObjectName(QStringLiteral("ZoomPlusButton"));
     auto* zoomMinus = new QPushButton(QStringLiteral("-"), this);
@@ -146,17 +150,17 @@ TCircleTextProperties::TCircleTextProperties(TKPCircleText& preview, QWidget* pa
 
     auto* form = new QGridLayout;
     int row = 0;
-    form->addWidget(new QLabel(QStringLiteral("Text"), this), row, 0);
+    form->addWidget(new QLabel(tr("Text"), this), row, 0);
     form->addWidget(mCaptionText, row++, 1, 1, 2);
-    form->addWidget(new QLabel(QStringLiteral("Degrees"), this), row, 0);
+    form->addWidget(new QLabel(tr("Degrees"), this), row, 0);
     form->addWidget(mDegreesBar, row, 1);
     form->addWidget(mDegreesLabel, row++, 2);
-    form->addWidget(new QLabel(QStringLiteral("Starting Angle"), this), row, 0);
+    form->addWidget(new QLabel(tr("Starting Angle"), this), row, 0);
     form->addWidget(mStartingAngleBar, row, 1);
     form->addWidget(mStartingAngleLabel, row++, 2);
     form->addWidget(mAngled, row++, 1, 1, 2);
     form->addWidget(mMirrored, row++, 1, 1, 2);
-    form->addWidget(new QLabel(QStringLiteral("Font Color"), this), row, 0);
+    form->addWidget(new QLabel(tr("Font Color"), this), row, 0);
     form->addWidget(mFontColor, row++, 1, Qt::AlignLeft);
     auto* fontRow = new QHBoxLayout;
     fontRow->addWidget(fontButton);
@@ -172,7 +176,7 @@ TCircleTextProperties::TCircleTextProperties(TKPCircleText& preview, QWidget* pa
     zoomRow->addWidget(mZoomLabel);
     zoomRow->addWidget(zoomPlus);
     zoomRow->addStretch(1);
-    form->addWidget(new QLabel(QStringLiteral("Preview"), this), row, 0);
+    form->addWidget(new QLabel(tr("Preview"), this), row, 0);
     form->addLayout(zoomRow, row++, 1, 1, 2);
     form->setRowStretch(row, 1);
 
@@ -181,12 +185,12 @@ TCircleTextProperties::TCircleTextProperties(TKPCircleText& preview, QWidget* pa
     columns->addLayout(form, 1);
     const DialogButtonBar bar = MakeDialogButtonBar(this);
     SetWhatsThis({
-        {mScroll, "The text on its circle as it will look on the card."},
-        {mView, "The text on its circle as it will look on the card."},
-        {mFontColor, "The colour of the letters."},
-        {fontButton, "Chooses the font, its size and style."},
-        {zoomPlus, "Shows the preview larger (up to 100%)."},
-        {zoomMinus, "Shows the preview smaller (down to 50%)."},
+        {mScroll, tr("The text on its circle as it will look on the card.")},
+        {mView, tr("The text on its circle as it will look on the card.")},
+        {mFontColor, tr("The colour of the letters.")},
+        {fontButton, tr("Chooses the font, its size and style.")},
+        {zoomPlus, tr("Shows the preview larger (up to 100%).")},
+        {zoomMinus, tr("Shows the preview smaller (down to 50%).")},
     });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
@@ -299,7 +303,7 @@ void TCircleTextProperties::OKButtonClick()
     if (mRefit.Flush())
         mPreview.SetCaption(mCaptionText->text());
     if (mCaptionText->text().isEmpty()) {
-        QMessageBox::information(this, QStringLiteral("Information"), QStringLiteral("Please enter some text"));
+        QMessageBox::information(this, tr("Information"), tr("Please enter some text"));
         mCaptionText->setFocus();
         return;
     }

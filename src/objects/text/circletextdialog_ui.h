@@ -5,6 +5,7 @@
 #include "model/cardtypes.h"
 #include "objects/text/circlelayout.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 
@@ -24,6 +25,8 @@ class TKPCircleText;
 
 class TCircleTextProperties : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TCircleTextProperties)
+
 public:
     static constexpr int kHelpContext = 40017;
 

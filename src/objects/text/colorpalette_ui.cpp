@@ -4,6 +4,7 @@
 
 #include "model/colors.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QMenu>
 #include <QPainter>
@@ -48,7 +49,9 @@ QToolButton* PaletteButton(QWidget* parent, const char* name, std::function<void
         auto* swatch = new QToolButton(palette);
         swatch->setIcon(ColorSwatch(kPalette[i]));
         swatch->setAutoRaise(true);
-        swatch->setAccessibleName(QStringLiteral("Colour ") + ToQColor(kPalette[i]).name());
+        //: A colour of the palette, as a screen reader names it by its hexadecimal value.
+        swatch->setAccessibleName(
+            QCoreApplication::translate("qm::ColorPalette", "Colour %1").arg(ToQColor(kPalette[i]).name()));
         const TColor color = kPalette[i];
         QObject::connect(swatch, &QToolButton::clicked, button, [menu, apply, color] {
             menu->close();
@@ -56,7 +59,8 @@ QToolButton* PaletteButton(QWidget* parent, const char* name, std::function<void
         });
         grid->addWidget(swatch, i / 5, i % 5);
     }
-    auto* other = new QPushButton(QStringLiteral("&Other"), palette);
+    //: Opens the colour chooser for a colour not in the palette.
+    auto* other = new QPushButton(QCoreApplication::translate("qm::ColorPalette", "&Other"), palette);
     QObject::connect(other, &QPushButton::clicked, button, [menu, apply, current, chooseColor] {
         menu->close();
         TColor color = current();

@@ -11,6 +11,7 @@
 #include "platform/helphook.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -29,7 +30,7 @@ public:
     TSampleView(TKBaseLabel& sample, QWidget* parent) : QFrame(parent), mSample(sample)
     {
         setObjectName(QStringLiteral("SamplePanel"));
-        setAccessibleName(QStringLiteral("Sample of the effects"));
+        setAccessibleName(QCoreApplication::translate("qm::TKFont3DEffects", "Sample of the effects"));
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setFixedSize(437, 85);
     }
@@ -76,38 +77,33 @@ TKFont3DEffects::TKFont3DEffects(TKBaseLabel& label, QWidget* parent, TKDialogs*
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), mLabel(label)
 {
     setObjectName(QStringLiteral("Font3DEffects"));
-    setWindowTitle(QStringLiteral("Text 3D Effects"));
+    setWindowTitle(tr("Text 3D Effects"));
     mFilling = true;
 
-    mShadowDirection =
-        DropDown(QStringLiteral("ShadowDirection"),
-                 {QStringLiteral("None"), QStringLiteral("Right"), QStringLiteral("Left"),
-                  QStringLiteral("Lower Right"), QStringLiteral("Lower Left"), QStringLiteral("Down")},
-                 this);
-    mShadowDirection->setWhatsThis(QStringLiteral("The side of the text on which its shadow falls."));
+    mShadowDirection = DropDown(
+        QStringLiteral("ShadowDirection"),
+        {tr("None"), tr("Right"), tr("Left"), tr("Lower Right"), tr("Lower Left"), tr("Down")}, this);
+    mShadowDirection->setWhatsThis(tr("The side of the text on which its shadow falls."));
     mShadowColorCombo = new ColorCombo(this);
     mShadowColorCombo->setObjectName(QStringLiteral("ShadowColorCombo"));
-    mShadowColorCombo->setWhatsThis(QStringLiteral("The colour of the shadow."));
+    mShadowColorCombo->setWhatsThis(tr("The colour of the shadow."));
     mShadowDepth = DropDown(QStringLiteral("ShadowDepth"), DepthItems(), this);
-    mShadowDepth->setWhatsThis(QStringLiteral("How far, in pixels, the shadow lies from the text. 0 draws no "
-                                              "shadow."));
+    mShadowDepth->setWhatsThis(tr("How far, in pixels, the shadow lies from the text. 0 draws no "
+                                  "shadow."));
     mHighlightDirection =
         DropDown(QStringLiteral("HighlightDirection"),
-                 {QStringLiteral("None"), QStringLiteral("Right"), QStringLiteral("Left"),
-                  QStringLiteral("Upper Right"), QStringLiteral("Upper Left"), QStringLiteral("Up")},
-                 this);
-    mHighlightDirection->setWhatsThis(QStringLiteral("The side of the text on which its highlight lies."));
+                 {tr("None"), tr("Right"), tr("Left"), tr("Upper Right"), tr("Upper Left"), tr("Up")}, this);
+    mHighlightDirection->setWhatsThis(tr("The side of the text on which its highlight lies."));
     mHighLightColorCombo = new ColorCombo(this);
     mHighLightColorCombo->setObjectName(QStringLiteral("HighLightColorCombo"));
-    mHighLightColorCombo->setWhatsThis(QStringLiteral("The colour of the highlight."));
+    mHighLightColorCombo->setWhatsThis(tr("The colour of the highlight."));
     mHighLightDepth = DropDown(QStringLiteral("HighLightDepth"), DepthItems(), this);
-    mHighLightDepth->setWhatsThis(
-        QStringLiteral("How far, in pixels, the highlight lies from the text. 0 draws "
-                       "no highlight."));
+    mHighLightDepth->setWhatsThis(tr("How far, in pixels, the highlight lies from the text. 0 draws "
+                                     "no highlight."));
     mFontColorCombo = new ColorCombo(this);
     mFontColorCombo->setObjectName(QStringLiteral("FontColorCombo"));
-    mFontColorCombo->setWhatsThis(QStringLiteral("The colour of the text itself. \"Custom...\" picks any "
-                                                 "other colour."));
+    mFontColorCombo->setWhatsThis(tr("The colour of the text itself. \"Custom...\" picks any "
+                                     "other colour."));
     mFontColorCombo->AllowCustomColors([dialogs](TColor& color) { return dialogs && dialogs->ChooseColor(color); });
 
     // The sample starts as the label looks now, over the whole preview panel: a symbol shows its character,
@@ -119,7 +115,7 @@ TKFont3DEffects::TKFont3DEffects(TKBaseLabel& label, QWidget* parent, TKDialogs*
         mSample = std::make_unique<TKPLabel>();
         const QString shown =
             MergeText(label.Caption(), label.Host() ? label.Host()->PersonalStrings() : QStringList(), nullptr);
-        mSample->SetCaption(shown.trimmed().isEmpty() ? QStringLiteral("Text") : shown);
+        mSample->SetCaption(shown.trimmed().isEmpty() ? tr("Text") : shown);
     }
     mSample->Font().Assign(label.Font());
     mSample->SetDepthShadow(label.DepthShadow());
@@ -132,7 +128,7 @@ TKFont3DEffects::TKFont3DEffects(TKBaseLabel& label, QWidget* parent, TKDialogs*
     mSampleView = sampleView;
     const QSize inside = sampleView->contentsRect().size();
     mSample->SetBounds(0, 0, inside.width(), inside.height());
-    sampleView->setWhatsThis(QStringLiteral("Shows how the text looks with these settings."));
+    sampleView->setWhatsThis(tr("Shows how the text looks with these settings."));
 
     mShadowDirection->setCurrentIndex(int(label.DirectionShadow()));
     mShadowColorCombo->SetColor(label.ColorShadow());
@@ -156,13 +152,13 @@ TKFont3DEffects::TKFont3DEffects(TKBaseLabel& label, QWidget* parent, TKDialogs*
         grid->addWidget(text, row * 2, column);
         grid->addWidget(combo, row * 2 + 1, column);
     };
-    addField(0, 0, QStringLiteral("Shadow Direction"), mShadowDirection);
-    addField(0, 1, QStringLiteral("Shadow Color"), mShadowColorCombo);
-    addField(0, 2, QStringLiteral("Shadow Depth"), mShadowDepth);
-    addField(1, 0, QStringLiteral("Highlight Direction"), mHighlightDirection);
-    addField(1, 1, QStringLiteral("Highlight Color"), mHighLightColorCombo);
-    addField(1, 2, QStringLiteral("Highlight Depth"), mHighLightDepth);
-    addField(2, 0, QStringLiteral("Font Color"), mFontColorCombo);
+    addField(0, 0, tr("Shadow Direction"), mShadowDirection);
+    addField(0, 1, tr("Shadow Color"), mShadowColorCombo);
+    addField(0, 2, tr("Shadow Depth"), mShadowDepth);
+    addField(1, 0, tr("Highlight Direction"), mHighlightDirection);
+    addField(1, 1, tr("Highlight Color"), mHighLightColorCombo);
+    addField(1, 2, tr("Highlight Depth"), mHighLightDepth);
+    addField(2, 0, tr("Font Color"), mFontColorCombo);
 
     const DialogButtonBar bar = MakeDialogButtonBar(this);
     connect(bar.ok, &QPushButton::clicked, this, [this] { OKButtonClick(); });

@@ -2,6 +2,7 @@
 // TKFont3DEffects: the dialog that sets a label's shadow, highlight and font colour on a live sample.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <functional>
@@ -17,6 +18,8 @@ class TKDialogs;
 
 class TKFont3DEffects : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TKFont3DEffects)
+
 public:
     static constexpr int kHelpContext = 40008;
     static constexpr int kMaxDepth = 10;

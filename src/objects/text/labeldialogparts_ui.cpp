@@ -26,11 +26,24 @@ const struct
     const char* name;
     TColor value;
 } kNamedColors[ColorCombo::kColorCount] = {
-    {"Black", 0x000000},     {"Maroon", 0x000080},  {"Green", 0x008000}, {"Olive", 0x008080},
-    {"Navy", 0x800000},      {"Purple", 0x800080},  {"Teal", 0x808000},  {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0},    {"Red", 0x0000FF},     {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
-    {"Blue", 0xFF0000},      {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},  {"Light Gray", 0xC0C0C0},
-    {"Dark Gray", 0x808080}, {"White", 0xFFFFFF},
+    {QT_TRANSLATE_NOOP("qm::ColorCombo", "Black"), 0x000000},
+    {QT_TRANSLATE_NOOP("qm::ColorCombo", "Maroon"), 0x000080},
+    {QT_TRANSLATE_NOOP("qm::ColorCombo", "Green"), 0x008000},
+    {QT_TRANSLATE_NOOP("qm::ColorCombo", "Olive"), 0x008080},
+    {QT_TRANSLATE_NOOP("qm::ColorCombo", "Navy"), 0x800000},
+    {QT_TRANSLATE_NOOP("qm::ColorCombo", "Purple"), 0x800080},
+    {QT_TRANSLATE_NOOP("qm::ColorCombo", "Teal"), 0x808000},
+    {QT_TRANSLATE_NOOP("qm::ColorCombo", "Gray"), 0x808080},
+    {QT_TRANSLATE_NOOP("qm::ColorCombo", "Silver"), 0xC0C0C0},
+    {QT_TRANSLATE_NOOP("qm::ColorCombo", "Red"), 0x0000FF},
+    {QT_TRANSLATE_NOOP("qm::ColorCombo", "Lime"), 0x00FF00},
+    {QT_TRANSLATE_NOOP("qm::ColorCombo", "Yellow"), 0x00FFFF},
+    {QT_TRANSLATE_NOOP("qm::ColorCombo", "Blue"), 0xFF0000},
+    {QT_TRANSLATE_NOOP("qm::ColorCombo", "Fuchsia"), 0xFF00FF},
+    {QT_TRANSLATE_NOOP("qm::ColorCombo", "Aqua"), 0xFFFF00},
+    {QT_TRANSLATE_NOOP("qm::ColorCombo", "Light Gray"), 0xC0C0C0},
+    {QT_TRANSLATE_NOOP("qm::ColorCombo", "Dark Gray"), 0x808080},
+    {QT_TRANSLATE_NOOP("qm::ColorCombo", "White"), 0xFFFFFF},
 };
 // A colour's row picture: a swatch with a black outline.
 QIcon Swatch(TColor color)
@@ -57,7 +70,7 @@ void AddWhatsThisMenu(QWidget* control)
         } else {
             menu = std::make_unique<QMenu>();
         }
-        QAction* whatsThis = menu->addAction(QStringLiteral("What's this?"));
+        QAction* whatsThis = menu->addAction(QCoreApplication::translate("qm::ColorCombo", "What's this?"));
         if (menu->exec(control->mapToGlobal(at)) == whatsThis)
             QWhatsThis::showText(control->mapToGlobal(QPoint(0, control->height())), control->whatsThis(),
                                  control);
@@ -78,7 +91,7 @@ ColorCombo::ColorCombo(QWidget* parent) : QComboBox(parent)
 {
     setMaxVisibleItems(kColorCount + 2);
     for (const auto& c : kNamedColors)
-        addItem(Swatch(c.value), QLatin1String(c.name), QVariant(int(c.value)));
+        addItem(Swatch(c.value), tr(c.name), QVariant(int(c.value)));
     setCurrentIndex(-1);
     connect(this, &QComboBox::currentIndexChanged, this, [this](int row) {
         if (itemData(row).isValid())
@@ -110,7 +123,8 @@ void ColorCombo::SetColor(TColor color)
     }
     if (!mChooseCustom || color == clNone)
         return;
-    const QString caption = QStringLiteral("Custom ") + ToQColor(color).name(QColor::HexRgb).toUpper();
+    //: A colour of no name in the colour list, by its hexadecimal value ("Custom #1A2B3C").
+    const QString caption = tr("Custom %1").arg(ToQColor(color).name(QColor::HexRgb).toUpper());
     if (CustomRow() < 0)
         insertItem(kColorCount, Swatch(color), caption, QVariant(int(color)));
     else {
@@ -153,12 +167,14 @@ void ColorCombo::DropCustomRow()
 
 QCheckBox* MakeShrinkToFitBox(QWidget* parent, bool checked)
 {
-    auto* box = new QCheckBox(QStringLiteral("&Shrink to fit the box"), parent);
+    auto* box =
+        new QCheckBox(QCoreApplication::translate("qm::LabelDialogs", "&Shrink to fit the box"), parent);
     box->setObjectName(QStringLiteral("ShrinkToFit"));
     box->setChecked(checked);
-    box->setWhatsThis(
-        QStringLiteral("Keeps the label's width: a text too long for it (a long name in a merge, say) is "
-                       "drawn smaller so that it fits, never larger than the font's size."));
+    box->setWhatsThis(QCoreApplication::translate(
+        "qm::LabelDialogs",
+        "Keeps the label's width: a text too long for it (a long name in a merge, say) is "
+        "drawn smaller so that it fits, never larger than the font's size."));
     return box;
 }
 

@@ -6,6 +6,7 @@
 #include "model/cardtypes.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 
 #include <functional>
 
@@ -24,12 +25,15 @@ void AddWhatsThisMenu(QWidget* control);
 // Purple, Teal, Gray, Silver, Red, Lime, Yellow, Blue, Fuchsia, Aqua, Light Gray, Dark Gray, White.
 class ColorCombo : public QComboBox
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::ColorCombo)
+
 public:
     static constexpr int kColorCount = 18;
+    // In English; the list shows it translated.
     static const char* ColorName(int row);
     static TColor ColorValue(int row);
     // The last row's caption once other colours are allowed.
-    static QString CustomCommandCaption() { return QStringLiteral("Custom..."); }
+    static QString CustomCommandCaption() { return tr("Custom..."); }
 
     explicit ColorCombo(QWidget* parent = nullptr);
     // Adds a last row, "Custom...", which asks `choose` for any colour (the full colour dialog), starting

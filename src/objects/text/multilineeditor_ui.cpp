@@ -25,12 +25,12 @@ TMultiLineTextEditor::TMultiLineTextEditor(const QStringList& lines, const TKFon
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("MultiLineTextEditor"));
-    setWindowTitle(QStringLiteral("Multi-line Text Editor"));
+    setWindowTitle(tr("Multi-line Text Editor"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
     mMemo = new QPlainTextEdit(this);
     mMemo->setObjectName(QStringLiteral("Memo"));
-    mMemo->setAccessibleName(QStringLiteral("Lines of text"));
+    mMemo->setAccessibleName(tr("Lines of text"));
     mMemo->setFont(LabelDrawingFont(font));
     // The text in its own colour; a colour too pale to read on white is shown on grey.
     QPalette colours = mMemo->palette();
@@ -40,9 +40,9 @@ TMultiLineTextEditor::TMultiLineTextEditor(const QStringList& lines, const TKFon
     mMemo->setPalette(colours);
     mMemo->setPlainText(lines.join(QLatin1Char('\n')).left(kMaxCharacters));
     mAccepted = mMemo->toPlainText();
-    mMemo->setWhatsThis(QStringLiteral("Type the lines of the text, pressing Enter between them. The text is "
-                                       "drawn in this font, aligned and, when Word Wrap is on, broken to "
-                                       "the width of the object. It holds up to 254 characters."));
+    mMemo->setWhatsThis(tr("Type the lines of the text, pressing Enter between them. The text is "
+                           "drawn in this font, aligned and, when Word Wrap is on, broken to "
+                           "the width of the object. It holds up to 254 characters."));
     AddWhatsThisMenu(mMemo);
     connect(mMemo, &QPlainTextEdit::textChanged, this, [this] { Limit(); });
 

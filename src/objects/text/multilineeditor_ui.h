@@ -2,6 +2,7 @@
 // TMultiLineTextEditor: the text editor of a multi-line text object.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QStringList>
 
@@ -15,6 +16,8 @@ class TKFont;
 
 class TMultiLineTextEditor : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TMultiLineTextEditor)
+
 public:
     static constexpr int kHelpContext = 40001;
     // The most characters the text may hold, line breaks included.

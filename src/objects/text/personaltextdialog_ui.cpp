@@ -20,26 +20,24 @@ TGetBCLabelText::TGetBCLabelText(TKBusinessCardLabel& label, const QStringList& 
     : QDialog(parent), mLabel(label)
 {
     setObjectName(QStringLiteral("GetBCLabelText"));
-    setWindowTitle(QStringLiteral("Text"));
+    setWindowTitle(tr("Text"));
 
-    auto* prompt = new QLabel(QStringLiteral("Enter Text"), this);
+    auto* prompt = new QLabel(tr("Enter Text"), this);
     mLabelText = new QLineEdit(label.Caption(), this);
     mLabelText->setObjectName(QStringLiteral("LabelText"));
     mLabelText->setFixedWidth(321);
-    mLabelText->setWhatsThis(
-        QStringLiteral("Type the text of the label, or pick one of your personal details "
-                       "below and change it here as you like."));
+    mLabelText->setWhatsThis(tr("Type the text of the label, or pick one of your personal details "
+                                "below and change it here as you like."));
     prompt->setBuddy(mLabelText);
     AddWhatsThisMenu(mLabelText);
 
-    auto* orPrompt = new QLabel(QStringLiteral("or select personal information"), this);
+    auto* orPrompt = new QLabel(tr("or select personal information"), this);
     mPersonalInfoCombo = new QComboBox(this);
     mPersonalInfoCombo->setObjectName(QStringLiteral("PersonalInfoCombo"));
     mPersonalInfoCombo->setFixedWidth(204);
-    mPersonalInfoCombo->setWhatsThis(
-        QStringLiteral("Your personal information as entered with Personal "
-                       "Information. Picking an entry puts it into the text box; "
-                       "the label does not follow later changes of it."));
+    mPersonalInfoCombo->setWhatsThis(tr("Your personal information as entered with Personal "
+                                        "Information. Picking an entry puts it into the text box; "
+                                        "the label does not follow later changes of it."));
     for (int i = 0; i < TKBusinessCardLabel::kPersonalFieldCount && i < personal.size(); ++i) {
         if (!personal[i].isEmpty())
             mPersonalInfoCombo->addItem(personal[i]);
@@ -47,8 +45,8 @@ TGetBCLabelText::TGetBCLabelText(TKBusinessCardLabel& label, const QStringList& 
     mPersonalInfoCombo->setCurrentIndex(-1);
     // Said in words, so that an empty box does not look like a disabled one.
     const bool any = mPersonalInfoCombo->count() > 0;
-    mPersonalInfoCombo->setPlaceholderText(any ? QStringLiteral("Choose an entry")
-                                               : QStringLiteral("None yet (Edit, Personal Information)"));
+    mPersonalInfoCombo->setPlaceholderText(any ? tr("Choose an entry")
+                                               : tr("None yet (Edit, Personal Information)"));
     mPersonalInfoCombo->setEnabled(any);
     orPrompt->setBuddy(mPersonalInfoCombo);
     AddWhatsThisMenu(mPersonalInfoCombo);

@@ -2,6 +2,7 @@
 // TGetBCLabelText: the text dialog of a personal-information label, typed or picked from the user's details.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QStringList>
 
@@ -17,6 +18,8 @@ class TKBusinessCardLabel;
 
 class TGetBCLabelText : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TGetBCLabelText)
+
 public:
     static constexpr int kHelpContext = 40004;
 

@@ -80,7 +80,7 @@ TRichTextLabelEditor::TRichTextLabelEditor(const TKPRichBaseLabel& label, QWidge
     : QDialog(parent), mStart(RichTextEditorStart(label)), mZoom(mStart.panel, mStart.zoom)
 {
     setObjectName(QStringLiteral("RichTextLabelEditor"));
-    setWindowTitle(QStringLiteral("Rich Text Editor"));
+    setWindowTitle(tr("Rich Text Editor"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setSizeGripEnabled(true);
@@ -101,7 +101,7 @@ TRichTextLabelEditor::TRichTextLabelEditor(const TKPRichBaseLabel& label, QWidge
 
     mEdit = new QTextEdit(mPanel);
     mEdit->setObjectName(QStringLiteral("WPRichText1"));
-    mEdit->setAccessibleName(QStringLiteral("Rich text"));
+    mEdit->setAccessibleName(tr("Rich text"));
     mEdit->setFrameShape(QFrame::NoFrame);
     mEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -115,9 +115,9 @@ TRichTextLabelEditor::TRichTextLabelEditor(const TKPRichBaseLabel& label, QWidge
     mEdit->document()->setDefaultFont(DefaultRichTextFont());
     ReadRtf(label.RTFText().Data(), *mEdit->document());
     mEdit->document()->setDocumentMargin(0);
-    mEdit->setWhatsThis(QStringLiteral("Type the text and format it with the tool bar: select text, then pick "
-                                       "its font, size, colour and style, or set the alignment of its "
-                                       "paragraphs. The box has the width of the object on the card."));
+    mEdit->setWhatsThis(tr("Type the text and format it with the tool bar: select text, then pick "
+                           "its font, size, colour and style, or set the alignment of its "
+                           "paragraphs. The box has the width of the object on the card."));
     auto* panelLayout = new QHBoxLayout(mPanel);
     panelLayout->setContentsMargins(1, 1, 1, 1);
     panelLayout->addWidget(mEdit);
@@ -125,13 +125,13 @@ TRichTextLabelEditor::TRichTextLabelEditor(const TKPRichBaseLabel& label, QWidge
     mZoomIn = new QToolButton;
     mZoomIn->setObjectName(QStringLiteral("ZoomPlusButton"));
     mZoomIn->setText(QStringLiteral("+"));
-    mZoomIn->setToolTip(QStringLiteral("Zoom In"));
+    mZoomIn->setToolTip(tr("Zoom In"));
     mZoomOut = new QToolButton;
     mZoomOut->setObjectName(QStringLiteral("ZoomMinusButton"));
     mZoomOut->setText(QStringLiteral("-"));
-    mZoomOut->setToolTip(QStringLiteral("Zoom Out"));
-    mZoomIn->setWhatsThis(QStringLiteral("Shows the text larger while you edit it (up to 100%)."));
-    mZoomOut->setWhatsThis(QStringLiteral("Shows the text smaller while you edit it (down to 50%)."));
+    mZoomOut->setToolTip(tr("Zoom Out"));
+    mZoomIn->setWhatsThis(tr("Shows the text larger while you edit it (up to 100%)."));
+    mZoomOut->setWhatsThis(tr("Shows the text smaller while you edit it (down to 50%)."));
     connect(mZoomIn, &QToolButton::clicked, this, [this] {
         if (mZoom.ZoomIn())
             ApplyZoom();
@@ -196,7 +196,7 @@ TRichTextLabelEditor::TRichTextLabelEditor(const TKPRichBaseLabel& label, QWidge
 QAction* TRichTextLabelEditor::Button(const QString& caption) const
 {
     for (QAction* action : mButtons)
-        if (action->text() == caption)
+        if (action->data().toString() == caption)
             return action;
     return nullptr;
 }
@@ -205,7 +205,7 @@ void TRichTextLabelEditor::BuildToolBar(QToolBar* bar, QToolBar* buttons)
 {
     mFontName = new QFontComboBox(bar);
     mFontName->setObjectName(QStringLiteral("FontName"));
-    mFontName->setToolTip(QStringLiteral("Font"));
+    mFontName->setToolTip(tr("Font"));
     mFontName->setMinimumWidth(200);
     connect(mFontName, &QFontComboBox::textActivated, this, [this](const QString& family) { ApplyFontName(family); });
     mFontName->lineEdit()->installEventFilter(this);
@@ -213,7 +213,7 @@ void TRichTextLabelEditor::BuildToolBar(QToolBar* bar, QToolBar* buttons)
 
     mFontSize = new QComboBox(bar);
     mFontSize->setObjectName(QStringLiteral("FontSize"));
-    mFontSize->setToolTip(QStringLiteral("Font size"));
+    mFontSize->setToolTip(tr("Font size"));
     mFontSize->setEditable(true);
     mFontSize->setValidator(new QIntValidator(6, 999, mFontSize));
     for (int size : kSizes)
@@ -224,7 +224,7 @@ void TRichTextLabelEditor::BuildToolBar(QToolBar* bar, QToolBar* buttons)
 
     mFontColor = new ColorCombo(bar);
     mFontColor->setObjectName(QStringLiteral("FontColor"));
-    mFontColor->setToolTip(QStringLiteral("Font color"));
+    mFontColor->setToolTip(tr("Font color"));
     mFontColor->setMinimumWidth(120);
     mFontColor->AllowCustomColors([this](TColor& color) {
         const QColor chosen = QColorDialog::getColor(ToQColor(color), this);
@@ -244,31 +244,33 @@ void TRichTextLabelEditor::BuildToolBar(QToolBar* bar, QToolBar* buttons)
     bar->addWidget(mFontColor);
 
     bar = buttons;
-    auto add = [&](const QString& caption, const QIcon& icon, bool checkable, auto onClick) {
-        QAction* action = bar->addAction(icon, caption);
+    // caption is the English text (marked QT_TR_NOOP) the editor finds the button by; it shows translated.
+    auto add = [&](const char* caption, const QIcon& icon, bool checkable, auto onClick) {
+        QAction* action = bar->addAction(icon, tr(caption));
+        action->setData(QString::fromLatin1(caption));
         action->setCheckable(checkable);
         connect(action, &QAction::triggered, this, onClick);
         mButtons.append(action);
         return action;
     };
-    add(QStringLiteral("Normal"), LetterIcon(QStringLiteral("N"), false, false, false), false, [this] {
+    add(QT_TR_NOOP("Normal"), LetterIcon(QStringLiteral("N"), false, false, false), false, [this] {
         QTextCharFormat format;
         format.setFontWeight(QFont::Normal);
         format.setFontItalic(false);
         format.setFontUnderline(false);
         Format(format);
     });
-    add(QStringLiteral("Bold"), LetterIcon(QStringLiteral("B"), true, false, false), true, [this](bool on) {
+    add(QT_TR_NOOP("Bold"), LetterIcon(QStringLiteral("B"), true, false, false), true, [this](bool on) {
         QTextCharFormat format;
         format.setFontWeight(on ? QFont::Bold : QFont::Normal);
         Format(format);
     })->setShortcut(QKeySequence::Bold);
-    add(QStringLiteral("Italic"), LetterIcon(QStringLiteral("I"), false, true, false), true, [this](bool on) {
+    add(QT_TR_NOOP("Italic"), LetterIcon(QStringLiteral("I"), false, true, false), true, [this](bool on) {
         QTextCharFormat format;
         format.setFontItalic(on);
         Format(format);
     })->setShortcut(QKeySequence::Italic);
-    add(QStringLiteral("Underline"), LetterIcon(QStringLiteral("U"), false, false, true), true, [this](bool on) {
+    add(QT_TR_NOOP("Underline"), LetterIcon(QStringLiteral("U"), false, false, true), true, [this](bool on) {
         QTextCharFormat format;
         format.setFontUnderline(on);
         Format(format);
@@ -279,22 +281,23 @@ void TRichTextLabelEditor::BuildToolBar(QToolBar* bar, QToolBar* buttons)
     {
         const char* caption;
         Qt::Alignment alignment;
-    } kAlignments[] = {{"Align Left", Qt::AlignLeft},
-                       {"Align Right", Qt::AlignRight},
-                       {"Justify", Qt::AlignJustify},
-                       {"Center", Qt::AlignHCenter}};
+    } kAlignments[] = {{QT_TR_NOOP("Align Left"), Qt::AlignLeft},
+                       {QT_TR_NOOP("Align Right"), Qt::AlignRight},
+                       {QT_TR_NOOP("Justify"), Qt::AlignJustify},
+                       {QT_TR_NOOP("Center"), Qt::AlignHCenter}};
     for (const auto& a : kAlignments) {
         const Qt::Alignment alignment = a.alignment;
-        alignments->addAction(add(QLatin1String(a.caption), AlignmentIcon(alignment), true, [this, alignment] {
+        alignments->addAction(add(a.caption, AlignmentIcon(alignment), true, [this, alignment] {
             mEdit->setAlignment(alignment);
             mEdit->setFocus();
         }));
     }
     bar->addSeparator();
-    add(QStringLiteral("Copy"), style()->standardIcon(QStyle::SP_FileDialogContentsView), false,
+    add(QT_TR_NOOP("Copy"), style()->standardIcon(QStyle::SP_FileDialogContentsView), false,
         [this] { mEdit->copy(); });
-    add(QStringLiteral("Cut"), style()->standardIcon(QStyle::SP_DialogDiscardButton), false, [this] { mEdit->cut(); });
-    add(QStringLiteral("Paste"), style()->standardIcon(QStyle::SP_DialogSaveButton), false,
+    add(QT_TR_NOOP("Cut"), style()->standardIcon(QStyle::SP_DialogDiscardButton), false,
+        [this] { mEdit->cut(); });
+    add(QT_TR_NOOP("Paste"), style()->standardIcon(QStyle::SP_DialogSaveButton), false,
         [this] { mEdit->paste(); });
     // Captions show beside pictures that do not say it all.
     for (const char* caption : {"Copy", "Cut", "Paste"}) {
@@ -303,25 +306,25 @@ void TRichTextLabelEditor::BuildToolBar(QToolBar* bar, QToolBar* buttons)
     }
 
     static const std::pair<const char*, const char*> kWhatsThis[] = {
-        {"Normal", "Takes bold, italic and underline off the selected text."},
-        {"Bold", "Makes the selected text bold, or plain again."},
-        {"Italic", "Makes the selected text italic, or upright again."},
-        {"Underline", "Underlines the selected text, or takes the line away."},
-        {"Align Left", "Lines the paragraph up at the left edge of the box."},
-        {"Align Right", "Lines the paragraph up at the right edge of the box."},
-        {"Justify", "Spreads the paragraph's lines over the whole width of the box."},
-        {"Center", "Centres the paragraph's lines in the box."},
-        {"Copy", "Copies the selected text to the clipboard."},
-        {"Cut", "Moves the selected text to the clipboard."},
-        {"Paste", "Puts the text of the clipboard where the cursor is."},
+        {"Normal", QT_TR_NOOP("Takes bold, italic and underline off the selected text.")},
+        {"Bold", QT_TR_NOOP("Makes the selected text bold, or plain again.")},
+        {"Italic", QT_TR_NOOP("Makes the selected text italic, or upright again.")},
+        {"Underline", QT_TR_NOOP("Underlines the selected text, or takes the line away.")},
+        {"Align Left", QT_TR_NOOP("Lines the paragraph up at the left edge of the box.")},
+        {"Align Right", QT_TR_NOOP("Lines the paragraph up at the right edge of the box.")},
+        {"Justify", QT_TR_NOOP("Spreads the paragraph's lines over the whole width of the box.")},
+        {"Center", QT_TR_NOOP("Centres the paragraph's lines in the box.")},
+        {"Copy", QT_TR_NOOP("Copies the selected text to the clipboard.")},
+        {"Cut", QT_TR_NOOP("Moves the selected text to the clipboard.")},
+        {"Paste", QT_TR_NOOP("Puts the text of the clipboard where the cursor is.")},
     };
     for (const auto& [caption, text] : kWhatsThis) {
         if (QAction* action = Button(QLatin1String(caption)))
-            action->setWhatsThis(QString::fromUtf8(text));
+            action->setWhatsThis(tr(text));
     }
-    mFontName->setWhatsThis(QStringLiteral("The typeface of the selected text."));
-    mFontSize->setWhatsThis(QStringLiteral("The size of the selected text, in points."));
-    mFontColor->setWhatsThis(QStringLiteral("The colour of the selected text."));
+    mFontName->setWhatsThis(tr("The typeface of the selected text."));
+    mFontSize->setWhatsThis(tr("The size of the selected text, in points."));
+    mFontColor->setWhatsThis(tr("The colour of the selected text."));
 }
 
 void TRichTextLabelEditor::Format(const QTextCharFormat& format)

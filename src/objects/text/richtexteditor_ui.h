@@ -4,6 +4,7 @@
 
 #include "objects/text/richtexteditor.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QList>
 
@@ -25,6 +26,8 @@ class ColorCombo;
 
 class TRichTextLabelEditor : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TRichTextLabelEditor)
+
 public:
     static constexpr int kHelpContext = 40013;
 

@@ -48,7 +48,7 @@ public:
     PreviewView(const TKSuperText& preview, QWidget* parent) : QFrame(parent), mPreview(preview)
     {
         setObjectName(QStringLiteral("PreviewPanel"));
-        setAccessibleName(QStringLiteral("Preview of the text"));
+        setAccessibleName(QCoreApplication::translate("qm::TSuperTextProperties", "Preview of the text"));
         setFixedSize(554, 190);
         setFrameStyle(QFrame::Box | QFrame::Plain);
     }
@@ -69,11 +69,14 @@ private:
     const TKSuperText& mPreview;
 };
 
-QComboBox* List(QWidget* parent, const char* name, const QStringList& items)
+// A drop-down list of texts marked QT_TRANSLATE_NOOP("qm::TSuperTextProperties", ...), in the user's
+// language.
+QComboBox* List(QWidget* parent, const char* name, std::initializer_list<const char*> items)
 {
     auto* list = new QComboBox(parent);
     list->setObjectName(QLatin1String(name));
-    list->addItems(items);
+    for (const char* item : items)
+        list->addItem(QCoreApplication::translate("qm::TSuperTextProperties", item));
     return list;
 }
 
@@ -114,7 +117,7 @@ TSuperTextProperties::TSuperTextProperties(TKSuperText& preview, const QString& 
                                            QWidget* parent)
     : QDialog(parent), mPreview(preview), mDialogs(dialogs), mTexturePath(texturePath)
 {
-    setWindowTitle(QStringLiteral("SuperText Properties"));
+    setWindowTitle(tr("SuperText Properties"));
     mLastTexture.Assign(DefaultSuperTextTexture());
     // A texture the object already has becomes the one "Texture" brings back.
     if (!mPreview.Image().Empty())
@@ -124,9 +127,13 @@ TSuperTextProperties::TSuperTextProperties(TKSuperText& preview, const QString& 
     mView = new PreviewView(mPreview, this);
     mCaptionText = new QLineEdit(this);
     mCaptionText->setObjectName(QStringLiteral("CaptionText"));
-    mCaptionText->setWhatsThis(QStringLiteral("The text of the object: one line, drawn in the chosen surface."));
+    mCaptionText->setWhatsThis(tr("The text of the object: one line, drawn in the chosen surface."));
     AddWhatsThisMenu(mCaptionText);
-    mSurfaceType = List(this, "SurfaceTypeCombo", {"Normal", "Transparent", "Texture", "Gradient Fill"});
+    mSurfaceType = List(this, "SurfaceTypeCombo",
+                        {QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Normal"),
+                         QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Transparent"),
+                         QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Texture"),
+                         QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Gradient Fill")});
     mSurfaceType->setWhatsThis(QStringLiteral(
         "What fills the letters: the font colour, nothing (only outline and shadow show), a tiled texture "
         "picture or a gradient between two colours."));
@@ -138,9 +145,13 @@ TSuperTextProperties::TSuperTextProperties(TKSuperText& preview, const QString& 
     };
     mFontColor = PaletteButton(this, "FontColorButton", set([this](TColor c) { mPreview.Font().SetColor(c); }),
                                [this] { return mPreview.Font().Color(); }, ChooseColorOf(mDialogs));
-    mLoadImage = new QPushButton(QStringLiteral("Load Texture"), this);
+    mLoadImage = new QPushButton(tr("Load Texture"), this);
     mLoadImage->setObjectName(QStringLiteral("LoadImageButton"));
-    mFillDirection = List(this, "FillDirectionCombo", {"Up", "Down", "Left", "Right"});
+    mFillDirection = List(this, "FillDirectionCombo",
+                          {QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Up"),
+                           QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Down"),
+                           QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Left"),
+                           QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Right")});
     mGradientFrom = PaletteButton(this, "GradientFromcolorButton",
                                   set([this](TColor c) { mPreview.SetGradientFromColor(c); }),
                                   [this] { return mPreview.GradientFromColor(); }, ChooseColorOf(mDialogs));
@@ -149,75 +160,90 @@ TSuperTextProperties::TSuperTextProperties(TKSuperText& preview, const QString& 
     mShadowColor = PaletteButton(this, "ShadowColorButton", set([this](TColor c) { mPreview.SetShadowcolor(c); }),
                                  [this] { return mPreview.Shadowcolor(); }, ChooseColorOf(mDialogs));
     mShadowOrientation = List(this, "ShadowOrientationCombo",
-                              {"None", "Right", "Left", "Down and Right", "Down and Left", "Down"});
+                              {QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "None"),
+                               QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Right"),
+                               QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Left"),
+                               QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Down and Right"),
+                               QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Down and Left"),
+                               QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Down")});
     mShadowDepth = Spinner(this, "ShadowDepthSpinner");
     mOutlineColor = PaletteButton(this, "OutlineColorButton", set([this](TColor c) { mPreview.SetOutlineColor(c); }),
                                   [this] { return mPreview.OutlineColor(); }, ChooseColorOf(mDialogs));
     mOutlineStyle = List(this, "OutlineStyleCombo",
-                         {"Solid Line", "Dash Line", "Dotted Line", "DashDot Line", "DashDotDot Line", "Clear"});
+                         {QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Solid Line"),
+                          QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Dash Line"),
+                          QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Dotted Line"),
+                          QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "DashDot Line"),
+                          QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "DashDotDot Line"),
+                          QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Clear")});
     mOutlineWidth = Spinner(this, "OutLineWidthSpinner");
-    auto* fontButton = new QPushButton(QStringLiteral("Select Font"), this);
+    auto* fontButton = new QPushButton(tr("Select Font"), this);
     fontButton->setObjectName(QStringLiteral("Fontbutton"));
     auto* bigger = new QToolButton(this);
     bigger->setObjectName(QStringLiteral("RapidChangeFontSizeUp"));
     bigger->setArrowType(Qt::UpArrow);
-    bigger->setAccessibleName(QStringLiteral("Font 5 points larger"));
-    bigger->setToolTip(QStringLiteral("5 points larger"));
+    bigger->setAccessibleName(tr("Font 5 points larger"));
+    bigger->setToolTip(tr("5 points larger"));
     auto* smaller = new QToolButton(this);
     smaller->setObjectName(QStringLiteral("RapidChangeFontSizeDown"));
     smaller->setArrowType(Qt::DownArrow);
-    smaller->setAccessibleName(QStringLiteral("Font 5 points smaller"));
-    smaller->setToolTip(QStringLiteral("5 points smaller"));
-    auto* symbol = new QPushButton(QStringLiteral("Select Symbol"), this);
+    smaller->setAccessibleName(tr("Font 5 points smaller"));
+    smaller->setToolTip(tr("5 points smaller"));
+    auto* symbol = new QPushButton(tr("Select Symbol"), this);
     symbol->setObjectName(QStringLiteral("SelectSymbolbutton"));
-    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    auto* ok = new QPushButton(tr("Ok"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("Cancelbutton"));
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    auto* help = new QPushButton(tr("Help"), this);
     help->setObjectName(QStringLiteral("Helpbutton"));
 
     auto label = [this](const char* text, QWidget* buddy) {
-        auto* l = new QLabel(QLatin1String(text), this);
+        auto* l = new QLabel(tr(text), this);
         l->setBuddy(buddy);
         return l;
     };
     auto* grid = new QGridLayout;
-    grid->addWidget(label("Text", mCaptionText), 0, 0);
+    grid->addWidget(label(QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Text"), mCaptionText), 0, 0);
     grid->addWidget(mCaptionText, 0, 1, 1, 3);
     grid->addWidget(fontButton, 0, 4);
     auto* sizes = new QHBoxLayout;
     sizes->addWidget(bigger);
     sizes->addWidget(smaller);
     grid->addLayout(sizes, 0, 5);
-    grid->addWidget(label("Surface Type", mSurfaceType), 1, 0);
+    grid->addWidget(label(QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Surface Type"), mSurfaceType), 1, 0);
     grid->addWidget(mSurfaceType, 1, 1);
-    QLabel* fontColorLabel = label("Font Color", mFontColor);
+    QLabel* fontColorLabel = label(QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Font Color"), mFontColor);
     grid->addWidget(fontColorLabel, 1, 2);
     grid->addWidget(mFontColor, 1, 3);
     grid->addWidget(mLoadImage, 1, 2, 1, 2);
     grid->addWidget(symbol, 1, 4);
-    QLabel* directionLabel = label("Fill Direction", mFillDirection);
-    QLabel* fromLabel = label("From Color", mGradientFrom);
-    QLabel* toLabel = label("To Color", mGradientTo);
+    QLabel* directionLabel =
+        label(QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Fill Direction"), mFillDirection);
+    QLabel* fromLabel = label(QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "From Color"), mGradientFrom);
+    QLabel* toLabel = label(QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "To Color"), mGradientTo);
     grid->addWidget(directionLabel, 2, 0);
     grid->addWidget(mFillDirection, 2, 1);
     grid->addWidget(fromLabel, 2, 2);
     grid->addWidget(mGradientFrom, 2, 3);
     grid->addWidget(toLabel, 2, 4);
     grid->addWidget(mGradientTo, 2, 5);
-    grid->addWidget(label("Shadow Color", mShadowColor), 3, 0);
+    grid->addWidget(label(QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Shadow Color"), mShadowColor), 3, 0);
     grid->addWidget(mShadowColor, 3, 1);
-    grid->addWidget(label("Shadow Orientation", mShadowOrientation), 3, 2);
+    grid->addWidget(
+        label(QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Shadow Orientation"), mShadowOrientation), 3, 2);
     grid->addWidget(mShadowOrientation, 3, 3);
-    grid->addWidget(label("Shadow Depth", mShadowDepth), 3, 4);
+    grid->addWidget(label(QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Shadow Depth"), mShadowDepth), 3, 4);
     grid->addWidget(mShadowDepth, 3, 5);
-    grid->addWidget(label("Outline Color", mOutlineColor), 4, 0);
+    grid->addWidget(label(QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Outline Color"), mOutlineColor), 4,
+                    0);
     grid->addWidget(mOutlineColor, 4, 1);
-    grid->addWidget(label("OutLine Style", mOutlineStyle), 4, 2);
+    grid->addWidget(label(QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "OutLine Style"), mOutlineStyle), 4,
+                    2);
     grid->addWidget(mOutlineStyle, 4, 3);
-    grid->addWidget(label("Outline Width", mOutlineWidth), 4, 4);
+    grid->addWidget(label(QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Outline Width"), mOutlineWidth), 4,
+                    4);
     grid->addWidget(mOutlineWidth, 4, 5);
     mNormalPanel = {fontColorLabel, mFontColor};
     mTexturePanel = {mLoadImage};
@@ -233,22 +259,22 @@ TSuperTextProperties::TSuperTextProperties(TKSuperText& preview, const QString& 
     whatsThis->setDefaultAction(QWhatsThis::createAction(this));
     buttons->addWidget(whatsThis);
     SetWhatsThis({
-        {mView, "The text as it will look with these settings."},
-        {mFontColor, "The colour of the letters when the surface is Normal."},
-        {mLoadImage, "Chooses the picture tiled inside the letters."},
-        {mFillDirection, "Which way the gradient runs from its first colour to its second."},
-        {mGradientFrom, "The colour the gradient starts with."},
-        {mGradientTo, "The colour the gradient ends with."},
-        {mShadowColor, "The colour of the drop shadow."},
-        {mShadowOrientation, "Where the shadow falls; None draws no shadow."},
-        {mShadowDepth, "How far, in pixels, the shadow lies from the letters."},
-        {mOutlineColor, "The colour of the line around each letter."},
-        {mOutlineStyle, "Solid, dashed or dotted line around the letters; Clear draws none."},
-        {mOutlineWidth, "How thick the line around the letters is, in pixels."},
-        {fontButton, "Chooses the font, its size and style."},
-        {bigger, "Makes the letters 5 points larger."},
-        {smaller, "Makes the letters 5 points smaller."},
-        {symbol, "Puts a symbol (from Wingdings, Webdings or Symbol) in place of the text."},
+        {mView, tr("The text as it will look with these settings.")},
+        {mFontColor, tr("The colour of the letters when the surface is Normal.")},
+        {mLoadImage, tr("Chooses the picture tiled inside the letters.")},
+        {mFillDirection, tr("Which way the gradient runs from its first colour to its second.")},
+        {mGradientFrom, tr("The colour the gradient starts with.")},
+        {mGradientTo, tr("The colour the gradient ends with.")},
+        {mShadowColor, tr("The colour of the drop shadow.")},
+        {mShadowOrientation, tr("Where the shadow falls; None draws no shadow.")},
+        {mShadowDepth, tr("How far, in pixels, the shadow lies from the letters.")},
+        {mOutlineColor, tr("The colour of the line around each letter.")},
+        {mOutlineStyle, tr("Solid, dashed or dotted line around the letters; Clear draws none.")},
+        {mOutlineWidth, tr("How thick the line around the letters is, in pixels.")},
+        {fontButton, tr("Chooses the font, its size and style.")},
+        {bigger, tr("Makes the letters 5 points larger.")},
+        {smaller, tr("Makes the letters 5 points smaller.")},
+        {symbol, tr("Puts a symbol (from Wingdings, Webdings or Symbol) in place of the text.")},
     });
     SetButtonWhatsThis(this);
     auto* layout = new QVBoxLayout(this);
@@ -417,7 +443,7 @@ void TSuperTextProperties::OKButtonClick()
 {
     if (mCaptionText->text().isEmpty()) {
         if (mDialogs)
-            mDialogs->ShowInformation(QStringLiteral("Please enter some text"));
+            mDialogs->ShowInformation(tr("Please enter some text"));
         mCaptionText->setFocus();
         return;
     }

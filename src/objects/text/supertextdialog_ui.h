@@ -6,6 +6,7 @@
 #include "model/subobjects.h"
 #include "objects/text/supertext.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 
@@ -23,6 +24,8 @@ class TKDialogs;
 
 class TSuperTextProperties : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TSuperTextProperties)
+
 public:
     static constexpr int kHelpContext = 40014;
 

@@ -4,6 +4,7 @@
 
 #include "model/cardrender.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QScrollArea>
 
@@ -17,7 +18,8 @@ class LettersView : public QWidget
 public:
     LettersView(const TKSuperText& text, QWidget* parent) : QWidget(parent), mText(text)
     {
-        setToolTip(QStringLiteral("The text with the texture selected"));
+        setToolTip(QCoreApplication::translate("qm::TSuperTextBrushImageBrowser",
+                                               "The text with the texture selected"));
         setAccessibleName(toolTip());
     }
     void Fit() { setFixedSize(std::min(mText.Width(), 4096), std::min(mText.Height(), 4096)); }

@@ -3,6 +3,8 @@
 // letters previewed in the texture selected.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "objects/text/supertext.h"
 #include "objects/texturebrowser_ui.h"
 
@@ -10,6 +12,8 @@ namespace qm {
 
 class TSuperTextBrushImageBrowser : public TextureImageDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TSuperTextBrushImageBrowser)
+
 public:
     // Previews the dialog's preview with the texture chosen. Opens at the file lastPath when it is there,
     // else in the data folder's "bmbrush" (then "Textures", then the data folder itself).

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -42,45 +43,50 @@ int TGetSymbol::ColumnsForPoints(int points)
 
 QString TGetSymbol::FontCaption(const TKFont& font)
 {
-    QString caption = font.Name() + QStringLiteral(", ") + QString::number(font.Size()) + QStringLiteral("pt ");
-    if (font.HasStyle(fsBold))
-        caption += QStringLiteral("Bold ");
-    if (font.HasStyle(fsItalic))
-        caption += QStringLiteral("Italic ");
-    return caption;
+    const QString size = QLocale().toString(font.Size());
+    const bool bold = font.HasStyle(fsBold);
+    const bool italic = font.HasStyle(fsItalic);
+    //: The symbol font on its button: its name, its size in points and its style.
+    if (bold && italic)
+        return tr("%1, %2pt Bold Italic ").arg(font.Name(), size);
+    if (bold)
+        return tr("%1, %2pt Bold ").arg(font.Name(), size);
+    if (italic)
+        return tr("%1, %2pt Italic ").arg(font.Name(), size);
+    return tr("%1, %2pt ").arg(font.Name(), size);
 }
 
 TGetSymbol::TGetSymbol(const TKFont& font, int code, QWidget* parent) : QDialog(parent)
 {
     mFont.Assign(font);
     setObjectName(QStringLiteral("GetSymbol"));
-    setWindowTitle(QStringLiteral("Symbol Selector"));
+    setWindowTitle(tr("Symbol Selector"));
 
-    auto* fontLabel = new QLabel(QStringLiteral("&Font"), this);
+    auto* fontLabel = new QLabel(tr("&Font"), this);
     mFontButton = new QPushButton(this);
     mFontButton->setObjectName(QStringLiteral("Fontbutton"));
     mFontButton->setFixedWidth(217);
-    mFontButton->setWhatsThis(QStringLiteral("Choose the symbol font: Wingdings, Webdings, Symbol or any other "
-                                             "font. Its size, colour and style are those of the symbol."));
+    mFontButton->setWhatsThis(tr("Choose the symbol font: Wingdings, Webdings, Symbol or any other "
+                                 "font. Its size, colour and style are those of the symbol."));
     fontLabel->setBuddy(mFontButton);
     connect(mFontButton, &QPushButton::clicked, this, [this] { FontbuttonClick(); });
 
     mSymbolList = new QListWidget(this);
     mSymbolList->setObjectName(QStringLiteral("SymbolList"));
-    mSymbolList->setAccessibleName(QStringLiteral("Symbols"));
+    mSymbolList->setAccessibleName(tr("Symbols"));
     mSymbolList->setFlow(QListView::LeftToRight);
     mSymbolList->setWrapping(true);
     mSymbolList->setResizeMode(QListView::Adjust);
     mSymbolList->setUniformItemSizes(true);
     mSymbolList->setSelectionMode(QAbstractItemView::SingleSelection);
-    mSymbolList->setWhatsThis(QStringLiteral("Every character of the font, as it will be drawn on the card. "
-                                             "Click the one you want; a double-click also closes the "
-                                             "selector."));
+    mSymbolList->setWhatsThis(tr("Every character of the font, as it will be drawn on the card. "
+                                 "Click the one you want; a double-click also closes the "
+                                 "selector."));
     AddWhatsThisMenu(mSymbolList);
     for (int i = 0; i < kCodes; ++i) {
         auto* item = new QListWidgetItem(mSymbolList);
         const int c = kFirstCode + i;
-        item->setToolTip(QStringLiteral("Code %1 (0x%2)").arg(c).arg(c, 2, 16, QLatin1Char('0')));
+        item->setToolTip(tr("Code %1 (0x%2)").arg(c).arg(c, 2, 16, QLatin1Char('0')));
         item->setTextAlignment(Qt::AlignCenter);
     }
 

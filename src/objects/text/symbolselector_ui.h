@@ -4,6 +4,7 @@
 
 #include "model/subobjects.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <functional>
@@ -15,6 +16,8 @@ namespace qm {
 
 class TGetSymbol : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TGetSymbol)
+
 public:
     static constexpr int kHelpContext = 40005;
     // The list shows codes 32 to 255, one per item, in a font this many pixels high.

@@ -18,14 +18,14 @@ namespace qm {
 TGetLabelText::TGetLabelText(TKPLabel& label, QWidget* parent) : QDialog(parent), mLabel(label)
 {
     setObjectName(QStringLiteral("GetLabelText"));
-    setWindowTitle(QStringLiteral("Text"));
+    setWindowTitle(tr("Text"));
 
-    auto* prompt = new QLabel(QStringLiteral("Enter Text"), this);
+    auto* prompt = new QLabel(tr("Enter Text"), this);
     mLabelText = new QLineEdit(label.Caption(), this);
     mLabelText->setObjectName(QStringLiteral("LabelText"));
     mLabelText->setFixedWidth(321);
-    mLabelText->setWhatsThis(QStringLiteral("Type the text of the label. It is drawn on one line in the "
-                                            "label's font, with its shadow and highlight."));
+    mLabelText->setWhatsThis(tr("Type the text of the label. It is drawn on one line in the "
+                                "label's font, with its shadow and highlight."));
     prompt->setBuddy(mLabelText);
     AddWhatsThisMenu(mLabelText);
 

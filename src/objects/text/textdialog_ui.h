@@ -2,6 +2,7 @@
 // TGetLabelText: the text entry dialog of a plain text label.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <functional>
@@ -15,6 +16,8 @@ class TKPLabel;
 
 class TGetLabelText : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TGetLabelText)
+
 public:
     static constexpr int kHelpContext = 40004;
 
