@@ -3,6 +3,7 @@
 #include "app/importcommand.h"
 
 #include "app/cardfile.h"
+#include "app/commandline.h"
 #include "design/cardpanel.h"
 #include "glabels/glabelsdocument.h"
 #include "objects/glabelsimport.h"
@@ -48,19 +49,20 @@ int RunImportProgram(int argc, char** argv)
     const QStringList args = QCoreApplication::arguments().mid(2);
     for (const QString& word : args) {
         if (word.startsWith(QLatin1String("--"))) {
-            std::fprintf(stderr, "quillmark: unknown option %s\n", qPrintable(word));
+            CommandLineText::Say(CommandLineText::tr("unknown option %1").arg(word));
             return 2;
         }
     }
     if (args.size() != 2) {
-        std::fputs("usage: quillmark import FILE.glabels OUT.qmk\n", stderr);
+        //: the command line's words stay as they are: only FILE and OUT may be translated
+        std::fputs(qPrintable(CommandLineText::tr("usage: quillmark import FILE.glabels OUT.qmk\n")), stderr);
         return 2;
     }
     const QString& in = args[0];
     const QString& out = args[1];
     QString error;
     if (QFileInfo(out).suffix().compare(QLatin1String("qmk"), Qt::CaseInsensitive) != 0) {
-        std::fprintf(stderr, "quillmark: %s: the card file's name must end in .qmk\n", qPrintable(out));
+        CommandLineText::Say(CommandLineText::tr("%1: the card file's name must end in .qmk").arg(out));
         return 2;
     }
     if (!CheckOutputIsNoInput(out, {in}, &error)) {
