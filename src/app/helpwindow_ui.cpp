@@ -36,16 +36,16 @@ QUrl PageIfThere(const QString& fileName)
 
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("Quillmark Help"));
+    setWindowTitle(tr("Quillmark Help"));
     mBrowser = new QTextBrowser(this);
-    mBrowser->setAccessibleName(QStringLiteral("Help page"));
+    mBrowser->setAccessibleName(tr("Help page"));
     // Links out of the help (web pages, mail) go to the desktop's own programs.
     mBrowser->setOpenExternalLinks(true);
 
-    auto* back = new QPushButton(QStringLiteral("&Back"), this);
-    auto* forward = new QPushButton(QStringLiteral("&Forward"), this);
-    auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* back = new QPushButton(tr("&Back", "previous page"), this);
+    auto* forward = new QPushButton(tr("&Forward", "next page"), this);
+    auto* contents = new QPushButton(tr("&Contents"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(back, &QPushButton::clicked, mBrowser, &QTextBrowser::backward);
@@ -55,7 +55,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(mBrowser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(mBrowser, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
     connect(mBrowser, &QTextBrowser::sourceChanged, this, [this] {
-        setWindowTitle(QStringLiteral("Quillmark Help - ") + mBrowser->documentTitle());
+        setWindowTitle(tr("Quillmark Help - %1").arg(mBrowser->documentTitle()));
         // A page reached any other way than from the results is no longer the search's: its row is no longer
         // the chosen one and nothing on it is marked.
         if (!mOpeningResult) {
@@ -68,12 +68,12 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
     mSearch = new QLineEdit(this);
     mSearch->setObjectName(QStringLiteral("SearchEdit"));
-    mSearch->setAccessibleName(QStringLiteral("Search the help"));
-    mSearch->setPlaceholderText(QStringLiteral("Search the help"));
+    mSearch->setAccessibleName(tr("Search the help"));
+    mSearch->setPlaceholderText(tr("Search the help"));
     mSearch->setClearButtonEnabled(true);
     mResults = new QListWidget(this);
     mResults->setObjectName(QStringLiteral("SearchResults"));
-    mResults->setAccessibleName(QStringLiteral("Pages found"));
+    mResults->setAccessibleName(tr("Pages found"));
     connect(mSearch, &QLineEdit::textChanged, this, &THelpWindow::Search);
     connect(mResults, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         if (!item)
@@ -92,14 +92,14 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     sideLayout->addWidget(mSearch);
     sideLayout->addWidget(mResults, 1);
 
-    back->setWhatsThis(QStringLiteral("Goes back to the page you read before."));
-    forward->setWhatsThis(QStringLiteral("Goes forward again after Back."));
-    contents->setWhatsThis(QStringLiteral("Shows the list of all help pages."));
-    close->setWhatsThis(QStringLiteral("Closes the help."));
-    mSearch->setWhatsThis(QStringLiteral("Type words to find: the list below shows the pages that contain all "
-                                         "of them, the best first. Click one to read it."));
-    mResults->setWhatsThis(QStringLiteral("The pages that contain the words you searched for."));
-    mBrowser->setWhatsThis(QStringLiteral("The help page. Click an underlined link to follow it."));
+    back->setWhatsThis(tr("Goes back to the page you read before."));
+    forward->setWhatsThis(tr("Goes forward again after Back."));
+    contents->setWhatsThis(tr("Shows the list of all help pages."));
+    close->setWhatsThis(tr("Closes the help."));
+    mSearch->setWhatsThis(tr("Type words to find: the list below shows the pages that contain all "
+                             "of them, the best first. Click one to read it."));
+    mResults->setWhatsThis(tr("The pages that contain the words you searched for."));
+    mBrowser->setWhatsThis(tr("The help page. Click an underlined link to follow it."));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back);
@@ -128,7 +128,7 @@ void THelpWindow::Search(const QString& words)
         item->setData(Qt::UserRole, hit.Page);
     }
     if (!words.trimmed().isEmpty() && mResults->count() == 0) {
-        auto* item = new QListWidgetItem(QStringLiteral("No page has these words."), mResults);
+        auto* item = new QListWidgetItem(tr("No page has these words."), mResults);
         item->setFlags(Qt::NoItemFlags);
     }
 }
