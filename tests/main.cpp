@@ -11,6 +11,8 @@ int main(int argc, char** argv)
     qputenv("QUILLMARK_HOME", home.path().toUtf8());
     // Defaults that follow the user's country are those of a Letter country, wherever the tests run.
     qputenv("LC_PAPER", "en_US.UTF-8");
+    // The texts the tests compare are the English ones, whatever language the machine speaks.
+    qputenv("LANGUAGE", "en");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
