@@ -13,6 +13,8 @@ namespace qm {
 namespace {
 
 QString gLanguage;
+QList<QTranslator*> gTranslators;
+QLocale gNumbersBefore;
 
 // "de_AT.UTF-8@euro" -> "de_AT"; "C.UTF-8" and "POSIX" -> "en".
 QString LocaleName(QString value)
@@ -80,24 +82,40 @@ QString InstallTranslations()
 {
     QCoreApplication* app = QCoreApplication::instance();
     const QString language = ChooseLanguage(WantedLanguages(), AvailableLanguages());
-    if (!app || language.isEmpty())
-        return QString();
+    if (!app || language.isEmpty() || !gTranslators.isEmpty())
+        return gLanguage;
     auto* ours = new QTranslator(app);
     if (!ours->load(QStringLiteral(":/i18n/quillmark_") + language)) {
         delete ours;
         return QString();
     }
     QCoreApplication::installTranslator(ours);
+    gTranslators.append(ours);
     // Qt's own texts (standard buttons, file dialogs, context menus of text boxes), when that package is there.
     auto* qt = new QTranslator(app);
-    if (qt->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qt->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qt);
-    else
+        gTranslators.append(qt);
+    } else {
         delete qt;
+    }
+    gNumbersBefore = QLocale();
     if (QLocale::system().language() == QLocale::C)
         QLocale::setDefault(QLocale(language));
     gLanguage = language;
     return language;
+}
+
+void RemoveTranslations()
+{
+    for (QTranslator* translator : std::as_const(gTranslators)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    if (!gTranslators.isEmpty())
+        QLocale::setDefault(gNumbersBefore);
+    gTranslators.clear();
+    gLanguage.clear();
 }
 
 QString CurrentLanguage()

@@ -29,6 +29,9 @@ QStringList AvailableLanguages();
 // made.
 QString InstallTranslations();
 
+// Takes the installed translations out again (the program speaks English) and restores the number format.
+void RemoveTranslations();
+
 // The language InstallTranslations() installed, or empty.
 QString CurrentLanguage();
 

@@ -52,7 +52,7 @@ TEST(Translations, InstallingGermanTranslatesTextsAndNumbers)
     ASSERT_TRUE(AvailableLanguages().contains(QStringLiteral("de")));
     const QByteArray language = qgetenv("LANGUAGE");
     qputenv("LANGUAGE", "de");
-    const QLocale before;
+    const QString numbersBefore = QLocale().toString(8.5, 'f', 1);
     EXPECT_EQ(InstallTranslations(), "de");
     qputenv("LANGUAGE", language);
     EXPECT_EQ(CurrentLanguage(), "de");
@@ -65,7 +65,11 @@ TEST(Translations, InstallingGermanTranslatesTextsAndNumbers)
     if (QLocale::system().language() == QLocale::C) {
         EXPECT_EQ(QLocale().toString(8.5, 'f', 1).toStdString(), "8,5");
     }
-    QLocale::setDefault(before);
+    // And back to English, numbers too.
+    RemoveTranslations();
+    EXPECT_EQ(CurrentLanguage(), "");
+    EXPECT_EQ(QCoreApplication::translate("qm::TMainScreen", "&File").toStdString(), "&File");
+    EXPECT_EQ(QLocale().toString(8.5, 'f', 1), numbersBefore);
 }
 
 struct Message
