@@ -2,6 +2,8 @@
 // Searching the bundled help: each page's text, without its markup, is read once and searched for every word.
 #include "app/helpsearch.h"
 
+#include "platform/translations.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -26,7 +28,7 @@ const std::vector<TPageText>& Pages()
         std::vector<TPageText> list;
         const QDir dir(QStringLiteral(":/help"));
         for (const QString& name : dir.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name)) {
-            QFile file(dir.filePath(name));
+            QFile file(HelpPageUrl(name).path().prepend(QLatin1Char(':')));
             if (!file.open(QIODevice::ReadOnly))
                 continue;
             QTextDocument document;
@@ -42,6 +44,19 @@ const std::vector<TPageText>& Pages()
 }
 
 } // namespace
+
+QUrl HelpPageUrl(const QString& fileName)
+{
+    const QString page = fileName.section(QLatin1Char('#'), 0, 0);
+    const QString language = CurrentLanguage();
+    for (const QString& folder : {language.isEmpty() ? QString() : language + QLatin1Char('/'), QString()}) {
+        if (QFile::exists(QStringLiteral(":/help/") + folder + page))
+            return QUrl(QStringLiteral("qrc:/help/") + folder + fileName);
+        if (language.isEmpty())
+            break;
+    }
+    return QUrl();
+}
 
 std::vector<HelpHit> SearchHelp(const QString& words)
 {

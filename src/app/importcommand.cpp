@@ -9,6 +9,7 @@
 #include "platform/headless.h"
 #include "settings/companionfile.h"
 #include "settings/preferences.h"
+#include "platform/translations.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -45,6 +46,7 @@ int RunImportProgram(int argc, char** argv)
 {
     PrepareHeadlessRun();
     QGuiApplication app(argc, argv);
+    InstallTranslations();
     const QStringList args = QCoreApplication::arguments().mid(2);
     for (const QString& word : args) {
         if (word.startsWith(QLatin1String("--"))) {

@@ -16,6 +16,7 @@
 #include "print/sheetprinter.h"
 #include "print/pagedreport.h"
 #include "print/recordingreport.h"
+#include "platform/translations.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -442,6 +443,7 @@ int RunPrintProgram(int argc, char** argv)
 {
     PrepareHeadlessRun();
     QGuiApplication app(argc, argv);
+    InstallTranslations();
     return RunPrintCommand(QCoreApplication::arguments());
 }
 
