@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Texts left out of translation: the window and every dialog shown in a pseudo-language that wraps each
-// translated text in brackets, and any English words found outside them.
+// translated text in brackets, and any English words found outside them. And each translation's window and
+// dialogs: no text cut off, every menu item with an access key of its own.
 #include "app/helpwindow_ui.h"
 #include "app/mainwindow_ui.h"
 #include "design/designpanel_ui.h"
@@ -24,10 +25,12 @@
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolButton>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
 
+#include "accessnames.h"
 #include "quietprompts.h"
 
 using namespace qm;
@@ -129,7 +132,39 @@ private:
     QSet<QString> mFound;
 };
 
-class UntranslatedTest : public ::testing::Test
+// Buttons, labels and boxes narrower than their text needs: a text cut off.
+QStringList CutOff(QWidget* window)
+{
+    QStringList cut;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->window() != window)
+            continue;
+        auto* label = qobject_cast<QLabel*>(w);
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        const bool text = (label && !label->wordWrap() && !label->text().isEmpty()) ||
+                          (button && !button->text().isEmpty());
+        auto* tool = qobject_cast<QToolButton*>(w);
+        if (!text || (tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly && !tool->icon().isNull()))
+            continue;
+        // The text's own width (rich text as its layout needs it), and room for a button's frame or a check
+        // box's box.
+        const QString shown = label ? label->text() : button->text();
+        int needs = w->fontMetrics().horizontalAdvance(QString(shown).remove(QLatin1Char('&')));
+        if (label && Qt::mightBeRichText(shown))
+            needs = label->minimumSizeHint().width();
+        else if (button)
+            needs += (button->inherits("QCheckBox") || button->inherits("QRadioButton")) ? 18 : 6;
+        if (w->width() < needs)
+            cut << QStringLiteral("%1 %2 \"%3\": %4 px wide, needs %5")
+                       .arg(QString::fromLatin1(window->metaObject()->className()), w->objectName(),
+                            shown.left(40))
+                       .arg(w->width())
+                       .arg(needs);
+    }
+    return cut;
+}
+
+class WalkTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -137,7 +172,7 @@ protected:
         ASSERT_TRUE(home.isValid());
         oldHome = qgetenv("QUILLMARK_HOME");
         qputenv("QUILLMARK_HOME", home.path().toUtf8());
-        QCoreApplication::installTranslator(&pseudo);
+        QCoreApplication::installTranslator(Translator());
         window = std::make_unique<TMainScreen>(&prompts);
         window->show();
         window->activateWindow();
@@ -146,9 +181,12 @@ protected:
     void TearDown() override
     {
         window.reset();
-        QCoreApplication::removeTranslator(&pseudo);
+        QCoreApplication::removeTranslator(Translator());
         qputenv("QUILLMARK_HOME", oldHome);
     }
+
+    virtual QTranslator* Translator() = 0;
+    virtual void Read(QWidget* window) = 0;
 
     // Runs what opens a dialog; each modal dialog that shows meanwhile (one opened from another too) is read
     // and closed. Returns how many were read.
@@ -164,7 +202,7 @@ protected:
                 return;
             if (!seen.contains(modal)) {
                 seen.insert(modal);
-                findings.CheckWindow(modal);
+                Read(modal);
                 ++read;
             }
             if (auto* dialog = qobject_cast<QDialog*>(modal))
@@ -178,7 +216,7 @@ protected:
         // Windows of their own that are not modal (the preview, the help) are read where they are.
         for (QWidget* top : QApplication::topLevelWidgets()) {
             if (top->isVisible() && top != window.get() && !seen.contains(top) && !top->inherits("QMenu")) {
-                findings.CheckWindow(top);
+                Read(top);
                 ++read;
                 top->close();
             }
@@ -186,36 +224,74 @@ protected:
         return read;
     }
 
+    // The window, the dialogs of the menus and every drawing tool's own dialog. Commands that only print, open
+    // a file or leave are not among them.
+    void ReadEveryWindow()
+    {
+        Read(window.get());
+        for (QAction* action :
+             {window->mnuNewFromTemplate, window->mnuPersonalInformation, window->mnuChangeAllFonts,
+              window->mnuBackgroundArt, window->mnuChangeLayout, window->mnuFineTuning, window->mnuExportPrintShop,
+              window->mnuPrint, window->mnuPrintMerge, window->mnuPreview, window->mnuAbout, window->mnuContents,
+              window->QuickTipsAction}) {
+            EXPECT_GT(ReadDialogsOf([action] { action->trigger(); }), 0) << qPrintable(action->objectName());
+        }
+        // The tools' dialogs open as a keyboard user places an object (shapes and lines have none).
+        for (QAction* action : window->InsertMenu->actions()) {
+            ReadDialogsOf([&] {
+                action->trigger();
+                QTest::keyClick(&window->PanelWidget(), Qt::Key_Return);
+            });
+        }
+    }
+
     QTemporaryDir home;
     QByteArray oldHome;
-    PseudoLanguage pseudo;
     qmtest::QuietPrompts prompts;
     std::unique_ptr<TMainScreen> window;
+};
+
+class UntranslatedTest : public WalkTest
+{
+protected:
+    QTranslator* Translator() override { return &pseudo; }
+    void Read(QWidget* window) override { findings.CheckWindow(window); }
+    PseudoLanguage pseudo;
     Findings findings;
 };
 
 TEST_F(UntranslatedTest, TheWindowAndEveryDialogShowNoTextLeftOutOfTranslation)
 {
-    findings.CheckWindow(window.get());
-
-    // The dialogs of the menus. Those that only print, open a file or leave are not among them.
-    for (QAction* action : {window->mnuNewFromTemplate, window->mnuPersonalInformation, window->mnuChangeAllFonts,
-                            window->mnuBackgroundArt, window->mnuChangeLayout, window->mnuFineTuning,
-                            window->mnuExportPrintShop, window->mnuPrint, window->mnuPrintMerge, window->mnuPreview,
-                            window->mnuAbout, window->mnuContents, window->QuickTipsAction}) {
-        EXPECT_GT(ReadDialogsOf([action] { action->trigger(); }), 0) << qPrintable(action->objectName());
-    }
-
-    // Every drawing tool's own dialog, opened as a keyboard user places the object.
-    for (QAction* action : window->InsertMenu->actions()) {
-        ReadDialogsOf([&] {
-            action->trigger();
-            QTest::keyClick(&window->PanelWidget(), Qt::Key_Return);
-        });
-    }
+    ReadEveryWindow();
 
     EXPECT_EQ(findings.Found().join(QLatin1Char('\n')).toStdString(), "");
 }
+
+// Each translation (and the English) in the window and every dialog: no text cut off, and the menus' access
+// keys each an item's own.
+class LanguageTest : public WalkTest, public ::testing::WithParamInterface<const char*>
+{
+protected:
+    QTranslator* Translator() override
+    {
+        if (translator.isEmpty() && qstrcmp(GetParam(), "en") != 0) {
+            EXPECT_TRUE(translator.load(QStringLiteral(":/i18n/quillmark_") + QLatin1String(GetParam())));
+        }
+        return &translator;
+    }
+    void Read(QWidget* window) override { cut << CutOff(window); }
+    QTranslator translator;
+    QStringList cut;
+};
+
+TEST_P(LanguageTest, NoTextIsCutOffAndEveryMenuItemHasItsOwnAccessKey)
+{
+    EXPECT_EQ(qmtest::AccessKeyFaults(window->menuBar()->actions()).join(QLatin1Char('\n')).toStdString(), "");
+    ReadEveryWindow();
+    EXPECT_EQ(cut.join(QLatin1Char('\n')).toStdString(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LanguageTest, ::testing::Values("en", "de", "fr", "es"));
 
 TEST(UntranslatedFinder, SeesEnglishOutsideTheBrackets)
 {
