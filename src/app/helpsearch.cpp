@@ -10,6 +10,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <map>
 
 namespace qm {
 
@@ -22,10 +23,12 @@ struct TPageText
     QString Text; // lower case
 };
 
+// The pages in the program's language, read on the first search.
 const std::vector<TPageText>& Pages()
 {
-    static const std::vector<TPageText> pages = [] {
-        std::vector<TPageText> list;
+    static std::map<QString, std::vector<TPageText>> languages;
+    std::vector<TPageText>& list = languages[CurrentLanguage()];
+    if (list.empty()) {
         const QDir dir(QStringLiteral(":/help"));
         for (const QString& name : dir.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name)) {
             QFile file(HelpPageUrl(name).path().prepend(QLatin1Char(':')));
@@ -38,9 +41,8 @@ const std::vector<TPageText>& Pages()
                 title = name;
             list.push_back({name, title, document.toPlainText().toLower()});
         }
-        return list;
-    }();
-    return pages;
+    }
+    return list;
 }
 
 } // namespace
@@ -61,9 +63,11 @@ QUrl HelpPageUrl(const QString& fileName)
 std::vector<HelpHit> SearchHelp(const QString& words)
 {
     std::vector<QRegularExpression> patterns;
-    for (const QString& word : words.toLower().split(QRegularExpression(QStringLiteral("\\W+")),
-                                                     Qt::SkipEmptyParts))
-        patterns.emplace_back(QStringLiteral("\\b") + QRegularExpression::escape(word));
+    // Words of any script: "größe" is one word, and its start is found before "größer" too.
+    const auto unicode = QRegularExpression::UseUnicodePropertiesOption;
+    for (const QString& word :
+         words.toLower().split(QRegularExpression(QStringLiteral("\\W+"), unicode), Qt::SkipEmptyParts))
+        patterns.emplace_back(QStringLiteral("\\b") + QRegularExpression::escape(word), unicode);
     std::vector<HelpHit> hits;
     if (patterns.empty())
         return hits;
