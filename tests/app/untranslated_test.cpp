@@ -32,22 +32,40 @@
 
 #include "accessnames.h"
 #include "quietprompts.h"
+#include "testutil.h"
+#include "tsfile.h"
 
 using namespace qm;
 
 namespace {
 
-// Every translated text comes back as ⟦text⟧.
+// Every text the translation files hold comes back as ⟦text⟧, asked for under the context and disambiguation
+// it is filed under there (a text filed under another class than the one asking stays English, as it would for
+// a user). Qt's own texts are all bracketed.
 class PseudoLanguage : public QTranslator
 {
 public:
-    QString translate(const char*, const char* source, const char*, int) const override
+    PseudoLanguage()
+    {
+        for (const qmtest::TsMessage& m :
+             qmtest::ReadTsFile(qmtest::SourceFile(QStringLiteral("translations/quillmark_de.ts"))))
+            mKnown.insert(m.Key());
+    }
+    QString translate(const char* context, const char* source, const char* disambiguation, int) const override
     {
         if (!source || !*source)
+            return QString();
+        const QString ours = QString::fromUtf8(context) + QLatin1Char('|') + QString::fromUtf8(source) +
+                             QLatin1Char('|') + QString::fromUtf8(disambiguation);
+        static const QRegularExpression qt(QStringLiteral("^Q[A-Z]"));
+        if (!mKnown.contains(ours) && !qt.match(QString::fromUtf8(context)).hasMatch())
             return QString();
         return QStringLiteral("\u27e6") + QString::fromUtf8(source) + QStringLiteral("\u27e7");
     }
     bool isEmpty() const override { return false; }
+
+private:
+    QSet<QString> mKnown;
 };
 
 // The words of text that no translation went through: bracketed parts (also nested ones, from a translated

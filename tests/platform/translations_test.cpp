@@ -11,11 +11,11 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
 #include "testutil.h"
+#include "tsfile.h"
 
 using namespace qm;
 
@@ -72,60 +72,6 @@ TEST(Translations, InstallingGermanTranslatesTextsAndNumbers)
     EXPECT_EQ(QLocale().toString(8.5, 'f', 1), numbersBefore);
 }
 
-struct Message
-{
-    QString context, source, comment, translation;
-    bool numerus = false, unfinished = false;
-    QStringList forms;
-    QString Key() const { return context + QLatin1Char('|') + source + QLatin1Char('|') + comment; }
-};
-
-std::vector<Message> ReadTs(const QString& path, QString* language = nullptr)
-{
-    std::vector<Message> messages;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return messages;
-    QXmlStreamReader xml(&file);
-    QString context;
-    Message message;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement())
-            continue;
-        const auto name = xml.name();
-        if (name == QLatin1String("TS") && language)
-            *language = xml.attributes().value(QLatin1String("language")).toString();
-        else if (name == QLatin1String("name"))
-            context = xml.readElementText();
-        else if (name == QLatin1String("message")) {
-            message = Message();
-            message.context = context;
-            message.numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
-        } else if (name == QLatin1String("source"))
-            message.source = xml.readElementText();
-        else if (name == QLatin1String("comment"))
-            message.comment = xml.readElementText();
-        else if (name == QLatin1String("translation")) {
-            const QString type = xml.attributes().value(QLatin1String("type")).toString();
-            if (type == QLatin1String("vanished") || type == QLatin1String("obsolete"))
-                continue;
-            message.unfinished = type == QLatin1String("unfinished");
-            if (message.numerus) {
-                while (xml.readNextStartElement())
-                    message.forms << xml.readElementText();
-                message.translation = message.forms.value(0);
-            } else {
-                message.translation = xml.readElementText();
-            }
-            if (message.translation.isEmpty())
-                message.unfinished = true;
-            messages.push_back(message);
-        }
-    }
-    return messages;
-}
-
 QStringList Placeholders(const QString& text)
 {
     static const QRegularExpression placeholder(QStringLiteral("%(\\d+|n)"));
@@ -152,25 +98,26 @@ TEST(Translations, EveryTextOfTheSourcesIsTranslatedWithItsPlaceholdersAndAccess
     const QString fresh = dir.filePath(QStringLiteral("fresh.ts"));
     QProcess lupdate;
     lupdate.start(QStringLiteral(QM_LUPDATE),
-                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-                   qmtest::SourceFile(QStringLiteral("src")), QStringLiteral("-ts"), fresh});
+                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-I"),
+                   qmtest::SourceFile(QStringLiteral("src")), qmtest::SourceFile(QStringLiteral("src")),
+                   QStringLiteral("-ts"), fresh});
     ASSERT_TRUE(lupdate.waitForFinished(120000));
-    const std::vector<Message> sources = ReadTs(fresh);
+    const std::vector<qmtest::TsMessage> sources = qmtest::ReadTsFile(fresh);
     ASSERT_GT(sources.size(), 1000u);
 
     for (const char* code : {"de", "fr", "es"}) {
         QString language;
-        const std::vector<Message> shipped =
-            ReadTs(qmtest::SourceFile(QStringLiteral("translations/quillmark_%1.ts").arg(QLatin1String(code))),
+        const std::vector<qmtest::TsMessage> shipped =
+            qmtest::ReadTsFile(qmtest::SourceFile(QStringLiteral("translations/quillmark_%1.ts").arg(QLatin1String(code))),
                    &language);
         EXPECT_EQ(language, QLatin1String(code));
-        QMap<QString, const Message*> byKey;
-        for (const Message& m : shipped)
+        QMap<QString, const qmtest::TsMessage*> byKey;
+        for (const qmtest::TsMessage& m : shipped)
             byKey.insert(m.Key(), &m);
         QStringList missing, wrong;
         int unfinished = 0;
-        for (const Message& m : sources) {
-            const Message* t = byKey.value(m.Key());
+        for (const qmtest::TsMessage& m : sources) {
+            const qmtest::TsMessage* t = byKey.value(m.Key());
             if (!t) {
                 missing << m.context + QStringLiteral(": ") + m.source.left(60);
                 continue;
