@@ -6,7 +6,8 @@
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // QM_TEST_PLATFORM=xcb shows the windows of a test on a display, to look at them.
+    qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsSet("QM_TEST_PLATFORM") ? qgetenv("QM_TEST_PLATFORM") : "offscreen");
     QTemporaryDir home;
     qputenv("QUILLMARK_HOME", home.path().toUtf8());
     // Defaults that follow the user's country are those of a Letter country, wherever the tests run.

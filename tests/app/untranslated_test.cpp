@@ -297,7 +297,19 @@ protected:
         }
         return &translator;
     }
-    void Read(QWidget* window) override { cut << CutOff(window); }
+    void Read(QWidget* window) override
+    {
+        cut << CutOff(window);
+        // For looking at them: QM_SHOT_DIR=folder keeps a picture of each window and dialog.
+        const QString shots = qEnvironmentVariable("QM_SHOT_DIR");
+        if (!shots.isEmpty()) {
+            QTest::qWait(100);
+            window->grab().save(QStringLiteral("%1/%2-%3.png")
+                                    .arg(shots, QLatin1String(GetParam()))
+                                    .arg(++shot, 2, 10, QLatin1Char('0')));
+        }
+    }
+    int shot = 0;
     QTranslator translator;
     QStringList cut;
 };
