@@ -19,6 +19,7 @@
 #include "app/printcommand.h"
 #include "app/importcommand.h"
 #include "app/toolkitoptions.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -271,6 +272,7 @@ int RunExport(int argc, char** argv)
 {
     PrepareHeadlessRun();
     QGuiApplication app(argc, argv);
+    InstallTranslations();
     return Export(QCoreApplication::arguments());
 }
 
@@ -314,6 +316,7 @@ int RunWindow(int argc, char** argv, const QString& card, bool platformGiven)
     // Made before our own words are taken: the toolkit takes its options (-style, -stylesheet, -platform...)
     // out of the arguments.
     QApplication app(argc, argv);
+    InstallTranslations();
     qInstallMessageHandler(previous);
     const QStringList left = QCoreApplication::arguments().mid(1);
     if (SplitToolkitOptions(left).ours != left)
@@ -343,6 +346,8 @@ int RunQuillmark(int argc, char** argv)
         words.append(QString::fromLocal8Bit(argv[i]));
     const QString command = words.value(0);
     if (words.contains(QLatin1String("--help")) || command == QLatin1String("-h")) {
+        QCoreApplication app(argc, argv);
+        InstallTranslations();
         std::fputs(UsageText().constData(), stdout);
         return 0;
     }
@@ -352,6 +357,7 @@ int RunQuillmark(int argc, char** argv)
     }
     if (command == QLatin1String("dump") || command == QLatin1String("resave")) {
         QCoreApplication app(argc, argv);
+        InstallTranslations();
         const QStringList args = QCoreApplication::arguments();
         for (const QString& word : args.mid(2)) {
             if (word.startsWith(QLatin1String("--")))
@@ -367,6 +373,7 @@ int RunQuillmark(int argc, char** argv)
         return RunPrintProgram(argc, argv);
     if (command == QLatin1String("stock")) {
         QCoreApplication app(argc, argv);
+        InstallTranslations();
         return RunStockCommand(QCoreApplication::arguments());
     }
     if (command == QLatin1String("export"))

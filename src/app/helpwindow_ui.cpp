@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,17 +21,6 @@
 #include <QVBoxLayout>
 
 namespace qm {
-
-namespace {
-// fileName may carry a place on the page ("printing.html#preview").
-QUrl PageIfThere(const QString& fileName)
-{
-    const QString resource = QStringLiteral(":/help/") + fileName.section(QLatin1Char('#'), 0, 0);
-    if (!QFile::exists(resource))
-        return QUrl();
-    return QUrl(QStringLiteral("qrc:/help/") + fileName);
-}
-} // namespace
 
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
@@ -78,7 +66,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(mResults, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         if (!item)
             return;
-        const QUrl page(QStringLiteral("qrc:/help/") + item->data(Qt::UserRole).toString());
+        const QUrl page = HelpPageUrl(item->data(Qt::UserRole).toString());
         mOpeningResult = true;
         if (mBrowser->source() == page)
             MarkSearchWords(true);
@@ -183,7 +171,7 @@ int THelpWindow::MarkedWords() const
 
 QUrl THelpWindow::ContentsPage()
 {
-    return QUrl(QStringLiteral("qrc:/help/index.html"));
+    return HelpPageUrl(QStringLiteral("index.html"));
 }
 
 QUrl THelpWindow::PageForContext(int context)
@@ -191,13 +179,13 @@ QUrl THelpWindow::PageForContext(int context)
     QString target = HelpTopicTarget(context);
     if (target.isEmpty())
         target = QString::number(context) + QStringLiteral(".html");
-    const QUrl page = PageIfThere(target);
+    const QUrl page = HelpPageUrl(target);
     return page.isEmpty() ? ContentsPage() : page;
 }
 
 QUrl THelpWindow::PageNamed(const QString& name)
 {
-    const QUrl page = PageIfThere(name + QStringLiteral(".html"));
+    const QUrl page = HelpPageUrl(name + QStringLiteral(".html"));
     return page.isEmpty() ? ContentsPage() : page;
 }
 

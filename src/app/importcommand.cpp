@@ -10,6 +10,7 @@
 #include "platform/headless.h"
 #include "settings/companionfile.h"
 #include "settings/preferences.h"
+#include "platform/translations.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -46,6 +47,7 @@ int RunImportProgram(int argc, char** argv)
 {
     PrepareHeadlessRun();
     QGuiApplication app(argc, argv);
+    InstallTranslations();
     const QStringList args = QCoreApplication::arguments().mid(2);
     for (const QString& word : args) {
         if (word.startsWith(QLatin1String("--"))) {

@@ -17,6 +17,7 @@
 #include "print/sheetprinter.h"
 #include "print/pagedreport.h"
 #include "print/recordingreport.h"
+#include "platform/translations.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -458,6 +459,7 @@ int RunPrintProgram(int argc, char** argv)
 {
     PrepareHeadlessRun();
     QGuiApplication app(argc, argv);
+    InstallTranslations();
     return RunPrintCommand(QCoreApplication::arguments());
 }
 
