@@ -11,6 +11,7 @@
 #include "stock/stockcatalog.h"
 #include "stock/stocktext.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
@@ -144,7 +145,7 @@ void TEditCardLayout::BuildControls()
     PredefinedLayouts = new QComboBox(this);
     PredefinedLayouts->setMaxVisibleItems(21);
     for (const PredefinedLayout& p : kPredefinedLayouts)
-        PredefinedLayouts->addItem(QString::fromLatin1(p.Caption));
+        PredefinedLayouts->addItem(QCoreApplication::translate("qm::SheetLayout", p.Caption));
     PredefinedLayouts->setWhatsThis(tr("Choose the card stock you print on; its sizes fill the boxes."));
 
     auto* units = new QWidget(this);
