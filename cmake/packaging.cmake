@@ -74,5 +74,5 @@ string(JOIN "\n" CPACK_DEBIAN_PACKAGE_DESCRIPTION
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libc6, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6network6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6svg6 (>= 6.4), libqrencode4, libqpdf29, libcups2, qt6-image-formats-plugins, fonts-liberation2, fonts-symbola, fonts-dejavu-core")
 # Recommended: the fonts of symbol cards, the print system's tools, gLabels' card stock database (the stock list).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, fonts-opensymbol, cups-client, glabels-data")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, fonts-opensymbol, cups-client, glabels-data, qt6-translations-l10n")
 include(CPack)

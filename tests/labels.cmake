@@ -29,5 +29,5 @@ foreach(_qm_test IN LISTS quillmark_tests_TESTS)
         set(_qm_label "${_qm_label_${_qm_key}}")
     endif()
     set_tests_properties("${_qm_test}" PROPERTIES LABELS ${_qm_label}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QUILLMARK_SOURCE_DIR=${QM_PROJECT_SOURCE_DIR}")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANGUAGE=en;QUILLMARK_SOURCE_DIR=${QM_PROJECT_SOURCE_DIR}")
 endforeach()

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
@@ -21,24 +22,24 @@ namespace qm {
 
 TSplashform::TSplashform(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Quillmark"));
+    setWindowTitle(tr("About Quillmark"));
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     auto* picture = new QLabel(this);
     picture->setPixmap(ProgramPicture(96));
     auto* name = new QLabel(QStringLiteral("<h2>Quillmark</h2>"), this);
     // The program's own version, then the version of the card program it follows.
     auto* version = new QLabel(
-        QStringLiteral("Version %1 (%2)").arg(QLatin1String(kProgramVersion), QLatin1String(TMainScreen::kVersion)),
+        tr("Version %1 (%2)").arg(QLatin1String(kProgramVersion), QLatin1String(TMainScreen::kVersion)),
         this);
     version->setObjectName(QStringLiteral("Version"));
-    auto* bits = new QLabel(QStringLiteral("%1-bit version").arg(QSysInfo::WordSize), this);
-    auto* about = new QLabel(QStringLiteral("Business cards, designed and printed."), this);
-    auto* licence = new QLabel(QStringLiteral("Free software under the GNU General Public License, version 3 or "
-                                              "later. There is no warranty."),
+    auto* bits = new QLabel(tr("%1-bit version").arg(QSysInfo::WordSize), this);
+    auto* about = new QLabel(tr("Business cards, designed and printed."), this);
+    auto* licence = new QLabel(tr("Free software under the GNU General Public License, version 3 or "
+                                  "later. There is no warranty."),
                                this);
     licence->setObjectName(QStringLiteral("Licence"));
     licence->setWordWrap(true);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* text = new QVBoxLayout;
@@ -61,26 +62,28 @@ TSplashform::TSplashform(QWidget* parent) : QDialog(parent)
 QString ConfigurationReport()
 {
     QStringList lines;
-    lines << QStringLiteral("Quillmark version %1 (%2-bit)")
+    const QLocale locale;
+    lines << TSplashform::tr("Quillmark version %1 (%2-bit)")
                  .arg(QLatin1String(kProgramVersion))
                  .arg(QSysInfo::WordSize);
     lines << QStringLiteral("Qt %1, %2").arg(QLatin1String(qVersion()), QSysInfo::prettyProductName());
-    lines << QStringLiteral("Display platform: %1").arg(QGuiApplication::platformName());
+    lines << TSplashform::tr("Display platform: %1").arg(QGuiApplication::platformName());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        lines << QStringLiteral("Screen: %1 x %2 pixels, %3 pixels per inch, device pixel ratio %4")
-                     .arg(screen->size().width())
-                     .arg(screen->size().height())
-                     .arg(qRound(screen->logicalDotsPerInch()))
-                     .arg(screen->devicePixelRatio());
+        lines << TSplashform::tr("Screen: %1 x %2 pixels, %3 pixels per inch, device pixel ratio %4")
+                     .arg(locale.toString(screen->size().width()), locale.toString(screen->size().height()),
+                          locale.toString(qRound(screen->logicalDotsPerInch())),
+                          locale.toString(screen->devicePixelRatio()));
     }
-    lines << QStringLiteral("Data folder: %1").arg(ProgramFolder());
+    lines << TSplashform::tr("Data folder: %1").arg(ProgramFolder());
     lines << QString();
     const QStringList printers = QPrinterInfo::availablePrinterNames();
-    lines << QStringLiteral("Installed printers: %1")
-                 .arg(printers.isEmpty() ? QStringLiteral("none") : printers.join(QStringLiteral(", ")));
+    lines << TSplashform::tr("Installed printers: %1")
+                 .arg(printers.isEmpty() ? TSplashform::tr("none", "no printers")
+                                         : printers.join(QStringLiteral(", ")));
     const QString defaultPrinter = QPrinterInfo::defaultPrinterName();
-    lines << QStringLiteral("Default printer: %1")
-                 .arg(defaultPrinter.isEmpty() ? QStringLiteral("none") : defaultPrinter);
+    lines << TSplashform::tr("Default printer: %1")
+                 .arg(defaultPrinter.isEmpty() ? TSplashform::tr("none", "no default printer")
+                                               : defaultPrinter);
     return lines.join(QLatin1Char('\n'));
 }
 

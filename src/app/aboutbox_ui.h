@@ -2,6 +2,7 @@
 // TSplashform, the about box, and the report of the Configuration Information command.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QString>
 
@@ -10,6 +11,8 @@ namespace qm {
 // The about box: the program's picture, name and version.
 class TSplashform : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TSplashform)
+
 public:
     explicit TSplashform(QWidget* parent);
 };

@@ -10,6 +10,7 @@
 #include "platform/paths.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -59,9 +60,9 @@ bool LoadCardBackground(CardModel& card, const QString& file, QString* error)
     };
     const QFileInfo info(file);
     if (!info.exists())
-        return fail(QStringLiteral("no such background picture"));
+        return fail(QCoreApplication::translate("qm::CardBackground", "no such background picture"));
     if (!info.isFile())
-        return fail(QStringLiteral("not a picture file"));
+        return fail(QCoreApplication::translate("qm::CardBackground", "not a picture file"));
     QImageReader reader(file);
     reader.setAutoTransform(true);
     // A big picture is read at the size kept rather than whole and then shrunk.
@@ -75,7 +76,8 @@ bool LoadCardBackground(CardModel& card, const QString& file, QString* error)
         QString why;
         const TPicture picture = ReadPictureFile(file, &why);
         if (picture.IsNull())
-            return fail(QStringLiteral("the background picture cannot be read (%1)")
+            return fail(QCoreApplication::translate("qm::CardBackground",
+                                                    "the background picture cannot be read (%1)")
                             .arg(why.isEmpty() ? reader.errorString() : why));
         image = picture.IsVector() ? DrawnAt(picture, QSize(kUnitsPerInch * 7, kUnitsPerInch * 4)) : picture.Image();
     }
@@ -92,7 +94,7 @@ bool LoadCardBackground(CardModel& card, const QString& file, QString* error)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!image.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
-        return fail(QStringLiteral("the background picture is too large"));
+        return fail(QCoreApplication::translate("qm::CardBackground", "the background picture is too large"));
     card.ColorPicture().SetGraphic(QByteArrayLiteral("TBitmap"), bytes);
     return true;
 }
@@ -106,10 +108,11 @@ QString LoadBackgroundArt(CardModel& card, const QString& stored)
     const QString file = ResolveBackgroundFile(name);
     QString why;
     if (file.isEmpty())
-        why = QStringLiteral("%1: no such background picture").arg(name);
+        why = QCoreApplication::translate("qm::CardBackground", "%1: no such background picture").arg(name);
     else if (LoadCardBackground(card, file, &why))
         return QString();
-    return QStringLiteral("%1; the card is drawn without it").arg(why);
+    //: %1 says which background picture cannot be used and why
+    return QCoreApplication::translate("qm::CardBackground", "%1; the card is drawn without it").arg(why);
 }
 
 QStringList BackgroundFileMasks()

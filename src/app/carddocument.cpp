@@ -16,6 +16,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -24,7 +25,11 @@ namespace qm {
 
 namespace {
 
-const QString kCardFilter = QStringLiteral("QMK File (*.qmk *.QMK)");
+QString CardFilter()
+{
+    //: a file dialog's filter; %1 is the file name patterns
+    return CardDocument::tr("QMK File (%1)").arg(QStringLiteral("*.qmk *.QMK"));
+}
 
 QString AbsolutePath(const QString& path)
 {
@@ -83,14 +88,16 @@ QString ProposedCardName(const QString& folder)
 
 QString DefaultFontCaption(const TKFont& font)
 {
-    QString caption = QStringLiteral("Default Font: %1, %2 pt ").arg(font.Name()).arg(font.Size());
+    QString styles;
     if (font.HasStyle(fsBold))
-        caption += QStringLiteral(", bold");
+        styles += QStringLiteral(", ") + CardDocument::tr("bold", "font style");
     if (font.HasStyle(fsItalic))
-        caption += QStringLiteral(", italic");
+        styles += QStringLiteral(", ") + CardDocument::tr("italic", "font style");
     if (font.HasStyle(fsUnderline))
-        caption += QStringLiteral(", underline");
-    return caption;
+        styles += QStringLiteral(", ") + CardDocument::tr("underline", "font style");
+    //: %1 the font's name, %2 its size in points, %3 its styles (", bold, italic"), or nothing
+    return CardDocument::tr("Default Font: %1, %2 pt %3")
+        .arg(font.Name(), QLocale().toString(font.Size()), styles);
 }
 
 // ---- The document ----
@@ -110,19 +117,21 @@ CardDocument::CardDocument(TKBusinessCardPanel32& panel, DocumentPrompts& prompt
 
 QString CardDocument::WindowTitle() const
 {
-    QString side;
+    if (mFileName.isEmpty()) {
+        if (mShowingBack)
+            return tr("Quillmark (Back)");
+        return HasBack() ? tr("Quillmark (Front)") : QStringLiteral("Quillmark");
+    }
+    const QString name = QFileInfo(mFileName).fileName();
+    //: the window's title; %1 is the card's file name
     if (mShowingBack)
-        side = QStringLiteral(" (Back)");
-    else if (HasBack())
-        side = QStringLiteral(" (Front)");
-    if (mFileName.isEmpty())
-        return QStringLiteral("Quillmark") + side;
-    return QStringLiteral("Quillmark - ") + QFileInfo(mFileName).fileName() + side;
+        return tr("Quillmark - %1 (Back)").arg(name);
+    return HasBack() ? tr("Quillmark - %1 (Front)").arg(name) : tr("Quillmark - %1").arg(name);
 }
 
 QString CardDocument::SaveButtonCaption() const
 {
-    return mFileName.isEmpty() ? QStringLiteral("Save As") : QStringLiteral("Save");
+    return mFileName.isEmpty() ? tr("Save As") : tr("Save", "the card");
 }
 
 void CardDocument::Notify()
@@ -236,7 +245,7 @@ void CardDocument::SetBackgroundFile(const QString& file)
     else
         LoadCardBackground(mPanel.Card(), file);
     mPanel.InvalidatePanel();
-    CardChanged(file.isEmpty() ? QStringLiteral("Clear Background") : QStringLiteral("Background Art"));
+    CardChanged(file.isEmpty() ? tr("Clear Background", "undo step") : tr("Background Art", "undo step"));
 }
 
 void CardDocument::AddRecent(const QString& path)
@@ -263,7 +272,7 @@ bool CardDocument::CheckSaveNeeded()
 {
     if (!ChangesMade())
         return true;
-    switch (mPrompts.AskOrCancel(QStringLiteral("Save changes?"), QStringLiteral("Save"))) {
+    switch (mPrompts.AskOrCancel(tr("Save changes?"), tr("Save", "the card"))) {
     case DocumentPrompts::Answer::Cancel:
         return false;
     case DocumentPrompts::Answer::No:
@@ -300,7 +309,7 @@ bool CardDocument::NewFromTemplate(const QString& templatePath, const QString& f
 {
     // A template that cannot be read would give a blank card that looks like the template's.
     if (const ProfileFile probe(templatePath); !probe.LoadError().isEmpty()) {
-        mPrompts.ShowError(QStringLiteral("The template could not be opened.\n\n") + probe.LoadError());
+        mPrompts.ShowError(tr("The template could not be opened.\n\n%1").arg(probe.LoadError()));
         return false;
     }
     NewBlank();
@@ -328,12 +337,14 @@ QString CardDocument::ChooseCardFile(const QString& title, bool orGlabels)
     request.kind = FileRequest::Open;
     request.title = title;
     request.folder = SavedFolder();
-    request.filter = orGlabels ? kCardFilter + QStringLiteral(";;gLabels design (*.glabels)") : kCardFilter;
+    request.filter = orGlabels ? CardFilter() + QStringLiteral(";;") +
+                                     tr("gLabels design (%1)").arg(QStringLiteral("*.glabels"))
+                               : CardFilter();
     request.defaultSuffix = QStringLiteral("qmk");
     const QString path = mPrompts.ChooseFile(request);
     if (path.isEmpty() || HasCardExtension(path) || (orGlabels && LooksLikeGlabelsFile(path)))
         return path;
-    mPrompts.Inform(QStringLiteral("Must be a QMK (Quillmark) file"));
+    mPrompts.Inform(tr("Must be a QMK (Quillmark) file"));
     return QString();
 }
 
@@ -341,7 +352,7 @@ bool CardDocument::Open()
 {
     if (!CheckSaveNeeded())
         return false;
-    const QString path = ChooseCardFile(QStringLiteral("Open Business Card"), true);
+    const QString path = ChooseCardFile(tr("Open Business Card"), true);
     if (path.isEmpty())
         return false;
     return OpenBCFile(path);
@@ -357,8 +368,7 @@ bool CardDocument::OpenBCFile(const QString& path)
     if (!ReadCardObjects(mPanel, path, &error)) {
         mFirstActivation = wasFirst;
         mPrompts.ShowError(
-            QStringLiteral("Unable to open %1. Possibly corrupted, possibly not a QMK file\n\n%2")
-                .arg(path, error));
+            tr("Unable to open %1. Possibly corrupted, possibly not a QMK file\n\n%2").arg(path, error));
         Notify();
         return false;
     }
@@ -376,8 +386,8 @@ bool CardDocument::OpenBCFile(const QString& path)
     cardAlone.TopMargin = cardAlone.LeftMargin = 0;
     const QString problem = companion.HasLayout ? CardLayoutProblem(cardAlone) : companion.Problem;
     if (!problem.isEmpty()) {
-        mPrompts.ShowError(QStringLiteral("The layout of %1 cannot be used: %2\n\nThe card opens with your "
-                                          "default layout; saving it writes that layout.")
+        mPrompts.ShowError(tr("The layout of %1 cannot be used: %2\n\nThe card opens with your "
+                              "default layout; saving it writes that layout.")
                                .arg(QFileInfo(CompanionPath(mFileName)).fileName(), problem));
         mPrefs.LoadLayoutPreferences(companion.Layout);
         companion.Layout.UsePortrait = false;
@@ -409,7 +419,7 @@ bool CardDocument::OpenRecent(const QString& path)
     mPrefs.StoreRecentFiles(mRecent.Files());
     if (RecentFilesChanged)
         RecentFilesChanged();
-    mPrompts.Inform(path + QStringLiteral(" no longer exists"));
+    mPrompts.Inform(tr("%1 no longer exists").arg(path));
     return false;
 }
 
@@ -427,12 +437,16 @@ bool CardDocument::SettleOffCardObjects()
     const int count = mPanel.OffCardObjectCount();
     if (count == 0)
         return true;
-    const QString text =
-        (count == 1 ? QStringLiteral("1 object lies outside the card and does not show on it.")
-                    : QStringLiteral("%1 objects lie outside the card and do not show on it.").arg(count)) +
-        QStringLiteral("\n\nRemove them before saving? (Undo brings them back.)\n"
-                       "Yes removes them, No keeps them in the card file, Cancel does not save.");
-    switch (mPrompts.AskOrCancel(text, QStringLiteral("Objects Outside the Card"))) {
+    // English says one object apart; a translation gives every count its plural form.
+    const QString text = count == 1
+                             ? tr("1 object lies outside the card and does not show on it.\n\n"
+                                  "Remove it before saving? (Undo brings it back.)\n"
+                                  "Yes removes it, No keeps it in the card file, Cancel does not save.")
+                             : tr("%n objects lie outside the card and do not show on it.\n\n"
+                                  "Remove them before saving? (Undo brings them back.)\n"
+                                  "Yes removes them, No keeps them in the card file, Cancel does not save.",
+                                  nullptr, count);
+    switch (mPrompts.AskOrCancel(text, tr("Objects Outside the Card"))) {
     case DocumentPrompts::Answer::Cancel:
         return false;
     case DocumentPrompts::Answer::Yes:
@@ -458,7 +472,7 @@ bool CardDocument::Save()
     }
     QString error;
     if (!SaveBCFile(mFileName, &error)) {
-        mPrompts.ShowError(QStringLiteral("The card was not saved.\n\n") + error);
+        mPrompts.ShowError(tr("The card was not saved.\n\n%1").arg(error));
         Notify();
         return false;
     }
@@ -475,11 +489,11 @@ bool CardDocument::SaveAs()
     }
     FileRequest request;
     request.kind = FileRequest::Save;
-    request.title = QStringLiteral("Save Business Card As");
+    request.title = tr("Save Business Card As");
     request.folder = SavedFolder();
     request.proposedName =
         mFileName.isEmpty() ? ProposedCardName(request.folder) : QFileInfo(mFileName).fileName();
-    request.filter = kCardFilter;
+    request.filter = CardFilter();
     request.defaultSuffix = QStringLiteral("qmk");
     const QString chosen = mPrompts.ChooseFile(request);
     if (chosen.isEmpty()) {
@@ -489,7 +503,7 @@ bool CardDocument::SaveAs()
     const QString path = AbsolutePath(chosen);
     QString error;
     if (!SaveBCFile(path, &error)) {
-        mPrompts.ShowError(QStringLiteral("The card was not saved.\n\n") + error);
+        mPrompts.ShowError(tr("The card was not saved.\n\n%1").arg(error));
         Notify();
         return false;
     }
@@ -502,16 +516,16 @@ bool CardDocument::SaveAs()
 
 void CardDocument::Delete()
 {
-    const QString path = ChooseCardFile(QStringLiteral("Delete Business Card"));
+    const QString path = ChooseCardFile(tr("Delete Business Card"));
     if (path.isEmpty())
         return;
-    if (!mPrompts.Confirm(QStringLiteral("Delete ") + path + QLatin1Char('?'), QStringLiteral("Confirm")))
+    if (!mPrompts.Confirm(tr("Delete %1?").arg(path), tr("Confirm")))
         return;
     const QString companion = ExistingCompanionPath(path);
     const QString back = ExistingCardBackPath(path);
     QFile card(path);
     if (!card.remove()) {
-        mPrompts.ShowError(QStringLiteral("Unable to delete %1: %2").arg(path, card.errorString()));
+        mPrompts.ShowError(tr("Unable to delete %1: %2").arg(path, card.errorString()));
         return;
     }
     if (!companion.isEmpty())
@@ -534,7 +548,7 @@ void CardDocument::Delete()
 
 bool CardDocument::CancelChanges()
 {
-    if (!mPrompts.Ask(QStringLiteral("Cancel all changes?"), QStringLiteral("Cancel Changes")))
+    if (!mPrompts.Ask(tr("Cancel all changes?"), tr("Cancel Changes")))
         return false;
     mFirstActivation = true;
     ClearDesign();
@@ -550,12 +564,13 @@ bool CardDocument::WriteTemplate()
 {
     FileRequest request;
     request.kind = FileRequest::Save;
-    request.title = QStringLiteral("Save As Template");
+    request.title = tr("Save As Template");
     request.folder = ProgramFile(QStringLiteral("qmkt"));
     request.proposedName = mFileName.trimmed().isEmpty()
                                ? QStringLiteral("Template.qmkt")
                                : QFileInfo(mFileName).completeBaseName() + QStringLiteral(".qmkt");
-    request.filter = QStringLiteral("QMKT File (*.qmkt *.QMKT)");
+    //: a file dialog's filter; %1 is the file name patterns
+    request.filter = tr("QMKT File (%1)").arg(QStringLiteral("*.qmkt *.QMKT"));
     request.defaultSuffix = QStringLiteral("qmkt");
     const QString path = mPrompts.ChooseFile(request);
     if (path.isEmpty())
@@ -564,13 +579,13 @@ bool CardDocument::WriteTemplate()
     ShowSide(false);
     QString error;
     if (!CardTemplate::Write(mPanel, path, mBackgroundFile.trimmed(), &error)) {
-        mPrompts.ShowError(QStringLiteral("The template was not saved.\n\n") + error);
+        mPrompts.ShowError(tr("The template was not saved.\n\n%1").arg(error));
         return false;
     }
     const QString back = CardTemplate::BackPath(path);
     if (HasBack()) {
         if (!WriteSide(false, back, &error) || !WriteCompanionFile(back, mHidden.Background, mLayout, &error)) {
-            mPrompts.ShowError(QStringLiteral("The back of the template was not saved.\n\n") + error);
+            mPrompts.ShowError(tr("The back of the template was not saved.\n\n%1").arg(error));
             return false;
         }
     } else if (QFileInfo::exists(back)) {
@@ -578,7 +593,7 @@ bool CardDocument::WriteTemplate()
         if (const QString companion = ExistingCompanionPath(back); !companion.isEmpty())
             QFile::remove(companion);
     }
-    mPrompts.Inform(QStringLiteral("Saved as ") + path);
+    mPrompts.Inform(tr("Saved as %1").arg(path));
     return true;
 }
 

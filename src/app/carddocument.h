@@ -10,6 +10,7 @@
 #include "app/cardbackground.h"
 #include "settings/companionfile.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -90,6 +91,8 @@ QString DefaultFontCaption(const TKFont& font);
 // prompts.
 class CardDocument
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::CardDocument)
+
 public:
     // prefs is the preferences file; an empty path means qmk.ini of the data folder.
     CardDocument(TKBusinessCardPanel32& panel, DocumentPrompts& prompts, const QString& prefsPath = {});
@@ -208,7 +211,9 @@ public:
     // ---- Zoom: the steps of kZoomSteps (100 % to 150 % by ten, then 200, 300, 400 %), or any whole
     // percentage from 50 to 400 (fitting the window) ----
     int ZoomPercent() const { return mZoomPercent; }
-    QString ZoomCaption() const { return QString::number(mZoomPercent) + QLatin1Char('%'); }
+    QString ZoomCaption() const { return ZoomText(mZoomPercent); }
+    // "150%", written the user's way.
+    static QString ZoomText(int percent);
     bool ZoomIn();
     bool ZoomOut();
     // False when percent is out of range or the zoom already.

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -26,12 +27,11 @@ float ZoomFactor(int percent)
 
 void CardDocument::SaveLayoutAsDefault()
 {
-    if (!mPrompts.Ask(QStringLiteral("Save the current card layout as your default layout?"),
-                      QStringLiteral("Card Layout")))
+    if (!mPrompts.Ask(tr("Save the current card layout as your default layout?"), tr("Card Layout")))
         return;
     QString error;
     if (!mPrefs.SaveLayoutPreferences(mLayout, &error))
-        mPrompts.ShowError(QStringLiteral("The layout was not saved.\n\n") + error);
+        mPrompts.ShowError(tr("The layout was not saved.\n\n%1").arg(error));
 }
 
 void CardDocument::ChangeDefaultFont()
@@ -44,9 +44,9 @@ void CardDocument::ChangeDefaultFont()
     // The nudges are read afresh: the fine-tuning dialog may have stored new ones meanwhile.
     QString error;
     if (!mPrefs.SavePreferences(mPrefs.LoadPrinter(), mPanel.Font(), &error))
-        mPrompts.ShowError(QStringLiteral("The default font was not stored.\n\n") + error);
-    mPrompts.Inform(
-        QStringLiteral("Note: the default font is used for NEW objects only.\nTo change the font of an "
+        mPrompts.ShowError(tr("The default font was not stored.\n\n%1").arg(error));
+    //: FONT is the Font command of an object's right-click menu
+    mPrompts.Inform(tr("Note: the default font is used for NEW objects only.\nTo change the font of an "
                        "existing object, click it\nwith the RIGHT MOUSE BUTTON and select FONT"));
 }
 
@@ -57,75 +57,89 @@ void CardDocument::ChangeAllFonts(const QString& face)
     mPanel.SetTextFontName(face);
     mPanel.InvalidatePanel();
     if (mPanel.CardObjects().Count() > 0)
-        CardChanged(QStringLiteral("Change All Fonts"));
+        CardChanged(tr("Change All Fonts", "undo step"));
 }
 
 void CardDocument::ApplyLayout(const CardSheetLayout& layout)
 {
     mLayout = layout;
     SetCardOrientation(layout.UsePortrait);
-    CardChanged(QStringLiteral("Card Layout"));
+    CardChanged(tr("Card Layout", "undo step"));
 }
 
 bool CardDocument::ExportPicture(PictureFormat format)
 {
-    static const char* const kTitles[] = {"Save Card As Bitmap", "Save Card As JPG", "Save Card As PNG"};
-    static const char* const kFilters[] = {"Bitmap File (*.bmp *.BMP)", "JPG File (*.jpg *.JPG *.jpeg)",
-                                           "PNG File (*.png *.PNG)"};
+    static const char* const kTitles[] = {QT_TRANSLATE_NOOP("qm::CardDocument", "Save Card As Bitmap"),
+                                          QT_TRANSLATE_NOOP("qm::CardDocument", "Save Card As JPG"),
+                                          QT_TRANSLATE_NOOP("qm::CardDocument", "Save Card As PNG")};
+    //: a file dialog's filter; %1 is the file name patterns
+    static const char* const kFilters[] = {QT_TRANSLATE_NOOP("qm::CardDocument", "Bitmap File (%1)"),
+                                           QT_TRANSLATE_NOOP("qm::CardDocument", "JPG File (%1)"),
+                                           QT_TRANSLATE_NOOP("qm::CardDocument", "PNG File (%1)")};
+    static const char* const kPatterns[] = {"*.bmp *.BMP", "*.jpg *.JPG *.jpeg", "*.png *.PNG"};
     static const char* const kSuffixes[] = {"bmp", "jpg", "png"};
     const int kind = int(format);
     FileRequest request;
     request.kind = FileRequest::Save;
-    request.title = QString::fromLatin1(kTitles[kind]);
+    request.title = tr(kTitles[kind]);
     // Pictures are for using elsewhere: they start out in the user's pictures folder, not the data folder.
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     request.folder = !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
     const QString suffix = QString::fromLatin1(kSuffixes[kind]);
     request.proposedName =
-        (mFileName.isEmpty() ? QStringLiteral("BusinessCard") : QFileInfo(mFileName).completeBaseName()) +
+        (mFileName.isEmpty() ? tr("BusinessCard", "file name proposed for the picture of an unnamed card")
+                             : QFileInfo(mFileName).completeBaseName()) +
         QLatin1Char('.') + suffix;
-    request.filter = QString::fromLatin1(kFilters[kind]);
+    request.filter = tr(kFilters[kind]).arg(QString::fromLatin1(kPatterns[kind]));
     request.defaultSuffix = suffix;
     const QString path = mPrompts.ChooseFile(request);
     if (path.isEmpty())
         return false;
     // A name that says what picture it is gets that picture, whichever command chose it.
     PictureFormatFromName(path, &format);
-    const bool border = mPrompts.Ask(QStringLiteral("Would you like to draw a border around the card?"),
-                                     QStringLiteral("Save"));
+    const bool border =
+        mPrompts.Ask(tr("Would you like to draw a border around the card?"), tr("Save", "the card"));
     mPanel.LayOutObjects();
     // A QR code too small to scan at the card's size: the picture may be made larger.
     int scale = 1;
     const PictureQRCheck check = CheckPictureQRCodes(mPanel.Card(), scale);
     if (!check.readable && check.readableScale > 1) {
+        const QLocale locale;
+        //: %1 says which QR code is too small to scan
         const QString question =
-            QRCodeTooSmallText(check, scale) +
-            QStringLiteral("\n\nSave the picture %1 times as large (%2 x %3 pixels), so that the code scans?")
-                .arg(check.readableScale)
-                .arg(mPanel.Card().Width() * check.readableScale)
-                .arg(mPanel.Card().Height() * check.readableScale);
-        const DocumentPrompts::Answer answer = mPrompts.AskOrCancel(question, QStringLiteral("QR Code"));
+            tr("%1\n\nSave the picture %2 times as large (%3 x %4 pixels), so that the code scans?")
+                .arg(QRCodeTooSmallText(check, scale), locale.toString(check.readableScale),
+                     locale.toString(mPanel.Card().Width() * check.readableScale),
+                     locale.toString(mPanel.Card().Height() * check.readableScale));
+        const DocumentPrompts::Answer answer = mPrompts.AskOrCancel(question, tr("QR Code"));
         if (answer == DocumentPrompts::Answer::Cancel)
             return false;
         if (answer == DocumentPrompts::Answer::Yes)
             scale = check.readableScale;
     } else if (!check.readable) {
-        if (!mPrompts.Ask(QRCodeTooSmallText(check, scale) + QStringLiteral("\n\nSave the picture anyway?"),
-                          QStringLiteral("QR Code")))
+        //: %1 says which QR code is too small to scan
+        if (!mPrompts.Ask(tr("%1\n\nSave the picture anyway?").arg(QRCodeTooSmallText(check, scale)),
+                          tr("QR Code")))
             return false;
     }
     mPrompts.ProcessEvents();
     QString error;
     if (!ExportCard(mPanel.Card(), path, format, border, &error, scale)) {
-        mPrompts.ShowError(QStringLiteral("The picture was not saved.\n\n") + error);
+        mPrompts.ShowError(tr("The picture was not saved.\n\n%1").arg(error));
         return false;
     }
-    mPrompts.Inform(QStringLiteral("Saved as ") + path);
+    mPrompts.Inform(tr("Saved as %1").arg(path));
     Notify();
     return true;
 }
 
 // ---- Card size, orientation and zoom ----
+
+QString CardDocument::ZoomText(int percent)
+{
+    //: a zoom percentage; %1 is the number
+    return tr("%1%", "zoom").arg(QLocale().toString(percent));
+}
 
 void CardDocument::SetCardSizeFromInches()
 {

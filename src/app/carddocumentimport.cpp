@@ -19,7 +19,7 @@ bool CardDocument::OpenGlabels(const QString& path)
     GlabelsDocument doc;
     if (!format.Read(path, doc)) {
         mFirstActivation = wasFirst;
-        mPrompts.ShowError(QStringLiteral("Unable to open %1.\n\n%2").arg(path, format.ErrorString()));
+        mPrompts.ShowError(tr("Unable to open %1.\n\n%2").arg(path, format.ErrorString()));
         Notify();
         return false;
     }
@@ -38,7 +38,8 @@ bool CardDocument::OpenGlabels(const QString& path)
     mPanel.History().SetUnsaved();
     if (MergeSourceFound && !imported.mergeSource.isEmpty())
         MergeSourceFound(imported.mergeSource, imported.mergeNumbered);
-    mPrompts.Inform(QStringLiteral("%1 opened as a new card.\n\n%2")
+    //: %1 is the gLabels file's name, %2 a report of what was taken over
+    mPrompts.Inform(tr("%1 opened as a new card.\n\n%2")
                         .arg(QFileInfo(path).fileName(), imported.report.Text().trimmed()));
     Notify();
     return true;

@@ -123,8 +123,8 @@ bool CardDocument::LoadBack(const QString& backPath)
         error = read.error;
     }
     mKeepBackFiles = true;
-    mPrompts.ShowError(QStringLiteral("The back of the card, %1, could not be read; the card opens without it "
-                                      "and saving leaves that file as it is.\n\n%2")
+    mPrompts.ShowError(tr("The back of the card, %1, could not be read; the card opens without it "
+                          "and saving leaves that file as it is.\n\n%2")
                            .arg(backPath, error));
     return false;
 }
@@ -156,7 +156,7 @@ bool CardDocument::SaveBack(const QString& path, QString* error)
             const QString companion = ExistingCompanionPath(existing);
             if (!QFile::remove(existing)) {
                 if (error)
-                    *error = QStringLiteral("%1: the empty back could not be removed").arg(existing);
+                    *error = tr("%1: the empty back could not be removed").arg(existing);
                 return false;
             }
             if (!companion.isEmpty())

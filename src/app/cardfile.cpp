@@ -8,6 +8,7 @@
 #include "model/cardmodel.h"
 #include "platform/atomicfile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -22,7 +23,7 @@ bool ReadCardFile(const QString& cardPath, CardModel& card, CompanionFile* compa
     // A folder, pipe or device is named for what it is by the reader.
     if (!QFileInfo::exists(cardPath)) {
         if (error)
-            *error = QStringLiteral("%1: no such card file").arg(cardPath);
+            *error = QCoreApplication::translate("qm::CardFile", "%1: no such card file").arg(cardPath);
         return false;
     }
     if (companion) {
@@ -64,8 +65,9 @@ bool CheckOutputIsNoInput(const QString& out, const QStringList& inputs, QString
     for (const QString& input : inputs) {
         if (IsSameFile(out, input)) {
             if (error)
-                *error = QStringLiteral("%1: writing there would overwrite %2, which the card is read from; "
-                                        "give another file name")
+                *error = QCoreApplication::translate("qm::CardFile",
+                                                     "%1: writing there would overwrite %2, which the card is "
+                                                     "read from; give another file name")
                              .arg(out, input);
             return false;
         }

@@ -19,6 +19,7 @@
 #include "app/printcommand.h"
 #include "app/importcommand.h"
 #include "app/toolkitoptions.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -33,48 +34,78 @@
 namespace qm {
 namespace {
 
-const char kUsage[] =
-    "usage: quillmark [CARD.qmk]\n"
-    "       quillmark dump CARD.qmk\n"
-    "       quillmark resave IN.qmk OUT.qmk\n"
-    "       quillmark export CARD.qmk OUT.png|bmp|jpg [--border] [--scale N] [--stock \"MAKER PART\"] [--force]\n"
-    "       quillmark export CARD.qmk OUT.pdf [--bleed MM] [--crop-marks] [--stock \"MAKER PART\"] [--force]\n"
-    "       quillmark print CARD.qmk --pdf OUT.pdf|--printer [NAME] [--copies N] [--positions LIST]\n"
-    "                       [--outline] [--preview] [--merge DATA.csv|DATA.vcf [--start N]]\n"
-    "                       [--duplex long|short|manual] [--no-nudges] [--crop-marks] [--stock \"MAKER PART\"]\n"
-    "                       [--quiet] [--force]\n"
-    "       quillmark stock [WORDS]\n"
-    "       quillmark import FILE.glabels OUT.qmk\n"
-    "       quillmark --help | --version\n"
-    "\n"
-    "  --border      a one-pixel black frame around the exported picture\n"
-    "  --scale N     a picture N times as large as the card at 96 pixels per inch (1 to 8)\n"
-    "  --bleed MM    a PDF for a print shop: the background and what touches the edge go on this far\n"
-    "                beyond the card (0 to 6 millimetres in steps of 0.5; 3 when not given)\n"
-    "  --crop-marks  crop marks on the trim lines outside the bleed (a print-shop PDF; or on a printed\n"
-    "                sheet, in the margins and gaps between the cards)\n"
-    "  --printer     print on a printer of the print system (CUPS), the default one without NAME\n"
-    "  --copies N    print N sheets (1 to 100000)\n"
-    "  --positions   the sheet positions to print, such as 1,2,9 (across, then down)\n"
-    "  --merge FILE  one card per record of a CSV or vCard file: placeholders such as {Name} take its values\n"
-    "  --start N     in a merge, the sheet position of the first card (for a partly used sheet)\n"
-    "  --duplex TURN two-sided: the card's back (CARD.back.qmk) behind every card, for a printer that turns\n"
-    "                the sheet over its long or short edge, or all fronts then all backs (manual)\n"
-    "  --outline     print only the card outlines, a test page for the card stock\n"
-    "  --preview     print what the preview shows\n"
-    "  --no-nudges   leave out the printer fine tuning of qmk.ini (applied by default)\n"
-    "  --stock NAME  print on (or export at the card size of) a card stock, such as \"Avery 5371\" or\n"
-    "                \"Zweckform 32010\", instead of the card's layout\n"
-    "  --quiet       no progress on the terminal\n"
-    "  --force       write a picture or PDF file whose name lacks the usual extension\n"
-    "                (a picture then is PNG)\n"
-    "\n"
-    "stock lists the card stock whose maker, part number or description holds every word: maker and part,\n"
-    "card size, cards across x down, paper (gLabels' database when glabels-data is installed, the built-in\n"
-    "sheets and your own).\n"
-    "\n"
-    "The window needs a display; the other commands do not. Exit status: 0 success, 1 a bad or unreadable\n"
-    "input or a file that could not be written, 2 bad usage.\n";
+// The usage in four paragraphs, one message each; a blank line goes between them.
+const char* const kUsage[] = {
+    //: the command line's words (dump, export, --border, long...) stay as they are: only the capitals (CARD,
+    //: IN, OUT, MAKER PART, N, NAME, DATA, WORDS, FILE) may be translated
+    QT_TRANSLATE_NOOP(
+        "qm::CommandLine",
+        "usage: quillmark [CARD.qmk]\n"
+        "       quillmark dump CARD.qmk\n"
+        "       quillmark resave IN.qmk OUT.qmk\n"
+        "       quillmark export CARD.qmk OUT.png|bmp|jpg [--border] [--scale N] [--stock \"MAKER PART\"] "
+        "[--force]\n"
+        "       quillmark export CARD.qmk OUT.pdf [--bleed MM] [--crop-marks] [--stock \"MAKER PART\"] "
+        "[--force]\n"
+        "       quillmark print CARD.qmk --pdf OUT.pdf|--printer [NAME] [--copies N] [--positions LIST]\n"
+        "                       [--outline] [--preview] [--merge DATA.csv|DATA.vcf [--start N]]\n"
+        "                       [--duplex long|short|manual] [--no-nudges] [--crop-marks] [--stock "
+        "\"MAKER PART\"]\n"
+        "                       [--quiet] [--force]\n"
+        "       quillmark stock [WORDS]\n"
+        "       quillmark import FILE.glabels OUT.qmk\n"
+        "       quillmark --help | --version"),
+    //: the options' names stay as they are; keep the descriptions in one column, lines under 110 characters
+    QT_TRANSLATE_NOOP(
+        "qm::CommandLine",
+        "  --border      a one-pixel black frame around the exported picture\n"
+        "  --scale N     a picture N times as large as the card at 96 pixels per inch (1 to 8)\n"
+        "  --bleed MM    a PDF for a print shop: the background and what touches the edge go on this far\n"
+        "                beyond the card (0 to 6 millimetres in steps of 0.5; 3 when not given)\n"
+        "  --crop-marks  crop marks on the trim lines outside the bleed (a print-shop PDF; or on a printed\n"
+        "                sheet, in the margins and gaps between the cards)\n"
+        "  --printer     print on a printer of the print system (CUPS), the default one without NAME\n"
+        "  --copies N    print N sheets (1 to 100000)\n"
+        "  --positions   the sheet positions to print, such as 1,2,9 (across, then down)\n"
+        "  --merge FILE  one card per record of a CSV or vCard file: placeholders such as {Name} take its "
+        "values\n"
+        "  --start N     in a merge, the sheet position of the first card (for a partly used sheet)\n"
+        "  --duplex TURN two-sided: the card's back (CARD.back.qmk) behind every card, for a printer that "
+        "turns\n"
+        "                the sheet over its long or short edge, or all fronts then all backs (manual)\n"
+        "  --outline     print only the card outlines, a test page for the card stock\n"
+        "  --preview     print what the preview shows\n"
+        "  --no-nudges   leave out the printer fine tuning of qmk.ini (applied by default)\n"
+        "  --stock NAME  print on (or export at the card size of) a card stock, such as \"Avery 5371\" "
+        "or\n"
+        "                \"Zweckform 32010\", instead of the card's layout\n"
+        "  --quiet       no progress on the terminal\n"
+        "  --force       write a picture or PDF file whose name lacks the usual extension\n"
+        "                (a picture then is PNG)"),
+    //: "stock" is the command's name and stays as it is
+    QT_TRANSLATE_NOOP(
+        "qm::CommandLine",
+        "stock lists the card stock whose maker, part number or description holds every word: maker "
+        "and part,\n"
+        "card size, cards across x down, paper (gLabels' database when glabels-data is installed, the "
+        "built-in\n"
+        "sheets and your own)."),
+    //: dump, resave, export, print and stock are the commands' names and stay as they are
+    QT_TRANSLATE_NOOP(
+        "qm::CommandLine",
+        "The window needs a display; the other commands do not. Exit status: 0 success, 1 a bad or "
+        "unreadable\n"
+        "input or a file that could not be written, 2 bad usage."),
+};
+
+// The usage as the terminal takes it, in the user's language.
+QByteArray UsageText()
+{
+    QStringList paragraphs;
+    for (const char* paragraph : kUsage)
+        paragraphs << CommandLineText::tr(paragraph);
+    return (paragraphs.join(QStringLiteral("\n\n")) + QLatin1Char('\n')).toLocal8Bit();
+}
 
 int Fail(const QString& message)
 {
@@ -84,13 +115,13 @@ int Fail(const QString& message)
 
 int Usage()
 {
-    std::fputs(kUsage, stderr);
+    std::fputs(UsageText().constData(), stderr);
     return 2;
 }
 
 int UnknownOption(const QString& option)
 {
-    std::fprintf(stderr, "quillmark: unknown option %s\n", qPrintable(option));
+    CommandLineText::Say(CommandLineText::tr("unknown option %1").arg(option));
     return Usage();
 }
 
@@ -142,7 +173,7 @@ int ExportPrintShop(const QString& card, const QString& out, double bleed, bool 
     }
     // What a print shop may turn down is said; the file is written all the same.
     for (const QString& warning : warnings)
-        std::fprintf(stderr, "quillmark: warning: %s: %s\n", qPrintable(out), qPrintable(warning));
+        CommandLineText::Say(CommandLineText::tr("warning: %1: %2").arg(out, warning));
     return 0;
 }
 
@@ -166,7 +197,8 @@ int Export(const QStringList& args)
             bool ok = false;
             scale = i + 1 < args.size() ? args[++i].toInt(&ok) : 0;
             if (!ok || scale < 1 || scale > kMaxPictureScale) {
-                std::fprintf(stderr, "quillmark: --scale needs a whole number from 1 to %d\n", kMaxPictureScale);
+                CommandLineText::Say(
+                    CommandLineText::tr("--scale needs a whole number from 1 to %1").arg(kMaxPictureScale));
                 return 2;
             }
             scaled = true;
@@ -174,7 +206,7 @@ int Export(const QStringList& args)
             QString error;
             if (i + 1 >= args.size() || !PrintShopPage::ParseBleed(args[++i], &bleed, &error)) {
                 if (error.isEmpty())
-                    error = QStringLiteral("--bleed needs millimetres from 0 to 6 in steps of 0.5");
+                    error = CommandLineText::tr("--bleed needs millimetres from 0 to 6 in steps of 0.5");
                 std::fprintf(stderr, "quillmark: %s\n", qPrintable(error));
                 return 2;
             }
@@ -185,7 +217,8 @@ int Export(const QStringList& args)
         } else if (args[i] == QLatin1String("--stock")) {
             stock = i + 1 < args.size() ? args[++i].trimmed() : QString();
             if (stock.isEmpty()) {
-                std::fprintf(stderr, "quillmark: --stock needs the maker and part of a card stock, such as \"Avery 5371\"\n");
+                CommandLineText::Say(CommandLineText::tr(
+                    "--stock needs the maker and part of a card stock, such as \"Avery 5371\""));
                 return 2;
             }
         } else if (args[i] == QLatin1String("--force")) {
@@ -201,22 +234,25 @@ int Export(const QStringList& args)
     const bool pdfName = QFileInfo(files[1]).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
     if (pdfName || printShop) {
         if (border || scaled) {
-            std::fprintf(stderr, "quillmark: --border and --scale are for pictures, not a PDF file\n");
+            CommandLineText::Say(
+                CommandLineText::tr("--border and --scale are for pictures, not a PDF file"));
             return 2;
         }
         if (!pdfName && !force) {
-            std::fprintf(stderr, "quillmark: %s: the PDF file's name must end in .pdf (--force writes it anyway)\n",
-                         qPrintable(files[1]));
+            CommandLineText::Say(
+                CommandLineText::tr("%1: the PDF file's name must end in .pdf (--force writes it anyway)")
+                    .arg(files[1]));
             return 2;
         }
         return ExportPrintShop(files[0], files[1], bleed, cropMarks, stock);
     }
     PictureFormat format = PictureFormat::Png;
     if (!PictureFormatFromName(files[1], &format) && !force) {
-        std::fprintf(stderr,
-                     "quillmark: %s: the picture must end in .png, .bmp or .jpg, or .pdf for a print shop (--force "
-                     "writes a PNG picture anyway)\n",
-                     qPrintable(files[1]));
+        CommandLineText::Say(
+            CommandLineText::tr(
+                "%1: the picture must end in .png, .bmp or .jpg, or .pdf for a print shop (--force "
+                "writes a PNG picture anyway)")
+                .arg(files[1]));
         return 2;
     }
     QString error;
@@ -227,7 +263,7 @@ int Export(const QStringList& args)
         return usageError ? 2 : 1;
     }
     if (!warning.isEmpty())
-        std::fprintf(stderr, "quillmark: warning: %s\n", qPrintable(warning));
+        CommandLineText::Say(CommandLineText::tr("warning: %1").arg(warning));
     return 0;
 }
 
@@ -236,6 +272,7 @@ int RunExport(int argc, char** argv)
 {
     PrepareHeadlessRun();
     QGuiApplication app(argc, argv);
+    InstallTranslations();
     return Export(QCoreApplication::arguments());
 }
 
@@ -245,7 +282,7 @@ QString MissingDisplay()
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return QString();
-    return QStringLiteral("there is no display to open the design window on (DISPLAY is not set)");
+    return CommandLineText::tr("there is no display to open the design window on (DISPLAY is not set)");
 }
 
 // While the application starts, the toolkit's complaints about the display are held back, and its fatal
@@ -259,10 +296,11 @@ void StartMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
         return;
     }
     const QString reason = gStartWarning.isEmpty() ? message.section(QLatin1Char('\n'), 0, 0) : gStartWarning;
-    std::fprintf(stderr,
-                 "quillmark: cannot open the design window: %s\n"
-                 "quillmark: dump, resave, export, print and stock work without a display\n",
-                 qPrintable(reason));
+    //: %1 is the toolkit's reason; dump, resave, export, print and stock are commands and stay as they are
+    std::fprintf(
+        stderr, "quillmark: %s\nquillmark: %s\n",
+        qPrintable(CommandLineText::tr("cannot open the design window: %1").arg(reason)),
+        qPrintable(CommandLineText::tr("dump, resave, export, print and stock work without a display")));
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -271,11 +309,14 @@ int RunWindow(int argc, char** argv, const QString& card, bool platformGiven)
 {
     const QString missing = platformGiven ? QString() : MissingDisplay();
     if (!missing.isEmpty())
-        return Fail(missing + QStringLiteral("; dump, resave, export, print and stock work without one"));
+        //: %1 says why there is no display; dump, resave, export, print and stock are commands
+        return Fail(
+            CommandLineText::tr("%1; dump, resave, export, print and stock work without one").arg(missing));
     const QtMessageHandler previous = qInstallMessageHandler(StartMessages);
     // Made before our own words are taken: the toolkit takes its options (-style, -stylesheet, -platform...)
     // out of the arguments.
     QApplication app(argc, argv);
+    InstallTranslations();
     qInstallMessageHandler(previous);
     const QStringList left = QCoreApplication::arguments().mid(1);
     if (SplitToolkitOptions(left).ours != left)
@@ -305,7 +346,9 @@ int RunQuillmark(int argc, char** argv)
         words.append(QString::fromLocal8Bit(argv[i]));
     const QString command = words.value(0);
     if (words.contains(QLatin1String("--help")) || command == QLatin1String("-h")) {
-        std::fputs(kUsage, stdout);
+        QCoreApplication app(argc, argv);
+        InstallTranslations();
+        std::fputs(UsageText().constData(), stdout);
         return 0;
     }
     if (command == QLatin1String("--version")) {
@@ -314,6 +357,7 @@ int RunQuillmark(int argc, char** argv)
     }
     if (command == QLatin1String("dump") || command == QLatin1String("resave")) {
         QCoreApplication app(argc, argv);
+        InstallTranslations();
         const QStringList args = QCoreApplication::arguments();
         for (const QString& word : args.mid(2)) {
             if (word.startsWith(QLatin1String("--")))
@@ -329,6 +373,7 @@ int RunQuillmark(int argc, char** argv)
         return RunPrintProgram(argc, argv);
     if (command == QLatin1String("stock")) {
         QCoreApplication app(argc, argv);
+        InstallTranslations();
         return RunStockCommand(QCoreApplication::arguments());
     }
     if (command == QLatin1String("export"))

@@ -12,13 +12,24 @@
 #include "platform/units.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
+#include <QLocale>
 
 #include <algorithm>
 
 namespace qm {
+
+namespace {
+
+struct ExportText
+{
+    Q_DECLARE_TR_FUNCTIONS(qm::Export)
+};
+
+} // namespace
 
 bool PictureFormatFromName(const QString& fileName, PictureFormat* format)
 {
@@ -87,21 +98,27 @@ QString QRCodeTooSmallText(const PictureQRCheck& check, int scale)
 {
     if (check.readable)
         return QString();
-    QString text = QStringLiteral("The QR code is too small to scan in a picture of %1 pixels per inch: a square "
-                                  "of the code would be %2 pixels wide, and a scanner needs %3 whole pixels.")
-                       .arg(kUnitsPerInch * scale)
-                       .arg(check.smallestModule, 0, 'f', 1)
-                       .arg(TKQRCode::kReadableModulePixels);
+    const QLocale locale;
+    const QString ppi = locale.toString(kUnitsPerInch * scale);
+    const QString square = locale.toString(check.smallestModule, 'f', 1);
+    const QString needed = locale.toString(TKQRCode::kReadableModulePixels);
     if (check.readableScale == 0)
-        text += QStringLiteral(" Make the QR code larger on the card.");
-    return text;
+        return ExportText::tr(
+                   "The QR code is too small to scan in a picture of %1 pixels per inch: a square of "
+                   "the code would be %2 pixels wide, and a scanner needs %3 whole pixels. Make the "
+                   "QR code larger on the card.")
+            .arg(ppi, square, needed);
+    return ExportText::tr(
+               "The QR code is too small to scan in a picture of %1 pixels per inch: a square of the "
+               "code would be %2 pixels wide, and a scanner needs %3 whole pixels.")
+        .arg(ppi, square, needed);
 }
 
 bool WritePicture(const QImage& image, const QString& path, PictureFormat format, QString* error)
 {
     if (image.isNull() || image.width() < 1 || image.height() < 1) {
         if (error)
-            *error = QStringLiteral("%1: the card has no size").arg(path);
+            *error = ExportText::tr("%1: the card has no size").arg(path);
         return false;
     }
     QByteArray bytes;
@@ -114,7 +131,8 @@ bool WritePicture(const QImage& image, const QString& path, PictureFormat format
     // No transparency anywhere: a card is drawn on white, and BMP readers expect 24-bit pictures.
     if (!writer.write(image.convertToFormat(QImage::Format_RGB32))) {
         if (error)
-            *error = QStringLiteral("%1: cannot write a %2 picture (%3)")
+            //: %2 is BMP, JPG or PNG; %3 the reason
+            *error = ExportText::tr("%1: cannot write a %2 picture (%3)")
                          .arg(path, PictureFormatName(format), writer.errorString());
         return false;
     }
@@ -159,9 +177,12 @@ bool ExportCardFile(const QString& cardPath, const QString& outPath, PictureForm
         return false;
     const PictureQRCheck check = CheckPictureQRCodes(card, scale);
     if (warning && !check.readable) {
-        *warning = QStringLiteral("%1: %2").arg(outPath, QRCodeTooSmallText(check, scale));
-        if (check.readableScale > 0)
-            *warning += QStringLiteral(" --scale %1 writes a picture in which it scans.").arg(check.readableScale);
+        const QString problem = QRCodeTooSmallText(check, scale);
+        //: %1 is the picture file, %2 why its QR code does not scan; --scale is the command line's option
+        *warning = check.readableScale > 0
+                       ? ExportText::tr("%1: %2 --scale %3 writes a picture in which it scans.")
+                             .arg(outPath, problem, QString::number(check.readableScale))
+                       : QStringLiteral("%1: %2").arg(outPath, problem);
     }
     return true;
 }

@@ -19,21 +19,22 @@ namespace qm {
 
 ChangeFontAll::ChangeFontAll(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Select A Font - All text items will be changed to this font"));
+    setWindowTitle(tr("Select A Font - All text items will be changed to this font"));
 
     FontList = new QListWidget(this);
-    FontList->setAccessibleName(QStringLiteral("Font for all text"));
+    FontList->setAccessibleName(tr("Font for all text"));
     FontList->addItems(QFontDatabase::families());
-    FontList->setWhatsThis(
-        QStringLiteral("Click a typeface to see it in the samples. Ok puts it on every text "
-                       "object of the card; sizes, styles and colours stay."));
+    FontList->setWhatsThis(tr("Click a typeface to see it in the samples. Ok puts it on every text "
+                              "object of the card; sizes, styles and colours stay."));
     connect(FontList, &QListWidget::currentRowChanged, this, [this] { FontListClick(); });
 
-    auto* samples = new QGroupBox(QStringLiteral("Sample"), this);
+    auto* samples = new QGroupBox(tr("Sample", "the group of samples"), this);
     auto* sampleLayout = new QVBoxLayout(samples);
-    const char* const captions[4] = {"Sample", "Sample Bold", "Sample Italic", "Sample Bold Italic"};
+    //: sample texts shown in the chosen typeface
+    const QString captions[4] = {tr("Sample"), tr("Sample Bold"), tr("Sample Italic"),
+                                 tr("Sample Bold Italic")};
     for (int i = 0; i < 4; ++i) {
-        Samples[i] = new QLabel(QString::fromLatin1(captions[i]), samples);
+        Samples[i] = new QLabel(captions[i], samples);
         QFont font = Samples[i]->font();
         font.setPointSize(14);
         font.setBold(i == 1 || i == 3);

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,29 +22,18 @@
 
 namespace qm {
 
-namespace {
-// fileName may carry a place on the page ("printing.html#preview").
-QUrl PageIfThere(const QString& fileName)
-{
-    const QString resource = QStringLiteral(":/help/") + fileName.section(QLatin1Char('#'), 0, 0);
-    if (!QFile::exists(resource))
-        return QUrl();
-    return QUrl(QStringLiteral("qrc:/help/") + fileName);
-}
-} // namespace
-
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("Quillmark Help"));
+    setWindowTitle(tr("Quillmark Help"));
     mBrowser = new QTextBrowser(this);
-    mBrowser->setAccessibleName(QStringLiteral("Help page"));
+    mBrowser->setAccessibleName(tr("Help page"));
     // Links out of the help (web pages, mail) go to the desktop's own programs.
     mBrowser->setOpenExternalLinks(true);
 
-    auto* back = new QPushButton(QStringLiteral("&Back"), this);
-    auto* forward = new QPushButton(QStringLiteral("&Forward"), this);
-    auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* back = new QPushButton(tr("&Back", "previous page"), this);
+    auto* forward = new QPushButton(tr("&Forward", "next page"), this);
+    auto* contents = new QPushButton(tr("&Contents"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(back, &QPushButton::clicked, mBrowser, &QTextBrowser::backward);
@@ -55,7 +43,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(mBrowser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(mBrowser, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
     connect(mBrowser, &QTextBrowser::sourceChanged, this, [this] {
-        setWindowTitle(QStringLiteral("Quillmark Help - ") + mBrowser->documentTitle());
+        setWindowTitle(tr("Quillmark Help - %1").arg(mBrowser->documentTitle()));
         // A page reached any other way than from the results is no longer the search's: its row is no longer
         // the chosen one and nothing on it is marked.
         if (!mOpeningResult) {
@@ -68,17 +56,17 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
     mSearch = new QLineEdit(this);
     mSearch->setObjectName(QStringLiteral("SearchEdit"));
-    mSearch->setAccessibleName(QStringLiteral("Search the help"));
-    mSearch->setPlaceholderText(QStringLiteral("Search the help"));
+    mSearch->setAccessibleName(tr("Search the help"));
+    mSearch->setPlaceholderText(tr("Search the help"));
     mSearch->setClearButtonEnabled(true);
     mResults = new QListWidget(this);
     mResults->setObjectName(QStringLiteral("SearchResults"));
-    mResults->setAccessibleName(QStringLiteral("Pages found"));
+    mResults->setAccessibleName(tr("Pages found"));
     connect(mSearch, &QLineEdit::textChanged, this, &THelpWindow::Search);
     connect(mResults, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         if (!item)
             return;
-        const QUrl page(QStringLiteral("qrc:/help/") + item->data(Qt::UserRole).toString());
+        const QUrl page = HelpPageUrl(item->data(Qt::UserRole).toString());
         mOpeningResult = true;
         if (mBrowser->source() == page)
             MarkSearchWords(true);
@@ -92,14 +80,14 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     sideLayout->addWidget(mSearch);
     sideLayout->addWidget(mResults, 1);
 
-    back->setWhatsThis(QStringLiteral("Goes back to the page you read before."));
-    forward->setWhatsThis(QStringLiteral("Goes forward again after Back."));
-    contents->setWhatsThis(QStringLiteral("Shows the list of all help pages."));
-    close->setWhatsThis(QStringLiteral("Closes the help."));
-    mSearch->setWhatsThis(QStringLiteral("Type words to find: the list below shows the pages that contain all "
-                                         "of them, the best first. Click one to read it."));
-    mResults->setWhatsThis(QStringLiteral("The pages that contain the words you searched for."));
-    mBrowser->setWhatsThis(QStringLiteral("The help page. Click an underlined link to follow it."));
+    back->setWhatsThis(tr("Goes back to the page you read before."));
+    forward->setWhatsThis(tr("Goes forward again after Back."));
+    contents->setWhatsThis(tr("Shows the list of all help pages."));
+    close->setWhatsThis(tr("Closes the help."));
+    mSearch->setWhatsThis(tr("Type words to find: the list below shows the pages that contain all "
+                             "of them, the best first. Click one to read it."));
+    mResults->setWhatsThis(tr("The pages that contain the words you searched for."));
+    mBrowser->setWhatsThis(tr("The help page. Click an underlined link to follow it."));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back);
@@ -128,7 +116,7 @@ void THelpWindow::Search(const QString& words)
         item->setData(Qt::UserRole, hit.Page);
     }
     if (!words.trimmed().isEmpty() && mResults->count() == 0) {
-        auto* item = new QListWidgetItem(QStringLiteral("No page has these words."), mResults);
+        auto* item = new QListWidgetItem(tr("No page has these words."), mResults);
         item->setFlags(Qt::NoItemFlags);
     }
 }
@@ -183,7 +171,7 @@ int THelpWindow::MarkedWords() const
 
 QUrl THelpWindow::ContentsPage()
 {
-    return QUrl(QStringLiteral("qrc:/help/index.html"));
+    return HelpPageUrl(QStringLiteral("index.html"));
 }
 
 QUrl THelpWindow::PageForContext(int context)
@@ -191,13 +179,13 @@ QUrl THelpWindow::PageForContext(int context)
     QString target = HelpTopicTarget(context);
     if (target.isEmpty())
         target = QString::number(context) + QStringLiteral(".html");
-    const QUrl page = PageIfThere(target);
+    const QUrl page = HelpPageUrl(target);
     return page.isEmpty() ? ContentsPage() : page;
 }
 
 QUrl THelpWindow::PageNamed(const QString& name)
 {
-    const QUrl page = PageIfThere(name + QStringLiteral(".html"));
+    const QUrl page = HelpPageUrl(name + QStringLiteral(".html"));
     return page.isEmpty() ? ContentsPage() : page;
 }
 

@@ -3,12 +3,14 @@
 #include "app/importcommand.h"
 
 #include "app/cardfile.h"
+#include "app/commandline.h"
 #include "design/cardpanel.h"
 #include "glabels/glabelsdocument.h"
 #include "objects/glabelsimport.h"
 #include "platform/headless.h"
 #include "settings/companionfile.h"
 #include "settings/preferences.h"
+#include "platform/translations.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -45,22 +47,24 @@ int RunImportProgram(int argc, char** argv)
 {
     PrepareHeadlessRun();
     QGuiApplication app(argc, argv);
+    InstallTranslations();
     const QStringList args = QCoreApplication::arguments().mid(2);
     for (const QString& word : args) {
         if (word.startsWith(QLatin1String("--"))) {
-            std::fprintf(stderr, "quillmark: unknown option %s\n", qPrintable(word));
+            CommandLineText::Say(CommandLineText::tr("unknown option %1").arg(word));
             return 2;
         }
     }
     if (args.size() != 2) {
-        std::fputs("usage: quillmark import FILE.glabels OUT.qmk\n", stderr);
+        //: the command line's words stay as they are: only FILE and OUT may be translated
+        std::fputs(qPrintable(CommandLineText::tr("usage: quillmark import FILE.glabels OUT.qmk\n")), stderr);
         return 2;
     }
     const QString& in = args[0];
     const QString& out = args[1];
     QString error;
     if (QFileInfo(out).suffix().compare(QLatin1String("qmk"), Qt::CaseInsensitive) != 0) {
-        std::fprintf(stderr, "quillmark: %s: the card file's name must end in .qmk\n", qPrintable(out));
+        CommandLineText::Say(CommandLineText::tr("%1: the card file's name must end in .qmk").arg(out));
         return 2;
     }
     if (!CheckOutputIsNoInput(out, {in}, &error)) {

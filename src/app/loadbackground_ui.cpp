@@ -11,6 +11,7 @@
 #include "platform/helptopics.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -32,6 +33,8 @@ constexpr int kNone = 99;
 
 class TLoadBackGround : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TLoadBackGround)
+
 public:
     TLoadBackGround(QWidget* parent, bool portrait, const QString& current);
     QString ChosenFile() const { return mBrowser->SelectedFile(); }
@@ -47,9 +50,9 @@ private:
 TLoadBackGround::TLoadBackGround(QWidget* parent, bool portrait, const QString& current)
     : QDialog(parent), mPortrait(portrait)
 {
-    setWindowTitle(QStringLiteral("Load Business Card Background Art"));
+    setWindowTitle(tr("Load Business Card Background Art"));
     mPreview = new QLabel;
-    mPreview->setAccessibleName(QStringLiteral("The card with this background"));
+    mPreview->setAccessibleName(tr("The card with this background"));
     mPreview->setAlignment(Qt::AlignCenter);
     auto* scroll = new QScrollArea;
     scroll->setWidget(mPreview);
@@ -58,9 +61,9 @@ TLoadBackGround::TLoadBackGround(QWidget* parent, bool portrait, const QString& 
     scroll->setFrameShadow(QFrame::Sunken);
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* ok = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
-    QPushButton* none = buttons->addButton(QStringLiteral("None"), QDialogButtonBox::ActionRole);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* ok = buttons->addButton(tr("Ok"), QDialogButtonBox::AcceptRole);
+    QPushButton* none = buttons->addButton(tr("None", "no background art"), QDialogButtonBox::ActionRole);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     connect(ok, &QPushButton::clicked, this, [this] {
         if (ChosenFile().isEmpty())
             QApplication::beep();
@@ -70,13 +73,11 @@ TLoadBackGround::TLoadBackGround(QWidget* parent, bool portrait, const QString& 
     connect(none, &QPushButton::clicked, this, [this] { done(kNone); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     AddHelpButtons(buttons, this, kHelpBackgroundArt);
-    SetWhatsThis({
-        {scroll, "The picture selected, as the card will show it behind its objects."},
-        {ok, "Puts the selected picture behind the card."},
-    });
+    scroll->setWhatsThis(tr("The picture selected, as the card will show it behind its objects."));
+    ok->setWhatsThis(tr("Puts the selected picture behind the card."));
 
     mBrowser = new TPictureBrowser(BackgroundFileMasks(), scroll, this);
-    mBrowser->AddShortcut(QStringLiteral("Backgrounds"), BackgroundFolder());
+    mBrowser->AddShortcut(tr("Backgrounds", "the folder of background art"), BackgroundFolder());
     mBrowser->SetThumbnailer(PictureThumbnail);
     mBrowser->OnFileSelected = [this](const QString&) { FileSelected(); };
     mBrowser->OnFileActivated = [this](const QString&) { accept(); };
@@ -102,7 +103,7 @@ void TLoadBackGround::FileSelected()
     if (!file.isEmpty()) {
         preview = BackgroundPreview(file, mPortrait);
         if (preview.isNull())
-            QMessageBox::critical(this, QStringLiteral("Error"), QStringLiteral("Error loading file!"));
+            QMessageBox::critical(this, tr("Error"), tr("Error loading file!"));
     }
     mPreview->setPixmap(preview.isNull() ? QPixmap() : QPixmap::fromImage(preview));
     mPreview->resize(preview.isNull() ? QSize(0, 0) : preview.size());

@@ -90,7 +90,7 @@ public:
     }
     void Inform(const QString& message) override
     {
-        QMessageBox::information(mParent, QStringLiteral("Information"), message);
+        QMessageBox::information(mParent, TMainScreen::tr("Information"), message);
     }
     void ShowError(const QString& message) override
     {
@@ -145,10 +145,9 @@ TMainScreen::TMainScreen(DocumentPrompts* prompts, const QString& prefsPath, QWi
     panel->SetShowGrid(false);
     panel->SetSnapToGrid(false);
     mPanelWidget = new BasePanelWidget(std::move(panel));
-    mPanelWidget->setWhatsThis(
-        QStringLiteral("The card you are designing. Pick a tool above and drag on the card to "
-                       "place an object; click an object with the right mouse button for its "
-                       "commands."));
+    mPanelWidget->setWhatsThis(tr("The card you are designing. Pick a tool above and drag on the card to "
+                                  "place an object; click an object with the right mouse button for its "
+                                  "commands."));
     mDocument = std::make_unique<CardDocument>(Panel(), *prompts, prefsPath);
     mPrint = std::make_unique<TPrintCommands>(this, Panel());
     mPrint->NudgesFor = [this](const QString& printer) {
@@ -253,7 +252,8 @@ void TMainScreen::Setbuttons()
     ZoomCaption->setText(doc.ZoomCaption());
     if (SideButton && mnuShowBack) {
         SideButton->setChecked(doc.ShowingBack());
-        SideButton->setText(doc.ShowingBack() ? QStringLiteral("Back") : QStringLiteral("Front"));
+        SideButton->setText(doc.ShowingBack() ? tr("Back", "side of the card")
+                                              : tr("Front", "side of the card"));
         mnuShowBack->setChecked(doc.ShowingBack());
     }
     const auto accessKey = [](QString text) {
@@ -379,8 +379,11 @@ void TMainScreen::Start(const QString& cardToOpen)
     mDocument->FirstActivate(cardToOpen);
     // Settings that cannot be read are all at their defaults this time: said once, at start.
     if (const QString problem = mDocument->Prefs().Problem(); !problem.isEmpty())
-        mPrompts->ShowError(problem + QStringLiteral("\n\nQuillmark starts with its default settings (printer "
-                                                     "fine tuning, default layout, font, personal information)."));
+        //: %1 says why the settings could not be read
+        mPrompts->ShowError(
+            tr("%1\n\nQuillmark starts with its default settings (printer fine tuning, default "
+               "layout, font, personal information).")
+                .arg(problem));
     // Said once when no printer is usable (printing to a PDF file and preview still work), and again only
     // after printers were seen and have gone.
     const TPrinterCheck printers = CheckPrinters();

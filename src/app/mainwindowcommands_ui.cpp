@@ -67,7 +67,7 @@ void TMainScreen::FineTuneClick()
     // the default font and the nudges just stored).
     if (!SavePrinterNudges(ini, printer, nudges, CalibrationNames(), &error) ||
         !mDocument->Prefs().SavePreferences(mDocument->Prefs().LoadPrinter(), Panel().Font(), &error))
-        QMessageBox::information(this, QStringLiteral("Information"), error);
+        QMessageBox::information(this, tr("Information"), error);
 }
 
 // ---- Commands ----
@@ -117,10 +117,10 @@ void TMainScreen::About1Click()
 void TMainScreen::ConfigurationInformationClick()
 {
     QDialog dialog(this);
-    dialog.setWindowTitle(QStringLiteral("Configuration Information"));
+    dialog.setWindowTitle(tr("Configuration Information"));
     auto* text = new QPlainTextEdit(ConfigurationReport(), &dialog);
     text->setReadOnly(true);
-    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    auto* ok = new QPushButton(tr("OK"), &dialog);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     auto* layout = new QVBoxLayout(&dialog);

@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,6 +32,11 @@ namespace qm {
 
 namespace {
 
+// The drawing tools' names and tips are registered in English; they are shown in the user's language.
+QString ToolText(const QString& english)
+{
+    return QCoreApplication::translate("qm::DrawingTool", english.toUtf8().constData());
+}
 
 struct ToolButtonInfo
 {
@@ -43,9 +49,9 @@ struct ToolButtonInfo
 std::vector<ToolButtonInfo> PaletteTools()
 {
     std::vector<ToolButtonInfo> tools{
-        {psPointing, QStringLiteral("Pointerbutton"), QStringLiteral("Selection tool")}};
+        {psPointing, QStringLiteral("Pointerbutton"), TMainScreen::tr("Selection tool")}};
     for (const DrawingTool& tool : CardClasses().Tools())
-        tools.push_back({tool.mode, tool.buttonName, tool.hint});
+        tools.push_back({tool.mode, tool.buttonName, ToolText(tool.hint)});
     return tools;
 }
 
@@ -53,7 +59,7 @@ std::vector<ToolButtonInfo> PaletteTools()
 
 void TMainScreen::BuildToolBar()
 {
-    QToolBar* bar = addToolBar(QStringLiteral("Tools"));
+    QToolBar* bar = addToolBar(tr("Tools", "tool bar"));
     bar->setObjectName(QStringLiteral("ToolBar"));
     bar->setMovable(false);
     bar->setFloatable(false);
@@ -66,9 +72,9 @@ void TMainScreen::BuildToolBar()
             bar->addAction(ToolIcon(tool.state), tool.hint.section(QLatin1Char('\n'), 0, 0).trimmed());
         action->setObjectName(tool.name);
         action->setToolTip(tool.hint);
-        action->setWhatsThis(
-            QString(tool.hint).replace(QLatin1Char('\n'), QLatin1Char(' ')) +
-            QStringLiteral(": pick it, then drag a rectangle on the card to place the object."));
+        //: %1 is the tool's tip, such as "Rectangle tool"
+        action->setWhatsThis(tr("%1: pick it, then drag a rectangle on the card to place the object.")
+                                 .arg(QString(tool.hint).replace(QLatin1Char('\n'), QLatin1Char(' '))));
         action->setCheckable(true);
         action->setData(tool.state);
         action->setChecked(tool.state == psPointing);
@@ -77,24 +83,23 @@ void TMainScreen::BuildToolBar()
         connect(action, &QAction::triggered, this, [this, state] { SetTool(state); });
     }
     bar->addSeparator();
-    QuickTipsAction = bar->addAction(ToolIcon(kTipsPicture), QStringLiteral("&Quick Tips"));
-    QuickTipsAction->setToolTip(QStringLiteral("Show the Designer Assistant"));
-    QuickTipsAction->setWhatsThis(QStringLiteral("Short tips on designing a card."));
+    QuickTipsAction = bar->addAction(ToolIcon(kTipsPicture), tr("&Quick Tips"));
+    QuickTipsAction->setToolTip(tr("Show the Designer Assistant"));
+    QuickTipsAction->setWhatsThis(tr("Short tips on designing a card."));
     connect(QuickTipsAction, &QAction::triggered, this, &TMainScreen::QuickTipsClick);
     bar->addSeparator();
-    ShowGridAction = bar->addAction(ToolIcon(kGridPicture), QStringLiteral("Show &Grid"));
+    ShowGridAction = bar->addAction(ToolIcon(kGridPicture), tr("Show &Grid"));
     ShowGridAction->setCheckable(true);
-    ShowGridAction->setWhatsThis(
-        QStringLiteral("Shows a grid of dots on the card to line objects up by eye."));
+    ShowGridAction->setWhatsThis(tr("Shows a grid of dots on the card to line objects up by eye."));
     connect(ShowGridAction, &QAction::toggled, this, [this](bool on) { Panel().SetShowGrid(on); });
-    SnapToGridAction = bar->addAction(ToolIcon(kSnapPicture), QStringLiteral("S&nap to Grid"));
+    SnapToGridAction = bar->addAction(ToolIcon(kSnapPicture), tr("S&nap to Grid"));
     SnapToGridAction->setCheckable(true);
-    SnapToGridAction->setWhatsThis(QStringLiteral("Objects you move or size jump to the grid."));
+    SnapToGridAction->setWhatsThis(tr("Objects you move or size jump to the grid."));
     connect(SnapToGridAction, &QAction::toggled, this, [this](bool on) { Panel().SetSnapToGrid(on); });
     bar->addSeparator();
-    BackgroundArtAction = bar->addAction(ToolIcon(kBackgroundPicture), QStringLiteral("Background art"));
-    BackgroundArtAction->setToolTip(QStringLiteral("Set or change background art"));
-    BackgroundArtAction->setWhatsThis(QStringLiteral("A picture behind the whole card."));
+    BackgroundArtAction = bar->addAction(ToolIcon(kBackgroundPicture), tr("Background art"));
+    BackgroundArtAction->setToolTip(tr("Set or change background art"));
+    BackgroundArtAction->setWhatsThis(tr("A picture behind the whole card."));
     connect(BackgroundArtAction, &QAction::triggered, this, [this] { SetOrChangeBackgroundArt(this, *mDocument); });
     // The tools take the keyboard (Tab reaches them, Space or Enter picks one); Enter on the card then places.
     for (QToolButton* button : bar->findChildren<QToolButton*>()) {
@@ -102,19 +107,18 @@ void TMainScreen::BuildToolBar()
         if (QAction* action = button->defaultAction())
             button->setAccessibleName(QString(action->text()).remove(QLatin1Char('&')));
         else // the bar's own button for the tools a narrow window has no room for
-            button->setAccessibleName(QStringLiteral("More tools"));
+            button->setAccessibleName(tr("More tools"));
     }
 }
 
 void TMainScreen::BuildCommandBar(QWidget* bar)
 {
-    const QString zoomHint =
-        QStringLiteral("Press plus (+) or minus (-) to \nincrease or decrease the zoom percentage");
+    const QString zoomHint = tr("Press plus (+) or minus (-) to \nincrease or decrease the zoom percentage");
     ZoomSpinner = new QWidget(bar);
     ZoomSpinner->setObjectName(QStringLiteral("ZoomSpinner"));
     ZoomSpinner->setToolTip(zoomHint);
     ZoomSpinner->setWhatsThis(
-        QStringLiteral("Zooms the card from 100% to 150% in steps of 10%, then to 200%, 300% and 400%."));
+        tr("Zooms the card from 100% to 150% in steps of 10%, then to 200%, 300% and 400%."));
     auto* spin = new QVBoxLayout(ZoomSpinner);
     spin->setContentsMargins(0, 0, 0, 0);
     spin->setSpacing(0);
@@ -129,8 +133,8 @@ void TMainScreen::BuildCommandBar(QWidget* bar)
         button->setFocusPolicy(Qt::TabFocus);
         spin->addWidget(button);
     }
-    ZoomUpButton->setAccessibleName(QStringLiteral("Zoom in"));
-    ZoomDownButton->setAccessibleName(QStringLiteral("Zoom out"));
+    ZoomUpButton->setAccessibleName(tr("Zoom in"));
+    ZoomDownButton->setAccessibleName(tr("Zoom out"));
     connect(ZoomUpButton, &QToolButton::clicked, this, &TMainScreen::ZoomIn);
     connect(ZoomDownButton, &QToolButton::clicked, this, &TMainScreen::ZoomOut);
 
@@ -140,57 +144,56 @@ void TMainScreen::BuildCommandBar(QWidget* bar)
     zoomBox->setWhatsThis(ZoomSpinner->whatsThis());
     auto* zoomLayout = new QHBoxLayout(zoomBox);
     zoomLayout->setContentsMargins(6, 2, 6, 2);
-    zoomLayout->addWidget(new QLabel(QStringLiteral("Zoom:"), zoomBox));
-    ZoomCaption = new QLabel(QStringLiteral("100%"), zoomBox);
+    zoomLayout->addWidget(new QLabel(tr("Zoom:"), zoomBox));
+    ZoomCaption = new QLabel(CardDocument::ZoomText(100), zoomBox);
     ZoomCaption->setObjectName(QStringLiteral("ZoomCaption"));
     ZoomCaption->setStyleSheet(QStringLiteral("color: navy; font-weight: bold"));
-    ZoomCaption->setMinimumWidth(ZoomCaption->fontMetrics().horizontalAdvance(QStringLiteral("400%")) + 4);
+    ZoomCaption->setMinimumWidth(ZoomCaption->fontMetrics().horizontalAdvance(CardDocument::ZoomText(400)) + 4);
     zoomLayout->addWidget(ZoomCaption);
     ZoomFitButton = new QToolButton(bar);
     ZoomFitButton->setObjectName(QStringLiteral("ZoomFitButton"));
-    ZoomFitButton->setText(QStringLiteral("Fit"));
-    ZoomFitButton->setToolTip(QStringLiteral("Fit to Window"));
-    ZoomFitButton->setWhatsThis(QStringLiteral("Zooms the card as large as the window shows it whole."));
+    ZoomFitButton->setText(tr("Fit", "zoom to the window"));
+    ZoomFitButton->setToolTip(tr("Fit to Window"));
+    ZoomFitButton->setWhatsThis(tr("Zooms the card as large as the window shows it whole."));
     ZoomFitButton->setFocusPolicy(Qt::TabFocus);
-    ZoomFitButton->setAccessibleName(QStringLiteral("Fit to window"));
+    ZoomFitButton->setAccessibleName(tr("Fit to window"));
     connect(ZoomFitButton, &QToolButton::clicked, this, &TMainScreen::FitToWindow);
 
     // Which side of the card the panel shows: the button names it, a click turns the card over.
     SideButton = new QToolButton(bar);
     SideButton->setObjectName(QStringLiteral("SideButton"));
-    SideButton->setText(QStringLiteral("Front"));
+    SideButton->setText(tr("Front", "side of the card"));
     SideButton->setCheckable(true);
-    SideButton->setToolTip(QStringLiteral("Front or back of the card (Ctrl+Shift+B)"));
-    SideButton->setWhatsThis(QStringLiteral(
-        "Shows which side of the card you design; click it to turn the card over. A back prints behind "
-        "each card when you print two-sided; it is saved as NAME.back.qmk beside the card file."));
+    SideButton->setToolTip(tr("Front or back of the card (Ctrl+Shift+B)"));
+    SideButton->setWhatsThis(
+        tr("Shows which side of the card you design; click it to turn the card over. A back prints behind "
+           "each card when you print two-sided; it is saved as NAME.back.qmk beside the card file."));
     SideButton->setFocusPolicy(Qt::TabFocus);
     connect(SideButton, &QToolButton::clicked, this, [this] { mDocument->ToggleSide(); });
 
-    SaveAsButton = new QPushButton(QStringLiteral("Save as"), bar);
+    SaveAsButton = new QPushButton(tr("Save as"), bar);
     SaveAsButton->setObjectName(QStringLiteral("SaveAsButton"));
     SaveAsButton->setDefault(true);
-    SaveAsButton->setWhatsThis(QStringLiteral("Saves the card. It shows once the card has changes."));
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), bar);
+    SaveAsButton->setWhatsThis(tr("Saves the card. It shows once the card has changes."));
+    CancelButton = new QPushButton(tr("Cancel", "throw the changes away"), bar);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
-    CancelButton->setWhatsThis(QStringLiteral("Throws the changes away and goes back to the saved card."));
-    PrintButton = new QPushButton(QStringLiteral("&Print"), bar);
-    PrintButton->setWhatsThis(QStringLiteral("Prints sheets of your card."));
-    PreviewButton = new QPushButton(QStringLiteral("Pre&view"), bar);
-    PreviewButton->setWhatsThis(QStringLiteral("Shows a sheet of your card as it will print."));
-    HelpButton = new QPushButton(QStringLiteral("&Help"), bar);
-    HelpButton->setWhatsThis(QStringLiteral("Help on the design window."));
+    CancelButton->setWhatsThis(tr("Throws the changes away and goes back to the saved card."));
+    PrintButton = new QPushButton(tr("&Print"), bar);
+    PrintButton->setWhatsThis(tr("Prints sheets of your card."));
+    PreviewButton = new QPushButton(tr("Pre&view"), bar);
+    PreviewButton->setWhatsThis(tr("Shows a sheet of your card as it will print."));
+    HelpButton = new QPushButton(tr("&Help"), bar);
+    HelpButton->setWhatsThis(tr("Help on the design window."));
     MouseHelpButton = new QToolButton(bar);
     MouseHelpButton->setDefaultAction(QWhatsThis::createAction(MouseHelpButton));
-    MouseHelpButton->setAccessibleName(QStringLiteral("What's this?"));
-    MouseHelpButton->setWhatsThis(
-        QStringLiteral("Click this, then any part of the window, to learn what it does."));
+    MouseHelpButton->setAccessibleName(tr("What's this?"));
+    MouseHelpButton->setWhatsThis(tr("Click this, then any part of the window, to learn what it does."));
     for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
              SaveAsButton, CancelButton, PrintButton, PreviewButton, HelpButton, MouseHelpButton})
         button->setFocusPolicy(Qt::NoFocus);
     // As narrow as their captions allow, so that the bar fits the window's first width.
     for (QPushButton* button : {SaveAsButton, CancelButton, PrintButton, PreviewButton, HelpButton})
-        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("Save As")) + 20);
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(tr("Save As")) + 20);
     connect(SaveAsButton, &QPushButton::clicked, this, &TMainScreen::SaveButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, [this] { mDocument->CancelChanges(); });
     connect(HelpButton, &QPushButton::clicked, this, [this] { ShowHelpContext(kHelpContext); });
@@ -222,50 +225,48 @@ void TMainScreen::BuildMenus()
     };
     CardDocument* doc = mDocument.get();
 
-    FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuNew = item(FileMenu, QStringLiteral("&New - Blank"), [doc] { doc->New(); });
+    FileMenu = menuBar()->addMenu(tr("&File"));
+    mnuNew = item(FileMenu, tr("&New - Blank"), [doc] { doc->New(); });
     mnuNewFromTemplate =
-        item(FileMenu, QStringLiteral("New - Select From Temp&lates"), [this] { NewFromTemplate1Click(); });
-    mnuOpen = item(FileMenu, QStringLiteral("&Open"), [doc] { doc->Open(); });
-    mnuDelete = item(FileMenu, QStringLiteral("&Delete"), [doc] { doc->Delete(); });
+        item(FileMenu, tr("New - Select From Temp&lates"), [this] { NewFromTemplate1Click(); });
+    mnuOpen = item(FileMenu, tr("&Open", "a card file"), [doc] { doc->Open(); });
+    mnuDelete = item(FileMenu, tr("&Delete", "a card file"), [doc] { doc->Delete(); });
     FileMenu->addSeparator();
-    mnuSave = item(FileMenu, QStringLiteral("&Save"), [doc] { doc->Save(); });
+    mnuSave = item(FileMenu, tr("&Save"), [doc] { doc->Save(); });
     mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuSaveAs = item(FileMenu, QStringLiteral("Save &As..."), [doc] { doc->SaveAs(); });
+    mnuSaveAs = item(FileMenu, tr("Save &As..."), [doc] { doc->SaveAs(); });
     mnuSaveAsBitmap =
-        item(FileMenu, QStringLiteral("Save As &Bitmap"), [doc] { doc->ExportPicture(PictureFormat::Bmp); });
-    mnuSaveAsJPG =
-        item(FileMenu, QStringLiteral("Save As &JPG"), [doc] { doc->ExportPicture(PictureFormat::Jpg); });
-    mnuSaveAsPNG =
-        item(FileMenu, QStringLiteral("Save As PN&G"), [doc] { doc->ExportPicture(PictureFormat::Png); });
+        item(FileMenu, tr("Save As &Bitmap"), [doc] { doc->ExportPicture(PictureFormat::Bmp); });
+    mnuSaveAsJPG = item(FileMenu, tr("Save As &JPG"), [doc] { doc->ExportPicture(PictureFormat::Jpg); });
+    mnuSaveAsPNG = item(FileMenu, tr("Save As PN&G"), [doc] { doc->ExportPicture(PictureFormat::Png); });
     // What the Cancel button beside the card does, for the keyboard.
-    mnuDiscardChanges = item(FileMenu, QStringLiteral("Disca&rd Changes"), [doc] { doc->CancelChanges(); });
-    mnuExportPrintShop = item(FileMenu, QStringLiteral("Export for Print S&hop..."),
-                              [this, doc] { ExportForPrintShop(this, *doc); });
+    mnuDiscardChanges = item(FileMenu, tr("Disca&rd Changes"), [doc] { doc->CancelChanges(); });
+    mnuExportPrintShop =
+        item(FileMenu, tr("Export for Print S&hop..."), [this, doc] { ExportForPrintShop(this, *doc); });
     mnuExportPrintShop->setStatusTip(
-        QStringLiteral("Writes the card as a PDF file for a print shop, with bleed and crop marks."));
+        tr("Writes the card as a PDF file for a print shop, with bleed and crop marks."));
     FileMenu->addSeparator();
-    mnuPrint = item(FileMenu, QStringLiteral("&Print"), [this] { PrintClick(); });
-    mnuPrintMerge =
-        item(FileMenu, QStringLiteral("Print &Merge..."), [this] { mPrint->MergeDialog(PrintSettings()); });
-    mnuPrintMerge->setStatusTip(QStringLiteral("Prints one card for each person of a CSV or vCard file."));
-    mnuPreview = item(FileMenu, QStringLiteral("Pre&view"), [this] { mPrint->Preview(PrintSettings()); });
+    mnuPrint = item(FileMenu, tr("&Print"), [this] { PrintClick(); });
+    mnuPrintMerge = item(FileMenu, tr("Print &Merge..."), [this] { mPrint->MergeDialog(PrintSettings()); });
+    mnuPrintMerge->setStatusTip(tr("Prints one card for each person of a CSV or vCard file."));
+    mnuPreview = item(FileMenu, tr("Pre&view"), [this] { mPrint->Preview(PrintSettings()); });
     FileMenu->addSeparator();
-    mnuPrinterSetup = item(FileMenu, QStringLiteral("Printer S&etup"), [this] { mPrint->PrinterSetup(); });
-    mnuFineTuning = item(FileMenu, QStringLiteral("Printer Fine &Tuning"), [this] { FineTuneClick(); });
-    mnuOutlineTest = item(FileMenu, QStringLiteral("Print O&utline Test Page"),
+    mnuPrinterSetup = item(FileMenu, tr("Printer S&etup"), [this] { mPrint->PrinterSetup(); });
+    mnuFineTuning = item(FileMenu, tr("Printer Fine &Tuning"), [this] { FineTuneClick(); });
+    mnuOutlineTest = item(FileMenu, tr("Print O&utline Test Page"),
                           [this] { mPrint->PrintOutlineTestPage(PrintSettings()); });
-    mnuWriteIni = item(FileMenu, QStringLiteral("--------&Write Ini------"), [doc] { doc->WriteTemplate(); });
+    //: a developer's command, shown only in developer mode: saves the card as a template
+    mnuWriteIni = item(FileMenu, tr("--------&Write Ini------"), [doc] { doc->WriteTemplate(); });
     FileMenu->addSeparator();
-    mnuExit = item(FileMenu, QStringLiteral("E&xit"), [this] { close(); });
+    mnuExit = item(FileMenu, tr("E&xit"), [this] { close(); });
 
-    EditMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
-    mnuUndo = item(EditMenu, QStringLiteral("&Undo"), [this, doc] {
+    EditMenu = menuBar()->addMenu(tr("&Edit"));
+    mnuUndo = item(EditMenu, tr("&Undo"), [this, doc] {
         doc->Undo();
         SetTool(psPointing);
     });
     mnuUndo->setShortcut(QKeySequence::Undo);
-    mnuRedo = item(EditMenu, QStringLiteral("&Redo"), [this, doc] {
+    mnuRedo = item(EditMenu, tr("&Redo"), [this, doc] {
         doc->Redo();
         SetTool(psPointing);
     });
@@ -273,18 +274,18 @@ void TMainScreen::BuildMenus()
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     EditMenu->addSeparator();
     // The clipboard commands of the object menu, for the selection, with the usual keys.
-    mnuCut = item(EditMenu, QStringLiteral("Cu&t"), [this] { Panel().Cut(); });
+    mnuCut = item(EditMenu, tr("Cu&t"), [this] { Panel().Cut(); });
     mnuCut->setShortcut(QKeySequence::Cut);
-    mnuCopy = item(EditMenu, QStringLiteral("&Copy"), [this] { Panel().Copy(); });
+    mnuCopy = item(EditMenu, tr("&Copy"), [this] { Panel().Copy(); });
     mnuCopy->setShortcut(QKeySequence::Copy);
-    mnuPaste = item(EditMenu, QStringLiteral("&Paste"), [this] {
+    mnuPaste = item(EditMenu, tr("&Paste"), [this] {
         SetTool(psPointing);
         Panel().Paste(PanelWidget().Now());
     });
     mnuPaste->setShortcut(QKeySequence::Paste);
-    mnuDeleteObjects = item(EditMenu, QStringLiteral("De&lete"), [this] { Panel().Delete(); });
+    mnuDeleteObjects = item(EditMenu, tr("De&lete", "the selected objects"), [this] { Panel().Delete(); });
     mnuDeleteObjects->setShortcut(QKeySequence::Delete);
-    mnuSelectAll = item(EditMenu, QStringLiteral("Select &All"), [this] {
+    mnuSelectAll = item(EditMenu, tr("Select &All"), [this] {
         SetTool(psPointing);
         Panel().SelectAll();
     });
@@ -294,35 +295,37 @@ void TMainScreen::BuildMenus()
     connect(EditMenu, &QMenu::aboutToShow, this, [this] { UpdateClipboardItems(true); });
     connect(EditMenu, &QMenu::aboutToHide, this, [this] { UpdateClipboardItems(false); });
     EditMenu->addSeparator();
-    mnuDefaultFont = item(EditMenu, QStringLiteral("&Default Font - "), [this, doc] {
+    // The caption names the font once the window is built (SetDefaultFontCaption).
+    mnuDefaultFont = item(EditMenu, QString(), [this, doc] {
         doc->ChangeDefaultFont();
         SetDefaultFontCaption();
     });
-    mnuChangeAllFonts =
-        item(EditMenu, QStringLiteral("C&hange all fonts to..."), [this] { Changeallfontsto1Click(); });
-    mnuPersonalInformation = item(EditMenu, QStringLiteral("Personal &Information"), [this] {
+    mnuChangeAllFonts = item(EditMenu, tr("C&hange all fonts to..."), [this] { Changeallfontsto1Click(); });
+    mnuPersonalInformation = item(EditMenu, tr("Personal &Information"), [this] {
         EditPersonalInformation(this, mDocument->Prefs(), Panel(),
                                 [this](int context) { ShowHelpContext(context); });
     });
-    mnuBackgroundArt = item(EditMenu, QStringLiteral("&Set or Change Background Art"),
+    mnuBackgroundArt = item(EditMenu, tr("&Set or Change Background Art"),
                             [this] { SetOrChangeBackgroundArt(this, *mDocument); });
     EditMenu->addSeparator();
-    mnuSaveLayoutAsDefault = item(EditMenu, QStringLiteral("Save Current La&yout as Default"),
-                                  [doc] { doc->SaveLayoutAsDefault(); });
+    mnuSaveLayoutAsDefault =
+        item(EditMenu, tr("Save Current La&yout as Default"), [doc] { doc->SaveLayoutAsDefault(); });
     mnuChangeLayout =
-        item(EditMenu, QStringLiteral("Change &Business Card Layout"), [this] { ChangeCardLayout1Click(); });
+        item(EditMenu, tr("Change &Business Card Layout"), [this] { ChangeCardLayout1Click(); });
 
     // The zoom of the window; plus and minus zoom in and out wherever the card has the keyboard.
-    ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
-    mnuZoomIn = item(ViewMenu, QStringLiteral("Zoom &In\t+"), [this] { ZoomIn(); });
-    mnuZoomOut = item(ViewMenu, QStringLiteral("Zoom &Out\t-"), [this] { ZoomOut(); });
-    mnuActualSize = item(ViewMenu, QStringLiteral("&Actual Size"), [doc] { doc->ZoomTo(100); });
+    ViewMenu = menuBar()->addMenu(tr("&View"));
+    ViewMenu->setObjectName(QStringLiteral("ViewMenu"));
+    //: after the tab: the key that does the same
+    mnuZoomIn = item(ViewMenu, tr("Zoom &In\t+"), [this] { ZoomIn(); });
+    mnuZoomOut = item(ViewMenu, tr("Zoom &Out\t-"), [this] { ZoomOut(); });
+    mnuActualSize = item(ViewMenu, tr("&Actual Size"), [doc] { doc->ZoomTo(100); });
     mnuActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-    mnuFitToWindow = item(ViewMenu, QStringLiteral("&Fit to Window"), [this] { FitToWindow(); });
+    mnuFitToWindow = item(ViewMenu, tr("&Fit to Window"), [this] { FitToWindow(); });
     ViewMenu->addSeparator();
-    mnuShowBack = item(ViewMenu, QStringLiteral("Show Bac&k of Card"), [doc] { doc->ToggleSide(); });
-    mnuShowBack->setWhatsThis(QStringLiteral("Turns the card over: you design its back, which prints behind each "
-                                             "card when you print two-sided. Again to see the front."));
+    mnuShowBack = item(ViewMenu, tr("Show Bac&k of Card"), [doc] { doc->ToggleSide(); });
+    mnuShowBack->setWhatsThis(tr("Turns the card over: you design its back, which prints behind each "
+                                 "card when you print two-sided. Again to see the front."));
     mnuShowBack->setCheckable(true);
     mnuShowBack->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B));
     ViewMenu->addSeparator();
@@ -333,92 +336,95 @@ void TMainScreen::BuildMenus()
     ViewMenu->addAction(SnapToGridAction);
 
     // Every drawing tool, for the keyboard: the item arms the tool, Enter on the card places the object.
-    InsertMenu = menuBar()->addMenu(QStringLiteral("&Insert"));
+    InsertMenu = menuBar()->addMenu(tr("&Insert"));
     for (const DrawingTool& tool : CardClasses().Tools()) {
         const int state = tool.mode;
-        QAction* action = item(InsertMenu, tool.menuCaption, [this, state] { SetTool(state); });
+        QAction* action = item(InsertMenu, ToolText(tool.menuCaption), [this, state] { SetTool(state); });
         action->setIcon(ToolIcon(state));
         action->setObjectName(QStringLiteral("mnuInsert") + tool.buttonName);
-        action->setWhatsThis(QStringLiteral("Picks the %1 tool: press Enter on the card to place one in its "
-                                            "middle, or drag a rectangle on the card.")
-                                 .arg(tool.caption));
+        //: %1 is the name of a drawing tool, such as "Rectangle"
+        action->setWhatsThis(tr("Picks the %1 tool: press Enter on the card to place one in its "
+                                "middle, or drag a rectangle on the card.")
+                                 .arg(ToolText(tool.caption)));
     }
 
-    HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuContents =
-        item(HelpMenu, QStringLiteral("&Contents"), [this] { ShowHelpPage(QStringLiteral("index")); });
+    HelpMenu = menuBar()->addMenu(tr("&Help"));
+    mnuContents = item(HelpMenu, tr("&Contents"), [this] { ShowHelpPage(QStringLiteral("index")); });
     HelpMenu->addAction(QuickTipsAction);
-    mnuAbout = item(HelpMenu, QStringLiteral("&About"), [this] { About1Click(); });
-    mnuConfiguration = item(HelpMenu, QStringLiteral("Co&nfiguration Information"),
-                            [this] { ConfigurationInformationClick(); });
-    mnuTechnicalSupport = item(HelpMenu, QStringLiteral("&Technical Support"),
-                               [this] { ShowHelpContext(kTechnicalSupportContext); });
-    mnuFaq = item(HelpMenu, QStringLiteral("&Frequently Asked Questions"),
-                  [this] { ShowHelpContext(kFaqContext); });
+    mnuAbout = item(HelpMenu, tr("&About"), [this] { About1Click(); });
+    mnuConfiguration =
+        item(HelpMenu, tr("Co&nfiguration Information"), [this] { ConfigurationInformationClick(); });
+    mnuTechnicalSupport =
+        item(HelpMenu, tr("&Technical Support"), [this] { ShowHelpContext(kTechnicalSupportContext); });
+    mnuFaq = item(HelpMenu, tr("&Frequently Asked Questions"), [this] { ShowHelpContext(kFaqContext); });
     // The program's home and its artwork page travel with it: no web address that might not answer.
-    mnuBonusArtwork = item(HelpMenu, QStringLiteral("Visit the &Bonus Artwork Web Page"),
+    mnuBonusArtwork = item(HelpMenu, tr("Visit the &Bonus Artwork Web Page"),
                            [this] { ShowHelpPage(QStringLiteral("artwork")); });
-    mnuWebsite = item(HelpMenu, QStringLiteral("Visit Our Internet &Website"),
-                      [this] { ShowHelpPage(QStringLiteral("home")); });
+    mnuWebsite =
+        item(HelpMenu, tr("Visit Our Internet &Website"), [this] { ShowHelpPage(QStringLiteral("home")); });
     mnuReportProblem =
-        item(HelpMenu, QStringLiteral("&Report a Problem..."), [this] { ShowHelpPage(QStringLiteral("problem")); });
+        item(HelpMenu, tr("&Report a Problem..."), [this] { ShowHelpPage(QStringLiteral("problem")); });
     SetMenuWhatsThis();
 }
 
 void TMainScreen::SetMenuWhatsThis()
 {
-    const std::pair<QAction*, const char*> texts[] = {
-        {mnuNew, "Starts a new, empty card."},
-        {mnuNewFromTemplate, "Starts a new card from one of the templates, with your personal information."},
-        {mnuOpen, "Opens a card you saved."},
-        {mnuDelete, "Deletes a card file (after asking)."},
-        {mnuSave, "Saves the card under its name."},
-        {mnuSaveAs, "Saves the card under a new name."},
-        {mnuSaveAsBitmap, "Writes a BMP picture of the card at its real size."},
-        {mnuSaveAsJPG, "Writes a JPG picture of the card at its real size."},
-        {mnuSaveAsPNG, "Writes a PNG picture of the card at its real size, for e-mail or a web page."},
-        {mnuDiscardChanges, "Throws the changes away and goes back to the saved card."},
-        {mnuExportPrintShop, "Writes the card as a PDF file for a print shop: the card's size exactly, with a "
-                             "bleed around it and crop marks if you like, its text kept as text. Says first what "
-                             "a print shop might object to."},
-        {mnuPrint, "Prints the card over a sheet of card stock, on the positions you choose."},
-        {mnuPrintMerge, "Prints one card for each person of a CSV or vCard file: the placeholders of the card's "
-                        "texts, such as {Name}, take each person's values."},
-        {mnuPreview, "Shows the sheet as it will print."},
-        {mnuPrinterSetup, "Chooses the printer (or a PDF file) and its paper."},
-        {mnuFineTuning, "Moves the print in steps of 1/32 inch to match your printer."},
-        {mnuOutlineTest, "Prints only the card outlines: hold the page against your card stock to check the layout."},
-        {mnuWriteIni, "Saves the card as a template in the template folder."},
-        {mnuExit, "Closes Quillmark (asking to save changes)."},
-        {mnuUndo, "Takes back the last change to the card."},
-        {mnuRedo, "Makes a change taken back again."},
-        {mnuCut, "Moves the selected objects to the clipboard."},
-        {mnuCopy, "Copies the selected objects to the clipboard."},
-        {mnuPaste, "Puts the objects of the clipboard on the card."},
-        {mnuDeleteObjects, "Deletes the selected objects."},
-        {mnuSelectAll, "Selects every object of the card."},
-        {mnuDefaultFont, "The font new text objects start with."},
-        {mnuChangeAllFonts, "Puts one typeface on every text object of the card."},
-        {mnuPersonalInformation, "Your name, address and numbers, used by personal-information text."},
-        {mnuBackgroundArt, "Puts a picture behind the whole card, or takes it away."},
-        {mnuSaveLayoutAsDefault, "Makes this card's sheet layout the one new cards start with."},
-        {mnuChangeLayout, "The card size and how the cards stand on the sheet."},
-        {mnuZoomIn, "Shows the card larger: 100% to 150% in steps of 10%, then 200%, 300% and 400%."},
-        {mnuZoomOut, "Shows the card smaller, down to 100%."},
-        {mnuActualSize, "Shows the card at 100%."},
-        {mnuFitToWindow, "Shows the card as large as the window shows it whole."},
-        {mnuContents, "The list of all help pages, with a search."},
-        {mnuAbout, "The version of Quillmark."},
-        {mnuConfiguration, "What Quillmark sees of this computer: include it when you ask for help."},
-        {mnuTechnicalSupport, "How to get help with a problem."},
-        {mnuFaq, "Answers to common questions."},
-        {mnuBonusArtwork, "Where more artwork comes from."},
-        {mnuWebsite, "Quillmark's home page."},
-        {mnuReportProblem, "What to include when you report a problem."},
+    const std::pair<QAction*, QString> texts[] = {
+        {mnuNew, tr("Starts a new, empty card.")},
+        {mnuNewFromTemplate,
+         tr("Starts a new card from one of the templates, with your personal information.")},
+        {mnuOpen, tr("Opens a card you saved.")},
+        {mnuDelete, tr("Deletes a card file (after asking).")},
+        {mnuSave, tr("Saves the card under its name.")},
+        {mnuSaveAs, tr("Saves the card under a new name.")},
+        {mnuSaveAsBitmap, tr("Writes a BMP picture of the card at its real size.")},
+        {mnuSaveAsJPG, tr("Writes a JPG picture of the card at its real size.")},
+        {mnuSaveAsPNG, tr("Writes a PNG picture of the card at its real size, for e-mail or a web page.")},
+        {mnuDiscardChanges, tr("Throws the changes away and goes back to the saved card.")},
+        {mnuExportPrintShop,
+         tr("Writes the card as a PDF file for a print shop: the card's size exactly, with a "
+            "bleed around it and crop marks if you like, its text kept as text. Says first what "
+            "a print shop might object to.")},
+        {mnuPrint, tr("Prints the card over a sheet of card stock, on the positions you choose.")},
+        {mnuPrintMerge,
+         tr("Prints one card for each person of a CSV or vCard file: the placeholders of the card's "
+            "texts, such as {Name}, take each person's values.")},
+        {mnuPreview, tr("Shows the sheet as it will print.")},
+        {mnuPrinterSetup, tr("Chooses the printer (or a PDF file) and its paper.")},
+        {mnuFineTuning, tr("Moves the print in steps of 1/32 inch to match your printer.")},
+        {mnuOutlineTest,
+         tr("Prints only the card outlines: hold the page against your card stock to check the layout.")},
+        {mnuWriteIni, tr("Saves the card as a template in the template folder.")},
+        {mnuExit, tr("Closes Quillmark (asking to save changes).")},
+        {mnuUndo, tr("Takes back the last change to the card.")},
+        {mnuRedo, tr("Makes a change taken back again.")},
+        {mnuCut, tr("Moves the selected objects to the clipboard.")},
+        {mnuCopy, tr("Copies the selected objects to the clipboard.")},
+        {mnuPaste, tr("Puts the objects of the clipboard on the card.")},
+        {mnuDeleteObjects, tr("Deletes the selected objects.")},
+        {mnuSelectAll, tr("Selects every object of the card.")},
+        {mnuDefaultFont, tr("The font new text objects start with.")},
+        {mnuChangeAllFonts, tr("Puts one typeface on every text object of the card.")},
+        {mnuPersonalInformation, tr("Your name, address and numbers, used by personal-information text.")},
+        {mnuBackgroundArt, tr("Puts a picture behind the whole card, or takes it away.")},
+        {mnuSaveLayoutAsDefault, tr("Makes this card's sheet layout the one new cards start with.")},
+        {mnuChangeLayout, tr("The card size and how the cards stand on the sheet.")},
+        {mnuZoomIn, tr("Shows the card larger: 100% to 150% in steps of 10%, then 200%, 300% and 400%.")},
+        {mnuZoomOut, tr("Shows the card smaller, down to 100%.")},
+        {mnuActualSize, tr("Shows the card at 100%.")},
+        {mnuFitToWindow, tr("Shows the card as large as the window shows it whole.")},
+        {mnuContents, tr("The list of all help pages, with a search.")},
+        {mnuAbout, tr("The version of Quillmark.")},
+        {mnuConfiguration, tr("What Quillmark sees of this computer: include it when you ask for help.")},
+        {mnuTechnicalSupport, tr("How to get help with a problem.")},
+        {mnuFaq, tr("Answers to common questions.")},
+        {mnuBonusArtwork, tr("Where more artwork comes from.")},
+        {mnuWebsite, tr("Quillmark's home page.")},
+        {mnuReportProblem, tr("What to include when you report a problem.")},
     };
     for (const auto& [action, text] : texts) {
         if (action)
-            action->setWhatsThis(QString::fromUtf8(text));
+            action->setWhatsThis(text);
     }
 }
 

@@ -23,7 +23,17 @@
 namespace qm {
 
 const char* const TPersonalInformation::kFieldCaptions[kFieldCount] = {
-    "Name", "Company", "Title", "Address 1", "Address 2", "Address 3", "Phone 1", "Phone 2", "E-mail", "Fax",
+    QT_TRANSLATE_NOOP("qm::TPersonalInformation", "Name"),
+    QT_TRANSLATE_NOOP("qm::TPersonalInformation", "Company"),
+    //: a person's job title or qualifications
+    QT_TRANSLATE_NOOP("qm::TPersonalInformation", "Title"),
+    QT_TRANSLATE_NOOP("qm::TPersonalInformation", "Address 1"),
+    QT_TRANSLATE_NOOP("qm::TPersonalInformation", "Address 2"),
+    QT_TRANSLATE_NOOP("qm::TPersonalInformation", "Address 3"),
+    QT_TRANSLATE_NOOP("qm::TPersonalInformation", "Phone 1"),
+    QT_TRANSLATE_NOOP("qm::TPersonalInformation", "Phone 2"),
+    QT_TRANSLATE_NOOP("qm::TPersonalInformation", "E-mail"),
+    QT_TRANSLATE_NOOP("qm::TPersonalInformation", "Fax"),
 };
 
 const char* const TPersonalInformation::kFieldNames[kFieldCount] = {
@@ -33,16 +43,16 @@ const char* const TPersonalInformation::kFieldNames[kFieldCount] = {
 
 namespace {
 const char* const kFieldHelp[TPersonalInformation::kFieldCount] = {
-    "Your own name as it should appear on your cards.",
-    "The name of your business or organisation.",
-    "Your title or qualifications.",
-    "The first line of your address.",
-    "The second line of your address.",
-    "The third line of your address.",
-    "Your main phone number.",
-    "A second phone number, such as a mobile.",
-    "Your e-mail address.",
-    "Your fax number.",
+    QT_TRANSLATE_NOOP("qm::TPersonalInformation", "Your own name as it should appear on your cards."),
+    QT_TRANSLATE_NOOP("qm::TPersonalInformation", "The name of your business or organisation."),
+    QT_TRANSLATE_NOOP("qm::TPersonalInformation", "Your title or qualifications."),
+    QT_TRANSLATE_NOOP("qm::TPersonalInformation", "The first line of your address."),
+    QT_TRANSLATE_NOOP("qm::TPersonalInformation", "The second line of your address."),
+    QT_TRANSLATE_NOOP("qm::TPersonalInformation", "The third line of your address."),
+    QT_TRANSLATE_NOOP("qm::TPersonalInformation", "Your main phone number."),
+    QT_TRANSLATE_NOOP("qm::TPersonalInformation", "A second phone number, such as a mobile."),
+    QT_TRANSLATE_NOOP("qm::TPersonalInformation", "Your e-mail address."),
+    QT_TRANSLATE_NOOP("qm::TPersonalInformation", "Your fax number."),
 };
 // The vCard format's filter for the import and export dialogs.
 QString VCardFilter() { return ContactFormat(ContactFormat::Kind::VCard).NameFilter(); }
@@ -53,7 +63,7 @@ TPersonalInformation::TPersonalInformation(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
 {
     setObjectName(QStringLiteral("PersonalInformation"));
-    setWindowTitle(QStringLiteral("Personal Information"));
+    setWindowTitle(tr("Personal Information"));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
     setFont(font);
@@ -65,9 +75,9 @@ TPersonalInformation::TPersonalInformation(QWidget* parent)
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QLatin1String(kFieldNames[i]));
         edit->setFixedWidth(301);
-        edit->setWhatsThis(QLatin1String(kFieldHelp[i]));
+        edit->setWhatsThis(tr(kFieldHelp[i]));
         AddWhatsThisMenu(edit);
-        auto* label = new QLabel(QLatin1String(kFieldCaptions[i]), this);
+        auto* label = new QLabel(tr(kFieldCaptions[i]), this);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setBuddy(edit);
         grid->addWidget(label, i, 0);
@@ -89,29 +99,32 @@ TPersonalInformation::TPersonalInformation(QWidget* parent)
     });
 
     // Exchanging the fields with address books.
-    auto* importButton = new QPushButton(QStringLiteral("Import from vCard..."), this);
+    auto* importButton = new QPushButton(tr("Import from vCard..."), this);
     importButton->setObjectName(QStringLiteral("ImportVCardButton"));
-    importButton->setWhatsThis(QStringLiteral("Fills the fields from a contact saved as a vCard (.vcf) file."));
-    auto* exportButton = new QPushButton(QStringLiteral("Export as vCard..."), this);
+    importButton->setWhatsThis(tr("Fills the fields from a contact saved as a vCard (.vcf) file."));
+    auto* exportButton = new QPushButton(tr("Export as vCard..."), this);
     exportButton->setObjectName(QStringLiteral("ExportVCardButton"));
-    exportButton->setWhatsThis(QStringLiteral("Saves the fields as a vCard (.vcf) file for address books."));
+    exportButton->setWhatsThis(tr("Saves the fields as a vCard (.vcf) file for address books."));
     connect(importButton, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import from vCard"), QDir::homePath(),
-                                                          VCardFilter() + QStringLiteral(";;All files (*)"));
+        const QString path = QFileDialog::getOpenFileName(this, tr("Import from vCard"), QDir::homePath(),
+                                                          VCardFilter() + QStringLiteral(";;") +
+                                                              tr("All files (%1)").arg(QStringLiteral("*")));
         QString error;
         if (!path.isEmpty() && !ImportVCard(path, &error))
-            QMessageBox::warning(this, QStringLiteral("Import from vCard"), error);
+            QMessageBox::warning(this, tr("Import from vCard"), error);
     });
     connect(exportButton, &QPushButton::clicked, this, [this] {
         QString name = mFields[0]->text().simplified();
         name.replace(QLatin1Char('/'), QLatin1Char('-'));
         const QString path = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Export as vCard"),
-            QDir::home().filePath((name.isEmpty() ? QStringLiteral("contact") : name) + QStringLiteral(".vcf")),
+            this, tr("Export as vCard"),
+            QDir::home().filePath(
+                (name.isEmpty() ? tr("contact", "file name of a vCard without a name") : name) +
+                QStringLiteral(".vcf")),
             VCardFilter());
         QString error;
         if (!path.isEmpty() && !ExportVCard(path, &error))
-            QMessageBox::warning(this, QStringLiteral("Export as vCard"), error);
+            QMessageBox::warning(this, tr("Export as vCard"), error);
     });
     auto* exchange = new QHBoxLayout;
     exchange->addStretch(1);
@@ -175,8 +188,9 @@ bool EditPersonalInformation(QWidget* parent, const Preferences& prefs, TKBusine
         return false;
     QString error;
     if (!StorePersonalInformation(dialog.Values(), prefs, panel, &error))
-        QMessageBox::warning(parent, QStringLiteral("Personal Information"),
-                             QStringLiteral("Your personal information could not be saved.\n%1").arg(error));
+        QMessageBox::warning(
+            parent, TPersonalInformation::tr("Personal Information"),
+            TPersonalInformation::tr("Your personal information could not be saved.\n%1").arg(error));
     return true;
 }
 

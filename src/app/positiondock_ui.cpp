@@ -6,6 +6,7 @@
 #include "settings/preferences.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <QMainWindow>
 #include <QMenu>
@@ -15,15 +16,15 @@ namespace qm {
 
 namespace {
 
-// The window's View menu, made before `before` (at the end when null) when there is none yet.
+// The window's View menu (found by its object name, its title being in the user's language), made before
+// `before` (at the end when null) when there is none yet.
 QMenu* ViewMenu(QMainWindow& window, QMenu* before)
 {
     for (QAction* action : window.menuBar()->actions()) {
-        if (QMenu* menu = action->menu();
-            menu && menu->title().remove(QLatin1Char('&')) == QLatin1String("View"))
+        if (QMenu* menu = action->menu(); menu && menu->objectName() == QLatin1String("ViewMenu"))
             return menu;
     }
-    auto* menu = new QMenu(QStringLiteral("&View"), window.menuBar());
+    auto* menu = new QMenu(QCoreApplication::translate("qm::TMainScreen", "&View"), window.menuBar());
     menu->setObjectName(QStringLiteral("ViewMenu"));
     if (before)
         window.menuBar()->insertMenu(before->menuAction(), menu);
@@ -37,7 +38,8 @@ QMenu* ViewMenu(QMainWindow& window, QMenu* before)
 TPositionPanel* AddPositionDock(QMainWindow& window, TKBasePanel& panel, QMenu* before,
                                 const Preferences& prefs)
 {
-    auto* dock = new QDockWidget(QStringLiteral("Position and Size"), &window);
+    auto* dock =
+        new QDockWidget(QCoreApplication::translate("qm::PositionDock", "Position and Size"), &window);
     dock->setObjectName(QStringLiteral("PositionDock"));
     dock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     dock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
@@ -47,12 +49,12 @@ TPositionPanel* AddPositionDock(QMainWindow& window, TKBasePanel& panel, QMenu* 
     window.addDockWidget(Qt::RightDockWidgetArea, dock);
 
     QAction* toggle = dock->toggleViewAction();
-    toggle->setText(QStringLiteral("&Position and Size"));
+    toggle->setText(QCoreApplication::translate("qm::PositionDock", "&Position and Size"));
     toggle->setObjectName(QStringLiteral("mnuPositionAndSize"));
-    toggle->setWhatsThis(
-        QStringLiteral("Shows or hides the panel of the selected object's position and size, "
-                       "typed exactly in inches or millimetres (Alt+X, Alt+Y, Alt+W and Alt+G "
-                       "go to its boxes)."));
+    toggle->setWhatsThis(QCoreApplication::translate(
+        "qm::PositionDock", "Shows or hides the panel of the selected object's position and size, "
+                            "typed exactly in inches or millimetres (Alt+X, Alt+Y, Alt+W and Alt+G "
+                            "go to its boxes)."));
     QMenu* view = ViewMenu(window, before);
     if (!view->isEmpty())
         view->addSeparator();

@@ -4,6 +4,7 @@
 
 #include "app/cardbackground.h"
 #include "app/carddocument.h"
+#include "app/commandline.h"
 #include "app/stockcommand.h"
 #include "settings/companionfile.h"
 #include "settings/preferences.h"
@@ -16,10 +17,12 @@
 #include "print/sheetprinter.h"
 #include "print/pagedreport.h"
 #include "print/recordingreport.h"
+#include "platform/translations.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -29,9 +32,13 @@ namespace qm {
 
 namespace {
 
-const char kPrintUsage[] = "usage: quillmark print CARD.qmk --pdf OUT.pdf|--printer [NAME] [--copies N] [--positions 1,2,...] "
-                           "[--outline] [--preview] [--merge DATA.csv|DATA.vcf [--start N]] [--duplex long|short|manual] "
-                           "[--no-nudges] [--crop-marks] [--stock \"MAKER PART\"] [--quiet] [--force]\n";
+//: the command line's words (print, --pdf, long...) stay as they are: only the capitals (CARD, OUT, NAME, N,
+//: DATA, MAKER PART) may be translated
+const char kPrintUsage[] = QT_TRANSLATE_NOOP(
+    "qm::CommandLine",
+    "usage: quillmark print CARD.qmk --pdf OUT.pdf|--printer [NAME] [--copies N] [--positions 1,2,...] "
+    "[--outline] [--preview] [--merge DATA.csv|DATA.vcf [--start N]] [--duplex long|short|manual] "
+    "[--no-nudges] [--crop-marks] [--stock \"MAKER PART\"] [--quiet] [--force]\n");
 
 bool ParsePositions(const QString& text, std::vector<int>* positions)
 {
@@ -64,7 +71,7 @@ bool ParsePrintOptions(const QStringList& args, PrintOptions* options, QString* 
         QString v;
         if (a == QLatin1String("--pdf")) {
             if (!value(&o.Pdf) || o.Pdf.isEmpty()) {
-                *error = QStringLiteral("--pdf needs a file name");
+                *error = CommandLineText::tr("--pdf needs a file name");
                 return false;
             }
             havePdf = true;
@@ -78,29 +85,29 @@ bool ParsePrintOptions(const QStringList& args, PrintOptions* options, QString* 
             bool ok = false;
             o.Copies = value(&v) ? v.toInt(&ok) : 0;
             if (!ok || o.Copies < 1 || o.Copies > kMaxSheets) {
-                *error = QStringLiteral("--copies needs a number from 1 to %1").arg(kMaxSheets);
+                *error = CommandLineText::tr("--copies needs a number from 1 to %1").arg(kMaxSheets);
                 return false;
             }
         } else if (a == QLatin1String("--positions")) {
             if (!value(&v) || !ParsePositions(v, &o.Positions)) {
-                *error = QStringLiteral("--positions needs a list of sheet positions such as 1,2,9");
+                *error = CommandLineText::tr("--positions needs a list of sheet positions such as 1,2,9");
                 return false;
             }
         } else if (a == QLatin1String("--merge")) {
             if (!value(&o.Merge) || o.Merge.isEmpty()) {
-                *error = QStringLiteral("--merge needs a CSV or vCard file");
+                *error = CommandLineText::tr("--merge needs a CSV or vCard file");
                 return false;
             }
         } else if (a == QLatin1String("--start")) {
             bool ok = false;
             o.Start = value(&v) ? v.toInt(&ok) : 0;
             if (!ok || o.Start < 1) {
-                *error = QStringLiteral("--start needs the sheet position to start at (1, 2, ...)");
+                *error = CommandLineText::tr("--start needs the sheet position to start at (1, 2, ...)");
                 return false;
             }
         } else if (a == QLatin1String("--duplex")) {
             if (!value(&v) || !ParseDuplexMode(v, &o.Duplex) || o.Duplex == DuplexMode::None) {
-                *error = QStringLiteral("--duplex needs long, short or manual");
+                *error = CommandLineText::tr("--duplex needs long, short or manual");
                 return false;
             }
         } else if (a == QLatin1String("--outline")) {
@@ -113,7 +120,8 @@ bool ParsePrintOptions(const QStringList& args, PrintOptions* options, QString* 
             o.CropMarks = true;
         } else if (a == QLatin1String("--stock")) {
             if (!value(&o.Stock) || o.Stock.trimmed().isEmpty()) {
-                *error = QStringLiteral("--stock needs the maker and part of a card stock, such as \"Avery 5371\"");
+                *error = CommandLineText::tr(
+                    "--stock needs the maker and part of a card stock, such as \"Avery 5371\"");
                 return false;
             }
         } else if (a == QLatin1String("--quiet")) {
@@ -121,35 +129,36 @@ bool ParsePrintOptions(const QStringList& args, PrintOptions* options, QString* 
         } else if (a == QLatin1String("--force")) {
             o.Force = true;
         } else if (a.startsWith(QLatin1String("--"))) {
-            *error = QStringLiteral("unknown option %1").arg(a);
+            *error = CommandLineText::tr("unknown option %1").arg(a);
             return false;
         } else {
             files.append(a);
         }
     }
     if (files.size() != 1) {
-        *error = QStringLiteral("one card file is needed");
+        *error = CommandLineText::tr("one card file is needed");
         return false;
     }
     if (havePdf == o.ToPrinter) {
-        *error = havePdf ? QStringLiteral("--pdf and --printer do not go together")
-                         : QStringLiteral("--pdf OUT.pdf or --printer [NAME] is needed");
+        *error = havePdf ? CommandLineText::tr("--pdf and --printer do not go together")
+                         : CommandLineText::tr("--pdf OUT.pdf or --printer [NAME] is needed");
         return false;
     }
     if (havePdf && !o.Force && QFileInfo(o.Pdf).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0) {
-        *error = QStringLiteral("%1: the PDF file's name must end in .pdf (--force writes it anyway)").arg(o.Pdf);
+        *error = CommandLineText::tr("%1: the PDF file's name must end in .pdf (--force writes it anyway)")
+                     .arg(o.Pdf);
         return false;
     }
     if (!o.Merge.isEmpty() && (o.Outline || o.Preview)) {
-        *error = QStringLiteral("--merge does not go with --outline or --preview");
+        *error = CommandLineText::tr("--merge does not go with --outline or --preview");
         return false;
     }
     if (o.Start > 1 && o.Merge.isEmpty()) {
-        *error = QStringLiteral("--start goes with --merge (use --positions for a plain print)");
+        *error = CommandLineText::tr("--start goes with --merge (use --positions for a plain print)");
         return false;
     }
     if (o.Outline && o.Preview) {
-        *error = QStringLiteral("--outline and --preview do not go together");
+        *error = CommandLineText::tr("--outline and --preview do not go together");
         return false;
     }
     o.Card = files.front();
@@ -169,8 +178,9 @@ bool PrintCardFile(const PrintOptions& options, QString* error, bool* usageError
     // A settings file that cannot be read takes the printer fine tuning and the default layout with it: said,
     // as the job goes on without them.
     if (const QString problem = preferences.Problem(); !problem.isEmpty())
-        std::fprintf(stderr, "quillmark: %s; printing without its printer fine tuning and default layout\n",
-                     qPrintable(problem));
+        CommandLineText::Say(
+            CommandLineText::tr("%1; printing without its printer fine tuning and default layout")
+                .arg(problem));
     QStringList inputs = CardInputFiles(options.Card, companion);
     if (QFileInfo::exists(preferences.Path()))
         inputs.append(preferences.Path());
@@ -183,8 +193,9 @@ bool PrintCardFile(const PrintOptions& options, QString* error, bool* usageError
     if (options.Duplex != DuplexMode::None) {
         backPath = ExistingCardBackPath(options.Card);
         if (backPath.isEmpty()) {
-            std::fprintf(stderr, "quillmark: %s has no back (%s); printing the fronts only\n",
-                         qPrintable(options.Card), qPrintable(QFileInfo(CardBackPath(options.Card)).fileName()));
+            //: %1 is the card file, %2 the name its back would have
+            CommandLineText::Say(CommandLineText::tr("%1 has no back (%2); printing the fronts only")
+                                     .arg(options.Card, QFileInfo(CardBackPath(options.Card)).fileName()));
         } else {
             if (!ReadCardFile(backPath, back, &backCompanion, error))
                 return false;
@@ -242,7 +253,7 @@ bool PrintCardFile(const PrintOptions& options, QString* error, bool* usageError
         job.Positions = SheetPositions::None();
         for (int p : options.Positions) {
             if (p > count) {
-                *error = QStringLiteral("position %1 is not on the sheet (1 to %2)").arg(p).arg(count);
+                *error = CommandLineText::tr("position %1 is not on the sheet (1 to %2)").arg(p).arg(count);
                 if (usageError)
                     *usageError = true;
                 return false;
@@ -254,12 +265,13 @@ bool PrintCardFile(const PrintOptions& options, QString* error, bool* usageError
     // A printer's job is made as a PDF file of its own and handed to the print system.
     QTemporaryDir spool;
     const QString pdfFile = options.ToPrinter ? spool.filePath(QStringLiteral("job.pdf")) : options.Pdf;
-    const QString shownTarget = options.ToPrinter
-                                    ? (options.Printer.isEmpty() ? QStringLiteral("the default printer")
-                                                                 : QStringLiteral("printer %1").arg(options.Printer))
-                                    : options.Pdf;
+    const QString shownTarget =
+        options.ToPrinter
+            ? (options.Printer.isEmpty() ? CommandLineText::tr("the default printer")
+                                         : CommandLineText::tr("printer %1").arg(options.Printer))
+            : options.Pdf;
     if (options.ToPrinter && !spool.isValid()) {
-        *error = QStringLiteral("%1: no room for the job in the temporary folder").arg(shownTarget);
+        *error = CommandLineText::tr("%1: no room for the job in the temporary folder").arg(shownTarget);
         return false;
     }
     // A merge: one card per record of the data file, read as the job goes.
@@ -271,7 +283,7 @@ bool PrintCardFile(const PrintOptions& options, QString* error, bool* usageError
             return false;
         }
         if (options.Start > layout.Across * layout.Down) {
-            *error = QStringLiteral("--start %1 is not on the sheet (1 to %2)")
+            *error = CommandLineText::tr("--start %1 is not on the sheet (1 to %2)")
                          .arg(options.Start)
                          .arg(layout.Across * layout.Down);
             if (usageError)
@@ -279,9 +291,10 @@ bool PrintCardFile(const PrintOptions& options, QString* error, bool* usageError
             return false;
         }
         if (!merge->Mapping().MatchesAny() && !options.Quiet) {
-            std::fprintf(stderr, "quillmark: %s: no column matches a personal field; placeholders take the "
-                                 "columns' own names\n",
-                         qPrintable(options.Merge));
+            CommandLineText::Say(
+                CommandLineText::tr("%1: no column matches a personal field; placeholders take "
+                                    "the columns' own names")
+                    .arg(options.Merge));
         }
         merge->SetStartPosition(options.Start);
         job.StartPosition = merge->StartPosition();
@@ -365,7 +378,7 @@ bool PrintCardFile(const PrintOptions& options, QString* error, bool* usageError
                 return false;
             }
             if (outcome == joFinished && merge->JobRecords() == 0) {
-                *error = QStringLiteral("%1: the file holds no records").arg(options.Merge);
+                *error = CommandLineText::tr("%1: the file holds no records").arg(options.Merge);
                 return false;
             }
         }
@@ -386,11 +399,14 @@ bool PrintCardFile(const PrintOptions& options, QString* error, bool* usageError
         // The pages a manual job's sheets are made of, for the one who prints the file.
         if (job.TwoSided() && job.Duplex == DuplexMode::Manual && !twoJobs && !options.Quiet) {
             const int pages = pdf.CurrentPage();
-            std::fprintf(stderr,
-                         "quillmark: %s: pages 1 to %d are the fronts; print them, turn the stack over along the "
-                         "long edge without changing its order, feed it again and print pages %d to %d, the "
-                         "backs\n",
-                         qPrintable(options.Pdf), pages / 2, pages / 2 + 1, pages);
+            const QLocale locale;
+            //: %1 is the PDF file; %2, %3 and %4 are page numbers
+            CommandLineText::Say(
+                CommandLineText::tr("%1: pages 1 to %2 are the fronts; print them, turn the "
+                                    "stack over along the long edge without changing its order, "
+                                    "feed it again and print pages %3 to %4, the backs")
+                    .arg(options.Pdf, locale.toString(pages / 2), locale.toString(pages / 2 + 1),
+                         locale.toString(pages)));
         }
         return true;
     };
@@ -404,7 +420,7 @@ bool PrintCardFile(const PrintOptions& options, QString* error, bool* usageError
     std::fprintf(stderr, "quillmark: %s\n", qPrintable(DuplexPlacement::TurnStackMessage(options.Copies)));
     // On a terminal the backs wait for Enter; a script that feeds the command goes straight on.
     if (isatty(STDIN_FILENO)) {
-        std::fprintf(stderr, "quillmark: press Enter when the stack is back in the printer\n");
+        CommandLineText::Say(CommandLineText::tr("press Enter when the stack is back in the printer"));
         char line[256];
         if (!std::fgets(line, sizeof line, stdin))
             std::clearerr(stdin);
@@ -427,7 +443,8 @@ int RunPrintCommand(const QStringList& args)
     PrintOptions options;
     QString error;
     if (!ParsePrintOptions(args, &options, &error)) {
-        std::fprintf(stderr, "quillmark: %s\n%s", qPrintable(error), kPrintUsage);
+        std::fprintf(stderr, "quillmark: %s\n%s", qPrintable(error),
+                     qPrintable(CommandLineText::tr(kPrintUsage)));
         return 2;
     }
     bool usageError = false;
@@ -442,6 +459,7 @@ int RunPrintProgram(int argc, char** argv)
 {
     PrepareHeadlessRun();
     QGuiApplication app(argc, argv);
+    InstallTranslations();
     return RunPrintCommand(QCoreApplication::arguments());
 }
 

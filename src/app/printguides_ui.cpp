@@ -7,6 +7,7 @@
 #include "settings/preferences.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLayout>
 #include <QMenu>
@@ -96,13 +97,15 @@ QAction* AddPrintGuides(QWidget& holder, QWidget& panelWidget, TKBasePanel& pane
                         const Preferences& prefs)
 {
     auto* guides = new TPrintGuides(holder, panelWidget, panel);
-    QAction* toggle = viewMenu.addAction(QStringLiteral("Show &Bleed and Safe Area"));
+    QAction* toggle =
+        viewMenu.addAction(QCoreApplication::translate("qm::PrintGuides", "Show &Bleed and Safe Area"));
     toggle->setObjectName(QStringLiteral("mnuShowBleedAndSafeArea"));
     toggle->setCheckable(true);
-    toggle->setWhatsThis(
-        QStringLiteral("Shows what a print shop cuts: the red band around the card is the bleed, into which the "
-                       "background goes on in a PDF for a print shop, and the dashed line inside the card marks "
-                       "the safe area; text outside it may be cut off. Nothing on the card is moved."));
+    toggle->setWhatsThis(QCoreApplication::translate(
+        "qm::PrintGuides", "Shows what a print shop cuts: the red band around the card is the bleed, into "
+                           "which the background goes on in a PDF for a print shop, and the dashed line "
+                           "inside the card marks the safe area; text outside it may be cut off. Nothing on "
+                           "the card is moved."));
     const bool shown = prefs.LoadPanelShown(kGuidesKey);
     toggle->setChecked(shown);
     guides->SetShown(shown);

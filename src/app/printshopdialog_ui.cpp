@@ -29,11 +29,11 @@ namespace qm {
 
 TPrintShopDialog::TPrintShopDialog(QWidget* parent, PrintShopExport& exporter) : QDialog(parent), mExport(exporter)
 {
-    setWindowTitle(QStringLiteral("Export for Print Shop"));
+    setWindowTitle(tr("Export for Print Shop"));
 
-    auto* intro = new QLabel(QStringLiteral("A PDF file of the card as print shops ask for it: the card's size "
-                                            "exactly, with a bleed around it into which the background goes on, "
-                                            "text kept as text in its fonts."),
+    auto* intro = new QLabel(tr("A PDF file of the card as print shops ask for it: the card's size "
+                                "exactly, with a bleed around it into which the background goes on, "
+                                "text kept as text in its fonts."),
                              this);
     intro->setWordWrap(true);
 
@@ -41,7 +41,8 @@ TPrintShopDialog::TPrintShopDialog(QWidget* parent, PrintShopExport& exporter) :
     BleedBox->setRange(0, PrintShopPage::kMaxBleedMm);
     BleedBox->setSingleStep(PrintShopPage::kBleedStepMm);
     BleedBox->setDecimals(1);
-    BleedBox->setSuffix(QStringLiteral(" mm"));
+    //: the unit after the number of millimetres
+    BleedBox->setSuffix(tr(" mm"));
     BleedBox->setValue(exporter.BleedMm());
     connect(BleedBox, &QDoubleSpinBox::valueChanged, this, [this](double mm) {
         mExport.SetBleedMm(mm);
@@ -51,12 +52,12 @@ TPrintShopDialog::TPrintShopDialog(QWidget* parent, PrintShopExport& exporter) :
         ShowWarnings();
     });
 
-    CropMarksBox = new QCheckBox(QStringLiteral("&Crop marks"), this);
+    CropMarksBox = new QCheckBox(tr("&Crop marks"), this);
     CropMarksBox->setChecked(exporter.CropMarks());
     connect(CropMarksBox, &QCheckBox::toggled, this, [this](bool on) { mExport.SetCropMarks(on); });
 
     auto* form = new QFormLayout;
-    auto* bleedLabel = new QLabel(QStringLiteral("&Bleed on each side:"), this);
+    auto* bleedLabel = new QLabel(tr("&Bleed on each side:"), this);
     bleedLabel->setBuddy(BleedBox);
     form->addRow(bleedLabel, BleedBox);
     form->addRow(QString(), CropMarksBox);
@@ -74,14 +75,16 @@ TPrintShopDialog::TPrintShopDialog(QWidget* parent, PrintShopExport& exporter) :
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(HelpButton, &QPushButton::clicked, this, [] { OpenHelpContext(kHelpPrintShop); });
 
-    SetWhatsThis({{BleedBox, "How far the background, and every object that touches the card's edge, goes on "
-                             "beyond the card, so that a cut a little off the line leaves no white edge: 0 to "
-                             "6 mm in steps of 0.5 mm. Print shops usually ask for 3 mm."},
-                  {CropMarksBox, "Thin black lines outside the bleed on the extensions of the card's edges, "
-                                 "which show where to cut."},
-                  {WarningList, "What a print shop may turn down: pictures with fewer than 300 dots per inch "
-                                "as printed, and text closer than 3 mm to the card's edge, which may be cut "
-                                "off. The file is written all the same when you go on."}});
+    BleedBox->setWhatsThis(
+        tr("How far the background, and every object that touches the card's edge, goes on "
+           "beyond the card, so that a cut a little off the line leaves no white edge: 0 to "
+           "6 mm in steps of 0.5 mm. Print shops usually ask for 3 mm."));
+    CropMarksBox->setWhatsThis(tr("Thin black lines outside the bleed on the extensions of the card's edges, "
+                                  "which show where to cut."));
+    WarningList->setWhatsThis(
+        tr("What a print shop may turn down: pictures with fewer than 300 dots per inch "
+           "as printed, and text closer than 3 mm to the card's edge, which may be cut "
+           "off. The file is written all the same when you go on."));
     SetButtonWhatsThis(this);
 
     auto* layout = new QVBoxLayout(this);
@@ -103,9 +106,9 @@ void TPrintShopDialog::ShowWarnings()
     WarningList->addItems(warnings);
     WarningList->setVisible(!warnings.isEmpty());
     WarningCaption->setText(warnings.isEmpty()
-                                ? QStringLiteral("Nothing here that a print shop would object to.")
-                                : QStringLiteral("A print shop may object to these; you can export anyway:"));
-    OkButton->setText(warnings.isEmpty() ? QStringLiteral("&Export...") : QStringLiteral("&Export Anyway..."));
+                                ? tr("Nothing here that a print shop would object to.")
+                                : tr("A print shop may object to these; you can export anyway:"));
+    OkButton->setText(warnings.isEmpty() ? tr("&Export...") : tr("&Export Anyway..."));
 }
 
 bool ExportForPrintShop(QWidget* window, CardDocument& document)
@@ -123,19 +126,23 @@ bool ExportForPrintShop(QWidget* window, CardDocument& document)
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString folder = !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
     const QString path = QFileDialog::getSaveFileName(
-        window, QStringLiteral("Export for Print Shop"),
-        PrintShopExport::ProposedFileName(document.FileName(), folder), QStringLiteral("PDF File (*.pdf *.PDF)"));
+        window, TPrintShopDialog::tr("Export for Print Shop"),
+        PrintShopExport::ProposedFileName(document.FileName(), folder),
+        //: a file dialog's filter; %1 is the file name patterns
+        TPrintShopDialog::tr("PDF File (%1)").arg(QStringLiteral("*.pdf *.PDF")));
     if (path.isEmpty())
         return false;
     QString error;
-    const QString title = document.FileName().isEmpty() ? QStringLiteral("Business card")
+    //: the PDF file's title when the card has no name yet
+    const QString title = document.FileName().isEmpty() ? TPrintShopDialog::tr("Business card")
                                                         : QFileInfo(document.FileName()).completeBaseName();
     if (!exporter.Write(path, title, &error)) {
-        QMessageBox::warning(window, QStringLiteral("Export for Print Shop"),
-                             QStringLiteral("The PDF file was not written.\n\n") + error);
+        QMessageBox::warning(window, TPrintShopDialog::tr("Export for Print Shop"),
+                             TPrintShopDialog::tr("The PDF file was not written.\n\n%1").arg(error));
         return false;
     }
-    QMessageBox::information(window, QStringLiteral("Export for Print Shop"), QStringLiteral("Saved as ") + path);
+    QMessageBox::information(window, TPrintShopDialog::tr("Export for Print Shop"),
+                             TPrintShopDialog::tr("Saved as %1").arg(path));
     return true;
 }
 

@@ -3,6 +3,7 @@
 // object to, before the PDF file is chosen.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QCheckBox;
@@ -19,6 +20,8 @@ class PrintShopExport;
 
 class TPrintShopDialog : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TPrintShopDialog)
+
 public:
     // The dialog edits the export's choices as they change; Ok goes on (warnings and all), Cancel does not.
     TPrintShopDialog(QWidget* parent, PrintShopExport& exporter);

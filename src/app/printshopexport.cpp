@@ -8,6 +8,7 @@
 #include "model/cardmodel.h"
 #include "print/printshoppdf.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -28,7 +29,8 @@ QStringList PrintShopExport::Warnings() const
     QStringList warnings = PrintShopWarnings(PrintShopSide{&mCard, mBackground}, mPage);
     if (mBack) {
         for (const QString& warning : PrintShopWarnings(PrintShopSide{mBack, mBackBackground}, mPage))
-            warnings << QStringLiteral("On the back: ") + warning;
+            //: %1 is what a print shop may object to on the card's back
+            warnings << QCoreApplication::translate("qm::PrintShopExport", "On the back: %1").arg(warning);
     }
     return warnings;
 }

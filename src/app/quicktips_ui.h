@@ -4,6 +4,7 @@
 
 #include "settings/preferences.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QCheckBox;
@@ -14,6 +15,8 @@ namespace qm {
 
 class QuickTips : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::QuickTips)
+
 public:
     // Starts at the tip after the one shown last; the settings are kept in prefs' file.
     QuickTips(const Preferences& prefs, QWidget* parent);

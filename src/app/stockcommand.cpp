@@ -2,6 +2,8 @@
 // Card stock on the command line: the list searched, and a stock's name turned into its layout.
 #include "app/stockcommand.h"
 
+#include "app/commandline.h"
+
 #include "stock/stockcatalog.h"
 #include "stock/stocktext.h"
 
@@ -16,14 +18,15 @@ namespace {
 void SayCatalogueProblems(const StockCatalog& catalog)
 {
     for (const QString& problem : catalog.Problems())
-        std::fprintf(stderr, "quillmark: warning: %s\n", qPrintable(problem));
+        CommandLineText::Say(CommandLineText::tr("warning: %1").arg(problem));
     const bool haveGlabels =
         std::any_of(catalog.Entries().begin(), catalog.Entries().end(),
                     [](const StockEntry& e) { return e.Source == QLatin1String(kStockFromGlabels); });
     if (!haveGlabels)
-        std::fprintf(stderr,
-                     "quillmark: gLabels' card stock database (the Debian package glabels-data) is not "
-                     "installed; only the built-in sheets and your own stock are listed\n");
+        CommandLineText::Say(
+            CommandLineText::tr("gLabels' card stock database (the Debian package glabels-data) "
+                                "is not installed; only the built-in sheets and your own stock "
+                                "are listed"));
 }
 
 } // namespace
@@ -38,12 +41,18 @@ bool StockLayoutByName(const QString& name, const CardSheetLayout& base, CardShe
     if (!entry) {
         if (usageError)
             *usageError = true;
-        *error = QStringLiteral("no card stock is called \"%1\" (quillmark stock WORDS lists the stock)")
-                     .arg(name);
-        if (catalog.Entries().empty() ||
-            !std::any_of(catalog.Entries().begin(), catalog.Entries().end(),
-                         [](const StockEntry& e) { return e.Source == QLatin1String(kStockFromGlabels); }))
-            *error += QStringLiteral("; gLabels' card stock (the package glabels-data) is not installed");
+        const bool haveGlabels =
+            std::any_of(catalog.Entries().begin(), catalog.Entries().end(),
+                        [](const StockEntry& e) { return e.Source == QLatin1String(kStockFromGlabels); });
+        //: "quillmark stock WORDS" is a command: only WORDS may be translated
+        *error = haveGlabels
+                     ? CommandLineText::tr("no card stock is called \"%1\" (quillmark stock WORDS lists "
+                                           "the stock)")
+                           .arg(name)
+                     : CommandLineText::tr("no card stock is called \"%1\" (quillmark stock WORDS lists "
+                                           "the stock); gLabels' card stock (the package glabels-data) is "
+                                           "not installed")
+                           .arg(name);
         return false;
     }
     const QString problem = StockToLayout(*entry, base, layout);
@@ -59,8 +68,9 @@ int RunStockCommand(const QStringList& args)
     QStringList words;
     for (const QString& word : args.mid(2)) {
         if (word.startsWith(QLatin1String("--"))) {
-            std::fprintf(stderr, "quillmark: unknown option %s\nusage: quillmark stock [WORDS]\n",
-                         qPrintable(word));
+            std::fprintf(stderr, "quillmark: %s\n%s",
+                         qPrintable(CommandLineText::tr("unknown option %1").arg(word)),
+                         qPrintable(CommandLineText::tr("usage: quillmark stock [WORDS]\n")));
             return 2;
         }
         words << word;
@@ -69,8 +79,8 @@ int RunStockCommand(const QStringList& args)
     SayCatalogueProblems(catalog);
     const std::vector<const StockEntry*> found = catalog.Search(words.join(QLatin1Char(' ')));
     if (found.empty()) {
-        std::fprintf(stderr, "quillmark: no card stock holds \"%s\"\n",
-                     qPrintable(words.join(QLatin1Char(' '))));
+        CommandLineText::Say(
+            CommandLineText::tr("no card stock holds \"%1\"").arg(words.join(QLatin1Char(' '))));
         return 1;
     }
     int width = 0;

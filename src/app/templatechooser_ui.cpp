@@ -36,7 +36,10 @@ namespace qm {
 
 namespace {
 // The first entry of the font list: the faces the template was designed with.
-const QString kTemplateFonts = QStringLiteral("(Template's own fonts)");
+QString TemplateFonts()
+{
+    return SelectPreviewTemplate::tr("(Template's own fonts)");
+}
 // Holding an arrow key down in a list runs through many rows; the sample follows once the list rests.
 constexpr int kPreviewDelayMs = 120;
 // The room a template's picture has in the gallery, in the dialog's units.
@@ -84,14 +87,14 @@ SelectPreviewTemplate::SelectPreviewTemplate(float cardWidth, float cardHeight, 
                                                QWidget* parent)
     : QDialog(parent), mCardWidth(cardWidth), mCardHeight(cardHeight)
 {
-    setWindowTitle(QStringLiteral("Select Template"));
+    setWindowTitle(tr("Select Template"));
 
     auto panel = std::make_unique<TKBusinessCardPanel32>();
     panel->SetDrawOutline(true);
     panel->SetShape(lsRectangle);
     panel->SetPersonalStrings(personal);
     mSample = new BasePanelWidget(std::move(panel));
-    mSample->setAccessibleName(QStringLiteral("Sample card"));
+    mSample->setAccessibleName(tr("Sample card"));
     // A sample to look at: nothing on it can be picked or moved.
     mSample->setAttribute(Qt::WA_TransparentForMouseEvents);
     mSample->setFocusPolicy(Qt::NoFocus);
@@ -101,7 +104,7 @@ SelectPreviewTemplate::SelectPreviewTemplate(float cardWidth, float cardHeight, 
     mThumbnails = KeptThumbnails(kThumbnailBox * ratio, cardWidth, cardHeight, personal);
     TemplateList = new QListWidget(this);
     TemplateList->setObjectName(QStringLiteral("TemplateGallery"));
-    TemplateList->setAccessibleName(QStringLiteral("Templates"));
+    TemplateList->setAccessibleName(tr("Templates"));
     TemplateList->setViewMode(QListView::IconMode);
     TemplateList->setMovement(QListView::Static);
     TemplateList->setResizeMode(QListView::Adjust);
@@ -121,37 +124,37 @@ SelectPreviewTemplate::SelectPreviewTemplate(float cardWidth, float cardHeight, 
         item->setIcon(drawn ? ThumbnailIcon(mThumbnails->Thumbnail(file), ratio) : placeholder);
         item->setData(kDrawnRole, drawn);
     }
-    TemplateList->setWhatsThis(QStringLiteral("The templates of the qmkt folder, each as a card made from it looks. "
-                                              "Click one (or move with the arrow keys) to see it in the sample; "
-                                              "a double-click, Enter or Ok starts a new card from it."));
+    TemplateList->setWhatsThis(tr("The templates of the qmkt folder, each as a card made from it looks. "
+                                  "Click one (or move with the arrow keys) to see it in the sample; "
+                                  "a double-click, Enter or Ok starts a new card from it."));
     connect(TemplateList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         if (item && !mFiles.isEmpty())
             accept();
     });
     FontList = new QListWidget(this);
-    FontList->setAccessibleName(QStringLiteral("Font for the template's text"));
+    FontList->setAccessibleName(tr("Font for the template's text"));
     // First the template as designed; any face below replaces the faces of its name, contact and
     // multi-line text.
-    FontList->addItem(kTemplateFonts);
+    FontList->addItem(TemplateFonts());
     FontList->addItems(QFontDatabase::families());
-    FontList->setWhatsThis(QStringLiteral("The typeface put on the template's text; \"%1\" keeps the faces "
-                                          "the template was designed with.")
-                               .arg(kTemplateFonts));
+    //: %1 is the first entry of the list, "(Template's own fonts)"
+    FontList->setWhatsThis(tr("The typeface put on the template's text; \"%1\" keeps the faces "
+                              "the template was designed with.")
+                               .arg(TemplateFonts()));
 
     // The gallery takes what room the dialog has; the fonts and the sample keep to a column beside it.
     FontList->setMinimumWidth(190);
-    auto* templateBox = new QGroupBox(QStringLiteral("Select Template"), this);
+    auto* templateBox = new QGroupBox(tr("Select Template"), this);
     (new QVBoxLayout(templateBox))->addWidget(TemplateList);
-    auto* fontBox = new QGroupBox(QStringLiteral("Select Font"), this);
+    auto* fontBox = new QGroupBox(tr("Select Font"), this);
     (new QVBoxLayout(fontBox))->addWidget(FontList);
 
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(mSample);
     scroll->setAlignment(Qt::AlignCenter);
-    scroll->setWhatsThis(
-        QStringLiteral("How the chosen template looks with the chosen font and your personal "
-                       "information."));
-    auto* sampleBox = new QGroupBox(QStringLiteral("Sample"), this);
+    scroll->setWhatsThis(tr("How the chosen template looks with the chosen font and your personal "
+                            "information."));
+    auto* sampleBox = new QGroupBox(tr("Sample", "the sample card"), this);
     (new QVBoxLayout(sampleBox))->addWidget(scroll);
 
     const DialogButtonBar bar = MakeDialogButtonBar(this);
@@ -159,7 +162,7 @@ SelectPreviewTemplate::SelectPreviewTemplate(float cardWidth, float cardHeight, 
     OkButton->setEnabled(!mFiles.isEmpty());
     CancelButton = bar.cancel;
     HelpButton = bar.help;
-    HelpButton->setText(QStringLiteral("&Help"));
+    HelpButton->setText(tr("&Help"));
     MouseHelpButton = bar.whatsThis;
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(HelpButton, &QPushButton::clicked, this, [this] {
@@ -170,7 +173,7 @@ SelectPreviewTemplate::SelectPreviewTemplate(float cardWidth, float cardHeight, 
     });
     if (mFiles.isEmpty())
         bar.layout->insertWidget(
-            0, new QLabel(QStringLiteral("No templates in ") + ProgramFile(QStringLiteral("qmkt")), this));
+            0, new QLabel(tr("No templates in %1").arg(ProgramFile(QStringLiteral("qmkt"))), this));
 
     // Small enough minimums for a small screen at a large scale: the sample scrolls when cramped.
     scroll->setMinimumSize(240, 150);

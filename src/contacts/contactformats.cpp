@@ -19,7 +19,8 @@ bool IsUtf16Text(const QByteArray& head)
 
 QString ContactFormat::Name() const
 {
-    return mKind == Kind::Csv ? QStringLiteral("CSV text") : QStringLiteral("vCards");
+    //: Kinds of file, in the file dialog's list of types
+    return mKind == Kind::Csv ? tr("CSV text") : tr("vCards");
 }
 
 QStringList ContactFormat::Extensions() const
@@ -45,12 +46,14 @@ bool ContactFormat::Read(const QString& path, std::unique_ptr<DataSource>& into)
         return false;
     const QByteArray head = file.read(kHeadBytes);
     if (head.isEmpty())
-        return Fail(QStringLiteral("The file %1 is empty.").arg(name));
+        return Fail(QCoreApplication::translate("qm::FileFormat", "The file %1 is empty.").arg(name));
     if (head.contains('\0') && !IsUtf16Text(head))
-        return Fail(QStringLiteral("The file %1 holds binary data, not a list of names and addresses (CSV text or "
-                                   "vCards).").arg(name));
+        return Fail(tr("The file %1 holds binary data, not a list of names and addresses (CSV text or "
+                       "vCards).")
+                        .arg(name));
     if (!CanRead(head))
-        return Fail(QStringLiteral("The file %1 holds no %2.").arg(name, Name()));
+        return Fail(mKind == Kind::Csv ? tr("The file %1 holds no CSV text.").arg(name)
+                                       : tr("The file %1 holds no vCards.").arg(name));
     // Whole: the last line of vCards ends the last card. CSV text cut inside a quoted value is refused by
     // its reader, which follows the quoting (a quote within a value does not open one) and names the line.
     bool whole = true;
@@ -59,11 +62,11 @@ bool ContactFormat::Read(const QString& path, std::unique_ptr<DataSource>& into)
         whole = file.read(256).trimmed().toUpper().endsWith("END:VCARD");
     }
     if (!whole)
-        return Fail(QStringLiteral("The file %1 is cut short.").arg(name));
+        return Fail(tr("The file %1 is cut short.").arg(name));
     QString why;
     std::unique_ptr<DataSource> source = OpenDataSource(path, &why, mColumns);
     if (!source) // said with the file's name, as every refusal here is
-        return Fail(why.contains(name) ? why : QStringLiteral("%1: %2").arg(name, why));
+        return Fail(why.contains(name) ? why : tr("%1: %2", "file name: reason").arg(name, why));
     into = std::move(source);
     return true;
 }

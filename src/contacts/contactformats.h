@@ -5,6 +5,8 @@
 #include "contacts/datasource.h"
 #include "platform/fileformat.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 #include <vector>
 
@@ -14,6 +16,8 @@ namespace qm {
 // names; the records follow one at a time from the source.
 class ContactFormat : public FileReader<std::unique_ptr<DataSource>>
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::ContactFormat)
+
 public:
     enum class Kind { Csv, VCard };
     explicit ContactFormat(Kind kind) : mKind(kind) {}

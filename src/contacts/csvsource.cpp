@@ -4,6 +4,7 @@
 
 #include "platform/codepage.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 namespace qm {
@@ -51,8 +52,9 @@ char DetectSeparator(const QByteArray& ahead)
 
 QString UnclosedQuote(qint64 line)
 {
-    return QStringLiteral("The quoted value that begins on line %1 is never closed (a quote is missing): the "
-                          "rest of the file would run into it, so nothing is read.")
+    return QCoreApplication::translate(
+               "qm::CsvSource", "The quoted value that begins on line %L1 is never closed (a quote is "
+                                "missing): the rest of the file would run into it, so nothing is read.")
         .arg(line);
 }
 
@@ -136,9 +138,11 @@ public:
         QList<QByteArray> header;
         if (!ReadRow(header)) {
             if (error)
-                *error = !mError.isEmpty() ? mError
-                                           : QStringLiteral("The file holds no field names (its first row should "
-                                                            "name the columns).");
+                *error = !mError.isEmpty()
+                             ? mError
+                             : QCoreApplication::translate("qm::CsvSource",
+                                                           "The file holds no field names (its first "
+                                                           "row should name the columns).");
             return false;
         }
         if (mNumbered) {
@@ -152,7 +156,8 @@ public:
         for (qsizetype i = 0; i < header.size(); ++i) {
             QString name = Decode(header[i]).simplified();
             if (name.isEmpty())
-                name = QStringLiteral("Column %1").arg(i + 1);
+                //: The name given to a column whose heading in the file is blank
+                name = QCoreApplication::translate("qm::CsvSource", "Column %L1").arg(i + 1);
             mNames.append(name);
         }
         return true;
@@ -167,7 +172,8 @@ public:
             mHaveFirstRow = false;
         } else if (!ReadRow(row)) {
             if (mIn->Failed() && mError.isEmpty())
-                mError = QStringLiteral("The file could not be read to the end.");
+                mError =
+                    QCoreApplication::translate("qm::DataSource", "The file could not be read to the end.");
             return false;
         }
         ++mRecords;
@@ -175,8 +181,9 @@ public:
             values.append(i < row.size() ? Decode(row[i]) : QString());
         for (qsizetype i = mNames.size(); i < row.size(); ++i) {
             if (!row[i].trimmed().isEmpty()) {
-                AddNote(QStringLiteral("Record %1 has more values than there are columns; the extra values "
-                                       "are left out.")
+                AddNote(QCoreApplication::translate("qm::CsvSource",
+                                                    "Record %L1 has more values than there are "
+                                                    "columns; the extra values are left out.")
                             .arg(mRecords));
                 break;
             }
@@ -284,8 +291,9 @@ private:
                 c = Get();
             }
             if (cut || tooMany)
-                AddNote(QStringLiteral("Record %1 is too long: its text was cut at %2 KB a value and %3 KB "
-                                       "a record, %4 values.")
+                AddNote(QCoreApplication::translate(
+                            "qm::CsvSource", "Record %L1 is too long: its text was cut at %L2 KB a value and "
+                                             "%L3 KB a record, %L4 values.")
                             .arg(mRecords + 1)
                             .arg(kMaxFieldBytes / 1024)
                             .arg(kMaxRecordBytes / 1024)

@@ -7,6 +7,7 @@
 #include "platform/codepage.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -161,12 +162,13 @@ std::unique_ptr<DataSource> OpenDataSource(std::unique_ptr<QIODevice> device, QS
         return nullptr;
     };
     if (input->Failed())
-        return fail(QStringLiteral("The file could not be read."));
+        return fail(QCoreApplication::translate("qm::DataSource", "The file could not be read."));
     if (ahead.isEmpty() || (ahead.size() == 3 && ahead.startsWith("\xEF\xBB\xBF")))
-        return fail(QStringLiteral("The file is empty."));
+        return fail(QCoreApplication::translate("qm::DataSource", "The file is empty."));
     if (ahead.contains('\0'))
-        return fail(QStringLiteral("The file holds binary data, not a list of names and addresses (CSV text "
-                                   "or vCards)."));
+        return fail(QCoreApplication::translate(
+            "qm::DataSource", "The file holds binary data, not a list of names and addresses (CSV text "
+                              "or vCards)."));
     if (BeginsVCard(ahead))
         return MakeVCardSource(std::move(input), error);
     return MakeCsvSource(std::move(input), error, columns);
@@ -177,7 +179,8 @@ std::unique_ptr<DataSource> OpenDataSource(const QString& path, QString* error, 
     auto file = std::make_unique<QFile>(path);
     if (QFileInfo(path).isDir() || !file->open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("The file \"%1\" could not be opened.").arg(path);
+            *error = QCoreApplication::translate("qm::DataSource", "The file \"%1\" could not be opened.")
+                         .arg(path);
         return nullptr;
     }
     return OpenDataSource(std::move(file), error, columns);

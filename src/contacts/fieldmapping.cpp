@@ -4,6 +4,8 @@
 
 #include "contacts/columnnames.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace qm {
@@ -101,7 +103,10 @@ QString FieldSource::Describe(const QStringList& names) const
     const QString main = Described(columns, names);
     if (fallback.empty())
         return main;
-    return QStringLiteral("%1, if blank %2").arg(main, Described(fallback, names));
+    //: How a personal field is fed: %1 the columns used, %2 the columns used when those are blank
+    //: ("Display Name, if blank First Name + Last Name")
+    return QCoreApplication::translate("qm::FieldMapping", "%1, if blank %2")
+        .arg(main, Described(fallback, names));
 }
 
 FieldMapping::FieldMapping() = default;

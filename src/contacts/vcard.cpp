@@ -6,6 +6,7 @@
 #include "model/mergerecord.h"
 #include "platform/codepage.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -341,7 +342,8 @@ public:
         for (;;) {
             if (!NextLine(line)) {
                 if (mIn->Failed() && mError.isEmpty())
-                    mError = QStringLiteral("The file could not be read to the end.");
+                    mError = QCoreApplication::translate("qm::DataSource",
+                                                         "The file could not be read to the end.");
                 return false;
             }
             if (IsBegin(line))
@@ -424,7 +426,9 @@ private:
         QString text = DecodeText(p);
         if (text.size() > kMaxFieldBytes) {
             text.truncate(kMaxFieldBytes);
-            AddNote(QStringLiteral("vCard %1: a value was cut at %2 KB.").arg(mRecords + 1).arg(kMaxFieldBytes / 1024));
+            AddNote(QCoreApplication::translate("qm::VCardSource", "vCard %L1: a value was cut at %L2 KB.")
+                        .arg(mRecords + 1)
+                        .arg(kMaxFieldBytes / 1024));
         }
         return text;
     }
@@ -552,7 +556,9 @@ bool ReadPersonalVCard(const QString& path, QStringList& personal, QString* erro
     QStringList values;
     if (source->Kind() != QLatin1String("vCard") || !source->Next(values)) {
         if (error)
-            *error = source->Error().isEmpty() ? QStringLiteral("The file holds no vCard.") : source->Error();
+            *error = source->Error().isEmpty()
+                         ? QCoreApplication::translate("qm::VCardSource", "The file holds no vCard.")
+                         : source->Error();
         return false;
     }
     personal = values.mid(0, kMergePersonalCount);

@@ -168,7 +168,9 @@ public:
 private:
     void Skip()
     {
-        mDoc.skipped << QStringLiteral("an element <%1> gLabels does not write").arg(mXml.name().toString());
+        //: one of the things an import leaves out; %1 is the name of an XML element
+        mDoc.skipped
+            << GlabelsFormat::tr("an element <%1> gLabels does not write").arg(mXml.name().toString());
         mXml.skipCurrentElement();
     }
 
@@ -191,7 +193,9 @@ private:
                 if (PixdataToPng(raw, &png))
                     mDoc.embedded.insert(name, png);
                 else
-                    mDoc.skipped << QStringLiteral("the embedded picture %1, which cannot be read").arg(name);
+                    //: one of the things an import leaves out
+                    mDoc.skipped
+                        << GlabelsFormat::tr("the embedded picture %1, which cannot be read").arg(name);
             } else if (mXml.name() == QLatin1String("File")) {
                 // gLabels 3 embeds SVG text (format="SVG"); gLabels 4 base64 (a mimetype, encoding="base64").
                 const QString encoding = a.String("encoding");
@@ -390,7 +394,8 @@ bool GlabelsFormat::Read(const QString& path, GlabelsDocument& into)
         return false;
     const QString name = QFileInfo(path).fileName();
     if (!ReadBytes(bytes, into)) {
-        mError = QStringLiteral("The file %1 is not a gLabels document: %2").arg(name, mError);
+        //: %2 says what is wrong, such as "it holds no gLabels design."
+        mError = tr("The file %1 is not a gLabels document: %2").arg(name, mError);
         return false;
     }
     return true;
@@ -402,20 +407,18 @@ bool GlabelsFormat::ReadBytes(const QByteArray& bytes, GlabelsDocument& into)
     QByteArray xmlBytes;
     if (IsGzip(bytes)) {
         if (!Gunzip(bytes, kMaxBytes, &xmlBytes))
-            return Fail(QStringLiteral("its compressed data is damaged or far too large."));
+            return Fail(tr("its compressed data is damaged or far too large."));
     } else {
         xmlBytes = bytes;
     }
     QXmlStreamReader xml(xmlBytes);
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("Glabels-document"))
-        return Fail(QStringLiteral("it holds no gLabels design."));
+        return Fail(tr("it holds no gLabels design."));
     GlabelsDocument doc;
     static const StockPapers papers;
     DocumentReader(xml, doc, papers).ReadRoot();
     if (xml.hasError())
-        return Fail(QStringLiteral("its XML breaks off at line %1 (%2).")
-                        .arg(xml.lineNumber())
-                        .arg(xml.errorString()));
+        return Fail(tr("its XML breaks off at line %1 (%2).").arg(xml.lineNumber()).arg(xml.errorString()));
     into = std::move(doc);
     return true;
 }

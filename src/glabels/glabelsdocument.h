@@ -6,6 +6,7 @@
 #include "stock/glabelsstock.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -98,11 +99,13 @@ struct GlabelsDocument
 // The gLabels document format.
 class GlabelsFormat : public FileReader<GlabelsDocument>
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::GlabelsFormat)
+
 public:
     // Far larger than any card design (embedded pictures included).
     static constexpr qint64 kMaxBytes = 64 * 1024 * 1024;
 
-    QString Name() const override { return QStringLiteral("gLabels document"); }
+    QString Name() const override { return tr("gLabels document"); }
     QStringList Extensions() const override { return {QStringLiteral("glabels")}; }
     // gzip data, or XML whose root is a Glabels-document.
     bool CanRead(const QByteArray& head) const override;

@@ -4,6 +4,7 @@
 // renamed into place that is not all there.
 #include "atomicfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,9 +28,12 @@ WriteFault gFault;
 bool Fail(QString* error, const QString& path, const QString& reason)
 {
     if (error) {
-        *error = QStringLiteral("Could not save \"%1\": %2")
-                     .arg(QDir::toNativeSeparators(path),
-                          reason.isEmpty() ? QStringLiteral("unknown error") : reason);
+        //: %1 is the file, %2 the reason ("it is a folder", or the system's own words)
+        *error =
+            QCoreApplication::translate("qm::AtomicFileWriter", "Could not save \"%1\": %2")
+                .arg(QDir::toNativeSeparators(path),
+                     reason.isEmpty() ? QCoreApplication::translate("qm::AtomicFileWriter", "unknown error")
+                                      : reason);
     }
     return false;
 }
@@ -205,7 +209,7 @@ bool AtomicFileWriter::SetFailure(int systemError)
 bool AtomicFileWriter::Open()
 {
     if (mPath.isEmpty())
-        return SetFailure(QStringLiteral("no file name given"));
+        return SetFailure(tr("no file name given"));
     mTarget = ResolveLinks(mPath);
     struct stat st;
     if (::stat(Native(mTarget).constData(), &st) != 0) {
@@ -231,18 +235,18 @@ bool AtomicFileWriter::Open()
         } while (mFd < 0 && errno == EINTR);
         if (mFd < 0) {
             if (mPipe && errno == ENXIO)
-                return SetFailure(QStringLiteral("it is a named pipe that no program is reading from"));
+                return SetFailure(tr("it is a named pipe that no program is reading from"));
             return SetFailure(errno);
         }
         if (mPipe && ::fcntl(mFd, F_SETFL, ::fcntl(mFd, F_GETFL) & ~O_NONBLOCK) != 0)
             return SetFailure(errno);
         return true;
     } else if (S_ISDIR(st.st_mode)) {
-        return SetFailure(QStringLiteral("it is a folder"));
+        return SetFailure(tr("it is a folder"));
     } else if (S_ISBLK(st.st_mode)) {
-        return SetFailure(QStringLiteral("it is a disk device, not a file"));
+        return SetFailure(tr("it is a disk device, not a file"));
     } else {
-        return SetFailure(QStringLiteral("it is not a regular file"));
+        return SetFailure(tr("it is not a regular file"));
     }
 
     mFd = CreateTemporary(mTarget, &mTemporary);

@@ -2,6 +2,7 @@
 // Replacing a file's contents all at once, so a crash or a full disk never leaves half a file behind.
 #pragma once
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 namespace qm {
@@ -22,6 +23,8 @@ bool WriteFileAtomic(const QString& path, const QByteArray& data, QString* error
 // writer destroyed without Commit leaves any existing file as it was and removes the new one.
 class AtomicFileWriter
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::AtomicFileWriter)
+
 public:
     explicit AtomicFileWriter(const QString& path);
     ~AtomicFileWriter();

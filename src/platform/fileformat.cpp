@@ -2,6 +2,7 @@
 // File formats read from outside: masks, dialog filters and reading a file's bytes with the usual refusals.
 #include "platform/fileformat.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -26,13 +27,15 @@ bool FileFormat::OpenFile(const QString& path, QFile* file)
     const QFileInfo info(path);
     const QString name = info.fileName();
     if (!info.exists())
-        return Fail(QStringLiteral("The file %1 does not exist.").arg(name));
+        return Fail(QCoreApplication::translate("qm::FileFormat", "The file %1 does not exist.").arg(name));
     // A pipe or a device could keep the program waiting for ever: only regular files are opened.
     if (!info.isFile())
-        return Fail(QStringLiteral("%1 is not a file that can be read.").arg(name));
+        return Fail(
+            QCoreApplication::translate("qm::FileFormat", "%1 is not a file that can be read.").arg(name));
     file->setFileName(path);
     if (!file->open(QIODevice::ReadOnly))
-        return Fail(QStringLiteral("The file %1 cannot be opened: %2.").arg(name, file->errorString()));
+        return Fail(QCoreApplication::translate("qm::FileFormat", "The file %1 cannot be opened: %2.")
+                        .arg(name, file->errorString()));
     return true;
 }
 
@@ -43,14 +46,15 @@ bool FileFormat::ReadFileBytes(const QString& path, qint64 maxBytes, QByteArray*
     if (!OpenFile(path, &file))
         return false;
     if (file.size() > maxBytes)
-        return Fail(QStringLiteral("The file %1 is too large.").arg(name));
+        return Fail(QCoreApplication::translate("qm::FileFormat", "The file %1 is too large.").arg(name));
     QByteArray read = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return Fail(QStringLiteral("The file %1 cannot be read: %2.").arg(name, file.errorString()));
+        return Fail(QCoreApplication::translate("qm::FileFormat", "The file %1 cannot be read: %2.")
+                        .arg(name, file.errorString()));
     if (read.isEmpty())
-        return Fail(QStringLiteral("The file %1 is empty.").arg(name));
+        return Fail(QCoreApplication::translate("qm::FileFormat", "The file %1 is empty.").arg(name));
     if (read.size() > maxBytes)
-        return Fail(QStringLiteral("The file %1 is too large.").arg(name));
+        return Fail(QCoreApplication::translate("qm::FileFormat", "The file %1 is too large.").arg(name));
     *bytes = std::move(read);
     return true;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -76,7 +77,7 @@ QString DialogFilters(const QString& allName, const Formats& formats)
     QStringList filters{allName + QStringLiteral(" (") + AllMasks(formats).join(QLatin1Char(' ')) + QLatin1Char(')')};
     for (const auto& format : formats)
         filters << format->NameFilter();
-    filters << QStringLiteral("All files (*)");
+    filters << QCoreApplication::translate("qm::FileFormat", "All files") + QStringLiteral(" (*)");
     return filters.join(QStringLiteral(";;"));
 }
 

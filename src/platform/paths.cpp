@@ -2,6 +2,7 @@
 // The data folder and file-name helpers.
 #include "paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -68,17 +69,66 @@ QString FindFileIgnoringCase(const QString& folder, const QString& name)
 
 namespace {
 
+const char kContext[] = "qm::Files";
+
 QString kindOf(mode_t mode)
 {
+    //: What is at a path instead of a file, as in "NAME is a folder, not a card file"
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return QCoreApplication::translate("qm::Files", "a folder");
+    //: What is at a path instead of a file, as in "NAME is a named pipe, not a card file"
     if (S_ISFIFO(mode))
-        return QStringLiteral("a named pipe");
+        return QCoreApplication::translate("qm::Files", "a named pipe");
+    //: What is at a path instead of a file, as in "NAME is a device, not a card file"
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
+        return QCoreApplication::translate("qm::Files", "a device");
+    //: What is at a path instead of a file, as in "NAME is a socket, not a card file"
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("not a plain file");
+        return QCoreApplication::translate("qm::Files", "a socket");
+    //: What is at a path instead of a file, as in "NAME is not a plain file, not a card file"
+    return QCoreApplication::translate("qm::Files", "not a plain file");
+}
+
+// The two refusals, one whole sentence per kind of file: %1 is the path, %2 what is there instead.
+struct RoleTexts
+{
+    const char* missing;
+    const char* notRegular;
+};
+
+RoleTexts textsFor(FileRole role)
+{
+    switch (role) {
+    case FileRole::CardFile:
+        return {QT_TRANSLATE_NOOP("qm::Files", "%1: no such card file"),
+                QT_TRANSLATE_NOOP("qm::Files", "%1 is %2, not a card file")};
+    case FileRole::SettingsFile:
+        return {QT_TRANSLATE_NOOP("qm::Files", "%1: no such settings file"),
+                QT_TRANSLATE_NOOP("qm::Files", "%1 is %2, not a settings file")};
+    case FileRole::LayoutFile:
+        return {QT_TRANSLATE_NOOP("qm::Files", "%1: no such layout file"),
+                QT_TRANSLATE_NOOP("qm::Files", "%1 is %2, not a layout file")};
+    case FileRole::PaperSizesFile:
+        return {QT_TRANSLATE_NOOP("qm::Files", "%1: no such paper sizes file"),
+                QT_TRANSLATE_NOOP("qm::Files", "%1 is %2, not a paper sizes file")};
+    case FileRole::AnyFile:
+        break;
+    }
+    return {QT_TRANSLATE_NOOP("qm::Files", "%1: no such file"),
+            QT_TRANSLATE_NOOP("qm::Files", "%1 is %2, not a regular file")};
+}
+
+FileRole roleNamed(const QString& what)
+{
+    if (what == QLatin1String("card file"))
+        return FileRole::CardFile;
+    if (what == QLatin1String("settings file"))
+        return FileRole::SettingsFile;
+    if (what == QLatin1String("layout file"))
+        return FileRole::LayoutFile;
+    if (what == QLatin1String("paper sizes file"))
+        return FileRole::PaperSizesFile;
+    return FileRole::AnyFile;
 }
 
 bool notFound(int error)
@@ -98,6 +148,12 @@ QString NonFileKind(const QString& path)
 
 bool OpenRegularFile(QFile& file, const QString& what, QString* error)
 {
+    return OpenRegularFile(file, roleNamed(what), error);
+}
+
+bool OpenRegularFile(QFile& file, FileRole role, QString* error)
+{
+    const RoleTexts texts = textsFor(role);
     const QString path = file.fileName();
     const QByteArray native = QFile::encodeName(path);
     const auto fail = [&](const QString& message) {
@@ -107,11 +163,13 @@ bool OpenRegularFile(QFile& file, const QString& what, QString* error)
     };
     const auto failWith = [&](int code) {
         if (notFound(code))
-            return fail(QStringLiteral("%1: no such %2").arg(path, what));
-        return fail(QStringLiteral("Cannot open %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(code))));
+            return fail(QCoreApplication::translate(kContext, texts.missing).arg(path));
+        //: %1 is the file, %2 the system's reason
+        return fail(QCoreApplication::translate("qm::Files", "Cannot open %1: %2")
+                        .arg(path, QString::fromLocal8Bit(std::strerror(code))));
     };
     const auto notRegular = [&](mode_t mode) {
-        return fail(QStringLiteral("%1 is %2, not a %3").arg(path, kindOf(mode), what));
+        return fail(QCoreApplication::translate(kContext, texts.notRegular).arg(path, kindOf(mode)));
     };
 
     // Looked at before opening: opening a named pipe waits for a writer, opening a device may do anything.
@@ -138,7 +196,8 @@ bool OpenRegularFile(QFile& file, const QString& what, QString* error)
         ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return fail(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+        return fail(
+            QCoreApplication::translate("qm::Files", "Cannot open %1: %2").arg(path, file.errorString()));
     }
     return true;
 }

@@ -2,6 +2,7 @@
 // The print system's queues through libcups, which follows CUPS_SERVER and the user's client.conf.
 #include "platform/printqueue.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cups/cups.h>
@@ -37,15 +38,21 @@ bool SendToPrinterQueue(const QString& queue, const QString& pdfFile, const QStr
     const QString target = queue.isEmpty() ? DefaultPrinterQueue() : queue;
     if (target.isEmpty()) {
         if (error)
-            *error = QStringLiteral("there is no default printer; name one with --printer NAME");
+            //: "--printer NAME" is the command line's option: keep "--printer" as it is
+            *error = QCoreApplication::translate("qm::PrinterQueue",
+                                                 "there is no default printer; name one with --printer NAME");
         return false;
     }
     if (!PrinterQueues().contains(target)) {
         if (error)
-            *error = QStringLiteral("there is no printer \"%1\" (%2)")
-                         .arg(target, PrinterQueues().isEmpty()
-                                          ? QStringLiteral("no printers are set up")
-                                          : QStringLiteral("printers: ") + PrinterQueues().join(QStringLiteral(", ")));
+            *error = PrinterQueues().isEmpty()
+                         ? QCoreApplication::translate("qm::PrinterQueue",
+                                                       "there is no printer \"%1\" (no printers are set up)")
+                               .arg(target)
+                         //: %2 is the list of the printers there are, separated by commas
+                         : QCoreApplication::translate("qm::PrinterQueue",
+                                                       "there is no printer \"%1\" (printers: %2)")
+                               .arg(target, PrinterQueues().join(QStringLiteral(", ")));
         return false;
     }
     cups_option_t* options = nullptr;
@@ -62,8 +69,10 @@ bool SendToPrinterQueue(const QString& queue, const QString& pdfFile, const QStr
     cupsFreeOptions(optionCount, options);
     if (job <= 0) {
         if (error)
-            *error = QStringLiteral("the printer \"%1\" did not take the job: %2")
-                         .arg(target, QString::fromUtf8(cupsLastErrorString()));
+            //: %2 is the print system's own reason
+            *error =
+                QCoreApplication::translate("qm::PrinterQueue", "the printer \"%1\" did not take the job: %2")
+                    .arg(target, QString::fromUtf8(cupsLastErrorString()));
         return false;
     }
     if (jobId)

@@ -6,10 +6,12 @@
 #include "codepage.h"
 #include "paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QLocale>
 
 #include <algorithm>
 #include <climits>
@@ -275,24 +277,29 @@ void ProfileFile::Data::load()
     QFile file(path);
     QString error;
     // A named pipe or a device in place of a settings file must not hold up the program waiting on it.
-    if (!OpenRegularFile(file, QStringLiteral("settings file"), &error)) {
-        loadError = QStringLiteral("Could not read \"%1\": %2").arg(QDir::toNativeSeparators(path), error);
+    if (!OpenRegularFile(file, FileRole::SettingsFile, &error)) {
+        loadError = QCoreApplication::translate("qm::ProfileFile", "Could not read \"%1\": %2")
+                        .arg(QDir::toNativeSeparators(path), error);
         return;
     }
     if (file.size() > kMaxFileSize) {
-        loadError = QStringLiteral("Could not read \"%1\": the file is too large to be a settings file")
-                        .arg(QDir::toNativeSeparators(path));
+        loadError =
+            QCoreApplication::translate("qm::ProfileFile",
+                                        "Could not read \"%1\": the file is too large to be a settings file")
+                .arg(QDir::toNativeSeparators(path));
         return;
     }
     const QByteArray bytes = file.read(kMaxFileSize + 1);
     if (file.error() != QFileDevice::NoError) {
-        loadError = QStringLiteral("Could not read \"%1\": %2")
+        loadError = QCoreApplication::translate("qm::ProfileFile", "Could not read \"%1\": %2")
                         .arg(QDir::toNativeSeparators(path), file.errorString());
         return;
     }
     if (bytes.size() > kMaxFileSize) {
-        loadError = QStringLiteral("Could not read \"%1\": the file is too large to be a settings file")
-                        .arg(QDir::toNativeSeparators(path));
+        loadError =
+            QCoreApplication::translate("qm::ProfileFile",
+                                        "Could not read \"%1\": the file is too large to be a settings file")
+                .arg(QDir::toNativeSeparators(path));
         return;
     }
     parse(decodeText(bytes));
@@ -572,10 +579,11 @@ bool ProfileFile::Save(QString* error)
     // Whatever is written must read again: a larger file would be refused, and a template would open empty.
     if (bytes.size() > kMaxFileSize) {
         if (error)
-            *error = QStringLiteral("\"%1\" would be larger than the %2 MB a settings file can hold; nothing was "
-                                    "written")
-                         .arg(QDir::toNativeSeparators(mData->path))
-                         .arg(kMaxFileSize / (1024 * 1024));
+            *error =
+                QCoreApplication::translate("qm::ProfileFile", "\"%1\" would be larger than the %2 MB a "
+                                                               "settings file can hold; nothing was written")
+                    .arg(QDir::toNativeSeparators(mData->path),
+                         QLocale().toString(kMaxFileSize / (1024 * 1024)));
         return false;
     }
     if (!WriteFileAtomic(mData->path, bytes, error))

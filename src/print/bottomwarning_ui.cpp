@@ -17,7 +17,7 @@ namespace qm {
 
 TWarnBottomMargin::TWarnBottomMargin(double bottomMargin, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("ALERT"));
+    setWindowTitle(tr("ALERT"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     auto label = [this](const QString& text, const char* name) {
         auto* l = new QLabel(text, this);
@@ -29,21 +29,19 @@ TWarnBottomMargin::TWarnBottomMargin(double bottomMargin, QWidget* parent) : QDi
     mDifference = label(BottomMarginDifferenceText(bottomMargin), "Difference");
     QLabel* advice = label(BottomMarginAdvice(), "Advice");
     QLabel* note = label(BottomMarginNote(), "Note");
-    mDontShow = new QCheckBox(QStringLiteral("Don't show this warning again"), this);
+    mDontShow = new QCheckBox(tr("Don't show this warning again"), this);
     mDontShow->setObjectName(QStringLiteral("DontShowCheck"));
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* go = buttons->addButton(QStringLiteral("Continue"), QDialogButtonBox::AcceptRole);
+    QPushButton* go = buttons->addButton(tr("Continue"), QDialogButtonBox::AcceptRole);
     go->setDefault(true);
-    QPushButton* stop = buttons->addButton(QStringLiteral("Cancel Printing"), QDialogButtonBox::RejectRole);
+    QPushButton* stop = buttons->addButton(tr("Cancel Printing"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     AddHelpButtons(buttons, this, kHelpBottomMargin);
-    SetWhatsThis({
-        {go, "Prints anyway; the bottom of the lowest cards may be missing."},
-        {stop, "Prints nothing. Leave out the bottom row in Print Cards and print again."},
-        {mDontShow, "Never shows this warning again (your printer prints the bottom row well)."},
-    });
+    go->setWhatsThis(tr("Prints anyway; the bottom of the lowest cards may be missing."));
+    stop->setWhatsThis(tr("Prints nothing. Leave out the bottom row in Print Cards and print again."));
+    mDontShow->setWhatsThis(tr("Never shows this warning again (your printer prints the bottom row well)."));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));

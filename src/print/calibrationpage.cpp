@@ -6,6 +6,9 @@
 #include "print/report.h"
 #include "print/sheetprinter.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 #include <cmath>
 
 namespace qm {
@@ -72,12 +75,16 @@ void ruler(TKReport& report, bool across)
         const double size = (eighth % 8 == 0 ? 5.0 : eighth % 4 == 0 ? 3.5 : 2.0) * kMm;
         tick(at, base - size, base);
         if (eighth % 8 == 0)
-            label(at, base + 0.5 * kMm, QStringLiteral("%1 in").arg(eighth / 8));
+            label(at, base + 0.5 * kMm,
+                  QCoreApplication::translate("qm::CalibrationPage", "%1 in", "inches on a ruler")
+                      .arg(eighth / 8));
     }
     smallFont(report, 6, true);
     if (across) {
-        report.TextOut(22 * kMm, 7 * kMm, QStringLiteral("mm from the left edge"));
-        report.TextOut(22 * kMm, 11 * kMm, QStringLiteral("inches from the left edge"));
+        report.TextOut(22 * kMm, 7 * kMm,
+                       QCoreApplication::translate("qm::CalibrationPage", "mm from the left edge"));
+        report.TextOut(22 * kMm, 11 * kMm,
+                       QCoreApplication::translate("qm::CalibrationPage", "inches from the left edge"));
     }
 }
 
@@ -94,31 +101,55 @@ void crossHair(TKReport& report, double x, double y, const QString& name)
     report.TextOut(cx + 1.5 * kMm, cy - 8 * kMm, name);
     smallFont(report, 6);
     report.TextOut(cx + 1.5 * kMm, cy + 1 * kMm,
-                   QStringLiteral("%1 mm across, %2 mm down").arg(x, 0, 'f', 0).arg(y, 0, 'f', 0));
+                   //: Beside a cross-hair: where its centre is, in millimetres from the paper's edges
+                   QCoreApplication::translate("qm::CalibrationPage", "%1 mm across, %2 mm down")
+                       .arg(QLocale().toString(x, 'f', 0), QLocale().toString(y, 'f', 0)));
+}
+
+} // namespace
+
+namespace {
+
+// Text of several lines, one line of the page each.
+QStringList pageLines(const QString& text)
+{
+    return text.split(QLatin1Char('\n'));
 }
 
 } // namespace
 
 QStringList CalibrationInstructions(const CalibrationMarks& m, const QString& printer)
 {
-    const auto mm = [](double v) { return QString::number(v, 'f', 1); };
-    return {
-        QStringLiteral("Quillmark calibration page for %1").arg(printer),
-        QStringLiteral(
+    const auto mm = [](double v) { return QLocale().toString(v, 'f', 1); };
+    QStringList lines{
+        //: The title printed on the calibration page; %1 is the printer's name
+        QCoreApplication::translate("qm::CalibrationPage", "Quillmark calibration page for %1")
+            .arg(CalibrationShownName(printer)),
+        QCoreApplication::translate(
+            "qm::CalibrationPage",
             "This page is printed without any fine tuning. With a good ruler, measure in millimetres:"),
-        QStringLiteral("1. from the LEFT edge of the paper to the upright line of cross-hair A, then of B;"),
-        QStringLiteral("2. from the TOP edge of the paper to the level line of cross-hair A, then of C."),
-        QStringLiteral("A printer that prints true gives A %1 and B %2 across, A %3 and C %4 down.")
-            .arg(mm(m.Ax), mm(m.Bx), mm(m.Ay), mm(m.Cy)),
-        QStringLiteral("3. Enter the four readings in File, Printer Fine Tuning, under \"Readings from the "
-                       "calibration page\","),
-        QStringLiteral(
-            "    click Use Readings and then Ok: the offsets and scales for this printer are worked "
-            "out and kept."),
-        QStringLiteral(
-            "The rulers count from the top and left edges of the paper: where the paper's edge meets "
-            "them shows the shift."),
-    };
+        QCoreApplication::translate(
+            "qm::CalibrationPage",
+            "1. from the LEFT edge of the paper to the upright line of cross-hair A, then of B;"),
+        QCoreApplication::translate(
+            "qm::CalibrationPage",
+            "2. from the TOP edge of the paper to the level line of cross-hair A, then of C."),
+        //: %1 to %4 are distances in millimetres
+        QCoreApplication::translate(
+            "qm::CalibrationPage",
+            "A printer that prints true gives A %1 and B %2 across, A %3 and C %4 down.")
+            .arg(mm(m.Ax), mm(m.Bx), mm(m.Ay), mm(m.Cy))};
+    //: Printed on the calibration page line by line: keep each line about as long as the English one. The
+    //: names in quotes are those of the Printer Fine-Tuning dialog.
+    lines << pageLines(QCoreApplication::translate(
+        "qm::CalibrationPage",
+        "3. Enter the four readings in File, Printer Fine Tuning, under \"Readings from the "
+        "calibration page\",\n    click Use Readings and then Ok: the offsets and scales for "
+        "this printer are worked out and kept."));
+    lines << QCoreApplication::translate(
+        "qm::CalibrationPage", "The rulers count from the top and left edges of the paper: where the "
+                               "paper's edge meets them shows the shift.");
+    return lines;
 }
 
 void DrawCalibrationPage(TKReport& report, const QString& printer)
@@ -145,7 +176,8 @@ bool PrintCalibrationPage(TKReport& report, int paperSize, const QString& printe
     report.SetOrientation(roDefault);
     report.SetCopies(1);
     report.SetMargins(0, 0, 0, 0);
-    report.SetTitle(QStringLiteral("Quillmark calibration page"));
+    //: The print job's name in the printer's queue
+    report.SetTitle(QCoreApplication::translate("qm::CalibrationPage", "Quillmark calibration page"));
     return report.Execute(nullptr, [&printer](TKReport& r) { DrawCalibrationPage(r, printer); });
 }
 
@@ -207,15 +239,21 @@ TwoSidedMarks TwoSidedMarksFor(const QSizeF& paper, const PrintNudges& nudges, D
 
 QStringList TwoSidedInstructions(const QString& printer)
 {
-    return {
-        QStringLiteral("Quillmark two-sided calibration page for %1").arg(printer),
-        QStringLiteral("Hold the sheet against the light with this side facing you: beside each letter"),
-        QStringLiteral("the cross-hair printed on the front shows through. Read in millimetres where its"),
-        QStringLiteral("upright line crosses the scale across (right is +) and where its level line crosses"),
-        QStringLiteral("the scale down (down is +). Enter the readings of A in File, Printer Fine Tuning,"),
-        QStringLiteral("under \"Back side\", and click Use Back Readings: they are added to the back offset."),
-        QStringLiteral("B and C should read alike. Print the page again: every reading should be 0."),
-    };
+    QStringList lines{
+        //: The title printed on the back of the two-sided calibration page; %1 is the printer's name
+        QCoreApplication::translate("qm::CalibrationPage", "Quillmark two-sided calibration page for %1")
+            .arg(CalibrationShownName(printer))};
+    //: Printed on the page line by line: keep each line about as long as the English one. The names in quotes
+    //: are those of the Printer Fine-Tuning dialog.
+    lines << pageLines(QCoreApplication::translate(
+        "qm::CalibrationPage",
+        "Hold the sheet against the light with this side facing you: beside each letter\n"
+        "the cross-hair printed on the front shows through. Read in millimetres where its\n"
+        "upright line crosses the scale across (right is +) and where its level line crosses\n"
+        "the scale down (down is +). Enter the readings of A in File, Printer Fine Tuning,\n"
+        "under \"Back side\", and click Use Back Readings: they are added to the back offset.\n"
+        "B and C should read alike. Print the page again: every reading should be 0."));
+    return lines;
 }
 
 void DrawTwoSidedCalibrationSide(TKReport& report, const PrintNudges& nudges, DuplexMode mode, bool front,
@@ -229,7 +267,10 @@ void DrawTwoSidedCalibrationSide(TKReport& report, const PrintNudges& nudges, Du
             crossHair(report, marks.Front[i].x() / kMm, marks.Front[i].y() / kMm, names[i]);
         smallFont(report, 12, true);
         report.TextOut(marks.Front[0].x(), marks.Front[0].y() + 25 * kMm,
-                       QStringLiteral("Front of the two-sided calibration page for %1").arg(printer));
+                       //: Printed on the front of the two-sided calibration page; %1 is the printer's name
+                       QCoreApplication::translate("qm::CalibrationPage",
+                                                   "Front of the two-sided calibration page for %1")
+                           .arg(CalibrationShownName(printer)));
         return;
     }
     for (int i = 0; i < 3; ++i) {
@@ -272,7 +313,9 @@ void StartCalibrationJob(TKReport& report, int paperSize, const QString& title)
 bool PrintCalibrationHalf(TKReport& report, int paperSize, const PrintNudges& nudges, bool front,
                           const QString& printer)
 {
-    StartCalibrationJob(report, paperSize, QStringLiteral("Quillmark two-sided calibration page"));
+    StartCalibrationJob(
+        report, paperSize,
+        QCoreApplication::translate("qm::CalibrationPage", "Quillmark two-sided calibration page"));
     report.SetDuplex(DuplexMode::Manual);
     const bool done = report.Execute(nullptr, [&](TKReport& r) {
         DrawTwoSidedCalibrationSide(r, nudges, DuplexMode::Manual, front, printer);
@@ -284,7 +327,9 @@ bool PrintCalibrationHalf(TKReport& report, int paperSize, const PrintNudges& nu
 bool PrintTwoSidedCalibrationPage(TKReport& report, int paperSize, const PrintNudges& nudges, DuplexMode mode,
                                   const QString& printer)
 {
-    StartCalibrationJob(report, paperSize, QStringLiteral("Quillmark two-sided calibration page"));
+    StartCalibrationJob(
+        report, paperSize,
+        QCoreApplication::translate("qm::CalibrationPage", "Quillmark two-sided calibration page"));
     report.SetDuplex(mode);
     const bool done = report.Execute(nullptr, [&](TKReport& r) { DrawTwoSidedCalibrationPage(r, nudges, mode, printer); });
     report.SetDuplex(DuplexMode::None);
@@ -299,8 +344,10 @@ bool BackOffsetFromReadings(double readingX, double readingY, PrintNudges* nudge
     const int y = nudges->BackOffsetY + int(std::lround(readingY * 10));
     if (std::abs(x) > kMaxOffset || std::abs(y) > kMaxOffset) {
         if (error)
-            *error = QStringLiteral("The back offset would be more than %1 mm: check the readings.")
-                         .arg(kMaxOffset / 10);
+            *error =
+                QCoreApplication::translate("qm::CalibrationPage",
+                                            "The back offset would be more than %1 mm: check the readings.")
+                    .arg(QLocale().toString(kMaxOffset / 10));
         return false;
     }
     nudges->BackOffsetX = x;

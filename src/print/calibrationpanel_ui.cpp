@@ -3,7 +3,9 @@
 #include "print/calibrationpanel_ui.h"
 
 #include "print/calibrationpage.h"
+#include "print/printercalibration.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,36 +13,72 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace qm {
 
 namespace {
 
+// The entries' object names; what the user reads is kEntryCaptions.
 const char* const kEntryNames[] = {"Offset across", "Offset down", "Scale across", "Scale down",
                                    "A across",      "B across",    "A down",       "C down",
                                    "Back offset across", "Back offset down", "Back reading across",
                                    "Back reading down"};
+
+// The entries as labels and messages name them. The cross-hairs A, B and C are printed with those letters.
+const char* const kEntryCaptions[] = {QT_TRANSLATE_NOOP("qm::CalibrationPanel", "Offset across"),
+                                      QT_TRANSLATE_NOOP("qm::CalibrationPanel", "Offset down"),
+                                      QT_TRANSLATE_NOOP("qm::CalibrationPanel", "Scale across"),
+                                      QT_TRANSLATE_NOOP("qm::CalibrationPanel", "Scale down"),
+                                      QT_TRANSLATE_NOOP("qm::CalibrationPanel", "A across"),
+                                      QT_TRANSLATE_NOOP("qm::CalibrationPanel", "B across"),
+                                      QT_TRANSLATE_NOOP("qm::CalibrationPanel", "A down"),
+                                      QT_TRANSLATE_NOOP("qm::CalibrationPanel", "C down"),
+                                      QT_TRANSLATE_NOOP("qm::CalibrationPanel", "Back offset across"),
+                                      QT_TRANSLATE_NOOP("qm::CalibrationPanel", "Back offset down"),
+                                      QT_TRANSLATE_NOOP("qm::CalibrationPanel", "Back reading across"),
+                                      QT_TRANSLATE_NOOP("qm::CalibrationPanel", "Back reading down")};
 
 QString entryName(int i)
 {
     return QString::fromLatin1(kEntryNames[i]);
 }
 
+QString entryCaption(int i)
+{
+    return QCoreApplication::translate("qm::CalibrationPanel", kEntryCaptions[i]);
+}
+
 // What each entry is for, on "What's this?".
 const char* const kEntryHelp[] = {
-    "Millimetres every card moves to the right (a minus sign moves it left).",
-    "Millimetres every card moves down (a minus sign moves it up).",
-    "Percent by which distances across the paper are stretched (100 leaves them as they are).",
-    "Percent by which distances down the paper are stretched (100 leaves them as they are).",
-    "The distance in millimetres from the paper's left edge to the centre of cross-hair A, as you measure it.",
-    "The distance in millimetres from the paper's left edge to the centre of cross-hair B, as you measure it.",
-    "The distance in millimetres from the paper's top edge to the centre of cross-hair A, as you measure it.",
-    "The distance in millimetres from the paper's top edge to the centre of cross-hair C, as you measure it.",
-    "Millimetres the back of a two-sided sheet moves to the right, as the back reads, on top of the offset above.",
-    "Millimetres the back of a two-sided sheet moves down, on top of the offset above.",
-    "On the two-sided calibration page held to the light: where the upright line of cross-hair A falls on the "
-    "scale across (right is +).",
-    "On the two-sided calibration page held to the light: where the level line of cross-hair A falls on the "
-    "scale down (down is +)."};
+    QT_TRANSLATE_NOOP("qm::CalibrationPanel",
+                      "Millimetres every card moves to the right (a minus sign moves it left)."),
+    QT_TRANSLATE_NOOP("qm::CalibrationPanel",
+                      "Millimetres every card moves down (a minus sign moves it up)."),
+    QT_TRANSLATE_NOOP(
+        "qm::CalibrationPanel",
+        "Percent by which distances across the paper are stretched (100 leaves them as they are)."),
+    QT_TRANSLATE_NOOP(
+        "qm::CalibrationPanel",
+        "Percent by which distances down the paper are stretched (100 leaves them as they are)."),
+    QT_TRANSLATE_NOOP("qm::CalibrationPanel", "The distance in millimetres from the paper's left edge to the "
+                                              "centre of cross-hair A, as you measure it."),
+    QT_TRANSLATE_NOOP("qm::CalibrationPanel", "The distance in millimetres from the paper's left edge to the "
+                                              "centre of cross-hair B, as you measure it."),
+    QT_TRANSLATE_NOOP("qm::CalibrationPanel", "The distance in millimetres from the paper's top edge to the "
+                                              "centre of cross-hair A, as you measure it."),
+    QT_TRANSLATE_NOOP("qm::CalibrationPanel", "The distance in millimetres from the paper's top edge to the "
+                                              "centre of cross-hair C, as you measure it."),
+    QT_TRANSLATE_NOOP("qm::CalibrationPanel", "Millimetres the back of a two-sided sheet moves to the right, "
+                                              "as the back reads, on top of the offset above."),
+    QT_TRANSLATE_NOOP("qm::CalibrationPanel",
+                      "Millimetres the back of a two-sided sheet moves down, on top of the offset above."),
+    QT_TRANSLATE_NOOP("qm::CalibrationPanel", "On the two-sided calibration page held to the light: where "
+                                              "the upright line of cross-hair A falls on the "
+                                              "scale across (right is +)."),
+    QT_TRANSLATE_NOOP("qm::CalibrationPanel", "On the two-sided calibration page held to the light: where "
+                                              "the level line of cross-hair A falls on the "
+                                              "scale down (down is +).")};
 
 } // namespace
 
@@ -50,27 +88,31 @@ CalibrationPanel::CalibrationPanel(const PrintNudges& nudges, const QString& pri
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* name =
-        new QLabel(QStringLiteral("These settings are for: <b>%1</b>").arg(printer.toHtmlEscaped()), this);
+        //: %1 is the printer's name
+        new QLabel(tr("These settings are for: <b>%1</b>").arg(CalibrationShownName(printer).toHtmlEscaped()),
+                   this);
     name->setObjectName(QStringLiteral("PrinterName"));
-    name->setWhatsThis(QStringLiteral("Each printer keeps its own fine tuning. Choose another printer with "
-                                      "File, Printer Setup."));
+    name->setWhatsThis(tr("Each printer keeps its own fine tuning. Choose another printer with "
+                          "File, Printer Setup."));
     layout->addWidget(name);
 
-    auto* correction = new QGroupBox(QStringLiteral("Calibration"), this);
+    auto* correction = new QGroupBox(tr("Calibration"), this);
     auto* grid = new QGridLayout(correction);
     // The explanations are on "What's this?": the dialog is as tall as a dialog gets.
-    correction->setWhatsThis(
-        QStringLiteral("Moves every card by an offset (right and down) and stretches its "
-                       "distance from the paper's top-left corner by a scale, for a "
-                       "printer whose feed stretches the page."));
+    correction->setWhatsThis(tr("Moves every card by an offset (right and down) and stretches its "
+                                "distance from the paper's top-left corner by a scale, for a "
+                                "printer whose feed stretches the page."));
     for (int i = eOffsetX; i <= eScaleY; ++i) {
         auto* edit = new QLineEdit(correction);
         edit->setObjectName(entryName(i));
-        edit->setWhatsThis(QString::fromLatin1(kEntryHelp[i]));
+        edit->setWhatsThis(QCoreApplication::translate("qm::CalibrationPanel", kEntryHelp[i]));
         edit->setMaximumWidth(90);
         const int row = i % 2, column = i < eScaleX ? 0 : 2;
         grid->addWidget(
-            new QLabel(entryName(i) + (i < eScaleX ? QStringLiteral(" (mm):") : QStringLiteral(" (%):")),
+            //: An entry's label: %1 is its name ("Offset across")
+            new QLabel(i < eScaleX ? tr("%1 (mm):").arg(entryCaption(i))
+                                   //: An entry's label: %1 is its name ("Scale across")
+                                   : tr("%1 (%):").arg(entryCaption(i)),
                        correction),
             row, column);
         grid->addWidget(edit, row, column + 1);
@@ -78,30 +120,31 @@ CalibrationPanel::CalibrationPanel(const PrintNudges& nudges, const QString& pri
     }
     layout->addWidget(correction);
 
-    auto* readings = new QGroupBox(QStringLiteral("Readings from the calibration page (mm)"), this);
+    auto* readings = new QGroupBox(tr("Readings from the calibration page (mm)"), this);
     auto* rgrid = new QGridLayout(readings);
-    readings->setWhatsThis(QStringLiteral("Print the calibration page, measure cross-hairs A and B from the "
-                                          "paper's left edge and A and C from its top edge, enter what you "
-                                          "read and click Use Readings."));
+    readings->setWhatsThis(tr("Print the calibration page, measure cross-hairs A and B from the "
+                              "paper's left edge and A and C from its top edge, enter what you "
+                              "read and click Use Readings."));
     for (int i = eReadAx; i <= eReadCy; ++i) {
         auto* edit = new QLineEdit(readings);
         edit->setObjectName(entryName(i));
-        edit->setWhatsThis(QString::fromLatin1(kEntryHelp[i]));
+        edit->setWhatsThis(QCoreApplication::translate("qm::CalibrationPanel", kEntryHelp[i]));
         edit->setMaximumWidth(90);
         const int k = i - eReadAx;
         const int row = k / 2, column = (k % 2) * 2;
-        rgrid->addWidget(new QLabel(entryName(i) + QLatin1Char(':'), readings), row, column);
+        //: An entry's label: %1 is its name ("A across")
+        rgrid->addWidget(new QLabel(tr("%1:").arg(entryCaption(i)), readings), row, column);
         rgrid->addWidget(edit, row, column + 1);
         mEntries[i] = edit;
     }
-    mPrintPage = new QPushButton(QStringLiteral("Print Calibration Page"), readings);
+    mPrintPage = new QPushButton(tr("Print Calibration Page"), readings);
     mPrintPage->setObjectName(QStringLiteral("CalibrationPageButton"));
-    mUseReadings = new QPushButton(QStringLiteral("Use Readings"), readings);
+    mUseReadings = new QPushButton(tr("Use Readings"), readings);
     mUseReadings->setObjectName(QStringLiteral("UseReadingsButton"));
-    mPrintPage->setWhatsThis(QStringLiteral("Prints rulers and three cross-hairs at known places, without any "
-                                            "fine tuning, on the printer these settings are for."));
-    mUseReadings->setWhatsThis(QStringLiteral("Works out the offsets and scales from the four readings and "
-                                              "puts them in the entries above."));
+    mPrintPage->setWhatsThis(tr("Prints rulers and three cross-hairs at known places, without any "
+                                "fine tuning, on the printer these settings are for."));
+    mUseReadings->setWhatsThis(tr("Works out the offsets and scales from the four readings and "
+                                  "puts them in the entries above."));
     rgrid->addWidget(mPrintPage, 2, 0, 1, 2);
     rgrid->addWidget(mUseReadings, 2, 2, 1, 2);
     connect(mPrintPage, &QPushButton::clicked, this, [this] {
@@ -111,30 +154,30 @@ CalibrationPanel::CalibrationPanel(const PrintNudges& nudges, const QString& pri
     connect(mUseReadings, &QPushButton::clicked, this, [this] { UseReadings(); });
     layout->addWidget(readings);
 
-    auto* backSide = new QGroupBox(QStringLiteral("Back side (two-sided printing, mm)"), this);
+    auto* backSide = new QGroupBox(tr("Back side (two-sided printing, mm)"), this);
     auto* bgrid = new QGridLayout(backSide);
-    backSide->setWhatsThis(QStringLiteral("Where the back of a two-sided sheet lands behind its front. Print the "
-                                          "two-sided page, hold it to the light, read where cross-hair A falls "
-                                          "on the scales of the back and click Use Back Readings."));
+    backSide->setWhatsThis(tr("Where the back of a two-sided sheet lands behind its front. Print the "
+                              "two-sided page, hold it to the light, read where cross-hair A falls "
+                              "on the scales of the back and click Use Back Readings."));
     for (int i = eBackOffsetX; i <= eBackReadY; ++i) {
         auto* edit = new QLineEdit(backSide);
         edit->setObjectName(entryName(i));
-        edit->setWhatsThis(QString::fromLatin1(kEntryHelp[i]));
+        edit->setWhatsThis(QCoreApplication::translate("qm::CalibrationPanel", kEntryHelp[i]));
         edit->setMaximumWidth(90);
         const int k = i - eBackOffsetX;
-        bgrid->addWidget(new QLabel(entryName(i) + QLatin1Char(':'), backSide), k / 2, (k % 2) * 2);
+        bgrid->addWidget(new QLabel(tr("%1:").arg(entryCaption(i)), backSide), k / 2, (k % 2) * 2);
         bgrid->addWidget(edit, k / 2, (k % 2) * 2 + 1);
         mEntries[i] = edit;
     }
-    mEntries[eBackReadX]->setPlaceholderText(QStringLiteral("0.0"));
-    mEntries[eBackReadY]->setPlaceholderText(QStringLiteral("0.0"));
-    mPrintTwoSided = new QPushButton(QStringLiteral("Print Two-Sided Page"), backSide);
+    mEntries[eBackReadX]->setPlaceholderText(OffsetShown(0));
+    mEntries[eBackReadY]->setPlaceholderText(OffsetShown(0));
+    mPrintTwoSided = new QPushButton(tr("Print Two-Sided Page"), backSide);
     mPrintTwoSided->setObjectName(QStringLiteral("TwoSidedPageButton"));
-    mPrintTwoSided->setWhatsThis(QStringLiteral("Prints cross-hairs on the front of a sheet and scales behind "
-                                                "them on its back, with the values entered here."));
-    mUseBackReadings = new QPushButton(QStringLiteral("Use Back Readings"), backSide);
+    mPrintTwoSided->setWhatsThis(tr("Prints cross-hairs on the front of a sheet and scales behind "
+                                    "them on its back, with the values entered here."));
+    mUseBackReadings = new QPushButton(tr("Use Back Readings"), backSide);
     mUseBackReadings->setObjectName(QStringLiteral("UseBackReadingsButton"));
-    mUseBackReadings->setWhatsThis(QStringLiteral("Adds the two readings to the back offsets."));
+    mUseBackReadings->setWhatsThis(tr("Adds the two readings to the back offsets."));
     bgrid->addWidget(mPrintTwoSided, 2, 0, 1, 2);
     bgrid->addWidget(mUseBackReadings, 2, 2, 1, 2);
     connect(mPrintTwoSided, &QPushButton::clicked, this, [this] {
@@ -163,17 +206,17 @@ void CalibrationPanel::SetMarks(const CalibrationMarks& marks)
     mMarks = marks;
     const double nominal[] = {marks.Ax, marks.Bx, marks.Ay, marks.Cy};
     for (int i = eReadAx; i <= eReadCy; ++i)
-        mEntries[i]->setPlaceholderText(QString::number(nominal[i - eReadAx], 'f', 1));
+        mEntries[i]->setPlaceholderText(OffsetShown(int(std::lround(nominal[i - eReadAx] * 10))));
 }
 
 void CalibrationPanel::Show(const PrintNudges& nudges)
 {
-    mEntries[eOffsetX]->setText(OffsetText(nudges.OffsetX));
-    mEntries[eOffsetY]->setText(OffsetText(nudges.OffsetY));
-    mEntries[eScaleX]->setText(ScaleText(nudges.ScaleX));
-    mEntries[eScaleY]->setText(ScaleText(nudges.ScaleY));
-    mEntries[eBackOffsetX]->setText(OffsetText(nudges.BackOffsetX));
-    mEntries[eBackOffsetY]->setText(OffsetText(nudges.BackOffsetY));
+    mEntries[eOffsetX]->setText(OffsetShown(nudges.OffsetX));
+    mEntries[eOffsetY]->setText(OffsetShown(nudges.OffsetY));
+    mEntries[eScaleX]->setText(ScaleShown(nudges.ScaleX));
+    mEntries[eScaleY]->setText(ScaleShown(nudges.ScaleY));
+    mEntries[eBackOffsetX]->setText(OffsetShown(nudges.BackOffsetX));
+    mEntries[eBackOffsetY]->setText(OffsetShown(nudges.BackOffsetY));
     mMessage->hide();
 }
 
@@ -198,8 +241,8 @@ bool CalibrationPanel::Take(PrintNudges* nudges)
         if (!fields[i])
             continue;
         const bool ok = i < eScaleX || i >= eBackOffsetX
-                            ? ParseOffset(mEntries[i]->text(), entryName(i), fields[i], &error)
-                            : ParseScale(mEntries[i]->text(), entryName(i), fields[i], &error);
+                            ? ParseOffset(mEntries[i]->text(), entryCaption(i), fields[i], &error)
+                            : ParseScale(mEntries[i]->text(), entryCaption(i), fields[i], &error);
         if (!ok) {
             SayProblem(error);
             mEntries[i]->setFocus();
@@ -216,13 +259,10 @@ bool CalibrationPanel::UseReadings()
 {
     double values[4] = {};
     for (int i = eReadAx; i <= eReadCy; ++i) {
-        QString text = mEntries[i]->text().trimmed();
-        text.replace(QLatin1Char(','), QLatin1Char('.'));
-        bool ok = false;
-        values[i - eReadAx] = text.toDouble(&ok);
-        if (!ok) {
-            SayProblem(QStringLiteral("%1 must be the distance you measured, in millimetres, such as %2.")
-                           .arg(entryName(i), mEntries[i]->placeholderText()));
+        if (!ReadTypedNumber(mEntries[i]->text(), &values[i - eReadAx])) {
+            //: %1 names the entry ("A across"), %2 is a number ("30.0")
+            SayProblem(tr("%1 must be the distance you measured, in millimetres, such as %2.")
+                           .arg(entryCaption(i), mEntries[i]->placeholderText()));
             mEntries[i]->setFocus();
             return false;
         }
@@ -253,13 +293,13 @@ bool CalibrationPanel::UseBackReadings()
         return false;
     double values[2] = {};
     for (int i = eBackReadX; i <= eBackReadY; ++i) {
-        QString text = mEntries[i]->text().trimmed();
-        text.replace(QLatin1Char(','), QLatin1Char('.'));
-        bool ok = text.isEmpty();
-        values[i - eBackReadX] = ok ? 0 : text.toDouble(&ok);
+        const QString text = mEntries[i]->text().trimmed();
+        const bool ok = text.isEmpty() ? (values[i - eBackReadX] = 0, true)
+                                       : ReadTypedNumber(text, &values[i - eBackReadX]);
         if (!ok) {
-            SayProblem(QStringLiteral("%1 must be the reading on the scale, in millimetres, such as -0.5.")
-                           .arg(entryName(i)));
+            //: %1 names the entry ("Back reading across")
+            SayProblem(tr("%1 must be the reading on the scale, in millimetres, such as -0.5.")
+                           .arg(entryCaption(i)));
             mEntries[i]->setFocus();
             return false;
         }

@@ -4,6 +4,8 @@
 
 #include "print/sheetprinter.h"
 
+#include <QCoreApplication>
+
 namespace qm {
 
 QString DuplexModeName(DuplexMode mode)
@@ -71,11 +73,19 @@ std::vector<int> DuplexPlacement::BackPageOrder(DuplexMode mode, int sheets)
 
 QString DuplexPlacement::TurnStackMessage(int sheets)
 {
-    return QStringLiteral("The fronts are printed. Take the %1 out of the printer, turn %2 over along the long "
-                          "edge without changing the order, and put %2 back into the paper tray the way it "
-                          "came out; then go on to print the backs.")
-        .arg(sheets == 1 ? QStringLiteral("sheet") : QStringLiteral("stack of %1 sheets").arg(sheets),
-             sheets == 1 ? QStringLiteral("it") : QStringLiteral("the stack"));
+    if (sheets == 1)
+        return QCoreApplication::translate(
+            "qm::DuplexPlacement",
+            "The fronts are printed. Take the sheet out of the printer, turn it over "
+            "along the long edge without changing the order, and put it back into the paper tray the way it "
+            "came out; then go on to print the backs.");
+    return QCoreApplication::translate(
+        "qm::DuplexPlacement",
+        "The fronts are printed. Take the stack of %Ln sheets out of the printer, "
+        "turn the stack over along the long edge without changing the order, and put "
+        "the stack back into the paper tray the way it came out; then go on to print "
+        "the backs.",
+        nullptr, sheets);
 }
 
 } // namespace qm

@@ -4,6 +4,9 @@
 
 #include "print/sheetpositions.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 #include <cstdlib>
 
 namespace qm {
@@ -11,10 +14,12 @@ namespace qm {
 QString NudgeCaption(int nudge)
 {
     if (nudge == 0)
-        return QStringLiteral("None");
-    return QStringLiteral("%1 by %2/32\"")
-        .arg(nudge > 0 ? QStringLiteral("Increase") : QStringLiteral("Decrease"))
-        .arg(std::abs(nudge));
+        return QCoreApplication::translate("qm::FineTuneNudges", "None", "no nudge");
+    //: %1 is a count of 32nds of an inch; the last character is the inch mark
+    return nudge > 0 ? QCoreApplication::translate("qm::FineTuneNudges", "Increase by %1/32\"").arg(nudge)
+                     //: %1 is a count of 32nds of an inch; the last character is the inch mark
+                     : QCoreApplication::translate("qm::FineTuneNudges", "Decrease by %1/32\"")
+                           .arg(std::abs(nudge));
 }
 
 int& FineTuneNudges::Ref(TNudge which)
@@ -55,32 +60,31 @@ QString FineTuneNudges::Name(TNudge which)
 {
     switch (which) {
     case nTopMargin:
-        return QStringLiteral("Top Margin nudge");
+        return tr("Top Margin nudge");
     case nVerticalSpacing:
-        return QStringLiteral("Vertical Spacing");
+        return tr("Vertical Spacing");
     case nLeftMargin:
-        return QStringLiteral("Left Margin nudge");
+        return tr("Left Margin nudge");
     case nHorizontalSpacing:
         break;
     }
-    return QStringLiteral("Horizontal Spacing");
+    return tr("Horizontal Spacing");
 }
 
 QString FineTuneNudges::Explanation(TNudge which)
 {
     switch (which) {
     case nTopMargin:
-        return QStringLiteral("Increase or decrease to adjust where vertical printing starts. ");
+        return tr("Increase or decrease to adjust where vertical printing starts.");
     case nVerticalSpacing:
-        return QStringLiteral(
-            "Increase or decrease to adjust vertical spacing between cards. (You may need to "
-            "adjust this if printing \"creeps\" between the top and bottom cards.)");
+        return tr("Increase or decrease to adjust vertical spacing between cards. (You may need to "
+                  "adjust this if printing \"creeps\" between the top and bottom cards.)");
     case nLeftMargin:
-        return QStringLiteral("Increase or decrease to adjust where horizontal printing starts. ");
+        return tr("Increase or decrease to adjust where horizontal printing starts.");
     case nHorizontalSpacing:
         break;
     }
-    return QStringLiteral("Increase or decrease to adjust horizontal spacing between cards ");
+    return tr("Increase or decrease to adjust horizontal spacing between cards.");
 }
 
 bool BottomMarginWarningDue(double bottomMargin, const CardSheetLayout& layout,
@@ -98,21 +102,28 @@ bool BottomMarginWarningDue(double bottomMargin, const CardSheetLayout& layout,
 
 QString BottomMarginText(double bottomMargin)
 {
-    return QStringLiteral("Business Cards need to print to within 0.5 inches of the bottom, but the current "
-                          "printer has a bottom margin setting of : %1 inches")
-        .arg(bottomMargin, 0, 'f', 3);
+    //: %1 is the printer's bottom margin in inches ("0.625")
+    return QCoreApplication::translate(
+               "qm::FineTuneNudges",
+               "Business Cards need to print to within 0.5 inches of the bottom, but the "
+               "current printer has a bottom margin setting of : %1 inches")
+        .arg(QLocale().toString(bottomMargin, 'f', 3));
 }
 
 QString BottomMarginDifferenceText(double bottomMargin)
 {
-    return QStringLiteral("This could result in the bottom of the last two business cards being cut off by "
-                          "approximately: %1 inches")
-        .arg(bottomMargin - 0.5, 0, 'f', 3);
+    //: %1 is a length in inches ("0.125")
+    return QCoreApplication::translate(
+               "qm::FineTuneNudges",
+               "This could result in the bottom of the last two business cards being cut "
+               "off by approximately: %1 inches")
+        .arg(QLocale().toString(bottomMargin - 0.5, 'f', 3));
 }
 
 QString BottomMarginAdvice()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "qm::FineTuneNudges",
         "If your printer driver supports it, you could change the bottom margin to 0.5 inches. "
         "Otherwise, you should design your cards so that the bottom portion of the cards is "
         "not used.");
@@ -120,7 +131,8 @@ QString BottomMarginAdvice()
 
 QString BottomMarginNote()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "qm::FineTuneNudges",
         "(Note: some printers, including some of the HP Deskjet series, cannot print beyond a "
         "0.66 inch bottom margin)");
 }

@@ -5,6 +5,7 @@
 
 #include "model/sheetlayout.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace qm {
@@ -53,6 +54,8 @@ QString NudgeCaption(int nudge);
 // What the fine-tuning dialog does with the four nudges; the dialog shows it.
 class FineTuneNudges
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::FineTuneNudges)
+
 public:
     // In the order the dialog's panels stand.
     enum TNudge

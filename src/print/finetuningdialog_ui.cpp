@@ -20,7 +20,7 @@ namespace qm {
 TPrintFineTune::TPrintFineTune(const PrintNudges& nudges, QWidget* parent, const QString& printer)
     : QDialog(parent), mLogic(nudges)
 {
-    setWindowTitle(QStringLiteral("Printer Fine-Tuning"));
+    setWindowTitle(tr("Printer Fine-Tuning"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     auto* layout = new QVBoxLayout(this);
     for (int i = 0; i < FineTuneNudges::kNudgeCount; ++i) {
@@ -37,12 +37,14 @@ TPrintFineTune::TPrintFineTune(const PrintNudges& nudges, QWidget* parent, const
         value->setMinimumWidth(150);
         auto* up = new QToolButton(panel);
         up->setArrowType(Qt::UpArrow);
-        up->setToolTip(QStringLiteral("Decrease by 1/32\""));
-        up->setAccessibleName(FineTuneNudges::Name(which) + QStringLiteral(": decrease by 1/32 inch"));
+        up->setToolTip(tr("Decrease by 1/32\""));
+        //: %1 is the value the arrow changes ("Vertical Spacing")
+        up->setAccessibleName(tr("%1: decrease by 1/32 inch").arg(FineTuneNudges::Name(which)));
         auto* down = new QToolButton(panel);
         down->setArrowType(Qt::DownArrow);
-        down->setToolTip(QStringLiteral("Increase by 1/32\""));
-        down->setAccessibleName(FineTuneNudges::Name(which) + QStringLiteral(": increase by 1/32 inch"));
+        down->setToolTip(tr("Increase by 1/32\""));
+        //: %1 is the value the arrow changes ("Vertical Spacing")
+        down->setAccessibleName(tr("%1: increase by 1/32 inch").arg(FineTuneNudges::Name(which)));
         connect(up, &QToolButton::clicked, this, [this, which] {
             mLogic.UpperArrow(which);
             Refresh();
@@ -68,12 +70,13 @@ TPrintFineTune::TPrintFineTune(const PrintNudges& nudges, QWidget* parent, const
     mCalibration = new CalibrationPanel(nudges, printer, this);
     layout->addWidget(mCalibration);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* defaults = buttons->addButton(QStringLiteral("Default"), QDialogButtonBox::ResetRole);
+    QPushButton* defaults =
+        buttons->addButton(tr("Default", "put the values back"), QDialogButtonBox::ResetRole);
     defaults->setObjectName(QStringLiteral("DefaultButton"));
-    QPushButton* ok = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr("Ok"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("Cancelbutton"));
     connect(defaults, &QPushButton::clicked, this, [this] {
         mLogic.Default();
@@ -83,10 +86,10 @@ TPrintFineTune::TPrintFineTune(const PrintNudges& nudges, QWidget* parent, const
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     AddHelpButtons(buttons, this, kHelpFineTuning);
-    defaults->setWhatsThis(QStringLiteral("Puts all four values back to zero: the print as the layout says."));
+    defaults->setWhatsThis(tr("Puts all four values back to zero: the print as the layout says."));
     for (int i = 0; i < FineTuneNudges::kNudgeCount; ++i) {
-        mUp[size_t(i)]->setWhatsThis(QStringLiteral("Takes 1/32 inch off this value."));
-        mDown[size_t(i)]->setWhatsThis(QStringLiteral("Adds 1/32 inch to this value."));
+        mUp[size_t(i)]->setWhatsThis(tr("Takes 1/32 inch off this value."));
+        mDown[size_t(i)]->setWhatsThis(tr("Adds 1/32 inch to this value."));
     }
     layout->addWidget(buttons);
     setMinimumWidth(460);

@@ -11,6 +11,7 @@
 #include "stock/stockcatalog.h"
 #include "stock/stocktext.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
@@ -95,15 +96,15 @@ TEditCardLayout::TEditCardLayout(const CardSheetLayout& layout, QWidget* parent,
       mCatalog(catalog), mOwnCatalog(!catalog)
 {
     ShowInformation = [this](const QString& message) {
-        QMessageBox::information(this, QStringLiteral("Information"), message);
+        QMessageBox::information(this, tr("Information"), message);
     };
     AskStockName = [this] {
-        return QInputDialog::getText(this, QStringLiteral("Save Stock As"),
-                                     QStringLiteral("Name of your card stock:"));
+        return QInputDialog::getText(this, tr("Save Stock As"), tr("Name of your card stock:"));
     };
     AskStockFile = [this] {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("Import Card Stock"), QDir::homePath(),
-                                            QStringLiteral("gLabels templates (*.xml);;All files (*)"));
+        return QFileDialog::getOpenFileName(this, tr("Import Card Stock"), QDir::homePath(),
+                                            tr("gLabels templates") + QStringLiteral(" (*.xml);;") +
+                                                tr("All files") + QStringLiteral(" (*)"));
     };
     BuildControls();
 
@@ -137,20 +138,19 @@ TEditCardLayout::~TEditCardLayout() = default;
 
 void TEditCardLayout::BuildControls()
 {
-    setWindowTitle(QStringLiteral("Business Card Layout"));
+    setWindowTitle(tr("Business Card Layout"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     resize(900, 640);
 
     PredefinedLayouts = new QComboBox(this);
     PredefinedLayouts->setMaxVisibleItems(21);
     for (const PredefinedLayout& p : kPredefinedLayouts)
-        PredefinedLayouts->addItem(QString::fromLatin1(p.Caption));
-    PredefinedLayouts->setWhatsThis(
-        QStringLiteral("Choose the card stock you print on; its sizes fill the boxes."));
+        PredefinedLayouts->addItem(QCoreApplication::translate("qm::SheetLayout", p.Caption));
+    PredefinedLayouts->setWhatsThis(tr("Choose the card stock you print on; its sizes fill the boxes."));
 
     auto* units = new QWidget(this);
-    Inchesbutton = new QRadioButton(QStringLiteral("Use &Inches"), units);
-    MMButton = new QRadioButton(QStringLiteral("Use &Millimeters"), units);
+    Inchesbutton = new QRadioButton(tr("Use &Inches"), units);
+    MMButton = new QRadioButton(tr("Use &Millimeters"), units);
     auto* unitRow = new QHBoxLayout(units);
     unitRow->setContentsMargins(0, 0, 0, 0);
     unitRow->addWidget(Inchesbutton);
@@ -162,28 +162,28 @@ void TEditCardLayout::BuildControls()
         edit->setWhatsThis(help);
         return edit;
     };
-    eCardwidth = lengthEdit(QStringLiteral("The width of one card."));
-    eCardHeight = lengthEdit(QStringLiteral("The height of one card."));
-    eHorizPitch = lengthEdit(QStringLiteral("From the left edge of one card to the left edge of the next."));
-    eVertPitch =
-        lengthEdit(QStringLiteral("From the top edge of one card to the top edge of the card below."));
-    eleftmarg = lengthEdit(QStringLiteral("From the left edge of the paper to the first card."));
-    etopmarg = lengthEdit(QStringLiteral("From the top edge of the paper to the first card."));
+    eCardwidth = lengthEdit(tr("The width of one card."));
+    eCardHeight = lengthEdit(tr("The height of one card."));
+    eHorizPitch = lengthEdit(tr("From the left edge of one card to the left edge of the next."));
+    eVertPitch = lengthEdit(tr("From the top edge of one card to the top edge of the card below."));
+    eleftmarg = lengthEdit(tr("From the left edge of the paper to the first card."));
+    etopmarg = lengthEdit(tr("From the top edge of the paper to the first card."));
 
     enbracross = new QSpinBox(this);
     enbracross->setRange(1, kMaxAcross);
-    enbracross->setWhatsThis(QStringLiteral("How many cards stand side by side."));
+    enbracross->setWhatsThis(tr("How many cards stand side by side."));
     enbrdown = new QSpinBox(this);
     enbrdown->setRange(1, kMaxDown);
-    enbrdown->setWhatsThis(QStringLiteral("How many rows of cards the sheet has."));
+    enbrdown->setWhatsThis(tr("How many rows of cards the sheet has."));
 
     epapersize = new QComboBox(this);
-    epapersize->addItem(QStringLiteral("Letter (8.5 x 11\")"));
-    epapersize->addItem(QStringLiteral("A4 (210 x 297mm)"));
+    //: A paper size in the list; the paper's own name stays as it is, the sizes are written the local way
+    epapersize->addItem(tr("Letter (8.5 x 11\")"));
+    epapersize->addItem(tr("A4 (210 x 297mm)"));
 
-    auto* orientation = new QGroupBox(QStringLiteral("Orientation"), this);
-    eLandscape = new QRadioButton(QStringLiteral("Normal"), orientation);
-    ePortrait = new QRadioButton(QStringLiteral("Rotated"), orientation);
+    auto* orientation = new QGroupBox(tr("Orientation"), this);
+    eLandscape = new QRadioButton(tr("Normal", "orientation of the card on the sheet"), orientation);
+    ePortrait = new QRadioButton(tr("Rotated", "orientation of the card on the sheet"), orientation);
     auto* orientationGrid = new QGridLayout(orientation);
     orientationGrid->addWidget(eLandscape, 0, 0);
     orientationGrid->addWidget(cardPicture(24, 14, orientation), 0, 1, Qt::AlignCenter);
@@ -191,23 +191,25 @@ void TEditCardLayout::BuildControls()
     orientationGrid->addWidget(cardPicture(14, 24, orientation), 1, 1, Qt::AlignCenter);
 
     auto* sizes = new QGridLayout;
-    sizes->addWidget(caption(QStringLiteral("Card Width"), eCardwidth, this), 0, 0);
+    sizes->addWidget(caption(tr("Card Width"), eCardwidth, this), 0, 0);
     sizes->addWidget(eCardwidth, 0, 1);
-    sizes->addWidget(caption(QStringLiteral("Card Height"), eCardHeight, this), 1, 0);
+    sizes->addWidget(caption(tr("Card Height"), eCardHeight, this), 1, 0);
     sizes->addWidget(eCardHeight, 1, 1);
-    sizes->addWidget(caption(QStringLiteral("Horizontal Pitch"), eHorizPitch, this), 2, 0);
+    sizes->addWidget(caption(tr("Horizontal Pitch"), eHorizPitch, this), 2, 0);
     sizes->addWidget(eHorizPitch, 2, 1);
-    sizes->addWidget(caption(QStringLiteral("Vertical Pitch"), eVertPitch, this), 3, 0);
+    sizes->addWidget(caption(tr("Vertical Pitch"), eVertPitch, this), 3, 0);
     sizes->addWidget(eVertPitch, 3, 1);
-    sizes->addWidget(caption(QStringLiteral("# across"), enbracross, this), 0, 2);
+    //: The number of cards side by side on the sheet
+    sizes->addWidget(caption(tr("# across"), enbracross, this), 0, 2);
     sizes->addWidget(enbracross, 0, 3);
-    sizes->addWidget(caption(QStringLiteral("# down"), enbrdown, this), 1, 2);
+    //: The number of rows of cards on the sheet
+    sizes->addWidget(caption(tr("# down"), enbrdown, this), 1, 2);
     sizes->addWidget(enbrdown, 1, 3);
-    sizes->addWidget(caption(QStringLiteral("Left Margin"), eleftmarg, this), 2, 2);
+    sizes->addWidget(caption(tr("Left Margin"), eleftmarg, this), 2, 2);
     sizes->addWidget(eleftmarg, 2, 3);
-    sizes->addWidget(caption(QStringLiteral("Top Margin"), etopmarg, this), 3, 2);
+    sizes->addWidget(caption(tr("Top Margin"), etopmarg, this), 3, 2);
     sizes->addWidget(etopmarg, 3, 3);
-    sizes->addWidget(caption(QStringLiteral("Paper size"), epapersize, this), 4, 0);
+    sizes->addWidget(caption(tr("Paper size"), epapersize, this), 4, 0);
     sizes->addWidget(epapersize, 4, 1, 1, 3);
 
     // The same bar as every other dialog: Ok, Cancel, Help and the what's-this arrow.
@@ -223,7 +225,7 @@ void TEditCardLayout::BuildControls()
     lower->addWidget(orientation, 0, Qt::AlignTop);
 
     auto* page = new QVBoxLayout(this);
-    page->addWidget(new QLabel(QStringLiteral("Predefined Layouts"), this));
+    page->addWidget(new QLabel(tr("Predefined Layouts"), this));
     page->addWidget(PredefinedLayouts);
     page->addWidget(BuildStockList(), 1);
     page->addWidget(units);
@@ -243,13 +245,11 @@ void TEditCardLayout::BuildControls()
         else
             OpenHelpContext(kHelpLayout);
     });
-    SetWhatsThis({
-        {Inchesbutton, "Shows and takes the sizes in inches."},
-        {MMButton, "Shows and takes the sizes in millimetres."},
-        {epapersize, "The paper of your card stock: Letter or A4."},
-        {eLandscape, "The card lies as designed, wider than high for a standard card."},
-        {ePortrait, "The card is turned a quarter on the sheet: for cards that stand upright."},
-    });
+    Inchesbutton->setWhatsThis(tr("Shows and takes the sizes in inches."));
+    MMButton->setWhatsThis(tr("Shows and takes the sizes in millimetres."));
+    epapersize->setWhatsThis(tr("The paper of your card stock: Letter or A4."));
+    eLandscape->setWhatsThis(tr("The card lies as designed, wider than high for a standard card."));
+    ePortrait->setWhatsThis(tr("The card is turned a quarter on the sheet: for cards that stand upright."));
     SetButtonWhatsThis(this);
 }
 

@@ -20,21 +20,23 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace qm {
 
 QWidget* TEditCardLayout::BuildStockList()
 {
-    auto* group = new QGroupBox(QStringLiteral("Card Stock"), this);
+    auto* group = new QGroupBox(tr("Card Stock"), this);
     StockSearch = new QLineEdit(group);
-    StockSearch->setPlaceholderText(QStringLiteral("Search maker, part number or description"));
+    StockSearch->setPlaceholderText(tr("Search maker, part number or description"));
     StockSearch->setClearButtonEnabled(true);
     StockPaper = new QComboBox(group);
     StockList = new QTreeWidget(group);
-    StockList->setAccessibleName(QStringLiteral("Card stock"));
+    StockList->setAccessibleName(tr("Card stock"));
     StockList->setColumnCount(7);
-    StockList->setHeaderLabels({QStringLiteral("Maker"), QStringLiteral("Part"),
-                                QStringLiteral("Description"), QStringLiteral("Card size"),
-                                QStringLiteral("Cards"), QStringLiteral("Paper"), QStringLiteral("From")});
+    //: Headings of the card stock list; "Part" is the maker's part number, "From" where the entry comes from
+    StockList->setHeaderLabels({tr("Maker"), tr("Part", "part number"), tr("Description"), tr("Card size"),
+                                tr("Cards", "count of cards on a sheet"), tr("Paper"), tr("From", "source")});
     StockList->setRootIsDecorated(false);
     StockList->setUniformRowHeights(true);
     StockList->setAllColumnsShowFocus(true);
@@ -44,19 +46,23 @@ QWidget* TEditCardLayout::BuildStockList()
     const QFontMetrics metrics(StockList->font());
     const char* const widest[] = {"Online Labels", "L7414-25",         nullptr, "89.9 x 50.8 mm", "Cards",
                                   "US Letter",     "gLabels, as 28371"};
+    // A heading wider than the entries (in another language) sets the width.
     for (int column = 0; column < 7; ++column)
         if (widest[column])
-            StockList->setColumnWidth(column, metrics.horizontalAdvance(QLatin1String(widest[column])) + 24);
+            StockList->setColumnWidth(
+                column, std::max(metrics.horizontalAdvance(QLatin1String(widest[column])),
+                                 metrics.horizontalAdvance(StockList->headerItem()->text(column))) +
+                            24);
     StockNote = new QLabel(group);
     StockNote->setWordWrap(true);
-    SaveStockButton = new QPushButton(QStringLiteral("Save Stock &As..."), group);
-    ImportStockButton = new QPushButton(QStringLiteral("&Import Stock..."), group);
+    SaveStockButton = new QPushButton(tr("Save Stock &As..."), group);
+    ImportStockButton = new QPushButton(tr("&Import Stock..."), group);
 
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(QStringLiteral("&Search"), group), 0, 0);
+    grid->addWidget(new QLabel(tr("&Search"), group), 0, 0);
     static_cast<QLabel*>(grid->itemAtPosition(0, 0)->widget())->setBuddy(StockSearch);
     grid->addWidget(StockSearch, 0, 1);
-    auto* paperCaption = new QLabel(QStringLiteral("&Paper"), group);
+    auto* paperCaption = new QLabel(tr("&Paper"), group);
     paperCaption->setBuddy(StockPaper);
     grid->addWidget(paperCaption, 0, 2);
     grid->addWidget(StockPaper, 0, 3);
@@ -68,17 +74,16 @@ QWidget* TEditCardLayout::BuildStockList()
     grid->addLayout(stockButtons, 2, 2, 1, 2, Qt::AlignRight | Qt::AlignTop);
     grid->setColumnStretch(1, 1);
 
-    StockSearch->setWhatsThis(QStringLiteral("Type words of the maker, the part number or the description of "
-                                             "your card stock: the list keeps what holds every word."));
-    StockPaper->setWhatsThis(QStringLiteral("Shows the card stock of one paper size only."));
-    StockList->setWhatsThis(QStringLiteral(
-        "Card stock you can buy, business cards first: gLabels' database where it is installed, your own "
-        "saved stock, and the built-in sheets. Choose one and its sizes fill the boxes below."));
-    SaveStockButton->setWhatsThis(QStringLiteral("Keeps the sizes below under a name of yours, in the stock "
-                                                 "list from now on."));
-    ImportStockButton->setWhatsThis(
-        QStringLiteral("Adds the card stock of a gLabels templates file (.xml) to "
-                       "the list."));
+    StockSearch->setWhatsThis(tr("Type words of the maker, the part number or the description of "
+                                 "your card stock: the list keeps what holds every word."));
+    StockPaper->setWhatsThis(tr("Shows the card stock of one paper size only."));
+    StockList->setWhatsThis(
+        tr("Card stock you can buy, business cards first: gLabels' database where it is installed, your own "
+           "saved stock, and the built-in sheets. Choose one and its sizes fill the boxes below."));
+    SaveStockButton->setWhatsThis(tr("Keeps the sizes below under a name of yours, in the stock "
+                                     "list from now on."));
+    ImportStockButton->setWhatsThis(tr("Adds the card stock of a gLabels templates file (.xml) to "
+                                       "the list."));
 
     connect(StockSearch, &QLineEdit::textChanged, this, &TEditCardLayout::StockFilterChange);
     connect(StockPaper, qOverload<int>(&QComboBox::currentIndexChanged), this,
@@ -101,7 +106,7 @@ void TEditCardLayout::UseCatalog(const StockCatalog& catalog)
     const QString paper = StockPaper->currentData().toString();
     const QSignalBlocker block(StockPaper);
     StockPaper->clear();
-    StockPaper->addItem(QStringLiteral("All papers"), QString());
+    StockPaper->addItem(tr("All papers"), QString());
     for (const auto& [id, name] : catalog.PaperChoices())
         StockPaper->addItem(name, id);
     StockPaper->setCurrentIndex(std::max(0, StockPaper->findData(paper)));
@@ -118,7 +123,8 @@ void TEditCardLayout::StockFilterChange()
     for (const StockEntry* e : mStockRows) {
         QString from = e->Source;
         if (!e->EquivalentOf.isEmpty())
-            from += QStringLiteral(", as %1").arg(e->EquivalentOf);
+            //: Where a stock entry comes from, and the other entry it has the sizes of ("gLabels, as 28371")
+            from = tr("%1, as %2").arg(from, e->EquivalentOf);
         items << new QTreeWidgetItem(QStringList{e->Brand, e->Part, e->Description, StockCardSize(*e),
                                                  StockCounts(*e), e->PaperName, from});
     }
@@ -150,13 +156,17 @@ void TEditCardLayout::NoteMatchingStock()
 {
     const std::vector<const StockEntry*> same = mCatalog->Matching(EnteredLayout());
     if (same.empty()) {
-        StockNote->setText(QStringLiteral("The sizes below are no sheet of the list."));
+        StockNote->setText(tr("The sizes below are no sheet of the list."));
         return;
     }
-    QString text = QStringLiteral("The sizes below are the sheet of %1").arg(same.front()->Name());
-    if (same.size() > 1)
-        text += QStringLiteral(" and %1 more").arg(same.size() - 1);
-    StockNote->setText(text + QLatin1Char('.'));
+    if (same.size() == 1) {
+        //: %1 is a card stock ("Avery 8371")
+        StockNote->setText(tr("The sizes below are the sheet of %1.").arg(same.front()->Name()));
+        return;
+    }
+    //: %1 is a card stock ("Avery 8371"), %n how many others have the same sizes
+    StockNote->setText(tr("The sizes below are the sheet of %1 and %n more.", nullptr, int(same.size() - 1))
+                           .arg(same.front()->Name()));
 }
 
 void TEditCardLayout::SaveStockAsClick()
@@ -172,7 +182,7 @@ void TEditCardLayout::SaveStockAsClick()
         return;
     QString error;
     if (!SaveOwnStock(PreferencesPath, name, entered, &error)) {
-        ShowInformation(QStringLiteral("The stock \"%1\" could not be saved: %2").arg(name, error));
+        ShowInformation(tr("The stock \"%1\" could not be saved: %2").arg(name, error));
         return;
     }
     StockCatalog::Forget();
@@ -200,14 +210,17 @@ void TEditCardLayout::ImportStockClick()
     QString error;
     if (!QDir().mkpath(folder) ||
         !WriteFileAtomic(QDir(folder).filePath(QFileInfo(path).fileName()), bytes, &error)) {
-        ShowInformation(QStringLiteral("The stock could not be kept in %1: %2").arg(folder, error));
+        ShowInformation(tr("The stock could not be kept in %1: %2").arg(folder, error));
         return;
     }
     StockCatalog::Forget();
     if (mOwnCatalog)
         UseCatalog(StockCatalog::Installed(PreferencesPath));
-    StockNote->setText(
-        QStringLiteral("%1 sheets of %2 added.").arg(read.size()).arg(QFileInfo(path).fileName()));
+    const QString name = QFileInfo(path).fileName();
+    //: %1 is the file's name
+    StockNote->setText(read.size() == 1 ? tr("1 sheet of %1 added.").arg(name)
+                                        //: %1 is the file's name
+                                        : tr("%Ln sheets of %1 added.", nullptr, int(read.size())).arg(name));
 }
 
 } // namespace qm

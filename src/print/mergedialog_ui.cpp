@@ -46,20 +46,21 @@ QString CellText(const QString& value)
 TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWidget* parent)
     : QDialog(parent), mMerge(merge), mSheet(layout, SheetPositions(), 96)
 {
-    setWindowTitle(QStringLiteral("Print Merge"));
+    setWindowTitle(tr("Print Merge"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     ChooseDataFile = [this](const QString& folder) {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("Open Merge Data"), folder,
-                                            DialogFilters(QStringLiteral("Names and addresses"), ContactFormats()));
+        //: The file dialog's filter of both contact file types together
+        return QFileDialog::getOpenFileName(this, tr("Open Merge Data"), folder,
+                                            DialogFilters(tr("Names and addresses"), ContactFormats()));
     };
 
     // The data file.
-    auto* fileLabel = new QLabel(QStringLiteral("&Data file:"), this);
+    auto* fileLabel = new QLabel(tr("&Data file:"), this);
     mPath = new QLineEdit(this);
     mPath->setObjectName(QStringLiteral("DataFileEdit"));
     mPath->setMinimumWidth(320);
     fileLabel->setBuddy(mPath);
-    auto* browse = new QPushButton(QStringLiteral("&Browse..."), this);
+    auto* browse = new QPushButton(tr("&Browse..."), this);
     browse->setObjectName(QStringLiteral("BrowseButton"));
     browse->setAutoDefault(false);
     connect(browse, &QPushButton::clicked, this, [this] {
@@ -86,9 +87,8 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
     // Which column feeds each personal field, with the first person's value.
     mTable = new QTableWidget(kMergePersonalCount, 3, this);
     mTable->setObjectName(QStringLiteral("MappingTable"));
-    mTable->setAccessibleName(QStringLiteral("Columns feeding the fields"));
-    mTable->setHorizontalHeaderLabels(
-        {QStringLiteral("Field"), QStringLiteral("Column of the file"), QStringLiteral("First record")});
+    mTable->setAccessibleName(tr("Columns feeding the fields"));
+    mTable->setHorizontalHeaderLabels({tr("Field"), tr("Column of the file"), tr("First record")});
     mTable->verticalHeader()->hide();
     mTable->setSelectionMode(QAbstractItemView::NoSelection);
     mTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -104,11 +104,13 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
         auto* combo = new QComboBox(mTable);
         combo->setObjectName(QStringLiteral("ColumnCombo%1").arg(field));
         // A combo box reads out its choice as its name here: the field goes in the description as well.
-        combo->setAccessibleName(QStringLiteral("Column for ") + PersonalPlaceholder(field));
+        //: %1 is a placeholder of the card ("{Company}")
+        combo->setAccessibleName(tr("Column for %1").arg(PersonalPlaceholder(field)));
         combo->setAccessibleDescription(combo->accessibleName());
         combo->setWhatsThis(
-            QStringLiteral("The column of the data file whose values the %1 placeholder shows "
-                           "on each card; (none) leaves it empty.")
+            //: %1 is a placeholder of the card ("{Company}"); "(none)" is the first choice of the list
+            tr("The column of the data file whose values the %1 placeholder shows "
+               "on each card; (none) leaves it empty.")
                 .arg(PersonalPlaceholder(field)));
         connect(combo, qOverload<int>(&QComboBox::currentIndexChanged), this, [this, combo, field](int index) {
             if (mFilling)
@@ -133,7 +135,7 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
                              kMergePersonalCount * mTable->rowHeight(0) + 4);
 
     // Where the first card goes.
-    auto* sheetBox = new QGroupBox(QStringLiteral("First sheet"), this);
+    auto* sheetBox = new QGroupBox(tr("First sheet"), this);
     // The positions before the first card grey (already used), the ones the merge fills red; a click picks
     // the first card's position.
     mPicture = new SheetPicture(mSheet, this);
@@ -149,8 +151,8 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
     };
     mPicture->Activated = [this](int index) { SetStartPosition(index + 1); };
     mPicture->Checked = [this](int index) { return index + 1 >= mMerge.StartPosition(); };
-    mPicture->setAccessibleName(QStringLiteral("First card's position"));
-    auto* startLabel = new QLabel(QStringLiteral("&Start at position:"), sheetBox);
+    mPicture->setAccessibleName(tr("First card's position"));
+    auto* startLabel = new QLabel(tr("&Start at position:"), sheetBox);
     mStart = new QSpinBox(sheetBox);
     mStart->setObjectName(QStringLiteral("StartEdit"));
     mStart->setRange(1, std::max(1, mSheet.PositionCount()));
@@ -183,13 +185,13 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
     middle->addLayout(right);
 
     auto* buttons = new QDialogButtonBox(this);
-    mPreview = buttons->addButton(QStringLiteral("Pre&view"), QDialogButtonBox::ActionRole);
+    mPreview = buttons->addButton(tr("Pre&view"), QDialogButtonBox::ActionRole);
     mPreview->setObjectName(QStringLiteral("PreviewButton"));
     mPreview->setAutoDefault(false);
-    mPrint = buttons->addButton(QStringLiteral("&Print..."), QDialogButtonBox::ActionRole);
+    mPrint = buttons->addButton(tr("&Print..."), QDialogButtonBox::ActionRole);
     mPrint->setObjectName(QStringLiteral("PrintButton"));
     mPrint->setDefault(true);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cancel->setAutoDefault(false);
     connect(mPreview, &QPushButton::clicked, this, [this] {
         if (Preview && mMerge.IsOpen())
@@ -201,28 +203,28 @@ TMergeDialog::TMergeDialog(TMergeFeed& merge, const CardSheetLayout& layout, QWi
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     AddHelpButtons(buttons, this, kHelpPrintMerge);
-    SetWhatsThis({
-        {mPath, "The CSV or vCard file of the people to print, one card each. Type a file's name and press "
-                "Enter or Tab, or use Browse."},
-        {browse,
-         "Chooses the data file: a CSV file with the column names in its first row (as spreadsheets and "
-         "address books export them), or a vCard (.vcf) file of contacts."},
-        {mStatus, "What the data file holds, or why it cannot be used."},
-        {mTable,
-         "Which column of the data file each personal field takes. A name may be put together from the "
-         "first and last names, and an address line from the town, region and postcode; as found in the "
-         "file, blank address lines are left out and the lines below move up. Texts on the card "
-         "show a field through its placeholder, such as {Name}; any other column shows through its own name, "
-         "such as {City}."},
-        {mPicture, "The first sheet: grey positions are already used and stay empty, red ones are printed. "
-                   "Click the position of the first card."},
-        {mStart, "The position of the first card on the first sheet, counted across then down; the sheets "
-                 "after it are printed from the first position."},
-        {mPrinter, "Where the cards go: the printer, or a PDF file."},
-        {setup, "Chooses the printer (or a PDF file) and its paper."},
-        {mPreview, "Shows the first sheets with the people of the data file on them."},
-        {mPrint, "Prints one card for every person of the data file."},
-    });
+    mPath->setWhatsThis(
+        tr("The CSV or vCard file of the people to print, one card each. Type a file's name and "
+           "press Enter or Tab, or use Browse."));
+    browse->setWhatsThis(
+        tr("Chooses the data file: a CSV file with the column names in its first row (as "
+           "spreadsheets and address books export them), or a vCard (.vcf) file of contacts."));
+    mStatus->setWhatsThis(tr("What the data file holds, or why it cannot be used."));
+    //: {Name} and {City} are placeholders as typed on the card: keep them as they are
+    mTable->setWhatsThis(tr(
+        "Which column of the data file each personal field takes. A name may be put together from the first "
+        "and last names, and an address line from the town, region and postcode; as found in the file, blank "
+        "address lines are left out and the lines below move up. Texts on the card show a field through its "
+        "placeholder, such as {Name}; any other column shows through its own name, such as {City}."));
+    mPicture->setWhatsThis(tr("The first sheet: grey positions are already used and stay empty, red ones are "
+                              "printed. Click the position of the first card."));
+    mStart->setWhatsThis(
+        tr("The position of the first card on the first sheet, counted across then down; the "
+           "sheets after it are printed from the first position."));
+    mPrinter->setWhatsThis(tr("Where the cards go: the printer, or a PDF file."));
+    setup->setWhatsThis(tr("Chooses the printer (or a PDF file) and its paper."));
+    mPreview->setWhatsThis(tr("Shows the first sheets with the people of the data file on them."));
+    mPrint->setWhatsThis(tr("Prints one card for every person of the data file."));
 
     auto* layoutAll = new QVBoxLayout(this);
     layoutAll->addLayout(fileRow);
@@ -303,28 +305,28 @@ void TMergeDialog::ShowMerge()
         mStatus->setText(mMerge.ReadSummary());
     } else if (!mMerge.Problem().isEmpty()) {
         mStatus->setStyleSheet(QStringLiteral("color: #b00000"));
-        mStatus->setText(QStringLiteral("This file cannot be used: %1").arg(mMerge.Problem()));
+        //: %1 is the reason
+        mStatus->setText(tr("This file cannot be used: %1").arg(mMerge.Problem()));
     } else {
         mStatus->setStyleSheet(QString());
-        mStatus->setText(QStringLiteral("Choose a CSV or vCard file with one person in each record."));
+        mStatus->setText(tr("Choose a CSV or vCard file with one person in each record."));
     }
     mFilling = true;
     const FieldMapping& matched = mMerge.Matched();
     QStringList lines;
     for (const FieldSource& line : matched.AddressLines())
         lines << line.Describe(mMerge.Columns());
-    const QString linesTip =
-        QStringLiteral("The address lines found in the file, blank ones left out for each person:\n") +
-        lines.join(QLatin1Char('\n'));
+    const QString linesTip = tr("The address lines found in the file, blank ones left out for each person:") +
+                             QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
     int widest = 0;
     for (int field = 0; field < kMergePersonalCount; ++field) {
         QComboBox* combo = ColumnCombo(field);
         combo->clear();
-        combo->addItem(QStringLiteral("(none)"), -1);
+        combo->addItem(tr("(none)", "no column"), -1);
         // What matching put together is offered first: the lines of the address, a name from its parts.
         const bool address = field >= kMergeAddress1 && field <= kMergeAddress3;
         if (open && address && !lines.isEmpty()) {
-            combo->addItem(QStringLiteral("Line %1 of the address").arg(field - kMergeAddress1 + 1), kMatchedItem);
+            combo->addItem(tr("Line %1 of the address").arg(field - kMergeAddress1 + 1), kMatchedItem);
             combo->setItemData(1, linesTip, Qt::ToolTipRole);
         } else if (open && !address && matched.Source(field).IsCombined()) {
             combo->addItem(matched.Source(field).Describe(mMerge.Columns()), kMatchedItem);
@@ -374,7 +376,8 @@ void TMergeDialog::ShowValues()
         for (int i = 1; i < int(mMerge.Samples().size()); ++i)
             more << CellText(mMerge.SampleValue(field, i));
         item->setToolTip(more.isEmpty() ? QString()
-                                        : QStringLiteral("Next: ") + more.join(QStringLiteral("; ")));
+                                        //: The values of the next people, separated by semicolons
+                                        : tr("Next: %1").arg(more.join(QStringLiteral("; "))));
     }
 }
 

@@ -40,7 +40,7 @@ bool TMergeFeed::Open(const QString& path, int samples)
     while (int(mSamples.size()) < samples && source->Next(values))
         mSamples.push_back(values);
     if (samples > 0 && mSamples.empty()) {
-        mProblem = source->Error().isEmpty() ? QStringLiteral("The file holds no records.") : source->Error();
+        mProblem = source->Error().isEmpty() ? tr("The file holds no records.") : source->Error();
         return false;
     }
     mPath = path;
@@ -91,7 +91,7 @@ std::function<bool(MergeRecord&)> TMergeFeed::StartJob(qint64 maxRecords)
     mJobGiven = 0;
     mJobLimit = maxRecords;
     if (!IsOpen()) {
-        mJobError = QStringLiteral("No data file is open.");
+        mJobError = tr("No data file is open.");
         return {};
     }
     if (!mSourceFresh) {
@@ -105,7 +105,7 @@ std::function<bool(MergeRecord&)> TMergeFeed::StartJob(qint64 maxRecords)
         // the wrong fields.
         if (mSource->FieldNames() != mColumns) {
             mSource.reset();
-            mJobError = QStringLiteral("The file's columns changed since it was opened; open it again.");
+            mJobError = tr("The file's columns changed since it was opened; open it again.");
             return {};
         }
     }
@@ -144,29 +144,46 @@ QString TMergeFeed::ReadSummary() const
 {
     const QString file = QFileInfo(Path()).fileName();
     const qint64 people = RecordCount();
-    QString text = people == 1 ? QStringLiteral("1 person read from %1.").arg(file)
-                               : QStringLiteral("%1 people read from %2.").arg(people).arg(file);
+    //: %1 is the file's name
+    QStringList sentences{people == 1 ? tr("1 person read from %1.").arg(file)
+                                      //: %1 is the file's name
+                                      : tr("%Ln people read from %1.", nullptr, int(people)).arg(file)};
     if (!CountProblem().isEmpty())
-        text += QStringLiteral(" Reading stopped there: %1").arg(CountProblem());
+        //: %1 is why the file could not be read further
+        sentences << tr("Reading stopped there: %1").arg(CountProblem());
     // A CSV file has columns; a vCard file has the kinds of fields its people fill.
-    text += Kind() == QLatin1String("CSV")
-                ? QStringLiteral(" The file has %1 columns.").arg(Columns().size())
-                : QStringLiteral(" Its people fill %1 kinds of fields.").arg(Columns().size());
-    text += QStringLiteral(" Each person gets a card; a text shows a field by its placeholder, such as {Name}, "
-                           "or any column by its name.");
+    const int columns = int(Columns().size());
+    if (Kind() == QLatin1String("CSV"))
+        sentences << (columns == 1 ? tr("The file has 1 column.")
+                                   : tr("The file has %Ln columns.", nullptr, columns));
+    else
+        sentences << (columns == 1 ? tr("Its people fill 1 kind of field.")
+                                   : tr("Its people fill %Ln kinds of fields.", nullptr, columns));
+    //: {Name} is a placeholder as typed on the card: keep it as it is
+    sentences << tr(
+        "Each person gets a card; a text shows a field by its placeholder, such as {Name}, or any "
+        "column by its name.");
+    QString text = sentences.join(QLatin1Char(' '));
     if (!CountNotes().isEmpty())
-        text += QStringLiteral("\n") + CountNotes().join(QLatin1Char('\n'));
+        text += QLatin1Char('\n') + CountNotes().join(QLatin1Char('\n'));
     return text;
 }
 
 QString TMergeFeed::PrintedSummary(const QString& pdfFile) const
 {
-    QString text = mJobGiven == 1 ? QStringLiteral("1 card was printed")
-                                  : QStringLiteral("%1 cards were printed").arg(mJobGiven);
-    text += pdfFile.isEmpty() ? QStringLiteral(".") : QStringLiteral(" to the PDF file\n") + pdfFile;
+    const int given = int(mJobGiven);
+    QString text;
+    if (pdfFile.isEmpty())
+        text = given == 1 ? tr("1 card was printed.") : tr("%Ln cards were printed.", nullptr, given);
+    else
+        //: The PDF file's name follows on the next line
+        text = (given == 1 ? tr("1 card was printed to the PDF file")
+                           : tr("%Ln cards were printed to the PDF file", nullptr, given)) +
+               QLatin1Char('\n') + pdfFile;
     const QStringList notes = JobNotes();
     if (!notes.isEmpty())
-        text += QStringLiteral("\n\nFrom %1:\n%2").arg(mPath, notes.join(QLatin1Char('\n')));
+        //: %1 is the data file, %2 what was noticed in it, one note a line
+        text += QStringLiteral("\n\n") + tr("From %1:\n%2").arg(mPath, notes.join(QLatin1Char('\n')));
     return text;
 }
 

@@ -7,6 +7,7 @@
 #include "contacts/fieldmapping.h"
 #include "model/mergerecord.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,8 @@ class DataSource;
 
 class TMergeFeed
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TMergeFeed)
+
 public:
     // How many records are read ahead for showing.
     static constexpr int kSampleRecords = 5;

@@ -9,13 +9,14 @@
 #include "print/pdffonts.h"
 #include "print/pdfjob.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFont>
-#include <QRawFont>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRawFont>
 #include <QTemporaryFile>
 
 #include <cerrno>
@@ -42,7 +43,7 @@ bool PagedReport::BeginDocument()
     mDevice->setPageLayout(layout);
     mPainter = std::make_unique<QPainter>();
     if (!mPainter->begin(mDevice)) {
-        SetError(QStringLiteral("the document could not be started"));
+        SetError(QCoreApplication::translate("qm::PagedReport", "the document could not be started"));
         mPainter.reset();
         CloseDevice(false);
         mDevice = nullptr;
@@ -65,7 +66,7 @@ bool PagedReport::EndDocument()
     ok = CloseDevice(ok) && ok;
     mDevice = nullptr;
     if (!ok && ErrorString().isEmpty())
-        SetError(QStringLiteral("the document could not be finished"));
+        SetError(QCoreApplication::translate("qm::PagedReport", "the document could not be finished"));
     return ok;
 }
 
@@ -247,7 +248,7 @@ std::unique_ptr<PdfReport::Canvas> PdfReport::StartCanvas(const QSizeF& points)
     layout.setMode(QPageLayout::FullPageMode);
     canvas->Writer->setPageLayout(layout);
     if (!canvas->Painter.begin(canvas->Writer.get())) {
-        SetError(QStringLiteral("the document could not be started"));
+        SetError(QCoreApplication::translate("qm::PagedReport", "the document could not be started"));
         return nullptr;
     }
     Attach(&canvas->Painter, canvas->Writer->logicalDpiX(), canvas->Writer->logicalDpiY());
@@ -267,8 +268,10 @@ int PdfReport::EndCanvas(std::unique_ptr<Canvas> canvas)
     if (!mJob)
         return -1;
     if (!canvas->Spool.Error().isEmpty()) {
-        SetError(QStringLiteral("a drawing of the job could not be written to a temporary file: ") +
-                 canvas->Spool.Error());
+        //: %1 is the reason
+        SetError(QCoreApplication::translate(
+                     "qm::PagedReport", "a drawing of the job could not be written to a temporary file: %1")
+                     .arg(canvas->Spool.Error()));
         return -1;
     }
     const int drawing = canvas->Spool.InFile() ? mJob->AddDrawingFile(canvas->Spool.FileName())
@@ -305,7 +308,7 @@ bool PdfReport::StartPlain()
     layout.setMode(QPageLayout::FullPageMode);
     mPlain->Writer->setPageLayout(layout);
     if (!mPlain->Painter.begin(mPlain->Writer.get())) {
-        SetError(QStringLiteral("the document could not be started"));
+        SetError(QCoreApplication::translate("qm::PagedReport", "the document could not be started"));
         if (mPlain->File)
             mPlain->File->Abort();
         mPlain.reset();
@@ -342,7 +345,7 @@ void PdfReport::PainterWanted()
         mContentPage = std::make_unique<ContentPage>(PageSizeInches() * 72.0, mResolution, *mFonts);
         if (!mContentPage->Painter.begin(&mContentPage->Device)) {
             mContentPage.reset();
-            SetError(QStringLiteral("the page could not be started"));
+            SetError(QCoreApplication::translate("qm::PagedReport", "the page could not be started"));
             Abort();
             return;
         }
@@ -424,8 +427,10 @@ bool PdfReport::EndDocument()
             if (ok && !mPlain->File->Commit())
                 ok = false;
             if (!ok)
-                SetError(mPlain->File->ErrorString().isEmpty() ? QStringLiteral("the document could not be finished")
-                                                               : mPlain->File->ErrorString());
+                SetError(
+                    mPlain->File->ErrorString().isEmpty()
+                        ? QCoreApplication::translate("qm::PagedReport", "the document could not be finished")
+                        : mPlain->File->ErrorString());
             mPlain->File->Abort();
         } else if (ok) {
             mDocument = mPlain->Sink->Memory;
@@ -445,8 +450,9 @@ bool PdfReport::EndDocument()
     }
     ok = ok && mJob->Finish();
     if (!ok && ErrorString().isEmpty())
-        SetError(mJob->ErrorString().isEmpty() ? QStringLiteral("the document could not be finished")
-                                               : mJob->ErrorString());
+        SetError(mJob->ErrorString().isEmpty()
+                     ? QCoreApplication::translate("qm::PagedReport", "the document could not be finished")
+                     : mJob->ErrorString());
     if (ok && mFileName.isEmpty())
         mDocument = mJob->Document();
     mJob.reset();

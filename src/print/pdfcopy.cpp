@@ -4,6 +4,7 @@
 
 #include "print/pdftruetype.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <qpdf/QPDF.hh>
@@ -300,7 +301,7 @@ bool TPdfCopy::Open(const QByteArray& pdf)
         const size_t size = gReadBackFault ? size_t(pdf.size() / 2) : size_t(pdf.size());
         d->Document.processMemoryFile("drawing", pdf.constData(), size);
         if (d->Document.getAllPages().empty())
-            return Fail(QStringLiteral("it has no pages"));
+            return Fail(QCoreApplication::translate("qm::TPdfCopy", "it has no pages"));
         return true;
     } catch (const std::exception& e) {
         return Fail(QString::fromStdString(e.what()));
@@ -311,10 +312,10 @@ bool TPdfCopy::OpenFile(const QString& path)
 {
     try {
         if (gReadBackFault)
-            return Fail(QStringLiteral("it is cut off"));
+            return Fail(QCoreApplication::translate("qm::TPdfCopy", "it is cut off"));
         d->Document.processFile(path.toLocal8Bit().constData());
         if (d->Document.getAllPages().empty())
-            return Fail(QStringLiteral("it has no pages"));
+            return Fail(QCoreApplication::translate("qm::TPdfCopy", "it has no pages"));
         return true;
     } catch (const std::exception& e) {
         return Fail(QString::fromStdString(e.what()));
@@ -346,7 +347,7 @@ int TPdfCopy::CopyPageAsForm(int index)
     try {
         const std::vector<QPDFObjectHandle>& pages = d->Document.getAllPages();
         if (index < 0 || size_t(index) >= pages.size()) {
-            Fail(QStringLiteral("it has no such page"));
+            Fail(QCoreApplication::translate("qm::TPdfCopy", "it has no such page"));
             return 0;
         }
         QPDFPageObjectHelper page(pages[size_t(index)]);
@@ -356,7 +357,7 @@ int TPdfCopy::CopyPageAsForm(int index)
             d->FormContents.emplace(form.getObjGen(), contents);
         const int number = d->Number(form);
         if (!d->CopyPending()) {
-            Fail(QStringLiteral("a subset font is used by no font"));
+            Fail(QCoreApplication::translate("qm::TPdfCopy", "a subset font is used by no font"));
             return 0;
         }
         return number;
@@ -372,12 +373,12 @@ int TPdfCopy::CopyFont(int glyphs, const QByteArray& widths)
         QPDFPageObjectHelper page(d->Document.getAllPages().front());
         QPDFObjectHandle fonts = page.getAttribute("/Resources", false).getKey("/Font");
         if (!fonts.isDictionary() || fonts.getKeys().size() != 1) {
-            Fail(QStringLiteral("its page does not have one font"));
+            Fail(QCoreApplication::translate("qm::TPdfCopy", "its page does not have one font"));
             return 0;
         }
         QPDFObjectHandle font = fonts.getKey(*fonts.getKeys().begin());
         if (!font.isIndirect() || !font.isDictionary()) {
-            Fail(QStringLiteral("its font is not an object of its own"));
+            Fail(QCoreApplication::translate("qm::TPdfCopy", "its font is not an object of its own"));
             return 0;
         }
         if (glyphs > 1) {
@@ -388,7 +389,8 @@ int TPdfCopy::CopyFont(int glyphs, const QByteArray& widths)
             for (int g = 1; g < glyphs; ++g)
                 expected += char(g >> 8) + QByteArray(1, char(g & 0xFF));
             if (!shown.Shown.startsWith(expected)) {
-                Fail(QStringLiteral("its glyphs are not numbered as the pages number them"));
+                Fail(QCoreApplication::translate("qm::TPdfCopy",
+                                                 "its glyphs are not numbered as the pages number them"));
                 return 0;
             }
         }
@@ -401,19 +403,19 @@ int TPdfCopy::CopyFont(int glyphs, const QByteArray& widths)
                                                                            : QPDFObjectHandle::newNull();
             if (!font.getKey("/Subtype").isNameAndEquals("/Type0") || !glyphFont.isDictionary() ||
                 !glyphFont.getKey("/Subtype").isNameAndEquals("/CIDFontType2")) {
-                Fail(QStringLiteral("its font has no glyph widths to set"));
+                Fail(QCoreApplication::translate("qm::TPdfCopy", "its font has no glyph widths to set"));
                 return 0;
             }
             QPDFObjectHandle table = QPDFObjectHandle::parse(widths.toStdString(), "glyph widths");
             if (!table.isArray()) {
-                Fail(QStringLiteral("the glyph widths are no table"));
+                Fail(QCoreApplication::translate("qm::TPdfCopy", "the glyph widths are no table"));
                 return 0;
             }
             glyphFont.replaceKey("/W", table);
         }
         const int number = d->Number(font);
         if (!d->CopyPending()) {
-            Fail(QStringLiteral("a subset font is used by no font"));
+            Fail(QCoreApplication::translate("qm::TPdfCopy", "a subset font is used by no font"));
             return 0;
         }
         return number;

@@ -5,6 +5,7 @@
 #include "platform/atomicfile.h"
 #include "print/pdfcopy.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <cmath>
@@ -128,7 +129,9 @@ int PdfJobWriter::AddDrawing(const QByteArray& pdf)
     const auto copy = NewCopy();
     if (!copy->Open(pdf)) {
         mUnreadable = true;
-        Fail(QStringLiteral("a drawing of the job could not be read back: ") + copy->ErrorString());
+        Fail(
+            QCoreApplication::translate("qm::PdfJobWriter", "a drawing of the job could not be read back: %1")
+                .arg(copy->ErrorString()));
         return -1;
     }
     return AddDrawing(*copy);
@@ -141,7 +144,9 @@ int PdfJobWriter::AddDrawingFile(const QString& path)
     const auto copy = NewCopy();
     if (!copy->OpenFile(path)) {
         mUnreadable = true;
-        Fail(QStringLiteral("a drawing of the job could not be read back: ") + copy->ErrorString());
+        Fail(
+            QCoreApplication::translate("qm::PdfJobWriter", "a drawing of the job could not be read back: %1")
+                .arg(copy->ErrorString()));
         return -1;
     }
     return AddDrawing(*copy);
@@ -153,7 +158,7 @@ int PdfJobWriter::AddDrawing(TPdfCopy& copy)
     const int pages = copy.PageCount();
     if (size.isEmpty() || pages <= 0) {
         mUnreadable = true;
-        Fail(QStringLiteral("a drawing of the job has no page"));
+        Fail(QCoreApplication::translate("qm::PdfJobWriter", "a drawing of the job has no page"));
         return -1;
     }
     // A drawing of very many objects comes in parts, a page each, laid over each other in order: the
@@ -165,7 +170,9 @@ int PdfJobWriter::AddDrawing(TPdfCopy& copy)
         form = copy.CopyPageAsForm(i);
         if (!form) {
             mUnreadable = true;
-            Fail(QStringLiteral("a drawing of the job could not be read back: ") + copy.ErrorString());
+            Fail(QCoreApplication::translate("qm::PdfJobWriter",
+                                             "a drawing of the job could not be read back: %1")
+                     .arg(copy.ErrorString()));
             return -1;
         }
         names += " /P" + QByteArray::number(i) + ' ' + QByteArray::number(form) + " 0 R";
@@ -223,7 +230,9 @@ bool PdfJobWriter::AddFont(const QByteArray& name, const QByteArray& pdf, int gl
     const auto copy = NewCopy();
     const int font = copy->Open(pdf) ? copy->CopyFont(glyphs, widths) : 0;
     if (!font)
-        return Fail(QStringLiteral("a font of the job could not be taken over: ") + copy->ErrorString());
+        return Fail(
+            QCoreApplication::translate("qm::PdfJobWriter", "a font of the job could not be taken over: %1")
+                .arg(copy->ErrorString()));
     mFonts.emplace_back(name, font);
     return !Failed();
 }

@@ -26,10 +26,10 @@ TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, cons
                                              QWidget* parent)
     : QDialog(parent), mSelection(layout, positions, 96)
 {
-    setWindowTitle(QStringLiteral("Print Cards"));
+    setWindowTitle(tr("Print Cards"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    auto* heading = new QLabel(QStringLiteral(" Select Cards To Print"), this);
+    auto* heading = new QLabel(QLatin1Char(' ') + tr("Select Cards To Print"), this);
     mBox = new SheetPicture(mSelection, this);
     mBox->setObjectName(QStringLiteral("PaintBox1"));
     mBox->Fill = [this](int i) { return mSelection.Selected(i) ? QColor(Qt::red) : QColor(Qt::white); };
@@ -44,10 +44,10 @@ TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, cons
     left->addWidget(heading);
     left->addWidget(mBox, 1);
 
-    auto* all = new QPushButton(QStringLiteral("&All"), this);
+    auto* all = new QPushButton(tr("&All", "all positions"), this);
     all->setObjectName(QStringLiteral("AllButton"));
     all->setAutoDefault(false);
-    auto* none = new QPushButton(QStringLiteral("&None"), this);
+    auto* none = new QPushButton(tr("&None", "no positions"), this);
     none->setObjectName(QStringLiteral("NoneButton"));
     none->setAutoDefault(false);
     connect(all, &QPushButton::clicked, this, &TSelectSpecificLabels::SelectAll);
@@ -61,8 +61,8 @@ TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, cons
     QGroupBox* printerBox = printer.box;
     QPushButton* setup = printer.setup;
 
-    auto* pagesBox = new QGroupBox(QStringLiteral("Pages"), this);
-    auto* pagesLabel = new QLabel(QStringLiteral("Number of &pages:"), pagesBox);
+    auto* pagesBox = new QGroupBox(tr("Pages"), this);
+    auto* pagesLabel = new QLabel(tr("Number of &pages:"), pagesBox);
     mPages = new QSpinBox(pagesBox);
     mPages->setObjectName(QStringLiteral("PagesEdit"));
     mPages->setRange(TSheetSelection::kMinPages, TSheetSelection::kMaxPages);
@@ -78,16 +78,16 @@ TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, cons
     right->addSpacing(12);
     right->addWidget(printerBox);
     right->addWidget(pagesBox);
-    mCropMarks = new QCheckBox(QStringLiteral("C&rop marks"), this);
+    mCropMarks = new QCheckBox(tr("C&rop marks"), this);
     mCropMarks->setObjectName(QStringLiteral("CropMarksBox"));
     right->addWidget(mCropMarks);
-    auto* sidesLabel = new QLabel(QStringLiteral("&Sides:"), this);
+    auto* sidesLabel = new QLabel(tr("&Sides:"), this);
     mDuplex = new QComboBox(this);
     mDuplex->setObjectName(QStringLiteral("DuplexBox"));
-    mDuplex->addItem(QStringLiteral("One-sided"), int(DuplexMode::None));
-    mDuplex->addItem(QStringLiteral("Two-sided, long edge"), int(DuplexMode::LongEdge));
-    mDuplex->addItem(QStringLiteral("Two-sided, short edge"), int(DuplexMode::ShortEdge));
-    mDuplex->addItem(QStringLiteral("Two-sided, turned by hand"), int(DuplexMode::Manual));
+    mDuplex->addItem(tr("One-sided"), int(DuplexMode::None));
+    mDuplex->addItem(tr("Two-sided, long edge"), int(DuplexMode::LongEdge));
+    mDuplex->addItem(tr("Two-sided, short edge"), int(DuplexMode::ShortEdge));
+    mDuplex->addItem(tr("Two-sided, turned by hand"), int(DuplexMode::Manual));
     sidesLabel->setBuddy(mDuplex);
     right->addWidget(sidesLabel);
     right->addWidget(mDuplex);
@@ -98,29 +98,31 @@ TSelectSpecificLabels::TSelectSpecificLabels(const CardSheetLayout& layout, cons
     top->addLayout(right);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr("Ok"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &TSelectSpecificLabels::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     AddHelpButtons(buttons, this, kHelpPrintPositions);
-    SetWhatsThis({
-        {mBox, "The sheet with every card position. Red positions are printed: click one to switch it on or "
-               "off, so that a sheet with some cards already used can be fed again."},
-        {all, "Prints on every position of the sheet."},
-        {none, "Switches every position off; then click the ones to print."},
-        {mPrinter, "Where the cards go: the printer, or a PDF file."},
-        {setup, "Chooses the printer (or a PDF file) and its paper."},
-        {mPages, "How many sheets to print."},
-        {mCropMarks, "Short lines in the sheet's margins and in the gaps between the cards, on the extensions "
-                     "of the cards' edges, to cut along with a trimmer. They never cross a card."},
-        {mDuplex, "Prints the card's back behind every card: after each sheet's page of fronts a page of backs "
-                  "for a printer that turns the sheet over its long or its short edge, or all fronts first and "
-                  "then all backs for a printer without that unit (you turn the stack over). Only a card "
-                  "with a back prints two-sided."},
-        {ok, "Prints the chosen positions on as many sheets as you asked for."},
-    });
+    mBox->setWhatsThis(
+        tr("The sheet with every card position. Red positions are printed: click one to switch it "
+           "on or off, so that a sheet with some cards already used can be fed again."));
+    all->setWhatsThis(tr("Prints on every position of the sheet."));
+    none->setWhatsThis(tr("Switches every position off; then click the ones to print."));
+    mPrinter->setWhatsThis(tr("Where the cards go: the printer, or a PDF file."));
+    setup->setWhatsThis(tr("Chooses the printer (or a PDF file) and its paper."));
+    mPages->setWhatsThis(tr("How many sheets to print."));
+    mCropMarks->setWhatsThis(
+        tr("Short lines in the sheet's margins and in the gaps between the cards, on the "
+           "extensions of the cards' edges, to cut along with a trimmer. They never cross a "
+           "card."));
+    mDuplex->setWhatsThis(
+        tr("Prints the card's back behind every card: after each sheet's page of fronts a page of "
+           "backs for a printer that turns the sheet over its long or its short edge, or all "
+           "fronts first and then all backs for a printer without that unit (you turn the stack "
+           "over). Only a card with a back prints two-sided."));
+    ok->setWhatsThis(tr("Prints the chosen positions on as many sheets as you asked for."));
 
     auto* layoutAll = new QVBoxLayout(this);
     layoutAll->addLayout(top, 1);
@@ -139,7 +141,7 @@ void TSelectSpecificLabels::SetDuplex(DuplexMode mode, bool cardHasBack)
 {
     mDuplex->setCurrentIndex(std::max(0, mDuplex->findData(int(cardHasBack ? mode : DuplexMode::None))));
     mDuplex->setEnabled(cardHasBack);
-    mDuplex->setToolTip(cardHasBack ? QString() : QStringLiteral("The card has no back"));
+    mDuplex->setToolTip(cardHasBack ? QString() : tr("The card has no back"));
 }
 
 bool TSelectSpecificLabels::CropMarks() const

@@ -87,7 +87,8 @@ int TSheetSelection::Step(int from, int dx, int dy) const
 
 QString TSheetSelection::PositionName(int index) const
 {
-    return QStringLiteral("Row %1, column %2").arg(index / mLayout.Across + 1).arg(index % mLayout.Across + 1);
+    //: A card's position on the sheet, as a screen reader names it
+    return tr("Row %1, column %2").arg(index / mLayout.Across + 1).arg(index % mLayout.Across + 1);
 }
 
 void TSheetSelection::SelectAll()
@@ -108,7 +109,7 @@ void TSheetSelection::SetPages(int pages)
 QString TSheetSelection::AcceptProblem() const
 {
     if (!mPositions.AnySelected(PositionCount()))
-        return QStringLiteral("You must select at least one card to print");
+        return tr("You must select at least one card to print");
     return QString();
 }
 

@@ -6,6 +6,7 @@
 #include "model/sheetlayout.h"
 #include "print/sheetpositions.h"
 
+#include <QCoreApplication>
 #include <QPoint>
 #include <QRect>
 #include <QSizeF>
@@ -17,6 +18,8 @@ namespace qm {
 // picture's top-left corner, one rectangle for every position of the layout.
 class TSheetSelection
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TSheetSelection)
+
 public:
     static constexpr int kPictureOffset = 10;
     static constexpr int kMinPages = 1;

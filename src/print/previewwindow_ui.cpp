@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -100,11 +101,11 @@ private:
 TPreviewForm::TPreviewForm(std::vector<ReportPage> pages, QWidget* parent)
     : QDialog(parent), mPages(std::move(pages)), mZoom(logicalDpiX())
 {
-    setWindowTitle(QStringLiteral("Label Preview"));
+    setWindowTitle(tr("Label Preview"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
 
-    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    auto* ok = new QPushButton(tr("Ok"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto button = [this](const QString& name, const QString& text, const QString& tip,
@@ -116,36 +117,35 @@ TPreviewForm::TPreviewForm(std::vector<ReportPage> pages, QWidget* parent)
         connect(b, &QPushButton::clicked, this, slot);
         return b;
     };
-    QPushButton* zoomIn = button(QStringLiteral("ZoomInButton"), QStringLiteral("Zoom &In"),
-                                 QStringLiteral("Show the page larger"), &TPreviewForm::ZoomIn);
-    QPushButton* zoomOut = button(QStringLiteral("ZoomOutButton"), QStringLiteral("Zoom &Out"),
-                                  QStringLiteral("Show the page smaller"), &TPreviewForm::ZoomOut);
-    QPushButton* width =
-        button(QStringLiteral("PageWidthButton"), QStringLiteral("Page &Width"),
-               QStringLiteral("Fit the page's width into the window"), &TPreviewForm::ZoomToPageWidth);
-    QPushButton* whole = button(QStringLiteral("WholePageButton"), QStringLiteral("W&hole Page"),
-                                QStringLiteral("Show the whole page"), &TPreviewForm::ZoomToWholePage);
-    mPrevious = button(QStringLiteral("PreviousPageButton"), QStringLiteral("<"),
-                       QStringLiteral("Previous page"), &TPreviewForm::PreviousPage);
-    mNext = button(QStringLiteral("NextPageButton"), QStringLiteral(">"), QStringLiteral("Next page"),
+    QPushButton* zoomIn = button(QStringLiteral("ZoomInButton"), tr("Zoom &In"), tr("Show the page larger"),
+                                 &TPreviewForm::ZoomIn);
+    QPushButton* zoomOut = button(QStringLiteral("ZoomOutButton"), tr("Zoom &Out"),
+                                  tr("Show the page smaller"), &TPreviewForm::ZoomOut);
+    QPushButton* width = button(QStringLiteral("PageWidthButton"), tr("Page &Width"),
+                                tr("Fit the page's width into the window"), &TPreviewForm::ZoomToPageWidth);
+    QPushButton* whole = button(QStringLiteral("WholePageButton"), tr("W&hole Page"),
+                                tr("Show the whole page"), &TPreviewForm::ZoomToWholePage);
+    mPrevious = button(QStringLiteral("PreviousPageButton"), QStringLiteral("<"), tr("Previous page"),
+                       &TPreviewForm::PreviousPage);
+    mNext = button(QStringLiteral("NextPageButton"), QStringLiteral(">"), tr("Next page"),
                    &TPreviewForm::NextPage);
     mZoomLabel = new QLabel(this);
-    auto* help = new QPushButton(QStringLiteral("&Help"), this);
+    auto* help = new QPushButton(tr("&Help"), this);
     help->setObjectName(QStringLiteral("Helpbutton"));
     help->setAutoDefault(false);
     connect(help, &QPushButton::clicked, this, [] { OpenHelpContext(kHelpPreview); });
     auto* whatsThis = new QToolButton(this);
     whatsThis->setObjectName(QStringLiteral("MouseHelpButton"));
     whatsThis->setDefaultAction(QWhatsThis::createAction(this));
-    SetWhatsThis({
-        {ok, "Closes the preview."},
-        {zoomIn, "Shows the page larger. A click with the left mouse button on the page does the same."},
-        {zoomOut, "Shows the page smaller. A click with the right mouse button on the page does the same."},
-        {width, "Makes the page as wide as the window."},
-        {whole, "Shows the whole page in the window."},
-        {mPrevious, "Shows the sheet before this one."},
-        {mNext, "Shows the next sheet."},
-    });
+    ok->setWhatsThis(tr("Closes the preview."));
+    zoomIn->setWhatsThis(
+        tr("Shows the page larger. A click with the left mouse button on the page does the same."));
+    zoomOut->setWhatsThis(
+        tr("Shows the page smaller. A click with the right mouse button on the page does the same."));
+    width->setWhatsThis(tr("Makes the page as wide as the window."));
+    whole->setWhatsThis(tr("Shows the whole page in the window."));
+    mPrevious->setWhatsThis(tr("Shows the sheet before this one."));
+    mNext->setWhatsThis(tr("Shows the next sheet."));
 
     auto* bar = new QHBoxLayout;
     bar->setContentsMargins(6, 4, 6, 4);
@@ -169,8 +169,8 @@ TPreviewForm::TPreviewForm(std::vector<ReportPage> pages, QWidget* parent)
     mScroll->setWidget(mView);
     mScroll->setAlignment(Qt::AlignCenter);
     mScroll->setBackgroundRole(QPalette::Dark);
-    mScroll->setWhatsThis(QStringLiteral("The sheet as it will print, with one card outlined. Click with the left "
-                                         "mouse button to zoom in, with the right one to zoom out."));
+    mScroll->setWhatsThis(tr("The sheet as it will print, with one card outlined. Click with the left "
+                             "mouse button to zoom in, with the right one to zoom out."));
     mView->setWhatsThis(mScroll->whatsThis());
     SetButtonWhatsThis(this);
 
@@ -208,7 +208,7 @@ void TPreviewForm::SetPage(int page)
 
 void TPreviewForm::PageChanged()
 {
-    setWindowTitle(QStringLiteral("Preview Page %1 of %2").arg(mPage + 1).arg(PageCount()));
+    setWindowTitle(tr("Preview Page %1 of %2").arg(mPage + 1).arg(PageCount()));
     mPrevious->setEnabled(mPage > 0);
     mNext->setEnabled(mPage + 1 < PageCount());
     mPrevious->setVisible(PageCount() > 1);
@@ -217,7 +217,8 @@ void TPreviewForm::PageChanged()
 
 void TPreviewForm::Rezoom()
 {
-    mZoomLabel->setText(QStringLiteral("%1 %").arg(mZoom.Percent()));
+    //: The zoom, a percentage ("150 %")
+    mZoomLabel->setText(tr("%1 %").arg(QLocale().toString(mZoom.Percent())));
     mView->Resize();
 }
 

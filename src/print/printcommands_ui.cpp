@@ -32,9 +32,12 @@ namespace qm {
 
 QString ProposedPdfPath(const QString& folder, const QString& cardFile, bool outlineTest)
 {
-    QString name = cardFile.isEmpty() ? QStringLiteral("cards") : QFileInfo(cardFile).completeBaseName();
+    //: The PDF file's name proposed for a card that has no file yet ("cards.pdf")
+    QString name = cardFile.isEmpty() ? QCoreApplication::translate("qm::TPrintCommands", "cards")
+                                      : QFileInfo(cardFile).completeBaseName();
     if (outlineTest)
-        name += QStringLiteral(" outline");
+        //: The PDF file's name proposed for the outline test page; %1 is the card's ("Jane outline.pdf")
+        name = QCoreApplication::translate("qm::TPrintCommands", "%1 outline").arg(name);
     return QDir(folder).filePath(name + QStringLiteral(".pdf"));
 }
 
@@ -45,14 +48,14 @@ TPrintCommands::TPrintCommands(QWidget* window, TKBusinessCardPanel32& panel) : 
         form.exec();
     };
     ChoosePdfFile = [this](const QString& proposed) {
-        return QFileDialog::getSaveFileName(mWindow, QStringLiteral("Print to PDF File"), proposed,
-                                            QStringLiteral("PDF File (*.pdf)"));
+        return QFileDialog::getSaveFileName(mWindow, tr("Print to PDF File"), proposed,
+                                            tr("PDF File") + QStringLiteral(" (*.pdf)"));
     };
     Inform = [this](const QString& message) {
         QMessageBox::information(mWindow, QStringLiteral("Quillmark"), message);
     };
     TurnStack = [this](const QString& message) {
-        return QMessageBox::information(mWindow, QStringLiteral("Turn the Stack Over"), message,
+        return QMessageBox::information(mWindow, tr("Turn the Stack Over"), message,
                                         QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
     };
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -148,8 +151,10 @@ void TPrintCommands::TellWherePdfWent(bool outlineTest)
     if (!printer.IsPdf() || !Inform)
         return;
     const QString file = QDir::toNativeSeparators(QFileInfo(printer.Printer().outputFileName()).absoluteFilePath());
-    Inform((outlineTest ? QStringLiteral("The outline test page was printed to the PDF file\n%1")
-                        : QStringLiteral("The cards were printed to the PDF file\n%1"))
+    //: %1 is the PDF file, on a line of its own
+    Inform((outlineTest ? tr("The outline test page was printed to the PDF file\n%1")
+                        //: %1 is the PDF file, on a line of its own
+                        : tr("The cards were printed to the PDF file\n%1"))
                .arg(file));
 }
 
@@ -205,7 +210,8 @@ bool TPrintCommands::PreviewMerge(const TPrintSettings& settings, TMergeFeed& me
 {
     const TJobOutcome outcome = DoPrint(settings, false, false, &merge);
     if (outcome != joFinished && !merge.JobError().isEmpty() && Inform)
-        Inform(QStringLiteral("The preview could not be made.\n\n%1: %2")
+        //: %1 is the data file, %2 why it could not be read
+        Inform(tr("The preview could not be made.\n\n%1: %2")
                    .arg(QDir::toNativeSeparators(merge.Path()), merge.JobError()));
     return outcome == joFinished;
 }
@@ -221,7 +227,8 @@ bool TPrintCommands::PrintMerge(const TPrintSettings& settings, TMergeFeed& merg
     if (!merge.JobError().isEmpty()) {
         // A PDF file is left as it was; a printer may have had the first sheets.
         if (Inform)
-            Inform(QStringLiteral("The merge was not printed to its end.\n\n%1: %2")
+            //: %1 is the data file, %2 why it could not be read
+            Inform(tr("The merge was not printed to its end.\n\n%1: %2")
                        .arg(QDir::toNativeSeparators(merge.Path()), merge.JobError()));
         return false;
     }
@@ -279,19 +286,21 @@ bool TPrintCommands::ChooseCalibrationPdf(const QString& proposedName)
 bool TPrintCommands::PrintCalibrationPage(int paperSize)
 {
     PrinterReport& printer = ReportPrinter();
-    if (!ChooseCalibrationPdf(QStringLiteral("calibration page.pdf")))
+    //: The PDF file's name proposed for the calibration page
+    if (!ChooseCalibrationPdf(tr("calibration page") + QStringLiteral(".pdf")))
         return false;
     const int copies = printer.Copies();
     const bool done = qm::PrintCalibrationPage(printer, paperSize, CalibrationPrinter());
     printer.SetCopies(copies);
     if (!done) {
         if (Inform)
-            Inform(QStringLiteral("The calibration page was not printed: %1").arg(printer.ErrorString()));
+            Inform(tr("The calibration page was not printed: %1").arg(printer.ErrorString()));
         return false;
     }
     if (printer.IsPdf() && Inform) {
         const QFileInfo file(printer.Printer().outputFileName());
-        Inform(QStringLiteral("The calibration page was printed to the PDF file\n%1")
+        //: %1 is the PDF file, on a line of its own
+        Inform(tr("The calibration page was printed to the PDF file\n%1")
                    .arg(QDir::toNativeSeparators(file.absoluteFilePath())));
     }
     return true;
@@ -300,7 +309,8 @@ bool TPrintCommands::PrintCalibrationPage(int paperSize)
 bool TPrintCommands::PrintTwoSidedCalibrationPage(int paperSize, const PrintNudges& nudges)
 {
     PrinterReport& printer = ReportPrinter();
-    if (!ChooseCalibrationPdf(QStringLiteral("two-sided calibration page.pdf")))
+    //: The PDF file's name proposed for the two-sided calibration page
+    if (!ChooseCalibrationPdf(tr("two-sided calibration page") + QStringLiteral(".pdf")))
         return false;
     const int copies = printer.Copies();
     // The turn last chosen for printing; long edge until one was.
@@ -317,12 +327,13 @@ bool TPrintCommands::PrintTwoSidedCalibrationPage(int paperSize, const PrintNudg
     printer.SetCopies(copies);
     if (!done) {
         if (Inform && !printer.ErrorString().isEmpty())
-            Inform(QStringLiteral("The calibration page was not printed: %1").arg(printer.ErrorString()));
+            Inform(tr("The calibration page was not printed: %1").arg(printer.ErrorString()));
         return false;
     }
     if (printer.IsPdf() && Inform) {
         const QFileInfo file(printer.Printer().outputFileName());
-        Inform(QStringLiteral("The two-sided calibration page was printed to the PDF file\n%1")
+        //: %1 is the PDF file, on a line of its own
+        Inform(tr("The two-sided calibration page was printed to the PDF file\n%1")
                    .arg(QDir::toNativeSeparators(file.absoluteFilePath())));
     }
     return true;

@@ -8,6 +8,7 @@
 #include "print/sheetprinter.h"
 #include "print/sheetpositions.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -46,6 +47,8 @@ QString ProposedPdfPath(const QString& folder, const QString& cardFile, bool out
 // always a target: with no printer installed the commands still print (to a PDF file) and preview.
 class TPrintCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TPrintCommands)
+
 public:
     TPrintCommands(QWidget* window, TKBusinessCardPanel32& panel);
     ~TPrintCommands();

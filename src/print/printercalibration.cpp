@@ -4,6 +4,7 @@
 
 #include "platform/profile.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -32,6 +33,15 @@ int* nudgeField(PrintNudges& n, int i)
 QString key(const char* s)
 {
     return QString::fromLatin1(s);
+}
+
+// The user's way of writing numbers, without group separators: "1,5" in German. An English "1,500" is then
+// no number and is read below as 1.5, with a decimal comma, as it always was.
+QLocale typedLocale()
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return locale;
 }
 
 // A number as the user or the file writes it: C notation, also with a decimal comma.
@@ -106,6 +116,25 @@ QString PdfFileCalibrationName()
     return QStringLiteral("PDF file");
 }
 
+QString CalibrationShownName(const QString& name)
+{
+    //: The calibration kept for printing to PDF files, named where a printer's name would stand
+    return name == PdfFileCalibrationName()
+               ? QCoreApplication::translate("qm::PrinterCalibration", "PDF file")
+               : name;
+}
+
+bool ReadTypedNumber(const QString& text, double* value)
+{
+    bool ok = false;
+    const double local = typedLocale().toDouble(text.trimmed(), &ok);
+    if (ok && std::isfinite(local)) {
+        *value = local;
+        return true;
+    }
+    return toNumber(text, value);
+}
+
 QString CalibrationSection(const QString& printer)
 {
     return QStringLiteral("Printer: ") + printer;
@@ -141,16 +170,30 @@ QString ScaleText(int hundredthsOfPercent)
     return QString::number(hundredthsOfPercent / 100.0, 'f', 2);
 }
 
+QString OffsetShown(int tenthsOfMm)
+{
+    return typedLocale().toString(tenthsOfMm / 10.0, 'f', 1);
+}
+
+QString ScaleShown(int hundredthsOfPercent)
+{
+    return typedLocale().toString(hundredthsOfPercent / 100.0, 'f', 2);
+}
+
 bool ParseOffset(const QString& text, const QString& what, int* tenthsOfMm, QString* error)
 {
     double v = 0;
-    if (!toNumber(text, &v)) {
-        *error = QStringLiteral("%1 must be a number of millimetres, such as 1.5 or -0.8.").arg(what);
+    if (!ReadTypedNumber(text, &v)) {
+        //: %1 names the entry ("Offset across")
+        *error = QCoreApplication::translate("qm::PrinterCalibration",
+                                             "%1 must be a number of millimetres, such as 1.5 or -0.8.")
+                     .arg(what);
         return false;
     }
     const long tenths = std::lround(v * 10);
     if (std::abs(tenths) > kMaxOffset) {
-        *error = QStringLiteral("%1 must lie between -%2 and %2 mm.").arg(what, OffsetText(kMaxOffset));
+        *error = QCoreApplication::translate("qm::PrinterCalibration", "%1 must lie between -%2 and %2 mm.")
+                     .arg(what, OffsetShown(kMaxOffset));
         return false;
     }
     *tenthsOfMm = int(tenths);
@@ -160,14 +203,16 @@ bool ParseOffset(const QString& text, const QString& what, int* tenthsOfMm, QStr
 bool ParseScale(const QString& text, const QString& what, int* hundredthsOfPercent, QString* error)
 {
     double v = 0;
-    if (!toNumber(text, &v)) {
-        *error = QStringLiteral("%1 must be a percentage, such as 99.8.").arg(what);
+    if (!ReadTypedNumber(text, &v)) {
+        *error =
+            QCoreApplication::translate("qm::PrinterCalibration", "%1 must be a percentage, such as 99.8.")
+                .arg(what);
         return false;
     }
     const long scale = std::lround(v * 100);
     if (scale < kMinScale || scale > kMaxScale) {
-        *error = QStringLiteral("%1 must lie between %2 and %3 %.")
-                     .arg(what, ScaleText(kMinScale), ScaleText(kMaxScale));
+        *error = QCoreApplication::translate("qm::PrinterCalibration", "%1 must lie between %2 and %3 %.")
+                     .arg(what, ScaleShown(kMinScale), ScaleShown(kMaxScale));
         return false;
     }
     *hundredthsOfPercent = int(scale);
@@ -192,7 +237,10 @@ bool CorrectionsFromReadings(const CalibrationMarks& marks, const CalibrationRea
     const auto axis = [error](double nominalA, double nominalB, double readA, double readB, const QString& a,
                               const QString& b, int* offset, int* scale) {
         if (!(readB > readA)) {
-            *error = QStringLiteral("The reading for %1 must be larger than the one for %2.").arg(b, a);
+            //: %1 and %2 name the readings ("B across", "A across")
+            *error = QCoreApplication::translate("qm::PrinterCalibration",
+                                                 "The reading for %1 must be larger than the one for %2.")
+                         .arg(b, a);
             return false;
         }
         const double stretch = (readB - readA) / (nominalB - nominalA);
@@ -200,9 +248,11 @@ bool CorrectionsFromReadings(const CalibrationMarks& marks, const CalibrationRea
         const long s = std::lround(10000 / stretch);
         const long o = std::lround(-shift / stretch * 10);
         if (s < kMinScale || s > kMaxScale || std::abs(o) > kMaxOffset) {
-            *error = QStringLiteral("The readings of %1 and %2 ask for more correction than Quillmark can "
-                                    "make (at most %3 mm and %4 to %5 %); measure them again.")
-                         .arg(a, b, OffsetText(kMaxOffset), ScaleText(kMinScale), ScaleText(kMaxScale));
+            *error = QCoreApplication::translate(
+                         "qm::PrinterCalibration",
+                         "The readings of %1 and %2 ask for more correction than Quillmark "
+                         "can make (at most %3 mm and %4 to %5 %); measure them again.")
+                         .arg(a, b, OffsetShown(kMaxOffset), ScaleShown(kMinScale), ScaleShown(kMaxScale));
             return false;
         }
         *offset = int(o);
@@ -210,10 +260,16 @@ bool CorrectionsFromReadings(const CalibrationMarks& marks, const CalibrationRea
         return true;
     };
     PrintNudges n = *nudges;
-    if (!axis(marks.Ax, marks.Bx, readings.Ax, readings.Bx, QStringLiteral("A across"),
-              QStringLiteral("B across"), &n.OffsetX, &n.ScaleX) ||
-        !axis(marks.Ay, marks.Cy, readings.Ay, readings.Cy, QStringLiteral("A down"),
-              QStringLiteral("C down"), &n.OffsetY, &n.ScaleY))
+    // Named as the fine-tuning dialog's entries are.
+    const auto entry = [](const char* name) {
+        return QCoreApplication::translate("qm::CalibrationPanel", name);
+    };
+    if (!axis(marks.Ax, marks.Bx, readings.Ax, readings.Bx,
+              entry(QT_TRANSLATE_NOOP("qm::CalibrationPanel", "A across")),
+              entry(QT_TRANSLATE_NOOP("qm::CalibrationPanel", "B across")), &n.OffsetX, &n.ScaleX) ||
+        !axis(marks.Ay, marks.Cy, readings.Ay, readings.Cy,
+              entry(QT_TRANSLATE_NOOP("qm::CalibrationPanel", "A down")),
+              entry(QT_TRANSLATE_NOOP("qm::CalibrationPanel", "C down")), &n.OffsetY, &n.ScaleY))
         return false;
     *nudges = n;
     return true;

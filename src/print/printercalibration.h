@@ -13,6 +13,8 @@ namespace qm {
 // The name fine tuning is kept under when the job goes to a PDF file rather than a printer. A CUPS queue's
 // name has no spaces, so it never clashes with a printer's.
 QString PdfFileCalibrationName();
+// A calibration's name as the user reads it: the PDF files' one in the user's language, a printer's as it is.
+QString CalibrationShownName(const QString& name);
 
 // The qmk.ini section of one printer's fine tuning: "Printer: " and its name.
 QString CalibrationSection(const QString& printer);
@@ -33,9 +35,15 @@ constexpr int kMaxOffset = 200;  // 0.1 mm: 20 mm either way
 constexpr int kMinScale = 9500;  // 95 %
 constexpr int kMaxScale = 10500; // 105 %
 
-// "1.5" for 15 tenths of a millimetre, "99.85" for a scale of 9985.
+// "1.5" for 15 tenths of a millimetre, "99.85" for a scale of 9985, as the settings file keeps them.
 QString OffsetText(int tenthsOfMm);
 QString ScaleText(int hundredthsOfPercent);
+// The same in the user's way of writing numbers, for the dialog's entries and messages ("1,5" in German).
+QString OffsetShown(int tenthsOfMm);
+QString ScaleShown(int hundredthsOfPercent);
+// A number the user typed: in the user's way of writing numbers (group separators refused), or else in C
+// notation with a decimal point or comma. False when it is neither, or not finite.
+bool ReadTypedNumber(const QString& text, double* value);
 // An offset typed in millimetres, rounded to 0.1 mm; a scale typed in percent, rounded to 0.01 %. False with
 // the reason (naming what) when the text is no number or out of range.
 bool ParseOffset(const QString& text, const QString& what, int* tenthsOfMm, QString* error);

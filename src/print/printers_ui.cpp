@@ -4,6 +4,7 @@
 
 #include "print/printercalibration.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -15,11 +16,15 @@ namespace qm {
 TPrinterCheck CheckPrinterList(const QStringList& installed, const QString& defaultPrinter)
 {
     if (installed.isEmpty())
-        return {false, QStringLiteral("No printer was found on this computer.\n\nCards can still be printed to "
-                                      "PDF files (File, Print), and the preview works.")};
+        return {false,
+                QCoreApplication::translate("qm::PrinterReport",
+                                            "No printer was found on this computer.\n\nCards can still be "
+                                            "printed to PDF files (File, Print), and the preview works.")};
     if (defaultPrinter.isEmpty())
-        return {false, QStringLiteral("No default printer is chosen.\n\nCards are printed to PDF files until "
-                                      "you choose a printer (File, Printer Setup).")};
+        return {false,
+                QCoreApplication::translate("qm::PrinterReport",
+                                            "No default printer is chosen.\n\nCards are printed to PDF files "
+                                            "until you choose a printer (File, Printer Setup).")};
     return {true, QString()};
 }
 
@@ -52,7 +57,10 @@ QString PrinterReport::TargetName() const
     if (!IsPdf())
         return mPrinter->printerName();
     const QString file = QFileInfo(mPrinter->outputFileName()).fileName();
-    return file.isEmpty() ? QStringLiteral("PDF file") : QStringLiteral("PDF file %1").arg(file);
+    //: Where the cards go when they are printed to a PDF file not chosen yet
+    return file.isEmpty() ? QCoreApplication::translate("qm::PrinterReport", "PDF file")
+                          //: Where the cards go: %1 is the PDF file's name
+                          : QCoreApplication::translate("qm::PrinterReport", "PDF file %1").arg(file);
 }
 
 QString PrinterReport::CalibrationName() const
@@ -77,7 +85,7 @@ double PrinterReport::UnprintableBottomMargin() const
 bool PrinterReport::SetupDialog(QWidget* parent)
 {
     QPrintDialog dialog(mPrinter.get(), parent);
-    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    dialog.setWindowTitle(QCoreApplication::translate("qm::PrinterReport", "Printer Setup"));
     // A page range chosen here (sheets 3 to 5 of a job) applies to the jobs that follow.
     dialog.setMinMax(1, 100000);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
@@ -101,7 +109,7 @@ bool PrinterReport::PrintDialog(QWidget* parent)
 QPagedPaintDevice* PrinterReport::OpenDevice()
 {
     if (IsPdf() && mPrinter->outputFileName().isEmpty()) {
-        SetError(QStringLiteral("no PDF file was chosen"));
+        SetError(QCoreApplication::translate("qm::PrinterReport", "no PDF file was chosen"));
         return nullptr;
     }
     mPrinter->setFullPage(true);

@@ -16,6 +16,8 @@
 #include "print/pdfjob.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -107,7 +109,9 @@ QByteArray SetBoxes(const QByteArray& document, const PrintShopPage& page, QStri
         return QByteArray(reinterpret_cast<const char*>(buffer->getBuffer()), qsizetype(buffer->getSize()));
     } catch (const std::exception& e) {
         if (error)
-            *error = QStringLiteral("the page's boxes could not be set: %1").arg(QString::fromUtf8(e.what()));
+            //: %1 is the reason, in the PDF library's words
+            *error = QCoreApplication::translate("qm::PrintShopPdf", "the page's boxes could not be set: %1")
+                         .arg(QString::fromUtf8(e.what()));
         return QByteArray();
     }
 }
@@ -156,7 +160,7 @@ QByteArray MakePrintShopPdf(const std::vector<PrintShopSide>& sides, const Print
             continue;
         const QByteArray drawn = DrawSide(side, page);
         if (drawn.isEmpty())
-            return fail(QStringLiteral("the card could not be drawn"));
+            return fail(QCoreApplication::translate("qm::PrintShopPdf", "the card could not be drawn"));
         const int drawing = job.AddDrawing(drawn);
         if (drawing < 0)
             return fail(job.ErrorString());
@@ -179,7 +183,8 @@ bool WritePrintShopPdf(const std::vector<PrintShopSide>& sides, const PrintShopP
     const QByteArray document = MakePrintShopPdf(sides, page, title, &why);
     if (document.isEmpty()) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(path, why);
+            //: %1 is the PDF file, %2 why it was not written
+            *error = QCoreApplication::translate("qm::PrintShopPdf", "%1: %2").arg(path, why);
         return false;
     }
     return WriteFileAtomic(path, document, error);
@@ -197,15 +202,19 @@ QStringList PrintShopWarnings(const PrintShopSide& side, const PrintShopPage& pa
                         pixels.height() * kUnitsPerInch / units.height());
     };
     const QSizeF cover = page.CoverRectUnits().size();
+    const QLocale locale;
+    const auto mm = [&locale](int units) { return locale.toString(UnitsToMm(units), 'f', 1); };
     QSize background;
     if (!side.Background.IsNull() && !side.Background.IsVector())
         background = side.Background.Image().size();
     else if (side.Background.IsNull() && card.ColorPicture().GraphicClass() == "TBitmap")
         background = card.ColorPicture().Decoded().size();
     if (!background.isEmpty() && dpi(background, cover) < kPrintShopDpi - 0.5)
-        warnings << QStringLiteral("The background art has %1 dots per inch as printed; a print shop wants %2.")
-                        .arg(qRound(dpi(background, cover)))
-                        .arg(kPrintShopDpi);
+        warnings << QCoreApplication::translate(
+                        "qm::PrintShopPdf",
+                        "The background art has %1 dots per inch as printed; a print shop "
+                        "wants %2.")
+                        .arg(locale.toString(qRound(dpi(background, cover))), locale.toString(kPrintShopDpi));
 
     const QRectF safe = page.SafeRectUnits();
     int index = 0;
@@ -219,13 +228,14 @@ QStringList PrintShopWarnings(const PrintShopSide& side, const PrintShopPage& pa
             const QSize pixels = image->PictureSize();
             if ((kind == "TBitmap" || kind == "TIcon") && !pixels.isEmpty() &&
                 dpi(pixels, QSizeF(box.size())) < kPrintShopDpi - 0.5)
-                warnings << QStringLiteral("The picture at %1 mm, %2 mm (object %3) has %4 dots per inch as printed; "
-                                           "a print shop wants %5.")
-                                .arg(UnitsToMm(box.left()), 0, 'f', 1)
-                                .arg(UnitsToMm(box.top()), 0, 'f', 1)
-                                .arg(index)
-                                .arg(qRound(dpi(pixels, QSizeF(box.size()))))
-                                .arg(kPrintShopDpi);
+                //: %1 and %2 are the picture's place from the card's left and top edges, %3 its number in the
+                //: card's list of objects
+                warnings << QCoreApplication::translate(
+                                "qm::PrintShopPdf", "The picture at %1 mm, %2 mm (object %3) has %4 dots per "
+                                                    "inch as printed; a print shop wants %5.")
+                                .arg(mm(box.left()), mm(box.top()), locale.toString(index),
+                                     locale.toString(qRound(dpi(pixels, QSizeF(box.size())))),
+                                     locale.toString(kPrintShopDpi));
             continue;
         }
         const QRectF edges(box);
@@ -234,12 +244,14 @@ QStringList PrintShopWarnings(const PrintShopSide& side, const PrintShopPage& pa
                           dynamic_cast<const TKPRichBaseLabel*>(object) || dynamic_cast<const TKSuperText*>(object) ||
                           dynamic_cast<const TKPCircleText*>(object);
         if (text && !safe.contains(QRectF(box)))
-            warnings << QStringLiteral("The text at %1 mm, %2 mm (object %3) comes closer than %4 mm to the edge "
-                                       "and may be cut off.")
-                            .arg(UnitsToMm(box.left()), 0, 'f', 1)
-                            .arg(UnitsToMm(box.top()), 0, 'f', 1)
-                            .arg(index)
-                            .arg(PrintShopPage::kSafeMarginMm);
+            //: %1 and %2 are the text's place from the card's left and top edges, %3 its number in the card's
+            //: list of objects
+            warnings << QCoreApplication::translate(
+                            "qm::PrintShopPdf",
+                            "The text at %1 mm, %2 mm (object %3) comes closer than %4 mm to "
+                            "the edge and may be cut off.")
+                            .arg(mm(box.left()), mm(box.top()), locale.toString(index),
+                                 locale.toString(PrintShopPage::kSafeMarginMm));
         // Art that ends at the card's edge, or only a little beyond it, leaves a white hairline when the cut is
         // a little off: it must reach over the edge as far as the bleed goes.
         const double bleed = page.BleedUnits();
@@ -247,12 +259,14 @@ QStringList PrintShopWarnings(const PrintShopSide& side, const PrintShopPage& pa
         if (!text && bleed > 0 &&
             (short_(trim.left() - edges.left()) || short_(trim.top() - edges.top()) ||
              short_(edges.right() - trim.right()) || short_(edges.bottom() - trim.bottom())))
-            warnings << QStringLiteral("The object at %1 mm, %2 mm (object %3) ends at the card's edge; let it reach "
-                                       "%4 mm over the edge so that it fills the bleed.")
-                            .arg(UnitsToMm(box.left()), 0, 'f', 1)
-                            .arg(UnitsToMm(box.top()), 0, 'f', 1)
-                            .arg(index)
-                            .arg(page.BleedMm());
+            //: %1 and %2 are the object's place from the card's left and top edges, %3 its number in the
+            //: card's list of objects
+            warnings << QCoreApplication::translate(
+                            "qm::PrintShopPdf",
+                            "The object at %1 mm, %2 mm (object %3) ends at the card's edge; "
+                            "let it reach %4 mm over the edge so that it fills the bleed.")
+                            .arg(mm(box.left()), mm(box.top()), locale.toString(index),
+                                 locale.toString(page.BleedMm()));
     }
     return warnings;
 }

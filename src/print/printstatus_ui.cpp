@@ -18,7 +18,7 @@ TPrintStatusWindow::TPrintStatusWindow(TLabelPrinter& job, TKReport& report, QWi
     : QDialog(parent), mJob(job), mReport(report)
 {
     const bool print = job.Job().PrintMode;
-    setWindowTitle(print ? QStringLiteral("Print Status") : QStringLiteral("Preview Status"));
+    setWindowTitle(print ? tr("Print Status") : tr("Preview Status"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -30,11 +30,11 @@ TPrintStatusWindow::TPrintStatusWindow(TLabelPrinter& job, TKReport& report, QWi
     mExtra = new QLabel(this);
     mExtra->setObjectName(QStringLiteral("Extralabel"));
     mExtra->setAlignment(Qt::AlignCenter);
-    mButton = new QPushButton(print ? QStringLiteral("Cancel") : QStringLiteral("Stop"), this);
+    mButton = new QPushButton(print ? tr("Cancel") : tr("Stop"), this);
     mButton->setObjectName(QStringLiteral("CancelButton"));
     connect(mButton, &QPushButton::clicked, this, &TPrintStatusWindow::CancelClicked);
-    mButton->setWhatsThis(print ? QStringLiteral("Stops printing after asking; sheets already sent may still print.")
-                                : QStringLiteral("Stops making the preview."));
+    mButton->setWhatsThis(print ? tr("Stops printing after asking; sheets already sent may still print.")
+                                : tr("Stops making the preview."));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -46,7 +46,7 @@ TPrintStatusWindow::TPrintStatusWindow(TLabelPrinter& job, TKReport& report, QWi
     layout->addLayout(buttons);
 
     ConfirmCancel = [this] {
-        return QMessageBox::question(this, windowTitle(), QStringLiteral("Cancel Business Card Printing?"),
+        return QMessageBox::question(this, windowTitle(), tr("Cancel Business Card Printing?"),
                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     };
 }
@@ -96,7 +96,7 @@ void TPrintStatusWindow::RunJob()
     QCoreApplication::processEvents();
 
     mExtra->clear();
-    mButton->setText(QStringLiteral("OK"));
+    mButton->setText(tr("OK"));
     const QString final = mJob.FinalStatus(mOutcome, mReport);
     if (final.isEmpty())
         accept();
@@ -121,7 +121,7 @@ void TPrintStatusWindow::CancelClicked()
             mJob.RequestCancel(mReport);
     } else {
         mJob.RequestCancel(mReport);
-        mStatus->setText(QStringLiteral("Cancelling...!"));
+        mStatus->setText(tr("Cancelling...!"));
         QCoreApplication::processEvents();
     }
 }

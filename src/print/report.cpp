@@ -4,6 +4,7 @@
 
 #include "model/sheetlayout.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageSize>
@@ -84,7 +85,7 @@ bool TKReport::Execute(const Handler& beforePrint, const Handler& print)
     if (!BeginDocument()) {
         mAborted = true;
         if (mError.isEmpty())
-            mError = QStringLiteral("the document could not be started");
+            mError = QCoreApplication::translate("qm::TKReport", "the document could not be started");
         return false;
     }
     mPrinting = true;
@@ -98,7 +99,7 @@ bool TKReport::Execute(const Handler& beforePrint, const Handler& print)
         mError = QString::fromLocal8Bit(e.what());
         mAborted = true;
     } catch (...) {
-        mError = QStringLiteral("the job failed");
+        mError = QCoreApplication::translate("qm::TKReport", "the job failed");
         mAborted = true;
     }
     mPrinting = false;
@@ -122,7 +123,7 @@ void TKReport::NewPage()
         return;
     if (!BeginNextPage()) {
         if (mError.isEmpty())
-            mError = QStringLiteral("a new page could not be started");
+            mError = QCoreApplication::translate("qm::TKReport", "a new page could not be started");
         Abort();
         return;
     }

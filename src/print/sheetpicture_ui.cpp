@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -116,7 +117,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return QStringLiteral("Sheet positions");
+            return QCoreApplication::translate("qm::SheetPicture", "Sheet positions");
         return QAccessibleWidget::text(t);
     }
 
@@ -142,8 +143,8 @@ SheetPicture::SheetPicture(const TSheetSelection& sheet, QWidget* parent) : QWid
                    paper.bottom() + TSheetSelection::kPictureOffset + 2);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Sheet positions"));
-    setAccessibleDescription(QStringLiteral("Arrow keys move between the positions, Space ticks or clears one."));
+    setAccessibleName(tr("Sheet positions"));
+    setAccessibleDescription(tr("Arrow keys move between the positions, Space ticks or clears one."));
 }
 
 void SheetPicture::SetCursor(int position)
@@ -243,11 +244,11 @@ void SheetPicture::mousePressEvent(QMouseEvent* event)
 
 PrinterBox MakePrinterBox(QWidget* parent, QLabel*& name, const std::function<void()>& setup)
 {
-    auto* box = new QGroupBox(QStringLiteral("Printer"), parent);
+    auto* box = new QGroupBox(QCoreApplication::translate("qm::SheetPicture", "Printer"), parent);
     name = new QLabel(box);
     name->setObjectName(QStringLiteral("PrinterLabel"));
     name->setWordWrap(true);
-    auto* button = new QPushButton(QStringLiteral("Print &Setup"), box);
+    auto* button = new QPushButton(QCoreApplication::translate("qm::SheetPicture", "Print &Setup"), box);
     button->setObjectName(QStringLiteral("PrintSetupButton"));
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, box, setup);

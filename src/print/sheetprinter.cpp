@@ -8,6 +8,7 @@
 #include "print/report.h"
 #include "print/sheetcropmarks.h"
 
+#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -67,22 +68,28 @@ bool TLabelPrinter::Rotated() const
 
 QString TLabelPrinter::StatusFormat(bool printMode, int pages)
 {
+    // The status's first line, then the report's two status lines (%0 and %1 of the report's format).
+    const QString lines = QStringLiteral("\n%0\n%1");
     if (!printMode)
-        return QStringLiteral("Preparing Preview Page %p\n%0\n%1");
-    return pages > 1 ? QStringLiteral("Printing page %p of ") + QString::number(pages) + QStringLiteral("\n%0\n%1")
-                     : QStringLiteral("Printing page %p\n%0\n%1");
+        //: %p is the page's number
+        return tr("Preparing Preview Page %p") + lines;
+    //: %p is the page's number, %1 how many pages there are
+    return (pages > 1 ? tr("Printing page %p of %1").arg(QLocale().toString(pages))
+                      //: %p is the page's number
+                      : tr("Printing page %p")) +
+           lines;
 }
 
 QString TLabelPrinter::FinalStatus(TJobOutcome outcome, const TKReport& report) const
 {
     switch (outcome) {
     case joCanceled:
-        return mJob.PrintMode ? QStringLiteral("Business Card Print Canceled!")
-                              : QStringLiteral("Business Card Preview Canceled!");
+        return mJob.PrintMode ? tr("Business Card Print Canceled!") : tr("Business Card Preview Canceled!");
     case joStopped:
-        return QStringLiteral("Preview Stopped at page %1!").arg(report.CurrentPage());
+        return tr("Preview Stopped at page %1!").arg(report.CurrentPage());
     case joFailed:
-        return QStringLiteral("Business Card Print Failed: %1").arg(report.ErrorString());
+        //: %1 is the reason
+        return tr("Business Card Print Failed: %1").arg(report.ErrorString());
     case joFinished:
         break;
     }

@@ -10,6 +10,7 @@
 #include "print/finetuning.h"
 #include "print/sheetpositions.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPointF>
 #include <QRectF>
@@ -103,6 +104,8 @@ enum TJobOutcome
 
 class TLabelPrinter
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::TLabelPrinter)
+
 public:
     // Kinds of background art.
     enum TBackgroundKind
@@ -146,7 +149,8 @@ public:
 
     // The status window's texts.
     static QString StatusFormat(bool printMode, int pages = 1);
-    static QString CardCaption(int index) { return QStringLiteral("Card %1").arg(index + 1); }
+    //: The card being printed, shown under the print status; %1 is its position on the sheet
+    static QString CardCaption(int index) { return tr("Card %1").arg(index + 1); }
     // What the status window says once the job ended; empty when it simply closes.
     QString FinalStatus(TJobOutcome outcome, const TKReport& report) const;
 

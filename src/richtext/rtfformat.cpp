@@ -51,11 +51,11 @@ bool RtfFormat::Read(const QString& path, QTextDocument& into)
         return false;
     const QString name = QFileInfo(path).fileName();
     if (!CanRead(bytes.left(kHeadBytes)))
-        return Fail(QStringLiteral("The file %1 holds no rich text (RTF).").arg(name));
+        return Fail(tr("The file %1 holds no rich text (RTF).").arg(name));
     if (!GroupsClose(bytes))
-        return Fail(QStringLiteral("The rich text %1 is cut short.").arg(name));
+        return Fail(tr("The rich text %1 is cut short.").arg(name));
     if (!ReadRtf(bytes, into))
-        return Fail(QStringLiteral("The rich text %1 cannot be read.").arg(name));
+        return Fail(tr("The rich text %1 cannot be read.").arg(name));
     return true;
 }
 

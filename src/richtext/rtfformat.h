@@ -4,17 +4,22 @@
 
 #include "platform/fileformat.h"
 
+#include <QCoreApplication>
+
 class QTextDocument;
 
 namespace qm {
 
 class RtfFormat : public FileReader<QTextDocument>
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::RtfFormat)
+
 public:
     // Files larger than this are no text for a card.
     static constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
 
-    QString Name() const override { return QStringLiteral("Rich text"); }
+    //: A kind of file, in the file dialog's list of types
+    QString Name() const override { return tr("Rich text"); }
     QStringList Extensions() const override { return {QStringLiteral("rtf")}; }
     // "{\rtf", after white space or a byte-order mark.
     bool CanRead(const QByteArray& head) const override;

@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "platform/profile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -85,7 +86,8 @@ bool WriteCompanionFile(const QString& cardPath, const QString& background, cons
     QTemporaryDir scratch;
     if (!scratch.isValid()) {
         if (error)
-            *error = QStringLiteral("%1: no room for a temporary file").arg(target);
+            *error = QCoreApplication::translate("qm::CompanionFile", "%1: no room for a temporary file")
+                         .arg(target);
         return false;
     }
     const QString scratchFile = scratch.filePath(QStringLiteral("companion.qme"));

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QXmlStreamReader>
 
 #include <cmath>
@@ -43,9 +44,11 @@ bool LengthAttribute(const QXmlStreamReader& xml, const char* name, double* poin
         return true;
     }
     if (text.isEmpty())
-        *error = QStringLiteral("%1 has no %2.").arg(xml.name().toString(), QLatin1String(name));
+        //: %1 is an element of the XML file, %2 one of its attributes
+        *error = StockFileFormat::tr("%1 has no %2.").arg(xml.name().toString(), QLatin1String(name));
     else
-        *error = QStringLiteral("%1 has a %2 of \"%3\", not a length.")
+        //: %1 is an element of the XML file, %2 one of its attributes, %3 its value
+        *error = StockFileFormat::tr("%1 has a %2 of \"%3\", not a length.")
                      .arg(xml.name().toString(), QLatin1String(name), text);
     return false;
 }
@@ -58,14 +61,17 @@ bool CountAttribute(const QXmlStreamReader& xml, const char* name, int* count, Q
     if (ok && *count >= 1 && *count <= 10000)
         return true;
     *error =
-        QStringLiteral("Layout has a %1 of \"%2\", not a count of labels.").arg(QLatin1String(name), text);
+        //: Layout is an element of the XML file, %1 one of its attributes, %2 its value
+        StockFileFormat::tr("Layout has a %1 of \"%2\", not a count of labels.")
+            .arg(QLatin1String(name), text);
     return false;
 }
 
 QString MillimetreSize(const QSizeF& points)
 {
-    const auto mm = [](double pt) { return QString::number(pt / kPointsPerInch * kMMPerInch, 'f', 0); };
-    return QStringLiteral("%1 x %2 mm").arg(mm(points.width()), mm(points.height()));
+    const auto mm = [](double pt) { return QLocale().toString(pt / kPointsPerInch * kMMPerInch, 'f', 0); };
+    //: a paper's width and height
+    return StockFileFormat::tr("%1 x %2 mm").arg(mm(points.width()), mm(points.height()));
 }
 
 // The grids of a <Label-rectangle>, up to its end element.
@@ -153,7 +159,7 @@ bool StockPapers::ReadFile(const QString& path, QString* error)
     QXmlStreamReader xml(&file);
     QList<StockPaper> read;
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("Glabels-paper-sizes")) {
-        *error = QStringLiteral("The file %1 holds no gLabels paper sizes.").arg(name);
+        *error = StockFileFormat::tr("The file %1 holds no gLabels paper sizes.").arg(name);
         return false;
     }
     while (xml.readNextStartElement()) {
@@ -167,7 +173,7 @@ bool StockPapers::ReadFile(const QString& path, QString* error)
             QString why;
             if (p.Id.isEmpty() || !LengthAttribute(xml, "width", &w, &why) ||
                 !LengthAttribute(xml, "height", &h, &why)) {
-                *error = QStringLiteral("The file %1 has a paper size that cannot be read (line %2).")
+                *error = StockFileFormat::tr("The file %1 has a paper size that cannot be read (line %2).")
                              .arg(name)
                              .arg(xml.lineNumber());
                 return false;
@@ -178,7 +184,7 @@ bool StockPapers::ReadFile(const QString& path, QString* error)
         xml.skipCurrentElement();
     }
     if (xml.hasError()) {
-        *error = QStringLiteral("The file %1 is not whole or not XML (line %2: %3).")
+        *error = StockFileFormat::tr("The file %1 is not whole or not XML (line %2: %3).")
                      .arg(name)
                      .arg(xml.lineNumber())
                      .arg(xml.errorString());
@@ -226,12 +232,12 @@ StockTemplate ReadStockTemplate(QXmlStreamReader& xml, const StockPapers& papers
         e.Description = Attribute(xml, "description");
     const QString equivalent = Attribute(xml, "equiv");
     const QString size = Attribute(xml, "size");
-    const QString where = QStringLiteral("The template %1").arg(e.Name().trimmed());
 
     // A template found wrong is passed over to its end, wherever inside it the reader stands.
     const auto bad = [&](const QString& why) {
         result.kind = StockTemplate::Kind::Bad;
-        result.error = where + QStringLiteral(": ") + why;
+        //: %1 is the maker and part of a card stock, %2 what is wrong with it
+        result.error = StockFileFormat::tr("The template %1: %2").arg(e.Name().trimmed(), why);
         if (xml.isStartElement() && xml.name() == QLatin1String("Template")) {
             xml.skipCurrentElement();
         } else {
@@ -242,7 +248,7 @@ StockTemplate ReadStockTemplate(QXmlStreamReader& xml, const StockPapers& papers
         return result;
     };
     if (e.Part.isEmpty())
-        return bad(QStringLiteral("it has no part number."));
+        return bad(StockFileFormat::tr("it has no part number."));
     if (!equivalent.isEmpty()) {
         e.EquivalentOf = equivalent;
         result.kind = StockTemplate::Kind::Equivalent;
@@ -266,7 +272,7 @@ StockTemplate ReadStockTemplate(QXmlStreamReader& xml, const StockPapers& papers
         xml.skipCurrentElement();
         return result;
     } else {
-        return bad(QStringLiteral("its paper \"%1\" is not known.").arg(size));
+        return bad(StockFileFormat::tr("its paper \"%1\" is not known.").arg(size));
     }
 
     bool rectangle = false, otherShape = false;
@@ -284,7 +290,7 @@ StockTemplate ReadStockTemplate(QXmlStreamReader& xml, const StockPapers& papers
                 !LengthAttribute(xml, "round", &e.Round, &why, false))
                 return bad(why);
             if (e.Width <= 0 || e.Height <= 0)
-                return bad(QStringLiteral("its labels have no size."));
+                return bad(StockFileFormat::tr("its labels have no size."));
             if (!ReadGrids(xml, e, &why))
                 return bad(why.isEmpty() ? xml.errorString() : why);
         } else {
@@ -295,7 +301,7 @@ StockTemplate ReadStockTemplate(QXmlStreamReader& xml, const StockPapers& papers
     }
     if (xml.hasError()) {
         result.kind = StockTemplate::Kind::Bad;
-        result.error = where + QStringLiteral(": ") + xml.errorString();
+        result.error = StockFileFormat::tr("The template %1: %2").arg(e.Name().trimmed(), xml.errorString());
         return result;
     }
     if (!rectangle) {
@@ -304,7 +310,8 @@ StockTemplate ReadStockTemplate(QXmlStreamReader& xml, const StockPapers& papers
     }
     if (e.Grids.isEmpty()) {
         result.kind = StockTemplate::Kind::Bad;
-        result.error = where + QStringLiteral(": it places no labels on the sheet.");
+        result.error = StockFileFormat::tr("The template %1: %2")
+                           .arg(e.Name().trimmed(), StockFileFormat::tr("it places no labels on the sheet."));
         return result;
     }
     result.kind = StockTemplate::Kind::Entry;
@@ -331,22 +338,18 @@ QString StockToLayout(const StockEntry& entry, const CardSheetLayout& base, Card
             paper = code;
     }
     if (paper == 0)
-        return QStringLiteral("%1 is on %2 paper; Quillmark prints on Letter and A4 paper only.")
+        return StockFileFormat::tr("%1 is on %2 paper; Quillmark prints on Letter and A4 paper only.")
             .arg(name, entry.PaperName);
     if (entry.Grids.size() != 1)
-        return QStringLiteral(
-                   "%1 has its cards in %2 groups of different spacing; Quillmark prints one group "
-                   "of evenly spaced cards a sheet.")
-            .arg(name)
-            .arg(entry.Grids.size());
+        return StockFileFormat::tr("%1 has its cards in %2 groups of different spacing; Quillmark prints one "
+                                   "group of evenly spaced cards a sheet.")
+            .arg(name, QLocale().toString(entry.Grids.size()));
     const StockGrid& g = entry.Grids.front();
     if (g.Across > kMaxAcross || g.Down > kMaxDown)
-        return QStringLiteral("%1 has %2 x %3 labels a sheet; a sheet holds at most %4 across and %5 down.")
-            .arg(name)
-            .arg(g.Across)
-            .arg(g.Down)
-            .arg(kMaxAcross)
-            .arg(kMaxDown);
+        return StockFileFormat::tr(
+                   "%1 has %2 x %3 labels a sheet; a sheet holds at most %4 across and %5 down.")
+            .arg(name, QLocale().toString(g.Across), QLocale().toString(g.Down),
+                 QLocale().toString(kMaxAcross), QLocale().toString(kMaxDown));
     double width = entry.Width, height = entry.Height;
     double dx = g.Across > 1 ? g.DX : width, dy = g.Down > 1 ? g.DY : height;
     if (dx < width && dx >= width - kOverlapSlack)
@@ -354,7 +357,7 @@ QString StockToLayout(const StockEntry& entry, const CardSheetLayout& base, Card
     if (dy < height && dy >= height - kOverlapSlack)
         height = dy;
     if (dx < width || dy < height)
-        return QStringLiteral("%1 has overlapping labels, which Quillmark cannot print.").arg(name);
+        return StockFileFormat::tr("%1 has overlapping labels, which Quillmark cannot print.").arg(name);
 
     CardSheetLayout l = base;
     const auto inches = [](double points) { return float(points / kPointsPerInch); };
@@ -400,19 +403,23 @@ bool StockFileFormat::ReadBytes(const QByteArray& bytes, const QString& name, st
     bool otherShapes = false;
     QXmlStreamReader xml(bytes);
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("Glabels-templates"))
-        return Fail(QStringLiteral("The file %1 holds no gLabels card stock.").arg(name));
+        return Fail(tr("The file %1 holds no gLabels card stock.").arg(name));
     std::vector<StockEntry> read;
+    QString firstLeftOut; // why the first template passed over was
     while (xml.readNextStartElement()) {
         if (xml.name() != QLatin1String("Template")) {
             xml.skipCurrentElement();
             continue;
         }
         StockTemplate t = ReadStockTemplate(xml, mPapers);
-        if (t.kind == StockTemplate::Kind::Bad && !xml.hasError())
-            mWarnings << QStringLiteral("%1, line %2: %3 It is left out.")
-                             .arg(name)
-                             .arg(xml.lineNumber())
-                             .arg(t.error);
+        if (t.kind == StockTemplate::Kind::Bad && !xml.hasError()) {
+            //: %1 says what is wrong with a card stock of the file
+            const QString leftOut = tr("%1 It is left out.").arg(t.error);
+            if (firstLeftOut.isEmpty())
+                firstLeftOut = leftOut;
+            //: %1 is a file, %2 a line number, %3 what was passed over and why
+            mWarnings << tr("%1, line %2: %3").arg(name, QString::number(xml.lineNumber()), leftOut);
+        }
         otherShapes = otherShapes || t.kind == StockTemplate::Kind::NotRectangular;
         if (t.kind == StockTemplate::Kind::Entry || t.kind == StockTemplate::Kind::Equivalent) {
             t.entry.Source = name;
@@ -420,16 +427,15 @@ bool StockFileFormat::ReadBytes(const QByteArray& bytes, const QString& name, st
         }
     }
     if (xml.hasError())
-        return Fail(QStringLiteral("The file %1 is not whole or not XML (line %2: %3).")
+        return Fail(tr("The file %1 is not whole or not XML (line %2: %3).")
                         .arg(name)
                         .arg(xml.lineNumber())
                         .arg(xml.errorString()));
     if (read.empty() && !mWarnings.isEmpty())
-        return Fail(QStringLiteral("The file %1 holds no sheet that can be read. %2")
-                        .arg(name, mWarnings.front().section(QStringLiteral(": "), 1)));
+        return Fail(tr("The file %1 holds no sheet that can be read. %2").arg(name, firstLeftOut));
     mOtherShapesOnly = read.empty() && otherShapes;
     if (read.empty())
-        return Fail(QStringLiteral("The file %1 holds no sheets of rectangular labels or cards.").arg(name));
+        return Fail(tr("The file %1 holds no sheets of rectangular labels or cards.").arg(name));
     into.insert(into.end(), std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));
     return true;
 }

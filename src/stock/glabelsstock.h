@@ -6,6 +6,7 @@
 #include "model/sheetlayout.h"
 #include "platform/fileformat.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QSizeF>
@@ -132,10 +133,12 @@ StockPaper LayoutPaper(int paperCode);
 // a file that is not whole XML, or holds no rectangular product, is refused.
 class StockFileFormat : public FileReader<std::vector<StockEntry>>
 {
+    Q_DECLARE_TR_FUNCTIONS(qm::StockFileFormat)
+
 public:
     // Paper ids resolve through papers, which must outlive the format.
     explicit StockFileFormat(const StockPapers& papers) : mPapers(papers) {}
-    QString Name() const override { return QStringLiteral("gLabels card stock"); }
+    QString Name() const override { return tr("gLabels card stock"); }
     QStringList Extensions() const override { return {QStringLiteral("xml")}; }
     bool CanRead(const QByteArray& head) const override;
     // Appends the products to `into` only when the file reads.

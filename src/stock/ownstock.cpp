@@ -4,6 +4,8 @@
 
 #include "platform/profile.h"
 
+#include <QCoreApplication>
+
 namespace qm {
 
 namespace {
@@ -32,12 +34,13 @@ QString OwnStockNameProblem(const QString& name)
 {
     const QString trimmed = name.trimmed();
     if (trimmed.isEmpty())
-        return QStringLiteral("Give the stock a name.");
+        return QCoreApplication::translate("qm::OwnStock", "Give the stock a name.");
     if (trimmed.size() > 60)
-        return QStringLiteral("A stock name has at most 60 characters.");
+        return QCoreApplication::translate("qm::OwnStock", "A stock name has at most 60 characters.");
     for (const QChar c : trimmed)
         if (c == QLatin1Char(']') || c.category() == QChar::Other_Control) // "]" would end the section's name
-            return QStringLiteral("A stock name cannot hold \"]\" or line breaks.");
+            return QCoreApplication::translate("qm::OwnStock",
+                                               "A stock name cannot hold \"]\" or line breaks.");
     return QString();
 }
 

@@ -6,6 +6,7 @@
 #include "platform/paths.h"
 #include "stock/ownstock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -296,7 +297,9 @@ QList<QPair<QString, QString>> StockCatalog::PaperChoices() const
             continue;
         seen << e.PaperId;
         papers.append(
-            {e.PaperId, e.PaperId == QLatin1String("Other") ? QStringLiteral("Other sizes") : e.PaperName});
+            {e.PaperId, e.PaperId == QLatin1String("Other")
+                            ? QCoreApplication::translate("qm::StockCatalog", "Other sizes", "paper")
+                            : e.PaperName});
     }
     // Letter and A4 first, then the rest by name.
     std::stable_sort(papers.begin(), papers.end(), [](const auto& a, const auto& b) {
@@ -329,7 +332,8 @@ const StockCatalog& StockCatalog::Installed(const QString& preferencesPath)
             preferencesPath.isEmpty() ? ProgramFile(QStringLiteral("qmk.ini")) : preferencesPath;
         for (const OwnStock& own : LoadOwnStock(prefs))
             catalog->AddEntry(LayoutToStock(QLatin1String(kOwnStockBrand), own.Name,
-                                            QStringLiteral("Own stock"), own.Layout));
+                                            QCoreApplication::translate("qm::StockCatalog", "Own stock"),
+                                            own.Layout));
         catalog->Finish();
     }
     return *catalog;

@@ -4,26 +4,41 @@
 
 #include "stock/stockcatalog.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <cmath>
+
 namespace qm {
 
 namespace {
+
+struct StockWords
+{
+    Q_DECLARE_TR_FUNCTIONS(qm::StockText)
+};
 
 bool InInches(const StockEntry& entry)
 {
     return entry.PaperId.startsWith(QLatin1String("US-"));
 }
 
-// At most `decimals` decimals, no trailing zeros: 3.5, 2, 0.625.
+// At most `decimals` decimals, no trailing zeros, written the user's way: 3.5, 2, 0.625 (3,5 in German).
 QString Number(double value, int decimals)
 {
-    QString text = QString::number(value, 'f', decimals);
-    if (text.contains(QLatin1Char('.'))) {
-        while (text.endsWith(QLatin1Char('0')))
-            text.chop(1);
-        if (text.endsWith(QLatin1Char('.')))
-            text.chop(1);
+    // What rounds to nothing is 0, not -0.
+    if (std::abs(value) < 0.5 * std::pow(10.0, -decimals))
+        value = 0;
+    const QLocale locale;
+    QString text = locale.toString(value, 'f', decimals);
+    const QString point = locale.decimalPoint();
+    if (text.contains(point)) {
+        while (text.endsWith(locale.zeroDigit()))
+            text.chop(locale.zeroDigit().size());
+        if (text.endsWith(point))
+            text.chop(point.size());
     }
-    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+    return text;
 }
 
 } // namespace
@@ -34,23 +49,29 @@ QString StockLength(const StockEntry& entry, double points, bool withUnit)
     const QString number = inches ? Number(points / 72, 3) : Number(points / 72 * kMMPerInch, 1);
     if (!withUnit)
         return number;
-    return number + (inches ? QStringLiteral(" in") : QStringLiteral(" mm"));
+    return (inches ? StockWords::tr("%1 in", "inches") : StockWords::tr("%1 mm", "millimetres")).arg(number);
 }
 
 QString StockCardSize(const StockEntry& entry)
 {
-    QString size =
-        StockLength(entry, entry.Width, false) + QStringLiteral(" x ") + StockLength(entry, entry.Height);
+    const QString width = StockLength(entry, entry.Width, false);
+    const QString height = StockLength(entry, entry.Height);
     if (entry.Round > 0)
-        size += QStringLiteral(", corners ") + StockLength(entry, entry.Round);
-    return size;
+        //: a card's width, height (with its unit) and the radius of its rounded corners
+        return StockWords::tr("%1 x %2, corners %3").arg(width, height, StockLength(entry, entry.Round));
+    //: a card's width and height (with its unit)
+    return StockWords::tr("%1 x %2", "width x height").arg(width, height);
 }
 
 QString StockCounts(const StockEntry& entry)
 {
+    const QLocale locale;
     if (entry.Grids.size() == 1)
-        return QStringLiteral("%1 x %2").arg(entry.Grids[0].Across).arg(entry.Grids[0].Down);
-    return QStringLiteral("%1 in %2 groups").arg(entry.CardCount()).arg(entry.Grids.size());
+        return StockWords::tr("%1 x %2", "cards across x down")
+            .arg(locale.toString(entry.Grids[0].Across), locale.toString(entry.Grids[0].Down));
+    //: %1 cards on the sheet, in %2 groups of their own spacing
+    return StockWords::tr("%1 in %2 groups")
+        .arg(locale.toString(entry.CardCount()), locale.toString(entry.Grids.size()));
 }
 
 QString StockLine(const StockEntry& entry, int nameWidth)
@@ -60,9 +81,11 @@ QString StockLine(const StockEntry& entry, int nameWidth)
     if (!entry.Description.isEmpty())
         line += QStringLiteral("  ") + entry.Description;
     if (!entry.EquivalentOf.isEmpty())
-        line += QStringLiteral(" (as %1 %2)").arg(entry.Brand, entry.EquivalentOf);
+        //: the stock is the same product as this maker's part
+        line += QLatin1Char(' ') + StockWords::tr("(as %1 %2)").arg(entry.Brand, entry.EquivalentOf);
     if (entry.Source == QLatin1String(kStockBuiltIn))
-        line += QStringLiteral(" [built in]");
+        //: the stock comes with Quillmark
+        line += QLatin1Char(' ') + StockWords::tr("[built in]");
     return line;
 }
 

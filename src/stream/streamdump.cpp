@@ -5,6 +5,7 @@
 #include "stream/streamvalues.h"
 #include "platform/codepage.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstring>
@@ -25,10 +26,10 @@ public:
     QString Run()
     {
         if (Byte() != quint8(ValueTag::List))
-            throw DumpFault{QStringLiteral("Invalid stream format")};
+            throw DumpFault{QCoreApplication::translate("qm::StreamReader", "Invalid stream format")};
         while (Peek() != 0) {
             if (Take(4) != "TPF0")
-                throw DumpFault{QStringLiteral("Invalid stream format")};
+                throw DumpFault{QCoreApplication::translate("qm::StreamReader", "Invalid stream format")};
             Component(0);
         }
         Byte();
@@ -39,7 +40,7 @@ private:
     void Check()
     {
         if (mIn.Failed())
-            throw DumpFault{QStringLiteral("Stream read error")};
+            throw DumpFault{QCoreApplication::translate("qm::StreamReader", "Stream read error")};
     }
     quint8 Byte()
     {
@@ -69,7 +70,7 @@ private:
     void Component(int depth)
     {
         if (depth > 8)
-            throw DumpFault{QStringLiteral("Invalid stream format")};
+            throw DumpFault{QCoreApplication::translate("qm::StreamReader", "Invalid stream format")};
         const QString indent(depth * 2, QLatin1Char(' '));
         if ((Peek() & 0xF0) == 0xF0) {
             const quint8 prefix = Byte();
@@ -178,7 +179,7 @@ private:
             QStringList items;
             while (Peek() != 0) {
                 if (Byte() != quint8(ValueTag::List))
-                    throw DumpFault{QStringLiteral("Invalid stream format")};
+                    throw DumpFault{QCoreApplication::translate("qm::StreamReader", "Invalid stream format")};
                 QStringList props;
                 while (Peek() != 0) {
                     const QByteArray prop = Short();
@@ -191,7 +192,7 @@ private:
             return QStringLiteral("<") + items.join(QStringLiteral(", ")) + QStringLiteral(">");
         }
         default:
-            throw DumpFault{QStringLiteral("Invalid property value")};
+            throw DumpFault{QCoreApplication::translate("qm::StreamReader", "Invalid property value")};
         }
     }
 
@@ -204,7 +205,7 @@ private:
         explicit Nested(int& depth) : mDepth(depth)
         {
             if (++mDepth > kMaxValueNesting)
-                throw DumpFault{QStringLiteral("Invalid stream format")};
+                throw DumpFault{QCoreApplication::translate("qm::StreamReader", "Invalid stream format")};
         }
         ~Nested() { --mDepth; }
         Nested(const Nested&) = delete;

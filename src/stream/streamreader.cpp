@@ -11,6 +11,7 @@
 #include "platform/codepage.h"
 #include "platform/paths.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -22,11 +23,13 @@
 namespace qm {
 namespace {
 
-const char kInvalidStream[] = "Invalid stream format";
-const char kReadError[] = "Stream read error";
-const char kNoProperty[] = "Property does not exist";
-const char kBadPath[] = "Invalid property path";
-const char kBadValue[] = "Invalid property value";
+// The reader's failures, shown to the user after the card file's name.
+const char kContext[] = "qm::StreamReader";
+const char kInvalidStream[] = QT_TRANSLATE_NOOP("qm::StreamReader", "Invalid stream format");
+const char kReadError[] = QT_TRANSLATE_NOOP("qm::StreamReader", "Stream read error");
+const char kNoProperty[] = QT_TRANSLATE_NOOP("qm::StreamReader", "Property does not exist");
+const char kBadPath[] = QT_TRANSLATE_NOOP("qm::StreamReader", "Invalid property path");
+const char kBadValue[] = QT_TRANSLATE_NOOP("qm::StreamReader", "Invalid property value");
 
 // Nested child records are not used by card objects; a deeper nesting than this is a damaged file.
 constexpr int kMaxNesting = 8;
@@ -35,6 +38,8 @@ int gObjectLimit = 0;
 
 struct StreamFault
 {
+    explicit StreamFault(const char* text) : message(QCoreApplication::translate(kContext, text)) {}
+    explicit StreamFault(const QString& text) : message(text) {}
     QString message;
 };
 
@@ -59,7 +64,8 @@ public:
             if (signature != "TPF0")
                 throw StreamFault{kInvalidStream};
             if (qint64(mRead.size()) >= mRoom)
-                throw StreamFault{QStringLiteral("more objects than the %1 a card can hold")
+                throw StreamFault{QCoreApplication::translate("qm::StreamReader",
+                                                              "more objects than the %1 a card can hold")
                                       .arg(CardObjectLimitText())};
             std::unique_ptr<TKGraphicControl> object = ReadComponent(0);
             if (pasteOffset != 0) {
@@ -155,7 +161,9 @@ private:
 
         std::unique_ptr<TKGraphicControl> object = mClasses.Create(className);
         if (!object)
-            throw StreamFault{QStringLiteral("Class %1 not found").arg(QString::fromLatin1(className))};
+            //: %1 is a class name stored in the card file ("TKLine")
+            throw StreamFault{QCoreApplication::translate("qm::StreamReader", "Class %1 not found")
+                                  .arg(QString::fromLatin1(className))};
         object->SetComponentState(csLoading | csReading);
         if (depth == 0)
             object->SetName(FreeName(FromWindows1252(storedName)));
@@ -329,7 +337,7 @@ void SetCardObjectLimitForTesting(int objects) { gObjectLimit = objects; }
 
 QString CardObjectLimitText()
 {
-    return QLocale(QLocale::English).toString(CardObjectLimit());
+    return QLocale().toString(CardObjectLimit());
 }
 
 ReadResult ReadObjectsFromBytes(TKCardObjects& panel, const QByteArray& data, int pasteOffset)
@@ -360,15 +368,18 @@ ReadResult ReadObjectsFromBytes(TKCardObjects& panel, const QByteArray& data, in
 bool ReadCardFileBytes(const QString& fileName, QByteArray* data, QString* error)
 {
     QFile file(fileName);
-    if (!OpenRegularFile(file, QStringLiteral("card file"), error))
+    if (!OpenRegularFile(file, FileRole::CardFile, error))
         return false;
     if (file.size() > kMaxCardFileBytes) {
-        *error = QStringLiteral("%1 is too large to be a card file").arg(fileName);
+        *error = QCoreApplication::translate("qm::StreamReader", "%1 is too large to be a card file")
+                     .arg(fileName);
         return false;
     }
     *data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("Cannot read %1: %2").arg(fileName, file.errorString());
+        //: %1 is the file, %2 the system's reason
+        *error = QCoreApplication::translate("qm::StreamReader", "Cannot read %1: %2")
+                     .arg(fileName, file.errorString());
         return false;
     }
     return true;

@@ -34,7 +34,7 @@ constexpr int kMaxCardObjects = 1000000;
 int CardObjectLimit();
 // Tests lower the limit to try it with small cards; 0 restores kMaxCardObjects.
 void SetCardObjectLimitForTesting(int objects);
-// The limit as messages give it ("1,000,000").
+// The limit as messages give it, in the user's way of writing numbers ("1,000,000", "1.000.000").
 QString CardObjectLimitText();
 
 // Card files beyond this size are refused before anything is read (a card with a thousand objects is a

@@ -10,6 +10,7 @@
 #include "platform/atomicfile.h"
 #include "platform/codepage.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace qm {
@@ -25,9 +26,11 @@ bool CheckObjectCount(const QString& fileName, size_t count, QString* error)
     if (count <= size_t(CardObjectLimit()))
         return true;
     if (error)
-        *error = QStringLiteral("Could not save \"%1\": the card has %2 objects, more than the %3 a card file can "
-                                "hold; remove some objects")
-                     .arg(fileName, QLocale(QLocale::English).toString(qulonglong(count)), CardObjectLimitText());
+        *error =
+            QCoreApplication::translate(
+                "qm::StreamWriter", "Could not save \"%1\": the card has %2 objects, more than the %3 a card "
+                                    "file can hold; remove some objects")
+                .arg(fileName, QLocale().toString(qulonglong(count)), CardObjectLimitText());
     return false;
 }
 
@@ -37,12 +40,19 @@ bool WriteCardFile(const QString& fileName, const QByteArray& bytes, QString* er
     if (bytes.size() > limit) {
         if (error) {
             const auto size = [](qint64 n) {
-                return n < (1 << 20) ? QStringLiteral("%1 bytes").arg(n)
-                                     : QStringLiteral("%1 MB").arg((n + (1 << 20) - 1) >> 20);
+                if (n == 1)
+                    return QCoreApplication::translate("qm::StreamWriter", "1 byte");
+                if (n < (1 << 20))
+                    return QCoreApplication::translate("qm::StreamWriter", "%Ln bytes", nullptr, int(n));
+                return QCoreApplication::translate("qm::StreamWriter", "%1 MB")
+                    .arg(QLocale().toString((n + (1 << 20) - 1) >> 20));
             };
-            *error = QStringLiteral("Could not save \"%1\": the card would take %2, more than the %3 a card file "
-                                    "can hold; remove some objects or pictures")
-                         .arg(fileName, size(bytes.size()), size(limit));
+            //: %2 and %3 are sizes ("3 MB")
+            *error =
+                QCoreApplication::translate("qm::StreamWriter",
+                                            "Could not save \"%1\": the card would take %2, more than the %3 "
+                                            "a card file can hold; remove some objects or pictures")
+                    .arg(fileName, size(bytes.size()), size(limit));
         }
         return false;
     }

@@ -15,6 +15,7 @@
 #include "objects/text/supertext.h"
 #include "objects/text/textlabel.h"
 #include "platform/helptopics.h"
+#include "platform/translations.h"
 #include "print/bottomwarning_ui.h"
 #include "print/previewwindow_ui.h"
 
@@ -27,6 +28,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
@@ -483,4 +485,48 @@ TEST_F(HelpTest, QuickTipsStepBothWaysAndRememberTheirSettingInThePreferences)
     for (QDialog* d : window.findChildren<QDialog*>())
         shown = shown || (d->windowTitle() == QLatin1String("Quick Tips") && d->isVisible());
     EXPECT_TRUE(shown);
+}
+
+TEST(HelpPages, EachLanguageHasEveryPageWithItsPlacesAndIsShownAndSearchedInIt)
+{
+    // Every page in every language, with the English page's places and links: a link that works in English
+    // works in German too.
+    static const QRegularExpression places(QStringLiteral("(name|href|id)=\"[^\"]*\""));
+    const auto placesOf = [](const QString& resource) {
+        QFile file(resource);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(resource);
+        QStringList found;
+        for (auto it = places.globalMatch(QString::fromUtf8(file.readAll())); it.hasNext();)
+            found << it.next().captured();
+        found.sort();
+        return found;
+    };
+    const QStringList pages = QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")}, QDir::Files);
+    for (const char* language : {"de", "fr", "es"}) {
+        for (const QString& page : pages) {
+            EXPECT_EQ(placesOf(QStringLiteral(":/help/%1/%2").arg(QLatin1String(language), page)),
+                      placesOf(QStringLiteral(":/help/") + page))
+                << language << "/" << qPrintable(page);
+        }
+    }
+
+    // In German the help opens the German pages and searches them, umlauts and all.
+    const QByteArray before = qgetenv("LANGUAGE");
+    qputenv("LANGUAGE", "de");
+    ASSERT_EQ(InstallTranslations(), "de");
+    qputenv("LANGUAGE", before);
+    EXPECT_EQ(THelpWindow::PageNamed(QStringLiteral("printing")), QUrl(QStringLiteral("qrc:/help/de/printing.html")));
+    EXPECT_EQ(THelpWindow::ContentsPage(), QUrl(QStringLiteral("qrc:/help/de/index.html")));
+    const std::vector<HelpHit> hits = SearchHelp(QStringLiteral("Größe"));
+    ASSERT_FALSE(hits.empty());
+    for (const HelpHit& hit : hits) {
+        QFile file(QStringLiteral(":/help/de/") + hit.Page);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(QString::fromUtf8(file.readAll()).toLower().contains(QStringLiteral("größe")))
+            << qPrintable(hit.Page);
+    }
+    EXPECT_TRUE(SearchHelp(QStringLiteral("Visitenkarte")).size() > 5);
+    RemoveTranslations();
+    EXPECT_EQ(THelpWindow::PageNamed(QStringLiteral("printing")), QUrl(QStringLiteral("qrc:/help/printing.html")));
+    EXPECT_TRUE(SearchHelp(QStringLiteral("Visitenkarte")).empty());
 }

@@ -42,6 +42,8 @@
 
 #include <gtest/gtest.h>
 
+#include "accessnames.h"
+
 #include <deque>
 
 #include <grp.h>
@@ -134,39 +136,6 @@ protected:
 
 } // namespace
 
-// The access key of a caption ("Save &As..." gives 'a'); a null character when it has none.
-QChar AccessKey(const QString& caption)
-{
-    for (int i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != QLatin1Char('&'))
-            continue;
-        if (caption[i + 1] != QLatin1Char('&'))
-            return caption[i + 1].toLower();
-        ++i; // "&&" is an ampersand
-    }
-    return QChar();
-}
-
-// Items of a menu (or of the menu bar) without an access key, or sharing one with another item.
-QStringList AccessKeyFaults(const QList<QAction*>& items)
-{
-    QStringList faults;
-    QMap<QChar, QString> taken;
-    for (const QAction* item : items) {
-        if (item->isSeparator() || !item->isVisible())
-            continue;
-        const QChar key = AccessKey(item->text());
-        if (key.isNull())
-            faults << QStringLiteral("no key: ") + item->text();
-        else if (taken.contains(key))
-            faults << QStringLiteral("'%1' twice: %2, %3").arg(key).arg(taken[key], item->text());
-        taken[key] = item->text();
-        if (item->menu())
-            faults << AccessKeyFaults(item->menu()->actions());
-    }
-    return faults;
-}
-
 TEST_F(MainWindowTest, MenusCarryTheirCaptionsSeparatorsAndShortcut)
 {
     TMainScreen& w = Open();
@@ -232,7 +201,7 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsSeparatorsAndShortcut)
     developer.mnuUndo->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(developer.mnuRedo->text(), QStringLiteral("&Redo Cut"));
-    EXPECT_EQ(AccessKeyFaults(developer.menuBar()->actions()).join(QStringLiteral("; ")).toStdString(), "");
+    EXPECT_EQ(qmtest::AccessKeyFaults(developer.menuBar()->actions()).join(QStringLiteral("; ")).toStdString(), "");
     // Every tool is on the Insert menu with its picture, and choosing it arms the tool.
     for (QAction* item : developer.InsertMenu->actions())
         EXPECT_FALSE(item->icon().isNull()) << qPrintable(item->text());

@@ -248,8 +248,10 @@ TEST(StockTemplates, FaultyTemplatesAreNamedAndPassedOver)
     entries.clear();
     EXPECT_FALSE(format.ReadBytes(file, QStringLiteral("zw.xml"), entries));
     EXPECT_TRUE(entries.empty());
-    EXPECT_TRUE(format.ErrorString().contains(QStringLiteral("zw.xml")))
-        << format.ErrorString().toStdString();
+    // The reason is the first template's, without the file and line the warning puts before it.
+    EXPECT_EQ(format.ErrorString().toStdString(),
+              "The file zw.xml holds no sheet that can be read. The template Zweckform 32010: Layout has a dy of "
+              "\"x\", not a length. It is left out.");
     EXPECT_FALSE(format.HeldOtherShapesOnly());
     // A file of round labels only holds nothing Quillmark prints on.
     EXPECT_FALSE(format.ReadBytes(R"(<Glabels-templates><Template brand="B" part="5" size="A4">

@@ -8,6 +8,7 @@
 #include "testutil.h"
 
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -52,7 +53,8 @@ TEST(CardFileLimit, ACardBeyondWhatTheReaderTakesIsNotSaved)
     EXPECT_FALSE(tooLarge);
     EXPECT_FALSE(clipboardTooLarge);
     EXPECT_TRUE(error.contains(QStringLiteral("card.qmk"))) << qPrintable(error);
-    EXPECT_TRUE(error.contains(QStringLiteral("more than the %1 bytes a card file can hold").arg(grown - 1)))
+    EXPECT_TRUE(error.contains(
+        QStringLiteral("more than the %1 bytes a card file can hold").arg(QLocale().toString(grown - 1))))
         << qPrintable(error);
     EXPECT_EQ(qmtest::FileBytes(path), saved);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Clipbrd.tmp"))));
