@@ -41,6 +41,18 @@
     </message>
 </context>
 <context>
+    <name>qm::BasePanelWidget</name>
+    <message>
+        <source>Card design</source>
+        <extracomment>The card being designed, as a screen reader names it.</extracomment>
+        <translation>Kartenentwurf</translation>
+    </message>
+    <message>
+        <source>Tab and Shift+Tab step through the objects, arrows move and Shift+arrows size the selected one, Enter opens it, Ctrl+Tab leaves the card.</source>
+        <translation>Tab und Umschalt+Tab wechseln zwischen den Objekten, die Pfeiltasten verschieben das ausgewählte Objekt und Umschalt+Pfeiltasten ändern seine Größe, die Eingabetaste öffnet es, Strg+Tab verlässt die Karte.</translation>
+    </message>
+</context>
+<context>
     <name>qm::CalibrationPage</name>
     <message>
         <source>%1 in</source>
@@ -710,6 +722,39 @@ Das Bild trotzdem speichern?</translation>
     </message>
 </context>
 <context>
+    <name>qm::CardHistory</name>
+    <message>
+        <source>Undo %1</source>
+        <extracomment>%1 names the change that is taken back (&quot;Move&quot;, &quot;Line Color&quot;).</extracomment>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <extracomment>%1 names the change that is made again (&quot;Move&quot;, &quot;Line Color&quot;).</extracomment>
+        <translation>Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+</context>
+<context>
+    <name>qm::CardTemplate</name>
+    <message>
+        <source>%1: no room for a temporary file</source>
+        <translation>%1: kein Platz für eine temporäre Datei</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A file name, then why it could not be written.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>qm::ChangeFontAll</name>
     <message>
         <source>Select A Font - All text items will be changed to this font</source>
@@ -744,6 +789,107 @@ Das Bild trotzdem speichern?</translation>
     <message>
         <source>Sample Bold Italic</source>
         <translation>Beispiel fett kursiv</translation>
+    </message>
+</context>
+<context>
+    <name>qm::ColorCombo</name>
+    <message>
+        <source>Black</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light Gray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark Gray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What&apos;s this?</source>
+        <translation>Was ist das?</translation>
+    </message>
+    <message>
+        <source>Custom %1</source>
+        <extracomment>A colour of no name in the colour list, by its hexadecimal value (&quot;Custom #1A2B3C&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::ColorPalette</name>
+    <message>
+        <source>Colour %1</source>
+        <extracomment>A colour of the palette, as a screen reader names it by its hexadecimal value.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Other</source>
+        <extracomment>Opens the colour chooser for a colour not in the palette.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1116,6 +1262,54 @@ oder unlesbare Eingabe oder eine Datei, die nicht geschrieben werden konnte, 2 f
     </message>
 </context>
 <context>
+    <name>qm::DialogBar</name>
+    <message>
+        <source>Closes the dialog and keeps what you chose.</source>
+        <translation>Schließt den Dialog und übernimmt Ihre Auswahl.</translation>
+    </message>
+    <message>
+        <source>Closes the dialog and changes nothing.</source>
+        <translation>Schließt den Dialog, ohne etwas zu ändern.</translation>
+    </message>
+    <message>
+        <source>Opens the help page of this dialog.</source>
+        <translation>Öffnet die Hilfeseite zu diesem Dialog.</translation>
+    </message>
+    <message>
+        <source>Closes this window.</source>
+        <translation>Schließt dieses Fenster.</translation>
+    </message>
+    <message>
+        <source>Click this, then any part of the dialog, to learn what it does.</source>
+        <translation>Klicken Sie hierauf und dann auf einen beliebigen Teil des Dialogs, um zu erfahren, wozu er dient.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>A button of the background art dialog: no background art.</extracomment>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Takes the background art away: the card shows no picture behind its objects.</source>
+        <translation>Entfernt das Hintergrundbild: Die Karte zeigt kein Bild hinter ihren Objekten.</translation>
+    </message>
+</context>
+<context>
     <name>qm::DuplexPlacement</name>
     <message>
         <source>The fronts are printed. Take the sheet out of the printer, turn it over along the long edge without changing the order, and put it back into the paper tray the way it came out; then go on to print the backs.</source>
@@ -1369,6 +1563,781 @@ oder unlesbare Eingabe oder eine Datei, die nicht geschrieben werden konnte, 2 f
     </message>
 </context>
 <context>
+    <name>qm::GlabelsImport</name>
+    <message>
+        <source>its colour comes from a merge field in gLabels; it keeps the colour it has</source>
+        <translation>die Farbe stammt in gLabels aus einem Seriendruckfeld; die bisherige Farbe bleibt erhalten</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two notes on one object of an imported design.</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An object of an imported design (%1: text &quot;Jane&quot; at 10, 20 pt), then what became of it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>box</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>barcode</source>
+        <translation>Strichcode</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; at %3, %4 pt</source>
+        <extracomment>An object of an imported design: its kind (&quot;text&quot;), its first words and where it stands, in points.</extracomment>
+        <translation>%1 „%2“ bei x = %3 pt, y = %4 pt</translation>
+    </message>
+    <message>
+        <source>%1 at %2, %3 pt</source>
+        <extracomment>An object of an imported design: its kind (&quot;box&quot;) and where it stands, in points.</extracomment>
+        <translation>%1 bei x = %2 pt, y = %3 pt</translation>
+    </message>
+    <message>
+        <source>turned, stretched or slanted in gLabels; placed upright</source>
+        <translation>in gLabels gedreht, gestreckt oder schräg gestellt; aufrecht platziert</translation>
+    </message>
+    <message>
+        <source>its see-through shadow is mixed with white</source>
+        <translation>der durchscheinende Schatten wird mit Weiß gemischt</translation>
+    </message>
+    <message>
+        <source>see-through colours are mixed with white</source>
+        <translation>durchscheinende Farben werden mit Weiß gemischt</translation>
+    </message>
+    <message>
+        <source>it has neither fill nor outline</source>
+        <translation>weder Füllung noch Umriss vorhanden</translation>
+    </message>
+    <message>
+        <source>its %1 pt outline is %2 pt wide</source>
+        <translation>der Umriss von %1 pt wird %2 pt breit</translation>
+    </message>
+    <message>
+        <source>it is invisible (no colour or no width)</source>
+        <translation>unsichtbar (keine Farbe oder keine Breite)</translation>
+    </message>
+    <message>
+        <source>its see-through colour is mixed with white</source>
+        <translation>die durchscheinende Farbe wird mit Weiß gemischt</translation>
+    </message>
+    <message>
+        <source>its %1 pt text is %2 pt</source>
+        <translation>der Text in %1 pt wird in %2 pt gesetzt</translation>
+    </message>
+    <message>
+        <source>its see-through text colour is mixed with white</source>
+        <translation>die durchscheinende Textfarbe wird mit Weiß gemischt</translation>
+    </message>
+    <message>
+        <source>it holds no text</source>
+        <translation>enthält keinen Text</translation>
+    </message>
+    <message>
+        <source>its turned lines are set upright</source>
+        <translation>die gedrehten Zeilen werden aufrecht gesetzt</translation>
+    </message>
+    <message>
+        <source>its line spacing of %1 is single</source>
+        <translation>statt Zeilenabstand %1 gilt einfacher Zeilenabstand</translation>
+    </message>
+    <message>
+        <source>its shadow is left out (multi-line text has none)</source>
+        <translation>der Schatten entfällt (mehrzeiliger Text hat keinen)</translation>
+    </message>
+    <message>
+        <source>it does not shrink to fit</source>
+        <translation>wird nicht auf Feldgröße verkleinert</translation>
+    </message>
+    <message>
+        <source>its shadow above the text is left out</source>
+        <translation>der Schatten über dem Text entfällt</translation>
+    </message>
+    <message>
+        <source>its shadow falls %1 pt both ways</source>
+        <translation>der Schatten fällt waagerecht und senkrecht um %1 pt</translation>
+    </message>
+    <message>
+        <source>its turned text is set upright</source>
+        <translation>der gedrehte Text wird aufrecht gesetzt</translation>
+    </message>
+    <message>
+        <source>its shadow is left out (rich text has none)</source>
+        <translation>der Schatten entfällt (formatierter Text hat keinen)</translation>
+    </message>
+    <message>
+        <source>its picture comes from the merge field %1, which cards do not take</source>
+        <translation>das Bild stammt aus dem Seriendruckfeld %1, das Karten nicht übernehmen können</translation>
+    </message>
+    <message>
+        <source>its picture %1 is neither in the document nor beside it</source>
+        <translation>das Bild %1 ist weder im Dokument noch im Ordner des Dokuments</translation>
+    </message>
+    <message>
+        <source>its picture cannot be read (%1)</source>
+        <translation>das Bild kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>its turned picture is set upright</source>
+        <translation>das gedrehte Bild wird aufrecht gestellt</translation>
+    </message>
+    <message>
+        <source>its shadow is left out (pictures have none)</source>
+        <translation>der Schatten entfällt (Bilder haben keinen)</translation>
+    </message>
+    <message>
+        <source>a %1 barcode, a kind cards have no object for</source>
+        <translation>ein Strichcode vom Typ %1, für den es auf Karten kein Objekt gibt</translation>
+    </message>
+    <message>
+        <source>its QR code carries nothing</source>
+        <translation>der QR-Code enthält nichts</translation>
+    </message>
+    <message>
+        <source>its turned symbol is drawn upright (it reads the same)</source>
+        <translation>das gedrehte Symbol wird aufrecht gezeichnet (es wird genauso gelesen)</translation>
+    </message>
+    <message>
+        <source>the merge data %1</source>
+        <translation>die Seriendruckdaten %1</translation>
+    </message>
+    <message>
+        <source>the stock: its labels are not rectangular; the card keeps its size</source>
+        <translation>der Kartenbogen: seine Etiketten sind nicht rechteckig; die Karte behält ihre Größe</translation>
+    </message>
+    <message>
+        <source>the stock: the document describes none we can read</source>
+        <translation>der Kartenbogen: das Dokument beschreibt keinen lesbaren</translation>
+    </message>
+    <message>
+        <source>the stock: the document describes none we can read (%1)</source>
+        <translation>der Kartenbogen: das Dokument beschreibt keinen lesbaren (%1)</translation>
+    </message>
+    <message>
+        <source>the stock %1: as the design has it, which differs from our own layout of that name</source>
+        <translation>der Kartenbogen %1: wie im Entwurf angegeben, abweichend vom eingebauten Layout gleichen Namens</translation>
+    </message>
+    <message>
+        <source>the stock %1</source>
+        <translation>der Kartenbogen %1</translation>
+    </message>
+    <message>
+        <source>the stock %1: its card size only (%2)</source>
+        <translation>der Kartenbogen %1: nur seine Kartengröße (%2)</translation>
+    </message>
+    <message>
+        <source>the stock&apos;s %1 pt round corners: card outlines are drawn square</source>
+        <translation>die runden Ecken (%1 pt) des Kartenbogens: Kartenumrisse werden eckig gezeichnet</translation>
+    </message>
+    <message>
+        <source>Came over exactly:</source>
+        <translation>Genau übernommen:</translation>
+    </message>
+    <message>
+        <source>Came over approximately:</source>
+        <translation>Annähernd übernommen:</translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Weggelassen:</translation>
+    </message>
+</context>
+<context>
+    <name>qm::ImageChoice</name>
+    <message>
+        <source>Error loading file!</source>
+        <translation>Fehler beim Laden der Datei!</translation>
+    </message>
+</context>
+<context>
+    <name>qm::LabelDialogs</name>
+    <message>
+        <source>&amp;Shrink to fit the box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeps the label&apos;s width: a text too long for it (a long name in a merge, say) is drawn smaller so that it fits, never larger than the font&apos;s size.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::MergeFields</name>
+    <message>
+        <source>Your Own Name</source>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <source>Your Business Name</source>
+        <translation>Ihr Firmenname</translation>
+    </message>
+    <message>
+        <source>Title or Qualifications</source>
+        <translation>Position oder Qualifikation</translation>
+    </message>
+    <message>
+        <source>Address Line One</source>
+        <translation>Adresszeile 1</translation>
+    </message>
+    <message>
+        <source>Address Line Two</source>
+        <translation>Adresszeile 2</translation>
+    </message>
+    <message>
+        <source>Address Line Three</source>
+        <translation>Adresszeile 3</translation>
+    </message>
+    <message>
+        <source>Phone One</source>
+        <translation>Telefon 1</translation>
+    </message>
+    <message>
+        <source>Phone Two</source>
+        <translation>Telefon 2</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Fax Number</source>
+        <translation>Faxnummer</translation>
+    </message>
+</context>
+<context>
+    <name>qm::ObjectKinds</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An object as a screen reader names it: its kind, then the text it shows (&quot;Text: Jane Q. Example&quot;).</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objekt</translation>
+    </message>
+    <message>
+        <source>Rounded Rectangle</source>
+        <translation>Abgerundetes Rechteck</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Clip Art</source>
+        <translation>ClipArt</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Multi-Line Text</source>
+        <translation>Mehrzeiliger Text</translation>
+    </message>
+    <message>
+        <source>SuperShape</source>
+        <translation>SuperShape</translation>
+    </message>
+    <message>
+        <source>Rich Text</source>
+        <translation>Formatierter Text</translation>
+    </message>
+    <message>
+        <source>SuperText</source>
+        <translation>SuperText</translation>
+    </message>
+    <message>
+        <source>CircleText</source>
+        <translation>CircleText</translation>
+    </message>
+    <message>
+        <source>QR Code</source>
+        <translation>QR-Code</translation>
+    </message>
+    <message>
+        <source>Text tool</source>
+        <translation>Textwerkzeug</translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <translation>&amp;Text</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <comment>new object&apos;s text</comment>
+        <extracomment>The text a new text object shows until the user types their own.</extracomment>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Multi-line text tool</source>
+        <translation>Werkzeug für mehrzeiligen Text</translation>
+    </message>
+    <message>
+        <source>&amp;Multi-Line Text</source>
+        <translation>&amp;Mehrzeiliger Text</translation>
+    </message>
+    <message>
+        <source>Symbol tool</source>
+        <translation>Symbolwerkzeug</translation>
+    </message>
+    <message>
+        <source>S&amp;ymbol</source>
+        <translation>S&amp;ymbol</translation>
+    </message>
+    <message>
+        <source>Rectangle tool</source>
+        <translation>Rechteckwerkzeug</translation>
+    </message>
+    <message>
+        <source>&amp;Rectangle</source>
+        <translation>&amp;Rechteck</translation>
+    </message>
+    <message>
+        <source>Ellipse tool</source>
+        <translation>Ellipsenwerkzeug</translation>
+    </message>
+    <message>
+        <source>&amp;Ellipse</source>
+        <translation>&amp;Ellipse</translation>
+    </message>
+    <message>
+        <source>Round Rectangle tool</source>
+        <translation>Werkzeug für abgerundete Rechtecke</translation>
+    </message>
+    <message>
+        <source>R&amp;ounded Rectangle</source>
+        <translation>&amp;Abgerundetes Rechteck</translation>
+    </message>
+    <message>
+        <source>Line Tool</source>
+        <translation>Linienwerkzeug</translation>
+    </message>
+    <message>
+        <source>&amp;Line</source>
+        <translation>&amp;Linie</translation>
+    </message>
+    <message>
+        <source>Clip Art Tool</source>
+        <translation>ClipArt-Werkzeug</translation>
+    </message>
+    <message>
+        <source>&amp;Clip Art</source>
+        <translation>&amp;ClipArt</translation>
+    </message>
+    <message>
+        <source>Supershape tool 
+Multi-purpose shapes and surfaces</source>
+        <translation>SuperShape-Werkzeug 
+Vielseitige Formen und Flächen</translation>
+    </message>
+    <message>
+        <source>Su&amp;perShape</source>
+        <translation>Su&amp;perShape</translation>
+    </message>
+    <message>
+        <source>Rich Text tool 
+Mixed fonts, colors and styles</source>
+        <translation>Werkzeug für formatierten Text 
+Gemischte Schriften, Farben und Stile</translation>
+    </message>
+    <message>
+        <source>Ric&amp;h Text</source>
+        <translation>&amp;Formatierter Text</translation>
+    </message>
+    <message>
+        <source>SuperText tool 
+Special Effects Text - fill with gradients or bitmaps</source>
+        <translation>SuperText-Werkzeug 
+Effekttext - mit Farbverläufen oder Bitmaps gefüllt</translation>
+    </message>
+    <message>
+        <source>&amp;SuperText</source>
+        <translation>&amp;SuperText</translation>
+    </message>
+    <message>
+        <source>CircleText Tool 
+Circular or semi-circular text using any font</source>
+        <translation>CircleText-Werkzeug 
+Kreis- oder halbkreisförmiger Text in jeder Schrift</translation>
+    </message>
+    <message>
+        <source>C&amp;ircleText</source>
+        <translation>C&amp;ircleText</translation>
+    </message>
+    <message>
+        <source>QR Code tool 
+Your personal information, a web address or any text</source>
+        <translation>QR-Code-Werkzeug 
+Ihre persönlichen Daten, eine Webadresse oder beliebiger Text</translation>
+    </message>
+    <message>
+        <source>&amp;QR Code</source>
+        <translation>&amp;QR-Code</translation>
+    </message>
+    <message>
+        <source>&lt;blank&gt;</source>
+        <extracomment>What a multi-line text with no text in it shows.</extracomment>
+        <translation>&lt;leer&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>qm::ObjectMenu</name>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Draw %1</source>
+        <extracomment>The change of placing a new object on the card; %1 is its kind (&quot;Rectangle&quot;, &quot;Text&quot;).</extracomment>
+        <translation>%1 zeichnen</translation>
+    </message>
+    <message>
+        <source>Bring To Front</source>
+        <translation>In den Vordergrund</translation>
+    </message>
+    <message>
+        <source>Send To Back</source>
+        <translation>In den Hintergrund</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Align Left</source>
+        <translation>Links ausrichten</translation>
+    </message>
+    <message>
+        <source>Align Right</source>
+        <translation>Rechts ausrichten</translation>
+    </message>
+    <message>
+        <source>Align Tops</source>
+        <translation>Oben ausrichten</translation>
+    </message>
+    <message>
+        <source>Align Bottoms</source>
+        <translation>Unten ausrichten</translation>
+    </message>
+    <message>
+        <source>Center Vertically</source>
+        <translation>Vertikal zentrieren</translation>
+    </message>
+    <message>
+        <source>Center Horizontally</source>
+        <translation>Horizontal zentrieren</translation>
+    </message>
+    <message>
+        <source>Lock All</source>
+        <translation>Alle sperren</translation>
+    </message>
+    <message>
+        <source>Unlock All</source>
+        <translation>Alle entsperren</translation>
+    </message>
+    <message>
+        <source>Mark All Selectable</source>
+        <translation>Alle als auswählbar markieren</translation>
+    </message>
+    <message>
+        <source>Mark All Unselectable</source>
+        <translation>Alle als nicht auswählbar markieren</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Align Lefts</source>
+        <translation>Links ausrichten</translation>
+    </message>
+    <message>
+        <source>Align Rights</source>
+        <translation>Rechts ausrichten</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Größe ändern</translation>
+    </message>
+    <message>
+        <source>Make All Selectable</source>
+        <translation>Alle auswählbar machen</translation>
+    </message>
+    <message>
+        <source>Make All Unselectable</source>
+        <translation>Alle nicht auswählbar machen</translation>
+    </message>
+    <message>
+        <source>Remove Objects Outside the Card</source>
+        <translation>Objekte außerhalb der Karte entfernen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Clone</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>Unselectable</source>
+        <translation>Nicht auswählbar</translation>
+    </message>
+    <message>
+        <source>Line Thickness</source>
+        <translation>Linienstärke</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Point</source>
+        <extracomment>A line width in the thickness menu (&quot;3 Point&quot;).</extracomment>
+        <translation>
+            <numerusform>%n Punkt</numerusform>
+            <numerusform>%n Punkt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Line Color</source>
+        <translation>Linienfarbe</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>Degree of Rounding</source>
+        <translation>Rundungsgrad</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A degree of rounding, in percent (&quot;30 %&quot;).</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>Angled Sloping Up</source>
+        <translation>Schräg nach oben</translation>
+    </message>
+    <message>
+        <source>Angled Sloping Down</source>
+        <translation>Schräg nach unten</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Stretch To Edges</source>
+        <translation>Bis zu den Rändern strecken</translation>
+    </message>
+    <message>
+        <source>Load Image From Disk</source>
+        <translation>Bild von Datenträger laden</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Rahmen</translation>
+    </message>
+    <message>
+        <source>Stretch to Fit</source>
+        <translation>Einpassen durch Strecken</translation>
+    </message>
+    <message>
+        <source>AutoSize</source>
+        <translation>Automatische Größe</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Spiegeln</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Umkehren</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>3D Effects</source>
+        <translation>3D-Effekte</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Zentriert</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Schriftfarbe</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Word Wrap</source>
+        <translation>Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Persönliche Daten</translation>
+    </message>
+    <message>
+        <source>Insert as merge field</source>
+        <translation>Als Seriendruckfeld einfügen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <extracomment>A personal-information field: the person&apos;s job title or qualifications.</extracomment>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Address 1</source>
+        <translation>Adresse 1</translation>
+    </message>
+    <message>
+        <source>Address 2</source>
+        <translation>Adresse 2</translation>
+    </message>
+    <message>
+        <source>Address 3</source>
+        <translation>Adresse 3</translation>
+    </message>
+    <message>
+        <source>Phone 1</source>
+        <translation>Telefon 1</translation>
+    </message>
+    <message>
+        <source>Phone 2</source>
+        <translation>Telefon 2</translation>
+    </message>
+    <message>
+        <source>EMail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>Symbol Selector</source>
+        <translation>Symbolauswahl</translation>
+    </message>
+    <message>
+        <source>No Rotation</source>
+        <translation>Keine Drehung</translation>
+    </message>
+    <message>
+        <source>90 Degrees</source>
+        <translation>90 Grad</translation>
+    </message>
+    <message>
+        <source>180 Degrees</source>
+        <translation>180 Grad</translation>
+    </message>
+    <message>
+        <source>270 Degrees</source>
+        <translation>270 Grad</translation>
+    </message>
+    <message>
+        <source>Shrink to Fit</source>
+        <translation>Verkleinern bis es passt</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Drehung</translation>
+    </message>
+</context>
+<context>
     <name>qm::OwnStock</name>
     <message>
         <source>Give the stock a name.</source>
@@ -1419,6 +2388,158 @@ oder unlesbare Eingabe oder eine Datei, die nicht geschrieben werden konnte, 2 f
     </message>
 </context>
 <context>
+    <name>qm::Pictures</name>
+    <message>
+        <source>This is not an enhanced metafile.</source>
+        <translation>Dies ist keine erweiterte Metadatei (EMF).</translation>
+    </message>
+    <message>
+        <source>The metafile&apos;s header is damaged.</source>
+        <translation>Der Kopf der Metadatei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The metafile has no size.</source>
+        <translation>Die Metadatei hat keine Größe.</translation>
+    </message>
+    <message>
+        <source>This is not a PCX picture.</source>
+        <translation>Dies ist kein PCX-Bild.</translation>
+    </message>
+    <message>
+        <source>The PCX picture has no size.</source>
+        <translation>Das PCX-Bild hat keine Größe.</translation>
+    </message>
+    <message>
+        <source>The PCX picture is too large.</source>
+        <translation>Das PCX-Bild ist zu groß.</translation>
+    </message>
+    <message>
+        <source>This kind of PCX picture is not supported.</source>
+        <translation>Diese Art von PCX-Bild wird nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>The PCX picture&apos;s header is damaged.</source>
+        <translation>Der Kopf des PCX-Bildes ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The PCX picture is cut short.</source>
+        <translation>Das PCX-Bild ist unvollständig.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no %2.</source>
+        <extracomment>%1 is a file name, %2 a picture format (&quot;PNG picture&quot;, &quot;Windows metafile&quot;).</extracomment>
+        <translation>Die Datei %1 enthält keine Daten vom Typ „%2“.</translation>
+    </message>
+    <message>
+        <source>The picture %1 is cut short.</source>
+        <translation>Das Bild %1 ist unvollständig.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: %2</source>
+        <translation>Das Bild %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Windows bitmap</source>
+        <translation>Windows-Bitmap</translation>
+    </message>
+    <message>
+        <source>JPEG picture</source>
+        <translation>JPEG-Bild</translation>
+    </message>
+    <message>
+        <source>GIF picture</source>
+        <translation>GIF-Bild</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <source>PCX picture</source>
+        <translation>PCX-Bild</translation>
+    </message>
+    <message>
+        <source>Windows icon</source>
+        <translation>Windows-Symbol</translation>
+    </message>
+    <message>
+        <source>Targa picture</source>
+        <translation>Targa-Bild</translation>
+    </message>
+    <message>
+        <source>Windows metafile</source>
+        <translation>Windows-Metadatei</translation>
+    </message>
+    <message>
+        <source>enhanced metafile</source>
+        <translation>erweiterte Metadatei</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>SVG-Zeichnung</translation>
+    </message>
+    <message>
+        <source>The picture is too large (%1 x %2 pixels).</source>
+        <translation>Das Bild ist zu groß (%1 x %2 Pixel).</translation>
+    </message>
+    <message>
+        <source>The file is not a picture this program can read.</source>
+        <translation>Die Datei ist kein Bild, das dieses Programm lesen kann.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read: it is damaged or cut short.</source>
+        <translation>Das Bild kann nicht gelesen werden: Es ist beschädigt oder unvollständig.</translation>
+    </message>
+    <message>
+        <source>The picture is too large.</source>
+        <translation>Das Bild ist zu groß.</translation>
+    </message>
+    <message>
+        <source>The picture file is empty.</source>
+        <translation>Die Bilddatei ist leer.</translation>
+    </message>
+    <message>
+        <source>The picture file is too large.</source>
+        <translation>Die Bilddatei ist zu groß.</translation>
+    </message>
+    <message>
+        <source>The SVG picture cannot be read.</source>
+        <translation>Das SVG-Bild kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The bitmap cannot be read: it is damaged, cut short or too large.</source>
+        <translation>Die Bitmap kann nicht gelesen werden: Sie ist beschädigt, unvollständig oder zu groß.</translation>
+    </message>
+    <message>
+        <source>The bitmap is cut short.</source>
+        <translation>Die Bitmap ist unvollständig.</translation>
+    </message>
+    <message>
+        <source>The picture file %1 does not exist.</source>
+        <translation>Die Bilddatei %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture file.</source>
+        <translation>%1 ist keine Bilddatei.</translation>
+    </message>
+    <message>
+        <source>The picture file %1 is too large.</source>
+        <translation>Die Bilddatei %1 ist zu groß.</translation>
+    </message>
+    <message>
+        <source>The picture file %1 cannot be opened: %2.</source>
+        <translation>Die Bilddatei %1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>There is no picture.</source>
+        <translation>Es gibt kein Bild.</translation>
+    </message>
+    <message>
+        <source>This is not a Windows metafile.</source>
+        <translation>Dies ist keine Windows-Metadatei.</translation>
+    </message>
+</context>
+<context>
     <name>qm::PositionDock</name>
     <message>
         <source>Position and Size</source>
@@ -1450,6 +2571,14 @@ oder unlesbare Eingabe oder eine Datei, die nicht geschrieben werden konnte, 2 f
         <source>On the back: %1</source>
         <extracomment>%1 is what a print shop may object to on the card&apos;s back</extracomment>
         <translation>Auf der Rückseite: %1</translation>
+    </message>
+</context>
+<context>
+    <name>qm::PrintShopPage</name>
+    <message>
+        <source>--bleed needs millimetres from 0 to %1 in steps of %2 (such as 3 or 2.5), not &quot;%3&quot;</source>
+        <extracomment>The command line&apos;s option --bleed: its name and the numbers in it stay as they are.</extracomment>
+        <translation>--bleed braucht Millimeter von 0 bis %1 in Schritten von %2 (z. B. 3 oder 2.5), nicht „%3“</translation>
     </message>
 </context>
 <context>
@@ -1798,6 +2927,141 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     </message>
 </context>
 <context>
+    <name>qm::SheetLayout</name>
+    <message>
+        <source>Avery Business Card 5371 (Letter Size Paper)</source>
+        <translation>Avery Visitenkarte 5371 (Papierformat Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 5372 (Letter Size Paper)</source>
+        <translation>Avery Visitenkarte 5372 (Papierformat Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 5376 - Ivory (Letter Size Paper)</source>
+        <translation>Avery Visitenkarte 5376 - Elfenbein (Papierformat Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 5377 - Gray (Letter Size Paper)</source>
+        <translation>Avery Visitenkarte 5377 - Grau (Papierformat Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 5911 (Letter Size Paper)</source>
+        <translation>Avery Visitenkarte 5911 (Papierformat Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 8371 Ink Jet (Letter Size Paper)</source>
+        <translation>Avery Visitenkarte 8371 Inkjet (Papierformat Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 8372 Ink Jet (Letter Size Paper)</source>
+        <translation>Avery Visitenkarte 8372 Inkjet (Papierformat Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 8376 Ink Jet - Ivory (Letter Size Paper)</source>
+        <translation>Avery Visitenkarte 8376 Inkjet - Elfenbein (Papierformat Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 8377 Ink Jet - Gray (Letter Size Paper)</source>
+        <translation>Avery Visitenkarte 8377 Inkjet - Grau (Papierformat Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card L7413 (A4 Size Paper)</source>
+        <translation>Avery Visitenkarte L7413 (Papierformat A4)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card L7414 (A4 Size Paper)</source>
+        <translation>Avery Visitenkarte L7414 (Papierformat A4)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card L7415 (A4 Size Paper)</source>
+        <translation>Avery Visitenkarte L7415 (Papierformat A4)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card L7417 (A4 Size Paper)</source>
+        <translation>Avery Visitenkarte L7417 (Papierformat A4)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card L7419 (A4)</source>
+        <translation>Avery Visitenkarte L7419 (A4)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 8373 - Glossy Photo Quality (Letter Size Paper)</source>
+        <translation>Avery Visitenkarte 8373 - Hochglanz-Fotoqualität (Papierformat Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 3612 (Letter Size Paper)</source>
+        <translation>Avery Visitenkarte 3612 (Papierformat Letter)</translation>
+    </message>
+    <message>
+        <source>MAACO ML-8550 (Letter Size Paper)</source>
+        <translation>MAACO ML-8550 (Papierformat Letter)</translation>
+    </message>
+    <message>
+        <source>APLI 1612 (A4 Size Paper)</source>
+        <translation>APLI 1612 (Papierformat A4)</translation>
+    </message>
+    <message>
+        <source>APLI 1620 (A4 Size Paper)</source>
+        <translation>APLI 1620 (Papierformat A4)</translation>
+    </message>
+    <message>
+        <source>Formtec LS-3510 (A4 Size Paper)</source>
+        <translation>Formtec LS-3510 (Papierformat A4)</translation>
+    </message>
+    <message>
+        <source>Herma 8840 (A4 Size Paper)</source>
+        <translation>Herma 8840 (Papierformat A4)</translation>
+    </message>
+    <message>
+        <source>Card Height must be at least .3 inches (or 7mm)</source>
+        <translation>Die Kartenhöhe muss mindestens 0,3 Zoll (oder 7 mm) betragen</translation>
+    </message>
+    <message>
+        <source>Card Height must be at most 48 inches (or 1219mm)</source>
+        <translation>Die Kartenhöhe darf höchstens 48 Zoll (oder 1219 mm) betragen</translation>
+    </message>
+    <message>
+        <source>Card Width must be at least .5 inch (or 13mm)</source>
+        <translation>Die Kartenbreite muss mindestens 0,5 Zoll (oder 13 mm) betragen</translation>
+    </message>
+    <message>
+        <source>Card Width must be at most 48 inches (or 1219mm)</source>
+        <translation>Die Kartenbreite darf höchstens 48 Zoll (oder 1219 mm) betragen</translation>
+    </message>
+    <message>
+        <source>Horizontal Pitch must be at least = Card Width</source>
+        <translation>Das horizontale Rastermaß muss mindestens so groß wie die Kartenbreite sein</translation>
+    </message>
+    <message>
+        <source>Horizontal Pitch must be at most 48 inches (or 1219mm)</source>
+        <translation>Das horizontale Rastermaß darf höchstens 48 Zoll (oder 1219 mm) betragen</translation>
+    </message>
+    <message>
+        <source>Vertical Pitch must be at least = Card Height</source>
+        <translation>Das vertikale Rastermaß muss mindestens so groß wie die Kartenhöhe sein</translation>
+    </message>
+    <message>
+        <source>Vertical Pitch must be at most 48 inches (or 1219mm)</source>
+        <translation>Das vertikale Rastermaß darf höchstens 48 Zoll (oder 1219 mm) betragen</translation>
+    </message>
+    <message>
+        <source>Top Margin must be between 0 and 48 inches (or 1219mm)</source>
+        <translation>Der obere Rand muss zwischen 0 und 48 Zoll (oder 1219 mm) liegen</translation>
+    </message>
+    <message>
+        <source>Left Margin must be between 0 and 48 inches (or 1219mm)</source>
+        <translation>Der linke Rand muss zwischen 0 und 48 Zoll (oder 1219 mm) liegen</translation>
+    </message>
+    <message>
+        <source>Cards Across must be between 1 and %1</source>
+        <translation>Die Anzahl waagerecht muss zwischen 1 und %1 liegen</translation>
+    </message>
+    <message>
+        <source>Cards Down must be between 1 and %1</source>
+        <translation>Die Anzahl senkrecht muss zwischen 1 und %1 liegen</translation>
+    </message>
+</context>
+<context>
     <name>qm::SheetPicture</name>
     <message>
         <source>Sheet positions</source>
@@ -2019,13 +3283,13 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     </message>
     <message>
         <source>1 byte</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Byte</translation>
     </message>
     <message numerus="yes">
         <source>%Ln bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Byte</numerusform>
+            <numerusform>%Ln Byte</numerusform>
         </translation>
     </message>
     <message>
@@ -2036,6 +3300,400 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
         <source>Could not save &quot;%1&quot;: the card would take %2, more than the %3 a card file can hold; remove some objects or pictures</source>
         <extracomment>%2 and %3 are sizes (&quot;3 MB&quot;)</extracomment>
         <translation>„%1“ konnte nicht gespeichert werden: Die Karte würde %2 belegen, mehr als die %3, die eine Kartendatei fassen kann; entfernen Sie einige Objekte oder Bilder</translation>
+    </message>
+</context>
+<context>
+    <name>qm::SuperShapeDialog</name>
+    <message>
+        <source>Sample of the shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Super Shape Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>Round Rectangle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Triangle Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Triangle Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Triangle Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Triangle Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gradient Fill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Lower Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solid Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dash Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dotted Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DashDot Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DashDotDot Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points On Star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% of Inward Vector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round Percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Load Texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the picture the shape is filled with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished">(keine)</translation>
+    </message>
+    <message>
+        <source>Fill Direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surface Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Orientation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Depth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OutLine Style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Beispiel</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The shape as it will look with these settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The outline of the shape: rectangle, rounded rectangle, ellipse, diamond, star or a triangle pointing one way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many points the star has.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How deep the star&apos;s points are cut: 0 gives a polygon, 90 thin spikes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How round the corners are, as a part of the shorter side.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What fills the shape: nothing, one colour, a picture tiled over it, or a gradient.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour that fills the shape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which way the gradient runs from its first colour to its second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour the gradient starts with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour the gradient ends with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the shadow behind the shape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the shadow falls; None draws no shadow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How far, in pixels, the shadow lies from the shape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the shape&apos;s outline.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solid, dashed or dotted outline; Clear draws none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How thick the outline is, in pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chooses the picture tiled over the shape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TCircleTextProperties</name>
+    <message>
+        <source>Preview of the circular text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CircleText Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>The text set along the circle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Degrees of the circle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much of the circle the text spreads over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angled Characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turns each letter to follow the circle; otherwise letters stay upright.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mirrored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lays angled letters along the inside of the circle, so that they read from the centre.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Font</source>
+        <translation>Schrift auswählen</translation>
+    </message>
+    <message>
+        <source>Font 5 points larger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the letters 5 points larger (up to 150 points).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font 5 points smaller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the letters 5 points smaller (down to 10 points).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Schriftfarbe</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text on its circle as it will look on the card.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the letters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chooses the font, its size and style.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the preview larger (up to 100%).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the preview smaller (down to 50%).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Please enter some text</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2314,14 +3972,104 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     <message>
         <source>1 sheet of %1 added.</source>
         <extracomment>%1 is the file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 Bogen aus %1 hinzugefügt.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln sheets of %1 added.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Bogen aus %1 hinzugefügt.</numerusform>
+            <numerusform>%Ln Bogen aus %1 hinzugefügt.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>qm::TGetBCLabelText</name>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Enter Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the text of the label, or pick one of your personal details below and change it here as you like.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>or select personal information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your personal information as entered with Personal Information. Picking an entry puts it into the text box; the label does not follow later changes of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose an entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None yet (Edit, Personal Information)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TGetLabelText</name>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Enter Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the text of the label. It is drawn on one line in the label&apos;s font, with its shadow and highlight.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TGetSymbol</name>
+    <message>
+        <source>%1, %2pt Bold Italic </source>
+        <extracomment>The symbol font on its button: its name, its size in points and its style.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2pt Bold </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2pt Italic </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2pt </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol Selector</source>
+        <translation>Symbolauswahl</translation>
+    </message>
+    <message>
+        <source>&amp;Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the symbol font: Wingdings, Webdings, Symbol or any other font. Its size, colour and style are those of the symbol.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every character of the font, as it will be drawn on the card. Click the one you want; a double-click also closes the selector.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code %1 (0x%2)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2398,6 +4146,198 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     </message>
 </context>
 <context>
+    <name>qm::TKBasePanel</name>
+    <message>
+        <source>The objects could not be copied: %1</source>
+        <translation>Die Objekte konnten nicht kopiert werden: %1</translation>
+    </message>
+    <message>
+        <source>The clipboard could not be pasted: %1</source>
+        <translation>Der Inhalt der Zwischenablage konnte nicht eingefügt werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>qm::TKBrushImageBrowser</name>
+    <message>
+        <source>The shape with the texture selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TKFont3DEffects</name>
+    <message>
+        <source>Sample of the effects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text 3D Effects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Lower Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The side of the text on which its shadow falls.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the shadow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How far, in pixels, the shadow lies from the text. 0 draws no shadow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The side of the text on which its highlight lies.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the highlight.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How far, in pixels, the highlight lies from the text. 0 draws no highlight.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the text itself. &quot;Custom...&quot; picks any other colour.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Shows how the text looks with these settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Depth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highlight Direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highlight Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highlight Depth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Schriftfarbe</translation>
+    </message>
+</context>
+<context>
+    <name>qm::TKImageBrowser</name>
+    <message>
+        <source>Load Image File </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview of the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Options </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stretch image to max display size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AutoSize</source>
+        <translation>Automatische Größe</translation>
+    </message>
+    <message>
+        <source>AutoSize TImage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clip Art</source>
+        <translation>ClipArt</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The picture selected, as the object will show it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fills the object&apos;s box with the picture, whatever the picture&apos;s own shape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the object&apos;s box the picture&apos;s own size.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts the selected picture into the clip-art object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
     <name>qm::TKReport</name>
     <message>
         <source>the document could not be started</source>
@@ -2410,6 +4350,24 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     <message>
         <source>a new page could not be started</source>
         <translation>eine neue Seite konnte nicht begonnen werden</translation>
+    </message>
+</context>
+<context>
+    <name>qm::TKStandardDialogs</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+</context>
+<context>
+    <name>qm::TKSuperText</name>
+    <message>
+        <source>At %1 points “%2” is wider than the card, so its end is cut off at the card&apos;s edge.
+
+Choose a smaller size or a shorter text in Properties.</source>
+        <translation>Bei %1 Punkt ist „%2“ breiter als die Karte, daher wird das Ende am Kartenrand abgeschnitten.
+
+Wählen Sie unter „Eigenschaften“ eine kleinere Größe oder einen kürzeren Text.</translation>
     </message>
 </context>
 <context>
@@ -3302,6 +5260,21 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     </message>
 </context>
 <context>
+    <name>qm::TMultiLineTextEditor</name>
+    <message>
+        <source>Multi-line Text Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines of text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the lines of the text, pressing Enter between them. The text is drawn in this font, aligned and, when Word Wrap is on, broken to the width of the object. It holds up to 254 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qm::TPdfCopy</name>
     <message>
         <source>it has no pages</source>
@@ -3465,6 +5438,155 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
 %1</source>
         <translation>Ihre persönlichen Daten konnten nicht gespeichert werden.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>qm::TPictureBrowser</name>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder shown; type another and press Enter to go there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders: double-click one to open it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder shown. Type another folder and press Enter to go there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folders here; &quot;..&quot; goes one folder up. Double-click a folder to open it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pictures of the folder. Click one to preview it; double-click it to take it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <extracomment>The shortcut button to the user&apos;s home folder.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goes straight to the folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up one folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TPositionEdit</name>
+    <message>
+        <source>Locked</source>
+        <comment>object state</comment>
+        <extracomment>The selected object is locked: its position and size cannot be typed.</extracomment>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <extracomment>The suffix of lengths in millimetres, with its leading space.</extracomment>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source> in</source>
+        <extracomment>The suffix of lengths in inches, with its leading space.</extracomment>
+        <translation> Zoll</translation>
+    </message>
+    <message>
+        <source>No object selected</source>
+        <translation>Kein Objekt ausgewählt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n objects selected</source>
+        <translation>
+            <numerusform>%n Objekt ausgewählt</numerusform>
+            <numerusform>%n Objekte ausgewählt</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>qm::TPositionPanel</name>
+    <message>
+        <source>&amp;X:</source>
+        <translation>&amp;X:</translation>
+    </message>
+    <message>
+        <source>X position</source>
+        <translation>X-Position</translation>
+    </message>
+    <message>
+        <source>How far the object&apos;s left edge lies from the card&apos;s left edge.</source>
+        <translation>Wie weit der linke Rand des Objekts vom linken Rand der Karte entfernt ist.</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation>&amp;Y:</translation>
+    </message>
+    <message>
+        <source>Y position</source>
+        <translation>Y-Position</translation>
+    </message>
+    <message>
+        <source>How far the object&apos;s top edge lies from the card&apos;s top edge.</source>
+        <translation>Wie weit der obere Rand des Objekts vom oberen Rand der Karte entfernt ist.</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>B&amp;reite:</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>The width of the object&apos;s box.</source>
+        <translation>Die Breite des Objekts.</translation>
+    </message>
+    <message>
+        <source>Hei&amp;ght:</source>
+        <translation>H&amp;öhe:</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>The height of the object&apos;s box.</source>
+        <translation>Die Höhe des Objekts.</translation>
+    </message>
+    <message>
+        <source>Type a value and press Enter, or step it with the arrow keys.</source>
+        <translation>Geben Sie einen Wert ein und drücken Sie die Eingabetaste, oder ändern Sie ihn schrittweise mit den Pfeiltasten.</translation>
+    </message>
+    <message>
+        <source>The position and size of the selected object on the card, in the unit of the card&apos;s layout (Edit, Change Business Card Layout).</source>
+        <translation>Position und Größe des ausgewählten Objekts auf der Karte, in der Maßeinheit des Kartenlayouts (Bearbeiten, Visitenkarten-Layout ändern).</translation>
+    </message>
+    <message>
+        <source>in millimetres</source>
+        <translation>in Millimetern</translation>
+    </message>
+    <message>
+        <source>in inches</source>
+        <translation>in Zoll</translation>
     </message>
 </context>
 <context>
@@ -3811,6 +5933,272 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     </message>
 </context>
 <context>
+    <name>qm::TQRCodeProperties</name>
+    <message>
+        <source>Preview of the QR code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QR Code Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Personal information (vCard)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Web address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <translation>&amp;Text</translation>
+    </message>
+    <message>
+        <source>Text or web address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low (7 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium (15 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quartile (25 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High (30 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Error correction:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> modules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quiet zone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Dark modules:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;ransparent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Light modules:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The code carries your personal information as an electronic business card (vCard), which phones offer to save as a contact.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The code carries a web address, which phones offer to open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The code carries the text typed below as it stands.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web address or text the code carries. Personal information needs no typing: it comes from File, Personal Information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much of the code may be dirty or covered and still read: more correction makes a denser code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The empty margin around the code, in modules; readers want four.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the dark squares. Keep it darker than the light ones, or phones cannot read the code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the light squares and the margin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leaves the light squares out, so the card shows through. The card must then be light.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The code as it will print, with what it carries below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the code carries and how big it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x %1 modules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to encode yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too long for a QR code: shorten the text or lower the error correction.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TRichTextLabelEditor</name>
+    <message>
+        <source>Rich Text Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rich text</source>
+        <translation>Formatierter Text</translation>
+    </message>
+    <message>
+        <source>Type the text and format it with the tool bar: select text, then pick its font, size, colour and style, or set the alignment of its paragraphs. The box has the width of the object on the card.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the text larger while you edit it (up to 100%).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the text smaller while you edit it (down to 50%).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished">Normal</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Align Left</source>
+        <translation>Links ausrichten</translation>
+    </message>
+    <message>
+        <source>Align Right</source>
+        <translation>Rechts ausrichten</translation>
+    </message>
+    <message>
+        <source>Justify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Zentriert</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Takes bold, italic and underline off the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the selected text bold, or plain again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the selected text italic, or upright again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Underlines the selected text, or takes the line away.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines the paragraph up at the left edge of the box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines the paragraph up at the right edge of the box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spreads the paragraph&apos;s lines over the whole width of the box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centres the paragraph&apos;s lines in the box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies the selected text to the clipboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the selected text to the clipboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts the text of the clipboard where the cursor is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The typeface of the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The size of the selected text, in points.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qm::TSelectSpecificLabels</name>
     <message>
         <source>Print Cards</source>
@@ -3985,6 +6373,252 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     </message>
 </context>
 <context>
+    <name>qm::TSuperTextBrushImageBrowser</name>
+    <message>
+        <source>The text with the texture selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TSuperTextProperties</name>
+    <message>
+        <source>Preview of the text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SuperText Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text of the object: one line, drawn in the chosen surface.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished">Normal</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gradient Fill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Down and Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down and Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solid Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dash Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dotted Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DashDot Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DashDotDot Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Font</source>
+        <translation>Schrift auswählen</translation>
+    </message>
+    <message>
+        <source>Font 5 points larger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 points larger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font 5 points smaller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 points smaller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Surface Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Schriftfarbe</translation>
+    </message>
+    <message>
+        <source>Fill Direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Orientation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Depth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OutLine Style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text as it will look with these settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the letters when the surface is Normal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chooses the picture tiled inside the letters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which way the gradient runs from its first colour to its second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour the gradient starts with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour the gradient ends with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the drop shadow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the shadow falls; None draws no shadow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How far, in pixels, the shadow lies from the letters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the line around each letter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solid, dashed or dotted line around the letters; Clear draws none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How thick the line around the letters is, in pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chooses the font, its size and style.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the letters 5 points larger.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the letters 5 points smaller.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts a symbol (from Wingdings, Webdings or Symbol) in place of the text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter some text</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qm::TWarnBottomMargin</name>
     <message>
         <source>ALERT</source>
@@ -4013,6 +6647,37 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     <message>
         <source>Never shows this warning again (your printer prints the bottom row well).</source>
         <translation>Zeigt diese Warnung nie wieder (Ihr Drucker druckt die unterste Zeile gut).</translation>
+    </message>
+</context>
+<context>
+    <name>qm::TextureImageDialog</name>
+    <message>
+        <source>Load Texture Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Textures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Takes the selected picture as the texture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The object filled with the selected texture.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,18 @@
     </message>
 </context>
 <context>
+    <name>qm::BasePanelWidget</name>
+    <message>
+        <source>Card design</source>
+        <extracomment>The card being designed, as a screen reader names it.</extracomment>
+        <translation>Diseño de la tarjeta</translation>
+    </message>
+    <message>
+        <source>Tab and Shift+Tab step through the objects, arrows move and Shift+arrows size the selected one, Enter opens it, Ctrl+Tab leaves the card.</source>
+        <translation>Tab y Mayús+Tab recorren los objetos, las flechas mueven el seleccionado y Mayús+flechas cambian su tamaño, Intro lo abre, Ctrl+Tab sale de la tarjeta.</translation>
+    </message>
+</context>
+<context>
     <name>qm::CalibrationPage</name>
     <message>
         <source>%1 in</source>
@@ -710,6 +722,39 @@ Save the picture anyway?</source>
     </message>
 </context>
 <context>
+    <name>qm::CardHistory</name>
+    <message>
+        <source>Undo %1</source>
+        <extracomment>%1 names the change that is taken back (&quot;Move&quot;, &quot;Line Color&quot;).</extracomment>
+        <translation>Deshacer %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <extracomment>%1 names the change that is made again (&quot;Move&quot;, &quot;Line Color&quot;).</extracomment>
+        <translation>Rehacer %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+</context>
+<context>
+    <name>qm::CardTemplate</name>
+    <message>
+        <source>%1: no room for a temporary file</source>
+        <translation>%1: no hay espacio para un archivo temporal</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A file name, then why it could not be written.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>qm::ChangeFontAll</name>
     <message>
         <source>Select A Font - All text items will be changed to this font</source>
@@ -744,6 +789,107 @@ Save the picture anyway?</source>
     <message>
         <source>Sample Bold Italic</source>
         <translation>Muestra negrita cursiva</translation>
+    </message>
+</context>
+<context>
+    <name>qm::ColorCombo</name>
+    <message>
+        <source>Black</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light Gray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark Gray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What&apos;s this?</source>
+        <translation>¿Qué es esto?</translation>
+    </message>
+    <message>
+        <source>Custom %1</source>
+        <extracomment>A colour of no name in the colour list, by its hexadecimal value (&quot;Custom #1A2B3C&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::ColorPalette</name>
+    <message>
+        <source>Colour %1</source>
+        <extracomment>A colour of the palette, as a screen reader names it by its hexadecimal value.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Other</source>
+        <extracomment>Opens the colour chooser for a colour not in the palette.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1115,6 +1261,54 @@ o ilegible o un archivo que no se pudo escribir, 2 uso incorrecto.</translation>
     </message>
 </context>
 <context>
+    <name>qm::DialogBar</name>
+    <message>
+        <source>Closes the dialog and keeps what you chose.</source>
+        <translation>Cierra el diálogo y conserva lo que eligió.</translation>
+    </message>
+    <message>
+        <source>Closes the dialog and changes nothing.</source>
+        <translation>Cierra el diálogo sin cambiar nada.</translation>
+    </message>
+    <message>
+        <source>Opens the help page of this dialog.</source>
+        <translation>Abre la página de ayuda de este diálogo.</translation>
+    </message>
+    <message>
+        <source>Closes this window.</source>
+        <translation>Cierra esta ventana.</translation>
+    </message>
+    <message>
+        <source>Click this, then any part of the dialog, to learn what it does.</source>
+        <translation>Haga clic aquí y luego en cualquier parte del diálogo para saber qué hace.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>A button of the background art dialog: no background art.</extracomment>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Takes the background art away: the card shows no picture behind its objects.</source>
+        <translation>Quita la imagen de fondo: la tarjeta no muestra ninguna imagen detrás de sus objetos.</translation>
+    </message>
+</context>
+<context>
     <name>qm::DuplexPlacement</name>
     <message>
         <source>The fronts are printed. Take the sheet out of the printer, turn it over along the long edge without changing the order, and put it back into the paper tray the way it came out; then go on to print the backs.</source>
@@ -1368,6 +1562,781 @@ o ilegible o un archivo que no se pudo escribir, 2 uso incorrecto.</translation>
     </message>
 </context>
 <context>
+    <name>qm::GlabelsImport</name>
+    <message>
+        <source>its colour comes from a merge field in gLabels; it keeps the colour it has</source>
+        <translation>su color procede de un campo de combinación en gLabels; conserva el color que tiene</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two notes on one object of an imported design.</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An object of an imported design (%1: text &quot;Jane&quot; at 10, 20 pt), then what became of it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>box</source>
+        <translation>rectángulo</translation>
+    </message>
+    <message>
+        <source>ellipse</source>
+        <translation>elipse</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>línea</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>imagen</translation>
+    </message>
+    <message>
+        <source>barcode</source>
+        <translation>código de barras</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; at %3, %4 pt</source>
+        <extracomment>An object of an imported design: its kind (&quot;text&quot;), its first words and where it stands, in points.</extracomment>
+        <translation>%1 «%2» en %3 pt, %4 pt</translation>
+    </message>
+    <message>
+        <source>%1 at %2, %3 pt</source>
+        <extracomment>An object of an imported design: its kind (&quot;box&quot;) and where it stands, in points.</extracomment>
+        <translation>%1 en %2 pt, %3 pt</translation>
+    </message>
+    <message>
+        <source>turned, stretched or slanted in gLabels; placed upright</source>
+        <translation>tiene giro, estiramiento o inclinación en gLabels; se coloca sin girar ni deformar</translation>
+    </message>
+    <message>
+        <source>its see-through shadow is mixed with white</source>
+        <translation>su sombra semitransparente se mezcla con blanco</translation>
+    </message>
+    <message>
+        <source>see-through colours are mixed with white</source>
+        <translation>los colores semitransparentes se mezclan con blanco</translation>
+    </message>
+    <message>
+        <source>it has neither fill nor outline</source>
+        <translation>no tiene relleno ni contorno</translation>
+    </message>
+    <message>
+        <source>its %1 pt outline is %2 pt wide</source>
+        <translation>su contorno de %1 pt queda con %2 pt de grosor</translation>
+    </message>
+    <message>
+        <source>it is invisible (no colour or no width)</source>
+        <translation>es invisible (sin color o sin grosor)</translation>
+    </message>
+    <message>
+        <source>its see-through colour is mixed with white</source>
+        <translation>su color semitransparente se mezcla con blanco</translation>
+    </message>
+    <message>
+        <source>its %1 pt text is %2 pt</source>
+        <translation>su texto de %1 pt queda en %2 pt</translation>
+    </message>
+    <message>
+        <source>its see-through text colour is mixed with white</source>
+        <translation>el color semitransparente de su texto se mezcla con blanco</translation>
+    </message>
+    <message>
+        <source>it holds no text</source>
+        <translation>no contiene texto</translation>
+    </message>
+    <message>
+        <source>its turned lines are set upright</source>
+        <translation>sus líneas giradas se enderezan</translation>
+    </message>
+    <message>
+        <source>its line spacing of %1 is single</source>
+        <translation>su interlineado de %1 pasa a sencillo</translation>
+    </message>
+    <message>
+        <source>its shadow is left out (multi-line text has none)</source>
+        <translation>se omite su sombra (el texto multilínea no tiene)</translation>
+    </message>
+    <message>
+        <source>it does not shrink to fit</source>
+        <translation>no se reduce para ajustarse</translation>
+    </message>
+    <message>
+        <source>its shadow above the text is left out</source>
+        <translation>se omite su sombra por encima del texto</translation>
+    </message>
+    <message>
+        <source>its shadow falls %1 pt both ways</source>
+        <translation>su sombra cae %1 pt en ambas direcciones</translation>
+    </message>
+    <message>
+        <source>its turned text is set upright</source>
+        <translation>su texto girado se endereza</translation>
+    </message>
+    <message>
+        <source>its shadow is left out (rich text has none)</source>
+        <translation>se omite su sombra (el texto enriquecido no tiene)</translation>
+    </message>
+    <message>
+        <source>its picture comes from the merge field %1, which cards do not take</source>
+        <translation>su imagen procede del campo de combinación %1, que las tarjetas no admiten</translation>
+    </message>
+    <message>
+        <source>its picture %1 is neither in the document nor beside it</source>
+        <translation>su imagen %1 no está ni en el documento ni junto a él</translation>
+    </message>
+    <message>
+        <source>its picture cannot be read (%1)</source>
+        <translation>su imagen no se puede leer (%1)</translation>
+    </message>
+    <message>
+        <source>its turned picture is set upright</source>
+        <translation>su imagen girada se endereza</translation>
+    </message>
+    <message>
+        <source>its shadow is left out (pictures have none)</source>
+        <translation>se omite su sombra (las imágenes no tienen)</translation>
+    </message>
+    <message>
+        <source>a %1 barcode, a kind cards have no object for</source>
+        <translation>un código de barras %1, un tipo para el que las tarjetas no tienen objeto</translation>
+    </message>
+    <message>
+        <source>its QR code carries nothing</source>
+        <translation>su código QR no contiene nada</translation>
+    </message>
+    <message>
+        <source>its turned symbol is drawn upright (it reads the same)</source>
+        <translation>su símbolo girado se dibuja sin girar (se lee igual)</translation>
+    </message>
+    <message>
+        <source>the merge data %1</source>
+        <translation>los datos de combinación %1</translation>
+    </message>
+    <message>
+        <source>the stock: its labels are not rectangular; the card keeps its size</source>
+        <translation>la hoja: sus etiquetas no son rectangulares; la tarjeta conserva su tamaño</translation>
+    </message>
+    <message>
+        <source>the stock: the document describes none we can read</source>
+        <translation>la hoja: el documento no describe ninguna que se pueda leer</translation>
+    </message>
+    <message>
+        <source>the stock: the document describes none we can read (%1)</source>
+        <translation>la hoja: el documento no describe ninguna que se pueda leer (%1)</translation>
+    </message>
+    <message>
+        <source>the stock %1: as the design has it, which differs from our own layout of that name</source>
+        <translation>la hoja %1: tal como la tiene el diseño, que difiere de nuestra disposición del mismo nombre</translation>
+    </message>
+    <message>
+        <source>the stock %1</source>
+        <translation>la hoja %1</translation>
+    </message>
+    <message>
+        <source>the stock %1: its card size only (%2)</source>
+        <translation>la hoja %1: solo su tamaño de tarjeta (%2)</translation>
+    </message>
+    <message>
+        <source>the stock&apos;s %1 pt round corners: card outlines are drawn square</source>
+        <translation>las esquinas redondeadas de %1 pt de la hoja: los contornos de las tarjetas se dibujan con esquinas rectas</translation>
+    </message>
+    <message>
+        <source>Came over exactly:</source>
+        <translation>Se importó con exactitud:</translation>
+    </message>
+    <message>
+        <source>Came over approximately:</source>
+        <translation>Se importó de forma aproximada:</translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Se omitió:</translation>
+    </message>
+</context>
+<context>
+    <name>qm::ImageChoice</name>
+    <message>
+        <source>Error loading file!</source>
+        <translation>¡Error al cargar el archivo!</translation>
+    </message>
+</context>
+<context>
+    <name>qm::LabelDialogs</name>
+    <message>
+        <source>&amp;Shrink to fit the box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeps the label&apos;s width: a text too long for it (a long name in a merge, say) is drawn smaller so that it fits, never larger than the font&apos;s size.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::MergeFields</name>
+    <message>
+        <source>Your Own Name</source>
+        <translation>Su propio nombre</translation>
+    </message>
+    <message>
+        <source>Your Business Name</source>
+        <translation>Nombre de su empresa</translation>
+    </message>
+    <message>
+        <source>Title or Qualifications</source>
+        <translation>Cargo o titulación</translation>
+    </message>
+    <message>
+        <source>Address Line One</source>
+        <translation>Línea de dirección 1</translation>
+    </message>
+    <message>
+        <source>Address Line Two</source>
+        <translation>Línea de dirección 2</translation>
+    </message>
+    <message>
+        <source>Address Line Three</source>
+        <translation>Línea de dirección 3</translation>
+    </message>
+    <message>
+        <source>Phone One</source>
+        <translation>Teléfono 1</translation>
+    </message>
+    <message>
+        <source>Phone Two</source>
+        <translation>Teléfono 2</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>Dirección de correo electrónico</translation>
+    </message>
+    <message>
+        <source>Fax Number</source>
+        <translation>Número de fax</translation>
+    </message>
+</context>
+<context>
+    <name>qm::ObjectKinds</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An object as a screen reader names it: its kind, then the text it shows (&quot;Text: Jane Q. Example&quot;).</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objeto</translation>
+    </message>
+    <message>
+        <source>Rounded Rectangle</source>
+        <translation>Rectángulo redondeado</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Elipse</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>Clip Art</source>
+        <translation>Imagen prediseñada</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Símbolo</translation>
+    </message>
+    <message>
+        <source>Multi-Line Text</source>
+        <translation>Texto multilínea</translation>
+    </message>
+    <message>
+        <source>SuperShape</source>
+        <translation>SuperShape</translation>
+    </message>
+    <message>
+        <source>Rich Text</source>
+        <translation>Texto enriquecido</translation>
+    </message>
+    <message>
+        <source>SuperText</source>
+        <translation>SuperText</translation>
+    </message>
+    <message>
+        <source>CircleText</source>
+        <translation>CircleText</translation>
+    </message>
+    <message>
+        <source>QR Code</source>
+        <translation>Código QR</translation>
+    </message>
+    <message>
+        <source>Text tool</source>
+        <translation>Herramienta de texto</translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <translation>&amp;Texto</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <comment>new object&apos;s text</comment>
+        <extracomment>The text a new text object shows until the user types their own.</extracomment>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Multi-line text tool</source>
+        <translation>Herramienta de texto multilínea</translation>
+    </message>
+    <message>
+        <source>&amp;Multi-Line Text</source>
+        <translation>Texto &amp;multilínea</translation>
+    </message>
+    <message>
+        <source>Symbol tool</source>
+        <translation>Herramienta de símbolo</translation>
+    </message>
+    <message>
+        <source>S&amp;ymbol</source>
+        <translation>Sím&amp;bolo</translation>
+    </message>
+    <message>
+        <source>Rectangle tool</source>
+        <translation>Herramienta de rectángulo</translation>
+    </message>
+    <message>
+        <source>&amp;Rectangle</source>
+        <translation>&amp;Rectángulo</translation>
+    </message>
+    <message>
+        <source>Ellipse tool</source>
+        <translation>Herramienta de elipse</translation>
+    </message>
+    <message>
+        <source>&amp;Ellipse</source>
+        <translation>&amp;Elipse</translation>
+    </message>
+    <message>
+        <source>Round Rectangle tool</source>
+        <translation>Herramienta de rectángulo redondeado</translation>
+    </message>
+    <message>
+        <source>R&amp;ounded Rectangle</source>
+        <translation>Rectángulo re&amp;dondeado</translation>
+    </message>
+    <message>
+        <source>Line Tool</source>
+        <translation>Herramienta de línea</translation>
+    </message>
+    <message>
+        <source>&amp;Line</source>
+        <translation>&amp;Línea</translation>
+    </message>
+    <message>
+        <source>Clip Art Tool</source>
+        <translation>Herramienta de imagen prediseñada</translation>
+    </message>
+    <message>
+        <source>&amp;Clip Art</source>
+        <translation>&amp;Imagen prediseñada</translation>
+    </message>
+    <message>
+        <source>Supershape tool 
+Multi-purpose shapes and surfaces</source>
+        <translation>Herramienta SuperShape 
+Formas y superficies para todo uso</translation>
+    </message>
+    <message>
+        <source>Su&amp;perShape</source>
+        <translation>Su&amp;perShape</translation>
+    </message>
+    <message>
+        <source>Rich Text tool 
+Mixed fonts, colors and styles</source>
+        <translation>Herramienta de texto enriquecido 
+Tipos de letra, colores y estilos combinados</translation>
+    </message>
+    <message>
+        <source>Ric&amp;h Text</source>
+        <translation>Texto e&amp;nriquecido</translation>
+    </message>
+    <message>
+        <source>SuperText tool 
+Special Effects Text - fill with gradients or bitmaps</source>
+        <translation>Herramienta SuperText 
+Texto con efectos especiales: relleno de degradados o mapas de bits</translation>
+    </message>
+    <message>
+        <source>&amp;SuperText</source>
+        <translation>&amp;SuperText</translation>
+    </message>
+    <message>
+        <source>CircleText Tool 
+Circular or semi-circular text using any font</source>
+        <translation>Herramienta CircleText 
+Texto circular o semicircular con cualquier tipo de letra</translation>
+    </message>
+    <message>
+        <source>C&amp;ircleText</source>
+        <translation>&amp;CircleText</translation>
+    </message>
+    <message>
+        <source>QR Code tool 
+Your personal information, a web address or any text</source>
+        <translation>Herramienta de código QR 
+Su información personal, una dirección web o cualquier texto</translation>
+    </message>
+    <message>
+        <source>&amp;QR Code</source>
+        <translation>Código &amp;QR</translation>
+    </message>
+    <message>
+        <source>&lt;blank&gt;</source>
+        <extracomment>What a multi-line text with no text in it shows.</extracomment>
+        <translation>&lt;vacío&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>qm::ObjectMenu</name>
+    <message>
+        <source>Change</source>
+        <translation>Cambio</translation>
+    </message>
+    <message>
+        <source>Draw %1</source>
+        <extracomment>The change of placing a new object on the card; %1 is its kind (&quot;Rectangle&quot;, &quot;Text&quot;).</extracomment>
+        <translation>Dibujar %1</translation>
+    </message>
+    <message>
+        <source>Bring To Front</source>
+        <translation>Traer al frente</translation>
+    </message>
+    <message>
+        <source>Send To Back</source>
+        <translation>Enviar al fondo</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Align Left</source>
+        <translation>Alinear a la izquierda</translation>
+    </message>
+    <message>
+        <source>Align Right</source>
+        <translation>Alinear a la derecha</translation>
+    </message>
+    <message>
+        <source>Align Tops</source>
+        <translation>Alinear arriba</translation>
+    </message>
+    <message>
+        <source>Align Bottoms</source>
+        <translation>Alinear abajo</translation>
+    </message>
+    <message>
+        <source>Center Vertically</source>
+        <translation>Centrar verticalmente</translation>
+    </message>
+    <message>
+        <source>Center Horizontally</source>
+        <translation>Centrar horizontalmente</translation>
+    </message>
+    <message>
+        <source>Lock All</source>
+        <translation>Bloquear todo</translation>
+    </message>
+    <message>
+        <source>Unlock All</source>
+        <translation>Desbloquear todo</translation>
+    </message>
+    <message>
+        <source>Mark All Selectable</source>
+        <translation>Marcar todo como seleccionable</translation>
+    </message>
+    <message>
+        <source>Mark All Unselectable</source>
+        <translation>Marcar todo como no seleccionable</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Tipo de letra</translation>
+    </message>
+    <message>
+        <source>Align Lefts</source>
+        <translation>Alinear a la izquierda</translation>
+    </message>
+    <message>
+        <source>Align Rights</source>
+        <translation>Alinear a la derecha</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Cambiar tamaño</translation>
+    </message>
+    <message>
+        <source>Make All Selectable</source>
+        <translation>Marcar todo como seleccionable</translation>
+    </message>
+    <message>
+        <source>Make All Unselectable</source>
+        <translation>Marcar todo como no seleccionable</translation>
+    </message>
+    <message>
+        <source>Remove Objects Outside the Card</source>
+        <translation>Quitar los objetos fuera de la tarjeta</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Clone</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloqueado</translation>
+    </message>
+    <message>
+        <source>Unselectable</source>
+        <translation>No seleccionable</translation>
+    </message>
+    <message>
+        <source>Line Thickness</source>
+        <translation>Grosor de línea</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Point</source>
+        <extracomment>A line width in the thickness menu (&quot;3 Point&quot;).</extracomment>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n puntos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>Line Color</source>
+        <translation>Color de línea</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparente</translation>
+    </message>
+    <message>
+        <source>Degree of Rounding</source>
+        <translation>Grado de redondeo</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A degree of rounding, in percent (&quot;30 %&quot;).</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Angled Sloping Up</source>
+        <translation>Inclinada hacia arriba</translation>
+    </message>
+    <message>
+        <source>Angled Sloping Down</source>
+        <translation>Inclinada hacia abajo</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Stretch To Edges</source>
+        <translation>Extender hasta los bordes</translation>
+    </message>
+    <message>
+        <source>Load Image From Disk</source>
+        <translation>Cargar imagen del disco</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Borde</translation>
+    </message>
+    <message>
+        <source>Stretch to Fit</source>
+        <translation>Estirar</translation>
+    </message>
+    <message>
+        <source>AutoSize</source>
+        <translation>Tamaño automático</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Voltear verticalmente</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Voltear horizontalmente</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propiedades</translation>
+    </message>
+    <message>
+        <source>3D Effects</source>
+        <translation>Efectos 3D</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Alineación</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Color de letra</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Word Wrap</source>
+        <translation>Ajuste de línea</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Información personal</translation>
+    </message>
+    <message>
+        <source>Insert as merge field</source>
+        <translation>Insertar como campo de combinación</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Empresa</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <extracomment>A personal-information field: the person&apos;s job title or qualifications.</extracomment>
+        <translation>Cargo</translation>
+    </message>
+    <message>
+        <source>Address 1</source>
+        <translation>Dirección 1</translation>
+    </message>
+    <message>
+        <source>Address 2</source>
+        <translation>Dirección 2</translation>
+    </message>
+    <message>
+        <source>Address 3</source>
+        <translation>Dirección 3</translation>
+    </message>
+    <message>
+        <source>Phone 1</source>
+        <translation>Teléfono 1</translation>
+    </message>
+    <message>
+        <source>Phone 2</source>
+        <translation>Teléfono 2</translation>
+    </message>
+    <message>
+        <source>EMail</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>Symbol Selector</source>
+        <translation>Selector de símbolos</translation>
+    </message>
+    <message>
+        <source>No Rotation</source>
+        <translation>Sin rotación</translation>
+    </message>
+    <message>
+        <source>90 Degrees</source>
+        <translation>90 grados</translation>
+    </message>
+    <message>
+        <source>180 Degrees</source>
+        <translation>180 grados</translation>
+    </message>
+    <message>
+        <source>270 Degrees</source>
+        <translation>270 grados</translation>
+    </message>
+    <message>
+        <source>Shrink to Fit</source>
+        <translation>Reducir para ajustar</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotación</translation>
+    </message>
+</context>
+<context>
     <name>qm::OwnStock</name>
     <message>
         <source>Give the stock a name.</source>
@@ -1418,6 +2387,158 @@ o ilegible o un archivo que no se pudo escribir, 2 uso incorrecto.</translation>
     </message>
 </context>
 <context>
+    <name>qm::Pictures</name>
+    <message>
+        <source>This is not an enhanced metafile.</source>
+        <translation>Esto no es un metarchivo mejorado.</translation>
+    </message>
+    <message>
+        <source>The metafile&apos;s header is damaged.</source>
+        <translation>La cabecera del metarchivo está dañada.</translation>
+    </message>
+    <message>
+        <source>The metafile has no size.</source>
+        <translation>El metarchivo no tiene tamaño.</translation>
+    </message>
+    <message>
+        <source>This is not a PCX picture.</source>
+        <translation>Esto no es una imagen PCX.</translation>
+    </message>
+    <message>
+        <source>The PCX picture has no size.</source>
+        <translation>La imagen PCX no tiene tamaño.</translation>
+    </message>
+    <message>
+        <source>The PCX picture is too large.</source>
+        <translation>La imagen PCX es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>This kind of PCX picture is not supported.</source>
+        <translation>Este tipo de imagen PCX no es compatible.</translation>
+    </message>
+    <message>
+        <source>The PCX picture&apos;s header is damaged.</source>
+        <translation>La cabecera de la imagen PCX está dañada.</translation>
+    </message>
+    <message>
+        <source>The PCX picture is cut short.</source>
+        <translation>La imagen PCX está incompleta.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no %2.</source>
+        <extracomment>%1 is a file name, %2 a picture format (&quot;PNG picture&quot;, &quot;Windows metafile&quot;).</extracomment>
+        <translation>El archivo %1 no contiene datos de %2.</translation>
+    </message>
+    <message>
+        <source>The picture %1 is cut short.</source>
+        <translation>La imagen %1 está incompleta.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: %2</source>
+        <translation>La imagen %1 no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>Windows bitmap</source>
+        <translation>mapa de bits de Windows</translation>
+    </message>
+    <message>
+        <source>JPEG picture</source>
+        <translation>imagen JPEG</translation>
+    </message>
+    <message>
+        <source>GIF picture</source>
+        <translation>imagen GIF</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>imagen PNG</translation>
+    </message>
+    <message>
+        <source>PCX picture</source>
+        <translation>imagen PCX</translation>
+    </message>
+    <message>
+        <source>Windows icon</source>
+        <translation>icono de Windows</translation>
+    </message>
+    <message>
+        <source>Targa picture</source>
+        <translation>imagen Targa</translation>
+    </message>
+    <message>
+        <source>Windows metafile</source>
+        <translation>metarchivo de Windows</translation>
+    </message>
+    <message>
+        <source>enhanced metafile</source>
+        <translation>metarchivo mejorado</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>dibujo SVG</translation>
+    </message>
+    <message>
+        <source>The picture is too large (%1 x %2 pixels).</source>
+        <translation>La imagen es demasiado grande (%1 x %2 píxeles).</translation>
+    </message>
+    <message>
+        <source>The file is not a picture this program can read.</source>
+        <translation>El archivo no es una imagen que este programa pueda leer.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read: it is damaged or cut short.</source>
+        <translation>No se puede leer la imagen: está dañada o incompleta.</translation>
+    </message>
+    <message>
+        <source>The picture is too large.</source>
+        <translation>La imagen es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>The picture file is empty.</source>
+        <translation>El archivo de imagen está vacío.</translation>
+    </message>
+    <message>
+        <source>The picture file is too large.</source>
+        <translation>El archivo de imagen es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>The SVG picture cannot be read.</source>
+        <translation>No se puede leer la imagen SVG.</translation>
+    </message>
+    <message>
+        <source>The bitmap cannot be read: it is damaged, cut short or too large.</source>
+        <translation>No se puede leer el mapa de bits: está dañado, incompleto o es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>The bitmap is cut short.</source>
+        <translation>El mapa de bits está incompleto.</translation>
+    </message>
+    <message>
+        <source>The picture file %1 does not exist.</source>
+        <translation>El archivo de imagen %1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture file.</source>
+        <translation>%1 no es un archivo de imagen.</translation>
+    </message>
+    <message>
+        <source>The picture file %1 is too large.</source>
+        <translation>El archivo de imagen %1 es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>The picture file %1 cannot be opened: %2.</source>
+        <translation>No se puede abrir el archivo de imagen %1: %2.</translation>
+    </message>
+    <message>
+        <source>There is no picture.</source>
+        <translation>No hay ninguna imagen.</translation>
+    </message>
+    <message>
+        <source>This is not a Windows metafile.</source>
+        <translation>Esto no es un metarchivo de Windows.</translation>
+    </message>
+</context>
+<context>
     <name>qm::PositionDock</name>
     <message>
         <source>Position and Size</source>
@@ -1449,6 +2570,14 @@ o ilegible o un archivo que no se pudo escribir, 2 uso incorrecto.</translation>
         <source>On the back: %1</source>
         <extracomment>%1 is what a print shop may object to on the card&apos;s back</extracomment>
         <translation>En el reverso: %1</translation>
+    </message>
+</context>
+<context>
+    <name>qm::PrintShopPage</name>
+    <message>
+        <source>--bleed needs millimetres from 0 to %1 in steps of %2 (such as 3 or 2.5), not &quot;%3&quot;</source>
+        <extracomment>The command line&apos;s option --bleed: its name and the numbers in it stay as they are.</extracomment>
+        <translation>--bleed necesita milímetros de 0 a %1 en pasos de %2 (como 3 o 2.5), no «%3»</translation>
     </message>
 </context>
 <context>
@@ -1797,6 +2926,141 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     </message>
 </context>
 <context>
+    <name>qm::SheetLayout</name>
+    <message>
+        <source>Avery Business Card 5371 (Letter Size Paper)</source>
+        <translation>Tarjeta de visita Avery 5371 (papel Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 5372 (Letter Size Paper)</source>
+        <translation>Tarjeta de visita Avery 5372 (papel Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 5376 - Ivory (Letter Size Paper)</source>
+        <translation>Tarjeta de visita Avery 5376 - Marfil (papel Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 5377 - Gray (Letter Size Paper)</source>
+        <translation>Tarjeta de visita Avery 5377 - Gris (papel Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 5911 (Letter Size Paper)</source>
+        <translation>Tarjeta de visita Avery 5911 (papel Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 8371 Ink Jet (Letter Size Paper)</source>
+        <translation>Tarjeta de visita Avery 8371 inyección de tinta (papel Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 8372 Ink Jet (Letter Size Paper)</source>
+        <translation>Tarjeta de visita Avery 8372 inyección de tinta (papel Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 8376 Ink Jet - Ivory (Letter Size Paper)</source>
+        <translation>Tarjeta de visita Avery 8376 inyección de tinta - Marfil (papel Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 8377 Ink Jet - Gray (Letter Size Paper)</source>
+        <translation>Tarjeta de visita Avery 8377 inyección de tinta - Gris (papel Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card L7413 (A4 Size Paper)</source>
+        <translation>Tarjeta de visita Avery L7413 (papel A4)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card L7414 (A4 Size Paper)</source>
+        <translation>Tarjeta de visita Avery L7414 (papel A4)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card L7415 (A4 Size Paper)</source>
+        <translation>Tarjeta de visita Avery L7415 (papel A4)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card L7417 (A4 Size Paper)</source>
+        <translation>Tarjeta de visita Avery L7417 (papel A4)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card L7419 (A4)</source>
+        <translation>Tarjeta de visita Avery L7419 (A4)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 8373 - Glossy Photo Quality (Letter Size Paper)</source>
+        <translation>Tarjeta de visita Avery 8373 - Brillo calidad fotográfica (papel Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 3612 (Letter Size Paper)</source>
+        <translation>Tarjeta de visita Avery 3612 (papel Letter)</translation>
+    </message>
+    <message>
+        <source>MAACO ML-8550 (Letter Size Paper)</source>
+        <translation>MAACO ML-8550 (papel Letter)</translation>
+    </message>
+    <message>
+        <source>APLI 1612 (A4 Size Paper)</source>
+        <translation>APLI 1612 (papel A4)</translation>
+    </message>
+    <message>
+        <source>APLI 1620 (A4 Size Paper)</source>
+        <translation>APLI 1620 (papel A4)</translation>
+    </message>
+    <message>
+        <source>Formtec LS-3510 (A4 Size Paper)</source>
+        <translation>Formtec LS-3510 (papel A4)</translation>
+    </message>
+    <message>
+        <source>Herma 8840 (A4 Size Paper)</source>
+        <translation>Herma 8840 (papel A4)</translation>
+    </message>
+    <message>
+        <source>Card Height must be at least .3 inches (or 7mm)</source>
+        <translation>El alto de tarjeta debe ser como mínimo 0,3 pulgadas (o 7 mm)</translation>
+    </message>
+    <message>
+        <source>Card Height must be at most 48 inches (or 1219mm)</source>
+        <translation>El alto de tarjeta debe ser como máximo 48 pulgadas (o 1219 mm)</translation>
+    </message>
+    <message>
+        <source>Card Width must be at least .5 inch (or 13mm)</source>
+        <translation>El ancho de tarjeta debe ser como mínimo 0,5 pulgadas (o 13 mm)</translation>
+    </message>
+    <message>
+        <source>Card Width must be at most 48 inches (or 1219mm)</source>
+        <translation>El ancho de tarjeta debe ser como máximo 48 pulgadas (o 1219 mm)</translation>
+    </message>
+    <message>
+        <source>Horizontal Pitch must be at least = Card Width</source>
+        <translation>El paso horizontal debe ser como mínimo igual al ancho de tarjeta</translation>
+    </message>
+    <message>
+        <source>Horizontal Pitch must be at most 48 inches (or 1219mm)</source>
+        <translation>El paso horizontal debe ser como máximo 48 pulgadas (o 1219 mm)</translation>
+    </message>
+    <message>
+        <source>Vertical Pitch must be at least = Card Height</source>
+        <translation>El paso vertical debe ser como mínimo igual al alto de tarjeta</translation>
+    </message>
+    <message>
+        <source>Vertical Pitch must be at most 48 inches (or 1219mm)</source>
+        <translation>El paso vertical debe ser como máximo 48 pulgadas (o 1219 mm)</translation>
+    </message>
+    <message>
+        <source>Top Margin must be between 0 and 48 inches (or 1219mm)</source>
+        <translation>El margen superior debe estar entre 0 y 48 pulgadas (o 1219 mm)</translation>
+    </message>
+    <message>
+        <source>Left Margin must be between 0 and 48 inches (or 1219mm)</source>
+        <translation>El margen izquierdo debe estar entre 0 y 48 pulgadas (o 1219 mm)</translation>
+    </message>
+    <message>
+        <source>Cards Across must be between 1 and %1</source>
+        <translation>El n.º en horizontal debe estar entre 1 y %1</translation>
+    </message>
+    <message>
+        <source>Cards Down must be between 1 and %1</source>
+        <translation>El n.º en vertical debe estar entre 1 y %1</translation>
+    </message>
+</context>
+<context>
     <name>qm::SheetPicture</name>
     <message>
         <source>Sheet positions</source>
@@ -2018,13 +3282,13 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     </message>
     <message>
         <source>1 byte</source>
-        <translation type="unfinished"></translation>
+        <translation>1 byte</translation>
     </message>
     <message numerus="yes">
         <source>%Ln bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln byte</numerusform>
+            <numerusform>%Ln bytes</numerusform>
         </translation>
     </message>
     <message>
@@ -2035,6 +3299,400 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
         <source>Could not save &quot;%1&quot;: the card would take %2, more than the %3 a card file can hold; remove some objects or pictures</source>
         <extracomment>%2 and %3 are sizes (&quot;3 MB&quot;)</extracomment>
         <translation>No se pudo guardar «%1»: la tarjeta ocuparía %2, más de los %3 que admite un archivo de tarjeta; quite algunos objetos o imágenes</translation>
+    </message>
+</context>
+<context>
+    <name>qm::SuperShapeDialog</name>
+    <message>
+        <source>Sample of the shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Super Shape Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>Round Rectangle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Elipse</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Triangle Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Triangle Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Triangle Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Triangle Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparente</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gradient Fill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Lower Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solid Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dash Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dotted Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DashDot Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DashDotDot Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points On Star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% of Inward Vector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round Percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>Load Texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the picture the shape is filled with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished">(ninguna)</translation>
+    </message>
+    <message>
+        <source>Fill Direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surface Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Orientation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Depth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OutLine Style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Muestra</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The shape as it will look with these settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The outline of the shape: rectangle, rounded rectangle, ellipse, diamond, star or a triangle pointing one way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many points the star has.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How deep the star&apos;s points are cut: 0 gives a polygon, 90 thin spikes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How round the corners are, as a part of the shorter side.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What fills the shape: nothing, one colour, a picture tiled over it, or a gradient.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour that fills the shape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which way the gradient runs from its first colour to its second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour the gradient starts with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour the gradient ends with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the shadow behind the shape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the shadow falls; None draws no shadow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How far, in pixels, the shadow lies from the shape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the shape&apos;s outline.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solid, dashed or dotted outline; Clear draws none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How thick the outline is, in pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chooses the picture tiled over the shape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TCircleTextProperties</name>
+    <message>
+        <source>Preview of the circular text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CircleText Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>The text set along the circle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Degrees of the circle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much of the circle the text spreads over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angled Characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turns each letter to follow the circle; otherwise letters stay upright.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mirrored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lays angled letters along the inside of the circle, so that they read from the centre.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Font</source>
+        <translation>Seleccionar tipo de letra</translation>
+    </message>
+    <message>
+        <source>Font 5 points larger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the letters 5 points larger (up to 150 points).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font 5 points smaller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the letters 5 points smaller (down to 10 points).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Color de letra</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text on its circle as it will look on the card.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the letters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chooses the font, its size and style.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the preview larger (up to 100%).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the preview smaller (down to 50%).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Please enter some text</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2313,14 +3971,104 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     <message>
         <source>1 sheet of %1 added.</source>
         <extracomment>%1 is the file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se añadió 1 hoja de %1.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln sheets of %1 added.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se añadió %Ln hoja de %1.</numerusform>
+            <numerusform>Se añadieron %Ln hojas de %1.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>qm::TGetBCLabelText</name>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Enter Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the text of the label, or pick one of your personal details below and change it here as you like.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>or select personal information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your personal information as entered with Personal Information. Picking an entry puts it into the text box; the label does not follow later changes of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose an entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None yet (Edit, Personal Information)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TGetLabelText</name>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Enter Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the text of the label. It is drawn on one line in the label&apos;s font, with its shadow and highlight.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TGetSymbol</name>
+    <message>
+        <source>%1, %2pt Bold Italic </source>
+        <extracomment>The symbol font on its button: its name, its size in points and its style.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2pt Bold </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2pt Italic </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2pt </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol Selector</source>
+        <translation>Selector de símbolos</translation>
+    </message>
+    <message>
+        <source>&amp;Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the symbol font: Wingdings, Webdings, Symbol or any other font. Its size, colour and style are those of the symbol.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every character of the font, as it will be drawn on the card. Click the one you want; a double-click also closes the selector.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code %1 (0x%2)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2397,6 +4145,198 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     </message>
 </context>
 <context>
+    <name>qm::TKBasePanel</name>
+    <message>
+        <source>The objects could not be copied: %1</source>
+        <translation>No se pudieron copiar los objetos: %1</translation>
+    </message>
+    <message>
+        <source>The clipboard could not be pasted: %1</source>
+        <translation>No se pudo pegar el contenido del portapapeles: %1</translation>
+    </message>
+</context>
+<context>
+    <name>qm::TKBrushImageBrowser</name>
+    <message>
+        <source>The shape with the texture selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TKFont3DEffects</name>
+    <message>
+        <source>Sample of the effects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text 3D Effects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Lower Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The side of the text on which its shadow falls.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the shadow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How far, in pixels, the shadow lies from the text. 0 draws no shadow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The side of the text on which its highlight lies.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the highlight.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How far, in pixels, the highlight lies from the text. 0 draws no highlight.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the text itself. &quot;Custom...&quot; picks any other colour.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Shows how the text looks with these settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Depth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highlight Direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highlight Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highlight Depth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Color de letra</translation>
+    </message>
+</context>
+<context>
+    <name>qm::TKImageBrowser</name>
+    <message>
+        <source>Load Image File </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview of the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Options </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stretch image to max display size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AutoSize</source>
+        <translation>Tamaño automático</translation>
+    </message>
+    <message>
+        <source>AutoSize TImage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clip Art</source>
+        <translation>Imagen prediseñada</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The picture selected, as the object will show it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fills the object&apos;s box with the picture, whatever the picture&apos;s own shape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the object&apos;s box the picture&apos;s own size.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts the selected picture into the clip-art object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
     <name>qm::TKReport</name>
     <message>
         <source>the document could not be started</source>
@@ -2409,6 +4349,24 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     <message>
         <source>a new page could not be started</source>
         <translation>no se pudo iniciar una página nueva</translation>
+    </message>
+</context>
+<context>
+    <name>qm::TKStandardDialogs</name>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+</context>
+<context>
+    <name>qm::TKSuperText</name>
+    <message>
+        <source>At %1 points “%2” is wider than the card, so its end is cut off at the card&apos;s edge.
+
+Choose a smaller size or a shorter text in Properties.</source>
+        <translation>Con %1 puntos, «%2» es más ancho que la tarjeta, así que su final queda cortado en el borde de la tarjeta.
+
+Elija un tamaño menor o un texto más corto en Propiedades.</translation>
     </message>
 </context>
 <context>
@@ -3301,6 +5259,21 @@ aumentar o reducir el porcentaje de zoom</translation>
     </message>
 </context>
 <context>
+    <name>qm::TMultiLineTextEditor</name>
+    <message>
+        <source>Multi-line Text Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines of text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the lines of the text, pressing Enter between them. The text is drawn in this font, aligned and, when Word Wrap is on, broken to the width of the object. It holds up to 254 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qm::TPdfCopy</name>
     <message>
         <source>it has no pages</source>
@@ -3464,6 +5437,155 @@ aumentar o reducir el porcentaje de zoom</translation>
 %1</source>
         <translation>No se pudo guardar su información personal.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>qm::TPictureBrowser</name>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder shown; type another and press Enter to go there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders: double-click one to open it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder shown. Type another folder and press Enter to go there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folders here; &quot;..&quot; goes one folder up. Double-click a folder to open it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pictures of the folder. Click one to preview it; double-click it to take it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <extracomment>The shortcut button to the user&apos;s home folder.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goes straight to the folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up one folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TPositionEdit</name>
+    <message>
+        <source>Locked</source>
+        <comment>object state</comment>
+        <extracomment>The selected object is locked: its position and size cannot be typed.</extracomment>
+        <translation>Bloqueado</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <extracomment>The suffix of lengths in millimetres, with its leading space.</extracomment>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source> in</source>
+        <extracomment>The suffix of lengths in inches, with its leading space.</extracomment>
+        <translation> pulg.</translation>
+    </message>
+    <message>
+        <source>No object selected</source>
+        <translation>Ningún objeto seleccionado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n objects selected</source>
+        <translation>
+            <numerusform>%n objeto seleccionado</numerusform>
+            <numerusform>%n objetos seleccionados</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>qm::TPositionPanel</name>
+    <message>
+        <source>&amp;X:</source>
+        <translation>&amp;X:</translation>
+    </message>
+    <message>
+        <source>X position</source>
+        <translation>Posición X</translation>
+    </message>
+    <message>
+        <source>How far the object&apos;s left edge lies from the card&apos;s left edge.</source>
+        <translation>La distancia del borde izquierdo del objeto al borde izquierdo de la tarjeta.</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation>&amp;Y:</translation>
+    </message>
+    <message>
+        <source>Y position</source>
+        <translation>Posición Y</translation>
+    </message>
+    <message>
+        <source>How far the object&apos;s top edge lies from the card&apos;s top edge.</source>
+        <translation>La distancia del borde superior del objeto al borde superior de la tarjeta.</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Ancho:</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>The width of the object&apos;s box.</source>
+        <translation>El ancho del cuadro del objeto.</translation>
+    </message>
+    <message>
+        <source>Hei&amp;ght:</source>
+        <translation>A&amp;lto:</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>The height of the object&apos;s box.</source>
+        <translation>El alto del cuadro del objeto.</translation>
+    </message>
+    <message>
+        <source>Type a value and press Enter, or step it with the arrow keys.</source>
+        <translation>Escriba un valor y pulse Intro, o cámbielo paso a paso con las teclas de flecha.</translation>
+    </message>
+    <message>
+        <source>The position and size of the selected object on the card, in the unit of the card&apos;s layout (Edit, Change Business Card Layout).</source>
+        <translation>La posición y el tamaño del objeto seleccionado en la tarjeta, en la unidad de la disposición de la tarjeta (Editar, Cambiar disposición de tarjetas de visita).</translation>
+    </message>
+    <message>
+        <source>in millimetres</source>
+        <translation>en milímetros</translation>
+    </message>
+    <message>
+        <source>in inches</source>
+        <translation>en pulgadas</translation>
     </message>
 </context>
 <context>
@@ -3810,6 +5932,272 @@ aumentar o reducir el porcentaje de zoom</translation>
     </message>
 </context>
 <context>
+    <name>qm::TQRCodeProperties</name>
+    <message>
+        <source>Preview of the QR code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QR Code Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Personal information (vCard)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Web address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <translation>&amp;Texto</translation>
+    </message>
+    <message>
+        <source>Text or web address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low (7 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium (15 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quartile (25 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High (30 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Error correction:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> modules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quiet zone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Dark modules:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;ransparent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Light modules:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The code carries your personal information as an electronic business card (vCard), which phones offer to save as a contact.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The code carries a web address, which phones offer to open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The code carries the text typed below as it stands.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web address or text the code carries. Personal information needs no typing: it comes from File, Personal Information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much of the code may be dirty or covered and still read: more correction makes a denser code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The empty margin around the code, in modules; readers want four.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the dark squares. Keep it darker than the light ones, or phones cannot read the code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the light squares and the margin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leaves the light squares out, so the card shows through. The card must then be light.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The code as it will print, with what it carries below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the code carries and how big it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x %1 modules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to encode yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too long for a QR code: shorten the text or lower the error correction.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TRichTextLabelEditor</name>
+    <message>
+        <source>Rich Text Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rich text</source>
+        <translation>Texto enriquecido</translation>
+    </message>
+    <message>
+        <source>Type the text and format it with the tool bar: select text, then pick its font, size, colour and style, or set the alignment of its paragraphs. The box has the width of the object on the card.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the text larger while you edit it (up to 100%).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the text smaller while you edit it (down to 50%).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Tipo de letra</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished">Normal</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Align Left</source>
+        <translation>Alinear a la izquierda</translation>
+    </message>
+    <message>
+        <source>Align Right</source>
+        <translation>Alinear a la derecha</translation>
+    </message>
+    <message>
+        <source>Justify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Takes bold, italic and underline off the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the selected text bold, or plain again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the selected text italic, or upright again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Underlines the selected text, or takes the line away.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines the paragraph up at the left edge of the box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines the paragraph up at the right edge of the box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spreads the paragraph&apos;s lines over the whole width of the box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centres the paragraph&apos;s lines in the box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies the selected text to the clipboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the selected text to the clipboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts the text of the clipboard where the cursor is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The typeface of the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The size of the selected text, in points.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qm::TSelectSpecificLabels</name>
     <message>
         <source>Print Cards</source>
@@ -3984,6 +6372,252 @@ aumentar o reducir el porcentaje de zoom</translation>
     </message>
 </context>
 <context>
+    <name>qm::TSuperTextBrushImageBrowser</name>
+    <message>
+        <source>The text with the texture selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TSuperTextProperties</name>
+    <message>
+        <source>Preview of the text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SuperText Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text of the object: one line, drawn in the chosen surface.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished">Normal</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparente</translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gradient Fill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Down and Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down and Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solid Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dash Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dotted Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DashDot Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DashDotDot Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Font</source>
+        <translation>Seleccionar tipo de letra</translation>
+    </message>
+    <message>
+        <source>Font 5 points larger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 points larger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font 5 points smaller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 points smaller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Surface Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Color de letra</translation>
+    </message>
+    <message>
+        <source>Fill Direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Orientation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Depth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OutLine Style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text as it will look with these settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the letters when the surface is Normal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chooses the picture tiled inside the letters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which way the gradient runs from its first colour to its second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour the gradient starts with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour the gradient ends with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the drop shadow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the shadow falls; None draws no shadow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How far, in pixels, the shadow lies from the letters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the line around each letter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solid, dashed or dotted line around the letters; Clear draws none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How thick the line around the letters is, in pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chooses the font, its size and style.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the letters 5 points larger.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the letters 5 points smaller.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts a symbol (from Wingdings, Webdings or Symbol) in place of the text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter some text</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qm::TWarnBottomMargin</name>
     <message>
         <source>ALERT</source>
@@ -4012,6 +6646,37 @@ aumentar o reducir el porcentaje de zoom</translation>
     <message>
         <source>Never shows this warning again (your printer prints the bottom row well).</source>
         <translation>No vuelve a mostrar este aviso (su impresora imprime bien la fila de abajo).</translation>
+    </message>
+</context>
+<context>
+    <name>qm::TextureImageDialog</name>
+    <message>
+        <source>Load Texture Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Textures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Takes the selected picture as the texture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The object filled with the selected texture.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,18 @@
     </message>
 </context>
 <context>
+    <name>qm::BasePanelWidget</name>
+    <message>
+        <source>Card design</source>
+        <extracomment>The card being designed, as a screen reader names it.</extracomment>
+        <translation>Conception de la carte</translation>
+    </message>
+    <message>
+        <source>Tab and Shift+Tab step through the objects, arrows move and Shift+arrows size the selected one, Enter opens it, Ctrl+Tab leaves the card.</source>
+        <translation>Tab et Maj+Tab parcourent les objets, les flèches déplacent l&apos;objet sélectionné et Maj+flèches le redimensionnent, Entrée l&apos;ouvre, Ctrl+Tab quitte la carte.</translation>
+    </message>
+</context>
+<context>
     <name>qm::CalibrationPage</name>
     <message>
         <source>%1 in</source>
@@ -711,6 +723,39 @@ Enregistrer l&apos;image quand même&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>qm::CardHistory</name>
+    <message>
+        <source>Undo %1</source>
+        <extracomment>%1 names the change that is taken back (&quot;Move&quot;, &quot;Line Color&quot;).</extracomment>
+        <translation>Annuler %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <extracomment>%1 names the change that is made again (&quot;Move&quot;, &quot;Line Color&quot;).</extracomment>
+        <translation>Rétablir %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+</context>
+<context>
+    <name>qm::CardTemplate</name>
+    <message>
+        <source>%1: no room for a temporary file</source>
+        <translation>%1&#xa0;: pas de place pour un fichier temporaire</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A file name, then why it could not be written.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>qm::ChangeFontAll</name>
     <message>
         <source>Select A Font - All text items will be changed to this font</source>
@@ -745,6 +790,107 @@ Enregistrer l&apos;image quand même&#xa0;?</translation>
     <message>
         <source>Sample Bold Italic</source>
         <translation>Exemple gras italique</translation>
+    </message>
+</context>
+<context>
+    <name>qm::ColorCombo</name>
+    <message>
+        <source>Black</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light Gray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark Gray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What&apos;s this?</source>
+        <translation>Qu&apos;est-ce que c&apos;est&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Custom %1</source>
+        <extracomment>A colour of no name in the colour list, by its hexadecimal value (&quot;Custom #1A2B3C&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::ColorPalette</name>
+    <message>
+        <source>Colour %1</source>
+        <extracomment>A colour of the palette, as a screen reader names it by its hexadecimal value.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Other</source>
+        <extracomment>Opens the colour chooser for a colour not in the palette.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1119,6 +1265,54 @@ incorrecte ou illisible ou un fichier qui n&apos;a pas pu être écrit, 2 mauvai
     </message>
 </context>
 <context>
+    <name>qm::DialogBar</name>
+    <message>
+        <source>Closes the dialog and keeps what you chose.</source>
+        <translation>Ferme le dialogue et garde vos choix.</translation>
+    </message>
+    <message>
+        <source>Closes the dialog and changes nothing.</source>
+        <translation>Ferme le dialogue sans rien modifier.</translation>
+    </message>
+    <message>
+        <source>Opens the help page of this dialog.</source>
+        <translation>Ouvre la page d&apos;aide de ce dialogue.</translation>
+    </message>
+    <message>
+        <source>Closes this window.</source>
+        <translation>Ferme cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>Click this, then any part of the dialog, to learn what it does.</source>
+        <translation>Cliquez ici, puis sur n&apos;importe quelle partie du dialogue, pour savoir à quoi elle sert.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>A button of the background art dialog: no background art.</extracomment>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Takes the background art away: the card shows no picture behind its objects.</source>
+        <translation>Retire l&apos;image de fond&#xa0;: la carte n&apos;affiche plus d&apos;image derrière ses objets.</translation>
+    </message>
+</context>
+<context>
     <name>qm::DuplexPlacement</name>
     <message>
         <source>The fronts are printed. Take the sheet out of the printer, turn it over along the long edge without changing the order, and put it back into the paper tray the way it came out; then go on to print the backs.</source>
@@ -1372,6 +1566,781 @@ incorrecte ou illisible ou un fichier qui n&apos;a pas pu être écrit, 2 mauvai
     </message>
 </context>
 <context>
+    <name>qm::GlabelsImport</name>
+    <message>
+        <source>its colour comes from a merge field in gLabels; it keeps the colour it has</source>
+        <translation>sa couleur vient d&apos;un champ de fusion de gLabels&#xa0;; sa couleur actuelle est conservée</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two notes on one object of an imported design.</extracomment>
+        <translation>&#xa0;; </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An object of an imported design (%1: text &quot;Jane&quot; at 10, 20 pt), then what became of it.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>box</source>
+        <translation>rectangle</translation>
+    </message>
+    <message>
+        <source>ellipse</source>
+        <translation>ellipse</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>ligne</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texte</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>image</translation>
+    </message>
+    <message>
+        <source>barcode</source>
+        <translation>code-barres</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; at %3, %4 pt</source>
+        <extracomment>An object of an imported design: its kind (&quot;text&quot;), its first words and where it stands, in points.</extracomment>
+        <translation>%1 «&#xa0;%2&#xa0;» à %3, %4 pt</translation>
+    </message>
+    <message>
+        <source>%1 at %2, %3 pt</source>
+        <extracomment>An object of an imported design: its kind (&quot;box&quot;) and where it stands, in points.</extracomment>
+        <translation>%1 à %2, %3 pt</translation>
+    </message>
+    <message>
+        <source>turned, stretched or slanted in gLabels; placed upright</source>
+        <translation>rotation, étirement ou inclinaison dans gLabels&#xa0;; objet placé droit</translation>
+    </message>
+    <message>
+        <source>its see-through shadow is mixed with white</source>
+        <translation>son ombre semi-transparente est mélangée à du blanc</translation>
+    </message>
+    <message>
+        <source>see-through colours are mixed with white</source>
+        <translation>les couleurs semi-transparentes sont mélangées à du blanc</translation>
+    </message>
+    <message>
+        <source>it has neither fill nor outline</source>
+        <translation>sans remplissage ni contour</translation>
+    </message>
+    <message>
+        <source>its %1 pt outline is %2 pt wide</source>
+        <translation>son contour de %1 pt fait %2 pt d&apos;épaisseur</translation>
+    </message>
+    <message>
+        <source>it is invisible (no colour or no width)</source>
+        <translation>elle est invisible (sans couleur ou sans épaisseur)</translation>
+    </message>
+    <message>
+        <source>its see-through colour is mixed with white</source>
+        <translation>sa couleur semi-transparente est mélangée à du blanc</translation>
+    </message>
+    <message>
+        <source>its %1 pt text is %2 pt</source>
+        <translation>son texte de %1 pt passe à %2 pt</translation>
+    </message>
+    <message>
+        <source>its see-through text colour is mixed with white</source>
+        <translation>la couleur semi-transparente de son texte est mélangée à du blanc</translation>
+    </message>
+    <message>
+        <source>it holds no text</source>
+        <translation>il ne contient aucun texte</translation>
+    </message>
+    <message>
+        <source>its turned lines are set upright</source>
+        <translation>ses lignes pivotées sont redressées</translation>
+    </message>
+    <message>
+        <source>its line spacing of %1 is single</source>
+        <translation>son interligne de %1 devient simple</translation>
+    </message>
+    <message>
+        <source>its shadow is left out (multi-line text has none)</source>
+        <translation>son ombre n&apos;est pas reprise (le texte multiligne n&apos;en a pas)</translation>
+    </message>
+    <message>
+        <source>it does not shrink to fit</source>
+        <translation>il n&apos;est pas réduit pour tenir dans le cadre</translation>
+    </message>
+    <message>
+        <source>its shadow above the text is left out</source>
+        <translation>son ombre au-dessus du texte n&apos;est pas reprise</translation>
+    </message>
+    <message>
+        <source>its shadow falls %1 pt both ways</source>
+        <translation>son ombre est décalée de %1 pt dans les deux sens</translation>
+    </message>
+    <message>
+        <source>its turned text is set upright</source>
+        <translation>son texte pivoté est redressé</translation>
+    </message>
+    <message>
+        <source>its shadow is left out (rich text has none)</source>
+        <translation>son ombre n&apos;est pas reprise (le texte enrichi n&apos;en a pas)</translation>
+    </message>
+    <message>
+        <source>its picture comes from the merge field %1, which cards do not take</source>
+        <translation>son image vient du champ de fusion %1, que les cartes n&apos;acceptent pas</translation>
+    </message>
+    <message>
+        <source>its picture %1 is neither in the document nor beside it</source>
+        <translation>son image %1 n&apos;est ni dans le document ni à côté de lui</translation>
+    </message>
+    <message>
+        <source>its picture cannot be read (%1)</source>
+        <translation>son image est illisible (%1)</translation>
+    </message>
+    <message>
+        <source>its turned picture is set upright</source>
+        <translation>son image pivotée est redressée</translation>
+    </message>
+    <message>
+        <source>its shadow is left out (pictures have none)</source>
+        <translation>son ombre n&apos;est pas reprise (les images n&apos;en ont pas)</translation>
+    </message>
+    <message>
+        <source>a %1 barcode, a kind cards have no object for</source>
+        <translation>un code-barres %1, un type pour lequel les cartes n&apos;ont pas d&apos;objet</translation>
+    </message>
+    <message>
+        <source>its QR code carries nothing</source>
+        <translation>son code QR ne contient rien</translation>
+    </message>
+    <message>
+        <source>its turned symbol is drawn upright (it reads the same)</source>
+        <translation>son symbole pivoté est tracé droit (il se lit de la même façon)</translation>
+    </message>
+    <message>
+        <source>the merge data %1</source>
+        <translation>les données de l&apos;impression en série %1</translation>
+    </message>
+    <message>
+        <source>the stock: its labels are not rectangular; the card keeps its size</source>
+        <translation>la planche&#xa0;: ses étiquettes ne sont pas rectangulaires&#xa0;; la carte garde sa taille</translation>
+    </message>
+    <message>
+        <source>the stock: the document describes none we can read</source>
+        <translation>la planche&#xa0;: le document n&apos;en décrit aucune qui soit lisible</translation>
+    </message>
+    <message>
+        <source>the stock: the document describes none we can read (%1)</source>
+        <translation>la planche&#xa0;: le document n&apos;en décrit aucune qui soit lisible (%1)</translation>
+    </message>
+    <message>
+        <source>the stock %1: as the design has it, which differs from our own layout of that name</source>
+        <translation>la planche %1&#xa0;: telle que la conception la décrit, qui diffère de la mise en page prédéfinie du même nom</translation>
+    </message>
+    <message>
+        <source>the stock %1</source>
+        <translation>la planche %1</translation>
+    </message>
+    <message>
+        <source>the stock %1: its card size only (%2)</source>
+        <translation>la planche %1&#xa0;: seulement son format de carte (%2)</translation>
+    </message>
+    <message>
+        <source>the stock&apos;s %1 pt round corners: card outlines are drawn square</source>
+        <translation>les coins arrondis de %1 pt de la planche&#xa0;: les contours des cartes sont tracés à angles droits</translation>
+    </message>
+    <message>
+        <source>Came over exactly:</source>
+        <translation>Repris à l&apos;identique&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Came over approximately:</source>
+        <translation>Repris approximativement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Non repris&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>qm::ImageChoice</name>
+    <message>
+        <source>Error loading file!</source>
+        <translation>Erreur de chargement du fichier&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>qm::LabelDialogs</name>
+    <message>
+        <source>&amp;Shrink to fit the box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeps the label&apos;s width: a text too long for it (a long name in a merge, say) is drawn smaller so that it fits, never larger than the font&apos;s size.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::MergeFields</name>
+    <message>
+        <source>Your Own Name</source>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <source>Your Business Name</source>
+        <translation>Nom de votre entreprise</translation>
+    </message>
+    <message>
+        <source>Title or Qualifications</source>
+        <translation>Fonction ou titres</translation>
+    </message>
+    <message>
+        <source>Address Line One</source>
+        <translation>Adresse, ligne 1</translation>
+    </message>
+    <message>
+        <source>Address Line Two</source>
+        <translation>Adresse, ligne 2</translation>
+    </message>
+    <message>
+        <source>Address Line Three</source>
+        <translation>Adresse, ligne 3</translation>
+    </message>
+    <message>
+        <source>Phone One</source>
+        <translation>Téléphone 1</translation>
+    </message>
+    <message>
+        <source>Phone Two</source>
+        <translation>Téléphone 2</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>Adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Fax Number</source>
+        <translation>Numéro de fax</translation>
+    </message>
+</context>
+<context>
+    <name>qm::ObjectKinds</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An object as a screen reader names it: its kind, then the text it shows (&quot;Text: Jane Q. Example&quot;).</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objet</translation>
+    </message>
+    <message>
+        <source>Rounded Rectangle</source>
+        <translation>Rectangle arrondi</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Clip Art</source>
+        <translation>Clipart</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbole</translation>
+    </message>
+    <message>
+        <source>Multi-Line Text</source>
+        <translation>Texte multiligne</translation>
+    </message>
+    <message>
+        <source>SuperShape</source>
+        <translation>SuperShape</translation>
+    </message>
+    <message>
+        <source>Rich Text</source>
+        <translation>Texte enrichi</translation>
+    </message>
+    <message>
+        <source>SuperText</source>
+        <translation>SuperText</translation>
+    </message>
+    <message>
+        <source>CircleText</source>
+        <translation>CircleText</translation>
+    </message>
+    <message>
+        <source>QR Code</source>
+        <translation>Code QR</translation>
+    </message>
+    <message>
+        <source>Text tool</source>
+        <translation>Outil Texte</translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <translation>&amp;Texte</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <comment>new object&apos;s text</comment>
+        <extracomment>The text a new text object shows until the user types their own.</extracomment>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Multi-line text tool</source>
+        <translation>Outil Texte multiligne</translation>
+    </message>
+    <message>
+        <source>&amp;Multi-Line Text</source>
+        <translation>Texte &amp;multiligne</translation>
+    </message>
+    <message>
+        <source>Symbol tool</source>
+        <translation>Outil Symbole</translation>
+    </message>
+    <message>
+        <source>S&amp;ymbol</source>
+        <translation>S&amp;ymbole</translation>
+    </message>
+    <message>
+        <source>Rectangle tool</source>
+        <translation>Outil Rectangle</translation>
+    </message>
+    <message>
+        <source>&amp;Rectangle</source>
+        <translation>&amp;Rectangle</translation>
+    </message>
+    <message>
+        <source>Ellipse tool</source>
+        <translation>Outil Ellipse</translation>
+    </message>
+    <message>
+        <source>&amp;Ellipse</source>
+        <translation>&amp;Ellipse</translation>
+    </message>
+    <message>
+        <source>Round Rectangle tool</source>
+        <translation>Outil Rectangle arrondi</translation>
+    </message>
+    <message>
+        <source>R&amp;ounded Rectangle</source>
+        <translation>Rectangle &amp;arrondi</translation>
+    </message>
+    <message>
+        <source>Line Tool</source>
+        <translation>Outil Ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Line</source>
+        <translation>&amp;Ligne</translation>
+    </message>
+    <message>
+        <source>Clip Art Tool</source>
+        <translation>Outil Clipart</translation>
+    </message>
+    <message>
+        <source>&amp;Clip Art</source>
+        <translation>&amp;Clipart</translation>
+    </message>
+    <message>
+        <source>Supershape tool 
+Multi-purpose shapes and surfaces</source>
+        <translation>Outil SuperShape 
+Formes et surfaces polyvalentes</translation>
+    </message>
+    <message>
+        <source>Su&amp;perShape</source>
+        <translation>Su&amp;perShape</translation>
+    </message>
+    <message>
+        <source>Rich Text tool 
+Mixed fonts, colors and styles</source>
+        <translation>Outil Texte enrichi 
+Polices, couleurs et styles mélangés</translation>
+    </message>
+    <message>
+        <source>Ric&amp;h Text</source>
+        <translation>Texte enric&amp;hi</translation>
+    </message>
+    <message>
+        <source>SuperText tool 
+Special Effects Text - fill with gradients or bitmaps</source>
+        <translation>Outil SuperText 
+Texte à effets spéciaux - remplissage par dégradés ou images</translation>
+    </message>
+    <message>
+        <source>&amp;SuperText</source>
+        <translation>&amp;SuperText</translation>
+    </message>
+    <message>
+        <source>CircleText Tool 
+Circular or semi-circular text using any font</source>
+        <translation>Outil CircleText 
+Texte circulaire ou semi-circulaire dans n&apos;importe quelle police</translation>
+    </message>
+    <message>
+        <source>C&amp;ircleText</source>
+        <translation>C&amp;ircleText</translation>
+    </message>
+    <message>
+        <source>QR Code tool 
+Your personal information, a web address or any text</source>
+        <translation>Outil Code QR 
+Vos informations personnelles, une adresse web ou tout autre texte</translation>
+    </message>
+    <message>
+        <source>&amp;QR Code</source>
+        <translation>Code &amp;QR</translation>
+    </message>
+    <message>
+        <source>&lt;blank&gt;</source>
+        <extracomment>What a multi-line text with no text in it shows.</extracomment>
+        <translation>&lt;vide&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>qm::ObjectMenu</name>
+    <message>
+        <source>Change</source>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <source>Draw %1</source>
+        <extracomment>The change of placing a new object on the card; %1 is its kind (&quot;Rectangle&quot;, &quot;Text&quot;).</extracomment>
+        <translation>Ajout&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Bring To Front</source>
+        <translation>Mettre au premier plan</translation>
+    </message>
+    <message>
+        <source>Send To Back</source>
+        <translation>Mettre à l&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Align Left</source>
+        <translation>Aligner à gauche</translation>
+    </message>
+    <message>
+        <source>Align Right</source>
+        <translation>Aligner à droite</translation>
+    </message>
+    <message>
+        <source>Align Tops</source>
+        <translation>Aligner les hauts</translation>
+    </message>
+    <message>
+        <source>Align Bottoms</source>
+        <translation>Aligner les bas</translation>
+    </message>
+    <message>
+        <source>Center Vertically</source>
+        <translation>Centrer verticalement</translation>
+    </message>
+    <message>
+        <source>Center Horizontally</source>
+        <translation>Centrer horizontalement</translation>
+    </message>
+    <message>
+        <source>Lock All</source>
+        <translation>Tout verrouiller</translation>
+    </message>
+    <message>
+        <source>Unlock All</source>
+        <translation>Tout déverrouiller</translation>
+    </message>
+    <message>
+        <source>Mark All Selectable</source>
+        <translation>Tout rendre sélectionnable</translation>
+    </message>
+    <message>
+        <source>Mark All Unselectable</source>
+        <translation>Tout rendre non sélectionnable</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Align Lefts</source>
+        <translation>Alignement à gauche</translation>
+    </message>
+    <message>
+        <source>Align Rights</source>
+        <translation>Alignement à droite</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Déplacement</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionnement</translation>
+    </message>
+    <message>
+        <source>Make All Selectable</source>
+        <translation>Tout rendre sélectionnable</translation>
+    </message>
+    <message>
+        <source>Make All Unselectable</source>
+        <translation>Tout rendre non sélectionnable</translation>
+    </message>
+    <message>
+        <source>Remove Objects Outside the Card</source>
+        <translation>Suppression des objets hors de la carte</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Clone</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Verrouillé</translation>
+    </message>
+    <message>
+        <source>Unselectable</source>
+        <translation>Non sélectionnable</translation>
+    </message>
+    <message>
+        <source>Line Thickness</source>
+        <translation>Épaisseur du trait</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Point</source>
+        <extracomment>A line width in the thickness menu (&quot;3 Point&quot;).</extracomment>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Couleur de fond</translation>
+    </message>
+    <message>
+        <source>Line Color</source>
+        <translation>Couleur du trait</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>Degree of Rounding</source>
+        <translation>Degré d&apos;arrondi</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A degree of rounding, in percent (&quot;30 %&quot;).</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontale</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>Angled Sloping Up</source>
+        <translation>Oblique montante</translation>
+    </message>
+    <message>
+        <source>Angled Sloping Down</source>
+        <translation>Oblique descendante</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Stretch To Edges</source>
+        <translation>Étirer jusqu&apos;aux bords</translation>
+    </message>
+    <message>
+        <source>Load Image From Disk</source>
+        <translation>Charger une image depuis le disque</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Bordure</translation>
+    </message>
+    <message>
+        <source>Stretch to Fit</source>
+        <translation>Étirer pour remplir</translation>
+    </message>
+    <message>
+        <source>AutoSize</source>
+        <translation>Taille automatique</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Retourner</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverser</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>3D Effects</source>
+        <translation>Effets 3D</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Alignement</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centré</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Couleur de la police</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Word Wrap</source>
+        <translation>Retour à la ligne automatique</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Informations personnelles</translation>
+    </message>
+    <message>
+        <source>Insert as merge field</source>
+        <translation>Insérer comme champ de fusion</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Société</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <extracomment>A personal-information field: the person&apos;s job title or qualifications.</extracomment>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Address 1</source>
+        <translation>Adresse 1</translation>
+    </message>
+    <message>
+        <source>Address 2</source>
+        <translation>Adresse 2</translation>
+    </message>
+    <message>
+        <source>Address 3</source>
+        <translation>Adresse 3</translation>
+    </message>
+    <message>
+        <source>Phone 1</source>
+        <translation>Téléphone 1</translation>
+    </message>
+    <message>
+        <source>Phone 2</source>
+        <translation>Téléphone 2</translation>
+    </message>
+    <message>
+        <source>EMail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>Symbol Selector</source>
+        <translation>Sélecteur de symboles</translation>
+    </message>
+    <message>
+        <source>No Rotation</source>
+        <translation>Sans rotation</translation>
+    </message>
+    <message>
+        <source>90 Degrees</source>
+        <translation>90 degrés</translation>
+    </message>
+    <message>
+        <source>180 Degrees</source>
+        <translation>180 degrés</translation>
+    </message>
+    <message>
+        <source>270 Degrees</source>
+        <translation>270 degrés</translation>
+    </message>
+    <message>
+        <source>Shrink to Fit</source>
+        <translation>Réduire pour tenir</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotation</translation>
+    </message>
+</context>
+<context>
     <name>qm::OwnStock</name>
     <message>
         <source>Give the stock a name.</source>
@@ -1422,6 +2391,158 @@ incorrecte ou illisible ou un fichier qui n&apos;a pas pu être écrit, 2 mauvai
     </message>
 </context>
 <context>
+    <name>qm::Pictures</name>
+    <message>
+        <source>This is not an enhanced metafile.</source>
+        <translation>Ce n&apos;est pas un métafichier amélioré (EMF).</translation>
+    </message>
+    <message>
+        <source>The metafile&apos;s header is damaged.</source>
+        <translation>L&apos;en-tête du métafichier est endommagé.</translation>
+    </message>
+    <message>
+        <source>The metafile has no size.</source>
+        <translation>Le métafichier n&apos;a pas de taille.</translation>
+    </message>
+    <message>
+        <source>This is not a PCX picture.</source>
+        <translation>Ce n&apos;est pas une image PCX.</translation>
+    </message>
+    <message>
+        <source>The PCX picture has no size.</source>
+        <translation>L&apos;image PCX n&apos;a pas de taille.</translation>
+    </message>
+    <message>
+        <source>The PCX picture is too large.</source>
+        <translation>L&apos;image PCX est trop grande.</translation>
+    </message>
+    <message>
+        <source>This kind of PCX picture is not supported.</source>
+        <translation>Ce type d&apos;image PCX n&apos;est pas pris en charge.</translation>
+    </message>
+    <message>
+        <source>The PCX picture&apos;s header is damaged.</source>
+        <translation>L&apos;en-tête de l&apos;image PCX est endommagé.</translation>
+    </message>
+    <message>
+        <source>The PCX picture is cut short.</source>
+        <translation>L&apos;image PCX est tronquée.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no %2.</source>
+        <extracomment>%1 is a file name, %2 a picture format (&quot;PNG picture&quot;, &quot;Windows metafile&quot;).</extracomment>
+        <translation>Le fichier %1 ne contient aucune donnée de type %2.</translation>
+    </message>
+    <message>
+        <source>The picture %1 is cut short.</source>
+        <translation>L&apos;image %1 est tronquée.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: %2</source>
+        <translation>L&apos;image %1 est illisible&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Windows bitmap</source>
+        <translation>bitmap Windows</translation>
+    </message>
+    <message>
+        <source>JPEG picture</source>
+        <translation>image JPEG</translation>
+    </message>
+    <message>
+        <source>GIF picture</source>
+        <translation>image GIF</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>image PNG</translation>
+    </message>
+    <message>
+        <source>PCX picture</source>
+        <translation>image PCX</translation>
+    </message>
+    <message>
+        <source>Windows icon</source>
+        <translation>icône Windows</translation>
+    </message>
+    <message>
+        <source>Targa picture</source>
+        <translation>image Targa</translation>
+    </message>
+    <message>
+        <source>Windows metafile</source>
+        <translation>métafichier Windows</translation>
+    </message>
+    <message>
+        <source>enhanced metafile</source>
+        <translation>métafichier amélioré</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>dessin SVG</translation>
+    </message>
+    <message>
+        <source>The picture is too large (%1 x %2 pixels).</source>
+        <translation>L&apos;image est trop grande (%1 x %2 pixels).</translation>
+    </message>
+    <message>
+        <source>The file is not a picture this program can read.</source>
+        <translation>Le fichier n&apos;est pas une image que ce programme sait lire.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read: it is damaged or cut short.</source>
+        <translation>L&apos;image est illisible&#xa0;: elle est endommagée ou tronquée.</translation>
+    </message>
+    <message>
+        <source>The picture is too large.</source>
+        <translation>L&apos;image est trop grande.</translation>
+    </message>
+    <message>
+        <source>The picture file is empty.</source>
+        <translation>Le fichier image est vide.</translation>
+    </message>
+    <message>
+        <source>The picture file is too large.</source>
+        <translation>Le fichier image est trop volumineux.</translation>
+    </message>
+    <message>
+        <source>The SVG picture cannot be read.</source>
+        <translation>L&apos;image SVG est illisible.</translation>
+    </message>
+    <message>
+        <source>The bitmap cannot be read: it is damaged, cut short or too large.</source>
+        <translation>L&apos;image bitmap est illisible&#xa0;: elle est endommagée, tronquée ou trop grande.</translation>
+    </message>
+    <message>
+        <source>The bitmap is cut short.</source>
+        <translation>L&apos;image bitmap est tronquée.</translation>
+    </message>
+    <message>
+        <source>The picture file %1 does not exist.</source>
+        <translation>Le fichier image %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture file.</source>
+        <translation>%1 n&apos;est pas un fichier image.</translation>
+    </message>
+    <message>
+        <source>The picture file %1 is too large.</source>
+        <translation>Le fichier image %1 est trop volumineux.</translation>
+    </message>
+    <message>
+        <source>The picture file %1 cannot be opened: %2.</source>
+        <translation>Le fichier image %1 ne peut pas être ouvert&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>There is no picture.</source>
+        <translation>Il n&apos;y a pas d&apos;image.</translation>
+    </message>
+    <message>
+        <source>This is not a Windows metafile.</source>
+        <translation>Ce n&apos;est pas un métafichier Windows.</translation>
+    </message>
+</context>
+<context>
     <name>qm::PositionDock</name>
     <message>
         <source>Position and Size</source>
@@ -1453,6 +2574,14 @@ incorrecte ou illisible ou un fichier qui n&apos;a pas pu être écrit, 2 mauvai
         <source>On the back: %1</source>
         <extracomment>%1 is what a print shop may object to on the card&apos;s back</extracomment>
         <translation>Au verso&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>qm::PrintShopPage</name>
+    <message>
+        <source>--bleed needs millimetres from 0 to %1 in steps of %2 (such as 3 or 2.5), not &quot;%3&quot;</source>
+        <extracomment>The command line&apos;s option --bleed: its name and the numbers in it stay as they are.</extracomment>
+        <translation>--bleed demande des millimètres de 0 à %1 par pas de %2 (par exemple 3 ou 2.5), pas &quot;%3&quot;</translation>
     </message>
 </context>
 <context>
@@ -1801,6 +2930,141 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     </message>
 </context>
 <context>
+    <name>qm::SheetLayout</name>
+    <message>
+        <source>Avery Business Card 5371 (Letter Size Paper)</source>
+        <translation>Avery Cartes de visite 5371 (papier Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 5372 (Letter Size Paper)</source>
+        <translation>Avery Cartes de visite 5372 (papier Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 5376 - Ivory (Letter Size Paper)</source>
+        <translation>Avery Cartes de visite 5376 - Ivoire (papier Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 5377 - Gray (Letter Size Paper)</source>
+        <translation>Avery Cartes de visite 5377 - Gris (papier Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 5911 (Letter Size Paper)</source>
+        <translation>Avery Cartes de visite 5911 (papier Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 8371 Ink Jet (Letter Size Paper)</source>
+        <translation>Avery Cartes de visite 8371 jet d&apos;encre (papier Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 8372 Ink Jet (Letter Size Paper)</source>
+        <translation>Avery Cartes de visite 8372 jet d&apos;encre (papier Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 8376 Ink Jet - Ivory (Letter Size Paper)</source>
+        <translation>Avery Cartes de visite 8376 jet d&apos;encre - Ivoire (papier Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 8377 Ink Jet - Gray (Letter Size Paper)</source>
+        <translation>Avery Cartes de visite 8377 jet d&apos;encre - Gris (papier Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card L7413 (A4 Size Paper)</source>
+        <translation>Avery Cartes de visite L7413 (papier A4)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card L7414 (A4 Size Paper)</source>
+        <translation>Avery Cartes de visite L7414 (papier A4)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card L7415 (A4 Size Paper)</source>
+        <translation>Avery Cartes de visite L7415 (papier A4)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card L7417 (A4 Size Paper)</source>
+        <translation>Avery Cartes de visite L7417 (papier A4)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card L7419 (A4)</source>
+        <translation>Avery Cartes de visite L7419 (A4)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 8373 - Glossy Photo Quality (Letter Size Paper)</source>
+        <translation>Avery Cartes de visite 8373 - Qualité photo brillante (papier Letter)</translation>
+    </message>
+    <message>
+        <source>Avery Business Card 3612 (Letter Size Paper)</source>
+        <translation>Avery Cartes de visite 3612 (papier Letter)</translation>
+    </message>
+    <message>
+        <source>MAACO ML-8550 (Letter Size Paper)</source>
+        <translation>MAACO ML-8550 (papier Letter)</translation>
+    </message>
+    <message>
+        <source>APLI 1612 (A4 Size Paper)</source>
+        <translation>APLI 1612 (papier A4)</translation>
+    </message>
+    <message>
+        <source>APLI 1620 (A4 Size Paper)</source>
+        <translation>APLI 1620 (papier A4)</translation>
+    </message>
+    <message>
+        <source>Formtec LS-3510 (A4 Size Paper)</source>
+        <translation>Formtec LS-3510 (papier A4)</translation>
+    </message>
+    <message>
+        <source>Herma 8840 (A4 Size Paper)</source>
+        <translation>Herma 8840 (papier A4)</translation>
+    </message>
+    <message>
+        <source>Card Height must be at least .3 inches (or 7mm)</source>
+        <translation>La hauteur de carte doit être d&apos;au moins 0,3 pouce (ou 7 mm)</translation>
+    </message>
+    <message>
+        <source>Card Height must be at most 48 inches (or 1219mm)</source>
+        <translation>La hauteur de carte doit être d&apos;au plus 48 pouces (ou 1219 mm)</translation>
+    </message>
+    <message>
+        <source>Card Width must be at least .5 inch (or 13mm)</source>
+        <translation>La largeur de carte doit être d&apos;au moins 0,5 pouce (ou 13 mm)</translation>
+    </message>
+    <message>
+        <source>Card Width must be at most 48 inches (or 1219mm)</source>
+        <translation>La largeur de carte doit être d&apos;au plus 48 pouces (ou 1219 mm)</translation>
+    </message>
+    <message>
+        <source>Horizontal Pitch must be at least = Card Width</source>
+        <translation>Le pas horizontal doit être au moins égal à la largeur de carte</translation>
+    </message>
+    <message>
+        <source>Horizontal Pitch must be at most 48 inches (or 1219mm)</source>
+        <translation>Le pas horizontal doit être d&apos;au plus 48 pouces (ou 1219 mm)</translation>
+    </message>
+    <message>
+        <source>Vertical Pitch must be at least = Card Height</source>
+        <translation>Le pas vertical doit être au moins égal à la hauteur de carte</translation>
+    </message>
+    <message>
+        <source>Vertical Pitch must be at most 48 inches (or 1219mm)</source>
+        <translation>Le pas vertical doit être d&apos;au plus 48 pouces (ou 1219 mm)</translation>
+    </message>
+    <message>
+        <source>Top Margin must be between 0 and 48 inches (or 1219mm)</source>
+        <translation>La marge haute doit être comprise entre 0 et 48 pouces (ou 1219 mm)</translation>
+    </message>
+    <message>
+        <source>Left Margin must be between 0 and 48 inches (or 1219mm)</source>
+        <translation>La marge gauche doit être comprise entre 0 et 48 pouces (ou 1219 mm)</translation>
+    </message>
+    <message>
+        <source>Cards Across must be between 1 and %1</source>
+        <translation>Le nombre de cartes en largeur doit être compris entre 1 et %1</translation>
+    </message>
+    <message>
+        <source>Cards Down must be between 1 and %1</source>
+        <translation>Le nombre de cartes en hauteur doit être compris entre 1 et %1</translation>
+    </message>
+</context>
+<context>
     <name>qm::SheetPicture</name>
     <message>
         <source>Sheet positions</source>
@@ -2022,13 +3286,13 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     </message>
     <message>
         <source>1 byte</source>
-        <translation type="unfinished"></translation>
+        <translation>1 octet</translation>
     </message>
     <message numerus="yes">
         <source>%Ln bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln octet</numerusform>
+            <numerusform>%Ln octets</numerusform>
         </translation>
     </message>
     <message>
@@ -2039,6 +3303,400 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
         <source>Could not save &quot;%1&quot;: the card would take %2, more than the %3 a card file can hold; remove some objects or pictures</source>
         <extracomment>%2 and %3 are sizes (&quot;3 MB&quot;)</extracomment>
         <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;»&#xa0;: la carte occuperait %2, plus que les %3 que peut contenir un fichier de carte&#xa0;; supprimez des objets ou des images</translation>
+    </message>
+</context>
+<context>
+    <name>qm::SuperShapeDialog</name>
+    <message>
+        <source>Sample of the shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Super Shape Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Round Rectangle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Triangle Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Triangle Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Triangle Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Triangle Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gradient Fill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Lower Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solid Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dash Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dotted Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DashDot Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DashDotDot Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points On Star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% of Inward Vector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round Percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Couleur de fond</translation>
+    </message>
+    <message>
+        <source>Load Texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the picture the shape is filled with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished">(aucune)</translation>
+    </message>
+    <message>
+        <source>Fill Direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surface Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Orientation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Depth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OutLine Style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Exemple</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The shape as it will look with these settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The outline of the shape: rectangle, rounded rectangle, ellipse, diamond, star or a triangle pointing one way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many points the star has.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How deep the star&apos;s points are cut: 0 gives a polygon, 90 thin spikes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How round the corners are, as a part of the shorter side.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What fills the shape: nothing, one colour, a picture tiled over it, or a gradient.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour that fills the shape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which way the gradient runs from its first colour to its second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour the gradient starts with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour the gradient ends with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the shadow behind the shape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the shadow falls; None draws no shadow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How far, in pixels, the shadow lies from the shape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the shape&apos;s outline.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solid, dashed or dotted outline; Clear draws none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How thick the outline is, in pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chooses the picture tiled over the shape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TCircleTextProperties</name>
+    <message>
+        <source>Preview of the circular text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CircleText Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>The text set along the circle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Degrees of the circle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much of the circle the text spreads over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angled Characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turns each letter to follow the circle; otherwise letters stay upright.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mirrored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lays angled letters along the inside of the circle, so that they read from the centre.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Font</source>
+        <translation>Choisir la police</translation>
+    </message>
+    <message>
+        <source>Font 5 points larger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the letters 5 points larger (up to 150 points).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font 5 points smaller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the letters 5 points smaller (down to 10 points).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Couleur de la police</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text on its circle as it will look on the card.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the letters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chooses the font, its size and style.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the preview larger (up to 100%).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the preview smaller (down to 50%).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Please enter some text</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2317,14 +3975,104 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     <message>
         <source>1 sheet of %1 added.</source>
         <extracomment>%1 is the file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 planche de %1 ajoutée.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln sheets of %1 added.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln planche de %1 ajoutée.</numerusform>
+            <numerusform>%Ln planches de %1 ajoutées.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>qm::TGetBCLabelText</name>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Enter Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the text of the label, or pick one of your personal details below and change it here as you like.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>or select personal information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your personal information as entered with Personal Information. Picking an entry puts it into the text box; the label does not follow later changes of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose an entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None yet (Edit, Personal Information)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TGetLabelText</name>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Enter Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the text of the label. It is drawn on one line in the label&apos;s font, with its shadow and highlight.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TGetSymbol</name>
+    <message>
+        <source>%1, %2pt Bold Italic </source>
+        <extracomment>The symbol font on its button: its name, its size in points and its style.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2pt Bold </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2pt Italic </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2pt </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol Selector</source>
+        <translation>Sélecteur de symboles</translation>
+    </message>
+    <message>
+        <source>&amp;Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the symbol font: Wingdings, Webdings, Symbol or any other font. Its size, colour and style are those of the symbol.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every character of the font, as it will be drawn on the card. Click the one you want; a double-click also closes the selector.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code %1 (0x%2)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2401,6 +4149,198 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     </message>
 </context>
 <context>
+    <name>qm::TKBasePanel</name>
+    <message>
+        <source>The objects could not be copied: %1</source>
+        <translation>Les objets n&apos;ont pas pu être copiés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The clipboard could not be pasted: %1</source>
+        <translation>Le contenu du presse-papiers n&apos;a pas pu être collé&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>qm::TKBrushImageBrowser</name>
+    <message>
+        <source>The shape with the texture selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TKFont3DEffects</name>
+    <message>
+        <source>Sample of the effects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text 3D Effects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Lower Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The side of the text on which its shadow falls.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the shadow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How far, in pixels, the shadow lies from the text. 0 draws no shadow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The side of the text on which its highlight lies.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the highlight.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How far, in pixels, the highlight lies from the text. 0 draws no highlight.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the text itself. &quot;Custom...&quot; picks any other colour.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Shows how the text looks with these settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Depth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highlight Direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highlight Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highlight Depth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Couleur de la police</translation>
+    </message>
+</context>
+<context>
+    <name>qm::TKImageBrowser</name>
+    <message>
+        <source>Load Image File </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview of the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Options </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stretch image to max display size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AutoSize</source>
+        <translation>Taille automatique</translation>
+    </message>
+    <message>
+        <source>AutoSize TImage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clip Art</source>
+        <translation>Clipart</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The picture selected, as the object will show it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fills the object&apos;s box with the picture, whatever the picture&apos;s own shape.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the object&apos;s box the picture&apos;s own size.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts the selected picture into the clip-art object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
     <name>qm::TKReport</name>
     <message>
         <source>the document could not be started</source>
@@ -2413,6 +4353,24 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     <message>
         <source>a new page could not be started</source>
         <translation>une nouvelle page n&apos;a pas pu être commencée</translation>
+    </message>
+</context>
+<context>
+    <name>qm::TKStandardDialogs</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+</context>
+<context>
+    <name>qm::TKSuperText</name>
+    <message>
+        <source>At %1 points “%2” is wider than the card, so its end is cut off at the card&apos;s edge.
+
+Choose a smaller size or a shorter text in Properties.</source>
+        <translation>À %1 points, «&#xa0;%2&#xa0;» est plus large que la carte&#xa0;: sa fin est coupée au bord de la carte.
+
+Choisissez une taille plus petite ou un texte plus court dans Propriétés.</translation>
     </message>
 </context>
 <context>
@@ -3305,6 +5263,21 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     </message>
 </context>
 <context>
+    <name>qm::TMultiLineTextEditor</name>
+    <message>
+        <source>Multi-line Text Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines of text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the lines of the text, pressing Enter between them. The text is drawn in this font, aligned and, when Word Wrap is on, broken to the width of the object. It holds up to 254 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qm::TPdfCopy</name>
     <message>
         <source>it has no pages</source>
@@ -3468,6 +5441,155 @@ augmenter ou diminuer le pourcentage de zoom</translation>
 %1</source>
         <translation>Vos informations personnelles n&apos;ont pas pu être enregistrées.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>qm::TPictureBrowser</name>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder shown; type another and press Enter to go there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders: double-click one to open it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder shown. Type another folder and press Enter to go there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folders here; &quot;..&quot; goes one folder up. Double-click a folder to open it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pictures of the folder. Click one to preview it; double-click it to take it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <extracomment>The shortcut button to the user&apos;s home folder.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goes straight to the folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up one folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TPositionEdit</name>
+    <message>
+        <source>Locked</source>
+        <comment>object state</comment>
+        <extracomment>The selected object is locked: its position and size cannot be typed.</extracomment>
+        <translation>Verrouillé</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <extracomment>The suffix of lengths in millimetres, with its leading space.</extracomment>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source> in</source>
+        <extracomment>The suffix of lengths in inches, with its leading space.</extracomment>
+        <translation> po</translation>
+    </message>
+    <message>
+        <source>No object selected</source>
+        <translation>Aucun objet sélectionné</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n objects selected</source>
+        <translation>
+            <numerusform>%n objet sélectionné</numerusform>
+            <numerusform>%n objets sélectionnés</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>qm::TPositionPanel</name>
+    <message>
+        <source>&amp;X:</source>
+        <translation>&amp;X&#xa0;:</translation>
+    </message>
+    <message>
+        <source>X position</source>
+        <translation>Position X</translation>
+    </message>
+    <message>
+        <source>How far the object&apos;s left edge lies from the card&apos;s left edge.</source>
+        <translation>La distance entre le bord gauche de l&apos;objet et le bord gauche de la carte.</translation>
+    </message>
+    <message>
+        <source>&amp;Y:</source>
+        <translation>&amp;Y&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Y position</source>
+        <translation>Position Y</translation>
+    </message>
+    <message>
+        <source>How far the object&apos;s top edge lies from the card&apos;s top edge.</source>
+        <translation>La distance entre le bord haut de l&apos;objet et le bord haut de la carte.</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>The width of the object&apos;s box.</source>
+        <translation>La largeur du cadre de l&apos;objet.</translation>
+    </message>
+    <message>
+        <source>Hei&amp;ght:</source>
+        <translation>&amp;Hauteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>The height of the object&apos;s box.</source>
+        <translation>La hauteur du cadre de l&apos;objet.</translation>
+    </message>
+    <message>
+        <source>Type a value and press Enter, or step it with the arrow keys.</source>
+        <translation>Tapez une valeur et appuyez sur Entrée, ou modifiez-la avec les touches fléchées.</translation>
+    </message>
+    <message>
+        <source>The position and size of the selected object on the card, in the unit of the card&apos;s layout (Edit, Change Business Card Layout).</source>
+        <translation>La position et la taille de l&apos;objet sélectionné sur la carte, dans l&apos;unité de la mise en page de la carte (Édition, Modifier la mise en page des cartes de visite).</translation>
+    </message>
+    <message>
+        <source>in millimetres</source>
+        <translation>en millimètres</translation>
+    </message>
+    <message>
+        <source>in inches</source>
+        <translation>en pouces</translation>
     </message>
 </context>
 <context>
@@ -3814,6 +5936,272 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     </message>
 </context>
 <context>
+    <name>qm::TQRCodeProperties</name>
+    <message>
+        <source>Preview of the QR code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QR Code Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Personal information (vCard)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Web address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <translation>&amp;Texte</translation>
+    </message>
+    <message>
+        <source>Text or web address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low (7 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium (15 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quartile (25 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High (30 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Error correction:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> modules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quiet zone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Dark modules:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;ransparent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Light modules:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The code carries your personal information as an electronic business card (vCard), which phones offer to save as a contact.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The code carries a web address, which phones offer to open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The code carries the text typed below as it stands.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web address or text the code carries. Personal information needs no typing: it comes from File, Personal Information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much of the code may be dirty or covered and still read: more correction makes a denser code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The empty margin around the code, in modules; readers want four.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the dark squares. Keep it darker than the light ones, or phones cannot read the code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the light squares and the margin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leaves the light squares out, so the card shows through. The card must then be light.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The code as it will print, with what it carries below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the code carries and how big it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x %1 modules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to encode yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too long for a QR code: shorten the text or lower the error correction.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TRichTextLabelEditor</name>
+    <message>
+        <source>Rich Text Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rich text</source>
+        <translation>Texte enrichi</translation>
+    </message>
+    <message>
+        <source>Type the text and format it with the tool bar: select text, then pick its font, size, colour and style, or set the alignment of its paragraphs. The box has the width of the object on the card.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the text larger while you edit it (up to 100%).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the text smaller while you edit it (down to 50%).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished">Normale</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Align Left</source>
+        <translation>Aligner à gauche</translation>
+    </message>
+    <message>
+        <source>Align Right</source>
+        <translation>Aligner à droite</translation>
+    </message>
+    <message>
+        <source>Justify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centré</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Takes bold, italic and underline off the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the selected text bold, or plain again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the selected text italic, or upright again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Underlines the selected text, or takes the line away.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines the paragraph up at the left edge of the box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines the paragraph up at the right edge of the box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spreads the paragraph&apos;s lines over the whole width of the box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centres the paragraph&apos;s lines in the box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies the selected text to the clipboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves the selected text to the clipboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts the text of the clipboard where the cursor is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The typeface of the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The size of the selected text, in points.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qm::TSelectSpecificLabels</name>
     <message>
         <source>Print Cards</source>
@@ -3988,6 +6376,252 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     </message>
 </context>
 <context>
+    <name>qm::TSuperTextBrushImageBrowser</name>
+    <message>
+        <source>The text with the texture selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qm::TSuperTextProperties</name>
+    <message>
+        <source>Preview of the text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SuperText Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text of the object: one line, drawn in the chosen surface.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished">Normale</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gradient Fill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Down and Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down and Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solid Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dash Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dotted Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DashDot Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DashDotDot Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Font</source>
+        <translation>Choisir la police</translation>
+    </message>
+    <message>
+        <source>Font 5 points larger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 points larger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font 5 points smaller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 points smaller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Surface Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Couleur de la police</translation>
+    </message>
+    <message>
+        <source>Fill Direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Orientation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadow Depth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OutLine Style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outline Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text as it will look with these settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the letters when the surface is Normal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chooses the picture tiled inside the letters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which way the gradient runs from its first colour to its second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour the gradient starts with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour the gradient ends with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the drop shadow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the shadow falls; None draws no shadow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How far, in pixels, the shadow lies from the letters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour of the line around each letter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solid, dashed or dotted line around the letters; Clear draws none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How thick the line around the letters is, in pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chooses the font, its size and style.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the letters 5 points larger.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes the letters 5 points smaller.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts a symbol (from Wingdings, Webdings or Symbol) in place of the text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter some text</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qm::TWarnBottomMargin</name>
     <message>
         <source>ALERT</source>
@@ -4016,6 +6650,37 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     <message>
         <source>Never shows this warning again (your printer prints the bottom row well).</source>
         <translation>N&apos;affiche plus jamais cet avertissement (votre imprimante imprime bien la rangée du bas).</translation>
+    </message>
+</context>
+<context>
+    <name>qm::TextureImageDialog</name>
+    <message>
+        <source>Load Texture Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Textures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Takes the selected picture as the texture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The object filled with the selected texture.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
