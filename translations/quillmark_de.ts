@@ -795,75 +795,75 @@ Das Bild trotzdem speichern?</translation>
     <name>qm::ColorCombo</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Kastanienbraun</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Oliv</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Marineblau</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violett</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Petrol</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Grau</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Silber</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellgrün</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuchsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>Light Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellgrau</translation>
     </message>
     <message>
         <source>Dark Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkelgrau</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <source>What&apos;s this?</source>
@@ -872,11 +872,11 @@ Das Bild trotzdem speichern?</translation>
     <message>
         <source>Custom %1</source>
         <extracomment>A colour of no name in the colour list, by its hexadecimal value (&quot;Custom #1A2B3C&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert %1</translation>
     </message>
     <message>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert...</translation>
     </message>
 </context>
 <context>
@@ -884,12 +884,12 @@ Das Bild trotzdem speichern?</translation>
     <message>
         <source>Colour %1</source>
         <extracomment>A colour of the palette, as a screen reader names it by its hexadecimal value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Farbe %1</translation>
     </message>
     <message>
         <source>&amp;Other</source>
         <extracomment>Opens the colour chooser for a colour not in the palette.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Andere</translation>
     </message>
 </context>
 <context>
@@ -1772,11 +1772,11 @@ oder unlesbare Eingabe oder eine Datei, die nicht geschrieben werden konnte, 2 f
     <name>qm::LabelDialogs</name>
     <message>
         <source>&amp;Shrink to fit the box</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auf Feldgröße verkleinern</translation>
     </message>
     <message>
         <source>Keeps the label&apos;s width: a text too long for it (a long name in a merge, say) is drawn smaller so that it fits, never larger than the font&apos;s size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Behält die Breite des Feldes bei: Ein zu langer Text (etwa ein langer Name im Seriendruck) wird kleiner gezeichnet, damit er passt, aber nie größer als die Schriftgröße.</translation>
     </message>
 </context>
 <context>
@@ -3306,11 +3306,11 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     <name>qm::SuperShapeDialog</name>
     <message>
         <source>Sample of the shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel der Form</translation>
     </message>
     <message>
         <source>Super Shape Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>SuperShape-Eigenschaften</translation>
     </message>
     <message>
         <source>Rectangle</source>
@@ -3318,7 +3318,7 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     </message>
     <message>
         <source>Round Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgerundetes Rechteck</translation>
     </message>
     <message>
         <source>Ellipse</source>
@@ -3326,27 +3326,27 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     </message>
     <message>
         <source>Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Raute</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Stern</translation>
     </message>
     <message>
         <source>Triangle Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreieck links</translation>
     </message>
     <message>
         <source>Triangle Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreieck rechts</translation>
     </message>
     <message>
         <source>Triangle Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreieck oben</translation>
     </message>
     <message>
         <source>Triangle Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreieck unten</translation>
     </message>
     <message>
         <source>Transparent</source>
@@ -3354,23 +3354,23 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfarbig</translation>
     </message>
     <message>
         <source>Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Textur</translation>
     </message>
     <message>
         <source>Gradient Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbverlauf</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Left</source>
@@ -3386,55 +3386,55 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     </message>
     <message>
         <source>Lower Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <source>Upper Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben rechts</translation>
     </message>
     <message>
         <source>Upper Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben links</translation>
     </message>
     <message>
         <source>Lower Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <source>Solid Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchgezogen</translation>
     </message>
     <message>
         <source>Dash Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestrichelt</translation>
     </message>
     <message>
         <source>Dotted Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Gepunktet</translation>
     </message>
     <message>
         <source>DashDot Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Strich-Punkt</translation>
     </message>
     <message>
         <source>DashDotDot Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Strich-Punkt-Punkt</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Points On Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Sternzacken</translation>
     </message>
     <message>
         <source>% of Inward Vector</source>
-        <translation type="unfinished"></translation>
+        <translation>% Einzug nach innen</translation>
     </message>
     <message>
         <source>Round Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundung in Prozent</translation>
     </message>
     <message>
         <source>Background Color</source>
@@ -3442,59 +3442,59 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     </message>
     <message>
         <source>Load Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Textur laden</translation>
     </message>
     <message>
         <source>Choose the picture the shape is filled with</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild auswählen, mit dem die Form gefüllt wird</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished">(keine)</translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Fill Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlaufsrichtung</translation>
     </message>
     <message>
         <source>From Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Startfarbe</translation>
     </message>
     <message>
         <source>To Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Endfarbe</translation>
     </message>
     <message>
         <source>Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Surface Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberfläche</translation>
     </message>
     <message>
         <source>Shadow Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Schattenfarbe</translation>
     </message>
     <message>
         <source>Shadow Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Schattenausrichtung</translation>
     </message>
     <message>
         <source>Shadow Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Schattentiefe</translation>
     </message>
     <message>
         <source>Outline Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrissfarbe</translation>
     </message>
     <message>
         <source>OutLine Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrissstil</translation>
     </message>
     <message>
         <source>Outline Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrissbreite</translation>
     </message>
     <message>
         <source>Sample</source>
@@ -3510,86 +3510,86 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     </message>
     <message>
         <source>The shape as it will look with these settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Form, wie sie mit diesen Einstellungen aussieht.</translation>
     </message>
     <message>
         <source>The outline of the shape: rectangle, rounded rectangle, ellipse, diamond, star or a triangle pointing one way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Figur der Form: Rechteck, abgerundetes Rechteck, Ellipse, Raute, Stern oder ein Dreieck, das in eine Richtung zeigt.</translation>
     </message>
     <message>
         <source>How many points the star has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Zacken der Stern hat.</translation>
     </message>
     <message>
         <source>How deep the star&apos;s points are cut: 0 gives a polygon, 90 thin spikes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie tief die Zacken des Sterns eingeschnitten sind: 0 ergibt ein Vieleck, 90 dünne Spitzen.</translation>
     </message>
     <message>
         <source>How round the corners are, as a part of the shorter side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie rund die Ecken sind, als Anteil der kürzeren Seite.</translation>
     </message>
     <message>
         <source>What fills the shape: nothing, one colour, a picture tiled over it, or a gradient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Womit die Form gefüllt ist: nichts, eine Farbe, ein darüber gekacheltes Bild oder ein Farbverlauf.</translation>
     </message>
     <message>
         <source>The colour that fills the shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe, mit der die Form gefüllt ist.</translation>
     </message>
     <message>
         <source>Which way the gradient runs from its first colour to its second.</source>
-        <translation type="unfinished"></translation>
+        <translation>In welche Richtung der Farbverlauf von seiner ersten zu seiner zweiten Farbe läuft.</translation>
     </message>
     <message>
         <source>The colour the gradient starts with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe, mit der der Farbverlauf beginnt.</translation>
     </message>
     <message>
         <source>The colour the gradient ends with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe, mit der der Farbverlauf endet.</translation>
     </message>
     <message>
         <source>The colour of the shadow behind the shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe des Schattens hinter der Form.</translation>
     </message>
     <message>
         <source>Where the shadow falls; None draws no shadow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohin der Schatten fällt; Keine zeichnet keinen Schatten.</translation>
     </message>
     <message>
         <source>How far, in pixels, the shadow lies from the shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie weit der Schatten von der Form entfernt liegt, in Pixeln.</translation>
     </message>
     <message>
         <source>The colour of the shape&apos;s outline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe des Umrisses der Form.</translation>
     </message>
     <message>
         <source>Solid, dashed or dotted outline; Clear draws none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchgezogener, gestrichelter oder gepunkteter Umriss; Keine zeichnet keinen.</translation>
     </message>
     <message>
         <source>How thick the outline is, in pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie dick der Umriss ist, in Pixeln.</translation>
     </message>
     <message>
         <source>Chooses the picture tiled over the shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählt das Bild, das über die Form gekachelt wird.</translation>
     </message>
 </context>
 <context>
     <name>qm::TCircleTextProperties</name>
     <message>
         <source>Preview of the circular text</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau des Kreistextes</translation>
     </message>
     <message>
         <source>%1 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Grad</translation>
     </message>
     <message>
         <source>CircleText Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>CircleText-Eigenschaften</translation>
     </message>
     <message>
         <source>Text</source>
@@ -3597,39 +3597,39 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     </message>
     <message>
         <source>The text set along the circle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text, der entlang des Kreises gesetzt wird.</translation>
     </message>
     <message>
         <source>Degrees of the circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad des Kreises</translation>
     </message>
     <message>
         <source>How much of the circle the text spreads over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Über welchen Teil des Kreises sich der Text erstreckt.</translation>
     </message>
     <message>
         <source>Starting angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwinkel</translation>
     </message>
     <message>
         <source>Angled Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Schräge Zeichen</translation>
     </message>
     <message>
         <source>Turns each letter to follow the circle; otherwise letters stay upright.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreht jeden Buchstaben, sodass er dem Kreis folgt; sonst bleiben die Buchstaben aufrecht.</translation>
     </message>
     <message>
         <source>Mirrored</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespiegelt</translation>
     </message>
     <message>
         <source>Lays angled letters along the inside of the circle, so that they read from the centre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die schrägen Buchstaben an die Innenseite des Kreises, sodass sie von der Mitte aus gelesen werden.</translation>
     </message>
     <message>
         <source>Font colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftfarbe</translation>
     </message>
     <message>
         <source>Select Font</source>
@@ -3637,27 +3637,27 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     </message>
     <message>
         <source>Font 5 points larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift 5 Punkt größer</translation>
     </message>
     <message>
         <source>Makes the letters 5 points larger (up to 150 points).</source>
-        <translation type="unfinished"></translation>
+        <translation>Macht die Buchstaben 5 Punkt größer (bis 150 Punkt).</translation>
     </message>
     <message>
         <source>Font 5 points smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift 5 Punkt kleiner</translation>
     </message>
     <message>
         <source>Makes the letters 5 points smaller (down to 10 points).</source>
-        <translation type="unfinished"></translation>
+        <translation>Macht die Buchstaben 5 Punkt kleiner (bis 10 Punkt).</translation>
     </message>
     <message>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad</translation>
     </message>
     <message>
         <source>Starting Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwinkel</translation>
     </message>
     <message>
         <source>Font Color</source>
@@ -3665,27 +3665,27 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>The text on its circle as it will look on the card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text auf seinem Kreis, wie er auf der Karte aussehen wird.</translation>
     </message>
     <message>
         <source>The colour of the letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe der Buchstaben.</translation>
     </message>
     <message>
         <source>Chooses the font, its size and style.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählt die Schrift, ihre Größe und ihren Stil.</translation>
     </message>
     <message>
         <source>Shows the preview larger (up to 100%).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Vorschau größer (bis 100 %).</translation>
     </message>
     <message>
         <source>Shows the preview smaller (down to 50%).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Vorschau kleiner (bis 50 %).</translation>
     </message>
     <message>
         <source>Information</source>
@@ -3693,7 +3693,7 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     </message>
     <message>
         <source>Please enter some text</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Text ein</translation>
     </message>
 </context>
 <context>
@@ -3990,27 +3990,27 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     </message>
     <message>
         <source>Enter Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text eingeben</translation>
     </message>
     <message>
         <source>Type the text of the label, or pick one of your personal details below and change it here as you like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Text ein, oder wählen Sie unten einen Ihrer persönlichen Einträge und ändern Sie ihn hier nach Belieben.</translation>
     </message>
     <message>
         <source>or select personal information</source>
-        <translation type="unfinished"></translation>
+        <translation>oder persönliche Daten auswählen</translation>
     </message>
     <message>
         <source>Your personal information as entered with Personal Information. Picking an entry puts it into the text box; the label does not follow later changes of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre persönlichen Daten, wie unter Persönliche Daten eingegeben. Ein ausgewählter Eintrag kommt in das Textfeld; der Text folgt späteren Änderungen daran nicht.</translation>
     </message>
     <message>
         <source>Choose an entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag wählen</translation>
     </message>
     <message>
         <source>None yet (Edit, Personal Information)</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine (Bearbeiten, Persönliche Daten)</translation>
     </message>
 </context>
 <context>
@@ -4021,11 +4021,11 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     </message>
     <message>
         <source>Enter Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text eingeben</translation>
     </message>
     <message>
         <source>Type the text of the label. It is drawn on one line in the label&apos;s font, with its shadow and highlight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Text ein. Er wird in einer Zeile in der Schrift des Textes gezeichnet, mit seinem Schatten und Glanzlicht.</translation>
     </message>
 </context>
 <context>
@@ -4033,19 +4033,19 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     <message>
         <source>%1, %2pt Bold Italic </source>
         <extracomment>The symbol font on its button: its name, its size in points and its style.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 pt fett kursiv </translation>
     </message>
     <message>
         <source>%1, %2pt Bold </source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 pt fett </translation>
     </message>
     <message>
         <source>%1, %2pt Italic </source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 pt kursiv </translation>
     </message>
     <message>
         <source>%1, %2pt </source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 pt </translation>
     </message>
     <message>
         <source>Symbol Selector</source>
@@ -4053,23 +4053,23 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     </message>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schrift</translation>
     </message>
     <message>
         <source>Choose the symbol font: Wingdings, Webdings, Symbol or any other font. Its size, colour and style are those of the symbol.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Symbolschrift: Wingdings, Webdings, Symbol oder eine andere Schrift. Größe, Farbe und Stil der Schrift sind die des Symbols.</translation>
     </message>
     <message>
         <source>Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole</translation>
     </message>
     <message>
         <source>Every character of the font, as it will be drawn on the card. Click the one you want; a double-click also closes the selector.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Zeichen der Schrift, so wie sie auf der Karte gezeichnet werden. Klicken Sie auf das gewünschte; ein Doppelklick schließt zudem die Auswahl.</translation>
     </message>
     <message>
         <source>Code %1 (0x%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code %1 (0x%2)</translation>
     </message>
 </context>
 <context>
@@ -4160,18 +4160,18 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     <name>qm::TKBrushImageBrowser</name>
     <message>
         <source>The shape with the texture selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Form mit der ausgewählten Textur</translation>
     </message>
 </context>
 <context>
     <name>qm::TKFont3DEffects</name>
     <message>
         <source>Sample of the effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel der Effekte</translation>
     </message>
     <message>
         <source>Text 3D Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>3D-Texteffekte</translation>
     </message>
     <message>
         <source>None</source>
@@ -4187,55 +4187,55 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     </message>
     <message>
         <source>Lower Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <source>Lower Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten</translation>
     </message>
     <message>
         <source>The side of the text on which its shadow falls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite des Textes, auf die sein Schatten fällt.</translation>
     </message>
     <message>
         <source>The colour of the shadow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe des Schattens.</translation>
     </message>
     <message>
         <source>How far, in pixels, the shadow lies from the text. 0 draws no shadow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie weit der Schatten vom Text entfernt liegt, in Pixeln. 0 zeichnet keinen Schatten.</translation>
     </message>
     <message>
         <source>Upper Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben rechts</translation>
     </message>
     <message>
         <source>Upper Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben links</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben</translation>
     </message>
     <message>
         <source>The side of the text on which its highlight lies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite des Textes, auf der sein Glanzlicht liegt.</translation>
     </message>
     <message>
         <source>The colour of the highlight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe des Glanzlichts.</translation>
     </message>
     <message>
         <source>How far, in pixels, the highlight lies from the text. 0 draws no highlight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie weit das Glanzlicht vom Text entfernt liegt, in Pixeln. 0 zeichnet kein Glanzlicht.</translation>
     </message>
     <message>
         <source>The colour of the text itself. &quot;Custom...&quot; picks any other colour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe des Textes selbst. „Benutzerdefiniert...“ wählt eine beliebige andere Farbe.</translation>
     </message>
     <message>
         <source>Text</source>
@@ -4243,31 +4243,31 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     </message>
     <message>
         <source>Shows how the text looks with these settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt, wie der Text mit diesen Einstellungen aussieht.</translation>
     </message>
     <message>
         <source>Shadow Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Schattenrichtung</translation>
     </message>
     <message>
         <source>Shadow Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Schattenfarbe</translation>
     </message>
     <message>
         <source>Shadow Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Schattentiefe</translation>
     </message>
     <message>
         <source>Highlight Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Glanzlichtrichtung</translation>
     </message>
     <message>
         <source>Highlight Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Glanzlichtfarbe</translation>
     </message>
     <message>
         <source>Highlight Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Glanzlichttiefe</translation>
     </message>
     <message>
         <source>Font Color</source>
@@ -4278,23 +4278,23 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     <name>qm::TKImageBrowser</name>
     <message>
         <source>Load Image File </source>
-        <translation type="unfinished"></translation>
+        <translation>Bilddatei laden </translation>
     </message>
     <message>
         <source>Preview of the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau des Bildes</translation>
     </message>
     <message>
         <source> Options </source>
-        <translation type="unfinished"></translation>
+        <translation> Optionen </translation>
     </message>
     <message>
         <source>Stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecken</translation>
     </message>
     <message>
         <source>Stretch image to max display size</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild auf die größte Anzeigegröße strecken</translation>
     </message>
     <message>
         <source>AutoSize</source>
@@ -4302,7 +4302,7 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     </message>
     <message>
         <source>AutoSize TImage</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Größe des Bildes</translation>
     </message>
     <message>
         <source>Clip Art</source>
@@ -4318,19 +4318,19 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
     </message>
     <message>
         <source>The picture selected, as the object will show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ausgewählte Bild, so wie das Objekt es zeigen wird.</translation>
     </message>
     <message>
         <source>Fills the object&apos;s box with the picture, whatever the picture&apos;s own shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllt den Rahmen des Objekts mit dem Bild, unabhängig von der eigenen Form des Bildes.</translation>
     </message>
     <message>
         <source>Makes the object&apos;s box the picture&apos;s own size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt dem Rahmen des Objekts die eigene Größe des Bildes.</translation>
     </message>
     <message>
         <source>Puts the selected picture into the clip-art object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt das ausgewählte Bild in das ClipArt-Objekt.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -5263,15 +5263,15 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     <name>qm::TMultiLineTextEditor</name>
     <message>
         <source>Multi-line Text Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor für mehrzeiligen Text</translation>
     </message>
     <message>
         <source>Lines of text</source>
-        <translation type="unfinished"></translation>
+        <translation>Textzeilen</translation>
     </message>
     <message>
         <source>Type the lines of the text, pressing Enter between them. The text is drawn in this font, aligned and, when Word Wrap is on, broken to the width of the object. It holds up to 254 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Zeilen des Textes ein und drücken Sie dazwischen die Eingabetaste. Der Text wird in dieser Schrift gezeichnet, ausgerichtet und bei eingeschaltetem Zeilenumbruch auf die Breite des Objekts umbrochen. Er fasst bis zu 254 Zeichen.</translation>
     </message>
 </context>
 <context>
@@ -5444,52 +5444,52 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     <name>qm::TPictureBrowser</name>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>The folder shown; type another and press Enter to go there</source>
-        <translation type="unfinished"></translation>
+        <translation>Der angezeigte Ordner; geben Sie einen anderen ein und drücken Sie die Eingabetaste, um dorthin zu wechseln</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordnerliste</translation>
     </message>
     <message>
         <source>Folders: double-click one to open it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner: Doppelklicken Sie auf einen, um ihn zu öffnen</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder</translation>
     </message>
     <message>
         <source>Look in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen in:</translation>
     </message>
     <message>
         <source>The folder shown. Type another folder and press Enter to go there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der angezeigte Ordner. Geben Sie einen anderen Ordner ein und drücken Sie die Eingabetaste, um dorthin zu wechseln.</translation>
     </message>
     <message>
         <source>The folders here; &quot;..&quot; goes one folder up. Double-click a folder to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ordner an dieser Stelle; „..“ führt eine Ebene höher. Doppelklicken Sie auf einen Ordner, um ihn zu öffnen.</translation>
     </message>
     <message>
         <source>The pictures of the folder. Click one to preview it; double-click it to take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bilder des Ordners. Klicken Sie auf eines, um es in der Vorschau zu sehen; doppelklicken Sie darauf, um es zu übernehmen.</translation>
     </message>
     <message>
         <source>Home</source>
         <extracomment>The shortcut button to the user&apos;s home folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Persönlicher Ordner</translation>
     </message>
     <message>
         <source>Goes straight to the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselt direkt in den Ordner %1.</translation>
     </message>
     <message>
         <source>Up one folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Ebene höher</translation>
     </message>
 </context>
 <context>
@@ -5936,19 +5936,19 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     <name>qm::TQRCodeProperties</name>
     <message>
         <source>Preview of the QR code</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau des QR-Codes</translation>
     </message>
     <message>
         <source>QR Code Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>QR-Code-Eigenschaften</translation>
     </message>
     <message>
         <source>&amp;Personal information (vCard)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Persönliche Daten (vCard)</translation>
     </message>
     <message>
         <source>&amp;Web address</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Webadresse</translation>
     </message>
     <message>
         <source>&amp;Text</source>
@@ -5956,110 +5956,110 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     </message>
     <message>
         <source>Text or web address</source>
-        <translation type="unfinished"></translation>
+        <translation>Text oder Webadresse</translation>
     </message>
     <message>
         <source>Low (7 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrig (7 %)</translation>
     </message>
     <message>
         <source>Medium (15 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel (15 %)</translation>
     </message>
     <message>
         <source>Quartile (25 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quartil (25 %)</translation>
     </message>
     <message>
         <source>High (30 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoch (30 %)</translation>
     </message>
     <message>
         <source>&amp;Error correction:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fehlerkorrektur:</translation>
     </message>
     <message>
         <source> modules</source>
-        <translation type="unfinished"></translation>
+        <translation> Module</translation>
     </message>
     <message>
         <source>&amp;Quiet zone:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ruhezone:</translation>
     </message>
     <message>
         <source>&amp;Dark modules:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dunkle Module:</translation>
     </message>
     <message>
         <source>T&amp;ransparent</source>
-        <translation type="unfinished"></translation>
+        <translation>Tr&amp;ansparent</translation>
     </message>
     <message>
         <source>&amp;Light modules:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Helle Module:</translation>
     </message>
     <message>
         <source>The code carries your personal information as an electronic business card (vCard), which phones offer to save as a contact.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Code enthält Ihre persönlichen Daten als elektronische Visitenkarte (vCard), die Telefone als Kontakt speichern können.</translation>
     </message>
     <message>
         <source>The code carries a web address, which phones offer to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Code enthält eine Webadresse, die Telefone öffnen können.</translation>
     </message>
     <message>
         <source>The code carries the text typed below as it stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Code enthält den unten eingegebenen Text unverändert.</translation>
     </message>
     <message>
         <source>The web address or text the code carries. Personal information needs no typing: it comes from File, Personal Information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webadresse oder der Text, den der Code enthält. Persönliche Daten brauchen Sie nicht einzugeben: Sie kommen aus Bearbeiten, Persönliche Daten.</translation>
     </message>
     <message>
         <source>How much of the code may be dirty or covered and still read: more correction makes a denser code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viel des Codes verschmutzt oder verdeckt sein darf, damit er noch lesbar ist: Mehr Korrektur ergibt einen dichteren Code.</translation>
     </message>
     <message>
         <source>The empty margin around the code, in modules; readers want four.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der leere Rand um den Code, in Modulen; Lesegeräte erwarten vier.</translation>
     </message>
     <message>
         <source>The colour of the dark squares. Keep it darker than the light ones, or phones cannot read the code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe der dunklen Quadrate. Halten Sie sie dunkler als die hellen, sonst können Telefone den Code nicht lesen.</translation>
     </message>
     <message>
         <source>The colour of the light squares and the margin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe der hellen Quadrate und des Randes.</translation>
     </message>
     <message>
         <source>Leaves the light squares out, so the card shows through. The card must then be light.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lässt die hellen Quadrate weg, sodass die Karte durchscheint. Die Karte muss dann hell sein.</translation>
     </message>
     <message>
         <source>The code as it will print, with what it carries below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Code, wie er gedruckt wird, darunter sein Inhalt.</translation>
     </message>
     <message>
         <source>What the code carries and how big it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was der Code enthält und wie groß er ist.</translation>
     </message>
     <message>
         <source>%1 x %1 modules</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %1 Module</translation>
     </message>
     <message>
         <source>Nothing to encode yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nichts zu codieren.</translation>
     </message>
     <message>
         <source>Too long for a QR code: shorten the text or lower the error correction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu lang für einen QR-Code: Kürzen Sie den Text oder verringern Sie die Fehlerkorrektur.</translation>
     </message>
 </context>
 <context>
     <name>qm::TRichTextLabelEditor</name>
     <message>
         <source>Rich Text Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor für formatierten Text</translation>
     </message>
     <message>
         <source>Rich text</source>
@@ -6067,23 +6067,23 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     </message>
     <message>
         <source>Type the text and format it with the tool bar: select text, then pick its font, size, colour and style, or set the alignment of its paragraphs. The box has the width of the object on the card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Text ein und formatieren Sie ihn mit der Werkzeugleiste: Markieren Sie Text und wählen Sie dann Schrift, Größe, Farbe und Stil, oder legen Sie die Ausrichtung der Absätze fest. Das Feld hat die Breite des Objekts auf der Karte.</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Shows the text larger while you edit it (up to 100%).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt den Text beim Bearbeiten größer (bis 100 %).</translation>
     </message>
     <message>
         <source>Shows the text smaller while you edit it (down to 50%).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt den Text beim Bearbeiten kleiner (bis 50 %).</translation>
     </message>
     <message>
         <source>Font</source>
@@ -6091,27 +6091,27 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftgröße</translation>
     </message>
     <message>
         <source>Font color</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftfarbe</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished">Normal</translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursiv</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstrichen</translation>
     </message>
     <message>
         <source>Align Left</source>
@@ -6123,7 +6123,7 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     </message>
     <message>
         <source>Justify</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocksatz</translation>
     </message>
     <message>
         <source>Center</source>
@@ -6143,59 +6143,59 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     </message>
     <message>
         <source>Takes bold, italic and underline off the selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt Fett, Kursiv und Unterstreichung vom markierten Text.</translation>
     </message>
     <message>
         <source>Makes the selected text bold, or plain again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt den markierten Text fett oder wieder normal.</translation>
     </message>
     <message>
         <source>Makes the selected text italic, or upright again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt den markierten Text kursiv oder wieder aufrecht.</translation>
     </message>
     <message>
         <source>Underlines the selected text, or takes the line away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstreicht den markierten Text oder entfernt die Linie wieder.</translation>
     </message>
     <message>
         <source>Lines the paragraph up at the left edge of the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtet den Absatz am linken Rand des Feldes aus.</translation>
     </message>
     <message>
         <source>Lines the paragraph up at the right edge of the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtet den Absatz am rechten Rand des Feldes aus.</translation>
     </message>
     <message>
         <source>Spreads the paragraph&apos;s lines over the whole width of the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verteilt die Zeilen des Absatzes über die ganze Breite des Feldes.</translation>
     </message>
     <message>
         <source>Centres the paragraph&apos;s lines in the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentriert die Zeilen des Absatzes im Feld.</translation>
     </message>
     <message>
         <source>Copies the selected text to the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert den markierten Text in die Zwischenablage.</translation>
     </message>
     <message>
         <source>Moves the selected text to the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebt den markierten Text in die Zwischenablage.</translation>
     </message>
     <message>
         <source>Puts the text of the clipboard where the cursor is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt den Text aus der Zwischenablage an der Cursorposition ein.</translation>
     </message>
     <message>
         <source>The typeface of the selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schriftart des markierten Textes.</translation>
     </message>
     <message>
         <source>The size of the selected text, in points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Größe des markierten Textes, in Punkt.</translation>
     </message>
     <message>
         <source>The colour of the selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe des markierten Textes.</translation>
     </message>
 </context>
 <context>
@@ -6376,26 +6376,26 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     <name>qm::TSuperTextBrushImageBrowser</name>
     <message>
         <source>The text with the texture selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text mit der ausgewählten Textur</translation>
     </message>
 </context>
 <context>
     <name>qm::TSuperTextProperties</name>
     <message>
         <source>Preview of the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau des Textes</translation>
     </message>
     <message>
         <source>SuperText Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>SuperText-Eigenschaften</translation>
     </message>
     <message>
         <source>The text of the object: one line, drawn in the chosen surface.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text des Objekts: eine Zeile, gezeichnet mit der gewählten Oberfläche.</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished">Normal</translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Transparent</source>
@@ -6403,23 +6403,23 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     </message>
     <message>
         <source>Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Textur</translation>
     </message>
     <message>
         <source>Gradient Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbverlauf</translation>
     </message>
     <message>
         <source>Load Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Textur laden</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Left</source>
@@ -6435,35 +6435,35 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     </message>
     <message>
         <source>Down and Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <source>Down and Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <source>Solid Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchgezogen</translation>
     </message>
     <message>
         <source>Dash Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestrichelt</translation>
     </message>
     <message>
         <source>Dotted Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Gepunktet</translation>
     </message>
     <message>
         <source>DashDot Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Strich-Punkt</translation>
     </message>
     <message>
         <source>DashDotDot Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Strich-Punkt-Punkt</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Select Font</source>
@@ -6471,23 +6471,23 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     </message>
     <message>
         <source>Font 5 points larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift 5 Punkt größer</translation>
     </message>
     <message>
         <source>5 points larger</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Punkt größer</translation>
     </message>
     <message>
         <source>Font 5 points smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift 5 Punkt kleiner</translation>
     </message>
     <message>
         <source>5 points smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Punkt kleiner</translation>
     </message>
     <message>
         <source>Select Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol auswählen</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -6507,7 +6507,7 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     </message>
     <message>
         <source>Surface Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberfläche</translation>
     </message>
     <message>
         <source>Font Color</source>
@@ -6515,107 +6515,107 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     </message>
     <message>
         <source>Fill Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlaufsrichtung</translation>
     </message>
     <message>
         <source>From Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Startfarbe</translation>
     </message>
     <message>
         <source>To Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Endfarbe</translation>
     </message>
     <message>
         <source>Shadow Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Schattenfarbe</translation>
     </message>
     <message>
         <source>Shadow Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Schattenausrichtung</translation>
     </message>
     <message>
         <source>Shadow Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Schattentiefe</translation>
     </message>
     <message>
         <source>Outline Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrissfarbe</translation>
     </message>
     <message>
         <source>OutLine Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrissstil</translation>
     </message>
     <message>
         <source>Outline Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrissbreite</translation>
     </message>
     <message>
         <source>The text as it will look with these settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text, wie er mit diesen Einstellungen aussieht.</translation>
     </message>
     <message>
         <source>The colour of the letters when the surface is Normal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe der Buchstaben, wenn die Oberfläche Normal ist.</translation>
     </message>
     <message>
         <source>Chooses the picture tiled inside the letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählt das Bild, das in die Buchstaben gekachelt wird.</translation>
     </message>
     <message>
         <source>Which way the gradient runs from its first colour to its second.</source>
-        <translation type="unfinished"></translation>
+        <translation>In welche Richtung der Farbverlauf von seiner ersten zu seiner zweiten Farbe läuft.</translation>
     </message>
     <message>
         <source>The colour the gradient starts with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe, mit der der Farbverlauf beginnt.</translation>
     </message>
     <message>
         <source>The colour the gradient ends with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe, mit der der Farbverlauf endet.</translation>
     </message>
     <message>
         <source>The colour of the drop shadow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe des Schlagschattens.</translation>
     </message>
     <message>
         <source>Where the shadow falls; None draws no shadow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohin der Schatten fällt; Keine zeichnet keinen Schatten.</translation>
     </message>
     <message>
         <source>How far, in pixels, the shadow lies from the letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie weit der Schatten von den Buchstaben entfernt liegt, in Pixeln.</translation>
     </message>
     <message>
         <source>The colour of the line around each letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farbe der Linie um jeden Buchstaben.</translation>
     </message>
     <message>
         <source>Solid, dashed or dotted line around the letters; Clear draws none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchgezogene, gestrichelte oder gepunktete Linie um die Buchstaben; Keine zeichnet keine.</translation>
     </message>
     <message>
         <source>How thick the line around the letters is, in pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie dick die Linie um die Buchstaben ist, in Pixeln.</translation>
     </message>
     <message>
         <source>Chooses the font, its size and style.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählt die Schrift, ihre Größe und ihren Stil.</translation>
     </message>
     <message>
         <source>Makes the letters 5 points larger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Macht die Buchstaben 5 Punkt größer.</translation>
     </message>
     <message>
         <source>Makes the letters 5 points smaller.</source>
-        <translation type="unfinished"></translation>
+        <translation>Macht die Buchstaben 5 Punkt kleiner.</translation>
     </message>
     <message>
         <source>Puts a symbol (from Wingdings, Webdings or Symbol) in place of the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt ein Symbol (aus Wingdings, Webdings oder Symbol) an die Stelle des Textes.</translation>
     </message>
     <message>
         <source>Please enter some text</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Text ein</translation>
     </message>
 </context>
 <context>
@@ -6653,7 +6653,7 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     <name>qm::TextureImageDialog</name>
     <message>
         <source>Load Texture Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Texturbild laden</translation>
     </message>
     <message>
         <source>Error</source>
@@ -6661,7 +6661,7 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     </message>
     <message>
         <source>Textures</source>
-        <translation type="unfinished"></translation>
+        <translation>Texturen</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -6673,11 +6673,11 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     </message>
     <message>
         <source>Takes the selected picture as the texture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernimmt das ausgewählte Bild als Textur.</translation>
     </message>
     <message>
         <source>The object filled with the selected texture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Objekt, gefüllt mit der ausgewählten Textur.</translation>
     </message>
 </context>
 <context>

@@ -795,75 +795,75 @@ Save the picture anyway?</source>
     <name>qm::ColorCombo</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Negro</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Granate</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde oliva</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul marino</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Púrpura</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde azulado</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Plata</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Lima</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fucsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguamarina</translation>
     </message>
     <message>
         <source>Light Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris claro</translation>
     </message>
     <message>
         <source>Dark Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris oscuro</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco</translation>
     </message>
     <message>
         <source>What&apos;s this?</source>
@@ -872,11 +872,11 @@ Save the picture anyway?</source>
     <message>
         <source>Custom %1</source>
         <extracomment>A colour of no name in the colour list, by its hexadecimal value (&quot;Custom #1A2B3C&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado %1</translation>
     </message>
     <message>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado...</translation>
     </message>
 </context>
 <context>
@@ -884,12 +884,12 @@ Save the picture anyway?</source>
     <message>
         <source>Colour %1</source>
         <extracomment>A colour of the palette, as a screen reader names it by its hexadecimal value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Color %1</translation>
     </message>
     <message>
         <source>&amp;Other</source>
         <extracomment>Opens the colour chooser for a colour not in the palette.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otro</translation>
     </message>
 </context>
 <context>
@@ -1771,11 +1771,11 @@ o ilegible o un archivo que no se pudo escribir, 2 uso incorrecto.</translation>
     <name>qm::LabelDialogs</name>
     <message>
         <source>&amp;Shrink to fit the box</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reducir para que quepa en el cuadro</translation>
     </message>
     <message>
         <source>Keeps the label&apos;s width: a text too long for it (a long name in a merge, say) is drawn smaller so that it fits, never larger than the font&apos;s size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantiene el ancho del texto: un texto demasiado largo para él (por ejemplo, un nombre largo en una combinación) se dibuja más pequeño para que quepa, nunca más grande que el tamaño del tipo de letra.</translation>
     </message>
 </context>
 <context>
@@ -3305,11 +3305,11 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     <name>qm::SuperShapeDialog</name>
     <message>
         <source>Sample of the shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra de la forma</translation>
     </message>
     <message>
         <source>Super Shape Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades de SuperShape</translation>
     </message>
     <message>
         <source>Rectangle</source>
@@ -3317,7 +3317,7 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     </message>
     <message>
         <source>Round Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectángulo redondeado</translation>
     </message>
     <message>
         <source>Ellipse</source>
@@ -3325,27 +3325,27 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     </message>
     <message>
         <source>Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Rombo</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella</translation>
     </message>
     <message>
         <source>Triangle Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Triángulo a la izquierda</translation>
     </message>
     <message>
         <source>Triangle Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Triángulo a la derecha</translation>
     </message>
     <message>
         <source>Triangle Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Triángulo hacia arriba</translation>
     </message>
     <message>
         <source>Triangle Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Triángulo hacia abajo</translation>
     </message>
     <message>
         <source>Transparent</source>
@@ -3353,23 +3353,23 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>Sólido</translation>
     </message>
     <message>
         <source>Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Textura</translation>
     </message>
     <message>
         <source>Gradient Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Relleno degradado</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <source>Left</source>
@@ -3385,55 +3385,55 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     </message>
     <message>
         <source>Lower Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo a la derecha</translation>
     </message>
     <message>
         <source>Upper Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba a la derecha</translation>
     </message>
     <message>
         <source>Upper Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba a la izquierda</translation>
     </message>
     <message>
         <source>Lower Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo a la izquierda</translation>
     </message>
     <message>
         <source>Solid Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea continua</translation>
     </message>
     <message>
         <source>Dash Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea discontinua</translation>
     </message>
     <message>
         <source>Dotted Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea punteada</translation>
     </message>
     <message>
         <source>DashDot Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea de guion y punto</translation>
     </message>
     <message>
         <source>DashDotDot Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea de guion y dos puntos</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin contorno</translation>
     </message>
     <message>
         <source>Points On Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntas de la estrella</translation>
     </message>
     <message>
         <source>% of Inward Vector</source>
-        <translation type="unfinished"></translation>
+        <translation>% de vector interior</translation>
     </message>
     <message>
         <source>Round Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje de redondeo</translation>
     </message>
     <message>
         <source>Background Color</source>
@@ -3441,59 +3441,59 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     </message>
     <message>
         <source>Load Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar textura</translation>
     </message>
     <message>
         <source>Choose the picture the shape is filled with</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la imagen con la que se rellena la forma</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished">(ninguna)</translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>Fill Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección del relleno</translation>
     </message>
     <message>
         <source>From Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color inicial</translation>
     </message>
     <message>
         <source>To Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color final</translation>
     </message>
     <message>
         <source>Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma</translation>
     </message>
     <message>
         <source>Surface Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de superficie</translation>
     </message>
     <message>
         <source>Shadow Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de la sombra</translation>
     </message>
     <message>
         <source>Shadow Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientación de la sombra</translation>
     </message>
     <message>
         <source>Shadow Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Profundidad de la sombra</translation>
     </message>
     <message>
         <source>Outline Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del contorno</translation>
     </message>
     <message>
         <source>OutLine Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo del contorno</translation>
     </message>
     <message>
         <source>Outline Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Grosor del contorno</translation>
     </message>
     <message>
         <source>Sample</source>
@@ -3509,86 +3509,86 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     </message>
     <message>
         <source>The shape as it will look with these settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>La forma tal como se verá con esta configuración.</translation>
     </message>
     <message>
         <source>The outline of the shape: rectangle, rounded rectangle, ellipse, diamond, star or a triangle pointing one way.</source>
-        <translation type="unfinished"></translation>
+        <translation>El contorno de la forma: rectángulo, rectángulo redondeado, elipse, rombo, estrella o un triángulo que apunta en una dirección.</translation>
     </message>
     <message>
         <source>How many points the star has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas puntas tiene la estrella.</translation>
     </message>
     <message>
         <source>How deep the star&apos;s points are cut: 0 gives a polygon, 90 thin spikes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto se recortan las puntas de la estrella: 0 da un polígono, 90 puntas finas.</translation>
     </message>
     <message>
         <source>How round the corners are, as a part of the shorter side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto se redondean las esquinas, como parte del lado más corto.</translation>
     </message>
     <message>
         <source>What fills the shape: nothing, one colour, a picture tiled over it, or a gradient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que rellena la forma: nada, un color, una imagen en mosaico o un degradado.</translation>
     </message>
     <message>
         <source>The colour that fills the shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color que rellena la forma.</translation>
     </message>
     <message>
         <source>Which way the gradient runs from its first colour to its second.</source>
-        <translation type="unfinished"></translation>
+        <translation>En qué dirección va el degradado de su primer color al segundo.</translation>
     </message>
     <message>
         <source>The colour the gradient starts with.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color con el que empieza el degradado.</translation>
     </message>
     <message>
         <source>The colour the gradient ends with.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color con el que termina el degradado.</translation>
     </message>
     <message>
         <source>The colour of the shadow behind the shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color de la sombra detrás de la forma.</translation>
     </message>
     <message>
         <source>Where the shadow falls; None draws no shadow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacia dónde cae la sombra; «Ninguna» no dibuja sombra.</translation>
     </message>
     <message>
         <source>How far, in pixels, the shadow lies from the shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>A qué distancia de la forma, en píxeles, queda la sombra.</translation>
     </message>
     <message>
         <source>The colour of the shape&apos;s outline.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color del contorno de la forma.</translation>
     </message>
     <message>
         <source>Solid, dashed or dotted outline; Clear draws none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno continuo, discontinuo o punteado; «Sin contorno» no dibuja ninguno.</translation>
     </message>
     <message>
         <source>How thick the outline is, in pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>El grosor del contorno, en píxeles.</translation>
     </message>
     <message>
         <source>Chooses the picture tiled over the shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige la imagen que se repite en mosaico sobre la forma.</translation>
     </message>
 </context>
 <context>
     <name>qm::TCircleTextProperties</name>
     <message>
         <source>Preview of the circular text</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa del texto circular</translation>
     </message>
     <message>
         <source>%1 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 grados</translation>
     </message>
     <message>
         <source>CircleText Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades de CircleText</translation>
     </message>
     <message>
         <source>Text</source>
@@ -3596,39 +3596,39 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     </message>
     <message>
         <source>The text set along the circle.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto que se coloca a lo largo del círculo.</translation>
     </message>
     <message>
         <source>Degrees of the circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Grados del círculo</translation>
     </message>
     <message>
         <source>How much of the circle the text spreads over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué parte del círculo ocupa el texto.</translation>
     </message>
     <message>
         <source>Starting angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo inicial</translation>
     </message>
     <message>
         <source>Angled Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Caracteres inclinados</translation>
     </message>
     <message>
         <source>Turns each letter to follow the circle; otherwise letters stay upright.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gira cada letra para que siga el círculo; si no, las letras quedan derechas.</translation>
     </message>
     <message>
         <source>Mirrored</source>
-        <translation type="unfinished"></translation>
+        <translation>Reflejado</translation>
     </message>
     <message>
         <source>Lays angled letters along the inside of the circle, so that they read from the centre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coloca las letras inclinadas por la parte interior del círculo, de modo que se leen desde el centro.</translation>
     </message>
     <message>
         <source>Font colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de letra</translation>
     </message>
     <message>
         <source>Select Font</source>
@@ -3636,27 +3636,27 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     </message>
     <message>
         <source>Font 5 points larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Letra 5 puntos más grande</translation>
     </message>
     <message>
         <source>Makes the letters 5 points larger (up to 150 points).</source>
-        <translation type="unfinished"></translation>
+        <translation>Agranda las letras 5 puntos (hasta 150 puntos).</translation>
     </message>
     <message>
         <source>Font 5 points smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Letra 5 puntos más pequeña</translation>
     </message>
     <message>
         <source>Makes the letters 5 points smaller (down to 10 points).</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduce las letras 5 puntos (hasta 10 puntos).</translation>
     </message>
     <message>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Grados</translation>
     </message>
     <message>
         <source>Starting Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo inicial</translation>
     </message>
     <message>
         <source>Font Color</source>
@@ -3664,27 +3664,27 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
     <message>
         <source>The text on its circle as it will look on the card.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto en su círculo tal como se verá en la tarjeta.</translation>
     </message>
     <message>
         <source>The colour of the letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color de las letras.</translation>
     </message>
     <message>
         <source>Chooses the font, its size and style.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el tipo de letra, su tamaño y su estilo.</translation>
     </message>
     <message>
         <source>Shows the preview larger (up to 100%).</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la vista previa más grande (hasta el 100 %).</translation>
     </message>
     <message>
         <source>Shows the preview smaller (down to 50%).</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la vista previa más pequeña (hasta el 50 %).</translation>
     </message>
     <message>
         <source>Information</source>
@@ -3692,7 +3692,7 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     </message>
     <message>
         <source>Please enter some text</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba algún texto</translation>
     </message>
 </context>
 <context>
@@ -3989,27 +3989,27 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     </message>
     <message>
         <source>Enter Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el texto</translation>
     </message>
     <message>
         <source>Type the text of the label, or pick one of your personal details below and change it here as you like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el texto, o elija abajo uno de sus datos personales y modifíquelo aquí a su gusto.</translation>
     </message>
     <message>
         <source>or select personal information</source>
-        <translation type="unfinished"></translation>
+        <translation>o seleccione información personal</translation>
     </message>
     <message>
         <source>Your personal information as entered with Personal Information. Picking an entry puts it into the text box; the label does not follow later changes of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su información personal tal como la introdujo en Información personal. Al elegir una entrada, se pone en el cuadro de texto; el texto no sigue los cambios posteriores de esa información.</translation>
     </message>
     <message>
         <source>Choose an entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una entrada</translation>
     </message>
     <message>
         <source>None yet (Edit, Personal Information)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay ninguna (Editar, Información personal)</translation>
     </message>
 </context>
 <context>
@@ -4020,11 +4020,11 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     </message>
     <message>
         <source>Enter Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el texto</translation>
     </message>
     <message>
         <source>Type the text of the label. It is drawn on one line in the label&apos;s font, with its shadow and highlight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el texto. Se dibuja en una línea con su tipo de letra, su sombra y su realce.</translation>
     </message>
 </context>
 <context>
@@ -4032,19 +4032,19 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     <message>
         <source>%1, %2pt Bold Italic </source>
         <extracomment>The symbol font on its button: its name, its size in points and its style.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 pt negrita cursiva </translation>
     </message>
     <message>
         <source>%1, %2pt Bold </source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 pt negrita </translation>
     </message>
     <message>
         <source>%1, %2pt Italic </source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 pt cursiva </translation>
     </message>
     <message>
         <source>%1, %2pt </source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 pt </translation>
     </message>
     <message>
         <source>Symbol Selector</source>
@@ -4052,23 +4052,23 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     </message>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo de letra</translation>
     </message>
     <message>
         <source>Choose the symbol font: Wingdings, Webdings, Symbol or any other font. Its size, colour and style are those of the symbol.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el tipo de letra de símbolos: Wingdings, Webdings, Symbol o cualquier otro. Su tamaño, color y estilo son los del símbolo.</translation>
     </message>
     <message>
         <source>Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos</translation>
     </message>
     <message>
         <source>Every character of the font, as it will be drawn on the card. Click the one you want; a double-click also closes the selector.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los caracteres del tipo de letra, tal como se dibujarán en la tarjeta. Haga clic en el que desee; un doble clic también cierra el selector.</translation>
     </message>
     <message>
         <source>Code %1 (0x%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Código %1 (0x%2)</translation>
     </message>
 </context>
 <context>
@@ -4159,18 +4159,18 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     <name>qm::TKBrushImageBrowser</name>
     <message>
         <source>The shape with the texture selected</source>
-        <translation type="unfinished"></translation>
+        <translation>La forma con la textura seleccionada</translation>
     </message>
 </context>
 <context>
     <name>qm::TKFont3DEffects</name>
     <message>
         <source>Sample of the effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra de los efectos</translation>
     </message>
     <message>
         <source>Text 3D Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectos 3D del texto</translation>
     </message>
     <message>
         <source>None</source>
@@ -4186,55 +4186,55 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     </message>
     <message>
         <source>Lower Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo a la derecha</translation>
     </message>
     <message>
         <source>Lower Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo a la izquierda</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <source>The side of the text on which its shadow falls.</source>
-        <translation type="unfinished"></translation>
+        <translation>El lado del texto hacia el que cae su sombra.</translation>
     </message>
     <message>
         <source>The colour of the shadow.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color de la sombra.</translation>
     </message>
     <message>
         <source>How far, in pixels, the shadow lies from the text. 0 draws no shadow.</source>
-        <translation type="unfinished"></translation>
+        <translation>A qué distancia del texto, en píxeles, queda la sombra. 0 no dibuja sombra.</translation>
     </message>
     <message>
         <source>Upper Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba a la derecha</translation>
     </message>
     <message>
         <source>Upper Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba a la izquierda</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>The side of the text on which its highlight lies.</source>
-        <translation type="unfinished"></translation>
+        <translation>El lado del texto en el que queda su realce.</translation>
     </message>
     <message>
         <source>The colour of the highlight.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color del realce.</translation>
     </message>
     <message>
         <source>How far, in pixels, the highlight lies from the text. 0 draws no highlight.</source>
-        <translation type="unfinished"></translation>
+        <translation>A qué distancia del texto, en píxeles, queda el realce. 0 no dibuja realce.</translation>
     </message>
     <message>
         <source>The colour of the text itself. &quot;Custom...&quot; picks any other colour.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color del propio texto. «Personalizado...» permite elegir cualquier otro color.</translation>
     </message>
     <message>
         <source>Text</source>
@@ -4242,31 +4242,31 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     </message>
     <message>
         <source>Shows how the text looks with these settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra cómo se ve el texto con esta configuración.</translation>
     </message>
     <message>
         <source>Shadow Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de la sombra</translation>
     </message>
     <message>
         <source>Shadow Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de la sombra</translation>
     </message>
     <message>
         <source>Shadow Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Profundidad de la sombra</translation>
     </message>
     <message>
         <source>Highlight Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección del realce</translation>
     </message>
     <message>
         <source>Highlight Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del realce</translation>
     </message>
     <message>
         <source>Highlight Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Profundidad del realce</translation>
     </message>
     <message>
         <source>Font Color</source>
@@ -4277,23 +4277,23 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     <name>qm::TKImageBrowser</name>
     <message>
         <source>Load Image File </source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar archivo de imagen </translation>
     </message>
     <message>
         <source>Preview of the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de la imagen</translation>
     </message>
     <message>
         <source> Options </source>
-        <translation type="unfinished"></translation>
+        <translation> Opciones </translation>
     </message>
     <message>
         <source>Stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Estirar</translation>
     </message>
     <message>
         <source>Stretch image to max display size</source>
-        <translation type="unfinished"></translation>
+        <translation>Estirar la imagen al tamaño máximo de visualización</translation>
     </message>
     <message>
         <source>AutoSize</source>
@@ -4301,7 +4301,7 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     </message>
     <message>
         <source>AutoSize TImage</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar el tamaño del objeto a la imagen</translation>
     </message>
     <message>
         <source>Clip Art</source>
@@ -4317,19 +4317,19 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
     </message>
     <message>
         <source>The picture selected, as the object will show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen seleccionada, tal como la mostrará el objeto.</translation>
     </message>
     <message>
         <source>Fills the object&apos;s box with the picture, whatever the picture&apos;s own shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellena el cuadro del objeto con la imagen, sea cual sea la forma de la propia imagen.</translation>
     </message>
     <message>
         <source>Makes the object&apos;s box the picture&apos;s own size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Da al cuadro del objeto el tamaño propio de la imagen.</translation>
     </message>
     <message>
         <source>Puts the selected picture into the clip-art object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pone la imagen seleccionada en el objeto de imagen prediseñada.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -5262,15 +5262,15 @@ aumentar o reducir el porcentaje de zoom</translation>
     <name>qm::TMultiLineTextEditor</name>
     <message>
         <source>Multi-line Text Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de texto multilínea</translation>
     </message>
     <message>
         <source>Lines of text</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas de texto</translation>
     </message>
     <message>
         <source>Type the lines of the text, pressing Enter between them. The text is drawn in this font, aligned and, when Word Wrap is on, broken to the width of the object. It holds up to 254 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba las líneas del texto pulsando Intro entre ellas. El texto se dibuja con este tipo de letra, alineado y, si el Ajuste de línea está activado, cortado al ancho del objeto. Admite hasta 254 caracteres.</translation>
     </message>
 </context>
 <context>
@@ -5443,52 +5443,52 @@ aumentar o reducir el porcentaje de zoom</translation>
     <name>qm::TPictureBrowser</name>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>The folder shown; type another and press Enter to go there</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta mostrada; escriba otra y pulse Intro para ir a ella</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas</translation>
     </message>
     <message>
         <source>Folders: double-click one to open it</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas: haga doble clic en una para abrirla</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes</translation>
     </message>
     <message>
         <source>Look in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en:</translation>
     </message>
     <message>
         <source>The folder shown. Type another folder and press Enter to go there.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta mostrada. Escriba otra carpeta y pulse Intro para ir a ella.</translation>
     </message>
     <message>
         <source>The folders here; &quot;..&quot; goes one folder up. Double-click a folder to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las carpetas de aquí; «..» sube una carpeta. Haga doble clic en una carpeta para abrirla.</translation>
     </message>
     <message>
         <source>The pictures of the folder. Click one to preview it; double-click it to take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las imágenes de la carpeta. Haga clic en una para verla en la vista previa; haga doble clic para tomarla.</translation>
     </message>
     <message>
         <source>Home</source>
         <extracomment>The shortcut button to the user&apos;s home folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta personal</translation>
     </message>
     <message>
         <source>Goes straight to the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Va directamente a la carpeta %1.</translation>
     </message>
     <message>
         <source>Up one folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir una carpeta</translation>
     </message>
 </context>
 <context>
@@ -5935,19 +5935,19 @@ aumentar o reducir el porcentaje de zoom</translation>
     <name>qm::TQRCodeProperties</name>
     <message>
         <source>Preview of the QR code</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa del código QR</translation>
     </message>
     <message>
         <source>QR Code Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades del código QR</translation>
     </message>
     <message>
         <source>&amp;Personal information (vCard)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Información personal (vCard)</translation>
     </message>
     <message>
         <source>&amp;Web address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección &amp;web</translation>
     </message>
     <message>
         <source>&amp;Text</source>
@@ -5955,110 +5955,110 @@ aumentar o reducir el porcentaje de zoom</translation>
     </message>
     <message>
         <source>Text or web address</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto o dirección web</translation>
     </message>
     <message>
         <source>Low (7 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Baja (7 %)</translation>
     </message>
     <message>
         <source>Medium (15 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Media (15 %)</translation>
     </message>
     <message>
         <source>Quartile (25 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuartil (25 %)</translation>
     </message>
     <message>
         <source>High (30 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alta (30 %)</translation>
     </message>
     <message>
         <source>&amp;Error correction:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Corrección de errores:</translation>
     </message>
     <message>
         <source> modules</source>
-        <translation type="unfinished"></translation>
+        <translation> módulos</translation>
     </message>
     <message>
         <source>&amp;Quiet zone:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zona de silencio:</translation>
     </message>
     <message>
         <source>&amp;Dark modules:</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulos &amp;oscuros:</translation>
     </message>
     <message>
         <source>T&amp;ransparent</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpa&amp;rente</translation>
     </message>
     <message>
         <source>&amp;Light modules:</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulos c&amp;laros:</translation>
     </message>
     <message>
         <source>The code carries your personal information as an electronic business card (vCard), which phones offer to save as a contact.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código contiene su información personal como tarjeta de visita electrónica (vCard), que los teléfonos ofrecen guardar como contacto.</translation>
     </message>
     <message>
         <source>The code carries a web address, which phones offer to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código contiene una dirección web, que los teléfonos ofrecen abrir.</translation>
     </message>
     <message>
         <source>The code carries the text typed below as it stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código contiene el texto escrito abajo tal cual.</translation>
     </message>
     <message>
         <source>The web address or text the code carries. Personal information needs no typing: it comes from File, Personal Information.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección web o el texto que contiene el código. La información personal no hace falta escribirla: procede de Editar, Información personal.</translation>
     </message>
     <message>
         <source>How much of the code may be dirty or covered and still read: more correction makes a denser code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué parte del código puede estar sucia o tapada sin dejar de leerse: más corrección da un código más denso.</translation>
     </message>
     <message>
         <source>The empty margin around the code, in modules; readers want four.</source>
-        <translation type="unfinished"></translation>
+        <translation>El margen vacío alrededor del código, en módulos; los lectores piden cuatro.</translation>
     </message>
     <message>
         <source>The colour of the dark squares. Keep it darker than the light ones, or phones cannot read the code.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color de los cuadrados oscuros. Manténgalo más oscuro que el de los claros, o los teléfonos no podrán leer el código.</translation>
     </message>
     <message>
         <source>The colour of the light squares and the margin.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color de los cuadrados claros y del margen.</translation>
     </message>
     <message>
         <source>Leaves the light squares out, so the card shows through. The card must then be light.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omite los cuadrados claros, de modo que se ve la tarjeta a través. La tarjeta debe ser clara.</translation>
     </message>
     <message>
         <source>The code as it will print, with what it carries below.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código tal como se imprimirá, con su contenido debajo.</translation>
     </message>
     <message>
         <source>What the code carries and how big it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué contiene el código y qué tamaño tiene.</translation>
     </message>
     <message>
         <source>%1 x %1 modules</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %1 módulos</translation>
     </message>
     <message>
         <source>Nothing to encode yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay nada que codificar.</translation>
     </message>
     <message>
         <source>Too long for a QR code: shorten the text or lower the error correction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiado largo para un código QR: acorte el texto o reduzca la corrección de errores.</translation>
     </message>
 </context>
 <context>
     <name>qm::TRichTextLabelEditor</name>
     <message>
         <source>Rich Text Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de texto enriquecido</translation>
     </message>
     <message>
         <source>Rich text</source>
@@ -6066,23 +6066,23 @@ aumentar o reducir el porcentaje de zoom</translation>
     </message>
     <message>
         <source>Type the text and format it with the tool bar: select text, then pick its font, size, colour and style, or set the alignment of its paragraphs. The box has the width of the object on the card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el texto y dele formato con la barra de herramientas: seleccione texto y elija su tipo de letra, tamaño, color y estilo, o la alineación de sus párrafos. El cuadro tiene el ancho del objeto en la tarjeta.</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir</translation>
     </message>
     <message>
         <source>Shows the text larger while you edit it (up to 100%).</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el texto más grande mientras lo edita (hasta el 100 %).</translation>
     </message>
     <message>
         <source>Shows the text smaller while you edit it (down to 50%).</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el texto más pequeño mientras lo edita (hasta el 50 %).</translation>
     </message>
     <message>
         <source>Font</source>
@@ -6090,27 +6090,27 @@ aumentar o reducir el porcentaje de zoom</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de letra</translation>
     </message>
     <message>
         <source>Font color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de letra</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished">Normal</translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Negrita</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursiva</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Subrayado</translation>
     </message>
     <message>
         <source>Align Left</source>
@@ -6122,7 +6122,7 @@ aumentar o reducir el porcentaje de zoom</translation>
     </message>
     <message>
         <source>Justify</source>
-        <translation type="unfinished"></translation>
+        <translation>Justificar</translation>
     </message>
     <message>
         <source>Center</source>
@@ -6142,59 +6142,59 @@ aumentar o reducir el porcentaje de zoom</translation>
     </message>
     <message>
         <source>Takes bold, italic and underline off the selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quita la negrita, la cursiva y el subrayado del texto seleccionado.</translation>
     </message>
     <message>
         <source>Makes the selected text bold, or plain again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pone el texto seleccionado en negrita, o lo vuelve normal.</translation>
     </message>
     <message>
         <source>Makes the selected text italic, or upright again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pone el texto seleccionado en cursiva, o lo vuelve recto.</translation>
     </message>
     <message>
         <source>Underlines the selected text, or takes the line away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Subraya el texto seleccionado, o quita el subrayado.</translation>
     </message>
     <message>
         <source>Lines the paragraph up at the left edge of the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alinea el párrafo con el borde izquierdo del cuadro.</translation>
     </message>
     <message>
         <source>Lines the paragraph up at the right edge of the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alinea el párrafo con el borde derecho del cuadro.</translation>
     </message>
     <message>
         <source>Spreads the paragraph&apos;s lines over the whole width of the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparte las líneas del párrafo por todo el ancho del cuadro.</translation>
     </message>
     <message>
         <source>Centres the paragraph&apos;s lines in the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Centra las líneas del párrafo en el cuadro.</translation>
     </message>
     <message>
         <source>Copies the selected text to the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia el texto seleccionado al portapapeles.</translation>
     </message>
     <message>
         <source>Moves the selected text to the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mueve el texto seleccionado al portapapeles.</translation>
     </message>
     <message>
         <source>Puts the text of the clipboard where the cursor is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pone el texto del portapapeles donde está el cursor.</translation>
     </message>
     <message>
         <source>The typeface of the selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tipo de letra del texto seleccionado.</translation>
     </message>
     <message>
         <source>The size of the selected text, in points.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tamaño del texto seleccionado, en puntos.</translation>
     </message>
     <message>
         <source>The colour of the selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color del texto seleccionado.</translation>
     </message>
 </context>
 <context>
@@ -6375,26 +6375,26 @@ aumentar o reducir el porcentaje de zoom</translation>
     <name>qm::TSuperTextBrushImageBrowser</name>
     <message>
         <source>The text with the texture selected</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto con la textura seleccionada</translation>
     </message>
 </context>
 <context>
     <name>qm::TSuperTextProperties</name>
     <message>
         <source>Preview of the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa del texto</translation>
     </message>
     <message>
         <source>SuperText Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades de SuperText</translation>
     </message>
     <message>
         <source>The text of the object: one line, drawn in the chosen surface.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto del objeto: una línea, dibujada con la superficie elegida.</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished">Normal</translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Transparent</source>
@@ -6402,23 +6402,23 @@ aumentar o reducir el porcentaje de zoom</translation>
     </message>
     <message>
         <source>Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Textura</translation>
     </message>
     <message>
         <source>Gradient Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Relleno degradado</translation>
     </message>
     <message>
         <source>Load Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar textura</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <source>Left</source>
@@ -6434,35 +6434,35 @@ aumentar o reducir el porcentaje de zoom</translation>
     </message>
     <message>
         <source>Down and Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo y a la derecha</translation>
     </message>
     <message>
         <source>Down and Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo y a la izquierda</translation>
     </message>
     <message>
         <source>Solid Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea continua</translation>
     </message>
     <message>
         <source>Dash Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea discontinua</translation>
     </message>
     <message>
         <source>Dotted Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea punteada</translation>
     </message>
     <message>
         <source>DashDot Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea de guion y punto</translation>
     </message>
     <message>
         <source>DashDotDot Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea de guion y dos puntos</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin contorno</translation>
     </message>
     <message>
         <source>Select Font</source>
@@ -6470,23 +6470,23 @@ aumentar o reducir el porcentaje de zoom</translation>
     </message>
     <message>
         <source>Font 5 points larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Letra 5 puntos más grande</translation>
     </message>
     <message>
         <source>5 points larger</source>
-        <translation type="unfinished"></translation>
+        <translation>5 puntos más grande</translation>
     </message>
     <message>
         <source>Font 5 points smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Letra 5 puntos más pequeña</translation>
     </message>
     <message>
         <source>5 points smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>5 puntos más pequeña</translation>
     </message>
     <message>
         <source>Select Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar símbolo</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -6506,7 +6506,7 @@ aumentar o reducir el porcentaje de zoom</translation>
     </message>
     <message>
         <source>Surface Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de superficie</translation>
     </message>
     <message>
         <source>Font Color</source>
@@ -6514,107 +6514,107 @@ aumentar o reducir el porcentaje de zoom</translation>
     </message>
     <message>
         <source>Fill Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección del relleno</translation>
     </message>
     <message>
         <source>From Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color inicial</translation>
     </message>
     <message>
         <source>To Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color final</translation>
     </message>
     <message>
         <source>Shadow Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de la sombra</translation>
     </message>
     <message>
         <source>Shadow Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientación de la sombra</translation>
     </message>
     <message>
         <source>Shadow Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Profundidad de la sombra</translation>
     </message>
     <message>
         <source>Outline Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del contorno</translation>
     </message>
     <message>
         <source>OutLine Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo del contorno</translation>
     </message>
     <message>
         <source>Outline Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Grosor del contorno</translation>
     </message>
     <message>
         <source>The text as it will look with these settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto tal como se verá con esta configuración.</translation>
     </message>
     <message>
         <source>The colour of the letters when the surface is Normal.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color de las letras cuando la superficie es Normal.</translation>
     </message>
     <message>
         <source>Chooses the picture tiled inside the letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige la imagen que se repite en mosaico dentro de las letras.</translation>
     </message>
     <message>
         <source>Which way the gradient runs from its first colour to its second.</source>
-        <translation type="unfinished"></translation>
+        <translation>En qué dirección va el degradado de su primer color al segundo.</translation>
     </message>
     <message>
         <source>The colour the gradient starts with.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color con el que empieza el degradado.</translation>
     </message>
     <message>
         <source>The colour the gradient ends with.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color con el que termina el degradado.</translation>
     </message>
     <message>
         <source>The colour of the drop shadow.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color de la sombra proyectada.</translation>
     </message>
     <message>
         <source>Where the shadow falls; None draws no shadow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacia dónde cae la sombra; «Ninguna» no dibuja sombra.</translation>
     </message>
     <message>
         <source>How far, in pixels, the shadow lies from the letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>A qué distancia de las letras, en píxeles, queda la sombra.</translation>
     </message>
     <message>
         <source>The colour of the line around each letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>El color de la línea alrededor de cada letra.</translation>
     </message>
     <message>
         <source>Solid, dashed or dotted line around the letters; Clear draws none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea continua, discontinua o punteada alrededor de las letras; «Sin contorno» no dibuja ninguna.</translation>
     </message>
     <message>
         <source>How thick the line around the letters is, in pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>El grosor de la línea alrededor de las letras, en píxeles.</translation>
     </message>
     <message>
         <source>Chooses the font, its size and style.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el tipo de letra, su tamaño y su estilo.</translation>
     </message>
     <message>
         <source>Makes the letters 5 points larger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Agranda las letras 5 puntos.</translation>
     </message>
     <message>
         <source>Makes the letters 5 points smaller.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduce las letras 5 puntos.</translation>
     </message>
     <message>
         <source>Puts a symbol (from Wingdings, Webdings or Symbol) in place of the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pone un símbolo (de Wingdings, Webdings o Symbol) en lugar del texto.</translation>
     </message>
     <message>
         <source>Please enter some text</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba algún texto</translation>
     </message>
 </context>
 <context>
@@ -6652,7 +6652,7 @@ aumentar o reducir el porcentaje de zoom</translation>
     <name>qm::TextureImageDialog</name>
     <message>
         <source>Load Texture Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar imagen de textura</translation>
     </message>
     <message>
         <source>Error</source>
@@ -6660,7 +6660,7 @@ aumentar o reducir el porcentaje de zoom</translation>
     </message>
     <message>
         <source>Textures</source>
-        <translation type="unfinished"></translation>
+        <translation>Texturas</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -6672,11 +6672,11 @@ aumentar o reducir el porcentaje de zoom</translation>
     </message>
     <message>
         <source>Takes the selected picture as the texture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toma la imagen seleccionada como textura.</translation>
     </message>
     <message>
         <source>The object filled with the selected texture.</source>
-        <translation type="unfinished"></translation>
+        <translation>El objeto relleno con la textura seleccionada.</translation>
     </message>
 </context>
 <context>

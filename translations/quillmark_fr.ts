@@ -796,75 +796,75 @@ Enregistrer l&apos;image quand même&#xa0;?</translation>
     <name>qm::ColorCombo</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordeaux</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Olive</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu marine</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violet</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu canard</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Argent</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert citron</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuchsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>Light Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris clair</translation>
     </message>
     <message>
         <source>Dark Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris foncé</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>What&apos;s this?</source>
@@ -873,11 +873,11 @@ Enregistrer l&apos;image quand même&#xa0;?</translation>
     <message>
         <source>Custom %1</source>
         <extracomment>A colour of no name in the colour list, by its hexadecimal value (&quot;Custom #1A2B3C&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisée %1</translation>
     </message>
     <message>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisée...</translation>
     </message>
 </context>
 <context>
@@ -885,12 +885,12 @@ Enregistrer l&apos;image quand même&#xa0;?</translation>
     <message>
         <source>Colour %1</source>
         <extracomment>A colour of the palette, as a screen reader names it by its hexadecimal value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Couleur %1</translation>
     </message>
     <message>
         <source>&amp;Other</source>
         <extracomment>Opens the colour chooser for a colour not in the palette.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autre</translation>
     </message>
 </context>
 <context>
@@ -1775,11 +1775,11 @@ incorrecte ou illisible ou un fichier qui n&apos;a pas pu être écrit, 2 mauvai
     <name>qm::LabelDialogs</name>
     <message>
         <source>&amp;Shrink to fit the box</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réduire pour tenir dans le cadre</translation>
     </message>
     <message>
         <source>Keeps the label&apos;s width: a text too long for it (a long name in a merge, say) is drawn smaller so that it fits, never larger than the font&apos;s size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Garde la largeur de l&apos;étiquette&#xa0;: un texte trop long pour elle (un nom long dans une impression en série, par exemple) est dessiné plus petit pour y tenir, jamais plus grand que la taille de la police.</translation>
     </message>
 </context>
 <context>
@@ -3309,11 +3309,11 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     <name>qm::SuperShapeDialog</name>
     <message>
         <source>Sample of the shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple de la forme</translation>
     </message>
     <message>
         <source>Super Shape Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés de la SuperShape</translation>
     </message>
     <message>
         <source>Rectangle</source>
@@ -3321,7 +3321,7 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     </message>
     <message>
         <source>Round Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangle arrondi</translation>
     </message>
     <message>
         <source>Ellipse</source>
@@ -3329,27 +3329,27 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     </message>
     <message>
         <source>Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Losange</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile</translation>
     </message>
     <message>
         <source>Triangle Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Triangle vers la gauche</translation>
     </message>
     <message>
         <source>Triangle Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Triangle vers la droite</translation>
     </message>
     <message>
         <source>Triangle Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Triangle vers le haut</translation>
     </message>
     <message>
         <source>Triangle Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Triangle vers le bas</translation>
     </message>
     <message>
         <source>Transparent</source>
@@ -3357,23 +3357,23 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     </message>
     <message>
         <source>Solid</source>
-        <translation type="unfinished"></translation>
+        <translation>Uni</translation>
     </message>
     <message>
         <source>Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Texture</translation>
     </message>
     <message>
         <source>Gradient Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Dégradé</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas</translation>
     </message>
     <message>
         <source>Left</source>
@@ -3389,55 +3389,55 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     </message>
     <message>
         <source>Lower Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas droite</translation>
     </message>
     <message>
         <source>Upper Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut droite</translation>
     </message>
     <message>
         <source>Upper Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut gauche</translation>
     </message>
     <message>
         <source>Lower Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas gauche</translation>
     </message>
     <message>
         <source>Solid Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Trait plein</translation>
     </message>
     <message>
         <source>Dash Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirets</translation>
     </message>
     <message>
         <source>Dotted Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointillés</translation>
     </message>
     <message>
         <source>DashDot Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiret-point</translation>
     </message>
     <message>
         <source>DashDotDot Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiret-point-point</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Points On Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Branches de l&apos;étoile</translation>
     </message>
     <message>
         <source>% of Inward Vector</source>
-        <translation type="unfinished"></translation>
+        <translation>% du vecteur intérieur</translation>
     </message>
     <message>
         <source>Round Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentage d&apos;arrondi</translation>
     </message>
     <message>
         <source>Background Color</source>
@@ -3445,59 +3445,59 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     </message>
     <message>
         <source>Load Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une texture</translation>
     </message>
     <message>
         <source>Choose the picture the shape is filled with</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir l&apos;image qui remplit la forme</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished">(aucune)</translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>Fill Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Sens du dégradé</translation>
     </message>
     <message>
         <source>From Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de départ</translation>
     </message>
     <message>
         <source>To Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur d&apos;arrivée</translation>
     </message>
     <message>
         <source>Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme</translation>
     </message>
     <message>
         <source>Surface Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de surface</translation>
     </message>
     <message>
         <source>Shadow Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;ombre</translation>
     </message>
     <message>
         <source>Shadow Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Direction de l&apos;ombre</translation>
     </message>
     <message>
         <source>Shadow Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Profondeur de l&apos;ombre</translation>
     </message>
     <message>
         <source>Outline Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du contour</translation>
     </message>
     <message>
         <source>OutLine Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style du contour</translation>
     </message>
     <message>
         <source>Outline Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur du contour</translation>
     </message>
     <message>
         <source>Sample</source>
@@ -3513,86 +3513,86 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     </message>
     <message>
         <source>The shape as it will look with these settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>La forme telle qu&apos;elle apparaîtra avec ces réglages.</translation>
     </message>
     <message>
         <source>The outline of the shape: rectangle, rounded rectangle, ellipse, diamond, star or a triangle pointing one way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contour de la forme&#xa0;: rectangle, rectangle arrondi, ellipse, losange, étoile ou triangle pointé dans une direction.</translation>
     </message>
     <message>
         <source>How many points the star has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de branches de l&apos;étoile.</translation>
     </message>
     <message>
         <source>How deep the star&apos;s points are cut: 0 gives a polygon, 90 thin spikes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La profondeur des branches de l&apos;étoile&#xa0;: 0 donne un polygone, 90 des pointes fines.</translation>
     </message>
     <message>
         <source>How round the corners are, as a part of the shorter side.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;arrondi des coins, en part du côté le plus court.</translation>
     </message>
     <message>
         <source>What fills the shape: nothing, one colour, a picture tiled over it, or a gradient.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui remplit la forme&#xa0;: rien, une couleur, une image répétée en mosaïque ou un dégradé.</translation>
     </message>
     <message>
         <source>The colour that fills the shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur qui remplit la forme.</translation>
     </message>
     <message>
         <source>Which way the gradient runs from its first colour to its second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sens dans lequel le dégradé passe de sa première couleur à la seconde.</translation>
     </message>
     <message>
         <source>The colour the gradient starts with.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur de départ du dégradé.</translation>
     </message>
     <message>
         <source>The colour the gradient ends with.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur d&apos;arrivée du dégradé.</translation>
     </message>
     <message>
         <source>The colour of the shadow behind the shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur de l&apos;ombre derrière la forme.</translation>
     </message>
     <message>
         <source>Where the shadow falls; None draws no shadow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Où tombe l&apos;ombre&#xa0;; Aucune ne dessine pas d&apos;ombre.</translation>
     </message>
     <message>
         <source>How far, in pixels, the shadow lies from the shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>La distance, en pixels, entre l&apos;ombre et la forme.</translation>
     </message>
     <message>
         <source>The colour of the shape&apos;s outline.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur du contour de la forme.</translation>
     </message>
     <message>
         <source>Solid, dashed or dotted outline; Clear draws none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contour plein, en tirets ou en pointillés&#xa0;; Effacer n&apos;en dessine aucun.</translation>
     </message>
     <message>
         <source>How thick the outline is, in pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;épaisseur du contour, en pixels.</translation>
     </message>
     <message>
         <source>Chooses the picture tiled over the shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisit l&apos;image répétée en mosaïque sur la forme.</translation>
     </message>
 </context>
 <context>
     <name>qm::TCircleTextProperties</name>
     <message>
         <source>Preview of the circular text</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu du texte circulaire</translation>
     </message>
     <message>
         <source>%1 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 degrés</translation>
     </message>
     <message>
         <source>CircleText Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés du CircleText</translation>
     </message>
     <message>
         <source>Text</source>
@@ -3600,39 +3600,39 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     </message>
     <message>
         <source>The text set along the circle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte disposé le long du cercle.</translation>
     </message>
     <message>
         <source>Degrees of the circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Degrés du cercle</translation>
     </message>
     <message>
         <source>How much of the circle the text spreads over.</source>
-        <translation type="unfinished"></translation>
+        <translation>La part du cercle sur laquelle s&apos;étend le texte.</translation>
     </message>
     <message>
         <source>Starting angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle de départ</translation>
     </message>
     <message>
         <source>Angled Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Caractères inclinés</translation>
     </message>
     <message>
         <source>Turns each letter to follow the circle; otherwise letters stay upright.</source>
-        <translation type="unfinished"></translation>
+        <translation>Incline chaque lettre pour suivre le cercle&#xa0;; sinon les lettres restent droites.</translation>
     </message>
     <message>
         <source>Mirrored</source>
-        <translation type="unfinished"></translation>
+        <translation>En miroir</translation>
     </message>
     <message>
         <source>Lays angled letters along the inside of the circle, so that they read from the centre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Place les lettres inclinées à l&apos;intérieur du cercle, pour qu&apos;elles se lisent depuis le centre.</translation>
     </message>
     <message>
         <source>Font colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de la police</translation>
     </message>
     <message>
         <source>Select Font</source>
@@ -3640,27 +3640,27 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     </message>
     <message>
         <source>Font 5 points larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Police 5 points plus grande</translation>
     </message>
     <message>
         <source>Makes the letters 5 points larger (up to 150 points).</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrandit les lettres de 5 points (jusqu&apos;à 150 points).</translation>
     </message>
     <message>
         <source>Font 5 points smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Police 5 points plus petite</translation>
     </message>
     <message>
         <source>Makes the letters 5 points smaller (down to 10 points).</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduit les lettres de 5 points (jusqu&apos;à 10 points au minimum).</translation>
     </message>
     <message>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Degrés</translation>
     </message>
     <message>
         <source>Starting Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle de départ</translation>
     </message>
     <message>
         <source>Font Color</source>
@@ -3668,27 +3668,27 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>The text on its circle as it will look on the card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte sur son cercle tel qu&apos;il apparaîtra sur la carte.</translation>
     </message>
     <message>
         <source>The colour of the letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur des lettres.</translation>
     </message>
     <message>
         <source>Chooses the font, its size and style.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisit la police, sa taille et son style.</translation>
     </message>
     <message>
         <source>Shows the preview larger (up to 100%).</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche l&apos;aperçu en plus grand (jusqu&apos;à 100&#xa0;%).</translation>
     </message>
     <message>
         <source>Shows the preview smaller (down to 50%).</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche l&apos;aperçu en plus petit (jusqu&apos;à 50&#xa0;%).</translation>
     </message>
     <message>
         <source>Information</source>
@@ -3696,7 +3696,7 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     </message>
     <message>
         <source>Please enter some text</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir du texte</translation>
     </message>
 </context>
 <context>
@@ -3993,27 +3993,27 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     </message>
     <message>
         <source>Enter Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le texte</translation>
     </message>
     <message>
         <source>Type the text of the label, or pick one of your personal details below and change it here as you like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez le texte de l&apos;étiquette, ou choisissez ci-dessous une de vos informations personnelles et modifiez-la ici à votre guise.</translation>
     </message>
     <message>
         <source>or select personal information</source>
-        <translation type="unfinished"></translation>
+        <translation>ou choisissez une information personnelle</translation>
     </message>
     <message>
         <source>Your personal information as entered with Personal Information. Picking an entry puts it into the text box; the label does not follow later changes of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos informations personnelles telles que saisies dans Informations personnelles. Choisir une entrée la place dans la zone de texte&#xa0;; l&apos;étiquette ne suit pas ses modifications ultérieures.</translation>
     </message>
     <message>
         <source>Choose an entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une entrée</translation>
     </message>
     <message>
         <source>None yet (Edit, Personal Information)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune pour l&apos;instant (Édition, Informations personnelles)</translation>
     </message>
 </context>
 <context>
@@ -4024,11 +4024,11 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     </message>
     <message>
         <source>Enter Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le texte</translation>
     </message>
     <message>
         <source>Type the text of the label. It is drawn on one line in the label&apos;s font, with its shadow and highlight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez le texte de l&apos;étiquette. Il est dessiné sur une ligne dans la police de l&apos;étiquette, avec son ombre et son reflet.</translation>
     </message>
 </context>
 <context>
@@ -4036,19 +4036,19 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     <message>
         <source>%1, %2pt Bold Italic </source>
         <extracomment>The symbol font on its button: its name, its size in points and its style.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 pt gras italique </translation>
     </message>
     <message>
         <source>%1, %2pt Bold </source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 pt gras </translation>
     </message>
     <message>
         <source>%1, %2pt Italic </source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 pt italique </translation>
     </message>
     <message>
         <source>%1, %2pt </source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 pt </translation>
     </message>
     <message>
         <source>Symbol Selector</source>
@@ -4056,23 +4056,23 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     </message>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police</translation>
     </message>
     <message>
         <source>Choose the symbol font: Wingdings, Webdings, Symbol or any other font. Its size, colour and style are those of the symbol.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la police des symboles&#xa0;: Wingdings, Webdings, Symbol ou toute autre police. Sa taille, sa couleur et son style sont ceux du symbole.</translation>
     </message>
     <message>
         <source>Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Symboles</translation>
     </message>
     <message>
         <source>Every character of the font, as it will be drawn on the card. Click the one you want; a double-click also closes the selector.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les caractères de la police, tels qu&apos;ils seront dessinés sur la carte. Cliquez sur celui que vous voulez&#xa0;; un double-clic ferme aussi le sélecteur.</translation>
     </message>
     <message>
         <source>Code %1 (0x%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code %1 (0x%2)</translation>
     </message>
 </context>
 <context>
@@ -4163,18 +4163,18 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     <name>qm::TKBrushImageBrowser</name>
     <message>
         <source>The shape with the texture selected</source>
-        <translation type="unfinished"></translation>
+        <translation>La forme avec la texture sélectionnée</translation>
     </message>
 </context>
 <context>
     <name>qm::TKFont3DEffects</name>
     <message>
         <source>Sample of the effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple des effets</translation>
     </message>
     <message>
         <source>Text 3D Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Effets 3D du texte</translation>
     </message>
     <message>
         <source>None</source>
@@ -4190,55 +4190,55 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     </message>
     <message>
         <source>Lower Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas droite</translation>
     </message>
     <message>
         <source>Lower Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas gauche</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas</translation>
     </message>
     <message>
         <source>The side of the text on which its shadow falls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le côté du texte où tombe son ombre.</translation>
     </message>
     <message>
         <source>The colour of the shadow.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur de l&apos;ombre.</translation>
     </message>
     <message>
         <source>How far, in pixels, the shadow lies from the text. 0 draws no shadow.</source>
-        <translation type="unfinished"></translation>
+        <translation>La distance, en pixels, entre l&apos;ombre et le texte. 0 ne dessine pas d&apos;ombre.</translation>
     </message>
     <message>
         <source>Upper Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut droite</translation>
     </message>
     <message>
         <source>Upper Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut gauche</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <source>The side of the text on which its highlight lies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le côté du texte où se trouve son reflet.</translation>
     </message>
     <message>
         <source>The colour of the highlight.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur du reflet.</translation>
     </message>
     <message>
         <source>How far, in pixels, the highlight lies from the text. 0 draws no highlight.</source>
-        <translation type="unfinished"></translation>
+        <translation>La distance, en pixels, entre le reflet et le texte. 0 ne dessine pas de reflet.</translation>
     </message>
     <message>
         <source>The colour of the text itself. &quot;Custom...&quot; picks any other colour.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur du texte lui-même. «&#xa0;Personnalisée...&#xa0;» permet de choisir toute autre couleur.</translation>
     </message>
     <message>
         <source>Text</source>
@@ -4246,31 +4246,31 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     </message>
     <message>
         <source>Shows how the text looks with these settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Montre l&apos;aspect du texte avec ces réglages.</translation>
     </message>
     <message>
         <source>Shadow Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Direction de l&apos;ombre</translation>
     </message>
     <message>
         <source>Shadow Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;ombre</translation>
     </message>
     <message>
         <source>Shadow Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Profondeur de l&apos;ombre</translation>
     </message>
     <message>
         <source>Highlight Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Direction du reflet</translation>
     </message>
     <message>
         <source>Highlight Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du reflet</translation>
     </message>
     <message>
         <source>Highlight Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Profondeur du reflet</translation>
     </message>
     <message>
         <source>Font Color</source>
@@ -4281,23 +4281,23 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     <name>qm::TKImageBrowser</name>
     <message>
         <source>Load Image File </source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un fichier image </translation>
     </message>
     <message>
         <source>Preview of the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu de l&apos;image</translation>
     </message>
     <message>
         <source> Options </source>
-        <translation type="unfinished"></translation>
+        <translation> Options </translation>
     </message>
     <message>
         <source>Stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Étirer</translation>
     </message>
     <message>
         <source>Stretch image to max display size</source>
-        <translation type="unfinished"></translation>
+        <translation>Étirer l&apos;image à la taille d&apos;affichage maximale</translation>
     </message>
     <message>
         <source>AutoSize</source>
@@ -4305,7 +4305,7 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     </message>
     <message>
         <source>AutoSize TImage</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille automatique</translation>
     </message>
     <message>
         <source>Clip Art</source>
@@ -4321,19 +4321,19 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
     </message>
     <message>
         <source>The picture selected, as the object will show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image sélectionnée, telle que l&apos;objet l&apos;affichera.</translation>
     </message>
     <message>
         <source>Fills the object&apos;s box with the picture, whatever the picture&apos;s own shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplit le cadre de l&apos;objet avec l&apos;image, quelle que soit la forme de l&apos;image.</translation>
     </message>
     <message>
         <source>Makes the object&apos;s box the picture&apos;s own size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne au cadre de l&apos;objet la taille propre de l&apos;image.</translation>
     </message>
     <message>
         <source>Puts the selected picture into the clip-art object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Place l&apos;image sélectionnée dans l&apos;objet clipart.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -5266,15 +5266,15 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     <name>qm::TMultiLineTextEditor</name>
     <message>
         <source>Multi-line Text Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de texte multiligne</translation>
     </message>
     <message>
         <source>Lines of text</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes de texte</translation>
     </message>
     <message>
         <source>Type the lines of the text, pressing Enter between them. The text is drawn in this font, aligned and, when Word Wrap is on, broken to the width of the object. It holds up to 254 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez les lignes du texte en appuyant sur Entrée entre elles. Le texte est dessiné dans cette police, aligné et, quand Retour à la ligne automatique est activé, coupé à la largeur de l&apos;objet. Il contient au plus 254 caractères.</translation>
     </message>
 </context>
 <context>
@@ -5447,52 +5447,52 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     <name>qm::TPictureBrowser</name>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>The folder shown; type another and press Enter to go there</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier affiché&#xa0;; tapez-en un autre et appuyez sur Entrée pour y aller</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers</translation>
     </message>
     <message>
         <source>Folders: double-click one to open it</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers&#xa0;: double-cliquez sur l&apos;un d&apos;eux pour l&apos;ouvrir</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Images</translation>
     </message>
     <message>
         <source>Look in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Regarder dans&#xa0;:</translation>
     </message>
     <message>
         <source>The folder shown. Type another folder and press Enter to go there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier affiché. Tapez un autre dossier et appuyez sur Entrée pour y aller.</translation>
     </message>
     <message>
         <source>The folders here; &quot;..&quot; goes one folder up. Double-click a folder to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dossiers de cet emplacement&#xa0;; «&#xa0;..&#xa0;» remonte d&apos;un dossier. Double-cliquez sur un dossier pour l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>The pictures of the folder. Click one to preview it; double-click it to take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les images du dossier. Cliquez sur une image pour la prévisualiser&#xa0;; double-cliquez pour la prendre.</translation>
     </message>
     <message>
         <source>Home</source>
         <extracomment>The shortcut button to the user&apos;s home folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dossier personnel</translation>
     </message>
     <message>
         <source>Goes straight to the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Va directement au dossier %1.</translation>
     </message>
     <message>
         <source>Up one folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier parent</translation>
     </message>
 </context>
 <context>
@@ -5939,19 +5939,19 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     <name>qm::TQRCodeProperties</name>
     <message>
         <source>Preview of the QR code</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu du code QR</translation>
     </message>
     <message>
         <source>QR Code Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés du code QR</translation>
     </message>
     <message>
         <source>&amp;Personal information (vCard)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informations personnelles (vCard)</translation>
     </message>
     <message>
         <source>&amp;Web address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse &amp;web</translation>
     </message>
     <message>
         <source>&amp;Text</source>
@@ -5959,110 +5959,110 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     </message>
     <message>
         <source>Text or web address</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte ou adresse web</translation>
     </message>
     <message>
         <source>Low (7 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Faible (7&#xa0;%)</translation>
     </message>
     <message>
         <source>Medium (15 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne (15&#xa0;%)</translation>
     </message>
     <message>
         <source>Quartile (25 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quartile (25&#xa0;%)</translation>
     </message>
     <message>
         <source>High (30 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Élevée (30&#xa0;%)</translation>
     </message>
     <message>
         <source>&amp;Error correction:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Correction d&apos;erreurs&#xa0;:</translation>
     </message>
     <message>
         <source> modules</source>
-        <translation type="unfinished"></translation>
+        <translation> modules</translation>
     </message>
     <message>
         <source>&amp;Quiet zone:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zone de silence&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Dark modules:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modules &amp;foncés&#xa0;:</translation>
     </message>
     <message>
         <source>T&amp;ransparent</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ransparent</translation>
     </message>
     <message>
         <source>&amp;Light modules:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modules c&amp;lairs&#xa0;:</translation>
     </message>
     <message>
         <source>The code carries your personal information as an electronic business card (vCard), which phones offer to save as a contact.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code contient vos informations personnelles sous forme de carte de visite électronique (vCard), que les téléphones proposent d&apos;enregistrer comme contact.</translation>
     </message>
     <message>
         <source>The code carries a web address, which phones offer to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code contient une adresse web, que les téléphones proposent d&apos;ouvrir.</translation>
     </message>
     <message>
         <source>The code carries the text typed below as it stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code contient le texte saisi ci-dessous, tel quel.</translation>
     </message>
     <message>
         <source>The web address or text the code carries. Personal information needs no typing: it comes from File, Personal Information.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse web ou le texte que contient le code. Les informations personnelles n&apos;ont pas à être saisies&#xa0;: elles viennent d&apos;Édition, Informations personnelles.</translation>
     </message>
     <message>
         <source>How much of the code may be dirty or covered and still read: more correction makes a denser code.</source>
-        <translation type="unfinished"></translation>
+        <translation>La part du code qui peut être salie ou masquée tout en restant lisible&#xa0;: plus de correction donne un code plus dense.</translation>
     </message>
     <message>
         <source>The empty margin around the code, in modules; readers want four.</source>
-        <translation type="unfinished"></translation>
+        <translation>La marge vide autour du code, en modules&#xa0;; les lecteurs en demandent quatre.</translation>
     </message>
     <message>
         <source>The colour of the dark squares. Keep it darker than the light ones, or phones cannot read the code.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur des carrés foncés. Gardez-la plus foncée que celle des carrés clairs, sinon les téléphones ne peuvent pas lire le code.</translation>
     </message>
     <message>
         <source>The colour of the light squares and the margin.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur des carrés clairs et de la marge.</translation>
     </message>
     <message>
         <source>Leaves the light squares out, so the card shows through. The card must then be light.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omet les carrés clairs, pour que la carte apparaisse au travers. La carte doit alors être claire.</translation>
     </message>
     <message>
         <source>The code as it will print, with what it carries below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code tel qu&apos;il sera imprimé, avec son contenu en dessous.</translation>
     </message>
     <message>
         <source>What the code carries and how big it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contenu du code et sa taille.</translation>
     </message>
     <message>
         <source>%1 x %1 modules</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %1 modules</translation>
     </message>
     <message>
         <source>Nothing to encode yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à encoder pour l&apos;instant.</translation>
     </message>
     <message>
         <source>Too long for a QR code: shorten the text or lower the error correction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop long pour un code QR&#xa0;: raccourcissez le texte ou baissez la correction d&apos;erreurs.</translation>
     </message>
 </context>
 <context>
     <name>qm::TRichTextLabelEditor</name>
     <message>
         <source>Rich Text Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de texte enrichi</translation>
     </message>
     <message>
         <source>Rich text</source>
@@ -6070,23 +6070,23 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     </message>
     <message>
         <source>Type the text and format it with the tool bar: select text, then pick its font, size, colour and style, or set the alignment of its paragraphs. The box has the width of the object on the card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez le texte et mettez-le en forme avec la barre d&apos;outils&#xa0;: sélectionnez du texte, puis choisissez sa police, sa taille, sa couleur et son style, ou réglez l&apos;alignement de ses paragraphes. La zone a la largeur de l&apos;objet sur la carte.</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <source>Shows the text larger while you edit it (up to 100%).</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche le texte en plus grand pendant que vous le modifiez (jusqu&apos;à 100&#xa0;%).</translation>
     </message>
     <message>
         <source>Shows the text smaller while you edit it (down to 50%).</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche le texte en plus petit pendant que vous le modifiez (jusqu&apos;à 50&#xa0;%).</translation>
     </message>
     <message>
         <source>Font</source>
@@ -6094,27 +6094,27 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de police</translation>
     </message>
     <message>
         <source>Font color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de la police</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished">Normale</translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Gras</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Italique</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Souligné</translation>
     </message>
     <message>
         <source>Align Left</source>
@@ -6126,7 +6126,7 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     </message>
     <message>
         <source>Justify</source>
-        <translation type="unfinished"></translation>
+        <translation>Justifier</translation>
     </message>
     <message>
         <source>Center</source>
@@ -6146,59 +6146,59 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     </message>
     <message>
         <source>Takes bold, italic and underline off the selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retire le gras, l&apos;italique et le soulignement du texte sélectionné.</translation>
     </message>
     <message>
         <source>Makes the selected text bold, or plain again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met le texte sélectionné en gras, ou le remet en normal.</translation>
     </message>
     <message>
         <source>Makes the selected text italic, or upright again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met le texte sélectionné en italique, ou le remet droit.</translation>
     </message>
     <message>
         <source>Underlines the selected text, or takes the line away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Souligne le texte sélectionné, ou retire le soulignement.</translation>
     </message>
     <message>
         <source>Lines the paragraph up at the left edge of the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aligne le paragraphe sur le bord gauche de la zone.</translation>
     </message>
     <message>
         <source>Lines the paragraph up at the right edge of the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aligne le paragraphe sur le bord droit de la zone.</translation>
     </message>
     <message>
         <source>Spreads the paragraph&apos;s lines over the whole width of the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Répartit les lignes du paragraphe sur toute la largeur de la zone.</translation>
     </message>
     <message>
         <source>Centres the paragraph&apos;s lines in the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre les lignes du paragraphe dans la zone.</translation>
     </message>
     <message>
         <source>Copies the selected text to the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie le texte sélectionné dans le presse-papiers.</translation>
     </message>
     <message>
         <source>Moves the selected text to the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplace le texte sélectionné dans le presse-papiers.</translation>
     </message>
     <message>
         <source>Puts the text of the clipboard where the cursor is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Place le texte du presse-papiers à l&apos;emplacement du curseur.</translation>
     </message>
     <message>
         <source>The typeface of the selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>La police du texte sélectionné.</translation>
     </message>
     <message>
         <source>The size of the selected text, in points.</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille du texte sélectionné, en points.</translation>
     </message>
     <message>
         <source>The colour of the selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur du texte sélectionné.</translation>
     </message>
 </context>
 <context>
@@ -6379,26 +6379,26 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     <name>qm::TSuperTextBrushImageBrowser</name>
     <message>
         <source>The text with the texture selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte avec la texture sélectionnée</translation>
     </message>
 </context>
 <context>
     <name>qm::TSuperTextProperties</name>
     <message>
         <source>Preview of the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu du texte</translation>
     </message>
     <message>
         <source>SuperText Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés du SuperText</translation>
     </message>
     <message>
         <source>The text of the object: one line, drawn in the chosen surface.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte de l&apos;objet&#xa0;: une ligne, dessinée avec la surface choisie.</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished">Normale</translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Transparent</source>
@@ -6406,23 +6406,23 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     </message>
     <message>
         <source>Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Texture</translation>
     </message>
     <message>
         <source>Gradient Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Dégradé</translation>
     </message>
     <message>
         <source>Load Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une texture</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas</translation>
     </message>
     <message>
         <source>Left</source>
@@ -6438,35 +6438,35 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     </message>
     <message>
         <source>Down and Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas droite</translation>
     </message>
     <message>
         <source>Down and Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas gauche</translation>
     </message>
     <message>
         <source>Solid Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Trait plein</translation>
     </message>
     <message>
         <source>Dash Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirets</translation>
     </message>
     <message>
         <source>Dotted Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointillés</translation>
     </message>
     <message>
         <source>DashDot Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiret-point</translation>
     </message>
     <message>
         <source>DashDotDot Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiret-point-point</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Select Font</source>
@@ -6474,23 +6474,23 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     </message>
     <message>
         <source>Font 5 points larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Police 5 points plus grande</translation>
     </message>
     <message>
         <source>5 points larger</source>
-        <translation type="unfinished"></translation>
+        <translation>5 points de plus</translation>
     </message>
     <message>
         <source>Font 5 points smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Police 5 points plus petite</translation>
     </message>
     <message>
         <source>5 points smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>5 points de moins</translation>
     </message>
     <message>
         <source>Select Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un symbole</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -6510,7 +6510,7 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     </message>
     <message>
         <source>Surface Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de surface</translation>
     </message>
     <message>
         <source>Font Color</source>
@@ -6518,107 +6518,107 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     </message>
     <message>
         <source>Fill Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Sens du dégradé</translation>
     </message>
     <message>
         <source>From Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de départ</translation>
     </message>
     <message>
         <source>To Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur d&apos;arrivée</translation>
     </message>
     <message>
         <source>Shadow Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;ombre</translation>
     </message>
     <message>
         <source>Shadow Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Direction de l&apos;ombre</translation>
     </message>
     <message>
         <source>Shadow Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Profondeur de l&apos;ombre</translation>
     </message>
     <message>
         <source>Outline Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du contour</translation>
     </message>
     <message>
         <source>OutLine Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style du contour</translation>
     </message>
     <message>
         <source>Outline Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur du contour</translation>
     </message>
     <message>
         <source>The text as it will look with these settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte tel qu&apos;il apparaîtra avec ces réglages.</translation>
     </message>
     <message>
         <source>The colour of the letters when the surface is Normal.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur des lettres quand la surface est Normal.</translation>
     </message>
     <message>
         <source>Chooses the picture tiled inside the letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisit l&apos;image répétée en mosaïque dans les lettres.</translation>
     </message>
     <message>
         <source>Which way the gradient runs from its first colour to its second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sens dans lequel le dégradé passe de sa première couleur à la seconde.</translation>
     </message>
     <message>
         <source>The colour the gradient starts with.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur de départ du dégradé.</translation>
     </message>
     <message>
         <source>The colour the gradient ends with.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur d&apos;arrivée du dégradé.</translation>
     </message>
     <message>
         <source>The colour of the drop shadow.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur de l&apos;ombre portée.</translation>
     </message>
     <message>
         <source>Where the shadow falls; None draws no shadow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Où tombe l&apos;ombre&#xa0;; Aucune ne dessine pas d&apos;ombre.</translation>
     </message>
     <message>
         <source>How far, in pixels, the shadow lies from the letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La distance, en pixels, entre l&apos;ombre et les lettres.</translation>
     </message>
     <message>
         <source>The colour of the line around each letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur du trait autour de chaque lettre.</translation>
     </message>
     <message>
         <source>Solid, dashed or dotted line around the letters; Clear draws none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trait plein, en tirets ou en pointillés autour des lettres&#xa0;; Effacer n&apos;en dessine aucun.</translation>
     </message>
     <message>
         <source>How thick the line around the letters is, in pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;épaisseur du trait autour des lettres, en pixels.</translation>
     </message>
     <message>
         <source>Chooses the font, its size and style.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisit la police, sa taille et son style.</translation>
     </message>
     <message>
         <source>Makes the letters 5 points larger.</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrandit les lettres de 5 points.</translation>
     </message>
     <message>
         <source>Makes the letters 5 points smaller.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduit les lettres de 5 points.</translation>
     </message>
     <message>
         <source>Puts a symbol (from Wingdings, Webdings or Symbol) in place of the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplace le texte par un symbole (de Wingdings, Webdings ou Symbol).</translation>
     </message>
     <message>
         <source>Please enter some text</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir du texte</translation>
     </message>
 </context>
 <context>
@@ -6656,7 +6656,7 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     <name>qm::TextureImageDialog</name>
     <message>
         <source>Load Texture Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une image de texture</translation>
     </message>
     <message>
         <source>Error</source>
@@ -6664,7 +6664,7 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     </message>
     <message>
         <source>Textures</source>
-        <translation type="unfinished"></translation>
+        <translation>Textures</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -6676,11 +6676,11 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     </message>
     <message>
         <source>Takes the selected picture as the texture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prend l&apos;image sélectionnée comme texture.</translation>
     </message>
     <message>
         <source>The object filled with the selected texture.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;objet rempli avec la texture sélectionnée.</translation>
     </message>
 </context>
 <context>
