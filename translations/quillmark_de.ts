@@ -384,11 +384,6 @@ B und C sollten gleich lauten. Drucken Sie die Seite erneut: Jeder Wert sollte 0
         <translation>unterstrichen</translation>
     </message>
     <message>
-        <source>Default Font: %1, %2 pt %3</source>
-        <extracomment>%1 the font&apos;s name, %2 its size in points, %3 its styles (&quot;, bold, italic&quot;), or nothing</extracomment>
-        <translation>Standardschrift: %1, %2 pt %3</translation>
-    </message>
-    <message>
         <source>Quillmark (Back)</source>
         <translation>Quillmark (Rückseite)</translation>
     </message>
@@ -708,6 +703,11 @@ Das Bild trotzdem speichern?</translation>
     <message>
         <source>%1: the empty back could not be removed</source>
         <translation>%1: Die leere Rückseite konnte nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>&amp;Default Font: %1, %2 pt %3</source>
+        <extracomment>A menu item: %1 the font&apos;s name, %2 its size in points, %3 its styles (&quot;, bold, italic&quot;), or nothing</extracomment>
+        <translation>&amp;Standardschrift: %1, %2 pt %3</translation>
     </message>
 </context>
 <context>
@@ -5091,7 +5091,7 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     </message>
     <message>
         <source>Pre&amp;view</source>
-        <translation>V&amp;orschau</translation>
+        <translation>&amp;Vorschau</translation>
     </message>
     <message>
         <source>&amp;Print...</source>

@@ -384,11 +384,6 @@ B y C deberían dar lo mismo. Imprima otra vez la página: toda lectura debe dar
         <translation>subrayado</translation>
     </message>
     <message>
-        <source>Default Font: %1, %2 pt %3</source>
-        <extracomment>%1 the font&apos;s name, %2 its size in points, %3 its styles (&quot;, bold, italic&quot;), or nothing</extracomment>
-        <translation>Tipo de letra predeterminado: %1, %2 pt %3</translation>
-    </message>
-    <message>
         <source>Quillmark (Back)</source>
         <translation>Quillmark (reverso)</translation>
     </message>
@@ -708,6 +703,11 @@ Save the picture anyway?</source>
     <message>
         <source>%1: the empty back could not be removed</source>
         <translation>%1: no se pudo quitar el reverso vacío</translation>
+    </message>
+    <message>
+        <source>&amp;Default Font: %1, %2 pt %3</source>
+        <extracomment>A menu item: %1 the font&apos;s name, %2 its size in points, %3 its styles (&quot;, bold, italic&quot;), or nothing</extracomment>
+        <translation>Tipo de letra predetermi&amp;nado: %1, %2 pt %3</translation>
     </message>
 </context>
 <context>
@@ -5090,7 +5090,7 @@ aumentar o reducir el porcentaje de zoom</translation>
     </message>
     <message>
         <source>Pre&amp;view</source>
-        <translation>Vis&amp;ta previa</translation>
+        <translation>&amp;Vista previa</translation>
     </message>
     <message>
         <source>&amp;Print...</source>

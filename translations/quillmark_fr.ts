@@ -385,11 +385,6 @@ chaque relevé doit alors valoir 0.</translation>
         <translation>souligné</translation>
     </message>
     <message>
-        <source>Default Font: %1, %2 pt %3</source>
-        <extracomment>%1 the font&apos;s name, %2 its size in points, %3 its styles (&quot;, bold, italic&quot;), or nothing</extracomment>
-        <translation>Police par défaut&#xa0;: %1, %2 pt %3</translation>
-    </message>
-    <message>
         <source>Quillmark (Back)</source>
         <translation>Quillmark (verso)</translation>
     </message>
@@ -709,6 +704,11 @@ Enregistrer l&apos;image quand même&#xa0;?</translation>
     <message>
         <source>%1: the empty back could not be removed</source>
         <translation>%1&#xa0;: le verso vide n&apos;a pas pu être supprimé</translation>
+    </message>
+    <message>
+        <source>&amp;Default Font: %1, %2 pt %3</source>
+        <extracomment>A menu item: %1 the font&apos;s name, %2 its size in points, %3 its styles (&quot;, bold, italic&quot;), or nothing</extracomment>
+        <translation>Police &amp;par défaut&#xa0;: %1, %2 pt %3</translation>
     </message>
 </context>
 <context>
@@ -4634,7 +4634,7 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>Help on the design window.</source>
@@ -4828,7 +4828,7 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation>S&amp;ommaire</translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -5094,7 +5094,7 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     </message>
     <message>
         <source>Pre&amp;view</source>
-        <translation>Aperç&amp;u</translation>
+        <translation>&amp;Aperçu</translation>
     </message>
     <message>
         <source>&amp;Print...</source>

@@ -95,9 +95,11 @@ QString DefaultFontCaption(const TKFont& font)
         styles += QStringLiteral(", ") + CardDocument::tr("italic", "font style");
     if (font.HasStyle(fsUnderline))
         styles += QStringLiteral(", ") + CardDocument::tr("underline", "font style");
-    //: %1 the font's name, %2 its size in points, %3 its styles (", bold, italic"), or nothing
-    return CardDocument::tr("Default Font: %1, %2 pt %3")
-        .arg(font.Name(), QLocale().toString(font.Size()), styles);
+    // A name with an ampersand keeps it, rather than making it the menu item's access key.
+    //: A menu item: %1 the font's name, %2 its size in points, %3 its styles (", bold, italic"), or nothing
+    return CardDocument::tr("&Default Font: %1, %2 pt %3")
+        .arg(QString(font.Name()).replace(QLatin1Char('&'), QStringLiteral("&&")), QLocale().toString(font.Size()),
+             styles);
 }
 
 // ---- The document ----

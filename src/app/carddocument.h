@@ -83,7 +83,7 @@ bool ReadCardObjects(TKBusinessCardPanel32& panel, const QString& path, QString*
 // folder (compared without regard to case).
 QString ProposedCardName(const QString& folder);
 
-// "Default Font: Arial, 10 pt , bold, italic, underline" for the styles the font has.
+// The menu item "&Default Font: Arial, 10 pt , bold, italic, underline" for the styles the font has.
 QString DefaultFontCaption(const TKFont& font);
 
 // The card on the panel as a document: its file, background, changes-made flag, sheet layout, recent files

@@ -40,7 +40,7 @@ ChangeFontAll::ChangeFontAll(QWidget* parent) : QDialog(parent)
         font.setBold(i == 1 || i == 3);
         font.setItalic(i >= 2);
         Samples[i]->setFont(font);
-        Samples[i]->setMinimumWidth(220);
+        // As wide as the sample needs in the chosen face and the user's language: never cut off.
         sampleLayout->addWidget(Samples[i]);
     }
     sampleLayout->addStretch();

@@ -281,9 +281,7 @@ void TMainScreen::SetPrinterAvailable(bool available)
 
 void TMainScreen::SetDefaultFontCaption()
 {
-    mnuDefaultFont->setText(
-        QLatin1Char('&') +
-        DefaultFontCaption(Panel().Font()).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    mnuDefaultFont->setText(DefaultFontCaption(Panel().Font()));
 }
 
 void TMainScreen::UpdateRecentFiles()

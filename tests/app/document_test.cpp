@@ -523,12 +523,15 @@ TEST_F(DocumentTest, SavingAtOneFiftyStoresTheSameCoordinates)
 TEST(DocumentFonts, DefaultFontCaptionListsTheStyles)
 {
     TKFont font;
-    EXPECT_EQ(DefaultFontCaption(font), QStringLiteral("Default Font: Arial, 10 pt "));
+    EXPECT_EQ(DefaultFontCaption(font), QStringLiteral("&Default Font: Arial, 10 pt "));
     font.SetName(QStringLiteral("Times New Roman"));
     font.SetSize(12);
     font.SetStyle((1u << fsBold) | (1u << fsUnderline));
     EXPECT_EQ(DefaultFontCaption(font),
-              QStringLiteral("Default Font: Times New Roman, 12 pt , bold, underline"));
+              QStringLiteral("&Default Font: Times New Roman, 12 pt , bold, underline"));
+    // An ampersand of the name is shown, not taken for the access key.
+    font.SetName(QStringLiteral("Smith & Sons"));
+    EXPECT_TRUE(DefaultFontCaption(font).startsWith(QStringLiteral("&Default Font: Smith && Sons, 12 pt")));
 }
 
 TEST_F(DocumentTest, ANewCardFromATemplateIsUntitledAndUnchangedUntilTouched)
