@@ -26,6 +26,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+
+#include <functional>
 #include <QStringList>
 
 #include <cstdio>
@@ -285,6 +287,12 @@ QString MissingDisplay()
     return CommandLineText::tr("there is no display to open the design window on (DISPLAY is not set)");
 }
 
+int NoDisplay()
+{
+    //: %1 says why there is no display; dump, resave, export, print and stock are commands
+    return Fail(CommandLineText::tr("%1; dump, resave, export, print and stock work without one").arg(MissingDisplay()));
+}
+
 // While the application starts, the toolkit's complaints about the display are held back, and its fatal
 // error (a display that cannot be reached) ends the program with one line and status 1 instead of an abort.
 QString gStartWarning;
@@ -307,11 +315,8 @@ void StartMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 int RunWindow(int argc, char** argv, const QString& card, bool platformGiven)
 {
-    const QString missing = platformGiven ? QString() : MissingDisplay();
-    if (!missing.isEmpty())
-        //: %1 says why there is no display; dump, resave, export, print and stock are commands
-        return Fail(
-            CommandLineText::tr("%1; dump, resave, export, print and stock work without one").arg(missing));
+    if (!platformGiven && !MissingDisplay().isEmpty())
+        return NoDisplay();
     const QtMessageHandler previous = qInstallMessageHandler(StartMessages);
     // Made before our own words are taken: the toolkit takes its options (-style, -stylesheet, -platform...)
     // out of the arguments.
@@ -386,12 +391,20 @@ int RunQuillmark(int argc, char** argv)
     const ToolkitSplit split = SplitToolkitOptions(words);
     words = split.ours;
     const QString first = words.value(0);
+    // What is said before the window's application object is made is said in the user's language too.
+    const auto inLanguage = [&](const std::function<int()>& say) {
+        QCoreApplication app(argc, argv);
+        InstallTranslations();
+        return say();
+    };
     if (first == QLatin1String("--"))
         words.removeFirst();
     else if (first.startsWith(QLatin1Char('-')))
-        return UnknownOption(first);
+        return inLanguage([&] { return UnknownOption(first); });
     if (words.size() > 1)
-        return Usage();
+        return inLanguage(Usage);
+    if (!split.platform && !MissingDisplay().isEmpty())
+        return inLanguage([] { return NoDisplay(); });
     return RunWindow(argc, argv, words.value(0), split.platform);
 }
 

@@ -113,3 +113,27 @@ TEST(CommandLineMessages, BackgroundArtThatCannotBeUsedIsNamedOnceAndTheCardIsSt
     EXPECT_TRUE(printed.err.isEmpty()) << qPrintable(printed.err);
     EXPECT_EQ(QImage(out).pixelColor(5, 5), QColor(Qt::red));
 }
+
+TEST(CommandLineMessages, TheUsersLanguageIsSpokenWithEnglishForAnyOther)
+{
+    const auto inLanguage = [](const char* language, const QStringList& args) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LANGUAGE"), QLatin1String(language));
+        env.remove(QStringLiteral("LC_ALL"));
+        env.remove(QStringLiteral("LC_MESSAGES"));
+        env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(QM_PROGRAM), args);
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+    };
+    QTemporaryDir dir;
+    EXPECT_TRUE(inLanguage("de", {QStringLiteral("--help")}).startsWith(QLatin1String("Aufruf: quillmark")));
+    // Said before the window would open, too.
+    EXPECT_TRUE(inLanguage("fr", {QStringLiteral("--bogus")}).contains(QLatin1String("option inconnue --bogus")));
+    EXPECT_TRUE(inLanguage("es_MX", {QStringLiteral("dump"), dir.path()}).contains(QLatin1String("carpeta")));
+    // A language without a translation, or none at all: English.
+    EXPECT_TRUE(inLanguage("ja", {QStringLiteral("--help")}).startsWith(QLatin1String("usage: quillmark")));
+    EXPECT_TRUE(inLanguage("", {QStringLiteral("--help")}).startsWith(QLatin1String("usage: quillmark")));
+}
