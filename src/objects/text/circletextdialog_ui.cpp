@@ -105,7 +105,7 @@ TCircleTextProperties::TCircleTextProperties(TKPCircleText& preview, QWidget* pa
     mDegreesLabel = new QLabel(this);
     mStartingAngleBar = QuarterBar(this, "StartingAngleBar");
     mStartingAngleBar->setAccessibleName(tr("Starting angle"));
-    mStartingAngleBar->setWhatsThis(QStringLiteral(
+    mStartingAngleBar->setWhatsThis(tr(
         "Where the text starts: 90 at the top of the circle, 180 at the left, 270 at the bottom, 360 at the "
         "right. The letters run clockwise from there."));
     mStartingAngleLabel = new QLabel(this);

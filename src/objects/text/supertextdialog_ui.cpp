@@ -134,7 +134,7 @@ TSuperTextProperties::TSuperTextProperties(TKSuperText& preview, const QString& 
                          QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Transparent"),
                          QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Texture"),
                          QT_TRANSLATE_NOOP("qm::TSuperTextProperties", "Gradient Fill")});
-    mSurfaceType->setWhatsThis(QStringLiteral(
+    mSurfaceType->setWhatsThis(tr(
         "What fills the letters: the font colour, nothing (only outline and shadow show), a tiled texture "
         "picture or a gradient between two colours."));
     auto set = [this](auto apply) {
