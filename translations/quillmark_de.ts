@@ -3695,6 +3695,10 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
         <source>Please enter some text</source>
         <translation>Bitte geben Sie einen Text ein</translation>
     </message>
+    <message>
+        <source>Where the text starts: 90 at the top of the circle, 180 at the left, 270 at the bottom, 360 at the right. The letters run clockwise from there.</source>
+        <translation>Wo der Text beginnt: 90 oben auf dem Kreis, 180 links, 270 unten, 360 rechts. Von dort laufen die Buchstaben im Uhrzeigersinn.</translation>
+    </message>
 </context>
 <context>
     <name>qm::TEditCardLayout</name>
@@ -6616,6 +6620,10 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
     <message>
         <source>Please enter some text</source>
         <translation>Bitte geben Sie einen Text ein</translation>
+    </message>
+    <message>
+        <source>What fills the letters: the font colour, nothing (only outline and shadow show), a tiled texture picture or a gradient between two colours.</source>
+        <translation>Womit die Buchstaben gefüllt werden: mit der Schriftfarbe, mit nichts (nur Kontur und Schatten sind zu sehen), mit einem gekachelten Texturbild oder mit einem Verlauf zwischen zwei Farben.</translation>
     </message>
 </context>
 <context>

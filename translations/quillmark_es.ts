@@ -3694,6 +3694,10 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
         <source>Please enter some text</source>
         <translation>Escriba algún texto</translation>
     </message>
+    <message>
+        <source>Where the text starts: 90 at the top of the circle, 180 at the left, 270 at the bottom, 360 at the right. The letters run clockwise from there.</source>
+        <translation>Dónde empieza el texto: 90 arriba del círculo, 180 a la izquierda, 270 abajo, 360 a la derecha. Desde ahí las letras siguen el sentido de las agujas del reloj.</translation>
+    </message>
 </context>
 <context>
     <name>qm::TEditCardLayout</name>
@@ -6615,6 +6619,10 @@ aumentar o reducir el porcentaje de zoom</translation>
     <message>
         <source>Please enter some text</source>
         <translation>Escriba algún texto</translation>
+    </message>
+    <message>
+        <source>What fills the letters: the font colour, nothing (only outline and shadow show), a tiled texture picture or a gradient between two colours.</source>
+        <translation>Qué rellena las letras: el color de la letra, nada (solo se ven el contorno y la sombra), una textura en mosaico o un degradado entre dos colores.</translation>
     </message>
 </context>
 <context>

@@ -3698,6 +3698,10 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
         <source>Please enter some text</source>
         <translation>Veuillez saisir du texte</translation>
     </message>
+    <message>
+        <source>Where the text starts: 90 at the top of the circle, 180 at the left, 270 at the bottom, 360 at the right. The letters run clockwise from there.</source>
+        <translation>Où commence le texte&#xa0;: 90 en haut du cercle, 180 à gauche, 270 en bas, 360 à droite. Les lettres tournent ensuite dans le sens des aiguilles d&apos;une montre.</translation>
+    </message>
 </context>
 <context>
     <name>qm::TEditCardLayout</name>
@@ -6619,6 +6623,10 @@ augmenter ou diminuer le pourcentage de zoom</translation>
     <message>
         <source>Please enter some text</source>
         <translation>Veuillez saisir du texte</translation>
+    </message>
+    <message>
+        <source>What fills the letters: the font colour, nothing (only outline and shadow show), a tiled texture picture or a gradient between two colours.</source>
+        <translation>Ce qui remplit les lettres&#xa0;: la couleur de la police, rien (seuls le contour et l&apos;ombre apparaissent), une texture répétée en mosaïque ou un dégradé entre deux couleurs.</translation>
     </message>
 </context>
 <context>

@@ -32,12 +32,6 @@ namespace qm {
 
 namespace {
 
-// The drawing tools' names and tips are registered in English; they are shown in the user's language.
-QString ToolText(const QString& english)
-{
-    return QCoreApplication::translate("qm::DrawingTool", english.toUtf8().constData());
-}
-
 struct ToolButtonInfo
 {
     int state;
@@ -51,7 +45,7 @@ std::vector<ToolButtonInfo> PaletteTools()
     std::vector<ToolButtonInfo> tools{
         {psPointing, QStringLiteral("Pointerbutton"), TMainScreen::tr("Selection tool")}};
     for (const DrawingTool& tool : CardClasses().Tools())
-        tools.push_back({tool.mode, tool.buttonName, ToolText(tool.hint)});
+        tools.push_back({tool.mode, tool.buttonName, tool.ShownHint()});
     return tools;
 }
 
@@ -339,13 +333,13 @@ void TMainScreen::BuildMenus()
     InsertMenu = menuBar()->addMenu(tr("&Insert"));
     for (const DrawingTool& tool : CardClasses().Tools()) {
         const int state = tool.mode;
-        QAction* action = item(InsertMenu, ToolText(tool.menuCaption), [this, state] { SetTool(state); });
+        QAction* action = item(InsertMenu, tool.ShownMenuCaption(), [this, state] { SetTool(state); });
         action->setIcon(ToolIcon(state));
         action->setObjectName(QStringLiteral("mnuInsert") + tool.buttonName);
         //: %1 is the name of a drawing tool, such as "Rectangle"
         action->setWhatsThis(tr("Picks the %1 tool: press Enter on the card to place one in its "
                                 "middle, or drag a rectangle on the card.")
-                                 .arg(ToolText(tool.caption)));
+                                 .arg(tool.ShownCaption()));
     }
 
     HelpMenu = menuBar()->addMenu(tr("&Help"));
