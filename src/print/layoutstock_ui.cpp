@@ -31,6 +31,8 @@ QWidget* TEditCardLayout::BuildStockList()
     StockSearch->setPlaceholderText(tr("Search maker, part number or description"));
     StockSearch->setClearButtonEnabled(true);
     StockPaper = new QComboBox(group);
+    // Its choices after the first are the paper names of the stock database, shown as they are stored.
+    StockPaper->setObjectName(QStringLiteral("StockPaper"));
     StockList = new QTreeWidget(group);
     StockList->setAccessibleName(tr("Card stock"));
     StockList->setColumnCount(7);

@@ -82,9 +82,15 @@ QString EnglishLeft(QString text)
         before = text;
         text.replace(bracketed, QStringLiteral(" "));
     }
+    // A line of a translated text shown alone (the first line of a tool's tip as its name).
+    static const QRegularExpression lineOf(QStringLiteral("\u27e6[^\u27e6\u27e7]*$|^[^\u27e6\u27e7]*\u27e7"));
+    text.remove(lineOf);
     text.remove(QLatin1Char('&'));
     // The program's name and what the user's own data shows are not words to translate.
     text.remove(QStringLiteral("Quillmark"));
+    // Folders (a picture browser's places) are the user's own.
+    if (text.startsWith(QLatin1Char('/')))
+        return QString();
     // Units the same in every language.
     static const QRegularExpression units(QStringLiteral("\\b(mm|cm|pt|dpi|px|PDF|PNG|JPEG|SVG|CSV|QR)\\b"));
     text.remove(units);
@@ -127,7 +133,9 @@ public:
             }
             auto* box = qobject_cast<QComboBox*>(w);
             if (box && !qobject_cast<QFontComboBox*>(box) && !box->isEditable()) {
-                for (int i = 0; i < box->count(); ++i)
+                // The paper names of the stock database are data, shown as stored.
+                const int choices = box->objectName() == QLatin1String("StockPaper") ? 1 : box->count();
+                for (int i = 0; i < choices; ++i)
                     Check(where + QStringLiteral(" choice"), box->itemText(i));
             }
         }
@@ -329,6 +337,7 @@ TEST(UntranslatedFinder, SeesEnglishOutsideTheBrackets)
     EXPECT_TRUE(EnglishLeft(QStringLiteral("\u27e6Print Cards\u27e7")).isEmpty());
     EXPECT_TRUE(EnglishLeft(QStringLiteral("\u27e6Cannot open \u27e6card\u27e7: %2\u27e7 85 mm")).isEmpty());
     EXPECT_TRUE(EnglishLeft(QStringLiteral("<b>\u27e6&File\u27e7</b>")).isEmpty());
+    EXPECT_TRUE(EnglishLeft(QStringLiteral("\u27e6Text tool")).isEmpty());
     EXPECT_FALSE(EnglishLeft(QStringLiteral("\u27e6Print\u27e7 Cards")).isEmpty());
     EXPECT_FALSE(EnglishLeft(QStringLiteral("<p>Sides</p>")).isEmpty());
 }

@@ -43,6 +43,8 @@ TEST(Translations, TheLanguageFollowsLanguageThenTheLocaleVariables)
     EXPECT_EQ(ChooseLanguage(Wanted({{"LANG", "C.UTF-8"}}), ours), "");
     EXPECT_EQ(ChooseLanguage(Wanted({{"LANG", "POSIX"}}), ours), "");
     EXPECT_EQ(ChooseLanguage(Wanted({}), ours), "");
+    // Only the first locale variable set counts: LC_ALL in Japanese means no German from LANG.
+    EXPECT_EQ(ChooseLanguage(Wanted({{"LC_ALL", "ja_JP.UTF-8"}, {"LANG", "de_DE.UTF-8"}}), ours), "");
     // A language we have no translation of is passed over for the next one.
     EXPECT_EQ(ChooseLanguage(Wanted({{"LANGUAGE", "ja:nl"}, {"LANG", "fr_CA.UTF-8"}}), ours), "fr");
 }
