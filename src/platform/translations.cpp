@@ -16,13 +16,30 @@ QString gLanguage;
 QList<QTranslator*> gTranslators;
 QLocale gNumbersBefore;
 
-// "de_AT.UTF-8@euro" -> "de_AT"; "C.UTF-8" and "POSIX" -> "en".
-QString LocaleName(QString value)
+bool IsPlainC(const QString& value)
 {
-    value = value.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0).trimmed();
-    if (value == QLatin1String("C") || value == QLatin1String("POSIX"))
+    const QString name = value.section(QLatin1Char('.'), 0, 0).trimmed();
+    return name == QLatin1String("C") || name == QLatin1String("POSIX");
+}
+
+// "de_AT.UTF-8@euro" -> "de_AT"; "C.UTF-8" and "POSIX" -> "en".
+QString LocaleName(const QString& value)
+{
+    if (IsPlainC(value))
         return QStringLiteral("en");
-    return value;
+    return value.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0).trimmed();
+}
+
+// Whether the environment names a locale for numbers: the first set of LC_ALL, LC_NUMERIC and LANG, unless it
+// is "C" ("C.UTF-8") or "POSIX".
+bool NumbersLocaleNamed()
+{
+    for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const QString value = qEnvironmentVariable(name);
+        if (!value.isEmpty())
+            return !IsPlainC(value);
+    }
+    return false;
 }
 
 void AddWithLanguage(QStringList& list, const QString& name)
@@ -100,7 +117,7 @@ QString InstallTranslations()
         delete qt;
     }
     gNumbersBefore = QLocale();
-    if (QLocale::system().language() == QLocale::C)
+    if (!NumbersLocaleNamed())
         QLocale::setDefault(QLocale(language));
     gLanguage = language;
     return language;

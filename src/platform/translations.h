@@ -24,8 +24,8 @@ QString ChooseLanguage(const QStringList& wanted, const QStringList& available);
 QStringList AvailableLanguages();
 
 // Installs our translation and Qt's own for the environment's language on the running application, and when the
-// environment names no locale for numbers ("C"), makes the language's number format the default (decimal comma
-// in German). Returns the language installed, or empty for English. Call once, after the application object is
+// environment names no locale for numbers (LC_ALL, LC_NUMERIC, LANG unset or "C", "C.UTF-8", "POSIX"), makes the
+// language's number format the default (decimal comma in German). Returns the language installed, or empty for English. Call once, after the application object is
 // made.
 QString InstallTranslations();
 
