@@ -6015,7 +6015,7 @@ den Zoom zu vergrößern oder zu verkleinern</translation>
         <translation>Der Code enthält den unten eingegebenen Text unverändert.</translation>
     </message>
     <message>
-        <source>The web address or text the code carries. Personal information needs no typing: it comes from File, Personal Information.</source>
+        <source>The web address or text the code carries. Personal information needs no typing: it comes from Edit, Personal Information.</source>
         <translation>Die Webadresse oder der Text, den der Code enthält. Persönliche Daten brauchen Sie nicht einzugeben: Sie kommen aus Bearbeiten, Persönliche Daten.</translation>
     </message>
     <message>

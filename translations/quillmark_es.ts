@@ -6014,7 +6014,7 @@ aumentar o reducir el porcentaje de zoom</translation>
         <translation>El código contiene el texto escrito abajo tal cual.</translation>
     </message>
     <message>
-        <source>The web address or text the code carries. Personal information needs no typing: it comes from File, Personal Information.</source>
+        <source>The web address or text the code carries. Personal information needs no typing: it comes from Edit, Personal Information.</source>
         <translation>La dirección web o el texto que contiene el código. La información personal no hace falta escribirla: procede de Editar, Información personal.</translation>
     </message>
     <message>

@@ -6018,7 +6018,7 @@ augmenter ou diminuer le pourcentage de zoom</translation>
         <translation>Le code contient le texte saisi ci-dessous, tel quel.</translation>
     </message>
     <message>
-        <source>The web address or text the code carries. Personal information needs no typing: it comes from File, Personal Information.</source>
+        <source>The web address or text the code carries. Personal information needs no typing: it comes from Edit, Personal Information.</source>
         <translation>L&apos;adresse web ou le texte que contient le code. Les informations personnelles n&apos;ont pas à être saisies&#xa0;: elles viennent d&apos;Édition, Informations personnelles.</translation>
     </message>
     <message>

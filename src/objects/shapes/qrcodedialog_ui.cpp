@@ -142,7 +142,7 @@ TQRCodeProperties::TQRCodeProperties(TKQRCode& sample, const QStringList& person
         {mContent->button(qcText), tr("The code carries the text typed below as it stands.")},
         {mText,
          tr("The web address or text the code carries. Personal information needs no typing: it comes from "
-            "File, Personal Information.")},
+            "Edit, Personal Information.")},
         {mLevel,
          tr("How much of the code may be dirty or covered and still read: more correction makes a denser "
             "code.")},
