@@ -3985,6 +3985,11 @@ Karten werden in PDF-Dateien gedruckt, bis Sie einen Drucker wählen (Datei, Dru
             <numerusform>%Ln Bogen aus %1 hinzugefügt.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>built in</source>
+        <comment>card stock that comes with the program</comment>
+        <translation>eingebaut</translation>
+    </message>
 </context>
 <context>
     <name>qm::TGetBCLabelText</name>

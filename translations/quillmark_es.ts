@@ -3984,6 +3984,11 @@ Las tarjetas se imprimen en archivos PDF hasta que elija una impresora (Archivo,
             <numerusform>Se añadieron %Ln hojas de %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>built in</source>
+        <comment>card stock that comes with the program</comment>
+        <translation>integrada</translation>
+    </message>
 </context>
 <context>
     <name>qm::TGetBCLabelText</name>

@@ -3988,6 +3988,11 @@ Les cartes sont imprimées dans des fichiers PDF jusqu&apos;à ce que vous chois
             <numerusform>%Ln planches de %1 ajoutées.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>built in</source>
+        <comment>card stock that comes with the program</comment>
+        <translation>intégrée</translation>
+    </message>
 </context>
 <context>
     <name>qm::TGetBCLabelText</name>

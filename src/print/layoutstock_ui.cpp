@@ -123,7 +123,10 @@ void TEditCardLayout::StockFilterChange()
     QList<QTreeWidgetItem*> items;
     items.reserve(qsizetype(mStockRows.size()));
     for (const StockEntry* e : mStockRows) {
-        QString from = e->Source;
+        // The program's own sheets are named in the user's language; gLabels and file names as they are.
+        QString from = e->Source == QLatin1String(kStockBuiltIn)
+                           ? tr("built in", "card stock that comes with the program")
+                           : e->Source;
         if (!e->EquivalentOf.isEmpty())
             //: Where a stock entry comes from, and the other entry it has the sizes of ("gLabels, as 28371")
             from = tr("%1, as %2").arg(from, e->EquivalentOf);
