@@ -43,7 +43,7 @@ bool HasCardExtension(const QString& path)
 
 } // namespace
 
-// ---- Card objects, names and captions ----
+// ---- Card objects and names ----
 
 bool ReadCardObjects(TKBusinessCardPanel32& panel, const QString& path, QString* error)
 {
@@ -84,22 +84,6 @@ QString ProposedCardName(const QString& folder)
             return name;
     }
     return QStringLiteral("BC0001.qmk");
-}
-
-QString DefaultFontCaption(const TKFont& font)
-{
-    QString styles;
-    if (font.HasStyle(fsBold))
-        styles += QStringLiteral(", ") + CardDocument::tr("bold", "font style");
-    if (font.HasStyle(fsItalic))
-        styles += QStringLiteral(", ") + CardDocument::tr("italic", "font style");
-    if (font.HasStyle(fsUnderline))
-        styles += QStringLiteral(", ") + CardDocument::tr("underline", "font style");
-    // A name with an ampersand keeps it, rather than making it the menu item's access key.
-    //: A menu item: %1 the font's name, %2 its size in points, %3 its styles (", bold, italic"), or nothing
-    return CardDocument::tr("&Default Font: %1, %2 pt %3")
-        .arg(QString(font.Name()).replace(QLatin1Char('&'), QStringLiteral("&&")), QLocale().toString(font.Size()),
-             styles);
 }
 
 // ---- The document ----

@@ -25,6 +25,22 @@ float ZoomFactor(int percent)
 
 } // namespace
 
+QString DefaultFontCaption(const TKFont& font)
+{
+    QString styles;
+    if (font.HasStyle(fsBold))
+        styles += QStringLiteral(", ") + CardDocument::tr("bold", "font style");
+    if (font.HasStyle(fsItalic))
+        styles += QStringLiteral(", ") + CardDocument::tr("italic", "font style");
+    if (font.HasStyle(fsUnderline))
+        styles += QStringLiteral(", ") + CardDocument::tr("underline", "font style");
+    // A name with an ampersand keeps it, rather than making it the menu item's access key.
+    //: A menu item: %1 the font's name, %2 its size in points, %3 its styles (", bold, italic"), or nothing
+    return CardDocument::tr("&Default Font: %1, %2 pt %3")
+        .arg(QString(font.Name()).replace(QLatin1Char('&'), QStringLiteral("&&")), QLocale().toString(font.Size()),
+             styles);
+}
+
 void CardDocument::SaveLayoutAsDefault()
 {
     if (!mPrompts.Ask(tr("Save the current card layout as your default layout?"), tr("Card Layout")))
